@@ -47,6 +47,13 @@ TEST(StringTable, CompiledTableIsClean) {
 }
 
 TEST(StringTable, KnownTextsComeOutByteForByte) {
+    // Leading, trailing and doubled spaces are part of the texts.
+    EXPECT_EQ(platform::LoadString(268), "badly bruised toe");
+    EXPECT_EQ(platform::LoadString(43), " %1!s! (%2!s!) has served his suspension.");
+    EXPECT_EQ(platform::LoadString(342),
+              "%1!s!'s contract has expired. Under the Bosman Ruling the player may move on a free "
+              "transfer. ");
+    EXPECT_NE(platform::LoadString(152).find(".  You must"), std::string::npos);
     EXPECT_EQ(platform::LoadString(60000), "ERROR! Damaged file : %s");
     EXPECT_EQ(platform::StrPrintf(platform::LoadString(60000).c_str(), "Data\\Clubs.bin"),
               "ERROR! Damaged file : Data\\Clubs.bin");
