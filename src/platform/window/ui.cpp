@@ -642,18 +642,7 @@ bool Ui::Translate(const InputEvent& e, Message& out) {
         return false;
     }
     case K::Terminate: PostQuitMessage(0); return false;
-    case K::Resize: {
-        Window* main = MainWindow();
-        if (!main) return false;
-        Rect r = main->WindowRect();
-        const Insets& in = main->GetInsets();
-        MinMaxInfo mm{{0, 0}, {INT_MAX / 2, INT_MAX / 2}};
-        main->Send(WM_GETMINMAXINFO, 0, reinterpret_cast<intptr_t>(&mm));
-        int w = std::clamp(e.size.cx + in.left + in.right, mm.minTrack.cx, std::max(mm.minTrack.cx, mm.maxTrack.cx));
-        int h = std::clamp(e.size.cy + in.top + in.bottom, mm.minTrack.cy, std::max(mm.minTrack.cy, mm.maxTrack.cy));
-        main->Move(Rect::FromSize(r.left, r.top, w, h));
-        return false;
-    }
+    case K::Resize: ResizeMainClient(e.size); return false;
     case K::Expose: MarkDirty(); return false;
     }
     return false;
@@ -754,6 +743,18 @@ bool Ui::TranslateKey(const InputEvent& e, Message& out) {
     }
     if (ch) translated_.push_back({target->Handle(), WM_CHAR, ch, intptr_t(1) | (e.repeat ? KF_REPEAT_BIT : 0), now});
     return true;
+}
+
+void Ui::ResizeMainClient(Size client) {
+    Window* main = MainWindow();
+    if (!main) return;
+    Rect r = main->WindowRect();
+    const Insets& in = main->GetInsets();
+    MinMaxInfo mm{{0, 0}, {INT_MAX / 4, INT_MAX / 4}};
+    main->Send(WM_GETMINMAXINFO, 0, reinterpret_cast<intptr_t>(&mm));
+    int w = std::clamp(client.cx + in.left + in.right, mm.minTrack.cx, std::max(mm.minTrack.cx, mm.maxTrack.cx));
+    int h = std::clamp(client.cy + in.top + in.bottom, mm.minTrack.cy, std::max(mm.minTrack.cy, mm.maxTrack.cy));
+    main->Move(Rect::FromSize(r.left, r.top, w, h));
 }
 
 int Ui::MessageBox(std::string_view text, std::string_view caption, uint32_t type) {

@@ -62,6 +62,9 @@ public:
     bool Post(Window* w, uint32_t msg, uintptr_t wp, intptr_t lp);
     // Input as the backends give it; queued in order with posted messages.
     void QueueInput(const InputEvent& e);
+    // Sizes the main window's client as a user's drag would, within the
+    // limits its WM_GETMINMAXINFO gives.
+    void ResizeMainClient(Size client);
 
     // Windows.
     Window* FromHandle(WindowHandle h) const;
