@@ -2,14 +2,15 @@
 
 #include <climits>
 
-#include "platform/window/metrics.h"
+#include "platform/gfx/system.h"
 #include "platform/window/ui.h"
 
 namespace platform::win {
 
 bool FrameWindow::CreateFrame(std::string title, const Rect& rect, uint32_t style) {
     title_ = std::move(title);
-    SetInsets({kFrameBorder, kFrameBorder + kCaptionHeight, kFrameBorder, kFrameBorder});
+    using gfx::kFrameBorder;
+    SetInsets({kFrameBorder, kFrameBorder + gfx::kCaptionHeight, kFrameBorder, kFrameBorder});
     if (!Create(nullptr, rect, style & ~(WS_CHILD | WS_POPUP))) return false;
     Ui& ui = Ui::Get();
     if (ui.MainWindow() == this && ui.Started()) {

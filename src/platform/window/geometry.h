@@ -1,54 +1,20 @@
 #pragma once
-// Points and rectangles in window pixels, right and bottom exclusive, as the
-// window system the game was written for counted them.
-#include <algorithm>
+// The window layer measures with the drawing layer's points and rectangles
+// (right and bottom exclusive), and packs points into message parameters as
+// the old system did.
 #include <cstdint>
+
+#include "platform/gfx/geometry.h"
 
 namespace platform::win {
 
-struct Point {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-    Point operator+(const Point& o) const { return {x + o.x, y + o.y}; }
-    Point operator-(const Point& o) const { return {x - o.x, y - o.y}; }
-};
+using gfx::Point;
+using gfx::Rect;
+using gfx::Size;
 
-struct Size {
-    int cx = 0;
-    int cy = 0;
-    friend bool operator==(const Size&, const Size&) = default;
-};
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    static Rect FromSize(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-    Point TopLeft() const { return {left, top}; }
-    Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
-    Rect Offset(Point d) const { return Offset(d.x, d.y); }
-    Rect Intersect(const Rect& o) const {
-        Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
-               std::min(bottom, o.bottom)};
-        return r.IsEmpty() ? Rect{} : r;
-    }
-    // The smallest rectangle holding both; an empty side counts for nothing.
-    Rect Union(const Rect& o) const {
-        if (IsEmpty()) return o;
-        if (o.IsEmpty()) return *this;
-        return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
-                std::max(bottom, o.bottom)};
-    }
-    bool Intersects(const Rect& o) const { return !Intersect(o).IsEmpty(); }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
+inline Point AddPoints(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
+inline Point SubPoints(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
+inline Rect OffsetBy(const Rect& r, Point d) { return r.Offset(d.x, d.y); }
 
 // Mouse positions travel in a message's long parameter as two signed 16-bit halves.
 inline intptr_t MakePointParam(Point p) {

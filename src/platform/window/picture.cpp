@@ -1,38 +1,29 @@
 #include "platform/window/picture.h"
 
+#include <algorithm>
+
 namespace platform::win {
 
-void Picture::Resize(int width, int height, uint32_t fill) {
-    width_ = width > 0 ? width : 0;
-    height_ = height > 0 ? height : 0;
-    pixels_.assign(static_cast<size_t>(width_) * height_, fill);
-}
-
-void Picture::Fill(const Rect& r, uint32_t colour) {
-    Rect c = r.Intersect(Bounds());
+void InvertRect(Picture& picture, const Rect& r) {
+    Rect c = r.Intersect(picture.Bounds());
     for (int y = c.top; y < c.bottom; ++y) {
-        uint32_t* row = Row(y);
-        for (int x = c.left; x < c.right; ++x) row[x] = colour;
-    }
-}
-
-void Picture::Invert(const Rect& r) {
-    Rect c = r.Intersect(Bounds());
-    for (int y = c.top; y < c.bottom; ++y) {
-        uint32_t* row = Row(y);
+        uint32_t* row = picture.Row(y);
         for (int x = c.left; x < c.right; ++x) row[x] ^= 0x00FFFFFFu;
     }
 }
 
+gfx::Canvas PaintContext::MakeCanvas() const {
+    return gfx::Canvas(*picture, origin, gfx::Region(OffsetBy(clip, origin)));
+}
+
 void PaintContext::Fill(const Rect& clientRect, uint32_t colour) const {
     if (!picture) return;
-    picture->Fill(clientRect.Intersect(clip).Offset(origin), colour);
+    picture->FillRect(OffsetBy(clientRect.Intersect(clip), origin), colour);
 }
 
 void PaintContext::SetPixel(int x, int y, uint32_t colour) const {
-    if (!picture || !clip.Contains({x, y})) return;
-    Point p{x + origin.x, y + origin.y};
-    if (picture->Bounds().Contains(p)) picture->Row(p.y)[p.x] = colour;
+    if (!picture || !clip.Contains(Point{x, y})) return;
+    picture->Set(x + origin.x, y + origin.y, colour);
 }
 
 void PaintContext::Line(Point a, Point b, uint32_t colour) const {

@@ -1,44 +1,23 @@
 #pragma once
-// A window's backing picture: 32-bit pixels 0x00RRGGBB, with width, height and
-// a pitch in pixels. It is the shape the drawing surfaces share, so a surface
-// can be made over a picture and a picture handed to the backends.
+// A window's backing picture is a drawing-layer surface; a window paints
+// into it through a canvas whose origin is the window's client corner and
+// whose clip is the window's part that needs painting.
 #include <cstdint>
-#include <vector>
 
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/surface.h"
 #include "platform/window/geometry.h"
 
 namespace platform::win {
 
-class Picture {
-public:
-    Picture() = default;
-    Picture(int width, int height, uint32_t fill = 0) { Resize(width, height, fill); }
-
-    void Resize(int width, int height, uint32_t fill = 0);
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int Pitch() const { return width_; }  // in pixels
-    uint32_t* Pixels() { return pixels_.data(); }
-    const uint32_t* Pixels() const { return pixels_.data(); }
-    uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
-    const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
-    uint32_t At(int x, int y) const { return Row(y)[x]; }
-    Rect Bounds() const { return {0, 0, width_, height_}; }
-
-    // Fills `r`, cut to the picture.
-    void Fill(const Rect& r, uint32_t colour);
-    // Inverts the colour bits of `r`, cut to the picture (the caret's look).
-    void Invert(const Rect& r);
-
-private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<uint32_t> pixels_;
-};
+using Picture = gfx::Surface;
 
 inline constexpr uint32_t Rgb(uint8_t r, uint8_t g, uint8_t b) {
     return (uint32_t{r} << 16) | (uint32_t{g} << 8) | b;
 }
+
+// Inverts the colour bits of `r`, cut to the picture (the caret's look).
+void InvertRect(Picture& picture, const Rect& r);
 
 // Where a window paints: the picture, the window's client origin in it, and
 // the part of the client (in client coordinates) that may be touched.
@@ -48,6 +27,8 @@ struct PaintContext {
     Rect clip;
     bool erase = false;
 
+    // A canvas in client coordinates, clipped to `clip`.
+    gfx::Canvas MakeCanvas() const;
     // Fills a rectangle given in client coordinates, within the clip.
     void Fill(const Rect& clientRect, uint32_t colour) const;
     void SetPixel(int x, int y, uint32_t colour) const;

@@ -134,7 +134,7 @@ public:
             texH_ = pic.Height();
         }
         if (!texture_) return;
-        SDL_UpdateTexture(texture_, nullptr, pic.Pixels(), pic.Pitch() * 4);
+        SDL_UpdateTexture(texture_, nullptr, pic.Data(), pic.Width() * 4);
         SDL_RenderClear(renderer_);
         SDL_Rect dst{0, 0, pic.Width() * scale_, pic.Height() * scale_};
         SDL_RenderCopy(renderer_, texture_, nullptr, &dst);

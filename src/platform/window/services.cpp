@@ -15,7 +15,6 @@ namespace platform::win {
 namespace {
 std::function<void(uint32_t)> g_helpHandler;
 std::vector<uint32_t> g_helpRequests;
-TextPainter g_textPainter;
 }  // namespace
 
 int PlainMessageBox(std::string_view text, std::string_view caption, uint32_t type) {
@@ -40,12 +39,15 @@ void OpenUrl(std::string_view url) {
     if (Ui::Get().Started()) Ui::Get().GetBackend().OpenUrl(url);
 }
 
-void SetTextPainter(TextPainter painter) {
-    g_textPainter = std::move(painter);
-}
-
 void PaintText(const PaintContext& pc, const Rect& box, std::string_view text, uint32_t colour) {
-    if (g_textPainter && !text.empty()) g_textPainter(pc, box, text, colour);
+    if (!pc.picture || text.empty()) return;
+    static const gfx::FontRef font = gfx::Font::CreatePoint(80, "MS Sans Serif");
+    gfx::Canvas canvas = pc.MakeCanvas();
+    canvas.SelectFont(font);
+    canvas.SetBkMode(gfx::TRANSPARENT);
+    canvas.SetTextColor(gfx::RGB(int(colour >> 16) & 255, int(colour >> 8) & 255, int(colour) & 255));
+    Rect r = box;
+    canvas.DrawText(text, r, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX);
 }
 
 InstanceLock::InstanceLock(std::string_view name) {

@@ -26,11 +26,8 @@ const std::vector<uint32_t>& HelpRequests();
 void OpenUrl(std::string_view url);
 
 // Draws a line of text for the framework's controls (status bar panes, the
-// plain dialogs). The drawing layer installs its text renderer here; without
-// one, text is not drawn. Left aligned, vertically centred in `box`.
-using TextPainter = std::function<void(const PaintContext& pc, const Rect& box,
-                                       std::string_view textCp1252, uint32_t colour)>;
-void SetTextPainter(TextPainter painter);
+// plain dialogs) in the system's 8-point "MS Sans Serif", left aligned and
+// vertically centred in `box` (client coordinates).
 void PaintText(const PaintContext& pc, const Rect& box, std::string_view textCp1252, uint32_t colour);
 
 // The named-lock stand-in: an advisory lock on a file of that name in the

@@ -1,12 +1,16 @@
 #include "platform/window/statusbar.h"
 
-#include "platform/window/metrics.h"
+#include "platform/gfx/system.h"
 #include "platform/window/services.h"
 #include "platform/window/ui.h"
 
 namespace platform::win {
 
 namespace {
+uint32_t SysPixel(int index) {
+    return gfx::ToPixel(gfx::GetSysColor(index));
+}
+
 // The old control's spacing: a border at the left, a gap between panes and
 // a two-pixel edge inside each pane around its text.
 constexpr int kLeftBorder = 2;
@@ -113,14 +117,14 @@ void StatusBar::UpdatePanes() {
 
 void StatusBar::OnPaint(const PaintContext& pc) {
     Rect c = ClientRect();
-    pc.Fill(c, GetSysColor(COLOR_3DFACE));
-    pc.Line({0, 0}, {c.right - 1, 0}, GetSysColor(COLOR_3DHIGHLIGHT));
+    pc.Fill(c, SysPixel(gfx::COLOR_3DFACE));
+    pc.Line({0, 0}, {c.right - 1, 0}, SysPixel(gfx::COLOR_3DHIGHLIGHT));
     for (size_t i = 0; i < panes_.size(); ++i) {
         const Pane& p = panes_[i];
         Rect r = PaneRect(i);
         if (r.IsEmpty()) continue;
         if (!(p.style & SBPS_NOBORDERS)) {
-            uint32_t dark = GetSysColor(COLOR_3DSHADOW), light = GetSysColor(COLOR_3DHIGHLIGHT);
+            uint32_t dark = SysPixel(gfx::COLOR_3DSHADOW), light = SysPixel(gfx::COLOR_3DHIGHLIGHT);
             if (p.style & SBPS_POPOUT) std::swap(dark, light);
             pc.Line({r.left, r.top}, {r.right - 1, r.top}, dark);
             pc.Line({r.left, r.top}, {r.left, r.bottom - 1}, dark);
@@ -129,7 +133,7 @@ void StatusBar::OnPaint(const PaintContext& pc) {
         }
         if (!(p.style & SBPS_DISABLED))
             PaintText(pc, {r.left + kEdge, r.top + 1, r.right - kEdge, r.bottom - 1}, p.text,
-                      GetSysColor(COLOR_BTNTEXT));
+                      SysPixel(gfx::COLOR_BTNTEXT));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "platform/cp1252.h"
+#include "platform/gfx/system.h"
 #include "platform/trace.h"
 
 namespace platform::win {
@@ -32,6 +33,8 @@ void Ui::Start(std::unique_ptr<Backend> backend) {
     backend_ = std::move(backend);
     g_terminate.store(false);
     caretEpoch_ = backend_ ? backend_->NowMs() : 0;
+    // The metrics the layout reads are those of this backend's desktop.
+    if (backend_) gfx::SetDesktopSize(backend_->DesktopSize());
 }
 
 void Ui::Stop() {
@@ -131,7 +134,7 @@ Picture* Ui::PictureOf(Window* top) {
     for (auto& s : pictures_) {
         if (s.owner == top->Handle()) {
             if (s.picture.Width() != c.Width() || s.picture.Height() != c.Height())
-                s.picture.Resize(c.Width(), c.Height());
+                s.picture = Picture(c.Width(), c.Height());
             return &s.picture;
         }
     }
@@ -385,10 +388,10 @@ void Ui::PresentNow() {
         Window* owner = FromHandle(caretOwner_);
         Point origin;
         owner->PaintPicture(&origin);
-        caret = Rect::FromSize(caretPos_.x, caretPos_.y, caretSize_.cx, caretSize_.cy)
-                    .Intersect(owner->VisibleClient())
-                    .Offset(origin);
-        pic->Invert(caret);
+        caret = Rect::XYWH(caretPos_.x, caretPos_.y, caretSize_.cx, caretSize_.cy)
+                    .Intersect(owner->VisibleClient());
+        caret = OffsetBy(caret, origin);
+        InvertRect(*pic, caret);
     }
     int wanted = waitCount_ > 0 ? 1 : cursor_id_;
     if (wanted != shownCursor_) {
@@ -399,7 +402,7 @@ void Ui::PresentNow() {
         shownCursor_ = wanted;
     }
     backend_->Present(*pic);
-    if (caretOn) pic->Invert(caret);
+    if (caretOn) InvertRect(*pic, caret);
     caretPresentedOn_ = caretOn;
     dirty_ = false;
     ++presents_;
@@ -754,7 +757,7 @@ void Ui::ResizeMainClient(Size client) {
     main->Send(WM_GETMINMAXINFO, 0, reinterpret_cast<intptr_t>(&mm));
     int w = std::clamp(client.cx + in.left + in.right, mm.minTrack.cx, std::max(mm.minTrack.cx, mm.maxTrack.cx));
     int h = std::clamp(client.cy + in.top + in.bottom, mm.minTrack.cy, std::max(mm.minTrack.cy, mm.maxTrack.cy));
-    main->Move(Rect::FromSize(r.left, r.top, w, h));
+    main->Move(Rect::XYWH(r.left, r.top, w, h));
 }
 
 int Ui::MessageBox(std::string_view text, std::string_view caption, uint32_t type) {

@@ -175,7 +175,7 @@ Point Window::ScreenToClient(Point p) const {
 
 Rect Window::ClientToScreen(const Rect& r) const {
     Point o = ClientToScreen(Point{0, 0});
-    return r.Offset(o);
+    return OffsetBy(r, o);
 }
 
 Rect Window::ScreenToClient(const Rect& r) const {
@@ -296,7 +296,7 @@ Picture* Window::PaintPicture(Point* clientOrigin) {
     if (!owner) return nullptr;
     Picture* pic = ui.PictureOf(owner);
     if (!pic) return nullptr;
-    if (clientOrigin) *clientOrigin = ClientToScreen(Point{0, 0}) - owner->ClientToScreen(Point{0, 0});
+    if (clientOrigin) *clientOrigin = SubPoints(ClientToScreen(Point{0, 0}), owner->ClientToScreen(Point{0, 0}));
     return pic;
 }
 
@@ -306,7 +306,7 @@ Rect Window::VisibleClient() {
     if (!pic || !IsVisible()) return {};
     Rect screen = ScreenClientRect();
     ClippedByAncestors(screen);
-    Rect inPicture = ScreenToClient(screen).Offset(origin).Intersect(pic->Bounds());
+    Rect inPicture = OffsetBy(ScreenToClient(screen), origin).Intersect(pic->Bounds());
     return inPicture.IsEmpty() ? Rect{} : inPicture.Offset(-origin.x, -origin.y);
 }
 

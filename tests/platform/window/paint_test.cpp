@@ -17,7 +17,7 @@ protected:
         main.seen.clear();
         child.seen.clear();
     }
-    uint32_t Shown(int x, int y) { return backend->LastFrame().At(x, y); }
+    uint32_t Shown(int x, int y) { return backend->LastFrame().Get(x, y); }
     Recorder child;
 };
 
@@ -64,7 +64,7 @@ TEST_F(PaintTest, PopupsDrawOverTheMainPictureAndLeaveNoTrace) {
     Recorder tip;
     tip.paintColour = Rgb(255, 255, 225);
     Point origin = main.ClientToScreen(Point{0, 0});
-    ASSERT_TRUE(tip.CreatePopup(&main, Rect::FromSize(origin.x + 50, origin.y + 40, 30, 10), WS_VISIBLE));
+    ASSERT_TRUE(tip.CreatePopup(&main, Rect::XYWH(origin.x + 50, origin.y + 40, 30, 10), WS_VISIBLE));
     Drain();
     EXPECT_EQ(Shown(55, 45), Rgb(255, 255, 225));
     // A repaint of the child under the tip keeps the tip on top.
@@ -102,7 +102,7 @@ TEST_F(PaintTest, CaretBlinksInTheShownFrame) {
     Drain();
     Ui::Get().PresentNow();
     EXPECT_EQ(Shown(15, 15), Rgb(0, 255, 255));  // red inverted
-    EXPECT_EQ(main.PaintPicture()->At(15, 15), Rgb(255, 0, 0));  // the picture itself is clean
+    EXPECT_EQ(main.PaintPicture()->Get(15, 15), Rgb(255, 0, 0));  // the picture itself is clean
     backend->AdvanceTime(kCaretBlinkMs);
     ui.PresentNow();
     EXPECT_EQ(Shown(15, 15), Rgb(255, 0, 0));
