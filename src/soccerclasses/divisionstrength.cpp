@@ -50,16 +50,16 @@ CDivisionStrengthList::CDivisionStrengthList() { Read(kFileName); }
 CDivisionStrengthList::CDivisionStrengthList(const char* relPath) { Read(relPath); }
 
 void CDivisionStrengthList::Read(const char* relPath) {
-    FILE* f = OpenStartupFile(relPath);
+    FILE* f = OpenDataFile(relPath);
     int32_t n = LoadCount(f, kRecordBytes);
     for (int32_t i = 0; i < n && !GameFileDamaged(); ++i) {
         auto rec = std::make_unique<CDivisionStrength>(f);
         if (!GameFileDamaged()) {
-            if (const char* why = rec->Problem()) RefuseStartupFile(f, relPath, "record " + std::to_string(i) + ": " + why);
+            if (const char* why = rec->Problem()) RefuseDataFile(f, relPath, "record " + std::to_string(i) + ": " + why);
         }
         m_Items.push_back(std::move(rec));
     }
-    CloseStartupFile(f, relPath);
+    CloseDataFile(f, relPath);
 }
 
 void CDivisionStrengthList::WriteFile(FILE* file, const std::vector<CDivisionStrength>& records) {

@@ -44,7 +44,7 @@ class CDivisionStrengthList {
 public:
     static constexpr const char* kFileName = "Data\\DivStren.bin";
 
-    // Reads "Data\\DivStren.bin"; throws StartupFileError when it is missing,
+    // Reads "Data\\DivStren.bin"; throws DataFileError when it is missing,
     // damaged or holds a factor outside (0, 5).
     CDivisionStrengthList();
     explicit CDivisionStrengthList(const char* relPath);

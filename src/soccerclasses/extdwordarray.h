@@ -1,17 +1,37 @@
 #pragma once
-// Least form of the 32-bit array until the world's lands.
+// The 32-bit array of the record format. Elements are unsigned; -1 stands
+// for all bits set.
 #include <cstdint>
 #include <cstdio>
-#include <algorithm>
-#include <vector>
 
-class CExtDWordArray : public std::vector<uint32_t> {
+#include "soccerclasses/valuearray.h"
+
+class CExtDWordArray : public ValueArray<uint32_t> {
 public:
+    using ValueArray::ValueArray;
+    static constexpr uint32_t kNone = 0xFFFFFFFFu;
+
     void Save(FILE* file) const;
     void Load(FILE* file);
-    int GetSize() const { return static_cast<int>(size()); }
-    uint32_t GetAt(int i) const { return at(static_cast<size_t>(i)); }
-    void Add(uint32_t v) { push_back(v); }
-    void SetSizeAndFill(int n, uint32_t v) { assign(static_cast<size_t>(n), v); }
-    void Fill(uint32_t v) { std::fill(begin(), end(), v); }
+    void LoadFixed(FILE* file, int n);
+    // Fixed arrays are written without a count.
+    void SaveFixed(FILE* file) const;
+
+    void Copy(const CExtDWordArray& other);
+    void Fill(uint32_t v);
+    void SetSizeAndFill(int n, uint32_t v);
+    void FillFrom(uint32_t v, int start);
+    void AddFrom(uint32_t v, int start);
+    void Swap(int i, int j);
+    int Find(uint32_t v, int start = 0) const;
+    int FindSmallestAtLeast(uint32_t v) const;
+    uint32_t Max() const;
+    bool HasDuplicates() const;
+    void Shuffle();
+    void ShuffleRange(int a, int b);
+    uint32_t GetRandomElement() const;
+    int RandomIndex() const;
+    void RemoveEach(const CExtDWordArray& other);
+    void TakeLast(CExtDWordArray& other, int n);
+    void CopyInRange(uint32_t low, uint32_t high, CExtDWordArray& out) const;
 };

@@ -1,23 +1,11 @@
 #include "soccerclasses/startupfile.h"
 
-#include "platform/files.h"
+#include "platform/msgformat.h"
+#include "platform/stringtable.h"
 #include "soccerclasses/gamefile.h"
 
-FILE* OpenStartupFile(const char* relPath) {
-    auto path = platform::FindGameFile(relPath);
-    if (!path) throw StartupFileError(std::string("ERROR! Cannot find file : ") + relPath);
-    FILE* f = OpenGameFile(path->string(), "rb");
-    if (!f) throw StartupFileError(std::string("ERROR! Cannot find file : ") + relPath);
-    return f;
-}
-
-void CloseStartupFile(FILE* file, const char* relPath) {
-    bool damaged = GameFileDamaged();
-    int rc = CloseGameFile(file);
-    if (damaged || rc == kGameFileFailed) throw StartupFileError(std::string("ERROR! Damaged file : ") + relPath);
-}
-
-void RefuseStartupFile(FILE* file, const char* relPath, const std::string& why) {
+void RefuseDataFile(FILE* file, const std::string& gamePath, const std::string& why) {
     CloseGameFile(file);
-    throw StartupFileError(std::string("ERROR! Damaged file : ") + relPath + " (" + why + ")");
+    std::string text = platform::StrPrintf(platform::LoadString(kDamagedFileStringId).c_str(), gamePath.c_str());
+    throw DataFileError(DataFileError::kDamaged, gamePath, text + " (" + why + ")");
 }

@@ -4,7 +4,7 @@
 
 #include "platform/random.h"
 #include "records_roundtrip.h"
-#include "soccerclasses/startupfile.h"
+#include "soccerclasses/datafile.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ TEST(DivisionStrength, UnusableFilesAreRefused) {
     bad.push_back(count);
     for (size_t i = 0; i < bad.size(); ++i) {
         recordtest::InstallGameFile(CDivisionStrengthList::kFileName, bad[i]);
-        EXPECT_THROW(CDivisionStrengthList(), StartupFileError) << i;
+        EXPECT_THROW(CDivisionStrengthList(), DataFileError) << i;
     }
     recordtest::InstallGameFile(CDivisionStrengthList::kFileName, good);
     EXPECT_NO_THROW(CDivisionStrengthList());
@@ -100,7 +100,7 @@ TEST(DivisionStrength, MissingFileIsReported) {
     try {
         CDivisionStrengthList list("Data\\NoSuchStrengths.bin");
         FAIL();
-    } catch (const StartupFileError& e) {
+    } catch (const DataFileError& e) {
         EXPECT_NE(std::string(e.what()).find("Cannot find file"), std::string::npos);
     }
 }
