@@ -141,7 +141,7 @@ TEST(Fixture, RandomScoreRanges) {
     platform::SeedRandom(7);
     CFixture f;
     int maxH = 0, maxA = 0;
-    for (int i = 0; i < 70000; ++i) {
+    for (int i = 0; i < 400000; ++i) {
         f.SetRandomScore();
         maxH = std::max<int>(maxH, f.m_HomeGoals);
         maxA = std::max<int>(maxA, f.m_AwayGoals);
