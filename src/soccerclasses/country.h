@@ -64,7 +64,11 @@ public:
 
     // Makes a country that is not followed followed in detail.
     void Activate();
+    // Changes the follow level, creating or deleting the markets and giving
+    // or taking the clubs' detailed records.
     void SetFollowLevel(uint8_t level);
+    // As read from Country.bin, before any club exists: markets only.
+    void SetInitialFollowLevel(uint8_t level);
 
     uint8_t GetId() const { return m_Id; }
     const CExtString& GetName() const { return m_Name; }

@@ -85,11 +85,11 @@ void CCurrency::WriteStartupRecord(FILE* file) const {
     SaveInt32(file, m_Abbreviate);
 }
 
-void CCurrency::GetSymbol(std::string& out) const { out = OwnCurrency() ? m_Symbol : Display().symbol; }
+void CCurrency::GetSymbol(std::string& out) const { out = OwnCurrency() ? static_cast<const std::string&>(m_Symbol) : Display().symbol; }
 uint8_t CCurrency::IsSymbolAfter() const { return OwnCurrency() ? m_SymbolAfter : Display().symbolAfter; }
 int32_t CCurrency::GetAbbreviate() const { return OwnCurrency() ? m_Abbreviate : Display().abbreviate; }
 int32_t CCurrency::GetSeparatorFlag() const { return OwnCurrency() ? m_SeparatorFlag : Display().separatorFlag; }
-void CCurrency::GetSuffix(std::string& out) const { out = OwnCurrency() ? m_Suffix : Display().suffix; }
+void CCurrency::GetSuffix(std::string& out) const { out = OwnCurrency() ? static_cast<const std::string&>(m_Suffix) : Display().suffix; }
 double CCurrency::GetRate() const { return OwnCurrency() ? m_Rate : Display().rate; }
 
 void CCurrency::FormatMoney(std::string& out, double amount) const {
