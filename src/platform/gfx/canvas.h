@@ -185,7 +185,10 @@ private:
     void StrokeDevice(Point a, Point b, Pixel p, int width, bool lastPixel);
     void PolylineDevice(const std::vector<Point>& pts, bool closed);
     void Stamp(int cx, int cy, int width, Pixel p);
+    // The selected font (or the system font) at device size: under a
+    // printing map mode the requested height is in logical units.
     const FontRef& FontOrDefault() const;
+    const FontRef& DeviceFont() const;
     void DrawTextLine(int x, int yTop, std::string_view text, const Rect* clip);
 
     Surface* target_;
@@ -194,6 +197,9 @@ private:
     State st_;
     std::vector<State> saved_;
     std::vector<Rect> clipRects_;  // surface pixels
+    mutable FontRef scaledFont_;     // DeviceFont's last result
+    mutable FontRef scaledFrom_;
+    mutable Size scaledFor_;
 };
 
 }  // namespace platform::gfx

@@ -220,3 +220,43 @@ TEST(TextTest, UnderlineAndMetricsThroughTheCanvas) {
 
 }  // namespace
 }  // namespace platform::gfx
+
+namespace platform::gfx {
+namespace {
+
+TEST(TextTest, PrintingMapModeScalesTheFont) {
+    // 100 logical units across 600 pixels: a 10-unit font is 60 pixels tall.
+    Surface s(600, 470, kWhite);
+    Canvas dc(s);
+    dc.SetMapMode(MapMode::Anisotropic);
+    dc.SetWindowExt({100, 100});
+    dc.SetViewportExt({600, -470});
+    dc.SetViewportOrg({0, 470});
+    dc.SelectFont(Font::Create("Arial", -10));
+    const TextMetrics m = dc.GetTextMetrics();
+    EXPECT_NEAR(m.height, 11, 1) << "metrics come back in logical units";
+    const Size ext = dc.GetTextExtent("Table");
+    dc.SetTextColor(RGB(0, 0, 0));
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(10, 90, "Table");
+    Rect ink = Inked(s, kWhite);
+    EXPECT_NEAR(ink.Width(), ext.cx * 6, 12);
+    EXPECT_GT(ink.Height(), 30);
+    EXPECT_LT(ink.top, 470 - 80 * 47 / 10);
+}
+
+TEST(TextTest, EndEllipsisCutsTheLine) {
+    Surface s(300, 30, kBlack);
+    Canvas dc(s);
+    auto f = Font::Create("Arial", -14);
+    dc.SelectFont(f);
+    dc.SetTextColor(RGB(255, 255, 255));
+    dc.SetBkMode(TRANSPARENT);
+    Rect r{0, 0, 80, 20};
+    dc.DrawText("Wolverhampton Wanderers Reserves", r, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
+    EXPECT_LE(Inked(s, kBlack).right, 80);
+    EXPECT_GT(Inked(s, kBlack).right, 60);
+}
+
+}  // namespace
+}  // namespace platform::gfx
