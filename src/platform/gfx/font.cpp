@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -47,7 +48,13 @@ FileChoice MatchFile(const std::string& family, bool bold, bool italic, bool con
     if (auto it = cache.find(key); it != cache.end()) return it->second;
 
     FileChoice choice;
-    FcInit();
+    static const bool started = [] {
+        FcInit();
+        // fontconfig keeps its configuration until told to let go.
+        std::atexit([] { FcFini(); });
+        return true;
+    }();
+    (void)started;
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
