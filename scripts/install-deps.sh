@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libfreetype-dev libfontconfig-dev libpng-dev
+  libfreetype-dev libfontconfig-dev libpng-dev clang
   fonts-liberation fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
 )
 
