@@ -19,7 +19,7 @@ platform::gfx::Bitmap8 TitleScreen();  // 788 x 550
 platform::gfx::Bitmap8 Shirt();        // keyed
 platform::gfx::Bitmap8 Trophy();       // keyed
 platform::gfx::Bitmap8 ListBlobs();    // keyed
-platform::gfx::Bitmap8 ProgramIcon();  // 32 x 32, keyed
+platform::gfx::Bitmap8 ProgramIcon();  // 32 x 32, keyed: the window's and the about box's
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();

@@ -125,10 +125,10 @@ Bitmap8 ProgramIcon() {
 std::vector<Picture> AllPictures() {
     return {
         {"backgrounds", "titlescreen.bmp", false, TitleScreen()},
+        {"messagebox", "vantorel.bmp", true, ProgramIcon()},
         {"temp", "listblobs.bmp", true, ListBlobs()},
         {"temp", "s10trophy.bmp", true, Trophy()},
         {"temp", "shirt.bmp", true, Shirt()},
-        {"temp", "vantorel.bmp", true, ProgramIcon()},
     };
 }
 

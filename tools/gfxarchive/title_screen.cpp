@@ -49,35 +49,49 @@ void Stands(Surface& s) {
         }
     for (int y = top - 4 * kS; y < top; ++y)
         for (int x = 0; x < s.Width(); ++x) s.Row(y)[x] = MakePixel(150, 150, 160);
-    // Tiers of spectators, brighter towards the lit pitch.
-    const Pixel shirts[] = {MakePixel(200, 30, 40), MakePixel(230, 230, 230), MakePixel(200, 30, 40),
-                            MakePixel(30, 60, 170), MakePixel(240, 200, 40), MakePixel(200, 30, 40),
-                            MakePixel(60, 60, 60),  MakePixel(230, 230, 230)};
+    // Rows of spectators, smaller towards the back and lit from the pitch:
+    // each a head above a pair of shoulders in his club's colours.
+    const Pixel shirts[] = {MakePixel(200, 30, 40), MakePixel(235, 235, 235), MakePixel(200, 30, 40),
+                            MakePixel(30, 60, 170), MakePixel(200, 30, 40), MakePixel(60, 60, 64),
+                            MakePixel(235, 235, 235), MakePixel(240, 200, 40)};
+    const Pixel skins[] = {MakePixel(224, 172, 140), MakePixel(198, 140, 100), MakePixel(140, 96, 66),
+                           MakePixel(90, 60, 44)};
     for (int y = top; y < bottom; ++y) {
         double depth = (y - top) / static_cast<double>(bottom - top);
-        double light = 0.35 + 0.55 * depth;
-        bool tierEdge = ((y - top) / kS) % 34 == 0;
-        for (int x = 0; x < s.Width(); ++x) {
-            Pixel base = MakePixel(static_cast<int>(34 * light), static_cast<int>(34 * light),
-                                   static_cast<int>(44 * light));
-            if (tierEdge) {
-                s.Row(y)[x] = MakePixel(static_cast<int>(90 * light), static_cast<int>(90 * light),
-                                        static_cast<int>(100 * light));
-                continue;
-            }
-            // A head and shoulders every few pixels.
-            int cx = x / (3 * kS), cy = y / (3 * kS);
-            double n = Noise(cx, cy, 11);
-            if (n < 0.78) {
-                Pixel c = shirts[static_cast<int>(Noise(cx, cy, 12) * 8)];
-                bool head = (y / kS) % 3 == 0;
-                if (head) c = MakePixel(210, 160, 120);
-                double shade = light * (0.6 + 0.4 * Noise(cx, cy, 13));
-                base = MakePixel(static_cast<int>(PixelR(c) * shade), static_cast<int>(PixelG(c) * shade),
-                                 static_cast<int>(PixelB(c) * shade));
-            }
-            s.Row(y)[x] = base;
+        double light = 0.35 + 0.5 * depth;
+        for (int x = 0; x < s.Width(); ++x)
+            s.Row(y)[x] = MakePixel(static_cast<int>(26 * light), static_cast<int>(30 * light),
+                                    static_cast<int>(52 * light));
+    }
+    auto fill = [&](double x0, double y0, double x1, double y1, Pixel c, double shade) {
+        Pixel p = MakePixel(static_cast<int>(PixelR(c) * shade), static_cast<int>(PixelG(c) * shade),
+                            static_cast<int>(PixelB(c) * shade));
+        for (int yy = std::max(top, static_cast<int>(y0)); yy < std::min(bottom, static_cast<int>(y1)); ++yy)
+            for (int xx = std::max(0, static_cast<int>(x0)); xx < std::min(s.Width(), static_cast<int>(x1)); ++xx)
+                s.Row(yy)[xx] = p;
+    };
+    uint32_t row = 0;
+    for (double y = top + 2.0 * kS; y < bottom; ++row) {
+        const double depth = (y - top) / (bottom - top);
+        const double h = (3.6 + 3.2 * depth) * kS;  // one row of seats
+        const double light = 0.45 + 0.55 * depth;
+        const double step = h * 0.82;
+        double x = -Noise(row, 0, 31) * step;
+        for (uint32_t seat = 0; x < s.Width(); ++seat, x += step) {
+            const double n = Noise(seat, row, 32);
+            if (n < 0.12) continue;  // an empty seat
+            const Pixel shirt = shirts[static_cast<int>(Noise(seat, row, 33) * 8)];
+            const Pixel skin = skins[static_cast<int>(Noise(seat, row, 34) * 4)];
+            const double jx = (Noise(seat, row, 35) - 0.5) * step * 0.25;
+            const double jy = (Noise(seat, row, 36) - 0.5) * h * 0.2;
+            const double shade = light * (0.75 + 0.25 * Noise(seat, row, 37));
+            // Shoulders, then the head; a raised arm now and then.
+            fill(x + jx + step * 0.08, y + jy + h * 0.42, x + jx + step * 0.92, y + h, shirt, shade);
+            fill(x + jx + step * 0.30, y + jy + h * 0.05, x + jx + step * 0.70, y + jy + h * 0.45, skin, shade);
+            if (Noise(seat, row, 38) > 0.93)
+                fill(x + jx + step * 0.80, y + jy - h * 0.35, x + jx + step * 0.95, y + jy + h * 0.45, shirt, shade);
         }
+        y += h;
     }
     // Advertising boards along the far touchline.
     const Pixel boards[] = {MakePixel(20, 70, 160), MakePixel(230, 230, 230), MakePixel(200, 40, 30),
@@ -92,23 +106,30 @@ void Stands(Surface& s) {
         }
 }
 
-bool OnLine(double x, double z, double w) {
-    auto near = [w](double a, double b) { return std::abs(a - b) < w; };
+// Whether pitch point (x, z) is on a marking. Lines are at least about a
+// pixel wide on screen: wx and wz are that pixel in metres across and along.
+bool OnLine(double x, double z, double wx, double wz) {
+    auto nearX = [wx](double a, double b) { return std::abs(a - b) < wx; };
+    auto nearZ = [wz](double a, double b) { return std::abs(a - b) < wz; };
+    auto onCircle = [&](double cx, double cz, double radius) {
+        double dx = x - cx, dz = z - cz, r = std::hypot(dx, dz);
+        if (r < 1e-9) return false;
+        double w = wx * std::abs(dx) / r + wz * std::abs(dz) / r;
+        return std::abs(r - radius) < w;
+    };
     const double halfway = 57.0, goal = 110.0;
-    if ((near(x, -34) || near(x, 34)) && z > 12 && z < goal) return true;
-    if (near(z, goal) && std::abs(x) < 34 + w) return true;
-    if (near(z, halfway) && std::abs(x) < 34) return true;
-    double r = std::hypot(x, z - halfway);
-    if (std::abs(r - 9.15) < w) return true;
-    if (r < 0.3) return true;
-    // The far penalty area and goal area.
-    if (near(z, goal - 16.5) && std::abs(x) < 20.16) return true;
-    if ((near(x, -20.16) || near(x, 20.16)) && z > goal - 16.5 && z < goal) return true;
-    if (near(z, goal - 5.5) && std::abs(x) < 9.16) return true;
-    if ((near(x, -9.16) || near(x, 9.16)) && z > goal - 5.5 && z < goal) return true;
-    if (std::hypot(x, z - (goal - 11)) < 0.25) return true;
-    double arc = std::hypot(x, z - (goal - 11));
-    if (std::abs(arc - 9.15) < w && z < goal - 16.5) return true;
+    if ((nearX(x, -34) || nearX(x, 34)) && z > 12 && z < goal) return true;
+    if (nearZ(z, goal) && std::abs(x) < 34 + wx) return true;
+    if (nearZ(z, halfway) && std::abs(x) < 34) return true;
+    if (onCircle(0, halfway, 9.15)) return true;
+    if (std::abs(x) < 0.3 && std::abs(z - halfway) < std::max(0.3, wz)) return true;
+    // The far penalty area, its arc and spot, and the goal area.
+    if (nearZ(z, goal - 16.5) && std::abs(x) < 20.16) return true;
+    if ((nearX(x, -20.16) || nearX(x, 20.16)) && z > goal - 16.5 && z < goal) return true;
+    if (nearZ(z, goal - 5.5) && std::abs(x) < 9.16) return true;
+    if ((nearX(x, -9.16) || nearX(x, 9.16)) && z > goal - 5.5 && z < goal) return true;
+    if (std::abs(x) < 0.25 && std::abs(z - (goal - 11)) < std::max(0.25, wz)) return true;
+    if (z < goal - 16.5 && onCircle(0, goal - 11, 9.15)) return true;
     return false;
 }
 
@@ -129,7 +150,9 @@ void Pitch(Surface& s) {
             double n = 0.94 + 0.06 * Noise(x / 2, y / 2, 21);
             Pixel c = MakePixel(static_cast<int>(g * 0.34 * lit * n), static_cast<int>(g * lit * n),
                                 static_cast<int>(g * 0.30 * lit * n));
-            if (OnLine(X, z, std::max(0.12, 0.55 / px))) c = MakePixel(235, 240, 235);
+            const double pz = kFocal * kEye / (z * z);  // screen pixels per metre of depth
+            if (OnLine(X, z, std::max(0.12, 0.7 / (px * kS)), std::max(0.12, 0.7 / (pz * kS))))
+                c = MakePixel(235, 240, 235);
             s.Row(y)[x] = c;
         }
     }
