@@ -42,7 +42,7 @@ enum : unsigned {
 // DrawText flags.
 enum : unsigned {
     DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
-    DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40, DT_NOCLIP = 0x100,
+    DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_NOCLIP = 0x100,
     DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800, DT_END_ELLIPSIS = 0x8000,
 };
 
@@ -145,6 +145,8 @@ public:
     void BitBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy,
                 RasterOp op = RasterOp::SrcCopy);
     void StretchBlt(const Rect& to, const Surface& src, const Rect& from);
+    // A copy at device pixel (dx, dy), unscaled whatever the map mode.
+    void DeviceBlt(int dx, int dy, const Surface& src, const Rect& from, RasterOp op = RasterOp::SrcCopy);
     // A blit leaving out every source pixel of `key`.
     void KeyedBlt(int x, int y, const Surface& src, const Rect& from, ColourRef key);
 
