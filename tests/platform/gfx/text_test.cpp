@@ -260,3 +260,18 @@ TEST(TextTest, EndEllipsisCutsTheLine) {
 
 }  // namespace
 }  // namespace platform::gfx
+
+namespace platform::gfx {
+namespace {
+
+TEST(FontTest, TheSameRequestGivesTheSameFont) {
+    auto a = Font::Create("Arial Narrow", -16, 700);
+    auto b = Font::Create("arial narrow", -16, 700);
+    auto c = Font::Create("Arial Narrow", -16, 400);
+    EXPECT_EQ(a.get(), b.get());
+    EXPECT_NE(a.get(), c.get());
+    EXPECT_EQ(Font::CreatePoint(80, "MS Sans Serif")->Metrics().height, 13);
+}
+
+}  // namespace
+}  // namespace platform::gfx
