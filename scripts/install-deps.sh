@@ -7,6 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev
+  clang libclang-rt-dev
 )
 
 missing=()

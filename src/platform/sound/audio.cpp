@@ -12,6 +12,7 @@ struct Output {
     AudioBackend backend = AudioBackend::Memory;
     std::shared_ptr<Mixer> mixer;
     SDL_AudioDeviceID device = 0;
+    uint64_t advanceCarry = 0;  // thousandths of a frame not yet played
 };
 
 Output& State() {
@@ -65,6 +66,7 @@ AudioBackend GetAudioBackend() { return State().backend; }
 bool OpenAudio() {
     Output& o = State();
     if (o.mixer) return true;
+    o.advanceCarry = 0;
     switch (o.backend) {
         case AudioBackend::None:
             return false;
@@ -100,6 +102,21 @@ std::vector<int16_t> PullAudio(size_t frames) {
     std::vector<int16_t> out(frames * 2);
     o.mixer->Mix(out.data(), frames);
     return out;
+}
+
+void AdvanceAudio(uint32_t ms) {
+    Output& o = State();
+    if (!o.mixer || o.backend != AudioBackend::Memory) return;
+    // Whole frames now, the remainder carried to the next call.
+    uint64_t scaled = static_cast<uint64_t>(ms) * o.mixer->OutputRate() + o.advanceCarry;
+    size_t frames = static_cast<size_t>(scaled / 1000);
+    o.advanceCarry = scaled % 1000;
+    std::vector<int16_t> sink(1024 * 2);
+    while (frames > 0) {
+        size_t chunk = frames < 1024 ? frames : 1024;
+        o.mixer->Mix(sink.data(), chunk);
+        frames -= chunk;
+    }
 }
 
 std::unique_ptr<Voice> Voice::Create(const WaveFormat& format, std::span<const uint8_t> data) {

@@ -38,6 +38,10 @@ uint32_t AudioOutputRate();
 // in any other mode or while closed.
 std::vector<int16_t> PullAudio(size_t frames);
 
+// Memory mode: plays `ms` milliseconds into nowhere, so that on a virtual
+// clock sounds still end and loops move on. Nothing in any other mode.
+void AdvanceAudio(uint32_t ms);
+
 // One sample on the open output. Made stopped, at full volume, centred, at
 // the sample's own rate.
 class Voice {

@@ -45,6 +45,18 @@ TEST_F(AudioTest, MemoryOutputMixesOnRequest) {
     EXPECT_FALSE(v->IsPlaying());
 }
 
+TEST_F(AudioTest, AdvancingTheClockPlaysSoundsOut) {
+    platform::SetAudioBackend(AudioBackend::Memory);
+    ASSERT_TRUE(platform::OpenAudio());
+    // 100 ms at 22,050 Hz is 2205 frames.
+    auto v = platform::Voice::Create(platform::WaveFormat::Pcm(1, 22050, 16), Dc(1, 2205));
+    v->Play(false);
+    for (int i = 0; i < 9; ++i) platform::AdvanceAudio(11);  // 99 ms, with remainders carried
+    EXPECT_TRUE(v->IsPlaying());
+    platform::AdvanceAudio(1);
+    EXPECT_FALSE(v->IsPlaying());
+}
+
 TEST_F(AudioTest, VoiceOutlivingTheOutputIsHarmless) {
     platform::SetAudioBackend(AudioBackend::Memory);
     ASSERT_TRUE(platform::OpenAudio());
