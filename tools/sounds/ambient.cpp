@@ -14,7 +14,7 @@ size_t BedN() { return Samples(kLoopSeconds + kLoopFade); }
 
 // Loops peak well below the interface sounds, spots in between, so a click
 // over a loop over a spot still fits.
-constexpr float kLoopPeak = -14.0f;
+constexpr float kLoopPeak = -16.0f;
 constexpr float kSpotPeak = -10.0f;
 
 const RoomSettings kOffice{0.45f, 0.55f, 0.12f, 1.0f, 0.8f, 0.005f};
