@@ -184,7 +184,7 @@ std::vector<Built> Intro(Rng& rng) {
                 float hz = base * (1.0f - 0.06f * std::exp(-t * 18.0f));
                 phase += hz / kRate;
                 phase -= std::floor(phase);
-                horn[i] += static_cast<float>(2 * phase - 1) * 0.5f;
+                horn[i] += BlepSaw(static_cast<float>(phase), hz / kRate) * 0.5f;
             }
         }
         Filter(horn, Biquad::LowPass(2600));
@@ -408,7 +408,7 @@ std::vector<Built> Financial(Rng& rng) {
         for (size_t i = 0; i < n; ++i) {
             phase += 95.0 / kRate;
             phase -= std::floor(phase);
-            whirr[i] = static_cast<float>(2 * phase - 1) * 0.3f + rng.Noise() * 0.1f;
+            whirr[i] = BlepSaw(static_cast<float>(phase), 95.0f / kRate) * 0.3f + rng.Noise() * 0.1f;
         }
         Filter(whirr, Biquad::BandPass(700, 1.2f));
         ApplyAr(whirr, 0.04f, 0.06f);

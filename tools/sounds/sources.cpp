@@ -246,7 +246,7 @@ void Talk(Rng& rng, Mono& out, float pitch, float syllables, float talkiness) {
         float f0 = pitch * intonation * (1.0f + 0.01f * rng.Noise());
         phase += f0 / kRate;
         if (phase >= 1) phase -= 1;
-        float src = tilt.Run((2 * phase - 1) + 0.25f * rng.Noise());
+        float src = tilt.Run(BlepSaw(phase, f0 / kRate) + 0.25f * rng.Noise());
         float y = s1.Run(src, cur.f1, 6).band + 0.6f * s2.Run(src, cur.f2, 8).band + 0.25f * s3.Run(src, cur.f3, 10).band;
         float t = static_cast<float>(i - syllableStart) / static_cast<float>(syllableLen);
         float env = voiced ? std::sin(kPi * t) : 0.0f;
@@ -286,7 +286,7 @@ Mono CrowdVowel(Rng& rng, float seconds, int voices, float hz0, float hz1, int v
             float f0 = (hz0 + (hz1 - hz0) * u) * detune * (1.0f + 0.015f * std::sin(2 * kPi * vib * t + vibPhase));
             phase += f0 / kRate;
             if (phase >= 1) phase -= 1;
-            float src = tilt.Run((2 * phase - 1) + 0.35f * rng.Noise());
+            float src = tilt.Run(BlepSaw(phase, f0 / kRate) + 0.35f * rng.Noise());
             float y = s1.Run(src, v.f1, 5).band + 0.5f * s2.Run(src, v.f2, 7).band + 0.2f * s3.Run(src, v.f3, 9).band;
             float a = std::clamp((t - late) / attack, 0.0f, 1.0f);
             float r = std::clamp((seconds - t) / release, 0.0f, 1.0f);

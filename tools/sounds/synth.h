@@ -71,6 +71,20 @@ private:
     float ic1_ = 0, ic2_ = 0;
 };
 
+// A sawtooth at phase (0..1) advancing dt a sample, with its jump smoothed
+// so that its upper harmonics do not fold back below the Nyquist frequency.
+inline float BlepSaw(float phase, float dt) {
+    float v = 2.0f * phase - 1.0f;
+    if (phase < dt) {
+        float t = phase / dt;
+        v -= t + t - t * t - 1.0f;
+    } else if (phase > 1.0f - dt) {
+        float t = (phase - 1.0f) / dt;
+        v -= t * t + t + t + 1.0f;
+    }
+    return v;
+}
+
 // Runs a filter over a buffer. A circular buffer is run several times and
 // the last run kept, so the filter's state at the end meets its start and
 // the buffer still loops without a seam.
