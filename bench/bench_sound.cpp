@@ -11,7 +11,8 @@ namespace {
 void BM_MixVoices(benchmark::State& state) {
     platform::Mixer mixer(44100);
     std::vector<uint8_t> pcm(22050 * 4);
-    for (size_t i = 0; i < pcm.size() / 2; ++i) platform::StoreU16(&pcm[2 * i], static_cast<uint16_t>(i * 37));
+    for (size_t i = 0; i < pcm.size() / 2; ++i)
+        platform::StoreU16(&pcm[2 * i], static_cast<uint16_t>(i * 37));
     for (int v = 0; v < state.range(0); ++v) {
         int id = mixer.AddVoice(platform::WaveFormat::Pcm(2, v % 2 ? 22050 : 11025, 16), pcm);
         mixer.SetPan(id, (v % 5 - 2) * 1000);

@@ -17,7 +17,9 @@ enum class EngineState { NotStarted, Running, Failed };
 EngineState g_state = EngineState::NotStarted;
 std::array<std::unique_ptr<SampleRecord>, kSampleSlots> g_slots;
 
-bool Running() { return g_state == EngineState::Running; }
+bool Running() {
+    return g_state == EngineState::Running;
+}
 
 bool ValidSlot(int slot, const char* what) {
     if (slot >= 0 && slot < kSampleSlots) return true;
@@ -168,4 +170,6 @@ bool IsSampleSounding(int slot) {
     return rec && rec->buffer->IsPlaying();
 }
 
-bool IsSoundRunning() { return Running(); }
+bool IsSoundRunning() {
+    return Running();
+}

@@ -16,10 +16,11 @@ constexpr int kSampleSlots = 40;
 
 // The interface sounds of slots 0-19, each "SND\\GEN\\<name>.wav".
 inline constexpr const char* kInterfaceSampleNames[20] = {
-    "buttonpress",     "buttondispress",    "toolpress",         "tooldispress",     "toolmouseover",
-    "editincreasepress", "editdecreasepress", "treeitemselect",  "treeexpand",       "treecollapse",
-    "treescroll",      "listitemselect",    "listcolumnselect",  "listscroll",       "rightmousebutton",
-    "radiopress",      "checkboxtrue",      "standover",         "standselect",      "pageturn",
+    "buttonpress",      "buttondispress",    "toolpress",         "tooldispress",
+    "toolmouseover",    "editincreasepress", "editdecreasepress", "treeitemselect",
+    "treeexpand",       "treecollapse",      "treescroll",        "listitemselect",
+    "listcolumnselect", "listscroll",        "rightmousebutton",  "radiopress",
+    "checkboxtrue",     "standover",         "standselect",       "pageturn",
 };
 
 // The sound options of the profile's "Options" section, read by the view.

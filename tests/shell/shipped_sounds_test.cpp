@@ -41,10 +41,11 @@ TEST_F(ShippedSoundsEngineTest, EveryAmbientSetLoadsIntoSlots28To31AndItsLoopKee
     };
     const char* plain[4] = {"loop.wav", "spot1.wav", "spot2.wav", "spot3.wav"};
     std::vector<Set> sets;
-    for (const char* f : {"INTRO", "MANAGER", "SQUAD", "CLUB", "PLAYER", "FINANCIAL", "MATCH", "FIXTURES", "INFO",
-                          "DISCIPLINE"})
+    for (const char* f : {"INTRO", "MANAGER", "SQUAD", "CLUB", "PLAYER", "FINANCIAL", "MATCH",
+                          "FIXTURES", "INFO", "DISCIPLINE"})
         sets.push_back({f, {plain[0], plain[1], plain[2], plain[3]}});
-    sets.push_back({"NEWS", {"office loop.wav", "telephone ringing.wav", "dialing.wav", "printing.wav"}});
+    sets.push_back(
+        {"NEWS", {"office loop.wav", "telephone ringing.wav", "dialing.wav", "printing.wav"}});
     for (const auto& set : sets) {
         StopAllSamples();
         for (int k = 0; k < 4; ++k) {

@@ -28,7 +28,8 @@ protected:
         std::vector<int16_t> ramp(100);
         for (int i = 0; i < 100; ++i) ramp[i] = static_cast<int16_t>(i * 100);
         Write("SND\\GEN\\ramp.wav", platform::EncodeWavePcm16(1, 22050, ramp));
-        Write("SND\\GEN\\dc.wav", platform::EncodeWavePcm16(2, 22050, std::vector<int16_t>(200, 20000)));
+        Write("SND\\GEN\\dc.wav",
+              platform::EncodeWavePcm16(2, 22050, std::vector<int16_t>(200, 20000)));
     }
     void TearDown() override {
         EndDirectSound();
@@ -39,7 +40,8 @@ protected:
         auto path = platform::MapPath(game_, gamePath);
         std::filesystem::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
     }
     static std::vector<int16_t> Pull(size_t frames) { return platform::PullAudio(frames); }
     static bool Silent(const std::vector<int16_t>& s) {
@@ -105,7 +107,8 @@ TEST_F(SoundEngineTest, RestartRewindsTheOneVoiceAndKeepsItsLoopSetting) {
 }
 
 TEST_F(SoundEngineTest, LoadIntoAnOccupiedSlotReplacesAndAFailedLoadEmptiesIt) {
-    auto pcm8 = platform::EncodeWave(platform::WaveFormat::Pcm(1, 8000, 8), std::vector<uint8_t>(10, 200));
+    auto pcm8 =
+        platform::EncodeWave(platform::WaveFormat::Pcm(1, 8000, 8), std::vector<uint8_t>(10, 200));
     Write("SND\\GEN\\eight.wav", pcm8);
     platform::WaveFormat adpcm = platform::WaveFormat::Pcm(1, 22050, 16);
     adpcm.formatTag = 2;
@@ -138,9 +141,11 @@ TEST_F(SoundEngineTest, LoadIntoAnOccupiedSlotReplacesAndAFailedLoadEmptiesIt) {
         EXPECT_EQ(GetSample(5), nullptr) << c.path;
         EXPECT_TRUE(trace.Contains(c.message)) << c.path;
         PlaySample(5, 0);
-        EXPECT_TRUE(trace.Contains("-------- Cannot play sample 5 as its not loaded --------\n")) << c.path;
+        EXPECT_TRUE(trace.Contains("-------- Cannot play sample 5 as its not loaded --------\n"))
+            << c.path;
         StopSample(5);
-        EXPECT_TRUE(trace.Contains("-------- Cannot stop sample 5 as its not loaded --------\n")) << c.path;
+        EXPECT_TRUE(trace.Contains("-------- Cannot stop sample 5 as its not loaded --------\n"))
+            << c.path;
     }
 }
 

@@ -20,14 +20,16 @@ struct Shipped {
 };
 
 std::vector<Shipped> AllSounds() {
-    const char* gen[] = {"buttonpress",      "buttondispress", "toolpress",     "tooldispress",   "toolmouseover",
-                         "editincreasepress", "editdecreasepress", "treeitemselect", "treeexpand",  "treecollapse",
-                         "treescroll",       "listitemselect", "listcolumnselect", "listscroll",  "rightmousebutton",
-                         "radiopress",       "checkboxtrue",   "standover",     "standselect",    "pageturn"};
+    const char* gen[] = {
+        "buttonpress",      "buttondispress",    "toolpress",         "tooldispress",
+        "toolmouseover",    "editincreasepress", "editdecreasepress", "treeitemselect",
+        "treeexpand",       "treecollapse",      "treescroll",        "listitemselect",
+        "listcolumnselect", "listscroll",        "rightmousebutton",  "radiopress",
+        "checkboxtrue",     "standover",         "standselect",       "pageturn"};
     std::vector<Shipped> out;
     for (const char* g : gen) out.push_back({std::string("SND\\GEN\\") + g + ".wav", false});
-    for (const char* set : {"INTRO", "MANAGER", "SQUAD", "CLUB", "PLAYER", "FINANCIAL", "MATCH", "FIXTURES", "INFO",
-                            "DISCIPLINE"}) {
+    for (const char* set : {"INTRO", "MANAGER", "SQUAD", "CLUB", "PLAYER", "FINANCIAL", "MATCH",
+                            "FIXTURES", "INFO", "DISCIPLINE"}) {
         std::string f = std::string("SND\\AMB\\") + set + "\\";
         out.push_back({f + "loop.wav", true});
         for (const char* s : {"spot1.wav", "spot2.wav", "spot3.wav"}) out.push_back({f + s, false});
@@ -116,11 +118,14 @@ TEST(ShippedSoundsTest, LoopsJoinWithoutAClickAndHoldTheirLevel) {
         auto w = platform::ReadWaveFile(*platform::FindPath(testenv::GameDir(), s.path));
         Channels c = Decode(w.data);
         size_t n = c.ch[0].size();
-        ASSERT_GE(n, 22050u * 5) << s.path << " a loop of less than five seconds repeats too plainly";
+        ASSERT_GE(n, 22050u * 5) << s.path
+                                 << " a loop of less than five seconds repeats too plainly";
         for (const auto& ch : c.ch) {
             std::vector<double> steps;
             for (size_t i = 0; i + 1 < n; ++i) steps.push_back(std::fabs(ch[i + 1] - ch[i]));
-            std::nth_element(steps.begin(), steps.begin() + static_cast<long>(steps.size() * 999 / 1000), steps.end());
+            std::nth_element(steps.begin(),
+                             steps.begin() + static_cast<long>(steps.size() * 999 / 1000),
+                             steps.end());
             double p999 = steps[steps.size() * 999 / 1000];
             EXPECT_LE(std::fabs(ch.front() - ch.back()), 2 * p999) << s.path;
             // Slow content (a rumble, a fading tail) must meet too: the means
@@ -133,8 +138,10 @@ TEST(ShippedSoundsTest, LoopsJoinWithoutAClickAndHoldTheirLevel) {
                 means.push_back(m / kBlock);
             }
             std::vector<double> blockSteps;
-            for (size_t k = 0; k + 1 < means.size(); ++k) blockSteps.push_back(std::fabs(means[k + 1] - means[k]));
-            std::nth_element(blockSteps.begin(), blockSteps.begin() + static_cast<long>(blockSteps.size() * 99 / 100),
+            for (size_t k = 0; k + 1 < means.size(); ++k)
+                blockSteps.push_back(std::fabs(means[k + 1] - means[k]));
+            std::nth_element(blockSteps.begin(),
+                             blockSteps.begin() + static_cast<long>(blockSteps.size() * 99 / 100),
                              blockSteps.end());
             double p99 = blockSteps[blockSteps.size() * 99 / 100];
             double head = 0, tail = 0;
@@ -146,7 +153,8 @@ TEST(ShippedSoundsTest, LoopsJoinWithoutAClickAndHoldTheirLevel) {
             double whole = Rms(ch, 0, n);
             for (size_t from = 0; from + 22050 <= n; from += 22050) {
                 double second = Rms(ch, from, from + 22050);
-                EXPECT_LT(std::fabs(20 * std::log10(second / whole)), 6.0) << s.path << " at " << from / 22050 << " s";
+                EXPECT_LT(std::fabs(20 * std::log10(second / whole)), 6.0)
+                    << s.path << " at " << from / 22050 << " s";
             }
         }
     }

@@ -9,8 +9,12 @@ namespace synth {
 
 namespace {
 
-size_t LoopN() { return Samples(kLoopSeconds); }
-size_t BedN() { return Samples(kLoopSeconds + kLoopFade); }
+size_t LoopN() {
+    return Samples(kLoopSeconds);
+}
+size_t BedN() {
+    return Samples(kLoopSeconds + kLoopFade);
+}
 
 // Loops peak well below the interface sounds, spots in between, so a click
 // over a loop over a spot still fits.
@@ -25,7 +29,9 @@ const RoomSettings kStadium{0.93f, 0.45f, 0.32f, 1.0f, 1.0f, 0.03f};
 
 // Adds a bed rendered over BedN() samples to a loop, crossfading its end into
 // its start.
-void AddBed(Stereo& loop, const Stereo& bed, float gain) { Place(loop, LoopCrossfade(bed, LoopN()), 0, gain); }
+void AddBed(Stereo& loop, const Stereo& bed, float gain) {
+    Place(loop, LoopCrossfade(bed, LoopN()), 0, gain);
+}
 
 // The still air of a room: a low rumble of the building and a soft hiss of
 // ventilation, different on each side.
@@ -66,7 +72,8 @@ Stereo Wind(Rng& rng, float lowHz, float highHz, float q, float gustRate) {
 void Hum(Stereo& loop, float gain) {
     for (size_t i = 0; i < loop.size(); ++i) {
         float t = static_cast<float>(i) / kRate;
-        float v = 0.6f * std::sin(2 * kPi * 100 * t) + 0.3f * std::sin(2 * kPi * 150 * t) + 0.15f * std::sin(2 * kPi * 200 * t);
+        float v = 0.6f * std::sin(2 * kPi * 100 * t) + 0.3f * std::sin(2 * kPi * 150 * t) +
+                  0.15f * std::sin(2 * kPi * 200 * t);
         loop.l[i] += v * gain;
         loop.r[i] += v * gain;
     }
@@ -89,7 +96,8 @@ void Typing(Rng& rng, Stereo& loop, float gain, float pan, float busy) {
         int keys = 2 + rng.Int(6);
         for (int k = 0; k < keys; ++k) {
             Mono key = KeyClick(rng, false);
-            Place(loop, key, Samples(t), gain * rng.Range(0.6f, 1.0f), pan + rng.Range(-0.05f, 0.05f), true);
+            Place(loop, key, Samples(t), gain * rng.Range(0.6f, 1.0f),
+                  pan + rng.Range(-0.05f, 0.05f), true);
             t += rng.Range(0.09f, 0.17f);
         }
         Mono space = KeyClick(rng, true);
@@ -116,7 +124,9 @@ Mono Swell(size_t n, float rise, float hold, float fall, float peak) {
     Mono level(n);
     for (size_t i = 0; i < n; ++i) {
         float t = static_cast<float>(i) / kRate;
-        float v = t < rise ? 0.5f - 0.5f * std::cos(kPi * t / rise) : t < rise + hold ? 1.0f : std::exp(-(t - rise - hold) * 3.0f / fall);
+        float v = t < rise          ? 0.5f - 0.5f * std::cos(kPi * t / rise)
+                  : t < rise + hold ? 1.0f
+                                    : std::exp(-(t - rise - hold) * 3.0f / fall);
         level[i] = v * peak;
     }
     return level;
@@ -136,7 +146,8 @@ Mono Chant(Rng& rng, int voices, float tempo) {
         int vowel;
         float beats;
     };
-    const Note tune[] = {{294, 3, 1}, {247, 1, 1}, {294, 3, 1}, {247, 1, 1}, {294, 3, 0.5f}, {330, 3, 0.5f}, {294, 1, 1}, {247, 1, 2}};
+    const Note tune[] = {{294, 3, 1},    {247, 1, 1},    {294, 3, 1}, {247, 1, 1},
+                         {294, 3, 0.5f}, {330, 3, 0.5f}, {294, 1, 1}, {247, 1, 2}};
     float beat = 60.0f / tempo;
     Mono out;
     size_t at = 0;
@@ -216,7 +227,9 @@ std::vector<Built> Manager(Rng& rng) {
     out.push_back(Loop(f, "loop.wav", std::move(loop)));
     {  // a knock at the door
         Stereo s(Samples(0.8f));
-        for (int k = 0; k < 3; ++k) Place(s, WoodKnock(rng, 165, 0.14f), Samples(0.19f * static_cast<float>(k)), k == 1 ? 0.85f : 1.0f, -0.5f);
+        for (int k = 0; k < 3; ++k)
+            Place(s, WoodKnock(rng, 165, 0.14f), Samples(0.19f * static_cast<float>(k)),
+                  k == 1 ? 0.85f : 1.0f, -0.5f);
         out.push_back(Spot(f, "spot1.wav", InRoom(std::move(s), kOffice, 0.5f)));
     }
     {  // a pen signing across paper
@@ -314,7 +327,8 @@ std::vector<Built> Club(Rng& rng) {
         for (size_t i = 0; i < n; ++i) {
             float g = gust[i];
             float snap = std::pow(flap[i], 3.0f);
-            flag[i] = band.Run(rng.Noise(), 400 + 1400 * flap[i], 1.2f).band * (0.2f + snap * 1.5f) * (0.3f + 0.7f * g);
+            flag[i] = band.Run(rng.Noise(), 400 + 1400 * flap[i], 1.2f).band *
+                      (0.2f + snap * 1.5f) * (0.3f + 0.7f * g);
         }
         ApplyAr(flag, 0.3f, 0.4f);
         out.push_back(Spot(f, "spot1.wav", InRoom(ToStereo(flag, 0.5f), kOutdoors, 0.5f)));
@@ -408,12 +422,15 @@ std::vector<Built> Financial(Rng& rng) {
         for (size_t i = 0; i < n; ++i) {
             phase += 95.0 / kRate;
             phase -= std::floor(phase);
-            whirr[i] = BlepSaw(static_cast<float>(phase), 95.0f / kRate) * 0.3f + rng.Noise() * 0.1f;
+            whirr[i] =
+                BlepSaw(static_cast<float>(phase), 95.0f / kRate) * 0.3f + rng.Noise() * 0.1f;
         }
         Filter(whirr, Biquad::BandPass(700, 1.2f));
         ApplyAr(whirr, 0.04f, 0.06f);
         Place(s, whirr, Samples(0.06f), 0.9f, -0.3f);
-        for (int k = 0; k < 8; ++k) Place(s, Click(rng, 1700, 4500, 0.012f, 0.5f), Samples(0.1f + 0.055f * static_cast<float>(k)), 0.45f, -0.3f);
+        for (int k = 0; k < 8; ++k)
+            Place(s, Click(rng, 1700, 4500, 0.012f, 0.5f),
+                  Samples(0.1f + 0.055f * static_cast<float>(k)), 0.45f, -0.3f);
         Place(s, Click(rng, 420, 2000, 0.06f, 0.7f), Samples(0.66f), 1.0f, -0.3f);
         out.push_back(Spot(f, "spot3.wav", InRoom(std::move(s), kOffice, 0.4f)));
     }
@@ -488,7 +505,9 @@ std::vector<Built> Fixtures(Rng& rng) {
         for (size_t i = 0; i < motor.size(); ++i) {
             float t = static_cast<float>(i) / kRate;
             float v = 0;
-            for (int h = 1; h <= 12; ++h) v += std::sin(2 * kPi * 30.0f * static_cast<float>(h) * t + static_cast<float>(h)) / static_cast<float>(h);
+            for (int h = 1; h <= 12; ++h)
+                v += std::sin(2 * kPi * 30.0f * static_cast<float>(h) * t + static_cast<float>(h)) /
+                     static_cast<float>(h);
             motor[i] = v;
         }
         Filter(motor, Biquad::LowPass(500), true);
@@ -498,7 +517,9 @@ std::vector<Built> Fixtures(Rng& rng) {
         float t = start;
         for (int c = 0; c < chars; ++c) {
             Place(loop, Click(rng, 1900, 4800, 0.01f, 0.5f), Samples(t), 0.09f, 0.3f, true);
-            if (rng.Uniform() > 0.15f) Place(loop, Click(rng, rng.Range(850, 1000), 3400, 0.03f, 0.6f), Samples(t + 0.016f), 0.16f, 0.3f, true);
+            if (rng.Uniform() > 0.15f)
+                Place(loop, Click(rng, rng.Range(850, 1000), 3400, 0.03f, 0.6f),
+                      Samples(t + 0.016f), 0.16f, 0.3f, true);
             t += 0.1f;
         }
         // carriage return and line feed
@@ -550,10 +571,13 @@ std::vector<Built> Info(Rng& rng) {
     std::vector<Built> out;
     out.push_back(Loop(f, "loop.wav", std::move(loop)));
     out.push_back(Spot(f, "spot1.wav", InRoom(PageTurn(rng, 0.45f), kHall, 0.6f)));
-    out.push_back(Spot(f, "spot2.wav", InRoom(ToStereo(Creak(rng, 0.8f, 22, 55), 0.4f), kHall, 0.6f), -13));
+    out.push_back(
+        Spot(f, "spot2.wav", InRoom(ToStereo(Creak(rng, 0.8f, 22, 55), 0.4f), kHall, 0.6f), -13));
     {  // a pencil tapped on the desk
         Stereo s(Samples(0.8f));
-        for (int k = 0; k < 4; ++k) Place(s, WoodKnock(rng, 1350, 0.03f), Samples(0.16f * static_cast<float>(k)), 1.0f - 0.1f * static_cast<float>(k), -0.2f);
+        for (int k = 0; k < 4; ++k)
+            Place(s, WoodKnock(rng, 1350, 0.03f), Samples(0.16f * static_cast<float>(k)),
+                  1.0f - 0.1f * static_cast<float>(k), -0.2f);
         out.push_back(Spot(f, "spot3.wav", InRoom(std::move(s), kHall, 0.5f), -12));
     }
     return out;
@@ -622,7 +646,8 @@ std::vector<Built> News(Rng& rng) {
                 if (inChar && rng.Uniform() < 0.6f) head[i] = rng.Range(0.5f, 1.0f);
             }
             Mono body(n, 0.0f);
-            for (auto [hz, q, g] : {std::tuple{1250.0f, 4.0f, 1.0f}, {2700.0f, 5.0f, 0.7f}, {520.0f, 3.0f, 0.5f}}) {
+            for (auto [hz, q, g] :
+                 {std::tuple{1250.0f, 4.0f, 1.0f}, {2700.0f, 5.0f, 0.7f}, {520.0f, 3.0f, 0.5f}}) {
                 Mono b = head;
                 Filter(b, Biquad::BandPass(hz, q));
                 for (size_t i = 0; i < n; ++i) body[i] += b[i] * g;
@@ -636,7 +661,9 @@ std::vector<Built> News(Rng& rng) {
             float pan = ln % 2 ? 0.3f : -0.3f;
             Place(s, body, Samples(t), 1.0f, pan);
             t += len;
-            for (int k = 0; k < 3; ++k) Place(s, Click(rng, 900, 3000, 0.015f, 0.5f), Samples(t + 0.03f * static_cast<float>(k)), 0.5f, 0.0f);
+            for (int k = 0; k < 3; ++k)
+                Place(s, Click(rng, 900, 3000, 0.015f, 0.5f),
+                      Samples(t + 0.03f * static_cast<float>(k)), 0.5f, 0.0f);
             t += 0.18f;
         }
         out.push_back(Spot(f, "printing.wav", InRoom(std::move(s), kOffice, 0.3f), -11));
@@ -688,7 +715,8 @@ std::vector<Built> Discipline(Rng& rng) {
 std::vector<Built> AmbientSounds() {
     std::vector<Built> out;
     uint32_t seed = 2000;
-    for (auto make : {Intro, Manager, Squad, Club, Player, Financial, Match, Fixtures, Info, News, Discipline}) {
+    for (auto make : {Intro, Manager, Squad, Club, Player, Financial, Match, Fixtures, Info, News,
+                      Discipline}) {
         Rng rng(seed++);
         for (auto& b : make(rng)) out.push_back(std::move(b));
     }

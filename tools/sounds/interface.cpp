@@ -11,7 +11,8 @@ namespace {
 // A desk-sized room: the clicks get a little air around them, no echo.
 const RoomSettings kDesk{0.25f, 0.7f, 0.05f, 1.0f, 0.8f, 0.0f};
 
-Mono Mix(std::initializer_list<std::pair<const Mono*, float>> parts, std::initializer_list<float> delays = {}) {
+Mono Mix(std::initializer_list<std::pair<const Mono*, float>> parts,
+         std::initializer_list<float> delays = {}) {
     size_t n = 0;
     auto d = delays.begin();
     std::vector<size_t> at;
@@ -39,7 +40,9 @@ Mono Blip(float hz0, float hz1, float seconds) {
         float hz = hz0 * std::pow(hz1 / hz0, std::min(1.0f, t * 1.6f));
         phase += 2 * M_PI * hz / kRate;
         float env = std::min(1.0f, t * 40.0f) * std::exp(-t * 4.0f);
-        out[i] = static_cast<float>(std::sin(phase) + 0.25 * std::sin(2 * phase) + 0.08 * std::sin(3 * phase)) * env;
+        out[i] = static_cast<float>(std::sin(phase) + 0.25 * std::sin(2 * phase) +
+                                    0.08 * std::sin(3 * phase)) *
+                 env;
     }
     ApplyAr(out, 0.001f, 0.01f);
     return out;
@@ -61,8 +64,9 @@ Mono Ticks(Rng& rng, int count, float hz, float spacing, float fall) {
 
 // A marimba-like bar: its overtones stand at 4 and 10 times the note.
 Mono Bar(Rng& rng, float hz, float decay) {
-    return Modal({{hz, 1.0f, decay}, {hz * 3.93f, 0.3f, decay * 0.3f}, {hz * 9.8f, 0.08f, decay * 0.12f}},
-                 decay * 1.1f, &rng, 0.003f);
+    return Modal(
+        {{hz, 1.0f, decay}, {hz * 3.93f, 0.3f, decay * 0.3f}, {hz * 9.8f, 0.08f, decay * 0.12f}},
+        decay * 1.1f, &rng, 0.003f);
 }
 
 Stereo PageTurn(Rng& rng, float seconds) {
@@ -77,7 +81,8 @@ Stereo PageTurn(Rng& rng, float seconds) {
         float shape = std::sin(kPi * std::pow(t, 0.8f));
         float centre = 1800.0f + 3200.0f * shape * (0.6f + 0.4f * flutter[i]);
         float crackle = rng.Uniform() < 0.004f * shape ? rng.Noise() * 4.0f : 0.0f;
-        paper[i] = band.Run(rng.Noise() + crackle, centre, 1.1f).band * shape * (0.4f + 0.6f * flutter[i]);
+        paper[i] =
+            band.Run(rng.Noise() + crackle, centre, 1.1f).band * shape * (0.4f + 0.6f * flutter[i]);
     }
     Mono settle = NoiseBurst(rng, 0.12f, 60, 500, 0.004f, 0.07f);
     Mono out = Mix({{&paper, 1.0f}, {&settle, 0.8f}}, {0.0f, seconds * 0.82f});
@@ -93,7 +98,8 @@ std::vector<Built> InterfaceSounds() {
     std::vector<Built> out;
     auto add = [&](const char* name, Stereo s, float peakDb, float tail = 0.12f) {
         s = InRoom(std::move(s), kDesk, tail);
-        out.push_back({std::string("SND\\GEN\\") + name + ".wav", FinishShot(std::move(s), peakDb), false});
+        out.push_back(
+            {std::string("SND\\GEN\\") + name + ".wav", FinishShot(std::move(s), peakDb), false});
     };
     Rng rng(1999);
 
@@ -111,7 +117,8 @@ std::vector<Built> InterfaceSounds() {
         Mono press = Click(rng, 950, 3000, 0.045f, 0.6f);
         Mono latch = Click(rng, 2100, 5200, 0.02f, 0.45f);
         Mono low = Thump(rng, 210, 140, 0.05f, 0.1f);
-        add("toolpress", ToStereo(Mix({{&press, 1.0f}, {&latch, 0.6f}, {&low, 0.5f}}, {0, 0.018f, 0})), -7);
+        add("toolpress",
+            ToStereo(Mix({{&press, 1.0f}, {&latch, 0.6f}, {&low, 0.5f}}, {0, 0.018f, 0})), -7);
     }
     {  // 3: the toggle springing back
         Mono up = Click(rng, 1250, 4200, 0.03f, 0.55f);
@@ -155,7 +162,8 @@ std::vector<Built> InterfaceSounds() {
         Mono flick = NoiseBurst(rng, 0.05f, 1500, 6000, 0.002f, 0.03f);
         Mono a = WoodKnock(rng, 640, 0.04f);
         Mono b = WoodKnock(rng, 900, 0.03f);
-        add("listcolumnselect", ToStereo(Mix({{&flick, 0.6f}, {&a, 1.0f}, {&b, 0.6f}}, {0, 0.004f, 0.036f})), -11);
+        add("listcolumnselect",
+            ToStereo(Mix({{&flick, 0.6f}, {&a, 1.0f}, {&b, 0.6f}}, {0, 0.004f, 0.036f})), -11);
     }
     // 13: the list scrolling: finer and softer than the tree
     add("listscroll", ToStereo(Ticks(rng, 2, 2700, 0.018f, 0.6f)), -17, 0.05f);
@@ -173,7 +181,8 @@ std::vector<Built> InterfaceSounds() {
         Mono a = Bar(rng, 1047, 0.12f);
         Mono b = Bar(rng, 1568, 0.18f);
         Mono c = Click(rng, 1900, 4800, 0.01f, 0.4f);
-        add("checkboxtrue", ToStereo(Mix({{&c, 0.4f}, {&a, 0.8f}, {&b, 0.9f}}, {0, 0.002f, 0.055f})), -10);
+        add("checkboxtrue",
+            ToStereo(Mix({{&c, 0.4f}, {&a, 0.8f}, {&b, 0.9f}}, {0, 0.002f, 0.055f})), -10);
     }
     {  // 17: the mouse over a stand: its crowd stirs
         float len = 0.8f;
@@ -191,8 +200,11 @@ std::vector<Built> InterfaceSounds() {
         }
         Place(crowd, talk, 0, 1.0f);
         Filter(crowd, Biquad::LowPass(2200));
-        out.push_back({"SND\\GEN\\standover.wav",
-                       FinishShot(InRoom(std::move(crowd), {0.8f, 0.5f, 0.25f, 1.0f, 1.0f, 0.02f}, 0.8f), -15), false});
+        out.push_back(
+            {"SND\\GEN\\standover.wav",
+             FinishShot(InRoom(std::move(crowd), {0.8f, 0.5f, 0.25f, 1.0f, 1.0f, 0.02f}, 0.8f),
+                        -15),
+             false});
     }
     {  // 18: a stand chosen: its crowd cheers
         float len = 1.6f;
@@ -211,9 +223,11 @@ std::vector<Built> InterfaceSounds() {
         Place(crowd, claps, 0, 0.6f);
         Mono c = Click(rng, 1450, 3800, 0.03f, 0.55f);
         Place(crowd, c, 0, 0.8f, 0.0f);
-        out.push_back({"SND\\GEN\\standselect.wav",
-                       FinishShot(InRoom(std::move(crowd), {0.85f, 0.45f, 0.3f, 1.0f, 1.0f, 0.03f}, 1.2f), -8),
-                       false});
+        out.push_back(
+            {"SND\\GEN\\standselect.wav",
+             FinishShot(InRoom(std::move(crowd), {0.85f, 0.45f, 0.3f, 1.0f, 1.0f, 0.03f}, 1.2f),
+                        -8),
+             false});
     }
     // 19: a page turning
     add("pageturn", PageTurn(rng, 0.38f), -9, 0.15f);

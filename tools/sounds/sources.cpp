@@ -18,7 +18,8 @@ Mono Click(Rng& rng, float bodyHz, float brightHz, float decay, float bodyMix) {
                        {brightHz, 0.35f, 0.02f}},
                       seconds, &rng, 0.01f);
     Mono out(impact.size());
-    for (size_t i = 0; i < out.size(); ++i) out[i] = impact[i] * (1 - bodyMix) * 1.5f + body[i] * bodyMix;
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = impact[i] * (1 - bodyMix) * 1.5f + body[i] * bodyMix;
     ApplyAr(out, 0.0003f, 0.004f);
     return out;
 }
@@ -38,10 +39,12 @@ Mono WoodKnock(Rng& rng, float hz, float decay) {
 }
 
 Mono MetalClang(Rng& rng, float hz, float decay) {
-    static const float kRatio[] = {1.0f, 1.59f, 2.14f, 2.65f, 3.16f, 3.72f, 4.31f, 5.13f, 6.22f, 7.4f};
+    static const float kRatio[] = {1.0f,  1.59f, 2.14f, 2.65f, 3.16f,
+                                   3.72f, 4.31f, 5.13f, 6.22f, 7.4f};
     std::vector<Mode> modes;
     for (size_t i = 0; i < std::size(kRatio); ++i)
-        modes.push_back({hz * kRatio[i], rng.Range(0.4f, 1.0f) / (1.0f + 0.3f * static_cast<float>(i)),
+        modes.push_back({hz * kRatio[i],
+                         rng.Range(0.4f, 1.0f) / (1.0f + 0.3f * static_cast<float>(i)),
                          decay / (1.0f + 0.35f * static_cast<float>(i))});
     Mono out = Modal(modes, decay * 1.1f + 0.05f, &rng, 0.015f);
     Mono hit = Noise(out.size(), rng);
@@ -164,7 +167,8 @@ Mono Birdsong(Rng& rng, float hzLo, float hzHi, int chirps) {
             if (trill > 0) f *= 1.0f + 0.06f * std::sin(2 * kPi * trill * t * len);
             phase += 2 * M_PI * f / kRate;
             float env = std::sin(kPi * t);
-            out[at + i] += static_cast<float>(std::sin(phase) + 0.15 * std::sin(2 * phase)) * env * env;
+            out[at + i] +=
+                static_cast<float>(std::sin(phase) + 0.15 * std::sin(2 * phase)) * env * env;
         }
         at += n + Samples(rng.Range(0.02f, 0.07f));
     }
@@ -196,7 +200,8 @@ Mono Creak(Rng& rng, float seconds, float rate0, float rate1) {
         }
     }
     Mono out(n, 0.0f);
-    for (auto [hz, q, g] : {std::tuple{420.0f, 12.0f, 1.0f}, {980.0f, 10.0f, 0.7f}, {1900.0f, 8.0f, 0.4f}}) {
+    for (auto [hz, q, g] :
+         {std::tuple{420.0f, 12.0f, 1.0f}, {980.0f, 10.0f, 0.7f}, {1900.0f, 8.0f, 0.4f}}) {
         Mono band = pulses;
         Filter(band, Biquad::BandPass(hz, q));
         for (size_t i = 0; i < n; ++i) out[i] += band[i] * g;
@@ -247,7 +252,8 @@ void Talk(Rng& rng, Mono& out, float pitch, float syllables, float talkiness) {
         phase += f0 / kRate;
         if (phase >= 1) phase -= 1;
         float src = tilt.Run(BlepSaw(phase, f0 / kRate) + 0.25f * rng.Noise());
-        float y = s1.Run(src, cur.f1, 6).band + 0.6f * s2.Run(src, cur.f2, 8).band + 0.25f * s3.Run(src, cur.f3, 10).band;
+        float y = s1.Run(src, cur.f1, 6).band + 0.6f * s2.Run(src, cur.f2, 8).band +
+                  0.25f * s3.Run(src, cur.f3, 10).band;
         float t = static_cast<float>(i - syllableStart) / static_cast<float>(syllableLen);
         float env = voiced ? std::sin(kPi * t) : 0.0f;
         out[i] += y * env;
@@ -256,12 +262,13 @@ void Talk(Rng& rng, Mono& out, float pitch, float syllables, float talkiness) {
 
 }  // namespace
 
-Stereo Babble(Rng& rng, size_t n, int voices, float pitchLo, float pitchHi, float syllablesPerSecond,
-              float talkiness) {
+Stereo Babble(Rng& rng, size_t n, int voices, float pitchLo, float pitchHi,
+              float syllablesPerSecond, float talkiness) {
     Stereo out(n);
     for (int v = 0; v < voices; ++v) {
         Mono one(n, 0.0f);
-        Talk(rng, one, rng.Range(pitchLo, pitchHi), syllablesPerSecond * rng.Range(0.8f, 1.2f), talkiness);
+        Talk(rng, one, rng.Range(pitchLo, pitchHi), syllablesPerSecond * rng.Range(0.8f, 1.2f),
+             talkiness);
         Place(out, one, 0, rng.Range(0.4f, 1.0f), rng.Range(-0.8f, 0.8f));
     }
     return out;
@@ -283,11 +290,13 @@ Mono CrowdVowel(Rng& rng, float seconds, int voices, float hz0, float hz1, int v
         for (size_t i = 0; i < n; ++i) {
             float t = static_cast<float>(i) / kRate;
             float u = t / seconds;
-            float f0 = (hz0 + (hz1 - hz0) * u) * detune * (1.0f + 0.015f * std::sin(2 * kPi * vib * t + vibPhase));
+            float f0 = (hz0 + (hz1 - hz0) * u) * detune *
+                       (1.0f + 0.015f * std::sin(2 * kPi * vib * t + vibPhase));
             phase += f0 / kRate;
             if (phase >= 1) phase -= 1;
             float src = tilt.Run(BlepSaw(phase, f0 / kRate) + 0.35f * rng.Noise());
-            float y = s1.Run(src, v.f1, 5).band + 0.5f * s2.Run(src, v.f2, 7).band + 0.2f * s3.Run(src, v.f3, 9).band;
+            float y = s1.Run(src, v.f1, 5).band + 0.5f * s2.Run(src, v.f2, 7).band +
+                      0.2f * s3.Run(src, v.f3, 9).band;
             float a = std::clamp((t - late) / attack, 0.0f, 1.0f);
             float r = std::clamp((seconds - t) / release, 0.0f, 1.0f);
             out[i] += y * gain * a * r;
@@ -329,15 +338,16 @@ Stereo Applause(Rng& rng, size_t n, float rate, const Mono& density, bool wrap) 
         expected += rate * density[i] / kRate;
         while (expected >= 1.0) {
             expected -= rng.Uniform() * 2.0;
-            Place(out, claps[static_cast<size_t>(rng.Int(12))], i, rng.Range(0.3f, 1.0f), rng.Range(-0.9f, 0.9f), wrap);
+            Place(out, claps[static_cast<size_t>(rng.Int(12))], i, rng.Range(0.3f, 1.0f),
+                  rng.Range(-0.9f, 0.9f), wrap);
         }
     }
     return out;
 }
 
 Mono KeyClick(Rng& rng, bool space) {
-    Mono a = Click(rng, space ? rng.Range(180, 230) : rng.Range(300, 420), rng.Range(2500, 4200), space ? 0.05f : 0.03f,
-                   0.5f);
+    Mono a = Click(rng, space ? rng.Range(180, 230) : rng.Range(300, 420), rng.Range(2500, 4200),
+                   space ? 0.05f : 0.03f, 0.5f);
     // The key bottoms out, then comes back up a moment later.
     Mono b = Click(rng, rng.Range(500, 700), rng.Range(3000, 5000), 0.02f, 0.4f);
     size_t up = Samples(rng.Range(0.06f, 0.11f));

@@ -27,8 +27,8 @@ Mono Tones(float hzA, float hzB, float seconds);
 Mono Creak(Rng& rng, float seconds, float rate0, float rate1);
 // Talk: `voices` formant voices over n samples, each with its own syllables
 // and pauses; spread across the stereo field.
-Stereo Babble(Rng& rng, size_t n, int voices, float pitchLo, float pitchHi, float syllablesPerSecond,
-              float talkiness);
+Stereo Babble(Rng& rng, size_t n, int voices, float pitchLo, float pitchHi,
+              float syllablesPerSecond, float talkiness);
 // A crowd singing one vowel on a pitch glide: many slightly different voices.
 Mono CrowdVowel(Rng& rng, float seconds, int voices, float hz0, float hz1, int vowel, float attack,
                 float release);

@@ -5,9 +5,13 @@
 
 namespace synth {
 
-size_t Samples(float seconds) { return static_cast<size_t>(std::lround(seconds * kRate)); }
+size_t Samples(float seconds) {
+    return static_cast<size_t>(std::lround(seconds * kRate));
+}
 
-float DbToGain(float db) { return std::pow(10.0f, db / 20.0f); }
+float DbToGain(float db) {
+    return std::pow(10.0f, db / 20.0f);
+}
 
 uint32_t Rng::Next() {
     // xorshift32
@@ -16,10 +20,18 @@ uint32_t Rng::Next() {
     s_ ^= s_ << 5;
     return s_;
 }
-float Rng::Uniform() { return static_cast<float>(Next() >> 8) * (1.0f / 16777216.0f); }
-float Rng::Noise() { return Uniform() * 2.0f - 1.0f; }
-float Rng::Range(float lo, float hi) { return lo + (hi - lo) * Uniform(); }
-int Rng::Int(int n) { return n <= 1 ? 0 : static_cast<int>(Next() % static_cast<uint32_t>(n)); }
+float Rng::Uniform() {
+    return static_cast<float>(Next() >> 8) * (1.0f / 16777216.0f);
+}
+float Rng::Noise() {
+    return Uniform() * 2.0f - 1.0f;
+}
+float Rng::Range(float lo, float hi) {
+    return lo + (hi - lo) * Uniform();
+}
+int Rng::Int(int n) {
+    return n <= 1 ? 0 : static_cast<int>(Next() % static_cast<uint32_t>(n));
+}
 float Rng::Gauss() {
     float s = 0;
     for (int i = 0; i < 4; ++i) s += Noise();
@@ -67,7 +79,8 @@ Biquad Biquad::BandPass(float hz, float q) {
 Biquad Biquad::Peak(float hz, float q, float gainDb) {
     Coeffs c = Prepare(hz, q);
     float a = std::pow(10.0f, gainDb / 40.0f);
-    return Make(1 + c.alpha * a, -2 * c.cw, 1 - c.alpha * a, 1 + c.alpha / a, -2 * c.cw, 1 - c.alpha / a);
+    return Make(1 + c.alpha * a, -2 * c.cw, 1 - c.alpha * a, 1 + c.alpha / a, -2 * c.cw,
+                1 - c.alpha / a);
 }
 Biquad Biquad::LowShelf(float hz, float gainDb) {
     Coeffs c = Prepare(hz, 0.707f);
@@ -171,7 +184,8 @@ void ApplyAr(Mono& x, float attack, float release) {
     size_t n = x.size();
     size_t a = std::min(n, Samples(attack));
     size_t r = std::min(n, Samples(release));
-    for (size_t i = 0; i < a; ++i) x[i] *= 0.5f - 0.5f * std::cos(kPi * static_cast<float>(i) / static_cast<float>(a));
+    for (size_t i = 0; i < a; ++i)
+        x[i] *= 0.5f - 0.5f * std::cos(kPi * static_cast<float>(i) / static_cast<float>(a));
     for (size_t i = 0; i < r; ++i)
         x[n - 1 - i] *= 0.5f - 0.5f * std::cos(kPi * static_cast<float>(i) / static_cast<float>(r));
 }
@@ -197,7 +211,8 @@ Mono PeriodicWander(size_t n, Rng& rng, int minCycles, int maxCycles, int parts)
         float phase = rng.Uniform() * 2 * kPi;
         float amp = 1.0f / std::sqrt(static_cast<float>(cycles));
         double w = 2 * M_PI * cycles / static_cast<double>(n);
-        for (size_t i = 0; i < n; ++i) out[i] += amp * static_cast<float>(std::sin(w * static_cast<double>(i) + phase));
+        for (size_t i = 0; i < n; ++i)
+            out[i] += amp * static_cast<float>(std::sin(w * static_cast<double>(i) + phase));
     }
     auto [lo, hi] = std::minmax_element(out.begin(), out.end());
     float a = *lo, b = *hi;
@@ -364,7 +379,8 @@ float Peak(const Stereo& x) {
 float Rms(const Stereo& x) {
     double s = 0;
     for (size_t i = 0; i < x.size(); ++i) s += x.l[i] * x.l[i] + x.r[i] * x.r[i];
-    return x.size() ? static_cast<float>(std::sqrt(s / (2.0 * static_cast<double>(x.size())))) : 0.0f;
+    return x.size() ? static_cast<float>(std::sqrt(s / (2.0 * static_cast<double>(x.size()))))
+                    : 0.0f;
 }
 
 void RemoveDc(Stereo& x, bool circular) {
@@ -395,7 +411,8 @@ std::vector<int16_t> ToPcm16(const Stereo& x) {
     std::vector<int16_t> out(x.size() * 2);
     for (size_t i = 0; i < x.size(); ++i) {
         out[2 * i] = static_cast<int16_t>(std::lrintf(std::clamp(x.l[i], -1.0f, 1.0f) * 32767.0f));
-        out[2 * i + 1] = static_cast<int16_t>(std::lrintf(std::clamp(x.r[i], -1.0f, 1.0f) * 32767.0f));
+        out[2 * i + 1] =
+            static_cast<int16_t>(std::lrintf(std::clamp(x.r[i], -1.0f, 1.0f) * 32767.0f));
     }
     return out;
 }

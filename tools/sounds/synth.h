@@ -18,10 +18,10 @@ class Rng {
 public:
     explicit Rng(uint32_t seed) : s_(seed * 2654435761u + 0x9E3779B9u) { Next(); }
     uint32_t Next();
-    float Uniform();               // [0, 1)
-    float Noise();                 // [-1, 1)
+    float Uniform();  // [0, 1)
+    float Noise();    // [-1, 1)
     float Range(float lo, float hi);
-    int Int(int n);                // 0..n-1
+    int Int(int n);  // 0..n-1
     float Gauss();
 
 private:
@@ -120,8 +120,8 @@ void Scale(Stereo& x, float g);
 
 // Freeverb-style room: eight damped combs and four all-passes a channel.
 struct RoomSettings {
-    float size = 0.8f;   // 0..1, comb feedback
-    float damp = 0.3f;   // high-frequency loss in the tail
+    float size = 0.8f;  // 0..1, comb feedback
+    float damp = 0.3f;  // high-frequency loss in the tail
     float wet = 0.25f;
     float dry = 1.0f;
     float width = 1.0f;

@@ -21,7 +21,8 @@ Output& State() {
 }
 
 void SdlCallback(void* user, Uint8* stream, int len) {
-    static_cast<Mixer*>(user)->Mix(reinterpret_cast<int16_t*>(stream), static_cast<size_t>(len) / 4);
+    static_cast<Mixer*>(user)->Mix(reinterpret_cast<int16_t*>(stream),
+                                   static_cast<size_t>(len) / 4);
 }
 
 bool OpenSdl(Output& o) {
@@ -35,11 +36,12 @@ bool OpenSdl(Output& o) {
     want.freq = static_cast<int>(kAudioOutputRate);
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = 1024;
+    want.samples = 512;  // about 23 ms: clicks follow the mouse closely
     want.callback = SdlCallback;
     want.userdata = mixer.get();
     SDL_AudioSpec have{};
-    SDL_AudioDeviceID dev = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    SDL_AudioDeviceID dev =
+        SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
     if (dev == 0) {
         TraceF("No audio device: %s\n", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -61,7 +63,9 @@ void SetAudioBackend(AudioBackend backend) {
     State().backend = backend;
 }
 
-AudioBackend GetAudioBackend() { return State().backend; }
+AudioBackend GetAudioBackend() {
+    return State().backend;
+}
 
 bool OpenAudio() {
     Output& o = State();
@@ -89,7 +93,9 @@ void CloseAudio() {
     o.mixer.reset();
 }
 
-bool IsAudioOpen() { return State().mixer != nullptr; }
+bool IsAudioOpen() {
+    return State().mixer != nullptr;
+}
 
 uint32_t AudioOutputRate() {
     Output& o = State();
@@ -127,17 +133,41 @@ std::unique_ptr<Voice> Voice::Create(const WaveFormat& format, std::span<const u
     return std::unique_ptr<Voice>(new Voice(std::move(mixer), id));
 }
 
-Voice::~Voice() { mixer_->RemoveVoice(id_); }
-void Voice::Play(bool loop) { mixer_->Play(id_, loop); }
-void Voice::Stop() { mixer_->Stop(id_); }
-bool Voice::IsPlaying() const { return mixer_->IsPlaying(id_); }
-void Voice::SetPosition(uint32_t frame) { mixer_->SetPosition(id_, frame); }
-uint32_t Voice::Position() const { return mixer_->Position(id_); }
-void Voice::SetVolume(long volume) { mixer_->SetVolume(id_, volume); }
-void Voice::SetPan(long pan) { mixer_->SetPan(id_, pan); }
-void Voice::SetFrequency(uint32_t hz) { mixer_->SetFrequency(id_, hz); }
-long Voice::Volume() const { return mixer_->Volume(id_); }
-long Voice::Pan() const { return mixer_->Pan(id_); }
-uint32_t Voice::Frequency() const { return mixer_->Frequency(id_); }
+Voice::~Voice() {
+    mixer_->RemoveVoice(id_);
+}
+void Voice::Play(bool loop) {
+    mixer_->Play(id_, loop);
+}
+void Voice::Stop() {
+    mixer_->Stop(id_);
+}
+bool Voice::IsPlaying() const {
+    return mixer_->IsPlaying(id_);
+}
+void Voice::SetPosition(uint32_t frame) {
+    mixer_->SetPosition(id_, frame);
+}
+uint32_t Voice::Position() const {
+    return mixer_->Position(id_);
+}
+void Voice::SetVolume(long volume) {
+    mixer_->SetVolume(id_, volume);
+}
+void Voice::SetPan(long pan) {
+    mixer_->SetPan(id_, pan);
+}
+void Voice::SetFrequency(uint32_t hz) {
+    mixer_->SetFrequency(id_, hz);
+}
+long Voice::Volume() const {
+    return mixer_->Volume(id_);
+}
+long Voice::Pan() const {
+    return mixer_->Pan(id_);
+}
+uint32_t Voice::Frequency() const {
+    return mixer_->Frequency(id_);
+}
 
 }  // namespace platform

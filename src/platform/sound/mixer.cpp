@@ -119,7 +119,8 @@ void Mixer::SetPan(int id, long pan) {
 
 void Mixer::SetFrequency(int id, uint32_t hz) {
     std::lock_guard<std::mutex> g(lock_);
-    if (Voice* v = Find(id)) v->frequency = hz == 0 ? 0 : std::clamp(hz, kFrequencyMin, kFrequencyMax);
+    if (Voice* v = Find(id))
+        v->frequency = hz == 0 ? 0 : std::clamp(hz, kFrequencyMin, kFrequencyMax);
 }
 
 long Mixer::Volume(int id) {

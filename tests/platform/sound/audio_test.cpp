@@ -15,7 +15,8 @@ protected:
     void TearDown() override { platform::SetAudioBackend(AudioBackend::Memory); }
     static std::vector<uint8_t> Dc(int16_t level, size_t frames) {
         std::vector<uint8_t> out(frames * 2);
-        for (size_t i = 0; i < frames; ++i) platform::StoreU16(&out[2 * i], static_cast<uint16_t>(level));
+        for (size_t i = 0; i < frames; ++i)
+            platform::StoreU16(&out[2 * i], static_cast<uint16_t>(level));
         return out;
     }
 };

@@ -14,7 +14,8 @@ using platform::WaveFormat;
 
 std::vector<uint8_t> Pcm16(const std::vector<int16_t>& s) {
     std::vector<uint8_t> out(s.size() * 2);
-    for (size_t i = 0; i < s.size(); ++i) platform::StoreU16(&out[2 * i], static_cast<uint16_t>(s[i]));
+    for (size_t i = 0; i < s.size(); ++i)
+        platform::StoreU16(&out[2 * i], static_cast<uint16_t>(s[i]));
     return out;
 }
 
@@ -117,8 +118,8 @@ TEST(MixerTest, FrequencyChangesTheSpeed) {
         size_t framesToEnd;
     };
     const Case cases[] = {
-        {22050, 0, 22050, 100},     {11025, 0, 22050, 200},  {22050, 44100, 22050, 50},
-        {22050, 11025, 22050, 200}, {22050, 0, 44100, 200},  {44100, 0, 48000, 109},
+        {22050, 0, 22050, 100},     {11025, 0, 22050, 200}, {22050, 44100, 22050, 50},
+        {22050, 11025, 22050, 200}, {22050, 0, 44100, 200}, {44100, 0, 48000, 109},
     };
     for (const auto& c : cases) {
         Mixer m(c.outRate);

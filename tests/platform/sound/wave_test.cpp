@@ -26,14 +26,16 @@ struct RiffBuilder {
     std::optional<uint32_t> riffSize;
     std::string form = "WAVE";
 
-    RiffBuilder& Chunk(const char* id, std::vector<uint8_t> bytes, std::optional<uint32_t> size = {}) {
+    RiffBuilder& Chunk(const char* id, std::vector<uint8_t> bytes,
+                       std::optional<uint32_t> size = {}) {
         body.Raw(id, 4);
         body.U32(size.value_or(static_cast<uint32_t>(bytes.size())));
         body.Raw(bytes.data(), bytes.size());
         if (bytes.size() & 1) body.U8(0);
         return *this;
     }
-    static std::vector<uint8_t> Fmt(uint16_t tag, uint16_t ch, uint32_t rate, uint16_t align, uint16_t bits) {
+    static std::vector<uint8_t> Fmt(uint16_t tag, uint16_t ch, uint32_t rate, uint16_t align,
+                                    uint16_t bits) {
         ByteWriter w;
         w.U16(tag);
         w.U16(ch);
@@ -112,25 +114,36 @@ TEST(WaveTest, DamagedFilesAreRefusedWithTheirCode) {
     std::vector<Case> cases = {
         {"empty", {}, platform::kWaveNotWave},
         {"riff header only", {'R', 'I', 'F', 'F', 4, 0, 0, 0}, platform::kWaveNotWave},
-        {"not a wave form", build([&](RiffBuilder& b) { b.form = "AVI "; b.Chunk("fmt ", pcm); }),
+        {"not a wave form", build([&](RiffBuilder& b) {
+             b.form = "AVI ";
+             b.Chunk("fmt ", pcm);
+         }),
          platform::kWaveNotWave},
-        {"no format", build([&](RiffBuilder& b) { b.Chunk("data", {1, 2, 3, 4}); }), platform::kWaveBadFormat},
-        {"format of 14 bytes",
-         build([&](RiffBuilder& b) {
-             b.Chunk("fmt ", std::vector<uint8_t>(pcm.begin(), pcm.begin() + 14)).Chunk("data", {1, 2, 3, 4});
+        {"no format", build([&](RiffBuilder& b) {
+             b.Chunk("data", {1, 2, 3, 4});
          }),
          platform::kWaveBadFormat},
-        {"format claims 16, file ends",
-         build([&](RiffBuilder& b) { b.Chunk("fmt ", std::vector<uint8_t>(pcm.begin(), pcm.begin() + 10), 16); }),
+        {"format of 14 bytes", build([&](RiffBuilder& b) {
+             b.Chunk("fmt ", std::vector<uint8_t>(pcm.begin(), pcm.begin() + 14))
+                 .Chunk("data", {1, 2, 3, 4});
+         }),
          platform::kWaveBadFormat},
-        {"non-PCM without its extra count",
-         build([&](RiffBuilder& b) { b.Chunk("fmt ", adpcm).Chunk("data", {1, 2}); }), platform::kWaveBadFormat},
-        {"non-PCM extra count past the chunk",
-         build([&](RiffBuilder& b) { b.Chunk("fmt ", adpcmOverclaim).Chunk("data", {1, 2}); }),
+        {"format claims 16, file ends", build([&](RiffBuilder& b) {
+             b.Chunk("fmt ", std::vector<uint8_t>(pcm.begin(), pcm.begin() + 10), 16);
+         }),
+         platform::kWaveBadFormat},
+        {"non-PCM without its extra count", build([&](RiffBuilder& b) {
+             b.Chunk("fmt ", adpcm).Chunk("data", {1, 2});
+         }),
+         platform::kWaveBadFormat},
+        {"non-PCM extra count past the chunk", build([&](RiffBuilder& b) {
+             b.Chunk("fmt ", adpcmOverclaim).Chunk("data", {1, 2});
+         }),
          platform::kWaveBadFormat},
         {"no data", build([&](RiffBuilder& b) { b.Chunk("fmt ", pcm); }), platform::kWaveShortData},
-        {"data claims more than the file",
-         build([&](RiffBuilder& b) { b.Chunk("fmt ", pcm).Chunk("data", {1, 2, 3, 4}, 0x7FFFFFF0); }),
+        {"data claims more than the file", build([&](RiffBuilder& b) {
+             b.Chunk("fmt ", pcm).Chunk("data", {1, 2, 3, 4}, 0x7FFFFFF0);
+         }),
          platform::kWaveShortData},
         {"data beyond the RIFF size",
          [&] {
@@ -140,7 +153,8 @@ TEST(WaveTest, DamagedFilesAreRefusedWithTheirCode) {
              return b.Build();
          }(),
          platform::kWaveShortData},
-        {"chunk size that wraps", build([&](RiffBuilder& b) { b.Chunk("junk", {}, 0xFFFFFFFF).Chunk("fmt ", pcm); }),
+        {"chunk size that wraps",
+         build([&](RiffBuilder& b) { b.Chunk("junk", {}, 0xFFFFFFFF).Chunk("fmt ", pcm); }),
          platform::kWaveBadFormat},
     };
     for (const auto& c : cases) {
@@ -176,21 +190,27 @@ TEST(WaveTest, RandomDamageNeverReadsPastTheEnd) {
         auto file = base;
         int edits = 1 + platform::Rand() % 4;
         for (int e = 0; e < edits; ++e)
-            file[static_cast<size_t>(platform::Rand()) % file.size()] = static_cast<uint8_t>(platform::Rand());
-        if (platform::Rand() % 3 == 0) file.resize(static_cast<size_t>(platform::Rand()) % file.size());
+            file[static_cast<size_t>(platform::Rand()) % file.size()] =
+                static_cast<uint8_t>(platform::Rand());
+        if (platform::Rand() % 3 == 0)
+            file.resize(static_cast<size_t>(platform::Rand()) % file.size());
         auto w = ParseWave(file);
-        if (w.error == platform::kWaveOk) EXPECT_LE(w.data.size(), file.size());
-        else EXPECT_TRUE(w.data.empty());
+        if (w.error == platform::kWaveOk)
+            EXPECT_LE(w.data.size(), file.size());
+        else
+            EXPECT_TRUE(w.data.empty());
     }
 }
 
 TEST(WaveTest, ReadsFilesAndReportsOneThatCannotOpen) {
     auto path = testenv::TestFolder() / "a.wav";
     auto bytes = SmallWave();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     EXPECT_EQ(platform::ReadWaveFile(path).error, platform::kWaveOk);
-    EXPECT_EQ(platform::ReadWaveFile(testenv::TestFolder() / "missing.wav").error, platform::kWaveCannotOpen);
+    EXPECT_EQ(platform::ReadWaveFile(testenv::TestFolder() / "missing.wav").error,
+              platform::kWaveCannotOpen);
 }
 
 TEST(WaveTest, PlayableFormats) {
@@ -200,8 +220,8 @@ TEST(WaveTest, PlayableFormats) {
         bool playable;
     };
     const Case cases[] = {
-        {1, 1, 1, 8, 11025, true},  {1, 2, 2, 8, 22050, true},   {1, 1, 2, 16, 44100, true},
-        {1, 2, 4, 16, 22050, true}, {1, 2, 4, 16, 0, false},     {1, 3, 6, 16, 22050, false},
+        {1, 1, 1, 8, 11025, true},   {1, 2, 2, 8, 22050, true},   {1, 1, 2, 16, 44100, true},
+        {1, 2, 4, 16, 22050, true},  {1, 2, 4, 16, 0, false},     {1, 3, 6, 16, 22050, false},
         {1, 0, 0, 16, 22050, false}, {1, 2, 6, 24, 22050, false}, {1, 2, 2, 16, 22050, false},
         {3, 2, 8, 32, 22050, false}, {2, 1, 2, 16, 22050, false},
     };
@@ -212,7 +232,8 @@ TEST(WaveTest, PlayableFormats) {
         f.blockAlign = c.align;
         f.bitsPerSample = c.bits;
         f.samplesPerSec = c.rate;
-        EXPECT_EQ(f.IsPlayablePcm(), c.playable) << c.tag << " " << c.ch << " " << c.bits << " " << c.rate;
+        EXPECT_EQ(f.IsPlayablePcm(), c.playable)
+            << c.tag << " " << c.ch << " " << c.bits << " " << c.rate;
     }
 }
 
