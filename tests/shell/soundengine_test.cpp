@@ -114,6 +114,15 @@ TEST_F(SoundEngineTest, LoadIntoAnOccupiedSlotReplacesAndAFailedLoadEmptiesIt) {
     adpcm.formatTag = 2;
     adpcm.extra = {1, 2};
     Write("SND\\GEN\\adpcm.wav", platform::EncodeWave(adpcm, std::vector<uint8_t>(10)));
+    Write("SND\\GEN\\24bit.wav",
+          platform::EncodeWave(platform::WaveFormat::Pcm(2, 22050, 24), std::vector<uint8_t>(12)));
+    Write("SND\\GEN\\3ch.wav",
+          platform::EncodeWave(platform::WaveFormat::Pcm(3, 22050, 16), std::vector<uint8_t>(12)));
+    Write("SND\\GEN\\norate.wav",
+          platform::EncodeWave(platform::WaveFormat::Pcm(2, 0, 16), std::vector<uint8_t>(12)));
+    platform::WaveFormat skew = platform::WaveFormat::Pcm(2, 22050, 16);
+    skew.blockAlign = 3;
+    Write("SND\\GEN\\skew.wav", platform::EncodeWave(skew, std::vector<uint8_t>(12)));
     auto cut = platform::EncodeWavePcm16(1, 22050, std::vector<int16_t>(100, 5));
     cut.resize(cut.size() - 20);
     Write("SND\\GEN\\cut.wav", cut);
@@ -133,6 +142,10 @@ TEST_F(SoundEngineTest, LoadIntoAnOccupiedSlotReplacesAndAFailedLoadEmptiesIt) {
         {"SND\\GEN\\missing.wav", "Bad wave file or file too big to fit in memory"},
         {"SND\\GEN\\cut.wav", "Bad wave file or file too big to fit in memory"},
         {"SND\\GEN\\adpcm.wav", "Cannot create new buffer"},
+        {"SND\\GEN\\24bit.wav", "Cannot create new buffer"},
+        {"SND\\GEN\\3ch.wav", "Cannot create new buffer"},
+        {"SND\\GEN\\norate.wav", "Cannot create new buffer"},
+        {"SND\\GEN\\skew.wav", "Cannot create new buffer"},
     };
     for (const auto& c : cases) {
         LoadSample(5, "SND\\GEN\\ramp.wav");
