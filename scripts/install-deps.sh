@@ -9,6 +9,7 @@ PACKAGES=(
   libfreetype-dev libfontconfig-dev libpng-dev
   fonts-liberation fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
   libsdl2-dev xvfb xauth
+  clang libclang-rt-dev
 )
 
 missing=()

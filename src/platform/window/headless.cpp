@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "platform/sound/audio.h"
 #include "platform/window/frame_png.h"
 #include "platform/window/messages.h"
 #include "platform/window/ui.h"
@@ -122,7 +123,10 @@ void HeadlessBackend::Wait(uint64_t deadlineMs) {
         ended_ = true;
         return;
     }
+    uint64_t before = now_;
     now_ = std::max(now_, next);
+    // Sounds play out on the virtual clock, so they end and loops move on.
+    platform::AdvanceAudio(static_cast<uint32_t>(std::min<uint64_t>(now_ - before, UINT32_MAX)));
 }
 
 void HeadlessBackend::PlaceMainWindow(const Rect& clientOnDesktop, Size minClient, Size maxClient) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/cp1252.h"
+#include "platform/sound/audio.h"
 #include "platform/trace.h"
 #include "platform/window/messages.h"
 
@@ -315,6 +316,8 @@ std::unique_ptr<Backend> OpenSdlBackend(std::string* error) {
         return nullptr;
     }
     int scale = WholeScale({usable.w, usable.h}, {800, 600});
+    // Sound goes to the sound card too (silent if there is none).
+    platform::SetAudioBackend(platform::AudioBackend::Sdl);
     return std::make_unique<SdlBackend>(Size{usable.w, usable.h}, scale, SDL_Point{usable.x, usable.y});
 }
 
