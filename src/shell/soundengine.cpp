@@ -5,10 +5,7 @@
 #include "platform/files.h"
 #include "platform/trace.h"
 
-uint8_t g_bSfx = 1;
-uint8_t g_bAmbient = 1;
-uint8_t g_bMusicon = 1;
-uint8_t g_bFade = 1;
+// The option bytes are the view's (view.cpp), which reads them from the profile.
 
 namespace {
 

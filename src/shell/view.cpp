@@ -7,13 +7,14 @@
 #include "shell/archive.h"
 #include "shell/ddsurface.h"
 #include "shell/mainframe.h"
+#include "shell/soundengine.h"
 #include "shell/toolbox_draw.h"
 
 using namespace platform::win;
 
 uint8_t g_bFade = 1;
 uint8_t g_bAmbient = 1;
-uint8_t g_bMusicOn = 1;
+uint8_t g_bMusicon = 1;
 uint8_t g_bSfx = 1;
 uint8_t g_bCurrency = 1;
 uint8_t g_nExchange = 1;
@@ -41,7 +42,7 @@ void ReadOptions() {
     auto flag = [](const char* key) { return uint8_t(platform::GetProfileInt("Options", key, 1) != 0); };
     g_bFade = flag("Fade");
     g_bAmbient = flag("Ambient");
-    g_bMusicOn = flag("Musicon");
+    g_bMusicon = flag("Musicon");
     g_bSfx = flag("Sfx");
     g_bCurrency = flag("Currency");
     const int exchange = platform::GetProfileInt("Options", "Exchange", 1);
@@ -54,7 +55,7 @@ CBrixholmView::CBrixholmView() {
 }
 
 CBrixholmView::~CBrixholmView() {
-    // The sound engine ends here too, once it exists.
+    EndDirectSound();
     EndDirectDraw();
 }
 

@@ -13,7 +13,7 @@
 // The options of the profile's section "Options", read by the first paint.
 extern uint8_t g_bFade;
 extern uint8_t g_bAmbient;
-extern uint8_t g_bMusicOn;
+extern uint8_t g_bMusicon;
 extern uint8_t g_bSfx;
 extern uint8_t g_bCurrency;
 extern uint8_t g_nExchange;
