@@ -4,6 +4,7 @@
 // message box. The SDL2 backend is a real window; the headless one runs on a
 // virtual clock with scripted input.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,16 @@ struct CursorImage {
 
 enum class StandardCursor : uint8_t { Arrow, Wait };
 
+// What the game's open and save dialogs ask for.
+struct FileDialogRequest {
+    bool save = false;
+    std::string folder;       // where it starts (native path)
+    std::string filter;       // "Text (*.ext)|*.ext||", Windows-1252
+    std::string title;        // Windows-1252
+    std::string defaultExt;
+    bool pathMustExist = true;
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -86,6 +97,10 @@ public:
                            uint32_t type) = 0;
     // Opens a web address; opens help for a context number.
     virtual void OpenUrl(std::string_view url) = 0;
+
+    // A file chosen for an open or save dialog when no in-game dialog is
+    // installed; nothing when cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileDialogRequest& /*request*/) { return std::nullopt; }
 
     // A modal loop has shown its first frame (headless runs test actions here).
     virtual void ModalLoopShown(int /*depth*/) {}

@@ -162,6 +162,14 @@ int HeadlessBackend::MessageBox(std::string_view text, std::string_view caption,
     return answer;
 }
 
+std::optional<std::string> HeadlessBackend::ChooseFile(const FileDialogRequest& request) {
+    fileDialogs_.push_back(request);
+    if (files_.empty()) return std::nullopt;
+    auto path = std::move(files_.front());
+    files_.pop_front();
+    return path;
+}
+
 void HeadlessBackend::ModalLoopShown(int /*depth*/) {
     if (modalActions_.empty()) return;
     auto action = std::move(modalActions_.front());

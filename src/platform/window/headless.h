@@ -64,6 +64,11 @@ public:
 
     // Answers for message boxes, in order; without one, the first button.
     void QueueAnswer(int answer) { answers_.push_back(answer); }
+    // Answers for file dialogs, in order; without one, the dialog is cancelled.
+    void QueueFilePath(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
+
     // Runs when the next modal loop has shown its first frame.
     void OnModalShown(std::function<void()> action) { modalActions_.push_back(std::move(action)); }
 
@@ -103,6 +108,8 @@ private:
     bool ended_ = false;
     std::filesystem::path frameFolder_;
     std::deque<int> answers_;
+    std::deque<std::optional<std::string>> files_;
+    std::vector<FileDialogRequest> fileDialogs_;
     std::deque<std::function<void()>> modalActions_;
     std::vector<BoxRecord> boxes_;
     std::vector<std::string> urls_;

@@ -15,6 +15,7 @@ namespace platform::win {
 namespace {
 std::function<void(uint32_t)> g_helpHandler;
 std::vector<uint32_t> g_helpRequests;
+std::function<std::optional<std::string>(const FileDialogRequest&)> g_fileDialog;
 }  // namespace
 
 int PlainMessageBox(std::string_view text, std::string_view caption, uint32_t type) {
@@ -33,6 +34,23 @@ void SetHelpHandler(std::function<void(uint32_t)> handler) {
 
 const std::vector<uint32_t>& HelpRequests() {
     return g_helpRequests;
+}
+
+std::optional<std::string> RunFileDialog(const FileDialogRequest& request) {
+    std::optional<std::string> path;
+    if (g_fileDialog) path = g_fileDialog(request);
+    else if (Ui::Get().Started()) path = Ui::Get().GetBackend().ChooseFile(request);
+    if (!path || path->empty()) return std::nullopt;
+    if (request.pathMustExist) {
+        std::filesystem::path folder = std::filesystem::path(*path).parent_path();
+        std::error_code ec;
+        if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) return std::nullopt;
+    }
+    return path;
+}
+
+void SetFileDialogHandler(std::function<std::optional<std::string>(const FileDialogRequest&)> handler) {
+    g_fileDialog = std::move(handler);
 }
 
 void OpenUrl(std::string_view url) {

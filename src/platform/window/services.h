@@ -4,10 +4,12 @@
 // framework's controls, and the single-instance lock.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/window/backend.h"
 #include "platform/window/picture.h"
 
 namespace platform::win {
@@ -21,6 +23,13 @@ int PlainMessageBox(std::string_view textCp1252, std::string_view captionCp1252,
 void ShowHelp(uint32_t context);
 void SetHelpHandler(std::function<void(uint32_t)> handler);
 const std::vector<uint32_t>& HelpRequests();
+
+// The open and save dialogs: the in-game dialog the widgets provide, once it
+// is installed, else the backend's answer (headless: a scripted path). The
+// path chosen, or nothing when cancelled. With `pathMustExist`, a path whose
+// folder does not exist is refused (nothing).
+std::optional<std::string> RunFileDialog(const FileDialogRequest& request);
+void SetFileDialogHandler(std::function<std::optional<std::string>(const FileDialogRequest&)> handler);
 
 // Opens a web address in the desktop's browser (headless: remembered).
 void OpenUrl(std::string_view url);

@@ -11,6 +11,8 @@
 
 namespace platform::win {
 
+bool ScrollBarMouse(Window* w, InputEvent::Kind kind, Point screen);  // scrollbars.cpp
+
 namespace {
 std::atomic<bool> g_terminate{false};
 
@@ -673,13 +675,17 @@ bool Ui::TranslateMouse(const InputEvent& e, Message& out) {
     if (e.kind == K::ButtonDown) SetKey(vk, true);
     if (e.kind == K::ButtonUp) SetKey(vk, false);
 
+    if (ScrollBarMouse(nullptr, e.kind, screen)) return false;  // a bar is tracking the mouse
     Window* target = GetCapture();
     if (!target) {
         target = WindowFromPoint(screen);
         if (!target) return false;
         Window* top = target->TopLevel();
         if (!top->IsEnabled()) return false;  // behind a modal loop
-        if (!target->ScreenClientRect().Contains(screen)) return false;  // the caption or border
+        if (!target->ScreenClientRect().Contains(screen)) {
+            ScrollBarMouse(target, e.kind, screen);
+            return false;  // a scroll bar, the caption or the border
+        }
     }
     Point pt = target->ScreenToClient(screen);
     uint32_t flags = MouseFlags();

@@ -135,8 +135,9 @@ void Window::BringToTop() {
 }
 
 Rect Window::ClientRect() const {
-    return {0, 0, std::max(0, rect_.Width() - insets_.left - insets_.right),
-            std::max(0, rect_.Height() - insets_.top - insets_.bottom)};
+    int vbar = (style_ & WS_VSCROLL) ? kScrollBarSize : 0, hbar = (style_ & WS_HSCROLL) ? kScrollBarSize : 0;
+    return {0, 0, std::max(0, rect_.Width() - insets_.left - insets_.right - vbar),
+            std::max(0, rect_.Height() - insets_.top - insets_.bottom - hbar)};
 }
 
 void Window::SetInsets(const Insets& in) {
@@ -317,12 +318,17 @@ void Window::PaintNow() {
     Rect clip = update_.Intersect(VisibleClient());
     bool erase = erasePending_;
     Validate();
-    if (!pic || clip.IsEmpty() || inPaint_) return;
+    if (!pic || inPaint_) return;
+    if (clip.IsEmpty()) {
+        PaintScrollBars();
+        return;
+    }
     PaintContext pc{pic, origin, clip, erase};
     inPaint_ = true;
     if (erase) Send(WM_ERASEBKGND, reinterpret_cast<uintptr_t>(&pc), 0);
     if (IsAlive()) Send(WM_PAINT, reinterpret_cast<uintptr_t>(&pc), 0);
     inPaint_ = false;
+    if (IsAlive()) PaintScrollBars();
     Ui::Get().MarkDirty();
 }
 

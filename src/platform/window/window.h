@@ -19,6 +19,18 @@ struct Insets {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// A window scroll bar's range, page and position.
+struct ScrollInfo {
+    int min = 0;
+    int max = 100;
+    int page = 0;
+    int pos = 0;
+    int trackPos = 0;  // where the thumb is while it is dragged
+};
+inline constexpr int SB_HORZ = 0;
+inline constexpr int SB_VERT = 1;
+inline constexpr int kScrollBarSize = 16;
+
 struct MinMaxInfo {
     Size minTrack;
     Size maxTrack;
@@ -107,6 +119,22 @@ public:
     // the picture), in client coordinates.
     Rect VisibleClient();
 
+    // Window scroll bars (WS_VSCROLL, WS_HSCROLL), drawn along the right and
+    // bottom edges outside the client. Clicks send WM_VSCROLL / WM_HSCROLL.
+    void SetScrollInfo(int bar, const ScrollInfo& info, bool redraw = true);
+    ScrollInfo GetScrollInfo(int bar) const { return bar == SB_VERT ? vscroll_ : hscroll_; }
+    int SetScrollPos(int bar, int pos, bool redraw = true);
+    int GetScrollPos(int bar) const { return GetScrollInfo(bar).pos; }
+    void SetScrollRange(int bar, int min, int max, bool redraw = true);
+    void ShowScrollBar(int bar, bool show);
+    // Moves the thumb while it is dragged, leaving the position alone.
+    void SetScrollTrackPos(int bar, int trackPos);
+    bool HasScrollBar(int bar) const { return (style_ & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0; }
+    // The bar's rectangle in client coordinates (outside the client), empty without one.
+    Rect ScrollBarRect(int bar) const;
+    // Where the thumb lies within the bar, in client coordinates.
+    Rect ScrollThumbRect(int bar) const;
+
     // Messages.
     intptr_t Send(uint32_t msg, uintptr_t w = 0, intptr_t l = 0);
     bool Post(uint32_t msg, uintptr_t w = 0, intptr_t l = 0);
@@ -178,6 +206,8 @@ private:
     std::vector<Window*> children_;
     Rect rect_;
     Insets insets_;
+    void PaintScrollBars();
+    ScrollInfo vscroll_, hscroll_;
     Rect update_;  // client coordinates
     bool erasePending_ = false;
     bool redraw_ = true;
