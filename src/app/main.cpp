@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
     if (opt.headless) {
         auto h = std::make_unique<HeadlessBackend>(opt.desktop);
         headless = h.get();
+        h->SetEchoBoxes(true);
         if (!opt.script.empty()) {
             auto text = platform::ReadWholeFile(opt.script);
             if (!text) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/sound/audio.h"
+#include "platform/cp1252.h"
 #include "platform/window/frame_png.h"
 #include "platform/window/messages.h"
 #include "platform/window/ui.h"
@@ -159,6 +160,8 @@ int HeadlessBackend::MessageBox(std::string_view text, std::string_view caption,
         }
     }
     boxes_.push_back({std::string(text), std::string(caption), type, answer});
+    if (echoBoxes_)
+        std::fprintf(stderr, "[%s] %s -> %d\n", Cp1252ToUtf8(caption).c_str(), Cp1252ToUtf8(text).c_str(), answer);
     return answer;
 }
 

@@ -62,6 +62,8 @@ public:
     void SetFrameFolder(std::filesystem::path folder) { frameFolder_ = std::move(folder); }
     void AdvanceTime(uint64_t ms) { now_ += ms; }
 
+    // Message boxes are also written to standard error (for runs from the shell).
+    void SetEchoBoxes(bool on) { echoBoxes_ = on; }
     // Answers for message boxes, in order; without one, the first button.
     void QueueAnswer(int answer) { answers_.push_back(answer); }
     // Answers for file dialogs, in order; without one, the dialog is cancelled.
@@ -107,6 +109,7 @@ private:
     uint64_t limit_ = UINT64_MAX;
     bool ended_ = false;
     std::filesystem::path frameFolder_;
+    bool echoBoxes_ = false;
     std::deque<int> answers_;
     std::deque<std::optional<std::string>> files_;
     std::vector<FileDialogRequest> fileDialogs_;
