@@ -8,6 +8,7 @@
 #include "platform/window/ui.h"
 #include "shell/aboutbox.h"
 #include "shell/brixholmdoc.h"
+#include "shell/helpwindow.h"
 #include "shell/mainframe.h"
 #include "shell/shellport.h"
 #include "shell/view.h"
@@ -29,6 +30,7 @@ CBrixholmApp::CBrixholmApp() = default;
 CBrixholmApp::~CBrixholmApp() {
     // The windows go first and the world last.
     InstallShellPort(nullptr, nullptr);
+    platform::win::SetHelpHandler(nullptr);
     if (m_pFrame && m_pFrame->IsAlive()) m_pFrame->Destroy();
     m_pView.reset();
     m_pFrame.reset();
@@ -97,6 +99,10 @@ bool CBrixholmApp::InitInstance(const std::vector<std::string>& args) {
     m_pFrame->SetDocument(m_pDoc.get());
     m_pFrame->SetApplication(this);
     InstallShellPort(m_pFrame.get(), m_pView.get());
+    platform::win::SetHelpHandler([this](uint32_t context) {
+        CHelpWindow help;
+        help.Show(m_pFrame.get(), int(context));
+    });
     platform::win::Ui::Get().SetFocus(m_pView.get());
     return true;
 }

@@ -9,6 +9,7 @@
 #include "shell/aboutbox.h"
 #include "shell/brixholmapp.h"
 #include "shell/helpcontext.h"
+#include "shell/helpwindow.h"
 #include "shell/mainframe.h"
 #include "shell/screenmanager.h"
 #include "shell/timer.h"
@@ -221,12 +222,29 @@ TEST_F(ShellTest, F1AsksThePageForItsHelpContext) {
         return true;
     });
     size_t before = HelpRequests().size();
+    std::string shownTitle;
+    backend->OnModalShown([&] {
+        if (auto* help = dynamic_cast<CHelpWindow*>(Ui::Get().GetActiveWindow())) shownTitle = help->Caption();
+        backend->Key(VK_ESCAPE);
+    });
     backend->Key(VK_F1);
     Ui::Get().Run();
+    EXPECT_EQ(shownTitle, "Vantorel 2000 Help");  // no topic of its own yet: topic 1
     SetHelpModesQuery(nullptr);
     g_nScreenId = 0;
     ASSERT_EQ(HelpRequests().size(), before + 1);
     EXPECT_EQ(HelpRequests().back(), 6521u);
+}
+
+TEST(HelpTopicsTest, ParsingAndFallback) {
+    auto topics = ParseHelpTopics("# c\n@7 Squad\nFirst line\nsame paragraph\n\nSecond \xC2\xA3\n@x bad\nlost\n@8\n");
+    ASSERT_EQ(topics.size(), 2u);
+    EXPECT_EQ(topics[7].title, "Squad");
+    EXPECT_EQ(topics[7].text, "First line same paragraph\n\nSecond \xA3");
+    EXPECT_EQ(topics[8].text, "");
+    EXPECT_EQ(HelpTopicFor(1).title, "Vantorel 2000 Help");
+    EXPECT_EQ(&HelpTopicFor(987654), &HelpTopicFor(1));
+    EXPECT_FALSE(HelpTopicFor(1).text.empty());
 }
 
 TEST_F(ShellTest, QuitQuestionOutcomes) {

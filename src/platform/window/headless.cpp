@@ -94,7 +94,10 @@ void HeadlessBackend::SaveFrame(std::filesystem::path path, uint64_t afterMs) {
 }
 
 void HeadlessBackend::Poll(std::vector<InputEvent>& out) {
-    while (!script_.empty() && script_.front().at <= now_) {
+    // A frame shows everything before it, and nothing after: the steps after
+    // it wait until the loop has gone idle and the frame is written.
+    while (pendingFrames_.empty() && !script_.empty() && script_.front().at <= now_) {
+        if (!script_.front().frame.empty() && !out.empty()) break;
         Step s = std::move(script_.front());
         script_.pop_front();
         if (!s.frame.empty()) pendingFrames_.push_back(std::move(s.frame));

@@ -145,5 +145,30 @@ TEST_F(PaintTest, FramesAreWrittenAsPng) {
     EXPECT_NE(std::search(bytes.begin(), bytes.end(), std::begin(blue), std::end(blue)), bytes.end());
 }
 
+TEST_F(PaintTest, AFrameShowsWhatCameBeforeItAndNothingAfter) {
+    auto path = std::filesystem::path(::testing::TempDir()) / "vt-frame-order.png";
+    child.hook = [&](uint32_t m, uintptr_t w, intptr_t) {
+        if (m == WM_KEYDOWN && w == 'G') {
+            child.paintColour = Rgb(0, 255, 0);
+            child.Invalidate();
+        }
+        if (m == WM_KEYDOWN && w == 'W') {
+            child.paintColour = Rgb(255, 255, 255);
+            child.Invalidate();
+        }
+    };
+    Ui::Get().SetFocus(&child);
+    backend->Key('G', 10);
+    backend->SaveFrame(path, 0);   // at the same moment as the key up
+    backend->Key('W', 0);
+    RunToEnd();
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+    Picture green = backend->LastFrame();
+    green.FillRect({10, 10, 110, 60}, Rgb(0, 255, 0));
+    EXPECT_EQ(bytes, EncodePng(green));
+    EXPECT_EQ(Shown(20, 20), Rgb(255, 255, 255));
+}
+
 }  // namespace
 }  // namespace wintest
