@@ -3,6 +3,8 @@
 #include "platform/gfx/colour.h"
 #include "platform/stringtable.h"
 #include "platform/window/services.h"
+#include "shell/programicon.h"
+#include "shell/toolbox_draw.h"
 
 using namespace platform::win;
 
@@ -11,6 +13,7 @@ int CAboutDlg::DoModal(Window* owner) {
 }
 
 bool CAboutDlg::OnInitDialog() {
+    m_icon = LoadProgramIcon();
     Rect c = ClientRect();
     return m_ok.CreateButton(platform::LoadString(64002), WS_VISIBLE | BS_DEFPUSHBUTTON,
                              Rect::XYWH(c.right - 85, c.bottom - 35, 75, 23), this, 1);
@@ -19,6 +22,10 @@ bool CAboutDlg::OnInitDialog() {
 void CAboutDlg::OnPaint(const PaintContext& pc) {
     Dialog::OnPaint(pc);
     const uint32_t black = platform::gfx::MakePixel(0, 0, 0);
-    PaintText(pc, {20, 35, 280, 55}, platform::LoadString(843), black);
-    PaintText(pc, {20, 55, 280, 75}, platform::LoadString(64001), black);
+    if (m_icon) {
+        platform::gfx::Canvas dc = pc.MakeCanvas();
+        DrawTransparentBitmap(&dc, &*m_icon, kIconAt.x, kIconAt.y, platform::gfx::kKeyColourRef);
+    }
+    PaintText(pc, {70, 35, 290, 55}, platform::LoadString(843), black);
+    PaintText(pc, {70, 55, 290, 75}, platform::LoadString(64001), black);
 }

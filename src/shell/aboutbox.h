@@ -1,12 +1,16 @@
 #pragma once
 // The about box (dialog 100): the program's title with its version and one
 // OK button.
+#include <optional>
+
+#include "platform/gfx/surface.h"
 #include "platform/window/button.h"
 #include "platform/window/dialog.h"
 
 class CAboutDlg : public platform::win::Dialog {
 public:
     static constexpr platform::win::Size kSize{300, 120};
+    static constexpr platform::win::Point kIconAt{20, 32};
     int DoModal(platform::win::Window* owner);
     platform::win::Button& OkButton() { return m_ok; }
 
@@ -16,4 +20,5 @@ protected:
 
 private:
     platform::win::Button m_ok;
+    std::optional<platform::gfx::Surface> m_icon;
 };

@@ -9,6 +9,7 @@
 #include "shell/aboutbox.h"
 #include "shell/brixholmdoc.h"
 #include "shell/helpwindow.h"
+#include "shell/programicon.h"
 #include "shell/mainframe.h"
 #include "shell/shellport.h"
 #include "shell/view.h"
@@ -96,6 +97,8 @@ bool CBrixholmApp::InitInstance(const std::vector<std::string>& args) {
     if (!m_pFrame->CreateMainFrame(platform::LoadString(843))) return false;
     m_pView = std::make_unique<CBrixholmView>();
     if (!m_pView->CreateView(m_pFrame.get())) return false;
+    // The view has loaded the archive indexes the icon lives in.
+    if (auto icon = LoadProgramIcon()) platform::win::Ui::Get().GetBackend().SetIcon(IconImage(*icon));
     m_pFrame->SetDocument(m_pDoc.get());
     m_pFrame->SetApplication(this);
     InstallShellPort(m_pFrame.get(), m_pView.get());

@@ -143,6 +143,8 @@ TEST_F(ShellTest, FrameGeometryAndLimits) {
     f->ResizeTo800x600();
     EXPECT_EQ(f->WindowRect(), Rect::XYWH(r.left, r.top, 800, 600));
     EXPECT_EQ(backend->Title(), "Vantorel 2000");
+    EXPECT_EQ(backend->Icon().width, 32);
+    EXPECT_EQ(backend->Icon().argb[0] >> 24, 0u);  // the key colour is transparent
 }
 
 TEST_F(ShellTest, ViewPaintsBlackAndTheDividersOutsideFullPage) {
@@ -271,10 +273,17 @@ TEST_F(ShellTest, QuitQuestionOutcomes) {
 TEST_F(ShellTest, CtrlF1ShowsTheAboutBoxAndOkClosesIt) {
     ASSERT_TRUE(Open());
     bool shown = false;
+    int iconPixels = 0;
     backend->OnModalShown([&] {
         Window* about = Ui::Get().GetActiveWindow();
         shown = dynamic_cast<CAboutDlg*>(about) != nullptr;
         if (!shown) return;
+        Ui::Get().GetActiveWindow()->UpdateNow();
+        Point at = app->GetMainFrame()->ScreenToClient(about->ClientToScreen(CAboutDlg::kIconAt));
+        int drawn = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) drawn += backend->LastFrame().Get(at.x + x, at.y + y) != 0xC0C0C0u;
+        iconPixels = drawn;
         Point ok = about->ClientToScreen(Point{CAboutDlg::kSize.cx - 60, CAboutDlg::kSize.cy - 25});
         backend->Click(app->GetMainFrame()->ScreenToClient(ok));
     });
@@ -284,6 +293,8 @@ TEST_F(ShellTest, CtrlF1ShowsTheAboutBoxAndOkClosesIt) {
     backend->Pause(100);
     Ui::Get().Run();
     EXPECT_TRUE(shown);
+    EXPECT_GT(iconPixels, 100);  // the program's icon, drawn keyed
+    EXPECT_LT(iconPixels, 32 * 32);
     EXPECT_TRUE(app->GetMainFrame()->IsAlive());
     EXPECT_TRUE(app->GetMainFrame()->IsEnabled());
     EXPECT_EQ(Ui::Get().ModalDepth(), 0);

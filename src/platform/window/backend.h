@@ -85,6 +85,8 @@ public:
     // with the sizes the user may give it.
     virtual void PlaceMainWindow(const Rect& clientOnDesktop, Size minClient, Size maxClient) = 0;
     virtual void SetTitle(std::string_view titleCp1252) = 0;
+    // The main window's icon (ARGB, 0xFF000000 opaque).
+    virtual void SetIcon(const CursorImage& /*image*/) {}
     virtual void ShowMainWindow(bool show) = 0;
     // Shows the main window's picture.
     virtual void Present(const Picture& picture) = 0;

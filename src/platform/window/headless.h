@@ -26,6 +26,8 @@ public:
     void PlaceMainWindow(const Rect& clientOnDesktop, Size minClient, Size maxClient) override;
     void SetTitle(std::string_view titleCp1252) override { title_ = std::string(titleCp1252); }
     void ShowMainWindow(bool show) override { shown_ = show; }
+    void SetIcon(const CursorImage& image) override { icon_ = image; }
+    const CursorImage& Icon() const { return icon_; }
     void Present(const Picture& picture) override;
     void SetStandardCursor(StandardCursor c) override { cursor_ = c == StandardCursor::Wait ? 1 : 0; }
     void SetImageCursor(const CursorImage&) override { cursor_ = 2; }
@@ -118,6 +120,7 @@ private:
     std::vector<std::string> urls_;
     std::string title_;
     bool shown_ = false;
+    CursorImage icon_;
     int cursor_ = 0;
     Picture last_;
     uint64_t presents_ = 0;

@@ -101,6 +101,7 @@ public:
             SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
             renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
             if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+            ApplyIcon();
             if (shown_) SDL_ShowWindow(window_);
         } else {
             int cw, ch;
@@ -116,6 +117,20 @@ public:
     void SetTitle(std::string_view title) override {
         title_ = Cp1252ToUtf8(title);
         if (window_) SDL_SetWindowTitle(window_, title_.c_str());
+    }
+
+    void SetIcon(const CursorImage& img) override {
+        icon_ = img;
+        ApplyIcon();
+    }
+
+    void ApplyIcon() {
+        if (!window_ || icon_.width <= 0 || icon_.argb.size() < size_t(icon_.width) * size_t(icon_.height)) return;
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(icon_.argb.data(), icon_.width, icon_.height, 32,
+                                                            icon_.width * 4, SDL_PIXELFORMAT_ARGB8888);
+        if (!s) return;
+        SDL_SetWindowIcon(window_, s);
+        SDL_FreeSurface(s);
     }
 
     void ShowMainWindow(bool show) override {
@@ -283,6 +298,7 @@ private:
     std::chrono::steady_clock::time_point start_;
     std::string title_;
     bool shown_ = false;
+    CursorImage icon_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
