@@ -20,6 +20,7 @@ std::string g_strInstallDir;
 int NumberOfShirts = 50;
 int NumberOfShorts = 34;
 int NumberOfSleeves = 30;
+std::unique_ptr<platform::win::InstanceLock> g_pInstanceLock;
 
 namespace {
 CBrixholmApp::WorldFactory g_worldFactory;
@@ -36,7 +37,7 @@ CBrixholmApp::~CBrixholmApp() {
     m_pView.reset();
     m_pFrame.reset();
     m_pDoc.reset();
-    m_pLock.reset();
+    g_pInstanceLock.reset();
     if (GetWorldData() == m_pWorld.get()) SetWorldData(nullptr);
     m_pWorld.reset();
 }
@@ -84,7 +85,7 @@ bool CBrixholmApp::InitInstance(const std::vector<std::string>& args) {
     if (!g_strSourceDir.empty()) platform::SetDiscFolder(g_strSourceDir);
     if (!g_strInstallDir.empty()) platform::SetInstallFolder(g_strInstallDir);
     // A second copy is not refused: the lock only marks that one runs.
-    m_pLock = std::make_unique<platform::win::InstanceLock>("QZR2000EXE");
+    g_pInstanceLock = std::make_unique<platform::win::InstanceLock>("QZR2000EXE");
     platform::SeedRandomFromTime();
     if (g_worldFactory) {
         m_pWorld = g_worldFactory();

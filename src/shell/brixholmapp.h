@@ -21,6 +21,8 @@ extern std::string g_strInstallDir;  // the installation folder
 extern int NumberOfShirts;
 extern int NumberOfShorts;
 extern int NumberOfSleeves;
+// The single-instance lock; the view's destruction closes it.
+extern std::unique_ptr<platform::win::InstanceLock> g_pInstanceLock;
 
 inline constexpr const char* kDisplayTooSmallText = "This game requires a minimum screen resolution of 800x600";
 
@@ -53,5 +55,4 @@ private:
     std::unique_ptr<CBrixholmDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
     std::unique_ptr<CBrixholmView> m_pView;
-    std::unique_ptr<platform::win::InstanceLock> m_pLock;
 };

@@ -5,6 +5,7 @@
 #include "platform/window/statusbar.h"
 #include "platform/window/ui.h"
 #include "shell/archive.h"
+#include "shell/brixholmapp.h"
 #include "shell/ddsurface.h"
 #include "shell/mainframe.h"
 #include "shell/soundengine.h"
@@ -57,6 +58,7 @@ CBrixholmView::CBrixholmView() {
 CBrixholmView::~CBrixholmView() {
     EndDirectSound();
     EndDirectDraw();
+    g_pInstanceLock.reset();
 }
 
 bool CBrixholmView::CreateView(CMainFrame* frame) {

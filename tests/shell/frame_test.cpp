@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/files.h"
 #include "platform/gfx/colour.h"
 #include "platform/profile.h"
@@ -15,6 +17,7 @@
 #include "shell/timer.h"
 #include "shell/view.h"
 #include "soccerclasses/worlddata.h"
+#include "support/test_env.h"
 
 using namespace platform::win;
 
@@ -112,6 +115,19 @@ TEST_F(ShellTest, ASettingsFileLackingAKeyLeavesThatFolder) {
     CBrixholmApp::ReadInstallSettings();
     EXPECT_EQ(g_strSourceDir, "/profile/disc");
     EXPECT_EQ(g_strInstallDir, "/settings/install");
+}
+
+TEST_F(ShellTest, TheViewHoldsTheInstanceLockUntilItGoes) {
+    // A runtime folder of this test's own, so no other run holds the lock.
+    setenv("XDG_RUNTIME_DIR", testenv::TestFolder().c_str(), 1);
+    ASSERT_TRUE(Open());
+    ASSERT_NE(g_pInstanceLock, nullptr);
+    platform::win::InstanceLock second("QZR2000EXE");
+    EXPECT_FALSE(second.HeldAlone());  // a second copy is not refused, only marked
+    app.reset();
+    EXPECT_EQ(g_pInstanceLock, nullptr);
+    platform::win::InstanceLock third("QZR2000EXE");
+    EXPECT_TRUE(third.HeldAlone());
 }
 
 TEST_F(ShellTest, FrameGeometryAndLimits) {
