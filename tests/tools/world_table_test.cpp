@@ -113,6 +113,8 @@ TEST(WorldTable, KeepsItsRules) {
     for (int i = 0; i < 10; ++i) {
         const auto& c = w.countries.at(static_cast<size_t>(kExchange[i].first));
         EXPECT_EQ(w.currencies.at(static_cast<size_t>(c.currency)).name, kExchange[i].second);
+        EXPECT_EQ(platform::LoadString(34287 + static_cast<uint32_t>(i)), kExchange[i].second)
+            << "the options screen names the same currency";
     }
 }
 
