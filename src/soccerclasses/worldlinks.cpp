@@ -1,4 +1,4 @@
-#include "soccerclasses/recordpools.h"
+#include "soccerclasses/worldlinks.h"
 
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/matchevent.h"
@@ -9,3 +9,8 @@ void ReturnPooledFixture(std::unique_ptr<CFixture>) {}
 std::unique_ptr<CMatchEvent> TakePooledMatchEvent() { return std::make_unique<CMatchEvent>(); }
 void ReturnPooledMatchEvent(std::unique_ptr<CMatchEvent>) {}
 CSubstitutionVars* WorldSubstitutionVars() { return nullptr; }
+namespace {
+std::function<std::string(int)> g_clubNames;
+}
+void SetClubNameSource(std::function<std::string(int)> source) { g_clubNames = std::move(source); }
+std::string ClubNameConverted(int club) { return g_clubNames ? g_clubNames(club) : std::string(); }
