@@ -6,32 +6,37 @@
 CNews::CNews(unsigned textId, uint8_t category, const std::string& date)
     : m_Text(platform::LoadString(textId)), m_Date(date), m_Category(category) {}
 
+void CNews::Save(FILE* file) const {
+    m_Text.Save(file);
+    SaveByte(file, m_Category);
+    m_Date.Save(file);
+}
+
+void CNews::Load(FILE* file) {
+    m_Text.Load(file);
+    m_Category = LoadByte(file);
+    m_Date.Load(file);
+}
+
 void CNewsList::GetLines(std::vector<std::string>& out, const std::string& date) const {
     for (const auto& n : *this)
-        if (n->m_Category == 0 && (date.empty() || n->m_Date == date)) out.push_back(n->m_Text);
+        if (n->GetCategory() == 0 && (date.empty() || n->GetDate() == date)) out.push_back(n->GetText());
 }
 
 int CNewsList::Trim(int n) {
-    while (GetSize() > n && GetSize() > 0) RemoveAt(0);
+    while (GetSize() > n) RemoveAt(0);
     return GetSize();
 }
 
-void CNewsList::Save(FILE* f) const {
-    SaveInt32(f, GetSize());
-    for (const auto& n : *this) {
-        n->m_Text.Save(f);
-        SaveByte(f, n->m_Category);
-        n->m_Date.Save(f);
-    }
+void CNewsList::Save(FILE* file) const {
+    SaveInt32(file, GetSize());
+    for (const auto& n : *this) n->Save(file);
 }
 
-void CNewsList::Load(FILE* f) {
-    int32_t n = LoadCount(f, 9);
+void CNewsList::Load(FILE* file) {
+    // Each item takes at least two lengths and its category.
+    int32_t n = LoadCount(file, 9);
     while (GetSize() > n) RemoveAt(GetSize() - 1);
     while (GetSize() < n) OwningList::Add(std::make_unique<CNews>());
-    for (const auto& item : *this) {
-        item->m_Text.Load(f);
-        item->m_Category = LoadByte(f);
-        item->m_Date.Load(f);
-    }
+    for (int i = 0; i < n && !GameFileDamaged(); ++i) GetAt(i)->Load(file);
 }

@@ -1,6 +1,5 @@
 #pragma once
 // News items: one finished line each, with its date text and a category.
-// Only category 0 lines are shown; the others are kept, trimmed and saved.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -16,6 +15,14 @@ public:
         : m_Text(text), m_Date(date), m_Category(category) {}
     CNews(unsigned textId, uint8_t category, const std::string& date);
 
+    const CExtString& GetText() const { return m_Text; }
+    const CExtString& GetDate() const { return m_Date; }
+    uint8_t GetCategory() const { return m_Category; }
+
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+private:
     CExtString m_Text;
     CExtString m_Date;
     uint8_t m_Category = 0;
@@ -29,13 +36,12 @@ public:
     void Add(unsigned textId, uint8_t category, const std::string& date) {
         OwningList::Add(std::make_unique<CNews>(textId, category, date));
     }
-    // The texts of the ordinary lines of `date` (every date when empty),
-    // oldest first.
+    // Category-0 texts of that date, oldest first; all dates when `date` is empty.
     void GetLines(std::vector<std::string>& out, const std::string& date) const;
-    // Drops the oldest items beyond n; the number left.
     int Trim(int n);
     void DeleteAll() { RemoveAll(); }
 
+    // int32 count, then per item its text, category byte and date.
     void Save(FILE* file) const;
     void Load(FILE* file);
 };

@@ -19,11 +19,11 @@ TEST(News, LinesTrimAndCategories) {
     news.GetLines(all, "");
     EXPECT_EQ(all.size(), 25u);
     EXPECT_EQ(news.Trim(20), 20);
-    EXPECT_EQ(news.GetAt(0)->m_Text, "line 6");
-    EXPECT_EQ(news.GetAt(19)->m_Category, 5);  // counted and kept
+    EXPECT_EQ(news.GetAt(0)->GetText(), "line 6");
+    EXPECT_EQ(news.GetAt(19)->GetCategory(), 5);  // counted and kept
     EXPECT_EQ(news.Trim(40), 20);
     CNews byId(547u, 0, "d");
-    EXPECT_EQ(byId.m_Text, "%1!s! HAMMER %2!s!, %3!d! - %4!d!");
+    EXPECT_EQ(byId.GetText(), "%1!s! HAMMER %2!s!, %3!d! - %4!d!");
 }
 
 TEST(News, SaveAndLoadIntoLongerAndShorterLists) {
@@ -38,7 +38,7 @@ TEST(News, SaveAndLoadIntoLongerAndShorterLists) {
         for (int i = 0; i < before; ++i) back.Add("old", 1, "old");
         ASSERT_TRUE(recordtest::Read(bytes, [&](FILE* f) { back.Load(f); }));
         ASSERT_EQ(back.GetSize(), 3);
-        EXPECT_EQ(back.GetAt(1)->m_Text, "");
+        EXPECT_EQ(back.GetAt(1)->GetText(), "");
         EXPECT_EQ(recordtest::Write([&](FILE* f) { back.Save(f); }), bytes);
     }
     EXPECT_EQ(recordtest::Write([](FILE* f) { CNewsList().Save(f); }), (std::vector<uint8_t>{0, 0, 0, 0}));
