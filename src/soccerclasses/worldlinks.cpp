@@ -27,4 +27,11 @@ namespace {
 std::function<std::string(int)> g_clubNames;
 }
 void SetClubNameSource(std::function<std::string(int)> source) { g_clubNames = std::move(source); }
-std::string ClubNameConverted(int club) { return g_clubNames ? g_clubNames(club) : std::string(); }
+std::string ClubNameConverted(int club) {
+    if (g_clubNames) return g_clubNames(club);
+    std::string name;
+    if (CWorldData* w = GetWorldData()) name = w->GetTeamName(club);
+    for (char& c : name)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return name;
+}

@@ -21,5 +21,5 @@ CSubstitutionVars* WorldSubstitutionVars();
 
 // A club's name in capitals; for a negative number v, non-league club -1 - v.
 std::string ClubNameConverted(int club);
-// Until the world's club list answers, the names come from here (tests set it).
+// Replaces the world's club names (for tests); an empty function restores them.
 void SetClubNameSource(std::function<std::string(int)> source);
