@@ -131,6 +131,13 @@ int CPerson::MoraleTextId(uint8_t morale) {
 
 std::string CPerson::GetMoraleText() const { return platform::LoadString(MoraleTextId(m_Morale)); }
 
+double CPerson::GetContractCost(bool capped, int weekOfSeason) const {
+    if (m_ContractYears == 0) return 0.0;
+    int weeks = m_ContractYears * 52 - weekOfSeason;
+    if (capped && weeks > 4) return 4 * m_WeeklyWage;
+    return weeks * m_WeeklyWage;
+}
+
 void CPerson::FillOfferFromContract(CContractOffer& offer) const {
     assert(m_WeeklyWage > 0);
     offer.m_WeeklyWage = m_WeeklyWage;

@@ -130,7 +130,7 @@ public:
     static int MoraleTextId(uint8_t morale);
 
     // Contract money: the wages still owed, or at most four weeks of them.
-    double GetContractCost(bool capped) const;
+    double GetContractCost(bool capped, int weekOfSeason) const;
     std::string FormatContractMoney(const CCountry& country, uint32_t stringId, bool capped) const;
 
     void FillOfferFromContract(CContractOffer& offer) const;
