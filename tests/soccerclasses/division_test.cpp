@@ -211,7 +211,7 @@ TEST(Division, SavedSectionRoundTrips) {
     d->m_NextFixture = 5;
     d->m_DaysSinceAward = 4;
     d->m_SeasonStart = 931046400;
-    d->m_ManagersOfTheMonth.AddAward("Aug 99", "A. Manager", "Club");
+    d->m_ManagersOfTheMonth.Add("Aug 99", "A. Manager", "Club");
     d->m_NewsPaperEvents.SetResult(0, d->m_Fixtures);
     d->m_TeamOfTheWeek->Reset();
     EXPECT_EQ(d->GetFixtureIndexOfClub(8, pairs[2].first), 2);
