@@ -1,47 +1,62 @@
 #include "soccerclasses/datafile.h"
 
-#include <system_error>
-
 #include "platform/files.h"
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
-#include "soccerclasses/globals.h"
+#include "platform/trace.h"
+#include "soccerclasses/gamefile.h"
 
 namespace {
-constexpr uint32_t kDamagedFileText = 60000;
+
+std::string Joined(const platform::fs::path& folder, const std::string& gamePath) {
+    return platform::MapPath(folder, gamePath).string();
 }
 
-std::optional<std::filesystem::path> FindStartupFile(const char* gamePath, std::string& error) {
-    auto path = platform::FindGameFile(gamePath);
-    if (!path) error = platform::StrPrintf("ERROR! Cannot find file : %s", gamePath);
+std::optional<std::string> Existing(const platform::fs::path& folder, const std::string& gamePath) {
+    if (folder.empty()) return std::nullopt;
+    auto found = platform::FindPath(folder, gamePath);
+    if (!found) return std::nullopt;
+    std::error_code ec;
+    if (!platform::fs::is_regular_file(*found, ec)) return std::nullopt;
+    return found->string();
+}
+
+std::optional<std::string> Lookup(const std::string& gamePath) {
+    if (auto p = Existing(platform::InstallFolder(), gamePath)) return p;
+    return Existing(platform::DiscFolder(), gamePath);
+}
+
+}  // namespace
+
+std::string FindDataFile(const std::string& gamePath) {
+    if (auto p = Lookup(gamePath)) {
+        platform::Trace(*p + "\n");
+        return *p;
+    }
+    std::string shown = Joined(platform::DiscFolder(), gamePath);
+    throw DataFileError(DataFileError::kMissing, gamePath,
+                        platform::StrPrintf(kCannotFindFileText, shown.c_str()));
+}
+
+std::string FindDataFilePath(const std::string& gamePath) {
+    std::string path = Lookup(gamePath).value_or(Joined(platform::DiscFolder(), gamePath));
+    platform::Trace(path + "\n");
     return path;
 }
 
-StartupFileReader::StartupFileReader(const std::filesystem::path& path, std::string& error)
-    : path_(path), error_(error) {
-    std::error_code ec;
-    size_ = static_cast<int64_t>(std::filesystem::file_size(path, ec));
-    if (!ec) file_ = OpenGameFile(path.string().c_str(), "rb");
-    if (!file_) error_ = platform::StrPrintf("ERROR! Cannot find file : %s", path.string().c_str());
+void ThrowDamagedDataFile(const std::string& gamePath) {
+    const std::string& text = platform::LoadString(kDamagedFileStringId);
+    throw DataFileError(DataFileError::kDamaged, gamePath,
+                        platform::StrPrintf(text.c_str(), gamePath.c_str()));
 }
 
-StartupFileReader::~StartupFileReader() {
-    if (file_) CloseGameFile(file_);
+FILE* OpenDataFile(const std::string& gamePath) {
+    std::string path = FindDataFile(gamePath);
+    FILE* f = OpenGameFile(path, "rb");
+    if (!f) ThrowDamagedDataFile(gamePath);
+    return f;
 }
 
-bool StartupFileReader::CanHold(int64_t n, int64_t size) const { return n * size <= size_; }
-
-bool StartupFileReader::Fail() {
-    if (file_) CloseGameFile(file_);
-    file_ = nullptr;
-    error_ = platform::StrPrintf(platform::LoadString(kDamagedFileText).c_str(), path_.string().c_str());
-    return false;
-}
-
-bool StartupFileReader::Finish() {
-    const bool damaged = IsGameFileDamaged();
-    if (file_) CloseGameFile(file_);
-    file_ = nullptr;
-    if (damaged) return Fail();
-    return true;
+void CloseDataFile(FILE* file, const std::string& gamePath) {
+    if (CloseGameFile(file) != kGameFileClosed) ThrowDamagedDataFile(gamePath);
 }

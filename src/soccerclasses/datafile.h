@@ -1,34 +1,39 @@
 #pragma once
-// Reading a start-up file through the game's channel with a clear message
-// for a missing, truncated or damaged file.
-#include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <optional>
+// Finding the start-up files: under the installation folder first, then the
+// disc folder. A missing or damaged start-up file cannot be played around:
+// the reader throws DataFileError, and the program shows its text and ends.
+#include <stdexcept>
 #include <string>
 
-// The full path of a start-up file, or nullopt with "ERROR! Cannot find file : %s".
-std::optional<std::filesystem::path> FindStartupFile(const char* gamePath, std::string& error);
-
-class StartupFileReader {
+class DataFileError : public std::runtime_error {
 public:
-    StartupFileReader(const std::filesystem::path& path, std::string& error);
-    ~StartupFileReader();
-    StartupFileReader(const StartupFileReader&) = delete;
-    StartupFileReader& operator=(const StartupFileReader&) = delete;
-
-    bool IsOpen() const { return file_ != nullptr; }
-    FILE* File() const { return file_; }
-    // Whether the bytes left could hold n records of at least `size` bytes.
-    bool CanHold(int64_t n, int64_t size) const;
-    // Closes the file and sets the "damaged file" message; always false.
-    bool Fail();
-    // Closes the file; false with the message when the reads went past its end.
-    bool Finish();
+    enum Kind { kMissing, kDamaged };
+    DataFileError(Kind kind, std::string gamePath, std::string message)
+        : std::runtime_error(message), kind_(kind), path_(std::move(gamePath)) {}
+    Kind GetKind() const { return kind_; }
+    const std::string& GetPath() const { return path_; }
 
 private:
-    std::filesystem::path path_;
-    std::string& error_;
-    FILE* file_ = nullptr;
-    int64_t size_ = 0;
+    Kind kind_;
+    std::string path_;
 };
+
+// "ERROR! Cannot find file : %s"
+inline constexpr const char* kCannotFindFileText = "ERROR! Cannot find file : %s";
+// The string-table id of "ERROR! Damaged file : %s".
+inline constexpr unsigned kDamagedFileStringId = 60000;
+
+// The full path of an existing start-up file; throws DataFileError (kMissing)
+// naming the disc-folder path when neither folder holds it.
+std::string FindDataFile(const std::string& gamePath);
+// The same without the stop: the disc-folder path when neither holds it.
+std::string FindDataFilePath(const std::string& gamePath);
+
+// Throws DataFileError (kDamaged) for a start-up file that did not read well.
+[[noreturn]] void ThrowDamagedDataFile(const std::string& gamePath);
+
+// Opens a start-up file on the channel for reading: FindDataFile, then
+// OpenGameFile. Throws when it is missing or cannot be opened.
+FILE* OpenDataFile(const std::string& gamePath);
+// Closes it; throws when the file was damaged or ended early.
+void CloseDataFile(FILE* file, const std::string& gamePath);

@@ -1,100 +1,86 @@
 #include "soccerclasses/globals.h"
 
-#include <cstring>
-#include <vector>
+#include <cmath>
 
 #include "platform/random.h"
-#include "platform/trace.h"
+
+int Random(int n) {
+    int r = platform::Rand();
+    if (n <= 0) return 0;
+    return static_cast<int>(r / 32767.0 * n);
+}
+
+int RandomByte(int n) {
+    int r = platform::Rand();
+    if (n < 2) return 0;
+    int v = ((r >> 4) & 255) * n / 256;
+    return v < n - 1 ? v : n - 1;
+}
+
+int BitNot(int v) { return ~v; }
+
+double CalcLoanRepayment(double rate, double principal, double years, double perYear) {
+    double r = 1.0 + rate / 100.0;
+    double p = std::exp(std::log(r) / perYear);
+    double q = std::exp(std::log(r) * years);
+    return (p - 1.0) * q * principal / (q - 1.0);
+}
 
 namespace {
 
-struct Channel {
-    FILE* file = nullptr;
-    bool reading = false;
-    bool damaged = false;
-    std::vector<uint8_t> bytes;
-    size_t position = 0;
+struct Rung {
+    double upTo;  // exclusive upper bound of the range
+    double step;
+};
+constexpr Rung kLadder[] = {
+    {20, 1},          {100, 5},         {250, 10},          {500, 25},
+    {1000, 50},       {10000, 100},     {100000, 500},      {1000000, 5000},
+    {5000000, 50000}, {10000000, 100000}, {INFINITY, 250000},
 };
 
-Channel& TheChannel() {
-    static Channel channel;
-    return channel;
+// Ranges closed below: [0,20) steps by 1, [20,100) by 5, …
+double StepBelow(double x) {
+    for (const Rung& r : kLadder)
+        if (x < r.upTo) return r.step;
+    return kLadder[std::size(kLadder) - 1].step;
+}
+
+// Ranges closed above: up to 20 by 1, above 20 up to 100 by 5, …
+double StepAbove(double x) {
+    for (const Rung& r : kLadder)
+        if (x <= r.upTo) return r.step;
+    return kLadder[std::size(kLadder) - 1].step;
 }
 
 }  // namespace
 
-FILE* OpenGameFile(const char* path, const char* mode) {
-    Channel& c = TheChannel();
-    if (c.file) {
-        platform::Trace("== File already open==\n");
-        return nullptr;
+double RoundToNiceAmount(double x) {
+    if (x < 0) return 0;
+    if (x < 20) {
+        x = std::floor(x + 0.5);
+        if (x < 20) return x;
     }
-    FILE* f = std::fopen(path, mode);
-    if (!f) return nullptr;
-    c = Channel{};
-    c.file = f;
-    c.reading = mode[0] == 'r';
-    if (c.reading) {
-        uint8_t block[65536];
-        size_t got;
-        while ((got = std::fread(block, 1, sizeof block, f)) > 0) c.bytes.insert(c.bytes.end(), block, block + got);
-    }
-    return f;
+    double step = StepBelow(x);
+    return step * std::trunc((x + step / 2) / step);
 }
 
-void ReadGameFile(void* destination, int32_t count, FILE*) {
-    Channel& c = TheChannel();
-    if (count <= 0) return;
-    const size_t n = static_cast<size_t>(count);
-    if (!c.reading || c.damaged || c.position + n > c.bytes.size()) {
-        std::memset(destination, 0, n);
-        c.damaged = true;
-        return;
-    }
-    std::memcpy(destination, c.bytes.data() + c.position, n);
-    c.position += n;
+double NextNiceAmountUp(double x) {
+    double r = RoundToNiceAmount(x);
+    if (r > x) return r;
+    return r + StepBelow(r);
 }
 
-void SkipGameFile(void*, int32_t count, FILE*) {
-    Channel& c = TheChannel();
-    if (count <= 0) return;
-    if (c.position + static_cast<size_t>(count) > c.bytes.size()) {
-        c.damaged = true;
-        return;
-    }
-    c.position += static_cast<size_t>(count);
+double NextNiceAmountDown(double x) {
+    double r = RoundToNiceAmount(x);
+    if (r < x) return r;
+    double v = r - StepAbove(r);
+    return v < 0 ? 0 : v;
 }
 
-void WriteGameFile(const void* source, size_t size, size_t count, FILE*) {
-    Channel& c = TheChannel();
-    if (!c.file) {
-        platform::Trace(" No file is open to read from \n");
-        return;
-    }
-    const auto* p = static_cast<const uint8_t*>(source);
-    c.bytes.insert(c.bytes.end(), p, p + size * count);
-}
-
-int CloseGameFile(FILE*) {
-    Channel& c = TheChannel();
-    if (!c.file) {
-        platform::Trace("== No file open to close==\n");
-        return -1;
-    }
-    int result = 0;
-    if (!c.reading && !c.bytes.empty() && std::fwrite(c.bytes.data(), 1, c.bytes.size(), c.file) != c.bytes.size())
-        result = -1;
-    if (std::fclose(c.file) != 0) result = -1;
-    const bool damaged = c.damaged;
-    c = Channel{};
-    c.damaged = damaged;
-    return result;
-}
-
-bool IsGameFileDamaged() { return TheChannel().damaged; }
-void MarkGameFileDamaged() { TheChannel().damaged = true; }
-
-int Random(int n) {
-    if (n <= 0) return 0;
-    return static_cast<int>(platform::Rand() / 32767.0 * n);
-}
+const char* const kWeekdayNames[8] = {"", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+const char* const kDayOfMonthTexts[32] = {
+    "",   "01", "02", "03", "04", "05", "06", "07", "08", "09", "10",
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "20", "21",
+    "22", "23", "24", "25", "26", "27", "28", "29", "30", "31"};
+const char* const kShortMonthNames[13] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

@@ -1,18 +1,30 @@
 #pragma once
-// The one buffered file channel of start-up files and saved games, and the
-// game's random draws. Least form for the club code; the world core owns it.
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
+// The game's shared helpers: the save-file channel and data-file lookup, the
+// random draws, the loan formula, the date-name tables and the tidy-amount
+// ladder of the money fields.
+#include "soccerclasses/datafile.h"
+#include "soccerclasses/gamefile.h"
 
-FILE* OpenGameFile(const char* path, const char* mode);
-void ReadGameFile(void* destination, int32_t count, FILE* file);
-void SkipGameFile(void* ignored, int32_t count, FILE* file);
-void WriteGameFile(const void* source, size_t size, size_t count, FILE* file);
-int CloseGameFile(FILE* file);
-// Set by a read past the end; cleared by the next open.
-bool IsGameFileDamaged();
-void MarkGameFileDamaged();
-
-// 0..n from the game's generator; n itself only on the top draw. n <= 0 gives 0.
+// 0 to n inclusive; n itself comes once in 32,768 draws. n <= 0 still draws
+// once (callers count on the sequence) and gives 0.
 int Random(int n);
+// 0 to n - 1, evenly. n < 2 draws once and gives 0.
+int RandomByte(int n);
+int BitNot(int v);
+
+// The level payment per period that repays `principal` over years × perYear
+// periods at `rate` percent a year.
+double CalcLoanRepayment(double rate, double principal, double years, double perYear);
+
+// Money figures a person would type: 52.5 → 55, 19.6 → 20, below 0 → 0.
+double RoundToNiceAmount(double x);
+double NextNiceAmountUp(double x);
+double NextNiceAmountDown(double x);
+
+// Slot 0 of each is empty; weekday 1 is Sunday, month 1 January.
+extern const char* const kWeekdayNames[8];
+extern const char* const kDayOfMonthTexts[32];
+extern const char* const kShortMonthNames[13];
+// Weekday, day, month, year % 100 ("Sat 03 Jul 99"); day, month, year % 100.
+inline constexpr const char* kLongDateFormat = "%1!s! %2!s! %3!s! %4!.2d!";
+inline constexpr const char* kShortDateFormat = "%1!s! %2!s! %3!.2d!";
