@@ -1,10 +1,11 @@
 #include "soccerclasses/squadtraining.h"
 
-#include "soccerclasses/clubfile.h"
+#include "soccerclasses/gamefile.h"
 
 void CSoccerSquadTraining::Save(FILE* f) const {
-    for (uint8_t b : settings) clubfile::PutU8(f, b);
+    for (uint8_t b : m_Settings) SaveByte(f, b);
 }
+
 void CSoccerSquadTraining::Load(FILE* f) {
-    for (uint8_t& b : settings) b = clubfile::GetU8(f);
+    for (uint8_t& b : m_Settings) b = LoadByte(f);
 }

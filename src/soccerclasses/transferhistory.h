@@ -1,29 +1,69 @@
 #pragma once
-// A club's log of transfers. Least form for the club code; the career code owns it.
+// Transfer logs: a club's record of moves in and out, and a player's own
+// career moves.
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "soccerclasses/extstring.h"
+
 class CTransferHistory {
 public:
-    std::string player, fromClub;
-    double fee = 0.0;
-    std::string toClub;
-    int32_t playerIndex = 0;
+    CTransferHistory() = default;
+    CTransferHistory(const std::string& player, const std::string& fromClub, double fee, const std::string& toClub,
+                     int playerIndex)
+        : m_Player(player), m_FromClub(fromClub), m_Fee(fee), m_ToClub(toClub), m_PlayerIndex(playerIndex) {}
+
+    bool IsFree() const { return m_Fee <= 0; }
+
+    CExtString m_Player;
+    CExtString m_FromClub;
+    double m_Fee = 0;
+    CExtString m_ToClub;
+    int32_t m_PlayerIndex = -1;
 };
 
 class CTransferHistoryList {
 public:
+    int GetSize() const { return static_cast<int>(m_Items.size()); }
+    CTransferHistory* GetAt(int i) const { return m_Items.at(static_cast<size_t>(i)).get(); }
     void Add(const std::string& player, const std::string& fromClub, double fee, const std::string& toClub,
-             int32_t playerIndex) {
-        lines_.push_back({player, fromClub, fee, toClub, playerIndex});
+             int playerIndex) {
+        m_Items.push_back(std::make_unique<CTransferHistory>(player, fromClub, fee, toClub, playerIndex));
     }
-    int GetSize() const { return static_cast<int>(lines_.size()); }
-    const CTransferHistory& GetAt(int i) const { return lines_.at(static_cast<size_t>(i)); }
-    void Save(FILE* f) const;
-    void Load(FILE* f);
+    void Save(FILE* file) const;
+    void Load(FILE* file);
 
 private:
-    std::vector<CTransferHistory> lines_;
+    std::vector<std::unique_ptr<CTransferHistory>> m_Items;
+};
+
+class CPlayerTransferHistory {
+public:
+    CPlayerTransferHistory() = default;
+    CPlayerTransferHistory(const std::string& date, double fee, const std::string& club)
+        : m_Date(date), m_Fee(fee), m_Club(club) {}
+    virtual ~CPlayerTransferHistory() = default;
+
+    CExtString m_Date;
+    double m_Fee = 0;
+    CExtString m_Club;
+};
+
+class CPlayerTransferHistoryList {
+public:
+    int GetSize() const { return static_cast<int>(m_Items.size()); }
+    CPlayerTransferHistory* GetAt(int i) const { return m_Items.at(static_cast<size_t>(i)).get(); }
+    void Add(const std::string& date, double fee, const std::string& club) {
+        m_Items.push_back(std::make_unique<CPlayerTransferHistory>(date, fee, club));
+    }
+    // The date of the oldest move; empty when there is none.
+    std::string GetFirstDate() const { return m_Items.empty() ? std::string() : m_Items.front()->m_Date; }
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+private:
+    std::vector<std::unique_ptr<CPlayerTransferHistory>> m_Items;
 };

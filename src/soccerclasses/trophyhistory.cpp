@@ -1,44 +1,51 @@
 #include "soccerclasses/trophyhistory.h"
 
-#include "soccerclasses/clubfile.h"
-#include "soccerclasses/globals.h"
+#include "platform/msgformat.h"
+#include "soccerclasses/gamefile.h"
 
-using namespace clubfile;
+std::string CTrophyHistory::GetPicturePath() const {
+    return platform::StrPrintf(IsCup() ? "gfx\\trophies\\cup\\trophy%02d.bmp" : "gfx\\trophies\\division\\trophy%02d.bmp",
+                               m_Picture);
+}
 
-void CTrophyHistoryList::AddWinnerHonour(const std::string& title, const std::string& extra,
-                                         const std::string& detail, uint8_t picture, uint8_t isCup) {
-    honours_.push_back({title, detail, extra, static_cast<uint8_t>(isCup == 1 ? 2 : 0), picture});
+void CTrophyHistoryList::AddWinnerHonour(const std::string& title, const std::string& extra, const std::string& detail,
+                                         uint8_t picture, uint8_t isCup) {
+    m_Items.push_back(std::make_unique<CTrophyHistory>(title, extra, detail, picture,
+                                                       isCup == 1 ? CTrophyHistory::kCupWin : CTrophyHistory::kLeagueTitle));
 }
 
 void CTrophyHistoryList::AddRunnerUpHonour(const std::string& title, const std::string& extra,
                                            const std::string& detail, uint8_t picture, uint8_t isCup) {
-    honours_.push_back({title, detail, extra, static_cast<uint8_t>(isCup == 1 ? 3 : 1), picture});
+    m_Items.push_back(std::make_unique<CTrophyHistory>(
+        title, extra, detail, picture, isCup == 1 ? CTrophyHistory::kCupRunnerUp : CTrophyHistory::kLeagueRunnerUp));
 }
 
 void CTrophyHistoryList::Save(FILE* f) const {
-    PutI32(f, static_cast<int32_t>(honours_.size()));
-    for (const auto& h : honours_) {
-        PutText(f, h.title);
-        PutText(f, h.detail);
-        PutText(f, h.extra);
-        PutU8(f, h.picture);
-        PutU8(f, h.kind);
+    SaveInt32(f, GetSize());
+    for (const auto& h : m_Items) {
+        h->m_Title.Save(f);
+        h->m_Detail.Save(f);
+        h->m_Extra.Save(f);
+        SaveByte(f, h->m_Picture);
+        SaveByte(f, h->m_Kind);
     }
 }
 
 void CTrophyHistoryList::Load(FILE* f) {
-    int32_t n = GetI32(f);
-    if (n > 100000) {
-        MarkGameFileDamaged();
-        n = 0;
+    int32_t n = LoadCount(f, 14);
+    if (n < 1) {
+        m_Items.clear();
+        return;
     }
-    honours_.assign(static_cast<size_t>(n < 1 ? 0 : n), {});
-    for (auto& h : honours_) {
-        h.title = GetText(f);
-        h.detail = GetText(f);
-        h.extra = GetText(f);
-        h.picture = GetU8(f);
-        h.kind = GetU8(f);
-        if (IsGameFileDamaged()) break;
+    m_Items.resize(static_cast<size_t>(n));
+    for (auto& h : m_Items) {
+        if (!h) h = std::make_unique<CTrophyHistory>();
+        h->m_Title.Load(f);
+        h->m_Detail.Load(f);
+        h->m_Extra.Load(f);
+        h->m_Picture = LoadByte(f);
+        h->m_Kind = LoadByte(f);
+        // Kinds beyond the four have no picture folder or column.
+        if (h->m_Kind > CTrophyHistory::kCupRunnerUp) MarkGameFileDamaged("honour kind");
     }
 }
