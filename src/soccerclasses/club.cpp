@@ -57,7 +57,7 @@ void CClub::ResetClub() {
     receipt2_.Clear();
 }
 
-bool CClub::ReadFromFile(FILE* f, int32_t index) {
+std::string CClub::ReadFromFile(FILE* f, int32_t index) {
     CWorldData* world = GetWorldData();
     ResetClub();
     name_ = GetText(f);
@@ -68,10 +68,13 @@ bool CClub::ReadFromFile(FILE* f, int32_t index) {
     areaCode_ = GetI32(f);
     division_ = GetI32(f);
     yearFounded_ = GetI16(f);
-    if (IsGameFileDamaged() || name_.empty()) return false;
-    if (popularity_ >= world->popularity.GetSize() || secondPopularity_ >= world->popularity.GetSize()) return false;
-    if (!world->GetDivision(division_) || !world->stadiums.GetAt(stadium_)) return false;
-    if (!world->GetCountry(world->GetDivision(division_)->country)) return false;
+    if (GameFileDamaged()) return "damaged";
+    if (name_.empty()) return "no name";
+    if (popularity_ >= world->popularity.GetSize() || secondPopularity_ >= world->popularity.GetSize())
+        return "popularity outside the table";
+    if (!world->GetDivision(division_)) return "division outside the list";
+    if (!world->stadiums.GetAt(stadium_)) return "stadium outside the list";
+    if (!world->GetCountry(world->GetDivision(division_)->GetCountry())) return "division of no country";
 
     if (IsCountryActive()) ActivateCountry();
     training_ = std::make_unique<CSoccerSquadTraining>();
@@ -79,7 +82,8 @@ bool CClub::ReadFromFile(FILE* f, int32_t index) {
 
     // The manager flag carries the manager's age; every club has one.
     const uint8_t managerFlag = GetU8(f);
-    if (managerFlag == 0 || managerFlag >= 65) return false;
+    if (managerFlag == 0) return "no manager";
+    if (managerFlag >= 65) return "manager flag of 65 or more";
     manager_ = world->managers.ReadFromClubsFile(f, index, managerFlag, GetPopularity());
     managerYears_ = 0;
     managerBonus_ = 0;
@@ -96,7 +100,7 @@ bool CClub::ReadFromFile(FILE* f, int32_t index) {
     squad_.assign(kSquadSlots, kEmptySlot);
     homeKit_.Load(f);
     awayKit_.Load(f);
-    return !IsGameFileDamaged();
+    return GameFileDamaged() ? "damaged" : "";
 }
 
 void CClub::CreateAccounts() {
@@ -240,7 +244,7 @@ void CClub::Load(FILE* f) {
     lowestGate_ = GetI32(f);
     squad_ = GetWords(f);
     if (squad_.size() != kSquadSlots) {
-        MarkGameFileDamaged();
+        MarkGameFileDamaged("squad of other than 30 slots");
         squad_.assign(kSquadSlots, kEmptySlot);
     }
     homeKit_.Load(f);
@@ -263,12 +267,12 @@ CDivision* CClub::GetDivision() const { return GetWorldData()->GetDivision(divis
 
 CCountry* CClub::GetCountry() const {
     const CDivision* d = GetDivision();
-    return d ? GetWorldData()->GetCountry(d->country) : nullptr;
+    return d ? GetWorldData()->GetCountry(d->GetCountry()) : nullptr;
 }
 
 int CClub::GetCountryIndex() const {
     const CDivision* d = GetDivision();
-    return d ? d->country : -1;
+    return d ? d->GetCountry() : -1;
 }
 
 bool CClub::IsCountryActive() const {

@@ -36,9 +36,9 @@ public:
     CClub(const CClub&) = delete;
     CClub& operator=(const CClub&) = delete;
 
-    // One record of "Data\\Clubs.bin"; false when the record is damaged or
-    // breaks a rule of the file (the caller reports the file).
-    bool ReadFromFile(FILE* f, int32_t index);
+    // One record of "Data\\Clubs.bin"; empty, or the rule of the file that
+    // the record breaks (the caller refuses the file).
+    std::string ReadFromFile(FILE* f, int32_t index);
 
     // The full equipment of a club whose country has just become active.
     void ActivateCountry();

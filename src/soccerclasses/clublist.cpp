@@ -2,48 +2,46 @@
 
 #include <cassert>
 
+#include "platform/msgformat.h"
 #include "soccerclasses/clubfile.h"
-#include "soccerclasses/datafile.h"
+#include "soccerclasses/clubsdata.h"
+#include "soccerclasses/startupfile.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/worlddata.h"
 
-bool CClubList::ReadDataFile(std::string& error) {
-    const auto path = FindStartupFile(kClubsFile, error);
-    return path && ReadFile(*path, error);
-}
+void CClubList::ReadDataFile() { Read(OpenDataFile(kClubsFile), kClubsFile); }
 
-bool CClubList::ReadFile(const std::filesystem::path& path, std::string& error) {
-    StartupFileReader reader(path, error);
-    if (!reader.IsOpen()) return false;
-    FILE* f = reader.File();
-    const int32_t n = clubfile::GetI32(f);
-    // A club record takes at least 4 + 4 + 4 + 2 + 4 + 4 + 2 + 1 + 16 bytes
-    // and its manager record 2 + 4 + 11.
-    if (n < 0 || !reader.CanHold(n, 58)) return reader.Fail();
+void CClubList::ReadFile(const std::string& path) { Read(OpenStartupPath(path), path); }
+
+void CClubList::Read(FILE* f, const std::string& name) {
+    // A club record with its manager takes at least 58 bytes.
+    const int32_t n = LoadCount(f, 58);
+    if (GameFileDamaged()) RefuseDataFile(f, name, "club count");
     std::vector<std::unique_ptr<CClub>> list;
     list.reserve(static_cast<size_t>(n) + 2);
     const CWorldData* world = GetWorldData();
     int lastDivision = -1;
-    std::vector<bool> divisionSeen(world->divisions.size(), false);
+    std::vector<bool> divisionSeen(static_cast<size_t>(world->divisions.GetSize()), false);
     for (int32_t i = 0; i < n; ++i) {
         auto club = std::make_unique<CClub>();
-        if (!club->ReadFromFile(f, i)) return reader.Fail();
+        const std::string why = club->ReadFromFile(f, i);
+        if (GameFileDamaged()) break;
+        if (!why.empty()) RefuseDataFile(f, name, platform::StrPrintf("club %d: %s", i, why.c_str()));
         // A division's clubs stand in one block.
         const int d = club->GetDivisionIndex();
         if (d != lastDivision) {
-            if (divisionSeen[static_cast<size_t>(d)]) return reader.Fail();
+            if (divisionSeen[static_cast<size_t>(d)]) RefuseDataFile(f, name, "a club outside its division's block");
             divisionSeen[static_cast<size_t>(d)] = true;
             lastDivision = d;
         }
         list.push_back(std::move(club));
     }
-    if (!reader.Finish()) return false;
+    CloseDataFile(f, name);
     list.push_back(std::make_unique<CClub>());
     list.push_back(std::make_unique<CClub>());
     clubs_ = std::move(list);
     realCount_ = n;
     GetWorldData()->clubCount = n;
-    return true;
 }
 
 void CClubList::AddRealClub(std::unique_ptr<CClub> club) {
@@ -61,7 +59,7 @@ void CClubList::Save(FILE* f) const {
 }
 
 void CClubList::Load(FILE* f) {
-    for (int i = 0; i < realCount_ && !IsGameFileDamaged(); ++i) clubs_[static_cast<size_t>(i)]->Load(f);
+    for (int i = 0; i < realCount_ && !GameFileDamaged(); ++i) clubs_[static_cast<size_t>(i)]->Load(f);
 }
 
 void CClubList::StartMidweek() {
@@ -95,20 +93,16 @@ void CClubList::SwapSlots(int a, int b) {
 }
 
 void CClubList::SwapTablePositions(int a, int b) {
-    std::swap(GetAt(a)->LeagueRow().position, GetAt(b)->LeagueRow().position);
+    std::swap(GetAt(a)->LeagueRow().m_Position, GetAt(b)->LeagueRow().m_Position);
 }
 
 void CClubList::SortByTable() {
     auto worse = [](CClub& x, CClub& y) {  // is x worse than y
-        const CTableData& a = x.LeagueRow();
-        const CTableData& b = y.LeagueRow();
-        if (a.points != b.points) return a.points < b.points;
-        if (a.GetGoalDifference() != b.GetGoalDifference()) return a.GetGoalDifference() < b.GetGoalDifference();
-        return uint8_t(a.homeFor + a.awayFor) <= uint8_t(b.homeFor + b.awayFor);
+        return y.LeagueRow().RanksAbove(x.LeagueRow());
     };
     for (size_t i = 1; i < clubs_.size(); ++i)
         for (size_t j = i; j > 0 && worse(*clubs_[j - 1], *clubs_[j]); --j) std::swap(clubs_[j - 1], clubs_[j]);
-    for (size_t i = 0; i < clubs_.size(); ++i) clubs_[i]->LeagueRow().position = static_cast<uint8_t>(i);
+    for (size_t i = 0; i < clubs_.size(); ++i) clubs_[i]->LeagueRow().m_Position = static_cast<uint8_t>(i);
 }
 
 void CClubList::ArrangeFriendly(int homeSlot, int awaySlot, int home, int away) {

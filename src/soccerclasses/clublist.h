@@ -14,10 +14,10 @@ class CClubList {
 public:
     CClubList() = default;
 
-    // Reads "Data\\Clubs.bin"; false with a message for a missing or damaged
-    // file or one that breaks the rules of the file.
-    bool ReadDataFile(std::string& error);
-    bool ReadFile(const std::filesystem::path& path, std::string& error);
+    // Reads "Data\\Clubs.bin"; a missing or damaged file, or one that breaks
+    // the rules of the file, throws DataFileError.
+    void ReadDataFile();
+    void ReadFile(const std::string& path);
 
     int GetSize() const { return static_cast<int>(clubs_.size()); }
     // The number of real clubs (the blank ones follow them).
@@ -42,6 +42,7 @@ public:
     void ArrangeFriendly(int homeSlot, int awaySlot, int home, int away);
 
 private:
+    void Read(FILE* f, const std::string& name);
     std::vector<std::unique_ptr<CClub>> clubs_;
     int realCount_ = 0;
 };

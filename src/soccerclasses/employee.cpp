@@ -23,7 +23,7 @@ void CEmployeeList::Load(FILE* f) {
     const int32_t n = GetI32(f);
     employees.clear();
     if (n < 0 || n > 20) {
-        MarkGameFileDamaged();
+        MarkGameFileDamaged("list count");
         return;
     }
     employees.resize(static_cast<size_t>(n));

@@ -4,8 +4,9 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "soccerclasses/clubfile.h"
-#include "soccerclasses/datafile.h"
+#include "soccerclasses/clubsdata.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/startupfile.h"
 
 using namespace clubfile;
 
@@ -104,24 +105,20 @@ int32_t CStadium::GetPlacesOfStands() const {
     return sum;
 }
 
-bool CStadiumList::ReadDataFile(std::string& error) {
-    const auto path = FindStartupFile(kStadiumsFile, error);
-    return path && ReadFile(*path, error);
-}
+void CStadiumList::ReadDataFile() { Read(OpenDataFile(kStadiumsFile), kStadiumsFile); }
 
-bool CStadiumList::ReadFile(const std::filesystem::path& path, std::string& error) {
-    StartupFileReader reader(path, error);
-    if (!reader.IsOpen()) return false;
-    FILE* f = reader.File();
-    const int32_t count = GetI32(f);
-    // Every stadium takes at least 4 + 1 + 4 + 4 + 32 bytes.
-    if (count < 0 || !reader.CanHold(count, 45)) return reader.Fail();
+void CStadiumList::ReadFile(const std::string& path) { Read(OpenStartupPath(path), path); }
+
+void CStadiumList::Read(FILE* f, const std::string& name) {
+    // A stadium takes at least its name's length, two figures and 32 stand bytes.
+    const int32_t count = LoadCount(f, 44);
+    if (GameFileDamaged()) RefuseDataFile(f, name, "stadium count");
     std::vector<std::unique_ptr<CStadium>> list;
     list.reserve(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
         auto s = std::make_unique<CStadium>();
         s->name = GetText(f);
-        if (s->name.empty()) return reader.Fail();
+        if (s->name.empty() && !GameFileDamaged()) RefuseDataFile(f, name, "a stadium without a name");
         s->firstFigure = GetI32(f);
         s->stands.totalCapacity = GetI32(f);
         for (auto& st : s->stands.stands) {
@@ -130,12 +127,12 @@ bool CStadiumList::ReadFile(const std::filesystem::path& path, std::string& erro
             st->layout.seating = GetU8(f);
             st->layout.boxes = GetU8(f);
         }
-        if (IsGameFileDamaged() || s->stands.totalCapacity < 0) return reader.Fail();
+        if (GameFileDamaged()) break;
+        if (s->stands.totalCapacity < 0) RefuseDataFile(f, name, "a negative capacity");
         list.push_back(std::move(s));
     }
-    if (!reader.Finish()) return false;
+    CloseDataFile(f, name);
     stadiums_ = std::move(list);
-    return true;
 }
 
 void CStadiumList::Save(FILE* f) const {
@@ -182,26 +179,20 @@ void CStadiumList::Load(FILE* f) {
     }
 }
 
-bool CStadiumPlanList::ReadDataFile(std::string& error) {
-    const auto path = FindStartupFile(kPlansFile, error);
-    return path && ReadFile(*path, error);
-}
+void CStadiumPlanList::ReadDataFile() { Read(OpenDataFile(kPlansFile), kPlansFile); }
 
-bool CStadiumPlanList::ReadFile(const std::filesystem::path& path, std::string& error) {
-    StartupFileReader reader(path, error);
-    if (!reader.IsOpen()) return false;
-    FILE* f = reader.File();
-    const int32_t count = GetI32(f);
-    if (count < 0 || !reader.CanHold(count, 8)) return reader.Fail();
+void CStadiumPlanList::ReadFile(const std::string& path) { Read(OpenStartupPath(path), path); }
+
+void CStadiumPlanList::Read(FILE* f, const std::string& name) {
+    const int32_t count = LoadCount(f, 8);
+    if (GameFileDamaged()) RefuseDataFile(f, name, "plan count");
     std::vector<std::unique_ptr<CStadiumPlan>> list;
-    for (int32_t i = 0; i < count; ++i) {
+    for (int32_t i = 0; i < count && !GameFileDamaged(); ++i) {
         auto p = std::make_unique<CStadiumPlan>();
         p->firstFigure = GetI32(f);
         p->bytes = GetBytes(f);
-        if (IsGameFileDamaged()) return reader.Fail();
         list.push_back(std::move(p));
     }
-    if (!reader.Finish()) return false;
+    CloseDataFile(f, name);
     plans_ = std::move(list);
-    return true;
 }

@@ -65,9 +65,9 @@ public:
 class CStadiumList {
 public:
     CStadiumList() = default;
-    // Reads "Data\\Stadiums.bin"; false with a message for a missing or damaged file.
-    bool ReadDataFile(std::string& error);
-    bool ReadFile(const std::filesystem::path& path, std::string& error);
+    // Reads "Data\\Stadiums.bin"; a missing or damaged file throws DataFileError.
+    void ReadDataFile();
+    void ReadFile(const std::string& path);
 
     int GetSize() const { return static_cast<int>(stadiums_.size()); }
     CStadium* GetAt(int i) { return i >= 0 && i < GetSize() ? stadiums_[static_cast<size_t>(i)].get() : nullptr; }
@@ -81,6 +81,7 @@ public:
     void Load(FILE* f);
 
 private:
+    void Read(FILE* f, const std::string& name);
     std::vector<std::unique_ptr<CStadium>> stadiums_;
 };
 
@@ -92,14 +93,15 @@ public:
 
 class CStadiumPlanList {
 public:
-    bool ReadDataFile(std::string& error);
-    bool ReadFile(const std::filesystem::path& path, std::string& error);
+    void ReadDataFile();
+    void ReadFile(const std::string& path);
     int GetSize() const { return static_cast<int>(plans_.size()); }
     const CStadiumPlan* GetAt(int i) const {
         return i >= 0 && i < GetSize() ? plans_[static_cast<size_t>(i)].get() : nullptr;
     }
 
 private:
+    void Read(FILE* f, const std::string& name);
     std::vector<std::unique_ptr<CStadiumPlan>> plans_;
 };
 

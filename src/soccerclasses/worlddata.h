@@ -20,7 +20,7 @@ public:
     ~CWorldData();
 
     std::vector<CCountry> countries;
-    std::vector<CDivision> divisions;
+    CDivisionList divisions;
     CPopularityList popularity;
     CManagerList managers;
     CPlayerList players;
@@ -32,7 +32,7 @@ public:
     bool replaying = false;
 
     CCountry* GetCountry(int i) { return i >= 0 && i < int(countries.size()) ? &countries[size_t(i)] : nullptr; }
-    CDivision* GetDivision(int i) { return i >= 0 && i < int(divisions.size()) ? &divisions[size_t(i)] : nullptr; }
+    CDivision* GetDivision(int i) const { return divisions.GetAt(i); }
     void SetAccountsDate(const std::string& text) { accountsDate = text; }
 };
 

@@ -5,5 +5,5 @@
 
 void CYouthList::Save(FILE* f) const { clubfile::PutI32(f, 0); }
 void CYouthList::Load(FILE* f) {
-    if (clubfile::GetI32(f) != 0) MarkGameFileDamaged();
+    if (clubfile::GetI32(f) != 0) MarkGameFileDamaged("list count");
 }
