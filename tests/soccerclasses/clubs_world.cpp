@@ -1,0 +1,76 @@
+#include "clubs_world.h"
+
+#include "platform/random.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/gamefile.h"
+#include "support/test_env.h"
+
+namespace clubtest {
+
+void ClubWorld::SetUp() {
+    platform::SeedRandom(7);
+    SetWorldData(&world);
+    world.countries.resize(3);
+    for (int i = 0; i < 3; ++i) world.countries[size_t(i)].id = uint8_t(i);
+    world.countries[1].followLevel = 0;
+    world.countries[2].followLevel = 2;
+    for (int d = 0; d < 2; ++d) {
+        auto div = std::make_unique<CDivision>();
+        div->SetName(d == 0 ? "First League" : "Premier Division");
+        div->SetCountry(uint8_t(1 + d));
+        world.divisions.Add(std::move(div));
+    }
+    for (int i = 0; i < 4; ++i) {
+        CPopularity p;
+        p.balanceBase = 2000000.0 / (i + 1);
+        p.crowdBase = 20000 / (i + 1);
+        world.popularity.rows.push_back(p);
+    }
+    for (int i = 0; i < 3; ++i) {
+        auto s = std::make_unique<CStadium>();
+        s->name = "Ground " + std::to_string(i);
+        s->stands.totalCapacity = 10000 * (i + 1);
+        world.stadiums.Add(std::move(s));
+    }
+}
+
+void ClubWorld::TearDown() {
+    ResetGameFileChannel();
+    SetWorldData(nullptr);
+}
+
+ClubFileRecord ClubWorld::Record(const std::string& name, int division, uint8_t popularity) {
+    ClubFileRecord r;
+    r.name = name;
+    r.secondName = name.substr(0, 3);
+    r.stadium = division;
+    r.popularity = r.secondPopularity = popularity;
+    r.areaCode = 10 + division;
+    r.division = division;
+    r.yearFounded = 1890;
+    r.managerFlag = 50;
+    r.manager.initial = "J.";
+    r.manager.surname = "Halloran";
+    r.manager.country = uint8_t(1 + division);
+    r.homeKit = {1, 2, 3, 4, 5, 6, 7, 8};
+    r.awayKit = {3, 4, 5, 15, 14, 13, 12, 11};
+    return r;
+}
+
+std::string ClubWorld::WriteClubs(const std::vector<ClubFileRecord>& clubs) {
+    const std::string path = (testenv::TestFolder() / "Clubs.bin").string();
+    EXPECT_TRUE(WriteClubsFile(path, clubs));
+    return path;
+}
+
+uint16_t ClubWorld::AddPlayer(int position, double wage) {
+    auto p = std::make_unique<CPlayer>();
+    p->position = uint8_t(position);
+    p->weeklyWage = wage;
+    p->surname = "Player" + std::to_string(world.players.GetSize());
+    return uint16_t(world.players.Add(std::move(p)));
+}
+
+void ClubWorld::MakeHuman(CClub& club) { world.managers.GetAt(club.GetManager())->human = true; }
+
+}  // namespace clubtest
