@@ -1,0 +1,98 @@
+#pragma once
+// One match between two clubs, and the lists competitions keep them in.
+// Club numbers: a world club index when 0 or more, -1 - i for non-league
+// club i, -1 in a fixture that has been reset.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "soccerclasses/extstring.h"
+#include "soccerclasses/matchevent.h"
+#include "soccerclasses/owninglist.h"
+
+class CFixture {
+public:
+    enum Kind : uint8_t { kLeague = 0, kCupHome = 1, kCupHome2 = 2, kNeutral = 4, kFriendly = 7 };
+
+    // A blank fixture: five substitutes allowed, then reset.
+    CFixture();
+    CFixture(uint8_t kind, int16_t home, int16_t away, int subsNamed, int subsAllowed, int referee);
+
+    // False (and nothing changed) for two clubs the same or impossible
+    // substitute numbers.
+    bool Init(uint8_t kind, int16_t home, int16_t away, int subsNamed, int subsAllowed, int attendance, int referee);
+    bool Set(uint8_t kind, int16_t home, int16_t away, int subsNamed, int subsAllowed, int referee) {
+        return Init(kind, home, away, subsNamed, subsAllowed, 0, referee);
+    }
+    void Reset();
+    // The score of a league match that is not played out.
+    void SetRandomScore();
+
+    bool IsDraw() const { return m_HomeGoals == m_AwayGoals; }
+    int GetGoalDifference() const { return m_HomeGoals > m_AwayGoals ? m_HomeGoals - m_AwayGoals : m_AwayGoals - m_HomeGoals; }
+    int GetWinningScore() const { return m_HomeGoals > m_AwayGoals ? m_HomeGoals : m_AwayGoals; }
+    int GetLosingScore() const { return m_HomeGoals > m_AwayGoals ? m_AwayGoals : m_HomeGoals; }
+    // The side with more goals; on a draw, the side that won the shoot-out.
+    int GetWinnerIndex() const;
+    int GetLoserIndex() const;
+    bool WentToExtraTime() const { return m_ExtraTime != 0; }
+    bool HasBeenPrepared() const { return m_ScriptLength >= 1; }
+    bool IsClubInvolved(int club) const { return m_Home == club || m_Away == club; }
+    int GetShootoutWinner() const { return m_Events.GetShootoutWinner(); }
+    int CountHomeShootoutGoals() const { return m_Events.CountHomeShootoutGoals(); }
+    int CountAwayShootoutGoals() const { return m_Events.CountAwayShootoutGoals(); }
+    std::string GetAttendanceText() const;
+    // "%1!d! - %2!d!" with the goals up to that minute.
+    std::string GetScoreText(int minute) const;
+    // A goal adjustment for a side's team instruction.
+    int GetTacticGoalTerm(int side, uint8_t instruction) const;
+
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+    CExtString m_Date;
+    CMatchEventList m_Events;
+    int16_t m_Home = -1;
+    int16_t m_Away = -1;
+    int32_t m_Attendance = 0;
+    int32_t m_ManOfTheMatch = 0;
+    int32_t m_SubsNamed = 0;
+    int32_t m_SubsAllowed = 5;
+    int32_t m_Referee = 0;
+    double m_Popularity = 0;
+    double m_HomePossession = 0;
+    double m_AwayPossession = 0;
+    uint8_t m_Kind = 0;
+    uint8_t m_ScriptLength = 0;
+    uint8_t m_ExtraTime = 0;
+    uint8_t m_HomeGoals = 0;
+    uint8_t m_AwayGoals = 0;
+    // Pairs are (home, away), except free kicks conceded: (away, home).
+    std::array<uint8_t, 2> m_Bookings{}, m_SendingsOff{}, m_ShotsOn{}, m_ShotsOff{}, m_Corners{}, m_FreeKicks{},
+        m_Offsides{};
+    // Keeper, defence, midfield, attack: each a (home, away) pair.
+    std::array<std::array<uint8_t, 2>, 4> m_Strengths{};
+    std::array<uint8_t, 2> m_Injuries{};
+};
+
+class CFixtureList : public OwningList<CFixture> {
+public:
+    // Appends a new fixture; false when Init refuses it.
+    bool AddFixture(uint8_t kind, int16_t home, int16_t away, int subsNamed, int subsAllowed, int attendance,
+                    int referee);
+    // n blank fixtures (a league season).
+    void CreateBlank(int n);
+    void ResetAll();
+    // Every fixture made blank again; the size stays and no slot is empty.
+    void DeleteAll();
+    // The n-th fixture (from 0) in which the club plays; null when fewer.
+    CFixture* GetClubFixture(int n, int club) const;
+    // The last fixture with that home and away club; null when none.
+    CFixture* FindFixture(int home, int away) const;
+
+    void Save(FILE* file) const;
+    // Reuses fixtures of the world's pool for a longer list and returns the
+    // surplus of a shorter one to it.
+    void Load(FILE* file);
+};
