@@ -96,7 +96,7 @@ std::string CClub::ReadFromFile(FILE* f, int32_t index) {
     balance_ = GetPopularity()->GetValue(country->wageFactor);
     budgetPercentage_ = GetManagerObject()->GetRating();
     reputation_ = popularity_;
-    ticketPrice_ = GetPopularity()->ticketBase + TruncRandom(GetPopularity()->ticketSpread);
+    ticketPrice_ = GetPopularity()->m_TicketPriceBase + TruncRandom(GetPopularity()->m_TicketPriceSpread);
     squad_.assign(kSquadSlots, kEmptySlot);
     homeKit_.Load(f);
     awayKit_.Load(f);
@@ -333,7 +333,7 @@ uint32_t CClub::RequestFunds(double amount, int years) {
     }
     // A zero percentage could never cover anything: ask for the whole wish.
     const double needed = budgetPercentage_ > 0.0 ? wanted / budgetPercentage_ * 100.0 - balance_ : wanted;
-    const double room = GetPopularity()->GetBaseValue() - loan_;
+    const double room = GetPopularity()->m_BaseValue - loan_;
     if (needed > room) return 32914;
     static constexpr int kChance[11] = {60, 55, 50, 45, 40, 35, 30, 20, 10, 5, 0};
     const int decile = std::clamp(static_cast<int>(needed / room * 100.0) / 10, 0, 10);
@@ -408,13 +408,13 @@ void CClub::ProcessWeeklyAccounts() {
     Book(kSecurityCharges, security);
     net -= security;
 
-    const double television = p.televisionBase / 100.0 * s + TruncRandom(p.televisionSpread / 100.0 * s);
+    const double television = p.m_TelevisionBase / 100.0 * s + TruncRandom(p.m_TelevisionSpread / 100.0 * s);
     Book(kTelevisionIncome, television);
     net += television;
-    const double merchandising = p.merchandisingRate / 100.0 * s / 100.0 * reputation_;
+    const double merchandising = p.m_MerchandisingRate / 100.0 * s / 100.0 * reputation_;
     Book(kMerchandisingIncome, merchandising);
     net += merchandising;
-    const double sponsorship = p.sponsorshipBase / 100.0 * s + TruncRandom(p.sponsorshipSpread / 100.0 * s);
+    const double sponsorship = p.m_SponsorshipBase / 100.0 * s + TruncRandom(p.m_SponsorshipSpread / 100.0 * s);
     Book(kSponsorship, sponsorship);
     net += sponsorship;
 
@@ -434,13 +434,13 @@ void CClub::ProcessWeeklyAccounts() {
     const double staffWages = staff_.GetWageTotal();
     Book(kEmployeeWages, staffWages);
     costs += staffWages;
-    const double youthWages = youths_.GetSize() * 125 * p.youthWage;
+    const double youthWages = youths_.GetSize() * 125 * p.m_YouthWage;
     Book(kYouthSquadWages, youthWages);
     costs += youthWages;
 
     net += receipt1_.receipts + receipt2_.receipts - costs;
 
-    const double running = (TruncRandom(p.runningCostSpread) + p.runningCostBase) / 100.0 * s;
+    const double running = (TruncRandom(p.m_RunningCostSpread) + p.m_RunningCostBase) / 100.0 * s;
     Book(kRunningCosts, running);
     net -= running;
     if (Random(40) < 8) net += 2 * running + TruncRandom(running);

@@ -24,7 +24,7 @@ int32_t CManagerList::ReadFromClubsFile(FILE* f, int32_t club, uint8_t age, cons
     // Older managers have proved themselves more: 30 to 85 by age.
     m->rating = static_cast<uint8_t>(std::clamp(30 + (age - 30) + Random(20), 30, 85));
     if (popularity)
-        m->weeklyWage = (popularity->managerWageBase + Random(static_cast<int>(popularity->managerWageSpread))) / 52.0;
+        m->weeklyWage = (popularity->m_ManagerWageBase + Random(static_cast<int>(popularity->m_ManagerWageSpread))) / 52.0;
     if (m->weeklyWage <= 0.0) m->weeklyWage = 100.0;
     return Add(std::move(m));
 }

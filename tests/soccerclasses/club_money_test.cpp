@@ -111,7 +111,7 @@ TEST_F(ClubMoney, FundsRequests) {
 
     Home().SetBankBalance(1000000.0);
     Home().SetBudgetPercentage(50.0);
-    const double room = Home().GetPopularity()->GetBaseValue();
+    const double room = Home().GetPopularity()->m_BaseValue;
     // A request needing more than the room under the base value changes nothing.
     EXPECT_EQ(Home().RequestFunds(room * 10, 5), 32914u);
     EXPECT_EQ(Home().GetLoan(), 0.0);

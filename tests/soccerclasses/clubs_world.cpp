@@ -22,9 +22,26 @@ void ClubWorld::SetUp() {
     }
     for (int i = 0; i < 4; ++i) {
         CPopularity p;
-        p.balanceBase = 2000000.0 / (i + 1);
-        p.crowdBase = 20000 / (i + 1);
-        world.popularity.rows.push_back(p);
+        p.m_BaseValue = 1000000.0;
+        p.m_ManagerWageBase = 50000.0;
+        p.m_ManagerWageSpread = 10000.0;
+        p.m_YouthWage = 1.0;
+        p.m_TicketPriceBase = 10.0;
+        p.m_TicketPriceSpread = 5.0;
+        p.m_BalanceBase = 2000000.0 / (i + 1);
+        p.m_BalanceSpread = 100000.0;
+        p.m_GeneralWagesBase = 10000.0;
+        p.m_GeneralWagesSpread = 1000.0;
+        p.m_BaseCount = 20000 / (i + 1);
+        p.m_RunningCostBase = 5000.0;
+        p.m_RunningCostSpread = 1000.0;
+        p.m_SponsorshipBase = 10000.0;
+        p.m_SponsorshipSpread = 1000.0;
+        p.m_TelevisionBase = 10000.0;
+        p.m_TelevisionSpread = 1000.0;
+        p.m_MerchandisingRate = 100.0;
+        p.m_CrowdBase = 20000 / (i + 1);
+        world.popularity.Add(p);
     }
     for (int i = 0; i < 3; ++i) {
         auto s = std::make_unique<CStadium>();
