@@ -1,18 +1,225 @@
 #pragma once
-// A country of the world. Least form for the club code; the world core owns it.
+// A football nation: its names, currency, federation, divisions (top
+// first), cups, news and, when followed in detail, its job markets.
 #include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "soccerclasses/availableemployee.h"
+#include "soccerclasses/availableyouth.h"
+#include "soccerclasses/cup.h"
+#include "soccerclasses/extbytearray.h"
+#include "soccerclasses/extdwordarray.h"
+#include "soccerclasses/extstring.h"
+#include "soccerclasses/news.h"
+#include "soccerclasses/owninglist.h"
+
+class CDivision;
+class CFederationList;
+
+inline constexpr const char* kCountryFile = "Data\\Country.bin";
+inline constexpr int kCountrySelectionSize = 255;
+
+inline constexpr uint8_t kFollowed = 0;     // followed in detail
+inline constexpr uint8_t kNotFollowed = 2;  // results only
+
+// Everything a start-up record holds, for the tools that write one.
+struct CountryRecord {
+    uint8_t id = 0;
+    std::string name, thirdName, secondName;
+    uint8_t federation = 0;
+    int32_t firstFileValue = 0;
+    uint8_t currency = 0;
+    uint8_t thirdFileByte = 0;
+    uint8_t followLevel = kNotFollowed;
+    uint8_t wageFactor = 100;
+    uint8_t boardReviewSwitch = 0;
+    uint8_t federationRank = 0;
+    int32_t seasonKind = 0;
+    uint8_t seasonStartDay = 1;
+    uint8_t seasonEndDay = 103;
+    uint8_t baseRaceRow = 0;
+    std::string text1, text2, text3;
+    uint8_t firstFileByte = 0, secondFileByte = 0;
+    std::vector<uint8_t> deadlineDays;
+};
 
 class CCountry {
 public:
-    uint8_t id = 0;
-    std::string name;
-    uint8_t followLevel = 2;  // 0 followed in detail
-    uint8_t wageFactor = 100;
+    CCountry() = default;
+    explicit CCountry(const CountryRecord& record);
+    ~CCountry();
+    CCountry(const CCountry&) = delete;
+    CCountry& operator=(const CCountry&) = delete;
 
-    bool IsActive() const { return followLevel == 0; }
-    uint8_t GetInactiveFlag() const { return followLevel; }
-    std::string FormatMoney(double amount) const;
-    double ToBaseMoney(double local) const { return local; }
-    double ToLocalMoney(double base) const { return base; }
+    // One record of "Data\\Country.bin", the follow level as the file has it.
+    void ReadStartupRecord(FILE* file);
+    void WriteStartupRecord(FILE* file) const;
+    // The saved-game record; a country without divisions writes and reads nothing.
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+    // Makes a country that is not followed followed in detail.
+    void Activate();
+    // Changes the follow level, creating or deleting the markets and giving
+    // or taking the clubs' detailed records.
+    void SetFollowLevel(uint8_t level);
+    // As read from Country.bin, before any club exists: markets only.
+    void SetInitialFollowLevel(uint8_t level);
+
+    uint8_t GetId() const { return m_Id; }
+    const CExtString& GetName() const { return m_Name; }
+    const CExtString& GetSecondName() const { return m_SecondName; }
+    const CExtString& GetThirdName() const { return m_ThirdName; }
+    // The nationality word ("English").
+    const CExtString& GetNationalityName() const { return m_SecondName; }
+    uint8_t GetFederation() const { return m_Federation; }
+    uint8_t GetCurrency() const { return m_Currency; }
+    uint8_t GetFollowLevel() const { return m_FollowLevel; }
+    bool IsFollowed() const { return m_FollowLevel == kFollowed; }
+    uint8_t GetWageFactor() const { return m_WageFactor; }
+    uint8_t GetBoardReviewSwitch() const { return m_BoardReviewSwitch; }
+    uint8_t GetFederationRank() const { return m_FederationRank; }
+    int32_t GetSeasonKind() const { return m_SeasonKind; }
+    bool IsCalendarYearSeason() const { return m_SeasonKind != 0; }
+    uint8_t GetSeasonStartDay() const { return m_SeasonStartDay; }
+    uint8_t GetSeasonEndDay() const { return m_SeasonEndDay; }
+    uint8_t GetBaseRaceRow() const { return m_BaseRaceRow; }
+    uint8_t GetTransferWindow() const { return m_TransferWindow; }
+    void SetTransferWindow(uint8_t open) { m_TransferWindow = open; }
+    const CExtByteArray& GetDeadlineDays() const { return m_DeadlineDays; }
+    const CExtString& GetSeasonText() const { return m_SeasonText; }
+    void RefreshSeasonText();
+    const CExtString& GetRefereeNote() const { return m_RefereeNote; }
+    void SetRefereeNote(const std::string& note) { m_RefereeNote = note; }
+    CExtDWordArray& GetClubRanking() { return m_ClubRanking; }
+
+    int GetInterestRate() const { return 20; }
+    double GetWeeklyInterestRate() const { return 0.003512338; }
+    bool IsSeasonStartDay() const;
+
+    // Divisions, top first, as indexes into the world's division list.
+    void AddDivision(uint32_t division) { m_Divisions.Add(division); }
+    int GetDivisionCount() const { return m_Divisions.GetSize(); }
+    uint32_t GetDivisionIndex(int i) const { return m_Divisions.GetAt(i); }
+    CDivision* GetDivision(int i) const;
+    bool IsTopDivision(const CDivision* division) const;
+    // -1 when the country has no division.
+    int GetLastDivision() const;
+    int FirstClubIndex() const;
+    int LastClubIndex() const;
+
+    // Play-offs, as indexes into the world's play-off list.
+    int AddPlayOff(uint8_t playOff);
+    const CExtDWordArray& GetPlayOffs() const { return m_PlayOffs; }
+
+    CCupList& GetCups() { return m_Cups; }
+    CNewsList& GetNews() { return m_News; }
+    CAvailableYouthList* GetYouthMarket() const { return m_YouthMarket.get(); }
+    CAvailableEmployeeList* GetStaffMarket() const { return m_StaffMarket.get(); }
+
+    void AddNews(const std::string& text, uint8_t category);
+    void AddNewsById(unsigned textId, uint8_t category);
+    void FillNewsStrings(std::vector<std::string>& out, const std::string& date) const;
+
+    void SetCupFinalistA(int32_t club) { m_CupFinalistA = club; }
+    void SetCupFinalistB(int32_t club) { m_CupFinalistB = club; }
+    void SetCupQualifier(int slot, int32_t club) {
+        if (slot == 0 || slot == 1) m_CupQualifiers[slot] = club;
+    }
+    void SetSecondCupFinalistA(int32_t club) { m_SecondCupFinalistA = club; }
+    void SetSecondCupFinalistB(int32_t club) { m_SecondCupFinalistB = club; }
+    void SetCupPairFirst(int32_t club) { m_CupPairFirst = club; }
+    void SetCupPairSecond(int32_t club) { m_CupPairSecond = club; }
+    int32_t GetCupFinalistA() const { return m_CupFinalistA; }
+    int32_t GetCupFinalistB() const { return m_CupFinalistB; }
+    int32_t GetCupQualifier(int slot) const { return m_CupQualifiers[slot & 1]; }
+    int32_t GetSecondCupFinalistA() const { return m_SecondCupFinalistA; }
+    int32_t GetSecondCupFinalistB() const { return m_SecondCupFinalistB; }
+    int32_t GetCupPairFirst() const { return m_CupPairFirst; }
+    int32_t GetCupPairSecond() const { return m_CupPairSecond; }
+    void SwapClubIndexes(int32_t a, int32_t b);
+
+    double ToBaseMoney(double amount) const;
+    double ToLocalMoney(double amount) const;
+    int32_t ToBaseWhole(uint32_t amount) const;
+    void FormatMoney(std::string& out, double amount) const;
+    void FormatMoneyDecimals(std::string& out, double amount) const;
+
+private:
+    void CreateMarkets();
+    void DeleteMarkets();
+
+    CExtString m_Name;
+    CExtString m_SecondName;
+    CExtString m_ThirdName;
+    CExtDWordArray m_ClubRanking;
+    CExtString m_SeasonText;
+    CExtString m_Text1, m_Text2, m_Text3;
+    CExtString m_RefereeNote;
+    CExtDWordArray m_Divisions;
+    CExtDWordArray m_PlayOffs;
+    CExtDWordArray m_Referees;
+    CExtDWordArray m_RefereeRotation;
+    CExtByteArray m_DeadlineDays;
+    CCupList m_Cups;
+    std::unique_ptr<CAvailableYouthList> m_YouthMarket;
+    std::unique_ptr<CAvailableEmployeeList> m_StaffMarket;
+    CNewsList m_News;
+    int32_t m_FirstFileValue = 0;
+    int32_t m_CupFinalistA = -1, m_CupFinalistB = -1;
+    int32_t m_CupQualifiers[2] = {-1, -1};
+    int32_t m_SecondCupFinalistA = -1, m_SecondCupFinalistB = -1;
+    int32_t m_CupPairFirst = -1, m_CupPairSecond = -1;
+    int32_t m_SeasonKind = 0;
+    int32_t m_FixedValue = 11;
+    uint8_t m_BoardReviewSwitch = 0;
+    uint8_t m_TransferWindow = 1;
+    uint8_t m_SeasonStartDay = 0;
+    uint8_t m_SeasonEndDay = 0;
+    uint8_t m_BaseRaceRow = 0;
+    uint8_t m_FirstFileByte = 0;
+    uint8_t m_SecondFileByte = 0;
+    uint8_t m_Id = 0;
+    uint8_t m_Currency = 0;
+    uint8_t m_Federation = 0;
+    uint8_t m_FollowLevel = kNotFollowed;
+    uint8_t m_WageFactor = 100;
+    uint8_t m_FederationRank = 0;
+    uint8_t m_ThirdFileByte = 0;
+};
+
+// Gives a country's clubs their accounts and full records when it becomes
+// followed (true), or takes them away when it stops (false). The clubs code
+// installs it; until then nothing happens.
+using ClubActivationHook = std::function<void(CCountry& country, bool followed)>;
+void SetClubActivationHook(ClubActivationHook hook);
+
+class CCountryList : public OwningList<CCountry> {
+public:
+    // Reads "Data\\Country.bin" against the world's currencies, federations
+    // and country selection; throws DataFileError when missing or damaged.
+    CCountryList();
+    struct Empty {};
+    explicit CCountryList(Empty) {}
+
+    // Reads the records of an open channel file. A record whose id is not
+    // its index, or which names a currency or federation that does not
+    // exist, or has a wage factor of 0, marks the file damaged. Each country
+    // joins its federation's members; it is followed when its own non-zero
+    // id occurs in `selection`.
+    void Read(FILE* file, int currencyCount, CFederationList& federations, const uint8_t* selection);
+    void WriteStartupFile(FILE* file) const;
+    // Every country in order, with no count.
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+    int FindByName(const std::string& name) const;
+    // A random followed country with divisions; NULL without drawing when none.
+    CCountry* GetRandomLeagueCountry() const;
+    // To one country, or to every country with -1.
+    void AddNews(int country, const std::string& text);
 };

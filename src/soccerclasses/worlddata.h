@@ -1,41 +1,246 @@
 #pragma once
-// The world that owns every list. Least form for the club code; the world
-// core owns it.
+// The one game world: it owns every list of the game model, the 17 league
+// schedules, the clock, the object pools and the current human manager.
+// Model code reaches it only through GetWorldData().
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "soccerclasses/charityshield.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/contractclause.h"
 #include "soccerclasses/country.h"
+#include "soccerclasses/currency.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/extbytearray.h"
+#include "soccerclasses/extdwordarray.h"
+#include "soccerclasses/extstring.h"
+#include "soccerclasses/federation.h"
+#include "soccerclasses/federationcup.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/injury.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/matchtime.h"
+#include "soccerclasses/nonleagueclub.h"
 #include "soccerclasses/player.h"
-#include "soccerclasses/popularity.h"
+#include "soccerclasses/playoff.h"
+#include "soccerclasses/referee.h"
 #include "soccerclasses/stadium.h"
 
-class CClubList;
+class CAggressionList;
+class CDivisionStrengthList;
+class CFixture;
+class CFixtureList;
+class CFriendlyMatchList;
+class CMatchEvent;
+class CMatchEventList;
+class CMatchPlay;
+class CMatchVars;
+class CPopularityList;
+class CSkillMoneyValueList;
+class CSoccerPlayerCareerPathList;
+class CSubstitutionVars;
+
+inline constexpr const char* kFixturesFile = "Data\\fixtures.bin";
+inline constexpr int kScheduleCount = 17;
+// The club counts of the schedules, as the world keeps them (largest first).
+inline constexpr int kScheduleClubCounts[kScheduleCount] = {26, 24, 22, 20, 19, 18, 17, 16, 15,
+                                                            14, 13, 12, 11, 10, 9,  8,  6};
+// A double round robin of n clubs: 2n(n − 1) bytes.
+constexpr int ScheduleBytes(int clubs) { return 2 * clubs * (clubs - 1); }
 
 class CWorldData {
 public:
+    // Builds the world from the start-up files; throws DataFileError when one
+    // is missing or damaged.
     CWorldData();
+    // A world without files, for tests and tools: empty tables and schedules.
+    struct Empty {};
+    explicit CWorldData(Empty);
     ~CWorldData();
+    CWorldData(const CWorldData&) = delete;
+    CWorldData& operator=(const CWorldData&) = delete;
 
-    std::vector<CCountry> countries;
-    CDivisionList divisions;
-    CPopularityList popularity;
-    CManagerList managers;
-    CPlayerList players;
-    CStadiumList stadiums;
-    std::unique_ptr<CClubList> clubs;
-    int32_t clubCount = 0;
-    std::string accountsDate;
-    std::string todayText;
-    bool replaying = false;
+    // Deletes the lists of a game; the tables the constructor read stay.
+    void ClearGame();
 
-    CCountry* GetCountry(int i) { return i >= 0 && i < int(countries.size()) ? &countries[size_t(i)] : nullptr; }
-    CDivision* GetDivision(int i) const { return divisions.GetAt(i); }
-    void SetAccountsDate(const std::string& text) { accountsDate = text; }
+    // The schedules of "Data\\fixtures.bin" (no header, smallest first).
+    void ReadSchedules(FILE* file);
+    static void WriteSchedules(FILE* file, const std::array<CExtByteArray, kScheduleCount>& smallestFirst);
+    // The schedule for a club count; NULL when no schedule has that count.
+    const CExtByteArray* GetSchedule(int clubs) const;
+
+    CPlayerList& GetPlayerList() { return *m_Players; }
+    CInjuryList& GetInjuryList() { return *m_Injuries; }
+    CContractClauseList& GetContractClauseList() { return *m_ContractClauses; }
+    CSoccerRefereeList& GetRefereeList() { return *m_Referees; }
+    CPlayOffList& GetPlayOffList() { return *m_PlayOffs; }
+    CCharityShieldList& GetCharityShieldList() { return *m_Shields; }
+    CClubList& GetClubList() { return *m_Clubs; }
+    CCountryList& GetCountryList() { return *m_Countries; }
+    const CCountryList& GetCountryList() const { return *m_Countries; }
+    CFederationList& GetFederationList() { return *m_Federations; }
+    CFriendlyMatchList& GetFriendlyMatchList() { return *m_Friendlies; }
+    CFederationCupList& GetFederationCupList() { return *m_FederationCups; }
+    CManagerList& GetManagerList() { return *m_Managers; }
+    CCurrencyList& GetCurrencyList() { return *m_Currencies; }
+    const CCurrencyList& GetCurrencyList() const { return *m_Currencies; }
+    CDivisionList& GetDivisionList() { return *m_Divisions; }
+    const CDivisionList& GetDivisionList() const { return *m_Divisions; }
+    CDivisionStrengthList* GetDivisionStrengthList() { return m_DivisionStrengths.get(); }
+    CPopularityList& GetPopularityList() { return *m_Popularity; }
+    CAggressionList& GetAggressionList() { return *m_Aggression; }
+    CUserList& GetUserList() { return *m_Users; }
+    CSoccerPlayerCareerPathList& GetCareerPathList() { return *m_CareerPaths; }
+    CSkillMoneyValueList& GetSkillMoneyValueList() { return *m_SkillMoney; }
+    CStadiumList& GetStadiumList() { return *m_Stadiums; }
+    CStadiumPlanList& GetStadiumPlanList() { return *m_StadiumPlans; }
+    CNonLeagueClubList& GetNonLeagueClubList() { return *m_NonLeagueClubs; }
+    CMatchPlay* GetMatchPlay() { return m_MatchPlay.get(); }
+    CMatchVars* GetMatchVars() { return m_MatchVars.get(); }
+    CSubstitutionVars* GetSubstitutionVars() { return m_SubstitutionVars.get(); }
+
+    CClub* GetClub(int i) const { return m_Clubs->GetAt(i); }
+    CCountry* GetCountry(int i) const { return m_Countries->GetAt(i); }
+    CDivision* GetDivision(int i) const { return m_Divisions->GetAt(i); }
+    CFederation* GetFederation(int i) const { return m_Federations->GetAt(i); }
+    CCurrency* GetCurrency(int i) const { return m_Currencies->GetAt(i); }
+    CHumanManager* GetUser(int i) { return m_Users->GetAt(i); }
+    // NULL outside the list.
+    CPlayer* GetPlayer(int i) const { return m_Players->GetAt(i); }
+    CNonLeagueClub* GetNonLeagueClub(int i) const { return m_NonLeagueClubs->GetAt(i); }
+    // Club i for i >= 0, non-league club -i - 1 otherwise; empty when none.
+    std::string GetTeamName(int i) const;
+
+    // The clock.
+    CMatchTime& GetClock() { return m_Clock; }
+    CMatchTime GetMatchTime() const { return m_Clock; }
+    int GetWeek() const { return m_Clock.GetWeek(); }
+    int GetMatchDay() const { return m_Clock.GetMatchDay(); }
+    int GetSeason() const { return m_Clock.GetSeason(); }
+    int GetMonth() const { return m_Clock.GetMonth(); }
+    bool IsSaturday() const { return m_Clock.IsSaturday(); }
+    void NextMatchDay() { m_Clock.NextMatchDay(); }
+    uint8_t PreviousMatchDay() { return m_Clock.PreviousMatchDay(); }
+    std::string GetDateText() const;
+    std::string GetDayMonthYearText() const;
+    std::string GetMonthEndText() const;
+    bool IsLastMatchDayOfMonth() const { return m_Clock.IsFirstMatchDayOfMonth(); }
+    std::string GetSeasonText(int kind) const;
+    std::string GetFutureDateText(int n) const;
+
+    int32_t GetClubCount() const { return m_ClubCount; }
+    void SetClubCount(int32_t n) { m_ClubCount = n; }
+    unsigned GetFinanceCategoryStringId(int i) const { return m_FinanceIds.GetAt(i); }
+    uint32_t GetListColour(int i) const { return m_Colours.at(static_cast<size_t>(i)); }
+    static bool IsPositionCompatible(int a, int b);
+    uint8_t GetNewGameFlag() const { return m_NewGameFlag; }
+    void SetNewGameFlag(uint8_t v) { m_NewGameFlag = v; }
+    const CExtString& GetSaveMarker() const { return m_SaveMarker; }
+    const CExtString& GetHeaderString() const { return m_HeaderString; }
+    const std::string& GetStartFolder() const { return m_StartFolder; }
+
+    // The new game's choice of countries: byte i is i when country i takes part.
+    uint8_t* GetCountrySelection() { return m_CountrySelection.data(); }
+    const uint8_t* GetCountrySelection() const { return m_CountrySelection.data(); }
+    void SelectCountry(int id, bool selected);
+    void ClearCountrySelection() { m_CountrySelection.fill(0); }
+
+    // Reads "Data\\fed.bin" and "Data\\Country.bin" into new lists; the
+    // countries are followed as the selection says.
+    void ReadFederationsAndCountries();
+    CCountry* GetRandomLeagueCountry() const { return m_Countries->GetRandomLeagueCountry(); }
+    void AddCountryToFederation(uint32_t country, int federation) { m_Federations->AddCountry(country, federation); }
+    // The display currency becomes the currency of exchange-table country of
+    // the exchange choice; nothing while that country does not exist.
+    void SetDisplayCurrencyFromExchange();
+
+    // The current user: a user slot 0..7, -1 for none.
+    int32_t GetCurrentUserIndex() const { return m_CurrentUser; }
+    bool SetCurrentUser(int i);
+    void SelectFirstHumanUser();
+    void SetCurrentUserByManager(int32_t manager);
+    void ResetCurrentUser();
+    CHumanManager* GetCurrentUser();
+    int GetHumanManagerCount() const { return m_Users->GetManagerCount(); }
+    bool HasHumanManager() const { return m_Users->FindFirstWithManager() >= 0; }
+    // The screens' selected user slot, which ResetCurrentUser restores.
+    static uint8_t& SelectedUserSlot();
+
+    void RefreshTree();
+    void ShowProgress(int total, const std::string& text, int step, int flag);
+
+    // Pools of idle objects.
+    std::unique_ptr<CFixture> NewFixture();
+    void FreeFixture(std::unique_ptr<CFixture> fixture);
+    std::unique_ptr<CMatchEvent> NewMatchEvent();
+    void FreeMatchEvent(std::unique_ptr<CMatchEvent> event);
+    int GetFixturePoolSize() const;
+    int GetMatchEventPoolSize() const;
+
+private:
+    void BuildTables();
+    void CreateGameLists();
+
+    std::unique_ptr<CMatchPlay> m_MatchPlay;
+    std::unique_ptr<CMatchVars> m_MatchVars;
+    std::unique_ptr<CSubstitutionVars> m_SubstitutionVars;
+    int32_t m_ClubCount = 0;
+    std::array<CExtByteArray, kScheduleCount> m_Schedules;
+    std::unique_ptr<CFriendlyMatchList> m_Friendlies;
+    std::unique_ptr<CFederationList> m_Federations;
+    std::unique_ptr<CDivisionStrengthList> m_DivisionStrengths;
+    std::unique_ptr<CCountryList> m_Countries;
+    std::unique_ptr<CDivisionList> m_Divisions;
+    std::unique_ptr<CClubList> m_Clubs;
+    std::unique_ptr<CStadiumList> m_Stadiums;
+    std::unique_ptr<CPlayerList> m_Players;
+    std::unique_ptr<CManagerList> m_Managers;
+    std::unique_ptr<CSoccerRefereeList> m_Referees;
+    std::unique_ptr<CCurrencyList> m_Currencies;
+    std::unique_ptr<CPopularityList> m_Popularity;
+    std::unique_ptr<CAggressionList> m_Aggression;
+    std::unique_ptr<CFederationCupList> m_FederationCups;
+    std::unique_ptr<CInjuryList> m_Injuries;
+    std::unique_ptr<CUserList> m_Users;
+    std::unique_ptr<CStadiumPlanList> m_StadiumPlans;
+    std::unique_ptr<CPlayOffList> m_PlayOffs;
+    std::unique_ptr<CCharityShieldList> m_Shields;
+    std::unique_ptr<CNonLeagueClubList> m_NonLeagueClubs;
+    CMatchTime m_Clock;
+    std::unique_ptr<CContractClauseList> m_ContractClauses;
+    std::unique_ptr<CSoccerPlayerCareerPathList> m_CareerPaths;
+    std::unique_ptr<CSkillMoneyValueList> m_SkillMoney;
+    std::unique_ptr<CFixtureList> m_FixturePool;
+    std::unique_ptr<CMatchEventList> m_MatchEventPool;
+    CExtString m_SaveMarker;
+    CExtString m_HeaderString;
+    std::string m_StartFolder;
+    uint8_t m_NewGameFlag = 0;
+    int32_t m_CurrentUser = -1;
+    int32_t m_PreviousUser = -1;
+    CExtDWordArray m_FinanceIds;
+    std::array<uint32_t, 21> m_Colours{};
+    std::array<uint8_t, kCountrySelectionSize> m_CountrySelection{};
 };
 
+// The world the application installed; NULL before one is.
 CWorldData* GetWorldData();
-// Installs the world the model works on (tests install their own).
 void SetWorldData(CWorldData* world);
+
+// Installs a world for its lifetime and puts back the one before.
+class ScopedWorld {
+public:
+    explicit ScopedWorld(CWorldData* world) : m_Previous(GetWorldData()) { SetWorldData(world); }
+    ~ScopedWorld() { SetWorldData(m_Previous); }
+    ScopedWorld(const ScopedWorld&) = delete;
+    ScopedWorld& operator=(const ScopedWorld&) = delete;
+
+private:
+    CWorldData* m_Previous;
+};
+
+// Puts every module-wide state back as at start-up: the channel, the
+// display currency, the generator, the installed world and the port.
+void ResetModuleState();

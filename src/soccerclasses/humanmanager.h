@@ -1,0 +1,43 @@
+#pragma once
+// The eight user slots of the human managers. The career code builds the
+// managers; the world's current-user rules need the slots now.
+#include <array>
+#include <cstdint>
+
+class CHumanManager {
+public:
+    int32_t GetManagerIndex() const { return m_ManagerIndex; }
+    void SetManagerIndex(int32_t index) { m_ManagerIndex = index; }
+    bool HasManager() const { return m_ManagerIndex >= 0; }
+    bool IsEmployed() const { return m_Employed; }
+    void SetEmployed(bool employed) { m_Employed = employed; }
+
+private:
+    int32_t m_ManagerIndex = -1;
+    bool m_Employed = false;
+};
+
+class CUserList {
+public:
+    static constexpr int kSlots = 8;
+
+    int GetSize() const { return kSlots; }
+    CHumanManager* GetAt(int i) { return i >= 0 && i < kSlots ? &m_Slots[static_cast<size_t>(i)] : nullptr; }
+    const CHumanManager* GetAt(int i) const {
+        return i >= 0 && i < kSlots ? &m_Slots[static_cast<size_t>(i)] : nullptr;
+    }
+    // The first slot with a manager, -1 when none.
+    int FindFirstWithManager() const {
+        for (int i = 0; i < kSlots; ++i)
+            if (m_Slots[static_cast<size_t>(i)].HasManager()) return i;
+        return -1;
+    }
+    int GetManagerCount() const {
+        int n = 0;
+        for (const auto& s : m_Slots) n += s.HasManager() ? 1 : 0;
+        return n;
+    }
+
+private:
+    std::array<CHumanManager, kSlots> m_Slots;
+};

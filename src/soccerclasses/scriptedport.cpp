@@ -1,0 +1,98 @@
+#include "soccerclasses/scriptedport.h"
+
+#include "platform/stringtable.h"
+
+ScriptedUserPort::ScriptedUserPort() : m_Previous(&GetUserPort()) { SetUserPort(this); }
+
+ScriptedUserPort::~ScriptedUserPort() { SetUserPort(m_Previous); }
+
+bool ScriptedUserPort::Asked(unsigned stringId) const {
+    for (const auto& b : m_Boxes)
+        if (b.stringId == stringId) return true;
+    return false;
+}
+
+bool ScriptedUserPort::AskedText(const std::string& fragment) const {
+    for (const auto& b : m_Boxes)
+        if (b.text.find(fragment) != std::string::npos) return true;
+    return false;
+}
+
+int ScriptedUserPort::ShowMessageBox(const MessageBoxRequest& request) {
+    m_Boxes.push_back(request);
+    if (!m_Next.empty()) {
+        int a = m_Next.front();
+        m_Next.pop_front();
+        return a;
+    }
+    auto it = m_ById.find(request.stringId);
+    if (request.stringId != 0 && it != m_ById.end() && !it->second.empty()) {
+        int a = it->second.front();
+        it->second.pop_front();
+        return a;
+    }
+    return FirstButtonAnswer(request.type);
+}
+
+int ScriptedUserPort::RunScreenModal(int screen, void* object, intptr_t value1, intptr_t value2, intptr_t value3) {
+    m_ScreenCalls.push_back({screen, object, value1, value2, value3});
+    auto it = m_Screens.find(screen);
+    return it == m_Screens.end() ? 0 : it->second;
+}
+
+void ScriptedUserPort::ShowProgress(int, const std::string& text, int, int) { m_ProgressTexts.push_back(text); }
+
+RecordingListRows::Row* RecordingListRows::At(int row) {
+    return row >= 0 && row < static_cast<int>(m_Rows.size()) ? &m_Rows[static_cast<size_t>(row)] : nullptr;
+}
+
+void RecordingListRows::ResetContent() {
+    m_Rows.clear();
+    ++m_Resets;
+}
+
+int RecordingListRows::AddRow(const std::string& text, uint8_t, uintptr_t data1, uintptr_t data2) {
+    Row r;
+    r.cells.assign(static_cast<size_t>(m_Columns), "");
+    if (m_Columns > 0) r.cells[0] = text;
+    r.data1 = data1;
+    r.data2 = data2;
+    m_Rows.push_back(std::move(r));
+    return static_cast<int>(m_Rows.size()) - 1;
+}
+
+bool RecordingListRows::SetItem(int row, int column, const std::string& text, uint8_t, uintptr_t, uintptr_t) {
+    Row* r = At(row);
+    if (!r || column < 0 || column >= m_Columns) return false;
+    r->cells[static_cast<size_t>(column)] = text;
+    return true;
+}
+
+bool RecordingListRows::SetItemFromId(int row, int column, unsigned stringId, uint8_t style, uintptr_t data1,
+                                      uintptr_t data2) {
+    return SetItem(row, column, platform::LoadString(stringId), style, data1, data2);
+}
+
+bool RecordingListRows::SetItemNumber(int row, int column, int number, uint8_t style, uintptr_t data1,
+                                      uintptr_t data2) {
+    return SetItem(row, column, std::to_string(number), style, data1, data2);
+}
+
+void RecordingListRows::SetRowColour(int row, uint32_t colour) {
+    if (Row* r = At(row)) r->colour = colour;
+}
+
+void RecordingListRows::SetRowData(int row, uintptr_t data1, uintptr_t data2) {
+    if (Row* r = At(row)) {
+        r->data1 = data1;
+        r->data2 = data2;
+    }
+}
+
+void RecordingListRows::SetRowData1(int row, uintptr_t data) {
+    if (Row* r = At(row)) r->data1 = data;
+}
+
+void RecordingListRows::SetRowData2(int row, uintptr_t data) {
+    if (Row* r = At(row)) r->data2 = data;
+}

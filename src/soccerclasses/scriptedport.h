@@ -1,0 +1,99 @@
+#pragma once
+// A port and a list for tests and headless runs: message boxes are answered
+// from a table, and everything asked and every row filled is recorded.
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "soccerclasses/listrows.h"
+#include "soccerclasses/userport.h"
+
+class ScriptedUserPort : public UserPort {
+public:
+    ScriptedUserPort();   // installs itself
+    ~ScriptedUserPort() override;  // puts back the port it replaced
+
+    // Answers for boxes of a string id, in order; then the default.
+    void AnswerId(unsigned stringId, int answer) { m_ById[stringId].push_back(answer); }
+    // Answers for boxes in the order they come, before the by-id table.
+    void AnswerNext(int answer) { m_Next.push_back(answer); }
+    // Without a scripted answer: the box's first button.
+    void AnswerScreen(int screen, int result) { m_Screens[screen] = result; }
+
+    const std::vector<MessageBoxRequest>& Boxes() const { return m_Boxes; }
+    bool Asked(unsigned stringId) const;
+    bool AskedText(const std::string& fragment) const;
+    struct ScreenCall {
+        int screen;
+        void* object;
+        intptr_t value1, value2, value3;
+    };
+    const std::vector<ScreenCall>& Screens() const { return m_ScreenCalls; }
+    int StatusBarUpdates() const { return m_StatusBarUpdates; }
+    const std::vector<int>& TreeFills() const { return m_TreeFills; }
+    const std::vector<int>& TreeModes() const { return m_TreeModes; }
+    const std::vector<std::string>& ProgressTexts() const { return m_ProgressTexts; }
+    int ProgressSteps() const { return m_ProgressSteps; }
+    void SetCurrentScreenId(int id) { m_CurrentScreen = id; }
+
+    int ShowMessageBox(const MessageBoxRequest& request) override;
+    int RunScreenModal(int screen, void* object, intptr_t value1, intptr_t value2, intptr_t value3) override;
+    void ShowProgress(int total, const std::string& text, int step, int flag) override;
+    void StepProgress() override { ++m_ProgressSteps; }
+    int GetCurrentScreenId() override { return m_CurrentScreen; }
+    void UpdateStatusBar() override { ++m_StatusBarUpdates; }
+    void FillTree(int kind) override { m_TreeFills.push_back(kind); }
+    void SetTreeMode(int mode) override { m_TreeModes.push_back(mode); }
+
+private:
+    UserPort* m_Previous;
+    std::map<unsigned, std::deque<int>> m_ById;
+    std::deque<int> m_Next;
+    std::map<int, int> m_Screens;
+    std::vector<MessageBoxRequest> m_Boxes;
+    std::vector<ScreenCall> m_ScreenCalls;
+    std::vector<int> m_TreeFills, m_TreeModes;
+    std::vector<std::string> m_ProgressTexts;
+    int m_ProgressSteps = 0;
+    int m_StatusBarUpdates = 0;
+    int m_CurrentScreen = 0;
+};
+
+// Keeps every row as texts by column, with colours and data.
+class RecordingListRows : public CListRows {
+public:
+    struct Row {
+        std::vector<std::string> cells;
+        uint32_t colour = 0xFFFFFF;
+        uintptr_t data1 = 0, data2 = 0;
+    };
+    explicit RecordingListRows(int columns = 16) : m_Columns(columns) {}
+
+    const std::vector<Row>& Rows() const { return m_Rows; }
+    bool Sortable() const { return m_Sortable; }
+    int Redraws() const { return m_Redraws; }
+    int Resets() const { return m_Resets; }
+
+    void ResetContent() override;
+    int AddRow(const std::string& text, uint8_t style, uintptr_t data1, uintptr_t data2) override;
+    bool SetItem(int row, int column, const std::string& text, uint8_t style, uintptr_t data1,
+                 uintptr_t data2) override;
+    bool SetItemFromId(int row, int column, unsigned stringId, uint8_t style, uintptr_t data1,
+                       uintptr_t data2) override;
+    bool SetItemNumber(int row, int column, int number, uint8_t style, uintptr_t data1, uintptr_t data2) override;
+    void SetRowColour(int row, uint32_t colour) override;
+    void SetRowData(int row, uintptr_t data1, uintptr_t data2) override;
+    void SetRowData1(int row, uintptr_t data) override;
+    void SetRowData2(int row, uintptr_t data) override;
+    void SetSortable(bool sortable) override { m_Sortable = sortable; }
+    void Redraw() override { ++m_Redraws; }
+
+private:
+    Row* At(int row);
+    int m_Columns;
+    std::vector<Row> m_Rows;
+    bool m_Sortable = false;
+    int m_Redraws = 0;
+    int m_Resets = 0;
+};

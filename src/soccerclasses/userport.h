@@ -1,0 +1,59 @@
+#pragma once
+// The one way model code reaches the user: message boxes, modal screens,
+// progress, status-bar and tree refreshes. The shell installs the real
+// port; tests install a scripted one. Without either, a message box prints
+// its text on standard error and takes the first button.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Message box types the model uses.
+inline constexpr unsigned kBoxPlain = 0;
+inline constexpr unsigned kBoxNotice = 0x30;     // exclamation, one button
+inline constexpr unsigned kBoxYesNo = 0x34;      // Yes 6, No 7
+inline constexpr unsigned kBoxThreeButtons = 0x33;  // 6, 7, 2
+inline constexpr unsigned kBoxFourButtons = 0x36;   // 6, 7, 2, 9
+inline constexpr unsigned kBoxExYesNo = 4;          // the Ex box's Yes/No
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+
+struct MessageBoxRequest {
+    unsigned stringId = 0;  // 0 when the caller built the text
+    std::string text;       // the text shown (the string-table text for an id)
+    unsigned type = 0;
+    int picture = -1;       // the person whose face is shown, -1 none
+    std::vector<std::string> buttons;  // labelled buttons of the Ex boxes
+    int trophy = -1;
+    int leagueTrophyFlag = 1;
+};
+
+// What the first button of a box of `type` answers.
+int FirstButtonAnswer(unsigned type);
+
+class UserPort {
+public:
+    virtual ~UserPort() = default;
+    virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;
+    // Opens a screen for a model object and returns the screen's result.
+    virtual int RunScreenModal(int screen, void* object, intptr_t value1, intptr_t value2, intptr_t value3) = 0;
+    virtual void ShowProgress(int total, const std::string& text, int step, int flag) = 0;
+    virtual void StepProgress() = 0;
+    virtual int GetCurrentScreenId() = 0;
+    virtual void UpdateStatusBar() = 0;
+    virtual void FillTree(int kind) = 0;
+    virtual void SetTreeMode(int mode) = 0;
+};
+
+// The installed port; the standard-error one when none is installed.
+UserPort& GetUserPort();
+void SetUserPort(UserPort* port);
+
+int UserMessageBox(unsigned stringId, unsigned type, int picture);
+int UserMessageBoxText(const std::string& text, unsigned type, int picture);
+int UserMessageBoxEx(unsigned stringId, unsigned type, int reserved, const std::string& button1,
+                     const std::string& button2, const std::string& button3, int picture, int helpParam,
+                     int trophy, int leagueTrophyFlag);
+int UserMessageBoxTextEx(const std::string& text, unsigned type, int reserved, const std::string& button1,
+                         const std::string& button2, const std::string& button3, int picture, int trophy,
+                         int leagueTrophyFlag, const std::string& button4);
