@@ -9,6 +9,7 @@
 #include "platform/trace.h"
 #include "soccerclasses/clubfile.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
 
 using namespace clubfile;
@@ -27,6 +28,11 @@ constexpr double kWeeklyLoanRate = 0.003512338;
 int TruncRandom(double x) { return Random(static_cast<int>(x)); }
 
 }  // namespace
+
+std::string& CClub::AccountsDate() {
+    static std::string date;
+    return date;
+}
 
 CClub::CClub() {
     ResetClub();
@@ -70,10 +76,10 @@ std::string CClub::ReadFromFile(FILE* f, int32_t index) {
     yearFounded_ = GetI16(f);
     if (GameFileDamaged()) return "damaged";
     if (name_.empty()) return "no name";
-    if (popularity_ >= world->popularity.GetSize() || secondPopularity_ >= world->popularity.GetSize())
+    if (popularity_ >= world->GetPopularityList().GetSize() || secondPopularity_ >= world->GetPopularityList().GetSize())
         return "popularity outside the table";
     if (!world->GetDivision(division_)) return "division outside the list";
-    if (!world->stadiums.GetAt(stadium_)) return "stadium outside the list";
+    if (!world->GetStadiumList().GetAt(stadium_)) return "stadium outside the list";
     if (!world->GetCountry(world->GetDivision(division_)->GetCountry())) return "division of no country";
 
     if (IsCountryActive()) ActivateCountry();
@@ -84,7 +90,7 @@ std::string CClub::ReadFromFile(FILE* f, int32_t index) {
     const uint8_t managerFlag = GetU8(f);
     if (managerFlag == 0) return "no manager";
     if (managerFlag >= 65) return "manager flag of 65 or more";
-    manager_ = world->managers.ReadFromClubsFile(f, index, managerFlag, GetPopularity());
+    manager_ = world->GetManagerList().ReadFromClubsFile(f, index, managerFlag, GetPopularity());
     managerYears_ = 0;
     managerBonus_ = 0;
     // The offered wage must be positive for the manager to join: it is his own.
@@ -93,7 +99,7 @@ std::string CClub::ReadFromFile(FILE* f, int32_t index) {
     instructions_ = {5, 5, 0, 0, 5};
     tactic_ = kTacticDraw[Random(10)];
     const CCountry* country = GetCountry();
-    balance_ = GetPopularity()->GetValue(country->wageFactor);
+    balance_ = GetPopularity()->GetValue(country->GetWageFactor());
     budgetPercentage_ = GetManagerObject()->GetRating();
     reputation_ = popularity_;
     ticketPrice_ = GetPopularity()->m_TicketPriceBase + TruncRandom(GetPopularity()->m_TicketPriceSpread);
@@ -277,11 +283,11 @@ int CClub::GetCountryIndex() const {
 
 bool CClub::IsCountryActive() const {
     const CCountry* c = GetCountry();
-    return c && c->IsActive();
+    return c && c->IsFollowed();
 }
 
-const CPopularity* CClub::GetPopularity() const { return GetWorldData()->popularity.GetAt(popularity_); }
-CStadium* CClub::GetStadium() const { return GetWorldData()->stadiums.GetAt(stadium_); }
+const CPopularity* CClub::GetPopularity() const { return GetWorldData()->GetPopularityList().GetAt(popularity_); }
+CStadium* CClub::GetStadium() const { return GetWorldData()->GetStadiumList().GetAt(stadium_); }
 
 std::string CClub::GetStadiumName() const {
     const CStadium* s = GetStadium();
@@ -294,7 +300,7 @@ int32_t CClub::GetStadiumCapacity() const {
 }
 
 CManager* CClub::GetManagerObject() const {
-    return manager_ >= 0 ? GetWorldData()->managers.GetAt(manager_) : nullptr;
+    return manager_ >= 0 ? GetWorldData()->GetManagerList().GetAt(manager_) : nullptr;
 }
 
 bool CClub::IsHumanManaged() const {
@@ -395,9 +401,9 @@ void CClub::ProcessWeeklyAccounts() {
     }
     CWorldData* world = GetWorldData();
     const CPopularity& p = *GetPopularity();
-    const double s = GetCountry()->wageFactor;
+    const double s = GetCountry()->GetWageFactor();
 
-    world->SetAccountsDate(world->todayText);
+    AccountsDate() = world->GetDayMonthYearText();
     weekOpeningBalance_ = balance_;
     double net = 0.0;
 
@@ -428,7 +434,7 @@ void CClub::ProcessWeeklyAccounts() {
     }
     double playerWages = 0.0;
     for (uint16_t id : squad_)
-        if (const CPlayer* pl = world->players.GetAt(id == kEmptySlot ? -1 : id)) playerWages += pl->weeklyWage;
+        if (const CPlayer* pl = world->GetPlayerList().GetAt(id == kEmptySlot ? -1 : id)) playerWages += pl->weeklyWage;
     Book(kPlayerWages, playerWages);
     costs += playerWages;
     const double staffWages = staff_.GetWageTotal();
@@ -492,7 +498,7 @@ void CClub::RemoveFromSquad(int slot) {
     if (slot < 0 || slot >= kSquadSlots) return;
     int gap = slot;
     if (!IsHumanManaged() && slot < 11) {
-        const CPlayerList& players = GetWorldData()->players;
+        const CPlayerList& players = GetWorldData()->GetPlayerList();
         const CPlayer* leaving = players.GetAt(squad_[size_t(slot)] == kEmptySlot ? -1 : squad_[size_t(slot)]);
         for (int k = 11; leaving && k < kSquadSlots; ++k) {
             const CPlayer* p = players.GetAt(squad_[size_t(k)] == kEmptySlot ? -1 : squad_[size_t(k)]);
@@ -522,7 +528,7 @@ uint32_t CClub::GetSquadSize() const { return static_cast<uint32_t>(CountFilledS
 int CClub::CountPlayersInPosition(int position) const {
     int n = 0;
     for (uint16_t id : squad_)
-        if (const CPlayer* p = GetWorldData()->players.GetAt(id == kEmptySlot ? -1 : id))
+        if (const CPlayer* p = GetWorldData()->GetPlayerList().GetAt(id == kEmptySlot ? -1 : id))
             n += p->GetPosition() == position;
     return n;
 }

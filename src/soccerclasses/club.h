@@ -84,6 +84,8 @@ public:
     void SetAwayReceipt2(int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals, double price, uint8_t b);
     void ClearReceipts();
     void ProcessWeeklyAccounts();
+    // The date of the latest weekly accounts, which the finance page shows.
+    static std::string& AccountsDate();
 
     // Squad slots.
     uint16_t GetPlayerId(int slot) const { return squad_.at(static_cast<size_t>(slot)); }
@@ -225,3 +227,5 @@ private:
     CMatchReceipt receipt1_;
     CMatchReceipt receipt2_;
 };
+
+#include "soccerclasses/clublist.h"

@@ -19,9 +19,9 @@ void CClubList::Read(FILE* f, const std::string& name) {
     if (GameFileDamaged()) RefuseDataFile(f, name, "club count");
     std::vector<std::unique_ptr<CClub>> list;
     list.reserve(static_cast<size_t>(n) + 2);
-    const CWorldData* world = GetWorldData();
+    CWorldData* world = GetWorldData();
     int lastDivision = -1;
-    std::vector<bool> divisionSeen(static_cast<size_t>(world->divisions.GetSize()), false);
+    std::vector<bool> divisionSeen(static_cast<size_t>(world->GetDivisionList().GetSize()), false);
     for (int32_t i = 0; i < n; ++i) {
         auto club = std::make_unique<CClub>();
         const std::string why = club->ReadFromFile(f, i);
@@ -41,7 +41,7 @@ void CClubList::Read(FILE* f, const std::string& name) {
     list.push_back(std::make_unique<CClub>());
     clubs_ = std::move(list);
     realCount_ = n;
-    GetWorldData()->clubCount = n;
+    GetWorldData()->SetClubCount(n);
 }
 
 void CClubList::AddRealClub(std::unique_ptr<CClub> club) {
@@ -51,7 +51,7 @@ void CClubList::AddRealClub(std::unique_ptr<CClub> club) {
     }
     clubs_.insert(clubs_.begin() + realCount_, std::move(club));
     ++realCount_;
-    GetWorldData()->clubCount = realCount_;
+    GetWorldData()->SetClubCount(realCount_);
 }
 
 void CClubList::Save(FILE* f) const {

@@ -3,6 +3,7 @@
 #include "clubs_world.h"
 #include "records_roundtrip.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/popularity.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/gamefile.h"
 
@@ -18,7 +19,7 @@ TEST_F(ClubFile, ReadsTheRealClubsAndAddsTwoBlankOnes) {
     list.ReadFile(path);
     ASSERT_EQ(list.GetSize(), 5);
     EXPECT_EQ(list.GetRealCount(), 3);
-    EXPECT_EQ(world.clubCount, 3);
+    EXPECT_EQ(world.GetClubCount(), 3);
     EXPECT_EQ(list.GetAt(3)->GetName(), "");
     EXPECT_EQ(list.GetAt(4)->GetManager(), -1);
 
@@ -29,9 +30,9 @@ TEST_F(ClubFile, ReadsTheRealClubsAndAddsTwoBlankOnes) {
     EXPECT_EQ(a.GetReputation(), a.GetPopularityIndex());
     EXPECT_GE(a.GetManager(), 0);
     EXPECT_GT(a.GetManagerWage(), 0.0);
-    EXPECT_EQ(world.managers.GetAt(a.GetManager())->surname, "Halloran");
-    EXPECT_EQ(world.managers.GetAt(a.GetManager())->age, 50);
-    EXPECT_EQ(a.GetBudgetPercentage(), world.managers.GetAt(a.GetManager())->GetRating());
+    EXPECT_EQ(world.GetManagerList().GetAt(a.GetManager())->surname, "Halloran");
+    EXPECT_EQ(world.GetManagerList().GetAt(a.GetManager())->age, 50);
+    EXPECT_EQ(a.GetBudgetPercentage(), world.GetManagerList().GetAt(a.GetManager())->GetRating());
     EXPECT_EQ(a.GetHomeKit().bytes, (std::array<uint8_t, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(a.GetAwayKit().bytes[3], 15);
     EXPECT_EQ(a.GetSquadSize(), 0u);

@@ -3,22 +3,28 @@
 #include "platform/random.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/popularity.h"
 #include "support/test_env.h"
 
 namespace clubtest {
 
 void ClubWorld::SetUp() {
     platform::SeedRandom(7);
+    world.ClearGame();
     SetWorldData(&world);
-    world.countries.resize(3);
-    for (int i = 0; i < 3; ++i) world.countries[size_t(i)].id = uint8_t(i);
-    world.countries[1].followLevel = 0;
-    world.countries[2].followLevel = 2;
+    world.GetCurrencyList().Add(std::make_unique<CCurrency>(0, "\xA3", 0, 0, 1.0, 1));
+    for (int i = 0; i < 3; ++i) {
+        CountryRecord r;
+        r.id = uint8_t(i);
+        r.name = "Country " + std::to_string(i);
+        r.followLevel = i == 1 ? kFollowed : kNotFollowed;
+        world.GetCountryList().Add(std::make_unique<CCountry>(r));
+    }
     for (int d = 0; d < 2; ++d) {
         auto div = std::make_unique<CDivision>();
         div->SetName(d == 0 ? "First League" : "Premier Division");
         div->SetCountry(uint8_t(1 + d));
-        world.divisions.Add(std::move(div));
+        world.GetDivisionList().Add(std::move(div));
     }
     for (int i = 0; i < 4; ++i) {
         CPopularity p;
@@ -41,13 +47,13 @@ void ClubWorld::SetUp() {
         p.m_TelevisionSpread = 1000.0;
         p.m_MerchandisingRate = 100.0;
         p.m_CrowdBase = 20000 / (i + 1);
-        world.popularity.Add(p);
+        world.GetPopularityList().Add(p);
     }
     for (int i = 0; i < 3; ++i) {
         auto s = std::make_unique<CStadium>();
         s->name = "Ground " + std::to_string(i);
         s->stands.totalCapacity = 10000 * (i + 1);
-        world.stadiums.Add(std::move(s));
+        world.GetStadiumList().Add(std::move(s));
     }
 }
 
@@ -84,10 +90,10 @@ uint16_t ClubWorld::AddPlayer(int position, double wage) {
     auto p = std::make_unique<CPlayer>();
     p->position = uint8_t(position);
     p->weeklyWage = wage;
-    p->surname = "Player" + std::to_string(world.players.GetSize());
-    return uint16_t(world.players.Add(std::move(p)));
+    p->surname = "Player" + std::to_string(world.GetPlayerList().GetSize());
+    return uint16_t(world.GetPlayerList().Add(std::move(p)));
 }
 
-void ClubWorld::MakeHuman(CClub& club) { world.managers.GetAt(club.GetManager())->human = true; }
+void ClubWorld::MakeHuman(CClub& club) { world.GetManagerList().GetAt(club.GetManager())->human = true; }
 
 }  // namespace clubtest

@@ -27,7 +27,7 @@ protected:
     // Makes the club's manager human.
     void MakeHuman(CClub& club);
 
-    CWorldData world;
+    CWorldData world{CWorldData::Empty{}};
 };
 
 }  // namespace clubtest
