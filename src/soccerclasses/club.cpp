@@ -124,6 +124,16 @@ void CClub::ActivateCountry() {
     leaguePositions_.assign(kLeaguePositions, kNotPlayed);
 }
 
+void CClub::DeactivateCountry() {
+    accounts_.reset();
+    form_.reset();
+    friendlyOpponents_.clear();
+    friendlyVenues_.clear();
+    series1_.clear();
+    series2_.clear();
+    leaguePositions_.clear();
+}
+
 void CClub::ClearSeasonArrays() {
     if (!IsCountryActive()) return;
     series1_.assign(kSeriesLength, 0);

@@ -42,6 +42,8 @@ public:
 
     // The full equipment of a club whose country has just become active.
     void ActivateCountry();
+    // Takes the records of a followed country away when it stops being followed.
+    void DeactivateCountry();
     void CreateAccounts();
 
     // The saved record. Rows that only clubs of followed countries carry are

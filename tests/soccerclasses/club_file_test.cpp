@@ -146,3 +146,22 @@ TEST_F(ClubFile, CMatchReceiptPaddingIsZero) {
 
 }  // namespace
 }  // namespace clubtest
+
+namespace clubtest {
+namespace {
+
+TEST_F(ClubWorld, CountriesGiveAndTakeTheirClubsRecords) {
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), Record("Port Ellis", 1)}));
+    CClub& ellis = *world.GetClubList().GetAt(1);
+    EXPECT_EQ(ellis.GetAccounts(), nullptr);
+    world.GetCountry(2)->SetFollowLevel(kFollowed);
+    ASSERT_NE(ellis.GetAccounts(), nullptr);
+    EXPECT_NE(ellis.GetCurrentForm(), nullptr);
+    EXPECT_EQ(ellis.LeaguePositions().size(), 46u);
+    world.GetCountry(1)->SetFollowLevel(kNotFollowed);
+    EXPECT_EQ(world.GetClubList().GetAt(0)->GetAccounts(), nullptr);
+    EXPECT_NE(ellis.GetAccounts(), nullptr);
+}
+
+}  // namespace
+}  // namespace clubtest
