@@ -29,7 +29,3 @@ int32_t CManagerList::ReadFromClubsFile(FILE* f, int32_t club, uint8_t age, cons
     return Add(std::move(m));
 }
 
-int32_t CManagerList::Add(std::unique_ptr<CManager> m) {
-    managers_.push_back(std::move(m));
-    return GetSize() - 1;
-}

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "soccerclasses/owninglist.h"
+
 class CPopularity;
 
 class CManager {
@@ -27,19 +29,10 @@ public:
     std::string GetName() const { return forename.empty() ? surname : forename + " " + surname; }
 };
 
-class CManagerList {
+class CManagerList : public OwningList<CManager> {
 public:
     // Reads one manager record of "Data\\Clubs.bin" for a club; the club's
     // manager flag is the manager's age and its popularity row sets his terms.
     // Returns the new manager's index.
     int32_t ReadFromClubsFile(FILE* f, int32_t club, uint8_t age, const CPopularity* popularity);
-    int32_t Add(std::unique_ptr<CManager> m);
-    int GetSize() const { return static_cast<int>(managers_.size()); }
-    CManager* GetAt(int i) { return i >= 0 && i < GetSize() ? managers_[static_cast<size_t>(i)].get() : nullptr; }
-    const CManager* GetAt(int i) const {
-        return i >= 0 && i < GetSize() ? managers_[static_cast<size_t>(i)].get() : nullptr;
-    }
-
-private:
-    std::vector<std::unique_ptr<CManager>> managers_;
 };

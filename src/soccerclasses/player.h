@@ -3,29 +3,34 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
+
+#include "soccerclasses/owninglist.h"
 
 class CPlayer {
 public:
     std::string surname;
     double weeklyWage = 0.0;
-    uint8_t position = 0;  // 0 goalkeeper .. 3 attacker
+    uint8_t position = 0;  // 0 goalkeeper .. 3 attacker; bit 7 left-footed
     uint8_t age = 25;
+    uint8_t temperament = 5;
+    uint8_t ability = 50;
+    uint8_t injurySeverity = 0;  // 100: cannot play
+    uint8_t suspension = 0;      // matches still to sit out
+    uint8_t sendingOffPoints = 0;
+
     int GetPosition() const { return position & 0x7F; }
+    bool IsInjured() const { return injurySeverity >= 100; }
+    // Fit and not standing on six sending-off points.
+    bool CanPlay() const { return !IsInjured() && sendingOffPoints < 6; }
+    // Fit, not suspended and not on six sending-off points.
+    bool IsAvailable() const { return CanPlay() && suspension == 0; }
+    int GetMatchAbility() const { return ability; }
+    // Makes him a newly generated player of a club in a position.
+    void Regenerate(int position, uint8_t abilityBase);
 };
 
-class CPlayerList {
+class CPlayerList : public OwningList<CPlayer> {
 public:
-    int GetSize() const { return static_cast<int>(players_.size()); }
-    CPlayer* GetAt(int i) { return i >= 0 && i < GetSize() ? players_[static_cast<size_t>(i)].get() : nullptr; }
-    const CPlayer* GetAt(int i) const {
-        return i >= 0 && i < GetSize() ? players_[static_cast<size_t>(i)].get() : nullptr;
-    }
-    int32_t Add(std::unique_ptr<CPlayer> p) {
-        players_.push_back(std::move(p));
-        return GetSize() - 1;
-    }
-
-private:
-    std::vector<std::unique_ptr<CPlayer>> players_;
+    // A blank player in the first empty place; its index.
+    int32_t AddNewPlayer();
 };
