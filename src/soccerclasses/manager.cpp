@@ -7,6 +7,7 @@
 
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/popularity.h"
 
 namespace {
 
@@ -455,4 +456,30 @@ void CManagerList::Load(FILE* f) {
         slots_[static_cast<size_t>(i)] = std::move(m);
     }
     if (GameFileDamaged()) slots_.clear();
+}
+
+int32_t CManagerList::ReadFromClubsFile(FILE* f, int32_t club, uint8_t age, const CPopularity* popularity) {
+    auto m = std::make_unique<CManager>();
+    CPerson& p = m->Person();
+    CExtString forename, surname;
+    forename.LoadFixed(f, 2);
+    surname.Load(f);
+    p.SetForename(forename);
+    p.SetSurname(surname);
+    p.SetContractYears(LoadByte(f));
+    p.SetCountry(LoadByte(f));
+    p.Face() = CFace{};
+    p.Face().SetRace(LoadByte(f));
+    p.ReadFaceBytes(f);
+    p.SetAge(std::max<uint8_t>(age, CPerson::kMinimumAge));
+    m->SetClubIndex(club);
+    // Older managers have proved themselves more: 30 to 85 by age.
+    m->m_Rating = std::clamp(30 + (age - 30) + Random(20), 30, 85);
+    m->m_BoardConfidence = m->m_FanConfidence = static_cast<uint8_t>(m->m_Rating);
+    double wage = 0;
+    if (popularity)
+        wage = std::trunc((popularity->m_ManagerWageBase + Random(static_cast<int>(popularity->m_ManagerWageSpread))) / 52.0);
+    p.SetWeeklyWage(wage > 0 ? wage : 100.0);
+    m->m_LivingCosts = static_cast<int32_t>(p.GetWeeklyWage() * 0.8);
+    return Add(std::move(m));
 }

@@ -124,6 +124,8 @@ private:
     bool Drop(double rating, double momentum, int clubGames);
 };
 
+class CPopularity;
+
 class CManagerList {
 public:
     CManagerList() = default;
@@ -134,6 +136,10 @@ public:
     CManager* GetAt(int i) const;
     // First empty slot, or appended.
     int Add(std::unique_ptr<CManager> manager);
+    // Reads one manager record of "Data\\Clubs.bin" for a club; the club's
+    // manager flag is the manager's age and its popularity row sets his
+    // terms. Returns the new manager's index.
+    int32_t ReadFromClubsFile(FILE* file, int32_t club, uint8_t age, const CPopularity* popularity);
     void RemoveAt(int index);
     void DeleteAll() { slots_.clear(); }
     int FindIndex(const CManager* manager) const;
