@@ -8,7 +8,9 @@
 #include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "soccerclasses/clubfile.h"
+#include "soccerclasses/clubplayers.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
 
@@ -94,7 +96,7 @@ std::string CClub::ReadFromFile(FILE* f, int32_t index) {
     managerYears_ = 0;
     managerBonus_ = 0;
     // The offered wage must be positive for the manager to join: it is his own.
-    managerWage_ = GetManagerObject()->weeklyWage * 52.0;
+    managerWage_ = GetManagerObject()->Person().GetWeeklyWage() * 52.0;
 
     instructions_ = {5, 5, 0, 0, 5};
     tactic_ = kTacticDraw[Random(10)];
@@ -439,12 +441,12 @@ void CClub::ProcessWeeklyAccounts() {
     Book(kGeneralWages, general);
     costs += general;
     if (const CManager* m = GetManagerObject()) {
-        Book(kManagerWages, m->weeklyWage);
-        costs += m->weeklyWage;
+        Book(kManagerWages, m->Person().GetWeeklyWage());
+        costs += m->Person().GetWeeklyWage();
     }
     double playerWages = 0.0;
     for (uint16_t id : squad_)
-        if (const CPlayer* pl = world->GetPlayerList().GetAt(id == kEmptySlot ? -1 : id)) playerWages += pl->weeklyWage;
+        if (const CPlayer* pl = world->GetPlayerList().GetAt(id == kEmptySlot ? -1 : id)) playerWages += pl->Person().GetWeeklyWage();
     Book(kPlayerWages, playerWages);
     costs += playerWages;
     const double staffWages = staff_.GetWageTotal();

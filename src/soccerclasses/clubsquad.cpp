@@ -3,6 +3,8 @@
 
 #include "platform/trace.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/clubplayers.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
@@ -41,24 +43,23 @@ int CClub::GetFormationPosition(int tactic, int slot) {
 int CClub::CountAvailablePlayers() const {
     int n = 0;
     for (int s = 0; s < kSquadSlots; ++s)
-        if (const CPlayer* p = PlayerInSlot(s)) n += p->IsAvailable();
+        if (const CPlayer* p = PlayerInSlot(s)) n += IsPlayerAvailable(*p);
     return n;
 }
 
 int CClub::CountSuspendedPlayers() const {
     int n = 0;
     for (int s = 0; s < kSquadSlots; ++s)
-        if (const CPlayer* p = PlayerInSlot(s)) n += p->suspension > 0;
+        if (const CPlayer* p = PlayerInSlot(s)) n += GetPlayerSuspension(*p) > 0;
     return n;
 }
 
 void CClub::AddGeneratedPlayers(int n) {
     CWorldData* world = GetWorldData();
-    const CPopularity* row = GetPopularity();
     for (int i = 0; i < n && GetSquadSize() < kSquadSlots; ++i) {
         const int32_t id = world->GetPlayerList().AddNewPlayer();
         if (id < 0 || id >= kEmptySlot || !AddPlayerToSquad(static_cast<uint16_t>(id))) return;
-        world->GetPlayer(id)->Regenerate(i % 4, row ? row->GetAbilityBase(i % 4) : 40);
+        RegeneratePlayerForClub(*world->GetPlayer(id), *this, i % 4);
     }
 }
 
@@ -84,7 +85,7 @@ void CClub::SelectTeam(int substitutes) {
     for (int s = 11; s < lastSub && s < kSquadSlots; ++s) {
         auto fits = [&](int slot, bool keeperToo) {
             const CPlayer* p = PlayerInSlot(slot);
-            return p && p->CanPlay() && (keeperToo || p->GetPosition() != 0);
+            return p && CanPlayerPlay(*p) && (keeperToo || p->GetPosition() != 0);
         };
         if (fits(s, false)) continue;
         const int spread = std::max(18 - substitutes, 1);
@@ -115,10 +116,10 @@ bool CClub::FillSlotWithBestPlayer(int slot, int position) {
         int bestSlot = 0, bestAbility = 0;
         for (int k = slot; k < kSquadSlots; ++k) {
             const CPlayer* p = PlayerInSlot(k);
-            if (!p || !p->CanPlay()) continue;
+            if (!p || !CanPlayerPlay(*p)) continue;
             if (anyOutfield ? p->GetPosition() == 0 : p->GetPosition() != position) continue;
-            if (p->GetMatchAbility() > bestAbility) {
-                bestAbility = p->GetMatchAbility();
+            if (GetPlayerMatchAbility(*p) > bestAbility) {
+                bestAbility = GetPlayerMatchAbility(*p);
                 bestSlot = k;
             }
         }
@@ -128,7 +129,7 @@ bool CClub::FillSlotWithBestPlayer(int slot, int position) {
     if (found == 0 && position != 0) found = best(true);
     if (found != 0 && found != slot) SwapSquadSlots(slot, found);
     // Goalkeeper slot 0 counts as "none found" above; it may still hold the best.
-    auto playable = [&] { return PlayerInSlot(slot) && PlayerInSlot(slot)->CanPlay(); };
+    auto playable = [&] { return PlayerInSlot(slot) && CanPlayerPlay(*PlayerInSlot(slot)); };
     for (int tries = 0; !playable() && slot < kSquadSlots - 1 && tries < kMaxDraws; ++tries) {
         const int j = slot + Random(kSquadSlots - 1 - slot);
         if (j != slot && squad_[size_t(j)] != kEmptySlot) SwapSquadSlots(slot, j);
@@ -140,7 +141,7 @@ bool CClub::FillSlotWithBestPlayer(int slot, int position) {
 void CClub::SelectBenchKeeper(int slot) {
     auto keeper = [&](int s) {
         const CPlayer* p = PlayerInSlot(s);
-        return p && p->CanPlay() && p->GetPosition() == 0;
+        return p && CanPlayerPlay(*p) && p->GetPosition() == 0;
     };
     if (keeper(slot)) return;
     int j = slot, tries = 0;
@@ -158,7 +159,7 @@ int CClub::PickAvailableInWindow(int first, int last) const {
     while (last < kSquadSlots) {
         const int s = first + Random(last - first);
         const CPlayer* p = PlayerInSlot(s);
-        if (p && p->IsAvailable()) return s;
+        if (p && IsPlayerAvailable(*p)) return s;
         if (++draws % 31 == 0) ++last;
     }
     platform::Trace("No available player for a designated place\n");
@@ -179,7 +180,7 @@ void CClub::ChooseDesignatedPlayers() {
             for (int tries = 0; tries < 8 && slot < 0; ++tries) {
                 const int s = kWindows[0][0] + Random(kWindows[0][1] - kWindows[0][0]);
                 const CPlayer* p = PlayerInSlot(s);
-                if (p && p->IsAvailable() && p->age > 24) slot = s;
+                if (p && IsPlayerAvailable(*p) && p->GetAge() > 24) slot = s;
             }
         }
         if (slot < 0) slot = PickAvailableInWindow(kWindows[d][0], kWindows[d][1]);

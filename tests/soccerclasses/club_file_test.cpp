@@ -3,6 +3,7 @@
 #include "clubs_world.h"
 #include "records_roundtrip.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/gamefile.h"
@@ -30,8 +31,8 @@ TEST_F(ClubFile, ReadsTheRealClubsAndAddsTwoBlankOnes) {
     EXPECT_EQ(a.GetReputation(), a.GetPopularityIndex());
     EXPECT_GE(a.GetManager(), 0);
     EXPECT_GT(a.GetManagerWage(), 0.0);
-    EXPECT_EQ(world.GetManagerList().GetAt(a.GetManager())->surname, "Halloran");
-    EXPECT_EQ(world.GetManagerList().GetAt(a.GetManager())->age, 50);
+    EXPECT_EQ(world.GetManagerList().GetAt(a.GetManager())->Person().GetSurname(), "Halloran");
+    EXPECT_EQ(world.GetManagerList().GetAt(a.GetManager())->Person().GetAge(), 50);
     EXPECT_EQ(a.GetBudgetPercentage(), world.GetManagerList().GetAt(a.GetManager())->GetRating());
     EXPECT_EQ(a.GetHomeKit().bytes, (std::array<uint8_t, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(a.GetAwayKit().bytes[3], 15);

@@ -5,6 +5,8 @@
 #include "clubs_world.h"
 #include "platform/trace.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/clubplayers.h"
+#include "soccerclasses/player.h"
 
 namespace clubtest {
 namespace {
@@ -20,7 +22,7 @@ protected:
     void Squad(std::initializer_list<int> positions, int ability = 50) {
         for (int p : positions) {
             const uint16_t id = AddPlayer(p);
-            world.GetPlayer(id)->ability = uint8_t(ability);
+            SetAbility(id, ability);
             ASSERT_TRUE(Club().AddPlayerToSquad(id));
         }
     }
@@ -37,7 +39,7 @@ TEST_F(TeamSelection, FiveThreeTwoFillsTheFormationsPositions) {
     for (int s = 1; s <= 10; ++s) EXPECT_EQ(PositionIn(s), expected[s - 1]) << "slot " << s;
     for (int s = 11; s <= 14; ++s) {
         EXPECT_NE(PositionIn(s), 0) << "slot " << s;
-        EXPECT_TRUE(Club().PlayerInSlot(s)->CanPlay());
+        EXPECT_TRUE(CanPlayerPlay(*Club().PlayerInSlot(s)));
     }
     EXPECT_EQ(PositionIn(15), 0);  // the substitute goalkeeper (a draw among many)
 }
@@ -51,14 +53,15 @@ TEST_F(TeamSelection, OfEqualGoalkeepersTheLowerSlotPlays) {
 
 TEST_F(TeamSelection, BestOutfieldPlayerStandsInForAMissingDefender) {
     Squad({0, 2, 3, 3});
-    world.GetPlayer(Club().GetPlayerId(3))->ability = 80;
+    const uint16_t best = Club().GetPlayerId(3);
+    SetAbility(best, 80);
     EXPECT_TRUE(Club().FillSlotWithBestPlayer(1, 1));
-    EXPECT_EQ(world.GetPlayer(Club().GetPlayerId(1))->ability, 80);
+    EXPECT_EQ(Club().GetPlayerId(1), best);
 }
 
 TEST_F(TeamSelection, ThreeSuspensionsMeanNoAggression) {
     Squad({0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 0, 1, 2, 3, 1, 2, 3, 2, 1});
-    for (int s : {12, 13, 14}) world.GetPlayer(Club().GetPlayerId(s))->suspension = 1;
+    for (int s : {12, 13, 14}) world.GetPlayer(Club().GetPlayerId(s))->m_Suspension = 1;
     for (int seed = 0; seed < 10; ++seed) {
         Club().SelectTeam(3);
         EXPECT_EQ(Club().GetAggression(), 0);
@@ -78,7 +81,7 @@ TEST_F(TeamSelection, ShortSquadGetsGeneratedPlayers) {
 // With nobody playable within reach the search ends and says so.
 TEST_F(TeamSelection, NoPlayablePlayerLeavesTheSlotAndEnds) {
     Squad({0, 1, 2});
-    for (int s = 0; s < 3; ++s) world.GetPlayer(Club().GetPlayerId(s))->injurySeverity = 100;
+    for (int s = 0; s < 3; ++s) Injure(Club().GetPlayerId(s));
     platform::TraceCapture trace;
     EXPECT_FALSE(Club().FillSlotWithBestPlayer(0, 0));
     EXPECT_TRUE(trace.Contains("No playable player"));
@@ -89,8 +92,10 @@ TEST_F(TeamSelection, EveryMatchSquadIsPlayableAndKeepsEachPlayerOnce) {
     Squad({0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 0, 1, 2, 3, 1, 2, 0, 3});
     for (int round = 0; round < 30; ++round) {
         for (int s = 0; s < 22; ++s) {
-            CPlayer* p = world.GetPlayer(Club().GetPlayerId(s) == kEmptySlot ? -1 : Club().GetPlayerId(s));
-            if (p) p->injurySeverity = (round + s) % 7 == 0 ? 100 : 0;
+            const uint16_t id = Club().GetPlayerId(s);
+            if (id == kEmptySlot) continue;
+            Heal(id);
+            if ((round + s) % 7 == 0) Injure(id);
         }
         Club().SelectTeam(5);
         std::set<uint16_t> seen;
@@ -99,7 +104,7 @@ TEST_F(TeamSelection, EveryMatchSquadIsPlayableAndKeepsEachPlayerOnce) {
                 EXPECT_TRUE(seen.insert(Club().GetPlayerId(s)).second);
             }
         }
-        for (int s = 0; s <= 15; ++s) EXPECT_TRUE(Club().PlayerInSlot(s)->CanPlay()) << round << " " << s;
+        for (int s = 0; s <= 15; ++s) EXPECT_TRUE(CanPlayerPlay(*Club().PlayerInSlot(s))) << round << " " << s;
         EXPECT_EQ(PositionIn(0), 0);
         for (int d = 0; d < 4; ++d) {
             const int32_t id = Club().GetDesignatedPlayer(d);
