@@ -116,6 +116,7 @@ public:
     int AddNewPlayer();
     int AddCopyOf(const CPlayer& source);
     int Put(int index, std::unique_ptr<CPlayer> player);
+    int Add(std::unique_ptr<CPlayer> player) { return Put(-1, std::move(player)); }
     void DeleteAt(int index);
     void DeleteAll();
     int FindIndex(const CPlayer* player) const;
