@@ -5,7 +5,7 @@
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/matchevent.h"
-#include "soccerclasses/recordpools.h"
+#include "soccerclasses/worldlinks.h"
 #include "soccerclasses/scriptedport.h"
 #include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
