@@ -226,3 +226,46 @@ TEST_F(CountryTest, FederationRoundTripAndQueries) {
 }
 
 }  // namespace
+
+#include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/player.h"
+
+namespace {
+
+TEST(CountryRandomPlayer, DrawsOnlyWhenAPlayerCanBeFound) {
+    CWorldData world{CWorldData::Empty{}};
+    ScopedWorld installed(&world);
+    for (int i = 0; i < 3; ++i) {
+        auto club = std::make_unique<CClub>();
+        club->SetName("Club " + std::to_string(i));
+        world.GetClubList().AddRealClub(std::move(club));
+    }
+    auto* d = new CDivision;
+    d->SetClubRange(0, 3);
+    world.GetDivisionList().Add(d);
+    CountryRecord r;
+    r.id = 55;
+    CCountry c(r);
+    platform::SeedRandom(8);
+    EXPECT_EQ(c.GetRandomPlayer(), nullptr) << "no division";
+    c.AddDivision(0);
+    uint32_t before = platform::RandomState();
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(c.GetRandomPlayer(), nullptr) << "no club has a player";
+    EXPECT_NE(platform::RandomState(), before) << "the division and club are still drawn";
+
+    // Give every club one player in a late slot: the draw finds it.
+    for (int k = 0; k < 3; ++k) {
+        int id = world.GetPlayerList().AddNewPlayer();
+        world.GetClub(k)->SetPlayerId(20 + k, static_cast<uint16_t>(id));
+    }
+    for (int i = 0; i < 10; ++i) {
+        CPlayer* p = c.GetRandomPlayer();
+        ASSERT_NE(p, nullptr);
+        bool known = false;
+        for (int k = 0; k < 3; ++k) known = known || p == world.GetPlayer(world.GetClub(k)->GetPlayerId(20 + k));
+        EXPECT_TRUE(known);
+    }
+}
+
+}  // namespace
