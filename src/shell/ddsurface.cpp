@@ -4,6 +4,13 @@
 
 DesktopFormat g_desktopFormat = platform::gfx::ReportedDesktopFormat();
 
+void ReadDesktopFormat(int bpp, uint32_t redMask, uint32_t greenMask, uint32_t blueMask) {
+    if (bpp == 16)
+        platform::TraceF("Desktop pixel format : Red %d  Green %d  Blue %d\n", static_cast<int>(redMask),
+                         static_cast<int>(greenMask), static_cast<int>(blueMask));
+    g_desktopFormat = platform::gfx::DesktopFormatFromMasks(bpp, redMask, greenMask, blueMask);
+}
+
 void BuildBitmapSurface(const uint8_t* pixels, Surface* surface, const uint8_t* palette, int width,
                         int height) {
     if (!surface || !pixels || !palette || width <= 0 || height <= 0) return;

@@ -15,6 +15,11 @@ using platform::gfx::Surface;
 // The desktop pixel format every conversion uses.
 extern DesktopFormat g_desktopFormat;
 
+// Sets g_desktopFormat from the display's depth and masks, with the start-up
+// trace line at 16 bits. Our layer's display is always 32 bits.
+void ReadDesktopFormat(int bitsPerPixel = 32, uint32_t redMask = 0xFF0000, uint32_t greenMask = 0xFF00,
+                       uint32_t blueMask = 0xFF);
+
 // Result codes of our surface layer, in the report's names.
 enum DDResult : int {
     DD_OK = 0,

@@ -55,5 +55,6 @@ void DrawTransparentBitmap(Canvas* dc, const Surface* bitmap, int x, int y, Colo
     Blit(work, 0, 0, mask, area, RasterOp::SrcAnd);
     Blit(picture, 0, 0, inverse, area, RasterOp::SrcAnd);
     Blit(work, 0, 0, picture, area, RasterOp::SrcPaint);
-    dc->BitBlt(x, y, w, h, work, 0, 0, RasterOp::SrcCopy);
+    // Both contexts share the map mode, so the picture lands pixel for pixel.
+    dc->DeviceBlt(d.x, d.y, work, area);
 }

@@ -151,3 +151,50 @@ TEST(ToolboxDrawTest, TransparentBitmapCases) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DDSurfaceTest, DesktopFormatIsReadWithItsTrace) {
+    platform::TraceCapture trace;
+    ReadDesktopFormat(16, 0xF800, 0x07E0, 0x001F);
+    EXPECT_EQ(g_desktopFormat.mode, 1);
+    EXPECT_EQ(g_desktopFormat.greenShift, 5);
+    ASSERT_EQ(trace.Lines().size(), 1u);
+    EXPECT_EQ(trace.Lines()[0], "Desktop pixel format : Red 63488  Green 2016  Blue 31\n");
+    ReadDesktopFormat();
+    EXPECT_EQ(g_desktopFormat.mode, 3);
+    EXPECT_EQ(trace.Lines().size(), 1u);
+}
+
+TEST(ToolboxDrawTest, TransparentBitmapLandsPixelForPixelWhenPrinting) {
+    Surface page(200, 200, MakePixel(7, 7, 7));
+    Canvas dc(page);
+    dc.SetMapMode(MapMode::Anisotropic);
+    dc.SetWindowExt({100, 100});
+    dc.SetViewportExt({200, 200});
+    Surface pic(4, 4, MakePixel(1, 2, 3));
+    DrawTransparentBitmap(&dc, &pic, 10, 10, kKeyColourRef);
+    EXPECT_EQ(page.Get(20, 20), MakePixel(1, 2, 3));
+    EXPECT_EQ(page.Get(23, 23), MakePixel(1, 2, 3));
+    EXPECT_EQ(page.Get(24, 24), MakePixel(7, 7, 7));
+}
+
+TEST(CanvasPolylineTest, ThickPolylinesAndPolygonOutlines) {
+    Surface s(30, 30, kBlack);
+    Canvas dc(s);
+    dc.SelectPen(Pen::Solid(RGB(255, 255, 255), 1));
+    dc.Polyline({{2, 2}, {12, 2}, {12, 12}});
+    EXPECT_EQ(s.Get(2, 2), kWhite);
+    EXPECT_EQ(s.Get(12, 2), kWhite);
+    EXPECT_EQ(s.Get(12, 11), kWhite);
+    EXPECT_EQ(s.Get(12, 12), kBlack) << "the last point is left out";
+    dc.SelectPen(Pen::Solid(RGB(255, 0, 0), 2));
+    dc.SelectBrush(Brush::None());
+    dc.Polygon({{15, 15}, {25, 15}, {25, 25}, {15, 25}});
+    EXPECT_EQ(s.Get(20, 15), 0xFF0000u);
+    EXPECT_EQ(s.Get(20, 14), 0xFF0000u) << "a 2-pixel pen covers both sides of the line";
+    EXPECT_EQ(s.Get(20, 20), kBlack);
+    EXPECT_EQ(s.Get(15, 25), 0xFF0000u) << "a polygon closes itself";
+}
+
+}  // namespace

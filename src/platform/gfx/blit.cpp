@@ -120,6 +120,27 @@ void StretchBlit(Surface& dst, const Rect& to, const Surface& src, const Rect& f
     }
 }
 
+void ScaleInteger(Surface& dst, int dx, int dy, const Surface& src, int factor) {
+    if (factor < 1) return;
+    if (factor == 1) {
+        Blit(dst, dx, dy, src, src.Bounds());
+        return;
+    }
+    const Rect target = Rect::XYWH(dx, dy, src.Width() * factor, src.Height() * factor).Intersect(dst.Bounds());
+    for (int y = target.top; y < target.bottom; ++y) {
+        const int sy = (y - dy) / factor;
+        Pixel* d = dst.Row(y);
+        if (y > target.top && (y - dy) % factor != 0) {
+            // Every row of a block is the same: copy the one above.
+            std::memcpy(d + target.left, dst.Row(y - 1) + target.left,
+                        static_cast<size_t>(target.Width()) * sizeof(Pixel));
+            continue;
+        }
+        const Pixel* s = src.Row(sy);
+        for (int x = target.left; x < target.right; ++x) d[x] = s[(x - dx) / factor];
+    }
+}
+
 Surface MakeMask(const Surface& src, Pixel key) {
     Surface mask(src.Width(), src.Height());
     for (int y = 0; y < src.Height(); ++y) {

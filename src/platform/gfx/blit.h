@@ -34,6 +34,10 @@ void BlitKeyed(Surface& dst, int dx, int dy, const Surface& src, const Rect& fro
 void StretchBlit(Surface& dst, const Rect& to, const Surface& src, const Rect& from,
                  std::optional<Pixel> key = std::nullopt, const Rect& clip = kNoClip);
 
+// `src` enlarged by a whole factor into `dst` at (dx, dy), each pixel a
+// factor x factor block: the sharp scaling of a presented frame.
+void ScaleInteger(Surface& dst, int dx, int dy, const Surface& src, int factor);
+
 // A two-colour mask as GDI made one by copying a colour bitmap into a
 // monochrome one with the background colour set to `key`: white where the
 // source is `key`, black elsewhere.

@@ -101,13 +101,15 @@ std::optional<Bitmap24> DecodeBmp24(std::span<const uint8_t> f, BmpError* err) {
     return b;
 }
 
-Surface ToSurface(const Bitmap8& b) {
+Surface ToSurface(const Bitmap8& b) { return ToSurface(b, b.palette); }
+
+Surface ToSurface(const Bitmap8& b, const std::array<uint8_t, 1024>& palette) {
     Surface s(b.width, b.height);
     for (int y = 0; y < b.height; ++y) {
         const uint8_t* src = b.pixels.data() + static_cast<size_t>(y) * b.width;
         Pixel* d = s.Row(y);
         for (int x = 0; x < b.width; ++x) {
-            const uint8_t* e = b.palette.data() + src[x] * 4;
+            const uint8_t* e = palette.data() + src[x] * 4;
             d[x] = MakePixel(e[2], e[1], e[0]);
         }
     }

@@ -53,8 +53,10 @@ std::optional<Bitmap24> DecodeBmp24(std::span<const uint8_t> file, BmpError* err
 // The bit count of a BMP's information header, or nothing when too short.
 std::optional<int> BmpBitCount(std::span<const uint8_t> file);
 
-// An 8-bit picture as a 32-bit surface.
+// An 8-bit picture as a 32-bit surface, through its own palette or another
+// of 256 entries (blue, green, red, reserved), such as a recoloured kit's.
 Surface ToSurface(const Bitmap8& b);
+Surface ToSurface(const Bitmap8& b, const std::array<uint8_t, 1024>& palette);
 
 // Writes a complete 8-bit BMP file with all 256 palette entries: bottom-up
 // rows padded to 4 bytes, biClrUsed 0, bfOffBits 1078.

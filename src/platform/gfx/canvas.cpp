@@ -497,6 +497,10 @@ void Canvas::BitBlt(int x, int y, int w, int h, const Canvas& src, int sx, int s
     BitBlt(x, y, w, h, *src.target_, sx + src.origin_.x, sy + src.origin_.y, op);
 }
 
+void Canvas::DeviceBlt(int dx, int dy, const Surface& src, const Rect& from, RasterOp op) {
+    for (const Rect& c : clipRects_) Blit(*target_, dx + origin_.x, dy + origin_.y, src, from, op, c);
+}
+
 void Canvas::StretchBlt(const Rect& to, const Surface& src, const Rect& from) {
     Rect d = LPtoDP(to).Offset(origin_.x, origin_.y);
     for (const Rect& c : clipRects_) StretchBlit(*target_, d, src, from, std::nullopt, c);

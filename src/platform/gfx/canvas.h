@@ -42,7 +42,7 @@ enum : unsigned {
 // DrawText flags.
 enum : unsigned {
     DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
-    DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40, DT_NOCLIP = 0x100,
+    DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_NOCLIP = 0x100,
     DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800, DT_END_ELLIPSIS = 0x8000,
 };
 
@@ -145,6 +145,8 @@ public:
     void BitBlt(int x, int y, int w, int h, const Surface& src, int sx, int sy,
                 RasterOp op = RasterOp::SrcCopy);
     void StretchBlt(const Rect& to, const Surface& src, const Rect& from);
+    // A copy at device pixel (dx, dy), unscaled whatever the map mode.
+    void DeviceBlt(int dx, int dy, const Surface& src, const Rect& from, RasterOp op = RasterOp::SrcCopy);
     // A blit leaving out every source pixel of `key`.
     void KeyedBlt(int x, int y, const Surface& src, const Rect& from, ColourRef key);
 
@@ -185,7 +187,10 @@ private:
     void StrokeDevice(Point a, Point b, Pixel p, int width, bool lastPixel);
     void PolylineDevice(const std::vector<Point>& pts, bool closed);
     void Stamp(int cx, int cy, int width, Pixel p);
+    // The selected font (or the system font) at device size: under a
+    // printing map mode the requested height is in logical units.
     const FontRef& FontOrDefault() const;
+    const FontRef& DeviceFont() const;
     void DrawTextLine(int x, int yTop, std::string_view text, const Rect* clip);
 
     Surface* target_;
@@ -194,6 +199,9 @@ private:
     State st_;
     std::vector<State> saved_;
     std::vector<Rect> clipRects_;  // surface pixels
+    mutable FontRef scaledFont_;     // DeviceFont's last result
+    mutable FontRef scaledFrom_;
+    mutable Size scaledFor_;
 };
 
 }  // namespace platform::gfx

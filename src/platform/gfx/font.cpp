@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -47,7 +48,13 @@ FileChoice MatchFile(const std::string& family, bool bold, bool italic, bool con
     if (auto it = cache.find(key); it != cache.end()) return it->second;
 
     FileChoice choice;
-    FcInit();
+    static const bool started = [] {
+        FcInit();
+        // fontconfig keeps its configuration until told to let go.
+        std::atexit([] { FcFini(); });
+        return true;
+    }();
+    (void)started;
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -203,6 +210,25 @@ Font::Font(const LogFont& lf, std::shared_ptr<FontFace> face) : lf_(lf), face_(s
 const std::string& Font::File() const { return face_->File(); }
 
 std::shared_ptr<const Font> Font::Create(const LogFont& lfIn) {
+    // Pages ask for the same few fonts again and again; one object each.
+    static std::mutex m;
+    static std::map<std::tuple<int, int, bool, bool, std::string>, std::weak_ptr<const Font>> made;
+    const auto key = std::make_tuple(lfIn.height, lfIn.weight, lfIn.italic, lfIn.underline,
+                                     Cp1252Lower(lfIn.face));
+    {
+        std::lock_guard<std::mutex> lock(m);
+        if (auto it = made.find(key); it != made.end())
+            if (auto f = it->second.lock()) return f;
+    }
+    auto font = Make(lfIn);
+    if (font) {
+        std::lock_guard<std::mutex> lock(m);
+        made[key] = font;
+    }
+    return font;
+}
+
+std::shared_ptr<const Font> Font::Make(const LogFont& lfIn) {
     LogFont lf = lfIn;
     FaceChoice choice = FaceFor(lf.face);
     const bool bold = lf.weight >= 600 || choice.condensedHeavy;

@@ -77,6 +77,7 @@ public:
     Font(const LogFont& lf, std::shared_ptr<FontFace> face);
 
 private:
+    static std::shared_ptr<const Font> Make(const LogFont& lf);
     LogFont lf_;
     std::shared_ptr<FontFace> face_;
     TextMetrics metrics_;

@@ -81,7 +81,7 @@ bool IsFadeTransparent(const DesktopFormat& f, const uint8_t* at) {
 }
 
 void WriteBitmap8(const DesktopFormat& f, DesktopBits dst, const uint8_t* pixels, const uint8_t* palette,
-                  int width, int height) {
+                  int width, int height, int skipIndex) {
     const int bpp = BytesPerPixel(f);
     if (bpp == 0 || !dst.bits || !pixels || !palette) return;
     const int w = std::min(width, dst.width), h = std::min(height, dst.height);
@@ -89,6 +89,7 @@ void WriteBitmap8(const DesktopFormat& f, DesktopBits dst, const uint8_t* pixels
         const uint8_t* s = pixels + static_cast<size_t>(y) * width;
         uint8_t* d = dst.bits + static_cast<ptrdiff_t>(y) * dst.pitch;
         for (int x = 0; x < w; ++x) {
+            if (s[x] == skipIndex) continue;
             const uint8_t* e = palette + s[x] * 4;
             WriteDesktopPixel(f, d + x * bpp, e[2], e[1], e[0]);
         }

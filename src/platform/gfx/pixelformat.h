@@ -52,8 +52,10 @@ inline DesktopBits FromLocked(const LockedBits& b) { return {b.bits, b.width, b.
 // Writes a top-down 8-bit picture through a palette of 256 entries (blue,
 // green, red, reserved), or a top-down 24-bit one (blue, green, red), into
 // the rows; only the part that fits is written.
+// With `skipIndex` 0..255, pixels of that index leave the destination as
+// it was (an animation frame mixed over its backdrop).
 void WriteBitmap8(const DesktopFormat& f, DesktopBits dst, const uint8_t* pixels,
-                  const uint8_t* palette, int width, int height);
+                  const uint8_t* palette, int width, int height, int skipIndex = -1);
 void WriteBitmap24(const DesktopFormat& f, DesktopBits dst, const uint8_t* pixels, int width,
                    int height);
 

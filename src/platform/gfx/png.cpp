@@ -11,13 +11,16 @@ namespace {
 struct FileCloser {
     void operator()(FILE* f) const { if (f) std::fclose(f); }
 };
+// Failures come back as results; libpng prints nothing.
+void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void OnWarning(png_structp, png_const_charp) {}
 }  // namespace
 
 bool WritePng(const Surface& s, const std::filesystem::path& file) {
     if (s.IsEmpty()) return false;
     std::unique_ptr<FILE, FileCloser> f(std::fopen(file.c_str(), "wb"));
     if (!f) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
     if (!info) {
@@ -51,7 +54,7 @@ bool WritePng(const Surface& s, const std::filesystem::path& file) {
 std::optional<Surface> ReadPng(const std::filesystem::path& file) {
     std::unique_ptr<FILE, FileCloser> f(std::fopen(file.c_str(), "rb"));
     if (!f) return std::nullopt;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
     if (!png) return std::nullopt;
     png_infop info = png_create_info_struct(png);
     if (!info) {

@@ -47,15 +47,49 @@ const FontRef& Canvas::FontOrDefault() const {
     return system;
 }
 
-TextMetrics Canvas::GetTextMetrics() const { return FontOrDefault()->Metrics(); }
+const FontRef& Canvas::DeviceFont() const {
+    const FontRef& f = FontOrDefault();
+    if (st_.mapMode == MapMode::Text || st_.vpExt.cy == st_.winExt.cy) return f;
+    const Size key{st_.vpExt.cy, st_.winExt.cy};
+    if (scaledFont_ && scaledFrom_ == f && scaledFor_ == key) return scaledFont_;
+    LogFont lf = f->Requested();
+    int h = lf.height == 0 ? PointsToHeight(10) : lf.height;
+    lf.height = MulDiv(h, std::abs(st_.vpExt.cy), std::abs(st_.winExt.cy));
+    if (lf.height == 0) lf.height = h < 0 ? -1 : 1;
+    scaledFont_ = Font::Create(lf);
+    if (!scaledFont_) return f;
+    scaledFrom_ = f;
+    scaledFor_ = key;
+    return scaledFont_;
+}
+
+TextMetrics Canvas::GetTextMetrics() const {
+    TextMetrics m = DeviceFont()->Metrics();
+    if (st_.mapMode != MapMode::Text) {
+        auto back = [&](int v) { return std::abs(MulDiv(v, st_.winExt.cy, st_.vpExt.cy)); };
+        m.height = back(m.height);
+        m.ascent = back(m.ascent);
+        m.descent = back(m.descent);
+        m.internalLeading = back(m.internalLeading);
+        m.externalLeading = back(m.externalLeading);
+        m.aveCharWidth = std::abs(MulDiv(m.aveCharWidth, st_.winExt.cx, st_.vpExt.cx));
+        m.maxCharWidth = std::abs(MulDiv(m.maxCharWidth, st_.winExt.cx, st_.vpExt.cx));
+    }
+    return m;
+}
 
 Size Canvas::GetTextExtent(std::string_view text) const {
-    const FontRef& f = FontOrDefault();
-    return {f->Measure(text), f->Metrics().height};
+    const FontRef& f = DeviceFont();
+    Size s{f->Measure(text), f->Metrics().height};
+    if (st_.mapMode != MapMode::Text) {
+        s.cx = std::abs(MulDiv(s.cx, st_.winExt.cx, st_.vpExt.cx));
+        s.cy = std::abs(MulDiv(s.cy, st_.winExt.cy, st_.vpExt.cy));
+    }
+    return s;
 }
 
 void Canvas::DrawTextLine(int x, int yTop, std::string_view text, const Rect* clip) {
-    const FontRef& font = FontOrDefault();
+    const FontRef& font = DeviceFont();
     const TextMetrics& m = font->Metrics();
     const int width = font->Measure(text);
     if (st_.bkMode == OPAQUE) {
@@ -101,7 +135,7 @@ void Canvas::DrawTextLine(int x, int yTop, std::string_view text, const Rect* cl
 void Canvas::TextOut(int x, int y, std::string_view text) { ExtTextOut(x, y, 0, nullptr, text); }
 
 void Canvas::ExtTextOut(int x, int y, unsigned options, const Rect* rect, std::string_view text) {
-    const FontRef& font = FontOrDefault();
+    const FontRef& font = DeviceFont();
     const TextMetrics& m = font->Metrics();
     Point d = LPtoDP(Point{x, y});
     const int width = font->Measure(text);
@@ -123,7 +157,7 @@ void Canvas::ExtTextOut(int x, int y, unsigned options, const Rect* rect, std::s
 }
 
 int Canvas::DrawText(std::string_view textIn, Rect& r, unsigned format) {
-    const FontRef& font = FontOrDefault();
+    const FontRef& font = DeviceFont();
     const int lineHeight = font->Metrics().height;
     const std::string text = (format & DT_NOPREFIX) ? std::string(textIn) : StripPrefix(textIn);
     const Rect dr = LPtoDP(r);
@@ -192,7 +226,12 @@ int Canvas::DrawText(std::string_view textIn, Rect& r, unsigned format) {
         else if (format & DT_BOTTOM) y = dr.bottom - lineHeight;
     }
     const Rect* clip = (format & DT_NOCLIP) ? nullptr : &dr;
-    for (const auto& l : lines) {
+    for (auto& l : lines) {
+        if ((format & DT_END_ELLIPSIS) && font->Measure(l) > dr.Width()) {
+            // Cut the line so that it and the dots fit.
+            while (!l.empty() && font->Measure(l + "...") > dr.Width()) l.pop_back();
+            l += "...";
+        }
         int w = font->Measure(l);
         int x = dr.left;
         if (format & DT_CENTER) x = dr.left + (dr.Width() - w) / 2;

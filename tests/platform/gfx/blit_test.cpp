@@ -125,3 +125,29 @@ TEST(BlitTest, MaskIsWhiteWhereKeyed) {
 
 }  // namespace
 }  // namespace platform::gfx
+
+namespace platform::gfx {
+namespace {
+
+TEST(BlitTest, IntegerScalingMakesSharpBlocksAndClips) {
+    Surface src(2, 2);
+    src.Set(0, 0, 1);
+    src.Set(1, 0, 2);
+    src.Set(0, 1, 3);
+    src.Set(1, 1, 4);
+    Surface dst(7, 7, kWhite);
+    ScaleInteger(dst, 1, 1, src, 3);
+    EXPECT_EQ(dst.Get(0, 0), kWhite);
+    EXPECT_EQ(dst.Get(1, 1), 1u);
+    EXPECT_EQ(dst.Get(3, 3), 1u);
+    EXPECT_EQ(dst.Get(4, 3), 2u);
+    EXPECT_EQ(dst.Get(6, 6), 4u);
+    Surface small(3, 3, kWhite);
+    ScaleInteger(small, -1, -1, src, 2);
+    EXPECT_EQ(small.Get(0, 0), 1u);
+    EXPECT_EQ(small.Get(1, 0), 2u);
+    EXPECT_EQ(small.Get(2, 2), 4u);
+}
+
+}  // namespace
+}  // namespace platform::gfx

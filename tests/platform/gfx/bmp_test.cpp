@@ -117,3 +117,23 @@ TEST(BmpTest, TwentyFourBitRows) {
 
 }  // namespace
 }  // namespace platform::gfx
+
+namespace platform::gfx {
+namespace {
+
+TEST(BmpTest, AnotherPaletteRecolours) {
+    Bitmap8 b;
+    b.width = 2;
+    b.height = 1;
+    b.pixels = {1, 2};
+    std::array<uint8_t, 1024> kit{};
+    kit[4 * 1 + 2] = 255;  // entry 1 red
+    kit[4 * 2 + 0] = 255;  // entry 2 blue
+    Surface s = ToSurface(b, kit);
+    EXPECT_EQ(s.Get(0, 0), 0xFF0000u);
+    EXPECT_EQ(s.Get(1, 0), 0x0000FFu);
+    EXPECT_EQ(ToSurface(b).Get(0, 0), 0u);
+}
+
+}  // namespace
+}  // namespace platform::gfx

@@ -122,3 +122,22 @@ TEST(DesktopFormatTest, FadeAlphaZeroKeepsAndFullCopies) {
 
 }  // namespace
 }  // namespace platform::gfx
+
+namespace platform::gfx {
+namespace {
+
+TEST(DesktopFormatTest, MixingSkipsOneIndex) {
+    uint8_t palette[1024] = {};
+    palette[4 * 3 + 2] = 200;
+    const uint8_t pixels[3] = {3, 9, 3};
+    uint8_t rows[12];
+    for (int i = 0; i < 12; ++i) rows[i] = 0x11;
+    WriteBitmap8(ReportedDesktopFormat(), {rows, 3, 1, 12}, pixels, palette, 3, 1, 9);
+    EXPECT_EQ(rows[2], 200);
+    EXPECT_EQ(rows[4], 0x11);
+    EXPECT_EQ(rows[6], 0x11) << "the skipped pixel is left as it was";
+    EXPECT_EQ(rows[10], 200);
+}
+
+}  // namespace
+}  // namespace platform::gfx
