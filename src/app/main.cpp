@@ -19,6 +19,7 @@
 #include "platform/window/sdl_backend.h"
 #include "platform/window/ui.h"
 #include "shell/brixholmapp.h"
+#include "soccerclasses/worlddata.h"
 
 namespace {
 
@@ -110,6 +111,8 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, OnTerminationSignal);
 
     Ui::Get().Start(std::move(backend));
+    // The world reads its start-up files; a missing one ends the program there.
+    CBrixholmApp::SetWorldFactory([] { return StartWorld(); });
     int code = 1;
     {
         CBrixholmApp app;

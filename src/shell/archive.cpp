@@ -8,12 +8,6 @@
 #include "platform/files.h"
 #include "platform/trace.h"
 
-const std::array<const char*, kArchiveCount> kArchiveNames = {
-    "animation", "backgrounds", "buttons",    "flags",    "flc",  "kits",
-    "listcontrol", "match",     "menu",       "messagebox", "newspaper", "photofit",
-    "scroll",    "temp",        "toolbar",    "tree",     "trophies", "stadium",
-};
-
 ArchiveTable g_archives;
 
 ArchiveRecord ArchiveIndex::Record(int i) const {

@@ -11,8 +11,7 @@
 #include <string_view>
 #include <vector>
 
-constexpr int kArchiveCount = 18;
-extern const std::array<const char*, kArchiveCount> kArchiveNames;
+#include "soccerclasses/statictables.h"  // kArchiveCount, kArchiveNames
 constexpr size_t kArchiveRecordSize = 64;
 constexpr size_t kArchiveNameSize = 48;  // with its terminating NUL
 

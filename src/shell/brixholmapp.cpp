@@ -31,7 +31,7 @@ CBrixholmApp::CBrixholmApp() = default;
 
 CBrixholmApp::~CBrixholmApp() {
     // The windows go first and the world last.
-    InstallShellPort(nullptr, nullptr);
+    RemoveShellPort();
     platform::win::SetHelpHandler(nullptr);
     if (m_pFrame && m_pFrame->IsAlive()) m_pFrame->Destroy();
     m_pView.reset();
@@ -87,8 +87,11 @@ bool CBrixholmApp::InitInstance(const std::vector<std::string>& args) {
     // A second copy is not refused: the lock only marks that one runs.
     g_pInstanceLock = std::make_unique<platform::win::InstanceLock>("QZR2000EXE");
     platform::SeedRandomFromTime();
+    // Start-up failures reach the user through the port, in the plain box.
+    InstallShellPort(nullptr, nullptr);
     if (g_worldFactory) {
         m_pWorld = g_worldFactory();
+        if (!m_pWorld) return false;  // the reason was shown
         SetWorldData(m_pWorld.get());
     }
 

@@ -65,7 +65,8 @@ void CMainFrame::UpdateStatusBar() {
     m_bStatusBarEmpty = 0;
     std::string texts[3];
     if (CWorldData* world = GetWorldData()) {
-        // The manager's and club's names come from the world once it answers them.
+        texts[0] = world->GetCurrentManagerName();
+        texts[1] = world->GetCurrentClubName();
         texts[2] = world->GetDateText();
     }
     for (size_t i = 0; i < 3; ++i) m_wndStatusBar.SetPaneText(i + 1, texts[i]);

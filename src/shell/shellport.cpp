@@ -43,5 +43,11 @@ ShellPort g_port;
 void InstallShellPort(CMainFrame* frame, CBrixholmView* view) {
     g_port.frame = frame;
     g_port.view = view;
-    SetUserPort(frame ? &g_port : nullptr);
+    SetUserPort(&g_port);
+}
+
+void RemoveShellPort() {
+    g_port.frame = nullptr;
+    g_port.view = nullptr;
+    SetUserPort(nullptr);
 }

@@ -5,5 +5,6 @@
 class CMainFrame;
 class CBrixholmView;
 
-// Null frame: the port is taken away again.
+// Installs the port; the frame and view may come later (null until then).
 void InstallShellPort(CMainFrame* frame, CBrixholmView* view);
+void RemoveShellPort();

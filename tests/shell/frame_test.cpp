@@ -130,6 +130,20 @@ TEST_F(ShellTest, TheViewHoldsTheInstanceLockUntilItGoes) {
     EXPECT_TRUE(third.HeldAlone());
 }
 
+TEST_F(ShellTest, TheWorldComesFromTheFactoryAndItsFailureEndsTheStart) {
+    CBrixholmApp::SetWorldFactory([] { return std::unique_ptr<CWorldData>(); });
+    EXPECT_FALSE(Open());
+    app.reset();
+    Ui::Get().Stop();
+    CBrixholmApp::SetWorldFactory([] { return std::make_unique<CWorldData>(CWorldData::Empty{}); });
+    ASSERT_TRUE(Open());
+    EXPECT_NE(app->GetWorld(), nullptr);
+    EXPECT_EQ(GetWorldData(), app->GetWorld());
+    CBrixholmApp::SetWorldFactory(nullptr);
+    app.reset();
+    EXPECT_EQ(GetWorldData(), nullptr);
+}
+
 TEST_F(ShellTest, FrameGeometryAndLimits) {
     ASSERT_TRUE(Open());
     CMainFrame* f = app->GetMainFrame();
@@ -205,7 +219,10 @@ TEST_F(ShellTest, StatusBarPanes) {
         EXPECT_EQ(bar.GetPane(i).width, 100);
         EXPECT_EQ(bar.GetPane(i).style & SBPS_DISABLED, 0u);
     }
+    EXPECT_EQ(bar.GetPaneText(1), world.GetCurrentManagerName());
+    EXPECT_EQ(bar.GetPaneText(2), world.GetCurrentClubName());
     EXPECT_EQ(bar.GetPaneText(3), world.GetDateText());
+    EXPECT_FALSE(bar.GetPaneText(3).empty());
     app->GetMainFrame()->ResetStatusBar();
     for (size_t i = 1; i < 4; ++i) {
         EXPECT_EQ(bar.GetPaneText(i), "");
