@@ -24,6 +24,7 @@ inline constexpr uint32_t WM_SHOWWINDOW = 0x0018;
 inline constexpr uint32_t WM_ACTIVATEAPP = 0x001C;
 inline constexpr uint32_t WM_SETCURSOR = 0x0020;
 inline constexpr uint32_t WM_GETMINMAXINFO = 0x0024;
+inline constexpr uint32_t WM_DRAWITEM = 0x002B;
 inline constexpr uint32_t WM_NOTIFY = 0x004E;
 inline constexpr uint32_t WM_HELP = 0x0053;
 inline constexpr uint32_t WM_KEYDOWN = 0x0100;
@@ -69,6 +70,25 @@ inline constexpr uint32_t CS_VREDRAW = 0x0001;
 inline constexpr uint32_t CS_HREDRAW = 0x0002;
 inline constexpr uint32_t CS_DBLCLKS = 0x0008;
 inline constexpr uint32_t CS_SAVEBITS = 0x0800;
+
+// Button styles and notifications.
+inline constexpr uint32_t BS_PUSHBUTTON = 0x0;
+inline constexpr uint32_t BS_DEFPUSHBUTTON = 0x1;
+inline constexpr uint32_t BS_OWNERDRAW = 0xB;
+inline constexpr uint32_t BS_TYPEMASK = 0xF;
+inline constexpr uint32_t BN_CLICKED = 0;
+
+// Owner-draw requests.
+inline constexpr uint32_t ODT_BUTTON = 4;
+inline constexpr uint32_t ODT_MENU = 1;
+inline constexpr uint32_t ODA_DRAWENTIRE = 1;
+inline constexpr uint32_t ODA_SELECT = 2;
+inline constexpr uint32_t ODA_FOCUS = 4;
+inline constexpr uint32_t ODS_SELECTED = 0x1;
+inline constexpr uint32_t ODS_GRAYED = 0x2;
+inline constexpr uint32_t ODS_DISABLED = 0x4;
+inline constexpr uint32_t ODS_CHECKED = 0x8;
+inline constexpr uint32_t ODS_FOCUS = 0x10;
 
 // Mouse key flags.
 inline constexpr uint32_t MK_LBUTTON = 0x0001;

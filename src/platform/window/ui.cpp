@@ -559,6 +559,11 @@ void Ui::DispatchMessage(const Message& m) {
         for (auto& t : timers_) live = live || (t.hwnd == m.hwnd && t.id == m.wParam);
         if (!live) return;
     }
+    if (m.message == WM_KEYDOWN || m.message == WM_CHAR) {
+        Window* top = w->TopLevel();
+        bool swallowed = top->PreTranslateKey(m.message, uint32_t(m.wParam));
+        if (swallowed || !FromHandle(m.hwnd)) return;
+    }
     if (IsButtonDown(m.message) && w->Parent()) {
         // The ancestors hear of a press on a child first, each in its own coordinates.
         Point screen = w->ClientToScreen(PointFromParam(m.lParam));

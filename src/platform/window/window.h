@@ -115,6 +115,10 @@ public:
     uint32_t SetTimer(uint32_t id, uint32_t intervalMs);
     bool KillTimer(uint32_t id);
 
+    // A top-level window's first look at a key message bound for it or its
+    // children (accelerators, a dialog's Enter and Escape): true swallows it.
+    virtual bool PreTranslateKey(uint32_t /*msg*/, uint32_t /*vk*/) { return false; }
+
     // The message handler. The default calls the On* handlers below.
     virtual intptr_t WindowProc(uint32_t msg, uintptr_t w, intptr_t l);
     // The default handling of a message nobody took.
