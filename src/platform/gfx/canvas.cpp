@@ -217,6 +217,28 @@ void Canvas::InvertRect(const Rect& r) {
     }
 }
 
+void Canvas::DrawFocusRect(const Rect& r) {
+    Rect d = LPtoDP(r);
+    if (d.IsEmpty()) return;
+    auto flip = [&](int x, int y) {
+        if ((x + y) & 1) return;
+        const int sx = x + origin_.x, sy = y + origin_.y;
+        for (const Rect& c : clipRects_)
+            if (c.Contains(Point{sx, sy})) {
+                target_->Row(sy)[sx] ^= 0xFFFFFF;
+                return;
+            }
+    };
+    for (int x = d.left; x < d.right; ++x) {
+        flip(x, d.top);
+        if (d.bottom - 1 != d.top) flip(x, d.bottom - 1);
+    }
+    for (int y = d.top + 1; y < d.bottom - 1; ++y) {
+        flip(d.left, y);
+        if (d.right - 1 != d.left) flip(d.right - 1, y);
+    }
+}
+
 // --- lines -------------------------------------------------------------------
 
 int Canvas::DevicePenWidth() const {

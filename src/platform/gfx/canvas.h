@@ -134,6 +134,9 @@ public:
     void FillSolidRect(const Rect& r, ColourRef c);
     void FrameRect(const Rect& r, ColourRef c);
     void InvertRect(const Rect& r);
+    // Windows' dotted focus frame, drawn by inverting every other pixel, so a
+    // second call takes it away again.
+    void DrawFocusRect(const Rect& r);
     // Windows' DrawEdge in the classic scheme; with BF_ADJUST `r` shrinks.
     void DrawEdge(Rect& r, unsigned edge, unsigned flags);
     // The standard push-button frame (DrawFrameControl DFC_BUTTON).

@@ -49,6 +49,7 @@ const FontRef& Canvas::FontOrDefault() const {
 
 const FontRef& Canvas::DeviceFont() const {
     const FontRef& f = FontOrDefault();
+    if (!f) return f;  // no font installed at all: text draws nothing
     if (st_.mapMode == MapMode::Text || st_.vpExt.cy == st_.winExt.cy) return f;
     const Size key{st_.vpExt.cy, st_.winExt.cy};
     if (scaledFont_ && scaledFrom_ == f && scaledFor_ == key) return scaledFont_;
@@ -64,6 +65,7 @@ const FontRef& Canvas::DeviceFont() const {
 }
 
 TextMetrics Canvas::GetTextMetrics() const {
+    if (!DeviceFont()) return {};
     TextMetrics m = DeviceFont()->Metrics();
     if (st_.mapMode != MapMode::Text) {
         auto back = [&](int v) { return std::abs(MulDiv(v, st_.winExt.cy, st_.vpExt.cy)); };
@@ -80,6 +82,7 @@ TextMetrics Canvas::GetTextMetrics() const {
 
 Size Canvas::GetTextExtent(std::string_view text) const {
     const FontRef& f = DeviceFont();
+    if (!f) return {};
     Size s{f->Measure(text), f->Metrics().height};
     if (st_.mapMode != MapMode::Text) {
         s.cx = std::abs(MulDiv(s.cx, st_.winExt.cx, st_.vpExt.cx));
@@ -90,6 +93,7 @@ Size Canvas::GetTextExtent(std::string_view text) const {
 
 void Canvas::DrawTextLine(int x, int yTop, std::string_view text, const Rect* clip) {
     const FontRef& font = DeviceFont();
+    if (!font) return;
     const TextMetrics& m = font->Metrics();
     const int width = font->Measure(text);
     if (st_.bkMode == OPAQUE) {
@@ -136,6 +140,7 @@ void Canvas::TextOut(int x, int y, std::string_view text) { ExtTextOut(x, y, 0, 
 
 void Canvas::ExtTextOut(int x, int y, unsigned options, const Rect* rect, std::string_view text) {
     const FontRef& font = DeviceFont();
+    if (!font) return;
     const TextMetrics& m = font->Metrics();
     Point d = LPtoDP(Point{x, y});
     const int width = font->Measure(text);
@@ -158,6 +163,7 @@ void Canvas::ExtTextOut(int x, int y, unsigned options, const Rect* rect, std::s
 
 int Canvas::DrawText(std::string_view textIn, Rect& r, unsigned format) {
     const FontRef& font = DeviceFont();
+    if (!font) return 0;
     const int lineHeight = font->Metrics().height;
     const std::string text = (format & DT_NOPREFIX) ? std::string(textIn) : StripPrefix(textIn);
     const Rect dr = LPtoDP(r);

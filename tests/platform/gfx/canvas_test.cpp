@@ -176,6 +176,18 @@ TEST(CanvasTest, EdgesAndPushButtonInClassicColours) {
     EXPECT_EQ(ToColourRef(b.Get(5, 5)), GetSysColor(COLOR_3DFACE));
 }
 
+TEST(CanvasTest, FocusRectIsDottedAndUndoesItself) {
+    Surface s(8, 6, kBg);
+    Canvas c(s);
+    c.DrawFocusRect({1, 1, 7, 5});
+    EXPECT_EQ(s.Get(1, 1), kBg ^ 0xFFFFFF);
+    EXPECT_EQ(s.Get(2, 1), kBg);
+    EXPECT_EQ(s.Get(3, 1), kBg ^ 0xFFFFFF);
+    EXPECT_EQ(s.Get(3, 3), kBg) << "inside untouched";
+    c.DrawFocusRect({1, 1, 7, 5});
+    EXPECT_EQ(s, Surface(8, 6, kBg));
+}
+
 TEST(CanvasTest, BlitsThroughTheCanvasClip) {
     Surface src(4, 4, 0x112233);
     Surface dst(8, 8, kBg);
