@@ -1,34 +1,121 @@
-// Vantorel 2000. The windowed shell is not built yet: for now the program
-// finds its data, reports what it found and says plainly what it cannot do.
+// Vantorel 2000: picks the backend, starts the application and runs it.
+//   --headless            no window: a virtual clock, scripted input
+//   --script FILE         headless input script (see platform/window/headless.cpp)
+//   --run-ms N            headless: stop after N virtual milliseconds
+//   --frames DIR          headless: write every shown frame into DIR
+//   --screenshot FILE     headless: write the last frame shown to FILE
+//   --desktop WxH         headless: the desktop's usable size (default 1024x768)
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/stringtable.h"
-#include "soccerclasses/gameinfo.h"
+#include "platform/window/frame_png.h"
+#include "platform/window/headless.h"
+#include "platform/window/sdl_backend.h"
+#include "platform/window/ui.h"
+#include "shell/brixholmapp.h"
+
+namespace {
+
+void OnTerminationSignal(int) {
+    platform::win::Ui::RequestTerminate();
+}
+
+struct Options {
+    bool headless = false;
+    std::string script, frames, screenshot;
+    long long runMs = -1;
+    platform::win::Size desktop{1024, 768};
+    std::vector<std::string> gameArgs;
+};
+
+bool Parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto next = [&](std::string& out) {
+            if (i + 1 >= argc) return false;
+            out = argv[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--headless") o.headless = true;
+        else if (a == "--script") { if (!next(o.script)) return false; }
+        else if (a == "--frames") { if (!next(o.frames)) return false; }
+        else if (a == "--screenshot") { if (!next(o.screenshot)) return false; }
+        else if (a == "--run-ms") {
+            if (!next(v)) return false;
+            o.runMs = std::atoll(v.c_str());
+        } else if (a == "--desktop") {
+            if (!next(v) || std::sscanf(v.c_str(), "%dx%d", &o.desktop.cx, &o.desktop.cy) != 2) return false;
+        } else o.gameArgs.push_back(a);
+    }
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    using namespace platform::win;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("Vantorel 2000\n");
             return 0;
         }
     }
-    auto folder = platform::InstallFolder();
-    auto info = LoadGameInfo();
-    if (!info) {
-        std::fprintf(stderr,
-                     "Vantorel 2000: no game data found in \"%s\".\n"
-                     "Build it with scripts/play.sh, or set VANTOREL_GAME_DIR.\n",
-                     folder.c_str());
-        return 1;
+    Options opt;
+    if (!Parse(argc, argv, opt)) {
+        std::fprintf(stderr, "usage: vantorel [--headless [--script FILE] [--run-ms N] [--frames DIR] "
+                             "[--screenshot FILE] [--desktop WxH]] [-cdrom:FOLDER]\n");
+        return 2;
     }
-    std::printf("%s %s\n", info->title.c_str(), info->version.c_str());
-    std::printf("Game data: %s\n", folder.c_str());
-    std::printf("String table: %zu texts.\n", platform::StringTable().size());
-    std::printf(
-        "\nThis build holds the foundation only: the platform services and the data tools.\n"
-        "The game world, the match engine and the game window are not built yet, so there\n"
-        "is nothing to play in this version.\n");
-    return 0;
+
+    std::unique_ptr<Backend> backend;
+    HeadlessBackend* headless = nullptr;
+    if (opt.headless) {
+        auto h = std::make_unique<HeadlessBackend>(opt.desktop);
+        headless = h.get();
+        if (!opt.script.empty()) {
+            auto text = platform::ReadWholeFile(opt.script);
+            if (!text) {
+                std::fprintf(stderr, "vantorel: cannot read the script %s\n", opt.script.c_str());
+                return 2;
+            }
+            if (auto err = h->LoadScript(std::string(text->begin(), text->end()))) {
+                std::fprintf(stderr, "vantorel: %s: %s\n", opt.script.c_str(), err->c_str());
+                return 2;
+            }
+        }
+        if (opt.runMs >= 0) {
+            h->SetTimeLimit(uint64_t(opt.runMs));
+            if (opt.script.empty()) h->SetEndWhenScriptDone(false);
+        }
+        if (!opt.frames.empty()) h->SetFrameFolder(opt.frames);
+        backend = std::move(h);
+    } else {
+        std::string why;
+        backend = OpenSdlBackend(&why);
+        if (!backend) {
+            std::fprintf(stderr, "%s\n(%s)\n", platform::LoadString(64000).c_str(), why.c_str());
+            return 1;
+        }
+    }
+
+    std::signal(SIGTERM, OnTerminationSignal);
+    std::signal(SIGINT, OnTerminationSignal);
+
+    Ui::Get().Start(std::move(backend));
+    int code = 1;
+    {
+        CBrixholmApp app;
+        if (app.InitInstance(opt.gameArgs)) code = Ui::Get().Run();
+    }
+    if (headless && !opt.screenshot.empty() && !WritePngFile(opt.screenshot, headless->LastFrame()))
+        std::fprintf(stderr, "vantorel: cannot write %s\n", opt.screenshot.c_str());
+    Ui::Get().Stop();
+    return code;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <climits>
 
 #include "platform/cp1252.h"
@@ -18,6 +19,12 @@ bool IsButtonDown(uint32_t msg) {
            msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDOWN;
 }
 }  // namespace
+
+uint64_t MonotonicMs() {
+    if (Ui::Get().Started()) return Ui::Get().NowMs();
+    using namespace std::chrono;
+    return uint64_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
 
 Ui& Ui::Get() {
     static Ui ui;

@@ -31,6 +31,10 @@ inline constexpr uint64_t kKeyRepeatDelayMs = 500;
 inline constexpr uint64_t kKeyRepeatIntervalMs = 33;
 inline constexpr uint64_t kCaretBlinkMs = 530;
 
+// The monotonic milliseconds of the running backend (virtual when headless),
+// or of the system's steady clock when no backend runs.
+uint64_t MonotonicMs();
+
 class Ui {
 public:
     static Ui& Get();

@@ -1,0 +1,29 @@
+#pragma once
+// The screen manager's globals, which every page and the frame read: the
+// page being built or shown, the page on display, and the game's state.
+// The manager itself comes with the screen framework; until a page exists
+// the help query has nothing to answer.
+#include <cstdint>
+#include <functional>
+
+extern int g_nScreenId;           // row of the screen table of the page built or shown
+extern int g_nCurrentScreen;      // the page on display, as SetScreen copied it
+extern uint8_t g_bGameInProgress;
+extern uint8_t g_bHumanMatchToday;
+extern int g_nActiveUser;
+
+int GetCurrentScreenId();
+
+// The state values some pages' help contexts depend on.
+struct HelpModes {
+    int negotiationSecondMode = 0;  // page 22
+    int personKind = -1;            // page 60
+    int matchStateA = -1;           // page 64
+    int matchStateB = -1;           // page 64
+    int titleFlag = 0;              // page 115
+};
+
+// Asks the page on display for its help modes; false when no page is shown.
+bool QueryHelpModes(HelpModes& modes);
+// Installed by the screen manager once it shows pages.
+void SetHelpModesQuery(std::function<bool(HelpModes&)> query);
