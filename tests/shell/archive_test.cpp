@@ -7,7 +7,9 @@
 #include "platform/files.h"
 #include "platform/trace.h"
 #include "shell/archive.h"
+#include "shell/archive_bitmap.h"
 #include "shell/archive_writer.h"
+#include "platform/gfx/bmp.h"
 #include "support/test_env.h"
 
 namespace fs = std::filesystem;
@@ -198,6 +200,37 @@ TEST_F(ArchiveTest, DamagedRecordsAreRefused) {
     EXPECT_EQ(longer->size(), 200u);
     EXPECT_EQ((*longer)[99], 5);
     EXPECT_EQ((*longer)[100], 0);
+}
+
+TEST_F(ArchiveTest, BitmapsInOneCall) {
+    platform::gfx::Bitmap8 b;
+    b.width = 3;
+    b.height = 2;
+    b.pixels = {1, 2, 3, 4, 5, 6};
+    b.palette[4 * 4 + 1] = 200;  // entry 4 green
+    auto good = platform::gfx::EncodeBmp8(b);
+    auto bad = good;
+    platform::StoreU32(bad.data() + 46, 300);  // more colours than a palette holds
+    ArchiveWriter w;
+    w.Add("good.bmp", good);
+    w.Add("bad.bmp", bad);
+    WriteAll(w);
+    ASSERT_TRUE(LoadArchiveIndexes(table_));
+    ArchiveError err;
+    platform::gfx::BmpError bmpErr;
+    auto got = LoadArchivedBitmap8("gfx\\backgrounds\\good.bmp", platform::gfx::PixelStart::FromHeader, &err,
+                                   &bmpErr, table_);
+    ASSERT_TRUE(got);
+    EXPECT_EQ(got->pixels, b.pixels);
+    auto surface = LoadArchivedSurface("gfx\\backgrounds\\good.bmp", &err, table_);
+    ASSERT_TRUE(surface);
+    EXPECT_EQ(surface->Get(0, 1), 0x00C800u);
+    EXPECT_FALSE(LoadArchivedBitmap8("gfx\\backgrounds\\bad.bmp", platform::gfx::PixelStart::AfterPalette, &err,
+                                     &bmpErr, table_));
+    EXPECT_EQ(err, ArchiveError::Damaged);
+    EXPECT_EQ(bmpErr, platform::gfx::BmpError::TooManyColours);
+    EXPECT_FALSE(LoadArchivedSurface("gfx\\backgrounds\\none.bmp", &err, table_));
+    EXPECT_EQ(err, ArchiveError::NotFound);
 }
 
 TEST_F(ArchiveTest, WriterRefusesBadNames) {

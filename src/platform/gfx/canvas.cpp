@@ -272,21 +272,15 @@ void Canvas::PolylineDevice(const std::vector<Point>& pts, bool closed) {
     if (st_.pen.null || pts.size() < 2) return;
     Pixel p = ToPixel(st_.pen.colour);
     int w = DevicePenWidth();
+    // Each segment leaves out its end pixel, as LineTo does.
     for (size_t i = 0; i + 1 < pts.size(); ++i) StrokeDevice(pts[i], pts[i + 1], p, w, false);
-    if (closed)
-        StrokeDevice(pts.back(), pts.front(), p, w, false);
-    else if (w == 1)
-        DevicePixel(pts.back().x, pts.back().y, p);  // Polyline stops one short too
+    if (closed) StrokeDevice(pts.back(), pts.front(), p, w, false);
 }
 
 void Canvas::Polyline(const std::vector<Point>& pts) {
     std::vector<Point> d;
     for (Point p : pts) d.push_back(LPtoDP(p));
-    // GDI's Polyline leaves out the last pixel like LineTo.
-    if (st_.pen.null || d.size() < 2) return;
-    Pixel px = ToPixel(st_.pen.colour);
-    int w = DevicePenWidth();
-    for (size_t i = 0; i + 1 < d.size(); ++i) StrokeDevice(d[i], d[i + 1], px, w, false);
+    PolylineDevice(d, false);
 }
 
 void Canvas::FillPolygonDevice(const std::vector<Point>& pts, Pixel p) {
