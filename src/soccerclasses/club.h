@@ -1,15 +1,253 @@
 #pragma once
-// The world's clubs (clubs code). The world needs a club's name now.
+// One football club: names, stadium, kits, records and form, money and
+// accounts, staff, youth squad, the 30 squad slots and the season figures.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
-#include "soccerclasses/extstring.h"
-#include "soccerclasses/owninglist.h"
+#include "soccerclasses/accounts.h"
+#include "soccerclasses/clubrecords.h"
+#include "soccerclasses/employee.h"
+#include "soccerclasses/matchreceipt.h"
+#include "soccerclasses/scout.h"
+#include "soccerclasses/squadtraining.h"
+#include "soccerclasses/tabledata.h"
+#include "soccerclasses/transferhistory.h"
+#include "soccerclasses/trophyhistory.h"
+#include "soccerclasses/youth.h"
+
+class CCountry;
+class CDivision;
+class CManager;
+class CPlayer;
+class CPopularity;
+class CStadium;
+
+inline constexpr uint16_t kEmptySlot = 65535;
+inline constexpr int kSquadSlots = 30;
 
 class CClub {
 public:
-    const CExtString& GetName() const { return m_Name; }
+    // A blank club: the two non-league opponent slots behind the real clubs.
+    CClub();
+    ~CClub();
+    CClub(const CClub&) = delete;
+    CClub& operator=(const CClub&) = delete;
+
+    // One record of "Data\\Clubs.bin"; empty, or the rule of the file that
+    // the record breaks (the caller refuses the file).
+    std::string ReadFromFile(FILE* f, int32_t index);
+
+    // The full equipment of a club whose country has just become active.
+    void ActivateCountry();
+    // Takes the records of a followed country away when it stops being followed.
+    void DeactivateCountry();
+    void CreateAccounts();
+
+    // The saved record. Rows that only clubs of followed countries carry are
+    // present when the country is active at the time of writing and reading.
+    void Save(FILE* f) const;
+    void Load(FILE* f);
+
+    // Lookups through the world.
+    CDivision* GetDivision() const;
+    CCountry* GetCountry() const;
+    int GetCountryIndex() const;
+    bool IsCountryActive() const;
+    const CPopularity* GetPopularity() const;
+    CStadium* GetStadium() const;
+    std::string GetStadiumName() const;
+    int32_t GetStadiumCapacity() const;
+    CManager* GetManagerObject() const;
+    bool HasManager() const { return manager_ >= 0; }
+    bool IsHumanManaged() const;
+    std::string GetFoundedYearText() const;
+    int32_t GetAverageAttendance() const { return homeGames_ > 0 ? totalGate_ / homeGames_ : 0; }
+    void AddBooking() { disciplinePoints_ += 3; ++bookings_; }
+    void AddSendingOff() { disciplinePoints_ += 6; ++sendingsOff_; }
+    void ClearSeasonArrays();
+
+    // Money.
+    double GetTransferBudget() const;
+    // The board's answer to a request for more transfer money: a string id.
+    uint32_t RequestFunds(double amount, int years);
+    void TakeLoan(double amount, int years);
+    double PayBuildingWork(double amount);
+    // Books an amount in the accounts of a followed club; nothing otherwise.
+    void Book(int category, double amount);
+
+    // Match receipts: the home club's and then the away club's record of
+    // the week's first or second match.
+    void SetHomeReceipt1(int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals, double price, uint8_t b);
+    void SetAwayReceipt1(int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals, double price, uint8_t b);
+    void SetHomeReceipt2(int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals, double price, uint8_t b);
+    void SetAwayReceipt2(int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals, double price, uint8_t b);
+    void ClearReceipts();
+    void ProcessWeeklyAccounts();
+    // The date of the latest weekly accounts, which the finance page shows.
+    static std::string& AccountsDate();
+
+    // Squad slots.
+    uint16_t GetPlayerId(int slot) const { return squad_.at(static_cast<size_t>(slot)); }
+    void SetPlayerId(int slot, uint16_t player);
+    // The next empty slot from 0 upward, for the players.bin loader; false when full.
+    bool AddPlayerToSquad(uint16_t player);
+    void SwapSquadSlots(int a, int b);
+    void RemoveFromSquad(int slot);
+    int FindSlotOfPlayer(uint16_t player) const;
+    uint32_t GetSquadSize() const;
+    int CountFilledSlots() const;
+    int CountPlayersInPosition(int position) const;
+    // 0 when the board allows the signing, else the refusal's string id.
+    int32_t CanSignPlayer(int position) const;
+    void LoanOutPlayer(uint16_t player);
+    void LoanInPlayer(uint16_t player);
+
+    // Team selection.
+    void PickMatchSquad(int substitutes);
+    void SelectTeam(int substitutes);
+    bool FillSlotWithBestPlayer(int slot, int position);
+    void SelectBenchKeeper(int slot);
+    void ChooseDesignatedPlayers();
+    // A slot of the window whose player is available; the window grows
+    // after every 31 failed draws and the search ends at slot 29 (-1).
+    int PickAvailableInWindow(int first, int last) const;
+    void AddGeneratedPlayers(int n);
+    int CountAvailablePlayers() const;
+    int CountSuspendedPlayers() const;
+    const CPlayer* PlayerInSlot(int slot) const;
+    // The position the formation puts into a squad slot 0..10.
+    static int GetFormationPosition(int tactic, int slot);
+    void SetTacticIndex(uint8_t t) { tactic_ = t; }
+    uint8_t GetAggression() const { return instructions_[4]; }
+    int32_t GetDesignatedPlayer(int i) const { return designated_.at(static_cast<size_t>(i)); }
+
+    // Friendly slots (the calendar side lives with the divisions).
+    uint32_t GetFriendlyOpponent(int slot) const;
+    uint8_t GetFriendlyVenue(int slot) const;
+    void SetFriendly(int slot, uint32_t opponent, uint8_t venue);
+    int CountFreeFriendlySlots() const;
+
+    // Plain fields.
+    const std::string& GetName() const { return name_; }
+    void SetName(const std::string& n) { name_ = n; }
+    const std::string& GetSecondName() const { return secondName_; }
+    int32_t GetStadiumIndex() const { return stadium_; }
+    void SetStadiumIndex(int32_t s) { stadium_ = s; }
+    int32_t GetManager() const { return manager_; }
+    void SetManagerIndex(int32_t m) { manager_ = m; }
+    int32_t GetDivisionIndex() const { return division_; }
+    void SetDivisionIndex(int32_t d) { division_ = d; }
+    int32_t GetAreaCode() const { return areaCode_; }
+    uint8_t GetPopularityIndex() const { return popularity_; }
+    void SetPopularityIndex(uint8_t p) { popularity_ = p; }
+    uint8_t GetReputation() const { return reputation_; }
+    void SetReputation(uint8_t r) { reputation_ = r > 99 ? 99 : r; }
+    uint8_t GetTactic() const { return tactic_; }
+    int16_t GetYearFounded() const { return yearFounded_; }
+    double GetBankBalance() const { return balance_; }
+    void SetBankBalance(double b) { balance_ = b; }
+    double GetBudgetPercentage() const { return budgetPercentage_; }
+    void SetBudgetPercentage(double p) { budgetPercentage_ = p; }
+    double GetLoan() const { return loan_; }
+    double GetWeeklyRepayment() const { return weeklyRepayment_; }
+    int32_t GetLoanWeeks() const { return loanWeeks_; }
+    double GetTicketPrice() const { return ticketPrice_; }
+    void SetTicketPrice(double p) { ticketPrice_ = p; }
+    double GetManagerWage() const { return managerWage_; }
+    double GetWeekOpeningBalance() const { return weekOpeningBalance_; }
+    double GetWeekNet() const { return weekNet_; }
+    int32_t GetLastHomeCrowd() const { return lastHomeCrowd_; }
+    int32_t GetDisciplinePoints() const { return disciplinePoints_; }
+    uint8_t GetPlayersOutsideSlots() const { return playersOutside_; }
+    const CKits& GetHomeKit() const { return homeKit_; }
+    const CKits& GetAwayKit() const { return awayKit_; }
+    CKits& HomeKit() { return homeKit_; }
+    CKits& AwayKit() { return awayKit_; }
+    const CMatchReceipt& GetReceipt(int i) const { return i == 0 ? receipt1_ : receipt2_; }
+    CAccountsItemList* GetAccounts() const { return accounts_.get(); }
+    CCurrentForm* GetCurrentForm() const { return form_.get(); }
+    CClubRecords& Records() { return records_; }
+    CTableData& LeagueRow() { return leagueRow_; }
+    CTrophyHistoryList& Trophies() { return trophies_; }
+    CTransferHistoryList& TransferHistory(int i) { return i == 0 ? transfers1_ : transfers2_; }
+    CEmployeeList& Staff() { return staff_; }
+    CYouthList& Youths() { return youths_; }
+    std::array<CScout, 7>& Scouts() { return scouts_; }
+    std::vector<uint8_t>& LeaguePositions() { return leaguePositions_; }
+    std::vector<uint32_t>& OfferTargets() { return offerTargets_; }
+    std::vector<uint32_t>& LoanDeals() { return loanDeals_; }
 
 private:
-    CExtString m_Name;
+    void ResetClub();
+    void SetReceipt(CMatchReceipt& r, bool home, int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals,
+                    double price, uint8_t b);
+
+    CTableData leagueRow_;
+    CClubRecords records_;
+    std::string name_;
+    std::string secondName_;
+    CYouthList youths_;
+    CEmployeeList staff_;
+    std::array<CScout, 7> scouts_;
+    std::unique_ptr<CSoccerSquadTraining> training_;
+    uint8_t youthTrainingLoad_ = 10;
+    CTransferHistoryList transfers1_;
+    CTransferHistoryList transfers2_;
+    CTrophyHistoryList trophies_;
+    CKits homeKit_;
+    CKits awayKit_;
+    std::unique_ptr<CCurrentForm> form_;
+    std::unique_ptr<CAccountsItemList> accounts_;
+    std::vector<uint16_t> squad_;
+    std::vector<uint8_t> leaguePositions_;
+    std::vector<uint32_t> series1_;
+    std::vector<uint32_t> series2_;
+    std::vector<uint32_t> friendlyOpponents_;
+    std::vector<uint8_t> friendlyVenues_;
+    std::vector<uint32_t> offerTargets_;
+    std::vector<uint32_t> loanDeals_;
+    std::vector<uint32_t> approachedStaff_;
+    double managerWage_ = 0.0;
+    double balance_ = 0.0;
+    double budgetPercentage_ = 0.0;
+    int8_t lastGrantedRequest_ = -2;
+    uint8_t lastRequest_ = 254;
+    double weekOpeningBalance_ = 0.0;
+    double weekNet_ = 0.0;
+    double ticketPrice_ = 10.0;
+    double loan_ = 0.0;
+    double weeklyRepayment_ = 0.0;
+    int16_t yearFounded_ = 0;
+    int32_t lowestGate_ = 0;
+    int32_t areaCode_ = 0;
+    int32_t disciplinePoints_ = 0;
+    int32_t bookings_ = 0;
+    int32_t sendingsOff_ = 0;
+    int32_t stadium_ = 0;
+    int32_t manager_ = -1;
+    int32_t managerYears_ = 0;
+    int32_t managerBonus_ = 0;
+    std::array<int32_t, 4> designated_{kEmptySlot, kEmptySlot, kEmptySlot, kEmptySlot};
+    int32_t totalGate_ = 0;
+    int32_t homeGames_ = 0;
+    int32_t lastHomeCrowd_ = 0;
+    int32_t division_ = 0;
+    int32_t loansOutSeason_ = 0;
+    int32_t loanWeeks_ = 0;
+    uint8_t popularity_ = 0;
+    uint8_t secondPopularity_ = 0;
+    uint8_t reputation_ = 0;
+    uint8_t tactic_ = 0;
+    std::array<uint8_t, 5> instructions_{5, 5, 0, 0, 0};
+    std::array<uint8_t, 4> positionFigures_{};
+    uint8_t playersOutside_ = 0;
+    uint8_t loansOutNow_ = 0;
+    CMatchReceipt receipt1_;
+    CMatchReceipt receipt2_;
 };
-class CClubList : public OwningList<CClub> {};
+
+#include "soccerclasses/clublist.h"

@@ -1,6 +1,155 @@
 #pragma once
-// The world's managers (people code).
-#include "soccerclasses/owninglist.h"
+// Every club's manager, computer or human: his history of three clubs, his
+// rating, the board's and the fans' confidence, his savings and his record.
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
 
-class CManager {};
-class CManagerList : public OwningList<CManager> {};
+#include "soccerclasses/person.h"
+
+struct CManagerHistory {
+    int16_t m_Club = -1;
+    int32_t m_JoinedDay = 0;  // days since 1970; 0 = none
+    int32_t m_LeftDay = 0;
+    double m_Sales = 0;
+    double m_Purchases = 0;
+
+    bool operator==(const CManagerHistory&) const = default;
+};
+
+class CManager {
+public:
+    // Games the club must have played in the season before the board may
+    // sack its manager, and weeks he must have been there.
+    static constexpr int kGamesBeforeSacking = 11;
+    static constexpr int kWeeksBeforeSacking = 7;
+
+    CManager() { Clear(); }
+
+    void Clear();
+    void ResetRecord();
+
+    CPerson& Person() { return m_Person; }
+    const CPerson& Person() const { return m_Person; }
+    std::string GetName() const { return m_Person.GetName(); }
+    bool IsEmployed() const { return m_History[0].m_Club >= 0; }
+    int GetClubIndex() const { return m_History[0].m_Club; }
+    void SetClubIndex(int club) { m_History[0].m_Club = static_cast<int16_t>(club); }
+    int GetPreviousClubIndex() const { return m_History[1].m_Club; }
+    // The current club, else the previous one, else -1.
+    int GetLastClubIndex() const;
+    double GetRating() const { return m_Rating; }
+    uint8_t GetBoardConfidence() const { return IsEmployed() ? m_BoardConfidence : 0; }
+    uint8_t GetFanConfidence() const { return IsEmployed() ? m_FanConfidence : 0; }
+    uint8_t GetDiscontent() const { return m_Discontent; }
+    bool IsHuman() const { return m_IsHuman != 0; }
+    int GetWinPercentage() const;
+    int GetWageLevel() const;
+
+    // Taking up and leaving a post. `today` is the world's day number.
+    void JoinClub(int club, int32_t today, double yearlyWage, uint8_t contractYears,
+                  uint8_t startingDiscontent, uint8_t ratingThreshold);
+    void LeaveClub(int32_t today);
+
+    // Results. `clubGames` is the club's league and cup games of the season,
+    // which keep the board from sacking a manager in its first weeks.
+    // Each returns true when the board sacks him.
+    bool RecordLeagueResult(int goalsFor, int goalsAgainst, int winPoints, int drawPoints,
+                            int ownPopularity, int otherPopularity, int clubGames);
+    bool RecordCupResult(int goalsFor, int goalsAgainst, int ownPopularity, int otherPopularity,
+                         int clubGames);
+    void ConfidenceUp();
+    bool ConfidenceDown(int clubGames);
+    bool ShouldBeSacked(int clubGames);
+
+    // Season events.
+    void AddMonthAward();
+    void AddLeagueTitle(bool topDivision);
+    void AddCupWin(uint8_t reward);
+    void AddPromotion();
+    void AddTopPlaces();
+    void AddRelegation();
+    bool AddBottomPlaces(int clubGames);
+    void AddLastPlace();
+    void AddFederationCupEntry();
+
+    // Wages in, living costs out; true for a human manager whose money has
+    // run out (game over).
+    bool WeeklyStep();
+    // Ages a season; true when he retires.
+    bool SeasonEnd();
+
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+    bool operator==(const CManager&) const = default;
+
+    CPerson m_Person;
+    std::array<CManagerHistory, 3> m_History{};
+    int32_t m_SeasonSales = 0;
+    int32_t m_SeasonPurchases = 0;
+    int32_t m_SeasonPoints = 0;
+    int32_t m_CareerPoints = 0;
+    int32_t m_ClubWins = 0;
+    int32_t m_CareerWins = 0;
+    int32_t m_Savings = 0;
+    int32_t m_PreviousSavings = 0;
+    int32_t m_LivingCosts = 0;
+    uint16_t m_ClubDraws = 0, m_CareerDraws = 0;
+    uint16_t m_ClubLosses = 0, m_CareerLosses = 0;
+    uint16_t m_ClubGoalsFor = 0, m_CareerGoalsFor = 0;
+    uint16_t m_ClubGoalsAgainst = 0, m_CareerGoalsAgainst = 0;
+    double m_Rating = 0;
+    double m_GoodMomentum = 0;
+    double m_BadMomentum = 0;
+    uint8_t m_CampaignPoints = 0, m_CampaignGoalsFor = 0, m_CampaignGoalsAgainst = 0;
+    std::array<uint8_t, 3> m_MonthAwards{};
+    std::array<uint8_t, 2> m_Titles{}, m_Promotions{}, m_Relegations{}, m_Cups{};
+    uint8_t m_SeasonWins = 0, m_SeasonDraws = 0, m_SeasonLosses = 0;
+    uint8_t m_SeasonGoalsFor = 0, m_SeasonGoalsAgainst = 0;
+    uint8_t m_BoardConfidence = 0;
+    uint8_t m_FanConfidence = 0;
+    uint8_t m_Discontent = 0;
+    uint8_t m_IsHuman = 0;
+
+private:
+    void CountGoals(int goalsFor, int goalsAgainst);
+    bool Win(double x);
+    bool Lose(double x, int clubGames);
+    bool Draw(int ownPopularity, int otherPopularity, int clubGames);
+    void Gain(double rating, double momentum);
+    bool Drop(double rating, double momentum, int clubGames);
+};
+
+class CPopularity;
+
+class CManagerList {
+public:
+    CManagerList() = default;
+    CManagerList(const CManagerList&) = delete;
+    CManagerList& operator=(const CManagerList&) = delete;
+
+    int GetSize() const { return static_cast<int>(slots_.size()); }
+    CManager* GetAt(int i) const;
+    // First empty slot, or appended.
+    int Add(std::unique_ptr<CManager> manager);
+    // Reads one manager record of "Data\\Clubs.bin" for a club; the club's
+    // manager flag is the manager's age and its popularity row sets his
+    // terms. Returns the new manager's index.
+    int32_t ReadFromClubsFile(FILE* file, int32_t club, uint8_t age, const CPopularity* popularity);
+    void RemoveAt(int index);
+    void DeleteAll() { slots_.clear(); }
+    int FindIndex(const CManager* manager) const;
+    void AddSales(int index, int amount);
+    void AddPurchases(int index, int amount);
+    void SwapClubIndexes(int a, int b);
+
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+private:
+    std::vector<std::unique_ptr<CManager>> slots_;
+};

@@ -1,7 +1,148 @@
 #pragma once
-// Players and the world's player list. The people code fills them in; the
-// world needs the list's count and element access now.
-#include "soccerclasses/owninglist.h"
+// A professional footballer: a person, his football part and his own
+// contract, transfer, loan, injury and statistics fields. Every player lives
+// in the world's player list and is known everywhere by his index there.
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
 
-class CPlayer {};
-class CPlayerList : public OwningList<CPlayer> {};
+#include "soccerclasses/person.h"
+#include "soccerclasses/soccerplayer.h"
+#include "soccerclasses/transferhistory.h"
+
+class CPlayer {
+public:
+    static constexpr uint16_t kNoPlayer = 0xFFFF;
+    static constexpr uint8_t kMatchBooked = 3;
+    static constexpr uint8_t kMatchSentOff = 6;
+
+    CPlayer() { MakeBlank(); }
+    CPlayer(const CPlayer&) = delete;
+    CPlayer& operator=(const CPlayer&) = delete;
+
+    // Person cleared, football part reset, no price, no injury, no loan,
+    // every counter 0, an empty history.
+    void MakeBlank();
+    // Football part and identity from `source`; contract and counters blank.
+    void MakeCopyOf(const CPlayer& source);
+    // The same object becomes `source`, signed on the offer's terms.
+    void ReplaceWith(const CPlayer& source, const CContractOffer& offer);
+
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+    // The fields of a players.bin record after its club index.
+    void ReadDatabase(FILE* file);
+    void WriteDatabase(FILE* file) const;
+
+    CPerson& Person() { return m_Person; }
+    const CPerson& Person() const { return m_Person; }
+    CSoccerPlayer& Football() { return m_Football; }
+    const CSoccerPlayer& Football() const { return m_Football; }
+    std::string GetName() const { return m_Person.GetName(); }
+    int GetPosition() const { return m_Football.GetPosition(); }
+    uint8_t GetAbility() const { return m_Football.GetAbility(); }
+    uint8_t GetAge() const { return m_Person.GetAge(); }
+    bool IsOnLoan() const { return m_LoanWeeks != 0; }
+    bool IsListed() const { return m_AskingPrice > -1.0; }
+    bool IsFreeAgent() const { return m_Person.GetContractYears() == 0 && m_Person.GetAge() >= 24; }
+
+    CPerson m_Person;
+    CSoccerPlayer m_Football;
+    double m_AskingPrice = -1.0;
+    double m_SigningOnDemand = -1.0;
+    double m_SparePrice = -1.0;
+    int32_t m_LoanClub = -1;
+    int32_t m_Injury = -1;
+    uint16_t m_CareerAppearances = 0;
+    uint16_t m_ClubAppearances = 0;
+    uint16_t m_CareerGoals = 0;
+    uint16_t m_ClubGoals = 0;
+    uint16_t m_ClubMotm = 0;
+    uint16_t m_ClubBookings = 0;
+    uint16_t m_ClubSendingsOff = 0;
+    uint16_t m_CareerMotm = 0;
+    uint16_t m_CareerBookings = 0;
+    uint16_t m_CareerSendingsOff = 0;
+    uint8_t m_SeasonAppearances = 0;
+    uint8_t m_SeasonClubAppearances = 0;
+    uint8_t m_LastSeasonAppearances = 0;
+    uint8_t m_SeasonStarts = 0;
+    uint8_t m_AppearanceRun = 0;
+    uint8_t m_MissedRun = 0;
+    uint8_t m_SeasonClubGoals = 0;
+    uint8_t m_SeasonGoals = 0;
+    uint8_t m_LastSeasonGoals = 0;
+    uint8_t m_SeasonKindGoals = 0;
+    uint8_t m_Kind0Tally = 0;
+    uint8_t m_KindsTally = 0;
+    uint8_t m_ScoringRun = 0;
+    uint8_t m_GoalDrought = 0;
+    uint8_t m_DisciplinePoints = 0;
+    uint8_t m_MatchStatus = 0;
+    uint8_t m_Suspension = 0;
+    uint8_t m_SeasonMotm = 0;
+    uint8_t m_SeasonBookings = 0;
+    uint8_t m_SeasonSendingsOff = 0;
+    uint8_t m_SeasonSuspensions = 0;
+    uint8_t m_WeeksListed = 0;
+    uint8_t m_LoanWeeks = 0;
+    uint8_t m_MinutesLastMatch = 0;
+    CPlayerTransferHistoryList m_TransferHistory;
+
+private:
+    void ClearCounters();
+};
+
+// The world's players by index (an empty slot holds nothing), and the
+// non-owning lists that screens and clubs fill and sort.
+class CPlayerList {
+public:
+    static constexpr int kMaxSlots = CPlayer::kNoPlayer;
+
+    // An owning list deletes its players; a local one only forgets them.
+    explicit CPlayerList(bool owning = true) : owning_(owning) {}
+    ~CPlayerList();
+    CPlayerList(const CPlayerList&) = delete;
+    CPlayerList& operator=(const CPlayerList&) = delete;
+
+    int GetSize() const { return static_cast<int>(slots_.size()); }
+    CPlayer* GetAt(int i) const;
+    void SetSize(int n);
+    int CountPlayers() const;
+
+    // The creators take the first empty slot, or append.
+    int AddNewPlayer();
+    int AddCopyOf(const CPlayer& source);
+    int Put(int index, std::unique_ptr<CPlayer> player);
+    int Add(std::unique_ptr<CPlayer> player) { return Put(-1, std::move(player)); }
+    void DeleteAt(int index);
+    void DeleteAll();
+    int FindIndex(const CPlayer* player) const;
+
+    // Local lists.
+    void Append(CPlayer* player) { slots_.push_back(player); }
+    void AddSquad(const std::vector<uint16_t>& ids, const CPlayerList& world);
+    void KeepPosition(int position);
+    void Swap(int i, int j);
+    int AveragePositionSkill() const;
+    void SortByPositionSkill();
+
+    // Every slot as a presence word and, when present, the player's record.
+    void Save(FILE* file) const;
+    // Slots saved as absent are left empty: a game loaded over a new one
+    // keeps no player that had gone from the saved game.
+    void Load(FILE* file);
+
+    // Every player whose loan club is a gets b, and the reverse.
+    void SwapLoanClubs(int a, int b);
+
+private:
+    int FirstEmpty() const;
+    template <class Key>
+    void BubbleSort(Key key, bool highestFirst);
+
+    std::vector<CPlayer*> slots_;
+    bool owning_;
+};

@@ -13,7 +13,7 @@
 #include "soccerclasses/matchplay.h"
 #include "soccerclasses/matchvars.h"
 #include "soccerclasses/popularity.h"
-#include "soccerclasses/skillmoney.h"
+#include "soccerclasses/skillmoneyvalue.h"
 #include "soccerclasses/userport.h"
 
 namespace {
@@ -84,13 +84,13 @@ CWorldData::CWorldData() {
     // The order the tables were always built in.
     m_Currencies = std::make_unique<CCurrencyList>();
     m_DivisionStrengths = std::make_unique<CDivisionStrengthList>();
-    m_Popularity = std::make_unique<CPopularityList>();
+    m_Popularity = std::make_unique<CPopularityList>(CPopularityList::kFile);
     m_Aggression = std::make_unique<CAggressionList>();
     FILE* f = OpenDataFile(kFixturesFile);
     ReadSchedules(f);
     CloseDataFile(f, kFixturesFile);
-    m_CareerPaths = std::make_unique<CSoccerPlayerCareerPathList>();
-    m_SkillMoney = std::make_unique<CSkillMoneyValueList>();
+    m_CareerPaths = std::make_unique<CSoccerPlayerCareerPathList>(CSoccerPlayerCareerPathList::kFile);
+    m_SkillMoney = std::make_unique<CSkillMoneyValueList>(CSkillMoneyValueList::kFile);
 }
 
 CWorldData::CWorldData(Empty) {
@@ -287,3 +287,14 @@ void CWorldData::FreeMatchEvent(std::unique_ptr<CMatchEvent> event) {
 
 int CWorldData::GetFixturePoolSize() const { return m_FixturePool->GetSize(); }
 int CWorldData::GetMatchEventPoolSize() const { return m_MatchEventPool->GetSize(); }
+
+std::unique_ptr<CWorldData> StartWorld() {
+    ReadCurrencyOptions();
+    try {
+        return std::make_unique<CWorldData>();
+    } catch (const DataFileError& e) {
+        ResetGameFileChannel();
+        UserMessageBoxText(e.what(), kBoxNotice, -1);
+        return nullptr;
+    }
+}

@@ -1,0 +1,130 @@
+#include "soccerclasses/clublist.h"
+
+#include <cassert>
+
+#include "platform/msgformat.h"
+#include "soccerclasses/clubfile.h"
+#include "soccerclasses/clubsdata.h"
+#include "soccerclasses/startupfile.h"
+#include "soccerclasses/globals.h"
+#include "soccerclasses/worlddata.h"
+
+void InstallClubActivation() {
+    SetClubActivationHook([](CCountry& country, bool followed) {
+        CWorldData* world = GetWorldData();
+        if (!world) return;
+        CClubList& clubs = world->GetClubList();
+        for (int i = 0; i < clubs.GetRealCount(); ++i) {
+            CClub* club = clubs.GetAt(i);
+            if (club->GetCountryIndex() != country.GetId()) continue;
+            if (followed && !club->GetAccounts()) club->ActivateCountry();
+            if (!followed) club->DeactivateCountry();
+        }
+    });
+}
+
+void CClubList::ReadDataFile() { Read(OpenDataFile(kClubsFile), kClubsFile); }
+
+void CClubList::ReadFile(const std::string& path) { Read(OpenStartupPath(path), path); }
+
+void CClubList::Read(FILE* f, const std::string& name) {
+    // A club record with its manager takes at least 58 bytes.
+    const int32_t n = LoadCount(f, 58);
+    if (GameFileDamaged()) RefuseDataFile(f, name, "club count");
+    std::vector<std::unique_ptr<CClub>> list;
+    list.reserve(static_cast<size_t>(n) + 2);
+    CWorldData* world = GetWorldData();
+    int lastDivision = -1;
+    std::vector<bool> divisionSeen(static_cast<size_t>(world->GetDivisionList().GetSize()), false);
+    for (int32_t i = 0; i < n; ++i) {
+        auto club = std::make_unique<CClub>();
+        const std::string why = club->ReadFromFile(f, i);
+        if (GameFileDamaged()) break;
+        if (!why.empty()) RefuseDataFile(f, name, platform::StrPrintf("club %d: %s", i, why.c_str()));
+        // A division's clubs stand in one block.
+        const int d = club->GetDivisionIndex();
+        if (d != lastDivision) {
+            if (divisionSeen[static_cast<size_t>(d)]) RefuseDataFile(f, name, "a club outside its division's block");
+            divisionSeen[static_cast<size_t>(d)] = true;
+            lastDivision = d;
+        }
+        list.push_back(std::move(club));
+    }
+    CloseDataFile(f, name);
+    InstallClubActivation();
+    list.push_back(std::make_unique<CClub>());
+    list.push_back(std::make_unique<CClub>());
+    clubs_ = std::move(list);
+    realCount_ = n;
+    GetWorldData()->SetClubCount(n);
+}
+
+void CClubList::AddRealClub(std::unique_ptr<CClub> club) {
+    if (clubs_.size() == static_cast<size_t>(realCount_)) {
+        clubs_.push_back(std::make_unique<CClub>());
+        clubs_.push_back(std::make_unique<CClub>());
+    }
+    clubs_.insert(clubs_.begin() + realCount_, std::move(club));
+    ++realCount_;
+    GetWorldData()->SetClubCount(realCount_);
+}
+
+void CClubList::Save(FILE* f) const {
+    for (int i = 0; i < realCount_; ++i) clubs_[static_cast<size_t>(i)]->Save(f);
+}
+
+void CClubList::Load(FILE* f) {
+    for (int i = 0; i < realCount_ && !GameFileDamaged(); ++i) clubs_[static_cast<size_t>(i)]->Load(f);
+}
+
+void CClubList::StartMidweek() {
+    // The receipts stay: the weekly accounts book both and then empty them.
+    for (int i = 0; i < realCount_; ++i)
+        if (CAccountsItemList* a = clubs_[static_cast<size_t>(i)]->GetAccounts()) a->ResetWeek();
+}
+
+CClub* CClubList::FindClubOfPlayer(uint16_t player) {
+    for (int i = 0; i < realCount_; ++i)
+        if (clubs_[static_cast<size_t>(i)]->FindSlotOfPlayer(player) >= 0) return clubs_[static_cast<size_t>(i)].get();
+    return nullptr;
+}
+
+int CClubList::GetIndex(const CClub* club) const {
+    for (int i = 0; i < GetSize(); ++i)
+        if (clubs_[static_cast<size_t>(i)].get() == club) return i;
+    return -1;
+}
+
+int CClubList::FindByName(const std::string& name) const {
+    if (name.empty()) return 65535;
+    for (int i = 0; i < realCount_; ++i)
+        if (clubs_[static_cast<size_t>(i)]->GetName() == name) return i;
+    return 65535;
+}
+
+void CClubList::SwapSlots(int a, int b) {
+    if (a == b || a < 0 || b < 0 || a >= GetSize() || b >= GetSize()) return;
+    std::swap(clubs_[static_cast<size_t>(a)], clubs_[static_cast<size_t>(b)]);
+}
+
+void CClubList::SwapTablePositions(int a, int b) {
+    std::swap(GetAt(a)->LeagueRow().m_Position, GetAt(b)->LeagueRow().m_Position);
+}
+
+void CClubList::SortByTable() {
+    auto worse = [](CClub& x, CClub& y) {  // is x worse than y
+        return y.LeagueRow().RanksAbove(x.LeagueRow());
+    };
+    for (size_t i = 1; i < clubs_.size(); ++i)
+        for (size_t j = i; j > 0 && worse(*clubs_[j - 1], *clubs_[j]); --j) std::swap(clubs_[j - 1], clubs_[j]);
+    for (size_t i = 0; i < clubs_.size(); ++i) clubs_[i]->LeagueRow().m_Position = static_cast<uint8_t>(i);
+}
+
+void CClubList::ArrangeFriendly(int homeSlot, int awaySlot, int home, int away) {
+    CClub* a = GetAt(home);
+    CClub* b = GetAt(away);
+    if (!a || !b || a->GetFriendlyOpponent(homeSlot) != kEmptySlot || b->GetFriendlyOpponent(awaySlot) != kEmptySlot)
+        return;
+    a->SetFriendly(homeSlot, static_cast<uint32_t>(away), 0);
+    b->SetFriendly(awaySlot, static_cast<uint32_t>(home), 1);
+}

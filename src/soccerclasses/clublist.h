@@ -1,0 +1,54 @@
+#pragma once
+// The world's clubs: the real ones of "Data\\Clubs.bin", then two blank
+// clubs into which a non-league cup opponent is copied.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "soccerclasses/club.h"
+
+class CClubList {
+public:
+    CClubList() = default;
+
+    // Reads "Data\\Clubs.bin"; a missing or damaged file, or one that breaks
+    // the rules of the file, throws DataFileError.
+    void ReadDataFile();
+    void ReadFile(const std::string& path);
+
+    int GetSize() const { return static_cast<int>(clubs_.size()); }
+    // The number of real clubs (the blank ones follow them).
+    int GetRealCount() const { return realCount_; }
+    CClub* GetAt(int i) { return i >= 0 && i < GetSize() ? clubs_[static_cast<size_t>(i)].get() : nullptr; }
+    const CClub* GetAt(int i) const { return i >= 0 && i < GetSize() ? clubs_[static_cast<size_t>(i)].get() : nullptr; }
+    // Appends a real club in front of the blank ones (tests and tools).
+    void AddRealClub(std::unique_ptr<CClub> club);
+
+    void Save(FILE* f) const;
+    void Load(FILE* f);
+
+    void StartMidweek();
+    CClub* FindClubOfPlayer(uint16_t player);
+    int GetIndex(const CClub* club) const;
+    // 65535 when no club bears the name.
+    int FindByName(const std::string& name) const;
+    void SwapSlots(int a, int b);
+    void SwapTablePositions(int a, int b);
+    // Sorts the clubs of one division into league order.
+    void SortByTable();
+    void ArrangeFriendly(int homeSlot, int awaySlot, int home, int away);
+
+private:
+    void Read(FILE* f, const std::string& name);
+    std::vector<std::unique_ptr<CClub>> clubs_;
+    int realCount_ = 0;
+};
+
+// Lets the countries give their clubs, or take away, the records of a
+// followed country when their follow level changes.
+void InstallClubActivation();
+
+inline constexpr const char* kClubsFile = "Data\\Clubs.bin";

@@ -1,0 +1,12 @@
+#pragma once
+// The three start-up tables that people's figures come from. The world owns
+// them and installs them here when it is built; tests install their own.
+#include "soccerclasses/careerpath.h"
+#include "soccerclasses/popularity.h"
+#include "soccerclasses/skillmoneyvalue.h"
+
+void InstallPeopleTables(const CSoccerPlayerCareerPathList* paths, const CSkillMoneyValueList* money,
+                         const CPopularityList* popularity);
+const CSoccerPlayerCareerPathList& CareerPathTable();
+const CSkillMoneyValueList& SkillMoneyTable();
+const CPopularityList& PopularityTable();

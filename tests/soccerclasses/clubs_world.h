@@ -1,0 +1,41 @@
+#pragma once
+// A small world for the club tests: country 1 followed in detail, country 2
+// played by results only, one division each, four popularity rows and
+// three stadiums; installed as the world for the test's lifetime.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "soccerclasses/club.h"
+#include "soccerclasses/clubsdata.h"
+#include "soccerclasses/careerpath.h"
+#include "soccerclasses/skillmoneyvalue.h"
+#include "soccerclasses/worlddata.h"
+
+namespace clubtest {
+
+class ClubWorld : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A club record for division d (0 followed, 1 results only).
+    static ClubFileRecord Record(const std::string& name, int division, uint8_t popularity = 1);
+    // Writes the records as Clubs.bin in the test folder and returns its path.
+    std::string WriteClubs(const std::vector<ClubFileRecord>& clubs);
+    // Makes a player of the position with a weekly wage and returns his index.
+    uint16_t AddPlayer(int position, double wage = 100.0);
+    void SetAbility(uint16_t id, int ability);
+    void Injure(uint16_t id);
+    void Heal(uint16_t id);
+    // Makes the club's manager human.
+    void MakeHuman(CClub& club);
+
+    CWorldData world{CWorldData::Empty{}};
+    std::unique_ptr<CSoccerPlayerCareerPathList> paths;
+    std::unique_ptr<CSkillMoneyValueList> money;
+};
+
+}  // namespace clubtest
