@@ -5,10 +5,8 @@
 #include "platform/files.h"
 #include "platform/trace.h"
 
-uint8_t g_bSfx = 1;
-uint8_t g_bAmbient = 1;
+// g_bSfx, g_bAmbient and g_bFade are the view's options (view.cpp).
 uint8_t g_bMusicon = 1;
-uint8_t g_bFade = 1;
 
 namespace {
 

@@ -20,9 +20,9 @@ std::string GetMenuPicturePath(unsigned commandId);
 
 // Index = weather: "", "dry\\", "rain\\", "snow\\".
 extern const char* const kWeatherFolders[4];
-// Index = archive number.
+// Index = archive number (the same order as the archive core's kArchiveNames).
 inline constexpr int kArchiveCount = 18;
-extern const char* const kArchiveNames[kArchiveCount];
+extern const char* const kWorldArchiveNames[kArchiveCount];
 
 // The new-game set-up's shared values: ten texts (the second and third "-"),
 // a date, a name and a word list.

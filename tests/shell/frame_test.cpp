@@ -7,6 +7,8 @@
 #include "platform/window/services.h"
 #include "platform/window/ui.h"
 #include "shell/aboutbox.h"
+#include "shell/archive_bitmap.h"
+#include "shell/screen.h"
 #include "shell/brixholmapp.h"
 #include "shell/helpcontext.h"
 #include "shell/mainframe.h"
@@ -144,14 +146,21 @@ TEST_F(ShellTest, FrameGeometryAndLimits) {
     EXPECT_EQ(backend->Title(), "Vantorel 2000");
 }
 
-TEST_F(ShellTest, ViewPaintsBlackAndTheDividersOutsideFullPage) {
+TEST_F(ShellTest, ViewShowsTheTitlePageAndTheDividersOutsideFullPage) {
     ASSERT_TRUE(Open());
     Drain();
+    Drain();  // the page made by the view's first paint paints in the next round
     const auto& shot = backend->LastFrame();
-    // The view's client starts 2 px in (the sunken edge).
-    EXPECT_EQ(shot.Get(2 + 600, 2 + 300), 0u);
-    EXPECT_EQ(shot.Get(2 + 10, 2 + 77), 0u);
+    ASSERT_NE(app->GetView()->GetPage(), nullptr);
+    EXPECT_EQ(g_nScreenId, 115);
+    auto title = LoadArchivedSurface("gfx\\backgrounds\\titlescreen.bmp");
+    ASSERT_TRUE(title.has_value());
+    // The view's client starts 2 px in (the sunken edge); the page covers it.
+    for (platform::gfx::Point p : {platform::gfx::Point{600, 300}, {10, 77}, {400, 20}, {787, 549}})
+        EXPECT_EQ(shot.Get(2 + p.x, 2 + p.y), title->Get(p.x, p.y)) << p.x << "," << p.y;
     EXPECT_TRUE(app->GetView()->SetupDone());
+    // Without the page, the view's own drawing shows.
+    app->GetView()->GetPage()->Window::Show(false);
     app->GetView()->SetFullPage(0);
     Drain();
     const auto& after = backend->LastFrame();
@@ -163,6 +172,7 @@ TEST_F(ShellTest, ViewPaintsBlackAndTheDividersOutsideFullPage) {
     EXPECT_EQ(after.Get(2 + 10, 2 + 76), MakePixel(255, 255, 255));
     EXPECT_EQ(after.Get(2 + 10, 2 + 77), MakePixel(192, 192, 192));
     EXPECT_EQ(after.Get(2 + 10, 2 + 79), MakePixel(128, 128, 128));
+    EXPECT_EQ(after.Get(2 + 300, 2 + 300), 0u);
 }
 
 TEST_F(ShellTest, StatusBarPanes) {

@@ -34,8 +34,8 @@ TEST(StaticTables, MenuPicturesAndNames) {
     for (const auto& m : kMenuPictures) ids.insert(m.commandId);
     EXPECT_EQ(ids.size(), 81u) << "every command once";
     EXPECT_STREQ(kWeatherFolders[2], "rain\\");
-    EXPECT_STREQ(kArchiveNames[0], "animation");
-    EXPECT_STREQ(kArchiveNames[17], "stadium");
+    EXPECT_STREQ(kWorldArchiveNames[0], "animation");
+    EXPECT_STREQ(kWorldArchiveNames[17], "stadium");
     EXPECT_EQ(GetSetUpState().texts[1], "-");
     EXPECT_EQ(GetSetUpState().texts[3], "");
     EXPECT_TRUE(GetSetUpState().date.IsUnset());
