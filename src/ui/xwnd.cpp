@@ -360,7 +360,8 @@ void CXWnd::OnLButtonUp(uint32_t, Point pt) {
                     if (item >= 35 || row >= 35) Fault("a dragged item or row is out of range");
                     info.itemAndRow = (item & 0xFFFF) | ((row & 0xFFFF) << 16);
                 }
-            } else if (info.target) {
+            } else {
+                // Lists answer rows; other targets take the source's item alone.
                 info.itemAndRow = static_cast<uint32_t>(source->Send(kMsgDraggedItem));
             }
             m_nDragSourceId = -1;
