@@ -58,10 +58,15 @@ protected:
         }
     }
     // Runs the loop for `ms` of virtual time (scripted input included).
+    // A ticking timer keeps the headless clock moving while nothing else is due.
     void RunFor(uint64_t ms) {
         backend->SetEndWhenScriptDone(false);
-        backend->SetTimeLimit(backend->NowMs() + ms);
-        Ui::Get().Run();
+        Ui& ui = Ui::Get();
+        const uint64_t end = ui.NowMs() + ms;
+        const uint32_t tick = ui.StartPeriodicTimer(5, [] {});
+        while (ui.NowMs() < end && ui.PumpOne()) {
+        }
+        ui.StopPeriodicTimer(tick);
         Drain();
     }
     // Sample `slot` was played since the last call.
@@ -76,7 +81,7 @@ protected:
         return backend->LastFrame();
     }
     // The frame's pixel at a point of the page.
-    uint32_t At(int x, int y) { return Frame().Get(x, y); }
+    uint32_t At(int x, int y) { return Ui::Get().MainPicture()->Get(x, y); }
     uint32_t Back(int x, int y) { return page->GetBackBuffer().Get(x, y); }
     // Pictures for people to look at; never the check.
     void Save(const std::string& name) {
