@@ -15,6 +15,7 @@
 #include "shell/screenmanager.h"
 #include "shell/timer.h"
 #include "shell/view.h"
+#include "ui/usermessagebox.h"
 #include "soccerclasses/worlddata.h"
 
 using namespace platform::win;
@@ -239,20 +240,40 @@ TEST_F(ShellTest, F1AsksThePageForItsHelpContext) {
     EXPECT_EQ(HelpRequests().back(), 6521u);
 }
 
-TEST_F(ShellTest, QuitQuestionOutcomes) {
+TEST_F(ShellTest, QuitQuestionIsTheGamesBoxAndItsAnswerDecides) {
+    // By the "Yes" or "No" button, or by Enter (Yes) and Escape (No).
     struct Case {
-        int answer;
+        const char* how;
         bool closes;
     };
-    for (const Case& c : {Case{IDNO, false}, Case{IDYES, true}, Case{IDCANCEL, true}}) {
-        SCOPED_TRACE(c.answer);
+    for (const Case& c : {Case{"No", false}, Case{"Yes", true}, Case{"Escape", false}, Case{"Enter", true}}) {
+        SCOPED_TRACE(c.how);
         ASSERT_TRUE(Open());
-        backend->QueueAnswer(c.answer);
+        std::string seen;
+        std::vector<std::string> labels;
+        backend->OnModalShown([&] {
+            auto* box = dynamic_cast<CYesNoUserMessageBoxDlg*>(Ui::Get().GetActiveWindow());
+            if (!box) return;
+            seen = box->ShownText();
+            labels = box->GetButtonLabels();
+            const std::string how = c.how;
+            if (how == "Escape" || how == "Enter") {
+                backend->Key(how == "Escape" ? VK_ESCAPE : VK_RETURN);
+                return;
+            }
+            const Rect r = box->GetButtonRects()[how == "Yes" ? 0 : 1];
+            Point p = box->ClientToScreen(Point{r.left + 20, r.top + 10});
+            backend->Click(app->GetMainFrame()->ScreenToClient(p));
+        });
         backend->Close(10);
+        if (!c.closes) {
+            backend->Pause(500);
+            backend->SetEndWhenScriptDone(true);
+        }
         int code = Ui::Get().Run();
-        ASSERT_EQ(backend->Boxes().size(), 1u);
-        EXPECT_EQ(backend->Boxes()[0].text, "Are you sure you wish to quit this game?");
-        EXPECT_EQ(backend->Boxes()[0].type & MB_TYPEMASK, MB_YESNO);
+        EXPECT_EQ(seen, "Are you sure you wish to quit this game?");
+        EXPECT_EQ(labels, (std::vector<std::string>{"Yes", "No"}));
+        EXPECT_TRUE(backend->Boxes().empty());  // not the system's box
         EXPECT_EQ(app->GetMainFrame()->IsAlive(), !c.closes);
         EXPECT_EQ(code, 0);
         app.reset();
