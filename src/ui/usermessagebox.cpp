@@ -50,7 +50,7 @@ void DrawLabel(Canvas& dc, const platform::gfx::FontRef& f, const std::string& t
 }  // namespace
 
 CUserMessageBoxDlg::CUserMessageBoxDlg(std::string text) : m_strText(std::move(text)) {
-    m_bHadBusyCursor = Ui::Get().Started() && Ui::Get().CurrentCursor() == 1;
+    m_bHadBusyCursor = Ui::Get().Started() && (Ui::Get().CurrentCursor() == 1 || Ui::Get().WaitCursorShown());
 }
 
 CUserMessageBoxDlg::~CUserMessageBoxDlg() {
