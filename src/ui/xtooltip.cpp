@@ -40,7 +40,13 @@ void CXToolTip::Show(int x, int y, const std::string& text) {
         m_Rect = r;
         Move(r, true);
     }
-    if (!IsShownFlag()) Window::Show(true);
+    if (!IsShownFlag()) {
+        // Shown without taking the activation from the window it helps.
+        Ui& ui = Ui::Get();
+        Window* active = ui.GetActiveWindow();
+        Window::Show(true);
+        if (active && active->IsAlive() && ui.GetActiveWindow() != active) ui.SetActiveWindow(active);
+    }
 }
 
 void CXToolTip::Hide() {

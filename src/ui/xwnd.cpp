@@ -9,6 +9,7 @@
 #include "ui/cursors.h"
 #include "ui/flyingwindow.h"
 #include "ui/xmenu.h"
+#include "ui/xtooltip.h"
 
 using namespace platform::win;
 using namespace ui;
@@ -25,7 +26,11 @@ Window* MainWindow() { return Ui::Get().MainWindow(); }
 bool ForegroundIsOurs(Window* dragImage) {
     Window* fg = Ui::Get().GetForegroundWindow();
     if (!fg) return false;
-    return fg == MainWindow() || (dragImage && fg == dragImage) || fg->TopLevel() == MainWindow();
+    if (dragImage && fg == dragImage) return true;
+    // The main window, or a pop-up it owns (a tip, the drag image).
+    for (Window* w = fg; w; w = w->Owner())
+        if (w->TopLevel() == MainWindow()) return true;
+    return false;
 }
 
 }  // namespace
@@ -50,7 +55,51 @@ bool CHotSpot::AddAcceptedSource(const Window* source) {
 
 CXWnd::CXWnd() { SetClassStyle(CS_DBLCLKS); }
 
-CXWnd::~CXWnd() = default;
+CXWnd::~CXWnd() { HideToolTip(); }
+
+CXToolTip* CXWnd::GetShownToolTip() const {
+    return m_pToolTip && m_pToolTip->IsAlive() && m_pToolTip->IsShownFlag() ? m_pToolTip.get() : nullptr;
+}
+
+void CXWnd::HideToolTip() {
+    if (m_nToolTipTimer && Ui::Get().Started()) Ui::Get().StopPeriodicTimer(m_nToolTipTimer);
+    m_nToolTipTimer = 0;
+    m_nToolTipPending = -1;
+    m_nToolTipShown = -1;
+    if (m_pToolTip && m_pToolTip->IsAlive()) m_pToolTip->Hide();
+}
+
+// A tip shows once the pointer has rested on a tip spot for the delay; it
+// goes as soon as the pointer leaves the spot.
+void CXWnd::TrackToolTip(Point pt) {
+    if (!m_bToolTips) return;
+    Rect r;
+    const int i = ToolHitTest(pt, &r);
+    if (i < 0) {
+        HideToolTip();
+        return;
+    }
+    if (i == m_nToolTipPending || (GetShownToolTip() && i == m_nToolTipShown)) return;
+    HideToolTip();
+    m_nToolTipPending = i;
+    const WindowHandle self = Handle();
+    m_nToolTipTimer = Ui::Get().StartPeriodicTimer(kToolTipDelayMs, [this, self, i] {
+        if (!Ui::Get().FromHandle(self)) return;
+        if (m_nToolTipTimer) Ui::Get().StopPeriodicTimer(m_nToolTipTimer);
+        m_nToolTipTimer = 0;
+        m_nToolTipPending = -1;
+        Point now = ScreenToClient(Ui::Get().CursorPos());
+        if (HotSpotFromPoint(&now) != i) return;
+        std::string text;
+        if (!GetToolTipText(i, text) || text.empty()) return;
+        if (text.size() > 79) text.resize(79);  // the notification's 80-character buffer
+        if (!m_pToolTip) m_pToolTip = std::make_unique<CXToolTip>();
+        if (!m_pToolTip->IsAlive() && !m_pToolTip->Create(this)) return;
+        const Point at = Ui::Get().CursorPos();
+        m_pToolTip->Show(at.x, at.y, text);
+        m_nToolTipShown = i;
+    });
+}
 
 bool CXWnd::CreateChild(const Rect& rect, Window* parent) { return Create(parent, rect, WS_CHILD | WS_VISIBLE, 1); }
 
@@ -58,11 +107,13 @@ int CXWnd::AddHotSpot(const Rect& rect, uint32_t flags, uint32_t id) {
     int found = FindHotSpot(rect, id);
     if (found >= 0) {
         m_HotSpots[found]->m_dwFlags |= flags;
+        if (flags & kSpotToolTip) m_bToolTips = 1;
         return found;
     }
     for (int i = 0; i < kMaxHotSpots; ++i)
         if (!m_HotSpots[i]) {
             m_HotSpots[i] = std::make_unique<CHotSpot>(rect, flags, id);
+            if (flags & kSpotToolTip) m_bToolTips = 1;
             return i;
         }
     return -1;
@@ -255,6 +306,7 @@ void CXWnd::OnMouseMove(uint32_t, Point pt) {
     }
 
     int i = HotSpotFromPoint(&pt);
+    if (!m_bDragging) TrackToolTip(pt);
     if (!m_bDragging) {
         if (i >= 0) {
             const uint32_t f = m_HotSpots[i]->m_dwFlags;
@@ -415,4 +467,8 @@ void CXWnd::OnActivateApp(bool active) {
     if (active) g_bFocusRequest = 1;
 }
 
-void CXWnd::OnDestroy() { EndDrag(); }
+void CXWnd::OnDestroy() {
+    EndDrag();
+    HideToolTip();
+    if (m_pToolTip && m_pToolTip->IsAlive()) m_pToolTip->Destroy();
+}

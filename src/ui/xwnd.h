@@ -14,6 +14,7 @@
 
 class CFlyingWindow;
 class CXMenu;
+class CXToolTip;
 
 class CHotSpot {
 public:
@@ -105,6 +106,10 @@ public:
     // The tool under a point for the tool-tip window: the spot's index, or -1.
     int ToolHitTest(platform::win::Point pt, platform::win::Rect* toolRect);
 
+    // The hot-spot tool tip shown now, or null.
+    CXToolTip* GetShownToolTip() const;
+    static constexpr uint32_t kToolTipDelayMs = 500;
+
     // The layer's cursor id of a cursor state (0 the arrow).
     static int CursorOf(int state);
 
@@ -124,6 +129,8 @@ protected:
 
 private:
     void EndDrag();
+    void TrackToolTip(platform::win::Point pt);
+    void HideToolTip();
     void FlyBack();
 
     std::array<std::unique_ptr<CHotSpot>, kMaxHotSpots> m_HotSpots;
@@ -137,4 +144,9 @@ private:
     platform::win::Point m_PressPoint;
     int m_nHoverIndex = -1;
     int m_nCursorState = 0;
+    uint8_t m_bToolTips = 0;
+    std::unique_ptr<CXToolTip> m_pToolTip;
+    uint32_t m_nToolTipTimer = 0;
+    int m_nToolTipPending = -1;
+    int m_nToolTipShown = -1;
 };

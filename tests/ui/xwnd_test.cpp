@@ -7,6 +7,7 @@
 #include "ui/cursors.h"
 #include "ui/flyingwindow.h"
 #include "ui/xmenu.h"
+#include "ui/xtooltip.h"
 #include "ui/xwnd.h"
 
 using namespace platform::win;
@@ -194,6 +195,27 @@ TEST_F(XWndTest, ToolTipHitTestNeedsTheFlag) {
     std::string text;
     EXPECT_TRUE(spy->GetToolTipText(spy->GetToolTipIndex(), text));
     EXPECT_EQ(text, "spot 0");
+}
+
+TEST_F(XWndTest, HotSpotToolTipAppearsAfterTheDelayAndGoesWhenLeft) {
+    spy->AddHotSpot({100, 100, 200, 150}, kSpotToolTip, 1);
+    spy->AddHotSpot({300, 100, 400, 150}, kSpotToolTip, 2);
+    backend->MoveTo({120, 120});
+    RunFor(CXWnd::kToolTipDelayMs / 2);
+    EXPECT_EQ(spy->GetShownToolTip(), nullptr);  // not yet
+    RunFor(CXWnd::kToolTipDelayMs);
+    ASSERT_NE(spy->GetShownToolTip(), nullptr);
+    EXPECT_EQ(spy->GetShownToolTip()->GetText(), "spot 0");
+    Save("hot_spot_tool_tip");
+    backend->MoveTo({320, 120});
+    RunFor(50);
+    EXPECT_EQ(spy->GetShownToolTip(), nullptr);  // left: hidden, the next one waits
+    RunFor(CXWnd::kToolTipDelayMs + 50);
+    ASSERT_NE(spy->GetShownToolTip(), nullptr);
+    EXPECT_EQ(spy->GetShownToolTip()->GetText(), "spot 1");
+    backend->MoveTo({600, 400});
+    RunFor(50);
+    EXPECT_EQ(spy->GetShownToolTip(), nullptr);
 }
 
 class DragTest : public XWndTest {

@@ -136,8 +136,8 @@ Bitmap8 BoxBackground(bool withPicture) {
             s.Row(y)[x] = p;
         }
     if (withPicture) {
-        // The trophy or face sits at (57, 76); its frame surrounds that place.
-        const Rect f{44, 62, 178, 230};
+        // The face sits at (50, 58) and a trophy at (57, 76); the frame holds both.
+        const Rect f{42, 50, 128, 150};
         for (int y = f.top; y < f.bottom; ++y)
             for (int x = f.left; x < f.right; ++x) {
                 Pixel& p = s.Row(y)[x];
