@@ -238,8 +238,19 @@ void CXMenu::DrawItem(Canvas& dc, uint32_t id, const Rect& r, bool drawEntire, b
     }
 }
 
+namespace {
+const CXMenu* g_pTracking = nullptr;
+}
+
+const CXMenu* CXMenu::Tracking() { return g_pTracking; }
+
 uint32_t CXMenu::Track(Point screenPt, Window* owner) {
     if (!owner || m_nItemCount == 0) return 0;
+    struct Mark {
+        const CXMenu* before;
+        explicit Mark(const CXMenu* m) : before(g_pTracking) { g_pTracking = m; }
+        ~Mark() { g_pTracking = before; }
+    } mark(this);
     Ui& ui = Ui::Get();
     // The width the texts need, before the first drawing.
     auto font = Font();

@@ -55,6 +55,8 @@ public:
     // the menu is dismissed; the chosen command goes to `owner` as
     // WM_COMMAND and is returned (0 when none).
     uint32_t Track(platform::win::Point screenPt, platform::win::Window* owner);
+    // The menu being tracked now, or null.
+    static const CXMenu* Tracking();
 
 private:
     platform::gfx::FontRef Font();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "page_fixture.h"
+#include "shell/screenmanager.h"
 #include "soccerclasses/worlddata.h"
 #include "ui/cursors.h"
 #include "ui/flyingwindow.h"
@@ -32,6 +33,11 @@ public:
     void OnHotSpotPressed(int i) override { log.push_back("pressed " + std::to_string(i)); }
     void OnHotSpotClick(int i) override { log.push_back("click " + std::to_string(i)); }
     void OnDrop(const DropInfo* info) override { drops.push_back(*info); }
+    uint64_t releasedAt = 0;
+    void OnLButtonUp(uint32_t f, Point p) override {
+        releasedAt = Ui::Get().NowMs();
+        CScreen::OnLButtonUp(f, p);
+    }
     bool GetToolTipText(int i, std::string& text) override {
         text = "spot " + std::to_string(i);
         return true;
@@ -68,7 +74,13 @@ protected:
     void OnLButtonDown(uint32_t f, Point p) override {
         Parent()->Send(WM_LBUTTONDOWN, f, MakePointParam(Parent()->ScreenToClient(ClientToScreen(p))));
     }
-    void OnLButtonUp(uint32_t, Point) override { ++upsSeen; }
+    void OnLButtonUp(uint32_t, Point) override {
+        ++upsSeen;
+        upAt = Ui::Get().NowMs();
+    }
+
+public:
+    uint64_t upAt = 0;
     void OnPaint(const PaintContext& pc) override { pc.Fill(ClientRect(), 0x00C80000); }
 };
 
@@ -159,7 +171,14 @@ TEST_F(XWndTest, RightClickShowsTheSubMenuAndItsCommandArrives) {
     spy->SetMenuIndex(2);
     const MenuResourceSub* sub = GetSubMenu(2);
     ASSERT_NE(sub, nullptr);
+    g_nScreenId = 4;  // a squad page: the squad colour
+    std::vector<bool> greyed;
+    platform::gfx::ColourRef colour = 0;
     backend->OnModalShown([&] {
+        const CXMenu* m = CXMenu::Tracking();
+        ASSERT_NE(m, nullptr);
+        colour = m->GetColour();
+        for (int i = 0; i < m->GetItemCount(); ++i) greyed.push_back(m->IsItemDisabled(i));
         // The menu is the newest top-level window; pick its first item.
         Window* menu = Ui::Get().TopLevels().back();
         Point first = menu->ClientToScreen(Point{20, 2 + 12});
@@ -171,6 +190,31 @@ TEST_F(XWndTest, RightClickShowsTheSubMenuAndItsCommandArrives) {
     ASSERT_EQ(spy->commands.size(), 1u);
     EXPECT_EQ(spy->commands[0], sub->items[0].id);
     EXPECT_EQ(spy->commands[0], 32795u);
+    EXPECT_EQ(colour, MenuColourFor(2, 4));  // a fixed index keeps its own colour
+    EXPECT_EQ(greyed, std::vector<bool>(5, false));
+}
+
+TEST_F(XWndTest, ClubCommandsAreGreyWithoutAClubAndCannotBeChosen) {
+    CWorldData world;
+    ScopedWorld scope(&world);
+    spy->SetMenuIndex(3);  // the squad commands all need a club
+    g_nScreenId = 4;
+    std::vector<bool> greyed;
+    backend->OnModalShown([&] {
+        const CXMenu* m = CXMenu::Tracking();
+        ASSERT_NE(m, nullptr);
+        for (int i = 0; i < m->GetItemCount(); ++i) greyed.push_back(m->IsItemDisabled(i));
+        // A greyed item cannot be chosen: clicking it leaves the menu open.
+        Window* menu = Ui::Get().TopLevels().back();
+        backend->Click(menu->ClientToScreen(Point{20, 14}), MouseButton::Left, 10);
+        backend->Key(VK_ESCAPE, 30);
+    });
+    backend->Click({300, 300}, MouseButton::Right);
+    RunFor(500);
+    EXPECT_EQ(greyed, std::vector<bool>(6, true));
+    EXPECT_TRUE(spy->commands.empty());
+    EXPECT_TRUE(Played(14));  // the right-button sound
+    EXPECT_EQ(MenuColourFor(0, 4), platform::gfx::RGB(158, 140, 208));
 }
 
 TEST_F(XWndTest, MenuIndexMinusTwoOverNoSpotShowsNothing) {
@@ -250,12 +294,13 @@ TEST_F(DragTest, RefusedDropFliesBackAndStillReleasesTheSource) {
     backend->Press({110, 310});
     for (int x = 120; x <= 450; x += 30) backend->MoveTo({x, 320}, 10);
     backend->Release({450, 320}, MouseButton::Left, 10);
-    backend->SetEndWhenScriptDone(false);
-    backend->SetTimeLimit(backend->NowMs() + 200);
-    Ui::Get().Run();
     RunFor(2000);
     EXPECT_TRUE(spy->drops.empty());
     EXPECT_EQ(source.upsSeen, 1);
+    // The image flew home in about 600 ms of the clock.
+    const uint64_t flight = source.upAt - spy->releasedAt;
+    EXPECT_GE(flight, 500u);
+    EXPECT_LE(flight, 700u);
     EXPECT_FALSE(spy->IsDragging());
 }
 
