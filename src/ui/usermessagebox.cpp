@@ -342,7 +342,7 @@ int ShowUserMessageBox(const MessageBoxRequest& r) {
         if (labels[1].empty()) labels[1] = platform::LoadString(486);
         box = std::make_unique<CYesNoUserMessageBoxDlg>(r.text, std::move(labels));
     } else if (kind == 5 && r.stringId != 0) {
-        box = std::make_unique<CHelpUserMessageBoxDlg>(r.stringId, 1);
+        box = std::make_unique<CHelpUserMessageBoxDlg>(r.stringId, r.helpCount);
     } else {
         box = std::make_unique<COkayUserMessageBoxDlg>(r.text);
     }
