@@ -1,5 +1,7 @@
 #include "shell/shellport.h"
 
+#include "ui/usermessagebox.h"
+
 #include "platform/stringtable.h"
 #include "platform/window/messages.h"
 #include "platform/window/services.h"
@@ -15,15 +17,8 @@ public:
     CMainFrame* frame = nullptr;
     CBrixholmView* view = nullptr;
 
-    int ShowMessageBox(const MessageBoxRequest& r) override {
-        using namespace platform::win;
-        uint32_t kind = MB_OK;
-        const unsigned buttons = r.type & 0xF;
-        if (buttons == 4 || r.buttons.size() == 2) kind = MB_YESNO;
-        else if (buttons == 3 || r.buttons.size() >= 3) kind = MB_YESNOCANCEL;
-        if ((r.type & 0xF0) == 0x30) kind |= MB_ICONWARNING;
-        return PlainMessageBox(r.text, platform::LoadString(843), kind);
-    }
+    // The game's own boxes answer the model's questions.
+    int ShowMessageBox(const MessageBoxRequest& r) override { return ShowUserMessageBox(r); }
     // Pages that answer the model come with the screen framework.
     int RunScreenModal(int, void*, intptr_t, intptr_t, intptr_t) override { return 0; }
     void ShowProgress(int, const std::string&, int, int) override {}

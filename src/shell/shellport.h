@@ -1,7 +1,7 @@
 #pragma once
 // The running program's side of the model's user port: message boxes,
-// status-bar refreshes and the screen id. Until the widget toolkit installs
-// the game's own boxes, questions go to the plain system message box.
+// status-bar refreshes and the screen id. Questions go to the game's own
+// message boxes.
 class CMainFrame;
 class CBrixholmView;
 

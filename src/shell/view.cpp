@@ -1,5 +1,8 @@
 #include "shell/view.h"
 
+#include "shell/screen.h"
+#include "shell/screenmanager.h"
+
 #include "platform/profile.h"
 #include "platform/trace.h"
 #include "platform/window/statusbar.h"
@@ -97,8 +100,16 @@ bool CBrixholmView::OnCmdMsg(uint32_t id, uint32_t) {
 
 void CBrixholmView::Setup() {
     ReadOptions();
-    // The tool bar, the tree, the screen manager and the title page come
-    // with the widget toolkit and the screen framework.
+    // The tool bar, the tree and the screen manager come with the screen
+    // framework; until the title page exists a plain page shows its picture.
+    g_nScreenId = 115;
+    m_pPage = std::make_unique<CScreen>();
+    m_pPage->SetBackground("gfx\\backgrounds\\titlescreen.bmp");
+    if (m_pPage->Create(this)) {
+        m_pPage->Show();
+        m_pPage->Enable();
+        m_pPage->Invalidate();
+    }
     m_bSetupDone = 1;
     if (Ui::Get().GetFocus() != this) {
         Ui::Get().SetFocus(this);

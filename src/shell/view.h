@@ -27,6 +27,7 @@ void EndDirectDraw();
 void ReadOptions();
 
 class CMainFrame;
+class CScreen;
 
 class CBrixholmView : public platform::win::Window, public platform::win::CommandTarget {
 public:
@@ -56,6 +57,9 @@ protected:
 private:
     void Setup();
 
+public:
+    CScreen* GetPage() const { return m_pPage.get(); }
+
     int m_nModalResult = -1;
     uint8_t m_bModalBusy = 0;
     uint8_t m_bTreeOnLeft = 0;
@@ -63,4 +67,6 @@ private:
     uint8_t m_bSetupStarted = 0;
     uint8_t m_bFullPage = 1;
     CMainFrame* m_pFrame = nullptr;
+    // The page shown until the screen manager takes over the page area.
+    std::unique_ptr<CScreen> m_pPage;
 };

@@ -67,8 +67,9 @@ int UserMessageBoxText(const std::string& text, unsigned type, int picture) {
 }
 
 int UserMessageBoxEx(unsigned stringId, unsigned type, int, const std::string& button1, const std::string& button2,
-                     const std::string& button3, int picture, int, int trophy, int leagueTrophyFlag) {
+                     const std::string& button3, int picture, int helpCount, int trophy, int leagueTrophyFlag) {
     MessageBoxRequest r;
+    r.helpCount = helpCount;
     r.stringId = stringId;
     r.text = platform::LoadString(stringId);
     r.type = type;

@@ -26,6 +26,7 @@ struct MessageBoxRequest {
     std::vector<std::string> buttons;  // labelled buttons of the Ex boxes
     int trophy = -1;
     int leagueTrophyFlag = 1;
+    int helpCount = 1;  // the help box's entries from stringId on (type 5 with an id)
 };
 
 // What the first button of a box of `type` answers.

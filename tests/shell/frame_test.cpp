@@ -9,6 +9,8 @@
 #include "platform/window/services.h"
 #include "platform/window/ui.h"
 #include "shell/aboutbox.h"
+#include "shell/archive_bitmap.h"
+#include "shell/screen.h"
 #include "shell/brixholmapp.h"
 #include "shell/helpcontext.h"
 #include "shell/helpwindow.h"
@@ -16,6 +18,7 @@
 #include "shell/screenmanager.h"
 #include "shell/timer.h"
 #include "shell/view.h"
+#include "ui/usermessagebox.h"
 #include "soccerclasses/worlddata.h"
 #include "support/test_env.h"
 
@@ -177,14 +180,21 @@ TEST_F(ShellTest, FrameGeometryAndLimits) {
     EXPECT_EQ(backend->Icon().argb[0] >> 24, 0u);  // the key colour is transparent
 }
 
-TEST_F(ShellTest, ViewPaintsBlackAndTheDividersOutsideFullPage) {
+TEST_F(ShellTest, ViewShowsTheTitlePageAndTheDividersOutsideFullPage) {
     ASSERT_TRUE(Open());
     Drain();
+    Drain();  // the page made by the view's first paint paints in the next round
     const auto& shot = backend->LastFrame();
-    // The view's client starts 2 px in (the sunken edge).
-    EXPECT_EQ(shot.Get(2 + 600, 2 + 300), 0u);
-    EXPECT_EQ(shot.Get(2 + 10, 2 + 77), 0u);
+    ASSERT_NE(app->GetView()->GetPage(), nullptr);
+    EXPECT_EQ(g_nScreenId, 115);
+    auto title = LoadArchivedSurface("gfx\\backgrounds\\titlescreen.bmp");
+    ASSERT_TRUE(title.has_value());
+    // The view's client starts 2 px in (the sunken edge); the page covers it.
+    for (platform::gfx::Point p : {platform::gfx::Point{600, 300}, {10, 77}, {400, 20}, {787, 549}})
+        EXPECT_EQ(shot.Get(2 + p.x, 2 + p.y), title->Get(p.x, p.y)) << p.x << "," << p.y;
     EXPECT_TRUE(app->GetView()->SetupDone());
+    // Without the page, the view's own drawing shows.
+    app->GetView()->GetPage()->Window::Show(false);
     app->GetView()->SetFullPage(0);
     Drain();
     const auto& after = backend->LastFrame();
@@ -196,6 +206,7 @@ TEST_F(ShellTest, ViewPaintsBlackAndTheDividersOutsideFullPage) {
     EXPECT_EQ(after.Get(2 + 10, 2 + 76), MakePixel(255, 255, 255));
     EXPECT_EQ(after.Get(2 + 10, 2 + 77), MakePixel(192, 192, 192));
     EXPECT_EQ(after.Get(2 + 10, 2 + 79), MakePixel(128, 128, 128));
+    EXPECT_EQ(after.Get(2 + 300, 2 + 300), 0u);
 }
 
 TEST_F(ShellTest, StatusBarPanes) {
@@ -282,20 +293,40 @@ TEST(HelpTopicsTest, ParsingAndFallback) {
     EXPECT_FALSE(HelpTopicFor(1).text.empty());
 }
 
-TEST_F(ShellTest, QuitQuestionOutcomes) {
+TEST_F(ShellTest, QuitQuestionIsTheGamesBoxAndItsAnswerDecides) {
+    // By the "Yes" or "No" button, or by Enter (Yes) and Escape (No).
     struct Case {
-        int answer;
+        const char* how;
         bool closes;
     };
-    for (const Case& c : {Case{IDNO, false}, Case{IDYES, true}, Case{IDCANCEL, true}}) {
-        SCOPED_TRACE(c.answer);
+    for (const Case& c : {Case{"No", false}, Case{"Yes", true}, Case{"Escape", false}, Case{"Enter", true}}) {
+        SCOPED_TRACE(c.how);
         ASSERT_TRUE(Open());
-        backend->QueueAnswer(c.answer);
+        std::string seen;
+        std::vector<std::string> labels;
+        backend->OnModalShown([&] {
+            auto* box = dynamic_cast<CYesNoUserMessageBoxDlg*>(Ui::Get().GetActiveWindow());
+            if (!box) return;
+            seen = box->ShownText();
+            labels = box->GetButtonLabels();
+            const std::string how = c.how;
+            if (how == "Escape" || how == "Enter") {
+                backend->Key(how == "Escape" ? VK_ESCAPE : VK_RETURN);
+                return;
+            }
+            const Rect r = box->GetButtonRects()[how == "Yes" ? 0 : 1];
+            Point p = box->ClientToScreen(Point{r.left + 20, r.top + 10});
+            backend->Click(app->GetMainFrame()->ScreenToClient(p));
+        });
         backend->Close(10);
+        if (!c.closes) {
+            backend->Pause(500);
+            backend->SetEndWhenScriptDone(true);
+        }
         int code = Ui::Get().Run();
-        ASSERT_EQ(backend->Boxes().size(), 1u);
-        EXPECT_EQ(backend->Boxes()[0].text, "Are you sure you wish to quit this game?");
-        EXPECT_EQ(backend->Boxes()[0].type & MB_TYPEMASK, MB_YESNO);
+        EXPECT_EQ(seen, "Are you sure you wish to quit this game?");
+        EXPECT_EQ(labels, (std::vector<std::string>{"Yes", "No"}));
+        EXPECT_TRUE(backend->Boxes().empty());  // not the system's box
         EXPECT_EQ(app->GetMainFrame()->IsAlive(), !c.closes);
         EXPECT_EQ(code, 0);
         app.reset();

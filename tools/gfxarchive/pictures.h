@@ -21,6 +21,9 @@ platform::gfx::Bitmap8 Trophy();       // keyed
 platform::gfx::Bitmap8 ListBlobs();    // keyed
 platform::gfx::Bitmap8 ProgramIcon();  // 32 x 32, keyed: the window's and the about box's
 
+// The widgets' pictures (widget_pictures.cpp).
+std::vector<Picture> WidgetPictures();
+
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
 

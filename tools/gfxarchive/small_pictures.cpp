@@ -123,13 +123,15 @@ Bitmap8 ProgramIcon() {
 }
 
 std::vector<Picture> AllPictures() {
-    return {
+    std::vector<Picture> all = {
         {"backgrounds", "titlescreen.bmp", false, TitleScreen()},
         {"messagebox", "vantorel.bmp", true, ProgramIcon()},
         {"temp", "listblobs.bmp", true, ListBlobs()},
         {"temp", "s10trophy.bmp", true, Trophy()},
         {"temp", "shirt.bmp", true, Shirt()},
     };
+    for (Picture& p : WidgetPictures()) all.push_back(std::move(p));
+    return all;
 }
 
 }  // namespace art

@@ -1,0 +1,77 @@
+#pragma once
+// The base of every page: a 788 x 550 child of the screen area that composes
+// its picture off screen (background, then what the widgets draw over it)
+// and copies it to the window. Widgets draw through its messages: 0x5FB
+// hands out the work buffer, 0x5F8 restores the background under a
+// rectangle, 0x600 closes the drawing.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/surface.h"
+#include "ui/xbitmap.h"
+#include "ui/xwnd.h"
+
+class CXButton;
+
+class CScreen : public CXWnd {
+public:
+    static constexpr int kWidth = 788;
+    static constexpr int kHeight = 550;
+
+    CScreen();
+    ~CScreen() override;
+
+    // Created over the parent's client, disabled until Enable.
+    virtual bool Create(platform::win::Window* parent);
+    virtual void Initialise() {}
+    virtual void Show() { platform::win::Window::Show(true); }
+    virtual void Enable() { platform::win::Window::Enable(true); }
+    virtual void Close();
+    virtual void OnTimerTick(uint32_t /*id*/) {}
+
+    void SetBackground(const std::string& name);
+    const std::string& GetBackgroundName() const { return m_strBackground; }
+    // Background into the work buffer.
+    void RebuildWorkBuffer();
+    // Composes, then shows (the wipe only with the "Fade" option on).
+    void Repaint(int wipe);
+
+    const platform::gfx::Surface& GetWorkBuffer() const { return m_Work; }
+    const platform::gfx::Surface& GetBackBuffer() const { return m_Back.GetSurface(); }
+    CXButton* GetHoveredButton() const { return m_pHoveredButton; }
+    // The button under a point of the page, invisible ones skipped.
+    CXButton* ButtonAtPoint(int x, int y);
+
+protected:
+    void OnPaint(const platform::win::PaintContext& pc) override;
+    void OnTimer(uint32_t id) override { OnTimerTick(id); }
+    void OnMouseMove(uint32_t flags, platform::win::Point pt) override;
+    void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnLButtonUp(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnDestroy() override;
+    intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
+
+    uint32_t m_nAnimationTimer = 0;
+    uint32_t m_nAmbientTimer = 0;
+    int m_nWipeMode = 0;
+    uint8_t m_bShow = 1;
+
+private:
+    void LoadBackground();
+    void StopHover();
+
+    CXBitmap m_Back;
+    platform::gfx::Surface m_Work;
+    // The canvases handed out by 0x5FB, innermost last; 0x600 closes one.
+    std::vector<std::unique_ptr<platform::gfx::Canvas>> m_WorkDCs;
+    std::string m_strBackground;
+    uint8_t m_bBackgroundDirty = 0;
+    uint8_t m_bWorkBuilt = 0;
+    CXButton* m_pHoveredButton = nullptr;
+    uint8_t m_bNoHover = 1;
+    int m_nWidth = 0, m_nHeight = 0;
+};

@@ -1,0 +1,297 @@
+#include "ui/xmenu.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string_view>
+
+#include "platform/trace.h"
+#include "platform/window/ui.h"
+#include "shell/screenmanager.h"
+#include "shell/soundengine.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/worlddata.h"
+#include "ui/xwnd.h"
+
+extern const unsigned char vt_menu131_txt[];
+extern const unsigned long vt_menu131_txt_size;
+
+using namespace platform::win;
+using platform::gfx::Canvas;
+using platform::gfx::ColourRef;
+using platform::gfx::RGB;
+
+namespace {
+
+std::vector<MenuResourceSub> ParseMenus() {
+    std::vector<MenuResourceSub> subs;
+    std::string_view text(reinterpret_cast<const char*>(vt_menu131_txt), vt_menu131_txt_size);
+    while (!text.empty()) {
+        size_t nl = text.find('\n');
+        std::string_view line = text.substr(0, nl);
+        text = nl == std::string_view::npos ? std::string_view{} : text.substr(nl + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty() || line[0] == '#') continue;
+        size_t t1 = line.find('\t');
+        if (t1 == std::string_view::npos) continue;
+        std::string_view kind = line.substr(0, t1);
+        std::string_view rest = line.substr(t1 + 1);
+        size_t t2 = rest.find('\t');
+        std::string number(rest.substr(0, t2));
+        std::string name = t2 == std::string_view::npos ? std::string{} : std::string(rest.substr(t2 + 1));
+        if (kind == "menu") {
+            size_t index = std::strtoul(number.c_str(), nullptr, 10);
+            if (subs.size() <= index) subs.resize(index + 1);
+            subs[index].name = name;
+        } else if (kind == "item" && !subs.empty()) {
+            subs.back().items.push_back({static_cast<uint32_t>(std::strtoul(number.c_str(), nullptr, 10)), name});
+        }
+    }
+    return subs;
+}
+
+constexpr uint32_t kClubCommands[] = {32778, 32781, 32796, 32797, 32798, 32799, 32800, 32802, 32804, 32806, 32807,
+                                      32809, 32810, 32812, 32817, 32822, 32831, 32834, 32839, 32840, 32859, 32977,
+                                      33217};
+
+constexpr ColourRef kMenuColours[24] = {
+    RGB(57, 198, 165),  RGB(198, 198, 198), RGB(255, 173, 57),  RGB(158, 140, 208), RGB(255, 132, 41),
+    RGB(57, 198, 165),  RGB(66, 173, 222),  RGB(57, 198, 107),  RGB(90, 156, 231),  RGB(225, 91, 91),
+    RGB(225, 203, 83),  RGB(198, 198, 198), RGB(198, 198, 198), RGB(198, 198, 198), RGB(37, 146, 229),
+    RGB(198, 198, 198), RGB(198, 198, 198), RGB(198, 198, 198), RGB(198, 198, 198), RGB(198, 198, 198),
+    RGB(198, 198, 198), RGB(198, 198, 198), RGB(198, 198, 198), RGB(198, 198, 198)};
+
+int ColourEntryForScreen(int s) {
+    struct Group {
+        int entry;
+        std::initializer_list<int> screens;
+    };
+    static const Group groups[] = {
+        {7, {1, 2, 17, 18, 53, 104}},          {3, {4, 26, 35, 36, 40, 80, 94, 100}},
+        {6, {7, 21, 25, 38, 62, 103, 113}},    {2, {8, 45, 70, 95, 99, 116}},
+        {4, {9, 24, 34, 71, 72, 101, 109, 110}}, {9, {10, 13, 86, 106}},
+        {5, {22, 32, 47, 60, 78, 93, 102, 117}}, {8, {28, 33, 42, 49, 77, 105}},
+        {10, {43, 84, 87, 107}},               {11, {120}},
+        {12, {121}}};
+    for (const Group& g : groups)
+        if (std::find(g.screens.begin(), g.screens.end(), s) != g.screens.end()) return g.entry;
+    return 0;
+}
+
+bool CurrentManagerHasClub() {
+    CWorldData* world = GetWorldData();
+    if (!world) return false;
+    CHumanManager* user = world->GetCurrentUser();
+    return user && user->HasManager() && user->IsEmployed();
+}
+
+// The pop-up that shows a CXMenu and reports the choice.
+class MenuWindow : public Window {
+public:
+    explicit MenuWindow(CXMenu& menu) : menu_(menu) {}
+    bool done = false;
+    uint32_t chosen = 0;
+
+    Rect ItemRect(int i) const {
+        return {2, 2 + i * CXMenu::kItemHeight, ClientRect().right - 2, 2 + (i + 1) * CXMenu::kItemHeight};
+    }
+    int ItemAt(Point p) const {
+        for (int i = 0; i < menu_.GetItemCount(); ++i)
+            if (ItemRect(i).Contains(p)) return i;
+        return -1;
+    }
+
+protected:
+    void OnPaint(const PaintContext& pc) override {
+        Canvas dc = pc.MakeCanvas();
+        dc.FillSolidRect(ClientRect(), menu_.GetColour());
+        Rect edge = ClientRect();
+        dc.DrawEdge(edge, platform::gfx::EDGE_RAISED, platform::gfx::BF_RECT);
+        for (int i = 0; i < menu_.GetItemCount(); ++i)
+            menu_.DrawItem(dc, menu_.GetItemId(i), ItemRect(i), true, false, false);
+        if (hot_ >= 0) menu_.DrawItem(dc, menu_.GetItemId(hot_), ItemRect(hot_), false, true, true);
+    }
+    void OnMouseMove(uint32_t, Point p) override { Hover(ItemAt(p)); }
+    void OnLButtonUp(uint32_t, Point p) override { Choose(p); }
+    void OnRButtonUp(uint32_t, Point p) override { Choose(p); }
+    void OnLButtonDown(uint32_t, Point p) override {
+        if (!ClientRect().Contains(p)) done = true;
+    }
+    void OnRButtonDown(uint32_t, Point p) override {
+        if (!ClientRect().Contains(p)) done = true;
+    }
+    void OnKeyDown(uint32_t vk, uint32_t, intptr_t) override {
+        if (vk == VK_ESCAPE) done = true;
+        if (vk == VK_RETURN && hot_ >= 0) Pick(hot_);
+        if (vk == VK_DOWN || vk == VK_UP) {
+            int n = menu_.GetItemCount();
+            for (int k = 1; k <= n; ++k) {
+                int i = ((hot_ < 0 ? (vk == VK_DOWN ? -1 : 0) : hot_) + (vk == VK_DOWN ? k : n - k) + n) % n;
+                if (!menu_.GetItemText(i).empty()) {
+                    Hover(i);
+                    break;
+                }
+            }
+        }
+    }
+
+private:
+    void Hover(int i) {
+        if (i == hot_) return;
+        hot_ = i;
+        Invalidate(false);
+    }
+    void Pick(int i) {
+        if (i < 0 || menu_.IsItemDisabled(i) || menu_.GetItemText(i).empty()) return;
+        chosen = menu_.GetItemId(i);
+        done = true;
+    }
+    void Choose(Point p) {
+        if (!ClientRect().Contains(p)) return;
+        Pick(ItemAt(p));
+    }
+    CXMenu& menu_;
+    int hot_ = -1;
+};
+
+}  // namespace
+
+const std::vector<MenuResourceSub>& MenuResource131() {
+    static const std::vector<MenuResourceSub> subs = ParseMenus();
+    return subs;
+}
+
+const MenuResourceSub* GetSubMenu(int index) {
+    const auto& subs = MenuResource131();
+    if (index < 0 || static_cast<size_t>(index) >= subs.size() || subs[index].name.empty()) return nullptr;
+    return &subs[index];
+}
+
+bool CommandNeedsClub(uint32_t id) { return std::find(std::begin(kClubCommands), std::end(kClubCommands), id) != std::end(kClubCommands); }
+
+ColourRef MenuColourFor(int menuIndex, int screenId, bool* showNothing) {
+    if (showNothing) *showNothing = menuIndex == 0 && screenId == 122;
+    int entry = menuIndex == 0 ? ColourEntryForScreen(screenId) : menuIndex;
+    if (entry < 0 || entry >= 24) entry = 0;
+    return kMenuColours[entry];
+}
+
+CXMenu::CXMenu(ColourRef colour) : m_Colour(colour) {}
+
+ColourRef CXMenu::HighlightColour() const {
+    int g = std::min(255, platform::gfx::GetGValue(m_Colour) + 0x11);
+    int b = std::min(255, platform::gfx::GetBValue(m_Colour) + 0x11);
+    return RGB(platform::gfx::GetRValue(m_Colour), g, b);
+}
+
+bool CXMenu::AppendItem(uint32_t id, const std::string& text, const std::string& picture, bool disabled) {
+    if (m_nItemCount >= kMaxItems) {
+        platform::Trace("CXMenu: more than 20 items\n");
+        return false;
+    }
+    m_Ids[m_nItemCount] = id;
+    m_Texts[m_nItemCount] = text;
+    m_Pictures[m_nItemCount] = picture;
+    m_Disabled[m_nItemCount] = disabled ? 1 : 0;
+    ++m_nItemCount;
+    return true;
+}
+
+platform::gfx::FontRef CXMenu::Font() {
+    if (m_bFontDirty || !m_pFont) {
+        m_pFont = platform::gfx::Font::Create("Arial Narrow", platform::gfx::PointsToHeight(12), 400);
+        m_bFontDirty = 0;
+    }
+    return m_pFont;
+}
+
+void CXMenu::DrawItem(Canvas& dc, uint32_t id, const Rect& r, bool drawEntire, bool selectionChange, bool selected) {
+    int i = 0;
+    while (i < m_nItemCount && m_Ids[i] != id) ++i;
+    if (i == m_nItemCount) {
+        platform::Trace("CXMenu: no item of that id\n");
+        return;
+    }
+    auto font = Font();
+    dc.SelectFont(font);
+    m_nMenuWidth = std::max(m_nMenuWidth, font->Measure(m_Texts[i]));
+    dc.SetBkMode(platform::gfx::TRANSPARENT);
+    dc.SetTextAlign(platform::gfx::TA_LEFT);
+    dc.SetTextColor(m_Disabled[i] ? RGB(128, 128, 128) : RGB(0, 0, 0));
+    if (drawEntire || m_nHighlighted == i) {
+        dc.FillSolidRect(r, m_Colour);
+        m_nHighlighted = -1;
+    }
+    if (selectionChange && selected && !m_Texts[i].empty()) {
+        dc.FillSolidRect(r, HighlightColour());
+        dc.FillSolidRect({r.left, r.top, r.right, r.top + 1}, RGB(255, 255, 255));
+        dc.FillSolidRect({r.left, r.top, r.left + 1, r.bottom}, RGB(255, 255, 255));
+        dc.FillSolidRect({r.left, r.bottom - 1, r.right, r.bottom}, RGB(0, 0, 0));
+        dc.FillSolidRect({r.right - 1, r.top, r.right, r.bottom}, RGB(0, 0, 0));
+        m_nHighlighted = i;
+    }
+    if (m_Texts[i].empty()) {
+        int y = r.top + r.Height() / 2;
+        dc.FillSolidRect({r.left + 4, y, r.right - 4, y + 1}, RGB(0, 0, 0));
+        dc.FillSolidRect({r.left + 4, y + 1, r.right - 4, y + 2}, RGB(255, 255, 255));
+    } else {
+        dc.TextOut(r.left + 5, r.top + 2, m_Texts[i]);
+    }
+}
+
+namespace {
+const CXMenu* g_pTracking = nullptr;
+}
+
+const CXMenu* CXMenu::Tracking() { return g_pTracking; }
+
+uint32_t CXMenu::Track(Point screenPt, Window* owner) {
+    if (!owner || m_nItemCount == 0) return 0;
+    struct Mark {
+        const CXMenu* before;
+        explicit Mark(const CXMenu* m) : before(g_pTracking) { g_pTracking = m; }
+        ~Mark() { g_pTracking = before; }
+    } mark(this);
+    Ui& ui = Ui::Get();
+    // The width the texts need, before the first drawing.
+    auto font = Font();
+    for (int i = 0; i < m_nItemCount; ++i) m_nMenuWidth = std::max(m_nMenuWidth, font->Measure(m_Texts[i]) + 10);
+    const int w = m_nMenuWidth - kCheckMarkWidth + 4, h = m_nItemCount * kItemHeight + 4;
+    Size desk = ui.GetBackend().DesktopSize();
+    int x = std::min(screenPt.x, desk.cx - w), y = std::min(screenPt.y, desk.cy - h);
+    MenuWindow win(*this);
+    if (!win.CreatePopup(owner->TopLevel(), Rect::XYWH(std::max(0, x), std::max(0, y), w, h), WS_POPUP | WS_VISIBLE))
+        return 0;
+    Window* oldCapture = ui.GetCapture();
+    ui.SetCapture(&win);
+    Window* oldFocus = ui.SetFocus(&win);
+    ui.RunModalLoop(owner, [&] { return !win.done && win.IsAlive(); });
+    if (ui.GetCapture() == &win) ui.ReleaseCapture();
+    (void)oldCapture;
+    win.Destroy();
+    if (oldFocus && oldFocus->IsAlive()) ui.SetFocus(oldFocus);
+    uint32_t chosen = win.chosen;
+    if (chosen && owner->IsAlive()) owner->Send(WM_COMMAND, MakeWParam(chosen, 0), 0);
+    return chosen;
+}
+
+bool ShowHotSpotMenu(CXWnd* wnd, int menuIndex, Point screenPt) {
+    bool nothing = false;
+    ColourRef colour = MenuColourFor(menuIndex, GetCurrentScreenId(), &nothing);
+    if (nothing) return false;
+    const MenuResourceSub* sub = GetSubMenu(menuIndex);
+    if (!sub) {
+        platform::TraceF("CXWnd: menu resource 131 has no sub-menu %d\n", menuIndex);
+        return false;
+    }
+    CXMenu menu(colour);
+    wnd->FillPopupMenu(&menu, menuIndex);
+    if (sub->items.size() <= 1 && !(sub->items.size() == 1 && sub->items[0].id == 32771)) return false;
+    PlaySample(14, 0);
+    const bool hasClub = CurrentManagerHasClub();
+    for (const auto& item : sub->items) {
+        if (menu.GetItemCount() >= CXMenu::kMaxItems) break;
+        menu.AppendItem(item.id, item.text, {}, !hasClub && CommandNeedsClub(item.id));
+    }
+    menu.Track(screenPt, wnd);
+    return true;
+}

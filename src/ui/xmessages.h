@@ -1,0 +1,24 @@
+#pragma once
+// The private messages widgets exchange with their page and each other.
+#include <cstdint>
+
+namespace ui {
+
+inline constexpr uint32_t kMsgDrawDragItem = 0x5F4;      // w: Canvas*, l: Rect* item; the source draws it
+inline constexpr uint32_t kMsgRestoreBackground = 0x5F8; // w: Rect* in page coordinates
+inline constexpr uint32_t kMsgGetHistory = 0x5F9;
+inline constexpr uint32_t kMsgGoHistory = 0x5FA;
+inline constexpr uint32_t kMsgGetWorkDC = 0x5FB;         // returns the page's work Canvas*, 0 when gone
+inline constexpr uint32_t kMsgDrawingDone = 0x600;
+inline constexpr uint32_t kMsgGetDragRect = 0x602;       // w: Rect* to fill, screen coordinates
+inline constexpr uint32_t kMsgMayDrag = 0x603;           // w: Rect* scratch; nonzero = yes
+inline constexpr uint32_t kMsgDraggedItem = 0x604;
+inline constexpr uint32_t kMsgRowAtPoint = 0x608;        // w: Point* in the sender's client coordinates
+
+// The flags word of a mouse message a widget relays to its page.
+inline constexpr uint32_t kRelayedFlags = 0xFFFF;
+
+// The transparent colour of every interface picture, as 0x00RRGGBB.
+inline constexpr uint32_t kKeyPixel = 0xFF008F;
+
+}  // namespace ui

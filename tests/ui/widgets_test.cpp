@@ -1,0 +1,411 @@
+// The test page: labels, buttons of every style and a scroll bar on the
+// title picture, driven by scripted input; pixels checked where the rules
+// fix them.
+#include <gtest/gtest.h>
+
+#include "page_fixture.h"
+#include "ui/xbutton.h"
+#include "ui/xscroll.h"
+#include "ui/xstatic.h"
+
+using namespace platform::win;
+using platform::gfx::MakePixel;
+using platform::gfx::RGB;
+
+namespace {
+
+class WidgetPage : public uitest::PageTest {
+protected:
+    std::vector<uint32_t> clicks;
+    std::vector<std::pair<uint32_t, int>> scrolls;
+
+    // Listens to the page's commands and scroll notices.
+    struct Listener : CScreen {
+        WidgetPage* t = nullptr;
+        bool OnCommand(uint32_t id, uint32_t code, Window*) override {
+            if (code == BN_CLICKED) t->clicks.push_back(id);
+            return true;
+        }
+        void OnScroll(bool, uint32_t code, int pos, Window*) override { t->scrolls.push_back({code, pos}); }
+    };
+    void SetUp() override {
+        uitest::PageTest::SetUp();
+        page.reset();
+        auto* l = new Listener;
+        l->t = this;
+        page.reset(l);
+        page->SetBackground("gfx\\backgrounds\\titlescreen.bmp");
+        ASSERT_TRUE(page->Create(&main));
+        page->Show();
+        page->Enable();
+        Drain();
+    }
+    std::unique_ptr<CXButton> Button(uint32_t id, Rect r, uint32_t style, const std::string& text = "") {
+        auto b = std::make_unique<CXButton>();
+        EXPECT_TRUE(b->Create(text, WS_VISIBLE, r, page.get(), id, style));
+        if (style & kButtonText) b->SetFont("Arial", 10, true);
+        if (style & kButtonBitmaps) {
+            if (style & (kButtonAnimated | kButtonTwoFrame)) {
+                if (style & kButtonTwoFrame) {
+                    b->AddFrame("gfx\\buttons\\widget_two0.bmp");
+                    b->AddFrame("gfx\\buttons\\widget_two1.bmp");
+                } else {
+                    for (int k = 0; k < 8; ++k) {
+                        char n[64];
+                        std::snprintf(n, sizeof n, "gfx\\animation\\widget_anim%02d.bmp", k);
+                        b->AddFrame(n);
+                    }
+                }
+            } else if (style & kButtonCheck) {
+                if (style & kButtonRadio)
+                    b->SetBitmaps("gfx\\buttons\\widget_base.bmp", "gfx\\match\\surfaces\\radio_on.bmp",
+                                  "gfx\\match\\surfaces\\radio_off.bmp");
+                else
+                    b->SetBitmaps("gfx\\buttons\\widget_base.bmp", "gfx\\buttons\\check_on.bmp",
+                                  "gfx\\buttons\\check_off.bmp", nullptr, nullptr, "gfx\\buttons\\check_dis.bmp");
+            } else {
+                b->SetBitmaps("gfx\\buttons\\widget_base.bmp", nullptr, nullptr, "gfx\\buttons\\widget_overlay.bmp",
+                              "gfx\\buttons\\widget_overlay_down.bmp", "gfx\\buttons\\widget_base_grey.bmp");
+            }
+        }
+        return b;
+    }
+};
+
+TEST_F(WidgetPage, LabelRestoresTheBackgroundAndLeavesNoOldGlyphs) {
+    CXStatic label;
+    ASSERT_TRUE(label.Create("WWWWWWWW", WS_VISIBLE, Rect{100, 100, 400, 130}, page.get(), 10));
+    label.SetLabelStyle(kLabelSingleLine);
+    label.SetFont("Arial", 16, true);
+    label.SetColours(RGB(255, 255, 0), RGB(0, 0, 0));
+    label.SetText("WWWWWWWW");
+    label.Refresh();
+    Drain();
+    int changed = 0;
+    for (int x = 100; x < 400; ++x)
+        for (int y = 100; y < 130; ++y) changed += At(x, y) != Back(x, y);
+    EXPECT_GT(changed, 100);
+    label.SetText("i");
+    label.Refresh();
+    Drain();
+    // Everything right of the short text is the page's own picture again.
+    for (int x = 120; x < 400; x += 3)
+        for (int y = 100; y < 130; y += 2) ASSERT_EQ(At(x, y), Back(x, y)) << x << "," << y;
+    Save("label_after_settext");
+}
+
+TEST_F(WidgetPage, LabelStyles) {
+    struct Case {
+        uint32_t style;
+        const char* name;
+    };
+    for (Case c : {Case{kLabelShadow, "shadow"}, {kLabelCentred | kLabelSingleLine, "centred"},
+                   {kLabelRight | kLabelSingleLine, "right"}, {kLabelBand | kLabelSingleLine, "band"}, {0, "wrapped"}}) {
+        SCOPED_TRACE(c.name);
+        CXStatic label;
+        ASSERT_TRUE(label.Create("Gate 12", WS_VISIBLE, Rect{200, 200, 400, 240}, page.get(), 11));
+        label.SetLabelStyle(c.style);
+        label.SetFont("Arial", 12, false);
+        label.SetColours(RGB(255, 255, 255), RGB(200, 0, 0));
+        label.SetText("Gate 12");
+        label.Refresh();
+        Drain();
+        // Where the ink starts says the alignment; the band and the shadow
+        // bring the second colour.
+        int first = -1, red = 0;
+        for (int x = 200; x < 400 && first < 0; ++x)
+            for (int y = 200; y < 240; ++y)
+                if (At(x, y) == MakePixel(255, 255, 255)) {
+                    first = x;
+                    break;
+                }
+        for (int x = 198; x < 402; ++x)
+            for (int y = 200; y < 240; ++y) red += At(x, y) == MakePixel(200, 0, 0);
+        ASSERT_GE(first, 0);
+        if (c.style & kLabelCentred) {
+            EXPECT_GT(first, 250);
+        } else if (c.style & kLabelRight) {
+            EXPECT_GT(first, 320);
+        } else {
+            EXPECT_LT(first, 210);
+        }
+        if (c.style & (kLabelBand | kLabelShadow)) {
+            EXPECT_GT(red, 5);
+        } else {
+            EXPECT_EQ(red, 0);
+        }
+        if (c.style & kLabelBand) {
+            // The band starts a pixel left of the label, in the page's buffer.
+            EXPECT_EQ(page->GetWorkBuffer().Get(199, 204), MakePixel(200, 0, 0));
+        }
+        label.Destroy();
+        label.EraseBackground();
+        Drain();
+    }
+}
+
+TEST_F(WidgetPage, LabelGrowAndShrinkEndAtTheTextExtent) {
+    CXStatic label;
+    ASSERT_TRUE(label.Create("", WS_VISIBLE, Rect{100, 100, 110, 105}, page.get(), 10));
+    label.SetLabelStyle(kLabelGrow | kLabelShrink | kLabelSingleLine);
+    label.SetFont("Arial", 12, false);
+    for (const char* t : {"A longer text than the label", "Short"}) {
+        label.SetText(t);
+        auto ext = label.GetTextExtent();
+        EXPECT_EQ(label.WindowRect(), Rect::XYWH(100, 100, ext.cx, ext.cy)) << t;
+    }
+}
+
+TEST_F(WidgetPage, LabelAutoSizeTakesTheLargestThatFits) {
+    CXStatic big, small;
+    ASSERT_TRUE(big.Create("", WS_VISIBLE, Rect{0, 0, 780, 500}, page.get(), 10));
+    big.SetLabelStyle(kLabelAutoSize);
+    big.SetFont("Arial", 10, false);
+    big.SetText("ab");
+    EXPECT_EQ(big.GetPoints(), 63);
+    ASSERT_TRUE(small.Create("", WS_VISIBLE, Rect{0, 0, 120, 30}, page.get(), 11));
+    small.SetLabelStyle(kLabelAutoSize);
+    small.SetFont("Arial", 10, false);
+    small.SetText("Manager of the Month");
+    EXPECT_GE(small.GetPoints(), 7);
+    EXPECT_LT(small.GetPoints(), 12);
+    auto f = small.GetFont();
+    EXPECT_LE(f->Measure("Manager of the Month"), 120);
+}
+
+TEST_F(WidgetPage, LabelForwardsTheMouseInPageCoordinates) {
+    CXStatic label;
+    ASSERT_TRUE(label.Create("x", WS_VISIBLE, Rect{300, 300, 400, 330}, page.get(), 10));
+    page->AddHotSpot({300, 300, 400, 330}, 0x4, 77);
+    backend->MoveTo({350, 310});
+    RunFor(50);
+    EXPECT_EQ(page->GetCursorState(), 4);  // the page saw its press spot under the label
+}
+
+TEST_F(WidgetPage, PushButtonPressesOneDownClicksAndSounds) {
+    auto b = Button(20, {100, 400, 220, 432}, kButtonBitmaps | kButtonPush | kButtonTransparent | kButtonText, "Continue");
+    Drain();
+    Save("button_up");
+    const uint32_t before = At(150, 420);
+    backend->Press({150, 416});
+    RunFor(30);
+    EXPECT_TRUE(Played(0));
+    Save("button_down");
+    // The picture moved one pixel right and down.
+    EXPECT_EQ(At(151, 421), before);
+    backend->Release({150, 416});
+    RunFor(30);
+    EXPECT_EQ(clicks, (std::vector<uint32_t>{20}));
+    EXPECT_EQ(At(150, 420), before);
+}
+
+TEST_F(WidgetPage, DoubleClickCountsAsAPress) {
+    auto b = Button(20, {100, 400, 220, 432}, kButtonBitmaps | kButtonPush);
+    Drain();
+    backend->Press({150, 416});
+    backend->Release({150, 416}, MouseButton::Left, 20);
+    backend->Press({150, 416}, MouseButton::Left, 50);  // within the double-click time
+    backend->Release({150, 416}, MouseButton::Left, 20);
+    RunFor(200);
+    EXPECT_EQ(clicks.size(), 2u);
+}
+
+TEST_F(WidgetPage, GreyedPushButtonSoundsButNeverClicks) {
+    auto b = Button(21, {100, 400, 220, 432}, kButtonBitmaps | kButtonPush | kButtonText, "Sack");
+    b->SetGreyed(true);
+    b->SetColours(RGB(255, 255, 255), RGB(0, 0, 0));
+    b->Redraw();
+    Drain();
+    Save("button_greyed");
+    int grey = 0;
+    for (int x = 100; x < 220; ++x)
+        for (int y = 400; y < 432; ++y) grey += At(x, y) == MakePixel(128, 128, 128);
+    EXPECT_GT(grey, 10);
+    backend->Click({150, 416});
+    RunFor(50);
+    EXPECT_TRUE(Played(1));
+    EXPECT_FALSE(Played(0));
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(WidgetPage, RadioGroupUnticksOnlyItsRun) {
+    // Check boxes and radio buttons are push buttons too (the click sound).
+    const uint32_t radio = kButtonBitmaps | kButtonPush | kButtonCheck | kButtonRadio | kButtonTransparent;
+    auto a = Button(30, {100, 100, 120, 120}, radio);
+    auto b = Button(31, {130, 100, 150, 120}, radio);
+    auto stop = Button(32, {160, 100, 180, 120}, kButtonBitmaps | kButtonPush | kButtonCheck);  // ends the run
+    auto c = Button(33, {190, 100, 210, 120}, radio);
+    a->SetTicked(true);
+    c->SetTicked(true);
+    Drain();
+    backend->Click({105, 105});  // already ticked: nothing, not even a sound
+    RunFor(50);
+    EXPECT_FALSE(Played(0));
+    EXPECT_TRUE(a->IsTicked());
+    backend->Click({135, 105});
+    RunFor(50);
+    EXPECT_TRUE(Played(0));
+    EXPECT_TRUE(b->IsTicked());
+    EXPECT_FALSE(a->IsTicked());
+    EXPECT_TRUE(c->IsTicked());  // beyond the plain check box
+    EXPECT_FALSE(stop->IsTicked());
+}
+
+TEST_F(WidgetPage, CheckBoxToggles) {
+    auto box = Button(34, {100, 100, 116, 116}, kButtonBitmaps | kButtonPush | kButtonCheck | kButtonTransparent);
+    Drain();
+    backend->Click({105, 105});
+    RunFor(50);
+    EXPECT_TRUE(box->IsTicked());
+    backend->Click({105, 105}, MouseButton::Left, 600);
+    RunFor(700);
+    EXPECT_FALSE(box->IsTicked());
+}
+
+TEST_F(WidgetPage, HoverStartsTheAnimationWithOneSoundAndLeavingReverses) {
+    auto a = Button(40, {100, 100, 164, 164}, kButtonBitmaps | kButtonAnimated | kButtonTransparent | kButtonFromStart);
+    auto b = Button(41, {164, 100, 228, 164}, kButtonBitmaps | kButtonTwoFrame | kButtonTransparent);
+    Drain();
+    Played(4);
+    backend->MoveTo({130, 130});
+    RunFor(30);
+    EXPECT_TRUE(Played(4));
+    EXPECT_EQ(a->GetAnimationState(), 2);
+    EXPECT_EQ(a->GetTimerPeriod(), 1000u / 8);
+    backend->MoveTo({190, 130});  // straight onto the other: no sound
+    RunFor(30);
+    EXPECT_FALSE(Played(4));
+    EXPECT_EQ(a->GetAnimationState(), 1);  // running back at double speed
+    EXPECT_EQ(a->GetTimerPeriod(), 1000u / 8 / 2);
+    EXPECT_EQ(b->GetCurrentFrame(), 1);
+    backend->MoveTo({400, 400});
+    RunFor(2000);
+    EXPECT_EQ(b->GetCurrentFrame(), 0);
+    EXPECT_EQ(a->GetAnimationState(), 0);
+    EXPECT_EQ(a->GetCurrentFrame(), 0);
+    EXPECT_FALSE(a->HasTimer());
+}
+
+TEST_F(WidgetPage, AnimationFramesFollowTheClockAndPauseAtTheTurn) {
+    auto a = Button(42, {100, 100, 164, 164}, kButtonBitmaps | kButtonAnimated | kButtonTurnAtEnd | kButtonTransparent);
+    a->SetDuration(800);  // 100 ms a frame
+    a->SetLoopPause(500);
+    Drain();
+    a->StartAnimation(true);
+    std::vector<int> frames;
+    for (int i = 0; i < 16; ++i) {
+        RunFor(100);
+        frames.push_back(a->GetCurrentFrame());
+    }
+    // Up to the last frame, five steps' worth of pause there, then back down.
+    std::vector<int> expected{1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 7, 7, 6, 5, 4, 3};
+    EXPECT_EQ(frames, expected);
+    Save("animated_button");
+}
+
+TEST_F(WidgetPage, AnimationWithoutTurnWrapsAndDestroyingStopsTheTimer) {
+    auto a = Button(43, {100, 100, 164, 164}, kButtonBitmaps | kButtonAnimated | kButtonTransparent);
+    a->SetDuration(800);
+    Drain();
+    a->StartAnimation(true);
+    RunFor(850);
+    EXPECT_EQ(a->GetCurrentFrame(), 0);  // wrapped after frame 7
+    const size_t timers = Ui::Get().TimerCount();
+    a->Destroy();
+    EXPECT_EQ(Ui::Get().TimerCount(), timers - 1);
+    RunFor(300);  // no step reaches the destroyed button
+}
+
+TEST_F(WidgetPage, AButtonWithoutFramesDoesNotAnimate) {
+    CXButton b;
+    ASSERT_TRUE(b.Create("", WS_VISIBLE, {10, 10, 50, 50}, page.get(), 44, kButtonAnimated | kButtonBitmaps));
+    b.StartAnimation(true);
+    EXPECT_FALSE(b.HasTimer());
+    EXPECT_EQ(b.GetAnimationState(), 0);
+}
+
+class ScrollPage : public WidgetPage {
+protected:
+    void SetUp() override {
+        WidgetPage::SetUp();
+        ASSERT_TRUE(bar.Create("", WS_VISIBLE, Rect{700, 100, 714, 300}, page.get(), 50, "gfx\\scroll\\uparrow.bmp",
+                               "gfx\\scroll\\downarrow.bmp", "gfx\\scroll\\scrollball.bmp"));
+        Drain();
+    }
+    CXScroll bar;
+};
+
+TEST_F(ScrollPage, ThumbArithmeticAndEnds) {
+    struct Case {
+        int max, pos, thumb;
+    };
+    // Track 200 - 3 x 14 = 158 pixels.
+    for (Case c : {Case{0, 0, 14}, {1, 1, 14 + 158}, {10, 5, 14 + 79}, {10, 10, 172}, {-3, 0, 14}}) {
+        bar.SetScrollInfo(0, c.max, c.pos, 3, c.pos);
+        EXPECT_EQ(bar.GetThumb(), c.thumb) << c.max << " " << c.pos;
+    }
+}
+
+TEST_F(ScrollPage, HoldingUpAtZeroSendsNothingAndPagingStopsAtTheMaximum) {
+    bar.SetScrollInfo(0, 10, 0, 4, 0);
+    bar.Redraw();
+    Drain();
+    backend->Press({705, 105});
+    backend->Release({705, 105}, MouseButton::Left, 1000);
+    RunFor(1100);
+    EXPECT_TRUE(scrolls.empty());
+    // Below the thumb: a page down each click, never past the maximum.
+    for (int i = 0; i < 3; ++i) backend->Click({705, 270}, MouseButton::Left, 600);
+    RunFor(3000);
+    ASSERT_EQ(scrolls.size(), 3u);
+    EXPECT_EQ(scrolls[0], (std::pair<uint32_t, int>{SB_PAGEDOWN, 4}));
+    EXPECT_EQ(scrolls[1].second, 8);
+    EXPECT_EQ(scrolls[2].second, 10);  // not 12
+    EXPECT_EQ(bar.GetThumb(), 172);
+    Save("scroll_bar");
+    // The thumb picture is drawn at its place.
+    EXPECT_NE(At(707, 279), Back(707, 279));
+    EXPECT_EQ(At(707, 130), Back(707, 130));
+}
+
+TEST_F(ScrollPage, ArrowRepeatsWhileHeld) {
+    bar.SetScrollInfo(0, 10, 0, 4, 0);
+    backend->Press({705, 295});
+    backend->Release({705, 295}, MouseButton::Left, 1000);
+    RunFor(1100);
+    // Three repeats in the second held, and one more on the release.
+    ASSERT_EQ(scrolls.size(), 4u);
+    for (auto& s : scrolls) EXPECT_EQ(s.first, SB_LINEDOWN);
+    EXPECT_EQ(bar.GetPos(), 4);
+}
+
+TEST_F(ScrollPage, DraggingTheThumbAndAMaximumOfZero) {
+    bar.SetScrollInfo(0, 0, 0, 4, 0);
+    backend->Press({705, 20 + 100 - 100 + 107});
+    backend->MoveTo({705, 250}, 20);
+    backend->Release({705, 250}, MouseButton::Left, 20);
+    RunFor(200);
+    EXPECT_EQ(bar.GetThumb(), 14);  // nothing to scroll: the thumb stays
+    EXPECT_EQ(bar.GetPos(), 0);
+    scrolls.clear();
+    bar.SetScrollInfo(0, 10, 0, 4, 0);
+    backend->Press({705, 120});
+    backend->MoveTo({705, 199}, 20);
+    backend->Release({705, 199}, MouseButton::Left, 20);
+    RunFor(200);
+    ASSERT_FALSE(scrolls.empty());
+    EXPECT_EQ(scrolls.back().first, SB_THUMBTRACK);
+    EXPECT_EQ(bar.GetPos(), 5);
+}
+
+TEST_F(ScrollPage, DisabledBarDrawsOnlyTheBackgroundAndIgnoresTheMouse) {
+    bar.SetScrollInfo(0, 10, 0, 4, 0);
+    bar.EnableBar(false);
+    Drain();
+    for (int y = 100; y < 300; y += 7) ASSERT_EQ(At(707, y), Back(707, y));
+    backend->Click({705, 280});
+    RunFor(100);
+    EXPECT_TRUE(scrolls.empty());
+}
+
+}  // namespace
