@@ -20,7 +20,12 @@ for t in "${targets[@]}"; do
   mkdir -p "$corpus"
   cp -n fuzz/seeds/"$t"/* "$corpus"/ 2>/dev/null || true
   echo "fuzz: $t for ${seconds}s"
-  ASAN_OPTIONS=detect_leaks=1 "build-fuzz/fuzz/$t" -max_total_time="$seconds" -print_final_stats=0 \
-    "$corpus" 2>&1 | tail -n 3
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz: $t failed" >&2; exit 1; }
+  log="build-fuzz/$t.log"
+  if ! ASAN_OPTIONS=detect_leaks=1 "build-fuzz/fuzz/$t" -max_total_time="$seconds" -print_final_stats=0 \
+      -artifact_prefix="build-fuzz/$t-" "$corpus" >"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "fuzz: $t failed; the input that broke it is build-fuzz/$t-crash-*" >&2
+    exit 1
+  fi
+  tail -n 1 "$log"
 done

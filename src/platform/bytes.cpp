@@ -103,11 +103,12 @@ bool ByteReader::F64(double& v) {
 
 bool ByteReader::Raw(void* out, size_t size) {
     const uint8_t* p;
+    // An empty read may come with a null buffer (an empty vector's data()).
     if (!Take(size, p)) {
-        std::memset(out, 0, size);
+        if (size) std::memset(out, 0, size);
         return false;
     }
-    std::memcpy(out, p, size);
+    if (size) std::memcpy(out, p, size);
     return true;
 }
 

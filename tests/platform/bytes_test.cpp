@@ -51,6 +51,15 @@ TEST(Bytes, ReadingPastTheEndFailsAndStaysFailed) {
     EXPECT_EQ(r.Remaining(), 0u);
 }
 
+TEST(Bytes, EmptyReadsIntoNoBufferAreHarmless) {
+    const uint8_t data[1] = {7};
+    platform::ByteReader r(data, sizeof data);
+    std::vector<uint8_t> none;
+    EXPECT_TRUE(r.Raw(none.data(), 0));
+    EXPECT_FALSE(r.Skip(2));
+    EXPECT_FALSE(r.Raw(none.data(), 0));  // the record is broken; still no write
+}
+
 TEST(Bytes, HugeSizesDoNotWrapAround) {
     const uint8_t data[4] = {};
     platform::ByteReader r(data, sizeof data);
