@@ -287,3 +287,14 @@ void CWorldData::FreeMatchEvent(std::unique_ptr<CMatchEvent> event) {
 
 int CWorldData::GetFixturePoolSize() const { return m_FixturePool->GetSize(); }
 int CWorldData::GetMatchEventPoolSize() const { return m_MatchEventPool->GetSize(); }
+
+std::unique_ptr<CWorldData> StartWorld() {
+    ReadCurrencyOptions();
+    try {
+        return std::make_unique<CWorldData>();
+    } catch (const DataFileError& e) {
+        ResetGameFileChannel();
+        UserMessageBoxText(e.what(), kBoxNotice, -1);
+        return nullptr;
+    }
+}

@@ -244,3 +244,9 @@ private:
 // Puts every module-wide state back as at start-up: the channel, the
 // display currency, the generator, the installed world and the port.
 void ResetModuleState();
+
+// Start-up: reads the currency options and builds the world from the
+// start-up files. A missing or damaged file is shown through the port
+// ("ERROR! Cannot find file : %s") and gives NULL; the program then ends
+// with a non-zero exit code.
+std::unique_ptr<CWorldData> StartWorld();
