@@ -162,6 +162,34 @@ public:
     void PostCountryNews(const std::string& text);
     static int FindWorldIndex(const CPlayer& player);
 
+    // Results, reputation and the season.
+    void ChangeReputation(int delta);
+    void RaiseReputation(uint8_t n);
+    void LowerReputation(uint8_t n);
+    void RecordHomeLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b);
+    void RecordAwayLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b);
+    // The reputation's move by the score of a match just played.
+    void ProcessAfterMatch(int goalsFor, int goalsAgainst);
+    void AddAttendance(uint32_t crowd);
+    // The best (by own-position skill) or a random fit player of a line in
+    // the first eleven: his slot or his id; 65535 when none.
+    int GetBestInLine(int position, bool asSlot) const;
+    int GetRandomFitInLine(int position, bool asSlot) const;
+    void AddLeagueTitle(const std::string& division, uint8_t picture);
+    void AddLeagueRunnerUp(const std::string& division, uint8_t picture);
+    void RecordPromotion();
+    void RecordRelegation();
+    void RecordBottomPlace();
+    void AddPlayOffWin(const std::string& name, uint8_t picture);
+    void AddPlayOffRunnerUp(const std::string& name, uint8_t picture);
+    void AddCupWin(const std::string& cup, uint8_t picture);
+    void AddCupRunnerUp(const std::string& cup, uint8_t picture);
+    void SeasonEndMoveDown();
+    void SeasonEndMoveUp();
+    void StartNewSeason();
+    void EndOfSeason();
+    void RecordSeasonInRecords();
+
     // Friendly slots (the calendar side lives with the divisions).
     uint32_t GetFriendlyOpponent(int slot) const;
     uint8_t GetFriendlyVenue(int slot) const;
@@ -220,6 +248,10 @@ public:
 
 private:
     void ResetClub();
+    void AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup);
+    void SetPopularityIndexTo(int index);
+    void NewTicketPrice();
+    void WorldEndOfSeasonHook();
     void SetReceipt(CMatchReceipt& r, bool home, int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals,
                     double price, uint8_t b);
 
