@@ -190,6 +190,24 @@ public:
     void EndOfSeason();
     void RecordSeasonInRecords();
 
+    // The daily and weekly steps.
+    void ProcessDay(bool saturday, bool countryActive);
+    void ProcessWeek(bool quiet);
+    void ProcessWeekSquad(bool quiet);
+    // Days from today without a league match in the division's calendar.
+    int GetBreakLength() const;
+    CPlayer* GetRandomKeeperOrAttacker();
+    void SellPlayerToOtherClub(bool keeperOrAttacker);
+    void SearchForTransferTarget(int position);
+    void RepairPositionShortfalls();
+    void ProcessHumanFinances();
+    void ManagerLeaves(int reason);
+    uint32_t GetWeakestLine() const;
+    bool IsDominatingLeague() const;
+    void SetPositionFigures(uint8_t g, uint8_t d, uint8_t m, uint8_t a) { positionFigures_ = {g, d, m, a}; }
+    void SetWeekOpeningBalance(double b) { weekOpeningBalance_ = b; }
+    void SetLoan(double l) { loan_ = l; }
+
     // Friendly slots (the calendar side lives with the divisions).
     uint32_t GetFriendlyOpponent(int slot) const;
     uint8_t GetFriendlyVenue(int slot) const;
@@ -252,6 +270,10 @@ private:
     void SetPopularityIndexTo(int index);
     void NewTicketPrice();
     void WorldEndOfSeasonHook();
+    // A filled slot drawn from first .. first + spread; -1 when none comes.
+    int DrawFilledSlot(int first, int spread) const;
+    void TradeForTheSquad();
+    void KeepSquadLimits();
     void SetReceipt(CMatchReceipt& r, bool home, int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals,
                     double price, uint8_t b);
 
