@@ -27,6 +27,8 @@
 #include "soccerclasses/owninglist.h"
 #include "soccerclasses/teamoftheweek.h"
 
+class CListRows;
+
 class CDivision {
 public:
     static constexpr int kSlots = 106;
@@ -115,6 +117,31 @@ public:
     void AddClubsTo(CExtDWordArray& out) const {
         for (int c = 0; c < m_ClubCount; ++c) out.Add(static_cast<uint32_t>(m_FirstClub + c));
     }
+
+    // Table and club queries over the world's clubs.
+    int GetClubIndexAtPosition(int position) const;
+    int GetPointsAtPosition(int position) const;
+    int GetPointsGapToSafety(int club) const;
+    int GetBottomClubIndex() const { return GetClubIndexAtPosition(m_ClubCount - 1); }
+    // A random club other than `notClub`; -1 when the division has no other.
+    int GetRandomOtherClub(int notClub) const;
+    // A random club that is neither `notClub` nor human-managed; -1 after 50
+    // failed draws.
+    int GetRandomNonHumanClub(int notClub) const;
+    bool IsTopDivision() const;
+    // Rows of the league table, coloured by promotion, relegation and
+    // play-off places. `next` is the country's division below, if any.
+    void FillLeagueTable(CListRows& rows, const CDivision* next) const;
+
+    // Season work.
+    // Season start today; fixtures blank; each club starts at its place.
+    void StartNewSeason();
+    // Orders the clubs by their current form and gives each its rank.
+    void RankByForm();
+    // Names the best manager of the month just ended, by his campaign
+    // points and then his campaign goals; every manager's counters restart.
+    // The winner's index, or -1.
+    int AwardManagerOfTheMonth();
 
     // Gives every club of the division its accounts and full records when
     // its country becomes followed; the clubs' side lands with the clubs.
