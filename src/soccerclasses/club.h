@@ -94,6 +94,11 @@ public:
     // The date of the latest weekly accounts, which the finance page shows.
     static std::string& AccountsDate();
 
+    // The squad's training settings (none for a blank club) and the youth
+    // development figure the youth training uses.
+    const CSoccerSquadTraining* GetSquadTraining() const { return training_.get(); }
+    uint8_t GetYouthDevelopment() const { return youthTrainingLoad_; }
+
     // Squad slots.
     uint16_t GetPlayerId(int slot) const { return squad_.at(static_cast<size_t>(slot)); }
     void SetPlayerId(int slot, uint16_t player);

@@ -135,6 +135,19 @@ public:
     // keeps no player that had gone from the saved game.
     void Load(FILE* file);
 
+    // Builds the world's players from "Data\\players.bin" for the first
+    // `clubCount` clubs of the club list; throws DataFileError when the file
+    // is missing or breaks a rule.
+    void LoadDatabase(int clubCount);
+    // The same from an open channel file; false (the file marked damaged)
+    // when a record breaks a rule.
+    bool ReadDatabase(FILE* file, int clubCount);
+    static constexpr const char* kDatabaseFile = "Data\\players.bin";
+    static constexpr int kMinSquad = 16;
+    static constexpr int kMaxSquad = 30;
+    // (clubs x 3 + 9) x 10 slots.
+    static int DatabaseSlots(int clubCount) { return (clubCount * 3 + 9) * 10; }
+
     // Every player whose loan club is a gets b, and the reverse.
     void SwapLoanClubs(int a, int b);
 

@@ -51,6 +51,9 @@ struct MoneyScale {
     double Scaled(int64_t x) const { return static_cast<double>((x / 100) * percent); }
 };
 
+// The figures of the country's wage factor, rounded in its currency.
+MoneyScale MoneyScaleOf(const CCountry* country);
+
 class CSoccerPlayer {
 public:
     enum Position : uint8_t { kGoalkeeper = 0, kDefender = 1, kMidfielder = 2, kAttacker = 3 };

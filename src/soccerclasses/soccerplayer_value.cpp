@@ -4,6 +4,8 @@
 #include <cassert>
 
 #include "platform/msgformat.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/currency.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/peopletables.h"
 #include "soccerclasses/popularity.h"
@@ -35,6 +37,14 @@ int ClampAge(int age) {
 constexpr double kMinimumFee = 5000;
 
 }  // namespace
+
+MoneyScale MoneyScaleOf(const CCountry* country) {
+    MoneyScale m;
+    m.percent = country ? country->GetWageFactor() : 100;
+    m.country = country;
+    m.round = country ? &RoundMoney : nullptr;
+    return m;
+}
 
 double MoneyScale::Round(double v) const { return round ? round(v, country) : RoundToNiceAmount(v); }
 

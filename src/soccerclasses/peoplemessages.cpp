@@ -1,0 +1,74 @@
+#include "soccerclasses/peoplemessages.h"
+
+#include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/worlddata.h"
+
+namespace {
+
+int IndexOf(const CClub& club) {
+    CWorldData* w = GetWorldData();
+    return w ? w->GetClubList().GetIndex(&club) : -1;
+}
+
+NewspaperEvent* FindEvent(int division, bool suspension) {
+    for (NewspaperEvent& e : PeopleNewspaperEvents())
+        if (e.division == division && e.suspension == suspension) return &e;
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<PeopleMessage>& PeopleMessages() {
+    static std::vector<PeopleMessage> messages;
+    return messages;
+}
+
+std::vector<std::string>& PeopleCountryNews() {
+    static std::vector<std::string> news;
+    return news;
+}
+
+std::vector<NewspaperEvent>& PeopleNewspaperEvents() {
+    static std::vector<NewspaperEvent> events;
+    return events;
+}
+
+void ClearPeopleMessages() {
+    PeopleMessages().clear();
+    PeopleCountryNews().clear();
+    PeopleNewspaperEvents().clear();
+}
+
+void SendMessageToHuman(const CClub& club, int code, const std::string& t1, const std::string& t2,
+                        const std::string& t3, int id) {
+    if (!club.IsHumanManaged()) return;
+    PeopleMessages().push_back(PeopleMessage{IndexOf(club), code, {t1, t2, t3}, id});
+}
+
+void SendTextToHuman(const CClub& club, const std::string& text) { SendMessageToHuman(club, -1, text); }
+
+void PostCountryNews(const CClub&, const std::string& text) { PeopleCountryNews().push_back(text); }
+
+void TellNewspaperInjury(const CClub& club, int player, int weeks) {
+    NewspaperEvent* e = FindEvent(club.GetDivisionIndex(), false);
+    if (!e) {
+        PeopleNewspaperEvents().push_back(NewspaperEvent{club.GetDivisionIndex(), player, weeks, false});
+    } else if (weeks > e->weeks) {
+        e->player = player;
+        e->weeks = weeks;
+    }
+}
+
+void TellNewspaperSuspension(const CClub& club, int player) {
+    NewspaperEvent* e = FindEvent(club.GetDivisionIndex(), true);
+    if (!e) {
+        PeopleNewspaperEvents().push_back(NewspaperEvent{club.GetDivisionIndex(), player, 0, true});
+        return;
+    }
+    CWorldData* w = GetWorldData();
+    const CPlayer* now = w ? w->GetPlayer(e->player) : nullptr;
+    const CPlayer* next = w ? w->GetPlayer(player) : nullptr;
+    if (!now || (next && next->m_Football.GetPositionSkill() > now->m_Football.GetPositionSkill())) e->player = player;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// What people code tells a human manager (inbox messages by code, and texts
+// for his news), the country news and the division's newspaper events. The
+// career and competition code will carry them to their screens; until then
+// they are kept where tests can read them.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CClub;
+
+struct PeopleMessage {
+    int club = -1;       // the club whose human manager is told
+    int code = -1;       // inbox code, or -1 for a text of his news
+    std::string texts[3];
+    int id = -1;         // a person's index when the message concerns one
+};
+
+struct NewspaperEvent {
+    int division = -1;
+    int player = -1;
+    int weeks = 0;       // injuries; 0 for a suspension
+    bool suspension = false;
+};
+
+// Only a human-managed club's manager is told.
+void SendMessageToHuman(const CClub& club, int code, const std::string& t1 = "", const std::string& t2 = "",
+                        const std::string& t3 = "", int id = -1);
+void SendTextToHuman(const CClub& club, const std::string& text);
+void PostCountryNews(const CClub& club, const std::string& text);
+// The longest injury of the match day stays; of two suspended players the
+// one with the higher own-position skill stays.
+void TellNewspaperInjury(const CClub& club, int player, int weeks);
+void TellNewspaperSuspension(const CClub& club, int player);
+
+std::vector<PeopleMessage>& PeopleMessages();
+std::vector<std::string>& PeopleCountryNews();
+std::vector<NewspaperEvent>& PeopleNewspaperEvents();
+void ClearPeopleMessages();
