@@ -10,6 +10,7 @@
 #include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/matchevent.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/matchplay.h"
 #include "soccerclasses/matchvars.h"
 #include "soccerclasses/popularity.h"
@@ -257,6 +258,57 @@ void CWorldData::SetCurrentUserByManager(int32_t manager) {
 void CWorldData::ResetCurrentUser() { m_CurrentUser = SelectedUserSlot(); }
 
 CHumanManager* CWorldData::GetCurrentUser() { return m_Users->GetAt(m_CurrentUser); }
+
+namespace {
+
+// The manager of a user slot; NULL without one.
+CManager* ManagerOf(CWorldData& w, const CHumanManager* user) {
+    return user && user->HasManager() ? w.GetManagerList().GetAt(user->GetManagerIndex()) : nullptr;
+}
+
+}  // namespace
+
+CManager* CWorldData::GetCurrentManager() {
+    const CHumanManager* user = GetCurrentUser();
+    if (!user || !user->HasManager()) {
+        int first = m_Users->FindFirstWithManager();
+        if (first < 0) return nullptr;
+        SetCurrentUser(first);
+    }
+    return ManagerOf(*this, GetCurrentUser());
+}
+
+CCountry* CWorldData::GetCurrentCountry() {
+    const CManager* m = GetCurrentManager();
+    const CClub* club = m ? GetClub(m->GetClubIndex()) : nullptr;
+    return club ? club->GetCountry() : nullptr;
+}
+
+CDivision* CWorldData::GetCurrentDivision() {
+    const CManager* m = GetCurrentManager();
+    const CClub* club = m ? GetClub(m->GetClubIndex()) : nullptr;
+    return club ? club->GetDivision() : nullptr;
+}
+
+CClub* CWorldData::GetCurrentClub() {
+    const CManager* m = ManagerOf(*this, GetCurrentUser());
+    return m ? GetClub(m->GetClubIndex()) : nullptr;
+}
+
+std::string CWorldData::GetCurrentManagerName() {
+    const CManager* m = ManagerOf(*this, GetCurrentUser());
+    return m ? m->GetName() : std::string();
+}
+
+std::string CWorldData::GetCurrentClubName() {
+    const CClub* c = GetCurrentClub();
+    return c ? std::string(c->GetName()) : std::string();
+}
+
+int CWorldData::FindClubByName(const std::string& name) const {
+    int i = m_Clubs->FindByName(name);
+    return i >= 0 ? i : 65535;
+}
 
 void CWorldData::RefreshTree() {
     GetUserPort().FillTree(5);

@@ -163,6 +163,18 @@ public:
     void SetCurrentUserByManager(int32_t manager);
     void ResetCurrentUser();
     CHumanManager* GetCurrentUser();
+    // The current user's data, after making sure the current slot has a
+    // manager (the first slot with one otherwise): NULL when none.
+    CManager* GetCurrentManager();
+    CCountry* GetCurrentCountry();
+    CDivision* GetCurrentDivision();
+    // The current user's data as it stands: NULL or empty when the current
+    // user is -1 or its slot has no manager.
+    CClub* GetCurrentClub();
+    std::string GetCurrentManagerName();
+    std::string GetCurrentClubName();
+    // The index of the club with that name; 65535 when none has it.
+    int FindClubByName(const std::string& name) const;
     int GetHumanManagerCount() const { return m_Users->GetManagerCount(); }
     bool HasHumanManager() const { return m_Users->FindFirstWithManager() >= 0; }
     // The screens' selected user slot, which ResetCurrentUser restores.

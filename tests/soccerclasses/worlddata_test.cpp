@@ -211,3 +211,40 @@ TEST(ListRows, RecordsRowsCellsColoursAndData) {
 }
 
 }  // namespace
+
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/manager.h"
+
+namespace {
+
+TEST(WorldCurrentUser, DataOfTheCurrentUser) {
+    CWorldData w{CWorldData::Empty{}};
+    ScopedWorld installed(&w);
+    ScriptedUserPort port;
+    for (int i = 0; i < 2; ++i) {
+        auto club = std::make_unique<CClub>();
+        club->SetName(i ? "Gloucester Rangers" : "Ashford Rovers");
+        w.GetClubList().AddRealClub(std::move(club));
+    }
+    auto m = std::make_unique<CManager>();
+    m->m_Person.Set("Tom", "Hollins", 41, 1);
+    m->SetClubIndex(1);
+    int mi = w.GetManagerList().Add(std::move(m));
+
+    EXPECT_EQ(w.GetCurrentClub(), nullptr);
+    EXPECT_EQ(w.GetCurrentClubName(), "");
+    EXPECT_EQ(w.GetCurrentManagerName(), "");
+    EXPECT_EQ(w.GetCurrentManager(), nullptr);
+
+    w.GetUser(3)->SetManagerIndex(mi);
+    EXPECT_EQ(w.GetCurrentClub(), nullptr) << "direct accessors do not re-select";
+    EXPECT_NE(w.GetCurrentManager(), nullptr) << "re-selecting accessors do";
+    EXPECT_EQ(w.GetCurrentUserIndex(), 3);
+    EXPECT_EQ(w.GetCurrentClub(), w.GetClub(1));
+    EXPECT_EQ(w.GetCurrentClubName(), "Gloucester Rangers");
+    EXPECT_FALSE(w.GetCurrentManagerName().empty());
+    EXPECT_EQ(w.FindClubByName("Ashford Rovers"), 0);
+    EXPECT_EQ(w.FindClubByName("Nowhere United"), 65535);
+}
+
+}  // namespace
