@@ -180,3 +180,23 @@ TEST(Cup, SaveAndLoadKeepRoundsTiesPoolAndHeldBackClubs) {
 }
 
 }  // namespace
+
+#include "platform/stringtable.h"
+
+namespace {
+
+TEST(CupDefinition, EveryRoundNameHasAText) {
+    for (int i = 1; i < 120; ++i) {
+        uint32_t full = 0, shortId = 0;
+        ASSERT_TRUE(CCupRound::NameIdsOfIndex(i, full, shortId));
+        EXPECT_FALSE(platform::LoadString(full).empty()) << i << " " << full;
+        EXPECT_FALSE(platform::LoadString(shortId).empty()) << i << " " << shortId;
+        if (uint32_t replay = CCupRound::ReplayNameId(full)) {
+            EXPECT_FALSE(platform::LoadString(replay).empty());
+        }
+    }
+    EXPECT_EQ(platform::LoadString(215), "Quarter Final");
+    EXPECT_EQ(platform::LoadString(217), "Quarter Final 1st Leg");
+}
+
+}  // namespace

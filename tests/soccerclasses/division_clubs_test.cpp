@@ -97,6 +97,21 @@ TEST_F(DivisionWithClubs, ManagerOfTheMonth) {
     EXPECT_EQ(division.m_ManagersOfTheMonth.GetSize(), 1);
 }
 
+TEST_F(DivisionWithClubs, AHumanManagerOfTheMonthIsTold) {
+    ScriptedUserPort port;
+    Manager(3)->m_IsHuman = 1;
+    Manager(3)->m_CampaignPoints = 6;
+    division.m_DaysSinceAward = 3;
+    EXPECT_EQ(division.AwardManagerOfTheMonth(), Club(3)->GetManager());
+    ASSERT_EQ(port.Boxes().size(), 1u);
+    EXPECT_TRUE(port.AskedText("The League Manager Of The Month for "));
+    EXPECT_TRUE(port.AskedText("(Club 3)."));
+    Manager(1)->m_CampaignPoints = 6;
+    division.m_DaysSinceAward = 3;
+    division.AwardManagerOfTheMonth();
+    EXPECT_EQ(port.Boxes().size(), 1u);  // a computer manager's award is not shown
+}
+
 TEST_F(DivisionWithClubs, LeagueTableRowsAndColours) {
     RecordingListRows rows;
     Club(3)->LeagueRow().AddHomeResult(2, 0, 3, 1, 0);
