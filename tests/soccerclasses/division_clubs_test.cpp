@@ -166,3 +166,63 @@ TEST(ListFills, TransferLogRowsKnowTheirPlayerOnlyWhileHeIsThere) {
 }
 
 }  // namespace
+
+#include "records_roundtrip.h"
+#include "soccerclasses/matchtime.h"
+#include "soccerclasses/referee.h"
+
+namespace {
+
+TEST_F(DivisionWithClubs, CalendarFromTheClock) {
+    for (int s = 0; s < CDivision::kSlots; ++s) division.SetCalendarSlot(s, CDivision::kNoMatch);
+    division.SetCalendarSlot(1, CDivision::kSeasonFirst);
+    division.SetCalendarSlot(4, 209);
+    for (int m = 1; m <= 14; ++m) division.SetCalendarSlot(5 + m, static_cast<uint8_t>(m));
+    division.SetCalendarSlot(103, CDivision::kSeasonLast);
+    world.GetClock().Set(0, 0, 0, 1999, 7, 3);
+    CMatchTime t;
+    ASSERT_TRUE(division.GetMarkerDate(t, 1));
+    EXPECT_EQ(t.GetMatchDay(), 4);
+    EXPECT_EQ(division.GetMarkerDateText(1), "Sat 17 Jul 99");
+    EXPECT_FALSE(division.GetMarkerDate(t, 2));  // no such day: the walk ends
+    EXPECT_EQ(division.GetMarkerDateText(2), "");
+    CMatchTime last = world.GetMatchTime();
+    last.StepToMatchDay(103, 0);
+    CMatchTime same = last;
+    division.StepForward(same);
+    EXPECT_EQ(same.GetMatchDay(), 103);
+    CMatchTime first = world.GetMatchTime();
+    first.StepToMatchDay(1, 0);
+    division.m_Fixtures.CreateBlank(4);
+    division.StepBack(first);
+    EXPECT_EQ(first.GetMatchDay(), 1);
+}
+
+TEST_F(DivisionWithClubs, ResultsOfASlot) {
+    CExtByteArray schedule = recordtest::RoundRobin(8);
+    for (int s = 0; s < CDivision::kSlots; ++s) division.SetCalendarSlot(s, CDivision::kNoMatch);
+    division.SetCalendarSlot(10, 1);
+    division.SetCalendarSlot(12, 2);
+    division.SetUp(&schedule);
+    auto pairs = division.GetPairsForSlot(10);
+    ASSERT_EQ(pairs.size(), 4u);
+    for (size_t j = 0; j < pairs.size(); ++j) {
+        CFixture* f = division.m_Fixtures.GetAt(static_cast<int>(j));
+        ASSERT_TRUE(f->Set(0, static_cast<int16_t>(pairs[j].first), static_cast<int16_t>(pairs[j].second), 5, 3, 0));
+        f->m_HomeGoals = static_cast<uint8_t>(j);
+    }
+    world.GetClock().Set(0, 0, 0, 1999, 7, 3);
+    world.GetClock().StepToMatchDay(11, 0);
+    CSoccerResultList lines;
+    division.GetResultsForSlot(10, lines);
+    ASSERT_EQ(lines.GetSize(), 4);
+    EXPECT_EQ(lines.GetAt(2)->m_HomeName, "Club " + std::to_string(pairs[2].first));
+    EXPECT_EQ(lines.GetAt(2)->m_HomeGoals, 2);
+    division.GetResultsForSlot(12, lines);  // not yet played
+    ASSERT_EQ(lines.GetSize(), 4);
+    EXPECT_FALSE(lines.GetAt(0)->HasScore());
+    division.GetResultsForSlot(11, lines);
+    EXPECT_EQ(lines.GetSize(), 0);
+}
+
+}  // namespace
