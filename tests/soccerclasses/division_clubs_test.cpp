@@ -226,3 +226,31 @@ TEST_F(DivisionWithClubs, ResultsOfASlot) {
 }
 
 }  // namespace
+
+#include "soccerclasses/player.h"
+
+namespace {
+
+TEST_F(DivisionWithClubs, TeamOfTheWeekTakesTheClubsPlayer) {
+    auto p = std::make_unique<CPlayer>();
+    p->m_Person.Set("J", "Keeper", 25, 1);
+    int index = world.GetPlayerList().Add(std::move(p));
+    Club(2)->SetPlayerId(0, static_cast<uint16_t>(index));
+    CTeamOfTheWeek team;
+    team.Reset();
+    platform::SeedRandom(8);
+    // With ability and skill above the empty place's, the draw decides.
+    const CPlayer* player = world.GetPlayer(index);
+    bool better = player->m_Football.GetPositionSkill() > 0;
+    bool taken = false;
+    for (int i = 0; i < 50 && !taken; ++i) taken = team.Consider(0, 0, *Club(2));
+    EXPECT_EQ(taken, better);
+    if (taken) {
+        EXPECT_EQ(team.GetEntry(0)->m_Player, player->GetName());
+        EXPECT_EQ(team.GetEntry(0)->m_Club, "Club 2");
+    }
+    EXPECT_FALSE(team.Consider(0, 1, *Club(2)));  // an empty squad slot
+    EXPECT_FALSE(team.Consider(11, 0, *Club(2)));
+}
+
+}  // namespace
