@@ -151,6 +151,10 @@ public:
     // Season work.
     // Season start today; fixtures blank; each club starts at its place.
     void StartNewSeason();
+    // Each club's season end; true when one of them has a human manager.
+    bool EndOfSeason();
+    // Each club's row starts again at its place; the awards are emptied.
+    void ResetClubSeasonRecords();
     // Orders the clubs by their current form and gives each its rank.
     void RankByForm();
     // Names the best manager of the month just ended, by his campaign

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/msgformat.h"
+#include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubrecords.h"
 #include "soccerclasses/country.h"
@@ -81,8 +82,34 @@ void CDivision::StartNewSeason() {
     m_NextFixture = 0;
     m_Fixtures.ResetAll();
     m_ManagersOfTheMonth.RemoveAll();
+    for (int i = 0; i < m_ClubCount; ++i) {
+        if (CClub* club = ClubAt(m_FirstClub + i)) {
+            club->LeagueRow().m_Position = static_cast<uint8_t>(i);
+            club->StartNewSeason();
+        }
+    }
+}
+
+bool CDivision::EndOfSeason() {
+    bool human = false;
+    int leaders = 0;
+    for (int c = m_FirstClub; c < m_FirstClub + m_ClubCount; ++c) {
+        CClub* club = ClubAt(c);
+        if (!club) continue;
+        leaders += club->LeagueRow().m_Position == 0;
+        club->EndOfSeason();
+        human |= club->IsHumanManaged();
+    }
+    // Two clubs on top means the table was never sorted: the season's
+    // titles would go astray, so say so where developers look.
+    if (leaders > 1) platform::Trace("division season end: two clubs at the top of " + m_Name);
+    return human;
+}
+
+void CDivision::ResetClubSeasonRecords() {
     for (int i = 0; i < m_ClubCount; ++i)
         if (CClub* club = ClubAt(m_FirstClub + i)) club->LeagueRow().Reset(static_cast<uint8_t>(i));
+    m_ManagersOfTheMonth.RemoveAll();
 }
 
 void CDivision::RankByForm() {

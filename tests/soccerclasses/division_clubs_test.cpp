@@ -254,3 +254,29 @@ TEST_F(DivisionWithClubs, TeamOfTheWeekTakesTheClubsPlayer) {
 }
 
 }  // namespace
+
+#include "platform/trace.h"
+
+namespace {
+
+TEST_F(DivisionWithClubs, SeasonEndAndRecordsReset) {
+    EXPECT_FALSE(division.EndOfSeason());
+    Manager(6)->m_IsHuman = 1;
+    {
+        platform::TraceCapture trace;
+        EXPECT_TRUE(division.EndOfSeason());
+        EXPECT_FALSE(trace.Contains("two clubs at the top"));
+        Club(4)->LeagueRow().m_Position = 0;
+        division.EndOfSeason();
+        EXPECT_TRUE(trace.Contains("two clubs at the top"));
+    }
+    Club(4)->LeagueRow().AddHomeResult(3, 0, 3, 1, 0);
+    division.m_ManagersOfTheMonth.Add("Sep 99", "X", "Y");
+    division.ResetClubSeasonRecords();
+    EXPECT_EQ(Club(4)->LeagueRow().m_Position, 4);
+    EXPECT_EQ(Club(4)->LeagueRow().m_Points, 0);
+    EXPECT_EQ(Club(4)->LeagueRow().m_WinRun, 1);  // runs carry over
+    EXPECT_EQ(division.m_ManagersOfTheMonth.GetSize(), 0);
+}
+
+}  // namespace
