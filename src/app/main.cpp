@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/stringtable.h"
 #include "soccerclasses/gameinfo.h"
+#include "soccerclasses/worlddata.h"
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -23,12 +24,17 @@ int main(int argc, char** argv) {
                      folder.c_str());
         return 1;
     }
+    std::unique_ptr<CWorldData> world = StartWorld();
+    if (!world) return 1;
+    SetWorldData(world.get());
     std::printf("%s %s\n", info->title.c_str(), info->version.c_str());
     std::printf("Game data: %s\n", folder.c_str());
     std::printf("String table: %zu texts.\n", platform::StringTable().size());
     std::printf(
-        "\nThis build holds the foundation only: the platform services and the data tools.\n"
-        "The game world, the match engine and the game window are not built yet, so there\n"
-        "is nothing to play in this version.\n");
+        "World: %d currencies read; the league schedules are in place.\n"
+        "\nThis build holds the foundation and the world's core. The people, clubs,\n"
+        "competitions, match engine and game window are not built yet, so there is\n"
+        "nothing to play in this version.\n",
+        world->GetCurrencyList().GetSize());
     return 0;
 }

@@ -8,7 +8,9 @@
 #include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "soccerclasses/clubfile.h"
+#include "soccerclasses/clubplayers.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
 
@@ -122,6 +124,16 @@ void CClub::ActivateCountry() {
     series1_.assign(kSeriesLength, 0);
     series2_.assign(kSeriesLength, 0);
     leaguePositions_.assign(kLeaguePositions, kNotPlayed);
+}
+
+void CClub::DeactivateCountry() {
+    accounts_.reset();
+    form_.reset();
+    friendlyOpponents_.clear();
+    friendlyVenues_.clear();
+    series1_.clear();
+    series2_.clear();
+    leaguePositions_.clear();
 }
 
 void CClub::ClearSeasonArrays() {

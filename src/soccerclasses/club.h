@@ -22,6 +22,7 @@
 class CCountry;
 class CDivision;
 class CManager;
+class CPlayer;
 class CPopularity;
 class CStadium;
 
@@ -42,6 +43,8 @@ public:
 
     // The full equipment of a club whose country has just become active.
     void ActivateCountry();
+    // Takes the records of a followed country away when it stops being followed.
+    void DeactivateCountry();
     void CreateAccounts();
 
     // The saved record. Rows that only clubs of followed countries carry are
@@ -107,6 +110,25 @@ public:
     int32_t CanSignPlayer(int position) const;
     void LoanOutPlayer(uint16_t player);
     void LoanInPlayer(uint16_t player);
+
+    // Team selection.
+    void PickMatchSquad(int substitutes);
+    void SelectTeam(int substitutes);
+    bool FillSlotWithBestPlayer(int slot, int position);
+    void SelectBenchKeeper(int slot);
+    void ChooseDesignatedPlayers();
+    // A slot of the window whose player is available; the window grows
+    // after every 31 failed draws and the search ends at slot 29 (-1).
+    int PickAvailableInWindow(int first, int last) const;
+    void AddGeneratedPlayers(int n);
+    int CountAvailablePlayers() const;
+    int CountSuspendedPlayers() const;
+    const CPlayer* PlayerInSlot(int slot) const;
+    // The position the formation puts into a squad slot 0..10.
+    static int GetFormationPosition(int tactic, int slot);
+    void SetTacticIndex(uint8_t t) { tactic_ = t; }
+    uint8_t GetAggression() const { return instructions_[4]; }
+    int32_t GetDesignatedPlayer(int i) const { return designated_.at(static_cast<size_t>(i)); }
 
     // Friendly slots (the calendar side lives with the divisions).
     uint32_t GetFriendlyOpponent(int slot) const;

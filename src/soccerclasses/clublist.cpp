@@ -9,6 +9,20 @@
 #include "soccerclasses/globals.h"
 #include "soccerclasses/worlddata.h"
 
+void InstallClubActivation() {
+    SetClubActivationHook([](CCountry& country, bool followed) {
+        CWorldData* world = GetWorldData();
+        if (!world) return;
+        CClubList& clubs = world->GetClubList();
+        for (int i = 0; i < clubs.GetRealCount(); ++i) {
+            CClub* club = clubs.GetAt(i);
+            if (club->GetCountryIndex() != country.GetId()) continue;
+            if (followed && !club->GetAccounts()) club->ActivateCountry();
+            if (!followed) club->DeactivateCountry();
+        }
+    });
+}
+
 void CClubList::ReadDataFile() { Read(OpenDataFile(kClubsFile), kClubsFile); }
 
 void CClubList::ReadFile(const std::string& path) { Read(OpenStartupPath(path), path); }
@@ -37,6 +51,7 @@ void CClubList::Read(FILE* f, const std::string& name) {
         list.push_back(std::move(club));
     }
     CloseDataFile(f, name);
+    InstallClubActivation();
     list.push_back(std::make_unique<CClub>());
     list.push_back(std::make_unique<CClub>());
     clubs_ = std::move(list);

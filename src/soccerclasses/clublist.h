@@ -47,4 +47,8 @@ private:
     int realCount_ = 0;
 };
 
+// Lets the countries give their clubs, or take away, the records of a
+// followed country when their follow level changes.
+void InstallClubActivation();
+
 inline constexpr const char* kClubsFile = "Data\\Clubs.bin";

@@ -1,5 +1,6 @@
 #include "soccerclasses/country.h"
 
+#include "soccerclasses/club.h"
 #include "soccerclasses/currency.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/division.h"
@@ -265,6 +266,24 @@ int CCountry::LastClubIndex() const {
     for (int i = 0; i < GetDivisionCount(); ++i)
         if (const CDivision* d = GetDivision(i)) count += d->GetClubCount();
     return top->GetFirstClub() + count - 1;
+}
+
+CPlayer* CCountry::GetRandomPlayer() const {
+    CWorldData* w = GetWorldData();
+    if (!w || GetDivisionCount() == 0) return nullptr;
+    const CDivision* d = w->GetDivision(static_cast<int>(m_Divisions.GetRandomElement()));
+    if (!d || d->GetClubCount() == 0) return nullptr;
+    const CClub* club = w->GetClub(d->GetFirstClub() + Random(d->GetClubCount() - 1));
+    if (!club) return nullptr;
+    auto playerIn = [&](int slot) -> CPlayer* {
+        uint16_t id = club->GetPlayerId(slot);
+        return id == kEmptySlot ? nullptr : w->GetPlayer(id);
+    };
+    bool any = false;
+    for (int s = 0; s < kSquadSlots && !any; ++s) any = playerIn(s) != nullptr;
+    if (!any) return nullptr;
+    for (;;)
+        if (CPlayer* p = playerIn(Random(kSquadSlots - 1))) return p;
 }
 
 int CCountry::AddPlayOff(uint8_t playOff) {

@@ -18,6 +18,7 @@
 #include "soccerclasses/owninglist.h"
 
 class CDivision;
+class CPlayer;
 class CFederationList;
 
 inline constexpr const char* kCountryFile = "Data\\Country.bin";
@@ -111,6 +112,11 @@ public:
     int GetLastDivision() const;
     int FirstClubIndex() const;
     int LastClubIndex() const;
+
+    // A random player of a random club of a random division; NULL, without
+    // drawing further, when the country has no division or the drawn club
+    // has no player (callers then take a name from a league country).
+    CPlayer* GetRandomPlayer() const;
 
     // Play-offs, as indexes into the world's play-off list.
     int AddPlayOff(uint8_t playOff);

@@ -1,22 +1,154 @@
 #pragma once
-// A country's domestic cups. The competitions build the cups; the list
-// keeps them in file order and saves them without a count.
+// Knock-out competitions: a named list of rounds, each drawn on one match day
+// and played on another, with an optional replay day and a kind that says
+// how its ties are played. A country's domestic cups come from
+// "Data\\cups.bin"; the shield, the play-offs and the federation cups reuse
+// the same object.
+//
+// The definition carries no picture number and no reward byte: the picture
+// number (trophy and "text\\cup\\%d.dat") is the cup's place in the file, and
+// the reward of a cup win is the record role.
+#include <array>
+#include <cstdint>
 #include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "soccerclasses/extdwordarray.h"
+#include "soccerclasses/extstring.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/newspaperevents.h"
 #include "soccerclasses/owninglist.h"
+
+class CCupRound {
+public:
+    static constexpr uint8_t kMaxEntrants = 199;
+    static constexpr uint8_t kMaxKind = 31;
+    static constexpr uint8_t kNoReplay = 255;
+    static constexpr uint8_t kPlaceholderKind = 25;
+
+    // Name index 0..119 to its full and short string ids.
+    static bool NameIdsOfIndex(int nameIndex, uint32_t& fullId, uint32_t& shortId);
+    // The replay's name for a full name id; 0 when the round has none.
+    static uint32_t ReplayNameId(uint32_t fullId);
+    static bool IsGroupKind(uint8_t kind) { return kind == 10 || kind == 12 || kind == 30 || kind == 31; }
+    static bool IsNeutralKind(uint8_t kind) { return kind == 11 || kind == 23 || kind == 24; }
+
+    // The 13 bytes of a round's definition, the first being its name index.
+    // nullptr when usable, else what is wrong.
+    const char* ReadDefinition(FILE* file);
+    void WriteDefinition(FILE* file, uint8_t nameIndex) const;
+
+    bool HasReplaySlot() const { return m_ReplaySlot != kNoReplay; }
+    bool HasFixtures() const { return m_Ties.GetSize() > 0; }
+
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+    CFixtureList m_Ties;
+    CFixtureList m_Replays;
+    uint32_t m_FullNameId = 0;
+    uint32_t m_ShortNameId = 0;
+    uint8_t m_Entrants = 0;
+    uint8_t m_NonLeagueEntrants = 0;
+    uint8_t m_Kind = 0;
+    uint8_t m_Groups = 0;
+    uint8_t m_GroupSize = 0;
+    uint8_t m_Legs = 0;
+    uint8_t m_Reserved = 0;
+    uint8_t m_MatchSlot = 0;
+    uint8_t m_DrawSlot = 0;
+    uint8_t m_ReplaySlot = kNoReplay;
+    std::array<uint8_t, 3> m_Reserved3{};
+};
+
+class CCupRoundList : public OwningList<CCupRound> {
+public:
+    int CountReplayRounds() const;
+    CCupRound* GetFirstGroupRound() const;
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+};
+
+// A non-league club as a cup definition brings it in: name, ground, kits.
+struct CupNonLeagueRecord {
+    CExtString name;
+    int32_t stadium = 0;
+    std::array<uint8_t, 8> homeKit{}, awayKit{};
+    void Read(FILE* file);
+    void Write(FILE* file) const;
+};
 
 class CCup {
 public:
-    void Save(FILE*) const {}
-    void Load(FILE*) {}
+    static constexpr int kVenues = 8;
+    static constexpr int kMaxRounds = 49;
+
+    // What the rest of the start-up files allow a definition.
+    struct Limits {
+        int stadiumCount;
+        // Capacity of a stadium; a neutral round needs a ground with seats.
+        std::function<int(int stadium)> capacity;
+    };
+
+    CCup() = default;
+
+    // Reads a definition (after its country byte). Each non-league club it
+    // brings in is handed to `addNonLeague`, which gives its index in the
+    // world's list. nullptr when usable, else what is wrong.
+    const char* ReadDefinition(FILE* file, int countryIndex, const Limits& limits,
+                               const std::function<int(const CupNonLeagueRecord&)>& addNonLeague);
+    void WriteDefinition(FILE* file, const std::vector<CupNonLeagueRecord>& nonLeague,
+                         const std::vector<uint8_t>& roundNameIndexes) const;
+
+    CCupRound* GetRound(int i) const { return m_Rounds.GetAt(i); }
+    int GetRoundCount() const { return m_Rounds.GetSize(); }
+    int GetRoundIndex(const CCupRound* round) const { return m_Rounds.IndexOf(round); }
+    CCupRound* GetPreviousRound(const CCupRound* round) const;
+    // Titles: the cup's name, a blank and the round's name.
+    std::string GetRoundFullName(int i) const;
+    std::string GetRoundName(int i) const;
+    std::string GetReplayName(int i) const;
+    // Rounds shown (not placeholders) plus the rounds with replays.
+    int CountDisplayRounds() const;
+    void ClearFixtures();
+    // The reward byte of a cup win.
+    uint8_t GetRewardByte() const { return static_cast<uint8_t>(m_RecordRole); }
+
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+    CExtString m_Name;
+    CCupRoundList m_Rounds;
+    CExtDWordArray m_NonLeagueClubs;
+    CExtDWordArray m_Venues;
+    CExtDWordArray m_Pool;
+    CExtDWordArray m_HeldBack;
+    CNewsPaperEvents m_NewsPaperEvents;
+    std::array<int32_t, 4> m_PreviousResults{-1, -1, -1, -1};
+    int32_t m_CountryIndex = -1;
+    int32_t m_ShieldIndex = -1;
+    int32_t m_RecordRole = 0;
+    uint8_t m_EntryScheme = 0;
+    uint8_t m_SubsNamed = 5;
+    uint8_t m_SubsAllowed = 3;
+    uint8_t m_Format = 1;
+    uint8_t m_ReEntryRound = 0;
+    uint8_t m_LeaguePointsShare = 0;
+    uint8_t m_PictureNumber = 0;  // not saved: set from the file order
 };
 
 class CCupList : public OwningList<CCup> {
 public:
+    // The cups in file order, without a count.
     void Save(FILE* file) const {
         for (const auto& c : *this) c->Save(file);
     }
     void Load(FILE* file) {
         for (const auto& c : *this) c->Load(file);
     }
+    // The club's tie on a match slot in any cup; null when none.
+    CFixture* FindFixture(int slot, int club) const;
 };

@@ -1,42 +1,209 @@
 #pragma once
 // A league of a country: a block of consecutive clubs of the world's club
-// list and a season calendar of 106 match-day slots. The competitions build
-// the whole of it; this is what the world and the countries need of it now.
+// list, a season calendar of 106 match-day slots and the double round robin
+// its club count selects. Its start-up record comes from "Data\\Division.bin".
+//
+// Of the record's open values: record byte 0 is the picture number (trophy
+// picture and description text), byte 1 the abroad-search percentage, byte 2
+// the tier value (the relegation count the description shows; 0 hides it),
+// byte 3 the shield-qualification flag, byte 4 the play-off kind flag. The
+// two further bytes, the last byte, the three record values and the two
+// dropped values are spare and 0 in our data.
+#include <array>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "soccerclasses/extbytearray.h"
+#include "soccerclasses/extdwordarray.h"
 #include "soccerclasses/extstring.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/managerofthemonth.h"
+#include "soccerclasses/newspaperevents.h"
 #include "soccerclasses/owninglist.h"
+#include "soccerclasses/teamoftheweek.h"
+
+class CListRows;
 
 class CDivision {
 public:
-    CDivision() { m_Calendar.SetSizeAndFill(106, 200); }
+    static constexpr int kSlots = 106;
+    enum Code : uint8_t {
+        kNoMatch = 200, kSeasonLast = 201, kSeasonFirst = 202, kLeagueEnd = 203, kFriendly0 = 208, kFriendly3 = 211
+    };
+
+    CDivision();
+    CDivision(const CDivision&) = delete;
+    CDivision& operator=(const CDivision&) = delete;
+
+    // Reads the start-up record; nullptr when it can be used, else what is
+    // wrong with it. The schedule is attached afterwards.
+    const char* ReadRecord(FILE* file);
+    void WriteRecord(FILE* file) const;
+    // Takes the schedule for the club count (not owned) and makes the blank
+    // season: E x L fixtures, E the club count rounded down to even and L the
+    // number of league slots.
+    void SetUp(const CExtByteArray* schedule);
+
+    // The calendar code is known to the game.
+    static bool IsKnownCode(uint8_t code);
+    // Club counts that have a schedule.
+    static bool HasScheduleFor(int clubCount);
+    // Schedule days: 2(n - 1) for an even count n, 2n for an odd one.
+    static int ScheduleMatchDays(int clubCount);
+
+    // Calendar and schedule.
+    uint8_t GetCalendarSlot(int slot) const;
+    void SetCalendarSlot(int slot, uint8_t code) { m_Calendar.SetAt(slot, code); }
+    // Byte position of the slot's match day in the schedule, wrapped into
+    // it; -1 for a slot without a league match.
+    int GetFixtureIndexForSlot(int slot) const;
+    int GetMatchesPerRound() const { return m_ClubCount & ~1; }
+    int GetScheduleLastIndex() const { return m_Schedule ? m_Schedule->GetSize() - 1 : -1; }
+    bool IsSeasonEndSlot(int slot) const { return GetCalendarSlot(slot) == kLeagueEnd; }
+    static int GetCalendarMarkerIndex(uint8_t code) { return code >= kFriendly0 && code <= kFriendly3 ? code - kFriendly0 : 65535; }
+    // The first slot coded 208 + k; -1 when the calendar has none.
+    int FindMarkerSlot(int k) const;
+    // Match days from `slot` to the first friendly day after it, within the
+    // season; -1 when none follows.
+    int CountMatchDaysToFriendlyDay(int slot) const;
+    // 0 on the last slot; else the match days to the league's end (203) or
+    // the season's last slot (201), divided by 4. -1 when neither follows.
+    int CountToSeasonEnd(int slot) const;
+    // The index in the fixture list of the slot's match whose home club is
+    // `club`; -1 when none.
+    int GetFixtureIndexOfClub(int slot, int club) const;
+    // The (home, away) club pairs of a league slot in schedule order.
+    std::vector<std::pair<int, int>> GetPairsForSlot(int slot) const;
+    int CountLeagueSlots() const;
+
+    // Rules and places.
+    bool AllowsDraws() const { return m_PointsRule < 255; }
+    int GetPromotionPlaces() const { return m_ExchangeCount; }
+    // Play-off ids 0 and -1 both mean none.
+    bool HasPlayOff() const { return m_PromotionPlayOff != 0 && m_PromotionPlayOff != -1; }
+    bool HasRelegationPlayOff() const { return m_RelegationPlayOff != 0 && m_RelegationPlayOff != -1; }
+    // Places a play-off adds; none until the play-offs exist.
+    int GetPlayOffExtraPlaces() const { return 0; }
+    // The exchange count plus what the next division's play-off adds.
+    int GetRelegationPlaces(const CDivision* next) const {
+        return m_ExchangeCount + (next ? next->GetPlayOffExtraPlaces() : 0);
+    }
 
     const CExtString& GetName() const { return m_Name; }
+    void SetName(const std::string& name) { m_Name = name; }
     uint8_t GetCountry() const { return m_Country; }
+    void SetCountry(uint8_t country) { m_Country = country; }
     int32_t GetFirstClub() const { return m_FirstClub; }
     uint8_t GetClubCount() const { return m_ClubCount; }
-    uint8_t GetCalendarSlot(int slot) const { return m_Calendar.GetAt(slot); }
-
-    void SetName(const std::string& name) { m_Name = name; }
-    void SetCountry(uint8_t country) { m_Country = country; }
     void SetClubRange(int32_t firstClub, uint8_t clubCount) {
         m_FirstClub = firstClub;
         m_ClubCount = clubCount;
     }
-    void SetCalendarSlot(int slot, uint8_t code) { m_Calendar.SetAt(slot, code); }
+    bool HoldsClub(int club) const { return club >= m_FirstClub && club < m_FirstClub + m_ClubCount; }
+    uint8_t GetStrengthIndex() const { return m_StrengthIndex; }
+    uint8_t GetPictureNumber() const { return m_RecordBytes[0]; }
+    uint8_t GetAbroadSearchPercent() const { return m_RecordBytes[1]; }
+    uint8_t GetTierValue() const { return m_RecordBytes[2]; }
+    uint8_t GetShieldQualification() const { return m_RecordBytes[3]; }
+    uint8_t GetPlayOffKindFlag() const { return m_RecordBytes[4]; }
+    void SetChampion(int club) { m_Champion = club; }
+    void SetRunnerUp(int club) { m_RunnerUp = club; }
+    const CPlayerOfTheWeek* GetWeeklyBestEntry(int i) const { return m_TeamOfTheWeek->GetEntry(i); }
+    void AddClubsTo(CExtDWordArray& out) const {
+        for (int c = 0; c < m_ClubCount; ++c) out.Add(static_cast<uint32_t>(m_FirstClub + c));
+    }
+
+    // Table and club queries over the world's clubs.
+    int GetClubIndexAtPosition(int position) const;
+    int GetPointsAtPosition(int position) const;
+    int GetPointsGapToSafety(int club) const;
+    int GetBottomClubIndex() const { return GetClubIndexAtPosition(m_ClubCount - 1); }
+    // A random club other than `notClub`; -1 when the division has no other.
+    int GetRandomOtherClub(int notClub) const;
+    // A random club that is neither `notClub` nor human-managed; -1 after 50
+    // failed draws.
+    int GetRandomNonHumanClub(int notClub) const;
+    bool IsTopDivision() const;
+    // Rows of the league table, coloured by promotion, relegation and
+    // play-off places. `next` is the country's division below, if any.
+    void FillLeagueTable(CListRows& rows, const CDivision* next) const;
+
+    // Season work.
+    // Season start today; fixtures blank; each club starts at its place.
+    void StartNewSeason();
+    // Orders the clubs by their current form and gives each its rank.
+    void RankByForm();
+    // Names the best manager of the month just ended, by his campaign
+    // points and then his campaign goals; every manager's counters restart.
+    // The winner's index, or -1.
+    int AwardManagerOfTheMonth();
 
     // Gives every club of the division its accounts and full records when
     // its country becomes followed; the clubs' side lands with the clubs.
     void ActivateClubs() {}
 
-private:
+    // The division's part of a saved game.
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+    CFixtureList m_Fixtures;
+    int32_t m_SeasonStart = 0;  // seconds since 1970 of the season's first day
+    CManagerOfTheMonthList m_ManagersOfTheMonth;
     CExtString m_Name;
+    const CExtByteArray* m_Schedule = nullptr;
     CExtByteArray m_Calendar;
+    CExtDWordArray m_ClubValues;
+    CNewsPaperEvents m_NewsPaperEvents;
+    int32_t m_Champion = -1;
+    int32_t m_RunnerUp = -1;
+    std::unique_ptr<CTeamOfTheWeek> m_TeamOfTheWeek;
+    int32_t m_NextFixture = 0;
     int32_t m_FirstClub = 0;
+    std::array<int32_t, 2> m_DroppedValues{};
+    std::array<int32_t, 3> m_RecordValues{};
+    int32_t m_PromotionPlayOff = 0;
+    int32_t m_RelegationPlayOff = 0;
+    uint8_t m_PointsRule = 3;
+    uint8_t m_StrengthIndex = 0;
+    uint8_t m_AutoPromotion = 0;
+    uint8_t m_ExchangeCount = 0;
     uint8_t m_Country = 0;
+    uint8_t m_DaysSinceAward = 0;
     uint8_t m_ClubCount = 0;
+    uint8_t m_SubsNamed = 5;
+    uint8_t m_SubsAllowed = 3;
+    std::array<uint8_t, 5> m_RecordBytes{};
+    std::array<uint8_t, 2> m_RecordBytes2{};
+    uint8_t m_PromotionPlayOffClubs = 0;
+    uint8_t m_RelegationPlayOffClubs = 0;
+    uint8_t m_LastRecordByte = 0;
 };
 
-class CDivisionList : public OwningList<CDivision> {};
+class CDivisionList : public OwningList<CDivision> {
+public:
+    static constexpr const char* kFileName = "Data\\Division.bin";
+
+    // What the rest of the world's start-up files allow.
+    struct Limits {
+        int clubCount;      // league clubs in the club list
+        int countryCount;   // countries in the country list
+        int strengthCount;  // records of the division-strength list
+    };
+    // Reads the divisions of `relPath`; throws DataFileError when it is
+    // missing, damaged or holds a division the game cannot run (no schedule
+    // for its club count, an unknown calendar code, a club block outside the
+    // club list or over another one, an index outside its list). `schedule`
+    // gives the world's schedule for a club count.
+    void ReadFile(const char* relPath, const Limits& limits,
+                  const std::function<const CExtByteArray*(int clubCount)>& schedule);
+    // The start-up file for a list of divisions, as the data tool writes it.
+    static void WriteFile(FILE* file, const std::vector<const CDivision*>& divisions);
+
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+};

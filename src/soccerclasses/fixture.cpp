@@ -4,7 +4,7 @@
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/matchvars.h"
-#include "soccerclasses/recordpools.h"
+#include "soccerclasses/worldlinks.h"
 
 namespace {
 void ResetWorldSubstitutions(int allowed) {

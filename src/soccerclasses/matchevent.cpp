@@ -3,7 +3,7 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "soccerclasses/gamefile.h"
-#include "soccerclasses/recordpools.h"
+#include "soccerclasses/worldlinks.h"
 
 bool CMatchEvent::IsGoal() const { return IsHomeGoal() || IsAwayGoal(); }
 

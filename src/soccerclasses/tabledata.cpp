@@ -4,6 +4,7 @@
 
 #include "soccerclasses/extdwordarray.h"
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/listrows.h"
 
 void CTableData::Clear() {
     m_Club = -1;
@@ -153,4 +154,22 @@ void CTableDataList::Sort() {
         m_Rows[i].reset(order[i]);
         order[i]->m_Position = static_cast<uint8_t>(i);
     }
+}
+
+void CTableData::AddToListControl(CListRows& rows, uint32_t normal, uint32_t promotion, uint32_t relegation,
+                                  int promotionPlaces, int relegationPlaces, int clubCount, const std::string& name,
+                                  uint8_t promotionPlayOffClubs, uint8_t relegationPlayOffClubs,
+                                  uint32_t playOff) const {
+    int p = m_Position;
+    uint32_t colour = normal;
+    if (relegationPlaces >= 0 && p >= clubCount - relegationPlaces) colour = relegation;
+    else if (relegationPlayOffClubs > 0 && p >= clubCount - relegationPlayOffClubs - relegationPlaces) colour = playOff;
+    if (p < promotionPlaces) colour = promotion;
+    else if (promotionPlayOffClubs > 0 && p < promotionPlaces + promotionPlayOffClubs) colour = playOff;
+    rows.SetRowColour(p, colour);
+    rows.SetItemNumber(p, 0, p + 1);
+    rows.SetItem(p, 1, name);
+    const int values[] = {GetPlayed(), GetWon(), GetDrawn(), GetLost(), GetGoalsFor(), GetGoalsAgainst()};
+    for (int i = 0; i < 6; ++i) rows.SetItemNumber(p, 3 + i, values[i]);
+    rows.SetItemNumber(p, 9, m_Points);
 }

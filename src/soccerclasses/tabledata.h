@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CExtDWordArray;
+class CListRows;
 
 class CTableData {
 public:
@@ -33,6 +35,10 @@ public:
 
     void Save(FILE* file) const;
     void Load(FILE* file);
+    // Puts the row at the list row of its position, coloured by its place.
+    void AddToListControl(CListRows& rows, uint32_t normalColour, uint32_t promotionColour, uint32_t relegationColour,
+                          int promotionPlaces, int relegationPlaces, int clubCount, const std::string& name,
+                          uint8_t promotionPlayOffClubs, uint8_t relegationPlayOffClubs, uint32_t playOffColour) const;
 
     int32_t m_Club;
     uint8_t m_HomePlayed, m_HomeWon, m_HomeDrawn, m_HomeLost;

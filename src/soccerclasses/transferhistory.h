@@ -9,6 +9,9 @@
 
 #include "soccerclasses/extstring.h"
 
+class CCountry;
+class CListRows;
+
 class CTransferHistory {
 public:
     CTransferHistory() = default;
@@ -17,6 +20,11 @@ public:
         : m_Player(player), m_FromClub(fromClub), m_Fee(fee), m_ToClub(toClub), m_PlayerIndex(playerIndex) {}
 
     bool IsFree() const { return m_Fee <= 0; }
+    // "Free Transfer", or the fee in the country's money.
+    std::string GetFeeText(const CCountry* country) const;
+    // To club, player, from club, fee; the player as row data while the
+    // world's player at the index still carries the name.
+    void AddToList(CListRows& rows, const CCountry* country) const;
 
     CExtString m_Player;
     CExtString m_FromClub;
@@ -32,6 +40,9 @@ public:
     void Add(const std::string& player, const std::string& fromClub, double fee, const std::string& toClub,
              int playerIndex) {
         m_Items.push_back(std::make_unique<CTransferHistory>(player, fromClub, fee, toClub, playerIndex));
+    }
+    void FillList(CListRows& rows, const CCountry* country) const {
+        for (const auto& t : m_Items) t->AddToList(rows, country);
     }
     void Save(FILE* file) const;
     void Load(FILE* file);
@@ -61,6 +72,8 @@ public:
     }
     // The date of the oldest move; empty when there is none.
     std::string GetFirstDate() const { return m_Items.empty() ? std::string() : m_Items.front()->m_Date; }
+    // Date, club and fee ("FREE" for exactly 0), one orange row a move.
+    void FillListControl(CListRows& rows, const CCountry* country) const;
     void Save(FILE* file) const;
     void Load(FILE* file);
 

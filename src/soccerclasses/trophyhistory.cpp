@@ -2,6 +2,7 @@
 
 #include "platform/msgformat.h"
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/listrows.h"
 
 std::string CTrophyHistory::GetPicturePath() const {
     return platform::StrPrintf(IsCup() ? "gfx\\trophies\\cup\\trophy%02d.bmp" : "gfx\\trophies\\division\\trophy%02d.bmp",
@@ -47,5 +48,17 @@ void CTrophyHistoryList::Load(FILE* f) {
         h->m_Kind = LoadByte(f);
         // Kinds beyond the four have no picture folder or column.
         if (h->m_Kind > CTrophyHistory::kCupRunnerUp) MarkGameFileDamaged("honour kind");
+    }
+}
+
+void CTrophyHistoryList::FillListControl(CListRows& rows) const {
+    rows.ResetContent();
+    for (const auto& h : m_Items) {
+        int row = rows.AddRow("", 0, 0, 0);
+        rows.SetRowColour(row, 0xFFFFFF);
+        rows.SetItem(row, 0, h->GetPicturePath());
+        rows.SetItem(row, 1, h->m_Title);
+        bool won = h->m_Kind == CTrophyHistory::kLeagueTitle || h->m_Kind == CTrophyHistory::kCupWin;
+        rows.SetItem(row, won ? 2 : 3, h->m_Detail);
     }
 }

@@ -29,6 +29,8 @@ public:
     uint8_t m_Picture = 0;
 };
 
+class CListRows;
+
 class CTrophyHistoryList {
 public:
     int GetSize() const { return static_cast<int>(m_Items.size()); }
@@ -38,6 +40,10 @@ public:
                          uint8_t picture, uint8_t isCup);
     void AddRunnerUpHonour(const std::string& title, const std::string& extra, const std::string& detail,
                            uint8_t picture, uint8_t isCup);
+
+    // One white row per honour: picture, title, and the detail in column 2
+    // for a win or column 3 for a runner-up place.
+    void FillListControl(CListRows& rows) const;
 
     void Save(FILE* file) const;
     void Load(FILE* file);

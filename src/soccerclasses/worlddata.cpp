@@ -10,6 +10,7 @@
 #include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/matchevent.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/matchplay.h"
 #include "soccerclasses/matchvars.h"
 #include "soccerclasses/popularity.h"
@@ -223,6 +224,14 @@ void CWorldData::SetDisplayCurrencyFromExchange() {
     if (const CCurrency* cur = GetCurrency(c->GetCurrency())) SetDisplayCurrency(*cur);
 }
 
+void CWorldData::ChangeCurrencyOptions(uint8_t option, uint8_t exchangeChoice) {
+    CurrencyDisplay& d = GetCurrencyDisplay();
+    d.option = option != 0 ? 1 : 0;
+    d.exchangeChoice = d.option == 1 ? 1 : static_cast<uint8_t>(exchangeChoice > 9 ? 9 : exchangeChoice);
+    SetDisplayCurrencyFromExchange();
+    WriteCurrencyOptions();
+}
+
 uint8_t& CWorldData::SelectedUserSlot() {
     static uint8_t slot = 0;
     return slot;
@@ -258,6 +267,57 @@ void CWorldData::ResetCurrentUser() { m_CurrentUser = SelectedUserSlot(); }
 
 CHumanManager* CWorldData::GetCurrentUser() { return m_Users->GetAt(m_CurrentUser); }
 
+namespace {
+
+// The manager of a user slot; NULL without one.
+CManager* ManagerOf(CWorldData& w, const CHumanManager* user) {
+    return user && user->HasManager() ? w.GetManagerList().GetAt(user->GetManagerIndex()) : nullptr;
+}
+
+}  // namespace
+
+CManager* CWorldData::GetCurrentManager() {
+    const CHumanManager* user = GetCurrentUser();
+    if (!user || !user->HasManager()) {
+        int first = m_Users->FindFirstWithManager();
+        if (first < 0) return nullptr;
+        SetCurrentUser(first);
+    }
+    return ManagerOf(*this, GetCurrentUser());
+}
+
+CCountry* CWorldData::GetCurrentCountry() {
+    const CManager* m = GetCurrentManager();
+    const CClub* club = m ? GetClub(m->GetClubIndex()) : nullptr;
+    return club ? club->GetCountry() : nullptr;
+}
+
+CDivision* CWorldData::GetCurrentDivision() {
+    const CManager* m = GetCurrentManager();
+    const CClub* club = m ? GetClub(m->GetClubIndex()) : nullptr;
+    return club ? club->GetDivision() : nullptr;
+}
+
+CClub* CWorldData::GetCurrentClub() {
+    const CManager* m = ManagerOf(*this, GetCurrentUser());
+    return m ? GetClub(m->GetClubIndex()) : nullptr;
+}
+
+std::string CWorldData::GetCurrentManagerName() {
+    const CManager* m = ManagerOf(*this, GetCurrentUser());
+    return m ? m->GetName() : std::string();
+}
+
+std::string CWorldData::GetCurrentClubName() {
+    const CClub* c = GetCurrentClub();
+    return c ? std::string(c->GetName()) : std::string();
+}
+
+int CWorldData::FindClubByName(const std::string& name) const {
+    int i = m_Clubs->FindByName(name);
+    return i >= 0 ? i : 65535;
+}
+
 void CWorldData::RefreshTree() {
     GetUserPort().FillTree(5);
     GetUserPort().SetTreeMode(0);
@@ -287,3 +347,14 @@ void CWorldData::FreeMatchEvent(std::unique_ptr<CMatchEvent> event) {
 
 int CWorldData::GetFixturePoolSize() const { return m_FixturePool->GetSize(); }
 int CWorldData::GetMatchEventPoolSize() const { return m_MatchEventPool->GetSize(); }
+
+std::unique_ptr<CWorldData> StartWorld() {
+    ReadCurrencyOptions();
+    try {
+        return std::make_unique<CWorldData>();
+    } catch (const DataFileError& e) {
+        ResetGameFileChannel();
+        UserMessageBoxText(e.what(), kBoxNotice, -1);
+        return nullptr;
+    }
+}

@@ -155,6 +155,10 @@ public:
     // The display currency becomes the currency of exchange-table country of
     // the exchange choice; nothing while that country does not exist.
     void SetDisplayCurrencyFromExchange();
+    // The options screen's change: under option 1 the exchange choice goes
+    // back to 1; the display currency follows the choice and both options
+    // are written to the profile. The currency list is not re-read.
+    void ChangeCurrencyOptions(uint8_t option, uint8_t exchangeChoice);
 
     // The current user: a user slot 0..7, -1 for none.
     int32_t GetCurrentUserIndex() const { return m_CurrentUser; }
@@ -163,6 +167,18 @@ public:
     void SetCurrentUserByManager(int32_t manager);
     void ResetCurrentUser();
     CHumanManager* GetCurrentUser();
+    // The current user's data, after making sure the current slot has a
+    // manager (the first slot with one otherwise): NULL when none.
+    CManager* GetCurrentManager();
+    CCountry* GetCurrentCountry();
+    CDivision* GetCurrentDivision();
+    // The current user's data as it stands: NULL or empty when the current
+    // user is -1 or its slot has no manager.
+    CClub* GetCurrentClub();
+    std::string GetCurrentManagerName();
+    std::string GetCurrentClubName();
+    // The index of the club with that name; 65535 when none has it.
+    int FindClubByName(const std::string& name) const;
     int GetHumanManagerCount() const { return m_Users->GetManagerCount(); }
     bool HasHumanManager() const { return m_Users->FindFirstWithManager() >= 0; }
     // The screens' selected user slot, which ResetCurrentUser restores.
@@ -244,3 +260,9 @@ private:
 // Puts every module-wide state back as at start-up: the channel, the
 // display currency, the generator, the installed world and the port.
 void ResetModuleState();
+
+// Start-up: reads the currency options and builds the world from the
+// start-up files. A missing or damaged file is shown through the port
+// ("ERROR! Cannot find file : %s") and gives NULL; the program then ends
+// with a non-zero exit code.
+std::unique_ptr<CWorldData> StartWorld();

@@ -3,6 +3,7 @@
 #include "clubs_world.h"
 #include "records_roundtrip.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/gamefile.h"
@@ -142,6 +143,25 @@ TEST_F(ClubFile, CMatchReceiptPaddingIsZero) {
     ASSERT_EQ(bytes.size(), 24u);
     EXPECT_EQ(bytes[12], 0);
     EXPECT_EQ(bytes[15], 0);
+}
+
+}  // namespace
+}  // namespace clubtest
+
+namespace clubtest {
+namespace {
+
+TEST_F(ClubWorld, CountriesGiveAndTakeTheirClubsRecords) {
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), Record("Port Ellis", 1)}));
+    CClub& ellis = *world.GetClubList().GetAt(1);
+    EXPECT_EQ(ellis.GetAccounts(), nullptr);
+    world.GetCountry(2)->SetFollowLevel(kFollowed);
+    ASSERT_NE(ellis.GetAccounts(), nullptr);
+    EXPECT_NE(ellis.GetCurrentForm(), nullptr);
+    EXPECT_EQ(ellis.LeaguePositions().size(), 46u);
+    world.GetCountry(1)->SetFollowLevel(kNotFollowed);
+    EXPECT_EQ(world.GetClubList().GetAt(0)->GetAccounts(), nullptr);
+    EXPECT_NE(ellis.GetAccounts(), nullptr);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "clubs_world.h"
 #include "platform/random.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 
 namespace clubtest {

@@ -2,6 +2,7 @@
 
 #include "clubs_world.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 
 namespace clubtest {

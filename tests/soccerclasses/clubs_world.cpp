@@ -1,14 +1,21 @@
 #include "clubs_world.h"
 
+#include "platform/files.h"
 #include "platform/random.h"
+#include "soccerclasses/peopletables.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/injury.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "support/test_env.h"
 
 namespace clubtest {
 
 void ClubWorld::SetUp() {
+    platform::SetInstallFolder(testenv::GameDir());
+    paths = std::make_unique<CSoccerPlayerCareerPathList>(CSoccerPlayerCareerPathList::kFile);
+    money = std::make_unique<CSkillMoneyValueList>(CSkillMoneyValueList::kFile);
     platform::SeedRandom(7);
     world.ClearGame();
     SetWorldData(&world);
@@ -55,9 +62,12 @@ void ClubWorld::SetUp() {
         s->stands.totalCapacity = 10000 * (i + 1);
         world.GetStadiumList().Add(std::move(s));
     }
+    InstallPeopleTables(paths.get(), money.get(), &world.GetPopularityList());
 }
 
 void ClubWorld::TearDown() {
+    InstallPeopleTables(nullptr, nullptr, nullptr);
+    platform::ResetFolders();
     ResetGameFileChannel();
     SetWorldData(nullptr);
 }
@@ -88,10 +98,31 @@ std::string ClubWorld::WriteClubs(const std::vector<ClubFileRecord>& clubs) {
 
 uint16_t ClubWorld::AddPlayer(int position, double wage) {
     auto p = std::make_unique<CPlayer>();
-    p->m_Football.SetPosition(position, false);
-    p->m_Person.SetWeeklyWage(wage);
-    p->m_Person.SetSurname("Player" + std::to_string(world.GetPlayerList().GetSize()));
-    return uint16_t(world.GetPlayerList().Add(std::move(p)));
+    p->Football().SetPosition(position, false);
+    p->Person().SetWeeklyWage(wage);
+    p->Person().SetSurname("Player" + std::to_string(world.GetPlayerList().GetSize()));
+    p->Person().SetAge(25);
+    const uint16_t id = uint16_t(world.GetPlayerList().Add(std::move(p)));
+    SetAbility(id, 50);
+    return id;
+}
+
+void ClubWorld::SetAbility(uint16_t id, int ability) {
+    CSoccerPlayer& f = world.GetPlayer(id)->Football();
+    f.m_Handling = f.m_Tackling = f.m_Passing = f.m_Shooting = uint8_t(ability);
+    f.RecalculateAbility();
+}
+
+void ClubWorld::Injure(uint16_t id) {
+    const int i = world.GetInjuryList().NewInjury();
+    world.GetInjuryList().GetAt(i)->SetSeverity(100);
+    world.GetPlayer(id)->m_Injury = i;
+}
+
+void ClubWorld::Heal(uint16_t id) {
+    CPlayer& p = *world.GetPlayer(id);
+    if (p.m_Injury >= 0) world.GetInjuryList().Remove(p.m_Injury);
+    p.m_Injury = -1;
 }
 
 void ClubWorld::MakeHuman(CClub& club) { world.GetManagerList().GetAt(club.GetManager())->m_IsHuman = 1; }

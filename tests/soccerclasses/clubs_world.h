@@ -4,11 +4,14 @@
 // three stadiums; installed as the world for the test's lifetime.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubsdata.h"
+#include "soccerclasses/careerpath.h"
+#include "soccerclasses/skillmoneyvalue.h"
 #include "soccerclasses/worlddata.h"
 
 namespace clubtest {
@@ -24,10 +27,15 @@ protected:
     std::string WriteClubs(const std::vector<ClubFileRecord>& clubs);
     // Makes a player of the position with a weekly wage and returns his index.
     uint16_t AddPlayer(int position, double wage = 100.0);
+    void SetAbility(uint16_t id, int ability);
+    void Injure(uint16_t id);
+    void Heal(uint16_t id);
     // Makes the club's manager human.
     void MakeHuman(CClub& club);
 
     CWorldData world{CWorldData::Empty{}};
+    std::unique_ptr<CSoccerPlayerCareerPathList> paths;
+    std::unique_ptr<CSkillMoneyValueList> money;
 };
 
 }  // namespace clubtest

@@ -105,6 +105,15 @@ TEST(WorldTable, KeepsItsRules) {
         EXPECT_TRUE(c.HasLeague()) << m.name;
     }
     EXPECT_EQ(mapIds.size(), 71u);
+    // Each map country sits in the federation of its continent.
+    const std::map<int, int> worldMap = {{2, 4},   {6, 2},   {9, 5},   {24, 2},  {30, 4},  {36, 2},
+                                         {37, 3},  {39, 2},  {53, 4},  {78, 3},  {81, 3},  {87, 2},
+                                         {88, 3},  {92, 3},  {114, 2}, {116, 4}, {123, 5}, {126, 4},
+                                         {133, 2}, {159, 4}, {181, 2}, {182, 2}};
+    for (const auto& m : kMapCountries) {
+        int fed = w.countries.at(static_cast<size_t>(m.id)).federation;
+        EXPECT_EQ(fed, m.europe ? 0 : worldMap.at(m.id)) << m.name;
+    }
     for (const auto& c : w.countries) {
         if (!mapIds.count(c.id)) {
             EXPECT_FALSE(c.HasLeague()) << c.name;
@@ -113,6 +122,8 @@ TEST(WorldTable, KeepsItsRules) {
     for (int i = 0; i < 10; ++i) {
         const auto& c = w.countries.at(static_cast<size_t>(kExchange[i].first));
         EXPECT_EQ(w.currencies.at(static_cast<size_t>(c.currency)).name, kExchange[i].second);
+        EXPECT_EQ(platform::LoadString(34287 + static_cast<uint32_t>(i)), kExchange[i].second)
+            << "the options screen names the same currency";
     }
 }
 
@@ -250,6 +261,40 @@ TEST_F(GeneratedWorldFiles, CountryRecordsKeepTheDataRules) {
     std::string s;
     world->GetCurrency(countries.GetAt(55)->GetCurrency())->GetOwnSymbol(s);
     EXPECT_EQ(s, "\xA3");
+}
+
+}  // namespace
+
+#include "platform/profile.h"
+
+namespace {
+
+TEST_F(GeneratedWorldFiles, OptionsChangeThereAndBackKeepsOwnMoney) {
+    auto world = ReadWith({55, 160});
+    ScopedWorld installed(world.get());
+    const CCountry* england = world->GetCountry(55);
+    const CCountry* spain = world->GetCountry(160);
+    std::string before, s;
+    england->FormatMoney(before, 1000000);
+    EXPECT_EQ(before, "\xA3" "1m");
+    spain->FormatMoney(s, 1000000);
+    EXPECT_EQ(s, "252m" "Pts");
+
+    world->ChangeCurrencyOptions(0, 0);  // all money in dollars
+    EXPECT_EQ(platform::GetProfileInt("Options", "Currency", 1), 0);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Exchange", 1), 0);
+    england->FormatMoney(s, 1000000);
+    EXPECT_EQ(s, "$1,620t");
+    spain->FormatMoney(s, 1000000);
+    EXPECT_EQ(s, "$1,620t");
+    EXPECT_NEAR(spain->ToBaseMoney(1620), 1000, 1e-9);
+
+    world->ChangeCurrencyOptions(1, 7);  // each country's own again
+    EXPECT_EQ(GetCurrencyDisplay().exchangeChoice, 1);
+    england->FormatMoney(s, 1000000);
+    EXPECT_EQ(s, before) << "own-currency texts unchanged after the round trip";
+    EXPECT_DOUBLE_EQ(world->GetCurrency(england->GetCurrency())->GetOwnRate(), 1.0);
+    EXPECT_DOUBLE_EQ(GetCurrencyDisplay().rate, 1.0) << "the display rate is England's file rate";
 }
 
 }  // namespace

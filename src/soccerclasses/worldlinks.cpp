@@ -1,4 +1,4 @@
-#include "soccerclasses/recordpools.h"
+#include "soccerclasses/worldlinks.h"
 
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/matchevent.h"
@@ -22,4 +22,16 @@ void ReturnPooledMatchEvent(std::unique_ptr<CMatchEvent> event) {
 CSubstitutionVars* WorldSubstitutionVars() {
     CWorldData* w = GetWorldData();
     return w ? w->GetSubstitutionVars() : nullptr;
+}
+namespace {
+std::function<std::string(int)> g_clubNames;
+}
+void SetClubNameSource(std::function<std::string(int)> source) { g_clubNames = std::move(source); }
+std::string ClubNameConverted(int club) {
+    if (g_clubNames) return g_clubNames(club);
+    std::string name;
+    if (CWorldData* w = GetWorldData()) name = w->GetTeamName(club);
+    for (char& c : name)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return name;
 }

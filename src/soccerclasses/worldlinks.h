@@ -1,7 +1,11 @@
 #pragma once
+// What the competition records ask of the world, in one place.
+//
 // The world's free pools of fixtures and match events: loads that need more
 // objects take them from the pools, loads that need fewer give them back.
+#include <functional>
 #include <memory>
+#include <string>
 
 class CFixture;
 class CMatchEvent;
@@ -14,3 +18,8 @@ void ReturnPooledMatchEvent(std::unique_ptr<CMatchEvent> event);
 // The world's substitution record, which every fixture reset clears; null
 // when no world is installed.
 CSubstitutionVars* WorldSubstitutionVars();
+
+// A club's name in capitals; for a negative number v, non-league club -1 - v.
+std::string ClubNameConverted(int club);
+// Replaces the world's club names (for tests); an empty function restores them.
+void SetClubNameSource(std::function<std::string(int)> source);

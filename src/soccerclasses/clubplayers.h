@@ -1,0 +1,19 @@
+#pragma once
+// What the club code asks of a squad player: whether he can play, whether
+// he is available, his match ability, his wage; and making a new player for
+// a club. Kept in one place so the club code has one door to the players.
+#include <cstdint>
+
+class CClub;
+class CPlayer;
+
+bool IsPlayerInjuredOut(const CPlayer& player);
+// Not injured out and not sent off in the match.
+bool CanPlayerPlay(const CPlayer& player);
+// Can play and is not suspended.
+bool IsPlayerAvailable(const CPlayer& player);
+int GetPlayerMatchAbility(const CPlayer& player);
+double GetPlayerWeeklyWage(const CPlayer& player);
+uint8_t GetPlayerSuspension(const CPlayer& player);
+// Makes the player a new player of the club in a position (0..3).
+void RegeneratePlayerForClub(CPlayer& player, const CClub& club, int position);

@@ -1,0 +1,127 @@
+#include "soccerclasses/newspaperevents.h"
+
+#include "platform/msgformat.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/gamefile.h"
+#include "soccerclasses/worldlinks.h"
+
+void CNewsPaperEvents::Reset() {
+    m_BigWin = m_Draw = m_ShockWin = m_CupUpset = m_Champion = m_RunnerUp = -1;
+    m_InjuredPlayer = -1;
+    m_InjuryWeeks = 0xFF;
+    m_TransferPlayer = m_TransferClub = -1;
+    m_TransferFee.clear();
+    m_TransferAmount = -1;
+    m_ReturningPlayer = m_SuspendedPlayer = m_SuspendedSkill = m_TopScorer = m_ManagerOfTheMonth = -1;
+    m_Reserved.SetSizeAndFill(11, 0xFFFFFFFFu);
+    m_ReservedValue = -1;
+    m_Sacked.RemoveAll();
+    m_NewManagers.RemoveAll();
+    m_DrawText.clear();
+}
+
+void CNewsPaperEvents::SetResult(int fixtureIndex, const CFixtureList& fixtures) {
+    const CFixture* f = fixtures.GetAt(fixtureIndex);
+    if (!f) return;
+    int d = f->GetGoalDifference();
+    if (d >= 3) {
+        const CFixture* stored = m_BigWin >= 0 ? fixtures.GetAt(m_BigWin) : nullptr;
+        if (!stored || stored->GetGoalDifference() <= d) m_BigWin = fixtureIndex;
+    }
+    if (d == 0 && f->m_HomeGoals >= 3) m_Draw = fixtureIndex;
+}
+
+void CNewsPaperEvents::SetInjury(int playerIndex, int weeks) {
+    if (playerIndex < 0 || weeks <= 0) return;
+    if (m_InjuredPlayer >= 0 && weeks < m_InjuryWeeks) return;
+    m_InjuredPlayer = playerIndex;
+    m_InjuryWeeks = static_cast<uint8_t>(weeks > 255 ? 255 : weeks);
+}
+
+void CNewsPaperEvents::SetTransfer(int playerIndex, int buyerClub, const std::string& feeText, double amount) {
+    if (playerIndex < 0) return;
+    if (m_TransferPlayer >= 0 && m_TransferAmount > amount) return;
+    m_TransferPlayer = playerIndex;
+    m_TransferClub = buyerClub;
+    m_TransferFee = feeText;
+    m_TransferAmount = amount;
+}
+
+void CNewsPaperEvents::SetSuspension(int playerIndex, int skill) {
+    if (m_SuspendedPlayer >= 0 && skill < m_SuspendedSkill) return;
+    m_SuspendedPlayer = playerIndex;
+    m_SuspendedSkill = skill;
+}
+
+std::string CNewsPaperEvents::FixtureHeadline(int fixtureIndex, const CFixtureList& fixtures, unsigned firstId,
+                                              int count, int variant, bool winnerFirst) const {
+    if (fixtureIndex < 0) return {};
+    const CFixture* f = fixtures.GetAt(fixtureIndex);
+    if (!f) return {};
+    // Variants beyond a kind's texts wrap into them.
+    unsigned id = firstId + static_cast<unsigned>(((variant % count) + count) % count);
+    if (winnerFirst) {
+        if (f->IsDraw()) return {};
+        return platform::FormatMessageId(id, {ClubNameConverted(f->GetWinnerIndex()), ClubNameConverted(f->GetLoserIndex()),
+                                              f->GetWinningScore(), f->GetLosingScore()});
+    }
+    return platform::FormatMessageId(
+        id, {ClubNameConverted(f->m_Home), ClubNameConverted(f->m_Away), int(f->m_HomeGoals), int(f->m_AwayGoals)});
+}
+
+std::string CNewsPaperEvents::GetBigWinHeadline(int variant, const CFixtureList& fixtures) const {
+    return FixtureHeadline(m_BigWin, fixtures, 547, 10, variant, true);
+}
+std::string CNewsPaperEvents::GetDrawHeadline(int variant, const CFixtureList& fixtures) const {
+    return FixtureHeadline(m_Draw, fixtures, 557, 10, variant, false);
+}
+std::string CNewsPaperEvents::GetShockWinHeadline(int variant, const CFixtureList& fixtures) const {
+    return FixtureHeadline(m_ShockWin, fixtures, 567, 9, variant, true);
+}
+std::string CNewsPaperEvents::GetCupUpsetHeadline(int variant, const CFixtureList& fixtures) const {
+    return FixtureHeadline(m_CupUpset, fixtures, 613, 11, variant, true);
+}
+
+std::string CNewsPaperEvents::GetChampionsHeadline(int variant) const {
+    if (m_Champion < 0) return {};
+    return platform::FormatMessageId(624 + static_cast<unsigned>(variant % 10), {ClubNameConverted(m_Champion)});
+}
+
+std::string CNewsPaperEvents::GetRunnersUpHeadline(int variant) const {
+    if (m_RunnerUp < 0) return {};
+    return platform::FormatMessageId(634 + static_cast<unsigned>(variant % 10),
+                                     {ClubNameConverted(m_RunnerUp), ClubNameConverted(m_Champion)});
+}
+
+void CNewsPaperEvents::Write(FILE* f) const {
+    for (int32_t v : {m_BigWin, m_Draw, m_ShockWin, m_CupUpset, m_Champion, m_RunnerUp, m_InjuredPlayer})
+        SaveInt32(f, v);
+    SaveInt32(f, m_TransferPlayer);
+    SaveInt32(f, m_TransferClub);
+    m_TransferFee.Save(f);
+    SaveByte(f, m_InjuryWeeks);
+    for (int32_t v : {m_ReturningPlayer, m_SuspendedPlayer, m_TopScorer, m_ManagerOfTheMonth}) SaveInt32(f, v);
+    m_Reserved.Save(f);
+    SaveInt32(f, m_ReservedValue);
+    m_Sacked.Save(f);
+    m_NewManagers.Save(f);
+    m_DrawText.Save(f);
+}
+
+void CNewsPaperEvents::Read(FILE* f) {
+    for (int32_t* v : {&m_BigWin, &m_Draw, &m_ShockWin, &m_CupUpset, &m_Champion, &m_RunnerUp, &m_InjuredPlayer})
+        *v = LoadInt32(f);
+    m_TransferPlayer = LoadInt32(f);
+    m_TransferClub = LoadInt32(f);
+    m_TransferFee.Load(f);
+    m_InjuryWeeks = LoadByte(f);
+    for (int32_t* v : {&m_ReturningPlayer, &m_SuspendedPlayer, &m_TopScorer, &m_ManagerOfTheMonth}) *v = LoadInt32(f);
+    m_Reserved.Load(f);
+    m_ReservedValue = LoadInt32(f);
+    m_Sacked.Load(f);
+    m_NewManagers.Load(f);
+    m_DrawText.Load(f);
+    // Neither is saved, so the next of each replaces the loaded one.
+    m_SuspendedSkill = -1;
+    m_TransferAmount = -1;
+}

@@ -1,0 +1,182 @@
+#include "soccerclasses/cup.h"
+
+#include <gtest/gtest.h>
+
+#include "records_roundtrip.h"
+
+namespace {
+
+struct Def {
+    CCup cup;
+    std::vector<CupNonLeagueRecord> nonLeague;
+    std::vector<uint8_t> names;
+};
+
+Def SampleDefinition() {
+    Def d;
+    d.cup.m_Name = "Challenge Cup";
+    d.cup.m_Venues.SetSizeAndFill(CCup::kVenues, 0);
+    d.cup.m_Venues.SetAt(0, 12);
+    d.cup.m_PreviousResults = {3, 7, -1, -1};
+    d.cup.m_ShieldIndex = 2;
+    d.cup.m_RecordRole = 4;
+    CupNonLeagueRecord nl;
+    nl.name = "Village Wanderers";
+    nl.stadium = 30;
+    nl.homeKit = {1, 2, 3, 4, 5, 6, 7, 8};
+    d.nonLeague = {nl, nl};
+    d.nonLeague[1].name = "Town Amateurs";
+    struct R { uint8_t name, entrants, kind, draw, match, replay; } rounds[] = {
+        {5, 40, 0, 10, 14, 16}, {9, 20, 0, 20, 24, 26}, {37, 8, 1, 40, 44, 255}, {45, 2, 24, 60, 70, 255}};
+    for (auto r : rounds) {
+        auto round = std::make_unique<CCupRound>();
+        round->m_Entrants = r.entrants;
+        round->m_Kind = r.kind;
+        round->m_DrawSlot = r.draw;
+        round->m_MatchSlot = r.match;
+        round->m_ReplaySlot = r.replay;
+        d.cup.m_Rounds.Add(std::move(round));
+        d.names.push_back(r.name);
+    }
+    return d;
+}
+
+std::vector<uint8_t> DefinitionBytes(const Def& d) {
+    return recordtest::Write([&](FILE* f) { d.cup.WriteDefinition(f, d.nonLeague, d.names); });
+}
+
+CCup::Limits Stadiums(int n) {
+    return {n, [](int) { return 5000; }};
+}
+
+const char* ReadInto(CCup& cup, const std::vector<uint8_t>& bytes, const CCup::Limits& limits,
+                     std::vector<std::string>* added = nullptr) {
+    const char* why = "unread";
+    recordtest::Read(bytes, [&](FILE* f) {
+        why = cup.ReadDefinition(f, 3, limits, [&](const CupNonLeagueRecord& r) {
+            if (added) added->push_back(r.name);
+            return 100 + static_cast<int>(added ? added->size() : 0);
+        });
+    });
+    return why;
+}
+
+TEST(CupDefinition, ReadsAsWrittenWithNamesAndNonLeagueClubs) {
+    Def d = SampleDefinition();
+    auto bytes = DefinitionBytes(d);
+    CCup cup;
+    std::vector<std::string> added;
+    ASSERT_EQ(ReadInto(cup, bytes, Stadiums(40), &added), nullptr);
+    EXPECT_EQ(added, (std::vector<std::string>{"Village Wanderers", "Town Amateurs"}));
+    EXPECT_EQ(cup.m_NonLeagueClubs.GetAt(1), 102u);
+    EXPECT_EQ(cup.m_CountryIndex, 3);
+    EXPECT_EQ(cup.GetRoundCount(), 4);
+    EXPECT_EQ(cup.GetRound(0)->m_FullNameId, 183u);
+    EXPECT_EQ(cup.GetRound(2)->m_FullNameId, 215u);  // index 37: the quarter final
+    EXPECT_EQ(cup.GetRoundFullName(3), "Challenge Cup Final");
+    EXPECT_EQ(cup.GetReplayName(0), "Challenge Cup 1st Round Replay");
+    EXPECT_EQ(cup.GetRewardByte(), 4);
+    EXPECT_EQ(cup.CountDisplayRounds(), 4);  // no replays played yet
+    Def again;
+    again.cup.m_Name = cup.m_Name;
+    EXPECT_EQ(recordtest::Write([&](FILE* f) { cup.WriteDefinition(f, d.nonLeague, d.names); }), bytes);
+}
+
+TEST(CupDefinition, RoundNamesAndReplayNames) {
+    uint32_t full = 1, shortId = 1;
+    ASSERT_TRUE(CCupRound::NameIdsOfIndex(0, full, shortId));
+    EXPECT_EQ(full, 0u);
+    EXPECT_EQ(shortId, 0u);
+    struct Case { int index; uint32_t full, shortId; } cases[] = {
+        {1, 178, 178}, {4, 182, 178}, {5, 183, 183}, {8, 186, 183}, {48, 226, 223}, {49, 227, 246},
+        {52, 230, 230}, {67, 245, 242}, {68, 724, 724}, {79, 743, 740}, {95, 764, 761}, {96, 34275, 34275},
+        {113, 34415, 34513}, {119, 34421, 34514}};
+    for (auto c : cases) {
+        ASSERT_TRUE(CCupRound::NameIdsOfIndex(c.index, full, shortId));
+        EXPECT_EQ(full, c.full) << c.index;
+        EXPECT_EQ(shortId, c.shortId) << c.index;
+    }
+    EXPECT_FALSE(CCupRound::NameIdsOfIndex(120, full, shortId));
+    struct Replay { uint32_t full, replay; } replays[] = {
+        {178, 180}, {182, 180}, {183, 184}, {186, 184}, {185, 0}, {223, 224}, {226, 224},
+        {230, 231}, {233, 231}, {234, 235}, {237, 235}, {228, 0}, {724, 0}};
+    for (auto r : replays) EXPECT_EQ(CCupRound::ReplayNameId(r.full), r.replay) << r.full;
+    // A round named by index 0 is titled with the cup's name and a blank.
+    CCup cup;
+    cup.m_Name = "Cup";
+    cup.m_Rounds.Add(std::make_unique<CCupRound>());
+    EXPECT_EQ(cup.GetRoundFullName(0), "Cup ");
+}
+
+TEST(CupDefinition, KindAbove31IsTakenAs31) {
+    Def d = SampleDefinition();
+    d.cup.GetRound(1)->m_Kind = 40;
+    CCup cup;
+    ASSERT_EQ(ReadInto(cup, DefinitionBytes(d), Stadiums(40)), nullptr);
+    EXPECT_EQ(cup.GetRound(1)->m_Kind, 31);
+}
+
+TEST(CupDefinition, UnusableDefinitionsAreRefused) {
+    struct Case { const char* what; std::function<void(Def&)> change; int stadiums; } cases[] = {
+        {"subs named 0", [](Def& d) { d.cup.m_SubsNamed = 0; }, 40},
+        {"subs named 6", [](Def& d) { d.cup.m_SubsNamed = 6; d.cup.m_SubsAllowed = 3; }, 40},
+        {"subs allowed 0", [](Def& d) { d.cup.m_SubsAllowed = 0; }, 40},
+        {"subs allowed above named", [](Def& d) { d.cup.m_SubsNamed = 2; }, 40},
+        {"200 entrants", [](Def& d) { d.cup.GetRound(0)->m_Entrants = 200; }, 40},
+        {"match slot 106", [](Def& d) { d.cup.GetRound(0)->m_MatchSlot = 106; }, 40},
+        {"draw slot 150", [](Def& d) { d.cup.GetRound(0)->m_DrawSlot = 150; }, 40},
+        {"replay slot 106", [](Def& d) { d.cup.GetRound(0)->m_ReplaySlot = 106; }, 40},
+        {"venue outside", [](Def&) {}, 12},
+        {"ground outside", [](Def& d) { d.nonLeague[0].stadium = 39; }, 39},
+        {"50 rounds", [](Def& d) { while (d.cup.GetRoundCount() < 50) { d.cup.m_Rounds.Add(std::make_unique<CCupRound>()); d.names.push_back(5); } }, 40},
+        {"unknown name", [](Def& d) { d.names[0] = 120; }, 40},
+    };
+    for (auto& c : cases) {
+        Def d = SampleDefinition();
+        c.change(d);
+        CCup cup;
+        EXPECT_NE(ReadInto(cup, DefinitionBytes(d), Stadiums(c.stadiums)), nullptr) << c.what;
+    }
+    Def ok = SampleDefinition();
+    ok.cup.GetRound(0)->m_ReplaySlot = 255;
+    CCup cup;
+    EXPECT_EQ(ReadInto(cup, DefinitionBytes(ok), Stadiums(40)), nullptr);
+}
+
+TEST(Cup, SaveAndLoadKeepRoundsTiesPoolAndHeldBackClubs) {
+    Def d = SampleDefinition();
+    CCup cup;
+    ASSERT_EQ(ReadInto(cup, DefinitionBytes(d), Stadiums(40)), nullptr);
+    cup.GetRound(0)->m_NonLeagueEntrants = 2;
+    ASSERT_TRUE(cup.GetRound(0)->m_Ties.AddFixture(1, 4, -2, 5, 3, 0, 9));
+    ASSERT_TRUE(cup.GetRound(0)->m_Replays.AddFixture(1, -2, 4, 5, 3, 0, 9));
+    cup.m_Pool.Add(11);
+    cup.m_Pool.Add(12);
+    cup.m_HeldBack.Add(13);
+    cup.m_LeaguePointsShare = 50;
+    cup.m_NewsPaperEvents.SetDrawText("Challenge Cup draw!");
+    EXPECT_EQ(cup.CountDisplayRounds(), 5);
+    auto bytes = recordtest::Write([&](FILE* f) { cup.Save(f); });
+    CCup back;
+    ASSERT_TRUE(recordtest::Read(bytes, [&](FILE* f) { back.Load(f); }));
+    EXPECT_EQ(back.GetRound(0)->m_NonLeagueEntrants, 2);
+    EXPECT_EQ(back.GetRound(0)->m_Ties.GetAt(0)->m_Away, -2);
+    EXPECT_EQ(back.m_HeldBack.GetAt(0), 13u);
+    EXPECT_EQ(back.m_LeaguePointsShare, 0);
+    EXPECT_EQ(recordtest::Write([&](FILE* f) { back.Save(f); }), bytes);
+    // Loading into a cup with more rounds drops the surplus.
+    CCup longer;
+    for (int i = 0; i < 7; ++i) longer.m_Rounds.Add(std::make_unique<CCupRound>());
+    ASSERT_TRUE(recordtest::Read(bytes, [&](FILE* f) { longer.Load(f); }));
+    EXPECT_EQ(longer.GetRoundCount(), 4);
+
+    CCupList cups;
+    cups.Add(std::make_unique<CCup>());
+    ASSERT_TRUE(recordtest::Read(bytes, [&](FILE* f) { cups.GetAt(0)->Load(f); }));
+    EXPECT_EQ(cups.FindFixture(14, 4), cups.GetAt(0)->GetRound(0)->m_Ties.GetAt(0));
+    EXPECT_EQ(cups.FindFixture(16, -2), cups.GetAt(0)->GetRound(0)->m_Replays.GetAt(0));
+    EXPECT_EQ(cups.FindFixture(15, 4), nullptr);
+    EXPECT_EQ(recordtest::Write([&](FILE* f) { CCupList().Save(f); }).size(), 0u);
+}
+
+}  // namespace

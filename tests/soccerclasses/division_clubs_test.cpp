@@ -1,0 +1,153 @@
+// The division's queries and season work over a small world of clubs.
+#include <gtest/gtest.h>
+
+#include "platform/random.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/scriptedport.h"
+#include "soccerclasses/trophyhistory.h"
+#include "soccerclasses/transferhistory.h"
+#include "soccerclasses/worlddata.h"
+
+namespace {
+
+class DivisionWithClubs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 8; ++i) {
+            auto club = std::make_unique<CClub>();
+            club->SetName("Club " + std::to_string(i));
+            if (i != 5) {  // club 5 has no manager
+                auto m = std::make_unique<CManager>();
+                m->m_Person.Set("A", "Boss" + std::to_string(i), 45, 1);
+                club->SetManagerIndex(world.GetManagerList().Add(std::move(m)));
+            }
+            world.GetClubList().AddRealClub(std::move(club));
+        }
+        world.SetClubCount(8);
+        division.SetName("League");
+        division.SetClubRange(0, 8);
+        division.m_AutoPromotion = 2;
+        division.m_ExchangeCount = 2;
+        division.StartNewSeason();
+    }
+    CClub* Club(int i) { return world.GetClub(i); }
+    CManager* Manager(int club) { return Club(club)->GetManagerObject(); }
+
+    CWorldData world{CWorldData::Empty{}};
+    ScopedWorld installed{&world};
+    CDivision division;
+};
+
+TEST_F(DivisionWithClubs, NewSeasonPlacesClubsInOrder) {
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(Club(i)->LeagueRow().m_Position, i);
+        EXPECT_EQ(division.GetClubIndexAtPosition(i), i);
+    }
+    EXPECT_EQ(division.GetBottomClubIndex(), 7);
+    EXPECT_EQ(division.GetClubIndexAtPosition(8), -1);
+    Club(6)->LeagueRow().m_Points = 20;
+    Club(2)->LeagueRow().m_Points = 14;
+    EXPECT_EQ(division.GetPointsAtPosition(6), 20);
+    // Fewer than 14 clubs: safety is position count - 3.
+    EXPECT_EQ(division.GetPointsGapToSafety(2), 0 - 14);
+}
+
+TEST_F(DivisionWithClubs, RandomClubs) {
+    platform::SeedRandom(4);
+    for (int i = 0; i < 200; ++i) {
+        int c = division.GetRandomOtherClub(3);
+        EXPECT_TRUE(c != 3 && division.HoldsClub(c));
+        int n = division.GetRandomNonHumanClub(3);
+        EXPECT_TRUE(n != 3 && division.HoldsClub(n));
+    }
+    CDivision one;
+    one.SetClubRange(0, 1);
+    EXPECT_EQ(one.GetRandomOtherClub(0), -1);
+}
+
+TEST_F(DivisionWithClubs, ManagerOfTheMonth) {
+    division.m_DaysSinceAward = 1;
+    Manager(0)->m_CampaignPoints = 9;
+    EXPECT_EQ(division.AwardManagerOfTheMonth(), -1);
+    EXPECT_EQ(division.m_DaysSinceAward, 1);  // too soon: nothing, the counter kept
+    EXPECT_EQ(Manager(0)->m_CampaignPoints, 9);
+
+    division.m_DaysSinceAward = 4;
+    Manager(0)->m_CampaignPoints = 0;
+    Manager(2)->m_CampaignPoints = 3;
+    Manager(2)->m_CampaignGoalsFor = 1;
+    Manager(4)->m_CampaignPoints = 3;
+    Manager(4)->m_CampaignGoalsFor = 2;
+    Manager(6)->m_CampaignPoints = 3;
+    Manager(6)->m_CampaignGoalsFor = 2;  // level with club 4: the first in club order keeps it
+    int winner = division.AwardManagerOfTheMonth();
+    EXPECT_EQ(winner, Club(4)->GetManager());
+    EXPECT_EQ(division.m_DaysSinceAward, 0);
+    ASSERT_EQ(division.m_ManagersOfTheMonth.GetSize(), 1);
+    EXPECT_EQ(division.m_ManagersOfTheMonth.GetAt(0)->m_Club, "Club 4");
+    EXPECT_EQ(division.m_NewsPaperEvents.m_ManagerOfTheMonth, winner);
+    for (int c : {0, 1, 2, 3, 4, 6, 7}) EXPECT_EQ(Manager(c)->m_CampaignPoints + Manager(c)->m_CampaignGoalsFor, 0);
+
+    // A month in which nobody earned anything names nobody.
+    division.m_DaysSinceAward = 4;
+    EXPECT_EQ(division.AwardManagerOfTheMonth(), -1);
+    EXPECT_EQ(division.m_ManagersOfTheMonth.GetSize(), 1);
+}
+
+TEST_F(DivisionWithClubs, LeagueTableRowsAndColours) {
+    RecordingListRows rows;
+    Club(3)->LeagueRow().AddHomeResult(2, 0, 3, 1, 0);
+    division.m_PromotionPlayOffClubs = 2;
+    division.FillLeagueTable(rows, nullptr);
+    ASSERT_EQ(rows.Rows().size(), 8u);
+    const uint32_t expected[] = {65535, 65535, 0xFFFF00, 0xFFFF00, 0xFFFFFF, 0xFFFFFF, 65280, 65280};
+    for (int p = 0; p < 8; ++p) {
+        EXPECT_EQ(rows.Rows()[static_cast<size_t>(p)].colour, expected[p]) << p;
+        EXPECT_EQ(rows.Rows()[static_cast<size_t>(p)].cells[0], std::to_string(p + 1));
+    }
+    EXPECT_EQ(rows.Rows()[3].cells[1], "Club 3");
+    EXPECT_EQ(rows.Rows()[3].cells[3], "1");
+    EXPECT_EQ(rows.Rows()[3].cells[9], "3");
+}
+
+TEST(ListFills, HonoursShowTheirPictureAndDetailColumn) {
+    CTrophyHistoryList list;
+    list.AddWinnerHonour("Premier League", "Club", "1999-00", 2, 0);
+    list.AddRunnerUpHonour("England Cup", "Club", "2000-01", 9, 1);
+    RecordingListRows rows;
+    list.FillListControl(rows);
+    ASSERT_EQ(rows.Rows().size(), 2u);
+    EXPECT_EQ(rows.Rows()[0].cells[0], "gfx\\trophies\\division\\trophy02.bmp");
+    EXPECT_EQ(rows.Rows()[0].cells[2], "1999-00");
+    EXPECT_EQ(rows.Rows()[1].cells[0], "gfx\\trophies\\cup\\trophy09.bmp");
+    EXPECT_EQ(rows.Rows()[1].cells[2], "");
+    EXPECT_EQ(rows.Rows()[1].cells[3], "2000-01");
+}
+
+TEST(ListFills, TransferLogRowsKnowTheirPlayerOnlyWhileHeIsThere) {
+    CWorldData world{CWorldData::Empty{}};
+    ScopedWorld installed{&world};
+    CTransferHistoryList log;
+    log.Add("J. Gone", "Old Town", 0.0, "New City", 0);
+    log.Add("K. Paid", "Old Town", -5.0, "New City", 40000);
+    RecordingListRows rows;
+    log.FillList(rows, nullptr);
+    ASSERT_EQ(rows.Rows().size(), 2u);
+    EXPECT_EQ(rows.Rows()[0].cells[0], "New City");
+    EXPECT_EQ(rows.Rows()[0].cells[3], "Free Transfer");
+    EXPECT_EQ(rows.Rows()[1].cells[3], "Free Transfer");
+    EXPECT_EQ(rows.Rows()[1].data1, 0u);
+    CPlayerTransferHistoryList moves;
+    moves.Add("Sat 03 Jul 99", 0.0, "Old Town");
+    moves.Add("Tue 06 Jul 99", 1500.0, "New City");
+    moves.FillListControl(rows, nullptr);
+    ASSERT_EQ(rows.Rows().size(), 2u);
+    EXPECT_EQ(rows.Rows()[0].cells[2], "FREE");
+    EXPECT_NE(rows.Rows()[1].cells[2], "FREE");
+    EXPECT_EQ(rows.Rows()[1].colour, 0x0080FFu);
+}
+
+}  // namespace

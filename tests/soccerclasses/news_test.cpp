@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "records_roundtrip.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/news.h"
+#include "soccerclasses/newspaperevents.h"
+#include "soccerclasses/worldlinks.h"
+
+namespace {
+
+TEST(News, LinesTrimAndCategories) {
+    CNewsList news;
+    for (int i = 0; i < 25; ++i) news.Add("line " + std::to_string(i), 0, i < 20 ? "Sat 03 Jul 99" : "Tue 06 Jul 99");
+    news.Add("hidden", 5, "Tue 06 Jul 99");
+    std::vector<std::string> today;
+    news.GetLines(today, "Tue 06 Jul 99");
+    EXPECT_EQ(today, (std::vector<std::string>{"line 20", "line 21", "line 22", "line 23", "line 24"}));
+    std::vector<std::string> all;
+    news.GetLines(all, "");
+    EXPECT_EQ(all.size(), 25u);
+    EXPECT_EQ(news.Trim(20), 20);
+    EXPECT_EQ(news.GetAt(0)->GetText(), "line 6");
+    EXPECT_EQ(news.GetAt(19)->GetCategory(), 5);  // counted and kept
+    EXPECT_EQ(news.Trim(40), 20);
+    CNews byId(547u, 0, "d");
+    EXPECT_EQ(byId.GetText(), "%1!s! HAMMER %2!s!, %3!d! - %4!d!");
+}
+
+TEST(News, SaveAndLoadIntoLongerAndShorterLists) {
+    CNewsList news;
+    news.Add("One", 0, "Sat 03 Jul 99");
+    news.Add("", 6, "");
+    news.Add("Three", 0, "Tue 06 Jul 99");
+    auto bytes = recordtest::Write([&](FILE* f) { news.Save(f); });
+    EXPECT_EQ(bytes.size(), 4u + (4 + 3 + 1 + 4 + 13) + 9 + (4 + 5 + 1 + 4 + 13));
+    for (int before : {0, 10}) {
+        CNewsList back;
+        for (int i = 0; i < before; ++i) back.Add("old", 1, "old");
+        ASSERT_TRUE(recordtest::Read(bytes, [&](FILE* f) { back.Load(f); }));
+        ASSERT_EQ(back.GetSize(), 3);
+        EXPECT_EQ(back.GetAt(1)->GetText(), "");
+        EXPECT_EQ(recordtest::Write([&](FILE* f) { back.Save(f); }), bytes);
+    }
+    EXPECT_EQ(recordtest::Write([](FILE* f) { CNewsList().Save(f); }), (std::vector<uint8_t>{0, 0, 0, 0}));
+}
+
+class NewsPaper : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetClubNameSource([](int c) { return std::string(1, static_cast<char>('A' + c)) + "TOWN"; });
+    }
+    void TearDown() override { SetClubNameSource({}); }
+    int Result(int home, int away, int h, int a) {
+        auto f = std::make_unique<CFixture>();
+        f->Set(0, static_cast<int16_t>(home), static_cast<int16_t>(away), 5, 3, 0);
+        f->m_HomeGoals = static_cast<uint8_t>(h);
+        f->m_AwayGoals = static_cast<uint8_t>(a);
+        return fixtures.Add(std::move(f));
+    }
+    CFixtureList fixtures;
+    CNewsPaperEvents events;
+};
+
+TEST_F(NewsPaper, BigWinKeepsTheLargestMargin) {
+    events.SetResult(Result(0, 1, 5, 0), fixtures);
+    events.SetResult(Result(2, 3, 3, 0), fixtures);
+    EXPECT_EQ(events.m_BigWin, 0);  // the 5-0 stays
+    events.Reset();
+    events.SetResult(Result(0, 1, 3, 0), fixtures);
+    events.SetResult(Result(2, 3, 0, 5), fixtures);
+    EXPECT_EQ(events.m_BigWin, 3);
+    events.SetResult(Result(4, 5, 4, 1), fixtures);
+    events.SetResult(Result(6, 7, 1, 4), fixtures);
+    EXPECT_EQ(events.m_BigWin, 3);
+    events.Reset();
+    events.SetResult(4, fixtures);
+    events.SetResult(5, fixtures);
+    EXPECT_EQ(events.m_BigWin, 5);  // equal margins: the later
+    EXPECT_EQ(events.GetBigWinHeadline(0, fixtures), "HTOWN HAMMER GTOWN, 4 - 1");
+    EXPECT_EQ(events.GetBigWinHeadline(6, fixtures), "HTOWN 4  GTOWN 1");
+}
+
+TEST_F(NewsPaper, HighScoringDraws) {
+    events.SetResult(Result(0, 1, 2, 2), fixtures);
+    events.SetResult(Result(2, 3, 0, 0), fixtures);
+    EXPECT_EQ(events.m_Draw, -1);
+    events.SetResult(Result(4, 5, 3, 3), fixtures);
+    EXPECT_EQ(events.m_Draw, 2);
+    EXPECT_EQ(events.GetDrawHeadline(6, fixtures), "ETOWN DRAW 3 - 3 WITH FTOWN");
+    EXPECT_EQ(events.m_BigWin, -1);
+    EXPECT_EQ(events.GetBigWinHeadline(0, fixtures), "");
+}
+
+TEST_F(NewsPaper, InjuriesTransfersAndSuspensions) {
+    events.SetInjury(10, 6);
+    events.SetInjury(11, 4);
+    EXPECT_EQ(events.m_InjuredPlayer, 10);
+    events.SetInjury(12, 6);
+    EXPECT_EQ(events.m_InjuredPlayer, 12);
+    // The dearer transfer wins although its fee text sorts first.
+    events.SetTransfer(20, 1, "900,000", 900000.0);
+    events.SetTransfer(21, 2, "1,500,000", 1500000.0);
+    EXPECT_EQ(events.m_TransferPlayer, 21);
+    events.SetTransfer(22, 3, "950,000", 950000.0);
+    EXPECT_EQ(events.m_TransferPlayer, 21);
+    events.SetSuspension(30, 70);
+    events.SetSuspension(31, 60);
+    EXPECT_EQ(events.m_SuspendedPlayer, 30);
+    events.SetSuspension(32, 70);
+    EXPECT_EQ(events.m_SuspendedPlayer, 32);
+}
+
+TEST_F(NewsPaper, ShockWinVariantNineWrapsAndChampions) {
+    events.m_ShockWin = Result(0, 1, 0, 1);
+    EXPECT_EQ(events.GetShockWinHeadline(9, fixtures), events.GetShockWinHeadline(0, fixtures));
+    EXPECT_EQ(events.GetShockWinHeadline(0, fixtures), "LOWLY BTOWN TOPPLE MIGHTY ATOWN");
+    events.SetChampion(2);
+    events.SetRunnerUp(3);
+    EXPECT_EQ(events.GetChampionsHeadline(0), "CTOWN ARE CHAMPIONS");
+    EXPECT_EQ(events.GetRunnersUpHeadline(1), "DTOWN COULDN'T CATCH CTOWN");
+    events.Reset();
+    EXPECT_EQ(events.GetChampionsHeadline(0), "");
+    EXPECT_EQ(events.GetPlayerOfTheSeasonHeadline(0), "");
+}
+
+TEST_F(NewsPaper, SaveLoadKeepsFieldsButNotTheHiddenKeys) {
+    events.SetResult(Result(0, 1, 4, 0), fixtures);
+    events.SetInjury(5, 3);
+    events.SetTransfer(6, 7, "250,000", 250000.0);
+    events.SetSuspension(8, 90);
+    events.AddSackedManager(3);
+    events.AddNewManager(4);
+    events.SetDrawText("FA Cup draw!");
+    auto bytes = recordtest::Write([&](FILE* f) { events.Write(f); });
+    // 9 int32, fee text, weeks, 4 int32, 11-entry list, int32, two lists, draw text
+    EXPECT_EQ(bytes.size(), 9 * 4 + (4 + 7) + 1 + 16 + (4 + 44) + 4 + 8 + 8 + (4 + 12));
+    CNewsPaperEvents back;
+    ASSERT_TRUE(recordtest::Read(bytes, [&](FILE* f) { back.Read(f); }));
+    EXPECT_EQ(recordtest::Write([&](FILE* f) { back.Write(f); }), bytes);
+    EXPECT_EQ(back.GetBigWinHeadline(0, fixtures), events.GetBigWinHeadline(0, fixtures));
+    back.SetSuspension(9, 10);
+    EXPECT_EQ(back.m_SuspendedPlayer, 9);
+    back.SetTransfer(10, 1, "1", 1.0);
+    EXPECT_EQ(back.m_TransferPlayer, 10);
+}
+
+}  // namespace

@@ -1,0 +1,216 @@
+// The competitions' start-up files as the tools wrote them, read back through
+// the game's own readers and checked against the rules of our data.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "soccerclasses/country.h"
+#include "soccerclasses/cup.h"
+#include "soccerclasses/datafile.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/divisionstrength.h"
+#include "soccerclasses/gamefile.h"
+#include "soccerclasses/referee.h"
+#include "soccerclasses/worlddata.h"
+
+namespace {
+
+constexpr int kMaxClubs = 2181;
+
+class CompetitionFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        world.ReadFederationsAndCountries();
+        CDivisionList::Limits limits{kMaxClubs, world.GetCountryList().GetSize(),
+                                     world.GetDivisionStrengthList()->GetSize()};
+        divisions.ReadFile(CDivisionList::kFileName, limits,
+                           [this](int n) { return world.GetSchedule(n); });
+    }
+    const CCountry* Country(int id) { return world.GetCountry(id); }
+    std::vector<const CDivision*> DivisionsOf(int country) {
+        std::vector<const CDivision*> out;
+        for (const auto& d : divisions)
+            if (d->GetCountry() == country) out.push_back(d.get());
+        return out;
+    }
+
+    CWorldData world;
+    ScopedWorld installed{&world};
+    CDivisionList divisions;
+};
+
+TEST_F(CompetitionFiles, DivisionsHaveProperSeasons) {
+    ASSERT_GT(divisions.GetSize(), 0);
+    for (const auto& d : divisions) {
+        SCOPED_TRACE(d->GetName());
+        const CCountry* c = Country(d->GetCountry());
+        ASSERT_NE(c, nullptr);
+        int n = d->GetClubCount();
+        int L = CDivision::ScheduleMatchDays(n);
+        int first202 = -1, last = -1, end203 = -1, end201 = -1;
+        std::vector<int> friendlies;
+        int expectDay = 1;
+        for (int s = 0; s < CDivision::kSlots; ++s) {
+            uint8_t code = d->GetCalendarSlot(s);
+            if (code == CDivision::kNoMatch) continue;
+            EXPECT_GE(s, 1);
+            EXPECT_LE(s, 103);
+            if (code < CDivision::kNoMatch) {
+                EXPECT_EQ(code, expectDay++);
+                last = s;
+            } else if (code == CDivision::kSeasonFirst) first202 = s;
+            else if (code == CDivision::kSeasonLast) end201 = s;
+            else if (code == CDivision::kLeagueEnd) end203 = s;
+            else if (code >= 208 && code <= 211) {
+                EXPECT_EQ(code, 208 + static_cast<int>(friendlies.size()));
+                friendlies.push_back(s);
+            } else ADD_FAILURE() << "code " << int(code);
+        }
+        EXPECT_EQ(expectDay - 1, L);
+        EXPECT_EQ(first202, c->GetSeasonStartDay());
+        EXPECT_EQ(end201, c->GetSeasonEndDay());
+        ASSERT_EQ(friendlies.size(), 4u);
+        int firstLeague = -1;
+        for (int s = 0; s < CDivision::kSlots && firstLeague < 0; ++s)
+            if (d->GetCalendarSlot(s) == 1) firstLeague = s;
+        for (int s : friendlies) {
+            EXPECT_GT(s, first202);
+            EXPECT_LT(s, firstLeague);
+        }
+        EXPECT_GT(end203, last);
+        EXPECT_LT(end203, end201);
+        EXPECT_EQ(d->m_PromotionPlayOff, 0);
+        EXPECT_EQ(d->m_RelegationPlayOff, 0);
+    }
+}
+
+TEST_F(CompetitionFiles, EveryPairMeetsOnceAndNoClubPlaysTwiceADay) {
+    for (const auto& d : divisions) {
+        SCOPED_TRACE(d->GetName());
+        int n = d->GetClubCount();
+        EXPECT_EQ(d->m_Fixtures.GetSize(), (n & ~1) * CDivision::ScheduleMatchDays(n));
+        std::set<std::pair<int, int>> met;
+        for (int s = 0; s < CDivision::kSlots; ++s) {
+            std::set<int> today;
+            auto pairs = d->GetPairsForSlot(s);
+            if (d->GetFixtureIndexForSlot(s) >= 0) {
+                EXPECT_EQ(pairs.size(), static_cast<size_t>(n / 2));
+            }
+            for (auto [h, a] : pairs) {
+                ASSERT_TRUE(d->HoldsClub(h) && d->HoldsClub(a));
+                EXPECT_TRUE(today.insert(h).second && today.insert(a).second);
+                EXPECT_TRUE(met.insert({h, a}).second);
+            }
+        }
+        EXPECT_EQ(met.size(), static_cast<size_t>(n * (n - 1)));
+    }
+}
+
+TEST_F(CompetitionFiles, ClubBlocksAndPromotion) {
+    int nextClub = 0, lastCountry = -1;
+    int maxClub = 0;
+    for (int i = 0; i < divisions.GetSize(); ++i) {
+        const CDivision* d = divisions.GetAt(i);
+        EXPECT_EQ(d->GetFirstClub(), nextClub) << "blocks follow one another, country by country";
+        EXPECT_GE(d->GetCountry(), lastCountry);
+        lastCountry = d->GetCountry();
+        nextClub = d->GetFirstClub() + d->GetClubCount();
+        maxClub = std::max(maxClub, nextClub);
+        const CDivision* below = i + 1 < divisions.GetSize() && divisions.GetAt(i + 1)->GetCountry() == d->GetCountry()
+                                     ? divisions.GetAt(i + 1) : nullptr;
+        if (below) {
+            EXPECT_EQ(d->m_ExchangeCount, below->m_AutoPromotion) << d->GetName();
+            EXPECT_GE(d->m_ExchangeCount, 2);
+        } else {
+            EXPECT_EQ(d->m_ExchangeCount, 0);
+        }
+        EXPECT_EQ(d->GetTierValue(), d->m_ExchangeCount);
+        EXPECT_LT(d->GetStrengthIndex(), 4);
+    }
+    EXPECT_LE(maxClub, kMaxClubs);
+}
+
+TEST_F(CompetitionFiles, EnoughRefereesForEveryLeagueDay) {
+    CSoccerRefereeList referees;
+    referees.ReadFile(CSoccerRefereeList::kFileName, divisions, world.GetCountryList().GetSize());
+    std::map<int, int> perDivision;
+    for (const auto& r : referees) {
+        ++perDivision[r->GetDivision()];
+        EXPECT_GE(r->m_Person.GetAge(), 28);
+        EXPECT_LE(r->m_Person.GetAge(), 43);
+        EXPECT_FALSE(r->m_Person.GetSurname().empty());
+    }
+    for (int i = 0; i < divisions.GetSize(); ++i)
+        EXPECT_GE(perDivision[i], divisions.GetAt(i)->GetClubCount() / 2 + 2) << divisions.GetAt(i)->GetName();
+}
+
+TEST_F(CompetitionFiles, CupsFitTheirCountries) {
+    FILE* f = OpenDataFile("Data\\cups.bin");
+    int32_t count = LoadInt32(f);
+    int nonLeagueSeen = 0;
+    std::set<int> cupCountries;
+    for (int i = 0; i < count; ++i) {
+        int country = LoadByte(f);
+        CCup cup;
+        const char* why = cup.ReadDefinition(f, country, {kMaxClubs, [](int) { return 1; }},
+                                             [&](const CupNonLeagueRecord&) { return nonLeagueSeen++; });
+        ASSERT_EQ(why, nullptr) << i;
+        SCOPED_TRACE(cup.m_Name);
+        const CCountry* c = Country(country);
+        ASSERT_NE(c, nullptr);
+        EXPECT_TRUE(cupCountries.insert(country).second);
+        auto divs = DivisionsOf(country);
+        ASSERT_FALSE(divs.empty());
+        int leagueClubs = 0;
+        std::set<int> leagueSlots;
+        for (const CDivision* d : divs) {
+            leagueClubs += d->GetClubCount();
+            for (int s = 0; s < CDivision::kSlots; ++s)
+                if (d->GetCalendarSlot(s) >= 1 && d->GetCalendarSlot(s) < CDivision::kNoMatch) leagueSlots.insert(s);
+        }
+        auto isClubOfCountry = [&](int club) { return club >= divs.front()->GetFirstClub() &&
+                                                      club < divs.back()->GetFirstClub() + divs.back()->GetClubCount(); };
+        EXPECT_NE(cup.m_Format, 0);
+        EXPECT_NE(cup.m_Format, 3);
+        EXPECT_EQ(cup.m_EntryScheme, 0);
+        EXPECT_EQ(cup.m_ReEntryRound, 0);
+        EXPECT_EQ(cup.m_RecordRole, 4);
+        for (int32_t v : cup.m_PreviousResults) EXPECT_TRUE(v == -1 || isClubOfCountry(v)) << v;
+        for (uint32_t v : cup.m_Venues) EXPECT_TRUE(isClubOfCountry(static_cast<int>(v)));
+        int fromPool = 0, winners = 0;
+        for (int r = 0; r < cup.GetRoundCount(); ++r) {
+            const CCupRound* round = cup.GetRound(r);
+            EXPECT_EQ(round->m_Entrants % 2, 0);
+            EXPECT_LT(round->m_Entrants, 200);
+            if (r == 0) {
+                EXPECT_LE(round->m_Groups, 1);
+                EXPECT_GE(round->m_Entrants, cup.m_NonLeagueClubs.GetSize());
+                fromPool += round->m_Entrants - cup.m_NonLeagueClubs.GetSize();
+            } else {
+                EXPECT_GE(round->m_Entrants, winners);
+                fromPool += round->m_Entrants - winners;
+            }
+            winners = round->m_Entrants / 2;
+            EXPECT_LT(round->m_DrawSlot, round->m_MatchSlot);
+            if (round->HasReplaySlot()) {
+                EXPECT_LE(round->m_MatchSlot, round->m_ReplaySlot);
+                EXPECT_NE(CCupRound::ReplayNameId(round->m_FullNameId), 0u);
+            }
+            for (int s : {int(round->m_DrawSlot), int(round->m_MatchSlot), round->HasReplaySlot() ? int(round->m_ReplaySlot) : 1}) {
+                EXPECT_GE(s, 1);
+                EXPECT_LE(s, 103);
+                EXPECT_FALSE(leagueSlots.count(s)) << "slot " << s;
+            }
+            EXPECT_LT(round->m_MatchSlot, c->GetSeasonEndDay());
+        }
+        EXPECT_LE(fromPool, leagueClubs);
+        const CCupRound* last = cup.GetRound(cup.GetRoundCount() - 1);
+        EXPECT_EQ(last->m_Entrants, 2);
+        EXPECT_NE(last->m_Kind, CCupRound::kPlaceholderKind);
+    }
+    CloseDataFile(f, "Data\\cups.bin");
+    EXPECT_GT(nonLeagueSeen, 0);
+}
+
+}  // namespace
