@@ -83,6 +83,14 @@ void CClubList::StartMidweek() {
         if (CAccountsItemList* a = clubs_[static_cast<size_t>(i)]->GetAccounts()) a->ResetWeek();
 }
 
+void CClubList::ProcessDay() {
+    const bool saturday = GetWorldData()->IsSaturday();
+    for (int i = 0; i < realCount_; ++i) {
+        CClub* club = clubs_[static_cast<size_t>(i)].get();
+        club->ProcessDay(saturday, club->IsCountryActive());
+    }
+}
+
 CClub* CClubList::FindClubOfPlayer(uint16_t player) {
     for (int i = 0; i < realCount_; ++i)
         if (clubs_[static_cast<size_t>(i)]->FindSlotOfPlayer(player) >= 0) return clubs_[static_cast<size_t>(i)].get();

@@ -31,6 +31,8 @@ public:
     void Load(FILE* f);
 
     void StartMidweek();
+    // Every real club's daily step, in index order.
+    void ProcessDay();
     CClub* FindClubOfPlayer(uint16_t player);
     int GetIndex(const CClub* club) const;
     // 65535 when no club bears the name.
