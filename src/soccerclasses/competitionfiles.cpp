@@ -53,7 +53,13 @@ void ReadCupsIntoWorld(CWorldData& world) {
         auto cup = std::make_unique<CCup>();
         const char* why = cup->ReadDefinition(f, country, limits, [&](const CupNonLeagueRecord& r) {
             auto club = std::make_unique<CNonLeagueClub>();
-            club->Set(r.name, r.stadium);
+            CKits home, away;
+            home.bytes = r.homeKit;
+            away.bytes = r.awayKit;
+            if (c)
+                club->Create(r.name, r.stadium, *c, home, away);
+            else
+                club->Set(r.name, r.stadium);
             return world.GetNonLeagueClubList().Add(std::move(club));
         });
         if (GameFileDamaged()) break;
