@@ -25,6 +25,7 @@ class CManager;
 class CPlayer;
 class CHumanManager;
 struct CContractOffer;
+struct CFixtureInfo;
 class CPopularity;
 class CStadium;
 
@@ -212,6 +213,17 @@ public:
     void SetPositionFigures(uint8_t g, uint8_t d, uint8_t m, uint8_t a) { positionFigures_ = {g, d, m, a}; }
     void SetWeekOpeningBalance(double b) { weekOpeningBalance_ = b; }
     void SetLoan(double l) { loan_ = l; }
+
+    // What the club plays on a calendar day (0..105).
+    int GetLeagueFixture(CFixtureInfo& info, int day) const;
+    bool GetLeagueFixtureInfo(CFixtureInfo& info) const;
+    bool GetFriendlyFixtureInfo(CFixtureInfo& info, int day) const;
+    int GetFriendlySlot(int day) const;
+    bool IsFriendlyDay(int day) const;
+    int GetFriendlyDay(int slot) const;
+    bool IsFriendlyDayFree(int day) const;
+    int GetFirstFreeFriendlyDay() const;
+    bool CanArrangeFriendly(int day, int opponent) const;
 
     // Friendly slots (the calendar side lives with the divisions).
     uint32_t GetFriendlyOpponent(int slot) const;
