@@ -225,6 +225,18 @@ public:
     int GetFirstFreeFriendlyDay() const;
     bool CanArrangeFriendly(int day, int opponent) const;
 
+    // Staff and the squad counts.
+    // A new employee of a job kind for the club's country and standing; a
+    // new scout takes the first free scout slot. -1 when the staff is full.
+    int HireNewEmployee(uint8_t kind);
+    void DismissEmployee(int index, double compensation);
+    bool HasEnoughAvailablePlayers() const;
+    int CountAvailableInFirstEleven() const;
+    uint8_t CountInjuredPlayers() const;
+    int CountListedOrUncontractedPlayers() const;
+    void ComputeLineStrengths();
+    uint8_t GetPositionFigure(int i) const { return positionFigures_.at(static_cast<size_t>(i)); }
+
     // Friendly slots (the calendar side lives with the divisions).
     uint32_t GetFriendlyOpponent(int slot) const;
     uint8_t GetFriendlyVenue(int slot) const;
