@@ -224,6 +224,14 @@ void CWorldData::SetDisplayCurrencyFromExchange() {
     if (const CCurrency* cur = GetCurrency(c->GetCurrency())) SetDisplayCurrency(*cur);
 }
 
+void CWorldData::ChangeCurrencyOptions(uint8_t option, uint8_t exchangeChoice) {
+    CurrencyDisplay& d = GetCurrencyDisplay();
+    d.option = option != 0 ? 1 : 0;
+    d.exchangeChoice = d.option == 1 ? 1 : static_cast<uint8_t>(exchangeChoice > 9 ? 9 : exchangeChoice);
+    SetDisplayCurrencyFromExchange();
+    WriteCurrencyOptions();
+}
+
 uint8_t& CWorldData::SelectedUserSlot() {
     static uint8_t slot = 0;
     return slot;

@@ -155,6 +155,10 @@ public:
     // The display currency becomes the currency of exchange-table country of
     // the exchange choice; nothing while that country does not exist.
     void SetDisplayCurrencyFromExchange();
+    // The options screen's change: under option 1 the exchange choice goes
+    // back to 1; the display currency follows the choice and both options
+    // are written to the profile. The currency list is not re-read.
+    void ChangeCurrencyOptions(uint8_t option, uint8_t exchangeChoice);
 
     // The current user: a user slot 0..7, -1 for none.
     int32_t GetCurrentUserIndex() const { return m_CurrentUser; }

@@ -264,3 +264,37 @@ TEST_F(GeneratedWorldFiles, CountryRecordsKeepTheDataRules) {
 }
 
 }  // namespace
+
+#include "platform/profile.h"
+
+namespace {
+
+TEST_F(GeneratedWorldFiles, OptionsChangeThereAndBackKeepsOwnMoney) {
+    auto world = ReadWith({55, 160});
+    ScopedWorld installed(world.get());
+    const CCountry* england = world->GetCountry(55);
+    const CCountry* spain = world->GetCountry(160);
+    std::string before, s;
+    england->FormatMoney(before, 1000000);
+    EXPECT_EQ(before, "\xA3" "1m");
+    spain->FormatMoney(s, 1000000);
+    EXPECT_EQ(s, "252m" "Pts");
+
+    world->ChangeCurrencyOptions(0, 0);  // all money in dollars
+    EXPECT_EQ(platform::GetProfileInt("Options", "Currency", 1), 0);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Exchange", 1), 0);
+    england->FormatMoney(s, 1000000);
+    EXPECT_EQ(s, "$1,620t");
+    spain->FormatMoney(s, 1000000);
+    EXPECT_EQ(s, "$1,620t");
+    EXPECT_NEAR(spain->ToBaseMoney(1620), 1000, 1e-9);
+
+    world->ChangeCurrencyOptions(1, 7);  // each country's own again
+    EXPECT_EQ(GetCurrencyDisplay().exchangeChoice, 1);
+    england->FormatMoney(s, 1000000);
+    EXPECT_EQ(s, before) << "own-currency texts unchanged after the round trip";
+    EXPECT_DOUBLE_EQ(world->GetCurrency(england->GetCurrency())->GetOwnRate(), 1.0);
+    EXPECT_DOUBLE_EQ(GetCurrencyDisplay().rate, 1.0) << "the display rate is England's file rate";
+}
+
+}  // namespace
