@@ -7,6 +7,9 @@
 
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/listrows.h"
+#include "soccerclasses/worlddata.h"
+#include "soccerclasses/club.h"
 #include "soccerclasses/popularity.h"
 
 namespace {
@@ -482,4 +485,14 @@ int32_t CManagerList::ReadFromClubsFile(FILE* f, int32_t club, uint8_t age, cons
     p.SetWeeklyWage(wage > 0 ? wage : 100.0);
     m->m_LivingCosts = static_cast<int32_t>(p.GetWeeklyWage() * 0.8);
     return Add(std::move(m));
+}
+
+void CManager::FillListRow(CListRows& list) const {
+    const int row = list.AddRow("", 0, reinterpret_cast<uintptr_t>(this), 0);
+    list.SetItem(row, 1, GetName());
+    CWorldData* w = GetWorldData();
+    const CClub* club = w ? w->GetClub(GetLastClubIndex()) : nullptr;
+    list.SetItem(row, 2, club ? club->GetName() : std::string());
+    list.SetItemNumber(row, 3, static_cast<int>(std::clamp(m_Rating, 0.0, 100.0)));
+    list.SetRowColour(row, IsHuman() ? 255u : 16777215u);
 }

@@ -10,6 +10,8 @@
 
 #include "soccerclasses/person.h"
 
+class CListRows;
+
 struct CManagerHistory {
     int16_t m_Club = -1;
     int32_t m_JoinedDay = 0;  // days since 1970; 0 = none
@@ -75,6 +77,9 @@ public:
     bool AddBottomPlaces(int clubGames);
     void AddLastPlace();
     void AddFederationCupEntry();
+
+    // His row in a list of managers: name, club, rating.
+    void FillListRow(CListRows& list) const;
 
     // Wages in, living costs out; true for a human manager whose money has
     // run out (game over).

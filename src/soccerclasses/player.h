@@ -15,6 +15,8 @@
 class CClub;
 class CCountry;
 class CInjury;
+class CListRows;
+class CPlayerSearch;
 
 class CPlayer {
 public:
@@ -134,6 +136,18 @@ public:
     bool LoanWeekPasses();
     std::string GetLoanRefusal(const CClub& club, int slotAtClub) const;
     bool IsLoanCandidate() const;
+
+    // --- Screen rows and texts ---
+    // The true ability, or what the current user knows of it (0 nothing).
+    uint8_t GetKnownAbility(bool actual) const;
+    std::string GetKnownAbilityText(bool actual) const;
+    std::string GetFootText() const;
+    bool MatchesSearch(const CPlayerSearch& search) const;
+    void AddTransferRow(CListRows& list, const std::string& text, bool actual, const CPlayerSearch& search) const;
+    void AddDisciplineRow(CListRows& list, int leagueGames) const;
+    void AddInjuryRow(CListRows& list) const;
+    void AddScorerRow(CListRows& list, const std::string& text) const;
+    void AddManOfTheMatchRow(CListRows& list, const std::string& text) const;
 
     CPerson m_Person;
     CSoccerPlayer m_Football;
