@@ -11,6 +11,7 @@
 #include "soccerclasses/person.h"
 
 class CListRows;
+class CCountry;
 
 struct CManagerHistory {
     int16_t m_Club = -1;
@@ -151,6 +152,16 @@ public:
     void AddSales(int index, int amount);
     void AddPurchases(int index, int amount);
     void SwapClubIndexes(int a, int b);
+    // A new manager of the country in the first empty slot; he joins the
+    // club when one is given.
+    int AddManager(const CCountry& country);
+    // Computer managers without a club, of the nationality.
+    std::vector<int> CollectUnemployed(uint8_t nationality) const;
+    // Every manager's week, from the last; a human manager whose money has
+    // run out leaves the users and the game, and his club's post falls vacant.
+    void WeeklyStepAll();
+    // True when the manager retires at the season's end.
+    bool SeasonEndFor(int index);
 
     void Save(FILE* file) const;
     void Load(FILE* file);

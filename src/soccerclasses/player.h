@@ -229,6 +229,11 @@ public:
     void Swap(int i, int j);
     int AveragePositionSkill() const;
     void SortByPositionSkill();
+    void SortByKnownAbility();
+    void SortByMatchAbility();
+    // Of the first 11 ids: the players of the position (outfield players
+    // for -1) who are neither out injured nor sent off.
+    void AddFitPlayers(const std::vector<uint16_t>& ids, const CPlayerList& world, int position);
 
     // Every slot as a presence word and, when present, the player's record.
     void Save(FILE* file) const;

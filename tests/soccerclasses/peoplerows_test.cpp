@@ -3,6 +3,7 @@
 #include "clubs_world.h"
 #include "platform/files.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/injury.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/managerofthemonth.h"
@@ -113,6 +114,21 @@ TEST_F(PeopleRows, ManagerAndMonthRows) {
     list.FillList(month);
     ASSERT_EQ(month.Rows().size(), 1u);
     EXPECT_EQ(month.Rows()[0].cells[2], "Harwick Albion");
+}
+
+TEST_F(PeopleRows, GameOverLeavesThePostVacantAndTheUserSlotEmpty) {
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0)}));
+    CClub& club = *world.GetClub(0);
+    const int index = club.GetManager();
+    ASSERT_GE(index, 0);
+    CManager& m = *world.GetManagerList().GetAt(index);
+    MakeHuman(club);
+    m.m_Savings = -1000000;
+    world.GetUser(0)->SetManagerIndex(index);
+    world.GetManagerList().WeeklyStepAll();
+    EXPECT_EQ(world.GetManagerList().GetAt(index), nullptr);
+    EXPECT_EQ(club.GetManager(), -1);
+    EXPECT_FALSE(world.GetUser(0)->HasManager());
 }
 
 }  // namespace
