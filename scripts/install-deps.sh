@@ -6,6 +6,10 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  libfreetype-dev libfontconfig-dev libpng-dev
+  fonts-liberation fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
+  libsdl2-dev xvfb xauth
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -25,6 +25,7 @@ class CManager;
 class CPlayer;
 class CHumanManager;
 struct CContractOffer;
+struct CFixtureInfo;
 class CPopularity;
 class CStadium;
 
@@ -212,6 +213,29 @@ public:
     void SetPositionFigures(uint8_t g, uint8_t d, uint8_t m, uint8_t a) { positionFigures_ = {g, d, m, a}; }
     void SetWeekOpeningBalance(double b) { weekOpeningBalance_ = b; }
     void SetLoan(double l) { loan_ = l; }
+
+    // What the club plays on a calendar day (0..105).
+    int GetLeagueFixture(CFixtureInfo& info, int day) const;
+    bool GetLeagueFixtureInfo(CFixtureInfo& info) const;
+    bool GetFriendlyFixtureInfo(CFixtureInfo& info, int day) const;
+    int GetFriendlySlot(int day) const;
+    bool IsFriendlyDay(int day) const;
+    int GetFriendlyDay(int slot) const;
+    bool IsFriendlyDayFree(int day) const;
+    int GetFirstFreeFriendlyDay() const;
+    bool CanArrangeFriendly(int day, int opponent) const;
+
+    // Staff and the squad counts.
+    // A new employee of a job kind for the club's country and standing; a
+    // new scout takes the first free scout slot. -1 when the staff is full.
+    int HireNewEmployee(uint8_t kind);
+    void DismissEmployee(int index, double compensation);
+    bool HasEnoughAvailablePlayers() const;
+    int CountAvailableInFirstEleven() const;
+    uint8_t CountInjuredPlayers() const;
+    int CountListedOrUncontractedPlayers() const;
+    void ComputeLineStrengths();
+    uint8_t GetPositionFigure(int i) const { return positionFigures_.at(static_cast<size_t>(i)); }
 
     // Friendly slots (the calendar side lives with the divisions).
     uint32_t GetFriendlyOpponent(int slot) const;

@@ -244,10 +244,3 @@ uint32_t CClub::GetWeakestLine() const {
         if (positionFigures_[p] < positionFigures_[0]) line = p;
     return line;
 }
-
-bool CClub::IsDominatingLeague() const {
-    const int games = leagueRow_.GetPlayed();
-    if (games < 10) return false;
-    if (leagueRow_.m_Points / games > 2) return true;
-    return false;
-}

@@ -31,6 +31,9 @@ public:
     void Load(FILE* f);
 
     void StartMidweek();
+    // New game: the first staff of every followed club, and the position figures.
+    void CreateInitialStaff();
+    void UpdatePositionFigures();
     // Every real club's daily step, in index order.
     void ProcessDay();
     CClub* FindClubOfPlayer(uint16_t player);

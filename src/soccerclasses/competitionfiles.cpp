@@ -17,7 +17,11 @@
 
 void ReadDivisionsIntoWorld(CWorldData& world) {
     CDivisionList& divisions = world.GetDivisionList();
-    CDivisionList::Limits limits{world.GetClubList().GetRealCount(), world.GetCountryList().GetSize(),
+    // A new game reads the divisions before the clubs; the clubs' reader then
+    // checks their divisions. Until then the limit is the most clubs a world
+    // can hold (a player index must stay below 65535).
+    int clubs = world.GetClubList().GetRealCount();
+    CDivisionList::Limits limits{clubs > 0 ? clubs : kMaxWorldClubs, world.GetCountryList().GetSize(),
                                  world.GetDivisionStrengthList() ? world.GetDivisionStrengthList()->GetSize() : 0};
     divisions.ReadFile(CDivisionList::kFileName, limits, [&](int n) { return world.GetSchedule(n); });
     for (int i = 0; i < divisions.GetSize(); ++i) {

@@ -47,7 +47,7 @@ std::string GetMenuPicturePath(unsigned commandId) {
 
 const char* const kWeatherFolders[4] = {"", "dry\\", "rain\\", "snow\\"};
 
-const char* const kArchiveNames[kArchiveCount] = {
+const std::array<const char*, kArchiveCount> kArchiveNames = {
     "animation", "backgrounds", "buttons",    "flags",     "flc",  "kits",
     "listcontrol", "match",     "menu",       "messagebox", "newspaper", "photofit",
     "scroll",    "temp",        "toolbar",    "tree",      "trophies", "stadium"};

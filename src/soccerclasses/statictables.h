@@ -2,6 +2,7 @@
 // The game's fixed name tables: menu pictures, weather folders of the
 // animation clips, graphics archive names, the new-game set-up texts and the
 // surname tables of the countries whose people get typical surnames.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,7 +23,7 @@ std::string GetMenuPicturePath(unsigned commandId);
 extern const char* const kWeatherFolders[4];
 // Index = archive number.
 inline constexpr int kArchiveCount = 18;
-extern const char* const kArchiveNames[kArchiveCount];
+extern const std::array<const char*, kArchiveCount> kArchiveNames;
 
 // The new-game set-up's shared values: ten texts (the second and third "-"),
 // a date, a name and a word list.

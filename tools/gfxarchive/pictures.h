@@ -1,0 +1,27 @@
+#pragma once
+// The pictures our own code draws, each as the 8-bit picture the archives
+// hold. Deterministic: the same build draws the same bytes.
+#include <string>
+#include <vector>
+
+#include "platform/gfx/bmp.h"
+
+namespace art {
+
+struct Picture {
+    std::string archive;  // one of the 18
+    std::string entry;    // lower case, "\"-separated
+    bool keyed = false;   // uses the transparent colour
+    platform::gfx::Bitmap8 bitmap;
+};
+
+platform::gfx::Bitmap8 TitleScreen();  // 788 x 550
+platform::gfx::Bitmap8 Shirt();        // keyed
+platform::gfx::Bitmap8 Trophy();       // keyed
+platform::gfx::Bitmap8 ListBlobs();    // keyed
+platform::gfx::Bitmap8 ProgramIcon();  // 32 x 32, keyed: the window's and the about box's
+
+// Every picture the tool ships, in archive order.
+std::vector<Picture> AllPictures();
+
+}  // namespace art
