@@ -15,6 +15,8 @@
 class CClub;
 class CCountry;
 class CInjury;
+class CListRows;
+class CPlayerSearch;
 
 class CPlayer {
 public:
@@ -135,6 +137,18 @@ public:
     std::string GetLoanRefusal(const CClub& club, int slotAtClub) const;
     bool IsLoanCandidate() const;
 
+    // --- Screen rows and texts ---
+    // The true ability, or what the current user knows of it (0 nothing).
+    uint8_t GetKnownAbility(bool actual) const;
+    std::string GetKnownAbilityText(bool actual) const;
+    std::string GetFootText() const;
+    bool MatchesSearch(const CPlayerSearch& search) const;
+    void AddTransferRow(CListRows& list, const std::string& text, bool actual, const CPlayerSearch& search) const;
+    void AddDisciplineRow(CListRows& list, int leagueGames) const;
+    void AddInjuryRow(CListRows& list) const;
+    void AddScorerRow(CListRows& list, const std::string& text) const;
+    void AddManOfTheMatchRow(CListRows& list, const std::string& text) const;
+
     CPerson m_Person;
     CSoccerPlayer m_Football;
     double m_AskingPrice = -1.0;
@@ -215,6 +229,11 @@ public:
     void Swap(int i, int j);
     int AveragePositionSkill() const;
     void SortByPositionSkill();
+    void SortByKnownAbility();
+    void SortByMatchAbility();
+    // Of the first 11 ids: the players of the position (outfield players
+    // for -1) who are neither out injured nor sent off.
+    void AddFitPlayers(const std::vector<uint16_t>& ids, const CPlayerList& world, int position);
 
     // Every slot as a presence word and, when present, the player's record.
     void Save(FILE* file) const;
