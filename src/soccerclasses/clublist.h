@@ -42,6 +42,9 @@ public:
     int FindByName(const std::string& name) const;
     void SwapSlots(int a, int b);
     void SwapTablePositions(int a, int b);
+    // Moves two clubs between divisions: each takes the other's place, its
+    // division and its table position, and every list that names them follows.
+    void SwapClubs(int a, int b);
     // Sorts the clubs of one division into league order.
     void SortByTable();
     void ArrangeFriendly(int homeSlot, int awaySlot, int home, int away);

@@ -126,15 +126,16 @@ void CClub::NewTicketPrice() {
 
 // Going down makes a club less popular: a higher index, by the downward step.
 void CClub::SeasonEndMoveDown() {
-    const CPopularityList& table = GetWorldData()->GetPopularityList();
-    SetPopularityIndexTo(popularity_ + table.GetDownwardStep(popularity_));
+    const CPopularity* row = GetPopularity();
+    SetPopularityIndexTo(popularity_ + (row ? std::max(row->m_DownwardStep, 0) : 0));
     NewTicketPrice();
 }
 
 // Going up makes it more popular: a lower index, by the upward step.
 void CClub::SeasonEndMoveUp() {
     const CPopularityList& table = GetWorldData()->GetPopularityList();
-    SetPopularityIndexTo(popularity_ - table.GetUpwardStep(popularity_));
+    const CPopularity* row = GetPopularity();
+    SetPopularityIndexTo(popularity_ - (row ? std::max(row->m_UpwardStep, 0) : 0));
     NewTicketPrice();
     if (!IsHumanManaged()) {
         const int32_t base = table.GetBaseCount(popularity_);

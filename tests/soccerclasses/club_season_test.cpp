@@ -2,6 +2,8 @@
 
 #include "clubs_world.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/contractclause.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 
@@ -129,6 +131,34 @@ TEST_F(ClubSeason, SeasonRecords) {
     EXPECT_EQ(Club().Records().GetMostPoints(), 61);
     EXPECT_EQ(Club().Records().GetBestFinish(), 4);
     EXPECT_EQ(Club().Records().Text(19), "First League");
+}
+
+}  // namespace
+}  // namespace clubtest
+
+namespace clubtest {
+namespace {
+
+TEST_F(ClubWorld, SwappedClubsTakeEachOthersDivisionAndPlace) {
+    auto second = std::make_unique<CDivision>();
+    second->SetName("Second League");
+    second->SetCountry(1);
+    world.GetDivisionList().Add(std::move(second));
+    auto low = Record("Lowbridge", 2);
+    low.stadium = 0;
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), low}));
+    CClubList& clubs = world.GetClubList();
+    clubs.GetAt(0)->LeagueRow().m_Position = 7;
+    clubs.GetAt(1)->LeagueRow().m_Position = 0;
+    const int32_t managerOfLowbridge = clubs.GetAt(1)->GetManager();
+    world.GetContractClauseList().Add(99, 10, 1);
+    clubs.SwapClubs(0, 1);
+    EXPECT_EQ(clubs.GetAt(0)->GetName(), "Lowbridge");
+    EXPECT_EQ(clubs.GetAt(0)->GetDivisionIndex(), 0);
+    EXPECT_EQ(clubs.GetAt(0)->LeagueRow().m_Position, 7);
+    EXPECT_EQ(clubs.GetAt(1)->GetDivisionIndex(), 2);
+    EXPECT_EQ(world.GetManagerList().GetAt(managerOfLowbridge)->GetClubIndex(), 0);
+    EXPECT_EQ(world.GetContractClauseList().Find(99)->m_Club, 0u);
 }
 
 }  // namespace
