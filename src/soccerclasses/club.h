@@ -23,6 +23,9 @@ class CCountry;
 class CDivision;
 class CManager;
 class CPlayer;
+class CHumanManager;
+struct CContractOffer;
+struct CFixtureInfo;
 class CPopularity;
 class CStadium;
 
@@ -86,6 +89,8 @@ public:
     void SetHomeReceipt2(int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals, double price, uint8_t b);
     void SetAwayReceipt2(int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals, double price, uint8_t b);
     void ClearReceipts();
+    // A sale's or sell-on share's money: 0.67 of it reaches the club.
+    void ReceiveMoney(double amount);
     void ProcessWeeklyAccounts();
     // The date of the latest weekly accounts, which the finance page shows.
     static std::string& AccountsDate();
@@ -129,6 +134,108 @@ public:
     void SetTacticIndex(uint8_t t) { tactic_ = t; }
     uint8_t GetAggression() const { return instructions_[4]; }
     int32_t GetDesignatedPlayer(int i) const { return designated_.at(static_cast<size_t>(i)); }
+
+    // Transfers.
+    static int GetMinPlayersInPosition(int position);
+    int CountAvailableInPosition(int position) const;
+    uint8_t GetSellOnDemand(const CPlayer& player, bool always) const;
+    // A computer club's bid for one of this club's players: accepted?
+    bool MakeBid(CPlayer& player, double bid, CClub& buyer, int sellOn);
+    bool OfferBidToHuman(CPlayer& player, double bid, CClub& buyer, int sellOn);
+    bool CanAfford(double amount) const;
+    bool CheckFundsForPlayer(double amount) const;
+    void ReceiveSellOnShare(double fee, uint8_t percentage, const std::string& playerName,
+                            const std::string& sellerName);
+    void PayForSigning(double fee, const CContractOffer& offer);
+    void AddSignedPlayer(uint16_t index, double fee, const CContractOffer& offer, const std::string& sellerName);
+    bool BuyPlayer(uint16_t index, double fee, const CContractOffer& offer, const std::string& sellerName);
+    void SellPlayer(uint16_t index, double fee, CClub& buyer, bool recordFee, bool atContractEnd);
+    void CompleteTransfer(uint16_t index, CPlayer& player, double fee, CClub& buyer, CContractOffer& offer,
+                          bool atContractEnd);
+    void FansWelcomeSigning(std::string& out, const CPlayer& player, bool showBox);
+    void FansReactToSale(const CPlayer& player);
+    bool WantsPlayer(const CPlayer& player, double fee) const;
+    bool ApproachForPlayer(uint32_t index, int sellerIndex);
+    int GetDivisionStrengthIndex() const;
+
+    // Messages to the club's human manager and news of its country.
+    CHumanManager* GetHumanManager() const;
+    std::string GetManagerName() const;
+    std::string FormatMoney(double amount) const;
+    void SendMessageToHuman(const std::string& text);
+    void AddInboxMessage(uint8_t code, const std::string& t1, const std::string& t2, const std::string& t3,
+                         int32_t id);
+    void PostCountryNews(const std::string& text);
+    static int FindWorldIndex(const CPlayer& player);
+
+    // Results, reputation and the season.
+    void ChangeReputation(int delta);
+    void RaiseReputation(uint8_t n);
+    void LowerReputation(uint8_t n);
+    void RecordHomeLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b);
+    void RecordAwayLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b);
+    // The reputation's move by the score of a match just played.
+    void ProcessAfterMatch(int goalsFor, int goalsAgainst);
+    void AddAttendance(uint32_t crowd);
+    // The best (by own-position skill) or a random fit player of a line in
+    // the first eleven: his slot or his id; 65535 when none.
+    int GetBestInLine(int position, bool asSlot) const;
+    int GetRandomFitInLine(int position, bool asSlot) const;
+    void AddLeagueTitle(const std::string& division, uint8_t picture);
+    void AddLeagueRunnerUp(const std::string& division, uint8_t picture);
+    void RecordPromotion();
+    void RecordRelegation();
+    void RecordBottomPlace();
+    void AddPlayOffWin(const std::string& name, uint8_t picture);
+    void AddPlayOffRunnerUp(const std::string& name, uint8_t picture);
+    void AddCupWin(const std::string& cup, uint8_t picture);
+    void AddCupRunnerUp(const std::string& cup, uint8_t picture);
+    void SeasonEndMoveDown();
+    void SeasonEndMoveUp();
+    void StartNewSeason();
+    void EndOfSeason();
+    void RecordSeasonInRecords();
+
+    // The daily and weekly steps.
+    void ProcessDay(bool saturday, bool countryActive);
+    void ProcessWeek(bool quiet);
+    void ProcessWeekSquad(bool quiet);
+    // Days from today without a league match in the division's calendar.
+    int GetBreakLength() const;
+    CPlayer* GetRandomKeeperOrAttacker();
+    void SellPlayerToOtherClub(bool keeperOrAttacker);
+    void SearchForTransferTarget(int position);
+    void RepairPositionShortfalls();
+    void ProcessHumanFinances();
+    void ManagerLeaves(int reason);
+    uint32_t GetWeakestLine() const;
+    bool IsDominatingLeague() const;
+    void SetPositionFigures(uint8_t g, uint8_t d, uint8_t m, uint8_t a) { positionFigures_ = {g, d, m, a}; }
+    void SetWeekOpeningBalance(double b) { weekOpeningBalance_ = b; }
+    void SetLoan(double l) { loan_ = l; }
+
+    // What the club plays on a calendar day (0..105).
+    int GetLeagueFixture(CFixtureInfo& info, int day) const;
+    bool GetLeagueFixtureInfo(CFixtureInfo& info) const;
+    bool GetFriendlyFixtureInfo(CFixtureInfo& info, int day) const;
+    int GetFriendlySlot(int day) const;
+    bool IsFriendlyDay(int day) const;
+    int GetFriendlyDay(int slot) const;
+    bool IsFriendlyDayFree(int day) const;
+    int GetFirstFreeFriendlyDay() const;
+    bool CanArrangeFriendly(int day, int opponent) const;
+
+    // Staff and the squad counts.
+    // A new employee of a job kind for the club's country and standing; a
+    // new scout takes the first free scout slot. -1 when the staff is full.
+    int HireNewEmployee(uint8_t kind);
+    void DismissEmployee(int index, double compensation);
+    bool HasEnoughAvailablePlayers() const;
+    int CountAvailableInFirstEleven() const;
+    uint8_t CountInjuredPlayers() const;
+    int CountListedOrUncontractedPlayers() const;
+    void ComputeLineStrengths();
+    uint8_t GetPositionFigure(int i) const { return positionFigures_.at(static_cast<size_t>(i)); }
 
     // Friendly slots (the calendar side lives with the divisions).
     uint32_t GetFriendlyOpponent(int slot) const;
@@ -180,6 +287,8 @@ public:
     CTrophyHistoryList& Trophies() { return trophies_; }
     CTransferHistoryList& TransferHistory(int i) { return i == 0 ? transfers1_ : transfers2_; }
     CEmployeeList& Staff() { return staff_; }
+    const CEmployeeList& Staff() const { return staff_; }
+    const CYouthList& Youths() const { return youths_; }
     CYouthList& Youths() { return youths_; }
     std::array<CScout, 7>& Scouts() { return scouts_; }
     std::vector<uint8_t>& LeaguePositions() { return leaguePositions_; }
@@ -188,6 +297,14 @@ public:
 
 private:
     void ResetClub();
+    void AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup);
+    void SetPopularityIndexTo(int index);
+    void NewTicketPrice();
+    void WorldEndOfSeasonHook();
+    // A filled slot drawn from first .. first + spread; -1 when none comes.
+    int DrawFilledSlot(int first, int spread) const;
+    void TradeForTheSquad();
+    void KeepSquadLimits();
     void SetReceipt(CMatchReceipt& r, bool home, int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals,
                     double price, uint8_t b);
 

@@ -6,7 +6,9 @@
 #include "soccerclasses/clubfile.h"
 #include "soccerclasses/clubsdata.h"
 #include "soccerclasses/startupfile.h"
+#include "soccerclasses/contractclause.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/worlddata.h"
 
 void InstallClubActivation() {
@@ -83,6 +85,14 @@ void CClubList::StartMidweek() {
         if (CAccountsItemList* a = clubs_[static_cast<size_t>(i)]->GetAccounts()) a->ResetWeek();
 }
 
+void CClubList::ProcessDay() {
+    const bool saturday = GetWorldData()->IsSaturday();
+    for (int i = 0; i < realCount_; ++i) {
+        CClub* club = clubs_[static_cast<size_t>(i)].get();
+        club->ProcessDay(saturday, club->IsCountryActive());
+    }
+}
+
 CClub* CClubList::FindClubOfPlayer(uint16_t player) {
     for (int i = 0; i < realCount_; ++i)
         if (clubs_[static_cast<size_t>(i)]->FindSlotOfPlayer(player) >= 0) return clubs_[static_cast<size_t>(i)].get();
@@ -105,6 +115,23 @@ int CClubList::FindByName(const std::string& name) const {
 void CClubList::SwapSlots(int a, int b) {
     if (a == b || a < 0 || b < 0 || a >= GetSize() || b >= GetSize()) return;
     std::swap(clubs_[static_cast<size_t>(a)], clubs_[static_cast<size_t>(b)]);
+}
+
+void CClubList::SwapClubs(int a, int b) {
+    if (a == b || a < 0 || b < 0 || a >= realCount_ || b >= realCount_) return;
+    CClub& x = *clubs_[static_cast<size_t>(a)];
+    CClub& y = *clubs_[static_cast<size_t>(b)];
+    const int32_t divisionA = x.GetDivisionIndex(), divisionB = y.GetDivisionIndex();
+    const uint8_t positionA = x.LeagueRow().m_Position, positionB = y.LeagueRow().m_Position;
+    std::swap(clubs_[static_cast<size_t>(a)], clubs_[static_cast<size_t>(b)]);
+    CWorldData* world = GetWorldData();
+    world->GetManagerList().SwapClubIndexes(a, b);
+    world->GetContractClauseList().SwapClubIndexes(static_cast<uint32_t>(a), static_cast<uint32_t>(b));
+    // The division and the table position stay with the place.
+    clubs_[static_cast<size_t>(a)]->SetDivisionIndex(divisionA);
+    clubs_[static_cast<size_t>(a)]->LeagueRow().m_Position = positionA;
+    clubs_[static_cast<size_t>(b)]->SetDivisionIndex(divisionB);
+    clubs_[static_cast<size_t>(b)]->LeagueRow().m_Position = positionB;
 }
 
 void CClubList::SwapTablePositions(int a, int b) {

@@ -31,12 +31,20 @@ public:
     void Load(FILE* f);
 
     void StartMidweek();
+    // New game: the first staff of every followed club, and the position figures.
+    void CreateInitialStaff();
+    void UpdatePositionFigures();
+    // Every real club's daily step, in index order.
+    void ProcessDay();
     CClub* FindClubOfPlayer(uint16_t player);
     int GetIndex(const CClub* club) const;
     // 65535 when no club bears the name.
     int FindByName(const std::string& name) const;
     void SwapSlots(int a, int b);
     void SwapTablePositions(int a, int b);
+    // Moves two clubs between divisions: each takes the other's place, its
+    // division and its table position, and every list that names them follows.
+    void SwapClubs(int a, int b);
     // Sorts the clubs of one division into league order.
     void SortByTable();
     void ArrangeFriendly(int homeSlot, int awaySlot, int home, int away);

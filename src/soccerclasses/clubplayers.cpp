@@ -1,5 +1,10 @@
 #include "soccerclasses/clubplayers.h"
 
+#include <algorithm>
+
+#include "soccerclasses/person.h"
+#include "soccerclasses/soccerplayer.h"
+
 #include "soccerclasses/club.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/injury.h"
@@ -45,4 +50,40 @@ void RegeneratePlayerForClub(CPlayer& player, const CClub& club, int position) {
     if (person.GetSurname().empty()) person.SetSurname("Newman");
     if (row) player.Football().GenerateFromPopularity(player.GetAge(), *row, 0, static_cast<uint8_t>(position));
     else player.Football().Generate(player.GetAge(), static_cast<uint8_t>(position), 40);
+}
+
+namespace {
+MoneyScale ScaleOf(const CClub& club) {
+    MoneyScale m;
+    if (const CCountry* c = club.GetCountry()) {
+        m.percent = c->GetWageFactor();
+        m.country = c;
+    }
+    return m;
+}
+}  // namespace
+
+double GetPlayerTransferFee(const CPlayer& player, const CClub& club) {
+    return player.Football().GetTransferFee(player.GetAge(), player.Person().GetTemperament(), ScaleOf(club));
+}
+
+void GetPlayerContractDemands(const CPlayer& player, const CClub& buyer, CContractOffer& offer) {
+    player.Football().GetContractDemands(offer, player.GetAge(), IsPlayerFreeAgent(player), ScaleOf(buyer));
+    if (offer.m_WeeklyWage <= 0) offer.m_WeeklyWage = std::max(1.0, player.Person().GetWeeklyWage());
+    if (offer.m_Years <= 0) offer.m_Years = 1;
+}
+
+bool IsPlayerWillingToMove(const CPlayer& player) { return player.GetAge() < 34; }
+
+bool IsPlayerFreeAgent(const CPlayer& player) { return player.IsFreeAgent(); }
+
+void CompletePlayerMove(CPlayer& player, const CContractOffer& offer) {
+    player.Person().SetWeeklyWage(offer.m_WeeklyWage);
+    player.Person().SetContractYears(static_cast<uint8_t>(offer.m_Years));
+    RemovePlayerFromTransferList(player);
+}
+
+void RemovePlayerFromTransferList(CPlayer& player) {
+    player.m_AskingPrice = -1.0;
+    player.m_WeeksListed = 0;
 }

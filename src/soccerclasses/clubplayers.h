@@ -17,3 +17,16 @@ double GetPlayerWeeklyWage(const CPlayer& player);
 uint8_t GetPlayerSuspension(const CPlayer& player);
 // Makes the player a new player of the club in a position (0..3).
 void RegeneratePlayerForClub(CPlayer& player, const CClub& club, int position);
+
+struct CContractOffer;
+
+// The fee the player's club would take, in base money, for the seller's country.
+double GetPlayerTransferFee(const CPlayer& player, const CClub& club);
+// His demands for joining the club.
+void GetPlayerContractDemands(const CPlayer& player, const CClub& buyer, CContractOffer& offer);
+// Whether he would move at all. Veterans of 34 and more stay where they are.
+bool IsPlayerWillingToMove(const CPlayer& player);
+bool IsPlayerFreeAgent(const CPlayer& player);
+// The move's end on the player's side: the new terms, off the list.
+void CompletePlayerMove(CPlayer& player, const CContractOffer& offer);
+void RemovePlayerFromTransferList(CPlayer& player);

@@ -4,6 +4,9 @@
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/matchvars.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/listrows.h"
+#include "soccerclasses/worlddata.h"
 #include "soccerclasses/worldlinks.h"
 
 namespace {
@@ -194,4 +197,58 @@ void CFixtureList::Load(FILE* f) {
     while (GetSize() > n) ReturnPooledFixture(TakeLast());
     while (GetSize() < n) Add(TakePooledFixture());
     for (const auto& fx : *this) fx->Load(f);
+}
+
+namespace {
+std::string TeamName(int club) {
+    CWorldData* w = GetWorldData();
+    return w ? w->GetTeamName(club) : std::string();
+}
+bool IsHuman(int club) {
+    CWorldData* w = GetWorldData();
+    const CClub* c = w && club >= 0 ? w->GetClub(club) : nullptr;
+    return c && c->IsHumanManaged();
+}
+}  // namespace
+
+std::string CFixture::GetHomeTeamName() const { return TeamName(m_Home); }
+std::string CFixture::GetAwayTeamName() const { return TeamName(m_Away); }
+std::string CFixture::GetWinnerName() const { return TeamName(GetWinnerIndex()); }
+std::string CFixture::GetLoserName() const { return TeamName(GetLoserIndex()); }
+bool CFixture::IsHumanInvolved() const { return IsHuman(m_Home) || IsHuman(m_Away); }
+
+std::string CFixture::GetScoreTextIfGoalInMinute(int minute) const {
+    if (!m_Events.IsGoalInMinute(minute)) return {};
+    return platform::FormatMessage("%1!s! %2!d! - %3!d! %4!s!", {GetHomeTeamName(), m_Events.CountHomeGoals(minute),
+                                                                 m_Events.CountAwayGoals(minute), GetAwayTeamName()});
+}
+
+void CFixture::AddToListControl(CListRows& rows) const {
+    int row = rows.AddRow("", 0, 0, 0);
+    rows.SetItem(row, 1, GetAttendanceText());
+    rows.SetItem(row, 2, GetHomeTeamName());
+    rows.SetItem(row, 3, GetAwayTeamName());
+    rows.SetItem(row, 4, m_Date);
+    rows.SetRowColour(row, IsHumanInvolved() ? 255u : 0xFFFFFFu);
+}
+
+void CFixtureList::FillListControl(CListRows& rows) const {
+    for (const auto& f : *this)
+        if (f->m_Home != -1) f->AddToListControl(rows);
+}
+
+void CFixtureList::CollectTodaysOtherFixtures(std::vector<CFixture*>& out, const std::string& today) const {
+    for (int i = GetSize() - 1; i >= 0; --i) {
+        CFixture* f = GetAt(i);
+        if (f->m_Date == today && !f->IsHumanInvolved()) out.push_back(f);
+    }
+}
+
+std::string CFixtureList::GetGoalFlashText(int minute) const {
+    if (minute < 1) return {};
+    for (int i = GetSize() - 1; i >= 0; --i) {
+        std::string text = GetAt(i)->GetScoreTextIfGoalInMinute(minute);
+        if (!text.empty()) return text;
+    }
+    return {};
 }

@@ -6,10 +6,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "soccerclasses/extstring.h"
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/owninglist.h"
+
+class CListRows;
 
 class CFixture {
 public:
@@ -43,6 +46,19 @@ public:
     int CountHomeShootoutGoals() const { return m_Events.CountHomeShootoutGoals(); }
     int CountAwayShootoutGoals() const { return m_Events.CountAwayShootoutGoals(); }
     std::string GetAttendanceText() const;
+    // Side names; a negative number names a non-league club.
+    std::string GetHomeTeamName() const;
+    std::string GetAwayTeamName() const;
+    std::string GetWinnerName() const;
+    std::string GetLoserName() const;
+    // True when either (league) club has a human manager.
+    bool IsHumanInvolved() const;
+    std::string GetShootoutText() const { return m_Events.GetShootoutText(GetHomeTeamName(), GetAwayTeamName()); }
+    // "Home 1 - 0 Away" with the score up to a minute in which a goal fell;
+    // empty otherwise.
+    std::string GetScoreTextIfGoalInMinute(int minute) const;
+    // Attendance, home, away and date; red when a human manager's club plays.
+    void AddToListControl(CListRows& rows) const;
     // "%1!d! - %2!d!" with the goals up to that minute.
     std::string GetScoreText(int minute) const;
     // A goal adjustment for a side's team instruction.
@@ -90,6 +106,13 @@ public:
     CFixture* GetClubFixture(int n, int club) const;
     // The last fixture with that home and away club; null when none.
     CFixture* FindFixture(int home, int away) const;
+
+    // A row per fixture that has clubs.
+    void FillListControl(CListRows& rows) const;
+    // Today's fixtures without a human manager, last first.
+    void CollectTodaysOtherFixtures(std::vector<CFixture*>& out, const std::string& today) const;
+    // The latest score of another match that had a goal in this minute.
+    std::string GetGoalFlashText(int minute) const;
 
     void Save(FILE* file) const;
     // Reuses fixtures of the world's pool for a longer list and returns the

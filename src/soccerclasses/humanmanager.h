@@ -3,6 +3,8 @@
 // managers; the world's current-user rules need the slots now.
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 class CHumanManager {
 public:
@@ -12,9 +14,25 @@ public:
     bool IsEmployed() const { return m_Employed; }
     void SetEmployed(bool employed) { m_Employed = employed; }
 
+    // The advisors' inbox and the manager's own news; the career code
+    // builds the screens that show them.
+    struct InboxMessage {
+        uint8_t code;
+        std::string text1, text2, text3;
+        int32_t id;
+    };
+    void AddMessage(uint8_t code, const std::string& t1, const std::string& t2, const std::string& t3, int32_t id) {
+        m_Inbox.push_back({code, t1, t2, t3, id});
+    }
+    void AddNews(const std::string& text) { m_News.push_back(text); }
+    const std::vector<InboxMessage>& GetInbox() const { return m_Inbox; }
+    const std::vector<std::string>& GetNews() const { return m_News; }
+
 private:
     int32_t m_ManagerIndex = -1;
     bool m_Employed = false;
+    std::vector<InboxMessage> m_Inbox;
+    std::vector<std::string> m_News;
 };
 
 class CUserList {

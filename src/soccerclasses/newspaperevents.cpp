@@ -125,3 +125,52 @@ void CNewsPaperEvents::Read(FILE* f) {
     m_SuspendedSkill = -1;
     m_TransferAmount = -1;
 }
+
+namespace {
+unsigned Variant(unsigned first, int variant, int count) {
+    return first + static_cast<unsigned>(((variant % count) + count) % count);
+}
+}  // namespace
+
+std::string CNewsPaperEvents::GetInjuryHeadline(int variant) const {
+    std::string name = PlayerSurnameUpper(m_InjuredPlayer);
+    if (m_InjuredPlayer < 0 || name.empty()) return {};
+    return platform::FormatMessageId(Variant(644, variant, 10),
+                                     {name, ClubNameConverted(ClubOfPlayer(m_InjuredPlayer)), int(m_InjuryWeeks)});
+}
+
+std::string CNewsPaperEvents::GetTransferHeadline(int variant) const {
+    std::string name = PlayerSurnameUpper(m_TransferPlayer);
+    if (m_TransferPlayer < 0 || name.empty()) return {};
+    return platform::FormatMessageId(Variant(1158, variant, 10),
+                                     {name, ClubNameConverted(m_TransferClub), m_TransferFee});
+}
+
+std::string CNewsPaperEvents::GetTopScorerHeadline(int variant) const {
+    if (m_TopScorer < 0) return {};
+    return platform::FormatMessageId(Variant(674, variant, 10),
+                                     {PlayerSurnameUpper(m_TopScorer), ClubNameConverted(ClubOfPlayer(m_TopScorer)),
+                                      PlayerSeasonGoals(m_TopScorer)});
+}
+
+std::string CNewsPaperEvents::GetManagerOfTheMonthHeadline(int variant) const {
+    if (m_ManagerOfTheMonth < 0) return {};
+    return platform::FormatMessageId(Variant(684, variant, 10),
+                                     {ManagerSurnameUpper(m_ManagerOfTheMonth),
+                                      ClubNameConverted(ManagerClub(m_ManagerOfTheMonth, true))});
+}
+
+std::string CNewsPaperEvents::GetManagerSackedHeadline(int variant, int i) const {
+    if (i < 0 || i >= m_Sacked.GetSize()) return {};
+    int manager = static_cast<int32_t>(m_Sacked.GetAt(i));
+    int club = ManagerPreviousClub(manager);
+    return platform::FormatMessageId(Variant(704, variant, 10),
+                                     {ManagerSurnameUpper(manager), club >= 0 ? ClubNameConverted(club) : std::string("-")});
+}
+
+std::string CNewsPaperEvents::GetNewManagerHeadline(int variant, int i) const {
+    if (i < 0 || i >= m_NewManagers.GetSize()) return {};
+    int manager = static_cast<int32_t>(m_NewManagers.GetAt(i));
+    return platform::FormatMessageId(Variant(714, variant, 10),
+                                     {ManagerSurnameUpper(manager), ClubNameConverted(ManagerClub(manager, false))});
+}

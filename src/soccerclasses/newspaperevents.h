@@ -43,6 +43,13 @@ public:
     std::string GetChampionsHeadline(int variant) const;
     std::string GetRunnersUpHeadline(int variant) const;
     std::string GetPlayerOfTheSeasonHeadline(int) const { return {}; }
+    std::string GetInjuryHeadline(int variant) const;
+    std::string GetTransferHeadline(int variant) const;
+    std::string GetTopScorerHeadline(int variant) const;
+    std::string GetManagerOfTheMonthHeadline(int variant) const;
+    // Entry i of the sacked or new managers.
+    std::string GetManagerSackedHeadline(int variant, int i) const;
+    std::string GetNewManagerHeadline(int variant, int i) const;
 
     void Write(FILE* file) const;
     void Read(FILE* file);

@@ -2,6 +2,9 @@
 
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/matchevent.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/worlddata.h"
 
 // The world keeps the pools; without a world, objects come and go directly.
@@ -34,4 +37,54 @@ std::string ClubNameConverted(int club) {
     for (char& c : name)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return name;
+}
+
+namespace {
+std::string Upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+const CPlayer* Player(int i) {
+    CWorldData* w = GetWorldData();
+    return w && i >= 0 ? w->GetPlayer(i) : nullptr;
+}
+const CManager* Manager(int i) {
+    CWorldData* w = GetWorldData();
+    return w && i >= 0 ? w->GetManagerList().GetAt(i) : nullptr;
+}
+}  // namespace
+
+std::string PlayerSurnameUpper(int player) {
+    const CPlayer* p = Player(player);
+    return p ? Upper(p->Person().GetSurname()) : std::string();
+}
+
+int ClubOfPlayer(int player) {
+    CWorldData* w = GetWorldData();
+    if (!Player(player) || player > 0xFFFE) return -1;
+    CClub* club = w->GetClubList().FindClubOfPlayer(static_cast<uint16_t>(player));
+    return club ? w->GetClubList().GetIndex(club) : -1;
+}
+
+int PlayerSeasonGoals(int player) {
+    const CPlayer* p = Player(player);
+    return p ? p->m_SeasonGoals : 0;
+}
+
+std::string ManagerSurnameUpper(int manager) {
+    const CManager* m = Manager(manager);
+    return m ? Upper(m->m_Person.GetSurname()) : std::string();
+}
+
+int ManagerClub(int manager, bool orPrevious) {
+    const CManager* m = Manager(manager);
+    if (!m) return -1;
+    if (m->IsEmployed()) return m->GetClubIndex();
+    return orPrevious ? m->GetPreviousClubIndex() : -1;
+}
+
+int ManagerPreviousClub(int manager) {
+    const CManager* m = Manager(manager);
+    return m ? m->GetPreviousClubIndex() : -1;
 }

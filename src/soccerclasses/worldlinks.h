@@ -19,6 +19,17 @@ void ReturnPooledMatchEvent(std::unique_ptr<CMatchEvent> event);
 // when no world is installed.
 CSubstitutionVars* WorldSubstitutionVars();
 
+// A player's surname in capitals, and the world index of his club; empty
+// and -1 when there is no such player or club.
+std::string PlayerSurnameUpper(int player);
+int ClubOfPlayer(int player);
+int PlayerSeasonGoals(int player);
+// A manager's surname in capitals, and his club (his previous one when he
+// has none now); empty and -1 when unknown.
+std::string ManagerSurnameUpper(int manager);
+int ManagerClub(int manager, bool orPrevious);
+int ManagerPreviousClub(int manager);
+
 // A club's name in capitals; for a negative number v, non-league club -1 - v.
 std::string ClubNameConverted(int club);
 // Replaces the world's club names (for tests); an empty function restores them.

@@ -3,6 +3,7 @@
 #include "clubs_world.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 
 namespace clubtest {
@@ -73,6 +74,50 @@ TEST_F(ClubSquad, FoundedYearText) {
     EXPECT_EQ(Club().GetFoundedYearText(), "1890");
     CClub blank;
     EXPECT_EQ(blank.GetFoundedYearText(), "UNKNOWN");
+}
+
+}  // namespace
+}  // namespace clubtest
+
+namespace clubtest {
+namespace {
+
+TEST_F(ClubWorld, InitialStaffAndScoutSlots) {
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0, 0), Record("Port Ellis", 1, 0)}));
+    world.GetPopularityList().GetAt(0)->m_BaseCount = 20000;
+    world.GetClubList().CreateInitialStaff();
+    CClub& club = *world.GetClubList().GetAt(0);
+    EXPECT_EQ(club.Staff().GetSize(), 6);
+    EXPECT_EQ(club.Scouts()[0].GetEmployee(), 4);
+    EXPECT_EQ(club.Scouts()[1].GetEmployee(), 5);
+    EXPECT_FALSE(club.Scouts()[2].IsAssigned());
+    EXPECT_EQ(world.GetClubList().GetAt(1)->Staff().GetSize(), 0);  // results only
+    // Dismissing the first scout empties his slot and renumbers the other.
+    club.SetBankBalance(1000.0);
+    club.DismissEmployee(4, 300.0);
+    EXPECT_FALSE(club.Scouts()[0].IsAssigned());
+    EXPECT_EQ(club.Scouts()[1].GetEmployee(), 4);
+    EXPECT_EQ(club.GetBankBalance(), 700.0);
+    EXPECT_EQ(club.GetAccounts()->GetWeekFigure(kGeneralExpenditure), 300.0);
+}
+
+TEST_F(ClubWorld, LineStrengthsAndTheWeakestLine) {
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0)}));
+    CClub& club = *world.GetClubList().GetAt(0);
+    club.SetPositionFigures(50, 40, 45, 60);
+    EXPECT_EQ(club.GetWeakestLine(), 2u);  // the later test that holds wins
+    for (int pos : {0, 1, 1, 2, 2, 3}) club.AddPlayerToSquad(AddPlayer(pos));
+    SetAbility(club.GetPlayerId(0), 60);
+    SetAbility(club.GetPlayerId(1), 40);
+    SetAbility(club.GetPlayerId(2), 40);
+    club.ComputeLineStrengths();
+    const int keeper = world.GetPlayer(club.GetPlayerId(0))->Football().GetPositionSkill();
+    const int defender = world.GetPlayer(club.GetPlayerId(1))->Football().GetPositionSkill();
+    EXPECT_EQ(club.GetPositionFigure(0), keeper);
+    EXPECT_EQ(club.GetPositionFigure(1), (keeper + 2 * defender) / 3);
+    Injure(club.GetPlayerId(5));
+    EXPECT_EQ(club.CountInjuredPlayers(), 1);
+    EXPECT_EQ(club.CountAvailableInFirstEleven(), 5);
 }
 
 }  // namespace

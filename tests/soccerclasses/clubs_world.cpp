@@ -54,6 +54,9 @@ void ClubWorld::SetUp() {
         p.m_TelevisionSpread = 1000.0;
         p.m_MerchandisingRate = 100.0;
         p.m_CrowdBase = 20000 / (i + 1);
+        p.m_AbilityBase.fill(1);
+        p.m_BandA.fill(60);
+        p.m_BandB.fill(39);
         world.GetPopularityList().Add(p);
     }
     for (int i = 0; i < 3; ++i) {

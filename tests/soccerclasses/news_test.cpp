@@ -5,6 +5,10 @@
 #include "soccerclasses/news.h"
 #include "soccerclasses/newspaperevents.h"
 #include "soccerclasses/worldlinks.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/worlddata.h"
 
 namespace {
 
@@ -142,6 +146,52 @@ TEST_F(NewsPaper, SaveLoadKeepsFieldsButNotTheHiddenKeys) {
     EXPECT_EQ(back.m_SuspendedPlayer, 9);
     back.SetTransfer(10, 1, "1", 1.0);
     EXPECT_EQ(back.m_TransferPlayer, 10);
+}
+
+}  // namespace
+
+namespace {
+
+class NewsPaperPeople : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 3; ++i) {
+            auto club = std::make_unique<CClub>();
+            club->SetName("Club " + std::to_string(i));
+            world.GetClubList().AddRealClub(std::move(club));
+        }
+        auto m = std::make_unique<CManager>();
+        m->m_Person.Set("A", "Ferguson", 50, 1);
+        m->SetClubIndex(1);
+        manager = world.GetManagerList().Add(std::move(m));
+    }
+    CWorldData world{CWorldData::Empty{}};
+    ScopedWorld installed{&world};
+    int manager = -1;
+};
+
+TEST_F(NewsPaperPeople, ManagerHeadlines) {
+    CNewsPaperEvents e;
+    EXPECT_EQ(e.GetManagerOfTheMonthHeadline(0), "");
+    e.SetManagerOfTheMonth(manager);
+    EXPECT_EQ(e.GetManagerOfTheMonthHeadline(0), "FERGUSON NAMED MANAGER OF THE MONTH");
+    EXPECT_EQ(e.GetManagerOfTheMonthHeadline(1), "CLUB 1's FERGUSON IS MANAGER OF MONTH");
+    e.AddNewManager(manager);
+    EXPECT_EQ(e.GetNewManagerHeadline(0, 0), "FERGUSON IS NEW MANAGER OF CLUB 1");
+    EXPECT_EQ(e.GetNewManagerHeadline(0, 1), "");
+    e.AddSackedManager(manager);
+    EXPECT_EQ(e.GetManagerSackedHeadline(0, 0), "- DISMISS FERGUSON AS MANAGER");  // no previous club
+    e.Reset();
+    EXPECT_EQ(e.GetNewManagerHeadline(0, 0), "");
+}
+
+TEST_F(NewsPaperPeople, PlayerHeadlinesNeedThePlayer) {
+    CNewsPaperEvents e;
+    e.SetInjury(7, 3);
+    e.SetTransfer(7, 2, "250,000", 250000.0);
+    // No player 7 in this world: nothing to say.
+    EXPECT_EQ(e.GetInjuryHeadline(0), "");
+    EXPECT_EQ(e.GetTransferHeadline(0), "");
 }
 
 }  // namespace

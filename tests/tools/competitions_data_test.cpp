@@ -5,7 +5,12 @@
 #include <map>
 #include <set>
 
+#include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/competitionfiles.h"
 #include "soccerclasses/country.h"
+#include "soccerclasses/nonleagueclub.h"
+#include "soccerclasses/stadium.h"
 #include "soccerclasses/cup.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/division.h"
@@ -211,6 +216,113 @@ TEST_F(CompetitionFiles, CupsFitTheirCountries) {
     }
     CloseDataFile(f, "Data\\cups.bin");
     EXPECT_GT(nonLeagueSeen, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A world with every start-up table, countries, and blank clubs and grounds
+// standing in for Clubs.bin and Stadiums.bin.
+class CompetitionFilesInWorld : public ::testing::Test {
+protected:
+    void SetUp() override {
+        world.ReadFederationsAndCountries();
+        for (int i = 0; i < kMaxClubs; ++i) {
+            world.GetClubList().AddRealClub(std::make_unique<CClub>());
+            auto s = std::make_unique<CStadium>();
+            s->stands.totalCapacity = 8000;
+            world.GetStadiumList().Add(std::move(s));
+        }
+        world.SetClubCount(kMaxClubs);
+    }
+    CWorldData world;
+    ScopedWorld installed{&world};
+};
+
+TEST_F(CompetitionFilesInWorld, DivisionsRefereesAndCupsJoinTheirCountries) {
+    ReadDivisionsIntoWorld(world);
+    ReadRefereesIntoWorld(world);
+    ReadCupsIntoWorld(world);
+    const CDivisionList& divisions = world.GetDivisionList();
+    ASSERT_GT(divisions.GetSize(), 0);
+    int leagueCountries = 0;
+    for (int id = 0; id < world.GetCountryList().GetSize(); ++id) {
+        CCountry* c = world.GetCountry(id);
+        if (!c || c->GetDivisionCount() == 0) continue;
+        ++leagueCountries;
+        for (int k = 0; k < c->GetDivisionCount(); ++k) {
+            const CDivision* d = c->GetDivision(k);
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(d->GetCountry(), id);
+            EXPECT_EQ(d->IsTopDivision(), k == 0);
+        }
+        ASSERT_EQ(c->GetCups().GetSize(), 1) << c->GetName();
+        const CCup* cup = c->GetCups().GetAt(0);
+        EXPECT_EQ(c->GetCupFinalistA(), cup->m_PreviousResults[0]);
+        for (uint32_t nl : cup->m_NonLeagueClubs)
+            EXPECT_FALSE(world.GetNonLeagueClub(static_cast<int>(nl))->GetName().empty());
+    }
+    EXPECT_EQ(leagueCountries, 71);
+    EXPECT_GT(world.GetRefereeList().GetSize(), divisions.GetSize() * 4);
+}
+
+TEST_F(CompetitionFilesInWorld, DivisionsBeyondTheClubListAreRefused) {
+    CWorldData small;
+    ScopedWorld s{&small};
+    small.ReadFederationsAndCountries();
+    for (int i = 0; i < 10; ++i) small.GetClubList().AddRealClub(std::make_unique<CClub>());
+    EXPECT_THROW(ReadDivisionsIntoWorld(small), DataFileError);
+    EXPECT_EQ(small.GetDivisionList().GetSize(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The same files beside the clubs' own: Clubs.bin and Stadiums.bin.
+TEST(CompetitionFilesAcrossFiles, BlocksVenuesAndGroundsAgreeWithClubsAndStadiums) {
+    CWorldData world;
+    ScopedWorld installed{&world};
+    world.ReadFederationsAndCountries();
+    world.GetStadiumList().ReadDataFile();
+    ReadDivisionsIntoWorld(world);
+    world.GetClubList().ReadDataFile();
+    world.SetClubCount(world.GetClubList().GetRealCount());
+    ASSERT_LE(world.GetClubCount(), kMaxClubs);
+    ReadRefereesIntoWorld(world);
+    ReadCupsIntoWorld(world);
+    const CDivisionList& divisions = world.GetDivisionList();
+    int covered = 0;
+    for (int i = 0; i < divisions.GetSize(); ++i) {
+        const CDivision* d = divisions.GetAt(i);
+        for (int c = d->GetFirstClub(); c < d->GetFirstClub() + d->GetClubCount(); ++c) {
+            const CClub* club = world.GetClub(c);
+            ASSERT_NE(club, nullptr);
+            EXPECT_EQ(club->GetDivisionIndex(), i) << club->GetName();
+            ++covered;
+        }
+    }
+    EXPECT_EQ(covered, world.GetClubCount());  // every league club in exactly one division
+    const CStadiumList& stadiums = world.GetStadiumList();
+    for (int id = 0; id < world.GetCountryList().GetSize(); ++id) {
+        CCountry* c = world.GetCountry(id);
+        if (!c) continue;
+        for (const auto& cup : c->GetCups()) {
+            SCOPED_TRACE(cup->m_Name);
+            for (uint32_t v : cup->m_Venues) ASSERT_NE(stadiums.GetAt(static_cast<int>(v)), nullptr);
+            bool neutral = false;
+            for (const auto& r : cup->m_Rounds) neutral |= CCupRound::IsNeutralKind(r->m_Kind);
+            if (neutral) {
+                EXPECT_GE(stadiums.GetAt(static_cast<int>(cup->m_Venues.GetAt(0)))->GetCapacity(), 1);
+            }
+            for (uint32_t nl : cup->m_NonLeagueClubs) {
+                const CNonLeagueClub* club = world.GetNonLeagueClub(static_cast<int>(nl));
+                ASSERT_NE(club, nullptr);
+                EXPECT_NE(stadiums.GetAt(club->GetStadium()), nullptr);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <cctype>
 #include <set>
 
 #include "platform/random.h"
@@ -263,6 +264,49 @@ Manner MannerOf(int id) {
 
 bool ColoursAlike(int a, int b) { return kColourGroup[a & 15] == kColourGroup[b & 15]; }
 
+std::string TownOfClubName(const std::string& name) {
+    static const std::set<std::string> affixes = {
+        "FC", "SV", "VfB", "1.", "TSV", "SC", "Borussia", "Eintracht", "SpVgg", "VfL", "FSV", "Fortuna", "Union",
+        "Kickers", "VfR", "SG", "SpVg", "TuS", "Real", "CD", "CF", "UD", "Atletico", "Atl\xe9tico", "Deportivo",
+        "Racing", "SD", "Club", "CA", "Sporting", "AC", "US", "Calcio", "AS", "SS", "Unione", "Sportiva", "Pro",
+        "Polisportiva", "Virtus", "Olympique", "Stade", "RC", "AJ", "En", "Avant", "Red", "Star", "Academica",
+        "Uniao", "Uni\xe3o", "Desportivo", "Esporte", "Clube", "Gremio", "Gr\xeamio", "Associacao", "Sport", "Sparta",
+        "VV", "Go", "Ahead", "Quick", "Boys", "FK", "Dinamo", "Dynamo", "Lokomotiv", "Spartak", "Slavia", "Torpedo",
+        "NK", "Metalurg", "Rudar", "Sloboda", "Zenit", "BK", "IF", "FF", "IK", "IL", "SK", "AIK", "AE", "PAS",
+        "Aris", "Apollon", "Iraklis", "Ethnikos", "Panionios", "Olympiakos", "Atromitos", "Belediyespor",
+        "Genclik", "United", "City", "Town", "Rovers", "Athletic", "Albion", "Wanderers", "County", "Borough",
+        "Villa", "Rangers", "Argyle", "Harriers", "Orient", "Thistle", "Academicals", "Hearts", "Stars", "Sports",
+        "Queen", "of", "the", "Celtic", "Hotspur", "Alexandra", "Athletico", "Sportif", "Sportive", "KV", "KSC",
+        "RSC", "Standard", "Royal", "Cercle", "Lierse", "SK.", "Vitoria", "Vit\xf3ria", "Nacional", "Palmeiras",
+        "Internacional", "Botafogo", "Juventude", "Atletico-", "Deportes", "Universidad", "Cat\xf3lica", "CSKA",
+        "Levski", "Slavija", "Hajduk", "Partizan", "Crvena", "Zvezda", "Lech", "Legia", "Wisla", "Gornik",
+        "Ruch", "Steaua", "Rapid", "Petrolul", "Ferencv\xe1ros", "Honv\xe9" "d", "Vasas", "\xdajpest"};
+    std::string town, word;
+    std::vector<std::string> words;
+    for (char c : name + " ") {
+        if (c == ' ') {
+            if (!word.empty()) words.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    for (const std::string& w : words) {
+        if (affixes.count(w)) continue;
+        // Initials such as "KS", "USM" or "A.E.K." are part of the club, not the town.
+        const bool initials = w.size() <= 4 && std::all_of(w.begin(), w.end(), [](char ch) {
+            return std::isupper(static_cast<unsigned char>(ch)) || ch == '.';
+        });
+        if (initials && words.size() > 1) continue;
+        if (!w.empty() && (std::isdigit(static_cast<unsigned char>(w[0])) || w.back() == '.')) continue;
+        // "Bremen's" style and "spor" endings keep their town.
+        std::string t = w;
+        if (t.size() > 4 && t.compare(t.size() - 4, 4, "spor") == 0) t.resize(t.size() - 4);
+        town += (town.empty() ? "" : " ") + t;
+    }
+    return town.empty() ? name : town;
+}
+
 uint8_t PickPopularity(int countryId, int tier, int place, int count, int rows) {
     const int last = std::min(kLeagueRows, rows) - 1;
     const int span = tier == 0 ? 14 : 10;
@@ -326,6 +370,25 @@ Output Generate(const std::vector<CountryPlaces>& countries, const CPopularityLi
                 out.stadiums.push_back(MakeStadium(ground, target, division.tier, taylor, c.yearFounded));
                 out.clubs.push_back(std::move(c));
             }
+        }
+    }
+    for (const CountryPlaces& country : countries) {
+        if (country.divisions.empty()) continue;
+        const MannerText& text = TextOf(MannerOf(country.id));
+        out.stadiums.push_back(MakeStadium(country.name.empty() ? "National Stadium" : country.name + " National Stadium",
+                                           50000, 0, true, 1920));
+        // Non-league grounds stand in the towns of the country's smaller clubs.
+        const auto& small = country.divisions.back().clubs;
+        std::set<std::string> used;
+        for (int n = 0; n < kNonLeagueGrounds; ++n) {
+            const std::string town = small.empty() ? country.name : small[size_t(RandomByte(int(small.size())))].town;
+            std::string ground;
+            for (int tries = 0; ground.empty() || used.count(ground); ++tries)
+                ground = tries < 20 ? Fill(Pick(text.grounds), town, Pick(text.surnames))
+                                    : town + " Recreation Ground " + std::to_string(tries - 19);
+            used.insert(ground);
+            out.stadiums.push_back(MakeStadium(ground, 1500, 3, country.id == 55,
+                                               static_cast<int16_t>(1900 + Random(80))));
         }
     }
     for (int32_t stand = 1; stand <= 8; ++stand) out.plans.push_back({stand, DesignLadder()});

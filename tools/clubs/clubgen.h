@@ -27,8 +27,23 @@ struct DivisionPlaces {
 
 struct CountryPlaces {
     int id = 0;
+    std::string name;
+    int strength = 0;  // the top division's strength class 0..3
     std::vector<DivisionPlaces> divisions;
 };
+
+// Behind the league clubs' grounds (ground i is club i's), each league
+// country in table order has a national stadium for its cup finals and then
+// grounds for the non-league clubs of its cups.
+inline constexpr int kNonLeagueGrounds = 8;
+inline constexpr int kVenuesPerCountry = 1 + kNonLeagueGrounds;
+inline int NationalStadium(int clubCount, int countryOrder) { return clubCount + countryOrder * kVenuesPerCountry; }
+inline int NonLeagueGround(int clubCount, int countryOrder, int n) {
+    return NationalStadium(clubCount, countryOrder) + 1 + n % kNonLeagueGrounds;
+}
+
+// The town in a club's name: the name without the words clubs add to it.
+std::string TownOfClubName(const std::string& name);
 
 struct Output {
     std::vector<StadiumFileRecord> stadiums;

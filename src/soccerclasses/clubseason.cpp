@@ -1,0 +1,190 @@
+// A club's season: results and reputation, honours, popularity moves,
+// the new-season reset and the season's end.
+#include <algorithm>
+
+#include "platform/trace.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/clubplayers.h"
+#include "soccerclasses/globals.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/popularity.h"
+#include "soccerclasses/worlddata.h"
+
+namespace {
+constexpr uint8_t kMaxReputation = 99;
+}
+
+void CClub::ChangeReputation(int delta) {
+    reputation_ = static_cast<uint8_t>(std::clamp(reputation_ + delta, 0, int(kMaxReputation)));
+}
+
+void CClub::RaiseReputation(uint8_t n) { ChangeReputation(n); }
+void CClub::LowerReputation(uint8_t n) { ChangeReputation(-int(n)); }
+
+void CClub::RecordHomeLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b) {
+    leagueRow_.AddHomeResult(homeGoals, awayGoals, a, b, 0);
+    if (!form_) return;
+    form_->AddResult(static_cast<int8_t>(homeGoals), static_cast<int8_t>(awayGoals), a, b);
+}
+
+void CClub::RecordAwayLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b) {
+    leagueRow_.AddAwayResult(homeGoals, awayGoals, a, b, 0);
+    if (!form_) return;
+    form_->AddResult(static_cast<int8_t>(awayGoals), static_cast<int8_t>(homeGoals), a, b);
+}
+
+void CClub::ProcessAfterMatch(int goalsFor, int goalsAgainst) {
+    const int margin = goalsFor - goalsAgainst;
+    if (margin > 0) ChangeReputation(margin >= 4 ? 35 : 30);
+    else if (margin == 0) ChangeReputation(10);
+    else ChangeReputation(margin <= -4 ? -35 : -30);
+}
+
+void CClub::AddAttendance(uint32_t crowd) {
+    totalGate_ += static_cast<int32_t>(crowd);
+    ++homeGames_;
+    if (lowestGate_ == 0 || static_cast<int32_t>(crowd) < lowestGate_) lowestGate_ = static_cast<int32_t>(crowd);
+}
+
+int CClub::GetBestInLine(int position, bool asSlot) const {
+    int best = -1, bestSkill = -1;
+    for (int s = 0; s <= 10; ++s) {
+        const CPlayer* p = PlayerInSlot(s);
+        if (!p || p->GetPosition() != position) continue;
+        const int skill = p->Football().GetPositionSkill();
+        if (skill > bestSkill) {
+            bestSkill = skill;
+            best = s;
+        }
+    }
+    if (best < 0) return kEmptySlot;
+    return asSlot ? best : squad_[size_t(best)];
+}
+
+int CClub::GetRandomFitInLine(int position, bool asSlot) const {
+    std::vector<int> fit;
+    for (int s = 0; s <= 10; ++s) {
+        const CPlayer* p = PlayerInSlot(s);
+        if (p && p->GetPosition() == position && CanPlayerPlay(*p)) fit.push_back(asSlot ? s : squad_[size_t(s)]);
+    }
+    if (fit.empty()) return kEmptySlot;
+    return fit[size_t(RandomByte(static_cast<int>(fit.size())))];
+}
+
+void CClub::AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup) {
+    const CCountry* c = GetCountry();
+    const std::string season = c ? GetWorldData()->GetSeasonText(c->GetSeasonKind()) : std::string();
+    // League places are league honours (division trophy); cups, shields and
+    // play-offs are cup honours.
+    if (winner) trophies_.AddWinnerHonour(competition, name_, season, picture, isCup ? 1 : 0);
+    else trophies_.AddRunnerUpHonour(competition, name_, season, picture, isCup ? 1 : 0);
+}
+
+void CClub::AddLeagueTitle(const std::string& division, uint8_t picture) {
+    ChangeReputation(40);
+    AddHonour(division, picture, true, false);
+}
+
+void CClub::AddLeagueRunnerUp(const std::string& division, uint8_t picture) {
+    ChangeReputation(20);
+    AddHonour(division, picture, false, false);
+}
+
+void CClub::RecordPromotion() { ChangeReputation(20); }
+void CClub::RecordRelegation() { ChangeReputation(-20); }
+void CClub::RecordBottomPlace() { ChangeReputation(-10); }
+
+void CClub::AddPlayOffWin(const std::string& name, uint8_t picture) {
+    ChangeReputation(20);
+    AddHonour(name, picture, true, true);
+}
+
+void CClub::AddPlayOffRunnerUp(const std::string& name, uint8_t picture) {
+    ChangeReputation(10);
+    AddHonour(name, picture, false, true);
+}
+
+void CClub::AddCupWin(const std::string& cup, uint8_t picture) {
+    ChangeReputation(40);
+    AddHonour(cup, picture, true, true);
+}
+
+void CClub::AddCupRunnerUp(const std::string& cup, uint8_t picture) {
+    ChangeReputation(20);
+    AddHonour(cup, picture, false, true);
+}
+
+void CClub::SetPopularityIndexTo(int index) {
+    const int size = GetWorldData()->GetPopularityList().GetSize();
+    popularity_ = static_cast<uint8_t>(std::clamp(index, 0, std::max(size - 1, 0)));
+}
+
+void CClub::NewTicketPrice() {
+    if (const CPopularity* p = GetPopularity())
+        ticketPrice_ = p->m_TicketPriceBase + Random(static_cast<int>(p->m_TicketPriceSpread));
+}
+
+// Going down makes a club less popular: a higher index, by the downward step.
+void CClub::SeasonEndMoveDown() {
+    const CPopularity* row = GetPopularity();
+    SetPopularityIndexTo(popularity_ + (row ? std::max(row->m_DownwardStep, 0) : 0));
+    NewTicketPrice();
+}
+
+// Going up makes it more popular: a lower index, by the upward step.
+void CClub::SeasonEndMoveUp() {
+    const CPopularityList& table = GetWorldData()->GetPopularityList();
+    const CPopularity* row = GetPopularity();
+    SetPopularityIndexTo(popularity_ - (row ? std::max(row->m_UpwardStep, 0) : 0));
+    NewTicketPrice();
+    if (!IsHumanManaged()) {
+        const int32_t base = table.GetBaseCount(popularity_);
+        if (CStadium* s = GetStadium(); s && s->GetCapacity() < base) s->IncreaseCapacity(base + base / 10 - s->GetCapacity());
+    }
+}
+
+void CClub::StartNewSeason() {
+    ClearSeasonArrays();
+    leagueRow_.Reset(leagueRow_.m_Position);
+    disciplinePoints_ = bookings_ = sendingsOff_ = 0;
+    lowestGate_ = 0;
+    if (accounts_) accounts_->ResetSeason();
+    NewTicketPrice();
+    homeGames_ = totalGate_ = 0;
+    loansOutSeason_ = 0;
+}
+
+void CClub::EndOfSeason() {
+    // Computer clubs keep a squad to play with and a balance to trade with.
+    if (!IsHumanManaged()) {
+        const CCountry* c = GetCountry();
+        if (c && c->GetFollowLevel() < 2 && GetSquadSize() < 18)
+            AddGeneratedPlayers(18 - static_cast<int>(GetSquadSize()) + Random(3));
+        if (const CPopularity* p = GetPopularity(); p && c) {
+            const double v = p->GetValue(c->GetWageFactor());
+            if (balance_ < 100000.0 || balance_ < 4 * v) balance_ = v;
+        }
+    }
+    if (IsCountryActive()) {
+        friendlyOpponents_.assign(4, kEmptySlot);
+        friendlyVenues_.assign(4, 0);
+    }
+    WorldEndOfSeasonHook();
+}
+
+// The world's own season end for a club; nothing of the world needs it yet.
+void CClub::WorldEndOfSeasonHook() {}
+
+void CClub::RecordSeasonInRecords() {
+    const CDivision* d = GetDivision();
+    if (!d) return;
+    const CCountry* c = GetCountry();
+    const std::string season = c ? GetWorldData()->GetSeasonText(c->GetSeasonKind()) : std::string();
+    const auto div = static_cast<uint8_t>(division_);
+    const uint8_t position = leagueRow_.m_Position;
+    records_.SetBestDivision(div, season);
+    records_.SetBestFinish(position, div, season);
+    records_.SetLowestDivision(div, season);
+    records_.SetWorstFinish(position, div, season);
+    records_.SetMostPoints(leagueRow_.m_Points, season, d->GetName());
+}

@@ -1,0 +1,87 @@
+#include "soccerclasses/competitionfiles.h"
+
+#include <string>
+
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/cup.h"
+#include "soccerclasses/datafile.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/divisionstrength.h"
+#include "soccerclasses/gamefile.h"
+#include "soccerclasses/nonleagueclub.h"
+#include "soccerclasses/referee.h"
+#include "soccerclasses/stadium.h"
+#include "soccerclasses/startupfile.h"
+#include "soccerclasses/worlddata.h"
+
+void ReadDivisionsIntoWorld(CWorldData& world) {
+    CDivisionList& divisions = world.GetDivisionList();
+    // A new game reads the divisions before the clubs; the clubs' reader then
+    // checks their divisions. Until then the limit is the most clubs a world
+    // can hold (a player index must stay below 65535).
+    int clubs = world.GetClubList().GetRealCount();
+    CDivisionList::Limits limits{clubs > 0 ? clubs : kMaxWorldClubs, world.GetCountryList().GetSize(),
+                                 world.GetDivisionStrengthList() ? world.GetDivisionStrengthList()->GetSize() : 0};
+    divisions.ReadFile(CDivisionList::kFileName, limits, [&](int n) { return world.GetSchedule(n); });
+    for (int i = 0; i < divisions.GetSize(); ++i) {
+        CDivision* d = divisions.GetAt(i);
+        CCountry* c = world.GetCountry(d->GetCountry());
+        c->AddDivision(static_cast<uint32_t>(i));
+        for (int32_t id : {d->m_PromotionPlayOff, d->m_RelegationPlayOff})
+            if (id != 0 && id != -1) c->AddPlayOff(static_cast<uint8_t>(id));
+    }
+}
+
+void ReadRefereesIntoWorld(CWorldData& world) {
+    world.GetRefereeList().ReadFile(CSoccerRefereeList::kFileName, world.GetDivisionList(),
+                                    world.GetCountryList().GetSize());
+}
+
+void ReadCupsIntoWorld(CWorldData& world) {
+    FILE* f = OpenDataFile(kCupsFile);
+    int32_t n = LoadCount(f, 1 + 4 + 1 + 16 + 32 + 5 + 8 + 1);
+    const CStadiumList& stadiums = world.GetStadiumList();
+    CCup::Limits limits{stadiums.GetSize(), [&](int i) {
+                            const CStadium* s = stadiums.GetAt(i);
+                            return s ? s->GetCapacity() : 0;
+                        }};
+    for (int32_t i = 0; i < n && !GameFileDamaged(); ++i) {
+        int country = LoadByte(f);
+        CCountry* c = world.GetCountry(country);
+        if (!GameFileDamaged() && !c) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": no such country");
+        auto cup = std::make_unique<CCup>();
+        const char* why = cup->ReadDefinition(f, country, limits, [&](const CupNonLeagueRecord& r) {
+            auto club = std::make_unique<CNonLeagueClub>();
+            CKits home, away;
+            home.bytes = r.homeKit;
+            away.bytes = r.awayKit;
+            if (c)
+                club->Create(r.name, r.stadium, *c, home, away);
+            else
+                club->Set(r.name, r.stadium);
+            return world.GetNonLeagueClubList().Add(std::move(club));
+        });
+        if (GameFileDamaged()) break;
+        if (why) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": " + why);
+        cup->m_PictureNumber = static_cast<uint8_t>(i);
+        // Last season's results, kept by the country for this season's entrants.
+        const auto& r = cup->m_PreviousResults;
+        switch (c->GetCups().GetSize()) {
+            case 0:
+                c->SetCupFinalistA(r[0]);
+                c->SetCupFinalistB(r[1]);
+                c->SetCupQualifier(0, r[2]);
+                c->SetCupQualifier(1, r[3]);
+                break;
+            case 1:
+                c->SetSecondCupFinalistA(r[0]);
+                c->SetSecondCupFinalistB(r[1]);
+                break;
+            default:
+                break;
+        }
+        c->GetCups().Add(std::move(cup));
+    }
+    CloseDataFile(f, kCupsFile);
+}

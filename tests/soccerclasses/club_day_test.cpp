@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "clubs_world.h"
+#include "platform/random.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/clubplayers.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/popularity.h"
+#include "soccerclasses/scriptedport.h"
+
+namespace clubtest {
+namespace {
+
+class ClubDay : public ClubWorld {
+protected:
+    void SetUp() override {
+        ClubWorld::SetUp();
+        world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), Record("Harwick Town", 0)}));
+        MakeHuman(Club());
+        world.GetUserList().GetAt(0)->SetManagerIndex(Club().GetManager());
+    }
+    CClub& Club() { return *world.GetClubList().GetAt(0); }
+};
+
+// With the loan at the base value there is nothing left to raise: the
+// board refuses, and the loan and its term stay as they were.
+TEST_F(ClubDay, BoardRefusesARescueLoanPastTheBaseValue) {
+    const double v = Club().GetPopularity()->m_BaseValue;
+    for (uint32_t seed = 0; seed < 20; ++seed) {
+        platform::SeedRandom(seed);
+        ScriptedUserPort port;
+        Club().SetLoan(v);
+        Club().SetWeekOpeningBalance(1000.0);
+        Club().SetBankBalance(-10.0);
+        Club().ProcessHumanFinances();
+        EXPECT_EQ(Club().GetLoan(), v);
+        EXPECT_EQ(Club().GetBankBalance(), -10.0);
+        EXPECT_TRUE(port.AskedText("the board are not prepared to raise any more"));
+        EXPECT_EQ(world.GetUserList().GetAt(0)->GetInbox().back().code, 120);
+    }
+}
+
+TEST_F(ClubDay, BoardRaisesMoneyForAnOverdrawnClubWithoutALoan) {
+    int granted = 0;
+    for (uint32_t seed = 0; seed < 40; ++seed) {
+        platform::SeedRandom(seed);
+        ScriptedUserPort port;
+        Club().SetLoan(0.0);
+        Club().SetWeekOpeningBalance(1000.0);
+        Club().SetBankBalance(-10.0);
+        Club().ProcessHumanFinances();
+        if (Club().GetLoan() > 0) {
+            ++granted;
+            EXPECT_GT(Club().GetBankBalance(), -10.0);
+            EXPECT_EQ(Club().GetLoanWeeks(), 260);
+            EXPECT_EQ(world.GetUserList().GetAt(0)->GetInbox().back().code, 121);
+        }
+    }
+    EXPECT_GT(granted, 20);  // about four times in five
+}
+
+TEST_F(ClubDay, NeverPositiveOpeningBalanceIsNeverRescued) {
+    ScriptedUserPort port;
+    Club().SetWeekOpeningBalance(0.0);
+    Club().SetBankBalance(-500.0);
+    Club().ProcessHumanFinances();
+    EXPECT_EQ(Club().GetLoan(), 0.0);
+}
+
+TEST_F(ClubDay, KeeperOrAttackerPickEnds) {
+    CClub& other = *world.GetClubList().GetAt(1);
+    EXPECT_EQ(other.GetRandomKeeperOrAttacker(), nullptr);  // an empty squad
+    for (int i = 0; i < 5; ++i) other.AddPlayerToSquad(AddPlayer(1));
+    const CPlayer* p = other.GetRandomKeeperOrAttacker();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->GetPosition(), 1);
+}
+
+// Computer clubs of a small world run a season of days; after every day no
+// player stands twice, no squad passes 30, every slot names a player and
+// every balance moved only by what the accounts and loans show.
+TEST_F(ClubWorld, ASeasonOfDailyAndWeeklySteps) {
+    std::vector<ClubFileRecord> records;
+    for (int i = 0; i < 8; ++i) records.push_back(Record("Club " + std::to_string(i), 0, uint8_t(i % 4)));
+    world.GetClubList().ReadFile(WriteClubs(records));
+    CClubList& clubs = world.GetClubList();
+    for (int c = 0; c < clubs.GetRealCount(); ++c)
+        for (int i = 0; i < 17 + c; ++i) clubs.GetAt(c)->AddPlayerToSquad(AddPlayer(i % 4));
+    for (CPopularity* p : {world.GetPopularityList().GetAt(0), world.GetPopularityList().GetAt(1),
+                           world.GetPopularityList().GetAt(2), world.GetPopularityList().GetAt(3)}) {
+        p->m_TransferFigure = 1e9;
+        p->m_SpendingFigure = 1.0;
+    }
+    struct Money {
+        double balance, income, spending, loan;
+    };
+    auto money = [&](const CClub& c) {
+        const CAccountsItemList& a = *c.GetAccounts();
+        return Money{c.GetBankBalance(), a.GetSeasonFigure(kTransferIncome),
+                     a.GetSeasonFigure(kTransferExpenditure) + a.GetSeasonFigure(kGeneralExpenditure), c.GetLoan()};
+    };
+    int moves = 0;
+    for (int day = 0; day < 100; ++day) {
+        std::vector<Money> before;
+        std::map<uint16_t, int> clubOf;
+        for (int c = 0; c < clubs.GetRealCount(); ++c) before.push_back(money(*clubs.GetAt(c)));
+        for (int c = 0; c < clubs.GetRealCount(); ++c)
+            for (int s = 0; s < kSquadSlots; ++s) clubOf[clubs.GetAt(c)->GetPlayerId(s)] = c;
+        clubs.ProcessDay();
+        // A search of every club each day keeps transfers coming.
+        for (int c = 0; c < clubs.GetRealCount(); ++c) clubs.GetAt(c)->SearchForTransferTarget(day % 4);
+        if (day % 2 == 1)
+            for (int c = 0; c < clubs.GetRealCount(); ++c) clubs.GetAt(c)->ProcessWeek(true);
+        if (day % 7 == 0) Injure(clubs.GetAt(day % 8)->GetPlayerId(0));
+
+        std::set<uint16_t> seen;
+        for (int c = 0; c < clubs.GetRealCount(); ++c) {
+            const CClub& club = *clubs.GetAt(c);
+            EXPECT_LE(club.GetSquadSize(), uint32_t(kSquadSlots));
+            for (int s = 0; s < kSquadSlots; ++s) {
+                const uint16_t id = club.GetPlayerId(s);
+                if (id == kEmptySlot) continue;
+                EXPECT_NE(world.GetPlayer(id), nullptr) << "day " << day;
+                EXPECT_TRUE(seen.insert(id).second) << "player " << id << " twice on day " << day;
+                if (clubOf.count(id) && clubOf[id] != c) ++moves;
+            }
+            const Money now = money(club);
+            const Money& was = before[size_t(c)];
+            EXPECT_NEAR(now.balance - was.balance,
+                        (now.income - was.income) - (now.spending - was.spending) + (now.loan - was.loan),
+                        1e-3 * std::max(1.0, std::abs(now.balance)))
+                << club.GetName() << " day " << day;
+        }
+    }
+    EXPECT_GT(moves, 0);
+}
+
+}  // namespace
+}  // namespace clubtest

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "clubs_world.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/extbytearray.h"
+#include "soccerclasses/fixtureinfo.h"
+
+namespace clubtest {
+namespace {
+
+class ClubFixtures : public ClubWorld {
+protected:
+    void SetUp() override {
+        ClubWorld::SetUp();
+        std::vector<ClubFileRecord> records;
+        for (int i = 0; i < 6; ++i) records.push_back(Record("Club " + std::to_string(i), 0));
+        world.GetClubList().ReadFile(WriteClubs(records));
+        // Ten match days of three pairings each (1-based club numbers).
+        const uint8_t days[10][6] = {{1, 2, 3, 4, 5, 6}, {3, 1, 6, 2, 4, 5}, {1, 4, 2, 5, 3, 6},
+                                     {5, 1, 6, 3, 4, 2}, {1, 6, 2, 3, 5, 4}, {2, 1, 4, 3, 6, 5},
+                                     {1, 3, 2, 6, 5, 4}, {4, 1, 5, 2, 6, 3}, {1, 5, 3, 6, 2, 4},
+                                     {6, 1, 3, 2, 4, 5}};
+        for (const auto& d : days)
+            for (uint8_t b : d) schedule.Add(b);
+        CDivision& div = *world.GetDivision(0);
+        div.SetClubRange(0, 6);
+        div.SetUp(&schedule);
+        div.SetCalendarSlot(10, 1);
+        div.SetCalendarSlot(14, 2);
+        div.SetCalendarSlot(105, 10);
+        for (int k = 0; k < 4; ++k) div.SetCalendarSlot(3 + k, uint8_t(208 + k));
+    }
+    CClub& Club(int i) { return *world.GetClubList().GetAt(i); }
+    CExtByteArray schedule;
+};
+
+TEST_F(ClubFixtures, LeagueMatchOfACalendarDay) {
+    CFixtureInfo info;
+    ASSERT_EQ(Club(3).GetLeagueFixture(info, 10), 1);
+    EXPECT_EQ(info.home, 2);
+    EXPECT_EQ(info.away, 3);
+    EXPECT_EQ(info.homeName, "Club 2");
+    EXPECT_EQ(info.competition, "First League");
+    EXPECT_EQ(info.leagueFlag, 1);
+    EXPECT_EQ(info.stadium, Club(2).GetStadiumName());
+    EXPECT_EQ(info.fixtureIndex, 1);  // the second pairing of match day 1
+    ASSERT_EQ(Club(5).GetLeagueFixture(info, 14), 1);
+    EXPECT_EQ(info.fixtureIndex, 3 + 1);  // match day 2 starts at E / 2 = 3
+    EXPECT_EQ(info.home, 5);
+    EXPECT_EQ(info.away, 1);
+    // The last slot, 105, is a day of the calendar too.
+    EXPECT_EQ(Club(0).GetLeagueFixture(info, 105), 1);
+    EXPECT_EQ(Club(0).GetLeagueFixture(info, 106), 0);
+    EXPECT_EQ(Club(0).GetLeagueFixture(info, 3), 0);  // a friendly day
+    EXPECT_EQ(Club(0).GetLeagueFixture(info, 50), 0);  // no match
+}
+
+TEST_F(ClubFixtures, FriendlySlots) {
+    EXPECT_TRUE(Club(0).IsFriendlyDay(4));
+    EXPECT_EQ(Club(0).GetFriendlySlot(4), 1);
+    EXPECT_EQ(Club(0).GetFriendlyDay(2), 5);
+    EXPECT_EQ(Club(0).GetFirstFreeFriendlyDay(), 3);
+    EXPECT_TRUE(Club(0).CanArrangeFriendly(3, 4));
+    world.GetClubList().ArrangeFriendly(0, 0, 0, 4);
+    EXPECT_FALSE(Club(0).CanArrangeFriendly(3, -1));
+    EXPECT_FALSE(Club(0).CanArrangeFriendly(4, 4));  // the same opponent again
+    EXPECT_TRUE(Club(0).CanArrangeFriendly(4, 5));
+    EXPECT_EQ(Club(0).GetFirstFreeFriendlyDay(), 4);
+    CFixtureInfo info;
+    ASSERT_TRUE(Club(4).GetFriendlyFixtureInfo(info, 3));
+    EXPECT_EQ(info.home, 0);  // the away club sees the opponent at home
+    EXPECT_EQ(info.stadium, Club(0).GetStadiumName());
+    EXPECT_EQ(info.competition, "Friendly Match");
+    EXPECT_EQ(info.substitutes, 5);
+    for (int s = 1; s < 4; ++s) world.GetClubList().ArrangeFriendly(s, s, 0, s);
+    EXPECT_EQ(Club(0).GetFirstFreeFriendlyDay(), -1);
+    EXPECT_EQ(Club(0).CountFreeFriendlySlots(), 0);
+}
+
+}  // namespace
+}  // namespace clubtest
