@@ -16,16 +16,8 @@ namespace {
 // The position of a random existing player of the country; any position
 // when the country has none.
 int RandomPositionOf(const CCountry& country) {
-    CWorldData* w = GetWorldData();
-    if (!w || country.GetDivisionCount() == 0) return Random(3);
-    const CDivision* d = country.GetDivision(country.GetDivisionCount() == 1 ? 0 : Random(country.GetDivisionCount() - 1));
-    if (!d || d->GetClubCount() == 0) return Random(3);
-    const CClub* club = w->GetClub(d->GetFirstClub() + Random(d->GetClubCount() - 1));
-    if (!club || club->CountFilledSlots() == 0) return Random(3);
-    for (;;) {
-        const uint16_t id = club->GetPlayerId(Random(kSquadSlots - 1));
-        if (const CPlayer* p = id == kEmptySlot ? nullptr : w->GetPlayer(id)) return p->GetPosition();
-    }
+    const CPlayer* p = country.GetRandomPlayer();
+    return p ? p->GetPosition() : Random(3);
 }
 
 }  // namespace

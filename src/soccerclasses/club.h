@@ -287,6 +287,8 @@ public:
     CTrophyHistoryList& Trophies() { return trophies_; }
     CTransferHistoryList& TransferHistory(int i) { return i == 0 ? transfers1_ : transfers2_; }
     CEmployeeList& Staff() { return staff_; }
+    const CEmployeeList& Staff() const { return staff_; }
+    const CYouthList& Youths() const { return youths_; }
     CYouthList& Youths() { return youths_; }
     std::array<CScout, 7>& Scouts() { return scouts_; }
     std::vector<uint8_t>& LeaguePositions() { return leaguePositions_; }

@@ -17,7 +17,11 @@
 
 void ReadDivisionsIntoWorld(CWorldData& world) {
     CDivisionList& divisions = world.GetDivisionList();
-    CDivisionList::Limits limits{world.GetClubList().GetRealCount(), world.GetCountryList().GetSize(),
+    // A new game reads the divisions before the clubs; the clubs' reader then
+    // checks their divisions. Until then the limit is the most clubs a world
+    // can hold (a player index must stay below 65535).
+    int clubs = world.GetClubList().GetRealCount();
+    CDivisionList::Limits limits{clubs > 0 ? clubs : kMaxWorldClubs, world.GetCountryList().GetSize(),
                                  world.GetDivisionStrengthList() ? world.GetDivisionStrengthList()->GetSize() : 0};
     divisions.ReadFile(CDivisionList::kFileName, limits, [&](int n) { return world.GetSchedule(n); });
     for (int i = 0; i < divisions.GetSize(); ++i) {
@@ -49,7 +53,13 @@ void ReadCupsIntoWorld(CWorldData& world) {
         auto cup = std::make_unique<CCup>();
         const char* why = cup->ReadDefinition(f, country, limits, [&](const CupNonLeagueRecord& r) {
             auto club = std::make_unique<CNonLeagueClub>();
-            club->Set(r.name, r.stadium);
+            CKits home, away;
+            home.bytes = r.homeKit;
+            away.bytes = r.awayKit;
+            if (c)
+                club->Create(r.name, r.stadium, *c, home, away);
+            else
+                club->Set(r.name, r.stadium);
             return world.GetNonLeagueClubList().Add(std::move(club));
         });
         if (GameFileDamaged()) break;

@@ -6,6 +6,8 @@
 class CWorldData;
 
 inline constexpr const char* kCupsFile = "Data\\cups.bin";
+// (clubs x 3 + 9) x 10 player slots must stay below 65535.
+inline constexpr int kMaxWorldClubs = 2181;
 
 void ReadDivisionsIntoWorld(CWorldData& world);
 void ReadRefereesIntoWorld(CWorldData& world);

@@ -1,6 +1,11 @@
 #include "soccerclasses/cup.h"
 
+#include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/listrows.h"
+#include "soccerclasses/matchtime.h"
+#include "soccerclasses/worlddata.h"
 #include "soccerclasses/gamefile.h"
 
 bool CCupRound::NameIdsOfIndex(int i, uint32_t& full, uint32_t& shortId) {
@@ -273,4 +278,128 @@ CFixture* CCupList::FindFixture(int slot, int club) const {
                 if (fx->IsClubInvolved(club)) return fx.get();
         }
     return nullptr;
+}
+
+bool CCupRound::IsComplete() const {
+    if (m_Ties.GetSize() == 0 || !m_Ties.GetAt(0)->HasBeenPrepared()) return false;
+    return m_Replays.GetSize() == 0 || m_Replays.GetAt(0)->HasBeenPrepared();
+}
+
+int CCupRound::GetClubGoals(const CFixtureList& list, int club) {
+    const CFixture* f = list.GetClubFixture(0, club);
+    if (!f) return 0;
+    return f->m_Home == club ? f->m_HomeGoals : f->m_AwayGoals;
+}
+
+bool CCupRound::GetSlotDate(int slot, CMatchTime& out) const {
+    CWorldData* w = GetWorldData();
+    if (!w) return false;
+    CMatchTime t = w->GetMatchTime();
+    bool back = m_Ties.GetSize() > 0 && m_Ties.GetAt(0)->HasBeenPrepared();
+    // Within one season: a slot the calendar never reaches must not hold the game.
+    for (int step = 0; step <= CMatchTime::kSlotsPerSeason; ++step) {
+        if (t.GetMatchDay() == slot) {
+            out = t;
+            return true;
+        }
+        if (back) t.PreviousMatchDay();
+        else t.NextMatchDay();
+    }
+    return false;
+}
+
+std::string CCupRound::GetFirstLegDateText() const {
+    CMatchTime t;
+    std::string text;
+    if (GetFirstLegDate(t)) t.GetDateText(text);
+    return text;
+}
+
+std::string CCupRound::GetSecondLegDateText() const {
+    CMatchTime t;
+    std::string text;
+    if (GetSecondLegDate(t)) t.GetDateText(text);
+    return text;
+}
+
+void CCupRound::FillRows(const CFixtureList& list, CListRows& rows, uint32_t humanColour) const {
+    int perGroup = IsGroupKind(m_Kind) && m_GroupSize >= 2 ? m_GroupSize / 2 : 0;
+    for (int i = 0; i < list.GetSize(); ++i) {
+        if (perGroup && i % perGroup == 0) {
+            int header = rows.AddRow("", 0, 0, 0);
+            rows.SetItem(header, 0, platform::StrPrintf(platform::LoadString(330).c_str(), i / perGroup + 1));
+            rows.SetRowColour(header, 0xFF0000);
+        }
+        const CFixture* f = list.GetAt(i);
+        int row = rows.AddRow("", 0, reinterpret_cast<uintptr_t>(f), 0);
+        rows.SetItem(row, 0, f->GetHomeTeamName());
+        rows.SetItem(row, 1, f->HasBeenPrepared() ? platform::StrPrintf("%d - %d", f->m_HomeGoals, f->m_AwayGoals)
+                                                   : std::string("-"));
+        rows.SetItem(row, 2, f->GetAwayTeamName());
+        rows.SetItem(row, 3, f->GetAttendanceText());
+        rows.SetRowColour(row, f->IsHumanInvolved() ? humanColour : 0xFFFFFFu);
+    }
+}
+
+void CCupRound::FillFixtureListControl(CListRows& rows) const { FillRows(m_Ties, rows, 0xFF); }
+void CCupRound::FillReplayListControl(CListRows& rows) const { FillRows(m_Replays, rows, 0xFFFF); }
+
+CCupRound* CCup::FindRoundOfFixture(const CFixture* fixture) const {
+    for (const auto& r : m_Rounds)
+        if (r->m_Ties.IndexOf(fixture) >= 0 || r->m_Replays.IndexOf(fixture) >= 0) return r.get();
+    return nullptr;
+}
+
+CCountry* CCup::GetCountry() const {
+    CWorldData* w = GetWorldData();
+    return w && m_CountryIndex >= 0 ? w->GetCountry(m_CountryIndex) : nullptr;
+}
+
+std::vector<std::pair<int, int>> CCup::ListRoundsForDisplay() const {
+    std::vector<std::pair<int, int>> out;
+    for (int i = 0; i < GetRoundCount(); ++i) {
+        const CCupRound* r = GetRound(i);
+        if (r->m_Kind == CCupRound::kPlaceholderKind) continue;
+        out.emplace_back(i, 0);
+        if (r->HasReplaySlot() && r->m_Replays.GetSize() > 0) out.emplace_back(i, 1);
+    }
+    return out;
+}
+
+int CCup::GetRoundIndexForSlot(int slot) const {
+    for (int i = 0; i < GetRoundCount(); ++i) {
+        const CCupRound* r = GetRound(i);
+        if (r->m_Kind != CCupRound::kPlaceholderKind && (r->m_MatchSlot == slot || (r->HasReplaySlot() && r->m_ReplaySlot == slot)))
+            return i;
+    }
+    return -1;
+}
+
+std::string CCup::GetRoundNameForDay(int slot) const {
+    int i = GetRoundIndexForSlot(slot);
+    if (i < 0) return {};
+    return GetRound(i)->m_MatchSlot == slot ? GetRoundFullName(i) : GetReplayName(i);
+}
+
+int CCup::GetLastRoundIndexOnDay(int slot) const {
+    for (int i = GetRoundCount() - 1; i >= 0; --i)
+        if (GetRound(i)->m_MatchSlot == slot) return i;
+    return -1;
+}
+
+void CCup::FillRoundsListControl(CListRows& rows) const {
+    for (int i = 0; i < GetRoundCount(); ++i) {
+        const CCupRound* r = GetRound(i);
+        if (r->m_Kind == CCupRound::kPlaceholderKind) continue;
+        int row = rows.AddRow("", 0, static_cast<uintptr_t>(i), 0);
+        rows.SetRowColour(row, 0xFFFFFF);
+        rows.SetItem(row, 0, r->GetFirstLegDateText());
+        rows.SetItem(row, 1, GetRoundFullName(i));
+        if (r->HasReplaySlot()) {
+            int replay = rows.AddRow("", 0, static_cast<uintptr_t>(-1), 0);
+            rows.SetRowColour(replay, 0xFFFFFF);
+            rows.SetItem(replay, 0, r->GetSecondLegDateText());
+            rows.SetItem(replay, 1, GetReplayName(i));
+        }
+    }
 }

@@ -22,6 +22,10 @@
 #include "soccerclasses/newspaperevents.h"
 #include "soccerclasses/owninglist.h"
 
+class CListRows;
+class CMatchTime;
+class CCountry;
+
 class CCupRound {
 public:
     static constexpr uint8_t kMaxEntrants = 199;
@@ -43,6 +47,23 @@ public:
 
     bool HasReplaySlot() const { return m_ReplaySlot != kNoReplay; }
     bool HasFixtures() const { return m_Ties.GetSize() > 0; }
+    // The first tie played and, when there are replays, the first replay.
+    bool IsComplete() const;
+    CFixture* GetClubFixture(int club) const { return m_Ties.GetClubFixture(0, club); }
+    // The club's goals in the first fixture of the list that has it.
+    static int GetClubGoals(const CFixtureList& list, int club);
+    // The calendar position of the match (or replay) slot, stepping from
+    // today back when the round has been played, else forward; false when
+    // the slot is not met within a season.
+    bool GetFirstLegDate(CMatchTime& out) const { return GetSlotDate(m_MatchSlot, out); }
+    bool GetSecondLegDate(CMatchTime& out) const { return HasReplaySlot() && GetSlotDate(m_ReplaySlot, out); }
+    std::string GetFirstLegDateText() const;
+    std::string GetSecondLegDateText() const;
+    // One row per tie (red for a human manager's club); in group rounds a
+    // blue "Group %d" row before each group.
+    void FillFixtureListControl(CListRows& rows) const;
+    // The same for the replays, human clubs' rows yellow.
+    void FillReplayListControl(CListRows& rows) const;
 
     void Save(FILE* file) const;
     void Load(FILE* file);
@@ -62,6 +83,10 @@ public:
     uint8_t m_DrawSlot = 0;
     uint8_t m_ReplaySlot = kNoReplay;
     std::array<uint8_t, 3> m_Reserved3{};
+
+private:
+    bool GetSlotDate(int slot, CMatchTime& out) const;
+    void FillRows(const CFixtureList& list, CListRows& rows, uint32_t humanColour) const;
 };
 
 class CCupRoundList : public OwningList<CCupRound> {
@@ -113,6 +138,23 @@ public:
     std::string GetReplayName(int i) const;
     // Rounds shown (not placeholders) plus the rounds with replays.
     int CountDisplayRounds() const;
+    // The round whose ties or replays hold the fixture; null when none.
+    CCupRound* FindRoundOfFixture(const CFixture* fixture) const;
+    void SetRoundEntrants(int i, int n) {
+        if (CCupRound* r = GetRound(i); r && n > 0) r->m_Entrants = static_cast<uint8_t>(n);
+    }
+    CCountry* GetCountry() const;
+    // Shown rounds in order, each with flag 0, and again with flag 1 when it
+    // has a replay day and replays.
+    std::vector<std::pair<int, int>> ListRoundsForDisplay() const;
+    // The first round played on the slot (its replay title on its replay
+    // day); empty when none.
+    std::string GetRoundNameForDay(int slot) const;
+    int GetRoundIndexForSlot(int slot) const;
+    int GetLastRoundIndexOnDay(int slot) const;
+    // A white row per shown round: match date and full name (row data the
+    // round index), and for a replay day a second row (row data -1).
+    void FillRoundsListControl(CListRows& rows) const;
     void ClearFixtures();
     // The reward byte of a cup win.
     uint8_t GetRewardByte() const { return static_cast<uint8_t>(m_RecordRole); }

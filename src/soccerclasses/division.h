@@ -28,6 +28,8 @@
 #include "soccerclasses/teamoftheweek.h"
 
 class CListRows;
+class CMatchTime;
+class CSoccerResultList;
 
 class CDivision {
 public:
@@ -133,9 +135,26 @@ public:
     // play-off places. `next` is the country's division below, if any.
     void FillLeagueTable(CListRows& rows, const CDivision* next) const;
 
+    // The calendar from the world's clock.
+    // The first match day from today whose slot is friendly day k; false
+    // when none follows within the season.
+    bool GetMarkerDate(CMatchTime& out, int k) const;
+    std::string GetMarkerDateText(int k) const;
+    // One match day on, unless the position is on the season's last slot.
+    void StepForward(CMatchTime& t) const;
+    // One match day back, unless on the season's first slot (before the
+    // first season has fixtures: only while above match day 0).
+    void StepBack(CMatchTime& t) const;
+    // A result line per match of a league slot, scored when played.
+    void GetResultsForSlot(int slot, CSoccerResultList& out) const;
+
     // Season work.
     // Season start today; fixtures blank; each club starts at its place.
     void StartNewSeason();
+    // Each club's season end; true when one of them has a human manager.
+    bool EndOfSeason();
+    // Each club's row starts again at its place; the awards are emptied.
+    void ResetClubSeasonRecords();
     // Orders the clubs by their current form and gives each its rank.
     void RankByForm();
     // Names the best manager of the month just ended, by his campaign
@@ -203,6 +222,16 @@ public:
                   const std::function<const CExtByteArray*(int clubCount)>& schedule);
     // The start-up file for a list of divisions, as the data tool writes it.
     static void WriteFile(FILE* file, const std::vector<const CDivision*>& divisions);
+
+    // Every division starts its season (a new game).
+    void StartNewSeason() {
+        for (const auto& d : *this) d->StartNewSeason();
+    }
+    // On the last match day of a month, every division names its manager.
+    void AwardManagersOfTheMonth(bool lastMatchDayOfMonth) {
+        if (!lastMatchDayOfMonth) return;
+        for (const auto& d : *this) d->AwardManagerOfTheMonth();
+    }
 
     void Save(FILE* file) const;
     void Load(FILE* file);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/msgformat.h"
+#include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubrecords.h"
 #include "soccerclasses/country.h"
@@ -9,6 +10,7 @@
 #include "soccerclasses/globals.h"
 #include "soccerclasses/listrows.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/referee.h"
 #include "soccerclasses/matchtime.h"
 #include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
@@ -80,8 +82,34 @@ void CDivision::StartNewSeason() {
     m_NextFixture = 0;
     m_Fixtures.ResetAll();
     m_ManagersOfTheMonth.RemoveAll();
+    for (int i = 0; i < m_ClubCount; ++i) {
+        if (CClub* club = ClubAt(m_FirstClub + i)) {
+            club->LeagueRow().m_Position = static_cast<uint8_t>(i);
+            club->StartNewSeason();
+        }
+    }
+}
+
+bool CDivision::EndOfSeason() {
+    bool human = false;
+    int leaders = 0;
+    for (int c = m_FirstClub; c < m_FirstClub + m_ClubCount; ++c) {
+        CClub* club = ClubAt(c);
+        if (!club) continue;
+        leaders += club->LeagueRow().m_Position == 0;
+        club->EndOfSeason();
+        human |= club->IsHumanManaged();
+    }
+    // Two clubs on top means the table was never sorted: the season's
+    // titles would go astray, so say so where developers look.
+    if (leaders > 1) platform::Trace("division season end: two clubs at the top of " + m_Name);
+    return human;
+}
+
+void CDivision::ResetClubSeasonRecords() {
     for (int i = 0; i < m_ClubCount; ++i)
         if (CClub* club = ClubAt(m_FirstClub + i)) club->LeagueRow().Reset(static_cast<uint8_t>(i));
+    m_ManagersOfTheMonth.RemoveAll();
 }
 
 void CDivision::RankByForm() {
@@ -144,4 +172,62 @@ int CDivision::AwardManagerOfTheMonth() {
                                                      {m_Name, w->GetMonthEndText(), m->GetName(), club->GetName()}),
                            0, 0);
     return club->GetManager();
+}
+
+bool CDivision::GetMarkerDate(CMatchTime& out, int k) const {
+    CWorldData* w = GetWorldData();
+    if (!w || k < 0 || k > 3) return false;
+    CMatchTime t = w->GetMatchTime();
+    // One season at most: a calendar without the day must not hold the game.
+    for (int step = 0; step < kSlots; ++step) {
+        if (GetCalendarSlot(t.GetMatchDay()) == kFriendly0 + k) {
+            out = t;
+            return true;
+        }
+        t.NextMatchDay();
+    }
+    return false;
+}
+
+std::string CDivision::GetMarkerDateText(int k) const {
+    CMatchTime t;
+    std::string text;
+    if (GetMarkerDate(t, k)) t.GetDateText(text);
+    return text;
+}
+
+void CDivision::StepForward(CMatchTime& t) const {
+    if (GetCalendarSlot(t.GetMatchDay()) != kSeasonLast) t.NextMatchDay();
+}
+
+void CDivision::StepBack(CMatchTime& t) const {
+    CWorldData* w = GetWorldData();
+    if (w && w->GetMatchDay() == 0 && m_Fixtures.GetSize() == 0) {
+        if (t.GetMatchDay() > 0) t.PreviousMatchDay();
+        return;
+    }
+    if (GetCalendarSlot(t.GetMatchDay()) != kSeasonFirst) t.PreviousMatchDay();
+}
+
+void CDivision::GetResultsForSlot(int slot, CSoccerResultList& out) const {
+    out.RemoveAll();
+    uint8_t code = GetCalendarSlot(slot);
+    if (code == 0 || code >= kNoMatch) return;
+    CWorldData* w = GetWorldData();
+    bool played = w && slot < w->GetMatchDay();
+    int first = GetMatchesPerRound() / 2 * (code - 1);
+    auto pairs = GetPairsForSlot(slot);
+    for (size_t j = 0; j < pairs.size(); ++j) {
+        auto [home, away] = pairs[j];
+        auto line = std::make_unique<CSoccerResult>();
+        const CClub* h = ClubAt(home);
+        const CClub* a = ClubAt(away);
+        line->SetHome(h ? h->GetName() : std::string(), h && h->IsHumanManaged(), h ? h->GetCountry() : nullptr);
+        line->SetAway(a ? a->GetName() : std::string(), a && a->IsHumanManaged(), a ? a->GetCountry() : nullptr);
+        if (played) {
+            const CFixture* f = m_Fixtures.GetAt(first + static_cast<int>(j));
+            if (f && f->m_Home == home && f->m_Away == away) line->SetFixture(f);
+        }
+        out.Add(std::move(line));
+    }
 }

@@ -61,17 +61,6 @@ void AskHuman(CEmployee& e, const std::string& text, int picture) {
     }
 }
 
-// The country of the current human manager's club, whose money the staff
-// screens show.
-const CCountry* CurrentUserCountry() {
-    CWorldData* w = GetWorldData();
-    CHumanManager* user = w ? w->GetCurrentUser() : nullptr;
-    if (!user || !user->HasManager()) return nullptr;
-    const CManager* m = w->GetManagerList().GetAt(user->GetManagerIndex());
-    const CClub* club = m ? w->GetClub(m->GetLastClubIndex()) : nullptr;
-    return club ? club->GetCountry() : nullptr;
-}
-
 }  // namespace
 
 std::string CBasicEmployee::JobTitle(uint8_t kind) {

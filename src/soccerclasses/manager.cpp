@@ -7,6 +7,14 @@
 
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/listrows.h"
+#include "soccerclasses/worlddata.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/peoplemessages.h"
+#include "soccerclasses/userport.h"
+#include "platform/msgformat.h"
 #include "soccerclasses/popularity.h"
 
 namespace {
@@ -482,4 +490,58 @@ int32_t CManagerList::ReadFromClubsFile(FILE* f, int32_t club, uint8_t age, cons
     p.SetWeeklyWage(wage > 0 ? wage : 100.0);
     m->m_LivingCosts = static_cast<int32_t>(p.GetWeeklyWage() * 0.8);
     return Add(std::move(m));
+}
+
+void CManager::FillListRow(CListRows& list) const {
+    const int row = list.AddRow("", 0, reinterpret_cast<uintptr_t>(this), 0);
+    list.SetItem(row, 1, GetName());
+    CWorldData* w = GetWorldData();
+    const CClub* club = w ? w->GetClub(GetLastClubIndex()) : nullptr;
+    list.SetItem(row, 2, club ? club->GetName() : std::string());
+    list.SetItemNumber(row, 3, static_cast<int>(std::clamp(m_Rating, 0.0, 100.0)));
+    list.SetRowColour(row, IsHuman() ? 255u : 16777215u);
+}
+
+int CManagerList::AddManager(const CCountry& country) {
+    auto m = std::make_unique<CManager>();
+    m->Person().InitRandomAdult(1.0, country);
+    m->Person().SetAge(static_cast<uint8_t>(38 + Random(24)));
+    m->Person().SetWeeklyWage(0);
+    return Add(std::move(m));
+}
+
+std::vector<int> CManagerList::CollectUnemployed(uint8_t nationality) const {
+    std::vector<int> out;
+    for (int i = 0; i < GetSize(); ++i) {
+        const CManager* m = GetAt(i);
+        if (m && !m->IsHuman() && !m->IsEmployed() && m->Person().GetCountry() == nationality) out.push_back(i);
+    }
+    return out;
+}
+
+void CManagerList::WeeklyStepAll() {
+    CWorldData* w = GetWorldData();
+    for (int i = GetSize() - 1; i >= 0; --i) {
+        CManager* m = GetAt(i);
+        if (!m || !m->WeeklyStep()) continue;
+        if (m->IsEmployed()) {
+            if (CClub* club = w ? w->GetClub(m->GetClubIndex()) : nullptr) {
+                std::string savings = platform::StrPrintf("%d", m->m_Savings);
+                if (const CCountry* c = club->GetCountry()) c->FormatMoney(savings, m->m_Savings);
+                SendMessageToHuman(*club, 51, savings);
+                club->SetManagerIndex(-1);
+            }
+        }
+        UserMessageBoxText(platform::FormatMessageId(865, {m->GetName()}), kBoxNotice, -1);
+        if (w) {
+            for (int u = 0; u < CUserList::kSlots; ++u)
+                if (CHumanManager* user = w->GetUser(u); user && user->GetManagerIndex() == i) user->SetManagerIndex(-1);
+        }
+        RemoveAt(i);
+    }
+}
+
+bool CManagerList::SeasonEndFor(int index) {
+    CManager* m = GetAt(index);
+    return m && m->SeasonEnd();
 }

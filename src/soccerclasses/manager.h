@@ -10,6 +10,9 @@
 
 #include "soccerclasses/person.h"
 
+class CListRows;
+class CCountry;
+
 struct CManagerHistory {
     int16_t m_Club = -1;
     int32_t m_JoinedDay = 0;  // days since 1970; 0 = none
@@ -75,6 +78,9 @@ public:
     bool AddBottomPlaces(int clubGames);
     void AddLastPlace();
     void AddFederationCupEntry();
+
+    // His row in a list of managers: name, club, rating.
+    void FillListRow(CListRows& list) const;
 
     // Wages in, living costs out; true for a human manager whose money has
     // run out (game over).
@@ -146,6 +152,16 @@ public:
     void AddSales(int index, int amount);
     void AddPurchases(int index, int amount);
     void SwapClubIndexes(int a, int b);
+    // A new manager of the country in the first empty slot; he joins the
+    // club when one is given.
+    int AddManager(const CCountry& country);
+    // Computer managers without a club, of the nationality.
+    std::vector<int> CollectUnemployed(uint8_t nationality) const;
+    // Every manager's week, from the last; a human manager whose money has
+    // run out leaves the users and the game, and his club's post falls vacant.
+    void WeeklyStepAll();
+    // True when the manager retires at the season's end.
+    bool SeasonEndFor(int index);
 
     void Save(FILE* file) const;
     void Load(FILE* file);

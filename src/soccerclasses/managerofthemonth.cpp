@@ -1,6 +1,7 @@
 #include "soccerclasses/managerofthemonth.h"
 
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/listrows.h"
 
 const CManagerOfTheMonth* CManagerOfTheMonthList::GetAt(int i) const {
     if (i < 0 || i >= GetSize()) return nullptr;
@@ -39,4 +40,13 @@ void CManagerOfTheMonthList::Load(FILE* f) {
         r->m_Club.Load(f);
     }
     if (GameFileDamaged()) RemoveAll();
+}
+
+void CManagerOfTheMonthList::FillList(CListRows& list) const {
+    for (const auto& r : rows_) {
+        const int row = list.AddRow(r->m_Month, 0, 0, 0);
+        list.SetItem(row, 1, r->m_Manager);
+        list.SetItem(row, 2, r->m_Club);
+        list.SetRowColour(row, 16777215u);
+    }
 }

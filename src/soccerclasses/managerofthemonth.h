@@ -7,6 +7,8 @@
 
 #include "soccerclasses/extstring.h"
 
+class CListRows;
+
 struct CManagerOfTheMonth {
     CExtString m_Month;
     CExtString m_Manager;
@@ -25,6 +27,8 @@ public:
     // The club's manager's full name (or its no-manager text) and its name.
     void Add(const std::string& month, const std::string& manager, const std::string& club);
     void RemoveAll();
+    // One white row per award: month, manager, club.
+    void FillList(CListRows& list) const;
 
     void Save(FILE* file) const;
     void Load(FILE* file);

@@ -2,6 +2,8 @@
 
 #include "soccerclasses/club.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/worlddata.h"
 
@@ -72,3 +74,13 @@ void TellNewspaperSuspension(const CClub& club, int player) {
     const CPlayer* next = w ? w->GetPlayer(player) : nullptr;
     if (!now || (next && next->m_Football.GetPositionSkill() > now->m_Football.GetPositionSkill())) e->player = player;
 }
+
+const CCountry* CurrentUserCountry() {
+    CWorldData* w = GetWorldData();
+    CHumanManager* user = w ? w->GetCurrentUser() : nullptr;
+    if (!user || !user->HasManager()) return nullptr;
+    const CManager* m = w->GetManagerList().GetAt(user->GetManagerIndex());
+    const CClub* club = m ? w->GetClub(m->GetLastClubIndex()) : nullptr;
+    return club ? club->GetCountry() : nullptr;
+}
+

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CClub;
+class CCountry;
 
 struct PeopleMessage {
     int club = -1;       // the club whose human manager is told
@@ -32,6 +33,10 @@ void PostCountryNews(const CClub& club, const std::string& text);
 // one with the higher own-position skill stays.
 void TellNewspaperInjury(const CClub& club, int player, int weeks);
 void TellNewspaperSuspension(const CClub& club, int player);
+
+// The country of the current human manager's club, whose money the screens
+// show; none without a current manager.
+const CCountry* CurrentUserCountry();
 
 std::vector<PeopleMessage>& PeopleMessages();
 std::vector<std::string>& PeopleCountryNews();

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "soccerclasses/worlddata.h"
+
 namespace {
 const CSoccerPlayerCareerPathList* g_paths = nullptr;
 const CSkillMoneyValueList* g_money = nullptr;
@@ -16,16 +18,19 @@ void InstallPeopleTables(const CSoccerPlayerCareerPathList* paths, const CSkillM
 }
 
 const CSoccerPlayerCareerPathList& CareerPathTable() {
-    if (!g_paths) throw std::logic_error("no career paths installed");
-    return *g_paths;
+    if (g_paths) return *g_paths;
+    if (CWorldData* w = GetWorldData()) return w->GetCareerPathList();
+    throw std::logic_error("no career paths installed");
 }
 
 const CSkillMoneyValueList& SkillMoneyTable() {
-    if (!g_money) throw std::logic_error("no skill-money table installed");
-    return *g_money;
+    if (g_money) return *g_money;
+    if (CWorldData* w = GetWorldData()) return w->GetSkillMoneyValueList();
+    throw std::logic_error("no skill-money table installed");
 }
 
 const CPopularityList& PopularityTable() {
-    if (!g_popularity) throw std::logic_error("no popularity table installed");
-    return *g_popularity;
+    if (g_popularity) return *g_popularity;
+    if (CWorldData* w = GetWorldData()) return w->GetPopularityList();
+    throw std::logic_error("no popularity table installed");
 }

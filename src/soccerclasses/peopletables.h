@@ -1,6 +1,6 @@
 #pragma once
-// The three start-up tables that people's figures come from. The world owns
-// them and installs them here when it is built; tests install their own.
+// The three start-up tables that people's figures come from: the world's,
+// unless a test or a tool has installed its own.
 #include "soccerclasses/careerpath.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/skillmoneyvalue.h"

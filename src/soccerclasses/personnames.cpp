@@ -9,30 +9,10 @@
 #include "soccerclasses/globals.h"
 #include "soccerclasses/person.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/statictables.h"
 #include "soccerclasses/worlddata.h"
 
 namespace {
-
-// A random player of the country: a random division, a random club of it,
-// then random squad slots until one holds a player. None, without an
-// endless draw, when the country has no division or the club no player.
-const CPlayer* RandomPlayerOf(const CCountry& country) {
-    CWorldData* world = GetWorldData();
-    if (!world || country.GetDivisionCount() == 0) return nullptr;
-    const int d = country.GetDivisionCount() == 1 ? 0 : Random(country.GetDivisionCount() - 1);
-    const CDivision* division = country.GetDivision(d);
-    if (!division || division->GetClubCount() == 0) return nullptr;
-    CClub* club = world->GetClub(division->GetFirstClub() + Random(division->GetClubCount() - 1));
-    if (!club) return nullptr;
-    bool any = false;
-    for (int s = 0; s < kSquadSlots && !any; ++s) any = world->GetPlayer(club->GetPlayerId(s)) != nullptr;
-    if (!any) return nullptr;
-    for (;;) {
-        const uint16_t id = club->GetPlayerId(Random(kSquadSlots - 1));
-        if (id != kEmptySlot)
-            if (const CPlayer* p = world->GetPlayer(id)) return p;
-    }
-}
 
 // The country whose players lend the names: a results-only country borrows
 // those of a random followed league country.
@@ -47,21 +27,26 @@ const CCountry* NameCountry(const CCountry& country) {
 
 void CPerson::DrawNames(const CCountry& country) {
     const CCountry* from = NameCountry(country);
-    const CPlayer* p = RandomPlayerOf(*from);
-    if (!p && from == &country) {
-        // No player to borrow from: names of a random league country.
-        if (const CCountry* other = GetWorldData() ? GetWorldData()->GetRandomLeagueCountry() : nullptr)
-            p = RandomPlayerOf(*other), from = other;
-    }
-    m_Forename = p ? p->m_Person.GetForename() : std::string();
-    for (int tries = 0; tries < 50; ++tries) {
-        const CPlayer* q = RandomPlayerOf(*from);
-        if (q && !q->m_Person.GetSurname().empty()) {
-            m_Surname = q->m_Person.GetSurname();
-            return;
+    const CPlayer* p = from->GetRandomPlayer();
+    if (!p) {
+        // No player to borrow from: the names of a random league country.
+        if (const CCountry* other = GetWorldData() ? GetWorldData()->GetRandomLeagueCountry() : nullptr) {
+            from = other;
+            p = from->GetRandomPlayer();
         }
     }
-    if (m_Surname.empty()) m_Surname = "Smith";
+    m_Forename = p ? p->m_Person.GetForename() : std::string();
+    m_Surname.clear();
+    // The countries with a surname table of their own draw from it.
+    const std::vector<std::string>& table = GetSurnameTable(from->GetId());
+    if (!table.empty()) m_Surname = table[static_cast<size_t>(Random(static_cast<int>(table.size()) - 1))];
+    for (int tries = 0; m_Surname.empty() && tries < 50; ++tries) {
+        const CPlayer* q = from->GetRandomPlayer();
+        if (!q) break;
+        m_Surname = q->m_Person.GetSurname();
+    }
+    // A world without players anywhere (a bare test world) still names him.
+    if (m_Surname.empty()) m_Surname = table.empty() ? "Smith" : table.front();
 }
 
 void CPerson::InitRandomYoungster(const CCountry& country) {

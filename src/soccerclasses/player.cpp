@@ -311,3 +311,21 @@ void CPlayerList::SwapLoanClubs(int a, int b) {
             p->m_LoanClub = a;
     }
 }
+
+void CPlayerList::SortByKnownAbility() {
+    std::erase(slots_, nullptr);
+    BubbleSort([](const CPlayer& p) { return static_cast<int>(p.GetKnownAbility(false)); }, true);
+}
+
+void CPlayerList::SortByMatchAbility() {
+    std::erase(slots_, nullptr);
+    BubbleSort([](const CPlayer& p) { return p.GetMatchAbility(); }, false);
+}
+
+void CPlayerList::AddFitPlayers(const std::vector<uint16_t>& ids, const CPlayerList& world, int position) {
+    for (size_t i = 0; i < ids.size() && i < 11; ++i) {
+        CPlayer* p = ids[i] == CPlayer::kNoPlayer ? nullptr : world.GetAt(ids[i]);
+        if (!p || p->IsInjured() || p->m_MatchStatus == CPlayer::kMatchSentOff) continue;
+        if (position < 0 ? p->GetPosition() != CSoccerPlayer::kGoalkeeper : p->GetPosition() == position) Append(p);
+    }
+}

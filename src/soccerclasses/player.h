@@ -12,6 +12,12 @@
 #include "soccerclasses/soccerplayer.h"
 #include "soccerclasses/transferhistory.h"
 
+class CClub;
+class CCountry;
+class CInjury;
+class CListRows;
+class CPlayerSearch;
+
 class CPlayer {
 public:
     static constexpr uint16_t kNoPlayer = 0xFFFF;
@@ -47,6 +53,101 @@ public:
     bool IsOnLoan() const { return m_LoanWeeks != 0; }
     bool IsListed() const { return m_AskingPrice > -1.0; }
     bool IsFreeAgent() const { return m_Person.GetContractYears() == 0 && m_Person.GetAge() >= 24; }
+
+    // --- Availability, discipline, statistics (match side) ---
+    CInjury* GetInjury() const;
+    bool IsInjured() const;  // out, at severity 100
+    uint8_t GetInjurySeverity() const;
+    bool IsAvailable() const;
+    bool CanPlay() const;
+    bool IsOnPitch() const;
+    // The skills the match engine uses, 10..99 (0 for a player who is out).
+    int GetMatchAbility() const;
+    int GetMatchGoalkeeping() const;
+    int GetMatchDefending() const;
+    int GetMatchMidfield() const;
+    int GetMatchSkill68() const;
+    int GetMatchAttacking() const;
+    void Book(const CClub& club);
+    void SendOff(const CClub& club);
+    void Suspend(int matches, const CClub& club);
+    void WeeklySuspensionStep(const CClub& club);
+    void RecordFirstElevenAppearance();
+    void RecordAppearance();
+    void RecordNonAppearance();
+    void RecordGoal(int kind);
+    void RecordKeeperAppearance();
+    void RecordKindTally(int kind);
+    void RecordManOfTheMatch();
+    void LiftMorale() { m_Person.RaiseMorale(5); }
+
+    // --- Injuries, player side ---
+    // A football injury of a group (4 any); false when he is out already.
+    bool Injure(const CClub& club, int group);
+    bool InjureInTraining(const CClub& club, int group);
+    bool StartAbsence(const CClub& club);
+    uint8_t GetInjuryTimeEstimate() const;
+    void HealNow();
+    void SetInjurySeverity(uint8_t severity);
+    std::string GetSurgeryText(const CClub& club) const;
+    // The day's step of an injury that keeps him out.
+    void InjuryDayStep(const CClub& club);
+
+    // --- Daily, weekly and season processing ---
+    void Update(const CClub& club, uint16_t unused, bool newWeek, bool train);
+    void WeeklyTraining(const CClub& club);
+    void AnnounceRetirement(const CClub& club);
+    void UpdateAfterMatch(const CClub& club, uint8_t matchValue);
+    // True only when he has just retired from a human-managed club.
+    bool EndSeason(const CClub& club);
+    void Regenerate(const CClub& club, int position);
+    void StartNewSeason();
+    bool LateCareerRetirementDraw() const;
+
+    // --- Contracts, fees and willingness ---
+    double YearsFactor(double amount) const;
+    double GetTransferFee(const CCountry& country) const;
+    double GetAskingPrice(const CCountry& country) const;
+    int GetAdjustedValue(uint8_t percent) const;
+    std::string GetAskingPriceText(const CCountry& country) const;
+    double GetWageDemand(const CClub& club) const;
+    double GetRemainingWages() const;
+    std::string GetPayOffText(const CCountry& country) const;
+    bool SetTransferPrice(int price, const CCountry& country);
+    void ListAtPrice(double amount, const CCountry& country);
+    void RemoveFromTransferList();
+    bool ListAtComputedFee(const CCountry& country);
+    void WithdrawFromList();
+    void Unsettle();
+    bool CanBeApproached() const;
+    bool IsWillingToMove() const;
+    bool FitsClub(const CClub& club) const;
+    std::string GetRefusalText(const CClub& club, bool renewal) const;
+    bool IsWillingToSignFor(const CClub& club, bool show) const;
+    bool IsAboveValue(double amount, const CCountry& country) const;
+    bool IsWithinClubStanding(const CClub& club) const;
+    bool AgeChanceTest() const;
+    void GetContractDemands(CContractOffer& offer, const CClub& buyer, const CClub* current) const;
+    // "T" for an acceptable offer, else the answer to show.
+    std::string AnswerOffer(const CContractOffer& demands, const CClub& club, const CContractOffer& offer) const;
+    bool AskToRenewContract(const CClub& club);
+    void CompleteMove(const CContractOffer& offer);
+    void StartLoan(int lendingClub, int weeks);
+    bool LoanWeekPasses();
+    std::string GetLoanRefusal(const CClub& club, int slotAtClub) const;
+    bool IsLoanCandidate() const;
+
+    // --- Screen rows and texts ---
+    // The true ability, or what the current user knows of it (0 nothing).
+    uint8_t GetKnownAbility(bool actual) const;
+    std::string GetKnownAbilityText(bool actual) const;
+    std::string GetFootText() const;
+    bool MatchesSearch(const CPlayerSearch& search) const;
+    void AddTransferRow(CListRows& list, const std::string& text, bool actual, const CPlayerSearch& search) const;
+    void AddDisciplineRow(CListRows& list, int leagueGames) const;
+    void AddInjuryRow(CListRows& list) const;
+    void AddScorerRow(CListRows& list, const std::string& text) const;
+    void AddManOfTheMatchRow(CListRows& list, const std::string& text) const;
 
     CPerson m_Person;
     CSoccerPlayer m_Football;
@@ -128,6 +229,11 @@ public:
     void Swap(int i, int j);
     int AveragePositionSkill() const;
     void SortByPositionSkill();
+    void SortByKnownAbility();
+    void SortByMatchAbility();
+    // Of the first 11 ids: the players of the position (outfield players
+    // for -1) who are neither out injured nor sent off.
+    void AddFitPlayers(const std::vector<uint16_t>& ids, const CPlayerList& world, int position);
 
     // Every slot as a presence word and, when present, the player's record.
     void Save(FILE* file) const;

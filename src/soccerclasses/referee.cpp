@@ -60,10 +60,17 @@ bool CSoccerReferee::NewSeason(const CCountry* country) {
     m_Person.EndSeason();
     bool retires = m_Person.GetAge() >= kFirstRetirementAge + Random(5);
     if (retires) {
-        // A new man: younger, with no record. His new names are drawn as
-        // for players of his country once the name tables answer.
-        (void)country;
-        m_Person.SetAge(static_cast<uint8_t>(30 + Random(6)));
+        // A new man: younger, with no record, and named as players of his
+        // country are (the re-made person alone would keep the old names).
+        uint8_t age = static_cast<uint8_t>(30 + Random(6));
+        if (country) {
+            m_Person.InitGiven(age, 0, *country, true);
+            m_Person.SetForename("");
+            m_Person.SetSurname("");
+            m_Person.DrawNames(*country);
+        } else {
+            m_Person.SetAge(age);
+        }
         m_Career = {};
     }
     m_Season = {};

@@ -1,6 +1,9 @@
 #include "soccerclasses/teamoftheweek.h"
 
+#include "soccerclasses/club.h"
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/worlddata.h"
 #include "soccerclasses/globals.h"
 
 CTeamOfTheWeek::CTeamOfTheWeek() {
@@ -44,4 +47,12 @@ void CTeamOfTheWeek::Load(FILE* f) {
         e->m_Ability = static_cast<int8_t>(LoadByte(f));
         e->m_PositionSkill = LoadByte(f);
     }
+}
+
+bool CTeamOfTheWeek::Consider(int place, int squadSlot, const CClub& club) {
+    if (place < 0 || place >= kPlaces || squadSlot < 0 || squadSlot >= 30) return false;
+    CWorldData* w = GetWorldData();
+    const CPlayer* p = w ? w->GetPlayer(club.GetPlayerId(squadSlot)) : nullptr;
+    if (!p) return false;
+    return Consider(place, p->GetName(), club.GetName(), p->GetAbility(), p->m_Football.GetPositionSkill());
 }

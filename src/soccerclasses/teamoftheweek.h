@@ -8,6 +8,8 @@
 #include "soccerclasses/extstring.h"
 #include "soccerclasses/owninglist.h"
 
+class CClub;
+
 class CPlayerOfTheWeek {
 public:
     virtual ~CPlayerOfTheWeek() = default;
@@ -29,6 +31,9 @@ public:
     // Offers a player for a place: he takes it when he is better both in
     // ability and in position skill, and the draw (6 in 11) allows.
     bool Consider(int place, const std::string& player, const std::string& club, int ability, int positionSkill);
+    // Offers the club's player in a squad slot for a place: his true ability
+    // and his skill for his own position.
+    bool Consider(int place, int squadSlot, const CClub& club);
     const CPlayerOfTheWeek* GetEntry(int place) const { return GetAt(place); }
 
     void Save(FILE* file) const;

@@ -143,7 +143,11 @@ void CYouthList::AddRandomYouth(const CCountry& country, const CPopularity& row,
     auto y = std::make_unique<CYouth>();
     y->m_Person.InitRandomYoungster(country);
     y->m_Football.Reset();
-    y->m_Football.GenerateForCountry(y->m_Person.GetAge(), position, row, static_cast<uint8_t>(position));
+    // The youngster plays where a random player of the country plays; the
+    // position given picks the row's ability entry.
+    const CPlayer* model = country.GetRandomPlayer();
+    const int plays = model ? model->GetPosition() : Random(3);
+    y->m_Football.GenerateForCountry(y->m_Person.GetAge(), plays, row, static_cast<uint8_t>(std::clamp(position, 0, 3)));
     youths_.push_back(std::move(y));
 }
 

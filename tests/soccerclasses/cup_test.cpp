@@ -180,3 +180,108 @@ TEST(Cup, SaveAndLoadKeepRoundsTiesPoolAndHeldBackClubs) {
 }
 
 }  // namespace
+
+#include "platform/stringtable.h"
+
+namespace {
+
+TEST(CupDefinition, EveryRoundNameHasAText) {
+    for (int i = 1; i < 120; ++i) {
+        uint32_t full = 0, shortId = 0;
+        ASSERT_TRUE(CCupRound::NameIdsOfIndex(i, full, shortId));
+        EXPECT_FALSE(platform::LoadString(full).empty()) << i << " " << full;
+        EXPECT_FALSE(platform::LoadString(shortId).empty()) << i << " " << shortId;
+        if (uint32_t replay = CCupRound::ReplayNameId(full)) {
+            EXPECT_FALSE(platform::LoadString(replay).empty());
+        }
+    }
+    EXPECT_EQ(platform::LoadString(215), "Quarter Final");
+    EXPECT_EQ(platform::LoadString(217), "Quarter Final 1st Leg");
+}
+
+}  // namespace
+
+#include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/matchtime.h"
+#include "soccerclasses/scriptedport.h"
+#include "soccerclasses/worlddata.h"
+
+namespace {
+
+class CupInWorld : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 6; ++i) {
+            auto club = std::make_unique<CClub>();
+            club->SetName("Club " + std::to_string(i));
+            world.GetClubList().AddRealClub(std::move(club));
+        }
+        world.GetClock().Set(0, 0, 0, 1999, 7, 3);
+        Def d = SampleDefinition();
+        ASSERT_EQ(ReadInto(cup, DefinitionBytes(d), Stadiums(40)), nullptr);
+    }
+    CWorldData world{CWorldData::Empty{}};
+    ScopedWorld installed{&world};
+    CCup cup;
+};
+
+TEST_F(CupInWorld, RoundDatesWalkTheCalendarWithinASeason) {
+    CMatchTime t;
+    ASSERT_TRUE(cup.GetRound(0)->GetFirstLegDate(t));
+    EXPECT_EQ(t.GetMatchDay(), 14);
+    EXPECT_EQ(cup.GetRound(0)->GetSecondLegDateText(), "Sat 28 Aug 99");
+    EXPECT_FALSE(cup.GetRound(2)->GetSecondLegDate(t));  // no replay day
+    cup.GetRound(1)->m_MatchSlot = 200;  // a day no season has: the walk ends
+    EXPECT_FALSE(cup.GetRound(1)->GetFirstLegDate(t));
+    EXPECT_EQ(cup.GetRound(1)->GetFirstLegDateText(), "");
+    // Played: the walk goes back to the day.
+    ASSERT_TRUE(cup.GetRound(0)->m_Ties.AddFixture(1, 0, 1, 5, 3, 0, 0));
+    cup.GetRound(0)->m_Ties.GetAt(0)->m_ScriptLength = 93;
+    ASSERT_TRUE(cup.GetRound(0)->GetFirstLegDate(t));
+    EXPECT_EQ(t.GetMatchDay(), 14);
+    EXPECT_TRUE(cup.GetRound(0)->IsComplete());
+}
+
+TEST_F(CupInWorld, RoundsTiesAndDays) {
+    CCupRound* first = cup.GetRound(0);
+    ASSERT_TRUE(first->m_Ties.AddFixture(1, 0, 1, 5, 3, 0, 0));
+    ASSERT_TRUE(first->m_Ties.AddFixture(1, 2, 3, 5, 3, 0, 0));
+    ASSERT_TRUE(first->m_Replays.AddFixture(1, 3, 2, 5, 3, 0, 0));
+    first->m_Ties.GetAt(0)->m_ScriptLength = 91;
+    first->m_Ties.GetAt(0)->m_HomeGoals = 2;
+    EXPECT_EQ(cup.FindRoundOfFixture(first->m_Replays.GetAt(0)), first);
+    EXPECT_EQ(CCupRound::GetClubGoals(first->m_Ties, 0), 2);
+    EXPECT_EQ(CCupRound::GetClubGoals(first->m_Ties, 5), 0);
+    EXPECT_EQ(cup.GetRoundNameForDay(14), "Challenge Cup 1st Round");
+    EXPECT_EQ(cup.GetRoundNameForDay(16), "Challenge Cup 1st Round Replay");
+    EXPECT_EQ(cup.GetRoundNameForDay(15), "");
+    EXPECT_EQ(cup.GetLastRoundIndexOnDay(44), 2);
+    EXPECT_EQ((cup.ListRoundsForDisplay()), (std::vector<std::pair<int, int>>{{0, 0}, {0, 1}, {1, 0}, {2, 0}, {3, 0}}));
+    RecordingListRows rows;
+    first->FillFixtureListControl(rows);
+    ASSERT_EQ(rows.Rows().size(), 2u);
+    EXPECT_EQ(rows.Rows()[0].cells[1], "2 - 0");
+    EXPECT_EQ(rows.Rows()[1].cells[1], "-");
+    EXPECT_EQ(rows.Rows()[1].cells[0], "Club 2");
+    RecordingListRows rounds;
+    cup.FillRoundsListControl(rounds);
+    ASSERT_EQ(rounds.Rows().size(), 6u);  // four rounds, two of them with a replay day
+    EXPECT_EQ(rounds.Rows()[1].cells[1], "Challenge Cup 1st Round Replay");
+    EXPECT_EQ(rounds.Rows()[1].data1, static_cast<uintptr_t>(-1));
+}
+
+TEST_F(CupInWorld, GroupRoundsListTheirGroups) {
+    CCupRound* r = cup.GetRound(1);
+    r->m_Kind = 10;
+    r->m_GroupSize = 4;
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(r->m_Ties.AddFixture(1, static_cast<int16_t>(i), static_cast<int16_t>(i + 1), 5, 3, 0, 0));
+    RecordingListRows rows;
+    r->FillFixtureListControl(rows);
+    ASSERT_EQ(rows.Rows().size(), 6u);
+    EXPECT_EQ(rows.Rows()[0].cells[0], "Group 1");
+    EXPECT_EQ(rows.Rows()[0].colour, 0xFF0000u);
+    EXPECT_EQ(rows.Rows()[3].cells[0], "Group 2");
+}
+
+}  // namespace

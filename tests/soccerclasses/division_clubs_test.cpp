@@ -97,6 +97,21 @@ TEST_F(DivisionWithClubs, ManagerOfTheMonth) {
     EXPECT_EQ(division.m_ManagersOfTheMonth.GetSize(), 1);
 }
 
+TEST_F(DivisionWithClubs, AHumanManagerOfTheMonthIsTold) {
+    ScriptedUserPort port;
+    Manager(3)->m_IsHuman = 1;
+    Manager(3)->m_CampaignPoints = 6;
+    division.m_DaysSinceAward = 3;
+    EXPECT_EQ(division.AwardManagerOfTheMonth(), Club(3)->GetManager());
+    ASSERT_EQ(port.Boxes().size(), 1u);
+    EXPECT_TRUE(port.AskedText("The League Manager Of The Month for "));
+    EXPECT_TRUE(port.AskedText("(Club 3)."));
+    Manager(1)->m_CampaignPoints = 6;
+    division.m_DaysSinceAward = 3;
+    division.AwardManagerOfTheMonth();
+    EXPECT_EQ(port.Boxes().size(), 1u);  // a computer manager's award is not shown
+}
+
 TEST_F(DivisionWithClubs, LeagueTableRowsAndColours) {
     RecordingListRows rows;
     Club(3)->LeagueRow().AddHomeResult(2, 0, 3, 1, 0);
@@ -148,6 +163,120 @@ TEST(ListFills, TransferLogRowsKnowTheirPlayerOnlyWhileHeIsThere) {
     EXPECT_EQ(rows.Rows()[0].cells[2], "FREE");
     EXPECT_NE(rows.Rows()[1].cells[2], "FREE");
     EXPECT_EQ(rows.Rows()[1].colour, 0x0080FFu);
+}
+
+}  // namespace
+
+#include "records_roundtrip.h"
+#include "soccerclasses/matchtime.h"
+#include "soccerclasses/referee.h"
+
+namespace {
+
+TEST_F(DivisionWithClubs, CalendarFromTheClock) {
+    for (int s = 0; s < CDivision::kSlots; ++s) division.SetCalendarSlot(s, CDivision::kNoMatch);
+    division.SetCalendarSlot(1, CDivision::kSeasonFirst);
+    division.SetCalendarSlot(4, 209);
+    for (int m = 1; m <= 14; ++m) division.SetCalendarSlot(5 + m, static_cast<uint8_t>(m));
+    division.SetCalendarSlot(103, CDivision::kSeasonLast);
+    world.GetClock().Set(0, 0, 0, 1999, 7, 3);
+    CMatchTime t;
+    ASSERT_TRUE(division.GetMarkerDate(t, 1));
+    EXPECT_EQ(t.GetMatchDay(), 4);
+    EXPECT_EQ(division.GetMarkerDateText(1), "Sat 17 Jul 99");
+    EXPECT_FALSE(division.GetMarkerDate(t, 2));  // no such day: the walk ends
+    EXPECT_EQ(division.GetMarkerDateText(2), "");
+    CMatchTime last = world.GetMatchTime();
+    last.StepToMatchDay(103, 0);
+    CMatchTime same = last;
+    division.StepForward(same);
+    EXPECT_EQ(same.GetMatchDay(), 103);
+    CMatchTime first = world.GetMatchTime();
+    first.StepToMatchDay(1, 0);
+    division.m_Fixtures.CreateBlank(4);
+    division.StepBack(first);
+    EXPECT_EQ(first.GetMatchDay(), 1);
+}
+
+TEST_F(DivisionWithClubs, ResultsOfASlot) {
+    CExtByteArray schedule = recordtest::RoundRobin(8);
+    for (int s = 0; s < CDivision::kSlots; ++s) division.SetCalendarSlot(s, CDivision::kNoMatch);
+    division.SetCalendarSlot(10, 1);
+    division.SetCalendarSlot(12, 2);
+    division.SetUp(&schedule);
+    auto pairs = division.GetPairsForSlot(10);
+    ASSERT_EQ(pairs.size(), 4u);
+    for (size_t j = 0; j < pairs.size(); ++j) {
+        CFixture* f = division.m_Fixtures.GetAt(static_cast<int>(j));
+        ASSERT_TRUE(f->Set(0, static_cast<int16_t>(pairs[j].first), static_cast<int16_t>(pairs[j].second), 5, 3, 0));
+        f->m_HomeGoals = static_cast<uint8_t>(j);
+    }
+    world.GetClock().Set(0, 0, 0, 1999, 7, 3);
+    world.GetClock().StepToMatchDay(11, 0);
+    CSoccerResultList lines;
+    division.GetResultsForSlot(10, lines);
+    ASSERT_EQ(lines.GetSize(), 4);
+    EXPECT_EQ(lines.GetAt(2)->m_HomeName, "Club " + std::to_string(pairs[2].first));
+    EXPECT_EQ(lines.GetAt(2)->m_HomeGoals, 2);
+    division.GetResultsForSlot(12, lines);  // not yet played
+    ASSERT_EQ(lines.GetSize(), 4);
+    EXPECT_FALSE(lines.GetAt(0)->HasScore());
+    division.GetResultsForSlot(11, lines);
+    EXPECT_EQ(lines.GetSize(), 0);
+}
+
+}  // namespace
+
+#include "soccerclasses/player.h"
+
+namespace {
+
+TEST_F(DivisionWithClubs, TeamOfTheWeekTakesTheClubsPlayer) {
+    auto p = std::make_unique<CPlayer>();
+    p->m_Person.Set("J", "Keeper", 25, 1);
+    int index = world.GetPlayerList().Add(std::move(p));
+    Club(2)->SetPlayerId(0, static_cast<uint16_t>(index));
+    CTeamOfTheWeek team;
+    team.Reset();
+    platform::SeedRandom(8);
+    // With ability and skill above the empty place's, the draw decides.
+    const CPlayer* player = world.GetPlayer(index);
+    bool better = player->m_Football.GetPositionSkill() > 0;
+    bool taken = false;
+    for (int i = 0; i < 50 && !taken; ++i) taken = team.Consider(0, 0, *Club(2));
+    EXPECT_EQ(taken, better);
+    if (taken) {
+        EXPECT_EQ(team.GetEntry(0)->m_Player, player->GetName());
+        EXPECT_EQ(team.GetEntry(0)->m_Club, "Club 2");
+    }
+    EXPECT_FALSE(team.Consider(0, 1, *Club(2)));  // an empty squad slot
+    EXPECT_FALSE(team.Consider(11, 0, *Club(2)));
+}
+
+}  // namespace
+
+#include "platform/trace.h"
+
+namespace {
+
+TEST_F(DivisionWithClubs, SeasonEndAndRecordsReset) {
+    EXPECT_FALSE(division.EndOfSeason());
+    Manager(6)->m_IsHuman = 1;
+    {
+        platform::TraceCapture trace;
+        EXPECT_TRUE(division.EndOfSeason());
+        EXPECT_FALSE(trace.Contains("two clubs at the top"));
+        Club(4)->LeagueRow().m_Position = 0;
+        division.EndOfSeason();
+        EXPECT_TRUE(trace.Contains("two clubs at the top"));
+    }
+    Club(4)->LeagueRow().AddHomeResult(3, 0, 3, 1, 0);
+    division.m_ManagersOfTheMonth.Add("Sep 99", "X", "Y");
+    division.ResetClubSeasonRecords();
+    EXPECT_EQ(Club(4)->LeagueRow().m_Position, 4);
+    EXPECT_EQ(Club(4)->LeagueRow().m_Points, 0);
+    EXPECT_EQ(Club(4)->LeagueRow().m_WinRun, 1);  // runs carry over
+    EXPECT_EQ(division.m_ManagersOfTheMonth.GetSize(), 0);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "soccerclasses/extbytearray.h"
+
 namespace recordtest {
 
 std::vector<uint8_t> Write(const std::function<void(FILE*)>& save);
@@ -16,5 +18,7 @@ bool Read(const std::vector<uint8_t>& bytes, const std::function<void(FILE*)>& l
 // Puts `bytes` at `gamePath` under a fresh game folder of the running test
 // and makes that folder the installation folder.
 void InstallGameFile(const std::string& gamePath, const std::vector<uint8_t>& bytes);
+// A double round robin for n clubs laid out as the game's schedules are.
+CExtByteArray RoundRobin(int n);
 
 }  // namespace recordtest

@@ -136,3 +136,26 @@ TEST(ResultLine, WithAndWithoutAFixture) {
 }
 
 }  // namespace
+
+#include "soccerclasses/country.h"
+#include "soccerclasses/worlddata.h"
+
+namespace {
+
+TEST(Referee, ARetiredRefereeComesBackAsANewManOfHisCountry) {
+    CWorldData world;
+    ScopedWorld installed{&world};
+    world.ReadFederationsAndCountries();
+    const CCountry* england = world.GetCountry(55);
+    ASSERT_NE(england, nullptr);
+    CSoccerReferee r = Referee(48, 55, 0);
+    r.m_Person.SetForename("Q");
+    ASSERT_TRUE(r.NewSeason(england));
+    EXPECT_NE(r.m_Person.GetSurname(), "Whistler");
+    EXPECT_FALSE(r.m_Person.GetSurname().empty());
+    EXPECT_EQ(r.m_Person.GetCountry(), 55);
+    EXPECT_GE(r.m_Person.GetAge(), 30);
+    EXPECT_LE(r.m_Person.GetAge(), 36);
+}
+
+}  // namespace

@@ -277,3 +277,52 @@ TEST_F(CompetitionFilesInWorld, DivisionsBeyondTheClubListAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// The same files beside the clubs' own: Clubs.bin and Stadiums.bin.
+TEST(CompetitionFilesAcrossFiles, BlocksVenuesAndGroundsAgreeWithClubsAndStadiums) {
+    CWorldData world;
+    ScopedWorld installed{&world};
+    world.ReadFederationsAndCountries();
+    world.GetStadiumList().ReadDataFile();
+    ReadDivisionsIntoWorld(world);
+    world.GetClubList().ReadDataFile();
+    world.SetClubCount(world.GetClubList().GetRealCount());
+    ASSERT_LE(world.GetClubCount(), kMaxClubs);
+    ReadRefereesIntoWorld(world);
+    ReadCupsIntoWorld(world);
+    const CDivisionList& divisions = world.GetDivisionList();
+    int covered = 0;
+    for (int i = 0; i < divisions.GetSize(); ++i) {
+        const CDivision* d = divisions.GetAt(i);
+        for (int c = d->GetFirstClub(); c < d->GetFirstClub() + d->GetClubCount(); ++c) {
+            const CClub* club = world.GetClub(c);
+            ASSERT_NE(club, nullptr);
+            EXPECT_EQ(club->GetDivisionIndex(), i) << club->GetName();
+            ++covered;
+        }
+    }
+    EXPECT_EQ(covered, world.GetClubCount());  // every league club in exactly one division
+    const CStadiumList& stadiums = world.GetStadiumList();
+    for (int id = 0; id < world.GetCountryList().GetSize(); ++id) {
+        CCountry* c = world.GetCountry(id);
+        if (!c) continue;
+        for (const auto& cup : c->GetCups()) {
+            SCOPED_TRACE(cup->m_Name);
+            for (uint32_t v : cup->m_Venues) ASSERT_NE(stadiums.GetAt(static_cast<int>(v)), nullptr);
+            bool neutral = false;
+            for (const auto& r : cup->m_Rounds) neutral |= CCupRound::IsNeutralKind(r->m_Kind);
+            if (neutral) {
+                EXPECT_GE(stadiums.GetAt(static_cast<int>(cup->m_Venues.GetAt(0)))->GetCapacity(), 1);
+            }
+            for (uint32_t nl : cup->m_NonLeagueClubs) {
+                const CNonLeagueClub* club = world.GetNonLeagueClub(static_cast<int>(nl));
+                ASSERT_NE(club, nullptr);
+                EXPECT_NE(stadiums.GetAt(club->GetStadium()), nullptr);
+            }
+        }
+    }
+}
+
+}  // namespace

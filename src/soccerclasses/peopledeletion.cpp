@@ -1,0 +1,15 @@
+#include "soccerclasses/peopledeletion.h"
+
+#include <algorithm>
+
+#include "soccerclasses/contractclause.h"
+#include "soccerclasses/peoplemessages.h"
+#include "soccerclasses/worlddata.h"
+
+void ForgetPlayerIndex(int player) {
+    if (player < 0) return;
+    if (CWorldData* w = GetWorldData()) w->GetContractClauseList().RemovePlayerClauses(static_cast<uint32_t>(player));
+    std::erase_if(PeopleNewspaperEvents(), [player](const NewspaperEvent& e) { return e.player == player; });
+    for (PeopleMessage& m : PeopleMessages())
+        if (m.id == player) m.id = -1;
+}
