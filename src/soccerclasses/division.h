@@ -29,6 +29,7 @@
 
 class CListRows;
 class CMatchTime;
+class CDivisionStrength;
 class CSoccerResultList;
 
 class CDivision {
@@ -136,6 +137,15 @@ public:
     void FillLeagueTable(CListRows& rows, const CDivision* next) const;
 
     // The calendar from the world's clock.
+    int CountToSeasonEnd() const;
+    int CountMatchDaysToFriendlyDay() const;
+    // The world's strength record of the division's level; null outside the list.
+    const CDivisionStrength* GetDivisionStrength() const;
+    // Appends every club whose club value equals `value`.
+    void CollectClubsByValue(uint32_t value, CExtDWordArray& out) const {
+        for (int i = 0; i < m_ClubCount && i < m_ClubValues.GetSize(); ++i)
+            if (m_ClubValues.GetAt(i) == value) out.Add(static_cast<uint32_t>(m_FirstClub + i));
+    }
     // The first match day from today whose slot is friendly day k; false
     // when none follows within the season.
     bool GetMarkerDate(CMatchTime& out, int k) const;

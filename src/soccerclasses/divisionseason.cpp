@@ -7,6 +7,7 @@
 #include "soccerclasses/clubrecords.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/divisionstrength.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/listrows.h"
 #include "soccerclasses/manager.h"
@@ -230,4 +231,20 @@ void CDivision::GetResultsForSlot(int slot, CSoccerResultList& out) const {
         }
         out.Add(std::move(line));
     }
+}
+
+int CDivision::CountToSeasonEnd() const {
+    CWorldData* w = GetWorldData();
+    return CountToSeasonEnd(w ? w->GetMatchDay() : 0);
+}
+
+int CDivision::CountMatchDaysToFriendlyDay() const {
+    CWorldData* w = GetWorldData();
+    return CountMatchDaysToFriendlyDay(w ? w->GetMatchDay() : 0);
+}
+
+const CDivisionStrength* CDivision::GetDivisionStrength() const {
+    CWorldData* w = GetWorldData();
+    CDivisionStrengthList* list = w ? w->GetDivisionStrengthList() : nullptr;
+    return list && m_StrengthIndex < list->GetSize() ? list->GetAt(m_StrengthIndex) : nullptr;
 }

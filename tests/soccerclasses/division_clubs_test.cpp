@@ -280,3 +280,25 @@ TEST_F(DivisionWithClubs, SeasonEndAndRecordsReset) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DivisionWithClubs, ClockCountsValuesAndStrength) {
+    for (int s = 0; s < CDivision::kSlots; ++s) division.SetCalendarSlot(s, CDivision::kNoMatch);
+    division.SetCalendarSlot(9, 210);
+    division.SetCalendarSlot(40, CDivision::kLeagueEnd);
+    world.GetClock().Set(0, 0, 0, 1999, 7, 3);
+    world.GetClock().StepToMatchDay(4, 0);
+    EXPECT_EQ(division.CountMatchDaysToFriendlyDay(), 5);
+    EXPECT_EQ(division.CountToSeasonEnd(), 9);  // 36 match days, in fours
+    division.SetUp(nullptr);
+    division.m_ClubValues.SetAt(3, 7);
+    division.m_ClubValues.SetAt(6, 7);
+    CExtDWordArray clubs;
+    division.CollectClubsByValue(7, clubs);
+    EXPECT_EQ(clubs.GetSize(), 2);
+    EXPECT_EQ(clubs.GetAt(1), 6u);
+    EXPECT_EQ(division.GetDivisionStrength(), nullptr);  // the empty world has none
+}
+
+}  // namespace
