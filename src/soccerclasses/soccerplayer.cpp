@@ -203,7 +203,7 @@ int Floor(double x) { return static_cast<int>(x); }
 }  // namespace
 
 void CSoccerPlayer::Generate(int age, uint8_t position, uint8_t ability) {
-    assert(age >= 16 && age <= 44);
+    // A human club can keep a player past 44: such ages count as 44.
     assert(position <= kAttacker);
     assert(ability >= 10 && ability <= 99);
     age = std::clamp(age, 16, 44);

@@ -29,10 +29,7 @@ double PaceFactor(int pace) {
 }
 
 // A human club can keep a player past 44; figures then use the last age.
-int ClampAge(int age) {
-    assert(age >= 16 && age <= 44);
-    return std::clamp(age, 16, 44);
-}
+int ClampAge(int age) { return std::clamp(age, 16, 44); }
 
 constexpr double kMinimumFee = 5000;
 
