@@ -67,17 +67,8 @@ bool CSoccerPlayerCareerPathList::Load(FILE* f) {
 }
 
 bool CSoccerPlayerCareerPathList::LoadFile(const std::string& path, std::string* why) {
-    FILE* f = OpenGameFile(path, "rb");
-    if (!f) {
-        if (why) *why = "cannot open " + path;
-        return false;
-    }
-    bool ok = Load(f);
-    ok = CloseGameFile(f) == kGameFileClosed && ok;
-    if (!ok) {
-        paths_.clear();
-        if (why) *why = "damaged " + path;
-    }
+    bool ok = ReadWholeGameFile(path, [this](FILE* f) { return Load(f); }, why);
+    if (!ok) paths_.clear();
     return ok;
 }
 

@@ -272,3 +272,16 @@ bool LoadMarker(FILE* file, const char* marker) {
     }
     return true;
 }
+
+bool ReadWholeGameFile(const std::string& path, const std::function<bool(FILE*)>& load,
+                       std::string* why) {
+    FILE* f = OpenGameFile(path, "rb");
+    if (!f) {
+        if (why) *why = "cannot open " + path;
+        return false;
+    }
+    bool ok = load(f);
+    ok = CloseGameFile(f) == kGameFileClosed && ok;
+    if (!ok && why) *why = "damaged " + path;
+    return ok;
+}

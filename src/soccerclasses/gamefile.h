@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 inline constexpr size_t kGameFileBlock = 102400;
@@ -26,6 +27,12 @@ void ReadGameFile(void* dest, size_t count, FILE* file);
 void SkipGameFile(void* ignored, size_t count, FILE* file);
 void WriteGameFile(const void* source, size_t size, size_t count, FILE* file);
 int CloseGameFile(FILE* file);
+
+// Opens `path` for reading, runs `load` on it and closes it. False, with the
+// reason in `why`, when the file cannot be opened, `load` fails, or the file
+// turned out damaged or short.
+bool ReadWholeGameFile(const std::string& path, const std::function<bool(FILE*)>& load,
+                       std::string* why = nullptr);
 
 bool GameFileIsOpen();
 // True once the file read or written has gone wrong; cleared by the next open.

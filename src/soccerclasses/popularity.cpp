@@ -215,17 +215,8 @@ bool CPopularityList::Load(FILE* f) {
 }
 
 bool CPopularityList::LoadFile(const std::string& path, std::string* why) {
-    FILE* f = OpenGameFile(path, "rb");
-    if (!f) {
-        if (why) *why = "cannot open " + path;
-        return false;
-    }
-    bool ok = Load(f);
-    ok = CloseGameFile(f) == kGameFileClosed && ok;
-    if (!ok) {
-        rows_.clear();
-        if (why) *why = "damaged " + path;
-    }
+    bool ok = ReadWholeGameFile(path, [this](FILE* f) { return Load(f); }, why);
+    if (!ok) rows_.clear();
     return ok;
 }
 

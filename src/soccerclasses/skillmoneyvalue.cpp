@@ -63,17 +63,8 @@ bool CSkillMoneyValueList::Load(FILE* f) {
 }
 
 bool CSkillMoneyValueList::LoadFile(const std::string& path, std::string* why) {
-    FILE* f = OpenGameFile(path, "rb");
-    if (!f) {
-        if (why) *why = "cannot open " + path;
-        return false;
-    }
-    bool ok = Load(f);
-    ok = CloseGameFile(f) == kGameFileClosed && ok;
-    if (!ok) {
-        rows_.clear();
-        if (why) *why = "damaged " + path;
-    }
+    bool ok = ReadWholeGameFile(path, [this](FILE* f) { return Load(f); }, why);
+    if (!ok) rows_.clear();
     return ok;
 }
 
