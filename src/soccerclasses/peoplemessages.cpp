@@ -75,6 +75,14 @@ void TellNewspaperSuspension(const CClub& club, int player) {
     if (!now || (next && next->m_Football.GetPositionSkill() > now->m_Football.GetPositionSkill())) e->player = player;
 }
 
+CClub* CurrentUserClub() {
+    CWorldData* w = GetWorldData();
+    CHumanManager* user = w ? w->GetCurrentUser() : nullptr;
+    if (!user || !user->HasManager()) return nullptr;
+    const CManager* m = w->GetManagerList().GetAt(user->GetManagerIndex());
+    return m ? w->GetClub(m->GetClubIndex()) : nullptr;
+}
+
 const CCountry* CurrentUserCountry() {
     CWorldData* w = GetWorldData();
     CHumanManager* user = w ? w->GetCurrentUser() : nullptr;

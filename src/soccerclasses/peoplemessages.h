@@ -34,6 +34,8 @@ void PostCountryNews(const CClub& club, const std::string& text);
 void TellNewspaperInjury(const CClub& club, int player, int weeks);
 void TellNewspaperSuspension(const CClub& club, int player);
 
+// The current user's manager's club, or none.
+CClub* CurrentUserClub();
 // The country of the current human manager's club, whose money the screens
 // show; none without a current manager.
 const CCountry* CurrentUserCountry();
