@@ -14,6 +14,7 @@ class CListRows;
 class CCountry;
 class CBasicEmployee;
 class CClub;
+struct CFixtureInfo;
 
 struct CManagerHistory {
     int16_t m_Club = -1;
@@ -61,6 +62,9 @@ public:
     // Taking up and leaving a post. `today` is the world's day number.
     void JoinClub(int club, int32_t today, double yearlyWage, uint8_t contractYears,
                   uint8_t startingDiscontent, uint8_t ratingThreshold);
+    // When employed, the league or friendly match of his club on the
+    // calendar day; false when there is none.
+    bool FindMatchOn(int day, CFixtureInfo& fixture) const;
     // The same on the club's terms, dated today.
     void JoinClub(int club, const CClub& clubObject);
     void LeaveClub(int32_t today);
@@ -103,7 +107,8 @@ public:
     // Wages in, living costs out; true for a human manager whose money has
     // run out (game over).
     bool WeeklyStep();
-    // Ages a season; true when he retires.
+    // Ages a season; true when he retires. A human whose club played its
+    // season in a followed league gets its review held back (code 202).
     bool SeasonEnd();
 
     void Save(FILE* file) const;
@@ -140,6 +145,8 @@ public:
     uint8_t m_IsHuman = 0;
 
 private:
+    static constexpr uint8_t kSeasonReviewMessage = 202;
+    void HoldBackSeasonReview() const;
     void CountGoals(int goalsFor, int goalsAgainst);
     bool Win(double x);
     bool Lose(double x, int clubGames);

@@ -10,6 +10,7 @@
 #include "soccerclasses/division.h"
 #include "soccerclasses/divisionstrength.h"
 #include "soccerclasses/employee.h"
+#include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/popularity.h"
@@ -107,4 +108,14 @@ void CManagerList::AppointManager(int index, int club, CClub& clubObject) {
         h->AddMessage(kMovedClubMessage, m->GetName(), clubObject.GetName(), w->GetTeamName(m->GetPreviousClubIndex()),
                       index);
     }
+}
+
+bool CManager::FindMatchOn(int day, CFixtureInfo& fixture) const {
+    if (!IsEmployed()) return false;
+    CWorldData* w = GetWorldData();
+    const CClub* club = w ? w->GetClub(GetClubIndex()) : nullptr;
+    if (!club) return false;
+    // The cup, shield, play-off and federation-cup finders come with the
+    // competitions' match schedules.
+    return club->GetLeagueFixture(fixture, day) == 1 || club->GetFriendlyFixtureInfo(fixture, day);
 }
