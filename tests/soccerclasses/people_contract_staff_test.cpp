@@ -8,6 +8,8 @@
 #include "soccerclasses/employee.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/newspaperevents.h"
 #include "soccerclasses/peoplemessages.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/scriptedport.h"
@@ -58,6 +60,9 @@ TEST_F(PeopleAtClubs, RenewalRequestOffersThreeButtonsAndOpensTheScreens) {
     EXPECT_EQ(port.Screens()[1].object, &p);
     ASSERT_FALSE(PeopleMessages().empty());
     EXPECT_EQ(PeopleMessages().back().texts[0], port.Boxes()[0].text);
+    // The same text reaches the human's own news.
+    ASSERT_FALSE(world.GetUserList().GetAt(2)->GetNews().empty());
+    EXPECT_EQ(world.GetUserList().GetAt(2)->GetNews().back(), port.Boxes()[0].text);
 }
 
 TEST_F(PeopleAtClubs, RenewalRequestNeedsHisLastYearAtAHumanClubAndNoLoan) {
@@ -208,6 +213,22 @@ TEST_F(PeopleAtClubs, ScoutAwayOnAnAssignmentShowsGrey) {
     }
     EXPECT_EQ(grey, 1);
     EXPECT_GE(scouts, 2);
+}
+
+TEST_F(PeopleAtClubs, InjuriesAndSuspensionsReachTheDivisionsNewspaper) {
+    const uint16_t a = AddPlayer(1), b = AddPlayer(2);
+    SetAbility(a, 30);
+    SetAbility(b, 70);
+    Club(0).AddPlayerToSquad(a);
+    Club(0).AddPlayerToSquad(b);
+    CNewsPaperEvents& news = Club(0).GetDivision()->m_NewsPaperEvents;
+    TellNewspaperInjury(Club(0), a, 6);
+    TellNewspaperInjury(Club(0), b, 3);  // shorter: the first stays
+    EXPECT_EQ(news.m_InjuredPlayer, a);
+    EXPECT_EQ(news.m_InjuryWeeks, 6);
+    TellNewspaperSuspension(Club(0), a);
+    TellNewspaperSuspension(Club(0), b);  // more skilful: he takes the place
+    EXPECT_EQ(news.m_SuspendedPlayer, b);
 }
 
 }  // namespace
