@@ -12,6 +12,7 @@
 #include "soccerclasses/newspaperevents.h"
 #include "soccerclasses/peoplemessages.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/scout.h"
 #include "soccerclasses/scriptedport.h"
 
 namespace clubtest {
@@ -213,6 +214,26 @@ TEST_F(PeopleAtClubs, ScoutAwayOnAnAssignmentShowsGrey) {
     }
     EXPECT_EQ(grey, 1);
     EXPECT_GE(scouts, 2);
+}
+
+TEST_F(PeopleAtClubs, KnownAbilityTakesTheFirstEstimateOfAScoutWithATask) {
+    MakeUser(Club(0), 0);
+    const uint16_t id = AddPlayer(2);
+    Club(1).AddPlayerToSquad(id);
+    CPlayer& p = *world.GetPlayer(id);
+    p.Football().SetScouted(0);
+    auto& scouts = Club(0).Scouts();
+    // An unassigned slot's report does not count.
+    scouts[0].Entries()[0] = {id, CScout::kDone, "", 77};
+    EXPECT_EQ(p.GetKnownAbility(false), 0);
+    EXPECT_EQ(p.GetKnownAbilityText(false), "");
+    scouts[2].SetEmployee(0);
+    scouts[2].Entries()[5] = {id, CScout::kDone, "", 63};
+    EXPECT_EQ(p.GetKnownAbility(false), 63);
+    EXPECT_EQ(p.GetKnownAbilityText(false), "63 (S)");
+    EXPECT_EQ(p.GetKnownAbility(true), p.GetAbility());
+    p.Football().SetKnownBy(0);
+    EXPECT_EQ(p.GetKnownAbility(false), p.GetAbility());
 }
 
 TEST_F(PeopleAtClubs, InjuriesAndSuspensionsReachTheDivisionsNewspaper) {
