@@ -180,6 +180,7 @@ public:
     // A new manager of the country in the first empty slot; he joins the
     // club when one is given.
     int AddManager(const CCountry& country);
+    int AddManager(const CCountry& country, int club, const CClub& clubObject);
     // He joins the club, the club takes him, and a human who had a club
     // before hears of the move (inbox code 200).
     void AppointManager(int index, int club, CClub& clubObject);

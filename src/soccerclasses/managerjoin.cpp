@@ -119,3 +119,9 @@ bool CManager::FindMatchOn(int day, CFixtureInfo& fixture) const {
     // competitions' match schedules.
     return club->GetLeagueFixture(fixture, day) == 1 || club->GetFriendlyFixtureInfo(fixture, day);
 }
+
+int CManagerList::AddManager(const CCountry& country, int club, const CClub& clubObject) {
+    const int index = AddManager(country);
+    if (club >= 0) GetAt(index)->JoinClub(club, clubObject);
+    return index;
+}

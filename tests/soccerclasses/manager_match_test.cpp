@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "clubs_world.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/extbytearray.h"
@@ -64,6 +66,19 @@ TEST_F(ManagerAtClub, HumanSeasonEndHoldsBackTheReviewOfAPlayedSeason) {
         if (u != 6) {
             EXPECT_FALSE(world.GetUserList().GetAt(u)->HasDeferredMessage());
         }
+}
+
+TEST_F(ManagerAtClub, ANewManagerForAClubJoinsItOnItsTerms) {
+    CManagerList& managers = world.GetManagerList();
+    const int loose = managers.AddManager(*Club(2).GetCountry());
+    EXPECT_FALSE(managers.GetAt(loose)->IsEmployed());
+    const int hired = managers.AddManager(*Club(2).GetCountry(), 2, Club(2));
+    EXPECT_NE(hired, loose);
+    const CManager& m = *managers.GetAt(hired);
+    EXPECT_EQ(m.GetClubIndex(), 2);
+    EXPECT_EQ(m.Person().GetWeeklyWage(), std::trunc(Club(2).GetManagerWage() / 52));
+    EXPECT_GT(m.GetRating(), 0.0);
+    EXPECT_EQ(m.m_LivingCosts, static_cast<int32_t>(m.Person().GetWeeklyWage() * 0.8));
 }
 
 }  // namespace
