@@ -270,6 +270,7 @@ public:
     double GetTicketPrice() const { return ticketPrice_; }
     void SetTicketPrice(double p) { ticketPrice_ = p; }
     double GetManagerWage() const { return managerWage_; }
+    int32_t GetManagerYears() const { return managerYears_; }
     double GetWeekOpeningBalance() const { return weekOpeningBalance_; }
     double GetWeekNet() const { return weekNet_; }
     int32_t GetLastHomeCrowd() const { return lastHomeCrowd_; }

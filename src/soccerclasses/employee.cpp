@@ -211,6 +211,30 @@ void CEmployee::AddScoutNameRow(CListRows& list) const {
     list.AddRow(GetName(), 0, reinterpret_cast<uintptr_t>(this), 0);
 }
 
+namespace {
+
+constexpr uint32_t kAwayGrey = 0x808080;
+
+
+}  // namespace
+
+void CEmployee::AddScoutRow(CListRows& list) const {
+    if (m_JobKind != kScout) return;
+    const int row = list.AddRow(GetName(), 0, reinterpret_cast<uintptr_t>(this), 0);
+    list.SetItemNumber(row, 1, m_Ability);
+    CWorldData* w = GetWorldData();
+    bool away = false;
+    if (CClub* club = CurrentUserClub()) {
+        const int index = club->Staff().FindIndex(this);
+        for (const CScout& s : club->Scouts())
+            if (index >= 0 && s.GetEmployee() == index && s.IsAway()) away = true;
+    }
+    if (away)
+        list.SetRowColour(row, kAwayGrey);
+    else if (w)
+        list.SetRowColour(row, w->GetListColour(4 + m_JobKind));
+}
+
 void CEmployee::AddGroupRow(CListRows& list, int group) const {
     const std::vector<uint8_t> kinds = GroupKinds(group);
     if (std::find(kinds.begin(), kinds.end(), m_JobKind) == kinds.end()) return;
@@ -293,6 +317,18 @@ void CEmployeeList::FillStaffList(CListRows& list, uint8_t kindFilter) const {
     list.ResetContent();
     for (int i = 0; i < GetSize(); ++i)
         if (const CEmployee* e = GetAt(i)) e->AddStaffRow(list, static_cast<uintptr_t>(i), kindFilter);
+}
+
+void CEmployeeList::FillScoutNameList(CListRows& list) const {
+    list.ResetContent();
+    for (const auto& e : slots_)
+        if (e) e->AddScoutNameRow(list);
+}
+
+void CEmployeeList::FillScoutList(CListRows& list) const {
+    list.ResetContent();
+    for (const auto& e : slots_)
+        if (e) e->AddScoutRow(list);
 }
 
 void CEmployeeList::FillGroupList(CListRows& list, int group) const {

@@ -70,6 +70,9 @@ public:
 
     void AddStaffRow(CListRows& list, uintptr_t index, uint8_t kindFilter) const;
     void AddScoutNameRow(CListRows& list) const;
+    // Name and ability; grey while he is away on an assignment for the
+    // current human manager's club.
+    void AddScoutRow(CListRows& list) const;
     void AddGroupRow(CListRows& list, int group) const;
 };
 
@@ -97,6 +100,8 @@ public:
 
     void FillStaffList(CListRows& list, uint8_t kindFilter) const;
     void FillGroupList(CListRows& list, int group) const;
+    void FillScoutNameList(CListRows& list) const;
+    void FillScoutList(CListRows& list) const;
 
     void Save(FILE* file) const;
     void Load(FILE* file);

@@ -25,6 +25,14 @@ public:
         m_Inbox.push_back({code, t1, t2, t3, id});
     }
     void AddNews(const std::string& text) { m_News.push_back(text); }
+    // The single held-back message; a new one replaces it.
+    void SetDeferredMessage(uint8_t code, const std::string& t1, const std::string& t2, const std::string& t3,
+                            int32_t id) {
+        m_Deferred = {code, t1, t2, t3, id};
+        m_HasDeferred = true;
+    }
+    bool HasDeferredMessage() const { return m_HasDeferred; }
+    const InboxMessage& GetDeferredMessage() const { return m_Deferred; }
     const std::vector<InboxMessage>& GetInbox() const { return m_Inbox; }
     const std::vector<std::string>& GetNews() const { return m_News; }
 
@@ -33,6 +41,8 @@ private:
     bool m_Employed = false;
     std::vector<InboxMessage> m_Inbox;
     std::vector<std::string> m_News;
+    InboxMessage m_Deferred{};
+    bool m_HasDeferred = false;
 };
 
 class CUserList {

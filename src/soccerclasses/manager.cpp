@@ -288,7 +288,21 @@ bool CManager::SeasonEnd() {
     m_Person.SetContractYears(static_cast<uint8_t>(std::max(0, m_Person.GetContractYears() - 1)));
     m_Person.SetAge(static_cast<uint8_t>(std::min(255, m_Person.GetAge() + 1)));
     m_CampaignPoints = m_CampaignGoalsFor = m_CampaignGoalsAgainst = 0;
+    if (IsHuman()) HoldBackSeasonReview();
     return m_Person.GetAge() > 55 && Random(6) == 1;
+}
+
+void CManager::HoldBackSeasonReview() const {
+    CWorldData* w = GetWorldData();
+    const CClub* club = w ? w->GetClub(GetLastClubIndex()) : nullptr;
+    // Only a club that played its season in a followed league, with a crowd
+    // at home, has a season to review.
+    if (!club || !club->IsCountryActive() || club->GetAverageAttendance() <= 0) return;
+    const int index = w->GetManagerList().FindIndex(this);
+    CUserList& users = w->GetUserList();
+    for (int u = 0; u < CUserList::kSlots; ++u)
+        if (index >= 0 && users.GetAt(u)->GetManagerIndex() == index)
+            users.GetAt(u)->SetDeferredMessage(kSeasonReviewMessage, GetName(), club->GetName(), "", index);
 }
 
 void CManager::Save(FILE* f) const {

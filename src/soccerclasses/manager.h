@@ -12,6 +12,9 @@
 
 class CListRows;
 class CCountry;
+class CBasicEmployee;
+class CClub;
+struct CFixtureInfo;
 
 struct CManagerHistory {
     int16_t m_Club = -1;
@@ -31,6 +34,10 @@ public:
     static constexpr int kWeeksBeforeSacking = 7;
 
     CManager() { Clear(); }
+    // A manager made from a person or a member of staff, on a positive
+    // weekly wage; he joins the club when its index is not negative.
+    CManager(const CPerson& person, double weeklyWage, uint8_t contractYears, int club);
+    CManager(const CBasicEmployee& employee, double weeklyWage, uint8_t contractYears, int club);
 
     void Clear();
     void ResetRecord();
@@ -55,7 +62,22 @@ public:
     // Taking up and leaving a post. `today` is the world's day number.
     void JoinClub(int club, int32_t today, double yearlyWage, uint8_t contractYears,
                   uint8_t startingDiscontent, uint8_t ratingThreshold);
+    // When employed, the league or friendly match of his club on the
+    // calendar day; false when there is none.
+    bool FindMatchOn(int day, CFixtureInfo& fixture) const;
+    // The same on the club's terms, dated today.
+    void JoinClub(int club, const CClub& clubObject);
     void LeaveClub(int32_t today);
+
+    // The new-manager screen's choices.
+    void SetIdentity(const std::string& name, uint8_t age, uint8_t nationality);
+
+    // Money texts in his club's country ("-" for wages when unemployed).
+    std::string GetWeeklyWageText() const;
+    std::string GetYearlyWageText() const;
+    std::string GetLivingCostsText() const;
+    std::string GetWeeklyNetText() const;
+    std::string GetSavingsText() const;
 
     // Results. `clubGames` is the club's league and cup games of the season,
     // which keep the board from sacking a manager in its first weeks.
@@ -85,7 +107,8 @@ public:
     // Wages in, living costs out; true for a human manager whose money has
     // run out (game over).
     bool WeeklyStep();
-    // Ages a season; true when he retires.
+    // Ages a season; true when he retires. A human whose club played its
+    // season in a followed league gets its review held back (code 202).
     bool SeasonEnd();
 
     void Save(FILE* file) const;
@@ -122,6 +145,8 @@ public:
     uint8_t m_IsHuman = 0;
 
 private:
+    static constexpr uint8_t kSeasonReviewMessage = 202;
+    void HoldBackSeasonReview() const;
     void CountGoals(int goalsFor, int goalsAgainst);
     bool Win(double x);
     bool Lose(double x, int clubGames);
@@ -155,6 +180,10 @@ public:
     // A new manager of the country in the first empty slot; he joins the
     // club when one is given.
     int AddManager(const CCountry& country);
+    int AddManager(const CCountry& country, int club, const CClub& clubObject);
+    // He joins the club, the club takes him, and a human who had a club
+    // before hears of the move (inbox code 200).
+    void AppointManager(int index, int club, CClub& clubObject);
     // Computer managers without a club, of the nationality.
     std::vector<int> CollectUnemployed(uint8_t nationality) const;
     // Every manager's week, from the last; a human manager whose money has

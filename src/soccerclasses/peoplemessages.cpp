@@ -2,6 +2,7 @@
 
 #include "soccerclasses/club.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/division.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
@@ -12,6 +13,12 @@ namespace {
 int IndexOf(const CClub& club) {
     CWorldData* w = GetWorldData();
     return w ? w->GetClubList().GetIndex(&club) : -1;
+}
+
+// The world's own club object, through which messages reach the human.
+CClub* WorldClub(const CClub& club) {
+    CWorldData* w = GetWorldData();
+    return w ? w->GetClub(IndexOf(club)) : nullptr;
 }
 
 NewspaperEvent* FindEvent(int division, bool suspension) {
@@ -47,13 +54,23 @@ void SendMessageToHuman(const CClub& club, int code, const std::string& t1, cons
                         const std::string& t3, int id) {
     if (!club.IsHumanManaged()) return;
     PeopleMessages().push_back(PeopleMessage{IndexOf(club), code, {t1, t2, t3}, id});
+    CClub* own = WorldClub(club);
+    if (!own) return;
+    if (code < 0)
+        own->SendMessageToHuman(t1);
+    else
+        own->AddInboxMessage(static_cast<uint8_t>(code), t1, t2, t3, id);
 }
 
 void SendTextToHuman(const CClub& club, const std::string& text) { SendMessageToHuman(club, -1, text); }
 
-void PostCountryNews(const CClub&, const std::string& text) { PeopleCountryNews().push_back(text); }
+void PostCountryNews(const CClub& club, const std::string& text) {
+    PeopleCountryNews().push_back(text);
+    if (CClub* own = WorldClub(club)) own->PostCountryNews(text);
+}
 
 void TellNewspaperInjury(const CClub& club, int player, int weeks) {
+    if (CDivision* d = club.GetDivision()) d->m_NewsPaperEvents.SetInjury(player, weeks);
     NewspaperEvent* e = FindEvent(club.GetDivisionIndex(), false);
     if (!e) {
         PeopleNewspaperEvents().push_back(NewspaperEvent{club.GetDivisionIndex(), player, weeks, false});
@@ -64,6 +81,11 @@ void TellNewspaperInjury(const CClub& club, int player, int weeks) {
 }
 
 void TellNewspaperSuspension(const CClub& club, int player) {
+    if (CDivision* d = club.GetDivision()) {
+        CWorldData* w = GetWorldData();
+        const CPlayer* p = w ? w->GetPlayer(player) : nullptr;
+        d->m_NewsPaperEvents.SetSuspension(player, p ? p->m_Football.GetPositionSkill() : 0);
+    }
     NewspaperEvent* e = FindEvent(club.GetDivisionIndex(), true);
     if (!e) {
         PeopleNewspaperEvents().push_back(NewspaperEvent{club.GetDivisionIndex(), player, 0, true});
@@ -73,6 +95,14 @@ void TellNewspaperSuspension(const CClub& club, int player) {
     const CPlayer* now = w ? w->GetPlayer(e->player) : nullptr;
     const CPlayer* next = w ? w->GetPlayer(player) : nullptr;
     if (!now || (next && next->m_Football.GetPositionSkill() > now->m_Football.GetPositionSkill())) e->player = player;
+}
+
+CClub* CurrentUserClub() {
+    CWorldData* w = GetWorldData();
+    CHumanManager* user = w ? w->GetCurrentUser() : nullptr;
+    if (!user || !user->HasManager()) return nullptr;
+    const CManager* m = w->GetManagerList().GetAt(user->GetManagerIndex());
+    return m ? w->GetClub(m->GetClubIndex()) : nullptr;
 }
 
 const CCountry* CurrentUserCountry() {

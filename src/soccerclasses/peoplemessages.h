@@ -1,8 +1,8 @@
 #pragma once
 // What people code tells a human manager (inbox messages by code, and texts
-// for his news), the country news and the division's newspaper events. The
-// career and competition code will carry them to their screens; until then
-// they are kept where tests can read them.
+// for his news), the country news and the division's newspaper events. Each
+// goes on to the club's human, the country or the division's newspaper, and
+// a copy is kept where tests can read it.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,6 +34,8 @@ void PostCountryNews(const CClub& club, const std::string& text);
 void TellNewspaperInjury(const CClub& club, int player, int weeks);
 void TellNewspaperSuspension(const CClub& club, int player);
 
+// The current user's manager's club, or none.
+CClub* CurrentUserClub();
 // The country of the current human manager's club, whose money the screens
 // show; none without a current manager.
 const CCountry* CurrentUserCountry();

@@ -41,6 +41,8 @@ void CPlayer::ReplaceWith(const CPlayer& source, const CContractOffer& offer) {
     m_Football.CopyFrom(source.m_Football);
     m_Person.SetContractYears(static_cast<uint8_t>(offer.m_Years));
     m_Person.SetWeeklyWage(offer.m_WeeklyWage);
+    const int user = GetClubUser();
+    if (user >= 0) m_Football.SetKnownBy(static_cast<uint8_t>(user));
 }
 
 void CPlayer::Save(FILE* f) const {

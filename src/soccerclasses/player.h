@@ -4,6 +4,7 @@
 // in the world's player list and is known everywhere by his index there.
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 
 class CClub;
 class CCountry;
+class CCountryList;
 class CInjury;
 class CListRows;
 class CPlayerSearch;
@@ -131,11 +133,31 @@ public:
     // "T" for an acceptable offer, else the answer to show.
     std::string AnswerOffer(const CContractOffer& demands, const CClub& club, const CContractOffer& offer) const;
     bool AskToRenewContract(const CClub& club);
+    // His own request for a new contract, raised in his last contract year
+    // at a human-managed club; true when the human was asked.
+    bool RequestContractRenewal(CClub& club);
+    // Where he looks for a club: home, or for some 22-year-olds a random
+    // league country.
+    CCountry* PickDestinationCountry(CCountry* home, const CCountryList& countries) const;
+    // His value of a kind (0 known ability, 1..7 an attribute) against the
+    // average of the club's squad players of his position (the current
+    // user's club when null); 0 when there is nobody to compare with.
+    int CompareWithSquad(const CClub* club, int kind) const;
     void CompleteMove(const CContractOffer& offer);
     void StartLoan(int lendingClub, int weeks);
     bool LoanWeekPasses();
     std::string GetLoanRefusal(const CClub& club, int slotAtClub) const;
     bool IsLoanCandidate() const;
+
+    // --- His club ---
+    // The club whose squad holds him in the world; null when none does.
+    CClub* GetClub() const;
+    CCountry* GetClubCountry() const;
+    // Empty when no club holds him.
+    std::string GetClubName() const;
+    std::string GetClubNameConverted() const;
+    // The user slot of the human who manages his club, -1 when none does.
+    int GetClubUser() const;
 
     // --- Screen rows and texts ---
     // The true ability, or what the current user knows of it (0 nothing).
@@ -234,6 +256,13 @@ public:
     // Of the first 11 ids: the players of the position (outfield players
     // for -1) who are neither out injured nor sent off.
     void AddFitPlayers(const std::vector<uint16_t>& ids, const CPlayerList& world, int position);
+
+    // A row filler: the player, the list, the caller's extra word and the
+    // slot's value from the id array.
+    using RowFiller = std::function<void(const CPlayer&, CListRows&, uint16_t extra, uint16_t value)>;
+    // Every occupied slot through the filler, with ids[slot] (65535 past
+    // the end of the array, which callers may give shorter than the list).
+    void FillList(CListRows& list, uint16_t extra, const std::vector<uint16_t>& ids, const RowFiller& filler) const;
 
     // Every slot as a presence word and, when present, the player's record.
     void Save(FILE* file) const;

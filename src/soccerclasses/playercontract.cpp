@@ -13,6 +13,8 @@
 #include "soccerclasses/currency.h"
 #include "soccerclasses/divisionstrength.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/peoplemessages.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
@@ -312,4 +314,83 @@ std::string CPlayer::GetLoanRefusal(const CClub& club, int slotAtClub) const {
 bool CPlayer::IsLoanCandidate() const {
     return !IsOnLoan() && m_AskingPrice <= -1.0 && m_MissedRun >= 10 && m_ClubAppearances >= 10 && !IsInjured() &&
            GetAge() >= 21 && GetAge() <= 33 && m_Person.GetStatus() == 0 && m_Person.GetContractYears() >= 2;
+}
+
+namespace {
+
+constexpr int kPlayerInfoScreen = 60;
+constexpr int kContractScreen = 62;
+
+// The attribute a scout report compares: 1 tackling, 2 heading, 3 passing,
+// 4 dribbling, 5 shooting, 6 flair, 7 handling.
+int Attribute(const CSoccerPlayer& f, int kind) {
+    switch (kind) {
+        case 1: return f.m_Tackling;
+        case 2: return f.m_Heading;
+        case 3: return f.m_Passing;
+        case 4: return f.m_Dribbling;
+        case 5: return f.m_Shooting;
+        case 6: return f.m_Flair;
+        case 7: return f.m_Handling;
+        default: return 0;
+    }
+}
+
+
+}  // namespace
+
+bool CPlayer::RequestContractRenewal(CClub& club) {
+    // Nobody to ask at a computer club: its renewals are drawn at the season end.
+    if (!club.IsHumanManaged()) return false;
+    if (IsOnLoan() || m_Person.GetContractYears() != 1) return false;
+    if (Random(5) != 1) return false;
+    if (!IsWillingToSignFor(club, false) || m_Person.GetStatus() != 0) return false;
+    const std::string text = platform::FormatMessageId(39, {club.GetName(), GetName()});
+    SendTextToHuman(club, text);
+    for (;;) {
+        const int answer =
+            UserMessageBoxTextEx(text, kBoxThreeButtons, 0, platform::LoadString(940), platform::LoadString(521),
+                                 platform::LoadString(522), IndexOf(*this), -1, 1, "");
+        if (answer == 2) {
+            GetUserPort().RunScreenModal(kPlayerInfoScreen, this, 0, 0, 0);
+            continue;
+        }
+        if (answer == kAnswerYes) GetUserPort().RunScreenModal(kContractScreen, this, 0, 0, 0);
+        return true;
+    }
+}
+
+CCountry* CPlayer::PickDestinationCountry(CCountry* home, const CCountryList& countries) const {
+    if (GetAge() != 22) return home;
+    const uint8_t years = m_Person.GetContractYears();
+    bool abroad;
+    if (years == 0)
+        abroad = Random(4) == 2;
+    else if (years == 1)
+        abroad = Random(8) == 2;
+    else
+        abroad = Random(6) == 2;
+    if (!abroad) return home;
+    CCountry* away = countries.GetRandomLeagueCountry();
+    return away ? away : home;
+}
+
+int CPlayer::CompareWithSquad(const CClub* club, int kind) const {
+    if (!club) club = CurrentUserClub();
+    CWorldData* w = GetWorldData();
+    if (!club || !w || kind < 0 || kind > 7) return 0;
+    int sum = 0, count = 0;
+    for (int slot = 0; slot < kSquadSlots; ++slot) {
+        const uint16_t id = club->GetPlayerId(slot);
+        const CPlayer* p = id == kEmptySlot ? nullptr : w->GetPlayer(id);
+        if (!p || p->GetPosition() != GetPosition()) continue;
+        sum += kind == 0 ? p->GetKnownAbility(false) : Attribute(p->m_Football, kind);
+        ++count;
+    }
+    // A squad without his position gives no average to set him against.
+    if (count == 0) return 0;
+    const int average = sum / count;
+    const int known = GetKnownAbility(false);
+    if (kind == 0) return known - average;
+    return Attribute(m_Football, kind) + (GetAbility() - known) - average;
 }

@@ -3,6 +3,7 @@
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/injury.h"
@@ -36,7 +37,14 @@ int AddNamedRow(CListRows& list, const CPlayer& p, bool nameFirst) {
 uint8_t CPlayer::GetKnownAbility(bool actual) const {
     const int user = CurrentUser();
     if (actual || m_Football.IsKnownBy(user)) return GetAbility();
-    // Scouts' estimates come with the scouting code; without one nothing is known.
+    CClub* club = CurrentUserClub();
+    CWorldData* w = GetWorldData();
+    if (!club || !w) return 0;
+    const int index = w->GetPlayerList().FindIndex(this);
+    if (index < 0 || index >= kNoPlayer) return 0;
+    for (const CScout& scout : club->Scouts())
+        if (scout.IsAssigned())
+            if (const uint8_t estimate = scout.GetEstimate(index)) return estimate;
     return 0;
 }
 

@@ -18,6 +18,7 @@ public:
     void Init(int32_t employee, int32_t clubIndex);
     bool IsAssigned() const { return employee_ != -1; }
     bool IsAway() const { return away_ == 1; }
+    void SetAway(bool away) { away_ = away ? 1 : 0; }
     int32_t GetEmployee() const { return employee_; }
     void SetEmployee(int32_t e) { employee_ = e; }
     // The estimate of the first finished entry for the player; 0 when none.
