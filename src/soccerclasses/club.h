@@ -113,11 +113,18 @@ public:
     int CountPlayersInPosition(int position) const;
     // 0 when the board allows the signing, else the refusal's string id.
     int32_t CanSignPlayer(int position) const;
+    // The same board test for a player; with `show` a refusal is put to the
+    // manager in a message box and the answer is -1.
+    int32_t CanSignPlayer(const CPlayer* player, bool show) const;
     void LoanOutPlayer(uint16_t player);
     void LoanInPlayer(uint16_t player);
 
     // Team selection.
     void PickMatchSquad(int substitutes);
+    // Whether a human manager's team sheet can be played; a fault is shown.
+    bool ValidateHumanSelection(int substitutes) const;
+    void SetMatchInstructions(const std::array<uint8_t, 5>& settings) { instructions_ = settings; }
+    const std::array<uint8_t, 5>& GetMatchInstructions() const { return instructions_; }
     void SelectTeam(int substitutes);
     bool FillSlotWithBestPlayer(int slot, int position);
     void SelectBenchKeeper(int slot);
