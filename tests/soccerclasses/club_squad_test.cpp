@@ -2,8 +2,10 @@
 
 #include "clubs_world.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/employee.h"
 #include "soccerclasses/player.h"
-#include "soccerclasses/player.h"
+#include "soccerclasses/scriptedport.h"
+#include "soccerclasses/youth.h"
 #include "soccerclasses/popularity.h"
 
 namespace clubtest {
@@ -39,6 +41,38 @@ TEST_F(ClubSquad, GoalkeeperLimitFollowsTheTable) {
     EXPECT_EQ(Club().CanSignPlayer(0), 32862);
     for (int i = 0; i < 9; ++i) Club().AddPlayerToSquad(AddPlayer(1));
     EXPECT_EQ(Club().CanSignPlayer(1), 0);
+}
+
+TEST_F(ClubSquad, ARefusalShownToTheManagerAnswersMinusOne) {
+    for (int i = 0; i < 6; ++i) Club().AddPlayerToSquad(AddPlayer(0));
+    const uint16_t keeper = AddPlayer(0), defender = AddPlayer(1);
+    ScriptedUserPort port;
+    EXPECT_EQ(Club().CanSignPlayer(world.GetPlayer(keeper), false), 32862);
+    EXPECT_TRUE(port.Boxes().empty());
+    EXPECT_EQ(Club().CanSignPlayer(world.GetPlayer(keeper), true), -1);
+    ASSERT_EQ(port.Boxes().size(), 1u);
+    EXPECT_EQ(port.Boxes()[0].stringId, 32862u);
+    EXPECT_EQ(port.Boxes()[0].text, "The board of directors feel you have enough players in this position.");
+    EXPECT_EQ(port.Boxes()[0].picture, Club().GetManager());
+    EXPECT_EQ(Club().CanSignPlayer(world.GetPlayer(defender), true), 0);
+    EXPECT_EQ(port.Boxes().size(), 1u);
+}
+
+TEST_F(ClubSquad, TheClubOfAnEmployeeOrAYouthIsTheOneHoldingThatObject) {
+    ASSERT_GE(list.GetSize(), 2);  // the real club and the blank ones behind it
+    auto employee = std::make_unique<CEmployee>();
+    auto youth = std::make_unique<CYouth>();
+    const CEmployee* e = employee.get();
+    const CYouth* y = youth.get();
+    list.GetAt(1)->Staff().Add(std::move(employee));
+    list.GetAt(1)->Youths().Add(std::move(youth));
+    EXPECT_EQ(list.FindClubOfEmployee(e), list.GetAt(1));
+    EXPECT_EQ(list.FindClubOfYouth(y), list.GetAt(1));
+    const CEmployee stranger;
+    const CYouth other;
+    EXPECT_EQ(list.FindClubOfEmployee(&stranger), nullptr);
+    EXPECT_EQ(list.FindClubOfYouth(&other), nullptr);
+    EXPECT_EQ(list.FindClubOfEmployee(nullptr), nullptr);
 }
 
 TEST_F(ClubSquad, APlayerStandsInOneSlotOnly) {
