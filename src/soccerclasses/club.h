@@ -24,6 +24,7 @@ class CDivision;
 class CManager;
 class CPlayer;
 class CHumanManager;
+class CAvailableEmployee;
 struct CContractOffer;
 struct CFixtureInfo;
 class CPopularity;
@@ -237,6 +238,11 @@ public:
     // new scout takes the first free scout slot. -1 when the staff is full.
     int HireNewEmployee(uint8_t kind);
     void DismissEmployee(int index, double compensation);
+    // Hires a man from the staff job market (the market keeps its entry);
+    // his index, or -1 when the staff is full.
+    int AddEmployee(const CAvailableEmployee& entry);
+    // Lets a player go: out of contract, or into retirement when old.
+    void ReleasePlayer(uint16_t player, double compensation);
     bool HasEnoughAvailablePlayers() const;
     int CountAvailableInFirstEleven() const;
     uint8_t CountInjuredPlayers() const;
@@ -303,6 +309,7 @@ public:
     std::vector<uint32_t>& LoanDeals() { return loanDeals_; }
 
 private:
+    int TakeOnEmployee(std::unique_ptr<CEmployee> employee);
     void ResetClub();
     void AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup);
     void SetPopularityIndexTo(int index);

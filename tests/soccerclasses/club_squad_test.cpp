@@ -2,7 +2,9 @@
 
 #include "clubs_world.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/availableemployee.h"
 #include "soccerclasses/employee.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/scriptedport.h"
 #include "soccerclasses/youth.h"
@@ -133,6 +135,59 @@ TEST_F(ClubWorld, InitialStaffAndScoutSlots) {
     EXPECT_EQ(club.Scouts()[1].GetEmployee(), 4);
     EXPECT_EQ(club.GetBankBalance(), 700.0);
     EXPECT_EQ(club.GetAccounts()->GetWeekFigure(kGeneralExpenditure), 300.0);
+}
+
+TEST_F(ClubWorld, AManFromTheJobMarketJoinsTheStaffAndAScoutTakesASlot) {
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0, 0)}));
+    CClub& club = *world.GetClubList().GetAt(0);
+    CAvailableEmployee scout(*club.GetCountry(), *club.GetPopularity());
+    scout.m_JobKind = CBasicEmployee::kScout;
+    CAvailableEmployee coach(*club.GetCountry(), *club.GetPopularity());
+    coach.m_JobKind = 0;
+    EXPECT_EQ(club.AddEmployee(coach), 0);
+    EXPECT_FALSE(club.Scouts()[0].IsAssigned());
+    EXPECT_EQ(club.AddEmployee(scout), 1);
+    EXPECT_EQ(club.Scouts()[0].GetEmployee(), 1);
+    EXPECT_EQ(club.Staff().GetAt(1)->GetName(), scout.GetName());
+    while (club.Staff().GetSize() < CEmployeeList::kMaxEmployees) club.AddEmployee(coach);
+    EXPECT_EQ(club.AddEmployee(coach), -1);
+    EXPECT_EQ(club.Staff().GetSize(), CEmployeeList::kMaxEmployees);
+}
+
+TEST_F(ClubWorld, AReleasedPlayerGoesFreeOrRetiresByAge) {
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0, 0)}));
+    CClub& club = *world.GetClubList().GetAt(0);
+    MakeHuman(club);
+    CHumanManager& user = *world.GetUserList().GetAt(0);
+    user.SetManagerIndex(club.GetManager());
+    struct Case {
+        int age;
+        bool mayRetire, mustRetire;
+    };
+    for (const Case c : {Case{25, false, false}, Case{33, true, false}, Case{36, true, true}, Case{40, true, true}}) {
+        const uint16_t id = AddPlayer(2);
+        world.GetPlayer(id)->Person().SetAge(uint8_t(c.age));
+        world.GetPlayer(id)->Person().SetContractYears(3);
+        ASSERT_TRUE(club.AddPlayerToSquad(id));
+        const std::string name = world.GetPlayer(id)->GetName();
+        club.SetBankBalance(1000.0);
+        const double booked = club.GetAccounts()->GetWeekFigure(kGeneralExpenditure);
+        club.ReleasePlayer(id, 250.0);
+        EXPECT_EQ(club.FindSlotOfPlayer(id), -1) << c.age;
+        EXPECT_EQ(club.GetBankBalance(), 750.0);
+        EXPECT_EQ(club.GetAccounts()->GetWeekFigure(kGeneralExpenditure), booked + 250.0);
+        ASSERT_FALSE(user.GetInbox().empty());
+        const bool retired = world.GetPlayer(id) == nullptr;
+        EXPECT_EQ(user.GetInbox().back().code, retired ? 91 : 90) << c.age;
+        EXPECT_EQ(user.GetInbox().back().text1, name);
+        if (c.mustRetire) {
+            EXPECT_TRUE(retired) << c.age;
+        }
+        if (!c.mayRetire) {
+            ASSERT_FALSE(retired) << c.age;
+            EXPECT_EQ(world.GetPlayer(id)->Person().GetContractYears(), 0);
+        }
+    }
 }
 
 TEST_F(ClubWorld, LineStrengthsAndTheWeakestLine) {
