@@ -24,6 +24,7 @@ class CDivision;
 class CManager;
 class CPlayer;
 class CHumanManager;
+class CListRows;
 class CAvailableEmployee;
 struct CContractOffer;
 struct CFixtureInfo;
@@ -243,6 +244,16 @@ public:
     int AddEmployee(const CAvailableEmployee& entry);
     // Lets a player go: out of contract, or into retirement when old.
     void ReleasePlayer(uint16_t player, double compensation);
+
+    // Rows of the list screens; "Fill" clears the list first.
+    void FillYouthListControl(CListRows& list, int position) const;
+    void AddInjuryRows(CListRows& list) const;
+    void AddTopScorerRows(CListRows& list) const;
+    void AddDisciplineRows(CListRows& list) const;
+    void FillEmployeeRows(CListRows& list) const;
+    void FillEmployeeGroupList(CListRows& list, int group) const;
+    void AddDisciplineTableRow(CListRows& list, bool withDivision, bool withCountry) const;
+    void AddAttendanceTableRow(CListRows& list) const;
     bool HasEnoughAvailablePlayers() const;
     int CountAvailableInFirstEleven() const;
     uint8_t CountInjuredPlayers() const;
@@ -297,6 +308,7 @@ public:
     CCurrentForm* GetCurrentForm() const { return form_.get(); }
     CClubRecords& Records() { return records_; }
     CTableData& LeagueRow() { return leagueRow_; }
+    const CTableData& LeagueRow() const { return leagueRow_; }
     CTrophyHistoryList& Trophies() { return trophies_; }
     CTransferHistoryList& TransferHistory(int i) { return i == 0 ? transfers1_ : transfers2_; }
     CEmployeeList& Staff() { return staff_; }
