@@ -254,6 +254,8 @@ public:
     void FillEmployeeGroupList(CListRows& list, int group) const;
     void AddDisciplineTableRow(CListRows& list, bool withDivision, bool withCountry) const;
     void AddAttendanceTableRow(CListRows& list) const;
+    // Clubs of an inactive country keep no form: no row.
+    void AddFormTableRow(CListRows& list, uint32_t colour) const;
     bool HasEnoughAvailablePlayers() const;
     int CountAvailableInFirstEleven() const;
     uint8_t CountInjuredPlayers() const;

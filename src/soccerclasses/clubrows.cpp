@@ -10,6 +10,7 @@
 namespace {
 constexpr uint32_t kWhite = 16777215;
 constexpr uint32_t kRed = 255;
+constexpr uint32_t kYellow = 65535;
 }  // namespace
 
 void CClub::FillYouthListControl(CListRows& list, int position) const {
@@ -73,4 +74,20 @@ void CClub::AddAttendanceTableRow(CListRows& list) const {
     list.SetItemNumber(row, 4, GetAverageAttendance());
     list.SetItemNumber(row, 5, totalGate_);
     list.SetRowColour(row, IsHumanManaged() ? kRed : kWhite);
+}
+
+void CClub::AddFormTableRow(CListRows& list, uint32_t colour) const {
+    const CCurrentForm* form = form_.get();
+    if (!form) return;
+    const int row = list.AddRow(platform::StrPrintf("%d", form->GetFormPosition() + 1), 0,
+                                reinterpret_cast<uintptr_t>(this), 0);
+    list.SetItem(row, 2, GetName());
+    list.SetItemNumber(row, 3, form->GetGames());
+    list.SetItemNumber(row, 4, form->GetWins());
+    list.SetItemNumber(row, 5, form->GetDraws());
+    list.SetItemNumber(row, 6, form->GetLosses());
+    list.SetItemNumber(row, 7, form->GetGoalsFor());
+    list.SetItemNumber(row, 8, form->GetGoalsAgainst());
+    list.SetItemNumber(row, 9, form->GetPoints());
+    list.SetRowColour(row, IsHumanManaged() ? kYellow : colour);
 }

@@ -2,6 +2,7 @@
 
 #include "clubs_world.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/clubrecords.h"
 #include "soccerclasses/employee.h"
 #include "soccerclasses/scriptedport.h"
 
@@ -64,6 +65,24 @@ TEST_F(ClubRows, StaffFillsClearTheListAndShowEveryKind) {
     ASSERT_EQ(list.Rows().size(), 4u);
     EXPECT_EQ(list.Rows()[2].cells[0], Club().Staff().GetAt(2)->GetName());
     EXPECT_EQ(list.Rows()[2].data2, 2u);
+}
+
+TEST_F(ClubRows, FormRowCountsTheRecentResults) {
+    CCurrentForm& form = *Club().GetCurrentForm();
+    form.AddResult(2, 0, 3, 1);
+    form.AddResult(1, 1, 3, 1);
+    form.AddResult(0, 3, 3, 1);
+    form.SetFormPosition(4);
+    RecordingListRows list;
+    Club().AddFormTableRow(list, 0x123456);
+    ASSERT_EQ(list.Rows().size(), 1u);
+    const auto& row = list.Rows()[0];
+    const char* expected[] = {"5", "", "Harwick Albion", "3", "1", "1", "1", "3", "4", "4"};
+    for (int c = 0; c < 10; ++c) EXPECT_EQ(row.cells[size_t(c)], expected[c]) << "column " << c;
+    EXPECT_EQ(row.colour, 0x123456u);
+    MakeHuman(Club());
+    Club().AddFormTableRow(list, 0x123456);
+    EXPECT_EQ(list.Rows()[1].colour, 65535u);
 }
 
 }  // namespace
