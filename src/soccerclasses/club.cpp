@@ -10,8 +10,10 @@
 #include "soccerclasses/clubfile.h"
 #include "soccerclasses/clubplayers.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
+#include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
 
 using namespace clubfile;
@@ -100,6 +102,7 @@ std::string CClub::ReadFromFile(FILE* f, int32_t index) {
 
     instructions_ = {5, 5, 0, 0, 5};
     tactic_ = kTacticDraw[Random(10)];
+    if (CHumanManager* h = GetHumanManager()) h->SetCurrentTactic(tactic_);
     const CCountry* country = GetCountry();
     balance_ = GetPopularity()->GetValue(country->GetWageFactor());
     budgetPercentage_ = GetManagerObject()->GetRating();
@@ -549,6 +552,13 @@ int32_t CClub::CanSignPlayer(int position) const {
     if (GetSquadSize() >= kSquadSlots) return 600;
     if (position >= 0 && position < 4 && CountPlayersInPosition(position) >= kPositionLimit[position]) return 32862;
     return 0;
+}
+
+int32_t CClub::CanSignPlayer(const CPlayer* player, bool show) const {
+    const int32_t refusal = CanSignPlayer(player ? player->GetPosition() : -1);
+    if (refusal == 0 || !show) return refusal;
+    UserMessageBox(static_cast<unsigned>(refusal), kBoxNotice, manager_);
+    return -1;
 }
 
 void CClub::LoanOutPlayer(uint16_t player) {

@@ -24,6 +24,8 @@ class CDivision;
 class CManager;
 class CPlayer;
 class CHumanManager;
+class CListRows;
+class CAvailableEmployee;
 struct CContractOffer;
 struct CFixtureInfo;
 class CPopularity;
@@ -113,11 +115,18 @@ public:
     int CountPlayersInPosition(int position) const;
     // 0 when the board allows the signing, else the refusal's string id.
     int32_t CanSignPlayer(int position) const;
+    // The same board test for a player; with `show` a refusal is put to the
+    // manager in a message box and the answer is -1.
+    int32_t CanSignPlayer(const CPlayer* player, bool show) const;
     void LoanOutPlayer(uint16_t player);
     void LoanInPlayer(uint16_t player);
 
     // Team selection.
     void PickMatchSquad(int substitutes);
+    // Whether a human manager's team sheet can be played; a fault is shown.
+    bool ValidateHumanSelection(int substitutes) const;
+    void SetMatchInstructions(const std::array<uint8_t, 5>& settings) { instructions_ = settings; }
+    const std::array<uint8_t, 5>& GetMatchInstructions() const { return instructions_; }
     void SelectTeam(int substitutes);
     bool FillSlotWithBestPlayer(int slot, int position);
     void SelectBenchKeeper(int slot);
@@ -230,6 +239,23 @@ public:
     // new scout takes the first free scout slot. -1 when the staff is full.
     int HireNewEmployee(uint8_t kind);
     void DismissEmployee(int index, double compensation);
+    // Hires a man from the staff job market (the market keeps its entry);
+    // his index, or -1 when the staff is full.
+    int AddEmployee(const CAvailableEmployee& entry);
+    // Lets a player go: out of contract, or into retirement when old.
+    void ReleasePlayer(uint16_t player, double compensation);
+
+    // Rows of the list screens; "Fill" clears the list first.
+    void FillYouthListControl(CListRows& list, int position) const;
+    void AddInjuryRows(CListRows& list) const;
+    void AddTopScorerRows(CListRows& list) const;
+    void AddDisciplineRows(CListRows& list) const;
+    void FillEmployeeRows(CListRows& list) const;
+    void FillEmployeeGroupList(CListRows& list, int group) const;
+    void AddDisciplineTableRow(CListRows& list, bool withDivision, bool withCountry) const;
+    void AddAttendanceTableRow(CListRows& list) const;
+    // Clubs of an inactive country keep no form: no row.
+    void AddFormTableRow(CListRows& list, uint32_t colour) const;
     bool HasEnoughAvailablePlayers() const;
     int CountAvailableInFirstEleven() const;
     uint8_t CountInjuredPlayers() const;
@@ -285,6 +311,7 @@ public:
     CCurrentForm* GetCurrentForm() const { return form_.get(); }
     CClubRecords& Records() { return records_; }
     CTableData& LeagueRow() { return leagueRow_; }
+    const CTableData& LeagueRow() const { return leagueRow_; }
     CTrophyHistoryList& Trophies() { return trophies_; }
     CTransferHistoryList& TransferHistory(int i) { return i == 0 ? transfers1_ : transfers2_; }
     CEmployeeList& Staff() { return staff_; }
@@ -297,6 +324,7 @@ public:
     std::vector<uint32_t>& LoanDeals() { return loanDeals_; }
 
 private:
+    int TakeOnEmployee(std::unique_ptr<CEmployee> employee);
     void ResetClub();
     void AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup);
     void SetPopularityIndexTo(int index);

@@ -7,6 +7,8 @@
 #include "soccerclasses/clubsdata.h"
 #include "soccerclasses/startupfile.h"
 #include "soccerclasses/contractclause.h"
+#include "soccerclasses/employee.h"
+#include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/worlddata.h"
@@ -147,11 +149,29 @@ void CClubList::SortByTable() {
     for (size_t i = 0; i < clubs_.size(); ++i) clubs_[i]->LeagueRow().m_Position = static_cast<uint8_t>(i);
 }
 
-void CClubList::ArrangeFriendly(int homeSlot, int awaySlot, int home, int away) {
+bool CClubList::ArrangeFriendly(int day, int home, int away) {
     CClub* a = GetAt(home);
     CClub* b = GetAt(away);
-    if (!a || !b || a->GetFriendlyOpponent(homeSlot) != kEmptySlot || b->GetFriendlyOpponent(awaySlot) != kEmptySlot)
-        return;
-    a->SetFriendly(homeSlot, static_cast<uint32_t>(away), 0);
-    b->SetFriendly(awaySlot, static_cast<uint32_t>(home), 1);
+    if (!a || !b || home == away || day < 0 || day > 255) return false;
+    if (!a->IsFriendlyDayFree(day) || !b->IsFriendlyDayFree(day)) return false;
+    a->SetFriendly(a->GetFriendlySlot(day), static_cast<uint32_t>(away), 0);
+    b->SetFriendly(b->GetFriendlySlot(day), static_cast<uint32_t>(home), 1);
+    GetWorldData()->GetFriendlyMatchList().AddFriendly(static_cast<int16_t>(home), static_cast<int16_t>(away),
+                                                       static_cast<uint8_t>(day));
+    return true;
+}
+
+CClub* CClubList::FindClubOfEmployee(const CEmployee* employee) {
+    if (!employee) return nullptr;
+    for (auto& c : clubs_)
+        if (c->Staff().FindIndex(employee) < c->Staff().GetSize()) return c.get();
+    return nullptr;
+}
+
+CClub* CClubList::FindClubOfYouth(const CYouth* youth) {
+    if (!youth) return nullptr;
+    for (auto& c : clubs_)
+        for (int i = 0; i < c->Youths().GetSize(); ++i)
+            if (c->Youths().GetAt(i) == youth) return c.get();
+    return nullptr;
 }

@@ -37,6 +37,9 @@ public:
     // Every real club's daily step, in index order.
     void ProcessDay();
     CClub* FindClubOfPlayer(uint16_t player);
+    // The club whose staff (youth squad) holds that very object; null when none.
+    CClub* FindClubOfEmployee(const CEmployee* employee);
+    CClub* FindClubOfYouth(const CYouth* youth);
     int GetIndex(const CClub* club) const;
     // 65535 when no club bears the name.
     int FindByName(const std::string& name) const;
@@ -47,7 +50,9 @@ public:
     void SwapClubs(int a, int b);
     // Sorts the clubs of one division into league order.
     void SortByTable();
-    void ArrangeFriendly(int homeSlot, int awaySlot, int home, int away);
+    // A friendly on calendar day `day`; false (nothing changed) when the day
+    // is no friendly day of either club or either slot is taken.
+    bool ArrangeFriendly(int day, int home, int away);
 
 private:
     void Read(FILE* f, const std::string& name);

@@ -1,12 +1,15 @@
 // Team selection and the designated players of the first eleven.
 #include <algorithm>
 
+#include "platform/msgformat.h"
 #include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubplayers.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/popularity.h"
+#include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
 
 namespace {
@@ -64,13 +67,49 @@ void CClub::AddGeneratedPlayers(int n) {
 }
 
 void CClub::PickMatchSquad(int substitutes) {
-    // A human manager's own order stands; only computer clubs pick here.
-    if (IsHumanManaged()) return;
+    // A human manager's team sheet goes into the slots; a human club whose
+    // manager holds no user slot is picked like any other.
+    if (CHumanManager* h = GetHumanManager()) {
+        h->ApplySelectionToClub(*this, substitutes);
+        GetWorldData()->ResetCurrentUser();
+        return;
+    }
     SelectTeam(substitutes);
 }
 
+bool CClub::ValidateHumanSelection(int substitutes) const {
+    const CHumanManager* h = GetHumanManager();
+    if (!h) return true;
+    const int wanted = 11 + substitutes;
+    // Too few fit men: whatever he picks must be played, or no day could run.
+    if (CountAvailablePlayers() < wanted) return true;
+    for (int k = 1; k <= wanted; ++k) {
+        int slot = -1;
+        for (int s = 0; s < kSquadSlots && slot < 0; ++s)
+            if (h->GetSelection(s) == k && squad_[size_t(s)] != kEmptySlot) slot = s;
+        std::string text;
+        if (slot < 0) {
+            text = platform::FormatMessageId(586, {k, GetManagerName()});
+        } else {
+            const CPlayer& p = *PlayerInSlot(slot);
+            if (p.IsInjured())
+                text = platform::FormatMessageId(117, {k, p.GetName(), GetName()});
+            else if (GetPlayerSuspension(p) > 0)
+                text = platform::FormatMessageId(118, {k, int(GetPlayerSuspension(p)), p.GetName(), GetName()});
+        }
+        if (!text.empty()) {
+            UserMessageBoxText(text, kBoxNotice, manager_);
+            return false;
+        }
+    }
+    return true;
+}
+
 void CClub::SelectTeam(int substitutes) {
-    if (tactic_ >= 10) tactic_ = kTacticDraw[Random(10)];
+    if (tactic_ >= 10) {
+        tactic_ = kTacticDraw[Random(10)];
+        if (CHumanManager* h = GetHumanManager()) h->SetCurrentTactic(tactic_);
+    }
     const int wanted = 11 + substitutes;
     const int available = CountAvailablePlayers();
     if (available < wanted) AddGeneratedPlayers(wanted - available);

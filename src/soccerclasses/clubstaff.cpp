@@ -1,11 +1,14 @@
 // Staff on the club side, the first staff of a new game, and the squad
 // counts the rest of the game asks for.
 #include <algorithm>
+#include <cassert>
 
 #include "soccerclasses/club.h"
+#include "soccerclasses/availableemployee.h"
 #include "soccerclasses/clubplayers.h"
 #include "soccerclasses/employee.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/peopledeletion.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
@@ -14,8 +17,19 @@ int CClub::HireNewEmployee(uint8_t kind) {
     const CCountry* country = GetCountry();
     const CPopularity* row = GetPopularity();
     if (!country || !row || staff_.GetSize() >= CEmployeeList::kMaxEmployees) return -1;
-    const int index = staff_.Add(std::make_unique<CEmployee>(kind, *country, *row));
-    if (kind == CBasicEmployee::kScout) {
+    return TakeOnEmployee(std::make_unique<CEmployee>(kind, *country, *row));
+}
+
+int CClub::AddEmployee(const CAvailableEmployee& entry) {
+    if (staff_.GetSize() >= CEmployeeList::kMaxEmployees) return -1;
+    return TakeOnEmployee(std::make_unique<CEmployee>(static_cast<const CBasicEmployee&>(entry)));
+}
+
+// A new scout takes the first free scout slot.
+int CClub::TakeOnEmployee(std::unique_ptr<CEmployee> employee) {
+    const uint8_t kind = employee->m_JobKind;
+    const int index = staff_.Add(std::move(employee));
+    if (index >= 0 && kind == CBasicEmployee::kScout) {
         const int self = GetWorldData()->GetClubList().GetIndex(this);
         for (CScout& s : scouts_)
             if (!s.IsAssigned()) {
@@ -33,6 +47,29 @@ void CClub::DismissEmployee(int index, double compensation) {
         if (s.GetEmployee() == index) s.SetEmployee(-1);
         else if (s.GetEmployee() > index) s.SetEmployee(s.GetEmployee() - 1);
     }
+    balance_ -= compensation;
+    Book(kGeneralExpenditure, compensation);
+}
+
+void CClub::ReleasePlayer(uint16_t player, double compensation) {
+    CWorldData* world = GetWorldData();
+    CPlayer* p = world->GetPlayer(player);
+    assert(p);
+    if (!p) return;
+    const int slot = FindSlotOfPlayer(player);
+    if (slot >= 0) RemoveFromSquad(slot);
+    const int age = p->GetAge();
+    const bool retires = age >= 36 || (age >= 32 && Random(10) < 3);
+    if (!retires) {
+        AddInboxMessage(90, p->GetName(), "", "", player);
+        // Out of contract, he is free to join anyone.
+        p->Person().SetContractYears(0);
+    } else {
+        AddInboxMessage(91, p->GetName(), "", "", player);
+        ForgetPlayerIndex(player);
+        world->GetPlayerList().DeleteAt(player);
+    }
+    // Paid as well as booked, so that the balance moves only by booked amounts.
     balance_ -= compensation;
     Book(kGeneralExpenditure, compensation);
 }

@@ -1,5 +1,22 @@
 #pragma once
-// The world's friendlies (competitions code).
+// The world's friendlies: one fixture per friendly, with its match day beside it.
+#include <cstdint>
+#include <cstdio>
+
+#include "soccerclasses/extbytearray.h"
 #include "soccerclasses/fixture.h"
 
-class CFriendlyMatchList : public CFixtureList {};
+class CFriendlyMatchList : public CFixtureList {
+public:
+    // Appends a friendly (5 named, 5 allowed, no crowd yet, no referee).
+    void AddFriendly(int16_t home, int16_t away, uint8_t matchDay);
+    // Every friendly the club plays in goes, last first.
+    void RemoveClubFriendlies(int club);
+    uint8_t GetMatchDay(int i) const { return m_MatchDays.GetAt(i); }
+
+    void Save(FILE* file) const;
+    void Load(FILE* file);
+
+private:
+    CExtByteArray m_MatchDays;
+};

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "soccerclasses/soccertactic.h"
+
+class CClub;
+
 class CHumanManager {
 public:
     int32_t GetManagerIndex() const { return m_ManagerIndex; }
@@ -13,6 +17,29 @@ public:
     bool HasManager() const { return m_ManagerIndex >= 0; }
     bool IsEmployed() const { return m_Employed; }
     void SetEmployed(bool employed) { m_Employed = employed; }
+
+    // Formations: the manager's own list; the current one is his club's.
+    CSoccerTacticList& GetTacticList() { return m_Tactics; }
+    const CSoccerTacticList& GetTacticList() const { return m_Tactics; }
+    uint8_t GetCurrentTactic() const { return static_cast<uint8_t>(m_Tactics.GetCurrent()); }
+    void SetCurrentTactic(uint8_t index) {
+        if (index < m_Tactics.GetSize()) m_Tactics.SetCurrent(index);
+    }
+
+    // The team sheet: per squad slot the match position given to its player
+    // (1 up), 0 when not picked. The club's own slot order is left alone
+    // until a match needs it.
+    static constexpr int kSquadSlots = 30;
+    uint8_t GetSelection(int slot) const { return m_Selection.at(static_cast<size_t>(slot)); }
+    void SetSelection(int slot, uint8_t position) { m_Selection.at(static_cast<size_t>(slot)) = position; }
+    void ResetSelection() {
+        for (int s = 0; s < kSquadSlots; ++s) m_Selection[static_cast<size_t>(s)] = s < 16 ? uint8_t(s + 1) : 0;
+    }
+    bool IsSquadInSelectionOrder() const { return m_SquadInSelectionOrder; }
+    // Puts the picked players into the club's slots in match order, the rest
+    // behind them; the club's own order is kept to be put back afterwards.
+    void ApplySelectionToClub(CClub& club, int substitutes);
+    void RestoreClubSquadOrder(CClub& club);
 
     // The advisors' inbox and the manager's own news; the career code
     // builds the screens that show them.
@@ -39,6 +66,10 @@ public:
 private:
     int32_t m_ManagerIndex = -1;
     bool m_Employed = false;
+    CSoccerTacticList m_Tactics;
+    std::array<uint8_t, kSquadSlots> m_Selection{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    std::array<uint16_t, kSquadSlots> m_SavedSquadOrder{};
+    bool m_SquadInSelectionOrder = false;
     std::vector<InboxMessage> m_Inbox;
     std::vector<std::string> m_News;
     InboxMessage m_Deferred{};

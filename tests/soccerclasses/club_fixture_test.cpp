@@ -4,6 +4,8 @@
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/extbytearray.h"
 #include "soccerclasses/fixtureinfo.h"
+#include "soccerclasses/friendlymatch.h"
+#include "records_roundtrip.h"
 
 namespace clubtest {
 namespace {
@@ -61,7 +63,7 @@ TEST_F(ClubFixtures, FriendlySlots) {
     EXPECT_EQ(Club(0).GetFriendlyDay(2), 5);
     EXPECT_EQ(Club(0).GetFirstFreeFriendlyDay(), 3);
     EXPECT_TRUE(Club(0).CanArrangeFriendly(3, 4));
-    world.GetClubList().ArrangeFriendly(0, 0, 0, 4);
+    EXPECT_TRUE(world.GetClubList().ArrangeFriendly(3, 0, 4));
     EXPECT_FALSE(Club(0).CanArrangeFriendly(3, -1));
     EXPECT_FALSE(Club(0).CanArrangeFriendly(4, 4));  // the same opponent again
     EXPECT_TRUE(Club(0).CanArrangeFriendly(4, 5));
@@ -72,9 +74,37 @@ TEST_F(ClubFixtures, FriendlySlots) {
     EXPECT_EQ(info.stadium, Club(0).GetStadiumName());
     EXPECT_EQ(info.competition, "Friendly Match");
     EXPECT_EQ(info.substitutes, 5);
-    for (int s = 1; s < 4; ++s) world.GetClubList().ArrangeFriendly(s, s, 0, s);
+    for (int s = 1; s < 4; ++s) EXPECT_TRUE(world.GetClubList().ArrangeFriendly(3 + s, 0, s));
     EXPECT_EQ(Club(0).GetFirstFreeFriendlyDay(), -1);
     EXPECT_EQ(Club(0).CountFreeFriendlySlots(), 0);
+}
+
+TEST_F(ClubFixtures, ArrangedFriendliesEnterTheWorldsList) {
+    CFriendlyMatchList& list = world.GetFriendlyMatchList();
+    CClubList& clubs = world.GetClubList();
+    ASSERT_TRUE(clubs.ArrangeFriendly(3, 0, 4));
+    ASSERT_TRUE(clubs.ArrangeFriendly(4, 2, 0));
+    ASSERT_TRUE(clubs.ArrangeFriendly(5, 1, 3));
+    // Refused: no friendly day, a taken slot, a club against itself.
+    EXPECT_FALSE(clubs.ArrangeFriendly(10, 1, 2));
+    EXPECT_FALSE(clubs.ArrangeFriendly(3, 4, 5));
+    EXPECT_FALSE(clubs.ArrangeFriendly(6, 5, 5));
+    ASSERT_EQ(list.GetSize(), 3);
+    EXPECT_EQ(list.GetAt(1)->m_Home, 2);
+    EXPECT_EQ(list.GetAt(1)->m_Away, 0);
+    EXPECT_EQ(list.GetMatchDay(1), 4);
+    EXPECT_NE(list.FindFixture(1, 3), nullptr);
+    EXPECT_EQ(Club(4).GetFriendlyVenue(0), 1);
+
+    const auto bytes = recordtest::Write([&](FILE* f) { list.Save(f); });
+    list.RemoveClubFriendlies(0);
+    ASSERT_EQ(list.GetSize(), 1);
+    EXPECT_EQ(list.GetMatchDay(0), 5);
+    EXPECT_EQ(list.GetAt(0)->m_Home, 1);
+    ASSERT_TRUE(recordtest::Read(bytes, [&](FILE* f) { list.Load(f); }));
+    ASSERT_EQ(list.GetSize(), 3);
+    EXPECT_EQ(list.GetMatchDay(2), 5);
+    EXPECT_EQ(list.GetAt(0)->m_Away, 4);
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include "platform/trace.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/clubplayers.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/scriptedport.h"
 
 namespace clubtest {
 namespace {
@@ -113,6 +115,99 @@ TEST_F(TeamSelection, EveryMatchSquadIsPlayableAndKeepsEachPlayerOnce) {
             EXPECT_TRUE(slot >= 0 && slot <= 11) << slot;
         }
     }
+}
+
+class HumanSelection : public TeamSelection {
+protected:
+    void SetUp() override {
+        TeamSelection::SetUp();
+        Squad({0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 0, 1, 2, 3, 1, 2, 3, 1, 2});
+        MakeHuman(Club());
+        user = world.GetUserList().GetAt(2);
+        user->SetManagerIndex(Club().GetManager());
+        user->SetEmployed(true);
+        for (int s = 0; s < 30; ++s) before[size_t(s)] = Club().GetPlayerId(s);
+    }
+    void AllFit() {
+        for (int s = 0; s < 30; ++s) {
+            const uint16_t id = Club().GetPlayerId(s);
+            if (id == kEmptySlot) continue;
+            Heal(id);
+            world.GetPlayer(id)->m_Suspension = 0;
+        }
+    }
+    CHumanManager* user = nullptr;
+    std::array<uint16_t, 30> before{};
+};
+
+TEST_F(HumanSelection, TheTeamSheetGoesIntoTheSlotsForTheMatchAndBackAfterIt) {
+    // Shirts 1..16 reversed over slots 4..19, slots 0..3 left out.
+    for (int s = 0; s < 30; ++s) user->SetSelection(s, s >= 4 && s < 20 ? uint8_t(20 - s) : 0);
+    user->GetTacticList().GetCurrentTactic()->m_Aggression = 3;
+    Club().PickMatchSquad(5);
+    for (int k = 0; k < 16; ++k) EXPECT_EQ(Club().GetPlayerId(k), before[size_t(19 - k)]) << "position " << k + 1;
+    // The unpicked follow in their old order: slots 0..3, then 20 on.
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(Club().GetPlayerId(16 + k), before[size_t(k)]);
+    EXPECT_EQ(Club().GetPlayerId(20), kEmptySlot);
+    EXPECT_EQ(Club().GetAggression(), 3);
+    EXPECT_TRUE(user->IsSquadInSelectionOrder());
+    user->RestoreClubSquadOrder(Club());
+    for (int s = 0; s < 30; ++s) EXPECT_EQ(Club().GetPlayerId(s), before[size_t(s)]);
+}
+
+TEST_F(HumanSelection, AShirtNobodyWearsTakesTheNextUnpickedPlayer) {
+    user->SetSelection(3, 0);  // shirt 4 is given to no one
+    Club().PickMatchSquad(5);
+    std::set<uint16_t> seen;
+    for (int s = 0; s < 30; ++s)
+        if (Club().GetPlayerId(s) != kEmptySlot) {
+            EXPECT_TRUE(seen.insert(Club().GetPlayerId(s)).second);
+        }
+    EXPECT_EQ(seen.size(), 20u);
+    EXPECT_EQ(Club().GetPlayerId(3), before[3]);  // the first unpicked, in slot order
+}
+
+TEST_F(HumanSelection, AComputerPickDrawsAFormationTheManagerShares) {
+    Club().SetTacticIndex(10);
+    Club().SelectTeam(5);
+    EXPECT_LT(Club().GetTactic(), 10);
+    EXPECT_EQ(user->GetCurrentTactic(), Club().GetTactic());
+}
+
+TEST_F(HumanSelection, ValidationNamesTheFirstShirtThatCannotPlay) {
+    struct Case {
+        const char* what;
+        int slot;
+        const char* fragment;
+    };
+    const Case cases[] = {
+        {"missing shirt", -1, "there is no one selected in the number 3 shirt"},
+        {"injured", 2, "(3) "},
+        {"suspended", 2, "isn't available because of a 2 match suspension."},
+    };
+    for (const Case& c : cases) {
+        ScriptedUserPort port;
+        for (int s = 0; s < 30; ++s) user->SetSelection(s, s < 16 ? uint8_t(s + 1) : 0);
+        AllFit();
+        if (c.slot < 0) user->SetSelection(2, 0);
+        else if (std::string(c.what) == "injured") Injure(Club().GetPlayerId(c.slot));
+        else world.GetPlayer(Club().GetPlayerId(c.slot))->m_Suspension = 2;
+        EXPECT_FALSE(Club().ValidateHumanSelection(5)) << c.what;
+        ASSERT_EQ(port.Boxes().size(), 1u) << c.what;
+        EXPECT_NE(port.Boxes()[0].text.find(c.fragment), std::string::npos) << port.Boxes()[0].text;
+        if (std::string(c.what) == "injured") {
+            EXPECT_NE(port.Boxes()[0].text.find("isn't available due to injury."), std::string::npos);
+        }
+    }
+    AllFit();
+    user->SetSelection(2, 3);
+    ScriptedUserPort port;
+    EXPECT_TRUE(Club().ValidateHumanSelection(5));
+    EXPECT_TRUE(port.Boxes().empty());
+    // Fewer than sixteen fit men: the sheet stands whatever it holds.
+    user->SetSelection(2, 0);
+    for (int s = 0; s < 5; ++s) Injure(Club().GetPlayerId(s));
+    EXPECT_TRUE(Club().ValidateHumanSelection(5));
 }
 
 }  // namespace

@@ -2,8 +2,12 @@
 
 #include "clubs_world.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/availableemployee.h"
+#include "soccerclasses/employee.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/player.h"
-#include "soccerclasses/player.h"
+#include "soccerclasses/scriptedport.h"
+#include "soccerclasses/youth.h"
 #include "soccerclasses/popularity.h"
 
 namespace clubtest {
@@ -39,6 +43,38 @@ TEST_F(ClubSquad, GoalkeeperLimitFollowsTheTable) {
     EXPECT_EQ(Club().CanSignPlayer(0), 32862);
     for (int i = 0; i < 9; ++i) Club().AddPlayerToSquad(AddPlayer(1));
     EXPECT_EQ(Club().CanSignPlayer(1), 0);
+}
+
+TEST_F(ClubSquad, ARefusalShownToTheManagerAnswersMinusOne) {
+    for (int i = 0; i < 6; ++i) Club().AddPlayerToSquad(AddPlayer(0));
+    const uint16_t keeper = AddPlayer(0), defender = AddPlayer(1);
+    ScriptedUserPort port;
+    EXPECT_EQ(Club().CanSignPlayer(world.GetPlayer(keeper), false), 32862);
+    EXPECT_TRUE(port.Boxes().empty());
+    EXPECT_EQ(Club().CanSignPlayer(world.GetPlayer(keeper), true), -1);
+    ASSERT_EQ(port.Boxes().size(), 1u);
+    EXPECT_EQ(port.Boxes()[0].stringId, 32862u);
+    EXPECT_EQ(port.Boxes()[0].text, "The board of directors feel you have enough players in this position.");
+    EXPECT_EQ(port.Boxes()[0].picture, Club().GetManager());
+    EXPECT_EQ(Club().CanSignPlayer(world.GetPlayer(defender), true), 0);
+    EXPECT_EQ(port.Boxes().size(), 1u);
+}
+
+TEST_F(ClubSquad, TheClubOfAnEmployeeOrAYouthIsTheOneHoldingThatObject) {
+    ASSERT_GE(list.GetSize(), 2);  // the real club and the blank ones behind it
+    auto employee = std::make_unique<CEmployee>();
+    auto youth = std::make_unique<CYouth>();
+    const CEmployee* e = employee.get();
+    const CYouth* y = youth.get();
+    list.GetAt(1)->Staff().Add(std::move(employee));
+    list.GetAt(1)->Youths().Add(std::move(youth));
+    EXPECT_EQ(list.FindClubOfEmployee(e), list.GetAt(1));
+    EXPECT_EQ(list.FindClubOfYouth(y), list.GetAt(1));
+    const CEmployee stranger;
+    const CYouth other;
+    EXPECT_EQ(list.FindClubOfEmployee(&stranger), nullptr);
+    EXPECT_EQ(list.FindClubOfYouth(&other), nullptr);
+    EXPECT_EQ(list.FindClubOfEmployee(nullptr), nullptr);
 }
 
 TEST_F(ClubSquad, APlayerStandsInOneSlotOnly) {
@@ -99,6 +135,59 @@ TEST_F(ClubWorld, InitialStaffAndScoutSlots) {
     EXPECT_EQ(club.Scouts()[1].GetEmployee(), 4);
     EXPECT_EQ(club.GetBankBalance(), 700.0);
     EXPECT_EQ(club.GetAccounts()->GetWeekFigure(kGeneralExpenditure), 300.0);
+}
+
+TEST_F(ClubWorld, AManFromTheJobMarketJoinsTheStaffAndAScoutTakesASlot) {
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0, 0)}));
+    CClub& club = *world.GetClubList().GetAt(0);
+    CAvailableEmployee scout(*club.GetCountry(), *club.GetPopularity());
+    scout.m_JobKind = CBasicEmployee::kScout;
+    CAvailableEmployee coach(*club.GetCountry(), *club.GetPopularity());
+    coach.m_JobKind = 0;
+    EXPECT_EQ(club.AddEmployee(coach), 0);
+    EXPECT_FALSE(club.Scouts()[0].IsAssigned());
+    EXPECT_EQ(club.AddEmployee(scout), 1);
+    EXPECT_EQ(club.Scouts()[0].GetEmployee(), 1);
+    EXPECT_EQ(club.Staff().GetAt(1)->GetName(), scout.GetName());
+    while (club.Staff().GetSize() < CEmployeeList::kMaxEmployees) club.AddEmployee(coach);
+    EXPECT_EQ(club.AddEmployee(coach), -1);
+    EXPECT_EQ(club.Staff().GetSize(), CEmployeeList::kMaxEmployees);
+}
+
+TEST_F(ClubWorld, AReleasedPlayerGoesFreeOrRetiresByAge) {
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0, 0)}));
+    CClub& club = *world.GetClubList().GetAt(0);
+    MakeHuman(club);
+    CHumanManager& user = *world.GetUserList().GetAt(0);
+    user.SetManagerIndex(club.GetManager());
+    struct Case {
+        int age;
+        bool mayRetire, mustRetire;
+    };
+    for (const Case c : {Case{25, false, false}, Case{33, true, false}, Case{36, true, true}, Case{40, true, true}}) {
+        const uint16_t id = AddPlayer(2);
+        world.GetPlayer(id)->Person().SetAge(uint8_t(c.age));
+        world.GetPlayer(id)->Person().SetContractYears(3);
+        ASSERT_TRUE(club.AddPlayerToSquad(id));
+        const std::string name = world.GetPlayer(id)->GetName();
+        club.SetBankBalance(1000.0);
+        const double booked = club.GetAccounts()->GetWeekFigure(kGeneralExpenditure);
+        club.ReleasePlayer(id, 250.0);
+        EXPECT_EQ(club.FindSlotOfPlayer(id), -1) << c.age;
+        EXPECT_EQ(club.GetBankBalance(), 750.0);
+        EXPECT_EQ(club.GetAccounts()->GetWeekFigure(kGeneralExpenditure), booked + 250.0);
+        ASSERT_FALSE(user.GetInbox().empty());
+        const bool retired = world.GetPlayer(id) == nullptr;
+        EXPECT_EQ(user.GetInbox().back().code, retired ? 91 : 90) << c.age;
+        EXPECT_EQ(user.GetInbox().back().text1, name);
+        if (c.mustRetire) {
+            EXPECT_TRUE(retired) << c.age;
+        }
+        if (!c.mayRetire) {
+            ASSERT_FALSE(retired) << c.age;
+            EXPECT_EQ(world.GetPlayer(id)->Person().GetContractYears(), 0);
+        }
+    }
 }
 
 TEST_F(ClubWorld, LineStrengthsAndTheWeakestLine) {

@@ -1,0 +1,49 @@
+#include "soccerclasses/humanmanager.h"
+
+#include <algorithm>
+
+#include "soccerclasses/club.h"
+
+void CHumanManager::ApplySelectionToClub(CClub& club, int substitutes) {
+    if (!m_Employed || m_SquadInSelectionOrder) return;
+    if (const CSoccerTactic* t = m_Tactics.GetCurrentTactic()) {
+        std::array<uint8_t, 5> settings{t->m_Instructions[0], t->m_Instructions[1], t->m_Instructions[2],
+                                        t->m_Instructions[3], t->m_Aggression};
+        if (settings[0] >= 10) settings[0] = 9;
+        club.SetMatchInstructions(settings);
+    }
+    std::array<uint16_t, kSquadSlots> work{};
+    for (int s = 0; s < kSquadSlots; ++s) work[size_t(s)] = m_SavedSquadOrder[size_t(s)] = club.GetPlayerId(s);
+
+    // A match position nobody holds takes the next unpicked player, so that
+    // every player still stands in exactly one slot.
+    const int picked = std::clamp(11 + substitutes, 0, kSquadSlots);
+    std::array<uint16_t, kSquadSlots> order;
+    order.fill(kEmptySlot);
+    std::vector<int> holes;
+    for (int k = 0; k < picked; ++k) {
+        const auto* it = std::find(m_Selection.begin(), m_Selection.end(), uint8_t(k + 1));
+        const size_t s = static_cast<size_t>(it - m_Selection.begin());
+        if (it == m_Selection.end() || work[s] == kEmptySlot) {
+            holes.push_back(k);
+            continue;
+        }
+        order[size_t(k)] = work[s];
+        work[s] = kEmptySlot;
+    }
+    size_t next = static_cast<size_t>(picked);
+    auto it = holes.begin();
+    for (uint16_t id : work) {
+        if (id == kEmptySlot) continue;
+        if (it != holes.end()) order[size_t(*it++)] = id;
+        else order[next++] = id;
+    }
+    for (int s = 0; s < kSquadSlots; ++s) club.SetPlayerId(s, order[size_t(s)]);
+    m_SquadInSelectionOrder = true;
+}
+
+void CHumanManager::RestoreClubSquadOrder(CClub& club) {
+    if (!m_Employed || !m_SquadInSelectionOrder) return;
+    for (int s = 0; s < kSquadSlots; ++s) club.SetPlayerId(s, m_SavedSquadOrder[size_t(s)]);
+    m_SquadInSelectionOrder = false;
+}
