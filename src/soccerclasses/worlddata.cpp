@@ -7,6 +7,7 @@
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/divisionstrength.h"
 #include "soccerclasses/fixture.h"
+#include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/matchevent.h"
@@ -357,4 +358,75 @@ std::unique_ptr<CWorldData> StartWorld() {
         UserMessageBoxText(e.what(), kBoxNotice, -1);
         return nullptr;
     }
+}
+
+CAvailableEmployee* CWorldData::GetAvailableEmployee(int i) {
+    const CCountry* c = GetCurrentCountry();
+    return c ? c->GetAvailableEmployee(i) : nullptr;
+}
+
+int CWorldData::FindAvailableEmployee(const CAvailableEmployee* employee) {
+    const CCountry* c = GetCurrentCountry();
+    return c ? c->FindAvailableEmployee(employee) : -1;
+}
+
+void CWorldData::QueryCurrentClub(int tactic) {
+    if (CClub* c = GetCurrentClub()) c->SetTacticIndex(static_cast<uint8_t>(tactic));
+}
+
+void CWorldData::SwapClubs(int a, int b) { m_Clubs->SwapClubs(a, b); }
+
+namespace {
+
+// Every member country of every federation, in federation order.
+template <typename Visit>
+void EachMemberCountry(CWorldData& w, Visit visit) {
+    for (int f = 0; f < w.GetFederationList().GetSize(); ++f) {
+        const CFederation* fed = w.GetFederation(f);
+        for (int i = 0; fed && i < fed->GetCountryCount(); ++i)
+            if (CCountry* c = w.GetCountry(static_cast<int>(fed->GetCountryIndex(i)))) visit(*c);
+    }
+}
+
+}  // namespace
+
+void CWorldData::FillDivisionRowsA(CListRows& rows, int flagA, int flagB) {
+    EachMemberCountry(*this, [&](CCountry& c) {
+        for (int i = 0; i < c.GetDivisionCount(); ++i)
+            if (const CDivision* d = c.GetDivision(i)) d->FillDisciplineRowsA(rows, flagA, flagB);
+    });
+}
+
+void CWorldData::FillDivisionRowsB(CListRows& rows) {
+    EachMemberCountry(*this, [&](CCountry& c) {
+        for (int i = 0; i < c.GetDivisionCount(); ++i)
+            if (const CDivision* d = c.GetDivision(i)) d->FillDisciplineRowsB(rows);
+    });
+}
+
+void CWorldData::FillRefereeRows(CListRows& rows) {
+    EachMemberCountry(*this, [&](CCountry& c) { c.FillRefereeList(rows); });
+}
+
+bool CWorldData::IsHumanMatchDay(const CMatchTime& date) {
+    m_PreviousUser = m_CurrentUser;
+    bool result = false;
+    int32_t firstHome = -1;
+    bool seen = false;
+    for (int i = 0; i < CUserList::kSlots; ++i) {
+        if (!m_Users->GetAt(i)->HasManager()) break;
+        SetCurrentUser(i);
+        const CClub* club = GetCurrentClub();
+        CFixtureInfo info;
+        if (!club || club->GetLeagueFixture(info, date.GetMatchDay()) != 1) continue;
+        if (!seen) {
+            firstHome = info.home;
+            seen = true;
+        } else if (info.home != firstHome) {
+            result = true;
+            break;
+        }
+    }
+    m_CurrentUser = SelectedUserSlot();
+    return result;
 }
