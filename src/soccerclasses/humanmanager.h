@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "soccerclasses/soccertactic.h"
+
 class CHumanManager {
 public:
     int32_t GetManagerIndex() const { return m_ManagerIndex; }
@@ -27,12 +29,16 @@ public:
     void AddNews(const std::string& text) { m_News.push_back(text); }
     const std::vector<InboxMessage>& GetInbox() const { return m_Inbox; }
     const std::vector<std::string>& GetNews() const { return m_News; }
+    // The user's own formations; the career code saves them with the user.
+    CSoccerTacticList& GetTactics() { return m_Tactics; }
+    const CSoccerTacticList& GetTactics() const { return m_Tactics; }
 
 private:
     int32_t m_ManagerIndex = -1;
     bool m_Employed = false;
     std::vector<InboxMessage> m_Inbox;
     std::vector<std::string> m_News;
+    CSoccerTacticList m_Tactics;
 };
 
 class CUserList {

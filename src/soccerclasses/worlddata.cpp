@@ -430,3 +430,77 @@ bool CWorldData::IsHumanMatchDay(const CMatchTime& date) {
     m_CurrentUser = SelectedUserSlot();
     return result;
 }
+
+namespace {
+
+CSoccerTacticList* TacticsOf(CHumanManager* user) { return user ? &user->GetTactics() : nullptr; }
+
+CSoccerTactic* CurrentFormation(CHumanManager* user) {
+    CSoccerTacticList* t = TacticsOf(user);
+    return t ? t->GetCurrentTactic() : nullptr;
+}
+
+}  // namespace
+
+int CWorldData::GetTacticCount() {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    return t ? t->GetSize() : 0;
+}
+
+int CWorldData::GetCurrentTactic() {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    return t ? t->GetCurrent() : 0;
+}
+
+std::string CWorldData::GetTacticName(int i) {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    const CSoccerTactic* f = t ? t->GetAt(i) : nullptr;
+    return f ? std::string(f->m_Name) : std::string();
+}
+
+void CWorldData::SetTacticName(int i, const std::string& name) {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    if (t && t->GetAt(i)) t->Rename(i, name);
+}
+
+std::string CWorldData::GetTacticLabel(int i) {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    const CSoccerTactic* f = t ? t->GetAt(i) : nullptr;
+    return f ? f->GetLabel() : std::string();
+}
+
+uint8_t CWorldData::GetTacticLevelA() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Instructions[0] : 0;
+}
+uint8_t CWorldData::GetTacticLevelB() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Instructions[1] : 0;
+}
+uint8_t CWorldData::GetTacticLevelC() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Aggression : 0;
+}
+uint8_t CWorldData::GetTacticFlagA() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Instructions[2] : 0;
+}
+uint8_t CWorldData::GetTacticFlagB() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Instructions[3] : 0;
+}
+void CWorldData::SetTacticLevelA(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Instructions[0] = v;
+}
+void CWorldData::SetTacticLevelB(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Instructions[1] = v;
+}
+void CWorldData::SetTacticLevelC(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Aggression = v;
+}
+void CWorldData::SetTacticFlagA(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Instructions[2] = v;
+}
+void CWorldData::SetTacticFlagB(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Instructions[3] = v;
+}

@@ -201,6 +201,23 @@ public:
     // True when two human managers' clubs play on the date in different
     // fixtures. The selected user slot is current again afterwards.
     bool IsHumanMatchDay(const CMatchTime& date);
+    // The current user's formations; none, 0 or empty when there is no
+    // current user. The settings are those of the current formation.
+    int GetTacticCount();
+    int GetCurrentTactic();
+    std::string GetTacticName(int i);
+    void SetTacticName(int i, const std::string& name);
+    std::string GetTacticLabel(int i);
+    uint8_t GetTacticLevelA();  // attack or defence, 0..9
+    uint8_t GetTacticLevelB();  // passing style, 0..9
+    uint8_t GetTacticLevelC();  // team aggression, 0..9
+    uint8_t GetTacticFlagA();   // attack on the break
+    uint8_t GetTacticFlagB();   // offside trap
+    void SetTacticLevelA(uint8_t v);
+    void SetTacticLevelB(uint8_t v);
+    void SetTacticLevelC(uint8_t v);
+    void SetTacticFlagA(uint8_t v);
+    void SetTacticFlagB(uint8_t v);
     // The screens' selected user slot, which ResetCurrentUser restores.
     static uint8_t& SelectedUserSlot();
 

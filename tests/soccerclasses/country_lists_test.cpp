@@ -164,4 +164,37 @@ TEST_F(CountryListsTest, HumanMatchDayIsFalseWithoutTwoHumanClubsAndRestoresTheS
     EXPECT_EQ(world.FindAvailableEmployee(nullptr), -1);
 }
 
+TEST_F(CountryListsTest, TacticsAreTheCurrentUsersOwn) {
+    EXPECT_EQ(world.GetTacticCount(), 0);  // no current user
+    EXPECT_EQ(world.GetTacticName(0), "");
+    world.SetTacticLevelA(9);  // nothing to set
+
+    world.GetUser(2)->SetManagerIndex(5);
+    world.GetUser(6)->SetManagerIndex(7);
+    ASSERT_TRUE(world.SetCurrentUser(2));
+    EXPECT_EQ(world.GetTacticCount(), CSoccerTacticList::kBuiltIn + CSoccerTacticList::kCustom);
+    world.GetUser(2)->GetTactics().SetCurrent(3);
+    EXPECT_EQ(world.GetCurrentTactic(), 3);
+    world.SetTacticName(12, "Diamond");
+    world.SetTacticLevelA(7);
+    world.SetTacticLevelB(2);
+    world.SetTacticLevelC(9);
+    world.SetTacticFlagA(1);
+    world.SetTacticFlagB(1);
+    EXPECT_EQ(world.GetTacticName(12), "Diamond");
+    EXPECT_EQ(world.GetTacticLevelA(), 7);
+    EXPECT_EQ(world.GetTacticLevelB(), 2);
+    EXPECT_EQ(world.GetTacticLevelC(), 9);
+    EXPECT_EQ(world.GetTacticFlagA(), 1);
+    EXPECT_EQ(world.GetTacticFlagB(), 1);
+    EXPECT_EQ(world.GetUser(2)->GetTactics().GetAt(3)->m_Aggression, 9);
+    EXPECT_EQ(world.GetTacticLabel(3), world.GetUser(2)->GetTactics().GetAt(3)->GetLabel());
+
+    // Another user's formations are untouched.
+    ASSERT_TRUE(world.SetCurrentUser(6));
+    EXPECT_NE(world.GetTacticName(12), "Diamond");
+    EXPECT_EQ(world.GetTacticLevelC(), world.GetUser(6)->GetTactics().GetCurrentTactic()->m_Aggression);
+    EXPECT_NE(world.GetUser(6)->GetTactics().GetAt(0)->m_Aggression, 9);
+}
+
 }  // namespace
