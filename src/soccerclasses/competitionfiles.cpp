@@ -36,6 +36,10 @@ void ReadDivisionsIntoWorld(CWorldData& world) {
 void ReadRefereesIntoWorld(CWorldData& world) {
     world.GetRefereeList().ReadFile(CSoccerRefereeList::kFileName, world.GetDivisionList(),
                                     world.GetCountryList().GetSize());
+    // Each country keeps its own referees, for its rotation and its lists.
+    for (int i = 0; i < world.GetRefereeList().GetSize(); ++i)
+        if (const CDivision* d = world.GetDivision(world.GetRefereeList().GetAt(i)->GetDivision()))
+            if (CCountry* c = world.GetCountry(d->GetCountry())) c->AddReferee(static_cast<uint32_t>(i));
 }
 
 void ReadCupsIntoWorld(CWorldData& world) {
@@ -48,40 +52,37 @@ void ReadCupsIntoWorld(CWorldData& world) {
                         }};
     for (int32_t i = 0; i < n && !GameFileDamaged(); ++i) {
         int country = LoadByte(f);
+        if (GameFileDamaged()) break;
         CCountry* c = world.GetCountry(country);
-        if (!GameFileDamaged() && !c) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": no such country");
-        auto cup = std::make_unique<CCup>();
-        const char* why = cup->ReadDefinition(f, country, limits, [&](const CupNonLeagueRecord& r) {
+        if (!c) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": no such country");
+        const char* why = c->AddCupFromFile(f, limits, [&](const CupNonLeagueRecord& r) {
             auto club = std::make_unique<CNonLeagueClub>();
             CKits home, away;
             home.bytes = r.homeKit;
             away.bytes = r.awayKit;
-            if (c)
-                club->Create(r.name, r.stadium, *c, home, away);
-            else
-                club->Set(r.name, r.stadium);
+            club->Create(r.name, r.stadium, *c, home, away);
             return world.GetNonLeagueClubList().Add(std::move(club));
         });
         if (GameFileDamaged()) break;
         if (why) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": " + why);
+        CCup* cup = c->GetCups().GetAt(c->GetCups().GetSize() - 1);
         cup->m_PictureNumber = static_cast<uint8_t>(i);
         // Last season's results, kept by the country for this season's entrants.
         const auto& r = cup->m_PreviousResults;
         switch (c->GetCups().GetSize()) {
-            case 0:
+            case 1:
                 c->SetCupFinalistA(r[0]);
                 c->SetCupFinalistB(r[1]);
                 c->SetCupQualifier(0, r[2]);
                 c->SetCupQualifier(1, r[3]);
                 break;
-            case 1:
+            case 2:
                 c->SetSecondCupFinalistA(r[0]);
                 c->SetSecondCupFinalistB(r[1]);
                 break;
             default:
                 break;
         }
-        c->GetCups().Add(std::move(cup));
     }
     CloseDataFile(f, kCupsFile);
 }

@@ -18,7 +18,11 @@
 #include "soccerclasses/owninglist.h"
 
 class CDivision;
+class CListRows;
 class CPlayer;
+class CPlayerSearch;
+class CPopularity;
+class CClub;
 class CFederationList;
 
 inline constexpr const char* kCountryFile = "Data\\Country.bin";
@@ -123,6 +127,47 @@ public:
     const CExtDWordArray& GetPlayOffs() const { return m_PlayOffs; }
 
     CCupList& GetCups() { return m_Cups; }
+    // The season text is refreshed, then one cup record of "Data\\cups.bin"
+    // (after its country byte) is read and appended. nullptr when usable,
+    // else what is wrong with the record, and nothing is appended.
+    const char* AddCupFromFile(FILE* file, const CCup::Limits& limits,
+                               const std::function<int(const CupNonLeagueRecord&)>& addNonLeague);
+
+    // Referees, as indexes into the world's referee list.
+    void AddReferee(uint32_t referee) { m_Referees.Add(referee); }
+    int GetRefereeCount() const { return m_Referees.GetSize(); }
+    void FillRefereeList(CListRows& rows) const;
+    // Only the referees whose filter value equals `filter`.
+    void FillRefereeListFiltered(CListRows& rows, int filter) const;
+
+    // Each calls the division's own filler on every division, top first.
+    void FillClubInfoList(CListRows& rows) const;
+    void FillDisciplineList(CListRows& rows) const;
+    void FillClubList(CListRows& rows) const;
+    void FillFixtureList(CListRows& rows) const;
+    void FillTopScorerList(CListRows& rows) const;
+    void FillPlayerCountList(CListRows& rows) const;
+    void FillManagerList(CListRows& rows) const;
+    void FillPlayerSearchList(CListRows& rows) const;
+    void SearchClubsForPlayers(const CPlayerSearch& search, int value, int excludedClub, int value2) const;
+
+    // The job markets. Each gives none or does nothing for a country that is
+    // not followed, where the markets do not exist.
+    CAvailableYouth* GetAvailableYouth(int i) const;
+    int FindAvailableYouth(const CAvailableYouth* youth) const;
+    void RemoveAvailableYouth(int i);
+    void FillAvailableYouthList(CListRows& rows) const;
+    // The index of the n-th youngster (from 0) of that position, -1 for any
+    // position; -1 when there are fewer.
+    int FindAvailableYouthByPosition(int position, int n) const;
+    CAvailableEmployee* GetAvailableEmployee(int i) const;
+    CAvailableEmployee* PickAvailableEmployee(uint8_t kind, int lowest, int highest) const;
+    void AddAvailableEmployee(const CBasicEmployee& employee);
+    int FindAvailableEmployee(const CAvailableEmployee* employee) const;
+    void RemoveAvailableEmployee(const CAvailableEmployee* employee);
+    void FillAvailableEmployeeList(CListRows& rows, uint8_t kindFilter) const;
+    void ClearMarkets();
+    void UpdateStaffLists(const CPopularity& row, uint8_t divisionLevel, const CClub& club);
     CNewsList& GetNews() { return m_News; }
     CAvailableYouthList* GetYouthMarket() const { return m_YouthMarket.get(); }
     CAvailableEmployeeList* GetStaffMarket() const { return m_StaffMarket.get(); }

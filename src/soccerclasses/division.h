@@ -28,6 +28,7 @@
 #include "soccerclasses/teamoftheweek.h"
 
 class CListRows;
+class CPlayerSearch;
 class CMatchTime;
 class CDivisionStrength;
 class CSoccerResultList;
@@ -175,6 +176,21 @@ public:
     // Gives every club of the division its accounts and full records when
     // its country becomes followed; the clubs' side lands with the clubs.
     void ActivateClubs() {}
+
+    // The list fillers of the club, discipline, scorer, player-count,
+    // manager and search screens, and the transfer search of the division's
+    // clubs; the screens that need them bring them, until then they add
+    // nothing.
+    void FillClubInfoList(CListRows&) const {}
+    void FillDisciplineList(CListRows&) const {}
+    void FillClubList(CListRows&) const {}
+    void FillTopScorerList(CListRows&) const {}
+    void FillPlayerCountList(CListRows&) const {}
+    void FillManagerList(CListRows&) const {}
+    void FillPlayerSearchList(CListRows&) const {}
+    void FillDisciplineRowsA(CListRows&, int, int) const {}
+    void FillDisciplineRowsB(CListRows&) const {}
+    void SearchClubsForPlayers(const CPlayerSearch&, int, int, int) const {}
 
     // The division's part of a saved game.
     void Save(FILE* file) const;

@@ -7,6 +7,7 @@
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/divisionstrength.h"
 #include "soccerclasses/fixture.h"
+#include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/matchevent.h"
@@ -357,4 +358,152 @@ std::unique_ptr<CWorldData> StartWorld() {
         UserMessageBoxText(e.what(), kBoxNotice, -1);
         return nullptr;
     }
+}
+
+CAvailableEmployee* CWorldData::GetAvailableEmployee(int i) {
+    const CCountry* c = GetCurrentCountry();
+    return c ? c->GetAvailableEmployee(i) : nullptr;
+}
+
+int CWorldData::FindAvailableEmployee(const CAvailableEmployee* employee) {
+    const CCountry* c = GetCurrentCountry();
+    return c ? c->FindAvailableEmployee(employee) : -1;
+}
+
+void CWorldData::QueryCurrentClub(int tactic) {
+    if (CClub* c = GetCurrentClub()) c->SetTacticIndex(static_cast<uint8_t>(tactic));
+}
+
+void CWorldData::SwapClubs(int a, int b) { m_Clubs->SwapClubs(a, b); }
+
+namespace {
+
+// Every member country of every federation, in federation order.
+template <typename Visit>
+void EachMemberCountry(CWorldData& w, Visit visit) {
+    for (int f = 0; f < w.GetFederationList().GetSize(); ++f) {
+        const CFederation* fed = w.GetFederation(f);
+        for (int i = 0; fed && i < fed->GetCountryCount(); ++i)
+            if (CCountry* c = w.GetCountry(static_cast<int>(fed->GetCountryIndex(i)))) visit(*c);
+    }
+}
+
+}  // namespace
+
+void CWorldData::FillDivisionRowsA(CListRows& rows, int flagA, int flagB) {
+    EachMemberCountry(*this, [&](CCountry& c) {
+        for (int i = 0; i < c.GetDivisionCount(); ++i)
+            if (const CDivision* d = c.GetDivision(i)) d->FillDisciplineRowsA(rows, flagA, flagB);
+    });
+}
+
+void CWorldData::FillDivisionRowsB(CListRows& rows) {
+    EachMemberCountry(*this, [&](CCountry& c) {
+        for (int i = 0; i < c.GetDivisionCount(); ++i)
+            if (const CDivision* d = c.GetDivision(i)) d->FillDisciplineRowsB(rows);
+    });
+}
+
+void CWorldData::FillRefereeRows(CListRows& rows) {
+    EachMemberCountry(*this, [&](CCountry& c) { c.FillRefereeList(rows); });
+}
+
+bool CWorldData::IsHumanMatchDay(const CMatchTime& date) {
+    m_PreviousUser = m_CurrentUser;
+    bool result = false;
+    int32_t firstHome = -1;
+    bool seen = false;
+    for (int i = 0; i < CUserList::kSlots; ++i) {
+        if (!m_Users->GetAt(i)->HasManager()) break;
+        SetCurrentUser(i);
+        const CClub* club = GetCurrentClub();
+        CFixtureInfo info;
+        // Cup ties are not asked yet: the club has no query for them.
+        if (!club || (club->GetLeagueFixture(info, date.GetMatchDay()) != 1 &&
+                      !club->GetFriendlyFixtureInfo(info, date.GetMatchDay())))
+            continue;
+        if (!seen) {
+            firstHome = info.home;
+            seen = true;
+        } else if (info.home != firstHome) {
+            result = true;
+            break;
+        }
+    }
+    m_CurrentUser = SelectedUserSlot();
+    return result;
+}
+
+namespace {
+
+CSoccerTacticList* TacticsOf(CHumanManager* user) { return user ? &user->GetTacticList() : nullptr; }
+
+CSoccerTactic* CurrentFormation(CHumanManager* user) {
+    CSoccerTacticList* t = TacticsOf(user);
+    return t ? t->GetCurrentTactic() : nullptr;
+}
+
+}  // namespace
+
+int CWorldData::GetTacticCount() {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    return t ? t->GetSize() : 0;
+}
+
+int CWorldData::GetCurrentTactic() {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    return t ? t->GetCurrent() : 0;
+}
+
+std::string CWorldData::GetTacticName(int i) {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    const CSoccerTactic* f = t ? t->GetAt(i) : nullptr;
+    return f ? std::string(f->m_Name) : std::string();
+}
+
+void CWorldData::SetTacticName(int i, const std::string& name) {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    if (t && t->GetAt(i)) t->Rename(i, name);
+}
+
+std::string CWorldData::GetTacticLabel(int i) {
+    CSoccerTacticList* t = TacticsOf(GetCurrentUser());
+    const CSoccerTactic* f = t ? t->GetAt(i) : nullptr;
+    return f ? f->GetLabel() : std::string();
+}
+
+uint8_t CWorldData::GetTacticLevelA() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Instructions[0] : 0;
+}
+uint8_t CWorldData::GetTacticLevelB() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Instructions[1] : 0;
+}
+uint8_t CWorldData::GetTacticLevelC() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Aggression : 0;
+}
+uint8_t CWorldData::GetTacticFlagA() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Instructions[2] : 0;
+}
+uint8_t CWorldData::GetTacticFlagB() {
+    const CSoccerTactic* f = CurrentFormation(GetCurrentUser());
+    return f ? f->m_Instructions[3] : 0;
+}
+void CWorldData::SetTacticLevelA(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Instructions[0] = v;
+}
+void CWorldData::SetTacticLevelB(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Instructions[1] = v;
+}
+void CWorldData::SetTacticLevelC(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Aggression = v;
+}
+void CWorldData::SetTacticFlagA(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Instructions[2] = v;
+}
+void CWorldData::SetTacticFlagB(uint8_t v) {
+    if (CSoccerTactic* f = CurrentFormation(GetCurrentUser())) f->m_Instructions[3] = v;
 }

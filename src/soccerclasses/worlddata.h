@@ -29,6 +29,8 @@
 #include "soccerclasses/stadium.h"
 
 class CAggressionList;
+class CAvailableEmployee;
+class CListRows;
 class CDivisionStrengthList;
 class CFixture;
 class CFixtureList;
@@ -181,6 +183,41 @@ public:
     int FindClubByName(const std::string& name) const;
     int GetHumanManagerCount() const { return m_Users->GetManagerCount(); }
     bool HasHumanManager() const { return m_Users->FindFirstWithManager() >= 0; }
+    // The current user's club's country's staff market, after re-selection;
+    // NULL when there is none or i is outside it.
+    CAvailableEmployee* GetAvailableEmployee(int i);
+    int FindAvailableEmployee(const CAvailableEmployee* employee);
+    // The tactics screen's choice for the current user's club; nothing when
+    // the current user is -1.
+    void QueryCurrentClub(int tactic);
+    // Moves two clubs into each other's places and divisions; every list
+    // that names them follows.
+    void SwapClubs(int a, int b);
+    // The discipline screen's lists: every member country of every
+    // federation passes the list to each of its divisions or referees.
+    void FillDivisionRowsA(CListRows& rows, int flagA, int flagB);
+    void FillDivisionRowsB(CListRows& rows);
+    void FillRefereeRows(CListRows& rows);
+    // True when two human managers' clubs play on the date in different
+    // fixtures. The selected user slot is current again afterwards.
+    bool IsHumanMatchDay(const CMatchTime& date);
+    // The current user's formations; none, 0 or empty when there is no
+    // current user. The settings are those of the current formation.
+    int GetTacticCount();
+    int GetCurrentTactic();
+    std::string GetTacticName(int i);
+    void SetTacticName(int i, const std::string& name);
+    std::string GetTacticLabel(int i);
+    uint8_t GetTacticLevelA();  // attack or defence, 0..9
+    uint8_t GetTacticLevelB();  // passing style, 0..9
+    uint8_t GetTacticLevelC();  // team aggression, 0..9
+    uint8_t GetTacticFlagA();   // attack on the break
+    uint8_t GetTacticFlagB();   // offside trap
+    void SetTacticLevelA(uint8_t v);
+    void SetTacticLevelB(uint8_t v);
+    void SetTacticLevelC(uint8_t v);
+    void SetTacticFlagA(uint8_t v);
+    void SetTacticFlagB(uint8_t v);
     // The screens' selected user slot, which ResetCurrentUser restores.
     static uint8_t& SelectedUserSlot();
 

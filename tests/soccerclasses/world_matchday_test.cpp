@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "clubs_world.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/extbytearray.h"
+
+namespace clubtest {
+namespace {
+
+class HumanMatchDay : public ClubWorld {
+protected:
+    void SetUp() override {
+        ClubWorld::SetUp();
+        std::vector<ClubFileRecord> records;
+        for (int i = 0; i < 6; ++i) records.push_back(Record("Club " + std::to_string(i), 0));
+        world.GetClubList().ReadFile(WriteClubs(records));
+        // Match day 1: 1-2, 3-4, 5-6 (1-based club numbers).
+        for (uint8_t b : {1, 2, 3, 4, 5, 6}) schedule.Add(b);
+        CDivision& div = *world.GetDivision(0);
+        div.SetClubRange(0, 6);
+        div.SetUp(&schedule);
+        div.SetCalendarSlot(10, 1);
+        date.SetMatchDay(10);
+    }
+    // User slot `slot` manages club `club`.
+    void Human(int slot, int club) {
+        world.GetUser(slot)->SetManagerIndex(world.GetClub(club)->GetManager());
+    }
+    CExtByteArray schedule;
+    CMatchTime date;
+};
+
+TEST_F(HumanMatchDay, TrueOnlyForHumanClubsInDifferentFixtures) {
+    struct Case {
+        std::vector<int> clubs;  // of user slots 0, 1, …
+        bool expected;
+    } cases[] = {
+        {{0}, false},        // one human manager
+        {{0, 1}, false},     // the same fixture
+        {{0, 2}, true},      // two fixtures
+        {{1, 0, 5}, true},   // the third one differs
+    };
+    for (const Case& k : cases) {
+        for (int s = 0; s < CUserList::kSlots; ++s) world.GetUser(s)->SetManagerIndex(-1);
+        for (size_t s = 0; s < k.clubs.size(); ++s) Human(static_cast<int>(s), k.clubs[s]);
+        CWorldData::SelectedUserSlot() = 0;
+        EXPECT_EQ(world.IsHumanMatchDay(date), k.expected) << k.clubs.size() << " users";
+        EXPECT_EQ(world.GetCurrentUserIndex(), 0);
+    }
+    // On a day without league matches nobody plays.
+    Human(0, 0);
+    Human(1, 2);
+    date.SetMatchDay(11);
+    EXPECT_FALSE(world.IsHumanMatchDay(date));
+}
+
+}  // namespace
+}  // namespace clubtest
