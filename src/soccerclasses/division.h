@@ -28,6 +28,9 @@
 #include "soccerclasses/teamoftheweek.h"
 
 class CListRows;
+class CClub;
+class CPlayer;
+class CPlayerSearch;
 class CMatchTime;
 class CDivisionStrength;
 class CSoccerResultList;
@@ -132,6 +135,26 @@ public:
     // failed draws.
     int GetRandomNonHumanClub(int notClub) const;
     bool IsTopDivision() const;
+    // Up to 12 draws of a non-human club other than `notClub`; the first
+    // that wants the player at the fee, or -1.
+    int FindBuyerClub(int player, int notClub, double fee) const;
+    // Each club's weekly step.
+    void ProcessClubsWeekly(bool quiet);
+    // Each club but the seller, on an even chance, approaches for the
+    // player, until one signs him. The number of clubs that tried.
+    int OfferPlayerToClubs(uint32_t player, int sellerClub);
+
+    // Rows for the screens' lists, added without clearing the list.
+    // A manager row per managed club.
+    void FillManagerList(CListRows& rows) const;
+    // Players of managed clubs other than the current user's who match.
+    void FillPlayerSearchList(CListRows& rows, const CPlayerSearch& search) const;
+    void FillDisciplineList(CListRows& rows) const;
+    // Outfield players with two goals or more.
+    void FillTopScorerList(CListRows& rows) const;
+    // Players named man of the match this season.
+    void FillPlayerCountList(CListRows& rows) const;
+    void FillManagerOfTheMonthList(CListRows& rows) const { m_ManagersOfTheMonth.FillList(rows); }
     // Rows of the league table, coloured by promotion, relegation and
     // play-off places. `next` is the country's division below, if any.
     void FillLeagueTable(CListRows& rows, const CDivision* next) const;
@@ -175,6 +198,9 @@ public:
     // Gives every club of the division its accounts and full records when
     // its country becomes followed; the clubs' side lands with the clubs.
     void ActivateClubs() {}
+
+    template <typename Row>
+    void ForEachSquadPlayer(Row&& row) const;
 
     // The division's part of a saved game.
     void Save(FILE* file) const;
