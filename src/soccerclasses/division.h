@@ -149,6 +149,7 @@ public:
     void FillManagerList(CListRows& rows) const;
     // Players of managed clubs other than the current user's who match.
     void FillPlayerSearchList(CListRows& rows, const CPlayerSearch& search) const;
+    // Squad players of clubs that have played a league game.
     void FillDisciplineList(CListRows& rows) const;
     // Outfield players with two goals or more.
     void FillTopScorerList(CListRows& rows) const;

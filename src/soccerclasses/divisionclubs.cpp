@@ -51,7 +51,7 @@ int CDivision::OfferPlayerToClubs(uint32_t player, int sellerClub) {
 template <typename Row>
 void CDivision::ForEachSquadPlayer(Row&& row) const {
     for (int c = m_FirstClub; c < m_FirstClub + m_ClubCount; ++c) {
-        const CClub* club = ClubAt(c);
+        CClub* club = ClubAt(c);
         if (!club) continue;
         for (int s = 0; s < kSquadSlots; ++s)
             if (const CPlayer* p = club->PlayerInSlot(s)) row(*club, *p);
@@ -75,7 +75,12 @@ void CDivision::FillPlayerSearchList(CListRows& rows, const CPlayerSearch& searc
 }
 
 void CDivision::FillDisciplineList(CListRows& rows) const {
-    ForEachSquadPlayer([&](const CClub&, const CPlayer& p) { p.AddDisciplineRow(rows, p.m_SeasonAppearances); });
+    // Each row shows the league games of the player's club; a club that has
+    // played none has nothing to show yet.
+    ForEachSquadPlayer([&](CClub& club, const CPlayer& p) {
+        const int games = club.LeagueRow().GetPlayed();
+        if (games > 0) p.AddDisciplineRow(rows, games);
+    });
 }
 
 void CDivision::FillTopScorerList(CListRows& rows) const {

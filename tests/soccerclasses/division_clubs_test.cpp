@@ -349,7 +349,12 @@ TEST_F(DivisionWithSquads, ListFillsAddRowsWithoutClearing) {
 
     RecordingListRows discipline;
     division.FillDisciplineList(discipline);
-    EXPECT_EQ(discipline.Rows().size(), 4u);  // every squad player
+    EXPECT_EQ(discipline.Rows().size(), 0u);  // no club has played yet
+    Club(5)->LeagueRow().AddHomeResult(2, 0, 3, 1, 0);
+    Club(5)->LeagueRow().AddHomeResult(1, 1, 3, 1, 0);
+    division.FillDisciplineList(discipline);
+    ASSERT_EQ(discipline.Rows().size(), 2u);  // each player of the club that has
+    EXPECT_EQ(discipline.Rows()[0].cells[2], "2");  // its league games
 
     world.GetPlayer(AddPlayer(2, 1, 0))->m_SeasonMotm = 2;
     RecordingListRows motm;
