@@ -209,6 +209,8 @@ public:
 
     CFixtureList m_Fixtures;
     int32_t m_SeasonStart = 0;  // seconds since 1970 of the season's first day
+    // One slot per club, in table order once the match day ranks them.
+    std::vector<CClub*> m_ClubPointers;
     CManagerOfTheMonthList m_ManagersOfTheMonth;
     CExtString m_Name;
     const CExtByteArray* m_Schedule = nullptr;
