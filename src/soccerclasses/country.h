@@ -148,7 +148,7 @@ public:
     void FillTopScorerList(CListRows& rows) const;
     void FillPlayerCountList(CListRows& rows) const;
     void FillManagerList(CListRows& rows) const;
-    void FillPlayerSearchList(CListRows& rows) const;
+    void FillPlayerSearchList(CListRows& rows, const CPlayerSearch& search) const;
     void SearchClubsForPlayers(const CPlayerSearch& search, int value, int excludedClub, int value2) const;
 
     // The job markets. Each gives none or does nothing for a country that is

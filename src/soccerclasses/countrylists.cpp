@@ -66,8 +66,8 @@ void CCountry::FillPlayerCountList(CListRows& rows) const {
 void CCountry::FillManagerList(CListRows& rows) const {
     EachDivision(*this, [&](const CDivision& d) { d.FillManagerList(rows); });
 }
-void CCountry::FillPlayerSearchList(CListRows& rows) const {
-    EachDivision(*this, [&](const CDivision& d) { d.FillPlayerSearchList(rows); });
+void CCountry::FillPlayerSearchList(CListRows& rows, const CPlayerSearch& search) const {
+    EachDivision(*this, [&](const CDivision& d) { d.FillPlayerSearchList(rows, search); });
 }
 void CCountry::SearchClubsForPlayers(const CPlayerSearch& search, int value, int excludedClub, int value2) const {
     EachDivision(*this, [&](const CDivision& d) { d.SearchClubsForPlayers(search, value, excludedClub, value2); });

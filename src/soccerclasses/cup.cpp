@@ -2,7 +2,9 @@
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/referee.h"
 #include "soccerclasses/listrows.h"
 #include "soccerclasses/matchtime.h"
 #include "soccerclasses/worlddata.h"
@@ -402,4 +404,34 @@ void CCup::FillRoundsListControl(CListRows& rows) const {
             rows.SetItem(replay, 1, GetReplayName(i));
         }
     }
+}
+
+CCharityShield* CCup::GetShield() const {
+    CWorldData* w = GetWorldData();
+    return w && m_ShieldIndex >= 0 ? w->GetCharityShieldList().GetAt(m_ShieldIndex) : nullptr;
+}
+
+bool CCup::FillDayGrid(int slot, CSoccerResultList& out) const {
+    if (out.GetSize() > 0) return false;
+    const int i = GetRoundIndexForSlot(slot);
+    if (i < 0) return true;
+    const CCupRound* r = GetRound(i);
+    const CFixtureList& list = r->m_MatchSlot == slot ? r->m_Ties : r->m_Replays;
+    CWorldData* w = GetWorldData();
+    const bool played = w && slot < w->GetMatchDay();
+    const CCountry* cupCountry = GetCountry();
+    for (const auto& f : list) {
+        auto line = std::make_unique<CSoccerResult>();
+        // A non-league club plays for the cup's country.
+        auto side = [&](int club, auto set) {
+            const CClub* c = w && club >= 0 ? w->GetClub(club) : nullptr;
+            (line.get()->*set)(w ? w->GetTeamName(club) : std::string(), c && c->IsHumanManaged(),
+                               c ? c->GetCountry() : cupCountry);
+        };
+        side(f->m_Home, &CSoccerResult::SetHome);
+        side(f->m_Away, &CSoccerResult::SetAway);
+        if (played) line->SetFixture(f.get());
+        out.Add(std::move(line));
+    }
+    return true;
 }

@@ -25,6 +25,8 @@
 class CListRows;
 class CMatchTime;
 class CCountry;
+class CCharityShield;
+class CSoccerResultList;
 
 class CCupRound {
 public:
@@ -155,6 +157,12 @@ public:
     // A white row per shown round: match date and full name (row data the
     // round index), and for a replay day a second row (row data -1).
     void FillRoundsListControl(CListRows& rows) const;
+    // A result line per tie of the first round played on the slot (per
+    // replay on its replay day), scored once played. False, adding nothing,
+    // when the list is not empty.
+    bool FillDayGrid(int slot, CSoccerResultList& out) const;
+    // The world's shield of the cup's shield index; null when none.
+    CCharityShield* GetShield() const;
     void ClearFixtures();
     // The reward byte of a cup win.
     uint8_t GetRewardByte() const { return static_cast<uint8_t>(m_RecordRole); }

@@ -74,6 +74,7 @@ void CDivision::SetUp(const CExtByteArray* schedule) {
     m_ClubValues.SetSizeAndFill(m_ClubCount, 0);
     m_Fixtures.CreateBlank(GetMatchesPerRound() * CountLeagueSlots());
     m_NextFixture = 0;
+    m_ClubPointers.assign(m_ClubCount, nullptr);
 }
 
 uint8_t CDivision::GetCalendarSlot(int slot) const {

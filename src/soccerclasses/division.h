@@ -28,6 +28,8 @@
 #include "soccerclasses/teamoftheweek.h"
 
 class CListRows;
+class CClub;
+class CPlayer;
 class CPlayerSearch;
 class CMatchTime;
 class CDivisionStrength;
@@ -133,6 +135,27 @@ public:
     // failed draws.
     int GetRandomNonHumanClub(int notClub) const;
     bool IsTopDivision() const;
+    // Up to 12 draws of a non-human club other than `notClub`; the first
+    // that wants the player at the fee, or -1.
+    int FindBuyerClub(int player, int notClub, double fee) const;
+    // Each club's weekly step.
+    void ProcessClubsWeekly(bool quiet);
+    // Each club but the seller, on an even chance, approaches for the
+    // player, until one signs him. The number of clubs that tried.
+    int OfferPlayerToClubs(uint32_t player, int sellerClub);
+
+    // Rows for the screens' lists, added without clearing the list.
+    // A manager row per managed club.
+    void FillManagerList(CListRows& rows) const;
+    // Players of managed clubs other than the current user's who match.
+    void FillPlayerSearchList(CListRows& rows, const CPlayerSearch& search) const;
+    // Squad players of clubs that have played a league game.
+    void FillDisciplineList(CListRows& rows) const;
+    // Outfield players with two goals or more.
+    void FillTopScorerList(CListRows& rows) const;
+    // Players named man of the match this season.
+    void FillPlayerCountList(CListRows& rows) const;
+    void FillManagerOfTheMonthList(CListRows& rows) const { m_ManagersOfTheMonth.FillList(rows); }
     // Rows of the league table, coloured by promotion, relegation and
     // play-off places. `next` is the country's division below, if any.
     void FillLeagueTable(CListRows& rows, const CDivision* next) const;
@@ -177,20 +200,16 @@ public:
     // its country becomes followed; the clubs' side lands with the clubs.
     void ActivateClubs() {}
 
-    // The list fillers of the club, discipline, scorer, player-count,
-    // manager and search screens, and the transfer search of the division's
-    // clubs; the screens that need them bring them, until then they add
-    // nothing.
+    // The club-info and club screens' fillers, the discipline rows and the
+    // transfer search of the division's clubs wait for the clubs' own row
+    // operations; until then they add nothing.
     void FillClubInfoList(CListRows&) const {}
-    void FillDisciplineList(CListRows&) const {}
     void FillClubList(CListRows&) const {}
-    void FillTopScorerList(CListRows&) const {}
-    void FillPlayerCountList(CListRows&) const {}
-    void FillManagerList(CListRows&) const {}
-    void FillPlayerSearchList(CListRows&) const {}
     void FillDisciplineRowsA(CListRows&, int, int) const {}
     void FillDisciplineRowsB(CListRows&) const {}
     void SearchClubsForPlayers(const CPlayerSearch&, int, int, int) const {}
+    template <typename Row>
+    void ForEachSquadPlayer(Row&& row) const;
 
     // The division's part of a saved game.
     void Save(FILE* file) const;
@@ -198,6 +217,8 @@ public:
 
     CFixtureList m_Fixtures;
     int32_t m_SeasonStart = 0;  // seconds since 1970 of the season's first day
+    // One slot per club, in table order once the match day ranks them.
+    std::vector<CClub*> m_ClubPointers;
     CManagerOfTheMonthList m_ManagersOfTheMonth;
     CExtString m_Name;
     const CExtByteArray* m_Schedule = nullptr;

@@ -5,6 +5,7 @@
 #include "soccerclasses/globals.h"
 #include "soccerclasses/matchvars.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/listrows.h"
 #include "soccerclasses/worlddata.h"
 #include "soccerclasses/worldlinks.h"
@@ -251,4 +252,20 @@ std::string CFixtureList::GetGoalFlashText(int minute) const {
         if (!text.empty()) return text;
     }
     return {};
+}
+
+void CFixture::FillMatchInfo(CFixtureInfo& info) const {
+    CWorldData* w = GetWorldData();
+    info.home = m_Home;
+    info.away = m_Away;
+    info.substitutes = m_SubsNamed;
+    info.substitutions = static_cast<int16_t>(m_SubsAllowed);
+    info.extraFlag = 0;
+    // Non-league clubs (negative numbers) are named by the cup that brings
+    // them in.
+    if (const CClub* h = w && m_Home >= 0 ? w->GetClub(m_Home) : nullptr) {
+        info.homeName = h->GetName();
+        info.stadium = h->GetStadiumName();
+    }
+    if (const CClub* a = w && m_Away >= 0 ? w->GetClub(m_Away) : nullptr) info.awayName = a->GetName();
 }

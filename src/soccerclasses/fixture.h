@@ -13,6 +13,7 @@
 #include "soccerclasses/owninglist.h"
 
 class CListRows;
+struct CFixtureInfo;
 
 class CFixture {
 public:
@@ -59,6 +60,9 @@ public:
     std::string GetScoreTextIfGoalInMinute(int minute) const;
     // Attendance, home, away and date; red when a human manager's club plays.
     void AddToListControl(CListRows& rows) const;
+    // The clubs, their names, the home ground and the substitute numbers
+    // into a match-information record; the venue flag cleared.
+    void FillMatchInfo(CFixtureInfo& info) const;
     // "%1!d! - %2!d!" with the goals up to that minute.
     std::string GetScoreText(int minute) const;
     // A goal adjustment for a side's team instruction.

@@ -139,6 +139,23 @@ std::string CNewsPaperEvents::GetInjuryHeadline(int variant) const {
                                      {name, ClubNameConverted(ClubOfPlayer(m_InjuredPlayer)), int(m_InjuryWeeks)});
 }
 
+std::string CNewsPaperEvents::GetReturnFromInjuryHeadline(int variant) const {
+    std::string name = PlayerSurnameUpper(m_ReturningPlayer);
+    if (m_ReturningPlayer < 0 || name.empty()) return {};
+    return platform::FormatMessageId(Variant(654, variant, 10),
+                                     {name, ClubNameConverted(ClubOfPlayer(m_ReturningPlayer)),
+                                      PlayerInjuryTimeEstimate(m_ReturningPlayer)});
+}
+
+std::string CNewsPaperEvents::GetSuspensionHeadline(int variant) const {
+    std::string name = PlayerSurnameUpper(m_SuspendedPlayer);
+    if (m_SuspendedPlayer < 0 || name.empty()) return {};
+    const int matches = PlayerMatchesSuspended(m_SuspendedPlayer);
+    // The other texts speak of matches in the plural.
+    const unsigned id = matches == 1 ? 672u : Variant(664, variant, 10);
+    return platform::FormatMessageId(id, {name, ClubNameConverted(ClubOfPlayer(m_SuspendedPlayer)), matches});
+}
+
 std::string CNewsPaperEvents::GetTransferHeadline(int variant) const {
     std::string name = PlayerSurnameUpper(m_TransferPlayer);
     if (m_TransferPlayer < 0 || name.empty()) return {};

@@ -28,6 +28,8 @@ public:
     void SetTransfer(int playerIndex, int buyerClub, const std::string& feeText, double amount);
     // Keeps the most skilful suspended player; the later of equal ones.
     void SetSuspension(int playerIndex, int ownPositionSkill);
+    // The latest player back from injury.
+    void SetReturningPlayer(int playerIndex) { m_ReturningPlayer = playerIndex; }
     void SetDrawText(const std::string& text) { m_DrawText = text; }
     void SetChampion(int club) { m_Champion = club; }
     void SetRunnerUp(int club) { m_RunnerUp = club; }
@@ -44,6 +46,9 @@ public:
     std::string GetRunnersUpHeadline(int variant) const;
     std::string GetPlayerOfTheSeasonHeadline(int) const { return {}; }
     std::string GetInjuryHeadline(int variant) const;
+    std::string GetReturnFromInjuryHeadline(int variant) const;
+    // A one-match ban always reads "... GETS A 1 MATCH SUSPENSION".
+    std::string GetSuspensionHeadline(int variant) const;
     std::string GetTransferHeadline(int variant) const;
     std::string GetTopScorerHeadline(int variant) const;
     std::string GetManagerOfTheMonthHeadline(int variant) const;

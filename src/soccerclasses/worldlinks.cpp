@@ -72,6 +72,16 @@ int PlayerSeasonGoals(int player) {
     return p ? p->m_SeasonGoals : 0;
 }
 
+int PlayerInjuryTimeEstimate(int player) {
+    const CPlayer* p = Player(player);
+    return p ? p->GetInjuryTimeEstimate() : 0;
+}
+
+int PlayerMatchesSuspended(int player) {
+    const CPlayer* p = Player(player);
+    return p ? p->m_Suspension : 0;
+}
+
 std::string ManagerSurnameUpper(int manager) {
     const CManager* m = Manager(manager);
     return m ? Upper(m->m_Person.GetSurname()) : std::string();

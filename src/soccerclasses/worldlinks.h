@@ -24,6 +24,9 @@ CSubstitutionVars* WorldSubstitutionVars();
 std::string PlayerSurnameUpper(int player);
 int ClubOfPlayer(int player);
 int PlayerSeasonGoals(int player);
+// Weeks his injury is expected to keep him out, and matches he is banned for.
+int PlayerInjuryTimeEstimate(int player);
+int PlayerMatchesSuspended(int player);
 // A manager's surname in capitals, and his club (his previous one when he
 // has none now); empty and -1 when unknown.
 std::string ManagerSurnameUpper(int manager);

@@ -285,3 +285,60 @@ TEST_F(CupInWorld, GroupRoundsListTheirGroups) {
 }
 
 }  // namespace
+
+#include "soccerclasses/charityshield.h"
+#include "soccerclasses/nonleagueclub.h"
+#include "soccerclasses/referee.h"
+
+namespace {
+
+TEST_F(CupInWorld, DayGridListsTheTiesOrReplaysOfTheDay) {
+    auto nl = std::make_unique<CNonLeagueClub>();
+    nl->Set("Village Rovers", 0);
+    world.GetNonLeagueClubList().Add(std::move(nl));
+    CCupRound* first = cup.GetRound(0);
+    ASSERT_TRUE(first->m_Ties.AddFixture(1, -1, 1, 5, 3, 0, 0));  // the non-league club at home
+    ASSERT_TRUE(first->m_Ties.AddFixture(1, 2, 3, 5, 3, 0, 0));
+    ASSERT_TRUE(first->m_Replays.AddFixture(1, 3, 2, 5, 3, 0, 0));
+    first->m_Ties.GetAt(0)->m_HomeGoals = 4;
+
+    CSoccerResultList lines;
+    ASSERT_TRUE(cup.FillDayGrid(14, lines));
+    ASSERT_EQ(lines.GetSize(), 2);
+    EXPECT_EQ(lines.GetAt(0)->m_HomeName, "Village Rovers");
+    EXPECT_EQ(lines.GetAt(0)->m_AwayName, "Club 1");
+    EXPECT_FALSE(lines.GetAt(0)->HasScore());  // not played yet
+
+    EXPECT_FALSE(cup.FillDayGrid(16, lines));  // only into an empty list
+    EXPECT_EQ(lines.GetSize(), 2);
+
+    CSoccerResultList replays;
+    ASSERT_TRUE(cup.FillDayGrid(16, replays));
+    ASSERT_EQ(replays.GetSize(), 1);
+    EXPECT_EQ(replays.GetAt(0)->m_HomeName, "Club 3");
+
+    CSoccerResultList none;
+    EXPECT_TRUE(cup.FillDayGrid(15, none));
+    EXPECT_EQ(none.GetSize(), 0);
+
+    world.GetClock().StepToMatchDay(20, 0);
+    CSoccerResultList played;
+    ASSERT_TRUE(cup.FillDayGrid(14, played));
+    ASSERT_TRUE(played.GetAt(0)->HasScore());
+    EXPECT_EQ(played.GetAt(0)->m_HomeGoals, 4);
+}
+
+TEST_F(CupInWorld, ShieldByItsIndex) {
+    world.GetCharityShieldList().Add(std::make_unique<CCharityShield>());
+    world.GetCharityShieldList().Add(std::make_unique<CCharityShield>());
+    const struct {
+        int32_t index;
+        int expected;  // -1 none
+    } cases[] = {{0, 0}, {1, 1}, {2, -1}, {-1, -1}};
+    for (const auto& c : cases) {
+        cup.m_ShieldIndex = c.index;
+        EXPECT_EQ(cup.GetShield(), c.expected < 0 ? nullptr : world.GetCharityShieldList().GetAt(c.expected)) << c.index;
+    }
+}
+
+}  // namespace

@@ -302,3 +302,142 @@ TEST_F(DivisionWithClubs, ClockCountsValuesAndStrength) {
 }
 
 }  // namespace
+
+#include "platform/files.h"
+#include "soccerclasses/fixtureinfo.h"
+#include "soccerclasses/peopletables.h"
+#include "soccerclasses/playersearch.h"
+#include "support/test_env.h"
+
+namespace {
+
+class DivisionWithSquads : public DivisionWithClubs {
+protected:
+    // A player of `position` in the club's next free slot; his world index.
+    int AddPlayer(int club, int position, uint8_t goals) {
+        auto p = std::make_unique<CPlayer>();
+        p->m_Person.Set("P", "Player" + std::to_string(world.GetPlayerList().GetSize()), 25, 1);
+        p->m_Football.SetPosition(position, false);
+        p->m_SeasonGoals = goals;
+        const int index = world.GetPlayerList().Add(std::move(p));
+        int slot = 0;
+        while (Club(club)->GetPlayerId(slot) != 0xFFFF) ++slot;
+        Club(club)->SetPlayerId(slot, static_cast<uint16_t>(index));
+        return index;
+    }
+};
+
+TEST_F(DivisionWithSquads, ListFillsAddRowsWithoutClearing) {
+    AddPlayer(0, CSoccerPlayer::kGoalkeeper, 5);  // a keeper is no scorer
+    AddPlayer(0, 3, 2);
+    AddPlayer(5, 3, 1);  // one goal is not enough
+    AddPlayer(5, 2, 7);
+    RecordingListRows rows;
+    rows.AddRow("earlier", 0, 0, 0);
+
+    division.FillManagerList(rows);
+    ASSERT_EQ(rows.Rows().size(), 8u);  // seven managed clubs after the row already there
+    EXPECT_EQ(rows.Rows()[0].cells[0], "earlier");
+    EXPECT_EQ(rows.Rows()[1].data1, reinterpret_cast<uintptr_t>(Manager(0)));
+
+    RecordingListRows scorers;
+    division.FillTopScorerList(scorers);
+    ASSERT_EQ(scorers.Rows().size(), 2u);
+    EXPECT_EQ(scorers.Rows()[0].cells[2], "Club 0");
+    EXPECT_EQ(scorers.Rows()[1].cells[2], "Club 5");
+    EXPECT_EQ(scorers.Rows()[1].cells[5], "7");
+
+    RecordingListRows discipline;
+    division.FillDisciplineList(discipline);
+    EXPECT_EQ(discipline.Rows().size(), 0u);  // no club has played yet
+    Club(5)->LeagueRow().AddHomeResult(2, 0, 3, 1, 0);
+    Club(5)->LeagueRow().AddHomeResult(1, 1, 3, 1, 0);
+    division.FillDisciplineList(discipline);
+    ASSERT_EQ(discipline.Rows().size(), 2u);  // each player of the club that has
+    EXPECT_EQ(discipline.Rows()[0].cells[2], "2");  // its league games
+
+    world.GetPlayer(AddPlayer(2, 1, 0))->m_SeasonMotm = 2;
+    RecordingListRows motm;
+    division.FillPlayerCountList(motm);
+    ASSERT_EQ(motm.Rows().size(), 1u);
+    EXPECT_EQ(motm.Rows()[0].cells[3], "2");
+
+    RecordingListRows months;
+    division.m_ManagersOfTheMonth.Add("August", "A Boss1", "Club 1");
+    division.FillManagerOfTheMonthList(months);
+    ASSERT_EQ(months.Rows().size(), 1u);
+    EXPECT_EQ(months.Rows()[0].cells[2], "Club 1");
+}
+
+TEST_F(DivisionWithSquads, SearchListSkipsClubsWithoutManager) {
+    // A player's value, which the search reads, comes from the money table.
+    platform::SetInstallFolder(testenv::GameDir());
+    CSkillMoneyValueList money(CSkillMoneyValueList::kFile);
+    InstallPeopleTables(nullptr, &money, nullptr);
+    struct Uninstall {
+        ~Uninstall() {
+            InstallPeopleTables(nullptr, nullptr, nullptr);
+            platform::ResetFolders();
+        }
+    } uninstall;
+    CPlayerSearch everyone;
+    everyone.m_Option1 = 4;  // any player
+    for (int i = 0; i < 4; ++i) everyone.SetPositionFlag(i, 1);
+    for (int c : {0, 3, 5}) AddPlayer(c, 2, 0);
+    RecordingListRows rows;
+    division.FillPlayerSearchList(rows, everyone);
+    ASSERT_EQ(rows.Rows().size(), 2u);
+    EXPECT_EQ(rows.Rows()[0].cells[1], "Club 0");
+    EXPECT_EQ(rows.Rows()[1].cells[1], "Club 3");
+}
+
+TEST_F(DivisionWithSquads, BuyerIsARichComputerClub) {
+    const int player = AddPlayer(0, 2, 0);
+    platform::SeedRandom(11);
+    EXPECT_EQ(division.FindBuyerClub(player, 0, 1000.0), -1);  // no club can pay
+    EXPECT_EQ(division.FindBuyerClub(9999, 0, 0.0), -1);       // no such player
+
+    Club(4)->SetBankBalance(1e6);
+    Club(6)->SetBankBalance(1e6);
+    Manager(6)->m_IsHuman = 1;  // a human's club is never asked
+    Club(0)->SetBankBalance(1e6);  // nor the seller
+    int found = 0;
+    for (int seed = 0; seed < 40; ++seed) {
+        platform::SeedRandom(static_cast<uint32_t>(seed));
+        const int buyer = division.FindBuyerClub(player, 0, 1000.0);
+        EXPECT_TRUE(buyer == -1 || buyer == 4) << buyer;
+        found += buyer == 4;
+    }
+    // Twelve draws among seven clubs miss one club about one time in six.
+    EXPECT_GT(found, 25);
+}
+
+TEST_F(DivisionWithSquads, OfferGoesToAboutHalfTheOtherClubs) {
+    platform::SeedRandom(3);
+    int tried = 0;
+    for (int i = 0; i < 200; ++i) {
+        // No such player: every approach fails, so every club is reached.
+        const int n = division.OfferPlayerToClubs(9999, 2);
+        EXPECT_LE(n, 7);
+        tried += n;
+    }
+    EXPECT_NEAR(tried / 200.0, 3.5, 0.4);
+}
+
+TEST_F(DivisionWithClubs, MatchInformationOfAFixture) {
+    CFixture f;
+    ASSERT_TRUE(f.Set(CFixture::kCupHome, 3, -1, 4, 2, 0));
+    CFixtureInfo info;
+    info.extraFlag = 14;
+    info.awayName = "kept";
+    f.FillMatchInfo(info);
+    EXPECT_EQ(info.home, 3);
+    EXPECT_EQ(info.away, -1);
+    EXPECT_EQ(info.homeName, "Club 3");
+    EXPECT_EQ(info.awayName, "kept");  // a non-league name is the cup's to give
+    EXPECT_EQ(info.substitutes, 4);
+    EXPECT_EQ(info.substitutions, 2);
+    EXPECT_EQ(info.extraFlag, 0);
+}
+
+}  // namespace

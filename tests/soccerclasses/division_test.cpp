@@ -71,6 +71,7 @@ TEST(Division, ScheduleArithmetic) {
     EXPECT_EQ(nine->GetMatchesPerRound(), 8);
     EXPECT_EQ(nine->GetPairsForSlot(8).size(), 4u);  // one club rests
     EXPECT_EQ(nine->m_Fixtures.GetSize(), 8 * nine->CountLeagueSlots());
+    EXPECT_EQ(nine->m_ClubPointers, std::vector<CClub*>(9, nullptr));  // a slot per club, all empty
 
     auto twenty = MakeDivision(20);
     twenty->SetUp(ScheduleFor(20));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "soccerclasses/player.h"
+
 #include "records_roundtrip.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/news.h"
@@ -192,6 +194,37 @@ TEST_F(NewsPaperPeople, PlayerHeadlinesNeedThePlayer) {
     // No player 7 in this world: nothing to say.
     EXPECT_EQ(e.GetInjuryHeadline(0), "");
     EXPECT_EQ(e.GetTransferHeadline(0), "");
+}
+
+TEST_F(NewsPaperPeople, ReturnAndSuspensionHeadlines) {
+    auto p = std::make_unique<CPlayer>();
+    p->m_Person.Set("J", "Smith", 25, 1);
+    const int index = world.GetPlayerList().Add(std::move(p));
+    world.GetClub(2)->SetPlayerId(0, static_cast<uint16_t>(index));
+    CNewsPaperEvents e;
+    EXPECT_EQ(e.GetReturnFromInjuryHeadline(0), "");
+    EXPECT_EQ(e.GetSuspensionHeadline(0), "");
+    e.SetReturningPlayer(index);
+    EXPECT_EQ(e.GetReturnFromInjuryHeadline(0), "SMITH BACK FROM INJURY");
+    EXPECT_EQ(e.GetReturnFromInjuryHeadline(11), "SMITH BACK FOR CLUB 2");
+
+    e.SetSuspension(index, 50);
+    const struct {
+        uint8_t matches;
+        int variant;
+        const char* text;
+    } cases[] = {
+        {3, 0, "CLUB 2's SMITH FACES 3 MATCH BAN"},
+        {3, 1, "SMITH SUSPENDED FOR 3 MATCHES"},
+        {1, 0, "SMITH GETS A 1 MATCH SUSPENSION"},  // one match: always this text
+        {1, 5, "SMITH GETS A 1 MATCH SUSPENSION"},
+    };
+    for (const auto& c : cases) {
+        world.GetPlayer(index)->m_Suspension = c.matches;
+        EXPECT_EQ(e.GetSuspensionHeadline(c.variant), c.text) << int(c.matches) << " " << c.variant;
+    }
+    e.SetSuspension(index + 1, 60);  // a player the world does not have
+    EXPECT_EQ(e.GetSuspensionHeadline(0), "");
 }
 
 }  // namespace

@@ -105,9 +105,12 @@ TEST(Tactics, FamiliarityGrowthAndDecay) {
     t.AddFamiliarityLarge();
     EXPECT_EQ(t.m_Familiarity, 99);
     CSoccerTacticList list;
+    // The draw is below 99, so a familiarity of 98 or 99 never falls.
+    for (int i = 0; i < 20; ++i) list.GetAt(i)->m_Familiarity = static_cast<uint8_t>(i == 19 ? 98 : 60 + i);
     list.GetAt(20)->m_Familiarity = 30;
     for (int i = 0; i < 2000; ++i) list.DecayFamiliarity();
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(list.GetAt(i)->m_Familiarity, 50) << i;
+    for (int i = 0; i < 19; ++i) EXPECT_EQ(list.GetAt(i)->m_Familiarity, 50) << i;
+    EXPECT_EQ(list.GetAt(19)->m_Familiarity, 98);
     EXPECT_EQ(list.GetAt(20)->m_Familiarity, 30);  // below 50 nothing is lost
 }
 
