@@ -151,6 +151,24 @@ bool CManager::Draw(int own, int other, int clubGames) {
     return false;
 }
 
+void CManager::CountWin() {
+    ++m_ClubWins;
+    ++m_CareerWins;
+    AddTo(m_SeasonWins, 1);
+}
+
+void CManager::CountDraw() {
+    AddTo(m_ClubDraws, 1);
+    AddTo(m_CareerDraws, 1);
+    AddTo(m_SeasonDraws, 1);
+}
+
+void CManager::CountLoss() {
+    AddTo(m_ClubLosses, 1);
+    AddTo(m_CareerLosses, 1);
+    AddTo(m_SeasonLosses, 1);
+}
+
 bool CManager::RecordLeagueResult(int f, int a, int winPoints, int drawPoints, int own, int other,
                                   int clubGames) {
     CountGoals(f, a);
@@ -158,43 +176,31 @@ bool CManager::RecordLeagueResult(int f, int a, int winPoints, int drawPoints, i
         AddTo(m_CampaignPoints, winPoints);
         m_SeasonPoints += winPoints;
         m_CareerPoints += winPoints;
-        ++m_ClubWins;
-        ++m_CareerWins;
-        AddTo(m_SeasonWins, 1);
+        CountWin();
         return Win(std::max(0.3, (own - other) / 15.0));
     }
     if (f == a) {
         AddTo(m_CampaignPoints, drawPoints);
         m_SeasonPoints += drawPoints;
         m_CareerPoints += drawPoints;
-        AddTo(m_ClubDraws, 1);
-        AddTo(m_CareerDraws, 1);
-        AddTo(m_SeasonDraws, 1);
+        CountDraw();
         return Draw(own, other, clubGames);
     }
-    AddTo(m_ClubLosses, 1);
-    AddTo(m_CareerLosses, 1);
-    AddTo(m_SeasonLosses, 1);
+    CountLoss();
     return Lose(std::max(0.3, (other - own) / 15.0), clubGames);
 }
 
 bool CManager::RecordCupResult(int f, int a, int own, int other, int clubGames) {
     CountGoals(f, a);
     if (f > a) {
-        ++m_ClubWins;
-        ++m_CareerWins;
-        AddTo(m_SeasonWins, 1);
+        CountWin();
         return Win(std::max(0.3, (own - other) / 15.0));
     }
     if (f == a) {
-        AddTo(m_ClubDraws, 1);
-        AddTo(m_CareerDraws, 1);
-        AddTo(m_SeasonDraws, 1);
+        CountDraw();
         return Draw(own, other, clubGames);
     }
-    AddTo(m_ClubLosses, 1);
-    AddTo(m_CareerLosses, 1);
-    AddTo(m_SeasonLosses, 1);
+    CountLoss();
     return Lose(std::max(0.3, (other - own) / 15.0), clubGames);
 }
 

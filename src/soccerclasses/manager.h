@@ -148,6 +148,9 @@ private:
     static constexpr uint8_t kSeasonReviewMessage = 202;
     void HoldBackSeasonReview() const;
     void CountGoals(int goalsFor, int goalsAgainst);
+    void CountWin();
+    void CountDraw();
+    void CountLoss();
     bool Win(double x);
     bool Lose(double x, int clubGames);
     bool Draw(int ownPopularity, int otherPopularity, int clubGames);
