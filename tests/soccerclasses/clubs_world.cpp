@@ -130,4 +130,20 @@ void ClubWorld::Heal(uint16_t id) {
 
 void ClubWorld::MakeHuman(CClub& club) { world.GetManagerList().GetAt(club.GetManager())->m_IsHuman = 1; }
 
+void PeopleWorld::SetUp() {
+    ClubWorld::SetUp();
+    platform::SetInstallFolder(testenv::GameDir());
+    paths = std::make_unique<CSoccerPlayerCareerPathList>(CSoccerPlayerCareerPathList::kFile);
+    money = std::make_unique<CSkillMoneyValueList>(CSkillMoneyValueList::kFile);
+    table = std::make_unique<CPopularityList>(CPopularityList::kFile);
+    InstallPeopleTables(paths.get(), money.get(), table.get());
+    world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), Record("Port Ellis", 1)}));
+}
+
+void PeopleWorld::TearDown() {
+    InstallPeopleTables(nullptr, nullptr, nullptr);
+    platform::ResetFolders();
+    ClubWorld::TearDown();
+}
+
 }  // namespace clubtest

@@ -11,6 +11,7 @@
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubsdata.h"
 #include "soccerclasses/careerpath.h"
+#include "soccerclasses/popularity.h"
 #include "soccerclasses/skillmoneyvalue.h"
 #include "soccerclasses/worlddata.h"
 
@@ -36,6 +37,17 @@ protected:
     CWorldData world{CWorldData::Empty{}};
     std::unique_ptr<CSoccerPlayerCareerPathList> paths;
     std::unique_ptr<CSkillMoneyValueList> money;
+};
+
+// Two clubs ("Harwick Albion" followed, "Port Ellis" results only) with the
+// built game's career-path, skill-money and popularity tables installed.
+class PeopleWorld : public ClubWorld {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    CClub& Club() { return *world.GetClub(0); }
+
+    std::unique_ptr<CPopularityList> table;
 };
 
 }  // namespace clubtest

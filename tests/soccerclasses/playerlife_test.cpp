@@ -14,25 +14,16 @@
 
 namespace {
 
-class PlayerLife : public clubtest::ClubWorld {
+class PlayerLife : public clubtest::PeopleWorld {
 protected:
     void SetUp() override {
-        ClubWorld::SetUp();
-        platform::SetInstallFolder(testenv::GameDir());
-        paths = std::make_unique<CSoccerPlayerCareerPathList>(CSoccerPlayerCareerPathList::kFile);
-        money = std::make_unique<CSkillMoneyValueList>(CSkillMoneyValueList::kFile);
-        table = std::make_unique<CPopularityList>(CPopularityList::kFile);
-        InstallPeopleTables(paths.get(), money.get(), table.get());
-        world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), Record("Port Ellis", 1)}));
+        PeopleWorld::SetUp();
         ClearPeopleMessages();
     }
     void TearDown() override {
-        InstallPeopleTables(nullptr, nullptr, nullptr);
-        platform::ResetFolders();
         ClearPeopleMessages();
-        ClubWorld::TearDown();
+        PeopleWorld::TearDown();
     }
-    CClub& Club() { return *world.GetClub(0); }
     CPlayer& Make(int ability = 60, int age = 25) {
         const uint16_t id = AddPlayer(2, 1000);
         CPlayer& p = *world.GetPlayer(id);
@@ -53,10 +44,6 @@ protected:
         in.m_TimeLeft = time;
         in.m_Kind = 5;
     }
-
-    std::unique_ptr<CSoccerPlayerCareerPathList> paths;
-    std::unique_ptr<CSkillMoneyValueList> money;
-    std::unique_ptr<CPopularityList> table;
 };
 
 TEST_F(PlayerLife, EffectiveSkillsFollowFormInjuryMoraleAndCondition) {

@@ -19,29 +19,14 @@ namespace {
 using peopleio::LoadBytes;
 using peopleio::SaveBytes;
 
-class Staff : public clubtest::ClubWorld {
+class Staff : public clubtest::PeopleWorld {
 protected:
     void SetUp() override {
-        ClubWorld::SetUp();
-        platform::SetInstallFolder(testenv::GameDir());
-        paths = std::make_unique<CSoccerPlayerCareerPathList>(CSoccerPlayerCareerPathList::kFile);
-        money = std::make_unique<CSkillMoneyValueList>(CSkillMoneyValueList::kFile);
-        table = std::make_unique<CPopularityList>(CPopularityList::kFile);
-        InstallPeopleTables(paths.get(), money.get(), table.get());
-        world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), Record("Port Ellis", 1)}));
+        PeopleWorld::SetUp();
         country = world.GetCountry(1);
         row = table->GetAt(20);
     }
-    void TearDown() override {
-        InstallPeopleTables(nullptr, nullptr, nullptr);
-        platform::ResetFolders();
-        ClubWorld::TearDown();
-    }
-    CClub& Club() { return *world.GetClub(0); }
 
-    std::unique_ptr<CSoccerPlayerCareerPathList> paths;
-    std::unique_ptr<CSkillMoneyValueList> money;
-    std::unique_ptr<CPopularityList> table;
     CCountry* country = nullptr;
     const CPopularity* row = nullptr;
 };
