@@ -14,6 +14,7 @@
 #include "ui/xbitmap.h"
 #include "ui/xwnd.h"
 
+class CListControl;
 class CXButton;
 
 class CScreen : public CXWnd {
@@ -38,6 +39,17 @@ public:
     void RebuildWorkBuffer();
     // Composes, then shows (the wipe only with the "Fade" option on).
     void Repaint(int wipe);
+    // The two halves of Repaint, for the page switch.
+    void RepaintHidden();
+    void RepaintWithWipe(int wipe);
+    int GetWipeMode() const { return m_nWipeMode; }
+    // The strips a wipe copies, in order (mode 0: the whole page at once).
+    // Together they cover every pixel of the page exactly once.
+    static std::vector<platform::win::Rect> WipeStrips(int mode, int width, int height);
+
+    // A click or release a list passed back to its page.
+    virtual void OnListClick(CListControl* /*list*/, int /*row*/, int /*column*/) {}
+    CListControl* GetListUnderMouse() const;
 
     const platform::gfx::Surface& GetWorkBuffer() const { return m_Work; }
     const platform::gfx::Surface& GetBackBuffer() const { return m_Back.GetSurface(); }
@@ -52,6 +64,10 @@ protected:
     void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
     void OnLButtonUp(uint32_t flags, platform::win::Point pt) override;
     void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonUp(uint32_t flags, platform::win::Point pt) override;
+    void OnChar(uint8_t ch, uint32_t repeatCount) override;
+    void OnKeyDown(uint32_t vk, uint32_t repeatCount, intptr_t flags) override;
+    intptr_t OnNotify(uintptr_t w, intptr_t l) override;
     void OnDestroy() override;
     intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
 
@@ -63,6 +79,9 @@ protected:
 private:
     void LoadBackground();
     void StopHover();
+    void CopyToWindow(const platform::win::PaintContext& pc);
+    // Passes a mouse message to a child, the point mapped into it.
+    void Relay(platform::win::Window* child, uint32_t msg, uint32_t flags, platform::win::Point pt);
 
     CXBitmap m_Back;
     platform::gfx::Surface m_Work;
@@ -72,6 +91,8 @@ private:
     uint8_t m_bBackgroundDirty = 0;
     uint8_t m_bWorkBuilt = 0;
     CXButton* m_pHoveredButton = nullptr;
+    platform::win::WindowHandle m_hListUnderMouse = 0;
+    uint8_t m_bListPassedRightPress = 0;
     uint8_t m_bNoHover = 1;
     int m_nWidth = 0, m_nHeight = 0;
 };

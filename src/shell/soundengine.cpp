@@ -5,7 +5,11 @@
 #include "platform/files.h"
 #include "platform/trace.h"
 
-// The option bytes are the view's (view.cpp), which reads them from the profile.
+// The option bytes; the view reads them from the profile.
+uint8_t g_bFade = 1;
+uint8_t g_bAmbient = 1;
+uint8_t g_bMusicon = 1;
+uint8_t g_bSfx = 1;
 
 namespace {
 

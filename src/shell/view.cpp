@@ -16,10 +16,7 @@
 
 using namespace platform::win;
 
-uint8_t g_bFade = 1;
-uint8_t g_bAmbient = 1;
-uint8_t g_bMusicon = 1;
-uint8_t g_bSfx = 1;
+// The sound options and "Fade" live with the sound engine, below the widgets.
 uint8_t g_bCurrency = 1;
 uint8_t g_nExchange = 1;
 double g_dExchange = 1.0;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class CPerson;
+
 // Message box types the model uses.
 inline constexpr unsigned kBoxPlain = 0;
 inline constexpr unsigned kBoxNotice = 0x30;     // exclamation, one button
@@ -27,6 +29,7 @@ struct MessageBoxRequest {
     int trophy = -1;
     int leagueTrophyFlag = 1;
     int helpCount = 1;  // the help box's entries from stringId on (type 5 with an id)
+    const CPerson* person = nullptr;  // whose face the box draws, when the caller has him
 };
 
 // What the first button of a box of `type` answers.

@@ -7,6 +7,7 @@
 #include "platform/stringtable.h"
 #include "platform/window/ui.h"
 #include "shell/soundengine.h"
+#include "soccerclasses/person.h"
 
 using namespace platform::win;
 using platform::gfx::Canvas;
@@ -165,8 +166,10 @@ void CUserMessageBoxDlg::OnPaint(const PaintContext& pc) {
         DrawBackground(dc);
         DrawButtons(dc);
         DrawMessage(dc);
-        // The face builder draws at (50, 58) once faces exist; a trophy sits at (57, 76).
-        if (m_Picture.IsLoaded()) m_Picture.DrawTransparent(dc, 57, 76, platform::gfx::kKeyColourRef);
+        if (m_bHasFace)
+            DrawPhotofitFace(dc, m_Face, 50, 58);
+        else if (m_Picture.IsLoaded())
+            m_Picture.DrawTransparent(dc, 57, 76, platform::gfx::kKeyColourRef);
     }
     Canvas out = pc.MakeCanvas();
     out.BitBlt(0, 0, kWidth, kHeight, buffer, 0, 0);
@@ -346,13 +349,20 @@ int ShowUserMessageBox(const MessageBoxRequest& r) {
     } else {
         box = std::make_unique<COkayUserMessageBoxDlg>(r.text);
     }
-    // A face is the people's picture; until faces are drawn the area stays empty.
-    box->m_bHasPicture = r.picture >= 0 || r.trophy != -1;
-    if (r.picture < 0 && r.trophy != -1) {
+    // A person shows his face; a trophy shows only when nobody is pictured.
+    // A person named by number alone keeps the picture layout with the face
+    // area empty.
+    const bool person = r.picture >= 0 || r.person;
+    box->m_bHasPicture = person || r.trophy != -1;
+    if (r.person) {
+        box->m_Face = PhotofitFace::FromFace(r.person->GetFace());
+        box->m_bHasFace = true;
+    }
+    if (!person && r.trophy != -1) {
         box->m_nTrophy = r.trophy;
         box->m_bDivisionTrophy = r.leagueTrophyFlag != 0;
     }
-    if (dynamic_cast<CHelpUserMessageBoxDlg*>(box.get())) box->m_bHasPicture = false;
+    if (dynamic_cast<CHelpUserMessageBoxDlg*>(box.get())) box->m_bHasPicture = box->m_bHasFace = false;
     const int result = box->Run();
     if (result < 0) return AnswerWhenNotShown(r.type);
     if (kind == 3 || kind == 4 || kind == 6) {

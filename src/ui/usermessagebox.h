@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/window/dialog.h"
+#include "shell/photofit.h"
 #include "soccerclasses/userport.h"
 #include "ui/xbitmap.h"
 
@@ -27,6 +28,8 @@ public:
     const std::vector<std::string>& GetButtonLabels() const { return m_Labels; }
     bool HasPicture() const { return m_bHasPicture; }
     const std::string& GetBackgroundName() const { return m_strBackground; }
+    // The face drawn in the picture area, when the box shows a person.
+    const PhotofitFace* GetFace() const { return m_bHasFace ? &m_Face : nullptr; }
     // The page of help text shown (the whole text for the other kinds).
     virtual std::string ShownText() const { return m_strText; }
 
@@ -58,6 +61,8 @@ protected:
     bool m_bHadBusyCursor = false;
     int m_nTrophy = -1;
     bool m_bDivisionTrophy = true;
+    PhotofitFace m_Face;
+    bool m_bHasFace = false;
 
     friend int ShowUserMessageBox(const MessageBoxRequest& request);
 };

@@ -8,6 +8,7 @@
 #include "shell/timer.h"
 #include "ui/cursors.h"
 #include "ui/flyingwindow.h"
+#include "ui/listcontrol.h"
 #include "ui/xmenu.h"
 #include "ui/xtooltip.h"
 
@@ -262,7 +263,15 @@ void CXWnd::OnLButtonDblClk(uint32_t, Point pt) {
         m_PressPoint = pt;
         return;
     }
-    // Lists take a double click on their spot; nothing else does.
+    // Lists take a double click on their spot; nothing else does. The point
+    // goes as a relayed one, already in this window's coordinates, where the
+    // list reads its rows.
+    m_nDragSourceId = static_cast<int>(m_HotSpots[i]->Id());
+    if (auto* list = dynamic_cast<CListControl*>(FindChild(m_HotSpots[i]->Id()))) {
+        m_PressPoint = pt;
+        list->Send(WM_LBUTTONDBLCLK, kRelayedFlags, MakePointParam(pt));
+        return;
+    }
     m_nDragSourceId = -1;
 }
 
@@ -347,10 +356,22 @@ void CXWnd::OnMouseMove(uint32_t, Point pt) {
         m_pDragImage->MoveTo(r.left + screen.x - m_LastDragPos.x, r.top + screen.y - m_LastDragPos.y);
         m_LastDragPos = screen;
     }
+    // A list under the drag shows where the item would go.
+    auto* list = dynamic_cast<CListControl*>(ChildFromPoint(pt, true));
+    SetDragOverList(list);
+    if (list) list->Send(WM_MOUSEMOVE, kRelayedFlags, MakePointParam(pt));
+}
+
+void CXWnd::SetDragOverList(CListControl* list) {
+    auto* old = dynamic_cast<CListControl*>(Ui::Get().FromHandle(m_hDragOverList));
+    if (old && old != list) old->SetDragOver(false);
+    m_hDragOverList = list ? list->Handle() : 0;
+    if (list) list->SetDragOver(true);
 }
 
 void CXWnd::EndDrag() {
     m_bDragging = 0;
+    SetDragOverList(nullptr);
     if (m_pDragImage) {
         m_pDragImage->Destroy();
         m_pDragImage.reset();
@@ -412,8 +433,18 @@ void CXWnd::OnLButtonUp(uint32_t, Point pt) {
                     if (item >= 35 || row >= 35) Fault("a dragged item or row is out of range");
                     info.itemAndRow = (item & 0xFFFF) | ((row & 0xFFFF) << 16);
                 }
+            } else if (dynamic_cast<CListControl*>(info.target)) {
+                // A list target answers the row under the drop; a list source
+                // adds the item it gives up.
+                auto row = static_cast<uint32_t>(
+                    info.target->Send(kMsgRowAtPoint, reinterpret_cast<uintptr_t>(&pt), 0));
+                if (dynamic_cast<CListControl*>(source)) {
+                    auto item = static_cast<uint32_t>(source->Send(kMsgDraggedItem));
+                    info.itemAndRow = (item & 0xFFFF) | ((row & 0xFFFF) << 16);
+                } else {
+                    info.itemAndRow = row;
+                }
             } else {
-                // Lists answer rows; other targets take the source's item alone.
                 info.itemAndRow = static_cast<uint32_t>(source->Send(kMsgDraggedItem));
             }
             m_nDragSourceId = -1;

@@ -13,6 +13,7 @@
 #include "ui/xmessages.h"
 
 class CFlyingWindow;
+class CListControl;
 class CXMenu;
 class CXToolTip;
 
@@ -132,6 +133,7 @@ private:
     void TrackToolTip(platform::win::Point pt);
     void HideToolTip();
     void FlyBack();
+    void SetDragOverList(CListControl* list);
 
     std::array<std::unique_ptr<CHotSpot>, kMaxHotSpots> m_HotSpots;
     int m_nMenuIndex = -1;
@@ -149,4 +151,5 @@ private:
     uint32_t m_nToolTipTimer = 0;
     int m_nToolTipPending = -1;
     int m_nToolTipShown = -1;
+    platform::win::WindowHandle m_hDragOverList = 0;
 };

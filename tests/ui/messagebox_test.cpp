@@ -6,6 +6,7 @@
 
 #include "page_fixture.h"
 #include "platform/stringtable.h"
+#include "soccerclasses/person.h"
 #include "ui/usermessagebox.h"
 
 using namespace platform::win;
@@ -119,6 +120,38 @@ TEST_F(BoxTest, TextAreasWithAndWithoutAPicture) {
     Ask(longText, [&](CUserMessageBoxDlg& b) {
         EXPECT_EQ(b.GetTextRect().top, 36);
         EXPECT_EQ(b.GetTextRect().bottom, 233);
+        backend->Key(VK_RETURN, 10);
+    });
+}
+
+TEST_F(BoxTest, APersonGivesTheFaceLayoutWithHisFaceAndNoTrophy) {
+    CPerson manager;
+    manager.Set("Alan", "Hatherley", 44, 0);
+    manager.Face().SetRace(2);
+    manager.Face().SetNose(4);
+    manager.Face().SetHair(17);
+    MessageBoxRequest r = Req(0);
+    r.person = &manager;
+    r.trophy = 3;  // a person wins over a trophy
+    Ask(r, [&](CUserMessageBoxDlg& b) {
+        ASSERT_NE(b.GetFace(), nullptr);
+        EXPECT_EQ(*b.GetFace(), PhotofitFace::FromFace(manager.GetFace()));
+        EXPECT_TRUE(b.HasPicture());
+        EXPECT_EQ(b.GetTextRect().left, 194);
+        EXPECT_EQ(b.GetTextRect().right, 470);
+        EXPECT_EQ(b.GetBackgroundName(), "gfx\\messagebox\\message_box_pic.bmp");
+        // No trophy where it would stand: until the photo-fit art exists the
+        // face area shows the box's background.
+        main.UpdateNow();
+        Ui::Get().PresentNow();
+        Point star = main.ScreenToClient(b.ClientToScreen(Point{57 + 31, 76 + 18}));
+        const uint32_t px = Ui::Get().MainPicture()->Get(star.x, star.y);
+        EXPECT_LT(platform::gfx::PixelR(px) + platform::gfx::PixelG(px), 400u);
+        backend->Key(VK_RETURN, 10);
+    });
+    // Without a person or a trophy there is no face.
+    Ask(Req(0), [&](CUserMessageBoxDlg& b) {
+        EXPECT_EQ(b.GetFace(), nullptr);
         backend->Key(VK_RETURN, 10);
     });
 }
