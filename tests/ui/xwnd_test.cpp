@@ -290,6 +290,35 @@ TEST_F(DragTest, AcceptedDropCallsOnDrop) {
     EXPECT_EQ(source.upsSeen, 1);
 }
 
+TEST_F(DragTest, DropBackAtThePressPointFiresNothing) {
+    // The source's own spot takes drops from it: a drop there moves an item
+    // within the source, unless it lands where the press was.
+    const int own = spy->AddHotSpot(Rect{100, 300, 140, 330}, kSpotDropTarget, 40);
+    spy->GetHotSpot(own)->AddAcceptedSource(&source);
+    struct Case {
+        Point release;
+        size_t drops;
+        int ups;
+    };
+    for (const Case& c : {Case{{110, 310}, 0, 0}, Case{{125, 318}, 1, 1}}) {
+        SCOPED_TRACE(std::to_string(c.release.x));
+        spy->drops.clear();
+        source.upsSeen = 0;
+        backend->Press({110, 310});
+        for (int x = 130; x <= 250; x += 40) backend->MoveTo({x, 310}, 10);
+        backend->MoveTo(c.release, 10);
+        backend->Release(c.release, MouseButton::Left, 10);
+        RunFor(800);
+        EXPECT_FALSE(spy->IsDragging());
+        EXPECT_EQ(spy->drops.size(), c.drops);
+        EXPECT_EQ(source.upsSeen, c.ups);
+        if (!spy->drops.empty()) {
+            EXPECT_EQ(spy->drops[0].target, &source);
+            EXPECT_EQ(spy->drops[0].itemAndRow, 7u);  // item 7, row 0: the source answers no rows
+        }
+    }
+}
+
 TEST_F(DragTest, RefusedDropFliesBackAndStillReleasesTheSource) {
     backend->Press({110, 310});
     for (int x = 120; x <= 450; x += 30) backend->MoveTo({x, 320}, 10);
