@@ -5,6 +5,7 @@
 
 #include "page_fixture.h"
 #include "ui/xbutton.h"
+#include "ui/xmessagedisplay.h"
 #include "ui/xscroll.h"
 #include "ui/xstatic.h"
 
@@ -406,6 +407,95 @@ TEST_F(ScrollPage, DisabledBarDrawsOnlyTheBackgroundAndIgnoresTheMouse) {
     backend->Click({705, 280});
     RunFor(100);
     EXPECT_TRUE(scrolls.empty());
+}
+
+TEST_F(ScrollPage, OnePageHoldsEveryWidgetAndTakesScriptedInput) {
+    // Labels of each style bit down the left.
+    std::vector<std::unique_ptr<CXStatic>> labels;
+    const uint32_t labelStyles[] = {0,          kLabelShadow, kLabelNoRestore, kLabelGrow,       kLabelShrink,
+                                    kLabelCentred | kLabelSingleLine, kLabelRight | kLabelSingleLine,
+                                    kLabelBand | kLabelSingleLine, kLabelNoClip, kLabelAutoSize};
+    int y = 20;
+    for (uint32_t style : labelStyles) {
+        auto l = std::make_unique<CXStatic>();
+        ASSERT_TRUE(l->Create("Attendance", WS_VISIBLE, Rect{20, y, 180, y + 22}, page.get(), 100 + y));
+        l->SetLabelStyle(style);
+        l->SetFont("Arial", 10, true);
+        l->SetColours(RGB(255, 255, 255), RGB(0, 0, 120));
+        l->SetText("Attendance 21,400");
+        l->Refresh();
+        labels.push_back(std::move(l));
+        y += 26;
+    }
+    // Buttons of every style across the middle.
+    auto push = Button(20, {220, 20, 340, 52}, kButtonBitmaps | kButtonPush | kButtonText, "Continue");
+    auto plain = Button(21, {220, 60, 340, 92}, kButtonBitmaps | kButtonPush | kButtonTransparent | kButtonText, "Back");
+    auto greyed = Button(22, {220, 100, 340, 132}, kButtonBitmaps | kButtonPush | kButtonText, "Sack");
+    greyed->SetGreyed(true);
+    greyed->SetColours(RGB(255, 255, 255), RGB(0, 0, 0));
+    auto check = Button(23, {220, 140, 236, 156}, kButtonBitmaps | kButtonPush | kButtonCheck | kButtonTransparent);
+    const uint32_t radio = kButtonBitmaps | kButtonPush | kButtonCheck | kButtonRadio | kButtonTransparent;
+    auto r1 = Button(24, {220, 170, 236, 186}, radio);
+    auto r2 = Button(25, {240, 170, 256, 186}, radio);
+    r1->SetTicked(true);
+    auto two = Button(26, {360, 20, 424, 84}, kButtonBitmaps | kButtonTwoFrame | kButtonTransparent);
+    auto turn = Button(27, {430, 20, 494, 84}, kButtonBitmaps | kButtonAnimated | kButtonTurnAtEnd | kButtonTransparent);
+    auto fast = Button(28, {500, 20, 564, 84}, kButtonBitmaps | kButtonAnimated | kButtonFromStart | kButtonTransparent);
+    auto loop = Button(29, {570, 20, 634, 84}, kButtonBitmaps | kButtonAnimated | kButtonTransparent);
+    // A message panel and the scroll bar of the fixture.
+    CXMessageDisplay panel;
+    ASSERT_TRUE(panel.Create("", WS_VISIBLE, Rect{220, 300, 600, 420}, page.get(), 60, "Arial", -13,
+                             RGB(255, 255, 255), 1, 0));
+    for (int i = 0; i < 12; ++i) panel.AddLine("Matchday " + std::to_string(i + 1) + ": a draw at home.");
+    panel.Redraw();
+    bar.SetScrollInfo(0, 10, 0, 4, 0);
+    bar.Redraw();
+    for (auto* b : {push.get(), plain.get(), greyed.get(), check.get(), r1.get(), r2.get()}) b->Redraw();
+    Drain();
+    Played(4);
+
+    // Hover the animated ones, click a push button, a check box and a
+    // radio button, page the bar down.
+    backend->MoveTo({460, 50});
+    RunFor(40);
+    EXPECT_TRUE(Played(4));
+    EXPECT_EQ(turn->GetAnimationState(), 2);
+    backend->MoveTo({530, 50});
+    RunFor(40);
+    EXPECT_FALSE(Played(4));  // straight from one to the next
+    EXPECT_EQ(fast->GetAnimationState(), 2);
+    backend->MoveTo({200, 250});
+    RunFor(40);
+    backend->Click({280, 36}, MouseButton::Left, 10);
+    backend->Click({228, 148}, MouseButton::Left, 600);
+    backend->Click({248, 178}, MouseButton::Left, 600);
+    backend->Click({280, 116}, MouseButton::Left, 600);  // greyed: no click
+    backend->Click({705, 270}, MouseButton::Left, 600);
+    RunFor(3000);
+    EXPECT_EQ(clicks, (std::vector<uint32_t>{20, 23, 25}));
+    EXPECT_TRUE(check->IsTicked());
+    EXPECT_TRUE(r2->IsTicked());
+    EXPECT_FALSE(r1->IsTicked());
+    ASSERT_EQ(scrolls.size(), 1u);
+    EXPECT_EQ(scrolls[0], (std::pair<uint32_t, int>{SB_PAGEDOWN, 4}));
+    Save("test_page");
+
+    // Pixels: the greyed text, the thumb after its page step, the panel's
+    // bar at its first drawing.
+    int grey = 0;
+    for (int x = 220; x < 340; ++x)
+        for (int yy = 100; yy < 132; ++yy) grey += At(x, yy) == MakePixel(128, 128, 128);
+    EXPECT_GT(grey, 10);
+    EXPECT_GT(bar.GetThumb(), bar.GetArrowHeight());
+    const int thumbY = 100 + bar.GetThumb() + 3;
+    EXPECT_NE(At(707, thumbY), Back(707, thumbY));
+    EXPECT_EQ(At(707, 100 + bar.GetArrowHeight() + 2), Back(707, 100 + bar.GetArrowHeight() + 2));
+    EXPECT_TRUE(panel.IsBarShown());
+    EXPECT_EQ(panel.GetTopLine(), 0);
+    int ink = 0;
+    for (int x = 20; x < 180; ++x)
+        for (int yy = 20; yy < 40; ++yy) ink += At(x, yy) == MakePixel(255, 255, 255);
+    EXPECT_GT(ink, 20);
 }
 
 }  // namespace

@@ -217,6 +217,46 @@ TEST_F(XWndTest, ClubCommandsAreGreyWithoutAClubAndCannotBeChosen) {
     EXPECT_EQ(MenuColourFor(0, 4), platform::gfx::RGB(158, 140, 208));
 }
 
+TEST_F(XWndTest, MenuIndexZeroTakesTheColourOfThePageOnShow) {
+    spy->SetMenuIndex(0);  // the tree menu: its single "Toggle Tree" still shows
+    struct Case {
+        int screen;
+        bool shown;
+        platform::gfx::ColourRef colour;
+    };
+    const std::vector<Case> cases = {
+        {4, true, platform::gfx::RGB(158, 140, 208)},  // a squad page
+        {120, true, platform::gfx::RGB(198, 198, 198)},
+        {50, true, platform::gfx::RGB(57, 198, 165)},   // a page of no group: entry 0
+        {122, false, 0},                               // this page shows no menu at all
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        g_nScreenId = c.screen;
+        bool shown = false;
+        platform::gfx::ColourRef colour = 0;
+        std::vector<uint32_t> ids;
+        backend->OnModalShown([&] {
+            const CXMenu* m = CXMenu::Tracking();
+            ASSERT_NE(m, nullptr);
+            shown = true;
+            colour = m->GetColour();
+            for (int i = 0; i < m->GetItemCount(); ++i) ids.push_back(m->GetItemId(i));
+            backend->Key(VK_ESCAPE, 10);
+        });
+        // Apart in place and time, so no two clicks make a double click.
+        backend->Click({300 + 10 * c.screen % 97, 300}, MouseButton::Right);
+        RunFor(600);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(Played(14), c.shown);
+        if (c.shown) {
+            EXPECT_EQ(colour, c.colour);
+            EXPECT_EQ(ids, std::vector<uint32_t>{32771});
+        }
+    }
+    g_nScreenId = 0;
+}
+
 TEST_F(XWndTest, MenuIndexMinusTwoOverNoSpotShowsNothing) {
     spy->SetMenuIndex(-2);
     const size_t before = Ui::Get().TopLevels().size();
