@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "platform/trace.h"
+#include "platform/window/commonctrls.h"
+#include "platform/window/notify.h"
 #include "platform/window/ui.h"
 #include "shell/soundengine.h"
 #include "shell/view.h"
-#include "platform/window/commonctrls.h"
-#include "platform/window/notify.h"
 #include "ui/listcontrol.h"
 #include "ui/xbutton.h"
 #include "ui/xedit.h"

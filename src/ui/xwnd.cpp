@@ -363,6 +363,7 @@ void CXWnd::OnMouseMove(uint32_t, Point pt) {
 }
 
 void CXWnd::SetDragOverList(CListControl* list) {
+    if (!list && !m_hDragOverList) return;
     auto* old = dynamic_cast<CListControl*>(Ui::Get().FromHandle(m_hDragOverList));
     if (old && old != list) old->SetDragOver(false);
     m_hDragOverList = list ? list->Handle() : 0;
