@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -26,20 +25,26 @@ std::string ReadAll(const fs::path& p) {
 // The base library's sources, as the shell's build file lists them.
 std::set<std::string> BaseSources() {
     const std::string cmake = ReadAll(testenv::SourceDir() / "src/shell/CMakeLists.txt");
-    std::smatch m;
     std::set<std::string> names;
-    if (!std::regex_search(cmake, m, std::regex(R"(set\(_base_names([^)]*)\))"))) return names;
-    std::stringstream list(m[1].str());
+    const std::string key = "set(_base_names";
+    const size_t at = cmake.find(key);
+    if (at == std::string::npos) return names;
+    const size_t end = cmake.find(')', at);
+    std::stringstream list(cmake.substr(at + key.size(), end - at - key.size()));
     for (std::string n; list >> n;) names.insert(n);
     return names;
 }
 
+// The headers of `layer` a source file includes ("shell/timer.h" gives "timer.h").
 std::vector<std::string> Includes(const fs::path& file, const std::string& layer) {
     std::vector<std::string> found;
-    const std::string text = ReadAll(file);
-    const std::regex inc("#include \"" + layer + "/([^\"]+)\"");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), inc); it != std::sregex_iterator(); ++it)
-        found.push_back((*it)[1].str());
+    std::stringstream text(ReadAll(file));
+    const std::string prefix = "#include \"" + layer + "/";
+    for (std::string line; std::getline(text, line);) {
+        if (line.rfind(prefix, 0) != 0) continue;
+        const size_t close = line.find('"', prefix.size());
+        if (close != std::string::npos) found.push_back(line.substr(prefix.size(), close - prefix.size()));
+    }
     return found;
 }
 
