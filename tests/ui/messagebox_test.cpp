@@ -249,6 +249,31 @@ TEST_F(BoxTest, HelpPagingGoesMorePreviousAndBack) {
     EXPECT_EQ(shownPages.back(), last - 1);
 }
 
+TEST_F(BoxTest, HelpBoxAnswersItsOkButtonEnterAndEscape) {
+    struct Case {
+        const char* how;
+        int answer;
+    };
+    for (const Case& c : {Case{"OK", 1}, Case{"Enter", 1}, Case{"Escape", 2}}) {
+        SCOPED_TRACE(c.how);
+        MessageBoxRequest r;
+        r.stringId = 787;
+        r.text = platform::LoadString(787);
+        r.type = 5;
+        bool help = false;
+        const int answer = Ask(r, [&](CUserMessageBoxDlg& b) {
+            help = dynamic_cast<CHelpUserMessageBoxDlg*>(&b) != nullptr;
+            const std::string how = c.how;
+            if (how == "OK")
+                ClickButton(b, 1);
+            else
+                backend->Key(how == "Enter" ? VK_RETURN : VK_ESCAPE, 10);
+        });
+        EXPECT_TRUE(help);
+        EXPECT_EQ(answer, c.answer);
+    }
+}
+
 TEST_F(BoxTest, BusyCursorComesBackAfterTheBox) {
     Ui::Get().SetCursor(1);  // the busy cursor
     Ask(Req(0), [&](CUserMessageBoxDlg&) {
