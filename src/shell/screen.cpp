@@ -237,6 +237,12 @@ void CScreen::OnMouseMove(uint32_t flags, Point pt) {
             m_hListUnderMouse = 0;
         }
         if (list && !relayed) {
+            // A button the mouse came straight from stops as if left for the page.
+            if (m_pHoveredButton) {
+                m_pHoveredButton->ReverseAnimation();
+                m_pHoveredButton = nullptr;
+                m_bNoHover = 1;
+            }
             // The list works in page coordinates when told so.
             list->Send(WM_MOUSEMOVE, ui::kRelayedFlags, MakePointParam(pt));
             m_hListUnderMouse = list->Handle();

@@ -7,6 +7,7 @@
 #include "platform/window/commonctrls.h"
 #include "platform/window/notify.h"
 #include "ui/listcontrol.h"
+#include "ui/xbutton.h"
 #include "ui/xedit.h"
 #include "ui/xspinedit.h"
 
@@ -196,6 +197,25 @@ TEST_F(RelayTest, MouseOverAListIsPassedOnAndLeavingClearsItsSelection) {
     ToPage(WM_MOUSEMOVE, {450, 120});
     EXPECT_EQ(list.cleared, 2);
     EXPECT_EQ(spy->GetListUnderMouse(), &other);
+}
+
+TEST_F(RelayTest, AButtonLeftStraightForAListStopsItsAnimation) {
+    CXButton anim;
+    ASSERT_TRUE(anim.Create("", WS_VISIBLE, Rect{300, 100, 364, 164}, spy, 60,
+                            kButtonBitmaps | kButtonAnimated | kButtonTransparent));
+    for (int k = 0; k < 8; ++k) {
+        char n[64];
+        std::snprintf(n, sizeof n, "gfx\\animation\\widget_anim%02d.bmp", k);
+        ASSERT_TRUE(anim.AddFrame(n));
+    }
+    Drain();
+    ToPage(WM_MOUSEMOVE, {330, 130});
+    EXPECT_EQ(anim.GetAnimationState(), 2);  // running forwards
+    ToPage(WM_MOUSEMOVE, {290, 130});        // onto the list next to it
+    EXPECT_NE(anim.GetAnimationState(), 2);
+    EXPECT_EQ(list.seen.size(), 1u);
+    ToPage(WM_MOUSEMOVE, {330, 130});  // back onto the button: it runs again
+    EXPECT_EQ(anim.GetAnimationState(), 2);
 }
 
 TEST_F(RelayTest, RightPressOnAListRowAsksForTheMenuOnce) {
