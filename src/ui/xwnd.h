@@ -15,6 +15,9 @@
 class CFlyingWindow;
 class CXMenu;
 class CXToolTip;
+namespace platform::win {
+class ToolTipTiming;
+}
 
 class CHotSpot {
 public:
@@ -108,7 +111,7 @@ public:
 
     // The hot-spot tool tip shown now, or null.
     CXToolTip* GetShownToolTip() const;
-    static constexpr uint32_t kToolTipDelayMs = 500;
+    static constexpr uint32_t kToolTipDelayMs = 500;  // the layer's initial tip delay
 
     // The layer's cursor id of a cursor state (0 the arrow).
     static int CursorOf(int state);
@@ -131,6 +134,7 @@ private:
     void EndDrag();
     void TrackToolTip(platform::win::Point pt);
     void HideToolTip();
+    bool ShowSpotToolTip(int index);
     void FlyBack();
 
     std::array<std::unique_ptr<CHotSpot>, kMaxHotSpots> m_HotSpots;
@@ -146,7 +150,5 @@ private:
     int m_nCursorState = 0;
     uint8_t m_bToolTips = 0;
     std::unique_ptr<CXToolTip> m_pToolTip;
-    uint32_t m_nToolTipTimer = 0;
-    int m_nToolTipPending = -1;
-    int m_nToolTipShown = -1;
+    std::unique_ptr<platform::win::ToolTipTiming> m_pToolTipTiming;  // the layer's, as the framework's tips
 };
