@@ -359,8 +359,6 @@ void MenuLevel::OnPaint(const PaintContext& pc) {
         if (it.flags & MF_CHECKED) state |= ODS_CHECKED;
         if (it.flags & MF_OWNERDRAW) {
             DrawOwnerItem(pc, i, ODA_DRAWENTIRE, state);
-            // The highlight is a selection change, as when the pointer arrives.
-            if (int(i) == hot_) DrawOwnerItem(pc, i, ODA_SELECT, state);
             continue;
         }
         bool hot = state & ODS_SELECTED;
@@ -380,6 +378,13 @@ void MenuLevel::OnPaint(const PaintContext& pc) {
             const int ax = r.right - 10, ay = r.top + r.Height() / 2;
             for (int k = 0; k < 4; ++k) pc.Line({ax + k, ay - 3 + k}, {ax + k, ay + 4 - k}, text);
         }
+    }
+    // The highlight comes after every whole item, as a selection change does
+    // when the pointer arrives.
+    if (hot_ >= 0 && (menu.items[size_t(hot_)].flags & MF_OWNERDRAW)) {
+        uint32_t state = ODS_SELECTED;
+        if (menu.items[size_t(hot_)].flags & (MF_GRAYED | MF_DISABLED)) state |= ODS_GRAYED;
+        DrawOwnerItem(pc, size_t(hot_), ODA_SELECT, state);
     }
 }
 
