@@ -25,7 +25,7 @@ void DrawTable(platform::gfx::Canvas& dc) {
     dc.SetWindowExt({100, 100});
     dc.SetViewportExt({600, 470});
     dc.FillSolidRect(dc.DPtoLP(Rect{60, 47, 120, 94}), RGB(200, 0, 0));
-    dc.TextOut(10, 5, "League Table");
+    dc.TextOut(10, 40, "League Table");
 }
 
 class PrintTest : public WindowTest {
