@@ -38,6 +38,8 @@ public:
     static constexpr int kCheckMarkWidth = 13;
 
     explicit CXMenu(platform::gfx::ColourRef colour);
+    CXMenu(const CXMenu&) = delete;  // its menu points back at it
+    CXMenu& operator=(const CXMenu&) = delete;
 
     bool AppendItem(uint32_t id, const std::string& text, const std::string& picture, bool disabled);
     int GetItemCount() const { return m_nItemCount; }

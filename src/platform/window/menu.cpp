@@ -49,7 +49,7 @@ class Tracker;
 // and passes all input to the tracker, which decides for the whole chain.
 class MenuLevel : public Window {
 public:
-    MenuLevel(Tracker& tracker, const Menu& menu, Window* owner, int parentItem)
+    MenuLevel(Tracker& tracker, const Menu& menu, WindowHandle owner, int parentItem)
         : menu(menu), parentItem(parentItem), tracker_(tracker), owner_(owner) {}
 
     Size Measure();
@@ -95,8 +95,10 @@ private:
     void Relay(uint32_t msg, Point client);
     void DrawOwnerItem(const PaintContext& pc, size_t i, uint32_t action, uint32_t state);
 
+    Window* Owner() const { return Ui::Get().FromHandle(owner_); }  // null once it is gone
+
     Tracker& tracker_;
-    Window* owner_;
+    WindowHandle owner_;
     std::vector<Rect> rects_;
     int hot_ = -1;
 };
@@ -208,7 +210,7 @@ private:
         if (menu.items.empty()) return false;
         if (Window* o = Ui::Get().FromHandle(ownerHandle_))
             o->Send(WM_INITMENUPOPUP, reinterpret_cast<uintptr_t>(&menu), parentItem < 0 ? 0 : parentItem);
-        auto level = std::make_unique<MenuLevel>(*this, menu, Ui::Get().FromHandle(ownerHandle_), parentItem);
+        auto level = std::make_unique<MenuLevel>(*this, menu, ownerHandle_, parentItem);
         Size size = level->Measure();
         Rect limit{0, 0, gfx::DesktopSize().cx, gfx::DesktopSize().cy};
         if (Window* main = Ui::Get().MainWindow()) limit = main->ClientToScreen(main->ClientRect());
@@ -302,7 +304,7 @@ private:
 };
 
 Size MenuLevel::Measure() {
-    const bool ownerAlive = owner_ && owner_->IsAlive();
+    Window* owner = Owner();
     int y = kBorder, width = menu.ownerDraw ? 0 : kMinWidth;
     rects_.clear();
     for (const MenuItem& it : menu.items) {
@@ -310,7 +312,7 @@ Size MenuLevel::Measure() {
         if (it.flags & MF_OWNERDRAW) {
             MeasureItemInfo mi{ODT_MENU, it.id, 0, h, it.itemData};
             if (menu.ownerDraw) menu.ownerDraw->MeasureItem(mi);
-            else if (ownerAlive) owner_->Send(WM_MEASUREITEM, 0, reinterpret_cast<intptr_t>(&mi));
+            else if (owner) owner->Send(WM_MEASUREITEM, 0, reinterpret_cast<intptr_t>(&mi));
             h = mi.itemHeight;
             width = std::max(width, mi.itemWidth + kCheckMarkWidth);
         } else if (!(it.flags & MF_SEPARATOR)) {
@@ -335,7 +337,7 @@ void MenuLevel::DrawOwnerItem(const PaintContext& pc, size_t i, uint32_t action,
     info.item = rects_[i];
     info.itemData = it.itemData;
     if (menu.ownerDraw) menu.ownerDraw->DrawItem(info);
-    else if (owner_ && owner_->IsAlive()) owner_->Send(WM_DRAWITEM, 0, reinterpret_cast<intptr_t>(&info));
+    else if (Window* owner = Owner()) owner->Send(WM_DRAWITEM, 0, reinterpret_cast<intptr_t>(&info));
 }
 
 void MenuLevel::OnPaint(const PaintContext& pc) {
