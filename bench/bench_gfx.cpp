@@ -7,6 +7,8 @@
 
 #include "platform/gfx/blit.h"
 #include "platform/gfx/canvas.h"
+#include "platform/window/headless.h"
+#include "platform/window/ui.h"
 
 using namespace platform::gfx;
 
@@ -61,5 +63,56 @@ void BM_ComposeAndPresent(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComposeAndPresent)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The same page as a window of the layer: invalidated, painted through the
+// paint path into the frame's picture, and presented by a backend that
+// scales the picture as the SDL window does, by a whole factor.
+class ScalingBackend : public platform::win::HeadlessBackend {
+public:
+    explicit ScalingBackend(int factor) : factor_(factor) {}
+    void Present(const platform::win::Picture& picture) override {
+        if (window_.Width() != picture.Width() * factor_)
+            window_ = Surface(picture.Width() * factor_, picture.Height() * factor_);
+        ScaleInteger(window_, 0, 0, picture, factor_);
+        benchmark::DoNotOptimize(window_.Data());
+    }
+
+private:
+    int factor_;
+    Surface window_{1, 1};
+};
+
+class PageWindow : public platform::win::Window {
+public:
+    Page page;
+
+protected:
+    void OnPaint(const platform::win::PaintContext& pc) override {
+        page.Compose();
+        Canvas dc = pc.MakeCanvas();
+        dc.BitBlt(0, 0, page.work.Width(), page.work.Height(), page.work, 0, 0);
+    }
+};
+
+void BM_PaintAndPresentThroughTheLayer(benchmark::State& state) {
+    using namespace platform::win;
+    Ui& ui = Ui::Get();
+    ui.Start(std::make_unique<ScalingBackend>(static_cast<int>(state.range(0))));
+    {
+        Window frame;
+        PageWindow view;
+        frame.Create(nullptr, Rect{0, 0, 792, 573}, WS_VISIBLE);
+        ui.SetMainWindow(&frame);
+        view.Create(&frame, Rect::XYWH(2, 2, 788, 550), WS_CHILD | WS_VISIBLE);
+        frame.UpdateNow();
+        for (auto _ : state) {
+            view.Invalidate(false);
+            frame.UpdateNow();
+            ui.PresentNow();
+        }
+    }
+    ui.Stop();
+}
+BENCHMARK(BM_PaintAndPresentThroughTheLayer)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -84,75 +84,6 @@ bool CurrentManagerHasClub() {
     return user && user->HasManager() && user->IsEmployed();
 }
 
-// The pop-up that shows a CXMenu and reports the choice.
-class MenuWindow : public Window {
-public:
-    explicit MenuWindow(CXMenu& menu) : menu_(menu) {}
-    bool done = false;
-    uint32_t chosen = 0;
-
-    Rect ItemRect(int i) const {
-        return {2, 2 + i * CXMenu::kItemHeight, ClientRect().right - 2, 2 + (i + 1) * CXMenu::kItemHeight};
-    }
-    int ItemAt(Point p) const {
-        for (int i = 0; i < menu_.GetItemCount(); ++i)
-            if (ItemRect(i).Contains(p)) return i;
-        return -1;
-    }
-
-protected:
-    void OnPaint(const PaintContext& pc) override {
-        Canvas dc = pc.MakeCanvas();
-        dc.FillSolidRect(ClientRect(), menu_.GetColour());
-        Rect edge = ClientRect();
-        dc.DrawEdge(edge, platform::gfx::EDGE_RAISED, platform::gfx::BF_RECT);
-        for (int i = 0; i < menu_.GetItemCount(); ++i)
-            menu_.DrawItem(dc, menu_.GetItemId(i), ItemRect(i), true, false, false);
-        if (hot_ >= 0) menu_.DrawItem(dc, menu_.GetItemId(hot_), ItemRect(hot_), false, true, true);
-    }
-    void OnMouseMove(uint32_t, Point p) override { Hover(ItemAt(p)); }
-    void OnLButtonUp(uint32_t, Point p) override { Choose(p); }
-    void OnRButtonUp(uint32_t, Point p) override { Choose(p); }
-    void OnLButtonDown(uint32_t, Point p) override {
-        if (!ClientRect().Contains(p)) done = true;
-    }
-    void OnRButtonDown(uint32_t, Point p) override {
-        if (!ClientRect().Contains(p)) done = true;
-    }
-    void OnKeyDown(uint32_t vk, uint32_t, intptr_t) override {
-        if (vk == VK_ESCAPE) done = true;
-        if (vk == VK_RETURN && hot_ >= 0) Pick(hot_);
-        if (vk == VK_DOWN || vk == VK_UP) {
-            int n = menu_.GetItemCount();
-            for (int k = 1; k <= n; ++k) {
-                int i = ((hot_ < 0 ? (vk == VK_DOWN ? -1 : 0) : hot_) + (vk == VK_DOWN ? k : n - k) + n) % n;
-                if (!menu_.GetItemText(i).empty()) {
-                    Hover(i);
-                    break;
-                }
-            }
-        }
-    }
-
-private:
-    void Hover(int i) {
-        if (i == hot_) return;
-        hot_ = i;
-        Invalidate(false);
-    }
-    void Pick(int i) {
-        if (i < 0 || menu_.IsItemDisabled(i) || menu_.GetItemText(i).empty()) return;
-        chosen = menu_.GetItemId(i);
-        done = true;
-    }
-    void Choose(Point p) {
-        if (!ClientRect().Contains(p)) return;
-        Pick(ItemAt(p));
-    }
-    CXMenu& menu_;
-    int hot_ = -1;
-};
-
 }  // namespace
 
 const std::vector<MenuResourceSub>& MenuResource131() {
@@ -175,7 +106,7 @@ ColourRef MenuColourFor(int menuIndex, int screenId, bool* showNothing) {
     return kMenuColours[entry];
 }
 
-CXMenu::CXMenu(ColourRef colour) : m_Colour(colour) {}
+CXMenu::CXMenu(ColourRef colour) : m_Colour(colour) { m_Menu.ownerDraw = this; }
 
 ColourRef CXMenu::HighlightColour() const {
     int g = std::min(255, platform::gfx::GetGValue(m_Colour) + 0x11);
@@ -192,6 +123,7 @@ bool CXMenu::AppendItem(uint32_t id, const std::string& text, const std::string&
     m_Texts[m_nItemCount] = text;
     m_Pictures[m_nItemCount] = picture;
     m_Disabled[m_nItemCount] = disabled ? 1 : 0;
+    m_Menu.Append(MF_OWNERDRAW | (disabled ? MF_GRAYED : 0), id, text, static_cast<uintptr_t>(m_nItemCount));
     ++m_nItemCount;
     return true;
 }
@@ -244,6 +176,20 @@ const CXMenu* g_pTracking = nullptr;
 
 const CXMenu* CXMenu::Tracking() { return g_pTracking; }
 
+void CXMenu::MeasureItem(MeasureItemInfo& info) {
+    info.itemHeight = kItemHeight;
+    info.itemWidth = m_nMenuWidth - kCheckMarkWidth;
+}
+
+void CXMenu::DrawItem(const MenuDrawItemInfo& info) {
+    if (!info.paint) return;
+    Canvas dc = info.paint->MakeCanvas();
+    DrawItem(dc, info.itemId, info.item, info.itemAction == ODA_DRAWENTIRE, info.itemAction == ODA_SELECT,
+             (info.itemState & ODS_SELECTED) != 0);
+}
+
+uint32_t CXMenu::BackgroundPixel() const { return platform::gfx::ToPixel(m_Colour); }
+
 uint32_t CXMenu::Track(Point screenPt, Window* owner) {
     if (!owner || m_nItemCount == 0) return 0;
     struct Mark {
@@ -251,27 +197,10 @@ uint32_t CXMenu::Track(Point screenPt, Window* owner) {
         explicit Mark(const CXMenu* m) : before(g_pTracking) { g_pTracking = m; }
         ~Mark() { g_pTracking = before; }
     } mark(this);
-    Ui& ui = Ui::Get();
     // The width the texts need, before the first drawing.
     auto font = Font();
     for (int i = 0; i < m_nItemCount; ++i) m_nMenuWidth = std::max(m_nMenuWidth, font->Measure(m_Texts[i]) + 10);
-    const int w = m_nMenuWidth - kCheckMarkWidth + 4, h = m_nItemCount * kItemHeight + 4;
-    Size desk = ui.GetBackend().DesktopSize();
-    int x = std::min(screenPt.x, desk.cx - w), y = std::min(screenPt.y, desk.cy - h);
-    MenuWindow win(*this);
-    if (!win.CreatePopup(owner->TopLevel(), Rect::XYWH(std::max(0, x), std::max(0, y), w, h), WS_POPUP | WS_VISIBLE))
-        return 0;
-    Window* oldCapture = ui.GetCapture();
-    ui.SetCapture(&win);
-    Window* oldFocus = ui.SetFocus(&win);
-    ui.RunModalLoop(owner, [&] { return !win.done && win.IsAlive(); });
-    if (ui.GetCapture() == &win) ui.ReleaseCapture();
-    (void)oldCapture;
-    win.Destroy();
-    if (oldFocus && oldFocus->IsAlive()) ui.SetFocus(oldFocus);
-    uint32_t chosen = win.chosen;
-    if (chosen && owner->IsAlive()) owner->Send(WM_COMMAND, MakeWParam(chosen, 0), 0);
-    return chosen;
+    return TrackPopupMenu(m_Menu, TPM_RIGHTBUTTON, screenPt, owner);
 }
 
 bool ShowHotSpotMenu(CXWnd* wnd, int menuIndex, Point screenPt) {

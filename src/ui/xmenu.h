@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/gfx/canvas.h"
+#include "platform/window/menu.h"
 #include "platform/window/window.h"
 
 struct MenuResourceItem {
@@ -28,13 +29,17 @@ bool CommandNeedsClub(uint32_t id);
 // The menu colour for a menu index and the page shown (entry per screen for 0).
 platform::gfx::ColourRef MenuColourFor(int menuIndex, int screenId, bool* showNothing = nullptr);
 
-class CXMenu {
+// It draws its items itself, as the tracker of the window layer asks; the
+// tracker does the rest (placement, keys, clicks, the command).
+class CXMenu : public platform::win::MenuOwnerDraw {
 public:
     static constexpr int kMaxItems = 20;
     static constexpr int kItemHeight = 25;
     static constexpr int kCheckMarkWidth = 13;
 
     explicit CXMenu(platform::gfx::ColourRef colour);
+    CXMenu(const CXMenu&) = delete;  // its menu points back at it
+    CXMenu& operator=(const CXMenu&) = delete;
 
     bool AppendItem(uint32_t id, const std::string& text, const std::string& picture, bool disabled);
     int GetItemCount() const { return m_nItemCount; }
@@ -51,9 +56,15 @@ public:
     void DrawItem(platform::gfx::Canvas& dc, uint32_t id, const platform::win::Rect& r, bool drawEntire,
                   bool selectionChange, bool selected);
 
-    // Shows the menu at a screen point and runs until an item is chosen or
-    // the menu is dismissed; the chosen command goes to `owner` as
-    // WM_COMMAND and is returned (0 when none).
+    // The tracker's requests: every item 25 pixels high and the menu width
+    // less a check mark wide; drawing in the menu's colour.
+    void MeasureItem(platform::win::MeasureItemInfo& info) override;
+    void DrawItem(const platform::win::MenuDrawItemInfo& info) override;
+    uint32_t BackgroundPixel() const override;
+
+    // Shows the menu at a screen point, tracked with the right button, and
+    // runs until an item is chosen or the menu is dismissed; the chosen
+    // command goes to `owner` as WM_COMMAND and is returned (0 when none).
     uint32_t Track(platform::win::Point screenPt, platform::win::Window* owner);
     // The menu being tracked now, or null.
     static const CXMenu* Tracking();
@@ -71,6 +82,7 @@ private:
     std::array<std::string, kMaxItems> m_Pictures;
     std::array<uint32_t, kMaxItems> m_Ids{};
     std::array<uint8_t, kMaxItems> m_Disabled{};
+    platform::win::Menu m_Menu;  // the owner-drawn items the tracker shows
 };
 
 // The right-button menu of a widget window: sub-menu `menuIndex` of resource

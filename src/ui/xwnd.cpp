@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/trace.h"
+#include "platform/window/tooltips.h"
 #include "platform/window/ui.h"
 #include "shell/timer.h"
 #include "ui/cursors.h"
@@ -54,7 +55,17 @@ bool CHotSpot::AddAcceptedSource(const Window* source) {
     return false;
 }
 
-CXWnd::CXWnd() { SetClassStyle(CS_DBLCLKS); }
+static_assert(CXWnd::kToolTipDelayMs == kToolTipInitialMs);
+
+CXWnd::CXWnd() {
+    SetClassStyle(CS_DBLCLKS);
+    m_pToolTipTiming = std::make_unique<ToolTipTiming>();
+    m_pToolTipTiming->SetHooks({[this](Point p) { return ToolHitTest(p, nullptr); },
+                              [this](int i) { return ShowSpotToolTip(i); },
+                              [this] {
+                                  if (m_pToolTip && m_pToolTip->IsAlive()) m_pToolTip->Hide();
+                              }});
+}
 
 CXWnd::~CXWnd() { HideToolTip(); }
 
@@ -63,43 +74,27 @@ CXToolTip* CXWnd::GetShownToolTip() const {
 }
 
 void CXWnd::HideToolTip() {
-    if (m_nToolTipTimer && Ui::Get().Started()) Ui::Get().StopPeriodicTimer(m_nToolTipTimer);
-    m_nToolTipTimer = 0;
-    m_nToolTipPending = -1;
-    m_nToolTipShown = -1;
+    m_pToolTipTiming->Reset();
     if (m_pToolTip && m_pToolTip->IsAlive()) m_pToolTip->Hide();
 }
 
-// A tip shows once the pointer has rested on a tip spot for the delay; it
-// goes as soon as the pointer leaves the spot.
+// The tip of a tool-tip spot, shown and hidden by the layer's tip timing.
+bool CXWnd::ShowSpotToolTip(int i) {
+    Point now = ScreenToClient(Ui::Get().CursorPos());
+    if (HotSpotFromPoint(&now) != i) return false;
+    std::string text;
+    if (!GetToolTipText(i, text) || text.empty()) return false;
+    if (text.size() > 79) text.resize(79);  // the notification's 80-character buffer
+    if (!m_pToolTip) m_pToolTip = std::make_unique<CXToolTip>();
+    if (!m_pToolTip->IsAlive() && !m_pToolTip->Create(this)) return false;
+    const Point at = Ui::Get().CursorPos();
+    m_pToolTip->Show(at.x, at.y, text);
+    return true;
+}
+
 void CXWnd::TrackToolTip(Point pt) {
     if (!m_bToolTips) return;
-    Rect r;
-    const int i = ToolHitTest(pt, &r);
-    if (i < 0) {
-        HideToolTip();
-        return;
-    }
-    if (i == m_nToolTipPending || (GetShownToolTip() && i == m_nToolTipShown)) return;
-    HideToolTip();
-    m_nToolTipPending = i;
-    const WindowHandle self = Handle();
-    m_nToolTipTimer = Ui::Get().StartPeriodicTimer(kToolTipDelayMs, [this, self, i] {
-        if (!Ui::Get().FromHandle(self)) return;
-        if (m_nToolTipTimer) Ui::Get().StopPeriodicTimer(m_nToolTipTimer);
-        m_nToolTipTimer = 0;
-        m_nToolTipPending = -1;
-        Point now = ScreenToClient(Ui::Get().CursorPos());
-        if (HotSpotFromPoint(&now) != i) return;
-        std::string text;
-        if (!GetToolTipText(i, text) || text.empty()) return;
-        if (text.size() > 79) text.resize(79);  // the notification's 80-character buffer
-        if (!m_pToolTip) m_pToolTip = std::make_unique<CXToolTip>();
-        if (!m_pToolTip->IsAlive() && !m_pToolTip->Create(this)) return;
-        const Point at = Ui::Get().CursorPos();
-        m_pToolTip->Show(at.x, at.y, text);
-        m_nToolTipShown = i;
-    });
+    m_pToolTipTiming->Relay(WM_MOUSEMOVE, pt);
 }
 
 bool CXWnd::CreateChild(const Rect& rect, Window* parent) { return Create(parent, rect, WS_CHILD | WS_VISIBLE, 1); }
@@ -232,6 +227,7 @@ int CXWnd::ToolHitTest(Point pt, Rect* toolRect) {
 }
 
 void CXWnd::OnLButtonDown(uint32_t flags, Point pt) {
+    m_pToolTipTiming->Relay(WM_LBUTTONDOWN, pt);
     if (Window* main = MainWindow()) main->BringToTop();
     Ui& ui = Ui::Get();
     if (Window* child = ChildFromPoint(pt); child && child != this) ui.SetFocus(child);
@@ -475,6 +471,7 @@ void CXWnd::OnLButtonUp(uint32_t, Point pt) {
 }
 
 void CXWnd::OnRButtonDown(uint32_t, Point pt) {
+    m_pToolTipTiming->Relay(WM_RBUTTONDOWN, pt);
     int menuIndex = m_nMenuIndex;
     if (menuIndex == -1) return;
     if (menuIndex == -2) {

@@ -16,6 +16,9 @@ class CFlyingWindow;
 class CListControl;
 class CXMenu;
 class CXToolTip;
+namespace platform::win {
+class ToolTipTiming;
+}
 
 class CHotSpot {
 public:
@@ -109,7 +112,7 @@ public:
 
     // The hot-spot tool tip shown now, or null.
     CXToolTip* GetShownToolTip() const;
-    static constexpr uint32_t kToolTipDelayMs = 500;
+    static constexpr uint32_t kToolTipDelayMs = 500;  // the layer's initial tip delay
 
     // The layer's cursor id of a cursor state (0 the arrow).
     static int CursorOf(int state);
@@ -132,6 +135,7 @@ private:
     void EndDrag();
     void TrackToolTip(platform::win::Point pt);
     void HideToolTip();
+    bool ShowSpotToolTip(int index);
     void FlyBack();
     void SetDragOverList(CListControl* list);
 
@@ -148,8 +152,6 @@ private:
     int m_nCursorState = 0;
     uint8_t m_bToolTips = 0;
     std::unique_ptr<CXToolTip> m_pToolTip;
-    uint32_t m_nToolTipTimer = 0;
-    int m_nToolTipPending = -1;
-    int m_nToolTipShown = -1;
     platform::win::WindowHandle m_hDragOverList = 0;
+    std::unique_ptr<platform::win::ToolTipTiming> m_pToolTipTiming;  // the layer's, as the framework's tips
 };

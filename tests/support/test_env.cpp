@@ -24,6 +24,7 @@ class IsolationListener : public ::testing::EmptyTestEventListener {
         setenv("XDG_CONFIG_HOME", (g_folder / "config").c_str(), 1);
         setenv("XDG_DATA_HOME", (g_folder / "data").c_str(), 1);
         setenv("HOME", g_folder.c_str(), 1);
+        setenv("XDG_DOCUMENTS_DIR", (g_folder / "documents").c_str(), 1);  // printouts
         setenv("VANTOREL_GAME_DIR", VT_GAME_DIR, 1);
         platform::ResetFolders();
     }

@@ -137,7 +137,18 @@ void ScaleInteger(Surface& dst, int dx, int dy, const Surface& src, int factor) 
             continue;
         }
         const Pixel* s = src.Row(sy);
-        for (int x = target.left; x < target.right; ++x) d[x] = s[(x - dx) / factor];
+        int x = target.left;
+        // Up to the first whole block, then whole blocks, then the rest.
+        for (; x < target.right && (x - dx) % factor != 0; ++x) d[x] = s[(x - dx) / factor];
+        if (factor == 2) {
+            for (; x + 1 < target.right; x += 2) d[x] = d[x + 1] = s[(x - dx) >> 1];
+        } else {
+            for (; x + factor <= target.right; x += factor) {
+                const Pixel p = s[(x - dx) / factor];
+                for (int k = 0; k < factor; ++k) d[x + k] = p;
+            }
+        }
+        for (; x < target.right; ++x) d[x] = s[(x - dx) / factor];
     }
 }
 

@@ -104,6 +104,10 @@ public:
     // installed; nothing when cancelled.
     virtual std::optional<std::string> ChooseFile(const FileDialogRequest& /*request*/) { return std::nullopt; }
 
+    // Hands a printed page (a PNG file) to the printer: the desktop's `lp`
+    // when a printer is set up. True when it was spooled.
+    virtual bool SpoolPrint(const std::string& file, std::string_view titleCp1252);
+
     // A modal loop has shown its first frame (headless runs test actions here).
     virtual void ModalLoopShown(int /*depth*/) {}
 };

@@ -186,6 +186,7 @@ void HeadlessBackend::ModalLoopShown(int /*depth*/) {
 // Script lines (blank lines and '#' comments are skipped):
 //   wait MS | move X Y | click X Y | rclick X Y | down X Y | up X Y
 //   key VK | hold VK MS | text WORDS... | close | frame PATH | answer ID
+//   file PATH (the next file dialog's answer; the rest of the line) | nofile
 // VK is a number or one of: return escape space back delete tab left right
 // up down home end f1, or a single letter or digit.
 std::optional<std::string> HeadlessBackend::LoadScript(std::string_view text) {
@@ -258,6 +259,14 @@ std::optional<std::string> HeadlessBackend::LoadScript(std::string_view text) {
             int id;
             if (!(ls >> id)) return bad();
             QueueAnswer(id);
+        } else if (cmd == "file") {
+            std::string rest;
+            std::getline(ls, rest);
+            const size_t first = rest.find_first_not_of(' ');
+            if (first == std::string::npos) return bad();
+            QueueFilePath(rest.substr(first));
+        } else if (cmd == "nofile") {
+            QueueFilePath(std::nullopt);
         } else {
             return bad();
         }

@@ -73,6 +73,14 @@ public:
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
 
+    // Printed pages are remembered, never spooled (tests run on machines
+    // with printers).
+    bool SpoolPrint(const std::string& file, std::string_view titleCp1252) override {
+        spooled_.push_back({file, std::string(titleCp1252)});
+        return true;
+    }
+    const std::vector<std::pair<std::string, std::string>>& Spooled() const { return spooled_; }
+
     // Runs when the next modal loop has shown its first frame.
     void OnModalShown(std::function<void()> action) { modalActions_.push_back(std::move(action)); }
 
@@ -118,6 +126,7 @@ private:
     std::deque<std::function<void()>> modalActions_;
     std::vector<BoxRecord> boxes_;
     std::vector<std::string> urls_;
+    std::vector<std::pair<std::string, std::string>> spooled_;
     std::string title_;
     bool shown_ = false;
     CursorImage icon_;

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/trace.h"
+#include "platform/window/filedialog.h"
 #include "platform/window/ui.h"
 
 namespace platform::win {
@@ -40,13 +41,8 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request) {
     std::optional<std::string> path;
     if (g_fileDialog) path = g_fileDialog(request);
     else if (Ui::Get().Started()) path = Ui::Get().GetBackend().ChooseFile(request);
-    if (!path || path->empty()) return std::nullopt;
-    if (request.pathMustExist) {
-        std::filesystem::path folder = std::filesystem::path(*path).parent_path();
-        std::error_code ec;
-        if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) return std::nullopt;
-    }
-    return path;
+    if (!path) return std::nullopt;
+    return ResolveChosenPath(request, request.folder, *path);
 }
 
 void SetFileDialogHandler(std::function<std::optional<std::string>(const FileDialogRequest&)> handler) {

@@ -7,64 +7,108 @@
 
 namespace platform::win {
 
-namespace {
-constexpr uint32_t kShowTimer = 1;
-constexpr uint32_t kPopTimer = 2;
-}  // namespace
+ToolTipTiming::~ToolTipTiming() {
+    Disarm();
+}
+
+void ToolTipTiming::Relay(uint32_t msg, Point clientPt) {
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK) {
+        Pop();
+        leftShown_ = false;
+        return;
+    }
+    if (msg != WM_MOUSEMOVE) return;
+    const int hit = hooks_.hitTest ? hooks_.hitTest(clientPt) : -1;
+    if (hit == tool_) return;
+    HideNow(true);
+    Disarm();
+    tool_ = hit;
+    suppressed_ = false;
+    if (hit < 0) return;
+    // Straight on from a tip just shown, the next one comes quickly.
+    const bool reshow = leftShown_ && Ui::Get().NowMs() - leftShownAt_ < kToolTipInitialMs;
+    Arm(Next::Show, reshow ? kToolTipReshowMs : kToolTipInitialMs);
+}
+
+void ToolTipTiming::Pop() {
+    Disarm();
+    HideNow(false);
+    suppressed_ = true;
+}
+
+void ToolTipTiming::Reset() {
+    Disarm();
+    HideNow(false);
+    tool_ = -1;
+    suppressed_ = false;
+    leftShown_ = false;
+}
+
+void ToolTipTiming::HideNow(bool byLeaving) {
+    if (!shown_) return;
+    shown_ = false;
+    if (byLeaving) {
+        leftShown_ = true;
+        leftShownAt_ = Ui::Get().NowMs();
+    }
+    if (hooks_.hide) hooks_.hide();
+}
+
+void ToolTipTiming::Arm(Next next, uint32_t ms) {
+    Disarm();
+    if (!Ui::Get().Started()) return;
+    next_ = next;
+    delay_ = ms;
+    timer_ = Ui::Get().StartPeriodicTimer(ms, [this] { Due(); });
+}
+
+void ToolTipTiming::Disarm() {
+    if (timer_ && Ui::Get().Started()) Ui::Get().StopPeriodicTimer(timer_);
+    timer_ = 0;
+    next_ = Next::None;
+}
+
+void ToolTipTiming::Due() {
+    const Next next = next_;
+    Disarm();
+    if (next == Next::Pop) {
+        Pop();
+        return;
+    }
+    if (next != Next::Show || suppressed_ || tool_ < 0) return;
+    if (!hooks_.show || !hooks_.show(tool_)) return;
+    shown_ = true;
+    leftShown_ = false;
+    Arm(Next::Pop, kToolTipAutoPopMs);
+}
 
 bool ToolTipManager::CreateFor(Window* owner, HitTest hitTest) {
     if (!owner || !owner->IsAlive()) return false;
     owner_ = owner->Handle();
-    hitTest_ = std::move(hitTest);
+    timing_.SetHooks({std::move(hitTest), [this](int tool) { return ShowTip(tool); },
+                      [this] {
+                          if (IsAlive() && IsShownFlag()) Show(false);
+                      }});
     return CreatePopup(owner, {0, 0, 0, 0}, 0);
 }
 
-void ToolTipManager::RelayMouse(uint32_t msg, Point clientPt) {
+bool ToolTipManager::ShowTip(int tool) {
     Window* owner = Ui::Get().FromHandle(owner_);
-    if (!owner || !IsAlive()) return;
-    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
-        Pop();
-        suppressed_ = true;
-        return;
-    }
-    if (msg != WM_MOUSEMOVE) return;
-    int hit = hitTest_ ? hitTest_(clientPt) : -1;
-    if (hit == tool_) return;
-    Pop();
-    tool_ = hit;
-    suppressed_ = false;
-    if (hit >= 0) SetTimer(kShowTimer, kToolTipInitialMs);
-}
-
-void ToolTipManager::Pop() {
-    KillTimer(kShowTimer);
-    KillTimer(kPopTimer);
-    if (IsShownFlag()) Show(false);
-}
-
-void ToolTipManager::OnTimer(uint32_t id) {
-    KillTimer(id);
-    if (id == kShowTimer && !suppressed_) ShowTip();
-    if (id == kPopTimer) Pop();
-}
-
-void ToolTipManager::ShowTip() {
-    Window* owner = Ui::Get().FromHandle(owner_);
-    if (!owner || tool_ < 0) return;
+    if (!owner || !IsAlive() || tool < 0) return false;
     ToolTipText ttt;
     ttt.hdr = {owner, 0, TTN_NEEDTEXT};
-    ttt.toolId = uintptr_t(tool_);
+    ttt.toolId = uintptr_t(tool);
     owner->Send(WM_NOTIFY, 0, reinterpret_cast<intptr_t>(&ttt));
     ttt.szText[sizeof ttt.szText - 1] = 0;
     text_ = ttt.szText;
-    if (text_.empty()) return;
+    if (text_.empty()) return false;
     static const gfx::FontRef font = gfx::Font::CreatePoint(80, "MS Sans Serif");
     int w = font->Measure(text_) + 8, h = font->Metrics().height + 5;
     Point at = Ui::Get().CursorPos();
     Move(Rect::XYWH(at.x - 3, at.y + 16, w, h));
     BringToTop();
     Show(true);
-    SetTimer(kPopTimer, kToolTipAutoPopMs);
+    return true;
 }
 
 void ToolTipManager::OnPaint(const PaintContext& pc) {

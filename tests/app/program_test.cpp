@@ -1,0 +1,163 @@
+// The program as a user starts it: the headless runs, a run without a
+// display, the quit question on a scripted close, and a termination signal.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/gfx/png.h"
+#include "support/test_env.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int code = -1;       // exit code; -1 when it did not exit by itself
+    std::string errors;  // what it wrote to standard error
+};
+
+class Program {
+public:
+    // Starts the program with `args`; `drop` names variables left out of its
+    // environment, `add` ones put in ("NAME=value").
+    Program(const std::vector<std::string>& args, const std::vector<std::string>& drop = {},
+            const std::vector<std::string>& add = {}) {
+        errFile_ = testenv::TestFolder() / ("stderr-" + std::to_string(++count_));
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e) {
+            std::string kv = *e;
+            bool dropped = false;
+            for (const std::string& d : drop) dropped |= kv.rfind(d + "=", 0) == 0;
+            if (!dropped) env.push_back(kv);
+        }
+        env.insert(env.end(), add.begin(), add.end());
+        std::vector<std::string> argv = {VT_PROGRAM};
+        argv.insert(argv.end(), args.begin(), args.end());
+        std::vector<char*> a, e;
+        for (auto& s : argv) a.push_back(s.data());
+        a.push_back(nullptr);
+        for (auto& s : env) e.push_back(s.data());
+        e.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (posix_spawn(&pid_, VT_PROGRAM, &actions, nullptr, a.data(), e.data()) != 0) pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~Program() {
+        if (pid_ > 0 && !exited_) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+    bool Started() const { return pid_ > 0; }
+    bool StillRunning() {
+        if (exited_) return false;
+        int status = 0;
+        if (::waitpid(pid_, &status, WNOHANG) == 0) return true;
+        Finish(status);
+        return false;
+    }
+    void Signal(int sig) { ::kill(pid_, sig); }
+    // Waits for the end, at most `limitMs` of real time (then it is killed).
+    Outcome Wait(int limitMs = 60000) {
+        for (int waited = 0; StillRunning() && waited < limitMs; waited += 10)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!exited_) {
+            ::kill(pid_, SIGKILL);
+            int status = 0;
+            ::waitpid(pid_, &status, 0);
+            exited_ = true;
+        }
+        std::ifstream in(errFile_);
+        run_.errors.assign(std::istreambuf_iterator<char>(in), {});
+        return run_;
+    }
+
+private:
+    void Finish(int status) {
+        exited_ = true;
+        run_.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    static inline int count_ = 0;
+    pid_t pid_ = -1;
+    bool exited_ = false;
+    Outcome run_;
+    fs::path errFile_;
+};
+
+fs::path Script(const std::string& name, const std::string& text) {
+    fs::path p = testenv::TestFolder() / name;
+    std::ofstream(p) << text;
+    return p;
+}
+
+TEST(ProgramTest, WithoutADisplayAndWithoutHeadlessItSaysSoAndFails) {
+    Program p({}, {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
+    ASSERT_TRUE(p.Started());
+    Outcome r = p.Wait();
+    EXPECT_NE(r.code, 0);
+    EXPECT_NE(r.code, -1);
+    EXPECT_NE(r.errors.find("needs a display"), std::string::npos) << r.errors;
+}
+
+TEST(ProgramTest, HeadlessRunsItsTimeWritesFramesAndEnds) {
+    const fs::path frames = testenv::TestFolder() / "frames", shot = testenv::TestFolder() / "shot.png";
+    fs::create_directories(frames);
+    Program p({"--headless", "--run-ms", "1500", "--frames", frames.string(), "--screenshot", shot.string()});
+    Outcome r = p.Wait();
+    EXPECT_EQ(r.code, 0) << r.errors;
+    EXPECT_FALSE(fs::is_empty(frames));
+    auto picture = platform::gfx::ReadPng(shot);
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->Width(), 792);   // the frame's client: the view and the status bar
+    EXPECT_EQ(picture->Height(), 573);
+    EXPECT_EQ(picture->Get(300, 573 - 8), platform::gfx::MakePixel(192, 192, 192));  // the status bar's face
+}
+
+TEST(ProgramTest, AScriptedCloseAsksTheQuitQuestion) {
+    // Escape answers "No": the frame stays and a later frame is written;
+    // Return answers "Yes": the program ends at once, with code 0.
+    struct Case {
+        const char* key;
+        bool stays;
+    };
+    for (Case c : {Case{"escape", true}, Case{"return", false}}) {
+        const fs::path after = testenv::TestFolder() / (std::string("after-") + c.key + ".png");
+        fs::path script = Script(std::string("close-") + c.key,
+                                 "wait 300\nclose\nwait 300\nkey " + std::string(c.key) + "\nwait 300\nframe " +
+                                     after.string() + "\n");
+        Program p({"--headless", "--script", script.string()});
+        Outcome r = p.Wait();
+        EXPECT_EQ(r.code, 0) << c.key << r.errors;
+        EXPECT_EQ(fs::exists(after), c.stays) << c.key;
+    }
+}
+
+TEST(ProgramTest, ATerminationSignalEndsItWithoutTheQuitQuestion) {
+    // A real window on SDL's dummy video driver runs on the real clock until told to stop.
+    Program p({}, {"DISPLAY", "WAYLAND_DISPLAY"}, {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"});
+    ASSERT_TRUE(p.Started());
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    if (!p.StillRunning()) GTEST_SKIP() << "SDL's dummy video driver is not available here: " << p.Wait().errors;
+    p.Signal(SIGTERM);
+    Outcome r = p.Wait();
+    EXPECT_EQ(r.code, 0) << r.errors;
+    EXPECT_EQ(r.errors.find("quit"), std::string::npos) << r.errors;
+}
+
+}  // namespace
