@@ -322,6 +322,12 @@ public:
                            uint8_t promotionPlayOffClubs, uint8_t relegationPlayOffClubs, uint32_t playOffColour) const;
     // The club's league matches of the season, with the results so far.
     void FillLeagueFixtureList(CListRows& list) const;
+    // The scouts of the current user's club, in slot order: the first free
+    // one (null when none), and what they say of a player ("-" for no grade).
+    static CScout* FindFreeScout();
+    static bool IsPlayerScouted(const CPlayer& player);
+    static std::string GetScoutReport(const CPlayer& player);
+    static std::string GetScoutGrade(const CPlayer& player);
     // The match engine's pickers: a squad slot, -1 when none.
     int GetRandomFirstTeamSlot(int position) const;
     int PickPlayerToReplace(int n) const;

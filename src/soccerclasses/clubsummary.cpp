@@ -102,6 +102,32 @@ void CClub::MarkSquadKnownToUser(uint8_t user) {
             if (CPlayer* p = GetWorldData()->GetPlayer(squad_[size_t(s)])) p->Football().SetKnownBy(user);
 }
 
+// Scouts of the current user's club.
+
+CScout* CClub::FindFreeScout() {
+    CClub* club = GetWorldData()->GetCurrentClub();
+    if (!club) return nullptr;
+    for (CScout& s : club->scouts_)
+        if (s.IsAssigned() && !s.IsAway()) return &s;
+    return nullptr;
+}
+
+std::string CClub::GetScoutReport(const CPlayer& player) {
+    const CClub* club = GetWorldData()->GetCurrentClub();
+    for (int i = 0; club && i < static_cast<int>(club->scouts_.size()); ++i)
+        if (std::string report = club->scouts_[size_t(i)].MakeReport(player); !report.empty()) return report;
+    return {};
+}
+
+bool CClub::IsPlayerScouted(const CPlayer& player) { return !GetScoutReport(player).empty(); }
+
+std::string CClub::GetScoutGrade(const CPlayer& player) {
+    const CClub* club = GetWorldData()->GetCurrentClub();
+    for (int i = 0; club && i < static_cast<int>(club->scouts_.size()); ++i)
+        if (std::string grade = club->scouts_[size_t(i)].GetGradeText(player); !grade.empty()) return grade;
+    return "-";
+}
+
 // Tactics.
 
 namespace {

@@ -134,6 +134,12 @@ TEST_F(ClubSummary, HonoursReachAHumanManagersOwnHistory) {
     Club(1).AddShieldWinHonour("Shield", 1, 1);
     EXPECT_EQ(Club(1).Trophies().GetSize(), 3);
     EXPECT_EQ(user.GetHonours().GetSize(), 4);  // the club's win and his own
+    // The season's titles and cups reach him the same way.
+    Club(1).AddCupWin("Country 1 Cup", 2);
+    Club(1).AddLeagueRunnerUp("First League", 3);
+    ASSERT_EQ(user.GetHonours().GetSize(), 6);
+    EXPECT_EQ(user.GetHonours().GetAt(4)->m_Kind, CTrophyHistory::kCupWin);
+    EXPECT_EQ(user.GetHonours().GetAt(5)->m_Kind, CTrophyHistory::kLeagueRunnerUp);
     EXPECT_EQ(world.GetUserList().GetAt(0)->GetHonours().GetSize(), 0);
 }
 
@@ -459,6 +465,50 @@ TEST_F(ClubSummary, TheWorldsForwardsToClubsAndTheCurrentUser) {
     EXPECT_EQ(world.GetTacticSettingByte(3), 0);   // a built-in formation
     EXPECT_NE(world.GetTacticSettingByte(12), 0);  // one of his own
     EXPECT_EQ(world.GetTacticSettingByte(30), 0);  // beyond the list
+}
+
+TEST_F(ClubSummary, ScoutsOfTheCurrentUsersClub) {
+    EXPECT_EQ(CClub::FindFreeScout(), nullptr);  // no current user
+    Human(0, 2);
+    world.SetCurrentUser(2);
+    EXPECT_EQ(CClub::FindFreeScout(), nullptr);  // no scout hired
+    Club(0).HireNewEmployee(2);
+    Club(0).HireNewEmployee(2);
+    auto& scouts = Club(0).Scouts();
+    ASSERT_TRUE(scouts[0].IsAssigned());
+    ASSERT_TRUE(scouts[1].IsAssigned());
+    EXPECT_EQ(CClub::FindFreeScout(), &scouts[0]);
+    scouts[0].SetAway(true);
+    EXPECT_EQ(CClub::FindFreeScout(), &scouts[1]);
+
+    const uint16_t id = AddPlayer(3);
+    const CPlayer& player = *world.GetPlayer(id);
+    EXPECT_FALSE(CClub::IsPlayerScouted(player));
+    EXPECT_EQ(CClub::GetScoutReport(player), "");
+    EXPECT_EQ(CClub::GetScoutGrade(player), "-");
+    struct Case {
+        uint8_t state;
+        const char* report;
+    };
+    const Case running[] = {
+        {1, "I am currently scouting this player boss. I will have the report ready for you in half a weeks time."},
+        {4, "I am currently scouting this player boss. I will have the report ready for you in 2 weeks time."},
+        {5, "I am currently scouting this player boss. I will have the report ready for you in 2 and a half weeks time."},
+    };
+    for (const Case& c : running) {
+        scouts[1].Entries()[3] = {id, c.state, "Scouting", 0};
+        EXPECT_EQ(CClub::GetScoutReport(player), c.report);
+        EXPECT_TRUE(CClub::IsPlayerScouted(player));
+        EXPECT_EQ(CClub::GetScoutGrade(player), "-");
+    }
+    // Done: the rating shows; the report only once he is marked scouted.
+    scouts[1].Entries()[3] = {id, CScout::kDone, "01/09/99", 70};
+    EXPECT_EQ(CClub::GetScoutGrade(player), "70");
+    EXPECT_FALSE(CClub::IsPlayerScouted(player));
+    world.GetPlayer(id)->Football().SetScouted(2);
+    const std::string report = CClub::GetScoutReport(player);
+    EXPECT_NE(report.find("I'd rate him at 70"), std::string::npos) << report;
+    EXPECT_NE(report.find(player.GetName()), std::string::npos) << report;
 }
 
 class ClubFixtureList : public ClubSummary {
