@@ -21,6 +21,7 @@
 #include "soccerclasses/player.h"
 #include "soccerclasses/playersearch.h"
 #include "soccerclasses/popularity.h"
+#include "soccerclasses/scriptedport.h"
 #include "soccerclasses/soccertactic.h"
 #include "soccerclasses/stadium.h"
 #include "soccerclasses/worlddata.h"
@@ -288,12 +289,25 @@ void CClub::AddLeagueTableRow(CListRows& list, uint32_t normalColour, uint32_t p
         if (q != 255 && p < q) picture = "gfx\\listcontrol\\pos_up.bmp";
         else if (q != 255 && p > q) picture = "gfx\\listcontrol\\pos_down.bmp";
     }
-    // The table row fills its columns at the row of its position; the list
-    // row was just put there.
-    if (row == p)
-        leagueRow_.AddToListControl(list, normalColour, promotionColour, relegationColour, d->GetAutoPromotionPlaces(),
-                                    d->GetTierValue(), d->GetClubCount(), picture, promotionPlayOffClubs,
-                                    relegationPlayOffClubs, playOffColour);
+    // The table row fills its columns at the row of its position. A list
+    // still shorter than that took the row at its end: the columns are made
+    // aside and copied there.
+    auto fill = [&](CListRows& target) {
+        leagueRow_.AddToListControl(target, normalColour, promotionColour, relegationColour,
+                                    d->GetAutoPromotionPlaces(), d->GetTierValue(), d->GetClubCount(), picture,
+                                    promotionPlayOffClubs, relegationPlayOffClubs, playOffColour);
+    };
+    if (row == p) {
+        fill(list);
+    } else {
+        RecordingListRows aside;
+        for (int i = 0; i <= p; ++i) aside.AddRow("", 0, 0, 0);
+        fill(aside);
+        const RecordingListRows::Row& made = aside.Rows()[size_t(p)];
+        for (size_t c = 0; c < made.cells.size(); ++c)
+            if (!made.cells[c].empty()) list.SetItem(row, static_cast<int>(c), made.cells[c]);
+        list.SetRowColour(row, made.colour);
+    }
     list.SetItem(row, 2, name_);
     if (IsHumanManaged()) list.SetRowColour(row, kRed);
 }

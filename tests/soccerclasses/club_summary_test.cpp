@@ -282,6 +282,16 @@ TEST_F(ClubSummary, LeagueTableRowShowsTheLastMove) {
         EXPECT_EQ(row.data1, reinterpret_cast<uintptr_t>(&club));
         EXPECT_EQ(list.Rows()[3].cells[0], "fourth");
     }
+    // A list still shorter than the position gets the row at its end, filled.
+    {
+        RecordingListRows shortList;
+        Club(3).LeagueRow().m_Position = 5;
+        Club(3).AddLeagueTableRow(shortList, 0xFFFFFF, 65535, 65280, 0, 0, 0xFFFF00);
+        ASSERT_EQ(shortList.Rows().size(), 1u);
+        EXPECT_EQ(shortList.Rows()[0].cells[0], "6");
+        EXPECT_EQ(shortList.Rows()[0].cells[2], "Club 3");
+        EXPECT_EQ(shortList.Rows()[0].cells[9], "11");
+    }
     // Place colours, then red for a human manager's club.
     world.GetDivision(0)->m_AutoPromotion = 1;
     RecordingListRows list;
@@ -342,6 +352,28 @@ TEST_F(ClubSummary, TheWorldsDisciplineListsReachTheDivisions) {
     EXPECT_EQ(clubs.Rows()[0].cells[1], "Club 2 (First League)");
     ASSERT_EQ(players.Rows().size(), 1u);
     EXPECT_EQ(players.Rows()[0].cells[3], "1");
+}
+
+TEST_F(ClubSummary, FederationsFillOverTheirMembers) {
+    auto north = std::make_unique<CFederation>(0, "North", "N");
+    north->AddMember(1);
+    auto south = std::make_unique<CFederation>(1, "South", "S");
+    south->AddMember(2);
+    south->AddMember(1);
+    world.GetFederationList().Add(std::move(north));
+    world.GetFederationList().Add(std::move(south));
+    world.GetCountry(1)->AddDivision(0);
+    world.GetCountry(2)->AddDivision(1);
+    Club(5).LeagueRow().m_HomePlayed = 1;
+    Club(6).LeagueRow().m_HomePlayed = 1;
+    RecordingListRows fairPlay, plain, gates;
+    world.GetFederationList().FillClubInfoList(fairPlay);
+    EXPECT_EQ(Column(fairPlay, 1), (std::vector<std::string>{"Club 5 (Country 1)", "Port Ellis (Country 2)",
+                                                             "Club 5 (Country 1)"}));
+    world.GetFederation(1)->FillClubInfoList(plain, 0);
+    EXPECT_EQ(Column(plain, 1), (std::vector<std::string>{"Port Ellis", "Club 5"}));
+    world.GetFederation(0)->FillClubList(gates);
+    EXPECT_EQ(gates.Rows().size(), 6u);
 }
 
 TEST_F(ClubSummary, SearchSkipsTheExcludedClub) {
