@@ -18,9 +18,11 @@ void CClub::TransferListRandomPlayers(int n) {
     CCountry* country = GetCountry();
     if (!country) return;
     for (int pass = 0; pass < n; ++pass) {
-        // Mostly a reserve; now and then anyone in the squad.
-        const int slot = Random(4) == 1 ? Random(29) : Random(18) + 11;
-        CPlayer* p = squad_[size_t(slot)] == kEmptySlot ? nullptr : GetWorldData()->GetPlayer(squad_[size_t(slot)]);
+        // Mostly a reserve; now and then anyone in the squad. The draws
+        // repeat until they hit a player, within their bound.
+        const int slot = Random(4) == 1 ? DrawFilledSlot(0, 29) : DrawFilledSlot(11, 18);
+        if (slot < 0) continue;
+        CPlayer* p = GetWorldData()->GetPlayer(squad_[size_t(slot)]);
         if (!p || p->IsOnLoan() || p->GetAge() >= 34 || !p->IsWillingToMove()) continue;
         const double fee = GetPlayerTransferFee(*p, *this);
         const double price = fee > 0.0 ? fee * 0.9 + Random(static_cast<int>(fee * 0.3)) : 0.0;
