@@ -30,6 +30,13 @@ struct CContractOffer;
 struct CFixtureInfo;
 class CPopularity;
 class CStadium;
+class CDivisionStrength;
+class CFederation;
+class CNewsPaperEvents;
+class CNonLeagueClub;
+class CPlayerList;
+class CPlayerSearch;
+class CSoccerTactic;
 
 inline constexpr uint16_t kEmptySlot = 65535;
 inline constexpr int kSquadSlots = 30;
@@ -140,7 +147,6 @@ public:
     const CPlayer* PlayerInSlot(int slot) const;
     // The position the formation puts into a squad slot 0..10.
     static int GetFormationPosition(int tactic, int slot);
-    void SetTacticIndex(uint8_t t) { tactic_ = t; }
     uint8_t GetAggression() const { return instructions_[4]; }
     int32_t GetDesignatedPlayer(int i) const { return designated_.at(static_cast<size_t>(i)); }
 
@@ -262,6 +268,73 @@ public:
     int CountListedOrUncontractedPlayers() const;
     void ComputeLineStrengths();
     uint8_t GetPositionFigure(int i) const { return positionFigures_.at(static_cast<size_t>(i)); }
+
+    // Club accessors, honours and screen rows (the lookups, tactics, the
+    // non-league opponent, the pickers and the rows not declared above).
+    // The country's follow level: 0 for a country followed in detail.
+    uint8_t IsCountryInactive() const;
+    const CDivisionStrength* GetDivisionStrength() const;
+    CFederation* GetFederation() const;
+    uint8_t GetCountryMoneyScale() const;
+    int CountStandsInWork() const;
+    void ReduceStadiumCapacity(int32_t n);
+    CNewsPaperEvents* GetDivisionNewsEvents() const;
+    double GetSeasonTransferIncome() const;
+    double GetSeasonTransferSpending() const;
+    // Stores the manager; a human manager's country refreshes its job
+    // markets for this club.
+    void SetManager(int32_t manager);
+    // User slot 0..7, or 255 for the user who manages this club.
+    void MarkSquadKnownToUser(uint8_t user);
+    // A human-managed club uses its manager's formations; any other club
+    // user slot 0's list with the club's tactic byte. `GetTactic` already
+    // names the tactic byte, so the formation itself is `GetTacticObject`.
+    uint8_t GetTacticIndex() const;
+    void SetTacticIndex(uint8_t t);
+    std::string GetTacticName() const;
+    CSoccerTactic* GetTacticObject() const;
+    CSoccerTactic* GetTacticByIndex(int i) const;
+    int GetTacticPositionX(int i) const;
+    int GetTacticPositionY(int i) const;
+    // Honours; the kind byte and the flag pass to the trophy history (flag
+    // 1 for a cup). A human manager's own history records them as well.
+    void AddWinHonour(const std::string& competition, uint8_t kind, uint8_t flag);
+    void AddRunnerUpHonour(const std::string& competition, uint8_t kind, uint8_t flag);
+    void AddShieldWinHonour(const std::string& competition, uint8_t kind, uint8_t flag);
+    // Makes this blank slot the non-league club's side for one cup tie.
+    // False when the club brings fewer than 17 players (the squad is still
+    // filled with what there is).
+    bool SetFromNonLeagueClub(const CNonLeagueClub* club, int32_t division);
+    // The index in the youth list of the n-th youth of the position (any
+    // for -1); -1 when none.
+    int FindYouthByPosition(int position, int n) const;
+    void AddPlayerCountRows(CListRows& list) const;
+    // Every squad player goes into `players` and the club's name into
+    // `names`; those who match get a search row when a list is given.
+    void AddMatchingPlayers(const CPlayerSearch& search, CPlayerList& players, std::vector<std::string>& names,
+                            CListRows* list) const;
+    // The scouts with their ability, and the scouts' names only.
+    void FillEmployeeRowsSummary(CListRows& list) const;
+    void FillEmployeeRowsCompact(CListRows& list) const;
+    // The club's row of a league table at its table position, with the
+    // arrow of its last move.
+    void AddLeagueTableRow(CListRows& list, uint32_t normalColour, uint32_t promotionColour, uint32_t relegationColour,
+                           uint8_t promotionPlayOffClubs, uint8_t relegationPlayOffClubs, uint32_t playOffColour) const;
+    // The club's league matches of the season, with the results so far.
+    void FillLeagueFixtureList(CListRows& list) const;
+    // The scouts of the current user's club, in slot order: the first free
+    // one (null when none), and what they say of a player ("-" for no grade).
+    static CScout* FindFreeScout();
+    static bool IsPlayerScouted(const CPlayer& player);
+    static std::string GetScoutReport(const CPlayer& player);
+    static std::string GetScoutGrade(const CPlayer& player);
+    // The match engine's pickers: a squad slot, -1 when none.
+    int GetRandomFirstTeamSlot(int position) const;
+    int PickPlayerToReplace(int n) const;
+    int PickPlayerToReplaceInPosition(int n, int position) const;
+    // A computer club with players to spare lists up to n of them (the
+    // divisions' transfer-market step; it belongs with the daily steps).
+    void TransferListRandomPlayers(int n);
 
     // Friendly slots (the calendar side lives with the divisions).
     uint32_t GetFriendlyOpponent(int slot) const;

@@ -79,8 +79,8 @@ void CClub::AddAttendanceTableRow(CListRows& list) const {
 void CClub::AddFormTableRow(CListRows& list, uint32_t colour) const {
     const CCurrentForm* form = form_.get();
     if (!form) return;
-    const int row = list.AddRow(platform::StrPrintf("%d", form->GetFormPosition() + 1), 0,
-                                reinterpret_cast<uintptr_t>(this), 0);
+    const int row = list.InsertRow(form->GetFormPosition(), platform::StrPrintf("%d", form->GetFormPosition() + 1), 0,
+                                   reinterpret_cast<uintptr_t>(this), 0);
     list.SetItem(row, 2, GetName());
     list.SetItemNumber(row, 3, form->GetGames());
     list.SetItemNumber(row, 4, form->GetWins());

@@ -72,12 +72,10 @@ int CClub::GetRandomFitInLine(int position, bool asSlot) const {
 }
 
 void CClub::AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup) {
-    const CCountry* c = GetCountry();
-    const std::string season = c ? GetWorldData()->GetSeasonText(c->GetSeasonKind()) : std::string();
     // League places are league honours (division trophy); cups, shields and
-    // play-offs are cup honours.
-    if (winner) trophies_.AddWinnerHonour(competition, name_, season, picture, isCup ? 1 : 0);
-    else trophies_.AddRunnerUpHonour(competition, name_, season, picture, isCup ? 1 : 0);
+    // play-offs are cup honours. A human manager's own history follows.
+    if (winner) AddWinHonour(competition, picture, isCup ? 1 : 0);
+    else AddRunnerUpHonour(competition, picture, isCup ? 1 : 0);
 }
 
 void CClub::AddLeagueTitle(const std::string& division, uint8_t picture) {

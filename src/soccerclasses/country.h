@@ -20,6 +20,7 @@
 class CDivision;
 class CListRows;
 class CPlayer;
+class CPlayerList;
 class CPlayerSearch;
 class CPopularity;
 class CClub;
@@ -141,7 +142,7 @@ public:
     void FillRefereeListFiltered(CListRows& rows, int filter) const;
 
     // Each calls the division's own filler on every division, top first.
-    void FillClubInfoList(CListRows& rows) const;
+    void FillClubInfoList(CListRows& rows, int withDivision, int withCountry) const;
     void FillDisciplineList(CListRows& rows) const;
     void FillClubList(CListRows& rows) const;
     void FillFixtureList(CListRows& rows) const;
@@ -149,7 +150,8 @@ public:
     void FillPlayerCountList(CListRows& rows) const;
     void FillManagerList(CListRows& rows) const;
     void FillPlayerSearchList(CListRows& rows, const CPlayerSearch& search) const;
-    void SearchClubsForPlayers(const CPlayerSearch& search, int value, int excludedClub, int value2) const;
+    void SearchClubsForPlayers(const CPlayerSearch& search, CPlayerList& players, int excludedClub,
+                               std::vector<std::string>& names, CListRows* rows) const;
 
     // The job markets. Each gives none or does nothing for a country that is
     // not followed, where the markets do not exist.

@@ -45,8 +45,8 @@ void EachDivision(const CCountry& c, Fill fill) {
 
 }  // namespace
 
-void CCountry::FillClubInfoList(CListRows& rows) const {
-    EachDivision(*this, [&](const CDivision& d) { d.FillClubInfoList(rows); });
+void CCountry::FillClubInfoList(CListRows& rows, int withDivision, int withCountry) const {
+    EachDivision(*this, [&](const CDivision& d) { d.FillClubInfoList(rows, withDivision, withCountry); });
 }
 void CCountry::FillDisciplineList(CListRows& rows) const {
     EachDivision(*this, [&](const CDivision& d) { d.FillDisciplineList(rows); });
@@ -69,8 +69,9 @@ void CCountry::FillManagerList(CListRows& rows) const {
 void CCountry::FillPlayerSearchList(CListRows& rows, const CPlayerSearch& search) const {
     EachDivision(*this, [&](const CDivision& d) { d.FillPlayerSearchList(rows, search); });
 }
-void CCountry::SearchClubsForPlayers(const CPlayerSearch& search, int value, int excludedClub, int value2) const {
-    EachDivision(*this, [&](const CDivision& d) { d.SearchClubsForPlayers(search, value, excludedClub, value2); });
+void CCountry::SearchClubsForPlayers(const CPlayerSearch& search, CPlayerList& players, int excludedClub,
+                                     std::vector<std::string>& names, CListRows* rows) const {
+    EachDivision(*this, [&](const CDivision& d) { d.SearchClubsForPlayers(search, players, excludedClub, names, rows); });
 }
 
 CAvailableYouth* CCountry::GetAvailableYouth(int i) const {

@@ -30,6 +30,7 @@
 class CListRows;
 class CClub;
 class CPlayer;
+class CPlayerList;
 class CPlayerSearch;
 class CMatchTime;
 class CDivisionStrength;
@@ -90,6 +91,7 @@ public:
     // Rules and places.
     bool AllowsDraws() const { return m_PointsRule < 255; }
     int GetPromotionPlaces() const { return m_ExchangeCount; }
+    uint8_t GetAutoPromotionPlaces() const { return m_AutoPromotion; }
     // Play-off ids 0 and -1 both mean none.
     bool HasPlayOff() const { return m_PromotionPlayOff != 0 && m_PromotionPlayOff != -1; }
     bool HasRelegationPlayOff() const { return m_RelegationPlayOff != 0 && m_RelegationPlayOff != -1; }
@@ -200,14 +202,20 @@ public:
     // its country becomes followed; the clubs' side lands with the clubs.
     void ActivateClubs() {}
 
-    // The club-info and club screens' fillers, the discipline rows and the
-    // transfer search of the division's clubs wait for the clubs' own row
-    // operations; until then they add nothing.
-    void FillClubInfoList(CListRows&) const {}
-    void FillClubList(CListRows&) const {}
-    void FillDisciplineRowsA(CListRows&, int, int) const {}
-    void FillDisciplineRowsB(CListRows&) const {}
-    void SearchClubsForPlayers(const CPlayerSearch&, int, int, int) const {}
+    // The fair-play table: each club's discipline row that has played,
+    // named with its division (withDivision) or its country (withCountry).
+    void FillClubInfoList(CListRows& rows, int withDivision, int withCountry) const;
+    // Each club's attendance row.
+    void FillClubList(CListRows& rows) const;
+    // Each club's form row at its form place (clubs of a country followed in
+    // detail only), in the play-off colour.
+    void FillFormTable(CListRows& rows) const;
+    // Each club puts Random(3) of its players on the transfer list.
+    void ListRandomPlayers();
+    // Every club but the excluded one is searched on an even chance: its
+    // players into `players`, its name into `names`, the matches as rows.
+    void SearchClubsForPlayers(const CPlayerSearch& search, CPlayerList& players, int excludedClub,
+                               std::vector<std::string>& names, CListRows* rows) const;
     template <typename Row>
     void ForEachSquadPlayer(Row&& row) const;
 

@@ -10,6 +10,8 @@
 #include "soccerclasses/owninglist.h"
 
 class CCountry;
+class CListRows;
+class CPlayerSearch;
 
 inline constexpr const char* kFederationFile = "Data\\fed.bin";
 
@@ -47,6 +49,19 @@ public:
     // drawing when there is none.
     CCountry* GetRandomOtherCountry(const CCountry* a, const CCountry* b) const;
 
+    // The screens' lists over every member country, each through the
+    // country's own filler; the fair-play rows are named with the country
+    // when `withCountry` is set.
+    void FillPlayerSearchList(CListRows& rows, const CPlayerSearch& search) const;
+    void FillClubInfoList(CListRows& rows, int withCountry) const;
+    void FillDisciplineList(CListRows& rows) const;
+    void FillRefereeList(CListRows& rows) const;
+    void FillClubList(CListRows& rows) const;
+    void FillFixtureList(CListRows& rows) const;
+    void FillTopScorerList(CListRows& rows) const;
+    void FillPlayerCountList(CListRows& rows) const;
+    void FillManagerList(CListRows& rows) const;
+
 private:
     uint8_t m_Id = 0;
     CExtString m_Name;
@@ -65,6 +80,11 @@ public:
     void Read(FILE* file);
     void WriteStartupFile(FILE* file) const;
     void AddCountry(uint32_t country, int federation);
+    // Every member of every federation: the world's fair-play table (named
+    // with the country), the players' discipline and the referees.
+    void FillClubInfoList(CListRows& rows) const;
+    void FillDisciplineList(CListRows& rows) const;
+    void FillRefereeList(CListRows& rows) const;
     // Every federation in order, with no count.
     void Save(FILE* file) const;
     void Load(FILE* file);

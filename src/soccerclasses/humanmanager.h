@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "soccerclasses/playersearch.h"
 #include "soccerclasses/soccertactic.h"
+#include "soccerclasses/trophyhistory.h"
 
 class CClub;
 
@@ -22,6 +24,11 @@ public:
     CSoccerTacticList& GetTacticList() { return m_Tactics; }
     const CSoccerTacticList& GetTacticList() const { return m_Tactics; }
     uint8_t GetCurrentTactic() const { return static_cast<uint8_t>(m_Tactics.GetCurrent()); }
+    // The manager's own honours, kept with him from club to club.
+    CTrophyHistoryList& GetHonours() { return m_Honours; }
+    const CTrophyHistoryList& GetHonours() const { return m_Honours; }
+    // The transfer screens' search criteria.
+    CPlayerSearch& GetPlayerSearch() { return m_Search; }
     void SetCurrentTactic(uint8_t index) {
         if (index < m_Tactics.GetSize()) m_Tactics.SetCurrent(index);
     }
@@ -67,6 +74,8 @@ private:
     int32_t m_ManagerIndex = -1;
     bool m_Employed = false;
     CSoccerTacticList m_Tactics;
+    CTrophyHistoryList m_Honours;
+    CPlayerSearch m_Search;
     std::array<uint8_t, kSquadSlots> m_Selection{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
     std::array<uint16_t, kSquadSlots> m_SavedSquadOrder{};
     bool m_SquadInSelectionOrder = false;

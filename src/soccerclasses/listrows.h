@@ -11,6 +11,9 @@ public:
     virtual void ResetContent() = 0;
     // The new row's index.
     virtual int AddRow(const std::string& text, uint8_t style, uintptr_t data1, uintptr_t data2) = 0;
+    // A new row at `row`; the rows from there move down one. A row beyond
+    // the end, or a negative one, is appended. The new row's index.
+    virtual int InsertRow(int row, const std::string& text, uint8_t style, uintptr_t data1, uintptr_t data2) = 0;
     // False, doing nothing, when the column lies beyond the list's columns.
     virtual bool SetItem(int row, int column, const std::string& text, uint8_t style = 0, uintptr_t data1 = 0,
                          uintptr_t data2 = 0) = 0;

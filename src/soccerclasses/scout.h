@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+class CPlayer;
+
 class CScout {
 public:
     static constexpr uint8_t kFree = 254, kDone = 253;
@@ -23,6 +25,12 @@ public:
     void SetEmployee(int32_t e) { employee_ = e; }
     // The estimate of the first finished entry for the player; 0 when none.
     uint8_t GetEstimate(int32_t player) const;
+    // What the scout says of the player: his report when it is done and the
+    // current user has him as scouted, how long the watch still takes while
+    // it runs, else nothing.
+    std::string MakeReport(const CPlayer& player) const;
+    // The rating of a finished report as a number; empty when none.
+    std::string GetGradeText(const CPlayer& player) const;
     std::array<Entry, 100>& Entries() { return entries_; }
     void Save(FILE* f) const;
     void Load(FILE* f);

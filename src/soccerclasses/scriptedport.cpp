@@ -1,5 +1,7 @@
 #include "soccerclasses/scriptedport.h"
 
+#include <algorithm>
+
 #include "platform/stringtable.h"
 
 ScriptedUserPort::ScriptedUserPort() : m_Previous(&GetUserPort()) { SetUserPort(this); }
@@ -59,6 +61,13 @@ int RecordingListRows::AddRow(const std::string& text, uint8_t, uintptr_t data1,
     r.data2 = data2;
     m_Rows.push_back(std::move(r));
     return static_cast<int>(m_Rows.size()) - 1;
+}
+
+int RecordingListRows::InsertRow(int row, const std::string& text, uint8_t style, uintptr_t data1, uintptr_t data2) {
+    const int last = AddRow(text, style, data1, data2);
+    if (row < 0 || row >= last) return last;
+    std::rotate(m_Rows.begin() + row, m_Rows.end() - 1, m_Rows.end());
+    return row;
 }
 
 bool RecordingListRows::SetItem(int row, int column, const std::string& text, uint8_t, uintptr_t, uintptr_t) {

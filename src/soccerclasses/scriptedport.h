@@ -77,6 +77,7 @@ public:
 
     void ResetContent() override;
     int AddRow(const std::string& text, uint8_t style, uintptr_t data1, uintptr_t data2) override;
+    int InsertRow(int row, const std::string& text, uint8_t style, uintptr_t data1, uintptr_t data2) override;
     bool SetItem(int row, int column, const std::string& text, uint8_t style, uintptr_t data1,
                  uintptr_t data2) override;
     bool SetItemFromId(int row, int column, unsigned stringId, uint8_t style, uintptr_t data1,

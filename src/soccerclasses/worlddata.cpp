@@ -393,14 +393,14 @@ void EachMemberCountry(CWorldData& w, Visit visit) {
 void CWorldData::FillDivisionRowsA(CListRows& rows, int flagA, int flagB) {
     EachMemberCountry(*this, [&](CCountry& c) {
         for (int i = 0; i < c.GetDivisionCount(); ++i)
-            if (const CDivision* d = c.GetDivision(i)) d->FillDisciplineRowsA(rows, flagA, flagB);
+            if (const CDivision* d = c.GetDivision(i)) d->FillClubInfoList(rows, flagA, flagB);
     });
 }
 
 void CWorldData::FillDivisionRowsB(CListRows& rows) {
     EachMemberCountry(*this, [&](CCountry& c) {
         for (int i = 0; i < c.GetDivisionCount(); ++i)
-            if (const CDivision* d = c.GetDivision(i)) d->FillDisciplineRowsB(rows);
+            if (const CDivision* d = c.GetDivision(i)) d->FillDisciplineList(rows);
     });
 }
 

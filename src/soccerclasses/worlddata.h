@@ -31,6 +31,7 @@
 class CAggressionList;
 class CAvailableEmployee;
 class CListRows;
+class CPlayerSearch;
 class CDivisionStrengthList;
 class CFixture;
 class CFixtureList;
@@ -193,6 +194,13 @@ public:
     // Moves two clubs into each other's places and divisions; every list
     // that names them follows.
     void SwapClubs(int a, int b);
+    // Exchanges the table positions of two clubs; nothing for one club.
+    void SwapClubOrderBytes(int a, int b);
+    // The custom byte of the current user's formation i: non-zero for the
+    // twenty formations of his own; 0 without a current user.
+    uint8_t GetTacticSettingByte(int i);
+    // The current user's transfer search; null without a current user.
+    CPlayerSearch* GetCurrentPlayerSearch();
     // The discipline screen's lists: every member country of every
     // federation passes the list to each of its divisions or referees.
     void FillDivisionRowsA(CListRows& rows, int flagA, int flagB);

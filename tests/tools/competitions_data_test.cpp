@@ -155,6 +155,8 @@ TEST_F(CompetitionFiles, CupsFitTheirCountries) {
     int32_t count = LoadInt32(f);
     int nonLeagueSeen = 0;
     std::set<int> cupCountries;
+    std::map<int, std::set<int>> matchDays;  // a country's cup match and replay slots so far
+    int leagueCups = 0;
     for (int i = 0; i < count; ++i) {
         int country = LoadByte(f);
         CCup cup;
@@ -164,7 +166,19 @@ TEST_F(CompetitionFiles, CupsFitTheirCountries) {
         SCOPED_TRACE(cup.m_Name);
         const CCountry* c = Country(country);
         ASSERT_NE(c, nullptr);
-        EXPECT_TRUE(cupCountries.insert(country).second);
+        // The main cup comes first; a second cup of the country is its
+        // league cup, and no country has a third.
+        const bool mainCup = cupCountries.insert(country).second;
+        EXPECT_EQ(cup.m_RecordRole, mainCup ? 4 : 1);
+        if (!mainCup) {
+            ++leagueCups;
+            EXPECT_EQ(cup.m_NonLeagueClubs.GetSize(), 0);
+            EXPECT_EQ(cup.m_ShieldIndex, -1);
+            EXPECT_NE(cup.m_Name, "");
+            EXPECT_FALSE(matchDays[country].empty());  // its main cup came before it
+        } else {
+            EXPECT_GE(cup.m_ShieldIndex, 0);
+        }
         auto divs = DivisionsOf(country);
         ASSERT_FALSE(divs.empty());
         int leagueClubs = 0;
@@ -180,7 +194,6 @@ TEST_F(CompetitionFiles, CupsFitTheirCountries) {
         EXPECT_NE(cup.m_Format, 3);
         EXPECT_EQ(cup.m_EntryScheme, 0);
         EXPECT_EQ(cup.m_ReEntryRound, 0);
-        EXPECT_EQ(cup.m_RecordRole, 4);
         for (int32_t v : cup.m_PreviousResults) EXPECT_TRUE(v == -1 || isClubOfCountry(v)) << v;
         for (uint32_t v : cup.m_Venues) EXPECT_TRUE(isClubOfCountry(static_cast<int>(v)));
         int fromPool = 0, winners = 0;
@@ -208,6 +221,11 @@ TEST_F(CompetitionFiles, CupsFitTheirCountries) {
                 EXPECT_FALSE(leagueSlots.count(s)) << "slot " << s;
             }
             EXPECT_LT(round->m_MatchSlot, c->GetSeasonEndDay());
+            // A club in both cups never has two ties on one day.
+            for (int s : {int(round->m_MatchSlot), round->HasReplaySlot() ? int(round->m_ReplaySlot) : -1})
+                if (s >= 0) {
+                    EXPECT_TRUE(matchDays[country].insert(s).second) << "slot " << s << " played twice";
+                }
         }
         EXPECT_LE(fromPool, leagueClubs);
         const CCupRound* last = cup.GetRound(cup.GetRoundCount() - 1);
@@ -216,6 +234,9 @@ TEST_F(CompetitionFiles, CupsFitTheirCountries) {
     }
     CloseDataFile(f, "Data\\cups.bin");
     EXPECT_GT(nonLeagueSeen, 0);
+    EXPECT_GT(leagueCups, 0);
+    EXPECT_LT(leagueCups, static_cast<int>(cupCountries.size()));
+    EXPECT_EQ(count, static_cast<int>(cupCountries.size()) + leagueCups);
 }
 
 }  // namespace
@@ -257,11 +278,21 @@ TEST_F(CompetitionFilesInWorld, DivisionsRefereesAndCupsJoinTheirCountries) {
             EXPECT_EQ(d->GetCountry(), id);
             EXPECT_EQ(d->IsTopDivision(), k == 0);
         }
-        ASSERT_EQ(c->GetCups().GetSize(), 1) << c->GetName();
+        // The main cup, and in England the league cup after it.
+        ASSERT_GE(c->GetCups().GetSize(), 1) << c->GetName();
+        ASSERT_LE(c->GetCups().GetSize(), 2) << c->GetName();
+        if (id == 55) {
+            EXPECT_EQ(c->GetCups().GetSize(), 2);
+        }
         const CCup* cup = c->GetCups().GetAt(0);
+        EXPECT_EQ(cup->m_RecordRole, 4);
         EXPECT_EQ(c->GetCupFinalistA(), cup->m_PreviousResults[0]);
-        for (uint32_t nl : cup->m_NonLeagueClubs)
-            EXPECT_FALSE(world.GetNonLeagueClub(static_cast<int>(nl))->GetName().empty());
+        if (c->GetCups().GetSize() == 2) {
+            EXPECT_EQ(c->GetCups().GetAt(1)->m_RecordRole, 1);
+        }
+        for (const auto& each : c->GetCups())
+            for (uint32_t nl : each->m_NonLeagueClubs)
+                EXPECT_FALSE(world.GetNonLeagueClub(static_cast<int>(nl))->GetName().empty());
     }
     EXPECT_EQ(leagueCountries, 71);
     EXPECT_GT(world.GetRefereeList().GetSize(), divisions.GetSize() * 4);

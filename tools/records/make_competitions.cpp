@@ -19,6 +19,8 @@ namespace {
 
 struct Settings {
     std::vector<int> cupMatchSlots;
+    std::vector<int> leagueCupMatchSlots;
+    std::set<int> leagueCupCountries;
     int subsNamed = 5, subsAllowed = 3, winPoints = 3;
     std::vector<int> abroadSearch;
     std::map<int, std::pair<std::vector<std::string>, std::vector<std::string>>> refereeNames;
@@ -44,6 +46,10 @@ Settings ReadSettings(const std::filesystem::path& file) {
         if (eq == std::string::npos) toolio::Fail(file.string() + ":" + std::to_string(l.number) + ": expected key=value");
         std::string key = l.text.substr(0, eq), value = l.text.substr(eq + 1);
         if (key == "cup_match_slots") s.cupMatchSlots = Numbers(value);
+        else if (key == "league_cup_match_slots") s.leagueCupMatchSlots = Numbers(value);
+        else if (key == "league_cup_countries") {
+            for (int id : Numbers(value)) s.leagueCupCountries.insert(id);
+        }
         else if (key == "subs_named") s.subsNamed = std::stoi(value);
         else if (key == "subs_allowed") s.subsAllowed = std::stoi(value);
         else if (key == "win_points") s.winPoints = std::stoi(value);
@@ -55,13 +61,19 @@ Settings ReadSettings(const std::filesystem::path& file) {
         } else toolio::Fail(file.string() + ":" + std::to_string(l.number) + ": unknown key " + key);
     }
     if (s.cupMatchSlots.empty() || s.abroadSearch.size() != 4) toolio::Fail(file.string() + ": incomplete");
+    if (!s.leagueCupCountries.empty() && s.leagueCupMatchSlots.empty())
+        toolio::Fail(file.string() + ": league cup countries without league cup slots");
     return s;
 }
 
-// The slots a country keeps free of league matches for its cup.
-std::set<int> CupSlots(const Settings& s) {
+// The slots a country keeps free of league matches for its cups: the main
+// cup's draw, match and replay days, and the league cup's draw and match
+// days where the country has one (its ties are settled on the day).
+std::set<int> CupSlots(const Settings& s, int country) {
     std::set<int> reserved;
     for (int m : s.cupMatchSlots) reserved.insert({m - 2, m, m + 1});
+    if (s.leagueCupCountries.count(country))
+        for (int m : s.leagueCupMatchSlots) reserved.insert({m - 2, m});
     return reserved;
 }
 
@@ -94,6 +106,79 @@ std::string RefereeSurname(const Settings& s, int raceRow, uint32_t n) {
     return firsts[n % firsts.size()] + ends[(n / firsts.size()) % ends.size()];
 }
 
+enum class CupKind { kMain, kLeague };
+
+// A knock-out of the league clubs: a first round of the largest power of two
+// they allow, halving to a final at the neutral venue. The main cup brings
+// in non-league clubs (an eighth of the first round from 16 entrants up) and
+// replays its numbered rounds; the league cup is for league clubs only and
+// settles every tie on the day. The league cup enters no shield (-1).
+void WriteCup(FILE* f, const worldtable::Country& c, const Settings& settings, CupKind kind, int shield) {
+    const bool main = kind == CupKind::kMain;
+    const std::vector<int>& slots = main ? settings.cupMatchSlots : settings.leagueCupMatchSlots;
+    int leagueClubs = 0;
+    for (const auto& d : c.divisions) leagueClubs += d.ClubCount();
+    int first = 2;
+    while (first * 2 <= leagueClubs && first * 2 < 200) first *= 2;
+    const int nonLeague = main && first >= 16 ? first / 8 : 0;
+    int rounds = 0;
+    for (int e = first; e >= 2; e /= 2) ++rounds;
+    if (rounds > static_cast<int>(slots.size())) toolio::Fail(c.name + ": too many cup rounds");
+    const worldtable::Division& top = c.divisions.front();
+    const worldtable::Division& bottom = c.divisions.back();
+    CCup cup;
+    cup.m_Name = c.name + (main ? " Cup" : " League Cup");
+    // Last season's finalists: the top two clubs in the main cup, the next
+    // two (where there are) in the league cup.
+    const int offset = main || top.ClubCount() < 4 ? 0 : 2;
+    cup.m_PreviousResults = {top.FirstClub() + offset, top.FirstClub() + offset + 1, -1, -1};
+    cup.m_Venues.SetSizeAndFill(CCup::kVenues, static_cast<uint32_t>(top.FirstClub()));
+    cup.m_SubsNamed = static_cast<uint8_t>(settings.subsNamed);
+    cup.m_SubsAllowed = static_cast<uint8_t>(settings.subsAllowed);
+    cup.m_EntryScheme = 0;
+    cup.m_Format = 1;
+    cup.m_ReEntryRound = 0;
+    cup.m_ShieldIndex = shield;
+    cup.m_RecordRole = main ? 4 : 1;
+    std::vector<uint8_t> names;
+    std::vector<CupNonLeagueRecord> clubs;
+    for (int k = 0; k < nonLeague; ++k) {
+        CupNonLeagueRecord nl;
+        nl.name = RefereeSurname(settings, c.raceRow, static_cast<uint32_t>(c.id * 31 + k)) + (k % 2 ? " Amateurs" : " Town");
+        nl.stadium = bottom.clubs.back().index;
+        nl.homeKit = {1, static_cast<uint8_t>(k % 16), 0, 0, 0, 0, 0, 0};
+        nl.awayKit = {2, static_cast<uint8_t>((k + 5) % 16), 0, 0, 0, 0, 0, 0};
+        clubs.push_back(nl);
+    }
+    size_t slot = slots.size() - static_cast<size_t>(rounds);
+    int stage = 0;
+    for (int e = first; e >= 2; e /= 2, ++stage, ++slot) {
+        auto r = std::make_unique<CCupRound>();
+        r->m_Entrants = static_cast<uint8_t>(e);
+        int m = slots[slot];
+        r->m_MatchSlot = static_cast<uint8_t>(m);
+        r->m_DrawSlot = static_cast<uint8_t>(m - 2);
+        uint8_t nameIndex;
+        if (e == 2) {
+            nameIndex = 45;                       // the final, at the neutral venue
+            r->m_Kind = 24;
+        } else if (e <= 8) {
+            nameIndex = e == 4 ? 41 : 37;         // semi and quarter finals, settled on the day
+            r->m_Kind = 1;
+        } else if (main) {
+            nameIndex = static_cast<uint8_t>(5 + 4 * stage);  // numbered rounds, with replays
+            r->m_Kind = 0;
+            r->m_ReplaySlot = static_cast<uint8_t>(m + 1);
+        } else {
+            nameIndex = static_cast<uint8_t>(5 + 4 * stage);  // numbered rounds, settled on the day
+            r->m_Kind = 1;
+        }
+        names.push_back(nameIndex);
+        cup.m_Rounds.Add(std::move(r));
+    }
+    cup.WriteDefinition(f, clubs, names);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,7 +186,6 @@ int main(int argc, char** argv) {
     std::filesystem::path assets = argv[1];
     worldtable::World world = worldtable::Load(assets);
     Settings settings = ReadSettings(assets / "records" / "competitions.txt");
-    std::set<int> cupSlots = CupSlots(settings);
     platform::SeedRandom(1999);
 
     // Divisions.
@@ -127,7 +211,7 @@ int main(int argc, char** argv) {
             d->m_RecordBytes = {static_cast<uint8_t>(wd.index),
                                 static_cast<uint8_t>(settings.abroadSearch[static_cast<size_t>(wd.strength)]),
                                 d->m_ExchangeCount, static_cast<uint8_t>(i == 0 ? 1 : 0), 0};
-            FillCalendar(*d, c, cupSlots);
+            FillCalendar(*d, c, CupSlots(settings, c.id));
             divisions.push_back(std::move(d));
         }
     }
@@ -162,70 +246,21 @@ int main(int argc, char** argv) {
     CSoccerRefereeList::WriteFile(f, refereeRecords);
     recio::Finish(f, CSoccerRefereeList::kFileName);
 
-    // One domestic cup per league country.
+    // Each league country's cup, and after it the league cup where the
+    // country had one in 1999.
     f = recio::OpenForWriting(argv[2], "Data\\cups.bin");
     int cups = 0;
-    for (const auto& c : world.countries) cups += c.HasLeague();
+    for (const auto& c : world.countries)
+        if (c.HasLeague()) cups += 1 + static_cast<int>(settings.leagueCupCountries.count(c.id));
     SaveInt32(f, cups);
     int shield = 0;
     for (const auto& c : world.countries) {
         if (!c.HasLeague()) continue;
-        int leagueClubs = 0;
-        for (const auto& d : c.divisions) leagueClubs += d.ClubCount();
-        int first = 2;
-        while (first * 2 <= leagueClubs && first * 2 < 200) first *= 2;
-        int nonLeague = first >= 16 ? first / 8 : 0;
-        int rounds = 0;
-        for (int e = first; e >= 2; e /= 2) ++rounds;
-        if (rounds > static_cast<int>(settings.cupMatchSlots.size())) toolio::Fail(c.name + ": too many cup rounds");
-        const worldtable::Division& top = c.divisions.front();
-        const worldtable::Division& bottom = c.divisions.back();
-        CCup cup;
-        cup.m_Name = c.name + " Cup";
-        cup.m_PreviousResults = {top.FirstClub(), top.FirstClub() + 1, -1, -1};
-        cup.m_Venues.SetSizeAndFill(CCup::kVenues, static_cast<uint32_t>(top.FirstClub()));
-        cup.m_SubsNamed = static_cast<uint8_t>(settings.subsNamed);
-        cup.m_SubsAllowed = static_cast<uint8_t>(settings.subsAllowed);
-        cup.m_EntryScheme = 0;
-        cup.m_Format = 1;
-        cup.m_ReEntryRound = 0;
-        cup.m_ShieldIndex = shield++;
-        cup.m_RecordRole = 4;
-        std::vector<uint8_t> names;
-        std::vector<CupNonLeagueRecord> clubs;
-        for (int k = 0; k < nonLeague; ++k) {
-            CupNonLeagueRecord nl;
-            nl.name = RefereeSurname(settings, c.raceRow, static_cast<uint32_t>(c.id * 31 + k)) + (k % 2 ? " Amateurs" : " Town");
-            nl.stadium = bottom.clubs.back().index;
-            nl.homeKit = {1, static_cast<uint8_t>(k % 16), 0, 0, 0, 0, 0, 0};
-            nl.awayKit = {2, static_cast<uint8_t>((k + 5) % 16), 0, 0, 0, 0, 0, 0};
-            clubs.push_back(nl);
-        }
-        size_t slot = settings.cupMatchSlots.size() - static_cast<size_t>(rounds);
-        int stage = 0;
-        for (int e = first; e >= 2; e /= 2, ++stage, ++slot) {
-            auto r = std::make_unique<CCupRound>();
-            r->m_Entrants = static_cast<uint8_t>(e);
-            int m = settings.cupMatchSlots[slot];
-            r->m_MatchSlot = static_cast<uint8_t>(m);
-            r->m_DrawSlot = static_cast<uint8_t>(m - 2);
-            uint8_t nameIndex;
-            if (e == 2) {
-                nameIndex = 45;                       // the final, at the neutral venue
-                r->m_Kind = 24;
-            } else if (e <= 8) {
-                nameIndex = e == 4 ? 41 : 37;         // semi and quarter finals, settled on the day
-                r->m_Kind = 1;
-            } else {
-                nameIndex = static_cast<uint8_t>(5 + 4 * stage);  // numbered rounds, with replays
-                r->m_Kind = 0;
-                r->m_ReplaySlot = static_cast<uint8_t>(m + 1);
-            }
-            names.push_back(nameIndex);
-            cup.m_Rounds.Add(std::move(r));
-        }
         SaveByte(f, static_cast<uint8_t>(c.id));
-        cup.WriteDefinition(f, clubs, names);
+        WriteCup(f, c, settings, CupKind::kMain, shield++);
+        if (!settings.leagueCupCountries.count(c.id)) continue;
+        SaveByte(f, static_cast<uint8_t>(c.id));
+        WriteCup(f, c, settings, CupKind::kLeague, -1);
     }
     recio::Finish(f, "Data\\cups.bin");
     return 0;
