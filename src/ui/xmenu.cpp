@@ -212,14 +212,20 @@ bool ShowHotSpotMenu(CXWnd* wnd, int menuIndex, Point screenPt) {
         platform::TraceF("CXWnd: menu resource 131 has no sub-menu %d\n", menuIndex);
         return false;
     }
-    CXMenu menu(colour);
-    wnd->FillPopupMenu(&menu, menuIndex);
-    if (sub->items.size() <= 1 && !(sub->items.size() == 1 && sub->items[0].id == 32771)) return false;
+    // The window adds to (and relabels) a copy of the resource's sub-menu,
+    // so its items count and follow the resource's, as a loaded menu's would.
+    platform::win::Menu items;
+    for (const auto& item : sub->items)
+        items.Append(item.text.empty() ? platform::win::MF_SEPARATOR : platform::win::MF_STRING, item.id, item.text);
+    wnd->FillPopupMenu(&items, menuIndex);
+    if (items.items.size() <= 1 && !(items.items.size() == 1 && items.items[0].id == 32771)) return false;
     PlaySample(14, 0);
     const bool hasClub = CurrentManagerHasClub();
-    for (const auto& item : sub->items) {
+    CXMenu menu(colour);
+    for (const auto& item : items.items) {
         if (menu.GetItemCount() >= CXMenu::kMaxItems) break;
-        menu.AppendItem(item.id, item.text, {}, !hasClub && CommandNeedsClub(item.id));
+        const bool greyed = (item.flags & (platform::win::MF_GRAYED | platform::win::MF_DISABLED)) != 0;
+        menu.AppendItem(item.id, item.text, {}, greyed || (!hasClub && CommandNeedsClub(item.id)));
     }
     menu.Track(screenPt, wnd);
     return true;

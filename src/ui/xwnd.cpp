@@ -207,7 +207,7 @@ bool CXWnd::GetHotSpotMenu(int, int*) {
     return false;
 }
 
-bool CXWnd::FillPopupMenu(CXMenu*, int) { return true; }
+bool CXWnd::FillPopupMenu(platform::win::Menu*, int) { return true; }
 
 int CXWnd::CursorOf(int state) { return CursorForState(state); }
 

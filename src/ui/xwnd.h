@@ -18,6 +18,7 @@ class CXMenu;
 class CXToolTip;
 namespace platform::win {
 class ToolTipTiming;
+struct Menu;
 }
 
 class CHotSpot {
@@ -102,7 +103,7 @@ public:
     virtual platform::gfx::FontRef GetItemFont();
     virtual bool GetToolTipText(int index, std::string& text);
     virtual bool GetHotSpotMenu(int index, int* menuIndex);
-    virtual bool FillPopupMenu(CXMenu* menu, int menuIndex);
+    virtual bool FillPopupMenu(platform::win::Menu* menu, int menuIndex);
     virtual void OnHotSpotClick(int /*index*/) {}
     virtual void OnHotSpotPressed(int /*index*/) {}
     virtual void OnDrop(const DropInfo* /*info*/) {}

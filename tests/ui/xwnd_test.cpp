@@ -2,6 +2,8 @@
 // and drop, on a page of the headless session.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "page_fixture.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/worlddata.h"
@@ -44,6 +46,11 @@ public:
     }
     bool GetHotSpotMenu(int, int* menuIndex) override {
         *menuIndex = menuOfSpot;
+        return true;
+    }
+    std::function<void(Menu*, int)> fill;
+    bool FillPopupMenu(Menu* menu, int menuIndex) override {
+        if (fill) fill(menu, menuIndex);
         return true;
     }
 
@@ -255,6 +262,42 @@ TEST_F(XWndTest, MenuIndexZeroTakesTheColourOfThePageOnShow) {
         }
     }
     g_nScreenId = 0;
+}
+
+TEST_F(XWndTest, ItemsTheWindowAddsCountAndFollowTheResourceItems) {
+    // The back menu holds one item of its own; the history the page adds
+    // makes it worth showing, below the resource's item, greyed where asked.
+    CWorldData world;
+    ScopedWorld scope(&world);
+    spy->SetMenuIndex(14);
+    spy->fill = [](Menu* menu, int index) {
+        if (index != 14) return;
+        menu->Append(MF_STRING, 0xF001, "Squad");
+        menu->Append(MF_GRAYED, 0xF000, "Title");
+    };
+    std::vector<uint32_t> ids;
+    std::vector<bool> greyed;
+    backend->OnModalShown([&] {
+        const CXMenu* m = CXMenu::Tracking();
+        ASSERT_NE(m, nullptr);
+        for (int i = 0; i < m->GetItemCount(); ++i) {
+            ids.push_back(m->GetItemId(i));
+            greyed.push_back(m->IsItemDisabled(i));
+        }
+        backend->Key(VK_ESCAPE, 10);
+    });
+    backend->Click({300, 300}, MouseButton::Right);
+    RunFor(500);
+    EXPECT_EQ(ids, (std::vector<uint32_t>{32786, 0xF001, 0xF000}));
+    EXPECT_EQ(greyed, (std::vector<bool>{false, false, true}));
+
+    // Without the additions the single item is not worth a menu.
+    spy->fill = nullptr;
+    bool shown = false;
+    backend->OnModalShown([&] { shown = true; });
+    backend->Click({340, 320}, MouseButton::Right, 700);
+    RunFor(1500);
+    EXPECT_FALSE(shown);
 }
 
 TEST_F(XWndTest, MenuIndexMinusTwoOverNoSpotShowsNothing) {
