@@ -220,7 +220,11 @@ public:
     void ManagerLeaves(int reason);
     uint32_t GetWeakestLine() const;
     bool IsDominatingLeague() const;
-    void SetPositionFigures(uint8_t g, uint8_t d, uint8_t m, uint8_t a) { positionFigures_ = {g, d, m, a}; }
+    // Stores the four figures and gives back the midfield's.
+    uint8_t SetPositionFigures(uint8_t g, uint8_t d, uint8_t m, uint8_t a) {
+        positionFigures_ = {g, d, m, a};
+        return m;
+    }
     void SetWeekOpeningBalance(double b) { weekOpeningBalance_ = b; }
     void SetLoan(double l) { loan_ = l; }
 

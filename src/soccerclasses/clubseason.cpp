@@ -5,6 +5,7 @@
 #include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubplayers.h"
+#include "soccerclasses/extdwordarray.h"
 #include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/peopledeletion.h"
@@ -67,13 +68,14 @@ int CClub::GetBestInLine(int position, bool asSlot) const {
 }
 
 int CClub::GetRandomFitInLine(int position, bool asSlot) const {
-    std::vector<int> fit;
+    CExtDWordArray fit;
     for (int s = 0; s <= 10; ++s) {
         const CPlayer* p = PlayerInSlot(s);
-        if (p && p->GetPosition() == position && CanPlayerPlay(*p)) fit.push_back(asSlot ? s : squad_[size_t(s)]);
+        if (p && p->GetPosition() == position && CanPlayerPlay(*p)) fit.Add(asSlot ? uint32_t(s) : squad_[size_t(s)]);
     }
-    if (fit.empty()) return kEmptySlot;
-    return fit[size_t(RandomByte(static_cast<int>(fit.size())))];
+    if (fit.GetSize() == 0) return kEmptySlot;
+    fit.Shuffle();
+    return static_cast<int>(fit.GetAt(0));
 }
 
 void CClub::AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup) {
