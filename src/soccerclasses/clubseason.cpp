@@ -198,6 +198,7 @@ void CClub::StartNewSeason() {
     ClearSeasonArrays();
     leagueRow_.Reset(leagueRow_.m_Position);
     disciplinePoints_ = bookings_ = sendingsOff_ = 0;
+    if (CManager* m = GetManagerObject(); m && HasManager()) m->ResetRecord();
     lowestGate_ = 0;
     if (accounts_) accounts_->ResetSeason();
     NewTicketPrice();

@@ -261,5 +261,40 @@ TEST_F(Bookkeeping, ResultsOnlyClubsGetAFullSquadForAFederationCup) {
     EXPECT_EQ(Club().CountFilledSlots(), 0);
 }
 
+TEST_F(Bookkeeping, SeasonEndLetsRetiredPlayersAndGrownYouthsGo) {
+    const uint16_t veteran = Sign(4, 1);
+    const uint16_t regular = Sign(5, 1);
+    CPlayer& v = *world.GetPlayer(veteran);
+    v.Person().SetAge(35);
+    v.Person().SetContractYears(1);
+    v.Person().SetStatus(CPerson::kStatusRetiring);
+    world.GetPlayer(regular)->Person().SetContractYears(3);
+    const CCountry& country = *world.GetCountry(1);
+    Club().Youths().AddRandomYouth(country, *Club().GetPopularity(), 0);
+    Club().Youths().AddRandomYouth(country, *Club().GetPopularity(), 0);
+    Club().Youths().GetAt(0)->m_Person.SetAge(18);
+    Club().Youths().GetAt(1)->m_Person.SetAge(16);
+    Club().EndOfSeason();
+    EXPECT_EQ(Club().FindSlotOfPlayer(veteran), -1);
+    EXPECT_EQ(world.GetPlayer(veteran), nullptr);
+    EXPECT_EQ(Club().FindSlotOfPlayer(regular), 4);  // the squad closes up
+    EXPECT_EQ(Club().CountFilledSlots(), 1);
+    EXPECT_EQ(world.GetPlayer(regular)->Person().GetContractYears(), 2);
+    ASSERT_EQ(Club().Youths().GetSize(), 1);
+    EXPECT_EQ(Club().Youths().GetAt(0)->m_Person.GetAge(), 17);
+}
+
+TEST_F(Bookkeeping, NewSeasonClearsTheSeasonsFigures) {
+    const uint16_t id = Sign(0, 3);
+    world.GetPlayer(id)->m_SeasonGoals = 12;
+    Manager().m_SeasonWins = 9;
+    Club().AddAttendance(15000);
+    Club().StartNewSeason();
+    EXPECT_EQ(world.GetPlayer(id)->m_SeasonGoals, 0);
+    EXPECT_EQ(world.GetPlayer(id)->m_LastSeasonGoals, 12);
+    EXPECT_EQ(Manager().m_SeasonWins, 0);
+    EXPECT_EQ(Club().GetAverageAttendance(), 0);
+}
+
 }  // namespace
 }  // namespace clubtest
