@@ -354,6 +354,8 @@ public:
     void SetDivisionIndex(int32_t d) { division_ = d; }
     int32_t GetAreaCode() const { return areaCode_; }
     uint8_t GetPopularityIndex() const { return popularity_; }
+    // A human manager hears of a move with the new television and
+    // sponsorship money (inbox 124 more popular, 125 less).
     void SetPopularityIndex(uint8_t p);
     uint8_t GetReputation() const { return reputation_; }
     void SetReputation(uint8_t r) { reputation_ = r > 99 ? 99 : r; }

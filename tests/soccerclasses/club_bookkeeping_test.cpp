@@ -150,6 +150,24 @@ TEST_F(Bookkeeping, SquadQueries) {
     EXPECT_TRUE(Club().HasBidForPlayer(44));
     EXPECT_FALSE(Club().HasBidForPlayer(45));
     EXPECT_TRUE(Club().HasLoanDealForPlayer(45));
+
+    CPopularity crowded = *world.GetPopularityList().GetAt(0);
+    crowded.m_BaseCount = 25001;
+    world.GetPopularityList().Add(crowded);
+    CClub& other = *world.GetClub(1);
+    EXPECT_FALSE(other.HasLargeSupport());
+    other.SetPopularityIndex(4);
+    EXPECT_TRUE(other.HasLargeSupport());
+}
+
+TEST_F(Bookkeeping, ANewHumanManagerFindsNobodyListedAndAYouthSquad) {
+    const uint16_t id = Sign(0, 0);
+    world.GetPlayer(id)->ListAtPrice(50000.0, *world.GetCountry(1));
+    ASSERT_TRUE(world.GetPlayer(id)->IsListed());
+    ASSERT_EQ(Club().Youths().GetSize(), 0);
+    Club().PrepareForNewHumanManager();
+    EXPECT_FALSE(world.GetPlayer(id)->IsListed());
+    EXPECT_GT(Club().Youths().GetSize(), 0);
 }
 
 TEST_F(Bookkeeping, TheSecondDesignatedPlayersSlot) {
