@@ -292,7 +292,7 @@ public:
     int GetDesignatedPlayerSlot() const;
     uint8_t GetTablePosition() const { return leagueRow_.m_Position; }
     uint8_t GetPoints() const { return leagueRow_.m_Points; }
-    // A random filled slot's player id; 65535 for an empty squad.
+    // A random filled slot's player id; 65535 when the draws find none.
     uint16_t GetRandomSquadPlayer() const;
     int CountPlayersAtLevel() const;
     // Youth i becomes a player in the first empty slot; his new index, or

@@ -82,12 +82,9 @@ int CClub::GetDesignatedPlayerSlot() const {
 }
 
 uint16_t CClub::GetRandomSquadPlayer() const {
-    // The draw covers slots 0..29; an empty squad must not draw for ever.
-    if (CountFilledSlots() == 0) return kEmptySlot;
-    for (;;) {
-        const int s = Random(29);
-        if (squad_[size_t(s)] != kEmptySlot) return squad_[size_t(s)];
-    }
+    // A bounded draw: an empty squad must not draw for ever.
+    const int s = DrawFilledSlot(0, 29);
+    return s < 0 ? kEmptySlot : squad_[size_t(s)];
 }
 
 int CClub::CountPlayersAtLevel() const {

@@ -107,12 +107,13 @@ void CClub::AddLeagueRunnerUp(const std::string& division, uint8_t picture) {
 
 void CClub::RecordPromotion() {
     ChangeReputation(20);
-    if (CManager* m = GetManagerObject()) m->AddPromotion();
+    if (CManager* m = GetManagerObject()) m->AddTopPlaces();
 }
 
 void CClub::RecordRelegation() {
     ChangeReputation(-20);
-    if (CManager* m = GetManagerObject()) m->AddRelegation();
+    // The board's own reviews act on the confidence this costs him.
+    if (CManager* m = GetManagerObject()) m->AddBottomPlaces(leagueRow_.GetPlayed());
 }
 
 void CClub::RecordBottomPlace() {
@@ -169,7 +170,7 @@ void CClub::NewTicketPrice() {
 
 // Going down makes a club less popular: a higher index, by the downward step.
 void CClub::SeasonEndMoveDown() {
-    if (CManager* m = GetManagerObject()) m->AddBottomPlaces(leagueRow_.GetPlayed());
+    if (CManager* m = GetManagerObject()) m->AddRelegation();
     const CPopularity* row = GetPopularity();
     SetPopularityIndexTo(popularity_ + (row ? std::max(row->m_DownwardStep, 0) : 0));
     NewTicketPrice();
@@ -178,7 +179,7 @@ void CClub::SeasonEndMoveDown() {
 // Going up makes it more popular: a lower index, by the upward step.
 void CClub::SeasonEndMoveUp(bool skipHumanStep) {
     if (!skipHumanStep) SeasonEndHumanNotice();
-    if (CManager* m = GetManagerObject()) m->AddTopPlaces();
+    if (CManager* m = GetManagerObject()) m->AddPromotion();
     if (CWorldData* w = GetWorldData())
         for (int s = 0; s < kSquadSlots; ++s)
             if (CPlayer* p = w->GetPlayer(squad_[size_t(s)])) p->LiftMorale();

@@ -59,12 +59,20 @@ TEST_F(Bookkeeping, HonoursReachTheManagersRecord) {
     ASSERT_TRUE(User().HasDeferredMessage());  // the top division's title
     EXPECT_EQ(User().GetDeferredMessage().code, 201);
     EXPECT_EQ(User().GetDeferredMessage().text1, "Harwick Albion");
-    Club().RecordPromotion();
-    Club().RecordRelegation();
     Club().AddCupWin("Harwick Cup", 2);
-    EXPECT_EQ(Manager().m_Promotions[1], 1);
-    EXPECT_EQ(Manager().m_Relegations[1], 1);
     EXPECT_EQ(Manager().m_Cups[1], 1);
+    // Places in the table move his rating; the season's move up or down
+    // counts as a promotion or relegation.
+    const double rating = Manager().GetRating();
+    Club().RecordPromotion();
+    EXPECT_EQ(Manager().GetRating(), std::min(99.0, rating + 2));
+    EXPECT_EQ(Manager().m_Promotions[1], 0);
+    Club().SeasonEndMoveUp();
+    EXPECT_EQ(Manager().m_Promotions[1], 1);
+    Club().RecordRelegation();
+    EXPECT_EQ(Manager().m_Relegations[1], 0);
+    Club().SeasonEndMoveDown();
+    EXPECT_EQ(Manager().m_Relegations[1], 1);
 }
 
 TEST_F(Bookkeeping, LeagueResultsEnterTheHumanManagersForm) {
