@@ -215,6 +215,12 @@ TEST_F(Bookkeeping, StaffQueries) {
     EXPECT_EQ(world.GetClub(1)->GetPhysioAbility(), 0);
 }
 
+TEST_F(Bookkeeping, TicketPriceTexts) {
+    Club().SetTicketPrice(12.6);
+    EXPECT_EQ(Club().FormatTicketPrice(false), "13");
+    EXPECT_EQ(Club().FormatTicketPrice(true).rfind("\xA3", 0), 0u);  // in the country's currency
+}
+
 TEST_F(Bookkeeping, SeasonSeriesOfAnInactiveCountryHoldNothing) {
     Club().SetLeaguePositionAfterGame(3, 5);
     Club().SetGameSeries1(2, 30000);
