@@ -123,6 +123,17 @@ TEST_F(Bookkeeping, AfterTheMatchOnlyThoseWhoPlayedAreUpdated) {
     EXPECT_EQ(world.GetPlayer(benched)->m_MatchStatus, 0);
 }
 
+TEST_F(Bookkeeping, TheWeeksTwoMatchesTakeTheirScoresFromTheReceipts) {
+    CClub& club = *world.GetClub(1);
+    club.SetReputation(50);
+    club.SetHomeReceipt1(5000, 0, 3, 0, 10.0, 0);
+    club.SetAwayReceipt2(5000, 0, 4, 0, 10.0, 0);
+    club.ProcessAfterMatch1(3, 0, nullptr, 0);
+    EXPECT_EQ(club.GetReputation(), 80);  // won 3-0 at home
+    club.ProcessAfterMatch2(3, 0, 99, nullptr, 1);
+    EXPECT_EQ(club.GetReputation(), 45);  // lost 4-0 away
+}
+
 TEST_F(Bookkeeping, ResignationLeavesThePostEmpty) {
     const int manager = Club().GetManager();
     Club().ManagerResigns();
