@@ -491,6 +491,10 @@ void CClub::ProcessWeeklyAccounts() {
 void CClub::SetPlayerId(int slot, uint16_t player) {
     assert(slot >= 0 && slot < kSquadSlots);
     squad_.at(static_cast<size_t>(slot)) = player;
+    // A human manager knows every man of his own squad.
+    CWorldData* w = GetWorldData();
+    if (CHumanManager* h = GetHumanManager(); h && w)
+        if (CPlayer* p = w->GetPlayer(player)) p->Football().SetKnownBy(static_cast<uint8_t>(h - w->GetUserList().GetAt(0)));
 }
 
 bool CClub::AddPlayerToSquad(uint16_t player) {

@@ -37,6 +37,7 @@ class CNonLeagueClub;
 class CPlayerList;
 class CPlayerSearch;
 class CSoccerTactic;
+class CFixture;
 
 inline constexpr uint16_t kEmptySlot = 65535;
 inline constexpr int kSquadSlots = 30;
@@ -206,7 +207,7 @@ public:
     void AddCupWin(const std::string& cup, uint8_t picture);
     void AddCupRunnerUp(const std::string& cup, uint8_t picture);
     void SeasonEndMoveDown();
-    void SeasonEndMoveUp();
+    void SeasonEndMoveUp(bool skipHumanStep = false);
     void StartNewSeason();
     void EndOfSeason();
     void RecordSeasonInRecords();
@@ -225,7 +226,11 @@ public:
     void ManagerLeaves(int reason);
     uint32_t GetWeakestLine() const;
     bool IsDominatingLeague() const;
-    void SetPositionFigures(uint8_t g, uint8_t d, uint8_t m, uint8_t a) { positionFigures_ = {g, d, m, a}; }
+    // Stores the four figures and gives back the midfield's.
+    uint8_t SetPositionFigures(uint8_t g, uint8_t d, uint8_t m, uint8_t a) {
+        positionFigures_ = {g, d, m, a};
+        return m;
+    }
     void SetWeekOpeningBalance(double b) { weekOpeningBalance_ = b; }
     void SetLoan(double l) { loan_ = l; }
 
@@ -239,6 +244,74 @@ public:
     bool IsFriendlyDayFree(int day) const;
     int GetFirstFreeFriendlyDay() const;
     bool CanArrangeFriendly(int day, int opponent) const;
+
+    // Fixture queries of the cups, season bookkeeping and match results.
+    // A calendar day's match in the knock-out competitions; true when found.
+    bool GetCountryCupFixtureInfo(CFixtureInfo& info, int day) const;
+    bool GetFederationCupFixtureInfo(CFixtureInfo& info, int day) const;
+    bool GetShieldFixtureInfo(CFixtureInfo& info, int day) const;
+    bool GetPlayOffFixtureInfo(CFixtureInfo& info, int day) const;
+    // Any cup, shield, play-off or federation-cup tie on the day.
+    bool GetCupTieInfo(CFixtureInfo& info, int day) const;
+    // League, friendly, cups, federation cups, shields, play-offs in turn.
+    bool GetFixtureInfoForDay(CFixtureInfo& info, int day) const;
+    // The bench of today's match; the division's bench size when none.
+    int GetSubstitutesForNextMatch() const;
+    int CountFreeFriendlyDays() const { return CountFreeFriendlySlots(); }
+    std::string GetFriendlyDateText(int slot) const;
+    // The score of the slot's friendly; empty when none is arranged.
+    std::string GetFriendlyText(int slot) const;
+    void ResetFriendlies();
+
+    void UpdateRecordsFromMatch(const CFixture& fixture);
+    void UpdateRecordsFromAwayMatch(const CFixture& fixture);
+    // The series of an inactive country read 0 and keep nothing.
+    uint8_t GetLeaguePositionAfterGame(int game) const;
+    void SetLeaguePositionAfterGame(int game, uint8_t position);
+    int32_t GetGameSeries1(int i) const;
+    void SetGameSeries1(int i, int32_t value);
+    void SetGameSeries2(int i, int32_t value);
+    int32_t GetGraphScale() const;
+    std::string FormatTicketPrice(bool asMoney) const;
+    int CountStrongMidfielders() const;
+    void DeleteSquadPlayers();
+    void PrepareForNewHumanManager();
+    void PrepareForFederationCup();
+    void FillResultsOnlySquad();
+    int GetDivisionClubCount() const;
+    void BuildFirstElevenPickWeights(std::vector<uint8_t>& weights) const;
+    void ResetForNewDivision(uint8_t position);
+    void SeasonEndHumanReview();
+    void SeasonEndHumanNotice();
+    void ManagerResigns();
+
+    // After a match: n substitutes used, the formation's index, side 0 home.
+    void ProcessAfterMatch(int n, uint8_t tactic, int goalsFor, int goalsAgainst, CFixture* fixture, int side);
+    void ProcessAfterMatch1(int n, uint8_t tactic, CFixture* fixture, int side);
+    void ProcessAfterMatch2(int n, uint8_t tactic, int ignored, CFixture* fixture, int side);
+    int GetBestDefender(bool asSlot) const { return GetBestInLine(1, asSlot); }
+    int GetBestMidfielder(bool asSlot) const { return GetBestInLine(2, asSlot); }
+    int GetBestAttacker(bool asSlot) const { return GetBestInLine(3, asSlot); }
+    int GetRandomFitDefender(bool asSlot) const { return GetRandomFitInLine(1, asSlot); }
+    int GetRandomFitMidfielder(bool asSlot) const { return GetRandomFitInLine(2, asSlot); }
+    int GetRandomFitAttacker(bool asSlot) const { return GetRandomFitInLine(3, asSlot); }
+    int GetDesignatedPlayerSlot() const;
+    uint8_t GetTablePosition() const { return leagueRow_.m_Position; }
+    uint8_t GetPoints() const { return leagueRow_.m_Points; }
+    // A random filled slot's player id; 65535 when the draws find none.
+    uint16_t GetRandomSquadPlayer() const;
+    int CountPlayersAtLevel() const;
+    // Youth i becomes a player in the first empty slot; his new index, or
+    // -1 when the squad is full or there is no such youth.
+    int PromoteYouth(int youth, int arg);
+    bool HasLargeSupport() const;
+    CEmployee* GetCoach() const { return staff_.FindKind(0); }
+    int FindEmployeeOfType(uint8_t kind) const;
+    uint8_t GetPhysioAbility() const;
+    int CountScouts() const;
+    bool HasBidForPlayer(uint32_t player) const;
+    bool HasLoanDealForPlayer(uint32_t player) const;
+    bool HasApproachedEmployee(const CAvailableEmployee& entry) const;
 
     // Staff and the squad counts.
     // A new employee of a job kind for the club's country and standing; a
@@ -354,7 +427,9 @@ public:
     void SetDivisionIndex(int32_t d) { division_ = d; }
     int32_t GetAreaCode() const { return areaCode_; }
     uint8_t GetPopularityIndex() const { return popularity_; }
-    void SetPopularityIndex(uint8_t p) { popularity_ = p; }
+    // A human manager hears of a move with the new television and
+    // sponsorship money (inbox 124 more popular, 125 less).
+    void SetPopularityIndex(uint8_t p);
     uint8_t GetReputation() const { return reputation_; }
     void SetReputation(uint8_t r) { reputation_ = r > 99 ? 99 : r; }
     uint8_t GetTactic() const { return tactic_; }

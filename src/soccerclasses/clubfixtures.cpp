@@ -4,6 +4,7 @@
 #include "platform/stringtable.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/fixtureinfo.h"
+#include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/worlddata.h"
 
 namespace {
@@ -31,6 +32,8 @@ int CClub::GetLeagueFixture(CFixtureInfo& info, int day) const {
     const CDivision* d = GetDivision();
     // The calendar has 106 slots, 0 to 105.
     if (!d || day < 0 || day >= kCalendarSlots) return 0;
+    info.substitutes = d->m_SubsNamed;
+    info.substitutions = d->m_SubsAllowed;
     const uint8_t code = d->GetCalendarSlot(day);
     if (code == 0 || code >= kNoLeagueMatch) return 0;
     const int self = GetWorldData()->GetClubList().GetIndex(this);
@@ -46,6 +49,9 @@ int CClub::GetLeagueFixture(CFixtureInfo& info, int day) const {
         info.extraFlag = 0;
         info.spare = 0;
         info.fixtureIndex = first + static_cast<int32_t>(k);
+        info.fixture = d->m_Fixtures.GetAt(info.fixtureIndex);
+        info.title.clear();
+        info.cup = nullptr;
         return 1;
     }
     return 0;
@@ -98,6 +104,11 @@ bool CClub::GetFriendlyFixtureInfo(CFixtureInfo& info, int day) const {
     info.extraFlag = 0;
     info.substitutes = 5;
     info.substitutions = 3;
+    info.spare = 0;
+    info.fixtureIndex = -1;
+    info.fixture = GetWorldData()->GetFriendlyMatchList().FindFixture(info.home, info.away);
+    info.title.clear();
+    info.cup = nullptr;
     return true;
 }
 

@@ -5,7 +5,11 @@
 #include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubplayers.h"
+#include "soccerclasses/extdwordarray.h"
+#include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/peopledeletion.h"
+#include "platform/msgformat.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
@@ -25,12 +29,14 @@ void CClub::RecordHomeLeagueResult(int homeGoals, int awayGoals, uint8_t a, int 
     leagueRow_.AddHomeResult(homeGoals, awayGoals, a, b, 0);
     if (!form_) return;
     form_->AddResult(static_cast<int8_t>(homeGoals), static_cast<int8_t>(awayGoals), a, b);
+    if (CHumanManager* h = GetHumanManager()) h->AddResult(true, homeGoals, awayGoals);
 }
 
 void CClub::RecordAwayLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b) {
     leagueRow_.AddAwayResult(homeGoals, awayGoals, a, b, 0);
     if (!form_) return;
     form_->AddResult(static_cast<int8_t>(awayGoals), static_cast<int8_t>(homeGoals), a, b);
+    if (CHumanManager* h = GetHumanManager()) h->AddResult(false, homeGoals, awayGoals);
 }
 
 void CClub::ProcessAfterMatch(int goalsFor, int goalsAgainst) {
@@ -62,13 +68,14 @@ int CClub::GetBestInLine(int position, bool asSlot) const {
 }
 
 int CClub::GetRandomFitInLine(int position, bool asSlot) const {
-    std::vector<int> fit;
+    CExtDWordArray fit;
     for (int s = 0; s <= 10; ++s) {
         const CPlayer* p = PlayerInSlot(s);
-        if (p && p->GetPosition() == position && CanPlayerPlay(*p)) fit.push_back(asSlot ? s : squad_[size_t(s)]);
+        if (p && p->GetPosition() == position && CanPlayerPlay(*p)) fit.Add(asSlot ? uint32_t(s) : squad_[size_t(s)]);
     }
-    if (fit.empty()) return kEmptySlot;
-    return fit[size_t(RandomByte(static_cast<int>(fit.size())))];
+    if (fit.GetSize() == 0) return kEmptySlot;
+    fit.Shuffle();
+    return static_cast<int>(fit.GetAt(0));
 }
 
 void CClub::AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup) {
@@ -81,6 +88,14 @@ void CClub::AddHonour(const std::string& competition, uint8_t picture, bool winn
 void CClub::AddLeagueTitle(const std::string& division, uint8_t picture) {
     ChangeReputation(40);
     AddHonour(division, picture, true, false);
+    const CCountry* c = GetCountry();
+    const bool top = c && c->IsTopDivision(GetDivision());
+    if (CManager* m = GetManagerObject()) m->AddLeagueTitle(top);
+    if (CHumanManager* h = GetHumanManager()) {
+        const std::string season = c ? GetWorldData()->GetSeasonText(c->GetSeasonKind()) : std::string();
+        h->AddNews(platform::FormatMessageId(60, {name_, division, season}));
+        if (top) h->SetDeferredMessage(201, name_, "", "", -1);
+    }
 }
 
 void CClub::AddLeagueRunnerUp(const std::string& division, uint8_t picture) {
@@ -88,9 +103,21 @@ void CClub::AddLeagueRunnerUp(const std::string& division, uint8_t picture) {
     AddHonour(division, picture, false, false);
 }
 
-void CClub::RecordPromotion() { ChangeReputation(20); }
-void CClub::RecordRelegation() { ChangeReputation(-20); }
-void CClub::RecordBottomPlace() { ChangeReputation(-10); }
+void CClub::RecordPromotion() {
+    ChangeReputation(20);
+    if (CManager* m = GetManagerObject()) m->AddTopPlaces();
+}
+
+void CClub::RecordRelegation() {
+    ChangeReputation(-20);
+    // The board's own reviews act on the confidence this costs him.
+    if (CManager* m = GetManagerObject()) m->AddBottomPlaces(leagueRow_.GetPlayed());
+}
+
+void CClub::RecordBottomPlace() {
+    ChangeReputation(-10);
+    if (CManager* m = GetManagerObject()) m->AddLastPlace();
+}
 
 void CClub::AddPlayOffWin(const std::string& name, uint8_t picture) {
     ChangeReputation(20);
@@ -105,6 +132,7 @@ void CClub::AddPlayOffRunnerUp(const std::string& name, uint8_t picture) {
 void CClub::AddCupWin(const std::string& cup, uint8_t picture) {
     ChangeReputation(40);
     AddHonour(cup, picture, true, true);
+    if (CManager* m = GetManagerObject(); m && HasManager()) m->AddCupWin(picture);
 }
 
 void CClub::AddCupRunnerUp(const std::string& cup, uint8_t picture) {
@@ -114,7 +142,23 @@ void CClub::AddCupRunnerUp(const std::string& cup, uint8_t picture) {
 
 void CClub::SetPopularityIndexTo(int index) {
     const int size = GetWorldData()->GetPopularityList().GetSize();
-    popularity_ = static_cast<uint8_t>(std::clamp(index, 0, std::max(size - 1, 0)));
+    SetPopularityIndex(static_cast<uint8_t>(std::clamp(index, 0, std::max(size - 1, 0))));
+}
+
+void CClub::SetPopularityIndex(uint8_t index) {
+    CWorldData* w = GetWorldData();
+    const CCountry* c = GetCountry();
+    const CPopularity* row = w && index < w->GetPopularityList().GetSize() ? w->GetPopularityList().GetAt(index)
+                                                                            : nullptr;
+    if (index != popularity_ && row && c && IsHumanManaged()) {
+        const double s = c->GetWageFactor();
+        const double tv = row->m_TelevisionBase / 100.0 * s + Random(static_cast<int>(row->m_TelevisionSpread / 100.0 * s));
+        const double sponsor =
+            row->m_SponsorshipBase / 100.0 * s + Random(static_cast<int>(row->m_SponsorshipSpread / 100.0 * s));
+        // A lower index is a more popular club.
+        AddInboxMessage(index < popularity_ ? 124 : 125, FormatMoney(tv), FormatMoney(sponsor), "", -1);
+    }
+    popularity_ = index;
 }
 
 void CClub::NewTicketPrice() {
@@ -124,13 +168,21 @@ void CClub::NewTicketPrice() {
 
 // Going down makes a club less popular: a higher index, by the downward step.
 void CClub::SeasonEndMoveDown() {
+    if (CManager* m = GetManagerObject()) m->AddRelegation();
     const CPopularity* row = GetPopularity();
     SetPopularityIndexTo(popularity_ + (row ? std::max(row->m_DownwardStep, 0) : 0));
     NewTicketPrice();
 }
 
 // Going up makes it more popular: a lower index, by the upward step.
-void CClub::SeasonEndMoveUp() {
+void CClub::SeasonEndMoveUp(bool skipHumanStep) {
+    if (!skipHumanStep) SeasonEndHumanNotice();
+    if (CManager* m = GetManagerObject()) m->AddPromotion();
+    if (CWorldData* w = GetWorldData())
+        for (int s = 0; s < kSquadSlots; ++s)
+            if (CPlayer* p = w->GetPlayer(squad_[size_t(s)])) p->LiftMorale();
+    // Not the real season end: nobody ages a second time.
+    staff_.EndOfSeason(false, *this);
     const CPopularityList& table = GetWorldData()->GetPopularityList();
     const CPopularity* row = GetPopularity();
     SetPopularityIndexTo(popularity_ - (row ? std::max(row->m_UpwardStep, 0) : 0));
@@ -145,14 +197,30 @@ void CClub::StartNewSeason() {
     ClearSeasonArrays();
     leagueRow_.Reset(leagueRow_.m_Position);
     disciplinePoints_ = bookings_ = sendingsOff_ = 0;
+    if (CManager* m = GetManagerObject(); m && HasManager()) m->ResetRecord();
     lowestGate_ = 0;
     if (accounts_) accounts_->ResetSeason();
     NewTicketPrice();
     homeGames_ = totalGate_ = 0;
+    if (CWorldData* w = GetWorldData())
+        for (int s = 0; s < kSquadSlots; ++s)
+            if (CPlayer* p = w->GetPlayer(squad_[size_t(s)])) p->StartNewSeason();
     loansOutSeason_ = 0;
 }
 
 void CClub::EndOfSeason() {
+    CWorldData* world = GetWorldData();
+    youths_.SeasonEnd();
+    staff_.EndOfSeason(IsHumanManaged(), *this);
+    for (int s = kSquadSlots - 1; s >= 0; --s) {
+        const uint16_t id = squad_[size_t(s)];
+        CPlayer* p = world->GetPlayer(id);
+        if (!p || !p->EndSeason(*this)) continue;
+        RemoveFromSquad(s);
+        ForgetPlayerIndex(id);
+        world->GetPlayerList().DeleteAt(id);
+        if (CHumanManager* h = GetHumanManager()) h->GetTacticList().DecayFamiliarity();
+    }
     // Computer clubs keep a squad to play with and a balance to trade with.
     if (!IsHumanManaged()) {
         const CCountry* c = GetCountry();
@@ -163,9 +231,13 @@ void CClub::EndOfSeason() {
             if (balance_ < 100000.0 || balance_ < 4 * v) balance_ = v;
         }
     }
+    for (int i = staff_.GetSize() - 1; i >= 0; --i)
+        if (CEmployee* e = staff_.GetAt(i); e && e->m_Person.GetContractYears() == 0) DismissEmployee(i, 0.0);
     if (IsCountryActive()) {
-        friendlyOpponents_.assign(4, kEmptySlot);
-        friendlyVenues_.assign(4, 0);
+        // Played friendlies leave the world's list with the slots, or they
+        // would be played again on the same day of every later season.
+        ResetFriendlies();
+        world->GetFriendlyMatchList().RemoveClubFriendlies(world->GetClubList().GetIndex(this));
     }
     WorldEndOfSeasonHook();
 }

@@ -27,6 +27,7 @@ class CMatchTime;
 class CCountry;
 class CCharityShield;
 class CSoccerResultList;
+struct CFixtureInfo;
 
 class CCupRound {
 public:
@@ -69,6 +70,10 @@ public:
 
     void Save(FILE* file) const;
     void Load(FILE* file);
+
+    // A club's match on a calendar day: a tie on the match slot or a replay
+    // on the replay slot; null when none. `replay` tells which.
+    CFixture* FindFixture(int day, int club, bool* replay = nullptr) const;
 
     CFixtureList m_Ties;
     CFixtureList m_Replays;
@@ -166,6 +171,9 @@ public:
     void ClearFixtures();
     // The reward byte of a cup win.
     uint8_t GetRewardByte() const { return static_cast<uint8_t>(m_RecordRole); }
+    // A club's match on a calendar day, described as the screens and the
+    // match squad need it; false when the cup has none.
+    bool FindFixture(int day, int club, CFixtureInfo& info) const;
 
     void Save(FILE* file) const;
     void Load(FILE* file);
@@ -201,4 +209,6 @@ public:
     }
     // The club's tie on a match slot in any cup; null when none.
     CFixture* FindFixture(int slot, int club) const;
+    // The first cup that has a match of the club on the day fills the record.
+    bool FindFixture(int day, int club, CFixtureInfo& info) const;
 };

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+class CCup;
 class CFixture;
 
 struct CFixtureInfo {
@@ -14,6 +15,8 @@ struct CFixtureInfo {
     int32_t awayCountry = 0;
     std::string competition;
     int32_t leagueFlag = 0;
+    // The venue: 0 the home club's ground, 1 a neutral venue, 14 a
+    // non-league ground.
     int32_t extraFlag = 0;
     int32_t substitutes = 5;
     int16_t substitutions = 3;
@@ -23,4 +26,7 @@ struct CFixtureInfo {
     // fixtures, -1 when there is none; the object when the caller has it.
     int32_t fixtureIndex = -1;
     CFixture* fixture = nullptr;
+    // A cup match's title (the cup and the round) and its cup.
+    std::string title;
+    const CCup* cup = nullptr;
 };

@@ -26,3 +26,9 @@ void CFriendlyMatchList::Load(FILE* file) {
     // The two arrays run side by side; a damaged file must not part them.
     m_MatchDays.SetSize(GetSize());
 }
+
+std::string CFriendlyMatchList::GetFriendlyResultText(int club, uint8_t matchDay) const {
+    for (int i = 0; i < GetSize() && i < m_MatchDays.GetSize(); ++i)
+        if (m_MatchDays.GetAt(i) == matchDay && GetAt(i)->IsClubInvolved(club)) return GetAt(i)->GetScoreText(120);
+    return std::string();
+}

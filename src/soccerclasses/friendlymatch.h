@@ -2,6 +2,7 @@
 // The world's friendlies: one fixture per friendly, with its match day beside it.
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "soccerclasses/extbytearray.h"
 #include "soccerclasses/fixture.h"
@@ -13,6 +14,9 @@ public:
     // Every friendly the club plays in goes, last first.
     void RemoveClubFriendlies(int club);
     uint8_t GetMatchDay(int i) const { return m_MatchDays.GetAt(i); }
+    // The score of the club's first friendly on the match day; empty when
+    // it has none that day.
+    std::string GetFriendlyResultText(int club, uint8_t matchDay) const;
 
     void Save(FILE* file) const;
     void Load(FILE* file);

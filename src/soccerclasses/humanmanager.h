@@ -32,6 +32,23 @@ public:
     void SetCurrentTactic(uint8_t index) {
         if (index < m_Tactics.GetSize()) m_Tactics.SetCurrent(index);
     }
+    CSoccerTactic* GetTactic(uint8_t index) const { return m_Tactics.GetAt(index); }
+
+    // The recent results, oldest first: 5 a draw, 4 a home win, 3 a home
+    // defeat, 2 an away win, 1 an away defeat, 0 none yet.
+    void AddResult(bool home, int homeGoals, int awayGoals) {
+        const uint8_t code = homeGoals == awayGoals ? 5
+                             : home                 ? (homeGoals > awayGoals ? 4 : 3)
+                                                    : (awayGoals > homeGoals ? 2 : 1);
+        for (auto& r : m_Results)
+            if (r == 0) {
+                r = code;
+                return;
+            }
+        for (size_t i = 1; i < m_Results.size(); ++i) m_Results[i - 1] = m_Results[i];
+        m_Results.back() = code;
+    }
+    const std::array<uint8_t, 11>& GetResults() const { return m_Results; }
 
     // The team sheet: per squad slot the match position given to its player
     // (1 up), 0 when not picked. The club's own slot order is left alone
@@ -83,6 +100,7 @@ private:
     std::vector<std::string> m_News;
     InboxMessage m_Deferred{};
     bool m_HasDeferred = false;
+    std::array<uint8_t, 11> m_Results{};
 };
 
 class CUserList {

@@ -62,8 +62,9 @@ public:
     // Taking up and leaving a post. `today` is the world's day number.
     void JoinClub(int club, int32_t today, double yearlyWage, uint8_t contractYears,
                   uint8_t startingDiscontent, uint8_t ratingThreshold);
-    // When employed, the league or friendly match of his club on the
-    // calendar day; false when there is none.
+    // When employed, his club's match on the calendar day in the league, a
+    // cup, a friendly, a shield, a play-off or a federation cup; false when
+    // there is none.
     bool FindMatchOn(int day, CFixtureInfo& fixture) const;
     // The same on the club's terms, dated today.
     void JoinClub(int club, const CClub& clubObject);

@@ -115,9 +115,9 @@ bool CManager::FindMatchOn(int day, CFixtureInfo& fixture) const {
     CWorldData* w = GetWorldData();
     const CClub* club = w ? w->GetClub(GetClubIndex()) : nullptr;
     if (!club) return false;
-    // The cup, shield, play-off and federation-cup finders come with the
-    // competitions' match schedules.
-    return club->GetLeagueFixture(fixture, day) == 1 || club->GetFriendlyFixtureInfo(fixture, day);
+    return club->GetLeagueFixture(fixture, day) == 1 || club->GetCountryCupFixtureInfo(fixture, day) ||
+           club->GetFriendlyFixtureInfo(fixture, day) || club->GetShieldFixtureInfo(fixture, day) ||
+           club->GetPlayOffFixtureInfo(fixture, day) || club->GetFederationCupFixtureInfo(fixture, day);
 }
 
 int CManagerList::AddManager(const CCountry& country, int club, const CClub& clubObject) {

@@ -418,10 +418,7 @@ bool CWorldData::IsHumanMatchDay(const CMatchTime& date) {
         SetCurrentUser(i);
         const CClub* club = GetCurrentClub();
         CFixtureInfo info;
-        // Cup ties are not asked yet: the club has no query for them.
-        if (!club || (club->GetLeagueFixture(info, date.GetMatchDay()) != 1 &&
-                      !club->GetFriendlyFixtureInfo(info, date.GetMatchDay())))
-            continue;
+        if (!club || !club->GetFixtureInfoForDay(info, date.GetMatchDay())) continue;
         if (!seen) {
             firstHome = info.home;
             seen = true;

@@ -209,6 +209,11 @@ public:
     // True when two human managers' clubs play on the date in different
     // fixtures. The selected user slot is current again afterwards.
     bool IsHumanMatchDay(const CMatchTime& date);
+    // The saved game's closing sections: a marker, the divisions, the
+    // friendlies and the stadiums. Loading reads into the lists that stand
+    // and gives false when the marker is wrong.
+    void SaveCompetitionSections(FILE* file) const;
+    bool LoadCompetitionSections(FILE* file);
     // The current user's formations; none, 0 or empty when there is no
     // current user. The settings are those of the current formation.
     int GetTacticCount();
