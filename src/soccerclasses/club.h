@@ -223,6 +223,57 @@ public:
     void SetWeekOpeningBalance(double b) { weekOpeningBalance_ = b; }
     void SetLoan(double l) { loan_ = l; }
 
+    // Board and manager
+    // The manager's name; empty when the post is vacant.
+    std::string GetManagerNameOrNone() const;
+    // 1 for a human manager, 0 for a computer one or none.
+    uint8_t GetManagerKind() const;
+    // The user slot of the club's human manager; -1 when none.
+    int GetHumanManagerIndex() const;
+    void ClearManager() { manager_ = -1; }
+    bool IsManagerRatedFor(int user) const;
+    void RenewManagerTerms();
+    void FormatManagerWage(std::string& out) const;
+    double CapManagerWage(double amount);
+    uint8_t CapManagerYears(uint8_t years);
+    int32_t GetManagerBonus() const { return managerBonus_; }
+    void SetManagerTerms(double yearlyWage, int32_t years) {
+        managerWage_ = yearlyWage;
+        managerYears_ = years;
+    }
+    void BoardReview();
+    void ReviewExpiredContract();
+    void OfferNewContractToHuman();
+    void RetireManager();
+    bool BoardReleasesManager() const;
+    // Manager appointment. The day's count of job offers made to human
+    // managers, shared by every club and cleared before the day's first.
+    void AppointNewManager();
+    bool AppointUnemployedManager();
+    bool PromoteCoachToManager();
+    static uint8_t& DayAppointments();
+    bool OfferPostToHuman(int user, bool& told);
+    // A human manager's resignation; a successor is sought at once.
+    void ManagerResigns();
+    // No division's newspaper keeps the index of a manager who is gone.
+    static void ForgetManagerIndex(int manager);
+    // Board messages and loan ends
+    void CheckStaffConcerns();
+    void CheckSquadConcerns();
+    void ReviewDiscipline();
+    // True when the borrowed player went back to his club.
+    bool ProcessLoanEnd(int slot);
+    bool WillExtendLoan(const CPlayer& player, const std::string& borrowerName);
+    // A board text in a box naming the manager and in his inbox.
+    void TellManager(const std::string& text);
+    void MarkKnownToHuman(uint16_t player) const;
+    // Days of the day step: the human club's business and a computer club's
+    // coach; the board's trading shared with its review.
+    void ProcessHumanDay(int breakLength);
+    void HireMissingCoach();
+    void TradeForTheSquad();
+    void TradeWhenStruggling();
+
     // What the club plays on a calendar day (0..105).
     int GetLeagueFixture(CFixtureInfo& info, int day) const;
     bool GetLeagueFixtureInfo(CFixtureInfo& info) const;
@@ -332,7 +383,6 @@ private:
     void WorldEndOfSeasonHook();
     // A filled slot drawn from first .. first + spread; -1 when none comes.
     int DrawFilledSlot(int first, int spread) const;
-    void TradeForTheSquad();
     void KeepSquadLimits();
     void SetReceipt(CMatchReceipt& r, bool home, int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals,
                     double price, uint8_t b);

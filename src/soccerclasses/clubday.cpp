@@ -6,7 +6,9 @@
 #include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubplayers.h"
+#include "soccerclasses/availableemployee.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/userport.h"
@@ -55,14 +57,23 @@ CPlayer* CClub::GetRandomKeeperOrAttacker() {
 }
 
 void CClub::ProcessDay(bool saturday, bool countryActive) {
-    (void)saturday;
+    CWorldData* world = GetWorldData();
+    const int breakLength = GetBreakLength();
+    for (int s = 0; s < kSquadSlots; ++s)
+        if (CPlayer* p = world->GetPlayer(squad_[size_t(s)] == kEmptySlot ? -1 : squad_[size_t(s)]))
+            p->Update(*this, static_cast<uint16_t>(breakLength), saturday, countryActive);
+    if (!HasManager()) {
+        if (Random(4) == 1) AppointNewManager();
+    } else {
+        BoardReview();
+    }
     if (IsHumanManaged()) {
-        ProcessHumanFinances();
+        ProcessHumanDay(breakLength);
         return;
     }
-    CWorldData* world = GetWorldData();
     if (!countryActive || world->GetNewGameFlag() != 0) return;
     if (HasManager()) {
+        HireMissingCoach();
         const CCountry* country = GetCountry();
         const CPopularity* row = GetPopularity();
         const bool rich = country && row && balance_ > 2.0 * country->GetWageFactor() * row->m_SpendingFigure / 100.0;
@@ -71,13 +82,61 @@ void CClub::ProcessDay(bool saturday, bool countryActive) {
     KeepSquadLimits();
 }
 
+// A human manager's club: his day's business with the board, then the
+// board's look at the money, then an odd absence.
+void CClub::ProcessHumanDay(int breakLength) {
+    CWorldData* world = GetWorldData();
+    const int previousUser = world->GetCurrentUserIndex();
+    CHumanManager* user = GetHumanManager();
+    world->SetCurrentUser(GetHumanManagerIndex());
+    if (user) user->DailyRefresh();
+    const CDivision* d = GetDivision();
+    const int unitsLeft = d ? d->CountToSeasonEnd() : -1;
+    if (unitsLeft >= 0 && unitsLeft < 6) {
+        // A player's answer can take him out of the squad: ask from a copy.
+        const std::vector<uint16_t> ids = squad_;
+        for (uint16_t id : ids)
+            if (CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id)) p->RequestContractRenewal(*this);
+        staff_.CheckContracts(*this);
+        youths_.OfferContracts(*this, static_cast<int>(GetSquadSize()));
+    }
+    if (Random(6) == 1 && breakLength < 4 && GetAggression() > 4) ReviewDiscipline();
+    // COMPUTER-TRANSFER-ACTIVITY-AFTER-MERGE
+    CheckSquadConcerns();
+    CheckStaffConcerns();
+    world->RestoreCurrentUser(previousUser);
+    // The scouts' assignments come with the career screens; an assigned
+    // scout has no day's work until then.
+
+    ProcessHumanFinances();
+    if (!IsHumanManaged()) return;  // sacked for the club's ruin
+    if (Random(100) < 3) {
+        const int s = DrawFilledSlot(0, 29);
+        if (CPlayer* p = s < 0 ? nullptr : world->GetPlayer(squad_[size_t(s)])) p->StartAbsence(*this);
+    }
+}
+
+// A computer club without a head coach takes one from the country's market.
+void CClub::HireMissingCoach() {
+    if (staff_.FindKind(CBasicEmployee::kHeadCoach)) return;
+    CCountry* country = GetCountry();
+    CWorldData* world = GetWorldData();
+    if (!country || popularity_ >= world->GetPopularityList().GetSize()) return;
+    const CPopularityList& table = world->GetPopularityList();
+    CAvailableEmployee* offered = country->PickAvailableEmployee(
+        CBasicEmployee::kHeadCoach, table.GetStaffLevelMinimum(popularity_), table.GetStaffLevelMaximum(popularity_));
+    if (!offered) return;
+    const int index = AddEmployee(*offered);
+    if (index < 0) return;
+    staff_.GetAt(index)->Person().SetContractYears(static_cast<uint8_t>(Random(5) + 1));
+    country->RemoveAvailableEmployee(offered);
+}
+
 void CClub::TradeForTheSquad() {
     if (GetSquadSize() >= kSquadSlots) return;
-    if (leagueRow_.GetPlayed() >= 10 && IsDominatingLeague() && CountAvailablePlayers() > kMinSquad) {
-        if (Random(100) < 6) {
-            SellPlayerToOtherClub(true);
-            return;
-        }
+    if (leagueRow_.GetPlayed() >= 10) {
+        TradeWhenStruggling();
+        return;
     }
     SearchForTransferTarget(static_cast<int>(GetWeakestLine()));
 }
@@ -130,12 +189,6 @@ void CClub::ProcessHumanFinances() {
         UserMessageBox(32927, 48, manager_);
         if (Random(4) == 1 && CountAvailablePlayers() > kMinSquad) SellPlayerToOtherClub(false);
     }
-}
-
-void CClub::ManagerLeaves(int reason) {
-    (void)reason;
-    if (CManager* m = GetManagerObject()) m->SetClubIndex(-1);
-    manager_ = -1;
 }
 
 void CClub::SellPlayerToOtherClub(bool keeperOrAttacker) {
@@ -210,19 +263,47 @@ void CClub::RepairPositionShortfalls() {
 }
 
 void CClub::ProcessWeek(bool quiet) {
+    CHumanManager* user = GetHumanManager();
     if (IsCountryActive()) {
         for (size_t i = 0; i < offerTargets_.size();) {
-            if (Random(5) == 1) offerTargets_.erase(offerTargets_.begin() + static_cast<long>(i));
-            else ++i;
+            const bool talking = user && user->IsNegotiatingFor(static_cast<uint16_t>(offerTargets_[i]));
+            if (Random(5) == 1 && !talking)
+                offerTargets_.erase(offerTargets_.begin() + static_cast<long>(i));
+            else
+                ++i;
         }
         if (CStadium* s = GetStadium(); s && s->AdvanceWorks() && IsHumanManaged())
             AddInboxMessage(68, name_, "", "", -1);
         ProcessWeeklyAccounts();
     }
     ProcessWeekSquad(quiet);
+    user = GetHumanManager();
+    if (!user) return;
+    // The week's training works on the formation the programme names.
+    if (training_)
+        if (CSoccerTactic* t = user->GetTacticList().GetAt(training_->GetSetting(9)))
+            t->Train(static_cast<uint8_t>(std::clamp(training_->GetWeightedValue(), 0, 255)));
+    CCountry* country = GetCountry();
+    const CPopularity* row = GetPopularity();
+    if (country && row) country->UpdateStaffLists(*row, static_cast<uint8_t>(GetDivisionStrengthIndex()), *this);
 }
 
 void CClub::ProcessWeekSquad(bool quiet) {
+    CWorldData* world = GetWorldData();
+    int settled = 0;
+    for (int s = 0; s < kSquadSlots; ++s)
+        if (const CPlayer* p = PlayerInSlot(s)) settled += IsPlayerAvailable(*p) && !p->IsOnLoan();
+    for (int s = 0; s < kSquadSlots; ++s) {
+        const uint16_t id = squad_[size_t(s)];
+        CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id);
+        if (!p) continue;
+        if (p->IsOnLoan() && p->m_LoanClub >= 0) {
+            // A player who went back leaves his slot to the next one.
+            if (p->LoanWeekPasses() && ProcessLoanEnd(s)) --s;
+        } else if (settled > kMinSquad && Random(75) == 2 && p->IsWillingToMove()) {
+            // TRANSFER-REQUEST-AFTER-MERGE
+        }
+    }
     if (!IsHumanManaged()) {
         for (int pass = 0; pass < 10; ++pass) {
             if (GetSquadSize() >= kSquadSlots || CountAvailablePlayers() > kMinSquad) break;

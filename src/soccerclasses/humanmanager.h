@@ -63,6 +63,16 @@ public:
     const std::vector<InboxMessage>& GetInbox() const { return m_Inbox; }
     const std::vector<std::string>& GetNews() const { return m_News; }
 
+    // Board and manager: his standing with boards, the board's mood about
+    // letting him go (drawn each day), and his transfer talks, of which
+    // none are held yet.
+    bool IsRatedFor(uint8_t popularityIndex) const;
+    void DailyRefresh();
+    bool GetReleaseMood() const { return m_ReleaseMood; }
+    void SetReleaseMood(bool mood) { m_ReleaseMood = mood; }
+    bool IsNegotiatingFor(uint16_t) const { return false; }
+    void ClearNegotiations() {}
+
 private:
     int32_t m_ManagerIndex = -1;
     bool m_Employed = false;
@@ -74,6 +84,7 @@ private:
     std::vector<std::string> m_News;
     InboxMessage m_Deferred{};
     bool m_HasDeferred = false;
+    bool m_ReleaseMood = false;
 };
 
 class CUserList {
