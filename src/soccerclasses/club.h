@@ -167,6 +167,17 @@ public:
     bool ApproachForPlayer(uint32_t index, int sellerIndex);
     int GetDivisionStrengthIndex() const;
 
+    // Listing, releasing, bids and transfer requests
+    // A computer club puts up to n (1..7) random players on the list.
+    void TransferListRandomPlayers(int n);
+    void DelistPlayersInPosition(int position);
+    // The bid and loan lists: the new entry's index, -1 for a player
+    // outside the world's list.
+    int AddBidTarget(const CPlayer& player);
+    int AddLoanTarget(const CPlayer& player);
+    // A squad player's request to leave.
+    void HandleTransferRequest(uint16_t index, CPlayer* player);
+
     // Messages to the club's human manager and news of its country.
     CHumanManager* GetHumanManager() const;
     std::string GetManagerName() const;
