@@ -177,6 +177,20 @@ public:
     int AddLoanTarget(const CPlayer& player);
     // A squad player's request to leave.
     void HandleTransferRequest(uint16_t index, CPlayer* player);
+    // The slot holding the player; 65535 (and a trace) when none does.
+    uint16_t FindSquadSlotOfPlayer(uint16_t id) const;
+    // The seller's answer to a human manager's bid or loan request: "T"
+    // accepted, "F" refused quietly, else the refusal to show.
+    std::string EvaluateFirstBid(CPlayer* player, double bid, uint8_t offeredSellOn, uint8_t askedSellOn, CClub& buyer,
+                                 double referenceFee);
+    std::string EvaluateRevisedBid(CPlayer* player, double bid, uint8_t offeredSellOn, uint8_t askedSellOn,
+                                   CClub& buyer, double referenceFee);
+    std::string EvaluateLoanRequest(CPlayer* player, CClub& requester, int weeks);
+    // Computer clubs' approaches for a human club's players.
+    void ComputerTransferActivity();
+    // The offer turned down, which a next try must beat; 0 when done.
+    double TryComputerBidForPlayer(CPlayer* player, double lastOffer, int slot);
+    bool AppointPlayerManager();
 
     // Messages to the club's human manager and news of its country.
     CHumanManager* GetHumanManager() const;
