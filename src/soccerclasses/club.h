@@ -167,6 +167,31 @@ public:
     bool ApproachForPlayer(uint32_t index, int sellerIndex);
     int GetDivisionStrengthIndex() const;
 
+    // Listing, releasing, bids and transfer requests
+    // A computer club puts up to n (1..7) random players on the list.
+    void TransferListRandomPlayers(int n);
+    void DelistPlayersInPosition(int position);
+    // The bid and loan lists: the new entry's index, -1 for a player
+    // outside the world's list.
+    int AddBidTarget(const CPlayer& player);
+    int AddLoanTarget(const CPlayer& player);
+    // A squad player's request to leave.
+    void HandleTransferRequest(uint16_t index, CPlayer* player);
+    // The slot holding the player; 65535 (and a trace) when none does.
+    uint16_t FindSquadSlotOfPlayer(uint16_t id) const;
+    // The seller's answer to a human manager's bid or loan request: "T"
+    // accepted, "F" refused quietly, else the refusal to show.
+    std::string EvaluateFirstBid(CPlayer* player, double bid, uint8_t offeredSellOn, uint8_t askedSellOn, CClub& buyer,
+                                 double referenceFee);
+    std::string EvaluateRevisedBid(CPlayer* player, double bid, uint8_t offeredSellOn, uint8_t askedSellOn,
+                                   CClub& buyer, double referenceFee);
+    std::string EvaluateLoanRequest(CPlayer* player, CClub& requester, int weeks);
+    // Computer clubs' approaches for a human club's players.
+    void ComputerTransferActivity();
+    // The offer turned down, which a next try must beat; 0 when done.
+    double TryComputerBidForPlayer(CPlayer* player, double lastOffer, int slot);
+    bool AppointPlayerManager();
+
     // Messages to the club's human manager and news of its country.
     CHumanManager* GetHumanManager() const;
     std::string GetManagerName() const;
