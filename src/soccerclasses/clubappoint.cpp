@@ -89,7 +89,8 @@ void CClub::AppointNewManager() {
                 case 3:
                 case 7:
                 case 8:
-                    break;  // PLAYER-MANAGER-AFTER-MERGE
+                    AppointPlayerManager();
+                    break;
                 case 4:
                 case 6:
                     PromoteCoachToManager();

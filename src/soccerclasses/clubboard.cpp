@@ -272,6 +272,8 @@ void CClub::ManagerResigns() {
     m->LeaveClub(GetWorldData()->GetClock().GetDays());
     manager_ = -1;
     if (CCountry* c = GetCountry()) c->AddNews(FormatMessageId(58, {name_, managerName}), 6);
-    if (staff_.FindKind(CBasicEmployee::kHeadCoach)) PromoteCoachToManager();
-    // PLAYER-MANAGER-AFTER-MERGE
+    if (staff_.FindKind(CBasicEmployee::kHeadCoach))
+        PromoteCoachToManager();
+    else
+        AppointPlayerManager();
 }

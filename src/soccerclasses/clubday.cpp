@@ -101,7 +101,7 @@ void CClub::ProcessHumanDay(int breakLength) {
         youths_.OfferContracts(*this, static_cast<int>(GetSquadSize()));
     }
     if (Random(6) == 1 && breakLength < 4 && GetAggression() > 4) ReviewDiscipline();
-    // COMPUTER-TRANSFER-ACTIVITY-AFTER-MERGE
+    ComputerTransferActivity();
     CheckSquadConcerns();
     CheckStaffConcerns();
     world->RestoreCurrentUser(previousUser);
@@ -149,10 +149,7 @@ void CClub::KeepSquadLimits() {
         return;
     }
     for (int pos = 0; pos < 4; ++pos)
-        if (CountAvailableInPosition(pos) < GetMinPlayersInPosition(pos))
-            for (uint16_t id : squad_)
-                if (id != kEmptySlot && world->GetPlayer(id)->GetPosition() == pos)
-                    RemovePlayerFromTransferList(*world->GetPlayer(id));
+        if (CountAvailableInPosition(pos) < GetMinPlayersInPosition(pos)) DelistPlayersInPosition(pos);
 }
 
 // The board's look at an overdrawn account of a human manager's club.
@@ -301,7 +298,7 @@ void CClub::ProcessWeekSquad(bool quiet) {
             // A player who went back leaves his slot to the next one.
             if (p->LoanWeekPasses() && ProcessLoanEnd(s)) --s;
         } else if (settled > kMinSquad && Random(75) == 2 && p->IsWillingToMove()) {
-            // TRANSFER-REQUEST-AFTER-MERGE
+            HandleTransferRequest(id, p);
         }
     }
     if (!IsHumanManaged()) {
