@@ -120,8 +120,9 @@ bool CClub::ProcessLoanEnd(int slot) {
     if (!player) return false;
     CClub* lender = world->GetClub(player->m_LoanClub);
     if (!lender || lender == this) {
-        // Nobody to go back to: he stays, his loan over.
-        platform::Trace("A borrowed player has no club to return to\n");
+        // Nobody to go back to, or home already: he stays, his loan over.
+        platform::Trace("A borrowed player has no other club to return to\n");
+        if (lender == this && playersOutside_ > 0) --playersOutside_;
         player->m_LoanClub = -1;
         player->m_LoanWeeks = 0;
         return false;

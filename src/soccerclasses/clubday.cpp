@@ -197,7 +197,7 @@ void CClub::SellPlayerToOtherClub(bool keeperOrAttacker) {
         const int s = Random(3) != 1 ? DrawFilledSlot(11, 18) : DrawFilledSlot(0, 29);
         player = s < 0 ? nullptr : world->GetPlayer(squad_[size_t(s)]);
     }
-    if (!player) return;
+    if (!player || player->IsOnLoan()) return;
     const int index = FindWorldIndex(*player);
     double fee = GetPlayerTransferFee(*player, *this);
     if (fee <= 0 || index < 0) return;
@@ -233,7 +233,9 @@ void CClub::SearchForTransferTarget(int position) {
         if (seller == this || seller->GetCountryIndex() != GetCountryIndex()) continue;
         for (int s = 0; s < kSquadSlots; ++s) {
             const CPlayer* p = seller->PlayerInSlot(s);
-            if (!p || p->GetPosition() != position || p->GetAge() < minAge || p->GetAge() > maxAge) continue;
+            // A borrowed player is not his club's to sell.
+            if (!p || p->IsOnLoan() || p->GetPosition() != position || p->GetAge() < minAge || p->GetAge() > maxAge)
+                continue;
             if (GetPlayerTransferFee(*p, *seller) > limit || !WantsPlayer(*p, GetPlayerTransferFee(*p, *this)))
                 continue;
             candidates.push_back({seller->GetPlayerId(s), c});
