@@ -201,14 +201,18 @@ void CClub::SellPlayerToOtherClub(bool keeperOrAttacker) {
     const int index = FindWorldIndex(*player);
     double fee = GetPlayerTransferFee(*player, *this);
     if (fee <= 0 || index < 0) return;
-    const CDivision* d = GetDivision();
-    if (!d || d->GetClubCount() < 2) return;
-    CClub* buyer = nullptr;
-    for (int tries = 0; tries < 20 && !buyer; ++tries) {
-        CClub* c = world->GetClub(d->GetFirstClub() + RandomByte(d->GetClubCount()));
-        if (c && c != this && !c->IsHumanManaged()) buyer = c;
+    // The buyer: a computer club of a division where the player would go.
+    CCountry* destination = player->PickDestinationCountry(GetCountry(), world->GetCountryList());
+    if (!destination || destination->GetDivisionCount() == 0) return;
+    const CDivision* d = destination->GetDivision(Random(destination->GetDivisionCount() - 1));
+    const int buyerIndex = d ? d->GetRandomNonHumanClub(world->GetClubList().GetIndex(this)) : -1;
+    CClub* buyer = buyerIndex < 0 ? nullptr : world->GetClub(buyerIndex);
+    if (!buyer || buyer == this || !buyer->WantsPlayer(*player, fee) || !MakeBid(*player, fee, *buyer, 0)) return;
+    // A price agreed before stands.
+    if (player->m_SparePrice != -1.0) {
+        fee = player->m_SparePrice;
+        player->m_SparePrice = -1.0;
     }
-    if (!buyer || !buyer->WantsPlayer(*player, fee) || !MakeBid(*player, fee, *buyer, 0)) return;
     CContractOffer offer;
     CompleteTransfer(static_cast<uint16_t>(index), *player, fee, *buyer, offer, false);
 }

@@ -649,6 +649,32 @@ TEST_F(Board, AComputerClubWithoutACoachHiresOneFromTheMarket) {
     EXPECT_EQ(C(1).Staff().GetSize(), 1);
 }
 
+TEST_F(Board, TheBoardSellsToAComputerClubAtThePriceAgreedBefore) {
+    Country().AddDivision(0);
+    for (int c = 0; c < 20; ++c) FillSquad(c, 20);
+    int sales = 0;
+    for (uint32_t seed = 0; seed < 400 && sales < 3; ++seed) {
+        platform::SeedRandom(seed);
+        std::vector<uint16_t> before;
+        for (int s = 0; s < kSquadSlots; ++s) before.push_back(C(1).GetPlayerId(s));
+        for (uint16_t id : before)
+            if (id != kEmptySlot) world.GetPlayer(id)->m_SparePrice = 123456.0;
+        const double income = C(1).GetAccounts()->GetSeasonFigure(kTransferIncome);
+        C(1).SellPlayerToOtherClub(false);
+        for (uint16_t id : before) {
+            if (id == kEmptySlot || C(1).FindSlotOfPlayer(id) >= 0) continue;
+            ++sales;
+            CClub* buyer = world.GetClubList().FindClubOfPlayer(id);
+            ASSERT_NE(buyer, nullptr);
+            EXPECT_NE(buyer, &C(0));  // never to a human manager's club
+            EXPECT_EQ(world.GetPlayer(id)->m_SparePrice, -1.0);
+            EXPECT_GT(C(1).GetAccounts()->GetSeasonFigure(kTransferIncome), income);
+        }
+        if (C(1).GetSquadSize() < 19) FillSquad(1, 2);
+    }
+    EXPECT_GT(sales, 0);
+}
+
 TEST_F(Board, PlayersInAHumanSquadAreKnownToHim) {
     MakeUser(2, 5);
     const uint16_t a = AddPlayer(1), b = AddPlayer(2), c = AddPlayer(3);

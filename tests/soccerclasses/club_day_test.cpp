@@ -109,6 +109,7 @@ TEST_F(ClubWorld, ASeasonOfDailyAndWeeklySteps) {
     // look for work, a few clubs keep a coach and the market offers more,
     // one club trails far behind and one player is out on loan.
     world.GetDivision(0)->SetClubRange(0, 8);
+    world.GetCountry(1)->AddDivision(0);
     for (int c = 0; c < clubs.GetRealCount(); ++c) {
         CTableData& row = clubs.GetAt(c)->LeagueRow();
         row.m_HomePlayed = row.m_AwayPlayed = 6;
