@@ -625,6 +625,30 @@ TEST_F(Board, AHumanClubsDayLeavesTheCurrentUserAsItFoundIt) {
     }
 }
 
+// Near the league's end, with little break and a rough team: the day step
+// asks about contracts and lets the board look at the discipline.
+TEST_F(Board, AHumanClubsDayRunsTheBoardsBusinessNearTheSeasonsEnd) {
+    for (int s = 0; s < 106; ++s) Division().SetCalendarSlot(s, s < 10 ? uint8_t(s + 1) : s == 10 ? 203 : 200);
+    FillSquad(0, 22);
+    world.GetPlayer(C(0).GetPlayerId(4))->Person().SetContractYears(1);
+    const std::string lastYear = world.GetPlayer(C(0).GetPlayerId(4))->GetName();
+    C(0).SetMatchInstructions({5, 5, 0, 0, 9});
+    SetRow(0, 6, 0, 0);
+    ManagerOf(0).Person().SetContractYears(4);
+    ScriptedUserPort port;
+    int moods = 0;
+    for (int d = 0; d < 60; ++d) {
+        C(0).ProcessDay(false, true);
+        moods += User(0).GetReleaseMood();
+        SetRow(0, 6, 0, 0);
+    }
+    EXPECT_TRUE(port.AskedText("worst disciplinary record"));
+    EXPECT_TRUE(InboxHas(0, 163));
+    EXPECT_TRUE(port.AskedText(lastYear + " is approaching the end"));
+    EXPECT_GT(moods, 20);  // drawn every day
+    EXPECT_LT(moods, 60);
+}
+
 TEST_F(Board, AComputerClubWithoutACoachHiresOneFromTheMarket) {
     CPopularity& row = *world.GetPopularityList().GetAt(C(1).GetPopularityIndex());
     row.m_StaffLevelMinimum = 20;
