@@ -321,6 +321,8 @@ class Appointment : public Board {
 protected:
     void SetUp() override {
         Board::SetUp();
+        // Rows enough for clubs far apart in popularity.
+        while (world.GetPopularityList().GetSize() < 30) world.GetPopularityList().Add(*world.GetPopularityList().GetAt(3));
         const int old = C(5).GetManager();
         C(5).ManagerLeaves(0);
         // He would be refused anyway; out of the country he is not drawn.
@@ -647,6 +649,29 @@ TEST_F(Board, AHumanClubsDayRunsTheBoardsBusinessNearTheSeasonsEnd) {
     EXPECT_TRUE(port.AskedText(lastYear + " is approaching the end"));
     EXPECT_GT(moods, 20);  // drawn every day
     EXPECT_LT(moods, 60);
+}
+
+// Now and then a human manager's player is away ill or hurt off the field;
+// a computer club that is not running away with its league has no such days.
+TEST_F(Board, OnlyAHumanClubsPlayersGoAbsentOffTheField) {
+    FillSquad(0, 22);
+    FillSquad(1, 22);
+    auto absent = [&](int club) {
+        int n = 0;
+        for (int s = 0; s < kSquadSlots; ++s)
+            if (const CPlayer* p = C(club).PlayerInSlot(s)) n += p->m_Injury >= 0;
+        return n;
+    };
+    int humanDays = 0, computerDays = 0;
+    ScriptedUserPort port;
+    for (int d = 0; d < 300; ++d) {
+        C(0).ProcessDay(false, true);
+        C(1).ProcessDay(false, true);
+        humanDays += absent(0) > 0;
+        computerDays += absent(1) > 0;
+    }
+    EXPECT_GT(humanDays, 0);
+    EXPECT_EQ(computerDays, 0);
 }
 
 TEST_F(Board, AComputerClubWithoutACoachHiresOneFromTheMarket) {
