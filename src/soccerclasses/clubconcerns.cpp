@@ -25,8 +25,10 @@ struct StaffConcern {
 };
 // In the order the board looks at them.
 constexpr StaffConcern kStaffConcerns[] = {
-    {CBasicEmployee::kHeadCoach, 18, 148},   {CBasicEmployee::kHeadPhysio, 18, 149},
-    {CBasicEmployee::kAssistantManager, 16, 32906}, {CBasicEmployee::kYouthCoach, 20, 32907},
+    {CBasicEmployee::kHeadCoach, 18, 148},
+    {CBasicEmployee::kHeadPhysio, 18, 149},
+    {CBasicEmployee::kAssistantManager, 16, 32906},
+    {CBasicEmployee::kYouthCoach, 20, 32907},
     {CBasicEmployee::kScout, 23, 32908},
 };
 

@@ -114,8 +114,8 @@ TEST_F(Board, RenewedTermsGrowAFewPerCentOrStartFromThePopularityTable) {
     EXPECT_EQ(C(1).CapManagerYears(2), 2);
 }
 
-// Club 19 is last, its manager in his tenth week; the club at the safety
-// line (position 17 of 20 is n - 7 = 13 ... here the row at 13) is far ahead.
+// Club 19 is last, its manager in his tenth week; the club at the safe
+// place (13th of 20) is far ahead of it.
 class Review : public Board {
 protected:
     void Place(int lastPoints, int aboveLast) {
