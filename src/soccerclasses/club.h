@@ -26,6 +26,8 @@ class CPlayer;
 class CHumanManager;
 class CListRows;
 class CAvailableEmployee;
+class CExtDWordArray;
+class CPlayerSearch;
 struct CContractOffer;
 struct CFixtureInfo;
 class CPopularity;
@@ -191,6 +193,26 @@ public:
     // The offer turned down, which a next try must beat; 0 when done.
     double TryComputerBidForPlayer(CPlayer* player, double lastOffer, int slot);
     bool AppointPlayerManager();
+    // Squad and staff helpers of the transfer and hiring screens.
+    CPlayer* GetPlayer(int slot) const;
+    // Appends each squad player who matches, with the club's index beside him.
+    void CollectMatchingPlayers(int clubIndex, CExtDWordArray& players, CExtDWordArray& clubs,
+                                const CPlayerSearch& search) const;
+    // Hands a veteran reserve of the position to the receiving club for nothing.
+    bool TransferOldPlayer(int position, CClub& receiver);
+    void GiveOutOfContractPlayersContracts();
+    void GetManagerFullName(std::string& out) const;
+    int GetManagerWeeksAtClub() const;
+    int GetGamesPlayed() const;
+    int GetIncomeItemCount() const;
+    int GetExpenseItemCount() const;
+    uint32_t GetIncomeItemName(int i) const;
+    uint32_t GetExpenseItemName(int i) const;
+    // Scouts the club's standing allows.
+    int GetAllowedScouts() const;
+    // 1 when the human manager may go on hiring a man of the kind.
+    int ConfirmHireEmployee(uint8_t kind);
+    bool AcceptsLevel(uint8_t level) const;
 
     // Messages to the club's human manager and news of its country.
     CHumanManager* GetHumanManager() const;

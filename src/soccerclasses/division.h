@@ -114,6 +114,7 @@ public:
     uint8_t GetStrengthIndex() const { return m_StrengthIndex; }
     uint8_t GetPictureNumber() const { return m_RecordBytes[0]; }
     uint8_t GetAbroadSearchPercent() const { return m_RecordBytes[1]; }
+    void SetAbroadSearchPercent(uint8_t percent) { m_RecordBytes[1] = percent; }
     uint8_t GetTierValue() const { return m_RecordBytes[2]; }
     uint8_t GetShieldQualification() const { return m_RecordBytes[3]; }
     uint8_t GetPlayOffKindFlag() const { return m_RecordBytes[4]; }
