@@ -213,6 +213,13 @@ public:
     // 1 when the human manager may go on hiring a man of the kind.
     int ConfirmHireEmployee(uint8_t kind);
     bool AcceptsLevel(uint8_t level) const;
+    // A human manager's signing agreed in talks: paid, in the squad, and a
+    // sell-on clause for the seller when one was agreed. "%1!s! has joined
+    // the club." for a human buyer, else empty.
+    std::string SignPlayerFromHumanDeal(uint16_t index, double fee, const CContractOffer* offer, CClub& seller,
+                                        uint8_t sellOn);
+    // Pays and ends the sell-on clause of the player's previous move.
+    void SettleSellOnClauses(uint16_t index, double fee, const std::string& playerName);
 
     // Messages to the club's human manager and news of its country.
     CHumanManager* GetHumanManager() const;
