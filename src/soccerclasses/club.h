@@ -173,6 +173,9 @@ public:
     // A computer club puts up to n (1..7) random players on the list.
     void TransferListRandomPlayers(int n);
     void DelistPlayersInPosition(int position);
+    // The club's look at its own list: too few fit men, or too few in a
+    // position, and they come off it.
+    void ReviewTransferList();
     // The bid and loan lists: the new entry's index, -1 for a player
     // outside the world's list.
     int AddBidTarget(const CPlayer& player);

@@ -145,6 +145,13 @@ public:
     // player, until one signs him. The number of clubs that tried.
     int OfferPlayerToClubs(uint32_t player, int sellerClub);
 
+    // Keeping the transfer market stocked (followed countries only): each
+    // club reviews its list, then computer clubs list players at random
+    // until the division's clubs hold 12 listed or out of contract.
+    void StockTransferMarket();
+    void StockTransferMarketOnly();
+    int CountListedOrUncontractedPlayers() const;
+
     // Rows for the screens' lists, added without clearing the list.
     // A manager row per managed club.
     void FillManagerList(CListRows& rows) const;
