@@ -26,6 +26,8 @@ class CPlayer;
 class CHumanManager;
 class CListRows;
 class CAvailableEmployee;
+class CExtDWordArray;
+class CPlayerSearch;
 struct CContractOffer;
 struct CFixtureInfo;
 class CPopularity;
@@ -171,6 +173,9 @@ public:
     // A computer club puts up to n (1..7) random players on the list.
     void TransferListRandomPlayers(int n);
     void DelistPlayersInPosition(int position);
+    // The club's look at its own list: too few fit men, or too few in a
+    // position, and they come off it.
+    void ReviewTransferList();
     // The bid and loan lists: the new entry's index, -1 for a player
     // outside the world's list.
     int AddBidTarget(const CPlayer& player);
@@ -191,6 +196,33 @@ public:
     // The offer turned down, which a next try must beat; 0 when done.
     double TryComputerBidForPlayer(CPlayer* player, double lastOffer, int slot);
     bool AppointPlayerManager();
+    // Squad and staff helpers of the transfer and hiring screens.
+    CPlayer* GetPlayer(int slot) const;
+    // Appends each squad player who matches, with the club's index beside him.
+    void CollectMatchingPlayers(int clubIndex, CExtDWordArray& players, CExtDWordArray& clubs,
+                                const CPlayerSearch& search) const;
+    // Hands a veteran reserve of the position to the receiving club for nothing.
+    bool TransferOldPlayer(int position, CClub& receiver);
+    void GiveOutOfContractPlayersContracts();
+    void GetManagerFullName(std::string& out) const;
+    int GetManagerWeeksAtClub() const;
+    int GetGamesPlayed() const;
+    int GetIncomeItemCount() const;
+    int GetExpenseItemCount() const;
+    uint32_t GetIncomeItemName(int i) const;
+    uint32_t GetExpenseItemName(int i) const;
+    // Scouts the club's standing allows.
+    int GetAllowedScouts() const;
+    // 1 when the human manager may go on hiring a man of the kind.
+    int ConfirmHireEmployee(uint8_t kind);
+    bool AcceptsLevel(uint8_t level) const;
+    // A human manager's signing agreed in talks: paid, in the squad, and a
+    // sell-on clause for the seller when one was agreed. "%1!s! has joined
+    // the club." for a human buyer, else empty.
+    std::string SignPlayerFromHumanDeal(uint16_t index, double fee, const CContractOffer* offer, CClub& seller,
+                                        uint8_t sellOn);
+    // Pays and ends the sell-on clause of the player's previous move.
+    void SettleSellOnClauses(uint16_t index, double fee, const std::string& playerName);
 
     // Messages to the club's human manager and news of its country.
     CHumanManager* GetHumanManager() const;

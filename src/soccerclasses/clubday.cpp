@@ -19,7 +19,6 @@ using platform::FormatMessageId;
 namespace {
 
 constexpr int kOverdraftChance[10] = {80, 70, 60, 50, 35, 20, 10, 5, 0, 0};
-constexpr int kPositionTarget[4] = {2, 6, 6, 5};
 constexpr int kMinSquad = 18;
 // Random picks of a filled slot give up after this many draws.
 constexpr int kMaxDraws = 1000;
@@ -215,54 +214,6 @@ void CClub::SellPlayerToOtherClub(bool keeperOrAttacker) {
     }
     CContractOffer offer;
     CompleteTransfer(static_cast<uint16_t>(index), *player, fee, *buyer, offer, false);
-}
-
-void CClub::SearchForTransferTarget(int position) {
-    CWorldData* world = GetWorldData();
-    const CCountry* country = GetCountry();
-    const CPopularity* row = GetPopularity();
-    if (!country || !row || country->GetTransferWindow() == 0 || IsHumanManaged()) return;
-    if (balance_ < 0.0) {
-        const int n = Random(4) + 1;
-        const double x = row->m_BaseValue / 2.0 - loan_;
-        if (x >= 100.0) TakeLoan(x, n + Random(n));
-    }
-    const double limit = row->m_TransferFigure / 100.0 * country->GetWageFactor();
-    const int minAge = Random(3) + 16, maxAge = 38 - Random(5);
-
-    std::vector<std::pair<uint32_t, int>> candidates;
-    const CClubList& clubs = world->GetClubList();
-    for (int c = 0; c < clubs.GetRealCount(); ++c) {
-        const CClub* seller = clubs.GetAt(c);
-        if (seller == this || seller->GetCountryIndex() != GetCountryIndex()) continue;
-        for (int s = 0; s < kSquadSlots; ++s) {
-            const CPlayer* p = seller->PlayerInSlot(s);
-            // A borrowed player is not his club's to sell.
-            if (!p || p->IsOnLoan() || p->GetPosition() != position || p->GetAge() < minAge || p->GetAge() > maxAge)
-                continue;
-            if (GetPlayerTransferFee(*p, *seller) > limit || !WantsPlayer(*p, GetPlayerTransferFee(*p, *this)))
-                continue;
-            candidates.push_back({seller->GetPlayerId(s), c});
-        }
-    }
-    bool done = false;
-    while (!candidates.empty() && !done && GetSquadSize() < kSquadSlots) {
-        const size_t i = candidates.size() == 1 ? 0 : size_t(RandomByte(static_cast<int>(candidates.size())));
-        const auto [player, seller] = candidates[i];
-        if (ApproachForPlayer(player, seller) && Random(20) != 1) done = true;
-        candidates.erase(candidates.begin() + static_cast<long>(i));
-        if (Random(2) == 1) break;
-    }
-}
-
-void CClub::RepairPositionShortfalls() {
-    int passes = 0;
-    for (int pos = 0; pos < 4; ++pos) {
-        while (passes < 30 && GetSquadSize() < kSquadSlots && CountAvailableInPosition(pos) < GetMinPlayersInPosition(pos)) {
-            ++passes;
-            if (CountPlayersInPosition(pos) < kPositionTarget[pos] || passes < 25) SearchForTransferTarget(pos);
-        }
-    }
 }
 
 void CClub::ProcessWeek(bool quiet) {

@@ -117,3 +117,5 @@ void CClub::HandleTransferRequest(uint16_t index, CPlayer* player) {
     }
     if (!news.empty()) PostCountryNews(news);
 }
+
+void CClub::ReviewTransferList() { KeepSquadLimits(); }

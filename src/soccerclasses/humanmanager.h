@@ -107,6 +107,9 @@ public:
         for (const auto& s : m_Slots) n += s.HasManager() ? 1 : 0;
         return n;
     }
+    // Every user's open talks for the player end. No user holds talks yet:
+    // they come with the negotiation screens.
+    void CancelNegotiationsForPlayer(int player) { (void)player; }
 
 private:
     std::array<CHumanManager, kSlots> m_Slots;

@@ -89,6 +89,9 @@ TEST_F(ClubWorld, ASeasonOfDailyAndWeeklySteps) {
     std::vector<ClubFileRecord> records;
     for (int i = 0; i < 8; ++i) records.push_back(Record("Club " + std::to_string(i), 0, uint8_t(i % 4)));
     world.GetClubList().ReadFile(WriteClubs(records));
+    // The clubs' search walks the country's divisions.
+    world.GetCountryList().GetAt(1)->AddDivision(0);
+    world.GetDivisionList().GetAt(0)->SetClubRange(0, 8);
     CClubList& clubs = world.GetClubList();
     for (int c = 0; c < clubs.GetRealCount(); ++c)
         for (int i = 0; i < 17 + c; ++i) clubs.GetAt(c)->AddPlayerToSquad(AddPlayer(i % 4));
@@ -108,8 +111,6 @@ TEST_F(ClubWorld, ASeasonOfDailyAndWeeklySteps) {
     // The board's side of the season: two posts fall vacant, three managers
     // look for work, a few clubs keep a coach and the market offers more,
     // one club trails far behind and one player is out on loan.
-    world.GetDivision(0)->SetClubRange(0, 8);
-    world.GetCountry(1)->AddDivision(0);
     for (int c = 0; c < clubs.GetRealCount(); ++c) {
         CTableData& row = clubs.GetAt(c)->LeagueRow();
         row.m_HomePlayed = row.m_AwayPlayed = 6;
