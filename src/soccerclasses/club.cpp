@@ -491,10 +491,15 @@ void CClub::ProcessWeeklyAccounts() {
 void CClub::SetPlayerId(int slot, uint16_t player) {
     assert(slot >= 0 && slot < kSquadSlots);
     squad_.at(static_cast<size_t>(slot)) = player;
-    // A human manager knows every man of his own squad.
-    CWorldData* w = GetWorldData();
-    if (CHumanManager* h = GetHumanManager(); h && w)
-        if (CPlayer* p = w->GetPlayer(player)) p->Football().SetKnownBy(static_cast<uint8_t>(h - w->GetUserList().GetAt(0)));
+    MarkKnownToHuman(player);
+}
+
+// A human manager knows every man who stands in his squad.
+void CClub::MarkKnownToHuman(uint16_t player) const {
+    if (player == kEmptySlot || !IsHumanManaged()) return;
+    CPlayer* p = GetWorldData()->GetPlayer(player);
+    const int user = p ? GetHumanManagerIndex() : -1;
+    if (user >= 0) p->Football().SetKnownBy(static_cast<uint8_t>(user));
 }
 
 bool CClub::AddPlayerToSquad(uint16_t player) {
@@ -510,7 +515,11 @@ bool CClub::AddPlayerToSquad(uint16_t player) {
     return false;
 }
 
-void CClub::SwapSquadSlots(int a, int b) { std::swap(squad_.at(static_cast<size_t>(a)), squad_.at(static_cast<size_t>(b))); }
+void CClub::SwapSquadSlots(int a, int b) {
+    std::swap(squad_.at(static_cast<size_t>(a)), squad_.at(static_cast<size_t>(b)));
+    MarkKnownToHuman(squad_[size_t(a)]);
+    MarkKnownToHuman(squad_[size_t(b)]);
+}
 
 void CClub::RemoveFromSquad(int slot) {
     assert(slot >= 0 && slot < kSquadSlots);

@@ -26,6 +26,8 @@ class CPlayer;
 class CHumanManager;
 class CListRows;
 class CAvailableEmployee;
+class CExtDWordArray;
+class CPlayerSearch;
 struct CContractOffer;
 struct CFixtureInfo;
 class CPopularity;
@@ -174,6 +176,61 @@ public:
     bool ApproachForPlayer(uint32_t index, int sellerIndex);
     int GetDivisionStrengthIndex() const;
 
+    // Listing, releasing, bids and transfer requests
+    // A computer club puts up to n (1..7) random players on the list.
+    void TransferListRandomPlayers(int n);
+    void DelistPlayersInPosition(int position);
+    // The club's look at its own list: too few fit men, or too few in a
+    // position, and they come off it.
+    void ReviewTransferList();
+    // The bid and loan lists: the new entry's index, -1 for a player
+    // outside the world's list.
+    int AddBidTarget(const CPlayer& player);
+    int AddLoanTarget(const CPlayer& player);
+    // A squad player's request to leave.
+    void HandleTransferRequest(uint16_t index, CPlayer* player);
+    // The slot holding the player; 65535 (and a trace) when none does.
+    uint16_t FindSquadSlotOfPlayer(uint16_t id) const;
+    // The seller's answer to a human manager's bid or loan request: "T"
+    // accepted, "F" refused quietly, else the refusal to show.
+    std::string EvaluateFirstBid(CPlayer* player, double bid, uint8_t offeredSellOn, uint8_t askedSellOn, CClub& buyer,
+                                 double referenceFee);
+    std::string EvaluateRevisedBid(CPlayer* player, double bid, uint8_t offeredSellOn, uint8_t askedSellOn,
+                                   CClub& buyer, double referenceFee);
+    std::string EvaluateLoanRequest(CPlayer* player, CClub& requester, int weeks);
+    // Computer clubs' approaches for a human club's players.
+    void ComputerTransferActivity();
+    // The offer turned down, which a next try must beat; 0 when done.
+    double TryComputerBidForPlayer(CPlayer* player, double lastOffer, int slot);
+    bool AppointPlayerManager();
+    // Squad and staff helpers of the transfer and hiring screens.
+    CPlayer* GetPlayer(int slot) const;
+    // Appends each squad player who matches, with the club's index beside him.
+    void CollectMatchingPlayers(int clubIndex, CExtDWordArray& players, CExtDWordArray& clubs,
+                                const CPlayerSearch& search) const;
+    // Hands a veteran reserve of the position to the receiving club for nothing.
+    bool TransferOldPlayer(int position, CClub& receiver);
+    void GiveOutOfContractPlayersContracts();
+    void GetManagerFullName(std::string& out) const;
+    int GetManagerWeeksAtClub() const;
+    int GetGamesPlayed() const;
+    int GetIncomeItemCount() const;
+    int GetExpenseItemCount() const;
+    uint32_t GetIncomeItemName(int i) const;
+    uint32_t GetExpenseItemName(int i) const;
+    // Scouts the club's standing allows.
+    int GetAllowedScouts() const;
+    // 1 when the human manager may go on hiring a man of the kind.
+    int ConfirmHireEmployee(uint8_t kind);
+    bool AcceptsLevel(uint8_t level) const;
+    // A human manager's signing agreed in talks: paid, in the squad, and a
+    // sell-on clause for the seller when one was agreed. "%1!s! has joined
+    // the club." for a human buyer, else empty.
+    std::string SignPlayerFromHumanDeal(uint16_t index, double fee, const CContractOffer* offer, CClub& seller,
+                                        uint8_t sellOn);
+    // Pays and ends the sell-on clause of the player's previous move.
+    void SettleSellOnClauses(uint16_t index, double fee, const std::string& playerName);
+
     // Messages to the club's human manager and news of its country.
     CHumanManager* GetHumanManager() const;
     std::string GetManagerName() const;
@@ -234,6 +291,57 @@ public:
     void SetWeekOpeningBalance(double b) { weekOpeningBalance_ = b; }
     void SetLoan(double l) { loan_ = l; }
 
+    // Board and manager
+    // The manager's name; empty when the post is vacant.
+    std::string GetManagerNameOrNone() const;
+    // 1 for a human manager, 0 for a computer one or none.
+    uint8_t GetManagerKind() const;
+    // The user slot of the club's human manager; -1 when none.
+    int GetHumanManagerIndex() const;
+    void ClearManager() { manager_ = -1; }
+    bool IsManagerRatedFor(int user) const;
+    void RenewManagerTerms();
+    void FormatManagerWage(std::string& out) const;
+    double CapManagerWage(double amount);
+    uint8_t CapManagerYears(uint8_t years);
+    int32_t GetManagerBonus() const { return managerBonus_; }
+    void SetManagerTerms(double yearlyWage, int32_t years) {
+        managerWage_ = yearlyWage;
+        managerYears_ = years;
+    }
+    void BoardReview();
+    void ReviewExpiredContract();
+    void OfferNewContractToHuman();
+    void RetireManager();
+    bool BoardReleasesManager() const;
+    // Manager appointment. The day's count of job offers made to human
+    // managers, shared by every club and cleared before the day's first.
+    void AppointNewManager();
+    bool AppointUnemployedManager();
+    bool PromoteCoachToManager();
+    static uint8_t& DayAppointments();
+    bool OfferPostToHuman(int user, bool& told);
+    // A human manager's resignation; a successor is sought at once.
+    void ManagerResigns();
+    // No division's newspaper keeps the index of a manager who is gone.
+    static void ForgetManagerIndex(int manager);
+    // Board messages and loan ends
+    void CheckStaffConcerns();
+    void CheckSquadConcerns();
+    void ReviewDiscipline();
+    // True when the borrowed player went back to his club.
+    bool ProcessLoanEnd(int slot);
+    bool WillExtendLoan(const CPlayer& player, const std::string& borrowerName);
+    // A board text in a box naming the manager and in his inbox.
+    void TellManager(const std::string& text);
+    void MarkKnownToHuman(uint16_t player) const;
+    // Days of the day step: the human club's business and a computer club's
+    // coach; the board's trading shared with its review.
+    void ProcessHumanDay(int breakLength);
+    void HireMissingCoach();
+    void TradeForTheSquad();
+    void TradeWhenStruggling();
+
     // What the club plays on a calendar day (0..105).
     int GetLeagueFixture(CFixtureInfo& info, int day) const;
     bool GetLeagueFixtureInfo(CFixtureInfo& info) const;
@@ -283,7 +391,6 @@ public:
     void ResetForNewDivision(uint8_t position);
     void SeasonEndHumanReview();
     void SeasonEndHumanNotice();
-    void ManagerResigns();
 
     // After a match: n substitutes used, the formation's index, side 0 home.
     void ProcessAfterMatch(int n, uint8_t tactic, int goalsFor, int goalsAgainst, CFixture* fixture, int side);
@@ -405,9 +512,6 @@ public:
     int GetRandomFirstTeamSlot(int position) const;
     int PickPlayerToReplace(int n) const;
     int PickPlayerToReplaceInPosition(int n, int position) const;
-    // A computer club with players to spare lists up to n of them (the
-    // divisions' transfer-market step; it belongs with the daily steps).
-    void TransferListRandomPlayers(int n);
 
     // Friendly slots (the calendar side lives with the divisions).
     uint32_t GetFriendlyOpponent(int slot) const;
@@ -480,7 +584,6 @@ private:
     void WorldEndOfSeasonHook();
     // A filled slot drawn from first .. first + spread; -1 when none comes.
     int DrawFilledSlot(int first, int spread) const;
-    void TradeForTheSquad();
     void KeepSquadLimits();
     void SetReceipt(CMatchReceipt& r, bool home, int32_t crowd, int16_t kind, uint8_t homeGoals, uint8_t awayGoals,
                     double price, uint8_t b);

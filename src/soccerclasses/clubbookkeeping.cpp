@@ -178,17 +178,3 @@ void CClub::SeasonEndHumanReview() {
 // The human manager's season review is held back by his manager's season
 // end (message 202); the career screens add their own notices later.
 void CClub::SeasonEndHumanNotice() {}
-
-void CClub::ManagerResigns() {
-    CWorldData* w = GetWorldData();
-    CManager* m = GetManagerObject();
-    const std::string managerName = m ? m->GetName() : std::string();
-    // 57 only on the generator's top draw.
-    const unsigned id = 54 + static_cast<unsigned>(Random(3));
-    UserMessageBoxText(platform::FormatMessageId(id, {name_}), 0, manager_);
-    const std::string news = platform::FormatMessageId(58, {name_, managerName});
-    if (CHumanManager* h = GetHumanManager()) h->AddNews(news);
-    if (m) m->LeaveClub(w->GetClock().GetDays());
-    manager_ = -1;
-    if (CCountry* c = GetCountry()) c->AddNews(news, 6);
-}

@@ -6,7 +6,9 @@
 #include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubplayers.h"
+#include "soccerclasses/availableemployee.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/userport.h"
@@ -17,7 +19,6 @@ using platform::FormatMessageId;
 namespace {
 
 constexpr int kOverdraftChance[10] = {80, 70, 60, 50, 35, 20, 10, 5, 0, 0};
-constexpr int kPositionTarget[4] = {2, 6, 6, 5};
 constexpr int kMinSquad = 18;
 // Random picks of a filled slot give up after this many draws.
 constexpr int kMaxDraws = 1000;
@@ -55,14 +56,23 @@ CPlayer* CClub::GetRandomKeeperOrAttacker() {
 }
 
 void CClub::ProcessDay(bool saturday, bool countryActive) {
-    (void)saturday;
+    CWorldData* world = GetWorldData();
+    const int breakLength = GetBreakLength();
+    for (int s = 0; s < kSquadSlots; ++s)
+        if (CPlayer* p = world->GetPlayer(squad_[size_t(s)] == kEmptySlot ? -1 : squad_[size_t(s)]))
+            p->Update(*this, static_cast<uint16_t>(breakLength), saturday, countryActive);
+    if (!HasManager()) {
+        if (Random(4) == 1) AppointNewManager();
+    } else {
+        BoardReview();
+    }
     if (IsHumanManaged()) {
-        ProcessHumanFinances();
+        ProcessHumanDay(breakLength);
         return;
     }
-    CWorldData* world = GetWorldData();
     if (!countryActive || world->GetNewGameFlag() != 0) return;
     if (HasManager()) {
+        HireMissingCoach();
         const CCountry* country = GetCountry();
         const CPopularity* row = GetPopularity();
         const bool rich = country && row && balance_ > 2.0 * country->GetWageFactor() * row->m_SpendingFigure / 100.0;
@@ -71,13 +81,61 @@ void CClub::ProcessDay(bool saturday, bool countryActive) {
     KeepSquadLimits();
 }
 
+// A human manager's club: his day's business with the board, then the
+// board's look at the money, then an odd absence.
+void CClub::ProcessHumanDay(int breakLength) {
+    CWorldData* world = GetWorldData();
+    const int previousUser = world->GetCurrentUserIndex();
+    CHumanManager* user = GetHumanManager();
+    world->SetCurrentUser(GetHumanManagerIndex());
+    if (user) user->DailyRefresh();
+    const CDivision* d = GetDivision();
+    const int unitsLeft = d ? d->CountToSeasonEnd() : -1;
+    if (unitsLeft >= 0 && unitsLeft < 6) {
+        // A player's answer can take him out of the squad: ask from a copy.
+        const std::vector<uint16_t> ids = squad_;
+        for (uint16_t id : ids)
+            if (CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id)) p->RequestContractRenewal(*this);
+        staff_.CheckContracts(*this);
+        youths_.OfferContracts(*this, static_cast<int>(GetSquadSize()));
+    }
+    if (Random(6) == 1 && breakLength < 4 && GetAggression() > 4) ReviewDiscipline();
+    ComputerTransferActivity();
+    CheckSquadConcerns();
+    CheckStaffConcerns();
+    world->RestoreCurrentUser(previousUser);
+    // The scouts' assignments come with the career screens; an assigned
+    // scout has no day's work until then.
+
+    ProcessHumanFinances();
+    if (!IsHumanManaged()) return;  // sacked for the club's ruin
+    if (Random(100) < 3) {
+        const int s = DrawFilledSlot(0, 29);
+        if (CPlayer* p = s < 0 ? nullptr : world->GetPlayer(squad_[size_t(s)])) p->StartAbsence(*this);
+    }
+}
+
+// A computer club without a head coach takes one from the country's market.
+void CClub::HireMissingCoach() {
+    if (staff_.FindKind(CBasicEmployee::kHeadCoach)) return;
+    CCountry* country = GetCountry();
+    CWorldData* world = GetWorldData();
+    if (!country || popularity_ >= world->GetPopularityList().GetSize()) return;
+    const CPopularityList& table = world->GetPopularityList();
+    CAvailableEmployee* offered = country->PickAvailableEmployee(
+        CBasicEmployee::kHeadCoach, table.GetStaffLevelMinimum(popularity_), table.GetStaffLevelMaximum(popularity_));
+    if (!offered) return;
+    const int index = AddEmployee(*offered);
+    if (index < 0) return;
+    staff_.GetAt(index)->Person().SetContractYears(static_cast<uint8_t>(Random(5) + 1));
+    country->RemoveAvailableEmployee(offered);
+}
+
 void CClub::TradeForTheSquad() {
     if (GetSquadSize() >= kSquadSlots) return;
-    if (leagueRow_.GetPlayed() >= 10 && IsDominatingLeague() && CountAvailablePlayers() > kMinSquad) {
-        if (Random(100) < 6) {
-            SellPlayerToOtherClub(true);
-            return;
-        }
+    if (leagueRow_.GetPlayed() >= 10) {
+        TradeWhenStruggling();
+        return;
     }
     SearchForTransferTarget(static_cast<int>(GetWeakestLine()));
 }
@@ -90,10 +148,7 @@ void CClub::KeepSquadLimits() {
         return;
     }
     for (int pos = 0; pos < 4; ++pos)
-        if (CountAvailableInPosition(pos) < GetMinPlayersInPosition(pos))
-            for (uint16_t id : squad_)
-                if (id != kEmptySlot && world->GetPlayer(id)->GetPosition() == pos)
-                    RemovePlayerFromTransferList(*world->GetPlayer(id));
+        if (CountAvailableInPosition(pos) < GetMinPlayersInPosition(pos)) DelistPlayersInPosition(pos);
 }
 
 // The board's look at an overdrawn account of a human manager's club.
@@ -132,12 +187,6 @@ void CClub::ProcessHumanFinances() {
     }
 }
 
-void CClub::ManagerLeaves(int reason) {
-    (void)reason;
-    if (CManager* m = GetManagerObject()) m->SetClubIndex(-1);
-    manager_ = -1;
-}
-
 void CClub::SellPlayerToOtherClub(bool keeperOrAttacker) {
     CWorldData* world = GetWorldData();
     CPlayer* player = nullptr;
@@ -147,82 +196,68 @@ void CClub::SellPlayerToOtherClub(bool keeperOrAttacker) {
         const int s = Random(3) != 1 ? DrawFilledSlot(11, 18) : DrawFilledSlot(0, 29);
         player = s < 0 ? nullptr : world->GetPlayer(squad_[size_t(s)]);
     }
-    if (!player) return;
+    if (!player || player->IsOnLoan()) return;
     const int index = FindWorldIndex(*player);
     double fee = GetPlayerTransferFee(*player, *this);
     if (fee <= 0 || index < 0) return;
-    const CDivision* d = GetDivision();
-    if (!d || d->GetClubCount() < 2) return;
-    CClub* buyer = nullptr;
-    for (int tries = 0; tries < 20 && !buyer; ++tries) {
-        CClub* c = world->GetClub(d->GetFirstClub() + RandomByte(d->GetClubCount()));
-        if (c && c != this && !c->IsHumanManaged()) buyer = c;
+    // The buyer: a computer club of a division where the player would go.
+    CCountry* destination = player->PickDestinationCountry(GetCountry(), world->GetCountryList());
+    if (!destination || destination->GetDivisionCount() == 0) return;
+    const CDivision* d = destination->GetDivision(Random(destination->GetDivisionCount() - 1));
+    const int buyerIndex = d ? d->GetRandomNonHumanClub(world->GetClubList().GetIndex(this)) : -1;
+    CClub* buyer = buyerIndex < 0 ? nullptr : world->GetClub(buyerIndex);
+    if (!buyer || buyer == this || !buyer->WantsPlayer(*player, fee) || !MakeBid(*player, fee, *buyer, 0)) return;
+    // A price agreed before stands.
+    if (player->m_SparePrice != -1.0) {
+        fee = player->m_SparePrice;
+        player->m_SparePrice = -1.0;
     }
-    if (!buyer || !buyer->WantsPlayer(*player, fee) || !MakeBid(*player, fee, *buyer, 0)) return;
     CContractOffer offer;
     CompleteTransfer(static_cast<uint16_t>(index), *player, fee, *buyer, offer, false);
 }
 
-void CClub::SearchForTransferTarget(int position) {
-    CWorldData* world = GetWorldData();
-    const CCountry* country = GetCountry();
-    const CPopularity* row = GetPopularity();
-    if (!country || !row || country->GetTransferWindow() == 0 || IsHumanManaged()) return;
-    if (balance_ < 0.0) {
-        const int n = Random(4) + 1;
-        const double x = row->m_BaseValue / 2.0 - loan_;
-        if (x >= 100.0) TakeLoan(x, n + Random(n));
-    }
-    const double limit = row->m_TransferFigure / 100.0 * country->GetWageFactor();
-    const int minAge = Random(3) + 16, maxAge = 38 - Random(5);
-
-    std::vector<std::pair<uint32_t, int>> candidates;
-    const CClubList& clubs = world->GetClubList();
-    for (int c = 0; c < clubs.GetRealCount(); ++c) {
-        const CClub* seller = clubs.GetAt(c);
-        if (seller == this || seller->GetCountryIndex() != GetCountryIndex()) continue;
-        for (int s = 0; s < kSquadSlots; ++s) {
-            const CPlayer* p = seller->PlayerInSlot(s);
-            if (!p || p->GetPosition() != position || p->GetAge() < minAge || p->GetAge() > maxAge) continue;
-            if (GetPlayerTransferFee(*p, *seller) > limit || !WantsPlayer(*p, GetPlayerTransferFee(*p, *this)))
-                continue;
-            candidates.push_back({seller->GetPlayerId(s), c});
-        }
-    }
-    bool done = false;
-    while (!candidates.empty() && !done && GetSquadSize() < kSquadSlots) {
-        const size_t i = candidates.size() == 1 ? 0 : size_t(RandomByte(static_cast<int>(candidates.size())));
-        const auto [player, seller] = candidates[i];
-        if (ApproachForPlayer(player, seller) && Random(20) != 1) done = true;
-        candidates.erase(candidates.begin() + static_cast<long>(i));
-        if (Random(2) == 1) break;
-    }
-}
-
-void CClub::RepairPositionShortfalls() {
-    int passes = 0;
-    for (int pos = 0; pos < 4; ++pos) {
-        while (passes < 30 && GetSquadSize() < kSquadSlots && CountAvailableInPosition(pos) < GetMinPlayersInPosition(pos)) {
-            ++passes;
-            if (CountPlayersInPosition(pos) < kPositionTarget[pos] || passes < 25) SearchForTransferTarget(pos);
-        }
-    }
-}
-
 void CClub::ProcessWeek(bool quiet) {
+    CHumanManager* user = GetHumanManager();
     if (IsCountryActive()) {
         for (size_t i = 0; i < offerTargets_.size();) {
-            if (Random(5) == 1) offerTargets_.erase(offerTargets_.begin() + static_cast<long>(i));
-            else ++i;
+            const bool talking = user && user->IsNegotiatingFor(static_cast<uint16_t>(offerTargets_[i]));
+            if (Random(5) == 1 && !talking)
+                offerTargets_.erase(offerTargets_.begin() + static_cast<long>(i));
+            else
+                ++i;
         }
         if (CStadium* s = GetStadium(); s && s->AdvanceWorks() && IsHumanManaged())
             AddInboxMessage(68, name_, "", "", -1);
         ProcessWeeklyAccounts();
     }
     ProcessWeekSquad(quiet);
+    user = GetHumanManager();
+    if (!user) return;
+    // The week's training works on the formation the programme names.
+    if (training_)
+        if (CSoccerTactic* t = user->GetTacticList().GetAt(training_->GetSetting(9)))
+            t->Train(static_cast<uint8_t>(std::clamp(training_->GetWeightedValue(), 0, 255)));
+    CCountry* country = GetCountry();
+    const CPopularity* row = GetPopularity();
+    if (country && row) country->UpdateStaffLists(*row, static_cast<uint8_t>(GetDivisionStrengthIndex()), *this);
 }
 
 void CClub::ProcessWeekSquad(bool quiet) {
+    CWorldData* world = GetWorldData();
+    int settled = 0;
+    for (int s = 0; s < kSquadSlots; ++s)
+        if (const CPlayer* p = PlayerInSlot(s)) settled += IsPlayerAvailable(*p) && !p->IsOnLoan();
+    for (int s = 0; s < kSquadSlots; ++s) {
+        const uint16_t id = squad_[size_t(s)];
+        CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id);
+        if (!p) continue;
+        if (p->IsOnLoan() && p->m_LoanClub >= 0) {
+            // A player who went back leaves his slot to the next one.
+            if (p->LoanWeekPasses() && ProcessLoanEnd(s)) --s;
+        } else if (settled > kMinSquad && Random(75) == 2 && p->IsWillingToMove()) {
+            HandleTransferRequest(id, p);
+        }
+    }
     if (!IsHumanManaged()) {
         for (int pass = 0; pass < 10; ++pass) {
             if (GetSquadSize() >= kSquadSlots || CountAvailablePlayers() > kMinSquad) break;

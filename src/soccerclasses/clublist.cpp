@@ -89,6 +89,7 @@ void CClubList::StartMidweek() {
 
 void CClubList::ProcessDay() {
     const bool saturday = GetWorldData()->IsSaturday();
+    CClub::DayAppointments() = 0;
     for (int i = 0; i < realCount_; ++i) {
         CClub* club = clubs_[static_cast<size_t>(i)].get();
         club->ProcessDay(saturday, club->IsCountryActive());

@@ -233,23 +233,7 @@ void CClub::SellPlayer(uint16_t index, double fee, CClub& buyer, bool recordFee,
     if (!player || fee <= -1.0) return;
     const std::string playerName = player->GetName();
 
-    CContractClauseList& clauses = world->GetContractClauseList();
-    if (const CContractClause* clause = clauses.Find(index)) {
-        if (fee > 0) {
-            const uint8_t pct = clause->m_Percentage;
-            if (CClub* holder = world->GetClub(static_cast<int>(clause->m_Club))) {
-                holder->ReceiveSellOnShare(fee, pct, playerName, name_);
-                const std::string text = FormatMessageId(
-                    32874, {GetManagerName(), holder->name_, FormatMoney(pct * fee / 100.0), playerName, int(pct)});
-                if (IsHumanManaged()) {
-                    UserMessageBoxText(text, 0, manager_);
-                    SendMessageToHuman(text);
-                }
-            }
-        }
-        clauses.RemovePlayerClauses(index);
-    }
-
+    SettleSellOnClauses(index, fee, playerName);
     ReceiveMoney(fee);
     records_.SetTransferReceived(playerName, buyer.name_, fee, Today());
     if (IsHumanManaged() && !atContractEnd) FansReactToSale(*player);
@@ -277,7 +261,68 @@ void CClub::SellPlayer(uint16_t index, double fee, CClub& buyer, bool recordFee,
     // The log line names the club he left and the club he joined.
     transfers2_.Add(playerName, name_, fee, buyer.name_, index);
     PostCountryNews(news);
-    if (buyer.GetCountryIndex() != GetCountryIndex()) buyer.PostCountryNews(news);
+    if (buyer.GetCountryIndex() == GetCountryIndex()) {
+        if (CDivision* division = buyer.GetDivision(); division && fee > 0)
+            division->m_NewsPaperEvents.SetTransfer(index, world->GetClubList().GetIndex(&buyer), FormatMoney(fee), fee);
+    } else if (fee > 0) {
+        // Abroad the fee reads in the buyer's money.
+        const std::string money = buyer.FormatMoney(fee);
+        buyer.PostCountryNews(
+            recordFee ? FormatMessageId(423, {playerName, buyer.name_, money, name_})
+                      : FormatMessageId(uint32_t(PickText({74, 75, 76, 77, 78, 79, 80, 81, 82, 83})),
+                                        {playerName, buyer.name_, money, name_}));
+    } else {
+        buyer.PostCountryNews(news);
+    }
+    world->GetUserList().CancelNegotiationsForPlayer(index);
+}
+
+void CClub::SettleSellOnClauses(uint16_t index, double fee, const std::string& playerName) {
+    CWorldData* world = GetWorldData();
+    CContractClauseList& clauses = world->GetContractClauseList();
+    // A clause this club holds on the player was made for the deal now
+    // being completed (the buyer signs before the seller sells): it stays.
+    // The previous deal's clause is paid and goes.
+    std::vector<uint8_t> kept;
+    const CContractClause* previous = nullptr;
+    for (int i = 0; i < clauses.GetSize(); ++i) {
+        const CContractClause* c = clauses.GetAt(i);
+        if (!c || c->m_Player != index) continue;
+        if (world->GetClub(static_cast<int>(c->m_Club)) == this) kept.push_back(c->m_Percentage);
+        else if (!previous) previous = c;
+    }
+    if (!previous) return;
+    if (fee > 0) {
+        const uint8_t pct = previous->m_Percentage;
+        if (CClub* holder = world->GetClub(static_cast<int>(previous->m_Club))) {
+            holder->ReceiveSellOnShare(fee, pct, playerName, name_);
+            const std::string text = FormatMessageId(
+                32874, {GetManagerName(), holder->name_, FormatMoney(pct * fee / 100.0), playerName, int(pct)});
+            if (IsHumanManaged()) {
+                UserMessageBoxText(text, 0, manager_);
+                SendMessageToHuman(text);
+            }
+        }
+    }
+    clauses.RemovePlayerClauses(index);
+    const int self = world->GetClubList().GetIndex(this);
+    for (uint8_t pct : kept) clauses.Add(index, pct, static_cast<uint32_t>(self));
+}
+
+std::string CClub::SignPlayerFromHumanDeal(uint16_t index, double fee, const CContractOffer* offer, CClub& seller,
+                                           uint8_t sellOn) {
+    CWorldData* world = GetWorldData();
+    CPlayer* player = world->GetPlayer(index);
+    if (!player || !offer || fee <= -1.0) return std::string();
+    const std::string playerName = player->GetName();
+    const bool recordFee = records_.SetTransferPaid(playerName, seller.name_, fee, Today()) != 0;
+    if (IsHumanManaged() && fee > 0)
+        AddInboxMessage(recordFee ? 89 : 87, playerName, FormatMoney(fee), seller.name_, index);
+    PayForSigning(fee, *offer);
+    if (sellOn > 0)
+        world->GetContractClauseList().Add(index, sellOn, static_cast<uint32_t>(world->GetClubList().GetIndex(&seller)));
+    AddSignedPlayer(index, fee, *offer, seller.name_);
+    return IsHumanManaged() ? FormatMessageId(97, {playerName}) : std::string();
 }
 
 void CClub::CompleteTransfer(uint16_t index, CPlayer& player, double fee, CClub& buyer, CContractOffer& offer,

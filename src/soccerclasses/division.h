@@ -116,6 +116,7 @@ public:
     uint8_t GetStrengthIndex() const { return m_StrengthIndex; }
     uint8_t GetPictureNumber() const { return m_RecordBytes[0]; }
     uint8_t GetAbroadSearchPercent() const { return m_RecordBytes[1]; }
+    void SetAbroadSearchPercent(uint8_t percent) { m_RecordBytes[1] = percent; }
     uint8_t GetTierValue() const { return m_RecordBytes[2]; }
     uint8_t GetShieldQualification() const { return m_RecordBytes[3]; }
     uint8_t GetPlayOffKindFlag() const { return m_RecordBytes[4]; }
@@ -145,6 +146,13 @@ public:
     // Each club but the seller, on an even chance, approaches for the
     // player, until one signs him. The number of clubs that tried.
     int OfferPlayerToClubs(uint32_t player, int sellerClub);
+
+    // Keeping the transfer market stocked (followed countries only): each
+    // club reviews its list, then computer clubs list players at random
+    // until the division's clubs hold 12 listed or out of contract.
+    void StockTransferMarket();
+    void StockTransferMarketOnly();
+    int CountListedOrUncontractedPlayers() const;
 
     // Rows for the screens' lists, added without clearing the list.
     // A manager row per managed club.

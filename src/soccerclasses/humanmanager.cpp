@@ -3,6 +3,10 @@
 #include <algorithm>
 
 #include "soccerclasses/club.h"
+#include "soccerclasses/globals.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/popularity.h"
+#include "soccerclasses/worlddata.h"
 
 void CHumanManager::ApplySelectionToClub(CClub& club, int substitutes) {
     if (!m_Employed || m_SquadInSelectionOrder) return;
@@ -46,4 +50,21 @@ void CHumanManager::RestoreClubSquadOrder(CClub& club) {
     if (!m_Employed || !m_SquadInSelectionOrder) return;
     for (int s = 0; s < kSquadSlots; ++s) club.SetPlayerId(s, m_SavedSquadOrder[size_t(s)]);
     m_SquadInSelectionOrder = false;
+}
+
+bool CHumanManager::IsRatedFor(uint8_t popularityIndex) const {
+    CWorldData* w = GetWorldData();
+    const CManager* m = w && HasManager() ? w->GetManagerList().GetAt(m_ManagerIndex) : nullptr;
+    const CPopularity* row = w ? w->GetPopularityList().GetAt(popularityIndex) : nullptr;
+    if (!m || !row) return false;
+    return row->IsManagerRated(static_cast<uint8_t>(std::clamp(m->GetRating(), 0.0, 255.0)));
+}
+
+// The fewer years left on his contract, the readier the board is to let him go.
+void CHumanManager::DailyRefresh() {
+    static constexpr int kReleaseChance[5] = {90, 90, 85, 80, 70};
+    CWorldData* w = GetWorldData();
+    const CManager* m = w && HasManager() ? w->GetManagerList().GetAt(m_ManagerIndex) : nullptr;
+    const int years = m ? std::min<int>(m->Person().GetContractYears(), 4) : 0;
+    m_ReleaseMood = Random(100) < kReleaseChance[years];
 }

@@ -87,6 +87,16 @@ public:
     const std::vector<InboxMessage>& GetInbox() const { return m_Inbox; }
     const std::vector<std::string>& GetNews() const { return m_News; }
 
+    // Board and manager: his standing with boards, the board's mood about
+    // letting him go (drawn each day), and his transfer talks, of which
+    // none are held yet.
+    bool IsRatedFor(uint8_t popularityIndex) const;
+    void DailyRefresh();
+    bool GetReleaseMood() const { return m_ReleaseMood; }
+    void SetReleaseMood(bool mood) { m_ReleaseMood = mood; }
+    bool IsNegotiatingFor(uint16_t) const { return false; }
+    void ClearNegotiations() {}
+
 private:
     int32_t m_ManagerIndex = -1;
     bool m_Employed = false;
@@ -101,6 +111,7 @@ private:
     InboxMessage m_Deferred{};
     bool m_HasDeferred = false;
     std::array<uint8_t, 11> m_Results{};
+    bool m_ReleaseMood = false;
 };
 
 class CUserList {
@@ -123,6 +134,9 @@ public:
         for (const auto& s : m_Slots) n += s.HasManager() ? 1 : 0;
         return n;
     }
+    // Every user's open talks for the player end. No user holds talks yet:
+    // they come with the negotiation screens.
+    void CancelNegotiationsForPlayer(int player) { (void)player; }
 
 private:
     std::array<CHumanManager, kSlots> m_Slots;

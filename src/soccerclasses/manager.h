@@ -105,6 +105,13 @@ public:
     // His row in a list of managers: name, club, rating.
     void FillListRow(CListRows& list) const;
 
+    // His savings less his living costs, the savings kept as the previous
+    // ones: what a departing manager has left over.
+    int32_t TakeLivingCosts() {
+        m_PreviousSavings = m_Savings;
+        return m_Savings - m_LivingCosts;
+    }
+
     // Wages in, living costs out; true for a human manager whose money has
     // run out (game over).
     bool WeeklyStep();

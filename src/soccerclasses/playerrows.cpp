@@ -39,12 +39,13 @@ uint8_t CPlayer::GetKnownAbility(bool actual) const {
     if (actual || m_Football.IsKnownBy(user)) return GetAbility();
     CClub* club = CurrentUserClub();
     CWorldData* w = GetWorldData();
-    if (!club || !w) return 0;
-    const int index = w->GetPlayerList().FindIndex(this);
-    if (index < 0 || index >= kNoPlayer) return 0;
-    for (const CScout& scout : club->Scouts())
-        if (scout.IsAssigned())
-            if (const uint8_t estimate = scout.GetEstimate(index)) return estimate;
+    const int index = w ? w->GetPlayerList().FindIndex(this) : -1;
+    if (club && index >= 0 && index < kNoPlayer)
+        for (const CScout& scout : club->Scouts())
+            if (scout.IsAssigned())
+                if (const uint8_t estimate = scout.GetEstimate(index)) return estimate;
+    // No report of him is left: he no longer counts as scouted.
+    if (user >= 0) m_Football.ClearScouted(static_cast<uint8_t>(user));
     return 0;
 }
 

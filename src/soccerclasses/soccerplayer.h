@@ -83,7 +83,9 @@ public:
     bool HasDeclined() const { return m_Ability < m_PreviousAbility; }
 
     void SetScouted(uint8_t user) { SetBit(m_ScoutedMask, user, true); }
-    void ClearScouted(uint8_t user) { SetBit(m_ScoutedMask, user, false); }
+    // A scouting report that has gone is forgotten even by a reader who
+    // only looks: the mask is mutable for that.
+    void ClearScouted(uint8_t user) const { SetBit(m_ScoutedMask, user, false); }
     void SetKnownBy(uint8_t user) { SetBit(m_KnownMask, user, true); }
     bool IsKnownBy(int user) const { return user >= 0 && user < 8 && (m_KnownMask >> user) & 1; }
     bool IsScoutedBy(int user) const { return user >= 0 && user < 8 && (m_ScoutedMask >> user) & 1; }
@@ -165,7 +167,7 @@ public:
     uint8_t m_Dribbling = 0;
     uint8_t m_CareerPath = 0;
     std::array<uint8_t, kTrainingSlots> m_Training{};
-    uint8_t m_ScoutedMask = 0;
+    mutable uint8_t m_ScoutedMask = 0;
     uint8_t m_KnownMask = 0;
 
 private:

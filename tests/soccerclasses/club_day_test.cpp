@@ -7,7 +7,9 @@
 #include "platform/random.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/clubplayers.h"
+#include "soccerclasses/availableemployee.h"
 #include "soccerclasses/humanmanager.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/scriptedport.h"
@@ -87,6 +89,9 @@ TEST_F(ClubWorld, ASeasonOfDailyAndWeeklySteps) {
     std::vector<ClubFileRecord> records;
     for (int i = 0; i < 8; ++i) records.push_back(Record("Club " + std::to_string(i), 0, uint8_t(i % 4)));
     world.GetClubList().ReadFile(WriteClubs(records));
+    // The clubs' search walks the country's divisions.
+    world.GetCountryList().GetAt(1)->AddDivision(0);
+    world.GetDivisionList().GetAt(0)->SetClubRange(0, 8);
     CClubList& clubs = world.GetClubList();
     for (int c = 0; c < clubs.GetRealCount(); ++c)
         for (int i = 0; i < 17 + c; ++i) clubs.GetAt(c)->AddPlayerToSquad(AddPlayer(i % 4));
@@ -103,7 +108,38 @@ TEST_F(ClubWorld, ASeasonOfDailyAndWeeklySteps) {
         return Money{c.GetBankBalance(), a.GetSeasonFigure(kTransferIncome),
                      a.GetSeasonFigure(kTransferExpenditure) + a.GetSeasonFigure(kGeneralExpenditure), c.GetLoan()};
     };
-    int moves = 0;
+    // The board's side of the season: two posts fall vacant, three managers
+    // look for work, a few clubs keep a coach and the market offers more,
+    // one club trails far behind and one player is out on loan.
+    for (int c = 0; c < clubs.GetRealCount(); ++c) {
+        CTableData& row = clubs.GetAt(c)->LeagueRow();
+        row.m_HomePlayed = row.m_AwayPlayed = 6;
+        row.m_Position = uint8_t(c);
+        // Clubs 6 and 7 trail the safe place by far more than nine points.
+        row.m_Points = uint8_t(c == 7 ? 5 : c == 6 ? 10 : 40 - 2 * c);
+        if (CManager* m = clubs.GetAt(c)->GetManagerObject()) m->Person().SetWeeksAtClub(20);
+    }
+    clubs.GetAt(0)->ManagerLeaves(1);
+    clubs.GetAt(1)->ManagerLeaves(1);
+    for (int i = 0; i < 3; ++i) {
+        const int m = world.GetManagerList().AddManager(*world.GetCountry(1));
+        world.GetManagerList().GetAt(m)->Person().SetCountry(1);
+    }
+    for (int c = 2; c < 5; ++c) clubs.GetAt(c)->HireNewEmployee(CBasicEmployee::kHeadCoach);
+    for (int i = 0; i < 3; ++i) {
+        CBasicEmployee coach;
+        coach.m_JobKind = CBasicEmployee::kHeadCoach;
+        coach.Person().SetSurname("Trainer" + std::to_string(i));
+        world.GetCountry(1)->AddAvailableEmployee(coach);
+    }
+    {
+        const uint16_t lent = clubs.GetAt(5)->GetPlayerId(12);
+        clubs.GetAt(5)->LoanOutPlayer(lent);
+        clubs.GetAt(6)->LoanInPlayer(lent);
+        world.GetPlayer(lent)->StartLoan(5, 3);
+    }
+    int moves = 0, managerChanges = 0;
+    std::vector<int32_t> postHolders(size_t(clubs.GetRealCount()), -1);
     for (int day = 0; day < 100; ++day) {
         std::vector<Money> before;
         std::map<uint16_t, int> clubOf;
@@ -118,6 +154,25 @@ TEST_F(ClubWorld, ASeasonOfDailyAndWeeklySteps) {
         if (day % 7 == 0) Injure(clubs.GetAt(day % 8)->GetPlayerId(0));
 
         std::set<uint16_t> seen;
+        std::set<int32_t> managers;
+        int away = 0, borrowed = 0;
+        for (int c = 0; c < clubs.GetRealCount(); ++c) {
+            const CClub& club = *clubs.GetAt(c);
+            // A post is vacant or held by a manager of this club alone.
+            EXPECT_GE(club.GetManager(), -1);
+            if (club.HasManager()) {
+                const CManager* m = club.GetManagerObject();
+                ASSERT_NE(m, nullptr) << club.GetName() << " day " << day;
+                EXPECT_EQ(m->GetClubIndex(), c) << "day " << day;
+                EXPECT_TRUE(managers.insert(club.GetManager()).second) << "day " << day;
+            }
+            managerChanges += postHolders[size_t(c)] != club.GetManager();
+            postHolders[size_t(c)] = club.GetManager();
+            away += club.GetPlayersOutsideSlots();
+            for (int s = 0; s < kSquadSlots; ++s)
+                if (const CPlayer* p = club.PlayerInSlot(s)) borrowed += p->m_LoanClub >= 0;
+        }
+        EXPECT_EQ(away, borrowed) << "day " << day;
         for (int c = 0; c < clubs.GetRealCount(); ++c) {
             const CClub& club = *clubs.GetAt(c);
             EXPECT_LE(club.GetSquadSize(), uint32_t(kSquadSlots));
@@ -137,7 +192,13 @@ TEST_F(ClubWorld, ASeasonOfDailyAndWeeklySteps) {
         }
     }
     EXPECT_GT(moves, 0);
+    // The vacant posts were filled, and the lent player went home.
+    EXPECT_GT(managerChanges, 8 + 2);  // the first day's count, two appointments and more
+    EXPECT_TRUE(clubs.GetAt(0)->HasManager());
+    EXPECT_TRUE(clubs.GetAt(1)->HasManager());
+    EXPECT_EQ(clubs.GetAt(5)->GetPlayersOutsideSlots(), 0);
 }
 
 }  // namespace
 }  // namespace clubtest
+

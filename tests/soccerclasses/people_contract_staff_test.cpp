@@ -227,8 +227,11 @@ TEST_F(PeopleAtClubs, KnownAbilityTakesTheFirstEstimateOfAScoutWithATask) {
     scouts[0].Entries()[0] = {id, CScout::kDone, "", 77};
     EXPECT_EQ(p.GetKnownAbility(false), 0);
     EXPECT_EQ(p.GetKnownAbilityText(false), "");
+    // With no report left he no longer counts as scouted by that user.
+    EXPECT_FALSE(p.Football().IsScoutedBy(0));
     scouts[2].SetEmployee(0);
     scouts[2].Entries()[5] = {id, CScout::kDone, "", 63};
+    p.Football().SetScouted(0);
     EXPECT_EQ(p.GetKnownAbility(false), 63);
     EXPECT_EQ(p.GetKnownAbilityText(false), "63 (S)");
     EXPECT_EQ(p.GetKnownAbility(true), p.GetAbility());
