@@ -45,6 +45,9 @@ CClub::CClub() {
     manager_ = -1;
     training_ = std::make_unique<CSoccerSquadTraining>();
     youthTrainingLoad_ = 10;
+    // A blank club offers the terms its standing gives; a club read from
+    // the file takes its manager's own terms instead.
+    if (CWorldData* w = GetWorldData(); w && w->GetPopularityList().GetSize() > 0) RenewManagerTerms();
 }
 
 CClub::~CClub() = default;

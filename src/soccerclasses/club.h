@@ -575,6 +575,12 @@ public:
     std::vector<uint32_t>& OfferTargets() { return offerTargets_; }
     std::vector<uint32_t>& LoanDeals() { return loanDeals_; }
 
+    // Season end of the manager, and players who leave the world
+    void ReviewManagerAtSeasonEnd();
+    // A deleted player leaves the bid, loan and designated lists, the
+    // scouts' reports and the transfer logs; the slot index may be reused.
+    void ForgetPlayer(uint32_t player);
+
 private:
     int TakeOnEmployee(std::unique_ptr<CEmployee> employee);
     void ResetClub();

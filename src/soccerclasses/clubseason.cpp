@@ -210,16 +210,26 @@ void CClub::StartNewSeason() {
 
 void CClub::EndOfSeason() {
     CWorldData* world = GetWorldData();
+    RecordSeasonInRecords();
     youths_.SeasonEnd();
     staff_.EndOfSeason(IsHumanManaged(), *this);
     for (int s = kSquadSlots - 1; s >= 0; --s) {
         const uint16_t id = squad_[size_t(s)];
-        CPlayer* p = world->GetPlayer(id);
-        if (!p || !p->EndSeason(*this)) continue;
-        RemoveFromSquad(s);
-        ForgetPlayerIndex(id);
-        world->GetPlayerList().DeleteAt(id);
-        if (CHumanManager* h = GetHumanManager()) h->GetTacticList().DecayFamiliarity();
+        CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id);
+        if (!p) continue;
+        const bool borrowed = p->IsOnLoan() && p->m_LoanClub >= 0;
+        if (p->EndSeason(*this)) {
+            // A borrowed man who retires here is no longer his club's man
+            // out on loan.
+            CClub* lender = borrowed ? world->GetClub(p->m_LoanClub) : nullptr;
+            if (lender && lender != this && lender->playersOutside_ > 0) --lender->playersOutside_;
+            RemoveFromSquad(s);
+            ForgetPlayerIndex(id);
+            world->GetPlayerList().DeleteAt(id);
+            if (CHumanManager* h = GetHumanManager()) h->GetTacticList().DecayFamiliarity();
+        } else if (borrowed && p->Person().GetContractYears() == 0) {
+            ProcessLoanEnd(s);
+        }
     }
     // Computer clubs keep a squad to play with and a balance to trade with.
     if (!IsHumanManaged()) {
@@ -233,6 +243,7 @@ void CClub::EndOfSeason() {
     }
     for (int i = staff_.GetSize() - 1; i >= 0; --i)
         if (CEmployee* e = staff_.GetAt(i); e && e->m_Person.GetContractYears() == 0) DismissEmployee(i, 0.0);
+    ReviewManagerAtSeasonEnd();
     if (IsCountryActive()) {
         // Played friendlies leave the world's list with the slots, or they
         // would be played again on the same day of every later season.
@@ -240,6 +251,16 @@ void CClub::EndOfSeason() {
         world->GetFriendlyMatchList().RemoveClubFriendlies(world->GetClubList().GetIndex(this));
     }
     WorldEndOfSeasonHook();
+}
+
+// The manager's own season end may retire a computer manager; a contract
+// with less than a year to run goes before the board.
+void CClub::ReviewManagerAtSeasonEnd() {
+    if (!HasManager()) return;
+    const bool retire = GetWorldData()->GetManagerList().SeasonEndFor(manager_);
+    if (retire && !IsHumanManaged()) RetireManager();
+    if (const CManager* m = HasManager() ? GetManagerObject() : nullptr; m && m->Person().GetContractYears() < 1)
+        ReviewExpiredContract();
 }
 
 // The world's own season end for a club; nothing of the world needs it yet.
