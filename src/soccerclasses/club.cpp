@@ -513,6 +513,9 @@ bool CClub::AddPlayerToSquad(uint16_t player) {
     for (auto& s : squad_)
         if (s == kEmptySlot) {
             s = player;
+            MarkKnownToHuman(player);
+            // A new face: the side's formations are less well drilled.
+            DecayHumanFamiliarity();
             return true;
         }
     return false;
@@ -542,6 +545,10 @@ void CClub::RemoveFromSquad(int slot) {
     }
     for (int k = gap; k < kSquadSlots - 1; ++k) squad_[size_t(k)] = squad_[size_t(k + 1)];
     squad_[kSquadSlots - 1] = kEmptySlot;
+    if (IsHumanManaged()) {
+        for (int k = gap; k < kSquadSlots - 1; ++k) MarkKnownToHuman(squad_[size_t(k)]);
+        ShiftHumanSelection(gap);
+    }
 }
 
 int CClub::FindSlotOfPlayer(uint16_t player) const {
@@ -582,6 +589,7 @@ void CClub::LoanOutPlayer(uint16_t player) {
     if (slot < 0) return;
     ++playersOutside_;
     RemoveFromSquad(slot);
+    DecayHumanFamiliarity();
 }
 
 void CClub::LoanInPlayer(uint16_t player) {

@@ -581,7 +581,34 @@ public:
     // scouts' reports and the transfer logs; the slot index may be reused.
     void ForgetPlayer(uint32_t player);
 
+    // Money texts, form figures and the squad screens' small queries
+    std::string FormatBankBalance() const;
+    // Never below 0.
+    std::string FormatTransferBudget() const;
+    std::string FormatLoan() const;
+    // Empty when there is no such youth.
+    std::string GetYouthName(int i) const;
+    // A club of a country not followed keeps no form: 0 and empty texts.
+    std::string GetFormText() const;
+    int32_t GetFormPoints() const;
+    int32_t GetFormGoalsFor() const;
+    int32_t GetFormGoalsAgainst() const;
+    int32_t GetFormWins() const;
+    int32_t GetFormLosses() const;
+    void SetFormPosition(int32_t position);
+    int32_t CountFitPlayersInPosition(int position) const { return CountAvailableInPosition(position); }
+    // 0 for an empty slot.
+    uint8_t GetSlotInjuryEstimate(int slot) const;
+    uint8_t GetSlotSuspension(int slot) const;
+    std::string GetDivisionName() const;
+    // Empty when the friendly slot has no opponent.
+    std::string GetFriendlyOpponentName(int slot) const;
+    std::string GetFriendlyVenueName(int slot) const;
+
 private:
+    // A human manager's team sheet follows his squad up when a slot empties.
+    void ShiftHumanSelection(int slot);
+    void DecayHumanFamiliarity();
     int TakeOnEmployee(std::unique_ptr<CEmployee> employee);
     void ResetClub();
     void AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup);
