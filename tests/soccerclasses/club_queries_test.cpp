@@ -80,9 +80,10 @@ TEST_F(ClubQueries, SlotAndFriendlyQueries) {
     C(1).SetPlayerId(0, hurt);
     C(1).SetPlayerId(1, banned);
     Injure(hurt);
+    world.GetInjuryList().GetAt(world.GetPlayer(hurt)->m_Injury)->m_TimeLeft = 6;
     world.GetPlayer(banned)->m_Suspension = 2;
     EXPECT_EQ(C(1).GetSlotInjuryEstimate(0), world.GetPlayer(hurt)->GetInjuryTimeEstimate());
-    EXPECT_GT(C(1).GetSlotInjuryEstimate(0), 0);
+    EXPECT_EQ(C(1).GetSlotInjuryEstimate(0), 3);
     EXPECT_EQ(C(1).GetSlotInjuryEstimate(1), world.GetPlayer(banned)->GetInjuryTimeEstimate());
     EXPECT_EQ(C(1).GetSlotSuspension(1), 2);
     EXPECT_EQ(C(1).GetSlotSuspension(0), 0);
