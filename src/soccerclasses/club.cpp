@@ -458,6 +458,8 @@ void CClub::ProcessWeeklyAccounts() {
     const double staffWages = staff_.GetWageTotal();
     Book(kEmployeeWages, staffWages);
     costs += staffWages;
+    // The youth squad's week of training comes before its wages are paid.
+    if (youths_.GetSize() > 0) youths_.TrainAll(*this);
     const double youthWages = youths_.GetSize() * 125 * p.m_YouthWage;
     Book(kYouthSquadWages, youthWages);
     costs += youthWages;

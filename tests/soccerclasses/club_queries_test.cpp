@@ -133,3 +133,30 @@ TEST_F(ClubQueries, AHumanSquadKnowsItsNewMenAndTheTeamSheetFollowsTheSlots) {
 
 }  // namespace
 }  // namespace clubtest
+
+namespace clubtest {
+namespace {
+
+TEST_F(ClubQueries, AHumanClubsYouthsTrainWithTheWeeklyAccounts) {
+    const CCountry& country = *world.GetCountry(1);
+    for (int i = 0; i < 6; ++i) C(0).Youths().AddRandomYouth(country, *C(0).GetPopularity(), i % 4);
+    auto skills = [&] {
+        std::vector<int> out;
+        for (int i = 0; i < C(0).Youths().GetSize(); ++i) {
+            const CSoccerPlayer& f = C(0).Youths().GetAt(i)->m_Football;
+            for (int v : {f.m_Handling, f.m_Tackling, f.m_Passing, f.m_Shooting, f.m_Pace, f.m_Strength})
+                out.push_back(v);
+        }
+        return out;
+    };
+    const std::vector<int> before = skills();
+    for (int week = 0; week < 8; ++week) C(0).ProcessWeeklyAccounts();
+    EXPECT_NE(skills(), before);
+    // The youths are paid for: six of them at 125 times the row's youth wage.
+    C(0).GetAccounts()->ResetWeek();
+    C(0).ProcessWeeklyAccounts();
+    EXPECT_DOUBLE_EQ(C(0).GetAccounts()->GetWeekFigure(12), 6 * 125 * C(0).GetPopularity()->m_YouthWage);
+}
+
+}  // namespace
+}  // namespace clubtest
