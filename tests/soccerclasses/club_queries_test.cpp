@@ -160,3 +160,49 @@ TEST_F(ClubQueries, AHumanClubsYouthsTrainWithTheWeeklyAccounts) {
 
 }  // namespace
 }  // namespace clubtest
+
+namespace clubtest {
+namespace {
+
+TEST_F(ClubQueries, DesignatedPlayersComeFromTheirWindowsAndStayWhileTheyPlay) {
+    const int positions[11] = {0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3};
+    for (int s = 0; s < 11; ++s) {
+        const uint16_t id = AddPlayer(positions[s]);
+        world.GetPlayer(id)->Person().SetAge(20);  // nobody older than 24
+        C(1).SetPlayerId(s, id);
+    }
+    C(1).ChooseDesignatedPlayers();
+    static constexpr int kWindows[4][2] = {{1, 8}, {5, 11}, {2, 7}, {3, 10}};
+    std::vector<int32_t> chosen;
+    for (int d = 0; d < 4; ++d) {
+        const int32_t id = C(1).GetDesignatedPlayer(d);
+        ASSERT_NE(id, kEmptySlot) << d;  // the first still gets one after his eight draws
+        const int slot = C(1).FindSlotOfPlayer(uint16_t(id));
+        EXPECT_GE(slot, kWindows[d][0]) << d;
+        EXPECT_LE(slot, kWindows[d][1]) << d;
+        chosen.push_back(id);
+    }
+    // They keep their roles from match to match while they stay in the eleven.
+    for (uint32_t seed = 0; seed < 5; ++seed) {
+        platform::SeedRandom(seed);
+        C(1).ChooseDesignatedPlayers();
+        for (int d = 0; d < 4; ++d) EXPECT_EQ(C(1).GetDesignatedPlayer(d), chosen[size_t(d)]);
+    }
+}
+
+TEST_F(ClubQueries, AWindowWithNobodyAvailableEndsAtTheLastSlot) {
+    const uint16_t keeper = AddPlayer(0);
+    C(1).SetPlayerId(0, keeper);
+    for (int s = 1; s < 4; ++s) {
+        const uint16_t id = AddPlayer(1);
+        Injure(id);
+        C(1).SetPlayerId(s, id);
+    }
+    EXPECT_EQ(C(1).PickAvailableInWindow(1, 8), -1);
+    EXPECT_EQ(C(1).PickAvailableInWindow(0, 3) >= 0, true);  // slot 0 is reachable and fit
+    C(1).ChooseDesignatedPlayers();
+    EXPECT_EQ(C(1).GetDesignatedPlayer(1), kEmptySlot);
+}
+
+}  // namespace
+}  // namespace clubtest
