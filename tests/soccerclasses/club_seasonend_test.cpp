@@ -201,3 +201,27 @@ TEST_F(SeasonEnd, ABlankClubOffersTheTermsOfItsStanding) {
 
 }  // namespace
 }  // namespace clubtest
+
+namespace clubtest {
+namespace {
+
+TEST_F(SeasonEnd, AHumanManagersExpiringContractIsPutToHimAtTheSeasonEnd) {
+    ManagerOf(0).Person().SetContractYears(1);
+    ManagerOf(0).Person().SetAge(40);
+    port.AnswerNext(kAnswerYes);
+    port.AnswerScreen(116, 1);  // the talks agree a new contract
+    C(0).EndOfSeason();
+    EXPECT_TRUE(port.AskedText("your contract with Club 0 has run out"));
+    ASSERT_EQ(port.Screens().size(), 1u);
+    EXPECT_TRUE(C(0).HasManager());
+    EXPECT_EQ(C(0).GetManager(), User().GetManagerIndex());
+    // With a year or more to run nobody asks.
+    ScriptedUserPort quiet;
+    ManagerOf(0).Person().SetContractYears(3);
+    C(0).EndOfSeason();
+    EXPECT_FALSE(quiet.AskedText("your contract with Club 0 has run out"));
+    EXPECT_TRUE(quiet.Screens().empty());
+}
+
+}  // namespace
+}  // namespace clubtest
