@@ -155,8 +155,8 @@ void CClub::SetPopularityIndex(uint8_t index) {
         const double tv = row->m_TelevisionBase / 100.0 * s + Random(static_cast<int>(row->m_TelevisionSpread / 100.0 * s));
         const double sponsor =
             row->m_SponsorshipBase / 100.0 * s + Random(static_cast<int>(row->m_SponsorshipSpread / 100.0 * s));
-        // A lower index is a more popular club.
-        AddInboxMessage(index < popularity_ ? 124 : 125, FormatMoney(tv), FormatMoney(sponsor), "", -1);
+        // 124 when the index grows (a less popular club), 125 when it shrinks.
+        AddInboxMessage(index > popularity_ ? 124 : 125, FormatMoney(tv), FormatMoney(sponsor), "", -1);
     }
     popularity_ = index;
 }

@@ -35,11 +35,11 @@ protected:
 TEST_F(Bookkeeping, PopularityMovesTellTheHumanManagerOfTheNewMoney) {
     Club().SetPopularityIndex(2);
     ASSERT_EQ(User().GetInbox().size(), 1u);
-    EXPECT_EQ(User().GetInbox()[0].code, 125);  // a higher index: less popular
+    EXPECT_EQ(User().GetInbox()[0].code, 124);  // the index grows: less popular
     Club().SetPopularityIndex(0);
     ASSERT_EQ(User().GetInbox().size(), 2u);
     const auto& up = User().GetInbox()[1];
-    EXPECT_EQ(up.code, 124);
+    EXPECT_EQ(up.code, 125);  // the index shrinks
     EXPECT_FALSE(up.text1.empty());  // television money
     EXPECT_FALSE(up.text2.empty());  // sponsorship money
     Club().SetPopularityIndex(0);  // no move, no message
