@@ -218,16 +218,20 @@ void CClub::EndOfSeason() {
         CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id);
         if (!p) continue;
         const bool borrowed = p->IsOnLoan() && p->m_LoanClub >= 0;
-        if (p->EndSeason(*this)) {
-            // A borrowed man who retires here is no longer his club's man
-            // out on loan.
-            CClub* lender = borrowed ? world->GetClub(p->m_LoanClub) : nullptr;
-            if (lender && lender != this && lender->playersOutside_ > 0) --lender->playersOutside_;
+        CClub* lender = borrowed ? world->GetClub(p->m_LoanClub) : nullptr;
+        const bool leaves = p->EndSeason(*this);
+        // A borrowed man who retires here, or whom the season end replaced
+        // by a youngster of this club, is no longer his club's man on loan.
+        if (lender && lender != this && (leaves || p->m_LoanClub < 0)) {
+            if (lender->playersOutside_ > 0) --lender->playersOutside_;
+            if (loansOutNow_ > 0) --loansOutNow_;
+        }
+        if (leaves) {
             RemoveFromSquad(s);
             ForgetPlayerIndex(id);
             world->GetPlayerList().DeleteAt(id);
             if (CHumanManager* h = GetHumanManager()) h->GetTacticList().DecayFamiliarity();
-        } else if (borrowed && p->Person().GetContractYears() == 0) {
+        } else if (borrowed && p->m_LoanClub >= 0 && p->Person().GetContractYears() == 0) {
             ProcessLoanEnd(s);
         }
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -221,6 +222,56 @@ TEST_F(SeasonEnd, AHumanManagersExpiringContractIsPutToHimAtTheSeasonEnd) {
     C(0).EndOfSeason();
     EXPECT_FALSE(quiet.AskedText("your contract with Club 0 has run out"));
     EXPECT_TRUE(quiet.Screens().empty());
+}
+
+}  // namespace
+}  // namespace clubtest
+
+namespace clubtest {
+namespace {
+
+TEST_F(SeasonEnd, SeasonEndsKeepEverySquadWhole) {
+    platform::SeedRandom(11);
+    for (int c = 0; c < 20; ++c)
+        for (int i = 0; i < 16 + c % 8; ++i) {
+            const uint16_t id = AddPlayer(i % 4);
+            CPlayer& p = *world.GetPlayer(id);
+            p.Person().SetAge(uint8_t(18 + (i * 7 + c) % 20));
+            p.Person().SetContractYears(uint8_t((i + c) % 3));
+            C(c).AddPlayerToSquad(id);
+        }
+    // A few loans between neighbours, the human club borrowing one.
+    for (int c : {0, 3, 8, 12}) {
+        const int lender = c + 1;
+        const uint16_t id = C(lender).GetPlayerId(12);
+        C(lender).LoanOutPlayer(id);
+        C(c).LoanInPlayer(id);
+        world.GetPlayer(id)->StartLoan(lender, 6);
+    }
+    for (int c = 0; c < 20; ++c) ManagerOf(c).Person().SetContractYears(uint8_t(1 + c % 3));
+    for (int season = 0; season < 3; ++season) {
+        for (int c = 0; c < 20; ++c) C(c).EndOfSeason();
+        for (int c = 0; c < 20; ++c) C(c).StartNewSeason();
+        std::set<uint16_t> seen;
+        int away = 0, borrowed = 0;
+        for (int c = 0; c < 20; ++c) {
+            const CClub& club = C(c);
+            EXPECT_LE(club.GetSquadSize(), uint32_t(kSquadSlots)) << c;
+            away += club.GetPlayersOutsideSlots();
+            for (int s = 0; s < kSquadSlots; ++s) {
+                const uint16_t id = club.GetPlayerId(s);
+                if (id == kEmptySlot) continue;
+                ASSERT_NE(world.GetPlayer(id), nullptr) << "season " << season << " club " << c;
+                EXPECT_TRUE(seen.insert(id).second) << "player " << id << " twice, season " << season;
+                borrowed += world.GetPlayer(id)->m_LoanClub >= 0;
+            }
+            // A vacant post is the board's to fill; a held one is held by a manager of this club.
+            if (club.HasManager()) {
+                EXPECT_EQ(club.GetManagerObject()->GetClubIndex(), c) << "season " << season;
+            }
+        }
+        EXPECT_EQ(away, borrowed) << "season " << season;
+    }
 }
 
 }  // namespace
