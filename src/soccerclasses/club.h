@@ -180,6 +180,10 @@ public:
     // outside the world's list.
     int AddBidTarget(const CPlayer& player);
     int AddLoanTarget(const CPlayer& player);
+    // An entry of the current country's staff job market the club has
+    // approached; -1 for one that is not on that market.
+    int AddApproachedEmployee(const CAvailableEmployee& employee);
+    const std::vector<uint32_t>& ApproachedEmployees() const { return approachedStaff_; }
     // A squad player's request to leave.
     void HandleTransferRequest(uint16_t index, CPlayer* player);
     // The slot holding the player; 65535 (and a trace) when none does.

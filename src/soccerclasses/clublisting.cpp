@@ -6,6 +6,7 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/availableemployee.h"
 #include "soccerclasses/clubplayers.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/player.h"
@@ -119,3 +120,12 @@ void CClub::HandleTransferRequest(uint16_t index, CPlayer* player) {
 }
 
 void CClub::ReviewTransferList() { KeepSquadLimits(); }
+
+int CClub::AddApproachedEmployee(const CAvailableEmployee& employee) {
+    const CCountry* country = GetWorldData()->GetCurrentCountry();
+    const int index = country ? country->FindAvailableEmployee(&employee) : -1;
+    // The market answers 65535 for a man it does not hold.
+    if (index < 0 || !country->GetStaffMarket() || index >= country->GetStaffMarket()->GetSize()) return -1;
+    approachedStaff_.push_back(static_cast<uint32_t>(index));
+    return static_cast<int>(approachedStaff_.size()) - 1;
+}

@@ -95,7 +95,9 @@ bool CClub::MakeBid(CPlayer& player, double bid, CClub& buyer, int sellOn) {
     }
     const double asking = static_cast<double>(static_cast<int64_t>(player.m_AskingPrice));
     if (asking > 0 && bid >= asking) return true;
-    const double fee = GetPlayerTransferFee(player, *this);
+    // The seller's own reckoning of his worth: his fee with the contract's years counted.
+    const CCountry* country = GetCountry();
+    const double fee = country ? player.GetAskingPrice(*country) : GetPlayerTransferFee(player, *this);
     bool accepted = true;
     if (bid < 0.8 * fee) {
         accepted = false;
