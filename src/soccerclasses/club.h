@@ -169,7 +169,7 @@ public:
     bool ApproachForPlayer(uint32_t index, int sellerIndex);
     int GetDivisionStrengthIndex() const;
 
-    // Listing, releasing, bids and transfer requests
+    // Transfer market: listing, bids and loans, requests, targets, signings
     // A computer club puts up to n (1..7) random players on the list.
     void TransferListRandomPlayers(int n);
     void DelistPlayersInPosition(int position);
