@@ -110,7 +110,9 @@ void CClub::HandleTransferRequest(uint16_t index, CPlayer* player) {
             !human || UserMessageBoxText(FormatMessageId(136, {player->GetName()}), kBoxYesNo, manager_) == kAnswerYes;
         if (release) {
             news = FormatMessageId(137, {name_, player->GetName()});
-            ReleasePlayer(index, player->GetRemainingWages());
+            // Late in a last contract year the reckoning can fall below
+            // nothing; a release never pays the club.
+            ReleasePlayer(index, std::max(0.0, player->GetRemainingWages()));
         } else {
             player->WithdrawFromList();
             UserMessageBoxText(FormatMessageId(PickReaction(), {player->GetName()}), kBoxNotice, manager_);
