@@ -176,7 +176,7 @@ public:
     bool ApproachForPlayer(uint32_t index, int sellerIndex);
     int GetDivisionStrengthIndex() const;
 
-    // Listing, releasing, bids and transfer requests
+    // Transfer market: listing, bids and loans, requests, targets, signings
     // A computer club puts up to n (1..7) random players on the list.
     void TransferListRandomPlayers(int n);
     void DelistPlayersInPosition(int position);
@@ -187,6 +187,10 @@ public:
     // outside the world's list.
     int AddBidTarget(const CPlayer& player);
     int AddLoanTarget(const CPlayer& player);
+    // An entry of the current country's staff job market the club has
+    // approached; -1 for one that is not on that market.
+    int AddApproachedEmployee(const CAvailableEmployee& employee);
+    const std::vector<uint32_t>& ApproachedEmployees() const { return approachedStaff_; }
     // A squad player's request to leave.
     void HandleTransferRequest(uint16_t index, CPlayer* player);
     // The slot holding the player; 65535 (and a trace) when none does.
