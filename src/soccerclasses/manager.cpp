@@ -565,3 +565,23 @@ bool CManagerList::SeasonEndFor(int index) {
     CManager* m = GetAt(index);
     return m && m->SeasonEnd();
 }
+
+CClub* CManager::GetClub() const {
+    CWorldData* w = GetWorldData();
+    return w ? w->GetClub(GetLastClubIndex()) : nullptr;
+}
+
+CClub* CManager::GetPreviousClub() const {
+    CWorldData* w = GetWorldData();
+    return w ? w->GetClub(GetPreviousClubIndex()) : nullptr;
+}
+
+std::string CManager::GetLastClubName() const {
+    const CClub* club = GetClub();
+    return club ? club->GetName() : std::string();
+}
+
+std::string CManager::GetPreviousClubName() const {
+    const CClub* club = GetPreviousClub();
+    return club ? club->GetName() : std::string("-");
+}

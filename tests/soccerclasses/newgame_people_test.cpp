@@ -46,7 +46,6 @@ protected:
     void TearDown() override {
         scope.reset();
         world.reset();
-        ClearPeopleMessages();
         ResetGameFileChannel();
         platform::ResetFolders();
     }

@@ -1,0 +1,240 @@
+// The world's lookups and forwards, the country's cup queries, managers'
+// clubs, staff and the rule that a deleted person leaves no index behind.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "clubs_world.h"
+#include "soccerclasses/charityshield.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/contractclause.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/employee.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/fixtureinfo.h"
+#include "soccerclasses/friendlymatch.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/injury.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/matchvars.h"
+#include "soccerclasses/newspaperevents.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/playoff.h"
+#include "soccerclasses/popularity.h"
+#include "soccerclasses/scriptedport.h"
+
+namespace clubtest {
+namespace {
+
+class WorldAudit : public ClubWorld {
+protected:
+    void SetUp() override {
+        ClubWorld::SetUp();
+        world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), Record("Port Ellis", 1)}));
+    }
+    CClub& Club(int i) { return *world.GetClub(i); }
+};
+
+TEST_F(WorldAudit, ElementLookupsGiveTheListsElementsAndNullOutside) {
+    EXPECT_EQ(world.GetStadium(1), world.GetStadiumList().GetAt(1));
+    EXPECT_EQ(world.GetStadium(3), nullptr);
+    EXPECT_EQ(world.GetPopularity(2), world.GetPopularityList().GetAt(2));
+    EXPECT_EQ(world.GetPopularity(-1), nullptr);
+    const int m = Club(0).GetManager();
+    ASSERT_GE(m, 0);
+    EXPECT_EQ(world.GetManager(m), world.GetManagerList().GetAt(m));
+    EXPECT_EQ(world.GetManager(world.GetManagerList().GetSize()), nullptr);
+    EXPECT_EQ(world.GetReferee(0), nullptr);
+    EXPECT_EQ(world.GetPlayOff(0), nullptr);
+    EXPECT_EQ(world.GetCharityShield(0), nullptr);
+    EXPECT_EQ(world.GetFederationCup(0), nullptr);
+    EXPECT_NE(world.GetAggression(0), nullptr);
+    EXPECT_EQ(world.GetAggression(CAggressionList::kLevels), nullptr);
+
+    const int injury = world.NewInjury();
+    EXPECT_EQ(world.GetInjury(injury), world.GetInjuryList().GetAt(injury));
+    EXPECT_NE(world.GetInjury(injury), nullptr);
+
+    EXPECT_EQ(world.GetClubIndex(&Club(1)), 1);
+    EXPECT_EQ(world.GetClubIndex(nullptr), -1);
+    const uint16_t id = AddPlayer(2);
+    EXPECT_EQ(world.FindPlayerIndex(world.GetPlayer(id)), id);
+    CPlayer stranger;
+    EXPECT_EQ(world.FindPlayerIndex(&stranger), CPlayer::kNoPlayer);
+}
+
+TEST_F(WorldAudit, SkillMoneyAndCareerPathsComeFromTheWorldsTables) {
+    // The empty world's own tables stand in for the built game's here.
+    world.GetSkillMoneyValueList().Add(CSkillMoneyValue{1000, 200, 0, 0, 100, 0, 100, 0});
+    EXPECT_EQ(world.GetSkillMoneyValue(0), 1100);
+    EXPECT_EQ(world.GetSkillMoneyValueEntry(0).m_ValueSpread, 200);
+}
+
+TEST_F(WorldAudit, ClockTexts) {
+    struct Case {
+        int year, month, day;
+        const char* text;
+    } cases[] = {{1999, 7, 3, "03 Jul 99"}, {2000, 12, 31, "31 Dec 00"}, {2004, 2, 29, "29 Feb 04"}};
+    for (const Case& k : cases) {
+        world.GetClock().Set(1, 1, 0, k.year, k.month, k.day);
+        EXPECT_EQ(world.GetShortDateString(), k.text);
+        EXPECT_EQ(world.GetTime(), world.GetClock().GetDays());
+    }
+}
+
+TEST_F(WorldAudit, FriendliesAreAddedFoundAndRemoved) {
+    world.AddFriendly(0, 1, 12);
+    world.AddFriendly(1, 0, 14);
+    CFixture* first = world.FindFriendly(0, 1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->IsClubInvolved(0));
+    EXPECT_NE(world.FindFriendly(1, 0), nullptr);
+    EXPECT_NE(world.FindFriendly(1, 0), first);
+    EXPECT_EQ(world.FindFriendly(0, 0), nullptr);
+    EXPECT_EQ(world.GetFriendlyMatchList().GetMatchDay(1), 14);
+    world.RemoveFriendlies(1);
+    EXPECT_EQ(world.FindFriendly(0, 1), nullptr);
+    EXPECT_EQ(world.FindFriendly(1, 0), nullptr);
+    EXPECT_EQ(world.GetFriendlyMatchList().GetSize(), 0);
+}
+
+TEST_F(WorldAudit, AManagerLeavesEveryUserSlotThatHeldHim) {
+    const int a = Club(0).GetManager(), b = Club(1).GetManager();
+    world.GetUser(0)->SetManagerIndex(a);
+    world.GetUser(1)->SetManagerIndex(b);
+    world.GetUser(3)->SetManagerIndex(a);
+    world.RemoveManagerFromUsers(a);
+    EXPECT_EQ(world.GetUser(0)->GetManagerIndex(), -1);
+    EXPECT_EQ(world.GetUser(1)->GetManagerIndex(), b);
+    EXPECT_EQ(world.GetUser(3)->GetManagerIndex(), -1);
+    world.RemoveManagerFromUsers(-1);
+    EXPECT_EQ(world.GetUser(1)->GetManagerIndex(), b);
+}
+
+TEST_F(WorldAudit, NonLeagueClubsGetASquadOnlyInAFollowedCountry) {
+    CKits home, away;
+    home.bytes = {1, 2, 3, 4, 5, 6, 7, 8};
+    const int a = world.AddNonLeagueClub("Kings Lynn", 1, *world.GetCountry(1), home, away);
+    const int b = world.AddNonLeagueClub("Far Town", 2, *world.GetCountry(2), home, away);
+    EXPECT_EQ(b, a + 1);
+    const CNonLeagueClub& followed = *world.GetNonLeagueClub(a);
+    EXPECT_EQ(followed.GetName(), "Kings Lynn");
+    EXPECT_EQ(followed.m_Country, 1);
+    EXPECT_EQ(followed.m_HomeKit.bytes, home.bytes);
+    EXPECT_EQ(followed.m_Squad.GetSize(), CNonLeagueClub::kSquadSize);
+    EXPECT_EQ(world.GetNonLeagueClub(b)->m_Squad.GetSize(), 0);
+}
+
+TEST_F(WorldAudit, CountryFindsItsShieldPlayOffsAndCups) {
+    CCountry& country = *world.GetCountry(1);
+    EXPECT_EQ(country.GetCharityShield(), nullptr);
+    for (int c : {2, 1}) {
+        auto shield = std::make_unique<CCharityShield>();
+        shield->m_CountryIndex = c;
+        world.GetCharityShieldList().Add(std::move(shield));
+    }
+    EXPECT_EQ(country.GetCharityShield(), world.GetCharityShield(1));
+
+    for (int i = 0; i < 3; ++i) world.GetPlayOffList().Add(std::make_unique<CPlayOff>());
+    EXPECT_EQ(country.AddPlayOff(2), 0);
+    EXPECT_EQ(country.GetPlayOff(0), world.GetPlayOff(2));
+    EXPECT_EQ(country.GetPlayOff(1), nullptr);
+    EXPECT_TRUE(country.OwnsPlayOffCup(world.GetPlayOff(2)));
+    EXPECT_EQ(country.GetPlayOffOfCup(world.GetPlayOff(2)), world.GetPlayOff(2));
+    EXPECT_FALSE(country.OwnsPlayOffCup(world.GetPlayOff(0)));
+    EXPECT_EQ(country.GetPlayOffOfCup(nullptr), nullptr);
+
+    country.GetCups().Add(std::make_unique<CCup>());
+    EXPECT_TRUE(country.OwnsCup(country.GetCups().GetAt(0)));
+    EXPECT_FALSE(country.OwnsCup(world.GetPlayOff(2)));
+    EXPECT_FALSE(world.GetCountry(2)->OwnsCup(country.GetCups().GetAt(0)));
+    CFixtureInfo info;
+    EXPECT_EQ(country.FindCupFixture(10, 0, info), 0);
+}
+
+TEST_F(WorldAudit, ManagersNameTheirCurrentAndPreviousClubs) {
+    CManager& m = *world.GetManager(Club(0).GetManager());
+    EXPECT_EQ(m.GetClub(), &Club(0));
+    EXPECT_EQ(m.GetPreviousClub(), nullptr);
+    EXPECT_EQ(m.GetLastClubName(), "Harwick Albion");
+    EXPECT_EQ(m.GetPreviousClubName(), "-");
+    m.LeaveClub(100);
+    // Out of work, his last club is the one he left.
+    EXPECT_EQ(m.GetClub(), &Club(0));
+    EXPECT_EQ(m.GetPreviousClub(), &Club(0));
+    EXPECT_EQ(m.GetLastClubName(), "Harwick Albion");
+    EXPECT_EQ(m.GetPreviousClubName(), "Harwick Albion");
+    m.JoinClub(1, Club(1));
+    EXPECT_EQ(m.GetClub(), &Club(1));
+    EXPECT_EQ(m.GetPreviousClubName(), "Harwick Albion");
+}
+
+TEST_F(WorldAudit, StaffKnowTheirClubAndAskAboutNewTerms) {
+    CEmployeeList& staff = Club(0).Staff();
+    const int i = staff.Add(std::make_unique<CEmployee>(2, *world.GetCountry(1), *world.GetPopularity(0)));
+    CEmployee& e = *staff.GetAt(i);
+    EXPECT_EQ(e.GetClub(), &Club(0));
+    CEmployee loose(2, *world.GetCountry(1), *world.GetPopularity(0));
+    EXPECT_EQ(loose.GetClub(), nullptr);
+    EXPECT_TRUE(staff.CheckAllPresent());
+
+    // With years left beyond this one he never asks.
+    ScriptedUserPort port;
+    e.m_Person.SetContractYears(2);
+    for (int k = 0; k < 200; ++k) e.CheckContract(Club(0));
+    EXPECT_TRUE(port.Boxes().empty());
+    // In his last year he asks now and then, with his club's name, his name and his job.
+    e.m_Person.SetContractYears(1);
+    e.m_Person.SetAge(40);
+    port.AnswerNext(2);  // "Emp. Info." shows him and asks again
+    for (int k = 0; k < 400 && port.Boxes().empty(); ++k) {
+        e.m_Person.SetStatus(0);
+        e.CheckContract(Club(0));
+    }
+    ASSERT_FALSE(port.Boxes().empty());
+    const std::string& text = port.Boxes()[0].text;
+    EXPECT_NE(text.find("Harwick Albion"), std::string::npos) << text;
+    EXPECT_NE(text.find(e.GetName()), std::string::npos) << text;
+    EXPECT_NE(text.find("wants to negotiate a new one"), std::string::npos) << text;
+    ASSERT_EQ(port.Boxes().size(), 2u);
+    ASSERT_GE(port.Screens().size(), 1u);
+    EXPECT_EQ(port.Screens()[0].screen, 60);
+    EXPECT_EQ(port.Screens()[0].object, &e);
+}
+
+class DeletionAudit : public PeopleWorld {};
+
+TEST_F(DeletionAudit, ARegeneratedPlayerLeavesNoIndexBehind) {
+    const uint16_t gone = AddPlayer(2, 1000);
+    const uint16_t kept = AddPlayer(3, 1000);
+    for (uint16_t id : {gone, kept}) Club().AddPlayerToSquad(id);
+    CNewsPaperEvents& news = Club().GetDivision()->m_NewsPaperEvents;
+    news.SetInjury(gone, 9);
+    news.SetSuspension(gone, 70);
+    news.SetTransfer(gone, 1, "1m", 1e6);
+    news.SetReturningPlayer(kept);
+    news.m_TopScorer = gone;
+    world.GetContractClauseList().Add(gone, 10, 1);
+    world.GetContractClauseList().Add(kept, 15, 1);
+    CCountry& country = *Club().GetCountry();
+    country.AddTransferListedPlayer(world.GetPlayer(gone));
+    country.AddTransferListedPlayer(world.GetPlayer(kept));
+
+    world.GetPlayer(gone)->Regenerate(Club(), 2);
+
+    EXPECT_EQ(news.m_InjuredPlayer, -1);
+    EXPECT_EQ(news.m_SuspendedPlayer, -1);
+    EXPECT_EQ(news.m_TransferPlayer, -1);
+    EXPECT_EQ(news.m_TopScorer, -1);
+    EXPECT_EQ(news.m_ReturningPlayer, kept);
+    // The next event of the day is kept, however small.
+    news.SetInjury(kept, 1);
+    EXPECT_EQ(news.m_InjuredPlayer, kept);
+    EXPECT_EQ(world.GetContractClauseList().Find(gone), nullptr);
+    EXPECT_NE(world.GetContractClauseList().Find(kept), nullptr);
+    ASSERT_EQ(country.GetTransferListedPlayers().size(), 1u);
+    EXPECT_EQ(country.GetTransferListedPlayers()[0], world.GetPlayer(kept));
+}
+
+}  // namespace
+}  // namespace clubtest
