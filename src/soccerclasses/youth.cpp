@@ -193,6 +193,8 @@ void CYouth::OfferContractPrompt(const CClub& club, int squadSize) {
 }
 
 void CYouthList::TrainAll(const CClub& club) {
+    // Only a human manager's youths are coached week by week.
+    if (!club.IsHumanManaged()) return;
     CYouth::ReportGate gate{-1, quietCount_};
     for (const auto& y : youths_) y->TrainAndReport(club, gate);
 }

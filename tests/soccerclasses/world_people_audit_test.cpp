@@ -144,12 +144,23 @@ TEST_F(WorldAudit, CountryFindsItsShieldPlayOffsAndCups) {
     EXPECT_FALSE(country.OwnsPlayOffCup(world.GetPlayOff(0)));
     EXPECT_EQ(country.GetPlayOffOfCup(nullptr), nullptr);
 
-    country.GetCups().Add(std::make_unique<CCup>());
+    auto cup = std::make_unique<CCup>();
+    cup->m_Name = "Harwick Cup";
+    auto round = std::make_unique<CCupRound>();
+    round->m_FullNameId = 183;
+    round->m_MatchSlot = 20;
+    round->m_Ties.AddFixture(1, 0, 1, 3, 3, 0, 0);
+    cup->m_Rounds.Add(std::move(round));
+    country.GetCups().Add(std::move(cup));
     EXPECT_TRUE(country.OwnsCup(country.GetCups().GetAt(0)));
     EXPECT_FALSE(country.OwnsCup(world.GetPlayOff(2)));
     EXPECT_FALSE(world.GetCountry(2)->OwnsCup(country.GetCups().GetAt(0)));
     CFixtureInfo info;
-    EXPECT_EQ(country.FindCupFixture(10, 0, info), 0);
+    EXPECT_EQ(country.FindCupFixture(20, 1, info), 1);
+    EXPECT_EQ(info.fixture, country.GetCups().GetAt(0)->GetRound(0)->m_Ties.GetAt(0));
+    CFixtureInfo none;
+    EXPECT_EQ(country.FindCupFixture(21, 1, none), 0);
+    EXPECT_EQ(country.FindCupFixture(20, 2, none), 0);
 }
 
 TEST_F(WorldAudit, ManagersNameTheirCurrentAndPreviousClubs) {
@@ -200,6 +211,35 @@ TEST_F(WorldAudit, StaffKnowTheirClubAndAskAboutNewTerms) {
     ASSERT_GE(port.Screens().size(), 1u);
     EXPECT_EQ(port.Screens()[0].screen, 60);
     EXPECT_EQ(port.Screens()[0].object, &e);
+}
+
+TEST_F(WorldAudit, OnlyAHumanManagersYouthsAreCoachedAndReportedOn) {
+    MakeHuman(Club(0));
+    world.GetUser(0)->SetManagerIndex(Club(0).GetManager());
+    for (int c : {0, 1}) Club(c).Youths().GenerateYouths(*world.GetCountry(1), *world.GetPopularity(0), 2);
+    ASSERT_GT(Club(0).Youths().GetSize(), 0);
+    ASSERT_GT(Club(1).Youths().GetSize(), 0);
+    auto snapshot = [&](int c) {
+        std::string bytes;
+        for (int i = 0; i < Club(c).Youths().GetSize(); ++i) {
+            const CSoccerPlayer& f = Club(c).Youths().GetAt(i)->m_Football;
+            bytes += {char(f.m_Handling), char(f.m_Tackling), char(f.m_Passing), char(f.m_Shooting), char(f.m_Pace),
+                      char(f.m_Fitness), char(f.m_Energy)};
+        }
+        return bytes;
+    };
+    const std::string human = snapshot(0), computer = snapshot(1);
+    for (int week = 0; week < 30; ++week)
+        for (int c : {0, 1}) Club(c).Youths().TrainAll(Club(c));
+    EXPECT_NE(snapshot(0), human);
+    EXPECT_EQ(snapshot(1), computer);
+    const auto& inbox = world.GetUser(0)->GetInbox();
+    ASSERT_FALSE(inbox.empty());
+    for (const auto& m : inbox) {
+        EXPECT_TRUE(m.code == 64 || m.code == 65) << int(m.code);
+        ASSERT_FALSE(m.text2.empty());
+        EXPECT_EQ(m.text2[0], ' ') << m.text2;  // the coach's words follow the youth's name
+    }
 }
 
 class DeletionAudit : public PeopleWorld {};
