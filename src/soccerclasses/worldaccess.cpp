@@ -7,6 +7,7 @@
 #include "soccerclasses/matchvars.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/skillmoneyvalue.h"
+#include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
 #include <cstdio>
 
@@ -64,3 +65,5 @@ std::string CWorldData::GetShortDateString() const {
                   m_Clock.GetYear() % 100);
     return text;
 }
+
+UserPort& CWorldData::GetActiveView() const { return GetUserPort(); }

@@ -48,6 +48,7 @@ class CPopularityList;
 class CSkillMoneyValueList;
 class CSoccerPlayerCareerPathList;
 class CSubstitutionVars;
+class UserPort;
 
 inline constexpr const char* kFixturesFile = "Data\\fixtures.bin";
 inline constexpr int kScheduleCount = 17;
@@ -156,6 +157,8 @@ public:
     int32_t GetTime() const { return m_Clock.GetDays(); }
     // "03 Jul 99".
     std::string GetShortDateString() const;
+    // The view the screens show, reached through the port.
+    UserPort& GetActiveView() const;
 
     // The clock.
     CMatchTime& GetClock() { return m_Clock; }

@@ -10,6 +10,8 @@
 #include "soccerclasses/contractclause.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/employee.h"
+#include "soccerclasses/federation.h"
+#include "soccerclasses/federationcup.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/friendlymatch.h"
@@ -80,6 +82,14 @@ TEST_F(WorldAudit, ClockTexts) {
         EXPECT_EQ(world.GetShortDateString(), k.text);
         EXPECT_EQ(world.GetTime(), world.GetClock().GetDays());
     }
+}
+
+TEST_F(WorldAudit, TheActiveViewIsTheInstalledPort) {
+    ScriptedUserPort port;
+    EXPECT_EQ(&world.GetActiveView(), static_cast<UserPort*>(&port));
+    world.GetActiveView().FillTree(5);
+    ASSERT_EQ(port.TreeFills().size(), 1u);
+    EXPECT_EQ(port.TreeFills()[0], 5);
 }
 
 TEST_F(WorldAudit, FriendliesAreAddedFoundAndRemoved) {
@@ -161,6 +171,18 @@ TEST_F(WorldAudit, CountryFindsItsShieldPlayOffsAndCups) {
     CFixtureInfo none;
     EXPECT_EQ(country.FindCupFixture(21, 1, none), 0);
     EXPECT_EQ(country.FindCupFixture(20, 2, none), 0);
+}
+
+TEST_F(WorldAudit, AFederationNamesItsCupsInTheWorldsList) {
+    for (int i = 0; i < 3; ++i) world.GetFederationCupList().Add(std::make_unique<CFederationCup>());
+    CFederation federation(0, "UEFA", "Europe");
+    federation.AddCup(2);
+    federation.AddCup(0);
+    EXPECT_EQ(federation.GetCup(0), world.GetFederationCup(2));
+    EXPECT_EQ(federation.GetCup(1), world.GetFederationCup(0));
+    EXPECT_EQ(federation.GetCup(2), nullptr);
+    federation.AddCup(7);  // no such cup in the world
+    EXPECT_EQ(federation.GetCup(2), nullptr);
 }
 
 TEST_F(WorldAudit, ManagersNameTheirCurrentAndPreviousClubs) {
