@@ -1,10 +1,13 @@
 #include "soccerclasses/peopledeletion.h"
 
+#include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
 #include "soccerclasses/contractclause.h"
 #include "soccerclasses/cup.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/newspaperevents.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/scout.h"
 #include "soccerclasses/worlddata.h"
 
 namespace {
@@ -46,4 +49,10 @@ void ForgetPlayerIndex(int player) {
     ForgetInCups(w->GetPlayOffList(), player);
     ForgetInCups(w->GetCharityShieldList(), player);
     ForgetInCups(w->GetFederationCupList(), player);
+    // A scout's report on him would be read as one on the slot's next player.
+    for (int c = 0; c < w->GetClubList().GetSize(); ++c)
+        if (CClub* club = w->GetClub(c))
+            for (CScout& scout : club->Scouts())
+                for (CScout::Entry& e : scout.Entries())
+                    if (e.player == player && e.state != CScout::kFree) e = CScout::Entry{};
 }

@@ -23,6 +23,7 @@
 #include "soccerclasses/player.h"
 #include "soccerclasses/playoff.h"
 #include "soccerclasses/popularity.h"
+#include "soccerclasses/scout.h"
 #include "soccerclasses/scriptedport.h"
 
 namespace clubtest {
@@ -282,7 +283,16 @@ TEST_F(DeletionAudit, ARegeneratedPlayerLeavesNoIndexBehind) {
     country.AddTransferListedPlayer(world.GetPlayer(gone));
     country.AddTransferListedPlayer(world.GetPlayer(kept));
 
+    CScout& scout = world.GetClub(1)->Scouts()[0];
+    scout.Entries()[0] = CScout::Entry{gone, CScout::kDone, "", 70};
+    scout.Entries()[1] = CScout::Entry{kept, CScout::kDone, "", 65};
+    ASSERT_EQ(scout.GetEstimate(gone), 70);
+
     world.GetPlayer(gone)->Regenerate(Club(), 2);
+
+    EXPECT_EQ(scout.GetEstimate(gone), 0);
+    EXPECT_EQ(scout.Entries()[0].state, CScout::kFree);
+    EXPECT_EQ(scout.GetEstimate(kept), 65);
 
     EXPECT_EQ(news.m_InjuredPlayer, -1);
     EXPECT_EQ(news.m_SuspendedPlayer, -1);
