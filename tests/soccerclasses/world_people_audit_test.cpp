@@ -308,5 +308,80 @@ TEST_F(DeletionAudit, ARegeneratedPlayerLeavesNoIndexBehind) {
     EXPECT_EQ(country.GetTransferListedPlayers()[0], world.GetPlayer(kept));
 }
 
+class PlayerTalks : public PeopleWorld {
+protected:
+    CPlayer& Make(int age) {
+        const uint16_t id = AddPlayer(2, 1000);
+        CPlayer& p = *world.GetPlayer(id);
+        p.m_Person.Set("T", "Talker", static_cast<uint8_t>(age), 1);
+        p.m_Person.SetContractYears(2);
+        return p;
+    }
+    // What he asks of club 0, with three seasons and some relocation.
+    CContractOffer Demands(const CPlayer& p) {
+        CContractOffer d;
+        p.GetContractDemands(d, Club(), nullptr);
+        d.m_Years = 3;
+        d.m_Relocation = 1000;
+        return d;
+    }
+};
+
+TEST_F(PlayerTalks, TheAnswerToAnOfferJudgesMoneyThenSeasonsThenRelocation) {
+    CPlayer& p = Make(25);
+    const CContractOffer d = Demands(p);
+    ASSERT_GT(d.m_WeeklyWage, 100);
+    struct Case {
+        const char* what;
+        void (*change)(CContractOffer&);
+        const char* fragment;  // "T" for yes
+    } cases[] = {
+        {"the demands", [](CContractOffer&) {}, "T"},
+        {"a low wage", [](CContractOffer& o) { o.m_WeeklyWage = 1; }, "such a low wage"},
+        {"fewer seasons", [](CContractOffer& o) { o.m_Years = 2; }, "longer contract"},
+        {"seven seasons", [](CContractOffer& o) { o.m_Years = 7; }, "that many seasons"},
+        {"more relocation", [](CContractOffer& o) { o.m_Relocation = 5000; }, "T"},
+    };
+    for (const Case& k : cases) {
+        CContractOffer o = d;
+        k.change(o);
+        const std::string answer = p.AnswerOffer(d, Club(), o);
+        if (std::string(k.fragment) == "T")
+            EXPECT_EQ(answer, "T") << k.what;
+        else
+            EXPECT_NE(answer.find(k.fragment), std::string::npos) << k.what << ": " << answer;
+    }
+    // From 34 four seasons are too many, even when asked for.
+    CPlayer& veteran = Make(34);
+    CContractOffer v = Demands(veteran);
+    v.m_Years = 4;
+    CContractOffer o = v;
+    o.m_Relocation = 2000;
+    EXPECT_NE(veteran.AnswerOffer(v, Club(), o).find("that many seasons"), std::string::npos);
+}
+
+TEST_F(PlayerTalks, TheCloserTheRelocationTheLikelierHeSigns) {
+    CPlayer& p = Make(25);
+    const CContractOffer d = Demands(p);
+    auto refusals = [&](double relocation) {
+        int n = 0;
+        for (int k = 0; k < 400; ++k) {
+            CContractOffer o = d;
+            o.m_Relocation = relocation;
+            const std::string answer = p.AnswerOffer(d, Club(), o);
+            if (answer != "T") {
+                EXPECT_NE(answer.find("relocation expenses"), std::string::npos) << answer;
+                ++n;
+            }
+        }
+        return n;
+    };
+    const int none = refusals(0), most = refusals(950);
+    // A chance of 5 against one of 80: about 94 % against 19 % refused.
+    EXPECT_GT(none, 330);
+    EXPECT_LT(most, 130);
+    EXPECT_GT(most, 20);
+}
+
 }  // namespace
 }  // namespace clubtest
