@@ -116,6 +116,20 @@ TEST_F(PlayerDealings, YoungPlayersTakeChancesByAgeBand) {
     }
 }
 
+TEST_F(PlayerDealings, PayingOffAContractCostsTheRestOfItsWages) {
+    CPlayer& p = Make(25);
+    p.m_Person.SetWeeklyWage(1000);
+    world.GetClock().Set(10, 20, 0, 1999, 9, 18);
+    EXPECT_DOUBLE_EQ(p.GetRemainingWages(), (2 * 52 - 10) * 1000.0);
+    std::string money;
+    Club().GetCountry()->FormatMoney(money, 94000);
+    const std::string text = p.GetPayOffText(*Club().GetCountry());
+    EXPECT_NE(text.find("It will cost you " + money + " to pay off " + p.GetName() + "'s contract"), std::string::npos)
+        << text;
+    p.m_Person.SetContractYears(0);
+    EXPECT_EQ(p.GetRemainingWages(), 0.0);
+}
+
 TEST(ManagerWage, LevelsFromFourFifthsOfTheWage) {
     struct Case {
         double weekly;

@@ -25,6 +25,7 @@
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/scout.h"
 #include "soccerclasses/scriptedport.h"
+#include "soccerclasses/youth.h"
 
 namespace clubtest {
 namespace {
@@ -263,6 +264,35 @@ TEST_F(WorldAudit, OnlyAHumanManagersYouthsAreCoachedAndReportedOn) {
         ASSERT_FALSE(m.text2.empty());
         EXPECT_EQ(m.text2[0], ' ') << m.text2;  // the coach's words follow the youth's name
     }
+}
+
+TEST_F(WorldAudit, AnEighteenYearOldYouthIsOfferedToAHumanManager) {
+    MakeHuman(Club(0));
+    world.GetUser(0)->SetManagerIndex(Club(0).GetManager());
+    CYouthList& youths = Club(0).Youths();
+    youths.GenerateYouths(*world.GetCountry(1), *world.GetPopularity(0), 2);
+    ASSERT_GT(youths.GetSize(), 0);
+    for (int i = 0; i < youths.GetSize(); ++i) youths.GetAt(i)->m_Person.SetAge(17);
+    CYouth& y = *youths.GetAt(0);
+    y.m_Person.SetAge(18);
+    ScriptedUserPort port;
+    // A full squad leaves no room, and seventeen-year-olds wait.
+    for (int k = 0; k < 100; ++k) youths.OfferContracts(Club(0), 30);
+    EXPECT_TRUE(port.Boxes().empty());
+    // A computer club is never asked.
+    for (int k = 0; k < 100; ++k) Club(1).Youths().OfferContracts(Club(1), 20);
+    EXPECT_TRUE(port.Boxes().empty());
+    port.AnswerNext(kAnswerYes);  // "Youth Info." shows him and asks again
+    port.AnswerNext(kAnswerNo);   // "Negotiate"
+    for (int k = 0; k < 200 && port.Boxes().empty(); ++k) youths.OfferContracts(Club(0), 20);
+    ASSERT_EQ(port.Boxes().size(), 2u);
+    const std::string& text = port.Boxes()[0].text;
+    EXPECT_NE(text.find("Youth player " + y.GetName()), std::string::npos) << text;
+    EXPECT_NE(text.find(world.GetManager(Club(0).GetManager())->GetName()), std::string::npos) << text;
+    ASSERT_EQ(port.Screens().size(), 2u);
+    EXPECT_EQ(port.Screens()[0].screen, 60);
+    EXPECT_EQ(port.Screens()[1].screen, 62);
+    EXPECT_EQ(port.Screens()[1].object, &y);
 }
 
 class DeletionAudit : public PeopleWorld {};
