@@ -58,4 +58,40 @@ TEST_F(PeopleDecisions, AgesPastFortyFourCountAsFortyFour) {
     }
 }
 
+TEST(PopularityRow, AbilityBandsAndMoney) {
+    CPopularity r;
+    r.m_AbilityBase = {40, 50, 50, 55};
+    r.m_AbilitySpread = {10, 0, 20, 5};
+    r.m_BandA = {60, 60, 70, 80};
+    r.m_BandB = {10, 15, 5, 10};
+    r.m_ManagerRatingThreshold = 45;
+    r.m_BalanceBase = 200000;
+    r.m_GeneralWagesBase = 5000;
+    struct Case {
+        int ability, position;
+        bool fits, inBand;
+    } cases[] = {
+        {30, 0, true, false},  {29, 0, false, false}, {40, 0, true, true},  {70, 0, true, true},
+        {75, 0, true, false},  {76, 0, false, false}, {90, 3, true, true},  {95, 3, true, false},
+        {96, 3, false, false}, {44, 9, false, false}, {45, 9, true, false}, {55, 9, true, true},  // the last band
+    };
+    for (const Case& k : cases) {
+        EXPECT_EQ(r.FitsAbility(static_cast<uint8_t>(k.ability), k.position), k.fits) << k.ability << "/" << k.position;
+        EXPECT_EQ(r.IsAbilityInBand(static_cast<uint8_t>(k.ability), k.position), k.inBand)
+            << k.ability << "/" << k.position;
+    }
+    EXPECT_EQ(r.GetAbilityUpperBound(2), 75);
+    EXPECT_EQ(r.GetRandomAbility(1), 50);
+    for (int k = 0; k < 200; ++k) {
+        const int a = r.GetRandomAbility(2);
+        EXPECT_GE(a, 50);
+        EXPECT_LE(a, 70);
+    }
+    EXPECT_FALSE(r.IsManagerRated(44));
+    EXPECT_TRUE(r.IsManagerRated(45));
+    // Without a spread the money is exact: the base in hundredths, times the percentage.
+    EXPECT_DOUBLE_EQ(r.GetValue(80), 160000.0);
+    EXPECT_DOUBLE_EQ(r.GetBudget(100), 5000.0);
+}
+
 }  // namespace
