@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "clubs_world.h"
 #include "soccerclasses/charityshield.h"
@@ -293,6 +294,31 @@ TEST_F(WorldAudit, AnEighteenYearOldYouthIsOfferedToAHumanManager) {
     EXPECT_EQ(port.Screens()[0].screen, 60);
     EXPECT_EQ(port.Screens()[1].screen, 62);
     EXPECT_EQ(port.Screens()[1].object, &y);
+}
+
+TEST_F(WorldAudit, OnlyAFollowedCountryKeepsJobMarkets) {
+    CCountry& followed = *world.GetCountry(1);
+    CCountry& other = *world.GetCountry(2);
+    ASSERT_NE(followed.GetStaffMarket(), nullptr);
+    ASSERT_NE(followed.GetYouthMarket(), nullptr);
+    EXPECT_EQ(other.GetStaffMarket(), nullptr);
+    EXPECT_EQ(other.GetYouthMarket(), nullptr);
+    for (int week = 0; week < 5; ++week) {
+        followed.UpdateStaffLists(*world.GetPopularity(0), 0, Club(0));
+        other.UpdateStaffLists(*world.GetPopularity(0), 0, Club(1));
+    }
+    EXPECT_GT(followed.GetStaffMarket()->GetSize() + followed.GetYouthMarket()->GetSize(), 0);
+    EXPECT_EQ(other.GetStaffMarket(), nullptr);
+}
+
+TEST_F(WorldAudit, SeasonStartDayAndInterest) {
+    CCountry& c = *world.GetCountry(1);
+    world.GetClock().SetMatchDay(c.GetSeasonStartDay());
+    EXPECT_TRUE(c.IsSeasonStartDay());
+    world.GetClock().SetMatchDay(c.GetSeasonStartDay() + 1);
+    EXPECT_FALSE(c.IsSeasonStartDay());
+    // 20 % a year, compounded over 52 weeks.
+    EXPECT_NEAR(std::pow(1.0 + c.GetWeeklyInterestRate(), 52), 1.0 + c.GetInterestRate() / 100.0, 1e-6);
 }
 
 class DeletionAudit : public PeopleWorld {};
