@@ -553,10 +553,7 @@ void CManagerList::WeeklyStepAll() {
             }
         }
         UserMessageBoxText(platform::FormatMessageId(865, {m->GetName()}), kBoxNotice, -1);
-        if (w) {
-            for (int u = 0; u < CUserList::kSlots; ++u)
-                if (CHumanManager* user = w->GetUser(u); user && user->GetManagerIndex() == i) user->SetManagerIndex(-1);
-        }
+        if (w) w->RemoveManagerFromUsers(i);
         RemoveAt(i);
     }
 }
