@@ -554,6 +554,7 @@ void CManagerList::WeeklyStepAll() {
         }
         UserMessageBoxText(platform::FormatMessageId(865, {m->GetName()}), kBoxNotice, -1);
         if (w) w->RemoveManagerFromUsers(i);
+        CClub::ForgetManagerIndex(i);
         RemoveAt(i);
     }
 }

@@ -321,6 +321,22 @@ TEST_F(WorldAudit, SeasonStartDayAndInterest) {
     EXPECT_NEAR(std::pow(1.0 + c.GetWeeklyInterestRate(), 52), 1.0 + c.GetInterestRate() / 100.0, 1e-6);
 }
 
+TEST_F(WorldAudit, AManagerWhoseGameIsOverLeavesNoIndexInTheNewspapers) {
+    const int gone = Club(0).GetManager(), kept = Club(1).GetManager();
+    MakeHuman(Club(0));
+    world.GetUser(0)->SetManagerIndex(gone);
+    world.GetManager(gone)->m_Savings = -1000000;
+    CNewsPaperEvents& news = world.GetDivision(0)->m_NewsPaperEvents;
+    news.AddSackedManager(gone);
+    news.AddNewManager(kept);
+    news.AddNewManager(gone);
+    world.GetManagerList().WeeklyStepAll();
+    ASSERT_EQ(world.GetManager(gone), nullptr);
+    ASSERT_EQ(news.m_Sacked.GetSize(), 0);
+    ASSERT_EQ(news.m_NewManagers.GetSize(), 1);
+    EXPECT_EQ(news.m_NewManagers.GetAt(0), static_cast<uint32_t>(kept));
+}
+
 class DeletionAudit : public PeopleWorld {};
 
 TEST_F(DeletionAudit, ARegeneratedPlayerLeavesNoIndexBehind) {
