@@ -130,6 +130,22 @@ TEST_F(PlayerDealings, PayingOffAContractCostsTheRestOfItsWages) {
     EXPECT_EQ(p.GetRemainingWages(), 0.0);
 }
 
+TEST_F(PlayerDealings, ContractMoneyAsTextAloneOrInAMessage) {
+    CPerson person;
+    person.Set("A", "Moneyman", 30, 1);
+    person.SetWeeklyWage(100);
+    person.SetContractYears(2);
+    world.GetClock().Set(10, 20, 0, 1999, 9, 18);
+    const CCountry& country = *Club().GetCountry();
+    std::string full, capped;
+    country.FormatMoney(full, 94 * 100);
+    country.FormatMoney(capped, 4 * 100);
+    EXPECT_EQ(person.FormatContractMoney(country, 0xFFFFFFFFu, false), full);
+    EXPECT_EQ(person.FormatContractMoney(country, 0xFFFFFFFFu, true), capped);
+    EXPECT_EQ(person.FormatContractMoney(country, 355, false),
+              "It will cost you " + full + " to pay off " + person.GetName() + "'s contract. Are you sure you wish to proceed ?");
+}
+
 TEST(ManagerWage, LevelsFromFourFifthsOfTheWage) {
     struct Case {
         double weekly;
