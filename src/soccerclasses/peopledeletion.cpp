@@ -50,9 +50,11 @@ void ForgetPlayerIndex(int player) {
     ForgetInCups(w->GetCharityShieldList(), player);
     ForgetInCups(w->GetFederationCupList(), player);
     // A scout's report on him would be read as one on the slot's next player.
+    // Only scouts at work hold reports: a new assignment starts afresh.
     for (int c = 0; c < w->GetClubList().GetSize(); ++c)
         if (CClub* club = w->GetClub(c))
             for (CScout& scout : club->Scouts())
-                for (CScout::Entry& e : scout.Entries())
-                    if (e.player == player && e.state != CScout::kFree) e = CScout::Entry{};
+                if (scout.IsAssigned())
+                    for (CScout::Entry& e : scout.Entries())
+                        if (e.player == player && e.state != CScout::kFree) e = CScout::Entry{};
 }

@@ -356,6 +356,7 @@ TEST_F(DeletionAudit, ARegeneratedPlayerLeavesNoIndexBehind) {
     country.AddTransferListedPlayer(world.GetPlayer(kept));
 
     CScout& scout = world.GetClub(1)->Scouts()[0];
+    scout.Init(0, 1);
     scout.Entries()[0] = CScout::Entry{gone, CScout::kDone, "", 70};
     scout.Entries()[1] = CScout::Entry{kept, CScout::kDone, "", 65};
     ASSERT_EQ(scout.GetEstimate(gone), 70);
