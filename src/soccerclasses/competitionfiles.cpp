@@ -56,12 +56,10 @@ void ReadCupsIntoWorld(CWorldData& world) {
         CCountry* c = world.GetCountry(country);
         if (!c) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": no such country");
         const char* why = c->AddCupFromFile(f, limits, [&](const CupNonLeagueRecord& r) {
-            auto club = std::make_unique<CNonLeagueClub>();
             CKits home, away;
             home.bytes = r.homeKit;
             away.bytes = r.awayKit;
-            club->Create(r.name, r.stadium, *c, home, away);
-            return world.GetNonLeagueClubList().Add(std::move(club));
+            return world.AddNonLeagueClub(r.name, r.stadium, *c, home, away);
         });
         if (GameFileDamaged()) break;
         if (why) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": " + why);

@@ -17,8 +17,11 @@
 #include "soccerclasses/news.h"
 #include "soccerclasses/owninglist.h"
 
+class CCharityShield;
 class CDivision;
 class CListRows;
+class CPlayOff;
+struct CFixtureInfo;
 class CPlayer;
 class CPlayerList;
 class CPlayerSearch;
@@ -127,6 +130,23 @@ public:
     int AddPlayOff(uint8_t playOff);
     const CExtDWordArray& GetPlayOffs() const { return m_PlayOffs; }
 
+    // Cups, play-offs, the shield and the transfer list
+    // The world's shield of this country; NULL when it has none.
+    CCharityShield* GetCharityShield() const;
+    // Play-off i of the country's play-offs; NULL outside them.
+    CPlayOff* GetPlayOff(int i) const;
+    bool OwnsCup(const CCup* cup) const;
+    // Whether the cup is one of the country's play-offs, and which.
+    bool OwnsPlayOffCup(const CCup* cup) const { return GetPlayOffOfCup(cup) != nullptr; }
+    CPlayOff* GetPlayOffOfCup(const CCup* cup) const;
+    // The club's tie in one of the country's cups on the day; 0 when none.
+    uint8_t FindCupFixture(int day, int club, CFixtureInfo& info) const;
+    // The players on the country's transfer list (not owned).
+    void AddTransferListedPlayer(CPlayer* player);
+    const std::vector<CPlayer*>& GetTransferListedPlayers() const { return m_TransferListed; }
+    // A deleted player must not stay listed.
+    void RemoveTransferListedPlayer(const CPlayer* player);
+
     CCupList& GetCups() { return m_Cups; }
     // The season text is refreshed, then one cup record of "Data\\cups.bin"
     // (after its country byte) is read and appended. nullptr when usable,
@@ -215,6 +235,7 @@ private:
     CExtString m_RefereeNote;
     CExtDWordArray m_Divisions;
     CExtDWordArray m_PlayOffs;
+    std::vector<CPlayer*> m_TransferListed;  // not saved
     CExtDWordArray m_Referees;
     CExtDWordArray m_RefereeRotation;
     CExtByteArray m_DeadlineDays;

@@ -6,6 +6,7 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/currency.h"
 #include "soccerclasses/division.h"
@@ -44,22 +45,6 @@ std::vector<uint8_t> GroupKinds(int group) {
 }
 
 double Round(double v, const CCountry* c) { return c ? RoundMoney(v, c) : RoundToNiceAmount(v); }
-
-// Asks the human manager about a member of staff until he negotiates or
-// rejects; asking for information shows the person and asks again.
-void AskHuman(CEmployee& e, const std::string& text, int picture) {
-    for (;;) {
-        const int answer =
-            UserMessageBoxTextEx(text, kBoxThreeButtons, 0, platform::LoadString(940), platform::LoadString(521),
-                                 platform::LoadString(kEmployeeInfoButton), picture, -1, 1, "");
-        if (answer == 2) {
-            GetUserPort().RunScreenModal(kPersonInfoScreen, &e, 0, 0, 0);
-            continue;
-        }
-        if (answer == kAnswerYes) GetUserPort().RunScreenModal(kNegotiationScreen, &e, 0, 0, 0);
-        return;
-    }
-}
 
 }  // namespace
 
@@ -130,7 +115,7 @@ uint8_t CEmployee::ContractExpires(const CClub& club, bool notify) {
     const uint8_t status = m_Person.GetStatus();
     const bool asks = status == 0 || status == 2 || (status >= 4 && status <= 9);
     assert(asks || status == 1 || status == 3 || status == 10 || status == 11);
-    if (asks) AskHuman(*this, platform::FormatMessageId(32892, {GetName(), GetJobTitle()}), -1);
+    if (asks) AskHuman(platform::FormatMessageId(32892, {GetName(), GetJobTitle()}));
     if (m_Person.GetContractYears() > 0) return 0;
     const std::string left = platform::FormatMessageId(32893, {GetName(), GetJobTitle()});
     UserMessageBoxText(left, kBoxNotice, -1);
@@ -304,13 +289,9 @@ void CEmployeeList::Release(int index, CClub& club) {
 }
 
 void CEmployeeList::CheckContracts(CClub& club) {
-    for (const auto& e : slots_) {
-        if (!e) continue;
-        if (e->m_Person.GetContractYears() == 1 && Random(5) == 1 && e->DecideFuture(club.GetName(), true) == 1 &&
-            e->m_Person.GetStatus() == 0) {
-            AskHuman(*e, platform::FormatMessageId(30, {club.GetName(), e->GetName(), e->GetJobTitle()}), -1);
-        }
-    }
+    // A saved game may leave a slot empty: it is passed over.
+    for (const auto& e : slots_)
+        if (e) e->CheckContract(club);
 }
 
 void CEmployeeList::FillStaffList(CListRows& list, uint8_t kindFilter) const {
@@ -359,4 +340,36 @@ void CEmployeeList::Load(FILE* f) {
         slots_[static_cast<size_t>(i)] = std::move(e);
     }
     if (GameFileDamaged()) slots_.clear();
+}
+
+void CEmployee::AskHuman(const std::string& text) {
+    for (;;) {
+        const int answer =
+            UserMessageBoxTextEx(text, kBoxThreeButtons, 0, platform::LoadString(940), platform::LoadString(521),
+                                 platform::LoadString(kEmployeeInfoButton), -1, -1, 1, "");
+        if (answer == 2) {
+            GetUserPort().RunScreenModal(kPersonInfoScreen, this, 0, 0, 0);
+            continue;
+        }
+        if (answer == kAnswerYes) GetUserPort().RunScreenModal(kNegotiationScreen, this, 0, 0, 0);
+        return;
+    }
+}
+
+void CEmployee::CheckContract(const CClub& club) {
+    if (m_Person.GetContractYears() == 1 && Random(5) == 1 && DecideFuture(club.GetName(), true) == 1 &&
+        m_Person.GetStatus() == 0)
+        AskHuman(platform::FormatMessageId(30, {club.GetName(), GetName(), GetJobTitle()}));
+}
+
+CClub* CEmployee::GetClub() const {
+    CWorldData* w = GetWorldData();
+    if (!w) return nullptr;
+    for (int i = 0; i < w->GetClubList().GetSize(); ++i)
+        if (CClub* c = w->GetClub(i); c && c->Staff().FindIndex(this) != 0xFFFF) return c;
+    return nullptr;
+}
+
+bool CEmployeeList::CheckAllPresent() const {
+    return std::none_of(slots_.begin(), slots_.end(), [](const auto& e) { return !e; });
 }

@@ -64,6 +64,13 @@ public:
     int DecideFuture(const std::string& clubName, bool notify);
     // 1 when he leaves (his contract has ended without a new one).
     uint8_t ContractExpires(const CClub& club, bool notify);
+    // The club whose staff holds him; NULL when none.
+    CClub* GetClub() const;
+    // With one year left he may ask the human manager for new terms.
+    void CheckContract(const CClub& club);
+    // Asks the human manager until he negotiates or rejects; asking for
+    // information shows the person and asks again.
+    void AskHuman(const std::string& text);
     void EndOfSeason(bool real);
     // A coded answer: a digit, then the message.
     std::string RespondToOffer(CContractOffer& demand, const CClub& club, const CContractOffer& offer);
@@ -89,6 +96,8 @@ public:
     int Add(std::unique_ptr<CEmployee> e);
     void RemoveAt(int i);
     int FindIndex(const CEmployee* e) const;
+    // True when no slot is empty.
+    bool CheckAllPresent() const;
     // The first of the kind, or none.
     CEmployee* FindKind(uint8_t kind) const;
     int32_t GetTotalWages() const;

@@ -89,3 +89,9 @@ void CFederationList::Save(FILE* file) const {
 void CFederationList::Load(FILE* file) {
     for (const auto& f : *this) f->Load(file);
 }
+
+CFederationCup* CFederation::GetCup(int i) const {
+    CWorldData* w = GetWorldData();
+    if (!w || i < 0 || i >= m_Cups.GetSize()) return nullptr;
+    return w->GetFederationCup(m_Cups.GetAt(i));
+}

@@ -10,6 +10,7 @@
 #include "soccerclasses/owninglist.h"
 
 class CCountry;
+class CFederationCup;
 class CListRows;
 class CPlayerSearch;
 
@@ -34,6 +35,8 @@ public:
 
     int GetCupCount() const { return m_Cups.GetSize(); }
     uint8_t GetCupIndex(int i) const { return m_Cups.GetAt(i); }
+    // The world's federation cup named by cups[i]; NULL outside the cups.
+    CFederationCup* GetCup(int i) const;
     void AddCup(uint8_t cup) { m_Cups.Add(cup); }
     int GetCountryCount() const { return m_Members.GetSize(); }
     uint32_t GetCountryIndex(int i) const { return m_Members.GetAt(i); }

@@ -553,10 +553,8 @@ void CManagerList::WeeklyStepAll() {
             }
         }
         UserMessageBoxText(platform::FormatMessageId(865, {m->GetName()}), kBoxNotice, -1);
-        if (w) {
-            for (int u = 0; u < CUserList::kSlots; ++u)
-                if (CHumanManager* user = w->GetUser(u); user && user->GetManagerIndex() == i) user->SetManagerIndex(-1);
-        }
+        if (w) w->RemoveManagerFromUsers(i);
+        CClub::ForgetManagerIndex(i);
         RemoveAt(i);
     }
 }
@@ -564,4 +562,24 @@ void CManagerList::WeeklyStepAll() {
 bool CManagerList::SeasonEndFor(int index) {
     CManager* m = GetAt(index);
     return m && m->SeasonEnd();
+}
+
+CClub* CManager::GetClub() const {
+    CWorldData* w = GetWorldData();
+    return w ? w->GetClub(GetLastClubIndex()) : nullptr;
+}
+
+CClub* CManager::GetPreviousClub() const {
+    CWorldData* w = GetWorldData();
+    return w ? w->GetClub(GetPreviousClubIndex()) : nullptr;
+}
+
+std::string CManager::GetLastClubName() const {
+    const CClub* club = GetClub();
+    return club ? club->GetName() : std::string();
+}
+
+std::string CManager::GetPreviousClubName() const {
+    const CClub* club = GetPreviousClub();
+    return club ? club->GetName() : std::string("-");
 }

@@ -51,6 +51,13 @@ public:
     int GetPreviousClubIndex() const { return m_History[1].m_Club; }
     // The current club, else the previous one, else -1.
     int GetLastClubIndex() const;
+    // The clubs behind those indexes; NULL when none.
+    CClub* GetClub() const;
+    CClub* GetPreviousClub() const;
+    // The current club's name, else the previous one's; empty when none.
+    std::string GetLastClubName() const;
+    // "-" when he had no club before.
+    std::string GetPreviousClubName() const;
     double GetRating() const { return m_Rating; }
     uint8_t GetBoardConfidence() const { return IsEmployed() ? m_BoardConfidence : 0; }
     uint8_t GetFanConfidence() const { return IsEmployed() ? m_FanConfidence : 0; }

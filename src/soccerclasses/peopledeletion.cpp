@@ -1,20 +1,56 @@
 #include "soccerclasses/peopledeletion.h"
 
-#include <algorithm>
-
 #include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
 #include "soccerclasses/contractclause.h"
-#include "soccerclasses/peoplemessages.h"
+#include "soccerclasses/cup.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/newspaperevents.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/scout.h"
 #include "soccerclasses/worlddata.h"
+
+namespace {
+
+// A headline must never name whoever takes the slot next.
+void ForgetInEvents(CNewsPaperEvents& e, int player) {
+    if (e.m_InjuredPlayer == player) {
+        e.m_InjuredPlayer = -1;
+        e.m_InjuryWeeks = 0xFF;
+    }
+    if (e.m_TransferPlayer == player) {
+        e.m_TransferPlayer = e.m_TransferClub = -1;
+        e.m_TransferFee.clear();
+        e.m_TransferAmount = -1;
+    }
+    if (e.m_SuspendedPlayer == player) e.m_SuspendedPlayer = e.m_SuspendedSkill = -1;
+    if (e.m_ReturningPlayer == player) e.m_ReturningPlayer = -1;
+    if (e.m_TopScorer == player) e.m_TopScorer = -1;
+}
+
+template <class List>
+void ForgetInCups(const List& cups, int player) {
+    for (const auto& cup : cups) ForgetInEvents(cup->m_NewsPaperEvents, player);
+}
+
+}  // namespace
 
 void ForgetPlayerIndex(int player) {
     if (player < 0) return;
-    if (CWorldData* w = GetWorldData()) {
-        w->GetContractClauseList().RemovePlayerClauses(static_cast<uint32_t>(player));
-        CClubList& clubs = w->GetClubList();
-        for (int c = 0; c < clubs.GetSize(); ++c) clubs.GetAt(c)->ForgetPlayer(static_cast<uint32_t>(player));
+    CWorldData* w = GetWorldData();
+    if (!w) return;
+    w->GetContractClauseList().RemovePlayerClauses(static_cast<uint32_t>(player));
+    for (const auto& d : w->GetDivisionList()) ForgetInEvents(d->m_NewsPaperEvents, player);
+    const CPlayer* p = w->GetPlayer(player);
+    for (const auto& c : w->GetCountryList()) {
+        ForgetInCups(c->GetCups(), player);
+        if (p) c->RemoveTransferListedPlayer(p);
     }
-    std::erase_if(PeopleNewspaperEvents(), [player](const NewspaperEvent& e) { return e.player == player; });
-    for (PeopleMessage& m : PeopleMessages())
-        if (m.id == player) m.id = -1;
+    ForgetInCups(w->GetPlayOffList(), player);
+    ForgetInCups(w->GetCharityShieldList(), player);
+    ForgetInCups(w->GetFederationCupList(), player);
+    // Targets, loans, designated men, scouts' reports and log links.
+    CClubList& clubs = w->GetClubList();
+    for (int c = 0; c < clubs.GetSize(); ++c)
+        if (CClub* club = clubs.GetAt(c)) club->ForgetPlayer(static_cast<uint32_t>(player));
 }

@@ -21,39 +21,11 @@ CClub* WorldClub(const CClub& club) {
     return w ? w->GetClub(IndexOf(club)) : nullptr;
 }
 
-NewspaperEvent* FindEvent(int division, bool suspension) {
-    for (NewspaperEvent& e : PeopleNewspaperEvents())
-        if (e.division == division && e.suspension == suspension) return &e;
-    return nullptr;
-}
-
 }  // namespace
-
-std::vector<PeopleMessage>& PeopleMessages() {
-    static std::vector<PeopleMessage> messages;
-    return messages;
-}
-
-std::vector<std::string>& PeopleCountryNews() {
-    static std::vector<std::string> news;
-    return news;
-}
-
-std::vector<NewspaperEvent>& PeopleNewspaperEvents() {
-    static std::vector<NewspaperEvent> events;
-    return events;
-}
-
-void ClearPeopleMessages() {
-    PeopleMessages().clear();
-    PeopleCountryNews().clear();
-    PeopleNewspaperEvents().clear();
-}
 
 void SendMessageToHuman(const CClub& club, int code, const std::string& t1, const std::string& t2,
                         const std::string& t3, int id) {
     if (!club.IsHumanManaged()) return;
-    PeopleMessages().push_back(PeopleMessage{IndexOf(club), code, {t1, t2, t3}, id});
     CClub* own = WorldClub(club);
     if (!own) return;
     if (code < 0)
@@ -65,19 +37,11 @@ void SendMessageToHuman(const CClub& club, int code, const std::string& t1, cons
 void SendTextToHuman(const CClub& club, const std::string& text) { SendMessageToHuman(club, -1, text); }
 
 void PostCountryNews(const CClub& club, const std::string& text) {
-    PeopleCountryNews().push_back(text);
     if (CClub* own = WorldClub(club)) own->PostCountryNews(text);
 }
 
 void TellNewspaperInjury(const CClub& club, int player, int weeks) {
     if (CDivision* d = club.GetDivision()) d->m_NewsPaperEvents.SetInjury(player, weeks);
-    NewspaperEvent* e = FindEvent(club.GetDivisionIndex(), false);
-    if (!e) {
-        PeopleNewspaperEvents().push_back(NewspaperEvent{club.GetDivisionIndex(), player, weeks, false});
-    } else if (weeks > e->weeks) {
-        e->player = player;
-        e->weeks = weeks;
-    }
 }
 
 void TellNewspaperSuspension(const CClub& club, int player) {
@@ -86,15 +50,6 @@ void TellNewspaperSuspension(const CClub& club, int player) {
         const CPlayer* p = w ? w->GetPlayer(player) : nullptr;
         d->m_NewsPaperEvents.SetSuspension(player, p ? p->m_Football.GetPositionSkill() : 0);
     }
-    NewspaperEvent* e = FindEvent(club.GetDivisionIndex(), true);
-    if (!e) {
-        PeopleNewspaperEvents().push_back(NewspaperEvent{club.GetDivisionIndex(), player, 0, true});
-        return;
-    }
-    CWorldData* w = GetWorldData();
-    const CPlayer* now = w ? w->GetPlayer(e->player) : nullptr;
-    const CPlayer* next = w ? w->GetPlayer(player) : nullptr;
-    if (!now || (next && next->m_Football.GetPositionSkill() > now->m_Football.GetPositionSkill())) e->player = player;
 }
 
 CClub* CurrentUserClub() {

@@ -1,28 +1,12 @@
 #pragma once
 // What people code tells a human manager (inbox messages by code, and texts
 // for his news), the country news and the division's newspaper events. Each
-// goes on to the club's human, the country or the division's newspaper, and
-// a copy is kept where tests can read it.
+// goes on to the club's human, the country or the division's newspaper.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 class CClub;
 class CCountry;
-
-struct PeopleMessage {
-    int club = -1;       // the club whose human manager is told
-    int code = -1;       // inbox code, or -1 for a text of his news
-    std::string texts[3];
-    int id = -1;         // a person's index when the message concerns one
-};
-
-struct NewspaperEvent {
-    int division = -1;
-    int player = -1;
-    int weeks = 0;       // injuries; 0 for a suspension
-    bool suspension = false;
-};
 
 // Only a human-managed club's manager is told.
 void SendMessageToHuman(const CClub& club, int code, const std::string& t1 = "", const std::string& t2 = "",
@@ -39,8 +23,3 @@ CClub* CurrentUserClub();
 // The country of the current human manager's club, whose money the screens
 // show; none without a current manager.
 const CCountry* CurrentUserCountry();
-
-std::vector<PeopleMessage>& PeopleMessages();
-std::vector<std::string>& PeopleCountryNews();
-std::vector<NewspaperEvent>& PeopleNewspaperEvents();
-void ClearPeopleMessages();

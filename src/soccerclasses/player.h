@@ -153,6 +153,7 @@ public:
     // The club whose squad holds him in the world; null when none does.
     CClub* GetClub() const;
     CCountry* GetClubCountry() const;
+    std::string GetPositionText() const { return m_Football.GetPositionText(); }
     // Empty when no club holds him.
     std::string GetClubName() const;
     std::string GetClubNameConverted() const;

@@ -129,7 +129,11 @@ int CSoccerPlayerPerformanceList::GetAverageRating(int slot, int n) const {
 
 uint32_t CSoccerPlayerPerformanceList::GetTeamRating(int minute) const {
     const int m = ClampMinute(minute);
-    return (m_Series[3].GetAt(m) / 3 + m_Series[2].GetAt(m) / 3 + m_Series[1].GetAt(m) / 4 + m_Series[0].GetAt(m)) / 4;
+    // The bad-event series runs below nought: read as unsigned it would
+    // make one booking worth a billion points.
+    auto s = [&](int k) { return static_cast<int64_t>(static_cast<int32_t>(m_Series[static_cast<size_t>(k)].GetAt(m))); };
+    const int64_t r = (s(3) / 3 + s(2) / 3 + s(1) / 4 + s(0)) / 4;
+    return static_cast<uint32_t>(std::max<int64_t>(0, r));
 }
 
 uint32_t CSoccerPlayerPerformanceList::GetValueAt(int minute) const { return m_Series[0].GetAt(ClampMinute(minute)); }

@@ -416,9 +416,9 @@ bool CWorldData::IsHumanMatchDay(const CMatchTime& date) {
     for (int i = 0; i < CUserList::kSlots; ++i) {
         if (!m_Users->GetAt(i)->HasManager()) break;
         SetCurrentUser(i);
-        const CClub* club = GetCurrentClub();
+        const CManager* manager = GetCurrentManager();
         CFixtureInfo info;
-        if (!club || !club->GetFixtureInfoForDay(info, date.GetMatchDay())) continue;
+        if (!manager || !manager->FindMatchOn(date.GetMatchDay(), info)) continue;
         if (!seen) {
             firstHome = info.home;
             seen = true;

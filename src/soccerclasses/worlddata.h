@@ -28,7 +28,11 @@
 #include "soccerclasses/referee.h"
 #include "soccerclasses/stadium.h"
 
+struct CAggression;
 class CAggressionList;
+class CDivisionStrength;
+class CPopularity;
+struct CSkillMoneyValue;
 class CAvailableEmployee;
 class CListRows;
 class CPlayerSearch;
@@ -44,6 +48,7 @@ class CPopularityList;
 class CSkillMoneyValueList;
 class CSoccerPlayerCareerPathList;
 class CSubstitutionVars;
+class UserPort;
 
 inline constexpr const char* kFixturesFile = "Data\\fixtures.bin";
 inline constexpr int kScheduleCount = 17;
@@ -115,6 +120,45 @@ public:
     CNonLeagueClub* GetNonLeagueClub(int i) const { return m_NonLeagueClubs->GetAt(i); }
     // Club i for i >= 0, non-league club -i - 1 otherwise; empty when none.
     std::string GetTeamName(int i) const;
+
+    // Element i of a list; NULL outside it.
+    CSoccerReferee* GetReferee(int i) const;
+    CFederationCup* GetFederationCup(int i) const;
+    CStadium* GetStadium(int i) const;
+    CManager* GetManager(int i) const;
+    CDivisionStrength* GetDivisionStrength(int i) const;
+    CPopularity* GetPopularity(int i) const;
+    CAggression* GetAggression(int i) const;
+    CInjury* GetInjury(int i) const;
+    CPlayOff* GetPlayOff(int i) const;
+    CCharityShield* GetCharityShield(int i) const;
+    // The skill-money row of a skill, and its middle value.
+    const CSkillMoneyValue& GetSkillMoneyValueEntry(int skill) const;
+    int GetSkillMoneyValue(int skill) const;
+    uint8_t PickCareerPath() const;
+    uint8_t PickCareerPathFromSecondGroup() const;
+    // 65535 when the player is not in the list.
+    int FindPlayerIndex(const CPlayer* player) const;
+    // -1 when the club is not in the list.
+    int GetClubIndex(const CClub* club) const;
+    // A blank injury in the first free slot; its index.
+    int NewInjury();
+    // Every user slot that holds the manager is left without one.
+    void RemoveManagerFromUsers(int32_t manager);
+    // Appends a non-league club of the country; its index.
+    int AddNonLeagueClub(const std::string& name, int32_t stadium, const CCountry& country, const CKits& home,
+                         const CKits& away);
+    void AddFriendly(int home, int away, uint8_t matchDay);
+    // Every friendly the club plays in goes.
+    void RemoveFriendlies(int club);
+    // The friendly of home against away; NULL when none was arranged.
+    CFixture* FindFriendly(int home, int away) const;
+    // The clock's date: days since 1970.
+    int32_t GetTime() const { return m_Clock.GetDays(); }
+    // "03 Jul 99".
+    std::string GetShortDateString() const;
+    // The view the screens show, reached through the port.
+    UserPort& GetActiveView() const;
 
     // The clock.
     CMatchTime& GetClock() { return m_Clock; }

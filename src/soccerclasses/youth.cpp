@@ -156,47 +156,52 @@ void CYouthList::GenerateYouths(const CCountry& country, const CPopularity& row,
         if (Random(10) < 7) AddRandomYouth(country, row, position);
 }
 
-void CYouthList::TrainAll(const CClub& club) {
-    int gate = -1;  // drawn on the first quiet youth of the week
-    const bool human = club.IsHumanManaged();
-    for (const auto& y : youths_) {
-        int improved = 0, declined = 0;
-        y->Train(club, improved, declined);
-        if (!human) continue;
-        // Youths whose skills did not move pass a throttle, so that the
-        // coach does not report on every quiet week.
-        const bool skillsMoved = (improved & 1) || (declined & 1);
-        if (!skillsMoved) {
-            if (gate < 0) gate = Random(std::max(1, static_cast<int>(club.GetSquadSize())) - 1) + 1;
-            if (++quietCount_ <= gate) continue;
-            gate = 255;
-        }
-        const int pos = std::min(y->m_Football.GetPosition(), 3);
-        if (improved)
-            SendMessageToHuman(club, kYouthReportCode, y->GetName(), platform::LoadString(kImprovedIds[pos][improved - 1]));
-        else if (declined && y->m_Football.HasDeclined())
-            SendMessageToHuman(club, kYouthDeclineCode, y->GetName(), platform::LoadString(kDeclinedIds[pos][declined - 1]));
+void CYouth::TrainAndReport(const CClub& club, ReportGate& gate) {
+    int improved = 0, declined = 0;
+    Train(club, improved, declined);
+    if (!club.IsHumanManaged()) return;
+    // Youths whose skills did not move pass a throttle, so that the coach
+    // does not report on every quiet week.
+    const bool skillsMoved = (improved & 1) || (declined & 1);
+    if (!skillsMoved) {
+        if (gate.gate < 0) gate.gate = Random(std::max(1, static_cast<int>(club.GetSquadSize())) - 1) + 1;
+        if (++gate.quietCount <= gate.gate) return;
+        gate.gate = 255;
     }
+    const int pos = std::min(m_Football.GetPosition(), 3);
+    if (improved)
+        SendMessageToHuman(club, kYouthReportCode, GetName(), platform::LoadString(kImprovedIds[pos][improved - 1]));
+    else if (declined && m_Football.HasDeclined())
+        SendMessageToHuman(club, kYouthDeclineCode, GetName(), platform::LoadString(kDeclinedIds[pos][declined - 1]));
+}
+
+void CYouth::OfferContractPrompt(const CClub& club, int squadSize) {
+    if (squadSize >= 30 || m_Person.GetAge() != 18 || Random(5) != 1) return;
+    const CManager* manager = club.GetManagerObject();
+    const std::string managerName = manager ? manager->GetName() : std::string();
+    const std::string text = platform::FormatMessageId(25, {managerName, GetName()});
+    for (;;) {
+        const int answer = UserMessageBoxTextEx(text, kBoxThreeButtons, 0, platform::LoadString(kYouthInfoButton),
+                                                platform::LoadString(940), platform::LoadString(521), -1, -1, 1, "");
+        if (answer == kAnswerYes) {
+            GetUserPort().RunScreenModal(60, this, 0, 0, 0);
+            continue;
+        }
+        if (answer == kAnswerNo) GetUserPort().RunScreenModal(62, this, 0, 0, 0);
+        return;
+    }
+}
+
+void CYouthList::TrainAll(const CClub& club) {
+    // Only a human manager's youths are coached week by week.
+    if (!club.IsHumanManaged()) return;
+    CYouth::ReportGate gate{-1, quietCount_};
+    for (const auto& y : youths_) y->TrainAndReport(club, gate);
 }
 
 void CYouthList::OfferContracts(const CClub& club, int squadSize) {
     if (!club.IsHumanManaged()) return;
-    const CManager* manager = club.GetManagerObject();
-    const std::string managerName = manager ? manager->GetName() : std::string();
-    for (const auto& y : youths_) {
-        if (squadSize >= 30 || y->m_Person.GetAge() != 18 || Random(5) != 1) continue;
-        const std::string text = platform::FormatMessageId(25, {managerName, y->GetName()});
-        for (;;) {
-            const int answer = UserMessageBoxTextEx(text, kBoxThreeButtons, 0, platform::LoadString(kYouthInfoButton),
-                                                    platform::LoadString(940), platform::LoadString(521), -1, -1, 1, "");
-            if (answer == kAnswerYes) {
-                GetUserPort().RunScreenModal(60, y.get(), 0, 0, 0);
-                continue;
-            }
-            if (answer == kAnswerNo) GetUserPort().RunScreenModal(62, y.get(), 0, 0, 0);
-            break;
-        }
-    }
+    for (const auto& y : youths_) y->OfferContractPrompt(club, squadSize);
 }
 
 void CYouthList::SeasonEnd() {

@@ -32,6 +32,16 @@ public:
     // Trains a week; the coach's report kinds (0 none, 1 skills, 2 physical,
     // 3 both) of improvements and declines.
     void Train(const CClub& club, int& improved, int& declined);
+    // The weekly pass's throttle on reports of youths whose skills did not
+    // move: the gate is drawn on the first such youth of the pass.
+    struct ReportGate {
+        int gate = -1;
+        int& quietCount;
+    };
+    // Trains a week and tells a human manager what the coach saw.
+    void TrainAndReport(const CClub& club, ReportGate& gate);
+    // At 18, with room in the squad, the human manager may offer him terms.
+    void OfferContractPrompt(const CClub& club, int squadSize);
 
     CPerson m_Person;
     CSoccerPlayer m_Football;

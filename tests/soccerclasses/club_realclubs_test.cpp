@@ -2,6 +2,8 @@
 // of one played by results only, saves and reloads to the same bytes.
 #include <gtest/gtest.h>
 
+#include "generated_world.h"
+
 #include "platform/files.h"
 #include "platform/random.h"
 #include "records_roundtrip.h"
@@ -11,7 +13,6 @@
 #include "soccerclasses/country.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/gamefile.h"
-#include "soccerclasses/peoplemessages.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/stadium.h"
 #include "soccerclasses/worlddata.h"
@@ -19,35 +20,10 @@
 
 namespace {
 
-class RealClubs : public ::testing::Test {
+class RealClubs : public worldtest::GeneratedWorld {
 protected:
-    void SetUp() override {
-        platform::SetInstallFolder(testenv::GameDir());
-        platform::SeedRandom(5);
-        world = std::make_unique<CWorldData>();
-        scope = std::make_unique<ScopedWorld>(world.get());
-        // Every other country followed in detail.
-        for (int id = 1; id < 255; ++id) world->SelectCountry(id, id % 2 == 0);
-        world->ReadFederationsAndCountries();
-        FILE* f = OpenDataFile("Data\\Clubs.bin");
-        const int32_t clubs = LoadInt32(f);
-        CloseGameFile(f);
-        for (int i = 0; i < clubs; ++i) world->GetClubList().AddRealClub(std::make_unique<CClub>());
-        ReadDivisionsIntoWorld(*world);
-        world->GetStadiumList().ReadDataFile();
-        world->GetClubList().ReadDataFile();
-        world->GetPlayerList().LoadDatabase(world->GetClubList().GetRealCount());
-    }
-    void TearDown() override {
-        scope.reset();
-        world.reset();
-        ClearPeopleMessages();
-        ResetGameFileChannel();
-        platform::ResetFolders();
-    }
-
-    std::unique_ptr<CWorldData> world;
-    std::unique_ptr<ScopedWorld> scope;
+    // Every other country followed in detail.
+    void SetUp() override { Build(5, [](int id) { return id % 2 == 0; }); }
 };
 
 TEST_F(RealClubs, EveryClubSavesAndReloadsToTheSameBytes) {

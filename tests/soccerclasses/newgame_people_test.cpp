@@ -2,6 +2,8 @@
 // builds them, and a season of their lives.
 #include <gtest/gtest.h>
 
+#include "generated_world.h"
+
 #include <set>
 
 #include "platform/files.h"
@@ -15,7 +17,6 @@
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/manager.h"
-#include "soccerclasses/peoplemessages.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/stadium.h"
 #include "soccerclasses/worlddata.h"
@@ -23,36 +24,9 @@
 
 namespace {
 
-class NewGamePeople : public ::testing::Test {
+class NewGamePeople : public worldtest::GeneratedWorld {
 protected:
-    void SetUp() override {
-        platform::SetInstallFolder(testenv::GameDir());
-        platform::SeedRandom(99);
-        world = std::make_unique<CWorldData>();
-        scope = std::make_unique<ScopedWorld>(world.get());
-        for (int id = 1; id < 255; ++id) world->SelectCountry(id, true);
-        world->ReadFederationsAndCountries();
-        // Divisions and clubs each check themselves against the other; until
-        // the new-game load orders them, blank clubs stand in for the count.
-        FILE* f = OpenDataFile("Data\\Clubs.bin");
-        const int32_t clubs = LoadInt32(f);
-        CloseGameFile(f);
-        for (int i = 0; i < clubs; ++i) world->GetClubList().AddRealClub(std::make_unique<CClub>());
-        ReadDivisionsIntoWorld(*world);
-        world->GetStadiumList().ReadDataFile();
-        world->GetClubList().ReadDataFile();
-        world->GetPlayerList().LoadDatabase(world->GetClubList().GetRealCount());
-    }
-    void TearDown() override {
-        scope.reset();
-        world.reset();
-        ClearPeopleMessages();
-        ResetGameFileChannel();
-        platform::ResetFolders();
-    }
-
-    std::unique_ptr<CWorldData> world;
-    std::unique_ptr<ScopedWorld> scope;
+    void SetUp() override { Build(99, [](int) { return true; }); }
 };
 
 TEST_F(NewGamePeople, EveryFollowedClubHoldsSixteenToThirtyPlayersOfItsOwn) {

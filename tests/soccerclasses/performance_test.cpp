@@ -55,4 +55,17 @@ TEST(Performance, TeamSeriesFollowTheEvents) {
     }
 }
 
+TEST(Performance, BadEventsLowerTheTeamRating) {
+    CSoccerPlayerPerformanceList list;
+    list.StartMatch(Bases(60));
+    list.SetOffsets(100, 0, 0, 0, 0);
+    EXPECT_EQ(list.GetTeamRating(20), 25u);
+    list.AddBadEvent(2, 9, 10);  // -6 in series 2
+    EXPECT_EQ(list.GetTeamRating(5), 25u);
+    EXPECT_EQ(list.GetTeamRating(20), (100 - 6 / 4) / 4u);
+    // However bad the match, the rating stops at nought.
+    for (int k = 0; k < 100; ++k) list.AddBadEvent(3, 9, 30);
+    EXPECT_EQ(list.GetTeamRating(40), 0u);
+}
+
 }  // namespace

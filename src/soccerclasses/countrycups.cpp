@@ -1,0 +1,49 @@
+// The country's cups, play-offs, shield and transfer list.
+#include <algorithm>
+#include <cassert>
+
+#include "soccerclasses/charityshield.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/fixtureinfo.h"
+#include "soccerclasses/playoff.h"
+#include "soccerclasses/worlddata.h"
+
+CCharityShield* CCountry::GetCharityShield() const {
+    CWorldData* w = GetWorldData();
+    if (!w) return nullptr;
+    for (const auto& s : w->GetCharityShieldList())
+        if (s->m_CountryIndex == m_Id) return s.get();
+    return nullptr;
+}
+
+CPlayOff* CCountry::GetPlayOff(int i) const {
+    CWorldData* w = GetWorldData();
+    if (!w || i < 0 || i >= m_PlayOffs.GetSize()) return nullptr;
+    return w->GetPlayOff(static_cast<int>(m_PlayOffs.GetAt(i)));
+}
+
+bool CCountry::OwnsCup(const CCup* cup) const {
+    if (!cup) return false;
+    for (const auto& c : m_Cups)
+        if (c.get() == cup) return true;
+    return false;
+}
+
+CPlayOff* CCountry::GetPlayOffOfCup(const CCup* cup) const {
+    if (!cup) return nullptr;
+    for (int i = 0; i < m_PlayOffs.GetSize(); ++i)
+        if (CPlayOff* p = GetPlayOff(i); p && static_cast<const CCup*>(p) == cup) return p;
+    return nullptr;
+}
+
+uint8_t CCountry::FindCupFixture(int day, int club, CFixtureInfo& info) const {
+    assert(club > -1);
+    return m_Cups.FindFixture(day, club, info) ? 1 : 0;
+}
+
+void CCountry::AddTransferListedPlayer(CPlayer* player) {
+    assert(player);
+    if (player) m_TransferListed.push_back(player);
+}
+
+void CCountry::RemoveTransferListedPlayer(const CPlayer* player) { std::erase(m_TransferListed, player); }
