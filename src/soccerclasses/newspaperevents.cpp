@@ -142,9 +142,12 @@ std::string CNewsPaperEvents::GetInjuryHeadline(int variant) const {
 std::string CNewsPaperEvents::GetReturnFromInjuryHeadline(int variant) const {
     std::string name = PlayerSurnameUpper(m_ReturningPlayer);
     if (m_ReturningPlayer < 0 || name.empty()) return {};
-    return platform::FormatMessageId(Variant(654, variant, 10),
-                                     {name, ClubNameConverted(ClubOfPlayer(m_ReturningPlayer)),
-                                      PlayerInjuryTimeEstimate(m_ReturningPlayer)});
+    const int weeks = PlayerInjuryTimeEstimate(m_ReturningPlayer);
+    unsigned id = Variant(654, variant, 10);
+    // The weeks are those still to go, none for a player who is back: the
+    // lay-off text would read "0 WEEK", so he is simply back from injury.
+    if (id == 661 && weeks < 1) id = 654;
+    return platform::FormatMessageId(id, {name, ClubNameConverted(ClubOfPlayer(m_ReturningPlayer)), weeks});
 }
 
 std::string CNewsPaperEvents::GetSuspensionHeadline(int variant) const {

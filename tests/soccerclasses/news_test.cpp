@@ -207,6 +207,10 @@ TEST_F(NewsPaperPeople, ReturnAndSuspensionHeadlines) {
     e.SetReturningPlayer(index);
     EXPECT_EQ(e.GetReturnFromInjuryHeadline(0), "SMITH BACK FROM INJURY");
     EXPECT_EQ(e.GetReturnFromInjuryHeadline(11), "SMITH BACK FOR CLUB 2");
+    // A fit player has no weeks to tell of: never "BACK AFTER 0 WEEK LAY OFF".
+    EXPECT_EQ(e.GetReturnFromInjuryHeadline(7), "SMITH BACK FROM INJURY");
+    EXPECT_EQ(e.GetReturnFromInjuryHeadline(17), "SMITH BACK FROM INJURY");
+    EXPECT_EQ(e.GetReturnFromInjuryHeadline(8), "CLUB 2 DECLARE SMITH FIT");
 
     e.SetSuspension(index, 50);
     const struct {
