@@ -232,3 +232,25 @@ TEST_F(NewsPaperPeople, ReturnAndSuspensionHeadlines) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(NewsPaper, CupUpsetOnPenaltiesNamesTheShootoutWinner) {
+    events.m_CupUpset = Result(0, 1, 1, 1);
+    fixtures.GetAt(events.m_CupUpset)->m_Events.Add(255, CMatchEvent::kAwayShootoutGoal, "X");
+    EXPECT_EQ(events.GetCupUpsetHeadline(0, fixtures), "BTOWN 1 ATOWN 1");
+    EXPECT_EQ(events.GetCupUpsetHeadline(5, fixtures), "BTOWN DUMP ATOWN OUT OF CUP");
+    events.m_CupUpset = Result(2, 3, 3, 1);  // a plain win: winner's goals first
+    EXPECT_EQ(events.GetCupUpsetHeadline(4, fixtures), "CTOWN 3 DTOWN 1 IN CUP UPSET");
+    events.m_CupUpset = Result(2, 3, 2, 2);  // level without a shoot-out: nobody to name
+    EXPECT_EQ(events.GetCupUpsetHeadline(0, fixtures), "");
+}
+
+TEST_F(NewsPaper, NegativeVariantsWrapIntoTheTexts) {
+    events.SetChampion(2);
+    events.SetRunnerUp(3);
+    EXPECT_EQ(events.GetChampionsHeadline(-10), events.GetChampionsHeadline(0));
+    EXPECT_EQ(events.GetRunnersUpHeadline(-9), events.GetRunnersUpHeadline(1));
+}
+
+}  // namespace
