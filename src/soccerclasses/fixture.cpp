@@ -266,6 +266,10 @@ void CFixtureList::CollectTodaysOtherFixtures(std::vector<CFixture*>& out, const
     for (int i = GetSize() - 1; i >= 0; --i) GetAt(i)->AddToListIfToday(out, today);
 }
 
+void CFixtureList::CollectTodaysOtherFixtures(std::vector<CFixture*>& out) const {
+    if (const CWorldData* w = GetWorldData()) CollectTodaysOtherFixtures(out, w->GetDateText());
+}
+
 std::string CFixtureList::GetGoalFlashText(int minute) const {
     if (minute < 1) return {};
     for (int i = GetSize() - 1; i >= 0; --i) {

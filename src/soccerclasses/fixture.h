@@ -129,6 +129,8 @@ public:
     void FillListControl(CListRows& rows) const;
     // Today's fixtures without a human manager, last first.
     void CollectTodaysOtherFixtures(std::vector<CFixture*>& out, const std::string& today) const;
+    // The same for the world's today; nothing without a world.
+    void CollectTodaysOtherFixtures(std::vector<CFixture*>& out) const;
     // The latest score of another match that had a goal in this minute.
     std::string GetGoalFlashText(int minute) const;
 

@@ -128,3 +128,18 @@ TEST_F(FixturesInWorld, OnlyTodaysComputerMatchesAreCollected) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FixturesInWorld, TodayIsTheWorldsDate) {
+    world.GetClock().Set(0, 0, 0, 1999, 7, 3);
+    ASSERT_EQ(world.GetDateText(), "Sat 03 Jul 99");
+    CFixture* today = Add(0, 1, "Sat 03 Jul 99", 0, 0, 0);
+    Add(0, 1, "Tue 06 Jul 99", 0, 0, 0);
+    std::vector<CFixture*> out;
+    list.CollectTodaysOtherFixtures(out);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0], today);
+}
+
+}  // namespace
