@@ -45,6 +45,9 @@ CClub::CClub() {
     manager_ = -1;
     training_ = std::make_unique<CSoccerSquadTraining>();
     youthTrainingLoad_ = 10;
+    // A blank club offers the terms its standing gives; a club read from
+    // the file takes its manager's own terms instead.
+    if (CWorldData* w = GetWorldData(); w && w->GetPopularityList().GetSize() > 0) RenewManagerTerms();
 }
 
 CClub::~CClub() = default;
@@ -455,6 +458,8 @@ void CClub::ProcessWeeklyAccounts() {
     const double staffWages = staff_.GetWageTotal();
     Book(kEmployeeWages, staffWages);
     costs += staffWages;
+    // The youth squad's week of training comes before its wages are paid.
+    if (youths_.GetSize() > 0) youths_.TrainAll(*this);
     const double youthWages = youths_.GetSize() * 125 * p.m_YouthWage;
     Book(kYouthSquadWages, youthWages);
     costs += youthWages;
@@ -510,6 +515,9 @@ bool CClub::AddPlayerToSquad(uint16_t player) {
     for (auto& s : squad_)
         if (s == kEmptySlot) {
             s = player;
+            MarkKnownToHuman(player);
+            // A new face: the side's formations are less well drilled.
+            DecayHumanFamiliarity();
             return true;
         }
     return false;
@@ -539,6 +547,10 @@ void CClub::RemoveFromSquad(int slot) {
     }
     for (int k = gap; k < kSquadSlots - 1; ++k) squad_[size_t(k)] = squad_[size_t(k + 1)];
     squad_[kSquadSlots - 1] = kEmptySlot;
+    if (IsHumanManaged()) {
+        for (int k = gap; k < kSquadSlots - 1; ++k) MarkKnownToHuman(squad_[size_t(k)]);
+        ShiftHumanSelection(gap);
+    }
 }
 
 int CClub::FindSlotOfPlayer(uint16_t player) const {
@@ -579,6 +591,7 @@ void CClub::LoanOutPlayer(uint16_t player) {
     if (slot < 0) return;
     ++playersOutside_;
     RemoveFromSquad(slot);
+    DecayHumanFamiliarity();
 }
 
 void CClub::LoanInPlayer(uint16_t player) {

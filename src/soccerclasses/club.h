@@ -176,7 +176,7 @@ public:
     bool ApproachForPlayer(uint32_t index, int sellerIndex);
     int GetDivisionStrengthIndex() const;
 
-    // Listing, releasing, bids and transfer requests
+    // Transfer market: listing, bids and loans, requests, targets, signings
     // A computer club puts up to n (1..7) random players on the list.
     void TransferListRandomPlayers(int n);
     void DelistPlayersInPosition(int position);
@@ -187,6 +187,10 @@ public:
     // outside the world's list.
     int AddBidTarget(const CPlayer& player);
     int AddLoanTarget(const CPlayer& player);
+    // An entry of the current country's staff job market the club has
+    // approached; -1 for one that is not on that market.
+    int AddApproachedEmployee(const CAvailableEmployee& employee);
+    const std::vector<uint32_t>& ApproachedEmployees() const { return approachedStaff_; }
     // A squad player's request to leave.
     void HandleTransferRequest(uint16_t index, CPlayer* player);
     // The slot holding the player; 65535 (and a trace) when none does.
@@ -575,7 +579,40 @@ public:
     std::vector<uint32_t>& OfferTargets() { return offerTargets_; }
     std::vector<uint32_t>& LoanDeals() { return loanDeals_; }
 
+    // Season end of the manager, and players who leave the world
+    void ReviewManagerAtSeasonEnd();
+    // A deleted player leaves the bid, loan and designated lists, the
+    // scouts' reports and the transfer logs; the slot index may be reused.
+    void ForgetPlayer(uint32_t player);
+
+    // Money texts, form figures and the squad screens' small queries
+    std::string FormatBankBalance() const;
+    // Never below 0.
+    std::string FormatTransferBudget() const;
+    std::string FormatLoan() const;
+    // Empty when there is no such youth.
+    std::string GetYouthName(int i) const;
+    // A club of a country not followed keeps no form: 0 and empty texts.
+    std::string GetFormText() const;
+    int32_t GetFormPoints() const;
+    int32_t GetFormGoalsFor() const;
+    int32_t GetFormGoalsAgainst() const;
+    int32_t GetFormWins() const;
+    int32_t GetFormLosses() const;
+    void SetFormPosition(int32_t position);
+    int32_t CountFitPlayersInPosition(int position) const { return CountAvailableInPosition(position); }
+    // 0 for an empty slot.
+    uint8_t GetSlotInjuryEstimate(int slot) const;
+    uint8_t GetSlotSuspension(int slot) const;
+    std::string GetDivisionName() const;
+    // Empty when the friendly slot has no opponent.
+    std::string GetFriendlyOpponentName(int slot) const;
+    std::string GetFriendlyVenueName(int slot) const;
+
 private:
+    // A human manager's team sheet follows his squad up when a slot empties.
+    void ShiftHumanSelection(int slot);
+    void DecayHumanFamiliarity();
     int TakeOnEmployee(std::unique_ptr<CEmployee> employee);
     void ResetClub();
     void AddHonour(const std::string& competition, uint8_t picture, bool winner, bool isCup);

@@ -78,7 +78,7 @@ void CClub::RenewManagerTerms() {
         managerWage_ = RoundMoney(managerWage_ / 100.0 * (102 + Random(3)), country);
         if (Random(2) == 1 && managerYears_ > 1) --managerYears_;
         newBonus = Random(2) == 1;
-    } else {
+    } else if (table.GetSize() > 0) {
         const uint8_t factor = country ? country->GetWageFactor() : 100;
         const double weekly = table.GetManagerWage(popularity_, factor) / 52.0;
         managerWage_ = RoundMoney(weekly, country) * 52.0;

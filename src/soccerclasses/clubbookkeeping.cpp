@@ -41,8 +41,9 @@ MatchTexts TextsOf(const CFixture& f, const std::string& ground) {
 void CClub::UpdateRecordsFromMatch(const CFixture& f) {
     const std::string date = GetWorldData()->GetDateText();
     const std::string opponent = f.GetAwayTeamName();
-    // A crowd beyond the ground's places cannot be a record; a full house is.
-    if (f.m_Attendance > 0 && f.m_Attendance <= GetStadiumCapacity()) {
+    // Only crowds below the ground's places are records: a sell-out's figure
+    // is the capacity, not a count of who came.
+    if (f.m_Attendance > 0 && f.m_Attendance < GetStadiumCapacity()) {
         records_.AddGate(f.m_Attendance, date, opponent);
         records_.AddReceipts(f.m_Attendance * ticketPrice_, date, opponent);
     }

@@ -6,6 +6,7 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/availableemployee.h"
 #include "soccerclasses/clubplayers.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/player.h"
@@ -109,7 +110,9 @@ void CClub::HandleTransferRequest(uint16_t index, CPlayer* player) {
             !human || UserMessageBoxText(FormatMessageId(136, {player->GetName()}), kBoxYesNo, manager_) == kAnswerYes;
         if (release) {
             news = FormatMessageId(137, {name_, player->GetName()});
-            ReleasePlayer(index, player->GetRemainingWages());
+            // Late in a last contract year the reckoning can fall below
+            // nothing; a release never pays the club.
+            ReleasePlayer(index, std::max(0.0, player->GetRemainingWages()));
         } else {
             player->WithdrawFromList();
             UserMessageBoxText(FormatMessageId(PickReaction(), {player->GetName()}), kBoxNotice, manager_);
@@ -119,3 +122,12 @@ void CClub::HandleTransferRequest(uint16_t index, CPlayer* player) {
 }
 
 void CClub::ReviewTransferList() { KeepSquadLimits(); }
+
+int CClub::AddApproachedEmployee(const CAvailableEmployee& employee) {
+    const CCountry* country = GetWorldData()->GetCurrentCountry();
+    const int index = country ? country->FindAvailableEmployee(&employee) : -1;
+    // The market answers 65535 for a man it does not hold.
+    if (index < 0 || !country->GetStaffMarket() || index >= country->GetStaffMarket()->GetSize()) return -1;
+    approachedStaff_.push_back(static_cast<uint32_t>(index));
+    return static_cast<int>(approachedStaff_.size()) - 1;
+}

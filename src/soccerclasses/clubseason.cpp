@@ -155,8 +155,8 @@ void CClub::SetPopularityIndex(uint8_t index) {
         const double tv = row->m_TelevisionBase / 100.0 * s + Random(static_cast<int>(row->m_TelevisionSpread / 100.0 * s));
         const double sponsor =
             row->m_SponsorshipBase / 100.0 * s + Random(static_cast<int>(row->m_SponsorshipSpread / 100.0 * s));
-        // A lower index is a more popular club.
-        AddInboxMessage(index < popularity_ ? 124 : 125, FormatMoney(tv), FormatMoney(sponsor), "", -1);
+        // 124 when the index grows (a less popular club), 125 when it shrinks.
+        AddInboxMessage(index > popularity_ ? 124 : 125, FormatMoney(tv), FormatMoney(sponsor), "", -1);
     }
     popularity_ = index;
 }
@@ -210,16 +210,30 @@ void CClub::StartNewSeason() {
 
 void CClub::EndOfSeason() {
     CWorldData* world = GetWorldData();
+    RecordSeasonInRecords();
     youths_.SeasonEnd();
     staff_.EndOfSeason(IsHumanManaged(), *this);
     for (int s = kSquadSlots - 1; s >= 0; --s) {
         const uint16_t id = squad_[size_t(s)];
-        CPlayer* p = world->GetPlayer(id);
-        if (!p || !p->EndSeason(*this)) continue;
-        RemoveFromSquad(s);
-        ForgetPlayerIndex(id);
-        world->GetPlayerList().DeleteAt(id);
-        if (CHumanManager* h = GetHumanManager()) h->GetTacticList().DecayFamiliarity();
+        CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id);
+        if (!p) continue;
+        const bool borrowed = p->IsOnLoan() && p->m_LoanClub >= 0;
+        CClub* lender = borrowed ? world->GetClub(p->m_LoanClub) : nullptr;
+        const bool leaves = p->EndSeason(*this);
+        // A borrowed man who retires here, or whom the season end replaced
+        // by a youngster of this club, is no longer his club's man on loan.
+        if (lender && lender != this && (leaves || p->m_LoanClub < 0)) {
+            if (lender->playersOutside_ > 0) --lender->playersOutside_;
+            if (loansOutNow_ > 0) --loansOutNow_;
+        }
+        if (leaves) {
+            RemoveFromSquad(s);
+            ForgetPlayerIndex(id);
+            world->GetPlayerList().DeleteAt(id);
+            if (CHumanManager* h = GetHumanManager()) h->GetTacticList().DecayFamiliarity();
+        } else if (borrowed && p->m_LoanClub >= 0 && p->Person().GetContractYears() == 0) {
+            ProcessLoanEnd(s);
+        }
     }
     // Computer clubs keep a squad to play with and a balance to trade with.
     if (!IsHumanManaged()) {
@@ -233,6 +247,7 @@ void CClub::EndOfSeason() {
     }
     for (int i = staff_.GetSize() - 1; i >= 0; --i)
         if (CEmployee* e = staff_.GetAt(i); e && e->m_Person.GetContractYears() == 0) DismissEmployee(i, 0.0);
+    ReviewManagerAtSeasonEnd();
     if (IsCountryActive()) {
         // Played friendlies leave the world's list with the slots, or they
         // would be played again on the same day of every later season.
@@ -240,6 +255,16 @@ void CClub::EndOfSeason() {
         world->GetFriendlyMatchList().RemoveClubFriendlies(world->GetClubList().GetIndex(this));
     }
     WorldEndOfSeasonHook();
+}
+
+// The manager's own season end may retire a computer manager; a contract
+// with less than a year to run goes before the board.
+void CClub::ReviewManagerAtSeasonEnd() {
+    if (!HasManager()) return;
+    const bool retire = GetWorldData()->GetManagerList().SeasonEndFor(manager_);
+    if (retire && !IsHumanManaged()) RetireManager();
+    if (const CManager* m = HasManager() ? GetManagerObject() : nullptr; m && m->Person().GetContractYears() < 1)
+        ReviewExpiredContract();
 }
 
 // The world's own season end for a club; nothing of the world needs it yet.

@@ -95,7 +95,9 @@ bool CClub::MakeBid(CPlayer& player, double bid, CClub& buyer, int sellOn) {
     }
     const double asking = static_cast<double>(static_cast<int64_t>(player.m_AskingPrice));
     if (asking > 0 && bid >= asking) return true;
-    const double fee = GetPlayerTransferFee(player, *this);
+    // The seller's own reckoning of his worth: his fee with the contract's years counted.
+    const CCountry* country = GetCountry();
+    const double fee = country ? player.GetAskingPrice(*country) : GetPlayerTransferFee(player, *this);
     bool accepted = true;
     if (bid < 0.8 * fee) {
         accepted = false;
@@ -202,7 +204,11 @@ void CClub::PayForSigning(double fee, const CContractOffer& offer) {
 void CClub::AddSignedPlayer(uint16_t index, double fee, const CContractOffer& offer, const std::string& sellerName) {
     CPlayer* player = GetWorldData()->GetPlayer(index);
     if (!player) return;
-    CompletePlayerMove(*player, offer);
+    // A deal always pays a wage and runs a year at least.
+    CContractOffer terms = offer;
+    terms.m_WeeklyWage = std::max(1.0, terms.m_WeeklyWage);
+    terms.m_Years = std::max(1, terms.m_Years);
+    player->CompleteMove(terms);
     AddPlayerToSquad(index);
     transfers1_.Add(player->GetName(), sellerName, fee, name_, index);
 }
@@ -327,7 +333,8 @@ std::string CClub::SignPlayerFromHumanDeal(uint16_t index, double fee, const CCo
 
 void CClub::CompleteTransfer(uint16_t index, CPlayer& player, double fee, CClub& buyer, CContractOffer& offer,
                              bool atContractEnd) {
-    GetPlayerContractDemands(player, buyer, offer);
+    player.GetContractDemands(offer, buyer, this);
+    if (buyer.GetCountryIndex() != GetCountryIndex()) player.StartNewSeason();
     // The buyer's record test decides the seller's news, and the fans judge
     // the sale with the player still in the seller's squad: buy, then sell.
     const bool recordFee = buyer.BuyPlayer(index, fee, offer, name_);
@@ -396,10 +403,10 @@ bool CClub::ApproachForPlayer(uint32_t index, int sellerIndex) {
     // A full squad buys and borrows no one.
     if (GetSquadSize() >= kSquadSlots) return false;
     const double fee = GetPlayerTransferFee(*player, *this);
-    if (!IsPlayerWillingToMove(*player)) return false;
+    if (!player->IsWillingToMove()) return false;
     if (std::find(offerTargets_.begin(), offerTargets_.end(), index) != offerTargets_.end()) return false;
     CContractOffer offer;
-    if (IsPlayerFreeAgent(*player)) {
+    if (player->IsFreeAgent()) {
         seller->CompleteTransfer(static_cast<uint16_t>(index), *player, 0.0, *this, offer, true);
         return true;
     }

@@ -35,11 +35,11 @@ protected:
 TEST_F(Bookkeeping, PopularityMovesTellTheHumanManagerOfTheNewMoney) {
     Club().SetPopularityIndex(2);
     ASSERT_EQ(User().GetInbox().size(), 1u);
-    EXPECT_EQ(User().GetInbox()[0].code, 125);  // a higher index: less popular
+    EXPECT_EQ(User().GetInbox()[0].code, 124);  // the index grows: less popular
     Club().SetPopularityIndex(0);
     ASSERT_EQ(User().GetInbox().size(), 2u);
     const auto& up = User().GetInbox()[1];
-    EXPECT_EQ(up.code, 124);
+    EXPECT_EQ(up.code, 125);  // the index shrinks
     EXPECT_FALSE(up.text1.empty());  // television money
     EXPECT_FALSE(up.text2.empty());  // sponsorship money
     Club().SetPopularityIndex(0);  // no move, no message
@@ -254,15 +254,17 @@ TEST_F(Bookkeeping, MatchRecordsOfHomeAndAwayClubs) {
     CFixture f(1, 0, 1, 5, 3, 0);
     f.m_HomeGoals = 4;
     f.m_AwayGoals = 0;
-    f.m_Attendance = Club().GetStadiumCapacity();  // a full house is a record
+    f.m_Attendance = Club().GetStadiumCapacity() - 1;
     Club().UpdateRecordsFromMatch(f);
-    EXPECT_EQ(Club().Records().GetHighestGate(), Club().GetStadiumCapacity());
+    EXPECT_EQ(Club().Records().GetHighestGate(), Club().GetStadiumCapacity() - 1);
     world.GetClub(1)->UpdateRecordsFromAwayMatch(f);
-    f.m_Attendance = Club().GetStadiumCapacity() + 1;  // beyond the ground's places
-    f.m_HomeGoals = 0;
-    f.m_AwayGoals = 1;
-    Club().UpdateRecordsFromMatch(f);
-    EXPECT_EQ(Club().Records().GetHighestGate(), Club().GetStadiumCapacity());
+    for (int over : {0, 1}) {  // a full house, and a figure beyond the ground's places
+        f.m_Attendance = Club().GetStadiumCapacity() + over;
+        f.m_HomeGoals = 0;
+        f.m_AwayGoals = 1;
+        Club().UpdateRecordsFromMatch(f);
+        EXPECT_EQ(Club().Records().GetHighestGate(), Club().GetStadiumCapacity() - 1);
+    }
     EXPECT_EQ(Club().Records().GetBiggestWinText(), "4 - 0");
     EXPECT_EQ(Club().Records().GetHeaviestDefeatText(), "0 - 1");
     EXPECT_EQ(world.GetClub(1)->Records().GetHeaviestDefeatText(), "0 - 4");

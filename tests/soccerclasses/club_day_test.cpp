@@ -95,6 +95,9 @@ TEST_F(ClubWorld, ASeasonOfDailyAndWeeklySteps) {
     CClubList& clubs = world.GetClubList();
     for (int c = 0; c < clubs.GetRealCount(); ++c)
         for (int i = 0; i < 17 + c; ++i) clubs.GetAt(c)->AddPlayerToSquad(AddPlayer(i % 4));
+    // Settled players, whom other clubs may approach.
+    for (int i = 0; i < world.GetPlayerList().GetSize(); ++i)
+        if (CPlayer* p = world.GetPlayer(i)) p->Person().SetWeeksAtClub(20);
     for (CPopularity* p : {world.GetPopularityList().GetAt(0), world.GetPopularityList().GetAt(1),
                            world.GetPopularityList().GetAt(2), world.GetPopularityList().GetAt(3)}) {
         p->m_TransferFigure = 1e9;

@@ -4,7 +4,10 @@
 #include <map>
 
 #include "clubs_world.h"
+#include "platform/msgformat.h"
 #include "platform/random.h"
+#include "platform/stringtable.h"
+#include "soccerclasses/availableemployee.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/person.h"
@@ -134,6 +137,23 @@ TEST_F(Listing, BidAndLoanListsHoldWorldIndexes) {
     EXPECT_FALSE(Club().ApproachForPlayer(a, 1));
 }
 
+// Approached staff are indexes into the current manager's country's market.
+TEST_F(Listing, ApproachedEmployeesIndexTheCurrentCountrysMarket) {
+    MakeUser(Club(), 0);
+    ASSERT_TRUE(world.SetCurrentUser(0));
+    CCountry& country = *Club().GetCountry();
+    CBasicEmployee physio;
+    physio.m_JobKind = CBasicEmployee::kHeadPhysio;
+    const int before = country.GetStaffMarket()->GetSize();
+    country.AddAvailableEmployee(physio);
+    country.AddAvailableEmployee(physio);
+    EXPECT_EQ(Club().AddApproachedEmployee(*country.GetAvailableEmployee(before + 1)), 0);
+    EXPECT_EQ(Club().ApproachedEmployees(), (std::vector<uint32_t>{uint32_t(before + 1)}));
+    const CAvailableEmployee stranger;
+    EXPECT_EQ(Club().AddApproachedEmployee(stranger), -1);
+    EXPECT_EQ(Club().ApproachedEmployees().size(), 1u);
+}
+
 class Requests : public Listing {
 protected:
     void SetUp() override {
@@ -235,6 +255,21 @@ TEST_F(Requests, ComputerClubAlmostNeverGrantsARequest) {
     for (int i = 0; i < 200; ++i) other.HandleTransferRequest(pid, world.GetPlayer(pid));
     EXPECT_TRUE(port.Boxes().empty());
     EXPECT_FALSE(world.GetPlayer(pid)->IsListed());
+}
+
+// The reactions to a refused request name the player; the request's own
+// texts are the game's.
+TEST(TransferRequestTexts, ReactionsAndQuestions) {
+    for (unsigned id : {123u, 124u, 125u, 126u, 127u, 129u, 130u}) {
+        ASSERT_TRUE(platform::HasString(id)) << id;
+        EXPECT_NE(platform::FormatMessageId(id, {"J. Smith"}).find("J. Smith"), std::string::npos) << id;
+    }
+    EXPECT_EQ(platform::LoadString(133), "Refuse");
+    EXPECT_EQ(platform::LoadString(577), "List Player");
+    EXPECT_EQ(platform::FormatMessageId(137, {"Harwick Albion", "J. Smith"}),
+              "(Harwick Albion) J. Smith has been released on a free transfer.");
+    EXPECT_EQ(platform::FormatMessageId(136, {"J. Smith"}),
+              "The board suggest that you offer a free transfer to J. Smith. Do you agree?");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "clubs_world.h"
 #include "platform/random.h"
 #include "soccerclasses/clublist.h"
@@ -144,6 +146,46 @@ TEST_F(Signing, SaleAbroadIsNewsInBothCountries) {
               CNewsPaperEvents().m_TransferPlayer)
         << "no story for the seller's division";
     EXPECT_EQ(SlotsHolding(id), 1);
+}
+
+// Season counters start afresh in a new country only.
+TEST_F(Signing, MoveAbroadStartsTheSeasonCountersAfresh) {
+    CPlayer& p = *world.GetPlayer(id);
+    p.m_SeasonAppearances = 7;
+    const uint16_t other = Seller().GetPlayerId(15);
+    world.GetPlayer(other)->m_SeasonAppearances = 7;
+    Seller().CompleteTransfer(id, p, 100000.0, *L().GetAt(3), offer, false);
+    Seller().CompleteTransfer(other, *world.GetPlayer(other), 100000.0, Buyer(), offer, false);
+    EXPECT_EQ(p.m_SeasonAppearances, 0);
+    EXPECT_EQ(p.m_LastSeasonAppearances, 7);
+    EXPECT_EQ(world.GetPlayer(other)->m_SeasonAppearances, 7);
+    // The newcomer's club counters start at his new club.
+    EXPECT_EQ(p.Person().GetWeeksAtClub(), 0);
+    EXPECT_FALSE(p.IsListed());
+}
+
+// A player who would not move is not approached: a newcomer, an injured
+// man, a player on loan.
+TEST_F(Signing, UnwillingPlayersAreNotApproached) {
+    struct Case {
+        const char* what;
+        std::function<void(CPlayer&)> arrange;
+    };
+    const Case cases[] = {
+        {"newcomer", [](CPlayer& p) { p.Person().SetWeeksAtClub(2); }},
+        {"injured", [this](CPlayer&) { Injure(id); }},
+        {"on loan", [](CPlayer& p) { p.StartLoan(2, 4); }},
+    };
+    for (const Case& c : cases) {
+        TearDown();
+        SetUp();
+        CPlayer& p = *world.GetPlayer(id);
+        p.Person().SetWeeksAtClub(20);
+        p.Person().SetContractYears(0);  // a free agent, who would go at once
+        c.arrange(p);
+        EXPECT_FALSE(Buyer().ApproachForPlayer(id, 0)) << c.what;
+        EXPECT_EQ(Seller().FindSlotOfPlayer(id), 14) << c.what;
+    }
 }
 
 }  // namespace

@@ -26,3 +26,22 @@ TEST(ClubTexts, QuotedTextsAreTheGamesOwn) {
 }
 
 }  // namespace
+
+namespace {
+
+// The board, appointment, loan and season texts, with the inserts the club
+// code fills in.
+TEST(ClubTexts, BoardLoanAndSeasonTextsExist) {
+    const unsigned ids[] = {54,  55,  56,  57,  58,  60,  108, 109,   139,   140,   141,   142,   143,   144,
+                            145, 146, 148, 149, 150, 151, 152, 153,   154,   155,   170,   340,   341,   32890,
+                            32906, 32907, 32908, 32916, 32917, 32918, 32919};
+    for (unsigned id : ids) EXPECT_TRUE(platform::HasString(id)) << id;
+    EXPECT_EQ(platform::LoadString(146), "(%1!s!)  %2!s!'s loan period has expired and he has returned to %3!s!.");
+    EXPECT_EQ(platform::LoadString(340),
+              "(%1!s!)   %2!s! has completed his loan. %3!s! are not prepared to extend his loan period any further.");
+    EXPECT_EQ(platform::LoadString(32890),
+              "%2!s!, %1!s!'s loan period at %3!s! is complete.  Are you willing to extend it a further 4 weeks?");
+    EXPECT_EQ(platform::LoadString(139), "%2!s! has been appointed as manager of %1!s!");
+}
+
+}  // namespace

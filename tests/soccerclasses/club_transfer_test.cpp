@@ -94,6 +94,7 @@ TEST_F(Transfers, FullSquadApproachesNoOne) {
 TEST_F(Transfers, FreeAgentMovesAtOnce) {
     const uint16_t id = Seller().GetPlayerId(4);
     world.GetPlayer(id)->Person().SetContractYears(0);
+    world.GetPlayer(id)->Person().SetWeeksAtClub(20);
     EXPECT_TRUE(Buyer().ApproachForPlayer(id, 0));
     EXPECT_GE(Buyer().FindSlotOfPlayer(id), 0);
     EXPECT_EQ(SlotsHolding(id), 1);
