@@ -65,22 +65,28 @@ void ReadCupsIntoWorld(CWorldData& world) {
         if (why) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": " + why);
         CCup* cup = c->GetCups().GetAt(c->GetCups().GetSize() - 1);
         cup->m_PictureNumber = static_cast<uint8_t>(i);
-        // Last season's results, kept by the country for this season's entrants.
-        const auto& r = cup->m_PreviousResults;
-        switch (c->GetCups().GetSize()) {
-            case 1:
-                c->SetCupFinalistA(r[0]);
-                c->SetCupFinalistB(r[1]);
-                c->SetCupQualifier(0, r[2]);
-                c->SetCupQualifier(1, r[3]);
-                break;
-            case 2:
-                c->SetSecondCupFinalistA(r[0]);
-                c->SetSecondCupFinalistB(r[1]);
-                break;
-            default:
-                break;
-        }
+        StoreLastSeasonCupResults(*c, c->GetCups().GetSize() - 1, cup->m_PreviousResults);
     }
     CloseDataFile(f, kCupsFile);
+}
+
+void StoreLastSeasonCupResults(CCountry& c, int cupPosition, const std::array<int32_t, 4>& r) {
+    switch (cupPosition) {
+        case 0:
+            c.SetCupFinalistA(r[0]);
+            c.SetCupFinalistB(r[1]);
+            c.SetCupQualifier(0, r[2]);
+            c.SetCupQualifier(1, r[3]);
+            break;
+        case 1:
+            c.SetSecondCupFinalistA(r[0]);
+            c.SetSecondCupFinalistB(r[1]);
+            break;
+        case 3:  // the fourth cup's finalists
+            c.SetCupPairFirst(r[0]);
+            c.SetCupPairSecond(r[1]);
+            break;
+        default:
+            break;
+    }
 }

@@ -3,6 +3,10 @@
 // the divisions (registered with their countries), the referees and each
 // country's domestic cups. Each throws DataFileError for a file that is
 // missing, damaged or does not fit the rest of the world.
+#include <array>
+#include <cstdint>
+
+class CCountry;
 class CWorldData;
 
 inline constexpr const char* kCupsFile = "Data\\cups.bin";
@@ -12,3 +16,6 @@ inline constexpr int kMaxWorldClubs = 2181;
 void ReadDivisionsIntoWorld(CWorldData& world);
 void ReadRefereesIntoWorld(CWorldData& world);
 void ReadCupsIntoWorld(CWorldData& world);
+// A cup's results of last season, kept by its country for this season's
+// entrants by the cup's place among the country's cups (0 the main cup).
+void StoreLastSeasonCupResults(CCountry& country, int cupPosition, const std::array<int32_t, 4>& results);

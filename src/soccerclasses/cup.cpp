@@ -4,6 +4,7 @@
 #include "platform/stringtable.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/country.h"
 #include "soccerclasses/referee.h"
 #include "soccerclasses/listrows.h"
 #include "soccerclasses/matchtime.h"
@@ -368,6 +369,13 @@ std::vector<std::pair<int, int>> CCup::ListRoundsForDisplay() const {
     return out;
 }
 
+int CCup::GetRoundIndexForDate(const CMatchTime& date) const { return GetRoundIndexForSlot(date.GetMatchDay()); }
+
+std::string CCup::GetSeasonLabel() const {
+    const CCountry* c = GetCountry();
+    return c ? std::string(c->GetSeasonText()) : std::string();
+}
+
 int CCup::GetRoundIndexForSlot(int slot) const {
     for (int i = 0; i < GetRoundCount(); ++i) {
         const CCupRound* r = GetRound(i);
@@ -434,4 +442,20 @@ bool CCup::FillDayGrid(int slot, CSoccerResultList& out) const {
         out.Add(std::move(line));
     }
     return true;
+}
+
+CCupRound* CCupRoundList::GetNextRound(const CCupRound* round) const {
+    const int i = IndexOf(round);
+    return i >= 0 && i + 1 < GetSize() ? GetAt(i + 1) : nullptr;
+}
+
+void CCupRound::FillTodaysFixtures(std::vector<CFixture*>& out, int today, const std::string& todayText) const {
+    if (m_MatchSlot == today)
+        m_Ties.CollectTodaysOtherFixtures(out, todayText);
+    else if (HasReplaySlot() && m_ReplaySlot == today)
+        m_Replays.CollectTodaysOtherFixtures(out, todayText);
+}
+
+void CCupRound::FillTodaysFixtures(std::vector<CFixture*>& out) const {
+    if (const CWorldData* w = GetWorldData()) FillTodaysFixtures(out, w->GetMatchDay(), w->GetDateText());
 }

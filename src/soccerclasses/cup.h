@@ -67,6 +67,10 @@ public:
     void FillFixtureListControl(CListRows& rows) const;
     // The same for the replays, human clubs' rows yellow.
     void FillReplayListControl(CListRows& rows) const;
+    // The other matches being played today (no human manager's club): the
+    // ties on the match day, else the replays on the replay day.
+    void FillTodaysFixtures(std::vector<CFixture*>& out, int today, const std::string& todayText) const;
+    void FillTodaysFixtures(std::vector<CFixture*>& out) const;
 
     void Save(FILE* file) const;
     void Load(FILE* file);
@@ -100,6 +104,8 @@ class CCupRoundList : public OwningList<CCupRound> {
 public:
     int CountReplayRounds() const;
     CCupRound* GetFirstGroupRound() const;
+    // The round after this one; null for the last or a stranger.
+    CCupRound* GetNextRound(const CCupRound* round) const;
     void Save(FILE* file) const;
     void Load(FILE* file);
 };
@@ -158,6 +164,9 @@ public:
     // day); empty when none.
     std::string GetRoundNameForDay(int slot) const;
     int GetRoundIndexForSlot(int slot) const;
+    int GetRoundIndexForDate(const CMatchTime& date) const;
+    // The season text of the cup's country; empty without one.
+    std::string GetSeasonLabel() const;
     int GetLastRoundIndexOnDay(int slot) const;
     // A white row per shown round: match date and full name (row data the
     // round index), and for a replay day a second row (row data -1).

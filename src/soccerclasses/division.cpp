@@ -4,7 +4,9 @@
 
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/startupfile.h"
+#include "soccerclasses/worlddata.h"
 
 CDivision::CDivision() : m_TeamOfTheWeek(std::make_unique<CTeamOfTheWeek>()) {
     m_Calendar.SetSizeAndFill(kSlots, kNoMatch);
@@ -197,4 +199,25 @@ void CDivisionList::Save(FILE* f) const {
 
 void CDivisionList::Load(FILE* f) {
     for (const auto& d : *this) d->Load(f);
+}
+
+namespace {
+// Ids 0 and -1 both mean none; a division names a play-off by the low byte
+// of its id, and a later play-off of the same id wins.
+CPlayOff* FindPlayOff(int32_t id) {
+    CWorldData* w = GetWorldData();
+    if (!w || id == 0 || id == -1) return nullptr;
+    const CPlayOffList& list = w->GetPlayOffList();
+    for (int i = list.GetSize() - 1; i >= 0; --i)
+        if (list.GetAt(i)->m_Id == static_cast<uint8_t>(id & 0xFF)) return list.GetAt(i);
+    return nullptr;
+}
+}  // namespace
+
+CPlayOff* CDivision::GetPlayOff() const { return FindPlayOff(m_PromotionPlayOff); }
+CPlayOff* CDivision::GetRelegationPlayOff() const { return FindPlayOff(m_RelegationPlayOff); }
+
+int CDivision::GetPlayOffExtraPlaces() const {
+    const CPlayOff* p = GetPlayOff();
+    return p ? p->m_ExtraPlaces : 0;
 }

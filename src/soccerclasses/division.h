@@ -28,6 +28,7 @@
 #include "soccerclasses/teamoftheweek.h"
 
 class CListRows;
+class CPlayOff;
 class CClub;
 class CPlayer;
 class CPlayerList;
@@ -95,8 +96,12 @@ public:
     // Play-off ids 0 and -1 both mean none.
     bool HasPlayOff() const { return m_PromotionPlayOff != 0 && m_PromotionPlayOff != -1; }
     bool HasRelegationPlayOff() const { return m_RelegationPlayOff != 0 && m_RelegationPlayOff != -1; }
-    // Places a play-off adds; none until the play-offs exist.
-    int GetPlayOffExtraPlaces() const { return 0; }
+    // The world's play-off of each id (the last one of that id); null for
+    // none.
+    CPlayOff* GetPlayOff() const;
+    CPlayOff* GetRelegationPlayOff() const;
+    // Places the promotion play-off adds; 0 without one.
+    int GetPlayOffExtraPlaces() const;
     // The exchange count plus what the next division's play-off adds.
     int GetRelegationPlaces(const CDivision* next) const {
         return m_ExchangeCount + (next ? next->GetPlayOffExtraPlaces() : 0);

@@ -109,7 +109,11 @@ bool CDivision::EndOfSeason() {
 
 void CDivision::ResetClubSeasonRecords() {
     for (int i = 0; i < m_ClubCount; ++i)
-        if (CClub* club = ClubAt(m_FirstClub + i)) club->LeagueRow().Reset(static_cast<uint8_t>(i));
+        if (CClub* club = ClubAt(m_FirstClub + i)) {
+            // The position history and the season's series go with the row.
+            club->ClearSeasonArrays();
+            club->LeagueRow().Reset(static_cast<uint8_t>(i));
+        }
     m_ManagersOfTheMonth.RemoveAll();
 }
 

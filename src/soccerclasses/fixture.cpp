@@ -68,6 +68,26 @@ int CFixture::GetLoserIndex() const {
     return GetShootoutWinner() == 0 ? m_Away : m_Home;
 }
 
+namespace {
+CClub* LeagueClub(int index) {
+    CWorldData* w = GetWorldData();
+    if (!w || index < 0 || index >= w->GetClubList().GetSize()) return nullptr;
+    return w->GetClub(index);
+}
+
+// Headlines name league clubs only; a side without one reads as empty.
+std::string ConvertedName(int index) { return index >= 0 ? ClubNameConverted(index) : std::string(); }
+}  // namespace
+
+CClub* CFixture::GetHomeClub() const { return LeagueClub(m_Home); }
+CClub* CFixture::GetAwayClub() const { return LeagueClub(m_Away); }
+CClub* CFixture::GetWinner() const { return LeagueClub(GetWinnerIndex()); }
+CClub* CFixture::GetLoser() const { return LeagueClub(GetLoserIndex()); }
+std::string CFixture::GetHomeClubNameConverted() const { return ConvertedName(m_Home); }
+std::string CFixture::GetAwayClubNameConverted() const { return ConvertedName(m_Away); }
+std::string CFixture::GetWinnerNameConverted() const { return ConvertedName(GetWinnerIndex()); }
+std::string CFixture::GetLoserNameConverted() const { return ConvertedName(GetLoserIndex()); }
+
 std::string CFixture::GetAttendanceText() const { return platform::StrPrintf("%d", m_Attendance); }
 
 std::string CFixture::GetScoreText(int minute) const {
@@ -238,11 +258,16 @@ void CFixtureList::FillListControl(CListRows& rows) const {
         if (f->m_Home != -1) f->AddToListControl(rows);
 }
 
+void CFixture::AddToListIfToday(std::vector<CFixture*>& out, const std::string& today) const {
+    if (m_Date == today && !IsHumanInvolved()) out.push_back(const_cast<CFixture*>(this));
+}
+
 void CFixtureList::CollectTodaysOtherFixtures(std::vector<CFixture*>& out, const std::string& today) const {
-    for (int i = GetSize() - 1; i >= 0; --i) {
-        CFixture* f = GetAt(i);
-        if (f->m_Date == today && !f->IsHumanInvolved()) out.push_back(f);
-    }
+    for (int i = GetSize() - 1; i >= 0; --i) GetAt(i)->AddToListIfToday(out, today);
+}
+
+void CFixtureList::CollectTodaysOtherFixtures(std::vector<CFixture*>& out) const {
+    if (const CWorldData* w = GetWorldData()) CollectTodaysOtherFixtures(out, w->GetDateText());
 }
 
 std::string CFixtureList::GetGoalFlashText(int minute) const {

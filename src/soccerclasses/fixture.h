@@ -12,6 +12,7 @@
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/owninglist.h"
 
+class CClub;
 class CListRows;
 struct CFixtureInfo;
 
@@ -52,12 +53,25 @@ public:
     std::string GetAwayTeamName() const;
     std::string GetWinnerName() const;
     std::string GetLoserName() const;
+    // The league clubs of the sides; null for a non-league or empty side.
+    CClub* GetHomeClub() const;
+    CClub* GetAwayClub() const;
+    CClub* GetWinner() const;
+    CClub* GetLoser() const;
+    // Names in capitals, for headlines.
+    std::string GetHomeClubNameConverted() const;
+    std::string GetAwayClubNameConverted() const;
+    std::string GetWinnerNameConverted() const;
+    std::string GetLoserNameConverted() const;
     // True when either (league) club has a human manager.
     bool IsHumanInvolved() const;
     std::string GetShootoutText() const { return m_Events.GetShootoutText(GetHomeTeamName(), GetAwayTeamName()); }
     // "Home 1 - 0 Away" with the score up to a minute in which a goal fell;
     // empty otherwise.
     std::string GetScoreTextIfGoalInMinute(int minute) const;
+    // Appends the fixture when it was prepared on `today` and no human
+    // manager's club plays in it.
+    void AddToListIfToday(std::vector<CFixture*>& out, const std::string& today) const;
     // Attendance, home, away and date; red when a human manager's club plays.
     void AddToListControl(CListRows& rows) const;
     // The clubs, their names, the home ground and the substitute numbers
@@ -115,6 +129,8 @@ public:
     void FillListControl(CListRows& rows) const;
     // Today's fixtures without a human manager, last first.
     void CollectTodaysOtherFixtures(std::vector<CFixture*>& out, const std::string& today) const;
+    // The same for the world's today; nothing without a world.
+    void CollectTodaysOtherFixtures(std::vector<CFixture*>& out) const;
     // The latest score of another match that had a goal in this minute.
     std::string GetGoalFlashText(int minute) const;
 

@@ -28,4 +28,7 @@ public:
     virtual void SetRowData2(int row, uintptr_t data) = 0;
     virtual void SetSortable(bool sortable) = 0;
     virtual void Redraw() = 0;
+    // How the list lays its rows out (5: rows tall enough for a picture);
+    // lists that have only one layout ignore it.
+    virtual void SetRowSetting(int /*setting*/) {}
 };

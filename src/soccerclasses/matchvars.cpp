@@ -1,9 +1,15 @@
 #include "soccerclasses/matchvars.h"
 
+#include <algorithm>
 #include <utility>
 
+#include "soccerclasses/club.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/popularity.h"
+#include "soccerclasses/soccertactic.h"
+#include "soccerclasses/worlddata.h"
 
 void CSubstitutionVars::Reset(int allowed) {
     m_Slots.SetSizeAndFill(10, 10);
@@ -121,10 +127,65 @@ void CMatchVars::ClearWeights(int side) {
 }
 
 void CMatchVars::SwapSlots(int side, int a, int b) {
+    GetPerformanceList(side).SwapSlots(a, b);
     for (auto& kind : m_Counters) {
         auto& arr = kind[static_cast<size_t>(side & 1)];
         uint8_t t = arr.GetAt(a);
         arr.SetAt(a, arr.GetAt(b));
         arr.SetAt(b, t);
     }
+}
+
+CClub* CMatchVars::GetClub(int side) const {
+    CWorldData* w = GetWorldData();
+    const int c = GetClubIndex(side);
+    return w && c >= 0 && c < w->GetClubList().GetSize() ? w->GetClub(c) : nullptr;
+}
+
+bool CMatchVars::LoadClubSettings(int side) {
+    const CClub* club = GetClub(side);
+    CWorldData* w = GetWorldData();
+    if (!club || !w) return false;
+    const auto& in = club->GetMatchInstructions();  // bias, passing, offside trap, on the break, aggression
+    if (in[4] >= CAggressionList::kLevels) return false;
+    if (club->GetPopularityIndex() >= w->GetPopularityList().GetSize()) return false;
+    const size_t s = static_cast<size_t>(side & 1);
+    m_PopularityIndex[s] = club->GetPopularityIndex();
+    m_Reputation[s] = club->GetReputation();
+    m_Aggression[s] = in[4];
+    m_Bias[s] = in[0];
+    m_PassingStyle[s] = in[1];
+    m_OffsideTrap[s] = in[2];
+    m_OnTheBreak[s] = in[3];
+    // Ratings start from each player's true ability; an empty slot stays 0.
+    std::array<uint8_t, CSoccerPlayerPerformanceList::kSlots> bases{};
+    for (int slot = 0; slot < CSoccerPlayerPerformanceList::kSlots; ++slot)
+        if (const CPlayer* p = club->GetPlayer(slot)) bases[static_cast<size_t>(slot)] = std::min<uint8_t>(p->GetAbility(), 99);
+    m_Performance[s].StartMatch(bases);
+    return true;
+}
+
+bool CMatchVars::LoadTacticSettings(const CSoccerTactic& tactic, int side) {
+    if (tactic.m_Aggression >= CAggressionList::kLevels) return false;
+    const size_t s = static_cast<size_t>(side & 1);
+    m_Aggression[s] = tactic.m_Aggression;
+    m_Bias[s] = tactic.m_Instructions[0];
+    m_PassingStyle[s] = tactic.m_Instructions[1];
+    m_OffsideTrap[s] = tactic.m_Instructions[2];
+    m_OnTheBreak[s] = tactic.m_Instructions[3];
+    return true;
+}
+
+void CMatchVars::ExtendPerformance(int minutes) {
+    // The lists already hold every minute a match can reach; extra time
+    // carries the last rating of normal time on.
+    if (minutes <= 0) return;
+    for (auto& p : m_Performance) p.ExtendToExtraTime();
+}
+
+void CMatchVars::AddPossession(int side, int slot) { Bump(kFirst, side, slot); }
+
+void CMatchVars::SetNames(const std::string& scorer, const std::string& assistant, const std::string& booked,
+                          const std::string& fouled, const std::string& injured) {
+    m_Names = {scorer, assistant, booked, fouled, injured};
 }

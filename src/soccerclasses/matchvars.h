@@ -10,6 +10,7 @@
 #include "soccerclasses/extdwordarray.h"
 #include "soccerclasses/extwordarray.h"
 #include "soccerclasses/owninglist.h"
+#include "soccerclasses/playerperformance.h"
 
 class CSubstitutionVars {
 public:
@@ -50,8 +51,10 @@ public:
     int GetSendingOffCount(int level) const;
 };
 
+class CClub;
 class CDivision;
 class CFixture;
+class CSoccerTactic;
 
 class CMatchVars {
 public:
@@ -60,8 +63,27 @@ public:
     void SetDivision(CDivision* division) { m_Division = division; }
     CDivision* GetDivision() const { return m_Division; }
     void SetClubIndexes(int home, int away) { m_Club = {home, away}; }
+    void SetClubs(int home, int away) { SetClubIndexes(home, away); }
     void SetClubsFromFixture(const CFixture& fixture);
     int GetClubIndex(int side) const { return m_Club[static_cast<size_t>(side & 1)]; }
+    // The world's club of a side; null for a side without a league club.
+    CClub* GetClub(int side) const;
+    CClub* GetHomeClub() const { return GetClub(0); }
+    CClub* GetAwayClub() const { return GetClub(1); }
+
+    // A side's popularity index, reputation and match instructions from its
+    // club, and its performance list started with the club's first eleven
+    // and bench. False, changing nothing, without a club or with a
+    // popularity index or aggression level outside their tables.
+    bool LoadHomeClubSettings() { return LoadClubSettings(0); }
+    bool LoadAwayClubSettings() { return LoadClubSettings(1); }
+    bool LoadClubSettings(int side);
+    // A side's instructions from a formation; false for an aggression level
+    // outside the table.
+    bool LoadTacticSettings(const CSoccerTactic& tactic, int side);
+    // Both performance lists carried on into extra time.
+    void ExtendPerformance(int minutes);
+    CSoccerPlayerPerformanceList& GetPerformanceList(int side) { return m_Performance[static_cast<size_t>(side & 1)]; }
 
     // Everything planned cleared, then the rare twist of fate drawn.
     void Reset();
@@ -70,6 +92,10 @@ public:
     void AddAssist(int side, int slot);
     void AddGoal(int side, int slot);
     void AddBooking(int side, int slot);
+    // The first per-slot counter: times the player had the ball.
+    void AddPossession(int side, int slot);
+    void SetNames(const std::string& scorer, const std::string& assistant, const std::string& booked,
+                  const std::string& fouled, const std::string& injured);
     void SetSentOff(int side, int slot);
     bool IsBooked(int side, int slot) const { return GetCounter(kBookings, side, slot) > 0; }
     bool IsSentOff(int side, int slot) const { return GetCounter(kSentOff, side, slot) > 0; }
@@ -89,6 +115,7 @@ public:
     CExtByteArray m_Work;
     std::array<CExtByteArray, 2> m_ShootingWeights, m_SecondWeights;
     std::array<CExtDWordArray, 2> m_WeightSums;
+    std::array<CSoccerPlayerPerformanceList, 2> m_Performance;
     std::array<std::array<CExtByteArray, 2>, kCounterKinds> m_Counters;
     int m_InjuredSlot = 65535;
     std::array<int, 30> m_AttributeSums{};

@@ -5,6 +5,12 @@
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/worldlinks.h"
 
+namespace {
+unsigned Variant(unsigned first, int variant, int count) {
+    return first + static_cast<unsigned>(((variant % count) + count) % count);
+}
+}  // namespace
+
 void CNewsPaperEvents::Reset() {
     m_BigWin = m_Draw = m_ShockWin = m_CupUpset = m_Champion = m_RunnerUp = -1;
     m_InjuredPlayer = -1;
@@ -61,9 +67,14 @@ std::string CNewsPaperEvents::FixtureHeadline(int fixtureIndex, const CFixtureLi
     // Variants beyond a kind's texts wrap into them.
     unsigned id = firstId + static_cast<unsigned>(((variant % count) + count) % count);
     if (winnerFirst) {
-        if (f->IsDraw()) return {};
+        // A tie settled on penalties still has its winner; only a plain draw
+        // has none to name.
+        if (f->IsDraw() && !f->m_Events.HasShootout()) return {};
+        const bool homeWon = f->GetWinnerIndex() == f->m_Home;
+        const int winnerGoals = homeWon ? f->m_HomeGoals : f->m_AwayGoals;
+        const int loserGoals = homeWon ? f->m_AwayGoals : f->m_HomeGoals;
         return platform::FormatMessageId(id, {ClubNameConverted(f->GetWinnerIndex()), ClubNameConverted(f->GetLoserIndex()),
-                                              f->GetWinningScore(), f->GetLosingScore()});
+                                              winnerGoals, loserGoals});
     }
     return platform::FormatMessageId(
         id, {ClubNameConverted(f->m_Home), ClubNameConverted(f->m_Away), int(f->m_HomeGoals), int(f->m_AwayGoals)});
@@ -84,12 +95,12 @@ std::string CNewsPaperEvents::GetCupUpsetHeadline(int variant, const CFixtureLis
 
 std::string CNewsPaperEvents::GetChampionsHeadline(int variant) const {
     if (m_Champion < 0) return {};
-    return platform::FormatMessageId(624 + static_cast<unsigned>(variant % 10), {ClubNameConverted(m_Champion)});
+    return platform::FormatMessageId(Variant(624, variant, 10), {ClubNameConverted(m_Champion)});
 }
 
 std::string CNewsPaperEvents::GetRunnersUpHeadline(int variant) const {
     if (m_RunnerUp < 0) return {};
-    return platform::FormatMessageId(634 + static_cast<unsigned>(variant % 10),
+    return platform::FormatMessageId(Variant(634, variant, 10),
                                      {ClubNameConverted(m_RunnerUp), ClubNameConverted(m_Champion)});
 }
 
@@ -126,11 +137,6 @@ void CNewsPaperEvents::Read(FILE* f) {
     m_TransferAmount = -1;
 }
 
-namespace {
-unsigned Variant(unsigned first, int variant, int count) {
-    return first + static_cast<unsigned>(((variant % count) + count) % count);
-}
-}  // namespace
 
 std::string CNewsPaperEvents::GetInjuryHeadline(int variant) const {
     std::string name = PlayerSurnameUpper(m_InjuredPlayer);
@@ -142,9 +148,12 @@ std::string CNewsPaperEvents::GetInjuryHeadline(int variant) const {
 std::string CNewsPaperEvents::GetReturnFromInjuryHeadline(int variant) const {
     std::string name = PlayerSurnameUpper(m_ReturningPlayer);
     if (m_ReturningPlayer < 0 || name.empty()) return {};
-    return platform::FormatMessageId(Variant(654, variant, 10),
-                                     {name, ClubNameConverted(ClubOfPlayer(m_ReturningPlayer)),
-                                      PlayerInjuryTimeEstimate(m_ReturningPlayer)});
+    const int weeks = PlayerInjuryTimeEstimate(m_ReturningPlayer);
+    unsigned id = Variant(654, variant, 10);
+    // The weeks are those still to go, none for a player who is back: the
+    // lay-off text would read "0 WEEK", so he is simply back from injury.
+    if (id == 661 && weeks < 1) id = 654;
+    return platform::FormatMessageId(id, {name, ClubNameConverted(ClubOfPlayer(m_ReturningPlayer)), weeks});
 }
 
 std::string CNewsPaperEvents::GetSuspensionHeadline(int variant) const {

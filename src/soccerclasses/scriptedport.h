@@ -89,6 +89,8 @@ public:
     void SetRowData2(int row, uintptr_t data) override;
     void SetSortable(bool sortable) override { m_Sortable = sortable; }
     void Redraw() override { ++m_Redraws; }
+    void SetRowSetting(int setting) override { m_RowSetting = setting; }
+    int RowSetting() const { return m_RowSetting; }
 
 private:
     Row* At(int row);
@@ -97,4 +99,5 @@ private:
     bool m_Sortable = false;
     int m_Redraws = 0;
     int m_Resets = 0;
+    int m_RowSetting = -1;
 };

@@ -76,6 +76,9 @@ public:
     int GetPositionWidth(int player, int formation) const;
     CPositionProfile GetPositionProfile(int player) const { return GetCurrentTactic()->GetPositionProfile(player); }
     void Rename(int formation, const std::string& name) { GetAt(formation)->m_Name = name; }
+    std::string GetName(int i) const { return GetAt(i)->m_Name; }
+    std::string GetFamiliarityText(int i) const { return GetAt(i)->GetFamiliarityText(); }
+    std::string GetLabel(int i) const { return GetAt(i)->GetLabel(); }
     void DecayFamiliarity();
 
     void Save(FILE* file) const;

@@ -2,9 +2,12 @@
 
 #include <cassert>
 
+#include "soccerclasses/club.h"
 #include "soccerclasses/extdwordarray.h"
+#include "soccerclasses/fixture.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/listrows.h"
+#include "soccerclasses/worlddata.h"
 
 void CTableData::Clear() {
     m_Club = -1;
@@ -172,4 +175,38 @@ void CTableData::AddToListControl(CListRows& rows, uint32_t normal, uint32_t pro
     const int values[] = {GetPlayed(), GetWon(), GetDrawn(), GetLost(), GetGoalsFor(), GetGoalsAgainst()};
     for (int i = 0; i < 6; ++i) rows.SetItemNumber(p, 3 + i, values[i]);
     rows.SetItemNumber(p, 9, m_Points);
+}
+
+CTableData* CTableDataList::FindClubRow(int club) const {
+    for (const auto& r : m_Rows)
+        if (r->m_Club == club) return r.get();
+    return nullptr;
+}
+
+void CTableDataList::AddGroupResult(const CFixture& fixture) {
+    if (!fixture.HasBeenPrepared()) return;
+    if (CTableData* home = FindClubRow(fixture.m_Home))
+        home->AddHomeResult(fixture.m_HomeGoals, fixture.m_AwayGoals, 3, 1, 0);
+    if (CTableData* away = FindClubRow(fixture.m_Away))
+        away->AddAwayResult(fixture.m_HomeGoals, fixture.m_AwayGoals, 3, 1, 0);
+}
+
+bool CTableDataList::AddLeagueBonus(uint8_t percent) {
+    int shift;
+    switch (percent) {
+        case 0: return true;
+        case 100: shift = 0; break;
+        case 50: shift = 1; break;
+        case 25: shift = 2; break;
+        default: return false;
+    }
+    CWorldData* w = GetWorldData();
+    if (!w) return false;
+    for (const auto& r : m_Rows) {
+        if (r->m_Club < 0 || r->m_Club >= w->GetClubList().GetSize()) continue;
+        int points = r->m_Points + (w->GetClub(r->m_Club)->LeagueRow().m_Points >> shift);
+        // A byte: a bonus that would wrap the total keeps it at the top.
+        r->m_Points = static_cast<uint8_t>(points > 255 ? 255 : points);
+    }
+    return true;
 }

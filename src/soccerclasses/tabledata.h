@@ -7,6 +7,7 @@
 #include <vector>
 
 class CExtDWordArray;
+class CFixture;
 class CListRows;
 
 class CTableData {
@@ -72,6 +73,13 @@ public:
     void ResetAll();
     // Table order, then each row's position is its index.
     void Sort();
+    // A group match: 3 points a win, 1 a draw; nothing until it is played.
+    void AddGroupResult(const CFixture& fixture);
+    // Each row gains a half, all or a quarter (50, 100, 25) of the points its
+    // club has in its own league row; false, changing nothing, for any other
+    // percentage but 0.
+    bool AddLeagueBonus(uint8_t percent);
+    CTableData* FindClubRow(int club) const;
     void RemoveAll() { m_Rows.clear(); }
 
 private:

@@ -53,6 +53,8 @@ void CTrophyHistoryList::Load(FILE* f) {
 
 void CTrophyHistoryList::FillListControl(CListRows& rows) const {
     rows.ResetContent();
+    // Rows tall enough for the trophy pictures.
+    if (!m_Items.empty()) rows.SetRowSetting(5);
     for (const auto& h : m_Items) {
         int row = rows.AddRow("", 0, 0, 0);
         rows.SetRowColour(row, 0xFFFFFF);

@@ -1,5 +1,7 @@
 #include "soccerclasses/worldlinks.h"
 
+#include "platform/cp1252.h"
+
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/clublist.h"
@@ -34,17 +36,12 @@ std::string ClubNameConverted(int club) {
     if (g_clubNames) return g_clubNames(club);
     std::string name;
     if (CWorldData* w = GetWorldData()) name = w->GetTeamName(club);
-    for (char& c : name)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return name;
+    // Accented letters too: headlines are all capitals.
+    return platform::Cp1252Upper(name);
 }
 
 namespace {
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
+std::string Upper(const std::string& s) { return platform::Cp1252Upper(s); }
 const CPlayer* Player(int i) {
     CWorldData* w = GetWorldData();
     return w && i >= 0 ? w->GetPlayer(i) : nullptr;

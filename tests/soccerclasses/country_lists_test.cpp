@@ -198,3 +198,32 @@ TEST_F(CountryListsTest, TacticsAreTheCurrentUsersOwn) {
 }
 
 }  // namespace
+
+#include "soccerclasses/competitionfiles.h"
+
+namespace {
+
+TEST(CupResults, LastSeasonsResultsGoWhereTheCupsPlaceSays) {
+    const std::array<int32_t, 4> results{11, 12, 13, 14};
+    const struct {
+        int position;
+        std::array<int32_t, 8> expected;  // finalists A B, qualifiers, second cup A B, fourth cup A B
+    } cases[] = {
+        {0, {11, 12, 13, 14, -1, -1, -1, -1}},
+        {1, {-1, -1, -1, -1, 11, 12, -1, -1}},
+        {2, {-1, -1, -1, -1, -1, -1, -1, -1}},
+        {3, {-1, -1, -1, -1, -1, -1, 11, 12}},
+        {4, {-1, -1, -1, -1, -1, -1, -1, -1}},
+    };
+    for (const auto& c : cases) {
+        CCountry country;
+        StoreLastSeasonCupResults(country, c.position, results);
+        const std::array<int32_t, 8> got{country.GetCupFinalistA(),      country.GetCupFinalistB(),
+                                         country.GetCupQualifier(0),     country.GetCupQualifier(1),
+                                         country.GetSecondCupFinalistA(), country.GetSecondCupFinalistB(),
+                                         country.GetCupPairFirst(),      country.GetCupPairSecond()};
+        EXPECT_EQ(got, c.expected) << c.position;
+    }
+}
+
+}  // namespace

@@ -342,3 +342,57 @@ TEST_F(CupInWorld, ShieldByItsIndex) {
 }
 
 }  // namespace
+
+#include "soccerclasses/country.h"
+#include "soccerclasses/manager.h"
+
+namespace {
+
+TEST_F(CupInWorld, TodaysOtherTiesThenTheReplays) {
+    auto human = std::make_unique<CManager>();
+    human->m_IsHuman = 1;
+    world.GetClub(3)->SetManagerIndex(world.GetManagerList().Add(std::move(human)));
+    CCupRound* first = cup.GetRound(0);  // played on day 14, replayed on 16
+    ASSERT_TRUE(first->m_Ties.AddFixture(1, 0, 1, 5, 3, 0, 0));
+    ASSERT_TRUE(first->m_Ties.AddFixture(1, 2, 3, 5, 3, 0, 0));  // the human manager's own tie
+    ASSERT_TRUE(first->m_Replays.AddFixture(1, 1, 0, 5, 3, 0, 0));
+    for (CFixtureList* l : {&first->m_Ties, &first->m_Replays})
+        for (const auto& f : *l) f->m_Date = "today";
+    const struct {
+        int day;
+        CFixture* expected;  // null: nothing collected
+    } cases[] = {{14, first->m_Ties.GetAt(0)}, {16, first->m_Replays.GetAt(0)}, {15, nullptr}};
+    for (const auto& c : cases) {
+        std::vector<CFixture*> out;
+        first->FillTodaysFixtures(out, c.day, "today");
+        ASSERT_EQ(out.size(), c.expected ? 1u : 0u) << c.day;
+        if (c.expected) {
+            EXPECT_EQ(out[0], c.expected) << c.day;
+        }
+    }
+}
+
+TEST_F(CupInWorld, NextRoundDateIndexAndSeasonLabel) {
+    EXPECT_EQ(cup.m_Rounds.GetNextRound(cup.GetRound(0)), cup.GetRound(1));
+    EXPECT_EQ(cup.m_Rounds.GetNextRound(cup.GetRound(cup.GetRoundCount() - 1)), nullptr);
+    CCupRound stranger;
+    EXPECT_EQ(cup.m_Rounds.GetNextRound(&stranger), nullptr);
+
+    CMatchTime day = world.GetClock();
+    day.StepToMatchDay(16, 0);
+    EXPECT_EQ(cup.GetRoundIndexForDate(day), 0);  // the first round's replay day
+    day.StepToMatchDay(44, 0);
+    EXPECT_EQ(cup.GetRoundIndexForDate(day), cup.GetRoundIndexForSlot(44));
+    day.StepToMatchDay(15, 0);
+    EXPECT_EQ(cup.GetRoundIndexForDate(day), -1);
+
+    EXPECT_EQ(cup.GetSeasonLabel(), "");  // no country
+    auto country = std::make_unique<CCountry>();
+    country->RefreshSeasonText();
+    world.GetCountryList().Add(std::move(country));
+    cup.m_CountryIndex = 0;
+    ASSERT_FALSE(world.GetSeasonText(0).empty());
+    EXPECT_EQ(cup.GetSeasonLabel(), world.GetSeasonText(0));
+}
+
+}  // namespace

@@ -444,3 +444,21 @@ TEST_F(DivisionWithClubs, MatchInformationOfAFixture) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DivisionWithClubs, EveryAwardCheckClearsAllThreeCampaignCounters) {
+    division.m_DaysSinceAward = 4;
+    Manager(1)->m_CampaignPoints = 4;
+    Manager(1)->m_CampaignGoalsFor = 6;
+    Manager(1)->m_CampaignGoalsAgainst = 3;
+    Manager(2)->m_CampaignGoalsAgainst = 9;  // conceded without a point: not the winner, still cleared
+    EXPECT_EQ(division.AwardManagerOfTheMonth(), Club(1)->GetManager());
+    for (int c : {1, 2}) {
+        EXPECT_EQ(Manager(c)->m_CampaignPoints, 0) << c;
+        EXPECT_EQ(Manager(c)->m_CampaignGoalsFor, 0) << c;
+        EXPECT_EQ(Manager(c)->m_CampaignGoalsAgainst, 0) << c;
+    }
+}
+
+}  // namespace

@@ -219,3 +219,41 @@ TEST(TeamOfTheWeek, PlacesAreTakenByBetterPlayersOnly) {
 }
 
 }  // namespace
+
+#include "soccerclasses/playoff.h"
+#include "soccerclasses/worlddata.h"
+
+namespace {
+
+TEST(Division, PlayOffsAreFoundByTheirIdsLastFirst) {
+    CWorldData world{CWorldData::Empty{}};
+    ScopedWorld installed{&world};
+    const struct {
+        uint8_t id, extra;
+    } playOffs[] = {{0, 7}, {5, 1}, {255, 7}, {5, 2}, {6, 4}};
+    for (const auto& p : playOffs) {
+        auto playOff = std::make_unique<CPlayOff>();
+        playOff->m_Id = p.id;
+        playOff->m_ExtraPlaces = p.extra;
+        world.GetPlayOffList().Add(std::move(playOff));
+    }
+    auto d = MakeDivision(12);
+    d->m_ExchangeCount = 3;
+    auto below = MakeDivision(12, 12);
+    const struct {
+        int32_t id;
+        int found;  // index in the world's list, -1 none
+    } cases[] = {{5, 3}, {6, 4}, {0x106, 4}, {0, -1}, {-1, -1}, {9, -1}};
+    for (const auto& c : cases) {
+        below->m_PromotionPlayOff = c.id;
+        below->m_RelegationPlayOff = c.id;
+        CPlayOff* expected = c.found < 0 ? nullptr : world.GetPlayOffList().GetAt(c.found);
+        EXPECT_EQ(below->GetPlayOff(), expected) << c.id;
+        EXPECT_EQ(below->GetRelegationPlayOff(), expected) << c.id;
+        const int extra = expected ? expected->m_ExtraPlaces : 0;
+        EXPECT_EQ(below->GetPlayOffExtraPlaces(), extra) << c.id;
+        EXPECT_EQ(d->GetRelegationPlaces(below.get()), 3 + extra) << c.id;
+    }
+}
+
+}  // namespace

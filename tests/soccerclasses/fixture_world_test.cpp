@@ -79,3 +79,67 @@ TEST_F(FixturesInWorld, TodaysOtherMatchesAndGoalFlashes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FixturesInWorld, SideClubsAndCapitalNamesFollowTheResult) {
+    world.GetClub(0)->SetName("S\xe8te \xe9toile");  // accented letters too
+    CFixture* f = Add(0, 1, "Sat 03 Jul 99", 1, 3, 100);
+    EXPECT_EQ(f->GetHomeClub(), world.GetClub(0));
+    EXPECT_EQ(f->GetAwayClub(), world.GetClub(1));
+    EXPECT_EQ(f->GetWinner(), world.GetClub(1));
+    EXPECT_EQ(f->GetLoser(), world.GetClub(0));
+    EXPECT_EQ(f->GetHomeClubNameConverted(), "S\xc8TE \xc9TOILE");
+    EXPECT_EQ(f->GetAwayClubNameConverted(), "BARNSTAPLE");
+    EXPECT_EQ(f->GetWinnerNameConverted(), "BARNSTAPLE");
+    EXPECT_EQ(f->GetLoserNameConverted(), "S\xc8TE \xc9TOILE");
+
+    // A level score goes to the shoot-out's winner.
+    CFixture* level = Add(1, 2, "d", 1, 1, 0);
+    level->m_Events.Add(121, CMatchEvent::kAwayShootoutGoal, "A");
+    EXPECT_EQ(level->GetWinner(), world.GetClub(2));
+    EXPECT_EQ(level->GetLoserNameConverted(), "BARNSTAPLE");
+
+    // A non-league side has no league club and no headline name.
+    CFixture* village = Add(-1, 0, "d", 2, 0, 0);
+    EXPECT_EQ(village->GetHomeClub(), nullptr);
+    EXPECT_EQ(village->GetWinner(), nullptr);
+    EXPECT_EQ(village->GetHomeClubNameConverted(), "");
+    EXPECT_EQ(village->GetLoserNameConverted(), "S\xc8TE \xc9TOILE");
+}
+
+TEST_F(FixturesInWorld, OnlyTodaysComputerMatchesAreCollected) {
+    struct Case {
+        int home, away;
+        const char* date;
+        bool collected;
+    } cases[] = {
+        {0, 1, "Sat 03 Jul 99", true},   // today, no human manager
+        {1, 2, "Sat 03 Jul 99", false},  // the human manager's club plays
+        {0, 1, "Tue 06 Jul 99", false},  // another day
+        {-1, 0, "Sat 03 Jul 99", true},  // a non-league side has no manager
+    };
+    for (const Case& c : cases) {
+        CFixture* f = Add(c.home, c.away, c.date, 0, 0, 0);
+        std::vector<CFixture*> out;
+        f->AddToListIfToday(out, "Sat 03 Jul 99");
+        EXPECT_EQ(out.size(), c.collected ? 1u : 0u) << c.home << "-" << c.away << " " << c.date;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FixturesInWorld, TodayIsTheWorldsDate) {
+    world.GetClock().Set(0, 0, 0, 1999, 7, 3);
+    ASSERT_EQ(world.GetDateText(), "Sat 03 Jul 99");
+    CFixture* today = Add(0, 1, "Sat 03 Jul 99", 0, 0, 0);
+    Add(0, 1, "Tue 06 Jul 99", 0, 0, 0);
+    std::vector<CFixture*> out;
+    list.CollectTodaysOtherFixtures(out);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0], today);
+}
+
+}  // namespace

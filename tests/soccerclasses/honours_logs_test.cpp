@@ -98,3 +98,32 @@ TEST(SquadTraining, DefaultsWeightAndNineBytes) {
 }
 
 }  // namespace
+
+#include "soccerclasses/scriptedport.h"
+
+namespace {
+
+TEST(TrophyHistory, ListRowsWithPicturesAndColumnsByKind) {
+    CTrophyHistoryList list;
+    RecordingListRows empty;
+    list.FillListControl(empty);
+    EXPECT_EQ(empty.RowSetting(), -1);  // no honours: the layout stays
+    EXPECT_EQ(empty.Rows().size(), 0u);
+
+    list.AddWinnerHonour("Premier Division", "Club", "Champions 1999/00", 2, 0);
+    list.AddRunnerUpHonour("National Cup", "Club", "Finalists 2000", 7, 1);
+    RecordingListRows rows;
+    list.FillListControl(rows);
+    EXPECT_EQ(rows.RowSetting(), 5);
+    ASSERT_EQ(rows.Rows().size(), 2u);
+    EXPECT_EQ(rows.Rows()[0].cells[0], "gfx\\trophies\\division\\trophy02.bmp");
+    EXPECT_EQ(rows.Rows()[0].cells[2], "Champions 1999/00");
+    EXPECT_EQ(rows.Rows()[0].cells[3], "");
+    EXPECT_EQ(rows.Rows()[1].cells[0], "gfx\\trophies\\cup\\trophy07.bmp");
+    EXPECT_EQ(rows.Rows()[1].cells[1], "National Cup");
+    EXPECT_EQ(rows.Rows()[1].cells[2], "");
+    EXPECT_EQ(rows.Rows()[1].cells[3], "Finalists 2000");
+    EXPECT_EQ(rows.Rows()[1].colour, 0xFFFFFFu);
+}
+
+}  // namespace

@@ -207,6 +207,10 @@ TEST_F(NewsPaperPeople, ReturnAndSuspensionHeadlines) {
     e.SetReturningPlayer(index);
     EXPECT_EQ(e.GetReturnFromInjuryHeadline(0), "SMITH BACK FROM INJURY");
     EXPECT_EQ(e.GetReturnFromInjuryHeadline(11), "SMITH BACK FOR CLUB 2");
+    // A fit player has no weeks to tell of: never "BACK AFTER 0 WEEK LAY OFF".
+    EXPECT_EQ(e.GetReturnFromInjuryHeadline(7), "SMITH BACK FROM INJURY");
+    EXPECT_EQ(e.GetReturnFromInjuryHeadline(17), "SMITH BACK FROM INJURY");
+    EXPECT_EQ(e.GetReturnFromInjuryHeadline(8), "CLUB 2 DECLARE SMITH FIT");
 
     e.SetSuspension(index, 50);
     const struct {
@@ -225,6 +229,28 @@ TEST_F(NewsPaperPeople, ReturnAndSuspensionHeadlines) {
     }
     e.SetSuspension(index + 1, 60);  // a player the world does not have
     EXPECT_EQ(e.GetSuspensionHeadline(0), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(NewsPaper, CupUpsetOnPenaltiesNamesTheShootoutWinner) {
+    events.m_CupUpset = Result(0, 1, 1, 1);
+    fixtures.GetAt(events.m_CupUpset)->m_Events.Add(255, CMatchEvent::kAwayShootoutGoal, "X");
+    EXPECT_EQ(events.GetCupUpsetHeadline(0, fixtures), "BTOWN 1 ATOWN 1");
+    EXPECT_EQ(events.GetCupUpsetHeadline(5, fixtures), "BTOWN DUMP ATOWN OUT OF CUP");
+    events.m_CupUpset = Result(2, 3, 3, 1);  // a plain win: winner's goals first
+    EXPECT_EQ(events.GetCupUpsetHeadline(4, fixtures), "CTOWN 3 DTOWN 1 IN CUP UPSET");
+    events.m_CupUpset = Result(2, 3, 2, 2);  // level without a shoot-out: nobody to name
+    EXPECT_EQ(events.GetCupUpsetHeadline(0, fixtures), "");
+}
+
+TEST_F(NewsPaper, NegativeVariantsWrapIntoTheTexts) {
+    events.SetChampion(2);
+    events.SetRunnerUp(3);
+    EXPECT_EQ(events.GetChampionsHeadline(-10), events.GetChampionsHeadline(0));
+    EXPECT_EQ(events.GetRunnersUpHeadline(-9), events.GetRunnersUpHeadline(1));
 }
 
 }  // namespace

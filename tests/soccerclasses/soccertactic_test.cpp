@@ -138,3 +138,17 @@ TEST(Tactics, ListSavesAndReloadsFieldByField) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Tactics, ListNamesFormationsByIndex) {
+    CSoccerTacticList list;
+    list.GetAt(12)->m_Familiarity = 64;
+    list.Rename(12, "Diamond");
+    EXPECT_EQ(list.GetName(12), "Diamond");
+    EXPECT_EQ(list.GetFamiliarityText(12), "64");
+    EXPECT_EQ(list.GetLabel(12), "Diamond (64)");
+    EXPECT_EQ(list.GetName(1), "4-3-3");
+}
+
+}  // namespace

@@ -131,3 +131,68 @@ TEST(TableData, SavesThirtyBytesWinningRunBeforeLosingRun) {
 }
 
 }  // namespace
+
+#include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/worlddata.h"
+
+namespace {
+
+class GroupTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int i = 0; i < 3; ++i) world.GetClubList().AddRealClub(std::make_unique<CClub>());
+        table.CreateRows(3);
+        CExtDWordArray clubs;
+        for (uint32_t c : {2u, 0u, 1u}) clubs.Add(c);
+        table.SetClubs(clubs);
+    }
+    CWorldData world{CWorldData::Empty{}};
+    ScopedWorld installed{&world};
+    CTableDataList table;
+};
+
+TEST_F(GroupTable, GroupResultsCountOnlyPlayedMatches) {
+    CFixture f(1, 0, 1, 5, 3, 0);
+    f.m_HomeGoals = 2;
+    f.m_AwayGoals = 2;
+    table.AddGroupResult(f);  // not prepared yet: nothing
+    EXPECT_EQ(table.FindClubRow(0)->GetPlayed(), 0);
+
+    f.m_ScriptLength = 91;
+    table.AddGroupResult(f);
+    EXPECT_EQ(table.FindClubRow(0)->m_Points, 1);
+    EXPECT_EQ(table.FindClubRow(1)->m_Points, 1);
+    EXPECT_EQ(table.FindClubRow(0)->m_HomeDrawn, 1);
+    EXPECT_EQ(table.FindClubRow(1)->m_AwayDrawn, 1);
+
+    f.m_AwayGoals = 3;
+    table.AddGroupResult(f);
+    EXPECT_EQ(table.FindClubRow(1)->m_Points, 4);
+    EXPECT_EQ(table.FindClubRow(0)->m_HomeLost, 1);
+    EXPECT_EQ(table.FindClubRow(2)->GetPlayed(), 0);
+}
+
+TEST_F(GroupTable, LeagueBonusTakesAShareOfTheLeaguePoints) {
+    struct Case {
+        uint8_t percent;
+        bool accepted;
+        int gained;  // by a club with 33 league points
+    } cases[] = {{0, true, 0}, {25, true, 8}, {50, true, 16}, {100, true, 33}, {75, false, 0}, {10, false, 0}};
+    for (const Case& c : cases) {
+        table.ResetAll();
+        world.GetClub(0)->LeagueRow().m_Points = 33;
+        world.GetClub(2)->LeagueRow().m_Points = 250;
+        table.FindClubRow(2)->m_Points = 10;
+        EXPECT_EQ(table.AddLeagueBonus(c.percent), c.accepted) << int(c.percent);
+        EXPECT_EQ(table.FindClubRow(0)->m_Points, c.gained) << int(c.percent);
+        EXPECT_EQ(table.FindClubRow(1)->m_Points, 0) << int(c.percent);
+        // A byte total never wraps.
+        if (c.percent == 100) {
+            EXPECT_EQ(table.FindClubRow(2)->m_Points, 255);
+        }
+    }
+}
+
+}  // namespace

@@ -221,6 +221,9 @@ TEST_F(CompetitionFiles, CupsFitTheirCountries) {
                 EXPECT_FALSE(leagueSlots.count(s)) << "slot " << s;
             }
             EXPECT_LT(round->m_MatchSlot, c->GetSeasonEndDay());
+            if (round->HasReplaySlot()) {
+                EXPECT_LT(round->m_ReplaySlot, c->GetSeasonEndDay());  // a final's replay too
+            }
             // A club in both cups never has two ties on one day.
             for (int s : {int(round->m_MatchSlot), round->HasReplaySlot() ? int(round->m_ReplaySlot) : -1})
                 if (s >= 0) {
