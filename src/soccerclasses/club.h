@@ -525,6 +525,8 @@ public:
 
     // Plain fields.
     const std::string& GetName() const { return name_; }
+    // The name in capitals, accented letters too (headlines and shields).
+    std::string GetNameConverted() const;
     void SetName(const std::string& n) { name_ = n; }
     const std::string& GetSecondName() const { return secondName_; }
     int32_t GetStadiumIndex() const { return stadium_; }

@@ -3,6 +3,7 @@
 // remaining rows of the list screens.
 #include <algorithm>
 
+#include "platform/cp1252.h"
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "platform/trace.h"
@@ -36,6 +37,8 @@ constexpr int kLeagueCodes = 200;
 }  // namespace
 
 // Lookups.
+
+std::string CClub::GetNameConverted() const { return platform::Cp1252Upper(name_); }
 
 uint8_t CClub::IsCountryInactive() const {
     const CCountry* c = GetCountry();

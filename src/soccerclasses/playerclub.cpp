@@ -26,8 +26,7 @@ std::string CPlayer::GetClubName() const {
 
 std::string CPlayer::GetClubNameConverted() const {
     const CClub* club = GetClub();
-    if (!club) return {};
-    return ClubNameConverted(GetWorldData()->GetClubList().GetIndex(club));
+    return club ? club->GetNameConverted() : std::string();
 }
 
 int CPlayer::GetClubUser() const {

@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 
+#include "soccerclasses/club.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/clublist.h"
@@ -34,10 +35,11 @@ std::function<std::string(int)> g_clubNames;
 void SetClubNameSource(std::function<std::string(int)> source) { g_clubNames = std::move(source); }
 std::string ClubNameConverted(int club) {
     if (g_clubNames) return g_clubNames(club);
-    std::string name;
-    if (CWorldData* w = GetWorldData()) name = w->GetTeamName(club);
-    // Accented letters too: headlines are all capitals.
-    return platform::Cp1252Upper(name);
+    CWorldData* w = GetWorldData();
+    if (!w) return {};
+    if (const CClub* c = club >= 0 ? w->GetClub(club) : nullptr) return c->GetNameConverted();
+    // A non-league side's own name, in capitals like the rest of a headline.
+    return platform::Cp1252Upper(w->GetTeamName(club));
 }
 
 namespace {
