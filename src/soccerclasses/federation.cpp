@@ -2,6 +2,7 @@
 
 #include "soccerclasses/country.h"
 #include "soccerclasses/datafile.h"
+#include "soccerclasses/federationcup.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/worlddata.h"
@@ -40,7 +41,11 @@ CCountry* CFederation::GetCountryByRank(uint8_t rank) const {
     return found;
 }
 
-bool CFederation::IsClubEntered(int) const { return false; }
+bool CFederation::IsClubEntered(int club) const {
+    for (int i = 0; i < m_Cups.GetSize(); ++i)
+        if (const CFederationCup* cup = GetCup(i); cup && cup->HasEntrant(club)) return true;
+    return false;
+}
 
 CCountry* CFederation::GetRandomOtherCountry(const CCountry* a, const CCountry* b) const {
     const CCountryList& countries = GetWorldData()->GetCountryList();

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "soccerclasses/cup.h"
+#include "soccerclasses/extdwordarray.h"
 #include "soccerclasses/owninglist.h"
 
 class CFixture;
@@ -12,6 +13,9 @@ class CFederationCup : public CCup {
 public:
     int32_t m_Holder = -1;     // last winner's club index
     uint16_t m_Federation = 0;
+    CExtDWordArray m_Entrants;  // this season's, holder first
+
+    bool HasEntrant(int club) const { return club >= 0 && m_Entrants.Find(static_cast<uint32_t>(club)) >= 0; }
 };
 
 class CFederationCupList : public OwningList<CFederationCup> {

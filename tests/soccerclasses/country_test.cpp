@@ -269,3 +269,36 @@ TEST(CountryRandomPlayer, DrawsOnlyWhenAPlayerCanBeFound) {
 }
 
 }  // namespace
+
+#include "soccerclasses/federationcup.h"
+
+namespace {
+
+// A club already in one of the federation's cups cannot take a second berth.
+TEST(FederationCups, AClubIsEnteredWhenOneOfTheFederationsCupsListsIt) {
+    CWorldData world;
+    ScopedWorld scope(&world);
+    auto& cups = world.GetFederationCupList();
+    for (int i = 0; i < 3; ++i) cups.Add(std::make_unique<CFederationCup>());
+    cups.GetAt(0)->m_Entrants.Add(4);
+    cups.GetAt(2)->m_Entrants.Add(9);
+    cups.GetAt(2)->m_Entrants.Add(5);
+
+    CFederation none(1, "x", "y");
+    EXPECT_FALSE(none.IsClubEntered(5)) << "a federation with no cups";
+
+    CFederation fed(2, "x", "y");
+    fed.AddCup(1);
+    fed.AddCup(2);
+    fed.AddCup(7);  // no such cup: passed over
+    struct Case {
+        int club;
+        bool entered;
+    };
+    for (const Case& c : {Case{5, true}, Case{9, true}, Case{4, false}, Case{0, false}, Case{-1, false}}) {
+        SCOPED_TRACE(c.club);
+        EXPECT_EQ(fed.IsClubEntered(c.club), c.entered);
+    }
+}
+
+}  // namespace
