@@ -139,6 +139,9 @@ public:
     // Whether the cup is one of the country's play-offs, and which.
     bool OwnsPlayOffCup(const CCup* cup) const { return GetPlayOffOfCup(cup) != nullptr; }
     CPlayOff* GetPlayOffOfCup(const CCup* cup) const;
+    // The clubs the promotion play-off of the division below this one sends
+    // up; 0 below the lowest division or for a division not of this country.
+    uint8_t PlayOffKindBelow(const CDivision* division) const;
     // The club's tie in one of the country's cups on the day; 0 when none.
     uint8_t FindCupFixture(int day, int club, CFixtureInfo& info) const;
     // The players on the country's transfer list (not owned).

@@ -2,8 +2,10 @@
 #include <algorithm>
 #include <cassert>
 
+#include "platform/trace.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/country.h"
+#include "soccerclasses/division.h"
 #include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/playoff.h"
 #include "soccerclasses/worlddata.h"
@@ -34,6 +36,16 @@ CPlayOff* CCountry::GetPlayOffOfCup(const CCup* cup) const {
     for (int i = 0; i < m_PlayOffs.GetSize(); ++i)
         if (CPlayOff* p = GetPlayOff(i); p && static_cast<const CCup*>(p) == cup) return p;
     return nullptr;
+}
+
+uint8_t CCountry::PlayOffKindBelow(const CDivision* division) const {
+    for (int i = 0; i < GetDivisionCount(); ++i) {
+        if (GetDivision(i) != division) continue;
+        const CDivision* below = GetDivision(i + 1);
+        return below ? static_cast<uint8_t>(below->GetPlayOffExtraPlaces()) : 0;
+    }
+    platform::Trace("CCountry::PlayOffKindBelow: the division is not one of the country's\n");
+    return 0;
 }
 
 uint8_t CCountry::FindCupFixture(int day, int club, CFixtureInfo& info) const {

@@ -220,6 +220,7 @@ TEST(TeamOfTheWeek, PlacesAreTakenByBetterPlayersOnly) {
 
 }  // namespace
 
+#include "soccerclasses/country.h"
 #include "soccerclasses/playoff.h"
 #include "soccerclasses/worlddata.h"
 
@@ -254,6 +255,25 @@ TEST(Division, PlayOffsAreFoundByTheirIdsLastFirst) {
         EXPECT_EQ(below->GetPlayOffExtraPlaces(), extra) << c.id;
         EXPECT_EQ(d->GetRelegationPlaces(below.get()), 3 + extra) << c.id;
     }
+}
+
+TEST(Division, TheCountryGivesThePlacesOfThePlayOffBelow) {
+    CWorldData world{CWorldData::Empty{}};
+    ScopedWorld installed{&world};
+    auto playOff = std::make_unique<CPlayOff>();
+    playOff->m_Id = 5;
+    playOff->m_ExtraPlaces = 2;
+    world.GetPlayOffList().Add(std::move(playOff));
+    for (int i = 0; i < 4; ++i) world.GetDivisionList().Add(MakeDivision(12, 12 * i));
+    world.GetDivisionList().GetAt(1)->m_PromotionPlayOff = 5;
+    CCountry country;
+    for (uint32_t i = 0; i < 3; ++i) country.AddDivision(i);  // the fourth is another country's
+    const struct {
+        int division;
+        uint8_t places;
+    } cases[] = {{0, 2}, {1, 0}, {2, 0}, {3, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(country.PlayOffKindBelow(world.GetDivisionList().GetAt(c.division)), c.places) << c.division;
 }
 
 }  // namespace
