@@ -22,14 +22,7 @@ class ClubCups : public ClubWorld {
 protected:
     void SetUp() override {
         ClubWorld::SetUp();
-        std::vector<ClubFileRecord> records;
-        for (int i = 0; i < 6; ++i) records.push_back(Record("Club " + std::to_string(i), 0));
-        world.GetClubList().ReadFile(WriteClubs(records));
-        for (uint8_t b : {1, 2, 3, 4, 5, 6}) schedule.Add(b);
-        CDivision& div = *world.GetDivision(0);
-        div.SetClubRange(0, 6);
-        div.SetUp(&schedule);
-        div.SetCalendarSlot(10, 1);
+        CDivision& div = SixClubLeague({1, 2, 3, 4, 5, 6});
         div.m_SubsNamed = 7;
         for (int k = 0; k < 4; ++k) div.SetCalendarSlot(60 + k, uint8_t(208 + k));
 
@@ -75,7 +68,6 @@ protected:
     CClub& Club(int i) { return *world.GetClub(i); }
     void Human(int slot, int club) { world.GetUser(slot)->SetManagerIndex(Club(club).GetManager()); }
 
-    CExtByteArray schedule;
     CCup* cupObject = nullptr;
 };
 

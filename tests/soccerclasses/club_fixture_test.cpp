@@ -14,26 +14,15 @@ class ClubFixtures : public ClubWorld {
 protected:
     void SetUp() override {
         ClubWorld::SetUp();
-        std::vector<ClubFileRecord> records;
-        for (int i = 0; i < 6; ++i) records.push_back(Record("Club " + std::to_string(i), 0));
-        world.GetClubList().ReadFile(WriteClubs(records));
         // Ten match days of three pairings each (1-based club numbers).
-        const uint8_t days[10][6] = {{1, 2, 3, 4, 5, 6}, {3, 1, 6, 2, 4, 5}, {1, 4, 2, 5, 3, 6},
-                                     {5, 1, 6, 3, 4, 2}, {1, 6, 2, 3, 5, 4}, {2, 1, 4, 3, 6, 5},
-                                     {1, 3, 2, 6, 5, 4}, {4, 1, 5, 2, 6, 3}, {1, 5, 3, 6, 2, 4},
-                                     {6, 1, 3, 2, 4, 5}};
-        for (const auto& d : days)
-            for (uint8_t b : d) schedule.Add(b);
-        CDivision& div = *world.GetDivision(0);
-        div.SetClubRange(0, 6);
-        div.SetUp(&schedule);
-        div.SetCalendarSlot(10, 1);
+        CDivision& div = SixClubLeague({1, 2, 3, 4, 5, 6, 3, 1, 6, 2, 4, 5, 1, 4, 2, 5, 3, 6, 5, 1, 6, 3, 4, 2,
+                                        1, 6, 2, 3, 5, 4, 2, 1, 4, 3, 6, 5, 1, 3, 2, 6, 5, 4, 4, 1, 5, 2, 6, 3,
+                                        1, 5, 3, 6, 2, 4, 6, 1, 3, 2, 4, 5});
         div.SetCalendarSlot(14, 2);
         div.SetCalendarSlot(105, 10);
         for (int k = 0; k < 4; ++k) div.SetCalendarSlot(3 + k, uint8_t(208 + k));
     }
     CClub& Club(int i) { return *world.GetClubList().GetAt(i); }
-    CExtByteArray schedule;
 };
 
 TEST_F(ClubFixtures, LeagueMatchOfACalendarDay) {

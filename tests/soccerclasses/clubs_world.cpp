@@ -93,6 +93,18 @@ ClubFileRecord ClubWorld::Record(const std::string& name, int division, uint8_t 
     return r;
 }
 
+CDivision& ClubWorld::SixClubLeague(const std::vector<uint8_t>& pairings) {
+    std::vector<ClubFileRecord> records;
+    for (int i = 0; i < 6; ++i) records.push_back(Record("Club " + std::to_string(i), 0));
+    world.GetClubList().ReadFile(WriteClubs(records));
+    for (uint8_t b : pairings) schedule.Add(b);
+    CDivision& div = *world.GetDivision(0);
+    div.SetClubRange(0, 6);
+    div.SetUp(&schedule);
+    div.SetCalendarSlot(10, 1);
+    return div;
+}
+
 std::string ClubWorld::WriteClubs(const std::vector<ClubFileRecord>& clubs) {
     const std::string path = (testenv::TestFolder() / "Clubs.bin").string();
     EXPECT_TRUE(WriteClubsFile(path, clubs));

@@ -11,6 +11,7 @@
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubsdata.h"
 #include "soccerclasses/careerpath.h"
+#include "soccerclasses/extbytearray.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/skillmoneyvalue.h"
 #include "soccerclasses/worlddata.h"
@@ -33,10 +34,14 @@ protected:
     void Heal(uint16_t id);
     // Makes the club's manager human.
     void MakeHuman(CClub& club);
+    // "Club 0" to "Club 5" in the followed division, playing `pairings` (three
+    // pairs of 1-based club numbers a match day), match day 1 on day 10.
+    CDivision& SixClubLeague(const std::vector<uint8_t>& pairings);
 
     CWorldData world{CWorldData::Empty{}};
     std::unique_ptr<CSoccerPlayerCareerPathList> paths;
     std::unique_ptr<CSkillMoneyValueList> money;
+    CExtByteArray schedule;  // the six-club league's
 };
 
 // Two clubs ("Harwick Albion" followed, "Port Ellis" results only) with the

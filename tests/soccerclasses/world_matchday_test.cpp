@@ -11,22 +11,13 @@ class HumanMatchDay : public ClubWorld {
 protected:
     void SetUp() override {
         ClubWorld::SetUp();
-        std::vector<ClubFileRecord> records;
-        for (int i = 0; i < 6; ++i) records.push_back(Record("Club " + std::to_string(i), 0));
-        world.GetClubList().ReadFile(WriteClubs(records));
-        // Match day 1: 1-2, 3-4, 5-6 (1-based club numbers).
-        for (uint8_t b : {1, 2, 3, 4, 5, 6}) schedule.Add(b);
-        CDivision& div = *world.GetDivision(0);
-        div.SetClubRange(0, 6);
-        div.SetUp(&schedule);
-        div.SetCalendarSlot(10, 1);
+        SixClubLeague({1, 2, 3, 4, 5, 6});  // match day 1: 1-2, 3-4, 5-6
         date.SetMatchDay(10);
     }
     // User slot `slot` manages club `club`.
     void Human(int slot, int club) {
         world.GetUser(slot)->SetManagerIndex(world.GetClub(club)->GetManager());
     }
-    CExtByteArray schedule;
     CMatchTime date;
 };
 
