@@ -160,4 +160,58 @@ TEST(ProgramTest, ATerminationSignalEndsItWithoutTheQuitQuestion) {
     EXPECT_EQ(r.errors.find("quit"), std::string::npos) << r.errors;
 }
 
+// An X server of our own, for a display that goes away under the program.
+class XServer {
+public:
+    XServer() {
+        display_ = 100 + int(::getpid() % 800);
+        while (fs::exists("/tmp/.X11-unix/X" + std::to_string(display_))) ++display_;  // taken
+        std::string name = ":" + std::to_string(display_);
+        std::vector<std::string> argv = {"Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
+        std::vector<char*> a;
+        for (auto& s : argv) a.push_back(s.data());
+        a.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        if (posix_spawnp(&pid_, "Xvfb", &actions, nullptr, a.data(), environ) != 0) pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(display_);
+        for (int waited = 0; pid_ > 0 && !fs::exists(socket) && waited < 10000; waited += 20)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ready_ = pid_ > 0 && fs::exists(socket);
+    }
+    ~XServer() { Stop(); }
+    bool Ready() const { return ready_; }
+    std::string Display() const { return "DISPLAY=:" + std::to_string(display_); }
+    void Stop() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int display_ = 0;
+    bool ready_ = false;
+};
+
+TEST(ProgramTest, ALostDisplayEndsItInsteadOfHangingOnTheDeadConnection) {
+    XServer x;
+    if (!x.Ready()) GTEST_SKIP() << "no Xvfb here";
+    // The X library ends the program from inside; leaks at that point are
+    // the system's to reclaim, not ours to report.
+    Program p({}, {"WAYLAND_DISPLAY", "SDL_VIDEODRIVER", "ASAN_OPTIONS"},
+              {x.Display(), "SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0"});
+    ASSERT_TRUE(p.Started());
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    if (!p.StillRunning()) GTEST_SKIP() << "SDL could not open the X display: " << p.Wait().errors;
+    x.Stop();
+    Outcome r = p.Wait(30000);
+    EXPECT_NE(r.code, -1) << "still running, or killed: " << r.errors;
+    EXPECT_NE(r.code, 0) << r.errors;
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/sound/audio.h"
 #include "platform/trace.h"
 #include "platform/window/messages.h"
+#include "platform/window/ui.h"
 
 extern char** environ;
 
@@ -55,11 +56,24 @@ uint32_t VirtualKey(SDL_Keycode k) {
     }
 }
 
+// Set by the exit handlers. A backend still alive then was not stopped by
+// the program: something ended it from inside, typically the X library
+// calling exit() when the display went away, and tearing SDL down would wait
+// for ever on that dead connection.
+bool g_exiting = false;
+
 class SdlBackend : public Backend {
 public:
     SdlBackend(Size usable, int scale, SDL_Point origin)
-        : usable_(usable), scale_(scale), origin_(origin), start_(std::chrono::steady_clock::now()) {}
+        : usable_(usable), scale_(scale), origin_(origin), start_(std::chrono::steady_clock::now()) {
+        // The session outlives this handler's registration, so the handler
+        // runs before the session's own destructor.
+        (void)Ui::Get();
+        static const bool registered = std::atexit([] { g_exiting = true; }) == 0;
+        (void)registered;
+    }
     ~SdlBackend() override {
+        if (g_exiting) return;  // the system reclaims it all
         for (SDL_Cursor* c : {arrow_, wait_, image_})
             if (c) SDL_FreeCursor(c);
         if (texture_) SDL_DestroyTexture(texture_);
