@@ -39,16 +39,6 @@ protected:
     CClub& Buyer() { return *L().GetAt(1); }
     CClubList& L() { return world.GetClubList(); }
     CPlayer& P() { return *world.GetPlayer(id); }
-    void MakeUser(CClub& club, int slot) {
-        MakeHuman(club);
-        world.GetUserList().GetAt(slot)->SetManagerIndex(club.GetManager());
-    }
-    int SlotsHolding(uint16_t player) {
-        int n = 0;
-        for (int c = 0; c < L().GetRealCount(); ++c)
-            for (int s = 0; s < kSquadSlots; ++s) n += L().GetAt(c)->GetPlayerId(s) == player;
-        return n;
-    }
     // Injures available players of a position (any for -1) until `left` remain.
     void InjureUntil(CClub& club, int position, int left) {
         for (int s = 0; s < kSquadSlots; ++s) {

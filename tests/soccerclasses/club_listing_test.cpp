@@ -33,10 +33,6 @@ protected:
     }
     CClub& Club() { return *L().GetAt(0); }
     CClubList& L() { return world.GetClubList(); }
-    void MakeUser(CClub& club, int slot) {
-        MakeHuman(club);
-        world.GetUserList().GetAt(slot)->SetManagerIndex(club.GetManager());
-    }
     int CountListed(const CClub& club) {
         int n = 0;
         for (int s = 0; s < kSquadSlots; ++s)

@@ -38,16 +38,6 @@ protected:
     CClub& Seller() { return *L().GetAt(0); }
     CClub& Buyer() { return *L().GetAt(1); }
     CClubList& L() { return world.GetClubList(); }
-    void MakeUser(CClub& club, int slot) {
-        MakeHuman(club);
-        world.GetUserList().GetAt(slot)->SetManagerIndex(club.GetManager());
-    }
-    int SlotsHolding(uint16_t player) {
-        int n = 0;
-        for (int c = 0; c < L().GetRealCount(); ++c)
-            for (int s = 0; s < kSquadSlots; ++s) n += L().GetAt(c)->GetPlayerId(s) == player;
-        return n;
-    }
     std::vector<std::string> News(int country) {
         std::vector<std::string> out;
         CNewsList& news = world.GetCountryList().GetAt(country)->GetNews();

@@ -22,16 +22,6 @@ protected:
     }
     CClub& Seller() { return *L().GetAt(0); }
     CClub& Buyer() { return *L().GetAt(1); }
-    int SlotsHolding(uint16_t id) {
-        int n = 0;
-        for (int c = 0; c < L().GetRealCount(); ++c)
-            for (int s = 0; s < kSquadSlots; ++s) n += L().GetAt(c)->GetPlayerId(s) == id;
-        return n;
-    }
-    void MakeUser(CClub& club, int slot) {
-        MakeHuman(club);
-        world.GetUserList().GetAt(slot)->SetManagerIndex(club.GetManager());
-    }
     CClubList& L() { return world.GetClubList(); }
 };
 

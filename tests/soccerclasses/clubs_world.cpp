@@ -93,6 +93,19 @@ ClubFileRecord ClubWorld::Record(const std::string& name, int division, uint8_t 
     return r;
 }
 
+void ClubWorld::MakeUser(CClub& club, int slot) {
+    MakeHuman(club);
+    world.GetUserList().GetAt(slot)->SetManagerIndex(club.GetManager());
+}
+
+int ClubWorld::SlotsHolding(uint16_t player) {
+    CClubList& clubs = world.GetClubList();
+    int n = 0;
+    for (int c = 0; c < clubs.GetRealCount(); ++c)
+        for (int s = 0; s < kSquadSlots; ++s) n += clubs.GetAt(c)->GetPlayerId(s) == player;
+    return n;
+}
+
 CDivision& ClubWorld::SixClubLeague(const std::vector<uint8_t>& pairings) {
     std::vector<ClubFileRecord> records;
     for (int i = 0; i < 6; ++i) records.push_back(Record("Club " + std::to_string(i), 0));

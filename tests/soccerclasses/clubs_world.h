@@ -34,6 +34,10 @@ protected:
     void Heal(uint16_t id);
     // Makes the club's manager human.
     void MakeHuman(CClub& club);
+    // Makes the club's manager human and puts him in user slot `slot`.
+    void MakeUser(CClub& club, int slot);
+    // How many squad slots of all real clubs hold the player (1 when sound).
+    int SlotsHolding(uint16_t player);
     // "Club 0" to "Club 5" in the followed division, playing `pairings` (three
     // pairs of 1-based club numbers a match day), match day 1 on day 10.
     CDivision& SixClubLeague(const std::vector<uint8_t>& pairings);

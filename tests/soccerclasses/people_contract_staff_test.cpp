@@ -27,8 +27,7 @@ protected:
     CClubList& L() { return world.GetClubList(); }
     CClub& Club(int i) { return *L().GetAt(i); }
     void MakeUser(CClub& club, int slot) {
-        MakeHuman(club);
-        world.GetUserList().GetAt(slot)->SetManagerIndex(club.GetManager());
+        ClubWorld::MakeUser(club, slot);
         world.SetCurrentUser(slot);
     }
     // Asks up to n times; the number of boxes shown.
