@@ -6,6 +6,7 @@
 #include "soccerclasses/soccerplayer.h"
 
 #include "soccerclasses/club.h"
+#include "soccerclasses/country.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/injury.h"
 #include "soccerclasses/player.h"
@@ -86,4 +87,13 @@ void CompletePlayerMove(CPlayer& player, const CContractOffer& offer) {
 void RemovePlayerFromTransferList(CPlayer& player) {
     player.m_AskingPrice = -1.0;
     player.m_WeeksListed = 0;
+}
+
+int StrengthClass(const CClub& club) {
+    const CCountry* c = club.GetCountry();
+    const CDivision* d = club.GetDivision();
+    if (!c || !d) return 0;
+    for (int i = 0; i < c->GetDivisionCount(); ++i)
+        if (c->GetDivision(i) == d) return std::min(i, 3);
+    return 0;
 }

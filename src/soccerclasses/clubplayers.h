@@ -15,6 +15,9 @@ bool IsPlayerAvailable(const CPlayer& player);
 int GetPlayerMatchAbility(const CPlayer& player);
 double GetPlayerWeeklyWage(const CPlayer& player);
 uint8_t GetPlayerSuspension(const CPlayer& player);
+// How far down its country the club's division stands (0 for the top, at
+// most 3): the class the popularity bands and strengths are indexed by.
+int StrengthClass(const CClub& club);
 // Makes the player a new player of the club in a position (0..3).
 void RegeneratePlayerForClub(CPlayer& player, const CClub& club, int position);
 

@@ -219,6 +219,9 @@ private:
     void ClearCounters();
 };
 
+// The player's index in the world's player list; -1 when he is not in it.
+int WorldIndexOf(const CPlayer& player);
+
 // The world's players by index (an empty slot holds nothing), and the
 // non-owning lists that screens and clubs fill and sort.
 class CPlayerList {

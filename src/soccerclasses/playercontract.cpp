@@ -8,6 +8,7 @@
 #include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/clubplayers.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/currency.h"
@@ -23,26 +24,10 @@
 
 namespace {
 
-int IndexOf(const CPlayer& p) {
-    CWorldData* w = GetWorldData();
-    if (!w) return -1;
-    const int i = w->GetPlayerList().FindIndex(&p);
-    return i == CPlayer::kNoPlayer ? -1 : i;
-}
-
 std::string Money(const CCountry& c, double amount) {
     std::string s;
     c.FormatMoney(s, amount);
     return s;
-}
-
-int StrengthClass(const CClub& club) {
-    const CCountry* c = club.GetCountry();
-    const CDivision* d = club.GetDivision();
-    if (!c || !d) return 0;
-    for (int i = 0; i < c->GetDivisionCount(); ++i)
-        if (c->GetDivision(i) == d) return std::min(i, 3);
-    return 0;
 }
 
 }  // namespace
@@ -98,12 +83,12 @@ bool CPlayer::SetTransferPrice(int price, const CCountry& country) {
     const double upper = m_Football.GetMaximumFee(GetAge(), m_Person.GetTemperament(), m);
     const double lower = m_Football.GetMinimumFee(GetAge(), m_Person.GetTemperament(), m);
     if (upper < amount) {
-        UserMessageBoxText(platform::FormatMessageId(47, {GetName(), Money(country, upper)}), kBoxNotice, IndexOf(*this));
+        UserMessageBoxText(platform::FormatMessageId(47, {GetName(), Money(country, upper)}), kBoxNotice, WorldIndexOf(*this));
         ListAtPrice(upper, country);
         return false;
     }
     if (amount < lower) {
-        UserMessageBoxText(platform::FormatMessageId(48, {GetName(), Money(country, lower)}), kBoxNotice, IndexOf(*this));
+        UserMessageBoxText(platform::FormatMessageId(48, {GetName(), Money(country, lower)}), kBoxNotice, WorldIndexOf(*this));
         ListAtPrice(lower, country);
         return false;
     }
@@ -191,11 +176,11 @@ bool CPlayer::IsWillingToSignFor(const CClub& club, bool show) const {
     const uint8_t status = m_Person.GetStatus();
     if (status == 1 || status == 3 || status == 10) return false;
     if (status == CPerson::kStatusRetiring) {
-        if (show) UserMessageBoxText(platform::FormatMessageId(40, {GetName()}), kBoxNotice, IndexOf(*this));
+        if (show) UserMessageBoxText(platform::FormatMessageId(40, {GetName()}), kBoxNotice, WorldIndexOf(*this));
         return false;
     }
     if (FitsClub(club)) return true;
-    if (show) UserMessageBoxText(platform::FormatMessageId(41, {GetName()}), kBoxNotice, IndexOf(*this));
+    if (show) UserMessageBoxText(platform::FormatMessageId(41, {GetName()}), kBoxNotice, WorldIndexOf(*this));
     return false;
 }
 
@@ -275,7 +260,7 @@ bool CPlayer::AskToRenewContract(const CClub& club) {
     if (!refuse) return true;
     const std::string text = platform::FormatMessageId(32, {GetName(), club.GetName()});
     SendTextToHuman(club, text);
-    UserMessageBoxText(text, kBoxNotice, IndexOf(*this));
+    UserMessageBoxText(text, kBoxNotice, WorldIndexOf(*this));
     return false;
 }
 
@@ -350,7 +335,7 @@ bool CPlayer::RequestContractRenewal(CClub& club) {
     for (;;) {
         const int answer =
             UserMessageBoxTextEx(text, kBoxThreeButtons, 0, platform::LoadString(940), platform::LoadString(521),
-                                 platform::LoadString(522), IndexOf(*this), -1, 1, "");
+                                 platform::LoadString(522), WorldIndexOf(*this), -1, 1, "");
         if (answer == 2) {
             GetUserPort().RunScreenModal(kPlayerInfoScreen, this, 0, 0, 0);
             continue;

@@ -24,13 +24,6 @@ constexpr int kCodeServed = 162;
 constexpr int kCodeInjured = 60;
 constexpr int kCodeRecovered = 61;
 
-int PlayerIndex(const CPlayer& p) {
-    CWorldData* w = GetWorldData();
-    if (!w) return -1;
-    const int i = w->GetPlayerList().FindIndex(&p);
-    return i == CPlayer::kNoPlayer ? -1 : i;
-}
-
 int PhysioAbility(const CClub& club) {
     const CEmployee* physio = club.Staff().FindKind(CBasicEmployee::kHeadPhysio);
     return physio ? physio->m_Ability : 0;
@@ -129,10 +122,10 @@ void CPlayer::Suspend(int n, const CClub& club) {
     const std::string text = platform::FormatMessageId(44, {GetName(), static_cast<int>(m_Suspension), club.GetName()});
     if (club.IsHumanManaged()) {
         SendTextToHuman(club, text);
-        UserMessageBoxText(text, kBoxNotice, PlayerIndex(*this));
+        UserMessageBoxText(text, kBoxNotice, WorldIndexOf(*this));
     }
     PostCountryNews(club, text);
-    TellNewspaperSuspension(club, PlayerIndex(*this));
+    TellNewspaperSuspension(club, WorldIndexOf(*this));
 }
 
 void CPlayer::WeeklySuspensionStep(const CClub& club) {
@@ -214,7 +207,7 @@ bool CPlayer::Injure(const CClub& club, int group) {
     CInjury& in = *w->GetInjuryList().GetAt(slot);
     in.MakeFootballInjury(group, PhysioAbility(club));
     m_Person.LowerMorale(20);
-    TellNewspaperInjury(club, PlayerIndex(*this), in.m_TimeLeft / 2);
+    TellNewspaperInjury(club, WorldIndexOf(*this), in.m_TimeLeft / 2);
     SendMessageToHuman(club, kCodeInjured, GetName(), platform::StrPrintf("%d", in.GetWeeksEstimate()), in.GetText(false));
     return true;
 }
@@ -239,7 +232,7 @@ bool CPlayer::StartAbsence(const CClub& club) {
     bool newspaper = false;
     const uint32_t message = in.MakeAbsence(&newspaper);
     m_Person.LowerMorale(20);
-    if (newspaper) TellNewspaperInjury(club, PlayerIndex(*this), in.m_TimeLeft / 2);
+    if (newspaper) TellNewspaperInjury(club, WorldIndexOf(*this), in.m_TimeLeft / 2);
     SendTextToHuman(club, platform::FormatMessageId(message, {GetName(), club.GetName(), static_cast<int>(in.GetWeeksEstimate())}));
     return true;
 }
@@ -273,12 +266,18 @@ void CPlayer::InjuryDayStep(const CClub& club) {
     if (news.surgeryTextId >= 0 && club.IsHumanManaged()) {
         const std::string text = platform::FormatMessageId(static_cast<uint32_t>(news.surgeryTextId), {GetName(), club.GetName()});
         SendTextToHuman(club, text);
-        UserMessageBoxText(text, kBoxNotice, PlayerIndex(*this));
+        UserMessageBoxText(text, kBoxNotice, WorldIndexOf(*this));
     }
     if (news.recoveryTextId >= 0 && club.IsHumanManaged()) {
         const std::string text = platform::FormatMessageId(static_cast<uint32_t>(news.recoveryTextId), {GetName(), club.GetName()});
-        UserMessageBoxText(text, kBoxNotice, PlayerIndex(*this));
+        UserMessageBoxText(text, kBoxNotice, WorldIndexOf(*this));
         if (news.footballInjury) SendMessageToHuman(club, kCodeRecovered, GetName(), in->GetText(false));
         SendTextToHuman(club, text);
     }
+}
+
+int WorldIndexOf(const CPlayer& player) {
+    CWorldData* w = GetWorldData();
+    const int i = w ? w->FindPlayerIndex(&player) : CPlayer::kNoPlayer;
+    return i == CPlayer::kNoPlayer ? -1 : i;
 }

@@ -6,6 +6,7 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/clubplayers.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/globals.h"
@@ -28,24 +29,6 @@ constexpr int kImprovedIds[4][3] = {
 constexpr int kDeclinedIds[4][3] = {
     {33375, 33376, 33377}, {33378, 33379, 33380}, {33381, 33382, 33383}, {33384, 33385, 33386}};
 
-int IndexOf(const CPlayer& p) {
-    CWorldData* w = GetWorldData();
-    if (!w) return -1;
-    const int i = w->GetPlayerList().FindIndex(&p);
-    return i == CPlayer::kNoPlayer ? -1 : i;
-}
-
-// How far down its country a club's division stands, 0 for the top: the
-// strength class the popularity bands are indexed by.
-int StrengthClass(const CClub& club) {
-    const CCountry* c = club.GetCountry();
-    const CDivision* d = club.GetDivision();
-    if (!c || !d) return 0;
-    for (int i = 0; i < c->GetDivisionCount(); ++i)
-        if (c->GetDivision(i) == d) return std::min(i, 3);
-    return 0;
-}
-
 int CountPlayersAtLevel(const CClub& club, uint8_t level) {
     CWorldData* w = GetWorldData();
     int n = 0;
@@ -56,7 +39,7 @@ int CountPlayersAtLevel(const CClub& club, uint8_t level) {
 
 void Tell(const CClub& club, const std::string& text, const CPlayer& p) {
     SendTextToHuman(club, text);
-    UserMessageBoxText(text, kBoxNotice, IndexOf(p));
+    UserMessageBoxText(text, kBoxNotice, WorldIndexOf(p));
 }
 
 std::array<int, 5> SkillGroup(const CSoccerPlayer& f) {
@@ -122,10 +105,10 @@ void CPlayer::WeeklyTraining(const CClub& club) {
     const int down = Kind(skills, SkillGroup(m_Football), physical, PhysicalGroup(m_Football), false);
     const int pos = std::min(GetPosition(), 3);
     if (up) {
-        SendMessageToHuman(club, kCodeImproved, GetName(), platform::LoadString(kImprovedIds[pos][up - 1]), "", IndexOf(*this));
+        SendMessageToHuman(club, kCodeImproved, GetName(), platform::LoadString(kImprovedIds[pos][up - 1]), "", WorldIndexOf(*this));
     } else if (down && m_Football.HasDeclined()) {
         // The coach speaks of a decline only when the ability has fallen.
-        SendMessageToHuman(club, kCodeDeclined, GetName(), platform::LoadString(kDeclinedIds[pos][down - 1]), "", IndexOf(*this));
+        SendMessageToHuman(club, kCodeDeclined, GetName(), platform::LoadString(kDeclinedIds[pos][down - 1]), "", WorldIndexOf(*this));
     }
 }
 
@@ -192,7 +175,7 @@ bool CPlayer::EndSeason(const CClub& club) {
 
 void CPlayer::Regenerate(const CClub& club, int position) {
     // Whatever pointed at the old player must not point at the new one.
-    ForgetPlayerIndex(IndexOf(*this));
+    ForgetPlayerIndex(WorldIndexOf(*this));
     if (CWorldData* w = GetWorldData(); w && m_Injury >= 0) w->GetInjuryList().Remove(m_Injury);
     MakeBlank();
     const CPopularity* row = club.GetPopularity();

@@ -47,15 +47,6 @@ void CScout::Load(FILE* f) {
     }
 }
 
-namespace {
-
-int WorldIndexOf(const CPlayer& player) {
-    CWorldData* w = GetWorldData();
-    return w ? w->GetPlayerList().FindIndex(&player) : -1;
-}
-
-}  // namespace
-
 // The full report compares the player with the club's squad in words; until
 // those texts exist the finished report gives the rating and the price.
 std::string CScout::MakeReport(const CPlayer& player) const {
