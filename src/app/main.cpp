@@ -62,6 +62,9 @@ bool Parse(int argc, char** argv, Options& o) {
 
 int main(int argc, char** argv) {
     using namespace platform::win;
+    // A write to a connection that has gone away (the display, a printer
+    // pipe) must come back as an error to handle, not end the program.
+    std::signal(SIGPIPE, SIG_IGN);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("Vantorel 2000\n");
@@ -107,10 +110,10 @@ int main(int argc, char** argv) {
         }
     }
 
+    Ui::Get().Start(std::move(backend));
+    // Only now: starting the session clears a request made before it.
     std::signal(SIGTERM, OnTerminationSignal);
     std::signal(SIGINT, OnTerminationSignal);
-
-    Ui::Get().Start(std::move(backend));
     // The world reads its start-up files; a missing one ends the program there.
     CBrixholmApp::SetWorldFactory([] { return StartWorld(); });
     int code = 1;

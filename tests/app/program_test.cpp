@@ -73,8 +73,22 @@ public:
         return false;
     }
     void Signal(int sig) { ::kill(pid_, sig); }
+    // Waits until the program has written `fragment` to standard error (true),
+    // or has ended, or `limitMs` of real time have passed (false). Waiting for
+    // what the program says, rather than for a fixed time, keeps a busy
+    // machine from changing the outcome.
+    bool WaitForOutput(const std::string& fragment, int limitMs = 120000) {
+        for (int waited = 0; waited < limitMs; waited += 10) {
+            std::ifstream in(errFile_);
+            std::string text(std::istreambuf_iterator<char>(in), {});
+            if (text.find(fragment) != std::string::npos) return true;
+            if (!StillRunning()) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
     // Waits for the end, at most `limitMs` of real time (then it is killed).
-    Outcome Wait(int limitMs = 60000) {
+    Outcome Wait(int limitMs = 120000) {
         for (int waited = 0; StillRunning() && waited < limitMs; waited += 10)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         if (!exited_) {
@@ -148,12 +162,19 @@ TEST(ProgramTest, AScriptedCloseAsksTheQuitQuestion) {
     }
 }
 
+// The SDL backend's trace line once the program is up: its loop runs and its
+// signal handlers are in place.
+constexpr const char* kUp = "sdl: presenting frames";
+
 TEST(ProgramTest, ATerminationSignalEndsItWithoutTheQuitQuestion) {
     // A real window on SDL's dummy video driver runs on the real clock until told to stop.
-    Program p({}, {"DISPLAY", "WAYLAND_DISPLAY"}, {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"});
+    Program p({}, {"DISPLAY", "WAYLAND_DISPLAY"},
+              {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "VANTOREL_TRACE=1"});
     ASSERT_TRUE(p.Started());
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
-    if (!p.StillRunning()) GTEST_SKIP() << "SDL's dummy video driver is not available here: " << p.Wait().errors;
+    if (!p.WaitForOutput(kUp)) {
+        if (!p.StillRunning()) GTEST_SKIP() << "SDL's dummy video driver is not available here: " << p.Wait().errors;
+        FAIL() << "not up after two minutes";
+    }
     p.Signal(SIGTERM);
     Outcome r = p.Wait();
     EXPECT_EQ(r.code, 0) << r.errors;
@@ -178,7 +199,7 @@ public:
         if (posix_spawnp(&pid_, "Xvfb", &actions, nullptr, a.data(), environ) != 0) pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
         const std::string socket = "/tmp/.X11-unix/X" + std::to_string(display_);
-        for (int waited = 0; pid_ > 0 && !fs::exists(socket) && waited < 10000; waited += 20)
+        for (int waited = 0; pid_ > 0 && !fs::exists(socket) && waited < 60000; waited += 20)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         ready_ = pid_ > 0 && fs::exists(socket);
     }
@@ -204,14 +225,16 @@ TEST(ProgramTest, ALostDisplayEndsItInsteadOfHangingOnTheDeadConnection) {
     // The X library ends the program from inside; leaks at that point are
     // the system's to reclaim, not ours to report.
     Program p({}, {"WAYLAND_DISPLAY", "SDL_VIDEODRIVER", "ASAN_OPTIONS"},
-              {x.Display(), "SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0"});
+              {x.Display(), "SDL_AUDIODRIVER=dummy", "ASAN_OPTIONS=detect_leaks=0", "VANTOREL_TRACE=1"});
     ASSERT_TRUE(p.Started());
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    if (!p.StillRunning()) GTEST_SKIP() << "SDL could not open the X display: " << p.Wait().errors;
+    if (!p.WaitForOutput(kUp)) {
+        if (!p.StillRunning()) GTEST_SKIP() << "SDL could not open the X display: " << p.Wait().errors;
+        FAIL() << "not up after two minutes";
+    }
     x.Stop();
-    Outcome r = p.Wait(30000);
-    EXPECT_NE(r.code, -1) << "still running, or killed: " << r.errors;
-    EXPECT_NE(r.code, 0) << r.errors;
+    Outcome r = p.Wait();
+    EXPECT_EQ(r.code, 1) << "-1: still running, or ended by a signal: " << r.errors;
+    EXPECT_NE(r.errors.find("lost the connection to its display"), std::string::npos) << r.errors;
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "platform/window/sdl_backend.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -10,6 +12,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/sound/audio.h"
+#include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "platform/window/messages.h"
 #include "platform/window/ui.h"
@@ -54,6 +57,30 @@ uint32_t VirtualKey(SDL_Keycode k) {
     case SDLK_RALT: return VK_MENU;
     default: return 0;
     }
+}
+
+// The X library meets a lost display by calling exit(), which runs the exit
+// handlers and static destructors while the audio thread is still mixing and
+// the dead connection is still in use; under load that ended the program by a
+// signal instead of an exit code. A lost display ends it at once, with code 1.
+std::string g_displayLostText;
+
+extern "C" int OnDisplayLost(void*) {
+    ssize_t written = ::write(STDERR_FILENO, g_displayLostText.data(), g_displayLostText.size());
+    (void)written;
+    ::_exit(1);
+}
+
+// SDL loads the X library itself; when it has, its I/O error handler is
+// replaced. Called after SDL's own set-up, which installs handlers too.
+void GuardDisplayConnection() {
+    if (g_displayLostText.empty()) g_displayLostText = platform::LoadString(64004) + "\n";
+    void* x11 = ::dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
+    if (!x11) return;  // not on X
+    using Handler = int (*)(void*);
+    using SetHandler = Handler (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(::dlsym(x11, "XSetIOErrorHandler"))) set(OnDisplayLost);
+    ::dlclose(x11);  // only the reference taken here
 }
 
 // Set by the exit handlers. A backend still alive then was not stopped by
@@ -116,6 +143,7 @@ public:
             renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
             if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
             ApplyIcon();
+            GuardDisplayConnection();
             if (shown_) SDL_ShowWindow(window_);
         } else {
             int cw, ch;
@@ -155,6 +183,10 @@ public:
     }
 
     void Present(const Picture& pic) override {
+        if (!presented_) {  // the program is up: its loop runs and its handlers are in place
+            presented_ = true;
+            Trace("sdl: presenting frames\n");
+        }
         if (!renderer_ || pic.Width() == 0 || pic.Height() == 0) return;
         if (!texture_ || texW_ != pic.Width() || texH_ != pic.Height()) {
             if (texture_) SDL_DestroyTexture(texture_);
@@ -320,6 +352,7 @@ private:
     SDL_Cursor* arrow_ = nullptr;
     SDL_Cursor* wait_ = nullptr;
     SDL_Cursor* image_ = nullptr;
+    bool presented_ = false;
 };
 
 }  // namespace
@@ -339,6 +372,7 @@ std::unique_ptr<Backend> OpenSdlBackend(std::string* error) {
         if (error) *error = std::string("cannot open the display: ") + SDL_GetError();
         return nullptr;
     }
+    GuardDisplayConnection();
     SDL_Rect usable{0, 0, 800, 600};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0 && SDL_GetDisplayBounds(0, &usable) != 0) {
         if (error) *error = std::string("cannot read the display's size: ") + SDL_GetError();
