@@ -4,18 +4,31 @@
 // and copies it to the window. Widgets draw through its messages: 0x5FB
 // hands out the work buffer, 0x5F8 restores the background under a
 // rectangle, 0x600 closes the drawing.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/font.h"
 #include "platform/gfx/surface.h"
+#include "shell/archive.h"
 #include "ui/xbitmap.h"
 #include "ui/xwnd.h"
 
 class CListControl;
 class CXButton;
+
+// The four numbers of the archive record a page found last, kept for the
+// loader that follows the lookup.
+struct ArchiveBitmapState {
+    uint32_t packed = 0;
+    uint32_t offset = 0;
+    uint32_t storedSize = 0;
+    uint32_t unpackedSize = 0;
+};
 
 class CScreen : public CXWnd {
 public:
@@ -32,6 +45,21 @@ public:
     virtual void Enable() { platform::win::Window::Enable(true); }
     virtual void Close();
     virtual void OnTimerTick(uint32_t /*id*/) {}
+
+    // --- archived pictures ---
+    // 0 when the entry exists; `entry` then names it and the page keeps its
+    // record's numbers. 1 when the archive or the entry is unknown.
+    int OpenArchiveEntry(std::string_view path, ArchiveEntryRef& entry);
+    // An 8-bit picture: its palette (256 entries of blue, green, red,
+    // reserved; the file's n entries, the rest left as they were) and its
+    // rows, top row first, width bytes each. 0 on success, 1 on failure,
+    // reported to the user once per path.
+    int LoadBitmap8(std::string_view path, uint8_t* palette, std::vector<uint8_t>& pixels, int* width = nullptr,
+                    int* height = nullptr);
+    const ArchiveBitmapState& GetArchiveBitmapState() const { return m_ArchiveBitmap; }
+    // An archived 8- or 24-bit picture as a new surface in `surface`. 0 on
+    // success; 1 when it cannot be found, read or held (`surface` unchanged).
+    int BuildSurfaceFromBitmap(std::string_view path, std::unique_ptr<platform::gfx::Surface>& surface);
 
     void SetBackground(const std::string& name);
     const std::string& GetBackgroundName() const { return m_strBackground; }
@@ -88,6 +116,7 @@ private:
     // The canvases handed out by 0x5FB, innermost last; 0x600 closes one.
     std::vector<std::unique_ptr<platform::gfx::Canvas>> m_WorkDCs;
     std::string m_strBackground;
+    ArchiveBitmapState m_ArchiveBitmap;
     uint8_t m_bBackgroundDirty = 0;
     uint8_t m_bWorkBuilt = 0;
     CXButton* m_pHoveredButton = nullptr;
@@ -96,3 +125,10 @@ private:
     uint8_t m_bNoHover = 1;
     int m_nWidth = 0, m_nHeight = 0;
 };
+
+// A picture a loader could not give: the first time for a path the user is
+// told in a box, later only the trace hears of it, so a page that paints a
+// missing picture cannot raise a box at every paint.
+void ReportPictureFailure(const char* format, std::string_view path);
+// Forgets which paths were reported (a new session, tests).
+void ForgetReportedPictures();
