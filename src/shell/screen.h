@@ -30,6 +30,19 @@ struct ArchiveBitmapState {
     uint32_t unpackedSize = 0;
 };
 
+// The match states the banner knows (the match-day page sets them).
+enum MatchBannerState : int {
+    kBannerNone = 0,
+    kBannerPaused = 1,
+    kBannerHalfTime = 2,
+    kBannerFullTime = 3,
+    kBannerInjury = 4,
+    kBannerPenalty = 5,
+    kBannerExtraTime = 6,
+    kBannerShootout = 7,
+    kBannerFullTimeAet = 8,
+};
+
 class CScreen : public CXWnd {
 public:
     static constexpr int kWidth = 788;
@@ -57,9 +70,70 @@ public:
     int LoadBitmap8(std::string_view path, uint8_t* palette, std::vector<uint8_t>& pixels, int* width = nullptr,
                     int* height = nullptr);
     const ArchiveBitmapState& GetArchiveBitmapState() const { return m_ArchiveBitmap; }
+
+    // --- surfaces ---
     // An archived 8- or 24-bit picture as a new surface in `surface`. 0 on
     // success; 1 when it cannot be found, read or held (`surface` unchanged).
     int BuildSurfaceFromBitmap(std::string_view path, std::unique_ptr<platform::gfx::Surface>& surface);
+    // As BuildBitmapSurface, leaving the surface's pixel wherever the picture
+    // holds the page's transparent animation index.
+    void BuildMixBitmapSurface(const uint8_t* pixels, platform::gfx::Surface* surface, const uint8_t* palette,
+                               int width, int height);
+    // `destination` becomes a copy of `source`.
+    void CopySurface(platform::gfx::Surface* source, std::unique_ptr<platform::gfx::Surface>& destination);
+
+    // Blits to the page's window, in client coordinates, cut to its client.
+    void BlitSurfaceToScreen(platform::gfx::Surface* surface, int x, int y);
+    void BlitSurfaceRectToScreen(platform::gfx::Surface* surface, int x, int y, int w, int h);
+    void BlitSurfaceToScreenKeyed(platform::gfx::Surface* surface, int x, int y, int w, int h);
+    // Blits between surfaces, clipped to both. The keyed ones leave out the
+    // transparent colour RGB(255, 0, 143), set as the source's key first.
+    void BlitSurfaceToSurface(int x, int y, platform::gfx::Surface* source, platform::gfx::Surface* destination);
+    void CopySurfaceRect(int left, int top, int right, int bottom, platform::gfx::Surface* source,
+                         platform::gfx::Surface* destination);
+    void CopySurfaceRectTo(int x, int y, int w, int h, platform::gfx::Surface* source, int dx, int dy,
+                           platform::gfx::Surface* destination);
+    void BlitSurfaceKeyedAt(int x, int y, platform::gfx::Surface* source, platform::gfx::Surface* destination);
+    void BlitSurfaceRectKeyed(int dx, int dy, int sx, int sy, int w, int h, platform::gfx::Surface* source,
+                              platform::gfx::Surface* destination);
+    void BlitSurfaceFastKeyed(int x, int y, platform::gfx::Surface* source, platform::gfx::Surface* destination);
+    // Stretched into the rectangle at (x, y); note the height comes first.
+    void BlitSurfaceKeyed(int x, int y, int h, int w, platform::gfx::Surface* source,
+                          platform::gfx::Surface* destination);
+    int FillSurfaceRect(platform::gfx::Surface* surface, int x, int y, int w, int h, int red, int green, int blue);
+
+    // The match state's banner on the scratch surface, then the scratch
+    // surface on the window (stretched over the page in the enlarged view).
+    void DrawMatchStateBanner();
+
+    // --- fonts and text on surfaces ---
+    static constexpr int kPageFontCount = 6;
+    void CreateFonts(platform::gfx::Surface* surface);
+    void DeleteFonts();
+    platform::gfx::FontRef GetPageFont(int index) const;
+    void DrawShadowText(int font, unsigned align, platform::gfx::Surface* surface, const std::string& text, int x,
+                        int y);
+    void DrawShadowTextSz(int font, unsigned align, platform::gfx::Surface* surface, const char* text, int x,
+                          int y);
+    void DrawColourText(int font, unsigned align, platform::gfx::Surface* surface, const std::string& text, int x,
+                        int y, int red, int green, int blue);
+    void DrawColourTextSz(int font, unsigned align, platform::gfx::Surface* surface, const char* text, int x,
+                          int y, int red, int green, int blue);
+    void DrawClippedText(int width, int font, unsigned align, platform::gfx::Surface* surface,
+                         const std::string& text, int x, int y, int red, int green, int blue);
+    void DrawWrappedShadowText(int font, unsigned align, platform::gfx::Surface* surface, const std::string& text,
+                               int x, int y, int width, int height);
+    void DrawFramedRect(platform::gfx::Surface* surface, int x, int y, int w, int h, int red, int green, int blue);
+    void DrawShareBar(platform::gfx::Surface* surface, int x, int y, int a, int b, int red1, int green1, int blue1,
+                      int red2, int green2, int blue2);
+
+    // The page's animation and match fields the drawing reads; the
+    // animation player and the match-day page set them.
+    int m_nTransparentIndex = -1;  // palette index of an animation frame's see-through pixels
+    int m_nMatchState = kBannerNone;
+    uint8_t m_bEnlargedView = 0;
+    int m_nMatchMinute = 0;
+    std::array<std::string, 4> m_strBanner;  // two "%s %s" lines of the enlarged view
 
     void SetBackground(const std::string& name);
     const std::string& GetBackgroundName() const { return m_strBackground; }
@@ -110,6 +184,13 @@ private:
     void CopyToWindow(const platform::win::PaintContext& pc);
     // Passes a mouse message to a child, the point mapped into it.
     void Relay(platform::win::Window* child, uint32_t msg, uint32_t flags, platform::win::Point pt);
+    // Copies `from` of a surface into the window's picture at the client
+    // rectangle `to` (stretched when the sizes differ), cut to the client.
+    void PresentToWindow(const platform::gfx::Surface& source, const platform::win::Rect& from,
+                         const platform::win::Rect& to, bool keyed);
+    // A text in one colour, with the shadow first when asked.
+    void DrawTextOnSurface(int font, unsigned align, platform::gfx::Surface* surface, std::string_view text, int x,
+                           int y, platform::gfx::ColourRef colour, bool shadow);
 
     CXBitmap m_Back;
     platform::gfx::Surface m_Work;
@@ -117,6 +198,7 @@ private:
     std::vector<std::unique_ptr<platform::gfx::Canvas>> m_WorkDCs;
     std::string m_strBackground;
     ArchiveBitmapState m_ArchiveBitmap;
+    std::array<platform::gfx::FontRef, kPageFontCount> m_Fonts;
     uint8_t m_bBackgroundDirty = 0;
     uint8_t m_bWorkBuilt = 0;
     CXButton* m_pHoveredButton = nullptr;
