@@ -57,7 +57,17 @@ public:
     virtual void Show() { platform::win::Window::Show(true); }
     virtual void Enable() { platform::win::Window::Enable(true); }
     virtual void Close();
-    virtual void OnTimerTick(uint32_t /*id*/) {}
+    // The ambient spots run on the page's timer 4; pages with timers of
+    // their own pass on the ids they do not handle.
+    virtual void OnTimerTick(uint32_t id);
+
+    // --- ambient sound ---
+    void StartAmbientSound();
+    void PauseAmbientSound();
+    void ResumeAmbientSound();
+    uint32_t GetAmbientTimer() const { return m_nAmbientTimer; }
+    int GetAmbientCountdown() const { return m_nAmbientCountdown; }
+    bool IsAmbientPaused() const { return m_bAmbientPaused != 0; }
 
     // --- archived pictures ---
     // 0 when the entry exists; `entry` then names it and the page keeps its
@@ -175,6 +185,8 @@ protected:
 
     uint32_t m_nAnimationTimer = 0;
     uint32_t m_nAmbientTimer = 0;
+    int m_nAmbientCountdown = 0;
+    uint8_t m_bAmbientPaused = 0;
     int m_nWipeMode = 0;
     uint8_t m_bShow = 1;
 
