@@ -90,9 +90,13 @@ void WaitBlocking(uint64_t ms) {
             ui.GetBackend().Wait(end);
         else
             std::this_thread::sleep_for(std::chrono::milliseconds(end - before));
-        // A scripted step due earlier holds the virtual clock; waiting on
-        // would never end.
-        if (platform::win::MonotonicMs() == before && ui.Started()) break;
+        if (platform::win::MonotonicMs() == before) {
+            // Input waiting makes a real backend return at once; a short
+            // sleep lets its clock move. A virtual clock held by a scripted
+            // step does not move at all, and waiting on would never end.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (platform::win::MonotonicMs() == before) break;
+        }
     }
 }
 

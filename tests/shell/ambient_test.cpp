@@ -169,6 +169,16 @@ TEST_F(AmbientTest, WhilePausedTicksDoNotCountDown) {
     EXPECT_EQ(p->GetAmbientCountdown(), countdown - 1);
 }
 
+TEST_F(AmbientTest, AScriptedStepDueDuringTheWaitDoesNotHoldItForever) {
+    backend->SetEndWhenScriptDone(false);
+    backend->MoveTo({10, 10}, 100);
+    const uint64_t before = Now();
+    Open(4);
+    EXPECT_GE(Now(), before + 100);
+    EXPECT_EQ(g_nAmbientSet, 3);
+    EXPECT_TRUE(Loop()->playing);
+}
+
 TEST_F(AmbientTest, CloseStopsThePagesTimer) {
     CScreen* p = Open(8);
     p->Close();
