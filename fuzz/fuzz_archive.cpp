@@ -1,5 +1,6 @@
 // Any bytes as an archive: the first byte picks where the index ends, the
-// rest is the data file. Every entry the index names is looked up and read.
+// rest is the data file. Every entry the index names is looked up and read,
+// and read again as the pages' loaders read pictures (8-bit, or 8- or 24-bit).
 #include <unistd.h>
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 
 #include "platform/files.h"
 #include "shell/archive.h"
+#include "shell/archive_bitmap.h"
 
 namespace fs = std::filesystem;
 
@@ -34,6 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const ArchiveRecord r = index.Record(i);
         ArchiveError err;
         LoadArchiveEntry("gfx\\kits\\" + r.name, &err, table);
+        if (auto ref = FindArchiveEntry("gfx\\kits\\" + r.name, table)) {
+            LoadArchivedBitmap8(*ref, platform::gfx::PixelStart::AfterPalette, &err, nullptr);
+            LoadArchivedPicture(*ref, &err, nullptr);
+        }
     }
     return 0;
 }

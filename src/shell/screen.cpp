@@ -34,6 +34,7 @@ bool CScreen::Create(Window* parent) {
     m_Work = Surface(kWidth, kHeight);
     LoadBackground();
     RebuildWorkBuffer();
+    StartAmbientSound();
     return true;
 }
 

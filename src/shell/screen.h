@@ -4,18 +4,44 @@
 // and copies it to the window. Widgets draw through its messages: 0x5FB
 // hands out the work buffer, 0x5F8 restores the background under a
 // rectangle, 0x600 closes the drawing.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/font.h"
 #include "platform/gfx/surface.h"
+#include "shell/archive.h"
 #include "ui/xbitmap.h"
 #include "ui/xwnd.h"
 
 class CListControl;
 class CXButton;
+
+// The four numbers of the archive record a page found last, kept for the
+// loader that follows the lookup.
+struct ArchiveBitmapState {
+    uint32_t packed = 0;
+    uint32_t offset = 0;
+    uint32_t storedSize = 0;
+    uint32_t unpackedSize = 0;
+};
+
+// The match states the banner knows (the match-day page sets them).
+enum MatchBannerState : int {
+    kBannerNone = 0,
+    kBannerPaused = 1,
+    kBannerHalfTime = 2,
+    kBannerFullTime = 3,
+    kBannerInjury = 4,
+    kBannerPenalty = 5,
+    kBannerExtraTime = 6,
+    kBannerShootout = 7,
+    kBannerFullTimeAet = 8,
+};
 
 class CScreen : public CXWnd {
 public:
@@ -31,7 +57,93 @@ public:
     virtual void Show() { platform::win::Window::Show(true); }
     virtual void Enable() { platform::win::Window::Enable(true); }
     virtual void Close();
-    virtual void OnTimerTick(uint32_t /*id*/) {}
+    // The ambient spots run on the page's timer 4; pages with timers of
+    // their own pass on the ids they do not handle.
+    virtual void OnTimerTick(uint32_t id);
+
+    // --- ambient sound ---
+    void StartAmbientSound();
+    void PauseAmbientSound();
+    void ResumeAmbientSound();
+    uint32_t GetAmbientTimer() const { return m_nAmbientTimer; }
+    int GetAmbientCountdown() const { return m_nAmbientCountdown; }
+    bool IsAmbientPaused() const { return m_bAmbientPaused != 0; }
+
+    // --- archived pictures ---
+    // 0 when the entry exists; `entry` then names it and the page keeps its
+    // record's numbers. 1 when the archive or the entry is unknown.
+    int OpenArchiveEntry(std::string_view path, ArchiveEntryRef& entry);
+    // An 8-bit picture: its palette (256 entries of blue, green, red,
+    // reserved; the file's n entries, the rest left as they were) and its
+    // rows, top row first, width bytes each. 0 on success, 1 on failure,
+    // reported to the user once per path.
+    int LoadBitmap8(std::string_view path, uint8_t* palette, std::vector<uint8_t>& pixels, int* width = nullptr,
+                    int* height = nullptr);
+    const ArchiveBitmapState& GetArchiveBitmapState() const { return m_ArchiveBitmap; }
+
+    // --- surfaces ---
+    // An archived 8- or 24-bit picture as a new surface in `surface`. 0 on
+    // success; 1 when it cannot be found, read or held (`surface` unchanged).
+    int BuildSurfaceFromBitmap(std::string_view path, std::unique_ptr<platform::gfx::Surface>& surface);
+    // As BuildBitmapSurface, leaving the surface's pixel wherever the picture
+    // holds the page's transparent animation index.
+    void BuildMixBitmapSurface(const uint8_t* pixels, platform::gfx::Surface* surface, const uint8_t* palette,
+                               int width, int height);
+    // `destination` becomes a copy of `source`.
+    void CopySurface(platform::gfx::Surface* source, std::unique_ptr<platform::gfx::Surface>& destination);
+
+    // Blits to the page's window, in client coordinates, cut to its client.
+    void BlitSurfaceToScreen(platform::gfx::Surface* surface, int x, int y);
+    void BlitSurfaceRectToScreen(platform::gfx::Surface* surface, int x, int y, int w, int h);
+    void BlitSurfaceToScreenKeyed(platform::gfx::Surface* surface, int x, int y, int w, int h);
+    // Blits between surfaces, clipped to both. The keyed ones leave out the
+    // transparent colour RGB(255, 0, 143), set as the source's key first.
+    void BlitSurfaceToSurface(int x, int y, platform::gfx::Surface* source, platform::gfx::Surface* destination);
+    void CopySurfaceRect(int left, int top, int right, int bottom, platform::gfx::Surface* source,
+                         platform::gfx::Surface* destination);
+    void CopySurfaceRectTo(int x, int y, int w, int h, platform::gfx::Surface* source, int dx, int dy,
+                           platform::gfx::Surface* destination);
+    void BlitSurfaceKeyedAt(int x, int y, platform::gfx::Surface* source, platform::gfx::Surface* destination);
+    void BlitSurfaceRectKeyed(int dx, int dy, int sx, int sy, int w, int h, platform::gfx::Surface* source,
+                              platform::gfx::Surface* destination);
+    void BlitSurfaceFastKeyed(int x, int y, platform::gfx::Surface* source, platform::gfx::Surface* destination);
+    // Stretched into the rectangle at (x, y); note the height comes first.
+    void BlitSurfaceKeyed(int x, int y, int h, int w, platform::gfx::Surface* source,
+                          platform::gfx::Surface* destination);
+    int FillSurfaceRect(platform::gfx::Surface* surface, int x, int y, int w, int h, int red, int green, int blue);
+
+    // The match state's banner on the scratch surface, then the scratch
+    // surface on the window (stretched over the page in the enlarged view).
+    void DrawMatchStateBanner();
+
+    // --- fonts and text on surfaces ---
+    static constexpr int kPageFontCount = 6;
+    void CreateFonts(platform::gfx::Surface* surface);
+    void DeleteFonts();
+    platform::gfx::FontRef GetPageFont(int index) const;
+    void DrawShadowText(int font, unsigned align, platform::gfx::Surface* surface, const std::string& text, int x,
+                        int y);
+    void DrawShadowTextSz(int font, unsigned align, platform::gfx::Surface* surface, const char* text, int x,
+                          int y);
+    void DrawColourText(int font, unsigned align, platform::gfx::Surface* surface, const std::string& text, int x,
+                        int y, int red, int green, int blue);
+    void DrawColourTextSz(int font, unsigned align, platform::gfx::Surface* surface, const char* text, int x,
+                          int y, int red, int green, int blue);
+    void DrawClippedText(int width, int font, unsigned align, platform::gfx::Surface* surface,
+                         const std::string& text, int x, int y, int red, int green, int blue);
+    void DrawWrappedShadowText(int font, unsigned align, platform::gfx::Surface* surface, const std::string& text,
+                               int x, int y, int width, int height);
+    void DrawFramedRect(platform::gfx::Surface* surface, int x, int y, int w, int h, int red, int green, int blue);
+    void DrawShareBar(platform::gfx::Surface* surface, int x, int y, int a, int b, int red1, int green1, int blue1,
+                      int red2, int green2, int blue2);
+
+    // The page's animation and match fields the drawing reads; the
+    // animation player and the match-day page set them.
+    int m_nTransparentIndex = -1;  // palette index of an animation frame's see-through pixels
+    int m_nMatchState = kBannerNone;
+    uint8_t m_bEnlargedView = 0;
+    int m_nMatchMinute = 0;
+    std::array<std::string, 4> m_strBanner;  // two "%s %s" lines of the enlarged view
 
     void SetBackground(const std::string& name);
     const std::string& GetBackgroundName() const { return m_strBackground; }
@@ -73,6 +185,8 @@ protected:
 
     uint32_t m_nAnimationTimer = 0;
     uint32_t m_nAmbientTimer = 0;
+    int m_nAmbientCountdown = 0;
+    uint8_t m_bAmbientPaused = 0;
     int m_nWipeMode = 0;
     uint8_t m_bShow = 1;
 
@@ -82,12 +196,21 @@ private:
     void CopyToWindow(const platform::win::PaintContext& pc);
     // Passes a mouse message to a child, the point mapped into it.
     void Relay(platform::win::Window* child, uint32_t msg, uint32_t flags, platform::win::Point pt);
+    // Copies `from` of a surface into the window's picture at the client
+    // rectangle `to` (stretched when the sizes differ), cut to the client.
+    void PresentToWindow(const platform::gfx::Surface& source, const platform::win::Rect& from,
+                         const platform::win::Rect& to, bool keyed);
+    // A text in one colour, with the shadow first when asked.
+    void DrawTextOnSurface(int font, unsigned align, platform::gfx::Surface* surface, std::string_view text, int x,
+                           int y, platform::gfx::ColourRef colour, bool shadow);
 
     CXBitmap m_Back;
     platform::gfx::Surface m_Work;
     // The canvases handed out by 0x5FB, innermost last; 0x600 closes one.
     std::vector<std::unique_ptr<platform::gfx::Canvas>> m_WorkDCs;
     std::string m_strBackground;
+    ArchiveBitmapState m_ArchiveBitmap;
+    std::array<platform::gfx::FontRef, kPageFontCount> m_Fonts;
     uint8_t m_bBackgroundDirty = 0;
     uint8_t m_bWorkBuilt = 0;
     CXButton* m_pHoveredButton = nullptr;
@@ -96,3 +219,10 @@ private:
     uint8_t m_bNoHover = 1;
     int m_nWidth = 0, m_nHeight = 0;
 };
+
+// A picture a loader could not give: the first time for a path the user is
+// told in a box, later only the trace hears of it, so a page that paints a
+// missing picture cannot raise a box at every paint.
+void ReportPictureFailure(const char* format, std::string_view path);
+// Forgets which paths were reported (a new session, tests).
+void ForgetReportedPictures();

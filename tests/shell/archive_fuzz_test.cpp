@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/gfx/bmp.h"
 #include "shell/archive.h"
+#include "shell/archive_bitmap.h"
 #include "shell/archive_writer.h"
 #include "support/test_env.h"
 
@@ -117,6 +118,14 @@ TEST(ReaderFuzzTest, IndexesAndEntries) {
                 ASSERT_TRUE(ref);
                 ASSERT_EQ(bytes->size(), ref->record.unpackedSize);
                 DecodeBmp8(*bytes);
+                // The pages' loaders on the same entry: refused or whole.
+                if (auto b = LoadArchivedBitmap8(*ref, PixelStart::AfterPalette, &err, nullptr)) {
+                    ASSERT_EQ(b->pixels.size(), static_cast<size_t>(b->width) * b->height);
+                }
+                if (auto p = LoadArchivedPicture(*ref, &err, nullptr); p && std::holds_alternative<Bitmap24>(*p)) {
+                    const Bitmap24& b = std::get<Bitmap24>(*p);
+                    ASSERT_EQ(b.pixels.size(), static_cast<size_t>(b.width) * b.height * 3);
+                }
             } else {
                 ASSERT_NE(err, ArchiveError::None);
             }

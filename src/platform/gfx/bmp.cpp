@@ -88,6 +88,7 @@ std::optional<Bitmap24> DecodeBmp24(std::span<const uint8_t> f, BmpError* err) {
     if (err) *err = BmpError::None;
     Header h;
     if (!ReadHeader(f, h, err)) return std::nullopt;
+    if (h.bitCount != 24) return Refuse(err, BmpError::NotTwentyFourBit);
     const size_t stride = static_cast<size_t>(BmpStride(h.width * 3));
     const size_t rowBytes = static_cast<size_t>(h.width) * 3;
     const size_t need = stride * (static_cast<size_t>(h.height) - 1) + rowBytes;

@@ -22,6 +22,7 @@ enum class BmpError {
     Compressed,      // anything but plain rows
     TooManyColours,  // more than 256 colours used
     NotEightBit,     // an 8-bit reader given another depth
+    NotTwentyFourBit,  // the 24-bit reader given another depth
     RowsOutside,     // palette or rows would lie past the end
 };
 
@@ -41,8 +42,9 @@ struct Bitmap8 {
 std::optional<Bitmap8> DecodeBmp8(std::span<const uint8_t> file, PixelStart start = PixelStart::AfterPalette,
                                   BmpError* error = nullptr);
 
-// Any depth other than 8 read as 24-bit rows at offset 54 (blue, green,
-// red), top row first.
+// 24-bit rows at offset 54 (blue, green, red), top row first. Other
+// depths are refused: read as 24-bit, a 1-, 4- or 16-bit file's rows would
+// lie past its end.
 struct Bitmap24 {
     int width = 0;
     int height = 0;
