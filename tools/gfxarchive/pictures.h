@@ -19,10 +19,12 @@ platform::gfx::Bitmap8 TitleScreen();  // 788 x 550
 platform::gfx::Bitmap8 Shirt();        // keyed
 platform::gfx::Bitmap8 Trophy();       // keyed
 platform::gfx::Bitmap8 ListBlobs();    // keyed
+platform::gfx::Bitmap8 Movement(int kind);  // keyed: 0 up, 1 down, 2 same
 platform::gfx::Bitmap8 ProgramIcon();  // 32 x 32, keyed: the window's and the about box's
 
 // The widgets' pictures (widget_pictures.cpp).
 std::vector<Picture> WidgetPictures();
+std::vector<Picture> ToolBarPictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
