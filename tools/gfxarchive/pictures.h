@@ -20,6 +20,7 @@ platform::gfx::Bitmap8 Shirt();        // keyed
 platform::gfx::Bitmap8 Trophy();       // keyed
 platform::gfx::Bitmap8 ListBlobs();    // keyed
 platform::gfx::Bitmap8 Movement(int kind);  // keyed: 0 up, 1 down, 2 same
+platform::gfx::Bitmap8 TreeBox(int kind);   // opaque 9 x 9: 0 open, 1 close, 2 shortcut
 platform::gfx::Bitmap8 ProgramIcon();  // 32 x 32, keyed: the window's and the about box's
 
 // The widgets' pictures (widget_pictures.cpp).

@@ -136,6 +136,25 @@ Bitmap8 ListBlobs() {
     return Quantise(Shrink(s, kS, true), true, false);
 }
 
+// The tree's 9-pixel boxes: a plus to open, a minus to close, an arrow for
+// a shortcut; gold on navy like the scroll arrows, opaque.
+Bitmap8 TreeBox(int kind) {
+    constexpr int kN = 9;
+    Surface s(kN, kN, MakePixel(222, 180, 72));
+    for (int y = 1; y < kN - 1; ++y)
+        for (int x = 1; x < kN - 1; ++x) s.Row(y)[x] = MakePixel(22 + 4 * y, 38 + 5 * y, 84 + 6 * y);
+    const Pixel ink = MakePixel(255, 236, 170);
+    if (kind == 2) {
+        for (int k = 0; k < 3; ++k)
+            for (int y = 2 + k; y <= 6 - k; ++y) s.Row(y)[3 + k] = ink;
+    } else {
+        for (int x = 2; x <= 6; ++x) s.Row(4)[x] = ink;
+        if (kind == 0)
+            for (int y = 2; y <= 6; ++y) s.Row(y)[4] = ink;
+    }
+    return Quantise(s, false, false);
+}
+
 Bitmap8 ProgramIcon() {
     // A football on a red shield.
     Surface s(32 * kS, 32 * kS, kKeyPixel);
@@ -167,6 +186,9 @@ std::vector<Picture> AllPictures() {
         {"listcontrol", "pos_up.bmp", true, Movement(0)},
         {"listcontrol", "pos_down.bmp", true, Movement(1)},
         {"listcontrol", "pos_same.bmp", true, Movement(2)},
+        {"tree", "expandable.bmp", false, TreeBox(0)},
+        {"tree", "expanded.bmp", false, TreeBox(1)},
+        {"tree", "shortcut.bmp", false, TreeBox(2)},
     };
     for (Picture& p : WidgetPictures()) all.push_back(std::move(p));
     for (Picture& p : ToolBarPictures()) all.push_back(std::move(p));
