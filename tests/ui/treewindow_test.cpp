@@ -3,6 +3,9 @@
 // its commands and the notices it passes on.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "platform/gfx/png.h"
 #include "platform/window/headless.h"
 #include "platform/window/menu.h"
 #include "platform/window/ui.h"
@@ -15,6 +18,7 @@
 #include "soccerclasses/division.h"
 #include "soccerclasses/generated_world.h"
 #include "ui/treewindow.h"
+#include "support/test_env.h"
 #include "ui/xmenu.h"
 
 using namespace platform::win;
@@ -109,6 +113,13 @@ TEST_F(TreeWindowTest, ANewDayShowsTheFiveFederationsAndANodeForEveryLeagueCount
     EXPECT_EQ(first->firstChild->kind, kTreeKindRoot);
     EXPECT_EQ(g_nTreeSelectionLevel, 0);
     EXPECT_EQ(g_nTreeSelectionKind, 255);
+    // A sheet of the filled navigator for people to look at.
+    Tree().SetSelectableLevel(Tree().GetRoot(), 4, 1, false);
+    pane.SelectItem(first->data, 0);
+    Tree().PaintBuffer();
+    const auto dir = testenv::BuildDir() / "widget-shots";
+    std::filesystem::create_directories(dir);
+    platform::gfx::WritePng(Tree().GetBuffer(), dir / "tree_filled.png");
 }
 
 TEST_F(TreeWindowTest, CountriesOfResultsOnlyAndTheirCupsGetNoNode) {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "shell/archive.h"
+#include "support/test_env.h"
 #include "ui/xbitmap.h"
 
 namespace {
@@ -29,6 +31,11 @@ std::vector<Pic> ListAndToolBarPictures() {
                           "playerdisc", "reftables"};
     const char* small[] = {"options", "back", "load", "help", "forward", "nextmanager"};
     const char* day[] = {"nextday", "skip", "match", "results"};
+    for (const char* n : {"expandable", "expanded", "shortcut"})
+        pics.push_back({std::string("gfx\\tree\\") + n + ".bmp", false, 9, 9});
+    for (const char* n : {"world", "europe", "restofworld", "division", "club", "player", "cup", "fed_cup", "americas",
+                          "afc", "caf", "ofc"})
+        pics.push_back({std::string("gfx\\tree\\icons\\") + n + ".bmp", true, 16, 16});
     auto both = [&](const char* name, int w, int h) {
         pics.push_back({std::string("gfx\\toolbar\\hi_") + name + ".bmp", true, w, h});
         pics.push_back({std::string("gfx\\toolbar\\dis_") + name + ".bmp", true, w, h});
@@ -48,7 +55,7 @@ TEST(ListAndToolBarArt, EveryPictureHasItsSizeAndTheExactKey) {
     ASSERT_TRUE(LoadArchiveIndexes(table));
     const uint32_t key = 0xFF008F;
     const auto pics = ListAndToolBarPictures();
-    EXPECT_EQ(pics.size(), 8u + 56u + 4u);
+    EXPECT_EQ(pics.size(), 8u + 56u + 4u + 3u + 12u);
     for (const Pic& p : pics) {
         SCOPED_TRACE(p.path);
         CXBitmap b;
@@ -78,6 +85,30 @@ TEST(ListAndToolBarArt, EveryPictureHasItsSizeAndTheExactKey) {
     ASSERT_TRUE(blobs.Load("gfx\\temp\\listblobs.bmp", table));
     EXPECT_NE(blobs.GetSurface().Get(6, 6) & 0xFFFFFF, key);
     EXPECT_EQ(blobs.GetSurface().Get(0, 0) & 0xFFFFFF, key);
+    FreeArchiveIndexes(table);
+}
+
+// Every league country's flag loads under its lower-case flag name: the
+// navigator shows one beside each country it lists.
+TEST(ListAndToolBarArt, EveryLeagueCountryHasItsFlag) {
+    ArchiveTable table;
+    ASSERT_TRUE(LoadArchiveIndexes(table));
+    int flags = 0;
+    for (const auto& e : std::filesystem::directory_iterator(testenv::SourceDir() / "assets/world/leagues")) {
+        const std::string code = e.path().stem().string();
+        SCOPED_TRACE(code);
+        CXBitmap b;
+        ASSERT_TRUE(b.Load("gfx\\tree\\flags\\" + code + ".bmp", table));
+        EXPECT_EQ(b.GetWidth(), 20);
+        EXPECT_EQ(b.GetHeight(), 13);
+        EXPECT_EQ(b.GetSurface().Get(0, 0) & 0xFFFFFF, 0xFF008Fu);  // keyed corners
+        EXPECT_NE(b.GetSurface().Get(10, 6) & 0xFFFFFF, 0xFF008Fu);
+        ++flags;
+    }
+    EXPECT_EQ(flags, 71);
+    CXBitmap tile;
+    ASSERT_TRUE(tile.Load("gfx\\tree\\intro.bmp", table));
+    EXPECT_GT(tile.GetWidth(), 0);
     FreeArchiveIndexes(table);
 }
 

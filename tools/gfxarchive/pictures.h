@@ -1,6 +1,7 @@
 #pragma once
 // The pictures our own code draws, each as the 8-bit picture the archives
 // hold. Deterministic: the same build draws the same bytes.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ platform::gfx::Bitmap8 ProgramIcon();  // 32 x 32, keyed: the window's and the a
 // The widgets' pictures (widget_pictures.cpp).
 std::vector<Picture> WidgetPictures();
 std::vector<Picture> ToolBarPictures();
+// The navigator's background, icons and flags (the flag table is in `assets`).
+std::vector<Picture> TreePictures(const std::filesystem::path& assets);
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
