@@ -139,7 +139,11 @@ bool CTree::SetBackground(const std::string& path, bool tiled, const std::string
     m_Background.Clear();
     m_bTiled = tiled ? 1 : 0;
     const bool ok = m_Background.Load(path);
-    if (ok && !suffix.empty()) m_strPanelSuffix = suffix;
+    if (ok && !suffix.empty()) {
+        m_strPanelSuffix = suffix;
+        m_TableRow.Load("gfx\\tree\\table\\row_" + suffix + ".bmp");
+        m_TableBack.Load("gfx\\tree\\table\\backg_" + suffix + ".bmp");
+    }
     Invalidate(false);
     return ok;
 }
@@ -728,7 +732,10 @@ void CTree::PaintBuffer() {
         }
     }
     m_nRows = 0;
-    if (m_pRoot && m_nSelectionDepth != -1) DrawRows(dc);
+    if (m_pRoot && m_nSelectionDepth != -1)
+        DrawRows(dc);
+    else
+        DrawPanel(dc);
     UpdateScrollBar(false);
 }
 

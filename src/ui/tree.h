@@ -128,6 +128,26 @@ public:
     void PaintBuffer();
     const platform::gfx::Surface& GetBuffer() const { return m_Buffer; }
 
+    // The information panels painted while the tree is switched off.
+    struct TableRow {
+        std::string name;
+        int played = -1;
+        int points = -1;
+        int club = -1;
+    };
+    static constexpr int kTableRows = 30;
+    void SetPanelMode(int mode) { m_nPanelMode = mode; }
+    int GetPanelMode() const { return m_nPanelMode; }
+    void RefreshTable(int mode);
+    bool IsTableCacheValid() const { return m_bCacheValid != 0; }
+    int GetTableCacheDay() const { return m_nCacheDay; }
+    int GetTableCacheBuilds() const { return m_nCacheBuilds; }
+    const TableRow& GetTableCacheRow(int i) const { return m_Cache[static_cast<size_t>(i)]; }
+    // Where the table's first row and each next one are drawn, for a division of `clubs`.
+    static int TableRowTop(int row, int clubs);
+    const std::string& GetLoadedFlag() const { return m_strFlagLoaded; }
+    int GetPanelRowsDrawn() const { return m_nPanelRows; }
+
     uint32_t m_crLine = 0x000000;
     uint32_t m_crSelectedText = 0x000000;
     uint32_t m_crSelectedBack = 0x80FFFF;
@@ -167,6 +187,12 @@ private:
     void DrawRows(platform::gfx::Canvas& dc);
     void DrawRow(platform::gfx::Canvas& dc, CTreeNode* node, int top, int rowHeight);
     void Repaint();
+    void DrawPanel(platform::gfx::Canvas& dc);
+    void DrawTable(platform::gfx::Canvas& dc);
+    void DrawClubCard(platform::gfx::Canvas& dc, bool withMatch);
+    void PanelText(platform::gfx::Canvas& dc, const platform::gfx::FontRef& font, uint32_t colour, unsigned align,
+                   int x, int y, const std::string& text);
+    platform::gfx::FontRef PanelFont(bool bold, int points);
     const CXBitmap* IconOf(const CTreeNode* n) const;
     int IndentOf(const CTreeNode* n) const;
 
@@ -197,4 +223,16 @@ private:
     uint8_t m_bTitleTipTimer = 0;
     platform::win::Rect m_TitleTipRect;
     std::string m_strPanelSuffix;
+    int m_nPanelMode = 0;
+    std::array<TableRow, kTableRows> m_Cache{};
+    uint8_t m_bCacheValid = 0;
+    int m_nCacheDay = -1;
+    int m_nCacheBuilds = 0;
+    CXBitmap m_TableBack, m_TableRow, m_Flag;
+    std::string m_strFlagLoaded;
+    int m_nPanelRows = 0;
 };
+
+// The name of the current manager's opponent today (found by club index);
+// false when he has no match.
+bool TodaysOpponent(std::string& out);

@@ -45,6 +45,8 @@ public:
     void SetTreeOnLeft(bool left) { m_bTreeOnLeft = left ? 1 : 0; }
     CTree& GetTree() { return m_Tree; }
     void HideTitleTip() { m_Tree.HideTitleTip(); }
+    void SetPanelMode(int mode) { m_Tree.SetPanelMode(mode); }
+    void RefreshTable(int mode) { m_Tree.RefreshTable(mode); }
 
     void Refresh() override;
     bool FillPopupMenu(platform::win::Menu* menu, int menuIndex) override;

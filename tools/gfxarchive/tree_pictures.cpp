@@ -215,6 +215,55 @@ Bitmap8 IntroTile() {
     return Quantise(s, false, false);
 }
 
+struct Section {
+    const char* suffix;
+    int r, g, b;
+};
+// The section colours of the menus, one per page group.
+constexpr Section kSections[] = {{"manager", 255, 173, 57},  {"squad", 158, 140, 208},  {"club", 255, 132, 41},
+                                 {"player", 57, 198, 165},   {"financial", 66, 173, 222}, {"fixtures", 57, 198, 107},
+                                 {"info", 90, 156, 231},     {"news", 225, 91, 91},       {"discipline", 225, 203, 83}};
+
+bool InRound(int x, int y, int w, int h, int r) {
+    const int cx = std::clamp(x, r, w - 1 - r), cy = std::clamp(y, r, h - 1 - r);
+    const double dx = x - cx, dy = y - cy;
+    return dx * dx + dy * dy <= double(r) * r;
+}
+
+// The league table's panel: dark glass tinted with the section's colour, a
+// rim in that colour, a heading band and the "Today's Match" band.
+Bitmap8 TableBack(const Section& s) {
+    const int W = 166, H = 452;
+    Surface out(W, H, kKeyPixel);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (!InRound(x, y, W, H, 8)) continue;
+            const double t = double(y) / H;
+            Pixel p = MakePixel(int(10 + s.r * 0.10 + 8 * (1 - t)), int(14 + s.g * 0.10 + 8 * (1 - t)),
+                                int(34 + s.b * 0.14 + 10 * (1 - t)));
+            const bool rim = !InRound(x - 2, y - 2, W - 4, H - 4, 6) || x < 2 || y < 2 || x >= W - 2 || y >= H - 2;
+            if (rim) p = MakePixel(s.r * 3 / 4, s.g * 3 / 4, s.b * 3 / 4);
+            else if ((y >= 6 && y < 44) || (y >= 410 && y < 446)) Blend(p, s.r, s.g, s.b, 0.22);
+            Add(p, (Noise(x, y, 41) - 0.5) * 4, (Noise(x, y, 42) - 0.5) * 4, (Noise(x, y, 43) - 0.5) * 4);
+            out.Row(y)[x] = p;
+        }
+    return Quantise(out, true, false);
+}
+
+// One table row's band: a soft bar in the section's colour.
+Bitmap8 TableRowBand(const Section& s) {
+    const int W = 156, H = 14;
+    Surface out(W, H, kKeyPixel);
+    for (int y = 1; y < H - 1; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (!InRound(x, y - 1, W, H - 2, 5)) continue;
+            const double t = double(y) / H;
+            out.Row(y)[x] = MakePixel(int(s.r * (0.30 - 0.12 * t)), int(s.g * (0.30 - 0.12 * t)),
+                                      int(20 + s.b * (0.34 - 0.12 * t)));
+        }
+    return Quantise(out, true, false);
+}
+
 }  // namespace
 
 std::vector<Picture> TreePictures(const std::filesystem::path& assets) {
@@ -223,6 +272,10 @@ std::vector<Picture> TreePictures(const std::filesystem::path& assets) {
     for (const char* name : {"world", "europe", "restofworld", "division", "club", "player", "cup", "fed_cup", "americas",
                              "afc", "caf", "ofc"})
         out.push_back({"tree", std::string("icons\\") + name + ".bmp", true, Icon(name)});
+    for (const Section& s : kSections) {
+        out.push_back({"tree", std::string("table\\backg_") + s.suffix + ".bmp", true, TableBack(s)});
+        out.push_back({"tree", std::string("table\\row_") + s.suffix + ".bmp", true, TableRowBand(s)});
+    }
     std::ifstream in(assets / "ui" / "flags.txt");
     if (!in) throw std::runtime_error("no flag table");
     for (std::string line; std::getline(in, line);) {
