@@ -16,6 +16,7 @@
 #include "soccerclasses/country.h"
 #include "soccerclasses/cup.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/federation.h"
 #include "soccerclasses/generated_world.h"
 #include "ui/treewindow.h"
 #include "support/test_env.h"
@@ -100,6 +101,12 @@ TEST_F(TreeWindowTest, ANewDayShowsTheFiveFederationsAndANodeForEveryLeagueCount
         }
     }
     EXPECT_GE(countries, 71);
+    // Federation 1 gets no node, so it holds no league country and no cup.
+    CFederation* fed1 = world->GetFederation(1);
+    ASSERT_NE(fed1, nullptr);
+    EXPECT_EQ(fed1->GetCupCount(), 0);
+    for (int i = 0; i < fed1->GetCountryCount(); ++i)
+        EXPECT_EQ(world->GetCountry(int(fed1->GetCountryIndex(i)))->GetDivisionCount(), 0);
     // Divisions, then their clubs in order, each club with its placeholder.
     CDivision* d = world->GetDivision(0);
     CTreeNode* dn = Tree().FindItem(reinterpret_cast<uintptr_t>(d), 0);

@@ -31,6 +31,13 @@ std::vector<Pic> ListAndToolBarPictures() {
                           "playerdisc", "reftables"};
     const char* small[] = {"options", "back", "load", "help", "forward", "nextmanager"};
     const char* day[] = {"nextday", "skip", "match", "results"};
+    pics.push_back({"gfx\\tree\\intro_logo.bmp", false, 183, 469});
+    pics.push_back({"gfx\\tree\\intro.bmp", false, 64, 64});
+    for (const char* n : {"manager", "squad", "club", "player", "financial", "fixtures", "info", "news", "discipline"}) {
+        pics.push_back({std::string("gfx\\tree\\") + n + ".bmp", false, 64, 64});
+        pics.push_back({std::string("gfx\\tree\\table\\backg_") + n + ".bmp", true, 166, 452});
+        pics.push_back({std::string("gfx\\tree\\table\\row_") + n + ".bmp", true, 156, 14});
+    }
     for (const char* n : {"expandable", "expanded", "shortcut"})
         pics.push_back({std::string("gfx\\tree\\") + n + ".bmp", false, 9, 9});
     for (const char* n : {"world", "europe", "restofworld", "division", "club", "player", "cup", "fed_cup", "americas",
@@ -55,7 +62,7 @@ TEST(ListAndToolBarArt, EveryPictureHasItsSizeAndTheExactKey) {
     ASSERT_TRUE(LoadArchiveIndexes(table));
     const uint32_t key = 0xFF008F;
     const auto pics = ListAndToolBarPictures();
-    EXPECT_EQ(pics.size(), 8u + 56u + 4u + 3u + 12u);
+    EXPECT_EQ(pics.size(), 8u + 56u + 4u + 2u + 27u + 3u + 12u);
     for (const Pic& p : pics) {
         SCOPED_TRACE(p.path);
         CXBitmap b;

@@ -9,6 +9,7 @@
 #include "paint.h"
 #include "pictures.h"
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/font.h"
 
 using namespace platform::gfx;
 
@@ -264,6 +265,65 @@ Bitmap8 TableRowBand(const Section& s) {
     return Quantise(out, true, false);
 }
 
+// A page group's tree background: the start-up lattice tinted with the
+// section's colour, seamless.
+Bitmap8 SectionTile(const Section& s) {
+    const int N = 64;
+    Surface out(N, N);
+    for (int y = 0; y < N; ++y)
+        for (int x = 0; x < N; ++x) {
+            Pixel p = MakePixel(int(10 + s.r * 0.12), int(14 + s.g * 0.12), int(30 + s.b * 0.16));
+            const int d1 = (x + y) % 32, d2 = (x - y + 64) % 32;
+            if (d1 == 0 || d2 == 0) Blend(p, s.r, s.g, s.b, 0.28);
+            Add(p, (Noise(x, y, 51) - 0.5) * 6, (Noise(x, y, 52) - 0.5) * 6, (Noise(x, y, 53) - 0.5) * 6);
+            out.Row(y)[x] = p;
+        }
+    return Quantise(out, false, false);
+}
+
+// The start-up pane with the game's name and a ball, drawn once at the top left.
+Bitmap8 IntroLogo() {
+    const int W = 183, H = 469;
+    Surface big(W * kS, H * kS);
+    for (int y = 0; y < big.Height(); ++y)
+        for (int x = 0; x < big.Width(); ++x) {
+            const double t = double(y) / big.Height();
+            Pixel p = MakePixel(int(14 + 10 * (1 - t)), int(24 + 16 * (1 - t)), int(56 + 30 * (1 - t)));
+            const int d1 = (x / kS + y / kS) % 32, d2 = (x / kS - y / kS + 640) % 32;
+            if (d1 == 0 || d2 == 0) Blend(p, 90, 130, 210, 0.3);
+            big.Row(y)[x] = p;
+        }
+    Canvas c(big);
+    // The ball: white with dark patches.
+    const int cx = W * kS / 2, cy = 150 * kS, r = 46 * kS;
+    c.SelectPen(Pen::Solid(RGB(20, 20, 30), 2 * kS));
+    c.SelectBrush(Brush::Solid(RGB(245, 245, 245)));
+    c.Ellipse(Rect{cx - r, cy - r, cx + r, cy + r});
+    c.SelectPen(Pen::None());
+    c.SelectBrush(Brush::Solid(RGB(28, 28, 36)));
+    c.Polygon(Star(cx, cy, r * 0.42));
+    for (int k = 0; k < 5; ++k) {
+        const double a = -M_PI / 2 + k * 2 * M_PI / 5;
+        c.Ellipse(Rect::XYWH(int(cx + r * 0.82 * std::cos(a)) - r / 6, int(cy + r * 0.82 * std::sin(a)) - r / 6, r / 3,
+                             r / 3));
+    }
+    auto title = Font::Create("Arial Black", -30 * kS, 900);
+    c.SelectFont(title);
+    c.SetBkMode(TRANSPARENT);
+    c.SetTextAlign(TA_CENTER);
+    for (auto [text, y] : {std::pair{"VANTOREL", 250}, std::pair{"2000", 290}}) {
+        c.SetTextColor(RGB(20, 12, 4));
+        c.TextOut(cx + 2 * kS, (y + 2) * kS, text);
+        c.SetTextColor(RGB(236, 190, 80));
+        c.TextOut(cx, y * kS, text);
+    }
+    auto sub = Font::Create("Arial Narrow", -14 * kS, 700);
+    c.SelectFont(sub);
+    c.SetTextColor(RGB(200, 214, 240));
+    c.TextOut(cx, 340 * kS, "FOOTBALL CLUB MANAGEMENT");
+    return Quantise(Shrink(big, kS, false), false, true);
+}
+
 }  // namespace
 
 std::vector<Picture> TreePictures(const std::filesystem::path& assets) {
@@ -272,7 +332,9 @@ std::vector<Picture> TreePictures(const std::filesystem::path& assets) {
     for (const char* name : {"world", "europe", "restofworld", "division", "club", "player", "cup", "fed_cup", "americas",
                              "afc", "caf", "ofc"})
         out.push_back({"tree", std::string("icons\\") + name + ".bmp", true, Icon(name)});
+    out.push_back({"tree", "intro_logo.bmp", false, IntroLogo()});
     for (const Section& s : kSections) {
+        out.push_back({"tree", std::string(s.suffix) + ".bmp", false, SectionTile(s)});
         out.push_back({"tree", std::string("table\\backg_") + s.suffix + ".bmp", true, TableBack(s)});
         out.push_back({"tree", std::string("table\\row_") + s.suffix + ".bmp", true, TableRowBand(s)});
     }
