@@ -12,6 +12,12 @@ extern uint8_t g_bGameInProgress;
 extern uint8_t g_bHumanMatchToday;
 extern int g_nActiveUser;
 
+// The navigator node last selected through the tree window: its level, the
+// model object it stands for and its kind; pages read them.
+extern int g_nTreeSelectionLevel;
+extern uintptr_t g_nTreeSelectionData;
+extern int g_nTreeSelectionKind;
+
 int GetCurrentScreenId();
 
 // The state values some pages' help contexts depend on.

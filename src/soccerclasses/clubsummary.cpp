@@ -311,7 +311,11 @@ void CClub::AddLeagueTableRow(CListRows& list, uint32_t normalColour, uint32_t p
             if (!made.cells[c].empty()) list.SetItem(row, static_cast<int>(c), made.cells[c]);
         list.SetRowColour(row, made.colour);
     }
+    // Setting a cell's text sets its data too: the row's club is given
+    // again once its cells are written.
+    list.SetItemBitmap(row, 1, picture);
     list.SetItem(row, 2, name_);
+    list.SetRowData(row, reinterpret_cast<uintptr_t>(this), 0);
     if (IsHumanManaged()) list.SetRowColour(row, kRed);
 }
 

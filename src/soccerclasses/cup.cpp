@@ -335,7 +335,7 @@ void CCupRound::FillRows(const CFixtureList& list, CListRows& rows, uint32_t hum
         }
         const CFixture* f = list.GetAt(i);
         int row = rows.AddRow("", 0, reinterpret_cast<uintptr_t>(f), 0);
-        rows.SetItem(row, 0, f->GetHomeTeamName());
+        rows.SetItem(row, 0, f->GetHomeTeamName(), 0, reinterpret_cast<uintptr_t>(f), 0);
         rows.SetItem(row, 1, f->HasBeenPrepared() ? platform::StrPrintf("%d - %d", f->m_HomeGoals, f->m_AwayGoals)
                                                    : std::string("-"));
         rows.SetItem(row, 2, f->GetAwayTeamName());
@@ -403,12 +403,12 @@ void CCup::FillRoundsListControl(CListRows& rows) const {
         if (r->m_Kind == CCupRound::kPlaceholderKind) continue;
         int row = rows.AddRow("", 0, static_cast<uintptr_t>(i), 0);
         rows.SetRowColour(row, 0xFFFFFF);
-        rows.SetItem(row, 0, r->GetFirstLegDateText());
+        rows.SetItem(row, 0, r->GetFirstLegDateText(), 0, static_cast<uintptr_t>(i), 0);
         rows.SetItem(row, 1, GetRoundFullName(i));
         if (r->HasReplaySlot()) {
             int replay = rows.AddRow("", 0, static_cast<uintptr_t>(-1), 0);
             rows.SetRowColour(replay, 0xFFFFFF);
-            rows.SetItem(replay, 0, r->GetSecondLegDateText());
+            rows.SetItem(replay, 0, r->GetSecondLegDateText(), 0, static_cast<uintptr_t>(-1), 0);
             rows.SetItem(replay, 1, GetReplayName(i));
         }
     }

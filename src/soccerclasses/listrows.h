@@ -21,6 +21,10 @@ public:
                                uintptr_t data2 = 0) = 0;
     virtual bool SetItemNumber(int row, int column, int number, uint8_t style = 0, uintptr_t data1 = 0,
                                uintptr_t data2 = 0) = 0;
+    // A picture column's cell shows the picture at `path` ("gfx\\...").
+    // False, doing nothing, when the row or column lies beyond the list.
+    virtual bool SetItemBitmap(int row, int column, const std::string& path, uint8_t style = 0, uintptr_t data1 = 0,
+                               uintptr_t data2 = 0) = 0;
     // 0x00BBGGRR.
     virtual void SetRowColour(int row, uint32_t colour) = 0;
     virtual void SetRowData(int row, uintptr_t data1, uintptr_t data2) = 0;

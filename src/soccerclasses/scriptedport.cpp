@@ -70,10 +70,16 @@ int RecordingListRows::InsertRow(int row, const std::string& text, uint8_t style
     return row;
 }
 
-bool RecordingListRows::SetItem(int row, int column, const std::string& text, uint8_t, uintptr_t, uintptr_t) {
+bool RecordingListRows::SetItem(int row, int column, const std::string& text, uint8_t, uintptr_t data1,
+                                uintptr_t data2) {
     Row* r = At(row);
     if (!r || column < 0 || column >= m_Columns) return false;
     r->cells[static_cast<size_t>(column)] = text;
+    // As in the real list, the row's data lives in its first cell.
+    if (column == 0) {
+        r->data1 = data1;
+        r->data2 = data2;
+    }
     return true;
 }
 

@@ -83,6 +83,11 @@ public:
     bool SetItemFromId(int row, int column, unsigned stringId, uint8_t style, uintptr_t data1,
                        uintptr_t data2) override;
     bool SetItemNumber(int row, int column, int number, uint8_t style, uintptr_t data1, uintptr_t data2) override;
+    // Recorded as the path in the cell's text.
+    bool SetItemBitmap(int row, int column, const std::string& path, uint8_t style, uintptr_t data1,
+                       uintptr_t data2) override {
+        return SetItem(row, column, path, style, data1, data2);
+    }
     void SetRowColour(int row, uint32_t colour) override;
     void SetRowData(int row, uintptr_t data1, uintptr_t data2) override;
     void SetRowData1(int row, uintptr_t data) override;

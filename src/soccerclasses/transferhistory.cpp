@@ -29,7 +29,7 @@ void CTransferHistory::AddToList(CListRows& rows, const CCountry* country) const
             data = reinterpret_cast<uintptr_t>(p);
     int row = rows.AddRow("", 0, data, 0);
     rows.SetRowColour(row, 0xFFFFFF);
-    rows.SetItem(row, 0, m_ToClub);
+    rows.SetItem(row, 0, m_ToClub, 0, data, 0);
     rows.SetItem(row, 1, m_Player);
     rows.SetItem(row, 2, m_FromClub);
     rows.SetItem(row, 3, GetFeeText(country));

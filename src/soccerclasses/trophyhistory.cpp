@@ -58,7 +58,7 @@ void CTrophyHistoryList::FillListControl(CListRows& rows) const {
     for (const auto& h : m_Items) {
         int row = rows.AddRow("", 0, 0, 0);
         rows.SetRowColour(row, 0xFFFFFF);
-        rows.SetItem(row, 0, h->GetPicturePath());
+        rows.SetItemBitmap(row, 0, h->GetPicturePath());
         rows.SetItem(row, 1, h->m_Title);
         bool won = h->m_Kind == CTrophyHistory::kLeagueTitle || h->m_Kind == CTrophyHistory::kCupWin;
         rows.SetItem(row, won ? 2 : 3, h->m_Detail);

@@ -114,7 +114,8 @@ ColourRef CXMenu::HighlightColour() const {
     return RGB(platform::gfx::GetRValue(m_Colour), g, b);
 }
 
-bool CXMenu::AppendItem(uint32_t id, const std::string& text, const std::string& picture, bool disabled) {
+bool CXMenu::AppendItem(uint32_t id, const std::string& text, const std::string& picture, bool disabled,
+                        bool checked) {
     if (m_nItemCount >= kMaxItems) {
         platform::Trace("CXMenu: more than 20 items\n");
         return false;
@@ -123,7 +124,10 @@ bool CXMenu::AppendItem(uint32_t id, const std::string& text, const std::string&
     m_Texts[m_nItemCount] = text;
     m_Pictures[m_nItemCount] = picture;
     m_Disabled[m_nItemCount] = disabled ? 1 : 0;
-    m_Menu.Append(MF_OWNERDRAW | (disabled ? MF_GRAYED : 0), id, text, static_cast<uintptr_t>(m_nItemCount));
+    m_Checked[m_nItemCount] = checked ? 1 : 0;
+    if (checked) m_bAnyChecked = 1;
+    m_Menu.Append(MF_OWNERDRAW | (disabled ? MF_GRAYED : 0) | (checked ? MF_CHECKED : 0), id, text,
+                  static_cast<uintptr_t>(m_nItemCount));
     ++m_nItemCount;
     return true;
 }
@@ -166,7 +170,17 @@ void CXMenu::DrawItem(Canvas& dc, uint32_t id, const Rect& r, bool drawEntire, b
         dc.FillSolidRect({r.left + 4, y, r.right - 4, y + 1}, RGB(0, 0, 0));
         dc.FillSolidRect({r.left + 4, y + 1, r.right - 4, y + 2}, RGB(255, 255, 255));
     } else {
-        dc.TextOut(r.left + 5, r.top + 2, m_Texts[i]);
+        const int textLeft = r.left + 5 + (m_bAnyChecked ? kCheckMarkWidth : 0);
+        if (m_Checked[i]) {
+            // A tick in the column left of the text, in the text's colour.
+            const ColourRef ink = m_Disabled[i] ? RGB(128, 128, 128) : RGB(0, 0, 0);
+            const int cx = r.left + 5, cy = r.top + r.Height() / 2;
+            for (int k = 0; k < 2; ++k) {
+                for (int d = 0; d <= 3; ++d) dc.SetPixel(cx + d, cy - 1 + d + k, ink);
+                for (int d = 0; d <= 6; ++d) dc.SetPixel(cx + 3 + d, cy + 2 - d + k, ink);
+            }
+        }
+        dc.TextOut(textLeft, r.top + 2, m_Texts[i]);
     }
 }
 
@@ -225,7 +239,8 @@ bool ShowHotSpotMenu(CXWnd* wnd, int menuIndex, Point screenPt) {
     for (const auto& item : items.items) {
         if (menu.GetItemCount() >= CXMenu::kMaxItems) break;
         const bool greyed = (item.flags & (platform::win::MF_GRAYED | platform::win::MF_DISABLED)) != 0;
-        menu.AppendItem(item.id, item.text, {}, greyed || (!hasClub && CommandNeedsClub(item.id)));
+        menu.AppendItem(item.id, item.text, {}, greyed || (!hasClub && CommandNeedsClub(item.id)),
+                        (item.flags & platform::win::MF_CHECKED) != 0);
     }
     menu.Track(screenPt, wnd);
     return true;

@@ -41,7 +41,8 @@ public:
     CXMenu(const CXMenu&) = delete;  // its menu points back at it
     CXMenu& operator=(const CXMenu&) = delete;
 
-    bool AppendItem(uint32_t id, const std::string& text, const std::string& picture, bool disabled);
+    bool AppendItem(uint32_t id, const std::string& text, const std::string& picture, bool disabled,
+                    bool checked = false);
     int GetItemCount() const { return m_nItemCount; }
     int GetMenuWidth() const { return m_nMenuWidth; }
     platform::gfx::ColourRef GetColour() const { return m_Colour; }
@@ -51,6 +52,7 @@ public:
     const std::string& GetItemText(int i) const { return m_Texts[i]; }
     uint32_t GetItemId(int i) const { return m_Ids[i]; }
     bool IsItemDisabled(int i) const { return m_Disabled[i] != 0; }
+    bool IsItemChecked(int i) const { return m_Checked[i] != 0; }
 
     // Draws item `id` in `r`: the whole item, or a change of its selection.
     void DrawItem(platform::gfx::Canvas& dc, uint32_t id, const platform::win::Rect& r, bool drawEntire,
@@ -82,6 +84,8 @@ private:
     std::array<std::string, kMaxItems> m_Pictures;
     std::array<uint32_t, kMaxItems> m_Ids{};
     std::array<uint8_t, kMaxItems> m_Disabled{};
+    std::array<uint8_t, kMaxItems> m_Checked{};
+    uint8_t m_bAnyChecked = 0;  // texts then stand right of the tick column
     platform::win::Menu m_Menu;  // the owner-drawn items the tracker shows
 };
 

@@ -11,9 +11,9 @@ inline constexpr uint32_t kMsgGoHistory = 0x5FA;
 inline constexpr uint32_t kMsgGetWorkDC = 0x5FB;         // returns the page's work Canvas*, 0 when gone
 inline constexpr uint32_t kMsgDrawingDone = 0x600;
 inline constexpr uint32_t kMsgGetDragRect = 0x602;       // w: Rect* to fill, screen coordinates
-inline constexpr uint32_t kMsgMayDrag = 0x603;           // w: Rect* scratch; nonzero = yes
+inline constexpr uint32_t kMsgMayDrag = 0x603;           // w: Point* in the page's coordinates; nonzero = yes
 inline constexpr uint32_t kMsgDraggedItem = 0x604;
-inline constexpr uint32_t kMsgRowAtPoint = 0x608;        // w: Point* in the sender's client coordinates
+inline constexpr uint32_t kMsgRowAtPoint = 0x608;        // w: Point* in the page's coordinates
 
 // The flags word of a mouse message a widget relays to its page.
 inline constexpr uint32_t kRelayedFlags = 0xFFFF;

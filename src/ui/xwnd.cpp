@@ -282,8 +282,9 @@ void CXWnd::OnMouseMove(uint32_t, Point pt) {
             Fault("the drag source names no child window");
             m_nDragSourceId = -1;
         } else {
-            Rect scratch;
-            if (source->Send(kMsgMayDrag, reinterpret_cast<uintptr_t>(&scratch), 0) != 0) {
+            // Asked at the press point, where the item was picked up.
+            Point at = m_PressPoint;
+            if (source->Send(kMsgMayDrag, reinterpret_cast<uintptr_t>(&at), 0) != 0) {
                 m_LastDragPos = ClientToScreen(pt);
                 m_pDragImage = std::make_unique<CFlyingWindow>();
                 if (m_pDragImage->Create(source, this, m_LastDragPos.x, m_LastDragPos.y)) {

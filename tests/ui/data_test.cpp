@@ -27,7 +27,7 @@ TEST(MenuResource, HasAllTwentyOneSubMenusWithTheirIds) {
         for (auto& it : subs[i].items) out.push_back({it.id, it.text});
         return out;
     };
-    EXPECT_EQ(items(0), (Items{{32771, "Toggle Tree"}}));
+    EXPECT_EQ(items(0), (Items{{32771, "Toggle Tree"}, {32830, "Hide Background Bitmap"}, {32832, "Add Shortcut"}}));
     EXPECT_EQ(items(1), (Items{{32772, "Back"}, {32773, "Forwards"}}));
     EXPECT_EQ(items(2), (Items{{32795, "Manager Profile"}, {32791, "Manager of the Month"}, {32792, "Manager Honours"},
                                {32777, "Manager Ratings"}, {32841, "Manager Vacancies"}}));

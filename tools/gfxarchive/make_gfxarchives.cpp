@@ -14,7 +14,9 @@ int main(int argc, char** argv) {
     const std::filesystem::path gameDir = argv[2];
     std::map<std::string, ArchiveWriter> archives;
     for (const char* name : kArchiveNames) archives[name];
-    for (const art::Picture& p : art::AllPictures()) {
+    std::vector<art::Picture> all = art::AllPictures();
+    for (art::Picture& p : art::TreePictures(argv[1])) all.push_back(std::move(p));
+    for (const art::Picture& p : all) {
         auto it = archives.find(p.archive);
         if (it == archives.end()) toolio::Fail("no archive named " + p.archive);
         if (!it->second.Add(p.entry, platform::gfx::EncodeBmp8(p.bitmap)))

@@ -1,6 +1,7 @@
 #pragma once
 // The pictures our own code draws, each as the 8-bit picture the archives
 // hold. Deterministic: the same build draws the same bytes.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,15 @@ platform::gfx::Bitmap8 TitleScreen();  // 788 x 550
 platform::gfx::Bitmap8 Shirt();        // keyed
 platform::gfx::Bitmap8 Trophy();       // keyed
 platform::gfx::Bitmap8 ListBlobs();    // keyed
+platform::gfx::Bitmap8 Movement(int kind);  // keyed: 0 up, 1 down, 2 same
+platform::gfx::Bitmap8 TreeBox(int kind);   // opaque 9 x 9: 0 open, 1 close, 2 shortcut
 platform::gfx::Bitmap8 ProgramIcon();  // 32 x 32, keyed: the window's and the about box's
 
 // The widgets' pictures (widget_pictures.cpp).
 std::vector<Picture> WidgetPictures();
+std::vector<Picture> ToolBarPictures();
+// The navigator's background, icons and flags (the flag table is in `assets`).
+std::vector<Picture> TreePictures(const std::filesystem::path& assets);
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();

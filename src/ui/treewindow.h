@@ -1,0 +1,73 @@
+#pragma once
+// The navigator pane: one tree filled from the world, switched by the mode
+// the page asks for, with a small pop-up menu, and the tree's notices
+// passed on to the view.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "ui/tree.h"
+#include "ui/xtabctrl.h"
+#include "ui/xwnd.h"
+
+// Commands of the tree's pop-up menu.
+inline constexpr uint32_t kCmdToggleTree = 32771;
+inline constexpr uint32_t kCmdToggleBackground = 32830;
+inline constexpr uint32_t kCmdToggleShortcut = 32832;
+
+class CTreeWindow : public CXWnd {
+public:
+    static constexpr int kFirstFlagIcon = 12;
+
+    CTreeWindow();
+    ~CTreeWindow() override;
+
+    using platform::win::Window::Create;
+    bool Create(platform::win::Window* parent, const platform::win::Rect& rect, uint32_t id);
+
+    void FillTree(int kind);
+    void SetMode(int mode);
+    int GetCurrentFill() const { return m_nCurrentFill; }
+    CTreeNode* InsertItem(const std::string& text, int icon, CTreeNode* parent, uintptr_t data, uint8_t kind);
+    void DeleteChildren(CTreeNode* node);
+    CTreeNode* FindItem(uintptr_t data) const { return m_Tree.FindItem(data, 0); }
+    uintptr_t GetParentData(uintptr_t data) const { return m_Tree.GetParentData(data); }
+    CTreeNode* SelectItem(uintptr_t data, uint8_t kind);
+    bool SetItemColour(CTreeNode* node, uintptr_t data, uint8_t kind, uint32_t colour);
+    void SetCompetitionsSelectable(uint8_t value);
+    void PruneCompetitions() { m_Tree.PruneExpanded(0, kTreeKindCompetition); }
+    void SetRootExpanded(bool expanded);
+    void ColourVacantClubs(uint32_t colour, bool reset);
+    bool SetCurrentTab(int index);
+    int GetCurrentTab() const { return m_nCurrentTab; }
+    // The view's tree side, which the pop-up's first label names.
+    void SetTreeOnLeft(bool left) { m_bTreeOnLeft = left ? 1 : 0; }
+    CTree& GetTree() { return m_Tree; }
+    void HideTitleTip() { m_Tree.HideTitleTip(); }
+    void SetPanelMode(int mode) { m_Tree.SetPanelMode(mode); }
+    void RefreshTable(int mode) { m_Tree.RefreshTable(mode); }
+
+    void Refresh() override;
+    bool FillPopupMenu(platform::win::Menu* menu, int menuIndex) override;
+
+protected:
+    int OnCreate() override;
+    void OnSize(int cx, int cy) override;
+    void OnKillFocus(platform::win::Window* next) override;
+    bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
+    intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
+
+private:
+    void AddIcons();
+    void FillWorld();
+    void AddFederation(int federation, unsigned textId, int icon);
+
+    CXTabCtrl m_Tabs;
+    CTree m_Tree;
+    std::array<std::string, 5> m_Captions;
+    int m_nCurrentTab = -1;
+    int m_nTreeIndex = 0;
+    int m_nCurrentFill = 0;
+    uint8_t m_bTreeOnLeft = 0;
+};
