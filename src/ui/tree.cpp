@@ -685,7 +685,14 @@ void CTree::OnTimer(uint32_t id) {
     if (id != kTitleTipTimer) return;
     KillTimer(kTitleTipTimer);
     m_bTitleTipTimer = 0;
-    if (m_nTitleTipRow >= 0) m_bTitleTipShown = 1;
+    if (m_nTitleTipRow < 0) return;
+    if (!m_pTitleTip) {
+        auto tip = std::make_unique<CTitleTip>();
+        if (!tip->Create(this)) return;
+        m_pTitleTip = std::move(tip);
+    }
+    m_pTitleTip->Show(m_TitleTipRect, m_nTitleTipRow);
+    m_bTitleTipShown = 1;
 }
 
 void CTree::HideTitleTip() {
@@ -693,6 +700,7 @@ void CTree::HideTitleTip() {
     m_bTitleTipTimer = 0;
     m_bTitleTipShown = 0;
     m_nTitleTipRow = -1;
+    if (m_pTitleTip) m_pTitleTip->Hide();
 }
 
 void CTree::OnKillFocus(Window* next) {

@@ -13,6 +13,7 @@
 
 #include "platform/gfx/font.h"
 #include "platform/gfx/surface.h"
+#include "ui/titletip.h"
 #include "ui/xbitmap.h"
 #include "ui/xwnd.h"
 
@@ -122,6 +123,7 @@ public:
     int GetTitleTipRow() const { return m_nTitleTipRow; }
     platform::win::Rect GetTitleTipRect() const { return m_TitleTipRect; }
     bool IsTitleTipShown() const { return m_bTitleTipShown != 0; }
+    const CTitleTip* GetTitleTip() const { return m_pTitleTip.get(); }
     // Counts what the rows would show now.
     int CountTotal();
     // Repaints into the buffer now (a paint without the window).
@@ -222,6 +224,8 @@ private:
     uint8_t m_bTitleTipShown = 0;
     uint8_t m_bTitleTipTimer = 0;
     platform::win::Rect m_TitleTipRect;
+    // Made on first need; a pop-up over the page, never a child of the tree.
+    std::unique_ptr<CTitleTip> m_pTitleTip;
     std::string m_strPanelSuffix;
     int m_nPanelMode = 0;
     std::array<TableRow, kTableRows> m_Cache{};

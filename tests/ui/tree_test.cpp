@@ -313,8 +313,16 @@ TEST_F(TreeTest, ACutRowGetsItsTitleTipAfter50msAndScrollingHidesIt) {
     RunFor(60);
     EXPECT_TRUE(tree.IsTitleTipShown());
     EXPECT_EQ(tree.GetTitleTipRect().right, tree.ClientToScreen(Point{tree.ClientRect().right, 0}).x);
+    // The tip window itself lies over the cut row and names it.
+    const CTitleTip* tip = tree.GetTitleTip();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(tip->IsShownFlag());
+    EXPECT_EQ(tip->WindowRect(), tree.GetTitleTipRect());
+    EXPECT_EQ(tip->GetItemIndex(), RowOf(longName));
+    EXPECT_EQ(tree.GetItemText(uint32_t(tip->GetItemIndex())), longName->text);
     tree.Send(WM_VSCROLL, 8, 0);  // SB_ENDSCROLL hides it too
     EXPECT_FALSE(tree.IsTitleTipShown());
+    EXPECT_FALSE(tip->IsShownFlag());
     tree.Send(WM_MOUSEMOVE, 0, MakePointParam(PointOf(shortName)));
     RunFor(60);
     EXPECT_FALSE(tree.IsTitleTipShown());
