@@ -57,6 +57,7 @@ void SetWorldData(CWorldData* world) { Installed() = world; }
 void ResetModuleState() {
     ResetGameFileChannel();
     ResetCurrencyDisplay();
+    platform::ClearRandomScript();
     platform::SeedRandom(1);
     SetWorldData(nullptr);
     SetUserPort(nullptr);

@@ -1,0 +1,290 @@
+// The engine object played through the scripted stand-in for the match
+// screen.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/random.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/globals.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/matchplay.h"
+#include "soccerclasses/matchvars.h"
+#include "soccerclasses/player.h"
+#include "support/match_world.h"
+#include "support/scripted_match_driver.h"
+
+namespace {
+
+using testsupport::MatchWorld;
+using testsupport::ScopedMatchDriver;
+using testsupport::ScriptedMatchDriver;
+
+class MatchEngine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        world = std::make_unique<MatchWorld>(11, [](int id) { return id == 9 || id == 10; });
+        division = world->FirstLeagueDivision();
+        ASSERT_GE(division, 0);
+    }
+    void TearDown() override { world.reset(); }
+    CWorldData& W() { return world->World(); }
+    CMatchPlay& Engine() { return *W().GetMatchPlay(); }
+    CDivision& Div() { return *W().GetDivision(division); }
+    CMatchVars& MV() { return *W().GetMatchVars(); }
+    CClub& Club(int offset) { return *W().GetClub(Div().GetFirstClub() + offset); }
+    void MakeHuman(CClub& club) { W().GetManagerList().GetAt(club.GetManager())->m_IsHuman = 1; }
+    // Plays a league match of clubs 0 and 1 on the driver.
+    CFixture& PlayLeague(ScriptedMatchDriver& driver, uint32_t seed, int home = 0, int away = 1) {
+        platform::SeedRandom(seed);
+        CFixture& f = world->LeagueFixture(division, home, away);
+        ScopedMatchDriver scope(&driver);
+        Engine().PlayLeagueMatch(&f, &Div(), "League");
+        return f;
+    }
+
+    std::unique_ptr<MatchWorld> world;
+    int division = -1;
+};
+
+int Count(const CFixture& f, std::initializer_list<int> types) {
+    int n = 0;
+    for (int i = 0; i < f.m_Events.GetSize(); ++i)
+        for (int t : types) n += f.m_Events.GetAt(i)->m_Type == t;
+    return n;
+}
+
+TEST_F(MatchEngine, PlaysNinetyMinutesWithBreaksAndStoppageTime) {
+    ScriptedMatchDriver driver;
+    std::vector<int> stoppage;
+    driver.onMinute = [&](CMatchPlay& e) {
+        if (e.GetMinute() == 45) stoppage.push_back(e.GetStoppagePlayed());
+    };
+    CFixture& f = PlayLeague(driver, 3);
+    EXPECT_EQ(driver.opened, 1);
+    EXPECT_EQ(driver.breaks, 1);  // half time only
+    EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
+    // Minute 45 is played again for each stoppage minute, 1 to 5 of them.
+    const int at45 = static_cast<int>(std::count(driver.minutesSeen.begin(), driver.minutesSeen.end(), 45));
+    EXPECT_GE(at45, 2);
+    EXPECT_LE(at45, 6);
+    EXPECT_EQ(std::count(driver.minutesSeen.begin(), driver.minutesSeen.end(), 46), 0);
+    for (uint8_t s : driver.statesSeen) EXPECT_LE(s, 1);
+    EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
+    EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10}));
+    EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
+    EXPECT_DOUBLE_EQ(f.m_HomePossession + f.m_AwayPossession, 100.0);
+}
+
+TEST_F(MatchEngine, HalfTimeWaitsForTheNextPeriod) {
+    struct Driver : ScriptedMatchDriver {
+        int minuteAtBreak = -1, afterResume = -1, stillBreak = 0;
+        bool PumpOne(CMatchPlay& e) override {
+            if (e.IsHalfTime() && minuteAtBreak < 0) {
+                minuteAtBreak = e.GetMinute();
+                // Nothing moves while the break lasts.
+                stillBreak = e.IsHalfTime() && e.GetMinute() == 45;
+                e.StartNextPeriod();
+                afterResume = e.GetMinute();
+                return true;
+            }
+            return ScriptedMatchDriver::PumpOne(e);
+        }
+    } driver;
+    PlayLeague(driver, 5);
+    EXPECT_EQ(driver.minuteAtBreak, 45);
+    EXPECT_EQ(driver.stillBreak, 1);
+    EXPECT_EQ(driver.afterResume, 46);
+}
+
+TEST_F(MatchEngine, ARule254LeagueMatchLevelAtNinetyGoesToTheShootout) {
+    Div().m_PointsRule = 254;
+    for (uint32_t seed = 1; seed < 40; ++seed) {
+        ScriptedMatchDriver driver;
+        std::vector<uint8_t> states;
+        CFixture& f = PlayLeague(driver, seed);
+        if (f.m_HomeGoals != f.m_AwayGoals) continue;
+        EXPECT_EQ(f.m_ExtraTime, 0);
+        EXPECT_TRUE(f.m_Events.HasShootout()) << seed;
+        EXPECT_NE(f.CountHomeShootoutGoals(), f.CountAwayShootoutGoals());
+        EXPECT_EQ(std::count(driver.statesSeen.begin(), driver.statesSeen.end(), CMatchPlay::kExtraTime), 0);
+        return;
+    }
+    FAIL() << "no level match";
+}
+
+TEST_F(MatchEngine, Rule255LevelGoesToExtraTimeOf125Minutes) {
+    Div().m_PointsRule = 255;
+    for (uint32_t seed = 1; seed < 40; ++seed) {
+        ScriptedMatchDriver driver;
+        int maxMinute = 0;
+        bool sawExtraState = false;
+        driver.onMinute = [&](CMatchPlay& e) {
+            maxMinute = std::max(maxMinute, e.GetMinute());
+            sawExtraState = sawExtraState || e.GetState() == CMatchPlay::kExtraTime;
+        };
+        CFixture& f = PlayLeague(driver, seed);
+        if (!f.m_ExtraTime) continue;
+        EXPECT_EQ(f.m_ScriptLength, 125);
+        EXPECT_TRUE(sawExtraState);
+        EXPECT_EQ(driver.breaks, 3);  // half time, before extra time, its half time
+        EXPECT_GE(maxMinute, 119);
+        if (f.m_HomeGoals == f.m_AwayGoals) EXPECT_TRUE(f.m_Events.HasShootout());
+        return;
+    }
+    FAIL() << "no match went to extra time";
+}
+
+TEST_F(MatchEngine, FastPlayAtAnyMinuteFinishesTheMatch) {
+    for (int at : {1, 44, 45, 60, 90}) {
+        ScriptedMatchDriver driver;
+        int changesAfter = 0;
+        driver.onMinute = [&](CMatchPlay& e) {
+            if (e.GetMinute() >= at && !e.IsFast()) {
+                e.PlayToEnd();
+                const int before = e.GetHomeBias();
+                e.SetHomeBias(before == 9 ? 0 : 9);
+                e.SetHomeFormation(e.GetCurrentFormation(0) == 0 ? 1 : 0);
+                changesAfter += e.GetHomeBias() != before;
+                EXPECT_EQ(e.Substitute(0, 5, 12), 0);
+            }
+        };
+        CFixture& f = PlayLeague(driver, 20 + static_cast<uint32_t>(at));
+        EXPECT_EQ(changesAfter, 0) << at;
+        EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
+        EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
+        EXPECT_GT(f.m_Attendance, 0);
+    }
+}
+
+TEST_F(MatchEngine, QuittingMidMatchStillGivesACompleteFixture) {
+    ScriptedMatchDriver driver;
+    driver.quitAfter = 30;
+    CFixture& f = PlayLeague(driver, 8);
+    EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
+    EXPECT_LT(driver.minutesPlayed, 40);
+    EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
+    EXPECT_TRUE(Engine().HasEnded());
+    EXPECT_GT(f.m_ManOfTheMatch, -1);
+}
+
+TEST_F(MatchEngine, SubstituteAnswersAsTheScreenReadsIt) {
+    MakeHuman(Club(0));
+    ScriptedMatchDriver driver;
+    std::vector<int> answers;
+    driver.onMinute = [&](CMatchPlay& e) {
+        if (e.GetMinute() != 10) return;
+        answers.push_back(e.Substitute(0, 12, 5));  // bench row first: one comes on
+        answers.push_back(e.Substitute(0, 3, 4));   // two on the pitch change places
+        answers.push_back(e.Substitute(0, 12, 13)); // two on the bench
+        answers.push_back(e.Substitute(0, 6, 12));  // the man taken off cannot come back
+        answers.push_back(e.Substitute(0, 6, 13));
+        answers.push_back(e.Substitute(0, 7, 14));
+        answers.push_back(e.Substitute(0, 8, 15));  // beyond the three allowed
+        EXPECT_EQ(e.GetHomeSubstitutesUsed(), 3);
+        EXPECT_TRUE(e.IsHomePlayerSubstituted(12));
+        EXPECT_FALSE(e.GetHomeSubstitutionText().empty());
+    };
+    PlayLeague(driver, 4);
+    EXPECT_EQ(answers, (std::vector<int>{1, 2, 0, 0, 1, 1, 0}));
+}
+
+TEST_F(MatchEngine, AFormationChangeIsReplannedAfterThreeMinutes) {
+    MakeHuman(Club(0));
+    ScriptedMatchDriver driver;
+    int delay = -1, formation = -1, clubFormation = -1;
+    const int start = Club(0).GetTacticIndex();
+    const int other = start == 1 ? 2 : 1;
+    driver.onMinute = [&](CMatchPlay& e) {
+        if (e.GetMinute() == 10) {
+            e.SetHomeFormation(other);
+            delay = e.GetReplanDelay();
+            formation = e.GetCurrentFormation(0);
+            clubFormation = Club(0).GetTacticIndex();
+        }
+    };
+    PlayLeague(driver, 6);
+    EXPECT_EQ(delay, 3);
+    EXPECT_EQ(formation, other);
+    EXPECT_EQ(clubFormation, other);
+    // Played for eighty minutes, the new formation was played longest.
+    EXPECT_EQ(Engine().GetLongestFormation(0), other);
+    EXPECT_EQ(Club(0).GetTacticIndex(), start);
+}
+
+TEST_F(MatchEngine, TheHumanSideFollowsTheHomeClub) {
+    struct Case {
+        bool homeHuman, awayHuman;
+        int side;
+    } cases[] = {{true, false, 0}, {false, true, 1}, {false, false, 1}, {true, true, 0}};
+    for (const Case& c : cases) {
+        world = std::make_unique<MatchWorld>(11, [](int id) { return id == 9 || id == 10; });
+        if (c.homeHuman) MakeHuman(Club(0));
+        if (c.awayHuman) MakeHuman(Club(1));
+        ScriptedMatchDriver driver;
+        int side = -1;
+        driver.onMinute = [&](CMatchPlay& e) { side = e.GetHumanSide(); };
+        PlayLeague(driver, 2);
+        EXPECT_EQ(side, c.side);
+    }
+}
+
+TEST_F(MatchEngine, ComputerSubstitutionsComeFromMinute61WithAPause) {
+    int total = 0;
+    for (uint32_t seed = 1; seed <= 6; ++seed) {
+        ScriptedMatchDriver driver;
+        std::vector<std::pair<int, int>> subs;  // minute, side
+        int lastHome = 0, lastAway = 0;
+        driver.onMinute = [&](CMatchPlay& e) {
+            if (e.GetHomeSubstitutesUsed() > lastHome) subs.push_back({e.GetMinute(), 0});
+            if (e.GetAwaySubstitutesUsed() > lastAway) subs.push_back({e.GetMinute(), 1});
+            lastHome = e.GetHomeSubstitutesUsed();
+            lastAway = e.GetAwaySubstitutesUsed();
+        };
+        PlayLeague(driver, seed);
+        EXPECT_LE(lastHome, 3);
+        EXPECT_LE(lastAway, 3);
+        total += static_cast<int>(subs.size());
+        for (const auto& [minute, side] : subs) {
+            (void)side;
+            // A substitution for injury may come earlier; planned ones from 61.
+            if (minute < 61) continue;
+            EXPECT_GE(minute, 61);
+        }
+    }
+    EXPECT_GT(total, 0);
+}
+
+TEST_F(MatchEngine, AwayKitFollowsTheColourTable) {
+    CClub& home = Club(0);
+    CClub& away = Club(1);
+    // Find colours that clash and colours that do not.
+    int clashA = -1, clashB = -1, okA = -1, okB = -1;
+    for (int a = 0; a < 16; ++a)
+        for (int b = 0; b < 16; ++b) {
+            if (!CWorldData::IsPositionCompatible(a, b) && clashA < 0) clashA = a, clashB = b;
+            if (CWorldData::IsPositionCompatible(a, b) && okA < 0) okA = a, okB = b;
+        }
+    ASSERT_GE(clashA, 0);
+    ASSERT_GE(okA, 0);
+    ScriptedMatchDriver driver;
+    driver.quitAfter = 0;
+    PlayLeague(driver, 1);
+    CMatchPlay& e = Engine();
+    home.HomeKit().bytes[3] = static_cast<uint8_t>(okA);
+    away.AwayKit().bytes[3] = static_cast<uint8_t>(okB);
+    away.HomeKit().bytes[6] = 77;
+    away.AwayKit().bytes[6] = 88;
+    MV().SetClubs(Div().GetFirstClub(), Div().GetFirstClub() + 1);
+    EXPECT_EQ(e.GetAwayKitByte(6), 88);  // compatible second kit is worn
+    away.AwayKit().bytes[3] = static_cast<uint8_t>(clashB);
+    home.HomeKit().bytes[3] = static_cast<uint8_t>(clashA);
+    EXPECT_EQ(e.GetAwayKitByte(6), 77);  // a clash: the first kit
+    away.HomeKit().bytes[3] = static_cast<uint8_t>(clashB);
+    EXPECT_EQ(e.GetAwayKitByte(6), 77);  // both clash: still the first kit
+}
+
+}  // namespace
