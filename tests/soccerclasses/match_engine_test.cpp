@@ -26,6 +26,7 @@ using testsupport::ScriptedMatchDriver;
 class MatchEngine : public ::testing::Test {
 protected:
     void SetUp() override {
+        world.reset();
         world = std::make_unique<MatchWorld>(11, [](int id) { return id == 9 || id == 10; });
         division = world->FirstLeagueDivision();
         ASSERT_GE(division, 0);
@@ -132,7 +133,9 @@ TEST_F(MatchEngine, Rule255LevelGoesToExtraTimeOf125Minutes) {
         EXPECT_TRUE(sawExtraState);
         EXPECT_EQ(driver.breaks, 3);  // half time, before extra time, its half time
         EXPECT_GE(maxMinute, 119);
-        if (f.m_HomeGoals == f.m_AwayGoals) EXPECT_TRUE(f.m_Events.HasShootout());
+        if (f.m_HomeGoals == f.m_AwayGoals) {
+            EXPECT_TRUE(f.m_Events.HasShootout());
+        }
         return;
     }
     FAIL() << "no match went to extra time";
@@ -221,6 +224,7 @@ TEST_F(MatchEngine, TheHumanSideFollowsTheHomeClub) {
         int side;
     } cases[] = {{true, false, 0}, {false, true, 1}, {false, false, 1}, {true, true, 0}};
     for (const Case& c : cases) {
+        world.reset();
         world = std::make_unique<MatchWorld>(11, [](int id) { return id == 9 || id == 10; });
         if (c.homeHuman) MakeHuman(Club(0));
         if (c.awayHuman) MakeHuman(Club(1));

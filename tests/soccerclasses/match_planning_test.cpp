@@ -138,7 +138,7 @@ TEST_F(Planning, GoalTargetsFollowTheStrengths) {
     } cases[] = {
         {60, 60, 60, false, 4, 2},  // the home side's level lines cost the away side one
         {60, 60, 60, true, 1, 0},   // a third in extra time
-        {10, 10, 99, false, -2, -4},
+        {10, 10, 99, false, -1, -2},  // -2 and -3, halved for an attack below 15
     };
     for (const Case& c : cases) {
         CFixture f = Bare(c.attack, c.midfield, c.defence, c.attack, c.midfield, c.defence);
@@ -152,7 +152,9 @@ TEST_F(Planning, GoalTargetsFollowTheStrengths) {
         }
         EXPECT_EQ(MV().m_GoalTargets[0], c.home) << c.attack << (c.extraTime ? " extra time" : "");
         EXPECT_EQ(MV().m_GoalTargets[1], c.away);
-        if (c.home < 1) EXPECT_EQ(script.Count(1) + script.Count(2), 0);
+        if (c.home < 1) {
+            EXPECT_EQ(script.Count(1) + script.Count(2), 0);
+        }
     }
 }
 
