@@ -292,3 +292,94 @@ TEST_F(MatchEngine, AwayKitFollowsTheColourTable) {
 }
 
 }  // namespace
+
+namespace {
+
+// Screen matches with a human manager changing things at random minutes.
+TEST_F(MatchEngine, ScreenMatchesWithRandomChangesKeepTheirInvariants) {
+    MakeHuman(Club(0));
+    for (uint32_t seed = 1; seed <= 25; ++seed) {
+        ScriptedMatchDriver driver;
+        // The test's own choices come from their own sequence, apart from the engine's.
+        uint32_t mine = seed * 2654435761u;
+        auto pick = [&](int n) {
+            mine = mine * 1103515245u + 12345u;
+            return static_cast<int>((mine >> 16) % static_cast<uint32_t>(n));
+        };
+        const int fastAt = seed % 3 == 0 ? 20 + pick(100) : 1000;
+        std::set<uint16_t> takenOff;
+        int comeBack = 0;
+        driver.onMinute = [&](CMatchPlay& e) {
+            const int m = e.GetMinute();
+            if (m >= fastAt && !e.IsFast()) e.PlayToEnd();
+            if (e.IsFast()) return;
+            switch (pick(12)) {
+                case 0: e.SetHomeBias(pick(10)); break;
+                case 1: e.SetHomePassingStyle(pick(10)); break;
+                case 2: e.SetHomeAggression(pick(10)); break;
+                case 3: e.ToggleHomeOnTheBreak(); break;
+                case 4: e.SetHomeFormation(pick(10)); break;
+                case 5: {
+                    const int out = 1 + pick(10), in = 11 + pick(5);
+                    const uint16_t off = Club(0).GetPlayerId(out), on = Club(0).GetPlayerId(in);
+                    if (e.Substitute(0, in, out) == 1) {
+                        takenOff.insert(off);
+                        comeBack += takenOff.count(on) != 0;
+                    }
+                    break;
+                }
+                default: break;
+            }
+        };
+        CFixture& f = PlayLeague(driver, seed);
+        EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9})) << seed;
+        EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10})) << seed;
+        EXPECT_EQ(f.m_Bookings[0], Count(f, {3}));
+        EXPECT_EQ(f.m_Bookings[1], Count(f, {4}));
+        EXPECT_EQ(f.m_SendingsOff[0], Count(f, {5}));
+        EXPECT_EQ(f.m_SendingsOff[1], Count(f, {6}));
+        EXPECT_LT(f.m_Events.GetSize(), 150);
+        EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
+        EXPECT_GE(f.m_ShotsOn[1], f.m_AwayGoals);
+        EXPECT_GE(f.m_HomePossession, 0);
+        EXPECT_LE(f.m_HomePossession, 100);
+        EXPECT_DOUBLE_EQ(f.m_HomePossession + f.m_AwayPossession, 100.0);
+        EXPECT_LE(Engine().GetHomeSubstitutesUsed(), 3);
+        EXPECT_LE(Engine().GetAwaySubstitutesUsed(), 3);
+        EXPECT_EQ(comeBack, 0);
+        std::set<std::string> off;
+        for (int i = 0; i < f.m_Events.GetSize(); ++i) {
+            const CMatchEvent& e = *f.m_Events.GetAt(i);
+            if (e.m_Minute == CMatchEvent::kShootoutMinute) continue;
+            EXPECT_EQ(off.count(e.m_Name), 0u) << "seed " << seed << " " << e.m_Name;
+            if (e.m_Type == 5 || e.m_Type == 6) off.insert(e.m_Name);
+        }
+    }
+}
+
+TEST_F(MatchEngine, FastPlayAtAShootoutDueKicksItWithTheComputersKickers) {
+    MakeHuman(Club(0));
+    Div().m_PointsRule = 254;
+    struct Driver : ScriptedMatchDriver {
+        bool pressed = false;
+        bool PumpOne(CMatchPlay& e) override {
+            if (e.HasEnded() && e.IsShootoutDue() && !pressed) {
+                pressed = true;
+                e.PlayToEnd();
+                return true;
+            }
+            return ScriptedMatchDriver::PumpOne(e);
+        }
+    };
+    for (uint32_t seed = 1; seed < 60; ++seed) {
+        Driver driver;
+        CFixture& f = PlayLeague(driver, seed);
+        if (!driver.pressed) continue;
+        EXPECT_TRUE(f.m_Events.HasShootout());
+        EXPECT_NE(f.CountHomeShootoutGoals(), f.CountAwayShootoutGoals());
+        return;
+    }
+    FAIL() << "no shoot-out";
+}
+
+}  // namespace
