@@ -6,6 +6,7 @@
 
 #include "platform/random.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/cup.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/globals.h"
@@ -380,6 +381,39 @@ TEST_F(MatchEngine, FastPlayAtAShootoutDueKicksItWithTheComputersKickers) {
         return;
     }
     FAIL() << "no shoot-out";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MatchEngine, ACupTieThatNeedsItGoesToExtraTimeAndAReplayRoundNeverToPenalties) {
+    for (uint8_t replaySlot : {CCupRound::kNoReplay, uint8_t(40)}) {
+        CCupRound round;
+        round.m_Kind = 1;
+        round.m_ReplaySlot = replaySlot;
+        bool checked = false;
+        for (uint32_t seed = 1; seed < 80 && !checked; ++seed) {
+            ScriptedMatchDriver driver;
+            platform::SeedRandom(seed);
+            world->RefillRotations();
+            CFixture f(CFixture::kCupHome, static_cast<int16_t>(Div().GetFirstClub()),
+                       static_cast<int16_t>(Div().GetFirstClub() + 1), 5, 3, 0);
+            {
+                ScopedMatchDriver scope(&driver);
+                Engine().PlayCupTie(&f, nullptr, &round, "Cup");
+            }
+            if (!f.m_ExtraTime) {
+                EXPECT_NE(f.m_HomeGoals, f.m_AwayGoals) << seed;
+                continue;
+            }
+            checked = true;
+            EXPECT_EQ(f.m_ScriptLength, 125);
+            const bool level = f.m_HomeGoals == f.m_AwayGoals;
+            EXPECT_EQ(f.m_Events.HasShootout(), level && replaySlot == CCupRound::kNoReplay) << seed;
+        }
+        EXPECT_TRUE(checked) << int(replaySlot);
+    }
 }
 
 }  // namespace
