@@ -4,6 +4,8 @@
 // performance entries of goals and assists.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/random.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
@@ -14,6 +16,7 @@
 #include "soccerclasses/matchvars.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/referee.h"
+#include "soccerclasses/soccertactic.h"
 #include "support/match_world.h"
 #include "support/scripted_match_driver.h"
 
@@ -237,6 +240,34 @@ TEST_F(MatchMore, InFastPlayTheHumanSidesScoredPenaltyCounts) {
         EXPECT_EQ(goals, f.m_HomeGoals);
     }
     EXPECT_GT(checked, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MatchMore, AHumanSideFollowsItsFormationsSharesAndWeights) {
+    W().GetManagerList().GetAt(Club(0).GetManager())->m_IsHuman = 1;
+    CFixture& f = world->LeagueFixture(division, 0, 1);
+    MV().SetClubs(f.m_Home, f.m_Away);
+    MV().Reset();
+    Club(0).PickMatchSquad(5);
+    MV().LoadHomeClubSettings();
+    MV().m_Aggression[0] = 4;
+    MV().m_Bias[0] = 4;
+    f.SetUpSide(0, 0);
+    const CSoccerTactic* tactic = Club(0).GetTacticObject();
+    ASSERT_NE(tactic, nullptr);
+    int defence = 0;
+    for (int s = 1; s <= 10; ++s) {
+        const CPlayer* p = Club(0).GetPlayer(s);
+        ASSERT_NE(p, nullptr);
+        const CPositionProfile pr = tactic->GetPositionProfile(s - 1);
+        EXPECT_EQ(MV().m_ShootingWeights[0].GetAt(s - 1), static_cast<uint32_t>(p->GetMatchAttacking() * pr.depthFactor1))
+            << s;
+        defence = static_cast<int>(defence + p->GetMatchDefending() / 100.0 * pr.defence);
+    }
+    EXPECT_EQ(f.m_Strengths[1][0], std::clamp(defence / 4, 10, 99));
 }
 
 }  // namespace
