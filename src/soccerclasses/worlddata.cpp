@@ -58,6 +58,7 @@ void ResetModuleState() {
     ResetGameFileChannel();
     ResetCurrencyDisplay();
     platform::ClearRandomScript();
+    SetMatchDriver(nullptr);
     platform::SeedRandom(1);
     SetWorldData(nullptr);
     SetUserPort(nullptr);

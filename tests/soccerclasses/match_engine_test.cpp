@@ -417,3 +417,28 @@ TEST_F(MatchEngine, ACupTieThatNeedsItGoesToExtraTimeAndAReplayRoundNeverToPenal
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MatchEngine, ScorerLinesHoldTheGoalsOnly) {
+    int goals = 0, checks = 0;
+    for (uint32_t seed = 1; seed <= 10; ++seed) {
+        ScriptedMatchDriver driver;
+        driver.onMinute = [&](CMatchPlay& e) {
+            const CFixture& f = *e.GetFixture();
+            EXPECT_EQ(e.GetScorerLineCount(0), f.m_HomeGoals) << seed << " minute " << e.GetMinute();
+            EXPECT_EQ(e.GetScorerLineCount(1), f.m_AwayGoals);
+            if (f.m_HomeGoals > 0) {
+                EXPECT_EQ(e.GetHomeScorerLine(0).rfind("(", 0), 0u);
+                EXPECT_NE(e.GetHomeScorers().find(e.GetHomeScorerLine(0)), std::string::npos);
+            }
+            ++checks;
+        };
+        CFixture& f = PlayLeague(driver, seed);
+        goals += f.m_HomeGoals + f.m_AwayGoals;
+    }
+    EXPECT_GT(goals, 0);
+    EXPECT_GT(checks, 0);
+}
+
+}  // namespace
