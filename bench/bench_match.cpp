@@ -113,15 +113,19 @@ void BM_HumanMatchesAtOnce(benchmark::State& state) {
     LargestWorld& lw = World();
     CWorldData& w = *lw.world;
     Figures figures;
+    // Every club of a division has a human manager, so each home side is played
+    // as a human manager's side is.
     CDivision* div = w.GetDivision(0);
-    CClub* home = w.GetClub(div->GetFirstClub());
-    w.GetManagerList().GetAt(home->GetManager())->m_IsHuman = 1;
+    const int n = div->GetClubCount();
+    for (int c = 0; c < n; ++c)
+        if (CManager* m = w.GetManagerList().GetAt(w.GetClub(div->GetFirstClub() + c)->GetManager())) m->m_IsHuman = 1;
     int k = 0;
     for (auto _ : state) {
         lw.Refill();
-        const int n = div->GetClubCount();
-        const int away = div->GetFirstClub() + 1 + k++ % (n - 1);
-        CFixture f(CFixture::kLeague, static_cast<int16_t>(div->GetFirstClub()), static_cast<int16_t>(away), 5, 3, 0);
+        const int home = k % n, away = (home + 1 + (k / n) % (n - 1)) % n;
+        ++k;
+        CFixture f(CFixture::kLeague, static_cast<int16_t>(div->GetFirstClub() + home),
+                   static_cast<int16_t>(div->GetFirstClub() + away), 5, 3, 0);
         w.GetMatchPlay()->PlayLeagueMatch(&f, div, "League");
         figures.Add(f);
     }
