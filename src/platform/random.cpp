@@ -1,6 +1,7 @@
 #include "platform/random.h"
 
 #include <ctime>
+#include <deque>
 #include <unordered_set>
 
 namespace platform {
@@ -11,12 +12,18 @@ uint32_t g_lastSeed = 1;
 std::function<int64_t()> g_clock;
 uint32_t g_counter = 0;
 std::unordered_set<uint32_t> g_usedSeeds;
+std::deque<int> g_script;
 
 int64_t ClockSeconds() { return g_clock ? g_clock() : static_cast<int64_t>(std::time(nullptr)); }
 
 }  // namespace
 
 int Rand() {
+    if (!g_script.empty()) {
+        const int v = g_script.front();
+        g_script.pop_front();
+        return v;
+    }
     g_state = g_state * 214013u + 2531011u;
     return static_cast<int>((g_state >> 16) & 0x7FFF);
 }
@@ -44,5 +51,21 @@ void SetRandomClock(std::function<int64_t()> clock) {
 
 uint32_t RandomState() { return g_state; }
 void SetRandomState(uint32_t state) { g_state = state; }
+
+}  // namespace platform
+
+namespace platform {
+
+ScopedRandomScript::ScopedRandomScript(std::initializer_list<int> values) {
+    for (int v : values) Push(v);
+}
+
+ScopedRandomScript::~ScopedRandomScript() { ClearRandomScript(); }
+
+void ScopedRandomScript::Push(int value) { g_script.push_back(value < 0 ? 0 : value > kRandMax ? kRandMax : value); }
+
+int ScopedRandomScript::Pending() const { return static_cast<int>(g_script.size()); }
+
+void ClearRandomScript() { g_script.clear(); }
 
 }  // namespace platform

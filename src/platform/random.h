@@ -3,6 +3,7 @@
 // RAND_MAX 32767, state = state * 214013 + 2531011, result = (state >> 16) & 0x7FFF.
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 namespace platform {
 
@@ -29,5 +30,21 @@ void SetRandomClock(std::function<int64_t()> clock);
 // The raw generator state, for code that must save and restore it.
 uint32_t RandomState();
 void SetRandomState(uint32_t state);
+
+// Tests script the generator's raw values: while a script is installed,
+// Rand() hands out its queued values (each 0 to 32767) first, in order,
+// without moving the state. The queue empties when the scope ends and when
+// ClearRandomScript() runs.
+class ScopedRandomScript {
+public:
+    ScopedRandomScript(std::initializer_list<int> values = {});
+    ~ScopedRandomScript();
+    ScopedRandomScript(const ScopedRandomScript&) = delete;
+    ScopedRandomScript& operator=(const ScopedRandomScript&) = delete;
+    void Push(int value);
+    // Values still queued.
+    int Pending() const;
+};
+void ClearRandomScript();
 
 }  // namespace platform

@@ -515,6 +515,12 @@ public:
     // The match engine's pickers: a squad slot, -1 when none.
     int GetRandomFirstTeamSlot(int position) const;
     int PickPlayerToReplace(int n) const;
+    // The player to take off for the n-th substitution of a match being
+    // played: the first-eleven outfield player (of the position, for the
+    // second form) who can play, did not come on, and rates lowest at the
+    // engine's minute; the higher slot on a tie. -1 when none.
+    int ChoosePlayerToTakeOff(int n) const;
+    int ChoosePlayerToTakeOffByPosition(int n, int position) const;
     int PickPlayerToReplaceInPosition(int n, int position) const;
 
     // Friendly slots (the calendar side lives with the divisions).

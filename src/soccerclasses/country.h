@@ -160,6 +160,15 @@ public:
     // Referees, as indexes into the world's referee list.
     void AddReferee(uint32_t referee) { m_Referees.Add(referee); }
     int GetRefereeCount() const { return m_Referees.GetSize(); }
+    // The day's rotation of referees: all of them, shuffled.
+    void RefillRefereeRotation();
+    // A referee of the division (world division index) from the rotation,
+    // taken out of it; another referee of the rotation when none of the
+    // division is left. An empty rotation is refilled first; -1 only for a
+    // country without referees.
+    int PickReferee(uint16_t divisionKey);
+    int PickRefereeForTopDivision();
+    int GetRotationSize() const { return m_RefereeRotation.GetSize(); }
     void FillRefereeList(CListRows& rows) const;
     // Only the referees whose filter value equals `filter`.
     void FillRefereeListFiltered(CListRows& rows, int filter) const;

@@ -459,3 +459,23 @@ void CCupRound::FillTodaysFixtures(std::vector<CFixture*>& out, int today, const
 void CCupRound::FillTodaysFixtures(std::vector<CFixture*>& out) const {
     if (const CWorldData* w = GetWorldData()) FillTodaysFixtures(out, w->GetMatchDay(), w->GetDateText());
 }
+
+bool CCupRound::NeedsExtraTime(const CFixture* firstLeg, const CFixture& f) const {
+    switch (m_Kind) {
+        case 0: case 4: case 7: case 10: case 11: case 12: case 13: case 15: case 17: case 20: case 23: case 26:
+        case 27: case 30: case 31:
+            return false;
+        default: break;
+    }
+    if (!firstLeg) return f.m_HomeGoals == f.m_AwayGoals;
+    // The sums are kept in bytes, as the aggregates are stored.
+    const uint8_t home = static_cast<uint8_t>(f.m_HomeGoals + firstLeg->m_AwayGoals);
+    const uint8_t away = static_cast<uint8_t>(firstLeg->m_HomeGoals + f.m_AwayGoals);
+    if (home != away) return false;
+    if (m_Kind == 8 || m_Kind == 9 || m_Kind == 21 || m_Kind == 22) {
+        const uint8_t homeAway = static_cast<uint8_t>(2 * firstLeg->m_AwayGoals + f.m_HomeGoals);
+        const uint8_t awayAway = static_cast<uint8_t>(2 * f.m_AwayGoals + firstLeg->m_HomeGoals);
+        return homeAway == awayAway;
+    }
+    return true;
+}

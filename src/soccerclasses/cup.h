@@ -49,6 +49,10 @@ public:
     void WriteDefinition(FILE* file, uint8_t nameIndex) const;
 
     bool HasReplaySlot() const { return m_ReplaySlot != kNoReplay; }
+    // Whether the tie must go on after ninety minutes: a level score, or
+    // level aggregates with a first leg (away goals counting double for the
+    // kinds that use them). Some kinds never need it.
+    bool NeedsExtraTime(const CFixture* firstLeg, const CFixture& fixture) const;
     bool HasFixtures() const { return m_Ties.GetSize() > 0; }
     // The first tie played and, when there are replays, the first replay.
     bool IsComplete() const;

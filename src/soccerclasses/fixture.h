@@ -13,7 +13,10 @@
 #include "soccerclasses/owninglist.h"
 
 class CClub;
+class CExtByteArray;
 class CListRows;
+class CPlayer;
+class CSoccerReferee;
 struct CFixtureInfo;
 
 class CFixture {
@@ -85,6 +88,60 @@ public:
     void Save(FILE* file) const;
     void Load(FILE* file);
 
+    // --- The match engine: preparation and side strengths ---
+    void SetMatchVarsClubs();
+    // Slot: the calendar slot of the match day, or 999 to prepare without a
+    // crowd or a date.
+    void PrepareMatch(int slot, CExtByteArray* script);
+    void SetUpSide(uint8_t side, int minute);
+
+    // --- Goal planning: the per-minute script ---
+    void FillScriptFrom(uint8_t minute, CExtByteArray* script);
+    void SetGoalTargets(uint8_t fromMinute, CExtByteArray* script);
+    void PlaceGoalsInScript(uint8_t fromMinute, CExtByteArray* script);
+    void AddAggressionEvents(uint8_t fromMinute, CExtByteArray* script);
+
+    // --- A match played without the screen ---
+    void Play(int slot);
+    void PlayScript(CExtByteArray* script, int length);
+    bool TakeShot(uint8_t side, int slot, uint8_t minute, uint8_t openPlay);
+    // Squad slot 1 to 10 of a shooter who can play; 0 when the side has none.
+    int PickShooter(int side);
+    int TryOwnGoal(int side, uint8_t minute, int defenderSlot);
+    void ScoreGoal(int side, uint8_t minute, int slot, uint8_t penalty, int margin);
+    // A goal scored from a free kick: no assistant.
+    void ScoreFreeKickGoal(int side, uint8_t minute, int slot);
+    // The penalty taker's slot, or -1 when the side has nobody to take it.
+    int AwardPenalty(int side, uint8_t minute);
+    int GiveCard(int side, int red, uint8_t minute);
+    int PickSetPieceTaker(int side, uint8_t mode);
+    int PickOtherPlayer(int side, int slot);
+    // The club's penalty taker when he plays, else a shooter; -1 for none.
+    int GetPenaltyTakerSlot(int side);
+    void PlayExtraTime();
+    void PlayPenaltyShootout();
+    void CalcStatistics();
+    void ChooseManOfTheMatch(int matchDay);
+    static int GetChanceCount(uint8_t level);
+    int TryInjury(int side);
+    // n: substitutions made by each side (the bench slots 11.. that took part).
+    void FinishMatch(int matchDay, uint8_t homeTactic, uint8_t awayTactic, int homeSubstitutions = 0,
+                     int awaySubstitutions = 0);
+    std::string GetManOfTheMatchName() const;
+    std::string GetRefereeName() const;
+    CSoccerReferee* GetReferee() const;
+    // A bad moment (a card, an injury) in the rating of the player in the
+    // slot of the side at the minute.
+    static void AddPerformance(int slot, int side, int minute);
+    // A player of the side who can play gets the ball.
+    void CreditPossession(int side, int minute);
+    // The match goes into extra time of `minutes`.
+    void SetExtraTimeFlag(int minutes);
+    // Non-league sides borrow the spare club slots for the match and give
+    // them back afterwards, the fixture keeping its negative numbers.
+    void BorrowNonLeagueSlots();
+    void ReturnNonLeagueSlots();
+
     CExtString m_Date;
     CMatchEventList m_Events;
     int16_t m_Home = -1;
@@ -108,6 +165,18 @@ public:
     // Keeper, defence, midfield, attack: each a (home, away) pair.
     std::array<std::array<uint8_t, 2>, 4> m_Strengths{};
     std::array<uint8_t, 2> m_Injuries{};
+
+    // The engine's helpers: a side's player in a squad slot, whether he
+    // can play, and a random first-eleven defender (else midfielder, else
+    // attacker) who can play (-1 for none).
+    CPlayer* SidePlayer(int side, int slot) const;
+    bool SideCanPlay(int side, int slot) const;
+    int RandomDefender(int side) const;
+    void RecordScorer(int side, uint8_t minute, int slot, uint8_t type);
+
+private:
+    // The negative club numbers while their clubs stand in the spare slots.
+    int16_t m_BorrowedHome = 0, m_BorrowedAway = 0;
 };
 
 class CFixtureList : public OwningList<CFixture> {

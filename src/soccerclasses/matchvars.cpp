@@ -97,11 +97,15 @@ void CMatchVars::Bump(int counter, int side, int slot) {
     arr.SetAt(slot, static_cast<uint8_t>(arr.GetAt(slot) + 1));
 }
 
-void CMatchVars::AddAssist(int side, int slot) { Bump(kThird, side, slot); }
+void CMatchVars::AddAssist(int side, int slot, int minute) {
+    Bump(kThird, side, slot);
+    GetPerformanceList(side).AddEvent(slot, 5, minute);
+}
 
-void CMatchVars::AddGoal(int side, int slot) {
+void CMatchVars::AddGoal(int side, int slot, int minute) {
     Bump(kGoals, side, slot);
     Bump(kGoalsAndAssists, side, slot);
+    GetPerformanceList(side).AddEvent(slot, 9, minute);
 }
 
 void CMatchVars::AddBooking(int side, int slot) { Bump(kBookings, side, slot); }
@@ -110,12 +114,12 @@ void CMatchVars::SetSentOff(int side, int slot) {
     m_Counters[kSentOff][static_cast<size_t>(side & 1)].SetAt(slot, 1);
 }
 
-void CMatchVars::AppendWeights(int side, uint8_t a, uint8_t b) {
+void CMatchVars::AppendWeights(int side, uint32_t a, uint32_t b) {
     size_t s = static_cast<size_t>(side & 1);
     m_ShootingWeights[s].Add(a);
     m_SecondWeights[s].Add(b);
     uint32_t sum = 0;
-    for (uint8_t w : m_ShootingWeights[s]) sum += w;
+    for (uint32_t w : m_ShootingWeights[s]) sum += w;
     m_WeightSums[s].Add(sum);
 }
 

@@ -89,8 +89,10 @@ public:
     void Reset();
     void DivideCardPlanByThree();
 
-    void AddAssist(int side, int slot);
-    void AddGoal(int side, int slot);
+    // The counters and the player's rating: an assist lifts it a little, a
+    // goal more.
+    void AddAssist(int side, int slot, int minute = 0);
+    void AddGoal(int side, int slot, int minute = 0);
     void AddBooking(int side, int slot);
     // The first per-slot counter: times the player had the ball.
     void AddPossession(int side, int slot);
@@ -99,7 +101,9 @@ public:
     void SetSentOff(int side, int slot);
     bool IsBooked(int side, int slot) const { return GetCounter(kBookings, side, slot) > 0; }
     bool IsSentOff(int side, int slot) const { return GetCounter(kSentOff, side, slot) > 0; }
-    void AppendWeights(int side, uint8_t a, uint8_t b);
+    // Shooting weights are kept whole: a strong attacker's weight does not
+    // fit a byte.
+    void AppendWeights(int side, uint32_t a, uint32_t b);
     void ClearWeights(int side);
     void SwapSlots(int side, int a, int b);
 
@@ -113,7 +117,7 @@ public:
     std::array<int, 2> m_Club{-1, -1};
     std::array<std::string, 5> m_Names;  // scorer, assistant, booked, fouled, injured
     CExtByteArray m_Work;
-    std::array<CExtByteArray, 2> m_ShootingWeights, m_SecondWeights;
+    std::array<CExtDWordArray, 2> m_ShootingWeights, m_SecondWeights;
     std::array<CExtDWordArray, 2> m_WeightSums;
     std::array<CSoccerPlayerPerformanceList, 2> m_Performance;
     std::array<std::array<CExtByteArray, 2>, kCounterKinds> m_Counters;

@@ -29,6 +29,8 @@ public:
     void WriteRecord(FILE* file) const;
 
     void AddMatch(uint8_t bookings, uint8_t sendingsOff, uint8_t fixtureKind);
+    // A referee's influence on the cards a side is planned to get: none.
+    int AdjustCardCount(int count) const { return count; }
     // The yearly step: he ages, and once he has reached his retirement age
     // (44 + Random(5), drawn afresh each year) he is replaced by a new
     // referee of the country aged 30 to 36. The season counts start again.

@@ -57,6 +57,8 @@ void SetWorldData(CWorldData* world) { Installed() = world; }
 void ResetModuleState() {
     ResetGameFileChannel();
     ResetCurrencyDisplay();
+    platform::ClearRandomScript();
+    SetMatchDriver(nullptr);
     platform::SeedRandom(1);
     SetWorldData(nullptr);
     SetUserPort(nullptr);

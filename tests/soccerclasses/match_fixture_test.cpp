@@ -1,0 +1,150 @@
+// Matches computed without the screen: preparation, planning and the
+// played script, on a world built from the generated start-up files.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/random.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/gamefile.h"
+#include "soccerclasses/globals.h"
+#include "soccerclasses/matchvars.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/referee.h"
+#include "support/match_world.h"
+#include "support/test_env.h"
+
+namespace {
+
+using testsupport::MatchWorld;
+
+class MatchFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        world.reset();
+        world = std::make_unique<MatchWorld>(11, [](int id) { return id == 9 || id == 10; });
+        division = world->FirstLeagueDivision();
+        ASSERT_GE(division, 0);
+    }
+    void TearDown() override { world.reset(); }
+    CWorldData& W() { return world->World(); }
+    CMatchVars& MV() { return *W().GetMatchVars(); }
+    CClub& Club(int offset) { return *W().GetClub(W().GetDivision(division)->GetFirstClub() + offset); }
+
+    std::unique_ptr<MatchWorld> world;
+    int division = -1;
+};
+
+// Counts of one fixture's events by type.
+int Count(const CFixture& f, std::initializer_list<int> types) {
+    int n = 0;
+    for (int i = 0; i < f.m_Events.GetSize(); ++i)
+        for (int t : types) n += f.m_Events.GetAt(i)->m_Type == t;
+    return n;
+}
+
+TEST_F(MatchFixture, ManySeededMatchesKeepTheirInvariants) {
+    const CDivision& d = *W().GetDivision(division);
+    for (int seed = 1; seed <= 60; ++seed) {
+        platform::SeedRandom(static_cast<uint32_t>(seed));
+        const int a = seed % d.GetClubCount(), b = (seed * 7 + 3) % d.GetClubCount();
+        if (a == b) continue;
+        CFixture& f = world->LeagueFixture(division, a, b);
+        f.Play(seed % 2 ? 13 : 14);
+        ASSERT_NE(f.GetReferee(), nullptr);
+        EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9})) << seed;
+        EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10})) << seed;
+        EXPECT_EQ(f.m_Bookings[0], Count(f, {3}));
+        EXPECT_EQ(f.m_Bookings[1], Count(f, {4}));
+        EXPECT_EQ(f.m_SendingsOff[0], Count(f, {5}));
+        EXPECT_EQ(f.m_SendingsOff[1], Count(f, {6}));
+        EXPECT_LT(f.m_Events.GetSize(), 150);
+        EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
+        EXPECT_GE(f.m_ShotsOn[1], f.m_AwayGoals);
+        EXPECT_GE(f.m_HomePossession, 0);
+        EXPECT_LE(f.m_HomePossession, 76);
+        EXPECT_DOUBLE_EQ(f.m_HomePossession + f.m_AwayPossession, 100.0);
+        EXPECT_GE(f.m_ScriptLength, 91);
+        EXPECT_LE(f.m_ScriptLength, 95);
+        EXPECT_GT(f.m_Attendance, 0);
+        // No event names a player after his sending-off.
+        std::set<std::string> off;
+        for (int i = 0; i < f.m_Events.GetSize(); ++i) {
+            const CMatchEvent& e = *f.m_Events.GetAt(i);
+            EXPECT_EQ(off.count(e.m_Name), 0u) << "seed " << seed << " " << e.m_Name;
+            if (e.m_Type == 5 || e.m_Type == 6) off.insert(e.m_Name);
+        }
+    }
+}
+
+TEST_F(MatchFixture, GoalsCountForTheScorerExceptInFriendlies) {
+    for (uint8_t kind : {uint8_t(CFixture::kLeague), uint8_t(CFixture::kFriendly)}) {
+        int total = 0, credited = 0;
+        for (int seed = 1; seed <= 25; ++seed) {
+            platform::SeedRandom(static_cast<uint32_t>(seed * 31));
+            CFixture& f = world->LeagueFixture(division, 0, 1 + seed % 5);
+            f.m_Kind = kind;
+            std::vector<int> before;
+            CClub* clubs[2] = {&Club(0), &Club(1 + seed % 5)};
+            for (CClub* c : clubs)
+                for (int s = 0; s < 30; ++s) before.push_back(c->GetPlayer(s) ? c->GetPlayer(s)->m_SeasonGoals : 0);
+            f.Play(13);
+            size_t i = 0;
+            for (CClub* c : clubs)
+                for (int s = 0; s < 30; ++s, ++i)
+                    if (c->GetPlayer(s)) credited += c->GetPlayer(s)->m_SeasonGoals - before[i];
+            total += Count(f, {1, 2, 9, 10});
+        }
+        EXPECT_EQ(credited, kind == CFixture::kFriendly ? 0 : total);
+        EXPECT_GT(total, 0);
+    }
+}
+
+TEST_F(MatchFixture, RefereeCountsGrowByTheCardsExceptInFriendlies) {
+    for (uint8_t kind : {uint8_t(CFixture::kLeague), uint8_t(CFixture::kFriendly)}) {
+        for (int seed = 1; seed <= 8; ++seed) {
+            platform::SeedRandom(static_cast<uint32_t>(seed * 5));
+            world->RefillRotations();
+            CFixture& f = world->LeagueFixture(division, 2, 3);
+            f.m_Kind = kind;
+            // The referee is picked inside the preparation; watch them all.
+            std::vector<int> before;
+            for (int r = 0; r < W().GetRefereeList().GetSize(); ++r)
+                before.push_back(W().GetReferee(r)->GetSeasonBookings() + W().GetReferee(r)->GetSeasonSendingsOff());
+            f.Play(13);
+            int grown = 0;
+            for (int r = 0; r < W().GetRefereeList().GetSize(); ++r)
+                grown += W().GetReferee(r)->GetSeasonBookings() + W().GetReferee(r)->GetSeasonSendingsOff() -
+                         before[static_cast<size_t>(r)];
+            const int cards = f.m_Bookings[0] + f.m_Bookings[1] + f.m_SendingsOff[0] + f.m_SendingsOff[1];
+            EXPECT_EQ(grown, kind == CFixture::kFriendly ? 0 : cards) << int(kind) << " seed " << seed;
+        }
+    }
+}
+
+TEST_F(MatchFixture, TheSameSeedGivesTheSameSavedFixture) {
+    std::string saved[2];
+    for (std::string& out : saved) {
+        world.reset();
+        world = std::make_unique<MatchWorld>(11, [](int id) { return id == 9 || id == 10; });
+        platform::SeedRandom(99);
+        CFixture& f = world->LeagueFixture(division, 0, 1);
+        f.Play(13);
+        const std::string path = (testenv::TestFolder() / "fixture.bin").string();
+        FILE* file = OpenGameFile(path, "wb");
+        f.Save(file);
+        CloseGameFile(file);
+        FILE* in = std::fopen(path.c_str(), "rb");
+        char buf[4096];
+        size_t n = 0;
+        while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) out.append(buf, n);
+        std::fclose(in);
+    }
+    EXPECT_EQ(saved[0], saved[1]);
+    EXPECT_FALSE(saved[0].empty());
+}
+
+}  // namespace
