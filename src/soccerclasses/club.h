@@ -152,6 +152,8 @@ public:
     static int GetFormationPosition(int tactic, int slot);
     uint8_t GetAggression() const { return instructions_[4]; }
     int32_t GetDesignatedPlayer(int i) const { return designated_.at(static_cast<size_t>(i)); }
+    // Designated player 1 takes the penalties; a human manager names him on the match screen.
+    void SetDesignatedPlayer(int i, int32_t playerId) { designated_.at(static_cast<size_t>(i)) = playerId; }
 
     // Transfers.
     static int GetMinPlayersInPosition(int position);

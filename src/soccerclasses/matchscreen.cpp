@@ -249,6 +249,8 @@ void CMatchPlay::TakeHumanPenalty(int side, int slot) {
         slot = m_Fixture->GetPenaltyTakerSlot(s);
         p = SidePlayer(s, slot);
         if (!p) return;
+    } else if (CClub* taker = SideClub(s)) {
+        taker->SetDesignatedPlayer(1, taker->GetPlayerId(slot));  // he takes the next one too
     }
     m_CurrentSlot = slot;
     m_CurrentPlayer = p;

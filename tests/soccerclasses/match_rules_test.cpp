@@ -272,13 +272,18 @@ TEST_F(MatchRules, AnInjuredPlayerIsReplacedAndTheEventSaysSo) {
 TEST_F(MatchRules, HumanPenaltiesRecordWhatHappened) {
     MakeHuman(Club(0));
     struct Watch : ScriptedMatchDriver {
-        int outcome = -1, before = 0, after = 0;
+        int outcome = -1, before = 0, after = 0, takerSlot = -2, chosen = 9;
+        const CClub* club = nullptr;
         bool PumpOne(CMatchPlay& e) override {
             if (e.GetPendingPenaltySide() == 0 && outcome < 0) {
                 outcome = e.GetPendingPenaltyOutcome();
                 before = e.GetFixture()->m_HomeGoals;
-                e.TakeHumanPenalty(0, penaltyTaker);
+                const CPlayer* p = e.GetHomePlayer(chosen);
+                const bool fit = p && p->CanPlay();
+                e.TakeHumanPenalty(0, fit ? chosen : 99);
                 after = e.GetFixture()->m_HomeGoals;
+                // The chosen man becomes the club's penalty taker.
+                if (fit) takerSlot = club->GetDesignatedPlayerSlot();
                 return true;
             }
             return ScriptedMatchDriver::PumpOne(e);
@@ -287,10 +292,14 @@ TEST_F(MatchRules, HumanPenaltiesRecordWhatHappened) {
     int seen = 0;
     for (uint32_t seed = 1; seed < 300 && seen < 3; ++seed) {
         Watch watch;
+        watch.club = &Club(0);
         PlayLeague(watch, seed);
         if (watch.outcome < 0) continue;
         ++seen;
         EXPECT_EQ(watch.after - watch.before, watch.outcome == 0 ? 1 : 0) << seed;
+        if (watch.takerSlot != -2) {
+            EXPECT_EQ(watch.takerSlot, watch.chosen) << seed;
+        }
     }
     EXPECT_GT(seen, 0);
 }
