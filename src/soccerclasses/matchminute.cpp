@@ -549,7 +549,9 @@ void CMatchPlay::BookPlayer(int side) {
     m_CurrentPlayer = SidePlayer(side, slot);
     const std::string text = platform::FormatMessageId(matchtext::kBookingFirst + static_cast<unsigned>(Random(5)),
                                                        {mv.m_Names[2], mv.m_Names[3]});
-    if (Random(5) == 2) {
+    // The same draw picks the clip of the booking when no penalty follows.
+    const int draw = Random(5);
+    if (draw == 2) {
         const int outcome = TakePenalty(side ^ 1);
         if (outcome >= 0) {
             m_EventCode = matchevent::Penalty(matchevent::kPenaltyAfterBooking, side ^ 1, outcome);
@@ -558,7 +560,7 @@ void CMatchPlay::BookPlayer(int side) {
         }
     }
     FreeKick(side ^ 1);
-    m_EventCode += matchevent::kBookingAdds;
+    m_EventCode += draw < 2 ? matchevent::kBookingAdds : matchevent::kBookingAddsOther;
     m_Commentary = text;
 }
 
@@ -576,7 +578,8 @@ void CMatchPlay::SendOffPlayer(int side) {
     m_CurrentPlayer = SidePlayer(side, slot);
     const std::string text = platform::FormatMessageId(
         matchtext::kSendingOffFirst + static_cast<unsigned>(Random(5)), {mv.m_Names[2], mv.m_Names[3]});
-    if (Random(5) == 2) {
+    const int draw = Random(5);
+    if (draw == 2) {
         const int outcome = TakePenalty(side ^ 1);
         if (outcome >= 0) {
             m_EventCode = matchevent::Penalty(matchevent::kPenaltyAfterSendingOff, side ^ 1, outcome);
@@ -585,7 +588,7 @@ void CMatchPlay::SendOffPlayer(int side) {
         }
     }
     FreeKick(side ^ 1);
-    m_EventCode += matchevent::kSendingOffAdds;
+    m_EventCode += draw < 2 ? matchevent::kSendingOffAdds : matchevent::kSendingOffAddsOther;
     m_Commentary = text;
 }
 

@@ -48,8 +48,9 @@ namespace matchevent {
 constexpr int kOffsideOrFoulHome = 28, kOffsideOrFoulAway = 27;
 // A free kick after a foul: 27 + side + 2 x outcome (0 to 5).
 constexpr int kFreeKick = 27;
-// Added to the free kick when the foul brought a booking or a sending-off.
-constexpr int kBookingAdds = 12, kSendingOffAdds = 36;
+// Added to the free kick when the foul brought a booking or a sending-off;
+// each has two sets of clips.
+constexpr int kBookingAdds = 12, kBookingAddsOther = 24, kSendingOffAdds = 36, kSendingOffAddsOther = 48;
 constexpr int kCornerDeflected = 87, kCornerCleared = 91, kCornerOffTarget = 95, kCornerSaved = 99, kCornerGoal = 103;
 constexpr int kSubstitution = 111;  // + side + 2 x position of the player going off
 constexpr int kGoal = 119;          // + side, + 2 in nine cases of ten

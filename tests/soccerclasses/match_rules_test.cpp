@@ -269,6 +269,21 @@ TEST_F(MatchRules, AnInjuredPlayerIsReplacedAndTheEventSaysSo) {
     FAIL() << "no serious injury";
 }
 
+TEST_F(MatchRules, CardsAfterAFoulUseBothSetsOfClips) {
+    // A booking's free kick is 39 to 50 or 51 to 62, a sending-off's 63 to 74
+    // or 75 to 86: the screen has clips for all four.
+    int seen[4] = {0, 0, 0, 0};
+    for (uint32_t seed = 1; seed < 400; ++seed) {
+        ScriptedMatchDriver driver;
+        driver.onMinute = [&](CMatchPlay& e) {
+            const int code = e.GetEventCode();
+            if (code >= 39 && code <= 86) ++seen[(code - 39) / 12];
+        };
+        PlayLeague(driver, seed);
+    }
+    for (int range = 0; range < 4; ++range) EXPECT_GT(seen[range], 0) << "no event in " << 39 + 12 * range;
+}
+
 TEST_F(MatchRules, HumanPenaltiesRecordWhatHappened) {
     MakeHuman(Club(0));
     struct Watch : ScriptedMatchDriver {
