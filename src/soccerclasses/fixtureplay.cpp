@@ -255,6 +255,7 @@ void CFixture::RecordScorer(int side, uint8_t minute, int slot, uint8_t type) {
     m_ShotsOn[static_cast<size_t>(side)] = Inc(m_ShotsOn[static_cast<size_t>(side)]);
     // The keeper who was beaten.
     mv.GetPerformanceList(side ^ 1).AddBadEvent(0, 5, minute);
+    if (CPlayer* keeper = SidePlayer(side ^ 1, 0)) keeper->RecordKeeperAppearance();
 }
 
 void CFixture::ScoreGoal(int side, uint8_t minute, int slot, uint8_t penalty, int margin) {
@@ -264,8 +265,10 @@ void CFixture::ScoreGoal(int side, uint8_t minute, int slot, uint8_t penalty, in
     if (!penalty) {
         const int helper = PickOtherPlayer(s, slot);
         if (helper >= 0) {
-            mv.m_Names[1] = SidePlayer(s, helper)->Person().GetSurname();
+            CPlayer* assistant = SidePlayer(s, helper);
+            mv.m_Names[1] = assistant->Person().GetSurname();
             mv.AddAssist(s, helper, minute);
+            if (m_Kind <= 7) assistant->RecordKindTally(m_Kind);
         }
         const int defender = PickSetPieceTaker(s ^ 1, 0);
         if (defender >= 0) mv.GetPerformanceList(s ^ 1).AddBadEvent(defender, 3, minute);
@@ -288,6 +291,7 @@ int CFixture::TryOwnGoal(int side, uint8_t minute, int defenderSlot) {
     m_Events.Add(minute, 7 + s, p->GetName());
     Vars().GetPerformanceList(s ^ 1).AddBadEvent(0, 5, minute);
     Vars().GetPerformanceList(s ^ 1).AddBadEvent(defenderSlot, 9, minute);
+    if (CPlayer* keeper = SidePlayer(s ^ 1, 0)) keeper->RecordKeeperAppearance();
     return 1;
 }
 

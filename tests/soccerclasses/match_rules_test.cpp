@@ -284,6 +284,36 @@ TEST_F(MatchRules, CardsAfterAFoulUseBothSetsOfClips) {
     for (int range = 0; range < 4; ++range) EXPECT_GT(seen[range], 0) << "no event in " << 39 + 12 * range;
 }
 
+TEST_F(MatchRules, KeepersCountTheGoalsTheyLetInAndAssistsAreTallied) {
+    // A keeper's goal counters hold the goals he conceded: over the away
+    // club's keepers they grow by the home side's goals, own goals included.
+    auto keeperGoals = [&](CClub& club) {
+        int sum = 0;
+        for (int slot = 0; slot < 30; ++slot)
+            if (const CPlayer* p = club.GetPlayer(slot); p && p->GetPosition() == CSoccerPlayer::kGoalkeeper)
+                sum += p->m_SeasonGoals;
+        return sum;
+    };
+    auto tallies = [&](CClub& club) {
+        int sum = 0;
+        for (int slot = 0; slot < 30; ++slot)
+            if (const CPlayer* p = club.GetPlayer(slot)) sum += p->m_Kind0Tally + p->m_KindsTally;
+        return sum;
+    };
+    int goals = 0, assists = 0;
+    for (uint32_t seed = 1; seed < 40; ++seed) {
+        const int keepersBefore = keeperGoals(Club(1)), talliesBefore = tallies(Club(0));
+        ScriptedMatchDriver driver;
+        CFixture& f = PlayLeague(driver, seed);
+        EXPECT_EQ(keeperGoals(Club(1)) - keepersBefore, f.m_HomeGoals) << seed;
+        goals += f.m_HomeGoals;
+        assists += tallies(Club(0)) - talliesBefore;
+        EXPECT_LE(tallies(Club(0)) - talliesBefore, f.m_HomeGoals) << seed;
+    }
+    EXPECT_GT(goals, 0);
+    EXPECT_GT(assists, 0);
+}
+
 TEST_F(MatchRules, HumanPenaltiesRecordWhatHappened) {
     MakeHuman(Club(0));
     struct Watch : ScriptedMatchDriver {
