@@ -255,7 +255,7 @@ void CFixture::RecordScorer(int side, uint8_t minute, int slot, uint8_t type) {
     m_ShotsOn[static_cast<size_t>(side)] = Inc(m_ShotsOn[static_cast<size_t>(side)]);
     // The keeper who was beaten.
     mv.GetPerformanceList(side ^ 1).AddBadEvent(0, 5, minute);
-    if (CPlayer* keeper = SidePlayer(side ^ 1, 0)) keeper->RecordKeeperAppearance();
+    if (CPlayer* keeper = SidePlayer(side ^ 1, 0); keeper && m_Kind < kFriendly) keeper->RecordKeeperAppearance();
 }
 
 void CFixture::ScoreGoal(int side, uint8_t minute, int slot, uint8_t penalty, int margin) {
@@ -291,7 +291,7 @@ int CFixture::TryOwnGoal(int side, uint8_t minute, int defenderSlot) {
     m_Events.Add(minute, 7 + s, p->GetName());
     Vars().GetPerformanceList(s ^ 1).AddBadEvent(0, 5, minute);
     Vars().GetPerformanceList(s ^ 1).AddBadEvent(defenderSlot, 9, minute);
-    if (CPlayer* keeper = SidePlayer(s ^ 1, 0)) keeper->RecordKeeperAppearance();
+    if (CPlayer* keeper = SidePlayer(s ^ 1, 0); keeper && m_Kind < kFriendly) keeper->RecordKeeperAppearance();
     return 1;
 }
 

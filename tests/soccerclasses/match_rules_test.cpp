@@ -312,6 +312,17 @@ TEST_F(MatchRules, KeepersCountTheGoalsTheyLetInAndAssistsAreTallied) {
     }
     EXPECT_GT(goals, 0);
     EXPECT_GT(assists, 0);
+    // Friendlies count nothing.
+    const int before = keeperGoals(Club(1));
+    ScriptedMatchDriver driver;
+    platform::SeedRandom(7);
+    CFixture& friendly = world->LeagueFixture(division, 0, 1);
+    friendly.m_Kind = CFixture::kFriendly;
+    {
+        ScopedMatchDriver scope(&driver);
+        Engine().PlayLeagueMatch(&friendly, &Div(), "Friendly");
+    }
+    EXPECT_EQ(keeperGoals(Club(1)), before);
 }
 
 TEST_F(MatchRules, HumanPenaltiesRecordWhatHappened) {
