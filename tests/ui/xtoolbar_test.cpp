@@ -178,9 +178,19 @@ TEST_F(ToolBarTest, OnAMatchDayTheDayButtonsAreTheMatchButtons) {
         }
     EXPECT_GT(all, 500);
     EXPECT_EQ(same, all);
-    // The press still posts the day button's own command.
+    // The press still posts the day button's own command, and what it
+    // draws again is the match picture its hover shows.
     Press(13);
     EXPECT_EQ(Posted(), (std::vector<uintptr_t>{19423}));
+    Drain();
+    int after = 0;
+    for (int y = 4; y < match.GetHeight() - 4; ++y)
+        for (int x = 4; x < match.GetWidth() - 4; ++x) {
+            const uint32_t want = match.GetSurface().Get(x, y) & 0xFFFFFF;
+            if (want == (platform::gfx::kKeyPixel & 0xFFFFFF)) continue;
+            after += (At(r.left + x, r.top + y) & 0xFFFFFF) == want;
+        }
+    EXPECT_EQ(after, all);
     Save("toolbar_matchday");
 }
 
