@@ -237,6 +237,44 @@ TEST_F(ToolBarTest, BackAndForwardStayWithinTheHistoryAndSectionCommandsReachThe
     EXPECT_EQ(view.commands.size(), 3u);
 }
 
+// The art's rules for the buttons both layouts share: every picture lies
+// inside the button's rectangle in either set, and the day buttons' own
+// pictures are exactly what the strips show there, so a leave and a full
+// paint agree.
+TEST_F(ToolBarTest, SharedButtonPicturesFitBothLayoutsAndMatchTheStrips) {
+    for (int set = 0; set < 2; ++set) {
+        const std::vector<ToolBarButton> buttons = ToolBarLayout(set);
+        ASSERT_EQ(buttons.size(), 19u);
+        CXBitmap strip;
+        ASSERT_TRUE(strip.Load(kToolBarStrips[set]));
+        for (int i = 0; i < 19; ++i) {
+            const ToolBarButton& b = buttons[size_t(i)];
+            for (const std::string& path : {b.highlighted, b.disabled}) {
+                CXBitmap pic;
+                ASSERT_TRUE(pic.Load(path)) << path;
+                EXPECT_LE(pic.GetWidth(), b.rect.Width()) << path << " in set " << set;
+                EXPECT_LE(pic.GetHeight(), b.rect.Height()) << path << " in set " << set;
+                EXPECT_LE(b.rect.right, 788);
+            }
+        }
+        for (int i : {13, 14}) {
+            const ToolBarButton& b = buttons[size_t(i)];
+            CXBitmap lo;
+            ASSERT_TRUE(lo.Load(b.alternative)) << b.alternative;
+            int compared = 0, same = 0;
+            for (int y = 0; y < lo.GetHeight(); ++y)
+                for (int x = 0; x < lo.GetWidth(); ++x) {
+                    const uint32_t p = lo.GetSurface().Get(x, y) & 0xFFFFFF;
+                    if (p == (platform::gfx::kKeyPixel & 0xFFFFFF)) continue;
+                    ++compared;
+                    same += p == (strip.GetSurface().Get(b.rect.left + x, b.rect.top + y) & 0xFFFFFF);
+                }
+            EXPECT_GT(compared, 54 * 26 / 2) << b.alternative;
+            EXPECT_EQ(same, compared) << b.alternative << " in set " << set;
+        }
+    }
+}
+
 TEST(XMenuTicks, ACheckedItemDrawsATickLeftOfItsText) {
     CXMenu menu(platform::gfx::RGB(198, 198, 198));
     menu.AppendItem(1, "Screen 1", {}, false, true);
