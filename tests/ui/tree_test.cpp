@@ -323,6 +323,13 @@ TEST_F(TreeTest, ACutRowGetsItsTitleTipAfter50msAndScrollingHidesIt) {
     tree.Send(WM_VSCROLL, 8, 0);  // SB_ENDSCROLL hides it too
     EXPECT_FALSE(tree.IsTitleTipShown());
     EXPECT_FALSE(tip->IsShownFlag());
+    // Losing the focus hides it as well.
+    tree.Send(WM_MOUSEMOVE, 0, MakePointParam(Point{PointOf(longName).x + 1, PointOf(longName).y}));
+    RunFor(60);
+    ASSERT_TRUE(tree.IsTitleTipShown());
+    tree.Send(WM_KILLFOCUS, 0, 0);
+    EXPECT_FALSE(tree.IsTitleTipShown());
+    EXPECT_FALSE(tip->IsShownFlag());
     tree.Send(WM_MOUSEMOVE, 0, MakePointParam(PointOf(shortName)));
     RunFor(60);
     EXPECT_FALSE(tree.IsTitleTipShown());
