@@ -340,6 +340,27 @@ TEST_F(TreeWindowTest, TheViewsOperationsWorkFromTheRoot) {
     pane.SetExpandLimit(false, 2);
     EXPECT_EQ(t.GetExpandLimit(), 2);
     pane.BringIntoView(nullptr);  // nothing to bring
+
+    // Colouring a node given, or found by data and kind; nothing to find
+    // colours nothing.
+    CClub* club = world->GetClub(world->GetDivision(0)->GetFirstClub());
+    const auto clubData = reinterpret_cast<uintptr_t>(club);
+    EXPECT_TRUE(pane.SetItemColour(nullptr, clubData, 0, 0x00FF00));
+    CTreeNode* clubNode = pane.FindItem(clubData);
+    ASSERT_NE(clubNode, nullptr);
+    EXPECT_EQ(clubNode->colour, 0x00FF00u);
+    EXPECT_TRUE(pane.SetItemColour(europe, 0, 0, 0x0000FF));
+    EXPECT_EQ(europe->colour, 0x0000FFu);
+    EXPECT_FALSE(pane.SetItemColour(nullptr, 0, 0, 0x123456));
+    EXPECT_FALSE(pane.SetItemColour(nullptr, 987654321, 0, 0x123456));
+    EXPECT_EQ(pane.GetParentData(clubData), reinterpret_cast<uintptr_t>(world->GetDivision(0)));
+    // The players' screens replace a club's placeholder with its players.
+    pane.DeleteChildren(clubNode);
+    EXPECT_EQ(clubNode->firstChild, nullptr);
+    CTreeNode* player = pane.InsertItem("A. Player", 5, clubNode, 4242, 0);
+    EXPECT_EQ(player->parent, clubNode);
+    EXPECT_EQ(player->colour, 0xFFFFFFu);
+    EXPECT_EQ(pane.FindItem(4242), player);
 }
 
 // The tab control of the pane: its font, a change of tab reported to the
