@@ -359,6 +359,17 @@ TEST_F(SpinTest, TheNumberIsDrawnOnThePageInsideTheField) {
             shown += (At(page->WindowRect().left + x, page->WindowRect().top + y) & 0xFFFFFF) ==
                      (spy->GetWorkBuffer().Get(x, y) & 0xFFFFFF);
     EXPECT_EQ(shown, inner.Width() * inner.Height());
+    EXPECT_GT(differs(inner), seven) << "the digits are still there after the repaint";
+    // A repaint of the field alone keeps them too.
+    s.Invalidate(true);
+    main.UpdateNow();
+    EXPECT_GT(differs(inner), seven);
+    int onWindow = 0;
+    for (int y = inner.top; y < inner.bottom; ++y)
+        for (int x = inner.left; x < inner.right; ++x)
+            onWindow += (At(page->WindowRect().left + x, page->WindowRect().top + y) & 0xFFFFFF) !=
+                        (spy->GetBackBuffer().Get(x, y) & 0xFFFFFF);
+    EXPECT_GT(onWindow, seven);
 }
 
 // ---- the meter ----
