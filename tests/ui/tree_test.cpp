@@ -209,6 +209,15 @@ TEST_F(TreeTest, ClickingTheSelectedRowDeselectsItWithoutANotice) {
     tree.DisableItem(nullptr, 1000, 0, false);
     Click(club[0]);
     EXPECT_FALSE(club[0]->selected);
+    // With clicks switched off no row takes a click or a double click.
+    tree.SetExpandLimit(false, -1);
+    root->expanded = europe->expanded = country->expanded = division->expanded = 1;
+    Paint();
+    Click(club[1]);
+    DoubleClick(division);
+    EXPECT_FALSE(club[1]->selected);
+    EXPECT_TRUE(division->expanded);
+    EXPECT_EQ(parent.Count(kMsgTreeSelected), 2);
 }
 
 TEST_F(TreeTest, SelectItemOpensTheWayAndShortcutsLeadToTheirTarget) {
