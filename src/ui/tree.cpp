@@ -229,6 +229,7 @@ void CTree::ForgetDeleted(const std::vector<CTreeNode*>& gone) {
         m_pTopRow = m_pRoot;
         m_nScrollIndex = 0;
     }
+    if (isGone(m_pCurrent)) m_pCurrent = nullptr;
     for (CTreeNode* n : gone) delete n;
     m_nRows = 0;
     m_Rows.fill({});
@@ -256,7 +257,7 @@ void CTree::DeleteAll() {
         gone.push_back(n);
         n = following;
     }
-    m_pRoot = m_pTopRow = nullptr;
+    m_pRoot = m_pTopRow = m_pCurrent = nullptr;
     m_nScrollIndex = 0;
     for (CTreeNode* n : gone) delete n;
     m_nRows = 0;
@@ -373,6 +374,12 @@ void CTree::ToggleShortcut() {
         CTreeNode* s = m_pRightClickShortcut;
         if (s->prev) s->prev->next = s->next;
         if (s->next) s->next->prev = s->prev;
+        // Shortcuts are rows after the tree: the top row may be this one.
+        if (m_pTopRow == s) {
+            m_pTopRow = m_pRoot;
+            m_nScrollIndex = 0;
+        }
+        HideTitleTip();
         delete s;
         m_pRightClickShortcut = nullptr;
         m_nRightClickRow = -1;
@@ -393,6 +400,28 @@ void CTree::ToggleShortcut() {
     }
     Repaint();
 }
+
+void CTree::SetCurrent() {
+    if (m_pRoot) m_pRoot->expanded = 1;
+    m_pCurrent = m_pRoot;
+}
+
+CTreeNode* CTree::ChildByText(const std::string& text, bool expand) {
+    if (!m_pCurrent) return nullptr;
+    CTreeNode* c = m_pCurrent->firstChild;
+    while (c && c->text != text) c = c->next;
+    if (!c) return nullptr;
+    c->expanded = expand ? 1 : 0;
+    ClearSelection(m_pRoot);
+    c->selected = 1;
+    m_pCurrent = c;
+    Repaint();
+    return c;
+}
+
+CTreeNode* CTree::SelectChildByText(const std::string& text) { return ChildByText(text, true); }
+
+CTreeNode* CTree::DeselectChildByText(const std::string& text) { return ChildByText(text, false); }
 
 // ---- rows and scrolling ----
 

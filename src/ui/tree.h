@@ -104,6 +104,14 @@ public:
     void ClearSelection(CTreeNode* node);
     void UpdateScrollBar(bool reset);
     void HideTitleTip();
+    // Brings an expanded node's children into view; a null node does nothing.
+    void BringIntoView(CTreeNode* node);
+    // A walk down by texts: the root first, then a child of the current node
+    // found by its text, opened (or closed) and selected; it becomes current.
+    void SetCurrent();
+    CTreeNode* SelectChildByText(const std::string& text);
+    CTreeNode* DeselectChildByText(const std::string& text);
+    CTreeNode* GetCurrent() const { return m_pCurrent; }
 
     std::string GetItemText(uint32_t row) override;
     platform::gfx::FontRef GetItemFont() override;
@@ -177,7 +185,7 @@ private:
     void ScrollDown(int rows);
     void ScrollUp(int rows);
     void ScrollTo(int index);
-    void BringIntoView(CTreeNode* node);
+    CTreeNode* ChildByText(const std::string& text, bool expand);
     void ToggleSelect(CTreeNode* node, int row);
     void GoToTarget(CTreeNode* shortcut);
     void ExpandAncestors(CTreeNode* node);
@@ -200,6 +208,7 @@ private:
 
     CTreeNode* m_pRoot = nullptr;
     CTreeNode* m_pTopRow = nullptr;
+    CTreeNode* m_pCurrent = nullptr;
     int m_nScrollIndex = 0;
     std::vector<std::unique_ptr<CXBitmap>> m_Icons;
     CXBitmap m_Expandable, m_Expanded, m_ShortcutBox;

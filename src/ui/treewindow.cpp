@@ -236,6 +236,18 @@ void CTreeWindow::ColourVacantClubs(uint32_t colour, bool reset) {
     m_Tree.Invalidate(false);
 }
 
+void CTreeWindow::Navigate(int operation, const std::string& text) {
+    switch (operation) {
+        case 0: m_Tree.SetCurrent(); break;
+        case 1: m_Tree.SelectChildByText(text); break;
+        case 2:
+            if (m_Tree.IsAlive()) m_Tree.Invalidate(false);
+            break;
+        case 3: m_Tree.DeselectChildByText(text); break;
+        default: break;
+    }
+}
+
 bool CTreeWindow::SetCurrentTab(int index) {
     if (index < 0 || index > 4) return false;
     m_nCurrentTab = index;

@@ -38,12 +38,40 @@ public:
     void SetCompetitionsSelectable(uint8_t value);
     void PruneCompetitions() { m_Tree.PruneExpanded(0, kTreeKindCompetition); }
     void SetRootExpanded(bool expanded);
+    // What the view asks of the tree in use, applied from its root.
+    void BringIntoView(CTreeNode* node) { m_Tree.BringIntoView(node); }
+    void SetItemVisible(CTreeNode* node, bool visible) { m_Tree.SetItemVisible(node, visible); }
+    void DisableItem(CTreeNode* node, uintptr_t data, uint8_t kind, bool following) {
+        m_Tree.DisableItem(node, data, kind, following);
+    }
+    void SetDisabledByText(const std::string& text, uint8_t value) { m_Tree.SetDisabledByText(text, value); }
+    void SetSelectableLevel(int level, uint8_t value, bool alsoAbove) {
+        m_Tree.SetSelectableLevel(m_Tree.GetRoot(), level, value, alsoAbove);
+    }
+    void SetSelectableWhere(CTreeNode* start, uintptr_t data, uint8_t kind, int level, uint8_t value) {
+        m_Tree.SetSelectableWhere(start, data, kind, level, value);
+    }
+    void ClearSelectable(bool alsoDisabled) { m_Tree.ClearSelectable(m_Tree.GetRoot(), alsoDisabled); }
+    void ClearSelection() { m_Tree.ClearSelection(m_Tree.GetRoot()); }
+    void SetExpandableWhere(uintptr_t data, uint8_t kind, int level, uint8_t value) {
+        m_Tree.SetExpandableWhere(m_Tree.GetRoot(), data, kind, level, value);
+    }
+    void CollapseLevel(int level) { m_Tree.CollapseLevel(m_Tree.GetRoot(), level); }
+    void SetExpandLimit(bool clicksEnabled, int level) { m_Tree.SetExpandLimit(clicksEnabled, level); }
+    bool SetBackground(const std::string& path, bool tiled, const std::string& suffix) {
+        return m_Tree.SetBackground(path, tiled, suffix);
+    }
+    void UpdateScrollBar(bool reset) { m_Tree.UpdateScrollBar(reset); }
+    // 0 the root becomes current, 1 opens and selects its child of that
+    // text, 2 repaints, 3 closes and selects it.
+    void Navigate(int operation, const std::string& text);
     void ColourVacantClubs(uint32_t colour, bool reset);
     bool SetCurrentTab(int index);
     int GetCurrentTab() const { return m_nCurrentTab; }
     // The view's tree side, which the pop-up's first label names.
     void SetTreeOnLeft(bool left) { m_bTreeOnLeft = left ? 1 : 0; }
     CTree& GetTree() { return m_Tree; }
+    CXTabCtrl& GetTabs() { return m_Tabs; }
     void HideTitleTip() { m_Tree.HideTitleTip(); }
     void SetPanelMode(int mode) { m_Tree.SetPanelMode(mode); }
     void RefreshTable(int mode) { m_Tree.RefreshTable(mode); }

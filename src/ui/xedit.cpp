@@ -113,8 +113,11 @@ void CXEdit::Draw(const PaintContext* pc) {
     dc->TextOut(x, r.top + m_nTextTop, m_strText);
     dc->RestoreDC(saved);
     if (pc) {
+        // The work buffer's own pixels: the field may draw through a parent
+        // that moved the buffer's origin.
+        const Point at = dc->LPtoDP(Point{r.left, r.top});
         Canvas out = pc->MakeCanvas();
-        out.BitBlt(0, 0, r.Width(), r.Height(), dc->Target(), r.left, r.top);
+        out.BitBlt(0, 0, r.Width(), r.Height(), dc->Target(), at.x, at.y);
     }
     parent->Send(ui::kMsgDrawingDone);
 }

@@ -28,6 +28,8 @@ public:
     void SetText(const std::string& text);
     void SetNumber(double value);
     void Refresh();
+    // Draws the field into its page's work buffer now, and has it shown.
+    void Redraw();
 
     const std::string& GetText() const { return m_strText; }
     int GetCaretIndex() const { return m_nCaret; }
@@ -61,7 +63,6 @@ private:
     bool Fits(const std::string& text);
     void PlaceCaret();
     void Draw(const platform::win::PaintContext* pc);
-    void Redraw();
     void NotifyIfChanged();
 
     platform::win::Window* m_pNotify = nullptr;

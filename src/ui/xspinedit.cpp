@@ -201,7 +201,35 @@ void CXSpinedit::Draw(const PaintContext* pc) {
 void CXSpinedit::Redraw() {
     if (!IsAlive() || !IsShownFlag()) return;
     Draw(nullptr);
+    // Restoring the background under the field took the number with it.
+    m_pEdit->Redraw();
     if (Parent()) Parent()->InvalidateRect(WindowRect(), false);
+}
+
+// The inner edit draws into the page through the spin field: the page's
+// work buffer with the field's place as its origin, and the background
+// restored under the edit's rectangle moved onto the page.
+intptr_t CXSpinedit::OnMessage(uint32_t msg, uintptr_t w, intptr_t l) {
+    Window* parent = Parent();
+    switch (msg) {
+        case ui::kMsgGetWorkDC: {
+            auto* dc = parent ? reinterpret_cast<Canvas*>(parent->Send(msg, w, l)) : nullptr;
+            if (dc) {
+                const Rect r = WindowRect();
+                dc->SetViewportOrg(dc->LPtoDP(Point{r.left, r.top}));
+            }
+            return reinterpret_cast<intptr_t>(dc);
+        }
+        case ui::kMsgRestoreBackground: {
+            const auto* given = reinterpret_cast<const Rect*>(w);
+            if (!parent || !given) return 0;
+            const Rect r = WindowRect();
+            Rect moved = given->Offset(r.left, r.top);
+            return parent->Send(msg, reinterpret_cast<uintptr_t>(&moved), l);
+        }
+        case ui::kMsgDrawingDone: return parent ? parent->Send(msg, w, l) : 0;
+        default: return CXWnd::OnMessage(msg, w, l);
+    }
 }
 
 void CXSpinedit::OnPaint(const PaintContext& pc) { Draw(&pc); }

@@ -61,6 +61,7 @@ protected:
     void OnKillFocus(platform::win::Window* next) override;
     void OnCaptureChanged(platform::win::Window* next) override;
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
+    intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
 
 private:
     bool Abbreviates() const;

@@ -230,6 +230,27 @@ TEST_F(PageLoaderTest, DamagedPicturesAreRefusedWithTheirMessage) {
     }
 }
 
+// A picture too wide for any surface is refused by both loaders with
+// result 1, and the builder leaves the caller's surface as it was: never
+// an empty surface handed back as a success.
+TEST_F(PageLoaderTest, APictureTooLargeForASurfaceIsAFailure) {
+    BmpSpec wide;
+    wide.width = Surface::kMaxSide + 4;
+    wide.height = 1;
+    writer.AddStored("wide.bmp", MakeBmp(wide, Diagonal));
+    Install();
+    const std::string path = "gfx\\backgrounds\\wide.bmp";
+    uint8_t palette[1024] = {};
+    std::vector<uint8_t> pixels{7};
+    EXPECT_EQ(page->LoadBitmap8(path, palette, pixels), 1);
+    EXPECT_EQ(pixels, std::vector<uint8_t>{7});
+    auto surface = std::make_unique<Surface>(2, 2, MakePixel(1, 2, 3));
+    Surface* kept = surface.get();
+    EXPECT_EQ(page->BuildSurfaceFromBitmap(path, surface), 1);
+    EXPECT_EQ(surface.get(), kept);
+    EXPECT_EQ(surface->Get(1, 1), MakePixel(1, 2, 3));
+}
+
 TEST_F(PageLoaderTest, SurfacesFromEightAndTwentyFourBitPictures) {
     BmpSpec s8;
     s8.width = 3;

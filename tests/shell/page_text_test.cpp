@@ -4,15 +4,18 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/png.h"
 #include "platform/stringtable.h"
 #include "shell/ddsurface.h"
 #include "shell/screen.h"
 #include "shell/view.h"
 #include "page_fixture.h"
+#include "support/test_env.h"
 
 using namespace platform::gfx;
 
@@ -299,10 +302,18 @@ TEST_F(PageTextTest, BannerLinesForEachState) {
         {9, nullptr, nullptr, 0},
     };
     const Pixel grass = MakePixel(20, 110, 30);
+    // Every banner on one sheet, for people to look at.
+    Surface sheet(640, 800, kBlack);
+    int drawn = 0;
     for (const Case& c : cases) {
         g_pScratchSurface->Fill(grass);
         page->m_nMatchState = c.state;
         page->DrawMatchStateBanner();
+        if (c.first) {
+            Canvas dc(sheet);
+            dc.BitBlt((drawn % 2) * 320, (drawn / 2) * 200, 320, 200, *g_pScratchSurface, 0, 0);
+            ++drawn;
+        }
         Surface want(320, 200, grass);
         if (c.first) page->DrawShadowText(2, TA_CENTER, &want, c.first, 160, c.firstY);
         if (c.second) page->DrawShadowText(1, TA_CENTER, &want, c.second, 160, 100);
@@ -313,6 +324,9 @@ TEST_F(PageTextTest, BannerLinesForEachState) {
         EXPECT_EQ(OnWindow(453, 13), 0u);
         EXPECT_EQ(OnWindow(774, 100), 0u);
     }
+    const auto dir = testenv::BuildDir() / "widget-shots";
+    std::filesystem::create_directories(dir);
+    platform::gfx::WritePng(sheet, dir / "banners.png");
 }
 
 TEST_F(PageTextTest, EnlargedBannerHasTheMinuteAndLinesAndFillsThePage) {

@@ -1,6 +1,8 @@
 // Our data: menu resource 131 and the widgets' pictures in the archives.
 #include <gtest/gtest.h>
 
+#include "platform/stringtable.h"
+
 #include <set>
 
 #include "shell/archive.h"
@@ -43,6 +45,70 @@ TEST(MenuResource, HasAllTwentyOneSubMenusWithTheirIds) {
     EXPECT_EQ(subs[12].items[0].id, 32902u);
     EXPECT_EQ(GetSubMenu(21), nullptr);
     EXPECT_EQ(GetSubMenu(-1), nullptr);
+}
+
+// Every text the tool bar, the tree, its panels and the role sort take from
+// the string table, as the game has them.
+TEST(WidgetStrings, TheToolBarTreePanelAndRoleTexts) {
+    const std::pair<unsigned, const char*> texts[] = {
+        {19410, "Manager\nManager"},
+        {19411, "Squad\nSquad"},
+        {19412, "Club\nClub"},
+        {19413, "Player\nPlayer"},
+        {19414, "Finances\nFinances"},
+        {19415, "Fixtures\nFixtures"},
+        {19416, "Information\nInformation"},
+        {19417, "News\nNews"},
+        {19418, "Discipline\nDiscipline"},
+        {19419, "Options\nOptions"},
+        {19420, "Move back to the previous screen.\nBack"},
+        {19421, "Save\nSave"},
+        {19422, "Display help\nHelp"},
+        {19423, "Move Half Week Ahead"},
+        {19424, "Skip to Next Match Date"},
+        {19425, "Move forward to next screen\nForward"},
+        {19426, "Manager Selection"},
+        {19430, "Play Match"},
+        {19431, "Get Result"},
+        {19432, "Squad"},
+        {19433, "Tactics Editor"},
+        {19434, "Physio"},
+        {19435, "Kit Editor"},
+        {19436, "Manager Honours"},
+        {19437, "Top Scorers"},
+        {19438, "Cup Fixtures"},
+        {19439, "Player Discipline"},
+        {19440, "Highest Paid"},
+        {805, "World"},
+        {784, "Europe"},
+        {1083, "America"},
+        {1084, "Asia"},
+        {1085, "Africa"},
+        {1086, "Oceania"},
+        {372, "Tree To Left"},
+        {373, "Tree To Right"},
+        {374, "Hide Background Bitmap"},
+        {375, "Show Background Bitmap"},
+        {23351, "Remove Shortcut"},
+        {21534, "League Table"},
+        {424, "No Information Available"},
+        {606, "Club"},
+        {607, "Pld"},
+        {608, "Pts"},
+        {601, "Today's Match"},
+        {599, "No Match Today"},
+        {395, "G"},
+        {21, "Goalkeeper"},
+        {35, "Head Coach"},
+        {396, "D"},
+        {22, "Defender"},
+        {36, "Head Physio"},
+        {397, "M"},
+        {23, "Midfielder"},
+        {398, "F"},
+        {24, "Attacker"},
+    };
+    for (const auto& [id, text] : texts) EXPECT_EQ(platform::LoadString(id), text) << id;
 }
 
 TEST(MenuColours, ByScreenForIndexZeroAndByIndexOtherwise) {

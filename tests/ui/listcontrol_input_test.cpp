@@ -204,6 +204,35 @@ TEST_F(ListInput, PagingOnTheTrackAndDraggingTheThumb) {
     EXPECT_FALSE(list.IsButtonDown());
 }
 
+// A bar no taller than its two arrows and the thumb has no pixels to step
+// by: the thumb stays at the top and dragging it changes nothing.
+TEST_F(ListInput, ABarWithoutPixelsPerStepKeepsItsThumbAtTheTop) {
+    CListControl shortBar;
+    ASSERT_TRUE(shortBar.Create(Rect{320, 100, 500, 250}, spy, 78, 486, 100, 3 * kBarWidth, kBarWidth, 0, false));
+    shortBar.SetRowFont("Arial", 8, true, false, false);
+    shortBar.SetHeaderFont("Arial", 8, true, false, false);
+    shortBar.AddColumn("Name", 0);
+    shortBar.SetColumnWidth(0, 90);
+    for (int i = 0; i < 30; ++i) shortBar.AddRow("r" + std::to_string(i), 0, 0, 0);
+    shortBar.Redraw();
+    ASSERT_TRUE(shortBar.IsScrollBarShown());
+    EXPECT_EQ(shortBar.GetThumbPos(), kBarWidth);
+    const Point thumb{486 + 5, 100 + kBarWidth + 3};
+    shortBar.Send(WM_LBUTTONDOWN, ui::kRelayedFlags, MakePointParam(thumb));
+    for (int dy : {5, 20, 60, -10})
+        shortBar.Send(WM_MOUSEMOVE, ui::kRelayedFlags, MakePointParam(Point{thumb.x, thumb.y + dy}));
+    shortBar.Send(WM_LBUTTONUP, ui::kRelayedFlags, MakePointParam(thumb));
+    EXPECT_EQ(shortBar.GetTopRow(), 0);
+    EXPECT_EQ(shortBar.GetThumbPos(), kBarWidth);
+    // The arrows still step, one row at a time; the thumb stays put.
+    const Point down{486 + 5, 100 + 3 * kBarWidth - 3};
+    shortBar.Send(WM_LBUTTONDOWN, ui::kRelayedFlags, MakePointParam(down));
+    shortBar.Send(WM_LBUTTONUP, ui::kRelayedFlags, MakePointParam(down));
+    EXPECT_EQ(shortBar.GetTopRow(), 1);
+    EXPECT_EQ(shortBar.GetThumbPos(), kBarWidth);
+    shortBar.Destroy();
+}
+
 TEST_F(ListInput, HoverSelectionFollowsThePointerAndClearsOffTheRows) {
     Fill(5);
     list.Redraw();

@@ -81,6 +81,21 @@ protected:
         return n;
     }
 
+    // Pixels in the band of rows [top, top + 14) that `is` picks.
+    template <class Pick>
+    int Band(int top, Pick is) {
+        int n = 0;
+        for (int y = top; y < top + 14; ++y)
+            for (int x = 0; x < 183; ++x) {
+                const uint32_t p = tree.GetBuffer().Get(x, y);
+                n += is((p >> 16) & 255, (p >> 8) & 255, p & 255);
+            }
+        return n;
+    }
+    static bool IsYellow(int r, int g, int b) { return r > 180 && g > 180 && b < 90; }
+    static bool IsBlue(int r, int g, int b) { return b > 180 && r < 90 && g < 90; }
+    static bool IsWhite(int r, int g, int b) { return r > 200 && g > 200 && b > 200; }
+
     Window main;
     CTree tree;
 };
@@ -92,6 +107,45 @@ TEST_F(NavigatorPanel, WithoutAHumanManagerTheCacheStaysEmpty) {
     EXPECT_EQ(tree.GetTableCacheBuilds(), 0);
     tree.PaintBuffer();
     EXPECT_EQ(tree.GetPanelRowsDrawn(), 0);
+    // "League Table" and "No Information Available" in yellow instead.
+    EXPECT_GT(Band(20, IsYellow), 10);
+    EXPECT_GT(Band(40, IsYellow), 10);
+    EXPECT_EQ(Band(80, IsYellow), 0);
+    // The club card and today's match draw nothing without a manager.
+    for (int mode : {2, 3}) {
+        tree.SetPanelMode(mode);
+        tree.PaintBuffer();
+        EXPECT_EQ(Band(10, IsBlue) + Band(90, IsYellow), 0) << "mode " << mode;
+    }
+}
+
+TEST_F(NavigatorPanel, TheClubCardAndTodaysMatchAtTheirPlaces) {
+    SixClubLeague({1, 2, 3, 4, 5, 6});
+    Seat(0);
+    tree.SetPanelMode(2);
+    tree.PaintBuffer();
+    EXPECT_GT(Band(10, IsBlue), 10) << "the club's name";
+    EXPECT_GT(Band(30, IsWhite), 10) << "its manager";
+    EXPECT_EQ(Band(90, IsYellow), 0) << "no match on the card";
+    const auto dir = testenv::BuildDir() / "widget-shots";
+    std::filesystem::create_directories(dir);
+    platform::gfx::WritePng(tree.GetBuffer(), dir / "panel_club.png");
+
+    // No match today: "No Match Today" in yellow, no opponent below.
+    tree.SetPanelMode(3);
+    world.GetClock().SetMatchDay(3);
+    std::string none;
+    ASSERT_FALSE(TodaysOpponent(none));
+    tree.PaintBuffer();
+    EXPECT_GT(Band(90, IsYellow), 10);
+    EXPECT_EQ(Band(130, IsWhite), 0);
+    // A match today: its date in yellow, the opponent in white.
+    world.GetClock().SetMatchDay(10);
+    ASSERT_TRUE(TodaysOpponent(none));
+    tree.PaintBuffer();
+    EXPECT_GT(Band(90, IsYellow), 10);
+    EXPECT_GT(Band(130, IsWhite), 10);
+    platform::gfx::WritePng(tree.GetBuffer(), dir / "panel_match_today.png");
 }
 
 TEST_F(NavigatorPanel, TheCacheIsBuiltOncePerDayInTableOrder) {

@@ -209,6 +209,15 @@ TEST_F(TreeTest, ClickingTheSelectedRowDeselectsItWithoutANotice) {
     tree.DisableItem(nullptr, 1000, 0, false);
     Click(club[0]);
     EXPECT_FALSE(club[0]->selected);
+    // With clicks switched off no row takes a click or a double click.
+    tree.SetExpandLimit(false, -1);
+    root->expanded = europe->expanded = country->expanded = division->expanded = 1;
+    Paint();
+    Click(club[1]);
+    DoubleClick(division);
+    EXPECT_FALSE(club[1]->selected);
+    EXPECT_TRUE(division->expanded);
+    EXPECT_EQ(parent.Count(kMsgTreeSelected), 2);
 }
 
 TEST_F(TreeTest, SelectItemOpensTheWayAndShortcutsLeadToTheirTarget) {
@@ -323,6 +332,13 @@ TEST_F(TreeTest, ACutRowGetsItsTitleTipAfter50msAndScrollingHidesIt) {
     tree.Send(WM_VSCROLL, 8, 0);  // SB_ENDSCROLL hides it too
     EXPECT_FALSE(tree.IsTitleTipShown());
     EXPECT_FALSE(tip->IsShownFlag());
+    // Losing the focus hides it as well.
+    tree.Send(WM_MOUSEMOVE, 0, MakePointParam(Point{PointOf(longName).x + 1, PointOf(longName).y}));
+    RunFor(60);
+    ASSERT_TRUE(tree.IsTitleTipShown());
+    tree.Send(WM_KILLFOCUS, 0, 0);
+    EXPECT_FALSE(tree.IsTitleTipShown());
+    EXPECT_FALSE(tip->IsShownFlag());
     tree.Send(WM_MOUSEMOVE, 0, MakePointParam(PointOf(shortName)));
     RunFor(60);
     EXPECT_FALSE(tree.IsTitleTipShown());
@@ -335,6 +351,89 @@ TEST_F(TreeTest, AnUntiledPictureLeavesTheRestInTheBackgroundColour) {
     tree.m_crBackground = platform::gfx::RGB(10, 200, 30);
     Paint();
     EXPECT_EQ(tree.GetBuffer().Get(170, 460) & 0xFFFFFF, platform::gfx::MakePixel(10, 200, 30) & 0xFFFFFF);
+}
+
+// The setters that screens use through the tree window, with their
+// matching rules: (data, kind) matches, levels, and what they leave alone.
+TEST_F(TreeTest, SettersMatchByDataKindAndLevel) {
+    Fill(3);
+    CTreeNode* cup = tree.InsertItem("Cup", 0, country, 400, kTreeKindCompetition);
+    CTreeNode* shield = tree.InsertItem("Shield", 0, country, 401, kTreeKindCompetition);
+
+    // Level -1: by kind (any data), by data with kind 0, by both.
+    tree.SetSelectableWhere(root, 0, kTreeKindCompetition, -1, 1);
+    EXPECT_TRUE(cup->selectable && shield->selectable);
+    EXPECT_FALSE(division->selectable || club[0]->selectable);
+    tree.SetSelectableWhere(root, 1001, 0, -1, 1);
+    EXPECT_TRUE(club[1]->selectable);
+    EXPECT_FALSE(club[0]->selectable);
+    tree.SetSelectableWhere(root, 401, kTreeKindCompetition, -1, 0);
+    EXPECT_FALSE(shield->selectable);
+    EXPECT_TRUE(cup->selectable);
+    // A level: every node there, nothing else.
+    tree.ClearSelectable(root, false);
+    tree.SetSelectableWhere(root, 0, 0, 4, 1);
+    EXPECT_TRUE(club[0]->selectable && club[2]->selectable);
+    EXPECT_FALSE(division->selectable || cup->selectable);
+
+    // Showing: competitions one way, the other nodes of level 3 the other.
+    tree.ShowWhere(0, kTreeKindCompetition, root, 0, 3, 1);
+    EXPECT_FALSE(cup->visible || shield->visible);
+    EXPECT_TRUE(division->visible && club[0]->visible);
+    tree.ShowWhere(0, kTreeKindCompetition, root, 1, 3, 0);
+    EXPECT_TRUE(cup->visible);
+    EXPECT_FALSE(division->visible);
+    EXPECT_TRUE(club[0]->visible) << "only the given level takes the other flag";
+    tree.ShowWhere(0, kTreeKindCompetition, root, 1, 3, 1);
+
+    // Expandable: nodes of the level whose data differs (kind 0 given);
+    // deeper levels are never visited.
+    tree.SetExpandableWhere(root, 300, 0, 3, 0);
+    EXPECT_TRUE(division->expandable);
+    EXPECT_FALSE(cup->expandable || shield->expandable);
+    EXPECT_TRUE(club[0]->expandable);
+    tree.SetExpandableWhere(root, 0, kTreeKindCompetition, 3, 0);
+    EXPECT_FALSE(division->expandable) << "a kind other than the given one";
+    tree.SetExpandableWhere(root, 0, kTreeKindCompetition, 4, 0);
+    EXPECT_FALSE(club[1]->expandable);
+
+    // Selection depth: level 0 switches the tree off; also-above reaches up.
+    tree.SetSelectableLevel(root, 0, 1, false);
+    EXPECT_EQ(tree.GetSelectionDepth(), -1);
+    tree.ClearSelectable(root, false);
+    tree.SetSelectableLevel(root, 3, 1, true);
+    EXPECT_EQ(tree.GetSelectionDepth(), 3);
+    EXPECT_TRUE(root->selectable && europe->selectable && country->selectable && division->selectable);
+    EXPECT_FALSE(club[0]->selectable);
+
+    // Disabling: one node, or it and its following siblings; by text, which
+    // also closes it; nothing at all without a node, data or kind.
+    tree.DisableItem(nullptr, 0, 0, true);
+    EXPECT_FALSE(club[0]->disabled);
+    tree.DisableItem(nullptr, 1001, 0, true);
+    EXPECT_FALSE(club[0]->disabled);
+    EXPECT_TRUE(club[1]->disabled && club[2]->disabled && cup->disabled == 0);
+    tree.ClearSelectable(root, true);
+    EXPECT_FALSE(club[1]->disabled);
+    division->expanded = 1;
+    tree.SetDisabledByText("Premier Division", 1);
+    EXPECT_TRUE(division->disabled);
+    EXPECT_FALSE(division->expanded);
+    tree.SetDisabledByText("Premier Division", 0);
+    EXPECT_FALSE(division->disabled);
+
+    // Collapsing one level; the expand limit collapses it and everything below.
+    country->expanded = division->expanded = europe->expanded = 1;
+    tree.CollapseLevel(root, 2);
+    EXPECT_FALSE(country->expanded);
+    EXPECT_TRUE(division->expanded && europe->expanded);
+    country->expanded = 1;
+    club[0]->selected = 1;
+    tree.SetExpandLimit(true, 2);
+    EXPECT_FALSE(country->expanded || division->expanded);
+    EXPECT_TRUE(europe->expanded);
+    EXPECT_FALSE(club[0]->selected);
+    EXPECT_EQ(tree.GetTopRow(), root);
 }
 
 }  // namespace

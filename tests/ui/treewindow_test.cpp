@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/gfx/png.h"
 #include "platform/window/headless.h"
@@ -252,6 +253,150 @@ TEST_F(TreeWindowTest, NoticesArePassedOnAndSelectingSetsTheSelectionValues) {
     EXPECT_TRUE(pane.SetCurrentTab(4));
     EXPECT_FALSE(pane.SetCurrentTab(5));
     EXPECT_EQ(pane.GetCurrentTab(), 4);
+}
+
+TEST_F(TreeWindowTest, NavigatingByTextsWalksDownFromTheRoot) {
+    pane.FillTree(5);
+    CTree& t = Tree();
+    pane.Navigate(0, "");
+    EXPECT_EQ(t.GetCurrent(), t.GetRoot());
+    EXPECT_TRUE(t.GetRoot()->expanded);
+    pane.Navigate(1, "Europe");
+    CTreeNode* europe = t.GetCurrent();
+    ASSERT_NE(europe, nullptr);
+    EXPECT_EQ(europe->text, "Europe");
+    EXPECT_TRUE(europe->expanded && europe->selected);
+    const CTreeNode* firstCountry = europe->firstChild;
+    while (firstCountry && firstCountry->kind != 0) firstCountry = firstCountry->next;  // past the cups
+    ASSERT_NE(firstCountry, nullptr);
+    pane.Navigate(1, firstCountry->text);
+    CTreeNode* country = t.GetCurrent();
+    EXPECT_EQ(country->parent, europe);
+    EXPECT_TRUE(country->selected);
+    EXPECT_FALSE(europe->selected) << "one selection at a time";
+    // Closing selects as well; an unknown text leaves everything as it was.
+    pane.Navigate(3, country->firstChild->text);
+    CTreeNode* division = t.GetCurrent();
+    EXPECT_EQ(division->parent, country);
+    EXPECT_FALSE(division->expanded);
+    EXPECT_TRUE(division->selected);
+    pane.Navigate(1, "no such node");
+    EXPECT_EQ(t.GetCurrent(), division);
+    pane.Navigate(2, "");
+    pane.Navigate(7, "Europe");
+    EXPECT_EQ(t.GetCurrent(), division);
+    // A refill deletes the current node; the walk then starts again.
+    pane.FillTree(5);
+    EXPECT_EQ(t.GetCurrent(), nullptr);
+    pane.Navigate(1, "Europe");
+    EXPECT_EQ(t.GetCurrent(), nullptr);
+}
+
+TEST_F(TreeWindowTest, TheViewsOperationsWorkFromTheRoot) {
+    for (int i = 0; i < world->GetCountryList().GetSize(); ++i)
+        if (CCountry* c = world->GetCountry(i); c->GetDivisionCount() > 0) {
+            auto cup = std::make_unique<CCup>();
+            cup->m_Name = "Main Cup";
+            c->GetCups().Add(std::move(cup));
+            break;
+        }
+    pane.FillTree(5);
+    pane.SetMode(5);
+    CTree& t = Tree();
+    CTreeNode* europe = t.GetRoot()->firstChild;
+    ASSERT_NE(europe, nullptr);
+    pane.SetSelectableLevel(1, 1, false);
+    EXPECT_EQ(t.GetSelectionDepth(), 1);
+    EXPECT_TRUE(europe->selectable);
+    EXPECT_FALSE(t.GetRoot()->selectable);
+    pane.ClearSelectable(false);
+    EXPECT_FALSE(europe->selectable);
+    pane.SetCompetitionsSelectable(1);
+    const CTreeNode* cup = nullptr;
+    std::function<void(const CTreeNode*)> findCup = [&](const CTreeNode* n) {
+        for (; n && !cup; n = n->next) {
+            if (n->kind == kTreeKindCompetition) cup = n;
+            findCup(n->firstChild);
+        }
+    };
+    findCup(t.GetRoot());
+    ASSERT_NE(cup, nullptr);
+    EXPECT_TRUE(cup->selectable);
+    EXPECT_FALSE(europe->selectable);
+    pane.DisableItem(europe, 0, 0, true);
+    EXPECT_TRUE(europe->disabled && europe->next->disabled);
+    pane.ClearSelectable(true);
+    EXPECT_FALSE(europe->disabled);
+    pane.SetDisabledByText("Europe", 1);
+    EXPECT_TRUE(europe->disabled);
+    EXPECT_FALSE(europe->next->disabled);
+    europe->expanded = 1;
+    pane.CollapseLevel(1);
+    EXPECT_FALSE(europe->expanded);
+    pane.SetItemVisible(europe, false);
+    EXPECT_FALSE(europe->visible);
+    EXPECT_TRUE(pane.SetBackground("gfx\\tree\\club.bmp", true, "club"));
+    EXPECT_FALSE(pane.SetBackground("gfx\\tree\\nosuch.bmp", true, ""));
+    pane.SetExpandLimit(false, 2);
+    EXPECT_EQ(t.GetExpandLimit(), 2);
+    pane.BringIntoView(nullptr);  // nothing to bring
+
+    // Colouring a node given, or found by data and kind; nothing to find
+    // colours nothing.
+    CClub* club = world->GetClub(world->GetDivision(0)->GetFirstClub());
+    const auto clubData = reinterpret_cast<uintptr_t>(club);
+    EXPECT_TRUE(pane.SetItemColour(nullptr, clubData, 0, 0x00FF00));
+    CTreeNode* clubNode = pane.FindItem(clubData);
+    ASSERT_NE(clubNode, nullptr);
+    EXPECT_EQ(clubNode->colour, 0x00FF00u);
+    EXPECT_TRUE(pane.SetItemColour(europe, 0, 0, 0x0000FF));
+    EXPECT_EQ(europe->colour, 0x0000FFu);
+    EXPECT_FALSE(pane.SetItemColour(nullptr, 0, 0, 0x123456));
+    EXPECT_FALSE(pane.SetItemColour(nullptr, 987654321, 0, 0x123456));
+    EXPECT_EQ(pane.GetParentData(clubData), reinterpret_cast<uintptr_t>(world->GetDivision(0)));
+    // The players' screens replace a club's placeholder with its players.
+    pane.DeleteChildren(clubNode);
+    EXPECT_EQ(clubNode->firstChild, nullptr);
+    CTreeNode* player = pane.InsertItem("A. Player", 5, clubNode, 4242, 0);
+    EXPECT_EQ(player->parent, clubNode);
+    EXPECT_EQ(player->colour, 0xFFFFFFu);
+    EXPECT_EQ(pane.FindItem(4242), player);
+}
+
+// The tab control of the pane: its font, a change of tab reported to the
+// pane, and right clicks passed to its parent in the parent's coordinates.
+class TabParent : public Window {
+public:
+    std::vector<Point> rightClicks;
+    intptr_t WindowProc(uint32_t msg, uintptr_t w, intptr_t l) override {
+        if (msg == WM_RBUTTONDOWN) rightClicks.push_back(PointFromParam(l));
+        return Window::WindowProc(msg, w, l);
+    }
+};
+
+TEST_F(TreeWindowTest, TheTabControlReportsItsTabAndPassesRightClicksOn) {
+    CXTabCtrl& tabs = pane.GetTabs();
+    ASSERT_TRUE(tabs.IsAlive());
+    EXPECT_EQ(tabs.GetItemCount(), 5);
+    EXPECT_FALSE(tabs.IsVisible()) << "created, never shown";
+    ASSERT_TRUE(tabs.GetFont());
+    EXPECT_EQ(tabs.GetFont()->Requested().face, "MS Sans Serif");
+    EXPECT_EQ(pane.GetCurrentTab(), -1);
+    const Rect third = tabs.GetItemRect(2);
+    tabs.Send(WM_LBUTTONDOWN, 1, MakePointParam(Point{third.left + 3, third.top + 3}));
+    EXPECT_EQ(tabs.GetCurSel(), 2);
+    EXPECT_EQ(pane.GetCurrentTab(), 2);
+
+    TabParent holder;
+    ASSERT_TRUE(holder.Create(&view, Rect{100, 40, 400, 140}, WS_CHILD | WS_VISIBLE));
+    CXTabCtrl own;
+    ASSERT_TRUE(own.Create(&holder, Rect{20, 10, 220, 36}, 3));
+    own.Send(WM_RBUTTONDOWN, 0, MakePointParam(Point{5, 6}));
+    ASSERT_EQ(holder.rightClicks.size(), 1u);
+    EXPECT_EQ(holder.rightClicks[0].x, 25);
+    EXPECT_EQ(holder.rightClicks[0].y, 16);
+    own.Destroy();
+    holder.Destroy();
 }
 
 }  // namespace

@@ -316,6 +316,62 @@ TEST_F(SpinTest, MoneyStepsOnTheTidyLadderInThousandsWhereTheCurrencyAbbreviates
     SetWorldData(nullptr);
 }
 
+TEST_F(SpinTest, TheNumberIsDrawnOnThePageInsideTheField) {
+    CXSpinedit& s = Make(0, 99, 7, 1);
+    s.Redraw();
+    const Rect field = s.WindowRect();
+    const Rect inner = s.GetEdit().WindowRect().Offset(field.left, field.top);
+    auto white = [&](const Rect& r) {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const uint32_t p = spy->GetWorkBuffer().Get(x, y);
+                n += ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) > 200 && (p & 0xFF) > 200;
+            }
+        return n;
+    };
+    auto differs = [&](const Rect& r) {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                n += (spy->GetWorkBuffer().Get(x, y) & 0xFFFFFF) != (spy->GetBackBuffer().Get(x, y) & 0xFFFFFF);
+        return n;
+    };
+    // Right-aligned light digits in the edit's place on the page, nothing
+    // at the page's own corner where the edit's rectangle would land unmoved.
+    const int seven = differs(inner);
+    EXPECT_GT(seven, 10);
+    const Rect corner = s.GetEdit().WindowRect();
+    EXPECT_EQ(differs(corner), 0);
+    Press(Up());
+    Release(Up());
+    EXPECT_EQ(s.GetEdit().GetText(), "8");
+    EXPECT_GT(differs(inner), 10);
+    s.SetValue(88, true);
+    EXPECT_GT(white(inner), 0);
+    EXPECT_GT(differs(inner), seven) << "two digits cover more than one";
+    // A repaint of the page's window shows the same digits there.
+    page->Invalidate(true);
+    main.UpdateNow();
+    int shown = 0;
+    for (int y = inner.top; y < inner.bottom; ++y)
+        for (int x = inner.left; x < inner.right; ++x)
+            shown += (At(page->WindowRect().left + x, page->WindowRect().top + y) & 0xFFFFFF) ==
+                     (spy->GetWorkBuffer().Get(x, y) & 0xFFFFFF);
+    EXPECT_EQ(shown, inner.Width() * inner.Height());
+    EXPECT_GT(differs(inner), seven) << "the digits are still there after the repaint";
+    // A repaint of the field alone keeps them too.
+    s.Invalidate(true);
+    main.UpdateNow();
+    EXPECT_GT(differs(inner), seven);
+    int onWindow = 0;
+    for (int y = inner.top; y < inner.bottom; ++y)
+        for (int x = inner.left; x < inner.right; ++x)
+            onWindow += (At(page->WindowRect().left + x, page->WindowRect().top + y) & 0xFFFFFF) !=
+                        (spy->GetBackBuffer().Get(x, y) & 0xFFFFFF);
+    EXPECT_GT(onWindow, seven);
+}
+
 // ---- the meter ----
 
 class MeterTest : public uitest::PageTest {

@@ -178,9 +178,19 @@ TEST_F(ToolBarTest, OnAMatchDayTheDayButtonsAreTheMatchButtons) {
         }
     EXPECT_GT(all, 500);
     EXPECT_EQ(same, all);
-    // The press still posts the day button's own command.
+    // The press still posts the day button's own command, and what it
+    // draws again is the match picture its hover shows.
     Press(13);
     EXPECT_EQ(Posted(), (std::vector<uintptr_t>{19423}));
+    Drain();
+    int after = 0;
+    for (int y = 4; y < match.GetHeight() - 4; ++y)
+        for (int x = 4; x < match.GetWidth() - 4; ++x) {
+            const uint32_t want = match.GetSurface().Get(x, y) & 0xFFFFFF;
+            if (want == (platform::gfx::kKeyPixel & 0xFFFFFF)) continue;
+            after += (At(r.left + x, r.top + y) & 0xFFFFFF) == want;
+        }
+    EXPECT_EQ(after, all);
     Save("toolbar_matchday");
 }
 
@@ -225,6 +235,44 @@ TEST_F(ToolBarTest, BackAndForwardStayWithinTheHistoryAndSectionCommandsReachThe
     bar.Send(WM_COMMAND, 32897, 0);  // not one of the view's
     EXPECT_EQ(view.commands.back(), 32820u);
     EXPECT_EQ(view.commands.size(), 3u);
+}
+
+// The art's rules for the buttons both layouts share: every picture lies
+// inside the button's rectangle in either set, and the day buttons' own
+// pictures are exactly what the strips show there, so a leave and a full
+// paint agree.
+TEST_F(ToolBarTest, SharedButtonPicturesFitBothLayoutsAndMatchTheStrips) {
+    for (int set = 0; set < 2; ++set) {
+        const std::vector<ToolBarButton> buttons = ToolBarLayout(set);
+        ASSERT_EQ(buttons.size(), 19u);
+        CXBitmap strip;
+        ASSERT_TRUE(strip.Load(kToolBarStrips[set]));
+        for (int i = 0; i < 19; ++i) {
+            const ToolBarButton& b = buttons[size_t(i)];
+            for (const std::string& path : {b.highlighted, b.disabled}) {
+                CXBitmap pic;
+                ASSERT_TRUE(pic.Load(path)) << path;
+                EXPECT_LE(pic.GetWidth(), b.rect.Width()) << path << " in set " << set;
+                EXPECT_LE(pic.GetHeight(), b.rect.Height()) << path << " in set " << set;
+                EXPECT_LE(b.rect.right, 788);
+            }
+        }
+        for (int i : {13, 14}) {
+            const ToolBarButton& b = buttons[size_t(i)];
+            CXBitmap lo;
+            ASSERT_TRUE(lo.Load(b.alternative)) << b.alternative;
+            int compared = 0, same = 0;
+            for (int y = 0; y < lo.GetHeight(); ++y)
+                for (int x = 0; x < lo.GetWidth(); ++x) {
+                    const uint32_t p = lo.GetSurface().Get(x, y) & 0xFFFFFF;
+                    if (p == (platform::gfx::kKeyPixel & 0xFFFFFF)) continue;
+                    ++compared;
+                    same += p == (strip.GetSurface().Get(b.rect.left + x, b.rect.top + y) & 0xFFFFFF);
+                }
+            EXPECT_GT(compared, 54 * 26 / 2) << b.alternative;
+            EXPECT_EQ(same, compared) << b.alternative << " in set " << set;
+        }
+    }
 }
 
 TEST(XMenuTicks, ACheckedItemDrawsATickLeftOfItsText) {

@@ -279,26 +279,69 @@ const Place kSet1[] = {{"nsquad", 121, 11},     {"tactics", 186, 11},    {"physi
                        {"forward", 37, 40},     {"nextmanager", 66, 10}};
 
 template <size_t N>
-Bitmap8 Strip(const Place (&places)[N]) {
+Surface Strip(const Place (&places)[N]) {
     Surface s = StripBackground();
     for (const Place& p : places) {
         const ButtonArt* a = Find(p.name);
         if (a) Paste(s, Shrink(ButtonBig(*a, kNormal), kS, true), p.x, p.y);
     }
-    return Quantise(s, false, false);
+    return s;
+}
+
+template <size_t N>
+const Place& PlaceOf(const Place (&places)[N], const char* name) {
+    for (const Place& p : places)
+        if (std::string(p.name) == name) return p;
+    return places[0];
+}
+
+// Rows [top, top + height) of an 8-bit picture, with its palette.
+Bitmap8 Rows(const Bitmap8& b, int top, int height) {
+    Bitmap8 out = b;
+    out.height = height;
+    out.pixels.assign(b.pixels.begin() + static_cast<ptrdiff_t>(top) * b.width,
+                      b.pixels.begin() + static_cast<ptrdiff_t>(top + height) * b.width);
+    return out;
 }
 
 }  // namespace
 
 std::vector<Picture> ToolBarPictures() {
     std::vector<Picture> out;
-    out.push_back({"toolbar", "toolbar.bmp", false, Strip(kSet0)});
-    out.push_back({"toolbar", "toolbar2.bmp", false, Strip(kSet1)});
+    // Both strips share one palette, so a button's normal look is the same
+    // pixels in either, and the day buttons' own pictures can be cut from
+    // them: drawn over the strip when the pointer leaves, they match what a
+    // full paint copies from it.
+    const Surface s0 = Strip(kSet0), s1 = Strip(kSet1);
+    Surface both(s0.Width(), s0.Height() + s1.Height());
+    for (int y = 0; y < s0.Height(); ++y)
+        for (int x = 0; x < s0.Width(); ++x) {
+            both.Row(y)[x] = s0.Get(x, y);
+            both.Row(s0.Height() + y)[x] = s1.Get(x, y);
+        }
+    const Bitmap8 strips = Quantise(both, true, false);
+    const Bitmap8 strip0 = Rows(strips, 0, s0.Height());
+    out.push_back({"toolbar", "toolbar.bmp", false, strip0});
+    out.push_back({"toolbar", "toolbar2.bmp", false, Rows(strips, s0.Height(), s1.Height())});
     for (const ButtonArt& a : kButtons) {
         out.push_back({"toolbar", std::string("hi_") + a.name + ".bmp", true, Button(a, kHighlighted)});
         out.push_back({"toolbar", std::string("dis_") + a.name + ".bmp", true, Button(a, kDisabled)});
     }
-    for (const char* name : {"nextday", "skip", "match", "results"})
+    for (const char* name : {"nextday", "skip"}) {
+        const Surface look = Shrink(ButtonBig(*Find(name), kNormal), kS, true);
+        const Place& at = PlaceOf(kSet0, name);
+        Bitmap8 lo = strips;
+        lo.width = look.Width();
+        lo.height = look.Height();
+        lo.pixels.assign(static_cast<size_t>(lo.width) * lo.height, 0);  // 0: the key
+        for (int y = 0; y < lo.height; ++y)
+            for (int x = 0; x < lo.width; ++x)
+                if (look.Get(x, y) != kKeyPixel)
+                    lo.pixels[static_cast<size_t>(y) * lo.width + x] =
+                        strip0.pixels[static_cast<size_t>(at.y + y) * strip0.width + at.x + x];
+        out.push_back({"toolbar", std::string("lo_") + name + ".bmp", true, lo});
+    }
+    for (const char* name : {"match", "results"})
         out.push_back({"toolbar", std::string("lo_") + name + ".bmp", true, Button(*Find(name), kNormal)});
     return out;
 }
