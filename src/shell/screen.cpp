@@ -39,9 +39,12 @@ bool CScreen::Create(Window* parent) {
 }
 
 void CScreen::Close() {
-    if (m_nAnimationTimer) KillTimer(m_nAnimationTimer);
-    if (m_nAmbientTimer) KillTimer(m_nAmbientTimer);
-    m_nAnimationTimer = m_nAmbientTimer = 0;
+    for (uint32_t* timer : {&m_nAnimationTimer, &m_nAmbientTimer, &m_nThirdTimer}) {
+        if (*timer) KillTimer(*timer);
+        *timer = 0;
+    }
+    for (int slot = 0; slot < kPictureSlotCount; ++slot) ReleasePictureSurface(slot);
+    StopVideo();
     StopHover();
     m_Back.Clear();
     m_Work = {};
@@ -68,9 +71,12 @@ void CScreen::LoadBackground() {
 
 void CScreen::RebuildWorkBuffer() {
     if (m_Work.IsEmpty()) m_Work = Surface(kWidth, kHeight);
-    Canvas dc(m_Work);
-    dc.FillSolidRect(m_Work.Bounds(), 0);
-    m_Back.Draw(dc, 0, 0);
+    {
+        Canvas dc(m_Work);
+        dc.FillSolidRect(m_Work.Bounds(), 0);
+        m_Back.Draw(dc, 0, 0);
+    }
+    DrawOverlaysAndLines();
     m_bWorkBuilt = 1;
 }
 
@@ -171,13 +177,18 @@ void CScreen::CopyToWindow(const PaintContext& pc) {
 }
 
 void CScreen::OnPaint(const PaintContext& pc) {
-    if (m_bBackgroundDirty) {
-        LoadBackground();
-        RebuildWorkBuffer();
-        m_bBackgroundDirty = 0;
+    if (!m_bDirectDrawPage) {
+        if (m_bBackgroundDirty) {
+            LoadBackground();
+            RebuildWorkBuffer();
+            m_bBackgroundDirty = 0;
+        }
+        if (!m_bWorkBuilt) RebuildWorkBuffer();
+        if (m_bShow) {
+            CopyToWindow(pc);
+            DrawPictureSlots();
+        }
     }
-    if (!m_bWorkBuilt) RebuildWorkBuffer();
-    if (m_bShow) CopyToWindow(pc);
     if (g_bFocusRequest) {
         Ui::Get().SetFocus(this);
         g_bFocusRequest = 0;
@@ -195,6 +206,17 @@ intptr_t CScreen::OnMessage(uint32_t msg, uintptr_t w, intptr_t l) {
             if (m_Work.IsEmpty()) return 0;
             Canvas dc(m_Work);
             dc.BitBlt(r->left, r->top, r->Width(), r->Height(), m_Back.GetSurface(), r->left, r->top);
+            return 1;
+        }
+        case ui::kMsgCopyBackBuffer: {
+            auto* dc = reinterpret_cast<Canvas*>(w);
+            auto* r = reinterpret_cast<const Rect*>(l);
+            if (!dc || !r) {
+                platform::Trace("CScreen: back-buffer copy without a rectangle\n");
+                return 0;
+            }
+            const Rect page = ScreenToClient(*r);
+            dc->BitBlt(0, 0, page.Width(), page.Height(), m_Back.GetSurface(), page.left, page.top);
             return 1;
         }
         case ui::kMsgGetWorkDC: {

@@ -14,12 +14,59 @@
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/font.h"
 #include "platform/gfx/surface.h"
+#include "platform/window/video.h"
 #include "shell/archive.h"
+#include "shell/history.h"
+#include "soccerclasses/matchtime.h"
 #include "ui/xbitmap.h"
 #include "ui/xwnd.h"
 
 class CListControl;
 class CXButton;
+struct TreeNotice;
+
+// A picture drawn over the page's background, keyed; later ones on top.
+struct OverlayBitmap {
+    CXBitmap bitmap;
+    int x = 0, y = 0;
+    uint8_t hidden = 0;
+};
+
+// A line drawn over the page after the overlays.
+struct LineRecord {
+    platform::gfx::ColourRef colour = 0;
+    int width = 1;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    uint8_t hidden = 0;
+};
+
+// The six small pictures shown over the page after every paint.
+enum PictureSlot : int {
+    kSlotKit = 0,
+    kSlotBadge = 1,
+    kSlotFace = 2,
+    kSlotEurope = 3,  // Europe or the rest of the world
+    kSlotFlag = 4,
+    kSlotTrophy = 5,
+    kPictureSlotCount = 6,
+};
+// Where each slot's picture goes on the page, and its size.
+platform::win::Rect PictureSlotRect(int slot);
+
+// The kinds of picture a tree item or list row shows beside the title.
+enum ContextKind : int {
+    kContextWorld = 0,
+    kContextFederation = 1,
+    kContextCountry = 2,
+    kContextDivision = 3,
+    kContextClub = 4,
+};
+
+// What a page is asked to print: the page of the job (from 1).
+struct PrintInfo {
+    int page = 1;
+    int pageCount = 1;
+};
 
 // The four numbers of the archive record a page found last, kept for the
 // loader that follows the lookup.
@@ -56,10 +103,78 @@ public:
     virtual void Initialise() {}
     virtual void Show() { platform::win::Window::Show(true); }
     virtual void Enable() { platform::win::Window::Enable(true); }
+    // Kills the page's timers, releases its pictures and buffers; the page
+    // is destroyed next.
     virtual void Close();
+    // The navigator tree's notices, passed on by the screen manager.
+    virtual void OnTreeSelect(const TreeNotice* /*item*/) {}
+    virtual void OnTreeNotify1(const TreeNotice* /*item*/) {}
+    virtual void OnTreeNotify2(const TreeNotice* /*item*/) {}
+    // The view's print commands: the page draws itself on the printer canvas.
+    virtual void Print(platform::gfx::Canvas* /*dc*/, PrintInfo* /*info*/) {}
     // The ambient spots run on the page's timer 4; pages with timers of
     // their own pass on the ids they do not handle.
     virtual void OnTimerTick(uint32_t id);
+    // The state a history entry keeps of the page (who or what it shows, by
+    // identity); -1 when the page keeps nothing.
+    virtual int GetHistoryParams(HistoryState* /*block*/) { return -1; }
+    virtual void SetHistoryParams(const HistoryState* /*block*/) {}
+    virtual int HasGraph() { return 0; }
+    virtual void GetHeadings(std::string& /*title*/, std::string& /*heading1*/, std::string& /*heading2*/,
+                             std::string& /*heading3*/) {}
+    virtual void DrawContent(platform::gfx::Canvas* /*dc*/) {}
+
+    const std::string& GetTitle() const { return m_strTitle; }
+    void SetTitle(const std::string& title) { m_strTitle = title; }
+
+    // --- overlays and lines, drawn over the background in order ---
+    // Appends a visible overlay (also when the picture is missing, so the
+    // indexes the page counts on stay); its index.
+    int AddOverlayBitmap(const std::string& name, int x, int y);
+    void SetOverlayBitmap(const std::string& name, int x, int y, int index);
+    void ShowOverlayBitmap(int index, bool show);
+    void ShowAllOverlayBitmaps(bool show);
+    // Removes the overlays from `index` on, and every line.
+    void RemoveOverlayBitmapsFrom(int index);
+    int GetOverlayCount() const { return static_cast<int>(m_Overlays.size()); }
+    const OverlayBitmap* GetOverlay(int index) const;
+    int AddLine(int x1, int y1, int x2, int y2, platform::gfx::ColourRef colour, int width);
+    void ShowLine(int index, bool show);
+    void ShowAllLines(bool show);
+    int GetLineCount() const { return static_cast<int>(m_Lines.size()); }
+    const LineRecord* GetLine(int index) const;
+
+    // --- the six picture slots ---
+    // The slot's surface, or null when nothing is present.
+    platform::gfx::Surface* GetPictureSurface(int slot) const;
+    bool IsPicturePresent(int slot) const;
+    // Takes the surface into the slot (replacing what was there).
+    void SetPictureSurface(int slot, std::unique_ptr<platform::gfx::Surface> surface);
+    void ReleasePictureSurface(int slot);
+    // Loads an archived picture into the slot; false when it cannot.
+    bool LoadPictureSurface(int slot, const std::string& path);
+
+    // --- context pictures (a tree item or list row beside the title) ---
+    // `data` is the item's model object as the tree carries it; `mode` 1
+    // marks a competition item.
+    void ShowContextPicture(int kind, uintptr_t data, bool releaseFirst, int mode);
+    void ShowFlagPicture(int n);
+    void ShowCupTrophy(int n);
+    void ShowDivisionTrophy(int n);
+    // The club's kit in the kit slot; nothing until the kit pictures exist.
+    virtual void BuildClubKitSurface(uintptr_t /*club*/) {}
+
+    // --- video, in a child window of the page, on the layer's clock ---
+    // Plays the clip (the caller's reader of `path`), centred on the page.
+    bool PlayVideo(const std::string& path, std::unique_ptr<platform::win::ClipSource> clip);
+    // 1 when the video has stopped (its window is then closed), 0 while it plays.
+    int CheckVideoFinished();
+    void StopVideo();
+    bool IsVideoPlaying() const { return m_bVideoPlaying != 0; }
+
+    // --- the tool bar, through the screen manager ---
+    void EnableToolboxButton(int index, bool enable);
+    void NotifyToolboxState(bool enable);
 
     // --- ambient sound ---
     void StartAmbientSound();
@@ -183,7 +298,20 @@ protected:
     void OnDestroy() override;
     intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
 
+public:
+    // Pages that draw themselves through surfaces (match day, kit, tactics,
+    // title, training): the paint does no copying, only the focus.
+    uint8_t m_bDirectDrawPage = 0;
+    // What a history entry gave the page back: its value and sub-value (set
+    // flag first), and its calendar position.
+    uint8_t m_bHistoryValueSet = 0;
+    int m_nHistoryValue = 0;
+    uint8_t m_nHistorySubValue = 255;
+    CMatchTime m_HistoryTime;
+
+protected:
     uint32_t m_nAnimationTimer = 0;
+    uint32_t m_nThirdTimer = 0;
     uint32_t m_nAmbientTimer = 0;
     int m_nAmbientCountdown = 0;
     uint8_t m_bAmbientPaused = 0;
@@ -192,6 +320,8 @@ protected:
 
 private:
     void LoadBackground();
+    void DrawOverlaysAndLines();
+    void DrawPictureSlots();
     void StopHover();
     void CopyToWindow(const platform::win::PaintContext& pc);
     // Passes a mouse message to a child, the point mapped into it.
@@ -204,8 +334,18 @@ private:
     void DrawTextOnSurface(int font, unsigned align, platform::gfx::Surface* surface, std::string_view text, int x,
                            int y, platform::gfx::ColourRef colour, bool shadow);
 
+    std::string m_strTitle;
     CXBitmap m_Back;
     platform::gfx::Surface m_Work;
+    std::vector<std::unique_ptr<OverlayBitmap>> m_Overlays;
+    std::vector<LineRecord> m_Lines;
+    struct PictureSlotRecord {
+        std::unique_ptr<platform::gfx::Surface> surface;
+        uint8_t present = 0;
+    };
+    std::array<PictureSlotRecord, kPictureSlotCount> m_Pictures;
+    std::unique_ptr<platform::win::VideoWindow> m_pVideo;
+    uint8_t m_bVideoPlaying = 0;
     // The canvases handed out by 0x5FB, innermost last; 0x600 closes one.
     std::vector<std::unique_ptr<platform::gfx::Canvas>> m_WorkDCs;
     std::string m_strBackground;

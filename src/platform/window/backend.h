@@ -14,6 +14,9 @@
 
 namespace platform::win {
 
+// A window's handle as the backend sees it (0: none).
+using WindowHandleValue = uint32_t;
+
 enum class MouseButton : uint8_t { Left, Right, Middle };
 
 struct InputEvent {
@@ -110,6 +113,8 @@ public:
 
     // A modal loop has shown its first frame (headless runs test actions here).
     virtual void ModalLoopShown(int /*depth*/) {}
+    // A window's timer message was handled (headless runs test actions here).
+    virtual void TimerHandled(WindowHandleValue /*hwnd*/, uint32_t /*id*/) {}
 };
 
 }  // namespace platform::win

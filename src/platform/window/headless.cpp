@@ -18,7 +18,7 @@ HeadlessBackend::HeadlessBackend(Size desktop) : desktop_(desktop) {}
 void HeadlessBackend::Add(uint64_t afterMs, InputEvent e) {
     uint64_t base = script_.empty() ? std::max(now_, lastAt_) : lastAt_;
     lastAt_ = base + afterMs;
-    script_.push_back({lastAt_, std::move(e), {}});
+    script_.push_back({lastAt_, std::move(e), {}, {}});
     scriptGiven_ = true;
 }
 
@@ -93,14 +93,22 @@ void HeadlessBackend::SaveFrame(std::filesystem::path path, uint64_t afterMs) {
     script_.back().frame = std::move(path);
 }
 
+void HeadlessBackend::Call(std::function<void()> fn, uint64_t afterMs) {
+    Add(afterMs, {InputEvent::Kind::Expose});
+    script_.back().call = std::move(fn);
+}
+
 void HeadlessBackend::Poll(std::vector<InputEvent>& out) {
     // A frame shows everything before it, and nothing after: the steps after
-    // it wait until the loop has gone idle and the frame is written.
-    while (pendingFrames_.empty() && !script_.empty() && script_.front().at <= now_) {
-        if (!script_.front().frame.empty() && !out.empty()) break;
+    // it wait until the loop has gone idle and the frame is written. A
+    // test's call waits the same way.
+    while (pendingFrames_.empty() && pendingCalls_.empty() && !script_.empty() && script_.front().at <= now_) {
+        const bool waits = !script_.front().frame.empty() || script_.front().call;
+        if (waits && !out.empty()) break;
         Step s = std::move(script_.front());
         script_.pop_front();
         if (!s.frame.empty()) pendingFrames_.push_back(std::move(s.frame));
+        else if (s.call) pendingCalls_.push_back(std::move(s.call));
         else if (s.event.kind != InputEvent::Kind::Expose) out.push_back(std::move(s.event));
     }
     if (now_ > limit_) ended_ = true;
@@ -119,6 +127,13 @@ void HeadlessBackend::WritePendingFrames() {
 void HeadlessBackend::Wait(uint64_t deadlineMs) {
     // The loop is idle: everything up to now is handled and shown.
     WritePendingFrames();
+    if (!pendingCalls_.empty()) {
+        // What a call posts is handled before the clock moves on.
+        auto calls = std::move(pendingCalls_);
+        pendingCalls_.clear();
+        for (auto& fn : calls) fn();
+        return;
+    }
     uint64_t next = deadlineMs;
     if (!script_.empty()) next = std::min(next, script_.front().at);
     bool scriptOver = scriptGiven_ && script_.empty() && endWhenDone_;

@@ -83,6 +83,14 @@ public:
 
     // Runs when the next modal loop has shown its first frame.
     void OnModalShown(std::function<void()> action) { modalActions_.push_back(std::move(action)); }
+    // A test's step: `fn` runs on the UI thread, in order with the scripted
+    // input, once everything before it has been handled (the loop is idle).
+    void Call(std::function<void()> fn, uint64_t afterMs = 0);
+    // Runs after every window timer message, with the window and the id.
+    void SetTimerAction(std::function<void(uint32_t hwnd, uint32_t id)> action) { timerAction_ = std::move(action); }
+    void TimerHandled(WindowHandleValue hwnd, uint32_t id) override {
+        if (timerAction_) timerAction_(hwnd, id);
+    }
 
     struct BoxRecord {
         std::string text, caption;
@@ -106,6 +114,7 @@ private:
         uint64_t at;
         InputEvent event;
         std::filesystem::path frame;  // a frame to write instead of input
+        std::function<void()> call;   // a test's step instead of input
     };
     void WritePendingFrames();
 
@@ -115,6 +124,8 @@ private:
     std::deque<Step> script_;
     bool scriptGiven_ = false;
     std::vector<std::filesystem::path> pendingFrames_;
+    std::vector<std::function<void()>> pendingCalls_;
+    std::function<void(uint32_t, uint32_t)> timerAction_;
     bool endWhenDone_ = true;
     uint64_t limit_ = UINT64_MAX;
     bool ended_ = false;

@@ -587,6 +587,7 @@ void Ui::DispatchMessage(const Message& m) {
         if (!FromHandle(m.hwnd)) return;
     }
     w->Send(m.message, m.wParam, m.lParam);
+    if (m.message == WM_TIMER && backend_) backend_->TimerHandled(m.hwnd, uint32_t(m.wParam));
 }
 
 bool Ui::PumpOne() {

@@ -192,3 +192,51 @@ TEST_F(WindowTest, CommandsAndIdleHandlers) {
 
 }  // namespace
 }  // namespace wintest
+
+namespace wintest {
+namespace {
+
+TEST_F(WindowTest, ATestsCallRunsInOrderWithTheScriptAndInsideModalLoops) {
+    std::vector<std::string> order;
+    main.hook = [&](uint32_t msg, uintptr_t, intptr_t) {
+        if (msg == WM_LBUTTONDOWN) order.push_back("press");
+    };
+    backend->Press({10, 10});
+    backend->Call([&] {
+        order.push_back("call " + std::to_string(main.Count(WM_LBUTTONDOWN)));
+        // A call may post; what it posts is handled before the next step.
+        main.Post(WM_USER + 1);
+    });
+    backend->Call([&] { order.push_back("second " + std::to_string(main.Count(WM_USER + 1))); }, 30);
+    backend->Call([&] {
+        // A modal loop started by a call gets the steps given after it.
+        bool going = true;
+        backend->Call([&] {
+            order.push_back("inside modal");
+            going = false;
+        });
+        Ui::Get().RunModalLoop(&main, [&] { return going; });
+        order.push_back("modal over");
+    });
+    RunToEnd();
+    EXPECT_EQ(order, (std::vector<std::string>{"press", "call 1", "second 1", "inside modal", "modal over"}));
+}
+
+TEST_F(WindowTest, TheTimerActionRunsAfterEveryTimerMessage) {
+    std::vector<std::pair<uint32_t, int>> seen;
+    main.hook = [&](uint32_t msg, uintptr_t, intptr_t) {
+        if (msg == WM_TIMER) seen.push_back({0, main.Count(WM_TIMER)});
+    };
+    backend->SetTimerAction([&](uint32_t hwnd, uint32_t id) {
+        EXPECT_EQ(hwnd, main.Handle());
+        seen.push_back({id, main.Count(WM_TIMER)});
+        if (main.Count(WM_TIMER) == 3) main.KillTimer(id);
+    });
+    main.SetTimer(7, 55);
+    backend->SetTimeLimit(1000);
+    RunToEnd();
+    EXPECT_EQ(seen, (std::vector<std::pair<uint32_t, int>>{{0, 1}, {7, 1}, {0, 2}, {7, 2}, {0, 3}, {7, 3}}));
+}
+
+}  // namespace
+}  // namespace wintest
