@@ -193,7 +193,21 @@ TEST_F(MatchEngine, SubstituteAnswersAsTheScreenReadsIt) {
         answers.push_back(e.Substitute(0, 8, 15));  // beyond the three allowed
         EXPECT_EQ(e.GetHomeSubstitutesUsed(), 3);
         EXPECT_TRUE(e.IsHomePlayerSubstituted(12));
-        EXPECT_FALSE(e.GetHomeSubstitutionText().empty());
+        // One line a substitution, the first for the first change; a line
+        // out of range leaves the text as it was.
+        std::string line;
+        e.GetHomeSubstitutionText(line, 0);
+        EXPECT_EQ(line.rfind("(10), ", 0), 0u) << line;
+        EXPECT_NE(line.find(W().GetPlayer(wentOff)->GetName()), std::string::npos) << line;
+        e.GetHomeSubstitutionText(line, 2);
+        std::string kept = "kept";
+        e.GetHomeSubstitutionText(kept, 3);
+        EXPECT_EQ(kept, "kept");
+        e.GetAwaySubstitutionText(kept, 0);
+        EXPECT_EQ(kept, "kept");
+        EXPECT_EQ(e.GetHomeMatchPlayerName(5), Club(0).GetPlayer(5)->Person().GetSurname());
+        EXPECT_EQ(e.GetHomeTeamName(), Club(0).GetName());
+        EXPECT_EQ(e.GetFixtureTitle(), "League");
     };
     CFixture& f = PlayLeague(driver, 4);
     EXPECT_EQ(answers, (std::vector<int>{1, 2, 0, 0, 1, 1, 0}));
