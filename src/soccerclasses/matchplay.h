@@ -123,6 +123,8 @@ public:
     bool WentToExtraTime() const;
     bool NeedsExtraTime() const;
     bool IsSecondLegTie() const { return m_FirstLeg != nullptr; }
+    // The side's goals in the first leg of a two-legged tie; 0 without one.
+    int GetFirstLegGoals(int side) const { return m_FirstLegGoals[static_cast<size_t>(side & 1)]; }
     int GetHomePossession() const;
     int GetAwayPossession() const { return 100 - GetHomePossession(); }
     int GetHomeShootoutKick(int k) const { return Kick(m_HomeKicks, k); }
