@@ -402,3 +402,38 @@ TEST_F(MatchChecks, PossessionIsCreditedToAPlayerWhoCanPlay) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MatchChecks, AKeeperGoingOffTakesTheBenchKeeperElseAnOutfieldMan) {
+    ScriptedMatchDriver driver;
+    int withKeeper = -2, withoutKeeper = -2, benchKeeper = -1, last = 0;
+    driver.onMinute = [&](CMatchPlay& e) {
+        if (e.GetMinute() != 20) return;
+        CClub& away = Club(1);
+        last = 10 + e.GetFixture()->m_SubsNamed;
+        // A keeper on the bench, for the first question.
+        for (int s = 11; s <= last && benchKeeper < 0; ++s)
+            if (away.GetPlayer(s) && away.GetPlayer(s)->IsAvailable()) benchKeeper = s;
+        ASSERT_GE(benchKeeper, 0);
+        const int wasPosition = away.GetPlayer(benchKeeper)->GetPosition();
+        for (int s = 11; s <= last; ++s)
+            if (away.GetPlayer(s) && away.GetPlayer(s)->GetPosition() == 0 && s != benchKeeper)
+                away.GetPlayer(s)->Football().SetPosition(1, false);
+        away.GetPlayer(benchKeeper)->Football().SetPosition(0, false);
+        withKeeper = e.ChooseSubstitute(1, 0);
+        // Without one, the outfield rules choose: for a keeper who is out
+        // injured, any outfield man of the bench.
+        away.GetPlayer(benchKeeper)->Football().SetPosition(1, false);
+        for (int k = 0; k < 50 && !away.GetPlayer(0)->IsInjured(); ++k) away.GetPlayer(0)->Injure(away, 4);
+        ASSERT_TRUE(away.GetPlayer(0)->IsInjured());
+        withoutKeeper = e.ChooseSubstitute(1, 0);
+        away.GetPlayer(benchKeeper)->Football().SetPosition(wasPosition, false);
+    };
+    PlayLeague(driver, 5);
+    EXPECT_EQ(withKeeper, benchKeeper);
+    EXPECT_GE(withoutKeeper, 11);
+    EXPECT_LE(withoutKeeper, last);
+}
+
+}  // namespace
