@@ -272,6 +272,9 @@ void CMatchPlay::ResumeBreak() {
 
 void CMatchPlay::PlayToEnd() {
     if (!m_KickedOff) KickOff();
+    // A penalty still waiting for the human manager's taker is taken by
+    // the club's own, as a computer side's is.
+    if (m_PendingPenaltySide >= 0) TakeHumanPenalty(m_PendingPenaltySide, -1);
     m_Fast = 1;
     if (m_HalfTime) ResumeBreak();
     // A match has at most four periods, each a few hundred steps at most.

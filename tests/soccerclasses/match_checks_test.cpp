@@ -437,3 +437,39 @@ TEST_F(MatchChecks, AKeeperGoingOffTakesTheBenchKeeperElseAnOutfieldMan) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MatchChecks, FastPlayWhileAPenaltyWaitsForItsTakerStillTakesIt) {
+    MakeHuman(Club(0));
+    struct Driver : ScriptedMatchDriver {
+        int outcome = -1, before = 0, after = 0;
+        bool PumpOne(CMatchPlay& e) override {
+            if (e.GetPendingPenaltySide() == 0 && outcome < 0) {
+                outcome = e.GetPendingPenaltyOutcome();
+                before = e.GetFixture()->m_HomeGoals;
+                e.PlayToEnd();  // pressed before choosing the taker
+                after = e.GetFixture()->m_HomeGoals;
+                return true;
+            }
+            return ScriptedMatchDriver::PumpOne(e);
+        }
+    };
+    int scoredSeen = 0;
+    for (uint32_t seed = 1; seed < 300 && scoredSeen == 0; ++seed) {
+        Driver driver;
+        CFixture& f = PlayLeague(driver, seed);
+        if (driver.outcome < 0) continue;
+        EXPECT_LT(Engine().GetPendingPenaltySide(), 0);
+        int homeGoals = 0;
+        for (int i = 0; i < f.m_Events.GetSize(); ++i) homeGoals += f.m_Events.GetAt(i)->IsHomeGoal();
+        EXPECT_EQ(homeGoals, f.m_HomeGoals) << seed;
+        if (driver.outcome != 0) continue;
+        ++scoredSeen;
+        // The penalty the engine had already scored counts, before play goes on.
+        EXPECT_GE(driver.after, driver.before + 1) << seed;
+    }
+    EXPECT_GT(scoredSeen, 0);
+}
+
+}  // namespace
