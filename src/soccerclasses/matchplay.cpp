@@ -316,8 +316,13 @@ bool CMatchPlay::MatchNeedsWinner() const {
 }
 
 bool CMatchPlay::ShootoutAfterExtraTime() const {
-    // A level first match of a round with replays goes to its replay.
-    if (m_Round && !m_FirstLeg && m_Round->HasReplaySlot()) return false;
+    // A level first match of a round with replays goes to its replay; the
+    // replay itself is settled on penalties.
+    if (m_Round && !m_FirstLeg && m_Round->HasReplaySlot()) {
+        for (int i = 0; i < m_Round->m_Replays.GetSize(); ++i)
+            if (m_Round->m_Replays.GetAt(i) == m_Fixture) return true;
+        return false;
+    }
     return true;
 }
 

@@ -473,3 +473,36 @@ TEST_F(MatchChecks, FastPlayWhileAPenaltyWaitsForItsTakerStillTakesIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MatchChecks, AReplayLevelAfterExtraTimeIsSettledOnPenalties) {
+    CCupRound round;
+    round.m_Kind = 1;
+    round.m_ReplaySlot = 40;
+    const auto home = static_cast<int16_t>(Div().GetFirstClub()), away = static_cast<int16_t>(home + 1);
+    ASSERT_TRUE(round.m_Ties.AddFixture(CFixture::kCupHome, home, away, 5, 3, 0, -1));
+    ASSERT_TRUE(round.m_Replays.AddFixture(CFixture::kCupHome, away, home, 5, 3, 0, -1));
+    for (bool replay : {false, true}) {
+        CFixture& f = *(replay ? round.m_Replays : round.m_Ties).GetAt(0);
+        ScriptedMatchDriver driver;
+        // Level at the end of the ninety and of extra time.
+        driver.onMinute = [](CMatchPlay& e) {
+            const int m = e.GetMinute();
+            if ((m >= 85 && m <= 90) || m >= 115) e.GetFixture()->m_AwayGoals = e.GetFixture()->m_HomeGoals;
+        };
+        platform::SeedRandom(replay ? 12 : 11);
+        world->RefillRotations();
+        {
+            ScopedMatchDriver scope(&driver);
+            Engine().PlayCupTie(&f, nullptr, &round, "Cup");
+        }
+        EXPECT_EQ(f.m_ExtraTime, 1) << replay;
+        EXPECT_EQ(f.m_Events.HasShootout(), replay);
+        if (replay) {
+            EXPECT_NE(f.CountHomeShootoutGoals(), f.CountAwayShootoutGoals());
+        }
+    }
+}
+
+}  // namespace
