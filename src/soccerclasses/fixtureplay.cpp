@@ -468,9 +468,11 @@ void CFixture::CalcStatistics() {
     p = std::clamp(p, 0, 76);
     m_HomePossession = p;
     m_AwayPossession = 100 - p;
-    for (int s = 0; s < 2; ++s)
-        m_Offsides[static_cast<size_t>(s)] =
-            static_cast<uint8_t>((Random(3) + 2) * (mv.m_OnTheBreak[static_cast<size_t>(s)] ? 1 : 0) + Random(3) + 3);
+    for (int s = 0; s < 2; ++s) {
+        // Two draws in a fixed order, whatever the compiler's.
+        const int onTheBreak = (Random(3) + 2) * (mv.m_OnTheBreak[static_cast<size_t>(s)] ? 1 : 0);
+        m_Offsides[static_cast<size_t>(s)] = static_cast<uint8_t>(onTheBreak + Random(3) + 3);
+    }
     auto freeKicks = [&](int side, int possession) {
         const int b = m_Bookings[static_cast<size_t>(side)];
         const int base = b == 0 ? Random(possession + 4) + 2 : Random(possession + 4 * b) + 2 * b;
