@@ -743,7 +743,7 @@ void CMatchPlay::DecideShootout() {
         const CPlayer* kicker = SidePlayer(side, list.GetAt(k));
         if (!kicker) return 2;
         const CPlayer* keeper = keepers[side ^ 1];
-        const int kv = keeper && keeper->CanPlay() ? keeper->GetMatchGoalkeeping() : 0;
+        const int kv = keeper ? keeper->GetMatchGoalkeeping() : 0;
         const int roll = Random(kv + kicker->GetMatchAttacking() + 20);
         if (roll <= kv) return Random(10) < 9 ? 1 : 2;
         return 0;

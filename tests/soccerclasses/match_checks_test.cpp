@@ -506,3 +506,20 @@ TEST_F(MatchChecks, AReplayLevelAfterExtraTimeIsSettledOnPenalties) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MatchChecks, AKeeperSentOffKeepsTheSidesKeeperByte) {
+    CFixture& f = PreparedHomeSide();
+    MV().m_Aggression[0] = 4;
+    MV().m_Bias[0] = 4;
+    f.SetUpSide(0, 0);
+    const int before = f.m_Strengths[0][0];
+    ASSERT_GT(before, 0);
+    EXPECT_EQ(before, Club(0).GetPlayer(0)->GetMatchGoalkeeping() & 0xFF);
+    Club(0).GetPlayer(0)->m_MatchStatus = CPlayer::kMatchSentOff;
+    f.SetUpSide(0, 30);
+    EXPECT_EQ(f.m_Strengths[0][0], before);
+}
+
+}  // namespace
