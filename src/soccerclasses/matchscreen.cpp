@@ -68,7 +68,7 @@ void CMatchPlay::AddShootoutKicker(int slot) {
 }
 
 std::string CMatchPlay::GetLatestScoresText() const {
-    if (!m_Division && !m_Round) return {};
+    if ((!m_Division && !m_Round) || m_Minute < 2) return {};
     for (auto it = m_Related.rbegin(); it != m_Related.rend(); ++it) {
         std::string t = (*it)->GetScoreTextIfGoalInMinute(m_Minute - 1);
         if (!t.empty()) return t;
