@@ -18,6 +18,7 @@
 #include "soccerclasses/matchplay.h"
 #include "soccerclasses/matchvars.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/referee.h"
 #include "support/match_world.h"
 #include "support/scripted_match_driver.h"
 
@@ -520,6 +521,26 @@ TEST_F(MatchChecks, AKeeperSentOffKeepsTheSidesKeeperByte) {
     Club(0).GetPlayer(0)->m_MatchStatus = CPlayer::kMatchSentOff;
     f.SetUpSide(0, 30);
     EXPECT_EQ(f.m_Strengths[0][0], before);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MatchChecks, ALeagueMatchGetsARefereeOfItsDivision) {
+    world->RefillRotations();
+    std::set<int> seen;
+    // A match day's worth of the division's matches, each from the rotation.
+    for (int k = 0; k + 1 < Div().GetClubCount() && k < 8; k += 2) {
+        CFixture& f = world->LeagueFixture(division, k, k + 1);
+        CExtByteArray script;
+        f.PrepareMatch(999, &script);
+        const CSoccerReferee* r = f.GetReferee();
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->GetDivision(), division) << k;
+        EXPECT_TRUE(seen.insert(f.m_Referee).second) << "referee " << f.m_Referee << " twice in a day";
+    }
+    EXPECT_GT(seen.size(), 1u);
 }
 
 }  // namespace
