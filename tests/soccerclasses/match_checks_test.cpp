@@ -544,3 +544,34 @@ TEST_F(MatchChecks, ALeagueMatchGetsARefereeOfItsDivision) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MatchChecks, AGoalPlannedAfterSevenIsOftenDroppedWithoutTheScreen) {
+    CFixture& f = PreparedHomeSide();
+    f.SetUpSide(0, 0);
+    f.SetUpSide(1, 0);
+    CExtByteArray script;
+    script.SetSizeAndFill(95, 0);
+    script.SetAt(50, 1);
+    f.m_HomeGoals = 4;
+    f.m_AwayGoals = 3;
+    {
+        // Random(10) >= 3: the goal is dropped and nothing else is drawn.
+        ScopedRandomScript raw({kChecksTop / 10 * 3 + 200});
+        f.PlayScript(&script, 95);
+        EXPECT_EQ(raw.Pending(), 0);
+    }
+    EXPECT_EQ(f.m_HomeGoals, 4);
+    EXPECT_EQ(f.m_Events.GetSize(), 0);
+    // Below 3 of 10 the attempt is made: a defender and a shooter are drawn.
+    platform::SeedRandom(3);
+    const uint32_t before = platform::RandomState();
+    {
+        ScopedRandomScript raw({0});
+        f.PlayScript(&script, 95);
+    }
+    EXPECT_NE(platform::RandomState(), before);
+}
+
+}  // namespace
