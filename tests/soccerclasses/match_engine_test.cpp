@@ -160,9 +160,18 @@ TEST_F(MatchEngine, FastPlayAtAnyMinuteFinishesTheMatch) {
             if (e.GetMinute() >= at && !e.IsFast()) {
                 e.PlayToEnd();
                 const int before = e.GetHomeBias();
+                const int settings[5] = {e.GetHomePassingStyle(), e.GetAwayAggression(), e.GetHomeOffsideTrap(),
+                                         e.GetAwayOnTheBreak(), e.GetCurrentFormation(0)};
                 e.SetHomeBias(before == 9 ? 0 : 9);
+                e.SetHomePassingStyle(settings[0] == 9 ? 0 : 9);
+                e.SetAwayAggression(settings[1] == 9 ? 0 : 9);
+                e.ToggleHomeOffsideTrap();
+                e.ToggleAwayOnTheBreak();
                 e.SetHomeFormation(e.GetCurrentFormation(0) == 0 ? 1 : 0);
                 changesAfter += e.GetHomeBias() != before;
+                changesAfter += e.GetHomePassingStyle() != settings[0] || e.GetAwayAggression() != settings[1] ||
+                                e.GetHomeOffsideTrap() != settings[2] || e.GetAwayOnTheBreak() != settings[3] ||
+                                e.GetCurrentFormation(0) != settings[4];
                 EXPECT_EQ(e.Substitute(0, 5, 12), 0);
             }
         };
