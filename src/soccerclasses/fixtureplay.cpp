@@ -18,7 +18,7 @@
 
 namespace {
 
-CMatchVars& Vars() { return *GetWorldData()->GetMatchVars(); }
+CMatchVars& PlayVars() { return *GetWorldData()->GetMatchVars(); }
 
 bool Found(int slot) { return slot >= 0 && slot != kEmptySlot; }
 
@@ -49,7 +49,7 @@ int RandomPlayingInLine(const CClub& club, int position) {
 }  // namespace
 
 CPlayer* CFixture::SidePlayer(int side, int slot) const {
-    const CClub* club = Vars().GetClub(side);
+    const CClub* club = PlayVars().GetClub(side);
     return club && slot >= 0 && slot < kSquadSlots ? club->GetPlayer(slot) : nullptr;
 }
 
@@ -59,7 +59,7 @@ bool CFixture::SideCanPlay(int side, int slot) const {
 }
 
 int CFixture::RandomDefender(int side) const {
-    const CClub* club = Vars().GetClub(side);
+    const CClub* club = PlayVars().GetClub(side);
     if (!club) return -1;
     for (int position = 1; position <= 3; ++position) {
         const int s = club->GetRandomFirstTeamSlot(position);
@@ -74,16 +74,16 @@ void CFixture::AddPerformance(int slot, int side, int minute) {
 }
 
 void CFixture::CreditPossession(int side, int minute) {
-    const CClub* club = Vars().GetClub(side);
+    const CClub* club = PlayVars().GetClub(side);
     const int s = club ? club->GetRandomFirstTeamSlot(-1) : -1;
     if (s < 0) return;
-    Vars().AddPossession(side, s);
-    Vars().GetPerformanceList(side).AddEvent(s, 1, minute);
+    PlayVars().AddPossession(side, s);
+    PlayVars().GetPerformanceList(side).AddEvent(s, 1, minute);
 }
 
 void CFixture::SetExtraTimeFlag(int minutes) {
     m_ExtraTime = 1;
-    Vars().ExtendPerformance(minutes);
+    PlayVars().ExtendPerformance(minutes);
 }
 
 CSoccerReferee* CFixture::GetReferee() const {
@@ -143,7 +143,7 @@ void CFixture::Play(int slot) {
     CalcStatistics();
     ChooseManOfTheMatch(slot);
     if (slot != 999) {
-        CMatchVars& mv = Vars();
+        CMatchVars& mv = PlayVars();
         const CClub* home = mv.GetHomeClub();
         const CClub* away = mv.GetAwayClub();
         auto injuries = [&](int side, const CClub* club, uint8_t level) {
@@ -200,7 +200,7 @@ void CFixture::PlayScript(CExtByteArray* script, int length) {
 }
 
 int CFixture::PickShooter(int side) {
-    const CMatchVars& mv = Vars();
+    const CMatchVars& mv = PlayVars();
     const auto s = static_cast<size_t>(side & 1);
     const CExtDWordArray& weights = mv.m_ShootingWeights[s];
     const CExtDWordArray& sums = mv.m_WeightSums[s];
@@ -221,7 +221,7 @@ int CFixture::PickShooter(int side) {
 }
 
 bool CFixture::TakeShot(uint8_t side, int slot, uint8_t minute, uint8_t openPlay) {
-    const CMatchVars& mv = Vars();
+    const CMatchVars& mv = PlayVars();
     const int s = side & 1;
     const CPlayer* p = SidePlayer(s, slot);
     if (!p) return false;
@@ -243,7 +243,7 @@ bool CFixture::TakeShot(uint8_t side, int slot, uint8_t minute, uint8_t openPlay
 }
 
 void CFixture::RecordScorer(int side, uint8_t minute, int slot, uint8_t type) {
-    CMatchVars& mv = Vars();
+    CMatchVars& mv = PlayVars();
     CPlayer* p = SidePlayer(side, slot);
     if (!p) return;
     mv.m_Names[0] = p->Person().GetSurname();
@@ -260,7 +260,7 @@ void CFixture::RecordScorer(int side, uint8_t minute, int slot, uint8_t type) {
 
 void CFixture::ScoreGoal(int side, uint8_t minute, int slot, uint8_t penalty, int margin) {
     (void)margin;
-    CMatchVars& mv = Vars();
+    CMatchVars& mv = PlayVars();
     const int s = side & 1;
     if (!penalty) {
         const int helper = PickOtherPlayer(s, slot);
@@ -289,14 +289,14 @@ int CFixture::TryOwnGoal(int side, uint8_t minute, int defenderSlot) {
     goals = Inc(goals);
     m_ShotsOn[static_cast<size_t>(s)] = Inc(m_ShotsOn[static_cast<size_t>(s)]);
     m_Events.Add(minute, 7 + s, p->GetName());
-    Vars().GetPerformanceList(s ^ 1).AddBadEvent(0, 5, minute);
-    Vars().GetPerformanceList(s ^ 1).AddBadEvent(defenderSlot, 9, minute);
+    PlayVars().GetPerformanceList(s ^ 1).AddBadEvent(0, 5, minute);
+    PlayVars().GetPerformanceList(s ^ 1).AddBadEvent(defenderSlot, 9, minute);
     if (CPlayer* keeper = SidePlayer(s ^ 1, 0); keeper && m_Kind < kFriendly) keeper->RecordKeeperAppearance();
     return 1;
 }
 
 int CFixture::GetPenaltyTakerSlot(int side) {
-    const CClub* club = Vars().GetClub(side);
+    const CClub* club = PlayVars().GetClub(side);
     if (!club) return -1;
     const int taker = club->GetDesignatedPlayerSlot();
     if (Found(taker) && taker <= 10 && SideCanPlay(side, taker)) return taker;
@@ -313,7 +313,7 @@ int CFixture::AwardPenalty(int side, uint8_t minute) {
 }
 
 int CFixture::GiveCard(int side, int red, uint8_t minute) {
-    CMatchVars& mv = Vars();
+    CMatchVars& mv = PlayVars();
     const int s = side & 1;
     CClub* club = mv.GetClub(s);
     const CClub* other = mv.GetClub(s ^ 1);
@@ -365,7 +365,7 @@ int CFixture::GiveCard(int side, int red, uint8_t minute) {
 }
 
 int CFixture::PickSetPieceTaker(int side, uint8_t mode) {
-    const CClub* club = Vars().GetClub(side);
+    const CClub* club = PlayVars().GetClub(side);
     if (!club) return -1;
     if (mode == 1 || (mode == 0 && Random(10) < 7)) {
         const int d = RandomPlayingInLine(*club, 1);
@@ -379,7 +379,7 @@ int CFixture::PickSetPieceTaker(int side, uint8_t mode) {
 }
 
 int CFixture::PickOtherPlayer(int side, int slot) {
-    const CClub* club = Vars().GetClub(side);
+    const CClub* club = PlayVars().GetClub(side);
     if (!club) return -1;
     // Someone else must be able to help, or the search would never end.
     bool anyone = false;
@@ -410,7 +410,7 @@ void CFixture::PlayExtraTime() {
     FillScriptFrom(0, &script);
     PlayScript(&script, length);
     for (int side = 0; side < 2; ++side)
-        if (const CClub* club = Vars().GetClub(side))
+        if (const CClub* club = PlayVars().GetClub(side))
             for (int s = 0; s <= 10; ++s)
                 if (CPlayer* p = club->GetPlayer(s)) p->m_MinutesLastMatch = static_cast<uint8_t>(m_ScriptLength + length);
 }
@@ -450,7 +450,7 @@ void CFixture::PlayPenaltyShootout() {
 }
 
 void CFixture::CalcStatistics() {
-    const CMatchVars& mv = Vars();
+    const CMatchVars& mv = PlayVars();
     const int mh = m_Strengths[2][0], ma = m_Strengths[2][1];
     int on0 = m_ShotsOn[0] + Random(m_ShotsOn[0] + 3) + m_HomeGoals;
     if (mh > ma) on0 += Random(2);
@@ -468,9 +468,11 @@ void CFixture::CalcStatistics() {
     p = std::clamp(p, 0, 76);
     m_HomePossession = p;
     m_AwayPossession = 100 - p;
-    for (int s = 0; s < 2; ++s)
-        m_Offsides[static_cast<size_t>(s)] =
-            static_cast<uint8_t>((Random(3) + 2) * (mv.m_OnTheBreak[static_cast<size_t>(s)] ? 1 : 0) + Random(3) + 3);
+    for (int s = 0; s < 2; ++s) {
+        // Two draws in a fixed order, whatever the compiler's.
+        const int onTheBreak = (Random(3) + 2) * (mv.m_OnTheBreak[static_cast<size_t>(s)] ? 1 : 0);
+        m_Offsides[static_cast<size_t>(s)] = static_cast<uint8_t>(onTheBreak + Random(3) + 3);
+    }
     auto freeKicks = [&](int side, int possession) {
         const int b = m_Bookings[static_cast<size_t>(side)];
         const int base = b == 0 ? Random(possession + 4) + 2 : Random(possession + 4 * b) + 2 * b;
@@ -482,7 +484,7 @@ void CFixture::CalcStatistics() {
 
 void CFixture::ChooseManOfTheMatch(int matchDay) {
     (void)matchDay;
-    CMatchVars& mv = Vars();
+    CMatchVars& mv = PlayVars();
     m_ManOfTheMatch = kEmptySlot;
     int side = 0, slot = -1;
     if (m_HomeGoals != m_AwayGoals) {
@@ -520,7 +522,7 @@ int CFixture::GetChanceCount(uint8_t level) {
 }
 
 int CFixture::TryInjury(int side) {
-    CMatchVars& mv = Vars();
+    CMatchVars& mv = PlayVars();
     const int s = side & 1;
     const CClub* club = mv.GetClub(s);
     if (!club) return 0;

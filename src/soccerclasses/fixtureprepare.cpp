@@ -170,7 +170,8 @@ void CFixture::SetUpSide(uint8_t side, int minute) {
     if (human && !tactic) platform::Trace("SetUpSide: a human club without a formation\n");
 
     const CPlayer* keeper = club->GetPlayer(0);
-    int K = keeper && keeper->CanPlay() ? keeper->GetMatchGoalkeeping() & 0xFF : 0;
+    // A keeper sent off keeps the side's keeper byte: nobody takes his place.
+    int K = keeper ? keeper->GetMatchGoalkeeping() & 0xFF : 0;
     perf.SetFirstSlotRating(static_cast<uint8_t>(K), minute);
 
     int D = 0, M = 0, A = 0, temper = 0;

@@ -32,7 +32,7 @@ int ZoneOfCode(int code) {
     }
 }
 
-CMatchVars& Vars() { return *GetWorldData()->GetMatchVars(); }
+CMatchVars& MinuteVars() { return *GetWorldData()->GetMatchVars(); }
 
 // The class of a draw among rising thresholds: the first it does not exceed.
 int ClassOf(const CExtByteArray& thresholds, int r) {
@@ -67,7 +67,7 @@ void CMatchPlay::SetGoalLine() {
 void CMatchPlay::SavedFollowUp(int side, int slot) {
     ++m_Counts[kShotsOn][side & 1];
     if (CSoccerMatchPlayer* e = m_Squads[side & 1]->GetAt(slot)) ++e->m_ShotsOn;
-    Vars().GetPerformanceList(side).AddEvent(slot, 2, m_Minute);
+    MinuteVars().GetPerformanceList(side).AddEvent(slot, 2, m_Minute);
 }
 
 void CMatchPlay::GoalFollowUp(int side, int slot) {
@@ -81,7 +81,7 @@ void CMatchPlay::GoalFollowUp(int side, int slot) {
 void CMatchPlay::OffTargetFollowUp(int side, int slot) {
     ++m_Counts[kShotsOff][side & 1];
     if (CSoccerMatchPlayer* e = m_Squads[side & 1]->GetAt(slot)) ++e->m_ShotsOff;
-    Vars().GetPerformanceList(side).AddEvent(slot, 1, m_Minute);
+    MinuteVars().GetPerformanceList(side).AddEvent(slot, 1, m_Minute);
 }
 
 bool CMatchPlay::PlayMinute() {
@@ -237,7 +237,7 @@ void CMatchPlay::EndOfNinety() {
 }
 
 void CMatchPlay::SyncInstructions() {
-    CMatchVars& mv = Vars();
+    CMatchVars& mv = MinuteVars();
     for (int s = 0; s < 2; ++s) mv.LoadTacticSettings(*m_Tactics[s], s);
 }
 
@@ -282,7 +282,7 @@ void CMatchPlay::AfterMinuteUpdate() {
     const int awayFouls = f.m_FreeKicks[0] - f.m_Offsides[1] - m_Counts[kSendingsOff][1] - m_Counts[kBookings][1];
     place(homeFouls, 21);
     place(awayFouls, 22);
-    CMatchVars& mv = Vars();
+    CMatchVars& mv = MinuteVars();
     auto injuries = [&](int n, uint8_t code) {
         for (int k = 0; k < n; ++k) {
             const int p = m_Script.RandomIndexOf(0);
@@ -544,7 +544,7 @@ void CMatchPlay::BookPlayer(int side) {
         return;
     }
     ++m_Counts[kBookings][side];
-    const CMatchVars& mv = Vars();
+    const CMatchVars& mv = MinuteVars();
     m_CurrentSlot = slot;
     m_CurrentPlayer = SidePlayer(side, slot);
     const std::string text = platform::FormatMessageId(matchtext::kBookingFirst + static_cast<unsigned>(Random(5)),
@@ -573,7 +573,7 @@ void CMatchPlay::SendOffPlayer(int side) {
     }
     ++m_Counts[kSendingsOff][side];
     m_Changed = 1;
-    const CMatchVars& mv = Vars();
+    const CMatchVars& mv = MinuteVars();
     m_CurrentSlot = slot;
     m_CurrentPlayer = SidePlayer(side, slot);
     const std::string text = platform::FormatMessageId(
@@ -598,7 +598,7 @@ void CMatchPlay::Injury(int side) {
         m_EventCode = 0;
         return;
     }
-    const int slot = Vars().m_InjuredSlot;
+    const int slot = MinuteVars().m_InjuredSlot;
     CPlayer* p = SidePlayer(side, slot);
     const CClub* club = SideClub(side);
     if (!p || !club) {
@@ -743,7 +743,7 @@ void CMatchPlay::DecideShootout() {
         const CPlayer* kicker = SidePlayer(side, list.GetAt(k));
         if (!kicker) return 2;
         const CPlayer* keeper = keepers[side ^ 1];
-        const int kv = keeper && keeper->CanPlay() ? keeper->GetMatchGoalkeeping() : 0;
+        const int kv = keeper ? keeper->GetMatchGoalkeeping() : 0;
         const int roll = Random(kv + kicker->GetMatchAttacking() + 20);
         if (roll <= kv) return Random(10) < 9 ? 1 : 2;
         return 0;

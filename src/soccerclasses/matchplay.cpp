@@ -272,6 +272,9 @@ void CMatchPlay::ResumeBreak() {
 
 void CMatchPlay::PlayToEnd() {
     if (!m_KickedOff) KickOff();
+    // A penalty still waiting for the human manager's taker is taken by
+    // the club's own, as a computer side's is.
+    if (m_PendingPenaltySide >= 0) TakeHumanPenalty(m_PendingPenaltySide, -1);
     m_Fast = 1;
     if (m_HalfTime) ResumeBreak();
     // A match has at most four periods, each a few hundred steps at most.
@@ -313,8 +316,13 @@ bool CMatchPlay::MatchNeedsWinner() const {
 }
 
 bool CMatchPlay::ShootoutAfterExtraTime() const {
-    // A level first match of a round with replays goes to its replay.
-    if (m_Round && !m_FirstLeg && m_Round->HasReplaySlot()) return false;
+    // A level first match of a round with replays goes to its replay; the
+    // replay itself is settled on penalties.
+    if (m_Round && !m_FirstLeg && m_Round->HasReplaySlot()) {
+        for (int i = 0; i < m_Round->m_Replays.GetSize(); ++i)
+            if (m_Round->m_Replays.GetAt(i) == m_Fixture) return true;
+        return false;
+    }
     return true;
 }
 

@@ -123,6 +123,8 @@ public:
     bool WentToExtraTime() const;
     bool NeedsExtraTime() const;
     bool IsSecondLegTie() const { return m_FirstLeg != nullptr; }
+    // The side's goals in the first leg of a two-legged tie; 0 without one.
+    int GetFirstLegGoals(int side) const { return m_FirstLegGoals[static_cast<size_t>(side & 1)]; }
     int GetHomePossession() const;
     int GetAwayPossession() const { return 100 - GetHomePossession(); }
     int GetHomeShootoutKick(int k) const { return Kick(m_HomeKicks, k); }
@@ -134,8 +136,13 @@ public:
     int GetScorerLineCount(int side) const { return static_cast<int>(m_ScorerLines[side & 1].size()); }
     std::string GetHomeScorers() const { return Joined(m_ScorerLines[0]); }
     std::string GetAwayScorers() const { return Joined(m_ScorerLines[1]); }
-    std::string GetHomeSubstitutionText() const { return Joined(m_SubstitutionTexts[0]); }
-    std::string GetAwaySubstitutionText() const { return Joined(m_SubstitutionTexts[1]); }
+    // Line i of the side's substitutions; an index out of range leaves out as it was.
+    void GetHomeSubstitutionText(std::string& out, int i) const { SubstitutionLine(0, out, i); }
+    void GetAwaySubstitutionText(std::string& out, int i) const { SubstitutionLine(1, out, i); }
+    std::string GetHomeTeamName() const;
+    std::string GetAwayTeamName() const;
+    // The title the competition handed in with the match.
+    const std::string& GetFixtureTitle() const { return m_Title; }
     void AddShootoutKicker(int slot);
     std::string GetLatestScoresText() const;
     std::string GetRefereeName() const;
@@ -231,6 +238,7 @@ private:
     static int Kick(const CExtByteArray& kicks, int k);
     static std::string Line(const std::vector<std::string>& lines, int i);
     static std::string Joined(const std::vector<std::string>& lines);
+    void SubstitutionLine(int side, std::string& out, int i) const;
     // The side's instructions live in the engine's copy of its formation.
     enum SettingKind { kBias, kPassing, kOffsideTrap, kOnTheBreak, kAggressionSetting };
     int Setting(int which, int side) const;

@@ -29,6 +29,14 @@ std::string CMatchPlay::Joined(const std::vector<std::string>& lines) {
     return out;
 }
 
+void CMatchPlay::SubstitutionLine(int side, std::string& out, int i) const {
+    const auto& lines = m_SubstitutionTexts[side & 1];
+    if (i >= 0 && i < static_cast<int>(lines.size())) out = lines[static_cast<size_t>(i)];
+}
+
+std::string CMatchPlay::GetHomeTeamName() const { return m_Fixture ? m_Fixture->GetHomeTeamName() : std::string(); }
+std::string CMatchPlay::GetAwayTeamName() const { return m_Fixture ? m_Fixture->GetAwayTeamName() : std::string(); }
+
 void CMatchPlay::GetCommentary(std::string& line, int* kind, int* extra) const {
     line = m_Commentary;
     if (kind) *kind = m_CommentaryKind;
@@ -60,7 +68,7 @@ void CMatchPlay::AddShootoutKicker(int slot) {
 }
 
 std::string CMatchPlay::GetLatestScoresText() const {
-    if (!m_Division && !m_Round) return {};
+    if ((!m_Division && !m_Round) || m_Minute < 2) return {};
     for (auto it = m_Related.rbegin(); it != m_Related.rend(); ++it) {
         std::string t = (*it)->GetScoreTextIfGoalInMinute(m_Minute - 1);
         if (!t.empty()) return t;
@@ -114,13 +122,20 @@ void CMatchPlay::SetFormation(int side, int i) {
     m_ReplanDelay = 3;
 }
 
+// The player of the side's match-squad entry, who may differ from the
+// club's slot before kick-off or after the match.
+static const CPlayer* EntryPlayer(const CSoccerMatchPlayerList& squad, int slot) {
+    const CSoccerMatchPlayer* e = squad.GetAt(slot);
+    return e ? e->m_Player : nullptr;
+}
+
 std::string CMatchPlay::MatchPlayerName(int side, int slot) const {
-    const CPlayer* p = SidePlayer(side, slot);
+    const CPlayer* p = EntryPlayer(*m_Squads[side & 1], slot);
     return p ? p->Person().GetSurname() : std::string();
 }
 
 int CMatchPlay::MatchPlayerPosition(int side, int slot) const {
-    const CPlayer* p = SidePlayer(side, slot);
+    const CPlayer* p = EntryPlayer(*m_Squads[side & 1], slot);
     return p ? p->GetPosition() : -1;
 }
 

@@ -113,6 +113,11 @@ TEST_F(MatchEngine, ARule254LeagueMatchLevelAtNinetyGoesToTheShootout) {
         EXPECT_TRUE(f.m_Events.HasShootout()) << seed;
         EXPECT_NE(f.CountHomeShootoutGoals(), f.CountAwayShootoutGoals());
         EXPECT_EQ(std::count(driver.statesSeen.begin(), driver.statesSeen.end(), CMatchPlay::kExtraTime), 0);
+        // 0 through the ninety, then the shoot-out at once; 4 once left.
+        EXPECT_TRUE(std::is_sorted(driver.statesSeen.begin(), driver.statesSeen.end()));
+        EXPECT_EQ(driver.statesSeen.front(), CMatchPlay::kNormalTime);
+        EXPECT_EQ(driver.statesSeen.back(), CMatchPlay::kShootout);
+        EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
         return;
     }
     FAIL() << "no level match";
@@ -134,6 +139,11 @@ TEST_F(MatchEngine, Rule255LevelGoesToExtraTimeOf125Minutes) {
         EXPECT_TRUE(sawExtraState);
         EXPECT_EQ(driver.breaks, 3);  // half time, before extra time, its half time
         EXPECT_GE(maxMinute, 119);
+        // 0, then 2 through extra time (the screen's answer to 1), then 3.
+        EXPECT_TRUE(std::is_sorted(driver.statesSeen.begin(), driver.statesSeen.end()));
+        EXPECT_EQ(driver.statesSeen.front(), CMatchPlay::kNormalTime);
+        EXPECT_EQ(driver.statesSeen.back(), CMatchPlay::kShootout);
+        EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
         if (f.m_HomeGoals == f.m_AwayGoals) {
             EXPECT_TRUE(f.m_Events.HasShootout());
         }
@@ -150,17 +160,66 @@ TEST_F(MatchEngine, FastPlayAtAnyMinuteFinishesTheMatch) {
             if (e.GetMinute() >= at && !e.IsFast()) {
                 e.PlayToEnd();
                 const int before = e.GetHomeBias();
+                const int settings[5] = {e.GetHomePassingStyle(), e.GetAwayAggression(), e.GetHomeOffsideTrap(),
+                                         e.GetAwayOnTheBreak(), e.GetCurrentFormation(0)};
                 e.SetHomeBias(before == 9 ? 0 : 9);
+                e.SetHomePassingStyle(settings[0] == 9 ? 0 : 9);
+                e.SetAwayAggression(settings[1] == 9 ? 0 : 9);
+                e.ToggleHomeOffsideTrap();
+                e.ToggleAwayOnTheBreak();
                 e.SetHomeFormation(e.GetCurrentFormation(0) == 0 ? 1 : 0);
                 changesAfter += e.GetHomeBias() != before;
+                changesAfter += e.GetHomePassingStyle() != settings[0] || e.GetAwayAggression() != settings[1] ||
+                                e.GetHomeOffsideTrap() != settings[2] || e.GetAwayOnTheBreak() != settings[3] ||
+                                e.GetCurrentFormation(0) != settings[4];
                 EXPECT_EQ(e.Substitute(0, 5, 12), 0);
             }
         };
         CFixture& f = PlayLeague(driver, 20 + static_cast<uint32_t>(at));
         EXPECT_EQ(changesAfter, 0) << at;
+        // Each break was resumed a minute on, so the step reached full time.
+        EXPECT_GE(Engine().GetMinute(), 90) << at;
         EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
         EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
         EXPECT_GT(f.m_Attendance, 0);
+    }
+}
+
+TEST_F(MatchEngine, FastPlayDuringABreakFinishesTheMatch) {
+    for (int breakAt : {45, 90, 105}) {
+        Div().m_PointsRule = breakAt == 45 ? 3 : 255;
+        struct Driver : ScriptedMatchDriver {
+            int at = 45, pressedAt = -1;
+            bool PumpOne(CMatchPlay& e) override {
+                if (e.IsHalfTime() && e.GetMinute() == at && pressedAt < 0) {
+                    pressedAt = e.GetMinute();
+                    e.PlayToEnd();
+                    return true;
+                }
+                return ScriptedMatchDriver::PumpOne(e);
+            }
+        };
+        bool pressed = false;
+        for (uint32_t seed = 1; seed < 60 && !pressed; ++seed) {
+            Driver driver;
+            driver.at = breakAt;
+            // Level at the ninety's whistle, so that extra time comes.
+            driver.onMinute = [](CMatchPlay& e) {
+                if (e.GetMinute() >= 85 && e.GetMinute() <= 90)
+                    e.GetFixture()->m_AwayGoals = e.GetFixture()->m_HomeGoals;
+            };
+            CFixture& f = PlayLeague(driver, seed);
+            if (driver.pressedAt < 0) continue;
+            pressed = true;
+            EXPECT_TRUE(Engine().HasEnded());
+            EXPECT_GE(Engine().GetMinute(), breakAt == 45 ? 90 : 120) << breakAt;
+            EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
+            // A tie still level after extra time was settled by its shoot-out.
+            if (f.m_ExtraTime && f.m_HomeGoals == f.m_AwayGoals) {
+                EXPECT_TRUE(f.m_Events.HasShootout());
+            }
+        }
+        EXPECT_TRUE(pressed) << breakAt;
     }
 }
 
@@ -193,7 +252,21 @@ TEST_F(MatchEngine, SubstituteAnswersAsTheScreenReadsIt) {
         answers.push_back(e.Substitute(0, 8, 15));  // beyond the three allowed
         EXPECT_EQ(e.GetHomeSubstitutesUsed(), 3);
         EXPECT_TRUE(e.IsHomePlayerSubstituted(12));
-        EXPECT_FALSE(e.GetHomeSubstitutionText().empty());
+        // One line a substitution, the first for the first change; a line
+        // out of range leaves the text as it was.
+        std::string line;
+        e.GetHomeSubstitutionText(line, 0);
+        EXPECT_EQ(line.rfind("(10), ", 0), 0u) << line;
+        EXPECT_NE(line.find(W().GetPlayer(wentOff)->GetName()), std::string::npos) << line;
+        e.GetHomeSubstitutionText(line, 2);
+        std::string kept = "kept";
+        e.GetHomeSubstitutionText(kept, 3);
+        EXPECT_EQ(kept, "kept");
+        e.GetAwaySubstitutionText(kept, 0);
+        EXPECT_EQ(kept, "kept");
+        EXPECT_EQ(e.GetHomeMatchPlayerName(5), Club(0).GetPlayer(5)->Person().GetSurname());
+        EXPECT_EQ(e.GetHomeTeamName(), Club(0).GetName());
+        EXPECT_EQ(e.GetFixtureTitle(), "League");
     };
     CFixture& f = PlayLeague(driver, 4);
     EXPECT_EQ(answers, (std::vector<int>{1, 2, 0, 0, 1, 1, 0}));
@@ -341,7 +414,18 @@ TEST_F(MatchEngine, ScreenMatchesWithRandomChangesKeepTheirInvariants) {
                 default: break;
             }
         };
+        // Outfield players' goals: each scorer of types 1, 2, 9 and 10 counts his goal.
+        auto scored = [&] {
+            int n = 0;
+            for (int c = 0; c < 2; ++c)
+                for (int s = 0; s < 30; ++s)
+                    if (const CPlayer* p = Club(c).GetPlayer(s); p && p->GetPosition() != CSoccerPlayer::kGoalkeeper)
+                        n += p->m_SeasonGoals;
+            return n;
+        };
+        const int scoredBefore = scored();
         CFixture& f = PlayLeague(driver, seed);
+        EXPECT_EQ(scored() - scoredBefore, Count(f, {1, 2, 9, 10})) << seed;
         EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9})) << seed;
         EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10})) << seed;
         EXPECT_EQ(f.m_Bookings[0], Count(f, {3}));
@@ -368,8 +452,9 @@ TEST_F(MatchEngine, ScreenMatchesWithRandomChangesKeepTheirInvariants) {
 }
 
 TEST_F(MatchEngine, FastPlayAtAShootoutDueKicksItWithTheComputersKickers) {
+  for (uint8_t rule : {uint8_t(254), uint8_t(255)}) {
     MakeHuman(Club(0));
-    Div().m_PointsRule = 254;
+    Div().m_PointsRule = rule;
     struct Driver : ScriptedMatchDriver {
         bool pressed = false;
         bool PumpOne(CMatchPlay& e) override {
@@ -381,15 +466,22 @@ TEST_F(MatchEngine, FastPlayAtAShootoutDueKicksItWithTheComputersKickers) {
             return ScriptedMatchDriver::PumpOne(e);
         }
     };
-    for (uint32_t seed = 1; seed < 60; ++seed) {
+    bool found = false;
+    for (uint32_t seed = 1; seed < 60 && !found; ++seed) {
         Driver driver;
+        // Level from minute 85 on, so that the whistle finds a tie.
+        driver.onMinute = [](CMatchPlay& e) {
+            if (e.GetMinute() >= 85) e.GetFixture()->m_AwayGoals = e.GetFixture()->m_HomeGoals;
+        };
         CFixture& f = PlayLeague(driver, seed);
         if (!driver.pressed) continue;
+        found = true;
+        EXPECT_EQ(Engine().GetMinute() >= 120, rule == 255);
         EXPECT_TRUE(f.m_Events.HasShootout());
         EXPECT_NE(f.CountHomeShootoutGoals(), f.CountAwayShootoutGoals());
-        return;
     }
-    FAIL() << "no shoot-out";
+    EXPECT_TRUE(found) << "no shoot-out under rule " << int(rule);
+  }
 }
 
 }  // namespace

@@ -14,7 +14,9 @@
 #include "soccerclasses/matchvars.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/referee.h"
+#include "soccerclasses/matchplay.h"
 #include "support/match_world.h"
+#include "support/scripted_match_driver.h"
 #include "support/test_env.h"
 
 namespace {
@@ -39,7 +41,7 @@ protected:
 };
 
 // Counts of one fixture's events by type.
-int Count(const CFixture& f, std::initializer_list<int> types) {
+int FixtureEventCount(const CFixture& f, std::initializer_list<int> types) {
     int n = 0;
     for (int i = 0; i < f.m_Events.GetSize(); ++i)
         for (int t : types) n += f.m_Events.GetAt(i)->m_Type == t;
@@ -55,12 +57,12 @@ TEST_F(MatchFixture, ManySeededMatchesKeepTheirInvariants) {
         CFixture& f = world->LeagueFixture(division, a, b);
         f.Play(seed % 2 ? 13 : 14);
         ASSERT_NE(f.GetReferee(), nullptr);
-        EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9})) << seed;
-        EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10})) << seed;
-        EXPECT_EQ(f.m_Bookings[0], Count(f, {3}));
-        EXPECT_EQ(f.m_Bookings[1], Count(f, {4}));
-        EXPECT_EQ(f.m_SendingsOff[0], Count(f, {5}));
-        EXPECT_EQ(f.m_SendingsOff[1], Count(f, {6}));
+        EXPECT_EQ(f.m_HomeGoals, FixtureEventCount(f, {1, 7, 9})) << seed;
+        EXPECT_EQ(f.m_AwayGoals, FixtureEventCount(f, {2, 8, 10})) << seed;
+        EXPECT_EQ(f.m_Bookings[0], FixtureEventCount(f, {3}));
+        EXPECT_EQ(f.m_Bookings[1], FixtureEventCount(f, {4}));
+        EXPECT_EQ(f.m_SendingsOff[0], FixtureEventCount(f, {5}));
+        EXPECT_EQ(f.m_SendingsOff[1], FixtureEventCount(f, {6}));
         EXPECT_LT(f.m_Events.GetSize(), 150);
         EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
         EXPECT_GE(f.m_ShotsOn[1], f.m_AwayGoals);
@@ -98,7 +100,7 @@ TEST_F(MatchFixture, GoalsCountForTheScorerExceptInFriendlies) {
                     // A keeper's goal counters hold the goals he let in.
                     if (c->GetPlayer(s) && c->GetPlayer(s)->GetPosition() != CSoccerPlayer::kGoalkeeper)
                         credited += c->GetPlayer(s)->m_SeasonGoals - before[i];
-            total += Count(f, {1, 2, 9, 10});
+            total += FixtureEventCount(f, {1, 2, 9, 10});
         }
         EXPECT_EQ(credited, kind == CFixture::kFriendly ? 0 : total);
         EXPECT_GT(total, 0);
@@ -106,12 +108,14 @@ TEST_F(MatchFixture, GoalsCountForTheScorerExceptInFriendlies) {
 }
 
 TEST_F(MatchFixture, RefereeCountsGrowByTheCardsExceptInFriendlies) {
-    for (uint8_t kind : {uint8_t(CFixture::kLeague), uint8_t(CFixture::kFriendly)}) {
+    for (uint8_t kind : {uint8_t(CFixture::kLeague), uint8_t(CFixture::kCupHome), uint8_t(CFixture::kCupHome2),
+                         uint8_t(CFixture::kNeutral), uint8_t(CFixture::kFriendly)}) {
         for (int seed = 1; seed <= 8; ++seed) {
             platform::SeedRandom(static_cast<uint32_t>(seed * 5));
             world->RefillRotations();
             CFixture& f = world->LeagueFixture(division, 2, 3);
             f.m_Kind = kind;
+            if (kind == CFixture::kNeutral) f.m_Attendance = 20000;
             // The referee is picked inside the preparation; watch them all.
             std::vector<int> before;
             for (int r = 0; r < W().GetRefereeList().GetSize(); ++r)
@@ -128,13 +132,24 @@ TEST_F(MatchFixture, RefereeCountsGrowByTheCardsExceptInFriendlies) {
 }
 
 TEST_F(MatchFixture, TheSameSeedGivesTheSameSavedFixture) {
-    std::string saved[2];
-    for (std::string& out : saved) {
+    // Twice without the screen, then twice on the scripted screen.
+    std::string saved[4];
+    for (int run = 0; run < 4; ++run) {
+        std::string& out = saved[run];
         world.reset();
         world = std::make_unique<MatchWorld>(11, [](int id) { return id == 9 || id == 10; });
         platform::SeedRandom(99);
         CFixture& f = world->LeagueFixture(division, 0, 1);
-        f.Play(13);
+        if (run < 2) {
+            f.Play(13);
+        } else {
+            testsupport::ScriptedMatchDriver driver;
+            driver.onMinute = [](CMatchPlay& e) {
+                if (e.GetMinute() == 50) e.SetHomeAggression(9);
+            };
+            testsupport::ScopedMatchDriver scope(&driver);
+            W().GetMatchPlay()->PlayLeagueMatch(&f, W().GetDivision(division), "League");
+        }
         const std::string path = (testenv::TestFolder() / "fixture.bin").string();
         FILE* file = OpenGameFile(path, "wb");
         f.Save(file);
@@ -146,7 +161,9 @@ TEST_F(MatchFixture, TheSameSeedGivesTheSameSavedFixture) {
         std::fclose(in);
     }
     EXPECT_EQ(saved[0], saved[1]);
+    EXPECT_EQ(saved[2], saved[3]);
     EXPECT_FALSE(saved[0].empty());
+    EXPECT_FALSE(saved[2].empty());
 }
 
 }  // namespace

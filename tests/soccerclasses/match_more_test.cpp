@@ -102,6 +102,9 @@ TEST_F(MatchMore, TheRelatedFixturesLeaveOutTheMatchPlayed) {
     std::vector<CFixture*> related;
     CFixture* played = nullptr;
     // The day's other fixtures stand in the division's list with today's date.
+    const auto club = [&](int k) { return static_cast<int16_t>(Div().GetFirstClub() + k); };
+    ASSERT_TRUE(Div().m_Fixtures.AddFixture(CFixture::kLeague, club(2), club(3), 5, 3, 0, -1));
+    ASSERT_TRUE(Div().m_Fixtures.AddFixture(CFixture::kLeague, club(4), club(5), 5, 3, 0, -1));
     for (int i = 0; i < Div().m_Fixtures.GetSize(); ++i) Div().m_Fixtures.GetAt(i)->m_Date = W().GetDateText();
     driver.onMinute = [&](CMatchPlay& e) {
         related = e.GetRelatedFixtures();
@@ -109,6 +112,7 @@ TEST_F(MatchMore, TheRelatedFixturesLeaveOutTheMatchPlayed) {
     };
     PlayLeague(driver, 3);
     ASSERT_NE(played, nullptr);
+    EXPECT_GE(related.size(), 2u);
     for (CFixture* f : related) EXPECT_NE(f, played);
 }
 

@@ -188,6 +188,11 @@ TEST_F(MatchRules, FreeKicksAreCopiedAwayFirst) {
     EXPECT_EQ(f.m_FreeKicks[0], Engine().GetCount(CMatchPlay::kFreeKicks, 1));
     EXPECT_EQ(f.m_FreeKicks[1], Engine().GetCount(CMatchPlay::kFreeKicks, 0));
     EXPECT_EQ(f.m_ShotsOn[0], Engine().GetCount(CMatchPlay::kShotsOn, 0));
+    // The possession minutes' shares, truncated, and the away side's the rest.
+    const double h = Engine().GetPossessionMinutes(0), a = Engine().GetPossessionMinutes(1);
+    ASSERT_GT(h + a, 0);
+    EXPECT_EQ(f.m_HomePossession, static_cast<int>(100.0 * h / (h + a)));
+    EXPECT_EQ(f.m_AwayPossession, 100 - f.m_HomePossession);
 }
 
 TEST_F(MatchRules, ABookedThenSentOffPlayerReportsSentOff) {
@@ -272,16 +277,26 @@ TEST_F(MatchRules, AnInjuredPlayerIsReplacedAndTheEventSaysSo) {
 TEST_F(MatchRules, CardsAfterAFoulUseBothSetsOfClips) {
     // A booking's free kick is 39 to 50 or 51 to 62, a sending-off's 63 to 74
     // or 75 to 86: the screen has clips for all four.
-    int seen[4] = {0, 0, 0, 0};
+    // Penalties after a card are 127 to 138, never the step's 9, 10 or 123 to 126,
+    // and no number falls outside the screen's table.
+    int seen[4] = {0, 0, 0, 0}, penalties[2] = {0, 0}, stray = 0;
     for (uint32_t seed = 1; seed < 400; ++seed) {
         ScriptedMatchDriver driver;
         driver.onMinute = [&](CMatchPlay& e) {
             const int code = e.GetEventCode();
             if (code >= 39 && code <= 86) ++seen[(code - 39) / 12];
+            if (code >= 127 && code <= 138) ++penalties[(code - 127) / 6];
+            // Every number the screen is handed is one it animates.
+            const bool known = code == 0 || code == 7 || code == 8 || (code >= 27 && code <= 122) ||
+                               (code >= 127 && code <= 162) || (code >= 169 && code <= 188);
+            stray += !known;
         };
         PlayLeague(driver, seed);
     }
     for (int range = 0; range < 4; ++range) EXPECT_GT(seen[range], 0) << "no event in " << 39 + 12 * range;
+    EXPECT_GT(penalties[0], 0);
+    EXPECT_GT(penalties[1], 0);
+    EXPECT_EQ(stray, 0);
 }
 
 TEST_F(MatchRules, KeepersCountTheGoalsTheyLetInAndAssistsAreTallied) {
