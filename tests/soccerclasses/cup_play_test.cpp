@@ -17,11 +17,14 @@
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/matchevent.h"
+#include "soccerclasses/matchplay.h"
 #include "soccerclasses/nonleagueclub.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/scriptedport.h"
 #include "soccerclasses/worlddata.h"
+#include "records_roundtrip.h"
 #include "support/match_world.h"
+#include "support/scripted_match_driver.h"
 
 namespace {
 
@@ -483,6 +486,59 @@ TEST_F(CupPlay, CatchUpFromTheSeasonStartPlaysNothingAndTwoCupsInListOrder) {
     // A country without cups: nothing played, nothing found.
     CCupList none;
     EXPECT_FALSE(none.PlayToday(false));
+}
+
+TEST_F(CupPlay, SavedMidSeasonWithTiesReplaysAndGroupsReloadsToTheSameBytes) {
+    const int today = W().GetMatchDay();
+    CCupRound& r = AddRound(8, 0, today - 1, today, today + 1);
+    CCupRound& g = AddRound(8, 10, today + 2, today + 3, 255, 49);
+    g.m_GroupSize = 4;
+    AddRound(8, 10, today + 2, today + 4, 255, 50);
+    AddRound(8, 10, today + 2, today + 5, 255, 51);
+    for (int t = 0; t < 4; ++t) Tie(r, ClubIndex(2 * t), ClubIndex(2 * t + 1), t % 2, 0);
+    cup.ScheduleReplays(r, 0);
+    ASSERT_EQ(r.m_Replays.GetSize(), 2);
+    FillPool(12);
+    for (int i = 0; i < 8; ++i) cup.m_HeldBack.Add(static_cast<uint32_t>(ClubIndex(i)));
+    CExtDWordArray entrants;
+    for (int i = 0; i < 8; ++i) entrants.Add(static_cast<uint32_t>(ClubIndex(i)));
+    g.MakePairings(cup, entrants);
+    cup.ScheduleFollowingRounds(g, entrants);
+    g.m_NonLeagueEntrants = 3;
+    const auto bytes = recordtest::Write([&](FILE* f) { cup.Save(f); });
+    CCup back;
+    for (int i = 0; i < cup.GetRoundCount(); ++i) back.m_Rounds.Add(std::make_unique<CCupRound>());
+    ASSERT_TRUE(recordtest::Read(bytes, [&](FILE* f) { back.Load(f); }));
+    EXPECT_EQ(recordtest::Write([&](FILE* f) { back.Save(f); }), bytes);
+    EXPECT_EQ(back.GetRound(0)->m_Replays.GetSize(), 2);
+    EXPECT_EQ(back.GetRound(3)->m_Ties.GetSize(), 4);
+    EXPECT_EQ(back.GetRound(1)->m_NonLeagueEntrants, 3);
+}
+
+TEST_F(CupPlay, HumanTieIsSetAsideAndPlayedThroughTheEngineAsItsManager) {
+    const int today = W().GetMatchDay();
+    CCupRound& r = AddRound(4, 1, today - 1, today);
+    MakeUser(Club(1), 2);
+    W().RestoreCurrentUser(0);
+    CWorldData::SelectedUserSlot() = 0;
+    Tie(r, ClubIndex(0), ClubIndex(1), 0, 0).m_ScriptLength = 0;
+    Tie(r, ClubIndex(2), ClubIndex(3), 0, 0).m_ScriptLength = 0;
+    testsupport::ScriptedMatchDriver driver;
+    std::vector<int> users;
+    driver.onMinute = [&](CMatchPlay&) { users.push_back(W().GetCurrentUserIndex()); };
+    testsupport::ScopedMatchDriver scope(&driver);
+    platform::SeedRandom(8);
+    ASSERT_TRUE(cup.PlayToday(true));
+    EXPECT_EQ(driver.opened, 1);
+    ASSERT_FALSE(users.empty());
+    EXPECT_EQ(users.front(), 2);
+    EXPECT_EQ(W().GetCurrentUserIndex(), 0);
+    // Decided on the day: extra time and penalties leave no level tie.
+    for (int t = 0; t < 2; ++t) {
+        const CFixture& f = *r.m_Ties.GetAt(t);
+        EXPECT_TRUE(f.HasBeenPrepared());
+        EXPECT_FALSE(f.IsDraw() && !f.m_Events.HasShootout()) << t;
+    }
 }
 
 }  // namespace
