@@ -181,17 +181,18 @@ void CCup::DrawSecondGroupPhase(int i, CExtDWordArray& entrants) const {
     for (int t = 0; t < rounds[0]->m_Ties.GetSize(); ++t) {
         struct Row { int club, points, diff; };
         std::vector<Row> table;
-        auto row = [&](int club) -> Row& {
-            for (auto& r : table)
-                if (r.club == club) return r;
+        auto row = [&](int club) {
+            for (size_t k = 0; k < table.size(); ++k)
+                if (table[k].club == club) return k;
             table.push_back({club, 0, 0});
-            return table.back();
+            return table.size() - 1;
         };
         for (const CCupRound* r : rounds) {
             if (t >= r->m_Ties.GetSize()) continue;
             const CFixture& f = *r->m_Ties.GetAt(t);
-            Row& h = row(f.m_Home);
-            Row& a = row(f.m_Away);
+            const size_t hi = row(f.m_Home), ai = row(f.m_Away);
+            Row& h = table[hi];
+            Row& a = table[ai];
             h.diff += f.m_HomeGoals - f.m_AwayGoals;
             a.diff += f.m_AwayGoals - f.m_HomeGoals;
             if (f.m_HomeGoals > f.m_AwayGoals) h.points += 3;

@@ -18,6 +18,7 @@
 #include "soccerclasses/manager.h"
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/matchplay.h"
+#include "soccerclasses/matchtime.h"
 #include "soccerclasses/nonleagueclub.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/scriptedport.h"
@@ -474,18 +475,98 @@ TEST_F(CupPlay, CatchUpFromTheSeasonStartPlaysNothingAndTwoCupsInListOrder) {
     // Up to a later day: both drawn, played and their level ties replayed.
     for (int i = 0; i < 5; ++i) W().NextMatchDay();
     W().SetGameInProgress(0);
-    platform::SeedRandom(2);
-    list.CatchUpToToday();
-    EXPECT_EQ(W().GetMatchDay(), start + 5);
-    for (int k = 0; k < 2; ++k) {
-        const CCupRound& r = *list.GetAt(k)->GetRound(0);
-        ASSERT_EQ(r.m_Ties.GetSize(), 2);
-        for (int t = 0; t < 2; ++t) EXPECT_TRUE(r.m_Ties.GetAt(t)->HasBeenPrepared());
-        for (int t = 0; t < r.m_Replays.GetSize(); ++t) EXPECT_TRUE(r.m_Replays.GetAt(t)->HasBeenPrepared());
+    int replays = 0;
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        for (int k = 0; k < 2; ++k) list.GetAt(k)->ClearFixtures();
+        platform::SeedRandom(seed);
+        list.CatchUpToToday();
+        EXPECT_EQ(W().GetMatchDay(), start + 5);
+        for (int k = 0; k < 2; ++k) {
+            const CCupRound& r = *list.GetAt(k)->GetRound(0);
+            ASSERT_EQ(r.m_Ties.GetSize(), 2);
+            for (int t = 0; t < 2; ++t) EXPECT_TRUE(r.m_Ties.GetAt(t)->HasBeenPrepared());
+            for (int t = 0; t < r.m_Replays.GetSize(); ++t) EXPECT_TRUE(r.m_Replays.GetAt(t)->HasBeenPrepared());
+            replays += r.m_Replays.GetSize();
+        }
     }
+    EXPECT_GT(replays, 0);
     // A country without cups: nothing played, nothing found.
     CCupList none;
     EXPECT_FALSE(none.PlayToday(false));
+}
+
+TEST_F(CupPlay, CountsStayInsideWhatExists) {
+    const int today = W().GetMatchDay();
+    const int nl = W().AddNonLeagueClub("Hamlet Rovers", Club(0).GetStadiumIndex(), *W().GetCountry(country), CKits{}, CKits{});
+    struct Case {
+        uint8_t scheme, format, nonLeagueEntrants;
+        int season, heldBack, pool;
+        int expectedEntrants, expectedNonLeague;
+    } cases[] = {
+        // Asked for 32 non-league clubs in a later season of format 0, the
+        // cup brought in one: one enters.
+        {0, 0, 0, 2, 0, 100, 16, 1},
+        // Scheme 2 with a pool above 52: no non-league clubs, not a wrapped count.
+        {2, 1, 0, 0, 0, 60, 16, 0},
+        // Scheme 1 outside five to twelve held-back clubs changes nothing.
+        {1, 1, 0, 0, 3, 60, 16, 0},
+    };
+    for (const Case& k : cases) {
+        cup.m_Rounds.RemoveAll();
+        cup.m_NonLeagueClubs.RemoveAll();
+        cup.m_NonLeagueClubs.Add(static_cast<uint32_t>(nl));
+        cup.m_EntryScheme = k.scheme;
+        cup.m_Format = k.format;
+        cup.m_HeldBack.RemoveAll();
+        for (int i = 0; i < k.heldBack; ++i) cup.m_HeldBack.Add(static_cast<uint32_t>(9000 + i));
+        CCupRound& r = AddRound(16, 1, today, today + 1);
+        AddRound(8, 1, today + 2, today + 3);
+        AddRound(4, 1, today + 4, today + 5);
+        r.m_NonLeagueEntrants = k.nonLeagueEntrants;
+        W().GetClock().SetSeason(k.season);
+        FillPool(k.pool);
+        cup.DrawToday();
+        SCOPED_TRACE(int(k.scheme));
+        int nonLeague = 0, clubs = 0;
+        for (int c : ClubsOf(r)) {
+            ++clubs;
+            nonLeague += c < 0;
+        }
+        EXPECT_EQ(clubs, k.expectedEntrants);
+        EXPECT_EQ(nonLeague, k.expectedNonLeague);
+        EXPECT_EQ(r.m_NonLeagueEntrants == 0 || r.m_NonLeagueEntrants < 200, true);
+        EXPECT_EQ(cup.GetRound(2)->m_Entrants, 4);
+    }
+    W().GetClock().SetSeason(0);
+}
+
+TEST_F(CupPlay, ShieldEntrantsAreUniqueAndAShortDrawMakesNoTie) {
+    CCharityShield shield;
+    shield.AddEntrant(ClubIndex(0));
+    shield.AddEntrant(ClubIndex(0));
+    shield.AddEntrant(ClubIndex(1));
+    EXPECT_EQ(shield.m_Entrants.GetSize(), 2);
+    EXPECT_TRUE(shield.HasEntrant(ClubIndex(1)));
+    // A round with one club to draw makes no tie that season.
+    const int today = W().GetMatchDay();
+    CCupRound& r = AddRound(2, 24, today, today + 1, 255, 45);
+    FillPool(1);
+    cup.DrawToday();
+    EXPECT_EQ(r.m_Ties.GetSize(), 0);
+}
+
+TEST_F(CupPlay, SecondGroupPhaseTakesTheTopTwoOfEachPosition) {
+    // Three rounds of one group position: club 0 wins all, club 1 two, club 2 one.
+    for (int d = 0; d < 3; ++d) AddRound(4, 12, 0, d + 1, 255, 108 + d);
+    const int c[4] = {ClubIndex(0), ClubIndex(1), ClubIndex(2), ClubIndex(3)};
+    Tie(*cup.GetRound(0), c[0], c[1], 2, 0);
+    Tie(*cup.GetRound(1), c[0], c[2], 1, 0);
+    Tie(*cup.GetRound(2), c[1], c[2], 3, 0);
+    CExtDWordArray entrants;
+    cup.DrawSecondGroupPhase(3, entrants);
+    ASSERT_EQ(entrants.GetSize(), 2);
+    EXPECT_EQ(static_cast<int32_t>(entrants.GetAt(0)), c[0]);
+    EXPECT_EQ(static_cast<int32_t>(entrants.GetAt(1)), c[1]);
 }
 
 TEST_F(CupPlay, SavedMidSeasonWithTiesReplaysAndGroupsReloadsToTheSameBytes) {
