@@ -310,6 +310,30 @@ TEST_F(CupPlay, NonLeagueWinnerOfTheMainCupGivesWayToTheSemiFinalLoser) {
     EXPECT_EQ(cup.GetRound(1)->m_Ties.GetSize(), 0);
 }
 
+TEST_F(CupPlay, SeasonEndTellsTheFinalistsOnceAndTheSemiFinalistsNotAgain) {
+    // A human club lost its semi-final (told then); a human club reached the final.
+    MakeUser(Club(2), 0);
+    MakeUser(Club(4), 1);
+    cup.m_RecordRole = 4;
+    CCupRound& semi = AddRound(4, 1, 0, 1);
+    CCupRound& final = AddRound(2, 24, 2, 3);
+    Tie(semi, ClubIndex(1), ClubIndex(2), 2, 1);
+    Tie(semi, ClubIndex(3), ClubIndex(4), 0, 1);
+    Tie(final, ClubIndex(1), ClubIndex(4), 1, 0);
+    Club(4).SetReputation(50);
+    const size_t semiInbox = W().GetUser(0)->GetInbox().size();
+    cup.EndOfSeason(true);
+    EXPECT_EQ(W().GetUser(0)->GetInbox().size(), semiInbox);
+    // The beaten finalist hears once: -30, not -60.
+    EXPECT_EQ(CountCode(*W().GetUser(1), 23), 1);
+    EXPECT_EQ(Club(4).GetReputation(), 50 - 30 + 20);  // the final lost, then the runner-up's honour
+    const CCountry& c = *W().GetCountry(country);
+    EXPECT_EQ(c.GetCupFinalistA(), ClubIndex(1));
+    EXPECT_EQ(c.GetCupFinalistB(), ClubIndex(4));
+    EXPECT_EQ(c.GetCupQualifier(0), ClubIndex(2));
+    EXPECT_EQ(c.GetCupQualifier(1), ClubIndex(3));
+}
+
 TEST_F(CupPlay, NoticesByRoundSize) {
     MakeUser(Club(0), 0);
     MakeUser(Club(1), 1);
