@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/random.h"
@@ -13,6 +14,7 @@
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/competitionfiles.h"
 #include "soccerclasses/country.h"
+#include "soccerclasses/cup.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/fixture.h"
@@ -133,5 +135,73 @@ void BM_HumanMatchesAtOnce(benchmark::State& state) {
     figures.Report("human matches");
 }
 BENCHMARK(BM_HumanMatchesAtOnce)->Iterations(500)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// Each division's first league match day, fully followed: the matches played
+// without the screen and posted to rows, records and the best eleven.
+void BM_LeagueMatchDayEveryDivision(benchmark::State& state) {
+    LargestWorld& lw = World();
+    CWorldData& w = *lw.world;
+    w.SetGameInProgress(1);
+    std::vector<int> slots;
+    for (int d = 0; d < w.GetDivisionList().GetSize(); ++d) {
+        int first = -1;
+        for (int s = 0; s < CDivision::kSlots && first < 0; ++s) {
+            const uint8_t c = w.GetDivision(d)->GetCalendarSlot(s);
+            if (c >= 1 && c < CDivision::kNoMatch) first = s;
+        }
+        slots.push_back(first);
+    }
+    long matches = 0;
+    for (auto _ : state) {
+        lw.Refill();
+        for (int d = 0; d < w.GetDivisionList().GetSize(); ++d) {
+            CDivision* div = w.GetDivision(d);
+            if (slots[size_t(d)] < 0) continue;
+            div->m_NextFixture = 0;
+            div->PlayMatchDay(d, 0, slots[size_t(d)]);
+            matches += div->m_NextFixture;
+        }
+    }
+    state.counters["matches/s"] = benchmark::Counter(static_cast<double>(matches), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_LeagueMatchDayEveryDivision)->Iterations(3)->Unit(benchmark::kSecond);
+
+// Every country's cups drawn and their first rounds played without the screen.
+void BM_CupFirstRoundEveryCountry(benchmark::State& state) {
+    LargestWorld& lw = World();
+    CWorldData& w = *lw.world;
+    w.SetGameInProgress(1);
+    static bool cupsRead = false;
+    if (!cupsRead) {
+        ReadCupsIntoWorld(w);
+        cupsRead = true;
+    }
+    for (int i = 0; i < w.GetCountryList().GetSize(); ++i) {
+        CCountry* c = w.GetCountry(i);
+        if (!c->GetClubRanking().IsEmpty() || c->GetDivisionCount() == 0) continue;
+        for (int k = c->FirstClubIndex(); k <= c->LastClubIndex(); ++k) c->GetClubRanking().Add(static_cast<uint32_t>(k));
+    }
+    long ties = 0;
+    for (auto _ : state) {
+        lw.Refill();
+        for (int i = 0; i < w.GetCountryList().GetSize(); ++i)
+            for (const auto& cup : w.GetCountry(i)->GetCups()) {
+                if (cup->GetRoundCount() == 0) continue;
+                cup->ClearFixtures();
+                cup->NewSeason();
+                CCupRound* r = cup->GetRound(0);
+                CExtDWordArray entrants;
+                r->MakeDraw(*cup, nullptr, entrants);
+                cup->PlayRound(*r, false, 0);
+                ties += r->m_Ties.GetSize();
+            }
+    }
+    state.counters["ties/s"] = benchmark::Counter(static_cast<double>(ties), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_CupFirstRoundEveryCountry)->Iterations(3)->Unit(benchmark::kSecond);
 
 }  // namespace

@@ -15,6 +15,12 @@ public:
     int32_t m_Index = -1;
     // Clubs qualified for the next shield.
     CExtDWordArray m_Entrants;
+
+    bool HasEntrant(int club) const { return m_Entrants.Find(static_cast<uint32_t>(club)) >= 0; }
+    // A club already qualified is not entered twice.
+    void AddEntrant(int club) {
+        if (!HasEntrant(club)) m_Entrants.Add(static_cast<uint32_t>(club));
+    }
 };
 
 class CCharityShieldList : public OwningList<CCharityShield> {

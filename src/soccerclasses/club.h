@@ -251,8 +251,10 @@ public:
     void ChangeReputation(int delta);
     void RaiseReputation(uint8_t n);
     void LowerReputation(uint8_t n);
-    void RecordHomeLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b);
-    void RecordAwayLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b);
+    // A league result in the club's row (and form and human record); with no
+    // draws allowed a level score is decided by the home-won-shoot-out flag.
+    void RecordHomeLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b, uint8_t homeWonShootout = 0);
+    void RecordAwayLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b, uint8_t homeWonShootout = 0);
     // The reputation's move by the score of a match just played.
     void ProcessAfterMatch(int goalsFor, int goalsAgainst);
     void AddAttendance(uint32_t crowd);

@@ -109,7 +109,8 @@ bool CClub::GetFriendlyFixtureInfo(CFixtureInfo& info, int day) const {
     info.fixture = GetWorldData()->GetFriendlyMatchList().FindFixture(info.home, info.away);
     info.title.clear();
     info.cup = nullptr;
-    return true;
+    // The other club's season end may have taken the friendly away already.
+    return info.fixture != nullptr;
 }
 
 bool CClub::IsDominatingLeague() const {

@@ -25,15 +25,15 @@ void CClub::ChangeReputation(int delta) {
 void CClub::RaiseReputation(uint8_t n) { ChangeReputation(n); }
 void CClub::LowerReputation(uint8_t n) { ChangeReputation(-int(n)); }
 
-void CClub::RecordHomeLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b) {
-    leagueRow_.AddHomeResult(homeGoals, awayGoals, a, b, 0);
+void CClub::RecordHomeLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b, uint8_t homeWonShootout) {
+    leagueRow_.AddHomeResult(homeGoals, awayGoals, a, b, homeWonShootout);
     if (!form_) return;
     form_->AddResult(static_cast<int8_t>(homeGoals), static_cast<int8_t>(awayGoals), a, b);
     if (CHumanManager* h = GetHumanManager()) h->AddResult(true, homeGoals, awayGoals);
 }
 
-void CClub::RecordAwayLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b) {
-    leagueRow_.AddAwayResult(homeGoals, awayGoals, a, b, 0);
+void CClub::RecordAwayLeagueResult(int homeGoals, int awayGoals, uint8_t a, int b, uint8_t homeWonShootout) {
+    leagueRow_.AddAwayResult(homeGoals, awayGoals, a, b, homeWonShootout);
     if (!form_) return;
     form_->AddResult(static_cast<int8_t>(awayGoals), static_cast<int8_t>(homeGoals), a, b);
     if (CHumanManager* h = GetHumanManager()) h->AddResult(false, homeGoals, awayGoals);

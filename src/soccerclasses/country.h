@@ -105,6 +105,12 @@ public:
     const CExtString& GetRefereeNote() const { return m_RefereeNote; }
     void SetRefereeNote(const std::string& note) { m_RefereeNote = note; }
     CExtDWordArray& GetClubRanking() { return m_ClubRanking; }
+    // The working club order (the ranking shuffled) and the newspaper's
+    // headline text; neither is saved.
+    const CExtDWordArray& GetWorkingClubOrder() const { return m_WorkingClubOrder; }
+    void ReshuffleDivisionOrder();
+    const std::string& GetPaperStory() const { return m_PaperStory; }
+    void SetPaperStory(const std::string& text) { m_PaperStory = text; }
 
     int GetInterestRate() const { return 20; }
     double GetWeeklyInterestRate() const { return 0.003512338; }
@@ -242,6 +248,8 @@ private:
     CExtString m_SecondName;
     CExtString m_ThirdName;
     CExtDWordArray m_ClubRanking;
+    CExtDWordArray m_WorkingClubOrder;
+    std::string m_PaperStory;
     CExtString m_SeasonText;
     CExtString m_Text1, m_Text2, m_Text3;
     CExtString m_RefereeNote;

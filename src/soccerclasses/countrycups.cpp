@@ -59,3 +59,11 @@ void CCountry::AddTransferListedPlayer(CPlayer* player) {
 }
 
 void CCountry::RemoveTransferListedPlayer(const CPlayer* player) { std::erase(m_TransferListed, player); }
+
+void CCountry::ReshuffleDivisionOrder() {
+    if (m_Divisions.IsEmpty()) return;
+    m_WorkingClubOrder.RemoveAll();
+    for (int i = 0; i < m_ClubRanking.GetSize(); ++i) m_WorkingClubOrder.Add(m_ClubRanking.GetAt(i));
+    if (m_WorkingClubOrder.GetSize() > 1) m_WorkingClubOrder.Shuffle();
+    m_PaperStory.clear();
+}

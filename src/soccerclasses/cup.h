@@ -27,6 +27,9 @@ class CMatchTime;
 class CCountry;
 class CCharityShield;
 class CSoccerResultList;
+class CTableDataList;
+class CClub;
+class CCup;
 struct CFixtureInfo;
 
 class CCupRound {
@@ -42,6 +45,13 @@ public:
     static uint32_t ReplayNameId(uint32_t fullId);
     static bool IsGroupKind(uint8_t kind) { return kind == 10 || kind == 12 || kind == 30 || kind == 31; }
     static bool IsNeutralKind(uint8_t kind) { return kind == 11 || kind == 23 || kind == 24; }
+    // Second legs: they take the reversed pairings and are never drawn.
+    static bool IsReverseKind(uint8_t kind) {
+        return kind == 5 || kind == 6 || kind == 8 || kind == 9 || kind == 18 || kind == 19 || kind == 21 || kind == 22;
+    }
+    // A tie that gives no winner (a first leg, a group match, a level tie
+    // without its replay).
+    static constexpr int kNoWinner = 0x7FFFFFFF;
 
     // The 13 bytes of a round's definition, the first being its name index.
     // nullptr when usable, else what is wrong.
@@ -75,6 +85,39 @@ public:
     // ties on the match day, else the replays on the replay day.
     void FillTodaysFixtures(std::vector<CFixture*>& out, int today, const std::string& todayText) const;
     void FillTodaysFixtures(std::vector<CFixture*>& out) const;
+
+    // --- The draw ---
+    // The ordinary draw: entrants collected, shuffled (in blocks when the
+    // round has groups), announced and paired.
+    void MakeDraw(CCup& cup, CCupRound* previous, CExtDWordArray& entrants);
+    // The winners of the previous round, or for a first round the cup's
+    // non-league clubs and then the pool's last clubs, the last first.
+    void CollectEntrants(CExtDWordArray& entrants, CExtDWordArray& losers, CCup& cup, CCupRound* previous);
+    // Entrant k at home to k + 1, while both exist within the round's
+    // entrants; groups of five leave their fifth club resting.
+    void MakePairings(const CCup& cup, const CExtDWordArray& entrants);
+    // Human managers' messages (and a box unless it is a final).
+    void AnnounceDraw(const CExtDWordArray& entrants, const CCup& cup);
+
+    // --- Results ---
+    // The aggregates of each second leg into its substitute fields.
+    void ComputeAggregates(const CCupRound& firstLegs);
+    // The winner of tie i (kNoWinner for none); the loser is appended to
+    // `losers`; human managers are told unless `quiet`.
+    int ResolveTie(int i, CExtDWordArray& losers, const std::string& cupName, int quiet, CCup& cup);
+    void ResolveTies(CExtDWordArray& winners, CExtDWordArray& losers, int start, const std::string& cupName,
+                     int quiet, CCup& cup);
+    // Every tie resolved; result 1 becomes the other club of tie 0.
+    void GetFinalists(CExtDWordArray& results, CExtDWordArray& losers, const std::string& cupName, int quiet,
+                      CCup& cup);
+    void NotifyLoser(int club, const std::string& cupName) const;
+    void NotifyWinner(int club, const std::string& cupName) const;
+
+    // --- Groups ---
+    int GetGroupCount() const;
+    // Group g's clubs in draw order (for groups of five, the club that rested
+    // on the first day from the next round).
+    void CollectGroupClubs(int g, CExtDWordArray& clubs, const CCupRound* next) const;
 
     void Save(FILE* file) const;
     void Load(FILE* file);
@@ -110,6 +153,9 @@ public:
     CCupRound* GetFirstGroupRound() const;
     // The round after this one; null for the last or a stranger.
     CCupRound* GetNextRound(const CCupRound* round) const;
+    // Group g's results of the stage into the table, with the cup's share of
+    // league points.
+    void BuildGroupTable(const CCup& cup, int g, CTableDataList& table, int count, const CCupRound* groupRound) const;
     void Save(FILE* file) const;
     void Load(FILE* file);
 };
@@ -188,6 +234,45 @@ public:
     // match squad need it; false when the cup has none.
     bool FindFixture(int day, int club, CFixtureInfo& info) const;
 
+    // --- The draw ---
+    // The first round whose draw slot is today; -1 for none.
+    int GetRoundDrawnToday() const;
+    // Today's draw, if a round is drawn today.
+    void DrawToday();
+    void AnnounceDrawNews(int round);
+    // The country's clubs in its federation's cups leave the pool until the
+    // re-entry round.
+    void CollectHeldBackClubs();
+    void SizeRoundsForHeldBackClubs();
+    static void ApplySeeding(uint8_t kind, CExtDWordArray& entrants);
+    // The pool becomes the country's club ranking.
+    void NewSeason();
+    // After a draw: a first leg's second legs, a group's later match days.
+    void ScheduleFollowingRounds(CCupRound& round, const CExtDWordArray& entrants);
+    void ScheduleGroups(const CCupRound& group, const CExtDWordArray& entrants);
+    // Qualifiers of the first group stage: `wanted` in all (the best of the
+    // next-placed clubs make up the rest), or every club when 0.
+    void GetGroupQualifiers(CExtDWordArray& out, int wanted) const;
+    void GetSecondPhaseQualifiers(CExtDWordArray& out, int wanted, bool withNextPlaced) const;
+    void DrawSecondGroupPhase(int roundIndex, CExtDWordArray& entrants) const;
+
+    // --- Play ---
+    // Today's round; true when one was played.
+    bool PlayToday(bool live);
+    void PlayRound(CCupRound& round, bool live, int index);
+    // Today's replays; true when there were any.
+    bool PlayReplaysToday(bool live, uint8_t fixtureKind);
+    void ScheduleReplays(CCupRound& round, int index);
+    // Records, managers' results and appearances after a match.
+    void RecordMatch(const CCupRound& round, const CFixture& fixture);
+    void RecordAppearances(const CClub& club);
+    // The finalists of the last round, with notices; kNoWinner for none.
+    int GetWinner();
+    int GetRunnerUp();
+    // Results, the shield entrant, honours and the country's finalists;
+    // then every tie goes.
+    void EndOfSeason(bool honours);
+
     void Save(FILE* file) const;
     void Load(FILE* file);
 
@@ -209,6 +294,9 @@ public:
     uint8_t m_ReEntryRound = 0;
     uint8_t m_LeaguePointsShare = 0;
     uint8_t m_PictureNumber = 0;  // not saved: set from the file order
+
+private:
+    void CollectQualifiers(CExtDWordArray& out, int wanted, const CCupRound* group, bool withNextPlaced) const;
 };
 
 class CCupList : public OwningList<CCup> {
@@ -224,4 +312,19 @@ public:
     CFixture* FindFixture(int slot, int club) const;
     // The first cup that has a match of the club on the day fills the record.
     bool FindFixture(int day, int club, CFixtureInfo& info) const;
+
+    void DrawToday() {
+        for (const auto& c : *this) c->DrawToday();
+    }
+    // Each cup's round of the day, then its replays; true when any played.
+    bool PlayToday(bool live);
+    void EndOfSeason() {
+        for (const auto& c : *this) c->EndOfSeason(true);
+    }
+    void NewSeason() {
+        for (const auto& c : *this) c->NewSeason();
+    }
+    // Each cup from the country's season start up to today, with random
+    // scores; today itself is neither played nor drawn.
+    void CatchUpToToday();
 };

@@ -232,6 +232,27 @@ public:
     template <typename Row>
     void ForEachSquadPlayer(Row&& row) const;
 
+    // --- League match days ---
+    // The day's league matches of a slot: 1 when the slot is a league match
+    // day, else 0. Human managers' matches wait and are played through the
+    // match engine's screen entry when withScreen is 1.
+    int PlayMatchDay(int divisionIndex, int withScreen, int slot);
+    // The day's matches with random scores; with scoreOnly 0 they are also
+    // prepared, settled and posted.
+    void PlayMatchDayQuick(int slot, uint8_t scoreOnly);
+    // Everything that follows a played league match.
+    void PostResult(CFixture* fixture);
+    // The table order after the day; each club's position history.
+    void RecordPositions();
+    // Replays the season from its first slot up to today.
+    void PlayUpToToday(int divisionIndex, int arg);
+    // A human club's first league match tells both clubs' human managers
+    // how it went (the winner's first, else the loser's).
+    void SendFirstMatchMessages(const CFixture& fixture) const;
+    // The club's players of the match to the weekly best eleven; the others
+    // record a missed match.
+    void OfferToTeamOfTheWeek(const CClub& club);
+
     // The division's part of a saved game.
     void Save(FILE* file) const;
     void Load(FILE* file);
@@ -269,6 +290,11 @@ public:
     uint8_t m_PromotionPlayOffClubs = 0;
     uint8_t m_RelegationPlayOffClubs = 0;
     uint8_t m_LastRecordByte = 0;
+
+private:
+    CFixture* TakeNextFixture(int home, int away);
+    void SetMatchVarsFor(const CFixture& fixture);
+    void SettleLevelScore(CFixture& fixture) const;
 };
 
 class CDivisionList : public OwningList<CDivision> {
@@ -291,6 +317,8 @@ public:
     // The start-up file for a list of divisions, as the data tool writes it.
     static void WriteFile(FILE* file, const std::vector<const CDivision*>& divisions);
 
+    // Every division's league matches of today; true when any played.
+    bool PlayTodaysMatches(int withScreen);
     // Every division starts its season (a new game).
     void StartNewSeason() {
         for (const auto& d : *this) d->StartNewSeason();

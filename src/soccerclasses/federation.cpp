@@ -47,6 +47,20 @@ bool CFederation::IsClubEntered(int club) const {
     return false;
 }
 
+void CFederation::PassCountryClubRange(const CCountry& country, CExtDWordArray& out) const {
+    const int first = country.FirstClubIndex(), last = country.LastClubIndex();
+    if (first < 0 || last < first) return;
+    for (int i = 0; i < m_Cups.GetSize(); ++i) {
+        const CFederationCup* cup = GetCup(i);
+        if (!cup) continue;
+        for (int e = 0; e < cup->m_Entrants.GetSize(); ++e) {
+            const auto club = static_cast<int32_t>(cup->m_Entrants.GetAt(e));
+            if (club >= first && club <= last && out.Find(static_cast<uint32_t>(club)) < 0)
+                out.Add(static_cast<uint32_t>(club));
+        }
+    }
+}
+
 CCountry* CFederation::GetRandomOtherCountry(const CCountry* a, const CCountry* b) const {
     const CCountryList& countries = GetWorldData()->GetCountryList();
     auto suitable = [&](uint32_t id) {

@@ -48,6 +48,9 @@ public:
     CCountry* GetCountryByRank(uint8_t rank) const;
     // Club entries need the federation cups; none enter one yet.
     bool IsClubEntered(int club) const;
+    // The country's clubs that stand among the entrants of this federation's
+    // cups, appended in cup order (a domestic cup holds them back).
+    void PassCountryClubRange(const CCountry& country, CExtDWordArray& out) const;
     // A random member other than a and b that has a division; NULL without
     // drawing when there is none.
     CCountry* GetRandomOtherCountry(const CCountry* a, const CCountry* b) const;

@@ -56,6 +56,12 @@ void CFixture::Reset() {
 void CFixture::SetRandomScore() {
     m_HomeGoals = static_cast<uint8_t>(std::max(0, Random(6)));
     m_AwayGoals = static_cast<uint8_t>(std::max(0, Random(5)));
+    // A match never prepared still counts as played: lists show its score
+    // and its round is complete.
+    if (!HasBeenPrepared()) {
+        if (CWorldData* w = GetWorldData()) m_Date = w->GetDateText();
+        m_ScriptLength = 90;
+    }
 }
 
 int CFixture::GetWinnerIndex() const {

@@ -34,7 +34,8 @@ public:
         return Init(kind, home, away, subsNamed, subsAllowed, 0, referee);
     }
     void Reset();
-    // The score of a league match that is not played out.
+    // The score of a match that is not played out (home 0 to 6, away 0 to
+    // 5); an unprepared fixture gets today's date and a 90-minute length.
     void SetRandomScore();
 
     bool IsDraw() const { return m_HomeGoals == m_AwayGoals; }

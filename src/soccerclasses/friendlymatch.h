@@ -17,6 +17,13 @@ public:
     // The score of the club's first friendly on the match day; empty when
     // it has none that day.
     std::string GetFriendlyResultText(int club, uint8_t matchDay) const;
+    // Today's friendlies in list order: a human manager's on the match-day
+    // screen when withScreen is 1 (with him as the current user), the others
+    // without it; then each human manager hears how it went.
+    void PlayTodaysFriendlies(int withScreen);
+    // Each human manager of the match hears the result, the code chosen by
+    // the result and the clubs' popularity gap.
+    static void SendResultMessages(const CFixture& fixture);
 
     void Save(FILE* file) const;
     void Load(FILE* file);

@@ -182,6 +182,10 @@ public:
     unsigned GetFinanceCategoryStringId(int i) const { return m_FinanceIds.GetAt(i); }
     uint32_t GetListColour(int i) const { return m_Colours.at(static_cast<size_t>(i)); }
     static bool IsPositionCompatible(int a, int b);
+    // 1 once a game has been set up or loaded; 0 while a new game replays
+    // its first season up to its start date (matches then get random scores).
+    uint8_t GetGameInProgress() const { return m_GameInProgress; }
+    void SetGameInProgress(uint8_t v) { m_GameInProgress = v; }
     uint8_t GetNewGameFlag() const { return m_NewGameFlag; }
     void SetNewGameFlag(uint8_t v) { m_NewGameFlag = v; }
     const CExtString& GetSaveMarker() const { return m_SaveMarker; }
@@ -330,6 +334,7 @@ private:
     CExtString m_HeaderString;
     std::string m_StartFolder;
     uint8_t m_NewGameFlag = 0;
+    uint8_t m_GameInProgress = 0;
     int32_t m_CurrentUser = -1;
     int32_t m_PreviousUser = -1;
     CExtDWordArray m_FinanceIds;
