@@ -16,6 +16,8 @@
 #include "platform/gfx/surface.h"
 #include "platform/window/video.h"
 #include "shell/archive.h"
+#include "shell/flcplayer.h"
+#include "shell/surfacewidgets.h"
 #include "shell/history.h"
 #include "soccerclasses/matchtime.h"
 #include "ui/xbitmap.h"
@@ -252,6 +254,57 @@ public:
     void DrawShareBar(platform::gfx::Surface* surface, int x, int y, int a, int b, int red1, int green1, int blue1,
                       int red2, int green2, int blue2);
 
+    // --- surface widgets (buttons, scroll bars, tables, the edit field, the tip) ---
+    void DrawSurfaceButtons(platform::gfx::Surface* surface, SurfaceButton* buttons, int count);
+    // The button pressed (or released, with `onRelease`) at the point, or -1.
+    int HitTestSurfaceButtons(SurfaceButton* buttons, int count, int x, int y, bool onRelease);
+    // 1 when the point is over a button; its tip becomes the candidate, with
+    // source id base + index.
+    int HoverSurfaceButtons(SurfaceButton* buttons, int count, int x, int y, int sourceBase);
+    void ReleaseSurfaceButtons(SurfaceButton* buttons, int count);
+    void ClearCurrentSurfaceButton() { m_SurfaceWidgets.currentButton = -1; }
+    int GetCurrentSurfaceButton() const { return m_SurfaceWidgets.currentButton; }
+    void SetSurfaceTableCell(SurfaceTable& table, int column, int row, const std::string& text, int colourIndex);
+    int TrackSurfaceTableHeaderTip(const SurfaceTable& table, int x, int y, int sourceBase);
+    void BeginSurfaceTableEdit(SurfaceTable& table, const SurfaceScrollBar& bar, int column, int row);
+    void DrawSurfaceEdit(platform::gfx::Surface* surface);
+    // True when the field took the key.
+    bool OnSurfaceEditKey(uint32_t key, uint32_t repeat, uint32_t flags, bool isCharacter);
+    void TrackToolTip(int x, int y);
+    int StepToolTip();
+    void DrawToolTip(platform::gfx::Surface* surface);
+    void ClearToolTipText();
+    SurfaceWidgetState& SurfaceWidgets() { return m_SurfaceWidgets; }
+    // The widgets' shared pictures, loaded once for the whole run; null
+    // when the picture cannot be had.
+    platform::gfx::Surface* SharedPicture(const std::string& path);
+
+    // --- the animation player ---
+    // Takes the next clip that opens (filling an empty queue from the
+    // pending substitutions or the extra clip first): 0, or -1 when none.
+    int StartFlcClip();
+    // Opens a clip and shows its first frame; false when it cannot be had.
+    bool OpenFlc(const std::string& path);
+    // -1 while the clip goes on; at its end the finished clip's number when
+    // another started, else that number plus 1,000.
+    int NextFlcFrame();
+    void CloseFlc(bool resetQueue);
+    // False (and nothing queued) when the queue already holds 79 clips.
+    bool PushFlcEvent(int clip, int side);
+    int GetFlcClipKind(int clip) const;
+    void SetFlcMatch(CMatchPlay* match) { m_Flc.match = match; }
+    // A substitution to show when the queue runs dry; false when the list is full.
+    bool AddFlcSubstitution(int flags, int position);
+    void SetFlcInjury(bool injury) { m_Flc.injury = injury ? 1 : 0; }
+    // The clip shown when nothing else is queued; side -1 asks the engine.
+    void SetFlcExtraClip(int clip, int side = -1);
+    void ReadFlcPalette(int componentKind, const uint8_t* data, size_t size);
+    bool DecodeFlcBrun(const uint8_t* data, size_t size, uint8_t* frame, int width, int height);
+    bool DecodeFlcDelta(const uint8_t* data, size_t size, uint8_t* frame, int width, int height);
+    void ConvertFlcPalette(const uint8_t* clipPalette, uint8_t* converted);
+    const FlcPlayerState& FlcState() const { return m_Flc; }
+    FlcPlayerState& FlcState() { return m_Flc; }
+
     // The page's animation and match fields the drawing reads; the
     // animation player and the match-day page set them.
     int m_nTransparentIndex = -1;  // palette index of an animation frame's see-through pixels
@@ -358,6 +411,12 @@ private:
     uint8_t m_bListPassedRightPress = 0;
     uint8_t m_bNoHover = 1;
     int m_nWidth = 0, m_nHeight = 0;
+    SurfaceWidgetState m_SurfaceWidgets;
+    FlcPlayerState m_Flc;
+    // The player's steps.
+    void FlcCueCheck();
+    void FlcCountFrame();
+    bool FlcFillQueue();
 };
 
 // A picture a loader could not give: the first time for a path the user is

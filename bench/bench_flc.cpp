@@ -1,0 +1,78 @@
+// One frame of a 320 x 200 animation clip as the player makes it on every
+// 55-ms tick: the line delta decoded into the frame, the backdrop restored
+// on the scratch surface, the frame mixed over it and the banner drawn and
+// presented. It must take a small part of the tick.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "flcwriter.h"
+#include "platform/bytes.h"
+#include "platform/window/headless.h"
+#include "platform/window/ui.h"
+#include "shell/ddsurface.h"
+#include "shell/flcdecode.h"
+#include "shell/screen.h"
+#include "shell/view.h"
+
+using namespace platform::gfx;
+
+namespace {
+
+// Two frames of a busy clip: players running over the whole picture.
+std::vector<uint8_t> FlcBenchFrame(int f) {
+    std::vector<uint8_t> px(320 * 200);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 320; ++x)
+            px[static_cast<size_t>(y * 320 + x)] =
+                static_cast<uint8_t>(((x + 3 * f) / 6 + y / 9) % 5 == 0 ? 128 + (x + y + f) % 32 : 10);
+    return px;
+}
+
+void BM_FlcFrame(benchmark::State& state) {
+    using namespace platform::win;
+    Ui& ui = Ui::Get();
+    ui.Start(std::make_unique<HeadlessBackend>(Size{1024, 768}));
+    {
+        Window frame;
+        frame.Create(nullptr, Rect{0, 0, 792, 573}, WS_VISIBLE);
+        ui.SetMainWindow(&frame);
+        CScreen page;
+        page.Create(&frame);
+        page.Show();
+        frame.UpdateNow();
+        CreatePlainSurface(g_pScratchSurface, 320, 200);
+        page.CreateFonts(g_pScratchSurface.get());
+        flcw::FlcPalette pal{};
+        for (int i = 0; i < 768; ++i) pal[static_cast<size_t>(i)] = static_cast<uint8_t>(i * 7);
+        flcw::FlcWriter writer(320, 200);
+        writer.AddFrame(FlcBenchFrame(0), pal);
+        writer.AddFrame(FlcBenchFrame(1));
+        const std::vector<uint8_t> clip = writer.Finish();
+        // The second frame's one chunk: its line delta.
+        const size_t second = flc::kFileHeaderSize + platform::LoadU32(clip.data() + flc::kFileHeaderSize);
+        const size_t chunk = second + flc::kFrameHeaderSize;
+        const size_t size = platform::LoadU32(clip.data() + chunk) - flc::kChunkHeaderSize;
+        const uint8_t* delta = clip.data() + chunk + flc::kChunkHeaderSize;
+        std::vector<uint8_t> pixels = FlcBenchFrame(0);
+        Surface backdrop(320, 200);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 320; ++x) backdrop.Set(x, y, MakePixel(30, 100 + y / 4, 40));
+        uint8_t palette[1024];
+        for (int i = 0; i < 1024; ++i) palette[i] = static_cast<uint8_t>(i * 5);
+        page.m_nTransparentIndex = 10;
+        page.m_nMatchState = kBannerPaused;
+        for (auto _ : state) {
+            page.DecodeFlcDelta(delta, size, pixels.data(), 320, 200);
+            page.BlitSurfaceToSurface(0, 0, &backdrop, g_pScratchSurface.get());
+            page.BuildMixBitmapSurface(pixels.data(), g_pScratchSurface.get(), palette, 320, 200);
+            page.DrawMatchStateBanner();
+            benchmark::DoNotOptimize(ui.MainPicture()->Data());
+        }
+        g_pScratchSurface.reset();
+    }
+    ui.Stop();
+}
+BENCHMARK(BM_FlcFrame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
