@@ -52,7 +52,7 @@ protected:
     int division = -1;
 };
 
-int Count(const CFixture& f, std::initializer_list<int> types) {
+int CountEngineEvents(const CFixture& f, std::initializer_list<int> types) {
     int n = 0;
     for (int i = 0; i < f.m_Events.GetSize(); ++i)
         for (int t : types) n += f.m_Events.GetAt(i)->m_Type == t;
@@ -75,8 +75,8 @@ TEST_F(MatchEngine, PlaysNinetyMinutesWithBreaksAndStoppageTime) {
     EXPECT_LE(at45, 6);
     EXPECT_EQ(std::count(driver.minutesSeen.begin(), driver.minutesSeen.end(), 46), 0);
     for (uint8_t s : driver.statesSeen) EXPECT_LE(s, 1);
-    EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
-    EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10}));
+    EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
+    EXPECT_EQ(f.m_AwayGoals, CountEngineEvents(f, {2, 8, 10}));
     EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
     EXPECT_DOUBLE_EQ(f.m_HomePossession + f.m_AwayPossession, 100.0);
 }
@@ -159,7 +159,7 @@ TEST_F(MatchEngine, FastPlayAtAnyMinuteFinishesTheMatch) {
         CFixture& f = PlayLeague(driver, 20 + static_cast<uint32_t>(at));
         EXPECT_EQ(changesAfter, 0) << at;
         EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
-        EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
+        EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
         EXPECT_GT(f.m_Attendance, 0);
     }
 }
@@ -170,7 +170,7 @@ TEST_F(MatchEngine, QuittingMidMatchStillGivesACompleteFixture) {
     CFixture& f = PlayLeague(driver, 8);
     EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
     EXPECT_LT(driver.minutesPlayed, 40);
-    EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
+    EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
     EXPECT_TRUE(Engine().HasEnded());
     EXPECT_GT(f.m_ManOfTheMatch, -1);
 }
@@ -342,12 +342,12 @@ TEST_F(MatchEngine, ScreenMatchesWithRandomChangesKeepTheirInvariants) {
             }
         };
         CFixture& f = PlayLeague(driver, seed);
-        EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9})) << seed;
-        EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10})) << seed;
-        EXPECT_EQ(f.m_Bookings[0], Count(f, {3}));
-        EXPECT_EQ(f.m_Bookings[1], Count(f, {4}));
-        EXPECT_EQ(f.m_SendingsOff[0], Count(f, {5}));
-        EXPECT_EQ(f.m_SendingsOff[1], Count(f, {6}));
+        EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9})) << seed;
+        EXPECT_EQ(f.m_AwayGoals, CountEngineEvents(f, {2, 8, 10})) << seed;
+        EXPECT_EQ(f.m_Bookings[0], CountEngineEvents(f, {3}));
+        EXPECT_EQ(f.m_Bookings[1], CountEngineEvents(f, {4}));
+        EXPECT_EQ(f.m_SendingsOff[0], CountEngineEvents(f, {5}));
+        EXPECT_EQ(f.m_SendingsOff[1], CountEngineEvents(f, {6}));
         EXPECT_LT(f.m_Events.GetSize(), 150);
         EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
         EXPECT_GE(f.m_ShotsOn[1], f.m_AwayGoals);

@@ -39,7 +39,7 @@ protected:
 };
 
 // Counts of one fixture's events by type.
-int Count(const CFixture& f, std::initializer_list<int> types) {
+int CountFixtureEvents(const CFixture& f, std::initializer_list<int> types) {
     int n = 0;
     for (int i = 0; i < f.m_Events.GetSize(); ++i)
         for (int t : types) n += f.m_Events.GetAt(i)->m_Type == t;
@@ -55,12 +55,12 @@ TEST_F(MatchFixture, ManySeededMatchesKeepTheirInvariants) {
         CFixture& f = world->LeagueFixture(division, a, b);
         f.Play(seed % 2 ? 13 : 14);
         ASSERT_NE(f.GetReferee(), nullptr);
-        EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9})) << seed;
-        EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10})) << seed;
-        EXPECT_EQ(f.m_Bookings[0], Count(f, {3}));
-        EXPECT_EQ(f.m_Bookings[1], Count(f, {4}));
-        EXPECT_EQ(f.m_SendingsOff[0], Count(f, {5}));
-        EXPECT_EQ(f.m_SendingsOff[1], Count(f, {6}));
+        EXPECT_EQ(f.m_HomeGoals, CountFixtureEvents(f, {1, 7, 9})) << seed;
+        EXPECT_EQ(f.m_AwayGoals, CountFixtureEvents(f, {2, 8, 10})) << seed;
+        EXPECT_EQ(f.m_Bookings[0], CountFixtureEvents(f, {3}));
+        EXPECT_EQ(f.m_Bookings[1], CountFixtureEvents(f, {4}));
+        EXPECT_EQ(f.m_SendingsOff[0], CountFixtureEvents(f, {5}));
+        EXPECT_EQ(f.m_SendingsOff[1], CountFixtureEvents(f, {6}));
         EXPECT_LT(f.m_Events.GetSize(), 150);
         EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
         EXPECT_GE(f.m_ShotsOn[1], f.m_AwayGoals);
@@ -98,7 +98,7 @@ TEST_F(MatchFixture, GoalsCountForTheScorerExceptInFriendlies) {
                     // A keeper's goal counters hold the goals he let in.
                     if (c->GetPlayer(s) && c->GetPlayer(s)->GetPosition() != CSoccerPlayer::kGoalkeeper)
                         credited += c->GetPlayer(s)->m_SeasonGoals - before[i];
-            total += Count(f, {1, 2, 9, 10});
+            total += CountFixtureEvents(f, {1, 2, 9, 10});
         }
         EXPECT_EQ(credited, kind == CFixture::kFriendly ? 0 : total);
         EXPECT_GT(total, 0);

@@ -17,18 +17,18 @@ namespace {
 using platform::ScopedRandomScript;
 using testsupport::MatchWorld;
 
-constexpr int kTop = 32767;
+constexpr int kPlanningTop = 32767;
 
 TEST(RandomScript, ScriptedValuesComeFirstAndLeaveTheStateAlone) {
     platform::SeedRandom(5);
     const uint32_t state = platform::RandomState();
     {
-        ScopedRandomScript script({kTop, 0, 12});
-        EXPECT_EQ(platform::Rand(), kTop);
+        ScopedRandomScript script({kPlanningTop, 0, 12});
+        EXPECT_EQ(platform::Rand(), kPlanningTop);
         EXPECT_EQ(Random(11), 0);
         EXPECT_EQ(platform::Rand(), 12);
         EXPECT_EQ(platform::RandomState(), state);
-        script.Push(kTop);
+        script.Push(kPlanningTop);
         EXPECT_EQ(script.Pending(), 1);
     }
     // The scope took its unused value with it.
@@ -78,7 +78,7 @@ protected:
 TEST_F(Planning, ScriptLengthIs91To95AndOnly95AtTheTopValue) {
     struct Case {
         int raw, length;
-    } cases[] = {{kTop, 95}, {kTop - 1, 94}, {0, 91}};
+    } cases[] = {{kPlanningTop, 95}, {kPlanningTop - 1, 94}, {0, 91}};
     for (const Case& c : cases) {
         CFixture& f = world->LeagueFixture(division, 0, 1);
         f.m_Attendance = 1234;
@@ -86,7 +86,7 @@ TEST_F(Planning, ScriptLengthIs91To95AndOnly95AtTheTopValue) {
         CExtByteArray script;
         {
             // The twist draw, then the length (the referee comes from a filled rotation).
-            ScopedRandomScript raw({kTop, c.raw});
+            ScopedRandomScript raw({kPlanningTop, c.raw});
             f.PrepareMatch(999, &script);
         }
         EXPECT_EQ(f.m_ScriptLength, c.length);
@@ -147,7 +147,7 @@ TEST_F(Planning, GoalTargetsFollowTheStrengths) {
         script.SetSizeAndFill(95, 0);
         {
             // Draws of 2 out of 3 and of 5 change nothing.
-            ScopedRandomScript raw({kTop / 2, kTop / 3});
+            ScopedRandomScript raw({kPlanningTop / 2, kPlanningTop / 3});
             f.SetGoalTargets(0, &script);
         }
         EXPECT_EQ(MV().m_GoalTargets[0], c.home) << c.attack << (c.extraTime ? " extra time" : "");
@@ -194,7 +194,7 @@ TEST_F(Planning, AComputerSideFourGoalsUpEasesOff) {
 TEST_F(Planning, CardCountsOfTheAggressionTable) {
     const CAggressionList& table = W().GetAggressionList();
     {
-        ScopedRandomScript raw({0, kTop});
+        ScopedRandomScript raw({0, kPlanningTop});
         EXPECT_EQ(table.GetBookingCount(0), 1);
         EXPECT_EQ(table.GetBookingCount(0), 2);
     }
@@ -213,8 +213,8 @@ TEST_F(Planning, ShotsAreWorkedInIntWithEachTwist) {
     struct Case {
         uint8_t homeTwist, awayTwist;
         int raw;
-    } cases[] = {{0, 0, kTop}, {0, 0, 0}, {1, 0, kTop}, {1, 0, kTop / 2}, {2, 0, kTop / 2},
-                 {0, 1, kTop / 2}, {0, 2, kTop / 2}, {1, 0, 20000}};
+    } cases[] = {{0, 0, kPlanningTop}, {0, 0, 0}, {1, 0, kPlanningTop}, {1, 0, kPlanningTop / 2}, {2, 0, kPlanningTop / 2},
+                 {0, 1, kPlanningTop / 2}, {0, 2, kPlanningTop / 2}, {1, 0, 20000}};
     for (const Case& c : cases) {
         MV().m_Twist = {c.homeTwist, c.awayTwist};
         int s = shooter, k = 80;
@@ -267,7 +267,7 @@ TEST_F(Planning, InjuryChancesByAggression) {
     EXPECT_EQ(CFixture::GetChanceCount(10), 0);
     CFixture& f = world->LeagueFixture(division, 0, 1);
     MV().SetClubs(f.m_Home, f.m_Away);
-    ScopedRandomScript raw({kTop});  // Random(10) > 4: no injury
+    ScopedRandomScript raw({kPlanningTop});  // Random(10) > 4: no injury
     EXPECT_EQ(f.TryInjury(0), 0);
 }
 
@@ -277,7 +277,7 @@ TEST_F(Planning, ShootoutStopsOnlyWhenOutOfReach) {
     f.m_Strengths[0] = {50, 50};
     ScopedRandomScript raw;
     for (int i = 0; i < 5; ++i) {
-        raw.Push(kTop);  // home scores
+        raw.Push(kPlanningTop);  // home scores
         raw.Push(0);     // away misses
     }
     f.PlayPenaltyShootout();
