@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the readers' fuzz targets with clang and runs each for a short
+# Builds the readers' fuzz targets with clang and runs them side by side for a short
 # while (FUZZ_SECONDS, default 20). Non-zero when one finds a fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,17 +15,34 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 targets=()
 for src in fuzz/fuzz_*.cpp; do targets+=("$(basename "$src" .cpp)"); done
 cmake --build build-fuzz --target "${targets[@]}"
-for t in "${targets[@]}"; do
-  corpus="build-fuzz/corpus/$t"
+# Each target runs its full time; up to one target per core at once.
+run_target() {
+  local t=$1
+  local corpus="build-fuzz/corpus/$t" log="build-fuzz/$t.log"
   mkdir -p "$corpus"
   cp -n fuzz/seeds/"$t"/* "$corpus"/ 2>/dev/null || true
-  echo "fuzz: $t for ${seconds}s"
-  log="build-fuzz/$t.log"
   if ! ASAN_OPTIONS=detect_leaks=1 "build-fuzz/fuzz/$t" -max_total_time="$seconds" -print_final_stats=0 \
       -artifact_prefix="build-fuzz/$t-" "$corpus" >"$log" 2>&1; then
     tail -n 40 "$log" >&2
     echo "fuzz: $t failed; the input that broke it is build-fuzz/$t-crash-*" >&2
-    exit 1
+    return 1
   fi
-  tail -n 1 "$log"
+  echo "fuzz: $t: $(tail -n 1 "$log")"
+}
+jobs_max=$(nproc)
+failed=0
+running=0
+for t in "${targets[@]}"; do
+  if ((running >= jobs_max)); then
+    wait -n || failed=1
+    running=$((running - 1))
+  fi
+  echo "fuzz: $t for ${seconds}s"
+  run_target "$t" &
+  running=$((running + 1))
 done
+while ((running > 0)); do
+  wait -n || failed=1
+  running=$((running - 1))
+done
+exit "$failed"

@@ -146,6 +146,7 @@ public:
     int PickAvailableInWindow(int first, int last) const;
     void AddGeneratedPlayers(int n);
     int CountAvailablePlayers() const;
+    int CountAvailableNotOnLoan() const;
     int CountSuspendedPlayers() const;
     const CPlayer* PlayerInSlot(int slot) const;
     // The position the formation puts into a squad slot 0..10.

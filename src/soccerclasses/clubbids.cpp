@@ -44,13 +44,6 @@ bool BandRefuses(double bid, double fee) {
     return false;
 }
 
-int CountAvailableNotOnLoan(const CClub& club) {
-    int n = 0;
-    for (int s = 0; s < kSquadSlots; ++s)
-        if (const CPlayer* p = club.PlayerInSlot(s)) n += IsPlayerAvailable(*p) && !p->IsOnLoan();
-    return n;
-}
-
 }  // namespace
 
 uint16_t CClub::FindSquadSlotOfPlayer(uint16_t id) const {
@@ -203,7 +196,7 @@ void CClub::ComputerTransferActivity() {
         }
     }
     for (int i = 0; i < kSquadSlots; ++i) {
-        if (CountAvailableNotOnLoan(*this) <= kMinSquad) continue;
+        if (CountAvailableNotOnLoan() <= kMinSquad) continue;
         double last = 0.0;
         for (int attempt = 0; attempt < 4; ++attempt) {
             if (squad_[size_t(i)] == kEmptySlot || Random(6) != 1) continue;

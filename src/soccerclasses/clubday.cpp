@@ -183,7 +183,7 @@ void CClub::ProcessHumanFinances() {
         ManagerLeaves(0);
     } else if (balance_ < ruin / 2) {
         UserMessageBox(32927, 48, manager_);
-        if (Random(4) == 1 && CountAvailablePlayers() > kMinSquad) SellPlayerToOtherClub(false);
+        if (Random(4) == 1 && CountAvailableNotOnLoan() > kMinSquad) SellPlayerToOtherClub(false);
     }
 }
 
@@ -244,9 +244,7 @@ void CClub::ProcessWeek(bool quiet) {
 
 void CClub::ProcessWeekSquad(bool quiet) {
     CWorldData* world = GetWorldData();
-    int settled = 0;
-    for (int s = 0; s < kSquadSlots; ++s)
-        if (const CPlayer* p = PlayerInSlot(s)) settled += IsPlayerAvailable(*p) && !p->IsOnLoan();
+    const int settled = CountAvailableNotOnLoan();
     for (int s = 0; s < kSquadSlots; ++s) {
         const uint16_t id = squad_[size_t(s)];
         CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id);

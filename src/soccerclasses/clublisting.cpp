@@ -27,13 +27,6 @@ unsigned PickReaction() {
     return kRefusedRequestTexts[std::min(Random(n - 1), n - 1)];
 }
 
-int CountAvailableNotOnLoan(const CClub& club) {
-    int n = 0;
-    for (int s = 0; s < kSquadSlots; ++s)
-        if (const CPlayer* p = club.PlayerInSlot(s)) n += IsPlayerAvailable(*p) && !p->IsOnLoan();
-    return n;
-}
-
 int AppendPlayer(std::vector<uint32_t>& list, const CPlayer& player) {
     const int index = CClub::FindWorldIndex(player);
     if (index < 0) return -1;
@@ -71,7 +64,7 @@ int CClub::AddBidTarget(const CPlayer& player) { return AppendPlayer(offerTarget
 int CClub::AddLoanTarget(const CPlayer& player) { return AppendPlayer(loanDeals_, player); }
 
 void CClub::HandleTransferRequest(uint16_t index, CPlayer* player) {
-    if (!player || CountAvailableNotOnLoan(*this) < 19) return;
+    if (!player || CountAvailableNotOnLoan() < 19) return;
     const bool human = IsHumanManaged();
     auto refuse = [&] {
         UserMessageBoxText(FormatMessageId(PickReaction(), {player->GetName()}), kBoxNotice, manager_);

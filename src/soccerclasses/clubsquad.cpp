@@ -50,6 +50,14 @@ int CClub::CountAvailablePlayers() const {
     return n;
 }
 
+// The players the club could part with: a borrowed man is not its to sell.
+int CClub::CountAvailableNotOnLoan() const {
+    int n = 0;
+    for (int s = 0; s < kSquadSlots; ++s)
+        if (const CPlayer* p = PlayerInSlot(s)) n += IsPlayerAvailable(*p) && !p->IsOnLoan();
+    return n;
+}
+
 int CClub::CountSuspendedPlayers() const {
     int n = 0;
     for (int s = 0; s < kSquadSlots; ++s)

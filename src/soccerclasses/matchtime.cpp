@@ -154,6 +154,9 @@ void CMatchTime::GetSeasonText(std::string& out, int kind) const {
     int year = GetYear();
     bool firstHalf = GetMonth() <= 6;
     if (kind != 0) {
+        // A one-year season is named by its year; only its tail after the
+        // new year belongs to the year before. A title won in November 1999
+        // is the 1999 title, never 1998's.
         out = platform::StrPrintf("%d", firstHalf ? year - 1 : year);
         return;
     }

@@ -306,8 +306,9 @@ void CXButton::ReverseAnimation() {
         if (GetFrameCount() == 0) return;
         KillAnimTimer();
         if (m_dwButtonStyle & kButtonFromStart) {
+            // The pass finishes in the direction it runs, twice as fast,
+            // and the step that brings it to frame 0 stops it.
             m_nAnimState = 1;
-            m_bDirection = 0;
             m_PauseUntil = 0;
             StartAnimTimer(m_dwDuration / static_cast<uint32_t>(GetFrameCount()) / 2);
             Invalidate(true);

@@ -5,15 +5,17 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/window/notify.h"
 #include "platform/window/window.h"
 #include "ui/xbitmap.h"
 
-inline constexpr uint32_t SB_LINEUP = 0;
-inline constexpr uint32_t SB_LINEDOWN = 1;
-inline constexpr uint32_t SB_PAGEUP = 2;
-inline constexpr uint32_t SB_PAGEDOWN = 3;
-inline constexpr uint32_t SB_THUMBPOSITION = 4;
-inline constexpr uint32_t SB_THUMBTRACK = 5;
+// The window layer's scroll codes, one set for every scroll bar.
+using platform::win::SB_LINEDOWN;
+using platform::win::SB_LINEUP;
+using platform::win::SB_PAGEDOWN;
+using platform::win::SB_PAGEUP;
+using platform::win::SB_THUMBPOSITION;
+using platform::win::SB_THUMBTRACK;
 
 class CXScroll : public platform::win::Window {
 public:

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -182,13 +184,14 @@ TEST(ProgramTest, ATerminationSignalEndsItWithoutTheQuitQuestion) {
 }
 
 // An X server of our own, for a display that goes away under the program.
+// The server picks a free display itself and names it once it takes
+// connections: two tests starting servers at once never meet on one display.
 class XServer {
 public:
     XServer() {
-        display_ = 100 + int(::getpid() % 800);
-        while (fs::exists("/tmp/.X11-unix/X" + std::to_string(display_))) ++display_;  // taken
-        std::string name = ":" + std::to_string(display_);
-        std::vector<std::string> argv = {"Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0) return;
+        std::vector<std::string> argv = {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"};
         std::vector<char*> a;
         for (auto& s : argv) a.push_back(s.data());
         a.push_back(nullptr);
@@ -196,12 +199,27 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
         if (posix_spawnp(&pid_, "Xvfb", &actions, nullptr, a.data(), environ) != 0) pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(display_);
-        for (int waited = 0; pid_ > 0 && !fs::exists(socket) && waited < 60000; waited += 20)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        ready_ = pid_ > 0 && fs::exists(socket);
+        ::close(fds[1]);
+        // The display number, ended by a new line; the end of the pipe
+        // without it means the server did not start.
+        std::string number;
+        for (int waited = 0; pid_ > 0 && waited < 60000;) {
+            pollfd p{fds[0], POLLIN, 0};
+            const int ready = ::poll(&p, 1, 100);
+            if (ready == 0) {
+                waited += 100;
+                continue;
+            }
+            char c = 0;
+            if (ready < 0 || ::read(fds[0], &c, 1) != 1 || c == '\n') break;
+            number += c;
+        }
+        ::close(fds[0]);
+        ready_ = pid_ > 0 && !number.empty();
+        display_ = ready_ ? std::atoi(number.c_str()) : -1;
     }
     ~XServer() { Stop(); }
     bool Ready() const { return ready_; }

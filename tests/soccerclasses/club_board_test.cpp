@@ -724,6 +724,46 @@ TEST_F(Board, TheBoardSellsToAComputerClubAtThePriceAgreedBefore) {
     EXPECT_GT(sales, 0);
 }
 
+// Near ruin the board sells only when more than 18 of the club's own men
+// are fit: two borrowed players at a squad of 17 own do not make it 19.
+TEST_F(Board, BorrowedPlayersNeverTipTheBoardIntoAForcedSale) {
+    Country().AddDivision(0);
+    // Buyers with money and nobody in any position.
+    for (int c = 1; c < 20; ++c) C(c).SetBankBalance(1e12);
+    FillSquad(0, 17);
+    for (int i = 0; i < 2; ++i) {
+        const uint16_t id = AddPlayer(2);
+        world.GetPlayer(id)->Football().m_Energy = 99;
+        C(1).AddPlayerToSquad(id);
+        C(1).LoanOutPlayer(id);
+        C(0).LoanInPlayer(id);
+        world.GetPlayer(id)->StartLoan(1, 8);
+    }
+    ASSERT_EQ(C(0).CountAvailablePlayers(), 19);
+    world.GetPopularityList().GetAt(C(0).GetPopularityIndex())->m_PercentageValue = -5000.0;
+    const double ruin = world.GetPopularityList().GetPercentValue(C(0).GetPopularityIndex(), Country().GetWageFactor());
+    ASSERT_LT(ruin, 0.0);
+    // Below half the ruin line, yet above it: a warning and a draw for a sale.
+    auto runDays = [&](int days) {
+        int sold = 0;
+        platform::SeedRandom(7);
+        for (int d = 0; d < days; ++d) {
+            ScriptedUserPort port;
+            C(0).SetWeekOpeningBalance(0.0);
+            C(0).SetBankBalance(ruin * 0.75);
+            const int before = int(C(0).GetSquadSize());
+            C(0).ProcessHumanFinances();
+            EXPECT_TRUE(C(0).IsHumanManaged());
+            sold += before - int(C(0).GetSquadSize());
+        }
+        return sold;
+    };
+    EXPECT_EQ(runDays(200), 0);
+    // Two more of its own and the board does sell.
+    FillSquad(0, 2);
+    EXPECT_GT(runDays(200), 0);
+}
+
 TEST_F(Board, PlayersInAHumanSquadAreKnownToHim) {
     MakeUser(2, 5);
     const uint16_t a = AddPlayer(1), b = AddPlayer(2), c = AddPlayer(3);

@@ -8,7 +8,7 @@
 
 namespace {
 
-CDivisionStrength Sample() {
+CDivisionStrength StrengthSample() {
     CDivisionStrength s;
     s.m_Base = 20;
     s.m_Spread = 10;
@@ -39,7 +39,7 @@ TEST(DivisionStrength, GeneratedFileReadsBackWithUsableFactors) {
 }
 
 TEST(DivisionStrength, RecordLayoutIsSixBytesFlagBaseSpreadFactors) {
-    auto bytes = FileOf({Sample()});
+    auto bytes = FileOf({StrengthSample()});
     ASSERT_EQ(bytes.size(), 4u + 6 + 1 + 4 + 4 + 800);
     EXPECT_EQ(bytes[4], 7);    // first of the six bytes
     EXPECT_EQ(bytes[9], 3);    // last of the six bytes
@@ -55,7 +55,7 @@ TEST(DivisionStrength, RecordLayoutIsSixBytesFlagBaseSpreadFactors) {
 }
 
 TEST(DivisionStrength, RandomValueRunsFromBaseToBasePlusSpread) {
-    CDivisionStrength s = Sample();
+    CDivisionStrength s = StrengthSample();
     platform::SeedRandom(1);
     int lo = 1000, hi = -1;
     for (int i = 0; i < 40000; ++i) {
@@ -68,7 +68,7 @@ TEST(DivisionStrength, RandomValueRunsFromBaseToBasePlusSpread) {
 }
 
 TEST(DivisionStrength, FactorIsLookedUpByTheWholePartAndKeptInTheTable) {
-    CDivisionStrength s = Sample();
+    CDivisionStrength s = StrengthSample();
     struct Case { double x; size_t index; } cases[] = {
         {57.9, 57}, {0.0, 0}, {99.99, 99},
         {-0.5, 0},   // floor gives -1: clamped, not read before the table
@@ -78,12 +78,12 @@ TEST(DivisionStrength, FactorIsLookedUpByTheWholePartAndKeptInTheTable) {
 
 TEST(DivisionStrength, UnusableFilesAreRefused) {
     auto badFactor = [](double v) {
-        CDivisionStrength s = Sample();
+        CDivisionStrength s = StrengthSample();
         s.m_Factors[42] = v;
         return FileOf({s});
     };
     std::vector<std::vector<uint8_t>> bad = {badFactor(5.0), badFactor(0.0), badFactor(-1.0), badFactor(7.5)};
-    auto good = FileOf({Sample(), Sample()});
+    auto good = FileOf({StrengthSample(), StrengthSample()});
     bad.emplace_back(good.begin(), good.end() - 1);  // truncated
     auto count = good;
     count[0] = 0xFF; count[1] = 0xFF; count[2] = 0xFF; count[3] = 0x7F;  // absurd count

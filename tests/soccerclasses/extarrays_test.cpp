@@ -12,15 +12,15 @@
 
 namespace {
 
-std::string TestPath() { return (testenv::TestFolder() / "arrays.bin").string(); }
+std::string ArraysFilePath() { return (testenv::TestFolder() / "arrays.bin").string(); }
 
 std::vector<uint8_t> ReadRaw() {
-    std::ifstream in(TestPath(), std::ios::binary);
+    std::ifstream in(ArraysFilePath(), std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-void WriteRaw(const std::vector<uint8_t>& bytes) {
-    std::ofstream out(TestPath(), std::ios::binary);
+void WriteRawArrays(const std::vector<uint8_t>& bytes) {
+    std::ofstream out(ArraysFilePath(), std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
@@ -33,7 +33,7 @@ TEST_F(ArrayFileTest, ArraysSaveCountThenElementsAndLoadBack) {
     CExtByteArray b{1, 2, 255};
     CExtWordArray w{0x1234, 65535};
     CExtDWordArray d{0xDEADBEEF, 7};
-    FILE* f = OpenGameFile(TestPath(), "wb");
+    FILE* f = OpenGameFile(ArraysFilePath(), "wb");
     b.Save(f);
     w.Save(f);
     d.Save(f);
@@ -43,7 +43,7 @@ TEST_F(ArrayFileTest, ArraysSaveCountThenElementsAndLoadBack) {
                                                2, 0, 0, 0, 0x34, 0x12, 0xFF, 0xFF,          //
                                                2, 0, 0, 0, 0xEF, 0xBE, 0xAD, 0xDE, 7, 0, 0, 0,  //
                                                0xEF, 0xBE, 0xAD, 0xDE, 7, 0, 0, 0}));
-    f = OpenGameFile(TestPath(), "rb");
+    f = OpenGameFile(ArraysFilePath(), "rb");
     CExtByteArray b2{9, 9, 9, 9, 9};
     CExtWordArray w2;
     CExtDWordArray d2, d3;
@@ -69,8 +69,8 @@ TEST_F(ArrayFileTest, AbsurdOrTruncatedCountsAreRefused) {
         {"more than the file", {4, 0, 0, 0, 1, 2}},
     };
     for (const Case& c : cases) {
-        WriteRaw(c.bytes);
-        FILE* f = OpenGameFile(TestPath(), "rb");
+        WriteRawArrays(c.bytes);
+        FILE* f = OpenGameFile(ArraysFilePath(), "rb");
         CExtByteArray a{1};
         a.Load(f);
         EXPECT_TRUE(GameFileDamaged()) << c.what;
@@ -82,7 +82,7 @@ TEST_F(ArrayFileTest, AbsurdOrTruncatedCountsAreRefused) {
 TEST_F(ArrayFileTest, OversizedArrayMakesTheSaveFail) {
     CExtDWordArray d;
     d.SetSizeAndFill(kGameFileBlock / 4, 1);
-    FILE* f = OpenGameFile(TestPath(), "wb");
+    FILE* f = OpenGameFile(ArraysFilePath(), "wb");
     d.Save(f);
     EXPECT_EQ(CloseGameFile(f), kGameFileFailed);
 }

@@ -8,10 +8,10 @@
 
 namespace {
 
-std::string TestPath() { return (testenv::TestFolder() / "text.bin").string(); }
+std::string TextFilePath() { return (testenv::TestFolder() / "text.bin").string(); }
 
-void WriteRaw(const std::vector<uint8_t>& bytes) {
-    std::ofstream out(TestPath(), std::ios::binary);
+void WriteRawText(const std::vector<uint8_t>& bytes) {
+    std::ofstream out(TextFilePath(), std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
@@ -21,13 +21,13 @@ protected:
 };
 
 TEST_F(ExtStringTest, SavesLengthAndBytesAndLoadsThemBack) {
-    FILE* f = OpenGameFile(TestPath(), "wb");
+    FILE* f = OpenGameFile(TextFilePath(), "wb");
     CExtString("").Save(f);
     CExtString("Fran\xE7ois \xA3").Save(f);
     ASSERT_EQ(CloseGameFile(f), kGameFileClosed);
-    EXPECT_EQ(std::filesystem::file_size(TestPath()), 4u + 4u + 10u);
+    EXPECT_EQ(std::filesystem::file_size(TextFilePath()), 4u + 4u + 10u);
 
-    f = OpenGameFile(TestPath(), "rb");
+    f = OpenGameFile(TextFilePath(), "rb");
     CExtString a("old"), b("old");
     a.Load(f);
     b.Load(f);
@@ -48,8 +48,8 @@ TEST_F(ExtStringTest, DamagedLengthsAreRefused) {
         {"truncated length", {5, 0}},
     };
     for (const Case& c : cases) {
-        WriteRaw(c.bytes);
-        FILE* f = OpenGameFile(TestPath(), "rb");
+        WriteRawText(c.bytes);
+        FILE* f = OpenGameFile(TextFilePath(), "rb");
         CExtString s("old");
         s.Load(f);
         EXPECT_TRUE(GameFileDamaged()) << c.what;
@@ -62,8 +62,8 @@ TEST_F(ExtStringTest, FixedFieldEndsAtTheFirstNul) {
     std::vector<uint8_t> bytes = {'A', 'b', 'c'};
     bytes.resize(20, 0);
     bytes.insert(bytes.end(), {'x', 'y', 'z'});
-    WriteRaw(bytes);
-    FILE* f = OpenGameFile(TestPath(), "rb");
+    WriteRawText(bytes);
+    FILE* f = OpenGameFile(TextFilePath(), "rb");
     CExtString s, t;
     s.LoadFixed(f, 20);
     t.LoadFixed(f, 3);

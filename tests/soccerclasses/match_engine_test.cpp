@@ -52,7 +52,7 @@ protected:
     int division = -1;
 };
 
-int Count(const CFixture& f, std::initializer_list<int> types) {
+int CountEngineEvents(const CFixture& f, std::initializer_list<int> types) {
     int n = 0;
     for (int i = 0; i < f.m_Events.GetSize(); ++i)
         for (int t : types) n += f.m_Events.GetAt(i)->m_Type == t;
@@ -75,8 +75,8 @@ TEST_F(MatchEngine, PlaysNinetyMinutesWithBreaksAndStoppageTime) {
     EXPECT_LE(at45, 6);
     EXPECT_EQ(std::count(driver.minutesSeen.begin(), driver.minutesSeen.end(), 46), 0);
     for (uint8_t s : driver.statesSeen) EXPECT_LE(s, 1);
-    EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
-    EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10}));
+    EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
+    EXPECT_EQ(f.m_AwayGoals, CountEngineEvents(f, {2, 8, 10}));
     EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
     EXPECT_DOUBLE_EQ(f.m_HomePossession + f.m_AwayPossession, 100.0);
 }
@@ -180,7 +180,7 @@ TEST_F(MatchEngine, FastPlayAtAnyMinuteFinishesTheMatch) {
         // Each break was resumed a minute on, so the step reached full time.
         EXPECT_GE(Engine().GetMinute(), 90) << at;
         EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
-        EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
+        EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
         EXPECT_GT(f.m_Attendance, 0);
     }
 }
@@ -213,7 +213,7 @@ TEST_F(MatchEngine, FastPlayDuringABreakFinishesTheMatch) {
             pressed = true;
             EXPECT_TRUE(Engine().HasEnded());
             EXPECT_GE(Engine().GetMinute(), breakAt == 45 ? 90 : 120) << breakAt;
-            EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
+            EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
             // A tie still level after extra time was settled by its shoot-out.
             if (f.m_ExtraTime && f.m_HomeGoals == f.m_AwayGoals) {
                 EXPECT_TRUE(f.m_Events.HasShootout());
@@ -229,7 +229,7 @@ TEST_F(MatchEngine, QuittingMidMatchStillGivesACompleteFixture) {
     CFixture& f = PlayLeague(driver, 8);
     EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
     EXPECT_LT(driver.minutesPlayed, 40);
-    EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9}));
+    EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
     EXPECT_TRUE(Engine().HasEnded());
     EXPECT_GT(f.m_ManOfTheMatch, -1);
 }
@@ -425,13 +425,13 @@ TEST_F(MatchEngine, ScreenMatchesWithRandomChangesKeepTheirInvariants) {
         };
         const int scoredBefore = scored();
         CFixture& f = PlayLeague(driver, seed);
-        EXPECT_EQ(scored() - scoredBefore, Count(f, {1, 2, 9, 10})) << seed;
-        EXPECT_EQ(f.m_HomeGoals, Count(f, {1, 7, 9})) << seed;
-        EXPECT_EQ(f.m_AwayGoals, Count(f, {2, 8, 10})) << seed;
-        EXPECT_EQ(f.m_Bookings[0], Count(f, {3}));
-        EXPECT_EQ(f.m_Bookings[1], Count(f, {4}));
-        EXPECT_EQ(f.m_SendingsOff[0], Count(f, {5}));
-        EXPECT_EQ(f.m_SendingsOff[1], Count(f, {6}));
+        EXPECT_EQ(scored() - scoredBefore, CountEngineEvents(f, {1, 2, 9, 10})) << seed;
+        EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9})) << seed;
+        EXPECT_EQ(f.m_AwayGoals, CountEngineEvents(f, {2, 8, 10})) << seed;
+        EXPECT_EQ(f.m_Bookings[0], CountEngineEvents(f, {3}));
+        EXPECT_EQ(f.m_Bookings[1], CountEngineEvents(f, {4}));
+        EXPECT_EQ(f.m_SendingsOff[0], CountEngineEvents(f, {5}));
+        EXPECT_EQ(f.m_SendingsOff[1], CountEngineEvents(f, {6}));
         EXPECT_LT(f.m_Events.GetSize(), 150);
         EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
         EXPECT_GE(f.m_ShotsOn[1], f.m_AwayGoals);

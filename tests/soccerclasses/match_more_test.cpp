@@ -27,7 +27,7 @@ using testsupport::MatchWorld;
 using testsupport::ScopedMatchDriver;
 using testsupport::ScriptedMatchDriver;
 
-constexpr int kTop = 32767;
+constexpr int kMoreTop = 32767;
 
 class MatchMore : public ::testing::Test {
 protected:
@@ -55,7 +55,7 @@ protected:
 };
 
 TEST_F(MatchMore, AQuietMinutesBallGoesByTheMidfieldDrawAlone) {
-    for (int raw : {0, kTop}) {
+    for (int raw : {0, kMoreTop}) {
         ScriptedMatchDriver driver;
         double home = -1, away = -1;
         std::unique_ptr<ScopedRandomScript> script;
@@ -162,7 +162,7 @@ TEST_F(MatchMore, ShootingWeightsAreKeptWhole) {
 }
 
 TEST_F(MatchMore, ExtraTimeWithoutTheScreenAddsThirtyOneToThirtyThreeMinutes) {
-    for (int raw : {0, kTop}) {
+    for (int raw : {0, kMoreTop}) {
         platform::SeedRandom(8);
         world->RefillRotations();
         CFixture& f = world->LeagueFixture(division, 0, 1);
@@ -173,7 +173,7 @@ TEST_F(MatchMore, ExtraTimeWithoutTheScreenAddsThirtyOneToThirtyThreeMinutes) {
             f.PlayExtraTime();
         }
         EXPECT_EQ(f.m_ExtraTime, 1);
-        EXPECT_EQ(Club(0).GetPlayer(1)->m_MinutesLastMatch, length + (raw == kTop ? 33 : 31));
+        EXPECT_EQ(Club(0).GetPlayer(1)->m_MinutesLastMatch, length + (raw == kMoreTop ? 33 : 31));
         // Events of extra time are minutes 90 and on.
         for (int i = 0; i < f.m_Events.GetSize(); ++i) EXPECT_LT(f.m_Events.GetAt(i)->m_Minute, 125);
     }
@@ -203,7 +203,7 @@ TEST_F(MatchMore, TheManOfTheMatchPlaysAndStaysInTheFirstEleven) {
     Club(0).GetPlayer(10)->m_MatchStatus = CPlayer::kMatchSentOff;
     {
         // The draw's side, then no defender choice, then the slot at the top value.
-        ScopedRandomScript script({0, kTop});
+        ScopedRandomScript script({0, kMoreTop});
         f.ChooseManOfTheMatch(13);
     }
     EXPECT_EQ(f.m_ManOfTheMatch, Club(0).GetPlayerId(1));

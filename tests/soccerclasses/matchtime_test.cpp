@@ -185,10 +185,20 @@ TEST(MatchTime, StepsAndCalendarWalks) {
     // A calendar without the code looked for does not hold the game.
     CExtByteArray none;
     none.SetSizeAndFill(106, 205);
-    CMatchTime x = NewGameClock();
-    EXPECT_GE(x.AdvanceToLeagueDay(none), 201);
+    // The search gives up after a lap of 106 match days, in the next
+    // season; the rewind gives up after the same lap back.
+    const CMatchTime start = NewGameClock();
+    CMatchTime lap = start, back;
+    for (int i = 0; i < 106; ++i) lap.NextMatchDay();
+    back = lap;
+    for (int i = 0; i < 106; ++i) back.PreviousMatchDay();
+    CMatchTime x = start;
+    EXPECT_EQ(x.AdvanceToLeagueDay(none), 205);
+    EXPECT_EQ(x, lap);
+    EXPECT_EQ(x.GetSeason(), start.GetSeason() + 1);
     x.RewindToMarker202(none);
-    SUCCEED();
+    EXPECT_EQ(x, back);
+    EXPECT_EQ(x.GetSeason(), start.GetSeason());
 }
 
 TEST(MatchTime, SavesTheSameInAnyTimeZone) {

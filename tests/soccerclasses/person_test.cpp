@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string SaveBytes(const std::function<void(FILE*)>& save) {
+std::string PersonSaveBytes(const std::function<void(FILE*)>& save) {
     std::string path = (testenv::TestFolder() / "record.bin").string();
     FILE* f = OpenGameFile(path, "wb");
     save(f);
@@ -20,14 +20,14 @@ std::string SaveBytes(const std::function<void(FILE*)>& save) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void LoadBytes(const std::function<void(FILE*)>& load) {
+void PersonLoadBytes(const std::function<void(FILE*)>& load) {
     std::string path = (testenv::TestFolder() / "record.bin").string();
     FILE* f = OpenGameFile(path, "rb");
     load(f);
     EXPECT_EQ(CloseGameFile(f), kGameFileClosed);
 }
 
-CPerson Sample() {
+CPerson PersonSample() {
     CPerson p;
     p.Set("J", "Whitfield", 27, 55);
     p.SetWeeklyWage(4250.5);
@@ -44,20 +44,20 @@ CPerson Sample() {
 }
 
 TEST(Person, SavedRecordReloadsToTheSameBytes) {
-    CPerson p = Sample();
-    std::string bytes = SaveBytes([&](FILE* f) { p.Save(f); });
+    CPerson p = PersonSample();
+    std::string bytes = PersonSaveBytes([&](FILE* f) { p.Save(f); });
     EXPECT_EQ(bytes.size(), 33u + 4 + 1 + 4 + 9);
     CPerson q;
     q.Set("X", "Other", 40, 1);
-    LoadBytes([&](FILE* f) { q.Load(f); });
+    PersonLoadBytes([&](FILE* f) { q.Load(f); });
     EXPECT_EQ(q, p);
-    EXPECT_EQ(SaveBytes([&](FILE* f) { q.Save(f); }), bytes);
+    EXPECT_EQ(PersonSaveBytes([&](FILE* f) { q.Save(f); }), bytes);
 }
 
 TEST(Person, UnusedFaceBitsAreWrittenAsZero) {
-    CPerson p = Sample();
+    CPerson p = PersonSample();
     p.Face().m_Word2 |= 0xFFFFFF80u;
-    std::string bytes = SaveBytes([&](FILE* f) { p.Save(f); });
+    std::string bytes = PersonSaveBytes([&](FILE* f) { p.Save(f); });
     const std::string word2 = bytes.substr(bytes.size() - 4);
     EXPECT_EQ(static_cast<uint8_t>(word2[1]), 0);
     EXPECT_EQ(static_cast<uint8_t>(word2[3]), 0);
@@ -94,7 +94,7 @@ TEST(Person, MoraleAndTemperamentTexts) {
 }
 
 TEST(Person, SeasonEndAppliesAnAgreedRenewal) {
-    CPerson p = Sample();
+    CPerson p = PersonSample();
     p.SetContractYears(1);
     EXPECT_FALSE(p.EndSeason());
     EXPECT_EQ(p.GetAge(), 28);
@@ -104,7 +104,7 @@ TEST(Person, SeasonEndAppliesAnAgreedRenewal) {
     EXPECT_EQ(p.GetPendingWage(), 0.0);
     EXPECT_EQ(p.GetStatus(), 0);
 
-    CPerson q = Sample();
+    CPerson q = PersonSample();
     q.SetStatus(0);
     q.SetContractYears(1);
     EXPECT_TRUE(q.EndSeason());
@@ -112,7 +112,7 @@ TEST(Person, SeasonEndAppliesAnAgreedRenewal) {
 }
 
 TEST(Person, ContractCostIsTheRestOfTheContractOrFourWeeks) {
-    CPerson p = Sample();
+    CPerson p = PersonSample();
     p.SetContractYears(2);
     p.SetWeeklyWage(100);
     EXPECT_EQ(p.GetContractCost(false, 10), 94 * 100);
@@ -122,7 +122,7 @@ TEST(Person, ContractCostIsTheRestOfTheContractOrFourWeeks) {
 }
 
 TEST(Person, ApplyContractAddsYearsAndClearsTheRenewal) {
-    CPerson p = Sample();
+    CPerson p = PersonSample();
     CContractOffer offer{1000, 900, 0, 2};
     p.ApplyContract(offer);
     EXPECT_EQ(p.GetContractYears(), 5);

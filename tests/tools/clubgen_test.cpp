@@ -8,7 +8,7 @@
 
 namespace {
 
-CPopularityList Table() {
+CPopularityList PopularityTable() {
     CPopularityList list;
     for (int i = 0; i < 100; ++i) {
         CPopularity p;
@@ -40,7 +40,7 @@ std::vector<clubgen::CountryPlaces> Countries() {
 }
 
 TEST(ClubGenerator, EveryClubHasANameAStadiumTwoKitsAndAManager) {
-    const auto table = Table();
+    const auto table = PopularityTable();
     const auto out = clubgen::Generate(Countries(), table);
     ASSERT_EQ(out.clubs.size(), 16u);
     std::set<std::string> names;
@@ -68,7 +68,7 @@ TEST(ClubGenerator, EveryClubHasANameAStadiumTwoKitsAndAManager) {
 }
 
 TEST(ClubGenerator, StandsKeepTheRules) {
-    const auto out = clubgen::Generate(Countries(), Table());
+    const auto out = clubgen::Generate(Countries(), PopularityTable());
     for (size_t i = 0; i < out.clubs.size(); ++i) {
         const auto& s = out.stadiums[size_t(out.clubs[i].stadium)];
         const bool taylor = i < 12;  // England's top two divisions
@@ -89,8 +89,8 @@ TEST(ClubGenerator, PopularityFollowsStanding) {
 }
 
 TEST(ClubGenerator, IsDeterministic) {
-    const auto a = clubgen::Generate(Countries(), Table());
-    const auto b = clubgen::Generate(Countries(), Table());
+    const auto a = clubgen::Generate(Countries(), PopularityTable());
+    const auto b = clubgen::Generate(Countries(), PopularityTable());
     ASSERT_EQ(a.clubs.size(), b.clubs.size());
     for (size_t i = 0; i < a.clubs.size(); ++i) {
         EXPECT_EQ(a.clubs[i].name, b.clubs[i].name);

@@ -71,7 +71,7 @@ const std::pair<int, const char*> kExchange[10] = {
     {69, "Drachma"},               {142, "Rouble"},
 };
 
-const worldtable::World& Table() {
+const worldtable::World& WorldTable() {
     static const worldtable::World w = worldtable::Load(testenv::SourceDir() / "assets");
     return w;
 }
@@ -90,7 +90,7 @@ protected:
 };
 
 TEST(WorldTable, KeepsItsRules) {
-    const auto& w = Table();
+    const auto& w = WorldTable();
     EXPECT_TRUE(worldtable::CheckRules(w).empty());
     EXPECT_EQ(w.countries.size(), 193u);
     EXPECT_LE(w.ClubCount(), 2181);
@@ -129,7 +129,7 @@ TEST(WorldTable, KeepsItsRules) {
 
 TEST(WorldTable, CountryNamesAreInTheStringTable) {
     EXPECT_TRUE(platform::StringTableErrors().empty());
-    for (const auto& c : Table().countries)
+    for (const auto& c : WorldTable().countries)
         EXPECT_EQ(platform::LoadString(34000 + static_cast<uint32_t>(c.id)), c.name);
 }
 
@@ -178,7 +178,7 @@ void CheckSchedule(const CExtByteArray& s, int n) {
 
 TEST_F(GeneratedWorldFiles, WorldIsBuiltFromTheStartUpFiles) {
     CWorldData world;
-    const auto& w = Table();
+    const auto& w = WorldTable();
     ASSERT_EQ(world.GetCurrencyList().GetSize(), static_cast<int>(w.currencies.size()));
     for (int i = 0; i < world.GetCurrencyList().GetSize(); ++i) {
         const CCurrency* c = world.GetCurrency(i);
@@ -255,7 +255,7 @@ TEST_F(GeneratedWorldFiles, CountryRecordsKeepTheDataRules) {
     }
     for (int choice = 0; choice < 10; ++choice) {
         const CCountry* c = countries.GetAt(kExchangeTable[choice]);
-        const auto& cur = Table().currencies.at(c->GetCurrency());
+        const auto& cur = WorldTable().currencies.at(c->GetCurrency());
         EXPECT_EQ(cur.name, kExchange[choice].second);
     }
     std::string s;

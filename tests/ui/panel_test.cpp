@@ -84,8 +84,18 @@ TEST_F(PanelTest, NoDrawingOnceThePageIsGone) {
     Make(0);
     panel.AddLine("x");
     page->Close();
-    panel.Redraw();  // the page answers no buffer: nothing is drawn, nothing breaks
-    SUCCEED();
+    Drain();
+    const Picture before = *Ui::Get().MainPicture();
+    // The page answers no buffer: nothing is drawn, nothing is marked for
+    // painting, no buffer comes back to life, and the text stays.
+    panel.Redraw();
+    EXPECT_FALSE(page->NeedsPaint());
+    EXPECT_FALSE(panel.NeedsPaint());
+    EXPECT_TRUE(page->GetBackBuffer().IsEmpty());
+    EXPECT_EQ(page->Send(ui::kMsgGetWorkDC), 0);
+    EXPECT_EQ(panel.GetLineCount(), 1);
+    Drain();
+    EXPECT_TRUE(*Ui::Get().MainPicture() == before);
 }
 
 TEST(ToolTipGeometry, RectangleUnderThePoint) {

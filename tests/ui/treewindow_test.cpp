@@ -28,7 +28,7 @@ using namespace platform::win;
 namespace {
 
 // Stands in for the view.
-class ViewWnd : public Window {
+class TreeViewWnd : public Window {
 public:
     std::vector<uint32_t> seen;
     intptr_t WindowProc(uint32_t msg, uintptr_t w, intptr_t l) override {
@@ -76,7 +76,7 @@ protected:
     }
 
     Window main;
-    ViewWnd view;
+    TreeViewWnd view;
     CTreeWindow pane;
 };
 

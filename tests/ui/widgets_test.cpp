@@ -287,6 +287,41 @@ TEST_F(WidgetPage, HoverStartsTheAnimationWithOneSoundAndLeavingReverses) {
     EXPECT_FALSE(a->HasTimer());
 }
 
+// Leaving a button that starts from frame 0 finishes the pass at double
+// speed in the direction it was going: forward to the wrap at frame 0, or,
+// with a turn at the end, up to the last frame and straight back down.
+TEST_F(WidgetPage, LeavingAFromTheStartButtonFinishesItsPassAtDoubleSpeed) {
+    struct Case {
+        uint32_t extraStyle;
+        std::vector<int> frames;  // every 50 ms after leaving
+    } cases[] = {
+        {0, {4, 5, 6, 7, 0}},
+        {kButtonTurnAtEnd, {4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 1, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        auto a = Button(45, {100, 100, 164, 164},
+                        kButtonBitmaps | kButtonAnimated | kButtonTransparent | kButtonFromStart | c.extraStyle);
+        a->SetDuration(800);  // 100 ms a frame
+        a->SetLoopPause(500);
+        Drain();
+        a->StartAnimation(true);
+        RunFor(350);
+        ASSERT_EQ(a->GetCurrentFrame(), 3);
+        a->ReverseAnimation();
+        EXPECT_EQ(a->GetTimerPeriod(), 50u);
+        std::vector<int> frames;
+        for (size_t i = 0; i < c.frames.size(); ++i) {
+            RunFor(50);
+            frames.push_back(a->GetCurrentFrame());
+        }
+        EXPECT_EQ(frames, c.frames) << c.extraStyle;
+        EXPECT_EQ(a->GetAnimationState(), 0);
+        EXPECT_FALSE(a->HasTimer());
+        RunFor(300);
+        EXPECT_EQ(a->GetCurrentFrame(), 0);
+    }
+}
+
 TEST_F(WidgetPage, AnimationFramesFollowTheClockAndPauseAtTheTurn) {
     auto a = Button(42, {100, 100, 164, 164}, kButtonBitmaps | kButtonAnimated | kButtonTurnAtEnd | kButtonTransparent);
     a->SetDuration(800);  // 100 ms a frame

@@ -17,7 +17,7 @@ using namespace platform::win;
 namespace {
 
 // Stands in for the view: answers the history and records what reaches it.
-class ViewWnd : public Window {
+class ToolBarViewWnd : public Window {
 public:
     CHistory history;
     std::vector<uintptr_t> jumps;
@@ -81,7 +81,7 @@ protected:
         return n;
     }
 
-    ViewWnd view;
+    ToolBarViewWnd view;
     CXToolBar bar;
     std::vector<ToolBarButton> layout;
 };
