@@ -55,7 +55,8 @@ void CScreen::AddFaceOverlay(int photo, bool keep, int x, int y, int race, int c
 namespace {
 
 // Lays the face's layers on a surface built on the face frame: 2 px right
-// of where overlays would lie; the back as the caller places it.
+// of where overlays would lie, except the rear hair, which lies under the
+// hair at (3, 0); the back as the caller places it.
 void LayFaceOnFrame(CScreen& page, PhotofitFace face, bool withBack, bool copyBack, int backX, int backY,
                     Surface* frame) {
     std::array<FaceLayer, 8> layers;
@@ -71,7 +72,8 @@ void LayFaceOnFrame(CScreen& page, PhotofitFace face, bool withBack, bool copyBa
                 page.BlitSurfaceFastKeyed(backX, backY, scratch.get(), frame);
             continue;
         }
-        page.BlitSurfaceFastKeyed(l.x + 2, l.y, scratch.get(), frame);
+        const int x = l.role == FaceLayerRole::Rear ? 3 : l.x + 2;
+        page.BlitSurfaceFastKeyed(x, l.y, scratch.get(), frame);
     }
 }
 
