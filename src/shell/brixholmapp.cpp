@@ -1,4 +1,5 @@
 #include "shell/brixholmapp.h"
+#include "shell/setupstate.h"
 
 #include "platform/files.h"
 #include "platform/gfx/system.h"
@@ -87,6 +88,8 @@ bool CBrixholmApp::InitInstance(const std::vector<std::string>& args) {
     // A second copy is not refused: the lock only marks that one runs.
     g_pInstanceLock = std::make_unique<platform::win::InstanceLock>("QZR2000EXE");
     platform::SeedRandomFromTime();
+    // The human managers' faces, kept for the manager pages.
+    LoadManagerFaces();
     // Start-up failures reach the user through the port, in the plain box.
     InstallShellPort(nullptr, nullptr);
     if (g_worldFactory) {

@@ -23,7 +23,9 @@
 #include "ui/xbitmap.h"
 #include "ui/xwnd.h"
 
+class CKits;
 class CListControl;
+class CManager;
 class CXButton;
 struct TreeNotice;
 
@@ -163,8 +165,39 @@ public:
     void ShowFlagPicture(int n);
     void ShowCupTrophy(int n);
     void ShowDivisionTrophy(int n);
-    // The club's kit in the kit slot; nothing until the kit pictures exist.
-    virtual void BuildClubKitSurface(uintptr_t /*club*/) {}
+    // --- kits (a club's kit bytes recoloured onto the pattern pictures) ---
+    // The size-kind flags: dimmed, tiny (22 px), full (128 px, with shorts
+    // on the highlight); neither size flag gives the small 32-px kit.
+    enum KitFlags : int { kKitDimmed = 1, kKitTiny = 2, kKitFull = 4 };
+    // Builds the kit into `surface` (replacing it).
+    void BuildKitSurface(std::unique_ptr<platform::gfx::Surface>& surface, int flags, const CKits& kit);
+    // The club's (a CClub, as the tree carries it) home kit at full size in
+    // the kit slot, or in the second club-picture slot.
+    virtual void BuildClubKitSurface(uintptr_t club);
+    void BuildSecondKitSurface(uintptr_t club);
+    // Releases the slot; with `repaint` its rectangle is drawn again at once.
+    void ReleaseKitSurface(bool repaint);
+    void ReleaseSecondKitSurface(bool repaint);
+    // n entries of blue, green, red, reserved from the colour down, each
+    // step a further n-th of it; nothing for n below 1.
+    static void BuildColourRamp(uint8_t* table, double red, double green, double blue, int n);
+    // Prints the 128-px kit through the shirt mask: every pixel that is not
+    // black, at (x + column, -(y + row)) of the printing canvas.
+    int PrintKitWithMask(platform::gfx::Canvas* dc, int x, int y, platform::gfx::Surface* kit);
+
+    // --- faces ---
+    // A face as page overlays at (x, y): a photo when `photo` is not 0, else
+    // its layers (the back only when `back` is not -1). Unless `keep`, the
+    // page's overlays are removed first.
+    void AddFaceOverlay(int photo, bool keep, int x, int y, int race, int colour, int hair, int eyes, int nose,
+                        int chin, int mouth, int beard, int back);
+    // The same face on the page's face picture, built on the face frame.
+    void BuildFaceSurface(int x, int y, int photo, int race, int colour, int hair, int eyes, int nose, int chin,
+                          int mouth, int beard, int back);
+    // A manager's face on the given surface (the match-day page's panels);
+    // a missing manager gets the bare frame.
+    void BuildManagerFaceSurface(int photo, const CManager* manager,
+                                 std::unique_ptr<platform::gfx::Surface>& surface);
 
     // --- video, in a child window of the page, on the layer's clock ---
     // Plays the clip (the caller's reader of `path`), centred on the page.

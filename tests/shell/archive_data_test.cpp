@@ -120,7 +120,11 @@ TEST_F(ShippedArchivesTest, PicturesAreWhatTheWriterDrew) {
             for (int y = 0; y < s.Height(); ++y)
                 for (int x = 0; x < s.Width(); ++x) keys += s.Get(x, y) == kKeyPixel;
             EXPECT_GT(keys, 0) << path;
-            EXPECT_LT(keys, s.Width() * s.Height()) << path;
+            // "No beard" is the one picture that is all key by design.
+            const bool noBeard = p.entry.rfind("beards\\", 0) == 0 && p.entry.ends_with("\\0.bmp");
+            if (!noBeard) {
+                EXPECT_LT(keys, s.Width() * s.Height()) << path;
+            }
         }
     }
     auto title = DecodeBmp8(*LoadArchiveEntry("gfx\\backgrounds\\titlescreen.bmp", nullptr, table_));

@@ -41,8 +41,13 @@ TEST(MenuResource, HasAllTwentyOneSubMenusWithTheirIds) {
     EXPECT_EQ(player, (std::vector<std::string>{"Information", "Release", "Renew Contract", "Loan", "Buy", "Scout",
                                                 "Transfer List"}));
     EXPECT_EQ(employee, (std::vector<std::string>{"Information", "Sack", "Renew Contract", "Offer Contract"}));
-    EXPECT_EQ(subs[11].items[0].id, 32897u);
-    EXPECT_EQ(subs[12].items[0].id, 32902u);
+    // The person items by command: the player menu's "Transfer List" sends
+    // the command the router handles, not a string id.
+    std::vector<uint32_t> playerIds, employeeIds;
+    for (auto& it : subs[11].items) playerIds.push_back(it.id);
+    for (auto& it : subs[12].items) employeeIds.push_back(it.id);
+    EXPECT_EQ(playerIds, (std::vector<uint32_t>{32897, 32898, 32904, 32899, 32900, 32901, 34510}));
+    EXPECT_EQ(employeeIds, (std::vector<uint32_t>{32902, 32903, 32905, 32906}));
     EXPECT_EQ(GetSubMenu(21), nullptr);
     EXPECT_EQ(GetSubMenu(-1), nullptr);
 }
@@ -122,8 +127,11 @@ TEST(MenuColours, ByScreenForIndexZeroAndByIndexOtherwise) {
     EXPECT_TRUE(none);
     EXPECT_EQ(MenuColourFor(14, 4, &none), RGB(37, 146, 229));
     EXPECT_EQ(MenuColourFor(40, 4, &none), RGB(57, 198, 165));  // outside the table: entry 0
-    EXPECT_TRUE(CommandNeedsClub(32778));
-    EXPECT_FALSE(CommandNeedsClub(32795));
+    // The one list of commands greyed for a manager without a club.
+    const uint32_t needClub[] = {32778, 32781, 32796, 32797, 32798, 32799, 32804, 32806, 32809, 32810,
+                                 32812, 32817, 32822, 32831, 32834, 32839, 32840, 32859, 32977, 33217};
+    for (uint32_t id : needClub) EXPECT_TRUE(CommandNeedsClub(id)) << id;
+    for (uint32_t id : {32795u, 32800u, 32802u, 32807u, 34510u, 32898u}) EXPECT_FALSE(CommandNeedsClub(id)) << id;
 }
 
 TEST(MenuDrawing, HighlightWidthSeparatorsAndGreyItems) {

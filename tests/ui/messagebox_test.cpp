@@ -140,13 +140,22 @@ TEST_F(BoxTest, APersonGivesTheFaceLayoutWithHisFaceAndNoTrophy) {
         EXPECT_EQ(b.GetTextRect().left, 194);
         EXPECT_EQ(b.GetTextRect().right, 470);
         EXPECT_EQ(b.GetBackgroundName(), "gfx\\messagebox\\message_box_pic.bmp");
-        // No trophy where it would stand: until the photo-fit art exists the
-        // face area shows the box's background.
+        // His face at (50, 58): skin of his race down the middle of the face,
+        // where a trophy would otherwise stand.
         main.UpdateNow();
         Ui::Get().PresentNow();
-        Point star = main.ScreenToClient(b.ClientToScreen(Point{57 + 31, 76 + 18}));
-        const uint32_t px = Ui::Get().MainPicture()->Get(star.x, star.y);
-        EXPECT_LT(platform::gfx::PixelR(px) + platform::gfx::PixelG(px), 400u);
+        auto at = [&](int x, int y) {
+            Point p = main.ScreenToClient(b.ClientToScreen(Point{x, y}));
+            return Ui::Get().MainPicture()->Get(p.x, p.y);
+        };
+        for (int y : {58 + 50, 58 + 60, 58 + 96}) {
+            const uint32_t px = at(50 + 46, y);
+            EXPECT_GT(platform::gfx::PixelR(px), platform::gfx::PixelB(px) + 40) << "skin at row " << y;
+            EXPECT_GT(platform::gfx::PixelR(px), 120u) << y;
+        }
+        // The shirt below the face and the backdrop beside it are not skin.
+        const uint32_t back = at(50 - 10, 58 + 60);
+        EXPECT_LT(platform::gfx::PixelR(back), platform::gfx::PixelB(back) + 40);
         backend->Key(VK_RETURN, 10);
     });
     // Without a person or a trophy there is no face.

@@ -30,6 +30,11 @@ std::vector<Picture> ToolBarPictures();
 // The navigator's background, icons and flags (the flag table is in `assets`).
 std::vector<Picture> TreePictures(const std::filesystem::path& assets);
 
+// The photo-fit faces' layers, backdrops and the face surfaces' frame.
+std::vector<Picture> FacePictures();
+// The kit patterns in three sizes, the highlight and the printing mask.
+std::vector<Picture> KitPictures();
+
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
 

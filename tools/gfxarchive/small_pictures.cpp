@@ -192,6 +192,8 @@ std::vector<Picture> AllPictures() {
     };
     for (Picture& p : WidgetPictures()) all.push_back(std::move(p));
     for (Picture& p : ToolBarPictures()) all.push_back(std::move(p));
+    for (Picture& p : FacePictures()) all.push_back(std::move(p));
+    for (Picture& p : KitPictures()) all.push_back(std::move(p));
     return all;
 }
 
