@@ -243,7 +243,7 @@ bool CClub::BoardReleasesManager() const {
     assert(m && user);
     if (!m || !user) return false;
     if (m->Person().GetWeeksAtClub() < 6) return false;
-    return user->GetReleaseMood();
+    return user->GetTransferFlag() != 0;
 }
 
 // A manager who leaves the world leaves no index in the newspapers' lists.

@@ -280,7 +280,7 @@ void CClub::SellPlayer(uint16_t index, double fee, CClub& buyer, bool recordFee,
     } else {
         buyer.PostCountryNews(news);
     }
-    world->GetUserList().CancelNegotiationsForPlayer(index);
+    world->GetUserList().CancelNegotiationsForPlayer(index, &buyer);
 }
 
 void CClub::SettleSellOnClauses(uint16_t index, double fee, const std::string& playerName) {

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/msgformat.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
 
@@ -60,11 +62,53 @@ bool CHumanManager::IsRatedFor(uint8_t popularityIndex) const {
     return row->IsManagerRated(static_cast<uint8_t>(std::clamp(m->GetRating(), 0.0, 255.0)));
 }
 
-// The fewer years left on his contract, the readier the board is to let him go.
-void CHumanManager::DailyRefresh() {
-    static constexpr int kReleaseChance[5] = {90, 90, 85, 80, 70};
+CManager* CHumanManager::GetManager() const {
     CWorldData* w = GetWorldData();
-    const CManager* m = w && HasManager() ? w->GetManagerList().GetAt(m_ManagerIndex) : nullptr;
+    return w && HasManager() ? w->GetManagerList().GetAt(m_ManagerIndex) : nullptr;
+}
+
+CClub* CHumanManager::GetClub() const {
+    const CManager* m = GetManager();
+    if (!m) return nullptr;
+    return m->IsEmployed() ? m->GetClub() : m->GetPreviousClub();
+}
+
+// The fewer years left on his contract, the readier the board is to let him
+// go. Then the day's bids are decided.
+void CHumanManager::RollTransferFlag() {
+    static constexpr int kReleaseChance[5] = {90, 90, 85, 80, 70};
+    const CManager* m = GetManager();
     const int years = m ? std::min<int>(m->Person().GetContractYears(), 4) : 0;
-    m_ReleaseMood = Random(100) < kReleaseChance[years];
+    m_TransferFlag = Random(100) < kReleaseChance[years] ? 1 : 0;
+    if (CClub* club = GetClub()) m_Negotiations.ProcessAll(*club);
+}
+
+void CHumanManager::StartNegotiation(std::string& reply, int player, int fee, const CClub* club, uint8_t kind) {
+    CWorldData* w = GetWorldData();
+    const int days = Random(2) + 1;
+    m_Negotiations.Add(player, fee, club ? w->GetClubIndex(club) : -1, kind, static_cast<uint8_t>(days));
+    const CPlayer* p = w->GetPlayer(player);
+    reply = platform::FormatMessageId(863, {p ? p->GetName() : std::string(), w->GetFutureDateText(days)});
+}
+
+void CHumanManager::ClearNegotiations() {
+    m_Negotiations.DeleteAll();
+    m_MarkedPlayers.clear();
+}
+
+void CHumanManager::FillNegotiationList(CListRows& list) const { m_Negotiations.FillList(list, GetClub()); }
+
+bool CHumanManager::IsMarked(int player) const {
+    return std::find(m_MarkedPlayers.begin(), m_MarkedPlayers.end(), static_cast<uint32_t>(player)) !=
+           m_MarkedPlayers.end();
+}
+
+void CUserList::CancelNegotiationsForPlayer(int player, const CClub* buyer) {
+    for (auto& user : m_Slots)
+        if (user.HasManager()) user.GetNegotiations().CancelForPlayer(player, buyer, user.GetClub());
+}
+
+void CUserList::SwapClubIndexes(int a, int b) {
+    for (auto& user : m_Slots)
+        if (user.HasManager()) user.GetNegotiations().SwapClubs(a, b);
 }

@@ -8,9 +8,13 @@
 
 #include "soccerclasses/playersearch.h"
 #include "soccerclasses/soccertactic.h"
+#include "soccerclasses/transfernegotiation.h"
 #include "soccerclasses/trophyhistory.h"
 
 class CClub;
+class CListRows;
+class CManager;
+class CPlayer;
 
 class CHumanManager {
 public:
@@ -87,15 +91,32 @@ public:
     const std::vector<InboxMessage>& GetInbox() const { return m_Inbox; }
     const std::vector<std::string>& GetNews() const { return m_News; }
 
-    // Board and manager: his standing with boards, the board's mood about
-    // letting him go (drawn each day), and his transfer talks, of which
-    // none are held yet.
+    // His manager; NULL when the slot is not in play.
+    CManager* GetManager() const;
+    // His current club, else the one he left last; NULL when neither.
+    CClub* GetClub() const;
+
+    // Board and manager: his standing with boards, and the board's mood
+    // about letting him go, drawn each day before his bids are decided.
     bool IsRatedFor(uint8_t popularityIndex) const;
-    void DailyRefresh();
-    bool GetReleaseMood() const { return m_ReleaseMood; }
-    void SetReleaseMood(bool mood) { m_ReleaseMood = mood; }
-    bool IsNegotiatingFor(uint16_t) const { return false; }
-    void ClearNegotiations() {}
+    void RollTransferFlag();
+    uint8_t GetTransferFlag() const { return m_TransferFlag; }
+    void SetTransferFlag(uint8_t flag) { m_TransferFlag = flag; }
+
+    // Accepted bids waiting for the player to talk terms.
+    CTransferNegotiationList& GetNegotiations() { return m_Negotiations; }
+    bool IsNegotiatingFor(const CPlayer* player) const { return m_Negotiations.HasPlayer(player); }
+    bool IsNegotiatingForIndex(int player) const { return m_Negotiations.HasPlayerIndex(player); }
+    // Adds the bid with one to three days to wait; `reply` tells the user
+    // when the player will come.
+    void StartNegotiation(std::string& reply, int player, int fee, const CClub* club, uint8_t kind);
+    // Ends every bid, and forgets the players he marked.
+    void ClearNegotiations();
+    void FillNegotiationList(CListRows& list) const;
+    // Players marked on the player screens.
+    void MarkPlayer(int player) { m_MarkedPlayers.push_back(static_cast<uint32_t>(player)); }
+    bool IsMarked(int player) const;
+    const std::vector<uint32_t>& GetMarkedPlayers() const { return m_MarkedPlayers; }
 
 private:
     int32_t m_ManagerIndex = -1;
@@ -111,7 +132,9 @@ private:
     InboxMessage m_Deferred{};
     bool m_HasDeferred = false;
     std::array<uint8_t, 11> m_Results{};
-    bool m_ReleaseMood = false;
+    uint8_t m_TransferFlag = 0;
+    CTransferNegotiationList m_Negotiations;
+    std::vector<uint32_t> m_MarkedPlayers;
 };
 
 class CUserList {
@@ -134,9 +157,10 @@ public:
         for (const auto& s : m_Slots) n += s.HasManager() ? 1 : 0;
         return n;
     }
-    // Every user's open talks for the player end. No user holds talks yet:
-    // they come with the negotiation screens.
-    void CancelNegotiationsForPlayer(int player) { (void)player; }
+    // The player has signed for `buyer`: every other user's bids for him end.
+    void CancelNegotiationsForPlayer(int player, const CClub* buyer);
+    // Two clubs have exchanged their places in the world's list.
+    void SwapClubIndexes(int a, int b);
 
 private:
     std::array<CHumanManager, kSlots> m_Slots;

@@ -297,19 +297,19 @@ TEST_F(Board, ARetiringManagerLeavesNoIndexBehind) {
 
 TEST_F(Board, TheBoardLetsAManagerGoOnlyAfterSixWeeksAndInAGoodMood) {
     ManagerOf(0).Person().SetWeeksAtClub(5);
-    User(0).SetReleaseMood(true);
+    User(0).SetTransferFlag(1);
     EXPECT_FALSE(C(0).BoardReleasesManager());
     ManagerOf(0).Person().SetWeeksAtClub(6);
     EXPECT_TRUE(C(0).BoardReleasesManager());
-    User(0).SetReleaseMood(false);
+    User(0).SetTransferFlag(0);
     EXPECT_FALSE(C(0).BoardReleasesManager());
     // The daily mood is kinder the fewer years he has left.
     for (auto [years, low, high] : {std::tuple{0, 0.85, 0.95}, std::tuple{4, 0.64, 0.76}, std::tuple{9, 0.64, 0.76}}) {
         ManagerOf(0).Person().SetContractYears(uint8_t(years));
         int yes = 0;
         for (int i = 0; i < 3000; ++i) {
-            User(0).DailyRefresh();
-            yes += User(0).GetReleaseMood();
+            User(0).RollTransferFlag();
+            yes += User(0).GetTransferFlag();
         }
         EXPECT_GT(yes / 3000.0, low) << years;
         EXPECT_LT(yes / 3000.0, high) << years;
@@ -641,7 +641,7 @@ TEST_F(Board, AHumanClubsDayRunsTheBoardsBusinessNearTheSeasonsEnd) {
     int moods = 0;
     for (int d = 0; d < 60; ++d) {
         C(0).ProcessDay(false, true);
-        moods += User(0).GetReleaseMood();
+        moods += User(0).GetTransferFlag();
         SetRow(0, 6, 0, 0);
     }
     EXPECT_TRUE(port.AskedText("worst disciplinary record"));
