@@ -231,7 +231,6 @@ void CClub::ManagerLeaves(int reason) {
     m->LeaveClub(world->GetClock().GetDays());
     manager_ = -1;
     if (!human) return;
-    if (user) user->SetEmployed(false);
     world->RefreshTree();
     if (CCountry* c = GetCountry()) c->ClearMarkets();
     GetUserPort().UpdateStatusBar();
@@ -269,7 +268,6 @@ void CClub::ManagerResigns() {
     if (CHumanManager* user = GetHumanManager()) {
         user->AddNews(news);
         user->ClearNegotiations();
-        user->SetEmployed(false);
     }
     m->LeaveClub(GetWorldData()->GetClock().GetDays());
     manager_ = -1;

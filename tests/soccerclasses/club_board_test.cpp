@@ -38,7 +38,6 @@ protected:
     void MakeUser(int club, int slot) {
         MakeHuman(C(club));
         User(slot).SetManagerIndex(C(club).GetManager());
-        User(slot).SetEmployed(true);
     }
     std::vector<std::string> News() {
         std::vector<std::string> out;
@@ -437,7 +436,7 @@ TEST_F(Board, TheBoardNamesEveryMissingMemberOfStaff) {
     for (const char* f : {"lack of a head coach", "no head physio", "no assistant manager", "lack of a youth coach",
                           "lack of any scouts"})
         EXPECT_TRUE(port.AskedText(f)) << f;
-    EXPECT_FALSE(User(0).GetNews().empty());
+    EXPECT_FALSE(User(0).GetNews().IsEmpty());
     for (uint8_t kind : {0, 1, 2, 3, 4}) C(0).HireNewEmployee(kind);
     ScriptedUserPort quiet;
     for (int i = 0; i < 600; ++i) C(0).CheckStaffConcerns();
@@ -567,7 +566,7 @@ TEST_F(LoanEnd, APlayerOutOfContractIsNeverKept) {
     EXPECT_TRUE(C(0).ProcessLoanEnd(C(0).FindSlotOfPlayer(id)));
     ASSERT_EQ(port.Boxes().size(), 1u);
     EXPECT_TRUE(port.AskedText("are not prepared to extend his loan"));
-    EXPECT_TRUE(User(0).GetNews().back().find("has returned to Club 1") != std::string::npos);
+    EXPECT_TRUE(std::string(User(0).GetNews().GetAt(User(0).GetNews().GetSize() - 1)->GetText()).find("has returned to Club 1") != std::string::npos);
     ExpectBack(id, away);
 }
 
