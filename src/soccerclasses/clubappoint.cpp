@@ -71,7 +71,6 @@ bool CClub::OfferPostToHuman(int user, bool& told) {
         const int index = h->GetManagerIndex();
         if (CClub* old = world->GetClub(present)) old->ManagerLeaves(0);
         world->GetManagerList().AppointManager(index, self, *this);
-        h->SetEmployed(true);
     }
     world->ResetCurrentUser();
     return HasManager();

@@ -231,7 +231,6 @@ void CClub::ManagerLeaves(int reason) {
     m->LeaveClub(world->GetClock().GetDays());
     manager_ = -1;
     if (!human) return;
-    if (user) user->SetEmployed(false);
     world->RefreshTree();
     if (CCountry* c = GetCountry()) c->ClearMarkets();
     GetUserPort().UpdateStatusBar();
@@ -243,7 +242,7 @@ bool CClub::BoardReleasesManager() const {
     assert(m && user);
     if (!m || !user) return false;
     if (m->Person().GetWeeksAtClub() < 6) return false;
-    return user->GetReleaseMood();
+    return user->GetTransferFlag() != 0;
 }
 
 // A manager who leaves the world leaves no index in the newspapers' lists.
@@ -269,7 +268,6 @@ void CClub::ManagerResigns() {
     if (CHumanManager* user = GetHumanManager()) {
         user->AddNews(news);
         user->ClearNegotiations();
-        user->SetEmployed(false);
     }
     m->LeaveClub(GetWorldData()->GetClock().GetDays());
     manager_ = -1;

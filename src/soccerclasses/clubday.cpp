@@ -88,7 +88,7 @@ void CClub::ProcessHumanDay(int breakLength) {
     const int previousUser = world->GetCurrentUserIndex();
     CHumanManager* user = GetHumanManager();
     world->SetCurrentUser(GetHumanManagerIndex());
-    if (user) user->DailyRefresh();
+    if (user) user->RollTransferFlag();
     const CDivision* d = GetDivision();
     const int unitsLeft = d ? d->CountToSeasonEnd() : -1;
     if (unitsLeft >= 0 && unitsLeft < 6) {
@@ -220,7 +220,7 @@ void CClub::ProcessWeek(bool quiet) {
     CHumanManager* user = GetHumanManager();
     if (IsCountryActive()) {
         for (size_t i = 0; i < offerTargets_.size();) {
-            const bool talking = user && user->IsNegotiatingFor(static_cast<uint16_t>(offerTargets_[i]));
+            const bool talking = user && user->IsNegotiatingForIndex(static_cast<int>(offerTargets_[i]));
             if (Random(5) == 1 && !talking)
                 offerTargets_.erase(offerTargets_.begin() + static_cast<long>(i));
             else

@@ -11,6 +11,7 @@
 #include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/worlddata.h"
 
 void InstallClubActivation() {
@@ -130,6 +131,7 @@ void CClubList::SwapClubs(int a, int b) {
     CWorldData* world = GetWorldData();
     world->GetManagerList().SwapClubIndexes(a, b);
     world->GetContractClauseList().SwapClubIndexes(static_cast<uint32_t>(a), static_cast<uint32_t>(b));
+    world->GetUserList().SwapClubIndexes(a, b);
     // The division and the table position stay with the place.
     clubs_[static_cast<size_t>(a)]->SetDivisionIndex(divisionA);
     clubs_[static_cast<size_t>(a)]->LeagueRow().m_Position = positionA;

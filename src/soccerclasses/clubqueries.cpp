@@ -65,12 +65,9 @@ std::string CClub::GetFriendlyVenueName(int slot) const {
 }
 
 void CClub::ShiftHumanSelection(int slot) {
-    CHumanManager* h = GetHumanManager();
-    if (!h) return;
-    for (int k = slot; k < kSquadSlots - 1; ++k) h->SetSelection(k, h->GetSelection(k + 1));
-    h->SetSelection(kSquadSlots - 1, 0);
+    if (CHumanManager* h = GetHumanManager()) h->RemoveSelectionSlot(slot);
 }
 
 void CClub::DecayHumanFamiliarity() {
-    if (CHumanManager* h = GetHumanManager()) h->GetTacticList().DecayFamiliarity();
+    if (CHumanManager* h = GetHumanManager()) h->DecayTacticFamiliarity();
 }

@@ -230,7 +230,7 @@ void CClub::EndOfSeason() {
             RemoveFromSquad(s);
             ForgetPlayerIndex(id);
             world->GetPlayerList().DeleteAt(id);
-            if (CHumanManager* h = GetHumanManager()) h->GetTacticList().DecayFamiliarity();
+            DecayHumanFamiliarity();
         } else if (borrowed && p->m_LoanClub >= 0 && p->Person().GetContractYears() == 0) {
             ProcessLoanEnd(s);
         }

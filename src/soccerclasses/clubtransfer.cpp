@@ -246,6 +246,8 @@ void CClub::SellPlayer(uint16_t index, double fee, CClub& buyer, bool recordFee,
     player->m_TransferHistory.Add(Today(), fee, name_);
     const int slot = FindSlotOfPlayer(index);
     if (slot >= 0) RemoveFromSquad(slot);
+    // The formations lose a man who knew them.
+    DecayHumanFamiliarity();
 
     std::string news;
     if (fee > 0 && !recordFee) {
@@ -280,7 +282,7 @@ void CClub::SellPlayer(uint16_t index, double fee, CClub& buyer, bool recordFee,
     } else {
         buyer.PostCountryNews(news);
     }
-    world->GetUserList().CancelNegotiationsForPlayer(index);
+    world->GetUserList().CancelNegotiationsForPlayer(index, &buyer);
 }
 
 void CClub::SettleSellOnClauses(uint16_t index, double fee, const std::string& playerName) {

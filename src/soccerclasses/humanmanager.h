@@ -1,143 +1,278 @@
 #pragma once
-// The eight user slots of the human managers. The career code builds the
-// managers; the world's current-user rules need the slots now.
+// The human players of a game: one record per user slot, eight slots.
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "soccerclasses/employee.h"
+#include "soccerclasses/messagelines.h"
+#include "soccerclasses/news.h"
+#include "soccerclasses/squadtraining.h"
 #include "soccerclasses/playersearch.h"
 #include "soccerclasses/soccertactic.h"
+#include "soccerclasses/transfernegotiation.h"
 #include "soccerclasses/trophyhistory.h"
 
 class CClub;
+class CListRows;
+class CManager;
+class CPlayer;
 
 class CHumanManager {
 public:
+    static constexpr int kSquadSlots = 30;
+    static constexpr int kInboxSlots = 110;
+    static constexpr int kFormations = 30;
+    static constexpr int kOutfieldPlayers = 10;
+
+    // One inbox message: its code, the three inserts of the text that the
+    // showing screen picks, and mostly the player it is about (-1 none).
+    struct AdvisorMessage {
+        uint8_t code = 0;
+        std::string text1, text2, text3;
+        int32_t id = -1;
+    };
+
+    CHumanManager();
+    CHumanManager(const CHumanManager&) = delete;
+    CHumanManager& operator=(const CHumanManager&) = delete;
+
     int32_t GetManagerIndex() const { return m_ManagerIndex; }
-    void SetManagerIndex(int32_t index) { m_ManagerIndex = index; }
+    // Stores the index; a manager it names becomes human and the search
+    // criteria start afresh.
+    void SetManager(int32_t index);
+    void SetManagerIndex(int32_t index) { SetManager(index); }
     bool HasManager() const { return m_ManagerIndex >= 0; }
-    bool IsEmployed() const { return m_Employed; }
-    void SetEmployed(bool employed) { m_Employed = employed; }
+    // In play, and his manager holds a club.
+    bool IsEmployed() const;
 
     // Formations: the manager's own list; the current one is his club's.
     CSoccerTacticList& GetTacticList() { return m_Tactics; }
     const CSoccerTacticList& GetTacticList() const { return m_Tactics; }
+    int GetTacticCount() const { return m_Tactics.GetSize(); }
     uint8_t GetCurrentTactic() const { return static_cast<uint8_t>(m_Tactics.GetCurrent()); }
+    void SetCurrentTactic(uint8_t index) {
+        if (index < m_Tactics.GetSize()) m_Tactics.SetCurrent(index);
+    }
+    CSoccerTactic* GetTactic(uint8_t index) const { return m_Tactics.GetAt(index); }
+    CSoccerTactic* GetCurrentTacticObject() const { return m_Tactics.GetCurrentTactic(); }
+    std::string GetTacticName(int index) const;
+    std::string GetTacticLabel(int index) const;
+    std::string GetTacticFamiliarity(uint8_t index) const;
+    int GetTacticPlayerX(int player, int formation = -1) const;
+    int GetTacticPlayerY(int player, int formation = -1) const;
+    void SwapTactics(int a, int b);
+    // Each formation known better than half and less than a draw of 0..99
+    // is forgotten a little: a player has left.
+    void DecayTacticFamiliarity() { m_Tactics.DecayFamiliarity(); }
     // The manager's own honours, kept with him from club to club.
     CTrophyHistoryList& GetHonours() { return m_Honours; }
     const CTrophyHistoryList& GetHonours() const { return m_Honours; }
     // The transfer screens' search criteria.
     CPlayerSearch& GetPlayerSearch() { return m_Search; }
-    void SetCurrentTactic(uint8_t index) {
-        if (index < m_Tactics.GetSize()) m_Tactics.SetCurrent(index);
-    }
-    CSoccerTactic* GetTactic(uint8_t index) const { return m_Tactics.GetAt(index); }
+    CSoccerSquadTraining& GetTraining() { return m_Training; }
 
     // The recent results, oldest first: 5 a draw, 4 a home win, 3 a home
     // defeat, 2 an away win, 1 an away defeat, 0 none yet.
-    void AddResult(bool home, int homeGoals, int awayGoals) {
-        const uint8_t code = homeGoals == awayGoals ? 5
-                             : home                 ? (homeGoals > awayGoals ? 4 : 3)
-                                                    : (awayGoals > homeGoals ? 2 : 1);
-        for (auto& r : m_Results)
-            if (r == 0) {
-                r = code;
-                return;
-            }
-        for (size_t i = 1; i < m_Results.size(); ++i) m_Results[i - 1] = m_Results[i];
-        m_Results.back() = code;
-    }
+    void AddResult(bool home, int homeGoals, int awayGoals);
     const std::array<uint8_t, 11>& GetResults() const { return m_Results; }
+    std::array<uint8_t, 11>& Results() { return m_Results; }
 
     // The team sheet: per squad slot the match position given to its player
     // (1 up), 0 when not picked. The club's own slot order is left alone
     // until a match needs it.
-    static constexpr int kSquadSlots = 30;
     uint8_t GetSelection(int slot) const { return m_Selection.at(static_cast<size_t>(slot)); }
     void SetSelection(int slot, uint8_t position) { m_Selection.at(static_cast<size_t>(slot)) = position; }
-    void ResetSelection() {
-        for (int s = 0; s < kSquadSlots; ++s) m_Selection[static_cast<size_t>(s)] = s < 16 ? uint8_t(s + 1) : 0;
-    }
-    bool IsSquadInSelectionOrder() const { return m_SquadInSelectionOrder; }
+    void ResetSelection();
+    bool IsSquadInSelectionOrder() const { return m_SquadInSelectionOrder != 0; }
+    const std::vector<uint16_t>& GetSavedSquadOrder() const { return m_SavedSquadOrder; }
+    // The match position of squad slot `pos`: pos + 1 while the club's slots
+    // stand in the selection's order.
+    int GetSelectedPlayer(int pos) const;
+    // Gives slot `pos` the position `value`; the slot that held it takes the
+    // old one. In selection order the two squad slots change places.
+    void SetSelectedPlayer(int pos, int value);
+    // The player of squad slot `slot` has left and the slots behind moved up.
+    void RemoveSelectionSlot(int slot);
+    // The assistant's picks: the rank-th best who can play of a position
+    // group (0 keepers .. 3 attackers), empty when there is none; and his
+    // suggested eleven for the club's formation.
+    std::string GetRankedPlayerName(int rank, int group) const;
+    std::string BuildSuggestedTeam() const;
     // Puts the picked players into the club's slots in match order, the rest
     // behind them; the club's own order is kept to be put back afterwards.
     void ApplySelectionToClub(CClub& club, int substitutes);
     void RestoreClubSquadOrder(CClub& club);
 
-    // The advisors' inbox and the manager's own news; the career code
-    // builds the screens that show them.
-    struct InboxMessage {
-        uint8_t code;
-        std::string text1, text2, text3;
-        int32_t id;
-    };
-    void AddMessage(uint8_t code, const std::string& t1, const std::string& t2, const std::string& t3, int32_t id) {
-        m_Inbox.push_back({code, t1, t2, t3, id});
-    }
-    void AddNews(const std::string& text) { m_News.push_back(text); }
+    // The advisors' inbox: 110 slots filled from the first; when full the
+    // oldest goes. Emptied whenever the game moves on; never saved.
+    void AddMessage(uint8_t code, const std::string& t1, const std::string& t2, const std::string& t3, int32_t id);
+    // The lines of every message of the code (and of the id unless -1) in
+    // the text `textId`; true when any message has the code.
+    bool GetMessages(uint8_t code, unsigned textId, CMessageLines& lines, const void* ignored = nullptr,
+                     int id = -1) const;
+    void ClearMessages();
+    const AdvisorMessage& GetMessage(int slot) const { return m_Messages.at(static_cast<size_t>(slot)); }
+    // The used slots, oldest first.
+    std::vector<AdvisorMessage> GetInbox() const;
+    bool HasMessage(uint8_t code) const;
     // The single held-back message; a new one replaces it.
     void SetDeferredMessage(uint8_t code, const std::string& t1, const std::string& t2, const std::string& t3,
-                            int32_t id) {
-        m_Deferred = {code, t1, t2, t3, id};
-        m_HasDeferred = true;
-    }
-    bool HasDeferredMessage() const { return m_HasDeferred; }
-    const InboxMessage& GetDeferredMessage() const { return m_Deferred; }
-    const std::vector<InboxMessage>& GetInbox() const { return m_Inbox; }
-    const std::vector<std::string>& GetNews() const { return m_News; }
+                            int32_t id);
+    void ClearDeferredMessage() { m_Deferred = AdvisorMessage{}; }
+    bool HasDeferredMessage() const { return m_Deferred.code != 0; }
+    const AdvisorMessage& GetDeferredMessage() const { return m_Deferred; }
 
-    // Board and manager: his standing with boards, the board's mood about
-    // letting him go (drawn each day), and his transfer talks, of which
-    // none are held yet.
+    // His own news, dated today.
+    void AddNews(const std::string& text);
+    CNewsList& GetNews() { return m_News; }
+    const CNewsList& GetNews() const { return m_News; }
+    void GetNewsLines(std::vector<std::string>& out, const std::string& date) const { m_News.GetLines(out, date); }
+
+    // His manager; NULL when the slot is not in play.
+    CManager* GetManager() const;
+    // His current club, else the one he left last; NULL when neither.
+    CClub* GetClub() const;
+    CClub* GetPreviousClub() const;
+    // Texts of his manager and club; empty when there is none.
+    std::string GetClubName() const;
+    std::string GetPreviousClubName() const;
+    std::string GetManagerName() const;
+    uint8_t GetAge() const;
+    std::string GetAgeText() const;
+    std::string GetNationalityName() const;
+    uint8_t GetContractYears() const;
+    std::string GetContractYearsText() const;
+    double GetWage() const;
+    int GetSalaryBand() const;
+    // Weekly wage, yearly wage, living costs, weekly net and savings.
+    std::string GetMoneyText1() const;
+    std::string GetMoneyText2() const;
+    std::string GetMoneyText3() const;
+    std::string GetMoneyText4() const;
+    std::string GetMoneyText5() const;
+    // Of the club GetClub gives; -1 without one.
+    int GetClubCountryIndex() const;
+    int GetClubPopularityIndex() const;
+    int GetClubDivision() const;
+
+    // His advisors and contacts.
+    CEmployeeList& GetContacts() { return m_Contacts; }
+    const CEmployeeList& GetContacts() const { return m_Contacts; }
+    void FillStaffList(CListRows& list, int group) const { m_Contacts.FillGroupList(list, group); }
+
+    // Board and manager: his standing with boards, and the board's mood
+    // about letting him go, drawn each day before his bids are decided.
     bool IsRatedFor(uint8_t popularityIndex) const;
-    void DailyRefresh();
-    bool GetReleaseMood() const { return m_ReleaseMood; }
-    void SetReleaseMood(bool mood) { m_ReleaseMood = mood; }
-    bool IsNegotiatingFor(uint16_t) const { return false; }
-    void ClearNegotiations() {}
+    void RollTransferFlag();
+    uint8_t GetTransferFlag() const { return m_TransferFlag; }
+    void SetTransferFlag(uint8_t flag) { m_TransferFlag = flag; }
+
+    // Accepted bids waiting for the player to talk terms.
+    CTransferNegotiationList& GetNegotiations() { return m_Negotiations; }
+    bool IsNegotiatingFor(const CPlayer* player) const { return m_Negotiations.HasPlayer(player); }
+    bool IsNegotiatingForIndex(int player) const { return m_Negotiations.HasPlayerIndex(player); }
+    // Adds the bid with one to three days to wait; `reply` tells the user
+    // when the player will come.
+    void StartNegotiation(std::string& reply, int player, int fee, const CClub* club, uint8_t kind);
+    // Ends every bid, and forgets the players he marked.
+    void ClearNegotiations();
+    void FillNegotiationList(CListRows& list) const;
+    // Players marked on the player screens.
+    void MarkPlayer(int player) { m_MarkedPlayers.push_back(static_cast<uint32_t>(player)); }
+    bool IsMarked(int player) const;
+    const std::vector<uint32_t>& GetMarkedPlayers() const { return m_MarkedPlayers; }
+    void ClearMarkedPlayers() { m_MarkedPlayers.clear(); }
+
+    // Saturday's step: the employed manager's news trimmed to the newest 20,
+    // a week more, and his rating recorded.
+    void WeeklyStep();
+    // Weeks in the game, and his rating week by week (oldest first, 0 none).
+    int32_t GetWeeks() const { return m_Weeks; }
+    const std::array<int32_t, 10>& GetWageHistory() const { return m_WageHistory; }
+
+    // The training timetables (senior, youth), the set-piece ratings with
+    // their weekly hours and progress, the players' own instructions per
+    // formation (aggression, attacking bias, passing style) and the
+    // team-sheet places of captain and set-piece takers.
+    std::array<int32_t, 20> m_TableA{};
+    std::array<int32_t, 20> m_TableB{};
+    std::array<std::array<std::array<int32_t, kOutfieldPlayers>, kFormations>, 3> m_Instructions{};
+    std::array<uint8_t, 4> m_TrainLevel{};
+    std::array<uint8_t, 4> m_TrainLoad{};
+    std::array<double, 4> m_TrainProgress{};
+    std::array<int32_t, 5> m_TacticSliders{5, 10, 2, 5, 6};
+
+    // The record in the saved game; the inbox is neither written nor read.
+    void Save(FILE* file) const;
+    void Load(FILE* file);
 
 private:
-    int32_t m_ManagerIndex = -1;
-    bool m_Employed = false;
-    CSoccerTacticList m_Tactics;
+    void ResetPersonalValues();
+
     CTrophyHistoryList m_Honours;
+    std::array<uint8_t, kSquadSlots> m_Selection{};
+    std::vector<uint16_t> m_SavedSquadOrder;
+    std::vector<uint32_t> m_MarkedPlayers;
+    CSoccerTacticList m_Tactics;
+    CNewsList m_News;
+    CTransferNegotiationList m_Negotiations;
     CPlayerSearch m_Search;
-    std::array<uint8_t, kSquadSlots> m_Selection{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
-    std::array<uint16_t, kSquadSlots> m_SavedSquadOrder{};
-    bool m_SquadInSelectionOrder = false;
-    std::vector<InboxMessage> m_Inbox;
-    std::vector<std::string> m_News;
-    InboxMessage m_Deferred{};
-    bool m_HasDeferred = false;
+    CSoccerSquadTraining m_Training;
+    int32_t m_ManagerIndex = -1;
+    int32_t m_Reserved = 0;
+    int32_t m_Weeks = 0;
+    uint8_t m_SquadInSelectionOrder = 0;
+    uint8_t m_TransferFlag = 0;
+    uint8_t m_ReservedByte = 0;
+    std::array<AdvisorMessage, kInboxSlots> m_Messages;
     std::array<uint8_t, 11> m_Results{};
-    bool m_ReleaseMood = false;
+    std::array<int32_t, 10> m_WageHistory{};
+    AdvisorMessage m_Deferred;
+    CEmployeeList m_Contacts;
+
+    friend class CUserList;
 };
+
+class CFixtureInfo;
+class CMatchTime;
 
 class CUserList {
 public:
     static constexpr int kSlots = 8;
 
+    CUserList();
+    CUserList(const CUserList&) = delete;
+    CUserList& operator=(const CUserList&) = delete;
+
     int GetSize() const { return kSlots; }
-    CHumanManager* GetAt(int i) { return i >= 0 && i < kSlots ? &m_Slots[static_cast<size_t>(i)] : nullptr; }
-    const CHumanManager* GetAt(int i) const {
-        return i >= 0 && i < kSlots ? &m_Slots[static_cast<size_t>(i)] : nullptr;
-    }
+    CHumanManager* GetAt(int i) const { return i >= 0 && i < kSlots ? m_Slots[static_cast<size_t>(i)].get() : nullptr; }
     // The first slot with a manager, -1 when none.
-    int FindFirstWithManager() const {
-        for (int i = 0; i < kSlots; ++i)
-            if (m_Slots[static_cast<size_t>(i)].HasManager()) return i;
-        return -1;
-    }
-    int GetManagerCount() const {
-        int n = 0;
-        for (const auto& s : m_Slots) n += s.HasManager() ? 1 : 0;
-        return n;
-    }
-    // Every user's open talks for the player end. No user holds talks yet:
-    // they come with the negotiation screens.
-    void CancelNegotiationsForPlayer(int player) { (void)player; }
+    int FindFirstWithManager() const;
+    int CountInPlay() const;
+    int GetManagerCount() const { return CountInPlay(); }
+    bool AnyInPlay() const { return FindFirstWithManager() >= 0; }
+    // The manager has left human control: no slot plays him any more.
+    void RemoveManager(int managerIndex);
+    // The end of the thirtieth season: no slot is in play afterwards.
+    void EndGame();
+    // Saturday's step for every slot in play, each made the current user in
+    // turn; the current user is put back afterwards.
+    void WeeklyStep();
+    // The player has signed for `buyer`: every other user's bids for him end.
+    void CancelNegotiationsForPlayer(int player, const CClub* buyer);
+    // Two clubs have exchanged their places in the world's list.
+    void SwapClubIndexes(int a, int b);
+
+    // The count, then per slot its "SYNC n" marker and its record. A load
+    // that finds a count outside 1..8 or a wrong marker marks the file
+    // damaged; slots the file does not hold are left empty.
+    void Save(FILE* file) const;
+    void Load(FILE* file);
 
 private:
-    std::array<CHumanManager, kSlots> m_Slots;
+    std::array<std::unique_ptr<CHumanManager>, kSlots> m_Slots;
 };

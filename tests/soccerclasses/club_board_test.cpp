@@ -38,7 +38,6 @@ protected:
     void MakeUser(int club, int slot) {
         MakeHuman(C(club));
         User(slot).SetManagerIndex(C(club).GetManager());
-        User(slot).SetEmployed(true);
     }
     std::vector<std::string> News() {
         std::vector<std::string> out;
@@ -297,19 +296,19 @@ TEST_F(Board, ARetiringManagerLeavesNoIndexBehind) {
 
 TEST_F(Board, TheBoardLetsAManagerGoOnlyAfterSixWeeksAndInAGoodMood) {
     ManagerOf(0).Person().SetWeeksAtClub(5);
-    User(0).SetReleaseMood(true);
+    User(0).SetTransferFlag(1);
     EXPECT_FALSE(C(0).BoardReleasesManager());
     ManagerOf(0).Person().SetWeeksAtClub(6);
     EXPECT_TRUE(C(0).BoardReleasesManager());
-    User(0).SetReleaseMood(false);
+    User(0).SetTransferFlag(0);
     EXPECT_FALSE(C(0).BoardReleasesManager());
     // The daily mood is kinder the fewer years he has left.
     for (auto [years, low, high] : {std::tuple{0, 0.85, 0.95}, std::tuple{4, 0.64, 0.76}, std::tuple{9, 0.64, 0.76}}) {
         ManagerOf(0).Person().SetContractYears(uint8_t(years));
         int yes = 0;
         for (int i = 0; i < 3000; ++i) {
-            User(0).DailyRefresh();
-            yes += User(0).GetReleaseMood();
+            User(0).RollTransferFlag();
+            yes += User(0).GetTransferFlag();
         }
         EXPECT_GT(yes / 3000.0, low) << years;
         EXPECT_LT(yes / 3000.0, high) << years;
@@ -437,7 +436,7 @@ TEST_F(Board, TheBoardNamesEveryMissingMemberOfStaff) {
     for (const char* f : {"lack of a head coach", "no head physio", "no assistant manager", "lack of a youth coach",
                           "lack of any scouts"})
         EXPECT_TRUE(port.AskedText(f)) << f;
-    EXPECT_FALSE(User(0).GetNews().empty());
+    EXPECT_FALSE(User(0).GetNews().IsEmpty());
     for (uint8_t kind : {0, 1, 2, 3, 4}) C(0).HireNewEmployee(kind);
     ScriptedUserPort quiet;
     for (int i = 0; i < 600; ++i) C(0).CheckStaffConcerns();
@@ -567,7 +566,7 @@ TEST_F(LoanEnd, APlayerOutOfContractIsNeverKept) {
     EXPECT_TRUE(C(0).ProcessLoanEnd(C(0).FindSlotOfPlayer(id)));
     ASSERT_EQ(port.Boxes().size(), 1u);
     EXPECT_TRUE(port.AskedText("are not prepared to extend his loan"));
-    EXPECT_TRUE(User(0).GetNews().back().find("has returned to Club 1") != std::string::npos);
+    EXPECT_TRUE(std::string(User(0).GetNews().GetAt(User(0).GetNews().GetSize() - 1)->GetText()).find("has returned to Club 1") != std::string::npos);
     ExpectBack(id, away);
 }
 
@@ -641,7 +640,7 @@ TEST_F(Board, AHumanClubsDayRunsTheBoardsBusinessNearTheSeasonsEnd) {
     int moods = 0;
     for (int d = 0; d < 60; ++d) {
         C(0).ProcessDay(false, true);
-        moods += User(0).GetReleaseMood();
+        moods += User(0).GetTransferFlag();
         SetRow(0, 6, 0, 0);
     }
     EXPECT_TRUE(port.AskedText("worst disciplinary record"));

@@ -54,8 +54,8 @@ TEST_F(Bookkeeping, PopularityMovesTellTheHumanManagerOfTheNewMoney) {
 TEST_F(Bookkeeping, HonoursReachTheManagersRecord) {
     Club().AddLeagueTitle("First League", 3);
     EXPECT_EQ(Manager().m_Titles[0], 1);
-    ASSERT_FALSE(User().GetNews().empty());
-    EXPECT_EQ(User().GetNews().back().rfind("Harwick Albion, First League champions (", 0), 0u);
+    ASSERT_FALSE(User().GetNews().IsEmpty());
+    EXPECT_EQ(std::string(User().GetNews().GetAt(User().GetNews().GetSize() - 1)->GetText()).rfind("Harwick Albion, First League champions (", 0), 0u);
     ASSERT_TRUE(User().HasDeferredMessage());  // the top division's title
     EXPECT_EQ(User().GetDeferredMessage().code, 201);
     EXPECT_EQ(User().GetDeferredMessage().text1, "Harwick Albion");
@@ -143,8 +143,8 @@ TEST_F(Bookkeeping, ResignationLeavesThePostEmpty) {
     EXPECT_FALSE(world.GetManagerList().GetAt(manager)->IsEmployed());
     const std::string news = world.GetManagerList().GetAt(manager)->GetName() +
                              " has handed in his resignation as manager of Harwick Albion.";
-    ASSERT_FALSE(User().GetNews().empty());
-    EXPECT_EQ(User().GetNews().back(), news);
+    ASSERT_FALSE(User().GetNews().IsEmpty());
+    EXPECT_EQ(std::string(User().GetNews().GetAt(User().GetNews().GetSize() - 1)->GetText()), news);
     CNewsList& countryNews = world.GetCountry(1)->GetNews();
     ASSERT_GT(countryNews.GetSize(), 0);
     const auto* item = countryNews.GetAt(countryNews.GetSize() - 1);

@@ -28,7 +28,6 @@ protected:
         world.GetDivision(1)->SetClubRange(4, 1);
         MakeHuman(C(0));
         User().SetManagerIndex(C(0).GetManager());
-        User().SetEmployed(true);
     }
     CClub& C(int i) { return *world.GetClubList().GetAt(i); }
     CHumanManager& User() { return *world.GetUserList().GetAt(0); }

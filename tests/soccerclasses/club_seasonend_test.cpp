@@ -29,7 +29,6 @@ protected:
         world.GetCountry(1)->AddDivision(0);
         MakeHuman(C(0));
         User().SetManagerIndex(C(0).GetManager());
-        User().SetEmployed(true);
         // Nobody is up for review unless a test says so.
         for (int i = 0; i < 20; ++i) ManagerOf(i).Person().SetContractYears(9);
     }

@@ -125,7 +125,6 @@ protected:
         MakeHuman(Club());
         user = world.GetUserList().GetAt(2);
         user->SetManagerIndex(Club().GetManager());
-        user->SetEmployed(true);
         for (int s = 0; s < 30; ++s) before[size_t(s)] = Club().GetPlayerId(s);
     }
     void AllFit() {

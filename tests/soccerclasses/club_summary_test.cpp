@@ -64,7 +64,6 @@ protected:
         MakeHuman(Club(i));
         CHumanManager& user = *world.GetUserList().GetAt(slot);
         user.SetManagerIndex(Club(i).GetManager());
-        user.SetEmployed(true);
         return user;
     }
     void Squad(int club, std::initializer_list<int> positions) {

@@ -16,8 +16,9 @@ void ClubWorld::SetUp() {
     platform::SetInstallFolder(testenv::GameDir());
     paths = std::make_unique<CSoccerPlayerCareerPathList>(CSoccerPlayerCareerPathList::kFile);
     money = std::make_unique<CSkillMoneyValueList>(CSkillMoneyValueList::kFile);
-    platform::SeedRandom(7);
     world.ClearGame();
+    // After the new game's own draws (the users' training levels).
+    platform::SeedRandom(7);
     SetWorldData(&world);
     world.GetCurrencyList().Add(std::make_unique<CCurrency>(0, "\xA3", 0, 0, 1.0, 1));
     for (int i = 0; i < 3; ++i) {

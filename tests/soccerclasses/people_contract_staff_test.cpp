@@ -59,8 +59,8 @@ TEST_F(PeopleAtClubs, RenewalRequestOffersThreeButtonsAndOpensTheScreens) {
     EXPECT_EQ(port.Screens()[1].screen, 62);
     EXPECT_EQ(port.Screens()[1].object, &p);
     // The same text reaches the human's own news.
-    ASSERT_FALSE(world.GetUserList().GetAt(2)->GetNews().empty());
-    EXPECT_EQ(world.GetUserList().GetAt(2)->GetNews().back(), port.Boxes()[0].text);
+    ASSERT_FALSE(world.GetUserList().GetAt(2)->GetNews().IsEmpty());
+    EXPECT_EQ(std::string(world.GetUserList().GetAt(2)->GetNews().GetAt(world.GetUserList().GetAt(2)->GetNews().GetSize() - 1)->GetText()), port.Boxes()[0].text);
 }
 
 TEST_F(PeopleAtClubs, RenewalRequestNeedsHisLastYearAtAHumanClubAndNoLoan) {

@@ -65,7 +65,6 @@ protected:
     }
     void Seat(int club) {
         MakeUser(*world.GetClub(club), 0);
-        world.GetUserList().GetAt(0)->SetEmployed(true);
         world.SetCurrentUser(0);
     }
     // Yellow text on the table row at `row`.
@@ -217,7 +216,6 @@ TEST_F(NavigatorPanel, TheFlagFollowsTheCountry) {
     EXPECT_EQ(tree.GetLoadedFlag(), "eng");
     // Another user, in the other country, takes his turn.
     MakeUser(*world.GetClub(6), 1);
-    world.GetUserList().GetAt(1)->SetEmployed(true);
     world.SetCurrentUser(1);
     tree.PaintBuffer();
     EXPECT_EQ(tree.GetLoadedFlag(), "sco");
