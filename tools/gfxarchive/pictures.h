@@ -30,6 +30,9 @@ std::vector<Picture> ToolBarPictures();
 // The navigator's background, icons and flags (the flag table is in `assets`).
 std::vector<Picture> TreePictures(const std::filesystem::path& assets);
 
+// The pages' backgrounds from assets/screens/backgrounds.txt.
+std::vector<Picture> PageBackgrounds(const std::filesystem::path& assets);
+
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
 
