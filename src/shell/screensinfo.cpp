@@ -47,6 +47,10 @@ CScreensInfo::~CScreensInfo() = default;
 
 int CScreensInfo::GetCreatedScreenId() { return g_nCreatedScreenId; }
 
+PageFactory CScreensInfo::GetPageFactory() const {
+    return [] { return static_cast<CScreen*>(new CScreensInfo()); };
+}
+
 void CScreensInfo::OnTreeSelect(const TreeNotice* item) {
     if (!item) return;
     g_nTreeSelectionLevel = item->level;

@@ -53,6 +53,8 @@ public:
     // Remembers the item as the tree selection; pages call this first.
     void OnTreeSelect(const TreeNotice* item) override;
 
+    PageFactory GetPageFactory() const override;
+
     // The id recorded by the last page constructed.
     static int GetCreatedScreenId();
 
