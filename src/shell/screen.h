@@ -128,6 +128,9 @@ public:
                              std::string& /*heading3*/) {}
     virtual void DrawContent(platform::gfx::Canvas* /*dc*/) {}
 
+    // The factory that makes a page of this class again (for the history).
+    virtual PageFactory GetPageFactory() const { return nullptr; }
+
     const std::string& GetTitle() const { return m_strTitle; }
     void SetTitle(const std::string& title) { m_strTitle = title; }
 

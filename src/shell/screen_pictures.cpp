@@ -28,6 +28,18 @@ std::string Numbered(const char* format, int n) {
     return buf;
 }
 
+// "/" stands for "\" and doubled separators for one, as the archives read
+// paths (the world overlay's path is written with "//").
+std::string ArchivePath(const std::string& path) {
+    std::string out;
+    for (char c : path) {
+        if (c == '/') c = '\\';
+        if (c == '\\' && !out.empty() && out.back() == '\\') continue;
+        out += c;
+    }
+    return out;
+}
+
 }  // namespace
 
 Rect PictureSlotRect(int slot) {
@@ -44,7 +56,7 @@ Rect PictureSlotRect(int slot) {
 
 int CScreen::AddOverlayBitmap(const std::string& name, int x, int y) {
     auto o = std::make_unique<OverlayBitmap>();
-    o->bitmap.Load(name);
+    o->bitmap.Load(ArchivePath(name));
     o->x = x;
     o->y = y;
     m_Overlays.push_back(std::move(o));
@@ -54,7 +66,7 @@ int CScreen::AddOverlayBitmap(const std::string& name, int x, int y) {
 void CScreen::SetOverlayBitmap(const std::string& name, int x, int y, int index) {
     if (index < 0 || index >= GetOverlayCount()) return;
     OverlayBitmap& o = *m_Overlays[static_cast<size_t>(index)];
-    if (!o.bitmap.Load(name)) o.bitmap.Clear();
+    if (!o.bitmap.Load(ArchivePath(name))) o.bitmap.Clear();
     o.x = x;
     o.y = y;
 }

@@ -1,5 +1,6 @@
 #include "shell/shellport.h"
 
+#include "ui/treewindow.h"
 #include "ui/usermessagebox.h"
 
 #include "platform/stringtable.h"
@@ -19,16 +20,30 @@ public:
 
     // The game's own boxes answer the model's questions.
     int ShowMessageBox(const MessageBoxRequest& r) override { return ShowUserMessageBox(r); }
-    // Pages that answer the model come with the screen framework.
-    int RunScreenModal(int, void*, intptr_t, intptr_t, intptr_t) override { return 0; }
+    int RunScreenModal(int screen, void* object, intptr_t value1, intptr_t value2, intptr_t value3) override {
+        if (!view) return 0;
+        return view->RunScreenModal(screen, reinterpret_cast<intptr_t>(object), value1, value2, value3);
+    }
     void ShowProgress(int, const std::string&, int, int) override {}
     void StepProgress() override {}
     int GetCurrentScreenId() override { return ::GetCurrentScreenId(); }
     void UpdateStatusBar() override {
         if (frame) frame->UpdateStatusBar();
     }
-    void FillTree(int) override {}
-    void SetTreeMode(int) override {}
+    void FillTree(int kind) override {
+        if (CTreeWindow* tree = view ? view->GetTreeWindow() : nullptr) tree->FillTree(kind);
+    }
+    void PersonDeleted(int kind, int owner, int index) override {
+        CScreenManager* manager = view ? view->GetScreenManager() : nullptr;
+        if (!manager) return;
+        const bool recordedOnDisplay = !manager->IsOffHistory();
+        // The page on display showed him: the entry before it comes back.
+        if (manager->RemoveHistoryEntries({index, owner, kind}) && recordedOnDisplay)
+            manager->ShowHistoryEntry(manager->GetHistory().GetCurrent());
+    }
+    void SetTreeMode(int mode) override {
+        if (CTreeWindow* tree = view ? view->GetTreeWindow() : nullptr) tree->SetMode(mode);
+    }
 };
 
 ShellPort g_port;

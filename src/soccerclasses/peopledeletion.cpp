@@ -1,5 +1,7 @@
 #include "soccerclasses/peopledeletion.h"
 
+#include "soccerclasses/userport.h"
+
 #include "soccerclasses/club.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/contractclause.h"
@@ -53,4 +55,6 @@ void ForgetPlayerIndex(int player) {
     CClubList& clubs = w->GetClubList();
     for (int c = 0; c < clubs.GetSize(); ++c)
         if (CClub* club = clubs.GetAt(c)) club->ForgetPlayer(static_cast<uint32_t>(player));
+    // And no page may be made again for him.
+    GetUserPort().PersonDeleted(kPersonListPlayers, -1, player);
 }

@@ -45,6 +45,11 @@ public:
     void UpdateStatusBar() override { ++m_StatusBarUpdates; }
     void FillTree(int kind) override { m_TreeFills.push_back(kind); }
     void SetTreeMode(int mode) override { m_TreeModes.push_back(mode); }
+    struct DeletedPerson {
+        int kind, owner, index;
+    };
+    void PersonDeleted(int kind, int owner, int index) override { m_Deleted.push_back({kind, owner, index}); }
+    const std::vector<DeletedPerson>& DeletedPeople() const { return m_Deleted; }
 
 private:
     UserPort* m_Previous;
@@ -55,6 +60,7 @@ private:
     std::vector<ScreenCall> m_ScreenCalls;
     std::vector<int> m_TreeFills, m_TreeModes;
     std::vector<std::string> m_ProgressTexts;
+    std::vector<DeletedPerson> m_Deleted;
     int m_ProgressSteps = 0;
     int m_StatusBarUpdates = 0;
     int m_CurrentScreen = 0;

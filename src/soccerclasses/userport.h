@@ -47,7 +47,14 @@ public:
     virtual void UpdateStatusBar() = 0;
     virtual void FillTree(int kind) = 0;
     virtual void SetTreeMode(int mode) = 0;
+    // A person left the world or a list that closes up: no page may be made
+    // again for him (`index` in the world's list when `owner` is -1, else in
+    // the owner's list of that kind).
+    virtual void PersonDeleted(int /*kind*/, int /*owner*/, int /*index*/) {}
 };
+
+// The kinds of person list PersonDeleted names.
+inline constexpr int kPersonListPlayers = 0;
 
 // The installed port; the standard-error one when none is installed.
 UserPort& GetUserPort();

@@ -4,7 +4,7 @@
 #include "platform/stringtable.h"
 #include "platform/window/menu.h"
 #include "platform/window/ui.h"
-#include "shell/screenmanager.h"
+#include "shell/screenglobals.h"
 #include "shell/soundengine.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"

@@ -6,7 +6,7 @@
 
 #include "platform/trace.h"
 #include "platform/window/ui.h"
-#include "shell/screenmanager.h"
+#include "shell/screenglobals.h"
 #include "shell/soundengine.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/worlddata.h"

@@ -8,7 +8,7 @@
 #include "platform/window/menu.h"
 #include "platform/window/ui.h"
 #include "shell/history.h"
-#include "shell/screenmanager.h"
+#include "shell/screenglobals.h"
 #include "shell/soundengine.h"
 #include "ui/xmessages.h"
 

@@ -79,3 +79,15 @@ TEST(Layering, WidgetsUseOnlyTheShellsBaseAndTheBaseStaysBelowThem) {
 }
 
 }  // namespace
+
+TEST(Layering, NeitherTheShellNorTheWidgetsReachThePages) {
+    int files = 0;
+    for (const char* layer : {"src/shell", "src/ui"}) {
+        for (const auto& e : fs::directory_iterator(testenv::SourceDir() / layer)) {
+            if (e.path().extension() != ".h" && e.path().extension() != ".cpp") continue;
+            ++files;
+            EXPECT_TRUE(Includes(e.path(), "screens").empty()) << e.path().filename() << " reaches the pages";
+        }
+    }
+    EXPECT_GT(files, 40);
+}

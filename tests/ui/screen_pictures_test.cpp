@@ -176,6 +176,23 @@ TEST_F(ScreenPicturesTest, ContextPicturesFillTheirSlots) {
     EXPECT_FALSE(page->IsPicturePresent(kSlotKit));
 }
 
+TEST_F(ScreenPicturesTest, TheWorldEuropeAndFlagPicturesResolve) {
+    page->ShowContextPicture(kContextWorld, 0, true, 0);
+    ASSERT_EQ(page->GetOverlayCount(), 1);
+    EXPECT_TRUE(page->GetOverlay(0)->bitmap.IsLoaded()) << "the path with doubled slashes finds the picture";
+    EXPECT_EQ(page->GetOverlay(0)->x, 530);
+    page->ShowContextPicture(kContextFederation, 0, true, 0);
+    ASSERT_TRUE(page->IsPicturePresent(kSlotEurope));
+    EXPECT_EQ(page->GetPictureSurface(kSlotEurope)->Width(), 50);
+    CXBitmap rest, flag;
+    EXPECT_TRUE(rest.Load("gfx\\tree\\context\\restofworld.bmp"));
+    ASSERT_TRUE(flag.Load("gfx\\flags\\flag10.bmp"));  // Austria
+    EXPECT_EQ(flag.GetWidth(), 60);
+    EXPECT_EQ(flag.GetHeight(), 40);
+    page->ShowFlagPicture(10);
+    EXPECT_TRUE(page->IsPicturePresent(kSlotFlag));
+}
+
 TEST_F(ScreenPicturesTest, APageThatPaintsItselfShowsOnlyWhatItBlitsAndStillTakesTheFocus) {
     auto self = std::make_unique<CScreen>();
     self->m_bDirectDrawPage = 1;

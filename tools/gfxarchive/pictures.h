@@ -34,6 +34,8 @@ std::vector<Picture> TreePictures(const std::filesystem::path& assets);
 std::vector<Picture> FacePictures();
 // The kit patterns in three sizes, the highlight and the printing mask.
 std::vector<Picture> KitPictures();
+// The pages' backgrounds from assets/screens/backgrounds.txt.
+std::vector<Picture> PageBackgrounds(const std::filesystem::path& assets);
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();

@@ -2,7 +2,9 @@
 // icons and every league country's flag from the flag table.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -42,10 +44,10 @@ std::vector<Point> Star(double cx, double cy, double r) {
     return p;
 }
 
-// One flag, 20 x 13, with a one-pixel dark edge so light flags stand out
-// on the tree's background.
-Bitmap8 Flag(const std::string& pattern, const std::vector<Pixel>& c) {
-    const int W = 20 * kS, H = 13 * kS;
+// One flag, 20 x 13 for the tree (60 x 40 beside a page's title), with a
+// one-pixel dark edge so light flags stand out on any background.
+Bitmap8 Flag(const std::string& pattern, const std::vector<Pixel>& c, int w = 20, int h = 13) {
+    const int W = w * kS, H = h * kS;
     Surface s(W, H, c.at(0));
     Canvas g(s);
     g.SelectPen(Pen::None());
@@ -125,9 +127,10 @@ Bitmap8 Flag(const std::string& pattern, const std::vector<Pixel>& c) {
     return Quantise(small, true, false);
 }
 
-// The node icons, 16 x 16 on the key colour.
-Bitmap8 Icon(const std::string& name) {
-    const int N = 16 * kS;
+// The node icons, 16 x 16 on the key colour; drawn larger, the context
+// pictures beside a page's title.
+Bitmap8 Icon(const std::string& name, int size = 16) {
+    const int N = size * kS;
     Surface s(N, N, kKeyPixel);
     Canvas g(s);
     auto P = [&](double x, double y) { return Point{static_cast<int>(x * N / 16), static_cast<int>(y * N / 16)}; };
@@ -135,7 +138,7 @@ Bitmap8 Icon(const std::string& name) {
         return Rect{int(x * N / 16), int(y * N / 16), int((x + w) * N / 16), int((y + h) * N / 16)};
     };
     const ColourRef outline = RGB(16, 20, 36);
-    g.SelectPen(Pen::Solid(outline, kS));
+    g.SelectPen(Pen::Solid(outline, std::max(1, kS * size / 16)));
     auto globe = [&](ColourRef sea, ColourRef land) {
         g.SelectBrush(Brush::Solid(sea));
         g.Ellipse(R(1, 1, 14, 14));
@@ -333,10 +336,23 @@ std::vector<Picture> TreePictures(const std::filesystem::path& assets) {
                              "afc", "caf", "ofc"})
         out.push_back({"tree", std::string("icons\\") + name + ".bmp", true, Icon(name)});
     out.push_back({"tree", "intro_logo.bmp", false, IntroLogo()});
+    for (const char* name : {"world", "europe", "restofworld"})
+        out.push_back({"tree", std::string("context\\") + name + ".bmp", true, Icon(name, 50)});
     for (const Section& s : kSections) {
         out.push_back({"tree", std::string(s.suffix) + ".bmp", false, SectionTile(s)});
         out.push_back({"tree", std::string("table\\backg_") + s.suffix + ".bmp", true, TableBack(s)});
         out.push_back({"tree", std::string("table\\row_") + s.suffix + ".bmp", true, TableRowBand(s)});
+    }
+    // The country ids of the flag codes, for the page pictures' "flag%02d".
+    std::map<std::string, int> ids;
+    {
+        std::ifstream countries(assets / "world" / "countries.txt");
+        if (!countries) throw std::runtime_error("no country table");
+        for (std::string line; std::getline(countries, line);) {
+            if (line.empty() || line[0] == '#') continue;
+            const auto f = Split(line, '|');
+            if (f.size() > 2) ids[f[2]] = std::stoi(f[0]);
+        }
     }
     std::ifstream in(assets / "ui" / "flags.txt");
     if (!in) throw std::runtime_error("no flag table");
@@ -347,6 +363,11 @@ std::vector<Picture> TreePictures(const std::filesystem::path& assets) {
         std::vector<Pixel> colours;
         for (const auto& c : Split(f[2], ',')) colours.push_back(Hex(c));
         out.push_back({"tree", "flags\\" + f[0] + ".bmp", true, Flag(f[1], colours)});
+        if (auto id = ids.find(f[0]); id != ids.end()) {
+            char name[32];
+            std::snprintf(name, sizeof name, "flag%02d.bmp", id->second);
+            out.push_back({"flags", name, true, Flag(f[1], colours, 60, 40)});
+        }
     }
     return out;
 }

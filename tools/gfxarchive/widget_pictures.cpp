@@ -151,6 +151,32 @@ Bitmap8 BoxBackground(bool withPicture) {
 Bitmap8 BoxButton(int w, int h) { return Finish(Plate(w, h, kNavy, kNavyLight, kGold, false, true), true); }
 Bitmap8 BoxButtonDown(int w, int h) { return Finish(Plate(w, h, kNavy, kNavyLight, kGold, true, true), true); }
 
+// A round menu emblem of the title pages' animated buttons: a gold ring
+// round a navy disc with its words; the second frame glows.
+Bitmap8 MenuEmblem(const char* words, int frame) {
+    const int W = 150 * kS;
+    Surface s(W, W, kKeyPixel);
+    const double c = W / 2.0, outer = W / 2.0 - kS, inner = outer - 9 * kS;
+    for (int y = 0; y < W; ++y)
+        for (int x = 0; x < W; ++x) {
+            const double d = std::hypot(x - c, y - c);
+            if (d > outer) continue;
+            const double t = (y - (c - outer)) / (2 * outer);
+            s.Row(y)[x] = d > inner ? Mix(kGold, kGoldDark, t)
+                                    : Mix(frame ? Tone{70, 110, 200} : kNavyLight, kNavy, t + d / (4 * outer));
+        }
+    Canvas g(s);
+    g.SetBkMode(TRANSPARENT);
+    g.SetTextAlign(TA_CENTER);
+    auto font = Font::Create("Arial Black", -22 * kS, 900);
+    g.SelectFont(font);
+    g.SetTextColor(RGB(10, 14, 30));
+    g.TextOut(int(c) + kS, int(c) - 13 * kS + kS, words);
+    g.SetTextColor(frame ? RGB(255, 236, 160) : RGB(kGold.r, kGold.g, kGold.b));
+    g.TextOut(int(c), int(c) - 13 * kS, words);
+    return Finish(s, true);
+}
+
 // A cup or a shield for the trophies; the number varies the colours.
 Bitmap8 TrophyPicture(int n, bool cup) {
     const int W = 62 * kS, H = 62 * kS;
@@ -248,6 +274,12 @@ std::vector<Picture> WidgetPictures() {
     out.push_back({"messagebox", "message_box_pic.bmp", false, BoxBackground(true)});
     out.push_back({"messagebox", "message_box_text.bmp", false, BoxBackground(false)});
     out.push_back({"messagebox", "button.bmp", true, BoxButton(151, 28)});
+    out.push_back({"buttons", "button4_small.bmp", true, BoxButton(126, 29)});
+    for (int f = 0; f < 2; ++f) {
+        char frame[48];
+        std::snprintf(frame, sizeof frame, "menuanim\\new game%02d.bmp", f);
+        out.push_back({"animation", frame, true, MenuEmblem("NEW GAME", f)});
+    }
     out.push_back({"messagebox", "4button.bmp", true, BoxButton(115, 28)});
     out.push_back({"messagebox", "3upmiddle.bmp", true, BoxButton(157, 45)});
     out.push_back({"messagebox", "3downmiddle.bmp", true, BoxButtonDown(157, 45)});

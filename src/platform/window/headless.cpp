@@ -132,6 +132,8 @@ void HeadlessBackend::Wait(uint64_t deadlineMs) {
         auto calls = std::move(pendingCalls_);
         pendingCalls_.clear();
         for (auto& fn : calls) fn();
+        // The loop that waited looks again at whether it should go on.
+        Ui::Get().Post(nullptr, WM_NULL, 0, 0);
         return;
     }
     uint64_t next = deadlineMs;

@@ -49,11 +49,13 @@ void Ui::Start(std::unique_ptr<Backend> backend) {
 void Ui::Stop() {
     // Windows still alive end with the session; their objects belong to their owners.
     while (!topLevels_.empty()) topLevels_.back()->Destroy();
-    for (Window* w : pendingDeletes_) {
+    // Taken out first: each window forgets itself from the list as it goes.
+    std::vector<Window*> pending;
+    pending.swap(pendingDeletes_);
+    for (Window* w : pending) {
         w->deletePending_ = false;
         delete w;
     }
-    pendingDeletes_.clear();
     queue_.clear();
     translated_.clear();
     windows_.clear();

@@ -240,3 +240,27 @@ TEST_F(WindowTest, TheTimerActionRunsAfterEveryTimerMessage) {
 
 }  // namespace
 }  // namespace wintest
+
+namespace wintest {
+namespace {
+
+int g_loopTestDeleted = 0;
+
+class CountedWindow : public Window {
+public:
+    ~CountedWindow() override { ++g_loopTestDeleted; }
+};
+
+TEST_F(WindowTest, StoppingDeletesEveryWindowStillWaitingForDeletion) {
+    g_loopTestDeleted = 0;
+    for (int i = 0; i < 3; ++i) {
+        auto* w = new CountedWindow;
+        ASSERT_TRUE(w->Create(&main, {0, 0, 10, 10}, WS_CHILD | WS_VISIBLE));
+        w->DeleteLater();
+    }
+    Ui::Get().Stop();
+    EXPECT_EQ(g_loopTestDeleted, 3);
+}
+
+}  // namespace
+}  // namespace wintest

@@ -1,0 +1,34 @@
+#pragma once
+// The screen manager's globals, which every page and the frame read: the
+// page being built or shown, the page on display, and the game's state.
+#include <cstdint>
+#include <functional>
+
+extern int g_nScreenId;           // row of the screen table of the page built or shown
+extern int g_nCurrentScreen;      // the page on display, as SetScreen copied it
+extern uint8_t g_bGameInProgress;
+extern uint8_t g_bHumanMatchToday;
+// The user slot whose turn it is: the model's selected user slot itself.
+extern uint8_t& g_nActiveUser;
+
+// The navigator node last selected through the tree window: its level, the
+// model object it stands for and its kind; pages read them.
+extern int g_nTreeSelectionLevel;
+extern uintptr_t g_nTreeSelectionData;
+extern int g_nTreeSelectionKind;
+
+int GetCurrentScreenId();
+
+// The state values some pages' help contexts depend on.
+struct HelpModes {
+    int negotiationSecondMode = 0;  // page 22
+    int personKind = -1;            // page 60
+    int matchStateA = -1;           // page 64
+    int matchStateB = -1;           // page 64
+    int titleFlag = 0;              // page 115
+};
+
+// Asks the page on display for its help modes; false when no page is shown.
+bool QueryHelpModes(HelpModes& modes);
+// Installed by the screen manager once it shows pages.
+void SetHelpModesQuery(std::function<bool(HelpModes&)> query);
