@@ -2,12 +2,9 @@
 
 int g_nScreenId = 0;
 int g_nCurrentScreen = 0;
-uint8_t g_bGameInProgress = 0;
-uint8_t g_bHumanMatchToday = 0;
 int g_nTreeSelectionLevel = 0;
 uintptr_t g_nTreeSelectionData = 0;
 int g_nTreeSelectionKind = 255;
-int g_nActiveUser = 0;
 
 namespace {
 std::function<bool(HelpModes&)> g_helpQuery;
