@@ -39,6 +39,7 @@ CBrixholmApp::~CBrixholmApp() {
     m_pFrame.reset();
     m_pDoc.reset();
     g_pInstanceLock.reset();
+    SetWorldOwner(nullptr);
     if (GetWorldData() == m_pWorld.get()) SetWorldData(nullptr);
     m_pWorld.reset();
 }
@@ -96,6 +97,8 @@ bool CBrixholmApp::InitInstance(const std::vector<std::string>& args) {
         m_pWorld = g_worldFactory();
         if (!m_pWorld) return false;  // the reason was shown
         SetWorldData(m_pWorld.get());
+        // A loaded game's world replaces this one.
+        SetWorldOwner([this](std::unique_ptr<CWorldData> world) { m_pWorld = std::move(world); });
     }
 
     m_pDoc = std::make_unique<CBrixholmDoc>();

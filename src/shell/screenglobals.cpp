@@ -1,15 +1,10 @@
 #include "shell/screenglobals.h"
 
-#include "soccerclasses/worlddata.h"
-
 int g_nScreenId = 0;
 int g_nCurrentScreen = 0;
-uint8_t g_bGameInProgress = 0;
-uint8_t g_bHumanMatchToday = 0;
 int g_nTreeSelectionLevel = 0;
 uintptr_t g_nTreeSelectionData = 0;
 int g_nTreeSelectionKind = 255;
-uint8_t& g_nActiveUser = CWorldData::SelectedUserSlot();
 
 namespace {
 std::function<bool(HelpModes&)> g_helpQuery;

@@ -4,12 +4,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "soccerclasses/gameflags.h"
+
 extern int g_nScreenId;           // row of the screen table of the page built or shown
 extern int g_nCurrentScreen;      // the page on display, as SetScreen copied it
-extern uint8_t g_bGameInProgress;
-extern uint8_t g_bHumanMatchToday;
-// The user slot whose turn it is: the model's selected user slot itself.
-extern uint8_t& g_nActiveUser;
+// g_bGameInProgress, g_bHumanMatchToday and g_nActiveUser are the model's.
 
 // The navigator node last selected through the tree window: its level, the
 // model object it stands for and its kind; pages read them.

@@ -44,6 +44,23 @@ public:
     void SetTreeMode(int mode) override {
         if (CTreeWindow* tree = view ? view->GetTreeWindow() : nullptr) tree->SetMode(mode);
     }
+    // The match-day screen and the view's commands come with the screen
+    // framework's handlers.
+    void OpenMatchDayScreen(const std::string&, const CMatchTime&, const void*, const CDivision*) override {}
+    void SendViewCommand(int) override {}
+    bool ChooseSaveFile(const SaveFileRequest& r, std::string& path) override {
+        platform::win::FileDialogRequest request;
+        request.save = r.save;
+        request.folder = r.folder;
+        request.filter = r.filter;
+        request.title = r.title;
+        request.defaultExt = r.defaultExt;
+        request.pathMustExist = true;
+        std::optional<std::string> chosen = platform::win::RunFileDialog(request);
+        if (!chosen) return false;
+        path = *chosen;
+        return true;
+    }
 };
 
 ShellPort g_port;

@@ -100,6 +100,7 @@ public:
     uint8_t GetTransferWindow() const { return m_TransferWindow; }
     void SetTransferWindow(uint8_t open) { m_TransferWindow = open; }
     const CExtByteArray& GetDeadlineDays() const { return m_DeadlineDays; }
+    void AddDeadlineDay(uint8_t day) { m_DeadlineDays.Add(day); }
     const CExtString& GetSeasonText() const { return m_SeasonText; }
     void RefreshSeasonText();
     const CExtString& GetRefereeNote() const { return m_RefereeNote; }
@@ -176,6 +177,21 @@ public:
     int PickRefereeForTopDivision();
     int GetRotationSize() const { return m_RefereeRotation.GetSize(); }
     void FillRefereeList(CListRows& rows) const;
+    // A division near the given one (world division index) for a squad
+    // search: the one below on a draw of 0, the one above on 1 or 2, else
+    // the same one. NULL for a country without divisions.
+    CDivision* PickNearbyDivision(int division) const;
+
+    // The day step's and the season's work.
+    bool IsDeadlineDay(int day) const { return m_DeadlineDays.Find(static_cast<uint8_t>(day)) >= 0; }
+    // On a deadline day the transfer window flips, and the news says which way.
+    void CheckTransferDeadline(int day);
+    // Today's season end, when today is the country's season end day:
+    // titles, promotion and relegation, the club ranking. True when the
+    // season ended.
+    bool EndOfSeason();
+    // The ranking: every club, top division first, in table order.
+    void BuildClubRanking();
     // Only the referees whose filter value equals `filter`.
     void FillRefereeListFiltered(CListRows& rows, int filter) const;
 
@@ -316,4 +332,24 @@ public:
     CCountry* GetRandomLeagueCountry() const;
     // To one country, or to every country with -1.
     void AddNews(int country, const std::string& text);
+
+    // The day step's loops over every country.
+    // Seasons that start today start; every rotation of referees is refilled.
+    void StartDay();
+    // Saturdays: news trimmed, and for followed countries the clubs' weekly
+    // work, the transfer market, the deadline check and the weeks listed.
+    void ProcessWeek(int a);
+    // The other match day: news trimmed, the deadline check, the market.
+    void ProcessMidweek();
+    // True when some country ended its season today.
+    bool EndOfSeasonAll();
+    // The new game's loops: the transfer lists stocked, the club rankings.
+    void PrepareDivisions();
+    void BuildClubRankings();
 };
+
+// News items a country keeps from week to week.
+inline constexpr int kCountryNewsKept = 40;
+// The news of a deadline day: the window has closed, or opened again.
+inline constexpr unsigned kDeadlinePassedText = 578;
+inline constexpr unsigned kWindowOpenedText = 38000;

@@ -42,7 +42,20 @@ int ScriptedUserPort::RunScreenModal(int screen, void* object, intptr_t value1, 
     return it == m_Screens.end() ? 0 : it->second;
 }
 
-void ScriptedUserPort::ShowProgress(int, const std::string& text, int, int) { m_ProgressTexts.push_back(text); }
+bool ScriptedUserPort::ChooseSaveFile(const SaveFileRequest& request, std::string& path) {
+    m_FileDialogs.push_back(request);
+    if (m_FileAnswers.empty()) return false;
+    std::string answer = m_FileAnswers.front();
+    m_FileAnswers.pop_front();
+    if (answer.empty()) return false;
+    path = answer;
+    return true;
+}
+
+void ScriptedUserPort::ShowProgress(int, const std::string& text, int step, int) {
+    m_ProgressTexts.push_back(text);
+    m_ProgressLines.push_back(step);
+}
 
 RecordingListRows::Row* RecordingListRows::At(int row) {
     return row >= 0 && row < static_cast<int>(m_Rows.size()) ? &m_Rows[static_cast<size_t>(row)] : nullptr;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "soccerclasses/listrows.h"
+#include "soccerclasses/matchtime.h"
 #include "soccerclasses/userport.h"
 
 class ScriptedUserPort : public UserPort {
@@ -34,8 +35,22 @@ public:
     const std::vector<int>& TreeFills() const { return m_TreeFills; }
     const std::vector<int>& TreeModes() const { return m_TreeModes; }
     const std::vector<std::string>& ProgressTexts() const { return m_ProgressTexts; }
+    // The step of every progress line shown, in order.
+    const std::vector<int>& ProgressLines() const { return m_ProgressLines; }
     int ProgressSteps() const { return m_ProgressSteps; }
     void SetCurrentScreenId(int id) { m_CurrentScreen = id; }
+    struct MatchDayCall {
+        std::string text;
+        CMatchTime date;
+        const void* competition;
+        const CDivision* division;
+    };
+    const std::vector<MatchDayCall>& MatchDayScreens() const { return m_MatchDayCalls; }
+    const std::vector<int>& ViewCommands() const { return m_ViewCommands; }
+    const std::vector<SaveFileRequest>& FileDialogs() const { return m_FileDialogs; }
+    // Answers for the file dialogs, in order: a path, or an empty text for
+    // cancel. Without one the dialog is cancelled.
+    void AnswerFile(const std::string& path) { m_FileAnswers.push_back(path); }
 
     int ShowMessageBox(const MessageBoxRequest& request) override;
     int RunScreenModal(int screen, void* object, intptr_t value1, intptr_t value2, intptr_t value3) override;
@@ -50,6 +65,12 @@ public:
     };
     void PersonDeleted(int kind, int owner, int index) override { m_Deleted.push_back({kind, owner, index}); }
     const std::vector<DeletedPerson>& DeletedPeople() const { return m_Deleted; }
+    void OpenMatchDayScreen(const std::string& text, const CMatchTime& date, const void* competition,
+                            const CDivision* division) override {
+        m_MatchDayCalls.push_back({text, date, competition, division});
+    }
+    void SendViewCommand(int command) override { m_ViewCommands.push_back(command); }
+    bool ChooseSaveFile(const SaveFileRequest& request, std::string& path) override;
 
 private:
     UserPort* m_Previous;
@@ -61,6 +82,11 @@ private:
     std::vector<int> m_TreeFills, m_TreeModes;
     std::vector<std::string> m_ProgressTexts;
     std::vector<DeletedPerson> m_Deleted;
+    std::vector<int> m_ProgressLines;
+    std::vector<MatchDayCall> m_MatchDayCalls;
+    std::vector<int> m_ViewCommands;
+    std::vector<SaveFileRequest> m_FileDialogs;
+    std::deque<std::string> m_FileAnswers;
     int m_ProgressSteps = 0;
     int m_StatusBarUpdates = 0;
     int m_CurrentScreen = 0;

@@ -20,6 +20,10 @@ public:
     void UpdateStatusBar() override {}
     void FillTree(int) override {}
     void SetTreeMode(int) override {}
+    void OpenMatchDayScreen(const std::string&, const CMatchTime&, const void*, const CDivision*) override {}
+    void SendViewCommand(int) override {}
+    // Nobody to choose: as if cancelled.
+    bool ChooseSaveFile(const SaveFileRequest&, std::string&) override { return false; }
 };
 
 UserPort*& Installed() {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class CDivision;
+class CMatchTime;
 class CPerson;
 
 // Message box types the model uses.
@@ -32,6 +34,19 @@ struct MessageBoxRequest {
     const CPerson* person = nullptr;  // whose face the box draws, when the caller has him
 };
 
+// What the game's open and save dialogs ask for.
+struct SaveFileRequest {
+    bool save = false;
+    std::string folder;      // where the dialog starts (absolute)
+    std::string filter;      // "QZR 2000 (save games) |*.qzs; *.QZS;||"
+    std::string title;
+    std::string defaultExt;  // without the dot; empty for none
+};
+
+// View commands the model sends.
+inline constexpr int kCommandNewspaper = 32788;
+inline constexpr int kCommandMultiPlayerResults = 32891;
+
 // What the first button of a box of `type` answers.
 int FirstButtonAnswer(unsigned type);
 
@@ -51,6 +66,17 @@ public:
     // again for him (`index` in the world's list when `owner` is -1, else in
     // the owner's list of that kind).
     virtual void PersonDeleted(int /*kind*/, int /*owner*/, int /*index*/) {}
+    // The match-day screen for the current user's match: the competition it
+    // belongs to (a division, cup or other fixture owner) and the current
+    // user's division (NULL without one).
+    virtual void OpenMatchDayScreen(const std::string& text, const CMatchTime& date, const void* competition,
+                                    const CDivision* division) = 0;
+    // A command to the view, as the tool bar would send it (32788 the
+    // newspaper, 32891 the multi-player results).
+    virtual void SendViewCommand(int command) = 0;
+    // The open (save false) or save dialog over the save folder; the chosen
+    // path, or false when the user cancelled.
+    virtual bool ChooseSaveFile(const SaveFileRequest& request, std::string& path) = 0;
 };
 
 // The kinds of person list PersonDeleted names.

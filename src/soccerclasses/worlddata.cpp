@@ -9,6 +9,7 @@
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/friendlymatch.h"
+#include "soccerclasses/gameflags.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/manager.h"
@@ -54,6 +55,32 @@ constexpr uint8_t kPositionMatrix[16][16] = {
 CWorldData* GetWorldData() { return Installed(); }
 void SetWorldData(CWorldData* world) { Installed() = world; }
 
+namespace {
+
+WorldOwner& InstalledOwner() {
+    static WorldOwner owner;
+    return owner;
+}
+
+std::unique_ptr<CWorldData>& KeptWorld() {
+    static std::unique_ptr<CWorldData> world;
+    return world;
+}
+
+}  // namespace
+
+void SetWorldOwner(WorldOwner owner) { InstalledOwner() = std::move(owner); }
+
+void AdoptWorld(std::unique_ptr<CWorldData> world) {
+    CWorldData* raw = world.get();
+    SetWorldData(raw);
+    if (InstalledOwner())
+        InstalledOwner()(std::move(world));
+    else
+        KeptWorld() = std::move(world);
+    SetWorldData(raw);
+}
+
 void ResetModuleState() {
     ResetGameFileChannel();
     ResetCurrencyDisplay();
@@ -61,9 +88,12 @@ void ResetModuleState() {
     SetMatchDriver(nullptr);
     platform::SeedRandom(1);
     SetWorldData(nullptr);
+    KeptWorld().reset();
+    SetWorldData(nullptr);
+    InstalledOwner() = nullptr;
     SetUserPort(nullptr);
     SetClubActivationHook(nullptr);
-    CWorldData::SelectedUserSlot() = 0;
+    ResetGameFlags();
 }
 
 void CWorldData::BuildTables() {
@@ -139,6 +169,7 @@ void CWorldData::ClearGame() {
     m_MatchEventPool = std::make_unique<CMatchEventList>();
     m_CurrentUser = -1;
     m_NewGameFlag = 0;
+    g_bGameInProgress = 0;
 }
 
 void CWorldData::ReadSchedules(FILE* file) {
@@ -211,7 +242,13 @@ void CWorldData::SelectCountry(int id, bool selected) {
 }
 
 void CWorldData::ReadFederationsAndCountries() {
-    m_Federations = std::make_unique<CFederationList>();
+    ReadFederations();
+    ReadCountries();
+}
+
+void CWorldData::ReadFederations() { m_Federations = std::make_unique<CFederationList>(); }
+
+void CWorldData::ReadCountries() {
     FILE* f = OpenDataFile(kCountryFile);
     auto countries = std::make_unique<CCountryList>(CCountryList::Empty{});
     countries->Read(f, m_Currencies->GetSize(), *m_Federations, m_CountrySelection.data());
@@ -235,10 +272,7 @@ void CWorldData::ChangeCurrencyOptions(uint8_t option, uint8_t exchangeChoice) {
     WriteCurrencyOptions();
 }
 
-uint8_t& CWorldData::SelectedUserSlot() {
-    static uint8_t slot = 0;
-    return slot;
-}
+uint8_t& CWorldData::SelectedUserSlot() { return g_nActiveUser; }
 
 bool CWorldData::SetCurrentUser(int i) {
     if (i < 0 || i >= CUserList::kSlots) return false;
@@ -376,7 +410,13 @@ void CWorldData::QueryCurrentClub(int tactic) {
     if (CClub* c = GetCurrentClub()) c->SetTacticIndex(static_cast<uint8_t>(tactic));
 }
 
-void CWorldData::SwapClubs(int a, int b) { m_Clubs->SwapClubs(a, b); }
+void CWorldData::SwapClubs(int a, int b) {
+    const int n = m_Clubs->GetRealCount();
+    if (a == b || a < 0 || b < 0 || a >= n || b >= n) return;
+    m_Clubs->SwapClubs(a, b);
+    // Last season's cup finalists and qualifiers are kept by index.
+    for (const auto& c : *m_Countries) c->SwapClubIndexes(a, b);
+}
 
 namespace {
 
@@ -416,7 +456,8 @@ bool CWorldData::IsHumanMatchDay(const CMatchTime& date) {
     int32_t firstHome = -1;
     bool seen = false;
     for (int i = 0; i < CUserList::kSlots; ++i) {
-        if (!m_Users->GetAt(i)->HasManager()) break;
+        // An empty slot (a manager's game over) hides nobody behind it.
+        if (!m_Users->GetAt(i)->HasManager()) continue;
         SetCurrentUser(i);
         const CManager* manager = GetCurrentManager();
         CFixtureInfo info;

@@ -4,6 +4,7 @@
 // Model code reaches it only through GetWorldData().
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -201,6 +202,55 @@ public:
     // Reads "Data\\fed.bin" and "Data\\Country.bin" into new lists; the
     // countries are followed as the selection says.
     void ReadFederationsAndCountries();
+    void ReadFederations();
+    void ReadCountries();
+
+    // One day step, from this match day to the next, with all the day's,
+    // week's, month's and season's work. a = 1 holds a human manager's
+    // matches back for the match-day screen; (0, 1) looks for the human
+    // managers' matches and hands the day to the view. 1 when the run of
+    // days must stop.
+    int ProcessDay(int a, int b);
+    // The progress line of step k of the day (1 to 8).
+    void StepDayProgress(int k);
+    void ShowProgressPhase3();
+    void ShowProgressPhase5();
+    // The season in which the game ends.
+    static constexpr int kLastSeason = 30;
+
+    // A new game, one stage (0 to 6) at a time, from the country selection;
+    // any other stage does nothing. A missing or damaged start-up file
+    // throws DataFileError. The game-in-progress flag stays 0 throughout.
+    void NewGame(int stage);
+    // The replay flag: 1 only while the new game replays the season's
+    // opening days (the computer clubs neither hire nor trade then).
+    bool IsReplayingNewGame() const { return m_NewGameFlag != 0; }
+
+    // Saving and loading a game (".qzs" files in the save folder).
+    // The save goes to a temporary file that replaces the old one only when
+    // fully written; any failure shows 406 and leaves the old file. True
+    // when the game was written.
+    bool SaveGame(const std::string& path) const;
+    // Builds a fresh world from the file's country selection, reads the
+    // file into it and, only when the whole file read well, makes it the
+    // world (AdoptWorld). 1 when loaded; 0, with 410 or 411 shown and the
+    // running game untouched, otherwise.
+    static int LoadGame(const std::string& path);
+    // The save dialog ("qzs" appended when the extension is not exactly
+    // that; 405 before overwriting, No asks again). True when saved.
+    bool SaveGameDialog() const;
+    // The open dialog only: 1 with the chosen path, 0 when cancelled.
+    static int ChooseSavedGame(std::string& path);
+    // Choose and load; a path whose extension is not exactly "qzs" is
+    // refused with 411. LoadGame's result, 0 when nothing was loaded.
+    static int LoadGameDialog();
+    // The whole saved game after it was opened, into this world's lists:
+    // false when the file is damaged in any way (this world is then spoilt).
+    bool ReadSavedGame(FILE* file);
+    // The saved game's sections after the clock, in their order.
+    void SaveSections(FILE* file) const;
+    // False when a marker differs or the file is damaged.
+    bool LoadSections(FILE* file);
     CCountry* GetRandomLeagueCountry() const { return m_Countries->GetRandomLeagueCountry(); }
     void AddCountryToFederation(uint32_t country, int federation) { m_Federations->AddCountry(country, federation); }
     // The display currency becomes the currency of exchange-table country of
@@ -357,6 +407,13 @@ public:
 private:
     CWorldData* m_Previous;
 };
+
+// Who owns the world the program runs: a load hands its fresh world here.
+// The application installs its own owner; without one, the world is kept
+// here (deleting the one kept before) and installed.
+using WorldOwner = std::function<void(std::unique_ptr<CWorldData>)>;
+void SetWorldOwner(WorldOwner owner);
+void AdoptWorld(std::unique_ptr<CWorldData> world);
 
 // Puts every module-wide state back as at start-up: the channel, the
 // display currency, the generator, the installed world and the port.

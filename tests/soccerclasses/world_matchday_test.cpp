@@ -38,6 +38,13 @@ TEST_F(HumanMatchDay, TrueOnlyForHumanClubsInDifferentFixtures) {
         EXPECT_EQ(world.IsHumanMatchDay(date), k.expected) << k.clubs.size() << " users";
         EXPECT_EQ(world.GetCurrentUserIndex(), 0);
     }
+    // An empty slot (a manager's game over) hides nobody behind it.
+    for (int s = 0; s < CUserList::kSlots; ++s) world.GetUser(s)->SetManagerIndex(-1);
+    Human(2, 0);
+    Human(5, 2);
+    CWorldData::SelectedUserSlot() = 2;
+    EXPECT_TRUE(world.IsHumanMatchDay(date));
+    EXPECT_EQ(world.GetCurrentUserIndex(), 2);
     // On a day without league matches nobody plays.
     Human(0, 0);
     Human(1, 2);

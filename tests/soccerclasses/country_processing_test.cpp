@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include "clubs_world.h"
+#include "platform/random.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/player.h"
+
+namespace clubtest {
+namespace {
+
+// Country 1 with three divisions of four clubs: world divisions 0 ("A"
+// clubs 0-3), 2 ("B" clubs 4-7) and 3 ("C" clubs 8-11). In every table the
+// last club of the block leads: club offset i stands at position 3 - i.
+class CountryProcessing : public ClubWorld {
+protected:
+    void SetUp() override {
+        ClubWorld::SetUp();
+        for (const char* name : {"Second League", "Third League"}) {
+            auto d = std::make_unique<CDivision>();
+            d->SetName(name);
+            d->SetCountry(1);
+            world.GetDivisionList().Add(std::move(d));
+        }
+        std::vector<ClubFileRecord> records;
+        const int divisions[] = {0, 2, 3};
+        for (int b = 0; b < 3; ++b)
+            for (int i = 0; i < 4; ++i) {
+                ClubFileRecord r = Record(std::string(1, char('A' + b)) + std::to_string(i), divisions[b]);
+                r.stadium = 0;
+                r.manager.country = 1;
+                records.push_back(r);
+            }
+        world.GetClubList().ReadFile(WriteClubs(records));
+        for (int b = 0; b < 3; ++b) {
+            CDivision* d = world.GetDivision(divisions[b]);
+            d->SetClubRange(4 * b, 4);
+            Country().AddDivision(static_cast<uint32_t>(divisions[b]));
+            for (int i = 0; i < 4; ++i) world.GetClub(4 * b + i)->LeagueRow().m_Position = uint8_t(3 - i);
+        }
+        world.GetClock().SetMatchDay(Country().GetSeasonEndDay());
+        Country().AddDeadlineDay(16);
+    }
+
+    CCountry& Country() { return *world.GetCountry(1); }
+    std::vector<std::string> NamesOf(int division) {
+        const CDivision* d = world.GetDivision(division);
+        std::vector<std::string> names;
+        for (int c = d->GetFirstClub(); c < d->GetFirstClub() + d->GetClubCount(); ++c)
+            names.emplace_back(world.GetClub(c)->GetName());
+        return names;
+    }
+    int Promotions(const std::string& club) {
+        const CClub* c = world.GetClub(world.FindClubByName(club));
+        const CManager* m = c ? c->GetManagerObject() : nullptr;
+        return m ? m->m_Promotions[1] : -1;
+    }
+};
+
+TEST_F(CountryProcessing, SeasonEndMovesClubsByPromotionPlacesAndRanksTheFinalTables) {
+    world.GetDivision(0)->m_ExchangeCount = 1;  // one club goes up from the second league
+    world.GetDivision(2)->m_ExchangeCount = 3;  // three from the third
+    ASSERT_TRUE(Country().EndOfSeason());
+
+    EXPECT_EQ(NamesOf(0), (std::vector<std::string>{"B3", "A1", "A2", "A3"}));
+    EXPECT_EQ(NamesOf(2), (std::vector<std::string>{"C3", "C2", "C1", "A0"}));
+    EXPECT_EQ(NamesOf(3), (std::vector<std::string>{"C0", "B2", "B1", "B0"}));
+    // The top division's champion and runner-up as the table stood.
+    EXPECT_EQ(world.GetDivision(0)->m_Champion, 3);
+    EXPECT_EQ(world.GetDivision(0)->m_RunnerUp, 2);
+    // Champions of the lower leagues go up with the promotion's bookkeeping;
+    // so do the third league's runner-up and its third club (k = 3). The
+    // second league's runner-up stays down (k = 1) and gets none.
+    EXPECT_EQ(Promotions("B3"), 1);
+    EXPECT_EQ(Promotions("C3"), 1);
+    EXPECT_EQ(Promotions("C2"), 1);
+    EXPECT_EQ(Promotions("C1"), 1);
+    EXPECT_EQ(Promotions("B2"), 0);
+    EXPECT_EQ(Promotions("A3"), 0);
+    // The ranking follows the final tables, places staying with the slots.
+    std::vector<uint32_t> ranking;
+    for (int i = 0; i < Country().GetClubRanking().GetSize(); ++i) ranking.push_back(Country().GetClubRanking().GetAt(i));
+    EXPECT_EQ(ranking, (std::vector<uint32_t>{3, 2, 1, 0, 7, 6, 5, 4, 11, 10, 9, 8}));
+    // Every table starts again in club order.
+    for (int c = 0; c < 12; ++c) EXPECT_EQ(world.GetClub(c)->LeagueRow().m_Position, c % 4) << c;
+}
+
+TEST_F(CountryProcessing, SeasonEndOnlyOnTheCountrysDayAndOnlyWithDivisions) {
+    world.GetDivision(0)->m_ExchangeCount = 1;
+    world.GetClock().SetMatchDay(Country().GetSeasonEndDay() + 1);
+    EXPECT_FALSE(Country().EndOfSeason());
+    EXPECT_EQ(NamesOf(0), (std::vector<std::string>{"A0", "A1", "A2", "A3"}));
+    EXPECT_EQ(world.GetDivision(0)->m_Champion, -1);
+    // Country 0 has no division: never a season end.
+    world.GetClock().SetMatchDay(world.GetCountry(0)->GetSeasonEndDay());
+    EXPECT_FALSE(world.GetCountry(0)->EndOfSeason());
+}
+
+TEST_F(CountryProcessing, OneDivisionHasChampionsButNoPromotionLoop) {
+    // Country 2's single division borrows the A clubs: only the table counts.
+    CDivision* d = world.GetDivision(1);
+    d->SetClubRange(0, 4);
+    d->m_ExchangeCount = 2;
+    world.GetCountry(2)->AddDivision(1);
+    world.GetClock().SetMatchDay(world.GetCountry(2)->GetSeasonEndDay());
+    ASSERT_TRUE(world.GetCountry(2)->EndOfSeason());
+    EXPECT_EQ(d->m_Champion, 3);
+    EXPECT_EQ(d->m_RunnerUp, 2);
+    EXPECT_EQ(NamesOf(1), (std::vector<std::string>{"A0", "A1", "A2", "A3"}));
+    for (int c = 0; c < 4; ++c) {
+        const CManager* m = world.GetClub(c)->GetManagerObject();
+        ASSERT_NE(m, nullptr);
+        EXPECT_EQ(m->m_Promotions[1] + m->m_Relegations[1], 0) << c;
+    }
+}
+
+TEST_F(CountryProcessing, DeadlineDaysFlipTheWindowBothWaysWithTheirOwnNews) {
+    const CExtByteArray& days = Country().GetDeadlineDays();
+    ASSERT_GT(days.GetSize(), 0);
+    const int deadline = days.GetAt(0);
+    struct Case {
+        uint8_t before;
+        int day;
+        uint8_t after;
+        std::string news;  // the news item added, empty for none
+    } cases[] = {
+        {1, deadline, 0, "The transfer deadline has passed"},
+        {0, deadline, 1, "The transfer window is now open."},
+        {1, deadline + 1, 1, ""},
+    };
+    for (const Case& k : cases) {
+        Country().GetNews().DeleteAll();
+        Country().SetTransferWindow(k.before);
+        Country().CheckTransferDeadline(k.day);
+        EXPECT_EQ(Country().GetTransferWindow(), k.after) << int(k.before) << " day " << k.day;
+        std::vector<std::string> lines;
+        Country().GetNews().GetLines(lines, "");
+        EXPECT_EQ(lines, k.news.empty() ? std::vector<std::string>{} : std::vector<std::string>{k.news});
+    }
+}
+
+TEST_F(CountryProcessing, WeeklyWorkTrimsEveryCountrysNewsButWorksOnlyForFollowedLeagues) {
+    const int deadline = Country().GetDeadlineDays().GetAt(0);
+    world.GetClock().SetMatchDay(deadline);
+    for (int c : {1, 2}) {
+        for (int i = 0; i < 45; ++i) world.GetCountry(c)->AddNews("item " + std::to_string(i), 0);
+        world.GetCountry(c)->SetTransferWindow(1);
+    }
+    world.GetCountry(2)->AddDivision(1);
+    world.GetDivision(1)->SetClubRange(0, 0);
+    const uint16_t listed = AddPlayer(2);
+    Country().AddTransferListedPlayer(world.GetPlayer(listed));
+    world.GetPlayer(listed)->m_WeeksListed = 2;
+
+    world.GetCountryList().ProcessWeek(1);
+    // The followed country: 40 old items kept, then the deadline's news.
+    EXPECT_EQ(Country().GetNews().GetSize(), kCountryNewsKept + 1);
+    EXPECT_EQ(Country().GetTransferWindow(), 0);
+    EXPECT_EQ(world.GetPlayer(listed)->m_WeeksListed, 3);
+    // The results-only country: trimmed, nothing else.
+    EXPECT_EQ(world.GetCountry(2)->GetNews().GetSize(), kCountryNewsKept);
+    EXPECT_EQ(world.GetCountry(2)->GetTransferWindow(), 1);
+
+    world.GetCountryList().ProcessMidweek();
+    EXPECT_EQ(Country().GetNews().GetSize(), kCountryNewsKept + 1);
+    EXPECT_EQ(Country().GetTransferWindow(), 1);  // the same day again: open
+    EXPECT_EQ(world.GetCountry(2)->GetTransferWindow(), 1);
+}
+
+TEST_F(CountryProcessing, NearbyDivisionByTheDraw) {
+    struct Case {
+        int division;  // world index
+        int raw;       // the generator's value: Random(5) = raw * 5 / 32767
+        int expected;
+    } cases[] = {
+        {3, 0, 3},      // the lowest: nothing below
+        {2, 0, 3},      // 0: the one below
+        {2, 7000, 0},   // 1: the one above
+        {2, 13107, 0},  // 2: the one above
+        {0, 7000, 0},   // the top: nothing above
+        {2, 20000, 2},  // 3: the same
+        {2, 32767, 2},  // 5: the same
+    };
+    for (const Case& k : cases) {
+        platform::ScopedRandomScript script{k.raw};
+        EXPECT_EQ(Country().PickNearbyDivision(k.division), world.GetDivision(k.expected))
+            << k.division << " raw " << k.raw;
+    }
+    // A division not of the country is taken as its own position: none here.
+    platform::ScopedRandomScript script{20000};
+    EXPECT_EQ(Country().PickNearbyDivision(9), nullptr);
+}
+
+TEST_F(CountryProcessing, RankingsStartInClubOrderAndSwapsFollowCupPlaces) {
+    world.GetCountryList().BuildClubRankings();
+    ASSERT_EQ(Country().GetClubRanking().GetSize(), 12);
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(Country().GetClubRanking().GetAt(i), uint32_t(i));
+    EXPECT_EQ(world.GetCountry(0)->GetClubRanking().GetSize(), 0);
+
+    // Last season's cup finalists name clubs by index: a swap keeps them on
+    // the same clubs.
+    Country().SetCupFinalistA(2);
+    Country().SetCupQualifier(1, 9);
+    world.SwapClubs(2, 9);
+    EXPECT_EQ(world.GetClub(Country().GetCupFinalistA())->GetName(), std::string("A2"));
+    EXPECT_EQ(world.GetClub(Country().GetCupQualifier(1))->GetName(), std::string("C1"));
+}
+
+}  // namespace
+}  // namespace clubtest

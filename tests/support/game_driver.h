@@ -1,0 +1,47 @@
+#pragma once
+// A headless game for tests and benchmarks: a new game of a country
+// selection with a fixed clock and every module-wide state reset, then day
+// steps as the continue loop runs them, with checks after each day.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "soccerclasses/scriptedport.h"
+#include "soccerclasses/worlddata.h"
+
+namespace testsupport {
+
+class GameDriver {
+public:
+    // Installs the scripted port and builds the new game (the game-in-
+    // progress flag set afterwards, as the new game's last page does).
+    explicit GameDriver(const std::vector<uint8_t>& countries);
+    ~GameDriver();
+    GameDriver(const GameDriver&) = delete;
+    GameDriver& operator=(const GameDriver&) = delete;
+
+    CWorldData& World() { return *GetWorldData(); }
+    ScriptedUserPort& Port() { return *m_Port; }
+    // n day steps with (0, 0); `check` runs after each one.
+    void RunDays(int n, const std::function<void(CWorldData&)>& check = {});
+    // Day steps until the season number grows.
+    void RunSeason(const std::function<void(CWorldData&)>& check = {});
+    // The game as a saved file's bytes.
+    std::vector<uint8_t> SavedGame();
+    int DaySteps() const { return m_DaySteps; }
+
+private:
+    std::unique_ptr<ScriptedUserPort> m_Port;
+    std::unique_ptr<CWorldData> m_World;
+    int m_DaySteps = 0;
+};
+
+// The invariants every day keeps: no player in two squads or two slots,
+// at most 30 players a club, every kept person index names someone, the
+// table places of every followed division a permutation. Failures are
+// added to `problems`.
+void CheckWorldInvariants(CWorldData& world, std::vector<std::string>& problems);
+
+}  // namespace testsupport
