@@ -345,8 +345,8 @@ TEST_F(CupPlay, NoticesByRoundSize) {
         Tie(r, ClubIndex(0), ClubIndex(1), 0, 1);
         Club(0).SetReputation(static_cast<uint8_t>(k.startReputation));
         Club(1).SetReputation(static_cast<uint8_t>(k.startReputation));
-        const size_t loserNews = W().GetUser(0)->GetNews().size();
-        const size_t winnerNews = W().GetUser(1)->GetNews().size();
+        const int loserNews = W().GetUser(0)->GetNews().GetSize();
+        const int winnerNews = W().GetUser(1)->GetNews().GetSize();
         CExtDWordArray losers;
         ASSERT_EQ(r.ResolveTie(0, losers, cup.m_Name, 0, cup), ClubIndex(1));
         SCOPED_TRACE(int(k.entrants));
@@ -354,20 +354,20 @@ TEST_F(CupPlay, NoticesByRoundSize) {
         EXPECT_EQ(Club(1).GetReputation(), k.winnerReputation);
         EXPECT_EQ(W().GetUser(0)->GetInbox().back().code, k.loserCode);
         EXPECT_EQ(W().GetUser(1)->GetInbox().back().code, k.winnerCode);
-        ASSERT_EQ(W().GetUser(0)->GetNews().size(), loserNews + 1);
-        const std::string board = W().GetUser(0)->GetNews().back();
+        ASSERT_EQ(W().GetUser(0)->GetNews().GetSize(), loserNews + 1);
+        const std::string board = W().GetUser(0)->GetNews()[W().GetUser(0)->GetNews().GetSize() - 1]->GetText();
         if (k.entrants == 2) {
             EXPECT_EQ(board, platform::FormatMessageId(177, {cup.m_Name}));
             EXPECT_TRUE(W().GetUser(0)->HasDeferredMessage());
             EXPECT_EQ(W().GetUser(0)->GetDeferredMessage().code, 210);
             // Only the winner of the final hears he has won the cup.
-            ASSERT_EQ(W().GetUser(1)->GetNews().size(), winnerNews + 1);
-            EXPECT_EQ(W().GetUser(1)->GetNews().back(),
+            ASSERT_EQ(W().GetUser(1)->GetNews().GetSize(), winnerNews + 1);
+            EXPECT_EQ(W().GetUser(1)->GetNews()[W().GetUser(1)->GetNews().GetSize() - 1]->GetText(),
                       platform::FormatMessageId(32869, {Club(1).GetManagerName(), cup.m_Name}));
         } else {
             const int strength = Club(0).GetDivision()->GetStrengthIndex();
             EXPECT_EQ(board, platform::FormatMessageId(171 + strength, {cup.m_Name}));
-            EXPECT_EQ(W().GetUser(1)->GetNews().size(), winnerNews);
+            EXPECT_EQ(W().GetUser(1)->GetNews().GetSize(), winnerNews);
         }
         // A quiet resolution tells nobody.
         const size_t inbox = W().GetUser(0)->GetInbox().size();
