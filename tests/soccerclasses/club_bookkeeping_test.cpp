@@ -38,7 +38,7 @@ TEST_F(Bookkeeping, PopularityMovesTellTheHumanManagerOfTheNewMoney) {
     EXPECT_EQ(User().GetInbox()[0].code, 124);  // the index grows: less popular
     Club().SetPopularityIndex(0);
     ASSERT_EQ(User().GetInbox().size(), 2u);
-    const auto& up = User().GetInbox()[1];
+    const auto up = User().GetInbox()[1];
     EXPECT_EQ(up.code, 125);  // the index shrinks
     EXPECT_FALSE(up.text1.empty());  // television money
     EXPECT_FALSE(up.text2.empty());  // sponsorship money

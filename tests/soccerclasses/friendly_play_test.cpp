@@ -73,8 +73,8 @@ TEST_F(FriendlyPlay, MessagesByResultAndPopularityGap) {
         f.m_HomeGoals = static_cast<uint8_t>(k.hg);
         f.m_AwayGoals = static_cast<uint8_t>(k.ag);
         CFriendlyMatchList::SendResultMessages(f);
-        const auto& home = W().GetUser(0)->GetInbox().back();
-        const auto& away = W().GetUser(1)->GetInbox().back();
+        const auto home = W().GetUser(0)->GetInbox().back();
+        const auto away = W().GetUser(1)->GetInbox().back();
         EXPECT_EQ(home.code, k.homeCode) << k.homePop << "-" << k.awayPop;
         EXPECT_EQ(away.code, k.awayCode) << k.homePop << "-" << k.awayPop;
         EXPECT_EQ(home.text1, Club(1).GetName());

@@ -263,10 +263,22 @@ TEST_F(MatchChecks, TheChosenKickersTakeTheScreensShootoutAndTheOtherSideIsCompl
         if (!f.m_Events.HasShootout()) continue;
         CMatchPlay& e = Engine();
         // Only the home side chose; the away side kicked too.
+        // The first scored kick of each side among those taken: a shoot-out
+        // stops once one side's tally is out of the other's reach, and the
+        // kicks planned after that are never taken.
         int homeKick = -1, awayKick = -1;
-        for (int k = 0; k < 5; ++k) {
-            if (homeKick < 0 && e.GetHomeShootoutKick(k) == 0) homeKick = k;
-            if (awayKick < 0 && e.GetAwayShootoutKick(k) == 0) awayKick = k;
+        int goals[2] = {0, 0}, taken[2] = {0, 0};
+        bool decided = false;
+        for (int k = 0; k < 5 && !decided; ++k) {
+            for (int side = 0; side < 2 && !decided; ++side) {
+                ++taken[side];
+                if ((side == 0 ? e.GetHomeShootoutKick(k) : e.GetAwayShootoutKick(k)) == 0) {
+                    ++goals[side];
+                    int& first = side == 0 ? homeKick : awayKick;
+                    if (first < 0) first = k;
+                }
+                decided = goals[0] > goals[1] + (5 - taken[1]) || goals[1] > goals[0] + (5 - taken[0]);
+            }
         }
         std::vector<std::string> home, away;
         for (int i = 0; i < f.m_Events.GetSize(); ++i) {
