@@ -162,9 +162,14 @@ TEST_F(PlayOffPlay, KnockOutFinalSendsTheWinnerAndNamesTheBeatenFinalistThenRese
     EXPECT_EQ(country.GetPlayOffWinner(position), ClubIndex(3));
     EXPECT_TRUE(playOff->IsClubInvolved(ClubIndex(2)));
 
+    Club(2).LowerReputation(255);
+    Club(3).LowerReputation(255);
     CExtDWordArray out;
     playOff->GetOutcome(out, 1);
     ASSERT_EQ(out.GetSize(), 2);
+    // Going up is a win, the beaten finalist's a runner-up's mark.
+    EXPECT_EQ(Club(3).GetReputation(), 20);
+    EXPECT_EQ(Club(2).GetReputation(), 10);
     EXPECT_EQ(static_cast<int32_t>(out.GetAt(0)), ClubIndex(3));
     EXPECT_EQ(static_cast<int32_t>(out.GetAt(1)), ClubIndex(2));
     // Cleared for the next season: the division's champion answers.
@@ -183,8 +188,11 @@ TEST_F(PlayOffPlay, GroupOutcomeGivesTwoPlacesFromOneGroupOrOneFromEachOfTwo) {
         CExtDWordArray all;
         playOff->GetGroupQualifiers(all, 0);
         ASSERT_EQ(all.GetSize(), 4 * groups);
+        for (int i = 0; i < 4 * groups; ++i) Club(i).LowerReputation(255);
         CExtDWordArray out;
         playOff->GetOutcome(out, 0);
+        // Without the mark nobody is honoured.
+        for (int i = 0; i < 4 * groups; ++i) EXPECT_EQ(Club(i).GetReputation(), 0);
         ASSERT_EQ(out.GetSize(), 2);
         if (groups == 1) {
             EXPECT_EQ(out.GetAt(0), all.GetAt(0));
