@@ -27,6 +27,29 @@ bool PlayOffListHasClub(const CFixtureList& list, int club) {
 
 }  // namespace
 
+const char* CPlayOff::ReadRecord(FILE* f, int countryCount, const Limits& limits,
+                                 const std::function<int(const CupNonLeagueRecord&)>& addNonLeague) {
+    m_Id = LoadByte(f);
+    const uint8_t country = LoadByte(f);
+    m_Spare = LoadByte(f);
+    m_ExtraPlaces = LoadByte(f);
+    if (GameFileDamaged()) return "the file ends inside a play-off";
+    if (m_Id == 0) return "a play-off of id 0";
+    if (country >= countryCount) return "a play-off's country outside the country list";
+    if (m_ExtraPlaces != 1 && m_ExtraPlaces != 2) return "a play-off sending up other than one or two clubs";
+    const char* why = ReadDefinition(f, country, limits, addNonLeague);
+    if (GameFileDamaged()) return "the file ends inside a play-off";
+    // The file's previous results belong to no play-off.
+    m_PreviousResults.fill(-1);
+    return why;
+}
+
+void CPlayOff::WriteRecord(FILE* f, const std::vector<CupNonLeagueRecord>& nonLeague,
+                           const std::vector<uint8_t>& roundNameIndexes) const {
+    for (uint8_t b : {m_Id, static_cast<uint8_t>(m_CountryIndex), m_Spare, m_ExtraPlaces}) SaveByte(f, b);
+    WriteDefinition(f, nonLeague, roundNameIndexes);
+}
+
 void CPlayOff::Draw() {
     const int i = GetRoundDrawnToday();
     if (i < 0) return;

@@ -16,6 +16,14 @@ public:
     uint8_t m_Id = 0;           // the id by which divisions name it
     uint8_t m_ExtraPlaces = 0;  // clubs it sends up
 
+    // One record of "Data\\PlayOffs.bin": id, country, spare byte, extra
+    // places, then the cup's definition. nullptr when usable, else what is
+    // wrong.
+    const char* ReadRecord(FILE* file, int countryCount, const Limits& limits,
+                           const std::function<int(const CupNonLeagueRecord&)>& addNonLeague);
+    void WriteRecord(FILE* file, const std::vector<CupNonLeagueRecord>& nonLeague,
+                     const std::vector<uint8_t>& roundNameIndexes) const;
+
     // The draw of the round whose draw slot is today: the first round takes
     // the clubs of every division that names this play-off, later rounds
     // their group qualifiers or the previous round's winners.

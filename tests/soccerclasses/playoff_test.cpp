@@ -218,4 +218,65 @@ TEST_F(PlayOffPlay, SavedListWithGroupsReloadsToTheSameBytes) {
     EXPECT_EQ(recordtest::Write([&](FILE* f) { back.Save(f); }), bytes);
 }
 
+// A knock-out play-off as the data tool writes it: semi-finals over two
+// legs and a final at a neutral ground.
+CPlayOff PlayOffRecordSample() {
+    CPlayOff p;
+    p.m_Name = "Second Division Play-offs";
+    p.m_Id = 4;
+    p.m_CountryIndex = 2;
+    p.m_ExtraPlaces = 1;
+    p.m_Venues.SetSizeAndFill(CCup::kVenues, 0);
+    p.m_Venues.SetAt(0, 12);
+    p.m_PreviousResults = {3, 7, -1, -1};
+    struct R { uint8_t entrants, kind, draw, match; } rounds[] = {{4, 4, 40, 44}, {4, 5, 40, 48}, {2, 24, 50, 60}};
+    for (auto r : rounds) {
+        auto round = std::make_unique<CCupRound>();
+        round->m_Entrants = r.entrants;
+        round->m_Kind = r.kind;
+        round->m_DrawSlot = r.draw;
+        round->m_MatchSlot = r.match;
+        p.m_Rounds.Add(std::move(round));
+    }
+    return p;
+}
+
+const char* PlayOffReadRecord(CPlayOff& into, const std::vector<uint8_t>& bytes) {
+    const char* why = "unread";
+    recordtest::Read(bytes, [&](FILE* f) {
+        why = into.ReadRecord(f, 5, {40, [](int) { return 5000; }}, [](const CupNonLeagueRecord&) { return 0; });
+    });
+    return why;
+}
+
+TEST(PlayOffRecord, ReadsAsWrittenAndRefusesWhatTheGameCannotRun) {
+    const CPlayOff sample = PlayOffRecordSample();
+    const std::vector<uint8_t> names{44, 44, 45};
+    const auto bytes = recordtest::Write([&](FILE* f) { sample.WriteRecord(f, {}, names); });
+    CPlayOff back;
+    const char* why = PlayOffReadRecord(back, bytes);
+    ASSERT_EQ(why, nullptr) << why;
+    EXPECT_EQ(back.m_Id, 4);
+    EXPECT_EQ(back.m_CountryIndex, 2);
+    EXPECT_EQ(back.m_ExtraPlaces, 1);
+    EXPECT_EQ(back.m_Name, sample.m_Name);
+    ASSERT_EQ(back.GetRoundCount(), 3);
+    EXPECT_EQ(back.GetRound(2)->m_Kind, 24);
+    // The file's previous results are kept by no play-off.
+    EXPECT_EQ(back.m_PreviousResults, (std::array<int32_t, 4>{-1, -1, -1, -1}));
+
+    struct Case { size_t at; uint8_t value; const char* label; };
+    for (const Case& c : {Case{0, 0, "id 0"}, Case{1, 5, "country outside"}, Case{3, 0, "no places"},
+                          Case{3, 3, "three places"}}) {
+        auto bad = bytes;
+        bad[c.at] = c.value;
+        CPlayOff p;
+        EXPECT_NE(PlayOffReadRecord(p, bad), nullptr) << c.label;
+    }
+    auto cut = bytes;
+    cut.resize(bytes.size() / 2);
+    CPlayOff p;
+    EXPECT_NE(PlayOffReadRecord(p, cut), nullptr);
+}
+
 }  // namespace
