@@ -149,6 +149,10 @@ public:
     // The clubs the promotion play-off of the division below this one sends
     // up; 0 below the lowest division or for a division not of this country.
     uint8_t PlayOffKindBelow(const CDivision* division) const;
+    // The first club of the order that the play-off of the division at
+    // position i gives; once that play-off is cleared for the next season,
+    // the division's recorded champion. -1 when there is neither.
+    int GetPlayOffWinner(int i) const;
     // The club's tie in one of the country's cups on the day; 0 when none.
     uint8_t FindCupFixture(int day, int club, CFixtureInfo& info) const;
     // The players on the country's transfer list (not owned).

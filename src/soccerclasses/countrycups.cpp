@@ -38,6 +38,17 @@ CPlayOff* CCountry::GetPlayOffOfCup(const CCup* cup) const {
     return nullptr;
 }
 
+int CCountry::GetPlayOffWinner(int i) const {
+    const CDivision* d = GetDivision(i);
+    if (!d) return -1;
+    if (CPlayOff* p = d->GetPlayOff()) {
+        CExtDWordArray order;
+        p->CollectOutcome(order);
+        if (!order.IsEmpty()) return static_cast<int32_t>(order.GetAt(0));
+    }
+    return d->GetChampion();
+}
+
 uint8_t CCountry::PlayOffKindBelow(const CDivision* division) const {
     for (int i = 0; i < GetDivisionCount(); ++i) {
         if (GetDivision(i) != division) continue;

@@ -93,6 +93,9 @@ public:
     // The winners of the previous round, or for a first round the cup's
     // non-league clubs and then the pool's last clubs, the last first.
     void CollectEntrants(CExtDWordArray& entrants, CExtDWordArray& losers, CCup& cup, CCupRound* previous);
+    // Collected entrants shuffled (in blocks when the round has groups),
+    // announced and paired; fewer than two make no tie.
+    void DrawEntrants(CCup& cup, CExtDWordArray& entrants);
     // Entrant k at home to k + 1, while both exist within the round's
     // entrants; groups of five leave their fifth club resting.
     void MakePairings(const CCup& cup, const CExtDWordArray& entrants);

@@ -206,6 +206,10 @@ void CCupRound::MakeDraw(CCup& cup, CCupRound* previous, CExtDWordArray& entrant
     CupDrawReseed();
     CExtDWordArray losers;
     CollectEntrants(entrants, losers, cup, previous);
+    DrawEntrants(cup, entrants);
+}
+
+void CCupRound::DrawEntrants(CCup& cup, CExtDWordArray& entrants) {
     if (entrants.GetSize() < 2) {
         platform::Trace(cup.m_Name + ": fewer than two entrants, no ties this season\n");
         return;

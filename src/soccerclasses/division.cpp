@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/trace.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/playoff.h"
@@ -216,6 +217,18 @@ CPlayOff* FindPlayOff(int32_t id) {
 
 CPlayOff* CDivision::GetPlayOff() const { return FindPlayOff(m_PromotionPlayOff); }
 CPlayOff* CDivision::GetRelegationPlayOff() const { return FindPlayOff(m_RelegationPlayOff); }
+
+void CDivision::CollectPlayOffClubs(uint8_t id, CExtDWordArray& out) const {
+    if (id == 0) return;
+    auto take = [&](int from, int n) {
+        for (int pos = from; pos < from + n; ++pos)
+            if (int club = GetClubIndexAtPosition(pos); club >= 0) out.Add(static_cast<uint32_t>(club));
+            else platform::Trace("CDivision::CollectPlayOffClubs: no club at a play-off place\n");
+    };
+    if (HasPlayOff() && static_cast<uint8_t>(m_PromotionPlayOff & 0xFF) == id) take(m_AutoPromotion, m_PromotionPlayOffClubs);
+    if (HasRelegationPlayOff() && static_cast<uint8_t>(m_RelegationPlayOff & 0xFF) == id)
+        take(m_ClubCount - m_ExchangeCount - m_RelegationPlayOffClubs, m_RelegationPlayOffClubs);
+}
 
 int CDivision::GetPlayOffExtraPlaces() const {
     const CPlayOff* p = GetPlayOff();

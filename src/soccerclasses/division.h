@@ -102,6 +102,10 @@ public:
     CPlayOff* GetRelegationPlayOff() const;
     // Places the promotion play-off adds; 0 without one.
     int GetPlayOffExtraPlaces() const;
+    // The clubs this division sends to play-off `id`: the places after its
+    // automatic promotion places, and those just above its direct
+    // relegation places, by table position.
+    void CollectPlayOffClubs(uint8_t id, CExtDWordArray& out) const;
     // The exchange count plus what the next division's play-off adds.
     int GetRelegationPlaces(const CDivision* next) const {
         return m_ExchangeCount + (next ? next->GetPlayOffExtraPlaces() : 0);
@@ -126,6 +130,7 @@ public:
     uint8_t GetShieldQualification() const { return m_RecordBytes[3]; }
     uint8_t GetPlayOffKindFlag() const { return m_RecordBytes[4]; }
     void SetChampion(int club) { m_Champion = club; }
+    int GetChampion() const { return m_Champion; }
     void SetRunnerUp(int club) { m_RunnerUp = club; }
     const CPlayerOfTheWeek* GetWeeklyBestEntry(int i) const { return m_TeamOfTheWeek->GetEntry(i); }
     void AddClubsTo(CExtDWordArray& out) const {
@@ -319,6 +324,10 @@ public:
 
     // Every division's league matches of today; true when any played.
     bool PlayTodaysMatches(int withScreen);
+    // Every division's clubs for play-off `id`, in list order.
+    void CollectPlayOffClubs(uint8_t id, CExtDWordArray& out) const {
+        for (const auto& d : *this) d->CollectPlayOffClubs(id, out);
+    }
     // Every division starts its season (a new game).
     void StartNewSeason() {
         for (const auto& d : *this) d->StartNewSeason();
