@@ -237,7 +237,7 @@ private:
     friend class CUserList;
 };
 
-class CFixtureInfo;
+struct CFixtureInfo;
 class CMatchTime;
 
 class CUserList {
