@@ -21,6 +21,7 @@
 
 namespace {
 
+using testsupport::CountEvents;
 using testsupport::MatchWorld;
 using testsupport::ScopedMatchDriver;
 using testsupport::ScriptedMatchDriver;
@@ -53,13 +54,6 @@ protected:
     int division = -1;
 };
 
-int CountEngineEvents(const CFixture& f, std::initializer_list<int> types) {
-    int n = 0;
-    for (int i = 0; i < f.m_Events.GetSize(); ++i)
-        for (int t : types) n += f.m_Events.GetAt(i)->m_Type == t;
-    return n;
-}
-
 TEST_F(MatchEngine, PlaysNinetyMinutesWithBreaksAndStoppageTime) {
     ScriptedMatchDriver driver;
     std::vector<int> stoppage;
@@ -76,8 +70,8 @@ TEST_F(MatchEngine, PlaysNinetyMinutesWithBreaksAndStoppageTime) {
     EXPECT_LE(at45, 6);
     EXPECT_EQ(std::count(driver.minutesSeen.begin(), driver.minutesSeen.end(), 46), 0);
     for (uint8_t s : driver.statesSeen) EXPECT_LE(s, 1);
-    EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
-    EXPECT_EQ(f.m_AwayGoals, CountEngineEvents(f, {2, 8, 10}));
+    EXPECT_EQ(f.m_HomeGoals, CountEvents(f, {1, 7, 9}));
+    EXPECT_EQ(f.m_AwayGoals, CountEvents(f, {2, 8, 10}));
     EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
     EXPECT_DOUBLE_EQ(f.m_HomePossession + f.m_AwayPossession, 100.0);
 }
@@ -181,7 +175,7 @@ TEST_F(MatchEngine, FastPlayAtAnyMinuteFinishesTheMatch) {
         // Each break was resumed a minute on, so the step reached full time.
         EXPECT_GE(Engine().GetMinute(), 90) << at;
         EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
-        EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
+        EXPECT_EQ(f.m_HomeGoals, CountEvents(f, {1, 7, 9}));
         EXPECT_GT(f.m_Attendance, 0);
     }
 }
@@ -214,7 +208,7 @@ TEST_F(MatchEngine, FastPlayDuringABreakFinishesTheMatch) {
             pressed = true;
             EXPECT_TRUE(Engine().HasEnded());
             EXPECT_GE(Engine().GetMinute(), breakAt == 45 ? 90 : 120) << breakAt;
-            EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
+            EXPECT_EQ(f.m_HomeGoals, CountEvents(f, {1, 7, 9}));
             // A tie still level after extra time was settled by its shoot-out.
             if (f.m_ExtraTime && f.m_HomeGoals == f.m_AwayGoals) {
                 EXPECT_TRUE(f.m_Events.HasShootout());
@@ -230,7 +224,7 @@ TEST_F(MatchEngine, QuittingMidMatchStillGivesACompleteFixture) {
     CFixture& f = PlayLeague(driver, 8);
     EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
     EXPECT_LT(driver.minutesPlayed, 40);
-    EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9}));
+    EXPECT_EQ(f.m_HomeGoals, CountEvents(f, {1, 7, 9}));
     EXPECT_TRUE(Engine().HasEnded());
     EXPECT_GT(f.m_ManOfTheMatch, -1);
 }
@@ -437,13 +431,13 @@ TEST_F(MatchEngine, ScreenMatchesWithRandomChangesKeepTheirInvariants) {
             onMinute(e);
         };
         CFixture& f = PlayLeague(driver, seed);
-        EXPECT_EQ(scored(), CountEngineEvents(f, {1, 2, 9, 10})) << seed;
-        EXPECT_EQ(f.m_HomeGoals, CountEngineEvents(f, {1, 7, 9})) << seed;
-        EXPECT_EQ(f.m_AwayGoals, CountEngineEvents(f, {2, 8, 10})) << seed;
-        EXPECT_EQ(f.m_Bookings[0], CountEngineEvents(f, {3}));
-        EXPECT_EQ(f.m_Bookings[1], CountEngineEvents(f, {4}));
-        EXPECT_EQ(f.m_SendingsOff[0], CountEngineEvents(f, {5}));
-        EXPECT_EQ(f.m_SendingsOff[1], CountEngineEvents(f, {6}));
+        EXPECT_EQ(scored(), CountEvents(f, {1, 2, 9, 10})) << seed;
+        EXPECT_EQ(f.m_HomeGoals, CountEvents(f, {1, 7, 9})) << seed;
+        EXPECT_EQ(f.m_AwayGoals, CountEvents(f, {2, 8, 10})) << seed;
+        EXPECT_EQ(f.m_Bookings[0], CountEvents(f, {3}));
+        EXPECT_EQ(f.m_Bookings[1], CountEvents(f, {4}));
+        EXPECT_EQ(f.m_SendingsOff[0], CountEvents(f, {5}));
+        EXPECT_EQ(f.m_SendingsOff[1], CountEvents(f, {6}));
         EXPECT_LT(f.m_Events.GetSize(), 150);
         EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
         EXPECT_GE(f.m_ShotsOn[1], f.m_AwayGoals);

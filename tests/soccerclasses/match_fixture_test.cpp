@@ -21,6 +21,7 @@
 
 namespace {
 
+using testsupport::CountEvents;
 using testsupport::MatchWorld;
 
 class MatchFixture : public ::testing::Test {
@@ -40,14 +41,6 @@ protected:
     int division = -1;
 };
 
-// Counts of one fixture's events by type.
-int FixtureEventCount(const CFixture& f, std::initializer_list<int> types) {
-    int n = 0;
-    for (int i = 0; i < f.m_Events.GetSize(); ++i)
-        for (int t : types) n += f.m_Events.GetAt(i)->m_Type == t;
-    return n;
-}
-
 TEST_F(MatchFixture, ManySeededMatchesKeepTheirInvariants) {
     const CDivision& d = *W().GetDivision(division);
     for (int seed = 1; seed <= 60; ++seed) {
@@ -57,12 +50,12 @@ TEST_F(MatchFixture, ManySeededMatchesKeepTheirInvariants) {
         CFixture& f = world->LeagueFixture(division, a, b);
         f.Play(seed % 2 ? 13 : 14);
         ASSERT_NE(f.GetReferee(), nullptr);
-        EXPECT_EQ(f.m_HomeGoals, FixtureEventCount(f, {1, 7, 9})) << seed;
-        EXPECT_EQ(f.m_AwayGoals, FixtureEventCount(f, {2, 8, 10})) << seed;
-        EXPECT_EQ(f.m_Bookings[0], FixtureEventCount(f, {3}));
-        EXPECT_EQ(f.m_Bookings[1], FixtureEventCount(f, {4}));
-        EXPECT_EQ(f.m_SendingsOff[0], FixtureEventCount(f, {5}));
-        EXPECT_EQ(f.m_SendingsOff[1], FixtureEventCount(f, {6}));
+        EXPECT_EQ(f.m_HomeGoals, CountEvents(f, {1, 7, 9})) << seed;
+        EXPECT_EQ(f.m_AwayGoals, CountEvents(f, {2, 8, 10})) << seed;
+        EXPECT_EQ(f.m_Bookings[0], CountEvents(f, {3}));
+        EXPECT_EQ(f.m_Bookings[1], CountEvents(f, {4}));
+        EXPECT_EQ(f.m_SendingsOff[0], CountEvents(f, {5}));
+        EXPECT_EQ(f.m_SendingsOff[1], CountEvents(f, {6}));
         EXPECT_LT(f.m_Events.GetSize(), 150);
         EXPECT_GE(f.m_ShotsOn[0], f.m_HomeGoals);
         EXPECT_GE(f.m_ShotsOn[1], f.m_AwayGoals);
@@ -100,7 +93,7 @@ TEST_F(MatchFixture, GoalsCountForTheScorerExceptInFriendlies) {
                     // A keeper's goal counters hold the goals he let in.
                     if (c->GetPlayer(s) && c->GetPlayer(s)->GetPosition() != CSoccerPlayer::kGoalkeeper)
                         credited += c->GetPlayer(s)->m_SeasonGoals - before[i];
-            total += FixtureEventCount(f, {1, 2, 9, 10});
+            total += CountEvents(f, {1, 2, 9, 10});
         }
         EXPECT_EQ(credited, kind == CFixture::kFriendly ? 0 : total);
         EXPECT_GT(total, 0);

@@ -68,4 +68,11 @@ CFixture& MatchWorld::LeagueFixture(int division, int homeOffset, int awayOffset
     return *m_Fixture;
 }
 
+int CountEvents(const CFixture& f, std::initializer_list<int> types) {
+    int n = 0;
+    for (int i = 0; i < f.m_Events.GetSize(); ++i)
+        for (int t : types) n += f.m_Events.GetAt(i)->m_Type == t;
+    return n;
+}
+
 }  // namespace testsupport

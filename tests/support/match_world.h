@@ -4,6 +4,7 @@
 // referees read and each country's rotation filled. Installed as the
 // world for the object's lifetime.
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "soccerclasses/worlddata.h"
@@ -33,5 +34,8 @@ private:
     std::unique_ptr<ScopedWorld> m_Scope;
     std::unique_ptr<CFixture> m_Fixture;
 };
+
+// How many of the fixture's events are of one of these types.
+int CountEvents(const CFixture& f, std::initializer_list<int> types);
 
 }  // namespace testsupport
