@@ -8,11 +8,8 @@
 
 #include "flcwriter.h"
 #include "platform/bytes.h"
-#include "platform/window/headless.h"
-#include "platform/window/ui.h"
-#include "shell/ddsurface.h"
+#include "match_page_bench.h"
 #include "shell/flcdecode.h"
-#include "shell/screen.h"
 #include "shell/view.h"
 
 using namespace platform::gfx;
@@ -30,48 +27,27 @@ std::vector<uint8_t> FlcBenchFrame(int f) {
 }
 
 void BM_FlcFrame(benchmark::State& state) {
-    using namespace platform::win;
-    Ui& ui = Ui::Get();
-    ui.Start(std::make_unique<HeadlessBackend>(Size{1024, 768}));
-    {
-        Window frame;
-        frame.Create(nullptr, Rect{0, 0, 792, 573}, WS_VISIBLE);
-        ui.SetMainWindow(&frame);
-        CScreen page;
-        page.Create(&frame);
-        page.Show();
-        frame.UpdateNow();
-        CreatePlainSurface(g_pScratchSurface, 320, 200);
-        page.CreateFonts(g_pScratchSurface.get());
-        flcw::FlcPalette pal{};
-        for (int i = 0; i < 768; ++i) pal[static_cast<size_t>(i)] = static_cast<uint8_t>(i * 7);
-        flcw::FlcWriter writer(320, 200);
-        writer.AddFrame(FlcBenchFrame(0), pal);
-        writer.AddFrame(FlcBenchFrame(1));
-        const std::vector<uint8_t> clip = writer.Finish();
-        // The second frame's one chunk: its line delta.
-        const size_t second = flc::kFileHeaderSize + platform::LoadU32(clip.data() + flc::kFileHeaderSize);
-        const size_t chunk = second + flc::kFrameHeaderSize;
-        const size_t size = platform::LoadU32(clip.data() + chunk) - flc::kChunkHeaderSize;
-        const uint8_t* delta = clip.data() + chunk + flc::kChunkHeaderSize;
-        std::vector<uint8_t> pixels = FlcBenchFrame(0);
-        Surface backdrop(320, 200);
-        for (int y = 0; y < 200; ++y)
-            for (int x = 0; x < 320; ++x) backdrop.Set(x, y, MakePixel(30, 100 + y / 4, 40));
-        uint8_t palette[1024];
-        for (int i = 0; i < 1024; ++i) palette[i] = static_cast<uint8_t>(i * 5);
-        page.m_nTransparentIndex = 10;
-        page.m_nMatchState = kBannerPaused;
-        for (auto _ : state) {
-            page.DecodeFlcDelta(delta, size, pixels.data(), 320, 200);
-            page.BlitSurfaceToSurface(0, 0, &backdrop, g_pScratchSurface.get());
-            page.BuildMixBitmapSurface(pixels.data(), g_pScratchSurface.get(), palette, 320, 200);
-            page.DrawMatchStateBanner();
-            benchmark::DoNotOptimize(ui.MainPicture()->Data());
-        }
-        g_pScratchSurface.reset();
+    MatchPageBench bench;
+    CScreen& page = *bench.page;
+    flcw::FlcPalette pal{};
+    for (int i = 0; i < 768; ++i) pal[static_cast<size_t>(i)] = static_cast<uint8_t>(i * 7);
+    flcw::FlcWriter writer(320, 200);
+    writer.AddFrame(FlcBenchFrame(0), pal);
+    writer.AddFrame(FlcBenchFrame(1));
+    const std::vector<uint8_t> clip = writer.Finish();
+    // The second frame's one chunk: its line delta.
+    const size_t second = flc::kFileHeaderSize + platform::LoadU32(clip.data() + flc::kFileHeaderSize);
+    const size_t chunk = second + flc::kFrameHeaderSize;
+    const size_t size = platform::LoadU32(clip.data() + chunk) - flc::kChunkHeaderSize;
+    const uint8_t* delta = clip.data() + chunk + flc::kChunkHeaderSize;
+    std::vector<uint8_t> pixels = FlcBenchFrame(0);
+    page.m_nTransparentIndex = 10;
+    page.m_nMatchState = kBannerPaused;
+    for (auto _ : state) {
+        page.DecodeFlcDelta(delta, size, pixels.data(), 320, 200);
+        bench.DrawFrame(pixels.data());
+        benchmark::DoNotOptimize(bench.ui.MainPicture()->Data());
     }
-    ui.Stop();
 }
 BENCHMARK(BM_FlcFrame)->Unit(benchmark::kMillisecond);
 
