@@ -26,20 +26,17 @@
 #include "records_roundtrip.h"
 #include "support/match_world.h"
 #include "support/scripted_match_driver.h"
+#include "competition_world.h"
 
 namespace {
 
 using testsupport::MatchWorld;
 
-class CupPlay : public ::testing::Test {
+class CupPlay : public CompetitionWorldTest {
 protected:
     void SetUp() override {
-        world = std::make_unique<MatchWorld>(13, [](int id) { return id == 9; });
-        division = world->FirstLeagueDivision();
-        ASSERT_GE(division, 0);
-        W().GetClock().Set(0, 0, 0, 1999, 7, 3);
-        for (int i = 0; i < 10; ++i) W().NextMatchDay();
-        W().SetGameInProgress(1);
+        CompetitionWorldTest::SetUp();
+        if (HasFatalFailure()) return;
         country = Div().GetCountry();
         cup.m_Name = "Test Cup";
         cup.m_CountryIndex = country;
@@ -47,11 +44,6 @@ protected:
         cup.m_SubsAllowed = 3;
         cup.m_Venues.SetSizeAndFill(CCup::kVenues, static_cast<uint32_t>(Club(0).GetStadiumIndex()));
     }
-    void TearDown() override { world.reset(); }
-    CWorldData& W() { return world->World(); }
-    CDivision& Div() { return *W().GetDivision(division); }
-    int ClubIndex(int offset) { return Div().GetFirstClub() + offset; }
-    CClub& Club(int offset) { return *W().GetClub(ClubIndex(offset)); }
     CCupRound& AddRound(uint8_t entrants, uint8_t kind, int drawSlot, int matchSlot, int replaySlot = 255,
                         int nameIndex = 5) {
         auto r = std::make_unique<CCupRound>();
@@ -96,9 +88,7 @@ protected:
         return s;
     }
 
-    std::unique_ptr<MatchWorld> world;
     ScriptedUserPort port;
-    int division = -1;
     int country = -1;
     CCup cup;
 };

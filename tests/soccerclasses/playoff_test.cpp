@@ -13,19 +13,17 @@
 #include "records_roundtrip.h"
 #include "support/match_world.h"
 
+#include "competition_world.h"
+
 namespace {
 
 using testsupport::MatchWorld;
 
-class PlayOffPlay : public ::testing::Test {
+class PlayOffPlay : public CompetitionWorldTest {
 protected:
     void SetUp() override {
-        world = std::make_unique<MatchWorld>(13, [](int id) { return id == 9; });
-        division = world->FirstLeagueDivision();
-        ASSERT_GE(division, 0);
-        W().GetClock().Set(0, 0, 0, 1999, 7, 3);
-        for (int i = 0; i < 10; ++i) W().NextMatchDay();
-        W().SetGameInProgress(1);
+        CompetitionWorldTest::SetUp();
+        if (HasFatalFailure()) return;
         // Club i of the division stands at table position i.
         for (int i = 0; i < Div().GetClubCount(); ++i) Club(i).LeagueRow().m_Position = static_cast<uint8_t>(i);
         auto p = std::make_unique<CPlayOff>();
@@ -37,11 +35,6 @@ protected:
         playOff = p.get();
         W().GetPlayOffList().Add(std::move(p));
     }
-    void TearDown() override { world.reset(); }
-    CWorldData& W() { return world->World(); }
-    CDivision& Div() { return *W().GetDivision(division); }
-    int ClubIndex(int offset) { return Div().GetFirstClub() + offset; }
-    CClub& Club(int offset) { return *W().GetClub(ClubIndex(offset)); }
     CCupRound& AddRound(uint8_t entrants, uint8_t kind, int drawSlot, int matchSlot, int nameIndex = 45) {
         auto r = std::make_unique<CCupRound>();
         CCupRound::NameIdsOfIndex(nameIndex, r->m_FullNameId, r->m_ShortNameId);
@@ -81,8 +74,6 @@ protected:
             }
     }
 
-    std::unique_ptr<MatchWorld> world;
-    int division = -1;
     CPlayOff* playOff = nullptr;
 };
 
