@@ -12,6 +12,7 @@
 #include "shell/screenmanager.h"
 
 namespace pagetest {
+#include "support/ui_loop.h"
 
 using namespace platform::win;
 
@@ -54,13 +55,7 @@ protected:
         page->Enable();
         Drain();
     }
-    void Drain() {
-        for (int round = 0; round < 3; ++round) {
-            Message m;
-            while (Ui::Get().PeekMessage(m)) Ui::Get().DispatchMessage(m);
-            main.UpdateNow();
-        }
-    }
+    void Drain() { testsupport::DrainMessages(main); }
     // Runs the loop for `ms` of virtual time.
     void RunFor(uint64_t ms) {
         backend->SetEndWhenScriptDone(false);

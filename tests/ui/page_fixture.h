@@ -17,6 +17,7 @@
 #include "support/test_env.h"
 
 namespace uitest {
+#include "support/ui_loop.h"
 
 using namespace platform::win;
 
@@ -50,25 +51,10 @@ protected:
         Ui::Get().Stop();
         FreeArchiveIndexes();
     }
-    void Drain() {
-        for (int round = 0; round < 3; ++round) {
-            Message m;
-            while (Ui::Get().PeekMessage(m)) Ui::Get().DispatchMessage(m);
-            main.UpdateNow();
-        }
-    }
+    void Drain() { testsupport::DrainMessages(main); }
     // Runs the loop for `ms` of virtual time (scripted input included).
     // A ticking timer keeps the headless clock moving while nothing else is due.
-    void RunFor(uint64_t ms) {
-        backend->SetEndWhenScriptDone(false);
-        Ui& ui = Ui::Get();
-        const uint64_t end = ui.NowMs() + ms;
-        const uint32_t tick = ui.StartPeriodicTimer(5, [] {});
-        while (ui.NowMs() < end && ui.PumpOne()) {
-        }
-        ui.StopPeriodicTimer(tick);
-        Drain();
-    }
+    void RunFor(uint64_t ms) { testsupport::RunVirtualTime(*backend, main, ms); }
     // Sample `slot` was played since the last call.
     bool Played(int slot) {
         const SampleRecord* s = GetSample(slot);
