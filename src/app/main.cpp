@@ -18,6 +18,7 @@
 #include "platform/window/headless.h"
 #include "platform/window/sdl_backend.h"
 #include "platform/window/ui.h"
+#include "screens/pages.h"
 #include "shell/brixholmapp.h"
 #include "soccerclasses/worlddata.h"
 
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
     std::signal(SIGTERM, OnTerminationSignal);
     std::signal(SIGINT, OnTerminationSignal);
     // The world reads its start-up files; a missing one ends the program there.
+    RegisterGamePages();
     CBrixholmApp::SetWorldFactory([] { return StartWorld(); });
     int code = 1;
     {

@@ -1,0 +1,6 @@
+#include "screens/pages.h"
+
+// Each page file gives one Register...() function; list it here.
+
+void RegisterGamePages() {
+}
