@@ -77,6 +77,17 @@ CXStatic* CScreensInfo::AddStatic(int left, int top, int right, int bottom, int 
     return nullptr;
 }
 
+CXStatic* CScreensInfo::ShowNoDataAvailable() {
+    for (CListControl& list : m_ListBoxes)
+        if (list.IsAlive()) list.platform::win::Window::Show(false);
+    for (CXButton& button : m_Buttons)
+        if (button.IsAlive()) button.Enable(false);
+    if (!m_pNoData)
+        m_pNoData = AddStatic(0, 230, 599, 260, 16, RGB(255, 255, 255), true, false, false,
+                              kLabelCentred | kLabelSingleLine, platform::LoadString(735), 1);
+    return m_pNoData;
+}
+
 void CScreensInfo::BuildScreen(int page) {
     if (page < 0 || page >= st::kPageCount) {
         platform::TraceF("CScreensInfo::BuildScreen - no page %d\n", page);

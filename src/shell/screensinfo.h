@@ -48,6 +48,12 @@ public:
                         bool bold, bool italic, bool underline, uint32_t labelStyle, const std::string& text,
                         int fontChoice);
 
+    // A page whose subject no longer exists: every list hidden, every button
+    // disabled, and 735 "No Data Available" across the page. Null when no
+    // label was free.
+    CXStatic* ShowNoDataAvailable();
+    bool ShowsNoData() const { return m_pNoData != nullptr; }
+
     // The tree as the page wants it; pages without a tree tab leave it.
     virtual void SetUpTree(int page);
     // Remembers the item as the tree selection; pages call this first.
@@ -76,5 +82,6 @@ private:
     std::array<CXStatic, kLabels> m_Labels;
     std::array<CListControl, kLists> m_ListBoxes;
     std::array<CXEdit, kEdits> m_EditBoxes;
+    CXStatic* m_pNoData = nullptr;
     int m_nButtons = 0, m_nRecords = 0, m_nLabels = 0, m_nLists = 0, m_nEdits = 0;
 };
