@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "platform/gfx/bmp.h"
@@ -157,20 +158,30 @@ struct FlcCompiledTable {
     std::vector<FlcClipRow> rows;
     std::array<int, kFlcClipCount> byNumber{};
     FlcCompiledTable() {
-        byNumber.fill(-1);
         std::string error;
         if (!ParseFlcClipTable(std::string_view(reinterpret_cast<const char*>(vt_flc_clips_txt), vt_flc_clips_txt_size),
                                rows, &error)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             rows.clear();
         }
+        Index();
+    }
+    explicit FlcCompiledTable(std::vector<FlcClipRow> given) : rows(std::move(given)) { Index(); }
+    void Index() {
+        byNumber.fill(-1);
         for (size_t i = 0; i < rows.size(); ++i)
             if (FlcInRange(rows[i].number, 0, kFlcClipCount - 1) && byNumber[static_cast<size_t>(rows[i].number)] < 0)
                 byNumber[static_cast<size_t>(rows[i].number)] = static_cast<int>(i);
     }
 };
 
+std::unique_ptr<FlcCompiledTable>& FlcTestTable() {
+    static std::unique_ptr<FlcCompiledTable> table;
+    return table;
+}
+
 const FlcCompiledTable& FlcTable() {
+    if (FlcTestTable()) return *FlcTestTable();
     static const FlcCompiledTable table;
     return table;
 }
@@ -184,6 +195,12 @@ const FlcClipRow* FlcClipAt(int number) {
 }
 
 const std::vector<FlcClipRow>& FlcClipRows() { return FlcTable().rows; }
+
+void SetFlcClipTableForTesting(std::vector<FlcClipRow> rows) {
+    FlcTestTable() = std::make_unique<FlcCompiledTable>(std::move(rows));
+}
+
+void RestoreFlcClipTable() { FlcTestTable().reset(); }
 
 std::string FlcClipPath(const FlcClipRow& row) { return "gfx\\flc\\" + row.name + ".flc"; }
 std::string FlcBackdropPath(const FlcClipRow& row) { return "gfx\\flc\\" + row.name + ".bmp"; }

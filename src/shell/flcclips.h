@@ -60,6 +60,10 @@ std::vector<std::string> CheckFlcClipTable(const std::vector<FlcClipRow>& rows, 
 const FlcClipRow* FlcClipAt(int number);
 // All rows of the compiled-in table, in the text's order.
 const std::vector<FlcClipRow>& FlcClipRows();
+// Tests play rows of their own: FlcClipAt and FlcClipRows give `rows`
+// until RestoreFlcClipTable.
+void SetFlcClipTableForTesting(std::vector<FlcClipRow> rows);
+void RestoreFlcClipTable();
 
 // The archive paths of a row's clip and backdrop.
 std::string FlcClipPath(const FlcClipRow& row);
