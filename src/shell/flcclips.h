@@ -65,6 +65,10 @@ const std::vector<FlcClipRow>& FlcClipRows();
 void SetFlcClipTableForTesting(std::vector<FlcClipRow> rows);
 void RestoreFlcClipTable();
 
+// The clip that shows the same play at the other end of the pitch (the
+// end-swap table); a clip without one is its own.
+int FlcEndSwap(int clip);
+
 // The archive paths of a row's clip and backdrop.
 std::string FlcClipPath(const FlcClipRow& row);
 std::string FlcBackdropPath(const FlcClipRow& row);
