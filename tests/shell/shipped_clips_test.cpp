@@ -243,4 +243,32 @@ TEST_F(ShippedClipsTest, EachTemplateRendersTheSameBytesAsTheShippedClip) {
     EXPECT_GE(done.size(), 7u);
 }
 
+TEST(ShippedShortClips, TheSameNamesEachOfTwoFramesThatDecode) {
+    // The short set stands in for the clips; every other file comes from
+    // the game, as a whole-match test lays them out.
+    platform::SetInstallFolder(testenv::GameDir() / "shortclips");
+    platform::SetDiscFolder(testenv::GameDir());
+    ArchiveTable shortTable;
+    ASSERT_TRUE(LoadArchiveIndexes(shortTable));
+    for (const FlcClipRow& row : FlcClipRows()) {
+        auto ref = FindArchiveEntry(FlcClipPath(row), shortTable);
+        ASSERT_TRUE(ref) << row.name;
+        auto file = ReadArchiveEntry(*ref);
+        ASSERT_TRUE(file) << row.name;
+        flc::Header h;
+        ASSERT_TRUE(flc::ReadHeader(*file, h)) << row.name;
+        EXPECT_EQ(h.frames, 2) << row.name;
+        std::vector<uint8_t> frame(320 * 200);
+        std::array<uint8_t, 1024> palette{};
+        int transparent = -1;
+        size_t offset = flc::kFileHeaderSize;
+        for (int f = 0; f < h.frames; ++f) {
+            flc::FrameTarget t{frame.data(), 320, 200, palette.data(), &transparent, false};
+            EXPECT_EQ(flc::DecodeFrame(*file, offset, t, f == 0), flc::FrameResult::Shown) << row.name;
+        }
+        EXPECT_TRUE(FindArchiveEntry(FlcBackdropPath(row), shortTable)) << row.name;
+    }
+    platform::ResetFolders();
+}
+
 }  // namespace

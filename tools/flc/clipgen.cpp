@@ -235,7 +235,8 @@ bool RenderClip(const ClipSpec& spec, RenderedClip& out, std::string* error) {
             // figure's lift follows its own height.
             art::PoseState ps = it.st.pose;
             art::DrawFigure(c, it.sp.x, it.sp.y, h, StyleOf(a), ps);
-            if (a.role == Role::Bearer && it.st.pose.pose == art::Pose::Carry && (it.actor % 2) == 1) {
+            if (a.role == Role::Bearer && it.st.pose.pose == art::Pose::Carry && it.actor > 0 &&
+                scene.actors[static_cast<size_t>(it.actor) - 1].role == Role::Bearer) {
                 // The stretcher between the two bearers.
                 const ActorState other = StateAt(scene, scene.actors[static_cast<size_t>(it.actor) - 1], f);
                 const art::ScreenPoint o = cam.Project({other.x, other.y, 0});

@@ -1,9 +1,11 @@
 // The clip generator: renders every scene of assets/flc/scenes.txt into the
 // "flc" archive (each clip beside its backdrop) and writes the clip table.
-//   make_clips <assets dir> <game dir>            the clips and backdrops
+//   make_clips <assets dir> <game dir>            the clips and backdrops, and the
+//                                                 short set in <game dir>\shortclips
 //   make_clips <assets dir> --table <file>        the table alone
-//   make_clips <assets dir> --short <dir>         two-frame clips into <dir>\gfx
 //   make_clips <assets dir> --sheets <dir> [n..]  contact sheets (PNG) of clips
+// The short set holds the same clips cut to their first and last frames,
+// for tests that play whole matches.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -52,14 +54,14 @@ std::vector<uint8_t> BackdropFile(const Backdrop& b, bool flip) {
 struct Job {
     const ClipSpec* spec;
     std::vector<int> mirrors;
-    std::vector<uint8_t> clip, flipped;
+    std::vector<uint8_t> clip, flipped, shortClip, shortFlipped;
     int frames = 0;
     std::vector<art::Canvas8> keep;  // for the contact sheets
 };
 
 // Renders the jobs on a few threads; each job is independent, so the
 // bytes do not depend on the order.
-void RenderAll(std::vector<Job>& jobs, bool shortCut, bool keepFrames) {
+void RenderAll(std::vector<Job>& jobs, bool keepFrames) {
     std::atomic<size_t> next{0};
     std::mutex failLock;
     std::string failure;
@@ -74,8 +76,12 @@ void RenderAll(std::vector<Job>& jobs, bool shortCut, bool keepFrames) {
                 continue;
             }
             j.frames = static_cast<int>(r.frames.size());
-            j.clip = EncodeClip(r.frames, false, shortCut);
-            if (!j.mirrors.empty()) j.flipped = EncodeClip(r.frames, true, shortCut);
+            j.clip = EncodeClip(r.frames, false, false);
+            j.shortClip = EncodeClip(r.frames, false, true);
+            if (!j.mirrors.empty()) {
+                j.flipped = EncodeClip(r.frames, true, false);
+                j.shortFlipped = EncodeClip(r.frames, true, true);
+            }
             if (keepFrames) j.keep = std::move(r.frames);
         }
     };
@@ -87,7 +93,7 @@ void RenderAll(std::vector<Job>& jobs, bool shortCut, bool keepFrames) {
 }
 
 void WriteArchive(const std::filesystem::path& gameDir, const std::vector<ClipRowInfo>& rows, std::vector<Job>& jobs,
-                  bool printStats) {
+                  bool shortSet) {
     std::map<int, Job*> bySource;
     for (Job& j : jobs) bySource[j.spec->number] = &j;
     std::map<std::pair<std::string, bool>, std::vector<uint8_t>> backdrops;
@@ -95,7 +101,7 @@ void WriteArchive(const std::filesystem::path& gameDir, const std::vector<ClipRo
     long totalFrames = 0;
     for (const ClipRowInfo& r : rows) {
         Job& j = *bySource.at(r.source);
-        const std::vector<uint8_t>& clip = r.flipped ? j.flipped : j.clip;
+        const std::vector<uint8_t>& clip = shortSet ? (r.flipped ? j.shortFlipped : j.shortClip) : (r.flipped ? j.flipped : j.clip);
         if (!w.AddStored(r.name + ".flc", clip)) toolio::Fail("bad entry name " + r.name);
         auto key = std::make_pair(r.camera, r.flipped);
         auto it = backdrops.find(key);
@@ -104,9 +110,10 @@ void WriteArchive(const std::filesystem::path& gameDir, const std::vector<ClipRo
         if (!w.Add(r.name + ".bmp", it->second)) toolio::Fail("bad entry name " + r.name);
         totalFrames += j.frames;
     }
+    std::filesystem::create_directories(gameDir / "gfx");
     toolio::WriteGameFile(gameDir, "gfx\\flc.idx", w.Index());
     toolio::WriteGameFile(gameDir, "gfx\\flc.wad", w.Data());
-    if (printStats)
+    if (!shortSet)
         std::printf("make_clips: %zu clips, %ld frames (mean %.1f), %zu backdrops, archive %.1f MB\n", rows.size(), totalFrames,
                     rows.empty() ? 0.0 : static_cast<double>(totalFrames) / static_cast<double>(rows.size()),
                     backdrops.size(), static_cast<double>(w.Data().size()) / (1024.0 * 1024.0));
@@ -149,10 +156,85 @@ platform::gfx::Surface Compose(const art::Canvas8& frame, const Backdrop& back, 
     return s;
 }
 
+// Contact sheets: per folder, each clip at its first, middle and last
+// frames over its backdrop at a quarter of the size, coloured with two
+// clubs' kits (red and white against blue and white, the clip side
+// alternating); and every camera's backdrop. Named clips get a sheet each
+// at full size.
+void WriteSheets(const std::filesystem::path& dir, const std::vector<ClipSpec>& specs, const std::vector<ClipRowInfo>& rows,
+                 std::vector<Job>& jobs, const std::map<int, size_t>& jobOf, const std::vector<std::string>& only) {
+    std::filesystem::create_directories(dir);
+    std::map<std::string, Backdrop> backs;
+    auto backdrop = [&](const std::string& cam) -> const Backdrop& {
+        auto it = backs.find(cam);
+        if (it == backs.end()) it = backs.emplace(cam, DrawBackdrop(*FindCamera(cam))).first;
+        return it->second;
+    };
+    auto paste = [](platform::gfx::Surface& dst, const platform::gfx::Surface& src, int x0, int y0, int shrink) {
+        for (int y = 0; y < src.Height() / shrink; ++y)
+            for (int x = 0; x < src.Width() / shrink; ++x) dst.Set(x0 + x, y0 + y, src.Get(x * shrink, y * shrink));
+    };
+    if (!only.empty()) {
+        std::vector<Job> some;
+        for (const std::string& n : only)
+            if (jobOf.count(std::stoi(n))) some.push_back(jobs[jobOf.at(std::stoi(n))]);
+        RenderAll(some, true);
+        for (const Job& j : some) {
+            RenderedClip r;
+            std::string e;
+            DescribeClip(*j.spec, r, &e);
+            platform::gfx::Surface sheet(kWidth * 3 + 8, kHeight);
+            const size_t picks[3] = {0, j.keep.size() / 2, j.keep.size() - 1};
+            for (int k = 0; k < 3; ++k) paste(sheet, Compose(j.keep[picks[k]], backdrop(r.camera), 7, 15, 11, 15), k * (kWidth + 4), 0, 1);
+            char name[32];
+            std::snprintf(name, sizeof name, "clip%03d.png", j.spec->number);
+            platform::gfx::WritePng(sheet, dir / name);
+        }
+        return;
+    }
+    (void)specs;
+    RenderAll(jobs, true);
+    std::map<std::string, std::vector<const ClipRowInfo*>> byFolder;
+    for (const ClipRowInfo& r : rows) byFolder[r.name.substr(0, r.name.find('\\'))].push_back(&r);
+    const int tw = kWidth / 4, th = kHeight / 4, perRow = 4;
+    for (const auto& [folder, list] : byFolder) {
+        const int lines = (static_cast<int>(list.size()) + perRow - 1) / perRow;
+        platform::gfx::Surface sheet(perRow * (3 * tw + 12), lines * (th + 4), 0x202020);
+        for (size_t i = 0; i < list.size(); ++i) {
+            const ClipRowInfo& r = *list[i];
+            const Job& j = jobs[jobOf.at(r.source)];
+            const bool home = (r.number % 2) == 0;
+            const int x0 = static_cast<int>(i % perRow) * (3 * tw + 12), y0 = static_cast<int>(i / perRow) * (th + 4);
+            const size_t picks[3] = {0, j.keep.size() / 2, j.keep.size() - 1};
+            for (int k = 0; k < 3; ++k) {
+                art::Canvas8 f = j.keep[picks[k]];
+                Backdrop b = backdrop(r.camera);
+                if (r.flipped) {
+                    f.FlipHorizontal();
+                    b.pixels.FlipHorizontal();
+                }
+                paste(sheet, Compose(f, b, home ? 7 : 11, 15, home ? 11 : 7, 15), x0 + k * tw, y0, 4);
+            }
+        }
+        std::string file = folder;
+        for (char& c : file)
+            if (c == ' ') c = '_';
+        platform::gfx::WritePng(sheet, dir / (file + ".png"));
+    }
+    platform::gfx::Surface cams(4 * (kWidth + 4), 4 * (kHeight + 4), 0x202020);
+    int k = 0;
+    for (const auto& [name, b] : backs) {
+        paste(cams, Compose(art::Canvas8(kWidth, kHeight, 0), b, 7, 15, 11, 15), (k % 4) * (kWidth + 4), (k / 4) * (kHeight + 4), 1);
+        ++k;
+    }
+    platform::gfx::WritePng(cams, dir / "backdrops.png");
+    std::printf("make_clips: contact sheets of %zu folders in %s\n", byFolder.size(), dir.string().c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) toolio::Fail("usage: make_clips <assets dir> <game dir> | --table <file> | --short <dir> | --sheets <dir>");
+    if (argc < 3) toolio::Fail("usage: make_clips <assets dir> <game dir> | --table <file> | --sheets <dir> [clip...]");
     const auto started = std::chrono::steady_clock::now();
     const std::filesystem::path assets = argv[1];
     std::vector<ClipSpec> specs;
@@ -180,47 +262,20 @@ int main(int argc, char** argv) {
     for (const ClipSpec& s : specs)
         if (s.mirrorOf < 0) {
             jobOf[s.number] = jobs.size();
-            jobs.push_back({&s, {}, {}, {}, 0, {}});
+            jobs.push_back({&s, {}, {}, {}, {}, {}, 0, {}});
         }
     for (const ClipSpec& s : specs)
         if (s.mirrorOf >= 0) jobs[jobOf.at(s.mirrorOf)].mirrors.push_back(s.number);
     if (mode == "--sheets") {
         if (argc < 4) toolio::Fail("--sheets needs a folder");
-        std::vector<Job> some;
-        for (int i = 4; i < argc; ++i) {
-            const int n = std::stoi(argv[i]);
-            if (jobOf.count(n)) some.push_back(jobs[jobOf[n]]);
-        }
-        if (argc == 4) some = jobs;
-        RenderAll(some, false, true);
-        std::filesystem::create_directories(argv[3]);
-        for (const Job& j : some) {
-            // First, middle and last frames side by side.
-            const Backdrop back = DrawBackdrop(*FindCamera([&] {
-                RenderedClip r;
-                std::string e;
-                DescribeClip(*j.spec, r, &e);
-                return r.camera;
-            }()));
-            platform::gfx::Surface sheet(kWidth * 3 + 8, kHeight);
-            const size_t picks[3] = {0, j.keep.size() / 2, j.keep.size() - 1};
-            for (int k = 0; k < 3; ++k) {
-                const platform::gfx::Surface one = Compose(j.keep[picks[k]], back, 7, 15, 11, 15);
-                for (int y = 0; y < kHeight; ++y)
-                    for (int x = 0; x < kWidth; ++x) sheet.Set(x + k * (kWidth + 4), y, one.Get(x, y));
-            }
-            char name[32];
-            std::snprintf(name, sizeof name, "clip%03d.png", j.spec->number);
-            platform::gfx::WritePng(sheet, std::filesystem::path(argv[3]) / name);
-        }
+        WriteSheets(argv[3], specs, rows, jobs, jobOf, std::vector<std::string>(argv + 4, argv + argc));
         return 0;
     }
-    const bool shortCut = mode == "--short";
-    const std::filesystem::path gameDir = shortCut ? std::filesystem::path(argc > 3 ? argv[3] : "") : std::filesystem::path(mode);
-    if (shortCut && argc != 4) toolio::Fail("--short needs a folder");
-    RenderAll(jobs, shortCut, false);
-    WriteArchive(gameDir, rows, jobs, !shortCut);
+    const std::filesystem::path gameDir = mode;
+    RenderAll(jobs, false);
+    WriteArchive(gameDir, rows, jobs, false);
+    WriteArchive(gameDir / "shortclips", rows, jobs, true);
     const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::printf("make_clips: %s in %.1f s\n", shortCut ? "the short clips" : "the clips", secs);
+    std::printf("make_clips: the clips and the short set in %.1f s\n", secs);
     return 0;
 }

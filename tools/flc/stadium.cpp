@@ -181,8 +181,12 @@ uint8_t StandPixel(double u, double z, double depthScale, uint32_t standId, bool
     const bool occupied = sparse ? (h % 23) == 0 : (h % 9) != 0;
     const double fx = colF + rowShift - std::floor(colF + rowShift), fy = rowF - row;
     if (!occupied) return fy > 0.55 ? bd::kSeatDark : bd::kSeat;
-    // Far away a spectator is a dot of his clothes; close, a head and a body.
-    if (depthScale < 6) return static_cast<uint8_t>(bd::kCrowd + (h >> 8) % 96);
+    // Far away a spectator is a dot of his clothes, mostly dark ones, with a
+    // face now and then; close, a head and a body.
+    if (depthScale < 6) {
+        if (fy > 0.62 && (h >> 20) % 3 == 0) return static_cast<uint8_t>(bd::kSkinC + (h >> 4) % 6);
+        return static_cast<uint8_t>(bd::kCrowd + (h >> 8) % 64);
+    }
     const double headY = 0.72, headR = 0.16;
     const double dx = fx - 0.5, dy = fy - headY;
     if (dx * dx + dy * dy < headR * headR) return static_cast<uint8_t>(bd::kSkinC + (h >> 4) % 6);
@@ -294,7 +298,7 @@ const CameraSetup kCameras[] = {
     {"touchline", {52.5, 54, 2.6}, {52.5, 70, 1.2}, 13},
     {"tunnel", {40, 50, 4.5}, {52.5, 72, 1.0}, 20},
     {"close", {52.5, 45, 2.1}, {52.5, 36, 1.0}, 8},
-    {"net", {109.8, 34, 1.7}, {96, 34, 0.9}, 10, false, true},
+    {"net", {113, 38.5, 2.4}, {94, 33, 0.8}, 14, false, true},
     {"assistant", {60, 11, 1.9}, {60, 0, 1.2}, 6},
     {"referee", {52.5, 43, 1.8}, {52.5, 35, 1.1}, 6},
     {"empty", {52.5, 118, 38}, {52.5, 26, 3}, 92, true},

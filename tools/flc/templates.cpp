@@ -672,7 +672,7 @@ bool Phase(const Params& p, Scene& s, Dice& d, std::string* error) {
         const int on = s.Add(keeper ? Role::Keeper : Role::Side, d.Int(16), At(at - 1.5, 68.6, Pose::Stand, 1));
         s.Hold(on, 6, Pose::Stretch, 0, 10);
         s.Move(on, F - 14, F - 1, at + 2.5, 64, Pose::Run);
-        const int o = s.Add(Role::Official, 5, At(at - 3.5, 69.2, Pose::HoldUp, 1));
+        const int o = s.Add(Role::Official, 5, At(at - 2.0, 69.2, Pose::HoldUp, 1));
         s.actors[static_cast<size_t>(o)].prop = art::Prop::Board;
         s.actors[static_cast<size_t>(o)].propColour = pal::kBoardBlack;
         s.actors[static_cast<size_t>(o)].propDetail = pal::kBoardDigits;
