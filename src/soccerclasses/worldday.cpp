@@ -43,8 +43,10 @@ int CWorldData::ProcessDay(int a, int b) {
     // Phase 2: the users' daily check, the federation cups' start check, the
     // clubs' midweek, then the federation cups', shields' and play-offs' ties.
     StepDayProgress(1);
+    StartFederationCupSeason();
     if (!IsSaturday()) m_Clubs->StartMidweek();
     platform::SeedRandomFromTime();
+    PlayKnockOutCompetitionsToday(a);
 
     // Phase 3: the countries' cup ties.
     StepDayProgress(2);
@@ -73,6 +75,7 @@ int CWorldData::ProcessDay(int a, int b) {
             m_CurrentUser = SelectedUserSlot();
         }
     }
+    DrawKnockOutCompetitions();
     m_Clock.NextMatchDay();
 
     // Phase 6: every real club's day.
@@ -95,6 +98,7 @@ int CWorldData::ProcessDay(int a, int b) {
 
     // Phase 9: the federation cups' closing work of the day.
     StepDayProgress(8);
+    CloseFederationCupDay();
 
     UserPort& port = GetUserPort();
     if (a == 0 && b == 1) {
