@@ -1,6 +1,10 @@
 // The country's part of the day step: deadlines, the season's end with its
 // titles, promotion and relegation, and the club ranking.
+#include <utility>
+#include <vector>
+
 #include "platform/trace.h"
+#include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
@@ -59,69 +63,74 @@ void RecordDivisionPlaces(CDivision& d, bool promotesRunnerUp, bool lowerDivisio
     }
 }
 
-// A play-off that has not been cleared for another season (spare byte 6
-// marks one that is not played).
-CPlayOff* SeasonPlayOff(const CDivision& d) {
-    CPlayOff* p = d.GetPlayOff();
-    return p && p->m_Spare != 6 ? p : nullptr;
+// A play-off's outcome, taken once; empty without a play-off or when it is
+// not played this season.
+CExtDWordArray PlayOffOutcome(CPlayOff* p, uint8_t mark) {
+    CExtDWordArray out;
+    if (p && p->m_Spare != 6) p->GetOutcome(out, mark);
+    return out;
 }
 
-// The play-off's order becomes the division's final order.
-void ApplyPlayOffOrder(CDivision& d, CPlayOff& playOff) {
+// The top division's play-off decides its final order: its clubs take the
+// top places in the play-off's order.
+void ApplyTopPlayOffOrder(CDivision& top, const CExtDWordArray& order) {
     CWorldData* w = GetWorldData();
-    CExtDWordArray order;
-    playOff.GetOutcome(order, 0);
-    if (order.GetSize() < 2) platform::Trace(std::string(d.GetName()) + ": a play-off without two clubs\n");
-    for (int i = 0; i < order.GetSize() && i < d.GetClubCount(); ++i) {
-        const int club = static_cast<int32_t>(order.GetAt(i));
-        const int at = d.GetClubIndexAtPosition(i);
-        if (!d.HoldsClub(club) || at < 0 || at == club) continue;
-        w->GetClubList().SwapTablePositions(club, at);
+    for (int i = 0; i < order.GetSize(); ++i) {
+        CClub* a = w->GetClub(static_cast<int32_t>(order.GetAt(i)));
+        CClub* b = w->GetClub(top.GetClubIndexAtPosition(i));
+        if (!a || !b || a == b) continue;
+        std::swap(a->LeagueRow().m_Position, b->LeagueRow().m_Position);
     }
 }
 
-// The club at U's place `count - k - 1 - extra`, passing over `skip`.
-int PlayOffVictim(const CDivision& upper, int k, int extra, int skip) {
-    const int count = upper.GetClubCount();
-    int v = upper.GetClubIndexAtPosition(count - k - 1 - extra);
-    if (v == skip && v >= 0) v = upper.GetClubIndexAtPosition(count - k - 1 - (1 - extra));
-    return v;
-}
-
-// One club the play-off sends up in place of the club `victim` of U.
-void PromoteFromPlayOff(const CDivision& upper, int club, int victim) {
+// The clubs that the play-off of L sends up into U: each takes the place of
+// a club just above U's direct relegation places; a club of U that won its
+// place stays where it is.
+void MovePlayOffClubs(CDivision& upper, uint32_t upperIndex, const CExtDWordArray& outcome, int places, int k) {
     CWorldData* w = GetWorldData();
-    CClub* winner = w->GetClub(club);
-    if (!winner) return;
-    if (upper.HoldsClub(club) || club == victim) {
-        winner->SeasonEndHumanNotice();
+    const int count = upper.GetClubCount();
+    auto at = [&](int pos) { return upper.GetClubIndexAtPosition(pos); };
+    auto entry = [&](int i) { return i < outcome.GetSize() ? static_cast<int32_t>(outcome.GetAt(i)) : -1; };
+    auto moveUp = [&](int club, int down) {
+        CClub* up = w->GetClub(club);
+        CClub* v = w->GetClub(down);
+        if (!up || !v) return;
+        if (club == down) {
+            up->SeasonEndHumanNotice();
+            return;
+        }
+        v->SeasonEndMoveDown();
+        up->SeasonEndHumanReview();
+        w->SwapClubs(down, club);
+    };
+    if (places == 1) {
+        if (entry(0) >= 0) moveUp(entry(0), at(count - k - 1));
         return;
     }
-    CClub* down = w->GetClub(victim);
-    if (!down) return;
-    down->SeasonEndMoveDown();
-    winner->SeasonEndHumanReview();
-    w->SwapClubs(victim, club);
-}
-
-// The lower division's play-off sends one or two clubs up.
-void ApplyPromotionPlayOff(const CDivision& upper, CPlayOff& playOff, int k) {
-    CExtDWordArray outcome;
-    playOff.GetOutcome(outcome, 1);
-    if (outcome.IsEmpty()) return;
-    const int first = static_cast<int32_t>(outcome.GetAt(0));
-    const int second = outcome.GetSize() > 1 ? static_cast<int32_t>(outcome.GetAt(1)) : -1;
-    switch (playOff.m_ExtraPlaces) {
-        case 1:
-            PromoteFromPlayOff(upper, first, PlayOffVictim(upper, k, 0, -1));
-            break;
-        case 2:
-            PromoteFromPlayOff(upper, first, PlayOffVictim(upper, k, 0, second));
-            if (second >= 0) PromoteFromPlayOff(upper, second, PlayOffVictim(upper, k, 1, first));
-            break;
-        default:
-            platform::Trace(std::string(playOff.m_Name) + ": a play-off of neither one nor two places\n");
-            break;
+    if (places != 2) {
+        platform::Trace("CCountry::EndOfSeason: a play-off sending up other than one or two clubs\n");
+        return;
+    }
+    const int a = entry(0), b = entry(1);
+    auto inUpper = [&](int club) {
+        const CClub* c = w->GetClub(club);
+        return c && c->GetDivisionIndex() == static_cast<int32_t>(upperIndex);
+    };
+    if (a >= 0) {
+        if (inUpper(a)) {
+            w->GetClub(a)->SeasonEndHumanNotice();
+        } else {
+            const int v = at(count - k - 1) == b ? at(count - k - 2) : at(count - k - 1);
+            moveUp(a, v);
+        }
+    }
+    if (b >= 0) {
+        if (inUpper(b)) {
+            w->GetClub(b)->SeasonEndHumanNotice();
+        } else {
+            const int v = at(count - k - 2) == a ? at(count - k - 1) : at(count - k - 2);
+            moveUp(b, v);
+        }
     }
 }
 
@@ -131,17 +140,26 @@ bool CCountry::EndOfSeason() {
     CWorldData* w = GetWorldData();
     const int n = GetDivisionCount();
     if (n == 0 || !w || m_SeasonEndDay != w->GetMatchDay()) return false;
-    // The cups keep their finalists and qualifiers in the country's fields.
+    CDivision* top = GetDivision(0);
+    CCharityShield* shield = GetCharityShield();
+    if (shield && top->GetShieldQualification()) shield->EndOfSeason();
     m_Cups.EndOfSeason();
+    // Every play-off's outcome is taken before any club changes its slot.
+    std::vector<CExtDWordArray> outcomes;
+    for (int i = 0; i < n; ++i) outcomes.push_back(PlayOffOutcome(GetDivision(i)->GetPlayOff(), i == 0 ? 0 : 1));
     for (int i = 0; i < n; ++i)
         if (CDivision* d = GetDivision(i)) d->EndOfSeason();
     if (IsFollowed()) {
         if (m_YouthMarket) m_YouthMarket->EndOfSeason();
         if (m_StaffMarket) m_StaffMarket->EndOfSeason();
     }
-    CDivision* top = GetDivision(0);
-    if (CPlayOff* p = SeasonPlayOff(*top)) ApplyPlayOffOrder(*top, *p);
+    if (outcomes[0].GetSize() >= 2) ApplyTopPlayOffOrder(*top, outcomes[0]);
+    else if (top->GetPlayOff()) platform::Trace("CCountry::EndOfSeason: the top play-off gave fewer than two clubs\n");
     RecordDivisionPlaces(*top, false, false);
+    if (shield) {
+        const int champion = top->GetClubIndexAtPosition(0);
+        shield->AddEntrant(shield->HasEntrant(champion) ? top->GetClubIndexAtPosition(1) : champion);
+    }
     if (n > 1)
         if (CClub* bottom = SeasonClubAt(*GetDivision(n - 1), GetDivision(n - 1)->GetClubCount() - 1))
             bottom->RecordBottomPlace();
@@ -158,7 +176,8 @@ bool CCountry::EndOfSeason() {
             if (j > 1) w->GetClub(up)->SeasonEndMoveUp(false);
             w->SwapClubs(down, up);
         }
-        if (CPlayOff* p = SeasonPlayOff(lower)) ApplyPromotionPlayOff(upper, *p, k);
+        if (CPlayOff* p = lower.GetPlayOff(); p && p->m_Spare != 6)
+            MovePlayOffClubs(upper, GetDivisionIndex(i - 1), outcomes[static_cast<size_t>(i)], p->m_ExtraPlaces, k);
     }
     // The ranking follows the final tables, top division first.
     m_ClubRanking.RemoveAll();

@@ -27,14 +27,6 @@ bool CurrentUserMatch(CWorldData& w, int day, CFixtureInfo& info) {
 
 }  // namespace
 
-void CWorldData::PlayPlayOffsToday(int a) {
-    const bool live = a != 0;
-    for (const auto& p : *m_PlayOffs) {
-        p->PlayToday(live);
-        p->PlayReplaysToday(live, CFixture::kCupHome2);
-    }
-}
-
 void CWorldData::StepDayProgress(int k) {
     UserPort& port = GetUserPort();
     if (port.GetCurrentScreenId() == kProgressPageScreen)
@@ -56,10 +48,10 @@ int CWorldData::ProcessDay(int a, int b) {
     // Phase 2: the users' daily check, the federation cups' start check, the
     // clubs' midweek, then the federation cups', shields' and play-offs' ties.
     StepDayProgress(1);
+    StartFederationCupSeason();
     if (!IsSaturday()) m_Clubs->StartMidweek();
     platform::SeedRandomFromTime();
-    // The play-offs' ties of the day, after the federation cups' and shields'.
-    PlayPlayOffsToday(a);
+    PlayKnockOutCompetitionsToday(a);
 
     // Phase 3: the countries' cup ties.
     StepDayProgress(2);
@@ -91,10 +83,10 @@ int CWorldData::ProcessDay(int a, int b) {
             m_CurrentUser = SelectedUserSlot();
         }
     }
-    // The draws, before the clock moves: cups, then play-offs (then the
-    // federation cups' and the shields').
+    // The draws, before the clock moves: cups, then play-offs, federation
+    // cups and shields.
     m_Countries->DrawCups();
-    m_PlayOffs->DrawAll();
+    DrawKnockOutCompetitions();
     m_Clock.NextMatchDay();
 
     // Phase 6: every real club's day.
@@ -117,6 +109,7 @@ int CWorldData::ProcessDay(int a, int b) {
 
     // Phase 9: the federation cups' closing work of the day.
     StepDayProgress(8);
+    CloseFederationCupDay();
 
     UserPort& port = GetUserPort();
     if (a == 0 && b == 1) {

@@ -48,9 +48,10 @@ void CWorldData::NewGame(int stage) {
             ReadRefereesIntoWorld(*this);
             RefuseCountriesWithoutReferees(*this);
             m_StadiumPlans->ReadDataFile();
-            // The play-offs' and the shields' files follow the plans here
-            // once their lists read them.
+            // The play-offs' file follows the plans here once its list reads it.
+            ReadShieldsIntoWorld(*this);
             ReadCupsIntoWorld(*this);
+            NumberCompetitionPictures(*this);
             m_Clock.NextMatchDay();
             m_Divisions->StartNewSeason();
             break;
