@@ -190,6 +190,17 @@ public:
     const std::vector<uint32_t>& GetMarkedPlayers() const { return m_MarkedPlayers; }
     void ClearMarkedPlayers() { m_MarkedPlayers.clear(); }
 
+    // The day's advisors' report: the training levels move, then the staff's
+    // notes on results, standing, money, players and today's match go to
+    // the inbox. Nothing for a manager without a job.
+    void UpdateAdvisors();
+    // Due a few days before the friendlies (or on the game's first day): the
+    // reminder to arrange friendlies (864) while none is arranged, and the
+    // held-back message posted once. True when the box was shown.
+    bool PreSeasonHint();
+    // On the last day of the domestic season, 32896; true when shown.
+    bool SeasonEndNotice();
+
     // Saturday's step: the employed manager's news trimmed to the newest 20,
     // a week more, and his rating recorded.
     void WeeklyStep();
@@ -215,6 +226,14 @@ public:
 
 private:
     void ResetPersonalValues();
+    void AdvanceTraining();
+    void PostResultStreaks();
+    void PostLeaguePosition(const CClub& club);
+    void PostManagerState(const CManager& m, const CClub& club);
+    void PostSquadNotes(const CClub& club, int user);
+    void PostClubFinances(const CClub& club);
+    void PostTodaysMatch(const CManager& m, const CClub& club);
+    void PostDayNotes(const CClub& club);
 
     CTrophyHistoryList m_Honours;
     std::array<uint8_t, kSquadSlots> m_Selection{};
@@ -253,6 +272,8 @@ public:
 
     int GetSize() const { return kSlots; }
     CHumanManager* GetAt(int i) const { return i >= 0 && i < kSlots ? m_Slots[static_cast<size_t>(i)].get() : nullptr; }
+    // The slot of a record, -1 when it is not in the list.
+    int IndexOf(const CHumanManager* user) const;
     // The first slot with a manager, -1 when none.
     int FindFirstWithManager() const;
     int CountInPlay() const;
@@ -262,6 +283,12 @@ public:
     void RemoveManager(int managerIndex);
     // The end of the thirtieth season: no slot is in play afterwards.
     void EndGame();
+    // The daily notices of every slot in play, the current user left as he
+    // is; true when any box was shown.
+    bool DailyStep();
+    // The advisors' report of every slot in play, each made the current
+    // user in turn; the current user is put back afterwards.
+    void UpdateAdvisors();
     // Saturday's step for every slot in play, each made the current user in
     // turn; the current user is put back afterwards.
     void WeeklyStep();

@@ -211,6 +211,10 @@ public:
     // managers' matches and hands the day to the view. 1 when the run of
     // days must stop.
     int ProcessDay(int a, int b);
+    // Days run one after another until one stops (a notice for the user,
+    // nobody left in play), a human manager's club plays, or the current
+    // user has no job; the inboxes start empty each day. Then the newspaper.
+    void Continue();
     // The progress line of step k of the day (1 to 8).
     void StepDayProgress(int k);
     void ShowProgressPhase3();

@@ -48,6 +48,7 @@ int CWorldData::ProcessDay(int a, int b) {
     // Phase 2: the users' daily check, the federation cups' start check, the
     // clubs' midweek, then the federation cups', shields' and play-offs' ties.
     StepDayProgress(1);
+    if (m_Users->DailyStep()) stop = 1;
     StartFederationCupSeason();
     if (!IsSaturday()) m_Clubs->StartMidweek();
     platform::SeedRandomFromTime();
@@ -101,10 +102,12 @@ int CWorldData::ProcessDay(int a, int b) {
     StepDayProgress(7);
     if (IsSaturday()) {
         m_Countries->ProcessWeek(1);
+        m_Users->WeeklyStep();
         m_Managers->WeeklyStepAll();
     } else {
         m_Countries->ProcessMidweek();
     }
+    m_Users->UpdateAdvisors();
     if (m_Countries->EndOfSeasonAll()) RefreshTree();
 
     // Phase 9: the federation cups' closing work of the day.
@@ -138,9 +141,24 @@ int CWorldData::ProcessDay(int a, int b) {
     // The game ends once, on the step that starts its last season.
     if (GetSeason() == kLastSeason && seasonBefore < kLastSeason) {
         UserMessageBoxEx(kEndOfGameText, kBoxNotice, 0, "", "", "", -1, 1, -1, 1);
-        for (int i = 0; i < CUserList::kSlots; ++i)
-            if (m_Users->GetAt(i)->HasManager()) RemoveManagerFromUsers(m_Users->GetAt(i)->GetManagerIndex());
+        m_Users->EndGame();
         return 1;
     }
     return stop;
+}
+
+void CWorldData::Continue() {
+    UserPort& port = GetUserPort();
+    do {
+        g_bNewspaperRefresh = 1;
+        // The inbox holds what happened since the user last moved on.
+        for (int i = 0; i < CUserList::kSlots; ++i)
+            if (m_Users->GetAt(i)->HasManager()) m_Users->GetAt(i)->ClearMessages();
+        if (!GetCurrentUser() || !GetCurrentUser()->HasManager()) SelectFirstHumanUser();
+        if (ProcessDay(0, 0) == 1) break;
+        CFixtureInfo match;
+        if (m_Users->IsHumanMatchDay(m_Clock, match)) break;
+    } while (GetCurrentUser() && GetCurrentUser()->IsEmployed());
+    port.SetTreeMode(0);
+    port.SendViewCommand(kCommandNewspaper);
 }

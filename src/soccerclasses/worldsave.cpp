@@ -44,9 +44,8 @@ struct SavedSection {
 CWorldData& Mutable(const CWorldData& w) { return const_cast<CWorldData&>(w); }
 
 // Items 5 to 30 of the file, in their order. The federation cups (item 9),
-// the human managers (18), the play-offs (22) and the shields (24) are
-// written by their own lists' sections, which come with the competitions
-// and the career.
+// the play-offs (22) and the shields (24) are written by their own lists'
+// sections, which come with the competitions.
 const SavedSection kSections[] = {
     {true, nullptr, nullptr, false},  // 5
     {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetFederationList().Save(f); },
@@ -67,7 +66,8 @@ const SavedSection kSections[] = {
     {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetNonLeagueClubList().Save(f); },
      [](CWorldData& w, FILE* f) { w.GetNonLeagueClubList().Load(f); }, true},  // 16
     {true, nullptr, nullptr, false},   // 17
-    {false, nullptr, nullptr, false},  // 18: human managers
+    {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetUserList().Save(f); },
+     [](CWorldData& w, FILE* f) { w.GetUserList().Load(f); }, false},  // 18
     {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetInjuryList().Save(f); },
      [](CWorldData& w, FILE* f) { w.GetInjuryList().Load(f); }, false},  // 19
     {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetContractClauseList().Save(f); },

@@ -110,5 +110,76 @@ TEST_F(CareerRoutines, AHumanMatchDayIsFoundForAnyUserAndTheCurrentUserComesBack
     EXPECT_EQ(world.GetCurrentUserIndex(), -1);
 }
 
+TEST_F(CareerRoutines, ThePreSeasonHintAndTheHeldBackMessage) {
+    const int start = Own().GetCountry()->GetSeasonStartDay();
+    struct Case {
+        const char* what;
+        int matchDay;
+        int season;
+        int friendlies;   // arranged
+        bool employed;
+        bool box;
+        bool posted;      // the held-back message reaches the inbox
+    } cases[] = {
+        {"two days before the friendlies", 10, 3, 0, true, true, true},
+        {"the game's first day", start, 0, 0, true, true, true},
+        {"a later season's first day", start, 2, 0, true, false, false},
+        {"three days before the friendlies", 9, 3, 0, true, false, false},
+        {"one friendly arranged", 10, 3, 1, true, false, true},
+        {"out of work", 10, 3, 0, false, false, false},
+    };
+    world.GetDivision(0)->SetCalendarSlot(12, CDivision::kFriendly0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        world.GetClock().SetMatchDay(c.matchDay);
+        world.GetClock().SetSeason(c.season);
+        Own().ResetFriendlies();
+        if (c.friendlies) Own().SetFriendly(1, 3, 0);
+        CManager& m = *world.GetManagerList().GetAt(User().GetManagerIndex());
+        if (!c.employed) m.SetClubIndex(-1);
+        User().ClearMessages();
+        User().MarkPlayer(7);
+        User().SetDeferredMessage(203, "promoted", "", "", -1);
+        world.RestoreCurrentUser(3);
+        const size_t before = port.Boxes().size();
+        EXPECT_EQ(world.GetUserList().DailyStep(), c.box);
+        EXPECT_EQ(world.GetCurrentUserIndex(), 3) << "the daily step leaves the current user";
+        EXPECT_EQ(port.Boxes().size(), before + (c.box ? 1 : 0));
+        if (c.box) {
+            EXPECT_EQ(port.Boxes().back().text.rfind(m.GetName() + ", the new season is approaching.", 0), 0u);
+            EXPECT_TRUE(User().GetMarkedPlayers().empty());
+        } else {
+            EXPECT_FALSE(User().GetMarkedPlayers().empty());
+        }
+        EXPECT_EQ(User().HasMessage(203), c.posted);
+        EXPECT_EQ(User().HasDeferredMessage(), !c.posted) << "posted once, then cleared";
+        if (c.posted) {
+            // The next hint has nothing more to post.
+            User().ClearMessages();
+            world.GetUserList().DailyStep();
+            EXPECT_FALSE(User().HasMessage(203));
+        }
+        m.SetClubIndex(0);
+    }
+}
+
+TEST_F(CareerRoutines, TheSeasonEndNoticeOnTheLeaguesLastDay) {
+    world.GetDivision(0)->SetCalendarSlot(10, CDivision::kLeagueEnd);
+    world.GetClock().SetMatchDay(10);
+    Own().SetFriendly(0, 3, 0);
+    EXPECT_TRUE(world.GetUserList().DailyStep());
+    ASSERT_EQ(port.Boxes().size(), 1u);
+    EXPECT_EQ(port.Boxes()[0].text, User().GetManagerName() +
+                                        ", the domestic season has finished. If you press 'Skip to next match' you "
+                                        "will go straight to next season and will not be able to view end of season "
+                                        "data or take any actions at the club in the close season.");
+    world.GetClock().SetMatchDay(11);
+    EXPECT_FALSE(world.GetUserList().DailyStep());
+    world.GetClock().SetMatchDay(10);
+    world.GetUserList().EndGame();
+    EXPECT_FALSE(world.GetUserList().DailyStep()) << "after the game's end nobody is told";
+    EXPECT_EQ(port.Boxes().size(), 1u);
+}
+
 }  // namespace
 }  // namespace clubtest
