@@ -5,3 +5,6 @@
 // Registers every page class this layer has. Called once at start-up, and by
 // tests that open real pages.
 void RegisterGamePages();
+
+// One per page class (their files).
+void RegisterTitleScreen();
