@@ -1,5 +1,7 @@
 #include "screens/pages.h"
 
+#include "screens/titlescreen.h"
+
 // Each page file gives one Register...() function; list it here.
 
 void RegisterGamePages() {
@@ -16,4 +18,5 @@ void RegisterGamePages() {
     RegisterGraphScreen();
     RegisterManProfScreen();
     RegisterStadiumScreen();
+    RegisterTitleScreen();
 }

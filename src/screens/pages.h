@@ -19,3 +19,5 @@ void RegisterStatsScreen();
 void RegisterGraphScreen();
 void RegisterManProfScreen();
 void RegisterStadiumScreen();
+// One per page class (their files).
+void RegisterTitleScreen();

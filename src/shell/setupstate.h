@@ -4,16 +4,23 @@
 // the saving flag and the busy byte. The new-game pages complete it.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "shell/photofit.h"
 
 inline constexpr int kManagerSlotCount = 8;
 
+// The game-data state: whether the start-up database is loaded for the game.
+enum GameDataState : int { kGameDataNone = 0, kGameDataLoading = 1, kGameDataLoaded = 2 };
+
 struct SetupState {
     std::array<PhotofitFace, kManagerSlotCount> managerFaces{};
     uint8_t saving = 0;  // 1 while a game is being saved
     uint8_t busy = 0;    // set while the title page leaves for the initialise page
-    uint8_t managerCount = 1;  // the human managers of a new game (1 to 8); a new game starts at 1
+    int gameData = kGameDataNone;
+    uint8_t loadPending = 0;  // the initialise page is to load loadPath
+    std::string loadPath;
+    uint8_t managerCount = 1;  // the number of the manager being set up, 1 to 8
 };
 extern SetupState g_SetupState;
 

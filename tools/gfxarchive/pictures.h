@@ -17,6 +17,9 @@ struct Picture {
 };
 
 platform::gfx::Bitmap8 TitleScreen();  // 788 x 550
+platform::gfx::Bitmap8 TitleMenuScreen();  // the title page's "92.bmp": three menu plates
+platform::gfx::Bitmap8 CreditScreen();     // a light band for the credits
+platform::gfx::Bitmap8 PlainPage(int r, int g, int b);
 platform::gfx::Bitmap8 Shirt();        // keyed
 platform::gfx::Bitmap8 Trophy();       // keyed
 platform::gfx::Bitmap8 ListBlobs();    // keyed

@@ -179,6 +179,10 @@ Bitmap8 ProgramIcon() {
 std::vector<Picture> AllPictures() {
     std::vector<Picture> all = {
         {"backgrounds", "titlescreen.bmp", false, TitleScreen()},
+        {"backgrounds", "92.bmp", false, TitleMenuScreen()},
+        {"backgrounds", "creditscreen.bmp", false, CreditScreen()},
+        {"backgrounds", "blank.bmp", false, PlainPage(0, 0, 0)},
+        {"backgrounds", "34.bmp", false, PlainPage(12, 16, 30)},
         {"messagebox", "vantorel.bmp", true, ProgramIcon()},
         {"temp", "listblobs.bmp", true, ListBlobs()},
         {"temp", "s10trophy.bmp", true, Trophy()},

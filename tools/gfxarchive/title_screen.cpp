@@ -309,4 +309,56 @@ Bitmap8 TitleScreen() {
     return Quantise(Shrink(s, kS, false), false, true);
 }
 
+// A dark glass plate with a gold rim, in picture pixels.
+void Plate(Surface& s, int x, int y, int w, int h) {
+    for (int yy = y * kS; yy < (y + h) * kS; ++yy)
+        for (int xx = x * kS; xx < (x + w) * kS; ++xx) {
+            const int ex = std::min(xx - x * kS, (x + w) * kS - 1 - xx), ey = std::min(yy - y * kS, (y + h) * kS - 1 - yy);
+            const int edge = std::min(ex, ey);
+            if (edge < 2 * kS) Blend(s.Row(yy)[xx], 222, 170, 60, 0.95);
+            else Blend(s.Row(yy)[xx], 8, 14, 40, 0.72 - 0.2 * (yy - y * kS) / double(h * kS));
+        }
+}
+
+void Band(Surface& s, int top, int bottom, double r, double g, double b, double a) {
+    for (int yy = top * kS; yy < bottom * kS; ++yy)
+        for (int xx = 0; xx < s.Width(); ++xx) Blend(s.Row(yy)[xx], r, g, b, a);
+}
+
+Surface StadiumScene() {
+    Surface s(kW * kS, kH * kS);
+    Sky(s);
+    Floodlight(s, 70);
+    Floodlight(s, kW - 70);
+    Stands(s);
+    Pitch(s);
+    return s;
+}
+
+Bitmap8 TitleMenuScreen() {
+    Surface s = StadiumScene();
+    Ball(s, 120, 470, 36);
+    // The three menu plates; their captions are drawn by the page.
+    for (int i = 0; i < 3; ++i) Plate(s, 432, 28 + 72 * i, 320, 64);
+    Title(s, "VANTOREL 2000", "Haettenschweiler", 88, 300, MakePixel(255, 236, 140), MakePixel(214, 128, 24), 3, 5);
+    Title(s, "FOOTBALL CLUB MANAGEMENT", "Arial Narrow", 22, 396, MakePixel(255, 255, 255), MakePixel(200, 210, 230),
+          1, 2);
+    // The band the disclaimer is written on.
+    Band(s, 505, 546, 0, 0, 0, 0.7);
+    return Quantise(Shrink(s, kS, false), false, true);
+}
+
+Bitmap8 CreditScreen() {
+    Surface s = StadiumScene();
+    for (int yy = 90 * kS; yy < 510 * kS; ++yy)
+        for (int xx = 100 * kS; xx < 700 * kS; ++xx) Blend(s.Row(yy)[xx], 236, 232, 220, 0.86);
+    Title(s, "VANTOREL 2000", "Haettenschweiler", 60, 14, MakePixel(255, 236, 140), MakePixel(214, 128, 24), 3, 4);
+    return Quantise(Shrink(s, kS, false), false, true);
+}
+
+Bitmap8 PlainPage(int r, int g, int b) {
+    Surface s(kW, kH, MakePixel(r, g, b));
+    return Quantise(s, false, false);
+}
+
 }  // namespace art

@@ -13,7 +13,10 @@ bool VideoWindow::Open(Window* parent, const Rect& rect, std::unique_ptr<ClipSou
     clip_ = std::move(clip);
     Size s = clip_->FrameSize();
     picture_ = Picture(std::max(1, s.cx), std::max(1, s.cy));
-    return Create(parent, rect, WS_CHILD | WS_VISIBLE);
+    if (!Create(parent, rect, WS_CHILD | WS_VISIBLE)) return false;
+    // Disabled, so the mouse reaches the page beneath (a click skips the clip).
+    Enable(false);
+    return true;
 }
 
 void VideoWindow::Play() {
@@ -41,10 +44,14 @@ void VideoWindow::OnTimer(uint32_t id) {
         Stop();
         return;
     }
-    if (due != frame_ && clip_->DecodeFrame(due, picture_)) {
-        frame_ = due;
-        Invalidate(false);
+    if (due == frame_) return;
+    if (!clip_->DecodeFrame(due, picture_)) {
+        // A damaged frame ends the clip there.
+        Stop();
+        return;
     }
+    frame_ = due;
+    Invalidate(false);
 }
 
 void VideoWindow::OnPaint(const PaintContext& pc) {

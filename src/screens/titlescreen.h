@@ -1,0 +1,100 @@
+#pragma once
+// The pages that draw themselves before and around a game: the opening page
+// with the intro (115), the title menu (91), the credits (59), and, still to
+// come on this class, country selection (79), initialisation (112) and the
+// processing page (114).
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "shell/screensinfo.h"
+
+class CTitleScreen : public CScreensInfo {
+public:
+    static constexpr uint32_t kPageTimer = 2;
+    static constexpr uint32_t kTickMs = 55;
+    static constexpr int kCreditsWrap = 1500;
+
+    CTitleScreen();
+    // The processing page: a bar of `count` steps with its text.
+    CTitleScreen(int count, unsigned textId, int step);
+    CTitleScreen(int count, std::string text, int step);
+    ~CTitleScreen() override;
+
+    void Initialise() override;
+    void Close() override;
+    void OnTimerTick(uint32_t id) override;
+    PageFactory GetPageFactory() const override;
+
+    // Draws the page and copies it to the screen.
+    void DrawPage();
+
+    // The processing page's bar: a new step (or a new count, when not 0)
+    // redraws at once, inside the long operation; the same step does nothing.
+    void SetProgress(int step, int count);
+    void StepProgress() { SetProgress(m_nProgressStep + 1, 0); }
+    void DrawProgress();
+    int GetProgressStep() const { return m_nProgressStep; }
+    int GetProgressCount() const { return m_nProgressCount; }
+    void SetWeekSummaryMode(bool on) { m_bWeekSummary = on ? 1 : 0; }
+    // The filled width of a bar `full` wide at `step` of `count`: whole from
+    // step count - 1 on (and for a count of 1), never wider than its frame.
+    static int ProgressBarWidth(int full, int step, int count);
+    struct BarLayout {
+        int x, y, full, height;
+    };
+    // The bar's frame for the page as it stands: the week summary, the save
+    // layout, or the load and reset layout.
+    BarLayout GetBarLayout() const;
+
+    int GetScreen() const { return m_nScreen; }
+    int GetIntroState() const { return m_nIntroState; }
+    int GetHoveredItem() const { return m_nHovered; }
+    int GetCreditsCounter() const { return m_nCredits; }
+    int GetDrawCount() const { return m_nDraws; }
+    const platform::gfx::Surface* GetWork() const { return m_pWork.get(); }
+    // The menu item whose box holds the point: 0 "New Game", 1 "Load Game",
+    // 2 "Credits", -1 none.
+    static int MenuItemAt(int x, int y);
+    // The credit line with start tick s shows while s <= counter < s + 400,
+    // at y = s - counter + 500; -1 while it is off the page.
+    static int CreditLineY(int start, int counter);
+
+protected:
+    void OnPaint(const platform::win::PaintContext& pc) override;
+    void OnMouseMove(uint32_t flags, platform::win::Point pt) override;
+    void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
+    void OnKeyDown(uint32_t vk, uint32_t repeatCount, intptr_t flags) override;
+    void OnChar(uint8_t ch, uint32_t repeatCount) override;
+
+private:
+    void Reset();
+    void LoadPictures();
+    void OnClick();
+    void StepIntro();
+    // Shows a new title-class page as `screen`, full page and not recorded.
+    void OpenTitlePage(int screen, const char* background);
+    void DrawTitleMenu();
+    void DrawCredits();
+    bool ManagerEmployed() const;
+
+    int m_nScreen = -1;  // the row it was built as
+    uint32_t m_nTimer = 0;
+    int m_nIntroState = 0;
+    uint8_t m_bStepDone = 0;
+    std::unique_ptr<platform::gfx::Surface> m_pPicture;  // the page's picture
+    std::unique_ptr<platform::gfx::Surface> m_pWork;     // the page as drawn
+    int m_nHovered = -1;
+    int m_nLastDrawn = -1;
+    int m_nCredits = 0;
+    uint8_t m_bDrawnOnce = 0;
+    int m_nDraws = 0;
+    int m_nProgressStep = 0;
+    int m_nProgressCount = 1;
+    std::string m_strProgressText;
+    uint8_t m_bWeekSummary = 0;
+    uint8_t m_bFallbackBuilt = 0;
+};
+
+void RegisterTitleScreen();

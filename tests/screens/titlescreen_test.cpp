@@ -1,0 +1,186 @@
+// The title pages in the running program: the intro on the virtual clock,
+// skipped by a click, then the sound engine and the title menu; the menu's
+// boxes and the credits' roll.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "platform/sound/audio.h"
+#include "platform/window/headless.h"
+#include "platform/window/ui.h"
+#include "screens/pages.h"
+#include "screens/titlescreen.h"
+#include "shell/brixholmapp.h"
+#include "shell/mainframe.h"
+#include "shell/screenglobals.h"
+#include "shell/screenmanager.h"
+#include "shell/setupstate.h"
+#include "shell/soundengine.h"
+#include "shell/view.h"
+#include "platform/gfx/png.h"
+#include "support/test_env.h"
+#include "support/ui_loop.h"
+
+using namespace platform::win;
+
+namespace {
+
+TEST(TitleMenuTest, ItemsFollowTheirBoxes) {
+    struct Case {
+        int x, y, item;
+    };
+    const Case cases[] = {{432, 28, 0},  {752, 91, 0},  {600, 95, -1}, {600, 100, 1}, {600, 163, 1},
+                          {600, 172, 2}, {600, 235, 2}, {600, 236, -1}, {431, 50, -1}, {753, 50, -1}};
+    for (const Case& c : cases) EXPECT_EQ(CTitleScreen::MenuItemAt(c.x, c.y), c.item) << c.x << "," << c.y;
+}
+
+TEST(TitleMenuTest, CreditLinesRiseFromFiveHundredToOneHundred) {
+    EXPECT_EQ(CTitleScreen::CreditLineY(50, 49), -1);
+    EXPECT_EQ(CTitleScreen::CreditLineY(50, 50), 500);
+    EXPECT_EQ(CTitleScreen::CreditLineY(50, 449), 101);
+    EXPECT_EQ(CTitleScreen::CreditLineY(50, 450), -1);
+}
+
+class TitlePagesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
+        backend = b.get();
+        Ui::Get().Start(std::move(b));
+        RegisterGamePages();
+        app = std::make_unique<CBrixholmApp>();
+        ASSERT_TRUE(app->InitInstance({}));
+        testsupport::DrainMessages(*app->GetMainFrame());
+        manager = app->GetView()->GetScreenManager();
+    }
+    void TearDown() override {
+        app.reset();
+        Ui::Get().Stop();
+    }
+    void Run(uint64_t ms) { testsupport::RunVirtualTime(*backend, *app->GetMainFrame(), ms); }
+    CTitleScreen* Page() { return dynamic_cast<CTitleScreen*>(manager->GetCurrentPage()); }
+    // Input goes in the main window's client coordinates.
+    Point OnPage(int x, int y) { return app->GetMainFrame()->ScreenToClient(Page()->ClientToScreen(Point{x, y})); }
+
+    HeadlessBackend* backend = nullptr;
+    std::unique_ptr<CBrixholmApp> app;
+    CScreenManager* manager = nullptr;
+
+    // Pictures for people to look at; never the check.
+    void Save(const std::string& name) {
+        const auto dir = testenv::BuildDir() / "title-shots";
+        std::filesystem::create_directories(dir);
+        Ui::Get().PresentNow();
+        platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
+    }
+};
+
+TEST_F(TitlePagesTest, TheIntroPlaysThenTheSoundsLoadAndTheTitleMenuShows) {
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetScreen(), 115);
+    Run(300);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetIntroState(), 1);
+    EXPECT_TRUE(Page()->IsVideoPlaying());
+    EXPECT_FALSE(IsSoundRunning()) << "the engine starts after the intro";
+    Run(13000);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetScreen(), 91);
+    EXPECT_EQ(g_nCurrentScreen, 91);
+    EXPECT_EQ(Page()->GetBackgroundName(), "gfx\\backgrounds\\92.bmp");
+    for (int i = 0; i < 20; ++i) {
+        const SampleRecord* s = GetSample(i);
+        EXPECT_TRUE(s && s->loaded) << "slot " << i;
+    }
+}
+
+TEST_F(TitlePagesTest, AClickSkipsTheIntroAndTheEngineStillStarts) {
+    Run(500);
+    ASSERT_TRUE(Page()->IsVideoPlaying());
+    backend->Click(OnPage(300, 300));
+    Run(600);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetScreen(), 91) << "skipped well before the clip's twelve seconds";
+    const SampleRecord* s = GetSample(0);
+    EXPECT_TRUE(s && s->loaded);
+}
+
+TEST_F(TitlePagesTest, TheMenuRedrawsOnlyWhenTheHoveredItemChangesAndCreditsRollAndReturn) {
+    backend->Click(OnPage(300, 300), MouseButton::Left, 400);
+    Run(1200);
+    ASSERT_EQ(Page()->GetScreen(), 91);
+    const int before = Page()->GetDrawCount();
+    backend->MoveTo(OnPage(600, 40));
+    Run(100);
+    EXPECT_EQ(Page()->GetHoveredItem(), 0);
+    const int afterFirst = Page()->GetDrawCount();
+    EXPECT_GT(afterFirst, before);
+    backend->MoveTo(OnPage(610, 50));
+    Run(100);
+    EXPECT_EQ(Page()->GetDrawCount(), afterFirst) << "the same item: no redraw";
+    // A click acts on the item of the last move.
+    backend->MoveTo(OnPage(600, 200));
+    Run(100);
+    ASSERT_EQ(Page()->GetHoveredItem(), 2);
+    Save("title-menu-credits-hovered");
+    backend->Click(OnPage(600, 200));
+    Run(1100);
+    ASSERT_NE(Page(), nullptr);
+    ASSERT_EQ(Page()->GetScreen(), 59);
+    EXPECT_GT(Page()->GetCreditsCounter(), 20) << "two a tick of 55 ms";
+    EXPECT_EQ(Page()->GetCreditsCounter() % 2, 0);
+    Run(8000);
+    Save("credits");
+    backend->Click(OnPage(10, 10));
+    Run(200);
+    EXPECT_EQ(Page()->GetScreen(), 91);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ProgressBarTest, FillsInEqualStepsAndStaysInsideItsFrame) {
+    struct Case {
+        int step, count, width;
+    };
+    const Case cases[] = {{0, 7, 0},   {1, 7, 62},  {3, 7, 188}, {6, 7, 377}, {9, 7, 377},
+                          {0, 1, 0},   {1, 1, 377}, {4, 1, 377}, {1, 2, 377}, {-1, 7, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(CTitleScreen::ProgressBarWidth(377, c.step, c.count), c.width) << c.step << "/" << c.count;
+}
+
+TEST_F(TitlePagesTest, TheProcessingPageRedrawsOnlyForANewStepAndFillsItsBar) {
+    g_nScreenId = 114;
+    auto* page = new CTitleScreen(7, std::string("Loading Game"), 0);
+    manager->SetScreen(page, true, false, true, false, false);
+    testsupport::DrainMessages(*app->GetMainFrame());
+    ASSERT_EQ(Page(), page);
+    const CTitleScreen::BarLayout bar = page->GetBarLayout();
+    EXPECT_EQ(bar.x, 48) << "the load and reset layout";
+    EXPECT_EQ(bar.y, 428);
+    const int draws = page->GetDrawCount();
+    page->SetProgress(0, 0);
+    EXPECT_EQ(page->GetDrawCount(), draws) << "the same step";
+    page->SetProgress(3, 0);
+    EXPECT_EQ(page->GetDrawCount(), draws + 1);
+    const auto* work = page->GetWork();
+    ASSERT_NE(work, nullptr);
+    const uint32_t gold = platform::gfx::MakePixel(254, 209, 69);
+    EXPECT_EQ(work->Get(bar.x + 1, bar.y + 5), gold);
+    EXPECT_EQ(work->Get(bar.x + 188, bar.y + 5), gold);
+    EXPECT_NE(work->Get(bar.x + 190, bar.y + 5), gold) << "half of six sixths";
+    page->StepProgress();
+    page->StepProgress();
+    page->StepProgress();
+    EXPECT_EQ(page->GetProgressStep(), 6);
+    EXPECT_EQ(work->Get(bar.x + 377, bar.y + 5), gold);
+    EXPECT_EQ(work->Get(bar.x + 378, bar.y + 5), 0u) << "the frame";
+    // Saving takes the save layout.
+    g_SetupState.saving = 1;
+    EXPECT_EQ(page->GetBarLayout().x, 301);
+    g_SetupState.saving = 0;
+}
+
+}  // namespace
