@@ -5,3 +5,6 @@
 // Registers every page class this layer has. Called once at start-up, and by
 // tests that open real pages.
 void RegisterGamePages();
+
+// Each page file's registration.
+void RegisterHighScreen();

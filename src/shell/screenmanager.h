@@ -9,6 +9,7 @@
 #include "ui/xwnd.h"
 
 class CBrixholmView;
+class CMatchPlay;
 class CScreen;
 
 // The page classes the shell opens; the page files register a factory for
@@ -22,6 +23,10 @@ void RegisterPageFactory(PageClass kind, PageFactory factory);
 PageFactory GetPageFactory(PageClass kind);
 // A new page of the class for g_nScreenId.
 CScreen* MakePage(PageClass kind);
+// The match-day page is made with the match engine; its page file
+// registers the maker.
+using MatchPageFactory = CScreen* (*)(CMatchPlay* engine);
+void RegisterMatchPageFactory(MatchPageFactory factory);
 
 class CScreenManager : public CXWnd {
 public:
@@ -40,6 +45,9 @@ public:
     void OpenScreenById(int id, intptr_t a, intptr_t b, intptr_t c, intptr_t d);
     // Whether `id` is a command the manager handles (the view forwards those).
     static bool HandlesCommand(uint32_t id);
+    // The match-day page for the engine's match (page 64 over "65.bmp"),
+    // full page and out of the history; false without a maker.
+    bool StartMatchScreen(CMatchPlay* engine);
 
     CScreen* GetCurrentPage() const { return m_pCurrent; }
     CHistory& GetHistory() { return m_History; }
