@@ -91,7 +91,8 @@ public:
     void Open(CMatchPlay& engine) override {
         CBrixholmView* view = FindRunningView();
         CScreenManager* manager = view ? view->GetScreenManager() : nullptr;
-        m_bShown = manager && manager->StartMatchScreen(&engine);
+        if (manager) manager->StartMatchScreen(&engine);
+        m_bShown = manager && dynamic_cast<CHighScreen*>(manager->GetCurrentPage()) != nullptr;
         if (!m_bShown) m_Instant.Open(engine);
     }
     bool PumpOne(CMatchPlay& engine) override {

@@ -272,6 +272,8 @@ public:
     void AddPlayOffRunnerUp(const std::string& name, uint8_t picture);
     void AddCupWin(const std::string& cup, uint8_t picture);
     void AddCupRunnerUp(const std::string& cup, uint8_t picture);
+    void AddShieldWin(const std::string& shield, uint8_t picture);
+    void AddShieldRunnerUp(const std::string& shield, uint8_t picture);
     void SeasonEndMoveDown();
     void SeasonEndMoveUp(bool skipHumanStep = false);
     void StartNewSeason();

@@ -140,6 +140,11 @@ void CClub::AddCupRunnerUp(const std::string& cup, uint8_t picture) {
     AddHonour(cup, picture, false, true);
 }
 
+// A shield brings no reputation: only its place in the honours.
+void CClub::AddShieldWin(const std::string& shield, uint8_t picture) { AddShieldWinHonour(shield, picture, 1); }
+
+void CClub::AddShieldRunnerUp(const std::string& shield, uint8_t picture) { AddRunnerUpHonour(shield, picture, 1); }
+
 void CClub::SetPopularityIndexTo(int index) {
     const int size = GetWorldData()->GetPopularityList().GetSize();
     SetPopularityIndex(static_cast<uint8_t>(std::clamp(index, 0, std::max(size - 1, 0))));

@@ -1,15 +1,19 @@
 #include "soccerclasses/competitionfiles.h"
 
+#include <algorithm>
 #include <string>
 
+#include "soccerclasses/charityshield.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/cup.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/divisionstrength.h"
+#include "soccerclasses/federationcup.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/nonleagueclub.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/referee.h"
 #include "soccerclasses/stadium.h"
 #include "soccerclasses/startupfile.h"
@@ -42,25 +46,78 @@ void ReadRefereesIntoWorld(CWorldData& world) {
             if (CCountry* c = world.GetCountry(d->GetCountry())) c->AddReferee(static_cast<uint32_t>(i));
 }
 
+namespace {
+
+// The smallest cup definition: a name's length, no non-league clubs, the
+// previous results, venues, five bytes, two int32 and the round count.
+constexpr size_t kMinCupDefinitionBytes = 4 + 1 + 16 + 32 + 5 + 8 + 1;
+
+CCup::Limits CupLimits(CWorldData& world) {
+    const CStadiumList& stadiums = world.GetStadiumList();
+    return {stadiums.GetSize(), [&stadiums](int i) {
+                const CStadium* s = stadiums.GetAt(i);
+                return s ? s->GetCapacity() : 0;
+            }};
+}
+
+// The clubs read so far bound a club index; before the clubs, the most a
+// world can hold.
+int ClubLimit(CWorldData& world) {
+    const int n = world.GetClubList().GetRealCount();
+    return n > 0 ? n : kMaxWorldClubs;
+}
+
+std::function<int(const CupNonLeagueRecord&)> NonLeagueAdder(CWorldData& world, const CCountry& country) {
+    return [&world, &country](const CupNonLeagueRecord& r) {
+        CKits home, away;
+        home.bytes = r.homeKit;
+        away.bytes = r.awayKit;
+        return world.AddNonLeagueClub(r.name, r.stadium, country, home, away);
+    };
+}
+
+}  // namespace
+
+void ReadShieldsIntoWorld(CWorldData& world) {
+    FILE* f = OpenDataFile(kShieldsFile);
+    const int32_t n = LoadCount(f, 4 + 8 + 1 + kMinCupDefinitionBytes);
+    CCharityShieldList& shields = world.GetCharityShieldList();
+    shields.RemoveAll();
+    const CCup::Limits limits = CupLimits(world);
+    const int countries = world.GetCountryList().GetSize();
+    for (int32_t i = 0; i < n && !GameFileDamaged(); ++i) {
+        auto s = std::make_unique<CCharityShield>();
+        const char* why = s->ReadRecord(f, countries, ClubLimit(world), limits, [&](const CupNonLeagueRecord& r) {
+            const CCountry* c = world.GetCountry(s->m_CountryIndex);
+            return c ? NonLeagueAdder(world, *c)(r) : -1;
+        });
+        if (GameFileDamaged()) break;
+        if (!why && shields.GetByIndex(s->m_Index)) why = "a shield index given twice";
+        if (why) RefuseDataFile(f, kShieldsFile, "shield " + std::to_string(i) + ": " + why);
+        shields.Add(std::move(s));
+    }
+    CloseDataFile(f, kShieldsFile);
+}
+
+void NumberCompetitionPictures(CWorldData& world) {
+    int next = 0;
+    for (const auto& c : world.GetCountryList())
+        for (const auto& cup : c->GetCups()) next = std::max(next, cup->m_PictureNumber + 1);
+    for (const auto& s : world.GetCharityShieldList()) s->m_PictureNumber = static_cast<uint8_t>(next++);
+    for (const auto& p : world.GetPlayOffList()) p->m_PictureNumber = static_cast<uint8_t>(next++);
+    for (const auto& c : world.GetFederationCupList()) c->m_PictureNumber = static_cast<uint8_t>(next++);
+}
+
 void ReadCupsIntoWorld(CWorldData& world) {
     FILE* f = OpenDataFile(kCupsFile);
-    int32_t n = LoadCount(f, 1 + 4 + 1 + 16 + 32 + 5 + 8 + 1);
-    const CStadiumList& stadiums = world.GetStadiumList();
-    CCup::Limits limits{stadiums.GetSize(), [&](int i) {
-                            const CStadium* s = stadiums.GetAt(i);
-                            return s ? s->GetCapacity() : 0;
-                        }};
+    int32_t n = LoadCount(f, 1 + kMinCupDefinitionBytes);
+    const CCup::Limits limits = CupLimits(world);
     for (int32_t i = 0; i < n && !GameFileDamaged(); ++i) {
         int country = LoadByte(f);
         if (GameFileDamaged()) break;
         CCountry* c = world.GetCountry(country);
         if (!c) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": no such country");
-        const char* why = c->AddCupFromFile(f, limits, [&](const CupNonLeagueRecord& r) {
-            CKits home, away;
-            home.bytes = r.homeKit;
-            away.bytes = r.awayKit;
-            return world.AddNonLeagueClub(r.name, r.stadium, *c, home, away);
-        });
+        const char* why = c->AddCupFromFile(f, limits, NonLeagueAdder(world, *c));
         if (GameFileDamaged()) break;
         if (why) RefuseDataFile(f, kCupsFile, "cup " + std::to_string(i) + ": " + why);
         CCup* cup = c->GetCups().GetAt(c->GetCups().GetSize() - 1);

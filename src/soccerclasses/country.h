@@ -153,6 +153,11 @@ public:
     // position i gives; once that play-off is cleared for the next season,
     // the division's recorded champion. -1 when there is neither.
     int GetPlayOffWinner(int i) const;
+    // The club that takes a federation-cup berth of this kind (0 champion,
+    // 1 runner-up, 2 cup finalist or qualifier, 3 second cup's winner, 4 the
+    // first club of the ranking not yet entered, 7 the cup pair), the
+    // country ranked r + 1 in its federation; -1 when every club is entered.
+    int GetFederationCupEntrant(uint8_t kind, int rank) const;
     // The club's tie in one of the country's cups on the day; 0 when none.
     uint8_t FindCupFixture(int day, int club, CFixtureInfo& info) const;
     // The players on the country's transfer list (not owned).
@@ -340,6 +345,11 @@ public:
     // The day step's loops over every country.
     // Seasons that start today start; every rotation of referees is refilled.
     void StartDay();
+    // Every country's cup ties of today (its season text refreshed first);
+    // what the last country's cups gave, a when there is no country.
+    int PlayCupDay(int a);
+    // Every country's cup draws of today.
+    void DrawCups();
     // Saturdays: news trimmed, and for followed countries the clubs' weekly
     // work, the transfer market, the deadline check and the weeks listed.
     void ProcessWeek(int a);
@@ -350,6 +360,9 @@ public:
     // The new game's loops: the transfer lists stocked, the club rankings.
     void PrepareDivisions();
     void BuildClubRankings();
+    // The countries whose season follows the calendar year replay theirs
+    // from its start up to today, league and cups.
+    void StartCalendarYearSeasons();
 };
 
 // News items a country keeps from week to week.

@@ -2,10 +2,12 @@
 #include <algorithm>
 #include <cassert>
 
+#include "platform/msgformat.h"
 #include "platform/trace.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/federation.h"
 #include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/playoff.h"
 #include "soccerclasses/worlddata.h"
@@ -57,6 +59,47 @@ uint8_t CCountry::PlayOffKindBelow(const CDivision* division) const {
     }
     platform::Trace("CCountry::PlayOffKindBelow: the division is not one of the country's\n");
     return 0;
+}
+
+int CCountry::GetFederationCupEntrant(uint8_t kind, int rank) const {
+    CWorldData* w = GetWorldData();
+    const CFederation* fed = w ? w->GetFederation(m_Federation) : nullptr;
+    auto entered = [&](int club) { return fed && fed->IsClubEntered(club); };
+    auto ranked = [&](int i) { return i < m_ClubRanking.GetSize() ? static_cast<int32_t>(m_ClubRanking.GetAt(i)) : -1; };
+    // One walk over the ranking: a country whose clubs are all entered
+    // leaves the berth empty.
+    auto firstFree = [&]() {
+        for (int i = 0; i < m_ClubRanking.GetSize(); ++i)
+            if (!entered(ranked(i))) return ranked(i);
+        return -1;
+    };
+    int club = -1;
+    switch (kind) {
+        case 0:
+            club = ranked(0);
+            if (rank >= 9 && entered(club)) club = ranked(1);
+            break;
+        case 1:
+            club = ranked(1);
+            if (rank >= 6 && entered(club)) club = ranked(2);
+            break;
+        case 2:
+            for (int32_t c : {m_CupFinalistA, m_CupFinalistB, m_CupQualifiers[0], m_CupQualifiers[1]})
+                if (c != -1 && !entered(c)) {
+                    club = c;
+                    break;
+                }
+            if (club == -1) club = firstFree();
+            break;
+        case 3: club = m_SecondCupFinalistA != -1 && !entered(m_SecondCupFinalistA) ? m_SecondCupFinalistA : firstFree(); break;
+        case 4: club = firstFree(); break;
+        case 7: club = entered(m_CupPairFirst) ? m_CupPairSecond : m_CupPairFirst; break;
+        default:
+            platform::Trace(platform::StrPrintf("CCountry::GetFederationCupEntrant: berth kind %d\n", kind));
+            club = firstFree();
+            break;
+    }
+    return club < 0 ? firstFree() : club;
 }
 
 uint8_t CCountry::FindCupFixture(int day, int club, CFixtureInfo& info) const {

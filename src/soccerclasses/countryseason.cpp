@@ -1,9 +1,15 @@
 // The country's part of the day step: deadlines, the season's end with its
 // titles, promotion and relegation, and the club ranking.
+#include <utility>
+#include <vector>
+
+#include "platform/trace.h"
+#include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/referee.h"
 #include "soccerclasses/worlddata.h"
 
@@ -57,20 +63,103 @@ void RecordDivisionPlaces(CDivision& d, bool promotesRunnerUp, bool lowerDivisio
     }
 }
 
+// A play-off's outcome, taken once; empty without a play-off or when it is
+// not played this season.
+CExtDWordArray PlayOffOutcome(CPlayOff* p, uint8_t mark) {
+    CExtDWordArray out;
+    if (p && p->m_Spare != 6) p->GetOutcome(out, mark);
+    return out;
+}
+
+// The top division's play-off decides its final order: its clubs take the
+// top places in the play-off's order.
+void ApplyTopPlayOffOrder(CDivision& top, const CExtDWordArray& order) {
+    CWorldData* w = GetWorldData();
+    for (int i = 0; i < order.GetSize(); ++i) {
+        CClub* a = w->GetClub(static_cast<int32_t>(order.GetAt(i)));
+        CClub* b = w->GetClub(top.GetClubIndexAtPosition(i));
+        if (!a || !b || a == b) continue;
+        std::swap(a->LeagueRow().m_Position, b->LeagueRow().m_Position);
+    }
+}
+
+// The clubs that the play-off of L sends up into U: each takes the place of
+// a club just above U's direct relegation places; a club of U that won its
+// place stays where it is.
+void MovePlayOffClubs(CDivision& upper, uint32_t upperIndex, const CExtDWordArray& outcome, int places, int k) {
+    CWorldData* w = GetWorldData();
+    const int count = upper.GetClubCount();
+    auto at = [&](int pos) { return upper.GetClubIndexAtPosition(pos); };
+    auto entry = [&](int i) { return i < outcome.GetSize() ? static_cast<int32_t>(outcome.GetAt(i)) : -1; };
+    auto moveUp = [&](int club, int down) {
+        CClub* up = w->GetClub(club);
+        CClub* v = w->GetClub(down);
+        if (!up || !v) return;
+        if (club == down) {
+            up->SeasonEndHumanNotice();
+            return;
+        }
+        v->SeasonEndMoveDown();
+        up->SeasonEndHumanReview();
+        w->SwapClubs(down, club);
+    };
+    if (places == 1) {
+        if (entry(0) >= 0) moveUp(entry(0), at(count - k - 1));
+        return;
+    }
+    if (places != 2) {
+        platform::Trace("CCountry::EndOfSeason: a play-off sending up other than one or two clubs\n");
+        return;
+    }
+    const int a = entry(0), b = entry(1);
+    auto inUpper = [&](int club) {
+        const CClub* c = w->GetClub(club);
+        return c && c->GetDivisionIndex() == static_cast<int32_t>(upperIndex);
+    };
+    if (a >= 0) {
+        if (inUpper(a)) {
+            w->GetClub(a)->SeasonEndHumanNotice();
+        } else {
+            const int v = at(count - k - 1) == b ? at(count - k - 2) : at(count - k - 1);
+            moveUp(a, v);
+        }
+    }
+    if (b >= 0) {
+        if (inUpper(b)) {
+            w->GetClub(b)->SeasonEndHumanNotice();
+        } else {
+            const int v = at(count - k - 2) == a ? at(count - k - 1) : at(count - k - 2);
+            moveUp(b, v);
+        }
+    }
+}
+
 }  // namespace
 
 bool CCountry::EndOfSeason() {
     CWorldData* w = GetWorldData();
     const int n = GetDivisionCount();
     if (n == 0 || !w || m_SeasonEndDay != w->GetMatchDay()) return false;
+    CDivision* top = GetDivision(0);
+    CCharityShield* shield = GetCharityShield();
+    if (shield && top->GetShieldQualification()) shield->EndOfSeason();
+    m_Cups.EndOfSeason();
+    // Every play-off's outcome is taken before any club changes its slot.
+    std::vector<CExtDWordArray> outcomes;
+    for (int i = 0; i < n; ++i) outcomes.push_back(PlayOffOutcome(GetDivision(i)->GetPlayOff(), i == 0 ? 0 : 1));
     for (int i = 0; i < n; ++i)
         if (CDivision* d = GetDivision(i)) d->EndOfSeason();
     if (IsFollowed()) {
         if (m_YouthMarket) m_YouthMarket->EndOfSeason();
         if (m_StaffMarket) m_StaffMarket->EndOfSeason();
     }
-    CDivision* top = GetDivision(0);
+    if (outcomes[0].GetSize() >= 2) ApplyTopPlayOffOrder(*top, outcomes[0]);
+    else if (top->GetPlayOff()) platform::Trace("CCountry::EndOfSeason: the top play-off gave fewer than two clubs\n");
     RecordDivisionPlaces(*top, false, false);
+    if (shield) {
+        const int champion = top->GetClubIndexAtPosition(0);
+        shield->AddEntrant(shield->HasEntrant(champion) ? top->GetClubIndexAtPosition(1) : champion);
+    }
     if (n > 1)
         if (CClub* bottom = SeasonClubAt(*GetDivision(n - 1), GetDivision(n - 1)->GetClubCount() - 1))
             bottom->RecordBottomPlace();
@@ -87,6 +176,8 @@ bool CCountry::EndOfSeason() {
             if (j > 1) w->GetClub(up)->SeasonEndMoveUp(false);
             w->SwapClubs(down, up);
         }
+        if (CPlayOff* p = lower.GetPlayOff(); p && p->m_Spare != 6)
+            MovePlayOffClubs(upper, GetDivisionIndex(i - 1), outcomes[static_cast<size_t>(i)], p->m_ExtraPlaces, k);
     }
     // The ranking follows the final tables, top division first.
     m_ClubRanking.RemoveAll();

@@ -416,7 +416,7 @@ void CCup::FillRoundsListControl(CListRows& rows) const {
 
 CCharityShield* CCup::GetShield() const {
     CWorldData* w = GetWorldData();
-    return w && m_ShieldIndex >= 0 ? w->GetCharityShieldList().GetAt(m_ShieldIndex) : nullptr;
+    return w && m_ShieldIndex >= 0 ? w->GetCharityShieldList().GetByIndex(m_ShieldIndex) : nullptr;
 }
 
 bool CCup::FillDayGrid(int slot, CSoccerResultList& out) const {

@@ -52,9 +52,18 @@ CClub* CupPlayLeagueClub(int club) {
     return w && club >= 0 && club < w->GetClubCount() ? w->GetClub(club) : nullptr;
 }
 
-bool CupPlayResultsOnly(const CCup& cup) {
-    const CCountry* c = cup.GetCountry();
-    return c && c->GetFollowLevel() >= kNotFollowed;
+bool CupPlayClubResultsOnly(int club) {
+    const CClub* c = CupPlayLeagueClub(club);
+    const CCountry* country = c ? c->GetCountry() : nullptr;
+    return country && country->GetFollowLevel() >= kNotFollowed;
+}
+
+// A domestic cup follows its country; a cup of no country (a federation
+// cup) gives random scores where neither club's country is followed.
+bool CupPlayResultsOnly(const CCup& cup, const CFixture& f) {
+    if (const CCountry* c = cup.GetCountry()) return c->GetFollowLevel() >= kNotFollowed;
+    if (cup.m_CountryIndex != -1) return false;
+    return CupPlayClubResultsOnly(f.m_Home) && CupPlayClubResultsOnly(f.m_Away);
 }
 
 void CupPlayRandomUntilDecided(const CCupRound& round, const CFixture* firstLeg, CFixture& f) {
@@ -109,10 +118,10 @@ void CCup::PlayRound(CCupRound& round, bool live, int index) {
         platform::Trace(m_Name + ": a second leg without a first\n");
         return;
     }
-    const bool resultsOnly = CupPlayResultsOnly(*this);
     std::vector<int> setAside;
     for (int t = 0; t < round.m_Ties.GetSize(); ++t) {
         CFixture* f = round.m_Ties.GetAt(t);
+        const bool resultsOnly = CupPlayResultsOnly(*this, *f);
         const CFixture* firstLeg = way == CupPlayWay::kSecondLeg && t < previous->m_Ties.GetSize()
                                        ? previous->m_Ties.GetAt(t)
                                        : nullptr;
@@ -153,9 +162,9 @@ bool CCup::PlayReplaysToday(bool live, uint8_t fixtureKind) {
         CCupRound* r = GetRound(i);
         if (!r->HasReplaySlot() || r->m_ReplaySlot != w->GetMatchDay()) continue;
         if (r->m_Replays.GetSize() == 0) return false;
-        const bool resultsOnly = CupPlayResultsOnly(*this);
         for (int k = 0; k < r->m_Replays.GetSize(); ++k) {
             CFixture* f = r->m_Replays.GetAt(k);
+            const bool resultsOnly = CupPlayResultsOnly(*this, *f);
             f->m_Kind = fixtureKind;
             if (live && f->IsHumanInvolved()) {
                 const CMatchUserScope user(*f);

@@ -146,6 +146,15 @@ CPlayOff* CPlayOffList::FindById(uint8_t id) const {
     return nullptr;
 }
 
+bool CPlayOffList::PlayToday(bool live) {
+    bool any = false;
+    for (const auto& p : *this) {
+        any = p->PlayToday(live) || any;
+        any = p->PlayReplaysToday(live, 2) || any;
+    }
+    return any;
+}
+
 bool CPlayOffList::IsClubInvolved(int club) const {
     return std::any_of(begin(), end(), [club](const auto& p) { return p->IsClubInvolved(club); });
 }

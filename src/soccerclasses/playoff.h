@@ -48,6 +48,8 @@ public:
     void DrawAll() {
         for (const auto& p : *this) p->Draw();
     }
+    // Each play-off's round of the day, then its replays; true when any played.
+    bool PlayToday(bool live);
     bool IsClubInvolved(int club) const;
     // Each play-off in list order: its id and its cup; no count.
     void Save(FILE* file) const;

@@ -416,6 +416,7 @@ void CWorldData::SwapClubs(int a, int b) {
     m_Clubs->SwapClubs(a, b);
     // Last season's cup finalists and qualifiers are kept by index.
     for (const auto& c : *m_Countries) c->SwapClubIndexes(a, b);
+    SwapCompetitionClubIndexes(a, b);
 }
 
 namespace {

@@ -215,6 +215,15 @@ public:
     void StepDayProgress(int k);
     void ShowProgressPhase3();
     void ShowProgressPhase5();
+    // The day step's parts for the shields, play-offs and federation cups:
+    // the federation cups' season start (phase 2), the day's ties of the
+    // three with `a` passed on (phase 2, true when any played), their draws
+    // after the countries' (phase 5), and the federation cups' closing work
+    // (phase 9).
+    void StartFederationCupSeason();
+    bool PlayKnockOutCompetitionsToday(int a);
+    void DrawKnockOutCompetitions();
+    void CloseFederationCupDay();
     // The season in which the game ends.
     static constexpr int kLastSeason = 30;
 
@@ -294,6 +303,9 @@ public:
     // Moves two clubs into each other's places and divisions; every list
     // that names them follows.
     void SwapClubs(int a, int b);
+    // The shields' qualified clubs and the federation cups' holders and
+    // entrants follow two clubs that exchange their slots.
+    void SwapCompetitionClubIndexes(int a, int b);
     // Exchanges the table positions of two clubs; nothing for one club.
     void SwapClubOrderBytes(int a, int b);
     // The custom byte of the current user's formation i: non-zero for the

@@ -2,9 +2,14 @@
 // phases, each shown as a progress line.
 #include "platform/random.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/fixture.h"
 #include "soccerclasses/fixtureinfo.h"
+#include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/gameflags.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
 
@@ -43,14 +48,19 @@ int CWorldData::ProcessDay(int a, int b) {
     // Phase 2: the users' daily check, the federation cups' start check, the
     // clubs' midweek, then the federation cups', shields' and play-offs' ties.
     StepDayProgress(1);
+    StartFederationCupSeason();
     if (!IsSaturday()) m_Clubs->StartMidweek();
     platform::SeedRandomFromTime();
+    PlayKnockOutCompetitionsToday(a);
 
     // Phase 3: the countries' cup ties.
     StepDayProgress(2);
+    m_Countries->PlayCupDay(a);
 
     // Phase 4: the divisions' league matches, then the friendlies.
     StepDayProgress(3);
+    m_Divisions->PlayTodaysMatches(a);
+    m_Friendlies->PlayTodaysFriendlies(a);
 
     // Phase 5: the human managers' matches, the draws, the clock.
     bool humanMatch = false;
@@ -73,6 +83,10 @@ int CWorldData::ProcessDay(int a, int b) {
             m_CurrentUser = SelectedUserSlot();
         }
     }
+    // The draws, before the clock moves: cups, then play-offs, federation
+    // cups and shields.
+    m_Countries->DrawCups();
+    DrawKnockOutCompetitions();
     m_Clock.NextMatchDay();
 
     // Phase 6: every real club's day.
@@ -95,6 +109,7 @@ int CWorldData::ProcessDay(int a, int b) {
 
     // Phase 9: the federation cups' closing work of the day.
     StepDayProgress(8);
+    CloseFederationCupDay();
 
     UserPort& port = GetUserPort();
     if (a == 0 && b == 1) {

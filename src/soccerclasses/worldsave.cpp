@@ -6,6 +6,7 @@
 
 #include "platform/files.h"
 #include "platform/stringtable.h"
+#include "soccerclasses/charityshield.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/currency.h"
 #include "soccerclasses/datafile.h"
@@ -74,7 +75,8 @@ const SavedSection kSections[] = {
     {true, nullptr, nullptr, false},   // 21
     {false, nullptr, nullptr, false},  // 22: play-offs
     {true, nullptr, nullptr, false},   // 23
-    {false, nullptr, nullptr, false},  // 24: shields
+    {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetCharityShieldList().Save(f); },
+     [](CWorldData& w, FILE* f) { w.GetCharityShieldList().Load(f); }, false},  // 24
     {true, nullptr, nullptr, false},   // 25
     {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetRefereeList().Save(f); },
      [](CWorldData& w, FILE* f) { w.GetRefereeList().Load(f); }, true},  // 26

@@ -329,12 +329,16 @@ TEST_F(CupInWorld, DayGridListsTheTiesOrReplaysOfTheDay) {
 }
 
 TEST_F(CupInWorld, ShieldByItsIndex) {
-    world.GetCharityShieldList().Add(std::make_unique<CCharityShield>());
-    world.GetCharityShieldList().Add(std::make_unique<CCharityShield>());
+    // Found by the shield index it carries, not by its place in the list.
+    for (int32_t index : {1, 0}) {
+        auto s = std::make_unique<CCharityShield>();
+        s->m_Index = index;
+        world.GetCharityShieldList().Add(std::move(s));
+    }
     const struct {
         int32_t index;
         int expected;  // -1 none
-    } cases[] = {{0, 0}, {1, 1}, {2, -1}, {-1, -1}};
+    } cases[] = {{0, 1}, {1, 0}, {2, -1}, {-1, -1}};
     for (const auto& c : cases) {
         cup.m_ShieldIndex = c.index;
         EXPECT_EQ(cup.GetShield(), c.expected < 0 ? nullptr : world.GetCharityShieldList().GetAt(c.expected)) << c.index;

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/competitionfiles.h"
@@ -14,6 +15,8 @@
 #include "soccerclasses/cup.h"
 #include "soccerclasses/datafile.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/federationcup.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/divisionstrength.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/referee.h"
@@ -357,6 +360,120 @@ TEST(CompetitionFilesAcrossFiles, BlocksVenuesAndGroundsAgreeWithClubsAndStadium
             }
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The generated world's competitions read as a new game reads them.
+class CompetitionFilesInFullWorld : public ::testing::Test {
+protected:
+    void SetUp() override {
+        world.ReadFederationsAndCountries();
+        world.GetStadiumList().ReadDataFile();
+        ReadDivisionsIntoWorld(world);
+        world.GetClubList().ReadDataFile();
+        world.SetClubCount(world.GetClubList().GetRealCount());
+        ReadCupsIntoWorld(world);
+        ReadShieldsIntoWorld(world);
+        NumberCompetitionPictures(world);
+    }
+    // The league slots of every division of the country.
+    std::set<int> LeagueSlots(const CCountry& c) {
+        std::set<int> out;
+        for (int k = 0; k < c.GetDivisionCount(); ++k)
+            for (int s = 0; s < CDivision::kSlots; ++s)
+                if (c.GetDivision(k)->GetCalendarSlot(s) >= 1 && c.GetDivision(k)->GetCalendarSlot(s) <= 199) out.insert(s);
+        return out;
+    }
+    CWorldData world;
+    ScopedWorld installed{&world};
+};
+
+TEST_F(CompetitionFilesInFullWorld, EveryLeagueCountryHasItsShieldBetweenLastSeasonsWinners) {
+    const CCharityShieldList& shields = world.GetCharityShieldList();
+    int leagueCountries = 0;
+    for (int id = 0; id < world.GetCountryList().GetSize(); ++id) {
+        CCountry* c = world.GetCountry(id);
+        if (!c || c->GetDivisionCount() == 0) continue;
+        SCOPED_TRACE(std::string(c->GetName()));
+        ++leagueCountries;
+        const CCharityShield* s = c->GetCharityShield();
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(shields.GetByCountry(id), s);
+        // The main cup, the top division's flag and the shield agree.
+        const CCup* cup = c->GetCups().GetAt(0);
+        EXPECT_EQ(cup->m_ShieldIndex, s->m_Index);
+        EXPECT_EQ(shields.GetByIndex(cup->m_ShieldIndex), s);
+        EXPECT_EQ(cup->GetShield(), s);
+        EXPECT_EQ(c->GetDivision(0)->GetShieldQualification(), 1);
+        for (int k = 1; k < c->GetDivisionCount(); ++k) EXPECT_EQ(c->GetDivision(k)->GetShieldQualification(), 0);
+        // Last season's champion and the cup's winner, or the runner-up.
+        const CDivision* top = c->GetDivision(0);
+        ASSERT_EQ(s->m_Entrants.GetSize(), 2);
+        const int a = static_cast<int32_t>(s->m_Entrants.GetAt(0)), b = static_cast<int32_t>(s->m_Entrants.GetAt(1));
+        EXPECT_EQ(a, top->GetFirstClub());
+        EXPECT_EQ(b, cup->m_PreviousResults[0] != a ? cup->m_PreviousResults[0] : top->GetFirstClub() + 1);
+        EXPECT_NE(a, b);
+        EXPECT_TRUE(top->HoldsClub(b));
+        // One final at the shield's ground, before the league starts.
+        EXPECT_EQ(s->m_NonLeagueClubs.GetSize(), 0);
+        for (int32_t v : s->m_PreviousResults) EXPECT_EQ(v, -1);
+        EXPECT_EQ(s->m_ShieldIndex, -1);
+        EXPECT_EQ(s->m_RecordRole, 0);
+        EXPECT_EQ(s->m_EntryScheme, 0);
+        EXPECT_NE(s->m_Format, 0);
+        EXPECT_NE(s->m_Format, 3);
+        EXPECT_EQ(s->m_SubsNamed, top->m_SubsNamed);
+        EXPECT_EQ(s->m_SubsAllowed, top->m_SubsAllowed);
+        EXPECT_GE(world.GetStadiumList().GetAt(static_cast<int>(s->m_Venues.GetAt(0)))->GetCapacity(), 100);
+        ASSERT_EQ(s->GetRoundCount(), 1);
+        const CCupRound* r = s->GetRound(0);
+        EXPECT_EQ(r->m_FullNameId, 223u);
+        EXPECT_EQ(r->m_Entrants, 2);
+        EXPECT_EQ(r->m_Kind, 24);
+        EXPECT_EQ(r->m_Groups, 0);
+        EXPECT_FALSE(r->HasReplaySlot());
+        EXPECT_GT(r->m_DrawSlot, c->GetSeasonStartDay());
+        EXPECT_LT(r->m_DrawSlot, r->m_MatchSlot);
+        const std::set<int> league = LeagueSlots(*c);
+        ASSERT_FALSE(league.empty());
+        EXPECT_LT(r->m_MatchSlot, *league.begin());
+        // Not a friendly day of its clubs either.
+        for (int k = 0; k < c->GetDivisionCount(); ++k) {
+            const uint8_t code = c->GetDivision(k)->GetCalendarSlot(r->m_MatchSlot);
+            EXPECT_TRUE(code == CDivision::kNoMatch) << int(code);
+        }
+        for (const auto& each : c->GetCups())
+            for (const auto& round : each->m_Rounds) {
+                EXPECT_NE(round->m_MatchSlot, r->m_MatchSlot);
+                if (round->HasReplaySlot()) {
+                    EXPECT_NE(round->m_ReplaySlot, r->m_MatchSlot);
+                }
+            }
+    }
+    EXPECT_EQ(shields.GetSize(), leagueCountries);
+    for (int i = 0; i < shields.GetSize(); ++i) EXPECT_EQ(shields.GetAt(i)->m_Index, i);
+}
+
+TEST_F(CompetitionFilesInFullWorld, PictureNumbersAreUniqueAndFollowTheCups) {
+    std::set<int> seen;
+    int cups = 0;
+    for (const auto& c : world.GetCountryList())
+        for (const auto& cup : c->GetCups()) {
+            EXPECT_TRUE(seen.insert(cup->m_PictureNumber).second);
+            ++cups;
+        }
+    EXPECT_EQ(*seen.rbegin(), cups - 1);
+    int next = cups;
+    for (const auto& s : world.GetCharityShieldList()) {
+        EXPECT_EQ(s->m_PictureNumber, next++);
+        EXPECT_TRUE(seen.insert(s->m_PictureNumber).second);
+    }
+    for (const auto& p : world.GetPlayOffList()) EXPECT_EQ(p->m_PictureNumber, next++);
+    for (const auto& f : world.GetFederationCupList()) EXPECT_EQ(f->m_PictureNumber, next++);
+    EXPECT_LT(next, 256);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Writes "Data\\Division.bin", "Data\\Referees.bin" and "Data\\cups.bin"
-// from the world table (assets/world/) and assets/records/competitions.txt.
+// Writes "Data\\Division.bin", "Data\\Referees.bin", "Data\\cups.bin",
+// "Data\\Shields.bin", "Data\\PlayOffs.bin" and "Data\\FedCups.bin" from the
+// world table (assets/world/) and assets/records/competitions.txt.
 #include <algorithm>
 #include <map>
 #include <set>
@@ -8,6 +9,7 @@
 #include "../common/toolio.h"
 #include "platform/random.h"
 #include "recio.h"
+#include "soccerclasses/charityshield.h"
 #include "soccerclasses/cup.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/gamefile.h"
@@ -24,7 +26,13 @@ struct Settings {
     int subsNamed = 5, subsAllowed = 3, winPoints = 3;
     std::vector<int> abroadSearch;
     std::map<int, std::pair<std::vector<std::string>, std::vector<std::string>>> refereeNames;
+    std::map<int, std::string> shieldNames;
 };
+
+// The shield opens the season: drawn the day after the season starts and
+// played on the first slot after the four friendlies, before the league.
+int ShieldDrawSlot(const worldtable::Country& c) { return c.seasonStart + 1; }
+int ShieldMatchSlot(const worldtable::Country& c) { return c.seasonStart + 5; }
 
 std::vector<std::string> Words(const std::string& s) {
     std::istringstream in(s);
@@ -54,6 +62,7 @@ Settings ReadSettings(const std::filesystem::path& file) {
         else if (key == "subs_allowed") s.subsAllowed = std::stoi(value);
         else if (key == "win_points") s.winPoints = std::stoi(value);
         else if (key == "abroad_search") s.abroadSearch = Numbers(value);
+        else if (key.rfind("shield_name_", 0) == 0) s.shieldNames[std::stoi(key.substr(12))] = value;
         else if (key.rfind("referee_names_", 0) == 0) {
             auto bar = value.find('|');
             if (bar == std::string::npos) toolio::Fail(file.string() + ": referee names need first parts|endings");
@@ -67,10 +76,12 @@ Settings ReadSettings(const std::filesystem::path& file) {
 }
 
 // The slots a country keeps free of league matches for its cups: the main
-// cup's draw, match and replay days, and the league cup's draw and match
-// days where the country has one (its ties are settled on the day).
-std::set<int> CupSlots(const Settings& s, int country) {
-    std::set<int> reserved;
+// cup's draw, match and replay days, the league cup's draw and match days
+// where the country has one (its ties are settled on the day), and the
+// shield's match day.
+std::set<int> CupSlots(const Settings& s, const worldtable::Country& c) {
+    const int country = c.id;
+    std::set<int> reserved{ShieldMatchSlot(c)};
     for (int m : s.cupMatchSlots) reserved.insert({m - 2, m, m + 1});
     if (s.leagueCupCountries.count(country))
         for (int m : s.leagueCupMatchSlots) reserved.insert({m - 2, m});
@@ -179,6 +190,37 @@ void WriteCup(FILE* f, const worldtable::Country& c, const Settings& settings, C
     cup.WriteDefinition(f, clubs, names);
 }
 
+// The season-opening shield of a league country: last season's champion
+// against the main cup's winner (the runner-up when the champion won the
+// cup too), one final at the cup's ground.
+void WriteShield(FILE* f, const worldtable::Country& c, const Settings& settings, int index) {
+    const worldtable::Division& top = c.divisions.front();
+    const int champion = top.FirstClub();
+    // The main cup's first previous result, as WriteCup gives it.
+    const int cupWinner = top.FirstClub();
+    const int second = cupWinner != champion ? cupWinner : top.FirstClub() + 1;
+    CCharityShield shield;
+    shield.m_Index = index;
+    shield.m_CountryIndex = c.id;
+    auto name = settings.shieldNames.find(c.id);
+    shield.m_Name = name != settings.shieldNames.end() ? name->second : c.name + " Super Cup";
+    shield.m_Venues.SetSizeAndFill(CCup::kVenues, static_cast<uint32_t>(top.FirstClub()));
+    shield.m_SubsNamed = static_cast<uint8_t>(settings.subsNamed);
+    shield.m_SubsAllowed = static_cast<uint8_t>(settings.subsAllowed);
+    shield.m_EntryScheme = 0;
+    shield.m_Format = 1;
+    shield.m_ReEntryRound = 0;
+    shield.m_ShieldIndex = -1;
+    shield.m_RecordRole = 0;
+    auto r = std::make_unique<CCupRound>();
+    r->m_Entrants = 2;
+    r->m_Kind = 24;
+    r->m_DrawSlot = static_cast<uint8_t>(ShieldDrawSlot(c));
+    r->m_MatchSlot = static_cast<uint8_t>(ShieldMatchSlot(c));
+    shield.m_Rounds.Add(std::move(r));
+    shield.WriteRecord(f, champion, second, {45});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -211,7 +253,7 @@ int main(int argc, char** argv) {
             d->m_RecordBytes = {static_cast<uint8_t>(wd.index),
                                 static_cast<uint8_t>(settings.abroadSearch[static_cast<size_t>(wd.strength)]),
                                 d->m_ExchangeCount, static_cast<uint8_t>(i == 0 ? 1 : 0), 0};
-            FillCalendar(*d, c, CupSlots(settings, c.id));
+            FillCalendar(*d, c, CupSlots(settings, c));
             divisions.push_back(std::move(d));
         }
     }
@@ -263,5 +305,13 @@ int main(int argc, char** argv) {
         WriteCup(f, c, settings, CupKind::kLeague, -1);
     }
     recio::Finish(f, "Data\\cups.bin");
+
+    // The shields, in the order of the main cups' shield indexes.
+    f = recio::OpenForWriting(argv[2], kShieldsFile);
+    SaveInt32(f, shield);
+    int index = 0;
+    for (const auto& c : world.countries)
+        if (c.HasLeague()) WriteShield(f, c, settings, index++);
+    recio::Finish(f, kShieldsFile);
     return 0;
 }
