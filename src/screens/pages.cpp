@@ -1,6 +1,7 @@
 #include "screens/pages.h"
 
 #include "screens/titlescreen.h"
+#include "screens/highscreen.h"
 
 // Each page file gives one Register...() function; list it here.
 
@@ -19,4 +20,5 @@ void RegisterGamePages() {
     RegisterManProfScreen();
     RegisterStadiumScreen();
     RegisterTitleScreen();
+    RegisterHighScreen();
 }

@@ -21,3 +21,4 @@ void RegisterManProfScreen();
 void RegisterStadiumScreen();
 // One per page class (their files).
 void RegisterTitleScreen();
+void RegisterHighScreen();

@@ -127,6 +127,8 @@ public:
     int GetFirstLegGoals(int side) const { return m_FirstLegGoals[static_cast<size_t>(side & 1)]; }
     int GetHomePossession() const;
     int GetAwayPossession() const { return 100 - GetHomePossession(); }
+    // The side with the ball in the last minute played (0 home, 1 away).
+    int GetPossessionSide() const { return m_SideInPossession; }
     int GetHomeShootoutKick(int k) const { return Kick(m_HomeKicks, k); }
     int GetAwayShootoutKick(int k) const { return Kick(m_AwayKicks, k); }
     int GetHomeSubstitutesUsed() const;

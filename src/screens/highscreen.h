@@ -1,0 +1,240 @@
+#pragma once
+// The match-day page: a human manager's match shown as queued animation
+// clips with panels and touchline controls while the engine plays it a
+// minute at a time. It lives exactly as long as the match: the engine pumps
+// the window loop until the page sets its state byte to 4.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/gfx/surface.h"
+#include "shell/screensinfo.h"
+#include "shell/surfacewidgets.h"
+
+class CClub;
+class CFixture;
+class CMatchPlay;
+
+// The page's program-wide widget records: they outlive every match and each
+// match fills them again before it draws them.
+namespace highscreen {
+inline constexpr int kLevelButtons = 15;
+inline constexpr int kIntroButtons = 4;
+extern std::array<SurfaceButton, kLevelButtons> g_LevelButtons;
+extern std::array<SurfaceButton, kIntroButtons> g_IntroButtons;
+extern std::array<SurfaceButton, 4> g_ResultButtons;
+extern SurfaceTable g_TeamSheet;
+extern SurfaceScrollBar g_TeamSheetBar;
+extern SurfaceTable g_LatestScores;
+extern SurfaceScrollBar g_LatestScoresBar;
+// The mirrors the help command reads: the page's mode and its view.
+extern int g_nMatchMode;
+extern int g_nMatchView;
+
+inline constexpr int kScreenId = 64;
+inline constexpr uint32_t kTimerId = 1;
+inline constexpr uint32_t kTickMs = 55;
+inline constexpr int kCrowdHomeSlot = 20;
+inline constexpr int kCrowdAwaySlot = 21;
+// The panels of the match page, in hit-test order.
+enum Panel : int { kScorePanel = 0, kHomePanel = 1, kAwayPanel = 2, kStrip = 3, kPerformance = 4, kPanels = 5 };
+// The panel a point of the page falls in (the last that holds it), or -1.
+int PanelAt(int x, int y);
+// The control strip's section at x within the strip, or -1.
+int StripSectionAt(int x);
+// The engine value of level button k (0 to 4) of a group.
+int LevelValue(int k);
+// The level button (0 to 4) an engine value 0 to 9 presses.
+int LevelButtonFor(int value);
+}  // namespace highscreen
+
+class CHighScreen : public CScreensInfo {
+public:
+    static constexpr int kMaxSquadSlots = 16;
+
+    // Dynamic creation only: no engine, no match set-up.
+    CHighScreen();
+    explicit CHighScreen(CMatchPlay* pMatchPlay);
+    ~CHighScreen() override;
+
+    void Initialise() override;
+    void Show() override {}
+    void Enable() override;
+    void Close() override;
+    void Refresh() override {}
+    void OnTimerTick(uint32_t id) override;
+    PageFactory GetPageFactory() const override;
+
+    // The whole page by its mode.
+    void Redraw();
+
+    // --- the tick's parts ---
+    void StartFastPlay();
+    // One frame of the clip on show and the reaction when a clip ended.
+    void PlayClipFrame();
+    // Decodes a frame of the clip on show (or starts the next clip) and
+    // reacts to every clip that ended or was passed over.
+    void AdvanceClips(bool decode);
+    void ReactToEndedClip(int clip);
+    // Engine minutes until one brings an event, a break or an end.
+    void RunMinuteLoop();
+    void MoveCrowdLevels();
+    void UpdateBallTrail();
+    // True when any shown player's status changed.
+    bool SyncPlayerMarkers();
+    void SetDisplayedScoreFromFixture();
+    void AdvanceScoresTicker();
+
+    // --- the animations (the event clips, the closing clips, the crowd) ---
+    void QueueEventAnimation(int event);
+    void QueueFinalWhistle();
+    void UpdateCrowdVolume();
+
+    // --- painters; `blit` copies the panel to the window at once ---
+    void PaintScorePanel(bool blit);
+    void PaintControlStrip(bool blit);
+    void PaintClipFrame(bool blit);
+    void PaintHomePlayersPanel(bool blit) { PaintPlayersPanel(0, blit); }
+    void PaintAwayPlayersPanel(bool blit) { PaintPlayersPanel(1, blit); }
+    void PaintPlayersPanel(int side, bool blit);
+    void DrawPerformancePanel(bool blit);
+    void RedrawIntroPage();
+    void DrawIntroPage();
+    void DrawTeamSheet();
+    void RedrawResultPage();
+    void DrawResultPage();
+
+    // --- team sheets and scores ---
+    void FillHomeTeamSheet(SurfaceTable& table) { FillTeamSheet(0, table); }
+    void FillAwayTeamSheet(SurfaceTable& table) { FillTeamSheet(1, table); }
+    void FillTeamSheet(int side, SurfaceTable& table);
+    void FillLatestScores();
+    // Initialises the sheet table and bar for a side's filled slots.
+    void SetUpTeamSheet(int side);
+
+    // --- touchline controls ---
+    void PressIntroPage(int x, int y);
+    void PressResultPage(int x, int y);
+    void PressScorePanel(int x, int y);
+    void PressControlStrip(int x, int y);
+    void Proceed();
+    void ShowResultPage();
+    void LeaveScreen();
+    void ToggleRun();
+
+    // --- loading ---
+    void LoadIntroSurfaces();
+    void LoadMatchPageSurfaces();
+    void LoadResultSurfaces();
+
+    CMatchPlay* GetMatchPlay() const { return m_pMatchPlay; }
+    int GetSquadCount(int side) const { return m_nSquadCount[static_cast<size_t>(side & 1)]; }
+    uint32_t GetTimerId() const { return m_nTimerId; }
+    int GetDisplayedScore(int side) const { return m_nDisplayedScore[static_cast<size_t>(side & 1)]; }
+
+    // --- state (Part of every painter's and handler's work) ---
+    struct BallTrailEntry {
+        int x = 173, y = 133, side = 0;
+    };
+    std::array<BallTrailEntry, 4> m_BallTrail{};
+    std::array<int, 2> m_nCrowdLevel{10, 10};
+    std::array<int, 2> m_nSquadCount{};
+    std::array<int, 2> m_nDisplayedScore{};
+    std::string m_strCaption, m_strCommentary;
+    uint8_t m_bCommentaryHidden = 0;
+    int m_nCaptionSide = -1;
+    std::array<std::array<int, kMaxSquadSlots>, 2> m_nPlayerStatus{};
+    uint8_t m_bBothHuman = 0;
+    int m_nFormationSide = 0, m_nTacticsSide = 0;
+    std::array<uint8_t, 2> m_bTouchlineUsed{};
+    int m_nTickCounter = 0;
+    uint32_t m_nTimerId = 0;
+    uint8_t m_bRunning = 0;
+    int m_nPhase = 0;
+    int m_nHalfTimeHandled = 0;
+    int m_nFinished = 0;
+    uint8_t m_bExtraTime = 0, m_bExtraTimeShown = 0, m_bShootout = 0;
+    int m_nShootoutKicks = 0;
+    int m_nFastPlay = 0;
+    uint8_t m_bQueueEmpty = 0;
+    int m_nBlink = 0;
+    int m_nMode = 0;
+    int m_nPressMode = 0;
+    int m_nSection = 0;
+    std::array<int, 2> m_nPanelView{}, m_nCardTab{}, m_nCardPlayer{};
+    int m_nMinute = 0;  // the displayed minute
+    int m_nTipPanel = -1;
+    uint8_t m_bRedrawAll = 1;
+    uint8_t m_bClipFrameDirty = 1;
+    std::array<uint8_t, highscreen::kPanels> m_bDirty{};
+    int m_nTickerPosition = 0, m_nTickerLines = 0;
+    int m_nSquadSlots = 11;
+    uint8_t m_bFinalWhistle = 0, m_bPaused = 0, m_bHalfTimeBanner = 0;
+    int m_nView = 0;  // intro sheet or result view
+    uint8_t m_bModeRepaint = 1, m_bInjuryPending = 0, m_bPenaltyPending = 0;
+    uint8_t m_bChoosing = 0;
+    int m_nChoiceState = 0;
+    int m_nTakersChosen = 0;
+    struct Taker {
+        std::string name;
+        int player = -1;
+    };
+    std::array<Taker, 5> m_Takers{};
+    std::array<std::array<uint8_t, 5>, 2> m_bPowerSwitch{};
+    uint8_t m_bPageDirty = 1;
+    uint8_t m_bLeaving = 0;
+    uint8_t m_bSkipAsked = 0;
+    int m_nSheetSide = 0;
+    // Set when the half-time clip ends: the clips of the second half are
+    // mirrored (the ends are swapped).
+    uint8_t m_bSecondHalf = 0;
+
+    CMatchPlay* m_pMatchPlay = nullptr;
+    CClub* m_pCurrentClub = nullptr;
+    CFixture* m_pFixture = nullptr;
+
+protected:
+    void OnPaint(const platform::win::PaintContext& pc) override;
+    void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnLButtonUp(uint32_t flags, platform::win::Point pt) override;
+    void OnMouseMove(uint32_t flags, platform::win::Point pt) override;
+    void OnKeyDown(uint32_t vk, uint32_t repeatCount, intptr_t flags) override;
+    intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
+
+private:
+    using SurfacePtr = std::unique_ptr<platform::gfx::Surface>;
+    // A picture of the match archive, or a drawn panel of the size given
+    // when the archive does not hold it.
+    void LoadMatchPicture(const char* name, SurfacePtr& surface, int width, int height, bool keyed);
+    void CountSquads();
+    void ResetState();
+    void SetUpIntroButtons();
+    void SetUpLevelButtons();
+    void ReleaseSurfaces();
+    void DrawCompetitionHeader(platform::gfx::Surface* surface);
+    void ShowTakePenaltyButton();
+    void SetAllDirty();
+    bool Valid() const { return m_pMatchPlay != nullptr; }
+    // The club playing on a side of this match; null without a world.
+    static CClub* SideClub(int side);
+
+    SurfacePtr m_pPage;  // the intro and result pages are composed here
+    SurfacePtr m_pIntroBack, m_pSheetBack, m_pResultBack, m_pScoresBack, m_pStatsBack;
+    std::shared_ptr<platform::gfx::Surface> m_pIntroButton, m_pIntroButtonPressed;
+    SurfacePtr m_pCompetition;
+    std::array<SurfacePtr, 2> m_pKit, m_pSmallKit;
+    SurfacePtr m_pScore, m_pScoreBack;
+    SurfacePtr m_pStrip, m_pStripUnlit, m_pStripLit;
+    SurfacePtr m_pClipFrame;
+    std::array<SurfacePtr, 2> m_pPanel, m_pPanelBack, m_pCardBack;
+    SurfacePtr m_pPerformance, m_pPerformanceBack;
+    SurfacePtr m_pPlay, m_pPause, m_pPauseDark, m_pExit, m_pExitDark;
+    std::array<SurfacePtr, 4> m_pStatusIcon;
+    uint8_t m_bMatchSurfaces = 0;
+    uint8_t m_bTimerFailed = 0;
+};
+
+// Registers the match-day page and its engine-made form, and installs the
+// driver that opens it for a human manager's match.
+void RegisterHighScreen();

@@ -1,0 +1,199 @@
+// The match-day page's whole pages: the intro page with both team sheets
+// before the match and the result page in its three views after it.
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/stringtable.h"
+#include "screens/highscreen.h"
+#include "screens/highscreen_texts.h"
+#include "shell/kitcolours.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/matchevent.h"
+#include "soccerclasses/matchplay.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/worlddata.h"
+
+using platform::LoadString;
+using platform::gfx::Surface;
+using platform::gfx::TA_CENTER;
+using platform::gfx::TA_LEFT;
+using platform::gfx::TA_RIGHT;
+using namespace highscreen;
+
+namespace {
+
+std::string HsPageNumber(const char* format, int n) {
+    char text[16];
+    std::snprintf(text, sizeof text, format, n);
+    return text;
+}
+
+}  // namespace
+
+void CHighScreen::FillTeamSheet(int side, SurfaceTable& table) {
+    static constexpr int kStarts[13] = {0, 40, 150, 180, 210, 240, 270, 300, 330, 360, 390, 420, 450};
+    for (int c = 0; c < 13; ++c) {
+        table.columnStart[static_cast<size_t>(c)] = kStarts[c];
+        table.SetColumn(LoadString(hstext::kSheetHeaders + static_cast<unsigned>(c)),
+                        LoadString(hstext::kSheetLongHeaders + static_cast<unsigned>(c)), c, 0,
+                        c == 1 ? kAlignLeft : kAlignCentre);
+    }
+    const CClub* club = SideClub(side & 1);
+    for (auto& row : table.cells)
+        for (SurfaceTableCell& cell : row) cell.text.clear();
+    // One row per filled slot, in slot order, so every player is listed.
+    int row = 0;
+    for (int slot = 0; club && slot < m_nSquadSlots && row < table.rowCount; ++slot) {
+        const CPlayer* p = club->GetPlayer(slot);
+        if (!p) continue;
+        const int position = p->GetPosition();
+        if (position >= 0 && position <= 3) {
+            const int colour = position + 1;
+            const CSoccerPlayer& f = p->Football();
+            const int values[10] = {f.m_Handling, f.m_Tackling, f.m_Passing, f.m_Dribbling, f.m_Shooting,
+                                    f.m_Heading,  f.m_Pace,     f.m_Strength, f.m_Flair,  f.m_Energy};
+            SetSurfaceTableCell(table, 0, row, HsPageNumber("%02d", slot + 1), colour);
+            SetSurfaceTableCell(table, 1, row, p->GetName(), colour);
+            SetSurfaceTableCell(table, 2, row, HsPageNumber("%d", p->GetKnownAbility(true)), colour);
+            for (int k = 0; k < 10; ++k) SetSurfaceTableCell(table, 3 + k, row, HsPageNumber("%d", values[k]), colour);
+        }
+        ++row;
+    }
+}
+
+void CHighScreen::DrawCompetitionHeader(Surface* s) {
+    if (m_pCompetition) BlitSurfaceKeyed(24, 3, 60, 58, m_pCompetition.get(), s);
+    std::string name;
+    m_pMatchPlay->GetCompetitionName(name);
+    DrawShadowText(1, TA_LEFT, s, name, 100, 15);
+    DrawShadowText(1, TA_LEFT, s, m_pMatchPlay->GetFixtureTitle(), 100, 35);
+}
+
+void CHighScreen::RedrawIntroPage() {
+    if (!m_bPageDirty) return;
+    DrawIntroPage();
+    m_bPageDirty = 0;
+}
+
+void CHighScreen::DrawIntroPage() {
+    Surface* s = m_pPage.get();
+    if (!s || !Valid()) return;
+    Surface* back = m_nView == 0 ? m_pIntroBack.get() : m_pSheetBack.get();
+    if (back) BlitSurfaceToSurface(0, 0, back, s);
+    DrawCompetitionHeader(s);
+    if (m_nView == 0) {
+        std::string names[2] = {m_pMatchPlay->GetHomeTeamName(), m_pMatchPlay->GetAwayTeamName()};
+        if (m_pMatchPlay->IsSecondLegTie())
+            for (int side = 0; side < 2; ++side)
+                names[side] += HsPageNumber(" (%d)", m_pMatchPlay->GetFirstLegGoals(side));
+        DrawShadowText(5, TA_CENTER, s, names[0], 425, 166);
+        DrawShadowText(5, TA_CENTER, s, names[1], 425, 350);
+        DrawShadowText(4, TA_CENTER, s, LoadString(hstext::kVs), 425, 272);
+        for (int side = 0; side < 2; ++side)
+            if (Surface* kit = m_pKit[static_cast<size_t>(side)].get())
+                BlitSurfaceKeyedAt(102, side == 0 ? 124 : 300, kit, s);
+    } else {
+        const int side = m_nView - 1;
+        DrawShadowText(2, TA_LEFT, s, side == 0 ? m_pMatchPlay->GetHomeTeamName() : m_pMatchPlay->GetAwayTeamName(),
+                       80, 102);
+        g_TeamSheet.Draw(*this, s, g_TeamSheetBar);
+        g_TeamSheetBar.Draw(*this, s);
+            if (const CClub* club = SideClub(side))
+            DrawShadowText(1, TA_LEFT, s, club->GetTacticName(), 600, 430);
+    }
+    DrawSurfaceButtons(s, g_IntroButtons.data(), kIntroButtons);
+    BlitSurfaceToScreen(s, 0, 0);
+}
+
+void CHighScreen::DrawTeamSheet() { m_bPageDirty = 1; }
+
+void CHighScreen::FillLatestScores() {
+    const auto& related = m_pMatchPlay->GetRelatedFixtures();
+    const int rows = std::min(SurfaceTable::kMaxRows, static_cast<int>(related.size()) + 1);
+    g_LatestScores.Init(90, 114, 570, 336, 4, rows, 28);
+    g_LatestScores.headerTop = 88;
+    g_LatestScoresBar.Init(674, 108, 30, 336, rows, 28);
+    for (auto& row : g_LatestScores.cells)
+        for (SurfaceTableCell& cell : row) cell.text.clear();
+    static constexpr int kStarts[4] = {0, 240, 285, 525};
+    for (int c = 0; c < 4; ++c) {
+        g_LatestScores.columnStart[static_cast<size_t>(c)] = kStarts[c];
+        const bool goals = c % 2 == 1;
+        g_LatestScores.SetColumn(LoadString(goals ? hstext::kGoalsShort : hstext::kTeam),
+                                 LoadString(goals ? hstext::kGoalsLong : hstext::kTeamName), c, 0,
+                                 goals ? kAlignCentre : kAlignLeft);
+    }
+    auto setRow = [this](int row, const CFixture& f, int home, int away) {
+        SetSurfaceTableCell(g_LatestScores, 0, row, f.GetHomeTeamName(), 0);
+        SetSurfaceTableCell(g_LatestScores, 1, row, HsPageNumber("%d", home), 0);
+        SetSurfaceTableCell(g_LatestScores, 2, row, f.GetAwayTeamName(), 0);
+        SetSurfaceTableCell(g_LatestScores, 3, row, HsPageNumber("%d", away), 0);
+    };
+    if (m_pFixture) setRow(0, *m_pFixture, m_pFixture->m_HomeGoals, m_pFixture->m_AwayGoals);
+    // The other matches with their extra time, so a tie won after ninety
+    // minutes does not show as level.
+    for (int k = 1; k < rows; ++k) {
+        const CFixture* f = related[static_cast<size_t>(k - 1)];
+        if (f) setRow(k, *f, f->m_Events.CountHomeGoals(120), f->m_Events.CountAwayGoals(120));
+    }
+}
+
+void CHighScreen::RedrawResultPage() {
+    if (!m_bPageDirty || m_bLeaving) return;
+    DrawResultPage();
+    m_bPageDirty = 0;
+}
+
+void CHighScreen::DrawResultPage() {
+    Surface* s = m_pPage.get();
+    if (!s || !Valid() || !m_pFixture) return;
+    Surface* back = m_nView == 0 ? m_pResultBack.get() : m_nView == 1 ? m_pScoresBack.get() : m_pStatsBack.get();
+    if (back) BlitSurfaceToSurface(0, 0, back, s);
+    DrawCompetitionHeader(s);
+    const CFixture& f = *m_pFixture;
+    if (m_nView == 0) {
+        DrawShadowText(4, TA_LEFT, s, f.GetHomeTeamName(), 100, 106);
+        DrawShadowText(4, TA_LEFT, s, f.GetAwayTeamName(), 400, 106);
+        DrawShadowText(4, TA_RIGHT, s, HsPageNumber("%d", f.m_HomeGoals), 360, 106);
+        DrawShadowText(4, TA_RIGHT, s, HsPageNumber("%d", f.m_AwayGoals), 660, 106);
+        int top = 150;
+        if (f.m_Events.HasShootout()) {
+            DrawShadowText(1, TA_LEFT, s, f.GetShootoutText(), 400, 140);
+            top = 180;
+        }
+        for (int side = 0; side < 2; ++side) {
+            const int x = side == 0 ? 130 : 430;
+            int y = top;
+            const int n = m_pMatchPlay->GetScorerLineCount(side);
+            for (int i = 0; i < n; ++i, y += 18)
+                DrawColourText(3, TA_LEFT, s,
+                               side == 0 ? m_pMatchPlay->GetHomeScorerLine(i) : m_pMatchPlay->GetAwayScorerLine(i), x,
+                               y, 255, 255, 255);
+        }
+        DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kAttendance) + " " + f.GetAttendanceText(), 510, 434);
+        char line[160];
+        std::snprintf(line, sizeof line, "Referee: %s", m_pMatchPlay->GetRefereeName().c_str());
+        DrawShadowText(1, TA_LEFT, s, line, 100, 434);
+        std::snprintf(line, sizeof line, "Man of match: %s", m_pMatchPlay->GetManOfTheMatchName().c_str());
+        DrawShadowText(1, TA_LEFT, s, line, 100, 452);
+    } else if (m_nView == 1) {
+        g_LatestScores.Draw(*this, s, g_LatestScoresBar);
+        g_LatestScoresBar.Draw(*this, s);
+    } else {
+        DrawShadowText(1, TA_CENTER, s, f.GetHomeTeamName(), 112, 135);
+        DrawShadowText(1, TA_CENTER, s, f.GetAwayTeamName(), 675, 135);
+        DrawShadowText(1, TA_CENTER, s, LoadString(hstext::kStatistics), 395, 135);
+        const int homePossession = f.m_HomePossession + f.m_AwayPossession > 0 ? f.m_HomePossession : 50;
+        const KitColour home = KitColourAt(m_pMatchPlay->GetHomeKitByte(3));
+        const KitColour away = KitColourAt(m_pMatchPlay->GetAwayKitByte(3));
+        DrawShadowText(1, TA_LEFT, s, "Possession", 230, 165);
+        DrawShareBar(s, 427, 165, homePossession, 100 - homePossession, home.red, home.green, home.blue, away.red,
+                     away.green, away.blue);
+        DrawShadowText(1, TA_LEFT, s, "Goals", 230, 187);
+        DrawShareBar(s, 427, 187, f.m_HomeGoals, f.m_AwayGoals, home.red, home.green, home.blue, away.red, away.green,
+                     away.blue);
+    }
+    DrawSurfaceButtons(s, g_ResultButtons.data(), 4);
+    BlitSurfaceToScreen(s, 0, 0);
+}

@@ -1,0 +1,168 @@
+// The match page's panels: the score panel with the clock and the run
+// buttons, the control strip, the clip frame, both players panels and the
+// performance panel. Each paints only when its dirty flag is set and the
+// enlarged clip view is off.
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/gfx/canvas.h"
+#include "platform/stringtable.h"
+#include "screens/highscreen.h"
+#include "screens/highscreen_texts.h"
+#include "shell/kitcolours.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/matchplay.h"
+#include "soccerclasses/matchplayer.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/worlddata.h"
+
+using platform::LoadString;
+using platform::gfx::Surface;
+using platform::gfx::TA_CENTER;
+using platform::gfx::TA_LEFT;
+using platform::gfx::TA_RIGHT;
+using namespace highscreen;
+
+namespace {
+
+std::string HsNumber(int n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", n);
+    return text;
+}
+
+constexpr int kHsStripEdges[9] = {0, 49, 94, 139, 183, 229, 274, 318, 365};
+
+}  // namespace
+
+void CHighScreen::PaintScorePanel(bool blit) {
+    if (!m_pScore || !m_pMatchPlay) return;
+    std::string scores[2];
+    for (int side = 0; side < 2; ++side) {
+        if (m_pMatchPlay->IsSecondLegTie()) {
+            char text[32];
+            std::snprintf(text, sizeof text, "(%d) %d", m_pMatchPlay->GetFirstLegGoals(side),
+                          m_nDisplayedScore[static_cast<size_t>(side)]);
+            scores[side] = text;
+        } else
+            scores[side] = HsNumber(m_nDisplayedScore[static_cast<size_t>(side)]);
+    }
+    if (m_bEnlargedView) {
+        m_strBanner = {m_pMatchPlay->GetHomeTeamName(), scores[0], m_pMatchPlay->GetAwayTeamName(), scores[1]};
+        return;
+    }
+    if (!m_bDirty[kScorePanel]) return;
+    Surface* s = m_pScore.get();
+    if (m_pScoreBack) BlitSurfaceToSurface(0, 0, m_pScoreBack.get(), s);
+    Surface* run = m_bPaused ? m_pPlay.get() : (m_bRunning ? m_pPause.get() : m_pPauseDark.get());
+    if (run) BlitSurfaceKeyedAt(0, 70, run, s);
+    if (Surface* exit = m_bSkipAsked ? m_pExitDark.get() : m_pExit.get()) BlitSurfaceKeyedAt(0, 123, exit, s);
+    std::string competition;
+    m_pMatchPlay->GetCompetitionTitle(competition);
+    DrawShadowText(1, TA_LEFT, s, competition, 74, 14);
+    DrawShadowText(1, TA_LEFT, s, m_pMatchPlay->GetFixtureTitle(), 350, 14);
+    DrawShadowText(4, TA_CENTER, s, HsNumber(m_nMinute), 46, 11);
+    if (m_bExtraTimeShown) DrawShadowText(3, TA_LEFT, s, LoadString(hstext::kExtraTime), 9, 16);
+    DrawShadowText(4, TA_LEFT, s, m_pMatchPlay->GetHomeTeamName(), 120, 38);
+    DrawShadowText(4, TA_LEFT, s, m_pMatchPlay->GetAwayTeamName(), 120, 71);
+    DrawShadowText(4, TA_RIGHT, s, scores[0], 396, 38);
+    DrawShadowText(4, TA_RIGHT, s, scores[1], 396, 71);
+    DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kLatestScore), 74, 198);
+    if (m_nHalfTimeHandled != 1 && m_nFinished == 0) {
+        const std::string latest = m_pMatchPlay->GetLatestScoresText();
+        if (!latest.empty()) DrawShadowText(1, TA_LEFT, s, latest, 154, 198);
+    }
+    for (int side = 0; side < 2; ++side)
+        if (Surface* kit = m_pSmallKit[static_cast<size_t>(side)].get())
+            BlitSurfaceKeyed(74, side == 0 ? 37 : 70, 24, 24, kit, s);
+    if (!m_bCommentaryHidden) DrawWrappedShadowText(1, TA_LEFT, s, m_strCaption, 80, 114, 340, 64);
+    if (m_nTipPanel == kScorePanel) DrawToolTip(s);
+    if (blit) BlitSurfaceToScreen(s, 0, 0);
+    m_bDirty[kScorePanel] = 0;
+}
+
+void CHighScreen::PaintControlStrip(bool blit) {
+    if (!m_pStrip || m_bEnlargedView || !m_bDirty[kStrip]) return;
+    Surface* s = m_pStrip.get();
+    if (m_pStripUnlit) BlitSurfaceToSurface(0, 0, m_pStripUnlit.get(), s);
+    const int section = std::clamp(m_nSection, 0, 7);
+    if (m_pStripLit)
+        CopySurfaceRectTo(kHsStripEdges[section], 0, kHsStripEdges[section + 1] - kHsStripEdges[section], 59,
+                          m_pStripLit.get(), kHsStripEdges[section], 0, s);
+    // The section names, when the strip's pictures do not carry them.
+    for (int i = 0; i < 8; ++i) {
+        const int mid = (kHsStripEdges[i] + kHsStripEdges[i + 1]) / 2;
+        DrawClippedText(kHsStripEdges[i + 1] - kHsStripEdges[i] + 2, 3, TA_CENTER, s,
+                        LoadString(hstext::kSections + static_cast<unsigned>(i)), mid, 20, 255, 255,
+                        i == section ? 0 : 255);
+    }
+    if (m_nTipPanel == kStrip) DrawToolTip(s);
+    if (blit) BlitSurfaceToScreen(s, 210, 493);
+    m_bDirty[kStrip] = 0;
+}
+
+void CHighScreen::PaintClipFrame(bool blit) {
+    if (!m_bClipFrameDirty || m_bEnlargedView) return;
+    if (blit && m_pClipFrame) BlitSurfaceToScreen(m_pClipFrame.get(), 440, 0);
+    m_bClipFrameDirty = 0;
+}
+
+void CHighScreen::PaintPlayersPanel(int side, bool blit) {
+    const size_t sd = static_cast<size_t>(side & 1);
+    const int panel = side == 0 ? kHomePanel : kAwayPanel;
+    Surface* s = m_pPanel[sd].get();
+    if (!s || m_bEnlargedView || !m_bDirty[static_cast<size_t>(panel)]) return;
+    const CClub* club = SideClub(side);
+    const CSoccerMatchPlayerList* squad = m_pMatchPlay->GetSquad(side);
+    const bool home = side == 0;
+    if (m_nPanelView[sd] == 0) {
+        if (m_pPanelBack[sd]) BlitSurfaceToSurface(0, 0, m_pPanelBack[sd].get(), s);
+        DrawShadowText(1, TA_LEFT, s, home ? m_pMatchPlay->GetHomeTeamName() : m_pMatchPlay->GetAwayTeamName(),
+                       home ? 20 : 14, 6);
+        for (int slot = 0; slot < m_nSquadSlots && club; ++slot) {
+            const CPlayer* p = club->GetPlayer(slot);
+            // An empty slot is a blank row.
+            if (!p) continue;
+            const int y = 35 + 17 * slot;
+            const CSoccerMatchPlayer* entry = squad ? squad->GetAt(slot) : nullptr;
+            const bool substituted = home ? m_pMatchPlay->IsHomePlayerSubstituted(slot)
+                                          : m_pMatchPlay->IsAwayPlayerSubstituted(slot);
+            const SurfaceRgb colour = substituted ? SurfaceRgb{192, 192, 192} : SurfaceCellColour(p->GetPosition() + 1);
+            DrawColourText(3, TA_CENTER, s, HsNumber((entry ? entry->m_Slot : slot) + 1), home ? 25 : 187, y,
+                           colour.red, colour.green, colour.blue);
+            const int status = m_nPlayerStatus[sd][static_cast<size_t>(std::min(slot, kMaxSquadSlots - 1))];
+            if (status >= 1 && status <= 4 && m_pStatusIcon[static_cast<size_t>(status - 1)])
+                BlitSurfaceKeyedAt(home ? 132 : 163, 34 + 17 * slot, m_pStatusIcon[static_cast<size_t>(status - 1)].get(), s);
+            DrawClippedText(home ? 107 : 108, 3, TA_LEFT, s, p->GetName(), home ? 38 : 68, y, 255, 255, 255);
+            if (slot < 11) {
+                const int value = home ? m_pMatchPlay->GetHomePlayerMinuteValue(slot, m_nMinute)
+                                       : m_pMatchPlay->GetAwayPlayerMinuteValue(slot, m_nMinute);
+                const int bar = std::min(99, value / 2);
+                if (bar > 0) FillSurfaceRect(s, home ? 150 : 11, 36 + 17 * slot, bar, 11, 255, 0, 0);
+            }
+        }
+    } else {
+        if (m_pCardBack[sd]) BlitSurfaceToSurface(0, 0, m_pCardBack[sd].get(), s);
+        const int slot = m_nCardPlayer[sd];
+        const CPlayer* p = club ? club->GetPlayer(slot) : nullptr;
+        if (p) {
+            const CSoccerMatchPlayer* entry = squad ? squad->GetAt(slot) : nullptr;
+            DrawShadowText(1, TA_LEFT, s, HsNumber((entry ? entry->m_Slot : slot) + 1), home ? 47 : 41, 8);
+            DrawShadowText(1, TA_LEFT, s, p->GetName(), home ? 70 : 64, 8);
+        }
+    }
+    if (m_nTipPanel == panel) DrawToolTip(s);
+    if (blit) BlitSurfaceToScreen(s, home ? 0 : 575, 225);
+    m_bDirty[static_cast<size_t>(panel)] = 0;
+}
+
+void CHighScreen::DrawPerformancePanel(bool blit) {
+    Surface* s = m_pPerformance.get();
+    if (!s || m_bEnlargedView || !m_bDirty[kPerformance]) return;
+    if (m_pPerformanceBack) BlitSurfaceToSurface(0, 0, m_pPerformanceBack.get(), s);
+    DrawShadowText(1, TA_CENTER, s, LoadString(hstext::kSections + static_cast<unsigned>(std::clamp(m_nSection, 0, 7))),
+                   183, 6);
+    if (m_nTipPanel == kPerformance) DrawToolTip(s);
+    if (blit) BlitSurfaceToScreen(s, 210, 225);
+    m_bDirty[kPerformance] = 0;
+}

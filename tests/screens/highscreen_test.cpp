@@ -1,0 +1,348 @@
+// The match-day page: opened by the engine for a human manager's match,
+// set up for its sides, played through its states on the virtual clock, and
+// its panels' hit areas, run toggle and keys.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/stringtable.h"
+#include "screens/highscreen_fixture.h"
+#include "platform/sound/audio.h"
+#include "shell/flcplayer.h"
+#include "shell/soundengine.h"
+#include "soccerclasses/matchevent.h"
+
+namespace hstest {
+namespace {
+
+using namespace highscreen;
+
+// The fixture's goals are the goals its event list records.
+void ExpectCompleteFixture(const CFixture& f) {
+    EXPECT_EQ(f.m_HomeGoals, f.m_Events.CountHomeGoals(130));
+    EXPECT_EQ(f.m_AwayGoals, f.m_Events.CountAwayGoals(130));
+    EXPECT_TRUE(f.HasBeenPrepared());
+}
+
+std::vector<int> QueuedClips(const CHighScreen& page) {
+    std::vector<int> clips;
+    const FlcPlayerState& f = page.FlcState();
+    for (int i = f.readIndex; i != f.writeIndex; i = (i + 1) % FlcPlayerState::kQueueSize)
+        clips.push_back(f.queue[static_cast<size_t>(i)].clip);
+    return clips;
+}
+
+class HighScreenPage : public HighScreenFixture {
+protected:
+    // Opens the page for a league match, runs `inspect` at its first tick
+    // and leaves; the engine then finishes the match on its own.
+    CFixture& OpenAndInspect(const std::function<void(CHighScreen&)>& inspect) {
+        bool done = false;
+        return PlayLeague(5, [&](CHighScreen& p) {
+            if (done) return;
+            done = true;
+            inspect(p);
+            p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
+        });
+    }
+    // A whole match through the real controls: "Proceed" on the intro page,
+    // play after every banner, "Proceed" on the result page. `during` runs
+    // at every tick of the match page.
+    CFixture& PlayThrough(uint32_t seed, const std::function<void(CHighScreen&)>& during = {}) {
+        bool proceedClicked = false, leaveClicked = false;
+        int lastBanner = -1;
+        return PlayLeague(seed, [&](CHighScreen& p) {
+            modesSeen.push_back(p.m_nMode);
+            if (p.m_nMode == 0 && !proceedClicked) {
+                proceedClicked = true;
+                ClickPage(610 + 72, 477 + 10);
+            } else if (p.m_nMode == 1) {
+                if (during) during(p);
+                if (p.m_bPaused && p.m_nMatchState != lastBanner && !p.m_bChoosing) {
+                    bannersSeen.push_back(p.m_nMatchState);
+                    lastBanner = p.m_nMatchState;
+                    backend->Key(VK_SPACE);
+                } else if (!p.m_bPaused) {
+                    lastBanner = -1;
+                }
+            } else if (p.m_nMode == 2 && !leaveClicked) {
+                leaveClicked = true;
+                resultScore = {p.GetDisplayedScore(0), p.GetDisplayedScore(1)};
+                ClickPage(610 + 72, 477 + 10);
+            }
+        });
+    }
+
+    std::vector<int> modesSeen, bannersSeen;
+    std::array<int, 2> resultScore{-1, -1};
+};
+
+TEST_F(HighScreenPage, AHumanManagersMatchOpensTheIntroPageOnPage64) {
+    MakeHuman(Club(0));
+    int mode = -1, screen = -1;
+    uint32_t timer = 0;
+    CFixture& f = OpenAndInspect([&](CHighScreen& p) {
+        mode = p.m_nMode;
+        screen = g_nCurrentScreen;
+        timer = p.GetTimerId();
+    });
+    EXPECT_EQ(mode, 0);
+    EXPECT_EQ(screen, 64);
+    EXPECT_NE(timer, 0u);
+    ExpectCompleteFixture(f);
+}
+
+TEST_F(HighScreenPage, TheSidesOfTheFormationAndTacticsViewsFollowTheHumanClubs) {
+    struct Case {
+        bool homeHuman, awayHuman;
+        int side;
+        uint8_t both;
+    };
+    for (const Case& c : {Case{true, false, 0, 0}, Case{false, true, 1, 0}, Case{true, true, 0, 1}}) {
+        SCOPED_TRACE(testing::Message() << c.homeHuman << c.awayHuman);
+        TearDown();
+        SetUp();
+        if (c.homeHuman) MakeHuman(Club(0));
+        if (c.awayHuman) MakeHuman(Club(1));
+        int formation = -1, tactics = -1;
+        uint8_t both = 9;
+        OpenAndInspect([&](CHighScreen& p) {
+            formation = p.m_nFormationSide;
+            tactics = p.m_nTacticsSide;
+            both = p.m_bBothHuman;
+        });
+        EXPECT_EQ(formation, c.side);
+        EXPECT_EQ(tactics, c.side);
+        EXPECT_EQ(both, c.both);
+    }
+}
+
+TEST_F(HighScreenPage, EveryMatchStartsWithMatchPressedLevelsReleasedAndTheNewHomeSheet) {
+    MakeHuman(Club(0));
+    // What a match before could have left in the program-wide records.
+    for (SurfaceButton& b : g_IntroButtons) b.state = 1;
+    g_IntroButtons[0].state = 0;
+    for (SurfaceButton& b : g_LevelButtons) b.state = 1;
+    g_TeamSheet.rowCount = 3;
+    std::vector<int> intro, levels;
+    int rows = -1, homeCount = -1;
+    OpenAndInspect([&](CHighScreen& p) {
+        for (const SurfaceButton& b : g_IntroButtons) intro.push_back(b.state);
+        for (const SurfaceButton& b : g_LevelButtons) levels.push_back(b.state);
+        rows = g_TeamSheet.rowCount;
+        homeCount = p.GetSquadCount(0);
+    });
+    EXPECT_EQ(intro, (std::vector<int>{1, 0, 0, 0}));
+    EXPECT_EQ(levels, std::vector<int>(15, 0));
+    EXPECT_GT(homeCount, 11);
+    EXPECT_EQ(rows, homeCount);
+}
+
+TEST_F(HighScreenPage, ASquadWithAGapListsEveryPlayerOnFewerRows) {
+    MakeHuman(Club(0));
+    CClub& home = Club(0);
+    int slots = -1, count = -1, rows = -1;
+    std::vector<std::string> names, expected;
+    bool gapKept = false;
+    PlayLeague(5, [&](CHighScreen& p) {
+        if (slots >= 0) return;
+        // The gap is made after the engine picked the side, as a sold
+        // player would leave it.
+        home.SetPlayerId(3, 0xFFFF);
+        gapKept = home.GetPlayerId(3) == 0xFFFF;
+        CHighScreen fresh(p.GetMatchPlay());
+        slots = fresh.m_nSquadSlots;
+        count = fresh.GetSquadCount(0);
+        rows = g_TeamSheet.rowCount;
+        for (int r = 0; r < rows; ++r) names.push_back(g_TeamSheet.cells[static_cast<size_t>(r)][1].text);
+        for (int s = 0; s < slots; ++s)
+            if (const CPlayer* pl = home.GetPlayer(s)) expected.push_back(pl->GetName());
+        p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
+    });
+    ASSERT_TRUE(gapKept);
+    EXPECT_EQ(count, slots - 1);
+    EXPECT_EQ(rows, count);
+    EXPECT_EQ(names, expected);
+}
+
+TEST_F(HighScreenPage, WithoutATimerTheBoxIsShownAndTheMatchIsFinishedWithoutThePage) {
+    MakeHuman(Club(0));
+    Ui::Get().SetTimersFail(true);
+    platform::SeedRandom(5);
+    CFixture& f = world->LeagueFixture(division, 0, 1);
+    Engine().PlayLeagueMatch(&f, &Div(), "League");
+    Ui::Get().SetTimersFail(false);
+    const auto& boxes = backend->Boxes();
+    EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(),
+                            [](const auto& b) { return b.text == platform::LoadString(45060); }));
+    EXPECT_EQ(Engine().GetState(), CMatchPlay::kLeft);
+    EXPECT_GE(Engine().GetMinute(), 90);
+    ExpectCompleteFixture(f);
+}
+
+TEST_F(HighScreenPage, ProceedQueuesTheRunOutTheWhistleAndTheKickOffAndPausesTheAmbientSound) {
+    MakeHuman(Club(0));
+    std::vector<int> clips;
+    int mode = -1, mirror = -1;
+    bool ambientPaused = false;
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        clips = QueuedClips(p);
+        mode = p.m_nMode;
+        mirror = g_nMatchMode;
+        ambientPaused = p.IsAmbientPaused();
+    });
+    EXPECT_EQ(clips, (std::vector<int>{3, 396, 5}));
+    EXPECT_EQ(mode, 1);
+    EXPECT_EQ(mirror, 1);
+    EXPECT_TRUE(ambientPaused);
+}
+
+TEST_F(HighScreenPage, AWholeMatchPlaysFromTheIntroPageToTheResultPageAndLeaves) {
+    MakeHuman(Club(0));
+    int halfTimeBreaks = 0;
+    CFixture& f = PlayThrough(7, [&](CHighScreen& p) {
+        if (p.m_nPhase == 2 && p.m_nHalfTimeHandled == 1 && halfTimeBreaks == 0) ++halfTimeBreaks;
+    });
+    EXPECT_EQ(modesSeen.front(), 0);
+    EXPECT_NE(std::find(modesSeen.begin(), modesSeen.end(), 1), modesSeen.end());
+    EXPECT_EQ(modesSeen.back(), 2);
+    EXPECT_EQ(halfTimeBreaks, 1);
+    EXPECT_NE(std::find(bannersSeen.begin(), bannersSeen.end(), kBannerHalfTime), bannersSeen.end());
+    EXPECT_NE(std::find(bannersSeen.begin(), bannersSeen.end(), kBannerFullTime), bannersSeen.end());
+    ExpectCompleteFixture(f);
+    EXPECT_EQ(resultScore[0], f.m_HomeGoals);
+    EXPECT_EQ(resultScore[1], f.m_AwayGoals);
+    EXPECT_GE(Engine().GetMinute(), 90);
+}
+
+TEST_F(HighScreenPage, SkipToEndInTheFirstHalfEndsOnTheResultPageWithTheFixtureComplete) {
+    MakeHuman(Club(0));
+    bool asked = false;
+    int minuteAsked = -1;
+    CFixture& f = PlayThrough(9, [&](CHighScreen& p) {
+        if (!asked && p.m_nPhase == 1 && p.GetMatchPlay()->GetMinute() >= 5) {
+            asked = true;
+            minuteAsked = p.GetMatchPlay()->GetMinute();
+            ClickPage(25, 150);
+        }
+    });
+    ASSERT_TRUE(asked);
+    EXPECT_LT(minuteAsked, 45);
+    EXPECT_EQ(modesSeen.back(), 2);
+    EXPECT_EQ(std::find(bannersSeen.begin(), bannersSeen.end(), kBannerHalfTime), bannersSeen.end())
+        << "no half-time break after the skip";
+    ExpectCompleteFixture(f);
+    EXPECT_EQ(resultScore[0], f.m_HomeGoals);
+}
+
+TEST_F(HighScreenPage, ClosingThePageStopsTheCrowdLoopsAndKillsItsTimer) {
+    MakeHuman(Club(0));
+    platform::SetAudioBackend(platform::AudioBackend::Memory);
+    g_bSfx = 1;
+    if (!IsSoundRunning()) {
+        ASSERT_EQ(StartDirectSound(), 0);
+    }
+    uint32_t timer = 0;
+    bool killedAgain = true;
+    std::array<int, 2> playingBefore{}, playingAfter{};
+    OpenAndInspect([&](CHighScreen& p) {
+        timer = p.GetTimerId();
+        for (int slot : {kCrowdHomeSlot, kCrowdAwaySlot}) {
+            LoadSample(slot, "SND\\GEN\\buttonpress.wav");
+            PlaySample(slot, 1);
+        }
+        playingBefore = {GetSample(kCrowdHomeSlot)->playing, GetSample(kCrowdAwaySlot)->playing};
+        p.Close();
+        playingAfter = {GetSample(kCrowdHomeSlot)->playing, GetSample(kCrowdAwaySlot)->playing};
+        killedAgain = Ui::Get().KillTimer(&p, timer);
+        EXPECT_EQ(p.GetTimerId(), 0u);
+    });
+    EndDirectSound();
+    EXPECT_NE(timer, 0u);
+    EXPECT_FALSE(killedAgain) << "the page's timer was already gone";
+    EXPECT_EQ(playingBefore, (std::array<int, 2>{1, 1}));
+    EXPECT_EQ(playingAfter, (std::array<int, 2>{0, 0}));
+}
+
+// --- the page's rules that need no match ---
+
+TEST(HighScreenAreas, PointsFallInThePanelsTheirEdgesSay) {
+    struct Case {
+        int x, y, panel;
+    };
+    for (const Case& c : {Case{210, 493, kStrip}, Case{210, 492, kPerformance}, Case{535, 0, -1}, Case{574, 224, -1},
+                          Case{0, 0, kScorePanel}, Case{534, 224, kScorePanel}, Case{0, 225, kHomePanel},
+                          Case{209, 549, kHomePanel}, Case{575, 225, kAwayPanel}, Case{787, 549, kAwayPanel},
+                          Case{574, 492, kPerformance}, Case{574, 493, kStrip}}) {
+        EXPECT_EQ(PanelAt(c.x, c.y), c.panel) << c.x << "," << c.y;
+    }
+}
+
+TEST(HighScreenAreas, TheStripsSectionsAndTheLevelButtonsValues) {
+    EXPECT_EQ(StripSectionAt(0), 0);
+    EXPECT_EQ(StripSectionAt(48), 0);
+    EXPECT_EQ(StripSectionAt(49), 1);
+    EXPECT_EQ(StripSectionAt(317), 6);
+    EXPECT_EQ(StripSectionAt(318), 7);
+    EXPECT_EQ(StripSectionAt(364), 7);
+    EXPECT_EQ(StripSectionAt(365), -1);
+    EXPECT_EQ(LevelValue(0), 0);
+    EXPECT_EQ(LevelValue(2), 4);
+    EXPECT_EQ(LevelValue(4), 9);
+    struct Case {
+        int value, button;
+    };
+    for (const Case& c : {Case{0, 0}, Case{1, 0}, Case{2, 1}, Case{4, 2}, Case{6, 3}, Case{8, 4}, Case{9, 4}})
+        EXPECT_EQ(LevelButtonFor(c.value), c.button) << c.value;
+}
+
+TEST_F(HighScreenPage, SpaceHoldsAndReleasesTheMatchAndAHalfTimeReleaseStartsThePeriodOnce) {
+    MakeHuman(Club(0));
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        CMatchPlay& e = *p.GetMatchPlay();
+        // Space while a penalty taker is chosen does nothing.
+        p.m_bChoosing = 1;
+        p.ToggleRun();
+        EXPECT_EQ(p.m_bPaused, 0);
+        p.m_bChoosing = 0;
+        // A hold made with the space bar does not touch the engine.
+        const int minute = e.GetMinute();
+        p.ToggleRun();
+        EXPECT_EQ(p.m_bPaused, 1);
+        EXPECT_EQ(p.m_nMatchState, kBannerPaused);
+        p.ToggleRun();
+        EXPECT_EQ(p.m_bPaused, 0);
+        EXPECT_EQ(e.GetMinute(), minute);
+        // The half-time hold: its release starts the next period, once.
+        p.m_bPaused = 1;
+        p.m_bHalfTimeBanner = 1;
+        p.ToggleRun();
+        EXPECT_EQ(e.GetMinute(), minute + 1);
+        p.ToggleRun();
+        p.ToggleRun();
+        EXPECT_EQ(e.GetMinute(), minute + 1);
+        EXPECT_EQ(p.m_nMatchState, kBannerNone);
+    });
+}
+
+TEST_F(HighScreenPage, FSwitchesTheEnlargedViewOnlyAfterTheHiddenCodeAndHidingItRedrawsEveryPanel) {
+    MakeHuman(Club(0));
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        p.Send(WM_KEYDOWN, 'F', 0);
+        EXPECT_EQ(p.m_bEnlargedView, 0) << "F before the code is only recorded";
+        for (char c : std::string("REPLAY")) p.Send(WM_KEYDOWN, static_cast<uintptr_t>(c), 0);
+        p.Send(WM_KEYDOWN, 'F', 0);
+        EXPECT_EQ(p.m_bEnlargedView, 1);
+        p.m_bDirty.fill(0);
+        p.Send(WM_KEYDOWN, 'F', 0);
+        EXPECT_EQ(p.m_bEnlargedView, 0);
+        EXPECT_EQ(p.m_bDirty, (std::array<uint8_t, kPanels>{1, 1, 1, 1, 1}));
+    });
+}
+
+}  // namespace
+}  // namespace hstest
