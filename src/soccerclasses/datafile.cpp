@@ -52,6 +52,9 @@ void ThrowDamagedDataFile(const std::string& gamePath) {
 
 FILE* OpenDataFile(const std::string& gamePath) {
     std::string path = FindDataFile(gamePath);
+    // The order in which a new game reads its files matters (a country joins
+    // its federation as it is read; players name their clubs): traced.
+    platform::Trace("Start-up file " + gamePath + "\n");
     FILE* f = OpenGameFile(path, "rb");
     if (!f) ThrowDamagedDataFile(gamePath);
     return f;

@@ -5,8 +5,10 @@
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/fixture.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/playoff.h"
 
 namespace clubtest {
 namespace {
@@ -52,6 +54,30 @@ protected:
             names.emplace_back(world.GetClub(c)->GetName());
         return names;
     }
+    // A play-off of `id` whose last round holds the ties, each won by its
+    // away club.
+    CPlayOff& AddPlayOff(uint8_t id, uint8_t places, const std::vector<std::pair<int, int>>& ties) {
+        auto p = std::make_unique<CPlayOff>();
+        p->m_Name = "Play-offs";
+        p->m_Id = id;
+        p->m_ExtraPlaces = places;
+        p->m_CountryIndex = 1;
+        auto r = std::make_unique<CCupRound>();
+        r->m_Entrants = static_cast<uint8_t>(2 * ties.size());
+        r->m_Kind = 24;
+        for (auto [home, away] : ties) {
+            r->m_Ties.AddFixture(CFixture::kNeutral, static_cast<int16_t>(home), static_cast<int16_t>(away), 5, 3, 0,
+                                 0);
+            CFixture& f = *r->m_Ties.GetAt(r->m_Ties.GetSize() - 1);
+            f.m_HomeGoals = 0;
+            f.m_AwayGoals = 1;
+            f.m_ScriptLength = 90;
+        }
+        p->m_Rounds.Add(std::move(r));
+        CPlayOff& ref = *p;
+        world.GetPlayOffList().Add(std::move(p));
+        return ref;
+    }
     int Promotions(const std::string& club) {
         const CClub* c = world.GetClub(world.FindClubByName(club));
         const CManager* m = c ? c->GetManagerObject() : nullptr;
@@ -85,6 +111,62 @@ TEST_F(CountryProcessing, SeasonEndMovesClubsByPromotionPlacesAndRanksTheFinalTa
     EXPECT_EQ(ranking, (std::vector<uint32_t>{3, 2, 1, 0, 7, 6, 5, 4, 11, 10, 9, 8}));
     // Every table starts again in club order.
     for (int c = 0; c < 12; ++c) EXPECT_EQ(world.GetClub(c)->LeagueRow().m_Position, c % 4) << c;
+}
+
+TEST_F(CountryProcessing, PlayOffsSendOneOrTwoClubsUpAndSettleTheTopDivision) {
+    struct Case {
+        const char* name;
+        int division;  // the world division that names the play-off
+        uint8_t places;
+        std::vector<std::pair<int, int>> ties;
+        std::vector<std::string> a, b, c;
+    };
+    // Positions: B3 (7) leads the second league, then B2, B1, B0; likewise C.
+    const Case cases[] = {
+        // One place: B1 beats B2; the club above A's relegation place (A1,
+        // position 2) goes down in its stead, after A0 and B3 swapped.
+        {"one place", 2, 1, {{6, 5}}, {"B3", "B1", "A2", "A3"}, {"B0", "A1", "B2", "A0"}, {"C0", "C1", "C2", "C3"}},
+        // Two places: C1 beats C2 and B1 (a club of the league above) beats
+        // C0. C1 goes up in place of B2, since B1 holds the place above B's
+        // relegation; B1 stays and is told so.
+        {"two places", 3, 2, {{10, 9}, {8, 5}}, {"A0", "A1", "A2", "A3"}, {"C3", "B1", "C1", "B3"},
+         {"C0", "B2", "C2", "B0"}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        SetUp();
+        world.GetDivision(0)->m_ExchangeCount = k.division == 2 ? 1 : 0;
+        world.GetDivision(2)->m_ExchangeCount = k.division == 3 ? 1 : 0;
+        world.GetDivision(k.division)->m_PromotionPlayOff = 7;
+        CPlayOff& p = AddPlayOff(7, k.places, k.ties);
+        ASSERT_TRUE(Country().EndOfSeason());
+        EXPECT_EQ(NamesOf(0), k.a);
+        EXPECT_EQ(NamesOf(2), k.b);
+        EXPECT_EQ(NamesOf(3), k.c);
+        // The play-off is cleared for the next season.
+        EXPECT_FALSE(p.GetRound(0)->HasFixtures());
+        TearDown();
+    }
+    SetUp();
+    // A play-off that is not played (spare byte 6) moves nobody.
+    world.GetDivision(0)->m_ExchangeCount = 0;
+    world.GetDivision(2)->m_ExchangeCount = 0;
+    world.GetDivision(2)->m_PromotionPlayOff = 8;
+    AddPlayOff(8, 1, {{6, 5}}).m_Spare = 6;
+    ASSERT_TRUE(Country().EndOfSeason());
+    EXPECT_EQ(NamesOf(0), (std::vector<std::string>{"A0", "A1", "A2", "A3"}));
+    TearDown();
+}
+
+TEST_F(CountryProcessing, ATopDivisionPlayOffDecidesTheChampion) {
+    // A2 (position 1) beats the table's leader A3 in the play-off final.
+    world.GetDivision(0)->m_PromotionPlayOff = 9;
+    AddPlayOff(9, 1, {{3, 2}});
+    ASSERT_TRUE(Country().EndOfSeason());
+    EXPECT_EQ(world.GetDivision(0)->m_Champion, 2);
+    EXPECT_EQ(world.GetDivision(0)->m_RunnerUp, 3);
+    EXPECT_EQ(Country().GetClubRanking().GetAt(0), 2u);
+    EXPECT_EQ(Country().GetClubRanking().GetAt(1), 3u);
 }
 
 TEST_F(CountryProcessing, SeasonEndOnlyOnTheCountrysDayAndOnlyWithDivisions) {

@@ -9,6 +9,7 @@
 
 #include "platform/files.h"
 #include "platform/random.h"
+#include "platform/trace.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/gameflags.h"
@@ -158,6 +159,34 @@ TEST_F(WorldRunning, NewGameStagesOneByOne) {
     w.NewGame(0);
     EXPECT_EQ(w.GetClubList().GetSize(), 0);
     EXPECT_EQ(w.GetPlayerList().GetSize(), 0);
+}
+
+TEST_F(WorldRunning, EveryStartUpFileIsOpenedOnceAndInTheNewGamesOrder) {
+    // The new game's order; a file the data does not hold yet is left out.
+    const char* const order[] = {"Data\\fed.bin",      "Data\\Stadiums.bin", "Data\\Country.bin",
+                                 "Data\\Division.bin", "Data\\Clubs.bin",    "Data\\FedCups.bin",
+                                 "Data\\players.bin",  "Data\\Referees.bin", "Data\\Plans.bin",
+                                 "Data\\PlayOffs.bin", "Data\\Shields.bin",  "Data\\cups.bin"};
+    std::vector<std::string> expected;
+    for (const char* file : order)
+        if (fs::exists(platform::MapPath(testenv::GameDir(), file))) expected.emplace_back(file);
+    ASSERT_GE(expected.size(), 9u);
+    running = std::make_unique<CWorldData>();
+    SetWorldData(running.get());
+    running->SelectCountry(kSmallCountry, true);
+    std::vector<std::string> opened;
+    {
+        platform::TraceCapture trace;
+        for (int stage = 0; stage <= 6; ++stage) running->NewGame(stage);
+        const std::string prefix = "Start-up file ";
+        for (const std::string& line : trace.Lines())
+            if (line.rfind(prefix, 0) == 0) {
+                std::string file = line.substr(prefix.size());
+                while (!file.empty() && file.back() == '\n') file.pop_back();
+                opened.push_back(file);
+            }
+    }
+    EXPECT_EQ(opened, expected);
 }
 
 TEST_F(WorldRunning, SavedGameHoldsTheFrameAndTheTwelveMarkersAndLoadsBack) {

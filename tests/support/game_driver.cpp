@@ -1,8 +1,8 @@
 #include "support/game_driver.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <iterator>
 #include <map>
 #include <set>
@@ -17,15 +17,17 @@
 #include "soccerclasses/division.h"
 #include "soccerclasses/gameflags.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/matchevent.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/trophyhistory.h"
-#include "support/test_env.h"
 
 namespace testsupport {
 
-GameDriver::GameDriver(const std::vector<uint8_t>& countries) {
+GameDriver::GameDriver(const std::vector<uint8_t>& countries, const std::filesystem::path& gameDir,
+                       const std::filesystem::path& scratchDir)
+    : m_Scratch(scratchDir) {
     ResetModuleState();
-    platform::SetInstallFolder(testenv::GameDir());
+    platform::SetInstallFolder(gameDir);
     platform::SetRandomClock([] { return int64_t(936000000); });
     m_Port = std::make_unique<ScriptedUserPort>();
     m_World = std::make_unique<CWorldData>();
@@ -60,7 +62,7 @@ void GameDriver::RunSeason(const std::function<void(CWorldData&)>& check) {
 }
 
 std::vector<uint8_t> GameDriver::SavedGame() {
-    const std::filesystem::path path = testenv::TestFolder() / "driver.qzs";
+    const std::filesystem::path path = m_Scratch / "driver.qzs";
     if (!World().SaveGame(path.string())) return {};
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
@@ -207,6 +209,19 @@ void SeasonChecker::CheckSeasonEnd(CWorldData& w, CCountry& country, std::vector
                 problems.push_back(where + name + ": a fixture played twice or between strangers");
         }
         m_LeagueMatches += d->m_NextFixture;
+        for (int f = 0; f < d->m_NextFixture && f < d->m_Fixtures.GetSize(); ++f) {
+            const CFixture& fx = *d->m_Fixtures.GetAt(f);
+            ++m_Stats.matches;
+            m_Stats.goals += fx.m_HomeGoals + fx.m_AwayGoals;
+            if (fx.m_HomeGoals > fx.m_AwayGoals) ++m_Stats.homeWins;
+            else if (fx.m_HomeGoals < fx.m_AwayGoals) ++m_Stats.awayWins;
+            else ++m_Stats.draws;
+            const CMatchEventList& e = fx.m_Events;
+            m_Stats.yellowCards += e.CountHomeBookings() + e.CountAwayBookings();
+            m_Stats.redCards += e.CountHomeSendingsOff() + e.CountAwaySendingsOff();
+            for (int g = 0; g < fx.m_HomeGoals; ++g) m_Stats.penaltyGoals += e.IsHomeGoalPenalty(g) ? 1 : 0;
+            for (int g = 0; g < fx.m_AwayGoals; ++g) m_Stats.penaltyGoals += e.IsAwayGoalPenalty(g) ? 1 : 0;
+        }
         const auto divisionIndex = static_cast<size_t>(country.GetDivisionIndex(i));
         if (divisionIndex < m_DivisionSizes.size() && m_DivisionSizes[divisionIndex] != n)
             problems.push_back(where + name + " changed its size");

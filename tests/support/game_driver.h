@@ -3,6 +3,7 @@
 // selection with a fixed clock and every module-wide state reset, then day
 // steps as the continue loop runs them, with checks after each day.
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -12,14 +13,20 @@
 #include "soccerclasses/country.h"
 #include "soccerclasses/scriptedport.h"
 #include "soccerclasses/worlddata.h"
+#include "support/test_env.h"
 
 namespace testsupport {
 
 class GameDriver {
 public:
     // Installs the scripted port and builds the new game (the game-in-
-    // progress flag set afterwards, as the new game's last page does).
-    explicit GameDriver(const std::vector<uint8_t>& countries);
+    // progress flag set afterwards, as the new game's last page does) from
+    // the game data in `gameDir`; saved games go to `scratchDir`.
+    GameDriver(const std::vector<uint8_t>& countries, const std::filesystem::path& gameDir,
+               const std::filesystem::path& scratchDir);
+    // The test's own folders.
+    explicit GameDriver(const std::vector<uint8_t>& countries)
+        : GameDriver(countries, testenv::GameDir(), testenv::TestFolder()) {}
     ~GameDriver();
     GameDriver(const GameDriver&) = delete;
     GameDriver& operator=(const GameDriver&) = delete;
@@ -37,6 +44,7 @@ public:
 private:
     std::unique_ptr<ScriptedUserPort> m_Port;
     std::unique_ptr<CWorldData> m_World;
+    std::filesystem::path m_Scratch;
     int m_DaySteps = 0;
 };
 
@@ -52,6 +60,12 @@ void CheckWorldInvariants(CWorldData& world, std::vector<std::string>& problems)
 // fixture was played once, every division crowned one champion and every
 // domestic cup played its final and crowned one winner that season, the divisions kept their sizes and the club ranking
 // holds each of the country's clubs once, the champion first.
+// The league matches of the seasons that ended, summed for the benchmarks.
+struct SeasonMatchStats {
+    long matches = 0, goals = 0, homeWins = 0, draws = 0, awayWins = 0;
+    long yellowCards = 0, redCards = 0, penaltyGoals = 0;
+};
+
 class SeasonChecker {
 public:
     explicit SeasonChecker(CWorldData& world);
@@ -60,6 +74,7 @@ public:
     int SeasonEnds() const { return m_SeasonEnds; }
     // League matches counted at the season ends.
     int LeagueMatches() const { return m_LeagueMatches; }
+    const SeasonMatchStats& Stats() const { return m_Stats; }
 
 private:
     void CheckTables(CWorldData& world, std::vector<std::string>& problems) const;
@@ -72,6 +87,7 @@ private:
     int m_Yesterday = -1;
     int m_SeasonEnds = 0;
     int m_LeagueMatches = 0;
+    SeasonMatchStats m_Stats;
 };
 
 }  // namespace testsupport
