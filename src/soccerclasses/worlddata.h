@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "soccerclasses/gameflags.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/contractclause.h"
@@ -185,8 +186,9 @@ public:
     static bool IsPositionCompatible(int a, int b);
     // 1 once a game has been set up or loaded; 0 while a new game replays
     // its first season up to its start date (matches then get random scores).
-    uint8_t GetGameInProgress() const { return m_GameInProgress; }
-    void SetGameInProgress(uint8_t v) { m_GameInProgress = v; }
+    // The program's one game-in-progress flag (gameflags.h).
+    uint8_t GetGameInProgress() const { return g_bGameInProgress; }
+    void SetGameInProgress(uint8_t v) { g_bGameInProgress = v; }
     uint8_t GetNewGameFlag() const { return m_NewGameFlag; }
     void SetNewGameFlag(uint8_t v) { m_NewGameFlag = v; }
     const CExtString& GetSaveMarker() const { return m_SaveMarker; }
@@ -400,7 +402,6 @@ private:
     CExtString m_HeaderString;
     std::string m_StartFolder;
     uint8_t m_NewGameFlag = 0;
-    uint8_t m_GameInProgress = 0;
     int32_t m_CurrentUser = -1;
     int32_t m_PreviousUser = -1;
     CExtDWordArray m_FinanceIds;

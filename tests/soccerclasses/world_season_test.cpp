@@ -75,10 +75,7 @@ TEST(WorldSeason, ASavedGameAfterASeasonLoadsBackToTheSameBytesAndRunsOn) {
     EXPECT_TRUE(problems.empty()) << SeasonFirstProblem(problems);
 }
 
-// Disabled until the world's game-in-progress member and g_bGameInProgress
-// are one value: the driver sets only the latter, so the league day still
-// takes its quick path and the screen is never opened.
-TEST(WorldSeason, DISABLED_WithAOneAHumanClubsLeagueMatchIsPlayedThroughTheScreenAndPosted) {
+TEST(WorldSeason, WithAOneAHumanClubsLeagueMatchIsPlayedThroughTheScreenAndPosted) {
     testsupport::GameDriver game({kSeasonScotland});
     CWorldData& w = game.World();
     const CDivision* top = w.GetCountry(kSeasonScotland)->GetDivision(0);
