@@ -78,6 +78,28 @@ std::function<int(const CupNonLeagueRecord&)> NonLeagueAdder(CWorldData& world, 
 
 }  // namespace
 
+void ReadPlayOffsIntoWorld(CWorldData& world) {
+    FILE* f = OpenDataFile(kPlayOffsFile);
+    const int32_t n = LoadCount(f, 4 + kMinCupDefinitionBytes);
+    CPlayOffList& playOffs = world.GetPlayOffList();
+    playOffs.RemoveAll();
+    const CCup::Limits limits = CupLimits(world);
+    const int countries = world.GetCountryList().GetSize();
+    for (int32_t i = 0; i < n && !GameFileDamaged(); ++i) {
+        auto p = std::make_unique<CPlayOff>();
+        const char* why = p->ReadRecord(f, countries, limits, [&](const CupNonLeagueRecord& r) {
+            const CCountry* c = world.GetCountry(p->m_CountryIndex);
+            return c ? NonLeagueAdder(world, *c)(r) : -1;
+        });
+        if (GameFileDamaged()) break;
+        if (!why && p->GetRoundCount() == 0) why = "a play-off without rounds";
+        if (!why && playOffs.FindById(p->m_Id)) why = "a play-off id given twice";
+        if (why) RefuseDataFile(f, kPlayOffsFile, "play-off " + std::to_string(i) + ": " + why);
+        playOffs.Add(std::move(p));
+    }
+    CloseDataFile(f, kPlayOffsFile);
+}
+
 void ReadShieldsIntoWorld(CWorldData& world) {
     FILE* f = OpenDataFile(kShieldsFile);
     const int32_t n = LoadCount(f, 4 + 8 + 1 + kMinCupDefinitionBytes);
@@ -97,6 +119,28 @@ void ReadShieldsIntoWorld(CWorldData& world) {
         shields.Add(std::move(s));
     }
     CloseDataFile(f, kShieldsFile);
+}
+
+void ReadFederationCupsIntoWorld(CWorldData& world) {
+    FILE* f = OpenDataFile(kFederationCupsFile);
+    const int32_t n = LoadCount(f, 1 + 4 + 2 + 12 + 8 + kMinCupDefinitionBytes);
+    CFederationCupList& cups = world.GetFederationCupList();
+    cups.RemoveAll();
+    for (const auto& fed : world.GetFederationList()) fed->RemoveCups();
+    const CCup::Limits limits = CupLimits(world);
+    const int federations = world.GetFederationList().GetSize();
+    for (int32_t i = 0; i < n && !GameFileDamaged(); ++i) {
+        auto cup = std::make_unique<CFederationCup>();
+        // A federation cup is between league clubs only.
+        const char* why = cup->ReadRecord(f, federations, ClubLimit(world), limits,
+                                          [](const CupNonLeagueRecord&) { return -1; });
+        if (GameFileDamaged()) break;
+        if (!why && !cup->m_NonLeagueClubs.IsEmpty()) why = "a federation cup with non-league clubs";
+        if (why) RefuseDataFile(f, kFederationCupsFile, "federation cup " + std::to_string(i) + ": " + why);
+        world.GetFederation(cup->m_Federation)->AddCup(static_cast<uint8_t>(cups.GetSize()));
+        cups.Add(std::move(cup));
+    }
+    CloseDataFile(f, kFederationCupsFile);
 }
 
 void NumberCompetitionPictures(CWorldData& world) {

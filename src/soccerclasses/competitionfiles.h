@@ -17,8 +17,13 @@ inline constexpr int kMaxWorldClubs = 2181;
 void ReadDivisionsIntoWorld(CWorldData& world);
 void ReadRefereesIntoWorld(CWorldData& world);
 void ReadCupsIntoWorld(CWorldData& world);
+// "Data\\PlayOffs.bin": the play-offs the divisions name by id.
+void ReadPlayOffsIntoWorld(CWorldData& world);
 // "Data\\Shields.bin": one shield per league country, read after the clubs.
 void ReadShieldsIntoWorld(CWorldData& world);
+// "Data\\FedCups.bin": the federation cups, each registered with its
+// federation; read after the clubs.
+void ReadFederationCupsIntoWorld(CWorldData& world);
 // The shields, play-offs and federation cups take the picture numbers after
 // the cups' (a cup's is its place in "Data\\cups.bin"), in that order.
 void NumberCompetitionPictures(CWorldData& world);

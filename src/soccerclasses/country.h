@@ -133,7 +133,7 @@ public:
     // has no player (callers then take a name from a league country).
     CPlayer* GetRandomPlayer() const;
 
-    // Play-offs, as indexes into the world's play-off list.
+    // Play-offs, by the ids its divisions name them with.
     int AddPlayOff(uint8_t playOff);
     const CExtDWordArray& GetPlayOffs() const { return m_PlayOffs; }
 

@@ -23,7 +23,8 @@ CCharityShield* CCountry::GetCharityShield() const {
 CPlayOff* CCountry::GetPlayOff(int i) const {
     CWorldData* w = GetWorldData();
     if (!w || i < 0 || i >= m_PlayOffs.GetSize()) return nullptr;
-    return w->GetPlayOff(static_cast<int>(m_PlayOffs.GetAt(i)));
+    // The country keeps the ids its divisions name, not list places.
+    return w->GetPlayOffList().FindById(static_cast<uint8_t>(m_PlayOffs.GetAt(i)));
 }
 
 bool CCountry::OwnsCup(const CCup* cup) const {

@@ -38,6 +38,7 @@ public:
     // The world's federation cup named by cups[i]; NULL outside the cups.
     CFederationCup* GetCup(int i) const;
     void AddCup(uint8_t cup) { m_Cups.Add(cup); }
+    void RemoveCups() { m_Cups.RemoveAll(); }
     int GetCountryCount() const { return m_Members.GetSize(); }
     uint32_t GetCountryIndex(int i) const { return m_Members.GetAt(i); }
     void AddMember(uint32_t country) { m_Members.Add(country); }

@@ -10,6 +10,8 @@
 
 class CFixture;
 
+inline constexpr const char* kPlayOffsFile = "Data\\PlayOffs.bin";
+
 class CPlayOff : public CCup {
 public:
     uint8_t m_Spare = 0;

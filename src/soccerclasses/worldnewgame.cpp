@@ -38,7 +38,7 @@ void CWorldData::NewGame(int stage) {
             m_ClubCount = 0;
             platform::SeedRandomFromTime();
             m_Clubs->ReadDataFile();
-            // The federation cups' file is read here once their list reads it.
+            ReadFederationCupsIntoWorld(*this);
             break;
         case 2:
             m_Players->LoadDatabase(m_Clubs->GetRealCount());
@@ -48,7 +48,7 @@ void CWorldData::NewGame(int stage) {
             ReadRefereesIntoWorld(*this);
             RefuseCountriesWithoutReferees(*this);
             m_StadiumPlans->ReadDataFile();
-            // The play-offs' file follows the plans here once its list reads it.
+            ReadPlayOffsIntoWorld(*this);
             ReadShieldsIntoWorld(*this);
             ReadCupsIntoWorld(*this);
             NumberCompetitionPictures(*this);

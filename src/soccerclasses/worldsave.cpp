@@ -10,8 +10,10 @@
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/currency.h"
 #include "soccerclasses/datafile.h"
+#include "soccerclasses/federationcup.h"
 #include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/gameflags.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/gamefile.h"
 #include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
@@ -43,9 +45,7 @@ struct SavedSection {
 
 CWorldData& Mutable(const CWorldData& w) { return const_cast<CWorldData&>(w); }
 
-// Items 5 to 30 of the file, in their order. The federation cups (item 9),
-// the play-offs (22) and the shields (24) are written by their own lists'
-// sections, which come with the competitions.
+// Items 5 to 30 of the file, in their order.
 const SavedSection kSections[] = {
     {true, nullptr, nullptr, false},  // 5
     {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetFederationList().Save(f); },
@@ -53,7 +53,8 @@ const SavedSection kSections[] = {
     {false, [](const CWorldData& w, FILE* f) { w.GetCountryList().Save(f); },
      [](CWorldData& w, FILE* f) { w.GetCountryList().Load(f); }, true},  // 7
     {true, nullptr, nullptr, false},   // 8
-    {false, nullptr, nullptr, true},   // 9: federation cups
+    {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetFederationCupList().Save(f); },
+     [](CWorldData& w, FILE* f) { w.GetFederationCupList().Load(f); }, true},  // 9
     {true, nullptr, nullptr, false},   // 10
     {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetPlayerList().Save(f); },
      [](CWorldData& w, FILE* f) { w.GetPlayerList().Load(f); }, true},  // 11
@@ -73,7 +74,8 @@ const SavedSection kSections[] = {
     {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetContractClauseList().Save(f); },
      [](CWorldData& w, FILE* f) { w.GetContractClauseList().Load(f); }, true},  // 20
     {true, nullptr, nullptr, false},   // 21
-    {false, nullptr, nullptr, false},  // 22: play-offs
+    {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetPlayOffList().Save(f); },
+     [](CWorldData& w, FILE* f) { w.GetPlayOffList().Load(f); }, false},  // 22
     {true, nullptr, nullptr, false},   // 23
     {false, [](const CWorldData& w, FILE* f) { Mutable(w).GetCharityShieldList().Save(f); },
      [](CWorldData& w, FILE* f) { w.GetCharityShieldList().Load(f); }, false},  // 24

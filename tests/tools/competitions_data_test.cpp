@@ -88,8 +88,10 @@ TEST_F(CompetitionFiles, DivisionsHaveProperSeasons) {
         }
         EXPECT_GT(end203, last);
         EXPECT_LT(end203, end201);
-        EXPECT_EQ(d->m_PromotionPlayOff, 0);
-        EXPECT_EQ(d->m_RelegationPlayOff, 0);
+        // Only a division below another has a promotion play-off.
+        if (d->GetAutoPromotionPlaces() == 0) {
+            EXPECT_EQ(d->m_PromotionPlayOff, 0);
+        }
     }
 }
 
@@ -218,11 +220,13 @@ TEST_F(CompetitionFiles, CupsFitTheirCountries) {
                 EXPECT_LE(round->m_MatchSlot, round->m_ReplaySlot);
                 EXPECT_NE(CCupRound::ReplayNameId(round->m_FullNameId), 0u);
             }
+            // A draw may fall on a league day; a match never does.
             for (int s : {int(round->m_DrawSlot), int(round->m_MatchSlot), round->HasReplaySlot() ? int(round->m_ReplaySlot) : 1}) {
                 EXPECT_GE(s, 1);
                 EXPECT_LE(s, 103);
-                EXPECT_FALSE(leagueSlots.count(s)) << "slot " << s;
             }
+            for (int s : {int(round->m_MatchSlot), round->HasReplaySlot() ? int(round->m_ReplaySlot) : -1})
+                EXPECT_FALSE(leagueSlots.count(s)) << "slot " << s;
             EXPECT_LT(round->m_MatchSlot, c->GetSeasonEndDay());
             if (round->HasReplaySlot()) {
                 EXPECT_LT(round->m_ReplaySlot, c->GetSeasonEndDay());  // a final's replay too
@@ -474,6 +478,194 @@ TEST_F(CompetitionFilesInFullWorld, PictureNumbersAreUniqueAndFollowTheCups) {
     for (const auto& p : world.GetPlayOffList()) EXPECT_EQ(p->m_PictureNumber, next++);
     for (const auto& f : world.GetFederationCupList()) EXPECT_EQ(f->m_PictureNumber, next++);
     EXPECT_LT(next, 256);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CompetitionFilesInFullWorld, PlayOffsDecideThePlacesAfterTheDirectExchange) {
+    ReadPlayOffsIntoWorld(world);
+    NumberCompetitionPictures(world);
+    const CPlayOffList& playOffs = world.GetPlayOffList();
+    ASSERT_GE(playOffs.GetSize(), 2);
+    std::set<int> ids;
+    bool knockOut = false, groups = false;
+    for (const auto& p : playOffs) {
+        SCOPED_TRACE(p->m_Name);
+        EXPECT_GT(p->m_Id, 0);
+        EXPECT_TRUE(ids.insert(p->m_Id).second);
+        EXPECT_EQ(p->m_Spare, 0);
+        CCountry* c = world.GetCountry(p->m_CountryIndex);
+        ASSERT_NE(c, nullptr);
+        // Exactly one division L names it for promotion; the one above may
+        // name it for relegation.
+        int lower = -1;
+        for (int k = 0; k < c->GetDivisionCount(); ++k)
+            if (c->GetDivision(k)->m_PromotionPlayOff == p->m_Id) {
+                EXPECT_EQ(lower, -1);
+                lower = k;
+            }
+        ASSERT_GE(lower, 1);
+        const CDivision& L = *c->GetDivision(lower);
+        const CDivision& U = *c->GetDivision(lower - 1);
+        EXPECT_EQ(L.GetPlayOff(), p.get());
+        EXPECT_EQ(c->GetPlayOffOfCup(p.get()), p.get());
+        for (int k = 0; k < c->GetDivisionCount(); ++k)
+            if (k != lower - 1) {
+                EXPECT_NE(c->GetDivision(k)->m_RelegationPlayOff, p->m_Id);
+            }
+        const bool relegation = U.m_RelegationPlayOff == p->m_Id;
+        const int entrants = L.m_PromotionPlayOffClubs + (relegation ? U.m_RelegationPlayOffClubs : 0);
+        EXPECT_EQ(p->GetRound(0)->m_Entrants, entrants);
+        EXPECT_EQ(L.GetAutoPromotionPlaces() + p->m_ExtraPlaces, U.GetRelegationPlaces(&L));
+        EXPECT_EQ(L.GetPlayOffExtraPlaces(), p->m_ExtraPlaces);
+        EXPECT_GE(L.GetClubCount(), L.GetAutoPromotionPlaces() + L.m_PromotionPlayOffClubs);
+        // Every round after the last league day of every division that
+        // enters, before the season's end, and on a day no club of the
+        // country plays anything else.
+        int lastLeague = 0;
+        for (const CDivision* d : {&L, &U})
+            if (d == &L || relegation)
+                for (int s = 0; s < CDivision::kSlots; ++s)
+                    if (d->GetCalendarSlot(s) >= 1 && d->GetCalendarSlot(s) <= 199) lastLeague = std::max(lastLeague, s);
+        std::set<int> busy = LeagueSlots(*c);
+        for (const auto& cup : c->GetCups())
+            for (const auto& r : cup->m_Rounds) {
+                busy.insert(r->m_MatchSlot);
+                if (r->HasReplaySlot()) busy.insert(r->m_ReplaySlot);
+            }
+        busy.insert(c->GetCharityShield()->GetRound(0)->m_MatchSlot);
+        for (const auto& r : p->m_Rounds) {
+            EXPECT_GT(r->m_DrawSlot, lastLeague);
+            EXPECT_LT(r->m_DrawSlot, r->m_MatchSlot);
+            EXPECT_LT(r->m_MatchSlot, c->GetSeasonEndDay());
+            EXPECT_FALSE(busy.count(r->m_MatchSlot)) << int(r->m_MatchSlot);
+        }
+        const CCupRound* last = p->GetRound(p->GetRoundCount() - 1);
+        if (last->m_Kind == 24) {
+            knockOut = true;
+            EXPECT_EQ(p->m_ExtraPlaces, 1);
+            EXPECT_EQ(p->GetRound(0)->m_Kind, 4);
+            EXPECT_EQ(p->GetRound(1)->m_Kind, 8);
+            EXPECT_EQ(p->GetRound(1)->m_DrawSlot, p->GetRound(0)->m_DrawSlot);
+            EXPECT_EQ(last->m_Entrants, 2);
+            EXPECT_GE(world.GetStadiumList().GetAt(static_cast<int>(p->m_Venues.GetAt(0)))->GetCapacity(), 100);
+        } else if (last->m_Kind == 10) {
+            groups = true;
+            EXPECT_TRUE(relegation);
+            EXPECT_EQ(p->m_ExtraPlaces, 2);
+            EXPECT_EQ(p->GetRound(0)->GetGroupCount(), 2);
+            EXPECT_EQ(p->GetRoundCount(), 6);
+            for (const auto& r : p->m_Rounds) {
+                EXPECT_EQ(r->m_Kind, 10);
+                EXPECT_EQ(r->m_DrawSlot, p->GetRound(0)->m_DrawSlot);
+            }
+        }
+    }
+    EXPECT_TRUE(knockOut);
+    EXPECT_TRUE(groups);
+}
+
+TEST_F(CompetitionFilesInFullWorld, EuropeHasTwoFederationCupsThatLeaguesAndCupsMakeRoomFor) {
+    ReadFederationCupsIntoWorld(world);
+    const CFederationCupList& cups = world.GetFederationCupList();
+    ASSERT_EQ(cups.GetSize(), 2);
+    const CFederationCup& champions = *cups.GetAt(0);
+    const CFederationCup& second = *cups.GetAt(1);
+    EXPECT_EQ(champions.m_Kind, 0);
+    EXPECT_EQ(second.m_Kind, 1);
+    // The record's own name and its definition's agree.
+    {
+        FILE* f = OpenDataFile(kFederationCupsFile);
+        LoadInt32(f);
+        LoadByte(f);
+        CExtString name;
+        name.Load(f);
+        CloseGameFile(f);
+        EXPECT_EQ(name, champions.m_Name);
+    }
+    const CFederation* europe = world.GetFederation(0);
+    ASSERT_EQ(europe->GetCupCount(), 2);
+    EXPECT_EQ(europe->GetCup(0), &champions);
+    // Every federation ranks its league countries first, from 1.
+    for (const auto& fed : world.GetFederationList()) {
+        int leagues = 0;
+        for (uint32_t id : fed->GetMembers()) leagues += world.GetCountry(static_cast<int>(id))->GetDivisionCount() > 0;
+        for (uint32_t id : fed->GetMembers()) {
+            const CCountry* c = world.GetCountry(static_cast<int>(id));
+            if (c->GetId() == 0) continue;
+            if (c->GetDivisionCount() > 0) {
+                EXPECT_LE(c->GetFederationRank(), leagues) << c->GetName();
+            } else {
+                EXPECT_GT(c->GetFederationRank(), leagues) << c->GetName();
+            }
+        }
+    }
+    int europeanLeagues = 0;
+    for (int rank = 1; rank <= 49; ++rank) {
+        const CCountry* c = europe->GetCountryByRank(static_cast<uint8_t>(rank));
+        ASSERT_NE(c, nullptr) << rank;
+        europeanLeagues += c->GetDivisionCount() > 0;
+    }
+    EXPECT_EQ(europeanLeagues, 49);
+    // The berths: one descriptor each, element 49 the holders'.
+    for (const CFederationCup* cup : {&champions, &second}) {
+        SCOPED_TRACE(cup->m_Name);
+        ASSERT_EQ(cup->m_BerthsByRank.GetSize(), 50);
+        EXPECT_EQ(cup->m_BerthsByRank.GetAt(49), 0);
+        int berths = 0;
+        for (uint8_t b : cup->m_BerthsByRank) berths += b;
+        EXPECT_EQ(cup->m_BerthDescriptors.GetSize(), berths + (cup->m_Kind == 0 ? 1 : 2));
+        for (uint8_t d : cup->m_BerthDescriptors) {
+            if (cup->m_Kind == 1) {
+                EXPECT_TRUE(d >= 2 && d <= 4) << int(d);
+            }
+        }
+        EXPECT_EQ(cup->m_EntryRounds.GetSize(), cup->m_Kind == 0 ? 72 : 144);
+        ASSERT_GE(cup->m_Holder, 0);
+        EXPECT_EQ(world.GetClub(cup->m_Holder)->GetCountry()->GetFederation(), 0);
+        const CCupRound* final = cup->GetRound(cup->GetRoundCount() - 1);
+        EXPECT_EQ(final->m_Kind, 24);
+        EXPECT_EQ(final->m_Entrants, 2);
+        EXPECT_GE(world.GetStadiumList().GetAt(static_cast<int>(cup->m_Venues.GetAt(0)))->GetCapacity(), 100);
+        for (int r = 0; r < cup->GetRoundCount(); ++r) {
+            const CCupRound* round = cup->GetRound(r);
+            EXPECT_LT(round->m_DrawSlot, round->m_MatchSlot);
+            EXPECT_GE(round->m_DrawSlot, 1);
+            EXPECT_LE(round->m_MatchSlot, 103);
+            if (r > 0) {
+                const CCupRound* before = cup->GetRound(r - 1);
+                EXPECT_GT(round->m_MatchSlot, before->m_MatchSlot);
+                if (CCupRound::IsReverseKind(round->m_Kind)) {
+                    EXPECT_EQ(round->m_DrawSlot, before->m_DrawSlot);
+                } else if (round->m_Kind != 10 || before->m_Kind != 10) {
+                    EXPECT_GT(round->m_DrawSlot, before->m_MatchSlot);
+                }
+            }
+            EXPECT_LE(round->m_MatchSlot, champions.GetRound(champions.GetRoundCount() - 1)->m_MatchSlot);
+        }
+    }
+    // The clubs the champions' cup passes on join the second cup after it.
+    EXPECT_GT(second.GetRound(2)->m_DrawSlot, champions.GetRound(6)->m_DrawSlot);
+    EXPECT_GT(second.GetRound(2)->m_MatchSlot, champions.GetRound(5)->m_MatchSlot);
+    EXPECT_GT(second.GetRound(6)->m_DrawSlot, champions.GetRound(12)->m_DrawSlot);
+    EXPECT_GT(second.GetRound(6)->m_MatchSlot, champions.GetRound(11)->m_MatchSlot);
+    // No European league, cup or shield plays on a federation-cup day.
+    for (uint32_t id : europe->GetMembers()) {
+        const CCountry* c = world.GetCountry(static_cast<int>(id));
+        if (c->GetDivisionCount() == 0) continue;
+        SCOPED_TRACE(std::string(c->GetName()));
+        std::set<int> busy = LeagueSlots(*c);
+        for (const auto& cup : c->GetCups())
+            for (const auto& r : cup->m_Rounds) {
+                busy.insert(r->m_MatchSlot);
+                if (r->HasReplaySlot()) busy.insert(r->m_ReplaySlot);
+            }
+        busy.insert(c->GetCharityShield()->GetRound(0)->m_MatchSlot);
+        for (const CFederationCup* cup : {&champions, &second})
+            for (const auto& r : cup->m_Rounds) EXPECT_FALSE(busy.count(r->m_MatchSlot)) << int(r->m_MatchSlot);
+    }
 }
 
 }  // namespace
