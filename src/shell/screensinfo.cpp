@@ -58,8 +58,6 @@ void CScreensInfo::OnTreeSelect(const TreeNotice* item) {
     g_nTreeSelectionKind = item->kind;
 }
 
-void CScreensInfo::SetUpTree(int /*page*/) {}
-
 CXStatic* CScreensInfo::AddStatic(int left, int top, int right, int bottom, int points, ColourRef colour, bool bold,
                                   bool italic, bool underline, uint32_t labelStyle, const std::string& text,
                                   int fontChoice) {

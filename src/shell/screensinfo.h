@@ -61,6 +61,22 @@ public:
 
     PageFactory GetPageFactory() const override;
 
+    // The right-click menu of page (or person code) `page` at a point of the
+    // page; `person` (a list row's data word, 0 for none) overrides the row
+    // under the point. Opens only while the tool bar is enabled and for a
+    // page with a menu group; the chosen command goes to the screen manager
+    // and is returned (0 when none).
+    uint32_t ShowContextMenu(int page, int x, int y, uintptr_t person);
+    // The row of the page's first or second list at a point, -1 elsewhere;
+    // and that row's data word, 0 elsewhere.
+    int HitTestListRow(int x, int y);
+    uintptr_t GetListRowData(int x, int y);
+    // Gives button `user` the name of that user's manager; a slot without a
+    // manager keeps its text.
+    void AddManagerNameLabels(int x, int y, int user, int captionId = 0);
+    // The eight manager slots of Manager Selection: faces and names.
+    void AddManagerSlots();
+
     // The id recorded by the last page constructed.
     static int GetCreatedScreenId();
 
