@@ -3,4 +3,5 @@
 // Each page file gives one Register...() function; list it here.
 
 void RegisterGamePages() {
+    RegisterSquadScreen();
 }

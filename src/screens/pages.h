@@ -5,3 +5,5 @@
 // Registers every page class this layer has. Called once at start-up, and by
 // tests that open real pages.
 void RegisterGamePages();
+
+void RegisterSquadScreen();
