@@ -4,11 +4,15 @@
 // presented. It must take a small part of the tick.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <vector>
 
 #include "flcwriter.h"
 #include "platform/bytes.h"
 #include "match_page_bench.h"
+#include "platform/files.h"
+#include "shell/archive.h"
+#include "shell/flcclips.h"
 #include "shell/flcdecode.h"
 #include "shell/view.h"
 
@@ -50,5 +54,60 @@ void BM_FlcFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FlcFrame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// The same work over the heaviest clip the generator ships (the most bytes
+// a frame), frame after frame as the match page plays it.
+void BM_FlcHeaviestShippedClip(benchmark::State& state) {
+    platform::SetInstallFolder(VT_GAME_DIR);
+    ArchiveTable table;
+    std::vector<uint8_t> clip;
+    double heaviest = 0;
+    if (LoadArchiveIndexes(table)) {
+        for (const FlcClipRow& row : FlcClipRows()) {
+            auto ref = FindArchiveEntry(FlcClipPath(row), table);
+            if (!ref) continue;
+            auto bytes = ReadArchiveEntry(*ref);
+            flc::Header h;
+            if (!bytes || !flc::ReadHeader(*bytes, h)) continue;
+            const double perFrame = static_cast<double>(bytes->size()) / h.frames;
+            if (perFrame > heaviest) {
+                heaviest = perFrame;
+                clip = std::move(*bytes);
+            }
+        }
+    }
+    platform::ResetFolders();
+    if (clip.empty()) {
+        state.SkipWithError("no shipped clips: build the game data first");
+        return;
+    }
+    MatchPageBench bench;
+    flc::Header h;
+    flc::ReadHeader(clip, h);
+    std::vector<uint8_t> pixels(320 * 200);
+    std::array<uint8_t, 1024> palette{};
+    int transparent = 0;
+    size_t offset = flc::kFileHeaderSize;
+    int frame = 0;
+    bench.page->m_nTransparentIndex = 0;
+    bench.page->m_nMatchState = kBannerPaused;
+    for (auto _ : state) {
+        if (frame == h.frames) {
+            frame = 0;
+            offset = flc::kFileHeaderSize;
+        }
+        flc::FrameTarget t{pixels.data(), 320, 200, palette.data(), &transparent, false};
+        flc::DecodeFrame(clip, offset, t, frame == 0);
+        ++frame;
+        bench.DrawFrame(pixels.data());
+        benchmark::DoNotOptimize(bench.ui.MainPicture()->Data());
+    }
+    state.counters["bytes_per_frame"] = heaviest;
+}
+BENCHMARK(BM_FlcHeaviestShippedClip)->Unit(benchmark::kMillisecond);
 
 }  // namespace

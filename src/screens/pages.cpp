@@ -3,5 +3,18 @@
 // Each page file gives one Register...() function; list it here.
 
 void RegisterGamePages() {
+    RegisterManagerScreen();
+    RegisterYouthScreen();
+    RegisterPlayerScreen();
+    RegisterFinanceScreen();
+    RegisterFixtureScreen();
+    RegisterInfoScreen();
+    RegisterNewsScreen();
+    RegisterDisciplineScreen();
+    RegisterKitScreen();
+    RegisterStatsScreen();
+    RegisterGraphScreen();
+    RegisterManProfScreen();
+    RegisterStadiumScreen();
     RegisterSquadScreen();
 }

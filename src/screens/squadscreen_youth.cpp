@@ -8,6 +8,7 @@
 #include "soccerclasses/availableyouth.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
+#include "soccerclasses/personidentity.h"
 #include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
 #include "soccerclasses/youth.h"
@@ -25,8 +26,7 @@ constexpr unsigned kSackQuestion = 48084;
 constexpr unsigned kHireQuestion = 48085;
 constexpr unsigned kPositionNames = 21;  // 21 to 24
 constexpr int kContractScreen = 62;
-constexpr intptr_t kClubYouthMode = 3;
-constexpr intptr_t kMarketYouthMode = 4;
+constexpr intptr_t kClubYouthMode = kPersonListYouths;
 
 // A Yes/No question about a youth, his face in the box.
 bool AskYes(unsigned textId, const CPerson& youth) {
@@ -142,20 +142,19 @@ void CSquadScreen::OnOfferContract() {
     r.person = &youth->m_Person;
     if (GetUserPort().ShowMessageBox(r) != IDYES) return;
     if (auto* manager = dynamic_cast<CScreenManager*>(Parent()))
-        manager->OpenScreenById(kContractScreen, reinterpret_cast<intptr_t>(youth), kClubYouthMode, 0, 0);
+        manager->OpenScreenById(kContractScreen, reinterpret_cast<intptr_t>(youth), 0, kClubYouthMode, 0);
 }
 
-// History entries name a youth by his place in his list, so every entry
-// at his place or behind it is gone once he leaves the list.
+// A youth who leaves his list takes the history entries of that list with
+// him: they name youths by their place in it, and the places behind his
+// close up.
 bool CSquadScreen::SackYouth(int index) {
     CClub* club = CurrentClub();
-    if (!club || !club->Youths().GetAt(index)) return false;
-    if (!AskYes(kSackQuestion, club->Youths().GetAt(index)->m_Person)) return false;
-    if (auto* manager = dynamic_cast<CScreenManager*>(Parent()))
-        for (int i = club->Youths().GetSize() - 1; i >= index; --i)
-            manager->RemoveHistoryEntries(
-                HistoryState{i, reinterpret_cast<intptr_t>(&club->Youths()), kClubYouthMode});
+    CYouth* youth = club ? club->Youths().GetAt(index) : nullptr;
+    if (!youth || !AskYes(kSackQuestion, youth->m_Person)) return false;
+    const PersonIdentity id = IdentifyPerson(youth, kPersonListYouths);
     club->Youths().DeleteAt(index);
+    if (id.index >= 0) GetUserPort().PersonDeleted(id.kind, id.owner, id.index);
     return true;
 }
 
@@ -163,14 +162,11 @@ bool CSquadScreen::HireYouth(int index) {
     CClub* club = CurrentClub();
     CCountry* country = club ? club->GetCountry() : nullptr;
     const CAvailableYouth* youth = country ? country->GetAvailableYouth(index) : nullptr;
-    if (!youth) return false;
-    if (!AskYes(kHireQuestion, youth->m_Person)) return false;
-    if (auto* manager = dynamic_cast<CScreenManager*>(Parent()))
-        if (CAvailableYouthList* market = country->GetYouthMarket())
-            for (int i = market->GetSize() - 1; i >= index; --i)
-                manager->RemoveHistoryEntries(HistoryState{i, reinterpret_cast<intptr_t>(market), kMarketYouthMode});
+    if (!youth || !AskYes(kHireQuestion, youth->m_Person)) return false;
+    const PersonIdentity id = IdentifyPerson(youth, kPersonListYouthMarket);
     club->Youths().Add(std::make_unique<CYouth>(*youth));
     country->RemoveAvailableYouth(index);
+    if (id.index >= 0) GetUserPort().PersonDeleted(id.kind, id.owner, id.index);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "platform/gfx/bmp.h"
@@ -157,20 +158,30 @@ struct FlcCompiledTable {
     std::vector<FlcClipRow> rows;
     std::array<int, kFlcClipCount> byNumber{};
     FlcCompiledTable() {
-        byNumber.fill(-1);
         std::string error;
         if (!ParseFlcClipTable(std::string_view(reinterpret_cast<const char*>(vt_flc_clips_txt), vt_flc_clips_txt_size),
                                rows, &error)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             rows.clear();
         }
+        Index();
+    }
+    explicit FlcCompiledTable(std::vector<FlcClipRow> given) : rows(std::move(given)) { Index(); }
+    void Index() {
+        byNumber.fill(-1);
         for (size_t i = 0; i < rows.size(); ++i)
             if (FlcInRange(rows[i].number, 0, kFlcClipCount - 1) && byNumber[static_cast<size_t>(rows[i].number)] < 0)
                 byNumber[static_cast<size_t>(rows[i].number)] = static_cast<int>(i);
     }
 };
 
+std::unique_ptr<FlcCompiledTable>& FlcTestTable() {
+    static std::unique_ptr<FlcCompiledTable> table;
+    return table;
+}
+
 const FlcCompiledTable& FlcTable() {
+    if (FlcTestTable()) return *FlcTestTable();
     static const FlcCompiledTable table;
     return table;
 }
@@ -184,6 +195,47 @@ const FlcClipRow* FlcClipAt(int number) {
 }
 
 const std::vector<FlcClipRow>& FlcClipRows() { return FlcTable().rows; }
+
+void SetFlcClipTableForTesting(std::vector<FlcClipRow> rows) {
+    FlcTestTable() = std::make_unique<FlcCompiledTable>(std::move(rows));
+}
+
+void RestoreFlcClipTable() { FlcTestTable().reset(); }
+
+namespace {
+
+// The end-swap pairs: each range exchanges position by position with the
+// range after the slash.
+struct FlcSwapRange {
+    int a0, a1, b0;
+};
+constexpr FlcSwapRange kFlcSwaps[] = {
+    {7, 7, 8},       {12, 12, 13},    {15, 16, 17},    {19, 19, 20},    {21, 24, 25},    {29, 30, 31},
+    {33, 34, 35},    {37, 38, 39},    {41, 42, 43},    {45, 46, 47},    {49, 54, 55},    {61, 63, 64},
+    {74, 75, 76},    {78, 79, 80},    {82, 83, 84},    {86, 86, 87},    {88, 88, 89},    {90, 90, 91},
+    {92, 92, 93},    {94, 94, 95},    {96, 96, 97},    {98, 98, 99},    {100, 100, 101}, {102, 102, 103},
+    {104, 104, 105}, {106, 106, 107}, {108, 108, 109}, {110, 111, 112}, {114, 115, 116}, {118, 125, 126},
+    {134, 136, 137}, {140, 145, 146}, {152, 154, 155}, {158, 159, 160}, {162, 173, 174}, {186, 197, 198},
+    {252, 255, 256}, {260, 261, 262}, {264, 265, 266}, {268, 268, 269}, {270, 271, 272}, {274, 275, 276},
+    {278, 278, 279}, {280, 281, 282}, {284, 285, 286}, {288, 288, 289}, {291, 291, 292}, {294, 294, 295},
+    {296, 296, 297}, {298, 298, 299}, {300, 300, 301}, {302, 302, 303}, {305, 305, 306}, {307, 307, 308},
+    {310, 310, 311}, {312, 312, 313}, {320, 320, 321}, {322, 322, 323}, {324, 324, 325}, {326, 326, 327},
+    {328, 330, 331}, {334, 337, 338}, {342, 343, 344}, {378, 379, 380}, {382, 382, 383}, {384, 384, 385},
+    {386, 388, 389}, {392, 392, 393}, {395, 395, 396}, {397, 397, 398}, {399, 399, 400},
+};
+
+}  // namespace
+
+int FlcEndSwap(int clip) {
+    for (const FlcSwapRange& r : kFlcSwaps) {
+        const int len = r.a1 - r.a0;
+        if (clip >= r.a0 && clip <= r.a1) return r.b0 + (clip - r.a0);
+        if (clip >= r.b0 && clip <= r.b0 + len) return r.a0 + (clip - r.b0);
+    }
+    if (clip >= 346 && clip <= 377) return clip ^ 1;
+    if (clip >= 402 && clip <= 649) return clip + ((clip - 402) % 4 < 2 ? 2 : -2);
+    return clip;
+}
 
 std::string FlcClipPath(const FlcClipRow& row) { return "gfx\\flc\\" + row.name + ".flc"; }
 std::string FlcBackdropPath(const FlcClipRow& row) { return "gfx\\flc\\" + row.name + ".bmp"; }

@@ -60,6 +60,14 @@ std::vector<std::string> CheckFlcClipTable(const std::vector<FlcClipRow>& rows, 
 const FlcClipRow* FlcClipAt(int number);
 // All rows of the compiled-in table, in the text's order.
 const std::vector<FlcClipRow>& FlcClipRows();
+// Tests play rows of their own: FlcClipAt and FlcClipRows give `rows`
+// until RestoreFlcClipTable.
+void SetFlcClipTableForTesting(std::vector<FlcClipRow> rows);
+void RestoreFlcClipTable();
+
+// The clip that shows the same play at the other end of the pitch (the
+// end-swap table); a clip without one is its own.
+int FlcEndSwap(int clip);
 
 // The archive paths of a row's clip and backdrop.
 std::string FlcClipPath(const FlcClipRow& row);

@@ -13,3 +13,36 @@ inline constexpr uint32_t kTransferListCommand = 34510;
 
 // The sub-menu index for pages 1..122, -1 for every other number.
 int PageMenuGroup(int page);
+
+#include <string>
+#include <vector>
+
+class CBasicEmployee;
+class CClub;
+class CHumanManager;
+class CPlayer;
+
+// The person and the member of staff the last right click picked; the
+// person commands of the pop-up act on them.
+extern CPlayer* g_pPopupPlayer;
+extern CBasicEmployee* g_pPopupEmployee;
+
+// What the enable rules look at: the current user and the person picked.
+struct PageMenuSubject {
+    bool employed = false;  // the current user's manager has a club
+    CClub* userClub = nullptr;
+    const CHumanManager* user = nullptr;
+    CPlayer* player = nullptr;            // sub-menu 11
+    CBasicEmployee* employee = nullptr;   // sub-menu 12
+};
+
+struct PageMenuChoice {
+    uint32_t id = 0;
+    std::string text;  // empty: a separator
+    bool disabled = false;
+};
+
+// The items sub-menu `group` of resource 131 shows, in order, enabled or
+// greyed by command; empty when no menu opens (no such group, a contact,
+// or a short sub-menu that is not the tree's).
+std::vector<PageMenuChoice> BuildPageMenuItems(int group, const PageMenuSubject& subject);

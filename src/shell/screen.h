@@ -19,6 +19,8 @@
 #include "shell/flcplayer.h"
 #include "shell/surfacewidgets.h"
 #include "shell/history.h"
+#include "shell/pageparams.h"
+#include "shell/screenglobals.h"
 #include "soccerclasses/matchtime.h"
 #include "ui/xbitmap.h"
 #include "ui/xwnd.h"
@@ -123,6 +125,10 @@ public:
     // identity); -1 when the page keeps nothing.
     virtual int GetHistoryParams(HistoryState* /*block*/) { return -1; }
     virtual void SetHistoryParams(const HistoryState* /*block*/) {}
+    // What the screen manager's opener gives the page, before it is created.
+    virtual void SetPageParams(const PageParams& /*params*/) {}
+    // The states the page's help context depends on (the modes it knows).
+    virtual void GetHelpModes(HelpModes& /*modes*/) const {}
     virtual int HasGraph() { return 0; }
     virtual void GetHeadings(std::string& /*title*/, std::string& /*heading1*/, std::string& /*heading2*/,
                              std::string& /*heading3*/) {}

@@ -6,6 +6,9 @@ int g_nTreeSelectionLevel = 0;
 uintptr_t g_nTreeSelectionData = 0;
 int g_nTreeSelectionKind = 255;
 
+CPlayer* g_pSelectedPlayer = nullptr;
+CBasicEmployee* g_pSelectedEmployee = nullptr;
+
 namespace {
 std::function<bool(HelpModes&)> g_helpQuery;
 }

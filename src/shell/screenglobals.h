@@ -16,6 +16,13 @@ extern int g_nTreeSelectionLevel;
 extern uintptr_t g_nTreeSelectionData;
 extern int g_nTreeSelectionKind;
 
+// The person a page's pop-up menu was opened on (the player menu, the
+// employee menu); the menu's command acts on him at once.
+class CPlayer;
+class CBasicEmployee;
+extern CPlayer* g_pSelectedPlayer;
+extern CBasicEmployee* g_pSelectedEmployee;
+
 int GetCurrentScreenId();
 
 // The state values some pages' help contexts depend on.

@@ -2,14 +2,18 @@
 
 #include <array>
 
+#include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "platform/window/ui.h"
 #include "shell/screen.h"
+#include "shell/mainframe.h"
 #include "shell/screensinfo.h"
+#include "shell/setupstate.h"
 #include "shell/view.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/worlddata.h"
+#include "ui/listcontrol.h"
 #include "ui/treewindow.h"
 #include "ui/xmessages.h"
 #include "ui/xtoolbar.h"
@@ -19,6 +23,7 @@ using namespace platform::win;
 namespace {
 
 std::array<PageFactory, static_cast<size_t>(PageClass::Count)> g_factories{};
+MatchPageFactory g_matchFactory = nullptr;
 
 CScreen* MakePlainPage();
 
@@ -36,6 +41,12 @@ constexpr int kBackButton = 10;
 constexpr int kForwardButton = 15;
 constexpr int kManagerSelectionButton = 16;
 constexpr int kProgressScreen = 114;
+constexpr int kNewGameScreen = 91;
+constexpr int kMatchScreen = 64;
+constexpr int kMatchSummaryScreen = 16;
+constexpr int kJobCentreScreen = 38;
+constexpr int kRefereeTablesScreen = 87;
+constexpr unsigned kNewGameText = 786;
 
 bool KeepsBackDisabled(int screen) { return screen == 60 || screen == 62 || screen == 116 || screen == 23; }
 
@@ -52,9 +63,18 @@ PageFactory GetPageFactory(PageClass kind) {
 
 CScreen* MakePage(PageClass kind) { return GetPageFactory(kind)(); }
 
-CScreenManager::CScreenManager() = default;
+void RegisterMatchPageFactory(MatchPageFactory factory) { g_matchFactory = factory; }
+
+CScreenManager::CScreenManager() {
+    SetHelpModesQuery([this](HelpModes& modes) {
+        if (!m_pCurrent) return false;
+        m_pCurrent->GetHelpModes(modes);
+        return true;
+    });
+}
 
 CScreenManager::~CScreenManager() {
+    SetHelpModesQuery(nullptr);
     if (m_pCurrent) {
         if (m_pCurrent->IsAlive()) {
             m_pCurrent->Close();
@@ -207,159 +227,36 @@ int CScreenManager::GetCommandForScreen(int id) {
     return -1;
 }
 
-intptr_t CScreenManager::OnMessage(uint32_t msg, uintptr_t w, intptr_t l) {
-    Window* parent = Parent();
-    switch (msg) {
-        case ui::kMsgButtonState:
-        case ui::kMsgAllButtons:
-        case ui::kMsgTreeColour:
-        case ui::kMsgButtonSet:
-            if (!parent) {
-                platform::Trace("CScreenManager: no view for a tool-bar or tree message\n");
-                return 0;
-            }
-            return parent->Send(msg, w, l);
-        default:
-            return CXWnd::OnMessage(msg, w, l);
-    }
-}
-
-namespace {
-
-struct CommandRow {
-    uint32_t command;
-    PageClass kind;
-    int screen;
-    bool employed;
-};
-
-// The menus' commands and the pages they open.
-constexpr CommandRow kCommands[] = {
-    {19441, PageClass::Option, 67, false},      {32777, PageClass::Stats, 8, false},
-    {32778, PageClass::SquadSelect, 4, true},   {32780, PageClass::Player, 37, false},
-    {32781, PageClass::Finance, 38, true},      {32782, PageClass::Fixture, 17, false},
-    {32783, PageClass::Graph, 28, false},       {32788, PageClass::News, 86, false},
-    {32789, PageClass::Discipline, 43, false},  {32790, PageClass::Option, 6, false},
-    {32791, PageClass::Manager, 45, false},     {32792, PageClass::Manager, 70, false},
-    {32795, PageClass::ManProf, 95, false},     {32796, PageClass::Tact, 26, true},
-    {32797, PageClass::Train, 35, true},        {32798, PageClass::Squad, 36, true},
-    {32799, PageClass::Squad, 40, true},        {32800, PageClass::YTrain, 94, true},
-    {32801, PageClass::Youth, 9, false},        {32802, PageClass::Stadium, 34, true},
-    {32803, PageClass::Youth, 71, false},       {32804, PageClass::Kit, 72, true},
-    {32805, PageClass::Player, 24, false},      {32806, PageClass::Player, 47, true},
-    {32807, PageClass::Player, 93, false},      {32808, PageClass::Finance, 89, false},
-    {32809, PageClass::Finance, 7, true},       {32810, PageClass::Finance, 21, true},
-    {32811, PageClass::Player, 24, true},       {32812, PageClass::Finance, 25, true},
-    {32813, PageClass::Fixture, 1, false},      {32814, PageClass::Fixture, 18, false},
-    {32815, PageClass::Fixture, 75, false},     {32816, PageClass::Fixture, 75, false},
-    {32817, PageClass::Stats, 32, true},        {32818, PageClass::Graph, 33, false},
-    {32819, PageClass::Stats, 42, false},       {32820, PageClass::Stats, 49, false},
-    {32821, PageClass::Info, 77, false},        {32822, PageClass::Info, 78, true},
-    {32823, PageClass::News, 91, false},        {32824, PageClass::News, 92, false},
-    {32825, PageClass::News, 10, false},        {32826, PageClass::Discipline, 43, false},
-    {32828, PageClass::Discipline, 87, false},  {32829, PageClass::Discipline, 88, false},
-    {32831, PageClass::Discipline, 84, false},  {32834, PageClass::News, 13, true},
-    {32837, PageClass::Option, 111, false},     {32838, PageClass::Fixture, 2, false},
-    {32839, PageClass::Fixture, 53, true},      {32840, PageClass::Graph, 113, true},
-    {32841, PageClass::Manager, 116, false},    {32859, PageClass::Player, 117, true},
-    {32891, PageClass::Info, 118, false},       {32897, PageClass::Player, 60, false},
-    {32977, PageClass::YTrain, 80, true},       {33217, PageClass::Player, 37, true},
-    {33218, PageClass::Info, 119, false},
-};
-
-// The tool box's page buttons: sections, shortcuts, options and manager selection.
-constexpr CommandRow kToolboxPages[] = {
-    {19410, PageClass::Manager, 99, false},    {19411, PageClass::Squad, 100, false},
-    {19412, PageClass::Youth, 101, false},     {19413, PageClass::Player, 102, false},
-    {19414, PageClass::Finance, 103, false},   {19415, PageClass::Fixture, 104, false},
-    {19416, PageClass::Info, 105, false},      {19417, PageClass::News, 106, false},
-    {19418, PageClass::Discipline, 107, false}, {19426, PageClass::Option, 111, false},
-    {19432, PageClass::SquadSelect, 4, false}, {19433, PageClass::Tact, 26, false},
-    {19434, PageClass::Squad, 36, false},      {19435, PageClass::Kit, 72, false},
-    {19436, PageClass::Manager, 45, false},    {19437, PageClass::Stats, 32, false},
-    {19438, PageClass::Fixture, 1, false},     {19439, PageClass::Discipline, 84, false},
-    {19440, PageClass::Discipline, 87, false},
-};
-
-template <size_t N>
-const CommandRow* FindRow(const CommandRow (&table)[N], uint32_t id) {
-    for (const CommandRow& r : table)
-        if (r.command == id) return &r;
-    return nullptr;
-}
-
-bool CurrentManagerEmployed() {
-    CWorldData* w = GetWorldData();
-    CManager* m = w ? w->GetCurrentManager() : nullptr;
-    return m && m->IsEmployed();
-}
-
-}  // namespace
-
-bool CScreenManager::HandlesCommand(uint32_t id) {
-    return (id >= 19410 && id <= 19441) || FindRow(kCommands, id) || (id >= 32897 && id <= 32906) || id == 34510 ||
-           id == 32784 || id == 32785;
-}
-
-void CScreenManager::OpenPage(PageClass kind, int screen, bool record, bool enableToolBar) {
+void CScreenManager::OpenPage(PageClass kind, int screen, bool record, bool enableToolBar, const PageParams& params) {
     g_nScreenId = screen;
-    SetScreen(MakePage(kind), true, record, false, enableToolBar, false);
+    CScreen* page = MakePage(kind);
+    page->SetPageParams(params);
+    SetScreen(page, true, record, false, enableToolBar, false);
 }
 
-bool CScreenManager::Back() {
-    const int i = m_History.GetCurrent();
-    if (i == 0) return false;
-    const int target = m_bOffHistory ? i : i - 1;
-    if (!m_History.GetAt(target)) return false;
-    ShowHistoryEntry(target);
-    return true;
-}
-
-void CScreenManager::OnToolboxCommand(uint32_t id) {
-    CBrixholmView* view = GetView();
-    if (const CommandRow* r = FindRow(kToolboxPages, id)) {
-        // Game Options is never recorded.
-        OpenPage(r->kind, r->screen, r->screen != 6, true);
-        return;
-    }
-    switch (id) {
-        case 19419:
-            OpenPage(PageClass::Option, 6, false, true);
-            break;
-        case 19420:
-            Back();
-            if (view && view->ModalBusy()) view->EndScreenModal(0, 1);
-            break;
-        case 19425:
-            if (m_History.GetCurrent() < m_History.GetCount() - 1) ShowHistoryEntry(m_History.GetCurrent() + 1);
-            break;
-        default:
-            break;
-    }
-}
-
-bool CScreenManager::OnCommand(uint32_t id, uint32_t, Window*) {
-    if (id >= 19410 && id <= 19440) {
-        OnToolboxCommand(id);
-        return true;
-    }
-    if (const CommandRow* r = FindRow(kCommands, id)) {
-        if (r->employed && !CurrentManagerEmployed()) return true;
-        OpenPage(r->kind, r->screen, true, true);
-        return true;
-    }
-    return HandlesCommand(id);
-}
-
-void CScreenManager::OpenScreenById(int id, intptr_t, intptr_t, intptr_t, intptr_t) {
+void CScreenManager::OpenScreenById(int id, intptr_t a, intptr_t b, intptr_t c, intptr_t d) {
+    PersonPageParams person;
+    person.subject = reinterpret_cast<void*>(a);
+    person.value = b;
     switch (id) {
         case 62:
+            // The fourth value is the sell-on already agreed.
+            person.kind = static_cast<int>(c & 0xFF);
+            person.sellOn = static_cast<uint8_t>(d);
+            OpenPage(PageClass::Player, id, false, false, person);
+            break;
         case 23:
+            person.sellOn = static_cast<uint8_t>(c);
+            person.club = d;
+            OpenPage(PageClass::Player, id, false, false, person);
+            break;
         case 60:
-            OpenPage(PageClass::Player, id, false, false);
+            // The second word is the subject's kind.
+            person.kind = static_cast<int>(b);
+            OpenPage(PageClass::Player, id, false, false, person);
             break;
         case 116:
-            OpenPage(PageClass::Manager, id, false, false);
+            OpenPage(PageClass::Manager, id, false, false, VacancyPageParams{reinterpret_cast<void*>(a)});
             break;
         case 32778:
             g_nScreenId = 4;
@@ -368,4 +265,120 @@ void CScreenManager::OpenScreenById(int id, intptr_t, intptr_t, intptr_t, intptr
         default:
             break;
     }
+}
+
+void CScreenManager::StartNewGame() {
+    g_bGameInProgress = 0;
+    if (auto* frame = dynamic_cast<CMainFrame*>(Ui::Get().MainWindow())) frame->ResetStatusBar();
+    ProgressPageParams progress;
+    progress.caption = 13;
+    progress.textId = kNewGameText;
+    progress.text = platform::LoadString(kNewGameText);
+    progress.flag = 1;
+    g_nScreenId = kProgressScreen;
+    CScreen* page = MakePage(PageClass::Title);
+    page->SetPageParams(progress);
+    SetScreen(page, true, false, false, false, false);
+    ProgressPage* bar = dynamic_cast<ProgressPage*>(page);
+    if (bar) {
+        bar->DrawProgress();
+        bar->SetProgress(0, 2);
+    }
+    if (CWorldData* world = GetWorldData()) world->ClearGame();
+    if (bar && m_pCurrent == page) bar->SetProgress(1, 2);
+    // One pass of the message loop, as the reset's progress asks.
+    if (Message m; Ui::Get().PeekMessage(m)) Ui::Get().DispatchMessage(m);
+    if (CWorldData* world = GetWorldData()) world->SetCurrentUser(-1);
+    ClearHistory();
+    g_nActiveUser = 0;
+    g_SetupState.managerCount = 1;
+    RefreshTree(0);
+    g_nScreenId = kNewGameScreen;
+    CScreen* title = MakePage(PageClass::Title);
+    title->SetBackground("gfx\\backgrounds\\92.bmp");
+    SetScreen(title, true, false, true, true, false);
+}
+
+ProgressPage* CScreenManager::ShowProgressScreen(int caption, const std::string& text, uint8_t flag) {
+    ProgressPageParams params;
+    params.caption = caption;
+    params.text = text;
+    params.flag = flag;
+    g_nScreenId = kProgressScreen;
+    CScreen* page = MakePage(PageClass::Title);
+    page->SetPageParams(params);
+    SetScreen(page, true, false, false, false, false);
+    if (CBrixholmView* view = GetView())
+        if (CTreeWindow* tree = view->GetTreeWindow(); tree && tree->IsAlive()) {
+            tree->Invalidate(false);
+            tree->UpdateNow();
+        }
+    ProgressPage* bar = dynamic_cast<ProgressPage*>(page);
+    if (bar) bar->DrawProgress();
+    return bar;
+}
+
+ProgressPage* CScreenManager::GetProgressPage() const {
+    if (!m_pCurrent || g_nCurrentScreen != kProgressScreen) return nullptr;
+    return dynamic_cast<ProgressPage*>(m_pCurrent);
+}
+
+void CScreenManager::StartMatchScreen(CMatchPlay* engine) {
+    g_nScreenId = kMatchScreen;
+    CScreen* page = g_matchFactory ? g_matchFactory(engine) : MakePlainPage();
+    page->SetBackground("gfx\\backgrounds\\65.bmp");
+    SetScreen(page, true, false, true, true, false);
+}
+
+void CScreenManager::ShowMatchSummary(int first, const std::string& text, int a, int b, int c,
+                                      const CMatchTime& date, int d, int last) {
+    if (text.empty()) platform::Trace("CScreenManager::ShowMatchSummary - no text\n");
+    MatchSummaryParams params;
+    params.first = first;
+    params.last = last;
+    params.text = text;
+    params.a = a;
+    params.b = b;
+    params.c = c;
+    params.d = d;
+    params.date = date;
+    g_nScreenId = kMatchSummaryScreen;
+    CScreen* page = MakePage(PageClass::Info);
+    page->SetPageParams(params);
+    SetScreen(page, true, false, false, true, false);
+}
+
+CListControl* CScreenManager::GetPageList(int index) const {
+    auto* page = dynamic_cast<CScreensInfo*>(m_pCurrent);
+    if (!page || index >= page->GetListCount()) return nullptr;
+    CListControl& list = page->GetList(index);
+    return list.IsAlive() ? &list : nullptr;
+}
+
+namespace {
+
+// The data of the list's selected row; 0 when none is selected.
+intptr_t SelectedRowData(const CListControl* list) {
+    if (!list) return 0;
+    const int row = list->GetCurSel();
+    return row >= 0 ? static_cast<intptr_t>(list->GetItemData(row)) : 0;
+}
+
+}  // namespace
+
+intptr_t CScreenManager::GetJobCentreSelection(int screen) const {
+    if (screen != kJobCentreScreen || g_nCurrentScreen != kJobCentreScreen) return 0;
+    return SelectedRowData(GetPageList(0));
+}
+
+int CScreenManager::GetJobCentreRow(int screen) const {
+    if (screen != kJobCentreScreen || g_nCurrentScreen != kJobCentreScreen) return -1;
+    const CListControl* list = GetPageList(0);
+    return list ? list->GetCurSel() : -1;
+}
+
+intptr_t CScreenManager::GetRefereeSelection(int screen) const {
+    if (screen != kRefereeTablesScreen || g_nCurrentScreen != kRefereeTablesScreen) return 0;
+    if (intptr_t first = SelectedRowData(GetPageList(0))) return first;
+    return SelectedRowData(GetPageList(1));
 }

@@ -58,8 +58,6 @@ void CScreensInfo::OnTreeSelect(const TreeNotice* item) {
     g_nTreeSelectionKind = item->kind;
 }
 
-void CScreensInfo::SetUpTree(int /*page*/) {}
-
 CXStatic* CScreensInfo::AddStatic(int left, int top, int right, int bottom, int points, ColourRef colour, bool bold,
                                   bool italic, bool underline, uint32_t labelStyle, const std::string& text,
                                   int fontChoice) {
@@ -75,6 +73,17 @@ CXStatic* CScreensInfo::AddStatic(int left, int top, int right, int bottom, int 
         return &label;
     }
     return nullptr;
+}
+
+CXStatic* CScreensInfo::ShowNoDataAvailable() {
+    for (CListControl& list : m_ListBoxes)
+        if (list.IsAlive()) list.platform::win::Window::Show(false);
+    for (CXButton& button : m_Buttons)
+        if (button.IsAlive()) button.Enable(false);
+    if (!m_pNoData)
+        m_pNoData = AddStatic(0, 230, 599, 260, 16, RGB(255, 255, 255), true, false, false,
+                              kLabelCentred | kLabelSingleLine, platform::LoadString(735), 1);
+    return m_pNoData;
 }
 
 void CScreensInfo::BuildScreen(int page) {

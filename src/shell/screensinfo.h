@@ -48,12 +48,34 @@ public:
                         bool bold, bool italic, bool underline, uint32_t labelStyle, const std::string& text,
                         int fontChoice);
 
+    // A page whose subject no longer exists: every list hidden, every button
+    // disabled, and 735 "No Data Available" across the page. Null when no
+    // label was free.
+    CXStatic* ShowNoDataAvailable();
+    bool ShowsNoData() const { return m_pNoData != nullptr; }
+
     // The tree as the page wants it; pages without a tree tab leave it.
     virtual void SetUpTree(int page);
     // Remembers the item as the tree selection; pages call this first.
     void OnTreeSelect(const TreeNotice* item) override;
 
     PageFactory GetPageFactory() const override;
+
+    // The right-click menu of page (or person code) `page` at a point of the
+    // page; `person` (a list row's data word, 0 for none) overrides the row
+    // under the point. Opens only while the tool bar is enabled and for a
+    // page with a menu group; the chosen command goes to the screen manager
+    // and is returned (0 when none).
+    uint32_t ShowContextMenu(int page, int x, int y, uintptr_t person);
+    // The row of the page's first or second list at a point, -1 elsewhere;
+    // and that row's data word, 0 elsewhere.
+    int HitTestListRow(int x, int y);
+    uintptr_t GetListRowData(int x, int y);
+    // Gives button `user` the name of that user's manager; a slot without a
+    // manager keeps its text.
+    void AddManagerNameLabels(int x, int y, int user, int captionId = 0);
+    // The eight manager slots of Manager Selection: faces and names.
+    void AddManagerSlots();
 
     // The id recorded by the last page constructed.
     static int GetCreatedScreenId();
@@ -76,5 +98,6 @@ private:
     std::array<CXStatic, kLabels> m_Labels;
     std::array<CListControl, kLists> m_ListBoxes;
     std::array<CXEdit, kEdits> m_EditBoxes;
+    CXStatic* m_pNoData = nullptr;
     int m_nButtons = 0, m_nRecords = 0, m_nLabels = 0, m_nLists = 0, m_nEdits = 0;
 };

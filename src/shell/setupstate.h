@@ -13,6 +13,7 @@ struct SetupState {
     std::array<PhotofitFace, kManagerSlotCount> managerFaces{};
     uint8_t saving = 0;  // 1 while a game is being saved
     uint8_t busy = 0;    // set while the title page leaves for the initialise page
+    uint8_t managerCount = 1;  // the human managers of a new game (1 to 8); a new game starts at 1
 };
 extern SetupState g_SetupState;
 

@@ -24,8 +24,17 @@ public:
         if (!view) return 0;
         return view->RunScreenModal(screen, reinterpret_cast<intptr_t>(object), value1, value2, value3);
     }
-    void ShowProgress(int, const std::string&, int, int) override {}
-    void StepProgress() override {}
+    // Progress reaches the progress page only while it is on display.
+    void ShowProgress(int total, const std::string& text, int step, int flag) override {
+        CScreenManager* manager = view ? view->GetScreenManager() : nullptr;
+        if (!manager) return;
+        if (ProgressPage* page = manager->ShowProgressScreen(total, text, static_cast<uint8_t>(flag)))
+            page->SetProgress(step, total);
+    }
+    void StepProgress() override {
+        CScreenManager* manager = view ? view->GetScreenManager() : nullptr;
+        if (ProgressPage* page = manager ? manager->GetProgressPage() : nullptr) page->StepProgress();
+    }
     int GetCurrentScreenId() override { return ::GetCurrentScreenId(); }
     void UpdateStatusBar() override {
         if (frame) frame->UpdateStatusBar();
@@ -37,17 +46,24 @@ public:
         CScreenManager* manager = view ? view->GetScreenManager() : nullptr;
         if (!manager) return;
         const bool recordedOnDisplay = !manager->IsOffHistory();
-        // The page on display showed him: the entry before it comes back.
-        if (manager->RemoveHistoryEntries({index, owner, kind}) && recordedOnDisplay)
+        // A list that closes up names someone else at every later place:
+        // all of its entries go. The page on display showed him: the entry
+        // before it comes back.
+        if (manager->RemoveHistoryEntries({index, owner, kind}, kind != kPersonListPlayers) &&
+            recordedOnDisplay)
             manager->ShowHistoryEntry(manager->GetHistory().GetCurrent());
     }
     void SetTreeMode(int mode) override {
         if (CTreeWindow* tree = view ? view->GetTreeWindow() : nullptr) tree->SetMode(mode);
     }
-    // The match-day screen and the view's commands come with the screen
-    // framework's handlers.
+    // The match-day screen comes with the match engine's driver, which
+    // opens it through the screen manager's StartMatchScreen.
     void OpenMatchDayScreen(const std::string&, const CMatchTime&, const void*, const CDivision*) override {}
-    void SendViewCommand(int) override {}
+    // As the tool bar would send it: through the frame, to the view.
+    void SendViewCommand(int command) override {
+        platform::win::Window* target = frame ? static_cast<platform::win::Window*>(frame) : view;
+        if (target) target->Send(platform::win::WM_COMMAND, static_cast<uintptr_t>(command), 0);
+    }
     bool ChooseSaveFile(const SaveFileRequest& r, std::string& path) override {
         platform::win::FileDialogRequest request;
         request.save = r.save;

@@ -279,11 +279,11 @@ intptr_t CBrixholmView::OnMessage(uint32_t msg, uintptr_t w, intptr_t l) {
         case kMsgTreeSelected:
         case kMsgTreeExpanded:
         case kMsgTreeCollapsed:
-            if (CScreen* page = GetPage()) {
+            if (m_pScreenManager) {
                 const auto* item = reinterpret_cast<const TreeNotice*>(w);
-                if (msg == kMsgTreeSelected) page->OnTreeSelect(item);
-                else if (msg == kMsgTreeExpanded) page->OnTreeNotify1(item);
-                else page->OnTreeNotify2(item);
+                if (msg == kMsgTreeSelected) m_pScreenManager->OnTreeSelect(item);
+                else if (msg == kMsgTreeExpanded) m_pScreenManager->OnTreeNotify1(item);
+                else m_pScreenManager->OnTreeNotify2(item);
             }
             return 1;
         default:

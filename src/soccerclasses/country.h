@@ -340,6 +340,11 @@ public:
     // The day step's loops over every country.
     // Seasons that start today start; every rotation of referees is refilled.
     void StartDay();
+    // Every country's cup ties of today (its season text refreshed first);
+    // what the last country's cups gave, a when there is no country.
+    int PlayCupDay(int a);
+    // Every country's cup draws of today.
+    void DrawCups();
     // Saturdays: news trimmed, and for followed countries the clubs' weekly
     // work, the transfer market, the deadline check and the weeks listed.
     void ProcessWeek(int a);
@@ -350,6 +355,9 @@ public:
     // The new game's loops: the transfer lists stocked, the club rankings.
     void PrepareDivisions();
     void BuildClubRankings();
+    // The countries whose season follows the calendar year replay theirs
+    // from its start up to today, league and cups.
+    void StartCalendarYearSeasons();
 };
 
 // News items a country keeps from week to week.

@@ -24,9 +24,23 @@ void CCountryList::StartDay() {
         if (c->GetSeasonStartDay() == today) {
             c->RefreshSeasonText();
             EachCountryDivision(*c, [](CDivision& d) { d.StartNewSeason(); });
+            c->GetCups().NewSeason();
         }
         if (c->GetDivisionCount() > 0) c->RefillRefereeRotation();
     }
+}
+
+int CCountryList::PlayCupDay(int a) {
+    int result = a;
+    for (const auto& c : *this) {
+        c->RefreshSeasonText();
+        result = c->GetCups().PlayToday(a != 0) ? 1 : 0;
+    }
+    return result;
+}
+
+void CCountryList::DrawCups() {
+    for (const auto& c : *this) c->GetCups().DrawToday();
 }
 
 void CCountryList::ProcessWeek(int a) {
@@ -62,6 +76,15 @@ bool CCountryList::EndOfSeasonAll() {
 void CCountryList::PrepareDivisions() {
     // The transfer lists are stocked before the first day.
     for (const auto& c : *this) EachCountryDivision(*c, [](CDivision& d) { d.StockTransferMarket(); });
+}
+
+void CCountryList::StartCalendarYearSeasons() {
+    for (const auto& c : *this) {
+        if (c->GetSeasonKind() != 1) continue;
+        for (int i = 0; i < c->GetDivisionCount(); ++i)
+            if (CDivision* d = c->GetDivision(i)) d->PlayUpToToday(static_cast<int>(c->GetDivisionIndex(i)), 0);
+        c->GetCups().CatchUpToToday();
+    }
 }
 
 void CCountryList::BuildClubRankings() {

@@ -1,9 +1,11 @@
 // The country's part of the day step: deadlines, the season's end with its
 // titles, promotion and relegation, and the club ranking.
+#include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/referee.h"
 #include "soccerclasses/worlddata.h"
 
@@ -57,12 +59,80 @@ void RecordDivisionPlaces(CDivision& d, bool promotesRunnerUp, bool lowerDivisio
     }
 }
 
+// A play-off that has not been cleared for another season (spare byte 6
+// marks one that is not played).
+CPlayOff* SeasonPlayOff(const CDivision& d) {
+    CPlayOff* p = d.GetPlayOff();
+    return p && p->m_Spare != 6 ? p : nullptr;
+}
+
+// The play-off's order becomes the division's final order.
+void ApplyPlayOffOrder(CDivision& d, CPlayOff& playOff) {
+    CWorldData* w = GetWorldData();
+    CExtDWordArray order;
+    playOff.GetOutcome(order, 0);
+    if (order.GetSize() < 2) platform::Trace(std::string(d.GetName()) + ": a play-off without two clubs\n");
+    for (int i = 0; i < order.GetSize() && i < d.GetClubCount(); ++i) {
+        const int club = static_cast<int32_t>(order.GetAt(i));
+        const int at = d.GetClubIndexAtPosition(i);
+        if (!d.HoldsClub(club) || at < 0 || at == club) continue;
+        w->GetClubList().SwapTablePositions(club, at);
+    }
+}
+
+// The club at U's place `count - k - 1 - extra`, passing over `skip`.
+int PlayOffVictim(const CDivision& upper, int k, int extra, int skip) {
+    const int count = upper.GetClubCount();
+    int v = upper.GetClubIndexAtPosition(count - k - 1 - extra);
+    if (v == skip && v >= 0) v = upper.GetClubIndexAtPosition(count - k - 1 - (1 - extra));
+    return v;
+}
+
+// One club the play-off sends up in place of the club `victim` of U.
+void PromoteFromPlayOff(const CDivision& upper, int club, int victim) {
+    CWorldData* w = GetWorldData();
+    CClub* winner = w->GetClub(club);
+    if (!winner) return;
+    if (upper.HoldsClub(club) || club == victim) {
+        winner->SeasonEndHumanNotice();
+        return;
+    }
+    CClub* down = w->GetClub(victim);
+    if (!down) return;
+    down->SeasonEndMoveDown();
+    winner->SeasonEndHumanReview();
+    w->SwapClubs(victim, club);
+}
+
+// The lower division's play-off sends one or two clubs up.
+void ApplyPromotionPlayOff(const CDivision& upper, CPlayOff& playOff, int k) {
+    CExtDWordArray outcome;
+    playOff.GetOutcome(outcome, 1);
+    if (outcome.IsEmpty()) return;
+    const int first = static_cast<int32_t>(outcome.GetAt(0));
+    const int second = outcome.GetSize() > 1 ? static_cast<int32_t>(outcome.GetAt(1)) : -1;
+    switch (playOff.m_ExtraPlaces) {
+        case 1:
+            PromoteFromPlayOff(upper, first, PlayOffVictim(upper, k, 0, -1));
+            break;
+        case 2:
+            PromoteFromPlayOff(upper, first, PlayOffVictim(upper, k, 0, second));
+            if (second >= 0) PromoteFromPlayOff(upper, second, PlayOffVictim(upper, k, 1, first));
+            break;
+        default:
+            platform::Trace(std::string(playOff.m_Name) + ": a play-off of neither one nor two places\n");
+            break;
+    }
+}
+
 }  // namespace
 
 bool CCountry::EndOfSeason() {
     CWorldData* w = GetWorldData();
     const int n = GetDivisionCount();
     if (n == 0 || !w || m_SeasonEndDay != w->GetMatchDay()) return false;
+    // The cups keep their finalists and qualifiers in the country's fields.
+    m_Cups.EndOfSeason();
     for (int i = 0; i < n; ++i)
         if (CDivision* d = GetDivision(i)) d->EndOfSeason();
     if (IsFollowed()) {
@@ -70,6 +140,7 @@ bool CCountry::EndOfSeason() {
         if (m_StaffMarket) m_StaffMarket->EndOfSeason();
     }
     CDivision* top = GetDivision(0);
+    if (CPlayOff* p = SeasonPlayOff(*top)) ApplyPlayOffOrder(*top, *p);
     RecordDivisionPlaces(*top, false, false);
     if (n > 1)
         if (CClub* bottom = SeasonClubAt(*GetDivision(n - 1), GetDivision(n - 1)->GetClubCount() - 1))
@@ -87,6 +158,7 @@ bool CCountry::EndOfSeason() {
             if (j > 1) w->GetClub(up)->SeasonEndMoveUp(false);
             w->SwapClubs(down, up);
         }
+        if (CPlayOff* p = SeasonPlayOff(lower)) ApplyPromotionPlayOff(upper, *p, k);
     }
     // The ranking follows the final tables, top division first.
     m_ClubRanking.RemoveAll();

@@ -168,6 +168,9 @@ public:
     // about letting him go, drawn each day before his bids are decided.
     bool IsRatedFor(uint8_t popularityIndex) const;
     void RollTransferFlag();
+    // Whether his match of today may be played: too few fit men (959) or a
+    // team sheet the club refuses stops it. True without a match today.
+    bool CheckTeamReady();
     uint8_t GetTransferFlag() const { return m_TransferFlag; }
     void SetTransferFlag(uint8_t flag) { m_TransferFlag = flag; }
 
@@ -262,6 +265,9 @@ public:
     // Saturday's step for every slot in play, each made the current user in
     // turn; the current user is put back afterwards.
     void WeeklyStep();
+    // Whether any user's club plays on the date, each slot made current in
+    // turn; `fixture` gets the last match found.
+    bool IsHumanMatchDay(const CMatchTime& date, CFixtureInfo& fixture);
     // The player has signed for `buyer`: every other user's bids for him end.
     void CancelNegotiationsForPlayer(int player, const CClub* buyer);
     // Two clubs have exchanged their places in the world's list.

@@ -79,8 +79,16 @@ public:
     virtual bool ChooseSaveFile(const SaveFileRequest& request, std::string& path) = 0;
 };
 
-// The kinds of person list PersonDeleted names.
+// The kinds of person list PersonDeleted names; they are also the person
+// pages' subject kinds. Players and referees are in the world's lists
+// (owner -1); the others in a club's (staff, youths) or a country's
+// (the two markets) list, the owner its index.
 inline constexpr int kPersonListPlayers = 0;
+inline constexpr int kPersonListStaff = 1;
+inline constexpr int kPersonListStaffMarket = 2;
+inline constexpr int kPersonListYouths = 3;
+inline constexpr int kPersonListYouthMarket = 4;
+inline constexpr int kPersonListReferees = 5;
 
 // The installed port; the standard-error one when none is installed.
 UserPort& GetUserPort();

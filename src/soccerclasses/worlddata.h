@@ -213,6 +213,8 @@ public:
     int ProcessDay(int a, int b);
     // The progress line of step k of the day (1 to 8).
     void StepDayProgress(int k);
+    // Every play-off's round and replays of today (a as the day step's).
+    void PlayPlayOffsToday(int a);
     void ShowProgressPhase3();
     void ShowProgressPhase5();
     // The season in which the game ends.

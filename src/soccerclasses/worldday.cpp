@@ -2,9 +2,14 @@
 // phases, each shown as a progress line.
 #include "platform/random.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/fixture.h"
 #include "soccerclasses/fixtureinfo.h"
+#include "soccerclasses/friendlymatch.h"
 #include "soccerclasses/gameflags.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
 
@@ -21,6 +26,14 @@ bool CurrentUserMatch(CWorldData& w, int day, CFixtureInfo& info) {
 }
 
 }  // namespace
+
+void CWorldData::PlayPlayOffsToday(int a) {
+    const bool live = a != 0;
+    for (const auto& p : *m_PlayOffs) {
+        p->PlayToday(live);
+        p->PlayReplaysToday(live, CFixture::kCupHome2);
+    }
+}
 
 void CWorldData::StepDayProgress(int k) {
     UserPort& port = GetUserPort();
@@ -45,12 +58,17 @@ int CWorldData::ProcessDay(int a, int b) {
     StepDayProgress(1);
     if (!IsSaturday()) m_Clubs->StartMidweek();
     platform::SeedRandomFromTime();
+    // The play-offs' ties of the day, after the federation cups' and shields'.
+    PlayPlayOffsToday(a);
 
     // Phase 3: the countries' cup ties.
     StepDayProgress(2);
+    m_Countries->PlayCupDay(a);
 
     // Phase 4: the divisions' league matches, then the friendlies.
     StepDayProgress(3);
+    m_Divisions->PlayTodaysMatches(a);
+    m_Friendlies->PlayTodaysFriendlies(a);
 
     // Phase 5: the human managers' matches, the draws, the clock.
     bool humanMatch = false;
@@ -73,6 +91,10 @@ int CWorldData::ProcessDay(int a, int b) {
             m_CurrentUser = SelectedUserSlot();
         }
     }
+    // The draws, before the clock moves: cups, then play-offs (then the
+    // federation cups' and the shields').
+    m_Countries->DrawCups();
+    m_PlayOffs->DrawAll();
     m_Clock.NextMatchDay();
 
     // Phase 6: every real club's day.

@@ -61,9 +61,11 @@ void CWorldData::NewGame(int stage) {
             m_Countries->BuildClubRankings();
             break;
         case 5:
-            // The calendar-year countries' replay of their season up to
-            // today comes here with the divisions' and cups' catching up,
-            // run while the replay flag holds the computer clubs back.
+            // The replay flag holds the computer clubs back from hiring and
+            // trading while the calendar-year seasons catch up.
+            m_NewGameFlag = 1;
+            m_Countries->StartCalendarYearSeasons();
+            m_NewGameFlag = 0;
             break;
         default:
             break;

@@ -138,6 +138,7 @@ platform::gfx::FontRef CTree::GetItemFont() {
 bool CTree::SetBackground(const std::string& path, bool tiled, const std::string& suffix) {
     m_Background.Clear();
     m_bTiled = tiled ? 1 : 0;
+    m_strBackgroundPath = path;
     const bool ok = m_Background.Load(path);
     if (ok && !suffix.empty()) {
         m_strPanelSuffix = suffix;

@@ -148,6 +148,10 @@ public:
     static constexpr int kTableRows = 30;
     void SetPanelMode(int mode) { m_nPanelMode = mode; }
     int GetPanelMode() const { return m_nPanelMode; }
+    // The background picture last asked for, and whether it is tiled.
+    const std::string& GetBackgroundPath() const { return m_strBackgroundPath; }
+    bool IsBackgroundTiled() const { return m_bTiled != 0; }
+    const std::string& GetPanelSuffix() const { return m_strPanelSuffix; }
     void RefreshTable(int mode);
     bool IsTableCacheValid() const { return m_bCacheValid != 0; }
     int GetTableCacheDay() const { return m_nCacheDay; }
@@ -236,6 +240,7 @@ private:
     // Made on first need; a pop-up over the page, never a child of the tree.
     std::unique_ptr<CTitleTip> m_pTitleTip;
     std::string m_strPanelSuffix;
+    std::string m_strBackgroundPath;
     int m_nPanelMode = 0;
     std::array<TableRow, kTableRows> m_Cache{};
     uint8_t m_bCacheValid = 0;

@@ -174,6 +174,7 @@ void CTreeWindow::AddFederation(int federation, unsigned textId, int icon) {
 
 void CTreeWindow::SetMode(int mode) {
     if (mode < 0 || mode > 6) return;
+    m_nMode = mode;
     if (mode == 6) {
         m_Tree.Show(true);
         m_nCurrentFill = 6;

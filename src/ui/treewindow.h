@@ -29,6 +29,8 @@ public:
     void FillTree(int kind);
     void SetMode(int mode);
     int GetCurrentFill() const { return m_nCurrentFill; }
+    // The mode last set (-1 before any).
+    int GetMode() const { return m_nMode; }
     CTreeNode* InsertItem(const std::string& text, int icon, CTreeNode* parent, uintptr_t data, uint8_t kind);
     void DeleteChildren(CTreeNode* node);
     CTreeNode* FindItem(uintptr_t data) const { return m_Tree.FindItem(data, 0); }
@@ -97,5 +99,6 @@ private:
     int m_nCurrentTab = -1;
     int m_nTreeIndex = 0;
     int m_nCurrentFill = 0;
+    int m_nMode = -1;
     uint8_t m_bTreeOnLeft = 0;
 };

@@ -187,6 +187,11 @@ TEST_F(YouthPage, SackAndHireByButtonAskThenChangeTheSquadAndTheMarket) {
     page->OnSackHirePlayer();
     EXPECT_EQ(port.Boxes().back().text, platform::FormatMessageId(48084, {name}));
     ASSERT_EQ(Club().Youths().GetSize(), 4);
+    // The history hears which list lost whom, to drop that list's entries.
+    ASSERT_EQ(port.DeletedPeople().size(), 1u);
+    EXPECT_EQ(port.DeletedPeople()[0].kind, kPersonListYouths);
+    EXPECT_EQ(port.DeletedPeople()[0].owner, 0);
+    EXPECT_EQ(port.DeletedPeople()[0].index, index);
     EXPECT_EQ(current.GetRowCount(), 4);
     EXPECT_EQ(current.GetCurSel(), -1);
     EXPECT_FALSE(page->GetSackHireButton()->IsEnabled());
@@ -202,6 +207,8 @@ TEST_F(YouthPage, SackAndHireByButtonAskThenChangeTheSquadAndTheMarket) {
     ASSERT_EQ(Club().Youths().GetSize(), 5);
     EXPECT_EQ(Club().Youths().GetAt(4)->GetName(), hired);
     EXPECT_EQ(Market().GetSize(), market - 1);
+    ASSERT_EQ(port.DeletedPeople().size(), 2u);
+    EXPECT_EQ(port.DeletedPeople()[1].kind, kPersonListYouthMarket);
     EXPECT_EQ(available.GetRowCount(), market - 1);
     EXPECT_EQ(page->GetSackHireButton()->Text(), "Hire Player");
 }

@@ -78,6 +78,8 @@ TEST_F(ShippedArchivesTest, EveryEntryKeepsTheLayoutRules) {
                 EXPECT_EQ(r.storedSize, r.unpackedSize) << where;
             }
 
+            // Animation clips are not pictures; their own tests check them.
+            if (r.name.size() > 4 && r.name.compare(r.name.size() - 4, 4, ".flc") == 0) continue;
             // A complete 8-bit BMP with a full palette and padded rows.
             const uint8_t* f = bytes->data();
             ASSERT_GE(bytes->size(), 1078u) << where;

@@ -138,6 +138,29 @@ TEST_F(ArchiveTest, LookupRules) {
     EXPECT_NE(ref->record.packed, 0u) << "the run of ones pays for packing";
 }
 
+TEST_F(ArchiveTest, IdenticalEntriesShareOneStoredCopy) {
+    ArchiveWriter w;
+    const auto packed = Bytes({5, 5, 5, 5, 5, 5, 5, 5, 5, 1});
+    const auto plain = Bytes({1, 2, 3, 4});
+    ASSERT_TRUE(w.Add("a.bmp", packed));
+    ASSERT_TRUE(w.AddStored("b.flc", plain));
+    ASSERT_TRUE(w.Add("c.bmp", packed));
+    ASSERT_TRUE(w.AddStored("d.flc", plain));
+    ASSERT_TRUE(w.AddStored("e.flc", Bytes({1, 2, 3, 5})));
+    const size_t once = RlePack(packed).size() + plain.size() + 4;
+    EXPECT_EQ(w.Data().size(), once) << "each distinct entry is stored once";
+    WriteAll(w);
+    ASSERT_TRUE(LoadArchiveIndexes(table_));
+    const ArchiveIndex& index = table_.indexes[1];
+    ASSERT_EQ(index.count, 5);
+    EXPECT_EQ(index.Record(0).offset, index.Record(2).offset);
+    EXPECT_EQ(index.Record(1).offset, index.Record(3).offset);
+    EXPECT_NE(index.Record(1).offset, index.Record(4).offset);
+    for (const char* name : {"a.bmp", "c.bmp"}) EXPECT_EQ(LoadArchiveEntry(std::string("gfx\\backgrounds\\") + name, nullptr, table_), packed);
+    for (const char* name : {"b.flc", "d.flc"}) EXPECT_EQ(LoadArchiveEntry(std::string("gfx\\backgrounds\\") + name, nullptr, table_), plain);
+    EXPECT_EQ(LoadArchiveEntry("gfx\\backgrounds\\e.flc", nullptr, table_), Bytes({1, 2, 3, 5}));
+}
+
 TEST_F(ArchiveTest, IndexRemainderIsIgnoredAndMissingIndexStops) {
     ArchiveWriter w;
     w.Add("a.bmp", Bytes({1}));

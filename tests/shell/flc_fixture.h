@@ -1,12 +1,14 @@
 #pragma once
-// A page with an archive of small clips our writer made, one for each row
-// of the compiled-in clip table, their backdrops, the scratch surface and
-// two match samples, for the animation player's tests.
+// A page with an archive of small clips our writer made, one for each of
+// the player's test rows (assets/flc/clips.txt, played in place of the
+// game's table), their backdrops, the scratch surface and two match
+// samples, for the animation player's tests.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -81,10 +83,27 @@ inline std::string EntryName(const FlcClipRow& row, const char* ext) {
     return row.name + ext;
 }
 
+// The player's test rows.
+inline std::vector<FlcClipRow> TestClipRows() {
+    std::ifstream in(testenv::SourceDir() / "assets" / "flc" / "clips.txt", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<FlcClipRow> rows;
+    std::string error;
+    EXPECT_TRUE(ParseFlcClipTable(text, rows, &error)) << error;
+    return rows;
+}
+
+// Plays the test rows for as long as it lives.
+struct FlcTestRowsInPlace {
+    FlcTestRowsInPlace() { SetFlcClipTableForTesting(TestClipRows()); }
+    ~FlcTestRowsInPlace() { RestoreFlcClipTable(); }
+};
+
 class FlcPageTest : public pagetest::PageFixture {
 protected:
     void SetUp() override {
         PageFixture::SetUp();
+        SetFlcClipTableForTesting(TestClipRows());
         root = testenv::TestFolder() / "install";
         std::filesystem::create_directories(root / "gfx");
         std::filesystem::create_directories(root / "SND" / "MAT");
@@ -100,6 +119,7 @@ protected:
         EndDirectSound();
         FreeArchiveIndexes();
         platform::ResetFolders();
+        RestoreFlcClipTable();
         PageFixture::TearDown();
     }
     // Every row's clip (3 frames, or what `frames` says) and backdrop,

@@ -15,7 +15,8 @@ bool FlcAnyFault(const std::vector<std::string>& faults, const std::string& frag
     return std::any_of(faults.begin(), faults.end(), [&](const std::string& f) { return f.find(fragment) != std::string::npos; });
 }
 
-TEST(FlcClipTable, TheCompiledRowsKeepEveryRule) {
+TEST(FlcClipTable, ThePlayersTestRowsKeepEveryRule) {
+    const FlcTestRowsInPlace testRows;
     const std::vector<FlcClipRow>& rows = FlcClipRows();
     ASSERT_FALSE(rows.empty());
     const std::vector<std::string> faults = CheckFlcClipTable(rows, false);
@@ -31,12 +32,17 @@ TEST(FlcClipTable, TheCompiledRowsKeepEveryRule) {
     EXPECT_EQ(FlcBackdropPath(*shot), "gfx\\flc\\Shots\\shot01L.bmp");
     EXPECT_EQ(FlcClipAt(-1), nullptr);
     EXPECT_EQ(FlcClipAt(666), nullptr);
-    // The game's full table, when the clip generator has given one.
-    if (rows.size() == static_cast<size_t>(kFlcClipCount)) {
-        const std::vector<std::string> full = CheckFlcClipTable(rows, true);
-        EXPECT_TRUE(full.empty()) << full.front();
-    } else {
-        EXPECT_TRUE(FlcAnyFault(CheckFlcClipTable(rows, true), "folder Shots holds"));
+    EXPECT_TRUE(FlcAnyFault(CheckFlcClipTable(rows, true), "folder Shots holds"));
+}
+
+TEST(FlcClipTable, TheCompiledTableIsTheGeneratorsFullSet) {
+    const std::vector<FlcClipRow>& rows = FlcClipRows();
+    ASSERT_EQ(rows.size(), static_cast<size_t>(kFlcClipCount));
+    const std::vector<std::string> full = CheckFlcClipTable(rows, true);
+    EXPECT_TRUE(full.empty()) << full.front();
+    for (int n = 0; n < kFlcClipCount; ++n) {
+        ASSERT_NE(FlcClipAt(n), nullptr) << n;
+        EXPECT_EQ(FlcClipAt(n)->number, n);
     }
 }
 

@@ -2,18 +2,23 @@
 
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <iterator>
 #include <map>
+#include <set>
 
 #include "platform/files.h"
 #include "platform/random.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/country.h"
+#include "soccerclasses/cup.h"
+#include "soccerclasses/fixture.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/gameflags.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/trophyhistory.h"
 #include "support/test_env.h"
 
 namespace testsupport {
@@ -94,6 +99,142 @@ void CheckWorldInvariants(CWorldData& w, std::vector<std::string>& problems) {
                 }
         }
     }
+}
+
+namespace {
+
+bool DriverFollowsLeague(const CCountry& c) { return c.IsFollowed() && c.GetDivisionCount() > 0; }
+
+// Honours of one kind and title among the clubs of a range.
+int DriverCountHonours(CWorldData& w, int first, int last, uint8_t kind, const std::string& title) {
+    int n = 0;
+    for (int c = first; c <= last; ++c) {
+        CClub* club = w.GetClub(c);
+        if (!club) continue;
+        const CTrophyHistoryList& t = club->Trophies();
+        for (int i = 0; i < t.GetSize(); ++i)
+            if (t.GetAt(i)->m_Kind == kind && std::string(t.GetAt(i)->m_Title) == title) ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+SeasonChecker::SeasonChecker(CWorldData& w) : m_Yesterday(w.GetMatchDay()) {
+    for (const auto& d : w.GetDivisionList()) m_DivisionSizes.push_back(d->GetClubCount());
+}
+
+void SeasonChecker::AfterDay(CWorldData& w, std::vector<std::string>& problems) {
+    CheckTables(w, problems);
+    CheckCupDay(w, m_Yesterday, problems);
+    m_Yesterday = w.GetMatchDay();
+    for (const auto& c : w.GetCountryList())
+        if (DriverFollowsLeague(*c) && c->GetSeasonEndDay() == w.GetMatchDay()) CheckSeasonEnd(w, *c, problems);
+}
+
+void SeasonChecker::CheckTables(CWorldData& w, std::vector<std::string>& problems) const {
+    for (const auto& country : w.GetCountryList()) {
+        if (!DriverFollowsLeague(*country)) continue;
+        for (int i = 0; i < country->GetDivisionCount(); ++i) {
+            const CDivision* d = country->GetDivision(i);
+            const std::string name(d->GetName());
+            int won = 0, lost = 0, goalsFor = 0, goalsAgainst = 0, played = 0;
+            std::map<int, int> fixturesOf;
+            for (int f = 0; f < d->m_NextFixture; ++f) {
+                ++fixturesOf[d->m_Fixtures.GetAt(f)->m_Home];
+                ++fixturesOf[d->m_Fixtures.GetAt(f)->m_Away];
+            }
+            for (int c = d->GetFirstClub(); c < d->GetFirstClub() + d->GetClubCount(); ++c) {
+                const CTableData& row = w.GetClub(c)->LeagueRow();
+                won += row.GetWon();
+                lost += row.GetLost();
+                goalsFor += row.GetGoalsFor();
+                goalsAgainst += row.GetGoalsAgainst();
+                played += row.GetPlayed();
+            }
+            if (won != lost) problems.push_back(name + ": wins and defeats differ");
+            if (goalsFor != goalsAgainst) problems.push_back(name + ": goals for and against differ");
+            // Between a season's end and the next start the rows are empty
+            // while the fixtures of the season ended stay.
+            if (played == 0) continue;
+            for (int c = d->GetFirstClub(); c < d->GetFirstClub() + d->GetClubCount(); ++c)
+                if (w.GetClub(c)->LeagueRow().GetPlayed() != fixturesOf[c])
+                    problems.push_back(name + ": club " + std::to_string(c) + " played " +
+                                       std::to_string(w.GetClub(c)->LeagueRow().GetPlayed()) + " of " +
+                                       std::to_string(fixturesOf[c]) + " fixtures");
+        }
+    }
+}
+
+// Every round of the day just played has its ties, each one played.
+void SeasonChecker::CheckCupDay(CWorldData& w, int day, std::vector<std::string>& problems) {
+    for (const auto& country : w.GetCountryList()) {
+        if (!DriverFollowsLeague(*country)) continue;
+        for (const auto& cup : country->GetCups()) {
+            int last = cup->GetRoundCount() - 1;
+            while (last >= 0 && cup->GetRound(last)->m_Kind == CCupRound::kPlaceholderKind) --last;
+            for (int i = 0; i <= last; ++i) {
+                const CCupRound* r = cup->GetRound(i);
+                if (r->m_MatchSlot != day || r->m_Kind == CCupRound::kPlaceholderKind) continue;
+                const std::string round = cup->GetRoundFullName(i);
+                if (r->m_Ties.GetSize() == 0) problems.push_back(round + ": played without ties");
+                for (int t = 0; t < r->m_Ties.GetSize(); ++t)
+                    if (!r->m_Ties.GetAt(t)->HasBeenPrepared()) problems.push_back(round + ": a tie not played");
+                if (i == last && r->m_Ties.GetSize() > 0) ++m_FinalsPlayed[cup.get()];
+            }
+        }
+    }
+}
+
+void SeasonChecker::CheckSeasonEnd(CWorldData& w, CCountry& country, std::vector<std::string>& problems) {
+    const int seasons = ++m_CountrySeasons[country.GetId()];
+    ++m_SeasonEnds;
+    const std::string where = std::string(country.GetName()) + " season " + std::to_string(seasons) + ": ";
+    const int first = country.FirstClubIndex(), last = country.LastClubIndex();
+    const CDivision* top = country.GetDivision(0);
+    for (int i = 0; i < country.GetDivisionCount(); ++i) {
+        const CDivision* d = country.GetDivision(i);
+        const int n = d->GetClubCount();
+        const std::string name(d->GetName());
+        if (d->m_NextFixture != n * (n - 1))
+            problems.push_back(where + name + " played " + std::to_string(d->m_NextFixture) + " of " +
+                               std::to_string(n * (n - 1)) + " fixtures");
+        std::set<std::pair<int, int>> pairs;
+        for (int f = 0; f < d->m_NextFixture && f < d->m_Fixtures.GetSize(); ++f) {
+            const CFixture* fx = d->m_Fixtures.GetAt(f);
+            if (fx->m_Home == fx->m_Away || !d->HoldsClub(fx->m_Home) || !d->HoldsClub(fx->m_Away) ||
+                !pairs.insert({fx->m_Home, fx->m_Away}).second)
+                problems.push_back(where + name + ": a fixture played twice or between strangers");
+        }
+        m_LeagueMatches += d->m_NextFixture;
+        const auto divisionIndex = static_cast<size_t>(country.GetDivisionIndex(i));
+        if (divisionIndex < m_DivisionSizes.size() && m_DivisionSizes[divisionIndex] != n)
+            problems.push_back(where + name + " changed its size");
+        for (int c = d->GetFirstClub(); c < d->GetFirstClub() + n; ++c)
+            if (w.GetClub(c)->GetDivision() != d) problems.push_back(where + name + ": a club of another division");
+        if (DriverCountHonours(w, first, last, CTrophyHistory::kLeagueTitle, name) != seasons)
+            problems.push_back(where + name + ": not one champion a season");
+    }
+    for (const auto& cup : country.GetCups()) {
+        if (cup->GetRoundCount() > 0 && m_FinalsPlayed[cup.get()] != 1)
+            problems.push_back(where + std::string(cup->m_Name) + ": its final played " +
+                               std::to_string(m_FinalsPlayed[cup.get()]) + " times");
+        m_FinalsPlayed[cup.get()] = 0;
+        if (cup->GetRoundCount() > 0 &&
+            DriverCountHonours(w, 0, w.GetClubList().GetRealCount() - 1, CTrophyHistory::kCupWin,
+                               std::string(cup->m_Name)) != seasons)
+            problems.push_back(where + std::string(cup->m_Name) + ": not one winner a season");
+    }
+    std::vector<int> ranked;
+    const CExtDWordArray& ranking = country.GetClubRanking();
+    for (int i = 0; i < ranking.GetSize(); ++i) ranked.push_back(static_cast<int>(ranking.GetAt(i)));
+    std::vector<int> sorted = ranked;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<int> expected;
+    for (int c = first; c <= last; ++c) expected.push_back(c);
+    if (sorted != expected) problems.push_back(where + "the club ranking is not the country's clubs once each");
+    if (ranked.empty() || ranked.front() != top->GetChampion())
+        problems.push_back(where + "the club ranking does not start with the champion");
 }
 
 }  // namespace testsupport

@@ -4,10 +4,12 @@
 // steps as the continue loop runs them, with checks after each day.
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "soccerclasses/country.h"
 #include "soccerclasses/scriptedport.h"
 #include "soccerclasses/worlddata.h"
 
@@ -43,5 +45,33 @@ private:
 // table places of every followed division a permutation. Failures are
 // added to `problems`.
 void CheckWorldInvariants(CWorldData& world, std::vector<std::string>& problems);
+
+// The league's and the season's checks, day after day: every followed
+// division's table agrees with the fixtures it has played (wins and defeats,
+// goals for and against), and on each country's season end day every league
+// fixture was played once, every division crowned one champion and every
+// domestic cup played its final and crowned one winner that season, the divisions kept their sizes and the club ranking
+// holds each of the country's clubs once, the champion first.
+class SeasonChecker {
+public:
+    explicit SeasonChecker(CWorldData& world);
+    void AfterDay(CWorldData& world, std::vector<std::string>& problems);
+    // Season ends seen, over every followed country.
+    int SeasonEnds() const { return m_SeasonEnds; }
+    // League matches counted at the season ends.
+    int LeagueMatches() const { return m_LeagueMatches; }
+
+private:
+    void CheckTables(CWorldData& world, std::vector<std::string>& problems) const;
+    void CheckCupDay(CWorldData& world, int day, std::vector<std::string>& problems);
+    void CheckSeasonEnd(CWorldData& world, CCountry& country, std::vector<std::string>& problems);
+
+    std::vector<int> m_DivisionSizes;
+    std::map<int, int> m_CountrySeasons;  // seasons ended by country id
+    std::map<const CCup*, int> m_FinalsPlayed;  // since the cup's last season end
+    int m_Yesterday = -1;
+    int m_SeasonEnds = 0;
+    int m_LeagueMatches = 0;
+};
 
 }  // namespace testsupport

@@ -1,4 +1,5 @@
-// Writes the interface sounds ("SND\\GEN") and the ambient sets ("SND\\AMB"),
+// Writes the interface sounds ("SND\\GEN"), the ambient sets ("SND\\AMB") and
+// the match day's sounds ("SND\\MAT"),
 // synthesised by our own code, as 22,050 Hz 16-bit stereo WAVE files.
 #include <algorithm>
 #include <cmath>
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     std::filesystem::path game = argv[2];
     std::vector<synth::Built> all = synth::InterfaceSounds();
     for (auto& b : synth::AmbientSounds()) all.push_back(std::move(b));
+    for (auto& b : synth::MatchDaySounds()) all.push_back(std::move(b));
     for (const auto& b : all) {
         auto pcm = synth::ToPcm16(b.sound);
         auto bytes = platform::EncodeWavePcm16(2, synth::kRate, pcm);

@@ -33,5 +33,6 @@ Stereo PageTurn(Rng& rng, float seconds);
 
 std::vector<Built> InterfaceSounds();
 std::vector<Built> AmbientSounds();
+std::vector<Built> MatchDaySounds();
 
 }  // namespace synth

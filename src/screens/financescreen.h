@@ -1,0 +1,16 @@
+#pragma once
+// The finance section: the hub (103), Payroll (7), Manager Funding (21), Accounts (25), the Job Centre (38) and Employee Information (89).
+// One class serves these pages; g_nScreenId at construction says which.
+// Its set-up builds the page from the screen tables.
+#include "shell/screensinfo.h"
+
+class CFinanceScreen : public CScreensInfo {
+public:
+    void Initialise() override;
+    int GetHistoryParams(HistoryState* block) override;
+    void SetHistoryParams(const HistoryState* block) override;
+    PageFactory GetPageFactory() const override;
+
+    // What a history entry keeps of the page, to show the same again.
+    HistoryState m_HistoryBlock{-1, -1, -1};
+};
