@@ -21,4 +21,5 @@ void RegisterGamePages() {
     RegisterStadiumScreen();
     RegisterTitleScreen();
     RegisterHighScreen();
+    RegisterSquadScreen();
 }

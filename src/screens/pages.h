@@ -22,3 +22,4 @@ void RegisterStadiumScreen();
 // One per page class (their files).
 void RegisterTitleScreen();
 void RegisterHighScreen();
+void RegisterSquadScreen();

@@ -112,8 +112,10 @@ void CPlayer::AddInjuryRow(CListRows& list) const {
     if (!in || !in->IsOut() || !in->m_ShownInLists) return;
     const int row = AddNamedRow(list, *this, true);
     list.SetItem(row, 1, in->GetNameCapitalised());
-    list.SetItem(row, 2, in->GetTimeText());
-    list.SetItem(row, 3, in->GetStatusText());
+    // How long he is out in all, then what is left; the status sentence is
+    // the physio's report, not a cell.
+    list.SetItem(row, 2, in->GetTotalTimeText());
+    list.SetItem(row, 3, in->GetTimeText());
 }
 
 void CPlayer::AddScorerRow(CListRows& list, const std::string& text) const {

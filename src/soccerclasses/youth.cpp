@@ -4,6 +4,7 @@
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "soccerclasses/availableyouth.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/gamefile.h"
@@ -49,6 +50,11 @@ std::array<int, 5> PhysicalGroup(const CSoccerPlayer& f) {
 CYouth::CYouth(const CPlayer& player) {
     m_Person = player.m_Person;
     m_Football.CopyFrom(player.m_Football);
+}
+
+CYouth::CYouth(const CAvailableYouth& youth) {
+    m_Person = youth.m_Person;
+    m_Football.CopyFrom(youth.m_Football);
 }
 
 void CYouth::Save(FILE* f) const {

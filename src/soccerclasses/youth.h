@@ -16,10 +16,14 @@ class CListRows;
 class CPlayer;
 class CPopularity;
 
+class CAvailableYouth;
+
 class CYouth {
 public:
     CYouth() = default;
     explicit CYouth(const CPlayer& player);
+    // A youth of the country's market joining a club's youth squad.
+    explicit CYouth(const CAvailableYouth& youth);
 
     void Save(FILE* file) const;
     void Load(FILE* file);

@@ -91,10 +91,14 @@ TEST_F(PeopleRows, ListsShowOnlyTheirPlayers) {
     in.m_Absence = 0;
     in.m_ShownInLists = 1;
     in.m_Kind = 5;
+    in.m_DaysOut = 4;
     striker.AddInjuryRow(injuries);
     ASSERT_EQ(injuries.Rows().size(), 1u);
     EXPECT_EQ(injuries.Rows()[0].cells[1], "Sprained ankle");
-    EXPECT_EQ(injuries.Rows()[0].cells[2], "2 weeks.");
+    // "Out For" the whole layoff (two weeks gone, two left), "Remaining" what
+    // is left; the status sentence goes to the physio's report instead.
+    EXPECT_EQ(injuries.Rows()[0].cells[2], "4 weeks.");
+    EXPECT_EQ(injuries.Rows()[0].cells[3], "2 weeks.");
 }
 
 TEST_F(PeopleRows, ManagerAndMonthRows) {

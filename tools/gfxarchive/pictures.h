@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gfx/bmp.h"
+#include "platform/gfx/canvas.h"
 
 namespace art {
 
@@ -39,6 +40,29 @@ std::vector<Picture> FacePictures();
 std::vector<Picture> KitPictures();
 // The pages' backgrounds from assets/screens/backgrounds.txt.
 std::vector<Picture> PageBackgrounds(const std::filesystem::path& assets);
+
+// The section hubs' animated buttons (hub_buttons.cpp): one generator for
+// every hub. A button is its file-name stem (lower case), the caption its
+// band carries and the painter of its subject, called at four times the
+// size with the loop's phase t in [0, 1) (0 the resting look).
+inline constexpr int HubButtonSize = 84;
+inline constexpr int HubButtonFrames = 8;
+struct HubColour {
+    int r, g, b;
+};
+struct HubButtonArt {
+    const char* name;
+    const char* caption;
+    void (*paint)(platform::gfx::Canvas& canvas, double t, const HubColour& colour);
+};
+platform::gfx::Bitmap8 HubButtonFrame(const HubColour& colour, const HubButtonArt& art, int frame);
+// Every frame of every button as "animation" entries
+// "<section>hub\<name>NN.bmp".
+std::vector<Picture> HubButtons(const std::string& section, const HubColour& colour,
+                                const std::vector<HubButtonArt>& buttons);
+std::vector<Picture> SquadHubButtons();
+// The squad pages' pictures (squad_pictures.cpp), the hub's buttons included.
+std::vector<Picture> SquadPictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();

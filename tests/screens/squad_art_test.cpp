@@ -1,0 +1,135 @@
+// The squad pages' pictures as the built archives ship them: every path the
+// pages load resolves, at its size, keyed with exactly the key colour; the
+// hub buttons carry their caption band; each chosen look differs from its
+// plain twin.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/files.h"
+#include "platform/gfx/bmp.h"
+#include "platform/gfx/surface.h"
+#include "shell/archive.h"
+#include "support/test_env.h"
+#include "ui/xmessages.h"
+
+namespace {
+
+using platform::gfx::Surface;
+
+class SquadArt : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::SetInstallFolder(testenv::GameDir());
+        ASSERT_TRUE(LoadArchiveIndexes());
+    }
+    void TearDown() override {
+        FreeArchiveIndexes();
+        platform::ResetFolders();
+    }
+    static std::optional<Surface> Load(const std::string& path) {
+        auto bytes = LoadArchiveEntry(path);
+        if (!bytes) return std::nullopt;
+        auto b = platform::gfx::DecodeBmp8(*bytes);
+        if (!b) return std::nullopt;
+        return platform::gfx::ToSurface(*b);
+    }
+    static uint32_t Rgb(const Surface& s, int x, int y) { return s.Get(x, y) & 0xFFFFFF; }
+    static int CountKey(const Surface& s) {
+        int n = 0;
+        for (int y = 0; y < s.Height(); ++y)
+            for (int x = 0; x < s.Width(); ++x) n += Rgb(s, x, y) == ui::kKeyPixel;
+        return n;
+    }
+    static int CountNearKey(const Surface& s) {
+        int n = 0;
+        for (int y = 0; y < s.Height(); ++y)
+            for (int x = 0; x < s.Width(); ++x) {
+                const uint32_t p = Rgb(s, x, y);
+                const int r = p >> 16, g = (p >> 8) & 255, b = p & 255;
+                n += p != ui::kKeyPixel && r > 235 && g < 20 && b > 123 && b < 163;
+            }
+        return n;
+    }
+    static bool Same(const Surface& a, const Surface& b) {
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x)
+                if (Rgb(a, x, y) != Rgb(b, x, y)) return false;
+        return true;
+    }
+};
+
+TEST_F(SquadArt, TheHubButtonsLoadEveryFrameWithItsCaptionBand) {
+    const char* names[] = {"team selection", "youth squad", "training", "physio", "tactics editor", "youth training"};
+    for (const char* name : names) {
+        std::optional<Surface> rest;
+        bool moves = false;
+        for (int f = 0; f < 8; ++f) {
+            char path[96];
+            std::snprintf(path, sizeof path, "gfx\\animation\\squadhub\\%s%02d.bmp", name, f);
+            auto s = Load(path);
+            ASSERT_TRUE(s) << path;
+            ASSERT_EQ(s->Width(), 84);
+            ASSERT_EQ(s->Height(), 84);
+            EXPECT_GT(CountKey(*s), 0) << path << ": the rounded corners are keyed";
+            EXPECT_EQ(CountNearKey(*s), 0) << path;
+            // The band along the foot: dark, with bright caption strokes.
+            int dark = 0, bright = 0;
+            for (int y = 66; y < 80; ++y)
+                for (int x = 6; x < 78; ++x) {
+                    const uint32_t p = Rgb(*s, x, y);
+                    const int lum = ((p >> 16) + ((p >> 8) & 255) + (p & 255)) / 3;
+                    dark += lum < 50;
+                    bright += lum > 200;
+                }
+            EXPECT_GT(dark, 300) << path;
+            EXPECT_GT(bright, 40) << path << ": the page's name is written in the band";
+            if (!rest)
+                rest = std::move(s);
+            else
+                moves |= !Same(*rest, *s);
+        }
+        EXPECT_TRUE(moves) << name << " animates";
+    }
+}
+
+TEST_F(SquadArt, TheFilterButtonsAreKeyedAndTheirChosenLookDiffers) {
+    for (const char* name : {"all", "keeper", "def", "mid", "strike"}) {
+        auto plain = Load(std::string("gfx\\buttons\\") + name + ".bmp");
+        auto chosen = Load(std::string("GFX\\Buttons\\") + name + "_LO.bmp");
+        ASSERT_TRUE(plain && chosen) << name;
+        EXPECT_EQ(plain->Width(), 64);
+        EXPECT_EQ(plain->Height(), 30);
+        EXPECT_EQ(chosen->Width(), 64);
+        EXPECT_EQ(chosen->Height(), 30);
+        EXPECT_GT(CountKey(*plain), 0);
+        EXPECT_EQ(CountNearKey(*plain) + CountNearKey(*chosen), 0);
+        EXPECT_FALSE(Same(*plain, *chosen)) << name;
+    }
+}
+
+TEST_F(SquadArt, TheSectionBackgroundsHoldTheirPanels) {
+    // Inside a panel the field is darker than just outside it.
+    struct Case {
+        const char* path;
+        int insideX, insideY, outsideX, outsideY;
+    };
+    const Case cases[] = {
+        {"gfx\\backgrounds\\101.bmp", 300, 160, 300, 104},  // the advisor panel
+        {"gfx\\backgrounds\\38.bmp", 300, 200, 300, 290},   // the injury list
+        {"gfx\\backgrounds\\43.bmp", 50, 200, 50, 285},     // the filter column
+    };
+    for (const Case& c : cases) {
+        auto s = Load(c.path);
+        ASSERT_TRUE(s) << c.path;
+        ASSERT_EQ(s->Width(), 788);
+        auto lum = [&](int x, int y) {
+            const uint32_t p = Rgb(*s, x, y);
+            return int(p >> 16) + int((p >> 8) & 255) + int(p & 255);
+        };
+        EXPECT_LT(lum(c.insideX, c.insideY), lum(c.outsideX, c.outsideY)) << c.path;
+    }
+}
+
+}  // namespace

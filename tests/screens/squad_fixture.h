@@ -1,0 +1,109 @@
+#pragma once
+// A headless session with the screen manager over a small world: one human
+// manager at "Harwick Albion", in user slot 0, with the four staff who report
+// on the squad. Pages are opened as the game opens them, through SetScreen.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/gfx/png.h"
+#include "platform/window/headless.h"
+#include "platform/window/ui.h"
+#include "screens/pages.h"
+#include "screens/squadscreen.h"
+#include "shell/archive.h"
+#include "shell/screenmanager.h"
+#include "soccerclasses/clubs_world.h"
+#include "soccerclasses/employee.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/scriptedport.h"
+#include "support/test_env.h"
+
+namespace squadtest {
+#include "support/ui_loop.h"
+
+using namespace platform::win;
+
+class SquadPages : public clubtest::PeopleWorld {
+protected:
+    void SetUp() override {
+        PeopleWorld::SetUp();
+        SetUserPort(&port);
+        auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
+        backend = b.get();
+        Ui::Get().Start(std::move(b));
+        ASSERT_TRUE(LoadArchiveIndexes());
+        ASSERT_TRUE(main.Create(nullptr, Rect{0, 0, 800, 600}, WS_VISIBLE));
+        Ui::Get().SetMainWindow(&main);
+        ASSERT_TRUE(manager.Create(&main, Rect::XYWH(2, 2, CScreen::kWidth, CScreen::kHeight)));
+        RegisterGamePages();
+        MakeUser(Club(), 0);
+        world.SetCurrentUser(0);
+        ForgetReportedPictures();
+    }
+    void TearDown() override {
+        manager.Destroy();
+        main.Destroy();
+        Ui::Get().Stop();
+        FreeArchiveIndexes();
+        SetUserPort(nullptr);
+        PeopleWorld::TearDown();
+    }
+    CHumanManager& User() { return *world.GetUserList().GetAt(0); }
+    // A member of the club's staff of the kind.
+    CEmployee* Hire(uint8_t kind, const std::string& surname) {
+        auto e = std::make_unique<CEmployee>();
+        e->m_JobKind = kind;
+        e->m_Ability = 70;
+        e->Person().Set("J", surname, 45, 1);
+        CEmployee* raw = e.get();
+        Club().Staff().Add(std::move(e));
+        return raw;
+    }
+    void HireSquadStaff() {
+        Hire(CBasicEmployee::kHeadCoach, "Coachman");
+        Hire(CBasicEmployee::kHeadPhysio, "Medway");
+        Hire(CBasicEmployee::kYouthCoach, "Younger");
+        Hire(CBasicEmployee::kAssistantManager, "Deputy");
+    }
+    // A player of the position in the club's next squad slot.
+    uint16_t Sign(int position, const std::string& surname) {
+        const uint16_t id = AddPlayer(position);
+        world.GetPlayer(id)->Person().SetSurname(surname);
+        EXPECT_TRUE(Club().AddPlayerToSquad(id));
+        return id;
+    }
+    // Opens page `screen` of the class as the section buttons do.
+    CSquadScreen* Open(int screen) {
+        g_nScreenId = screen;
+        manager.SetScreen(new CSquadScreen(), true, true, false, true, false);
+        Drain();
+        return Page();
+    }
+    CSquadScreen* Page() { return dynamic_cast<CSquadScreen*>(manager.GetCurrentPage()); }
+    void Drain() { testsupport::DrainMessages(main); }
+    // Pictures for people to look at; never the check.
+    void Save(const std::string& name) {
+        Ui::Get().PresentNow();
+        auto dir = testenv::BuildDir() / "page-shots";
+        std::filesystem::create_directories(dir);
+        platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
+    }
+    // Clicks a point of the page with the real mouse path.
+    void Click(int x, int y, bool dbl = false) {
+        const Point p = main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(Point{x, y}));
+        backend->Click(p, MouseButton::Left, 20);
+        if (dbl) backend->Click(p, MouseButton::Left, 60);
+        testsupport::RunVirtualTime(*backend, main, 300);
+    }
+
+    ScriptedUserPort port;
+    HeadlessBackend* backend = nullptr;
+    Window main;
+    CScreenManager manager;
+};
+
+}  // namespace squadtest

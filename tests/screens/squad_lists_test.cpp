@@ -1,0 +1,255 @@
+// The squad section's list pages: the physio's injury list (page 36) and the
+// youth squad beside the country's available youths (page 40).
+#include "platform/msgformat.h"
+#include "platform/stringtable.h"
+#include "screens/squad_fixture.h"
+#include "soccerclasses/availableyouth.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/injury.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/popularity.h"
+#include "soccerclasses/youth.h"
+#include "ui/listcontrol.h"
+
+namespace squadtest {
+namespace {
+
+class PhysioPage : public SquadPages {
+protected:
+    CInjury& Hurt(uint16_t id, int timeLeft) {
+        Injure(id);
+        CInjury& in = *world.GetInjuryList().GetAt(world.GetPlayer(id)->m_Injury);
+        in.m_TimeLeft = static_cast<uint8_t>(timeLeft);
+        in.m_Kind = 3;
+        return in;
+    }
+};
+
+TEST_F(PhysioPage, NobodyInjuredShowsOnlyTheNoInjuriesLine) {
+    Sign(CSoccerPlayer::kDefender, "Fit");
+    CSquadScreen* page = Open(CSquadScreen::kPhysioPage);
+    ASSERT_NE(page->GetNoInjuriesLabel(), nullptr);
+    EXPECT_TRUE(page->GetNoInjuriesLabel()->IsVisible());
+    EXPECT_EQ(page->GetNoInjuriesLabel()->GetText(), "No Injuries");
+    EXPECT_EQ(page->GetNoInjuriesLabel()->WindowRect().left, 0);
+    EXPECT_FALSE(page->GetInjuryList()->IsVisible());
+    EXPECT_EQ(page->GetInjuryReport()->GetText(), "");
+    EXPECT_EQ(page->GetInjuryReport()->WindowRect(), Rect::XYWH(26, 338, 550, 100));
+}
+
+TEST_F(PhysioPage, ListsTheReportedInjuriesInSlotOrderAndReportsOnAClick) {
+    const uint16_t a = Sign(CSoccerPlayer::kGoalkeeper, "Keeper");
+    Sign(CSoccerPlayer::kDefender, "Fit");
+    const uint16_t c = Sign(CSoccerPlayer::kAttacker, "Striker");
+    const uint16_t hidden = Sign(CSoccerPlayer::kMidfielder, "Quiet");
+    Hurt(c, 6);
+    Hurt(a, 2);
+    Hurt(hidden, 4).m_ShownInLists = 0;
+    CSquadScreen* page = Open(CSquadScreen::kPhysioPage);
+    CListControl& list = *page->GetInjuryList();
+    EXPECT_TRUE(list.IsVisible());
+    EXPECT_FALSE(page->GetNoInjuriesLabel()->IsVisible());
+    ASSERT_EQ(list.GetRowCount(), 2);
+    const CInjury& in = *world.GetPlayer(a)->GetInjury();
+    EXPECT_EQ(list.GetItemText(0, 0), world.GetPlayer(a)->GetName());
+    EXPECT_EQ(list.GetItemText(0, 1), in.GetNameCapitalised());
+    EXPECT_EQ(list.GetItemText(0, 2), in.GetTotalTimeText());
+    EXPECT_EQ(list.GetItemText(0, 3), in.GetTimeText());
+    EXPECT_EQ(list.GetItemText(1, 0), world.GetPlayer(c)->GetName());
+    EXPECT_EQ(list.GetCell(0, 0)->colour, world.GetListColour(CSoccerPlayer::kGoalkeeper));
+    Save("physio");
+
+    // Beside the rows with nothing selected the report stays as it is.
+    Click(300, 118 + 23 + 23 * 3);
+    EXPECT_EQ(page->GetInjuryReport()->GetText(), "");
+    Click(60, 118 + 23 + 23 + 10);
+    const CPlayer& striker = *world.GetPlayer(c);
+    EXPECT_EQ(page->GetInjuryReport()->GetText(), striker.GetName() + " " + striker.GetInjury()->GetStatusText());
+}
+
+class YouthPage : public SquadPages {
+protected:
+    void SetUp() override {
+        SquadPages::SetUp();
+        CCountry& country = *Club().GetCountry();
+        ASSERT_NE(country.GetYouthMarket(), nullptr);
+        country.AddDivision(0);
+        const CPopularity& row = *table->GetAt(1);
+        for (int i = 0; i < 40 && country.GetYouthMarket()->GetSize() < 5; ++i)
+            country.GetYouthMarket()->Update(country, row, 0, 10);
+        ASSERT_GE(country.GetYouthMarket()->GetSize(), 5);
+        for (int pos : {CSoccerPlayer::kDefender, CSoccerPlayer::kAttacker, CSoccerPlayer::kDefender,
+                        CSoccerPlayer::kGoalkeeper, CSoccerPlayer::kDefender}) {
+            Club().Youths().AddRandomYouth(country, row, pos);
+            CYouth& y = *Club().Youths().GetAt(Club().Youths().GetSize() - 1);
+            y.m_Football.SetPosition(pos, false);
+            y.m_Person.SetSurname("Youth" + std::to_string(Club().Youths().GetSize()));
+        }
+    }
+    CAvailableYouthList& Market() { return *Club().GetCountry()->GetYouthMarket(); }
+    // A click the list passes back on a row (its place in the displayed order).
+    void ClickRow(CListControl& list, int row) {
+        ASSERT_TRUE(list.SetSelection(row));
+        Page()->OnListClick(&list, row, 0);
+    }
+};
+
+TEST_F(YouthPage, StartsWithEveryYouthShownAndBothButtonsDisabled) {
+    CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+    EXPECT_EQ(page->GetYouthFilter(), -1);
+    EXPECT_EQ(page->GetAvailableFilter(), -1);
+    EXPECT_TRUE(page->GetFilterButton(-1)->IsTicked());
+    for (int p = 0; p <= 3; ++p) EXPECT_FALSE(page->GetFilterButton(p)->IsTicked());
+    EXPECT_FALSE(page->GetOfferButton()->IsEnabled());
+    EXPECT_FALSE(page->GetSackHireButton()->IsEnabled());
+    EXPECT_EQ(page->GetSackHireButton()->Text(), "Hire Player");
+    EXPECT_EQ(page->GetCurrentYouthList()->GetRowCount(), 5);
+    EXPECT_EQ(page->GetAvailableYouthList()->GetRowCount(), Market().GetSize());
+    EXPECT_EQ(page->GetCurrentYouthList()->WindowRect(), Rect::XYWH(90, 118, 491, 156));
+    EXPECT_EQ(page->GetAvailableYouthList()->WindowRect(), Rect::XYWH(28, 287, 550, 110));
+    Save("youth-squad");
+}
+
+TEST_F(YouthPage, AFilterRefillsTheCurrentListAndResetsTheButtons) {
+    CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+    ClickRow(*page->GetCurrentYouthList(), 0);
+    ASSERT_TRUE(page->GetSackHireButton()->IsEnabled());
+    Click(24 + 32, 181 + 15);  // "Defenders"
+    EXPECT_EQ(page->GetYouthFilter(), CSoccerPlayer::kDefender);
+    EXPECT_EQ(page->GetCurrentYouthList()->GetRowCount(), 3);
+    EXPECT_TRUE(page->GetFilterButton(CSoccerPlayer::kDefender)->IsTicked());
+    EXPECT_FALSE(page->GetFilterButton(-1)->IsTicked());
+    EXPECT_FALSE(page->GetOfferButton()->IsEnabled());
+    EXPECT_FALSE(page->GetSackHireButton()->IsEnabled());
+    EXPECT_EQ(page->GetSackHireButton()->Text(), "Hire Player");
+}
+
+TEST_F(YouthPage, ListClicksKeepTheButtonsInStepWithTheSelection) {
+    struct Case {
+        const char* what;
+        bool current;  // a row of the Current Youth List, else of the Available
+        int youths;    // in the club's squad
+        bool offer, sackHire;
+        const char* text;
+        int currentSel, availableSel;  // -1 none, 0 the row clicked
+    };
+    const Case cases[] = {
+        {"a current youth", true, 5, true, true, "Sack Player", 0, -1},
+        {"an available youth with room", false, 5, false, true, "Hire Player", -1, 0},
+        {"an available youth with twelve", false, 12, false, false, "Hire Player", -1, -1},
+    };
+    for (const Case& c : cases) {
+        while (Club().Youths().GetSize() < c.youths)
+            Club().Youths().AddRandomYouth(*Club().GetCountry(), *table->GetAt(1), CSoccerPlayer::kMidfielder);
+        CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+        CListControl& other = c.current ? *page->GetAvailableYouthList() : *page->GetCurrentYouthList();
+        other.SetSelection(1);
+        ClickRow(c.current ? *page->GetCurrentYouthList() : *page->GetAvailableYouthList(), 0);
+        EXPECT_EQ(page->GetOfferButton()->IsEnabled(), c.offer) << c.what;
+        EXPECT_EQ(page->GetSackHireButton()->IsEnabled(), c.sackHire) << c.what;
+        EXPECT_EQ(page->GetSackHireButton()->Text(), c.text) << c.what;
+        std::string tip;
+        page->GetToolTipText(page->HotSpotFromId(CSquadScreen::kSackHire), tip);
+        EXPECT_EQ(tip, c.text) << c.what;
+        EXPECT_EQ(page->GetCurrentYouthList()->GetCurSel(), c.currentSel) << c.what;
+        EXPECT_EQ(page->GetAvailableYouthList()->GetCurSel(), c.availableSel) << c.what;
+    }
+}
+
+TEST_F(YouthPage, OfferContractAsksFirstForAYouth) {
+    CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+    page->OnOfferContract();
+    ASSERT_EQ(port.Boxes().size(), 1u);
+    EXPECT_EQ(port.Boxes()[0].stringId, 48082u);
+    EXPECT_EQ(Club().Youths().GetSize(), 5);
+    EXPECT_EQ(g_nCurrentScreen, CSquadScreen::kYouthPage);
+
+    ClickRow(*page->GetCurrentYouthList(), 0);
+    const CYouth& first = *reinterpret_cast<const CYouth*>(page->GetCurrentYouthList()->GetItemData(0));
+    port.AnswerNext(IDNO);
+    page->OnOfferContract();
+    ASSERT_EQ(port.Boxes().size(), 2u);
+    EXPECT_EQ(port.Boxes()[1].text, platform::FormatMessageId(48083, {first.GetName(),
+                                                                      platform::LoadString(21 + first.m_Football.GetPosition())}));
+    EXPECT_EQ(port.Boxes()[1].person, &first.m_Person);
+}
+
+TEST_F(YouthPage, SackAndHireByButtonAskThenChangeTheSquadAndTheMarket) {
+    CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+    CListControl& current = *page->GetCurrentYouthList();
+    ClickRow(current, 1);
+    const int index = static_cast<int>(current.GetItemData2(1));
+    const std::string name = Club().Youths().GetAt(index)->GetName();
+    port.AnswerNext(IDNO);
+    page->OnSackHirePlayer();
+    EXPECT_EQ(Club().Youths().GetSize(), 5) << "No keeps him";
+    port.AnswerNext(IDYES);
+    page->OnSackHirePlayer();
+    EXPECT_EQ(port.Boxes().back().text, platform::FormatMessageId(48084, {name}));
+    ASSERT_EQ(Club().Youths().GetSize(), 4);
+    // The history hears which list lost whom, to drop that list's entries.
+    ASSERT_EQ(port.DeletedPeople().size(), 1u);
+    EXPECT_EQ(port.DeletedPeople()[0].kind, kPersonListYouths);
+    EXPECT_EQ(port.DeletedPeople()[0].owner, 0);
+    EXPECT_EQ(port.DeletedPeople()[0].index, index);
+    EXPECT_EQ(current.GetRowCount(), 4);
+    EXPECT_EQ(current.GetCurSel(), -1);
+    EXPECT_FALSE(page->GetSackHireButton()->IsEnabled());
+
+    const int market = Market().GetSize();
+    CListControl& available = *page->GetAvailableYouthList();
+    ClickRow(available, 2);
+    const CAvailableYouth* chosen = Market().GetAt(static_cast<int>(available.GetItemData2(2)));
+    const std::string hired = chosen->m_Person.GetName();
+    port.AnswerNext(IDYES);
+    page->OnSackHirePlayer();
+    EXPECT_EQ(port.Boxes().back().text, platform::FormatMessageId(48085, {hired}));
+    ASSERT_EQ(Club().Youths().GetSize(), 5);
+    EXPECT_EQ(Club().Youths().GetAt(4)->GetName(), hired);
+    EXPECT_EQ(Market().GetSize(), market - 1);
+    ASSERT_EQ(port.DeletedPeople().size(), 2u);
+    EXPECT_EQ(port.DeletedPeople()[1].kind, kPersonListYouthMarket);
+    EXPECT_EQ(available.GetRowCount(), market - 1);
+    EXPECT_EQ(page->GetSackHireButton()->Text(), "Hire Player");
+}
+
+TEST_F(YouthPage, ADropSacksTheYouthOfItsAddedPlaceWhateverTheSort) {
+    CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+    page->OnYouthFilter(CSoccerPlayer::kDefender);
+    CListControl& current = *page->GetCurrentYouthList();
+    current.Sort(0);
+    // The second defender added is the club's youth 2.
+    const std::string second = Club().Youths().GetAt(2)->GetName();
+    DropInfo drop;
+    drop.source = &current;
+    drop.target = page->GetAvailableYouthList();
+    drop.itemAndRow = 1;
+    port.AnswerNext(IDYES);
+    page->OnDrop(&drop);
+    ASSERT_EQ(Club().Youths().GetSize(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_NE(Club().Youths().GetAt(i)->GetName(), second);
+    EXPECT_EQ(page->GetYouthFilter(), CSoccerPlayer::kDefender) << "the filter chosen stays";
+    EXPECT_TRUE(page->GetFilterButton(CSoccerPlayer::kDefender)->IsTicked());
+    EXPECT_EQ(current.GetRowCount(), 2);
+}
+
+TEST_F(YouthPage, ADropOntoTheSquadHiresEvenWithTwelveAndOtherPairsDoNothing) {
+    while (Club().Youths().GetSize() < 12)
+        Club().Youths().AddRandomYouth(*Club().GetCountry(), *table->GetAt(1), CSoccerPlayer::kMidfielder);
+    CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+    DropInfo drop;
+    drop.source = page->GetCurrentYouthList();
+    drop.target = page->GetCurrentYouthList();
+    page->OnDrop(&drop);
+    EXPECT_TRUE(port.Boxes().empty());
+    const std::string first = Market().GetAt(0)->m_Person.GetName();
+    drop.source = page->GetAvailableYouthList();
+    drop.itemAndRow = 0;
+    port.AnswerNext(IDYES);
+    page->OnDrop(&drop);
+    ASSERT_EQ(Club().Youths().GetSize(), 13);
+    EXPECT_EQ(Club().Youths().GetAt(12)->GetName(), first);
+}
+
+}  // namespace
+}  // namespace squadtest
