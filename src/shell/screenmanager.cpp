@@ -10,7 +10,9 @@
 #include "shell/screensinfo.h"
 #include "shell/setupstate.h"
 #include "shell/view.h"
+#include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/worlddata.h"
 #include "ui/listcontrol.h"
@@ -145,7 +147,8 @@ bool CScreenManager::SetScreen(CScreen* page, bool create, bool addToHistory, bo
         CWorldData* world = GetWorldData();
         if (world) {
             if (world->GetHumanManagerCount() < 2 && view) view->SetToolBarButton(kManagerSelectionButton, false);
-            g_bHumanMatchToday = world->IsHumanMatchDay(world->GetClock()) ? 1 : 0;
+            CFixtureInfo fixture;
+            g_bHumanMatchToday = world->GetUserList().IsHumanMatchDay(world->GetClock(), fixture) ? 1 : 0;
         }
     }
     if (view) {

@@ -73,14 +73,10 @@ public:
     // second's; 0 none.
     intptr_t GetRefereeSelection(int screen) const;
 
-    // --- relays to the tree window (through the view) ---
+    // --- relays to the tree window (through the view); more below ---
     CTreeWindow* GetTreeWindow() const;
-    void RefreshTree(int value);
-    void SetTreeTabData(int value);
     void SetTreeLevelValue(int depth, int value, int extra);
     void CollapseTree();
-    void SetTreeMode(int mode);
-    void SetTreeRootFlag(int value);
     void SetTreeListValue(uint32_t value, int flag);
     void ColourVacantClubs(uint32_t colour, int mode) { SetTreeListValue(colour, mode); }
     bool SetTreeNodeColour(CTreeNode* node, uintptr_t data, int kind, uint32_t colour);
@@ -103,14 +99,8 @@ public:
     void ExpandTreeItem(uintptr_t data, int kind, bool chain);
     bool MarkTreeNode(const std::string& picture, bool tiled, const std::string& suffix);
     void RedrawTree();
-    // One branch of the tree, opened on the node of `data`, with the
-    // background (a, b, c) and the levels to `depth` selectable.
-    void ShowTreeBranch(int depth, const std::string& a, bool b, const std::string& c, uintptr_t data, int flag);
 
     // --- relays to the tool bar ---
-    // Whether the tool bar's buttons are enabled (pages open their menus
-    // only then).
-    bool IsToolBarFlagSet() const;
     void SetToolBarSet(int set);
 
     // The tree's notices, for the page on display.

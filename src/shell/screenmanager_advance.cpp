@@ -17,10 +17,6 @@ namespace {
 
 constexpr int kTeamSelectionScreen = 4;
 
-// Whether the user's team may play the clock's match day.
-// TODO(career): CHumanManager::CheckTeamReady once it is on main.
-bool AdvanceTeamReady(CHumanManager& /*user*/) { return true; }
-
 // Whether the current user's manager has a match on the clock's date.
 bool AdvanceCurrentUserPlays(CWorldData& w) {
     CManager* m = w.GetCurrentManager();
@@ -43,7 +39,8 @@ void AdvanceContinue(CWorldData& w) {
         AdvanceClearMessages(w);
         if (!w.GetCurrentUser() || !w.GetCurrentUser()->HasManager()) w.SelectFirstHumanUser();
         if (w.ProcessDay(0, 0) == 1) break;
-        if (w.IsHumanMatchDay(w.GetClock())) break;
+        CFixtureInfo fixture;
+        if (w.GetUserList().IsHumanMatchDay(w.GetClock(), fixture)) break;
         CHumanManager* h = w.GetCurrentUser();
         if (!h || !h->IsEmployed()) break;
     }
@@ -65,7 +62,7 @@ int CScreenManager::FindUnreadyUser(bool needsMatch) {
     for (int i = 0; i < CUserList::kSlots; ++i) {
         if (!w->SetCurrentUser(i)) continue;
         CHumanManager* h = w->GetCurrentUser();
-        if (!h || AdvanceTeamReady(*h)) continue;
+        if (!h || h->CheckTeamReady()) continue;
         if (needsMatch && !AdvanceCurrentUserPlays(*w)) continue;
         return i;
     }

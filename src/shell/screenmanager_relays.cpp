@@ -25,18 +25,6 @@ CTreeWindow* CScreenManager::GetTreeWindow() const {
     return tree && tree->IsAlive() ? tree : nullptr;
 }
 
-void CScreenManager::RefreshTree(int value) {
-    if (CTreeWindow* t = GetTreeWindow()) {
-        t->FillTree(5);
-        t->SetMode(0);
-        t->RefreshTable(value != 0 ? 1 : 0);
-    }
-}
-
-void CScreenManager::SetTreeTabData(int value) {
-    if (CTreeWindow* t = GetTreeWindow()) t->SetPanelMode(value);
-}
-
 void CScreenManager::SetTreeLevelValue(int depth, int value, int extra) {
     if (CTreeWindow* t = GetTreeWindow()) t->SetSelectableLevel(depth, static_cast<uint8_t>(value), extra != 0);
 }
@@ -45,14 +33,6 @@ void CScreenManager::CollapseTree() {
     // The root stays open.
     if (CTreeWindow* t = GetTreeWindow())
         for (int level = 1; level <= kDeepestTreeLevel; ++level) t->CollapseLevel(level);
-}
-
-void CScreenManager::SetTreeMode(int mode) {
-    if (CTreeWindow* t = GetTreeWindow()) t->SetMode(mode);
-}
-
-void CScreenManager::SetTreeRootFlag(int value) {
-    if (CTreeWindow* t = GetTreeWindow()) t->SetRootExpanded(value != 0);
 }
 
 void CScreenManager::SetTreeListValue(uint32_t value, int flag) {
@@ -163,41 +143,6 @@ void CScreenManager::RedrawTree() {
     t->Invalidate(false);
     t->GetTree().Invalidate(false);
     t->UpdateNow();
-}
-
-void CScreenManager::ShowTreeBranch(int depth, const std::string& a, bool b, const std::string& c, uintptr_t data,
-                                    int flag) {
-    CTreeWindow* t = GetTreeWindow();
-    if (!t) return;
-    t->ClearSelectable(true);
-    t->SetRootExpanded(true);
-    t->SetExpandLimit(true, depth);
-    t->SetSelectableLevel(depth, 1, false);
-    t->SetBackground(a, b, c);
-    if (data == 0) {
-        RedrawTree();
-        return;
-    }
-    CTreeNode* node = t->FindItem(data);
-    if (!node) return;
-    g_nTreeSelectionLevel = node->GetLevel();
-    g_nTreeSelectionData = node->data;
-    g_nTreeSelectionKind = node->kind;
-    t->Navigate(0, "");
-    // Selecting opens the node's ancestors and brings it into view.
-    t->SelectItem(node->data, node->kind);
-    t->SetSelectableLevel(depth, 1, flag != 0);
-    node->expanded = node->GetLevel() < depth && (flag & 0xFF) == 0 && node->expandable == 1 ? 1 : 0;
-    node->visible = 1;
-    t->Navigate(2, "");
-    RedrawTree();
-    t->BringIntoView(node);
-}
-
-bool CScreenManager::IsToolBarFlagSet() const {
-    CBrixholmView* view = GetView();
-    CXToolBar* bar = view ? view->GetToolBar() : nullptr;
-    return bar && bar->GetState(0) != 0;
 }
 
 void CScreenManager::SetToolBarSet(int set) {

@@ -245,6 +245,10 @@ bool CBrixholmView::OnCmdMsg(uint32_t id, uint32_t) {
         EndScreenModal(0, 1);
         return true;
     }
+    if (id >= kPrintCommand && id <= kPrintPreviewCommand) {
+        PrintPage(static_cast<int>(id - kPrintCommand));
+        return true;
+    }
     if (id == kCmdToggleTree) {
         SetTreeOnLeft(!m_bTreeOnLeft);
         return true;

@@ -38,6 +38,10 @@ class CBrixholmView : public platform::win::Window, public platform::win::Comman
 public:
     static constexpr int kToolBarHeight = 75;
     static constexpr uint32_t kEndModalCommand = 399;
+    // The framework's print commands: print, print directly, print preview.
+    static constexpr uint32_t kPrintCommand = 0xE107;
+    static constexpr uint32_t kPrintDirectCommand = 0xE108;
+    static constexpr uint32_t kPrintPreviewCommand = 0xE109;
 
     CBrixholmView();
     ~CBrixholmView() override;
@@ -80,7 +84,8 @@ public:
     void HideTreeTitleTip();
     // Redraws the screen manager, the tool bar and the tree now, and the dividers.
     void RedrawChildren();
-    // Prints the page on display (the print commands).
+    // Prints the page on display (mode 0 print, 1 directly, 2 preview);
+    // true when the pages were written.
     bool PrintPage(int mode);
 
     bool OnCmdMsg(uint32_t id, uint32_t code) override;
