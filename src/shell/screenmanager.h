@@ -123,6 +123,21 @@ public:
 
     static int GetCommandForScreen(int screenId);
 
+    // Tree relays: each reaches the tree window of the view (nothing without one).
+    void SetTreeMode(int mode);
+    // Refills the tree and goes back to mode 0; the panels' table follows
+    // the day when `value` is not 0 (0: an empty world).
+    void RefreshTree(int value);
+    void SetTreeTabData(int value);
+    void SetTreeRootFlag(int value);
+    // Limits the tree to `depth`, lays the background (picture, tiled, colour
+    // suffix) and, for `data`, selects that node and brings it into view;
+    // `flag` leaves it collapsed.
+    void ShowTreeBranch(int depth, const std::string& picture, bool tiled, const std::string& suffix,
+                        uintptr_t data, int flag);
+    // Whether the tool bar's buttons are enabled (pages open menus only then).
+    bool IsToolBarFlagSet() const;
+
     CBrixholmView* GetView() const;
 
 protected:

@@ -12,6 +12,7 @@
 #include "soccerclasses/club.h"
 #include "soccerclasses/competitionfiles.h"
 #include "soccerclasses/country.h"
+#include "soccerclasses/datafile.h"
 #include "soccerclasses/federation.h"
 #include "soccerclasses/federationcup.h"
 #include "soccerclasses/fixture.h"
