@@ -41,8 +41,6 @@ int PageMenuGroup(int page) {
     return -1;
 }
 
-CPlayer* g_pPopupPlayer = nullptr;
-CBasicEmployee* g_pPopupEmployee = nullptr;
 
 namespace {
 

@@ -22,10 +22,9 @@ class CClub;
 class CHumanManager;
 class CPlayer;
 
-// The person and the member of staff the last right click picked; the
-// person commands of the pop-up act on them.
-extern CPlayer* g_pPopupPlayer;
-extern CBasicEmployee* g_pPopupEmployee;
+// The person and the member of staff the last right click picked are the
+// screen globals g_pSelectedPlayer and g_pSelectedEmployee (screenglobals.h);
+// the person commands of the pop-up act on them.
 
 // What the enable rules look at: the current user and the person picked.
 struct PageMenuSubject {

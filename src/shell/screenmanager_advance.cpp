@@ -30,24 +30,6 @@ void AdvanceClearMessages(CWorldData& w) {
         if (CHumanManager* h = w.GetUserList().GetAt(i); h && h->HasManager()) h->ClearMessages();
 }
 
-// Days run until the step asks to stop, a human manager's club plays on
-// the new date, or the current user has no club; then the newspaper.
-// TODO(career): CWorldData::Continue once it is on main.
-void AdvanceContinue(CWorldData& w) {
-    for (;;) {
-        g_bNewspaperRefresh = 1;
-        AdvanceClearMessages(w);
-        if (!w.GetCurrentUser() || !w.GetCurrentUser()->HasManager()) w.SelectFirstHumanUser();
-        if (w.ProcessDay(0, 0) == 1) break;
-        CFixtureInfo fixture;
-        if (w.GetUserList().IsHumanMatchDay(w.GetClock(), fixture)) break;
-        CHumanManager* h = w.GetCurrentUser();
-        if (!h || !h->IsEmployed()) break;
-    }
-    GetUserPort().SetTreeMode(0);
-    GetUserPort().SendViewCommand(kCommandNewspaper);
-}
-
 CMainFrame* AdvanceFrame() { return dynamic_cast<CMainFrame*>(Ui::Get().MainWindow()); }
 
 void AdvanceEndWaitCursor() {
@@ -110,7 +92,7 @@ void CScreenManager::SkipToNextMatchDate() {
     if (!g_bHumanMatchToday) {
         if (view) view->SetAllToolBarButtons(false);
         Ui::Get().BeginWaitCursor();
-        AdvanceContinue(*w);
+        w->Continue();
     } else {
         if (view) view->SetAllToolBarButtons(false);
         Ui::Get().BeginWaitCursor();

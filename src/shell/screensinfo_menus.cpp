@@ -63,11 +63,11 @@ uint32_t CScreensInfo::ShowContextMenu(int page, int x, int y, uintptr_t person)
     }
     const uintptr_t picked = person ? person : (group == 11 || group == 12 ? GetListRowData(x, y) : 0);
     if (group == 11) {
-        g_pPopupPlayer = reinterpret_cast<CPlayer*>(picked);
-        subject.player = g_pPopupPlayer;
+        g_pSelectedPlayer = reinterpret_cast<CPlayer*>(picked);
+        subject.player = g_pSelectedPlayer;
     } else if (group == 12) {
-        g_pPopupEmployee = reinterpret_cast<CBasicEmployee*>(picked);
-        subject.employee = g_pPopupEmployee;
+        g_pSelectedEmployee = reinterpret_cast<CBasicEmployee*>(picked);
+        subject.employee = g_pSelectedEmployee;
     }
     const std::vector<PageMenuChoice> items = BuildPageMenuItems(group, subject);
     if (items.empty()) return 0;

@@ -167,6 +167,7 @@ public:
     void RemoveTransferListedPlayer(const CPlayer* player);
 
     CCupList& GetCups() { return m_Cups; }
+    const CCupList& GetCups() const { return m_Cups; }
     // The season text is refreshed, then one cup record of "Data\\cups.bin"
     // (after its country byte) is read and appended. nullptr when usable,
     // else what is wrong with the record, and nothing is appended.

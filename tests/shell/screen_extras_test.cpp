@@ -10,6 +10,7 @@
 #include "platform/stringtable.h"
 #include "platform/window/headless.h"
 #include "platform/window/ui.h"
+#include "shell/screenglobals.h"
 #include "shell/brixholmapp.h"
 #include "shell/mainframe.h"
 #include "shell/pagemenus.h"
@@ -441,7 +442,7 @@ TEST_F(ScreenExtrasTest, ContextMenuOpensOnlyWithAGroupAndAnEnabledToolBarAndSen
     backend->SetEndWhenScriptDone(false);
     backend->SetTimeLimit(3000);
     EXPECT_EQ(page->ShowContextMenu(kPlayerMenuCode, 5, 5, reinterpret_cast<uintptr_t>(theirs)), 32897u);
-    EXPECT_EQ(g_pPopupPlayer, theirs);
+    EXPECT_EQ(g_pSelectedPlayer, theirs);
     Drain();
     EXPECT_EQ(g_nCurrentScreen, 60) << "Information reached the screen manager";
 }

@@ -148,8 +148,13 @@ TEST_F(WorldAudit, CountryFindsItsShieldPlayOffsAndCups) {
     }
     EXPECT_EQ(country.GetCharityShield(), world.GetCharityShield(1));
 
-    for (int i = 0; i < 3; ++i) world.GetPlayOffList().Add(std::make_unique<CPlayOff>());
-    EXPECT_EQ(country.AddPlayOff(2), 0);
+    // The country names its play-offs by id (3 is the list's third), not by place.
+    for (int i = 0; i < 3; ++i) {
+        auto p = std::make_unique<CPlayOff>();
+        p->m_Id = static_cast<uint8_t>(i + 1);
+        world.GetPlayOffList().Add(std::move(p));
+    }
+    EXPECT_EQ(country.AddPlayOff(3), 0);
     EXPECT_EQ(country.GetPlayOff(0), world.GetPlayOff(2));
     EXPECT_EQ(country.GetPlayOff(1), nullptr);
     EXPECT_TRUE(country.OwnsPlayOffCup(world.GetPlayOff(2)));

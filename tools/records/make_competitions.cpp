@@ -95,14 +95,13 @@ const PlayOffPlan* PlayOffOf(const worldtable::Country& c, int division) {
 }
 
 // The last slot a division may play a league match on: before the draw of
-// any play-off it enters.
-int LastLeagueSlot(const worldtable::Country& c, int division) {
+// the country's first play-off, so no club of the country plays a league
+// match once the play-offs begin.
+int LastLeagueSlot(const worldtable::Country& c, int /*division*/) {
     int last = c.seasonEnd - 2;
-    for (int d : {division, division + 1}) {
-        const PlayOffPlan* p = PlayOffOf(c, d);
-        if (!p || (d != division && !p->groups)) continue;
-        last = std::min(last, (p->groups ? kGroupPlayOffRounds[0].draw : kKnockOutPlayOffRounds[0].draw) - 1);
-    }
+    for (const PlayOffPlan& p : kPlayOffs)
+        if (p.country == c.code)
+            last = std::min(last, (p.groups ? kGroupPlayOffRounds[0].draw : kKnockOutPlayOffRounds[0].draw) - 1);
     return last;
 }
 
