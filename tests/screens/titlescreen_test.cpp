@@ -175,6 +175,9 @@ TEST_F(TitlePagesTest, TheProcessingPageRedrawsOnlyForANewStepAndFillsItsBar) {
     page->StepProgress();
     page->StepProgress();
     EXPECT_EQ(page->GetProgressStep(), 6);
+    // Each redraw makes a new work surface.
+    work = page->GetWork();
+    ASSERT_NE(work, nullptr);
     EXPECT_EQ(work->Get(bar.x + 377, bar.y + 5), gold);
     EXPECT_EQ(work->Get(bar.x + 378, bar.y + 5), 0u) << "the frame";
     // Saving takes the save layout.
