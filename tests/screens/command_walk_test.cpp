@@ -31,6 +31,7 @@
 #include "shell/screenmanager.h"
 #include "shell/view.h"
 #include "support/test_env.h"
+#include "support/app_fixture.h"
 #include "support/ui_loop.h"
 #include "ui/xtoolbar.h"
 
@@ -125,28 +126,14 @@ const uint32_t kWalkEmployedOnly[] = {32778, 32781, 32796, 32797, 32798, 32799, 
                                       32809, 32810, 32811, 32812, 32817, 32822, 32834, 32839, 32840, 32859,
                                       32977, 33217};
 
-class CommandWalk : public ::testing::Test {
+class CommandWalk : public testsupport::HeadlessAppTest {
 protected:
     void SetUp() override {
         RegisterGamePages();
-        auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
-        backend = b.get();
-        Ui::Get().Start(std::move(b));
-        app = std::make_unique<CBrixholmApp>();
-        ASSERT_TRUE(app->InitInstance({}));
-        Drain();
-        view = app->GetView();
-        manager = view->GetScreenManager();
-        ASSERT_NE(manager, nullptr);
+        StartApp();
     }
     void TearDown() override {
-        app.reset();
-        Ui::Get().Stop();
-    }
-    void Drain() { testsupport::DrainMessages(*app->GetMainFrame()); }
-    void Command(uint32_t id) {
-        app->GetMainFrame()->Send(WM_COMMAND, id, 0);
-        Drain();
+        StopApp();
     }
     // A click on tool-bar button `button` of the set shown, as a user's.
     void ClickToolBar(int button) {
@@ -177,10 +164,6 @@ protected:
         EXPECT_FALSE(view->IsFullPage());
     }
 
-    HeadlessBackend* backend = nullptr;
-    std::unique_ptr<CBrixholmApp> app;
-    CBrixholmView* view = nullptr;
-    CScreenManager* manager = nullptr;
 };
 
 int WalkButtonOf(CXToolBar* bar, uint32_t command) {

@@ -15,6 +15,7 @@
 #include "shell/screensinfo.h"
 #include "shell/view.h"
 #include "support/test_env.h"
+#include "support/app_fixture.h"
 #include "support/ui_loop.h"
 #include "ui/tree.h"
 #include "ui/treewindow.h"
@@ -57,38 +58,20 @@ public:
     static CScreen* Make() { return new RelayProbePage(); }
 };
 
-class RelayTest : public ::testing::Test {
+class RelayTest : public testsupport::HeadlessAppTest {
 protected:
     void SetUp() override {
         RelayProbePage::Reset();
         RegisterPageFactory(PageClass::Title, &RelayProbePage::Make);
         RegisterPageFactory(PageClass::Manager, &RelayProbePage::Make);
-        auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
-        backend = b.get();
-        Ui::Get().Start(std::move(b));
-        app = std::make_unique<CBrixholmApp>();
-        ASSERT_TRUE(app->InitInstance({}));
-        Drain();
-        view = app->GetView();
-        manager = view->GetScreenManager();
-        ASSERT_NE(manager, nullptr);
+        StartApp();
     }
     void TearDown() override {
-        app.reset();
-        Ui::Get().Stop();
+        StopApp();
         RegisterPageFactory(PageClass::Title, nullptr);
         RegisterPageFactory(PageClass::Manager, nullptr);
     }
-    void Drain() { testsupport::DrainMessages(*app->GetMainFrame()); }
-    void Command(uint32_t id) {
-        app->GetMainFrame()->Send(WM_COMMAND, id, 0);
-        Drain();
-    }
 
-    HeadlessBackend* backend = nullptr;
-    std::unique_ptr<CBrixholmApp> app;
-    CBrixholmView* view = nullptr;
-    CScreenManager* manager = nullptr;
 };
 
 TEST_F(RelayTest, TreeRelaysAndMessagesReachTheTreeWindow) {
