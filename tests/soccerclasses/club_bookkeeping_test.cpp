@@ -56,9 +56,11 @@ TEST_F(Bookkeeping, HonoursReachTheManagersRecord) {
     EXPECT_EQ(Manager().m_Titles[0], 1);
     ASSERT_FALSE(User().GetNews().IsEmpty());
     EXPECT_EQ(std::string(User().GetNews().GetAt(User().GetNews().GetSize() - 1)->GetText()).rfind("Harwick Albion, First League champions (", 0), 0u);
-    ASSERT_TRUE(User().HasDeferredMessage());  // the top division's title
-    EXPECT_EQ(User().GetDeferredMessage().code, 201);
-    EXPECT_EQ(User().GetDeferredMessage().text1, "Harwick Albion");
+    // The top division's title is told at once, never held back as well.
+    EXPECT_FALSE(User().HasDeferredMessage());
+    ASSERT_TRUE(User().HasMessage(201));
+    EXPECT_EQ(User().GetInbox().back().code, 201);
+    EXPECT_EQ(User().GetInbox().back().text1, "Harwick Albion");
     Club().AddCupWin("Harwick Cup", 2);
     EXPECT_EQ(Manager().m_Cups[1], 1);
     // Places in the table move his rating; the season's move up or down
