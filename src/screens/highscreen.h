@@ -52,6 +52,7 @@ int LevelButtonFor(int value);
 class CHighScreen : public CScreensInfo {
 public:
     static constexpr int kMaxSquadSlots = 16;
+    static constexpr int kCardButtons = 6;
 
     // Dynamic creation only: no engine, no match set-up.
     CHighScreen();
@@ -88,6 +89,8 @@ public:
 
     // --- the animations (the event clips, the closing clips, the crowd) ---
     void QueueEventAnimation(int event);
+    // Queues a clip on the player; a refused push is counted.
+    void QueueClip(int clip, int side);
     void QueueFinalWhistle();
     void UpdateCrowdVolume();
 
@@ -119,6 +122,22 @@ public:
     void PressScorePanel(int x, int y);
     void PressControlStrip(int x, int y);
     void Proceed();
+    // --- the players panels (side 0 home, 1 away; points within the panel) ---
+    void PressPlayersPanel(int side, int x, int y);
+    void PressPlayerCard(int side, int x, int y);
+    void DragOverPlayersPanel(int side, int x, int y);
+    void ReleasePlayersPanel(int side, int x, int y);
+    void OpenCard(int side, int row);
+    // `Substitute` with the rows in the order the drag gave them.
+    void TrySubstitution(int side, int from, int to);
+    // The pressing side's card player takes the penalty or joins the
+    // shoot-out's kickers.
+    void OnTakePenalty(int side);
+    // The side whose card offers "Take Penalty" in the choice now open.
+    int ChoosingSide() const;
+    bool IsHumanSide(int side) const;
+    // A squad row that holds a player.
+    bool IsFilledRow(int side, int row) const;
     void ShowResultPage();
     void LeaveScreen();
     void ToggleRun();
@@ -127,6 +146,9 @@ public:
     void LoadIntroSurfaces();
     void LoadMatchPageSurfaces();
     void LoadResultSurfaces();
+    // The crowd loops (playing at once), the kicks, the whistle and the
+    // crowd's reactions in slots 20 to 27.
+    void LoadMatchSamples();
 
     CMatchPlay* GetMatchPlay() const { return m_pMatchPlay; }
     int GetSquadCount(int side) const { return m_nSquadCount[static_cast<size_t>(side & 1)]; }
@@ -173,6 +195,15 @@ public:
     uint8_t m_bFinalWhistle = 0, m_bPaused = 0, m_bHalfTimeBanner = 0;
     int m_nView = 0;  // intro sheet or result view
     uint8_t m_bModeRepaint = 1, m_bInjuryPending = 0, m_bPenaltyPending = 0;
+    // The penalty choice: the side awarded it and the outcome the engine fixed.
+    int m_nPenaltySide = 0, m_nPenaltyOutcome = 0;
+    int m_nRefusedPushes = 0;
+    // "Previous player", "Next player", "Take Penalty", "Praise",
+    // "Encourage", "Discipline" on each side's card.
+    std::array<std::array<SurfaceButton, kCardButtons>, 2> m_CardButtons{};
+    int m_nDragState = 0, m_nPressSide = 0, m_nDragSource = 0;
+    platform::win::Point m_DragPoint{-1, -1};
+    std::array<std::array<int, kMaxSquadSlots>, 2> m_nDisplayOrder{};
     uint8_t m_bChoosing = 0;
     int m_nChoiceState = 0;
     int m_nTakersChosen = 0;
@@ -214,6 +245,10 @@ private:
     void ReleaseSurfaces();
     void DrawCompetitionHeader(platform::gfx::Surface* surface);
     void ShowTakePenaltyButton();
+    void SetTakePenaltyButton(int side, bool shown);
+    // "Praise", "Encourage" and "Discipline" show for a human side's starter.
+    void ShowTouchlineButtons(int side);
+    void SetUpCardButtons();
     void SetAllDirty();
     bool Valid() const { return m_pMatchPlay != nullptr; }
     // The club playing on a side of this match; null without a world.

@@ -150,6 +150,7 @@ void CHighScreen::PaintPlayersPanel(int side, bool blit) {
             DrawShadowText(1, TA_LEFT, s, HsNumber((entry ? entry->m_Slot : slot) + 1), home ? 47 : 41, 8);
             DrawShadowText(1, TA_LEFT, s, p->GetName(), home ? 70 : 64, 8);
         }
+        DrawSurfaceButtons(s, m_CardButtons[sd].data(), kCardButtons);
     }
     if (m_nTipPanel == panel) DrawToolTip(s);
     if (blit) BlitSurfaceToScreen(s, home ? 0 : 575, 225);

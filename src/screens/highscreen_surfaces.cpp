@@ -10,6 +10,7 @@
 #include "shell/archive.h"
 #include "shell/soundengine.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/globals.h"
 #include "soccerclasses/matchplay.h"
 #include "soccerclasses/worlddata.h"
 
@@ -119,7 +120,37 @@ void CHighScreen::LoadMatchPageSurfaces() {
     LoadMatchPicture("button pause dark", m_pPauseDark, 48, 50, true);
     LoadMatchPicture("button exit light", m_pExit, 48, 50, true);
     LoadMatchPicture("button exit dark", m_pExitDark, 48, 50, true);
+    SetUpCardButtons();
+    LoadMatchSamples();
     m_bMatchSurfaces = 1;
+}
+
+void CHighScreen::LoadMatchSamples() {
+    static constexpr const char* kLoops[7] = {"loop 02", "loop 09", "loop 10", "loop 19",
+                                              "loop 25", "loop 35", "loop 36"};
+    static constexpr const char* kHomeReactions[3] = {"reaction 09", "reaction 10", "reaction 11"};
+    static constexpr const char* kAwayReactions[3] = {"reaction 08", "reaction 15", "reaction 16"};
+    auto load = [](int slot, const char* name) {
+        char path[64];
+        std::snprintf(path, sizeof path, "SND\\MAT\\%s.wav", name);
+        LoadSample(slot, path);
+    };
+    // The draws in slot order: 20, 21, 26, 27.
+    load(kCrowdHomeSlot, kLoops[RandomByte(7)]);
+    load(kCrowdAwaySlot, kLoops[RandomByte(7)]);
+    load(22, "kick 15");
+    load(23, "kick 12");
+    load(24, "whistle 04");
+    load(25, "kick 28");
+    load(26, kHomeReactions[RandomByte(3)]);
+    load(27, kAwayReactions[RandomByte(3)]);
+    m_nCrowdLevel = {10, 10};
+    PlaySample(kCrowdHomeSlot, 1);
+    SetSamplePan(kCrowdHomeSlot, -1000);
+    SetSampleVolume(kCrowdHomeSlot, -1000);
+    PlaySample(kCrowdAwaySlot, 1);
+    SetSamplePan(kCrowdAwaySlot, 1000);
+    SetSampleVolume(kCrowdAwaySlot, -1000);
 }
 
 void CHighScreen::LoadResultSurfaces() {

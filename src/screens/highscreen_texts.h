@@ -14,4 +14,7 @@ inline constexpr unsigned kNoTimers = 45060;
 // The team sheets' thirteen short headers, then the thirteen long ones.
 inline constexpr unsigned kSheetHeaders = 45070, kSheetLongHeaders = 45090;
 inline constexpr unsigned kTeam = 45110, kTeamName = 45111, kGoalsShort = 45112, kGoalsLong = 45113;
+// The player card's buttons and the tactics view's first check box.
+inline constexpr unsigned kPreviousPlayer = 45120, kNextPlayer = 45121, kTakePenalty = 45122, kPraise = 45123,
+                          kEncourage = 45124, kDiscipline = 45125, kUseOffsideTrap = 45126;
 }  // namespace hstext
