@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 #include "platform/random.h"
@@ -13,6 +14,7 @@
 #include "screens/highscreen_fixture.h"
 #include "screens/matchanimation.h"
 #include "shell/soundengine.h"
+#include "soccerclasses/matchevent.h"
 
 namespace hstest {
 namespace {
@@ -145,6 +147,158 @@ TEST_F(HighScreenShortClips, TheEngineWaitsForEveryQueuedClipAndGoalsReachThePan
     EXPECT_EQ(crowdMismatch, 0);
     EXPECT_GT(crowdChanges, 0);
     EndDirectSound();
+}
+
+}  // namespace
+}  // namespace hstest
+
+namespace hstest {
+namespace {
+
+using namespace highscreen;
+
+// A human side's penalty in play: the choice holds the match (space does
+// nothing), only the awarded side's card offers "Take Penalty", a
+// substitute or the other side is refused, and the card player takes it.
+TEST_F(HighScreenShortClips, AHumanSidesPenaltyIsTakenByTheCardPlayerOfTheSideItWasAwardedTo) {
+    MakeHuman(Club(0));
+    bool seen = false;
+    for (uint32_t seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 13u, 14u, 15u, 16u, 17u, 18u, 19u, 20u}) {
+        int stage = 0, chosen = -1, outcome = -1;
+        std::vector<int> after;
+        bool swapped = false;
+        modesSeen.clear();
+        takePenaltyClicks.clear();
+        CFixture& f = PlayThrough(seed, [&](CHighScreen& p) {
+            if (stage == 0 && p.m_bChoosing && p.m_nChoiceState == 0) {
+                stage = 1;
+                holdChoice = true;
+                EXPECT_EQ(p.m_nMatchState, kBannerPenalty);
+                EXPECT_EQ(p.m_nPenaltySide, 0) << "only the human side chooses";
+                EXPECT_EQ(p.m_CardButtons[0][2].flags & kSbHidden, 0);
+                EXPECT_NE(p.m_CardButtons[1][2].flags & kSbHidden, 0);
+                backend->Key(VK_SPACE);
+            } else if (stage == 1) {
+                stage = 2;
+                EXPECT_TRUE(p.m_bPaused) << "space while choosing";
+                EXPECT_TRUE(p.m_bChoosing);
+                // A substitute, and the side not awarded the penalty.
+                p.m_nCardPlayer[0] = 12;
+                p.OnTakePenalty(0);
+                p.m_nCardPlayer[1] = 9;
+                p.OnTakePenalty(1);
+                EXPECT_TRUE(p.m_bChoosing);
+                EXPECT_EQ(p.m_nPenaltySide, 0);
+                outcome = p.m_nPenaltyOutcome;
+                swapped = p.m_bSecondHalf != 0;
+                holdChoice = false;
+            } else if (stage == 2 && !p.m_bChoosing) {
+                stage = 3;
+                after = QueuedClips(p);
+                chosen = takePenaltyClicks.empty() ? -1 : takePenaltyClicks.back();
+            }
+        });
+        holdChoice = false;
+        if (stage == 0) continue;
+        seen = true;
+        SCOPED_TRACE(seed);
+        ASSERT_EQ(stage, 3);
+        ASSERT_GE(chosen, 1);
+        EXPECT_EQ(modesSeen.back(), 2);
+        ExpectCompleteFixture(f);
+        // The run-up first, from the home side's list (mirrored after half time).
+        ASSERT_FALSE(after.empty());
+        const std::vector<int> runUps = swapped ? std::vector<int>{380, 381} : std::vector<int>{378, 379};
+        EXPECT_NE(std::find(runUps.begin(), runUps.end(), after.front()), runUps.end()) << after.front();
+        const CPlayer* taker = Club(0).GetPlayer(chosen);
+        ASSERT_TRUE(taker);
+        EXPECT_EQ(Club(0).GetDesignatedPlayer(1), Club(0).GetPlayerId(chosen)) << "the club's penalty taker";
+        int penaltyGoals = 0;
+        for (int i = 0; i < f.m_Events.GetSize(); ++i)
+            if (f.m_Events.GetAt(i)->m_Type == CMatchEvent::kHomePenaltyGoal) ++penaltyGoals;
+        if (outcome == 0) {
+            EXPECT_GE(penaltyGoals, 1);
+        }
+        break;
+    }
+    EXPECT_TRUE(seen) << "no seed of the list brought the human side a penalty";
+}
+
+}  // namespace
+}  // namespace hstest
+
+namespace hstest {
+namespace {
+
+using namespace highscreen;
+
+// A cup tie level after extra time: "E-T" on the score panel, then the
+// shoot-out: a kicker chosen twice counts once, five kickers end the
+// choice, every kick is queued as three clips alternating home and away,
+// and the board counts the kicks as their clips end.
+TEST_F(HighScreenShortClips, ACupTieLevelAfterExtraTimeGoesToTheShootoutWithFiveChosenKickers) {
+    MakeHuman(Club(0));
+    bool seen = false;
+    for (uint32_t seed = 1; seed <= 60 && !seen; ++seed) {
+        int stage = 0, kicks = -1, boardKicks = -1;
+        bool extraTimeShown = false, buttonHiddenAfter = false;
+        std::vector<FlcQueueEntry> queued;
+        std::vector<int> takers;
+        modesSeen.clear();
+        bannersSeen.clear();
+        CFixture& f = PlayThrough(
+            seed,
+            [&](CHighScreen& p) {
+                if (p.m_bExtraTimeShown) extraTimeShown = true;
+                if (stage == 0 && p.m_nChoiceState == 1 && p.m_bChoosing) {
+                    stage = 1;
+                    EXPECT_EQ(p.m_nMatchState, kBannerShootout);
+                    EXPECT_EQ(p.ChoosingSide(), 0);
+                    EXPECT_EQ(p.m_CardButtons[0][2].flags & kSbHidden, 0);
+                    // The same player twice is one kicker.
+                    p.m_nCardPlayer[0] = 10;
+                    p.OnTakePenalty(0);
+                    p.OnTakePenalty(0);
+                    EXPECT_EQ(p.m_nTakersChosen, 1);
+                    // A substitute is no kicker.
+                    p.m_nCardPlayer[0] = 13;
+                    p.OnTakePenalty(0);
+                    EXPECT_EQ(p.m_nTakersChosen, 1);
+                } else if (stage == 1 && p.m_nChoiceState == 2) {
+                    stage = 2;
+                    const FlcPlayerState& s = p.FlcState();
+                    for (int i = s.readIndex; i != s.writeIndex; i = (i + 1) % FlcPlayerState::kQueueSize)
+                        queued.push_back(s.queue[static_cast<size_t>(i)]);
+                    for (int k = 0; k < p.m_nTakersChosen; ++k) takers.push_back(p.m_Takers[static_cast<size_t>(k)].player);
+                    buttonHiddenAfter = (p.m_CardButtons[0][2].flags & kSbHidden) != 0;
+                }
+                if (p.m_nChoiceState == 2) boardKicks = p.m_nShootoutKicks;
+            },
+            true);
+        if (stage == 0) continue;
+        seen = true;
+        SCOPED_TRACE(seed);
+        ASSERT_EQ(stage, 2);
+        EXPECT_TRUE(extraTimeShown);
+        EXPECT_NE(std::find(bannersSeen.begin(), bannersSeen.end(), kBannerExtraTime), bannersSeen.end());
+        EXPECT_EQ(takers.size(), 5u);
+        EXPECT_EQ(std::set<int>(takers.begin(), takers.end()).size(), takers.size());
+        EXPECT_TRUE(buttonHiddenAfter);
+        EXPECT_EQ(modesSeen.back(), 2);
+        EXPECT_TRUE(f.m_Events.HasShootout());
+        // Three clips a kick from the run-up on, the kicks alternating home
+        // and away; a five-round shoot-out takes 6 to 10 kicks.
+        const auto first = std::find_if(queued.begin(), queued.end(),
+                                        [](const FlcQueueEntry& c) { return c.clip >= 378 && c.clip <= 381; });
+        const std::vector<FlcQueueEntry> kickClips(first, queued.end());
+        ASSERT_EQ(kickClips.size() % 3, 0u);
+        kicks = static_cast<int>(kickClips.size() / 3);
+        EXPECT_GE(kicks, 6);
+        EXPECT_LE(kicks, 10);
+        for (size_t i = 0; i < kickClips.size(); ++i) EXPECT_EQ(kickClips[i].side, static_cast<int>((i / 3) % 2)) << i;
+        EXPECT_EQ(boardKicks, kicks);
+    }
+    EXPECT_TRUE(seen) << "no seed of the list brought a shoot-out";
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "shell/screenmanager.h"
 #include "shell/view.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/cup.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/manager.h"
@@ -100,6 +101,24 @@ protected:
     CFixture& PlayLeague(uint32_t seed, const std::function<void(CHighScreen&)>& onTick) {
         platform::SeedRandom(seed);
         CFixture& f = world->LeagueFixture(division, 0, 1);
+        PlayOnPage(onTick, [&] { Engine().PlayLeagueMatch(&f, &Div(), "League"); });
+        return f;
+    }
+    // A cup tie of clubs 0 and 1 in a round that needs a winner on the day:
+    // extra time, then penalties.
+    CFixture& PlayCup(uint32_t seed, const std::function<void(CHighScreen&)>& onTick) {
+        platform::SeedRandom(seed);
+        world->RefillRotations();
+        cupRound = std::make_unique<CCupRound>();
+        cupRound->m_Kind = 1;
+        cupRound->m_ReplaySlot = CCupRound::kNoReplay;
+        cupFixture = std::make_unique<CFixture>(CFixture::kCupHome, static_cast<int16_t>(Div().GetFirstClub()),
+                                                static_cast<int16_t>(Div().GetFirstClub() + 1), 5, 3, 0);
+        PlayOnPage(onTick, [&] { Engine().PlayCupTie(cupFixture.get(), nullptr, cupRound.get(), "Cup"); });
+        return *cupFixture;
+    }
+    void PlayOnPage(const std::function<void(CHighScreen&)>& onTick, const std::function<void()>& play) {
+        ticks = 0;
         backend->SetTimerAction([this, onTick](uint32_t, uint32_t id) {
             CHighScreen* p = Page();
             if (p && id == p->GetTimerId() && id != 0 && p->GetMatchPlay()->GetState() < CMatchPlay::kLeft) {
@@ -115,9 +134,8 @@ protected:
                 onTick(*p);
             }
         });
-        Engine().PlayLeagueMatch(&f, &Div(), "League");
+        play();
         backend->SetTimerAction({});
-        return f;
     }
     void SaveShot(const std::string& name) {
         auto dir = testenv::BuildDir() / "screens-shots";
@@ -131,6 +149,8 @@ protected:
     HeadlessBackend* backend = nullptr;
     std::unique_ptr<CBrixholmApp> app;
     std::unique_ptr<ScriptedUserPort> port;
+    std::unique_ptr<CCupRound> cupRound;
+    std::unique_ptr<CFixture> cupFixture;
     int ticks = 0;
     // Set by a test class's constructor: the page plays the short clips.
     bool shortClips = false;
@@ -168,10 +188,10 @@ protected:
     // A whole match through the real controls: "Proceed" on the intro page,
     // play after every banner, "Proceed" on the result page. `during` runs
     // at every tick of the match page.
-    CFixture& PlayThrough(uint32_t seed, const std::function<void(CHighScreen&)>& during = {}) {
+    CFixture& PlayThrough(uint32_t seed, const std::function<void(CHighScreen&)>& during = {}, bool cup = false) {
         bool proceedClicked = false, leaveClicked = false;
         int lastBanner = -1;
-        return PlayLeague(seed, [&](CHighScreen& p) {
+        auto tick = [&](CHighScreen& p) {
             modesSeen.push_back(p.m_nMode);
             if (p.m_nMode == 0 && !proceedClicked) {
                 proceedClicked = true;
@@ -179,7 +199,7 @@ protected:
             } else if (p.m_nMode == 1) {
                 if (during) during(p);
                 if (p.m_bChoosing) {
-                    ChooseTakerStep(p);
+                    if (!holdChoice) ChooseTakerStep(p);
                 } else if (p.m_bPaused && p.m_nMatchState != lastBanner && !p.m_bChoosing) {
                     bannersSeen.push_back(p.m_nMatchState);
                     lastBanner = p.m_nMatchState;
@@ -192,7 +212,8 @@ protected:
                 resultScore = {p.GetDisplayedScore(0), p.GetDisplayedScore(1)};
                 ClickPage(610 + 72, 477 + 10);
             }
-        });
+        };
+        return cup ? PlayCup(seed, tick) : PlayLeague(seed, tick);
     }
 
     // The row a choice of taker wants next: a penalty's taker is the last
@@ -225,6 +246,8 @@ protected:
     }
 
     std::vector<int> modesSeen, bannersSeen, takePenaltyClicks;
+    // Set by a test's tick action: the choice of taker waits.
+    bool holdChoice = false;
     std::array<int, 2> resultScore{-1, -1};
 };
 
