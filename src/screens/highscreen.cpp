@@ -276,6 +276,23 @@ void CHighScreen::ReleaseSurfaces() {
     for (auto* group : {&m_pKit, &m_pSmallKit, &m_pPanel, &m_pPanelBack, &m_pCardBack})
         for (SurfacePtr& s : *group) s.reset();
     for (SurfacePtr& s : m_pStatusIcon) s.reset();
+    for (auto* group : {&m_pBall, &m_pDimKit, &m_pCardTabBack})
+        for (SurfacePtr& s : *group) s.reset();
+    for (SurfacePtr& s : m_pCentre) s.reset();
+    for (SurfacePtr& s : m_pResultIcon) s.reset();
+    for (SurfacePtr& s : m_pTakerShirt) s.reset();
+    for (auto* sides : {&m_pSmallShirt, &m_pTinyShirt})
+        for (auto& side : *sides)
+            for (SurfacePtr& s : side) s.reset();
+    m_pPenGoal.reset();
+    m_pPenMiss.reset();
+    for (auto* sets : {&m_InstructionButtons})
+        for (auto& side : *sets)
+            for (SurfaceButton& b : side) b.released.reset(), b.pressed.reset();
+    for (auto& side : m_SwitchButtons)
+        for (SurfaceButton& b : side) b.released.reset(), b.pressed.reset();
+    for (auto& side : m_TacticsButtons)
+        for (SurfaceButton& b : side) b.released.reset(), b.pressed.reset();
     // The records outlive the page: they must not keep its pictures.
     for (auto* set : {&g_IntroButtons, &g_ResultButtons})
         for (SurfaceButton& b : *set) b.released.reset(), b.pressed.reset();

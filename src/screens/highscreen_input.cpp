@@ -80,7 +80,7 @@ void CHighScreen::OnLButtonDown(uint32_t flags, platform::win::Point pt) {
             case kStrip: PressControlStrip(pt.x - 210, pt.y - 493); break;
             case kHomePanel: PressPlayersPanel(0, pt.x, pt.y - 225); break;
             case kAwayPanel: PressPlayersPanel(1, pt.x - 575, pt.y - 225); break;
-            case kPerformance: m_bDirty[kPerformance] = 1; break;
+            case kPerformance: PressPerformancePanel(pt.x - 210, pt.y - 225); break;
             default: break;
         }
     }
@@ -102,6 +102,7 @@ void CHighScreen::OnLButtonUp(uint32_t flags, platform::win::Point pt) {
         switch (PanelAt(pt.x, pt.y)) {
             case kHomePanel: ReleasePlayersPanel(0, pt.x, pt.y - 225); break;
             case kAwayPanel: ReleasePlayersPanel(1, pt.x - 575, pt.y - 225); break;
+            case kPerformance: ReleasePerformancePanel(); break;
             default: break;
         }
         m_nDragState = m_nPressSide = 0;
@@ -127,6 +128,9 @@ void CHighScreen::OnMouseMove(uint32_t flags, platform::win::Point pt) {
     const int panel = PanelAt(pt.x, pt.y);
     if (panel == kHomePanel) DragOverPlayersPanel(0, pt.x, pt.y - 225);
     if (panel == kAwayPanel) DragOverPlayersPanel(1, pt.x - 575, pt.y - 225);
+    if (panel == kPerformance && m_nSection == 5 && m_nPhase >= 1 && m_nPhase < 4 &&
+        m_FormationBar[static_cast<size_t>(m_nFormationSide & 1)].OnDrag(pt.x - 210, pt.y - 225))
+        m_bDirty[kPerformance] = 1;
     if (panel != m_nTipPanel && m_nTipPanel >= 0) m_bDirty[static_cast<size_t>(m_nTipPanel)] = 1;
     m_nTipPanel = panel;
     TrackToolTip(pt.x, pt.y);

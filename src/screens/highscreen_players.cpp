@@ -129,6 +129,7 @@ void CHighScreen::OpenCard(int side, int row) {
     m_nPanelView[sd] = 1;
     m_nCardPlayer[sd] = row;
     ShowTouchlineButtons(side);
+    PressInstructionButtons(side);
 }
 
 void CHighScreen::PressPlayersPanel(int side, int x, int y) {
@@ -170,6 +171,7 @@ void CHighScreen::PressPlayerCard(int side, int x, int y) {
                     break;
                 }
             ShowTouchlineButtons(side);
+            PressInstructionButtons(side);
             return;
         }
         case 2:
@@ -186,6 +188,20 @@ void CHighScreen::PressPlayerCard(int side, int x, int y) {
             m_bTouchlineUsed[sd] = 1;
             return;
         default: break;
+    }
+    if (human && m_nCardTab[sd] == 1 && row >= 1 && row <= 10) {
+        auto& set = m_InstructionButtons[sd];
+        const int ib = HitTestSurfaceButtons(set.data(), 18, x, y, false);
+        if (ib >= 0) {
+            // Radio within the row; the choice goes into the side's own
+            // manager's table under the formation its table shows.
+            const int r = ib / 6, k = ib % 6;
+            for (int i = 0; i < 6; ++i) set[static_cast<size_t>(r * 6 + i)].state = i == k ? 1 : 0;
+            if (auto* table = InstructionTable(side))
+                (*table)[static_cast<size_t>(r)][static_cast<size_t>(std::clamp(SelectedFormation(side), 0, 29))]
+                        [static_cast<size_t>(row - 1)] = k;
+            return;
+        }
     }
     if (human && y >= 236 && y <= 250) {
         m_nCardTab[sd] = x >= (side == 0 ? 132 : 117) ? 1 : 0;
