@@ -285,6 +285,11 @@ bool Between(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 }  // namespace
 
+const std::vector<int>& EventClipList(int list) {
+    static const std::vector<int> none;
+    return list >= 1 && list <= 87 ? EventList(list) : none;
+}
+
 MatchEventAnimation BuildEventAnimation(int e, bool homeHuman, bool awayHuman, bool endsSwapped) {
     MatchEventAnimation out;
     Sequence s;

@@ -23,6 +23,10 @@ struct MatchEventAnimation {
 // Draws with RandomByte in the order the clips are chosen.
 MatchEventAnimation BuildEventAnimation(int event, bool homeHuman, bool awayHuman, bool endsSwapped);
 
+// Candidate list `list` (1-87) of the event table; empty for a number the
+// table leaves unused or outside it.
+const std::vector<int>& EventClipList(int list);
+
 // The final whistle and the handshakes, never mirrored.
 std::vector<FlcQueueEntry> FinalWhistleClips();
 
