@@ -134,6 +134,20 @@ TEST_F(ShippedClipsTest, EveryClipAndBackdropOpensDecodesAndKeepsThePaletteRules
     EXPECT_LT(frames / 666, 45);
 }
 
+// A clip that draws nobody in its camera's view shows a bare backdrop;
+// only the empty stadium after the final whistle may.
+TEST_F(ShippedClipsTest, EveryClipButTheEmptyStadiumShowsItsActorsInEveryFrame) {
+    for (const FlcClipRow& row : FlcClipRows()) {
+        if (row.number == 0) continue;
+        const ShippedClip c = Decode(row);
+        ASSERT_TRUE(c.fault.empty()) << row.number;
+        size_t fewest = SIZE_MAX;
+        for (const auto& f : c.frames)
+            fewest = std::min(fewest, static_cast<size_t>(std::count_if(f.begin(), f.end(), [](uint8_t v) { return v != 0; })));
+        EXPECT_GE(fewest, 150u) << "clip " << row.number << " (" << row.name << ") is nearly empty in a frame";
+    }
+}
+
 TEST_F(ShippedClipsTest, MirrorPairsAreFlippedPixelForPixelWithTheEndColumnMirrored) {
     int pairs = 0;
     for (int n = 0; n < kFlcClipCount; ++n) {

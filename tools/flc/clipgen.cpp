@@ -72,6 +72,7 @@ art::FigureStyle StyleOf(const Actor& a) {
         break;
     }
     st.prop = a.prop;
+    if (a.propDetail) st.propDetail = static_cast<uint8_t>(a.propDetail);
     if (a.prop != art::Prop::None) {
         const uint8_t c = static_cast<uint8_t>(a.propColour);
         st.propColour = c >= 128 ? art::RampShade(c) : art::Flat(c);
