@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -13,6 +14,7 @@
 #include "clipgen.h"
 
 #include "platform/files.h"
+#include "platform/sound/audio.h"
 #include "platform/random.h"
 #include "screens/matchanimation.h"
 #include "shell/flcclips.h"
@@ -257,6 +259,39 @@ TEST(MatchCrowdVolume, TheLevelsDriveTheTwoCrowdLoopsOnlyWhenTheyChange) {
     EXPECT_EQ(GetSample(kAwayCrowdSlot)->buffer->Volume(), -600);
     EXPECT_EQ(CrowdLevelVolume(10), -1000);
     EXPECT_EQ(CrowdLevelVolume(20), -10000);
+    ResetAppliedCrowdLevels();
+    EndDirectSound();
+    platform::ResetFolders();
+}
+
+// The level of a crowd loop as the headless mixer plays it: the RMS of the
+// first half second from the loop's start.
+double CrowdMixedRms(int slot) {
+    PlaySample(slot, 1);
+    const std::vector<int16_t> out = platform::PullAudio(11025);
+    StopSample(slot);
+    double sum = 0;
+    for (int16_t v : out) sum += static_cast<double>(v) * v;
+    return std::sqrt(sum / static_cast<double>(std::max<size_t>(1, out.size())));
+}
+
+TEST(MatchCrowdVolume, TheMixerPlaysTheHomeLoopAtLevelFifteenTwentyDecibelsDownAndTheAwayLoopAtFiveFiveDown) {
+    platform::SetAudioBackend(platform::AudioBackend::Memory);
+    platform::SetInstallFolder(testenv::GameDir());
+    g_bSfx = 1;
+    ASSERT_EQ(StartDirectSound(), 0);
+    for (int slot : {kHomeCrowdSlot, kAwayCrowdSlot}) LoadSample(slot, "SND\\MAT\\loop 02.wav");
+    ASSERT_TRUE(GetSample(kHomeCrowdSlot) && GetSample(kAwayCrowdSlot));
+    ResetAppliedCrowdLevels();
+    ApplyCrowdLevels(0, 0);
+    const double fullHome = CrowdMixedRms(kHomeCrowdSlot), fullAway = CrowdMixedRms(kAwayCrowdSlot);
+    ASSERT_GT(fullHome, 100.0);
+    ASSERT_GT(fullAway, 100.0);
+    ApplyCrowdLevels(15, 5);
+    const double homeDb = 20 * std::log10(CrowdMixedRms(kHomeCrowdSlot) / fullHome);
+    const double awayDb = 20 * std::log10(CrowdMixedRms(kAwayCrowdSlot) / fullAway);
+    EXPECT_NEAR(homeDb, -20.0, 0.3);
+    EXPECT_NEAR(awayDb, -5.0, 0.3);
     ResetAppliedCrowdLevels();
     EndDirectSound();
     platform::ResetFolders();

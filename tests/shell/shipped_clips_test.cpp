@@ -108,6 +108,11 @@ TEST_F(ShippedClipsTest, EveryClipAndBackdropOpensDecodesAndKeepsThePaletteRules
             EXPECT_FALSE(p[2] == 252 && p[1] == 0 && p[0] == 140) << row.number << " entry " << e;
             if (e >= 64 && e < 96) { EXPECT_TRUE(p[2] == 0 && p[1] == 128 - 4 * (e - 64) && p[0] == 0) << row.number << " " << e; }
             if (e >= 96 && e < 128) { EXPECT_TRUE(p[2] == 0 && p[1] == 0 && p[0] == 0) << row.number << " " << e; }
+            // The kit ramps: neutral greys, each darkening down its 32 entries.
+            if (e >= 128) {
+                EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]) << row.number << " " << e;
+                if (e % 32 != 0) { EXPECT_LT(p[0], p[-4]) << row.number << " " << e; }
+            }
         }
         const RampRule allowed = RampsOf(row.number);
         std::array<bool, 256> used{};
@@ -215,9 +220,24 @@ TEST_F(ShippedClipsTest, NamesKindsSidesEndsAndCuesFollowTheCatalogueRules) {
             EXPECT_TRUE(row.cues[i].slot >= 22 && row.cues[i].slot <= 27) << n;
             if (i) { EXPECT_GT(row.cues[i].frame, row.cues[i - 1].frame) << n; }
         }
-        // Every goal is heard.
+        // Every goal is heard, after the kick that scores it; every near
+        // miss and save draws the crowd's "ooh"; a celebration opens with
+        // the roar.
+        auto firstOf = [&](std::initializer_list<int> slots) {
+            for (const FlcCue& c : row.cues)
+                if (std::find(slots.begin(), slots.end(), c.slot) != slots.end()) return static_cast<int>(c.frame);
+            return -1;
+        };
         if (row.kind == kClipGoal) {
-            EXPECT_TRUE(std::any_of(row.cues.begin(), row.cues.end(), [](const FlcCue& c) { return c.slot == 27; })) << n;
+            EXPECT_GE(firstOf({27}), 0) << n;
+            EXPECT_GE(firstOf({22, 23, 25}), 0) << n << " scores without a kick";
+            EXPECT_LT(firstOf({22, 23, 25}), firstOf({27})) << n;
+        }
+        if (row.kind == kClipMiss) { EXPECT_GE(firstOf({26}), 0) << n; }
+        if (ClipIn(n, 49, 60)) {
+            ASSERT_FALSE(row.cues.empty()) << n;
+            EXPECT_EQ(row.cues.front().frame, 0) << n;
+            EXPECT_EQ(row.cues.front().slot, 27) << n;
         }
     }
     // The kinds the numbers carry by value.
