@@ -90,9 +90,12 @@ constexpr uint8_t kCrowd = 96;      // 96 crowd colours
 constexpr uint8_t kSkinC = 40;      // 6 skin tones of the crowd
 }  // namespace bd
 
+// Invented names that are palindromes of letters the font draws symmetric,
+// so that a board still reads right in the left-hand clips, which are the
+// right-hand ones flipped.
 const BoardAd kAds[] = {
-    {"KORVEX", 0, 8},   {"MALTIBA", 1, 9},  {"ZENORA", 2, 10}, {"BRIXO", 3, 11},
-    {"TAVELLO", 4, 12}, {"QUINSTAR", 5, 13}, {"ORVANT", 6, 14}, {"HELMARK", 7, 15},
+    {"AVOXOVA", 0, 8}, {"TIMIT", 1, 9},  {"HOVOH", 2, 10}, {"YAMAY", 3, 11},
+    {"UMAMU", 4, 12},  {"TAHAT", 5, 13}, {"OMIMO", 6, 14}, {"VAXAV", 7, 15},
 };
 
 uint32_t Hash(uint32_t x, uint32_t y, uint32_t s) {
@@ -377,7 +380,14 @@ Backdrop DrawBackdrop(const CameraSetup& setup) {
             art::Vec3 g;
             uint8_t col = 0;
             const bool hitsGround = cam.Ground(sx, sy, 0, g);
-            if (hitsGround && g.x > leftX && g.x < rightX && g.y > farY && g.y < nearY) {
+            // A camera on a gantry behind the walls sees the ground below it
+            // as the worn turf beyond the lines.
+            const art::Vec3 eye = cam.Eye();
+            const bool behindWalls = eye.x > rightX || eye.x < leftX || eye.y > nearY || eye.y < farY;
+            if (hitsGround && behindWalls && !(g.x > leftX && g.x < rightX && g.y > farY && g.y < nearY) &&
+                std::hypot(g.x - eye.x, g.y - eye.y) < 12) {
+                col = static_cast<uint8_t>(((static_cast<int>(std::floor(g.x / 5.25)) % 2 == 0) ? pal::kStripeLight : pal::kStripeDark) + 2);
+            } else if (hitsGround && g.x > leftX && g.x < rightX && g.y > farY && g.y < nearY) {
                 // Turf: mowing stripes of 5.25 m across the pitch, and lines.
                 const art::ScreenPoint sp = cam.Project(g);
                 const double lineW = std::max(0.06, 0.7 / std::max(sp.scale, 0.01));
