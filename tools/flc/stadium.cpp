@@ -383,9 +383,9 @@ Backdrop DrawBackdrop(const CameraSetup& setup) {
             // A camera on a gantry behind the walls sees the ground below it
             // as the worn turf beyond the lines.
             const art::Vec3 eye = cam.Eye();
-            const bool behindWalls = eye.x > rightX || eye.x < leftX || eye.y > nearY || eye.y < farY;
-            if (hitsGround && behindWalls && !(g.x > leftX && g.x < rightX && g.y > farY && g.y < nearY) &&
-                std::hypot(g.x - eye.x, g.y - eye.y) < 12) {
+            const bool besideEye = (eye.x > rightX && g.x >= rightX) || (eye.x < leftX && g.x <= leftX) ||
+                                   (eye.y > nearY && g.y >= nearY) || (eye.y < farY && g.y <= farY);
+            if (hitsGround && besideEye) {
                 col = static_cast<uint8_t>(((static_cast<int>(std::floor(g.x / 5.25)) % 2 == 0) ? pal::kStripeLight : pal::kStripeDark) + 2);
             } else if (hitsGround && g.x > leftX && g.x < rightX && g.y > farY && g.y < nearY) {
                 // Turf: mowing stripes of 5.25 m across the pitch, and lines.
