@@ -153,6 +153,29 @@ TEST_F(ShippedClipsTest, EveryClipButTheEmptyStadiumShowsItsActorsInEveryFrame) 
     }
 }
 
+// Clips stored as they are; backdrops packed only where that pays, and one
+// stored copy of each picture however many clips show it.
+TEST_F(ShippedClipsTest, TheArchiveStoresClipsUnpackedAndEachDistinctBackdropOnce) {
+    std::map<uint32_t, std::vector<uint8_t>> backdropAt;
+    std::set<std::vector<uint8_t>> distinct;
+    for (const FlcClipRow& row : FlcClipRows()) {
+        auto clip = FindArchiveEntry(FlcClipPath(row), table_);
+        ASSERT_TRUE(clip) << row.number;
+        EXPECT_EQ(clip->record.packed, 0u) << row.number;
+        auto back = FindArchiveEntry(FlcBackdropPath(row), table_);
+        ASSERT_TRUE(back) << row.number;
+        if (back->record.packed) { EXPECT_LT(back->record.storedSize, back->record.unpackedSize) << row.number; }
+        auto bytes = ReadArchiveEntry(*back);
+        ASSERT_TRUE(bytes) << row.number;
+        auto [it, fresh] = backdropAt.emplace(back->record.offset, *bytes);
+        if (!fresh) { EXPECT_TRUE(it->second == *bytes) << row.number << " shares storage with another picture"; }
+        distinct.insert(*bytes);
+    }
+    // As many stored backdrops as different pictures, and far fewer than clips.
+    EXPECT_EQ(backdropAt.size(), distinct.size());
+    EXPECT_LT(distinct.size(), 40u);
+}
+
 TEST_F(ShippedClipsTest, MirrorPairsAreFlippedPixelForPixelWithTheEndColumnMirrored) {
     int pairs = 0;
     for (int n = 0; n < kFlcClipCount; ++n) {
