@@ -119,6 +119,8 @@ TEST_F(SquadArt, TheSectionBackgroundsHoldTheirPanels) {
         {"gfx\\backgrounds\\101.bmp", 300, 160, 300, 104},  // the advisor panel
         {"gfx\\backgrounds\\38.bmp", 300, 200, 300, 290},   // the injury list
         {"gfx\\backgrounds\\43.bmp", 50, 200, 50, 285},     // the filter column
+        {"gfx\\backgrounds\\5a.BMP", 300, 300, 300, 455},    // the squad table
+        {"gfx\\backgrounds\\5b.BMP", 60, 300, 60, 420},      // the bench
     };
     for (const Case& c : cases) {
         auto s = Load(c.path);
@@ -130,6 +132,70 @@ TEST_F(SquadArt, TheSectionBackgroundsHoldTheirPanels) {
         };
         EXPECT_LT(lum(c.insideX, c.insideY), lum(c.outsideX, c.outsideY)) << c.path;
     }
+}
+
+TEST_F(SquadArt, TheFormationBackgroundHasAGrassPitch) {
+    auto s = Load("gfx\\backgrounds\\5b.bmp");
+    ASSERT_TRUE(s);
+    // Grass across the pitch: green above red and blue.
+    for (const platform::gfx::Point p : {platform::gfx::Point{200, 170}, {450, 420}, {300, 300}}) {
+        const uint32_t c = Rgb(*s, p.x, p.y);
+        EXPECT_GT(int((c >> 8) & 255), int(c >> 16) + 30) << p.x << "," << p.y;
+    }
+}
+
+TEST_F(SquadArt, ShirtNumbersHoldOnlyKeyWhiteAndOutline) {
+    for (const char* folder : {"tinykits", "smallkits"}) {
+        const int size = std::string(folder) == "tinykits" ? 22 : 32;
+        for (int n = 1; n <= 16; ++n) {
+            char path[64];
+            std::snprintf(path, sizeof path, "gfx\\kits\\%s\\number%02d.bmp", folder, n);
+            auto s = Load(path);
+            ASSERT_TRUE(s) << path;
+            ASSERT_EQ(s->Width(), size);
+            ASSERT_EQ(s->Height(), size);
+            int white = 0, outline = 0, other = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const uint32_t p = Rgb(*s, x, y);
+                    if (p == ui::kKeyPixel) continue;
+                    if ((p >> 16) >= 235 && ((p >> 8) & 255) >= 235 && (p & 255) >= 235)
+                        ++white;
+                    else if ((p >> 16) < 40 && ((p >> 8) & 255) < 40 && (p & 255) < 40)
+                        ++outline;
+                    else
+                        ++other;
+                }
+            EXPECT_EQ(other, 0) << path;
+            EXPECT_GT(white, 6) << path;
+            EXPECT_GT(outline, white / 2) << path;
+            // The number sits on the chest, clear of the picture's edges.
+            for (int i = 0; i < size; ++i) {
+                EXPECT_EQ(Rgb(*s, i, 0), ui::kKeyPixel) << path;
+                EXPECT_EQ(Rgb(*s, 0, i), ui::kKeyPixel) << path;
+            }
+        }
+    }
+}
+
+TEST_F(SquadArt, InjuryAndSuspensionIconsAreKeyedAndDistinct) {
+    for (const char* kind : {"redcross", "red"}) {
+        std::optional<Surface> previous;
+        for (int n = 1; n <= 24; ++n) {
+            const std::string path = std::string("gfx\\match\\surfaces\\") + kind + std::to_string(n) + ".bmp";
+            auto s = Load(path);
+            ASSERT_TRUE(s) << path;
+            EXPECT_EQ(s->Width(), 20);
+            EXPECT_EQ(s->Height(), 20);
+            EXPECT_GT(CountKey(*s), 40) << path;
+            EXPECT_EQ(CountNearKey(*s), 0) << path;
+            if (previous) {
+                EXPECT_FALSE(Same(*previous, *s)) << path;
+            }
+            previous = std::move(s);
+        }
+    }
+    EXPECT_FALSE(Same(*Load("gfx\\match\\surfaces\\red3.bmp"), *Load("gfx\\match\\surfaces\\redcross3.bmp")));
 }
 
 }  // namespace
