@@ -23,4 +23,5 @@ void RegisterGamePages() {
     RegisterHighScreen();
     RegisterSquadScreen();
     RegisterSquadSelectScreen();
+    RegisterTactScreen();
 }

@@ -24,3 +24,4 @@ void RegisterTitleScreen();
 void RegisterHighScreen();
 void RegisterSquadScreen();
 void RegisterSquadSelectScreen();
+void RegisterTactScreen();

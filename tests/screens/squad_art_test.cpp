@@ -198,4 +198,59 @@ TEST_F(SquadArt, InjuryAndSuspensionIconsAreKeyedAndDistinct) {
     EXPECT_FALSE(Same(*Load("gfx\\match\\surfaces\\red3.bmp"), *Load("gfx\\match\\surfaces\\redcross3.bmp")));
 }
 
+TEST_F(SquadArt, TacticsButtonsComeInTwoSizesWithADistinctPressedLook) {
+    const char* names[] = {"lowaggress", "belowavaggress", "avaggress", "abovavaggress", "hiaggress",
+                           "shortpass",  "mainlyshort",    "mixpass",   "mainlong",      "allongpass",
+                           "verydefens", "defensive",      "Avdefens",  "attacking",     "alloutattack"};
+    std::optional<Surface> previous;
+    for (const char* n : names) {
+        const std::string base = std::string("gfx\\buttons\\tactics\\") + n;
+        auto big = Load(base + ".bmp"), bigHi = Load(std::string("gfx\\buttons\\tactics\\hi") + n + ".bmp");
+        auto small = Load(std::string("gfx\\buttons\\tactics\\a-") + n + ".bmp");
+        auto smallHi = Load(std::string("gfx\\buttons\\tactics\\a-hi") + n + ".bmp");
+        ASSERT_TRUE(big && bigHi && small && smallHi) << n;
+        EXPECT_EQ(big->Width(), 56);
+        EXPECT_EQ(big->Height(), 36);
+        EXPECT_EQ(small->Width(), 28);
+        EXPECT_EQ(small->Height(), 17);
+        EXPECT_FALSE(Same(*big, *bigHi)) << n;
+        EXPECT_FALSE(Same(*small, *smallHi)) << n;
+        EXPECT_EQ(CountNearKey(*big) + CountNearKey(*small), 0) << n;
+        if (previous) {
+            EXPECT_FALSE(Same(*previous, *big)) << n;
+        }
+        previous = std::move(big);
+    }
+    for (const char* n : {"teamagg1", "teamagg2", "teamagg3"}) {
+        auto plain = Load(std::string("gfx\\buttons\\tactics\\") + n + ".bmp");
+        auto lit = Load(std::string("gfx\\buttons\\tactics\\") + n + " hi.bmp");
+        ASSERT_TRUE(plain && lit) << n;
+        EXPECT_EQ(plain->Width(), 28);
+        EXPECT_FALSE(Same(*plain, *lit)) << n;
+    }
+}
+
+TEST_F(SquadArt, DirectionArrowsOutlineAndTickFitTheirPlaces) {
+    for (int d = 1; d <= 8; ++d) {
+        auto s = Load("gfx\\match\\surfaces\\warrow" + std::to_string(d) + ".bmp");
+        ASSERT_TRUE(s) << d;
+        EXPECT_EQ(s->Width(), 10);
+        EXPECT_EQ(s->Height(), 10);
+        EXPECT_GT(CountKey(*s), 10);
+    }
+    // Up and down are mirror images; so are back and forward.
+    auto up = Load("gfx\\match\\surfaces\\warrow2.bmp"), down = Load("gfx\\match\\surfaces\\warrow7.bmp");
+    EXPECT_EQ(Rgb(*up, 5, 1) == ui::kKeyPixel, Rgb(*down, 5, 8) == ui::kKeyPixel);
+    EXPECT_FALSE(Same(*up, *down));
+    for (const char* n : {"tiny outline", "tiny tick"}) {
+        auto s = Load(std::string("gfx\\match\\surfaces\\") + n + ".bmp");
+        ASSERT_TRUE(s) << n;
+        EXPECT_EQ(s->Width(), 22);
+        EXPECT_EQ(s->Height(), 22);
+        EXPECT_GT(CountKey(*s), 100) << n;
+    }
+    // The outline leaves the middle clear, so the marker shows through.
+    EXPECT_EQ(Rgb(*Load("gfx\\match\\surfaces\\tiny outline.bmp"), 11, 11), ui::kKeyPixel);
+}
+
 }  // namespace

@@ -43,7 +43,8 @@ const Style& StyleNamed(const std::string& name) {
 struct PanelBox {
     int x, y, w, h;
     // 0 a panel; 1 a tab behind, 2 the tab in front; 3 a pitch, own goal
-    // on the left.
+    // on the left; 4 a pitch of 22-px cells with a faint grid, whose goal
+    // areas are the keeper's cells (two columns, rows 3 to 5).
     int kind = 0;
 };
 
@@ -70,7 +71,8 @@ bool InRounded(int x, int y, const PanelBox& p, int r) {
 // Grass mown in stripes, the touchlines, the halfway line and centre
 // circle, and the goal areas at both ends.
 void DrawPitch(Surface& s, const PanelBox& p) {
-    const int stripe = std::max(8, p.w / 13);
+    const bool grid = p.kind == 4;
+    const int stripe = grid ? 22 : std::max(8, p.w / 13);
     for (int y = p.y; y < p.y + p.h; ++y)
         for (int x = p.x; x < p.x + p.w; ++x) {
             const bool light = ((x - p.x) / stripe) % 2 == 0;
@@ -82,6 +84,32 @@ void DrawPitch(Surface& s, const PanelBox& p) {
             for (int x = x0; x <= x1; ++x)
                 if (x >= p.x && y >= p.y && x < p.x + p.w && y < p.y + p.h) Blend(s.Row(y)[x], 240, 250, 240, 0.75);
     };
+    if (grid) {
+        for (int y = p.y; y < p.y + p.h; ++y)
+            for (int x = p.x; x < p.x + p.w; ++x)
+                if ((x - p.x) % 22 == 0 || (y - p.y) % 22 == 0) Blend(s.Row(y)[x], 0, 30, 0, 0.25);
+        auto box = [&](int x0, int y0, int x1, int y1) {
+            line(x0, y0, x1, y0);
+            line(x0, y1, x1, y1);
+            line(x0, y0, x0, y1);
+            line(x1, y0, x1, y1);
+        };
+        const int l = p.x, t = p.y, r = p.x + p.w - 1, b = p.y + p.h - 1, mx = p.x + 6 * 22 + 11;
+        line(l, t, r, t);
+        line(l, b, r, b);
+        line(l, t, l, b);
+        line(r, t, r, b);
+        line(mx, t, mx, b);
+        box(l, t + 3 * 22, l + 2 * 22, t + 6 * 22);
+        box(r - 2 * 22, t + 3 * 22, r, t + 6 * 22);
+        box(l, t + 2 * 22 - 11, l + 4 * 22, t + 7 * 22 + 11);
+        box(r - 4 * 22, t + 2 * 22 - 11, r, t + 7 * 22 + 11);
+        const int my = (t + b) / 2, radius = 30;
+        for (int y = my - radius - 1; y <= my + radius + 1; ++y)
+            for (int x = mx - radius - 1; x <= mx + radius + 1; ++x)
+                if (std::abs(std::hypot(x - mx, y - my) - radius) < 0.7) line(x, y, x, y);
+        return;
+    }
     const int l = p.x + 3, t = p.y + 3, r = p.x + p.w - 4, b = p.y + p.h - 4;
     line(l, t, r, t);
     line(l, b, r, b);
@@ -172,7 +200,7 @@ Bitmap8 Background(const Description& d) {
         Blend(s.Row(band.y - 1)[x], 255, 255, 255, 0.12 * fade);
     }
     for (const PanelBox& p : d.panels)
-        if (p.kind == 3) DrawPitch(s, p);
+        if (p.kind == 3 || p.kind == 4) DrawPitch(s, p);
     // Panels: smoked glass with a thin edge of the section's colour; tabs
     // the same with the one in front lit and open at its foot.
     for (const PanelBox& p : d.panels) {
@@ -221,11 +249,11 @@ std::vector<Picture> PageBackgrounds(const std::filesystem::path& assets) {
         Description d{f[0].substr(1, f[0].size() - 2), &StyleNamed(f[1]), f[2] == "full", {}};
         if (f[2] != "full" && f[2] != "normal") fail("layout is normal or full");
         for (size_t i = 3; i < f.size(); i += 5) {
-            static const char* const kKinds[] = {"panel", "tab", "fronttab", "pitch"};
+            static const char* const kKinds[] = {"panel", "tab", "fronttab", "pitch", "grid"};
             int kind = -1;
-            for (int k = 0; k < 4; ++k)
+            for (int k = 0; k < 5; ++k)
                 if (f[i] == kKinds[k]) kind = k;
-            if (kind < 0) fail("expected panel, tab, fronttab or pitch");
+            if (kind < 0) fail("expected panel, tab, fronttab, pitch or grid");
             d.panels.push_back(
                 {std::stoi(f[i + 1]), std::stoi(f[i + 2]), std::stoi(f[i + 3]), std::stoi(f[i + 4]), kind});
         }

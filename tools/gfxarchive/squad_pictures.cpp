@@ -186,6 +186,7 @@ std::vector<Picture> SquadPictures() {
         out.push_back({"match", "surfaces\\redcross" + std::to_string(n) + ".bmp", true, CountIcon(true, n)});
         out.push_back({"match", "surfaces\\red" + std::to_string(n) + ".bmp", true, CountIcon(false, n)});
     }
+    for (Picture& p : TacticsPictures()) out.push_back(std::move(p));
     return out;
 }
 
