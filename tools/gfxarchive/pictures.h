@@ -63,6 +63,8 @@ std::vector<Picture> HubButtons(const std::string& section, const HubColour& col
 std::vector<Picture> SquadHubButtons();
 // The squad pages' pictures (squad_pictures.cpp), the hub's buttons included.
 std::vector<Picture> SquadPictures();
+// The player section's pictures (player_pictures.cpp).
+std::vector<Picture> PlayerPictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
