@@ -136,7 +136,7 @@ void CClub::PrepareForFederationCup() {
 void CClub::FillResultsOnlySquad() {
     CWorldData* w = GetWorldData();
     CHumanManager* human = GetHumanManager();
-    const int user = human ? static_cast<int>(human - w->GetUserList().GetAt(0)) : -1;
+    const int user = w->GetUserList().IndexOf(human);
     for (int s = 0; s < 22; ++s) {
         if (squad_[size_t(s)] != kEmptySlot) continue;
         const int id = w->GetPlayerList().AddNewPlayer();

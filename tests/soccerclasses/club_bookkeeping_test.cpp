@@ -77,6 +77,24 @@ TEST_F(Bookkeeping, HonoursReachTheManagersRecord) {
     EXPECT_EQ(Manager().m_Relegations[1], 1);
 }
 
+// The user is found by his slot in the list, whichever slot it is.
+TEST_F(Bookkeeping, AResultsOnlyClubsNewPlayersAreKnownToItsOwnUser) {
+    CClub& other = *world.GetClub(1);  // Port Ellis, followed by results only
+    MakeHuman(other);
+    world.GetUser(5)->SetManagerIndex(other.GetManager());
+    std::vector<int> empty;
+    for (int s = 0; s < 22; ++s)
+        if (other.GetPlayerId(s) == kEmptySlot) empty.push_back(s);
+    ASSERT_FALSE(empty.empty());
+    other.FillResultsOnlySquad();
+    for (int s : empty) {
+        const CPlayer* p = world.GetPlayer(other.GetPlayerId(s));
+        ASSERT_NE(p, nullptr) << s;
+        EXPECT_TRUE(p->Football().IsKnownBy(5)) << s;
+        EXPECT_EQ(p->Football().GetKnownState(0), 0) << s;
+    }
+}
+
 TEST_F(Bookkeeping, LeagueResultsEnterTheHumanManagersForm) {
     Club().RecordHomeLeagueResult(2, 0, 3, 1);
     Club().RecordAwayLeagueResult(2, 0, 3, 1);
