@@ -24,7 +24,6 @@
 #include "support/ui_loop.h"
 
 namespace squadtest {
-using namespace testsupport;
 
 using namespace platform::win;
 
