@@ -128,6 +128,15 @@ TEST_F(ShippedClipsTest, EveryClipAndBackdropOpensDecodesAndKeepsThePaletteRules
         ASSERT_TRUE(back) << row.number;
         EXPECT_EQ(back->width, 320);
         EXPECT_EQ(back->height, 200);
+        // The turf is drawn in the grass ramp's greens, so the shadows and
+        // turf of the frames match it.
+        int turf = 0;
+        for (uint8_t v : back->pixels) turf += v >= 64 && v < 96;
+        EXPECT_GT(turf, 320 * 200 / 10) << row.number;
+        for (int k = 0; k < 32; ++k) {
+            const uint8_t* p = back->palette.data() + 4 * (64 + k);
+            EXPECT_TRUE(p[2] == 0 && p[1] == 128 - 4 * k && p[0] == 0) << row.number << " backdrop entry " << 64 + k;
+        }
     }
     // The check the game itself runs, over the archives it loads.
     ASSERT_TRUE(LoadArchiveIndexes());
