@@ -314,7 +314,8 @@ TEST_F(ShippedClipsTest, EachTemplateRendersTheSameBytesAsTheShippedClip) {
 // The fillers' restarts begin where the laws put the ball (over the
 // thrower's head beyond a touchline, in the goal area, in the keeper's
 // hands), and every filler keeps the ball in its camera's view as it opens
-// and as it ends.
+// and as it ends. Every other clip opens with the ball in view unless it
+// comes in as a cross from within 10 m of a touchline.
 TEST(ShippedClipScenes, FillersOpenWithTheBallWhereTheRestartIsTakenAndKeepItInView) {
     std::string text;
     {
@@ -326,17 +327,24 @@ TEST(ShippedClipScenes, FillersOpenWithTheBallWhereTheRestartIsTakenAndKeepItInV
     ASSERT_TRUE(clipgen::ParseCatalogue(text, specs, &error)) << error;
     std::map<std::string, int> restarts;
     for (const clipgen::ClipSpec& s : specs) {
-        if (s.mirrorOf >= 0 || s.number < 15 || s.number > 48) continue;
+        if (s.mirrorOf >= 0) continue;
         clipgen::Scene scene;
         ASSERT_TRUE(clipgen::BuildScene(s, scene, &error)) << s.number << ": " << error;
+        const bool filler = s.number >= 15 && s.number <= 48;
+        if (!filler) {
+            const double y = scene.ball.empty() ? 0 : scene.BallAt(0).y;
+            if (scene.ball.empty() || y < 10 || y > clipgen::kPitchWidth - 10) continue;
+        }
         ASSERT_FALSE(scene.ball.empty()) << s.number;
         const art::Camera cam = clipgen::MakeCamera(*clipgen::FindCamera(scene.camera));
         for (int f : {0, scene.frames - 1}) {
+            if (!filler && f > 0) continue;
             const art::Vec3 b = scene.BallAt(f);
             const art::ScreenPoint p = cam.Project(b);
             EXPECT_TRUE(p.visible && p.x >= 0 && p.x < 320 && p.y >= 0 && p.y < 200)
                 << s.number << " frame " << f << " ball at " << b.x << "," << b.y;
         }
+        if (!filler) continue;
         const art::Vec3 start = scene.BallAt(0);
         const std::string act = s.params.count("act") ? s.params.at("act") : s.params.at("finish");
         ++restarts[act];
