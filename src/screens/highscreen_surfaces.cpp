@@ -130,7 +130,6 @@ void CHighScreen::LoadIntroSurfaces() {
         BuildKitSurface(m_pDimKit[static_cast<size_t>(side)], kKitDimmed, kit);
     }
     BuildNumberedShirts();
-    SetUpLevelButtonPictures();
 }
 
 void CHighScreen::LoadMatchPageSurfaces() {
