@@ -10,6 +10,7 @@
 
 #include "screens/highscreen_fixture.h"
 #include "soccerclasses/humanmanager.h"
+#include "soccerclasses/matchevent.h"
 #include "soccerclasses/matchplayer.h"
 
 namespace hstest {
@@ -26,6 +27,7 @@ protected:
     CFixture& RunSteps(uint32_t seed, std::vector<std::function<bool(CHighScreen&)>> steps) {
         size_t next = 0;
         CFixture& f = PlayThrough(seed, [&](CHighScreen& p) {
+            if (watch) watch(p);
             if (next >= steps.size() || p.m_bPaused || p.m_bChoosing || (p.m_nPhase != 1 && p.m_nPhase != 3)) return;
             if (p.m_nFastPlay || p.m_nFinished) return;
             if (steps[next](p)) ++next;
@@ -45,6 +47,8 @@ protected:
     static int HomeRowY(int row) { return 225 + 36 + 17 * row + 8; }
 
     size_t stepsDone = 0, stepsTotal = 0;
+    // Runs at every tick of the match page, before the steps.
+    std::function<void(CHighScreen&)> watch;
 };
 
 TEST_F(HighScreenControls, SubstitutionsDraggedBothWaysAndASwapOfStartersReachTheEngineAndTheClip) {
@@ -234,6 +238,98 @@ TEST_F(HighScreenControls, TheCardTheStripTheFormationTableTheTacticsAndTheSwitc
     ASSERT_GE(instructionFormation, 0);
     // Row 3's player is the third outfield player: index 2 in the table.
     EXPECT_EQ(manager->m_Instructions[0][static_cast<size_t>(instructionFormation)][2], 3);
+}
+
+}  // namespace
+}  // namespace hstest
+
+namespace hstest {
+namespace {
+
+using namespace highscreen;
+
+// Two human managers meet: the away panel takes drags and its card asks
+// its touchline clip in the away colours, the formation and tactics views
+// switch sides, and an away penalty is taken on the away card and counts
+// for the away side.
+TEST_F(HighScreenControls, WhenTwoHumanManagersMeetEachPanelWorksForItsOwnSide) {
+    MakeUser(Club(0), 0);
+    MakeUser(Club(1), 1);
+    bool penaltySeen = false, stepsSeen = false;
+    for (uint32_t seed = 1; seed <= 30 && !(penaltySeen && stepsSeen); ++seed) {
+        int32_t offId = 0, onId = 0;
+        int extraClip = -1, extraSide = -1, formationSide = -1, tacticsSide = -1;
+        int awayOutcome = -1, awayGoalsBefore = -1;
+        bool awayChoice = false, buttonsRight = false, swapped = false;
+        watch = [&](CHighScreen& p) {
+            if (!awayChoice && p.m_bChoosing && p.m_nChoiceState == 0 && p.m_nPenaltySide == 1) {
+                awayChoice = true;
+                awayOutcome = p.m_nPenaltyOutcome;
+                awayGoalsBefore = p.GetMatchPlay()->GetFixture()->m_AwayGoals;
+                buttonsRight = (p.m_CardButtons[1][2].flags & kSbHidden) == 0 &&
+                               (p.m_CardButtons[0][2].flags & kSbHidden) != 0;
+            }
+        };
+        takePenaltyClicks.clear();
+        CFixture& f = RunSteps(
+            seed,
+            {[&](CHighScreen& p) { return p.GetMatchPlay()->GetMinute() >= 2; },
+             [&](CHighScreen&) {
+                 offId = Club(1).GetPlayerId(7);
+                 onId = Club(1).GetPlayerId(11);
+                 Drag(575 + 100, HomeRowY(11), 575 + 100, HomeRowY(7));
+                 backend->Call([&] { swapped = Club(1).GetPlayerId(7) == onId && Club(1).GetPlayerId(11) == offId; });
+                 return true;
+             },
+             [&](CHighScreen&) { ClickPage(575 + 100, HomeRowY(3)); return true; },  // the away card
+             [&](CHighScreen& p) {
+                 ClickPage(575 + 8 + 10, 225 + 32 + 8);  // "Praise" on the away card
+                 backend->Call([&, page = &p] {
+                     extraClip = page->FlcState().extraClip;
+                     extraSide = page->FlcState().extraSide;
+                 });
+                 return true;
+             },
+             [&](CHighScreen&) { ClickPage(210 + 230, 493 + 20); return true; },  // "Formation"
+             [&](CHighScreen&) { ClickPage(210 + 270, 225 + 10); return true; },  // the away tab
+             [&](CHighScreen& p) {
+                 formationSide = p.m_nFormationSide;
+                 ClickPage(210 + 300, 493 + 20);  // "Tactics"
+                 return true;
+             },
+             [&](CHighScreen&) { ClickPage(210 + 270, 225 + 10); return true; },
+             [&](CHighScreen& p) {
+                 tacticsSide = p.m_nTacticsSide;
+                 return true;
+             }});
+        watch = {};
+        SCOPED_TRACE(seed);
+        ExpectCompleteFixture(f);
+        if (stepsDone == stepsTotal && !stepsSeen) {
+            stepsSeen = true;
+            EXPECT_TRUE(swapped) << "the bench player came on in the away starter's slot";
+            std::string line;
+            Engine().GetAwaySubstitutionText(line, 0);
+            EXPECT_NE(line.find(W().GetPlayer(onId)->GetName()), std::string::npos) << line;
+            EXPECT_EQ(extraClip, 318);
+            EXPECT_EQ(extraSide, 1) << "the away manager's clip in the away colours";
+            EXPECT_EQ(formationSide, 1);
+            EXPECT_EQ(tacticsSide, 1);
+        }
+        if (awayChoice) {
+            penaltySeen = true;
+            EXPECT_TRUE(buttonsRight) << "only the away card offers the penalty";
+            if (awayOutcome == 0) {
+                int awayPenaltyGoals = 0;
+                for (int i = 0; i < f.m_Events.GetSize(); ++i)
+                    if (f.m_Events.GetAt(i)->m_Type == CMatchEvent::kAwayPenaltyGoal) ++awayPenaltyGoals;
+                EXPECT_GE(awayPenaltyGoals, 1);
+                EXPECT_GT(f.m_AwayGoals, awayGoalsBefore);
+            }
+        }
+    }
+    EXPECT_TRUE(stepsSeen);
+    EXPECT_TRUE(penaltySeen) << "no seed of the list brought the away side a penalty";
 }
 
 }  // namespace
