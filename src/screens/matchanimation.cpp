@@ -289,6 +289,11 @@ bool Between(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 }  // namespace
 
+const std::vector<int>& EventClipList(int list) {
+    static const std::vector<int> none;
+    return list >= 1 && list <= 87 ? EventList(list) : none;
+}
+
 MatchEventAnimation BuildEventAnimation(int e, bool homeHuman, bool awayHuman, bool endsSwapped) {
     MatchEventAnimation out;
     Sequence s;
@@ -474,8 +479,8 @@ MatchEventAnimation BuildEventAnimation(int e, bool homeHuman, bool awayHuman, b
 }
 
 int DrawEventListClip(int list) {
-    if (list < 1 || list > 87 || EventList(list).empty()) return -1;
-    const ClipList& l = EventList(list);
+    const std::vector<int>& l = EventClipList(list);
+    if (l.empty()) return -1;
     return l[static_cast<size_t>(RandomByte(static_cast<int>(l.size())))];
 }
 

@@ -26,6 +26,9 @@ MatchEventAnimation BuildEventAnimation(int event, bool homeHuman, bool awayHuma
 // One clip drawn with RandomByte from candidate list `list` (1 to 87, the
 // shoot-out's 25 to 27 included); -1 for a list that does not exist.
 int DrawEventListClip(int list);
+// Candidate list `list` (1-87) of the event table; empty for a number the
+// table leaves unused or outside it.
+const std::vector<int>& EventClipList(int list);
 
 // The final whistle and the handshakes, never mirrored.
 std::vector<FlcQueueEntry> FinalWhistleClips();

@@ -202,6 +202,8 @@ public:
     CFixture* GetClubFixture(int n, int club) const;
     // The last fixture with that home and away club; null when none.
     CFixture* FindFixture(int home, int away) const;
+    // Clubs a and b exchanged their places in the world's club list.
+    void SwapClubIndexes(int a, int b);
 
     // A row per fixture that has clubs.
     void FillListControl(CListRows& rows) const;
