@@ -347,6 +347,7 @@ private:
     SurfacePtr m_pPlay, m_pPause, m_pPauseDark, m_pExit, m_pExitDark;
     std::array<SurfacePtr, 4> m_pStatusIcon;
     uint8_t m_bMatchSurfaces = 0;
+    uint8_t m_bStripPictures = 0;  // the strip's pictures carry the names
     uint8_t m_bTimerFailed = 0;
 };
 

@@ -103,8 +103,16 @@ void CHighScreen::DrawIntroPage() {
                        80, 102);
         g_TeamSheet.Draw(*this, s, g_TeamSheetBar);
         g_TeamSheetBar.Draw(*this, s);
-            if (const CClub* club = SideClub(side))
+        if (const CClub* club = SideClub(side)) {
+            // The formation on the sheet's pitch, own goal at the top.
+            const auto& shirts = m_pTinyShirt[static_cast<size_t>(side)];
+            if (shirts[0]) BlitSurfaceKeyedAt(644, 122, shirts[0].get(), s);
+            for (int i = 0; i < 10; ++i)
+                if (Surface* shirt = shirts[static_cast<size_t>(i + 1)].get())
+                    BlitSurfaceKeyedAt(556 + 22 * (8 - club->GetTacticPositionY(i)), 122 + 21 * club->GetTacticPositionX(i),
+                                       shirt, s);
             DrawShadowText(1, TA_LEFT, s, club->GetTacticName(), 600, 430);
+        }
     }
     DrawSurfaceButtons(s, g_IntroButtons.data(), kIntroButtons);
     BlitSurfaceToScreen(s, 0, 0);

@@ -188,6 +188,8 @@ void CHighScreen::FillFormationTable(int side) {
     t.sortable = 0;
     t.SetColumn(LoadString(hstext::kFormationColumn), LoadString(hstext::kFormationsAvailable), 0, 0, 0);
     t.SetColumn(LoadString(hstext::kRating), LoadString(hstext::kRatingInFormation), 1, 0, 0);
+    t.columnStart[0] = 0;
+    t.columnStart[1] = 96;
     bar = SurfaceScrollBar{};
     bar.Init(177, 68, 26, 184, count, 23);
     for (int i = 0; i < count; ++i) {

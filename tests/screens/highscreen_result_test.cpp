@@ -181,3 +181,80 @@ TEST_F(HighScreenSkips, SkipDuringTheShootoutChoiceKicksItAtOnce) {
 
 }  // namespace
 }  // namespace hstest
+
+namespace hstest {
+namespace {
+
+using namespace highscreen;
+
+// The screenshot set of the match-day page (written to
+// build-test/screens-shots/ for people to look at): the intro page's three
+// views, the match page with each of the eight sections, the result page's
+// three views. Each picture differs from the others of its set.
+TEST_F(HighScreenSkips, TheScreenshotSetShowsEveryViewDifferently) {
+    MakeUser(Club(0), 0);
+    std::vector<std::string> names;
+    std::vector<platform::gfx::Surface> frames;
+    auto shot = [&](const std::string& name) {
+        SaveShot("matchday-" + name);
+        names.push_back(name);
+        frames.push_back(backend->LastFrame());
+    };
+    int stage = 0, lastBanner = -1;
+    static constexpr int kIntroX[4] = {138, 298, 454, 610};
+    static constexpr int kSectionX[8] = {24, 71, 116, 161, 206, 251, 296, 341};
+    CFixture& f = PlayLeague(5, [&](CHighScreen& p) {
+        if (p.m_nMode == 0) {
+            if (stage < 3) {
+                shot(stage == 0 ? "intro-match" : stage == 1 ? "intro-home" : "intro-away");
+                ClickPage(kIntroX[stage + 1] + 72, 477 + 10);
+                ++stage;
+            }
+            return;
+        }
+        if (p.m_nMode == 1) {
+            if (p.m_bChoosing) {
+                ChooseTakerStep(p);
+                return;
+            }
+            if (p.m_bPaused && p.m_nMatchState != lastBanner) {
+                lastBanner = p.m_nMatchState;
+                backend->Key(VK_SPACE);
+                return;
+            }
+            if (!p.m_bPaused) lastBanner = -1;
+            // Sections 0 to 7 in the first half, a shot the tick after each click.
+            if (stage >= 3 && stage < 3 + 16 && p.m_nPhase == 1 && p.GetMatchPlay()->GetMinute() >= 3) {
+                const int k = stage - 3;
+                if (k % 2 == 0)
+                    ClickPage(210 + kSectionX[k / 2], 493 + 20);
+                else
+                    shot("section-" + std::to_string(k / 2));
+                ++stage;
+            }
+            return;
+        }
+        if (stage < 3 + 16) stage = 3 + 16;  // a short first half: the sections were not all shown
+        const int view = stage - (3 + 16);
+        if (view < 3) {
+            // "Result", "Scores", "Statistics", then "Proceed".
+            shot(view == 0 ? "result" : view == 1 ? "scores" : "statistics");
+            ClickPage(kIntroX[view + 1] + 72, 477 + 10);
+            ++stage;
+        }
+    });
+    ExpectCompleteFixture(f);
+    ASSERT_EQ(names.size(), 3u + 8u + 3u) << ::testing::PrintToString(names);
+    for (size_t i = 0; i < frames.size(); ++i)
+        for (size_t j = i + 1; j < frames.size(); ++j) {
+            bool differ = false;
+            const auto& a = frames[i];
+            const auto& b = frames[j];
+            for (int y = 0; y < std::min(a.Height(), b.Height()) && !differ; ++y)
+                for (int x = 0; x < std::min(a.Width(), b.Width()) && !differ; ++x) differ = a.Get(x, y) != b.Get(x, y);
+            EXPECT_TRUE(differ) << names[i] << " and " << names[j] << " look the same";
+        }
+}
+
+}  // namespace
+}  // namespace hstest

@@ -246,7 +246,7 @@ Bitmap8 CentreView(int kind) {
             if (kind == 1)
                 pitch(35, 41, 331, 247, RGB(30, 92, 42));
             else
-                pitch(210, 36, 352, 200, RGB(30, 92, 42));
+                pitch(200, 36, 356, 244, RGB(30, 92, 42));
             break;
         case 2:  // territory, lit
         case 3:  // territory, dark
