@@ -11,6 +11,7 @@
 #include "platform/gfx/bmp.h"
 #include "platform/gfx/surface.h"
 #include "shell/archive.h"
+#include "shell/helpwindow.h"
 #include "support/test_env.h"
 #include "ui/xmessages.h"
 
@@ -122,6 +123,19 @@ TEST_F(HighScreenArt, TheShirtsAndTacticsButtonsThePageLoadsResolve) {
         EXPECT_EQ(b->height, 17) << name;
     }
     for (const char* name : {"radio_on", "radio_off"}) EXPECT_TRUE(Load(std::string("gfx\\match\\surfaces\\") + name + ".bmp"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HighScreenHelp, ThePageAndItsIntroAndResultViewsHaveTheirOwnTopics) {
+    const HelpTopic& fallback = HelpTopicFor(1);
+    for (int context : {65, 6511, 6512, 6513, 6521, 6522, 6523}) {
+        const HelpTopic& t = HelpTopicFor(context);
+        EXPECT_NE(&t, &fallback) << context;
+        EXPECT_FALSE(t.title.empty()) << context;
+    }
 }
 
 }  // namespace

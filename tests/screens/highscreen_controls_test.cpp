@@ -334,3 +334,51 @@ TEST_F(HighScreenControls, WhenTwoHumanManagersMeetEachPanelWorksForItsOwnSide) 
 
 }  // namespace
 }  // namespace hstest
+
+namespace hstest {
+namespace {
+
+using namespace highscreen;
+
+// The card's own rules, pressed at its buttons: "Previous player" on row 0
+// and "Next player" on the last row stay; the touchline actions show for a
+// human side's starters only; an instruction outside 0-5 read from a saved
+// game presses the row's first button ("use the team setting").
+TEST_F(HighScreenPage, TheCardKeepsItsEndsShowsTouchlineActionsForStartersAndReadsBadInstructionsAsTheTeams) {
+    CHumanManager& user = MakeUser(Club(0), 0);
+    int afterPrevious = -1, afterNext = -1, last = -1;
+    bool starterShows = false, benchHidden = false, computerHidden = false;
+    int pressedOfBadRow = -1;
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        p.m_nPhase = 1;
+        p.OpenCard(0, 0);
+        p.PressPlayerCard(0, 14 + 4, 6 + 4);
+        afterPrevious = p.m_nCardPlayer[0];
+        last = p.m_nSquadSlots - 1;
+        while (last > 0 && !p.IsFilledRow(0, last)) --last;
+        p.OpenCard(0, last);
+        p.PressPlayerCard(0, 178 + 4, 6 + 4);
+        afterNext = p.m_nCardPlayer[0];
+        p.OpenCard(0, 5);
+        starterShows = (p.m_CardButtons[0][3].flags & kSbHidden) == 0;
+        p.OpenCard(0, 12);
+        benchHidden = (p.m_CardButtons[0][3].flags & kSbHidden) != 0;
+        p.OpenCard(1, 5);
+        computerHidden = (p.m_CardButtons[1][3].flags & kSbHidden) != 0;
+        const int formation = p.SelectedFormation(0);
+        user.m_Instructions[1][static_cast<size_t>(formation)][3] = 7;
+        p.OpenCard(0, 4);
+        for (int k = 0; k < 6; ++k)
+            if (p.m_InstructionButtons[0][static_cast<size_t>(6 + k)].state) pressedOfBadRow = k;
+    });
+    EXPECT_EQ(afterPrevious, 0);
+    EXPECT_EQ(afterNext, last);
+    EXPECT_TRUE(starterShows);
+    EXPECT_TRUE(benchHidden);
+    EXPECT_TRUE(computerHidden);
+    EXPECT_EQ(pressedOfBadRow, 0);
+}
+
+}  // namespace
+}  // namespace hstest
