@@ -166,6 +166,8 @@ public:
     void FillLatestScores();
     // Initialises the sheet table and bar for a side's filled slots.
     void SetUpTeamSheet(int side);
+    // The numbered shirts in the sheet's "No." column, over its text.
+    void DrawSheetMarkers(platform::gfx::Surface* surface, int side);
 
     // --- touchline controls ---
     void PressIntroPage(int x, int y);

@@ -2,6 +2,7 @@
 // before the match and the result page in its three views after it.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
@@ -103,6 +104,7 @@ void CHighScreen::DrawIntroPage() {
                        80, 102);
         g_TeamSheet.Draw(*this, s, g_TeamSheetBar);
         g_TeamSheetBar.Draw(*this, s);
+        DrawSheetMarkers(s, side);
         if (const CClub* club = SideClub(side)) {
             // The formation on the sheet's pitch, own goal at the top.
             const auto& shirts = m_pTinyShirt[static_cast<size_t>(side)];
@@ -267,4 +269,18 @@ std::array<std::array<int, 2>, 10> CHighScreen::ResultStatistics() const {
              {e.GetCount(CMatchPlay::kShotsOn, 0), e.GetCount(CMatchPlay::kShotsOn, 1)},
              {e.GetCount(CMatchPlay::kShotsOff, 0), e.GetCount(CMatchPlay::kShotsOff, 1)},
              {homeGoals, awayGoals}}};
+}
+
+void CHighScreen::DrawSheetMarkers(Surface* s, int side) {
+    const SurfaceTable& t = g_TeamSheet;
+    const auto& shirts = m_pTinyShirt[static_cast<size_t>(side & 1)];
+    const int first = std::clamp(g_TeamSheetBar.position, 0, std::max(0, t.rowCount - t.visibleRows));
+    for (int r = 0; r < t.visibleRows; ++r) {
+        const int row = first + r;
+        if (row >= t.rowCount) break;
+        // The "No." text holds the slot's number, so the marker follows a sort.
+        const int m = std::atoi(t.cells[static_cast<size_t>(row)][0].text.c_str()) - 1;
+        if (m < 0 || m >= kMaxSquadSlots || !shirts[static_cast<size_t>(m)]) continue;
+        BlitSurfaceKeyedAt(t.x + t.columnStart[0] + 9, t.bodyTop + t.rowHeight * r, shirts[static_cast<size_t>(m)].get(), s);
+    }
 }
