@@ -8,7 +8,10 @@
 #include "platform/random.h"
 #include "platform/stringtable.h"
 #include "screens/player_fixture.h"
+#include "soccerclasses/availableemployee.h"
+#include "soccerclasses/availableyouth.h"
 #include "soccerclasses/contractclause.h"
+#include "soccerclasses/youth.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
@@ -90,6 +93,7 @@ TEST_F(DealPages, PurchaseOpeningLinesFollowTheAskingPrice) {
         }
         EXPECT_GE(page->GetRoundLimit(), 8);
         EXPECT_LE(page->GetRoundLimit(), 12);
+        Save("purchase-" + std::to_string(c.line));
     }
 }
 
@@ -198,6 +202,7 @@ TEST_F(DealPages, EqualDemandsSignThePlayerAndTheClauseIsKept) {
     const std::string opening = LastReply();
     EXPECT_NE(opening.find(target->GetName()), std::string::npos);
     const CContractOffer demands = Page()->GetDemands();
+    Save("contract-player");
     Press(515);
     EXPECT_EQ(LastReply(), platform::FormatMessageId(26, {target->GetName(), demands.m_Years, Club().GetName()}));
     EXPECT_EQ(target->GetClub(), &Club());
@@ -282,6 +287,7 @@ TEST_F(SalePage, OpensWithTheBidAndRaisesFromNothing) {
     ASSERT_FALSE(page->ShowsNoData());
     EXPECT_EQ(page->GetPageLabel(1)->GetText(), platform::FormatMessageId(1110, {Other().GetName(), mine->GetName()}));
     EXPECT_NE(LastReply().find("with no sell on clause"), std::string::npos);
+    Save("sale");
     // Money too low, on seeds until the club raises rather than stops.
     for (uint32_t seed = 1; seed < 50 && page->GetBid() == 0; ++seed) {
         platform::SeedRandom(seed);
@@ -379,6 +385,82 @@ TEST_F(DealPages, BigClubsSeldomLetAnUnlistedPlayerGo) {
             EXPECT_LE(chance, table->GetAt(i - 1)->m_UnlistedRefusalChance);
         }
     }
+}
+
+}  // namespace
+}  // namespace playertest
+
+namespace playertest {
+namespace {
+
+TEST_F(DealPages, TheMenusTransferListAlsoClosesWithTheWindow) {
+    Open(102);
+    Club().GetCountry()->SetTransferWindow(0);
+    manager.Send(WM_COMMAND, 32806, 0);
+    Drain();
+    EXPECT_TRUE(port.Asked(578));
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetPage(), 102);
+}
+
+TEST_F(DealPages, TheBoardStopsTheReleaseOfAPlayerAboveTheClubsStanding) {
+    CPlayer* own = Sign(Club(), CSoccerPlayer::kDefender, "Leaver");
+    own->Person().SetContractYears(4);
+    own->Person().SetWeeklyWage(1000);
+    SetAbility(uint16_t(WorldIndexOf(*own)), 99);
+    Open(102);
+    Open(60, own, 0);
+    const double balance = Club().GetBankBalance();
+    Press(538);
+    EXPECT_TRUE(port.AskedText("The board refuse to allow you to sack"));
+    EXPECT_EQ(own->GetClub(), &Club());
+    EXPECT_DOUBLE_EQ(Club().GetBankBalance(), balance);
+    EXPECT_EQ(Page()->GetPage(), 60);
+}
+
+TEST_F(DealPages, TheListingToggleListsAndDelists) {
+    CPlayer* own = Sign(Club(), CSoccerPlayer::kDefender, "Listable");
+    for (int i = 0; i < 20; ++i) Sign(Club(), i % 4, "Squad" + std::to_string(i));
+    own->Person().SetWeeksAtClub(40);
+    CPlayerScreen* page = Open(60, own, 0);
+    ASSERT_TRUE(page->GetPageButton(CPlayerScreen::kActionButton)->IsEnabled());
+    Press(537);
+    EXPECT_TRUE(own->IsListed());
+    EXPECT_TRUE(page->IsListedShown());
+    EXPECT_EQ(page->GetPageButton(CPlayerScreen::kActionButton)->Text(), DealText(598));
+    Press(537);
+    EXPECT_FALSE(own->IsListed());
+    EXPECT_EQ(page->GetPageButton(CPlayerScreen::kActionButton)->Text(), DealText(597));
+}
+
+TEST_F(DealPages, FullListsTakeNoOneMore) {
+    // A full youth squad takes no market youth.
+    CAvailableYouthList& market = *Club().GetCountry()->GetYouthMarket();
+    market.Update(*Club().GetCountry(), *table->GetAt(1), 0, 10);
+    ASSERT_GT(market.GetSize(), 0);
+    for (int i = 0; i < CYouthList::kCapacity; ++i) {
+        auto y = std::make_unique<CYouth>();
+        y->m_Person.Set("Y", "Full" + std::to_string(i), 17, 1);
+        Club().Youths().Add(std::move(y));
+    }
+    const int before = market.GetSize();
+    Open(60, market.GetAt(0), kPersonListYouthMarket);
+    Press(537);
+    EXPECT_TRUE(port.Asked(47065));
+    EXPECT_EQ(market.GetSize(), before);
+    EXPECT_EQ(Club().Youths().GetSize(), CYouthList::kCapacity);
+    // A full staff list takes no market employee.
+    for (int i = 0; i < CEmployeeList::kMaxEmployees; ++i) Hire(Club(), CBasicEmployee::kScout, "S" + std::to_string(i));
+    CAvailableEmployeeList& staff = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee e;
+    e.m_JobKind = CBasicEmployee::kHeadCoach;
+    e.m_Ability = 40;
+    e.Person().Set("M", "Waiting", 50, 1);
+    staff.AddCopy(e);
+    Open(60, staff.GetAt(staff.GetSize() - 1), kPersonListStaffMarket);
+    Press(537);
+    EXPECT_TRUE(port.AskedText("has no room on the staff"));
+    EXPECT_EQ(Page()->GetPage(), 60);
 }
 
 }  // namespace
