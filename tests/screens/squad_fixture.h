@@ -24,7 +24,6 @@
 #include "support/ui_loop.h"
 
 namespace squadtest {
-#include "support/ui_loop.h"
 
 using namespace platform::win;
 
