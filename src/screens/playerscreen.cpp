@@ -144,6 +144,15 @@ void CPlayerScreen::Initialise() {
         case kPersonPage:
             InitialisePersonPage();
             break;
+        case kPurchasePage:
+            SetupPurchasePanel(false);
+            break;
+        case kContractPage:
+            SetupContractPanel();
+            break;
+        case kSalePage:
+            SetupSalePanel();
+            break;
         default:
             break;
     }
@@ -262,6 +271,40 @@ bool CPlayerScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
         return OpenPlayerSection(id);
     if (m_nPage == kClubTransfersPage && (id == kCmdPlayersSold || id == kCmdPlayersBought)) {
         ShowClubTransfers(id == kCmdPlayersBought ? 1 : 0);
+        return true;
+    }
+    if (m_nPage == kPurchasePage && (id == 501 || id == 503)) {
+        if (id == 503) {
+            EvaluateOffer();
+        } else {
+            // Break Off Deal: the player is one this club has bid for.
+            if (CClub* own = UserClub(); own && m_pSubject) {
+                auto* player = static_cast<CPlayer*>(m_pSubject);
+                if (m_bOfferMode) own->AddLoanTarget(*player);
+                else own->AddBidTarget(*player);
+            }
+            if (auto* manager = dynamic_cast<CScreenManager*>(Parent())) manager->GoBack(1);
+        }
+        return true;
+    }
+    if (m_nPage == kContractPage && (id == 513 || id == 515)) {
+        if (id == 515) OnMakeContractOffer();
+        else OnBreakOffNegotiations();
+        return true;
+    }
+    if (m_nPage == kSalePage) {
+        switch (id) {
+            case 1117: OnBreakOffTalks(); return true;
+            case 1111: OnAcceptOffer(); return true;
+            case 1112: OnRejectOffer(); return true;
+            case 1113: case 1114: case 1115: case 1116: SetRejectionReason(static_cast<int>(id - 1112)); return true;
+            default: break;
+        }
+    }
+    if (m_nPage == kPersonPage && (id == 537 || id == 538 || id == 540)) {
+        if (id == 537) OnApproachOrRelease();
+        else if (id == 538) OnReleasePlayer();
+        else OnRenewContract();
         return true;
     }
     if (m_nPage == kPersonPage) {

@@ -5,13 +5,16 @@
 // g_nScreenId at construction says which. Its set-up builds the page from
 // the screen tables; the pages address their labels, buttons and lists by
 // their order among the page's rows of that kind.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "screens/sectionhub.h"
 #include "soccerclasses/personidentity.h"
+#include "soccerclasses/person.h"
 #include "ui/xmessagedisplay.h"
+#include "ui/xspinedit.h"
 
 class CClub;
 class CCountry;
@@ -68,6 +71,48 @@ public:
     // The action buttons' tips as the person's kind and the page's state give them.
     unsigned GetActionTipId() const;
     const std::string& GetBackgroundName() const { return m_Background; }
+
+    // ---- The negotiation pages (22, 62, 23) ----
+    // A money field's value in base money: exactly what the page put in
+    // while the user has not changed it.
+    struct MoneyField {
+        CXSpinedit field;
+        double base = 0;
+        double shown = 0;
+        bool money = false;
+    };
+    enum DealField { kAmountField, kSellOnField, kFeeField, kWageField, kYearsField, kRelocationField, kDealFields };
+    CXSpinedit& GetDealField(int f) { return m_Fields[static_cast<size_t>(f)].field; }
+    double ReadField(int f) const;
+    CXMessageDisplay& GetReplyPanel() { return m_Reply; }
+    const std::vector<std::string>& GetReplyLines() const { return m_ReplyLines; }
+    const CContractOffer& GetDemands() const { return m_Demands; }
+    int GetOffersMade() const { return m_nOffersMade; }
+    int GetRoundLimit() const { return m_nRoundLimit; }
+    bool TalksEnded() const { return m_bTalksEnded != 0; }
+    bool DealAgreed() const { return m_bDealAgreed != 0; }
+    // The purchase page's "Make Offer".
+    void EvaluateOffer();
+    // The contract page's "Make Offer" and "Break Off Negotiations".
+    void OnMakeContractOffer();
+    void OnBreakOffNegotiations();
+    // The sale page: the gauge's figures, and the answers.
+    struct Gauge {
+        int difference = 0, band = 0, step = 0, reluctance = 0;
+    };
+    static Gauge ComputeGauge(double bid, double reference, int sellOn);
+    void OnRejectOffer();
+    void OnAcceptOffer();
+    void OnBreakOffTalks();
+    void SetRejectionReason(int reason);
+    int GetBid() const { return m_nBid; }
+    double GetReferenceValue() const { return m_dReference; }
+    bool FinalOfferMade() const { return m_bFinalOffer != 0; }
+    bool Decided() const { return m_bDecided != 0; }
+    // Page 60's actions.
+    void OnApproachOrRelease();
+    void OnReleasePlayer();
+    void OnRenewContract();
 
     // ---- Pages 24, 93, 117 ----
     // Page 24's view: 0 players sold, 1 players bought.
@@ -128,12 +173,54 @@ private:
     void FillClubHistoryList(CListControl& list, const CPlayer& player);
     void AddPanelLine(const std::string& line);
 
+    // The negotiation pages.
+    void SetupPurchasePanel(bool refresh);
+    void SetupContractPanel();
+    void SetupSalePanel();
+    void CreateDealField(int f, uint32_t id, const platform::win::Rect& rect, int minimum, int maximum, double step,
+                         bool money, double base);
+    void HideContractFields();
+    void AddReply(const std::string& line, bool clear);
+    void EndPurchaseTalks();
+    void EndContractTalks(bool signedUp);
+    void LeaveNegotiation(int backSteps);
+    bool EndModalRun(int result);
+    void OfferPlayerContract();
+    void OfferEmployeeRenewal();
+    void OfferEmployeeContract();
+    void OfferYouthContract();
+    void CompleteSigning(CPlayer& player);
+    void EndSaleTalks(int result);
+    void ApproachPlayer(CPlayer& player);
+    void ToggleListing(CPlayer& player);
+    void ReleaseEmployee(class CEmployee& employee);
+    void ApproachEmployee(class CAvailableEmployee& employee);
+    void HireOrReleaseYouth();
+    void OpenNegotiation(int screen, void* person, int kind, intptr_t amount, uint8_t loan);
+
     // Pages 24, 93, 117 and the hub's openers.
     void BuildClubTransfersPage();
     void BuildHistoryPage();
     void BuildBidsPage();
     bool OpenPlayerSection(uint32_t command);
     void ShowListOrNoData(CListControl* list, int noDataLabel);
+
+    std::array<MoneyField, kDealFields> m_Fields;
+    CXMessageDisplay m_Reply;
+    std::vector<std::string> m_ReplyLines;
+    CContractOffer m_Demands;
+    CClub* m_pSeller = nullptr;
+    int m_nPlayerIndex = -1;
+    int m_nOffersMade = 0, m_nRoundLimit = 8, m_nRejections = 0;
+    double m_dHighestAmount = -1.0, m_dLastAmount = -1.0;
+    int m_nHighestSellOn = -1, m_nLastSellOn = -1;
+    uint8_t m_bFirstOffer = 1, m_bRefusedBefore = 0, m_bDealAgreed = 0, m_bTalksEnded = 0;
+    uint8_t m_bMayEndModal = 1;
+    // The sale page.
+    int m_nBid = 0;
+    double m_dReference = 0;
+    int m_nReason = 4;
+    uint8_t m_bFinalOffer = 0, m_bDecided = 0, m_nDealResult = 0;
 
     int m_nPage = 0;
     int m_nSubPage = 0;

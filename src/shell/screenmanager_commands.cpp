@@ -117,6 +117,7 @@ constexpr int kPurchaseScreen = 22;
 constexpr int kRefereeTablesScreen = 87;
 constexpr int kJobCentreScreen = 38;
 constexpr int kAdvanceDayA = 1;
+constexpr uint32_t kTransferListCommand = 32806;
 
 // The fewest fit players a club keeps in each position before it will
 // talk of selling one: goalkeepers, defenders, midfielders, attackers.
@@ -210,6 +211,15 @@ bool CScreenManager::OnCommand(uint32_t id, uint32_t, Window*) {
     }
     if (const CommandRow* r = FindRow(kCommands, id)) {
         if (r->employed && !CurrentManagerEmployed()) return true;
+        // The transfer list closes with the country's transfer window.
+        if (id == kTransferListCommand) {
+            CWorldData* w = GetWorldData();
+            const CCountry* country = w ? w->GetCurrentCountry() : nullptr;
+            if (!country || !country->GetTransferWindow()) {
+                UserMessageBox(kDeadlinePassedText, kBoxNotice, -1);
+                return true;
+            }
+        }
         OpenPage(r->kind, r->screen, true, true);
         return true;
     }

@@ -177,6 +177,11 @@ public:
     void FansReactToSale(const CPlayer& player);
     bool WantsPlayer(const CPlayer& player, double fee) const;
     bool ApproachForPlayer(uint32_t index, int sellerIndex);
+    // The sale after an accepted bid: at the price and sell-on the human
+    // seller agreed in talks when there are such (the player's spare
+    // values, reset here), else at the bid's own; a human seller then holds
+    // the clause of that sell-on.
+    void CompleteAcceptedBid(uint16_t index, CPlayer& player, double fee, int sellOn, CClub& buyer);
     int GetDivisionStrengthIndex() const;
 
     // Transfer market: listing, bids and loans, requests, targets, signings
@@ -578,6 +583,9 @@ public:
     int32_t GetLastHomeCrowd() const { return lastHomeCrowd_; }
     int32_t GetDisciplinePoints() const { return disciplinePoints_; }
     uint8_t GetPlayersOutsideSlots() const { return playersOutside_; }
+    // Players borrowed and with the club now, and loans taken this season.
+    uint8_t GetPlayersOnLoanHere() const { return loansOutNow_; }
+    int32_t GetLoansThisSeason() const { return loansOutSeason_; }
     const CKits& GetHomeKit() const { return homeKit_; }
     const CKits& GetAwayKit() const { return awayKit_; }
     CKits& HomeKit() { return homeKit_; }

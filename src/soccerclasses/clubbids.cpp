@@ -184,14 +184,7 @@ void CClub::ComputerTransferActivity() {
                 }
             } else if (buyer) {
                 if (Random(6) == 3 && static_cast<int64_t>(player->m_AskingPrice) < 1 && fee < 3000000.0) fee *= 2;
-                if (fee > 0 && MakeBid(*player, fee, *buyer, 0)) {
-                    if (player->m_SparePrice != -1.0) {
-                        fee = player->m_SparePrice;
-                        player->m_SparePrice = -1.0;
-                    }
-                    CContractOffer offer;
-                    CompleteTransfer(index, *player, fee, *buyer, offer, false);
-                }
+                if (fee > 0 && MakeBid(*player, fee, *buyer, 0)) CompleteAcceptedBid(index, *player, fee, 0, *buyer);
             }
         }
     }
@@ -234,13 +227,7 @@ double CClub::TryComputerBidForPlayer(CPlayer* player, double lastOffer, int slo
     const double offer = RoundMoney(std::min(fee, std::max(0.0, asking)), other->GetCountry());
     if (offer == -1.0 || offer <= lastOffer) return 0.0;
     if (!MakeBid(*player, offer, *other, 0)) return offer;
-    double paid = offer;
-    if (player->m_SparePrice != -1.0) {
-        paid = player->m_SparePrice;
-        player->m_SparePrice = -1.0;
-    }
-    CContractOffer terms;
-    CompleteTransfer(index, *player, paid, *other, terms, false);
+    CompleteAcceptedBid(index, *player, offer, 0, *other);
     return 0.0;
 }
 

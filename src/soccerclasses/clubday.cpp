@@ -209,12 +209,7 @@ void CClub::SellPlayerToOtherClub(bool keeperOrAttacker) {
     CClub* buyer = buyerIndex < 0 ? nullptr : world->GetClub(buyerIndex);
     if (!buyer || buyer == this || !buyer->WantsPlayer(*player, fee) || !MakeBid(*player, fee, *buyer, 0)) return;
     // A price agreed before stands.
-    if (player->m_SparePrice != -1.0) {
-        fee = player->m_SparePrice;
-        player->m_SparePrice = -1.0;
-    }
-    CContractOffer offer;
-    CompleteTransfer(static_cast<uint16_t>(index), *player, fee, *buyer, offer, false);
+    CompleteAcceptedBid(static_cast<uint16_t>(index), *player, fee, 0, *buyer);
 }
 
 void CClub::ProcessWeek(bool quiet) {

@@ -117,6 +117,9 @@ bool CClub::MakeBid(CPlayer& player, double bid, CClub& buyer, int sellOn) {
 }
 
 bool CClub::OfferBidToHuman(CPlayer& player, double bid, CClub& buyer, int sellOn) {
+    // Terms agreed in talks are this bid's alone.
+    player.m_SparePrice = -1.0;
+    player.m_SpareSellOn = -1;
     const std::string money = FormatMoney(bid);
     std::string text;
     if (bid > 0 && sellOn > 0)
@@ -412,9 +415,27 @@ bool CClub::ApproachForPlayer(uint32_t index, int sellerIndex) {
         seller->CompleteTransfer(static_cast<uint16_t>(index), *player, 0.0, *this, offer, true);
         return true;
     }
-    if (!seller->MakeBid(*player, fee, *this, kSellOnDemand[std::min(Random(10), 9)])) return false;
-    seller->CompleteTransfer(static_cast<uint16_t>(index), *player, fee, *this, offer, false);
+    const int sellOn = kSellOnDemand[std::min(Random(10), 9)];
+    if (!seller->MakeBid(*player, fee, *this, sellOn)) return false;
+    seller->CompleteAcceptedBid(static_cast<uint16_t>(index), *player, fee, sellOn, *this);
     return true;
+}
+
+void CClub::CompleteAcceptedBid(uint16_t index, CPlayer& player, double fee, int sellOn, CClub& buyer) {
+    const bool human = IsHumanManaged();
+    if (player.m_SparePrice != -1.0) {
+        fee = player.m_SparePrice;
+        if (player.m_SpareSellOn >= 0) sellOn = player.m_SpareSellOn;
+    }
+    player.m_SparePrice = -1.0;
+    player.m_SpareSellOn = -1;
+    CContractOffer offer;
+    CompleteTransfer(index, player, fee, buyer, offer, false);
+    if (human && sellOn > 0) {
+        CWorldData* world = GetWorldData();
+        world->GetContractClauseList().Add(index, static_cast<uint8_t>(sellOn),
+                                           static_cast<uint32_t>(world->GetClubList().GetIndex(this)));
+    }
 }
 
 int CClub::GetDivisionStrengthIndex() const {

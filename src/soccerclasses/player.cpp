@@ -23,6 +23,7 @@ void CPlayer::MakeBlank() {
     m_Person.SetSurname("");
     m_Football.Reset();
     m_AskingPrice = m_SigningOnDemand = m_SparePrice = -1.0;
+    m_SpareSellOn = -1;
     m_Injury = -1;
     m_LoanClub = -1;
     ClearCounters();

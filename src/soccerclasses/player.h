@@ -177,6 +177,8 @@ public:
     double m_AskingPrice = -1.0;
     double m_SigningOnDemand = -1.0;
     double m_SparePrice = -1.0;
+    // The sell-on agreed with the spare price; not saved, -1 none.
+    int8_t m_SpareSellOn = -1;
     int32_t m_LoanClub = -1;
     int32_t m_Injury = -1;
     uint16_t m_CareerAppearances = 0;

@@ -64,7 +64,7 @@ void CPopularity::Read(FILE* f) {
     m_TelevisionSpread = LoadDouble(f);
     m_MerchandisingRate = LoadDouble(f);
     m_ManagerRatingThreshold = LoadByte(f);
-    m_Byte40 = LoadByte(f);
+    m_UnlistedRefusalChance = LoadByte(f);
 }
 
 void CPopularity::Write(FILE* f) const {
@@ -107,7 +107,7 @@ void CPopularity::Write(FILE* f) const {
     SaveDouble(f, m_TelevisionSpread);
     SaveDouble(f, m_MerchandisingRate);
     SaveByte(f, m_ManagerRatingThreshold);
-    SaveByte(f, m_Byte40);
+    SaveByte(f, m_UnlistedRefusalChance);
 }
 
 std::string CPopularity::CheckRow() const {
@@ -123,7 +123,7 @@ std::string CPopularity::CheckRow() const {
     if (!std::isfinite(m_PercentageValue)) return "the percentage value is not a number";
     if (m_BaseCount < 1 || m_CrowdBase < 1) return "a count is below 1";
     if (!m_LevelByte || !m_Byte16 || !m_StandingByte || !m_RenewalByte || !m_StaffLevelRange ||
-        !m_ManagerRatingThreshold || !m_Byte40)
+        !m_ManagerRatingThreshold || !m_UnlistedRefusalChance)
         return "a level byte is 0";
     if (!m_BandA[0] || !m_BandB[0] || !m_AbilityBase[0] || !m_AbilitySpread[0])
         return "an ability band starts with 0";

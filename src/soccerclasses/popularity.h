@@ -56,7 +56,9 @@ public:
     double m_TelevisionSpread = 0;
     double m_MerchandisingRate = 0;
     uint8_t m_ManagerRatingThreshold = 0;
-    uint8_t m_Byte40 = 0;
+    // The chance, in percent, that the club turns away an approach for a
+    // player it has not listed: big clubs seldom let one go.
+    uint8_t m_UnlistedRefusalChance = 0;
 
     void Read(FILE* file);
     void Write(FILE* file) const;

@@ -55,7 +55,10 @@ void CTransferNegotiation::Decide(CClub& ownClub) {
     if (!player) return;
     // Everything the boxes need is taken now: the screens can delete this bid.
     const int32_t fee = m_Fee;
+    const uint8_t sellOn = m_Kind;
     const CClub* seller = world->GetClub(m_Club);
+    // A player who has left the bid's club is no longer this deal's.
+    if (seller && player->GetClub() != seller) return;
     const std::string sellerName = seller ? seller->GetName() : std::string();
     const std::string managerName = NegotiationManagerName(ownClub);
     const std::string playerName = player->GetName();
@@ -85,7 +88,7 @@ void CTransferNegotiation::Decide(CClub& ownClub) {
             GetUserPort().RunScreenModal(kPlayerInfoScreen, player, 0, 0, 0);
             continue;
         }
-        if (answer == kAnswerYes) GetUserPort().RunScreenModal(kContractTalksScreen, player, fee, 0, 0);
+        if (answer == kAnswerYes) GetUserPort().RunScreenModal(kContractTalksScreen, player, fee, 0, sellOn);
         return;
     }
 }

@@ -170,7 +170,7 @@ CPopularity SoundRow() {
     r.m_LevelByte = r.m_Byte16 = r.m_StandingByte = r.m_RenewalByte = 50;
     r.m_StaffLevelMinimum = 40;
     r.m_StaffLevelRange = 20;
-    r.m_ManagerRatingThreshold = r.m_Byte40 = 30;
+    r.m_ManagerRatingThreshold = r.m_UnlistedRefusalChance = 30;
     r.m_BandA = {40, 40, 40, 40};
     r.m_BandB = {10, 10, 10, 10};
     r.m_AbilityBase = {30, 30, 30, 30};

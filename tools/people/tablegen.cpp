@@ -122,7 +122,8 @@ CPopularity MakePopularityRow(const std::vector<std::vector<double>>& anchors, i
     r.m_TelevisionSpread = round(balance * 0.0015, 10);
     r.m_MerchandisingRate = round(crowd * 2, 10);
     r.m_ManagerRatingThreshold = Byte(std::clamp(ability - 3, 10.0, 85.0));
-    r.m_Byte40 = Byte(ability);
+    // About 60% for the biggest club, falling steadily to 15% for the smallest.
+    r.m_UnlistedRefusalChance = Byte(std::round(60.0 - 45.0 * i / std::max(1, rows - 1)));
     return r;
 }
 

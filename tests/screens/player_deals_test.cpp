@@ -1,0 +1,467 @@
+// The negotiation pages: the purchase page's opening lines and the bid's
+// judgement (22), the contract page's talks and the completed signing (62),
+// the sale page's gauge and answers (23), and the model's side of an
+// accepted bid for a human manager's player.
+#include <cmath>
+
+#include "platform/msgformat.h"
+#include "platform/random.h"
+#include "platform/stringtable.h"
+#include "screens/player_fixture.h"
+#include "soccerclasses/availableemployee.h"
+#include "soccerclasses/availableyouth.h"
+#include "soccerclasses/contractclause.h"
+#include "soccerclasses/youth.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/popularity.h"
+#include "soccerclasses/transfernegotiation.h"
+
+namespace playertest {
+namespace {
+
+std::string DealText(unsigned id) { return platform::LoadString(id); }
+
+class DealPages : public PlayerPages {
+protected:
+    void SetUp() override {
+        PlayerPages::SetUp();
+        Club().SetBankBalance(50000000);
+        Club().SetBudgetPercentage(100);
+        Other().SetBankBalance(5000000);
+        // A seller with men to spare in every position.
+        for (int pos = 0; pos < 4; ++pos)
+            for (int i = 0; i < 6; ++i) Sign(Other(), pos, "Depth" + std::to_string(pos * 10 + i));
+        target = Sign(Other(), CSoccerPlayer::kMidfielder, "Target");
+        target->Person().SetContractYears(3);
+        target->Person().SetWeeksAtClub(40);
+    }
+    CPlayerScreen* OpenDeal(int screen, CPlayer* p, intptr_t value = 0, uint8_t loan = 0, uint8_t sellOn = 0,
+                            intptr_t club = -1) {
+        g_nScreenId = screen;
+        auto* page = new CPlayerScreen();
+        PersonPageParams params;
+        params.subject = p;
+        params.kind = 0;
+        params.value = value;
+        params.loan = loan;
+        params.sellOn = sellOn;
+        params.club = club;
+        page->SetPageParams(params);
+        manager.SetScreen(page, true, false, false, false, false);
+        Drain();
+        return Page();
+    }
+    void Press(uint32_t id) {
+        Page()->Send(WM_COMMAND, id, 0);
+        Drain();
+    }
+    std::string LastReply() { return Page()->GetReplyLines().empty() ? "" : Page()->GetReplyLines().front(); }
+
+    CPlayer* target = nullptr;
+};
+
+// ---- Page 22 ----
+
+TEST_F(DealPages, PurchaseOpeningLinesFollowTheAskingPrice) {
+    struct Case {
+        double price;
+        uint8_t loan;
+        unsigned line;
+        double amount;  // the amount field's value
+    };
+    const Case cases[] = {
+        {-1.0, 0, 1168, 0},
+        {0.0, 0, 1058, 0},
+        {400000.0, 0, 1056, 400000},
+        {-1.0, 1, 1057, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        target->m_AskingPrice = c.price;
+        CPlayerScreen* page = OpenDeal(22, target, 0, c.loan);
+        ASSERT_FALSE(page->ShowsNoData());
+        const std::string line = LastReply();
+        EXPECT_EQ(line.substr(0, Other().GetName().size()), Other().GetName());
+        EXPECT_NE(line.find(target->GetName()), std::string::npos);
+        EXPECT_NE(DealText(c.line).find(" are prepared to "), std::string::npos);
+        EXPECT_DOUBLE_EQ(page->ReadField(CPlayerScreen::kAmountField), c.amount);
+        if (c.loan) {
+            EXPECT_EQ(page->GetDealField(CPlayerScreen::kAmountField).GetMin(), 4);
+            EXPECT_EQ(page->GetDealField(CPlayerScreen::kAmountField).GetMax(), 8);
+            EXPECT_EQ(page->GetPageLabel(0)->GetText(), DealText(10231));
+        }
+        EXPECT_GE(page->GetRoundLimit(), 8);
+        EXPECT_LE(page->GetRoundLimit(), 12);
+        Save("purchase-" + std::to_string(c.line));
+    }
+}
+
+TEST_F(DealPages, ABidBelowHalfTheAskingPriceIsTooLowAndTwoRejectionsEndTheTalks) {
+    target->m_AskingPrice = 400000;
+    CPlayerScreen* page = OpenDeal(22, target);
+    CXSpinedit& amount = page->GetDealField(CPlayerScreen::kAmountField);
+    amount.SetValue(amount.GetShownValue() / 2 - 1000, false);
+    Press(503);
+    EXPECT_EQ(LastReply(), DealText(1089));
+    EXPECT_FALSE(page->TalksEnded());
+    Press(503);
+    EXPECT_EQ(LastReply(), platform::FormatMessageId(1092, {target->GetName()}));
+    EXPECT_TRUE(page->TalksEnded());
+    EXPECT_EQ(page->GetOffersMade(), page->GetRoundLimit());
+    EXPECT_TRUE(Club().HasBidForPlayer(uint32_t(WorldIndexOf(*target))));
+    EXPECT_EQ(page->GetPageButton(1)->Text(), DealText(580));
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kAmountField).IsVisible());
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kSellOnField).IsVisible()) << "the sell-on closes with the talks";
+}
+
+TEST_F(DealPages, ABidTheClubCannotPayIsNotCounted) {
+    target->m_AskingPrice = 400000;
+    Club().SetBankBalance(1000);
+    CPlayerScreen* page = OpenDeal(22, target);
+    Press(503);
+    EXPECT_EQ(LastReply(), DealText(400));
+    EXPECT_EQ(page->GetOffersMade(), 0);
+    Press(503);
+    EXPECT_EQ(page->GetOffersMade(), 0);
+    EXPECT_FALSE(page->TalksEnded());
+}
+
+TEST_F(DealPages, AnAcceptedBidStartsTheTalksWithTheFeeAndTheSellOn) {
+    // An asking price the board finds him worth.
+    const double price = std::floor(target->GetAdjustedValue(Club().GetCountry()->GetWageFactor()));
+    ASSERT_GT(price, 0);
+    target->m_AskingPrice = price;
+    CPlayerScreen* page = nullptr;
+    // The seller's answer draws: try seeds until one accepts the asking price.
+    for (uint32_t seed = 1; seed < 40; ++seed) {
+        platform::SeedRandom(seed);
+        page = OpenDeal(22, target);
+        Press(503);
+        if (page->DealAgreed()) break;
+    }
+    ASSERT_TRUE(page->DealAgreed()) << page->GetReplyLines().front();
+    EXPECT_EQ(page->GetReplyLines()[0], platform::FormatMessageId(594, {Other().GetName(), target->GetName()}));
+    const CTransferNegotiationList& bids = User().GetNegotiations();
+    ASSERT_EQ(bids.GetSize(), 1);
+    EXPECT_EQ(bids.GetAt(0)->m_Player, WorldIndexOf(*target));
+    EXPECT_EQ(bids.GetAt(0)->m_Fee, int(price));
+    EXPECT_EQ(bids.GetAt(0)->m_Kind, uint8_t(page->ReadField(CPlayerScreen::kSellOnField)));
+    EXPECT_EQ(page->GetPageButton(1)->Text(), DealText(580));
+}
+
+TEST_F(DealPages, LoansAskForFourToEightWeeksAndStopAtThreeBorrowed) {
+    CPlayerScreen* page = OpenDeal(22, target, 0, 1);
+    CXSpinedit& weeks = page->GetDealField(CPlayerScreen::kAmountField);
+    weeks.SetValue(3, false);
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kAmountField), 4) << "never 3 weeks";
+    weeks.SetValue(9, false);
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kAmountField), 8) << "never 9 weeks";
+    for (int i = 0; i < 3; ++i) {
+        CPlayer* lent = Sign(Other(), CSoccerPlayer::kDefender, "Lent" + std::to_string(i));
+        const uint16_t idx = uint16_t(WorldIndexOf(*lent));
+        Other().LoanOutPlayer(idx);
+        Club().LoanInPlayer(idx);
+    }
+    page = OpenDeal(22, target, 0, 1);
+    Press(503);
+    EXPECT_EQ(LastReply(), DealText(964));
+    EXPECT_TRUE(page->TalksEnded());
+    EXPECT_EQ(target->GetClub(), &Other());
+}
+
+TEST_F(DealPages, AHugeBidInAWeakCurrencyIsReadWithoutOverflow) {
+    target->m_AskingPrice = 400000;
+    CPlayerScreen* page = OpenDeal(22, target);
+    CXSpinedit& amount = page->GetDealField(CPlayerScreen::kAmountField);
+    amount.SetValue(99999999, false);
+    const double read = page->ReadField(CPlayerScreen::kAmountField);
+    EXPECT_GT(read, 0);
+    EXPECT_LT(read, 1e12);
+}
+
+// ---- Page 62 ----
+
+TEST_F(DealPages, EqualDemandsSignThePlayerAndTheClauseIsKept) {
+    target->m_AskingPrice = 400000;
+    const int index = WorldIndexOf(*target);
+    User().GetNegotiations().Add(index, 400000, 1, 10, 0);
+    Club().OfferTargets().push_back(uint32_t(index));
+    const double balance = Club().GetBankBalance();
+    g_nScreenId = 62;
+    auto* page = new CPlayerScreen();
+    PersonPageParams params;
+    params.subject = target;
+    params.kind = 0;
+    params.value = 400000;
+    params.sellOn = 10;
+    page->SetPageParams(params);
+    manager.SetScreen(page, true, false, false, false, false);
+    Drain();
+    ASSERT_FALSE(Page()->ShowsNoData());
+    const std::string opening = LastReply();
+    EXPECT_NE(opening.find(target->GetName()), std::string::npos);
+    const CContractOffer demands = Page()->GetDemands();
+    Save("contract-player");
+    Press(515);
+    EXPECT_EQ(LastReply(), platform::FormatMessageId(26, {target->GetName(), demands.m_Years, Club().GetName()}));
+    EXPECT_EQ(target->GetClub(), &Club());
+    EXPECT_EQ(SlotsHolding(uint16_t(index)), 1);
+    EXPECT_LT(Club().GetBankBalance(), balance - 400000 + 1);
+    const CContractClause* clause = world.GetContractClauseList().Find(uint32_t(index));
+    ASSERT_NE(clause, nullptr);
+    EXPECT_EQ(clause->m_Percentage, 10);
+    EXPECT_EQ(clause->m_Club, 1u);
+    EXPECT_EQ(User().GetNegotiations().GetSize(), 0);
+    EXPECT_TRUE(Club().OfferTargets().empty());
+    EXPECT_EQ(target->m_TransferHistory.GetSize(), 1);
+    EXPECT_TRUE(Page()->TalksEnded());
+}
+
+TEST_F(DealPages, TheUsersOwnPlayerIsRenewedWhateverTheOpenerPassed) {
+    CPlayer* own = Sign(Club(), CSoccerPlayer::kDefender, "Stayer");
+    own->Person().SetContractYears(1);
+    OpenDeal(62, own, 250000);
+    const CContractOffer demands = Page()->GetDemands();
+    Press(515);
+    EXPECT_EQ(own->GetClub(), &Club());
+    EXPECT_EQ(own->Person().GetContractYears(), 1 + demands.m_Years);
+    EXPECT_EQ(SlotsHolding(uint16_t(WorldIndexOf(*own))), 1);
+}
+
+TEST_F(DealPages, SevenYearsAreAlwaysRefusedAndTheLimitEndsTheTalks) {
+    OpenDeal(62, target, 0);
+    CPlayerScreen* page = Page();
+    page->GetDealField(CPlayerScreen::kYearsField).SetValue(7, false);
+    int presses = 0;
+    while (!page->TalksEnded() && presses < 20) {
+        Press(515);
+        ++presses;
+    }
+    EXPECT_TRUE(page->TalksEnded());
+    EXPECT_GE(presses, 8);
+    EXPECT_LE(presses, 12);
+    EXPECT_EQ(LastReply(), platform::FormatMessageId(38, {target->GetName()}));
+    EXPECT_EQ(target->GetClub(), &Other());
+}
+
+TEST_F(DealPages, APlayerWhoLeftTheSellerIsNoLongerTheDeals) {
+    OpenDeal(62, target, 300000);
+    Other().SellPlayer(uint16_t(WorldIndexOf(*target)), 0, *world.GetClub(0), false, true);
+    // Moved elsewhere meanwhile: nothing is signed.
+    Press(515);
+    EXPECT_TRUE(Page()->TalksEnded());
+    EXPECT_NE(LastReply().find("The deal is off"), std::string::npos);
+}
+
+// ---- Page 23 ----
+
+TEST(PlayerGauge, BandsAndReluctanceFollowTheBidAgainstTheValue) {
+    struct Case {
+        double bid, reference;
+        int sellOn, band, reluctance;
+    };
+    const Case cases[] = {
+        {1000000, 1000000, 0, 4, 4},   {1000000, 1000000, 20, 4, 6},  {790000, 1000000, 0, 0, 0},
+        {800000, 1000000, 0, 1, 1},    {1210000, 1000000, 0, 8, 8},   {1150000, 1000000, 5, 7, 7},
+        {0, 0, 0, 4, 4},               {500000, 0, 0, 8, 8},          {30000000, 1000000, 10, 8, 8},
+        {950000, 1000000, 25, 3, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bid);
+        const CPlayerScreen::Gauge g = CPlayerScreen::ComputeGauge(c.bid, c.reference, c.sellOn);
+        EXPECT_EQ(g.band, c.band);
+        EXPECT_EQ(g.reluctance, c.reluctance);
+        EXPECT_LE(g.step, 4);
+    }
+}
+
+class SalePage : public DealPages {
+protected:
+    CPlayerScreen* OpenSale(CPlayer* p, int bid, uint8_t sellOn) { return OpenDeal(23, p, bid, 0, sellOn, 1); }
+};
+
+TEST_F(SalePage, OpensWithTheBidAndRaisesFromNothing) {
+    CPlayer* mine = Sign(Club(), CSoccerPlayer::kAttacker, "Mine");
+    CPlayerScreen* page = OpenSale(mine, 0, 0);
+    ASSERT_FALSE(page->ShowsNoData());
+    EXPECT_EQ(page->GetPageLabel(1)->GetText(), platform::FormatMessageId(1110, {Other().GetName(), mine->GetName()}));
+    EXPECT_NE(LastReply().find("with no sell on clause"), std::string::npos);
+    Save("sale");
+    // Money too low, on seeds until the club raises rather than stops.
+    for (uint32_t seed = 1; seed < 50 && page->GetBid() == 0; ++seed) {
+        platform::SeedRandom(seed);
+        page = OpenSale(mine, 0, 0);
+        page->SetRejectionReason(1);
+        Press(1112);
+    }
+    EXPECT_GE(page->GetBid(), 1000) << "a raise raises, even from nothing";
+}
+
+TEST_F(SalePage, AfterAFinalOfferTheNextRejectionEndsTheTalks) {
+    CPlayer* mine = Sign(Club(), CSoccerPlayer::kAttacker, "Mine");
+    CPlayerScreen* page = nullptr;
+    for (uint32_t seed = 1; seed < 80; ++seed) {
+        platform::SeedRandom(seed);
+        page = OpenSale(mine, 5000000, 20);
+        page->SetRejectionReason(2);
+        Press(1112);
+        if (page->FinalOfferMade() && !page->Decided()) break;
+    }
+    ASSERT_TRUE(page->FinalOfferMade());
+    ASSERT_FALSE(page->Decided());
+    EXPECT_EQ(LastReply(), DealText(1119));
+    Press(1112);
+    EXPECT_TRUE(page->Decided());
+    EXPECT_EQ(LastReply(), DealText(1123));
+    EXPECT_FALSE(page->GetPageButton(1)->IsEnabled());
+    EXPECT_EQ(page->GetPageButton(0)->Text(), DealText(580));
+}
+
+// The model's side: a completion after an accepted bid for a human
+// manager's player takes the terms agreed on page 23.
+TEST_F(DealPages, AnAcceptedBidIsCompletedOnTheTermsAgreedInTalks) {
+    CPlayer* mine = Sign(Club(), CSoccerPlayer::kAttacker, "Mine");
+    const uint16_t index = uint16_t(WorldIndexOf(*mine));
+    mine->m_SparePrice = 750000;
+    mine->m_SpareSellOn = 15;
+    const double balance = Club().GetBankBalance();
+    Club().CompleteAcceptedBid(index, *mine, 500000, 5, Other());
+    EXPECT_EQ(mine->GetClub(), &Other());
+    EXPECT_GT(Club().GetBankBalance(), balance + 400000) << "paid at the raised fee";
+    const CContractClause* clause = world.GetContractClauseList().Find(index);
+    ASSERT_NE(clause, nullptr);
+    EXPECT_EQ(clause->m_Percentage, 15);
+    EXPECT_EQ(clause->m_Club, 0u);
+    EXPECT_EQ(mine->m_SparePrice, -1.0);
+    EXPECT_EQ(mine->m_SpareSellOn, -1);
+}
+
+TEST_F(DealPages, AcceptingThroughTheBoxKeepsTheBidsOwnSellOn) {
+    CPlayer* mine = Sign(Club(), CSoccerPlayer::kAttacker, "Mine");
+    const uint16_t index = uint16_t(WorldIndexOf(*mine));
+    mine->m_SparePrice = 123;  // left from an earlier bid: the box resets it
+    mine->m_SpareSellOn = 20;
+    port.AnswerNext(6);  // the box's "accept"
+    ASSERT_TRUE(Club().OfferBidToHuman(*mine, 600000, Other(), 10));
+    EXPECT_EQ(mine->m_SparePrice, -1.0);
+    EXPECT_EQ(mine->m_SpareSellOn, -1);
+    Club().CompleteAcceptedBid(index, *mine, 600000, 10, Other());
+    const CContractClause* clause = world.GetContractClauseList().Find(index);
+    ASSERT_NE(clause, nullptr);
+    EXPECT_EQ(clause->m_Percentage, 10);
+}
+
+TEST_F(DealPages, TheDaysDecisionOpensTheContractPageWithTheAgreedSellOn) {
+    const int index = WorldIndexOf(*target);
+    User().GetNegotiations().Add(index, 300000, 1, 15, 1);
+    port.AnswerNext(kAnswerYes);
+    User().GetNegotiations().GetAt(0)->Decide(Club());
+    ASSERT_FALSE(port.Screens().empty());
+    EXPECT_EQ(port.Screens().back().screen, 62);
+    EXPECT_EQ(port.Screens().back().value1, 300000);
+    EXPECT_EQ(port.Screens().back().value3, 15);
+}
+
+TEST_F(DealPages, TheDaysDecisionDropsABidWhoseManHasLeft) {
+    const int index = WorldIndexOf(*target);
+    User().GetNegotiations().Add(index, 300000, 1, 15, 1);
+    Other().SellPlayer(uint16_t(index), 0, *world.GetClub(0), false, true);
+    const size_t boxes = port.Boxes().size();
+    User().GetNegotiations().GetAt(0)->Decide(Club());
+    EXPECT_EQ(port.Boxes().size(), boxes);
+    EXPECT_TRUE(port.Screens().empty());
+}
+
+TEST_F(DealPages, BigClubsSeldomLetAnUnlistedPlayerGo) {
+    ASSERT_NE(table, nullptr);
+    ASSERT_GT(table->GetSize(), 1);
+    for (int i = 0; i < table->GetSize(); ++i) {
+        SCOPED_TRACE(i);
+        const uint8_t chance = table->GetAt(i)->m_UnlistedRefusalChance;
+        EXPECT_GE(chance, 1);
+        EXPECT_LE(chance, 100);
+        if (i > 0) {
+            EXPECT_LE(chance, table->GetAt(i - 1)->m_UnlistedRefusalChance);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace playertest
+
+namespace playertest {
+namespace {
+
+TEST_F(DealPages, TheMenusTransferListAlsoClosesWithTheWindow) {
+    Open(102);
+    Club().GetCountry()->SetTransferWindow(0);
+    manager.Send(WM_COMMAND, 32806, 0);
+    Drain();
+    EXPECT_TRUE(port.Asked(578));
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetPage(), 102);
+}
+
+TEST_F(DealPages, TheBoardStopsTheReleaseOfAPlayerAboveTheClubsStanding) {
+    CPlayer* own = Sign(Club(), CSoccerPlayer::kDefender, "Leaver");
+    own->Person().SetContractYears(4);
+    own->Person().SetWeeklyWage(1000);
+    SetAbility(uint16_t(WorldIndexOf(*own)), 99);
+    Open(102);
+    Open(60, own, 0);
+    const double balance = Club().GetBankBalance();
+    Press(538);
+    EXPECT_TRUE(port.AskedText("The board refuse to allow you to sack"));
+    EXPECT_EQ(own->GetClub(), &Club());
+    EXPECT_DOUBLE_EQ(Club().GetBankBalance(), balance);
+    EXPECT_EQ(Page()->GetPage(), 60);
+}
+
+TEST_F(DealPages, TheListingToggleListsAndDelists) {
+    CPlayer* own = Sign(Club(), CSoccerPlayer::kDefender, "Listable");
+    for (int i = 0; i < 20; ++i) Sign(Club(), i % 4, "Squad" + std::to_string(i));
+    own->Person().SetWeeksAtClub(40);
+    CPlayerScreen* page = Open(60, own, 0);
+    ASSERT_TRUE(page->GetPageButton(CPlayerScreen::kActionButton)->IsEnabled());
+    Press(537);
+    EXPECT_TRUE(own->IsListed());
+    EXPECT_TRUE(page->IsListedShown());
+    EXPECT_EQ(page->GetPageButton(CPlayerScreen::kActionButton)->Text(), DealText(598));
+    Press(537);
+    EXPECT_FALSE(own->IsListed());
+    EXPECT_EQ(page->GetPageButton(CPlayerScreen::kActionButton)->Text(), DealText(597));
+}
+
+TEST_F(DealPages, FullListsTakeNoOneMore) {
+    // A full youth squad takes no market youth.
+    CAvailableYouthList& market = *Club().GetCountry()->GetYouthMarket();
+    market.Update(*Club().GetCountry(), *table->GetAt(1), 0, 10);
+    ASSERT_GT(market.GetSize(), 0);
+    for (int i = 0; i < CYouthList::kCapacity; ++i) {
+        auto y = std::make_unique<CYouth>();
+        y->m_Person.Set("Y", "Full" + std::to_string(i), 17, 1);
+        Club().Youths().Add(std::move(y));
+    }
+    const int before = market.GetSize();
+    Open(60, market.GetAt(0), kPersonListYouthMarket);
+    Press(537);
+    EXPECT_TRUE(port.Asked(47065));
+    EXPECT_EQ(market.GetSize(), before);
+    EXPECT_EQ(Club().Youths().GetSize(), CYouthList::kCapacity);
+    // A full staff list takes no market employee.
+    for (int i = 0; i < CEmployeeList::kMaxEmployees; ++i) Hire(Club(), CBasicEmployee::kScout, "S" + std::to_string(i));
+    CAvailableEmployeeList& staff = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee e;
+    e.m_JobKind = CBasicEmployee::kHeadCoach;
+    e.m_Ability = 40;
+    e.Person().Set("M", "Waiting", 50, 1);
+    staff.AddCopy(e);
+    Open(60, staff.GetAt(staff.GetSize() - 1), kPersonListStaffMarket);
+    Press(537);
+    EXPECT_TRUE(port.AskedText("has no room on the staff"));
+    EXPECT_EQ(Page()->GetPage(), 60);
+}
+
+}  // namespace
+}  // namespace playertest
