@@ -372,8 +372,16 @@ void CScreenManager::ScoutPlayer() {
         UserMessageBox(1170, kBoxNotice, -1);
         return;
     }
-    // The scout's assignment comes with the career's scouting.
-    platform::Trace("CScreenManager::ScoutPlayer - no assignment for a free scout yet\n");
+    CPlayer* players[CScout::kMaxPlayers] = {player};
+    std::string reply;
+    // Unconfirmed, the scout names the cost and the time it takes; anything
+    // else (away, no money) is only told.
+    if (scout->MakeAssignment(reply, players, false) != CScout::kAssignAsk) {
+        UserMessageBoxText(reply, kBoxNotice, -1);
+        return;
+    }
+    if (UserMessageBoxText(reply, kBoxYesNo, CClub::FindWorldIndex(*player)) != kAnswerYes) return;
+    scout->MakeAssignment(reply, players, true);
 }
 
 void CScreenManager::SackEmployee() {

@@ -20,6 +20,7 @@
 #include "soccerclasses/injury.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/scout.h"
 #include "support/app_fixture.h"
 #include "support/game_driver.h"
 #include "support/scripted_match_driver.h"
@@ -186,6 +187,50 @@ TEST_F(HumanGameCommands, ReleaseAndSackAskFirstAndActOnlyOnYes) {
     EXPECT_EQ(boxes, asked);
     EXPECT_EQ(other->Staff().GetSize(), theirs);
     EXPECT_EQ(club->Staff().GetSize(), ours);
+}
+
+// Scouting another club's man: the cost and time are put to the user, and
+// only Yes sends the scout and pays him.
+TEST_F(HumanGameCommands, ScoutingAPlayerAsksTheCostAndSendsTheScoutOnlyOnYes) {
+    CClub* other = W().GetClub(W().GetClubList().GetIndex(club) + 1);
+    ASSERT_NE(other, nullptr);
+    CPlayer* target = other->GetPlayer(0);
+    ASSERT_NE(target, nullptr);
+    g_pSelectedPlayer = target;
+
+    // Without a scout there is no one to send.
+    for (CScout& s : club->Scouts()) s.SetEmployee(-1);
+    int asked = boxes;
+    Command(32901);
+    EXPECT_EQ(boxes, asked + 1) << "1170: no scout to send";
+
+    ASSERT_GE(club->HireNewEmployee(CBasicEmployee::kScout), 0);
+    CScout* scout = CClub::FindFreeScout();
+    ASSERT_NE(scout, nullptr);
+    club->SetBankBalance(5e7);
+    club->SetBudgetPercentage(100.0);
+    const double bank = club->GetBankBalance();
+    const int32_t index = CClub::FindWorldIndex(*target);
+
+    AnswerEveryBox(VK_ESCAPE);
+    asked = boxes;
+    Command(32901);
+    EXPECT_EQ(boxes, asked + 1) << "the cost was put to the user";
+    EXPECT_FALSE(scout->IsAway()) << "No sends nobody";
+    EXPECT_FALSE(scout->HasEntryFor(index));
+    EXPECT_EQ(club->GetBankBalance(), bank);
+
+    AnswerEveryBox(VK_RETURN);
+    Command(32901);
+    EXPECT_TRUE(scout->IsAway());
+    EXPECT_TRUE(scout->HasEntryFor(index));
+    EXPECT_LT(club->GetBankBalance(), bank) << "the club paid for the watch";
+
+    // His own player is not for scouting: nothing is asked.
+    g_pSelectedPlayer = club->GetPlayer(0);
+    asked = boxes;
+    Command(32901);
+    EXPECT_EQ(boxes, asked);
 }
 
 }  // namespace
