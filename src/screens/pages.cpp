@@ -22,4 +22,6 @@ void RegisterGamePages() {
     RegisterTitleScreen();
     RegisterHighScreen();
     RegisterSquadScreen();
+    RegisterSquadSelectScreen();
+    RegisterTactScreen();
 }

@@ -23,3 +23,5 @@ void RegisterStadiumScreen();
 void RegisterTitleScreen();
 void RegisterHighScreen();
 void RegisterSquadScreen();
+void RegisterSquadSelectScreen();
+void RegisterTactScreen();

@@ -10,6 +10,7 @@
 #include "soccerclasses/globals.h"
 #include "soccerclasses/peopledeletion.h"
 #include "platform/msgformat.h"
+#include "soccerclasses/personidentity.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
@@ -216,8 +217,11 @@ void CClub::StartNewSeason() {
 void CClub::EndOfSeason() {
     CWorldData* world = GetWorldData();
     RecordSeasonInRecords();
+    const int youthsBefore = youths_.GetSize(), staffBefore = staff_.GetSize();
     youths_.SeasonEnd();
     staff_.EndOfSeason(IsHumanManaged(), *this);
+    if (youths_.GetSize() != youthsBefore) ForgetListPlaces(kPersonListYouths, *this);
+    if (staff_.GetSize() != staffBefore) ForgetListPlaces(kPersonListStaff, *this);
     for (int s = kSquadSlots - 1; s >= 0; --s) {
         const uint16_t id = squad_[size_t(s)];
         CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id);
