@@ -15,6 +15,21 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 targets=()
 for src in fuzz/fuzz_*.cpp; do targets+=("$(basename "$src" .cpp)"); done
 cmake --build build-fuzz --target "${targets[@]}"
+# The start-up files' target starts from the real files, each behind the
+# byte that picks it (its place in the target's table of files).
+startup_seeds() {
+  local corpus=build-fuzz/corpus/fuzz_startup i=0
+  mkdir -p "$corpus"
+  for name in Currency.bin DivStren.bin popularity.bin fixtures.bin CareerPaths.bin PlayerValue.bin \
+      GameInfo.bin fed.bin Stadiums.bin Country.bin Division.bin Clubs.bin FedCups.bin players.bin \
+      Referees.bin Plans.bin PlayOffs.bin Shields.bin cups.bin; do
+    if [[ -f "build-fuzz/game/Data/$name" && ! -f "$corpus/real-$name" ]]; then
+      { printf "\\$(printf '%03o' "$i")"; cat "build-fuzz/game/Data/$name"; } >"$corpus/real-$name"
+    fi
+    i=$((i + 1))
+  done
+}
+if [[ " ${targets[*]} " == *" fuzz_startup "* ]]; then startup_seeds; fi
 # Each target runs its full time; up to one target per core at once.
 run_target() {
   local t=$1

@@ -262,6 +262,14 @@ public:
     void GetGroupQualifiers(CExtDWordArray& out, int wanted) const;
     void GetSecondPhaseQualifiers(CExtDWordArray& out, int wanted, bool withNextPlaced) const;
     void DrawSecondGroupPhase(int roundIndex, CExtDWordArray& entrants) const;
+    // A first round of two regions (groups byte 2): the clubs of the third
+    // and fourth divisions by area code, 24 a region; 16 ties are played and
+    // 8 pairings, kept in the round's replays, go through to the next round.
+    // False, drawing nothing, when the regions do not each hold 24 clubs.
+    bool DrawTwoRegionFirstRound(CCupRound& round, CExtDWordArray& entrants);
+    // The round after it: the winners of its ties with the clubs of the
+    // pairings that went through, shuffled in blocks.
+    void DrawAfterTwoRegionRound(CCupRound& round, CCupRound& previous, CExtDWordArray& entrants);
 
     // --- Play ---
     // Today's round; true when one was played.

@@ -3,6 +3,7 @@
 // news are told.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/msgformat.h"
 #include "platform/random.h"
@@ -11,6 +12,7 @@
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/cup.h"
+#include "soccerclasses/division.h"
 #include "soccerclasses/federation.h"
 #include "soccerclasses/federationcup.h"
 #include "soccerclasses/humanmanager.h"
@@ -105,8 +107,7 @@ void CCup::DrawToday() {
     if (i == 0) {
         if (m_ReEntryRound != 0) CollectHeldBackClubs();
         if (r->m_Groups == 2) {
-            // Our clubs carry no region codes: both regions stay short of 24
-            // and the round is drawn as an ordinary first round.
+            if (DrawTwoRegionFirstRound(*r, entrants)) return;
             platform::Trace("Two-region first round without two full regions: drawn as an ordinary round\n");
         }
         switch (m_EntryScheme) {
@@ -127,6 +128,10 @@ void CCup::DrawToday() {
         r->MakeDraw(*this, nullptr, entrants);
     } else {
         CCupRound* p = GetRound(i - 1);
+        if (r->m_Groups == 2 && p->m_Replays.GetSize() > 0) {
+            DrawAfterTwoRegionRound(*r, *p, entrants);
+            return;
+        }
         if (i == m_ReEntryRound) {
             m_Pool.Append(m_HeldBack);
             m_HeldBack.RemoveAll();
@@ -156,6 +161,70 @@ void CCup::DrawToday() {
         }
     }
     ScheduleFollowingRounds(*r, entrants);
+}
+
+bool CCup::DrawTwoRegionFirstRound(CCupRound& round, CExtDWordArray& entrants) {
+    static constexpr uint8_t kRegionOrder[] = {
+        1,  2,  3,  4,  5,  82, 91, 99, 101, 102, 103, 11, 107, 8,  7,  9,   10,  81, 85, 87, 92, 6,  12, 13, 14, 15, 71, 72,
+        74, 89, 93, 95, 17, 18, 78, 84, 16, 73, 76,  79,  80,  86, 88, 90, 104, 105, 106, 75, 77, 83, 94, 98, 100, 96, 97};
+    constexpr int kPerRegion = 24;
+    CWorldData* w = GetWorldData();
+    const CCountry* country = GetCountry();
+    if (!w || !country || country->GetDivisionCount() < 4) return false;
+    CExtDWordArray regions[2];
+    for (uint8_t code : kRegionOrder)
+        for (int d = 2; d <= 3; ++d) {
+            const CDivision* division = country->GetDivision(d);
+            for (int c = division->GetFirstClub(); c < division->GetFirstClub() + division->GetClubCount(); ++c) {
+                const CClub* club = w->GetClub(c);
+                if (!club || (club->GetAreaCode() & 0xFF) != code) continue;
+                regions[regions[0].GetSize() < kPerRegion ? 0 : 1].Add(static_cast<uint32_t>(c));
+            }
+        }
+    if (regions[0].GetSize() != kPerRegion || regions[1].GetSize() != kPerRegion) return false;
+    CupDrawReseed();
+    for (CExtDWordArray& region : regions) {
+        region.Shuffle();
+        entrants.Append(region);
+    }
+    m_Pool.RemoveAll();
+    m_HeldBack.RemoveAll();
+    round.m_Entrants = 2 * kPerRegion;
+    round.MakePairings(*this, entrants);
+    round.m_Entrants = 32;
+    // Eight pairings go straight through: ties 8 to 11, then the last four
+    // from the last backwards.
+    std::vector<const CFixture*> through;
+    for (int t : {8, 9, 10, 11, 23, 22, 21, 20}) through.push_back(round.m_Ties.GetAt(t));
+    for (const CFixture* f : through) {
+        const int at = round.m_Ties.IndexOf(f);
+        if (at >= 0) round.m_Replays.Add(round.m_Ties.Detach(at));
+    }
+    if (round.m_Ties.GetSize() != 16) platform::Trace(m_Name + ": a two-region round without 16 ties\n");
+    round.AnnounceDraw(entrants, *this);
+    return true;
+}
+
+void CCup::DrawAfterTwoRegionRound(CCupRound& round, CCupRound& previous, CExtDWordArray& entrants) {
+    CupDrawReseed();
+    CExtDWordArray losers;
+    round.CollectEntrants(entrants, losers, *this, &previous);
+    CExtDWordArray through;
+    for (int t = 0; t < 8 && t < previous.m_Replays.GetSize(); ++t) {
+        through.Add(static_cast<uint32_t>(static_cast<int32_t>(previous.m_Replays.GetAt(t)->m_Home)));
+        through.Add(static_cast<uint32_t>(static_cast<int32_t>(previous.m_Replays.GetAt(t)->m_Away)));
+    }
+    // Pairings 0 to 3 stand at places 8 to 15, pairings 4 to 7 at the end.
+    for (int k = 0; k < 8 && k < through.GetSize(); ++k)
+        entrants.InsertAt(std::min(8 + k, entrants.GetSize()), through.GetAt(k));
+    for (int k = 8; k < through.GetSize(); ++k) entrants.Add(through.GetAt(k));
+    platform::Trace(platform::StrPrintf("Two-region second round entrants : - %d\n", entrants.GetSize()));
+    if (entrants.HasDuplicates()) platform::Trace(m_Name + ": a club entered twice\n");
+    const int block = round.m_Groups ? round.m_Entrants / round.m_Groups : 0;
+    for (int start = 0; block > 1 && start < entrants.GetSize(); start += block)
+        entrants.ShuffleRange(start, std::min(start + block, entrants.GetSize()) - 1);
+    round.AnnounceDraw(entrants, *this);
+    round.MakePairings(*this, entrants);
 }
 
 void CCup::ApplySeeding(uint8_t kind, CExtDWordArray& e) {

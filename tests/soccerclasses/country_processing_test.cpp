@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "clubs_world.h"
 #include "platform/random.h"
 #include "soccerclasses/clublist.h"
@@ -352,6 +354,128 @@ TEST_F(CountryProcessing, SwappedClubsKeepTheirTitlesCupPlacesAndFriendlies) {
     EXPECT_EQ(name(static_cast<int32_t>(a1.GetFriendlyOpponent(1))), "B3");
     EXPECT_EQ(name(static_cast<int32_t>(b3.GetFriendlyOpponent(0))), "C1");
     EXPECT_EQ(name(static_cast<int32_t>(b3.GetFriendlyOpponent(1))), "A1");
+}
+
+// Country 1 with four divisions: "A" and "B" of four clubs, "C" and "D" of 24
+// (world divisions 0, 2, 3 and 4). C's clubs have area code 1 and D's area
+// code 2, so each region of the first round is one division.
+class TwoRegionCup : public ClubWorld {
+protected:
+    void SetUp() override {
+        ClubWorld::SetUp();
+        for (const char* name : {"Second League", "Third League", "Fourth League"}) {
+            auto d = std::make_unique<CDivision>();
+            d->SetName(name);
+            d->SetCountry(1);
+            world.GetDivisionList().Add(std::move(d));
+        }
+        std::vector<ClubFileRecord> records;
+        const int divisions[] = {0, 2, 3, 4};
+        const int sizes[] = {4, 4, 24, 24};
+        int first = 0;
+        for (int b = 0; b < 4; ++b) {
+            for (int i = 0; i < sizes[b]; ++i) {
+                ClubFileRecord r = Record(std::string(1, char('A' + b)) + std::to_string(i), divisions[b]);
+                r.stadium = 0;
+                r.manager.country = 1;
+                r.areaCode = b == 2 ? 1 : b == 3 ? 2 : 0;
+                records.push_back(r);
+            }
+        }
+        world.GetClubList().ReadFile(WriteClubs(records));
+        for (int b = 0; b < 4; ++b) {
+            world.GetDivision(divisions[b])->SetClubRange(first, sizes[b]);
+            Country().AddDivision(static_cast<uint32_t>(divisions[b]));
+            first += sizes[b];
+        }
+        today = world.GetMatchDay();
+        auto cup = std::make_unique<CCup>();
+        cup->m_Name = "Regional Cup";
+        cup->m_CountryIndex = 1;
+        cup->m_Venues.SetSizeAndFill(CCup::kVenues, 0);
+        for (int i = 0; i < 3; ++i) {
+            auto r = std::make_unique<CCupRound>();
+            CCupRound::NameIdsOfIndex(40 + i, r->m_FullNameId, r->m_ShortNameId);
+            r->m_Kind = 1;
+            r->m_Groups = i < 2 ? 2 : 0;
+            r->m_Entrants = i == 0 ? 32 : i == 1 ? 32 : 16;
+            r->m_DrawSlot = static_cast<uint8_t>(today + 10 * i);
+            r->m_MatchSlot = static_cast<uint8_t>(today + 10 * i + 5);
+            cup->m_Rounds.Add(std::move(r));
+        }
+        this->cup = cup.get();
+        Country().GetCups().Add(std::move(cup));
+    }
+    CCountry& Country() { return *world.GetCountry(1); }
+    int Area(int club) { return world.GetClub(club)->GetAreaCode(); }
+
+    CCup* cup = nullptr;
+    int today = 0;
+};
+
+TEST_F(TwoRegionCup, FirstRoundPairsWithinRegionsAndSendsEightPairingsThroughToTheSecond) {
+    cup->m_Pool.Add(0);
+    cup->DrawToday();
+    CCupRound& first = *cup->GetRound(0);
+    ASSERT_EQ(first.m_Ties.GetSize(), 16);
+    ASSERT_EQ(first.m_Replays.GetSize(), 8);
+    EXPECT_EQ(first.m_Entrants, 32);
+    EXPECT_TRUE(cup->m_Pool.IsEmpty());
+    std::set<int> clubs;
+    for (const CFixtureList* list : {&first.m_Ties, &first.m_Replays})
+        for (int t = 0; t < list->GetSize(); ++t) {
+            const CFixture& f = *list->GetAt(t);
+            EXPECT_EQ(Area(f.m_Home), Area(f.m_Away)) << t;
+            clubs.insert(f.m_Home);
+            clubs.insert(f.m_Away);
+        }
+    // Every club of the third and fourth divisions, once.
+    EXPECT_EQ(clubs.size(), 48u);
+    EXPECT_EQ(*clubs.begin(), 8);
+    EXPECT_EQ(*clubs.rbegin(), 55);
+    // Ties 8 to 11 went through first, region one's; the last four, region two's.
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(Area(first.m_Replays.GetAt(t)->m_Home), 1);
+    for (int t = 4; t < 8; ++t) EXPECT_EQ(Area(first.m_Replays.GetAt(t)->m_Home), 2);
+    for (int t = 0; t < 16; ++t) EXPECT_EQ(Area(first.m_Ties.GetAt(t)->m_Home), t < 8 ? 1 : 2);
+
+    // The home clubs win; the second round's blocks keep the regions apart.
+    std::set<int> expected;
+    for (int t = 0; t < 16; ++t) {
+        CFixture& f = *first.m_Ties.GetAt(t);
+        f.m_HomeGoals = 2;
+        f.m_AwayGoals = 0;
+        f.m_ScriptLength = 90;
+        expected.insert(f.m_Home);
+    }
+    for (int t = 0; t < 8; ++t) {
+        expected.insert(first.m_Replays.GetAt(t)->m_Home);
+        expected.insert(first.m_Replays.GetAt(t)->m_Away);
+    }
+    first.m_DrawSlot = static_cast<uint8_t>(today + 1);
+    cup->GetRound(1)->m_DrawSlot = static_cast<uint8_t>(today);
+    cup->DrawToday();
+    const CCupRound& second = *cup->GetRound(1);
+    ASSERT_EQ(second.m_Ties.GetSize(), 16);
+    std::set<int> drawn;
+    for (int t = 0; t < 16; ++t) {
+        const CFixture& f = *second.m_Ties.GetAt(t);
+        EXPECT_EQ(Area(f.m_Home), t < 8 ? 1 : 2) << t;
+        EXPECT_EQ(Area(f.m_Away), t < 8 ? 1 : 2) << t;
+        drawn.insert(f.m_Home);
+        drawn.insert(f.m_Away);
+    }
+    EXPECT_EQ(drawn, expected);
+}
+
+TEST_F(TwoRegionCup, RegionsShortOfTwentyFourAreDrawnAsAnOrdinaryRound) {
+    // Only the third division's clubs carry a listed code: one region of 24.
+    for (int c = 0; c < 56; ++c) cup->m_Pool.Add(static_cast<uint32_t>(c));
+    cup->GetRound(0)->m_Kind = 1;
+    world.GetDivision(4)->SetClubRange(32, 0);
+    cup->DrawToday();
+    const CCupRound& first = *cup->GetRound(0);
+    EXPECT_EQ(first.m_Ties.GetSize(), 16);
+    EXPECT_EQ(first.m_Replays.GetSize(), 0);
 }
 
 }  // namespace
