@@ -9,9 +9,13 @@ if ! command -v clang++ >/dev/null 2>&1; then
   exit 1
 fi
 seconds="${FUZZ_SECONDS:-20}"
+# The start-up files' target needs the built game: take the test build's
+# rather than run every data tool again under the sanitizers.
+data_from=()
+if [[ -d build-test/game/Data ]]; then data_from=(-DVT_GAME_DATA_FROM="$PWD/build-test/game"); fi
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DVT_FUZZ=ON -DVT_BUILD_TESTS=OFF -DVT_BUILD_BENCH=OFF >/dev/null
+  -DVT_FUZZ=ON -DVT_BUILD_TESTS=OFF -DVT_BUILD_BENCH=OFF "${data_from[@]}" >/dev/null
 targets=()
 for src in fuzz/fuzz_*.cpp; do targets+=("$(basename "$src" .cpp)"); done
 cmake --build build-fuzz --target "${targets[@]}"

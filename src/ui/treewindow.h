@@ -23,7 +23,6 @@ public:
     CTreeWindow();
     ~CTreeWindow() override;
 
-    using platform::win::Window::Create;
     bool Create(platform::win::Window* parent, const platform::win::Rect& rect, uint32_t id);
 
     void FillTree(int kind);
