@@ -537,6 +537,8 @@ public:
     uint32_t GetFriendlyOpponent(int slot) const;
     uint8_t GetFriendlyVenue(int slot) const;
     void SetFriendly(int slot, uint32_t opponent, uint8_t venue);
+    // Clubs a and b exchanged their places in the world's club list.
+    void SwapFriendlyOpponents(int a, int b);
     int CountFreeFriendlySlots() const;
 
     // Plain fields.

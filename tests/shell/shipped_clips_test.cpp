@@ -108,6 +108,11 @@ TEST_F(ShippedClipsTest, EveryClipAndBackdropOpensDecodesAndKeepsThePaletteRules
             EXPECT_FALSE(p[2] == 252 && p[1] == 0 && p[0] == 140) << row.number << " entry " << e;
             if (e >= 64 && e < 96) { EXPECT_TRUE(p[2] == 0 && p[1] == 128 - 4 * (e - 64) && p[0] == 0) << row.number << " " << e; }
             if (e >= 96 && e < 128) { EXPECT_TRUE(p[2] == 0 && p[1] == 0 && p[0] == 0) << row.number << " " << e; }
+            // The kit ramps: neutral greys, each darkening down its 32 entries.
+            if (e >= 128) {
+                EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]) << row.number << " " << e;
+                if (e % 32 != 0) { EXPECT_LT(p[0], p[-4]) << row.number << " " << e; }
+            }
         }
         const RampRule allowed = RampsOf(row.number);
         std::array<bool, 256> used{};
@@ -132,6 +137,43 @@ TEST_F(ShippedClipsTest, EveryClipAndBackdropOpensDecodesAndKeepsThePaletteRules
     // About five to eight minutes of clips a league match.
     EXPECT_GT(frames / 666, 20);
     EXPECT_LT(frames / 666, 45);
+}
+
+// A clip that draws nobody in its camera's view shows a bare backdrop;
+// only the empty stadium after the final whistle may.
+TEST_F(ShippedClipsTest, EveryClipButTheEmptyStadiumShowsItsActorsInEveryFrame) {
+    for (const FlcClipRow& row : FlcClipRows()) {
+        if (row.number == 0) continue;
+        const ShippedClip c = Decode(row);
+        ASSERT_TRUE(c.fault.empty()) << row.number;
+        size_t fewest = SIZE_MAX;
+        for (const auto& f : c.frames)
+            fewest = std::min(fewest, static_cast<size_t>(std::count_if(f.begin(), f.end(), [](uint8_t v) { return v != 0; })));
+        EXPECT_GE(fewest, 150u) << "clip " << row.number << " (" << row.name << ") is nearly empty in a frame";
+    }
+}
+
+// Clips stored as they are; backdrops packed only where that pays, and one
+// stored copy of each picture however many clips show it.
+TEST_F(ShippedClipsTest, TheArchiveStoresClipsUnpackedAndEachDistinctBackdropOnce) {
+    std::map<uint32_t, std::vector<uint8_t>> backdropAt;
+    std::set<std::vector<uint8_t>> distinct;
+    for (const FlcClipRow& row : FlcClipRows()) {
+        auto clip = FindArchiveEntry(FlcClipPath(row), table_);
+        ASSERT_TRUE(clip) << row.number;
+        EXPECT_EQ(clip->record.packed, 0u) << row.number;
+        auto back = FindArchiveEntry(FlcBackdropPath(row), table_);
+        ASSERT_TRUE(back) << row.number;
+        if (back->record.packed) { EXPECT_LT(back->record.storedSize, back->record.unpackedSize) << row.number; }
+        auto bytes = ReadArchiveEntry(*back);
+        ASSERT_TRUE(bytes) << row.number;
+        auto [it, fresh] = backdropAt.emplace(back->record.offset, *bytes);
+        if (!fresh) { EXPECT_TRUE(it->second == *bytes) << row.number << " shares storage with another picture"; }
+        distinct.insert(*bytes);
+    }
+    // As many stored backdrops as different pictures, and far fewer than clips.
+    EXPECT_EQ(backdropAt.size(), distinct.size());
+    EXPECT_LT(distinct.size(), 40u);
 }
 
 TEST_F(ShippedClipsTest, MirrorPairsAreFlippedPixelForPixelWithTheEndColumnMirrored) {
@@ -201,9 +243,24 @@ TEST_F(ShippedClipsTest, NamesKindsSidesEndsAndCuesFollowTheCatalogueRules) {
             EXPECT_TRUE(row.cues[i].slot >= 22 && row.cues[i].slot <= 27) << n;
             if (i) { EXPECT_GT(row.cues[i].frame, row.cues[i - 1].frame) << n; }
         }
-        // Every goal is heard.
+        // Every goal is heard, after the kick that scores it; every near
+        // miss and save draws the crowd's "ooh"; a celebration opens with
+        // the roar.
+        auto firstOf = [&](std::initializer_list<int> slots) {
+            for (const FlcCue& c : row.cues)
+                if (std::find(slots.begin(), slots.end(), c.slot) != slots.end()) return static_cast<int>(c.frame);
+            return -1;
+        };
         if (row.kind == kClipGoal) {
-            EXPECT_TRUE(std::any_of(row.cues.begin(), row.cues.end(), [](const FlcCue& c) { return c.slot == 27; })) << n;
+            EXPECT_GE(firstOf({27}), 0) << n;
+            EXPECT_GE(firstOf({22, 23, 25}), 0) << n << " scores without a kick";
+            EXPECT_LT(firstOf({22, 23, 25}), firstOf({27})) << n;
+        }
+        if (row.kind == kClipMiss) { EXPECT_GE(firstOf({26}), 0) << n; }
+        if (ClipIn(n, 49, 60)) {
+            ASSERT_FALSE(row.cues.empty()) << n;
+            EXPECT_EQ(row.cues.front().frame, 0) << n;
+            EXPECT_EQ(row.cues.front().slot, 27) << n;
         }
     }
     // The kinds the numbers carry by value.

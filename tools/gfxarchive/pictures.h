@@ -67,6 +67,8 @@ std::vector<Picture> SquadPictures();
 std::vector<Picture> TacticsPictures();
 // A shirt number, 1-16, for the 22-px or the 32-px kits.
 platform::gfx::Bitmap8 ShirtNumberPicture(int n, int size);
+// The player section's pictures (player_pictures.cpp).
+std::vector<Picture> PlayerPictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
