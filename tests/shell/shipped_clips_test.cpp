@@ -12,6 +12,8 @@
 
 #include "catalogue.h"
 #include "clipgen.h"
+#include "stadium.h"
+#include "templates.h"
 #include "platform/files.h"
 #include "platform/gfx/bmp.h"
 #include "shell/archive.h"
@@ -128,6 +130,15 @@ TEST_F(ShippedClipsTest, EveryClipAndBackdropOpensDecodesAndKeepsThePaletteRules
         ASSERT_TRUE(back) << row.number;
         EXPECT_EQ(back->width, 320);
         EXPECT_EQ(back->height, 200);
+        // The turf is drawn in the grass ramp's greens, so the shadows and
+        // turf of the frames match it.
+        int turf = 0;
+        for (uint8_t v : back->pixels) turf += v >= 64 && v < 96;
+        EXPECT_GT(turf, 320 * 200 / 10) << row.number;
+        for (int k = 0; k < 32; ++k) {
+            const uint8_t* p = back->palette.data() + 4 * (64 + k);
+            EXPECT_TRUE(p[2] == 0 && p[1] == 128 - 4 * k && p[0] == 0) << row.number << " backdrop entry " << 64 + k;
+        }
     }
     // The check the game itself runs, over the archives it loads.
     ASSERT_TRUE(LoadArchiveIndexes());
@@ -298,6 +309,62 @@ TEST_F(ShippedClipsTest, EachTemplateRendersTheSameBytesAsTheShippedClip) {
         EXPECT_TRUE(*shipped == bytes) << "clip " << s.number << " differs from the shipped one";
     }
     EXPECT_GE(done.size(), 7u);
+}
+
+// The fillers' restarts begin where the laws put the ball (over the
+// thrower's head beyond a touchline, in the goal area, in the keeper's
+// hands), and every filler keeps the ball in its camera's view as it opens
+// and as it ends. Every other clip opens with the ball in view unless it
+// comes in as a cross from within 10 m of a touchline.
+TEST(ShippedClipScenes, FillersOpenWithTheBallWhereTheRestartIsTakenAndKeepItInView) {
+    std::string text;
+    {
+        std::ifstream in(testenv::SourceDir() / "assets" / "flc" / "scenes.txt", std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::vector<clipgen::ClipSpec> specs;
+    std::string error;
+    ASSERT_TRUE(clipgen::ParseCatalogue(text, specs, &error)) << error;
+    std::map<std::string, int> restarts;
+    for (const clipgen::ClipSpec& s : specs) {
+        if (s.mirrorOf >= 0) continue;
+        clipgen::Scene scene;
+        ASSERT_TRUE(clipgen::BuildScene(s, scene, &error)) << s.number << ": " << error;
+        const bool filler = s.number >= 15 && s.number <= 48;
+        if (!filler) {
+            const double y = scene.ball.empty() ? 0 : scene.BallAt(0).y;
+            if (scene.ball.empty() || y < 10 || y > clipgen::kPitchWidth - 10) continue;
+        }
+        ASSERT_FALSE(scene.ball.empty()) << s.number;
+        const art::Camera cam = clipgen::MakeCamera(*clipgen::FindCamera(scene.camera));
+        for (int f : {0, scene.frames - 1}) {
+            if (!filler && f > 0) continue;
+            const art::Vec3 b = scene.BallAt(f);
+            const art::ScreenPoint p = cam.Project(b);
+            EXPECT_TRUE(p.visible && p.x >= 0 && p.x < 320 && p.y >= 0 && p.y < 200)
+                << s.number << " frame " << f << " ball at " << b.x << "," << b.y;
+        }
+        if (!filler) continue;
+        const art::Vec3 start = scene.BallAt(0);
+        const std::string act = s.params.count("act") ? s.params.at("act") : s.params.at("finish");
+        ++restarts[act];
+        if (act == "throwin") {
+            EXPECT_TRUE(start.y < 0 || start.y > clipgen::kPitchWidth) << s.number;
+            EXPECT_GT(start.z, 1.9) << s.number;
+        }
+        if (act == "goalkick") {
+            EXPECT_GE(start.x, clipgen::kPitchLength - 5.5) << s.number;
+            EXPECT_LT(std::abs(start.y - clipgen::kPitchWidth / 2), 9.16) << s.number;
+            EXPECT_EQ(start.z, 0) << s.number;
+        }
+        if (act == "keeperthrow") {
+            EXPECT_GE(start.x, clipgen::kPitchLength - 16.5) << s.number;
+            EXPECT_GT(start.z, 0.8) << s.number;
+        }
+    }
+    // Each kind of restart, and the interceptions, among the fillers.
+    for (const char* kind : {"throwin", "goalkick", "keeperthrow", "intercept", "pass", "clear", "dribble"})
+        EXPECT_GE(restarts[kind], 1) << kind;
 }
 
 TEST(ShippedShortClips, TheSameNamesEachOfTwoFramesThatDecode) {

@@ -300,7 +300,7 @@ bool Restart(const Params& p, Scene& s, Dice& d, std::string* error) {
         s.Hold(keeper, 7, Pose::Stand, -1);
         s.Move(keeper, 10, 17, kGoalX - 5.0, by + 0.2, Pose::Run, -1);
         s.Hold(keeper, 17, Pose::Kick, -1, 5);
-        const double lx = kGoalX - d.Real(33, 37), ly = by + (by > kMidY ? 1 : -1) * d.Real(4, 9);
+        const double lx = kGoalX - d.Real(28, 31), ly = by + (by > kMidY ? 1 : -1) * d.Real(4, 9);
         s.Kick(19, 35, lx, ly, 1.9, 8.0, kLongBall);
         const int up = s.Add(Role::Other, d.Int(16), At(lx - 4, ly + 3, Pose::Run, 1));
         const int against = s.Add(Role::Side, d.Int(16), At(lx + 4, ly - 2, Pose::Run, -1));
@@ -308,9 +308,11 @@ bool Restart(const Params& p, Scene& s, Dice& d, std::string* error) {
         s.Move(against, 16, 33, lx + 0.5, ly - 0.2, Pose::Run, -1);
         s.Hold(up, 33, Pose::Header, 1, 6);
         s.Hold(against, 33, Pose::Header, -1, 6);
-        s.Kick(35, F - 1, lx - d.Real(9, 13), ly + d.Real(-5, 5), 0, 1.5, kLongBall);
-        const int mate = s.Add(Role::Other, d.Int(16), At(lx - 14, ly + 6, Pose::Stand, 1));
-        s.Move(mate, 30, F - 1, lx - 10, ly + 2, Pose::Run, -1);
+        // Flicked on across the field, towards the middle.
+        const double fy = ly + (ly > kMidY ? -1 : 1) * d.Real(6, 9);
+        s.Kick(35, F - 1, lx - d.Real(3, 5), fy, 0, 1.5, kLongBall);
+        const int mate = s.Add(Role::Other, d.Int(16), At(lx - 8, fy + 3, Pose::Stand, 1));
+        s.Move(mate, 30, F - 1, lx - 4.5, fy + 0.8, Pose::Run, 1);
         for (int i = 0; i < 2; ++i) {
             const int a = s.Add(i ? Role::Side : Role::Other, d.Int(16), At(lx + 8 + i * 3, ly + 8 - i * 14, Pose::Stand, -1));
             s.Move(a, 18 + i * 3, F - 1, lx + 3 + i, ly + 4 - i * 8, Pose::Run, -1);
@@ -329,18 +331,18 @@ bool Restart(const Params& p, Scene& s, Dice& d, std::string* error) {
         s.Kick(2, 10, kGoalX - 13.2, ky + 1, 1.2);
         s.Hold(keeper, 12, Pose::Throw, -1, 5);
         const bool top = d.Int(2) == 0;
-        const double bx = kGoalX - d.Real(26, 30), byy = top ? d.Real(8, 14) : kPitchWidth - d.Real(8, 14);
+        const double bx = kGoalX - d.Real(22, 25), byy = top ? d.Real(10, 15) : kPitchWidth - d.Real(14, 18);
         s.Kick(15, 25, bx, byy, 0.2, 1.4);
         const int back = s.Add(Role::Other, d.Int(16), At(bx + 4, byy + (top ? 4 : -4), Pose::Run, -1));
         s.Move(back, 4, 24, bx + 0.4, byy, Pose::Run, -1);
-        s.Move(back, 26, F - 1, bx - 9, byy + (top ? 2 : -2), Pose::Run, -1);
-        s.Kick(26, F - 1, bx - 9.6, byy + (top ? 2 : -2), 0, 0, kPass);
-        const int chaser = s.Add(Role::Side, d.Int(16), At(bx - 6, byy + (top ? 9 : -9), Pose::Run, 1));
-        s.Move(chaser, 6, F - 1, bx - 8, byy + (top ? 3.5 : -3.5), Pose::Run, 1);
+        s.Move(back, 26, F - 1, bx - 5, byy + (top ? 2 : -2), Pose::Run, -1);
+        s.Kick(26, F - 1, bx - 5.6, byy + (top ? 2 : -2), 0, 0, kPass);
+        const int chaser = s.Add(Role::Side, d.Int(16), At(bx - 5, byy + (top ? 9 : -9), Pose::Run, 1));
+        s.Move(chaser, 6, F - 1, bx - 5, byy + (top ? 3.5 : -3.5), Pose::Run, 1);
         const int mate = s.Add(Role::Other, d.Int(16), At(kGoalX - 16, kMidY, Pose::Stand, -1));
-        s.Move(mate, 10, F - 1, kGoalX - 30, kMidY + (top ? -2 : 2), Pose::Run, -1);
+        s.Move(mate, 10, F - 1, kGoalX - 27, kMidY + (top ? -2 : 2), Pose::Run, -1);
         const int forward = s.Add(Role::Side, d.Int(16), At(kGoalX - 20, kMidY + (top ? 6 : -6), Pose::Walk, -1));
-        s.Move(forward, 8, F - 1, kGoalX - 32, kMidY + (top ? 4 : -4), Pose::Run, -1);
+        s.Move(forward, 8, F - 1, kGoalX - 28, kMidY + (top ? 4 : -4), Pose::Run, -1);
         return true;
     }
     if (error) *error = "unknown restart " + act;
