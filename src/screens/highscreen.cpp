@@ -263,6 +263,7 @@ void CHighScreen::SetUpLevelButtons() {
             b.state = 0;
             b.tip = LoadString(hstext::kLevelTips + static_cast<unsigned>(g * 5 + k));
         }
+    SetUpLevelButtonPictures();
 }
 
 void CHighScreen::ReleaseSurfaces() {

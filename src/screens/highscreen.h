@@ -142,6 +142,22 @@ public:
     void DrawTeamSheet();
     void RedrawResultPage();
     void DrawResultPage();
+    // The result page's lists of a side: goals (icon 0), bookings (1) and
+    // sendings-off (2), each line with its y.
+    struct ResultLine {
+        int icon = 0, y = 0;
+        std::string text;
+    };
+    std::vector<ResultLine> ResultPageLines(int side) const;
+    // The statistics view's player rows: at most 14 a side, rated for the
+    // first eleven.
+    struct ResultPlayerRow {
+        int side = 0, index = 0;
+        bool rated = false;
+    };
+    std::vector<ResultPlayerRow> ResultPlayerRows() const;
+    // The ten statistics rows' home and away figures.
+    std::array<std::array<int, 2>, 10> ResultStatistics() const;
 
     // --- team sheets and scores ---
     void FillHomeTeamSheet(SurfaceTable& table) { FillTeamSheet(0, table); }
@@ -150,6 +166,8 @@ public:
     void FillLatestScores();
     // Initialises the sheet table and bar for a side's filled slots.
     void SetUpTeamSheet(int side);
+    // The numbered shirts in the sheet's "No." column, over its text.
+    void DrawSheetMarkers(platform::gfx::Surface* surface, int side);
 
     // --- touchline controls ---
     void PressIntroPage(int x, int y);
@@ -331,6 +349,7 @@ private:
     SurfacePtr m_pPlay, m_pPause, m_pPauseDark, m_pExit, m_pExitDark;
     std::array<SurfacePtr, 4> m_pStatusIcon;
     uint8_t m_bMatchSurfaces = 0;
+    uint8_t m_bStripPictures = 0;  // the strip's pictures carry the names
     uint8_t m_bTimerFailed = 0;
 };
 

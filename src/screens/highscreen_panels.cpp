@@ -90,7 +90,7 @@ void CHighScreen::PaintControlStrip(bool blit) {
         CopySurfaceRectTo(kHsStripEdges[section], 0, kHsStripEdges[section + 1] - kHsStripEdges[section], 59,
                           m_pStripLit.get(), kHsStripEdges[section], 0, s);
     // The section names, when the strip's pictures do not carry them.
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 8 && !m_bStripPictures; ++i) {
         const int mid = (kHsStripEdges[i] + kHsStripEdges[i + 1]) / 2;
         DrawClippedText(kHsStripEdges[i + 1] - kHsStripEdges[i] + 2, 3, TA_CENTER, s,
                         LoadString(hstext::kSections + static_cast<unsigned>(i)), mid, 20, 255, 255,

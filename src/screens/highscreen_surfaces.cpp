@@ -130,7 +130,6 @@ void CHighScreen::LoadIntroSurfaces() {
         BuildKitSurface(m_pDimKit[static_cast<size_t>(side)], kKitDimmed, kit);
     }
     BuildNumberedShirts();
-    SetUpLevelButtonPictures();
 }
 
 void CHighScreen::LoadMatchPageSurfaces() {
@@ -156,7 +155,8 @@ void CHighScreen::LoadMatchPageSurfaces() {
     {
         // Drawn strips light their section in a brighter steel.
         ArchiveEntryRef entry;
-        if (OpenArchiveEntry("gfx\\match\\surfaces\\buttons light.bmp", entry) != 0)
+        m_bStripPictures = OpenArchiveEntry("gfx\\match\\surfaces\\buttons light.bmp", entry) == 0 ? 1 : 0;
+        if (!m_bStripPictures)
             for (int y = 2; y < m_pStripLit->Height() - 2; ++y)
                 for (int x = 0; x < m_pStripLit->Width(); ++x) m_pStripLit->Set(x, y, MakePixel(70, 92, 128));
     }

@@ -188,6 +188,8 @@ void CHighScreen::FillFormationTable(int side) {
     t.sortable = 0;
     t.SetColumn(LoadString(hstext::kFormationColumn), LoadString(hstext::kFormationsAvailable), 0, 0, 0);
     t.SetColumn(LoadString(hstext::kRating), LoadString(hstext::kRatingInFormation), 1, 0, 0);
+    t.columnStart[0] = 0;
+    t.columnStart[1] = 96;
     bar = SurfaceScrollBar{};
     bar.Init(177, 68, 26, 184, count, 23);
     for (int i = 0; i < count; ++i) {
@@ -373,23 +375,14 @@ void CHighScreen::DrawBallTrail() {
 void CHighScreen::DrawMatchStatistics() {
     Surface* s = m_pPerformance.get();
     const CMatchPlay& e = *m_pMatchPlay;
-    const double h = e.GetPossessionMinutes(0), a = e.GetPossessionMinutes(1);
-    const int possession = h + a > 0 ? static_cast<int>(h / (h + a) * 100) : 50;
-    const int rows[10][2] = {{possession, 100 - possession},
-                             {e.GetHomeTerritory(), e.GetAwayTerritory()},
-                             {e.GetCount(CMatchPlay::kFouls, 0), e.GetCount(CMatchPlay::kFouls, 1)},
-                             {e.GetCount(CMatchPlay::kBookings, 0), e.GetCount(CMatchPlay::kBookings, 1)},
-                             {e.GetCount(CMatchPlay::kSendingsOff, 0), e.GetCount(CMatchPlay::kSendingsOff, 1)},
-                             {e.GetCount(CMatchPlay::kOffsides, 0), e.GetCount(CMatchPlay::kOffsides, 1)},
-                             {e.GetCount(CMatchPlay::kCorners, 0), e.GetCount(CMatchPlay::kCorners, 1)},
-                             {e.GetCount(CMatchPlay::kShotsOn, 0), e.GetCount(CMatchPlay::kShotsOn, 1)},
-                             {e.GetCount(CMatchPlay::kShotsOff, 0), e.GetCount(CMatchPlay::kShotsOff, 1)},
-                             {m_nDisplayedScore[0], m_nDisplayedScore[1]}};
+    std::array<std::array<int, 2>, 10> rows = ResultStatistics();
+    // The goals as the score panel shows them, each after its clip.
+    rows[9] = {m_nDisplayedScore[0], m_nDisplayedScore[1]};
     const KitColour home = KitColourAt(e.GetHomeKitByte(3)), away = KitColourAt(e.GetAwayKitByte(3));
     for (int i = 0; i < 10; ++i) {
         const int y = 38 + 22 * i;
         DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kStatisticsRows[i]), 24, y);
-        DrawShareBar(s, 222, y, rows[i][0], rows[i][1], home.red, home.green, home.blue, away.red, away.green,
+        DrawShareBar(s, 222, y, rows[static_cast<size_t>(i)][0], rows[static_cast<size_t>(i)][1], home.red, home.green, home.blue, away.red, away.green,
                      away.blue);
     }
 }

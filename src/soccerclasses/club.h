@@ -279,6 +279,9 @@ public:
     void AddShieldRunnerUp(const std::string& shield, uint8_t picture);
     void SeasonEndMoveDown();
     void SeasonEndMoveUp(bool skipHumanStep = false);
+    // The division `step` places below the club's own (above when
+    // negative); its own name at either end of the country's list.
+    std::string GetNeighbourDivisionName(int step) const;
     void StartNewSeason();
     void EndOfSeason();
     void RecordSeasonInRecords();

@@ -25,6 +25,7 @@
 #include "soccerclasses/cup.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/fixture.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/matchplay.h"
 #include "soccerclasses/scriptedport.h"
@@ -82,6 +83,13 @@ protected:
     CDivision& Div() { return *W().GetDivision(division); }
     CClub& Club(int offset) { return *W().GetClub(Div().GetFirstClub() + offset); }
     void MakeHuman(CClub& club) { W().GetManagerList().GetAt(club.GetManager())->m_IsHuman = 1; }
+    // The club's manager becomes the user of a slot, with his own formations.
+    CHumanManager& MakeUser(CClub& club, int slot) {
+        MakeHuman(club);
+        CHumanManager& user = *W().GetUserList().GetAt(slot);
+        user.SetManagerIndex(club.GetManager());
+        return user;
+    }
 
     // The page on display when it is the match-day page.
     CHighScreen* Page() {

@@ -69,6 +69,8 @@ std::vector<Picture> TacticsPictures();
 platform::gfx::Bitmap8 ShirtNumberPicture(int n, int size);
 // The player section's pictures (player_pictures.cpp).
 std::vector<Picture> PlayerPictures();
+// The match-day page's pictures (match_pictures.cpp).
+std::vector<Picture> MatchPictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
