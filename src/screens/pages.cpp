@@ -24,4 +24,6 @@ void RegisterGamePages() {
     RegisterSquadScreen();
     RegisterSquadSelectScreen();
     RegisterTactScreen();
+    RegisterTrainScreen();
+    RegisterYTrainScreen();
 }

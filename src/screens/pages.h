@@ -25,3 +25,5 @@ void RegisterHighScreen();
 void RegisterSquadScreen();
 void RegisterSquadSelectScreen();
 void RegisterTactScreen();
+void RegisterTrainScreen();
+void RegisterYTrainScreen();

@@ -118,11 +118,20 @@ CXButton* CSquadScreen::FindButton(uint32_t id) {
 
 void CSquadScreen::Initialise() {
     BuildScreen(m_nPage);
+    CWorldData* world = GetWorldData();
+    const CHumanManager* user = world ? world->GetCurrentUser() : nullptr;
+    if (m_nPage != kHubPage && (!CurrentClub() || !user || !user->IsEmployed())) {
+        // Out of work there is no squad to show, and nothing may change.
+        m_bNoClub = 1;
+        ShowNoDataAvailable();
+        return;
+    }
     if (m_nPage == kHubPage) SetUpHub();
     if (m_nPage == kYouthPage) InitialiseYouthPage();
 }
 
 void CSquadScreen::Refresh() {
+    if (m_bNoClub) return;
     if (m_nPage == kHubPage) ShowAdvisor();
     if (m_nPage == kPhysioPage) BuildPhysioPage();
     if (m_nPage == kYouthPage) BuildYouthPage();

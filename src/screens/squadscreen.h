@@ -46,6 +46,7 @@ public:
     void OnDrop(const DropInfo* info) override;
 
     int GetPage() const { return m_nPage; }
+    bool ShowsNoClub() const { return m_bNoClub != 0; }
 
     // Page 36.
     CListControl* GetInjuryList();
@@ -96,6 +97,7 @@ private:
     bool HireYouth(int index);
 
     int m_nPage = 0;
+    uint8_t m_bNoClub = 0;
     int m_youthFilter = -1;
     int m_availableFilter = -1;
     int m_youthSortColumn = -1;

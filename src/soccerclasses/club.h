@@ -110,7 +110,10 @@ public:
     // The squad's training settings (none for a blank club) and the youth
     // development figure the youth training uses.
     const CSoccerSquadTraining* GetSquadTraining() const { return training_.get(); }
+    CSoccerSquadTraining* SquadTraining() { return training_.get(); }
     uint8_t GetYouthDevelopment() const { return youthTrainingLoad_; }
+    // The youth training hours the youth timetable gives.
+    void SetYouthDevelopment(uint8_t hours) { youthTrainingLoad_ = hours; }
 
     // Squad slots.
     uint16_t GetPlayerId(int slot) const { return squad_.at(static_cast<size_t>(slot)); }

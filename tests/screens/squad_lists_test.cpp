@@ -251,5 +251,25 @@ TEST_F(YouthPage, ADropOntoTheSquadHiresEvenWithTwelveAndOtherPairsDoNothing) {
     EXPECT_EQ(Club().Youths().GetAt(12)->GetName(), first);
 }
 
+TEST_F(YouthPage, OutOfWorkThePhysioAndYouthPagesShowNoDataAndChangeNothing) {
+    CManager& boss = *User().GetManager();
+    const int club = boss.GetClubIndex();
+    boss.SetClubIndex(-1);
+    const int youths = Club().Youths().GetSize(), market = Market().GetSize();
+    for (int screen : {CSquadScreen::kPhysioPage, CSquadScreen::kYouthPage}) {
+        SCOPED_TRACE(screen);
+        CSquadScreen* page = Open(screen);
+        ASSERT_NE(page, nullptr);
+        EXPECT_TRUE(page->ShowsNoClub());
+        EXPECT_TRUE(page->ShowsNoData());
+        Click(303 + 60, 410 + 14);  // where "Sack/Hire Player" stands
+        Click(24 + 32, 181 + 15);   // and "Defenders"
+    }
+    boss.SetClubIndex(club);
+    EXPECT_EQ(Club().Youths().GetSize(), youths);
+    EXPECT_EQ(Market().GetSize(), market);
+    EXPECT_TRUE(port.Boxes().empty());
+}
+
 }  // namespace
 }  // namespace squadtest

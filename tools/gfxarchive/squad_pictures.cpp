@@ -165,6 +165,63 @@ Bitmap8 CountIcon(bool injury, int n) {
     return Quantise(Shrink(s, kS, true), true, false);
 }
 
+// A timetable piece: a bar in the session's colour with a small emblem
+// on the left and the session's word.
+Bitmap8 TimetablePiece(int kind) {
+    struct Piece {
+        const char* word;
+        int r, g, b;
+    };
+    static const Piece kPieces[10] = {
+        {"FREE", 96, 104, 120},    {"5-A-SIDE", 64, 160, 72},  {"SKILLS", 210, 150, 40},
+        {"TACTICS", 70, 120, 210}, {"FREE KICK", 200, 70, 60}, {"CORNERS", 150, 80, 190},
+        {"OFFSIDE", 40, 160, 170}, {"PENALTY", 220, 100, 150}, {"PACE", 230, 200, 60},
+        {"STRENGTH", 170, 110, 70},
+    };
+    const Piece& pc = kPieces[kind];
+    constexpr int W = 74 * kS, H = 22 * kS;
+    Surface s(W, H, MakePixel(12, 14, 20));
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const double t = double(y) / H;
+            const bool edge = x < kS || y < kS || x >= W - kS || y >= H - kS;
+            Pixel p = MakePixel(pc.r, pc.g, pc.b);
+            if (edge)
+                Blend(p, 0, 0, 0, 0.55);
+            else
+                Blend(p, t < 0.45 ? 255 : 0, t < 0.45 ? 255 : 0, t < 0.45 ? 255 : 0, t < 0.45 ? 0.22 * (1 - t) : 0.25 * t);
+            s.Row(y)[x] = p;
+        }
+    Canvas cv(s);
+    // The emblem: a ball for play, a clock for rest, a diamond for the rest.
+    cv.SelectPen(Pen::Solid(RGB(20, 20, 20), kS / 2));
+    cv.SelectBrush(Brush::Solid(RGB(255, 255, 255)));
+    const Rect badge{3 * kS, 4 * kS, 17 * kS, 18 * kS};
+    if (kind == 0) {
+        cv.Ellipse(badge);
+        cv.SelectPen(Pen::Solid(RGB(20, 20, 20), kS));
+        cv.MoveTo(10 * kS, 11 * kS);
+        cv.LineTo(10 * kS, 6 * kS);
+        cv.MoveTo(10 * kS, 11 * kS);
+        cv.LineTo(14 * kS, 11 * kS);
+    } else if (kind == 1 || kind == 4 || kind == 5 || kind == 7) {
+        cv.Ellipse(badge);
+        cv.SelectBrush(Brush::Solid(RGB(20, 20, 20)));
+        cv.Ellipse(Rect{8 * kS, 9 * kS, 12 * kS, 13 * kS});
+    } else {
+        cv.Polygon({Point{10 * kS, 4 * kS}, Point{17 * kS, 11 * kS}, Point{10 * kS, 18 * kS}, Point{3 * kS, 11 * kS}});
+    }
+    auto font = Font::Create("Arial Narrow", -11 * kS, 700);
+    cv.SelectFont(font);
+    cv.SetBkMode(TRANSPARENT);
+    cv.SetTextAlign(TA_CENTER | TA_BASELINE);
+    cv.SetTextColor(RGB(0, 0, 0));
+    cv.TextOut(46 * kS + kS / 2, 15 * kS + kS / 2, pc.word);
+    cv.SetTextColor(RGB(255, 255, 255));
+    cv.TextOut(46 * kS, 15 * kS, pc.word);
+    return Quantise(Shrink(s, kS, false), false, false);
+}
+
 }  // namespace
 
 Bitmap8 ShirtNumberPicture(int n, int size) { return ShirtNumber(n, size); }
@@ -187,6 +244,10 @@ std::vector<Picture> SquadPictures() {
         out.push_back({"match", "surfaces\\red" + std::to_string(n) + ".bmp", true, CountIcon(false, n)});
     }
     for (Picture& p : TacticsPictures()) out.push_back(std::move(p));
+    static const char* const kPieces[10] = {"freetime",  "5aside",      "individual", "tactics", "setpiece",
+                                            "corners",   "offsidetrap", "penalties",  "pace",    "strength"};
+    for (int k = 0; k < 10; ++k)
+        out.push_back({"buttons", std::string("train_") + kPieces[k] + ".bmp", false, TimetablePiece(k)});
     return out;
 }
 

@@ -1,0 +1,296 @@
+// Training (page 35) and youth training (pages 80 and 94): the timetables
+// condensed into the club's settings at every drop, the individual shares
+// with their locks, the practised formation, the set-piece words.
+#include "platform/stringtable.h"
+#include "screens/squad_fixture.h"
+#include "screens/tactscreen.h"
+#include "screens/trainscreen.h"
+#include "screens/ytrainscreen.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/squadtraining.h"
+
+namespace squadtest {
+namespace {
+
+using Train = CTrainScreen;
+
+std::array<int32_t, 20> TrainTable(std::initializer_list<std::pair<int, int>> runs) {
+    std::array<int32_t, 20> t{};
+    size_t i = 0;
+    for (auto [kind, count] : runs)
+        for (int n = 0; n < count; ++n) t[i++] = kind;
+    return t;
+}
+
+TEST(TrainingCondense, TimetablesGiveTheClubsSettings) {
+    struct Case {
+        const char* name;
+        std::array<int32_t, 20> table;
+        std::array<uint8_t, 8> settings;
+        std::array<uint8_t, 4> setPieces;
+    };
+    std::array<int32_t, 20> starting{};
+    for (int d = 0; d < 5; ++d)
+        for (int s = 0; s < 4; ++s) starting[size_t(d * 4 + s)] = d + s;
+    std::array<int32_t, 20> damaged = TrainTable({{1, 10}, {0, 10}});
+    damaged[3] = 9;
+    damaged[4] = -2;
+    const Case cases[] = {
+        {"free time only", TrainTable({{0, 20}}), {0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0}},
+        {"ten five-a-side, five tactics, five individual", TrainTable({{1, 10}, {3, 5}, {2, 5}}),
+         {30, 10, 66, 33, 0, 0, 0, 0}, {0, 0, 0, 0}},
+        {"the new manager's week", starting, {32, 6, 12, 25, 25, 18, 12, 6}, {8, 6, 4, 2}},
+        {"unknown kinds are free time", damaged, {16, 0, 100, 0, 0, 0, 0, 0}, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const Train::Condensed got = Train::Condense(c.table);
+        EXPECT_EQ(got.settings, c.settings) << c.name;
+        EXPECT_EQ(got.setPieceHours, c.setPieces) << c.name;
+    }
+}
+
+TEST(TrainingCondense, YouthHoursCountEveryTrainingSessionAlike) {
+    EXPECT_EQ(CYTrainScreen::YouthHours(TrainTable({{0, 20}})), 0);
+    EXPECT_EQ(CYTrainScreen::YouthHours(TrainTable({{1, 20}})), 40);
+    EXPECT_EQ(CYTrainScreen::YouthHours(TrainTable({{5, 10}, {2, 10}})), 40);
+    EXPECT_EQ(CYTrainScreen::YouthHours(TrainTable({{7, 4}, {3, 6}, {0, 10}})), 12) << "kind 7 is no youth kind";
+}
+
+TEST(TrainingCondense, RatingWordsByTens) {
+    EXPECT_EQ(Train::RatingWord(0), "Terrible");
+    EXPECT_EQ(Train::RatingWord(25), "Very Poor");
+    EXPECT_EQ(Train::RatingWord(59), "Average");
+    EXPECT_EQ(Train::RatingWord(79), "Very Good");
+    EXPECT_EQ(Train::RatingWord(100), "Excellent");
+    EXPECT_EQ(Train::RatingWord(250), "Excellent") << "a damaged rating stays in the table";
+}
+
+TEST(TrainingCondense, TheBoardHitsEveryPixelOfADrawnSlot) {
+    using timetable::SlotAt;
+    struct Case {
+        int x, y, slot;
+    };
+    const Case cases[] = {
+        {178, 324, 0},           {178 + 73, 324 + 21, 0},  // Monday's first picture, corner to corner
+        {178 + 2 * 81 + 73, 330, 8},                       // Wednesday's last pixel column
+        {178 + 3 * 81 + 73, 330, 12},                      // Thursday's
+        {178 + 4 * 81 + 73, 324 + 3 * 29 + 21, 19},        // Friday's last pixel, last slot
+        {175, 321, 0},           {579, 436, 19},
+        {174, 330, -1},          {580, 330, -1},          {300, 437, -1}, {300, 320, -1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SlotAt(c.x, c.y), c.slot) << c.x << "," << c.y;
+}
+
+class TrainingPage : public SquadPages {
+protected:
+    void SetUp() override {
+        SquadPages::SetUp();
+        for (int i = 0; i < 9; ++i)
+            ids.push_back(Sign(i == 0 ? CSoccerPlayer::kGoalkeeper : i < 4 ? CSoccerPlayer::kDefender
+                                                                       : CSoccerPlayer::kAttacker,
+                               "Trainee" + std::to_string(i)));
+    }
+    template <class T>
+    T* OpenPage(int screen) {
+        g_nScreenId = screen;
+        manager.SetScreen(new T(), true, true, false, true, false);
+        Drain();
+        return dynamic_cast<T*>(manager.GetCurrentPage());
+    }
+    Point ToMain(Point p) { return main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(p)); }
+    void ClickAt(Point p, bool dbl = false) {
+        backend->Click(ToMain(p), MouseButton::Left, 700);
+        if (dbl) backend->Click(ToMain(p), MouseButton::Left, 40);
+        testsupport::RunVirtualTime(*backend, main, 800);
+    }
+    void Drag(Point from, Point to) {
+        backend->Press(ToMain(from), MouseButton::Left, 700);
+        backend->MoveTo(ToMain({(from.x + to.x) / 2, (from.y + to.y) / 2}), 30);
+        backend->MoveTo(ToMain(to), 30);
+        backend->Release(ToMain(to), MouseButton::Left, 30);
+        testsupport::RunVirtualTime(*backend, main, 1000);
+    }
+    std::array<uint8_t, 9> Settings() { return Club().GetSquadTraining()->m_Settings; }
+    CSoccerPlayer& Football(int i) { return world.GetPlayer(ids[size_t(i)])->Football(); }
+    std::vector<uint16_t> ids;
+};
+
+TEST_F(TrainingPage, EachDropWritesTheTimetableAndTheClubsSettings) {
+    User().m_TableA = TrainTable({{0, 20}});
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ASSERT_NE(page, nullptr);
+    // "Tactics" (kind 3, the fourth of the left column) onto Wednesday's second slot.
+    Drag({32 + 30, 264 + 10}, {178 + 2 * 81 + 40, 324 + 29 + 10});
+    EXPECT_EQ(User().m_TableA[9], 3);
+    const Train::Condensed expected = Train::Condense(User().m_TableA);
+    for (int n = 0; n < 8; ++n) EXPECT_EQ(Settings()[size_t(n)], expected.settings[size_t(n)]) << n;
+    EXPECT_EQ(Settings()[0], 2);
+    // "Penalties" onto Friday's last slot: the set-piece hours follow at once.
+    Drag({308 + 30, 264 + 10}, {178 + 4 * 81 + 40, 324 + 3 * 29 + 10});
+    EXPECT_EQ(User().m_TableA[19], 7);
+    EXPECT_EQ(User().m_TrainLoad[3], 2);
+    // Off the board nothing changes; a press beside the palette drags nothing.
+    const auto before = User().m_TableA;
+    Drag({32 + 30, 168 + 10}, {150, 330});
+    Drag({32 + 30, 168 + 10}, {400, 440});
+    Drag({200, 150}, {178 + 40, 324 + 10});
+    EXPECT_EQ(User().m_TableA, before);
+    EXPECT_FALSE(page->IsDragging());
+    Save("training-schedule");
+}
+
+TEST_F(TrainingPage, TheTabsSwitchAtTheirRanges) {
+    Train* page = OpenPage<Train>(Train::kScreen);
+    struct Case {
+        int x, tab;
+    };
+    for (const Case c : {Case{201, 0}, Case{202, 1}, Case{393, 1}, Case{394, 2}, Case{14, 0}}) {
+        ClickAt({c.x, 120});
+        EXPECT_EQ(page->GetTab(), c.tab) << c.x;
+    }
+}
+
+TEST_F(TrainingPage, SharesMoveInStepsAndGiveBackToTheFreeCategories) {
+    Football(0).m_Training = {95, 0, 2, 1, 1, 1, 0};
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ASSERT_EQ(page->GetCurrentSlot(), 0);
+    EXPECT_EQ(page->GetShare(7), 0);
+    page->ChangeShare(0, true);
+    EXPECT_EQ(page->GetShare(0), 100);
+    for (int k = 1; k < 8; ++k) EXPECT_EQ(page->GetShare(k), 0) << k;
+    EXPECT_EQ(Football(0).m_Training, (std::array<uint8_t, 7>{100, 0, 0, 0, 0, 0, 0}));
+
+    Football(0).m_Training = {7, 20, 20, 20, 20, 13, 0};
+    ClickAt({300, 120});  // Individual Training
+    ClickAt({90 + 40, 301 + 12});  // the keeper's row: his shares again
+    page->ChangeShare(0, false);
+    EXPECT_EQ(page->GetShare(0), 0);
+    EXPECT_EQ(page->GetShare(1), 21);
+    EXPECT_EQ(page->GetShare(6), 1);
+    EXPECT_EQ(page->GetShare(7), 1);
+    int sum = 0;
+    for (int k = 0; k < 8; ++k) sum += page->GetShare(k);
+    EXPECT_EQ(sum, 100);
+}
+
+TEST_F(TrainingPage, LocksHoldSixAndTheArrowsOfALockedCategoryDoNothing) {
+    Football(0).m_Training = {10, 10, 10, 10, 10, 10, 10};
+    Train* page = OpenPage<Train>(Train::kScreen);
+    page->ToggleLock(3);
+    page->ChangeShare(3, true);
+    EXPECT_EQ(page->GetShare(3), 10);
+    for (int k : {0, 1, 2, 4, 5}) page->ToggleLock(k);
+    // Six locked: 6 and 7 are free; 6 can take only what 7 holds.
+    EXPECT_EQ(page->GetShare(7), 30);
+    page->ChangeShare(6, true);
+    page->ChangeShare(6, true);
+    page->ChangeShare(6, true);
+    EXPECT_EQ(page->GetShare(6), 40);
+    EXPECT_EQ(page->GetShare(7), 0);
+    // A seventh lock lets the oldest go.
+    page->ToggleLock(6);
+    EXPECT_FALSE(page->IsLocked(3));
+    EXPECT_TRUE(page->IsLocked(6));
+    // An unlock in the middle, then a new lock: still six locked.
+    page->ToggleLock(1);
+    page->ToggleLock(3);
+    int locked = 0;
+    for (int k = 0; k < 8; ++k) locked += page->IsLocked(k);
+    EXPECT_EQ(locked, 6);
+    EXPECT_EQ(page->GetLocks()[0], 1 << 3);
+    EXPECT_EQ(page->GetButton(16 + 3).state, 1);
+    EXPECT_EQ(page->GetButton(16 + 1).state, 0);
+}
+
+TEST_F(TrainingPage, AHeldArrowRepeatsAndAnUnavailablePlayerIsNotShown) {
+    Football(0).m_Training = {10, 10, 10, 10, 10, 10, 10};
+    Injure(ids[1]);
+    const uint8_t otherPace = Football(1).m_Training[4];
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ClickAt({300, 120});
+    ClickAt({90 + 40, 301 + 24 + 12});  // the injured defender's row
+    EXPECT_EQ(page->GetCurrentSlot(), 0);
+    // The more arrow of "Pace" held for half a second: a step now, and one
+    // every 125 ms.
+    backend->Press(ToMain({531 + 5, 159 + 5}), MouseButton::Left, 700);
+    backend->Release(ToMain({531 + 5, 159 + 5}), MouseButton::Left, 500);
+    testsupport::RunVirtualTime(*backend, main, 1500);
+    EXPECT_GE(page->GetShare(4), 10 + 12 * 4);
+    EXPECT_EQ(Football(0).m_Training[4], page->GetShare(4));
+    EXPECT_EQ(Football(1).m_Training[4], otherPace);
+    Save("training-individual");
+}
+
+TEST_F(TrainingPage, AFilterTakesItsFirstRowAndAnEmptyOneKeepsThePlayer) {
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ClickAt({300, 120});
+    ClickAt({24 + 30, 308 + 15});  // goalkeepers
+    EXPECT_EQ(page->GetFilter(), 1);
+    ASSERT_EQ(page->GetGridSlots().size(), 1u);
+    ClickAt({24 + 30, 341 + 15});  // defenders
+    EXPECT_EQ(page->GetGridSlots().size(), 3u);
+    EXPECT_EQ(page->GetCurrentSlot(), Club().FindSlotOfPlayer(ids[1]));
+    ClickAt({24 + 30, 375 + 15});  // midfielders: nobody
+    EXPECT_TRUE(page->GetGridSlots().empty());
+    EXPECT_EQ(page->GetCurrentSlot(), Club().FindSlotOfPlayer(ids[1]));
+    const auto& grid = page->GetGrid();
+    EXPECT_EQ(grid.rowCount, 0);
+}
+
+TEST_F(TrainingPage, TeamTrainingRecordsThePractisedFormation) {
+    User().m_TrainLevel = {100, 45, 12, 70};
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ClickAt({450, 120});
+    ASSERT_EQ(page->GetTab(), Train::kTeam);
+    ClickAt({60, 164 + 23 * 2 + 11});
+    EXPECT_EQ(page->GetShownFormation(), 2);
+    EXPECT_EQ(Settings()[8], 2);
+    const CSoccerTactic& t = *User().GetTactic(2);
+    EXPECT_EQ(page->PitchPlace(4), (Point{305 + 21 * t.m_Depth[4], 139 + 20 * t.m_Width[4]}));
+    Save("training-team");
+    ClickAt({60, 164 + 23 * 3 + 11}, true);
+    EXPECT_NE(dynamic_cast<CTactScreen*>(manager.GetCurrentPage()), nullptr);
+    EXPECT_EQ(g_nScreenId, CTactScreen::kScreen);
+}
+
+TEST_F(TrainingPage, YouthTimetableDropsWriteTheYouthHours) {
+    for (int screen : {80, 94}) {
+        SCOPED_TRACE(screen);
+        User().m_TableB = TrainTable({{0, 20}});
+        Club().SetYouthDevelopment(10);
+        auto* page = OpenPage<CYTrainScreen>(screen);
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->GetScreen(), screen);
+        // "Pace" (kind 4) onto Tuesday's first slot and Monday's third.
+        Drag({308 + 30, 200 + 10}, {178 + 81 + 40, 324 + 10});
+        Drag({308 + 30, 200 + 10}, {178 + 40, 324 + 2 * 29 + 10});
+        EXPECT_EQ(User().m_TableB[4], 4);
+        EXPECT_EQ(User().m_TableB[2], 4);
+        EXPECT_EQ(Club().GetYouthDevelopment(), 4);
+        Drag({308 + 30, 200 + 10}, {178 - 10, 330});
+        EXPECT_EQ(Club().GetYouthDevelopment(), 4);
+        if (screen == 80) Save("youth-training");
+    }
+}
+
+TEST_F(TrainingPage, WithoutAClubNothingIsWrittenEvenOnClose) {
+    CManager& boss = *User().GetManager();
+    const int club = boss.GetClubIndex();
+    boss.SetClubIndex(-1);
+    const auto settings = Settings();
+    const auto tableA = User().m_TableA;
+    Club().SetYouthDevelopment(17);
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ASSERT_EQ(page->GetClub(), nullptr);
+    Drag({32 + 30, 264 + 10}, {178 + 40, 324 + 10});
+    OpenPage<CYTrainScreen>(80);
+    Drag({308 + 30, 200 + 10}, {178 + 40, 324 + 10});
+    OpenPage<Train>(Train::kScreen);  // closes the youth page
+    boss.SetClubIndex(club);
+    EXPECT_EQ(Settings(), settings);
+    EXPECT_EQ(User().m_TableA, tableA);
+    EXPECT_EQ(Club().GetYouthDevelopment(), 17);
+}
+
+}  // namespace
+}  // namespace squadtest
