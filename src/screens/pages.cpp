@@ -22,4 +22,5 @@ void RegisterGamePages() {
     RegisterTitleScreen();
     RegisterHighScreen();
     RegisterSquadScreen();
+    RegisterOptionScreen();
 }

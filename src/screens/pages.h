@@ -23,3 +23,4 @@ void RegisterStadiumScreen();
 void RegisterTitleScreen();
 void RegisterHighScreen();
 void RegisterSquadScreen();
+void RegisterOptionScreen();

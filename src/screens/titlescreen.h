@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "shell/pageparams.h"
 #include "shell/screensinfo.h"
@@ -99,6 +100,10 @@ public:
         std::string values[12];
     };
     static WeekSummary& GetWeekSummary();
+    // The weekly result's line: its label (848 a profit, 849 a loss, a
+    // result of 0 included) and the amount shown (a loss without its sign,
+    // cut to whole units).
+    static std::pair<unsigned, double> WeeklyResultLine(double net);
     // Fills the summary from the current user's club unless it already
     // holds that date, slot and club; false when no employed user.
     static bool UpdateWeekSummary(CWorldData& world);

@@ -130,6 +130,11 @@ CTitleScreen::WeekSummary& CTitleScreen::GetWeekSummary() {
     return summary;
 }
 
+std::pair<unsigned, double> CTitleScreen::WeeklyResultLine(double net) {
+    if (net > 0) return {848u, net};
+    return {849u, std::trunc(-net)};
+}
+
 bool CTitleScreen::UpdateWeekSummary(CWorldData& world) {
     CHumanManager* user = world.GetCurrentUser();
     if (!user || !user->HasManager() || !user->IsEmployed()) return false;
@@ -151,10 +156,9 @@ bool CTitleScreen::UpdateWeekSummary(CWorldData& world) {
     for (int i = 0; i < 12; ++i) s.labels[i] = platform::LoadString(kLabels[i]);
     s.values[0] = club->FormatBankBalance();
     s.values[1] = club->FormatLoan();
-    const double net = club->GetWeekNet();
-    if (net <= 0) s.labels[2] = platform::LoadString(849);
+    const auto [label, shown] = WeeklyResultLine(club->GetWeekNet());
+    s.labels[2] = platform::LoadString(label);
     std::string money;
-    const double shown = net > 0 ? net : std::trunc(-net);
     if (CCountry* country = world.GetCurrentCountry())
         country->FormatMoney(money, shown);
     else
