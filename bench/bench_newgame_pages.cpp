@@ -36,7 +36,10 @@ public:
         RegisterGamePages();
         app = std::make_unique<CBrixholmApp>();
         if (!app->InitInstance({})) return;
-        CScreenManager* manager = app->GetView()->GetScreenManager();
+        for (int round = 0; round < 3; ++round)
+            for (Message m; Ui::Get().PeekMessage(m);) Ui::Get().DispatchMessage(m);
+        CScreenManager* manager = app->GetView() ? app->GetView()->GetScreenManager() : nullptr;
+        if (!manager) return;
         g_nScreenId = screen;
         page = screen == 114 ? new CTitleScreen(7, std::string("Loading Game"), 0) : new CTitleScreen();
         manager->SetScreen(page, true, false, true, false, false);

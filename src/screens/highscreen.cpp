@@ -176,6 +176,12 @@ void CHighScreen::ResetState() {
     m_nView = 0;
     m_bModeRepaint = 1;
     m_bInjuryPending = m_bPenaltyPending = 0;
+    m_nPenaltySide = m_nPenaltyOutcome = 0;
+    m_nRefusedPushes = 0;
+    m_nDragState = m_nPressSide = m_nDragSource = 0;
+    m_DragPoint = {-1, -1};
+    for (auto& order : m_nDisplayOrder)
+        for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
     m_bChoosing = 0;
     m_nChoiceState = m_nTakersChosen = 0;
     m_Takers.fill({});
@@ -257,6 +263,7 @@ void CHighScreen::SetUpLevelButtons() {
             b.state = 0;
             b.tip = LoadString(hstext::kLevelTips + static_cast<unsigned>(g * 5 + k));
         }
+    SetUpLevelButtonPictures();
 }
 
 void CHighScreen::ReleaseSurfaces() {
@@ -270,10 +277,29 @@ void CHighScreen::ReleaseSurfaces() {
     for (auto* group : {&m_pKit, &m_pSmallKit, &m_pPanel, &m_pPanelBack, &m_pCardBack})
         for (SurfacePtr& s : *group) s.reset();
     for (SurfacePtr& s : m_pStatusIcon) s.reset();
+    for (auto* group : {&m_pBall, &m_pDimKit, &m_pCardTabBack})
+        for (SurfacePtr& s : *group) s.reset();
+    for (SurfacePtr& s : m_pCentre) s.reset();
+    for (SurfacePtr& s : m_pResultIcon) s.reset();
+    for (SurfacePtr& s : m_pTakerShirt) s.reset();
+    for (auto* sides : {&m_pSmallShirt, &m_pTinyShirt})
+        for (auto& side : *sides)
+            for (SurfacePtr& s : side) s.reset();
+    m_pPenGoal.reset();
+    m_pPenMiss.reset();
+    for (auto* sets : {&m_InstructionButtons})
+        for (auto& side : *sets)
+            for (SurfaceButton& b : side) b.released.reset(), b.pressed.reset();
+    for (auto& side : m_SwitchButtons)
+        for (SurfaceButton& b : side) b.released.reset(), b.pressed.reset();
+    for (auto& side : m_TacticsButtons)
+        for (SurfaceButton& b : side) b.released.reset(), b.pressed.reset();
     // The records outlive the page: they must not keep its pictures.
     for (auto* set : {&g_IntroButtons, &g_ResultButtons})
         for (SurfaceButton& b : *set) b.released.reset(), b.pressed.reset();
     for (SurfaceButton& b : g_LevelButtons) b.released.reset(), b.pressed.reset();
+    for (auto& side : m_CardButtons)
+        for (SurfaceButton& b : side) b.released.reset(), b.pressed.reset(), b.overlay.reset();
     m_bMatchSurfaces = 0;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/surface.h"
 #include "shell/screensinfo.h"
@@ -47,11 +48,22 @@ int StripSectionAt(int x);
 int LevelValue(int k);
 // The level button (0 to 4) an engine value 0 to 9 presses.
 int LevelButtonFor(int value);
+// The performance panel's background pictures.
+enum CentrePicture : int {
+    kCentreZones = 0, kCentreManMarking, kCentreTerritoryLight, kCentreTerritoryDark, kCentreStatistics,
+    kCentreFormation, kCentreSubstitutions, kCentrePlayingStyles, kCentreMotivation, kCentreLatestScores
+};
+// The share of the left, middle and right thirds (the right one takes the
+// rounding's remainder); 0, 100 and 0 before any play.
+std::array<int, 3> ThirdShares(double left, double middle, double right);
+// A power bar's length for a normalised value.
+int PowerBarLength(int value);
 }  // namespace highscreen
 
 class CHighScreen : public CScreensInfo {
 public:
     static constexpr int kMaxSquadSlots = 16;
+    static constexpr int kCardButtons = 6;
 
     // Dynamic creation only: no engine, no match set-up.
     CHighScreen();
@@ -88,6 +100,8 @@ public:
 
     // --- the animations (the event clips, the closing clips, the crowd) ---
     void QueueEventAnimation(int event);
+    // Queues a clip on the player; a refused push is counted.
+    void QueueClip(int clip, int side);
     void QueueFinalWhistle();
     void UpdateCrowdVolume();
 
@@ -99,11 +113,51 @@ public:
     void PaintAwayPlayersPanel(bool blit) { PaintPlayersPanel(1, blit); }
     void PaintPlayersPanel(int side, bool blit);
     void DrawPerformancePanel(bool blit);
+    void DrawShootoutBoard();
+    void DrawPowerBars();
+    void DrawActionAreas();
+    void DrawBallTrail();
+    void DrawMatchStatistics();
+    void DrawLatestScores(bool blit);
+    void DrawFormationView();
+    void DrawTacticsView();
+    void DrawSubstitutions();
+    void DrawPlayerCard(int side);
+    // A poly-line of per-minute values, broken where a value is 0 or less.
+    void DrawLineGraph(double x0, double y0, double xScale, double yScale, const std::vector<int>& values,
+                       platform::gfx::Surface* surface, int red, int green, int blue);
+    void PressPerformancePanel(int x, int y);
+    void ReleasePerformancePanel();
+    // The formation list of a side's club (its human manager's own).
+    void FillFormationTable(int side);
+    // The instruction buttons pressed for the card player of a side.
+    void PressInstructionButtons(int side);
+    // The side's manager's instruction table; null for a computer side.
+    std::array<std::array<std::array<int32_t, 10>, 30>, 3>* InstructionTable(int side) const;
+    int SelectedFormation(int side) const;
+    // The shown side's tactic byte levels press the level buttons.
+    void PressLevelButtonsFor(int side);
     void RedrawIntroPage();
     void DrawIntroPage();
     void DrawTeamSheet();
     void RedrawResultPage();
     void DrawResultPage();
+    // The result page's lists of a side: goals (icon 0), bookings (1) and
+    // sendings-off (2), each line with its y.
+    struct ResultLine {
+        int icon = 0, y = 0;
+        std::string text;
+    };
+    std::vector<ResultLine> ResultPageLines(int side) const;
+    // The statistics view's player rows: at most 14 a side, rated for the
+    // first eleven.
+    struct ResultPlayerRow {
+        int side = 0, index = 0;
+        bool rated = false;
+    };
+    std::vector<ResultPlayerRow> ResultPlayerRows() const;
+    // The ten statistics rows' home and away figures.
+    std::array<std::array<int, 2>, 10> ResultStatistics() const;
 
     // --- team sheets and scores ---
     void FillHomeTeamSheet(SurfaceTable& table) { FillTeamSheet(0, table); }
@@ -112,6 +166,8 @@ public:
     void FillLatestScores();
     // Initialises the sheet table and bar for a side's filled slots.
     void SetUpTeamSheet(int side);
+    // The numbered shirts in the sheet's "No." column, over its text.
+    void DrawSheetMarkers(platform::gfx::Surface* surface, int side);
 
     // --- touchline controls ---
     void PressIntroPage(int x, int y);
@@ -119,6 +175,22 @@ public:
     void PressScorePanel(int x, int y);
     void PressControlStrip(int x, int y);
     void Proceed();
+    // --- the players panels (side 0 home, 1 away; points within the panel) ---
+    void PressPlayersPanel(int side, int x, int y);
+    void PressPlayerCard(int side, int x, int y);
+    void DragOverPlayersPanel(int side, int x, int y);
+    void ReleasePlayersPanel(int side, int x, int y);
+    void OpenCard(int side, int row);
+    // `Substitute` with the rows in the order the drag gave them.
+    void TrySubstitution(int side, int from, int to);
+    // The pressing side's card player takes the penalty or joins the
+    // shoot-out's kickers.
+    void OnTakePenalty(int side);
+    // The side whose card offers "Take Penalty" in the choice now open.
+    int ChoosingSide() const;
+    bool IsHumanSide(int side) const;
+    // A squad row that holds a player.
+    bool IsFilledRow(int side, int row) const;
     void ShowResultPage();
     void LeaveScreen();
     void ToggleRun();
@@ -127,6 +199,9 @@ public:
     void LoadIntroSurfaces();
     void LoadMatchPageSurfaces();
     void LoadResultSurfaces();
+    // The crowd loops (playing at once), the kicks, the whistle and the
+    // crowd's reactions in slots 20 to 27.
+    void LoadMatchSamples();
 
     CMatchPlay* GetMatchPlay() const { return m_pMatchPlay; }
     int GetSquadCount(int side) const { return m_nSquadCount[static_cast<size_t>(side & 1)]; }
@@ -173,6 +248,26 @@ public:
     uint8_t m_bFinalWhistle = 0, m_bPaused = 0, m_bHalfTimeBanner = 0;
     int m_nView = 0;  // intro sheet or result view
     uint8_t m_bModeRepaint = 1, m_bInjuryPending = 0, m_bPenaltyPending = 0;
+    // The penalty choice: the side awarded it and the outcome the engine fixed.
+    int m_nPenaltySide = 0, m_nPenaltyOutcome = 0;
+    int m_nRefusedPushes = 0;
+    // "Previous player", "Next player", "Take Penalty", "Praise",
+    // "Encourage", "Discipline" on each side's card.
+    std::array<std::array<SurfaceButton, kCardButtons>, 2> m_CardButtons{};
+    // Each card's 18 instruction buttons: aggression, attacking bias and
+    // passing style rows of six (0 the side's setting, 1 to 5 the levels).
+    std::array<std::array<SurfaceButton, 18>, 2> m_InstructionButtons{};
+    // The power bars' five switches a side, and each side's tactics view
+    // buttons: the two check boxes, then the four takers' arrows.
+    std::array<std::array<SurfaceButton, 5>, 2> m_SwitchButtons{};
+    std::array<std::array<SurfaceButton, 10>, 2> m_TacticsButtons{};
+    std::array<SurfaceTable, 2> m_FormationTable{};
+    std::array<SurfaceScrollBar, 2> m_FormationBar{};
+    // The set-piece takers' shirt numbers, one set for both sides.
+    std::array<int, 4> m_nTakers{10, 2, 5, 6};
+    int m_nDragState = 0, m_nPressSide = 0, m_nDragSource = 0;
+    platform::win::Point m_DragPoint{-1, -1};
+    std::array<std::array<int, kMaxSquadSlots>, 2> m_nDisplayOrder{};
     uint8_t m_bChoosing = 0;
     int m_nChoiceState = 0;
     int m_nTakersChosen = 0;
@@ -207,6 +302,14 @@ private:
     // A picture of the match archive, or a drawn panel of the size given
     // when the archive does not hold it.
     void LoadMatchPicture(const char* name, SurfacePtr& surface, int width, int height, bool keyed);
+    // Any picture of the archives, or a drawn panel of the size given.
+    void LoadPicture(const std::string& path, SurfacePtr& surface, int width, int height, bool keyed);
+    // A picture whose palette entry 255 takes the colour.
+    void LoadRecolouredPicture(const std::string& path, SurfacePtr& surface, uint8_t red, uint8_t green, uint8_t blue);
+    void BuildNumberedShirts();
+    // The level, switch, instruction and tactics buttons' pictures.
+    void SetUpLevelButtonPictures();
+    void SetUpPanelButtons();
     void CountSquads();
     void ResetState();
     void SetUpIntroButtons();
@@ -214,6 +317,10 @@ private:
     void ReleaseSurfaces();
     void DrawCompetitionHeader(platform::gfx::Surface* surface);
     void ShowTakePenaltyButton();
+    void SetTakePenaltyButton(int side, bool shown);
+    // "Praise", "Encourage" and "Discipline" show for a human side's starter.
+    void ShowTouchlineButtons(int side);
+    void SetUpCardButtons();
     void SetAllDirty();
     bool Valid() const { return m_pMatchPlay != nullptr; }
     // The club playing on a side of this match; null without a world.
@@ -227,11 +334,22 @@ private:
     SurfacePtr m_pScore, m_pScoreBack;
     SurfacePtr m_pStrip, m_pStripUnlit, m_pStripLit;
     SurfacePtr m_pClipFrame;
-    std::array<SurfacePtr, 2> m_pPanel, m_pPanelBack, m_pCardBack;
+    std::array<SurfacePtr, 2> m_pPanel, m_pPanelBack, m_pCardBack, m_pCardTabBack;
     SurfacePtr m_pPerformance, m_pPerformanceBack;
+    // The performance panel's backgrounds, by highscreen::CentrePicture.
+    std::array<SurfacePtr, 10> m_pCentre;
+    std::array<SurfacePtr, 2> m_pBall;  // the ball markers in the shirt colours
+    SurfacePtr m_pPenGoal, m_pPenMiss;
+    std::array<SurfacePtr, 3> m_pResultIcon;  // ball, yellow, red
+    // Numbered shirts 1 to 16 (slot k holds number k + 1), small and tiny,
+    // and the plain tiny numbers 1 to 11 of the set-piece takers.
+    std::array<std::array<SurfacePtr, kMaxSquadSlots>, 2> m_pSmallShirt, m_pTinyShirt;
+    std::array<SurfacePtr, 11> m_pTakerShirt;
+    std::array<SurfacePtr, 2> m_pDimKit;  // kind 1, for the end not in possession
     SurfacePtr m_pPlay, m_pPause, m_pPauseDark, m_pExit, m_pExitDark;
     std::array<SurfacePtr, 4> m_pStatusIcon;
     uint8_t m_bMatchSurfaces = 0;
+    uint8_t m_bStripPictures = 0;  // the strip's pictures carry the names
     uint8_t m_bTimerFailed = 0;
 };
 

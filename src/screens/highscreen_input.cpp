@@ -78,9 +78,9 @@ void CHighScreen::OnLButtonDown(uint32_t flags, platform::win::Point pt) {
         switch (PanelAt(pt.x, pt.y)) {
             case kScorePanel: PressScorePanel(pt.x, pt.y); break;
             case kStrip: PressControlStrip(pt.x - 210, pt.y - 493); break;
-            case kHomePanel: m_bDirty[kHomePanel] = 1; break;
-            case kAwayPanel: m_bDirty[kAwayPanel] = 1; break;
-            case kPerformance: m_bDirty[kPerformance] = 1; break;
+            case kHomePanel: PressPlayersPanel(0, pt.x, pt.y - 225); break;
+            case kAwayPanel: PressPlayersPanel(1, pt.x - 575, pt.y - 225); break;
+            case kPerformance: PressPerformancePanel(pt.x - 210, pt.y - 225); break;
             default: break;
         }
     }
@@ -98,6 +98,14 @@ void CHighScreen::OnLButtonUp(uint32_t flags, platform::win::Point pt) {
     } else if (m_nPressMode == 2) {
         g_LatestScoresBar.EndDrag();
         ClearCurrentSurfaceButton();
+    } else {
+        switch (PanelAt(pt.x, pt.y)) {
+            case kHomePanel: ReleasePlayersPanel(0, pt.x, pt.y - 225); break;
+            case kAwayPanel: ReleasePlayersPanel(1, pt.x - 575, pt.y - 225); break;
+            case kPerformance: ReleasePerformancePanel(); break;
+            default: break;
+        }
+        m_nDragState = m_nPressSide = 0;
     }
     if (platform::win::Ui::Get().GetCapture() == this) platform::win::Ui::Get().ReleaseCapture();
     m_nPressMode = m_nMode;
@@ -118,6 +126,11 @@ void CHighScreen::OnMouseMove(uint32_t flags, platform::win::Point pt) {
     }
     ClearToolTipText();
     const int panel = PanelAt(pt.x, pt.y);
+    if (panel == kHomePanel) DragOverPlayersPanel(0, pt.x, pt.y - 225);
+    if (panel == kAwayPanel) DragOverPlayersPanel(1, pt.x - 575, pt.y - 225);
+    if (panel == kPerformance && m_nSection == 5 && m_nPhase >= 1 && m_nPhase < 4 &&
+        m_FormationBar[static_cast<size_t>(m_nFormationSide & 1)].OnDrag(pt.x - 210, pt.y - 225))
+        m_bDirty[kPerformance] = 1;
     if (panel != m_nTipPanel && m_nTipPanel >= 0) m_bDirty[static_cast<size_t>(m_nTipPanel)] = 1;
     m_nTipPanel = panel;
     TrackToolTip(pt.x, pt.y);
@@ -161,9 +174,9 @@ void CHighScreen::Proceed() {
     ui.BeginWaitCursor();
     m_pMatchPlay->KickOff();
     LoadMatchPageSurfaces();
-    PushFlcEvent(3, 0);
-    PushFlcEvent(396, 0);
-    PushFlcEvent(5, 0);
+    QueueClip(3, 0);
+    QueueClip(396, 0);
+    QueueClip(5, 0);
     PauseAmbientSound();
     m_nMode = 1;
     g_nMatchMode = 1;

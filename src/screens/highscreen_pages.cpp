@@ -2,7 +2,9 @@
 // before the match and the result page in its three views after it.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
+#include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "screens/highscreen.h"
 #include "screens/highscreen_texts.h"
@@ -11,6 +13,9 @@
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/matchplay.h"
+#include "soccerclasses/matchplayer.h"
+#include "soccerclasses/matchvars.h"
+#include "soccerclasses/playerperformance.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/worlddata.h"
 
@@ -99,8 +104,17 @@ void CHighScreen::DrawIntroPage() {
                        80, 102);
         g_TeamSheet.Draw(*this, s, g_TeamSheetBar);
         g_TeamSheetBar.Draw(*this, s);
-            if (const CClub* club = SideClub(side))
+        DrawSheetMarkers(s, side);
+        if (const CClub* club = SideClub(side)) {
+            // The formation on the sheet's pitch, own goal at the top.
+            const auto& shirts = m_pTinyShirt[static_cast<size_t>(side)];
+            if (shirts[0]) BlitSurfaceKeyedAt(644, 122, shirts[0].get(), s);
+            for (int i = 0; i < 10; ++i)
+                if (Surface* shirt = shirts[static_cast<size_t>(i + 1)].get())
+                    BlitSurfaceKeyedAt(556 + 22 * (8 - club->GetTacticPositionY(i)), 122 + 21 * club->GetTacticPositionX(i),
+                                       shirt, s);
             DrawShadowText(1, TA_LEFT, s, club->GetTacticName(), 600, 430);
+        }
     }
     DrawSurfaceButtons(s, g_IntroButtons.data(), kIntroButtons);
     BlitSurfaceToScreen(s, 0, 0);
@@ -157,26 +171,21 @@ void CHighScreen::DrawResultPage() {
         DrawShadowText(4, TA_LEFT, s, f.GetAwayTeamName(), 400, 106);
         DrawShadowText(4, TA_RIGHT, s, HsPageNumber("%d", f.m_HomeGoals), 360, 106);
         DrawShadowText(4, TA_RIGHT, s, HsPageNumber("%d", f.m_AwayGoals), 660, 106);
-        int top = 150;
-        if (f.m_Events.HasShootout()) {
-            DrawShadowText(1, TA_LEFT, s, f.GetShootoutText(), 400, 140);
-            top = 180;
-        }
-        for (int side = 0; side < 2; ++side) {
-            const int x = side == 0 ? 130 : 430;
-            int y = top;
-            const int n = m_pMatchPlay->GetScorerLineCount(side);
-            for (int i = 0; i < n; ++i, y += 18)
-                DrawColourText(3, TA_LEFT, s,
-                               side == 0 ? m_pMatchPlay->GetHomeScorerLine(i) : m_pMatchPlay->GetAwayScorerLine(i), x,
-                               y, 255, 255, 255);
-        }
+        if (f.m_Events.HasShootout()) DrawShadowText(1, TA_LEFT, s, f.GetShootoutText(), 400, 140);
+        for (int side = 0; side < 2; ++side)
+            for (const ResultLine& line : ResultPageLines(side)) {
+                if (Surface* icon = m_pResultIcon[static_cast<size_t>(line.icon)].get())
+                    BlitSurfaceKeyedAt(side == 0 ? 104 : 404, line.y - 2, icon, s);
+                DrawColourText(3, TA_LEFT, s, line.text, side == 0 ? 130 : 430, line.y, 255, 255, 255);
+            }
         DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kAttendance) + " " + f.GetAttendanceText(), 510, 434);
-        char line[160];
-        std::snprintf(line, sizeof line, "Referee: %s", m_pMatchPlay->GetRefereeName().c_str());
-        DrawShadowText(1, TA_LEFT, s, line, 100, 434);
-        std::snprintf(line, sizeof line, "Man of match: %s", m_pMatchPlay->GetManOfTheMatchName().c_str());
-        DrawShadowText(1, TA_LEFT, s, line, 100, 452);
+        DrawShadowText(1, TA_LEFT, s,
+                       platform::StrPrintf(LoadString(hstext::kReferee).c_str(), m_pMatchPlay->GetRefereeName().c_str()),
+                       100, 434);
+        DrawShadowText(1, TA_LEFT, s,
+                       platform::StrPrintf(LoadString(hstext::kManOfMatch).c_str(),
+                                           m_pMatchPlay->GetManOfTheMatchName().c_str()),
+                       100, 452);
     } else if (m_nView == 1) {
         g_LatestScores.Draw(*this, s, g_LatestScoresBar);
         g_LatestScoresBar.Draw(*this, s);
@@ -184,16 +193,94 @@ void CHighScreen::DrawResultPage() {
         DrawShadowText(1, TA_CENTER, s, f.GetHomeTeamName(), 112, 135);
         DrawShadowText(1, TA_CENTER, s, f.GetAwayTeamName(), 675, 135);
         DrawShadowText(1, TA_CENTER, s, LoadString(hstext::kStatistics), 395, 135);
-        const int homePossession = f.m_HomePossession + f.m_AwayPossession > 0 ? f.m_HomePossession : 50;
+        const CSoccerMatchPlayerList* squads[2] = {m_pMatchPlay->GetSquad(0), m_pMatchPlay->GetSquad(1)};
+        CMatchVars* vars = GetWorldData() ? GetWorldData()->GetMatchVars() : nullptr;
+        for (const ResultPlayerRow& row : ResultPlayerRows()) {
+            const int y = 168 + 18 * row.index;
+            const bool home = row.side == 0;
+            const CSoccerMatchPlayer* entry = squads[row.side] ? squads[row.side]->GetAt(row.index) : nullptr;
+            DrawColourText(3, TA_CENTER, s, HsPageNumber("%d", (entry ? entry->m_Slot : row.index) + 1), home ? 30 : 593,
+                           y, 255, 255, 255);
+            DrawColourText(3, TA_LEFT, s,
+                           home ? m_pMatchPlay->GetHomeMatchPlayerName(row.index)
+                                : m_pMatchPlay->GetAwayMatchPlayerName(row.index),
+                           home ? 45 : 608, y, 255, 255, 255);
+            if (row.rated && vars)
+                DrawColourText(3, TA_LEFT, s,
+                               HsPageNumber("%d", vars->GetPerformanceList(row.side).GetAverageRating(row.index, std::max(1, m_nMinute))),
+                               home ? 196 : 760, y, 255, 255, 255);
+        }
+        const std::array<std::array<int, 2>, 10> figures = ResultStatistics();
         const KitColour home = KitColourAt(m_pMatchPlay->GetHomeKitByte(3));
         const KitColour away = KitColourAt(m_pMatchPlay->GetAwayKitByte(3));
-        DrawShadowText(1, TA_LEFT, s, "Possession", 230, 165);
-        DrawShareBar(s, 427, 165, homePossession, 100 - homePossession, home.red, home.green, home.blue, away.red,
-                     away.green, away.blue);
-        DrawShadowText(1, TA_LEFT, s, "Goals", 230, 187);
-        DrawShareBar(s, 427, 187, f.m_HomeGoals, f.m_AwayGoals, home.red, home.green, home.blue, away.red, away.green,
-                     away.blue);
+        for (int k = 0; k < 10; ++k) {
+            const int y = 165 + 22 * k;
+            DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kStatisticsRows[k]), 230, y);
+            DrawShareBar(s, 427, y, figures[static_cast<size_t>(k)][0], figures[static_cast<size_t>(k)][1], home.red,
+                         home.green, home.blue, away.red, away.green, away.blue);
+        }
     }
     DrawSurfaceButtons(s, g_ResultButtons.data(), 4);
     BlitSurfaceToScreen(s, 0, 0);
+}
+
+std::vector<CHighScreen::ResultLine> CHighScreen::ResultPageLines(int side) const {
+    std::vector<ResultLine> out;
+    if (!m_pFixture) return out;
+    const CFixture& f = *m_pFixture;
+    const bool home = (side & 1) == 0;
+    // A shoot-out's line takes the room above the lists.
+    int y = f.m_Events.HasShootout() ? 180 : 150;
+    std::string text;
+    const int goals = home ? f.m_HomeGoals : f.m_AwayGoals;
+    for (int i = 0; i < goals; ++i, y += 18)
+        out.push_back({0, y, home ? f.GetHomeGoalText(text, i) : f.GetAwayGoalText(text, i)});
+    y += 10;
+    const int bookings = home ? f.m_Events.CountHomeBookings() : f.m_Events.CountAwayBookings();
+    for (int i = 0; i < bookings; ++i, y += 18)
+        out.push_back({1, y, home ? f.GetHomeBookingText(text, i) : f.GetAwayBookingText(text, i)});
+    y += 10;
+    const int sendingsOff = home ? f.m_Events.CountHomeSendingsOff() : f.m_Events.CountAwaySendingsOff();
+    for (int i = 0; i < sendingsOff; ++i, y += 18)
+        out.push_back({2, y, home ? f.GetHomeSendingOffText(text, i) : f.GetAwaySendingOffText(text, i)});
+    return out;
+}
+
+std::vector<CHighScreen::ResultPlayerRow> CHighScreen::ResultPlayerRows() const {
+    std::vector<ResultPlayerRow> out;
+    for (int side = 0; side < 2; ++side)
+        for (int i = 0; i < m_nSquadSlots && i < 14; ++i) out.push_back({side, i, i < 11});
+    return out;
+}
+
+std::array<std::array<int, 2>, 10> CHighScreen::ResultStatistics() const {
+    const CMatchPlay& e = *m_pMatchPlay;
+    const double h = e.GetPossessionMinutes(0), a = e.GetPossessionMinutes(1);
+    // Before any play the possession is even, not a division by nought.
+    const int possession = h + a > 0 ? static_cast<int>(h / (h + a) * 100) : 50;
+    const int homeGoals = m_pFixture ? m_pFixture->m_HomeGoals : 0, awayGoals = m_pFixture ? m_pFixture->m_AwayGoals : 0;
+    return {{{possession, 100 - possession},
+             {e.GetHomeTerritory(), e.GetAwayTerritory()},
+             {e.GetCount(CMatchPlay::kFouls, 0), e.GetCount(CMatchPlay::kFouls, 1)},
+             {e.GetCount(CMatchPlay::kBookings, 0), e.GetCount(CMatchPlay::kBookings, 1)},
+             {e.GetCount(CMatchPlay::kSendingsOff, 0), e.GetCount(CMatchPlay::kSendingsOff, 1)},
+             {e.GetCount(CMatchPlay::kOffsides, 0), e.GetCount(CMatchPlay::kOffsides, 1)},
+             {e.GetCount(CMatchPlay::kCorners, 0), e.GetCount(CMatchPlay::kCorners, 1)},
+             {e.GetCount(CMatchPlay::kShotsOn, 0), e.GetCount(CMatchPlay::kShotsOn, 1)},
+             {e.GetCount(CMatchPlay::kShotsOff, 0), e.GetCount(CMatchPlay::kShotsOff, 1)},
+             {homeGoals, awayGoals}}};
+}
+
+void CHighScreen::DrawSheetMarkers(Surface* s, int side) {
+    const SurfaceTable& t = g_TeamSheet;
+    const auto& shirts = m_pTinyShirt[static_cast<size_t>(side & 1)];
+    const int first = std::clamp(g_TeamSheetBar.position, 0, std::max(0, t.rowCount - t.visibleRows));
+    for (int r = 0; r < t.visibleRows; ++r) {
+        const int row = first + r;
+        if (row >= t.rowCount) break;
+        // The "No." text holds the slot's number, so the marker follows a sort.
+        const int m = std::atoi(t.cells[static_cast<size_t>(row)][0].text.c_str()) - 1;
+        if (m < 0 || m >= kMaxSquadSlots || !shirts[static_cast<size_t>(m)]) continue;
+        BlitSurfaceKeyedAt(t.x + t.columnStart[0] + 9, t.bodyTop + t.rowHeight * r, shirts[static_cast<size_t>(m)].get(), s);
+    }
 }

@@ -90,7 +90,7 @@ void CHighScreen::PaintControlStrip(bool blit) {
         CopySurfaceRectTo(kHsStripEdges[section], 0, kHsStripEdges[section + 1] - kHsStripEdges[section], 59,
                           m_pStripLit.get(), kHsStripEdges[section], 0, s);
     // The section names, when the strip's pictures do not carry them.
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 8 && !m_bStripPictures; ++i) {
         const int mid = (kHsStripEdges[i] + kHsStripEdges[i + 1]) / 2;
         DrawClippedText(kHsStripEdges[i + 1] - kHsStripEdges[i] + 2, 3, TA_CENTER, s,
                         LoadString(hstext::kSections + static_cast<unsigned>(i)), mid, 20, 255, 255,
@@ -141,28 +141,81 @@ void CHighScreen::PaintPlayersPanel(int side, bool blit) {
                 if (bar > 0) FillSurfaceRect(s, home ? 150 : 11, 36 + 17 * slot, bar, 11, 255, 0, 0);
             }
         }
-    } else {
-        if (m_pCardBack[sd]) BlitSurfaceToSurface(0, 0, m_pCardBack[sd].get(), s);
-        const int slot = m_nCardPlayer[sd];
-        const CPlayer* p = club ? club->GetPlayer(slot) : nullptr;
-        if (p) {
-            const CSoccerMatchPlayer* entry = squad ? squad->GetAt(slot) : nullptr;
-            DrawShadowText(1, TA_LEFT, s, HsNumber((entry ? entry->m_Slot : slot) + 1), home ? 47 : 41, 8);
-            DrawShadowText(1, TA_LEFT, s, p->GetName(), home ? 70 : 64, 8);
+        // The dragged player follows the pointer.
+        if (m_nDragState == 1 && m_nPressSide == side + 1 && m_DragPoint.x != -1 && club) {
+            if (const CPlayer* p = club->GetPlayer(m_nDragSource)) {
+                const std::string name = p->GetName();
+                DrawShadowText(3, TA_LEFT, s, name, m_DragPoint.x - 4 * static_cast<int>(name.size()), m_DragPoint.y - 6);
+            }
         }
+    } else {
+        DrawPlayerCard(side);
     }
     if (m_nTipPanel == panel) DrawToolTip(s);
     if (blit) BlitSurfaceToScreen(s, home ? 0 : 575, 225);
     m_bDirty[static_cast<size_t>(panel)] = 0;
 }
 
-void CHighScreen::DrawPerformancePanel(bool blit) {
-    Surface* s = m_pPerformance.get();
-    if (!s || m_bEnlargedView || !m_bDirty[kPerformance]) return;
-    if (m_pPerformanceBack) BlitSurfaceToSurface(0, 0, m_pPerformanceBack.get(), s);
-    DrawShadowText(1, TA_CENTER, s, LoadString(hstext::kSections + static_cast<unsigned>(std::clamp(m_nSection, 0, 7))),
-                   183, 6);
-    if (m_nTipPanel == kPerformance) DrawToolTip(s);
-    if (blit) BlitSurfaceToScreen(s, 210, 225);
-    m_bDirty[kPerformance] = 0;
+void CHighScreen::DrawPlayerCard(int side) {
+    const size_t sd = static_cast<size_t>(side & 1);
+    const bool home = side == 0;
+    Surface* s = m_pPanel[sd].get();
+    const int tab = m_nCardTab[sd];
+    Surface* back = (tab == 0 ? m_pCardBack[sd] : m_pCardTabBack[sd]).get();
+    if (back) BlitSurfaceToSurface(0, 0, back, s);
+    const int slot = m_nCardPlayer[sd];
+    const CClub* club = SideClub(side);
+    const CPlayer* p = club ? club->GetPlayer(slot) : nullptr;
+    if (p) {
+        const CSoccerMatchPlayerList* squad = m_pMatchPlay->GetSquad(side);
+        const CSoccerMatchPlayer* entry = squad ? squad->GetAt(slot) : nullptr;
+        // The away card's labels stand four pixels left of the home card's.
+        const int dx = home ? 0 : -4;
+        DrawShadowText(1, TA_LEFT, s, HsNumber((entry ? entry->m_Slot : slot) + 1), home ? 47 : 41, 8);
+        DrawShadowText(1, TA_LEFT, s, p->GetName(), home ? 70 : 64, 8);
+        DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kRating), home ? 17 : 13, 66);
+        DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kPercentSign), home ? 165 : 160, 66);
+        DrawShadowText(1, TA_LEFT, s, HsNumber(p->GetAbility()), home ? 181 : 176, 66);
+        const CSoccerPlayer& f = p->Football();
+        const int values[7] = {f.m_Handling, f.m_Tackling, f.m_Passing, f.m_Dribbling, f.m_Shooting, f.m_Heading, f.m_Pace};
+        static constexpr int kLabelX[7] = {17, 65, 112, 161, 17, 65, 112};
+        static constexpr int kValueX[7] = {46, 94, 143, 188, 46, 94, 143};
+        for (int i = 0; i < 7; ++i) {
+            const int y = i < 4 ? 88 : 110;
+            DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kAttributeLabels[i]), kLabelX[i] + dx, y);
+            DrawShadowText(1, TA_LEFT, s, HsNumber(values[i]), kValueX[i] + dx, y);
+        }
+        const std::string position = LoadString(hstext::kPositionNames[std::clamp(f.GetPosition(), 0, 3)]) +
+                                     LoadString(f.IsLeftFooted() ? hstext::kLeftSide : hstext::kRightSide);
+        DrawShadowText(1, TA_LEFT, s, position, 162 + dx, 110);
+        const int counts[4] = {entry ? entry->m_Goals : 0, entry ? entry->m_ShotsOn : 0, entry ? entry->m_ShotsOff : 0,
+                               entry ? entry->m_Fouls : 0};
+        static constexpr int kCountY[4] = {161, 178, 195, 212};
+        for (int i = 0; i < 4; ++i) {
+            DrawShadowText(1, TA_LEFT, s, LoadString(home ? hstext::kHomeCounts[i] : hstext::kAwayCounts[i]),
+                           home ? 20 : 14, kCountY[i]);
+            DrawShadowText(1, TA_LEFT, s, HsNumber(counts[i]), home ? 160 : 154, kCountY[i]);
+        }
+        const int grey = 128;
+        DrawColourText(3, TA_LEFT, s, LoadString(hstext::kPerformance), 20, 238, tab == 0 ? 255 : grey,
+                       tab == 0 ? 255 : grey, tab == 0 ? 255 : grey);
+        DrawColourText(3, TA_LEFT, s, LoadString(hstext::kTactics), 122, 238, tab == 1 ? 255 : grey,
+                       tab == 1 ? 255 : grey, tab == 1 ? 255 : grey);
+        if (tab == 1) {
+            // No instructions for the keeper or the bench.
+            if (slot >= 1 && slot <= 10 && IsHumanSide(side))
+                DrawSurfaceButtons(s, m_InstructionButtons[sd].data(), 18);
+        } else if (m_nMinute > 0) {
+            // In extra time the graph shows minutes 91 on over the width
+            // ninety take; the graph stops at 90 in normal time.
+            const bool extra = m_bExtraTimeShown != 0;
+            const int first = extra ? 91 : 0, last = extra ? std::min(m_nMinute, 120) : std::min(m_nMinute, 90);
+            std::vector<int> values;
+            for (int m = first; m <= last; ++m)
+                values.push_back(home ? m_pMatchPlay->GetHomePlayerMinuteValue(slot, m)
+                                      : m_pMatchPlay->GetAwayPlayerMinuteValue(slot, m));
+            DrawLineGraph(22, 303, extra ? 5.86 : 1.9, 2.0, values, s, 255, 0, 0);
+        }
+    }
+    DrawSurfaceButtons(s, m_CardButtons[sd].data(), kCardButtons);
 }

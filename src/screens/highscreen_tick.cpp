@@ -85,7 +85,7 @@ void CHighScreen::StartFastPlay() {
     FlcState().pending.clear();
     FlcState().extraClip = -1;
     if (!m_bShootout) QueueFinalWhistle();
-    PushFlcEvent(0, 0);
+    QueueClip(0, 0);
     if (!m_bShootout) {
         platform::win::Ui::Get().BeginWaitCursor();
         m_pMatchPlay->PlayToEnd();
@@ -94,9 +94,13 @@ void CHighScreen::StartFastPlay() {
         // The kickers are still being chosen: the engine completes the list
         // and kicks it now, so the result page shows the tie decided.
         m_pMatchPlay->PlayShootoutAtOnce();
-        m_bChoosing = 0;
         m_nChoiceState = 0;
     }
+    // A choice of taker ends with the skip (the engine's taker stepped up).
+    m_bChoosing = 0;
+    m_bPenaltyPending = 0;
+    SetTakePenaltyButton(0, false);
+    SetTakePenaltyButton(1, false);
     SyncPlayerMarkers();
     SetDisplayedScoreFromFixture();
     m_strCaption.clear();
@@ -251,11 +255,6 @@ void CHighScreen::ReactToEndedClip(int clip) {
     }
 }
 
-void CHighScreen::ShowTakePenaltyButton() {
-    // The card buttons come with the players panels' controls; the side in
-    // the choice is the engine's.
-}
-
 void CHighScreen::RunMinuteLoop() {
     if (!m_bRunning || !m_bQueueEmpty) return;
     CMatchPlay& e = *m_pMatchPlay;
@@ -279,7 +278,7 @@ void CHighScreen::RunMinuteLoop() {
                 m_nPhase = 4;
                 m_nFinished = 1;
                 QueueFinalWhistle();
-                PushFlcEvent(0, 0);
+                QueueClip(0, 0);
                 break;
             }
         }
@@ -287,25 +286,25 @@ void CHighScreen::RunMinuteLoop() {
             m_nHalfTimeHandled = 1;
             m_bRunning = 0;
             m_nPhase = 2;
-            PushFlcEvent(394, 0);
-            PushFlcEvent(9, 0);
-            PushFlcEvent(10, 1);
-            PushFlcEvent(396, 1);
-            PushFlcEvent(6, 1);
+            QueueClip(394, 0);
+            QueueClip(9, 0);
+            QueueClip(10, 1);
+            QueueClip(396, 1);
+            QueueClip(6, 1);
             stop = true;
         } else if (m_nFinished == 0 && e.GetState() == CMatchPlay::kNinetyOver) {
             if (e.WentToExtraTime()) {
                 m_bExtraTime = 1;
                 m_nPhase = 0;
                 m_nHalfTimeHandled = 0;
-                for (int clip : {394, 14, 3, 396, 5}) PushFlcEvent(clip, 0);
+                for (int clip : {394, 14, 3, 396, 5}) QueueClip(clip, 0);
                 e.SetState(CMatchPlay::kExtraTime);
             } else {
                 m_bRunning = 0;
                 m_nPhase = 4;
                 m_nFinished = 1;
                 QueueFinalWhistle();
-                PushFlcEvent(0, 0);
+                QueueClip(0, 0);
             }
             stop = true;
         } else if (m_nFinished == 0 && e.GetState() == CMatchPlay::kShootout) {
@@ -313,18 +312,18 @@ void CHighScreen::RunMinuteLoop() {
                 m_bRunning = 0;
                 m_nPhase = 4;
                 m_nFinished = 1;
-                PushFlcEvent(11, 0);
-                PushFlcEvent(0, 0);
+                QueueClip(11, 0);
+                QueueClip(0, 0);
             } else if (!m_bShootout) {
                 if (e.IsShootoutDue()) {
                     m_bShootout = 1;
-                    for (int clip : {394, 4, 2}) PushFlcEvent(clip, 0);
+                    for (int clip : {394, 4, 2}) QueueClip(clip, 0);
                 } else {
                     m_bRunning = 0;
                     m_nPhase = 4;
                     m_nFinished = 1;
                     QueueFinalWhistle();
-                    PushFlcEvent(0, 0);
+                    QueueClip(0, 0);
                 }
             }
             stop = true;

@@ -46,6 +46,10 @@ const ClipList& EventList(int k) {
         // The away penalty missed: list 23's mirrors (not the saves 370-376,
         // which would show a miss as a save).
         l[24] = {362, 364, 366, 368};
+        // The shoot-out kicks' last clip: scored, outcome 1, outcome 2.
+        l[25] = {67, 68, 69};
+        l[26] = {72, 73};
+        l[27] = {70, 71};
         l[28] = {116, 117, 126, 127, 137, 138, 155, 156, 157};
         l[29] = {114, 115, 118, 119, 134, 135, 152, 153, 154};
         l[30] = {412, 413, 460, 461, 472, 473, 436, 437, 448, 449, 424, 425};
@@ -285,6 +289,11 @@ bool Between(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 }  // namespace
 
+const std::vector<int>& EventClipList(int list) {
+    static const std::vector<int> none;
+    return list >= 1 && list <= 87 ? EventList(list) : none;
+}
+
 MatchEventAnimation BuildEventAnimation(int e, bool homeHuman, bool awayHuman, bool endsSwapped) {
     MatchEventAnimation out;
     Sequence s;
@@ -467,6 +476,12 @@ MatchEventAnimation BuildEventAnimation(int e, bool homeHuman, bool awayHuman, b
     if (endsSwapped)
         for (FlcQueueEntry& c : out.clips) c.clip = FlcEndSwap(c.clip);
     return out;
+}
+
+int DrawEventListClip(int list) {
+    const std::vector<int>& l = EventClipList(list);
+    if (l.empty()) return -1;
+    return l[static_cast<size_t>(RandomByte(static_cast<int>(l.size())))];
 }
 
 std::vector<FlcQueueEntry> FinalWhistleClips() { return {{394, 0}, {11, 0}}; }

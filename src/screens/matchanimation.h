@@ -23,6 +23,13 @@ struct MatchEventAnimation {
 // Draws with RandomByte in the order the clips are chosen.
 MatchEventAnimation BuildEventAnimation(int event, bool homeHuman, bool awayHuman, bool endsSwapped);
 
+// One clip drawn with RandomByte from candidate list `list` (1 to 87, the
+// shoot-out's 25 to 27 included); -1 for a list that does not exist.
+int DrawEventListClip(int list);
+// Candidate list `list` (1-87) of the event table; empty for a number the
+// table leaves unused or outside it.
+const std::vector<int>& EventClipList(int list);
+
 // The final whistle and the handshakes, never mirrored.
 std::vector<FlcQueueEntry> FinalWhistleClips();
 

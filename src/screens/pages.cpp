@@ -23,4 +23,6 @@ void RegisterGamePages() {
     RegisterHighScreen();
     RegisterSquadScreen();
     RegisterOptionScreen();
+    RegisterSquadSelectScreen();
+    RegisterTactScreen();
 }

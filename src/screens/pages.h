@@ -24,3 +24,5 @@ void RegisterTitleScreen();
 void RegisterHighScreen();
 void RegisterSquadScreen();
 void RegisterOptionScreen();
+void RegisterSquadSelectScreen();
+void RegisterTactScreen();

@@ -1,18 +1,108 @@
 #include "screens/playerscreen.h"
 
+#include "platform/msgformat.h"
+#include "platform/stringtable.h"
+#include "platform/trace.h"
 #include "screens/pages.h"
+#include "shell/screenglobals.h"
 #include "shell/screenmanager.h"
+#include "shell/view.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/employee.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/userport.h"
+#include "soccerclasses/worlddata.h"
+#include "ui/listcontrol.h"
+#include "ui/tree.h"
+#include "ui/xmessages.h"
+
+using namespace platform::win;
 
 namespace {
 
 CScreen* MakePlayerScreen() { return new CPlayerScreen(); }
 
+// Tree node kinds the pages read.
+constexpr int kTreeClubNode = 4, kTreePlayerNode = 5;
+// The country whose money shows when nobody else names one.
+constexpr int kFallbackMoneyCountry = 55;
+// The section's commands.
+constexpr uint32_t kCmdScouts = 23230, kCmdTransferList = 23232, kCmdBids = 32843, kCmdScorers = 21531,
+                   kCmdManOfMatch = 21536, kCmdPlayersSold = 517, kCmdPlayersBought = 518;
+constexpr int kScorersPage = 32, kManOfMatchPage = 78;
+// Page 24's, 93's and 117's "No Data Available" label: the third label.
+constexpr int kLogNoDataLabel24 = 6, kLogNoDataLabel = 2;
+
 }  // namespace
 
-void CPlayerScreen::Initialise() {
-    BuildScreen(g_nScreenId);
-    if (m_bSubjectGone) ShowNoDataAvailable();
+CPlayerScreen::CPlayerScreen() : m_nPage(g_nScreenId) {
+    SetBackgroundPicture("gfx\\backgrounds\\23.bmp");
+    SetTitle(platform::LoadString(21603));
 }
+
+CPlayerScreen::~CPlayerScreen() = default;
+
+PageFactory CPlayerScreen::GetPageFactory() const { return &MakePlayerScreen; }
+
+void RegisterPlayerScreen() { RegisterPageFactory(PageClass::Player, &MakePlayerScreen); }
+
+// ---- Shared helpers ----
+
+CClub* CPlayerScreen::UserClub() {
+    CWorldData* w = GetWorldData();
+    if (!w || !HubManagerEmployed()) return nullptr;
+    return w->GetCurrentClub();
+}
+
+const CCountry* CPlayerScreen::MoneyCountry(const CClub* personClub) const {
+    CWorldData* w = GetWorldData();
+    if (!w) return nullptr;
+    if (CHumanManager* user = w->GetCurrentUser())
+        if (CClub* club = user->GetClub())
+            if (const CCountry* c = club->GetCountry()) return c;
+    if (personClub)
+        if (const CCountry* c = personClub->GetCountry()) return c;
+    return w->GetCountry(kFallbackMoneyCountry);
+}
+
+std::string CPlayerScreen::MoneyText(double amount, const CClub* personClub) const {
+    std::string out;
+    if (const CCountry* c = MoneyCountry(personClub)) c->FormatMoney(out, amount);
+    return out;
+}
+
+bool CPlayerScreen::IsModalPage() const {
+    const auto* manager = dynamic_cast<const CScreenManager*>(Parent());
+    const CBrixholmView* view = manager ? dynamic_cast<const CBrixholmView*>(manager->Parent()) : nullptr;
+    return view && view->ModalBusy();
+}
+
+void CPlayerScreen::SetBackgroundPicture(const std::string& name) {
+    m_Background = name;
+    SetBackground(name);
+}
+
+void CPlayerScreen::SetLabel(CXStatic* label, const std::string& text) {
+    if (label) label->SetText(text);
+}
+
+void CPlayerScreen::ShowLabel(int i, bool show) {
+    if (i < GetLabelCount()) GetLabel(i).Show(show);
+}
+
+void CPlayerScreen::ShowListOrNoData(CListControl* list, int noDataLabel) {
+    const bool empty = !list || list->GetRowCount() == 0;
+    if (list) list->Show(!empty);
+    if (noDataLabel < GetLabelCount()) {
+        GetLabel(noDataLabel).SetText(platform::LoadString(735));
+        GetLabel(noDataLabel).Show(empty);
+    }
+}
+
+// ---- Set-up ----
 
 void CPlayerScreen::SetPageParams(const PageParams& params) {
     const auto* p = std::get_if<PersonPageParams>(&params);
@@ -27,13 +117,65 @@ void CPlayerScreen::SetPageParams(const PageParams& params) {
     m_bSubjectGone = false;
 }
 
+void CPlayerScreen::Initialise() {
+    BuildScreen(m_nPage);
+    if (m_bSubjectGone) {
+        ShowNoDataAvailable();
+        return;
+    }
+    switch (m_nPage) {
+        case kHubPage:
+            SetUpHub();
+            break;
+        case kClubTransfersPage:
+            // A fresh open from the tree shows the tree's club.
+            m_TreeData = g_nTreeSelectionData;
+            m_nTreeKind = g_nTreeSelectionKind;
+            BuildClubTransfersPage();
+            break;
+        case kHistoryPage:
+            m_TreeData = g_nTreeSelectionData;
+            m_nTreeKind = g_nTreeSelectionKind;
+            BuildHistoryPage();
+            break;
+        case kBidsPage:
+            BuildBidsPage();
+            break;
+        case kPersonPage:
+            InitialisePersonPage();
+            break;
+        default:
+            break;
+    }
+}
+
+void CPlayerScreen::Refresh() {
+    if (m_nPage == kHubPage) ShowAdvisor();
+}
+
+void CPlayerScreen::Close() { CSectionHub::Close(); }
+
 int CPlayerScreen::GetHistoryParams(HistoryState* block) {
-    if (block) *block = {m_SubjectId.index, m_SubjectId.owner, m_SubjectId.kind};
-    return 0;
+    if (!block) return -1;
+    if (m_nPage == kHistoryPage) {
+        const auto* player = m_nTreeKind == kTreePlayerNode ? reinterpret_cast<const CPlayer*>(m_TreeData) : nullptr;
+        *block = {player ? WorldIndexOf(*player) : -1, -1, kPersonListPlayers};
+        return -1;
+    }
+    *block = {m_SubjectId.index, m_SubjectId.owner, m_SubjectId.kind};
+    return -1;
 }
 
 void CPlayerScreen::SetHistoryParams(const HistoryState* block) {
     if (!block) return;
+    if (m_nPage == kHistoryPage) {
+        // The player goes back into the tree selection the page reads.
+        CWorldData* w = GetWorldData();
+        CPlayer* player = w && block->identity >= 0 ? w->GetPlayer(static_cast<int>(block->identity)) : nullptr;
+        g_nTreeSelectionData = reinterpret_cast<uintptr_t>(player);
+        g_nTreeSelectionKind = player ? kTreePlayerNode : 0;
+        return;
+    }
     m_SubjectId = {static_cast<int>(block->kind), static_cast<int>(block->owner), static_cast<int>(block->identity)};
     m_nSubjectKind = m_SubjectId.kind;
     m_pSubject = FindPerson(m_SubjectId);
@@ -45,6 +187,215 @@ void CPlayerScreen::GetHelpModes(HelpModes& modes) const {
     modes.personKind = m_nSubjectKind;
 }
 
-PageFactory CPlayerScreen::GetPageFactory() const { return &MakePlayerScreen; }
+void CPlayerScreen::OnTreeSelect(const TreeNotice* item) {
+    CScreensInfo::OnTreeSelect(item);
+    if (!item || item->kind == 0 || item->kind == 1) return;
+    if (m_nPage == kClubTransfersPage && item->kind == kTreeClubNode) {
+        m_TreeData = item->data;
+        m_nTreeKind = item->kind;
+        BuildClubTransfersPage();
+        Repaint(0);
+        return;
+    }
+    if (m_nPage == kPersonPage && item->kind == kTreePlayerNode && item->data) {
+        m_pSubject = reinterpret_cast<void*>(item->data);
+        m_nSubjectKind = kPersonListPlayers;
+        m_SubjectId = IdentifyPerson(m_pSubject, m_nSubjectKind);
+        m_bSubjectGone = false;
+        m_bListed = m_bListingAllowed = 0;
+        // Only the entry of the page on display takes the new subject.
+        if (auto* manager = dynamic_cast<CScreenManager*>(Parent()); manager && manager->GetCurrentPage() == this &&
+                                                                     !manager->IsOffHistory())
+            manager->SetHistoryState({m_SubjectId.index, m_SubjectId.owner, m_SubjectId.kind});
+        SetupSubScreens(true);
+    }
+}
 
-void RegisterPlayerScreen() { RegisterPageFactory(PageClass::Player, &MakePlayerScreen); }
+// ---- The section page (102) ----
+
+const std::vector<HubAdvisorRule>& CPlayerScreen::AdvisorRules() const {
+    static const std::vector<HubAdvisorRule> kRules = [] {
+        std::vector<HubAdvisorRule> rules;
+        rules.push_back({CBasicEmployee::kScout, {{{85, 34193}}}, {241, 33313}});
+        HubAdvisorRule fanzine;
+        fanzine.jobKind = 16;
+        fanzine.groups.emplace_back();
+        for (uint8_t code = 86; code <= 97; ++code)
+            fanzine.groups[0].push_back({code, 33128u + (code - 86u)});
+        fanzine.fallback = {242, 33314};
+        rules.push_back(fanzine);
+        return rules;
+    }();
+    return kRules;
+}
+
+const std::vector<HubSection>& CPlayerScreen::Sections() const {
+    static const std::vector<HubSection> kSections = {
+        {kCmdBids, PageClass::Player, kBidsPage},
+        {kCmdScorers, PageClass::Stats, kScorersPage},
+        {kCmdManOfMatch, PageClass::Info, kManOfMatchPage},
+        {kCmdScouts, PageClass::Player, kScoutsPage},
+    };
+    return kSections;
+}
+
+bool CPlayerScreen::OpenPlayerSection(uint32_t command) {
+    if (command != kCmdTransferList) return OpenSection(command);
+    // Employment first: a manager between jobs has no country whose window counts.
+    if (!HubManagerEmployed()) return true;
+    CWorldData* w = GetWorldData();
+    const CCountry* country = w ? w->GetCurrentCountry() : nullptr;
+    if (!country || !country->GetTransferWindow()) {
+        UserMessageBox(578, kBoxNotice, -1);
+        return true;
+    }
+    if (auto* manager = dynamic_cast<CScreenManager*>(Parent())) {
+        g_nScreenId = kTransferListPage;
+        manager->SetScreen(MakePage(PageClass::Player), true, true, false, true, false);
+    }
+    return true;
+}
+
+bool CPlayerScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
+    if (m_nPage == kHubPage &&
+        (id == kCmdTransferList || id == kCmdScouts || id == kCmdBids || id == kCmdScorers || id == kCmdManOfMatch))
+        return OpenPlayerSection(id);
+    if (m_nPage == kClubTransfersPage && (id == kCmdPlayersSold || id == kCmdPlayersBought)) {
+        ShowClubTransfers(id == kCmdPlayersBought ? 1 : 0);
+        return true;
+    }
+    if (m_nPage == kPersonPage) {
+        for (int b = 0; b < 5; ++b)
+            if (GetButtonCount() > kFirstPanelButton + b && id == GetButton(kFirstPanelButton + b).Id()) {
+                ShowSubPage(b);
+                return true;
+            }
+    }
+    return CSectionHub::OnCommand(id, code, control);
+}
+
+// ---- Page 24: club transfers ----
+
+CClub* CPlayerScreen::GetTransfersClub() const {
+    if (m_nTreeKind == kTreeClubNode && m_TreeData) return reinterpret_cast<CClub*>(m_TreeData);
+    return UserClub();
+}
+
+void CPlayerScreen::ShowClubTransfers(int view) {
+    m_nTransfersView = view;
+    BuildClubTransfersPage();
+    Repaint(0);
+}
+
+void CPlayerScreen::BuildClubTransfersPage() {
+    CClub* club = GetTransfersClub();
+    CListControl* list = GetPageList(0);
+    if (!club || !list) {
+        ShowNoDataAvailable();
+        return;
+    }
+    SetLabel(GetPageLabel(0), club->GetName());
+    SetLabel(GetPageLabel(1), platform::LoadString(m_nTransfersView ? 518 : 517));
+    SetLabel(GetPageLabel(3), MoneyText(club->Records().GetRecordFeeReceived(), club));
+    SetLabel(GetPageLabel(5), MoneyText(club->Records().GetRecordFeePaid(), club));
+    list->SetColumnHeaderId(3, m_nTransfersView ? 728 : 729);
+    list->m_bSelectable = 1;
+    list->ResetContent();
+    const CCountry* country = MoneyCountry(club);
+    // The logs: transfers in (bought) and out (sold).
+    club->TransferHistory(m_nTransfersView ? 0 : 1).FillList(*list, country);
+    for (int r = 0; r < list->GetRowCount(); ++r) list->SetRowData2(r, kPersonListPlayers);
+    if (CXButton* bought = GetPageButton(0)) bought->Enable(m_nTransfersView == 0);
+    if (CXButton* sold = GetPageButton(1)) sold->Enable(m_nTransfersView == 1);
+    BuildClubKitSurface(reinterpret_cast<uintptr_t>(club));
+    ShowListOrNoData(list, kLogNoDataLabel24);
+}
+
+// ---- Page 93: a player's transfer history ----
+
+void CPlayerScreen::BuildHistoryPage() {
+    CPlayer* player = m_nTreeKind == kTreePlayerNode ? reinterpret_cast<CPlayer*>(m_TreeData) : nullptr;
+    CListControl* list = GetPageList(0);
+    if (!list) return;
+    list->ResetContent();
+    if (!player) {
+        SetLabel(GetPageLabel(0), "");
+        ShowListOrNoData(list, kLogNoDataLabel);
+        return;
+    }
+    SetLabel(GetPageLabel(0), player->GetName());
+    player->m_TransferHistory.FillListControl(*list, MoneyCountry(player->GetClub()));
+    ShowPersonFace(player->Person());
+    ShowListOrNoData(list, kLogNoDataLabel);
+}
+
+// ---- Page 117: the user's bids in progress ----
+
+void CPlayerScreen::BuildBidsPage() {
+    CWorldData* w = GetWorldData();
+    CHumanManager* user = w ? w->GetCurrentUser() : nullptr;
+    CClub* club = UserClub();
+    CListControl* list = GetPageList(0);
+    if (!list) return;
+    list->m_bSelectable = 1;
+    list->ResetContent();
+    SetLabel(GetPageLabel(0), club ? club->GetName() : "");
+    if (user) user->FillNegotiationList(*list);
+    for (int r = 0; r < list->GetRowCount(); ++r) list->SetRowData2(r, kPersonListPlayers);
+    if (club) BuildClubKitSurface(reinterpret_cast<uintptr_t>(club));
+    ShowListOrNoData(list, kLogNoDataLabel);
+}
+
+// ---- Clicks ----
+
+void CPlayerScreen::OnLButtonDblClk(uint32_t flags, Point pt) {
+    if (m_nPage == kHubPage) {
+        CSectionHub::OnLButtonDblClk(flags, pt);
+        return;
+    }
+    CScreensInfo::OnLButtonDblClk(flags, pt);
+    if (flags != ui::kRelayedFlags) return;
+    if (m_nPage != kClubTransfersPage && m_nPage != kBidsPage) return;
+    CListControl* list = GetPageList(0);
+    if (!list || !list->IsVisible()) return;
+    const int row = list->GetPointerRow();
+    if (row < 0 || row >= list->GetRowCount() || !list->WindowRect().Contains(pt)) return;
+    const uintptr_t person = list->GetItemData(row);
+    if (!person) return;
+    if (auto* manager = dynamic_cast<CScreenManager*>(Parent())) {
+        PersonPageParams p;
+        p.subject = reinterpret_cast<void*>(person);
+        p.kind = static_cast<int>(list->GetItemData2(row));
+        g_nScreenId = kPersonPage;
+        CScreen* page = MakePage(PageClass::Player);
+        page->SetPageParams(p);
+        manager->SetScreen(page, true, true, false, true, false);
+    }
+}
+
+void CPlayerScreen::OnRButtonDown(uint32_t flags, Point pt) {
+    CSectionHub::OnRButtonDown(flags, pt);
+    const int row = HitTestListRow(pt.x, pt.y);
+    int key = m_nPage;
+    uintptr_t person = 0;
+    if (row >= 0 && (m_nPage == kClubTransfersPage || m_nPage == kBidsPage || m_nPage == kHubPage)) {
+        if (!HubManagerEmployed()) return;
+        person = GetListRowData(pt.x, pt.y);
+        if (!person) return;
+        key = m_nPage == kHubPage ? 121 : 120;
+        if (key == 120) g_pSelectedPlayer = reinterpret_cast<CPlayer*>(person);
+        else g_pSelectedEmployee = reinterpret_cast<CEmployee*>(person);
+    }
+    ShowContextMenu(key, pt.x, pt.y, person);
+}
+
+bool CPlayerScreen::GetToolTipText(int index, std::string& text) {
+    const CHotSpot* spot = GetHotSpot(index);
+    if (!spot) return true;
+    unsigned id = spot->Id();
+    if (m_nPage == kPersonPage && GetButtonCount() > kActionButton && id == GetButton(kActionButton).Id())
+        id = GetActionTipId();
+    text = platform::LoadString(id);
+    if (const size_t br = text.find('\n'); br != std::string::npos) text = text.substr(br + 1);
+    return true;
+}

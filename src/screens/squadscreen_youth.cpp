@@ -163,10 +163,9 @@ bool CSquadScreen::HireYouth(int index) {
     CCountry* country = club ? club->GetCountry() : nullptr;
     const CAvailableYouth* youth = country ? country->GetAvailableYouth(index) : nullptr;
     if (!youth || !AskYes(kHireQuestion, youth->m_Person)) return false;
-    const PersonIdentity id = IdentifyPerson(youth, kPersonListYouthMarket);
     club->Youths().Add(std::make_unique<CYouth>(*youth));
+    // The market tells the history itself that its places moved.
     country->RemoveAvailableYouth(index);
-    if (id.index >= 0) GetUserPort().PersonDeleted(id.kind, id.owner, id.index);
     return true;
 }
 

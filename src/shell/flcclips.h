@@ -69,6 +69,18 @@ void RestoreFlcClipTable();
 // end-swap table); a clip without one is its own.
 int FlcEndSwap(int clip);
 
+// The two sides' kit colours (indexes of the kit colour table) a clip is
+// recoloured with.
+struct FlcSideKits {
+    int homeShirt = 0, homeShorts = 0, awayShirt = 0, awayShorts = 0;
+};
+
+// The game's recolouring of clip `clip`'s palette (blue, green, red,
+// reserved) shown for `side` (0 home, 1 away): its own colours kept, the
+// grass and black ranges fixed, the four kit ramps from the sides' kits,
+// the cards, the corner flag and the assistant's flag in their colours.
+void ConvertFlcClipPalette(int clip, int side, const FlcSideKits& kits, const uint8_t* clipPalette, uint8_t* converted);
+
 // The archive paths of a row's clip and backdrop.
 std::string FlcClipPath(const FlcClipRow& row);
 std::string FlcBackdropPath(const FlcClipRow& row);

@@ -237,11 +237,10 @@ bool CScreen::DecodeFlcDelta(const uint8_t* data, size_t size, uint8_t* frame, i
     return data && frame && flc::DecodeDelta({data, size}, frame, width, height);
 }
 
-void CScreen::ConvertFlcPalette(const uint8_t* clipPalette, uint8_t* converted) {
+void ConvertFlcClipPalette(int clip, int side, const FlcSideKits& kits, const uint8_t* clipPalette, uint8_t* converted) {
     // Every entry starts as the clip's own, so no colour is left over from
     // the clip before.
     std::copy(clipPalette, clipPalette + 1024, converted);
-    const int clip = m_Flc.clip;
     if (FlcBetween(clip, 382, 385)) {
         FlcRamp(converted, 192, {255, 0, 0});
         FlcRamp(converted, 224, {255, 255, 0});
@@ -255,12 +254,11 @@ void CScreen::ConvertFlcPalette(const uint8_t* clipPalette, uint8_t* converted) 
         uint8_t* black = converted + 4 * (96 + k);
         black[0] = black[1] = black[2] = 0;
     }
-    CMatchPlay* m = m_Flc.match;
-    const KitColour homeShirt = KitColourAt(m ? m->GetHomeKitByte(3) : 0);
-    const KitColour homeShorts = KitColourAt(m ? m->GetHomeKitByte(6) : 0);
-    const KitColour awayShirt = KitColourAt(m ? m->GetAwayKitByte(3) : 0);
-    const KitColour awayShorts = KitColourAt(m ? m->GetAwayKitByte(6) : 0);
-    const bool home = m_Flc.side == 0;
+    const KitColour homeShirt = KitColourAt(kits.homeShirt);
+    const KitColour homeShorts = KitColourAt(kits.homeShorts);
+    const KitColour awayShirt = KitColourAt(kits.awayShirt);
+    const KitColour awayShorts = KitColourAt(kits.awayShorts);
+    const bool home = side == 0;
     FlcRamp(converted, 128, home ? homeShirt : awayShirt);
     FlcRamp(converted, 160, home ? homeShorts : awayShorts);
     if (FlcBetween(clip, 320, 323)) {
@@ -273,4 +271,16 @@ void CScreen::ConvertFlcPalette(const uint8_t* clipPalette, uint8_t* converted) 
         FlcRamp(converted, 192, home ? awayShirt : homeShirt);
         FlcRamp(converted, 224, home ? awayShorts : homeShorts);
     }
+}
+
+void CScreen::ConvertFlcPalette(const uint8_t* clipPalette, uint8_t* converted) {
+    CMatchPlay* m = m_Flc.match;
+    FlcSideKits kits;
+    if (m) {
+        kits.homeShirt = m->GetHomeKitByte(3);
+        kits.homeShorts = m->GetHomeKitByte(6);
+        kits.awayShirt = m->GetAwayKitByte(3);
+        kits.awayShorts = m->GetAwayKitByte(6);
+    }
+    ConvertFlcClipPalette(m_Flc.clip, m_Flc.side, kits, clipPalette, converted);
 }

@@ -372,7 +372,8 @@ void CScreenManager::SackEmployee() {
     CWorldData* w = GetWorldData();
     if (!employee || !club || !w) return;
     const int index = club->Staff().FindIndex(static_cast<const CEmployee*>(employee));
-    if (index < 0) return;
+    // Not found is 0xFFFF: someone else's man is not the user's to sack.
+    if (index < 0 || index >= club->Staff().GetSize()) return;
     const CCountry* country = club->GetCountry();
     const double compensation = employee->Person().GetContractCost(false, w->GetWeek());
     const std::string text = country ? employee->Person().FormatContractMoney(*country, 425, false)

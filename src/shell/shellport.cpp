@@ -1,5 +1,6 @@
 #include "shell/shellport.h"
 
+#include "ui/filedialogwnd.h"
 #include "ui/treewindow.h"
 #include "ui/usermessagebox.h"
 
@@ -87,10 +88,12 @@ void InstallShellPort(CMainFrame* frame, CBrixholmView* view) {
     g_port.frame = frame;
     g_port.view = view;
     SetUserPort(&g_port);
+    InstallGameFileDialog(true);
 }
 
 void RemoveShellPort() {
     g_port.frame = nullptr;
     g_port.view = nullptr;
     SetUserPort(nullptr);
+    InstallGameFileDialog(false);
 }

@@ -604,6 +604,13 @@ uint32_t CClub::GetFriendlyOpponent(int slot) const {
     return slot >= 0 && slot < int(friendlyOpponents_.size()) ? friendlyOpponents_[size_t(slot)] : kEmptySlot;
 }
 
+void CClub::SwapFriendlyOpponents(int a, int b) {
+    for (uint32_t& o : friendlyOpponents_) {
+        if (o == static_cast<uint32_t>(a)) o = static_cast<uint32_t>(b);
+        else if (o == static_cast<uint32_t>(b)) o = static_cast<uint32_t>(a);
+    }
+}
+
 uint8_t CClub::GetFriendlyVenue(int slot) const {
     return slot >= 0 && slot < int(friendlyVenues_.size()) ? friendlyVenues_[size_t(slot)] : 0;
 }

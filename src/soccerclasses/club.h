@@ -276,6 +276,9 @@ public:
     void AddShieldRunnerUp(const std::string& shield, uint8_t picture);
     void SeasonEndMoveDown();
     void SeasonEndMoveUp(bool skipHumanStep = false);
+    // The division `step` places below the club's own (above when
+    // negative); its own name at either end of the country's list.
+    std::string GetNeighbourDivisionName(int step) const;
     void StartNewSeason();
     void EndOfSeason();
     void RecordSeasonInRecords();
@@ -534,6 +537,8 @@ public:
     uint32_t GetFriendlyOpponent(int slot) const;
     uint8_t GetFriendlyVenue(int slot) const;
     void SetFriendly(int slot, uint32_t opponent, uint8_t venue);
+    // Clubs a and b exchanged their places in the world's club list.
+    void SwapFriendlyOpponents(int a, int b);
     int CountFreeFriendlySlots() const;
 
     // Plain fields.

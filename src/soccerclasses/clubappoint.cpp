@@ -67,11 +67,7 @@ bool CClub::OfferPostToHuman(int user, bool& told) {
     const int agreed = GetUserPort().RunScreenModal(kManagerVacanciesScreen, this, self, h->GetManagerIndex(), 0);
     // The screen sets the index itself when a contract is agreed; a screen
     // that only reports the agreement leaves the move to us.
-    if (agreed == 1 && manager_ < 0) {
-        const int index = h->GetManagerIndex();
-        if (CClub* old = world->GetClub(present)) old->ManagerLeaves(0);
-        world->GetManagerList().AppointManager(index, self, *this);
-    }
+    if (agreed == 1 && manager_ < 0) h->JoinClub(self);
     world->ResetCurrentUser();
     return HasManager();
 }

@@ -136,7 +136,7 @@ void CClub::PrepareForFederationCup() {
 void CClub::FillResultsOnlySquad() {
     CWorldData* w = GetWorldData();
     CHumanManager* human = GetHumanManager();
-    const int user = human ? static_cast<int>(human - w->GetUserList().GetAt(0)) : -1;
+    const int user = w->GetUserList().IndexOf(human);
     for (int s = 0; s < 22; ++s) {
         if (squad_[size_t(s)] != kEmptySlot) continue;
         const int id = w->GetPlayerList().AddNewPlayer();
@@ -171,11 +171,13 @@ void CClub::ResetForNewDivision(uint8_t position) {
     lowestGate_ = 0;
 }
 
+// A play-off winner going up.
 void CClub::SeasonEndHumanReview() {
-    SeasonEndHumanNotice();
+    if (CHumanManager* h = GetHumanManager()) h->OnPlayOffsWon(GetNeighbourDivisionName(-1));
     SeasonEndMoveUp(true);
 }
 
-// The human manager's season review is held back by his manager's season
-// end (message 202); the career screens add their own notices later.
-void CClub::SeasonEndHumanNotice() {}
+// A play-off winner who stays where he is has avoided relegation.
+void CClub::SeasonEndHumanNotice() {
+    if (CHumanManager* h = GetHumanManager()) h->OnRelegationAvoided();
+}

@@ -104,8 +104,9 @@ void CClub::ProcessHumanDay(int breakLength) {
     CheckSquadConcerns();
     CheckStaffConcerns();
     world->RestoreCurrentUser(previousUser);
-    // The scouts' assignments come with the career screens; an assigned
-    // scout has no day's work until then.
+    // The scouts name the club's human manager themselves.
+    for (CScout& scout : scouts_)
+        if (scout.IsAssigned()) scout.ProcessHalfWeek(*this);
 
     ProcessHumanFinances();
     if (!IsHumanManaged()) return;  // sacked for the club's ruin

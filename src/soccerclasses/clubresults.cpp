@@ -9,6 +9,7 @@
 #include "soccerclasses/extdwordarray.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/personidentity.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/userport.h"
@@ -113,6 +114,7 @@ int CClub::PromoteYouth(int youth, int arg) {
     if (arg > 0) p->Person().SetContractYears(static_cast<uint8_t>(arg));
     SetPlayerId(static_cast<int>(slot - squad_.begin()), static_cast<uint16_t>(id));
     youths_.DeleteAt(youth);
+    ForgetListPlaces(kPersonListYouths, *this);
     return id;
 }
 

@@ -10,6 +10,7 @@
 #include "soccerclasses/globals.h"
 #include "soccerclasses/peopledeletion.h"
 #include "platform/msgformat.h"
+#include "soccerclasses/personidentity.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
@@ -94,7 +95,7 @@ void CClub::AddLeagueTitle(const std::string& division, uint8_t picture) {
     if (CHumanManager* h = GetHumanManager()) {
         const std::string season = c ? GetWorldData()->GetSeasonText(c->GetSeasonKind()) : std::string();
         h->AddNews(platform::FormatMessageId(60, {name_, division, season}));
-        if (top) h->SetDeferredMessage(201, name_, "", "", -1);
+        h->OnChampions(division, top, name_);
     }
 }
 
@@ -106,17 +107,20 @@ void CClub::AddLeagueRunnerUp(const std::string& division, uint8_t picture) {
 void CClub::RecordPromotion() {
     ChangeReputation(20);
     if (CManager* m = GetManagerObject()) m->AddTopPlaces();
+    if (CHumanManager* h = GetHumanManager()) h->OnPromoted();
 }
 
 void CClub::RecordRelegation() {
     ChangeReputation(-20);
     // The board's own reviews act on the confidence this costs him.
     if (CManager* m = GetManagerObject()) m->AddBottomPlaces(leagueRow_.GetPlayed());
+    if (CHumanManager* h = GetHumanManager()) h->OnRelegated();
 }
 
 void CClub::RecordBottomPlace() {
     ChangeReputation(-10);
     if (CManager* m = GetManagerObject()) m->AddLastPlace();
+    if (CHumanManager* h = GetHumanManager()) h->OnBottomOfLeague();
 }
 
 void CClub::AddPlayOffWin(const std::string& name, uint8_t picture) {
@@ -133,6 +137,7 @@ void CClub::AddCupWin(const std::string& cup, uint8_t picture) {
     ChangeReputation(40);
     AddHonour(cup, picture, true, true);
     if (CManager* m = GetManagerObject(); m && HasManager()) m->AddCupWin(picture);
+    if (CHumanManager* h = GetHumanManager()) h->OnCupWon(cup);
 }
 
 void CClub::AddCupRunnerUp(const std::string& cup, uint8_t picture) {
@@ -171,9 +176,25 @@ void CClub::NewTicketPrice() {
         ticketPrice_ = p->m_TicketPriceBase + Random(static_cast<int>(p->m_TicketPriceSpread));
 }
 
+// The name of the division `step` places below the club's own in its
+// country (above when negative): where it moves at the season's end. Its
+// own name when there is none.
+std::string CClub::GetNeighbourDivisionName(int step) const {
+    const CDivision* own = GetDivision();
+    const CCountry* c = GetCountry();
+    if (!own || !c) return {};
+    for (int i = 0; i < c->GetDivisionCount(); ++i) {
+        if (c->GetDivision(i) != own) continue;
+        const CDivision* next = i + step >= 0 && i + step < c->GetDivisionCount() ? c->GetDivision(i + step) : nullptr;
+        return next ? next->GetName() : own->GetName();
+    }
+    return own->GetName();
+}
+
 // Going down makes a club less popular: a higher index, by the downward step.
 void CClub::SeasonEndMoveDown() {
     if (CManager* m = GetManagerObject()) m->AddRelegation();
+    if (CHumanManager* h = GetHumanManager()) h->OnRelegatedByDivision(GetNeighbourDivisionName(1));
     const CPopularity* row = GetPopularity();
     SetPopularityIndexTo(popularity_ + (row ? std::max(row->m_DownwardStep, 0) : 0));
     NewTicketPrice();
@@ -181,7 +202,7 @@ void CClub::SeasonEndMoveDown() {
 
 // Going up makes it more popular: a lower index, by the upward step.
 void CClub::SeasonEndMoveUp(bool skipHumanStep) {
-    if (!skipHumanStep) SeasonEndHumanNotice();
+    if (CHumanManager* h = GetHumanManager(); h && !skipHumanStep) h->OnPromotedByDivision(GetNeighbourDivisionName(-1));
     if (CManager* m = GetManagerObject()) m->AddPromotion();
     if (CWorldData* w = GetWorldData())
         for (int s = 0; s < kSquadSlots; ++s)
@@ -216,8 +237,11 @@ void CClub::StartNewSeason() {
 void CClub::EndOfSeason() {
     CWorldData* world = GetWorldData();
     RecordSeasonInRecords();
+    const int youthsBefore = youths_.GetSize(), staffBefore = staff_.GetSize();
     youths_.SeasonEnd();
     staff_.EndOfSeason(IsHumanManaged(), *this);
+    if (youths_.GetSize() != youthsBefore) ForgetListPlaces(kPersonListYouths, *this);
+    if (staff_.GetSize() != staffBefore) ForgetListPlaces(kPersonListStaff, *this);
     for (int s = kSquadSlots - 1; s >= 0; --s) {
         const uint16_t id = squad_[size_t(s)];
         CPlayer* p = world->GetPlayer(id == kEmptySlot ? -1 : id);

@@ -9,6 +9,7 @@
 #include "soccerclasses/employee.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/peopledeletion.h"
+#include "soccerclasses/personidentity.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/worlddata.h"
@@ -43,6 +44,7 @@ int CClub::TakeOnEmployee(std::unique_ptr<CEmployee> employee) {
 void CClub::DismissEmployee(int index, double compensation) {
     if (index < 0 || index >= staff_.GetSize()) return;
     staff_.RemoveAt(index);
+    ForgetListPlaces(kPersonListStaff, *this);
     for (CScout& s : scouts_) {
         if (s.GetEmployee() == index) s.SetEmployee(-1);
         else if (s.GetEmployee() > index) s.SetEmployee(s.GetEmployee() - 1);

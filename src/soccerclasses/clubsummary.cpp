@@ -191,8 +191,10 @@ std::string SeasonTextOf(const CClub& club) {
 void CClub::AddWinHonour(const std::string& competition, uint8_t kind, uint8_t flag) {
     const std::string season = SeasonTextOf(*this);
     trophies_.AddWinnerHonour(competition, name_, season, kind, flag);
-    if (CHumanManager* human = GetHumanManager())
-        human->GetHonours().AddWinnerHonour(competition, name_, season, kind, flag);
+    if (CHumanManager* human = GetHumanManager()) {
+        if (flag == 1) human->AddCupHonour(competition, name_, season, kind);
+        else human->AddDivisionHonour(competition, name_, season, kind);
+    }
 }
 
 void CClub::AddRunnerUpHonour(const std::string& competition, uint8_t kind, uint8_t flag) {
@@ -207,7 +209,7 @@ void CClub::AddRunnerUpHonour(const std::string& competition, uint8_t kind, uint
 void CClub::AddShieldWinHonour(const std::string& competition, uint8_t kind, uint8_t flag) {
     AddWinHonour(competition, kind, flag);
     if (CHumanManager* human = GetHumanManager())
-        human->GetHonours().AddWinnerHonour(competition, name_, SeasonTextOf(*this), kind, flag);
+        human->AddCupHonour(competition, name_, SeasonTextOf(*this), kind);
 }
 
 // The non-league opponent. Of the non-league club's open fields the tactic

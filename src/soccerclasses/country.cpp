@@ -313,6 +313,7 @@ void CCountry::SwapClubIndexes(int32_t a, int32_t b) {
         else if (*f == b)
             *f = a;
     }
+    for (const auto& c : m_Cups) c->SwapClubIndexes(a, b);
 }
 
 double CCountry::ToBaseMoney(double amount) const {

@@ -3,6 +3,7 @@
 #include "soccerclasses/division.h"
 #include "soccerclasses/employee.h"
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/personidentity.h"
 #include "soccerclasses/referee.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/worlddata.h"
@@ -83,7 +84,10 @@ int CCountry::FindAvailableYouth(const CAvailableYouth* youth) const {
 }
 
 void CCountry::RemoveAvailableYouth(int i) {
-    if (m_YouthMarket && GetDivisionCount() > 0 && m_YouthMarket->GetAt(i)) m_YouthMarket->RemoveAt(i);
+    if (m_YouthMarket && GetDivisionCount() > 0 && m_YouthMarket->GetAt(i)) {
+        m_YouthMarket->RemoveAt(i);
+        ForgetListPlaces(kPersonListYouthMarket, *this);
+    }
 }
 
 void CCountry::FillAvailableYouthList(CListRows& rows) const {
@@ -118,7 +122,10 @@ int CCountry::FindAvailableEmployee(const CAvailableEmployee* employee) const {
 
 void CCountry::RemoveAvailableEmployee(const CAvailableEmployee* employee) {
     int i = FindAvailableEmployee(employee);
-    if (i >= 0) m_StaffMarket->RemoveAt(i);
+    // Not found is 0xFFFF, past the end.
+    if (i < 0 || i >= m_StaffMarket->GetSize()) return;
+    m_StaffMarket->RemoveAt(i);
+    ForgetListPlaces(kPersonListStaffMarket, *this);
 }
 
 void CCountry::FillAvailableEmployeeList(CListRows& rows, uint8_t kindFilter) const {
@@ -128,10 +135,15 @@ void CCountry::FillAvailableEmployeeList(CListRows& rows, uint8_t kindFilter) co
 void CCountry::ClearMarkets() {
     if (m_YouthMarket) m_YouthMarket->RemoveAll();
     if (m_StaffMarket) m_StaffMarket->RemoveAll();
+    ForgetListPlaces(kPersonListYouthMarket, *this);
+    ForgetListPlaces(kPersonListStaffMarket, *this);
 }
 
 void CCountry::UpdateStaffLists(const CPopularity& row, uint8_t divisionLevel, const CClub& club) {
     if (!IsFollowed()) return;
     m_YouthMarket->Update(*this, row, divisionLevel, club.GetYouthDevelopment());
     m_StaffMarket->Update(*this, row);
+    // Both markets give places to newcomers as they turn over.
+    ForgetListPlaces(kPersonListYouthMarket, *this);
+    ForgetListPlaces(kPersonListStaffMarket, *this);
 }

@@ -9,6 +9,7 @@
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/personidentity.h"
 #include "soccerclasses/playoff.h"
 #include "soccerclasses/referee.h"
 #include "soccerclasses/worlddata.h"
@@ -152,6 +153,8 @@ bool CCountry::EndOfSeason() {
     if (IsFollowed()) {
         if (m_YouthMarket) m_YouthMarket->EndOfSeason();
         if (m_StaffMarket) m_StaffMarket->EndOfSeason();
+        ForgetListPlaces(kPersonListYouthMarket, *this);
+        ForgetListPlaces(kPersonListStaffMarket, *this);
     }
     if (outcomes[0].GetSize() >= 2) ApplyTopPlayOffOrder(*top, outcomes[0]);
     else if (top->GetPlayOff()) platform::Trace("CCountry::EndOfSeason: the top play-off gave fewer than two clubs\n");

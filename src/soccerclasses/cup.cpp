@@ -226,6 +226,18 @@ int CCup::CountDisplayRounds() const {
     return n + m_Rounds.CountReplayRounds();
 }
 
+void CCup::SwapClubIndexes(int a, int b) {
+    auto swapped = [a, b](int32_t club) { return club == a ? b : club == b ? a : club; };
+    for (CExtDWordArray* clubs : {&m_Pool, &m_HeldBack})
+        for (int i = 0; i < clubs->GetSize(); ++i)
+            clubs->SetAt(i, static_cast<uint32_t>(swapped(static_cast<int32_t>(clubs->GetAt(i)))));
+    for (int32_t& r : m_PreviousResults) r = swapped(r);
+    for (const auto& r : m_Rounds) {
+        r->m_Ties.SwapClubIndexes(a, b);
+        r->m_Replays.SwapClubIndexes(a, b);
+    }
+}
+
 void CCup::ClearFixtures() {
     for (const auto& r : m_Rounds) {
         r->m_Ties.RemoveAll();

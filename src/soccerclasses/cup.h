@@ -231,6 +231,10 @@ public:
     // The world's shield of the cup's shield index; null when none.
     CCharityShield* GetShield() const;
     void ClearFixtures();
+    // Clubs a and b exchanged their places in the world's club list: the
+    // pool, the held-back clubs, last season's results and every tie follow
+    // the clubs.
+    void SwapClubIndexes(int a, int b);
     // The reward byte of a cup win.
     uint8_t GetRewardByte() const { return static_cast<uint8_t>(m_RecordRole); }
     // A club's match on a calendar day, described as the screens and the

@@ -179,6 +179,10 @@ public:
     // Rows of the league table, coloured by promotion, relegation and
     // play-off places. `next` is the country's division below, if any.
     void FillLeagueTable(CListRows& rows, const CDivision* next) const;
+    // The club's rounds of the division's promotion play-off, then of its
+    // relegation play-off; the two play-offs' current ties likewise.
+    void FillPlayOffLists(CListRows& rows, int club) const;
+    void FillPlayOffTies(CListRows& rows, int club) const;
 
     // The calendar from the world's clock.
     int CountToSeasonEnd() const;

@@ -128,6 +128,8 @@ int CDivision::PlayMatchDay(int divisionIndex, int withScreen, int slot) {
         PostResult(f);
         SendFirstMatchMessages(*f);
     }
+    // The match-day screen covered the day step's progress line.
+    if (!heldBack.empty()) w->ShowProgressPhase3();
     RecordPositions();
     return 1;
 }

@@ -8,6 +8,7 @@
 #include "soccerclasses/division.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/listrows.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/worlddata.h"
 
 namespace {
@@ -20,6 +21,18 @@ CClub* ClubAt(int i) {
 constexpr uint32_t kPlayOffColour = 0xFFFF00;
 
 }  // namespace
+
+void CDivision::FillPlayOffLists(CListRows& rows, int club) const {
+    const CPlayOff* promotion = GetPlayOff();
+    if (promotion) promotion->FillRoundList(rows, club);
+    if (const CPlayOff* relegation = GetRelegationPlayOff()) relegation->FillRelegationRoundList(rows, promotion, club);
+}
+
+void CDivision::FillPlayOffTies(CListRows& rows, int club) const {
+    const CPlayOff* promotion = GetPlayOff();
+    if (promotion) promotion->FillTieList(rows, club);
+    if (const CPlayOff* relegation = GetRelegationPlayOff()) relegation->FillRelegationTieList(rows, promotion, club);
+}
 
 void CDivision::FillClubInfoList(CListRows& rows, int withDivision, int withCountry) const {
     for (int c = m_FirstClub; c < m_FirstClub + m_ClubCount; ++c)

@@ -208,6 +208,14 @@ CFixture* CFixtureList::GetClubFixture(int n, int club) const {
     return nullptr;
 }
 
+void CFixtureList::SwapClubIndexes(int a, int b) {
+    auto swapped = [a, b](int16_t club) { return static_cast<int16_t>(club == a ? b : club == b ? a : club); };
+    for (const auto& f : *this) {
+        f->m_Home = swapped(f->m_Home);
+        f->m_Away = swapped(f->m_Away);
+    }
+}
+
 CFixture* CFixtureList::FindFixture(int home, int away) const {
     for (int i = GetSize() - 1; i >= 0; --i)
         if (GetAt(i)->m_Home == home && GetAt(i)->m_Away == away) return GetAt(i);

@@ -70,6 +70,14 @@ public:
     // True when either (league) club has a human manager.
     bool IsHumanInvolved() const;
     std::string GetShootoutText() const { return m_Events.GetShootoutText(GetHomeTeamName(), GetAwayTeamName()); }
+    // The n-th goal, booking or sending-off of a side ("%s %d", "%s (%d) "),
+    // counted from 0 in the order they happened; empty past the last.
+    std::string& GetHomeGoalText(std::string& out, int n) const { return out = m_Events.GetHomeGoalText(n); }
+    std::string& GetAwayGoalText(std::string& out, int n) const { return out = m_Events.GetAwayGoalText(n); }
+    std::string& GetHomeBookingText(std::string& out, int n) const { return out = m_Events.GetHomeBookingText(n); }
+    std::string& GetAwayBookingText(std::string& out, int n) const { return out = m_Events.GetAwayBookingText(n); }
+    std::string& GetHomeSendingOffText(std::string& out, int n) const { return out = m_Events.GetHomeSendingOffText(n); }
+    std::string& GetAwaySendingOffText(std::string& out, int n) const { return out = m_Events.GetAwaySendingOffText(n); }
     // "Home 1 - 0 Away" with the score up to a minute in which a goal fell;
     // empty otherwise.
     std::string GetScoreTextIfGoalInMinute(int minute) const;
@@ -194,6 +202,8 @@ public:
     CFixture* GetClubFixture(int n, int club) const;
     // The last fixture with that home and away club; null when none.
     CFixture* FindFixture(int home, int away) const;
+    // Clubs a and b exchanged their places in the world's club list.
+    void SwapClubIndexes(int a, int b);
 
     // A row per fixture that has clubs.
     void FillListControl(CListRows& rows) const;

@@ -164,6 +164,28 @@ public:
     const CEmployeeList& GetContacts() const { return m_Contacts; }
     void FillStaffList(CListRows& list, int group) const { m_Contacts.FillGroupList(list, group); }
 
+    // His manager takes the job at the club of the world's list, letting
+    // any club he still holds go first; the record starts afresh for the
+    // new club, with the country's players known and twelve new contacts.
+    void JoinClub(int clubIndex);
+    // The season's career events, called by his club: the board's box, the
+    // inbox codes and the message held for the next season. The champions
+    // post before their box, the others after it.
+    void OnChampions(const std::string& division, bool topDivision, const std::string& clubName);
+    void OnPromotedByDivision(const std::string& newDivision);
+    void OnRelegatedByDivision(const std::string& newDivision);
+    void OnPlayOffsWon(const std::string& newDivision);
+    void OnRelegationAvoided();
+    void OnPromoted();
+    void OnRelegated();
+    void OnBottomOfLeague();
+    void OnCupWon(const std::string& cup);
+    // His own honours, won with the club named.
+    void AddDivisionHonour(const std::string& division, const std::string& clubName, const std::string& season,
+                           uint8_t picture);
+    void AddCupHonour(const std::string& cup, const std::string& clubName, const std::string& season,
+                      uint8_t picture);
+
     // Board and manager: his standing with boards, and the board's mood
     // about letting him go, drawn each day before his bids are decided.
     bool IsRatedFor(uint8_t popularityIndex) const;
@@ -226,6 +248,7 @@ public:
 
 private:
     void ResetPersonalValues();
+    void ShowBoardMessage(const std::string& text);
     void AdvanceTraining();
     void PostResultStreaks();
     void PostLeaguePosition(const CClub& club);

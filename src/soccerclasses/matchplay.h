@@ -2,6 +2,7 @@
 // The engine of a human manager's match: one simulated minute per tick of
 // the match-day screen, which reads and changes the match through the
 // operations below. The world makes one and reuses it for every match.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -233,6 +234,15 @@ public:
     int GetCount(int what, int side) const;
     enum Count { kCorners, kFreeKicks, kBookings, kSendingsOff, kOffsides, kFouls, kShotsOn, kShotsOff, kCounts };
     double GetPossessionMinutes(int side) const { return m_PossessionMinutes[side & 1]; }
+    // The three zone counters (left, middle and right third of the pitch).
+    double GetZoneCounter(int third) const { return m_Zones[static_cast<size_t>(std::clamp(third, 0, 2))]; }
+    // The zone (0 to 12) of a minute of the match; -1 outside the match.
+    int GetZoneOfMinute(int minute) const {
+        return minute >= 0 && minute < m_ZoneOfMinute.GetSize() ? m_ZoneOfMinute.GetAt(minute) : -1;
+    }
+    // The side's share of the territory: the middle third counted half.
+    int GetHomeTerritory() const { return GetHomePossession(); }
+    int GetAwayTerritory() const { return 100 - GetHomeTerritory(); }
     int GetQuietMinutes() const { return m_QuietMinutes; }
     void SetQuietMinutes(int n) { m_QuietMinutes = static_cast<uint8_t>(n); }
 

@@ -74,6 +74,23 @@ PersonIdentity IdentifyPerson(const void* person, int kind) {
     return id;
 }
 
+void ForgetListPlaces(int kind, const CClub& club) {
+    CWorldData* w = GetWorldData();
+    const int owner = w ? w->GetClubList().GetIndex(&club) : -1;
+    if (owner >= 0) GetUserPort().PersonDeleted(kind, owner, -1);
+}
+
+void ForgetListPlaces(int kind, const CCountry& country) {
+    CWorldData* w = GetWorldData();
+    if (!w) return;
+    const CCountryList& countries = w->GetCountryList();
+    for (int i = 0; i < countries.GetSize(); ++i)
+        if (countries.GetAt(i) == &country) {
+            GetUserPort().PersonDeleted(kind, i, -1);
+            return;
+        }
+}
+
 void* FindPerson(const PersonIdentity& id) {
     CWorldData* w = GetWorldData();
     if (!w || id.index < 0) return nullptr;

@@ -20,3 +20,11 @@ PersonIdentity IdentifyPerson(const void* person, int kind);
 // The person an identity names (a CPlayer, CEmployee, CAvailableEmployee,
 // CYouth, CAvailableYouth or CSoccerReferee by kind); null when none.
 void* FindPerson(const PersonIdentity& id);
+
+class CClub;
+class CCountry;
+// A club's or country's list of that kind closed up or gave a place to
+// someone new: every page made on any of its places is told to go, since
+// those places may now name someone else.
+void ForgetListPlaces(int kind, const CClub& club);
+void ForgetListPlaces(int kind, const CCountry& country);

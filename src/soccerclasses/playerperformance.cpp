@@ -136,4 +136,8 @@ uint32_t CSoccerPlayerPerformanceList::GetTeamRating(int minute) const {
     return static_cast<uint32_t>(std::max<int64_t>(0, r));
 }
 
+int32_t CSoccerPlayerPerformanceList::SeriesAt(int k, int minute) const {
+    return static_cast<int32_t>(m_Series[static_cast<size_t>(std::clamp(k, 0, 3))].GetAt(ClampMinute(minute)));
+}
+
 uint32_t CSoccerPlayerPerformanceList::GetValueAt(int minute) const { return m_Series[0].GetAt(ClampMinute(minute)); }

@@ -51,6 +51,11 @@ public:
     int GetAverageRating(int slot, int n) const;
     uint32_t GetTeamRating(int minute) const;
     uint32_t GetValueAt(int minute) const;
+    // The defence, midfield and attack series at a minute, signed.
+    int32_t GetDefenceAt(int minute) const { return SeriesAt(1, minute); }
+    int32_t GetMidfieldAt(int minute) const { return SeriesAt(2, minute); }
+    int32_t GetAttackAt(int minute) const { return SeriesAt(3, minute); }
+    int32_t SeriesAt(int k, int minute) const;
 
     CSoccerPlayerPerformance& Slot(int slot) { return *m_Slots.at(static_cast<size_t>(slot)); }
 

@@ -5,10 +5,12 @@
 #include <algorithm>
 
 #include "platform/random.h"
+#include "platform/msgformat.h"
 #include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/listrows.h"
 #include "soccerclasses/tabledata.h"
 #include "soccerclasses/worlddata.h"
 
@@ -137,6 +139,76 @@ bool CPlayOff::IsClubInvolved(int club) const {
         if (PlayOffListHasClub(GetRound(i)->m_Ties, club) || PlayOffListHasClub(GetRound(i)->m_Replays, club))
             return true;
     return false;
+}
+
+namespace {
+
+constexpr uint32_t kPlayOffHomeColour = 0xFFFF00;
+constexpr uint32_t kPlayOffAwayColour = 16750986;
+constexpr unsigned kPlayOffHomeMark = 52;
+constexpr unsigned kPlayOffAwayMark = 53;
+constexpr unsigned kPlayOffNoTieMark = 32888;
+
+void PlayOffAddTieRows(const CFixtureList& list, CListRows& rows, int club) {
+    for (int i = 0; i < list.GetSize(); ++i) {
+        const CFixture* f = list.GetAt(i);
+        if (club >= 0 && !f->IsClubInvolved(club)) continue;
+        const auto data = reinterpret_cast<uintptr_t>(f);
+        const int row = rows.AddRow("", 0, data, 0);
+        rows.SetItem(row, 0, f->GetHomeTeamName(), 0, data, 0);
+        rows.SetItem(row, 1, f->HasBeenPrepared() ? platform::StrPrintf("%d - %d", f->m_HomeGoals, f->m_AwayGoals)
+                                                   : std::string("-"));
+        rows.SetItem(row, 2, f->GetAwayTeamName());
+        rows.SetItem(row, 3, f->GetAttendanceText());
+        rows.SetRowColour(row, f->IsHumanInvolved() ? 0xFFu : 0xFFFFFFu);
+    }
+}
+
+}  // namespace
+
+void CPlayOff::FillRoundList(CListRows& rows, int club) const {
+    for (int i = 0; i < GetRoundCount(); ++i) {
+        const CCupRound& r = *GetRound(i);
+        if (r.m_Kind == CCupRound::kPlaceholderKind) continue;
+        const int row = rows.AddRow(GetRoundName(i), 0, static_cast<uintptr_t>(i), 0);
+        const CFixture* f = club >= 0 ? r.m_Ties.GetClubFixture(0, club) : nullptr;
+        if (!f) {
+            rows.SetItemFromId(row, 1, kPlayOffNoTieMark);
+            rows.SetItem(row, 2, "");
+            rows.SetItem(row, 3, "");
+            rows.SetItem(row, 4, "");
+            continue;
+        }
+        const bool home = f->m_Home == club;
+        rows.SetRowColour(row, home ? kPlayOffHomeColour : kPlayOffAwayColour);
+        rows.SetItemFromId(row, 1, home ? kPlayOffHomeMark : kPlayOffAwayMark);
+        rows.SetItem(row, 2, home ? f->GetAwayTeamName() : f->GetHomeTeamName());
+        if (f->HasBeenPrepared()) {
+            rows.SetItem(row, 3, platform::StrPrintf("%d - %d", f->m_HomeGoals, f->m_AwayGoals));
+            rows.SetItemNumber(row, 4, f->m_Attendance);
+        }
+    }
+}
+
+void CPlayOff::FillRelegationRoundList(CListRows& rows, const CPlayOff* promotion, int club) const {
+    if (promotion != this) FillRoundList(rows, club);
+}
+
+int CPlayOff::GetCurrentRoundIndex() const {
+    for (int i = GetRoundCount() - 1; i >= 0; --i)
+        if (GetRound(i)->HasFixtures()) return i;
+    return -1;
+}
+
+void CPlayOff::FillTieList(CListRows& rows, int club) const {
+    const int i = GetCurrentRoundIndex();
+    if (i < 0) return;
+    PlayOffAddTieRows(GetRound(i)->m_Ties, rows, club);
+    PlayOffAddTieRows(GetRound(i)->m_Replays, rows, club);
+}
+
+void CPlayOff::FillRelegationTieList(CListRows& rows, const CPlayOff* promotion, int club) const {
+    if (promotion != this) FillTieList(rows, club);
 }
 
 CPlayOff* CPlayOffList::FindById(uint8_t id) const {

@@ -9,6 +9,7 @@
 #include "soccerclasses/owninglist.h"
 
 class CFixture;
+class CListRows;
 
 inline constexpr const char* kPlayOffsFile = "Data\\PlayOffs.bin";
 
@@ -39,6 +40,20 @@ public:
     void CollectOutcome(CExtDWordArray& out);
     // The club stands in a tie or a replay of any round.
     bool IsClubInvolved(int club) const;
+
+    // The club's path through the play-off: a row per shown round with its
+    // name and, where the club has a tie, the opponent, home or away, and
+    // the score and gate once played.
+    void FillRoundList(CListRows& rows, int club) const;
+    // The same below a division's promotion play-off rows; nothing when it
+    // is that play-off, whose rows are already there.
+    void FillRelegationRoundList(CListRows& rows, const CPlayOff* promotion, int club) const;
+    // The ties of the latest drawn round, then its replays, that the club
+    // plays in (every one when the club is -1).
+    void FillTieList(CListRows& rows, int club) const;
+    void FillRelegationTieList(CListRows& rows, const CPlayOff* promotion, int club) const;
+    // The round with ties that was drawn last; -1 before the first draw.
+    int GetCurrentRoundIndex() const;
 };
 
 class CPlayOffList : public OwningList<CPlayOff> {

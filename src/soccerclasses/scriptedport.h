@@ -65,6 +65,7 @@ public:
     };
     void PersonDeleted(int kind, int owner, int index) override { m_Deleted.push_back({kind, owner, index}); }
     const std::vector<DeletedPerson>& DeletedPeople() const { return m_Deleted; }
+    void ClearDeletedPeople() { m_Deleted.clear(); }
     void OpenMatchDayScreen(const std::string& text, const CMatchTime& date, const void* competition,
                             const CDivision* division) override {
         m_MatchDayCalls.push_back({text, date, competition, division});

@@ -8,6 +8,7 @@
 
 #include "platform/gfx/font.h"
 #include "platform/window/window.h"
+#include "soccerclasses/messagelines.h"
 #include "ui/xscroll.h"
 
 class CXMessageDisplay : public platform::win::Window {
@@ -37,12 +38,24 @@ public:
     bool IsBarShown() const { return m_bBarShown != 0; }
     CXScroll& GetScrollBar() { return m_Bar; }
     void SetColour(platform::gfx::ColourRef c) { m_Colour = c; }
+    // The panel as the model's line sink: an advisor's lines are added as
+    // the inbox gives them, refused past the 256th as AddLine refuses them.
+    CMessageLines& GetLineSink() { return m_Sink; }
 
 protected:
     void OnPaint(const platform::win::PaintContext& pc) override;
     void OnScroll(bool vertical, uint32_t code, int pos, platform::win::Window* bar) override;
 
 private:
+    class LineSink : public CMessageLines {
+    public:
+        explicit LineSink(CXMessageDisplay& panel) : m_Panel(panel) {}
+        void AddLine(const std::string& line) override { m_Panel.AddLine(line); }
+
+    private:
+        CXMessageDisplay& m_Panel;
+    };
+
     bool UpdateLayout();
     void Measure();
     void Draw(const platform::win::PaintContext* pc, bool invalidate);
@@ -65,4 +78,5 @@ private:
     int m_nVisibleLines = 0;
     int m_nScrollRange = 0;
     uint8_t m_nSpacing = 0;
+    LineSink m_Sink{*this};
 };

@@ -22,6 +22,8 @@
 #include "screens/newsscreen.h"
 #include "screens/pages.h"
 #include "screens/playerscreen.h"
+#include "screens/squadselectscreen.h"
+#include "screens/tactscreen.h"
 #include "screens/stadiumscreen.h"
 #include "screens/statsscreen.h"
 #include "screens/youthscreen.h"
@@ -70,8 +72,8 @@ const WalkStep kWalkToolBar[] = {
     {19418, 107, WalkClass<CDisciplineScreen>(), "CDisciplineScreen"},
     {19419, 6, WalkAnyPage(), "COptionScreen"},
     {19426, 111, WalkAnyPage(), "COptionScreen"},
-    {19432, 4, WalkAnyPage(), "CSquadSelectScreen"},
-    {19433, 26, WalkAnyPage(), "CTactScreen"},
+    {19432, 4, WalkClass<CSquadSelectScreen>(), "CSquadSelectScreen"},
+    {19433, 26, WalkClass<CTactScreen>(), "CTactScreen"},
     {19434, 36, WalkAnyPage(), "CSquadScreen"},
     {19435, 72, WalkClass<CKitScreen>(), "CKitScreen"},
     {19436, 45, WalkClass<CManagerScreen>(), "CManagerScreen"},

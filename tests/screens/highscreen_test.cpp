@@ -18,66 +18,6 @@ namespace {
 
 using namespace highscreen;
 
-// The fixture's goals are the goals its event list records.
-void ExpectCompleteFixture(const CFixture& f) {
-    EXPECT_EQ(f.m_HomeGoals, f.m_Events.CountHomeGoals(130));
-    EXPECT_EQ(f.m_AwayGoals, f.m_Events.CountAwayGoals(130));
-    EXPECT_TRUE(f.HasBeenPrepared());
-}
-
-std::vector<int> QueuedClips(const CHighScreen& page) {
-    std::vector<int> clips;
-    const FlcPlayerState& f = page.FlcState();
-    for (int i = f.readIndex; i != f.writeIndex; i = (i + 1) % FlcPlayerState::kQueueSize)
-        clips.push_back(f.queue[static_cast<size_t>(i)].clip);
-    return clips;
-}
-
-class HighScreenPage : public HighScreenFixture {
-protected:
-    // Opens the page for a league match, runs `inspect` at its first tick
-    // and leaves; the engine then finishes the match on its own.
-    CFixture& OpenAndInspect(const std::function<void(CHighScreen&)>& inspect) {
-        bool done = false;
-        return PlayLeague(5, [&](CHighScreen& p) {
-            if (done) return;
-            done = true;
-            inspect(p);
-            p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
-        });
-    }
-    // A whole match through the real controls: "Proceed" on the intro page,
-    // play after every banner, "Proceed" on the result page. `during` runs
-    // at every tick of the match page.
-    CFixture& PlayThrough(uint32_t seed, const std::function<void(CHighScreen&)>& during = {}) {
-        bool proceedClicked = false, leaveClicked = false;
-        int lastBanner = -1;
-        return PlayLeague(seed, [&](CHighScreen& p) {
-            modesSeen.push_back(p.m_nMode);
-            if (p.m_nMode == 0 && !proceedClicked) {
-                proceedClicked = true;
-                ClickPage(610 + 72, 477 + 10);
-            } else if (p.m_nMode == 1) {
-                if (during) during(p);
-                if (p.m_bPaused && p.m_nMatchState != lastBanner && !p.m_bChoosing) {
-                    bannersSeen.push_back(p.m_nMatchState);
-                    lastBanner = p.m_nMatchState;
-                    backend->Key(VK_SPACE);
-                } else if (!p.m_bPaused) {
-                    lastBanner = -1;
-                }
-            } else if (p.m_nMode == 2 && !leaveClicked) {
-                leaveClicked = true;
-                resultScore = {p.GetDisplayedScore(0), p.GetDisplayedScore(1)};
-                ClickPage(610 + 72, 477 + 10);
-            }
-        });
-    }
-
-    std::vector<int> modesSeen, bannersSeen;
-    std::array<int, 2> resultScore{-1, -1};
-};
-
 TEST_F(HighScreenPage, AHumanManagersMatchOpensTheIntroPageOnPage64) {
     MakeHuman(Club(0));
     int mode = -1, screen = -1;

@@ -4,9 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <set>
 
+#include "catalogue.h"
+#include "clipgen.h"
+
 #include "platform/files.h"
+#include "platform/sound/audio.h"
 #include "platform/random.h"
 #include "screens/matchanimation.h"
 #include "shell/flcclips.h"
@@ -254,6 +262,82 @@ TEST(MatchCrowdVolume, TheLevelsDriveTheTwoCrowdLoopsOnlyWhenTheyChange) {
     ResetAppliedCrowdLevels();
     EndDirectSound();
     platform::ResetFolders();
+}
+
+// The level of a crowd loop as the headless mixer plays it: the RMS of the
+// first half second from the loop's start.
+double CrowdMixedRms(int slot) {
+    PlaySample(slot, 1);
+    const std::vector<int16_t> out = platform::PullAudio(11025);
+    StopSample(slot);
+    double sum = 0;
+    for (int16_t v : out) sum += static_cast<double>(v) * v;
+    return std::sqrt(sum / static_cast<double>(std::max<size_t>(1, out.size())));
+}
+
+TEST(MatchCrowdVolume, TheMixerPlaysTheHomeLoopAtLevelFifteenTwentyDecibelsDownAndTheAwayLoopAtFiveFiveDown) {
+    platform::SetAudioBackend(platform::AudioBackend::Memory);
+    platform::SetInstallFolder(testenv::GameDir());
+    g_bSfx = 1;
+    ASSERT_EQ(StartDirectSound(), 0);
+    for (int slot : {kHomeCrowdSlot, kAwayCrowdSlot}) LoadSample(slot, "SND\\MAT\\loop 02.wav");
+    ASSERT_TRUE(GetSample(kHomeCrowdSlot) && GetSample(kAwayCrowdSlot));
+    ResetAppliedCrowdLevels();
+    ApplyCrowdLevels(0, 0);
+    const double fullHome = CrowdMixedRms(kHomeCrowdSlot), fullAway = CrowdMixedRms(kAwayCrowdSlot);
+    ASSERT_GT(fullHome, 100.0);
+    ASSERT_GT(fullAway, 100.0);
+    ApplyCrowdLevels(15, 5);
+    const double homeDb = 20 * std::log10(CrowdMixedRms(kHomeCrowdSlot) / fullHome);
+    const double awayDb = 20 * std::log10(CrowdMixedRms(kAwayCrowdSlot) / fullAway);
+    EXPECT_NEAR(homeDb, -20.0, 0.3);
+    EXPECT_NEAR(awayDb, -5.0, 0.3);
+    ResetAppliedCrowdLevels();
+    EndDirectSound();
+    platform::ResetFolders();
+}
+
+// The lists one draw reads at the same index: the first clip shows the
+// build-up, the second the finish, so the second opens in the cell where
+// the first left the ball (from the catalogue, as the generator films it).
+TEST(MatchClipContinuity, EveryOneDrawPairJoinsAtTheSameCell) {
+    std::string text;
+    {
+        std::ifstream in(testenv::SourceDir() / "assets" / "flc" / "scenes.txt", std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::vector<clipgen::ClipSpec> specs;
+    std::vector<clipgen::ClipRowInfo> rows;
+    std::string error;
+    ASSERT_TRUE(clipgen::ParseCatalogue(text, specs, &error)) << error;
+    ASSERT_TRUE(clipgen::DescribeCatalogue(specs, rows, &error)) << error;
+    std::map<int, const clipgen::ClipRowInfo*> byNumber;
+    for (const clipgen::ClipRowInfo& r : rows) byNumber[r.number] = &r;
+    ASSERT_EQ(byNumber.size(), 666u);
+    static constexpr std::pair<int, int> kPairs[] = {{2, 3},   {6, 7},   {31, 32}, {36, 37}, {41, 42}, {46, 47},
+                                                     {62, 64}, {63, 65}, {68, 70}, {69, 71}, {74, 76}, {75, 77}};
+    int joins = 0;
+    for (const auto& [a, b] : kPairs) {
+        const std::vector<int>& first = EventClipList(a);
+        const std::vector<int>& second = EventClipList(b);
+        ASSERT_EQ(first.size(), second.size()) << "lists " << a << "/" << b;
+        ASSERT_FALSE(first.empty()) << a;
+        for (size_t i = 0; i < first.size(); ++i) {
+            const clipgen::ClipRowInfo& x = *byNumber.at(first[i]);
+            const clipgen::ClipRowInfo& y = *byNumber.at(second[i]);
+            // Both show play at the same end.
+            EXPECT_EQ(x.name.back(), y.name.back()) << x.number << " then " << y.number;
+            EXPECT_GE(x.endColumn, 0) << x.number << " leaves the ball nowhere";
+            EXPECT_EQ(x.endColumn, y.startColumn) << x.number << " then " << y.number;
+            EXPECT_EQ(x.endRow, y.startRow) << x.number << " then " << y.number;
+            ++joins;
+        }
+    }
+    EXPECT_EQ(joins, 6 * 4 + 6 * 14);
+    // A clip without a ball has no start cell; the flip mirrors the column.
+    EXPECT_EQ(byNumber.at(320)->startColumn, -1);
+    EXPECT_EQ(byNumber.at(474)->startColumn, 12 - byNumber.at(476)->startColumn);
+    EXPECT_EQ(byNumber.at(474)->startRow, byNumber.at(476)->startRow);
 }
 
 }  // namespace

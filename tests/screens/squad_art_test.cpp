@@ -119,6 +119,8 @@ TEST_F(SquadArt, TheSectionBackgroundsHoldTheirPanels) {
         {"gfx\\backgrounds\\101.bmp", 300, 160, 300, 104},  // the advisor panel
         {"gfx\\backgrounds\\38.bmp", 300, 200, 300, 290},   // the injury list
         {"gfx\\backgrounds\\43.bmp", 50, 200, 50, 285},     // the filter column
+        {"gfx\\backgrounds\\5a.BMP", 300, 300, 300, 455},    // the squad table
+        {"gfx\\backgrounds\\5b.BMP", 60, 300, 60, 420},      // the bench
     };
     for (const Case& c : cases) {
         auto s = Load(c.path);
@@ -130,6 +132,125 @@ TEST_F(SquadArt, TheSectionBackgroundsHoldTheirPanels) {
         };
         EXPECT_LT(lum(c.insideX, c.insideY), lum(c.outsideX, c.outsideY)) << c.path;
     }
+}
+
+TEST_F(SquadArt, TheFormationBackgroundHasAGrassPitch) {
+    auto s = Load("gfx\\backgrounds\\5b.bmp");
+    ASSERT_TRUE(s);
+    // Grass across the pitch: green above red and blue.
+    for (const platform::gfx::Point p : {platform::gfx::Point{200, 170}, {450, 420}, {300, 300}}) {
+        const uint32_t c = Rgb(*s, p.x, p.y);
+        EXPECT_GT(int((c >> 8) & 255), int(c >> 16) + 30) << p.x << "," << p.y;
+    }
+}
+
+TEST_F(SquadArt, ShirtNumbersHoldOnlyKeyWhiteAndOutline) {
+    for (const char* folder : {"tinykits", "smallkits"}) {
+        const int size = std::string(folder) == "tinykits" ? 22 : 32;
+        for (int n = 1; n <= 16; ++n) {
+            char path[64];
+            std::snprintf(path, sizeof path, "gfx\\kits\\%s\\number%02d.bmp", folder, n);
+            auto s = Load(path);
+            ASSERT_TRUE(s) << path;
+            ASSERT_EQ(s->Width(), size);
+            ASSERT_EQ(s->Height(), size);
+            int white = 0, outline = 0, other = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const uint32_t p = Rgb(*s, x, y);
+                    if (p == ui::kKeyPixel) continue;
+                    if ((p >> 16) >= 235 && ((p >> 8) & 255) >= 235 && (p & 255) >= 235)
+                        ++white;
+                    else if ((p >> 16) < 40 && ((p >> 8) & 255) < 40 && (p & 255) < 40)
+                        ++outline;
+                    else
+                        ++other;
+                }
+            EXPECT_EQ(other, 0) << path;
+            EXPECT_GT(white, 6) << path;
+            EXPECT_GT(outline, white / 2) << path;
+            // The number sits on the chest, clear of the picture's edges.
+            for (int i = 0; i < size; ++i) {
+                EXPECT_EQ(Rgb(*s, i, 0), ui::kKeyPixel) << path;
+                EXPECT_EQ(Rgb(*s, 0, i), ui::kKeyPixel) << path;
+            }
+        }
+    }
+}
+
+TEST_F(SquadArt, InjuryAndSuspensionIconsAreKeyedAndDistinct) {
+    for (const char* kind : {"redcross", "red"}) {
+        std::optional<Surface> previous;
+        for (int n = 1; n <= 24; ++n) {
+            const std::string path = std::string("gfx\\match\\surfaces\\") + kind + std::to_string(n) + ".bmp";
+            auto s = Load(path);
+            ASSERT_TRUE(s) << path;
+            EXPECT_EQ(s->Width(), 20);
+            EXPECT_EQ(s->Height(), 20);
+            EXPECT_GT(CountKey(*s), 40) << path;
+            EXPECT_EQ(CountNearKey(*s), 0) << path;
+            if (previous) {
+                EXPECT_FALSE(Same(*previous, *s)) << path;
+            }
+            previous = std::move(s);
+        }
+    }
+    EXPECT_FALSE(Same(*Load("gfx\\match\\surfaces\\red3.bmp"), *Load("gfx\\match\\surfaces\\redcross3.bmp")));
+}
+
+TEST_F(SquadArt, TacticsButtonsComeInTwoSizesWithADistinctPressedLook) {
+    const char* names[] = {"lowaggress", "belowavaggress", "avaggress", "abovavaggress", "hiaggress",
+                           "shortpass",  "mainlyshort",    "mixpass",   "mainlong",      "allongpass",
+                           "verydefens", "defensive",      "Avdefens",  "attacking",     "alloutattack"};
+    std::optional<Surface> previous;
+    for (const char* n : names) {
+        const std::string base = std::string("gfx\\buttons\\tactics\\") + n;
+        auto big = Load(base + ".bmp"), bigHi = Load(std::string("gfx\\buttons\\tactics\\hi") + n + ".bmp");
+        auto small = Load(std::string("gfx\\buttons\\tactics\\a-") + n + ".bmp");
+        auto smallHi = Load(std::string("gfx\\buttons\\tactics\\a-hi") + n + ".bmp");
+        ASSERT_TRUE(big && bigHi && small && smallHi) << n;
+        EXPECT_EQ(big->Width(), 56);
+        EXPECT_EQ(big->Height(), 36);
+        EXPECT_EQ(small->Width(), 28);
+        EXPECT_EQ(small->Height(), 17);
+        EXPECT_FALSE(Same(*big, *bigHi)) << n;
+        EXPECT_FALSE(Same(*small, *smallHi)) << n;
+        EXPECT_EQ(CountNearKey(*big) + CountNearKey(*small), 0) << n;
+        if (previous) {
+            EXPECT_FALSE(Same(*previous, *big)) << n;
+        }
+        previous = std::move(big);
+    }
+    for (const char* n : {"teamagg1", "teamagg2", "teamagg3"}) {
+        auto plain = Load(std::string("gfx\\buttons\\tactics\\") + n + ".bmp");
+        auto lit = Load(std::string("gfx\\buttons\\tactics\\") + n + " hi.bmp");
+        ASSERT_TRUE(plain && lit) << n;
+        EXPECT_EQ(plain->Width(), 28);
+        EXPECT_FALSE(Same(*plain, *lit)) << n;
+    }
+}
+
+TEST_F(SquadArt, DirectionArrowsOutlineAndTickFitTheirPlaces) {
+    for (int d = 1; d <= 8; ++d) {
+        auto s = Load("gfx\\match\\surfaces\\warrow" + std::to_string(d) + ".bmp");
+        ASSERT_TRUE(s) << d;
+        EXPECT_EQ(s->Width(), 10);
+        EXPECT_EQ(s->Height(), 10);
+        EXPECT_GT(CountKey(*s), 10);
+    }
+    // Up and down are mirror images; so are back and forward.
+    auto up = Load("gfx\\match\\surfaces\\warrow2.bmp"), down = Load("gfx\\match\\surfaces\\warrow7.bmp");
+    EXPECT_EQ(Rgb(*up, 5, 1) == ui::kKeyPixel, Rgb(*down, 5, 8) == ui::kKeyPixel);
+    EXPECT_FALSE(Same(*up, *down));
+    for (const char* n : {"tiny outline", "tiny tick"}) {
+        auto s = Load(std::string("gfx\\match\\surfaces\\") + n + ".bmp");
+        ASSERT_TRUE(s) << n;
+        EXPECT_EQ(s->Width(), 22);
+        EXPECT_EQ(s->Height(), 22);
+        EXPECT_GT(CountKey(*s), 100) << n;
+    }
+    // The outline leaves the middle clear, so the marker shows through.
+    EXPECT_EQ(Rgb(*Load("gfx\\match\\surfaces\\tiny outline.bmp"), 11, 11), ui::kKeyPixel);
 }
 
 }  // namespace

@@ -21,9 +21,9 @@
 #include "soccerclasses/manager.h"
 #include "soccerclasses/scriptedport.h"
 #include "support/test_env.h"
+#include "support/ui_loop.h"
 
 namespace squadtest {
-#include "support/ui_loop.h"
 
 using namespace platform::win;
 

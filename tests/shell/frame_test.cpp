@@ -275,7 +275,7 @@ TEST_F(ShellTest, F1AsksThePageForItsHelpContext) {
     });
     backend->Key(VK_F1);
     Ui::Get().Run();
-    EXPECT_EQ(shownTitle, "Vantorel 2000 Help");  // no topic of its own yet: topic 1
+    EXPECT_EQ(shownTitle, "The result");  // the result view's own topic
     SetHelpModesQuery(nullptr);
     g_nScreenId = 0;
     ASSERT_EQ(HelpRequests().size(), before + 1);

@@ -27,6 +27,7 @@
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
+#include "soccerclasses/popularity.h"
 #include "support/match_world.h"
 #include "support/test_env.h"
 #include "support/ui_loop.h"
@@ -419,6 +420,105 @@ TEST_F(PageMenuRulesTest, StaffItemsFollowTheClubTheyWorkFor) {
     EXPECT_TRUE(BuildPageMenuItems(12, s).empty());
 }
 
+TEST_F(PageMenuRulesTest, LoanAndBuyOpenForASignablePlayerOfAnotherClub) {
+    CWorldData& w = world->World();
+    PageMenuSubject s = Subject();
+    // The first player elsewhere that the user's club may sign at all.
+    CPlayer* target = nullptr;
+    for (int c = 0; c < w.GetClubList().GetSize() && !target; ++c) {
+        CClub* seller = w.GetClub(c);
+        if (!seller || seller == club) continue;
+        for (int i = 0; i < kSquadSlots && !target; ++i) {
+            CPlayer* p = seller->GetPlayer(i);
+            if (!p) continue;
+            s.player = p;
+            const auto on = Enabled(BuildPageMenuItems(11, s));
+            if (on.at(32899) && on.at(32900)) target = p;
+        }
+    }
+    ASSERT_NE(target, nullptr) << "the world holds someone the user's club could sign";
+    s.player = target;
+    EXPECT_TRUE(Enabled(BuildPageMenuItems(11, s))[32897]);
+
+    // Each of these alone closes both.
+    const double price = target->m_AskingPrice;
+    target->m_AskingPrice = 0.0;
+    auto on = Enabled(BuildPageMenuItems(11, s));
+    EXPECT_FALSE(on[32899]) << "asked nothing";
+    EXPECT_FALSE(on[32900]);
+    target->m_AskingPrice = price;
+
+    const uint8_t status = target->Person().GetStatus();
+    target->Person().SetStatus(CPerson::kStatusRetiring);
+    on = Enabled(BuildPageMenuItems(11, s));
+    EXPECT_FALSE(on[32899]) << "he would refuse";
+    EXPECT_FALSE(on[32900]);
+    target->Person().SetStatus(status);
+
+    EXPECT_TRUE(Enabled(BuildPageMenuItems(11, s))[32900]) << "back as it was";
+}
+
+TEST_F(PageMenuRulesTest, OfferContractShowsOnlyForStaffTheClubWouldTake) {
+    CWorldData& w = world->World();
+    const int low = w.GetPopularityList().GetStaffLevelMinimum(club->GetPopularityIndex());
+    ASSERT_GT(low, 0) << "the fixture's club needs a floor to test below it";
+    PageMenuSubject s = Subject();
+    CEmployee free;
+    free.m_JobKind = CBasicEmployee::kHeadCoach;
+    s.employee = &free;
+    auto find = [](const std::vector<PageMenuChoice>& items) -> const PageMenuChoice* {
+        for (const PageMenuChoice& c : items)
+            if (c.id == 32906) return &c;
+        return nullptr;
+    };
+    // At the floor the club always takes him: the item is there and open.
+    free.m_Ability = static_cast<uint8_t>(low);
+    auto items = BuildPageMenuItems(12, s);
+    ASSERT_NE(find(items), nullptr);
+    EXPECT_FALSE(find(items)->disabled);
+    // Below the floor the item is left out, not greyed.
+    free.m_Ability = static_cast<uint8_t>(low - 1);
+    items = BuildPageMenuItems(12, s);
+    EXPECT_EQ(find(items), nullptr);
+    EXPECT_EQ(items.size(), 3u) << "the other staff items stay";
+    // Without a club there is nothing to offer.
+    s.userClub = nullptr;
+    EXPECT_EQ(find(BuildPageMenuItems(12, s)), nullptr);
+}
+
+TEST(PageMenuShortSubMenuTest, SubMenusOfFewerThanTwoItemsOpenNothingButTheTreeToggle) {
+    PageMenuSubject s;
+    s.employed = true;
+    for (int group = 14; group <= 20; ++group) {
+        const MenuResourceSub* sub = GetSubMenu(group);
+        if (!sub) continue;
+        ASSERT_LT(sub->items.size(), 2u) << group;
+        EXPECT_TRUE(BuildPageMenuItems(group, s).empty()) << group;
+    }
+    // The tree's own menu has three items and opens.
+    EXPECT_EQ(BuildPageMenuItems(0, s).size(), 3u);
+    EXPECT_TRUE(BuildPageMenuItems(21, s).empty()) << "no such sub-menu";
+}
+
+TEST_F(ScreenExtrasTest, RowsThatResetTheModeDoSoAndTheOthersKeepIt) {
+    struct Case {
+        const char* caption;
+        int mode;
+    };
+    const Case cases[] = {
+        {"Manager Profile", 0},      {"Manager Honours", 0},   {"Match Results", 0},
+        {"Match Summary", 0},        {"Manager Selection", 0}, {"Manager Ratings", 0},
+        {"Highest Gates", 0},        {"Squad Screen", 3},      {"Club Screen", 3},
+        {"Leading Goal Scorers", 3}, {"Credits", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        tree->SetMode(3);
+        ASSERT_NE(Open(c.caption), nullptr);
+        EXPECT_EQ(tree->GetMode(), c.mode);
+    }
+}
+
 TEST_F(ScreenExtrasTest, ContextMenuOpensOnlyWithAGroupAndAnEnabledToolBarAndSendsItsCommand) {
     CScreensInfo* page = Open("Squad Screen");
     ASSERT_NE(page, nullptr);
@@ -467,5 +567,37 @@ TEST_F(ScreenExtrasTest, ListLookUpsAnswerForTheFirstTwoListsOnly) {
     EXPECT_EQ(page->GetListRowData(r.left + 20, r.bottom - 2), 0u);
     EXPECT_EQ(page->HitTestListRow(r.right + 5, y2), -1) << "outside the list";
 }
+
+TEST_F(ScreenExtrasTest, ListLookUpsReachTheSecondList) {
+    const int withTwo = ExtrasPageWith(true, 2);
+    ASSERT_GE(withTwo, 0) << "a page of two lists";
+    CScreensInfo* page = OpenPage(withTwo);
+    ASSERT_NE(page, nullptr);
+    ASSERT_GE(page->GetListCount(), 2);
+    for (int i = 0; i < 2; ++i) page->GetList(i).AddRow("only", 0, 100u + static_cast<uintptr_t>(i), 0);
+    // A point on the first row of list i that no other window covers.
+    auto rowOf = [&](int i, int* x, int* y) {
+        const Rect r = page->GetList(i).WindowRect();
+        for (int yy = r.top; yy < r.bottom; ++yy)
+            for (int xx = r.left + 2; xx < r.right; xx += 8) {
+                const Point pt{xx, yy};
+                if (page->ChildFromPoint(pt) != &page->GetList(i)) continue;
+                if (page->GetList(i).Send(ui::kMsgRowAtPoint, reinterpret_cast<uintptr_t>(&pt), 0) == 0) {
+                    *x = xx;
+                    *y = yy;
+                    return true;
+                }
+            }
+        return false;
+    };
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        int x = 0, y = 0;
+        ASSERT_TRUE(rowOf(i, &x, &y));
+        EXPECT_EQ(page->HitTestListRow(x, y), 0);
+        EXPECT_EQ(page->GetListRowData(x, y), 100u + static_cast<uintptr_t>(i)) << "each list answers with its own row";
+    }
+}
+
 
 }  // namespace

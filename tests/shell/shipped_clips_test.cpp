@@ -12,6 +12,8 @@
 
 #include "catalogue.h"
 #include "clipgen.h"
+#include "stadium.h"
+#include "templates.h"
 #include "platform/files.h"
 #include "platform/gfx/bmp.h"
 #include "shell/archive.h"
@@ -108,6 +110,11 @@ TEST_F(ShippedClipsTest, EveryClipAndBackdropOpensDecodesAndKeepsThePaletteRules
             EXPECT_FALSE(p[2] == 252 && p[1] == 0 && p[0] == 140) << row.number << " entry " << e;
             if (e >= 64 && e < 96) { EXPECT_TRUE(p[2] == 0 && p[1] == 128 - 4 * (e - 64) && p[0] == 0) << row.number << " " << e; }
             if (e >= 96 && e < 128) { EXPECT_TRUE(p[2] == 0 && p[1] == 0 && p[0] == 0) << row.number << " " << e; }
+            // The kit ramps: neutral greys, each darkening down its 32 entries.
+            if (e >= 128) {
+                EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]) << row.number << " " << e;
+                if (e % 32 != 0) { EXPECT_LT(p[0], p[-4]) << row.number << " " << e; }
+            }
         }
         const RampRule allowed = RampsOf(row.number);
         std::array<bool, 256> used{};
@@ -123,6 +130,15 @@ TEST_F(ShippedClipsTest, EveryClipAndBackdropOpensDecodesAndKeepsThePaletteRules
         ASSERT_TRUE(back) << row.number;
         EXPECT_EQ(back->width, 320);
         EXPECT_EQ(back->height, 200);
+        // The turf is drawn in the grass ramp's greens, so the shadows and
+        // turf of the frames match it.
+        int turf = 0;
+        for (uint8_t v : back->pixels) turf += v >= 64 && v < 96;
+        EXPECT_GT(turf, 320 * 200 / 10) << row.number;
+        for (int k = 0; k < 32; ++k) {
+            const uint8_t* p = back->palette.data() + 4 * (64 + k);
+            EXPECT_TRUE(p[2] == 0 && p[1] == 128 - 4 * k && p[0] == 0) << row.number << " backdrop entry " << 64 + k;
+        }
     }
     // The check the game itself runs, over the archives it loads.
     ASSERT_TRUE(LoadArchiveIndexes());
@@ -132,6 +148,43 @@ TEST_F(ShippedClipsTest, EveryClipAndBackdropOpensDecodesAndKeepsThePaletteRules
     // About five to eight minutes of clips a league match.
     EXPECT_GT(frames / 666, 20);
     EXPECT_LT(frames / 666, 45);
+}
+
+// A clip that draws nobody in its camera's view shows a bare backdrop;
+// only the empty stadium after the final whistle may.
+TEST_F(ShippedClipsTest, EveryClipButTheEmptyStadiumShowsItsActorsInEveryFrame) {
+    for (const FlcClipRow& row : FlcClipRows()) {
+        if (row.number == 0) continue;
+        const ShippedClip c = Decode(row);
+        ASSERT_TRUE(c.fault.empty()) << row.number;
+        size_t fewest = SIZE_MAX;
+        for (const auto& f : c.frames)
+            fewest = std::min(fewest, static_cast<size_t>(std::count_if(f.begin(), f.end(), [](uint8_t v) { return v != 0; })));
+        EXPECT_GE(fewest, 150u) << "clip " << row.number << " (" << row.name << ") is nearly empty in a frame";
+    }
+}
+
+// Clips stored as they are; backdrops packed only where that pays, and one
+// stored copy of each picture however many clips show it.
+TEST_F(ShippedClipsTest, TheArchiveStoresClipsUnpackedAndEachDistinctBackdropOnce) {
+    std::map<uint32_t, std::vector<uint8_t>> backdropAt;
+    std::set<std::vector<uint8_t>> distinct;
+    for (const FlcClipRow& row : FlcClipRows()) {
+        auto clip = FindArchiveEntry(FlcClipPath(row), table_);
+        ASSERT_TRUE(clip) << row.number;
+        EXPECT_EQ(clip->record.packed, 0u) << row.number;
+        auto back = FindArchiveEntry(FlcBackdropPath(row), table_);
+        ASSERT_TRUE(back) << row.number;
+        if (back->record.packed) { EXPECT_LT(back->record.storedSize, back->record.unpackedSize) << row.number; }
+        auto bytes = ReadArchiveEntry(*back);
+        ASSERT_TRUE(bytes) << row.number;
+        auto [it, fresh] = backdropAt.emplace(back->record.offset, *bytes);
+        if (!fresh) { EXPECT_TRUE(it->second == *bytes) << row.number << " shares storage with another picture"; }
+        distinct.insert(*bytes);
+    }
+    // As many stored backdrops as different pictures, and far fewer than clips.
+    EXPECT_EQ(backdropAt.size(), distinct.size());
+    EXPECT_LT(distinct.size(), 40u);
 }
 
 TEST_F(ShippedClipsTest, MirrorPairsAreFlippedPixelForPixelWithTheEndColumnMirrored) {
@@ -201,9 +254,24 @@ TEST_F(ShippedClipsTest, NamesKindsSidesEndsAndCuesFollowTheCatalogueRules) {
             EXPECT_TRUE(row.cues[i].slot >= 22 && row.cues[i].slot <= 27) << n;
             if (i) { EXPECT_GT(row.cues[i].frame, row.cues[i - 1].frame) << n; }
         }
-        // Every goal is heard.
+        // Every goal is heard, after the kick that scores it; every near
+        // miss and save draws the crowd's "ooh"; a celebration opens with
+        // the roar.
+        auto firstOf = [&](std::initializer_list<int> slots) {
+            for (const FlcCue& c : row.cues)
+                if (std::find(slots.begin(), slots.end(), c.slot) != slots.end()) return static_cast<int>(c.frame);
+            return -1;
+        };
         if (row.kind == kClipGoal) {
-            EXPECT_TRUE(std::any_of(row.cues.begin(), row.cues.end(), [](const FlcCue& c) { return c.slot == 27; })) << n;
+            EXPECT_GE(firstOf({27}), 0) << n;
+            EXPECT_GE(firstOf({22, 23, 25}), 0) << n << " scores without a kick";
+            EXPECT_LT(firstOf({22, 23, 25}), firstOf({27})) << n;
+        }
+        if (row.kind == kClipMiss) { EXPECT_GE(firstOf({26}), 0) << n; }
+        if (ClipIn(n, 49, 60)) {
+            ASSERT_FALSE(row.cues.empty()) << n;
+            EXPECT_EQ(row.cues.front().frame, 0) << n;
+            EXPECT_EQ(row.cues.front().slot, 27) << n;
         }
     }
     // The kinds the numbers carry by value.
@@ -241,6 +309,62 @@ TEST_F(ShippedClipsTest, EachTemplateRendersTheSameBytesAsTheShippedClip) {
         EXPECT_TRUE(*shipped == bytes) << "clip " << s.number << " differs from the shipped one";
     }
     EXPECT_GE(done.size(), 7u);
+}
+
+// The fillers' restarts begin where the laws put the ball (over the
+// thrower's head beyond a touchline, in the goal area, in the keeper's
+// hands), and every filler keeps the ball in its camera's view as it opens
+// and as it ends. Every other clip opens with the ball in view unless it
+// comes in as a cross from within 10 m of a touchline.
+TEST(ShippedClipScenes, FillersOpenWithTheBallWhereTheRestartIsTakenAndKeepItInView) {
+    std::string text;
+    {
+        std::ifstream in(testenv::SourceDir() / "assets" / "flc" / "scenes.txt", std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::vector<clipgen::ClipSpec> specs;
+    std::string error;
+    ASSERT_TRUE(clipgen::ParseCatalogue(text, specs, &error)) << error;
+    std::map<std::string, int> restarts;
+    for (const clipgen::ClipSpec& s : specs) {
+        if (s.mirrorOf >= 0) continue;
+        clipgen::Scene scene;
+        ASSERT_TRUE(clipgen::BuildScene(s, scene, &error)) << s.number << ": " << error;
+        const bool filler = s.number >= 15 && s.number <= 48;
+        if (!filler) {
+            const double y = scene.ball.empty() ? 0 : scene.BallAt(0).y;
+            if (scene.ball.empty() || y < 10 || y > clipgen::kPitchWidth - 10) continue;
+        }
+        ASSERT_FALSE(scene.ball.empty()) << s.number;
+        const art::Camera cam = clipgen::MakeCamera(*clipgen::FindCamera(scene.camera));
+        for (int f : {0, scene.frames - 1}) {
+            if (!filler && f > 0) continue;
+            const art::Vec3 b = scene.BallAt(f);
+            const art::ScreenPoint p = cam.Project(b);
+            EXPECT_TRUE(p.visible && p.x >= 0 && p.x < 320 && p.y >= 0 && p.y < 200)
+                << s.number << " frame " << f << " ball at " << b.x << "," << b.y;
+        }
+        if (!filler) continue;
+        const art::Vec3 start = scene.BallAt(0);
+        const std::string act = s.params.count("act") ? s.params.at("act") : s.params.at("finish");
+        ++restarts[act];
+        if (act == "throwin") {
+            EXPECT_TRUE(start.y < 0 || start.y > clipgen::kPitchWidth) << s.number;
+            EXPECT_GT(start.z, 1.9) << s.number;
+        }
+        if (act == "goalkick") {
+            EXPECT_GE(start.x, clipgen::kPitchLength - 5.5) << s.number;
+            EXPECT_LT(std::abs(start.y - clipgen::kPitchWidth / 2), 9.16) << s.number;
+            EXPECT_EQ(start.z, 0) << s.number;
+        }
+        if (act == "keeperthrow") {
+            EXPECT_GE(start.x, clipgen::kPitchLength - 16.5) << s.number;
+            EXPECT_GT(start.z, 0.8) << s.number;
+        }
+    }
+    // Each kind of restart, and the interceptions, among the fillers.
+    for (const char* kind : {"throwin", "goalkick", "keeperthrow", "intercept", "pass", "clear", "dribble"})
+        EXPECT_GE(restarts[kind], 1) << kind;
 }
 
 TEST(ShippedShortClips, TheSameNamesEachOfTwoFramesThatDecode) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "clubs_world.h"
+#include "platform/random.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/fixtureinfo.h"
@@ -179,6 +181,23 @@ TEST_F(CareerRoutines, TheSeasonEndNoticeOnTheLeaguesLastDay) {
     world.GetUserList().EndGame();
     EXPECT_FALSE(world.GetUserList().DailyStep()) << "after the game's end nobody is told";
     EXPECT_EQ(port.Boxes().size(), 1u);
+}
+
+TEST_F(CareerRoutines, TheBoardsMoodFollowsTheContractYearsAgainstScriptedDraws) {
+    CManager& m = *Own().GetManagerObject();
+    // Years above 4 count as 4.
+    const int chance[8] = {90, 90, 85, 80, 70, 70, 70, 70};
+    for (int years = 0; years < 8; ++years) {
+        m.Person().SetContractYears(uint8_t(years));
+        for (int drawn : {chance[years] - 1, chance[years]}) {
+            SCOPED_TRACE(testing::Message() << years << " years, Random(100) gives " << drawn);
+            // The raw value that Random(100) turns into `drawn`.
+            platform::ScopedRandomScript script{int(std::ceil(drawn * 32767 / 100.0))};
+            User().RollTransferFlag();
+            EXPECT_EQ(User().GetTransferFlag(), drawn < chance[years] ? 1 : 0);
+            EXPECT_EQ(script.Pending(), 0) << "one draw a day";
+        }
+    }
 }
 
 }  // namespace

@@ -397,6 +397,13 @@ TEST_F(Appointment, AHumanManagerDoingWellElsewhereIsOfferedTheJob) {
         EXPECT_EQ(C(5).GetManager() == User(3).GetManagerIndex(), c.moves);
         EXPECT_EQ(C(7).HasManager(), !c.moves);
         EXPECT_EQ(him.GetClubIndex(), c.moves ? 5 : 7);
+        if (c.moves) {
+            // He joined through the career's own step: his new contacts, and
+            // only the move itself in his inbox.
+            EXPECT_EQ(User(3).GetContacts().GetSize(), 12);
+            ASSERT_EQ(User(3).GetInbox().size(), 1u);
+            EXPECT_EQ(User(3).GetInbox()[0].code, 200);
+        }
     }
     EXPECT_TRUE(NewsHas("has been appointed as manager of Club 5"));
 }

@@ -56,9 +56,11 @@ TEST_F(Bookkeeping, HonoursReachTheManagersRecord) {
     EXPECT_EQ(Manager().m_Titles[0], 1);
     ASSERT_FALSE(User().GetNews().IsEmpty());
     EXPECT_EQ(std::string(User().GetNews().GetAt(User().GetNews().GetSize() - 1)->GetText()).rfind("Harwick Albion, First League champions (", 0), 0u);
-    ASSERT_TRUE(User().HasDeferredMessage());  // the top division's title
-    EXPECT_EQ(User().GetDeferredMessage().code, 201);
-    EXPECT_EQ(User().GetDeferredMessage().text1, "Harwick Albion");
+    // The top division's title is told at once, never held back as well.
+    EXPECT_FALSE(User().HasDeferredMessage());
+    ASSERT_TRUE(User().HasMessage(201));
+    EXPECT_EQ(User().GetInbox().back().code, 201);
+    EXPECT_EQ(User().GetInbox().back().text1, "Harwick Albion");
     Club().AddCupWin("Harwick Cup", 2);
     EXPECT_EQ(Manager().m_Cups[1], 1);
     // Places in the table move his rating; the season's move up or down
@@ -73,6 +75,24 @@ TEST_F(Bookkeeping, HonoursReachTheManagersRecord) {
     EXPECT_EQ(Manager().m_Relegations[1], 0);
     Club().SeasonEndMoveDown();
     EXPECT_EQ(Manager().m_Relegations[1], 1);
+}
+
+// The user is found by his slot in the list, whichever slot it is.
+TEST_F(Bookkeeping, AResultsOnlyClubsNewPlayersAreKnownToItsOwnUser) {
+    CClub& other = *world.GetClub(1);  // Port Ellis, followed by results only
+    MakeHuman(other);
+    world.GetUser(5)->SetManagerIndex(other.GetManager());
+    std::vector<int> empty;
+    for (int s = 0; s < 22; ++s)
+        if (other.GetPlayerId(s) == kEmptySlot) empty.push_back(s);
+    ASSERT_FALSE(empty.empty());
+    other.FillResultsOnlySquad();
+    for (int s : empty) {
+        const CPlayer* p = world.GetPlayer(other.GetPlayerId(s));
+        ASSERT_NE(p, nullptr) << s;
+        EXPECT_TRUE(p->Football().IsKnownBy(5)) << s;
+        EXPECT_EQ(p->Football().GetKnownState(0), 0) << s;
+    }
 }
 
 TEST_F(Bookkeeping, LeagueResultsEnterTheHumanManagersForm) {

@@ -6,6 +6,8 @@
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/fixture.h"
+#include "soccerclasses/friendlymatch.h"
+#include "soccerclasses/cup.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/playoff.h"
@@ -288,6 +290,68 @@ TEST_F(CountryProcessing, RankingsStartInClubOrderAndSwapsFollowCupPlaces) {
     world.SwapClubs(2, 9);
     EXPECT_EQ(world.GetClub(Country().GetCupFinalistA())->GetName(), std::string("A2"));
     EXPECT_EQ(world.GetClub(Country().GetCupQualifier(1))->GetName(), std::string("C1"));
+}
+
+// Everything that names a club by its place follows the club when two clubs
+// exchange places at a season end: before, each of these kept the old place
+// and so named the other club.
+TEST_F(CountryProcessing, SwappedClubsKeepTheirTitlesCupPlacesAndFriendlies) {
+    auto name = [&](int club) { return std::string(club >= 0 && world.GetClub(club) ? world.GetClub(club)->GetName() : "?"); };
+    CDivision& b = *world.GetDivision(2);
+    b.SetChampion(7);
+    b.SetRunnerUp(6);
+    auto cup = std::make_unique<CCup>();
+    cup->m_CountryIndex = 1;
+    cup->m_Pool.Add(7);
+    cup->m_Pool.Add(1);
+    cup->m_HeldBack.Add(1);
+    cup->m_PreviousResults = {7, 1, -1, -1};
+    auto round = std::make_unique<CCupRound>();
+    round->m_Ties.AddFixture(CFixture::kNeutral, 7, 0, 5, 3, 0, 0);
+    round->m_Replays.AddFixture(CFixture::kNeutral, 0, 1, 5, 3, 0, 0);
+    cup->m_Rounds.Add(std::move(round));
+    CCup& c = *cup;
+    Country().GetCups().Add(std::move(cup));
+    CPlayOff& p = AddPlayOff(7, 1, {{1, 7}});
+    p.m_Pool.Add(7);
+    // B3 at home to C1 in friendly slot 0, away at A1 in slot 1.
+    world.GetFriendlyMatchList().AddFriendly(7, 9, 30);
+    world.GetFriendlyMatchList().AddFriendly(1, 7, 31);
+    world.GetClub(7)->SetFriendly(0, 9, 0);
+    world.GetClub(9)->SetFriendly(0, 7, 1);
+    world.GetClub(7)->SetFriendly(1, 1, 1);
+    world.GetClub(1)->SetFriendly(1, 7, 0);
+
+    // B3 (7) goes up in place of A1 (1).
+    world.SwapClubs(1, 7);
+    EXPECT_EQ(name(b.GetChampion()), "B3");
+    EXPECT_EQ(name(b.m_RunnerUp), "B2");
+    std::vector<std::string> pool, held, previous;
+    for (int i = 0; i < c.m_Pool.GetSize(); ++i) pool.push_back(name(static_cast<int32_t>(c.m_Pool.GetAt(i))));
+    EXPECT_EQ(pool, (std::vector<std::string>{"B3", "A1"}));
+    EXPECT_EQ(name(static_cast<int32_t>(c.m_HeldBack.GetAt(0))), "A1");
+    EXPECT_EQ(name(c.m_PreviousResults[0]), "B3");
+    EXPECT_EQ(name(c.m_PreviousResults[1]), "A1");
+    EXPECT_EQ(c.m_PreviousResults[2], -1);
+    EXPECT_EQ(name(c.GetRound(0)->m_Ties.GetAt(0)->m_Home), "B3");
+    EXPECT_EQ(name(c.GetRound(0)->m_Replays.GetAt(0)->m_Away), "A1");
+    EXPECT_EQ(name(p.GetRound(0)->m_Ties.GetAt(0)->m_Home), "A1");
+    EXPECT_EQ(name(p.GetRound(0)->m_Ties.GetAt(0)->m_Away), "B3");
+    EXPECT_EQ(name(static_cast<int32_t>(p.m_Pool.GetAt(0))), "B3");
+    // The world's friendlies and each club's friendly slots.
+    const CFriendlyMatchList& friendlies = world.GetFriendlyMatchList();
+    ASSERT_EQ(friendlies.GetSize(), 2);
+    EXPECT_EQ(name(friendlies.GetAt(0)->m_Home), "B3");
+    EXPECT_EQ(name(friendlies.GetAt(0)->m_Away), "C1");
+    EXPECT_EQ(name(friendlies.GetAt(1)->m_Home), "A1");
+    EXPECT_EQ(name(friendlies.GetAt(1)->m_Away), "B3");
+    const CClub& c1 = *world.GetClub(world.FindClubByName("C1"));
+    const CClub& b3 = *world.GetClub(world.FindClubByName("B3"));
+    const CClub& a1 = *world.GetClub(world.FindClubByName("A1"));
+    EXPECT_EQ(name(static_cast<int32_t>(c1.GetFriendlyOpponent(0))), "B3");
+    EXPECT_EQ(name(static_cast<int32_t>(a1.GetFriendlyOpponent(1))), "B3");
+    EXPECT_EQ(name(static_cast<int32_t>(b3.GetFriendlyOpponent(0))), "C1");
+    EXPECT_EQ(name(static_cast<int32_t>(b3.GetFriendlyOpponent(1))), "A1");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/matchplay.h"
 #include "soccerclasses/tabledata.h"
+#include "soccerclasses/scriptedport.h"
 #include "support/match_world.h"
 #include "support/scripted_match_driver.h"
 
@@ -275,9 +276,12 @@ TEST_F(LeagueDay, HumanMatchIsHeldBackAndPlayedThroughTheEngineAsItsManager) {
     std::vector<int> usersSeen;
     driver.onMinute = [&](CMatchPlay&) { usersSeen.push_back(W().GetCurrentUserIndex()); };
     ScopedMatchDriver scope(&driver);
+    ScriptedUserPort port;
     platform::SeedRandom(9);
     ASSERT_EQ(Div().PlayMatchDay(division, 1, slot), 1);
     EXPECT_EQ(driver.opened, 2);  // the two human clubs' matches, nothing else
+    // The day step's league line comes back once the screen has gone.
+    EXPECT_EQ(port.ProgressLines(), std::vector<int>{3});
     ASSERT_FALSE(usersSeen.empty());
     // The first held-back match is user 3's, the other user 0's.
     EXPECT_EQ(usersSeen.front(), 3);
@@ -293,6 +297,7 @@ TEST_F(LeagueDay, HumanMatchIsHeldBackAndPlayedThroughTheEngineAsItsManager) {
     driver.opened = 0;
     ASSERT_EQ(Div().PlayMatchDay(division, 0, slot), 1);
     EXPECT_EQ(driver.opened, 0);
+    EXPECT_EQ(port.ProgressLines().size(), 1u);
     EXPECT_EQ(human.LeagueRow().GetPlayed(), 1);
 }
 

@@ -2,12 +2,17 @@
 // the draw, the clubs that go up and a saved play-off list.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/fixture.h"
+#include "soccerclasses/scriptedport.h"
+#include "platform/stringtable.h"
 #include "soccerclasses/playoff.h"
 #include "soccerclasses/worlddata.h"
 #include "records_roundtrip.h"
@@ -207,6 +212,174 @@ TEST_F(PlayOffPlay, SavedListWithGroupsReloadsToTheSameBytes) {
     EXPECT_EQ(back.GetAt(0)->m_Id, 7);
     EXPECT_EQ(back.GetAt(0)->GetRound(2)->m_Ties.GetSize(), 4);
     EXPECT_EQ(recordtest::Write([&](FILE* f) { back.Save(f); }), bytes);
+}
+
+// Semi-finals over two legs and a final: club 2 beat club 5 in both legs,
+// the final against club 3 not played yet.
+class PlayOffRows : public PlayOffPlay {
+protected:
+    void SetUp() override {
+        PlayOffPlay::SetUp();
+        if (HasFatalFailure()) return;
+        const int today = W().GetMatchDay();
+        Div().m_PromotionPlayOff = 7;
+        AddRound(4, 4, today - 6, today - 4, 44);
+        AddRound(4, 5, today - 6, today - 2, 44);
+        AddRound(2, CCupRound::kPlaceholderKind, today - 1, today + 2, 45);
+        AddRound(2, 24, today - 1, today + 3, 45);
+        Tie(0, 2, 5, 2, 0, 9000);
+        Tie(0, 3, 4, 1, 1, 8000);
+        Tie(1, 5, 2, 0, 1, 7000);
+        Tie(1, 4, 3, 0, 2, 6000);
+        Tie(3, 3, 2, -1, -1, 0);
+    }
+    void Tie(int round, int home, int away, int homeGoals, int awayGoals, int gate) {
+        CCupRound& r = *playOff->GetRound(round);
+        r.m_Ties.AddFixture(CFixture::kNeutral, static_cast<int16_t>(ClubIndex(home)),
+                            static_cast<int16_t>(ClubIndex(away)), 5, 3, 0, 0);
+        CFixture& f = *r.m_Ties.GetAt(r.m_Ties.GetSize() - 1);
+        if (homeGoals < 0) return;
+        f.m_HomeGoals = static_cast<uint8_t>(homeGoals);
+        f.m_AwayGoals = static_cast<uint8_t>(awayGoals);
+        f.m_Attendance = gate;
+        f.m_ScriptLength = 90;
+    }
+};
+
+TEST_F(PlayOffRows, RoundListFollowsTheClubHomeAndAwayAndSkipsPlaceholders) {
+    RecordingListRows rows;
+    playOff->FillRoundList(rows, ClubIndex(2));
+    ASSERT_EQ(rows.Rows().size(), 3u);
+    struct Want { int round; const char* mark; int opponent; const char* score; const char* gate; uint32_t colour; };
+    const Want want[] = {{0, "H", 5, "2 - 0", "9000", 0xFFFF00}, {1, "A", 5, "0 - 1", "7000", 16750986},
+                         {3, "A", 3, "", "", 16750986}};
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const auto& row = rows.Rows()[i];
+        EXPECT_EQ(row.cells[0], playOff->GetRoundName(want[i].round));
+        EXPECT_EQ(row.cells[1], want[i].mark);
+        EXPECT_EQ(row.cells[2], Club(want[i].opponent).GetName());
+        EXPECT_EQ(row.cells.size() > 3 ? row.cells[3] : std::string(), want[i].score);
+        EXPECT_EQ(row.cells.size() > 4 ? row.cells[4] : std::string(), want[i].gate);
+        EXPECT_EQ(row.colour, want[i].colour);
+    }
+    // A club in no tie gets the empty mark in every round and no opponent.
+    RecordingListRows none;
+    playOff->FillRoundList(none, ClubIndex(9));
+    ASSERT_EQ(none.Rows().size(), 3u);
+    for (const auto& row : none.Rows()) {
+        EXPECT_EQ(row.cells[1], platform::LoadString(32888));
+        EXPECT_EQ(row.cells[2], "");
+    }
+}
+
+TEST_F(PlayOffRows, TieListShowsTheLatestDrawnRoundForTheClubOrEveryone) {
+    RecordingListRows all, mine, outside;
+    playOff->FillTieList(all, -1);
+    ASSERT_EQ(all.Rows().size(), 1u);
+    EXPECT_EQ(all.Rows()[0].cells[0], Club(3).GetName());
+    EXPECT_EQ(all.Rows()[0].cells[1], "-");
+    playOff->FillTieList(mine, ClubIndex(2));
+    EXPECT_EQ(mine.Rows().size(), 1u);
+    playOff->FillTieList(outside, ClubIndex(5));
+    EXPECT_TRUE(outside.Rows().empty());
+    // Before the first draw there is no current round.
+    playOff->ClearFixtures();
+    RecordingListRows empty;
+    playOff->FillTieList(empty, -1);
+    EXPECT_TRUE(empty.Rows().empty());
+    EXPECT_EQ(playOff->GetCurrentRoundIndex(), -1);
+}
+
+TEST_F(PlayOffRows, DivisionListsBothPlayOffsButOneSharedPlayOffOnce) {
+    auto other = std::make_unique<CPlayOff>();
+    other->m_Name = "Relegation Play-offs";
+    other->m_Id = 8;
+    auto r = std::make_unique<CCupRound>();
+    CCupRound::NameIdsOfIndex(45, r->m_FullNameId, r->m_ShortNameId);
+    r->m_Kind = 24;
+    r->m_Entrants = 2;
+    other->m_Rounds.Add(std::move(r));
+    W().GetPlayOffList().Add(std::move(other));
+
+    struct Case { int32_t relegation; size_t rounds; };
+    for (const Case c : {Case{0, 3}, Case{8, 4}, Case{7, 3}}) {
+        SCOPED_TRACE(c.relegation);
+        Div().m_RelegationPlayOff = c.relegation;
+        RecordingListRows rows, ties;
+        Div().FillPlayOffLists(rows, ClubIndex(2));
+        EXPECT_EQ(rows.Rows().size(), c.rounds);
+        Div().FillPlayOffTies(ties, -1);
+        EXPECT_EQ(ties.Rows().size(), 1u);
+    }
+    Div().m_RelegationPlayOff = 8;
+    RecordingListRows rows;
+    Div().FillPlayOffLists(rows, ClubIndex(2));
+    EXPECT_EQ(rows.Rows().back().cells[0], "Relegation Play-offs " + platform::LoadString(W().GetPlayOffList().FindById(8)->GetRound(0)->m_ShortNameId));
+}
+
+// Two group stages as the champions' cup has them (format 3, six match days
+// each, home and away): eight clubs in two groups, then sixteen in four. In
+// every group the club of the lower offset beats the other, so each group's
+// order is known from its members alone.
+TEST_F(PlayOffPlay, SecondPhaseQualifiersComeFromTheSixteenClubStageWhenEightAreWanted) {
+    // Fourteen clubs in the division: the last two come from the next one.
+    ASSERT_GE(W().GetClubList().GetRealCount(), ClubIndex(16));
+    const int today = W().GetMatchDay();
+    playOff->m_Format = 3;
+    std::vector<int> firstStage{7, 0, 6, 1, 5, 2, 4, 3};
+    std::vector<int> secondStage{15, 3, 8, 0, 14, 2, 9, 1, 13, 5, 10, 4, 12, 7, 11, 6};
+    auto stage = [&](const std::vector<int>& offsets, int nameIndex) {
+        const auto n = static_cast<uint8_t>(offsets.size());
+        const int first = playOff->GetRoundCount();
+        CCupRound& g = AddRound(n, 10, today, today + 1 + first, nameIndex);
+        g.m_GroupSize = 4;
+        g.m_Legs = 2;
+        for (int d = 1; d < 6; ++d) AddRound(n, 10, today, today + 1 + first + d, nameIndex);
+        CExtDWordArray entrants;
+        for (int o : offsets) entrants.Add(static_cast<uint32_t>(ClubIndex(o)));
+        g.MakePairings(*playOff, entrants);
+        playOff->ScheduleFollowingRounds(g, entrants);
+        for (int d = first; d < first + 6; ++d) {
+            ASSERT_EQ(playOff->GetRound(d)->m_Ties.GetSize(), n / 2) << d;
+            for (int t = 0; t < playOff->GetRound(d)->m_Ties.GetSize(); ++t) {
+                CFixture& f = *playOff->GetRound(d)->m_Ties.GetAt(t);
+                const bool homeBetter = f.m_Home < f.m_Away;
+                f.m_HomeGoals = homeBetter ? 1 : 0;
+                f.m_AwayGoals = homeBetter ? 0 : 1;
+                f.m_ScriptLength = 90;
+            }
+        }
+    };
+    stage(firstStage, 49);
+    stage(secondStage, 52);
+    AddRound(8, 4, today + 10, today + 11, 44);
+    // Group g's members sorted: the order of its table.
+    auto ranked = [&](const std::vector<int>& offsets, int g) {
+        std::vector<int> members(offsets.begin() + 4 * g, offsets.begin() + 4 * g + 4);
+        std::sort(members.begin(), members.end());
+        return members;
+    };
+    auto clubs = [](const CExtDWordArray& a) {
+        std::vector<int> v;
+        for (int i = 0; i < a.GetSize(); ++i) v.push_back(static_cast<int32_t>(a.GetAt(i)));
+        return v;
+    };
+    std::vector<int> want8, want8Next, want2;
+    for (int g = 0; g < 4; ++g) {
+        const auto m = ranked(secondStage, g);
+        for (int p = 0; p < 2; ++p) want8.push_back(ClubIndex(m[size_t(p)]));
+        for (int p = 0; p < 3; ++p) want8Next.push_back(ClubIndex(m[size_t(p)]));
+    }
+    for (int g = 0; g < 2; ++g) want2.push_back(ClubIndex(ranked(firstStage, g)[0]));
+
+    CExtDWordArray eight, eightNext, two;
+    playOff->GetSecondPhaseQualifiers(eight, 8, false);
+    playOff->GetSecondPhaseQualifiers(eightNext, 8, true);
+    playOff->GetSecondPhaseQualifiers(two, 2, false);
+    EXPECT_EQ(clubs(eight), want8);
+    EXPECT_EQ(clubs(eightNext), want8Next);
+    EXPECT_EQ(clubs(two), want2);
 }
 
 // A knock-out play-off as the data tool writes it: semi-finals over two

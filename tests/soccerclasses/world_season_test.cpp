@@ -3,13 +3,19 @@
 // and cup winners, and a saved game round-trips byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "soccerclasses/country.h"
 #include "soccerclasses/cup.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/playoff.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/friendlymatch.h"
+#include "soccerclasses/clublist.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/worlddata.h"
@@ -47,6 +53,91 @@ TEST(WorldSeason, ASeasonPlaysEveryFixtureCrownsItsWinnersAndKeepsTheInvariants)
     EXPECT_EQ(season.SeasonEnds(), 1);
     EXPECT_TRUE(problems.empty()) << SeasonFirstProblem(problems);
     EXPECT_GT(season.LeagueMatches(), 0);
+}
+
+// The check sees a club given a second match on a league day: a played
+// friendly slipped in beside its league fixture.
+TEST(WorldSeason, TheCheckerCatchesAClubPlayingTwiceOnOneDay) {
+    testsupport::GameDriver game({kSeasonScotland});
+    CWorldData& w = game.World();
+    testsupport::SeasonChecker season(w);
+    const CDivision& top = *w.GetCountry(kSeasonScotland)->GetDivision(0);
+    std::vector<std::string> problems;
+    for (int step = 0; step < 60 && top.m_NextFixture == 0; ++step) {
+        const int before = top.m_NextFixture;
+        const int day = w.GetMatchDay();
+        game.RunDays(1);
+        if (top.m_NextFixture == before) {
+            season.AfterDay(w, problems);
+            continue;
+        }
+        EXPECT_TRUE(problems.empty()) << SeasonFirstProblem(problems);
+        const CFixture& league = *top.m_Fixtures.GetAt(0);
+        const int16_t stranger = static_cast<int16_t>(w.GetClubList().GetRealCount() - 1);
+        w.GetFriendlyMatchList().AddFriendly(league.m_Home, stranger, static_cast<uint8_t>(day));
+        CFixture& friendly = *w.GetFriendlyMatchList().GetAt(w.GetFriendlyMatchList().GetSize() - 1);
+        friendly.m_ScriptLength = 90;
+        season.AfterDay(w, problems);
+        const std::string want = "club " + std::to_string(league.m_Home) + " played twice";
+        EXPECT_TRUE(std::any_of(problems.begin(), problems.end(),
+                                [&](const std::string& p) { return p.find(want) != std::string::npos; }))
+            << SeasonFirstProblem(problems);
+    }
+    EXPECT_GT(top.m_NextFixture, 0);
+}
+
+// A play-off of the second division, drawn by the day step on the day
+// before a day without league matches and played on that day, the checks
+// holding throughout.
+TEST(WorldSeason, TheDayStepDrawsAPlayOffOnItsDayAndPlaysItOnTheNext) {
+    testsupport::GameDriver game({kSeasonScotland});
+    CWorldData& w = game.World();
+    CDivision& second = *w.GetCountry(kSeasonScotland)->GetDivision(1);
+    int slot = -1;
+    for (int s = w.GetMatchDay() + 3; s < CDivision::kSlots && slot < 0; ++s) {
+        const uint8_t here = second.GetCalendarSlot(s), top = w.GetCountry(kSeasonScotland)->GetDivision(0)->GetCalendarSlot(s);
+        if ((here == 0 || here >= CDivision::kNoMatch) && (top == 0 || top >= CDivision::kNoMatch) &&
+            here != CDivision::kLeagueEnd && top != CDivision::kLeagueEnd)
+            slot = s;
+    }
+    ASSERT_GT(slot, 0);
+    second.m_PromotionPlayOff = 77;
+    second.m_AutoPromotion = 1;
+    second.m_PromotionPlayOffClubs = 2;
+    auto p = std::make_unique<CPlayOff>();
+    p->m_Name = "Second Division Play-offs";
+    p->m_Id = 77;
+    p->m_ExtraPlaces = 1;
+    p->m_CountryIndex = second.GetCountry();
+    p->m_Venues.SetSizeAndFill(CCup::kVenues, static_cast<uint32_t>(w.GetClub(second.GetFirstClub())->GetStadiumIndex()));
+    auto r = std::make_unique<CCupRound>();
+    CCupRound::NameIdsOfIndex(45, r->m_FullNameId, r->m_ShortNameId);
+    r->m_Entrants = 2;
+    r->m_Kind = 24;
+    r->m_DrawSlot = static_cast<uint8_t>(slot - 1);
+    r->m_MatchSlot = static_cast<uint8_t>(slot);
+    CCupRound& round = *r;
+    p->m_Rounds.Add(std::move(r));
+    w.GetPlayOffList().Add(std::move(p));
+
+    testsupport::SeasonChecker season(w);
+    std::vector<std::string> problems;
+    auto check = [&](CWorldData& world) { season.AfterDay(world, problems); };
+    while (w.GetMatchDay() < slot - 1) game.RunDays(1, check);
+    EXPECT_FALSE(round.HasFixtures());
+    game.RunDays(1, check);
+    ASSERT_EQ(round.m_Ties.GetSize(), 1);
+    const CFixture& tie = *round.m_Ties.GetAt(0);
+    EXPECT_FALSE(tie.HasBeenPrepared());
+    // The clubs at the places after the one automatic place.
+    const std::set<int> drawn{tie.m_Home, tie.m_Away};
+    std::set<int> placed;
+    for (int c = second.GetFirstClub(); c < second.GetFirstClub() + second.GetClubCount(); ++c)
+        if (const uint8_t pos = w.GetClub(c)->LeagueRow().m_Position; pos == 1 || pos == 2) placed.insert(c);
+    EXPECT_EQ(drawn, placed);
+    game.RunDays(1, check);
+    EXPECT_TRUE(tie.HasBeenPrepared());
+    EXPECT_TRUE(problems.empty()) << SeasonFirstProblem(problems);
 }
 
 TEST(WorldSeason, ASavedGameAfterASeasonLoadsBackToTheSameBytesAndRunsOn) {

@@ -12,7 +12,11 @@
 #include "soccerclasses/club.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/country.h"
+#include "soccerclasses/charityshield.h"
 #include "soccerclasses/cup.h"
+#include "soccerclasses/federationcup.h"
+#include "soccerclasses/friendlymatch.h"
+#include "soccerclasses/playoff.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/gameflags.h"
@@ -123,12 +127,16 @@ int DriverCountHonours(CWorldData& w, int first, int last, uint8_t kind, const s
 }  // namespace
 
 SeasonChecker::SeasonChecker(CWorldData& w) : m_Yesterday(w.GetMatchDay()) {
-    for (const auto& d : w.GetDivisionList()) m_DivisionSizes.push_back(d->GetClubCount());
+    for (const auto& d : w.GetDivisionList()) {
+        m_DivisionSizes.push_back(d->GetClubCount());
+        m_LeagueFixturesPlayed.push_back(d->m_NextFixture);
+    }
 }
 
 void SeasonChecker::AfterDay(CWorldData& w, std::vector<std::string>& problems) {
     CheckTables(w, problems);
     CheckCupDay(w, m_Yesterday, problems);
+    CheckOneMatchADay(w, m_Yesterday, problems);
     m_Yesterday = w.GetMatchDay();
     for (const auto& c : w.GetCountryList())
         if (DriverFollowsLeague(*c) && c->GetSeasonEndDay() == w.GetMatchDay()) CheckSeasonEnd(w, *c, problems);
@@ -185,6 +193,51 @@ void SeasonChecker::CheckCupDay(CWorldData& w, int day, std::vector<std::string>
                 if (i == last && r->m_Ties.GetSize() > 0) ++m_FinalsPlayed[cup.get()];
             }
         }
+    }
+}
+
+// Every match played on the day, by club: the league fixtures the day moved
+// past, the ties and replays of the rounds on their slot in every kind of
+// cup, and the day's friendlies.
+void SeasonChecker::CheckOneMatchADay(CWorldData& w, int day, std::vector<std::string>& problems) {
+    std::map<int, std::vector<std::string>> matches;
+    auto add = [&](const CFixture& f, const std::string& what) {
+        if (!f.HasBeenPrepared()) return;
+        if (f.m_Home >= 0) matches[f.m_Home].push_back(what);
+        if (f.m_Away >= 0) matches[f.m_Away].push_back(what);
+    };
+    for (int i = 0; i < w.GetDivisionList().GetSize(); ++i) {
+        const CDivision* d = w.GetDivision(i);
+        if (static_cast<size_t>(i) >= m_LeagueFixturesPlayed.size()) break;
+        int& before = m_LeagueFixturesPlayed[static_cast<size_t>(i)];
+        // A new season starts the fixtures again.
+        const int from = d->m_NextFixture < before ? 0 : before;
+        for (int f = from; f < d->m_NextFixture && f < d->m_Fixtures.GetSize(); ++f)
+            add(*d->m_Fixtures.GetAt(f), std::string(d->GetName()));
+        before = d->m_NextFixture;
+    }
+    auto addCup = [&](const CCup& cup) {
+        for (int i = 0; i < cup.GetRoundCount(); ++i) {
+            const CCupRound* r = cup.GetRound(i);
+            if (r->m_MatchSlot == day)
+                for (int t = 0; t < r->m_Ties.GetSize(); ++t) add(*r->m_Ties.GetAt(t), cup.GetRoundFullName(i));
+            if (r->HasReplaySlot() && r->m_ReplaySlot == day)
+                for (int t = 0; t < r->m_Replays.GetSize(); ++t) add(*r->m_Replays.GetAt(t), cup.GetReplayName(i));
+        }
+    };
+    for (const auto& country : w.GetCountryList())
+        for (const auto& cup : country->GetCups()) addCup(*cup);
+    for (const auto& s : w.GetCharityShieldList()) addCup(*s);
+    for (const auto& p : w.GetPlayOffList()) addCup(*p);
+    for (const auto& c : w.GetFederationCupList()) addCup(*c);
+    const CFriendlyMatchList& friendlies = w.GetFriendlyMatchList();
+    for (int i = 0; i < friendlies.GetSize(); ++i)
+        if (friendlies.GetMatchDay(i) == day) add(*friendlies.GetAt(i), "a friendly");
+    for (const auto& [club, played] : matches) {
+        if (played.size() < 2) continue;
+        std::string list;
+        for (const std::string& m : played) list += (list.empty() ? "" : ", ") + m;
+        problems.push_back("club " + std::to_string(club) + " played twice on day " + std::to_string(day) + ": " + list);
     }
 }
 

@@ -59,7 +59,9 @@ void CheckWorldInvariants(CWorldData& world, std::vector<std::string>& problems)
 // goals for and against), and on each country's season end day every league
 // fixture was played once, every division crowned one champion and every
 // domestic cup played its final and crowned one winner that season, the divisions kept their sizes and the club ranking
-// holds each of the country's clubs once, the champion first.
+// holds each of the country's clubs once, the champion first. No club plays
+// twice on one day, over league, cups, shields, play-offs, federation cups
+// and friendlies.
 // The league matches of the seasons that ended, summed for the benchmarks.
 struct SeasonMatchStats {
     long matches = 0, goals = 0, homeWins = 0, draws = 0, awayWins = 0;
@@ -80,8 +82,10 @@ private:
     void CheckTables(CWorldData& world, std::vector<std::string>& problems) const;
     void CheckCupDay(CWorldData& world, int day, std::vector<std::string>& problems);
     void CheckSeasonEnd(CWorldData& world, CCountry& country, std::vector<std::string>& problems);
+    void CheckOneMatchADay(CWorldData& world, int day, std::vector<std::string>& problems);
 
     std::vector<int> m_DivisionSizes;
+    std::vector<int> m_LeagueFixturesPlayed;  // each division's next fixture yesterday
     std::map<int, int> m_CountrySeasons;  // seasons ended by country id
     std::map<const CCup*, int> m_FinalsPlayed;  // since the cup's last season end
     int m_Yesterday = -1;

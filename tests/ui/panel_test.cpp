@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "page_fixture.h"
+#include "soccerclasses/humanmanager.h"
 #include "ui/xmessagedisplay.h"
 #include "ui/xtooltip.h"
 
@@ -39,6 +40,24 @@ TEST_F(PanelTest, FittingTextShowsNoBarAndOverflowShowsItAtTheNextDrawing) {
     EXPECT_TRUE(panel.ScrollToEnd());
     EXPECT_FALSE(panel.ScrollToEnd());
     EXPECT_EQ(panel.GetTopLine(), panel.GetScrollRange());
+}
+
+TEST_F(PanelTest, AnAdvisorsMessagesGoStraightIntoThePanel) {
+    Make(0, 400);
+    CHumanManager user;
+    user.AddMessage(30, "Ashby", "", "", -1);
+    user.AddMessage(31, "Brent", "", "", -1);
+    user.AddMessage(30, "Corby", "", "", 7);
+    // Text 60 is "%1!s!, %2!s! champions (%3!s!)": one line a message.
+    EXPECT_TRUE(user.GetMessages(30, 60, panel.GetLineSink()));
+    EXPECT_EQ(panel.GetLineCount(), 2);
+    EXPECT_TRUE(user.GetMessages(30, 60, panel.GetLineSink(), nullptr, 7));
+    EXPECT_EQ(panel.GetLineCount(), 3) << "only the message about id 7";
+    EXPECT_FALSE(user.GetMessages(32, 60, panel.GetLineSink()));
+    EXPECT_EQ(panel.GetLineCount(), 3);
+    for (int i = panel.GetLineCount(); i < CXMessageDisplay::kMaxLines; ++i) panel.AddLine("x");
+    user.GetMessages(31, 60, panel.GetLineSink());
+    EXPECT_EQ(panel.GetLineCount(), CXMessageDisplay::kMaxLines) << "the sink keeps the panel's limit";
 }
 
 TEST_F(PanelTest, SpacingOneGivesTwoDisplayLinesALine) {

@@ -186,7 +186,8 @@ Skeleton Build(const PoseState& ps) {
     case Pose::Hug:
     case Pose::Handshake:
     case Pose::Shout:
-    case Pose::Throw: {
+    case Pose::Throw:
+    case Pose::Watch: {
         SideTorso(s, ps.pose == Pose::Shout ? 12 : 0);
         s.legN = Leg(s.hip, 6, 4);
         s.legF = Leg(s.hip, -6, -4);
@@ -206,6 +207,12 @@ Skeleton Build(const PoseState& ps) {
             s.armN = Arm(s.shoulderN, ang, ang + 30);
             s.armF = Arm(s.shoulderF, ang - 5, ang + 25);
             s.legN = Leg(s.hip, 15, 5);
+        }
+        if (ps.pose == Pose::Watch) {
+            // The wrist comes up over the first half of the phase.
+            const double k = std::min(1.0, ps.phase * 2.0);
+            s.armF = Arm(s.shoulderF, 10 + 45 * k, 10 + 135 * k);
+            s.headDrop = 0.025 * k;
         }
         s.propInN = true;
         break;
@@ -425,6 +432,12 @@ void DrawFigure(Canvas8& canvas, double footX, double footY, double height, cons
     const Painter pt{sprite, ox, oy, height, dir};
     const Shade shirtFar = Darker(st.shirt);
     DrawArm(pt, s.armF, st, true);
+    if (ps.pose == Pose::Watch) {
+        // The strap and the face just short of the hand.
+        const P w = Lerp(s.armF.mid, s.armF.end, 0.8);
+        pt.Cap(w, w, 0.024, 0.024, Flat(st.outline));
+        pt.Cap(w, w, 0.012, 0.012, Flat(st.propDetail ? st.propDetail : st.skin.lit));
+    }
     DrawLeg(pt, s.legF, st, true);
     // Torso: a tapering trunk from the waist to the shoulders.
     const double waistR = s.front ? 0.075 : 0.06, chestR = s.front ? 0.1 : 0.075;

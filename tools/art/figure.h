@@ -39,6 +39,7 @@ enum class Pose {
     Catch,      // facing the viewer, the ball held at the chest
     Limp,       // phase: a slow, uneven step
     Shout,      // leaning forward, one arm up and ahead
+    Watch,      // phase: the far wrist raised to the eyes, head bowed to it
 };
 
 // What a figure carries in its raised hand.

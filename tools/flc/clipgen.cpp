@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <tuple>
 
 #include "flcwriter.h"
 #include "stadium.h"
@@ -71,6 +72,7 @@ art::FigureStyle StyleOf(const Actor& a) {
         break;
     }
     st.prop = a.prop;
+    if (a.propDetail) st.propDetail = static_cast<uint8_t>(a.propDetail);
     if (a.prop != art::Prop::None) {
         const uint8_t c = static_cast<uint8_t>(a.propColour);
         st.propColour = c >= 128 ? art::RampShade(c) : art::Flat(c);
@@ -165,12 +167,14 @@ std::vector<Cue> TidyCues(std::vector<Cue> cues, int frames) {
     return out;
 }
 
-void EndCell(const Scene& s, RenderedClip& out, bool neutral) {
-    out.endColumn = out.endRow = -1;
-    if (s.ball.empty() || !s.ballMoves) return;
+void EndCells(const Scene& s, RenderedClip& out, bool neutral) {
+    out.endColumn = out.endRow = out.startColumn = out.startRow = -1;
+    if (s.ball.empty()) return;
+    const art::Vec3 a = s.BallAt(0);
+    std::tie(out.startColumn, out.startRow) = PitchCell(a.x, a.y);
+    if (!s.ballMoves) return;
     const art::Vec3 b = s.BallAt(s.frames - 1);
-    out.endColumn = std::clamp(static_cast<int>(std::floor(b.x / (kPitchLength / 13))), 0, 12);
-    out.endRow = std::clamp(static_cast<int>(std::floor(b.y / (kPitchWidth / 9))), 0, 8);
+    std::tie(out.endColumn, out.endRow) = PitchCell(b.x, b.y);
     if (neutral && !(out.endColumn == 6 && out.endRow == 4)) out.endColumn = out.endRow = -1;
 }
 
@@ -178,11 +182,16 @@ bool Simulate(const ClipSpec& spec, Scene& scene, RenderedClip& out, std::string
     if (!BuildScene(spec, scene, error)) return false;
     out.camera = scene.camera;
     out.cues = TidyCues(scene.cues, scene.frames);
-    EndCell(scene, out, IsNeutralClip(spec.number));
+    EndCells(scene, out, IsNeutralClip(spec.number));
     return true;
 }
 
 }  // namespace
+
+std::pair<int, int> PitchCell(double x, double y) {
+    return {std::clamp(static_cast<int>(std::floor(x / (kPitchLength / 13))), 0, 12),
+            std::clamp(static_cast<int>(std::floor(y / (kPitchWidth / 9))), 0, 8)};
+}
 
 bool DescribeClip(const ClipSpec& spec, RenderedClip& out, std::string* error) {
     Scene scene;
@@ -308,7 +317,10 @@ bool DescribeCatalogue(const std::vector<ClipSpec>& specs, std::vector<ClipRowIn
         }();
         r.endColumn = info.endColumn;
         r.endRow = info.endRow;
+        r.startColumn = info.startColumn;
+        r.startRow = info.startRow;
         if (r.flipped && r.endColumn >= 0) r.endColumn = 12 - r.endColumn;
+        if (r.flipped && r.startColumn >= 0) r.startColumn = 12 - r.startColumn;
         // The mirror's name: the source's stem with this number and the
         // other end's letter.
         const std::string& sn = src->name;

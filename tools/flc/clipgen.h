@@ -3,6 +3,7 @@
 // derives the table row from what was rendered, and flips mirror clips.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "canvas.h"
@@ -16,6 +17,7 @@ struct RenderedClip {
     std::string camera;
     std::vector<Cue> cues;             // ascending, one a frame, inside the clip
     int endColumn = -1, endRow = -1;   // as filmed (right-hand end)
+    int startColumn = -1, startRow = -1;  // the ball's first cell, -1 without a ball
 };
 
 // Renders a clip that is not a mirror; false with a message.
@@ -31,6 +33,9 @@ std::vector<uint8_t> EncodeClip(const std::vector<art::Canvas8>& frames, bool fl
 struct ClipRowInfo {
     int number = 0;
     int endColumn = -1, endRow = -1, side = 0, kind = 0;
+    // Where the ball is when the clip opens, mirrored like the end cell: a
+    // clip that follows another in one draw opens where that one ended.
+    int startColumn = -1, startRow = -1;
     std::string name;  // "Folder\name"
     std::vector<Cue> cues;
     int frames = 0;
@@ -43,5 +48,8 @@ struct ClipRowInfo {
 // source's kind, cues and frame count, with the end column mirrored.
 bool DescribeCatalogue(const std::vector<ClipSpec>& specs, std::vector<ClipRowInfo>& rows, std::string* error);
 std::string TableText(const std::vector<ClipRowInfo>& rows);
+
+// The cell of the 13 x 9 grid over the pitch that holds (x, y) metres.
+std::pair<int, int> PitchCell(double x, double y);
 
 }  // namespace clipgen

@@ -3,7 +3,6 @@
 //   make_clips <assets dir> <game dir>            the clips and backdrops, and the
 //                                                 short set in <game dir>\shortclips
 //   make_clips <assets dir> --table <file>        the table alone
-//   make_clips <assets dir> --sheets <dir> [n..]  contact sheets (PNG) of clips
 // The short set holds the same clips cut to their first and last frames,
 // for tests that play whole matches.
 #include <algorithm>
@@ -21,10 +20,8 @@
 #include "catalogue.h"
 #include "clipgen.h"
 #include "platform/gfx/bmp.h"
-#include "platform/gfx/png.h"
 #include "shell/archive.h"
 #include "shell/archive_writer.h"
-#include "shell/kitcolours.h"
 #include "stadium.h"
 
 namespace {
@@ -56,12 +53,11 @@ struct Job {
     std::vector<int> mirrors;
     std::vector<uint8_t> clip, flipped, shortClip, shortFlipped;
     int frames = 0;
-    std::vector<art::Canvas8> keep;  // for the contact sheets
 };
 
 // Renders the jobs on a few threads; each job is independent, so the
 // bytes do not depend on the order.
-void RenderAll(std::vector<Job>& jobs, bool keepFrames) {
+void RenderAll(std::vector<Job>& jobs) {
     std::atomic<size_t> next{0};
     std::mutex failLock;
     std::string failure;
@@ -82,7 +78,6 @@ void RenderAll(std::vector<Job>& jobs, bool keepFrames) {
                 j.flipped = EncodeClip(r.frames, true, false);
                 j.shortFlipped = EncodeClip(r.frames, true, true);
             }
-            if (keepFrames) j.keep = std::move(r.frames);
         }
     };
     const unsigned n = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
@@ -119,122 +114,10 @@ void WriteArchive(const std::filesystem::path& gameDir, const std::vector<ClipRo
                     backdrops.size(), static_cast<double>(w.Data().size()) / (1024.0 * 1024.0));
 }
 
-// Colours a clip's frame over its backdrop with two kit colours, as the
-// match page would show it.
-platform::gfx::Surface Compose(const art::Canvas8& frame, const Backdrop& back, int sideShirt, int sideShorts, int otherShirt,
-                               int otherShorts) {
-    platform::gfx::Surface s(kWidth, kHeight);
-    const flcw::FlcPalette clip = ClipPalette();
-    uint8_t rgb[256][3];
-    for (int i = 0; i < 256; ++i)
-        for (int k = 0; k < 3; ++k) rgb[i][k] = clip[static_cast<size_t>(3 * i + k)];
-    const int kits[4] = {sideShirt, sideShorts, otherShirt, otherShorts};
-    for (int r = 0; r < 4; ++r)
-        for (int k = 0; k < 32; ++k) {
-            const KitColour c = KitColourAt(kits[r]);
-            const double f = 1.0 - k / 32.0;
-            rgb[128 + 32 * r + k][0] = static_cast<uint8_t>(c.red * f);
-            rgb[128 + 32 * r + k][1] = static_cast<uint8_t>(c.green * f);
-            rgb[128 + 32 * r + k][2] = static_cast<uint8_t>(c.blue * f);
-        }
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
-            const uint8_t v = frame.Get(x, y);
-            uint8_t r, g, b;
-            if (v == 0) {
-                const uint8_t bv = back.pixels.Get(x, y);
-                b = back.palette[static_cast<size_t>(4 * bv)];
-                g = back.palette[static_cast<size_t>(4 * bv + 1)];
-                r = back.palette[static_cast<size_t>(4 * bv + 2)];
-            } else {
-                r = rgb[v][0];
-                g = rgb[v][1];
-                b = rgb[v][2];
-            }
-            s.Set(x, y, (static_cast<platform::gfx::Pixel>(r) << 16) | (static_cast<platform::gfx::Pixel>(g) << 8) | b);
-        }
-    return s;
-}
-
-// Contact sheets: per folder, each clip at its first, middle and last
-// frames over its backdrop at a quarter of the size, coloured with two
-// clubs' kits (red and white against blue and white, the clip side
-// alternating); and every camera's backdrop. Named clips get a sheet each
-// at full size.
-void WriteSheets(const std::filesystem::path& dir, const std::vector<ClipSpec>& specs, const std::vector<ClipRowInfo>& rows,
-                 std::vector<Job>& jobs, const std::map<int, size_t>& jobOf, const std::vector<std::string>& only) {
-    std::filesystem::create_directories(dir);
-    std::map<std::string, Backdrop> backs;
-    auto backdrop = [&](const std::string& cam) -> const Backdrop& {
-        auto it = backs.find(cam);
-        if (it == backs.end()) it = backs.emplace(cam, DrawBackdrop(*FindCamera(cam))).first;
-        return it->second;
-    };
-    auto paste = [](platform::gfx::Surface& dst, const platform::gfx::Surface& src, int x0, int y0, int shrink) {
-        for (int y = 0; y < src.Height() / shrink; ++y)
-            for (int x = 0; x < src.Width() / shrink; ++x) dst.Set(x0 + x, y0 + y, src.Get(x * shrink, y * shrink));
-    };
-    if (!only.empty()) {
-        std::vector<Job> some;
-        for (const std::string& n : only)
-            if (jobOf.count(std::stoi(n))) some.push_back(jobs[jobOf.at(std::stoi(n))]);
-        RenderAll(some, true);
-        for (const Job& j : some) {
-            RenderedClip r;
-            std::string e;
-            DescribeClip(*j.spec, r, &e);
-            platform::gfx::Surface sheet(kWidth * 3 + 8, kHeight);
-            const size_t picks[3] = {0, j.keep.size() / 2, j.keep.size() - 1};
-            for (int k = 0; k < 3; ++k) paste(sheet, Compose(j.keep[picks[k]], backdrop(r.camera), 7, 15, 11, 15), k * (kWidth + 4), 0, 1);
-            char name[32];
-            std::snprintf(name, sizeof name, "clip%03d.png", j.spec->number);
-            platform::gfx::WritePng(sheet, dir / name);
-        }
-        return;
-    }
-    (void)specs;
-    RenderAll(jobs, true);
-    std::map<std::string, std::vector<const ClipRowInfo*>> byFolder;
-    for (const ClipRowInfo& r : rows) byFolder[r.name.substr(0, r.name.find('\\'))].push_back(&r);
-    const int tw = kWidth / 4, th = kHeight / 4, perRow = 4;
-    for (const auto& [folder, list] : byFolder) {
-        const int lines = (static_cast<int>(list.size()) + perRow - 1) / perRow;
-        platform::gfx::Surface sheet(perRow * (3 * tw + 12), lines * (th + 4), 0x202020);
-        for (size_t i = 0; i < list.size(); ++i) {
-            const ClipRowInfo& r = *list[i];
-            const Job& j = jobs[jobOf.at(r.source)];
-            const bool home = (r.number % 2) == 0;
-            const int x0 = static_cast<int>(i % perRow) * (3 * tw + 12), y0 = static_cast<int>(i / perRow) * (th + 4);
-            const size_t picks[3] = {0, j.keep.size() / 2, j.keep.size() - 1};
-            for (int k = 0; k < 3; ++k) {
-                art::Canvas8 f = j.keep[picks[k]];
-                Backdrop b = backdrop(r.camera);
-                if (r.flipped) {
-                    f.FlipHorizontal();
-                    b.pixels.FlipHorizontal();
-                }
-                paste(sheet, Compose(f, b, home ? 7 : 11, 15, home ? 11 : 7, 15), x0 + k * tw, y0, 4);
-            }
-        }
-        std::string file = folder;
-        for (char& c : file)
-            if (c == ' ') c = '_';
-        platform::gfx::WritePng(sheet, dir / (file + ".png"));
-    }
-    platform::gfx::Surface cams(4 * (kWidth + 4), 4 * (kHeight + 4), 0x202020);
-    int k = 0;
-    for (const auto& [name, b] : backs) {
-        paste(cams, Compose(art::Canvas8(kWidth, kHeight, 0), b, 7, 15, 11, 15), (k % 4) * (kWidth + 4), (k / 4) * (kHeight + 4), 1);
-        ++k;
-    }
-    platform::gfx::WritePng(cams, dir / "backdrops.png");
-    std::printf("make_clips: contact sheets of %zu folders in %s\n", byFolder.size(), dir.string().c_str());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) toolio::Fail("usage: make_clips <assets dir> <game dir> | --table <file> | --sheets <dir> [clip...]");
+    if (argc < 3) toolio::Fail("usage: make_clips <assets dir> <game dir> | --table <file>");
     const auto started = std::chrono::steady_clock::now();
     const std::filesystem::path assets = argv[1];
     std::vector<ClipSpec> specs;
@@ -262,17 +145,12 @@ int main(int argc, char** argv) {
     for (const ClipSpec& s : specs)
         if (s.mirrorOf < 0) {
             jobOf[s.number] = jobs.size();
-            jobs.push_back({&s, {}, {}, {}, {}, {}, 0, {}});
+            jobs.push_back({&s, {}, {}, {}, {}, {}, 0});
         }
     for (const ClipSpec& s : specs)
         if (s.mirrorOf >= 0) jobs[jobOf.at(s.mirrorOf)].mirrors.push_back(s.number);
-    if (mode == "--sheets") {
-        if (argc < 4) toolio::Fail("--sheets needs a folder");
-        WriteSheets(argv[3], specs, rows, jobs, jobOf, std::vector<std::string>(argv + 4, argv + argc));
-        return 0;
-    }
     const std::filesystem::path gameDir = mode;
-    RenderAll(jobs, false);
+    RenderAll(jobs);
     WriteArchive(gameDir, rows, jobs, false);
     WriteArchive(gameDir / "shortclips", rows, jobs, true);
     const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

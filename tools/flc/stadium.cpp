@@ -84,14 +84,18 @@ namespace bd {
 constexpr uint8_t kSky = 1;         // 8 entries, top to horizon
 constexpr uint8_t kRoof = 9, kRoofEdge = 10, kConcrete = 11, kConcreteDark = 12, kSeat = 13, kSeatDark = 14;
 constexpr uint8_t kLine = 15, kPost = 16, kNet = 17, kNetDark = 18, kTunnel = 19, kBench = 20, kBenchRoof = 21;
+constexpr uint8_t kTracksuitHome = 22, kTracksuitAway = 23, kBenchSeat = 46, kPerspexEdge = 47;
 constexpr uint8_t kBoard = 24;      // 8 board backs, then 8 inks
 constexpr uint8_t kCrowd = 96;      // 96 crowd colours
 constexpr uint8_t kSkinC = 40;      // 6 skin tones of the crowd
 }  // namespace bd
 
+// Invented names that are palindromes of letters the font draws symmetric,
+// so that a board still reads right in the left-hand clips, which are the
+// right-hand ones flipped.
 const BoardAd kAds[] = {
-    {"KORVEX", 0, 8},   {"MALTIBA", 1, 9},  {"ZENORA", 2, 10}, {"BRIXO", 3, 11},
-    {"TAVELLO", 4, 12}, {"QUINSTAR", 5, 13}, {"ORVANT", 6, 14}, {"HELMARK", 7, 15},
+    {"AVOXOVA", 0, 8}, {"TIMIT", 1, 9},  {"HOVOH", 2, 10}, {"YAMAY", 3, 11},
+    {"UMAMU", 4, 12},  {"TAHAT", 5, 13}, {"OMIMO", 6, 14}, {"VAXAV", 7, 15},
 };
 
 uint32_t Hash(uint32_t x, uint32_t y, uint32_t s) {
@@ -125,6 +129,10 @@ std::array<uint8_t, 1024> BackdropPalette() {
     set(bd::kTunnel, 22, 22, 26);
     set(bd::kBench, 40, 40, 46);
     set(bd::kBenchRoof, 170, 200, 220);
+    set(bd::kTracksuitHome, 36, 48, 92);
+    set(bd::kTracksuitAway, 70, 74, 82);
+    set(bd::kBenchSeat, 150, 30, 34);
+    set(bd::kPerspexEdge, 228, 236, 242);
     const int backs[8][3] = {{200, 20, 30}, {20, 60, 160}, {250, 250, 250}, {250, 200, 0},
                              {20, 130, 60}, {30, 30, 34},  {240, 110, 10}, {110, 30, 140}};
     const int inks[8][3] = {{255, 255, 255}, {255, 220, 0}, {200, 20, 30}, {20, 20, 20},
@@ -218,6 +226,32 @@ uint8_t BoardPixel(double u, double z) {
     return static_cast<uint8_t>(bd::kBoard + ad.back);
 }
 
+// A dugout seen from the pitch: a perspex shelter 8 m long and 2.4 m high,
+// a row of red seats inside with the substitutes in their tracksuits.
+// `local` runs 0..8 along it.
+uint8_t DugoutPixel(double local, double z, bool home) {
+    if (z > 2.25) return bd::kPerspexEdge;
+    if (z > 2.0) return bd::kBenchRoof;
+    if (local < 0.12 || local > 7.88) return bd::kPerspexEdge;
+    if (local < 0.35 || local > 7.65) return bd::kBenchRoof;
+    if (z < 0.25) return bd::kConcrete;
+    const double seatW = 0.62;
+    const int seat = static_cast<int>(std::floor((local - 0.35) / seatW));
+    const double fx = (local - 0.35) / seatW - seat;
+    const uint32_t h = Hash(static_cast<uint32_t>(seat + 77), home ? 1u : 2u, 9u);
+    const bool taken = h % 5 != 0;
+    const bool seatBack = z > 0.45 && z < 1.0 && fx > 0.1 && fx < 0.9;
+    if (taken) {
+        // Head and shoulders over the seat back, knees at its foot.
+        const double dx = fx - 0.5, dy = z - 1.17;
+        if (dx * dx + dy * dy < 0.017) return static_cast<uint8_t>(bd::kSkinC + (h >> 4) % 6);
+        if (z > 0.55 && z < 1.06 && std::fabs(dx) < 0.3 - (z - 0.55) * 0.2) return home ? bd::kTracksuitHome : bd::kTracksuitAway;
+        if (z > 0.25 && z < 0.55 && std::fabs(dx) < 0.22) return home ? bd::kTracksuitHome : bd::kTracksuitAway;
+    }
+    if (seatBack || (z > 0.4 && z < 0.5)) return bd::kBenchSeat;
+    return bd::kBench;
+}
+
 double DistToSeg(double px, double py, double ax, double ay, double bx, double by) {
     const double dx = bx - ax, dy = by - ay;
     const double l2 = dx * dx + dy * dy;
@@ -296,6 +330,9 @@ const CameraSetup kCameras[] = {
     {"corner-top", {93, 17, 5}, {102, 3, 0.5}, 13},
     {"corner-bottom", {93, 50, 6}, {102, 66, 0.5}, 13},
     {"touchline", {52.5, 54, 2.6}, {52.5, 70, 1.2}, 13},
+    {"far-line", {61, 40, 9}, {61, 6, 0}, 24},
+    {"dugout-home", {43.5, 59, 2.2}, {43.5, 73, 1.1}, 11},
+    {"dugout-away", {61.5, 59, 2.2}, {61.5, 73, 1.1}, 11},
     {"tunnel", {40, 50, 4.5}, {52.5, 72, 1.0}, 20},
     {"close", {52.5, 45, 2.1}, {52.5, 36, 1.0}, 8},
     {"net", {113, 38.5, 2.4}, {94, 33, 0.8}, 14, false, true},
@@ -343,7 +380,14 @@ Backdrop DrawBackdrop(const CameraSetup& setup) {
             art::Vec3 g;
             uint8_t col = 0;
             const bool hitsGround = cam.Ground(sx, sy, 0, g);
-            if (hitsGround && g.x > leftX && g.x < rightX && g.y > farY && g.y < nearY) {
+            // A camera on a gantry behind the walls sees the ground below it
+            // as the worn turf beyond the lines.
+            const art::Vec3 eye = cam.Eye();
+            const bool besideEye = (eye.x > rightX && g.x >= rightX) || (eye.x < leftX && g.x <= leftX) ||
+                                   (eye.y > nearY && g.y >= nearY) || (eye.y < farY && g.y <= farY);
+            if (hitsGround && besideEye) {
+                col = static_cast<uint8_t>(((static_cast<int>(std::floor(g.x / 5.25)) % 2 == 0) ? pal::kStripeLight : pal::kStripeDark) + 2);
+            } else if (hitsGround && g.x > leftX && g.x < rightX && g.y > farY && g.y < nearY) {
                 // Turf: mowing stripes of 5.25 m across the pitch, and lines.
                 const art::ScreenPoint sp = cam.Project(g);
                 const double lineW = std::max(0.06, 0.7 / std::max(sp.scale, 0.01));
@@ -385,12 +429,14 @@ Backdrop DrawBackdrop(const CameraSetup& setup) {
                     if (hit.z > 17.5) {
                         const double t = std::clamp(static_cast<double>(y) / kHeight * 2.0, 0.0, 0.999);
                         col = static_cast<uint8_t>(bd::kSky + static_cast<int>(t * 8));
+                    } else if (wall == 1 && std::fabs(std::fabs(hit.x - kPitchLength / 2) - 9) < 4 && hit.z < 2.4) {
+                        // The dugouts either side of the tunnel, the home one on the left.
+                        const bool home = hit.x < kPitchLength / 2;
+                        col = DugoutPixel(hit.x - (kPitchLength / 2 + (home ? -13 : 5)), hit.z, home);
                     } else if (hit.z < 0.9) {
                         col = BoardPixel(u + wall * 3.7, hit.z);
                     } else if (wall == 1 && std::fabs(hit.x - kPitchLength / 2) < 2.2 && hit.z < 3.2) {
                         col = bd::kTunnel;  // the players' tunnel under the main stand
-                    } else if (wall == 1 && std::fabs(std::fabs(hit.x - kPitchLength / 2) - 9) < 4 && hit.z < 2.4) {
-                        col = hit.z > 2.1 ? bd::kBenchRoof : bd::kBench;  // the dugouts
                     } else {
                         col = StandPixel(u, hit.z - 0.9 + 1.2, sp.scale, static_cast<uint32_t>(wall), setup.sparseCrowd);
                     }

@@ -190,6 +190,8 @@ bool Attack(const Params& p, Scene& s, Dice& d, std::string* error) {
     }
     // Defenders close in on the ball.
     for (int a : def) {
+        // The interceptor keeps his own line to the ball.
+        if (finish == "intercept" && a == def.front()) continue;
         const ActorKey& k = s.Last(a);
         const art::Vec3 b = s.BallAt(f);
         s.Move(a, 2 + d.Int(4), std::max(f - 1, 8), k.x + (b.x - k.x) * 0.55, k.y + (b.y - k.y) * 0.55, Pose::Run);
@@ -221,6 +223,25 @@ bool Attack(const Params& p, Scene& s, Dice& d, std::string* error) {
             s.AddCue(F - 6, kWhistle);
             if (finish == "foul") s.Hold(tackler, meet + 12, Pose::Stand);
         }
+    } else if (finish == "intercept") {
+        // The last pass is read: a defender steps across the receiver, takes
+        // it and plays it back the other way.
+        if (def.empty()) def.push_back(s.Add(Role::Other, d.Int(16), At(ax + 4, ay + 3)));
+        const int cutter = def.front();
+        const art::Vec3 to = s.BallAt(f);
+        const int passAt = f - per;
+        const art::Vec3 from = s.BallAt(passAt);
+        const double ix = from.x + (to.x - from.x) * 0.72, iy = from.y + (to.y - from.y) * 0.72;
+        const int meet = passAt + std::max(3, per * 7 / 10);
+        s.Move(cutter, passAt - 2, meet, ix + 0.5, iy + 0.3, Pose::Run, -1);
+        s.Kick(passAt, meet, ix, iy, 0, 0);
+        s.Hold(cutter, meet, Pose::Kick, -1, 4);
+        const double ox = ix - d.Real(12, 16), oy = std::clamp(iy + d.Real(-7, 7), 3.0, 65.0);
+        s.Kick(meet + 2, F - 1, ox, oy, 0, 0, kPass);
+        s.Move(cutter, meet + 4, F - 1, ix - 4, iy, Pose::Run, -1);
+        s.Hold(carrier, F - 8, Pose::Protest);
+        const int mate = s.Add(Role::Other, d.Int(16), At(ox - 6, oy + 4, Pose::Run, 1));
+        s.Move(mate, meet, F - 1, ox - 0.6, oy, Pose::Run, 1);
     } else if (finish == "cross" || finish == "pass") {
         // Play goes on: the last pass is the end of the clip.
     } else if (finish == "clear") {
@@ -234,6 +255,98 @@ bool Attack(const Params& p, Scene& s, Dice& d, std::string* error) {
         return false;
     }
     return true;
+}
+
+// Play restarted in midfield and before the right-hand goal: a throw-in by
+// the clip side, and the goal kick and the keeper's throw of the side
+// defending that goal, each played on by a team-mate and contested.
+bool Restart(const Params& p, Scene& s, Dice& d, std::string* error) {
+    const std::string act = p.Str("act", "");
+    const int F = s.frames;
+    if (act == "throwin") {
+        s.camera = p.Str("cam", "centre");
+        const bool nearLine = p.Str("line", "near") == "near";
+        const double x = p.Num("x", 60), lineY = nearLine ? kPitchWidth + 0.5 : -0.5, in = nearLine ? -1 : 1;
+        // Over his head until he throws, then to a team-mate down the line.
+        const int thrower = s.Add(Role::Side, d.Int(16), At(x, lineY, Pose::Throw, 1));
+        s.Hold(thrower, 0, Pose::Throw, 1, 1000);
+        s.Place(0, x + 0.15, lineY, 2.15);
+        const double rx = x + d.Real(7, 10), ry = lineY + in * d.Real(5, 8);
+        const int mate = s.Add(Role::Side, d.Int(16), At(rx - 6, ry + in * 5, Pose::Run, 1));
+        const int marker = s.Add(Role::Other, d.Int(16), At(rx - 3, ry + in * 6, Pose::Run, 1));
+        const int spare = s.Add(Role::Side, d.Int(16), At(x - 4, lineY + in * 12, Pose::Stand, 1));
+        s.Add(Role::Other, d.Int(16), At(x + 14, lineY + in * 14, Pose::Stand, -1));
+        s.Move(mate, 0, 9, rx - 0.6, ry, Pose::Run, 1);
+        s.Move(marker, 0, 11, rx - 1.6, ry + in * 1.2, Pose::Run, 1);
+        s.Hold(thrower, 8, Pose::Throw, 1, 5);
+        s.Kick(11, 18, rx, ry, 0.3, 1.2);
+        // The touch back into his stride, a pass inside.
+        s.Hold(mate, 18, Pose::Kick, 1, 4);
+        const double px = rx + d.Real(6, 9), py = ry + in * d.Real(9, 13);
+        s.Kick(20, F - 3, px, py, 0, 0, kPass);
+        s.Move(spare, 8, F - 1, px - 0.8, py + in * 0.3, Pose::Run, 1);
+        s.Move(thrower, 14, F - 1, x + 4, lineY + in * 3, Pose::Run, 1);
+        s.Move(marker, 19, F - 1, px - 4, py - in * 1, Pose::Run, 1);
+        s.Move(mate, 22, F - 1, rx + 5, ry + in * 2, Pose::Run, 1);
+        return true;
+    }
+    if (act == "goalkick") {
+        s.camera = p.Str("cam", "half");
+        const double by = kMidY + (d.Int(2) ? 1 : -1) * 5.2;
+        s.Place(0, kGoalX - 5.5, by, 0);
+        // The keeper's long run-up, the ball lofted to a knot of players.
+        const int keeper = s.Add(Role::Keeper, d.Int(16), At(kGoalX - 2.2, by + 1.8, Pose::Walk, -1));
+        s.Move(keeper, 0, 7, kGoalX - 1.4, by + 0.6, Pose::Walk, -1);
+        s.Hold(keeper, 7, Pose::Stand, -1);
+        s.Move(keeper, 10, 17, kGoalX - 5.0, by + 0.2, Pose::Run, -1);
+        s.Hold(keeper, 17, Pose::Kick, -1, 5);
+        const double lx = kGoalX - d.Real(28, 31), ly = by + (by > kMidY ? 1 : -1) * d.Real(4, 9);
+        s.Kick(19, 35, lx, ly, 1.9, 8.0, kLongBall);
+        const int up = s.Add(Role::Other, d.Int(16), At(lx - 4, ly + 3, Pose::Run, 1));
+        const int against = s.Add(Role::Side, d.Int(16), At(lx + 4, ly - 2, Pose::Run, -1));
+        s.Move(up, 14, 33, lx - 0.4, ly + 0.2, Pose::Run, 1);
+        s.Move(against, 16, 33, lx + 0.5, ly - 0.2, Pose::Run, -1);
+        s.Hold(up, 33, Pose::Header, 1, 6);
+        s.Hold(against, 33, Pose::Header, -1, 6);
+        // Flicked on across the field, towards the middle.
+        const double fy = ly + (ly > kMidY ? -1 : 1) * d.Real(6, 9);
+        s.Kick(35, F - 1, lx - d.Real(3, 5), fy, 0, 1.5, kLongBall);
+        const int mate = s.Add(Role::Other, d.Int(16), At(lx - 8, fy + 3, Pose::Stand, 1));
+        s.Move(mate, 30, F - 1, lx - 4.5, fy + 0.8, Pose::Run, 1);
+        for (int i = 0; i < 2; ++i) {
+            const int a = s.Add(i ? Role::Side : Role::Other, d.Int(16), At(lx + 8 + i * 3, ly + 8 - i * 14, Pose::Stand, -1));
+            s.Move(a, 18 + i * 3, F - 1, lx + 3 + i, ly + 4 - i * 8, Pose::Run, -1);
+        }
+        return true;
+    }
+    if (act == "keeperthrow") {
+        s.camera = p.Str("cam", "half");
+        // He has the ball in his hands at the edge of his area, bowls it out
+        // to a full-back who sets off upfield.
+        const double ky = kMidY + d.Real(-3, 3);
+        const int keeper = s.Add(Role::Keeper, d.Int(16), At(kGoalX - 6, ky, Pose::Catch, -1));
+        s.Place(0, kGoalX - 6.2, ky, 1.2);
+        s.Move(keeper, 2, 10, kGoalX - 13, ky + 1, Pose::Walk, -1);
+        s.Hold(keeper, 10, Pose::Catch, -1, 1000);
+        s.Kick(2, 10, kGoalX - 13.2, ky + 1, 1.2);
+        s.Hold(keeper, 12, Pose::Throw, -1, 5);
+        const bool top = d.Int(2) == 0;
+        const double bx = kGoalX - d.Real(22, 25), byy = top ? d.Real(10, 15) : kPitchWidth - d.Real(14, 18);
+        s.Kick(15, 25, bx, byy, 0.2, 1.4);
+        const int back = s.Add(Role::Other, d.Int(16), At(bx + 4, byy + (top ? 4 : -4), Pose::Run, -1));
+        s.Move(back, 4, 24, bx + 0.4, byy, Pose::Run, -1);
+        s.Move(back, 26, F - 1, bx - 5, byy + (top ? 2 : -2), Pose::Run, -1);
+        s.Kick(26, F - 1, bx - 5.6, byy + (top ? 2 : -2), 0, 0, kPass);
+        const int chaser = s.Add(Role::Side, d.Int(16), At(bx - 5, byy + (top ? 9 : -9), Pose::Run, 1));
+        s.Move(chaser, 6, F - 1, bx - 5, byy + (top ? 3.5 : -3.5), Pose::Run, 1);
+        const int mate = s.Add(Role::Other, d.Int(16), At(kGoalX - 16, kMidY, Pose::Stand, -1));
+        s.Move(mate, 10, F - 1, kGoalX - 27, kMidY + (top ? -2 : 2), Pose::Run, -1);
+        const int forward = s.Add(Role::Side, d.Int(16), At(kGoalX - 20, kMidY + (top ? 6 : -6), Pose::Walk, -1));
+        s.Move(forward, 8, F - 1, kGoalX - 28, kMidY + (top ? 4 : -4), Pose::Run, -1);
+        return true;
+    }
+    if (error) *error = "unknown restart " + act;
+    return false;
 }
 
 // A corner taken from the flag by the clip side's taker alone.
@@ -445,7 +558,10 @@ bool Close(const Params& p, Scene& s, Dice& d, std::string* error) {
             s.Move(r, 0, 8, cx + 2, cy, Pose::Run, 1);
             s.Hold(r, 8, Pose::Protest, 1, 6);
         } else if (sig == "watch") {
-            s.Hold(r, 3, Pose::Handshake, 1, 4);
+            // Side-on, he lifts his wrist, reads the time and looks up again.
+            s.actors[static_cast<size_t>(r)].propDetail = pal::kGrey;
+            s.Hold(r, 2, Pose::Watch, 1, 10);
+            s.Hold(r, F - 5, Pose::Stand, 1);
         } else {
             s.Move(r, 0, 5, cx + 1, cy, Pose::Run, 1);
             s.Hold(r, 5, Pose::Whistle, 1, 4);
@@ -524,14 +640,24 @@ bool Close(const Params& p, Scene& s, Dice& d, std::string* error) {
         }
     }
     if (act == "manager") {
-        s.camera = "touchline";
+        // In his technical area before his dugout; the fourth official
+        // stands between the two dugouts.
+        const bool home = cx < kPitchLength / 2;
+        s.camera = home ? "dugout-home" : "dugout-away";
         s.ballMoves = false;
-        const int m = s.Add(Role::Manager, d.Int(16), At(cx, 69.5, Pose::Stand, 1));
+        const double toCentre = home ? 1 : -1;
+        const int m = s.Add(Role::Manager, d.Int(16), At(cx - 1.2 * toCentre, 70.2, Pose::Stand, 1));
         const std::string how = p.Str("how", "encourage");
         const Pose pose = how == "applaud" ? Pose::Clap : how == "shout" ? Pose::Shout : how == "point" ? Pose::Point : Pose::Wave;
-        s.Move(m, 0, 8, cx + 1.5, 69.0, Pose::Walk, 1);
-        s.Hold(m, 9, pose, d.Int(2) ? 1 : -1, 8);
-        s.Add(Role::Official, 5, At(cx - 4, 70.5, Pose::Stand, 1));
+        s.Move(m, 0, 9, cx + 0.6 * toCentre, 69.3, Pose::Walk, toCentre > 0 ? 1 : -1);
+        s.Hold(m, 10, pose, how == "point" || how == "shout" ? -1 : 1, 8);
+        if (how == "shout") s.Hold(m, 24, Pose::Point, -1, 6);
+        const int o = s.Add(Role::Official, 5, At(cx + 3.4 * toCentre, 70.6, Pose::Stand, 1));
+        s.Hold(o, 14, Pose::Protest, 1, 6);
+        s.Hold(o, 22, Pose::Stand, 1);
+        // A substitute warms up along the touchline behind them.
+        const int w = side(cx - 3.0 * toCentre, 71.6, Pose::Run, 1);
+        s.Move(w, 0, F - 1, cx + 1.5 * toCentre, 71.6, Pose::Run);
         return true;
     }
     if (act == "shootout") {
@@ -693,6 +819,7 @@ bool BuildScene(const ClipSpec& spec, Scene& scene, std::string* error) {
     bool ok = false;
     if (spec.tmpl == "attack") ok = Attack(p, scene, dice, error);
     else if (spec.tmpl == "corner") ok = Corner(p, scene, dice, error);
+    else if (spec.tmpl == "restart") ok = Restart(p, scene, dice, error);
     else if (spec.tmpl == "freekick") ok = FreeKick(p, scene, dice, error);
     else if (spec.tmpl == "penalty") ok = Penalty(p, scene, dice, error);
     else if (spec.tmpl == "owngoal") ok = OwnGoal(p, scene, dice, error);

@@ -78,6 +78,14 @@ std::vector<Picture> HubButtons(const std::string& section, const HubColour& col
 std::vector<Picture> SquadHubButtons();
 // The squad pages' pictures (squad_pictures.cpp), the hub's buttons included.
 std::vector<Picture> SquadPictures();
+// The tactics editor's buttons, arrows, outline and tick (tactics_pictures.cpp).
+std::vector<Picture> TacticsPictures();
+// A shirt number, 1-16, for the 22-px or the 32-px kits.
+platform::gfx::Bitmap8 ShirtNumberPicture(int n, int size);
+// The player section's pictures (player_pictures.cpp).
+std::vector<Picture> PlayerPictures();
+// The match-day page's pictures (match_pictures.cpp).
+std::vector<Picture> MatchPictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();

@@ -199,6 +199,8 @@ std::vector<Picture> AllPictures() {
     for (Picture& p : FacePictures()) all.push_back(std::move(p));
     for (Picture& p : KitPictures()) all.push_back(std::move(p));
     for (Picture& p : SquadPictures()) all.push_back(std::move(p));
+    for (Picture& p : PlayerPictures()) all.push_back(std::move(p));
+    for (Picture& p : MatchPictures()) all.push_back(std::move(p));
     return all;
 }
 

@@ -1,7 +1,10 @@
-// The squad pages' own pictures: the hub's section buttons and the position
-// filters of the team selection, training and youth squad pages.
+// The squad pages' own pictures: the hub's section buttons, the position
+// filters of the team selection, training and youth squad pages, the shirt
+// numbers laid over the kits, and the injury and suspension icons.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "paint.h"
 #include "pictures.h"
@@ -86,7 +89,85 @@ Bitmap8 FilterButton(int kind, bool chosen) {
     return Quantise(Shrink(s, kS, true), true, false);
 }
 
+// A number as a hard-edged mask (no blending, so the picture holds only
+// the key, white and the outline), centred on (cx, cy) of a w x h picture.
+std::vector<uint8_t> NumberMask(const std::string& text, int w, int h, int cx, int cy, int height) {
+    Surface s(w, h, MakePixel(0, 0, 0));
+    Canvas cv(s);
+    auto font = Font::Create("Arial Narrow", -height, 700);
+    cv.SelectFont(font);
+    cv.SetBkMode(TRANSPARENT);
+    cv.SetTextAlign(TA_CENTER | TA_BASELINE);
+    cv.SetTextColor(RGB(255, 255, 255));
+    cv.TextOut(cx, cy + height * 7 / 20, text);
+    std::vector<uint8_t> mask(size_t(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) mask[size_t(y) * w + x] = PixelR(s.Row(y)[x]) >= 120 ? 1 : 0;
+    return mask;
+}
+
+// White digits with a one-pixel dark outline; every other pixel the key,
+// so the shirt shows through around them.
+Bitmap8 ShirtNumber(int n, int size) {
+    const int height = size == 22 ? 11 : 15;
+    const int cy = size == 22 ? 11 : 15;
+    const auto mask = NumberMask(std::to_string(n), size, size, size / 2, cy, height);
+    Surface s(size, size, kKeyPixel);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            if (mask[size_t(y) * size + x]) {
+                s.Row(y)[x] = MakePixel(255, 255, 255);
+                continue;
+            }
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx) {
+                    const int u = x + dx, v = y + dy;
+                    near = u >= 0 && v >= 0 && u < size && v < size && mask[size_t(v) * size + u];
+                }
+            if (near) s.Row(y)[x] = MakePixel(20, 20, 28);
+        }
+    return Quantise(s, true, false);
+}
+
+// A 20-px badge: a white medical cross on a red disc (injury) or a red
+// card (suspension), with the weeks or matches in a corner ("24+" at 24).
+Bitmap8 CountIcon(bool injury, int n) {
+    constexpr int W = 20 * kS;
+    Surface s(W, W, kKeyPixel);
+    Canvas cv(s);
+    cv.SelectPen(Pen::Solid(RGB(60, 0, 0), kS));
+    if (injury) {
+        cv.SelectBrush(Brush::Solid(RGB(214, 30, 36)));
+        cv.Ellipse(Rect{0, 0, 14 * kS, 14 * kS});
+        cv.SelectPen(Pen::None());
+        cv.SelectBrush(Brush::Solid(RGB(255, 255, 255)));
+        cv.Rectangle(Rect{5 * kS, 2 * kS + kS / 2, 9 * kS, 11 * kS + kS / 2});
+        cv.Rectangle(Rect{2 * kS + kS / 2, 5 * kS, 11 * kS + kS / 2, 9 * kS});
+    } else {
+        cv.SelectBrush(Brush::Solid(RGB(226, 28, 34)));
+        cv.Rectangle(Rect{2 * kS, 0, 12 * kS, 14 * kS});
+        cv.SelectPen(Pen::None());
+        cv.SelectBrush(Brush::Solid(RGB(255, 110, 110)));
+        cv.Rectangle(Rect{3 * kS, kS, 6 * kS, 5 * kS});
+    }
+    const std::string text = n >= 24 ? "24+" : std::to_string(n);
+    const int right = 20 * kS - kS / 2, base = 20 * kS - kS;
+    auto font = Font::Create("Arial Narrow", -(n >= 10 ? 9 : 10) * kS, 700);
+    cv.SelectFont(font);
+    cv.SetBkMode(TRANSPARENT);
+    cv.SetTextAlign(TA_RIGHT | TA_BASELINE);
+    cv.SetTextColor(RGB(10, 10, 14));
+    for (int dy = -kS; dy <= kS; dy += kS)
+        for (int dx = -kS; dx <= kS; dx += kS) cv.TextOut(right + dx, base + dy, text);
+    cv.SetTextColor(RGB(255, 236, 120));
+    cv.TextOut(right, base, text);
+    return Quantise(Shrink(s, kS, true), true, false);
+}
+
 }  // namespace
+
+Bitmap8 ShirtNumberPicture(int n, int size) { return ShirtNumber(n, size); }
 
 std::vector<Picture> SquadPictures() {
     std::vector<Picture> out = SquadHubButtons();
@@ -95,6 +176,17 @@ std::vector<Picture> SquadPictures() {
         out.push_back({"buttons", std::string(kNames[k]) + ".bmp", true, FilterButton(k, false)});
         out.push_back({"buttons", std::string(kNames[k]) + "_lo.bmp", true, FilterButton(k, true)});
     }
+    for (int n = 1; n <= 16; ++n) {
+        char name[32];
+        std::snprintf(name, sizeof name, "number%02d.bmp", n);
+        out.push_back({"kits", std::string("tinykits\\") + name, true, ShirtNumber(n, 22)});
+        out.push_back({"kits", std::string("smallkits\\") + name, true, ShirtNumber(n, 32)});
+    }
+    for (int n = 1; n <= 24; ++n) {
+        out.push_back({"match", "surfaces\\redcross" + std::to_string(n) + ".bmp", true, CountIcon(true, n)});
+        out.push_back({"match", "surfaces\\red" + std::to_string(n) + ".bmp", true, CountIcon(false, n)});
+    }
+    for (Picture& p : TacticsPictures()) out.push_back(std::move(p));
     return out;
 }
 

@@ -70,6 +70,8 @@ public:
     void QueueAnswer(int answer) { answers_.push_back(answer); }
     // Answers for file dialogs, in order; without one, the dialog is cancelled.
     void QueueFilePath(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    // A scripted answer waits for the next file dialog.
+    bool HasFileAnswer() const { return !files_.empty(); }
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
 

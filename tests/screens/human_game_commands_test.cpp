@@ -1,0 +1,191 @@
+// The commands of a game in the running program, over a real game with a
+// human manager: a team that cannot be fielded on its match day stops the
+// clock and opens Team Selection; Skip to Next Match Date runs the world on
+// to the human club's next match day and stops there; the person actions
+// ask before they act.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "platform/window/ui.h"
+#include "screens/pages.h"
+#include "shell/screenglobals.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/employee.h"
+#include "soccerclasses/fixtureinfo.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/injury.h"
+#include "soccerclasses/manager.h"
+#include "soccerclasses/player.h"
+#include "support/app_fixture.h"
+#include "support/game_driver.h"
+#include "support/scripted_match_driver.h"
+
+using namespace platform::win;
+
+namespace {
+
+constexpr uint8_t kAdvanceScotland = 150;
+constexpr uint32_t kMoveHalfWeek = 19423, kSkipToMatch = 19424;
+
+class HumanGameCommands : public testsupport::HeadlessAppTest {
+protected:
+    void SetUp() override {
+        game = std::make_unique<testsupport::GameDriver>(std::vector<uint8_t>{kAdvanceScotland});
+        CWorldData& w = game->World();
+        const CDivision* top = w.GetCountry(kAdvanceScotland)->GetDivision(0);
+        ASSERT_NE(top, nullptr);
+        club = w.GetClub(top->GetFirstClub());
+        ASSERT_TRUE(club->HasManager());
+        w.GetManagerList().GetAt(club->GetManager())->m_IsHuman = 1;
+        w.GetUser(0)->SetManagerIndex(club->GetManager());
+        w.RestoreCurrentUser(0);
+        CWorldData::SelectedUserSlot() = 0;
+        RegisterGamePages();
+        StartApp();
+        AnswerEveryBox();
+        Command(19410);
+    }
+    void TearDown() override {
+        StopApp();
+        scope.reset();
+        game.reset();
+    }
+    CWorldData& W() { return game->World(); }
+    bool PlaysToday() {
+        CManager* m = W().GetManagerList().GetAt(club->GetManager());
+        CFixtureInfo info;
+        return m && m->FindMatchOn(W().GetMatchDay(), info);
+    }
+    // Day steps, under the scripted match screen, to the human club's next
+    // match day; false when none comes within the bound.
+    bool RunToMatchDay() {
+        for (int day = 0; day < 60; ++day) {
+            if (PlaysToday()) return true;
+            W().ProcessDay(0, 0);
+        }
+        return PlaysToday();
+    }
+    void InjureSquad() {
+        for (int s = 0; s < kSquadSlots; ++s) {
+            CPlayer* p = club->GetPlayer(s);
+            if (!p) continue;
+            const int i = W().GetInjuryList().NewInjury();
+            W().GetInjuryList().GetAt(i)->SetSeverity(100);
+            p->m_Injury = i;
+        }
+    }
+    // Every box the days bring is answered with its first button (Return),
+    // or with No (Escape) when asked.
+    void AnswerEveryBox(uint32_t key = VK_RETURN) {
+        boxKey = key;
+        if (answerBox) return;
+        answerBox = [this] {
+            ++boxes;
+            backend->Key(boxKey, 10);
+            backend->OnModalShown(answerBox);
+        };
+        backend->OnModalShown(answerBox);
+        backend->SetEndWhenScriptDone(false);
+    }
+
+    std::function<void()> answerBox;
+    uint32_t boxKey = VK_RETURN;
+    int boxes = 0;
+    std::unique_ptr<testsupport::GameDriver> game;
+    testsupport::ScriptedMatchDriver driver;
+    std::unique_ptr<testsupport::ScopedMatchDriver> scope =
+        std::make_unique<testsupport::ScopedMatchDriver>(&driver);
+    CClub* club = nullptr;
+};
+
+TEST_F(HumanGameCommands, AnUnfitTeamOnItsMatchDayStopsTheClockAndOpensTeamSelection) {
+    ASSERT_TRUE(RunToMatchDay());
+    InjureSquad();
+    ASSERT_LT(club->CountAvailablePlayers(), 11);
+    const CMatchTime before = W().GetMatchTime();
+    const int opened = driver.opened;
+    for (uint32_t command : {kMoveHalfWeek, kSkipToMatch}) {
+        SCOPED_TRACE(command);
+        g_bHumanMatchToday = 1;  // as the day that stopped here set it
+        Command(command);
+        EXPECT_EQ(g_nCurrentScreen, 4) << "Team Selection";
+        EXPECT_TRUE(W().GetMatchTime() == before) << "the clock stays";
+        EXPECT_EQ(driver.opened, opened) << "no match was played";
+        Command(19410);
+    }
+}
+
+TEST_F(HumanGameCommands, SkipRunsOnToTheHumanClubsNextMatchDayAndStopsThere) {
+    ASSERT_FALSE(PlaysToday()) << "a new game starts before the first match day";
+    g_bHumanMatchToday = 0;
+    // A day that brings the user a notice (the pre-season hint) stops the
+    // run early; the next Skip goes on from there.
+    int skips = 0;
+    while (!PlaysToday() && skips < 10) {
+        const CMatchTime before = W().GetMatchTime();
+        Command(kSkipToMatch);
+        ++skips;
+        ASSERT_FALSE(W().GetMatchTime() == before) << "each Skip moves the clock";
+    }
+    EXPECT_TRUE(PlaysToday()) << "it stopped on a day the human club plays";
+    EXPECT_EQ(g_bHumanMatchToday, 1);
+    EXPECT_EQ(driver.opened, 0) << "the match waits for the user";
+}
+
+// The person actions ask before they act: No leaves everything as it was.
+TEST_F(HumanGameCommands, ReleaseAndSackAskFirstAndActOnlyOnYes) {
+    // One of his own whose pay-off the club can meet.
+    CPlayer* player = nullptr;
+    for (int s = 0; s < kSquadSlots && !player; ++s) {
+        CPlayer* p = club->GetPlayer(s);
+        if (p && p->IsWithinClubStanding(*club) && p->GetRemainingWages() > 0 &&
+            p->GetRemainingWages() <= club->GetBankBalance())
+            player = p;
+    }
+    ASSERT_NE(player, nullptr);
+    const int index = CClub::FindWorldIndex(*player);
+    g_pSelectedPlayer = player;
+    AnswerEveryBox(VK_ESCAPE);
+    int asked = boxes;
+    Command(32898);
+    EXPECT_EQ(boxes, asked + 1) << "the pay-off was put to the user";
+    EXPECT_GE(club->FindSlotOfPlayer(static_cast<uint16_t>(index)), 0) << "No keeps him";
+    AnswerEveryBox(VK_RETURN);
+    Command(32898);
+    EXPECT_LT(club->FindSlotOfPlayer(static_cast<uint16_t>(index)), 0) << "Yes lets him go";
+
+    auto hired = std::make_unique<CEmployee>();
+    hired->m_JobKind = CBasicEmployee::kHeadPhysio;
+    hired->Person().SetContractYears(2);
+    CEmployee* physio = hired.get();
+    club->Staff().Add(std::move(hired));
+    const int staffBefore = club->Staff().GetSize();
+    g_pSelectedEmployee = physio;
+    AnswerEveryBox(VK_ESCAPE);
+    asked = boxes;
+    Command(32903);
+    EXPECT_EQ(boxes, asked + 1);
+    EXPECT_EQ(club->Staff().GetSize(), staffBefore) << "No keeps him";
+    AnswerEveryBox(VK_RETURN);
+    Command(32903);
+    EXPECT_EQ(club->Staff().GetSize(), staffBefore - 1) << "Yes sacks him";
+    EXPECT_GE(club->Staff().FindIndex(physio), club->Staff().GetSize());
+
+    // Another club's man: nothing is asked and nobody goes.
+    CClub* other = W().GetClub(W().GetClubList().GetIndex(club) + 1);
+    ASSERT_NE(other, nullptr);
+    other->Staff().Add(std::make_unique<CEmployee>());
+    g_pSelectedEmployee = other->Staff().GetAt(other->Staff().GetSize() - 1);
+    const int theirs = other->Staff().GetSize(), ours = club->Staff().GetSize();
+    asked = boxes;
+    Command(32903);
+    EXPECT_EQ(boxes, asked);
+    EXPECT_EQ(other->Staff().GetSize(), theirs);
+    EXPECT_EQ(club->Staff().GetSize(), ours);
+}
+
+}  // namespace

@@ -1,0 +1,361 @@
+// Team selection (page 4): the numbering completed at opening, shirts and
+// names dragged with the real mouse, the holding area, the filters, the
+// Formation tab, another club read-only, printing.
+#include <filesystem>
+
+#include "platform/stringtable.h"
+#include "platform/window/print.h"
+#include "screens/squad_fixture.h"
+#include "screens/squadselectscreen.h"
+#include "shell/view.h"
+#include "soccerclasses/player.h"
+#include "ui/tree.h"
+
+namespace squadtest {
+namespace {
+
+using Select = CSquadSelectScreen;
+
+class TeamSelection : public SquadPages {
+protected:
+    // A squad of keepers, defenders, midfielders and attackers, in slots 0 up.
+    std::vector<uint16_t> SignSquad(int players) {
+        static const int kPositions[4] = {CSoccerPlayer::kGoalkeeper, CSoccerPlayer::kDefender,
+                                          CSoccerPlayer::kMidfielder, CSoccerPlayer::kAttacker};
+        std::vector<uint16_t> ids;
+        for (int i = 0; i < players; ++i) {
+            const int pos = i == 0 || i == 20 ? kPositions[0] : kPositions[1 + i % 3];
+            ids.push_back(Sign(pos, "Squad" + std::to_string(i)));
+        }
+        return ids;
+    }
+    void ClearNumbers() {
+        for (int s = 0; s < 30; ++s) User().SetSelection(s, 0);
+    }
+    std::array<uint8_t, 30> Numbers() {
+        std::array<uint8_t, 30> n{};
+        for (int s = 0; s < 30; ++s) n[size_t(s)] = User().GetSelection(s);
+        return n;
+    }
+    Select* OpenSelect() {
+        g_nScreenId = Select::kScreen;
+        manager.SetScreen(new Select(), true, true, false, true, false);
+        Drain();
+        return SelectPage();
+    }
+    Select* SelectPage() { return dynamic_cast<Select*>(manager.GetCurrentPage()); }
+    int NumberOf(uint16_t id) { return User().GetSelectedPlayer(Club().FindSlotOfPlayer(id)); }
+    // The page row showing the player, and its centre in column `column`.
+    int RowOf(uint16_t id) {
+        const int slot = Club().FindSlotOfPlayer(id);
+        const auto& rows = SelectPage()->GetRows();
+        for (size_t r = 0; r < rows.size(); ++r)
+            if (rows[r].slot == slot) return static_cast<int>(r);
+        return -1;
+    }
+    Point CellPoint(uint16_t id, int column) {
+        const int row = RowOf(id) - SelectPage()->GetScrollBar().position;
+        EXPECT_GE(row, 0);
+        const int x = Select::kTableX + (column == 0 ? 11 : 60);
+        return {x, Select::kTableTop + row * Select::kRowHeight + 11};
+    }
+    Point ToMain(Point p) { return main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(p)); }
+    // A press, a few moves and a release with the real mouse, well apart
+    // from the last press so no double click is made.
+    void Drag(Point from, Point to) {
+        backend->Press(ToMain(from), MouseButton::Left, 700);
+        const Point mid{(from.x + to.x) / 2, (from.y + to.y) / 2};
+        backend->MoveTo(ToMain(mid), 30);
+        backend->MoveTo(ToMain(to), 30);
+        backend->Release(ToMain(to), MouseButton::Left, 30);
+        testsupport::RunVirtualTime(*backend, main, 1000);
+    }
+    void ClickAt(Point p) {
+        backend->Click(ToMain(p), MouseButton::Left, 700);
+        testsupport::RunVirtualTime(*backend, main, 800);
+    }
+    static Point FilterPoint(int filter) { return {23 + 32, 144 + 37 * filter + 15}; }
+};
+
+TEST_F(TeamSelection, TheNumberingIsCompletedUpToTheBench) {
+    struct Case {
+        int substitutes;
+        int highest;
+    };
+    const auto ids = SignSquad(20);
+    Injure(ids[3]);
+    for (const Case c : {Case{5, 16}, Case{3, 14}, Case{0, 11}}) {
+        SCOPED_TRACE(c.substitutes);
+        ClearNumbers();
+        // A number above the bench that a player holds stays his.
+        User().SetSelectedPlayer(Club().FindSlotOfPlayer(ids[19]), 20);
+        Select::CompleteNumbering(Club(), User(), c.substitutes);
+        std::vector<int> holders(21, 0);
+        for (uint16_t id : ids) ++holders[size_t(NumberOf(id))];
+        for (int n = 1; n <= c.highest; ++n) EXPECT_EQ(holders[size_t(n)], 1) << n;
+        for (int n = c.highest + 1; n < 20; ++n) EXPECT_EQ(holders[size_t(n)], 0) << n;
+        EXPECT_EQ(NumberOf(ids[19]), 20);
+        EXPECT_EQ(NumberOf(ids[3]), 0) << "an injured player is given no number";
+        // The slot order decides who gets the free numbers.
+        EXPECT_EQ(NumberOf(ids[0]), 1);
+        EXPECT_EQ(NumberOf(ids[4]), 4);
+    }
+}
+
+TEST_F(TeamSelection, TheTableShowsThirteenColumnsSortedByNumber) {
+    const auto ids = SignSquad(18);
+    Injure(ids[2]);
+    ClearNumbers();
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    ASSERT_FALSE(page->IsReadOnly());
+    ASSERT_EQ(page->GetSubstitutes(), 5);
+    const auto& rows = page->GetRows();
+    ASSERT_EQ(rows.size(), 18u);
+    EXPECT_EQ(page->GetTable().columnCount, 13);
+    EXPECT_EQ(page->GetTable().columns[12].header, "En.");
+    EXPECT_EQ(page->GetTable().columnStart[12], 430);
+    for (int n = 1; n <= 16; ++n) EXPECT_EQ(rows[size_t(n - 1)].number, n);
+    // Numberless players last, as "050"; the injured one greyed.
+    EXPECT_EQ(rows[16].cells[0], "050");
+    EXPECT_EQ(rows[17].cells[0], "050");
+    const int injuredRow = RowOf(ids[2]);
+    ASSERT_GE(injuredRow, 16);
+    EXPECT_EQ(rows[size_t(injuredRow)].colour.red, 128);
+    const CPlayer& keeper = *world.GetPlayer(ids[0]);
+    EXPECT_EQ(rows[0].cells[1], keeper.GetName());
+    EXPECT_EQ(rows[0].cells[3], std::to_string(keeper.Football().m_Handling));
+    EXPECT_EQ(rows[0].cells[12], std::to_string(keeper.Football().m_Energy));
+    EXPECT_EQ(rows[0].colour.green, 255);
+    Save("team-selection");
+}
+
+TEST_F(TeamSelection, ExactlyTwelveRowsShowNoScrollBarAndThirteenDo) {
+    SignSquad(12);
+    Select* page = OpenSelect();
+    EXPECT_FALSE(page->GetScrollBar().Scrolls());
+    EXPECT_EQ(page->GetTable().visibleRows, 12);
+    SignSquad(1);
+    Drain();
+    ClickAt(FilterPoint(1));
+    ClickAt(FilterPoint(0));
+    page = SelectPage();
+    ASSERT_EQ(page->GetRows().size(), 13u);
+    EXPECT_TRUE(page->GetScrollBar().Scrolls());
+    // A click on the down arrow scrolls one row.
+    ClickAt({557 + 10, 164 + 276 - 12});
+    EXPECT_EQ(page->GetScrollBar().position, 1);
+}
+
+TEST_F(TeamSelection, AShirtDraggedOntoARowGivesItsNumber) {
+    const auto ids = SignSquad(22);
+    Injure(ids[21]);
+    Select* page = OpenSelect();
+    ClickAt(FilterPoint(2));  // the defenders: 4, 7, 10, 13, 16 and two reserves
+    const uint16_t reserve = ids[18];
+    ASSERT_EQ(NumberOf(ids[6]), 7);
+    ASSERT_EQ(NumberOf(reserve), 0);
+    Drag(CellPoint(ids[6], 0), CellPoint(reserve, 1));
+    EXPECT_EQ(NumberOf(reserve), 7);
+    EXPECT_EQ(NumberOf(ids[6]), 0);
+    EXPECT_EQ(page->GetRows()[size_t(RowOf(reserve))].cells[0], "007");
+    EXPECT_EQ(page->GetRows()[size_t(RowOf(ids[6]))].cells[0], "050");
+    // Onto an injured player: nothing changes.
+    Drag(CellPoint(reserve, 0), CellPoint(ids[21], 1));
+    EXPECT_EQ(NumberOf(reserve), 7);
+    EXPECT_EQ(NumberOf(ids[21]), 0);
+    // Below the last row nothing is hit and nothing parked.
+    Drag(CellPoint(reserve, 0), {200, Select::kTableTop + 9 * Select::kRowHeight + 5});
+    EXPECT_EQ(NumberOf(reserve), 7);
+    EXPECT_EQ(page->GetHeldNumber(), 0);
+    EXPECT_EQ(page->GetDragKind(), Select::kDragNone);
+}
+
+TEST_F(TeamSelection, ANameDragMovesThePlayerAndKeepsTheNumbersInPlace) {
+    const auto ids = SignSquad(20);
+    const uint16_t starter = ids[4], reserve = ids[16], numbered = ids[7];
+    Injure(starter);
+    Select* page = OpenSelect();
+    ClickAt(FilterPoint(3));  // the midfielders: 2, 5, 8, 11, 14 and reserves 16 and 19
+    // The injured starter onto a numbered player is refused.
+    Drag(CellPoint(starter, 1), CellPoint(numbered, 1));
+    EXPECT_EQ(NumberOf(starter), 5);
+    EXPECT_EQ(NumberOf(numbered), 8);
+    // Onto a fit reserve: he takes the number, the injured man has none.
+    const int starterRow = RowOf(starter);
+    const int reserveRow = RowOf(reserve);
+    Drag(CellPoint(starter, 1), CellPoint(reserve, 1));
+    EXPECT_EQ(NumberOf(reserve), 5);
+    EXPECT_EQ(NumberOf(starter), 0);
+    // The rows keep their numbers; the players, their colours and slots moved.
+    const auto& rows = page->GetRows();
+    EXPECT_EQ(rows[size_t(starterRow)].cells[0], "005");
+    EXPECT_EQ(rows[size_t(starterRow)].cells[1], world.GetPlayer(reserve)->GetName());
+    EXPECT_EQ(rows[size_t(starterRow)].slot, Club().FindSlotOfPlayer(reserve));
+    EXPECT_NE(rows[size_t(starterRow)].colour.red, 128);
+    EXPECT_EQ(rows[size_t(reserveRow)].cells[1], world.GetPlayer(starter)->GetName());
+    EXPECT_EQ(rows[size_t(reserveRow)].colour.red, 128);
+    // A later drag from the moved row takes the player it shows.
+    Drag(CellPoint(reserve, 1), CellPoint(ids[19], 1));
+    EXPECT_EQ(NumberOf(ids[19]), 5);
+    EXPECT_EQ(NumberOf(reserve), 0);
+}
+
+TEST_F(TeamSelection, TheHoldingAreaKeepsAShirtAcrossTabsAndFilters) {
+    const auto ids = SignSquad(20);
+    Select* page = OpenSelect();
+    const uint16_t owner = ids[4];
+    ASSERT_EQ(NumberOf(owner), 5);
+    Drag(CellPoint(owner, 0), {48, 410});
+    EXPECT_EQ(page->GetHeldNumber(), 5);
+    EXPECT_EQ(page->GetHeldSlot(), Club().FindSlotOfPlayer(owner));
+    EXPECT_EQ(NumberOf(owner), 5) << "parking changes no number";
+    // Back onto its own row: the area empties, nothing else changes.
+    Drag({48, 410}, CellPoint(owner, 1));
+    EXPECT_EQ(page->GetHeldNumber(), 0);
+    EXPECT_EQ(NumberOf(owner), 5);
+
+    Drag(CellPoint(owner, 0), {48, 410});
+    ClickAt({400, 120});  // Formation
+    EXPECT_EQ(page->GetTab(), 1);
+    ClickAt({100, 120});  // Squad
+    ClickAt(FilterPoint(2));  // Defenders
+    EXPECT_EQ(page->GetFilter(), 2);
+    for (const auto& row : page->GetRows())
+        EXPECT_EQ(world.GetPlayer(Club().GetPlayerId(row.slot))->GetPosition(), CSoccerPlayer::kDefender);
+    uint16_t freeDefender = 0;
+    for (uint16_t id : ids)
+        if (NumberOf(id) == 0 && world.GetPlayer(id)->GetPosition() == CSoccerPlayer::kDefender) freeDefender = id;
+    ASSERT_NE(freeDefender, 0);
+    Drag({48, 410}, CellPoint(freeDefender, 1));
+    EXPECT_EQ(NumberOf(freeDefender), 5);
+    EXPECT_EQ(NumberOf(owner), 0);
+    EXPECT_EQ(page->GetHeldNumber(), 0);
+}
+
+TEST_F(TeamSelection, AParkedShirtFollowsANameDropOntoItsOwner) {
+    const auto ids = SignSquad(18);
+    Select* page = OpenSelect();
+    ClickAt(FilterPoint(3));
+    Drag(CellPoint(ids[4], 0), {48, 410});
+    ASSERT_EQ(page->GetHeldNumber(), 5);
+    // Number 5's player's name onto a reserve: the reserve wears 5 now.
+    Drag(CellPoint(ids[4], 1), CellPoint(ids[16], 1));
+    EXPECT_EQ(NumberOf(ids[16]), 5);
+    EXPECT_EQ(page->GetHeldSlot(), Club().FindSlotOfPlayer(ids[16]));
+    // Dropping it "back" on that player changes nothing.
+    Drag({48, 410}, CellPoint(ids[16], 1));
+    EXPECT_EQ(NumberOf(ids[16]), 5);
+    EXPECT_EQ(page->GetHeldNumber(), 0);
+}
+
+TEST_F(TeamSelection, TheFormationTabPlacesTheElevenAndTheBench) {
+    const auto ids = SignSquad(18);
+    Select* page = OpenSelect();
+    ClickAt({400, 120});
+    ASSERT_EQ(page->GetTab(), 1);
+    EXPECT_EQ(page->FormationPlace(1), (Point{138, 279}));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(page->FormationPlace(i + 2),
+                  (Point{33 * Club().GetTacticPositionX(i) + 138, 32 * Club().GetTacticPositionY(i) + 151}));
+    EXPECT_EQ(page->FormationPlace(12), (Point{54, 187}));
+    EXPECT_EQ(page->FormationPlace(16), (Point{54, 347}));
+    EXPECT_EQ(page->FormationName(1), world.GetPlayer(ids[0])->GetName());
+    EXPECT_EQ(page->FormationName(7), world.GetPlayer(ids[6])->GetName());
+    Save("team-selection-formation");
+    // A number nobody wears has no name.
+    User().SetSelection(Club().FindSlotOfPlayer(ids[6]), 0);
+    EXPECT_EQ(page->FormationName(7), "");
+}
+
+TEST_F(TeamSelection, AnotherClubIsShownReadOnlyAndTheOwnClubEditableAgain) {
+    SignSquad(14);
+    CClub& other = *world.GetClub(1);
+    for (int i = 0; i < 13; ++i) {
+        const uint16_t id = AddPlayer(i == 0 ? CSoccerPlayer::kGoalkeeper : CSoccerPlayer::kMidfielder);
+        ASSERT_TRUE(other.AddPlayerToSquad(id));
+    }
+    Select* page = OpenSelect();
+    TreeNotice item;
+    item.kind = kContextClub;
+    item.data = reinterpret_cast<uintptr_t>(&other);
+    page->OnTreeSelect(&item);
+    EXPECT_EQ(page->GetClub(), &other);
+    EXPECT_TRUE(page->IsReadOnly());
+    const auto& rows = page->GetRows();
+    ASSERT_EQ(static_cast<int>(rows.size()), other.CountFilledSlots());
+    for (const auto& row : rows)
+        for (int c = 3; c < 13; ++c) EXPECT_EQ(row.cells[size_t(c)], "-");
+    // Numbers come from the slot order: 1..16 after the pick, none after.
+    EXPECT_EQ(rows[0].cells[0], "001");
+    EXPECT_EQ(rows[12].cells[0], "013");
+    if (rows.size() > 16) {
+        EXPECT_EQ(rows[16].cells[0], "050");
+    }
+    bool unknown = false;
+    for (const auto& row : rows) unknown = unknown || row.cells[2] == "?";
+    EXPECT_TRUE(unknown);
+    // A drag does nothing here.
+    const auto before = Numbers();
+    Drag({Select::kTableX + 11, Select::kTableTop + 11}, {Select::kTableX + 60, Select::kTableTop + 11 + 23 * 11});
+    EXPECT_EQ(Numbers(), before);
+
+    item.data = reinterpret_cast<uintptr_t>(&Club());
+    page->OnTreeSelect(&item);
+    EXPECT_FALSE(page->IsReadOnly());
+    EXPECT_EQ(page->GetRows()[0].cells[3], std::to_string(world.GetPlayer(Club().GetPlayerId(0))->Football().m_Handling));
+}
+
+TEST_F(TeamSelection, WithoutAClubThePageShowsNoDataAndChangesNothing) {
+    SignSquad(12);
+    const auto before = Numbers();
+    CManager& boss = *User().GetManager();
+    const int club = boss.GetClubIndex();
+    boss.SetClubIndex(-1);  // out of work
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->GetClub(), nullptr);
+    EXPECT_TRUE(page->GetRows().empty());
+    Drag({Select::kTableX + 11, Select::kTableTop + 11}, {Select::kTableX + 60, Select::kTableTop + 40});
+    ClickAt(FilterPoint(2));
+    EXPECT_EQ(page->GetFilter(), 0);
+    boss.SetClubIndex(club);
+    EXPECT_EQ(Numbers(), before);
+}
+
+TEST_F(TeamSelection, TheHoldingAreaAndHeadingsGiveToolTips) {
+    SignSquad(12);
+    Select* page = OpenSelect();
+    backend->MoveTo(ToMain({45, 420}), 700);
+    testsupport::RunVirtualTime(*backend, main, 2000);
+    const SurfaceToolTip& tip = page->SurfaceWidgets().tip;
+    EXPECT_EQ(tip.text, platform::LoadString(48100));
+    EXPECT_TRUE(tip.shown);
+    backend->MoveTo(ToMain({Select::kTableX + 180, 150}), 50);
+    testsupport::RunVirtualTime(*backend, main, 2000);
+    EXPECT_EQ(tip.text, "Handling");
+}
+
+TEST_F(TeamSelection, PrintingWritesTheHeadingsAndTheTable) {
+    SignSquad(12);
+    Select* page = OpenSelect();
+    std::string title, club, date, manager;
+    page->GetHeadings(title, club, date, manager);
+    EXPECT_EQ(title, "Current Squad");
+    EXPECT_EQ(club, Club().GetName());
+    EXPECT_EQ(date, world.GetDateText());
+    EXPECT_EQ(manager, Club().GetManagerNameOrNone());
+    platform::win::PrintJob job("Team Selection");
+    platform::gfx::Canvas& dc = job.StartPage();
+    dc.SetMapMode(platform::gfx::MapMode::Anisotropic);
+    page->Print(&dc, nullptr);
+    job.EndPage();
+    const platform::gfx::Surface& printed = job.Page(0);
+    int dark = 0;
+    for (int y = 0; y < printed.Height(); ++y)
+        for (int x = 0; x < printed.Width(); ++x) dark += platform::gfx::PixelR(printed.Get(x, y)) < 100;
+    EXPECT_GT(dark, 500);
+}
+
+}  // namespace
+}  // namespace squadtest

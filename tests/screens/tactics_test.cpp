@@ -1,0 +1,312 @@
+// The tactics editor (page 26): the formation list, markers dragged on the
+// pitch grid, run directions, individual instructions, renaming; and the
+// team tactics page's buttons, checkboxes and set-piece roles. Driven with
+// the real mouse and keys.
+#include "platform/stringtable.h"
+#include "platform/window/messages.h"
+#include "screens/playerscreen.h"
+#include "screens/squad_fixture.h"
+#include "screens/tactscreen.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/soccertactic.h"
+
+namespace squadtest {
+namespace {
+
+using Tact = CTactScreen;
+
+class TacticsEditor : public SquadPages {
+protected:
+    void SetUp() override {
+        SquadPages::SetUp();
+        for (int i = 0; i < 16; ++i)
+            ids.push_back(Sign(i == 0 ? CSoccerPlayer::kGoalkeeper : CSoccerPlayer::kMidfielder,
+                               "Tact" + std::to_string(i)));
+    }
+    // Opens the editor with formation `formation` current.
+    Tact* OpenTact(int formation = 0) {
+        User().SetCurrentTactic(static_cast<uint8_t>(formation));
+        Club().SetTacticIndex(static_cast<uint8_t>(formation));
+        g_nScreenId = Tact::kScreen;
+        manager.SetScreen(new Tact(), true, true, false, true, false);
+        Drain();
+        return TactPage();
+    }
+    Tact* TactPage() { return dynamic_cast<Tact*>(manager.GetCurrentPage()); }
+    CSoccerTactic& Formation(int i) { return *User().GetTactic(static_cast<uint8_t>(i)); }
+    Point ToMain(Point p) { return main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(p)); }
+    static Point CellCentre(int x, int y) { return {282 + 22 * x + 11, 141 + 22 * y + 11}; }
+    void ClickAt(Point p, bool dbl = false) {
+        backend->Click(ToMain(p), MouseButton::Left, 700);
+        if (dbl) backend->Click(ToMain(p), MouseButton::Left, 40);
+        testsupport::RunVirtualTime(*backend, main, 800);
+    }
+    void Drag(Point from, Point to) {
+        backend->Press(ToMain(from), MouseButton::Left, 700);
+        backend->MoveTo(ToMain({(from.x + to.x) / 2, (from.y + to.y) / 2}), 30);
+        backend->MoveTo(ToMain(to), 30);
+        backend->Release(ToMain(to), MouseButton::Left, 30);
+        testsupport::RunVirtualTime(*backend, main, 1000);
+    }
+    void ClickDirection(int bit) {
+        static const Point kButtons[8] = {{501, 381}, {529, 381}, {556, 381}, {501, 408},
+                                          {556, 408}, {501, 435}, {529, 435}, {556, 435}};
+        int d = 0;
+        while ((1 << d) != bit) ++d;
+        ClickAt({kButtons[d].x + 5, kButtons[d].y + 5});
+    }
+    Point Cell(int formation, int player) {
+        return {Formation(formation).m_Depth[size_t(player)], Formation(formation).m_Width[size_t(player)]};
+    }
+    int Moves(int formation, int player) { return Formation(formation).m_Roles.GetAt(player); }
+    static Point TeamButton(int group, int k) { return {282 + 59 * k + 28, 141 + 39 * group + 18}; }
+    static Point PlayerButton(int group, int k) { return {277 + 36 * k + 14, 394 + 21 * group + 8}; }
+
+    std::vector<uint16_t> ids;
+};
+
+TEST_F(TacticsEditor, TheListShowsEveryFormationWithItsFamiliarity) {
+    Tact* page = OpenTact(3);
+    ASSERT_NE(page, nullptr);
+    const SurfaceTable& list = page->GetList();
+    ASSERT_EQ(list.rowCount, 30);
+    EXPECT_EQ(list.cells[0][0].text, std::string(Formation(0).m_Name));
+    EXPECT_EQ(list.cells[12][1].text, std::to_string(Formation(12).m_Familiarity));
+    EXPECT_EQ(list.cells[12][0].normal.red, SurfaceCellColour(2).red);
+    EXPECT_EQ(list.cells[2][0].normal.green, SurfaceCellColour(0).green);
+    EXPECT_TRUE(list.selected[3]);
+    // Number 2 is selected at the start; his name and role show.
+    EXPECT_EQ(page->GetSelectedPlayer(), 0);
+    EXPECT_EQ(page->GetSelectedName(), world.GetPlayer(ids[1])->GetName());
+    const Point c = Cell(3, 0);
+    EXPECT_EQ(page->GetSelectedRole(), page->RoleName(c.x, c.y));
+    Save("tactics-formation");
+}
+
+TEST_F(TacticsEditor, RolesComeFromTheCellTable) {
+    Tact* page = OpenTact();
+    struct Case {
+        int x, y;
+        const char* role;
+    };
+    for (const Case c : {Case{12, 4, "Striker"}, Case{4, 0, "Left Defensive Midfielder"}, Case{0, 4, "Goalkeeper"},
+                         Case{6, 8, "Right Midfielder"}, Case{2, 3, "Central Defender"}})
+        EXPECT_EQ(page->RoleName(c.x, c.y), c.role) << c.x << "," << c.y;
+    // Nobody wears number 5: the name line says so.
+    for (int slot = 0; slot < 30; ++slot)
+        if (User().GetSelection(slot) == 5) User().SetSelection(slot, 0);
+    ClickAt(CellCentre(Cell(0, 3).x, Cell(0, 3).y));
+    EXPECT_EQ(page->GetSelectedPlayer(), 3);
+    EXPECT_EQ(page->GetSelectedName(), platform::LoadString(48114));
+}
+
+TEST_F(TacticsEditor, ABuiltInMarkerIsSelectedButNeverMoved) {
+    Tact* page = OpenTact(0);
+    const Point before = Cell(0, 5);
+    Drag(CellCentre(before.x, before.y), CellCentre(12, 0));
+    EXPECT_EQ(page->GetSelectedPlayer(), 5);
+    EXPECT_EQ(Cell(0, 5), before);
+    EXPECT_FALSE(page->IsDragging());
+}
+
+TEST_F(TacticsEditor, ACustomMarkerMovesOnlyToAFreeCell) {
+    Tact* page = OpenTact(10);
+    // The custom layout: 0 (2,0), 1 (2,2), 2 (2,4), 5 (6,2), 8 (10,3), 9 (10,5).
+    ASSERT_EQ(Cell(10, 5), (Point{6, 2}));
+    Formation(10).m_Familiarity = 55;
+    Formation(10).m_Tenths = 7;
+    // Its own cell: nothing is written, the familiarity stays.
+    Drag(CellCentre(6, 2), CellCentre(6, 2));
+    EXPECT_EQ(Formation(10).m_Familiarity, 55);
+    EXPECT_EQ(Formation(10).m_Tenths, 7);
+    struct Refused {
+        int player, x, y;
+        const char* why;
+    };
+    for (const Refused r : {Refused{2, 1, 4, "the keeper's cell"}, Refused{2, 0, 3, "the keeper's zone"},
+                            Refused{5, 9, 4, "touching two players"}, Refused{5, 3, 1, "diagonal to a player"},
+                            Refused{5, 6, 4, "on a player"}}) {
+        const Point from = Cell(10, r.player);
+        Drag(CellCentre(from.x, from.y), CellCentre(r.x, r.y));
+        EXPECT_EQ(Cell(10, r.player), from) << r.why;
+    }
+    EXPECT_EQ(Formation(10).m_Familiarity, 55);
+    Drag(CellCentre(6, 2), CellCentre(8, 0));
+    EXPECT_EQ(Cell(10, 5), (Point{8, 0}));
+    // A real move recomputes the formation's familiarity and the list's rating.
+    CSoccerTacticList copy;
+    for (int i = 0; i < 30; ++i) *copy.GetAt(i) = Formation(i);
+    copy.RecomputeFamiliarity(10);
+    EXPECT_EQ(Formation(10).m_Familiarity, copy.GetAt(10)->m_Familiarity);
+    EXPECT_EQ(page->GetList().cells[10][1].text, Formation(10).GetFamiliarityText());
+    // Dragged beyond the pitch it ends in the last column and row.
+    Drag(CellCentre(10, 5), {760, 520});
+    EXPECT_EQ(Cell(10, 9), (Point{12, 8}));
+    Save("tactics-moved");
+}
+
+TEST_F(TacticsEditor, DirectionsKeepTheLastTwoAndStayOnThePitch) {
+    Tact* page = OpenTact(10);
+    ClickAt(CellCentre(6, 2));  // player 5
+    ASSERT_EQ(page->GetSelectedPlayer(), 5);
+    ClickDirection(2);    // up
+    ClickDirection(16);   // forward
+    EXPECT_EQ(Moves(10, 5), 2 | 16);
+    ClickDirection(8);    // back: the oldest goes
+    EXPECT_EQ(Moves(10, 5), 16 | 8);
+    EXPECT_EQ(page->GetFirstDirection(5), 16);
+    EXPECT_EQ(page->GetSecondDirection(5), 8);
+    ClickDirection(16);   // again: removed
+    EXPECT_EQ(Moves(10, 5), 8);
+
+    // Player 0 in (2, 0): no "up" directions; moved into column 0 he loses "back".
+    ClickAt(CellCentre(2, 0));
+    ASSERT_EQ(page->GetSelectedPlayer(), 0);
+    ClickDirection(1);
+    EXPECT_EQ(Moves(10, 0), 0) << "up-left leaves the pitch";
+    ClickDirection(8);
+    ClickDirection(16);
+    ASSERT_EQ(Moves(10, 0), 8 | 16);
+    Drag(CellCentre(2, 0), CellCentre(0, 0));
+    ASSERT_EQ(Cell(10, 0), (Point{0, 0}));
+    EXPECT_EQ(Moves(10, 0), 16);
+    // A masked direction changes nothing, not even the older one.
+    ClickDirection(32);
+    ClickDirection(64);
+    EXPECT_EQ(Moves(10, 0), 16 | 64);
+    ClickDirection(8);
+    EXPECT_EQ(Moves(10, 0), 16 | 64);
+}
+
+TEST_F(TacticsEditor, IndividualButtonsWriteTheSelectedPlayersInstructions) {
+    Tact* page = OpenTact(10);
+    ClickAt(CellCentre(6, 4));  // player 6
+    ASSERT_EQ(page->GetSelectedPlayer(), 6);
+    ClickAt(PlayerButton(0, 3));  // "Medium aggression"
+    ClickAt(PlayerButton(1, 5));  // "Longest passing style"
+    ClickAt(PlayerButton(2, 1));  // "Defensive bias"
+    EXPECT_EQ(User().m_Instructions[Tact::kAggression][10][6], 3);
+    EXPECT_EQ(User().m_Instructions[Tact::kPassing][10][6], 5);
+    EXPECT_EQ(User().m_Instructions[Tact::kBias][10][6], 1);
+    EXPECT_EQ(page->GetPlayerButton(2 + 3).state, 1);
+    EXPECT_EQ(page->GetPlayerButton(2).state, 0);
+    // Another player shows his own values; a damaged value reads as the team's.
+    User().m_Instructions[Tact::kAggression][10][5] = 9;
+    ClickAt(CellCentre(6, 2));
+    EXPECT_EQ(page->GetPlayerButton(2).state, 1);
+    EXPECT_EQ(page->GetPlayerButton(2 + 3).state, 0);
+    EXPECT_EQ(page->GetPlayerButton(8 + 5).state, 0);
+    // Choosing another formation in the list shows its values.
+    User().m_Instructions[Tact::kPassing][11][5] = 4;
+    ClickAt({100, 163 + 23 * 1 + 11});  // row 11 under the top row 10
+    EXPECT_EQ(User().GetCurrentTactic(), 11);
+    EXPECT_EQ(Club().GetTacticIndex(), 11);
+    EXPECT_EQ(page->GetPlayerButton(8 + 4).state, 1);
+}
+
+TEST_F(TacticsEditor, OnlyACustomNameIsEditedAndReturnRenamesIt) {
+    Tact* page = OpenTact(8);
+    ClickAt({100, 163 + 11}, true);  // "3-5-2" or the like: built in
+    EXPECT_FALSE(page->IsEditingName());
+    ClickAt({100, 163 + 23 * 2 + 11}, true);  // row 10, "Custom 1"
+    ASSERT_TRUE(page->IsEditingName());
+    backend->Key(VK_END, 5);
+    for (int i = 0; i < 16; ++i) backend->Key(VK_BACK, 5);
+    testsupport::RunVirtualTime(*backend, main, 500);
+    EXPECT_EQ(page->SurfaceWidgets().edit.text, "");
+    backend->Type("ABCDEFGHIJKLMNOPQ", 5);
+    testsupport::RunVirtualTime(*backend, main, 1000);
+    EXPECT_EQ(page->SurfaceWidgets().edit.text, "ABCDEFGHIJKLMNOP") << "the 17th character is refused";
+    backend->Key(VK_RETURN, 5);
+    testsupport::RunVirtualTime(*backend, main, 500);
+    EXPECT_FALSE(page->IsEditingName());
+    EXPECT_EQ(std::string(Formation(10).m_Name), "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(page->GetList().cells[10][0].text, "ABCDEFGHIJKLMNOP");
+}
+
+TEST_F(TacticsEditor, ADoubleClickOpensWhoeverWearsTheMarkersNumber) {
+    OpenTact(10);
+    // Number 3 given to the last player of the squad.
+    User().SetSelectedPlayer(15, 3);
+    ClickAt(CellCentre(2, 2), true);  // player 1 wears number 3
+    auto* person = dynamic_cast<CPlayerScreen*>(manager.GetCurrentPage());
+    ASSERT_NE(person, nullptr);
+    EXPECT_EQ(g_nScreenId, 60);
+    EXPECT_EQ(person->m_pSubject, world.GetPlayer(ids[15]));
+}
+
+TEST_F(TacticsEditor, TheGoalkeeperOpensNumberOne) {
+    OpenTact(0);
+    ClickAt({282 + 11, 229 + 11}, true);
+    auto* person = dynamic_cast<CPlayerScreen*>(manager.GetCurrentPage());
+    ASSERT_NE(person, nullptr);
+    EXPECT_EQ(person->m_pSubject, world.GetPlayer(ids[0]));
+}
+
+TEST_F(TacticsEditor, TeamButtonsShowAndStoreTheFormationsInstructions) {
+    Formation(10).m_Aggression = 3;
+    Formation(10).m_Instructions[1] = 9;  // passing
+    Formation(10).m_Instructions[0] = 0;  // bias
+    Tact* page = OpenTact(10);
+    ClickAt({400, 120});
+    ASSERT_EQ(page->GetTab(), 1);
+    EXPECT_EQ(page->GetTeamButton(1).state, 1) << "3 shows Low medium aggression";
+    EXPECT_EQ(page->GetTeamButton(9).state, 1) << "passing 9";
+    EXPECT_EQ(page->GetTeamButton(10).state, 1) << "bias 0";
+    ClickAt(TeamButton(0, 2));
+    EXPECT_EQ(Formation(10).m_Aggression, 5);
+    ClickAt(TeamButton(2, 4));
+    EXPECT_EQ(Formation(10).m_Instructions[0], 9);
+    // Still pressed after a visit to the other page.
+    ClickAt({100, 120});
+    ClickAt(CellCentre(6, 4));
+    ClickAt({400, 120});
+    EXPECT_EQ(page->GetTeamButton(2).state, 1);
+    EXPECT_EQ(page->GetTeamButton(1).state, 0);
+    EXPECT_EQ(page->GetTeamButton(14).state, 1);
+    // The offside trap twice gives the stored value back.
+    ClickAt({559 + 8, 263 + 8});
+    EXPECT_EQ(Formation(10).m_Instructions[2], 1);
+    EXPECT_EQ(page->GetTeamButton(15).state, 1);
+    ClickAt({559 + 8, 263 + 8});
+    EXPECT_EQ(Formation(10).m_Instructions[2], 0);
+    EXPECT_EQ(page->GetTeamButton(15).state, 0);
+    ClickAt({559 + 8, 286 + 8});
+    EXPECT_EQ(Formation(10).m_Instructions[3], 1);
+    Save("tactics-team");
+}
+
+TEST_F(TacticsEditor, SetPieceRolesTakeTheColumnsNumber) {
+    Tact* page = OpenTact(0);
+    ClickAt({400, 120});
+    ASSERT_EQ(page->GetTab(), 1);
+    const Point keeperLeftCorner = Tact::SetPieceCell(Tact::kLeftCorner, 0);
+    const int before = User().m_TacticSliders[Tact::kLeftCorner];
+    ClickAt({keeperLeftCorner.x + 11, keeperLeftCorner.y + 11});
+    EXPECT_EQ(User().m_TacticSliders[Tact::kLeftCorner], before) << "the keeper takes no corners";
+    const Point keeperCaptain = Tact::SetPieceCell(Tact::kCaptain, 0);
+    ClickAt({keeperCaptain.x + 11, keeperCaptain.y + 11});
+    EXPECT_EQ(User().m_TacticSliders[Tact::kCaptain], 1);
+    const Point four = Tact::SetPieceCell(Tact::kRightCorner, 3);
+    ClickAt({four.x + 11, four.y + 11});
+    EXPECT_EQ(User().m_TacticSliders[Tact::kRightCorner], 4);
+}
+
+TEST_F(TacticsEditor, WithoutAClubNoPressChangesAnything) {
+    CManager& boss = *User().GetManager();
+    const int club = boss.GetClubIndex();
+    boss.SetClubIndex(-1);
+    Tact* page = OpenTact(10);
+    ASSERT_EQ(page->GetClub(), nullptr);
+    const CSoccerTactic before = Formation(10);
+    ClickAt({400, 120});
+    EXPECT_EQ(page->GetTab(), 0);
+    Drag(CellCentre(6, 2), CellCentre(8, 0));
+    ClickAt(TeamButton(0, 4));
+    boss.SetClubIndex(club);
+    EXPECT_EQ(Formation(10).m_Depth, before.m_Depth);
+    EXPECT_EQ(Formation(10).m_Aggression, before.m_Aggression);
+}
+
+}  // namespace
+}  // namespace squadtest
