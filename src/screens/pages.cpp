@@ -22,6 +22,7 @@ void RegisterGamePages() {
     RegisterTitleScreen();
     RegisterHighScreen();
     RegisterSquadScreen();
+    RegisterOptionScreen();
     RegisterSquadSelectScreen();
     RegisterTactScreen();
     RegisterTrainScreen();

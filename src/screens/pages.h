@@ -23,6 +23,7 @@ void RegisterStadiumScreen();
 void RegisterTitleScreen();
 void RegisterHighScreen();
 void RegisterSquadScreen();
+void RegisterOptionScreen();
 void RegisterSquadSelectScreen();
 void RegisterTactScreen();
 void RegisterTrainScreen();

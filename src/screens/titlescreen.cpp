@@ -1,6 +1,7 @@
 #include "screens/titlescreen.h"
 
 #include <cstdio>
+#include <variant>
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
@@ -60,6 +61,15 @@ CTitleScreen::CTitleScreen(int count, std::string text, int step) {
 
 CTitleScreen::~CTitleScreen() = default;
 
+void CTitleScreen::SetPageParams(const PageParams& params) {
+    const auto* progress = std::get_if<ProgressPageParams>(&params);
+    if (!progress) return;
+    m_nProgressCount = progress->caption;
+    m_strProgressText = progress->textId ? platform::LoadString(progress->textId) : progress->text;
+    m_nProgressStep = 0;
+    m_bWeekSummary = progress->flag ? 1 : 0;
+}
+
 void CTitleScreen::Reset() {
     SetBackground("gfx\\backgrounds\\34.bmp");
     m_bDirectDrawPage = 1;
@@ -93,6 +103,7 @@ void CTitleScreen::LoadPictures() {
     switch (m_nScreen) {
         case 115: picture = "gfx\\backgrounds\\titlescreen.bmp"; break;
         case 112: picture = "gfx\\backgrounds\\titlescreen.bmp"; break;
+        case 79: picture = "gfx\\backgrounds\\countryselectioneurope.BMP"; break;
         case 59: picture = "gfx\\backgrounds\\creditscreen.bmp"; break;
         case 91: picture = "gfx\\backgrounds\\92.bmp"; break;
         default:
@@ -114,6 +125,10 @@ void CTitleScreen::Initialise() {
     if (m_nTimer) KillTimer(m_nTimer);
     m_nTimer = 0;
     LoadPictures();
+    if (m_nScreen == 79) SetUpCountryPage();
+    if (m_nScreen == 112) m_nProgressCount = 7;
+    if (m_nScreen == 114 && m_bWeekSummary)
+        if (CWorldData* world = GetWorldData()) UpdateWeekSummary(*world);
     m_nTimer = SetTimer(kPageTimer, kTickMs);
     if (!m_nTimer) {
         Ui::Get().MessageBox(platform::LoadString(kNoTimersText), "Vantorel 2000", 0);
@@ -127,7 +142,13 @@ void CTitleScreen::Close() {
     StopVideo();
     m_pPicture.reset();
     m_pWork.reset();
+    for (auto& map : m_pMaps) map.reset();
+    m_pFlags.reset();
+    m_pFlagsLo.reset();
     DeleteFonts();
+    // After a run of days the tree shows the new state of the world.
+    if (m_nScreen == 114 && g_SetupState.gameData != kGameDataNone)
+        if (auto* manager = dynamic_cast<CScreenManager*>(Parent())) manager->RefreshTree(0);
     CScreensInfo::Close();
 }
 
@@ -180,8 +201,9 @@ void CTitleScreen::DrawPage() {
             }
             m_bDrawnOnce = 1;
             break;
-        case 115:
-        case 79: CopySurface(m_pPicture.get(), m_pWork); break;
+        case 115: CopySurface(m_pPicture.get(), m_pWork); break;
+        case 79: DrawCountryPage(); break;
+        case 112: DrawInitialisePage(); return;
         default: DrawProgress(); return;
     }
     BlitSurfaceToScreen(m_pWork.get(), 0, 0);
@@ -203,6 +225,7 @@ int CTitleScreen::ProgressBarWidth(int full, int step, int count) {
 
 CTitleScreen::BarLayout CTitleScreen::GetBarLayout() const {
     const bool employed = ManagerEmployed();
+    if (m_nScreen == 112) return {386, 301, 379, 26};
     if (m_bWeekSummary && employed) return {45, 390, 497, 28};
     if ((m_bWeekSummary && !employed) || g_SetupState.saving) return {301, 392, 267, 31};
     return {48, 428, 377, 25};
@@ -230,6 +253,16 @@ void CTitleScreen::DrawProgress() {
     const BarLayout bar = GetBarLayout();
     const bool summary = m_bWeekSummary && employed;
     if (summary) {
+        const WeekSummary& s = GetWeekSummary();
+        std::string date;
+        if (CWorldData* world = GetWorldData()) world->GetMatchTime().GetDateText(date);
+        DrawShadowText(2, platform::gfx::TA_CENTER, m_pWork.get(), platform::FormatMessageId(958, {s.clubName, date}),
+                       300, 34);
+        static constexpr int kRows[12] = {63, 83, 103, 129, 149, 175, 201, 221, 241, 261, 281, 299};
+        for (int i = 0; i < 12; ++i) {
+            DrawColourText(0, platform::gfx::TA_LEFT, m_pWork.get(), s.labels[i], 40, kRows[i], 255, 255, 255);
+            DrawColourText(0, platform::gfx::TA_LEFT, m_pWork.get(), s.values[i], 305, kRows[i], 255, 255, 255);
+        }
         DrawShadowText(2, platform::gfx::TA_CENTER, m_pWork.get(),
                        platform::FormatMessageId(734, {m_strProgressText}), 300, 355);
     } else {
@@ -308,6 +341,7 @@ void CTitleScreen::OnTimerTick(uint32_t id) {
     g_SetupState.busy = 0;
     switch (m_nScreen) {
         case 115: StepIntro(); break;
+        case 112: StepInitialise(); break;
         case 59:
             m_nCredits = m_nCredits >= kCreditsWrap ? 0 : m_nCredits + 2;
             DrawPage();
@@ -318,19 +352,37 @@ void CTitleScreen::OnTimerTick(uint32_t id) {
 
 void CTitleScreen::OnMouseMove(uint32_t flags, Point pt) {
     CScreensInfo::OnMouseMove(flags, pt);
+    if (m_nScreen == 79) {
+        const SelectableCountry* entry = nullptr;
+        m_nHoveredCountry =
+            FlagAt(m_nMapTab == 0 ? SelectableCountry::kEurope : SelectableCountry::kWorld, pt.x, pt.y, &entry);
+        if (entry) m_nNameX = entry->flagX + 22, m_nNameY = entry->flagY + 1;
+        DrawPage();
+        return;
+    }
     if (m_nScreen != 91) return;
     m_nHovered = MenuItemAt(pt.x, pt.y);
     if (m_nHovered != m_nLastDrawn) DrawPage();
 }
 
-void CTitleScreen::OnLButtonDown(uint32_t, Point) { OnClick(); }
-void CTitleScreen::OnLButtonDblClk(uint32_t, Point) { OnClick(); }
+void CTitleScreen::OnLButtonDown(uint32_t, Point pt) { OnClick(pt); }
+void CTitleScreen::OnLButtonDblClk(uint32_t, Point pt) { OnClick(pt); }
+
+void CTitleScreen::OnLButtonUp(uint32_t flags, Point pt) {
+    CScreensInfo::OnLButtonUp(flags, pt);
+    if (m_nScreen != 79) return;
+    ReleaseSurfaceButtons(s_ContinueButton, 1);
+    ReleaseSurfaceButtons(s_EuropeGroupButtons, kEuropeGroupCount);
+    ReleaseSurfaceButtons(s_WorldGroupButtons, kWorldGroupCount);
+    DrawPage();
+}
 // No edit field is active on these pages: keys change nothing.
 void CTitleScreen::OnKeyDown(uint32_t, uint32_t, intptr_t) {}
 void CTitleScreen::OnChar(uint8_t, uint32_t) {}
 
-void CTitleScreen::OnClick() {
+void CTitleScreen::OnClick(Point pt) {
     switch (m_nScreen) {
+        case 79: OnCountryPageClick(pt); break;
         case 115:
             if (IsVideoPlaying()) StopVideo();
             break;

@@ -295,6 +295,8 @@ void CScreenManager::StartNewGame() {
     ClearHistory();
     g_nActiveUser = 0;
     g_SetupState.managerCount = 1;
+    // The next game reads the start-up database again, with its own selection.
+    g_SetupState.gameData = kGameDataNone;
     RefreshTree(0);
     g_nScreenId = kNewGameScreen;
     CScreen* title = MakePage(PageClass::Title);

@@ -21,6 +21,7 @@ struct SetupState {
     uint8_t loadPending = 0;  // the initialise page is to load loadPath
     std::string loadPath;
     uint8_t managerCount = 1;  // the number of the manager being set up, 1 to 8
+    uint8_t worldInitialised = 0;  // a game has been set up in this run
 };
 extern SetupState g_SetupState;
 

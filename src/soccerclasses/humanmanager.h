@@ -322,6 +322,9 @@ public:
     void CancelNegotiationsForPlayer(int player, const CClub* buyer);
     // Two clubs have exchanged their places in the world's list.
     void SwapClubIndexes(int a, int b);
+    // The slots with a manager first, in their old order; entry i of the
+    // result is the old slot of new slot i.
+    std::array<int, kSlots> CompactSlots();
 
     // The count, then per slot its "SYNC n" marker and its record. A load
     // that finds a count outside 1..8 or a wrong marker marks the file

@@ -1,5 +1,7 @@
 #include "soccerclasses/selectablecountries.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string_view>
@@ -34,6 +36,12 @@ std::vector<SelectableCountry> ReadSelectableCountries() {
         c.map = f[9] == "Europe" ? SelectableCountry::kEurope : SelectableCountry::kWorld;
         c.group = static_cast<uint8_t>(std::atoi(f[10].c_str()));
         c.byDefault = f[11] == "yes";
+        for (size_t k = 12; k < f.size(); ++k) {
+            if (f[k].rfind("flag=", 0) == 0)
+                std::sscanf(f[k].c_str() + 5, "%hd,%hd", &c.flagX, &c.flagY);
+            else if (f[k].rfind("order=", 0) == 0)
+                c.order = static_cast<uint8_t>(std::atoi(f[k].c_str() + 6));
+        }
         out.push_back(std::move(c));
     }
     return out;
@@ -57,4 +65,13 @@ std::vector<uint8_t> AllSelectableCountries() {
     std::vector<uint8_t> ids;
     for (const SelectableCountry& c : GetSelectableCountries()) ids.push_back(c.id);
     return ids;
+}
+
+std::vector<SelectableCountry> GetMapCountries(SelectableCountry::Map map) {
+    std::vector<SelectableCountry> out;
+    for (const SelectableCountry& c : GetSelectableCountries())
+        if (c.map == map) out.push_back(c);
+    std::stable_sort(out.begin(), out.end(),
+                     [](const SelectableCountry& a, const SelectableCountry& b) { return a.order < b.order; });
+    return out;
 }

@@ -280,6 +280,10 @@ public:
     int32_t GetCurrentUserIndex() const { return m_CurrentUser; }
     bool SetCurrentUser(int i);
     void SelectFirstHumanUser();
+    // Moves the user slots without a manager behind those with one; each
+    // player's knowledge bit moves with its slot, and the bits of the
+    // emptied slots are cleared.
+    void CompactUsers();
     void SetCurrentUserByManager(int32_t manager);
     void ResetCurrentUser();
     // Puts back a current user remembered earlier, -1 included.

@@ -10,9 +10,9 @@
 #include "platform/window/ui.h"
 #include "shell/screen.h"
 #include "shell/screenmanager.h"
+#include "support/ui_loop.h"
 
 namespace pagetest {
-#include "support/ui_loop.h"
 
 using namespace platform::win;
 

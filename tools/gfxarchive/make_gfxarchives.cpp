@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     std::vector<art::Picture> all = art::AllPictures();
     for (art::Picture& p : art::TreePictures(argv[1])) all.push_back(std::move(p));
     for (art::Picture& p : art::PageBackgrounds(argv[1])) all.push_back(std::move(p));
+    for (art::Picture& p : art::CountryPictures(argv[1])) all.push_back(std::move(p));
     for (const art::Picture& p : all) {
         auto it = archives.find(p.archive);
         if (it == archives.end()) toolio::Fail("no archive named " + p.archive);

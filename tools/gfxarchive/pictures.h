@@ -33,6 +33,21 @@ std::vector<Picture> WidgetPictures();
 std::vector<Picture> ToolBarPictures();
 // The navigator's background, icons and flags (the flag table is in `assets`).
 std::vector<Picture> TreePictures(const std::filesystem::path& assets);
+// The flag table: each flag's code, pattern and colours.
+struct FlagDesign {
+    std::string code, pattern;
+    std::vector<platform::gfx::Pixel> colours;
+};
+std::vector<FlagDesign> ReadFlagTable(const std::filesystem::path& assets);
+// One flag of the table, w x h, with its one-pixel dark edge, unkeyed.
+platform::gfx::Surface FlagSurface(const std::string& pattern, const std::vector<platform::gfx::Pixel>& colours,
+                                   int w, int h);
+// The new-game pages' pictures (country_pictures.cpp): both maps, the flag
+// sheets and the country page's buttons.
+std::vector<Picture> CountryPictures(const std::filesystem::path& assets);
+// A map's country id under each pixel (788 x 550, row by row; 0 the sea
+// and the page furniture).
+std::vector<int> CountryMapRaster(const std::filesystem::path& assets, bool europe);
 
 // The photo-fit faces' layers, backdrops and the face surfaces' frame.
 std::vector<Picture> FacePictures();

@@ -44,9 +44,9 @@ std::vector<Point> Star(double cx, double cy, double r) {
     return p;
 }
 
-// One flag, 20 x 13 for the tree (60 x 40 beside a page's title), with a
-// one-pixel dark edge so light flags stand out on any background.
-Bitmap8 Flag(const std::string& pattern, const std::vector<Pixel>& c, int w = 20, int h = 13) {
+}  // namespace
+
+Surface FlagSurface(const std::string& pattern, const std::vector<Pixel>& c, int w, int h) {
     const int W = w * kS, H = h * kS;
     Surface s(W, H, c.at(0));
     Canvas g(s);
@@ -121,6 +121,30 @@ Bitmap8 Flag(const std::string& pattern, const std::vector<Pixel>& c, int w = 20
             p = MakePixel(std::min(255, int(PixelR(p) * f)), std::min(255, int(PixelG(p) * f)),
                           std::min(255, int(PixelB(p) * f)));
         }
+    return small;
+}
+
+std::vector<FlagDesign> ReadFlagTable(const std::filesystem::path& assets) {
+    std::vector<FlagDesign> out;
+    std::ifstream in(assets / "ui" / "flags.txt");
+    if (!in) throw std::runtime_error("no flag table");
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto f = Split(line, '|');
+        if (f.size() != 3) throw std::runtime_error("bad flag line: " + line);
+        FlagDesign d{f[0], f[1], {}};
+        for (const auto& c : Split(f[2], ',')) d.colours.push_back(Hex(c));
+        out.push_back(std::move(d));
+    }
+    return out;
+}
+
+namespace {
+
+// One flag, 20 x 13 for the tree (60 x 40 beside a page's title), with a
+// one-pixel dark edge so light flags stand out on any background.
+Bitmap8 Flag(const std::string& pattern, const std::vector<Pixel>& c, int w = 20, int h = 13) {
+    Surface small = FlagSurface(pattern, c, w, h);
     // Corners left out: the flag sits on the tree's background like a cloth.
     for (int y : {0, small.Height() - 1})
         for (int x : {0, small.Width() - 1}) small.Row(y)[x] = kKeyPixel;

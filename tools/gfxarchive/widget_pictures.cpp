@@ -280,6 +280,14 @@ std::vector<Picture> WidgetPictures() {
         std::snprintf(frame, sizeof frame, "menuanim\\new game%02d.bmp", f);
         out.push_back({"animation", frame, true, MenuEmblem("NEW GAME", f)});
     }
+    // The options hub's other emblems.
+    for (const auto& [stem, caption] : {std::pair{"credits", "CREDITS"}, std::pair{"game options", "OPTIONS"},
+                                         std::pair{"load game", "LOAD GAME"}})
+        for (int f = 0; f < 2; ++f) {
+            char frame[48];
+            std::snprintf(frame, sizeof frame, "menuanim\\%s%02d.bmp", stem, f);
+            out.push_back({"animation", frame, true, MenuEmblem(caption, f)});
+        }
     out.push_back({"messagebox", "4button.bmp", true, BoxButton(115, 28)});
     out.push_back({"messagebox", "3upmiddle.bmp", true, BoxButton(157, 45)});
     out.push_back({"messagebox", "3downmiddle.bmp", true, BoxButtonDown(157, 45)});

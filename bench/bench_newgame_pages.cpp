@@ -1,0 +1,81 @@
+// The title class's pages that redraw often: the country page, redrawn in
+// full on every mouse move, and the processing page's DrawProgress, which
+// runs about nine times per day step. Both should stay within 4 ms.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "platform/files.h"
+#include "platform/window/headless.h"
+#include "platform/window/ui.h"
+#include "screens/pages.h"
+#include "screens/titlescreen.h"
+#include "shell/brixholmapp.h"
+#include "shell/screenglobals.h"
+#include "shell/screenmanager.h"
+#include "shell/setupstate.h"
+#include "shell/view.h"
+#include "soccerclasses/worlddata.h"
+
+namespace {
+
+class NewGamePagesBench {
+public:
+    explicit NewGamePagesBench(int screen) {
+        using namespace platform::win;
+        // The program's profile and saves go to a folder of the run's own.
+        const auto home = std::filesystem::temp_directory_path() / "vt-bench-newgame";
+        std::filesystem::create_directories(home);
+        setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+        setenv("XDG_DATA_HOME", home.c_str(), 1);
+        platform::SetInstallFolder(VT_GAME_DIR);
+        CBrixholmApp::SetWorldFactory([] { return std::make_unique<CWorldData>(CWorldData::Empty{}); });
+        Ui::Get().Start(std::make_unique<HeadlessBackend>(Size{1024, 768}));
+        RegisterGamePages();
+        app = std::make_unique<CBrixholmApp>();
+        if (!app->InitInstance({})) return;
+        for (int round = 0; round < 3; ++round)
+            for (Message m; Ui::Get().PeekMessage(m);) Ui::Get().DispatchMessage(m);
+        CScreenManager* manager = app->GetView() ? app->GetView()->GetScreenManager() : nullptr;
+        if (!manager) return;
+        g_nScreenId = screen;
+        page = screen == 114 ? new CTitleScreen(7, std::string("Loading Game"), 0) : new CTitleScreen();
+        manager->SetScreen(page, true, false, true, false, false);
+    }
+    ~NewGamePagesBench() {
+        app.reset();
+        platform::win::Ui::Get().Stop();
+        CBrixholmApp::SetWorldFactory(nullptr);
+    }
+    std::unique_ptr<CBrixholmApp> app;
+    CTitleScreen* page = nullptr;
+};
+
+void BM_CountryPageRedraw(benchmark::State& state) {
+    NewGamePagesBench bench(79);
+    if (!bench.page) {
+        state.SkipWithError("no country page");
+        return;
+    }
+    for (auto _ : state) bench.page->DrawPage();
+}
+BENCHMARK(BM_CountryPageRedraw)->Unit(benchmark::kMillisecond);
+
+// 0 the load layout, 1 the save layout, 2 week-summary mode without an
+// employed manager.
+void BM_DrawProgress(benchmark::State& state) {
+    NewGamePagesBench bench(114);
+    if (!bench.page) {
+        state.SkipWithError("no processing page");
+        return;
+    }
+    g_SetupState.saving = state.range(0) == 1 ? 1 : 0;
+    bench.page->SetWeekSummaryMode(state.range(0) == 2);
+    for (auto _ : state) bench.page->DrawProgress();
+    g_SetupState.saving = 0;
+}
+BENCHMARK(BM_DrawProgress)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Writes pictures of the new-game pages for people to look at (they are not
+# a check): the intro at three moments, the title page plain and hovered,
+# the credits, both country maps with a hovered country and the manager
+# set-up, from a headless run of the program driven by a script.
+#   scripts/screenshots.sh [build folder, default build-test] [output folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build-test}"
+out="${2:-$build/screenshots}"
+mkdir -p "$out"
+script="$(mktemp)"
+trap 'rm -f "$script"' EXIT
+sed "s#SHOTS#$out#g" scripts/shots/newgame.txt >"$script"
+# A profile and save folder of the run's own.
+home="$(mktemp -d)"
+XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" \
+  "$build/vantorel" --headless --script "$script" --run-ms 60000
+ls "$out"
