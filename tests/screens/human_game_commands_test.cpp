@@ -159,11 +159,10 @@ TEST_F(HumanGameCommands, ReleaseAndSackAskFirstAndActOnlyOnYes) {
     Command(32898);
     EXPECT_LT(club->FindSlotOfPlayer(static_cast<uint16_t>(index)), 0) << "Yes lets him go";
 
-    auto hired = std::make_unique<CEmployee>();
-    hired->m_JobKind = CBasicEmployee::kHeadPhysio;
-    hired->Person().SetContractYears(2);
-    CEmployee* physio = hired.get();
-    club->Staff().Add(std::move(hired));
+    const int hiredAt = club->HireNewEmployee(CBasicEmployee::kHeadPhysio);
+    ASSERT_GE(hiredAt, 0);
+    CEmployee* physio = club->Staff().GetAt(hiredAt);
+    ASSERT_NE(physio, nullptr);
     const int staffBefore = club->Staff().GetSize();
     g_pSelectedEmployee = physio;
     AnswerEveryBox(VK_ESCAPE);
@@ -179,8 +178,9 @@ TEST_F(HumanGameCommands, ReleaseAndSackAskFirstAndActOnlyOnYes) {
     // Another club's man: nothing is asked and nobody goes.
     CClub* other = W().GetClub(W().GetClubList().GetIndex(club) + 1);
     ASSERT_NE(other, nullptr);
-    other->Staff().Add(std::make_unique<CEmployee>());
-    g_pSelectedEmployee = other->Staff().GetAt(other->Staff().GetSize() - 1);
+    const int theirsAt = other->HireNewEmployee(CBasicEmployee::kHeadPhysio);
+    ASSERT_GE(theirsAt, 0);
+    g_pSelectedEmployee = other->Staff().GetAt(theirsAt);
     const int theirs = other->Staff().GetSize(), ours = club->Staff().GetSize();
     asked = boxes;
     Command(32903);
