@@ -24,7 +24,6 @@ constexpr unsigned kPageTitle = 10005;  // "Team Selection"
 constexpr unsigned kSquadTab = 19432;   // "Squad"
 constexpr unsigned kFormationTab = 45055;
 constexpr unsigned kNoData = 735;
-constexpr unsigned kNoTimers = 44000;
 constexpr unsigned kShortHeadings = 45070;  // "No." .. "En."
 constexpr unsigned kLongHeadings = 45090;   // "Shirt number" .. "Energy"
 constexpr unsigned kHoldingTip = 48100;
@@ -194,11 +193,7 @@ void CSquadSelectScreen::Initialise() {
         b.released = std::shared_ptr<Surface>(std::move(normal));
         b.pressed = std::shared_ptr<Surface>(std::move(lit));
     }
-    m_timer = SetTimer(kTickTimer, kTickMs);
-    if (!m_timer) {
-        Ui::Get().MessageBox(platform::LoadString(kNoTimers), "Vantorel 2000", 0);
-        Ui::Get().PostQuitMessage(-1);
-    }
+    m_timer = StartPageTimer(kTickTimer, kTickMs);
 }
 
 void CSquadSelectScreen::BuildSurfaces() {

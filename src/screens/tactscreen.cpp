@@ -25,7 +25,6 @@ constexpr unsigned kPageTitle = 10027;  // "Tactics Editor"
 constexpr unsigned kFormationTab = 45055;
 constexpr unsigned kTeamTacticsTab = 48110;
 constexpr unsigned kNoData = 735;
-constexpr unsigned kNoTimers = 44000;
 constexpr unsigned kTacticHeading = 48111, kTacticTip = 48112, kRatingHeading = 45092, kRatingTip = 48113;
 constexpr unsigned kNotAssigned = 48114;
 constexpr unsigned kPlayerLabels[3] = {48115, 48116, 48117};
@@ -219,11 +218,7 @@ void CTactScreen::Initialise() {
     CreateFonts(m_pWork.get());
     BuildButtons();
     SetPressedStates();
-    m_timer = SetTimer(kTickTimer, kTickMs);
-    if (!m_timer) {
-        Ui::Get().MessageBox(platform::LoadString(kNoTimers), "Vantorel 2000", 0);
-        Ui::Get().PostQuitMessage(-1);
-    }
+    m_timer = StartPageTimer(kTickTimer, kTickMs);
 }
 
 void CTactScreen::BuildSurfaces() {

@@ -21,7 +21,6 @@ using platform::gfx::Surface;
 
 namespace {
 
-constexpr unsigned kNoTimersText = 44000;
 constexpr unsigned kDisclaimerText = 44001;
 constexpr unsigned kClickToContinue = 34422;
 constexpr unsigned kMenuTexts[3] = {21446, 21449, 10060};  // New Game, Load Game, Credits
@@ -129,11 +128,7 @@ void CTitleScreen::Initialise() {
     if (m_nScreen == 112) m_nProgressCount = 7;
     if (m_nScreen == 114 && m_bWeekSummary)
         if (CWorldData* world = GetWorldData()) UpdateWeekSummary(*world);
-    m_nTimer = SetTimer(kPageTimer, kTickMs);
-    if (!m_nTimer) {
-        Ui::Get().MessageBox(platform::LoadString(kNoTimersText), "Vantorel 2000", 0);
-        Ui::Get().PostQuitMessage(-1);
-    }
+    m_nTimer = StartPageTimer(kPageTimer, kTickMs);
 }
 
 void CTitleScreen::Close() {

@@ -27,7 +27,6 @@ constexpr unsigned kTrainingTitle = 10036;
 constexpr unsigned kTabs[3] = {48200, 48201, 48202};
 constexpr int kTabX[3] = {108, 298, 490};
 constexpr unsigned kNoData = 735;
-constexpr unsigned kNoTimers = 44000;
 constexpr unsigned kSessionsText = 48203;
 constexpr unsigned kDayTexts = 48211;   // "Mon" .. "Fri"
 constexpr unsigned kTimeTexts = 48216;  // the four session times
@@ -296,11 +295,7 @@ void CTrainScreen::Initialise() {
     BuildSurfaces();
     CreateFonts(m_pWork.get());
     BuildButtons();
-    m_timer = SetTimer(kTickTimer, kTickMs);
-    if (!m_timer) {
-        Ui::Get().MessageBox(platform::LoadString(kNoTimers), "Vantorel 2000", 0);
-        Ui::Get().PostQuitMessage(-1);
-    }
+    m_timer = StartPageTimer(kTickTimer, kTickMs);
 }
 
 void CTrainScreen::BuildSurfaces() {

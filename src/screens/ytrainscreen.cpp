@@ -20,7 +20,6 @@ namespace {
 constexpr unsigned kTitle = 10181;     // "Youth Training"
 constexpr unsigned kSchedule = 48200;  // "Schedule"
 constexpr unsigned kNoData = 735;
-constexpr unsigned kNoTimers = 44000;
 constexpr unsigned kKindTexts[6] = {48204, 48205, 48210, 45056, 45099, 45100};
 constexpr const char* kKindPictures[6] = {"train_freetime", "train_5aside", "train_individual",
                                           "train_tactics",  "train_pace",   "train_strength"};
@@ -82,11 +81,7 @@ void CYTrainScreen::Initialise() {
         BuildSurfaceFromBitmap(std::string("gfx\\buttons\\") + kKindPictures[k] + ".bmp", m_pKinds[size_t(k)]);
     if (m_club) BuildKitSurface(m_pClubKit, kKitFull, m_club->GetHomeKit());
     CreateFonts(m_pWork.get());
-    m_timer = SetTimer(kTickTimer, kTickMs);
-    if (!m_timer) {
-        Ui::Get().MessageBox(platform::LoadString(kNoTimers), "Vantorel 2000", 0);
-        Ui::Get().PostQuitMessage(-1);
-    }
+    m_timer = StartPageTimer(kTickTimer, kTickMs);
 }
 
 void CYTrainScreen::Close() {

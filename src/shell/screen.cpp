@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "platform/window/commonctrls.h"
 #include "platform/window/notify.h"
@@ -382,4 +383,14 @@ intptr_t CScreen::OnNotify(uintptr_t w, intptr_t l) {
 void CScreen::OnDestroy() {
     StopHover();
     CXWnd::OnDestroy();
+}
+
+uint32_t CScreen::StartPageTimer(uint32_t id, uint32_t intervalMs) {
+    constexpr unsigned kNoTimersText = 44000;
+    const uint32_t timer = SetTimer(id, intervalMs);
+    if (!timer) {
+        platform::win::Ui::Get().MessageBox(platform::LoadString(kNoTimersText), "Vantorel 2000", 0);
+        platform::win::Ui::Get().PostQuitMessage(-1);
+    }
+    return timer;
 }

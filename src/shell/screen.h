@@ -98,6 +98,9 @@ enum MatchBannerState : int {
 
 class CScreen : public CXWnd {
 public:
+    // The page's own timer. The game cannot run on without it: the user is
+    // told ("No more timers available") and the program quits; 0 then.
+    uint32_t StartPageTimer(uint32_t id, uint32_t intervalMs);
     static constexpr int kWidth = 788;
     static constexpr int kHeight = 550;
 
