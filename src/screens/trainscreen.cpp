@@ -81,6 +81,17 @@ void DrawFrame(CScreen& page, Surface* surface) {
                             325 + 29 * s);
 }
 
+void DrawCells(CScreen& page, Surface* surface, const std::array<int32_t, kCells>* table,
+               const std::unique_ptr<Surface>* kinds, int kindCount, Surface* dragged, int dragX, int dragY) {
+    for (int i = 0; table && i < kCells; ++i) {
+        int kind = (*table)[size_t(i)];
+        if (kind < 0 || kind >= kindCount) kind = 0;
+        const platform::win::Point at = CellPlace(i);
+        if (kinds[kind]) page.BlitSurfaceKeyedAt(at.x, at.y, kinds[kind].get(), surface);
+    }
+    if (dragged) page.BlitSurfaceKeyedAt(dragX, dragY, dragged, surface);
+}
+
 }  // namespace timetable
 
 // --- the model side ---------------------------------------------------------
@@ -399,14 +410,9 @@ void CTrainScreen::ComposeSchedule() {
                        171 + 32 * (k % 4));
     }
     const CHumanManager* user = User();
-    for (int i = 0; user && i < timetable::kCells; ++i) {
-        int kind = user->m_TableA[size_t(i)];
-        if (kind < 0 || kind >= kKinds) kind = 0;
-        const Point at = timetable::CellPlace(i);
-        if (m_pKinds[size_t(kind)]) BlitSurfaceKeyedAt(at.x, at.y, m_pKinds[size_t(kind)].get(), work);
-    }
-    if (m_dragging && m_pKinds[size_t(m_dragKind)])
-        BlitSurfaceKeyedAt(m_mouseX - m_offsetX, m_mouseY - m_offsetY, m_pKinds[size_t(m_dragKind)].get(), work);
+    timetable::DrawCells(*this, work, user ? &user->m_TableA : nullptr, m_pKinds.data(), kKinds,
+                         m_dragging ? m_pKinds[size_t(m_dragKind)].get() : nullptr, m_mouseX - m_offsetX,
+                         m_mouseY - m_offsetY);
 }
 
 void CTrainScreen::ComposeIndividual() {

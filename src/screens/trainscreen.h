@@ -29,6 +29,11 @@ int SlotAt(int x, int y);
 platform::win::Point CellPlace(int index);
 // The heading, day names and session times.
 void DrawFrame(CScreen& page, platform::gfx::Surface* surface);
+// Each cell's session picture (a kind outside the pictures shows as kind
+// 0), then the picture being dragged, if any, at (dragX, dragY).
+void DrawCells(CScreen& page, platform::gfx::Surface* surface, const std::array<int32_t, kCells>* table,
+               const std::unique_ptr<platform::gfx::Surface>* kinds, int kindCount, platform::gfx::Surface* dragged,
+               int dragX, int dragY);
 }  // namespace timetable
 
 class CTrainScreen : public CScreensInfo {

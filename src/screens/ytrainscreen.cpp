@@ -118,14 +118,9 @@ void CYTrainScreen::Redraw() {
                            171 + 32 * (k % 3));
         }
         const CHumanManager* user = User();
-        for (int i = 0; user && i < timetable::kCells; ++i) {
-            int kind = user->m_TableB[size_t(i)];
-            if (kind < 0 || kind >= kKinds) kind = 0;
-            const Point at = timetable::CellPlace(i);
-            if (m_pKinds[size_t(kind)]) BlitSurfaceKeyedAt(at.x, at.y, m_pKinds[size_t(kind)].get(), work);
-        }
-        if (m_dragging && m_pKinds[size_t(m_dragKind)])
-            BlitSurfaceKeyedAt(m_mouseX - m_offsetX, m_mouseY - m_offsetY, m_pKinds[size_t(m_dragKind)].get(), work);
+        timetable::DrawCells(*this, work, user ? &user->m_TableB : nullptr, m_pKinds.data(), kKinds,
+                             m_dragging ? m_pKinds[size_t(m_dragKind)].get() : nullptr, m_mouseX - m_offsetX,
+                             m_mouseY - m_offsetY);
     }
     DrawToolTip(work);
     BlitSurfaceToScreen(work, 0, 0);
