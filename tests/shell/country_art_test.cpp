@@ -202,5 +202,57 @@ TEST_F(CountryArtTest, TheEuropeMapDrawsTheBordersOf1999) {
     for (int id : {55, 150, 187, 127}) EXPECT_GT(pixels[id], 150) << id << " is more than its flag's disc";
 }
 
+// The flag table holds the designs flown in 1999: each case names colours
+// that must each cover a share of the flag, which today's designs (Georgia's
+// five crosses, a plain bicolour for Wales or Belarus) would not.
+TEST_F(CountryArtTest, TheFlagTableHoldsThe1999Designs) {
+    std::map<std::string, art::FlagDesign> designs;
+    for (art::FlagDesign& d : art::ReadFlagTable(testenv::SourceDir() / "assets")) designs[d.code] = d;
+    struct Share {
+        int r, g, b;
+        double least;  // share of the flag's pixels near this colour
+    };
+    struct Case {
+        const char* code;
+        std::vector<Share> shares;
+    };
+    const Case cases[] = {
+        {"yug", {{12, 64, 118, 0.25}, {255, 255, 255, 0.25}, {198, 54, 60, 0.25}}},
+        {"bih", {{0, 35, 149, 0.35}, {254, 203, 0, 0.15}, {255, 255, 255, 0.01}}},
+        {"mkd", {{210, 0, 0, 0.3}, {255, 230, 0, 0.25}}},
+        {"blr", {{200, 49, 62, 0.4}, {74, 166, 87, 0.2}, {255, 255, 255, 0.04}}},
+        {"geo", {{140, 28, 43, 0.6}, {0, 0, 0, 0.05}, {255, 255, 255, 0.05}}},
+        {"hkg", {{222, 41, 16, 0.55}, {255, 255, 255, 0.05}}},
+        {"rsa", {{224, 60, 49, 0.1}, {0, 20, 137, 0.1}, {0, 119, 73, 0.1}, {255, 255, 255, 0.03},
+                 {255, 182, 18, 0.02}, {0, 0, 0, 0.03}}},
+        {"eng", {{255, 255, 255, 0.5}, {206, 17, 36, 0.2}}},
+        {"sco", {{0, 94, 184, 0.5}, {255, 255, 255, 0.06}}},
+        {"wal", {{255, 255, 255, 0.25}, {0, 177, 64, 0.25}, {211, 7, 49, 0.08}}},
+        {"nir", {{255, 255, 255, 0.3}, {206, 17, 36, 0.2}, {242, 194, 0, 0.005}}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(designs.count(c.code)) << c.code;
+        const art::FlagDesign& d = designs[c.code];
+        const platform::gfx::Surface flag = art::FlagSurface(d.pattern, d.colours, 60, 40);
+        for (const Share& share : c.shares) {
+            int near = 0, all = 0;
+            for (int y = 1; y < 39; ++y)
+                for (int x = 1; x < 59; ++x, ++all) {
+                    const platform::gfx::Pixel p = flag.Row(y)[x];
+                    near += std::abs(platform::gfx::PixelR(p) - share.r) + std::abs(platform::gfx::PixelG(p) - share.g) +
+                                std::abs(platform::gfx::PixelB(p) - share.b) < 60;
+                }
+            EXPECT_GE(near, share.least * all) << c.code << " (" << share.r << "," << share.g << "," << share.b << ")";
+        }
+    }
+    // The Ulster banner is not St George's cross.
+    const platform::gfx::Surface eng = art::FlagSurface(designs["eng"].pattern, designs["eng"].colours, 60, 40);
+    const platform::gfx::Surface nir = art::FlagSurface(designs["nir"].pattern, designs["nir"].colours, 60, 40);
+    int differ = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x) differ += eng.Row(y)[x] != nir.Row(y)[x];
+    EXPECT_GT(differ, 60);
+}
+
 }  // namespace
 
