@@ -173,6 +173,10 @@ void CSquadScreen::OnLButtonDblClk(uint32_t flags, Point pt) {
     }
 }
 
+// Pages 36 and 40 show the squad menu wherever they are pressed; the hub
+// also the employee menu over a staff row.
+void CSquadScreen::OnRButtonDown(uint32_t flags, Point pt) { OnHubRightPress(flags, pt, m_nPage); }
+
 bool CSquadScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
     if (m_nPage == kYouthPage) {
         if (id >= kFilterAll && id <= kFilterAll + 4) {
