@@ -101,6 +101,10 @@ platform::gfx::Bitmap8 ShirtNumberPicture(int n, int size);
 std::vector<Picture> PlayerPictures();
 // The match-day page's pictures (match_pictures.cpp).
 std::vector<Picture> MatchPictures();
+// The news section's pictures (news_pictures.cpp): the hub's buttons, the
+// message pages' date arrows.
+std::vector<Picture> NewsHubButtons();
+std::vector<Picture> NewsPictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
