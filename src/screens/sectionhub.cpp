@@ -140,7 +140,7 @@ bool CSectionHub::OpenSection(uint32_t command) {
     const auto& sections = Sections();
     auto s = std::find_if(sections.begin(), sections.end(), [command](const HubSection& h) { return h.command == command; });
     if (s == sections.end()) return false;
-    if (!HubManagerEmployed()) return true;
+    if (s->needsClub && !HubManagerEmployed()) return true;
     auto* manager = dynamic_cast<CScreenManager*>(Parent());
     if (!manager) {
         platform::Trace("CSectionHub: no screen manager to open a section\n");

@@ -32,11 +32,13 @@ struct HubAdvisorRule {
 };
 
 // A section button: its command (the control's id in the screen table), and
-// the page class and screen it opens.
+// the page class and screen it opens; most open only for a manager with a
+// club, a page about the world at large opens for anyone.
 struct HubSection {
     uint32_t command = 0;
     PageClass kind = PageClass::Count;
     int screen = 0;
+    bool needsClub = true;
 };
 
 // Counts the lines an advisor gives while passing them to the panel.

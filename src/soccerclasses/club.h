@@ -220,6 +220,9 @@ public:
     bool AppointPlayerManager();
     // Squad and staff helpers of the transfer and hiring screens.
     CPlayer* GetPlayer(int slot) const;
+    // A player of the squad drawn among its occupied slots (one draw); null
+    // when the squad is empty, so the caller's story is not made.
+    CPlayer* GetRandomPlayer() const;
     // Appends each squad player who matches, with the club's index beside him.
     void CollectMatchingPlayers(int clubIndex, CExtDWordArray& players, CExtDWordArray& clubs,
                                 const CPlayerSearch& search) const;
