@@ -3,6 +3,7 @@
 // hold. Deterministic: the same build draws the same bytes.
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/bmp.h"
@@ -46,8 +47,22 @@ platform::gfx::Surface FlagSurface(const std::string& pattern, const std::vector
 // sheets and the country page's buttons.
 std::vector<Picture> CountryPictures(const std::filesystem::path& assets);
 // A map's country id under each pixel (788 x 550, row by row; 0 the sea
-// and the page furniture).
+// and the page furniture, -1 land of no country of this map).
 std::vector<int> CountryMapRaster(const std::filesystem::path& assets, bool europe);
+// How a map places the outline table's land: plate carree, the affine
+// transform nearest to taking each anchor to its flag's centre, and a
+// thin-plate warp that puts every anchor exactly there.
+class CountryMapProjection {
+public:
+    CountryMapProjection(const std::filesystem::path& assets, bool europe);
+    // Degrees to the picture's pixels.
+    std::pair<double, double> Map(double lon, double lat) const;
+
+private:
+    std::vector<std::pair<double, double>> anchors_;  // plate carree
+    double affine_[6] = {};
+    std::vector<std::pair<double, double>> weights_;  // per anchor, then the spline's affine part
+};
 
 // The photo-fit faces' layers, backdrops and the face surfaces' frame.
 std::vector<Picture> FacePictures();
