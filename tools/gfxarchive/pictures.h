@@ -87,6 +87,11 @@ std::vector<Picture> PlayerPictures();
 // The match-day page's pictures (match_pictures.cpp).
 std::vector<Picture> MatchPictures();
 
+// The club and finance sections' pictures (club_pictures.cpp), their hubs'
+// buttons included.
+std::vector<Picture> ClubHubButtons();
+std::vector<Picture> ClubPictures();
+
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
 
