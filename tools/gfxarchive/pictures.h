@@ -105,6 +105,11 @@ std::vector<Picture> MatchPictures();
 // message pages' date arrows.
 std::vector<Picture> NewsHubButtons();
 std::vector<Picture> NewsPictures();
+// The competition sections' pictures (fixtures_pictures.cpp): the fixtures
+// and discipline hubs' buttons, the blank list header.
+std::vector<Picture> FixturesHubButtons();
+std::vector<Picture> DisciplineHubButtons();
+std::vector<Picture> CompetitionPictures();
 
 // The club and finance sections' pictures (club_pictures.cpp), their hubs'
 // buttons included.
