@@ -14,6 +14,7 @@
 #include "soccerclasses/division.h"
 #include "soccerclasses/gameflags.h"
 #include "soccerclasses/gamefile.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/scriptedport.h"
 #include "soccerclasses/selectablecountries.h"
 #include "soccerclasses/worlddata.h"
@@ -159,6 +160,25 @@ TEST_F(WorldRunning, NewGameStagesOneByOne) {
     w.NewGame(0);
     EXPECT_EQ(w.GetClubList().GetSize(), 0);
     EXPECT_EQ(w.GetPlayerList().GetSize(), 0);
+}
+
+// Before a new game the shell clears the game and asks for no current user
+// with SetCurrentUser (-1), which changes nothing by itself: the clearing
+// must already have left no one current.
+TEST_F(WorldRunning, ANewGameStartsWithNoCurrentUser) {
+    CWorldData& w = StartGame({kSmallCountry});
+    w.GetUser(1)->SetManagerIndex(0);
+    ASSERT_TRUE(w.SetCurrentUser(1));
+    ASSERT_NE(w.GetCurrentUser(), nullptr);
+    EXPECT_FALSE(w.SetCurrentUser(-1));
+    EXPECT_EQ(w.GetCurrentUserIndex(), 1) << "-1 alone changes nothing";
+
+    w.ClearGame();
+    EXPECT_FALSE(w.SetCurrentUser(-1));
+    EXPECT_EQ(w.GetCurrentUserIndex(), -1);
+    EXPECT_EQ(w.GetCurrentUser(), nullptr);
+    EXPECT_EQ(g_bGameInProgress, 0);
+    EXPECT_FALSE(w.GetUser(1)->HasManager()) << "the user slots are new";
 }
 
 TEST_F(WorldRunning, EveryStartUpFileIsOpenedOnceAndInTheNewGamesOrder) {
