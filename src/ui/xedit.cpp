@@ -226,5 +226,9 @@ void CXEdit::OnKeyDown(uint32_t vk, uint32_t, intptr_t) {
 void CXEdit::OnKeyUp(uint32_t, intptr_t) { Redraw(); }
 
 void CXEdit::OnLButtonDown(uint32_t, Point) {
-    if (!(m_dwFlags & kEditReadOnly)) m_bEditing = 1;
+    if (m_dwFlags & kEditReadOnly) return;
+    m_bEditing = 1;
+    // A clicked field takes the keys, as an edit control does; without it
+    // the typing went to whichever window last had the focus.
+    if (Ui::Get().GetFocus() != this) Ui::Get().SetFocus(this);
 }

@@ -132,6 +132,22 @@ TEST_F(EditTest, EnterTwiceNotifiesOnceAndLeavingNotifiesAChange) {
     EXPECT_EQ(notify.seen.size(), 2u);
 }
 
+TEST_F(EditTest, AClickedFieldTakesTheFocusAndTheKeys) {
+    CXEdit& e = Make(kEditLetters);
+    Ui::Get().SetFocus(page.get());
+    e.Send(WM_LBUTTONDOWN, 0, 0);
+    EXPECT_EQ(Ui::Get().GetFocus(), &e);
+    EXPECT_TRUE(e.IsEditing());
+    Type("Kit");
+    EXPECT_EQ(e.GetText(), "Kit");
+    // A read-only field leaves the focus where it was.
+    CXEdit other;
+    ASSERT_TRUE(other.Create(WS_VISIBLE, Rect::XYWH(100, 140, 200, 24), page.get(), 10, 0, kEditReadOnly, "", 0xFFFFFF,
+                             &notify));
+    other.Send(WM_LBUTTONDOWN, 0, 0);
+    EXPECT_EQ(Ui::Get().GetFocus(), &e);
+}
+
 TEST_F(EditTest, AReadOnlyFieldTakesNeitherFocusHandlingNorTyping) {
     CXEdit& e = Make(kEditDigits | kEditReadOnly);
     e.SetText("42");

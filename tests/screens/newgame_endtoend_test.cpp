@@ -1,0 +1,350 @@
+// From the intro to a running game and back, as a user does it: clicks and
+// keys only, tree and list rows found by their text, the game's own file
+// dialog for every save and load, and a second run of the program that
+// loads the saved game and saves it to the same bytes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <vector>
+#include <string>
+
+#include "platform/window/headless.h"
+#include "platform/window/ui.h"
+#include "screens/optionscreen.h"
+#include "screens/pages.h"
+#include "screens/titlescreen.h"
+#include "shell/brixholmapp.h"
+#include "shell/mainframe.h"
+#include "shell/screenglobals.h"
+#include "shell/screenmanager.h"
+#include "shell/setupstate.h"
+#include "shell/view.h"
+#include "soccerclasses/gameflags.h"
+#include "soccerclasses/selectablecountries.h"
+#include "soccerclasses/worlddata.h"
+#include "support/test_env.h"
+#include "ui/filedialogwnd.h"
+#include "ui/listcontrol.h"
+#include "ui/tree.h"
+#include "ui/treewindow.h"
+#include "ui/xbutton.h"
+#include "ui/xedit.h"
+#include "support/ui_loop.h"
+
+using namespace platform::win;
+
+namespace {
+
+std::string EndToEndBytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// What the test compares between the new game and its loaded copy.
+struct EndToEndManager {
+    std::string name, nationality, club;
+    int age = 0, contract = 0;
+    uint32_t face = 0;
+    bool operator==(const EndToEndManager&) const = default;
+};
+
+class EndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_SetupState = SetupState{};
+        ResetGameFlags();
+        saves = testenv::TestFolder() / "endtoend";
+        std::filesystem::remove_all(saves);
+        std::filesystem::create_directories(saves);
+    }
+    void TearDown() override {
+        StopProgram();
+        g_SetupState = SetupState{};
+        ResetGameFlags();
+    }
+    // Starts the program on the intro and clicks it away to the title page.
+    void StartProgram() {
+        auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
+        backend = b.get();
+        Ui::Get().Start(std::move(b));
+        RegisterGamePages();
+        // The world the program makes at its start.
+        CBrixholmApp::SetWorldFactory([] { return StartWorld(); });
+        app = std::make_unique<CBrixholmApp>();
+        ASSERT_TRUE(app->InitInstance({}));
+        testsupport::DrainMessages(*app->GetMainFrame());
+        manager = app->GetView()->GetScreenManager();
+        ASSERT_EQ(g_nCurrentScreen, 115);
+        Run(400);
+        ClickPage(300, 300);
+        Run(800);
+        ASSERT_EQ(g_nCurrentScreen, 91);
+    }
+    void StopProgram() {
+        if (!app) return;
+        app.reset();
+        Ui::Get().Stop();
+        CBrixholmApp::SetWorldFactory(nullptr);
+    }
+    // Runs the virtual clock for `ms`, and on until every scripted step
+    // has been handled.
+    void Run(uint64_t ms) {
+        testsupport::RunVirtualTime(*backend, *app->GetMainFrame(), ms);
+        for (int k = 0; k < 200 && !backend->ScriptDone(); ++k)
+            testsupport::RunVirtualTime(*backend, *app->GetMainFrame(), 50);
+    }
+    Window& Main() { return *app->GetMainFrame(); }
+    Point InMain(const Window& w, Point p) { return Main().ScreenToClient(w.ClientToScreen(p)); }
+    // A click at page coordinates, after a move there (the title menu acts
+    // on the item of the last move).
+    void ClickPage(int x, int y) {
+        Window* page = manager->GetCurrentPage();
+        ASSERT_NE(page, nullptr);
+        backend->MoveTo(InMain(*page, {x, y}));
+        backend->Click(InMain(*page, {x, y}), MouseButton::Left, 20);
+        Run(80);
+    }
+    COptionScreen* Options() { return dynamic_cast<COptionScreen*>(manager->GetCurrentPage()); }
+    void ClickButton(uint32_t id) {
+        ASSERT_NE(Options(), nullptr) << "on page " << g_nCurrentScreen;
+        CXButton* b = Options()->FindButton(id);
+        ASSERT_NE(b, nullptr) << id;
+        ASSERT_TRUE(b->IsEnabled()) << id;
+        const Rect r = b->ClientRect();
+        backend->Click(InMain(*b, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+        Run(100);
+    }
+    void TypeInto(uint32_t editId, const std::string& text) {
+        CXEdit* e = Options()->FindEdit(editId);
+        ASSERT_NE(e, nullptr);
+        const Rect r = e->ClientRect();
+        backend->Click(InMain(*e, {r.left + 4, (r.top + r.bottom) / 2}));
+        Run(50);
+        ASSERT_EQ(Ui::Get().GetFocus(), e) << "the clicked field takes the keys";
+        for (int k = 0; k < 30; ++k) backend->Key(VK_BACK, 2);
+        backend->Type(text, 10);
+        Run(100);
+    }
+    // Finds the tree's row of `text`, brings it into view and clicks it.
+    void ClickTreeRow(const std::string& text) {
+        CTree& tree = app->GetView()->GetTreeWindow()->GetTree();
+        std::function<CTreeNode*(CTreeNode*)> find = [&](CTreeNode* n) -> CTreeNode* {
+            for (; n; n = n->next) {
+                if (n->visible && n->text == text) return n;
+                if (CTreeNode* c = find(n->firstChild)) return c;
+            }
+            return nullptr;
+        };
+        CTreeNode* node = find(tree.GetRoot());
+        ASSERT_NE(node, nullptr) << text;
+        auto pointOf = [&](const CTreeNode* n) {
+            tree.Invalidate(false);
+            tree.UpdateNow();
+            for (int i = 0; i < tree.GetRowsDrawn(); ++i)
+                if (tree.GetRow(i).node == n) {
+                    const Rect r = tree.GetRow(i).rect;
+                    return std::optional<Point>(InMain(tree, {r.left + 3, (r.top + r.bottom) / 2}));
+                }
+            return std::optional<Point>();
+        };
+        // The tree opens the rows above it by their texts, from the top.
+        std::vector<CTreeNode*> above;
+        for (CTreeNode* p = node->parent; p && p->parent; p = p->parent) above.insert(above.begin(), p);
+        CTreeWindow* pane = app->GetView()->GetTreeWindow();
+        pane->Navigate(0, "");
+        for (CTreeNode* p : above) {
+            pane->Navigate(1, p->text);
+            ASSERT_TRUE(p->expanded) << p->text << " opens";
+        }
+        tree.BringIntoView(node);
+        const auto at = pointOf(node);
+        ASSERT_TRUE(at) << text << " is shown";
+        backend->Click(*at);
+        Run(100);
+        ASSERT_TRUE(node->selected) << text << " is chosen";
+    }
+    // The game's file dialog: `name` typed for a save, or the row of `name`
+    // clicked for a load; then its OK button.
+    void AnswerFileDialog(const std::string& name, bool typed) {
+        backend->OnModalShown([this, name, typed] {
+            auto* box = dynamic_cast<CFileDialogWnd*>(Ui::Get().GetActiveWindow());
+            ASSERT_NE(box, nullptr) << "the game's file dialog is up";
+            dialogFolder = box->GetFolder();
+            if (typed) {
+                backend->Type(name, 10);
+            } else {
+                int row = -1;
+                const auto& entries = box->GetEntries();
+                for (size_t i = 0; i < entries.size(); ++i)
+                    if (entries[i].name == name) row = static_cast<int>(i);
+                ASSERT_GE(row, 0) << name << " is listed";
+                ASSERT_EQ(std::string(box->GetList()->GetItemText(row, 0)).find(name.substr(0, name.find('.'))), 0u);
+                Rect r;
+                box->GetList()->GetRowRect(row, &r, false);
+                const Rect list = box->GetList()->GetListRect();
+                backend->Click(InMain(*box, {list.left + 40, list.top + 1 + r.top + 6}), MouseButton::Left, 10);
+            }
+            const Rect ok = box->GetOkRect();
+            backend->Click(InMain(*box, {ok.left + 10, ok.top + 10}), MouseButton::Left, 30);
+        });
+    }
+    void OpenGameOptions() {
+        Main().Send(WM_COMMAND, 19419, 0);  // the tool box's Options button
+        Run(100);
+        ASSERT_EQ(g_nCurrentScreen, 6);
+    }
+    void SaveGameAs(const std::string& name) {
+        OpenGameOptions();
+        AnswerFileDialog(name, true);
+        ClickButton(29003);
+        Run(300);
+        ASSERT_TRUE(std::filesystem::exists(dialogFolder / (name + ".qzs"))) << name;
+    }
+    // The first club of a country run by a computer manager.
+    std::string ClubOf(int countryId) {
+        CWorldData* w = GetWorldData();
+        for (int i = 0; i < w->GetClubList().GetSize(); ++i) {
+            const CClub* c = w->GetClubList().GetAt(i);
+            if (c && c->GetCountry() && c->GetCountry()->GetId() == countryId && c->HasManager()) {
+                const CManager* m = w->GetManagerList().GetAt(c->GetManager());
+                if (m && !m->IsHuman()) return c->GetName();
+            }
+        }
+        return "";
+    }
+    void MakeManager(const std::string& name, const std::string& nationality, int countryId) {
+        ASSERT_EQ(g_nCurrentScreen, 97);
+        TypeInto(21474, name);
+        ASSERT_EQ(Options()->FindEdit(21474)->GetText(), name) << "typed";
+        ClickTreeRow(nationality);
+        if (HasFatalFailure()) return;
+        ASSERT_EQ(Options()->FindEdit(21474)->GetText(), name) << "the name was typed";
+        ASSERT_EQ(Options()->FindEdit(kNationalityEdit)->GetText(), std::string(GetWorldData()->GetCountry(countryId)->GetNationalityName()))
+            << "the country chosen in the tree writes its nationality word";
+        const std::string club = ClubOf(countryId);
+        ASSERT_FALSE(club.empty());
+        ClickButton(21505);
+        ASSERT_EQ(g_nCurrentScreen, 90) << name;
+        ClickTreeRow(club);
+        ClickButton(10192);
+        ASSERT_EQ(g_nCurrentScreen, 61) << name;
+        clubs.push_back(club);
+    }
+    std::vector<EndToEndManager> Managers() {
+        std::vector<EndToEndManager> out;
+        CWorldData* w = GetWorldData();
+        for (int slot = 0; slot < 8; ++slot) {
+            CHumanManager* u = w->GetUserList().GetAt(slot);
+            if (!u || !u->HasManager()) continue;
+            CManager* m = u->GetManager();
+            out.push_back({m->GetName(), m->Person().GetNationalityText(), u->GetClub() ? u->GetClub()->GetName() : "",
+                           m->Person().GetAge(), m->Person().GetContractYears(), m->Person().Face().m_Word1});
+        }
+        return out;
+    }
+
+    static constexpr uint32_t kNationalityEdit = 21476;
+    std::filesystem::path saves, dialogFolder;
+    HeadlessBackend* backend = nullptr;
+    std::unique_ptr<CBrixholmApp> app;
+    CScreenManager* manager = nullptr;
+    std::vector<std::string> clubs;
+};
+
+// Not finished: it runs the intro, the title page, the country page, the
+// stages, the face stepper and the nationality from the tree, but the name
+// typed into page 97's field after a click does not arrive in the headless
+// run (the field has the focus; the characters are lost on the way), so the
+// steps from the name check on are unproven. Enable it once that is found.
+TEST_F(EndToEndTest, DISABLED_ANewGameIsSavedLoadedAndSavedAgainToTheSameBytes) {
+    StartProgram();
+    // 1. New Game; "None" on both maps, then England and Scotland; OK.
+    ClickPage(600, 60);
+    ASSERT_EQ(g_nCurrentScreen, 79);
+    ClickPage(17 + 30, 518 + 12);
+    ClickPage(450, 100);
+    ClickPage(17 + 30, 518 + 12);
+    ClickPage(100, 100);
+    for (int id : {55, 150})
+        for (const SelectableCountry& c : GetSelectableCountries())
+            if (c.id == id) ClickPage(c.flagX + 9, c.flagY + 7);
+    ASSERT_EQ(CTitleScreen::CountSelectedCountries(*GetWorldData()), 2);
+    ClickPage(644 + 60, 50 + 16);
+    Run(300);
+    ASSERT_EQ(g_nCurrentScreen, 97) << "the stages ran";
+
+    // 2. Name, nationality from the tree, a changed face; a club from the tree.
+    const int eyes = g_SetupState.managerFaces[0].eyes;
+    ClickButton(21495);
+    EXPECT_EQ(g_SetupState.managerFaces[0].eyes, (eyes + 1) % 5) << "the eyes' next button";
+    MakeManager("Kit Moran", "England", 55);
+    // 3. A second manager at a Scottish club; OK opens the start page.
+    ClickButton(21511);
+    MakeManager("Ros Vale", "Scotland", 150);
+    ASSERT_EQ(Options()->GetList(0).GetRowCount(), 2);
+    EXPECT_EQ(std::string(Options()->GetList(0).GetItemText(1, 0)), "Ros Vale");
+    ClickButton(21510);
+    ASSERT_EQ(g_nCurrentScreen, 96);
+    CWorldData* w = GetWorldData();
+    for (int slot : {0, 1}) EXPECT_TRUE(w->GetUserList().GetAt(slot)->HasMessage(199)) << "welcome, slot " << slot;
+    const std::vector<EndToEndManager> made = Managers();
+    ASSERT_EQ(made.size(), 2u);
+    EXPECT_EQ(made[0].face & 0xF0u, static_cast<uint32_t>((eyes + 1) % 5) << 4) << "the changed face was kept";
+    std::vector<uint8_t> selection(w->GetCountrySelection(), w->GetCountrySelection() + 255);
+
+    // 4. Save to A; load A (not saving first); save to B.
+    SaveGameAs("endtoend-a");
+    const std::filesystem::path a = dialogFolder / "endtoend-a.qzs";
+    OpenGameOptions();
+    backend->QueueAnswer(IDNO);
+    AnswerFileDialog("endtoend-a.qzs", false);
+    ClickButton(29002);
+    Run(500);
+    ASSERT_EQ(g_nCurrentScreen, 96) << "the loaded game opens on the start page";
+    SaveGameAs("endtoend-b");
+    const std::filesystem::path b = dialogFolder / "endtoend-b.qzs";
+
+    // 5. The same bytes and the same game.
+    EXPECT_EQ(EndToEndBytes(a), EndToEndBytes(b));
+    w = GetWorldData();
+    EXPECT_EQ(w->GetMatchTime().GetDayOfWeek(), 3) << "Tuesday";
+    EXPECT_EQ(w->GetSeason(), 0);
+    EXPECT_EQ(w->GetWeek(), 0);
+    EXPECT_EQ(w->GetMatchDay(), 1);
+    EXPECT_EQ(std::vector<uint8_t>(w->GetCountrySelection(), w->GetCountrySelection() + 255), selection);
+    EXPECT_EQ(Managers(), made);
+    EXPECT_EQ(made[0].contract, 4);
+    EXPECT_EQ(w->GetCurrentUserIndex(), 0);
+    EXPECT_EQ(g_bGameLoaded, 1);
+
+    // 6. A second run of the program loads A from the title page and saves C.
+    StopProgram();
+    ResetGameFlags();
+    StartProgram();
+    AnswerFileDialog("endtoend-a.qzs", false);
+    ClickPage(600, 130);  // Load Game
+    Run(1500);
+    ASSERT_EQ(g_nCurrentScreen, 96);
+    EXPECT_EQ(Managers(), made);
+    SaveGameAs("endtoend-c");
+    EXPECT_EQ(EndToEndBytes(dialogFolder / "endtoend-c.qzs"), EndToEndBytes(a));
+
+    // 7. Half a week on: the processing page shows the user's club's week.
+    CTitleScreen::GetWeekSummary().valid = false;
+    w = GetWorldData();
+    const int day = w->GetMatchTime().GetDays();
+    for (int k = 0; k < 8; ++k) backend->Key(VK_RETURN, 150);
+    Main().Send(WM_COMMAND, 19423, 0);
+    Run(300);
+    w = GetWorldData();
+    EXPECT_GT(w->GetMatchTime().GetDays(), day);
+    EXPECT_TRUE(CTitleScreen::GetWeekSummary().valid);
+    EXPECT_EQ(CTitleScreen::GetWeekSummary().clubName, clubs.empty() ? "" : made[0].club);
+}
+
+}  // namespace
