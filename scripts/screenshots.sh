@@ -2,7 +2,8 @@
 # Writes pictures of the new-game pages for people to look at (they are not
 # a check): the intro at three moments, the title page plain and hovered,
 # the credits, both country maps with a hovered country and the manager
-# set-up, from a headless run of the program driven by a script.
+# set-up, from a headless run of the program driven by a script; then the
+# match-day set (below).
 #   scripts/screenshots.sh [build folder, default build-test] [output folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,4 +17,14 @@ sed "s#SHOTS#$out#g" scripts/shots/newgame.txt >"$script"
 home="$(mktemp -d)"
 XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" \
   "$build/vantorel" --headless --script "$script" --run-ms 60000
+
+# The match-day set (the intro and result pages' views, the eight sections,
+# a goal's caption, the half-time banner, a penalty choice with the card
+# open, the shoot-out board, the enlarged view): the page's tests write it as
+# they play over the short clips.
+if [ -x "$build/tests/test_screens" ]; then
+  "$build/tests/test_screens" --gtest_brief=1 \
+    --gtest_filter='HighScreenSkips.TheScreenshotSet*:HighScreenShortClips.AHumanSidesPenalty*:HighScreenShortClips.ACupTieLevel*' >/dev/null
+  cp "$build"/screens-shots/matchday-*.png "$out"/
+fi
 ls "$out"

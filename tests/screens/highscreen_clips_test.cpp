@@ -205,7 +205,7 @@ TEST_F(HighScreenShortClips, AHumanSidesPenaltyIsTakenByTheCardPlayerOfTheSideIt
     for (uint32_t seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 13u, 14u, 15u, 16u, 17u, 18u, 19u, 20u}) {
         int stage = 0, chosen = -1, outcome = -1;
         std::vector<int> after;
-        bool swapped = false;
+        bool swapped = false, penaltyShot = false;
         modesSeen.clear();
         takePenaltyClicks.clear();
         CFixture& f = PlayThrough(seed, [&](CHighScreen& p) {
@@ -231,6 +231,10 @@ TEST_F(HighScreenShortClips, AHumanSidesPenaltyIsTakenByTheCardPlayerOfTheSideIt
                 outcome = p.m_nPenaltyOutcome;
                 swapped = p.m_bSecondHalf != 0;
                 holdChoice = false;
+            } else if (stage == 2 && p.m_bChoosing && p.m_nPanelView[0] == 1 && !penaltyShot) {
+                // For people to look at: the card open for the penalty.
+                penaltyShot = true;
+                SaveShot("matchday-penalty-choice");
             } else if (stage == 2 && !p.m_bChoosing) {
                 stage = 3;
                 after = QueuedClips(p);
@@ -280,7 +284,7 @@ TEST_F(HighScreenShortClips, ACupTieLevelAfterExtraTimeGoesToTheShootoutWithFive
     bool seen = false;
     for (uint32_t seed = 1; seed <= 60 && !seen; ++seed) {
         int stage = 0, kicks = -1, boardKicks = -1;
-        bool extraTimeShown = false, buttonHiddenAfter = false;
+        bool extraTimeShown = false, buttonHiddenAfter = false, boardShot = false;
         std::vector<FlcQueueEntry> queued;
         std::vector<int> takers;
         modesSeen.clear();
@@ -312,6 +316,11 @@ TEST_F(HighScreenShortClips, ACupTieLevelAfterExtraTimeGoesToTheShootoutWithFive
                     buttonHiddenAfter = (p.m_CardButtons[0][2].flags & kSbHidden) != 0;
                 }
                 if (p.m_nChoiceState == 2) boardKicks = p.m_nShootoutKicks;
+                if (p.m_nChoiceState == 2 && p.m_nShootoutKicks == 3 && !boardShot) {
+                    // For people to look at: the board after three kicks.
+                    boardShot = true;
+                    SaveShot("matchday-shootout-board");
+                }
             },
             true);
         if (stage == 0) continue;

@@ -4,6 +4,7 @@
 // being chosen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -200,7 +201,8 @@ TEST_F(HighScreenSkips, TheScreenshotSetShowsEveryViewDifferently) {
         names.push_back(name);
         frames.push_back(backend->LastFrame());
     };
-    int stage = 0, lastBanner = -1;
+    int stage = 0, lastBanner = -1, lastGoals = 0, enlarged = 0;
+    bool penaltyShot = false, goalShot = false;
     static constexpr int kIntroX[4] = {138, 298, 454, 610};
     static constexpr int kSectionX[8] = {24, 71, 116, 161, 206, 251, 296, 341};
     CFixture& f = PlayLeague(5, [&](CHighScreen& p) {
@@ -213,16 +215,45 @@ TEST_F(HighScreenSkips, TheScreenshotSetShowsEveryViewDifferently) {
             return;
         }
         if (p.m_nMode == 1) {
+            const int side = p.ChoosingSide();
             if (p.m_bChoosing) {
+                // The card open on the taker, before "Take Penalty".
+                if (!penaltyShot && p.m_nChoiceState == 0 && p.m_nPanelView[static_cast<size_t>(side)] == 1 &&
+                    p.m_nCardPlayer[static_cast<size_t>(side)] == WantedTaker(p)) {
+                    penaltyShot = true;
+                    shot("penalty-choice");
+                }
                 ChooseTakerStep(p);
                 return;
             }
+            const int goals = p.GetDisplayedScore(0) + p.GetDisplayedScore(1);
+            if (goals > lastGoals && !goalShot && !p.m_strCaption.empty()) {
+                goalShot = true;
+                shot("goal-caption");
+            }
+            lastGoals = goals;
             if (p.m_bPaused && p.m_nMatchState != lastBanner) {
+                if (p.m_nMatchState == kBannerHalfTime) shot("half-time");
                 lastBanner = p.m_nMatchState;
                 backend->Key(VK_SPACE);
                 return;
             }
             if (!p.m_bPaused) lastBanner = -1;
+            // The hidden code, then F: the clip over the whole page; F again
+            // hides it.
+            if (enlarged == 0 && p.m_nPhase == 3 && p.GetMatchPlay()->GetMinute() >= 50) {
+                for (char key : std::string("REPLAYF")) p.Send(WM_KEYDOWN, static_cast<uintptr_t>(key), 0);
+                ++enlarged;
+                return;
+            }
+            if (enlarged == 1 || enlarged == 2) {
+                if (++enlarged == 3) {
+                    EXPECT_EQ(p.m_bEnlargedView, 1) << "the hidden code and F enlarge the clip";
+                    shot("enlarged");
+                    p.Send(WM_KEYDOWN, 'F', 0);
+                }
+                return;
+            }
             // Sections 0 to 7 in the first half, a shot the tick after each click.
             if (stage >= 3 && stage < 3 + 16 && p.m_nPhase == 1 && p.GetMatchPlay()->GetMinute() >= 3) {
                 const int k = stage - 3;
@@ -244,7 +275,9 @@ TEST_F(HighScreenSkips, TheScreenshotSetShowsEveryViewDifferently) {
         }
     });
     ExpectCompleteFixture(f);
-    ASSERT_EQ(names.size(), 3u + 8u + 3u) << ::testing::PrintToString(names);
+    for (const char* name : {"half-time", "goal-caption", "enlarged"})
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+    ASSERT_GE(names.size(), 3u + 8u + 3u + 3u) << ::testing::PrintToString(names);
     for (size_t i = 0; i < frames.size(); ++i)
         for (size_t j = i + 1; j < frames.size(); ++j) {
             bool differ = false;
