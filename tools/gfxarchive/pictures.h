@@ -105,6 +105,16 @@ std::vector<Picture> MatchPictures();
 // message pages' date arrows.
 std::vector<Picture> NewsHubButtons();
 std::vector<Picture> NewsPictures();
+// The competition sections' pictures (fixtures_pictures.cpp): the fixtures
+// and discipline hubs' buttons, the blank list header.
+std::vector<Picture> FixturesHubButtons();
+std::vector<Picture> DisciplineHubButtons();
+std::vector<Picture> CompetitionPictures();
+
+// The club and finance sections' pictures (club_pictures.cpp), their hubs'
+// buttons included.
+std::vector<Picture> ClubHubButtons();
+std::vector<Picture> ClubPictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
