@@ -2,7 +2,8 @@
 # Writes pictures of the new-game pages for people to look at (they are not
 # a check): the intro at three moments, the title page plain and hovered,
 # the credits, both country maps with a hovered country and the manager
-# set-up, from a headless run of the program driven by a script.
+# set-up, from a headless run of the program driven by a script; then the
+# squad section's pages.
 #   scripts/screenshots.sh [build folder, default build-test] [output folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,4 +17,18 @@ sed "s#SHOTS#$out#g" scripts/shots/newgame.txt >"$script"
 home="$(mktemp -d)"
 XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" \
   "$build/vantorel" --headless --script "$script" --run-ms 60000
+# The squad section's pages as their tests leave them: the hub with an
+# advisor, the physio with injuries, the youth squad, Team Selection on both
+# tabs and during a name drag, the tactics editor on both pages with a
+# marker moved and during a drag, training on its three tabs and during a
+# drag, and youth training.
+if [ -x "$build/tests/test_screens" ]; then
+  "$build/tests/test_screens" --gtest_brief=1 \
+    --gtest_filter='SquadHub.*:PhysioPage.*:YouthPage.*:TeamSelection.*:TacticsEditor.*:TrainingPage.*' >/dev/null
+  for shot in squad-hub physio youth-squad team-selection team-selection-formation team-selection-dragging \
+      tactics-formation tactics-moved tactics-dragging tactics-team training-schedule training-individual \
+      training-team training-dragging youth-training; do
+    cp "$build/page-shots/$shot.png" "$out/"
+  done
+fi
 ls "$out"
