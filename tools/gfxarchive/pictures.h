@@ -106,6 +106,11 @@ std::vector<Picture> MatchPictures();
 std::vector<Picture> NewsHubButtons();
 std::vector<Picture> NewsPictures();
 
+// The club and finance sections' pictures (club_pictures.cpp), their hubs'
+// buttons included.
+std::vector<Picture> ClubHubButtons();
+std::vector<Picture> ClubPictures();
+
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
 
