@@ -1,8 +1,10 @@
 // A full compose of the squad section's surface pages, as each paint, drag
 // step and click makes it: Team Selection's two tabs, the tactics editor's
 // two pages and the training page's three tabs, in a new game of one
-// country with a human manager. They run on every mouse move of a drag, so
-// each should stay well inside a 4-ms frame.
+// country with a human manager (Team Selection with all 30 squad slots
+// filled), and the tactics pitch's redraw on each move of a marker drag.
+// They run on every mouse move of a drag, so each should stay well inside a
+// 4-ms frame.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -20,6 +22,7 @@
 #include "soccerclasses/division.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/soccertactic.h"
 #include "support/game_driver.h"
 
 namespace {
@@ -50,6 +53,23 @@ public:
         Ui::Get().Stop();
         FreeArchiveIndexes();
     }
+    CClub& Club() {
+        CWorldData& w = game.World();
+        return *w.GetClub(w.GetCountry(150)->GetDivision(0)->GetFirstClub());
+    }
+    // Fills the human club's squad to all 30 slots with the next club's
+    // players, who leave that club.
+    void FillSquad() {
+        CWorldData& w = game.World();
+        CClub& club = Club();
+        CClub& other = *w.GetClub(w.GetClubList().GetIndex(&club) + 1);
+        for (int s = 0; s < kSquadSlots && club.CountFilledSlots() < kSquadSlots; ++s) {
+            const uint16_t id = other.GetPlayerId(s);
+            if (id == kEmptySlot) continue;
+            other.RemoveFromSquad(s);
+            club.AddPlayerToSquad(id);
+        }
+    }
     CScreen* Open(CScreen* page, int screen) {
         g_nScreenId = screen;
         manager.SetScreen(page, true, false, false, true, false);
@@ -74,6 +94,7 @@ public:
 
 void BM_TeamSelectionCompose(benchmark::State& state) {
     SquadPageBench bench;
+    bench.FillSquad();
     CScreen* page = bench.Open(new CSquadSelectScreen(), CSquadSelectScreen::kScreen);
     SquadPageBench::Click(page, state.range(0) ? 400 : 100, 120);
     for (auto _ : state) bench.Paint(page);
@@ -87,6 +108,26 @@ void BM_TacticsEditorCompose(benchmark::State& state) {
     for (auto _ : state) bench.Paint(page);
 }
 BENCHMARK(BM_TacticsEditorCompose)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A marker of "Custom 1" dragged over the pitch: each move composes the
+// page and puts only the pitch on the window.
+void BM_TacticsPitchDrag(benchmark::State& state) {
+    SquadPageBench bench;
+    bench.game.World().GetUser(0)->SetCurrentTactic(10);
+    CScreen* page = bench.Open(new CTactScreen(), CTactScreen::kScreen);
+    const CSoccerTactic& custom = *bench.game.World().GetUser(0)->GetTactic(10);
+    auto cell = [](int x, int y) {
+        return static_cast<intptr_t>((CTactScreen::kPitchX + 22 * x + 11) | ((CTactScreen::kPitchY + 22 * y + 11) << 16));
+    };
+    page->Send(WM_LBUTTONDOWN, MK_LBUTTON, cell(custom.m_Depth[3], custom.m_Width[3]));
+    bool across = false;
+    for (auto _ : state) {
+        across = !across;
+        page->Send(WM_MOUSEMOVE, MK_LBUTTON, across ? cell(9, 1) : cell(10, 7));
+    }
+    page->Send(WM_LBUTTONUP, 0, cell(custom.m_Depth[3], custom.m_Width[3]));
+}
+BENCHMARK(BM_TacticsPitchDrag)->Unit(benchmark::kMillisecond);
 
 void BM_TrainingCompose(benchmark::State& state) {
     SquadPageBench bench;

@@ -3,7 +3,7 @@
 # a check): the intro at three moments, the title page plain and hovered,
 # the credits, both country maps with a hovered country and the manager
 # set-up, from a headless run of the program driven by a script; then the
-# match-day set (below).
+# match-day set and the squad section's pages (below).
 #   scripts/screenshots.sh [build folder, default build-test] [output folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,5 +26,20 @@ if [ -x "$build/tests/test_screens" ]; then
   "$build/tests/test_screens" --gtest_brief=1 \
     --gtest_filter='HighScreenSkips.TheScreenshotSet*:HighScreenShortClips.AHumanSidesPenalty*:HighScreenShortClips.ACupTieLevel*' >/dev/null
   cp "$build"/screens-shots/matchday-*.png "$out"/
+fi
+
+# The squad section's pages as their tests leave them: the hub with an
+# advisor, the physio with injuries, the youth squad, Team Selection on both
+# tabs and during a name drag, the tactics editor on both pages with a
+# marker moved and during a drag, training on its three tabs and during a
+# drag, and youth training.
+if [ -x "$build/tests/test_screens" ]; then
+  "$build/tests/test_screens" --gtest_brief=1 \
+    --gtest_filter='SquadHub.*:PhysioPage.*:YouthPage.*:TeamSelection.*:TacticsEditor.*:TrainingPage.*' >/dev/null
+  for shot in squad-hub physio youth-squad team-selection team-selection-formation team-selection-dragging \
+      tactics-formation tactics-moved tactics-dragging tactics-team training-schedule training-individual \
+      training-team training-dragging youth-training; do
+    cp "$build/page-shots/$shot.png" "$out/"
+  done
 fi
 ls "$out"

@@ -62,10 +62,12 @@ protected:
     Point ToMain(Point p) { return main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(p)); }
     // A press, a few moves and a release with the real mouse, well apart
     // from the last press so no double click is made.
-    void Drag(Point from, Point to) {
+    // `shot`: a picture for people to look at, taken half-way.
+    void Drag(Point from, Point to, const char* shot = nullptr) {
         backend->Press(ToMain(from), MouseButton::Left, 700);
         const Point mid{(from.x + to.x) / 2, (from.y + to.y) / 2};
         backend->MoveTo(ToMain(mid), 30);
+        if (shot) backend->Call([this, shot] { Save(shot); }, 10);
         backend->MoveTo(ToMain(to), 30);
         backend->Release(ToMain(to), MouseButton::Left, 30);
         testsupport::RunVirtualTime(*backend, main, 1000);
@@ -184,7 +186,7 @@ TEST_F(TeamSelection, ANameDragMovesThePlayerAndKeepsTheNumbersInPlace) {
     // Onto a fit reserve: he takes the number, the injured man has none.
     const int starterRow = RowOf(starter);
     const int reserveRow = RowOf(reserve);
-    Drag(CellPoint(starter, 1), CellPoint(reserve, 1));
+    Drag(CellPoint(starter, 1), CellPoint(reserve, 1), "team-selection-dragging");
     EXPECT_EQ(NumberOf(reserve), 5);
     EXPECT_EQ(NumberOf(starter), 0);
     // The rows keep their numbers; the players, their colours and slots moved.

@@ -41,9 +41,11 @@ protected:
         if (dbl) backend->Click(ToMain(p), MouseButton::Left, 40);
         testsupport::RunVirtualTime(*backend, main, 800);
     }
-    void Drag(Point from, Point to) {
+    // `shot`: a picture for people to look at, taken half-way.
+    void Drag(Point from, Point to, const char* shot = nullptr) {
         backend->Press(ToMain(from), MouseButton::Left, 700);
         backend->MoveTo(ToMain({(from.x + to.x) / 2, (from.y + to.y) / 2}), 30);
+        if (shot) backend->Call([this, shot] { Save(shot); }, 10);
         backend->MoveTo(ToMain(to), 30);
         backend->Release(ToMain(to), MouseButton::Left, 30);
         testsupport::RunVirtualTime(*backend, main, 1000);
@@ -131,7 +133,7 @@ TEST_F(TacticsEditor, ACustomMarkerMovesOnlyToAFreeCell) {
         EXPECT_EQ(Cell(10, r.player), from) << r.why;
     }
     EXPECT_EQ(Formation(10).m_Familiarity, 55);
-    Drag(CellCentre(6, 2), CellCentre(8, 0));
+    Drag(CellCentre(6, 2), CellCentre(8, 0), "tactics-dragging");
     EXPECT_EQ(Cell(10, 5), (Point{8, 0}));
     // A real move recomputes the formation's familiarity and the list's rating.
     CSoccerTacticList copy;
@@ -306,6 +308,67 @@ TEST_F(TacticsEditor, WithoutAClubNoPressChangesAnything) {
     boss.SetClubIndex(club);
     EXPECT_EQ(Formation(10).m_Depth, before.m_Depth);
     EXPECT_EQ(Formation(10).m_Aggression, before.m_Aggression);
+}
+
+}  // namespace
+}  // namespace squadtest
+
+namespace squadtest {
+namespace {
+
+// The words the buttons' tips give, by group: aggression, passing style,
+// bias; the first says "use the team's", the rest rise from lowest.
+const char* const kTactTipWords[3][6] = {
+    {"Use team aggression", "Lowest aggression", "Low medium aggression", "Medium aggression",
+     "Medium high aggression", "Highest aggression"},
+    {"Use team passing style", "Shortest passing style", "Short medium passing style", "Medium passing style",
+     "Medium long passing style", "Longest passing style"},
+    {"Use team attack/defence bias", "Defensive bias", "Some defensive bias", "Equal bias", "Some attacking bias",
+     "Attacking bias"},
+};
+
+// A team setting's word: 0 the lowest, 1-3, 4-6, 7-8 and 9 the highest.
+const char* TactTeamWord(int group, int value) {
+    const int step = value <= 0 ? 0 : value <= 3 ? 1 : value <= 6 ? 2 : value <= 8 ? 3 : 4;
+    return kTactTipWords[group][step + 1];
+}
+
+// After every press, the one button of each group that shows pressed is the
+// one whose tip names the value stored, and its tip is what the pointer
+// brings up over it.
+TEST_F(TacticsEditor, EachPressedButtonIsTheOneWhoseTipNamesTheStoredValue) {
+    Tact* page = OpenTact(10);
+    CSoccerTactic& t = Formation(10);
+    // The individual buttons of the selected player (number 3's marker).
+    static constexpr int kTables[3] = {0, 2, 1};  // aggression, passing, bias
+    for (int g = 0; g < 3; ++g)
+        for (int k = 0; k < 6; ++k) {
+            SCOPED_TRACE(testing::Message() << "player group " << g << " button " << k);
+            ClickAt(PlayerButton(g, k));
+            const int stored = User().m_Instructions[size_t(kTables[g])][10][size_t(page->GetSelectedPlayer())];
+            ASSERT_GE(stored, 0);
+            ASSERT_LE(stored, 5);
+            for (int b = 0; b < 6; ++b) {
+                const SurfaceButton& button = page->GetPlayerButton(2 + 6 * g + b);
+                EXPECT_EQ(button.state == 1, button.tip == kTactTipWords[g][stored]) << b;
+            }
+        }
+    ClickAt({400, 120});
+    for (int g = 0; g < 3; ++g)
+        for (int k = 0; k < 5; ++k) {
+            SCOPED_TRACE(testing::Message() << "team group " << g << " button " << k);
+            ClickAt(TeamButton(g, k));
+            const int stored = g == 0 ? t.m_Aggression : t.m_Instructions[g == 1 ? 1 : 0];
+            for (int b = 0; b < 5; ++b) {
+                const SurfaceButton& button = page->GetTeamButton(5 * g + b);
+                EXPECT_EQ(button.state == 1, button.tip == TactTeamWord(g, stored)) << b;
+            }
+        }
+    // The pointer resting on a pressed button shows its tip.
+    backend->MoveTo(ToMain(TeamButton(1, 4)), 700);
+    testsupport::RunVirtualTime(*backend, main, 2500);
+    EXPECT_TRUE(page->SurfaceWidgets().tip.shown);
+    EXPECT_EQ(page->SurfaceWidgets().tip.text, TactTeamWord(1, t.m_Instructions[1]));
 }
 
 }  // namespace

@@ -103,9 +103,11 @@ protected:
         if (dbl) backend->Click(ToMain(p), MouseButton::Left, 40);
         testsupport::RunVirtualTime(*backend, main, 800);
     }
-    void Drag(Point from, Point to) {
+    // `shot`: a picture for people to look at, taken half-way.
+    void Drag(Point from, Point to, const char* shot = nullptr) {
         backend->Press(ToMain(from), MouseButton::Left, 700);
         backend->MoveTo(ToMain({(from.x + to.x) / 2, (from.y + to.y) / 2}), 30);
+        if (shot) backend->Call([this, shot] { Save(shot); }, 10);
         backend->MoveTo(ToMain(to), 30);
         backend->Release(ToMain(to), MouseButton::Left, 30);
         testsupport::RunVirtualTime(*backend, main, 1000);
@@ -120,7 +122,7 @@ TEST_F(TrainingPage, EachDropWritesTheTimetableAndTheClubsSettings) {
     Train* page = OpenPage<Train>(Train::kScreen);
     ASSERT_NE(page, nullptr);
     // "Tactics" (kind 3, the fourth of the left column) onto Wednesday's second slot.
-    Drag({32 + 30, 264 + 10}, {178 + 2 * 81 + 40, 324 + 29 + 10});
+    Drag({32 + 30, 264 + 10}, {178 + 2 * 81 + 40, 324 + 29 + 10}, "training-dragging");
     EXPECT_EQ(User().m_TableA[9], 3);
     const Train::Condensed expected = Train::Condense(User().m_TableA);
     for (int n = 0; n < 8; ++n) EXPECT_EQ(Settings()[size_t(n)], expected.settings[size_t(n)]) << n;
