@@ -479,7 +479,8 @@ void CNewsScreen::MakeMastheads() {
     std::string price;
     m_pCountry->FormatMoney(price, 1);
     auto make = [&](int l, int t, int r, int b, int h, ColourRef c, bool bold, bool italic, const std::string& s) {
-        CXStatic* label = AddStatic(l, t, r, b, PaperPoints(h), c, bold, italic, false, 0, s, FontChoice(kTimes));
+        CXStatic* label = AddStatic(l, t, r, b, PaperPoints(h), c, bold, italic, false, kLabelNoRestore | kLabelSingleLine, s,
+                                    FontChoice(kTimes));
         if (!label) platform::TraceF("Ran out of Text Memory!! %d\n", kLabels);
         return label;
     };
@@ -518,7 +519,9 @@ void CNewsScreen::PaperLogo(const std::string& name) {
 
 CXStatic* CNewsScreen::PaperLabel(int l, int t, int r, int b, int height, ColourRef colour, bool bold, bool italic,
                                   const std::string& text, int face) {
-    CXStatic* label = AddStatic(l, t, r, b, PaperPoints(height), colour, bold, italic, false, 0, text, FontChoice(face));
+    // The page's pictures lie under the text: it draws over them as they are.
+    CXStatic* label =
+        AddStatic(l, t, r, b, PaperPoints(height), colour, bold, italic, false, kLabelNoRestore, text, FontChoice(face));
     if (!label) {
         platform::TraceF("Ran out of Text Memory!! %d\n", kLabels);
         return nullptr;
