@@ -107,6 +107,16 @@ std::vector<Picture> NewsHubButtons();
 // The paper's sheets, page buttons, advert bar and masthead emblems.
 std::vector<Picture> NewspaperFrames();
 std::vector<Picture> NewsPictures();
+// The competition sections' pictures (fixtures_pictures.cpp): the fixtures
+// and discipline hubs' buttons, the blank list header.
+std::vector<Picture> FixturesHubButtons();
+std::vector<Picture> DisciplineHubButtons();
+std::vector<Picture> CompetitionPictures();
+
+// The club and finance sections' pictures (club_pictures.cpp), their hubs'
+// buttons included.
+std::vector<Picture> ClubHubButtons();
+std::vector<Picture> ClubPictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
