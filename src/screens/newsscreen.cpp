@@ -99,11 +99,23 @@ void CNewsScreen::Initialise() {
 
 void CNewsScreen::Refresh() {
     if (IsMessagePage()) SetUpMessagePage();
+    if (m_nPage == kPaperPage) {
+        m_pCountry = nullptr;
+        // Back to a paper shows the country it showed.
+        if (CWorldData* world = GetWorldData(); world && m_bHistoryValueSet && m_nHistoryValue >= 0 &&
+                                                m_nHistoryValue < world->GetCountryList().GetSize()) {
+            CCountry* c = world->GetCountry(m_nHistoryValue);
+            if (c && c->GetDivisionCount() > 0) m_pCountry = c;
+        }
+        if (!m_pCountry) m_pCountry = ChooseNewspaperCountry();
+        CreatePageButtons();
+    }
     UpdatePage();
 }
 
 void CNewsScreen::UpdatePage() {
     if (IsMessagePage()) ShowMessages();
+    if (m_nPage == kPaperPage) BuildNewspaper();
     if (m_nPage == kWinsPage) FillPlaceholderList();
     if (m_nPage == kHubPage) ShowAdvisor();
 }
@@ -125,6 +137,10 @@ bool CNewsScreen::GetToolTipText(int index, std::string& text) {
     const CHotSpot* spot = GetHotSpot(index);
     if (!spot) return true;
     text = platform::LoadString(spot->Id());
+    // A spread's button names its division.
+    if (m_nPage == kPaperPage && spot->Id() > kBackPage && spot->Id() <= kFrontPage + 9 && m_pCountry)
+        if (const CDivision* d = m_pCountry->GetDivision(static_cast<int>(spot->Id() - 20652) / 2))
+            text += " " + std::string(d->GetName());
     if (const size_t br = text.find('\n'); br != std::string::npos) text = text.substr(br + 1);
     return true;
 }
@@ -246,6 +262,13 @@ void CNewsScreen::OnRightDate() {
 void CNewsScreen::OnTreeSelect(const TreeNotice* item) {
     if (!item || item->kind == kContextWorld || item->kind == kContextFederation) return;
     CScreensInfo::OnTreeSelect(item);
+    if (m_nPage == kPaperPage) {
+        CCountry* country = CountryOfTreeItem(item->kind, item->data);
+        if (!country || country == m_pCountry || country->GetDivisionCount() == 0) return;
+        m_pCountry = country;
+        BuildNewspaper();
+        return;
+    }
     if (m_nPage != kLeaguePage) return;
     CCountry* country = CountryOfTreeItem(item->kind, item->data);
     if (!country) return;
@@ -288,6 +311,10 @@ bool CNewsScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
         OnRightDate();
         return true;
     }
+    if (m_nPage == kPaperPage && id >= kFrontPage && id < kFrontPage + kPaperButtons) {
+        OnPageCommand(id);
+        return true;
+    }
     return CSectionHub::OnCommand(id, code, control);
 }
 
@@ -312,4 +339,5 @@ void CNewsScreen::OnLButtonDblClk(uint32_t flags, Point pt) {
         return;
     }
     CScreensInfo::OnLButtonDblClk(flags, pt);
+    if (m_nPage == kPaperPage) OpenLocalNewsPage();
 }

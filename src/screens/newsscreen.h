@@ -2,6 +2,7 @@
 // The news section: the hub (106), the league and club messages (10, 13),
 // the newspaper (86) and the Successive Wins list (92). One class serves
 // these pages; g_nScreenId at construction says which.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +13,24 @@
 
 class CCountry;
 class CClub;
+class CDivision;
+
+// The layout rolls of the paper: drawn on the first build after the game
+// has advanced and kept until it advances again.
+struct NewspaperRolls {
+    uint8_t frontVariant = 0, backVariant = 0;
+    uint8_t percent[6] = {};
+    int big[2] = {}, side[2] = {}, small[2] = {};  // front page's, back page's
+    uint8_t perDivision[4] = {};
+    int fillerOffset[4] = {};  // short, feature, long, one-word
+    uint8_t variant[20] = {};
+};
+
+// A row of a fixtures or results list: a heading when `heading` is set.
+struct NewspaperRow {
+    std::string home, away, heading;
+    int homeGoals = -1, awayGoals = -1;
+};
 
 class CNewsScreen : public CSectionHub {
 public:
@@ -71,6 +90,64 @@ public:
     // Rebuilds what the page shows for its state.
     void UpdatePage();
 
+    // ---- the newspaper (86) ----
+    static constexpr uint32_t kFrontPage = 20650;
+    static constexpr uint32_t kBackPage = 20651;
+    static constexpr int kPaperButtons = 10;
+    static constexpr int kPoolSize = 100;
+    static constexpr int kResultCap = 65;
+    static constexpr int kTextBottom = 416;
+    // The paper's own faces, as the label pool's font choices take them.
+    enum PaperFace : int { kHaettenschweiler = 0, kArial = 1, kArialBlack = 2, kTimes = 3, kSansSerif = 4, kCourier = 5 };
+
+    // The country with divisions the paper shows for the tree selection.
+    static CCountry* ChooseNewspaperCountry();
+    // Folds a roll offset by k into 1 to top (a sum above top loses top
+    // until it is at most top; 0 stays 0 for the page variants).
+    static int FoldRoll(int roll, int k, int top);
+    static int FoldVariantByte(int roll, int k);
+    static int FoldPageVariant(int roll, int k);
+    // Picture numbers past their range (or 0) are taken as 1.
+    static int PictureNumber(int n, int top);
+    // The x of each of n page buttons, left to right.
+    static std::vector<int> PageButtonPositions(int n);
+    // The emblem shown for a logo number.
+    static std::string LogoPicture(int logo, bool backPage);
+    static const NewspaperRolls& GetRawRolls();
+    // The journalist's index of the next byline (the walk over the variant
+    // bytes stays within the twenty).
+    static int BylineIndex(const uint8_t (&v)[20], int j);
+
+    void BuildNewspaper();
+    void ShowPaperPage(int page);
+    void OnPageCommand(uint32_t id);
+    int GetPaperPage() const { return m_nPaperPage; }
+    uint8_t GetPendingWipe() const { return m_nPendingWipe; }
+    int GetPaperK() const { return m_nPaperK; }
+    const std::vector<int>& GetPageList() const { return m_PageList; }
+    const NewspaperRolls& GetFoldedRolls() const { return m_Folded; }
+    const std::vector<std::string>& GetHeadlinePool() const { return m_Pool; }
+    const std::string& GetGossip() const { return m_Gossip; }
+    const std::vector<std::string>& GetLongHeadlines() const { return m_Long; }
+    const std::vector<std::string>& GetShortHeadlines() const { return m_Short; }
+    const std::vector<std::string>& GetFeatureHeadlines() const { return m_Feature; }
+    const std::vector<std::string>& GetOneWordLabels() const { return m_Words; }
+    const std::vector<NewspaperRow>& GetFixtureRows(int slot, bool cup) const;
+    const std::vector<NewspaperRow>& GetResultRows(int slot, bool cup) const;
+    CXButton& GetPageButton(int i) { return m_PageButtons[static_cast<size_t>(i)]; }
+    // The labels of the page on display, masthead labels that show included.
+    std::vector<CXStatic*> GetShownPaperLabels();
+    int GetPageLabelCount() const { return static_cast<int>(m_PageLabels.size()); }
+    // The paths of the paper's pictures, in overlay order.
+    const std::vector<std::string>& GetPictureNames() const { return m_PictureNames; }
+    // Fills the headline pool from a division's events (open to tests).
+    void AddDivisionHeadlines(const CDivision& division, int d);
+    void FillStoryTables();
+    // The paper's own news page, shipped with the game, as a file address;
+    // opened only from the paper whose emblem is 23.
+    static std::string LocalNewsAddress();
+    bool OpenLocalNewsPage();
+
 protected:
     const std::vector<HubAdvisorRule>& AdvisorRules() const override;
     const std::vector<HubSection>& Sections() const override;
@@ -91,6 +168,52 @@ private:
     // while the next match day is not after the clock.
     void ShowDateButtons();
     void FillPlaceholderList();
+
+    // The paper's parts.
+    void CreatePageButtons();
+    void DrawRolls();
+    void MakeGossip();
+    void CollectCupMatches();
+    void CollectLeagueMatches(const CDivision& division, int d);
+    void AddToPool(const std::string& text);
+    std::string TakeFromPool(size_t maxLength);
+    std::string Filler(int kind);
+    void PlacePageButtons();
+    void MakeMastheads();
+    void ClearPage();
+    void PaperPicture(const std::string& name, int x, int y);
+    void PaperLogo(const std::string& name);
+    CXStatic* PaperLabel(int l, int t, int r, int b, int height, platform::gfx::ColourRef colour, bool bold,
+                         bool italic, const std::string& text, int face);
+    int HeadlineBox(const std::string& text, int l, int t, int r, int boxHeight, int face);
+    int LeadFace();
+    int Byline(int x, int y);
+    int BodyColumns(int left, int top, int right, int bottom, int count, bool frontPage, bool firstOpens);
+    void BuildFrontPage();
+    void BuildBackPage();
+    void BuildStoryPage(bool back);
+    void BuildFixturesSpread(int d);
+    void BuildTableSpread(int d);
+    int ListRows(const std::vector<NewspaperRow>& rows, int left, int right, bool results, unsigned heading);
+    void FinishPaperPage();
+
+    int m_nPaperPage = 0;
+    int m_nPaperK = 0;
+    int m_nBylineStep = 0;
+    int m_nBodyWalk = 0;
+    int m_FillerUsed[4] = {};
+    NewspaperRolls m_Folded;
+    std::vector<int> m_PageList;
+    std::vector<std::string> m_Pool;
+    std::string m_Gossip;
+    std::vector<std::string> m_Short, m_Feature, m_Long, m_Words;
+    std::vector<std::string> m_PaperNews;
+    std::vector<NewspaperRow> m_Fixtures[2][4], m_Results[2][4];  // [cup][slot]
+    std::vector<std::pair<std::string, std::string>> m_TeamOfWeek[4];
+    std::vector<CXStatic*> m_PageLabels;
+    std::vector<std::string> m_PictureNames;
+    CXStatic* m_Mast[7] = {};
+    std::array<CXButton, kPaperButtons> m_PageButtons;
 
     int m_nPage = 0;
     uint8_t m_nPendingWipe = 0;

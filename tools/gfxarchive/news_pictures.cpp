@@ -155,7 +155,149 @@ Bitmap8 NewsDateArrow(bool right, bool pressed) {
     return Quantise(Shrink(s, S, true), true, false);
 }
 
+// The paper itself: a warm white with a faint fibre, a grey edge; a spread
+// has its fold shaded between x 296 and 309.
+Bitmap8 NewsPaperSheet(int w, int h, bool spread) {
+    Surface s(w, h, MakePixel(244, 238, 244));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            Pixel& p = s.Row(y)[x];
+            const double fibre = (Noise(uint32_t(x / 3), uint32_t(y), 91) - 0.5) * 10 + (Noise(uint32_t(x), uint32_t(y), 17) - 0.5) * 6;
+            Add(p, fibre, fibre, fibre);
+            if (spread && x >= 296 && x <= 309) {
+                const double d = std::abs(x - 302.5) / 7.0;
+                Blend(p, 120, 110, 120, 0.35 * (1 - d));
+            }
+            if (x == 0 || y == 0 || x == w - 1 || y == h - 1) p = MakePixel(150, 146, 152);
+        }
+    return Quantise(s, false, false);
+}
+
+// A page button: a small paper page (or an open spread) on the desk,
+// pressed darker and a pixel lower.
+Bitmap8 NewsPageButton(int kind, bool pressed) {
+    constexpr int S = 4, W = 60, H = 36;
+    Surface s(W * S, H * S, kKeyPixel);
+    {
+        Canvas cv(s);
+        NewsPen p{cv};
+        const double dy = pressed ? 1 : 0;
+        const double dim = pressed ? 0.78 : 1.0;
+        auto shade = [dim](int r, int g, int b) { return RGB(int(r * dim), int(g * dim), int(b * dim)); };
+        p.Fill(RGB(40, 30, 30));
+        p.Box(kind == 2 ? 9 : 19, 5 + dy, kind == 2 ? 44 : 24, 28);
+        p.Fill(shade(244, 238, 244));
+        if (kind == 2) {
+            p.Box(8, 4 + dy, 21, 27);
+            p.Box(31, 4 + dy, 21, 27);
+            p.Fill(shade(200, 192, 200));
+            p.Box(29, 4 + dy, 2, 27);
+        } else {
+            p.Box(18, 4 + dy, 24, 27);
+            p.Fill(shade(205, 198, 206));
+            // The folded corner: top right for the front page, top left for the back.
+            if (kind == 0) p.Poly({{36, 4 + dy}, {42, 10 + dy}, {36, 10 + dy}});
+            else p.Poly({{24, 4 + dy}, {18, 10 + dy}, {24, 10 + dy}});
+        }
+        // Printed lines.
+        p.Fill(shade(200, 40, 40));
+        if (kind == 2) {
+            p.Box(10, 7 + dy, 17, 3);
+            p.Box(33, 7 + dy, 17, 3);
+        } else {
+            p.Box(20, 7 + dy, 20, 4);
+        }
+        p.Fill(shade(110, 104, 116));
+        for (int i = 0; i < 6; ++i) {
+            const double y = 13 + dy + i * 3;
+            if (kind == 2) {
+                p.Box(10, y, 17, 1.2);
+                p.Box(33, y, 17, 1.2);
+            } else {
+                p.Box(20, y, i % 3 == 2 ? 12 : 20, 1.2);
+            }
+        }
+    }
+    return Quantise(Shrink(s, S, true), true, false);
+}
+
+// The advert box at the foot of a column: an invented pools coupon.
+Bitmap8 NewsAdvertBar() {
+    constexpr int S = 4, W = 56, H = 34;
+    Surface s(W * S, H * S, MakePixel(250, 246, 236));
+    {
+        Canvas cv(s);
+        NewsPen p{cv};
+        p.Line(RGB(0, 0, 0), 1.0);
+        p.Box(0.5, 0.5, 55, 33);
+        p.Fill(RGB(30, 60, 150));
+        p.Ellipse(4, 9, 16, 16);
+        p.Fill(RGB(255, 255, 255));
+        p.Ellipse(8, 13, 8, 8);
+        auto big = Font::Create("Arial Black", -9 * S, 900);
+        cv.SelectFont(big);
+        cv.SetBkMode(TRANSPARENT);
+        cv.SetTextColor(RGB(20, 20, 30));
+        cv.TextOut(23 * S, 5 * S, "POOLS");
+        auto small = Font::Create("Arial", -7 * S, 700);
+        cv.SelectFont(small);
+        cv.SetTextColor(RGB(180, 30, 30));
+        cv.TextOut(23 * S, 17 * S, "WIN BIG");
+    }
+    return Quantise(Shrink(s, S, false), false, false);
+}
+
+// A masthead emblem: a crest in dark ink with its own device, n 1 to 23;
+// the back page's variant of 23 is reversed out.
+Bitmap8 NewsEmblem(int n, bool reversed) {
+    constexpr int S = 4, W = 32, H = 40;
+    static const ColourRef kInks[6] = {RGB(120, 20, 30), RGB(20, 40, 110), RGB(20, 80, 50),
+                                       RGB(70, 40, 20), RGB(50, 50, 60),  RGB(90, 20, 90)};
+    const ColourRef ink = kInks[n % 6];
+    const ColourRef paper = RGB(244, 238, 244);
+    Surface s(W * S, H * S, kKeyPixel);
+    {
+        Canvas cv(s);
+        NewsPen p{cv};
+        p.Fill(reversed ? paper : ink);
+        const int shape = n % 3;
+        if (shape == 0) p.Poly({{2, 2}, {30, 2}, {30, 22}, {16, 38}, {2, 22}});
+        else if (shape == 1) p.Ellipse(1, 4, 30, 32);
+        else p.Poly({{16, 1}, {31, 10}, {31, 30}, {16, 39}, {1, 30}, {1, 10}});
+        p.Fill(reversed ? ink : paper);
+        const int device = (n * 7) % 6;
+        switch (device) {
+            case 0: p.Ellipse(9, 11, 14, 14); break;  // a ball
+            case 1: p.Poly({{16, 8}, {19, 16}, {27, 16}, {21, 21}, {23, 29}, {16, 24}, {9, 29}, {11, 21}, {5, 16}, {13, 16}}); break;
+            case 2: p.Box(11, 12, 10, 16); p.Box(9, 9, 3, 4); p.Box(14.5, 9, 3, 4); p.Box(20, 9, 3, 4); break;  // a tower
+            case 3: p.Poly({{8, 28}, {12, 12}, {16, 20}, {20, 12}, {24, 28}}); break;  // a crown of peaks
+            case 4: p.Poly({{9, 12}, {23, 12}, {23, 20}, {16, 28}, {9, 20}}); break;  // a shield within
+            default: p.Box(8, 14, 16, 4); p.Box(14, 8, 4, 18); break;  // a cross
+        }
+        // A stripe that tells the 23 apart.
+        p.Fill(reversed ? ink : paper);
+        p.Box(4, 32 - (n % 4), 24 - 2 * (n % 5), 1.2);
+    }
+    return Quantise(Shrink(s, S, true), true, false);
+}
+
 }  // namespace
+
+std::vector<Picture> NewspaperFrames() {
+    std::vector<Picture> out;
+    out.push_back({"newspaper", "new\\fr4.bmp", false, NewsPaperSheet(314, 422, false)});
+    out.push_back({"newspaper", "new\\in4.bmp", false, NewsPaperSheet(596, 422, true)});
+    const char* const kButtons[3] = {"newsright", "newsleft", "newsdouble"};
+    for (int k = 0; k < 3; ++k) {
+        out.push_back({"newspaper", std::string("new\\") + kButtons[k] + ".bmp", true, NewsPageButton(k, false)});
+        out.push_back({"newspaper", std::string("new\\") + kButtons[k] + "1.bmp", true, NewsPageButton(k, true)});
+    }
+    out.push_back({"newspaper", "new\\bar1.bmp", false, NewsAdvertBar()});
+    for (int n = 1; n <= 23; ++n)
+        out.push_back({"newspaper", "tlogo" + std::to_string(n) + ".bmp", true, NewsEmblem(n, false)});
+    out.push_back({"newspaper", "tlogo23b.bmp", true, NewsEmblem(23, true)});
+    return out;
+}
 
 std::vector<Picture> NewsHubButtons() {
     static const std::vector<HubButtonArt> kButtons = {
@@ -168,6 +310,7 @@ std::vector<Picture> NewsHubButtons() {
 
 std::vector<Picture> NewsPictures() {
     std::vector<Picture> out = NewsHubButtons();
+    for (Picture& p : NewspaperFrames()) out.push_back(std::move(p));
     out.push_back({"buttons", "date_left.bmp", true, NewsDateArrow(false, false)});
     out.push_back({"buttons", "date_left_lo.bmp", true, NewsDateArrow(false, true)});
     out.push_back({"buttons", "date_right.bmp", true, NewsDateArrow(true, false)});

@@ -104,6 +104,8 @@ std::vector<Picture> MatchPictures();
 // The news section's pictures (news_pictures.cpp): the hub's buttons, the
 // message pages' date arrows.
 std::vector<Picture> NewsHubButtons();
+// The paper's sheets, page buttons, advert bar and masthead emblems.
+std::vector<Picture> NewspaperFrames();
 std::vector<Picture> NewsPictures();
 // The competition sections' pictures (fixtures_pictures.cpp): the fixtures
 // and discipline hubs' buttons, the blank list header.

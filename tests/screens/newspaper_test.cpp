@@ -1,0 +1,287 @@
+// The newspaper (page 86) over a small world: its page list and buttons,
+// the day's rolls and their folding, the headline pool and story tables,
+// paging with wipes, and the rules of its layout.
+#include <set>
+
+#include "platform/stringtable.h"
+#include "platform/trace.h"
+#include "screens/newsscreen.h"
+#include "screens/squad_fixture.h"
+#include "shell/screenglobals.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/gameflags.h"
+#include "ui/tree.h"
+
+namespace squadtest {
+namespace {
+
+class Newspaper : public SquadPages {
+protected:
+    void SetUp() override {
+        SquadPages::SetUp();
+        g_nTreeSelectionKind = 0;
+        g_nTreeSelectionData = 0;
+        world.GetCountry(1)->AddDivision(0);
+        world.GetCountry(2)->AddDivision(1);
+        world.GetClock().Set(2, 5, 0, 2000, 7, 15);
+        g_bNewspaperRefresh = 1;
+    }
+    void TearDown() override {
+        g_nTreeSelectionKind = 0;
+        g_nTreeSelectionData = 0;
+        SquadPages::TearDown();
+    }
+    CNewsScreen* OpenPaper() {
+        g_nScreenId = CNewsScreen::kPaperPage;
+        manager.SetScreen(new CNewsScreen(), true, true, false, true, false);
+        Drain();
+        return dynamic_cast<CNewsScreen*>(manager.GetCurrentPage());
+    }
+    static std::vector<std::string> Texts(CNewsScreen& page) {
+        std::vector<std::string> out;
+        for (CXStatic* l : page.GetShownPaperLabels()) out.push_back(l->GetText());
+        return out;
+    }
+    static std::vector<std::string> Pictures(CNewsScreen& page) {
+        EXPECT_EQ(static_cast<int>(page.GetPictureNames().size()), page.GetOverlayCount());
+        return page.GetPictureNames();
+    }
+    std::vector<int> ShownButtonXs(CNewsScreen& page) {
+        std::vector<int> xs;
+        for (int i = 0; i < CNewsScreen::kPaperButtons; ++i)
+            if (page.GetPageButton(i).IsShownFlag()) xs.push_back(page.GetPageButton(i).WindowRect().left);
+        std::sort(xs.begin(), xs.end());
+        return xs;
+    }
+};
+
+TEST_F(Newspaper, ButtonPositionsForEveryCount) {
+    const std::vector<std::vector<int>> want = {
+        {241, 301},
+        {212, 272, 332},
+        {181, 241, 301, 361},
+        {152, 212, 272, 332, 392},
+        {121, 181, 241, 301, 361, 421},
+        {92, 152, 212, 272, 332, 392, 452},
+        {61, 121, 181, 241, 301, 361, 421, 481},
+        {32, 92, 152, 212, 272, 332, 392, 452, 512},
+        {1, 61, 121, 181, 241, 301, 361, 421, 481, 541},
+    };
+    for (int n = 2; n <= 10; ++n) EXPECT_EQ(CNewsScreen::PageButtonPositions(n), want[size_t(n - 2)]) << n;
+}
+
+TEST_F(Newspaper, RollsFoldIntoTheirRanges) {
+    struct Case {
+        const char* what;
+        int got, want;
+    };
+    const Case cases[] = {
+        {"a variant sum above 4 loses 4", CNewsScreen::FoldPageVariant(4, 3), 3},
+        {"a variant sum of 9 loses 4 twice", CNewsScreen::FoldPageVariant(4, 5), 1},
+        {"variant 0 stays 0", CNewsScreen::FoldPageVariant(0, 0), 0},
+        {"a headline byte sum above 9 loses 9", CNewsScreen::FoldVariantByte(8, 5), 4},
+        {"a headline byte of 9 stays", CNewsScreen::FoldVariantByte(9, 0), 9},
+        {"a percentage past 100 folds", CNewsScreen::FoldRoll(99, 5, 100), 4},
+        {"a big picture past 108 folds", CNewsScreen::FoldRoll(107, 55, 108), 54},
+        {"a per-division byte folds into 1 to 10", CNewsScreen::FoldRoll(100, 0, 10), 10},
+        {"a zero roll is 1", CNewsScreen::FoldRoll(0, 0, 101), 1},
+        {"a small number + 1 past 101 is 1", CNewsScreen::PictureNumber(101 + 1, 101), 1},
+        {"picture 0 is 1", CNewsScreen::PictureNumber(0, 103), 1},
+        {"picture 103 stays", CNewsScreen::PictureNumber(103, 103), 103},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
+}
+
+TEST_F(Newspaper, BylinesWalkTheTwentyVariantBytesRound) {
+    uint8_t v[20];
+    for (int i = 0; i < 20; ++i) v[i] = uint8_t(i % 10);
+    v[19] = 3;
+    v[0] = 5;
+    EXPECT_EQ(CNewsScreen::BylineIndex(v, 19), 8) << "the 20th byline reads v[19] and v[0]";
+    EXPECT_EQ(CNewsScreen::BylineIndex(v, 0), 5 + 1);
+    v[4] = 9;
+    v[5] = 9;
+    EXPECT_EQ(CNewsScreen::BylineIndex(v, 4), 18);
+    v[6] = 9;
+    v[7] = 9;
+    v[5] = 9;
+    EXPECT_EQ(CNewsScreen::BylineIndex(v, 5), 18);
+    EXPECT_EQ(CNewsScreen::BylineIndex(v, 6), 18);
+}
+
+TEST_F(Newspaper, TheEmblemPicture) {
+    EXPECT_EQ(CNewsScreen::LogoPicture(0, false), "gfx\\newspaper\\tlogo1.bmp");
+    EXPECT_EQ(CNewsScreen::LogoPicture(24, false), "gfx\\newspaper\\tlogo22.bmp");
+    EXPECT_EQ(CNewsScreen::LogoPicture(7, true), "gfx\\newspaper\\tlogo7.bmp");
+    EXPECT_EQ(CNewsScreen::LogoPicture(23, false), "gfx\\newspaper\\tlogo23.bmp");
+    EXPECT_EQ(CNewsScreen::LogoPicture(23, true), "gfx\\newspaper\\tlogo23b.bmp");
+}
+
+TEST_F(Newspaper, ALeagueNotStartedShowsOnlyTheFrontAndBackPages) {
+    CNewsScreen* page = OpenPaper();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->GetShownCountry(), Club().GetCountry());
+    EXPECT_EQ(page->GetPageList(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(ShownButtonXs(*page), (std::vector<int>{241, 301}));
+    EXPECT_TRUE(page->GetPageButton(0).IsShownFlag());
+    EXPECT_TRUE(page->GetPageButton(1).IsShownFlag());
+    EXPECT_EQ(page->GetPaperPage(), 0);
+    EXPECT_EQ(page->GetPendingWipe(), 3);
+    EXPECT_EQ(g_bNewspaperRefresh, 0) << "the rolls are drawn once for the day";
+    Save("newspaper-front");
+}
+
+TEST_F(Newspaper, ReopeningOnTheSameDayGivesTheSamePaperAndANewDayAnother) {
+    CNewsScreen* page = OpenPaper();
+    const auto texts = Texts(*page);
+    const auto pictures = Pictures(*page);
+    ASSERT_FALSE(texts.empty());
+    page = OpenPaper();
+    EXPECT_EQ(Texts(*page), texts);
+    EXPECT_EQ(Pictures(*page), pictures);
+    // Another day: the rolls are drawn again.
+    std::vector<NewspaperRolls> seen;
+    bool differs = false;
+    for (int day = 0; day < 4 && !differs; ++day) {
+        g_bNewspaperRefresh = 1;
+        page = OpenPaper();
+        differs = Texts(*page) != texts || Pictures(*page) != pictures;
+    }
+    EXPECT_TRUE(differs);
+}
+
+TEST_F(Newspaper, AnotherCountryOnTheSameDayGivesAnotherPaper) {
+    CNewsScreen* page = OpenPaper();
+    const auto pictures = Pictures(*page);
+    const int k = page->GetPaperK();
+    TreeNotice n{"", 2, 2, 0, reinterpret_cast<uintptr_t>(world.GetCountry(2)), kContextCountry};
+    page->OnTreeSelect(&n);
+    EXPECT_EQ(page->GetShownCountry(), world.GetCountry(2));
+    EXPECT_NE(page->GetPaperK(), k);
+    EXPECT_NE(Pictures(*page), pictures) << "the rolls are offset by the country's k";
+    TreeNotice fed{"", 1, 1, 0, 99, kContextFederation};
+    page->OnTreeSelect(&fed);
+    EXPECT_EQ(page->GetShownCountry(), world.GetCountry(2)) << "a federation changes nothing";
+}
+
+TEST_F(Newspaper, PagingPlaysTheWipeOfItsDirectionAndTheCurrentPageDoesNothing) {
+    CNewsScreen* page = OpenPaper();
+    page->OnPageCommand(CNewsScreen::kBackPage);
+    EXPECT_EQ(page->GetPaperPage(), 9);
+    EXPECT_EQ(page->GetPendingWipe(), 4);
+    const auto back = Texts(*page);
+    page->OnPageCommand(CNewsScreen::kBackPage);
+    EXPECT_EQ(page->GetPendingWipe(), 4);
+    EXPECT_EQ(Texts(*page), back) << "pressing the page shown does nothing";
+    page->OnPageCommand(CNewsScreen::kFrontPage);
+    EXPECT_EQ(page->GetPaperPage(), 0);
+    EXPECT_EQ(page->GetPendingWipe(), 3);
+    page->OnPageCommand(20655);  // a table spread, from the front: forwards
+    EXPECT_EQ(page->GetPendingWipe(), 4);
+    EXPECT_EQ(page->GetPaperPage(), 4);
+    page->OnPageCommand(20652);
+    EXPECT_EQ(page->GetPendingWipe(), 3);
+}
+
+TEST_F(Newspaper, TheHeadlinePoolFollowsTheBuildersOrderAndFillersFillTheRest) {
+    CNewsScreen* page = OpenPaper();
+    CDivision& d = *world.GetDivision(0);
+    auto f = std::make_unique<CFixture>();
+    f->Set(0, 0, 1, 5, 3, 0);
+    f->m_HomeGoals = 5;
+    f->m_AwayGoals = 0;
+    d.m_Fixtures.Add(std::move(f));
+    auto g = std::make_unique<CFixture>();
+    g->Set(0, 0, 1, 5, 3, 0);
+    g->m_HomeGoals = 3;
+    g->m_AwayGoals = 3;
+    d.m_Fixtures.Add(std::move(g));
+    d.m_NewsPaperEvents.Reset();
+    d.m_NewsPaperEvents.SetResult(0, d.m_Fixtures);
+    d.m_NewsPaperEvents.SetResult(1, d.m_Fixtures);
+    const auto& v = page->GetFoldedRolls().variant;
+    page->AddDivisionHeadlines(d, 0);
+    const auto& pool = page->GetHeadlinePool();
+    ASSERT_EQ(pool.size(), 2u) << "empty builders add nothing";
+    EXPECT_EQ(pool[0], d.m_NewsPaperEvents.GetBigWinHeadline(v[0], d.m_Fixtures));
+    EXPECT_EQ(pool[1], d.m_NewsPaperEvents.GetDrawHeadline(v[1], d.m_Fixtures));
+    for (int i = 0; i < 60; ++i) page->AddDivisionHeadlines(d, 0);
+    EXPECT_EQ(page->GetHeadlinePool().size(), 100u) << "the pool holds 100 texts";
+    page->FillStoryTables();
+    ASSERT_EQ(page->GetLongHeadlines().size(), 24u);
+    ASSERT_EQ(page->GetShortHeadlines().size(), 10u);
+    ASSERT_EQ(page->GetFeatureHeadlines().size(), 10u);
+    ASSERT_EQ(page->GetOneWordLabels().size(), 4u);
+    for (const std::string& s : page->GetShortHeadlines()) EXPECT_LE(s.size(), 23u) << s;
+    for (const std::string& s : page->GetLongHeadlines()) EXPECT_LE(s.size(), 49u) << s;
+    EXPECT_EQ(page->GetLongHeadlines()[0], pool.empty() ? "" : d.m_NewsPaperEvents.GetBigWinHeadline(v[0], d.m_Fixtures));
+}
+
+TEST_F(Newspaper, FillersAreNumberedByOffsetUseAndK) {
+    CNewsScreen* page = OpenPaper();
+    page->FillStoryTables();  // an empty pool: fillers only
+    const auto& r = page->GetFoldedRolls();
+    const int k = page->GetPaperK();
+    for (int i = 0; i < 4; ++i) {
+        int n = (r.fillerOffset[0] + i + k) % 35;
+        EXPECT_EQ(page->GetShortHeadlines()[size_t(i)], platform::LoadString(20200 + unsigned(n))) << i;
+        n = (r.fillerOffset[2] + i + k) % 78;
+        EXPECT_EQ(page->GetLongHeadlines()[size_t(i)], platform::LoadString(20016 + unsigned(n))) << i;
+        n = (r.fillerOffset[1] + i + k) % 43;
+        EXPECT_EQ(page->GetFeatureHeadlines()[size_t(i)], platform::LoadString(20400 + unsigned(n))) << i;
+        n = (r.fillerOffset[3] + i + k) % 11;
+        EXPECT_EQ(page->GetOneWordLabels()[size_t(i)], platform::LoadString(20600 + unsigned(n))) << i;
+    }
+}
+
+TEST_F(Newspaper, ADayWithCountryNewsFillsTheBackPageCutToTenItems) {
+    std::string today;
+    world.GetMatchTime().GetDateText(today);
+    for (int i = 0; i < 12; ++i) Club().GetCountry()->GetNews().Add("Item " + std::to_string(i), 0, today);
+    CNewsScreen* page = OpenPaper();
+    page->OnPageCommand(CNewsScreen::kBackPage);
+    ASSERT_EQ(page->GetPageLabelCount(), 1);
+    std::string block;
+    for (int i = 0; i < 10; ++i) block += "Item " + std::to_string(i) + " ** ";
+    bool found = false;
+    for (CXStatic* l : page->GetShownPaperLabels()) found |= l->GetText() == block;
+    EXPECT_TRUE(found);
+    Save("newspaper-back-news");
+}
+
+TEST_F(Newspaper, EveryPageKeepsItsLabelsInsideThePaperAndThePool) {
+    platform::TraceCapture trace;
+    CNewsScreen* page = OpenPaper();
+    for (uint32_t id : {CNewsScreen::kBackPage, CNewsScreen::kFrontPage, 20652u, 20653u}) {
+        page->OnPageCommand(id);
+        const bool single = page->GetPaperPage() == 0 || page->GetPaperPage() == 9;
+        const Rect frame = single ? Rect{145, 5, 459, 427} : Rect{3, 5, 599, 427};
+        for (CXStatic* l : page->GetShownPaperLabels()) {
+            const Rect r = l->WindowRect();
+            EXPECT_TRUE(r.left >= frame.left && r.right <= frame.right && r.top >= frame.top && r.bottom <= frame.bottom)
+                << "page " << page->GetPaperPage() << ": " << l->GetText().substr(0, 30);
+        }
+    }
+    EXPECT_FALSE(trace.Contains("Ran out"));
+    EXPECT_FALSE(trace.Contains("Failed to find"));
+}
+
+TEST_F(Newspaper, TheToolTipOfASpreadNamesItsDivision) {
+    CNewsScreen* page = OpenPaper();
+    page->AddHotSpot(Rect{0, 0, 10, 10}, kSpotToolTip, 20652);
+    std::string tip;
+    for (int i = 0; i < 35; ++i)
+        if (page->GetHotSpot(i) && page->GetHotSpot(i)->Id() == 20652) page->GetToolTipText(i, tip);
+    EXPECT_EQ(tip, "Fixtures / Results " + std::string(world.GetDivision(0)->GetName()));
+}
+
+TEST_F(Newspaper, OnlyEmblem23OpensTheLocalNewsPage) {
+    CNewsScreen* page = OpenPaper();
+    EXPECT_FALSE(page->OpenLocalNewsPage()) << "emblem 0 has no page";
+    EXPECT_NE(CNewsScreen::LocalNewsAddress().find("news.html"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace squadtest
