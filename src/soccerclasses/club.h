@@ -229,10 +229,17 @@ public:
     void GetManagerFullName(std::string& out) const;
     int GetManagerWeeksAtClub() const;
     int GetGamesPlayed() const;
+    // The accounts' items in item order: counts, string ids of the names,
+    // and the amounts of the week or the season so far (base money) copied
+    // into `out`, which holds a place for every item of the kind.
     int GetIncomeItemCount() const;
-    int GetExpenseItemCount() const;
+    int GetExpenditureItemCount() const;
     uint32_t GetIncomeItemName(int i) const;
-    uint32_t GetExpenseItemName(int i) const;
+    uint32_t GetExpenditureItemName(int i) const;
+    void GetWeeklyIncome(double* out) const;
+    void GetWeeklyExpenditure(double* out) const;
+    void GetSeasonIncome(double* out) const;
+    void GetSeasonExpenditure(double* out) const;
     // Scouts the club's standing allows.
     int GetAllowedScouts() const;
     // 1 when the human manager may go on hiring a man of the kind.
