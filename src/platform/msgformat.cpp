@@ -99,8 +99,9 @@ std::string FormatMessage(std::string_view format, std::initializer_list<MsgArg>
             }
         }
         if (index > static_cast<int>(args.size())) {
+            // A text may name more inserts than its message carries (a
+            // message holds three): the missing ones read as empty.
             TraceF("message insert %%%d has no argument", index);
-            out.append(format.substr(i, j - i));
         } else {
             out += args[index - 1]->Render(spec);
         }

@@ -1,16 +1,126 @@
 #pragma once
-// The fixtures section: the hub (104), the cup and league schedules (1, 2, 17, 18), the cup route (75) and the friendlies (53).
-// One class serves these pages; g_nScreenId at construction says which.
-// Its set-up builds the page from the screen tables.
-#include "shell/screensinfo.h"
+// The fixtures section: the hub (104) with the assistant's and the fan's
+// advice, a club's league schedule (17), a division's results and fixtures
+// by match day (18), a cup's schedule (1) and its ties round by round (2),
+// the cup route (75) and the next seven days (73). One class serves these
+// pages; g_nScreenId at construction says which.
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
-class CFixtureScreen : public CScreensInfo {
+#include "screens/sectionhub.h"
+#include "soccerclasses/matchtime.h"
+
+class CClub;
+class CCup;
+class CDivision;
+
+class CFixtureScreen : public CSectionHub {
 public:
+    static constexpr int kHubPage = 104;
+    static constexpr int kCupSchedulePage = 1;
+    static constexpr int kCupFixturesPage = 2;
+    static constexpr int kLeagueSchedulePage = 17;
+    static constexpr int kLeagueFixturesPage = 18;
+    static constexpr int kCupRoutePage = 75;
+    static constexpr int kNextDaysPage = 73;
+    static constexpr int kFriendliesPage = 53;
+    static constexpr int kStaffGroup = 104;
+    static constexpr int kFixturesSection = 5;  // the tool box's fixtures button
+
+    // The section commands, the hub's button ids.
+    static constexpr uint32_t kLeagueSchedule = 21720;
+    static constexpr uint32_t kCupSchedule = 21721;
+    static constexpr uint32_t kLeagueFixtures = 21722;
+    static constexpr uint32_t kCupFixtures = 10077;
+    static constexpr uint32_t kCupRoute = 21724;
+    static constexpr uint32_t kFriendlies = 21725;
+    static constexpr uint32_t kLeftDate = 731;
+    static constexpr uint32_t kRightDate = 732;
+
+    // What a page opened from another one starts on: the match day to open
+    // (and whether to step back to it), the round position, the club and
+    // the division. Taken by the next page built.
+    struct OpenRequest {
+        int matchDay = -1;
+        uint8_t backwards = 0;
+        int roundPosition = -1;
+        CClub* club = nullptr;
+        CDivision* division = nullptr;
+        CCup* cup = nullptr;
+    };
+    static OpenRequest& PendingRequest();
+
+    CFixtureScreen();
+    ~CFixtureScreen() override;
+
     void Initialise() override;
+    void Refresh() override;
+    void Close() override;
+    void OnTreeSelect(const TreeNotice* item) override;
+    bool GetToolTipText(int index, std::string& text) override;
     int GetHistoryParams(HistoryState* block) override;
     void SetHistoryParams(const HistoryState* block) override;
     PageFactory GetPageFactory() const override;
 
-    // What a history entry keeps of the page, to show the same again.
+    int GetPage() const { return m_nPage; }
+    CClub* GetClub() const { return m_pClub; }
+    CDivision* GetDivision() const { return m_pDivision; }
+    CCup* GetCup() const { return m_pCup; }
+    const CMatchTime& GetDate() const { return m_Date; }
+    int GetRoundPosition() const { return m_nRoundPosition; }
+    const std::vector<std::pair<int, int>>& GetRoundDates() const { return m_RoundDates; }
+    CListControl* GetFixtureList();
+    CXStatic* GetHeading();
+    CXStatic* GetCaption();
+    CXStatic* GetDateLabel();
+    CXStatic* GetNoDataLabel();
+    CXButton* GetLeftButton();
+    CXButton* GetRightButton();
+
+    void OnLeftDate();
+    void OnRightDate();
+    // Double click on row `row` of the page's list, as the list reports it.
+    void OpenRow(int row);
+
+protected:
+    const std::vector<HubAdvisorRule>& AdvisorRules() const override;
+    const std::vector<HubSection>& Sections() const override;
+    int StaffGroup() const override { return kStaffGroup; }
+    int ToolboxButton() const override { return kFixturesSection; }
+    bool IsHubPage() const override { return m_nPage == kHubPage; }
+    void AdvisorFallback(const CEmployee& advisor, CHumanManager& user, HubPanelLines& lines) override;
+    void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
+    bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
+
+private:
+    CScreenManager* PageManager() const;
+    CXStatic* FindLabel(int x, int y);
+    CXButton* FindButton(uint32_t id);
+    void OpenPage(int screen);
+    static CCup* DefaultCup();
+    void SetUpRoundNavigation();
+    void FillPage();
+    void FillLeagueSchedule();
+    void FillLeagueFixtures();
+    void FillCupSchedule();
+    void FillCupFixtures();
+    void ShowListOrNoData(bool hasRows);
+    uint8_t CalendarCode() const;
+
+    int m_nPage = 0;
+    CClub* m_pClub = nullptr;
+    CDivision* m_pDivision = nullptr;
+    CCup* m_pCup = nullptr;
+    int m_nRoundPosition = -1;
+    uint8_t m_bReplayDate = 0;
+    CMatchTime m_Date;
+    int m_nOpenMatchDay = -1;
+    uint8_t m_bBackwards = 0;
+    // The cup's shown rounds in order: (round index, 1 for its replay day).
+    std::vector<std::pair<int, int>> m_RoundDates;
     HistoryState m_HistoryBlock{-1, -1, -1};
 };
+
+void RegisterFixtureScreen();

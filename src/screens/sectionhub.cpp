@@ -5,6 +5,7 @@
 #include "platform/msgformat.h"
 #include "platform/trace.h"
 #include "platform/window/ui.h"
+#include "shell/pagemenus.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/employee.h"
 #include "soccerclasses/humanmanager.h"
@@ -139,7 +140,7 @@ bool CSectionHub::OpenSection(uint32_t command) {
     const auto& sections = Sections();
     auto s = std::find_if(sections.begin(), sections.end(), [command](const HubSection& h) { return h.command == command; });
     if (s == sections.end()) return false;
-    if (!HubManagerEmployed()) return true;
+    if (s->needsClub && !HubManagerEmployed()) return true;
     auto* manager = dynamic_cast<CScreenManager*>(Parent());
     if (!manager) {
         platform::Trace("CSectionHub: no screen manager to open a section\n");
@@ -174,6 +175,20 @@ void CSectionHub::OnLButtonDblClk(uint32_t flags, Point pt) {
     if (auto* manager = dynamic_cast<CScreenManager*>(Parent()))
         manager->OpenScreenById(kPersonScreen, reinterpret_cast<intptr_t>(e),
                                 static_cast<intptr_t>(list->GetItemData2(row)), 0, 0);
+}
+
+void CSectionHub::OnHubRightPress(uint32_t flags, Point pt, int page) {
+    const bool relayed = flags == ui::kRelayedFlags;
+    if (!relayed) m_bHubMenuShown = 0;
+    // The base first: a direct press on a list row comes back through it.
+    if (!relayed) CScreensInfo::OnRButtonDown(flags, pt);
+    if (!relayed && m_bHubMenuShown) return;
+    m_bHubMenuShown = 1;
+    uintptr_t employee = 0;
+    if (IsHubPage() && HitTestListRow(pt.x, pt.y) >= 0 && HubManagerEmployed()) employee = GetListRowData(pt.x, pt.y);
+    if (employee) ShowContextMenu(kEmployeeMenuCode, pt.x, pt.y, employee);
+    else ShowContextMenu(page, pt.x, pt.y, 0);
+    if (relayed) CScreensInfo::OnRButtonDown(flags, pt);
 }
 
 bool CSectionHub::OnCommand(uint32_t id, uint32_t code, Window* control) {

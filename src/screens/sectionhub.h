@@ -32,11 +32,13 @@ struct HubAdvisorRule {
 };
 
 // A section button: its command (the control's id in the screen table), and
-// the page class and screen it opens.
+// the page class and screen it opens; most open only for a manager with a
+// club, a page about the world at large opens for anyone.
 struct HubSection {
     uint32_t command = 0;
     PageClass kind = PageClass::Count;
     int screen = 0;
+    bool needsClub = true;
 };
 
 // Counts the lines an advisor gives while passing them to the panel.
@@ -106,6 +108,12 @@ protected:
     void SetUpHub();
     // The face, the name label and the panel for the current advisor.
     void ShowAdvisor();
+    // A right press on a hub's page: the employee menu over a staff row
+    // while the manager is employed, else the menu of `page`'s group. A
+    // press on a row comes back from the list relayed and shows its menu
+    // there; the direct press then shows nothing more. A hub whose
+    // OnRButtonDown calls this needs nothing else.
+    void OnHubRightPress(uint32_t flags, platform::win::Point pt, int page);
     void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
 
@@ -113,6 +121,7 @@ private:
     CXMessageDisplay m_AdvisorPanel;
     CEmployee* m_pAdvisor = nullptr;
     std::vector<std::string> m_AdvisorLines;
+    uint8_t m_bHubMenuShown = 0;
 };
 
 // Whether the current user's manager holds a club.

@@ -173,6 +173,20 @@ void CSquadScreen::OnLButtonDblClk(uint32_t flags, Point pt) {
     }
 }
 
+// Pages 36 and 40 show the squad menu wherever they are pressed; the hub
+// also the employee menu over a staff row.
+void CSquadScreen::OnRButtonDown(uint32_t flags, Point pt) { OnHubRightPress(flags, pt, m_nPage); }
+
+void CSquadScreen::OnLButtonDown(uint32_t flags, Point pt) {
+    CSectionHub::OnLButtonDown(flags, pt);
+    // The base ends a press a list passes back at the list click; on the
+    // youth page the press also picks the row up for a drag.
+    if (m_nPage != kYouthPage || flags != ui::kRelayedFlags || m_bNoClub) return;
+    Point at = pt;
+    const int spot = HotSpotFromPoint(&at);
+    if (const CHotSpot* s = GetHotSpot(spot); s && (s->m_dwFlags & kSpotDragSource)) CXWnd::OnLButtonDown(0, pt);
+}
+
 bool CSquadScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
     if (m_nPage == kYouthPage) {
         if (id >= kFilterAll && id <= kFilterAll + 4) {

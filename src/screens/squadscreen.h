@@ -74,6 +74,8 @@ protected:
     bool IsHubPage() const override { return m_nPage == kHubPage; }
     void AdvisorFallback(const CEmployee& advisor, CHumanManager& user, HubPanelLines& lines) override;
     void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
     intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
 

@@ -1,5 +1,6 @@
 // Page 40: the club's youth squad beside the country's available youths.
 #include <memory>
+#include <utility>
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
@@ -79,8 +80,17 @@ void CSquadScreen::TickFilter(int position) {
 void CSquadScreen::InitialiseYouthPage() {
     m_youthFilter = -1;
     m_availableFilter = -1;
-    for (CListControl* list : {GetCurrentYouthList(), GetAvailableYouthList()})
+    CListControl* current = GetCurrentYouthList();
+    CListControl* available = GetAvailableYouthList();
+    for (CListControl* list : {current, available})
         if (list) list->m_bSelectable = 1;
+    // Each list is a source of drags and takes the drops of the other.
+    if (current && available) {
+        for (auto [list, other] : {std::pair{current, available}, std::pair{available, current}}) {
+            const int spot = AddHotSpot(list->WindowRect(), kSpotDragSource | kSpotDropTarget, list->Id());
+            if (CHotSpot* s = GetHotSpot(spot)) s->AddAcceptedSource(other);
+        }
+    }
     if (CXButton* offer = GetOfferButton()) offer->Enable(false);
     SetSackHire(kHireText, false);
 }
@@ -205,7 +215,16 @@ void CSquadScreen::OnDrop(const DropInfo* info) {
     CClub* club = CurrentClub();
     if (!club || !current || !available) return;
     // The dragged row's place in the order its list's rows were added.
-    const int added = static_cast<int>(info->itemAndRow & 0xFFFF);
+    int added = static_cast<int>(info->itemAndRow & 0xFFFF);
+    // The list gives its shown row unless a heading was pressed; after the
+    // page sorts a refilled list again by its saved column that row is not
+    // the added place, and another youth would go. The row picked up knows
+    // its place.
+    if (auto* source = dynamic_cast<CListControl*>(info->source)) {
+        const int row = source->GetDropRow();
+        if (const CListCell* cell = row >= 0 && row < source->GetRowCount() ? source->GetCell(row, 0) : nullptr)
+            added = cell->rowAtInsertion;
+    }
     bool done = false;
     if (info->source == available && info->target == current) {
         const CCountry* country = club->GetCountry();

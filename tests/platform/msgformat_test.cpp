@@ -35,10 +35,13 @@ TEST(MessageFormat, ConvertsBetweenKindsInsteadOfMisreading) {
     EXPECT_EQ(platform::FormatMessage("%1!s!/%2!d!", {12, "34"}), "12/34");
 }
 
-TEST(MessageFormat, MissingArgumentsStayVisibleAndAreTraced) {
+// A message carries three texts while some of its lines name a fourth: the
+// inserts beyond the arguments read as empty, and the trace says so.
+TEST(MessageFormat, MissingArgumentsAreEmptyAndTraced) {
     platform::TraceCapture trace;
-    EXPECT_EQ(platform::FormatMessage("%1!s! and %2!d!", {"only"}), "only and %2!d!");
+    EXPECT_EQ(platform::FormatMessage("%1!s! and %2!d!", {"only"}), "only and ");
     EXPECT_EQ(trace.Lines().size(), 1u);
+    EXPECT_EQ(platform::FormatMessage("%1!s!, %2!s!, %3!s! and %4!s!.", {"A", "B", "C"}), "A, B, C and .");
 }
 
 TEST(MessageFormat, UnsafeConversionsAreNeverPassedToPrintf) {

@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "platform/random.h"
 #include "platform/sound/audio.h"
+#include "platform/trace.h"
 #include "screens/highscreen_fixture.h"
 #include "screens/matchanimation.h"
 #include "shell/soundengine.h"
@@ -147,6 +149,43 @@ TEST_F(HighScreenShortClips, TheEngineWaitsForEveryQueuedClipAndGoalsReachThePan
     EXPECT_EQ(crowdMismatch, 0);
     EXPECT_GT(crowdChanges, 0);
     EndDirectSound();
+}
+
+// The page's clock: every tick of play shows one frame, and every clip the
+// events queue shows all its frames; none is passed over. So a match lasts
+// the frames of its clips (quiet minutes take no time on the screen).
+TEST_F(HighScreenShortClips, EveryQueuedClipShowsEachOfItsFramesOneATick) {
+    MakeHuman(Club(0));
+    platform::TraceCapture trace;
+    auto clipsOpened = [&] {
+        return std::count_if(trace.Lines().begin(), trace.Lines().end(),
+                             [](const std::string& l) { return l.rfind("---FLC = ", 0) == 0; });
+    };
+    long opened = 0, framesShown = 0, ticksWithTwoFrames = 0, idleTicks = 0;
+    int lastCounter = 0;
+    bool pausedBefore = true;
+    PlayThrough(4, [&](CHighScreen& p) {
+        const long now = clipsOpened();
+        const int counter = p.FlcState().frameCounter;
+        // A clip opened this tick shows its first frames; one going on
+        // shows those past the last tick's.
+        const long shown = now > opened ? counter + (now - opened - 1) : counter - lastCounter;
+        framesShown += shown;
+        if (shown > 1) ++ticksWithTwoFrames;
+        if (shown == 0 && !pausedBefore && !p.m_bPaused && p.m_nFinished == 0) ++idleTicks;
+        opened = now;
+        lastCounter = counter;
+        pausedBefore = p.m_bPaused != 0;
+    });
+    EXPECT_EQ(modesSeen.back(), 2);
+    ASSERT_GT(opened, 40) << "a whole match opens many clips";
+    // The short clips have two frames each.
+    EXPECT_EQ(framesShown, 2 * opened);
+    EXPECT_EQ(ticksWithTwoFrames, 0);
+    EXPECT_EQ(idleTicks, 0) << "a tick of play that showed nothing";
+    EXPECT_FALSE(trace.Contains("skipped"));
+    EXPECT_FALSE(trace.Contains("Cannot find file"));
+    EXPECT_FALSE(trace.Contains("has no row"));
 }
 
 }  // namespace

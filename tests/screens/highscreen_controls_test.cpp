@@ -5,10 +5,14 @@
 // and check box, the power-bar switches.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "screens/highscreen_fixture.h"
+#include "platform/stringtable.h"
+#include "screens/highscreen_texts.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/matchplayer.h"
@@ -240,6 +244,47 @@ TEST_F(HighScreenControls, TheCardTheStripTheFormationTableTheTacticsAndTheSwitc
     EXPECT_EQ(manager->m_Instructions[0][static_cast<size_t>(instructionFormation)][2], 3);
 }
 
+// The tips: over the run button (its word follows the pause), the strip's
+// sections and the tactics view's level buttons, each shown about a second
+// after the pointer stops and hidden once it leaves for a point with none.
+TEST_F(HighScreenControls, TipsShowOverTheRunButtonTheStripsSectionsAndTheTacticsLevels) {
+    MakeHuman(Club(0));
+    int waited = 0;
+    std::vector<std::string> seen;
+    auto moveTo = [&](int x, int y) {
+        return [&, x, y](CHighScreen&) {
+            backend->MoveTo(At(x, y));
+            waited = 0;
+            return true;
+        };
+    };
+    // About a second and a half: the tip shows at the 18th tick.
+    auto record = [&](CHighScreen& p) {
+        if (++waited < 25) return false;
+        const SurfaceToolTip& t = p.SurfaceWidgets().tip;
+        seen.push_back(t.shown ? t.text + "@" + std::to_string(p.m_nTipPanel) : "(none)");
+        return true;
+    };
+    CFixture& f = RunSteps(
+        14, {[&](CHighScreen& p) { return p.GetMatchPlay()->GetMinute() >= 2; },
+             moveTo(25, 96), record,
+             moveTo(210 + 161, 493 + 20), record,
+             [&](CHighScreen&) { ClickPage(210 + 296, 493 + 20); return true; },  // "Tactics"
+             moveTo(210 + 323 + 6, 225 + 32 + 6), record,
+             moveTo(210 + 232 + 6, 225 + 73 + 6), record,
+             moveTo(210 + 100, 225 + 250), record});
+    ASSERT_EQ(stepsDone, stepsTotal);
+    ExpectCompleteFixture(f);
+    const std::vector<std::string> want = {
+        platform::LoadString(hstext::kPauseMatch) + "@" + std::to_string(kScorePanel),
+        platform::LoadString(hstext::kSections + 3) + "@" + std::to_string(kStrip),
+        platform::LoadString(hstext::kLevelTips + 4) + "@" + std::to_string(kPerformance),
+        platform::LoadString(hstext::kLevelTips + 6) + "@" + std::to_string(kPerformance),
+        "(none)"};
+    EXPECT_EQ(seen, want);
+    for (const std::string& w : want) EXPECT_NE(w.rfind("@", 0), 0u) << "a tip with no words";
+}
+
 }  // namespace
 }  // namespace hstest
 
@@ -330,6 +375,65 @@ TEST_F(HighScreenControls, WhenTwoHumanManagersMeetEachPanelWorksForItsOwnSide) 
     }
     EXPECT_TRUE(stepsSeen);
     EXPECT_TRUE(penaltySeen) << "no seed of the list brought the away side a penalty";
+}
+
+// Two users' clubs: a substitution dragged on each panel swaps the club's
+// slots for the rest of the match; after it each club goes back to the order
+// it had before its user's selection was applied (the selection itself is
+// untouched), while the match keeps the substitution: its text, and the
+// minutes of the player who went off and of the one who came on.
+TEST_F(HighScreenControls, AfterTheMatchAUsersClubHasItsOwnOrderBackAndTheMatchKeepsTheSubstitution) {
+    MakeUser(Club(0), 0);
+    MakeUser(Club(1), 1);
+    std::array<std::array<uint16_t, kSquadSlots>, 2> before{};
+    for (int side = 0; side < 2; ++side)
+        for (int s = 0; s < kSquadSlots; ++s) before[size_t(side)][size_t(s)] = Club(side).GetPlayerId(s);
+    std::array<uint16_t, 2> offId{}, onId{};
+    std::array<int, 2> minute{-1, -1};
+    std::array<bool, 2> heldAtFullTime{false, false};
+    auto dragOn = [&](int side) {
+        return [&, side](CHighScreen& p) {
+            const int left = side == 0 ? 0 : 575;
+            if (p.m_nPanelView[size_t(side)] != 0) {
+                // A card left open by a penalty is closed first.
+                ClickPage(left + 100, 225 + 200);
+                return false;
+            }
+            offId[size_t(side)] = Club(side).GetPlayerId(7);
+            onId[size_t(side)] = Club(side).GetPlayerId(11);
+            minute[size_t(side)] = p.GetMatchPlay()->GetMinute();
+            Drag(left + 100, HomeRowY(11), left + 100, HomeRowY(7));
+            return true;
+        };
+    };
+    watch = [&](CHighScreen& p) {
+        if (p.m_nMode == 1 && p.m_nFinished != 0)
+            for (int side = 0; side < 2; ++side)
+                heldAtFullTime[size_t(side)] = onId[size_t(side)] != 0 && Club(side).GetPlayerId(7) == onId[size_t(side)];
+    };
+    CFixture& f = RunSteps(
+        21, {[&](CHighScreen& p) { return p.GetMatchPlay()->GetMinute() >= 20; }, dragOn(1),
+             [&](CHighScreen& p) { return p.GetMatchPlay()->GetMinute() >= 30; }, dragOn(0)});
+    watch = {};
+    ASSERT_EQ(stepsDone, stepsTotal);
+    ExpectCompleteFixture(f);
+    for (int side = 0; side < 2; ++side) {
+        SCOPED_TRACE(side == 0 ? "home" : "away");
+        EXPECT_TRUE(heldAtFullTime[size_t(side)]) << "the slots hold the substitution while the match stands";
+        for (int s = 0; s < kSquadSlots; ++s)
+            EXPECT_EQ(Club(side).GetPlayerId(s), before[size_t(side)][size_t(s)]) << "slot " << s;
+        std::string line;
+        if (side == 0) Engine().GetHomeSubstitutionText(line, 0);
+        else Engine().GetAwaySubstitutionText(line, 0);
+        EXPECT_NE(line.find(W().GetPlayer(onId[size_t(side)])->GetName()), std::string::npos) << line;
+        EXPECT_NE(line.find(W().GetPlayer(offId[size_t(side)])->GetName()), std::string::npos) << line;
+        const CPlayer* off = W().GetPlayer(offId[size_t(side)]);
+        const CPlayer* on = W().GetPlayer(onId[size_t(side)]);
+        EXPECT_GE(off->m_MinutesLastMatch, minute[size_t(side)]);
+        EXPECT_LT(off->m_MinutesLastMatch, f.m_ScriptLength);
+        EXPECT_GT(on->m_MinutesLastMatch, 0);
+        EXPECT_EQ(off->m_MinutesLastMatch + on->m_MinutesLastMatch, f.m_ScriptLength);
+    }
 }
 
 }  // namespace

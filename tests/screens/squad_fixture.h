@@ -22,6 +22,7 @@
 #include "soccerclasses/scriptedport.h"
 #include "support/test_env.h"
 #include "support/ui_loop.h"
+#include "ui/listcontrol.h"
 
 namespace squadtest {
 
@@ -98,6 +99,25 @@ protected:
         backend->Click(p, MouseButton::Left, 20);
         if (dbl) backend->Click(p, MouseButton::Left, 60);
         testsupport::RunVirtualTime(*backend, main, 300);
+    }
+
+    // Presses at `from`, moves in two steps and lets go at `to`, with the
+    // real mouse path.
+    void Drag(Point from, Point to) {
+        auto toMain = [this](Point p) { return main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(p)); };
+        backend->Press(toMain(from), MouseButton::Left, 700);
+        backend->MoveTo(toMain({(from.x + to.x) / 2, (from.y + to.y) / 2}), 30);
+        backend->MoveTo(toMain(to), 30);
+        backend->Release(toMain(to), MouseButton::Left, 30);
+        testsupport::RunVirtualTime(*backend, main, 1500);
+    }
+    // A point on the first column of a shown row of a page list, found
+    // through the list's own row-at-point answer; {-1, -1} when not shown.
+    Point OnListRow(CListControl& list, int row, int dx = 12) {
+        const Rect r = list.WindowRect();
+        for (int y = r.top; y < r.bottom; ++y)
+            if (Page()->HitTestListRow(r.left + dx, y) == row) return {r.left + dx, y + 4};
+        return {-1, -1};
     }
 
     ScriptedUserPort port;

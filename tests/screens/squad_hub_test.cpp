@@ -4,6 +4,7 @@
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "screens/playerscreen.h"
 #include "screens/squad_fixture.h"
 #include "shell/history.h"
 #include "soccerclasses/injury.h"
@@ -128,6 +129,23 @@ TEST_F(SquadHub, AClickOnAStaffRowChangesTheAdvisor) {
     Click(60, 233 + 23 + 23 * 2 + 10);  // the third row, under the header
     EXPECT_EQ(page->GetAdvisor(), Staff(CBasicEmployee::kYouthCoach));
     EXPECT_EQ(page->GetAdvisorLines(), std::vector<std::string>{platform::LoadString(48032)});
+}
+
+// Two presses of the real mouse on a staff row: his page opens, as hired
+// staff (mode 1).
+TEST_F(SquadHub, ADoubleClickOnAStaffRowOpensHisPage) {
+    Open(CSquadScreen::kHubPage);
+    CListControl& staff = *Page()->GetStaffList();
+    const Point row = OnListRow(staff, 2);
+    ASSERT_GE(row.y, 0);
+    auto* shown = reinterpret_cast<CEmployee*>(staff.GetItemData(2));
+    ASSERT_NE(shown, nullptr);
+    Click(row.x, row.y, true);
+    auto* person = dynamic_cast<CPlayerScreen*>(manager.GetCurrentPage());
+    ASSERT_NE(person, nullptr) << "the player screen opened";
+    EXPECT_EQ(g_nScreenId, 60);
+    EXPECT_EQ(person->m_pSubject, shown);
+    EXPECT_EQ(person->m_nSubjectKind, 1);
 }
 
 TEST_F(SquadHub, TheHeadCoachGreetsFromTheInboxElseStoresHisFallbackOnce) {

@@ -251,6 +251,59 @@ TEST_F(YouthPage, ADropOntoTheSquadHiresEvenWithTwelveAndOtherPairsDoNothing) {
     EXPECT_EQ(Club().Youths().GetAt(12)->GetName(), first);
 }
 
+// The same drops made with the mouse: a name dragged from one list to the
+// other asks, and Yes sacks or hires the youth of the row picked up, also
+// after the list was sorted by its heading and after the page refilled it.
+TEST_F(YouthPage, AYouthDraggedByTheMouseBetweenTheListsIsSackedOrHired) {
+    CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+    CListControl& current = *page->GetCurrentYouthList();
+    CListControl& available = *page->GetAvailableYouthList();
+    const Point market = OnListRow(available, 1);
+    ASSERT_GE(market.y, 0);
+    auto dragYouth = [&](int row) {
+        const Point from = OnListRow(current, row);
+        ASSERT_GE(from.y, 0);
+        Drag(from, market);
+    };
+    auto youthAtRow = [&](int row) {
+        return Club().Youths().GetAt(static_cast<int>(current.GetItemData2(row)))->GetName();
+    };
+
+    // No: nothing changes, and the picked-up row is back in its list.
+    std::string picked = youthAtRow(1);
+    port.AnswerNext(IDNO);
+    dragYouth(1);
+    ASSERT_EQ(port.Boxes().size(), 1u) << "the drop asked";
+    EXPECT_EQ(Club().Youths().GetSize(), 5);
+
+    port.AnswerNext(IDYES);
+    dragYouth(1);
+    ASSERT_EQ(Club().Youths().GetSize(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_NE(Club().Youths().GetAt(i)->GetName(), picked);
+
+    // Sorted by the heading, then refilled by the page after a sack.
+    const Point heading{current.WindowRect().left + 20, current.WindowRect().top + 8};
+    Click(heading.x, heading.y);
+    Click(heading.x, heading.y);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        picked = youthAtRow(0);
+        const int before = Club().Youths().GetSize();
+        port.AnswerNext(IDYES);
+        dragYouth(0);
+        ASSERT_EQ(Club().Youths().GetSize(), before - 1);
+        for (int i = 0; i < Club().Youths().GetSize(); ++i) EXPECT_NE(Club().Youths().GetAt(i)->GetName(), picked);
+    }
+
+    // From the market onto the squad.
+    const std::string hired = Market().GetAt(static_cast<int>(available.GetItemData2(0)))->m_Person.GetName();
+    const int before = Club().Youths().GetSize();
+    port.AnswerNext(IDYES);
+    Drag(OnListRow(available, 0), OnListRow(current, 0));
+    ASSERT_EQ(Club().Youths().GetSize(), before + 1);
+    EXPECT_EQ(Club().Youths().GetAt(before)->GetName(), hired);
+}
+
 TEST_F(YouthPage, OutOfWorkThePhysioAndYouthPagesShowNoDataAndChangeNothing) {
     CManager& boss = *User().GetManager();
     const int club = boss.GetClubIndex();

@@ -284,6 +284,7 @@ TEST_F(ScreenTablesTest, TheGivenRowsHoldAsGiven) {
     EXPECT_EQ(st::FindEditText(23239), nullptr) << "string ids past the table are no entry";
     EXPECT_EQ(std::string(st::kFaceNames[4]), "Haettenschweiler");
     EXPECT_EQ(std::string(st::kHeaderNames[2]), "gfx\\temp\\s10trophy.bmp");
+    EXPECT_EQ(std::string(st::kHeaderNames[3]), "gfx\\temp\\blank.bmp") << "picture columns without a heading";
     // The three names 68 to 70 are one picture.
     EXPECT_EQ(std::string(st::kBackgroundNames[68]), "gfx\\backgrounds\\114.bmp");
     EXPECT_EQ(std::string(st::kBackgroundNames[70]), "gfx\\backgrounds\\114.bmp");

@@ -3,6 +3,7 @@
 // hold. Deterministic: the same build draws the same bytes.
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/bmp.h"
@@ -46,8 +47,22 @@ platform::gfx::Surface FlagSurface(const std::string& pattern, const std::vector
 // sheets and the country page's buttons.
 std::vector<Picture> CountryPictures(const std::filesystem::path& assets);
 // A map's country id under each pixel (788 x 550, row by row; 0 the sea
-// and the page furniture).
+// and the page furniture, -1 land of no country of this map).
 std::vector<int> CountryMapRaster(const std::filesystem::path& assets, bool europe);
+// How a map places the outline table's land: plate carree, the affine
+// transform nearest to taking each anchor to its flag's centre, and a
+// thin-plate warp that puts every anchor exactly there.
+class CountryMapProjection {
+public:
+    CountryMapProjection(const std::filesystem::path& assets, bool europe);
+    // Degrees to the picture's pixels.
+    std::pair<double, double> Map(double lon, double lat) const;
+
+private:
+    std::vector<std::pair<double, double>> anchors_;  // plate carree
+    double affine_[6] = {};
+    std::vector<std::pair<double, double>> weights_;  // per anchor, then the spline's affine part
+};
 
 // The photo-fit faces' layers, backdrops and the face surfaces' frame.
 std::vector<Picture> FacePictures();
@@ -86,6 +101,15 @@ platform::gfx::Bitmap8 ShirtNumberPicture(int n, int size);
 std::vector<Picture> PlayerPictures();
 // The match-day page's pictures (match_pictures.cpp).
 std::vector<Picture> MatchPictures();
+// The news section's pictures (news_pictures.cpp): the hub's buttons, the
+// message pages' date arrows.
+std::vector<Picture> NewsHubButtons();
+std::vector<Picture> NewsPictures();
+// The competition sections' pictures (fixtures_pictures.cpp): the fixtures
+// and discipline hubs' buttons, the blank list header.
+std::vector<Picture> FixturesHubButtons();
+std::vector<Picture> DisciplineHubButtons();
+std::vector<Picture> CompetitionPictures();
 
 // The club and finance sections' pictures (club_pictures.cpp), their hubs'
 // buttons included.

@@ -200,7 +200,9 @@ std::vector<Picture> AllPictures() {
     for (Picture& p : SquadPictures()) all.push_back(std::move(p));
     for (Picture& p : PlayerPictures()) all.push_back(std::move(p));
     for (Picture& p : MatchPictures()) all.push_back(std::move(p));
+    for (Picture& p : NewsPictures()) all.push_back(std::move(p));
     for (Picture& p : ClubPictures()) all.push_back(std::move(p));
+    for (Picture& p : CompetitionPictures()) all.push_back(std::move(p));
     return all;
 }
 

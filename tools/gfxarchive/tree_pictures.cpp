@@ -105,6 +105,161 @@ Surface FlagSurface(const std::string& pattern, const std::vector<Pixel>& c, int
     } else if (pattern == "stripes") {
         for (int k = 1; k < 9; k += 2) fill({0, H * k / 9, W, H * (k + 1) / 9}, at(1));
         if (c.size() > 2) fill({0, 0, W * 8 / 20, H * 5 / 9}, at(2));
+    } else if (pattern == "crescent") {
+        // Field, crescent and star (Turkey).
+        g.SelectBrush(Brush::Solid(Ref(at(1))));
+        g.Ellipse(Rect::XYWH(W * 0.24, H * 0.25, H * 0.5, H * 0.5));
+        g.SelectBrush(Brush::Solid(Ref(at(0))));
+        g.Ellipse(Rect::XYWH(W * 0.24 + H * 0.12, H * 0.3, H * 0.4, H * 0.4));
+        g.SelectBrush(Brush::Solid(Ref(at(1))));
+        g.Polygon(Star(W * 0.24 + H * 0.62, H * 0.5, H * 0.13));
+    } else if (pattern == "triangle") {
+        // Field, triangle, stars: Bosnia-Herzegovina since 1998.
+        g.SelectBrush(Brush::Solid(Ref(at(1))));
+        g.Polygon({Point{W * 27 / 100, 0}, Point{W * 75 / 100, 0}, Point{W * 75 / 100, H}});
+        g.SelectBrush(Brush::Solid(Ref(at(2))));
+        for (int k = 0; k < 7; ++k) {
+            const double t = (k + 0.5) / 7.0;
+            g.Polygon(Star(W * (0.19 + 0.48 * t), H * t, H * 0.075));
+        }
+    } else if (pattern == "sun") {
+        // Field and the eight-rayed sun of FYR Macedonia since 1995.
+        g.SelectBrush(Brush::Solid(Ref(at(1))));
+        const int cx = W / 2, cy = H / 2, ray = H / 9;
+        g.Polygon({Point{cx, cy}, Point{0, 0}, Point{ray * 3 / 2, 0}});
+        g.Polygon({Point{cx, cy}, Point{0, 0}, Point{0, ray}});
+        g.Polygon({Point{cx, cy}, Point{W, 0}, Point{W - ray * 3 / 2, 0}});
+        g.Polygon({Point{cx, cy}, Point{W, 0}, Point{W, ray}});
+        g.Polygon({Point{cx, cy}, Point{0, H}, Point{ray * 3 / 2, H}});
+        g.Polygon({Point{cx, cy}, Point{0, H}, Point{0, H - ray}});
+        g.Polygon({Point{cx, cy}, Point{W, H}, Point{W - ray * 3 / 2, H}});
+        g.Polygon({Point{cx, cy}, Point{W, H}, Point{W, H - ray}});
+        g.Polygon({Point{cx, cy}, Point{cx - ray, 0}, Point{cx + ray, 0}});
+        g.Polygon({Point{cx, cy}, Point{cx - ray, H}, Point{cx + ray, H}});
+        g.Polygon({Point{cx, cy}, Point{0, cy - ray}, Point{0, cy + ray}});
+        g.Polygon({Point{cx, cy}, Point{W, cy - ray}, Point{W, cy + ray}});
+        g.SelectBrush(Brush::Solid(Ref(at(0))));
+        g.Ellipse(Rect::XYWH(cx - H * 0.2, cy - H * 0.2, H * 0.4, H * 0.4));
+        g.SelectBrush(Brush::Solid(Ref(at(1))));
+        g.Ellipse(Rect::XYWH(cx - H * 0.16, cy - H * 0.16, H * 0.32, H * 0.32));
+    } else if (pattern == "ornament") {
+        // Upper band, lower band, the hoist's ornament: Belarus since 1995.
+        fill({0, H * 2 / 3, W, H}, at(1));
+        fill({0, 0, W * 2 / 9, H}, at(2));
+        g.SelectBrush(Brush::Solid(Ref(at(0))));
+        const int cx = W / 9, d = H / 10;
+        for (int k = 0; k < 5; ++k) {
+            const int cy = H * (2 * k + 1) / 10;
+            g.Polygon({Point{cx, cy - d}, Point{cx + d, cy}, Point{cx, cy + d}, Point{cx - d, cy}});
+        }
+    } else if (pattern == "wine") {
+        // Field and a canton of two bands: Georgia from 1990 to 2004.
+        fill({0, 0, W * 2 / 5, H / 4}, at(1));
+        fill({0, H / 4, W * 2 / 5, H / 2}, at(2));
+    } else if (pattern == "bauhinia") {
+        // Field and the five-petalled flower of Hong Kong since 1997.
+        g.SelectBrush(Brush::Solid(Ref(at(1))));
+        for (int k = 0; k < 5; ++k) {
+            const double a = -M_PI / 2 + k * 2 * M_PI / 5;
+            std::vector<Point> petal;
+            for (int j = 0; j < 12; ++j) {
+                const double u = j / 11.0 * M_PI;
+                const double along = H * 0.34 * (1 - std::cos(u)) / 2, across = H * 0.09 * std::sin(u);
+                const double b = a + 0.35;  // each petal curls the same way round
+                petal.push_back({static_cast<int>(W / 2 + along * std::cos(b) - across * std::sin(b)),
+                                 static_cast<int>(H / 2 + along * std::sin(b) + across * std::cos(b))});
+            }
+            g.Polygon(petal);
+        }
+    } else if (pattern == "pall") {
+        // South Africa since 1994: red, blue, the white-edged green Y, the
+        // yellow-edged black triangle.
+        fill({0, H / 2, W, H}, at(1));
+        const int j = W * 2 / 5;
+        g.SelectPen(Pen::Solid(Ref(at(3)), H / 3));
+        g.MoveTo(-H / 8, -H / 8);
+        g.LineTo(j, H / 2);
+        g.LineTo(-H / 8, H + H / 8);
+        g.MoveTo(j, H / 2);
+        g.LineTo(W, H / 2);
+        g.SelectPen(Pen::Solid(Ref(at(2)), H / 5));
+        g.MoveTo(-H / 8, -H / 8);
+        g.LineTo(j, H / 2);
+        g.LineTo(-H / 8, H + H / 8);
+        g.MoveTo(j, H / 2);
+        g.LineTo(W, H / 2);
+        g.SelectPen(Pen::None());
+        g.SelectBrush(Brush::Solid(Ref(at(4))));
+        g.Polygon({Point{0, H * 16 / 100}, Point{W * 30 / 100, H / 2}, Point{0, H * 84 / 100}});
+        g.SelectBrush(Brush::Solid(Ref(at(5))));
+        g.Polygon({Point{0, H * 25 / 100}, Point{W * 22 / 100, H / 2}, Point{0, H * 75 / 100}});
+    } else if (pattern == "dragon") {
+        // Upper band, lower band and the red dragon of Wales, facing the hoist.
+        fill({0, H / 2, W, H}, at(1));
+        g.SelectBrush(Brush::Solid(Ref(at(2))));
+        auto P = [&](double x, double y) { return Point{static_cast<int>(W * x), static_cast<int>(H * y)}; };
+        g.Polygon({P(0.22, 0.30), P(0.30, 0.22), P(0.34, 0.30), P(0.38, 0.46), P(0.44, 0.30), P(0.50, 0.12),
+                   P(0.58, 0.28), P(0.64, 0.16), P(0.66, 0.40), P(0.72, 0.46), P(0.80, 0.34), P(0.86, 0.24),
+                   P(0.84, 0.42), P(0.76, 0.60), P(0.70, 0.66), P(0.70, 0.82), P(0.64, 0.82), P(0.62, 0.68),
+                   P(0.48, 0.68), P(0.44, 0.84), P(0.38, 0.84), P(0.40, 0.64), P(0.34, 0.52), P(0.28, 0.38),
+                   P(0.20, 0.36)});
+    } else if (pattern == "ulster") {
+        // Field, cross, star, hand and crown: the Ulster banner.
+        const int t = H * 3 / 13;
+        fill({(W - t) / 2, 0, (W + t) / 2, H}, at(1));
+        fill({0, (H - t) / 2, W, (H + t) / 2}, at(1));
+        const int cx = W / 2, cy = H / 2 + H / 20, r = H / 5;
+        g.SelectBrush(Brush::Solid(Ref(at(0))));
+        g.Polygon({Point{cx, cy - r}, Point{cx + r * 87 / 100, cy + r / 2}, Point{cx - r * 87 / 100, cy + r / 2}});
+        g.Polygon({Point{cx, cy + r}, Point{cx + r * 87 / 100, cy - r / 2}, Point{cx - r * 87 / 100, cy - r / 2}});
+        fill({cx - r / 4, cy - r / 3, cx + r / 4, cy + r / 2}, at(1));
+        g.SelectBrush(Brush::Solid(Ref(at(2))));
+        g.Polygon({Point{cx - r / 2, cy - r - H / 20}, Point{cx - r / 2, cy - r - H / 8}, Point{cx - r / 6, cy - r - H / 12},
+                   Point{cx, cy - r - H / 7}, Point{cx + r / 6, cy - r - H / 12}, Point{cx + r / 2, cy - r - H / 8},
+                   Point{cx + r / 2, cy - r - H / 20}});
+    } else if (pattern == "taegeuk") {
+        // Field, the red and blue circle, the four black trigrams.
+        const int r = H * 22 / 100;
+        g.SelectBrush(Brush::Solid(Ref(at(2))));
+        g.Ellipse(Rect::XYWH(W / 2 - r, H / 2 - r, 2 * r, 2 * r));
+        g.SelectBrush(Brush::Solid(Ref(at(1))));
+        g.Pie(Rect::XYWH(W / 2 - r, H / 2 - r, 2 * r, 2 * r), Point{W / 2 + r, H / 2}, Point{W / 2 - r, H / 2});
+        g.SelectBrush(Brush::Solid(Ref(at(3))));
+        for (int k = 0; k < 4; ++k) {
+            const int x = k % 2 ? W * 80 / 100 : W * 12 / 100, y = k / 2 ? H * 72 / 100 : H * 14 / 100;
+            for (int b = 0; b < 3; ++b) fill({x, y + b * H / 20, x + W / 10, y + b * H / 20 + H / 36 + 1}, at(3));
+        }
+    } else if (pattern == "ensign") {
+        // Field, the Union flag in the canton, the stars (field, stars).
+        const int cw = W / 2, ch = H / 2;
+        fill({0, 0, cw, ch}, MakePixel(1, 33, 105));
+        g.SelectPen(Pen::Solid(RGB(255, 255, 255), H / 10));
+        g.MoveTo(0, 0);
+        g.LineTo(cw, ch);
+        g.MoveTo(cw, 0);
+        g.LineTo(0, ch);
+        g.SelectPen(Pen::Solid(RGB(200, 16, 46), H / 30 + 1));
+        g.MoveTo(0, 0);
+        g.LineTo(cw, ch);
+        g.MoveTo(cw, 0);
+        g.LineTo(0, ch);
+        g.SelectPen(Pen::None());
+        fill({cw / 2 - H / 14, 0, cw / 2 + H / 14, ch}, MakePixel(255, 255, 255));
+        fill({0, ch / 2 - H / 14, cw, ch / 2 + H / 14}, MakePixel(255, 255, 255));
+        fill({cw / 2 - H / 24, 0, cw / 2 + H / 24, ch}, MakePixel(200, 16, 46));
+        fill({0, ch / 2 - H / 24, cw, ch / 2 + H / 24}, MakePixel(200, 16, 46));
+        g.SelectBrush(Brush::Solid(Ref(at(1))));
+        g.Polygon(Star(W * 0.25, H * 0.76, H * 0.13));
+        g.Polygon(Star(W * 0.75, H * 0.22, H * 0.07));
+        g.Polygon(Star(W * 0.62, H * 0.48, H * 0.07));
+        g.Polygon(Star(W * 0.86, H * 0.42, H * 0.07));
+        g.Polygon(Star(W * 0.75, H * 0.82, H * 0.07));
+    } else if (pattern == "greece") {
+        // Nine stripes and the cross in the canton (stripes, field).
+        for (int k = 1; k < 9; k += 2) fill({0, H * k / 9, W, H * (k + 1) / 9}, at(1));
+        fill({0, 0, W * 10 / 27, H * 5 / 9}, at(0));
+        fill({W * 4 / 27, 0, W * 6 / 27, H * 5 / 9}, at(1));
+        fill({0, H * 2 / 9, W * 10 / 27, H * 3 / 9}, at(1));
     } else {
         throw std::runtime_error("unknown flag pattern " + pattern);
     }

@@ -1,0 +1,110 @@
+#pragma once
+// The whole program headless over a real game of one country, with a human
+// manager at the top club, for the competition pages: tables, statistics,
+// fixtures and discipline. Pages open as their buttons open them; tree
+// selections arrive as the navigator sends them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/window/ui.h"
+#include "screens/pages.h"
+#include "shell/screenglobals.h"
+#include "shell/screenmanager.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/manager.h"
+#include "support/app_fixture.h"
+#include "support/game_driver.h"
+#include "support/scripted_match_driver.h"
+#include "ui/tree.h"
+
+namespace competitionstest {
+
+inline constexpr uint8_t kCompetitionsScotland = 150;
+
+class CompetitionPages : public testsupport::HeadlessAppTest {
+protected:
+    void SetUp() override {
+        game = std::make_unique<testsupport::GameDriver>(std::vector<uint8_t>{kCompetitionsScotland});
+        CWorldData& w = game->World();
+        top = w.GetCountry(kCompetitionsScotland)->GetDivision(0);
+        ASSERT_NE(top, nullptr);
+        club = w.GetClub(top->GetFirstClub());
+        ASSERT_TRUE(club->HasManager());
+        w.GetManagerList().GetAt(club->GetManager())->m_IsHuman = 1;
+        w.GetUser(0)->SetManagerIndex(club->GetManager());
+        w.RestoreCurrentUser(0);
+        CWorldData::SelectedUserSlot() = 0;
+        RegisterGamePages();
+        StartApp();
+        AnswerEveryBox();
+        Command(19410);
+    }
+    void TearDown() override {
+        StopApp();
+        scope.reset();
+        game.reset();
+    }
+    CWorldData& W() { return game->World(); }
+    CCountry& Scotland() { return *W().GetCountry(kCompetitionsScotland); }
+    // Opens `screen` of the class as the section buttons do.
+    template <typename Page>
+    Page* Open(PageClass kind, int screen) {
+        g_nScreenId = screen;
+        manager->SetScreen(MakePage(kind), true, true, false, true, false);
+        Drain();
+        return dynamic_cast<Page*>(manager->GetCurrentPage());
+    }
+    // The navigator's notice for the node of `data` (and `kind`), as a
+    // click on it sends it.
+    bool Select(const void* data, int kind = 0) {
+        CTreeNode* node = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(data), kind);
+        if (!node) return false;
+        TreeNotice notice;
+        notice.text = node->text;
+        notice.level = node->GetLevel();
+        notice.data = node->data;
+        notice.kind = node->kind;
+        manager->OnTreeSelect(&notice);
+        Drain();
+        return true;
+    }
+    // Every box is answered with its first button (Return), or with the
+    // key given.
+    void AnswerEveryBox(uint32_t key = platform::win::VK_RETURN) {
+        boxKey = key;
+        if (answerBox) return;
+        answerBox = [this] {
+            ++boxes;
+            backend->Key(boxKey, 10);
+            backend->OnModalShown(answerBox);
+        };
+        backend->OnModalShown(answerBox);
+        backend->SetEndWhenScriptDone(false);
+    }
+    // A command of the page on display, as its buttons send it.
+    void PageCommand(uint32_t id) {
+        manager->GetCurrentPage()->Send(platform::win::WM_COMMAND, id, 0);
+        Drain();
+    }
+    // Day steps under the scripted match screen.
+    void RunDays(int n) { game->RunDays(n); }
+
+    std::function<void()> answerBox;
+    uint32_t boxKey = platform::win::VK_RETURN;
+    int boxes = 0;
+    std::unique_ptr<testsupport::GameDriver> game;
+    testsupport::ScriptedMatchDriver driver;
+    std::unique_ptr<testsupport::ScopedMatchDriver> scope =
+        std::make_unique<testsupport::ScopedMatchDriver>(&driver);
+    CDivision* top = nullptr;
+    CClub* club = nullptr;
+};
+
+}  // namespace competitionstest

@@ -1,0 +1,210 @@
+// The fixtures section over a real game: the hub's advice, a club's league
+// schedule, a division's match days browsed both ways, a cup's schedule and
+// its rounds, the double clicks between them and the dates kept in the
+// history.
+#include <set>
+
+#include "platform/msgformat.h"
+#include "platform/stringtable.h"
+#include "screens/competitions_fixture.h"
+#include "screens/fixturescreen.h"
+#include "soccerclasses/cup.h"
+#include "soccerclasses/employee.h"
+#include "ui/listcontrol.h"
+
+namespace competitionstest {
+namespace {
+
+class FixturePages : public CompetitionPages {
+protected:
+    CFixtureScreen* OpenFixtures(int screen) { return Open<CFixtureScreen>(PageClass::Fixture, screen); }
+    CHumanManager& User() { return *W().GetCurrentUser(); }
+    int CountMessages(uint8_t code) {
+        int n = 0;
+        for (int s = 0; s < CHumanManager::kInboxSlots; ++s) n += User().GetMessage(s).code == code;
+        return n;
+    }
+    // The hub's staff row of the job kind; -1 when the list has none.
+    int StaffRow(CFixtureScreen& hub, uint8_t kind) {
+        CListControl* list = hub.GetStaffList();
+        for (int r = 0; list && r < list->GetRowCount(); ++r)
+            if (const auto* e = reinterpret_cast<const CEmployee*>(list->GetItemData(r)); e && e->m_JobKind == kind)
+                return r;
+        return -1;
+    }
+    CCup* FirstCup() { return Scotland().GetCups().GetSize() > 0 ? Scotland().GetCups().GetAt(0) : nullptr; }
+};
+
+// The assistant speaks of each stored code in its own words; with nothing
+// stored he falls back on one line, stored once.
+TEST_F(FixturePages, TheAssistantReadsHisCodesAndFallsBackOnALineStoredOnce) {
+    CFixtureScreen* hub = OpenFixtures(CFixtureScreen::kHubPage);
+    ASSERT_NE(hub, nullptr);
+    int row = StaffRow(*hub, CBasicEmployee::kAssistantManager);
+    if (row < 0) {
+        club->HireNewEmployee(CBasicEmployee::kAssistantManager);
+        hub = OpenFixtures(CFixtureScreen::kHubPage);
+        row = StaffRow(*hub, CBasicEmployee::kAssistantManager);
+    }
+    ASSERT_GE(row, 0);
+    auto* assistant = reinterpret_cast<CEmployee*>(hub->GetStaffList()->GetItemData(row));
+    hub->SelectAdvisor(assistant);
+    EXPECT_EQ(hub->GetAdvisorLines(), std::vector<std::string>{platform::LoadString(33315)});
+    hub->SelectAdvisor(assistant);
+    EXPECT_EQ(CountMessages(243), 1) << "the fallback is stored once";
+
+    struct Case {
+        uint8_t code;
+        unsigned text;
+    };
+    std::vector<Case> cases;
+    for (int c = 126; c <= 139; ++c) cases.push_back({static_cast<uint8_t>(c), 32983u + unsigned(c - 126)});
+    cases.push_back({140, 33371});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.code));
+        User().AddMessage(c.code, "Alpha", "Beta", "Gamma", -1);
+        hub->SelectAdvisor(assistant);
+        const std::string want = platform::FormatMessageId(c.text, {"Alpha", "Beta", "Gamma"});
+        const auto& lines = hub->GetAdvisorLines();
+        EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end());
+        EXPECT_EQ(std::find(lines.begin(), lines.end(), platform::LoadString(33315)), lines.end())
+            << "no fallback beside a real line";
+    }
+}
+
+TEST_F(FixturePages, TheFriendliesButtonDoesNothingWithoutAClub) {
+    CFixtureScreen* hub = OpenFixtures(CFixtureScreen::kHubPage);
+    ASSERT_NE(hub, nullptr);
+    CManager* m = W().GetCurrentManager();
+    ASSERT_NE(m, nullptr);
+    const int clubIndex = m->GetClubIndex();
+    m->SetClubIndex(-1);
+    ASSERT_FALSE(m->IsEmployed());
+    PageCommand(CFixtureScreen::kFriendlies);
+    EXPECT_EQ(manager->GetCurrentPage(), hub) << "the hub stays";
+    // The other section buttons open their pages all the same.
+    PageCommand(CFixtureScreen::kLeagueSchedule);
+    EXPECT_EQ(g_nCurrentScreen, CFixtureScreen::kLeagueSchedulePage);
+    m->SetClubIndex(clubIndex);
+}
+
+// Browsing a division's match days runs between the season's first and
+// last slots and never stops on a day without league matches.
+TEST_F(FixturePages, LeagueFixturesBrowseBothWaysBetweenTheSeasonsEndsSkippingEmptyDays) {
+    CFixtureScreen* page = OpenFixtures(CFixtureScreen::kLeagueFixturesPage);
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->GetDivision(), top);
+    auto code = [&] { return top->GetCalendarSlot(page->GetDate().GetMatchDay()); };
+    EXPECT_NE(code(), CDivision::kNoMatch);
+    std::set<int> days;
+    int steps = 0;
+    while (page->GetRightButton()->IsVisible() && steps < 120) {
+        PageCommand(CFixtureScreen::kRightDate);
+        ++steps;
+        EXPECT_NE(code(), CDivision::kNoMatch) << "stopped on an empty day";
+        days.insert(page->GetDate().GetMatchDay());
+        if (code() < CDivision::kNoMatch) {
+            EXPECT_EQ(page->GetFixtureList()->GetRowCount(), top->GetClubCount() / 2);
+            EXPECT_FALSE(page->GetNoDataLabel()->IsVisible());
+        }
+    }
+    EXPECT_EQ(code(), CDivision::kSeasonLast);
+    EXPECT_GE(static_cast<int>(days.size()), CDivision::ScheduleMatchDays(top->GetClubCount()));
+    steps = 0;
+    while (page->GetLeftButton()->IsVisible() && steps < 120) {
+        PageCommand(CFixtureScreen::kLeftDate);
+        ++steps;
+        EXPECT_NE(code(), CDivision::kNoMatch);
+    }
+    EXPECT_EQ(code(), CDivision::kSeasonFirst);
+    EXPECT_TRUE(page->GetRightButton()->IsVisible());
+}
+
+TEST_F(FixturePages, CupFixturesStepThroughTheRoundsAndTheScheduleOpensARound) {
+    CCup* cup = FirstCup();
+    ASSERT_NE(cup, nullptr);
+    CFixtureScreen* schedule = OpenFixtures(CFixtureScreen::kCupSchedulePage);
+    ASSERT_EQ(schedule->GetCup(), cup) << "the country's first cup";
+    CListControl& rows = *schedule->GetFixtureList();
+    ASSERT_GT(rows.GetRowCount(), 1);
+    EXPECT_EQ(schedule->GetHeading()->GetText(), std::string(cup->m_Name));
+    // The second round's row opens the cup's fixtures on that round.
+    int row = -1;
+    for (int r = 0; r < rows.GetRowCount() && row < 0; ++r)
+        if (static_cast<intptr_t>(rows.GetItemData2(r)) > 0) row = r;
+    ASSERT_GE(row, 0);
+    const int round = static_cast<int>(rows.GetItemData2(row));
+    schedule->OpenRow(row);
+    Drain();
+    auto* fixtures = dynamic_cast<CFixtureScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(fixtures, nullptr);
+    ASSERT_EQ(fixtures->GetPage(), CFixtureScreen::kCupFixturesPage);
+    ASSERT_GE(fixtures->GetRoundPosition(), 0);
+    EXPECT_EQ(fixtures->GetRoundDates()[size_t(fixtures->GetRoundPosition())].first, round);
+    EXPECT_EQ(fixtures->GetDateLabel()->GetText().rfind(cup->GetRoundName(round), 0), 0u);
+
+    // Right to the last shown date, then back to the first.
+    const int last = static_cast<int>(fixtures->GetRoundDates().size()) - 1;
+    while (fixtures->GetRightButton()->IsVisible()) PageCommand(CFixtureScreen::kRightDate);
+    EXPECT_EQ(fixtures->GetRoundPosition(), last);
+    while (fixtures->GetLeftButton()->IsVisible()) PageCommand(CFixtureScreen::kLeftDate);
+    EXPECT_EQ(fixtures->GetRoundPosition(), 0);
+    EXPECT_TRUE(fixtures->GetRightButton()->IsVisible());
+    // A replay date names its round with "Replay".
+    for (size_t i = 0; i < fixtures->GetRoundDates().size(); ++i) {
+        if (fixtures->GetRoundDates()[i].second != 1) continue;
+        while (fixtures->GetRoundPosition() < static_cast<int>(i)) PageCommand(CFixtureScreen::kRightDate);
+        const int r = fixtures->GetRoundDates()[i].first;
+        EXPECT_EQ(fixtures->GetDateLabel()->GetText(),
+                  platform::FormatMessageId(519, {cup->GetRoundName(r), cup->GetRound(r)->GetSecondLegDateText()}));
+        break;
+    }
+}
+
+// A row of the league schedule opens that match day's fixtures; going
+// back and forth through the history shows the same date again.
+TEST_F(FixturePages, TheLeagueScheduleOpensItsDayAndTheHistoryKeepsTheDate) {
+    CFixtureScreen* schedule = OpenFixtures(CFixtureScreen::kLeagueSchedulePage);
+    ASSERT_EQ(schedule->GetClub(), club);
+    CListControl& rows = *schedule->GetFixtureList();
+    ASSERT_GE(rows.GetRowCount(), 3);
+    const int day = static_cast<int>(rows.GetItemData2(2));
+    schedule->OpenRow(2);
+    Drain();
+    auto* fixtures = dynamic_cast<CFixtureScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(fixtures, nullptr);
+    ASSERT_EQ(fixtures->GetPage(), CFixtureScreen::kLeagueFixturesPage);
+    EXPECT_EQ(fixtures->GetDate().GetMatchDay(), day);
+    EXPECT_EQ(fixtures->GetDivision(), top);
+    PageCommand(CFixtureScreen::kRightDate);
+    const int shown = fixtures->GetDate().GetMatchDay();
+    ASSERT_NE(shown, day);
+    // Away and back: the page comes back on the date it showed.
+    OpenFixtures(CFixtureScreen::kCupSchedulePage);
+    ASSERT_TRUE(manager->GoBack(1));
+    Drain();
+    fixtures = dynamic_cast<CFixtureScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(fixtures, nullptr);
+    EXPECT_EQ(fixtures->GetPage(), CFixtureScreen::kLeagueFixturesPage);
+    EXPECT_EQ(fixtures->GetDate().GetMatchDay(), shown);
+    EXPECT_EQ(fixtures->GetDivision(), top);
+}
+
+TEST_F(FixturePages, ADivisionPickedInTheTreeShowsTodayAndAnotherCupRefillsTheCupPages) {
+    CFixtureScreen* page = OpenFixtures(CFixtureScreen::kLeagueFixturesPage);
+    CDivision* second = Scotland().GetDivision(1);
+    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(Select(second));
+    EXPECT_EQ(page->GetDivision(), second);
+    EXPECT_EQ(page->GetHeading()->GetText(), std::string(second->GetName()));
+
+    if (Scotland().GetCups().GetSize() < 2) return;
+    CCup* other = Scotland().GetCups().GetAt(1);
+    page = OpenFixtures(CFixtureScreen::kCupSchedulePage);
+    ASSERT_TRUE(Select(other, kTreeKindCompetition));
+    EXPECT_EQ(page->GetCup(), other);
+    EXPECT_EQ(page->GetHeading()->GetText(), std::string(other->m_Name));
+}
+
+}  // namespace
+}  // namespace competitionstest
