@@ -91,7 +91,17 @@ public:
     // The board's answer to a request for more transfer money: a string id.
     uint32_t RequestFunds(double amount, int years);
     void TakeLoan(double amount, int years);
-    double PayBuildingWork(double amount);
+    // Building works paid: the amount (base money, as the price tables
+    // give it) booked under "Building work" and taken from the balance;
+    // nothing for a club that is not followed. Returns the amount paid.
+    double PayBuildingCost(double amount);
+    // The weeks of the season of the last funds request heard and of the
+    // last one granted; kNoRequest when none this season.
+    static constexpr int kNoRequest = -2;
+    int GetLastFundsRequestWeek() const { return lastRequest_ >= 128 ? int(lastRequest_) - 256 : int(lastRequest_); }
+    int GetLastGrantedRequestWeek() const { return lastGrantedRequest_; }
+    void SetLastFundsRequestWeek(int week) { lastRequest_ = static_cast<uint8_t>(week); }
+    void SetLastGrantedRequestWeek(int week) { lastGrantedRequest_ = static_cast<int8_t>(week); }
     // Books an amount in the accounts of a followed club; nothing otherwise.
     void Book(int category, double amount);
 
