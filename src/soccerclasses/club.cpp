@@ -387,12 +387,11 @@ void CClub::TakeLoan(double amount, int years) {
     loanWeeks_ = years * 52;
 }
 
-double CClub::PayBuildingWork(double amount) {
-    const CCountry* country = GetCountry();
-    const double base = country ? country->ToBaseMoney(amount) : amount;
-    Book(kBuildingWork, base);
-    balance_ -= base;
-    return base;
+double CClub::PayBuildingCost(double amount) {
+    if (!IsCountryActive()) return 0.0;
+    Book(kBuildingWork, amount);
+    balance_ -= amount;
+    return amount;
 }
 
 void CClub::SetReceipt(CMatchReceipt& r, bool home, int32_t crowd, int16_t kind, uint8_t homeGoals,

@@ -91,7 +91,17 @@ public:
     // The board's answer to a request for more transfer money: a string id.
     uint32_t RequestFunds(double amount, int years);
     void TakeLoan(double amount, int years);
-    double PayBuildingWork(double amount);
+    // Building works paid: the amount (base money, as the price tables
+    // give it) booked under "Building work" and taken from the balance;
+    // nothing for a club that is not followed. Returns the amount paid.
+    double PayBuildingCost(double amount);
+    // The weeks of the season of the last funds request heard and of the
+    // last one granted; kNoRequest when none this season.
+    static constexpr int kNoRequest = -2;
+    int GetLastFundsRequestWeek() const { return lastRequest_ >= 128 ? int(lastRequest_) - 256 : int(lastRequest_); }
+    int GetLastGrantedRequestWeek() const { return lastGrantedRequest_; }
+    void SetLastFundsRequestWeek(int week) { lastRequest_ = static_cast<uint8_t>(week); }
+    void SetLastGrantedRequestWeek(int week) { lastGrantedRequest_ = static_cast<int8_t>(week); }
     // Books an amount in the accounts of a followed club; nothing otherwise.
     void Book(int category, double amount);
 
@@ -233,10 +243,17 @@ public:
     void GetManagerFullName(std::string& out) const;
     int GetManagerWeeksAtClub() const;
     int GetGamesPlayed() const;
+    // The accounts' items in item order: counts, string ids of the names,
+    // and the amounts of the week or the season so far (base money) copied
+    // into `out`, which holds a place for every item of the kind.
     int GetIncomeItemCount() const;
-    int GetExpenseItemCount() const;
+    int GetExpenditureItemCount() const;
     uint32_t GetIncomeItemName(int i) const;
-    uint32_t GetExpenseItemName(int i) const;
+    uint32_t GetExpenditureItemName(int i) const;
+    void GetWeeklyIncome(double* out) const;
+    void GetWeeklyExpenditure(double* out) const;
+    void GetSeasonIncome(double* out) const;
+    void GetSeasonExpenditure(double* out) const;
     // Scouts the club's standing allows.
     int GetAllowedScouts() const;
     // 1 when the human manager may go on hiring a man of the kind.

@@ -232,6 +232,9 @@ void CClub::StartNewSeason() {
         for (int s = 0; s < kSquadSlots; ++s)
             if (CPlayer* p = w->GetPlayer(squad_[size_t(s)])) p->StartNewSeason();
     loansOutSeason_ = 0;
+    // Funds requests are measured in weeks of one season.
+    SetLastFundsRequestWeek(kNoRequest);
+    SetLastGrantedRequestWeek(kNoRequest);
 }
 
 void CClub::EndOfSeason() {

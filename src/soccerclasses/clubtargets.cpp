@@ -184,9 +184,21 @@ int CClub::GetManagerWeeksAtClub() const {
 int CClub::GetGamesPlayed() const { return leagueRow_.GetPlayed(); }
 
 int CClub::GetIncomeItemCount() const { return accounts_ ? accounts_->CountIncomeItems() : 0; }
-int CClub::GetExpenseItemCount() const { return accounts_ ? accounts_->CountExpenditureItems() : 0; }
+int CClub::GetExpenditureItemCount() const { return accounts_ ? accounts_->CountExpenditureItems() : 0; }
 uint32_t CClub::GetIncomeItemName(int i) const { return accounts_ ? accounts_->GetIncomeItemName(i) : 0; }
-uint32_t CClub::GetExpenseItemName(int i) const { return accounts_ ? accounts_->GetExpenditureItemName(i) : 0; }
+uint32_t CClub::GetExpenditureItemName(int i) const { return accounts_ ? accounts_->GetExpenditureItemName(i) : 0; }
+void CClub::GetWeeklyIncome(double* out) const {
+    if (accounts_ && out) accounts_->GetWeekIncome(out);
+}
+void CClub::GetWeeklyExpenditure(double* out) const {
+    if (accounts_ && out) accounts_->GetWeekExpenditure(out);
+}
+void CClub::GetSeasonIncome(double* out) const {
+    if (accounts_ && out) accounts_->GetSeasonIncome(out);
+}
+void CClub::GetSeasonExpenditure(double* out) const {
+    if (accounts_ && out) accounts_->GetSeasonExpenditure(out);
+}
 
 int CClub::GetAllowedScouts() const {
     static constexpr struct {

@@ -129,9 +129,6 @@ TEST_F(ClubHub, OutOfWorkOnlyInformationAndTransfersOpen) {
     page->Send(WM_COMMAND, CYouthScreen::kClubInformation, 0);
     Drain();
     EXPECT_EQ(g_nCurrentScreen, 9);
-    Open(101)->Send(WM_COMMAND, CYouthScreen::kClubTransfers, 0);
-    Drain();
-    EXPECT_EQ(g_nCurrentScreen, 24);
 }
 
 TEST_F(ClubHub, EmployedTheSectionsOpenTheirPages) {
@@ -139,7 +136,7 @@ TEST_F(ClubHub, EmployedTheSectionsOpenTheirPages) {
         uint32_t command;
         int screen;
     };
-    for (const Case c : {Case{22201, 9}, Case{22202, 34}, Case{22203, 71}, Case{22204, 72}, Case{23324, 24}}) {
+    for (const Case c : {Case{22201, 9}, Case{22202, 34}, Case{22203, 71}, Case{22204, 72}}) {
         Open(101)->Send(WM_COMMAND, c.command, 0);
         Drain();
         EXPECT_EQ(g_nCurrentScreen, c.screen) << c.command;
@@ -290,6 +287,37 @@ TEST_F(ClubPages, TheUsersManagerRatingIsHisManagersRating) {
     world.GetManagerList().GetAt(Club().GetManager())->m_Rating = 63.5;
     EXPECT_DOUBLE_EQ(User().GetManagerRating(), 63.5);
     EXPECT_DOUBLE_EQ(world.GetUserList().GetAt(3)->GetManagerRating(), 0.0) << "a slot without a manager";
+}
+
+}  // namespace
+}  // namespace clubpagetest
+
+namespace clubpagetest {
+namespace {
+
+TEST_F(ClubPages, BuildingWorkIsPaidInBaseMoneyAndBookedOnlyForAFollowedClub) {
+    ASSERT_TRUE(Club().IsCountryActive());
+    const double before = Club().GetBankBalance();
+    EXPECT_DOUBLE_EQ(Club().PayBuildingCost(250000.0), 250000.0);
+    EXPECT_DOUBLE_EQ(Club().GetBankBalance(), before - 250000.0);
+    EXPECT_DOUBLE_EQ(Club().GetAccounts()->GetWeekFigure(15), 250000.0) << "under \"Building work\"";
+    CClub& abroad = PortEllis();
+    ASSERT_FALSE(abroad.IsCountryActive());
+    const double kept = abroad.GetBankBalance();
+    EXPECT_DOUBLE_EQ(abroad.PayBuildingCost(250000.0), 0.0);
+    EXPECT_DOUBLE_EQ(abroad.GetBankBalance(), kept);
+}
+
+TEST_F(ClubPages, FundsRequestWeeksStartAsNoneAndANewSeasonForgetsThem) {
+    EXPECT_EQ(Club().GetLastFundsRequestWeek(), CClub::kNoRequest);
+    EXPECT_EQ(Club().GetLastGrantedRequestWeek(), CClub::kNoRequest);
+    Club().SetLastFundsRequestWeek(12);
+    Club().SetLastGrantedRequestWeek(9);
+    EXPECT_EQ(Club().GetLastFundsRequestWeek(), 12);
+    EXPECT_EQ(Club().GetLastGrantedRequestWeek(), 9);
+    Club().StartNewSeason();
+    EXPECT_EQ(Club().GetLastFundsRequestWeek(), CClub::kNoRequest);
+    EXPECT_EQ(Club().GetLastGrantedRequestWeek(), CClub::kNoRequest);
 }
 
 }  // namespace

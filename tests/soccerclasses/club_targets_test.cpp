@@ -232,7 +232,7 @@ TEST_F(Targets, ManagerAndSeasonHelpers) {
     EXPECT_EQ(Club().GetGamesPlayed(), 0);
     ASSERT_GT(Club().GetIncomeItemCount(), 0);
     EXPECT_EQ(Club().GetIncomeItemName(0), Club().GetAccounts()->GetIncomeItemName(0));
-    EXPECT_EQ(Club().GetExpenseItemCount(), Club().GetAccounts()->CountExpenditureItems());
+    EXPECT_EQ(Club().GetExpenditureItemCount(), Club().GetAccounts()->CountExpenditureItems());
     EXPECT_EQ(Club().GetPlayer(0), world.GetPlayer(Club().GetPlayerId(0)));
     EXPECT_EQ(Club().GetPlayer(29), nullptr);
 }

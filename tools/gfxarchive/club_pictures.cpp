@@ -242,6 +242,27 @@ Bitmap8 RecordButton(int kind, RecordLook look) {
     return Quantise(Shrink(s, kCS, true), true, false);
 }
 
+// A plain plate for the graph pages' surface buttons, which draw their own
+// captions: steel blue with a light rim, sunk and darker when pressed.
+Bitmap8 GraphPlate(int w, int h, bool pressed) {
+    const int W = w * kCS, H = h * kCS, Rad = 5 * kCS, rim = kCS + kCS / 2;
+    Surface s(W, H, kKeyPixel);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (!InRecordPlate(x, y, W, H, Rad)) continue;
+            const double t = double(y) / H;
+            const bool edge = !InRecordPlate(x - rim, y - rim, W - 2 * rim, H - 2 * rim, Rad - rim) || x < rim ||
+                              y < rim || x >= W - rim || y >= H - rim;
+            Pixel px = edge ? MakePixel(150, 190, 230) : MakePixel(24, 48, 86);
+            if (edge)
+                Blend(px, 255, 255, 255, pressed ? 0.0 : 0.35 * (1 - t));
+            else
+                Blend(px, 70, 120, 190, pressed ? 0.15 + 0.25 * t : 0.45 * (1 - t));
+            s.Row(y)[x] = px;
+        }
+    return Quantise(Shrink(s, kCS, true), true, false);
+}
+
 }  // namespace
 
 std::vector<Picture> ClubHubButtons() {
@@ -264,6 +285,9 @@ std::vector<Picture> ClubPictures() {
         out.push_back({"buttons", n + "_lo.bmp", true, RecordButton(k, RecordLook::Lit)});
         out.push_back({"buttons", n + "_dis.bmp", true, RecordButton(k, RecordLook::Greyed)});
     }
+    out.push_back({"match", "surfaces\\clearbutton.bmp", true, GraphPlate(56, 20, false)});
+    out.push_back({"match", "surfaces\\clearbuttonclicked.bmp", true, GraphPlate(56, 20, true)});
+    out.push_back({"buttons", "button4_2.bmp", true, GraphPlate(126, 29, false)});
     return out;
 }
 
