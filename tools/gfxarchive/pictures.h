@@ -109,6 +109,7 @@ std::vector<Picture> NewsPictures();
 // and discipline hubs' buttons, the blank list header.
 std::vector<Picture> FixturesHubButtons();
 std::vector<Picture> DisciplineHubButtons();
+std::vector<Picture> ManagerHubButtons();
 std::vector<Picture> CompetitionPictures();
 
 // Every picture the tool ships, in archive order.
