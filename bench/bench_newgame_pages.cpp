@@ -13,11 +13,13 @@
 #include "screens/pages.h"
 #include "screens/titlescreen.h"
 #include "shell/brixholmapp.h"
+#include "shell/mainframe.h"
 #include "shell/screenglobals.h"
 #include "shell/screenmanager.h"
 #include "shell/setupstate.h"
 #include "shell/view.h"
 #include "soccerclasses/worlddata.h"
+#include "support/ui_loop.h"
 
 namespace {
 
@@ -31,15 +33,20 @@ public:
         setenv("XDG_CONFIG_HOME", home.c_str(), 1);
         setenv("XDG_DATA_HOME", home.c_str(), 1);
         platform::SetInstallFolder(VT_GAME_DIR);
-        CBrixholmApp::SetWorldFactory([] { return std::make_unique<CWorldData>(CWorldData::Empty{}); });
+        CBrixholmApp::SetWorldFactory([] { return std::make_unique<CWorldData>(); });
         Ui::Get().Start(std::make_unique<HeadlessBackend>(Size{1024, 768}));
         RegisterGamePages();
         app = std::make_unique<CBrixholmApp>();
-        if (!app->InitInstance({})) return;
-        for (int round = 0; round < 3; ++round)
-            for (Message m; Ui::Get().PeekMessage(m);) Ui::Get().DispatchMessage(m);
+        if (!app->InitInstance({})) {
+            why = "the program did not start";
+            return;
+        }
+        testsupport::DrainMessages(*app->GetMainFrame());
         CScreenManager* manager = app->GetView() ? app->GetView()->GetScreenManager() : nullptr;
-        if (!manager) return;
+        if (!manager) {
+            why = "no screen manager";
+            return;
+        }
         g_nScreenId = screen;
         page = screen == 114 ? new CTitleScreen(7, std::string("Loading Game"), 0) : new CTitleScreen();
         manager->SetScreen(page, true, false, true, false, false);
@@ -51,12 +58,13 @@ public:
     }
     std::unique_ptr<CBrixholmApp> app;
     CTitleScreen* page = nullptr;
+    const char* why = "";
 };
 
 void BM_CountryPageRedraw(benchmark::State& state) {
     NewGamePagesBench bench(79);
     if (!bench.page) {
-        state.SkipWithError("no country page");
+        state.SkipWithError(bench.why);
         return;
     }
     for (auto _ : state) bench.page->DrawPage();
@@ -68,7 +76,7 @@ BENCHMARK(BM_CountryPageRedraw)->Unit(benchmark::kMillisecond);
 void BM_DrawProgress(benchmark::State& state) {
     NewGamePagesBench bench(114);
     if (!bench.page) {
-        state.SkipWithError("no processing page");
+        state.SkipWithError(bench.why);
         return;
     }
     g_SetupState.saving = state.range(0) == 1 ? 1 : 0;

@@ -3,17 +3,20 @@
 // game driver. The season benchmark also reports what the season's league
 // matches looked like, one plain line per figure. Thirty seasons with the
 // invariants checked at each season's end: BM_Soak, registered only when
-// VT_SOAK=1 is set (VT_SOAK=1 vt_bench --benchmark_filter=BM_Soak).
+// VT_SOAK=1 is set (VT_SOAK=1 vt_bench --benchmark_filter=BM_Soak); VT_SOAK_COUNTRIES
+// ("150,27") and VT_SOAK_SEASONS narrow it.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/selectablecountries.h"
 #include "support/game_driver.h"
@@ -101,18 +104,76 @@ void BM_SaveAndLoadAfterASeason(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveAndLoadAfterASeason)->Arg(0)->Arg(1)->ArgName("all71")->Unit(benchmark::kMillisecond)->Iterations(2);
 
-// Thirty seasons of the largest world; the invariants at each season's end.
+// The resident memory of the process in MB, from /proc; 0 where there is none.
+double SoakResidentMB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::atof(line.c_str() + 6) / 1024.0;
+    return 0.0;
+}
+
+int SoakManagers(CWorldData& w) {
+    int n = 0;
+    for (int i = 0; i < w.GetManagerList().GetSize(); ++i) n += w.GetManagerList().GetAt(i) != nullptr;
+    return n;
+}
+
+// Players of the world's list whom no club's squad holds.
+int SoakUnattached(CWorldData& w) {
+    std::vector<bool> held(size_t(w.GetPlayerList().GetSize()), false);
+    for (int c = 0; c < w.GetClubList().GetSize(); ++c)
+        for (int s = 0; s < kSquadSlots; ++s)
+            if (const uint16_t p = w.GetClubList().GetAt(c)->GetPlayerId(s); p < held.size()) held[p] = true;
+    int n = 0;
+    for (int i = 0; i < w.GetPlayerList().GetSize(); ++i) n += w.GetPlayer(i) && !held[size_t(i)];
+    return n;
+}
+
+// The soak's world: all 71 countries, or the ids of VT_SOAK_COUNTRIES
+// ("150,27"), for a shorter look at where a season's time goes.
+std::vector<uint8_t> SoakSelection() {
+    const char* ids = std::getenv("VT_SOAK_COUNTRIES");
+    if (!ids || !*ids) return AllSelectableCountries();
+    std::vector<uint8_t> out;
+    for (const char* p = ids; *p;) {
+        char* end = nullptr;
+        const long id = std::strtol(p, &end, 10);
+        if (end == p) break;
+        out.push_back(static_cast<uint8_t>(id));
+        p = *end ? end + 1 : end;
+    }
+    return out;
+}
+
+int SoakSeasons() {
+    const char* n = std::getenv("VT_SOAK_SEASONS");
+    return n && std::atoi(n) > 0 ? std::atoi(n) : 30;
+}
+
+// Thirty seasons of the largest world; the invariants at each season's end,
+// and each season's time and the memory held, one line a season.
 void BM_Soak(benchmark::State& state) {
     const fs::path scratch = SeasonScratch();
     for (auto _ : state) {
-        testsupport::GameDriver game(AllSelectableCountries(), VT_GAME_DIR, scratch);
+        testsupport::GameDriver game(SoakSelection(), VT_GAME_DIR, scratch);
         testsupport::SeasonChecker checker(game.World());
         std::vector<std::string> problems;
-        for (int s = 0; s < 30; ++s) {
+        const int seasons = SoakSeasons();
+        for (int s = 0; s < seasons; ++s) {
+            const auto start = std::chrono::steady_clock::now();
+            const std::clock_t cpuStart = std::clock();
+            const int days = game.DaySteps();
             game.RunSeason([&](CWorldData& w) { checker.AfterDay(w, problems); });
             testsupport::CheckWorldInvariants(game.World(), problems);
+            const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            const double cpu = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+            std::printf("season %2d: %3d day steps, %6.2f s wall, %6.2f s CPU, %7.1f MB resident, %d players, "
+                        "%d unattached, %d managers, %zu problems\n",
+                        s + 1, game.DaySteps() - days, wall, cpu, SoakResidentMB(),
+                        game.World().GetPlayerList().CountPlayers(), SoakUnattached(game.World()), SoakManagers(game.World()), problems.size());
+            std::fflush(stdout);
         }
-        std::printf("thirty seasons: %d season ends, %zu problems%s%s\n", checker.SeasonEnds(), problems.size(),
+        std::printf("%d seasons: %d season ends, %zu problems%s%s\n", seasons, checker.SeasonEnds(), problems.size(),
                     problems.empty() ? "" : "; first: ", problems.empty() ? "" : problems.front().c_str());
     }
 }

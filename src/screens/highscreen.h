@@ -174,6 +174,11 @@ public:
     void PressResultPage(int x, int y);
     void PressScorePanel(int x, int y);
     void PressControlStrip(int x, int y);
+    // The tips over the run and skip buttons and the scorers, the strip's
+    // sections, and the tactics view's levels and check boxes.
+    void HoverScorePanel(int x, int y);
+    void HoverControlStrip(int x);
+    void HoverPerformancePanel(int x, int y);
     void Proceed();
     // --- the players panels (side 0 home, 1 away; points within the panel) ---
     void PressPlayersPanel(int side, int x, int y);

@@ -7,6 +7,7 @@
 #include "platform/window/messages.h"
 #include "platform/window/ui.h"
 #include "screens/highscreen.h"
+#include "screens/highscreen_texts.h"
 #include "platform/stringtable.h"
 #include "shell/soundengine.h"
 #include "soccerclasses/matchplay.h"
@@ -126,11 +127,11 @@ void CHighScreen::OnMouseMove(uint32_t flags, platform::win::Point pt) {
     }
     ClearToolTipText();
     const int panel = PanelAt(pt.x, pt.y);
+    if (panel == kScorePanel) HoverScorePanel(pt.x, pt.y);
+    if (panel == kStrip) HoverControlStrip(pt.x - 210);
     if (panel == kHomePanel) DragOverPlayersPanel(0, pt.x, pt.y - 225);
     if (panel == kAwayPanel) DragOverPlayersPanel(1, pt.x - 575, pt.y - 225);
-    if (panel == kPerformance && m_nSection == 5 && m_nPhase >= 1 && m_nPhase < 4 &&
-        m_FormationBar[static_cast<size_t>(m_nFormationSide & 1)].OnDrag(pt.x - 210, pt.y - 225))
-        m_bDirty[kPerformance] = 1;
+    if (panel == kPerformance) HoverPerformancePanel(pt.x - 210, pt.y - 225);
     if (panel != m_nTipPanel && m_nTipPanel >= 0) m_bDirty[static_cast<size_t>(m_nTipPanel)] = 1;
     m_nTipPanel = panel;
     TrackToolTip(pt.x, pt.y);
@@ -207,6 +208,47 @@ void CHighScreen::PressControlStrip(int x, int /*y*/) {
     if (section < 0) return;
     m_nSection = section;
     m_bDirty[kStrip] = m_bDirty[kPerformance] = 1;
+}
+
+namespace {
+
+void HsSetTip(SurfaceWidgetState& w, std::string text, int source) {
+    w.tip.candidate = std::move(text);
+    w.tip.candidateSource = source;
+}
+
+}  // namespace
+
+void CHighScreen::HoverScorePanel(int x, int y) {
+    SurfaceWidgetState& w = SurfaceWidgets();
+    if (x >= 9 && x <= 56 && y >= 73 && y <= 121) {
+        HsSetTip(w, platform::LoadString(m_bPaused ? hstext::kContinueMatch : hstext::kPauseMatch), 600);
+        m_bDirty[kScorePanel] = 1;
+    } else if (x >= 9 && x <= 56 && y >= 126 && y <= 173) {
+        HsSetTip(w, platform::LoadString(hstext::kSkipToEnd), 601);
+    } else if (x >= 70 && x <= 435 && y >= 38 && y <= 63) {
+        HsSetTip(w, m_pMatchPlay->GetHomeScorers(), 602);
+    } else if (x >= 70 && x <= 435 && y >= 71 && y <= 99) {
+        HsSetTip(w, m_pMatchPlay->GetAwayScorers(), 603);
+    }
+}
+
+void CHighScreen::HoverControlStrip(int x) {
+    const int section = StripSectionAt(x);
+    if (section < 0) return;
+    HsSetTip(SurfaceWidgets(), platform::LoadString(hstext::kSections + static_cast<unsigned>(section)), 500 + section);
+    m_bDirty[kStrip] = 1;
+}
+
+void CHighScreen::HoverPerformancePanel(int x, int y) {
+    if (m_nPhase < 1) return;
+    if (m_nSection == 5 && m_nPhase < 4 && m_FormationBar[static_cast<size_t>(m_nFormationSide & 1)].OnDrag(x, y))
+        m_bDirty[kPerformance] = 1;
+    if (m_nSection != 6) return;
+    // Each button is a source of its own, so moving from one to the next
+    // starts the next one's tip.
+    if (!HoverSurfaceButtons(g_LevelButtons.data(), kLevelButtons, x, y, 100))
+        HoverSurfaceButtons(m_TacticsButtons[static_cast<size_t>(m_nTacticsSide & 1)].data(), 2, x, y, 100 + kLevelButtons);
 }
 
 void CHighScreen::ToggleRun() {

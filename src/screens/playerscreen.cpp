@@ -1,5 +1,7 @@
 #include "screens/playerscreen.h"
 
+#include <algorithm>
+
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "platform/trace.h"
@@ -16,6 +18,7 @@
 #include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
 #include "ui/listcontrol.h"
+#include "platform/window/ui.h"
 #include "ui/tree.h"
 #include "ui/xmessages.h"
 
@@ -25,7 +28,8 @@ namespace {
 
 CScreen* MakePlayerScreen() { return new CPlayerScreen(); }
 
-// Tree node kinds the pages read.
+// Tree node kinds the pages read: a node's level (federation 1, country 2,
+// division 3, club 4, player 5).
 constexpr int kTreeClubNode = 4, kTreePlayerNode = 5;
 // The country whose money shows when nobody else names one.
 constexpr int kFallbackMoneyCountry = 55;
@@ -128,18 +132,30 @@ void CPlayerScreen::Initialise() {
             SetUpHub();
             break;
         case kClubTransfersPage:
-            // A fresh open from the tree shows the tree's club.
-            m_TreeData = g_nTreeSelectionData;
-            m_nTreeKind = g_nTreeSelectionKind;
+            // A fresh open from the tree shows the tree's club; one from the
+            // history the club it showed.
+            if (m_bHistoryValueSet) {
+                m_TreeData = static_cast<uintptr_t>(m_nHistoryValue);
+                m_nTreeKind = m_nHistorySubValue == 255 ? 0 : m_nHistorySubValue;
+            } else {
+                m_TreeData = g_nTreeSelectionData;
+                m_nTreeKind = TreeNodeKind(g_nTreeSelectionLevel, g_nTreeSelectionKind);
+            }
             BuildClubTransfersPage();
             break;
         case kHistoryPage:
             m_TreeData = g_nTreeSelectionData;
-            m_nTreeKind = g_nTreeSelectionKind;
+            m_nTreeKind = TreeNodeKind(g_nTreeSelectionLevel, g_nTreeSelectionKind);
             BuildHistoryPage();
             break;
         case kBidsPage:
             BuildBidsPage();
+            break;
+        case kTransferListPage:
+            InitialiseTransferList();
+            break;
+        case kScoutsPage:
+            InitialiseScoutsPage();
             break;
         case kPersonPage:
             InitialisePersonPage();
@@ -162,7 +178,23 @@ void CPlayerScreen::Refresh() {
     if (m_nPage == kHubPage) ShowAdvisor();
 }
 
-void CPlayerScreen::Close() { CSectionHub::Close(); }
+void CPlayerScreen::Close() {
+    auto* manager = dynamic_cast<CScreenManager*>(Parent());
+    // Only the entry of the page on display keeps the tree selection.
+    if (manager && (m_nPage == kClubTransfersPage || m_nPage == kTransferListPage) &&
+        manager->GetCurrentPage() == this && !manager->IsOffHistory())
+        manager->MarkHistoryEntry(static_cast<intptr_t>(m_TreeData), static_cast<uint8_t>(std::max(m_nTreeKind, 0)));
+    if (manager && m_nPage == kPersonPage) {
+        // Each club node the page filled gets its placeholder back.
+        for (uintptr_t data : m_ExpandedClubs)
+            if (CTreeNode* node = manager->FindTreeItem(data)) {
+                manager->DeleteTreeChildren(node);
+                manager->InsertTreeItem("empty", 5, node, 0, kTreeKindRoot);
+            }
+        m_ExpandedClubs.clear();
+    }
+    CSectionHub::Close();
+}
 
 int CPlayerScreen::GetHistoryParams(HistoryState* block) {
     if (!block) return -1;
@@ -182,7 +214,8 @@ void CPlayerScreen::SetHistoryParams(const HistoryState* block) {
         CWorldData* w = GetWorldData();
         CPlayer* player = w && block->identity >= 0 ? w->GetPlayer(static_cast<int>(block->identity)) : nullptr;
         g_nTreeSelectionData = reinterpret_cast<uintptr_t>(player);
-        g_nTreeSelectionKind = player ? kTreePlayerNode : 0;
+        g_nTreeSelectionLevel = player ? kTreePlayerNode : 0;
+        g_nTreeSelectionKind = 0;
         return;
     }
     m_SubjectId = {static_cast<int>(block->kind), static_cast<int>(block->owner), static_cast<int>(block->identity)};
@@ -196,17 +229,36 @@ void CPlayerScreen::GetHelpModes(HelpModes& modes) const {
     modes.personKind = m_nSubjectKind;
 }
 
+int CPlayerScreen::TreeNodeKind(int level, int kindByte) {
+    // Competitions and the root carry kind bytes of their own; the world's
+    // federations, countries, divisions, clubs and players carry 0.
+    return kindByte == 0 ? level : -1;
+}
+
 void CPlayerScreen::OnTreeSelect(const TreeNotice* item) {
     CScreensInfo::OnTreeSelect(item);
-    if (!item || item->kind == 0 || item->kind == 1) return;
-    if (m_nPage == kClubTransfersPage && item->kind == kTreeClubNode) {
+    if (!item) return;
+    const int kind = TreeNodeKind(item->level, item->kind);
+    if (kind <= 0) return;
+    if (m_nPage == kClubTransfersPage && kind == kTreeClubNode) {
         m_TreeData = item->data;
-        m_nTreeKind = item->kind;
+        m_nTreeKind = kind;
         BuildClubTransfersPage();
         Repaint(0);
         return;
     }
-    if (m_nPage == kPersonPage && item->kind == kTreePlayerNode && item->data) {
+    if (m_nPage == kTransferListPage) {
+        m_TreeData = item->data;
+        m_nTreeKind = kind;
+        ShowContextPicture(std::min(kind, 4), item->data, true, 0);
+        if (CListControl* list = GetPageList(0)) list->ClearSelected();
+        DisableBuyButtons();
+        m_SearchResults.SetSize(0);
+        m_SearchClubs.clear();
+        FillTransferList(true);
+        return;
+    }
+    if (m_nPage == kPersonPage && kind == kTreePlayerNode && item->data) {
         m_pSubject = reinterpret_cast<void*>(item->data);
         m_nSubjectKind = kPersonListPlayers;
         m_SubjectId = IdentifyPerson(m_pSubject, m_nSubjectKind);
@@ -218,6 +270,55 @@ void CPlayerScreen::OnTreeSelect(const TreeNotice* item) {
             manager->SetHistoryState({m_SubjectId.index, m_SubjectId.owner, m_SubjectId.kind});
         SetupSubScreens(true);
     }
+}
+
+// ---- Page 60's tree: the squad under the club node ----
+
+void CPlayerScreen::FillClubNode(uintptr_t clubData, bool wholeSquad) {
+    auto* manager = dynamic_cast<CScreenManager*>(Parent());
+    CWorldData* w = GetWorldData();
+    if (!manager || !w || !clubData) return;
+    // Found again every time: a refill of the tree deletes every node.
+    CTreeNode* node = manager->FindTreeItem(clubData);
+    if (!node) return;
+    const auto* club = reinterpret_cast<const CClub*>(clubData);
+    manager->DeleteTreeChildren(node);
+    for (int slot = 0; slot < kSquadSlots; ++slot) {
+        const uint16_t id = club->GetPlayerId(slot);
+        CPlayer* p = id == kEmptySlot ? nullptr : w->GetPlayer(id);
+        if (!p) continue;
+        manager->InsertTreeItem(p->GetName(), 5, node, reinterpret_cast<uintptr_t>(p), 0);
+        if (!wholeSquad) break;
+    }
+}
+
+void CPlayerScreen::OnTreeNotify1(const TreeNotice* item) {
+    CSectionHub::OnTreeNotify1(item);
+    if (m_nPage != kPersonPage || !item || TreeNodeKind(item->level, item->kind) != kTreeClubNode) return;
+    Ui::Get().BeginWaitCursor();
+    FillClubNode(item->data, true);
+    if (std::find(m_ExpandedClubs.begin(), m_ExpandedClubs.end(), item->data) == m_ExpandedClubs.end())
+        m_ExpandedClubs.push_back(item->data);
+    Ui::Get().EndWaitCursor();
+}
+
+void CPlayerScreen::OnTreeNotify2(const TreeNotice* item) {
+    CSectionHub::OnTreeNotify2(item);
+    if (m_nPage != kPersonPage || !item || TreeNodeKind(item->level, item->kind) != kTreeClubNode) return;
+    Ui::Get().BeginWaitCursor();
+    // One child stays, so that the node can be expanded again.
+    FillClubNode(item->data, false);
+    std::erase(m_ExpandedClubs, item->data);
+    Ui::Get().EndWaitCursor();
+}
+
+void CPlayerScreen::FillSubjectClubNode(const CPlayer& player) {
+    const CClub* club = player.GetClub();
+    if (!club) return;
+    const auto data = reinterpret_cast<uintptr_t>(club);
+    FillClubNode(data, true);
+    if (std::find(m_ExpandedClubs.begin(), m_ExpandedClubs.end(), data) == m_ExpandedClubs.end())
+        m_ExpandedClubs.push_back(data);
 }
 
 // ---- The section page (102) ----
@@ -269,6 +370,7 @@ bool CPlayerScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
     if (m_nPage == kHubPage &&
         (id == kCmdTransferList || id == kCmdScouts || id == kCmdBids || id == kCmdScorers || id == kCmdManOfMatch))
         return OpenPlayerSection(id);
+    if ((m_nPage == kTransferListPage || m_nPage == kScoutsPage) && OnMarketCommand(id)) return true;
     if (m_nPage == kClubTransfersPage && (id == kCmdPlayersSold || id == kCmdPlayersBought)) {
         ShowClubTransfers(id == kCmdPlayersBought ? 1 : 0);
         return true;
@@ -398,21 +500,17 @@ void CPlayerScreen::OnLButtonDblClk(uint32_t flags, Point pt) {
     }
     CScreensInfo::OnLButtonDblClk(flags, pt);
     if (flags != ui::kRelayedFlags) return;
-    if (m_nPage != kClubTransfersPage && m_nPage != kBidsPage) return;
-    CListControl* list = GetPageList(0);
-    if (!list || !list->IsVisible()) return;
-    const int row = list->GetPointerRow();
-    if (row < 0 || row >= list->GetRowCount() || !list->WindowRect().Contains(pt)) return;
-    const uintptr_t person = list->GetItemData(row);
-    if (!person) return;
-    if (auto* manager = dynamic_cast<CScreenManager*>(Parent())) {
-        PersonPageParams p;
-        p.subject = reinterpret_cast<void*>(person);
-        p.kind = static_cast<int>(list->GetItemData2(row));
-        g_nScreenId = kPersonPage;
-        CScreen* page = MakePage(PageClass::Player);
-        page->SetPageParams(p);
-        manager->SetScreen(page, true, true, false, true, false);
+    if (m_nPage != kClubTransfersPage && m_nPage != kBidsPage && m_nPage != kTransferListPage &&
+        m_nPage != kScoutsPage)
+        return;
+    // The list under the pointer: page 37 asks its scouts first, then the reports.
+    for (int l = 0; l < (m_nPage == kScoutsPage ? 2 : 1); ++l) {
+        CListControl* list = GetPageList(l);
+        if (!list || !list->IsVisible() || !list->WindowRect().Contains(pt)) continue;
+        const int row = list->GetPointerRow();
+        if (row < 0 || row >= list->GetRowCount() || !list->GetItemData(row)) continue;
+        OpenPersonFromRow(list, row, l == 1 ? kPersonListPlayers : -1);
+        return;
     }
 }
 
@@ -421,7 +519,8 @@ void CPlayerScreen::OnRButtonDown(uint32_t flags, Point pt) {
     const int row = HitTestListRow(pt.x, pt.y);
     int key = m_nPage;
     uintptr_t person = 0;
-    if (row >= 0 && (m_nPage == kClubTransfersPage || m_nPage == kBidsPage || m_nPage == kHubPage)) {
+    if (row >= 0 && (m_nPage == kClubTransfersPage || m_nPage == kBidsPage || m_nPage == kHubPage ||
+                     (m_nPage == kTransferListPage && GetPageList(0) && GetPageList(0)->WindowRect().Contains(pt)))) {
         if (!HubManagerEmployed()) return;
         person = GetListRowData(pt.x, pt.y);
         if (!person) return;
@@ -432,13 +531,56 @@ void CPlayerScreen::OnRButtonDown(uint32_t flags, Point pt) {
     ShowContextMenu(key, pt.x, pt.y, person);
 }
 
+unsigned CPlayerScreen::GetTipId(unsigned id) const {
+    auto* self = const_cast<CPlayerScreen*>(this);
+    auto buttonId = [&](int b) { return self->GetButtonCount() > b ? self->GetButton(b).Id() : 0u; };
+    if (m_nPage == kPurchasePage && id == 503 && (m_bDealAgreed || m_bTalksEnded)) return 580;
+    if (m_nPage == kContractPage && id == 515 && (m_bDealAgreed || m_bTalksEnded)) return 580;
+    if (m_nPage != kPersonPage || m_bSubjectGone) return id;
+    if (id == buttonId(kActionButton)) return GetActionTipId();
+    switch (m_nSubjectKind) {
+        case kPersonListPlayers: {
+            const auto* player = static_cast<const CPlayer*>(m_pSubject);
+            const CClub* own = UserClub();
+            const bool ours = player && own && player->GetClub() == own;
+            if (id == buttonId(kReleaseButton)) return ours ? (IsModalPage() ? 598 : 20) : 597;
+            if (id == 799 && ours) return 970;
+            return id;
+        }
+        case kPersonListStaff: {
+            static constexpr unsigned kJobTips[15] = {1066, 1067, 969,  1069, 970,  1071, 1072, 1073,
+                                                      1074, 1075, 1076, 1077, 1078, 1079, 1080};
+            const auto* e = static_cast<const CEmployee*>(m_pSubject);
+            if (id == 800 && e) return e->m_JobKind <= 14 ? kJobTips[e->m_JobKind] : 0;
+            return id;
+        }
+        case kPersonListYouths: return id == buttonId(kRenewButton) ? 543 : id;
+        default: return id;
+    }
+}
+
 bool CPlayerScreen::GetToolTipText(int index, std::string& text) {
     const CHotSpot* spot = GetHotSpot(index);
     if (!spot) return true;
-    unsigned id = spot->Id();
-    if (m_nPage == kPersonPage && GetButtonCount() > kActionButton && id == GetButton(kActionButton).Id())
-        id = GetActionTipId();
-    text = platform::LoadString(id);
+    const unsigned id = GetTipId(spot->Id());
+    text = id ? platform::LoadString(id) : std::string();
     if (const size_t br = text.find('\n'); br != std::string::npos) text = text.substr(br + 1);
+    return true;
+}
+
+bool CPlayerScreen::GetArrowTip(unsigned arrowId, std::string& text) const {
+    auto arrowOf = [&](const CXSpinedit& f) {
+        if (!f.IsAlive()) return 0u;
+        if (static_cast<int>(arrowId) == f.GetDownArrowId()) return 333u;
+        if (static_cast<int>(arrowId) == f.GetUpArrowId()) return 332u;
+        return 0u;
+    };
+    unsigned tip = 0;
+    if (m_nPage == kPurchasePage || m_nPage == kContractPage)
+        for (const MoneyField& m : m_Fields) tip = tip ? tip : arrowOf(m.field);
+    if (m_nPage == kTransferListPage)
+        for (const CXSpinedit& f : m_SearchFields) tip = tip ? tip : arrowOf(f);
+    if (!tip) return false;
+    text = platform::LoadString(tip);
     return true;
 }

@@ -13,12 +13,15 @@
 #include "screens/sectionhub.h"
 #include "soccerclasses/personidentity.h"
 #include "soccerclasses/person.h"
+#include "soccerclasses/player.h"
 #include "ui/xmessagedisplay.h"
 #include "ui/xspinedit.h"
 
 class CClub;
 class CCountry;
 class CPlayer;
+class CEmployee;
+class CScout;
 
 class CPlayerScreen : public CSectionHub {
 public:
@@ -51,7 +54,18 @@ public:
     // Help tells a loan from a transfer (22) and the person's kind (60).
     void GetHelpModes(HelpModes& modes) const override;
     void OnTreeSelect(const TreeNotice* item) override;
+    // Page 60: a club node expanded shows its squad; collapsed, one player.
+    void OnTreeNotify1(const TreeNotice* item) override;
+    void OnTreeNotify2(const TreeNotice* item) override;
+    // A tree node's kind as the pages read it: its level for the world's
+    // nodes, -1 for the root and competitions.
+    static int TreeNodeKind(int level, int kindByte);
+    const std::vector<uintptr_t>& GetExpandedClubs() const { return m_ExpandedClubs; }
     bool GetToolTipText(int index, std::string& text) override;
+    // The tip's string id of a control by its id (0: no tip), and of a
+    // spin field's arrow by its hot-spot id.
+    unsigned GetTipId(unsigned id) const;
+    bool GetArrowTip(unsigned arrowId, std::string& text) const;
 
     int GetPage() const { return m_nPage; }
 
@@ -120,6 +134,49 @@ public:
     int GetClubTransfersView() const { return m_nTransfersView; }
     CClub* GetTransfersClub() const;
 
+    // ---- Page 47: the transfer list ----
+    enum ViewMode { kFiltersView = 0, kScoutView = 1, kApproachView = 2 };
+    // Page 47's rows in their kinds' order.
+    static constexpr int kScopeLabel = 1, kFirstRangeLabel = 2, kFilterNameLabel = 6, kFiltersOnLabel = 7,
+                         kFundsLabel = 8, kFundsValue = 9, kValuationLabel = 10, kValuationValue = 11,
+                         kScoutedOnlyLabel = 12;
+    static constexpr int kFirstPositionButton = 0, kViewLeftButton = 5, kViewRightButton = 6,
+                         kApproachModeButton = 7, kFiltersModeButton = 8, kScoutModeButton = 9,
+                         kFiltersOnButton = 10, kOkButton = 11, kBuyButton = 12, kScoutedOnlyButton = 13,
+                         kLoanButton = 14;
+    static constexpr int kSearchFields = 6;
+    static constexpr platform::win::Rect kInfoPanelRect{89, 322, 362, 398}, kBuyPanelRect{88, 344, 575, 407};
+    // A position button: -1 all players, else goalkeepers to attackers.
+    void OnPositionButton(int position);
+    void OnViewStep(bool right);
+    void SetViewMode(int mode);
+    void OnFiltersOn();
+    void OnScoutedOnly();
+    void OnBuyPlayer();
+    void OnLoanPlayer();
+    void OnConfirmScoutAssignment();
+    // Puts the scope's players into the list with the criteria as they
+    // stand; with `refill` the list is emptied first.
+    void FillTransferList(bool refill);
+    int GetViewMode() const { return m_nViewMode; }
+    int GetListFilter() const { return m_nListFilter; }
+    int GetSortColumn() const { return m_nSortColumn; }
+    bool BuyReady() const { return m_bBuyReady != 0; }
+    bool LoanReady() const { return m_bLoanReady != 0; }
+    uint8_t GetPositionFlag(int i) const { return m_Positions[static_cast<size_t>(i)]; }
+    CXSpinedit& GetSearchField(int i) { return m_SearchFields[static_cast<size_t>(i)]; }
+    const CPlayerList& GetSearchResults() const { return m_SearchResults; }
+    const std::vector<std::string>& GetInfoLines() const { return m_InfoLines; }
+    const std::vector<std::string>& GetBuyLines() const { return m_BuyLines; }
+
+    // ---- Page 37: the scouts ----
+    void RefreshScoutPanel(bool rebuild);
+    void OnBuyScoutedPlayer();
+    CEmployee* GetSelectedStaff() const { return m_pSelectedStaff; }
+    CPlayer* GetSelectedPlayer() const { return m_pSelectedPlayer; }
+    // The rows' clicks of pages 37 and 47.
+    void OnListClick(CListControl* list, int row, int column) override;
+
     // The subject: the person shown, a value that travels with him (a
     // contract's fee, a sale's bid) and his kind (the person list kinds).
     void* m_pSubject = nullptr;
@@ -142,6 +199,7 @@ protected:
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
     void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
     void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
+    intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
 
 private:
     // The user's club (null while he has none) and the country whose money
@@ -197,6 +255,35 @@ private:
     void ApproachEmployee(class CAvailableEmployee& employee);
     void HireOrReleaseYouth();
     void OpenNegotiation(int screen, void* person, int kind, intptr_t amount, uint8_t loan);
+    // The approach checks of pages 60, 47 and 37: whether the talks are
+    // granted, and whether as a free transfer (the contract page at once).
+    enum class Approach { kRefused, kTransfer, kFree };
+    Approach CheckApproach(CPlayer& p, int page);
+    void SayRefusal(const std::string& text, int playerIndex);
+
+    // Pages 47 and 37.
+    void InitialiseTransferList();
+    void CreateSearchFields();
+    void OnSearchFieldChanged(CXSpinedit* field, bool stepped);
+    void ApplyViewMode();
+    void ShowSearchFields(bool show);
+    void SetPositionPictures();
+    void SetModePictures();
+    void DisableBuyButtons();
+    void AddInfoLine(const std::string& line, bool clear);
+    void AddBuyLine(const std::string& line, bool clear);
+    CPlayer* SelectedListPlayer() const;
+    int CollectScoutPlayers(CPlayer* players[10]) const;
+    CScout* ScoutRecordOf(const CEmployee* scout) const;
+    CScout* SelectedScoutRecord(CEmployee** scout) const;
+    void OnSearchListClick();
+    void OnScoutListClick();
+    void PreviewScoutAssignment();
+    bool OnMarketCommand(uint32_t id);
+    void InitialiseScoutsPage();
+    void OpenPersonFromRow(CListControl* list, int row, int kindOverride);
+    void FillClubNode(uintptr_t clubData, bool wholeSquad);
+    void FillSubjectClubNode(const CPlayer& player);
 
     // Pages 24, 93, 117 and the hub's openers.
     void BuildClubTransfersPage();
@@ -230,9 +317,25 @@ private:
     std::string m_Background;
     CXMessageDisplay m_PersonPanel;
     std::vector<std::string> m_PanelLines;
-    // The tree selection page 24 shows (a club) and page 93 (a player).
+    // The tree selection pages 24 and 47 show (a club; a scope) and page 93
+    // (a player); its kind is the node's level.
     uintptr_t m_TreeData = 0;
     int m_nTreeKind = -1;
+
+    // Page 60: the club nodes it filled, by their data (never node handles).
+    std::vector<uintptr_t> m_ExpandedClubs;
+    // Page 47.
+    std::array<CXSpinedit, kSearchFields> m_SearchFields;
+    CPlayerList m_SearchResults{false};
+    std::vector<std::string> m_SearchClubs;
+    CXMessageDisplay m_InfoPanel, m_BuyPanel;
+    std::vector<std::string> m_InfoLines, m_BuyLines;
+    int m_nSortColumn = -1, m_nListFilter = 0, m_nViewMode = kApproachView;
+    std::array<uint8_t, 4> m_Positions{1, 1, 1, 1};
+    uint8_t m_bBuyReady = 0, m_bLoanReady = 0;
+    // Page 37 (and the hub's adviser): at most one of them is set.
+    CEmployee* m_pSelectedStaff = nullptr;
+    CPlayer* m_pSelectedPlayer = nullptr;
 };
 
 void RegisterPlayerScreen();

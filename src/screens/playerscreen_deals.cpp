@@ -378,6 +378,9 @@ void CPlayerScreen::SetupContractPanel() {
             return;
     }
     ShowPersonFace(*person);
+    // "Break Off Negotiations" is the longest caption of the small push
+    // button: a point smaller, it fits the 126-pixel picture.
+    if (CXButton* off = GetPageButton(0)) off->SetFont("Arial Narrow", 10, true);
     SetLabel(GetPageLabel(1), Fmt(47066, {person->GetName(), own->GetName()}));
     SetLabel(GetPageLabel(kFundsValue), MoneyText(own->GetTransferBudget(), own));
     m_Reply.Create("", WS_CHILD | WS_VISIBLE, kReplyRect, this, 23238, "Arial Narrow", 18, kWhite, 0, 0);
@@ -859,65 +862,14 @@ void CPlayerScreen::OnApproachOrRelease() {
 
 void CPlayerScreen::ApproachPlayer(CPlayer& p) {
     CClub* own = UserClub();
-    CWorldData* w = GetWorldData();
-    if (!own || !w) return;
-    CClub* his = p.GetClub();
-    if (his == own) {
+    if (!own) return;
+    if (p.GetClub() == own) {
         if (m_bListingAllowed) ToggleListing(p);
         return;
     }
-    const std::string name = p.GetName();
-    // Borrowed players are not traded.
-    if (p.IsOnLoan()) {
-        UserMessageBoxText(Fmt(837, {name, own->GetName()}), kBoxNotice, WorldIndexOf(p));
-        return;
-    }
-    const bool free = p.IsFreeAgent() || !his;
-    const double price = p.m_AskingPrice > -1.0 ? std::floor(p.m_AskingPrice) : -1.0;
-    const CCountry* current = w->GetCurrentCountry();
-    if (!free && !p.IsListed() && current && !own->CanAfford(0.6 * p.GetTransferFee(*current))) {
-        UserMessageBox(10203, kBoxNotice, -1);
-        return;
-    }
-    if (own->CanSignPlayer(&p, true) != 0) return;
-    const uint32_t index = static_cast<uint32_t>(WorldIndexOf(p));
-    if (price == 0 || !his) {
-        if (own->HasBidForPlayer(index)) {
-            UserMessageBoxText(Fmt(839, {name}), kBoxNotice, int(index));
-            return;
-        }
-        OpenNegotiation(kContractPage, &p, kPersonListPlayers, 0, 0);
-        return;
-    }
-    CHumanManager* user = w->GetCurrentUser();
-    if (user && user->IsNegotiatingFor(&p)) {
-        UserMessageBoxText(Fmt(840, {name}), kBoxNotice, int(index));
-        return;
-    }
-    if (own->HasBidForPlayer(index) && !his->GetHumanManager()) {
-        UserMessageBoxText(Fmt(839, {name}), kBoxNotice, int(index));
-        return;
-    }
-    if (!p.IsListed() && !free) {
-        const CPopularity* row = his->GetPopularity();
-        if (row && Random(100) <= row->m_UnlistedRefusalChance) {
-            UserMessageBoxText(Fmt(837, {name, own->GetName()}), kBoxNotice, int(index));
-            return;
-        }
-    }
-    const int position = p.GetPosition();
-    if (!free && his->CountAvailableInPosition(position) <= CClub::GetMinPlayersInPosition(position)) {
-        UserMessageBoxText(Fmt(838, {his->GetName(), name}), kBoxNotice, int(index));
-        return;
-    }
-    const std::string refusal = p.GetRefusalText(*own, false);
-    if (!Willing(refusal)) {
-        if (price > 0) UserMessageBoxText(Fmt(838, {his->GetName(), name}), kBoxNotice, int(index));
-        else UserMessageBoxText(Fmt(837, {name, own->GetName()}), kBoxNotice, int(index));
-        return;
-    }
-    if (free) OpenNegotiation(kContractPage, &p, kPersonListPlayers, 0, 0);
-    else OpenNegotiation(kPurchasePage, &p, kPersonListPlayers, 0, 0);
+    const Approach a = CheckApproach(p, kPersonPage);
+    if (a == Approach::kFree) OpenNegotiation(kContractPage, &p, kPersonListPlayers, 0, 0);
+    else if (a == Approach::kTransfer) OpenNegotiation(kPurchasePage, &p, kPersonListPlayers, 0, 0);
 }
 
 void CPlayerScreen::ToggleListing(CPlayer& p) {

@@ -108,6 +108,9 @@ void CPlayerScreen::InitialisePersonPage() {
     m_PersonPanel.Create("", WS_CHILD, kPersonPanelRect, this, 1064, "Arial Narrow", 21, kWhite, 0, 0);
     m_nSubPage = kRatings;
     SetupSubScreens(true);
+    // The player's squad under his club's node, taken back on Close.
+    if (m_nSubjectKind == kPersonListPlayers && m_pSubject && !m_bSubjectGone)
+        FillSubjectClubNode(*static_cast<const CPlayer*>(m_pSubject));
 }
 
 unsigned CPlayerScreen::GetActionTipId() const {

@@ -403,7 +403,7 @@ public:
     // What a history entry gave the page back: its value and sub-value (set
     // flag first), and its calendar position.
     uint8_t m_bHistoryValueSet = 0;
-    int m_nHistoryValue = 0;
+    intptr_t m_nHistoryValue = 0;
     uint8_t m_nHistorySubValue = 255;
     CMatchTime m_HistoryTime;
 

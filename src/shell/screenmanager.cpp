@@ -178,7 +178,7 @@ void CScreenManager::ShowHistoryEntry(int index) {
     page->SetHistoryParams(&entry.state);
     if (entry.valueSet == 1) {
         page->m_bHistoryValueSet = 1;
-        page->m_nHistoryValue = static_cast<int>(entry.value);
+        page->m_nHistoryValue = entry.value;
         page->m_nHistorySubValue = entry.subValue;
     }
     if (!entry.time.IsUnset()) page->m_HistoryTime = entry.time;

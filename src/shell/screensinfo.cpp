@@ -61,13 +61,13 @@ void CScreensInfo::OnTreeSelect(const TreeNotice* item) {
 CXStatic* CScreensInfo::AddStatic(int left, int top, int right, int bottom, int points, ColourRef colour, bool bold,
                                   bool italic, bool underline, uint32_t labelStyle, const std::string& text,
                                   int fontChoice) {
-    static constexpr const char* kChoices[6] = {"Haettenschweiler", "Arial Narrow",   "Arial Black",
-                                                "Times New Roman",  "MS Sans Serif", "Courier New"};
+    static constexpr const char* kChoices[7] = {"Haettenschweiler", "Arial Narrow",   "Arial Black", "Times New Roman",
+                                                "MS Sans Serif",    "Courier New",    "Arial"};
     for (CXStatic& label : m_Labels) {
         if (label.IsAlive()) continue;
         if (!label.Create(text, WS_CHILD | WS_VISIBLE, Rect{left, top, right, bottom}, this, 0)) return nullptr;
         label.SetColours(colour, 0);
-        label.SetFont(fontChoice >= 0 && fontChoice < 6 ? kChoices[fontChoice] : "Arial", points, bold, italic,
+        label.SetFont(fontChoice >= 0 && fontChoice < 7 ? kChoices[fontChoice] : "Arial", points, bold, italic,
                       underline);
         label.SetLabelStyle(labelStyle);
         return &label;

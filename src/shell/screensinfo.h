@@ -43,7 +43,8 @@ public:
     void BuildRows(const screentables::ControlRow* rows, int count);
     // A label made in code from the first pool label not in use; null when
     // all are. Fonts: 0 "Haettenschweiler", 1 "Arial Narrow", 2 "Arial
-    // Black", 3 "Times New Roman", 4 "MS Sans Serif", 5 "Courier New".
+    // Black", 3 "Times New Roman", 4 "MS Sans Serif", 5 "Courier New",
+    // 6 "Arial" (the newspaper's plain face).
     CXStatic* AddStatic(int left, int top, int right, int bottom, int points, platform::gfx::ColourRef colour,
                         bool bold, bool italic, bool underline, uint32_t labelStyle, const std::string& text,
                         int fontChoice);

@@ -8,6 +8,7 @@
 #include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "soccerclasses/clubfile.h"
+#include "soccerclasses/clublist.h"
 #include "soccerclasses/clubplayers.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/humanmanager.h"
@@ -225,6 +226,8 @@ void CClub::Load(FILE* f) {
     leagueRow_.Load(f);
     transfers1_.Load(f);
     transfers2_.Load(f);
+    // The lines read name players the world's index has not seen.
+    if (CWorldData* w = GetWorldData()) w->GetClubList().DropNamedPlayerIndex();
     trophies_.Load(f);
     if (IsCountryActive()) {
         if (!accounts_) CreateAccounts();

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -220,6 +221,9 @@ public:
     bool AppointPlayerManager();
     // Squad and staff helpers of the transfer and hiring screens.
     CPlayer* GetPlayer(int slot) const;
+    // A player of the squad drawn among its occupied slots (one draw); null
+    // when the squad is empty, so the caller's story is not made.
+    CPlayer* GetRandomPlayer() const;
     // Appends each squad player who matches, with the club's index beside him.
     void CollectMatchingPlayers(int clubIndex, CExtDWordArray& players, CExtDWordArray& clubs,
                                 const CPlayerSearch& search) const;
@@ -600,7 +604,9 @@ public:
     CTableData& LeagueRow() { return leagueRow_; }
     const CTableData& LeagueRow() const { return leagueRow_; }
     CTrophyHistoryList& Trophies() { return trophies_; }
-    CTransferHistoryList& TransferHistory(int i) { return i == 0 ? transfers1_ : transfers2_; }
+    const CTransferHistoryList& TransferHistory(int i) const { return i == 0 ? transfers1_ : transfers2_; }
+    // For change: the world's index of clubs naming players is dropped.
+    CTransferHistoryList& TransferHistory(int i);
     CEmployeeList& Staff() { return staff_; }
     const CEmployeeList& Staff() const { return staff_; }
     const CYouthList& Youths() const { return youths_; }
@@ -614,7 +620,17 @@ public:
     void ReviewManagerAtSeasonEnd();
     // A deleted player leaves the bid, loan and designated lists, the
     // scouts' reports and the transfer logs; the slot index may be reused.
-    void ForgetPlayer(uint32_t player);
+    void ForgetPlayer(uint32_t player) {
+        ForgetPlayerLinks(player);
+        ForgetPlayerInLists(player);
+    }
+    // The bid, loan and designated lists only (a few entries each).
+    void ForgetPlayerLinks(uint32_t player);
+    // The scouts' reports and the transfer logs only.
+    void ForgetPlayerInLists(uint32_t player);
+    // Each player index the transfer logs and the scouts' entries in use
+    // hold (a player may come more than once).
+    void ForEachNamedPlayer(const std::function<void(uint32_t)>& visit) const;
 
     // Money texts, form figures and the squad screens' small queries
     std::string FormatBankBalance() const;
@@ -641,6 +657,8 @@ public:
     std::string GetFriendlyVenueName(int slot) const;
 
 private:
+    // Tells the world's index that a log line of this club names the player.
+    void NoteNamedPlayer(int32_t player);
     // A human manager's team sheet follows his squad up when a slot empties.
     void ShiftHumanSelection(int slot);
     void DecayHumanFamiliarity();

@@ -1,5 +1,6 @@
 #include "soccerclasses/clublist.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "platform/msgformat.h"
@@ -61,6 +62,7 @@ void CClubList::Read(FILE* f, const std::string& name) {
     list.push_back(std::make_unique<CClub>());
     clubs_ = std::move(list);
     realCount_ = n;
+    DropNamedPlayerIndex();
     GetWorldData()->SetClubCount(n);
 }
 
@@ -71,6 +73,7 @@ void CClubList::AddRealClub(std::unique_ptr<CClub> club) {
     }
     clubs_.insert(clubs_.begin() + realCount_, std::move(club));
     ++realCount_;
+    DropNamedPlayerIndex();
     GetWorldData()->SetClubCount(realCount_);
 }
 
@@ -80,6 +83,7 @@ void CClubList::Save(FILE* f) const {
 
 void CClubList::Load(FILE* f) {
     for (int i = 0; i < realCount_ && !GameFileDamaged(); ++i) clubs_[static_cast<size_t>(i)]->Load(f);
+    DropNamedPlayerIndex();
 }
 
 void CClubList::StartMidweek() {
@@ -177,4 +181,37 @@ CClub* CClubList::FindClubOfYouth(const CYouth* youth) {
         for (int i = 0; i < c->Youths().GetSize(); ++i)
             if (c->Youths().GetAt(i) == youth) return c.get();
     return nullptr;
+}
+
+void CClubList::ForgetPlayer(uint32_t player) {
+    for (const auto& club : clubs_) club->ForgetPlayerLinks(player);
+    if (!namedByBuilt_) BuildNamedPlayerIndex();
+    const auto it = namedBy_.find(player);
+    if (it == namedBy_.end()) return;
+    for (CClub* club : it->second) club->ForgetPlayerInLists(player);
+    namedBy_.erase(it);
+}
+
+void CClubList::NoteNamedPlayer(int32_t player, CClub* club) {
+    // Unbuilt, the next build finds him; a club of no list is nobody's.
+    if (!namedByBuilt_ || player < 0 || !club || GetIndex(club) < 0) return;
+    std::vector<CClub*>& clubs = namedBy_[static_cast<uint32_t>(player)];
+    if (std::find(clubs.begin(), clubs.end(), club) == clubs.end()) clubs.push_back(club);
+}
+
+std::vector<const CClub*> CClubList::ClubsNamingPlayer(uint32_t player) {
+    if (!namedByBuilt_) BuildNamedPlayerIndex();
+    const auto it = namedBy_.find(player);
+    if (it == namedBy_.end()) return {};
+    return {it->second.begin(), it->second.end()};
+}
+
+void CClubList::BuildNamedPlayerIndex() {
+    namedBy_.clear();
+    for (const auto& club : clubs_)
+        club->ForEachNamedPlayer([&](uint32_t player) {
+            std::vector<CClub*>& clubs = namedBy_[player];
+            if (clubs.empty() || clubs.back() != club.get()) clubs.push_back(club.get());
+        });
+    namedByBuilt_ = true;
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "soccerclasses/club.h"
@@ -54,10 +55,31 @@ public:
     // is no friendly day of either club or either slot is taken.
     bool ArrangeFriendly(int day, int home, int away);
 
+    // A player who leaves the world: every club forgets its bids, loans and
+    // designated men for him, and the clubs whose transfer logs or scouts'
+    // lists name him forget him there too.
+    void ForgetPlayer(uint32_t player);
+    // The logs and scouts' lists grow all game long, so the clubs that name
+    // a player are kept in an index rather than found by walking them all.
+    // It is built when first needed; a new log line or scout's entry of a
+    // club of this list is noted in it, and a club's lists handed out for
+    // change, or read from a file, drop it until it is needed again.
+    void NoteNamedPlayer(int32_t player, CClub* club);
+    void DropNamedPlayerIndex() {
+        namedBy_.clear();
+        namedByBuilt_ = false;
+    }
+    // The clubs that name the player in the index (building it); tests
+    // check it against the clubs' own lists.
+    std::vector<const CClub*> ClubsNamingPlayer(uint32_t player);
+
 private:
     void Read(FILE* f, const std::string& name);
+    void BuildNamedPlayerIndex();
     std::vector<std::unique_ptr<CClub>> clubs_;
     int realCount_ = 0;
+    std::unordered_map<uint32_t, std::vector<CClub*>> namedBy_;
+    bool namedByBuilt_ = false;
 };
 
 // Lets the countries give their clubs, or take away, the records of a

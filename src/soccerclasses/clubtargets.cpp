@@ -47,6 +47,16 @@ CPlayer* CClub::GetPlayer(int slot) const {
     return id == kEmptySlot ? nullptr : GetWorldData()->GetPlayer(id);
 }
 
+CPlayer* CClub::GetRandomPlayer() const {
+    int occupied[kSquadSlots];
+    int n = 0;
+    for (int s = 0; s < kSquadSlots; ++s)
+        if (squad_.at(static_cast<size_t>(s)) != kEmptySlot) occupied[n++] = s;
+    if (n == 0) return nullptr;
+    // Random(n) reaches n only on the generator's top value.
+    return GetPlayer(occupied[std::min(Random(n), n - 1)]);
+}
+
 void CClub::CollectMatchingPlayers(int clubIndex, CExtDWordArray& players, CExtDWordArray& clubs,
                                    const CPlayerSearch& search) const {
     for (int s = 0; s < kSquadSlots; ++s) {

@@ -214,6 +214,7 @@ void CClub::AddSignedPlayer(uint16_t index, double fee, const CContractOffer& of
     player->CompleteMove(terms);
     AddPlayerToSquad(index);
     transfers1_.Add(player->GetName(), sellerName, fee, name_, index);
+    NoteNamedPlayer(index);
 }
 
 bool CClub::BuyPlayer(uint16_t index, double fee, const CContractOffer& offer, const std::string& sellerName) {
@@ -271,6 +272,7 @@ void CClub::SellPlayer(uint16_t index, double fee, CClub& buyer, bool recordFee,
     SendMessageToHuman(news);
     // The log line names the club he left and the club he joined.
     transfers2_.Add(playerName, name_, fee, buyer.name_, index);
+    NoteNamedPlayer(index);
     PostCountryNews(news);
     if (buyer.GetCountryIndex() == GetCountryIndex()) {
         if (CDivision* division = buyer.GetDivision(); division && fee > 0)

@@ -268,6 +268,15 @@ int CCountry::LastClubIndex() const {
     return top->GetFirstClub() + count - 1;
 }
 
+std::string CCountry::GetNewspaperText(int i) const {
+    switch (i) {
+        case 1: return m_Text1;
+        case 2: return m_Text2;
+        case 3: return m_Text3;
+        default: return {};
+    }
+}
+
 CPlayer* CCountry::GetRandomPlayer() const {
     CWorldData* w = GetWorldData();
     if (!w || GetDivisionCount() == 0) return nullptr;

@@ -111,6 +111,12 @@ public:
     const CExtDWordArray& GetWorkingClubOrder() const { return m_WorkingClubOrder; }
     void ReshuffleDivisionOrder();
     const std::string& GetPaperStory() const { return m_PaperStory; }
+    // The country's newspaper: text 1 and 2 its front masthead, text 3 its
+    // back page's title (i from 1; empty for another i); its emblem, 1 to
+    // 23 for a league country; its colour scheme, 0 to 3.
+    std::string GetNewspaperText(int i) const;
+    uint8_t GetNewspaperLogo() const { return m_FirstFileByte; }
+    uint8_t GetNewspaperScheme() const { return m_SecondFileByte; }
     void SetPaperStory(const std::string& text) { m_PaperStory = text; }
 
     int GetInterestRate() const { return 20; }

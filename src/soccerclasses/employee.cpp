@@ -224,7 +224,11 @@ void CEmployee::AddGroupRow(CListRows& list, int group) const {
     const std::vector<uint8_t> kinds = GroupKinds(group);
     if (std::find(kinds.begin(), kinds.end(), m_JobKind) == kinds.end()) return;
     const int row = list.AddRow(GetName(), 0, reinterpret_cast<uintptr_t>(this), 0);
-    if (!IsContact()) list.SetItemNumber(row, 1, m_Ability);
+    // A contact's percentage cell stays blank.
+    if (!IsContact())
+        list.SetItemNumber(row, 1, m_Ability);
+    else
+        list.SetItem(row, 1, "");
     list.SetItem(row, 2, GetJobTitle());
 }
 

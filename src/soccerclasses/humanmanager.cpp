@@ -163,6 +163,11 @@ CManager* CHumanManager::GetManager() const {
     return w && HasManager() ? w->GetManagerList().GetAt(m_ManagerIndex) : nullptr;
 }
 
+double CHumanManager::GetManagerRating() const {
+    const CManager* m = GetManager();
+    return m ? m->GetRating() : 0.0;
+}
+
 CClub* CHumanManager::GetClub() const {
     const CManager* m = GetManager();
     if (!m) return nullptr;

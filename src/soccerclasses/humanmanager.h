@@ -134,6 +134,8 @@ public:
 
     // His manager; NULL when the slot is not in play.
     CManager* GetManager() const;
+    // His manager's rating, a percentage; 0 without a manager.
+    double GetManagerRating() const;
     // His current club, else the one he left last; NULL when neither.
     CClub* GetClub() const;
     CClub* GetPreviousClub() const;

@@ -9,6 +9,18 @@ namespace {
 unsigned Variant(unsigned first, int variant, int count) {
     return first + static_cast<unsigned>(((variant % count) + count) % count);
 }
+
+// A win is a shock when the winner's popularity row lies this far below the
+// loser's: a much smaller club beat a much bigger one.
+constexpr int kShockGap = 20;
+
+// How many popularity rows the winner stands below the loser; 0 for a draw
+// or a result between clubs of one size.
+int ShockGap(const CFixture& f) {
+    if (f.IsDraw() || f.m_Home < 0 || f.m_Away < 0) return 0;
+    const int winner = ClubPopularityRow(f.GetWinnerIndex()), loser = ClubPopularityRow(f.GetLoserIndex());
+    return winner < 0 || loser < 0 ? 0 : winner - loser;
+}
 }  // namespace
 
 void CNewsPaperEvents::Reset() {
@@ -35,6 +47,10 @@ void CNewsPaperEvents::SetResult(int fixtureIndex, const CFixtureList& fixtures)
         if (!stored || stored->GetGoalDifference() <= d) m_BigWin = fixtureIndex;
     }
     if (d == 0 && f->m_HomeGoals >= 3) m_Draw = fixtureIndex;
+    if (const int gap = ShockGap(*f); gap >= kShockGap) {
+        const CFixture* stored = m_ShockWin >= 0 ? fixtures.GetAt(m_ShockWin) : nullptr;
+        if (!stored || ShockGap(*stored) <= gap) m_ShockWin = fixtureIndex;
+    }
 }
 
 void CNewsPaperEvents::SetInjury(int playerIndex, int weeks) {

@@ -52,9 +52,7 @@ void ForgetPlayerIndex(int player) {
     ForgetInCups(w->GetCharityShieldList(), player);
     ForgetInCups(w->GetFederationCupList(), player);
     // Targets, loans, designated men, scouts' reports and log links.
-    CClubList& clubs = w->GetClubList();
-    for (int c = 0; c < clubs.GetSize(); ++c)
-        if (CClub* club = clubs.GetAt(c)) club->ForgetPlayer(static_cast<uint32_t>(player));
+    w->GetClubList().ForgetPlayer(static_cast<uint32_t>(player));
     // And no page may be made again for him.
     GetUserPort().PersonDeleted(kPersonListPlayers, -1, player);
 }

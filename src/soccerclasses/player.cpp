@@ -194,12 +194,22 @@ int CPlayerList::Put(int index, std::unique_ptr<CPlayer> player) {
     if (index < 0) index = FirstEmpty();
     if (index < 0) {
         slots_.push_back(player.release());
+        Place(GetSize() - 1);
         return GetSize() - 1;
     }
     if (index >= GetSize()) SetSize(index + 1);
     if (owning_) delete slots_[static_cast<size_t>(index)];
     slots_[static_cast<size_t>(index)] = player.release();
+    Place(index);
     return index;
+}
+
+void CPlayerList::Place(int i) {
+    if (CPlayer* p = owning_ ? slots_[static_cast<size_t>(i)] : nullptr) p->listSlot_ = i;
+}
+
+void CPlayerList::PlaceAll() {
+    for (int i = 0; i < GetSize(); ++i) Place(i);
 }
 
 int CPlayerList::AddNewPlayer() { return Put(-1, std::make_unique<CPlayer>()); }
@@ -227,6 +237,9 @@ void CPlayerList::DeleteAll() {
 
 int CPlayerList::FindIndex(const CPlayer* player) const {
     assert(player);
+    if (const int at = player->listSlot_; at >= 0 && at < GetSize() && slots_[static_cast<size_t>(at)] == player)
+        return at;
+    // Local lists keep no places.
     for (int i = 0; i < GetSize(); ++i)
         if (slots_[static_cast<size_t>(i)] == player) return i;
     return CPlayer::kNoPlayer;
@@ -240,11 +253,14 @@ void CPlayerList::AddSquad(const std::vector<uint16_t>& ids, const CPlayerList& 
 
 void CPlayerList::KeepPosition(int position) {
     std::erase_if(slots_, [&](CPlayer* p) { return !p || p->GetPosition() != position; });
+    PlaceAll();
 }
 
 void CPlayerList::Swap(int i, int j) {
     assert(i != j && i >= 0 && j >= 0 && i < GetSize() && j < GetSize());
     std::swap(slots_.at(static_cast<size_t>(i)), slots_.at(static_cast<size_t>(j)));
+    Place(i);
+    Place(j);
 }
 
 int CPlayerList::AveragePositionSkill() const {
@@ -275,6 +291,7 @@ void CPlayerList::BubbleSort(Key key, bool highestFirst) {
 void CPlayerList::SortByPositionSkill() {
     std::erase(slots_, nullptr);
     BubbleSort([](const CPlayer& p) { return static_cast<int>(p.Football().GetPositionSkill()); }, true);
+    PlaceAll();
 }
 
 void CPlayerList::Save(FILE* f) const {
@@ -300,6 +317,7 @@ void CPlayerList::Load(FILE* f) {
             continue;
         }
         if (!slots_[static_cast<size_t>(i)]) slots_[static_cast<size_t>(i)] = new CPlayer();
+        Place(i);
         slots_[static_cast<size_t>(i)]->MakeBlank();
         slots_[static_cast<size_t>(i)]->Load(f);
     }
@@ -318,11 +336,13 @@ void CPlayerList::SwapLoanClubs(int a, int b) {
 void CPlayerList::SortByKnownAbility() {
     std::erase(slots_, nullptr);
     BubbleSort([](const CPlayer& p) { return static_cast<int>(p.GetKnownAbility(false)); }, true);
+    PlaceAll();
 }
 
 void CPlayerList::SortByMatchAbility() {
     std::erase(slots_, nullptr);
     BubbleSort([](const CPlayer& p) { return p.GetMatchAbility(); }, false);
+    PlaceAll();
 }
 
 void CPlayerList::AddFitPlayers(const std::vector<uint16_t>& ids, const CPlayerList& world, int position) {

@@ -218,7 +218,13 @@ public:
     CPlayerTransferHistoryList m_TransferHistory;
 
 private:
+    friend class CPlayerList;
     void ClearCounters();
+
+    // Where the owning list that holds him put him, so that finding his
+    // index needs no walk of the whole list; checked against the list
+    // before it is believed. Not saved.
+    int32_t listSlot_ = -1;
 };
 
 // The player's index in the world's player list; -1 when he is not in it.
@@ -251,7 +257,10 @@ public:
     int FindIndex(const CPlayer* player) const;
 
     // Local lists.
-    void Append(CPlayer* player) { slots_.push_back(player); }
+    void Append(CPlayer* player) {
+        slots_.push_back(player);
+        Place(GetSize() - 1);
+    }
     void AddSquad(const std::vector<uint16_t>& ids, const CPlayerList& world);
     void KeepPosition(int position);
     void Swap(int i, int j);
@@ -294,6 +303,9 @@ public:
 
 private:
     int FirstEmpty() const;
+    // An owning list tells the player in slot i where he stands.
+    void Place(int i);
+    void PlaceAll();
     template <class Key>
     void BubbleSort(Key key, bool highestFirst);
 

@@ -69,7 +69,9 @@ double CPlayer::GetWageDemand(const CClub& club) const {
 double CPlayer::GetRemainingWages() const {
     if (m_Person.GetContractYears() == 0) return 0.0;
     const int week = GetWorldData() ? GetWorldData()->GetWeek() : 0;
-    return (m_Person.GetContractYears() * 52 - week) * m_Person.GetWeeklyWage();
+    // Never below nothing: a clock past week 52 (or not yet set, week 107)
+    // would otherwise turn a release's compensation into money for the club.
+    return std::max(0, m_Person.GetContractYears() * 52 - week) * m_Person.GetWeeklyWage();
 }
 
 std::string CPlayer::GetPayOffText(const CCountry& country) const {

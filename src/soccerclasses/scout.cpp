@@ -6,6 +6,7 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "soccerclasses/club.h"
+#include "soccerclasses/clublist.h"
 #include "soccerclasses/clubfile.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/currency.h"
@@ -138,6 +139,16 @@ uint8_t CScout::GetEstimate(int32_t player) const {
     return 0;
 }
 
+std::array<CScout::Entry, CScout::kEntries>& CScout::Entries() {
+    if (CWorldData* w = GetWorldData()) w->GetClubList().DropNamedPlayerIndex();
+    return entries_;
+}
+
+void CScout::ForgetPlayer(int32_t player) {
+    for (Entry& e : entries_)
+        if (e.state != kFree && e.player == player) e = Entry{};
+}
+
 bool CScout::HasEntryFor(int32_t player) const {
     return std::any_of(entries_.begin(), entries_.end(),
                        [player](const Entry& e) { return e.state != kFree && e.player == player; });
@@ -195,6 +206,7 @@ CScout::AssignResult CScout::MakeAssignment(std::string& reply, CPlayer* const p
     for (int i = 0; i < kMaxPlayers; ++i) {
         if (!players[i]) continue;
         const Entry entry{WorldIndexOf(*players[i]), duty.halfWeeks, platform::LoadString(kScoutingText), 0};
+        w->GetClubList().NoteNamedPlayer(entry.player, own);
         auto free = std::find_if(entries_.begin(), entries_.end(), [](const Entry& e) { return e.state == kFree; });
         if (free != entries_.end()) {
             *free = entry;

@@ -58,7 +58,10 @@ public:
     std::string MakeReport(const CPlayer& player) const;
     // The rating of a finished report as a number; empty when none.
     std::string GetGradeText(const CPlayer& player) const;
-    std::array<Entry, kEntries>& Entries() { return entries_; }
+    // For change: the world's index of clubs naming players is dropped.
+    std::array<Entry, kEntries>& Entries();
+    // Every entry in use about the player becomes free.
+    void ForgetPlayer(int32_t player);
     const std::array<Entry, kEntries>& Entries() const { return entries_; }
     void Save(FILE* f) const;
     void Load(FILE* f);

@@ -66,6 +66,12 @@ int ClubOfPlayer(int player) {
     return club ? w->GetClubList().GetIndex(club) : -1;
 }
 
+int ClubPopularityRow(int club) {
+    CWorldData* w = GetWorldData();
+    const CClub* c = w && club >= 0 ? w->GetClub(club) : nullptr;
+    return c ? c->GetPopularityIndex() : -1;
+}
+
 int PlayerSeasonGoals(int player) {
     const CPlayer* p = Player(player);
     return p ? p->m_SeasonGoals : 0;

@@ -23,6 +23,8 @@ CSubstitutionVars* WorldSubstitutionVars();
 // and -1 when there is no such player or club.
 std::string PlayerSurnameUpper(int player);
 int ClubOfPlayer(int player);
+// A club's popularity row (a higher row, a smaller club); -1 for no club.
+int ClubPopularityRow(int club);
 int PlayerSeasonGoals(int player);
 // Weeks his injury is expected to keep him out, and matches he is banned for.
 int PlayerInjuryTimeEstimate(int player);

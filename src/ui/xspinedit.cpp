@@ -125,6 +125,24 @@ void CXSpinedit::SetValue(double value, bool redraw) {
     if (redraw) Redraw();
 }
 
+bool CXSpinedit::GetToolTipText(int index, std::string& text) {
+    text.clear();
+    const CHotSpot* spot = GetHotSpot(index);
+    Window* parent = Parent();
+    if (!spot || !parent || !m_bEnabled) return false;
+    return parent->Send(kMsgSpinArrowTip, spot->Id(), reinterpret_cast<intptr_t>(&text)) != 0;
+}
+
+void CXSpinedit::SetShownRange(double minimum, double maximum) {
+    m_dMin = minimum;
+    m_dMax = std::max(minimum, maximum);
+    const double kept = std::clamp(m_dValue, m_dMin, m_dMax);
+    if (kept != m_dValue) {
+        m_dValue = kept;
+        ShowValue();
+    }
+}
+
 double CXSpinedit::GetValue() const { return Abbreviates() ? m_dValue * 1000 : m_dValue; }
 
 std::string CXSpinedit::GetText() const {

@@ -18,6 +18,9 @@ class CCountry;
 // To the parent, w the spin field: a step made by a click, a typed value taken.
 inline constexpr uint32_t kMsgSpinStepped = 0x60C;
 inline constexpr uint32_t kMsgSpinTyped = 0x60D;
+// Asks the page for the tip of an arrow: w the arrow's hot-spot id, l a
+// std::string* to fill; nonzero when the page gave one.
+inline constexpr uint32_t kMsgSpinArrowTip = 0x612;
 
 class CXSpinedit : public CXWnd {
 public:
@@ -35,6 +38,11 @@ public:
                 int minimum, int maximum, const CCountry* currencyCountry, int labelGap, int initialValue,
                 double step, const std::string& fontFace, int fontPoints, const std::string& label);
     void SetValue(double value, bool redraw);
+    // The range in the shown units (thousands where the currency
+    // abbreviates); the value is kept inside it.
+    void SetShownRange(double minimum, double maximum);
+    double GetShownMin() const { return m_dMin; }
+    double GetShownMax() const { return m_dMax; }
     // In the bound country's currency (not in base money).
     double GetValue() const;
     std::string GetText() const;
@@ -51,6 +59,8 @@ public:
     int GetMultiplier() const { return m_nMultiplier; }
     bool IsButtonDown() const { return m_bButtonDown != 0; }
     void Redraw();
+    // The arrows' tips are the page's.
+    bool GetToolTipText(int index, std::string& text) override;
 
 protected:
     void OnPaint(const platform::win::PaintContext& pc) override;

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "screens/highscreen_fixture.h"
+#include "platform/stringtable.h"
+#include "screens/highscreen_texts.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/matchplayer.h"
@@ -240,6 +242,47 @@ TEST_F(HighScreenControls, TheCardTheStripTheFormationTableTheTacticsAndTheSwitc
     ASSERT_GE(instructionFormation, 0);
     // Row 3's player is the third outfield player: index 2 in the table.
     EXPECT_EQ(manager->m_Instructions[0][static_cast<size_t>(instructionFormation)][2], 3);
+}
+
+// The tips: over the run button (its word follows the pause), the strip's
+// sections and the tactics view's level buttons, each shown about a second
+// after the pointer stops and hidden once it leaves for a point with none.
+TEST_F(HighScreenControls, TipsShowOverTheRunButtonTheStripsSectionsAndTheTacticsLevels) {
+    MakeHuman(Club(0));
+    int waited = 0;
+    std::vector<std::string> seen;
+    auto moveTo = [&](int x, int y) {
+        return [&, x, y](CHighScreen&) {
+            backend->MoveTo(At(x, y));
+            waited = 0;
+            return true;
+        };
+    };
+    // About a second and a half: the tip shows at the 18th tick.
+    auto record = [&](CHighScreen& p) {
+        if (++waited < 25) return false;
+        const SurfaceToolTip& t = p.SurfaceWidgets().tip;
+        seen.push_back(t.shown ? t.text + "@" + std::to_string(p.m_nTipPanel) : "(none)");
+        return true;
+    };
+    CFixture& f = RunSteps(
+        14, {[&](CHighScreen& p) { return p.GetMatchPlay()->GetMinute() >= 2; },
+             moveTo(25, 96), record,
+             moveTo(210 + 161, 493 + 20), record,
+             [&](CHighScreen&) { ClickPage(210 + 296, 493 + 20); return true; },  // "Tactics"
+             moveTo(210 + 323 + 6, 225 + 32 + 6), record,
+             moveTo(210 + 232 + 6, 225 + 73 + 6), record,
+             moveTo(210 + 100, 225 + 250), record});
+    ASSERT_EQ(stepsDone, stepsTotal);
+    ExpectCompleteFixture(f);
+    const std::vector<std::string> want = {
+        platform::LoadString(hstext::kPauseMatch) + "@" + std::to_string(kScorePanel),
+        platform::LoadString(hstext::kSections + 3) + "@" + std::to_string(kStrip),
+        platform::LoadString(hstext::kLevelTips + 4) + "@" + std::to_string(kPerformance),
+        platform::LoadString(hstext::kLevelTips + 6) + "@" + std::to_string(kPerformance),
+        "(none)"};
+    EXPECT_EQ(seen, want);
+    for (const std::string& w : want) EXPECT_NE(w.rfind("@", 0), 0u) << "a tip with no words";
 }
 
 }  // namespace

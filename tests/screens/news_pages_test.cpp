@@ -319,3 +319,23 @@ TEST_F(NewsPages, SuccessiveWinsListsThirtyPlaceholderRows) {
 
 }  // namespace
 }  // namespace squadtest
+
+namespace squadtest {
+namespace {
+
+TEST_F(NewsPages, CodeMadeLabelsOfferSevenFacesTheLastPlainArial) {
+    CNewsScreen* page = OpenNews(CNewsScreen::kWinsPage);
+    const char* faces[] = {"Haettenschweiler", "Arial Narrow", "Arial Black", "Times New Roman",
+                           "MS Sans Serif",    "Courier New",  "Arial"};
+    for (int choice = 0; choice < 7; ++choice) {
+        CXStatic* label = page->AddStatic(10, 10 + 20 * choice, 200, 30 + 20 * choice, 12, 0, false, false, false,
+                                          0, "Words", choice);
+        ASSERT_NE(label, nullptr);
+        label->GetTextExtent();
+        ASSERT_TRUE(label->GetFont());
+        EXPECT_EQ(label->GetFont()->Requested().face, faces[choice]) << "choice " << choice;
+    }
+}
+
+}  // namespace
+}  // namespace squadtest

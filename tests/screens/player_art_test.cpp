@@ -69,9 +69,31 @@ TEST_F(PlayerArt, SubPageButtonsHaveThreeKeyedLooksOfTheirSize) {
     }
 }
 
+TEST_F(PlayerArt, TheTransferListsViewButtonsHaveTwoKeyedLooks) {
+    for (const char* name : {"approach", "search", "scout"}) {
+        std::optional<Surface> looks[2];
+        for (int i = 0; i < 2; ++i) {
+            const std::string path = std::string("gfx\\buttons\\") + name + (i ? "_lo" : "") + ".bmp";
+            auto b = Picture(path);
+            ASSERT_TRUE(b) << path;
+            looks[i] = platform::gfx::ToSurface(*b);
+            EXPECT_EQ(looks[i]->Width(), 80) << path;
+            EXPECT_EQ(looks[i]->Height(), 28) << path;
+            int keyed = 0;
+            for (int y = 0; y < 28; ++y)
+                for (int x = 0; x < 80; ++x) keyed += PlayerArtRgb(*looks[i], x, y) == ui::kKeyPixel;
+            EXPECT_GT(keyed, 0) << path << ": the rounded corners are keyed";
+        }
+        bool differ = false;
+        for (int y = 0; y < 28 && !differ; ++y)
+            for (int x = 0; x < 80 && !differ; ++x) differ = PlayerArtRgb(*looks[0], x, y) != PlayerArtRgb(*looks[1], x, y);
+        EXPECT_TRUE(differ) << name;
+    }
+}
+
 TEST_F(PlayerArt, EveryBackgroundThePagesLoadIsAFull8BitPage) {
-    for (const char* name : {"23", "24", "25", "26", "39", "50", "61", "61a", "61b", "61c", "62", "71", "94", "103",
-                             "117"}) {
+    for (const char* name : {"23", "24", "25", "26", "39", "48a", "48b", "50", "61", "61a", "61b", "61c", "62", "71",
+                             "94", "103", "117"}) {
         const std::string path = std::string("gfx\\backgrounds\\") + name + ".bmp";
         auto b = Picture(path);
         ASSERT_TRUE(b) << path;

@@ -45,6 +45,7 @@ protected:
         world.SetCurrentUser(0);
         g_nTreeSelectionData = 0;
         g_nTreeSelectionKind = 0;
+        g_nTreeSelectionLevel = 0;
     }
     void TearDown() override {
         manager.Destroy();

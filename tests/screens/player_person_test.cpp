@@ -297,7 +297,7 @@ TEST_F(PersonPage, BackShowsThePersonShownLastNotTheFirstOpened) {
     CPlayer* second = Sign(Club(), CSoccerPlayer::kDefender, "Second");
     CPlayerScreen* page = Open(60, first, 0);
     TreeNotice pick;
-    pick.kind = 5;
+    pick.level = 5;
     pick.data = reinterpret_cast<uintptr_t>(second);
     page->OnTreeSelect(&pick);
     EXPECT_EQ(Text(CPlayerScreen::kNameLabel), second->GetName());
@@ -383,7 +383,7 @@ TEST_F(PlayerPages, ClubTransfersShowBothLogsAndTheRecordFees) {
     EXPECT_TRUE(list.IsVisible());
     // Another club, chosen in the tree, with no transfers at all.
     TreeNotice pick;
-    pick.kind = 4;
+    pick.level = 4;
     pick.data = reinterpret_cast<uintptr_t>(&Other());
     page->OnTreeSelect(&pick);
     EXPECT_EQ(Text(0), Other().GetName());
@@ -397,7 +397,7 @@ TEST_F(PlayerPages, TransferHistoryShowsTheTreesPlayerOnly) {
     mover->m_TransferHistory.Add("01 Jul 1997", 50000, "Port Ellis");
     mover->m_TransferHistory.Add("01 Jul 1999", 0, "Harwick Albion");
     g_nTreeSelectionData = reinterpret_cast<uintptr_t>(mover);
-    g_nTreeSelectionKind = 5;
+    g_nTreeSelectionLevel = 5;
     CPlayerScreen* page = Open(93);
     EXPECT_EQ(Text(0), mover->GetName());
     EXPECT_EQ(page->GetPageList(0)->GetRowCount(), 2);
@@ -405,7 +405,7 @@ TEST_F(PlayerPages, TransferHistoryShowsTheTreesPlayerOnly) {
     Save("transfer-history");
     // A club node is not a player: no name, no list.
     g_nTreeSelectionData = reinterpret_cast<uintptr_t>(&Club());
-    g_nTreeSelectionKind = 4;
+    g_nTreeSelectionLevel = 4;
     page = Open(93);
     EXPECT_EQ(Text(0), "");
     EXPECT_FALSE(page->GetPageList(0)->IsVisible());
@@ -440,6 +440,9 @@ TEST_F(PlayerPages, EachPageBuildsItsRowsInTheirOrder) {
         {102, "llpppppt", {23232, 32843, 21531, 21536, 23230}},
         {117, "lllt", {}},
         {60, std::string(53, 'l') + "pppccccctt", {540, 538, 537, 798, 799, 800, 801, 539}},
+        {47, "lltppppplllllppppplcptplllllcp",
+         {532, 445, 446, 447, 448, 533, 576, 1036, 1034, 1035, 1037, 1039, 1046, 1082, 492}},
+        {37, "lllptt", {456}},
     };
     CPlayer* p = Sign(Club(), CSoccerPlayer::kDefender, "Rows");
     for (const PageRows& r : pages) {

@@ -130,6 +130,20 @@ TEST_F(PlayerDealings, PayingOffAContractCostsTheRestOfItsWages) {
     EXPECT_EQ(p.GetRemainingWages(), 0.0);
 }
 
+TEST_F(PlayerDealings, AContractsLastYearNeverCostsLessThanNothing) {
+    CPlayer& p = Make(25);
+    p.m_Person.SetWeeklyWage(1000);
+    p.m_Person.SetContractYears(1);
+    // The season's last week, and a clock not yet set (week 107): a release
+    // there must not pay the club.
+    for (int week : {52, 60, 107}) {
+        world.GetClock().Set(week, 20, 0, 2000, 6, 27);
+        EXPECT_EQ(p.GetRemainingWages(), 0.0) << week;
+    }
+    world.GetClock().Set(51, 20, 0, 2000, 6, 20);
+    EXPECT_DOUBLE_EQ(p.GetRemainingWages(), 1000.0);
+}
+
 TEST_F(PlayerDealings, ContractMoneyAsTextAloneOrInAMessage) {
     CPerson person;
     person.Set("A", "Moneyman", 30, 1);

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <utility>
 #include <set>
 
 #include "soccerclasses/country.h"
@@ -18,6 +20,8 @@
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
+#include "soccerclasses/player.h"
+#include "soccerclasses/scout.h"
 #include "soccerclasses/worlddata.h"
 #include "support/game_driver.h"
 #include "support/scripted_match_driver.h"
@@ -140,9 +144,41 @@ TEST(WorldSeason, TheDayStepDrawsAPlayOffOnItsDayAndPlaysItOnTheNext) {
     EXPECT_TRUE(problems.empty()) << SeasonFirstProblem(problems);
 }
 
+// The lookups that spare long walks agree with the walks: every player is
+// found at his slot, and every club whose transfer logs or scouts' lists
+// name a player is among the clubs the index gives for him.
+void SeasonExpectIndexesHold(CWorldData& w, const std::string& when) {
+    SCOPED_TRACE(when);
+    CPlayerList& players = w.GetPlayerList();
+    int wrong = 0;
+    for (int i = 0; i < players.GetSize(); ++i)
+        if (const CPlayer* p = players.GetAt(i); p && players.FindIndex(p) != i) ++wrong;
+    EXPECT_EQ(wrong, 0) << "players not found at their slots";
+    CClubList& clubs = w.GetClubList();
+    std::map<uint32_t, std::set<const CClub*>> named;
+    for (int c = 0; c < clubs.GetSize(); ++c) {
+        const CClub& club = *clubs.GetAt(c);
+        for (int log = 0; log < 2; ++log)
+            for (int i = 0; i < club.TransferHistory(log).GetSize(); ++i)
+                if (const int32_t p = club.TransferHistory(log).GetAt(i)->m_PlayerIndex; p >= 0)
+                    named[uint32_t(p)].insert(&club);
+        for (const CScout& scout : clubs.GetAt(c)->Scouts())
+            for (const CScout::Entry& e : std::as_const(scout).Entries())
+                if (e.state != CScout::kFree) named[uint32_t(e.player)].insert(&club);
+    }
+    EXPECT_FALSE(named.empty()) << "a season with no transfer logged";
+    for (const auto& [player, byWalk] : named) {
+        const std::vector<const CClub*> byIndex = clubs.ClubsNamingPlayer(player);
+        for (const CClub* club : byWalk)
+            EXPECT_NE(std::find(byIndex.begin(), byIndex.end(), club), byIndex.end())
+                << club->GetName() << " names player " << player << " unknown to the index";
+    }
+}
+
 TEST(WorldSeason, ASavedGameAfterASeasonLoadsBackToTheSameBytesAndRunsOn) {
     testsupport::GameDriver game({kSeasonScotland});
     game.RunSeason();
+    SeasonExpectIndexesHold(game.World(), "after a season");
     const std::vector<uint8_t> saved = game.SavedGame();
     ASSERT_FALSE(saved.empty());
     const std::filesystem::path path = testenv::TestFolder() / "season.qzs";
@@ -164,6 +200,7 @@ TEST(WorldSeason, ASavedGameAfterASeasonLoadsBackToTheSameBytesAndRunsOn) {
         testsupport::CheckWorldInvariants(loaded, problems);
     }
     EXPECT_TRUE(problems.empty()) << SeasonFirstProblem(problems);
+    SeasonExpectIndexesHold(loaded, "loaded, and eight days on");
 }
 
 TEST(WorldSeason, WithAOneAHumanClubsLeagueMatchIsPlayedThroughTheScreenAndPosted) {

@@ -41,6 +41,9 @@ protected:
         CWorldData::SelectedUserSlot() = 0;
         RegisterGamePages();
         StartApp();
+        // The program puts in its match-day screen; the scripted one stands
+        // in for it here.
+        scope = std::make_unique<ScopedMatchDriver>(&driver);
         AnswerModals();
         Command(19410);
     }
@@ -116,7 +119,7 @@ protected:
     std::vector<std::vector<uint32_t>> menus;
     std::unique_ptr<GameDriver> game;
     ScriptedMatchDriver driver;
-    std::unique_ptr<ScopedMatchDriver> scope = std::make_unique<ScopedMatchDriver>(&driver);
+    std::unique_ptr<ScopedMatchDriver> scope;
     CClub* club = nullptr;
 };
 

@@ -112,6 +112,11 @@ std::vector<Picture> DisciplineHubButtons();
 std::vector<Picture> ManagerHubButtons();
 std::vector<Picture> CompetitionPictures();
 
+// The club and finance sections' pictures (club_pictures.cpp), their hubs'
+// buttons included.
+std::vector<Picture> ClubHubButtons();
+std::vector<Picture> ClubPictures();
+
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();
 

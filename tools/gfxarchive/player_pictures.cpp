@@ -3,6 +3,7 @@
 // each chosen, not chosen and greyed, with an icon and a one-word caption.
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "paint.h"
@@ -144,6 +145,70 @@ Bitmap8 PanelButton(int kind, PanelLook look) {
     return Quantise(Shrink(s, kPS, true), true, false);
 }
 
+// An 80 x 28 plate of the transfer list's views: a small icon left of the
+// caption; chosen is lit teal, not chosen dark glass, as the panel buttons.
+Bitmap8 ModeButton(int kind, bool chosen) {
+    constexpr int W = 80 * kPS, H = 28 * kPS, Rad = 6 * kPS, rim = 2 * kPS;
+    static const char* const kWords[3] = {"Approach", "Filters", "Scout"};
+    const int teal[3] = {56, 172, 150};
+    Surface s(W, H, kKeyPixel);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (!InPlate(x, y, W, H, Rad)) continue;
+            const double t = double(y) / H;
+            const bool edge = !InPlate(x - rim, y - rim, W - 2 * rim, H - 2 * rim, Rad - rim) || x < rim ||
+                              y < rim || x >= W - rim || y >= H - rim;
+            Pixel p;
+            if (chosen) {
+                p = edge ? MakePixel(150, 240, 215) : MakePixel(teal[0] / 2, teal[1] / 2, teal[2] / 2);
+                if (!edge) Blend(p, teal[0], teal[1], teal[2], 0.35 + 0.35 * t);
+                else Blend(p, 255, 255, 255, 0.2 * (1 - t));
+            } else {
+                p = edge ? MakePixel(60, 120, 110) : MakePixel(16, 30, 40);
+                if (!edge) Blend(p, 60, 120, 130, 0.4 * (1 - t));
+                else Blend(p, 255, 255, 255, 0.25 * (1 - t));
+            }
+            s.Row(y)[x] = p;
+        }
+    Canvas cv(s);
+    const ColourRef ink = chosen ? RGB(255, 255, 255) : RGB(150, 225, 205);
+    const ColourRef paper = chosen ? RGB(40, 120, 104) : RGB(20, 36, 46);
+    cv.SelectPen(Pen::None());
+    cv.SelectBrush(Brush::Solid(ink));
+    auto R = [&](double l, double t, double r, double b) {
+        return Rect{int(l * kPS), int(t * kPS), int(r * kPS), int(b * kPS)};
+    };
+    switch (kind) {
+        case 0:  // approach: a handshake of two blocks meeting
+            cv.Rectangle(R(6, 12, 13, 17));
+            cv.Rectangle(R(13, 11, 20, 16));
+            cv.SelectBrush(Brush::Solid(paper));
+            cv.Rectangle(R(12, 13, 14, 15));
+            break;
+        case 1:  // filters: a funnel
+            cv.Polygon({{6 * kPS, 8 * kPS}, {20 * kPS, 8 * kPS}, {15 * kPS, 14 * kPS}, {15 * kPS, 20 * kPS},
+                        {11 * kPS, 20 * kPS}, {11 * kPS, 14 * kPS}});
+            break;
+        default:  // scout: binoculars
+            cv.Ellipse(R(5, 10, 13, 18));
+            cv.Ellipse(R(13, 10, 21, 18));
+            cv.Rectangle(R(10, 8, 16, 12));
+            cv.SelectBrush(Brush::Solid(paper));
+            cv.Ellipse(R(7, 12, 11, 16));
+            cv.Ellipse(R(15, 12, 19, 16));
+            break;
+    }
+    auto font = Font::Create("Arial Narrow", -12 * kPS, 700);
+    cv.SelectFont(font);
+    cv.SetBkMode(TRANSPARENT);
+    cv.SetTextAlign(TA_CENTER | TA_BASELINE);
+    cv.SetTextColor(RGB(0, 0, 0));
+    cv.TextOut(50 * kPS + kPS / 2, 19 * kPS + kPS / 2, kWords[kind]);
+    cv.SetTextColor(ink);
+    cv.TextOut(50 * kPS, 19 * kPS, kWords[kind]);
+    return Quantise(Shrink(s, kPS, true), true, false);
+}
+
 }  // namespace
 
 std::vector<Picture> PlayerPictures() {
@@ -154,6 +219,11 @@ std::vector<Picture> PlayerPictures() {
         out.push_back({"buttons", n + ".bmp", true, PanelButton(k, PanelLook::Chosen)});
         out.push_back({"buttons", n + "_lo.bmp", true, PanelButton(k, PanelLook::Plain)});
         out.push_back({"buttons", n + "_dis.bmp", true, PanelButton(k, PanelLook::Greyed)});
+    }
+    static const char* const kModes[3] = {"approach", "search", "scout"};
+    for (int k = 0; k < 3; ++k) {
+        out.push_back({"buttons", std::string(kModes[k]) + ".bmp", true, ModeButton(k, true)});
+        out.push_back({"buttons", std::string(kModes[k]) + "_lo.bmp", true, ModeButton(k, false)});
     }
     return out;
 }

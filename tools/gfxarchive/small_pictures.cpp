@@ -182,7 +182,6 @@ std::vector<Picture> AllPictures() {
         {"backgrounds", "92.bmp", false, TitleMenuScreen()},
         {"backgrounds", "creditscreen.bmp", false, CreditScreen()},
         {"backgrounds", "blank.bmp", false, PlainPage(0, 0, 0)},
-        {"backgrounds", "34.bmp", false, PlainPage(12, 16, 30)},
         {"messagebox", "vantorel.bmp", true, ProgramIcon()},
         {"temp", "listblobs.bmp", true, ListBlobs()},
         {"temp", "s10trophy.bmp", true, Trophy()},
@@ -202,6 +201,7 @@ std::vector<Picture> AllPictures() {
     for (Picture& p : PlayerPictures()) all.push_back(std::move(p));
     for (Picture& p : MatchPictures()) all.push_back(std::move(p));
     for (Picture& p : NewsPictures()) all.push_back(std::move(p));
+    for (Picture& p : ClubPictures()) all.push_back(std::move(p));
     for (Picture& p : CompetitionPictures()) all.push_back(std::move(p));
     return all;
 }
