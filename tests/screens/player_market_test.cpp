@@ -12,6 +12,7 @@
 #include "soccerclasses/playersearch.h"
 #include "soccerclasses/scout.h"
 #include "ui/listcontrol.h"
+#include "ui/tree.h"
 #include "ui/xspinedit.h"
 
 namespace playertest {
