@@ -12,11 +12,13 @@
 
 #include "platform/window/ui.h"
 #include "screens/pages.h"
+#include "shell/screen.h"
 #include "shell/screenglobals.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/employee.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "support/app_fixture.h"
@@ -41,6 +43,11 @@ protected:
         w.GetUser(0)->SetManagerIndex(club->GetManager());
         w.RestoreCurrentUser(0);
         CWorldData::SelectedUserSlot() = 0;
+        // The contacts a manager gains on joining a club: bank manager,
+        // doctor, fan, job agency and league secretary among them.
+        for (uint8_t kind : {5, 6, 8, 11, 14})
+            w.GetUser(0)->GetContacts().Add(
+                std::make_unique<CEmployee>(kind, *club->GetCountry(), *club->GetPopularity()));
         RegisterGamePages();
         StartApp();
         AnswerEveryBox();

@@ -72,6 +72,18 @@ TEST_F(FixturePages, TheAssistantReadsHisCodesAndFallsBackOnALineStoredOnce) {
     }
 }
 
+TEST_F(FixturePages, TheFanFallsBackOnALineStoredOnce) {
+    CFixtureScreen* hub = OpenFixtures(CFixtureScreen::kHubPage);
+    const int row = StaffRow(*hub, 8);
+    ASSERT_GE(row, 0) << "the fan is one of the user's contacts";
+    auto* fan = reinterpret_cast<CEmployee*>(hub->GetStaffList()->GetItemData(row));
+    for (int pass = 0; pass < 2; ++pass) {
+        hub->SelectAdvisor(fan);
+        EXPECT_EQ(hub->GetAdvisorLines(), std::vector<std::string>{platform::LoadString(33312)});
+    }
+    EXPECT_EQ(CountMessages(240), 1);
+}
+
 TEST_F(FixturePages, TheFriendliesButtonDoesNothingWithoutAClub) {
     CFixtureScreen* hub = OpenFixtures(CFixtureScreen::kHubPage);
     ASSERT_NE(hub, nullptr);

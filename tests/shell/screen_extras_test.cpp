@@ -270,7 +270,8 @@ TEST_F(ScreenExtrasTest, ManagerNamesGoOnTheSlotsButtonsAndEmptySlotsKeepTheirTe
     CWorldData& w = world->World();
     w.GetManagerList().GetAt(other->GetManager())->m_IsHuman = 1;
     w.GetUserList().GetAt(1)->SetManagerIndex(other->GetManager());
-    CScreensInfo* page = Open("Manager Screen");
+    // A page of no rows of its own (the manager hub has its section buttons).
+    CScreensInfo* page = Open("Manager Profile");
     ASSERT_NE(page, nullptr);
     // Three text buttons, as the slots' rows make them.
     const screentables::ControlRow rows[3] = {

@@ -17,6 +17,7 @@ namespace {
 constexpr int kFixS = 4;  // the hub buttons are drawn at four times their size
 constexpr HubColour kFixturesColour{57, 198, 107};
 constexpr HubColour kDisciplineColour{225, 203, 83};
+constexpr HubColour kManagerColour{255, 173, 57};
 
 int FixBig(double v) { return static_cast<int>(std::lround(v * kFixS)); }
 
@@ -221,7 +222,102 @@ void PaintReferees(Canvas& cv, double t, const HubColour& c) {
     }
 }
 
+
+// A manager's head and shoulders turning a little, a name card below.
+void PaintProfile(Canvas& cv, double t, const HubColour& c) {
+    FixPen p{cv};
+    const double turn = 2 * std::sin(2 * M_PI * t);
+    p.Fill(RGB(40, 44, 70));
+    p.Poly({{18, 56}, {24, 38}, {60, 38}, {66, 56}});
+    p.Fill(RGB(236, 196, 160));
+    p.Ellipse(30 + turn, 12, 24, 26);
+    p.Fill(RGB(80, 56, 40));
+    p.Poly({{30 + turn, 22}, {34 + turn, 11}, {50 + turn, 11}, {54 + turn, 22}, {50 + turn, 16}, {34 + turn, 16}});
+    p.Fill(RGB(c.r, c.g, c.b));
+    p.Poly({{38, 38}, {46, 38}, {42, 50}});
+}
+
+// A star that turns above a month's page.
+void PaintManagerOfMonth(Canvas& cv, double t, const HubColour& c) {
+    FixPen p{cv};
+    p.Fill(RGB(244, 244, 236));
+    p.Box(20, 26, 44, 32);
+    p.Fill(RGB(c.r, c.g, c.b));
+    p.Box(20, 26, 44, 8);
+    p.Fill(RGB(150, 150, 170));
+    for (int i = 0; i < 3; ++i) p.Box(25, 38 + i * 6, 34, 2);
+    const double a = 2 * M_PI * t / 5;
+    std::vector<Point> star;
+    for (int i = 0; i < 10; ++i) {
+        const double r = i % 2 ? 5.0 : 12.0, ang = a + i * M_PI / 5 - M_PI / 2;
+        star.push_back({FixBig(42 + r * std::cos(ang)), FixBig(16 + r * std::sin(ang))});
+    }
+    p.Fill(RGB(255, 214, 64));
+    cv.Polygon(star);
+}
+
+// A cup catching the light as it turns.
+void PaintHonours(Canvas& cv, double t, const HubColour&) {
+    FixPen p{cv};
+    const double shine = 0.5 + 0.5 * std::sin(2 * M_PI * t);
+    const int g = 180 + static_cast<int>(60 * shine);
+    p.Fill(RGB(255, g, 40));
+    p.Poly({{26, 10}, {58, 10}, {54, 30}, {46, 36}, {38, 36}, {30, 30}});
+    p.Box(39, 36, 6, 10);
+    p.Fill(RGB(120, 80, 40));
+    p.Box(30, 46, 24, 8);
+    p.Line(RGB(255, g, 40), 2.0);
+    p.Ellipse(18, 12, 10, 12);
+    p.Ellipse(56, 12, 10, 12);
+    p.Fill(RGB(255, 255, 255));
+    p.Ellipse(32 + 16 * shine, 14, 3, 8);
+}
+
+// Bars of a rating chart growing in turn.
+void PaintRatings(Canvas& cv, double t, const HubColour& c) {
+    FixPen p{cv};
+    p.Line(RGB(200, 204, 214), 1.0);
+    p.Segment(14, 56, 70, 56);
+    p.Segment(14, 10, 14, 56);
+    static const double kHeights[] = {18, 30, 24, 40};
+    for (int i = 0; i < 4; ++i) {
+        const double grow = std::min(1.0, std::max(0.0, t * 4 - i * 0.6 + 1));
+        const double h = kHeights[i] * (0.4 + 0.6 * grow);
+        p.Fill(i == 3 ? RGB(255, 214, 64) : RGB(c.r, c.g, c.b));
+        p.Box(20 + i * 12, 56 - h, 8, h);
+    }
+}
+
+// A club's door with a "vacancy" board swinging beside it.
+void PaintVacancies(Canvas& cv, double t, const HubColour& c) {
+    FixPen p{cv};
+    p.Fill(RGB(120, 80, 50));
+    p.Box(14, 14, 26, 42);
+    p.Fill(RGB(255, 214, 64));
+    p.Ellipse(34, 34, 3, 3);
+    const double swing = 3 * std::sin(2 * M_PI * t);
+    p.Line(RGB(200, 200, 210), 1.0);
+    p.Segment(56, 10, 50 + swing, 22);
+    p.Segment(56, 10, 66 + swing, 22);
+    p.Fill(RGB(244, 244, 236));
+    p.Box(46 + swing, 22, 24, 16);
+    p.Fill(RGB(c.r, c.g, c.b));
+    p.Box(49 + swing, 26, 18, 3);
+    p.Box(49 + swing, 31, 12, 3);
+}
+
 }  // namespace
+
+std::vector<Picture> ManagerHubButtons() {
+    static const std::vector<HubButtonArt> kButtons = {
+        {"manager profile", "Profile", &PaintProfile},
+        {"manager of the month", "Of the Month", &PaintManagerOfMonth},
+        {"manager honours", "Honours", &PaintHonours},
+        {"manager ratings", "Ratings", &PaintRatings},
+        {"manager vacancies", "Vacancies", &PaintVacancies},
+    };
+    return HubButtons("manager", kManagerColour, kButtons);
+}
 
 std::vector<Picture> FixturesHubButtons() {
     static const std::vector<HubButtonArt> kButtons = {
@@ -251,6 +347,7 @@ Bitmap8 BlankHeader() {
 std::vector<Picture> CompetitionPictures() {
     std::vector<Picture> out = FixturesHubButtons();
     for (Picture& p : DisciplineHubButtons()) out.push_back(std::move(p));
+    for (Picture& p : ManagerHubButtons()) out.push_back(std::move(p));
     out.push_back({"temp", "blank.bmp", true, BlankHeader()});
     return out;
 }

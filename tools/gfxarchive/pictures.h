@@ -111,6 +111,7 @@ std::vector<Picture> NewsPictures();
 // and discipline hubs' buttons, the blank list header.
 std::vector<Picture> FixturesHubButtons();
 std::vector<Picture> DisciplineHubButtons();
+std::vector<Picture> ManagerHubButtons();
 std::vector<Picture> CompetitionPictures();
 
 // The club and finance sections' pictures (club_pictures.cpp), their hubs'
