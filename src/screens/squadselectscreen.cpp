@@ -633,20 +633,7 @@ void CSquadSelectScreen::Print(platform::gfx::Canvas* dc, PrintInfo* /*info*/) {
     if (!dc || !m_club) return;
     std::string lines[4];
     GetHeadings(lines[0], lines[1], lines[2], lines[3]);
-    // Tenths of a millimetre with y upwards, as the table prints.
-    const platform::gfx::Surface& page = dc->Target();
-    dc->SaveDC();
-    dc->SetMapMode(platform::gfx::MapMode::Anisotropic);
-    dc->SetWindowExt({2100, -2100 * page.Height() / std::max(1, page.Width())});
-    dc->SetViewportExt({page.Width(), page.Height()});
-    dc->SetWindowOrg({0, 0});
-    dc->SetViewportOrg({0, 0});
-    dc->SetBkMode(platform::gfx::TRANSPARENT);
-    dc->SetTextColor(platform::gfx::RGB(0, 0, 0));
-    dc->SetTextAlign(platform::gfx::TA_LEFT | platform::gfx::TA_TOP);
-    auto font = platform::gfx::Font::Create("Arial", -60, 700);
-    dc->SelectFont(font);
-    for (int i = 0; i < 4; ++i) dc->TextOut(150, -120 - 80 * i, lines[i]);
+    BeginPrintedPage(dc, lines, 150);
     m_table.Print(*this, dc, {150, -520});
     dc->RestoreDC(-1);
 }

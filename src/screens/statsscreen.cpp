@@ -476,19 +476,7 @@ void CStatsScreen::DrawContent(platform::gfx::Canvas* dc) {
     if (!dc || !list || m_nPage != kLeagueTablePage) return;
     std::string lines[4];
     GetHeadings(lines[0], lines[1], lines[2], lines[3]);
-    const platform::gfx::Surface& page = dc->Target();
-    dc->SaveDC();
-    dc->SetMapMode(platform::gfx::MapMode::Anisotropic);
-    dc->SetWindowExt({2100, -2100 * page.Height() / std::max(1, page.Width())});
-    dc->SetViewportExt({page.Width(), page.Height()});
-    dc->SetWindowOrg({0, 0});
-    dc->SetViewportOrg({0, 0});
-    dc->SetBkMode(platform::gfx::TRANSPARENT);
-    dc->SetTextColor(platform::gfx::RGB(0, 0, 0));
-    dc->SetTextAlign(platform::gfx::TA_LEFT | platform::gfx::TA_TOP);
-    auto big = platform::gfx::Font::Create("Arial", -60, 700);
-    dc->SelectFont(big);
-    for (int i = 0; i < 4; ++i) dc->TextOut(200, -120 - 80 * i, lines[i]);
+    BeginPrintedPage(dc, lines, 200);
     // The list's columns scaled from the page's pixels, from (200, -500) down.
     auto small = platform::gfx::Font::Create("Arial", -40, 400);
     dc->SelectFont(small);

@@ -277,3 +277,18 @@ void CScreensInfo::BuildRows(const st::ControlRow* rows, int count) {
         }
     }
 }
+
+void CScreensInfo::BeginPrintedPage(platform::gfx::Canvas* dc, const std::string (&lines)[4], int left) {
+    const platform::gfx::Surface& page = dc->Target();
+    dc->SaveDC();
+    dc->SetMapMode(platform::gfx::MapMode::Anisotropic);
+    dc->SetWindowExt({2100, -2100 * page.Height() / std::max(1, page.Width())});
+    dc->SetViewportExt({page.Width(), page.Height()});
+    dc->SetWindowOrg({0, 0});
+    dc->SetViewportOrg({0, 0});
+    dc->SetBkMode(platform::gfx::TRANSPARENT);
+    dc->SetTextColor(platform::gfx::RGB(0, 0, 0));
+    dc->SetTextAlign(platform::gfx::TA_LEFT | platform::gfx::TA_TOP);
+    dc->SelectFont(platform::gfx::Font::Create("Arial", -60, 700));
+    for (int i = 0; i < 4; ++i) dc->TextOut(left, -120 - 80 * i, lines[i]);
+}

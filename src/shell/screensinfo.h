@@ -49,6 +49,11 @@ public:
                         bool bold, bool italic, bool underline, uint32_t labelStyle, const std::string& text,
                         int fontChoice);
 
+    // Sets a printed page up in tenths of a millimetre with y upwards and
+    // prints the four heading lines from `left`; the caller draws the rest and
+    // then calls RestoreDC(-1).
+    static void BeginPrintedPage(platform::gfx::Canvas* dc, const std::string (&lines)[4], int left);
+
     // A page whose subject no longer exists: every list hidden, every button
     // disabled, and 735 "No Data Available" across the page. Null when no
     // label was free.
