@@ -22,6 +22,7 @@
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/scriptedport.h"
+#include "people_pages_fixture.h"
 #include "support/test_env.h"
 #include "support/ui_loop.h"
 
@@ -29,35 +30,18 @@ namespace clubpagetest {
 
 using namespace platform::win;
 
-class ClubPages : public clubtest::PeopleWorld {
+class ClubPages : public pagesfixture::PeoplePages {
 protected:
-    void SetUp() override {
-        PeopleWorld::SetUp();
+    void PrepareWorld() override {
         auto oldTown = Record("Old Town", 0);
         oldTown.yearFounded = 0;
         world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), oldTown, Record("Port Ellis", 1)}));
-        SetUserPort(&port);
-        auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
-        backend = b.get();
-        Ui::Get().Start(std::move(b));
-        ASSERT_TRUE(LoadArchiveIndexes());
-        ASSERT_TRUE(main.Create(nullptr, Rect{0, 0, 800, 600}, WS_VISIBLE));
-        Ui::Get().SetMainWindow(&main);
-        ASSERT_TRUE(manager.Create(&main, Rect::XYWH(2, 2, CScreen::kWidth, CScreen::kHeight)));
-        RegisterGamePages();
-        MakeUser(Club(), 0);
-        world.SetCurrentUser(0);
+    }
+    void SetUp() override {
+        PeoplePages::SetUp();
+        if (HasFatalFailure()) return;
         ForgetReportedPictures();
     }
-    void TearDown() override {
-        manager.Destroy();
-        main.Destroy();
-        Ui::Get().Stop();
-        FreeArchiveIndexes();
-        SetUserPort(nullptr);
-        PeopleWorld::TearDown();
-    }
-    CHumanManager& User() { return *world.GetUserList().GetAt(0); }
     CClub& OldTown() { return *world.GetClub(1); }
     CClub& PortEllis() { return *world.GetClub(2); }
     CEmployee* Hire(uint8_t kind, const std::string& surname) {
@@ -89,24 +73,6 @@ protected:
     Page* OpenAs(int screen) {
         return OpenAs<Page>(screen, [](Page&) {});
     }
-    void Drain() { testsupport::DrainMessages(main); }
-    // Pictures for people to look at; never the check.
-    void Save(const std::string& name) {
-        Ui::Get().PresentNow();
-        auto dir = testenv::BuildDir() / "page-shots";
-        std::filesystem::create_directories(dir);
-        platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
-    }
-    void Click(int x, int y) {
-        const Point p = main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(Point{x, y}));
-        backend->Click(p, MouseButton::Left, 20);
-        testsupport::RunVirtualTime(*backend, main, 300);
-    }
-
-    ScriptedUserPort port;
-    HeadlessBackend* backend = nullptr;
-    Window main;
-    CScreenManager manager;
 };
 
 }  // namespace clubpagetest

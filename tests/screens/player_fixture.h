@@ -21,6 +21,7 @@
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/scriptedport.h"
+#include "people_pages_fixture.h"
 #include "support/test_env.h"
 #include "support/ui_loop.h"
 
@@ -28,34 +29,15 @@ namespace playertest {
 
 using namespace platform::win;
 
-class PlayerPages : public clubtest::PeopleWorld {
+class PlayerPages : public pagesfixture::PeoplePages {
 protected:
     void SetUp() override {
-        PeopleWorld::SetUp();
-        SetUserPort(&port);
-        auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
-        backend = b.get();
-        Ui::Get().Start(std::move(b));
-        ASSERT_TRUE(LoadArchiveIndexes());
-        ASSERT_TRUE(main.Create(nullptr, Rect{0, 0, 800, 600}, WS_VISIBLE));
-        Ui::Get().SetMainWindow(&main);
-        ASSERT_TRUE(manager.Create(&main, Rect::XYWH(2, 2, CScreen::kWidth, CScreen::kHeight)));
-        RegisterGamePages();
-        MakeUser(Club(), 0);
-        world.SetCurrentUser(0);
+        PeoplePages::SetUp();
+        if (HasFatalFailure()) return;
         g_nTreeSelectionData = 0;
         g_nTreeSelectionKind = 0;
         g_nTreeSelectionLevel = 0;
     }
-    void TearDown() override {
-        manager.Destroy();
-        main.Destroy();
-        Ui::Get().Stop();
-        FreeArchiveIndexes();
-        SetUserPort(nullptr);
-        PeopleWorld::TearDown();
-    }
-    CHumanManager& User() { return *world.GetUserList().GetAt(0); }
     CClub& Other() { return *world.GetClub(1); }
     CEmployee* Hire(CClub& club, uint8_t kind, const std::string& surname, int years = 3) {
         auto e = std::make_unique<CEmployee>();
@@ -91,21 +73,8 @@ protected:
         return Page();
     }
     CPlayerScreen* Page() { return dynamic_cast<CPlayerScreen*>(manager.GetCurrentPage()); }
-    void Drain() { testsupport::DrainMessages(main); }
     std::string Text(int label) { return Page()->GetPageLabel(label)->GetText(); }
     std::string Detail(int d) { return Page()->GetDetailValue(d)->GetText(); }
-    // Pictures for people to look at; never the check.
-    void Save(const std::string& name) {
-        Ui::Get().PresentNow();
-        auto dir = testenv::BuildDir() / "page-shots";
-        std::filesystem::create_directories(dir);
-        platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
-    }
-
-    ScriptedUserPort port;
-    HeadlessBackend* backend = nullptr;
-    Window main;
-    CScreenManager manager;
 };
 
 }  // namespace playertest

@@ -20,6 +20,7 @@
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/scriptedport.h"
+#include "people_pages_fixture.h"
 #include "support/test_env.h"
 #include "support/ui_loop.h"
 #include "ui/listcontrol.h"
@@ -28,32 +29,13 @@ namespace squadtest {
 
 using namespace platform::win;
 
-class SquadPages : public clubtest::PeopleWorld {
+class SquadPages : public pagesfixture::PeoplePages {
 protected:
     void SetUp() override {
-        PeopleWorld::SetUp();
-        SetUserPort(&port);
-        auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
-        backend = b.get();
-        Ui::Get().Start(std::move(b));
-        ASSERT_TRUE(LoadArchiveIndexes());
-        ASSERT_TRUE(main.Create(nullptr, Rect{0, 0, 800, 600}, WS_VISIBLE));
-        Ui::Get().SetMainWindow(&main);
-        ASSERT_TRUE(manager.Create(&main, Rect::XYWH(2, 2, CScreen::kWidth, CScreen::kHeight)));
-        RegisterGamePages();
-        MakeUser(Club(), 0);
-        world.SetCurrentUser(0);
+        PeoplePages::SetUp();
+        if (HasFatalFailure()) return;
         ForgetReportedPictures();
     }
-    void TearDown() override {
-        manager.Destroy();
-        main.Destroy();
-        Ui::Get().Stop();
-        FreeArchiveIndexes();
-        SetUserPort(nullptr);
-        PeopleWorld::TearDown();
-    }
-    CHumanManager& User() { return *world.GetUserList().GetAt(0); }
     // A member of the club's staff of the kind.
     CEmployee* Hire(uint8_t kind, const std::string& surname) {
         auto e = std::make_unique<CEmployee>();
@@ -85,21 +67,6 @@ protected:
         return Page();
     }
     CSquadScreen* Page() { return dynamic_cast<CSquadScreen*>(manager.GetCurrentPage()); }
-    void Drain() { testsupport::DrainMessages(main); }
-    // Pictures for people to look at; never the check.
-    void Save(const std::string& name) {
-        Ui::Get().PresentNow();
-        auto dir = testenv::BuildDir() / "page-shots";
-        std::filesystem::create_directories(dir);
-        platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
-    }
-    // Clicks a point of the page with the real mouse path.
-    void Click(int x, int y, bool dbl = false) {
-        const Point p = main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(Point{x, y}));
-        backend->Click(p, MouseButton::Left, 20);
-        if (dbl) backend->Click(p, MouseButton::Left, 60);
-        testsupport::RunVirtualTime(*backend, main, 300);
-    }
 
     // Presses at `from`, moves in two steps and lets go at `to`, with the
     // real mouse path.
@@ -119,11 +86,6 @@ protected:
             if (Page()->HitTestListRow(r.left + dx, y) == row) return {r.left + dx, y + 4};
         return {-1, -1};
     }
-
-    ScriptedUserPort port;
-    HeadlessBackend* backend = nullptr;
-    Window main;
-    CScreenManager manager;
 };
 
 }  // namespace squadtest
