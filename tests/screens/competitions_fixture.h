@@ -34,19 +34,13 @@ class CompetitionPages : public testsupport::HeadlessAppTest {
 protected:
     void SetUp() override {
         game = std::make_unique<testsupport::GameDriver>(std::vector<uint8_t>{kCompetitionsScotland});
-        CWorldData& w = game->World();
-        top = w.GetCountry(kCompetitionsScotland)->GetDivision(0);
-        ASSERT_NE(top, nullptr);
-        club = w.GetClub(top->GetFirstClub());
-        ASSERT_TRUE(club->HasManager());
-        w.GetManagerList().GetAt(club->GetManager())->m_IsHuman = 1;
-        w.GetUser(0)->SetManagerIndex(club->GetManager());
-        w.RestoreCurrentUser(0);
-        CWorldData::SelectedUserSlot() = 0;
+        club = game->HumanManagesTopClub(kCompetitionsScotland);
+        ASSERT_NE(club, nullptr);
+        top = game->World().GetCountry(kCompetitionsScotland)->GetDivision(0);
         // The contacts a manager gains on joining a club: bank manager,
         // doctor, fan, job agency and league secretary among them.
         for (uint8_t kind : {5, 6, 8, 11, 14})
-            w.GetUser(0)->GetContacts().Add(
+            game->World().GetUser(0)->GetContacts().Add(
                 std::make_unique<CEmployee>(kind, *club->GetCountry(), *club->GetPopularity()));
         RegisterGamePages();
         StartApp();

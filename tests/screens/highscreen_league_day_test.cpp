@@ -43,15 +43,8 @@ class HighScreenLeagueDay : public testsupport::HeadlessAppTest {
 protected:
     void StartGame() {
         game = std::make_unique<testsupport::GameDriver>(std::vector<uint8_t>{kLeagueDayCountry});
-        CWorldData& w = game->World();
-        const CDivision* top = w.GetCountry(kLeagueDayCountry)->GetDivision(0);
-        ASSERT_NE(top, nullptr);
-        club = w.GetClub(top->GetFirstClub());
-        ASSERT_TRUE(club->HasManager());
-        w.GetManagerList().GetAt(club->GetManager())->m_IsHuman = 1;
-        w.GetUser(0)->SetManagerIndex(club->GetManager());
-        w.RestoreCurrentUser(0);
-        CWorldData::SelectedUserSlot() = 0;
+        club = game->HumanManagesTopClub(kLeagueDayCountry);
+        ASSERT_NE(club, nullptr);
         // The two-frame clips stand in for the real ones.
         platform::SetInstallFolder(testenv::GameDir() / "shortclips");
         platform::SetDiscFolder(testenv::GameDir());

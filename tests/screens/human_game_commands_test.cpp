@@ -36,15 +36,8 @@ class HumanGameCommands : public testsupport::HeadlessAppTest {
 protected:
     void SetUp() override {
         game = std::make_unique<testsupport::GameDriver>(std::vector<uint8_t>{kAdvanceScotland});
-        CWorldData& w = game->World();
-        const CDivision* top = w.GetCountry(kAdvanceScotland)->GetDivision(0);
-        ASSERT_NE(top, nullptr);
-        club = w.GetClub(top->GetFirstClub());
-        ASSERT_TRUE(club->HasManager());
-        w.GetManagerList().GetAt(club->GetManager())->m_IsHuman = 1;
-        w.GetUser(0)->SetManagerIndex(club->GetManager());
-        w.RestoreCurrentUser(0);
-        CWorldData::SelectedUserSlot() = 0;
+        club = game->HumanManagesTopClub(kAdvanceScotland);
+        ASSERT_NE(club, nullptr);
         RegisterGamePages();
         StartApp();
         AnswerEveryBox();

@@ -20,6 +20,7 @@
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/gameflags.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/matchevent.h"
 #include "soccerclasses/player.h"
@@ -49,6 +50,20 @@ GameDriver::~GameDriver() {
     platform::SetRandomClock(nullptr);
     ResetModuleState();
     platform::ResetFolders();
+}
+
+CClub* GameDriver::HumanManagesTopClub(uint8_t country) {
+    CWorldData& w = World();
+    const CCountry* c = w.GetCountry(country);
+    const CDivision* top = c ? c->GetDivision(0) : nullptr;
+    if (!top) return nullptr;
+    CClub* club = w.GetClub(top->GetFirstClub());
+    if (!club || !club->HasManager()) return nullptr;
+    w.GetManagerList().GetAt(club->GetManager())->m_IsHuman = 1;
+    w.GetUser(0)->SetManagerIndex(club->GetManager());
+    w.RestoreCurrentUser(0);
+    CWorldData::SelectedUserSlot() = 0;
+    return club;
 }
 
 void GameDriver::RunDays(int n, const std::function<void(CWorldData&)>& check) {

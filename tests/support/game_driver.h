@@ -40,6 +40,10 @@ public:
     // The game as a saved file's bytes.
     std::vector<uint8_t> SavedGame();
     int DaySteps() const { return m_DaySteps; }
+    // The first club of `country`'s top division given a human manager in
+    // user slot 0, who becomes the current and selected user; null when the
+    // country has no division or the club no manager.
+    CClub* HumanManagesTopClub(uint8_t country);
 
 private:
     std::unique_ptr<ScriptedUserPort> m_Port;

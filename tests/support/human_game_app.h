@@ -30,15 +30,8 @@ protected:
 
     void SetUp() override {
         game = std::make_unique<GameDriver>(std::vector<uint8_t>{kHumanGameCountry});
-        CWorldData& w = game->World();
-        const CDivision* top = w.GetCountry(kHumanGameCountry)->GetDivision(0);
-        ASSERT_NE(top, nullptr);
-        club = w.GetClub(top->GetFirstClub());
-        ASSERT_TRUE(club->HasManager());
-        w.GetManagerList().GetAt(club->GetManager())->m_IsHuman = 1;
-        w.GetUser(0)->SetManagerIndex(club->GetManager());
-        w.RestoreCurrentUser(0);
-        CWorldData::SelectedUserSlot() = 0;
+        club = game->HumanManagesTopClub(kHumanGameCountry);
+        ASSERT_NE(club, nullptr);
         RegisterGamePages();
         StartApp();
         // The program puts in its match-day screen; the scripted one stands
