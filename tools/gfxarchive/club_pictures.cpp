@@ -21,27 +21,7 @@ constexpr int kCS = 4;  // drawn at four times the size
 int CBig(double v) { return static_cast<int>(std::lround(v * kCS)); }
 
 // Shapes in final-pixel units on a canvas drawn at four times the size.
-struct ClubPen {
-    Canvas& cv;
-    void Fill(ColourRef c) {
-        cv.SelectPen(Pen::None());
-        cv.SelectBrush(Brush::Solid(c));
-    }
-    void Line(ColourRef c, double w) {
-        cv.SelectPen(Pen::Solid(c, std::max(1, CBig(w))));
-        cv.SelectBrush(Brush::None());
-    }
-    void Ellipse(double x, double y, double w, double h) { cv.Ellipse(Rect{CBig(x), CBig(y), CBig(x + w), CBig(y + h)}); }
-    void Box(double x, double y, double w, double h) { cv.Rectangle(Rect{CBig(x), CBig(y), CBig(x + w), CBig(y + h)}); }
-    void Poly(std::initializer_list<std::pair<double, double>> pts) {
-        std::vector<Point> p;
-        for (auto [x, y] : pts) p.push_back({CBig(x), CBig(y)});
-        cv.Polygon(p);
-    }
-    void Segment(double x1, double y1, double x2, double y2) {
-        cv.MoveTo(CBig(x1), CBig(y1));
-        cv.LineTo(CBig(x2), CBig(y2));
-    }
+struct ClubPen : BigPen {
     void Text(const char* face, int size, int weight, ColourRef c, double x, double y, const char* text) {
         auto font = Font::Create(face, -size * kCS, weight);
         cv.SelectFont(font);

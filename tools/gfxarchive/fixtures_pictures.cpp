@@ -14,43 +14,15 @@ using namespace platform::gfx;
 namespace art {
 namespace {
 
-constexpr int kFixS = 4;  // the hub buttons are drawn at four times their size
 constexpr HubColour kFixturesColour{57, 198, 107};
 constexpr HubColour kDisciplineColour{225, 203, 83};
 constexpr HubColour kManagerColour{255, 173, 57};
 
-int FixBig(double v) { return static_cast<int>(std::lround(v * kFixS)); }
 
-struct FixPen {
-    Canvas& cv;
-    void Fill(ColourRef c) {
-        cv.SelectPen(Pen::None());
-        cv.SelectBrush(Brush::Solid(c));
-    }
-    void Line(ColourRef c, double w) {
-        cv.SelectPen(Pen::Solid(c, std::max(1, FixBig(w))));
-        cv.SelectBrush(Brush::None());
-    }
-    void Box(double x, double y, double w, double h) {
-        cv.Rectangle(Rect{FixBig(x), FixBig(y), FixBig(x + w), FixBig(y + h)});
-    }
-    void Ellipse(double x, double y, double w, double h) {
-        cv.Ellipse(Rect{FixBig(x), FixBig(y), FixBig(x + w), FixBig(y + h)});
-    }
-    void Poly(std::initializer_list<std::pair<double, double>> pts) {
-        std::vector<Point> p;
-        for (auto [x, y] : pts) p.push_back({FixBig(x), FixBig(y)});
-        cv.Polygon(p);
-    }
-    void Segment(double x1, double y1, double x2, double y2) {
-        cv.MoveTo(FixBig(x1), FixBig(y1));
-        cv.LineTo(FixBig(x2), FixBig(y2));
-    }
-};
 
 // A wall calendar whose days are ticked off one by one, a ball on today.
 void PaintLeagueSchedule(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     p.Fill(RGB(244, 244, 236));
     p.Box(16, 12, 52, 46);
     p.Fill(RGB(c.r, c.g, c.b));
@@ -80,7 +52,7 @@ void PaintLeagueSchedule(Canvas& cv, double t, const HubColour& c) {
 
 // A knock-out bracket whose winners' lines light up round by round, to a cup.
 void PaintCupSchedule(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     const int lit = static_cast<int>(t * 4) % 4;
     auto line = [&](int round) { return round < lit ? RGB(255, 220, 90) : RGB(170, 180, 200); };
     for (int i = 0; i < 4; ++i) {
@@ -111,7 +83,7 @@ void PaintCupSchedule(Canvas& cv, double t, const HubColour& c) {
 
 // A results board: the rows of a match day, one score flipping over.
 void PaintLeagueFixtures(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     p.Fill(RGB(24, 30, 40));
     p.Box(10, 10, 64, 48);
     p.Line(RGB(c.r, c.g, c.b), 1.5);
@@ -130,7 +102,7 @@ void PaintLeagueFixtures(Canvas& cv, double t, const HubColour& c) {
 
 // Two shields drawn together for a tie, a ball bouncing between them.
 void PaintCupFixtures(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     auto shield = [&](double x, ColourRef fill) {
         p.Fill(fill);
         p.Poly({{x, 16}, {x + 22, 16}, {x + 22, 34}, {x + 11, 46}, {x, 34}});
@@ -153,7 +125,7 @@ void PaintCupFixtures(Canvas& cv, double t, const HubColour& c) {
 
 // Two hands meeting in a handshake over a ball: a friendly arranged.
 void PaintFriendlies(Canvas& cv, double t, const HubColour&) {
-    FixPen p{cv};
+    BigPen p{cv};
     const double shake = 2 * std::sin(2 * M_PI * t);
     p.Fill(RGB(200, 50, 60));
     p.Box(6, 30 + shake, 20, 10);
@@ -173,7 +145,7 @@ void PaintFriendlies(Canvas& cv, double t, const HubColour&) {
 
 // A referee's notebook with a yellow and a red card in turn.
 void PaintClubDiscipline(Canvas& cv, double t, const HubColour&) {
-    FixPen p{cv};
+    BigPen p{cv};
     p.Fill(RGB(40, 40, 48));
     p.Box(14, 12, 36, 46);
     p.Fill(RGB(240, 240, 232));
@@ -190,7 +162,7 @@ void PaintClubDiscipline(Canvas& cv, double t, const HubColour&) {
 
 // A player's shirt with a card held up beside it.
 void PaintPlayerDiscipline(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     p.Fill(RGB(c.r / 2, c.g / 2, c.b));
     p.Poly({{12, 20}, {22, 12}, {44, 12}, {54, 20}, {48, 28}, {44, 25}, {44, 54}, {22, 54}, {22, 25}, {18, 28}});
     p.Fill(RGB(250, 250, 250));
@@ -205,7 +177,7 @@ void PaintPlayerDiscipline(Canvas& cv, double t, const HubColour& c) {
 
 // A whistle on its lanyard, puffs of air leaving it.
 void PaintReferees(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     p.Line(RGB(c.r, c.g, c.b), 1.5);
     p.Segment(12, 10, 30, 34);
     p.Segment(12, 10, 8, 40);
@@ -225,7 +197,7 @@ void PaintReferees(Canvas& cv, double t, const HubColour& c) {
 
 // A manager's head and shoulders turning a little, a name card below.
 void PaintProfile(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     const double turn = 2 * std::sin(2 * M_PI * t);
     p.Fill(RGB(40, 44, 70));
     p.Poly({{18, 56}, {24, 38}, {60, 38}, {66, 56}});
@@ -239,7 +211,7 @@ void PaintProfile(Canvas& cv, double t, const HubColour& c) {
 
 // A star that turns above a month's page.
 void PaintManagerOfMonth(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     p.Fill(RGB(244, 244, 236));
     p.Box(20, 26, 44, 32);
     p.Fill(RGB(c.r, c.g, c.b));
@@ -250,7 +222,7 @@ void PaintManagerOfMonth(Canvas& cv, double t, const HubColour& c) {
     std::vector<Point> star;
     for (int i = 0; i < 10; ++i) {
         const double r = i % 2 ? 5.0 : 12.0, ang = a + i * M_PI / 5 - M_PI / 2;
-        star.push_back({FixBig(42 + r * std::cos(ang)), FixBig(16 + r * std::sin(ang))});
+        star.push_back({BigPen::Big(42 + r * std::cos(ang)), BigPen::Big(16 + r * std::sin(ang))});
     }
     p.Fill(RGB(255, 214, 64));
     cv.Polygon(star);
@@ -258,7 +230,7 @@ void PaintManagerOfMonth(Canvas& cv, double t, const HubColour& c) {
 
 // A cup catching the light as it turns.
 void PaintHonours(Canvas& cv, double t, const HubColour&) {
-    FixPen p{cv};
+    BigPen p{cv};
     const double shine = 0.5 + 0.5 * std::sin(2 * M_PI * t);
     const int g = 180 + static_cast<int>(60 * shine);
     p.Fill(RGB(255, g, 40));
@@ -275,7 +247,7 @@ void PaintHonours(Canvas& cv, double t, const HubColour&) {
 
 // Bars of a rating chart growing in turn.
 void PaintRatings(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     p.Line(RGB(200, 204, 214), 1.0);
     p.Segment(14, 56, 70, 56);
     p.Segment(14, 10, 14, 56);
@@ -290,7 +262,7 @@ void PaintRatings(Canvas& cv, double t, const HubColour& c) {
 
 // A club's door with a "vacancy" board swinging beside it.
 void PaintVacancies(Canvas& cv, double t, const HubColour& c) {
-    FixPen p{cv};
+    BigPen p{cv};
     p.Fill(RGB(120, 80, 50));
     p.Box(14, 14, 26, 42);
     p.Fill(RGB(255, 214, 64));

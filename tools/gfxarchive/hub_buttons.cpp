@@ -86,28 +86,6 @@ void Sheen(Surface& s, double phase) {
         }
 }
 
-struct Pen2 {
-    Canvas& cv;
-    void Fill(ColourRef c) {
-        cv.SelectPen(Pen::None());
-        cv.SelectBrush(Brush::Solid(c));
-    }
-    void Line(ColourRef c, double w) {
-        cv.SelectPen(Pen::Solid(c, Big(w)));
-        cv.SelectBrush(Brush::None());
-    }
-    void Ellipse(double x, double y, double w, double h) { cv.Ellipse(Rect{Big(x), Big(y), Big(x + w), Big(y + h)}); }
-    void Rect_(double x, double y, double w, double h) { cv.Rectangle(Rect{Big(x), Big(y), Big(x + w), Big(y + h)}); }
-    void Poly(std::initializer_list<std::pair<double, double>> pts) {
-        std::vector<Point> p;
-        for (auto [x, y] : pts) p.push_back({Big(x), Big(y)});
-        cv.Polygon(p);
-    }
-    void Segment(double x1, double y1, double x2, double y2) {
-        cv.MoveTo(Big(x1), Big(y1));
-        cv.LineTo(Big(x2), Big(y2));
-    }
-};
 
 ColourRef Ref(const HubColour& c, double f = 1.0) {
     auto ch = [f](int v) { return std::clamp(static_cast<int>(v * f), 0, 255); };
@@ -116,7 +94,7 @@ ColourRef Ref(const HubColour& c, double f = 1.0) {
 
 // A shirt with a number that bobs on its hanger.
 void PaintShirt(Canvas& cv, double t, const HubColour& c) {
-    Pen2 p{cv};
+    BigPen p{cv};
     const double dy = -2.5 * std::sin(2 * M_PI * t);
     p.Fill(Ref(c, 1.1));
     p.Poly({{30, 14 + dy}, {36, 11 + dy}, {48, 11 + dy}, {54, 14 + dy}, {64, 22 + dy}, {59, 30 + dy},
@@ -133,13 +111,13 @@ void PaintShirt(Canvas& cv, double t, const HubColour& c) {
 
 // A young player beside a ball that bounces.
 void PaintYouth(Canvas& cv, double t, const HubColour& c) {
-    Pen2 p{cv};
+    BigPen p{cv};
     p.Fill(RGB(236, 200, 160));
     p.Ellipse(24, 10, 11, 11);
     p.Fill(Ref(c, 1.1));
     p.Poly({{22, 22}, {37, 22}, {39, 40}, {20, 40}});
     p.Fill(RGB(240, 240, 245));
-    p.Rect_(21, 40, 17, 6);
+    p.Box(21, 40, 17, 6);
     p.Line(RGB(236, 200, 160), 3.2);
     p.Segment(25, 46, 23, 57);
     p.Segment(34, 46, 38, 56);
@@ -155,7 +133,7 @@ void PaintYouth(Canvas& cv, double t, const HubColour& c) {
 
 // Two cones and a ball weaving between them.
 void PaintTraining(Canvas& cv, double t, const HubColour&) {
-    Pen2 p{cv};
+    BigPen p{cv};
     p.Fill(RGB(60, 140, 70));
     p.Ellipse(10, 44, 64, 14);
     for (double x : {20.0, 56.0}) {
@@ -174,24 +152,24 @@ void PaintTraining(Canvas& cv, double t, const HubColour&) {
 
 // A red cross on a white disc that beats like a heart.
 void PaintPhysio(Canvas& cv, double t, const HubColour&) {
-    Pen2 p{cv};
+    BigPen p{cv};
     const double k = 1 + 0.10 * std::max(0.0, std::sin(2 * M_PI * t));
     const double r = 22 * k, cx = 42, cy = 34;
     p.Fill(RGB(250, 250, 250));
     p.Ellipse(cx - r, cy - r, 2 * r, 2 * r);
     p.Fill(RGB(210, 30, 40));
     const double a = 14 * k, b = 5 * k;
-    p.Rect_(cx - b, cy - a, 2 * b, 2 * a);
-    p.Rect_(cx - a, cy - b, 2 * a, 2 * b);
+    p.Box(cx - b, cy - a, 2 * b, 2 * a);
+    p.Box(cx - a, cy - b, 2 * a, 2 * b);
 }
 
 // A tactics board: crosses and rings, and a run drawn out step by step.
 void PaintTactics(Canvas& cv, double t, const HubColour&) {
-    Pen2 p{cv};
+    BigPen p{cv};
     p.Fill(RGB(40, 120, 60));
-    p.Rect_(12, 10, 60, 48);
+    p.Box(12, 10, 60, 48);
     p.Line(RGB(220, 240, 220), 1.2);
-    p.Rect_(14, 12, 56, 44);
+    p.Box(14, 12, 56, 44);
     p.Segment(42, 12, 42, 56);
     p.Ellipse(35, 27, 14, 14);
     p.Line(RGB(255, 255, 255), 2.2);
@@ -218,9 +196,9 @@ void PaintTactics(Canvas& cv, double t, const HubColour&) {
 
 // A stopwatch whose hand goes round.
 void PaintStopwatch(Canvas& cv, double t, const HubColour& c) {
-    Pen2 p{cv};
+    BigPen p{cv};
     p.Fill(Ref(c, 0.8));
-    p.Rect_(38, 6, 8, 6);
+    p.Box(38, 6, 8, 6);
     p.Fill(RGB(230, 232, 240));
     p.Ellipse(19, 11, 46, 46);
     p.Fill(RGB(250, 250, 252));

@@ -13,40 +13,12 @@ using namespace platform::gfx;
 namespace art {
 namespace {
 
-constexpr int kNewsS = 4;  // the hub buttons are drawn at four times their size
 constexpr HubColour kNewsColour{225, 91, 91};
 
-int NewsBig(double v) { return static_cast<int>(std::lround(v * kNewsS)); }
 
-struct NewsPen {
-    Canvas& cv;
-    void Fill(ColourRef c) {
-        cv.SelectPen(Pen::None());
-        cv.SelectBrush(Brush::Solid(c));
-    }
-    void Line(ColourRef c, double w) {
-        cv.SelectPen(Pen::Solid(c, NewsBig(w)));
-        cv.SelectBrush(Brush::None());
-    }
-    void Box(double x, double y, double w, double h) {
-        cv.Rectangle(Rect{NewsBig(x), NewsBig(y), NewsBig(x + w), NewsBig(y + h)});
-    }
-    void Ellipse(double x, double y, double w, double h) {
-        cv.Ellipse(Rect{NewsBig(x), NewsBig(y), NewsBig(x + w), NewsBig(y + h)});
-    }
-    void Poly(std::initializer_list<std::pair<double, double>> pts) {
-        std::vector<Point> p;
-        for (auto [x, y] : pts) p.push_back({NewsBig(x), NewsBig(y)});
-        cv.Polygon(p);
-    }
-    void Segment(double x1, double y1, double x2, double y2) {
-        cv.MoveTo(NewsBig(x1), NewsBig(y1));
-        cv.LineTo(NewsBig(x2), NewsBig(y2));
-    }
-};
 
 // A printed column of grey lines, as text seen from afar.
-void NewsTextLines(NewsPen& p, double x, double y, double w, int lines, double gap, ColourRef ink) {
+void NewsTextLines(BigPen& p, double x, double y, double w, int lines, double gap, ColourRef ink) {
     p.Fill(ink);
     for (int i = 0; i < lines; ++i) {
         const double len = (i % 4 == 3) ? w * 0.6 : w;
@@ -56,7 +28,7 @@ void NewsTextLines(NewsPen& p, double x, double y, double w, int lines, double g
 
 // A letter rising out of its envelope, the club's crest on its seal.
 void PaintClubMessages(Canvas& cv, double t, const HubColour& c) {
-    NewsPen p{cv};
+    BigPen p{cv};
     const double rise = 9 * std::sin(M_PI * t);
     // The letter behind the envelope's front.
     p.Fill(RGB(248, 246, 236));
@@ -79,7 +51,7 @@ void PaintClubMessages(Canvas& cv, double t, const HubColour& c) {
 
 // A ticker board of the leagues' news, its lines scrolling up.
 void PaintLeagueMessages(Canvas& cv, double t, const HubColour& c) {
-    NewsPen p{cv};
+    BigPen p{cv};
     p.Fill(RGB(24, 28, 40));
     p.Box(14, 10, 56, 46);
     p.Line(RGB(c.r, c.g, c.b), 1.5);
@@ -103,7 +75,7 @@ void PaintLeagueMessages(Canvas& cv, double t, const HubColour& c) {
 
 // A folded newspaper that turns a little as it lands.
 void PaintNewspaper(Canvas& cv, double t, const HubColour& c) {
-    NewsPen p{cv};
+    BigPen p{cv};
     const double tilt = 2.5 * std::sin(2 * M_PI * t);
     p.Fill(RGB(120, 110, 110));
     p.Poly({{21 + tilt, 13}, {67 + tilt, 11 - tilt}, {67 - tilt, 57}, {21 - tilt, 58 + tilt}});
@@ -180,7 +152,7 @@ Bitmap8 NewsPageButton(int kind, bool pressed) {
     Surface s(W * S, H * S, kKeyPixel);
     {
         Canvas cv(s);
-        NewsPen p{cv};
+        BigPen p{cv};
         const double dy = pressed ? 1 : 0;
         const double dim = pressed ? 0.78 : 1.0;
         auto shade = [dim](int r, int g, int b) { return RGB(int(r * dim), int(g * dim), int(b * dim)); };
@@ -227,7 +199,7 @@ Bitmap8 NewsAdvertBar() {
     Surface s(W * S, H * S, MakePixel(250, 246, 236));
     {
         Canvas cv(s);
-        NewsPen p{cv};
+        BigPen p{cv};
         p.Line(RGB(0, 0, 0), 1.0);
         p.Box(0.5, 0.5, 55, 33);
         p.Fill(RGB(30, 60, 150));
@@ -258,7 +230,7 @@ Bitmap8 NewsEmblem(int n, bool reversed) {
     Surface s(W * S, H * S, kKeyPixel);
     {
         Canvas cv(s);
-        NewsPen p{cv};
+        BigPen p{cv};
         p.Fill(reversed ? paper : ink);
         const int shape = n % 3;
         if (shape == 0) p.Poly({{2, 2}, {30, 2}, {30, 22}, {16, 38}, {2, 22}});

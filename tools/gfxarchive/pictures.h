@@ -1,7 +1,10 @@
 #pragma once
 // The pictures our own code draws, each as the 8-bit picture the archives
 // hold. Deterministic: the same build draws the same bytes.
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -76,6 +79,36 @@ std::vector<Picture> PageBackgrounds(const std::filesystem::path& assets);
 // band carries and the painter of its subject, called at four times the
 // size with the loop's phase t in [0, 1) (0 the resting look).
 inline constexpr int HubButtonSize = 84;
+// Shapes given in final-pixel units on a canvas drawn at four times the size
+// (the hub buttons' and the section pictures' painters).
+struct BigPen {
+    static constexpr int kScale = 4;
+    static int Big(double v) { return static_cast<int>(std::lround(v * kScale)); }
+    platform::gfx::Canvas& cv;
+    void Fill(platform::gfx::ColourRef c) {
+        cv.SelectPen(platform::gfx::Pen::None());
+        cv.SelectBrush(platform::gfx::Brush::Solid(c));
+    }
+    void Line(platform::gfx::ColourRef c, double w) {
+        cv.SelectPen(platform::gfx::Pen::Solid(c, std::max(1, Big(w))));
+        cv.SelectBrush(platform::gfx::Brush::None());
+    }
+    void Box(double x, double y, double w, double h) {
+        cv.Rectangle(platform::gfx::Rect{Big(x), Big(y), Big(x + w), Big(y + h)});
+    }
+    void Ellipse(double x, double y, double w, double h) {
+        cv.Ellipse(platform::gfx::Rect{Big(x), Big(y), Big(x + w), Big(y + h)});
+    }
+    void Poly(std::initializer_list<std::pair<double, double>> pts) {
+        std::vector<platform::gfx::Point> p;
+        for (auto [x, y] : pts) p.push_back({Big(x), Big(y)});
+        cv.Polygon(p);
+    }
+    void Segment(double x1, double y1, double x2, double y2) {
+        cv.MoveTo(Big(x1), Big(y1));
+        cv.LineTo(Big(x2), Big(y2));
+    }
+};
 inline constexpr int HubButtonFrames = 8;
 struct HubColour {
     int r, g, b;
