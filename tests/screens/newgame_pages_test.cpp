@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
+#include "platform/random.h"
 #include "platform/trace.h"
 #include "platform/window/headless.h"
 #include "platform/window/ui.h"
@@ -109,6 +111,8 @@ protected:
     void SetUp() override {
         g_SetupState = SetupState{};
         ResetGameFlags();
+        // A fixed clock, so every run seeds its games alike.
+        platform::SetRandomClock([] { return int64_t(936000000); });
         CBrixholmApp::SetWorldFactory([] { return std::make_unique<CWorldData>(); });
         auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
         backend = b.get();
@@ -125,6 +129,7 @@ protected:
         CBrixholmApp::SetWorldFactory(nullptr);
         g_SetupState = SetupState{};
         ResetGameFlags();
+        platform::SetRandomClock(nullptr);
     }
     void Run(uint64_t ms) { testsupport::RunVirtualTime(*backend, *app->GetMainFrame(), ms); }
     CTitleScreen* Page() { return dynamic_cast<CTitleScreen*>(manager->GetCurrentPage()); }
@@ -323,6 +328,7 @@ protected:
         ASSERT_EQ(g_nCurrentScreen, 97);
     }
     COptionScreen* Options() { return dynamic_cast<COptionScreen*>(manager->GetCurrentPage()); }
+    std::function<void()> answerNotice;
     void Command(uint32_t id) {
         ASSERT_NE(Options(), nullptr);
         Options()->OnCommand(id, 0, nullptr);
@@ -578,8 +584,13 @@ TEST_F(ManagerSetupTest, GameOptionsSaveAndLoadGiveTheSameFileAgain) {
     // Half a week on: the processing page shows the current user's club.
     CTitleScreen::GetWeekSummary().valid = false;
     const int day = w->GetMatchTime().GetDays();
-    // The day's notices to each manager wait for a key.
-    for (int k = 0; k < 6; ++k) backend->Key(VK_RETURN, 150);
+    // The day's notices to each manager wait for a key: each one shown is
+    // answered, however many the day brings.
+    answerNotice = [this] {
+        backend->Key(VK_RETURN, 150);
+        backend->OnModalShown(answerNotice);
+    };
+    backend->OnModalShown(answerNotice);
     manager->Send(WM_COMMAND, 19423, 0);
     Run(200);
     w = GetWorldData();
