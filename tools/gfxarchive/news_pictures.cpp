@@ -268,6 +268,7 @@ std::vector<Picture> NewspaperFrames() {
     for (int n = 1; n <= 23; ++n)
         out.push_back({"newspaper", "tlogo" + std::to_string(n) + ".bmp", true, NewsEmblem(n, false)});
     out.push_back({"newspaper", "tlogo23b.bmp", true, NewsEmblem(23, true)});
+    for (Picture& p : PressPhotos()) out.push_back(std::move(p));
     return out;
 }
 
