@@ -1,6 +1,9 @@
 // The newspaper (page 86) over a small world: its page list and buttons,
 // the day's rolls and their folding, the headline pool and story tables,
 // paging with wipes, and the rules of its layout.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -282,7 +285,19 @@ TEST_F(Newspaper, TheToolTipOfASpreadNamesItsDivision) {
 TEST_F(Newspaper, OnlyEmblem23OpensTheLocalNewsPage) {
     CNewsScreen* page = OpenPaper();
     EXPECT_FALSE(page->OpenLocalNewsPage()) << "emblem 0 has no page";
-    EXPECT_NE(CNewsScreen::LocalNewsAddress().find("news.html"), std::string::npos);
+    EXPECT_TRUE(backend->Urls().empty());
+    // The address names the page the tools ship in the installation.
+    const std::string address = CNewsScreen::LocalNewsAddress();
+    ASSERT_EQ(address.rfind("file://", 0), 0u) << address;
+    const std::filesystem::path file = address.substr(7);
+    EXPECT_EQ(file.filename(), "news.html");
+    std::ifstream in(file);
+    ASSERT_TRUE(in) << file;
+    const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(html.find("<title>Vantorel 2000"), std::string::npos);
+    EXPECT_NE(html.find("<h2>What is new in this version</h2>"), std::string::npos);
+    EXPECT_NE(html.find("<h2>Credits</h2>"), std::string::npos);
+    EXPECT_EQ(html.find("&lt;"), std::string::npos) << "nothing escaped that was not in the text";
 }
 
 TEST_F(Newspaper, LeadingScorersCountLeagueAndCupGoalsMostFirst) {
