@@ -64,6 +64,9 @@ public:
     void Initialise() override;
     void Refresh() override;
     void Close() override;
+    // A page enabled again (after a box or the day step) answers the
+    // cursor where it already stands: the button under it lights up.
+    void Enable() override;
     int GetHistoryParams(HistoryState* block) override;
     void SetHistoryParams(const HistoryState* block) override;
     PageFactory GetPageFactory() const override;
