@@ -13,6 +13,7 @@
 #include <vector>
 #include <string>
 
+#include "platform/gfx/png.h"
 #include "platform/random.h"
 #include "platform/stringtable.h"
 #include "platform/window/headless.h"
@@ -37,6 +38,7 @@
 #include "ui/treewindow.h"
 #include "ui/xbutton.h"
 #include "ui/xedit.h"
+#include "ui/xstatic.h"
 #include "support/ui_loop.h"
 
 using namespace platform::win;
@@ -115,6 +117,13 @@ protected:
         backend->MoveTo(InMain(*page, {x, y}));
         backend->Click(InMain(*page, {x, y}), MouseButton::Left, 20);
         Run(80);
+    }
+    // Pictures for people to look at (scripts/screenshots.sh); never the check.
+    void Shot(const std::string& name) {
+        Ui::Get().PresentNow();
+        const auto dir = testenv::BuildDir() / "title-shots";
+        std::filesystem::create_directories(dir);
+        platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
     }
     COptionScreen* Options() { return dynamic_cast<COptionScreen*>(manager->GetCurrentPage()); }
     void ClickButton(uint32_t id) {
@@ -238,6 +247,7 @@ protected:
     }
     void SaveGameAs(const std::string& name) {
         OpenGameOptions();
+        if (name == "endtoenda") Shot("game-options");
         PlanFileDialog(name, true);
         ClickButton(29003);
         Run(300);
@@ -256,20 +266,36 @@ protected:
         }
         return {"", -1};
     }
-    void MakeManager(const std::string& name, const std::string& nationality, int countryId) {
+    // The nationality comes from the tree's row of `country`, or, without
+    // one, is typed by hand into the field under the note about the tree.
+    void MakeManager(const std::string& name, const std::string& country, int countryId) {
         ASSERT_EQ(g_nCurrentScreen, 97);
         TypeInto(21474, name);
         ASSERT_EQ(Options()->FindEdit(21474)->GetText(), name) << "typed";
-        ClickTreeRow(nationality);
+        CXStatic* note = Options()->FindLabel(314, 163);
+        ASSERT_NE(note, nullptr);
+        EXPECT_TRUE(note->IsVisible()) << "the note shows over the empty field";
+        if (!country.empty()) {
+            ClickTreeRow(country);
+        } else {
+            ClickPage(330, 170);
+            ASSERT_EQ(Ui::Get().GetFocus(), Options()->FindEdit(kNationalityEdit)) << "a press on the note reaches the field";
+            EXPECT_FALSE(note->IsVisible()) << "the note makes way for the typing";
+            backend->Type(GetWorldData()->GetCountry(countryId)->GetNationalityName(), 10);
+            Run(100);
+        }
         if (HasFatalFailure()) return;
+        EXPECT_FALSE(note->IsVisible()) << "the nationality can be read";
         ASSERT_EQ(Options()->FindEdit(21474)->GetText(), name) << "the name was typed";
         ASSERT_EQ(Options()->FindEdit(kNationalityEdit)->GetText(), std::string(GetWorldData()->GetCountry(countryId)->GetNationalityName()))
-            << "the country chosen in the tree writes its nationality word";
+            << "the nationality word, from the tree or typed";
+        Shot("setup-manager-" + std::to_string(clubs.size() + 1));
         const auto [club, displaced] = ClubOf(countryId);
         ASSERT_FALSE(club.empty());
         ClickButton(21505);
         ASSERT_EQ(g_nCurrentScreen, 90) << name;
         ClickTreeRow(club);
+        if (clubs.empty()) Shot("setup-club");
         ClickButton(10192);
         ASSERT_EQ(g_nCurrentScreen, 61) << name;
         clubs.push_back(club);
@@ -323,13 +349,17 @@ TEST_F(EndToEndTest, ANewGameIsSavedLoadedAndSavedAgainToTheSameBytes) {
     ClickButton(21495);
     EXPECT_EQ(g_SetupState.managerFaces[0].eyes, (eyes + 1) % 5) << "the eyes' next button";
     MakeManager("Kit Moran", "England", 55);
-    // 3. A second manager at a Scottish club; OK opens the start page.
+    // 3. A second manager at a Scottish club, with another face; OK opens
+    // the start page.
     ClickButton(21511);
-    MakeManager("Ros Vale", "Scotland", 150);
+    ClickButton(10183);  // the next race
+    MakeManager("Ros Vale", "", 150);
     ASSERT_EQ(Options()->GetList(0).GetRowCount(), 2);
     EXPECT_EQ(std::string(Options()->GetList(0).GetItemText(1, 0)), "Ros Vale");
+    Shot("setup-managers");
     ClickButton(21510);
     ASSERT_EQ(g_nCurrentScreen, 96);
+    Shot("start-page");
     CWorldData* w = GetWorldData();
     for (int slot : {0, 1}) EXPECT_TRUE(w->GetUserList().GetAt(slot)->HasMessage(199)) << "welcome, slot " << slot;
     const std::vector<EndToEndManager> made = Managers();
@@ -391,6 +421,34 @@ TEST_F(EndToEndTest, ANewGameIsSavedLoadedAndSavedAgainToTheSameBytes) {
     EXPECT_GT(w->GetMatchTime().GetDays(), day);
     EXPECT_TRUE(CTitleScreen::GetWeekSummary().valid);
     EXPECT_EQ(CTitleScreen::GetWeekSummary().clubName, clubs.empty() ? "" : made[0].club);
+
+    // The rest of the pictures: Manager Selection, the options hub plain and
+    // with an emblem lit, and the processing page's three layouts.
+    Main().Send(WM_COMMAND, 19426, 0);
+    Run(100);
+    ASSERT_EQ(g_nCurrentScreen, 111);
+    Shot("manager-selection");
+    g_nScreenId = 98;
+    manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+    Run(100);
+    ASSERT_EQ(g_nCurrentScreen, 98);
+    Shot("options-hub");
+    backend->MoveTo(InMain(*manager->GetCurrentPage(), {148, 105}));
+    Run(900);
+    Shot("options-hub-hovered");
+    struct ProgressShot {
+        const char* name;
+        uint8_t saving, weekSummary;
+    };
+    for (const ProgressShot& p : {ProgressShot{"progress-save", 1, 0}, ProgressShot{"progress-load", 0, 0},
+                                  ProgressShot{"progress-week-summary", 0, 1}}) {
+        g_SetupState.saving = p.saving;
+        ProgressPage* page = manager->ShowProgressScreen(p.weekSummary ? 9 : 7, p.weekSummary ? "Saturday" : "", p.weekSummary);
+        ASSERT_NE(page, nullptr);
+        page->SetProgress(3, 0);
+        Shot(p.name);
+        g_SetupState.saving = 0;
+    }
 }
 
 }  // namespace
