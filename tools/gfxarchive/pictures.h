@@ -146,6 +146,8 @@ std::vector<Picture> FixturesHubButtons();
 std::vector<Picture> DisciplineHubButtons();
 std::vector<Picture> ManagerHubButtons();
 std::vector<Picture> CompetitionPictures();
+// The manager profile's lifestyle card, houses and cars (lifestyle_pictures.cpp).
+std::vector<Picture> LifestylePictures();
 
 // The club and finance sections' pictures (club_pictures.cpp), their hubs'
 // buttons included.
