@@ -153,6 +153,8 @@ std::vector<Picture> CompetitionPictures();
 // and the match summary's ball and cards.
 std::vector<Picture> InfoHubButtons();
 std::vector<Picture> InfoPictures();
+// The manager profile's lifestyle card, houses and cars (lifestyle_pictures.cpp).
+std::vector<Picture> LifestylePictures();
 
 // The club and finance sections' pictures (club_pictures.cpp), their hubs'
 // buttons included.
