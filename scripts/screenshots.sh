@@ -42,4 +42,18 @@ if [ -x "$build/tests/test_screens" ]; then
     cp "$build/page-shots/$shot.png" "$out/"
   done
 fi
+# The player section's pages as their tests leave them: the section page, the
+# transfer list in its three views, the scouts, the purchase page for a
+# transfer and a loan, the contract and sale pages, the person page on each
+# sub-page and for an employee, a club's transfers, a player's transfer
+# history and the bids in progress.
+if [ -x "$build/tests/test_screens" ]; then
+  "$build/tests/test_screens" --gtest_brief=1 \
+    --gtest_filter='PlayerPages.*:PersonPage.*:MarketPages.*:DealPages.*:SalePage.*' >/dev/null
+  for shot in player-hub transfer-list-approach transfer-list-filters transfer-list-scout scouts purchase-1056 \
+      purchase-1057 contract-player sale person-sub0 person-sub1 person-sub2 person-sub3 person-sub4 \
+      person-employee club-transfers transfer-history bids; do
+    cp "$build/page-shots/$shot.png" "$out/"
+  done
+fi
 ls "$out"

@@ -40,6 +40,7 @@
 #include "ui/listcontrol.h"
 #include "ui/usermessagebox.h"
 #include "ui/xbutton.h"
+#include "ui/xmenu.h"
 
 namespace {
 
@@ -79,6 +80,13 @@ protected:
     // What a modal loop shows: a box is answered by the script's wish for
     // it or turned down; a page the model waits on is worked by its script.
     void OnModal() {
+        if (const CXMenu* m = CXMenu::Tracking()) {
+            std::vector<uint32_t> ids;
+            for (int i = 0; i < m->GetItemCount(); ++i) ids.push_back(m->GetItemId(i));
+            menus.push_back(std::move(ids));
+            backend->Key(VK_ESCAPE, 10);
+            return;
+        }
         if (auto* box = dynamic_cast<CUserMessageBoxDlg*>(Ui::Get().GetActiveWindow())) {
             boxes.push_back(box->ShownText());
             const std::vector<std::string>& labels = box->GetButtonLabels();
@@ -157,6 +165,35 @@ protected:
             }
         ADD_FAILURE() << "row " << row << " is not shown";
     }
+    // The sub-menu of resource 131 a shown menu held; -1 for none.
+    static int MenuGroupOf(const std::vector<uint32_t>& ids) {
+        for (int g = 0; g < static_cast<int>(MenuResource131().size()); ++g) {
+            const MenuResourceSub* sub = GetSubMenu(g);
+            if (!sub || sub->items.size() != ids.size()) continue;
+            bool same = true;
+            for (size_t i = 0; i < ids.size() && same; ++i) same = sub->items[i].id == ids[i];
+            if (same) return g;
+        }
+        return -1;
+    }
+    // A press of `button` at a page point with the real mouse; a double
+    // click when asked.
+    void MouseAt(Point p, MouseButton button, bool dbl = false) {
+        const Point at = Main().ScreenToClient(Page()->ClientToScreen(p));
+        backend->Click(at, button, 20);
+        if (dbl) backend->Click(at, button, 60);
+        Run(400);
+    }
+    // A point on row `row` of the page's first list (scrolled into view).
+    Point RowPoint(int row) {
+        CListControl* list = Page()->GetPageList(0);
+        list->SetTopRow(row);
+        Run(50);
+        const Rect r = list->WindowRect();
+        for (int y = r.top; y < r.bottom; ++y)
+            if (Page()->HitTestListRow(r.left + 40, y) == row) return {r.left + 40, y + 3};
+        return {-1, -1};
+    }
     int RowNamed(const std::string& name) {
         CListControl* list = Page()->GetPageList(0);
         for (int r = 0; r < list->GetRowCount(); ++r)
@@ -205,6 +242,7 @@ protected:
     // Works a page the model waits on; false when it is not the page expected.
     std::function<bool(CPlayerScreen*)> pageScript;
     std::vector<std::string> boxes, unexpected;
+    std::vector<std::vector<uint32_t>> menus;
     int modalPages = 0;
 };
 
@@ -419,6 +457,45 @@ TEST_F(TransferMarketInTheProgram, APlayerIsBoughtOnTheListAndAnotherSoldOnTheSa
         return std::vector<uint8_t>{std::istreambuf_iterator<char>(in), {}};
     };
     EXPECT_TRUE(bytes(first) == bytes(again));
+}
+
+// The transfer list with the real mouse: a right press on a row asks for
+// the player menu for that row's man, one below the rows the page's own
+// menu, and a double click on a row opens the person page with him.
+TEST_F(TransferMarketInTheProgram, TheListsRowsAnswerTheMousesRightPressAndDoubleClick) {
+    constexpr int kPlayerMenuGroup = 11;
+    Command(kToolPlayer);
+    PressButton(0);
+    ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kTransferListPage);
+    CListControl* list = Page()->GetPageList(0);
+    ASSERT_GE(list->GetRowCount(), 2);
+    const Point row1 = RowPoint(1);
+    ASSERT_GE(row1.y, 0);
+    auto* man = reinterpret_cast<CPlayer*>(list->GetItemData(1));
+    ASSERT_NE(man, nullptr);
+    g_pSelectedPlayer = nullptr;
+    MouseAt(row1, MouseButton::Right);
+    ASSERT_EQ(menus.size(), 1u) << "one menu for one press";
+    EXPECT_EQ(MenuGroupOf(menus.back()), kPlayerMenuGroup);
+    EXPECT_EQ(g_pSelectedPlayer, man);
+
+    // Below the last row (the list scrolled to its end leaves room).
+    list->SetTopRow(list->GetRowCount() - 1);
+    Run(50);
+    const Rect r = list->WindowRect();
+    const Point below{r.left + 40, r.bottom - 6};
+    ASSERT_LT(Page()->HitTestListRow(below.x, below.y), 0);
+    g_pSelectedPlayer = nullptr;
+    MouseAt(below, MouseButton::Right);
+    ASSERT_EQ(menus.size(), 2u);
+    EXPECT_GE(MenuGroupOf(menus.back()), 0);
+    EXPECT_NE(MenuGroupOf(menus.back()), kPlayerMenuGroup);
+    EXPECT_EQ(g_pSelectedPlayer, nullptr);
+
+    const Point again = RowPoint(1);
+    MouseAt(again, MouseButton::Left, true);
+    ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kPersonPage);
+    EXPECT_EQ(Page()->m_pSubject, man);
 }
 
 }  // namespace

@@ -272,6 +272,7 @@ TEST_F(PersonPage, StaffCommentsShowTheJobsLinesAndStoreADefaultOnce) {
         } else {
             EXPECT_TRUE(lines.empty());
         }
+        if (c.job == CBasicEmployee::kHeadCoach) Save("person-employee");
     }
 }
 
@@ -445,6 +446,7 @@ TEST_F(PlayerPages, BidsInProgressShowNoDataWhenThereAreNone) {
     EXPECT_EQ(Text(0), Club().GetName());
     EXPECT_FALSE(page->GetPageList(0)->IsVisible());
     EXPECT_TRUE(page->GetPageLabel(2)->IsVisible());
+    Save("bids");
 }
 
 }  // namespace
