@@ -181,6 +181,7 @@ void CFixtureScreen::Initialise() {
     }
     if (CListControl* list = GetFixtureList()) list->m_bSelectable = 1;
     if (CXStatic* none = GetNoDataLabel()) none->Show(false);
+    if (m_nPage == kFriendliesPage) SetUpFriendlies();
     if (m_nPage == kLeagueFixturesPage || m_nPage == kNextDaysPage)
         if (g_nTreeSelectionData)
             ShowContextPicture(std::min(g_nTreeSelectionLevel, static_cast<int>(kContextClub)), g_nTreeSelectionData,
@@ -238,6 +239,7 @@ void CFixtureScreen::ShowListOrNoData(bool hasRows) {
 void CFixtureScreen::FillPage() {
     switch (m_nPage) {
         case kLeagueSchedulePage: FillLeagueSchedule(); break;
+        case kFriendliesPage: FillFriendlies(); break;
         case kLeagueFixturesPage: FillLeagueFixtures(); break;
         case kCupSchedulePage: FillCupSchedule(); break;
         case kCupFixturesPage: FillCupFixtures(); break;
@@ -443,6 +445,14 @@ void CFixtureScreen::OnTreeSelect(const TreeNotice* item) {
                 FillPage();
             }
             break;
+        case kFriendliesPage:
+            if (item->level == 4 && !cup && item->data)
+                ChooseOpponent(reinterpret_cast<CClub*>(item->data));
+            else {
+                m_bOpponentChosen = false;
+                EnableArrangeButtons(false);
+            }
+            break;
         case kLeagueSchedulePage:
             if (item->level == 4 && !cup && item->data) {
                 m_pClub = reinterpret_cast<CClub*>(item->data);
@@ -540,7 +550,18 @@ void CFixtureScreen::OnLButtonDblClk(uint32_t flags, Point pt) {
     OpenRow(list->GetPointerRow());
 }
 
+void CFixtureScreen::OnLButtonDown(uint32_t flags, Point pt) {
+    CSectionHub::OnLButtonDown(flags, pt);
+    // Only a click the friendly list passes on picks a day.
+    CListControl* list = GetFixtureList();
+    if (m_nPage == kFriendliesPage && list && flags == ui::kRelayedFlags) PickFriendlyRow(list->GetPointerRow());
+}
+
 bool CFixtureScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
+    if (m_nPage == kFriendliesPage && (id == kArrangeHome || id == kArrangeAway)) {
+        ArrangeFriendly(id == kArrangeHome);
+        return true;
+    }
     if (id == kLeftDate || id == kRightDate) {
         if (id == kLeftDate)
             OnLeftDate();
