@@ -343,8 +343,13 @@ void CInfoScreen::ResolveSummary() {
     switch (m_nSummaryA) {
         case kSummaryUsersMatch: FindUsersMatch(); break;
         case kSummaryLeague: {
-            const CCountry* country = w->GetCountry(m_nSummaryB);
-            const CDivision* d = country ? country->GetDivision(m_nSummaryC) : nullptr;
+            // Identities from elsewhere are checked before they are used.
+            const CCountry* country = m_nSummaryB >= 0 && m_nSummaryB < w->GetCountryList().GetSize()
+                                          ? w->GetCountry(m_nSummaryB)
+                                          : nullptr;
+            const CDivision* d = country && m_nSummaryC >= 0 && m_nSummaryC < country->GetDivisionCount()
+                                     ? country->GetDivision(m_nSummaryC)
+                                     : nullptr;
             if (!d || m_nSummaryD < 0 || m_nSummaryD >= d->m_Fixtures.GetSize()) return;
             m_pSummaryDivision = d;
             m_pSummaryFixture = d->m_Fixtures.GetAt(m_nSummaryD);

@@ -14,6 +14,7 @@
 #include "screens/competitions_fixture.h"
 #include "screens/infoscreen.h"
 #include "shell/view.h"
+#include "soccerclasses/charityshield.h"
 #include "soccerclasses/cup.h"
 #include "soccerclasses/employee.h"
 #include "soccerclasses/fixture.h"
@@ -391,6 +392,42 @@ TEST_F(InfoPages, TheDescriptionPageReadsTheFileOrBuildsTheTextAndHintsWithoutAS
         EXPECT_EQ(built.rfind(platform::FormatMessageId(53914, {platform::LoadString(1147)}), 0), 0u);
     } else {
         EXPECT_EQ(page->GetDescription(), file);
+    }
+}
+
+// Without a file the description is built sentence by sentence.
+TEST_F(InfoPages, TheBuiltDescriptionsFollowTheData) {
+    const std::string built = CInfoScreen::DivisionDescription(*top);
+    const int meetings = CInfoScreen::MeetingsPerClub(top->GetClubCount(), top->CountLeagueSlots());
+    EXPECT_GT(meetings, 0);
+    std::string want = platform::FormatMessageId(53900, {int(top->GetClubCount())}) +
+                       platform::FormatMessageId(53901, {meetings});
+    EXPECT_EQ(built.rfind(want, 0), 0u) << built;
+    EXPECT_EQ(built.find(platform::FormatMessageId(53902, {0})), std::string::npos) << "the top division promotes nobody";
+    EXPECT_NE(built.find(platform::FormatMessageId(53904, {int(top->m_PointsRule)})), std::string::npos);
+    EXPECT_NE(built.find(platform::FormatMessageId(53905, {1})), std::string::npos);
+    EXPECT_NE(built.find(platform::FormatMessageId(53908, {int(top->m_SubsNamed)})), std::string::npos);
+    EXPECT_EQ(built.back(), '.');
+    EXPECT_EQ(built.find(", ."), std::string::npos);
+    const CDivision* second = Scotland().GetDivision(1);
+    ASSERT_NE(second, nullptr);
+    const std::string lower = CInfoScreen::DivisionDescription(*second);
+    if (second->GetAutoPromotionPlaces() > 0) {
+        EXPECT_NE(lower.find(platform::FormatMessageId(53902, {int(second->GetAutoPromotionPlaces())})),
+                  std::string::npos);
+    }
+    CCup* cup = Scotland().GetCups().GetAt(0);
+    const std::string cupText = CInfoScreen::CupDescription(*cup, 3);
+    EXPECT_EQ(cupText.rfind(platform::FormatMessageId(53914, {platform::LoadString(1147)}) +
+                                platform::FormatMessageId(53915, {CInfoScreen::CountDescriptionRounds(*cup)}),
+                            0),
+              0u)
+        << cupText;
+    EXPECT_EQ(CInfoScreen::CupDescription(*cup, 2).rfind(platform::FormatMessageId(53914, {platform::LoadString(1145)}), 0), 0u)
+        << "a cup picked at level 2 is a federation's";
+    if (CCharityShield* shield = Scotland().GetCharityShield()) {
+        EXPECT_NE(cupText.find(platform::FormatMessageId(53916, {std::string(shield->m_Name)})), std::string::npos);
+        EXPECT_EQ(CInfoScreen::CupDescription(*shield, 3).rfind(platform::FormatMessageId(53914, {platform::LoadString(1146)}), 0), 0u);
     }
 }
 
