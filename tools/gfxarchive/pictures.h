@@ -146,6 +146,10 @@ std::vector<Picture> FixturesHubButtons();
 std::vector<Picture> DisciplineHubButtons();
 std::vector<Picture> ManagerHubButtons();
 std::vector<Picture> CompetitionPictures();
+// The information section's pictures (info_pictures.cpp): the hub's buttons
+// and the match summary's ball and cards.
+std::vector<Picture> InfoHubButtons();
+std::vector<Picture> InfoPictures();
 
 // The club and finance sections' pictures (club_pictures.cpp), their hubs'
 // buttons included.
