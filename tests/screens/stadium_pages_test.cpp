@@ -309,6 +309,7 @@ TEST_F(StadiumPages, ThePlanShowsTheOwnGroundAndImproveWaitsForASelection) {
     EXPECT_EQ(page->GetSelectSoundCount(), 1);
     EXPECT_TRUE(page->FindButton(23334)->IsEnabled());
     EXPECT_EQ(page->GetOverlayName(9), parts::MarkEntry(2, 3, true));
+    Save("stadium-plan-selected");
     page->OnLButtonDown(0, CentreOf(2, 3));
     EXPECT_EQ(CStadiumScreen::GetSelectedStand(), 0) << "a second click clears the selection";
     EXPECT_FALSE(page->FindButton(23334)->IsEnabled());
@@ -332,6 +333,7 @@ TEST_F(StadiumPages, HoveringAStandInWorkShowsItsWeeksOnTheDarkPitch) {
     EXPECT_TRUE(page->GetHoverText()->IsVisible());
     EXPECT_EQ(page->GetHoverText()->GetText(), "The stand has a further  6 week(s) of development remaining.");
     EXPECT_EQ(page->GetOverlayName(0), "plans\\darkpitch.bmp");
+    Save("stadium-plan-works-hovered");
     page->OnMouseMove(0, Point{300, 230});
     EXPECT_EQ(page->GetHoveredStand(), 0);
     EXPECT_EQ(page->GetOverlayName(0), "plans\\pitch.bmp");
@@ -339,6 +341,7 @@ TEST_F(StadiumPages, HoveringAStandInWorkShowsItsWeeksOnTheDarkPitch) {
     page->OnMouseMove(0, CentreOf(2, 3));
     EXPECT_EQ(page->GetHoverSoundCount(), 2);
     EXPECT_EQ(page->GetOverlayName(10), parts::MarkEntry(2, 3, false));
+    Save("stadium-plan-hovered");
     page->OnLButtonDown(0, CentreOf(7, 3));
     EXPECT_EQ(CStadiumScreen::GetSelectedStand(), 0) << "a stand in work cannot be selected";
 }
@@ -381,9 +384,11 @@ TEST_F(StadiumPages, TheSideViewReversesAndCutsAway) {
     EXPECT_EQ(side->GetOverlayName(0), "stad3d\\pitch.bmp");
     EXPECT_EQ(side->GetOverlayName(2), parts::SideViewEntry(2, StandOf(2).layout, false));
     EXPECT_EQ(side->GetOverlayName(8), "stad3d\\stad_se_dev.bmp");
+    Save("stadium-view-normal");
     side->OnCommand(23415, 0, nullptr);
     EXPECT_TRUE(CStadiumScreen::IsReversed());
     EXPECT_EQ(side->FindButton(23415)->Text(), "Normal View");
+    Save("stadium-view-reversed");
     for (int i = 1; i <= 8; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(side->GetOverlayName(i), parts::SideViewEntry(i, StandOf(9 - i).layout, 9 - i == 8));
@@ -393,11 +398,13 @@ TEST_F(StadiumPages, TheSideViewReversesAndCutsAway) {
     EXPECT_TRUE(CStadiumScreen::IsCut());
     EXPECT_TRUE(CStadiumScreen::IsReversed()) << "cutting keeps the reverse view";
     EXPECT_EQ(side->FindButton(23427)->Text(), "Full View");
+    Save("stadium-view-reversed-cut");
     for (int i = 1; i <= 8; ++i) EXPECT_EQ(side->IsOverlayShown(i), i != 4 && i != 7 && i != 8) << i;
     side->OnCommand(23415, 0, nullptr);
     EXPECT_FALSE(CStadiumScreen::IsReversed());
     for (int i = 1; i <= 8; ++i) EXPECT_EQ(side->IsOverlayShown(i), i != 4 && i != 7 && i != 8) << i;
     EXPECT_EQ(side->GetOverlayName(1), parts::SideViewEntry(1, StandOf(1).layout, false));
+    Save("stadium-view-cut");
     side->OnCommand(23427, 0, nullptr);
     EXPECT_EQ(side->FindButton(23427)->Text(), "Cut View");
     for (int i = 1; i <= 8; ++i) EXPECT_TRUE(side->IsOverlayShown(i));
@@ -432,6 +439,7 @@ TEST_F(StadiumPages, ImprovePlansTheSelectedStandAndOkStartsTheWorks) {
     const StandPlan& planned = CStadiumScreen::GetPlan();
     EXPECT_EQ(stand->GetOverlayName(0), parts::ElevationEntry(2, StandLayout{4, 1, 1, 0}));
     EXPECT_EQ(stand->FindLabelAt(444, 123)->GetText(), std::to_string(40000 + 2100));
+    Save("stand-development");
     const double cost = planned.cost;
     const double balance = Club().GetBankBalance();
     port.AnswerNext(platform::win::IDNO);
