@@ -172,7 +172,9 @@ TEST_F(StadiumArchiveTest, MarksAreSymmetricAndKeyedInside) {
                         drawn += p != kKeyPixel;
                         EXPECT_EQ(p, s.Get(s.Width() - 1 - x, y));
                         EXPECT_EQ(p, s.Get(x, s.Height() - 1 - y));
-                        if (stand == 1) EXPECT_EQ(p, s.Get(y, x));
+                        if (stand == 1) {
+                            EXPECT_EQ(p, s.Get(y, x));
+                        }
                     }
                 EXPECT_GT(drawn, m.width) << "an outline is drawn";
                 bool red = false;
