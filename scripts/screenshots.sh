@@ -56,4 +56,17 @@ if [ -x "$build/tests/test_screens" ]; then
     cp "$build/page-shots/$shot.png" "$out/"
   done
 fi
+# The stadium pages as their tests leave them: the plan with a hovered, a
+# selected and a hovered stand in work, the side view in its four views,
+# Stand Development; and contact sheets of every stadium picture family.
+if [ -x "$build/tests/test_screens" ]; then
+  "$build/tests/test_screens" --gtest_brief=1 --gtest_filter='StadiumPages.*' >/dev/null
+  for shot in stadium-plan-hovered stadium-plan-selected stadium-plan-works-hovered stadium-view-normal \
+      stadium-view-reversed stadium-view-reversed-cut stadium-view-cut stand-development; do
+    cp "$build/page-shots/$shot.png" "$out/"
+  done
+fi
+if [ -x "$build/tools/make_stadium" ]; then
+  "$build/tools/make_stadium" "$(dirname "$0")/../assets" "$build/stadium-sheets-game" --sheets "$out/stadium-sheets"
+fi
 ls "$out"
