@@ -155,6 +155,7 @@ TEST_F(Newspaper, ReopeningOnTheSameDayGivesTheSamePaperAndANewDayAnother) {
         differs = Texts(*page) != texts || Pictures(*page) != pictures;
     }
     EXPECT_TRUE(differs);
+    Save("newspaper-front-next-day");
 }
 
 TEST_F(Newspaper, AnotherCountryOnTheSameDayGivesAnotherPaper) {
