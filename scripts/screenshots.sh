@@ -69,4 +69,18 @@ fi
 if [ -x "$build/tools/make_stadium" ]; then
   "$build/tools/make_stadium" "$(dirname "$0")/../assets" "$build/stadium-sheets-game" --sheets "$out/stadium-sheets"
 fi
+# The news pages as their tests leave them: the hub plain and with the
+# mole's rumours, League and Club Messages, the newspaper's front page on two
+# days and the back page with the day's news;
+# then the contact sheets of the paper's photographs.
+if [ -x "$build/tests/test_screens" ]; then
+  "$build/tests/test_screens" --gtest_brief=1 --gtest_filter='NewsPages.*:Newspaper.*' >/dev/null
+  for shot in news-hub news-hub-rumours news-league-messages news-club-messages newspaper-front \
+      newspaper-front-next-day newspaper-back-news; do
+    cp "$build/page-shots/$shot.png" "$out/"
+  done
+fi
+if [ -x "$build/tools/make_press_sheets" ]; then
+  "$build/tools/make_press_sheets" "$out/press"
+fi
 ls "$out"

@@ -6,6 +6,7 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "screens/newsscreen.h"
+#include "shell/helpwindow.h"
 #include "screens/squad_fixture.h"
 #include "shell/history.h"
 #include "shell/screenglobals.h"
@@ -103,6 +104,15 @@ TEST_F(NewsPages, EnablingThePageAgainLightsTheButtonUnderTheCursor) {
     page->Enable();
     EXPECT_EQ(page->GetHoveredButton(), &paper);
     EXPECT_TRUE(page->IsEnabled());
+}
+
+TEST(NewsHelp, EveryNewsPageHasItsOwnHelpTopic) {
+    const std::pair<int, const char*> topics[] = {
+        {107, "The news room"}, {11, "League Messages"}, {14, "Club Messages"}, {87, "The newspaper"}, {93, "Successive Wins"}};
+    for (const auto& [context, title] : topics) {
+        EXPECT_EQ(HelpTopicFor(context).title, title) << context;
+        EXPECT_GT(HelpTopicFor(context).text.size(), 80u) << context;
+    }
 }
 
 TEST_F(NewsPages, TheMoleWithNothingHeardSaysAllQuietOnceStored) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "platform/random.h"
 #include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "screens/newsscreen.h"
@@ -155,6 +156,7 @@ TEST_F(Newspaper, ReopeningOnTheSameDayGivesTheSamePaperAndANewDayAnother) {
         differs = Texts(*page) != texts || Pictures(*page) != pictures;
     }
     EXPECT_TRUE(differs);
+    Save("newspaper-front-next-day");
 }
 
 TEST_F(Newspaper, AnotherCountryOnTheSameDayGivesAnotherPaper) {
@@ -360,6 +362,44 @@ TEST_F(Newspaper, EveryHeadlineLinePrintsOverItsShadow) {
             for (const auto& [text, n] : seen) twice += n == 2;
             EXPECT_GE(twice, pairs);
         }
+    }
+}
+
+TEST_F(Newspaper, GossipAboutAYoungTopDivisionPlayerLeadsTheFrontPage) {
+    // The top division's draw of a club all but always takes the first of
+    // two, the user's club, whose squad is one player.
+    CDivision* division = Club().GetDivision();
+    ASSERT_NE(division, nullptr);
+    ASSERT_EQ(world.GetClub(0), &Club());
+    ASSERT_NE(world.GetClub(1), nullptr);
+    division->SetClubRange(0, 2);
+    for (int s = 0; s < kSquadSlots; ++s)
+        if (Club().PlayerInSlot(s)) Club().RemoveFromSquad(s);
+    CPlayer* player = world.GetPlayer(Sign(CSoccerPlayer::kAttacker, "Starling"));
+    auto paperOf = [&](uint32_t seed, int age) {
+        player->Person().SetAge(uint8_t(age));
+        Club().GetCountry()->SetPaperStory("");
+        g_bNewspaperRefresh = 1;
+        platform::SeedRandom(seed);
+        return OpenPaper();
+    };
+    // A seed whose draw of the gossip roll comes out at 7.
+    uint32_t seed = 0;
+    for (uint32_t s = 1; s <= 200 && seed == 0; ++s)
+        if (!paperOf(s, 22)->GetGossip().empty()) seed = s;
+    ASSERT_NE(seed, 0u) << "no gossip in 200 days";
+    CNewsScreen* page = paperOf(seed, 22);
+    const std::string gossip = page->GetGossip();
+    EXPECT_NE(gossip.find("STARLING"), std::string::npos) << gossip;
+    EXPECT_EQ(Club().GetCountry()->GetPaperStory(), gossip) << "the gossip becomes the country's headline text";
+    bool lead = false;
+    for (CXStatic* l : page->GetShownPaperLabels()) lead |= gossip.find(l->GetText()) == 0 && !l->GetText().empty();
+    EXPECT_TRUE(lead) << "the gossip leads the front page";
+    // The same draws over a player of 26 make no gossip; nor over one of 19.
+    for (int age : {26, 19}) {
+        page = paperOf(seed, age);
+        EXPECT_TRUE(page->GetGossip().empty()) << age;
+        EXPECT_TRUE(Club().GetCountry()->GetPaperStory().empty()) << age;
     }
 }
 
