@@ -400,6 +400,8 @@ void COptionScreen::SetUpConfirmation() {
         CManager* m = user ? user->GetManager() : nullptr;
         if (!m) continue;
         const int row = list.AddRow(m->GetName(), 0, static_cast<uintptr_t>(slot), 0);
+        // Light rows on the page's dark panel; the chosen one turns red.
+        list.SetRowColour(row, platform::gfx::RGB(255, 255, 255));
         list.SetItem(row, 1, std::to_string(m->Person().GetAge()));
         const CClub* club = user->GetClub();
         list.SetItem(row, 2, club ? club->GetName() : std::string());

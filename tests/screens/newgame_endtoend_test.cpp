@@ -295,6 +295,8 @@ protected:
         ClickButton(21505);
         ASSERT_EQ(g_nCurrentScreen, 90) << name;
         ClickTreeRow(club);
+        Run(300);
+        ASSERT_TRUE(Options()->FindButton(10192)->IsEnabled()) << "the club's details show";
         if (clubs.empty()) Shot("setup-club");
         ClickButton(10192);
         ASSERT_EQ(g_nCurrentScreen, 61) << name;
@@ -429,7 +431,7 @@ TEST_F(EndToEndTest, ANewGameIsSavedLoadedAndSavedAgainToTheSameBytes) {
     ASSERT_EQ(g_nCurrentScreen, 111);
     Shot("manager-selection");
     g_nScreenId = 98;
-    manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+    manager->SetScreen(MakePage(PageClass::Option), true, true, false, false, false);
     Run(100);
     ASSERT_EQ(g_nCurrentScreen, 98);
     Shot("options-hub");
