@@ -72,6 +72,7 @@ private:
     void ShowFaceChoices();
     void OnManagerGenerationOk();
     void ShowNationalityNote(bool typing);
+    void RepaintLabels();
     void OnClubChosen(CClub* club, int index);
     void OnClubNegotiationOk();
     void OnClubNegotiationCancel();

@@ -196,6 +196,13 @@ void COptionScreen::ShowFaceChoices() {
     if (CXStatic* race = FindLabel(330, 346)) race->SetTextId(21404u + unsigned(std::clamp<int>(f.skin, 0, 4)));
     if (CXStatic* colour = FindLabel(330, 369)) colour->SetTextId(21409u + unsigned(std::clamp<int>(f.hairColour, 0, 4)));
     if (CXStatic* length = FindLabel(330, 392)) length->SetTextId(f.layered ? 21401u : 21402u);
+    RepaintLabels();
+}
+
+// A label's new text shows only when the label paints again.
+void COptionScreen::RepaintLabels() {
+    for (int i = 0; i < GetLabelCount(); ++i)
+        if (GetLabel(i).IsAlive()) GetLabel(i).Invalidate(false);
 }
 
 void COptionScreen::RedrawFace() {
@@ -328,9 +335,11 @@ void COptionScreen::OnClubChosen(CClub* club, int index) {
         if (cancel) cancel->Enable(false);
         m_pChosenClub = nullptr;
         m_nChosenClub = -1;
+        RepaintLabels();
         return;
     }
     if (CXStatic* help = FindLabel(30, 265)) help->SetTextId(497);
+    RepaintLabels();
 }
 
 void COptionScreen::OnClubNegotiationOk() {
@@ -400,6 +409,8 @@ void COptionScreen::SetUpConfirmation() {
         CManager* m = user ? user->GetManager() : nullptr;
         if (!m) continue;
         const int row = list.AddRow(m->GetName(), 0, static_cast<uintptr_t>(slot), 0);
+        // Light rows on the page's dark panel; the chosen one turns red.
+        list.SetRowColour(row, platform::gfx::RGB(255, 255, 255));
         list.SetItem(row, 1, std::to_string(m->Person().GetAge()));
         const CClub* club = user->GetClub();
         list.SetItem(row, 2, club ? club->GetName() : std::string());
@@ -429,6 +440,7 @@ void COptionScreen::ShowConfirmationRow(int row) {
         l->SetText(platform::FormatMessageId(1177, {club ? club->GetName() : std::string(),
                                                    std::to_string(m->Person().GetContractYears())}));
     Invalidate(false);
+    RepaintLabels();
 }
 
 void COptionScreen::OnListClick(CListControl* list, int row, int column) {

@@ -46,6 +46,7 @@ public:
         m_TextColour = text;
         m_ShadowColour = shadow;
     }
+    platform::gfx::ColourRef GetTextColour() const { return m_TextColour; }
     void SetDuration(uint32_t ms) { m_dwDuration = ms; }
     void SetLoopPause(uint32_t ms) { m_dwLoopPause = ms; }
 

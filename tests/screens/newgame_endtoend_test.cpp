@@ -125,6 +125,17 @@ protected:
         std::filesystem::create_directories(dir);
         platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
     }
+    // The presented pixels under a window.
+    std::vector<uint32_t> ShownPixels(const Window& w) {
+        Ui::Get().PresentNow();
+        const auto& frame = backend->LastFrame();
+        const Rect r = w.ClientRect();
+        const Point at = InMain(w, {0, 0});
+        std::vector<uint32_t> out;
+        for (int y = 0; y < r.Height(); ++y)
+            for (int x = 0; x < r.Width(); ++x) out.push_back(frame.Get(at.x + x, at.y + y));
+        return out;
+    }
     COptionScreen* Options() { return dynamic_cast<COptionScreen*>(manager->GetCurrentPage()); }
     void ClickButton(uint32_t id) {
         ASSERT_NE(Options(), nullptr) << "on page " << g_nCurrentScreen;
@@ -294,7 +305,14 @@ protected:
         ASSERT_FALSE(club.empty());
         ClickButton(21505);
         ASSERT_EQ(g_nCurrentScreen, 90) << name;
+        const std::vector<uint32_t> noClubShown = ShownPixels(*Options()->FindLabel(30, 61));
         ClickTreeRow(club);
+        Run(300);
+        ASSERT_TRUE(Options()->FindButton(10192)->IsEnabled()) << "the club can be taken";
+        CXStatic* clubName = Options()->FindLabel(30, 61);
+        ASSERT_NE(clubName, nullptr);
+        EXPECT_EQ(clubName->GetText(), club);
+        EXPECT_TRUE(ShownPixels(*clubName) != noClubShown) << "the club's name is on the screen";
         if (clubs.empty()) Shot("setup-club");
         ClickButton(10192);
         ASSERT_EQ(g_nCurrentScreen, 61) << name;
@@ -429,7 +447,7 @@ TEST_F(EndToEndTest, ANewGameIsSavedLoadedAndSavedAgainToTheSameBytes) {
     ASSERT_EQ(g_nCurrentScreen, 111);
     Shot("manager-selection");
     g_nScreenId = 98;
-    manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+    manager->SetScreen(MakePage(PageClass::Option), true, true, false, false, false);
     Run(100);
     ASSERT_EQ(g_nCurrentScreen, 98);
     Shot("options-hub");

@@ -601,3 +601,101 @@ TEST_F(ManagerSetupTest, GameOptionsSaveAndLoadGiveTheSameFileAgain) {
 }
 
 }  // namespace
+
+#include "platform/profile.h"
+#include "platform/stringtable.h"
+#include "ui/usermessagebox.h"
+#include "ui/xstatic.h"
+#include "ui/xtoolbar.h"
+
+namespace {
+
+// Manager Selection, Game Options and the options hub in a running game of
+// two managers.
+TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
+    StartTwoCountryGame();
+    MakeManager("Kit Moran", 44, 55, ClubOf(55));
+    Command(21511);
+    MakeManager("Ros Vale", 50, 150, ClubOf(150));
+    Command(21510);
+    ASSERT_EQ(g_nCurrentScreen, 96);
+    CWorldData* w = GetWorldData();
+    // Opened as the section buttons open pages; the hub keeps its tool box off.
+    auto open = [&](int screen) {
+        g_nScreenId = screen;
+        manager->SetScreen(MakePage(PageClass::Option), true, true, false, screen != 98, false);
+        Run(60);
+        ASSERT_EQ(g_nCurrentScreen, screen);
+        ASSERT_NE(Options(), nullptr);
+    };
+
+    // Row 111: the slots with a manager are white and enabled, the chosen one
+    // red; a choice makes that user current.
+    open(111);
+    const platform::gfx::ColourRef white = platform::gfx::RGB(255, 255, 255), red = platform::gfx::RGB(255, 0, 0);
+    for (int slot = 0; slot < 8; ++slot) {
+        CXButton* b = Options()->FindButton(21480u + unsigned(slot));
+        ASSERT_NE(b, nullptr) << slot;
+        EXPECT_EQ(b->IsEnabled(), slot < 2) << slot;
+        if (slot < 2) {
+            EXPECT_EQ(b->GetTextColour(), slot == 0 ? red : white) << slot;
+        }
+    }
+    Command(21481);
+    EXPECT_EQ(w->GetCurrentUserIndex(), 1);
+    EXPECT_EQ(Options()->FindButton(21481)->GetTextColour(), red);
+    EXPECT_EQ(Options()->FindButton(21480)->GetTextColour(), white);
+    Command(21480);
+    EXPECT_EQ(w->GetCurrentUserIndex(), 0);
+
+    // Row 6: "Currency" on greys the currency and stops its arrows; off,
+    // the arrows step through 34287 + i and the close keeps the choice.
+    struct KeepCurrency {
+        uint8_t currency = g_bCurrency, exchange = g_nExchange;
+        ~KeepCurrency() { g_bCurrency = currency, g_nExchange = exchange; }
+    } keepCurrency;
+    g_bCurrency = 1;
+    g_nExchange = 1;
+    open(6);
+    EXPECT_TRUE(Options()->FindButton(29003)->IsEnabled()) << "a game is loaded";
+    EXPECT_FALSE(Options()->FindButton(21395)->IsEnabled());
+    Command(21395);
+    EXPECT_EQ(g_nExchange, 1) << "the arrows stay still under the default currency";
+    Command(21452);
+    EXPECT_EQ(g_bCurrency, 0);
+    ASSERT_TRUE(Options()->FindButton(21395)->IsEnabled());
+    Command(21395);
+    Command(21395);
+    EXPECT_EQ(g_nExchange, 3);
+    ASSERT_NE(Options()->FindLabel(350, 243), nullptr);
+    EXPECT_EQ(Options()->FindLabel(350, 243)->GetText(), platform::LoadString(34287 + 3));
+    open(96);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Exchange", -1), 3);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Currency", -1), 0);
+
+    // Row 98: its eight controls with the tool box off; "Credits" (21447)
+    // does nothing; "New Game" in a running game asks 787 first, and No
+    // keeps the game.
+    open(98);
+    EXPECT_EQ(Options()->GetButtonCount(), 4);
+    EXPECT_EQ(Options()->GetLabelCount(), 4);
+    CXToolBar* tools = app->GetView()->GetToolBar();
+    ASSERT_NE(tools, nullptr);
+    for (int i = 0; i < tools->GetButtonCount(); ++i) EXPECT_EQ(tools->GetState(i), 0) << "tool " << i;
+    Command(21447);
+    EXPECT_EQ(g_nCurrentScreen, 98);
+    std::vector<std::string> asked;
+    backend->OnModalShown([&] {
+        if (auto* box = dynamic_cast<CUserMessageBoxDlg*>(Ui::Get().GetActiveWindow())) asked.push_back(box->ShownText());
+        backend->Key(VK_ESCAPE, 10);
+    });
+    Command(21446);
+    Run(100);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], platform::LoadString(787));
+    EXPECT_EQ(g_nCurrentScreen, 98) << "No keeps the running game";
+    EXPECT_EQ(GetWorldData(), w);
+    EXPECT_EQ(w->GetUserList().GetAt(1)->GetManager()->GetName(), "Ros Vale");
+}
+
+}  // namespace

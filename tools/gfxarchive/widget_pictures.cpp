@@ -153,27 +153,119 @@ Bitmap8 BoxButtonDown(int w, int h) { return Finish(Plate(w, h, kNavy, kNavyLigh
 
 // A round menu emblem of the title pages' animated buttons: a gold ring
 // round a navy disc with its words; the second frame glows.
-Bitmap8 MenuEmblem(const char* words, int frame) {
+// The options hub's emblems: a gold-rimmed glass disc with a pictogram over
+// its caption. Frame 1 is the lit one the hovered button shows: a brighter
+// glass, a light rim and a glow round the pictogram.
+enum class EmblemSign { Ball, Star, Disk, Gear };
+constexpr double kEmblemPi = 3.14159265358979323846;
+
+void EmblemPictogram(Canvas& g, EmblemSign sign, int cx, int cy, int r, bool lit) {
+    const ColourRef ink = lit ? RGB(255, 240, 176) : RGB(kGold.r, kGold.g, kGold.b);
+    const ColourRef dark = RGB(12, 18, 44);
+    g.SelectPen(Pen::Solid(dark, 2 * kS));
+    switch (sign) {
+        case EmblemSign::Ball: {
+            g.SelectBrush(Brush::Solid(RGB(246, 246, 240)));
+            g.Ellipse(Rect{cx - r, cy - r, cx + r, cy + r});
+            // The centre pentagon and the five patches round it.
+            g.SelectBrush(Brush::Solid(dark));
+            auto pentagon = [&](double px, double py, double pr, double turn) {
+                std::vector<Point> pts;
+                for (int k = 0; k < 5; ++k) {
+                    const double a = turn + k * 2 * kEmblemPi / 5;
+                    pts.push_back({int(px + pr * std::sin(a)), int(py - pr * std::cos(a))});
+                }
+                g.Polygon(pts);
+            };
+            pentagon(cx, cy, r * 0.34, 0);
+            for (int k = 0; k < 5; ++k) {
+                const double a = k * 2 * kEmblemPi / 5 + kEmblemPi / 5;
+                pentagon(cx + r * 0.86 * std::sin(a), cy - r * 0.86 * std::cos(a), r * 0.26, a + kEmblemPi);
+            }
+            g.SelectBrush(Brush::None());
+            g.Ellipse(Rect{cx - r, cy - r, cx + r, cy + r});
+            break;
+        }
+        case EmblemSign::Star: {
+            std::vector<Point> pts;
+            for (int k = 0; k < 10; ++k) {
+                const double a = k * kEmblemPi / 5, rr = k % 2 ? r * 0.45 : r * 1.05;
+                pts.push_back({int(cx + rr * std::sin(a)), int(cy - rr * std::cos(a))});
+            }
+            g.SelectBrush(Brush::Solid(ink));
+            g.Polygon(pts);
+            break;
+        }
+        case EmblemSign::Disk: {
+            // A diskette: the body, its metal shutter and the label.
+            const Rect body{cx - r, cy - r, cx + r, cy + r};
+            g.SelectBrush(Brush::Solid(RGB(30, 34, 48)));
+            g.Polygon({{body.left, body.top}, {body.right - r / 4, body.top}, {body.right, body.top + r / 4},
+                       {body.right, body.bottom}, {body.left, body.bottom}});
+            g.SelectBrush(Brush::Solid(RGB(196, 200, 210)));
+            g.Rectangle(Rect{cx - r / 2, body.top, cx + r / 2, body.top + r * 3 / 4});
+            g.SelectBrush(Brush::Solid(dark));
+            g.Rectangle(Rect{cx + r / 8, body.top + r / 8, cx + r * 3 / 8, body.top + r * 5 / 8});
+            g.SelectBrush(Brush::Solid(ink));
+            g.Rectangle(Rect{cx - r * 3 / 4, cy + r / 8, cx + r * 3 / 4, body.bottom - r / 8});
+            break;
+        }
+        case EmblemSign::Gear: {
+            std::vector<Point> pts;
+            const int teeth = 8;
+            for (int k = 0; k < teeth * 4; ++k) {
+                const double a = k * 2 * kEmblemPi / (teeth * 4) + kEmblemPi / (teeth * 4);
+                const double rr = (k % 4 == 0 || k % 4 == 1) ? r * 1.05 : r * 0.78;
+                pts.push_back({int(cx + rr * std::sin(a)), int(cy - rr * std::cos(a))});
+            }
+            g.SelectBrush(Brush::Solid(ink));
+            g.Polygon(pts);
+            g.SelectBrush(Brush::Solid(lit ? RGB(70, 110, 200) : RGB(kNavyLight.r, kNavyLight.g, kNavyLight.b)));
+            const int hole = r * 2 / 5;
+            g.Ellipse(Rect{cx - hole, cy - hole, cx + hole, cy + hole});
+            break;
+        }
+    }
+}
+
+Bitmap8 MenuEmblem(EmblemSign sign, const char* words, int frame) {
+    const bool lit = frame != 0;
     const int W = 150 * kS;
     Surface s(W, W, kKeyPixel);
     const double c = W / 2.0, outer = W / 2.0 - kS, inner = outer - 9 * kS;
+    const Tone rimLight = lit ? Tone{255, 236, 170} : kGold, rimDark = lit ? kGold : kGoldDark;
+    const Tone glass = lit ? Tone{78, 120, 212} : kNavyLight;
     for (int y = 0; y < W; ++y)
         for (int x = 0; x < W; ++x) {
             const double d = std::hypot(x - c, y - c);
             if (d > outer) continue;
             const double t = (y - (c - outer)) / (2 * outer);
-            s.Row(y)[x] = d > inner ? Mix(kGold, kGoldDark, t)
-                                    : Mix(frame ? Tone{70, 110, 200} : kNavyLight, kNavy, t + d / (4 * outer));
+            Pixel p = d > inner ? Mix(rimLight, rimDark, t) : Mix(glass, kNavy, t + d / (4 * outer));
+            // A glow behind the pictogram on the lit frame; a sheen on the glass.
+            const double gd = std::hypot(x - c, y - (c - 16 * kS)) / (44.0 * kS);
+            if (lit && d <= inner && gd < 1) Blend(p, 255, 244, 200, 0.35 * (1 - gd) * (1 - gd));
+            if (d <= inner && y < c - inner * 0.25) Blend(p, 255, 255, 255, 0.12 * (1 - (y - (c - inner)) / (inner * 0.75)));
+            s.Row(y)[x] = p;
         }
     Canvas g(s);
+    EmblemPictogram(g, sign, int(c), int(c - 16 * kS), 26 * kS, lit);
+    // The caption on the lower part of the glass, as large as fits there.
     g.SetBkMode(TRANSPARENT);
     g.SetTextAlign(TA_CENTER);
-    auto font = Font::Create("Arial Black", -22 * kS, 900);
-    g.SelectFont(font);
+    const int baseY = int(c + 18 * kS);
+    int size = 20;
+    FontRef font;
+    for (; size > 9; --size) {
+        font = Font::Create("Arial Black", -size * kS, 900);
+        g.SelectFont(font);
+        const Size ext = g.GetTextExtent(words);
+        const double rowY = baseY + ext.cy - c;  // the caption's lower edge
+        if (ext.cx <= 2 * std::sqrt(std::max(0.0, inner * inner - rowY * rowY)) - 8 * kS) break;
+    }
     g.SetTextColor(RGB(10, 14, 30));
-    g.TextOut(int(c) + kS, int(c) - 13 * kS + kS, words);
-    g.SetTextColor(frame ? RGB(255, 236, 160) : RGB(kGold.r, kGold.g, kGold.b));
-    g.TextOut(int(c), int(c) - 13 * kS, words);
+    g.TextOut(int(c) + kS, baseY + kS, words);
+    g.SetTextColor(lit ? RGB(255, 244, 190) : RGB(kGold.r, kGold.g, kGold.b));
+    g.TextOut(int(c), baseY, words);
     return Finish(s, true);
 }
 
@@ -204,7 +296,7 @@ Bitmap8 TrophyPicture(int n, bool cup) {
     c.SelectBrush(Brush::Solid(RGB(255, 250, 230)));
     std::vector<Point> star;
     for (int k = 0; k < 10; ++k) {
-        double a = -M_PI / 2 + k * M_PI / 5, rr = (k % 2 ? 3.0 : 7.0) * kS;
+        double a = -kEmblemPi / 2 + k * kEmblemPi / 5, rr = (k % 2 ? 3.0 : 7.0) * kS;
         star.push_back({static_cast<int>(31 * kS + rr * std::cos(a)), static_cast<int>((cup ? 18 : 24) * kS + rr * std::sin(a))});
     }
     c.Polygon(star);
@@ -245,7 +337,7 @@ Bitmap8 PageButton(int role) {
 // Frame k of n of the animated test button: a ball rolling across a plate.
 Bitmap8 AnimFrame(int k, int n) {
     Surface s = Plate(64, 64, kNavy, kNavyLight, kGold, false, true);
-    const double a = 2 * M_PI * k / n;
+    const double a = 2 * kEmblemPi * k / n;
     const int cx = static_cast<int>((32 + 16 * std::cos(a)) * kS), cy = static_cast<int>((32 + 16 * std::sin(a)) * kS);
     const int r = 8 * kS;
     for (int y = cy - r; y <= cy + r; ++y)
@@ -278,15 +370,21 @@ std::vector<Picture> WidgetPictures() {
     for (int f = 0; f < 2; ++f) {
         char frame[48];
         std::snprintf(frame, sizeof frame, "menuanim\\new game%02d.bmp", f);
-        out.push_back({"animation", frame, true, MenuEmblem("NEW GAME", f)});
+        out.push_back({"animation", frame, true, MenuEmblem(EmblemSign::Ball, "NEW GAME", f)});
     }
     // The options hub's other emblems.
-    for (const auto& [stem, caption] : {std::pair{"credits", "CREDITS"}, std::pair{"game options", "OPTIONS"},
-                                         std::pair{"load game", "LOAD GAME"}})
+    struct HubEmblem {
+        const char* stem;
+        const char* caption;
+        EmblemSign sign;
+    };
+    for (const HubEmblem& e : {HubEmblem{"credits", "CREDITS", EmblemSign::Star},
+                               HubEmblem{"game options", "OPTIONS", EmblemSign::Gear},
+                               HubEmblem{"load game", "LOAD GAME", EmblemSign::Disk}})
         for (int f = 0; f < 2; ++f) {
             char frame[48];
-            std::snprintf(frame, sizeof frame, "menuanim\\%s%02d.bmp", stem, f);
-            out.push_back({"animation", frame, true, MenuEmblem(caption, f)});
+            std::snprintf(frame, sizeof frame, "menuanim\\%s%02d.bmp", e.stem, f);
+            out.push_back({"animation", frame, true, MenuEmblem(e.sign, e.caption, f)});
         }
     out.push_back({"messagebox", "4button.bmp", true, BoxButton(115, 28)});
     out.push_back({"messagebox", "3upmiddle.bmp", true, BoxButton(157, 45)});
