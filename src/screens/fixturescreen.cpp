@@ -4,6 +4,7 @@
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "screens/infoscreen.h"
 #include "screens/pages.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/charityshield.h"
@@ -508,7 +509,7 @@ void CFixtureScreen::OpenRow(int row) {
             const auto index = static_cast<intptr_t>(list->GetItemData(row));
             if (cell(3).empty() || index < 0 || !m_pCup || m_nRoundPosition < 0) return;
             const auto [roundIndex, replay] = m_RoundDates[size_t(m_nRoundPosition)];
-            m->ShowMatchSummary(replay + 1, m_pCup->m_Name, kFixSummaryCup, m_pCup->m_PictureNumber,
+            m->ShowMatchSummary(replay + 1, m_pCup->m_Name, kFixSummaryCup, CInfoScreen::CupIdentity(m_pCup),
                                 roundIndex, m_Date, static_cast<int>(index), replay);
             return;
         }
@@ -525,7 +526,12 @@ void CFixtureScreen::OpenRow(int row) {
         case kLeagueFixturesPage: {
             const auto index = static_cast<intptr_t>(list->GetItemData(row));
             if (cell(3).empty() || index < 0 || !m_pDivision) return;
-            m->ShowMatchSummary(1, m_pDivision->GetName(), kFixSummaryLeague, m_pDivision->GetCountry(), 0, m_Date,
+            // The division by its country and its place there.
+            const CCountry* country = GetWorldData() ? GetWorldData()->GetCountry(m_pDivision->GetCountry()) : nullptr;
+            int place = -1;
+            for (int i = 0; country && i < country->GetDivisionCount(); ++i)
+                if (country->GetDivision(i) == m_pDivision) place = i;
+            m->ShowMatchSummary(1, m_pDivision->GetName(), kFixSummaryLeague, m_pDivision->GetCountry(), place, m_Date,
                                 static_cast<int>(index), 0);
             return;
         }
