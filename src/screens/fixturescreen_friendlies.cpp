@@ -83,6 +83,7 @@ void CFixtureScreen::FillFriendlies() {
     const std::string own = m_pClub->GetName();
     for (int slot = 0; slot < kFriendlySlots; ++slot) {
         const int row = list->AddRow(FriendlyDateText(slot), 0, static_cast<uintptr_t>(slot), 0);
+        for (int col : {kFriHome, kFriResult, kFriAway}) list->SetItem(row, col, "");
         const bool passed = FriendlyDayPassed(slot);
         const std::string opponent = m_pClub->GetFriendlyOpponentName(slot);
         intptr_t opponentIndex = -1;

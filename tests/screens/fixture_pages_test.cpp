@@ -84,6 +84,58 @@ TEST_F(FixturePages, TheFanFallsBackOnALineStoredOnce) {
     EXPECT_EQ(CountMessages(240), 1);
 }
 
+// Every code the fan reads has its own text, shown in his order; the cup
+// codes read the top division's texts or the lower divisions'.
+TEST_F(FixturePages, TheFanReadsHisCodesInOrderWithHisDivisionsCupTexts) {
+    struct FanCode {
+        uint8_t code;
+        unsigned top, lower;
+    };
+    std::vector<FanCode> order = {{46, 33146, 33146}, {47, 33147, 33147}, {2, 33077, 33077}, {4, 33078, 33078},
+                                  {1, 33079, 33079},  {3, 33080, 33080},  {5, 33081, 33081}, {7, 33082, 33082},
+                                  {9, 33083, 33083},  {11, 33084, 33084}};
+    const uint8_t cupCodes[] = {13, 14, 15, 16, 17, 19, 20, 22, 23};
+    for (unsigned i = 0; i < 9; ++i) order.push_back({cupCodes[i], 33085 + i, 33094 + i});
+    order.push_back({24, 33103, 33103});
+    for (unsigned c = 212; c <= 221; ++c) order.push_back({uint8_t(c), 33255 + c - 212, 33255 + c - 212});
+    for (unsigned c = 225; c <= 227; ++c) order.push_back({uint8_t(c), 33267 + c - 225, 33267 + c - 225});
+    order.push_back({223, 33265, 33265});
+    order.push_back({224, 33266, 33266});
+    for (unsigned c = 25; c <= 39; ++c) order.push_back({uint8_t(c), 33104 + c - 25, 33104 + c - 25});
+    order.push_back({41, 33119, 33119});
+    order.push_back({248, 33335, 33335});
+    for (bool topDivision : {true, false}) {
+        SCOPED_TRACE(topDivision ? "top division" : "lower division");
+        if (!topDivision) {
+            CDivision* second = Scotland().GetDivision(1);
+            ASSERT_NE(second, nullptr);
+            for (int i = 0; i < W().GetClubList().GetSize(); ++i)
+                if (W().GetClub(i)->GetDivision() == second && W().GetClub(i)->GetManagerKind() == 0) {
+                    User().JoinClub(i);
+                    break;
+                }
+            ASSERT_FALSE(W().GetCurrentClub()->GetDivision()->IsTopDivision());
+            // The move gives him new contacts; a fan among them for certain.
+            User().GetContacts().Add(std::make_unique<CEmployee>(8, *W().GetCurrentClub()->GetCountry(),
+                                                                 *W().GetCurrentClub()->GetPopularity()));
+        }
+        User().ClearMessages();
+        // Posted in reverse: the fan's order is his own, not the inbox's.
+        for (auto it = order.rbegin(); it != order.rend(); ++it) User().AddMessage(it->code, "Kestrel Cup", "", "", -1);
+        CFixtureScreen* hub = OpenFixtures(CFixtureScreen::kHubPage);
+        const int row = StaffRow(*hub, 8);
+        ASSERT_GE(row, 0);
+        hub->SelectAdvisor(reinterpret_cast<CEmployee*>(hub->GetStaffList()->GetItemData(row)));
+        std::vector<std::string> want;
+        for (const FanCode& f : order) {
+            const unsigned text = topDivision ? f.top : f.lower;
+            ASSERT_FALSE(platform::LoadString(text).empty()) << text;
+            want.push_back(platform::FormatMessageId(text, {"Kestrel Cup", "", ""}));
+        }
+        EXPECT_EQ(hub->GetAdvisorLines(), want);
+    }
+}
+
 TEST_F(FixturePages, TheFriendliesButtonDoesNothingWithoutAClub) {
     CFixtureScreen* hub = OpenFixtures(CFixtureScreen::kHubPage);
     ASSERT_NE(hub, nullptr);

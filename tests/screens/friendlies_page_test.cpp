@@ -89,6 +89,7 @@ TEST_F(FriendliesPage, TheListShowsTheFourDaysAndAPickNeedsAnOpenDay) {
     EXPECT_EQ(page->GetDetailValue(1)->GetText(), "-");
     const int row = FirstOpenRow(*page);
     ASSERT_GE(row, 0);
+    for (int col = 1; col <= 3; ++col) EXPECT_EQ(std::string(list->GetItemText(row, col)), "") << "an open day";
     page->PickFriendlyRow(row);
     EXPECT_EQ(page->GetFriendlyPick(), row);
     EXPECT_EQ(page->GetArrangeDay(), club->GetFriendlyDay(row));
