@@ -58,6 +58,9 @@ enum CentrePicture : int {
 std::array<int, 3> ThirdShares(double left, double middle, double right);
 // A power bar's length for a normalised value.
 int PowerBarLength(int value);
+// The typed keys and the hidden mode are kept for the program's run; a
+// test that starts the program again starts them afresh.
+void ForgetTypedKeys();
 }  // namespace highscreen
 
 class CHighScreen : public CScreensInfo {
@@ -107,6 +110,10 @@ public:
 
     // --- painters; `blit` copies the panel to the window at once ---
     void PaintScorePanel(bool blit);
+    // A side's score as the score panel shows it, the first leg's in brackets.
+    std::string DisplayedScoreText(int side) const;
+    // The enlarged view's two score lines at its foot, from the displayed score.
+    void FillEnlargedViewLines();
     void PaintControlStrip(bool blit);
     void PaintClipFrame(bool blit);
     void PaintHomePlayersPanel(bool blit) { PaintPlayersPanel(0, blit); }

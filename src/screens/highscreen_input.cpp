@@ -24,6 +24,11 @@ constexpr std::array<uint8_t, 6> kHsHiddenCode{'Y', 'A', 'L', 'P', 'E', 'R'};
 
 }  // namespace
 
+void highscreen::ForgetTypedKeys() {
+    g_HsKeyHistory.fill(0);
+    g_bHsHiddenMode = false;
+}
+
 void CHighScreen::OnPaint(const platform::win::PaintContext& pc) {
     CScreensInfo::OnPaint(pc);
     if (Valid()) Redraw();
@@ -333,6 +338,7 @@ void CHighScreen::OnKeyDown(uint32_t vk, uint32_t repeatCount, intptr_t flags) {
     if (vk == ' ' && m_nMode == 1) ToggleRun();
     if (g_bHsHiddenMode && vk == 'F') {
         m_bEnlargedView = m_bEnlargedView ? 0 : 1;
+        if (m_bEnlargedView) FillEnlargedViewLines();
         if (!m_bEnlargedView) {
             SetAllDirty();
             m_bClipFrameDirty = 1;

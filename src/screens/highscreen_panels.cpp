@@ -35,20 +35,25 @@ constexpr int kHsStripEdges[9] = {0, 49, 94, 139, 183, 229, 274, 318, 365};
 
 }  // namespace
 
+std::string CHighScreen::DisplayedScoreText(int side) const {
+    const int goals = m_nDisplayedScore[static_cast<size_t>(side & 1)];
+    if (!m_pMatchPlay || !m_pMatchPlay->IsSecondLegTie()) return HsNumber(goals);
+    char text[32];
+    std::snprintf(text, sizeof text, "(%d) %d", m_pMatchPlay->GetFirstLegGoals(side), goals);
+    return text;
+}
+
+void CHighScreen::FillEnlargedViewLines() {
+    if (!m_pMatchPlay) return;
+    m_strBanner = {m_pMatchPlay->GetHomeTeamName(), DisplayedScoreText(0), m_pMatchPlay->GetAwayTeamName(),
+                   DisplayedScoreText(1)};
+}
+
 void CHighScreen::PaintScorePanel(bool blit) {
     if (!m_pScore || !m_pMatchPlay) return;
-    std::string scores[2];
-    for (int side = 0; side < 2; ++side) {
-        if (m_pMatchPlay->IsSecondLegTie()) {
-            char text[32];
-            std::snprintf(text, sizeof text, "(%d) %d", m_pMatchPlay->GetFirstLegGoals(side),
-                          m_nDisplayedScore[static_cast<size_t>(side)]);
-            scores[side] = text;
-        } else
-            scores[side] = HsNumber(m_nDisplayedScore[static_cast<size_t>(side)]);
-    }
+    const std::string scores[2] = {DisplayedScoreText(0), DisplayedScoreText(1)};
     if (m_bEnlargedView) {
-        m_strBanner = {m_pMatchPlay->GetHomeTeamName(), scores[0], m_pMatchPlay->GetAwayTeamName(), scores[1]};
+        FillEnlargedViewLines();
         return;
     }
     if (!m_bDirty[kScorePanel]) return;

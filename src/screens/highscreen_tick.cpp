@@ -30,6 +30,9 @@ void CHighScreen::OnTimerTick(uint32_t id) {
     } else {
         m_nMinute = m_pMatchPlay->GetMinute() + m_pMatchPlay->GetStoppagePlayed();
         m_nMatchMinute = m_nMinute;
+        // The enlarged view's frames carry the score lines: they are filled
+        // before this tick's frame is drawn, not after it.
+        if (m_bEnlargedView) FillEnlargedViewLines();
         if (m_bRedrawAll) {
             SetAllDirty();
             m_bClipFrameDirty = 1;

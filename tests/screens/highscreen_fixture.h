@@ -56,6 +56,7 @@ protected:
         app = std::make_unique<CBrixholmApp>();
         ASSERT_TRUE(app->InitInstance({}));
         RegisterGamePages();
+        highscreen::ForgetTypedKeys();
         // The model's boxes after a match (a suspension, an injury) are
         // answered from a table, so only the page's own loop runs.
         port = std::make_unique<ScriptedUserPort>();

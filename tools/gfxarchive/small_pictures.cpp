@@ -204,6 +204,7 @@ std::vector<Picture> AllPictures() {
     for (Picture& p : ClubPictures()) all.push_back(std::move(p));
     for (Picture& p : FinancePictures()) all.push_back(std::move(p));
     for (Picture& p : CompetitionPictures()) all.push_back(std::move(p));
+    for (Picture& p : InfoPictures()) all.push_back(std::move(p));
     return all;
 }
 
