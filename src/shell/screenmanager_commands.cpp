@@ -393,8 +393,9 @@ void CScreenManager::SackEmployee() {
     // Not found is 0xFFFF: someone else's man is not the user's to sack.
     if (index < 0 || index >= club->Staff().GetSize()) return;
     const CCountry* country = club->GetCountry();
-    const double compensation = employee->Person().GetContractCost(false, w->GetWeek());
-    const std::string text = country ? employee->Person().FormatContractMoney(*country, 425, false)
+    // The question names what is paid: at most four weeks' wages.
+    const double compensation = employee->Person().GetContractCost(true, w->GetWeek());
+    const std::string text = country ? employee->Person().FormatContractMoney(*country, 425, true)
                                      : Format(425, {employee->GetName(), ""});
     if (UserMessageBoxText(text, kBoxYesNo, -1) != kAnswerYes) return;
     RemoveHistoryEntries({index, w->GetClubList().GetIndex(club), kPersonListStaff}, true);

@@ -213,6 +213,10 @@ public:
     // approached; -1 for one that is not on that market.
     int AddApproachedEmployee(const CAvailableEmployee& employee);
     const std::vector<uint32_t>& ApproachedEmployees() const { return approachedStaff_; }
+    // The approached staff are places in the country's staff market: they
+    // follow it when it drops entry `index`, and are forgotten when it turns over.
+    void MarketEmployeeRemoved(uint32_t index);
+    void ForgetApproachedEmployees() { approachedStaff_.clear(); }
     // A squad player's request to leave.
     void HandleTransferRequest(uint16_t index, CPlayer* player);
     // The slot holding the player; 65535 (and a trace) when none does.
@@ -254,6 +258,11 @@ public:
     void GetWeeklyExpenditure(double* out) const;
     void GetSeasonIncome(double* out) const;
     void GetSeasonExpenditure(double* out) const;
+    // The week's or the season's statement as rows of the accounts page:
+    // name, income, expenditure in the club's money; nothing for a club
+    // that keeps no accounts.
+    void FillWeeklyAccounts(CListRows& list) const;
+    void FillSeasonAccounts(CListRows& list) const;
     // Scouts the club's standing allows.
     int GetAllowedScouts() const;
     // 1 when the human manager may go on hiring a man of the kind.
@@ -479,7 +488,8 @@ public:
     void AddInjuryRows(CListRows& list) const;
     void AddTopScorerRows(CListRows& list) const;
     void AddDisciplineRows(CListRows& list) const;
-    void FillEmployeeRows(CListRows& list) const;
+    // The staff of one job kind, or of every kind for 5.
+    void FillEmployeeRows(CListRows& list, uint8_t kindFilter = 5) const;
     void FillEmployeeGroupList(CListRows& list, int group) const;
     void AddDisciplineTableRow(CListRows& list, bool withDivision, bool withCountry) const;
     void AddAttendanceTableRow(CListRows& list) const;

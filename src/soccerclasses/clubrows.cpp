@@ -41,7 +41,7 @@ void CClub::AddDisciplineRows(CListRows& list) const {
 }
 
 // Kind filter 5 shows every kind.
-void CClub::FillEmployeeRows(CListRows& list) const { staff_.FillStaffList(list, 5); }
+void CClub::FillEmployeeRows(CListRows& list, uint8_t kindFilter) const { staff_.FillStaffList(list, kindFilter); }
 
 void CClub::FillEmployeeGroupList(CListRows& list, int group) const {
     list.ResetContent();

@@ -7,6 +7,8 @@
 #include "platform/trace.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/clubplayers.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/listrows.h"
 #include "soccerclasses/extdwordarray.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/manager.h"
@@ -198,6 +200,41 @@ void CClub::GetSeasonIncome(double* out) const {
 }
 void CClub::GetSeasonExpenditure(double* out) const {
     if (accounts_ && out) accounts_->GetSeasonExpenditure(out);
+}
+
+namespace {
+
+void FillAccountsStatement(const CClub& club, CListRows& list, bool season) {
+    list.ResetContent();
+    const CAccountsItemList* accounts = club.GetAccounts();
+    if (!accounts) return;
+    const CCountry* country = club.GetCountry();
+    // Whole base amounts, then each shown as the club's money.
+    auto money = [&](const std::string& cell) -> std::string {
+        if (cell.empty()) return cell;
+        const double amount = std::stod(cell);
+        if (!country) return cell;
+        std::string out;
+        country->FormatMoney(out, amount);
+        return out;
+    };
+    for (const auto& r : accounts->GetStatement(season, [](double v) { return v; })) {
+        const int row = list.AddRow(r.name, 0, 0, 0);
+        list.SetItem(row, 1, money(r.income));
+        list.SetItem(row, 2, money(r.expenditure));
+        list.SetRowColour(row, r.colour);
+    }
+}
+
+}  // namespace
+
+void CClub::FillWeeklyAccounts(CListRows& list) const { FillAccountsStatement(*this, list, false); }
+void CClub::FillSeasonAccounts(CListRows& list) const { FillAccountsStatement(*this, list, true); }
+
+void CClub::MarketEmployeeRemoved(uint32_t index) {
+    std::erase(approachedStaff_, index);
+    for (uint32_t& i : approachedStaff_)
+        if (i > index) --i;
 }
 
 int CClub::GetAllowedScouts() const {

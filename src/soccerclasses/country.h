@@ -240,6 +240,9 @@ public:
     void FillAvailableEmployeeList(CListRows& rows, uint8_t kindFilter) const;
     void ClearMarkets();
     void UpdateStaffLists(const CPopularity& row, uint8_t divisionLevel, const CClub& club);
+    // The clubs' approaches name places in the staff market: after entry
+    // `removed` leaves they follow it; -1 when the market turned over.
+    void StaffMarketChanged(int removed);
     CNewsList& GetNews() { return m_News; }
     CAvailableYouthList* GetYouthMarket() const { return m_YouthMarket.get(); }
     CAvailableEmployeeList* GetStaffMarket() const { return m_StaffMarket.get(); }

@@ -125,7 +125,20 @@ void CCountry::RemoveAvailableEmployee(const CAvailableEmployee* employee) {
     // Not found is 0xFFFF, past the end.
     if (i < 0 || i >= m_StaffMarket->GetSize()) return;
     m_StaffMarket->RemoveAt(i);
+    StaffMarketChanged(i);
     ForgetListPlaces(kPersonListStaffMarket, *this);
+}
+
+void CCountry::StaffMarketChanged(int removed) {
+    CWorldData* w = GetWorldData();
+    if (!w) return;
+    CClubList& clubs = w->GetClubList();
+    for (int c = 0; c < clubs.GetSize(); ++c) {
+        CClub* club = clubs.GetAt(c);
+        if (!club || club->GetCountry() != this) continue;
+        if (removed < 0) club->ForgetApproachedEmployees();
+        else club->MarketEmployeeRemoved(static_cast<uint32_t>(removed));
+    }
 }
 
 void CCountry::FillAvailableEmployeeList(CListRows& rows, uint8_t kindFilter) const {
@@ -135,6 +148,7 @@ void CCountry::FillAvailableEmployeeList(CListRows& rows, uint8_t kindFilter) co
 void CCountry::ClearMarkets() {
     if (m_YouthMarket) m_YouthMarket->RemoveAll();
     if (m_StaffMarket) m_StaffMarket->RemoveAll();
+    StaffMarketChanged(-1);
     ForgetListPlaces(kPersonListYouthMarket, *this);
     ForgetListPlaces(kPersonListStaffMarket, *this);
 }
@@ -143,6 +157,7 @@ void CCountry::UpdateStaffLists(const CPopularity& row, uint8_t divisionLevel, c
     if (!IsFollowed()) return;
     m_YouthMarket->Update(*this, row, divisionLevel, club.GetYouthDevelopment());
     m_StaffMarket->Update(*this, row);
+    StaffMarketChanged(-1);
     // Both markets give places to newcomers as they turn over.
     ForgetListPlaces(kPersonListYouthMarket, *this);
     ForgetListPlaces(kPersonListStaffMarket, *this);

@@ -153,6 +153,7 @@ bool CCountry::EndOfSeason() {
     if (IsFollowed()) {
         if (m_YouthMarket) m_YouthMarket->EndOfSeason();
         if (m_StaffMarket) m_StaffMarket->EndOfSeason();
+        StaffMarketChanged(-1);
         ForgetListPlaces(kPersonListYouthMarket, *this);
         ForgetListPlaces(kPersonListStaffMarket, *this);
     }

@@ -292,4 +292,15 @@ TEST_F(ScreenTablesTest, TheGivenRowsHoldAsGiven) {
     EXPECT_STREQ(st::kBackgroundNames[75], "");
 }
 
+TEST(ScreenTableRows, TheKitEditorAndTheAccountsChartTakeTheirRowsBackgrounds) {
+    auto background = [](int page) -> std::string {
+        const int b = st::kScreens[page].background;
+        return b >= 0 && b < st::kBackgroundSlots ? st::kBackgroundNames[b] : "";
+    };
+    EXPECT_EQ(background(72), "gfx\\backgrounds\\74.bmp") << "the kit editor's row, not the picture its page names";
+    EXPECT_EQ(background(113), "gfx\\backgrounds\\114.bmp");
+    EXPECT_EQ(background(116), "gfx\\backgrounds\\114.bmp") << "Manager Vacancies shares the accounts chart's panel";
+    for (int page : {7, 21, 25, 38, 103}) EXPECT_NE(background(page), "") << "finance page " << page;
+}
+
 }  // namespace

@@ -160,6 +160,9 @@ std::vector<Picture> LifestylePictures();
 // buttons included.
 std::vector<Picture> ClubHubButtons();
 std::vector<Picture> ClubPictures();
+// The finance hub's buttons and the Job Centre's filters (finance_pictures.cpp).
+std::vector<Picture> FinanceHubButtons();
+std::vector<Picture> FinancePictures();
 
 // Every picture the tool ships, in archive order.
 std::vector<Picture> AllPictures();

@@ -202,6 +202,7 @@ std::vector<Picture> AllPictures() {
     for (Picture& p : MatchPictures()) all.push_back(std::move(p));
     for (Picture& p : NewsPictures()) all.push_back(std::move(p));
     for (Picture& p : ClubPictures()) all.push_back(std::move(p));
+    for (Picture& p : FinancePictures()) all.push_back(std::move(p));
     for (Picture& p : CompetitionPictures()) all.push_back(std::move(p));
     for (Picture& p : InfoPictures()) all.push_back(std::move(p));
     return all;
