@@ -10,8 +10,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/window/headless.h"
-#include "platform/window/ui.h"
+#include "page_session_bench.h"
 #include "screens/squadselectscreen.h"
 #include "screens/tactscreen.h"
 #include "screens/trainscreen.h"
@@ -23,7 +22,6 @@
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/soccertactic.h"
-#include "support/game_driver.h"
 
 namespace {
 
@@ -31,43 +29,21 @@ using namespace platform::win;
 
 // Scotland, its first club managed by user 0, and the page in a headless
 // window.
-class SquadPageBench {
+class SquadPageBench : public PageSessionBench {
 public:
-    SquadPageBench()
-        : game({150}, VT_GAME_DIR, std::filesystem::temp_directory_path() / "vt_bench_squadpages") {
-        CWorldData& w = game.World();
-        CClub* club = w.GetClub(w.GetCountry(150)->GetDivision(0)->GetFirstClub());
-        w.GetManagerList().GetAt(club->GetManager())->m_IsHuman = 1;
-        w.GetUser(0)->SetManagerIndex(club->GetManager());
-        w.RestoreCurrentUser(0);
-        CWorldData::SelectedUserSlot() = 0;
-        Ui::Get().Start(std::make_unique<HeadlessBackend>(Size{1024, 768}));
-        LoadArchiveIndexes();
-        main.Create(nullptr, Rect{0, 0, 800, 600}, WS_VISIBLE);
-        Ui::Get().SetMainWindow(&main);
-        manager.Create(&main, Rect::XYWH(2, 2, CScreen::kWidth, CScreen::kHeight));
-    }
-    ~SquadPageBench() {
-        manager.Destroy();
-        main.Destroy();
-        Ui::Get().Stop();
-        FreeArchiveIndexes();
-    }
-    CClub& Club() {
-        CWorldData& w = game.World();
-        return *w.GetClub(w.GetCountry(150)->GetDivision(0)->GetFirstClub());
-    }
+    SquadPageBench() : PageSessionBench({150}, 150, "vt_bench_squadpages") {}
+    CClub& Club() { return *club; }
     // Fills the human club's squad to all 30 slots with the next club's
     // players, who leave that club.
     void FillSquad() {
         CWorldData& w = game.World();
-        CClub& club = Club();
-        CClub& other = *w.GetClub(w.GetClubList().GetIndex(&club) + 1);
-        for (int s = 0; s < kSquadSlots && club.CountFilledSlots() < kSquadSlots; ++s) {
+        CClub& own = Club();
+        CClub& other = *w.GetClub(w.GetClubList().GetIndex(&own) + 1);
+        for (int s = 0; s < kSquadSlots && own.CountFilledSlots() < kSquadSlots; ++s) {
             const uint16_t id = other.GetPlayerId(s);
             if (id == kEmptySlot) continue;
             other.RemoveFromSquad(s);
-            club.AddPlayerToSquad(id);
+            own.AddPlayerToSquad(id);
         }
     }
     CScreen* Open(CScreen* page, int screen) {
@@ -86,10 +62,6 @@ public:
         page->Invalidate(false);
         page->UpdateNow();
     }
-
-    testsupport::GameDriver game;
-    Window main;
-    CScreenManager manager;
 };
 
 void BM_TeamSelectionCompose(benchmark::State& state) {

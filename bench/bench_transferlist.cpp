@@ -7,8 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/window/headless.h"
-#include "platform/window/ui.h"
+#include "page_session_bench.h"
 #include "screens/pages.h"
 #include "screens/playerscreen.h"
 #include "shell/archive.h"
@@ -21,39 +20,17 @@
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/selectablecountries.h"
-#include "support/game_driver.h"
 #include "ui/listcontrol.h"
 
 namespace {
 
 using namespace platform::win;
 
-class TransferListBench {
+class TransferListBench : public PageSessionBench {
 public:
-    TransferListBench()
-        : game(AllSelectableCountries(), VT_GAME_DIR, std::filesystem::temp_directory_path() / "vt_bench_transfers") {
-        CWorldData& w = game.World();
-        CCountry* england = nullptr;
-        for (int i = 0; i < w.GetCountryList().GetSize() && !england; ++i)
-            if (CCountry* c = w.GetCountry(i); c && c->GetDivisionCount() > 0) england = c;
-        CClub* club = w.GetClub(england->GetDivision(0)->GetFirstClub());
-        w.GetManagerList().GetAt(club->GetManager())->m_IsHuman = 1;
-        w.GetUser(0)->SetManagerIndex(club->GetManager());
-        w.RestoreCurrentUser(0);
-        CWorldData::SelectedUserSlot() = 0;
-        Ui::Get().Start(std::make_unique<HeadlessBackend>(Size{1024, 768}));
-        LoadArchiveIndexes();
-        main.Create(nullptr, Rect{0, 0, 800, 600}, WS_VISIBLE);
-        Ui::Get().SetMainWindow(&main);
-        manager.Create(&main, Rect::XYWH(2, 2, CScreen::kWidth, CScreen::kHeight));
+    TransferListBench() : PageSessionBench(AllSelectableCountries(), -1, "vt_bench_transfers") {
         RegisterGamePages();
-        europe = w.GetFederation(0);
-    }
-    ~TransferListBench() {
-        manager.Destroy();
-        main.Destroy();
-        Ui::Get().Stop();
-        FreeArchiveIndexes();
+        europe = game.World().GetFederation(0);
     }
     CPlayerScreen* Open() {
         g_nTreeSelectionData = reinterpret_cast<uintptr_t>(europe);
@@ -64,9 +41,6 @@ public:
         return dynamic_cast<CPlayerScreen*>(manager.GetCurrentPage());
     }
 
-    testsupport::GameDriver game;
-    Window main;
-    CScreenManager manager;
     CFederation* europe = nullptr;
 };
 

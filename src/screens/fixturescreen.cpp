@@ -4,6 +4,7 @@
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "screens/infoscreen.h"
 #include "screens/pages.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/charityshield.h"
@@ -180,6 +181,7 @@ void CFixtureScreen::Initialise() {
     }
     if (CListControl* list = GetFixtureList()) list->m_bSelectable = 1;
     if (CXStatic* none = GetNoDataLabel()) none->Show(false);
+    if (m_nPage == kFriendliesPage) SetUpFriendlies();
     if (m_nPage == kLeagueFixturesPage || m_nPage == kNextDaysPage)
         if (g_nTreeSelectionData)
             ShowContextPicture(std::min(g_nTreeSelectionLevel, static_cast<int>(kContextClub)), g_nTreeSelectionData,
@@ -237,6 +239,7 @@ void CFixtureScreen::ShowListOrNoData(bool hasRows) {
 void CFixtureScreen::FillPage() {
     switch (m_nPage) {
         case kLeagueSchedulePage: FillLeagueSchedule(); break;
+        case kFriendliesPage: FillFriendlies(); break;
         case kLeagueFixturesPage: FillLeagueFixtures(); break;
         case kCupSchedulePage: FillCupSchedule(); break;
         case kCupFixturesPage: FillCupFixtures(); break;
@@ -442,6 +445,14 @@ void CFixtureScreen::OnTreeSelect(const TreeNotice* item) {
                 FillPage();
             }
             break;
+        case kFriendliesPage:
+            if (item->level == 4 && !cup && item->data)
+                ChooseOpponent(reinterpret_cast<CClub*>(item->data));
+            else {
+                m_bOpponentChosen = false;
+                EnableArrangeButtons(false);
+            }
+            break;
         case kLeagueSchedulePage:
             if (item->level == 4 && !cup && item->data) {
                 m_pClub = reinterpret_cast<CClub*>(item->data);
@@ -498,7 +509,7 @@ void CFixtureScreen::OpenRow(int row) {
             const auto index = static_cast<intptr_t>(list->GetItemData(row));
             if (cell(3).empty() || index < 0 || !m_pCup || m_nRoundPosition < 0) return;
             const auto [roundIndex, replay] = m_RoundDates[size_t(m_nRoundPosition)];
-            m->ShowMatchSummary(replay + 1, m_pCup->m_Name, kFixSummaryCup, m_pCup->m_PictureNumber,
+            m->ShowMatchSummary(replay + 1, m_pCup->m_Name, kFixSummaryCup, CInfoScreen::CupIdentity(m_pCup),
                                 roundIndex, m_Date, static_cast<int>(index), replay);
             return;
         }
@@ -515,7 +526,12 @@ void CFixtureScreen::OpenRow(int row) {
         case kLeagueFixturesPage: {
             const auto index = static_cast<intptr_t>(list->GetItemData(row));
             if (cell(3).empty() || index < 0 || !m_pDivision) return;
-            m->ShowMatchSummary(1, m_pDivision->GetName(), kFixSummaryLeague, m_pDivision->GetCountry(), 0, m_Date,
+            // The division by its country and its place there.
+            const CCountry* country = GetWorldData() ? GetWorldData()->GetCountry(m_pDivision->GetCountry()) : nullptr;
+            int place = -1;
+            for (int i = 0; country && i < country->GetDivisionCount(); ++i)
+                if (country->GetDivision(i) == m_pDivision) place = i;
+            m->ShowMatchSummary(1, m_pDivision->GetName(), kFixSummaryLeague, m_pDivision->GetCountry(), place, m_Date,
                                 static_cast<int>(index), 0);
             return;
         }
@@ -534,7 +550,18 @@ void CFixtureScreen::OnLButtonDblClk(uint32_t flags, Point pt) {
     OpenRow(list->GetPointerRow());
 }
 
+void CFixtureScreen::OnLButtonDown(uint32_t flags, Point pt) {
+    CSectionHub::OnLButtonDown(flags, pt);
+    // Only a click the friendly list passes on picks a day.
+    CListControl* list = GetFixtureList();
+    if (m_nPage == kFriendliesPage && list && flags == ui::kRelayedFlags) PickFriendlyRow(list->GetPointerRow());
+}
+
 bool CFixtureScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
+    if (m_nPage == kFriendliesPage && (id == kArrangeHome || id == kArrangeAway)) {
+        ArrangeFriendly(id == kArrangeHome);
+        return true;
+    }
     if (id == kLeftDate || id == kRightDate) {
         if (id == kLeftDate)
             OnLeftDate();

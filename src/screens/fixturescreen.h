@@ -81,6 +81,27 @@ public:
 
     void OnLeftDate();
     void OnRightDate();
+
+    // Friendlies (53).
+    static constexpr uint32_t kArrangeHome = 766, kArrangeAway = 767;
+    static constexpr int kFriendlySlots = 4;
+    // A left click on row `row` of the friendly list: picks or unpicks the day.
+    void PickFriendlyRow(int row);
+    // "Arrange Home" (true) or "Arrange Away"; true when a friendly was arranged.
+    bool ArrangeFriendly(bool home);
+    // A computer club's answer to a draw r of 0 to 100 for the divisions'
+    // difference d (1 for the same division).
+    static bool FriendlyAccepted(int difference, int draw);
+    static int FriendlyDifference(const CClub& own, const CClub& opponent);
+    // A friendly day has passed when its match day is today's or earlier;
+    // its date is the day's date in the current season.
+    bool FriendlyDayPassed(int slot) const;
+    std::string FriendlyDateText(int slot) const;
+    int GetFriendlyPick() const { return m_nPick; }
+    int GetArrangeDay() const { return m_nArrangeDay; }
+    CClub* GetOpponent() const { return m_bOpponentChosen ? m_pOpponent : nullptr; }
+    CXButton* GetArrangeButton(bool home) { return FindButton(home ? kArrangeHome : kArrangeAway); }
+    CXStatic* GetDetailValue(int row) { return FindLabel(190, 125 + 33 * row); }
     // Double click on row `row` of the page's list, as the list reports it.
     void OpenRow(int row);
 
@@ -92,6 +113,7 @@ protected:
     bool IsHubPage() const override { return m_nPage == kHubPage; }
     void AdvisorFallback(const CEmployee& advisor, CHumanManager& user, HubPanelLines& lines) override;
     void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
+    void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
 
 private:
@@ -108,6 +130,12 @@ private:
     void FillCupFixtures();
     void ShowListOrNoData(bool hasRows);
     uint8_t CalendarCode() const;
+    void SetUpFriendlies();
+    void FillFriendlies();
+    void ChooseOpponent(CClub* club);
+    void SetFriendlyDetails(const CClub* opponent);
+    void EnableArrangeButtons(bool enable);
+    bool ComputerClubAccepts(CClub& opponent, int slot);
 
     int m_nPage = 0;
     CClub* m_pClub = nullptr;
@@ -121,6 +149,13 @@ private:
     // The cup's shown rounds in order: (round index, 1 for its replay day).
     std::vector<std::pair<int, int>> m_RoundDates;
     HistoryState m_HistoryBlock{-1, -1, -1};
+    // The friendlies page's pick, day and opponent; never saved.
+    int m_nOwnIndex = -1;
+    int m_nArrangeDay = -1;
+    int m_nArrangeSlot = -1;
+    int m_nPick = -1;
+    CClub* m_pOpponent = nullptr;
+    bool m_bOpponentChosen = false;
 };
 
 void RegisterFixtureScreen();

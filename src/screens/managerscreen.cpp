@@ -101,6 +101,7 @@ void CManagerScreen::Initialise() {
         return;
     }
     if (CXStatic* none = GetNoDataLabel()) none->Show(false);
+    if (m_nPage == kVacanciesPage) SetUpVacancies();
 }
 
 void CManagerScreen::Refresh() {
@@ -164,9 +165,27 @@ void CManagerScreen::OnTreeSelect(const TreeNotice* item) {
         FillMonthPage();
         Repaint(0);
     }
+    if (m_nPage == kVacanciesPage && item->level == kContextClub && item->kind != kTreeKindCompetition && item->data) {
+        auto* club = reinterpret_cast<CClub*>(item->data);
+        CWorldData* world = GetWorldData();
+        CHumanManager* user = world ? world->GetCurrentUser() : nullptr;
+        if (!IsModelCall() && user && user->IsEmployed() && user->GetClub() == club)
+            OwnClubPicked();
+        else
+            SelectVacancyClub(club);
+    }
 }
 
 bool CManagerScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
+    if (m_nPage == kVacanciesPage && (id == kApproach || id == kReject || id == kAccept)) {
+        if (id == kApproach)
+            Approach();
+        else if (id == kReject)
+            Reject();
+        else
+            Accept();
+        return true;
+    }
     // The menu's commands open the same pages as the hub's buttons.
     uint32_t section = id;
     if (id == kProfileMenu) section = kProfile;
@@ -189,6 +208,7 @@ void CManagerScreen::Close() {
     if (CScreenManager* m = PageManager(); m && m_nPage == kMonthPage && !m->IsOffHistory())
         m->MarkHistoryEntry(static_cast<intptr_t>(g_nTreeSelectionData),
                             static_cast<uint8_t>(g_nTreeSelectionKind == 255 ? 0 : g_nTreeSelectionKind));
+    if (m_nPage == kVacanciesPage) CloseVacancies();
     CSectionHub::Close();
 }
 

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "screens/sectionhub.h"
+#include "ui/xspinedit.h"
 
+class CClub;
 class CDivision;
 
 class CManagerScreen : public CSectionHub {
@@ -49,6 +51,32 @@ public:
     // The club whose post model code offers (116), while it waits.
     void* m_pVacancyClub = nullptr;
 
+    // Manager Vacancies (116).
+    static constexpr uint32_t kApproach = 21470, kAccept = 21471, kReject = 21472;
+    static constexpr uint32_t kSalaryField = 302, kLengthField = 509;
+    static constexpr int kMaxTalks = 5;
+    // A club picked in the tree (or named by the model call).
+    void SelectVacancyClub(CClub* club);
+    // The three buttons' commands; Approach gives whether talks went on.
+    bool Approach();
+    void Reject();
+    void Accept();
+    // Whether model code waits on this page for the answer.
+    bool IsModelCall() const { return m_pVacancyClub != nullptr; }
+    CClub* GetTarget() const;
+    bool IsClubSelected() const { return m_bClubSelected; }
+    bool IsOfferMade() const { return m_bOfferMade; }
+    bool IsExitMode() const { return m_bExitMode; }
+    int GetTalkCount() const { return m_nTalkCount; }
+    double GetLastOffer() const { return m_dLastOffer; }
+    CXSpinedit& GetSalaryField() { return m_Salary; }
+    CXSpinedit& GetLengthField() { return m_Length; }
+    CXStatic* GetContractText() { return FindLabel(298, 151); }
+    CXStatic* GetClubNameLabel() { return FindLabel(30, 61); }
+    CXButton* GetVacancyButton(uint32_t id);
+    // The clubs that refused the manager, by world index.
+    static bool IsTurnedDown(int club);
+
 protected:
     const std::vector<HubAdvisorRule>& AdvisorRules() const override;
     const std::vector<HubSection>& Sections() const override;
@@ -65,9 +93,30 @@ private:
     void FillMonthPage();
     void FillHonoursPage();
     void ShowListOrNoData(bool hasRows);
+    intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
+    void SetUpVacancies();
+    void OwnClubPicked();
+    void Offer();
+    void ClearVacancyClub(bool modelAccept);
+    void SetFieldsActive(bool active);
+    void SetVacancyValues(const CClub* club);
+    void SetContractText(const std::string& text);
+    void SetButton(uint32_t id, bool active, unsigned text = 0);
+    void CloseVacancies();
 
     int m_nPage = 0;
     CDivision* m_pDivision = nullptr;
+    CXSpinedit m_Salary;
+    CXSpinedit m_Length;
+    int m_nTarget = -1;
+    bool m_bClubSelected = false;
+    bool m_bTalksOpen = false;
+    bool m_bOfferMade = false;
+    bool m_bLeavingAgreed = false;
+    bool m_bExitMode = false;
+    int m_nTalkCount = 0;
+    double m_dLastOffer = 0;
+    double m_dLastOfferShown = 0;
     HistoryState m_HistoryBlock{-1, -1, -1};
 };
 

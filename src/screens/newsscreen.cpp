@@ -87,6 +87,12 @@ CXButton* CNewsScreen::FindButton(uint32_t id) {
     return nullptr;
 }
 
+void CNewsScreen::Enable() {
+    const platform::win::Point at = ScreenToClient(platform::win::Ui::Get().CursorPos());
+    Send(platform::win::WM_MOUSEMOVE, platform::win::Ui::Get().MouseFlags(), platform::win::MakePointParam(at));
+    CSectionHub::Enable();
+}
+
 void CNewsScreen::Initialise() {
     m_nPendingWipe = 0;
     BuildScreen(m_nPage);

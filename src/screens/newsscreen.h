@@ -32,6 +32,12 @@ struct NewspaperRow {
     int homeGoals = -1, awayGoals = -1;
 };
 
+// A row of the table spread's leading scorers.
+struct NewspaperScorer {
+    std::string surname;
+    int league = 0, cup = 0, total = 0;
+};
+
 class CNewsScreen : public CSectionHub {
 public:
     static constexpr int kHubPage = 106;
@@ -58,6 +64,9 @@ public:
     void Initialise() override;
     void Refresh() override;
     void Close() override;
+    // A page enabled again (after a box or the day step) answers the
+    // cursor where it already stands: the button under it lights up.
+    void Enable() override;
     int GetHistoryParams(HistoryState* block) override;
     void SetHistoryParams(const HistoryState* block) override;
     PageFactory GetPageFactory() const override;
@@ -143,6 +152,11 @@ public:
     // Fills the headline pool from a division's events (open to tests).
     void AddDivisionHeadlines(const CDivision& division, int d);
     void FillStoryTables();
+    // A division's leading scorers, league and cup goals counted as the
+    // Leading Goal Scorers page counts them, most goals first, at most 12.
+    static std::vector<NewspaperScorer> LeadingScorers(const CDivision& division);
+    // A scorer's row under the heading "Player          L  C   T".
+    static std::string ScorerRow(const NewspaperScorer& s);
     // The paper's own news page, shipped with the game, as a file address;
     // opened only from the paper whose emblem is 23.
     static std::string LocalNewsAddress();

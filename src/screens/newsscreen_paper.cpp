@@ -3,6 +3,7 @@
 // table spread per division, and its back page.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/cp1252.h"
 #include "platform/files.h"
@@ -19,11 +20,13 @@
 #include "soccerclasses/cup.h"
 #include "soccerclasses/division.h"
 #include "soccerclasses/federation.h"
+#include "soccerclasses/federationcup.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/gameflags.h"
 #include "soccerclasses/globals.h"
 #include "soccerclasses/player.h"
 #include "soccerclasses/referee.h"
+#include "soccerclasses/scriptedport.h"
 #include "soccerclasses/worlddata.h"
 
 using namespace platform::win;
@@ -40,6 +43,7 @@ constexpr unsigned kFillerFirst[4] = {20200, 20400, 20016, 20600};
 constexpr int kFillerTop[4] = {34, 42, 77, 10};
 
 constexpr ColourRef kHeadlineText = 0x4F4957;
+constexpr ColourRef kHeadlineShadow = 0x595361;
 constexpr ColourRef kTableText = 0x322F36;
 constexpr ColourRef kNumberText = 0x635D6B;
 constexpr ColourRef kBlack = 0x000000;
@@ -47,7 +51,8 @@ constexpr ColourRef kSchemeFirst[4] = {0x0000CE, 0x987B0A, 0x565656, 0x565656};
 constexpr ColourRef kSchemeSecond[4] = {0x565656, 0x565656, 0x0000CE, 0x987B0A};
 
 constexpr unsigned kMatchFixtures = 49030, kMatchResults = 49031, kTeamOfTheWeek = 49032, kPlayerHeading = 49033,
-                   kClubHeading = 49034, kBy = 49035, kThisCan = 49036, kTableHeading = 49037;
+                   kClubHeading = 49034, kBy = 49035, kThisCan = 49036, kTableHeading = 49037,
+                   kScorerHeading = 49038;
 constexpr unsigned kGossipFirst = 49020;
 constexpr unsigned kLocalNewsAddress = 49060;
 
@@ -339,6 +344,11 @@ void CNewsScreen::CollectCupMatches() {
     };
     for (int i = 0; i < m_pCountry->GetCups().GetSize(); ++i)
         if (const CCup* cup = m_pCountry->GetCups().GetAt(i)) collect(*cup);
+    // Then the federation's cups, where the country's clubs play abroad.
+    if (m_pCountry->GetFederation() < world->GetFederationList().GetSize())
+        if (const CFederation* fed = world->GetFederation(m_pCountry->GetFederation()))
+            for (int i = 0; i < fed->GetCupCount(); ++i)
+                if (const CCup* cup = fed->GetCup(i)) collect(*cup);
 }
 
 void CNewsScreen::FillStoryTables() {
@@ -551,13 +561,18 @@ int CNewsScreen::HeadlineBox(const std::string& text, int l, int t, int r, int b
     int height = lines.size() == 1 ? boxHeight : (boxHeight + 6) / 2;
     int y = t;
     for (const std::string& line : lines) {
+        // The shadow first, a pixel down and right, so the headline prints over it.
+        CXStatic* shadow = PaperLabel(l + 1, y + 1, r, y + height + 5, height, kHeadlineShadow, true, false, line, face);
         CXStatic* label = PaperLabel(l, y, r, y + height + 4, height, kHeadlineText, true, false, line, face);
-        if (!label) return y;
+        if (!label || !shadow) return y;
         // The size steps down until the line fits its box.
-        for (int h = height; h > 12 && label->GetTextExtent().cx > r - l; --h)
+        int h = height;
+        for (; h > 12 && label->GetTextExtent().cx > r - l; --h)
             label->SetFont(label->GetFont()->Requested().face, PaperPoints(h - 1), true);
+        if (h != height) shadow->SetFont(label->GetFont()->Requested().face, PaperPoints(h), true);
         const int measured = label->GetTextExtent().cy;
         label->Move(Rect{l, y, r, y + measured}, false);
+        shadow->Move(Rect{l + 1, y + 1, r, y + 1 + measured}, false);
         y += measured - (lines.size() > 1 ? 6 : 0);
     }
     return y + (lines.size() > 1 ? 6 : 0);
@@ -789,8 +804,47 @@ void CNewsScreen::BuildTableSpread(int d) {
         PaperLabel(330, row, 450, row + 12, 9, kTableText, false, false, m_TeamOfWeek[d][i].first, kArial);
         PaperLabel(450, row, 594, row + 12, 9, kTableText, false, false, m_TeamOfWeek[d][i].second, kArial);
     }
-    const int hf = HeadlineBox(m_Feature[(2 + d) % m_Feature.size()], 309, std::max(row + 8, 240), 420, 20, kArialBlack);
+    const int below = std::max(row + 8, 240);
+    const int hf = HeadlineBox(m_Feature[(2 + d) % m_Feature.size()], 309, below, 420, 20, kArialBlack);
     BodyColumns(309, hf + 2, 420, kTextBottom, 1, false, true);
+    const std::vector<NewspaperScorer> scorers = LeadingScorers(*division);
+    if (scorers.empty()) return;
+    PaperLabel(425, below, 594, below + 10, 9, kTableText, true, false, platform::LoadString(kScorerHeading), kCourier);
+    int sy = below + 11;
+    for (const NewspaperScorer& sc : scorers) {
+        if (sy + 10 > kTextBottom) break;
+        PaperLabel(425, sy, 594, sy + 10, 9, kTableText, true, false, ScorerRow(sc), kCourier);
+        sy += 10;
+    }
+}
+
+std::vector<NewspaperScorer> CNewsScreen::LeadingScorers(const CDivision& division) {
+    RecordingListRows rows;
+    division.FillTopScorerList(rows);
+    std::vector<NewspaperScorer> out;
+    for (const RecordingListRows::Row& r : rows.Rows()) {
+        const auto* player = reinterpret_cast<const CPlayer*>(r.data1);
+        if (!player || r.cells.size() < 6) continue;
+        NewspaperScorer sc;
+        sc.surname = player->Person().GetSurname();
+        sc.league = std::atoi(r.cells[3].c_str());
+        sc.cup = std::atoi(r.cells[4].c_str());
+        sc.total = std::atoi(r.cells[5].c_str());
+        out.push_back(std::move(sc));
+    }
+    std::stable_sort(out.begin(), out.end(), [](const NewspaperScorer& a, const NewspaperScorer& b) {
+        return a.total != b.total ? a.total > b.total : a.league > b.league;
+    });
+    if (out.size() > 12) out.resize(12);
+    return out;
+}
+
+std::string CNewsScreen::ScorerRow(const NewspaperScorer& s) {
+    // The numbers end under the heading's L, C and T.
+    char row[64];
+    std::snprintf(row, sizeof row, "%-15.14s%2d%3d%4d", s.surname.c_str(), std::clamp(s.league, 0, 99),
+                  std::clamp(s.cup, 0, 99), std::clamp(s.total, 0, 999));
+    return row;
 }
 
 std::vector<CXStatic*> CNewsScreen::GetShownPaperLabels() {

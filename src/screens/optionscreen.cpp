@@ -186,6 +186,7 @@ void COptionScreen::OnLoadGame() {
     }
     g_bGameLoaded = 0;
     if (CWorldData::LoadGameDialog() == 1) {
+        g_SetupState.turnedDown.clear();
         if (CWorldData* loaded = GetWorldData()) loaded->RefreshTree();
         manager->ClearHistory();
         manager->RefreshTree(0);

@@ -28,6 +28,8 @@ public:
     PageFactory GetPageFactory() const override;
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
     void OnTreeSelect(const TreeNotice* item) override;
+    void OnParentNotify(uint32_t event, platform::win::Point pt) override;
+    void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
     void OnListClick(CListControl* list, int row, int column) override;
     bool GetToolTipText(int index, std::string& text) override;
 
@@ -69,6 +71,7 @@ private:
     void RedrawFace();
     void ShowFaceChoices();
     void OnManagerGenerationOk();
+    void ShowNationalityNote(bool typing);
     void OnClubChosen(CClub* club, int index);
     void OnClubNegotiationOk();
     void OnClubNegotiationCancel();

@@ -26,6 +26,7 @@
 #include "ui/tree.h"
 #include "ui/xbutton.h"
 #include "ui/xedit.h"
+#include "ui/xmessages.h"
 #include "ui/xstatic.h"
 
 using namespace platform::win;
@@ -34,6 +35,7 @@ namespace {
 
 constexpr uint32_t kNameField = 21474;
 constexpr uint32_t kNationalityField = 21476;
+constexpr int kNationalityNoteX = 314, kNationalityNoteY = 163;
 constexpr uint32_t kAgeFieldId = 21475;
 constexpr int kFaceX = 450, kFaceY = 222;
 constexpr int kMinAge = 6, kMaxAge = 65;
@@ -240,6 +242,36 @@ void COptionScreen::OnManagerGenerationOk() {
     OpenSetUpPage(90);
 }
 
+// The note about the tree stands where the nationality field starts: it is
+// shown only while the field is empty and nobody types in it, so a chosen or
+// typed nationality can be read.
+void COptionScreen::ShowNationalityNote(bool typing) {
+    CXEdit* field = FindEdit(kNationalityField);
+    CXStatic* note = FindLabel(kNationalityNoteX, kNationalityNoteY);
+    if (!field || !note) return;
+    const bool show = !typing && field->GetText().empty();
+    if (note->IsVisible() != show) note->Show(show);
+}
+
+// A press on a child of page 97 (the fields among them).
+void COptionScreen::OnParentNotify(uint32_t event, platform::win::Point pt) {
+    CScreensInfo::OnParentNotify(event, pt);
+    if (m_nScreen != 97 || event != platform::win::WM_LBUTTONDOWN) return;
+    if (CXEdit* field = FindEdit(kNationalityField)) ShowNationalityNote(field->WindowRect().Contains(pt));
+}
+
+void COptionScreen::OnLButtonDown(uint32_t flags, platform::win::Point pt) {
+    CXEdit* field = m_nScreen == 97 && flags != ui::kRelayedFlags ? FindEdit(kNationalityField) : nullptr;
+    if (field && field->WindowRect().Contains(pt)) {
+        // The note lets the press through: it is a press on the field beneath.
+        Ui::Get().SetFocus(field);
+        ShowNationalityNote(true);
+        return;
+    }
+    if (field) ShowNationalityNote(false);
+    CScreensInfo::OnLButtonDown(flags, pt);
+}
+
 void COptionScreen::OnTreeSelect(const TreeNotice* item) {
     CScreensInfo::OnTreeSelect(item);
     if (!item || !item->data) return;
@@ -249,7 +281,10 @@ void COptionScreen::OnTreeSelect(const TreeNotice* item) {
         auto* country = reinterpret_cast<CCountry*>(item->data);
         for (int i = 0; i < world->GetCountryList().GetSize(); ++i)
             if (world->GetCountryList().GetAt(i) == country)
-                if (CXEdit* field = FindEdit(kNationalityField)) field->SetText(country->GetNationalityName());
+                if (CXEdit* field = FindEdit(kNationalityField)) {
+                    field->SetText(country->GetNationalityName());
+                    ShowNationalityNote(false);
+                }
     } else if (m_nScreen == 90 && item->level == kClubLevel) {
         auto* club = reinterpret_cast<CClub*>(item->data);
         for (int i = 0; i < world->GetClubList().GetSize(); ++i)

@@ -134,18 +134,15 @@ void CPlayerScreen::Initialise() {
         case kClubTransfersPage:
             // A fresh open from the tree shows the tree's club; one from the
             // history the club it showed.
-            if (m_bHistoryValueSet) {
-                m_TreeData = static_cast<uintptr_t>(m_nHistoryValue);
-                m_nTreeKind = m_nHistorySubValue == 255 ? 0 : m_nHistorySubValue;
-            } else {
-                m_TreeData = g_nTreeSelectionData;
-                m_nTreeKind = TreeNodeKind(g_nTreeSelectionLevel, g_nTreeSelectionKind);
-            }
+            if (m_bHistoryValueSet)
+                AdoptScope(static_cast<uintptr_t>(m_nHistoryValue),
+                           m_nHistorySubValue == 255 ? 0 : m_nHistorySubValue);
+            else
+                AdoptScope(g_nTreeSelectionData, TreeNodeKind(g_nTreeSelectionLevel, g_nTreeSelectionKind));
             BuildClubTransfersPage();
             break;
         case kHistoryPage:
-            m_TreeData = g_nTreeSelectionData;
-            m_nTreeKind = TreeNodeKind(g_nTreeSelectionLevel, g_nTreeSelectionKind);
+            AdoptScope(g_nTreeSelectionData, TreeNodeKind(g_nTreeSelectionLevel, g_nTreeSelectionKind));
             BuildHistoryPage();
             break;
         case kBidsPage:
@@ -233,6 +230,33 @@ int CPlayerScreen::TreeNodeKind(int level, int kindByte) {
     // Competitions and the root carry kind bytes of their own; the world's
     // federations, countries, divisions, clubs and players carry 0.
     return kindByte == 0 ? level : -1;
+}
+
+bool CPlayerScreen::NamesWorldObject(int kind, uintptr_t data) {
+    CWorldData* w = GetWorldData();
+    if (!w || !data) return false;
+    auto inList = [data](const auto& list) {
+        for (int i = 0; i < list.GetSize(); ++i)
+            if (reinterpret_cast<uintptr_t>(list.GetAt(i)) == data) return true;
+        return false;
+    };
+    switch (kind) {
+        case 1: return inList(w->GetFederationList());
+        case 2: return inList(w->GetCountryList());
+        case 3: return inList(w->GetDivisionList());
+        case kTreeClubNode: return inList(w->GetClubList());
+        case kTreePlayerNode: return inList(w->GetPlayerList());
+        default: return false;
+    }
+}
+
+void CPlayerScreen::AdoptScope(uintptr_t data, int kind) {
+    // The tree selection and history values are raw addresses that outlive
+    // a world (a loaded game, a new one): only one naming a thing of the
+    // running world is taken, anything else counts as no selection.
+    const bool known = NamesWorldObject(kind, data);
+    m_TreeData = known ? data : 0;
+    m_nTreeKind = known ? kind : 0;
 }
 
 void CPlayerScreen::OnTreeSelect(const TreeNotice* item) {

@@ -60,6 +60,10 @@ public:
     // A tree node's kind as the pages read it: its level for the world's
     // nodes, -1 for the root and competitions.
     static int TreeNodeKind(int level, int kindByte);
+    // Whether `data` is a federation, country, division, club or player of
+    // the running world, as `kind` says; compared by address only, so a
+    // stale selection is never read.
+    static bool NamesWorldObject(int kind, uintptr_t data);
     const std::vector<uintptr_t>& GetExpandedClubs() const { return m_ExpandedClubs; }
     bool GetToolTipText(int index, std::string& text) override;
     // The tip's string id of a control by its id (0: no tip), and of a
@@ -202,6 +206,9 @@ protected:
     intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
 
 private:
+    // Takes a tree selection or a stored scope as the page's (none when it
+    // names nothing of the running world).
+    void AdoptScope(uintptr_t data, int kind);
     // The user's club (null while he has none) and the country whose money
     // the pages show.
     static CClub* UserClub();

@@ -161,13 +161,10 @@ void CPlayerScreen::InitialiseTransferList() {
     SetLabel(GetPageLabel(kFundsValue), own ? MoneyText(own->GetTransferBudget(), own) : platform::LoadString(485));
     SetLabel(GetPageLabel(kValuationValue), platform::LoadString(485));
     // Made again from the history: the scope the page showed; else the tree's.
-    if (m_bHistoryValueSet) {
-        m_TreeData = static_cast<uintptr_t>(m_nHistoryValue);
-        m_nTreeKind = m_nHistorySubValue == 255 ? 0 : m_nHistorySubValue;
-    } else {
-        m_TreeData = g_nTreeSelectionData;
-        m_nTreeKind = TreeNodeKind(g_nTreeSelectionLevel, g_nTreeSelectionKind);
-    }
+    if (m_bHistoryValueSet)
+        AdoptScope(static_cast<uintptr_t>(m_nHistoryValue), m_nHistorySubValue == 255 ? 0 : m_nHistorySubValue);
+    else
+        AdoptScope(g_nTreeSelectionData, TreeNodeKind(g_nTreeSelectionLevel, g_nTreeSelectionKind));
     if (auto* manager = dynamic_cast<CScreenManager*>(Parent()); manager && m_bHistoryValueSet && m_TreeData)
         if (CTreeNode* node = manager->FindTreeItem(m_TreeData)) manager->SelectTreeNode(node);
     m_InfoPanel.Create("", WS_CHILD | WS_VISIBLE, kInfoPanelRect, this, 23254, "Arial Narrow", 14, kMarketWhite, 0, 0);

@@ -104,6 +104,8 @@ void CTitleScreen::FinishInitialise() {
     if (!manager) return;
     if (m_nTimer) KillTimer(m_nTimer);
     m_nTimer = 0;
+    // A new world, new or loaded: no club has turned the manager down yet.
+    g_SetupState.turnedDown.clear();
     if (!g_SetupState.loadPending) {
         g_nScreenId = kManagerGenerationScreen;
         manager->SetScreen(MakePage(PageClass::Option), true, false, false, false, false);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shell/photofit.h"
 
@@ -22,6 +23,9 @@ struct SetupState {
     std::string loadPath;
     uint8_t managerCount = 1;  // the number of the manager being set up, 1 to 8
     uint8_t worldInitialised = 0;  // a game has been set up in this run
+    // The clubs (world indexes) that refused the manager on the vacancies
+    // page; emptied when he takes a job, by a new game and by a load.
+    std::vector<uint16_t> turnedDown;
 };
 extern SetupState g_SetupState;
 

@@ -10,6 +10,8 @@
 #include "shell/mainframe.h"
 #include "shell/screenmanager.h"
 #include "shell/view.h"
+#include "soccerclasses/cup.h"
+#include "soccerclasses/division.h"
 #include "soccerclasses/userport.h"
 
 namespace {
@@ -57,9 +59,19 @@ public:
     void SetTreeMode(int mode) override {
         if (CTreeWindow* tree = view ? view->GetTreeWindow() : nullptr) tree->SetMode(mode);
     }
-    // The match-day screen comes with the match engine's driver, which
-    // opens it through the screen manager's StartMatchScreen.
-    void OpenMatchDayScreen(const std::string&, const CMatchTime&, const void*, const CDivision*) override {}
+    // The day step's match was computed without the match-day screen: its
+    // summary (page 16) shows the current user's match of the date, which
+    // the page finds itself (competition kind 0).
+    void OpenMatchDayScreen(const std::string& text, const CMatchTime& date, const void* competition,
+                            const CDivision* division) override {
+        CScreenManager* manager = view ? view->GetScreenManager() : nullptr;
+        if (!manager) return;
+        std::string name = text;
+        if (name.empty() && competition)
+            name = competition == division ? std::string(division->GetName())
+                                           : std::string(static_cast<const CCup*>(competition)->m_Name);
+        manager->ShowMatchSummary(1, name, 0, 0, 0, date, 0, 0);
+    }
     // As the tool bar would send it: through the frame, to the view.
     void SendViewCommand(int command) override {
         platform::win::Window* target = frame ? static_cast<platform::win::Window*>(frame) : view;

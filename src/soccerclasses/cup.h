@@ -49,6 +49,16 @@ public:
     static bool IsReverseKind(uint8_t kind) {
         return kind == 5 || kind == 6 || kind == 8 || kind == 9 || kind == 18 || kind == 19 || kind == 21 || kind == 22;
     }
+    // First legs: the round after one plays the same ties reversed.
+    static bool IsFirstLegKind(uint8_t kind) {
+        return kind == 4 || kind == 7 || kind == 17 || kind == 20 || kind == 26 || kind == 27;
+    }
+    // Whether this round's ties are the second legs of `previous`'s (the
+    // round before it in its cup; null for a first round). The round's own
+    // kind does not say it: the first leg's does.
+    bool IsReplayOfPrevious(const CCupRound* previous) const {
+        return previous && previous != this && IsFirstLegKind(previous->m_Kind);
+    }
     // A tie that gives no winner (a first leg, a group match, a level tie
     // without its replay).
     static constexpr int kNoWinner = 0x7FFFFFFF;

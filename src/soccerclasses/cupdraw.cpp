@@ -33,12 +33,7 @@ bool CupDrawIsReverseKind(uint8_t kind) {
     }
 }
 
-bool CupDrawIsFirstLegKind(uint8_t kind) {
-    switch (kind) {
-        case 4: case 7: case 17: case 20: case 26: case 27: return true;
-        default: return false;
-    }
-}
+bool CupDrawIsFirstLegKind(uint8_t kind) { return CCupRound::IsFirstLegKind(kind); }
 
 // The draws reseed from the clock, as the game always has.
 void CupDrawReseed() { platform::SeedRandomFromTime(); }

@@ -224,9 +224,21 @@ double CHumanManager::GetWage() const {
     return m ? m->Person().GetWeeklyWage() : 0.0;
 }
 
-int CHumanManager::GetSalaryBand() const {
+int CHumanManager::GetWealthLevel() const {
     const CManager* m = GetManager();
-    return m ? m->GetWageLevel() : -1;
+    return m ? m->GetWageLevel() : 0;
+}
+
+bool CHumanManager::HasFriendlyRefusal(const CClub* club) const {
+    CWorldData* world = GetWorldData();
+    const int index = club && world ? world->GetClubList().GetIndex(club) : -1;
+    return index >= 0 && std::find(m_FriendlyRefusals.begin(), m_FriendlyRefusals.end(), index) != m_FriendlyRefusals.end();
+}
+
+void CHumanManager::AddFriendlyRefusal(const CClub* club) {
+    CWorldData* world = GetWorldData();
+    const int index = club && world ? world->GetClubList().GetIndex(club) : -1;
+    if (index >= 0 && !HasFriendlyRefusal(club)) m_FriendlyRefusals.push_back(index);
 }
 
 std::string CHumanManager::GetMoneyText1() const {
@@ -451,6 +463,7 @@ void CHumanManager::Save(FILE* f) const {
 
 void CHumanManager::Load(FILE* f) {
     ClearMessages();
+    m_FriendlyRefusals.clear();
     m_ManagerIndex = GetI32(f);
     m_ReservedByte = GetU8(f);
     m_Reserved = GetI32(f);

@@ -149,7 +149,8 @@ public:
     uint8_t GetContractYears() const;
     std::string GetContractYearsText() const;
     double GetWage() const;
-    int GetSalaryBand() const;
+    // The lifestyle his weekly wage affords, 0 to 9 (0 without a manager).
+    int GetWealthLevel() const;
     // Weekly wage, yearly wage, living costs, weekly net and savings.
     std::string GetMoneyText1() const;
     std::string GetMoneyText2() const;
@@ -191,6 +192,10 @@ public:
     // Board and manager: his standing with boards, and the board's mood
     // about letting him go, drawn each day before his bids are decided.
     bool IsRatedFor(uint8_t popularityIndex) const;
+    // Clubs that turned down his request for a friendly; kept for the
+    // session only, so a load or a new game starts with none.
+    bool HasFriendlyRefusal(const CClub* club) const;
+    void AddFriendlyRefusal(const CClub* club);
     void RollTransferFlag();
     // Whether his match of today may be played: too few fit men (959) or a
     // team sheet the club refuses stops it. True without a match today.
@@ -280,6 +285,7 @@ private:
     std::array<int32_t, 10> m_WageHistory{};
     AdvisorMessage m_Deferred;
     CEmployeeList m_Contacts;
+    std::vector<int32_t> m_FriendlyRefusals;
 
     friend class CUserList;
 };

@@ -39,6 +39,11 @@ std::array<int, 2> GetCornerNeighbours(int stand) {
     }
 }
 
+int32_t GetPlacesPerStep(int kind, int size) {
+    if (kind < 0 || kind > 2 || size < 0 || size > 5) return 0;
+    return kPlacesPerStep[kind][size];
+}
+
 int32_t GetStandPlaces(int stand, const StandLayout& layout) {
     const int kind = GetStandKind(stand);
     int32_t places = 0;

@@ -20,6 +20,8 @@ enum StandKind : int { kEndStand = 0, kSideStand = 1, kCornerStand = 2 };
 StandKind GetStandKind(int stand);  // stand 0..7
 // The two neighbours of a corner stand, which it may not outgrow.
 std::array<int, 2> GetCornerNeighbours(int stand);
+// The places a stand of this kind gains by growing to `size` from size - 1.
+int32_t GetPlacesPerStep(int kind, int size);
 // Places a stand of this layout holds: the places added per size step up to
 // its size, standing room (seating 0) counting 1.3 times.
 int32_t GetStandPlaces(int stand, const StandLayout& layout);

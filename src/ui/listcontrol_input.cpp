@@ -252,10 +252,11 @@ void CListControl::OnRButtonDown(uint32_t flags, Point pt) {
     m_bRightDown = 1;
     const Point p = ToOwner(flags, pt);
     if (InHeaderStrip(p) || IsOnScrollBar(p.x, p.y)) return;
+    // Below the last row the press belongs to the page, whose own menu
+    // shows there; the pointer row says no row was pressed.
     const int row = RowFromPoint(p.x, p.y);
-    if (row < 0) return;
     m_nPointerRow = row;
-    m_nPointerColumn = ColumnFromPoint(p.x, p.y, true);
+    m_nPointerColumn = row < 0 ? -1 : ColumnFromPoint(p.x, p.y, true);
     SendToOwner(WM_RBUTTONDOWN, p);
 }
 

@@ -145,6 +145,17 @@ void CXSpinedit::SetShownRange(double minimum, double maximum) {
 
 double CXSpinedit::GetValue() const { return Abbreviates() ? m_dValue * 1000 : m_dValue; }
 
+void CXSpinedit::SetBaseValue(double amount, bool redraw) {
+    const double local = m_pCountry ? ToLocal(m_pCountry, amount) : amount;
+    SetValue(std::round(Abbreviates() ? local / 1000.0 : local), redraw);
+}
+
+double CXSpinedit::GetBaseValue() const {
+    CWorldData* w = GetWorldData();
+    if (!m_pCountry || !w) return GetValue();
+    return w->GetCurrencyList().ToBaseMoney(m_pCountry->GetCurrency(), GetValue());
+}
+
 std::string CXSpinedit::GetText() const {
     return Abbreviates() ? platform::StrPrintf("%.0f", m_dValue * 1000) : m_strValue;
 }

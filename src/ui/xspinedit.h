@@ -45,6 +45,10 @@ public:
     double GetShownMax() const { return m_dMax; }
     // In the bound country's currency (not in base money).
     double GetValue() const;
+    // The value in the game's base money, for fields bound to a currency
+    // (the plain value otherwise).
+    void SetBaseValue(double amount, bool redraw);
+    double GetBaseValue() const;
     std::string GetText() const;
     int GetMin() const { return m_bEnabled ? static_cast<int>(m_dMin) : -1; }
     int GetMax() const { return m_bEnabled ? static_cast<int>(m_dMax) : -1; }

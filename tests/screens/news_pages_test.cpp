@@ -89,6 +89,22 @@ TEST_F(NewsPages, TheHubBuildsItsButtonsListAndHeading) {
     Save("news-hub");
 }
 
+TEST_F(NewsPages, EnablingThePageAgainLightsTheButtonUnderTheCursor) {
+    CNewsScreen* page = OpenNews(CNewsScreen::kHubPage);
+    ASSERT_NE(page, nullptr);
+    CXButton& paper = page->GetButton(2);
+    ASSERT_EQ(paper.Id(), CNewsScreen::kNewspaper);
+    // While a box holds the page, the cursor comes to rest on a button.
+    page->platform::win::Window::Enable(false);
+    const Point centre{paper.WindowRect().left + 40, paper.WindowRect().top + 40};
+    backend->MoveTo(main.ScreenToClient(page->ClientToScreen(centre)), 30);
+    testsupport::RunVirtualTime(*backend, main, 100);
+    ASSERT_EQ(page->GetHoveredButton(), nullptr) << "a disabled page hears no mouse";
+    page->Enable();
+    EXPECT_EQ(page->GetHoveredButton(), &paper);
+    EXPECT_TRUE(page->IsEnabled());
+}
+
 TEST_F(NewsPages, TheMoleWithNothingHeardSaysAllQuietOnceStored) {
     CEmployee* mole = HireMole();
     CNewsScreen* page = OpenNews(CNewsScreen::kHubPage);

@@ -1,6 +1,10 @@
 // The newspaper (page 86) over a small world: its page list and buttons,
 // the day's rolls and their folding, the headline pool and story tables,
 // paging with wipes, and the rules of its layout.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <set>
 
 #include "platform/stringtable.h"
@@ -12,6 +16,7 @@
 #include "soccerclasses/division.h"
 #include "soccerclasses/fixture.h"
 #include "soccerclasses/gameflags.h"
+#include "soccerclasses/player.h"
 #include "ui/tree.h"
 
 namespace squadtest {
@@ -280,7 +285,82 @@ TEST_F(Newspaper, TheToolTipOfASpreadNamesItsDivision) {
 TEST_F(Newspaper, OnlyEmblem23OpensTheLocalNewsPage) {
     CNewsScreen* page = OpenPaper();
     EXPECT_FALSE(page->OpenLocalNewsPage()) << "emblem 0 has no page";
-    EXPECT_NE(CNewsScreen::LocalNewsAddress().find("news.html"), std::string::npos);
+    EXPECT_TRUE(backend->Urls().empty());
+    // The address names the page the tools ship in the installation.
+    const std::string address = CNewsScreen::LocalNewsAddress();
+    ASSERT_EQ(address.rfind("file://", 0), 0u) << address;
+    const std::filesystem::path file = address.substr(7);
+    EXPECT_EQ(file.filename(), "news.html");
+    std::ifstream in(file);
+    ASSERT_TRUE(in) << file;
+    const std::string html((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(html.find("<title>Vantorel 2000"), std::string::npos);
+    EXPECT_NE(html.find("<h2>What is new in this version</h2>"), std::string::npos);
+    EXPECT_NE(html.find("<h2>Credits</h2>"), std::string::npos);
+    EXPECT_EQ(html.find("&lt;"), std::string::npos) << "nothing escaped that was not in the text";
+}
+
+TEST_F(Newspaper, LeadingScorersCountLeagueAndCupGoalsMostFirst) {
+    CDivision* division = Club().GetDivision();
+    ASSERT_NE(division, nullptr);
+    ASSERT_EQ(world.GetClub(0), &Club());
+    division->SetClubRange(0, 1);
+    auto score = [&](int position, const std::string& surname, int season, int cup) {
+        CPlayer* p = world.GetPlayer(Sign(position, surname));
+        p->m_SeasonGoals = uint8_t(season);
+        p->m_SeasonKindGoals = uint8_t(cup);
+    };
+    score(CSoccerPlayer::kAttacker, "Abernethy-Kilbride", 10, 4);
+    score(CSoccerPlayer::kMidfielder, "Brook", 11, 0);
+    score(CSoccerPlayer::kDefender, "Castle", 1, 1);       // one goal: not a leading scorer
+    score(CSoccerPlayer::kGoalkeeper, "Dunmore", 6, 0);    // keepers are left out
+    score(CSoccerPlayer::kAttacker, "Eastham", 10, 1);
+    const std::vector<NewspaperScorer> top = CNewsScreen::LeadingScorers(*division);
+    ASSERT_EQ(top.size(), 3u);
+    EXPECT_EQ(top[0].surname, "Brook");
+    EXPECT_EQ(top[1].surname, "Eastham") << "on equal totals, more league goals first";
+    EXPECT_EQ(top[2].surname, "Abernethy-Kilbride");
+    EXPECT_EQ(top[2].league, 6);
+    EXPECT_EQ(top[2].cup, 4);
+    EXPECT_EQ(top[2].total, 10);
+
+    // The numbers end under the heading's L, C and T; the name is cut to 14.
+    const std::string heading = platform::LoadString(49038);
+    const std::string row = CNewsScreen::ScorerRow(top[2]);
+    EXPECT_EQ(row.substr(0, 15), "Abernethy-Kilb ");
+    EXPECT_EQ(row[heading.find('L')], '6');
+    EXPECT_EQ(row[heading.find('C')], '4');
+    EXPECT_EQ(row.substr(heading.find('T') - 1, 2), "10");
+    EXPECT_EQ(row.size(), heading.size());
+
+    for (int i = 0; i < 14; ++i) score(CSoccerPlayer::kMidfielder, "Extra" + std::to_string(i), 2 + i % 3, 0);
+    EXPECT_EQ(CNewsScreen::LeadingScorers(*division).size(), 12u) << "at most twelve rows";
+}
+
+TEST_F(Newspaper, EveryHeadlineLinePrintsOverItsShadow) {
+    CNewsScreen* page = OpenPaper();
+    for (uint32_t id : {CNewsScreen::kFrontPage, CNewsScreen::kBackPage, 20652u}) {
+        page->OnPageCommand(id);
+        const std::vector<CXStatic*> labels = page->GetShownPaperLabels();
+        int pairs = 0;
+        for (CXStatic* l : labels)
+            for (CXStatic* s : labels) {
+                const Rect a = l->WindowRect(), b = s->WindowRect();
+                if (l != s && l->GetText() == s->GetText() && b.left == a.left + 1 && b.top == a.top + 1 &&
+                    b.bottom == a.bottom + 1)
+                    ++pairs;
+            }
+        EXPECT_GE(pairs, 2) << "page " << page->GetPaperPage();
+        // A shadow stands for every lead headline line, so the front page's
+        // first headline text appears exactly twice.
+        if (id == CNewsScreen::kFrontPage) {
+            std::map<std::string, int> seen;
+            for (CXStatic* l : labels) ++seen[l->GetText()];
+            int twice = 0;
+            for (const auto& [text, n] : seen) twice += n == 2;
+            EXPECT_GE(twice, pairs);
+        }
+    }
 }
 
 }  // namespace

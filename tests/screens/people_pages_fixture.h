@@ -13,6 +13,7 @@
 #include "platform/window/ui.h"
 #include "screens/pages.h"
 #include "shell/archive.h"
+#include "shell/screenglobals.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/clubs_world.h"
 #include "soccerclasses/humanmanager.h"
@@ -36,6 +37,10 @@ protected:
         platform::win::Ui::Get().SetMainWindow(&main);
         ASSERT_TRUE(manager.Create(&main, platform::win::Rect::XYWH(2, 2, CScreen::kWidth, CScreen::kHeight)));
         RegisterGamePages();
+        // The tree selection of an earlier test names a world that is gone.
+        g_nTreeSelectionData = 0;
+        g_nTreeSelectionKind = 0;
+        g_nTreeSelectionLevel = 0;
         MakeUser(Club(), 0);
         world.SetCurrentUser(0);
     }

@@ -392,6 +392,33 @@ TEST_F(PlayerPages, ClubTransfersShowBothLogsAndTheRecordFees) {
     EXPECT_EQ(Text(6), S(735));
 }
 
+// The tree selection is a raw address that can outlive its world (a game
+// loaded or started since): a club or player it names that the running
+// world does not hold is never read.
+TEST_F(PlayerPages, ATreeSelectionFromAnotherWorldIsNoSelection) {
+    CClub elsewhere;
+    elsewhere.SetName("Elsewhere Rovers");
+    g_nTreeSelectionData = reinterpret_cast<uintptr_t>(&elsewhere);
+    g_nTreeSelectionLevel = 4;
+    Open(24);
+    EXPECT_EQ(Text(0), Club().GetName()) << "the user's club, not the stranger";
+
+    CPlayer stranger;
+    stranger.Person().SetSurname("Stranger");
+    g_nTreeSelectionData = reinterpret_cast<uintptr_t>(&stranger);
+    g_nTreeSelectionLevel = 5;
+    CPlayerScreen* page = Open(93);
+    EXPECT_EQ(Text(0), "");
+    EXPECT_FALSE(page->GetPageList(0)->IsVisible());
+    EXPECT_EQ(Text(2), S(735));
+
+    // A club of the world is still taken.
+    g_nTreeSelectionData = reinterpret_cast<uintptr_t>(&Other());
+    g_nTreeSelectionLevel = 4;
+    Open(24);
+    EXPECT_EQ(Text(0), Other().GetName());
+}
+
 TEST_F(PlayerPages, TransferHistoryShowsTheTreesPlayerOnly) {
     CPlayer* mover = Sign(Club(), CSoccerPlayer::kDefender, "Mover");
     mover->m_TransferHistory.Add("01 Jul 1997", 50000, "Port Ellis");

@@ -76,6 +76,22 @@ TEST_F(SquadMenus, ThePhysioAndYouthPagesShowTheSquadMenuOverTheirListsToo) {
     EXPECT_EQ(RightClick({300, 30}), kSquadMenuGroup);
 }
 
+// A press on a list below its last row is a press on the page: the list
+// passes it on, and the page shows its own menu there.
+TEST_F(SquadMenus, APressBelowAListsLastRowShowsThePagesMenu) {
+    Injure(*club->GetPlayer(3));
+    auto* physio = Open<CSquadScreen>(PageClass::Squad, CSquadScreen::kPhysioPage);
+    ASSERT_NE(physio, nullptr);
+    CListControl* injuries = physio->GetInjuryList();
+    ASSERT_NE(injuries, nullptr);
+    ASSERT_EQ(injuries->GetRowCount(), 1);
+    const platform::win::Rect r = injuries->WindowRect();
+    const Point below{r.left + 40, r.bottom - 4};
+    ASSERT_GT(below.y, OnListRow(*physio, *injuries, 0).y + 20);
+    ASSERT_LT(physio->HitTestListRow(below.x, below.y), 0) << "no row there";
+    EXPECT_EQ(RightClick(below), kSquadMenuGroup);
+}
+
 // The surface pages draw everything themselves: a right press anywhere off
 // a player's name shows the squad menu, unless the left button is held
 // (a drag may be under way).

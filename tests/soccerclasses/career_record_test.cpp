@@ -170,6 +170,43 @@ TEST_F(Career, AManagerWithNoClubGivesEmptyAnswers) {
     EXPECT_EQ(User().GetPreviousClubName(), "Harwick Albion");
 }
 
+// The lifestyle follows the weekly wage: four fifths of it against the
+// thresholds, each reached inclusively.
+TEST_F(Career, TheWealthLevelCountsTheThresholdsOfFourFifthsOfTheWage) {
+    struct Case {
+        double weekly;
+        int level;
+    };
+    const Case cases[] = {{0, 0},     {624, 0},    {625, 1},      {1250, 2},     {2499, 2},   {2500, 3},
+                          {5000, 4},  {8750, 5},   {13750, 6},    {20000, 7},    {27500, 8},  {37499, 8},
+                          {37500, 9}, {90000, 9}};
+    CManager& m = *Own().GetManagerObject();
+    for (const Case& c : cases) {
+        m.Person().SetWeeklyWage(c.weekly);
+        EXPECT_EQ(User().GetWealthLevel(), c.level) << c.weekly;
+    }
+    EXPECT_EQ(world.GetUser(5)->GetWealthLevel(), 0) << "a slot not in play";
+}
+
+TEST_F(Career, AFriendlyRefusalIsRememberedByClubUntilTheRecordIsLoaded) {
+    CClub& town = *world.GetClub(1);
+    EXPECT_FALSE(User().HasFriendlyRefusal(&town));
+    User().AddFriendlyRefusal(&town);
+    User().AddFriendlyRefusal(&town);
+    EXPECT_TRUE(User().HasFriendlyRefusal(&town));
+    EXPECT_FALSE(User().HasFriendlyRefusal(&Own()));
+    EXPECT_FALSE(User().HasFriendlyRefusal(nullptr));
+    EXPECT_FALSE(world.GetUser(1)->HasFriendlyRefusal(&town)) << "each user has his own";
+    // Not part of the saved record: a load forgets it.
+    FILE* f = OpenGameFile(Path("refusals.bin"), "wb");
+    User().Save(f);
+    ASSERT_EQ(CloseGameFile(f), kGameFileClosed);
+    f = OpenGameFile(Path("refusals.bin"), "rb");
+    User().Load(f);
+    ASSERT_EQ(CloseGameFile(f), kGameFileClosed);
+    EXPECT_FALSE(User().HasFriendlyRefusal(&town));
+}
+
 TEST_F(Career, TheRecordIsSavedFieldByFieldWithoutTheInbox) {
     CHumanManager& u = User();
     CManager& m = *Own().GetManagerObject();

@@ -400,3 +400,39 @@ TEST_F(CupInWorld, NextRoundDateIndexAndSeasonLabel) {
 }
 
 }  // namespace
+
+namespace {
+
+// A cup whose rounds have the given kinds, in order.
+CCup CupTestWithKinds(std::initializer_list<uint8_t> kinds) {
+    CCup cup;
+    for (uint8_t k : kinds) {
+        auto round = std::make_unique<CCupRound>();
+        round->m_Kind = k;
+        cup.m_Rounds.Add(std::move(round));
+    }
+    return cup;
+}
+
+}  // namespace
+
+TEST(CupRound, ASecondLegIsTheRoundAfterAFirstLegWhateverItsOwnKind) {
+    struct Case {
+        uint8_t previous, kind;
+        bool secondLeg;
+    } cases[] = {
+        {4, 0, true},    {7, 1, true},    {17, 3, true},   {20, 24, true}, {26, 0, true}, {27, 2, true},
+        // A kind that usually closes a pairing, after a round that opened none.
+        {0, 5, false},   {1, 6, false},   {3, 8, false},   {10, 9, false}, {2, 18, false}, {24, 22, false},
+        {5, 4, false},
+    };
+    for (const Case& c : cases) {
+        CCup cup = CupTestWithKinds({c.previous, c.kind});
+        EXPECT_EQ(cup.GetRound(1)->IsReplayOfPrevious(cup.GetPreviousRound(cup.GetRound(1))), c.secondLeg)
+            << "kinds " << int(c.previous) << " then " << int(c.kind);
+    }
+    CCup single = CupTestWithKinds({5});
+    EXPECT_FALSE(single.GetRound(0)->IsReplayOfPrevious(single.GetPreviousRound(single.GetRound(0))))
+        << "a first round has nothing before it";
+    EXPECT_FALSE(single.GetRound(0)->IsReplayOfPrevious(single.GetRound(0)));
+}

@@ -294,6 +294,15 @@ TEST_F(ListInput, NoticesCarryTheRelayFlagAndThePointInPageCoordinates) {
     EXPECT_EQ(list.GetPointerRow(), 4);
     list.Send(WM_RBUTTONUP, ui::kRelayedFlags, MakePointParam(RowPoint(4)));
     EXPECT_EQ(list.GetPointerRow(), -1);
+    // Below the last row the press goes on as the page's, with no row; the
+    // header keeps it.
+    list.Send(WM_RBUTTONDOWN, ui::kRelayedFlags, MakePointParam(Point{150, 240}));
+    EXPECT_EQ(spy->Count(WM_RBUTTONDOWN), 2);
+    EXPECT_EQ(list.GetPointerRow(), -1);
+    list.Send(WM_RBUTTONUP, ui::kRelayedFlags, MakePointParam(Point{150, 240}));
+    list.Send(WM_RBUTTONDOWN, ui::kRelayedFlags, MakePointParam(HeaderPoint(0)));
+    EXPECT_EQ(spy->Count(WM_RBUTTONDOWN), 2);
+    list.Send(WM_RBUTTONUP, ui::kRelayedFlags, MakePointParam(HeaderPoint(0)));
 
     // A held row being moved is the page's drag: the moves go to it.
     Press(RowPoint(1));

@@ -321,6 +321,7 @@ std::vector<Picture> CompetitionPictures() {
     for (Picture& p : DisciplineHubButtons()) out.push_back(std::move(p));
     for (Picture& p : ManagerHubButtons()) out.push_back(std::move(p));
     out.push_back({"temp", "blank.bmp", true, BlankHeader()});
+    for (Picture& p : LifestylePictures()) out.push_back(std::move(p));
     return out;
 }
 

@@ -1,7 +1,7 @@
 // Writes the 18 graphics archives (gfx\<name>.idx and .wad) with every
 // picture our own code draws. An archive with no pictures yet is written as
 // an empty pair, so the game's start-up finds all 18 ("flc" is the clip
-// generator's).
+// generator's, "stadium" the stadium tool's).
 //   make_gfxarchives <assets dir> <game dir>
 #include <map>
 
@@ -14,9 +14,9 @@ int main(int argc, char** argv) {
     if (argc != 3) toolio::Fail("usage: make_gfxarchives <assets dir> <game dir>");
     const std::filesystem::path gameDir = argv[2];
     std::map<std::string, ArchiveWriter> archives;
-    // The clip generator writes the "flc" archive.
+    // The clip generator writes the "flc" archive, the stadium tool "stadium".
     for (const char* name : kArchiveNames)
-        if (std::string(name) != "flc") archives[name];
+        if (std::string(name) != "flc" && std::string(name) != "stadium") archives[name];
     std::vector<art::Picture> all = art::AllPictures();
     for (art::Picture& p : art::TreePictures(argv[1])) all.push_back(std::move(p));
     for (art::Picture& p : art::PageBackgrounds(argv[1])) all.push_back(std::move(p));

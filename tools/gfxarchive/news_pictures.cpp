@@ -253,6 +253,40 @@ Bitmap8 NewsEmblem(int n, bool reversed) {
     return Quantise(Shrink(s, S, true), true, false);
 }
 
+// The newspaper page's "88.bmp": a dark wooden desk the paper lies on, soft
+// shadows where the single page and the open spread fall, and a darker band
+// behind the page buttons.
+Bitmap8 NewsDesk() {
+    constexpr int W = 788, H = 550;
+    Surface s(W, H);
+    auto boxDistance = [](double x, double y, double x0, double y0, double x1, double y1) {
+        const double dx = std::max({x0 - x, 0.0, x - x1}), dy = std::max({y0 - y, 0.0, y - y1});
+        return std::hypot(dx, dy);
+    };
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            // Planks 92 px wide along the desk, each with its own grain.
+            const int plank = y / 92;
+            const double fy = y + 9 * std::sin(x * 0.004 + plank * 1.7);
+            const double grain = std::sin(fy * 0.55 + 3 * Noise(uint32_t(x / 40), uint32_t(plank), 5)) * 0.5 + 0.5;
+            const double fleck = Noise(uint32_t(x / 2), uint32_t(y), 23);
+            double r = 70 + 22 * grain + 10 * fleck, g = 42 + 13 * grain + 6 * fleck, b = 26 + 8 * grain + 4 * fleck;
+            const double shadeOf = 0.85 + 0.15 * Noise(uint32_t(plank), 1, 77);
+            r *= shadeOf, g *= shadeOf, b *= shadeOf;
+            if (y % 92 == 0 || y % 92 == 1) r *= 0.55, g *= 0.55, b *= 0.55;  // the joint between planks
+            Pixel p = MakePixel(std::clamp(int(r), 0, 255), std::clamp(int(g), 0, 255), std::clamp(int(b), 0, 255));
+            // The paper's shadow, thrown a few pixels down and right.
+            const double dSpread = boxDistance(x - 4, y - 5, 3, 5, 599, 427);
+            const double dSingle = boxDistance(x - 4, y - 5, 145, 5, 459, 427);
+            const double shadow = std::max(std::exp(-dSpread / 6.0) * 0.45, std::exp(-dSingle / 7.0) * 0.55);
+            Blend(p, 8, 4, 2, shadow);
+            if (y >= 428 && y <= 469 && x < 599) Blend(p, 12, 6, 4, 0.45);
+            if ((y == 428 || y == 469) && x < 599) Blend(p, 160, 120, 80, 0.35);
+            s.Row(y)[x] = p;
+        }
+    return Quantise(s, false, true);
+}
+
 }  // namespace
 
 std::vector<Picture> NewspaperFrames() {
@@ -268,6 +302,7 @@ std::vector<Picture> NewspaperFrames() {
     for (int n = 1; n <= 23; ++n)
         out.push_back({"newspaper", "tlogo" + std::to_string(n) + ".bmp", true, NewsEmblem(n, false)});
     out.push_back({"newspaper", "tlogo23b.bmp", true, NewsEmblem(23, true)});
+    for (Picture& p : PressPhotos()) out.push_back(std::move(p));
     return out;
 }
 
@@ -283,6 +318,7 @@ std::vector<Picture> NewsHubButtons() {
 std::vector<Picture> NewsPictures() {
     std::vector<Picture> out = NewsHubButtons();
     for (Picture& p : NewspaperFrames()) out.push_back(std::move(p));
+    out.push_back({"backgrounds", "88.bmp", false, NewsDesk()});
     out.push_back({"buttons", "date_left.bmp", true, NewsDateArrow(false, false)});
     out.push_back({"buttons", "date_left_lo.bmp", true, NewsDateArrow(false, true)});
     out.push_back({"buttons", "date_right.bmp", true, NewsDateArrow(true, false)});

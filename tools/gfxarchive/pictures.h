@@ -140,12 +140,21 @@ std::vector<Picture> NewsHubButtons();
 // The paper's sheets, page buttons, advert bar and masthead emblems.
 std::vector<Picture> NewspaperFrames();
 std::vector<Picture> NewsPictures();
+// The paper's photographs (tools/art/press/): big\1-108 in colour, side\1-103
+// and small\1-101 in grey, and the team photo "teamweek.bmp".
+std::vector<Picture> PressPhotos();
 // The competition sections' pictures (fixtures_pictures.cpp): the fixtures
 // and discipline hubs' buttons, the blank list header.
 std::vector<Picture> FixturesHubButtons();
 std::vector<Picture> DisciplineHubButtons();
 std::vector<Picture> ManagerHubButtons();
 std::vector<Picture> CompetitionPictures();
+// The information section's pictures (info_pictures.cpp): the hub's buttons
+// and the match summary's ball and cards.
+std::vector<Picture> InfoHubButtons();
+std::vector<Picture> InfoPictures();
+// The manager profile's lifestyle card, houses and cars (lifestyle_pictures.cpp).
+std::vector<Picture> LifestylePictures();
 
 // The club and finance sections' pictures (club_pictures.cpp), their hubs'
 // buttons included.

@@ -203,6 +203,7 @@ std::vector<Picture> AllPictures() {
     for (Picture& p : NewsPictures()) all.push_back(std::move(p));
     for (Picture& p : ClubPictures()) all.push_back(std::move(p));
     for (Picture& p : CompetitionPictures()) all.push_back(std::move(p));
+    for (Picture& p : InfoPictures()) all.push_back(std::move(p));
     return all;
 }
 

@@ -147,7 +147,7 @@ int Run(const fs::path& dir, const fs::path& output) {
     const Names names = ReadNames(dir);
     Line whole{"names.txt", 0, {}};
     CheckRange(whole, names.backgrounds, 100, "background");
-    CheckRange(whole, names.bitmaps, 500, "bitmap");
+    CheckRange(whole, names.bitmaps, 1000, "bitmap");
     CheckRange(whole, names.faces, 10, "face");
     CheckRange(whole, names.headers, 10, "header bitmap");
     CheckRange(whole, names.colours, 12, "colour");
@@ -309,7 +309,7 @@ int Run(const fs::path& dir, const fs::path& output) {
     table("AnimButtonDefinition", "kAnimButton", anim, nAnim);
 
     o << NameArray("kBackgroundSlots", "kBackgroundNames", names.backgrounds, 100);
-    o << NameArray("kBitmapSlots", "kBitmapNames", names.bitmaps, 500);
+    o << NameArray("kBitmapSlots", "kBitmapNames", names.bitmaps, 1000);
     o << NameArray("kFaceSlots", "kFaceNames", names.faces, 10);
     o << NameArray("kHeaderSlots", "kHeaderNames", names.headers, 10);
     o << "const EditText kEditTexts[] = {\n";

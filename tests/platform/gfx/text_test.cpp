@@ -167,6 +167,45 @@ TEST(TextTest, WrappedDrawingAndMeasuring) {
     EXPECT_EQ(calc2.Width(), font->Measure("&Save"));
 }
 
+TEST(TextTest, WrappedTextBreaksAtEachLineEndAndKeepsEmptyLines) {
+    auto font = Font::Create("Arial Narrow", -14);
+    ASSERT_TRUE(font);
+    const int lh = font->Metrics().height;
+    Surface s(400, 200, kBlack);
+    Canvas dc(s);
+    dc.SelectFont(font);
+    struct Case {
+        const char* text;
+        int lines;
+    } cases[] = {
+        {"One short paragraph.", 1},
+        // A CR LF pair is one break, not two; two pairs leave an empty line.
+        {"First line.\r\nSecond line.", 2},
+        {"First paragraph.\r\n\r\nSecond paragraph.", 3},
+        {"A\r\n\r\nB\r\n\r\nC", 5},
+        {"Lone feeds\nbreak too.", 2},
+        {"A break after spaces   \r\nstill one.", 2},
+    };
+    for (const Case& c : cases) {
+        Rect r{0, 0, 380, 0};
+        EXPECT_EQ(dc.DrawText(c.text, r, DT_WORDBREAK | DT_CALCRECT | DT_NOPREFIX), c.lines * lh) << c.text;
+    }
+    // The line after the empty one is drawn two lines down, at the left edge.
+    dc.SetTextColor(RGB(255, 255, 255));
+    dc.SetBkMode(TRANSPARENT);
+    Rect box{10, 10, 390, 190};
+    dc.DrawText("Top\r\n\r\nBottom", box, DT_WORDBREAK | DT_NOPREFIX);
+    for (int y = 10 + lh; y < 10 + 2 * lh; ++y)
+        for (int x = 0; x < 400; ++x) EXPECT_EQ(s.Get(x, y), kBlack) << "the empty line stays empty at y " << y;
+    Rect ink = Inked(s, kBlack);
+    EXPECT_GT(ink.bottom, 10 + 2 * lh);
+    EXPECT_LE(ink.bottom, 10 + 3 * lh);
+    EXPECT_LT(ink.left, 14);
+    // Single-line drawing ignores the breaks.
+    Rect one{0, 0, 380, 0};
+    EXPECT_EQ(dc.DrawText("A\r\nB", one, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX), lh);
+}
+
 TEST(TextTest, NeverBlendsWithTheKeyColour) {
     const DesktopFormat k565 = DesktopFormatFromMasks(16, 0xF800, 0x07E0, 0x001F);
     for (ColourRef colour : {RGB(255, 255, 255), RGB(255, 0, 0), RGB(250, 10, 150), RGB(0, 0, 0)}) {

@@ -1,0 +1,213 @@
+// The friendlies page over a real game: picking a day and an opponent, the
+// checks in their order, the computer club's rule, a human opponent asked,
+// and refusals remembered.
+#include <algorithm>
+
+#include "platform/msgformat.h"
+#include "platform/random.h"
+#include "platform/stringtable.h"
+#include "screens/competitions_fixture.h"
+#include "screens/fixturescreen.h"
+#include "soccerclasses/clublist.h"
+#include "soccerclasses/globals.h"
+#include "ui/listcontrol.h"
+#include "ui/xbutton.h"
+#include "ui/xstatic.h"
+
+namespace competitionstest {
+namespace {
+
+class FriendliesPage : public CompetitionPages {
+protected:
+    CFixtureScreen* OpenFriendlies() {
+        return Open<CFixtureScreen>(PageClass::Fixture, CFixtureScreen::kFriendliesPage);
+    }
+    CHumanManager& User() { return *W().GetCurrentUser(); }
+    // A computer club of division `d` of Scotland, the n-th found.
+    CClub* ClubOf(int d, int n = 0) {
+        CDivision* division = Scotland().GetDivision(d);
+        for (int i = 0; division && i < W().GetClubList().GetSize(); ++i) {
+            CClub* c = W().GetClub(i);
+            if (c != club && c->GetDivision() == division && c->GetManagerKind() == 0 && n-- == 0) return c;
+        }
+        return nullptr;
+    }
+    // Seeds the generator so that the next Random(100) is above (or not
+    // above) `threshold`.
+    void SeedDraw(bool above, int threshold) {
+        for (uint32_t s = 1;; ++s) {
+            platform::SeedRandom(s);
+            if ((Random(100) > threshold) == above) {
+                platform::SeedRandom(s);
+                return;
+            }
+        }
+    }
+    int FirstOpenRow(CFixtureScreen& page) {
+        for (int slot = 0; slot < CFixtureScreen::kFriendlySlots; ++slot)
+            if (!page.FriendlyDayPassed(slot) && club->GetFriendlyOpponentName(slot).empty()) return slot;
+        return -1;
+    }
+    bool ArrangeActive(CFixtureScreen& page) {
+        CXButton* b = page.GetArrangeButton(true);
+        return b && b->IsEnabled();
+    }
+};
+
+TEST_F(FriendliesPage, AComputerClubAnswersByTheDivisionsDifference) {
+    struct Case {
+        int difference, draw;
+        bool accepted;
+    };
+    const Case cases[] = {{0, 90, true},  {0, 91, false}, {1, 80, true},  {1, 81, false}, {2, 40, true},
+                          {2, 41, false}, {3, 20, true},  {3, 21, false}, {4, 100, true}, {7, 100, true},
+                          {-1, 100, true}, {-3, 99, true}};
+    for (const Case& c : cases)
+        EXPECT_EQ(CFixtureScreen::FriendlyAccepted(c.difference, c.draw), c.accepted) << c.difference << " " << c.draw;
+    CClub* same = ClubOf(0);
+    ASSERT_NE(same, nullptr);
+    EXPECT_EQ(CFixtureScreen::FriendlyDifference(*club, *same), 1) << "the same division counts as 1";
+    if (CClub* lower = ClubOf(1)) {
+        EXPECT_EQ(CFixtureScreen::FriendlyDifference(*club, *lower),
+                  club->GetDivisionStrengthIndex() - lower->GetDivisionStrengthIndex());
+    }
+}
+
+TEST_F(FriendliesPage, TheListShowsTheFourDaysAndAPickNeedsAnOpenDay) {
+    CFixtureScreen* page = OpenFriendlies();
+    ASSERT_NE(page, nullptr);
+    CListControl* list = page->GetFixtureList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->GetRowCount(), 4);
+    EXPECT_EQ(page->GetHeading()->GetText(), club->GetName());
+    EXPECT_FALSE(ArrangeActive(*page));
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(std::string(list->GetItemText(row, 0)), page->FriendlyDateText(row));
+        EXPECT_FALSE(page->FriendlyDateText(row).empty());
+    }
+    for (int i = 0; i < 4; ++i) ASSERT_NE(page->GetDetailValue(i), nullptr);
+    EXPECT_EQ(page->GetDetailValue(1)->GetText(), "-");
+    const int row = FirstOpenRow(*page);
+    ASSERT_GE(row, 0);
+    page->PickFriendlyRow(row);
+    EXPECT_EQ(page->GetFriendlyPick(), row);
+    EXPECT_EQ(page->GetArrangeDay(), club->GetFriendlyDay(row));
+    EXPECT_FALSE(ArrangeActive(*page)) << "no opponent yet";
+    page->PickFriendlyRow(row);
+    EXPECT_EQ(page->GetFriendlyPick(), -1) << "the picked row again unpicks it";
+    // The own club chosen in the tree is no opponent.
+    ASSERT_TRUE(Select(club));
+    EXPECT_EQ(page->GetOpponent(), nullptr);
+    CClub* other = ClubOf(1);
+    ASSERT_NE(other, nullptr);
+    ASSERT_TRUE(Select(other));
+    EXPECT_EQ(page->GetOpponent(), other);
+    EXPECT_EQ(page->GetDetailValue(1)->GetText(), other->GetName());
+    EXPECT_EQ(page->GetDetailValue(2)->GetText(), other->GetStadiumName());
+    page->PickFriendlyRow(row);
+    EXPECT_TRUE(ArrangeActive(*page));
+}
+
+TEST_F(FriendliesPage, ArrangingChecksInOrderAndRefillsThePage) {
+    CFixtureScreen* page = OpenFriendlies();
+    ASSERT_NE(page, nullptr);
+    int before = boxes;
+    EXPECT_FALSE(page->ArrangeFriendly(true)) << "no opponent: 781";
+    EXPECT_EQ(boxes, before + 1);
+    CClub* other = ClubOf(1);
+    ASSERT_NE(other, nullptr);
+    ASSERT_TRUE(Select(other));
+    before = boxes;
+    EXPECT_FALSE(page->ArrangeFriendly(true)) << "no day picked: 298";
+    EXPECT_EQ(boxes, before + 1);
+    const int row = FirstOpenRow(*page);
+    ASSERT_GE(row, 0);
+    page->PickFriendlyRow(row);
+    const int d = CFixtureScreen::FriendlyDifference(*club, *other);
+    SeedDraw(false, d == 0 ? 90 : d == 1 ? 80 : d == 2 ? 40 : 20);
+    EXPECT_TRUE(page->ArrangeFriendly(true));
+    const int otherIndex = W().GetClubList().GetIndex(other);
+    EXPECT_EQ(club->GetFriendlyOpponent(row), static_cast<uint32_t>(otherIndex));
+    EXPECT_EQ(club->GetFriendlyVenueName(row), club->GetStadiumName()) << "at home";
+    CListControl* list = page->GetFixtureList();
+    EXPECT_EQ(std::string(list->GetItemText(row, 1)), club->GetName());
+    EXPECT_EQ(std::string(list->GetItemText(row, 3)), other->GetName());
+    EXPECT_EQ(static_cast<intptr_t>(list->GetItemData2(row)), otherIndex);
+    EXPECT_EQ(page->GetFriendlyPick(), -1);
+    EXPECT_EQ(page->GetOpponent(), nullptr);
+    EXPECT_FALSE(ArrangeActive(*page));
+    EXPECT_EQ(page->GetDetailValue(1)->GetText(), "-");
+    // A row with an opponent is not picked; the same club again is 944.
+    page->PickFriendlyRow(row);
+    EXPECT_EQ(page->GetFriendlyPick(), -1);
+    const int next = FirstOpenRow(*page);
+    ASSERT_GE(next, 0);
+    page->PickFriendlyRow(next);
+    ASSERT_TRUE(Select(other));
+    before = boxes;
+    EXPECT_FALSE(page->ArrangeFriendly(false));
+    EXPECT_EQ(boxes, before + 1);
+    EXPECT_TRUE(club->GetFriendlyOpponentName(next).empty());
+}
+
+TEST_F(FriendliesPage, ARefusalIsRememberedAndAnsweredWithoutANewDraw) {
+    CFixtureScreen* page = OpenFriendlies();
+    CClub* rival = ClubOf(0);
+    ASSERT_NE(rival, nullptr);
+    page->PickFriendlyRow(FirstOpenRow(*page));
+    ASSERT_TRUE(Select(rival));
+    SeedDraw(true, 80);  // the same division: 81 and above refuse
+    EXPECT_FALSE(page->ArrangeFriendly(false));
+    EXPECT_TRUE(User().HasFriendlyRefusal(rival));
+    // Asked again: refused at once, the generator untouched.
+    platform::SeedRandom(99);
+    const int expected = Random(100);
+    platform::SeedRandom(99);
+    page->PickFriendlyRow(FirstOpenRow(*page));
+    ASSERT_TRUE(Select(rival));
+    const int before = boxes;
+    EXPECT_FALSE(page->ArrangeFriendly(true));
+    EXPECT_EQ(boxes, before + 1);
+    EXPECT_EQ(Random(100), expected);
+    EXPECT_EQ(club->CountFreeFriendlyDays(), 4);
+}
+
+// A human opponent is asked: Accept arranges the away friendly.
+TEST_F(FriendliesPage, AHumanOpponentIsAskedAndHisAnswerDecides) {
+    CClub* other = ClubOf(1);
+    ASSERT_NE(other, nullptr);
+    const int index = W().GetManagerList().AddManager(Scotland());
+    W().GetUser(1)->SetManager(index);
+    W().GetUser(1)->JoinClub(W().GetClubList().GetIndex(other));
+    ASSERT_EQ(other->GetManagerKind(), 1);
+    CFixtureScreen* page = OpenFriendlies();
+    const int row = FirstOpenRow(*page);
+    page->PickFriendlyRow(row);
+    ASSERT_TRUE(Select(other));
+    const int before = boxes;
+    EXPECT_TRUE(page->ArrangeFriendly(false));
+    EXPECT_EQ(boxes, before + 1) << "one question, no draw's box";
+    EXPECT_EQ(club->GetFriendlyVenueName(row), other->GetStadiumName()) << "away";
+    EXPECT_FALSE(User().HasFriendlyRefusal(other));
+}
+
+TEST_F(FriendliesPage, WithAllFourDaysArrangedNothingCanBePicked) {
+    CFixtureScreen* page = OpenFriendlies();
+    for (int slot = 0, n = 0; slot < 4; ++slot) {
+        CClub* other = nullptr;
+        while (!other || !other->IsFriendlyDayFree(club->GetFriendlyDay(slot))) other = ClubOf(1, n++);
+        ASSERT_TRUE(W().GetClubList().ArrangeFriendly(club->GetFriendlyDay(slot), W().GetClubList().GetIndex(club),
+                                                      W().GetClubList().GetIndex(other)));
+    }
+    EXPECT_EQ(club->CountFreeFriendlyDays(), 0);
+    page->Refresh();
+    ASSERT_TRUE(Select(ClubOf(1)));
+    for (int row = 0; row < 4; ++row) {
+        page->PickFriendlyRow(row);
+        EXPECT_EQ(page->GetFriendlyPick(), -1);
+        EXPECT_FALSE(ArrangeActive(*page));
+    }
+}
+
+}  // namespace
+}  // namespace competitionstest

@@ -1,0 +1,225 @@
+// Manager Vacancies over a real game: approaching clubs, the board's
+// checks, bargaining, rejecting and accepting, and the renewal that model
+// code opens the page for and waits on.
+#include <algorithm>
+
+#include "platform/msgformat.h"
+#include "platform/random.h"
+#include "platform/stringtable.h"
+#include "screens/competitions_fixture.h"
+#include "screens/managerscreen.h"
+#include "shell/setupstate.h"
+#include "soccerclasses/globals.h"
+#include "ui/xbutton.h"
+#include "ui/xstatic.h"
+
+namespace competitionstest {
+namespace {
+
+class VacanciesPage : public CompetitionPages {
+protected:
+    void SetUp() override {
+        CompetitionPages::SetUp();
+        g_SetupState.turnedDown.clear();
+        Manager().m_Rating = 100;  // every board rates him
+    }
+    CManagerScreen* OpenVacancies() {
+        return Open<CManagerScreen>(PageClass::Manager, CManagerScreen::kVacanciesPage);
+    }
+    CHumanManager& User() { return *W().GetCurrentUser(); }
+    CManager& Manager() { return *W().GetCurrentManager(); }
+    // A club of the second division outside its table's top quarter, with
+    // a computer manager.
+    CClub* Lower(int skip = 0) {
+        CDivision* d = Scotland().GetDivision(1);
+        for (int i = 0; d && i < W().GetClubList().GetSize(); ++i) {
+            CClub* c = W().GetClub(i);
+            if (c->GetDivision() != d || c == club || c->GetManagerKind() != 0) continue;
+            if (c->GetTablePosition() < int(d->GetClubCount()) / 4) continue;
+            if (skip-- == 0) return c;
+        }
+        return nullptr;
+    }
+    // The manager out of work, his old club left without him.
+    void Unemploy() {
+        club->ManagerLeaves(0);
+        ASSERT_FALSE(User().IsEmployed());
+    }
+    // The next draw of Random(3) is not 1: the board does not walk away.
+    void SeedNoWithdrawal() {
+        for (uint32_t s = 1;; ++s) {
+            platform::SeedRandom(s);
+            if (Random(3) != 1) {
+                platform::SeedRandom(s);
+                return;
+            }
+        }
+    }
+    std::string Contract(CManagerScreen& p) { return p.GetContractText() ? p.GetContractText()->GetText() : "?"; }
+    bool Active(CManagerScreen& p, uint32_t id) {
+        CXButton* b = p.GetVacancyButton(id);
+        return b && b->IsEnabled();
+    }
+};
+
+TEST_F(VacanciesPage, TheBoardKeepsANewManagerAndLetsASettledOneGoOnce) {
+    CClub* target = Lower();
+    ASSERT_NE(target, nullptr);
+    CManagerScreen* page = OpenVacancies();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(Select(target));
+    EXPECT_EQ(page->GetTarget(), target);
+    EXPECT_EQ(Contract(*page), platform::LoadString(53612));
+    EXPECT_TRUE(Active(*page, CManagerScreen::kApproach));
+    EXPECT_FALSE(Active(*page, CManagerScreen::kAccept));
+    // Fewer than six weeks at his club: he is not released.
+    Manager().Person().SetWeeksAtClub(3);
+    User().SetTransferFlag(1);
+    const int before = boxes;
+    EXPECT_FALSE(page->Approach());
+    EXPECT_EQ(boxes, before + 1);
+    EXPECT_FALSE(page->IsOfferMade());
+    // Settled, and the board in the mood: the disappointed box once a page.
+    Manager().Person().SetWeeksAtClub(30);
+    User().SetTransferFlag(0);
+    EXPECT_FALSE(page->Approach()) << "the board's mood keeps him";
+    User().SetTransferFlag(1);
+    EXPECT_TRUE(page->Approach());
+    EXPECT_TRUE(page->IsOfferMade());
+    EXPECT_EQ(Contract(*page).rfind("The board at " + target->GetName(), 0), 0u);
+    EXPECT_EQ(page->GetVacancyButton(CManagerScreen::kApproach)->Text(), platform::LoadString(53621));
+    ASSERT_NE(page->GetClubNameLabel(), nullptr);
+    EXPECT_EQ(page->GetClubNameLabel()->GetText(), target->GetName());
+}
+
+TEST_F(VacanciesPage, ClubsThatMayNotTakeHimSayTheyAreNotInterested) {
+    Unemploy();
+    CDivision* top2 = Scotland().GetDivision(1);
+    CClub* leader = nullptr;
+    for (int i = 0; i < W().GetClubList().GetSize() && !leader; ++i)
+        if (W().GetClub(i)->GetDivision() == top2 && W().GetClub(i)->GetTablePosition() < int(top2->GetClubCount()) / 4)
+            leader = W().GetClub(i);
+    CManagerScreen* page = OpenVacancies();
+    ASSERT_NE(page, nullptr);
+    struct Case {
+        const char* what;
+        CClub* target;
+        double rating;
+    };
+    const Case cases[] = {{"his former club", club, 100}, {"a club in the top quarter", leader, 100},
+                          {"a club whose board rates him too low", Lower(), 0}};
+    for (const Case& c : cases) {
+        if (!c.target) continue;
+        SCOPED_TRACE(c.what);
+        Manager().m_Rating = c.rating;
+        ASSERT_TRUE(Select(c.target));
+        const int before = boxes;
+        EXPECT_FALSE(page->Approach());
+        EXPECT_EQ(boxes, before + 1);
+        EXPECT_FALSE(page->IsOfferMade());
+    }
+}
+
+TEST_F(VacanciesPage, RaisedOffersEndInWithdrawalByTheFifthAndTheClubThenRefuses) {
+    Unemploy();
+    CClub* target = Lower();
+    ASSERT_NE(target, nullptr);
+    CManagerScreen* page = OpenVacancies();
+    ASSERT_TRUE(Select(target));
+    ASSERT_TRUE(page->Approach());
+    const double first = page->GetLastOffer();
+    EXPECT_GT(first, 0);
+    // Asking for less than is on the table changes nothing.
+    SeedNoWithdrawal();
+    page->GetSalaryField().SetValue(page->GetSalaryField().GetShownValue() - 1, false);
+    const int before = boxes;
+    page->Approach();
+    EXPECT_EQ(boxes, before + 1);
+    EXPECT_EQ(page->GetLastOffer(), first);
+    EXPECT_TRUE(page->IsOfferMade());
+    // Raise until the board walks away: never later than the fifth time.
+    platform::SeedRandom(7);
+    int raises = page->GetTalkCount();
+    while (page->IsOfferMade() && raises < 10) {
+        page->Approach();
+        ++raises;
+    }
+    EXPECT_LE(raises, CManagerScreen::kMaxTalks);
+    EXPECT_FALSE(page->IsOfferMade());
+    EXPECT_TRUE(CManagerScreen::IsTurnedDown(W().GetClubList().GetIndex(target)));
+    EXPECT_EQ(Contract(*page), platform::LoadString(497)) << "after Reject in a game";
+    ASSERT_TRUE(Select(target));
+    EXPECT_EQ(Contract(*page), platform::LoadString(53611));
+    EXPECT_FALSE(Active(*page, CManagerScreen::kApproach));
+}
+
+TEST_F(VacanciesPage, AcceptingMovesTheManagerAndTheClubsOwnManagerLeaves) {
+    Unemploy();
+    g_SetupState.turnedDown.push_back(0);
+    CClub* target = Lower();
+    ASSERT_NE(target, nullptr);
+    const int sitting = target->GetManager();
+    ASSERT_GE(sitting, 0);
+    CManagerScreen* page = OpenVacancies();
+    ASSERT_TRUE(Select(target));
+    ASSERT_TRUE(page->Approach());
+    const double wage = target->GetManagerWage();
+    const int before = boxes;
+    page->Accept();
+    EXPECT_EQ(boxes, before + 1) << "the welcome";
+    EXPECT_TRUE(User().IsEmployed());
+    EXPECT_EQ(User().GetClub(), target);
+    EXPECT_EQ(target->GetManager(), User().GetManagerIndex());
+    EXPECT_NE(W().GetManagerList().GetAt(sitting)->GetClubIndex(), W().GetClubList().GetIndex(target));
+    EXPECT_TRUE(g_SetupState.turnedDown.empty()) << "a job accepted forgets the refusals";
+    EXPECT_NEAR(Manager().Person().GetWeeklyWage() * 52, wage, 52.0);
+    EXPECT_FALSE(Active(*page, CManagerScreen::kAccept));
+}
+
+// Another human manager's club is never approached, whatever his slot.
+TEST_F(VacanciesPage, AClubWithAHumanManagerIsNotInterested) {
+    CClub* other = Lower();
+    ASSERT_NE(other, nullptr);
+    const int index = W().GetManagerList().AddManager(Scotland());
+    W().GetUser(1)->SetManager(index);
+    W().GetUser(1)->JoinClub(W().GetClubList().GetIndex(other));
+    ASSERT_EQ(other->GetManagerKind(), 1);
+    Unemploy();
+    CManagerScreen* page = OpenVacancies();
+    ASSERT_TRUE(Select(other));
+    page->Approach();
+    EXPECT_EQ(Contract(*page), platform::LoadString(490));
+    EXPECT_FALSE(page->IsClubSelected());
+    EXPECT_EQ(other->GetHumanManager(), W().GetUser(1));
+}
+
+// The board's renewal waits on the page: the offer is shown at once,
+// accepted, and the wait ended through "Exit Screen".
+TEST_F(VacanciesPage, ARenewalAgreedAndEndedThroughExitScreenKeepsTheManager) {
+    CManagerScreen* hub = Open<CManagerScreen>(PageClass::Manager, CManagerScreen::kHubPage);
+    ASSERT_NE(hub, nullptr);
+    platform::win::Window& frame = *app->GetMainFrame();
+    // The pages all stand where the hub stands: Accept's middle, twice.
+    const platform::win::Point accept = frame.ScreenToClient(hub->ClientToScreen(platform::win::Point{455, 421}));
+    // The board's question is answered Yes; then Accept, and Exit Screen.
+    std::function<void()> renewal = [&] {
+        ++boxes;
+        backend->Key(platform::win::VK_RETURN, 10);
+        backend->Click(accept, platform::win::MouseButton::Left, 600);
+        backend->Click(accept, platform::win::MouseButton::Left, 600);
+        backend->OnModalShown(answerBox);
+    };
+    backend->OnModalShown(renewal);
+    const int user = User().GetManagerIndex();
+    club->OfferNewContractToHuman();
+    Drain();
+    EXPECT_EQ(club->GetManager(), user) << "he stays, under the new terms";
+    EXPECT_TRUE(User().IsEmployed());
+    EXPECT_EQ(User().GetClub(), club);
+    auto* page = dynamic_cast<CManagerScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(page->IsExitMode());
+}
+
+}  // namespace
+}  // namespace competitionstest
