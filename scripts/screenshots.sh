@@ -2,7 +2,7 @@
 # Writes pictures of the new-game pages for people to look at (they are not
 # a check): the intro at three moments, the title page plain and hovered,
 # the credits, both country maps with a hovered country and the manager
-# set-up, from a headless run of the program driven by a script; then the
+# set-up, from a run of the program in its window driven by a script; then the
 # rest of the new-game road, the match-day set and the squad section's pages
 # (below).
 #   scripts/screenshots.sh [build folder, default build-test] [output folder]
@@ -14,10 +14,25 @@ mkdir -p "$out"
 script="$(mktemp)"
 trap 'rm -f "$script"' EXIT
 sed "s#SHOTS#$out#g" scripts/shots/newgame.txt >"$script"
-# A profile and save folder of the run's own.
+# A profile and save folder of the run's own. The run plays its script in
+# the real SDL window under a virtual X server, so the pictures are what a
+# player's window shows; without xvfb-run (or when SDL cannot open its
+# display) it runs headless instead.
 home="$(mktemp -d)"
-XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" \
-  "$build/vantorel" --headless --script "$script" --run-ms 60000
+shown=false
+if command -v xvfb-run >/dev/null 2>&1; then
+  if XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" SDL_AUDIODRIVER=dummy \
+      xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+      "$build/vantorel" --script "$script" --run-ms 120000; then
+    shown=true
+  else
+    echo "screenshots: the run in the SDL window failed; running headless" >&2
+  fi
+fi
+if ! $shown; then
+  XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" \
+    "$build/vantorel" --headless --script "$script" --run-ms 60000
+fi
 
 # The rest of the new-game road, as the end-to-end run leaves each page: page
 # 97 with two faces, page 90 with a club, page 61 with two managers, the

@@ -1,9 +1,12 @@
 // Vantorel 2000: picks the backend, starts the application and runs it.
 //   --headless            no window: a virtual clock, scripted input
-//   --script FILE         headless input script (see platform/window/headless.cpp)
-//   --run-ms N            headless: stop after N virtual milliseconds
-//   --frames DIR          headless: write every shown frame into DIR
-//   --screenshot FILE     headless: write the last frame shown to FILE
+//   --script FILE         an input script (see platform/window/headless.cpp);
+//                         without --headless it plays on the real clock in
+//                         the real window
+//   --run-ms N            with --headless or a script: stop after N milliseconds
+//                         (virtual ones when headless)
+//   --frames DIR          with --headless or a script: write every shown frame into DIR
+//   --screenshot FILE     with --headless or a script: write the last frame shown to FILE
 //   --desktop WxH         headless: the desktop's usable size (default 1024x768)
 #include <csignal>
 #include <cstdio>
@@ -16,6 +19,7 @@
 #include "platform/stringtable.h"
 #include "platform/window/frame_png.h"
 #include "platform/window/headless.h"
+#include "platform/window/scripted.h"
 #include "platform/window/sdl_backend.h"
 #include "platform/window/ui.h"
 #include "screens/pages.h"
@@ -74,33 +78,18 @@ int main(int argc, char** argv) {
     }
     Options opt;
     if (!Parse(argc, argv, opt)) {
-        std::fprintf(stderr, "usage: vantorel [--headless [--script FILE] [--run-ms N] [--frames DIR] "
-                             "[--screenshot FILE] [--desktop WxH]] [-cdrom:FOLDER]\n");
+        std::fprintf(stderr, "usage: vantorel [--headless] [--script FILE] [--run-ms N] [--frames DIR] "
+                             "[--screenshot FILE] [--desktop WxH] [-cdrom:FOLDER]\n");
         return 2;
     }
 
     std::unique_ptr<Backend> backend;
-    HeadlessBackend* headless = nullptr;
+    // The script's player: the headless backend itself, or the one a
+    // scripted real window plays its script on.
+    HeadlessBackend* player = nullptr;
     if (opt.headless) {
         auto h = std::make_unique<HeadlessBackend>(opt.desktop);
-        headless = h.get();
-        h->SetEchoBoxes(true);
-        if (!opt.script.empty()) {
-            auto text = platform::ReadWholeFile(opt.script);
-            if (!text) {
-                std::fprintf(stderr, "vantorel: cannot read the script %s\n", opt.script.c_str());
-                return 2;
-            }
-            if (auto err = h->LoadScript(std::string(text->begin(), text->end()))) {
-                std::fprintf(stderr, "vantorel: %s: %s\n", opt.script.c_str(), err->c_str());
-                return 2;
-            }
-        }
-        if (opt.runMs >= 0) {
-            h->SetTimeLimit(uint64_t(opt.runMs));
-            if (opt.script.empty()) h->SetEndWhenScriptDone(false);
-        }
-        if (!opt.frames.empty()) h->SetFrameFolder(opt.frames);
+        player = h.get();
         backend = std::move(h);
     } else {
         std::string why;
@@ -109,6 +98,30 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s\n(%s)\n", platform::LoadString(64000).c_str(), why.c_str());
             return 1;
         }
+        if (!opt.script.empty()) {
+            auto s = std::make_unique<ScriptedBackend>(std::move(backend));
+            player = &s->Script();
+            backend = std::move(s);
+        }
+    }
+    if (player) {
+        player->SetEchoBoxes(true);
+        if (!opt.script.empty()) {
+            auto text = platform::ReadWholeFile(opt.script);
+            if (!text) {
+                std::fprintf(stderr, "vantorel: cannot read the script %s\n", opt.script.c_str());
+                return 2;
+            }
+            if (auto err = player->LoadScript(std::string(text->begin(), text->end()))) {
+                std::fprintf(stderr, "vantorel: %s: %s\n", opt.script.c_str(), err->c_str());
+                return 2;
+            }
+        }
+        if (opt.runMs >= 0) {
+            player->SetTimeLimit(uint64_t(opt.runMs));
+            if (opt.script.empty()) player->SetEndWhenScriptDone(false);
+        }
+        if (!opt.frames.empty()) player->SetFrameFolder(opt.frames);
     }
 
     Ui::Get().Start(std::move(backend));
@@ -123,7 +136,7 @@ int main(int argc, char** argv) {
         CBrixholmApp app;
         if (app.InitInstance(opt.gameArgs)) code = Ui::Get().Run();
     }
-    if (headless && !opt.screenshot.empty() && !WritePngFile(opt.screenshot, headless->LastFrame()))
+    if (player && !opt.screenshot.empty() && !WritePngFile(opt.screenshot, player->LastFrame()))
         std::fprintf(stderr, "vantorel: cannot write %s\n", opt.screenshot.c_str());
     Ui::Get().Stop();
     return code;

@@ -183,6 +183,26 @@ TEST(ProgramTest, ATerminationSignalEndsItWithoutTheQuitQuestion) {
     EXPECT_EQ(r.errors.find("quit"), std::string::npos) << r.errors;
 }
 
+TEST(ProgramTest, AScriptPlaysInTheRealWindowWritesItsFrameAndEnds) {
+    // Without --headless the script plays on the real clock in the SDL window
+    // (here on the dummy video driver) and the run ends with the script.
+    const fs::path shot = testenv::TestFolder() / "real-window.png";
+    fs::remove(shot);
+    fs::path script = Script("real-window", "wait 1500\nframe " + shot.string() + "\n");
+    Program p({"--script", script.string(), "--run-ms", "60000"}, {"DISPLAY", "WAYLAND_DISPLAY"},
+              {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"});
+    ASSERT_TRUE(p.Started());
+    Outcome r = p.Wait();
+    if (r.code != 0 && r.errors.find("cannot open the display") != std::string::npos)
+        GTEST_SKIP() << "SDL's dummy video driver is not available here: " << r.errors;
+    EXPECT_EQ(r.code, 0) << r.errors;
+    auto picture = platform::gfx::ReadPng(shot);
+    ASSERT_TRUE(picture.has_value()) << r.errors;
+    EXPECT_EQ(picture->Width(), 792);
+    EXPECT_EQ(picture->Height(), 573);
+    EXPECT_EQ(picture->Get(300, 573 - 8), platform::gfx::MakePixel(192, 192, 192));
+}
+
 // An X server of our own, for a display that goes away under the program.
 // The server picks a free display itself and names it once it takes
 // connections: two tests starting servers at once never meet on one display.
