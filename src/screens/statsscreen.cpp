@@ -100,7 +100,12 @@ void CStatsScreen::Refresh() {
         OfferCupGroups();
         m_bCupGroup = SelectedGroup() ? 1 : 0;
     }
-    if (g_nTreeSelectionData)
+    // A cup group's item holds its round, not a division or a cup: the
+    // picture is its cup's trophy.
+    if (const GroupEntry* group = m_nPage == kLeagueTablePage && m_bCupGroup ? SelectedGroup() : nullptr)
+        ShowContextPicture(std::min(g_nTreeSelectionLevel, static_cast<int>(kContextClub)),
+                           reinterpret_cast<uintptr_t>(group->cup), true, 1);
+    else if (g_nTreeSelectionData)
         ShowContextPicture(std::min(g_nTreeSelectionLevel, static_cast<int>(kContextClub)), g_nTreeSelectionData, true,
                            StatsIsCupKind(g_nTreeSelectionKind) ? 1 : 0);
     BuildPage();

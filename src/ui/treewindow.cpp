@@ -92,9 +92,29 @@ CTreeNode* CTreeWindow::InsertItem(const std::string& text, int icon, CTreeNode*
     return m_Tree.InsertItem(text, icon, parent, data, kind, kWhite);
 }
 
+namespace {
+
+bool HoldsSelection(const CTreeNode* node) {
+    for (const CTreeNode* c = node ? node->firstChild : nullptr; c; c = c->next)
+        if ((c->data == g_nTreeSelectionData && c->kind == g_nTreeSelectionKind) || HoldsSelection(c)) return true;
+    return false;
+}
+
+}  // namespace
+
 void CTreeWindow::DeleteChildren(CTreeNode* node) {
+    // A selection among the items that go would leave the pages reading a
+    // record the tree no longer offers (a cup group's round read as a
+    // division): it moves up to the item whose children go.
+    const bool selectionGoes = g_nTreeSelectionData != 0 && HoldsSelection(node);
     m_Tree.SetRedraw(false);
     m_Tree.DeleteChildren(node);
+    if (selectionGoes && node) {
+        g_nTreeSelectionLevel = node->GetLevel();
+        g_nTreeSelectionData = node->data;
+        g_nTreeSelectionKind = node->kind;
+        m_Tree.SelectItem(node->data, node->kind);
+    }
     m_Tree.SetRedraw(true);
 }
 

@@ -183,9 +183,12 @@ TEST_F(StatsPages, PlayedCupGroupsAreOfferedInTheTreeAndGiveOneRowPerClub) {
     EXPECT_EQ(page->GetStatsList()->GetRowCount(), clubs.GetSize());
     EXPECT_EQ(page->GetHeading()->GetText(), "Group 1 - " + std::string(grouped->m_Name));
     EXPECT_FALSE(page->GetFormButton()->IsEnabled());
-    // Leaving the page takes the entries away.
+    // Leaving the page takes the entries away, and the selection with
+    // them: the next page never reads the round as something else.
     OpenStats(CStatsScreen::kScorersPage);
     EXPECT_EQ(manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(entry.round), 0), nullptr);
+    EXPECT_NE(g_nTreeSelectionData, reinterpret_cast<uintptr_t>(entry.round));
+    EXPECT_NE(manager->FindTreeItem(g_nTreeSelectionData), nullptr);
 }
 
 TEST_F(StatsPages, PrintingTheLeagueTableDrawsItsHeadingsAndRows) {

@@ -361,6 +361,19 @@ TEST_F(TreeWindowTest, TheViewsOperationsWorkFromTheRoot) {
     EXPECT_EQ(player->parent, clubNode);
     EXPECT_EQ(player->colour, 0xFFFFFFu);
     EXPECT_EQ(pane.FindItem(4242), player);
+    // A selected item that goes hands the selection to the item whose
+    // children went; a selection elsewhere stays where it is.
+    ASSERT_NE(pane.SelectItem(4242, 0), nullptr);
+    pane.DeleteChildren(clubNode);
+    EXPECT_EQ(g_nTreeSelectionData, clubNode->data);
+    EXPECT_EQ(g_nTreeSelectionKind, clubNode->kind);
+    EXPECT_EQ(g_nTreeSelectionLevel, clubNode->GetLevel());
+    EXPECT_TRUE(clubNode->selected);
+    CTreeNode* other = pane.InsertItem("B. Player", 5, clubNode, 4343, 0);
+    ASSERT_NE(other, nullptr);
+    ASSERT_NE(pane.SelectItem(europe->data, europe->kind), nullptr);
+    pane.DeleteChildren(clubNode);
+    EXPECT_EQ(g_nTreeSelectionData, europe->data);
 }
 
 // The tab control of the pane: its font, a change of tab reported to the
