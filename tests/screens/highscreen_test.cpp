@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "platform/stringtable.h"
+#include "screens/titlescreen.h"
+#include "shell/screenglobals.h"
+#include "soccerclasses/userport.h"
 #include "screens/highscreen_fixture.h"
 #include "platform/sound/audio.h"
 #include "shell/flcplayer.h"
@@ -204,6 +207,47 @@ TEST_F(HighScreenPage, ClosingThePageStopsTheCrowdLoopsAndKillsItsTimer) {
     EXPECT_FALSE(killedAgain) << "the page's timer was already gone";
     EXPECT_EQ(playingBefore, (std::array<int, 2>{1, 1}));
     EXPECT_EQ(playingAfter, (std::array<int, 2>{0, 0}));
+}
+
+// The day step's progress reaches the processing page only while it shows:
+// the match page replaces it, a step during the match reaches nothing, and
+// the day's next phase shows the page again, from its own step.
+TEST_F(HighScreenPage, ProgressDuringTheMatchReachesNothingUntilTheDayShowsItsPageAgain) {
+    MakeHuman(Club(0));
+    CScreenManager* manager = app->GetView()->GetScreenManager();
+    ASSERT_NE(manager, nullptr);
+    // The game's own port, which the scripted one stands in front of.
+    port.reset();
+    UserPort& shell = GetUserPort();
+    port = std::make_unique<ScriptedUserPort>();
+    auto progressPage = [&] { return dynamic_cast<CTitleScreen*>(manager->GetProgressPage()); };
+
+    shell.ShowProgress(9, "Saturday 7th August 1999", 2, 1);
+    ASSERT_EQ(g_nCurrentScreen, 114);
+    ASSERT_NE(progressPage(), nullptr);
+    EXPECT_EQ(progressPage()->GetProgressStep(), 2);
+
+    bool inspected = false;
+    CFixture& f = OpenAndInspect([&](CHighScreen& p) {
+        inspected = true;
+        EXPECT_EQ(manager->GetProgressPage(), nullptr) << "the match page replaced it";
+        shell.StepProgress();
+        EXPECT_EQ(Page(), &p) << "the match page stays";
+        EXPECT_EQ(g_nCurrentScreen, 64);
+        EXPECT_EQ(manager->GetProgressPage(), nullptr);
+    });
+    ASSERT_TRUE(inspected);
+    ExpectCompleteFixture(f);
+    EXPECT_EQ(manager->GetProgressPage(), nullptr);
+    shell.StepProgress();
+    EXPECT_EQ(manager->GetProgressPage(), nullptr) << "a step alone brings no page back";
+
+    shell.ShowProgress(9, "Saturday 7th August 1999", 3, 1);
+    ASSERT_EQ(g_nCurrentScreen, 114);
+    ASSERT_NE(progressPage(), nullptr);
+    EXPECT_EQ(progressPage()->GetProgressStep(), 3);
+    shell.StepProgress();
+    EXPECT_EQ(progressPage()->GetProgressStep(), 4);
 }
 
 // --- the page's rules that need no match ---

@@ -620,10 +620,11 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     Command(21510);
     ASSERT_EQ(g_nCurrentScreen, 96);
     CWorldData* w = GetWorldData();
-    // Opened as the section buttons open pages; the hub keeps its tool box off.
+    // Opened as the section buttons open pages, the tool bar on: the hub turns
+    // its tool box off itself.
     auto open = [&](int screen) {
         g_nScreenId = screen;
-        manager->SetScreen(MakePage(PageClass::Option), true, true, false, screen != 98, false);
+        manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
         Run(60);
         ASSERT_EQ(g_nCurrentScreen, screen);
         ASSERT_NE(Options(), nullptr);
@@ -696,6 +697,92 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     EXPECT_EQ(g_nCurrentScreen, 98) << "No keeps the running game";
     EXPECT_EQ(GetWorldData(), w);
     EXPECT_EQ(w->GetUserList().GetAt(1)->GetManager()->GetName(), "Ros Vale");
+}
+
+}  // namespace
+
+#include "shell/ambient.h"
+#include "shell/soundengine.h"
+
+namespace {
+
+// Game Options before any game: no saving or loading, the tool box off
+// however the page was opened, no currency set at the close; the two sound
+// switches drive the ambient loop in slot 28.
+TEST_F(ManagerSetupTest, GameOptionsBeforeAGameAndTheSoundSwitches) {
+    struct KeepOptions {
+        uint8_t ambient = g_bAmbient, sfx = g_bSfx, currency = g_bCurrency, exchange = g_nExchange;
+        bool started = !IsSoundRunning() && StartDirectSound() == 0;
+        ~KeepOptions() {
+            g_bAmbient = ambient, g_bSfx = sfx, g_bCurrency = currency, g_nExchange = exchange;
+            if (started) EndDirectSound();
+        }
+    } keep;
+    ASSERT_TRUE(IsSoundRunning());
+    ASSERT_EQ(g_bGameLoaded, 0);
+    g_bAmbient = g_bSfx = 1;
+    g_bCurrency = 1;
+    g_nExchange = 3;
+    g_nScreenId = 6;
+    manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+    Run(60);
+    ASSERT_EQ(g_nCurrentScreen, 6);
+    ASSERT_NE(Options(), nullptr);
+    EXPECT_FALSE(Options()->FindButton(29003)->IsEnabled());
+    EXPECT_FALSE(Options()->FindButton(29002)->IsEnabled());
+    EXPECT_TRUE(Options()->FindButton(28999)->IsEnabled());
+    CXToolBar* tools = app->GetView()->GetToolBar();
+    ASSERT_NE(tools, nullptr);
+    for (int i = 0; i < tools->GetButtonCount(); ++i) EXPECT_EQ(tools->GetState(i), 0) << "tool " << i;
+    const SampleRecord* loop = GetSample(kAmbientLoopSlot);
+    ASSERT_NE(loop, nullptr);
+    ASSERT_TRUE(loop->loaded) << "the page's own soundscape";
+
+    struct Case {
+        uint8_t ambient, sfx;
+        bool playingBefore;
+        uint32_t command;
+        uint8_t ambientAfter, sfxAfter;
+        bool playingAfter;
+    };
+    const Case cases[] = {
+        {1, 1, true, 21454, 0, 1, false},   // Ambient off stops the loop
+        {0, 1, false, 21454, 1, 1, true},   // Ambient on plays it
+        {0, 0, false, 21454, 1, 0, false},  // but not with Sfx off
+        {1, 1, true, 21455, 1, 0, false},   // Sfx off stops the loop
+        {1, 0, false, 21455, 1, 1, true},   // Sfx on again restarts it with Ambient on
+        {0, 0, false, 21455, 0, 1, false},  // and not with Ambient off
+        {0, 1, false, 21455, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "command " << c.command << " from ambient " << int(c.ambient) << ", sfx "
+                                        << int(c.sfx));
+        g_bAmbient = c.ambient;
+        g_bSfx = c.sfx;
+        if (c.playingBefore)
+            PlaySample(kAmbientLoopSlot, 1);
+        else
+            StopSample(kAmbientLoopSlot);
+        Command(c.command);
+        EXPECT_EQ(g_bAmbient, c.ambientAfter);
+        EXPECT_EQ(g_bSfx, c.sfxAfter);
+        EXPECT_EQ(bool(loop->playing), c.playingAfter);
+        if (c.playingAfter) {
+            EXPECT_EQ(loop->loop, 1) << "looping";
+        }
+    }
+
+    // The close writes the options and, without a game, sets no currency.
+    g_bAmbient = 0;
+    g_bSfx = 1;
+    g_nScreenId = 98;
+    manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+    Run(60);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Ambient", -1), 0);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Sfx", -1), 1);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Currency", -1), 1);
+    EXPECT_EQ(g_nExchange, 3) << "no game, no currency";
+    EXPECT_EQ(platform::GetProfileInt("Options", "Exchange", -1), 3);
 }
 
 }  // namespace
