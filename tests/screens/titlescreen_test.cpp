@@ -3,10 +3,14 @@
 // boxes and the credits' roll.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "platform/sound/audio.h"
+#include "platform/stringtable.h"
+#include "shell/helpcontext.h"
 #include "platform/window/headless.h"
 #include "platform/window/ui.h"
 #include "screens/pages.h"
@@ -137,9 +141,94 @@ TEST_F(TitlePagesTest, TheMenuRedrawsOnlyWhenTheHoveredItemChangesAndCreditsRoll
     EXPECT_EQ(Page()->GetScreen(), 91);
 }
 
+// On the title page a click outside the three plates and any key change
+// nothing; "Load Game" asks for a file in the save folder with the page's
+// title and filter, a cancel leaves the page and a file opens the
+// initialise page with the load pending; "New Game" opens the country page.
+TEST_F(TitlePagesTest, TheTitleMenusClicksKeysAndItsLoadAndNewGameRoads) {
+    backend->Click(OnPage(300, 300), MouseButton::Left, 400);
+    Run(1200);
+    ASSERT_EQ(Page()->GetScreen(), 91);
+    const CTitleScreen* title = Page();
+    for (Point at : {Point{300, 60}, Point{600, 95}, Point{760, 130}, Point{600, 300}}) {
+        backend->MoveTo(OnPage(at.x, at.y));
+        Run(60);
+        backend->Click(OnPage(at.x, at.y));
+        Run(200);
+        ASSERT_EQ(Page(), title) << at.x << "," << at.y;
+        EXPECT_EQ(Page()->GetScreen(), 91);
+    }
+    for (uint32_t key : {uint32_t{VK_RETURN}, uint32_t{VK_SPACE}, uint32_t{VK_ESCAPE}, uint32_t{'N'}}) {
+        backend->Key(key);
+        Run(100);
+        ASSERT_EQ(Page(), title) << key;
+    }
+
+    const size_t dialogs = backend->FileDialogs().size();
+    backend->QueueFilePath(std::nullopt);
+    backend->MoveTo(OnPage(600, 130));
+    Run(60);
+    backend->Click(OnPage(600, 130));
+    Run(300);
+    ASSERT_EQ(backend->FileDialogs().size(), dialogs + 1);
+    const FileDialogRequest& asked = backend->FileDialogs().back();
+    EXPECT_FALSE(asked.save);
+    EXPECT_EQ(asked.title, platform::LoadString(412));
+    EXPECT_EQ(asked.filter, platform::LoadString(403));
+    EXPECT_NE(asked.folder.find("save"), std::string::npos) << asked.folder;
+    ASSERT_EQ(Page(), title) << "a cancel leaves the page as it was";
+    EXPECT_EQ(g_SetupState.loadPending, 0);
+
+    const std::string path = (testenv::TestFolder() / "chosen.qzs").string();
+    { std::ofstream(path) << "not a game"; }
+    backend->QueueFilePath(path);
+    backend->Click(OnPage(600, 130));
+    Run(30);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetScreen(), 112);
+    EXPECT_EQ(g_SetupState.loadPending, 1);
+    EXPECT_EQ(g_SetupState.loadPath, path);
+    g_SetupState = SetupState{};
+}
+
+TEST_F(TitlePagesTest, NewGameOnTheTitleOpensTheCountryPage) {
+    backend->Click(OnPage(300, 300), MouseButton::Left, 400);
+    Run(1200);
+    ASSERT_EQ(Page()->GetScreen(), 91);
+    backend->MoveTo(OnPage(600, 60));
+    Run(60);
+    backend->Click(OnPage(600, 60));
+    Run(300);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetScreen(), 79);
+    EXPECT_EQ(g_nCurrentScreen, 79);
+}
+
+// Without a timer the page says so and the program ends with code 255.
+TEST_F(TitlePagesTest, WithoutATimerThePageSaysSoAndTheProgramEndsWith255) {
+    Ui::Get().SetTimersFail(true);
+    g_nScreenId = 91;
+    auto* page = new CTitleScreen();
+    page->SetBackground("gfx\\backgrounds\\92.bmp");
+    manager->SetScreen(page, true, false, true, false, false);
+    Ui::Get().SetTimersFail(false);
+    const auto& boxes = backend->Boxes();
+    EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(),
+                            [](const auto& b) { return b.text == platform::LoadString(44000); }));
+    EXPECT_EQ(static_cast<uint8_t>(Ui::Get().ExitCode()), 255);
+}
+
 }  // namespace
 
 namespace {
+
+// F1 on the pages of a new game: context 1, and 113 on the initialise page.
+TEST(NewGameHelpTest, ThePagesOfANewGameGiveTheirHelpContexts) {
+    const HelpModes none{};
+    for (int screen : {6, 59, 61, 79, 90, 91, 96, 97, 98, 111, 114, 115})
+        EXPECT_EQ(HelpContextFor(screen, none), 1) << "screen " << screen;
+    EXPECT_EQ(HelpContextFor(112, none), 113);
+}
 
 TEST(ProgressBarTest, FillsInEqualStepsAndStaysInsideItsFrame) {
     struct Case {
