@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/gfx/bmp.h"
 #include "platform/stringtable.h"
+#include "shell/archive.h"
 #include "screens/titlescreen.h"
 #include "shell/screenglobals.h"
 #include "soccerclasses/userport.h"
@@ -248,6 +250,68 @@ TEST_F(HighScreenPage, ProgressDuringTheMatchReachesNothingUntilTheDayShowsItsPa
     EXPECT_EQ(progressPage()->GetProgressStep(), 3);
     shell.StepProgress();
     EXPECT_EQ(progressPage()->GetProgressStep(), 4);
+}
+
+// Before play: a page made without a match has no engine; possession and a
+// statistics row of nothing each are even; Action Areas lights the middle
+// third and reads no zone; a timer that is not the page's moves nothing.
+TEST_F(HighScreenPage, BeforePlayThePageReadsEvenAndAForeignTimerMovesNothing) {
+    {
+        CHighScreen unset;
+        EXPECT_EQ(unset.GetMatchPlay(), nullptr);
+    }
+    MakeHuman(Club(0));
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        ASSERT_EQ(p.GetMatchPlay()->GetMinute(), 0);
+        const auto figures = p.ResultStatistics();
+        EXPECT_EQ(figures[0], (std::array<int, 2>{50, 50})) << "possession before play";
+
+        // A share bar of 0 and 0 stands half and half.
+        platform::gfx::Surface bar(120, 20);
+        p.DrawShareBar(&bar, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255);
+        int red = 0, blue = 0;
+        for (int x = 1; x < 99; ++x) {
+            red += bar.Get(x, 8) == platform::gfx::MakePixel(255, 0, 0);
+            blue += bar.Get(x, 8) == platform::gfx::MakePixel(0, 0, 255);
+        }
+        EXPECT_EQ(red, 49);
+        EXPECT_EQ(blue, 49);
+
+        // Action Areas at minute 0: the middle third is the lit picture's.
+        auto picture = [](const char* name) {
+            auto bytes = LoadArchiveEntry(std::string("gfx\\match\\surfaces\\") + name + ".bmp");
+            EXPECT_TRUE(bytes.has_value()) << name;
+            return platform::gfx::ToSurface(*platform::gfx::DecodeBmp8(*bytes));
+        };
+        const platform::gfx::Surface lit = picture("centre territory light"), dark = picture("centre territory dark");
+        p.m_nSection = 1;
+        p.m_bDirty[kPerformance] = 1;
+        p.DrawPerformancePanel(false);
+        const platform::gfx::Surface* s = p.PerformanceSurface();
+        ASSERT_NE(s, nullptr);
+        auto litThird = [&](int x0, int x1) {
+            int asLit = 0, asDark = 0;
+            for (int y = 160; y < 240; y += 3)
+                for (int x = x0; x < x1; x += 3) {
+                    if (lit.Get(x, y) == dark.Get(x, y)) continue;
+                    asLit += s->Get(x, y) == lit.Get(x, y);
+                    asDark += s->Get(x, y) == dark.Get(x, y);
+                }
+            return asLit > asDark;
+        };
+        EXPECT_FALSE(litThird(36, 133));
+        EXPECT_TRUE(litThird(135, 231));
+        EXPECT_FALSE(litThird(233, 330));
+
+        // Ticks of another timer leave the match where it stands.
+        const int minute = p.GetMatchPlay()->GetMinute(), shown = p.m_nMinute;
+        const std::vector<int> queued = QueuedClips(p);
+        for (int i = 0; i < 20; ++i) p.OnTimerTick(p.GetTimerId() + 77);
+        EXPECT_EQ(p.GetMatchPlay()->GetMinute(), minute);
+        EXPECT_EQ(p.m_nMinute, shown);
+        EXPECT_EQ(QueuedClips(p), queued);
+    });
 }
 
 // --- the page's rules that need no match ---
