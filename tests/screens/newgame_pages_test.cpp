@@ -786,3 +786,87 @@ TEST_F(ManagerSetupTest, GameOptionsBeforeAGameAndTheSoundSwitches) {
 }
 
 }  // namespace
+
+#include <filesystem>
+
+namespace {
+
+// The options' load in a running game: a cancelled load leaves the game and
+// its flags, on Game Options and on the hub alike; Yes to 828 saves first;
+// "New Game" asks 787, No keeps the game and Yes goes back to the title.
+TEST_F(ManagerSetupTest, CancelledLoadsKeepTheGameAndNewGameAsksFirst) {
+    StartTwoCountryGame();
+    MakeManager("Kit Moran", 44, 55, ClubOf(55));
+    Command(21510);
+    ASSERT_EQ(g_nCurrentScreen, 96);
+    CWorldData* w = GetWorldData();
+    CXToolBar* tools = app->GetView()->GetToolBar();
+    ASSERT_NE(tools, nullptr);
+    auto toolsOn = [&] {
+        int on = 0;
+        for (int i = 0; i < tools->GetButtonCount(); ++i) on += tools->GetState(i) != 0;
+        return on;
+    };
+    auto open = [&](int screen) {
+        g_nScreenId = screen;
+        manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+        Run(60);
+        ASSERT_EQ(g_nCurrentScreen, screen);
+    };
+    struct Case {
+        int screen;
+        uint32_t command;
+    };
+    for (Case c : {Case{6, 29002}, Case{98, 21449}}) {
+        SCOPED_TRACE(c.screen);
+        open(c.screen);
+        backend->Key(VK_ESCAPE, 100);  // no save first
+        backend->QueueFilePath(std::nullopt);
+        Command(c.command);
+        Run(200);
+        EXPECT_EQ(g_nCurrentScreen, c.screen) << "the page opens anew";
+        EXPECT_EQ(GetWorldData(), w);
+        EXPECT_TRUE(w->GetUserList().GetAt(0)->HasManager()) << "the running game stays";
+        EXPECT_EQ(g_bGameLoaded, 1);
+        EXPECT_EQ(g_SetupState.saving, 0);
+        if (c.screen == 6) {
+            ASSERT_NE(Options(), nullptr);
+            EXPECT_TRUE(Options()->FindButton(29003)->IsEnabled());
+            EXPECT_TRUE(Options()->FindButton(29002)->IsEnabled());
+            EXPECT_GT(toolsOn(), 0);
+        } else {
+            EXPECT_EQ(toolsOn(), 0);
+        }
+    }
+
+    const auto saved = testenv::TestFolder() / "before-load.qzs";
+    open(6);
+    backend->Key(VK_RETURN, 100);  // Yes: save first
+    backend->QueueFilePath(saved.string());
+    backend->QueueFilePath(std::nullopt);
+    Command(29002);
+    Run(200);
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(g_SetupState.saving, 0);
+    EXPECT_EQ(g_bGameLoaded, 1);
+    EXPECT_EQ(g_nCurrentScreen, 6);
+
+    open(6);
+    backend->Key(VK_ESCAPE, 100);
+    Command(28999);
+    Run(100);
+    EXPECT_EQ(g_nCurrentScreen, 6) << "No changes nothing";
+    EXPECT_EQ(g_bGameLoaded, 1);
+    EXPECT_TRUE(GetWorldData()->GetUserList().GetAt(0)->HasManager());
+    backend->Key(VK_RETURN, 100);
+    Command(28999);
+    Run(200);
+    EXPECT_EQ(g_nCurrentScreen, 91);
+    EXPECT_EQ(g_bGameLoaded, 0);
+    EXPECT_EQ(g_SetupState.gameData, kGameDataNone);
+    ASSERT_NE(GetWorldData(), nullptr);
+    EXPECT_FALSE(GetWorldData()->GetUserList().GetAt(0) && GetWorldData()->GetUserList().GetAt(0)->HasManager())
+        << "the world was reset";
+}
+
+}  // namespace
