@@ -11,6 +11,7 @@
 
 #include "screens/highscreen_fixture.h"
 #include "soccerclasses/clublist.h"
+#include "soccerclasses/cup.h"
 #include "soccerclasses/player.h"
 
 namespace hstest {
@@ -155,6 +156,56 @@ TEST_F(HighScreenNames, TheWidestGeneratedNamesStayInsideTheirPanels) {
         p.ShowResultPage();
         for (const Case& c : resultCases) check(c);
     });
+}
+
+// The latest scores of the other ties: the widest name on either side of
+// the score stays between the panel's edge and the goals.
+TEST_F(HighScreenNames, TheWidestNamesOfTheOtherMatchesStayBesideTheirGoals) {
+    MakeHuman(Club(0));
+    platform::SeedRandom(5);
+    world->RefillRotations();
+    cupRound = std::make_unique<CCupRound>();
+    cupRound->m_Kind = 1;
+    cupRound->m_ReplaySlot = CCupRound::kNoReplay;
+    const int16_t first = static_cast<int16_t>(Div().GetFirstClub());
+    cupFixture = std::make_unique<CFixture>(CFixture::kCupHome, first, static_cast<int16_t>(first + 1), 5, 3, 0);
+    ASSERT_TRUE(cupRound->m_Ties.AddFixture(CFixture::kCupHome, static_cast<int16_t>(first + 2),
+                                            static_cast<int16_t>(first + 3), 5, 3, 0, 0));
+    bool done = false;
+    PlayOnPage(
+        [&](CHighScreen& p) {
+            if (done) return;
+            done = true;
+            p.Proceed();
+            ASSERT_EQ(p.GetMatchPlay()->GetRelatedFixtures().size(), 1u);
+            const std::string wide = WidestClubName(p, 1);
+            struct Case {
+                const char* what;
+                CClub* club;
+                int left, right;  // the goals stand from x 150 to 214
+            };
+            const Case cases[] = {{"home", &Club(2), 2, 144}, {"away", &Club(3), 220, 363}};
+            p.m_nSection = 4;
+            p.m_nTickerPosition = 0;
+            for (const Case& c : cases) {
+                SCOPED_TRACE(c.what);
+                const std::string name = c.club->GetName();
+                c.club->SetName("");
+                p.DrawLatestScores(false);
+                const Surface bare = *p.PerformanceSurface();
+                c.club->SetName(wide);
+                p.DrawLatestScores(false);
+                const Surface named = *p.PerformanceSurface();
+                c.club->SetName(name);
+                const std::set<int> ink = Differing(bare, named, 30, 54);
+                ASSERT_FALSE(ink.empty()) << "the name was drawn";
+                EXPECT_GE(*ink.begin(), c.left);
+                EXPECT_LE(*ink.rbegin(), c.right);
+            }
+            p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
+        },
+        [&] { Engine().PlayCupTie(cupFixture.get(), nullptr, cupRound.get(), "Cup"); });
+    EXPECT_TRUE(done);
 }
 
 }  // namespace
