@@ -606,6 +606,7 @@ TEST_F(ManagerSetupTest, GameOptionsSaveAndLoadGiveTheSameFileAgain) {
 #include "platform/stringtable.h"
 #include "ui/usermessagebox.h"
 #include "ui/xstatic.h"
+#include "ui/treewindow.h"
 #include "ui/xtoolbar.h"
 
 namespace {
@@ -648,6 +649,10 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     EXPECT_EQ(Options()->FindButton(21480)->GetTextColour(), white);
     Command(21480);
     EXPECT_EQ(w->GetCurrentUserIndex(), 0);
+    // Closing the page sets the tree back to mode 0.
+    CTreeWindow* tree = app->GetView()->GetTreeWindow();
+    ASSERT_NE(tree, nullptr);
+    tree->SetMode(4);
 
     // Row 6: "Currency" on greys the currency and stops its arrows; off,
     // the arrows step through 34287 + i and the close keeps the choice.
@@ -658,6 +663,7 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     g_bCurrency = 1;
     g_nExchange = 1;
     open(6);
+    EXPECT_EQ(tree->GetMode(), 0) << "row 111 closed";
     EXPECT_TRUE(Options()->FindButton(29003)->IsEnabled()) << "a game is loaded";
     EXPECT_FALSE(Options()->FindButton(21395)->IsEnabled());
     Command(21395);
