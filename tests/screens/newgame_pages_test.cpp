@@ -876,3 +876,30 @@ TEST_F(ManagerSetupTest, CancelledLoadsKeepTheGameAndNewGameAsksFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// A close of the program waiting while the initialise page reads its
+// stages, answered Yes at the one message handled between stages 3 and 4:
+// no further stage runs and no page opens.
+TEST_F(NewGamePagesTest, AQuitAnsweredBetweenTheThirdAndFourthStagesEndsTheStages) {
+    CTitleScreen::SetDefaultCountrySelection(*GetWorldData());
+    OpenTitlePage(112, "gfx\\backgrounds\\titlescreen.bmp");
+    ASSERT_EQ(g_SetupState.gameData, kGameDataNone);
+    CTitleScreen* page = Page();
+    ASSERT_NE(page, nullptr);
+    int asked = 0;
+    backend->OnModalShown([&] {
+        ++asked;
+        backend->Key(VK_RETURN);  // Yes
+    });
+    app->GetMainFrame()->Post(WM_CLOSE, 0, 0);
+    page->OnTimerTick(CTitleScreen::kPageTimer);
+    EXPECT_EQ(asked, 1) << "the quit question came between the stages";
+    EXPECT_TRUE(Ui::Get().QuitRequested());
+    EXPECT_EQ(g_SetupState.gameData, kGameDataLoading) << "the stages stopped";
+    EXPECT_EQ(g_SetupState.worldInitialised, 0);
+    EXPECT_NE(g_nCurrentScreen, 97) << "no page opened";
+}
+
+}  // namespace
