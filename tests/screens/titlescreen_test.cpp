@@ -6,10 +6,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "platform/sound/audio.h"
+#include "platform/files.h"
 #include "platform/stringtable.h"
+#include "platform/trace.h"
 #include "shell/helpcontext.h"
 #include "platform/window/headless.h"
 #include "platform/window/ui.h"
@@ -97,6 +100,108 @@ TEST_F(TitlePagesTest, TheIntroPlaysThenTheSoundsLoadAndTheTitleMenuShows) {
         const SampleRecord* s = GetSample(i);
         EXPECT_TRUE(s && s->loaded) << "slot " << i;
     }
+}
+
+// The intro's own soundtrack sounds in the mixer whatever "Sfx" says, and
+// without an audio device the intro plays silently to the title page.
+TEST_F(TitlePagesTest, TheIntroSoundsWithSfxOnOrOffAndPlaysSilentlyWithoutADevice) {
+    struct Case {
+        platform::AudioBackend audio;
+        uint8_t sfx;
+    };
+    const uint8_t sfxBefore = g_bSfx;
+    for (Case c : {Case{platform::AudioBackend::Memory, 1}, Case{platform::AudioBackend::Memory, 0},
+                   Case{platform::AudioBackend::None, 1}}) {
+        SCOPED_TRACE(testing::Message() << "sfx " << int(c.sfx) << ", device " << (c.audio == platform::AudioBackend::Memory));
+        TearDown();
+        platform::CloseAudio();
+        platform::SetAudioBackend(c.audio);
+        SetUp();
+        g_bSfx = c.sfx;  // the profile's value is read at start
+        Run(3000);
+        ASSERT_NE(Page(), nullptr);
+        ASSERT_EQ(Page()->GetScreen(), 115);
+        ASSERT_TRUE(Page()->IsVideoPlaying());
+        const std::vector<int16_t> mixed = platform::PullAudio(11025);
+        const bool heard = std::any_of(mixed.begin(), mixed.end(), [](int16_t v) { return v != 0; });
+        EXPECT_EQ(heard, c.audio == platform::AudioBackend::Memory);
+        Run(11000);
+        ASSERT_NE(Page(), nullptr);
+        EXPECT_EQ(Page()->GetScreen(), 91);
+    }
+    g_bSfx = sfxBefore;
+    TearDown();
+    platform::CloseAudio();
+    platform::SetAudioBackend(platform::AudioBackend::Memory);
+    SetUp();
+}
+
+// A game folder of its own, the shipped one's files linked in, whose intro
+// is replaced by `intro` (none when empty).
+std::filesystem::path GameFolderWithIntro(const std::string& name, const std::string& intro) {
+    namespace fs = std::filesystem;
+    const fs::path game = testenv::GameDir(), own = testenv::TestFolder() / name;
+    fs::create_directories(own / "SND");
+    for (const auto& e : fs::directory_iterator(game))
+        if (e.path().filename() != "SND") fs::create_directory_symlink(e.path(), own / e.path().filename());
+    for (const auto& e : fs::directory_iterator(game / "SND"))
+        if (e.path().filename() != "intro.avi") {
+            if (e.is_directory())
+                fs::create_directory_symlink(e.path(), own / "SND" / e.path().filename());
+            else
+                fs::create_symlink(e.path(), own / "SND" / e.path().filename());
+        }
+    if (!intro.empty()) std::ofstream(own / "SND" / "intro.avi", std::ios::binary) << intro;
+    return own;
+}
+
+// A damaged intro, or one that is no clip of ours, is skipped with a trace
+// line: the engine starts and the title page shows. A missing one ends the
+// program with the data-path resolver's message.
+TEST_F(TitlePagesTest, ADamagedIntroIsSkippedAndAMissingOneEndsTheProgram) {
+    std::string shipped;
+    {
+        std::ifstream in(testenv::GameDir() / "SND" / "intro.avi", std::ios::binary);
+        shipped.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    ASSERT_GT(shipped.size(), 400000u);
+    std::string damaged = shipped.substr(0, 300000);
+    for (size_t i = 200000; i < damaged.size(); i += 97) damaged[i] = static_cast<char>(damaged[i] ^ 0x5a);
+    struct Case {
+        const char* name;
+        std::string intro;
+    };
+    const Case cases[] = {{"truncated", shipped.substr(0, 250000)},
+                          {"damaged", damaged},
+                          {"not-ours", "RIFF\x10\0\0\0WAVEfmt nothing of a clip"},
+                          {"missing", ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        const std::filesystem::path folder = GameFolderWithIntro(c.name, c.intro);
+        platform::SetInstallFolder(folder);
+        platform::SetDiscFolder(folder);
+        platform::TraceCapture trace;
+        SetUp();
+        Run(3000);
+        if (std::string(c.name) == "missing") {
+            const auto& boxes = backend->Boxes();
+            EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [](const auto& b) {
+                return b.text.find("ERROR! Cannot find file : ") == 0 && b.text.find("intro.avi") != std::string::npos;
+            }));
+            EXPECT_TRUE(Ui::Get().QuitRequested());
+        } else {
+            ASSERT_NE(Page(), nullptr);
+            EXPECT_EQ(Page()->GetScreen(), 91) << "well before the clip's twelve seconds";
+            EXPECT_TRUE(IsSoundRunning());
+            if (std::string(c.name) == "not-ours") {
+                EXPECT_TRUE(trace.Contains("cannot be played")) << "the trace line";
+            }
+        }
+        platform::ResetFolders();
+    }
+    TearDown();
+    SetUp();
 }
 
 TEST_F(TitlePagesTest, AClickSkipsTheIntroAndTheEngineStillStarts) {
