@@ -520,6 +520,7 @@ TEST_F(ManagerSetupTest, TheWeekSummaryShowsTheUsersClubAndIsKeptPerDateSlotAndC
     bar->SetProgress(4, 0);
     ASSERT_NE(Page(), nullptr);
     EXPECT_EQ(Page()->GetBarLayout().x, 45) << "the week summary's bar";
+    EXPECT_EQ(Page()->GetPicturePath(), "gfx\\backgrounds\\progress.bmp");
 }
 
 }  // namespace

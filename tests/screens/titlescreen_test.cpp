@@ -345,6 +345,42 @@ TEST(ProgressBarTest, FillsInEqualStepsAndStaysInsideItsFrame) {
         EXPECT_EQ(CTitleScreen::ProgressBarWidth(377, c.step, c.count), c.width) << c.step << "/" << c.count;
 }
 
+// Without a current user the processing page has the load-and-save
+// picture and layout: in week-summary mode too, with no summary drawn.
+TEST_F(TitlePagesTest, TheProcessingPagesLayoutsWithoutAManager) {
+    struct Case {
+        uint8_t weekSummary, saving;
+        const char* picture;
+        int x, y, full, height;
+    };
+    const Case cases[] = {{1, 0, "gfx\\backgrounds\\loadsave.bmp", 301, 392, 267, 31},
+                          {0, 1, "gfx\\backgrounds\\loadsave.bmp", 301, 392, 267, 31},
+                          {0, 0, "gfx\\backgrounds\\loadsave2.bmp", 48, 428, 377, 25}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "week summary " << int(c.weekSummary) << ", saving " << int(c.saving));
+        g_SetupState.saving = c.saving;
+        ProgressPage* bar = manager->ShowProgressScreen(9, "Saturday", c.weekSummary);
+        ASSERT_NE(bar, nullptr);
+        bar->SetProgress(4, 0);
+        ASSERT_NE(Page(), nullptr);
+        EXPECT_EQ(Page()->GetPicturePath(), c.picture);
+        const CTitleScreen::BarLayout layout = Page()->GetBarLayout();
+        EXPECT_EQ(layout.x, c.x);
+        EXPECT_EQ(layout.y, c.y);
+        EXPECT_EQ(layout.full, c.full);
+        EXPECT_EQ(layout.height, c.height);
+        // Where the summary's rows would stand the picture is bare.
+        const platform::gfx::Surface* work = Page()->GetWork();
+        const platform::gfx::Surface* picture = Page()->GetPicture();
+        ASSERT_TRUE(work && picture);
+        int written = 0;
+        for (int y = 60; y < 300; y += 2)
+            for (int x = 36; x < 560; x += 2) written += work->Get(x, y) != picture->Get(x, y);
+        EXPECT_EQ(written, 0);
+        g_SetupState.saving = 0;
+    }
+}
+
 TEST_F(TitlePagesTest, TheProcessingPageRedrawsOnlyForANewStepAndFillsItsBar) {
     g_nScreenId = 114;
     auto* page = new CTitleScreen(7, std::string("Loading Game"), 0);
