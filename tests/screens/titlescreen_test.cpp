@@ -381,6 +381,33 @@ TEST_F(TitlePagesTest, TheProcessingPagesLayoutsWithoutAManager) {
     }
 }
 
+// The credits' counter rises by two a tick up to 1500 and starts again at 0.
+TEST_F(TitlePagesTest, TheCreditsCounterWrapsFrom1500ToNought) {
+    g_nScreenId = 59;
+    auto* page = new CTitleScreen();
+    page->SetBackground("gfx\\backgrounds\\61.bmp");
+    manager->SetScreen(page, true, false, true, false, false);
+    testsupport::DrainMessages(*app->GetMainFrame());
+    ASSERT_EQ(Page(), page);
+    int previous = page->GetCreditsCounter(), highest = previous;
+    bool wrapped = false;
+    for (int tick = 0; tick < 900 && !wrapped; ++tick) {
+        Run(55);
+        const int now = page->GetCreditsCounter();
+        if (now < previous) {
+            wrapped = true;
+            EXPECT_EQ(previous, 1500);
+            EXPECT_LE(now, 2);
+        } else {
+            EXPECT_LE(now - previous, 4) << "two a tick";
+        }
+        highest = std::max(highest, now);
+        previous = now;
+    }
+    EXPECT_TRUE(wrapped);
+    EXPECT_EQ(highest, 1500);
+}
+
 TEST_F(TitlePagesTest, TheProcessingPageRedrawsOnlyForANewStepAndFillsItsBar) {
     g_nScreenId = 114;
     auto* page = new CTitleScreen(7, std::string("Loading Game"), 0);
