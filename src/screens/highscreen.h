@@ -218,6 +218,8 @@ public:
     // The crowd loops (playing at once), the kicks, the whistle and the
     // crowd's reactions in slots 20 to 27.
     void LoadMatchSamples();
+    // The trophy picture of a competition id; empty for none.
+    static std::string TrophyPath(int competitionId);
 
     CMatchPlay* GetMatchPlay() const { return m_pMatchPlay; }
     int GetSquadCount(int side) const { return m_nSquadCount[static_cast<size_t>(side & 1)]; }

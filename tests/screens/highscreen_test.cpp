@@ -16,6 +16,7 @@
 #include "platform/sound/audio.h"
 #include "shell/flcplayer.h"
 #include "shell/soundengine.h"
+#include "soccerclasses/globals.h"
 #include "soccerclasses/matchevent.h"
 
 namespace hstest {
@@ -314,6 +315,45 @@ TEST_F(HighScreenPage, BeforePlayThePageReadsEvenAndAForeignTimerMovesNothing) {
     });
 }
 
+// The match samples at kick-off: the random loops and reactions drawn in
+// slot order 20, 21, 26, 27; both crowd loops looping, panned hard left and
+// right, at -1000.
+TEST_F(HighScreenPage, TheMatchSamplesAreDrawnInSlotOrderAndTheCrowdLoopsPlayApart) {
+    MakeHuman(Club(0));
+    platform::SetAudioBackend(platform::AudioBackend::Memory);
+    g_bSfx = 1;
+    if (!IsSoundRunning()) {
+        ASSERT_EQ(StartDirectSound(), 0);
+    }
+    static constexpr const char* kLoops[7] = {"loop 02", "loop 09", "loop 10", "loop 19",
+                                              "loop 25", "loop 35", "loop 36"};
+    static constexpr const char* kHome[3] = {"reaction 09", "reaction 10", "reaction 11"};
+    static constexpr const char* kAway[3] = {"reaction 08", "reaction 15", "reaction 16"};
+    auto file = [](const char* name) { return std::string("SND\\MAT\\") + name + ".wav"; };
+    OpenAndInspect([&](CHighScreen& p) {
+        for (uint32_t seed : {3u, 11u, 29u}) {
+            SCOPED_TRACE(seed);
+            platform::SeedRandom(seed);
+            const int a = RandomByte(7), b = RandomByte(7), c = RandomByte(3), d = RandomByte(3);
+            platform::SeedRandom(seed);
+            p.LoadMatchSamples();
+            EXPECT_EQ(GetSample(kCrowdHomeSlot)->fileName, file(kLoops[a]));
+            EXPECT_EQ(GetSample(kCrowdAwaySlot)->fileName, file(kLoops[b]));
+            EXPECT_EQ(GetSample(26)->fileName, file(kHome[c]));
+            EXPECT_EQ(GetSample(27)->fileName, file(kAway[d]));
+            for (int slot : {kCrowdHomeSlot, kCrowdAwaySlot}) {
+                const SampleRecord* s = GetSample(slot);
+                ASSERT_TRUE(s && s->buffer);
+                EXPECT_TRUE(s->playing);
+                EXPECT_EQ(s->loop, 1);
+                EXPECT_EQ(s->buffer->Pan(), slot == kCrowdHomeSlot ? -1000 : 1000);
+                EXPECT_EQ(s->buffer->Volume(), -1000);
+            }
+        }
+    });
+    EndDirectSound();
+}
+
 // --- the page's rules that need no match ---
 
 TEST(HighScreenAreas, PointsFallInThePanelsTheirEdgesSay) {
@@ -326,6 +366,17 @@ TEST(HighScreenAreas, PointsFallInThePanelsTheirEdgesSay) {
                           Case{574, 492, kPerformance}, Case{574, 493, kStrip}}) {
         EXPECT_EQ(PanelAt(c.x, c.y), c.panel) << c.x << "," << c.y;
     }
+}
+
+TEST(HighScreenAreas, TheTrophyOfACompetitionId) {
+    struct Case {
+        int id;
+        const char* path;
+    };
+    for (const Case& c : {Case{10000, "gfx\\trophies\\cup\\trophy00.bmp"}, Case{10023, "gfx\\trophies\\cup\\trophy23.bmp"},
+                          Case{10024, "gfx\\trophies\\cup\\trophy00.bmp"}, Case{9999, "gfx\\trophies\\division\\trophy15.bmp"},
+                          Case{0, "gfx\\trophies\\division\\trophy00.bmp"}, Case{-1, ""}})
+        EXPECT_EQ(CHighScreen::TrophyPath(c.id), c.path) << c.id;
 }
 
 TEST(HighScreenAreas, TheStripsSectionsAndTheLevelButtonsValues) {
