@@ -285,7 +285,7 @@ void CHighScreen::DrawShootoutBoard() {
     DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kPenaltyShootout), 16, 9);
     const int x = IsHumanSide(0) ? 30 : 203;
     for (int i = 0; i < m_nTakersChosen && i < 5; ++i)
-        DrawShadowText(1, TA_LEFT, s, m_Takers[static_cast<size_t>(i)].name, x, 59 + 20 * i);
+        DrawNameInRoom(1, 3, TA_LEFT, s, m_Takers[static_cast<size_t>(i)].name, x, 59 + 20 * i, 160);
     if (m_nChoiceState != 2) return;
     DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kHome), 30, 177);
     DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kAway), 30, 219);

@@ -153,6 +153,32 @@ TEST_F(HighScreenNames, TheWidestGeneratedNamesStayInsideTheirPanels) {
         for (const Case& c : introCases) check(c);
         p.Proceed();
         for (const Case& c : matchCases) check(c);
+        {
+            // The shoot-out board: a chosen kicker's name beside the board's marks.
+            SCOPED_TRACE("shoot-out board");
+            const std::string forename = player->Person().GetForename(), surname = player->Person().GetSurname();
+            player->Person().SetForename(widePlayer.first);
+            player->Person().SetSurname(widePlayer.second);
+            const std::string wide = player->GetName();
+            player->Person().SetForename(forename);
+            player->Person().SetSurname(surname);
+            p.m_nChoiceState = 1;
+            p.m_nTakersChosen = 1;
+            auto board = [&](const std::string& name) {
+                p.m_Takers[0].name = name;
+                p.m_bDirty[kPerformance] = 1;
+                p.DrawPerformancePanel(false);
+                return *p.PerformanceSurface();
+            };
+            const Surface bare = board(""), named = board(wide);
+            p.m_nChoiceState = 0;
+            p.m_nTakersChosen = 0;
+            p.m_Takers[0] = {};
+            const std::set<int> ink = Differing(bare, named, 57, 80);
+            ASSERT_FALSE(ink.empty());
+            EXPECT_GE(*ink.begin(), 28);
+            EXPECT_LE(*ink.rbegin(), 192);
+        }
         p.ShowResultPage();
         for (const Case& c : resultCases) check(c);
     });
