@@ -200,8 +200,26 @@ TEST_F(HighScreenPage, ClosingThePageStopsTheCrowdLoopsAndKillsItsTimer) {
             PlaySample(slot, 1);
         }
         playingBefore = {GetSample(kCrowdHomeSlot)->playing, GetSample(kCrowdAwaySlot)->playing};
+        p.Proceed();
+        ASSERT_NE(p.ScoreSurface(), nullptr);
         p.Close();
         playingAfter = {GetSample(kCrowdHomeSlot)->playing, GetSample(kCrowdAwaySlot)->playing};
+        // Every picture goes with the page, also those of the program-wide
+        // button records, which outlive it.
+        EXPECT_EQ(p.PageSurface(), nullptr);
+        EXPECT_EQ(p.ScoreSurface(), nullptr);
+        EXPECT_EQ(p.PanelSurface(0), nullptr);
+        EXPECT_EQ(p.PanelSurface(1), nullptr);
+        EXPECT_EQ(p.PerformanceSurface(), nullptr);
+        for (const auto* set : {&g_IntroButtons, &g_ResultButtons})
+            for (const SurfaceButton& b : *set) {
+                EXPECT_EQ(b.released, nullptr);
+                EXPECT_EQ(b.pressed, nullptr);
+            }
+        for (const SurfaceButton& b : g_LevelButtons) {
+            EXPECT_EQ(b.released, nullptr);
+            EXPECT_EQ(b.pressed, nullptr);
+        }
         killedAgain = Ui::Get().KillTimer(&p, timer);
         EXPECT_EQ(p.GetTimerId(), 0u);
     });
