@@ -130,6 +130,10 @@ public:
     void DrawTacticsView();
     void DrawSubstitutions();
     void DrawPlayerCard(int side);
+    // A name in the room its panel leaves it: in `font` when it fits, else
+    // in `smaller`, centred on the same line, cut to the room if need be.
+    void DrawNameInRoom(int font, int smaller, unsigned align, platform::gfx::Surface* s, const std::string& name,
+                        int x, int y, int room);
     // A poly-line of per-minute values, broken where a value is 0 or less.
     void DrawLineGraph(double x0, double y0, double xScale, double yScale, const std::vector<int>& values,
                        platform::gfx::Surface* surface, int red, int green, int blue);
@@ -214,6 +218,8 @@ public:
     // The crowd loops (playing at once), the kicks, the whistle and the
     // crowd's reactions in slots 20 to 27.
     void LoadMatchSamples();
+    // The trophy picture of a competition id; empty for none.
+    static std::string TrophyPath(int competitionId);
 
     CMatchPlay* GetMatchPlay() const { return m_pMatchPlay; }
     int GetSquadCount(int side) const { return m_nSquadCount[static_cast<size_t>(side & 1)]; }
@@ -300,6 +306,12 @@ public:
     CMatchPlay* m_pMatchPlay = nullptr;
     CClub* m_pCurrentClub = nullptr;
     CFixture* m_pFixture = nullptr;
+
+    // The surfaces the intro and result pages and the panels are composed on.
+    const platform::gfx::Surface* PageSurface() const { return m_pPage.get(); }
+    const platform::gfx::Surface* ScoreSurface() const { return m_pScore.get(); }
+    const platform::gfx::Surface* PanelSurface(int side) const { return m_pPanel[static_cast<size_t>(side & 1)].get(); }
+    const platform::gfx::Surface* PerformanceSurface() const { return m_pPerformance.get(); }
 
 protected:
     void OnPaint(const platform::win::PaintContext& pc) override;

@@ -92,16 +92,17 @@ void CHighScreen::DrawIntroPage() {
         if (m_pMatchPlay->IsSecondLegTie())
             for (int side = 0; side < 2; ++side)
                 names[side] += HsPageNumber(" (%d)", m_pMatchPlay->GetFirstLegGoals(side));
-        DrawShadowText(5, TA_CENTER, s, names[0], 425, 166);
-        DrawShadowText(5, TA_CENTER, s, names[1], 425, 350);
+        // Centred on the panel, clear of the kits that end at x 230.
+        DrawNameInRoom(5, 4, TA_CENTER, s, names[0], 425, 166, 376);
+        DrawNameInRoom(5, 4, TA_CENTER, s, names[1], 425, 350, 376);
         DrawShadowText(4, TA_CENTER, s, LoadString(hstext::kVs), 425, 272);
         for (int side = 0; side < 2; ++side)
             if (Surface* kit = m_pKit[static_cast<size_t>(side)].get())
                 BlitSurfaceKeyedAt(102, side == 0 ? 124 : 300, kit, s);
     } else {
         const int side = m_nView - 1;
-        DrawShadowText(2, TA_LEFT, s, side == 0 ? m_pMatchPlay->GetHomeTeamName() : m_pMatchPlay->GetAwayTeamName(),
-                       80, 102);
+        DrawNameInRoom(2, 1, TA_LEFT, s, side == 0 ? m_pMatchPlay->GetHomeTeamName() : m_pMatchPlay->GetAwayTeamName(),
+                       80, 102, 450);
         g_TeamSheet.Draw(*this, s, g_TeamSheetBar);
         g_TeamSheetBar.Draw(*this, s);
         DrawSheetMarkers(s, side);
@@ -167,8 +168,9 @@ void CHighScreen::DrawResultPage() {
     DrawCompetitionHeader(s);
     const CFixture& f = *m_pFixture;
     if (m_nView == 0) {
-        DrawShadowText(4, TA_LEFT, s, f.GetHomeTeamName(), 100, 106);
-        DrawShadowText(4, TA_LEFT, s, f.GetAwayTeamName(), 400, 106);
+        // Each name ends short of its side's goals.
+        DrawNameInRoom(4, 1, TA_LEFT, s, f.GetHomeTeamName(), 100, 106, 225);
+        DrawNameInRoom(4, 1, TA_LEFT, s, f.GetAwayTeamName(), 400, 106, 225);
         DrawShadowText(4, TA_RIGHT, s, HsPageNumber("%d", f.m_HomeGoals), 360, 106);
         DrawShadowText(4, TA_RIGHT, s, HsPageNumber("%d", f.m_AwayGoals), 660, 106);
         if (f.m_Events.HasShootout()) DrawShadowText(1, TA_LEFT, s, f.GetShootoutText(), 400, 140);
@@ -190,8 +192,8 @@ void CHighScreen::DrawResultPage() {
         g_LatestScores.Draw(*this, s, g_LatestScoresBar);
         g_LatestScoresBar.Draw(*this, s);
     } else {
-        DrawShadowText(1, TA_CENTER, s, f.GetHomeTeamName(), 112, 135);
-        DrawShadowText(1, TA_CENTER, s, f.GetAwayTeamName(), 675, 135);
+        DrawNameInRoom(1, 3, TA_CENTER, s, f.GetHomeTeamName(), 112, 135, 186);
+        DrawNameInRoom(1, 3, TA_CENTER, s, f.GetAwayTeamName(), 675, 135, 186);
         DrawShadowText(1, TA_CENTER, s, LoadString(hstext::kStatistics), 395, 135);
         const CSoccerMatchPlayerList* squads[2] = {m_pMatchPlay->GetSquad(0), m_pMatchPlay->GetSquad(1)};
         CMatchVars* vars = GetWorldData() ? GetWorldData()->GetMatchVars() : nullptr;

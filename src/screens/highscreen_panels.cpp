@@ -49,6 +49,19 @@ void CHighScreen::FillEnlargedViewLines() {
                    DisplayedScoreText(1)};
 }
 
+void CHighScreen::DrawNameInRoom(int font, int smaller, unsigned align, Surface* s, const std::string& name, int x,
+                                 int y, int room) {
+    const platform::gfx::FontRef big = GetPageFont(font), small = GetPageFont(smaller);
+    if (!big || !small || big->Measure(name) <= room) {
+        DrawShadowText(font, align, s, name, x, y);
+        return;
+    }
+    std::string cut = name;
+    while (!cut.empty() && small->Measure(cut) > room) cut.pop_back();
+    while (!cut.empty() && cut.back() == ' ') cut.pop_back();
+    DrawShadowText(smaller, align, s, cut, x, y + (big->Metrics().height - small->Metrics().height) / 2);
+}
+
 void CHighScreen::PaintScorePanel(bool blit) {
     if (!m_pScore || !m_pMatchPlay) return;
     const std::string scores[2] = {DisplayedScoreText(0), DisplayedScoreText(1)};
@@ -68,8 +81,9 @@ void CHighScreen::PaintScorePanel(bool blit) {
     DrawShadowText(1, TA_LEFT, s, m_pMatchPlay->GetFixtureTitle(), 350, 14);
     DrawShadowText(4, TA_CENTER, s, HsNumber(m_nMinute), 46, 11);
     if (m_bExtraTimeShown) DrawShadowText(3, TA_LEFT, s, LoadString(hstext::kExtraTime), 9, 16);
-    DrawShadowText(4, TA_LEFT, s, m_pMatchPlay->GetHomeTeamName(), 120, 38);
-    DrawShadowText(4, TA_LEFT, s, m_pMatchPlay->GetAwayTeamName(), 120, 71);
+    // The names end short of the widest score, "(9) 10".
+    DrawNameInRoom(4, 1, TA_LEFT, s, m_pMatchPlay->GetHomeTeamName(), 120, 38, 226);
+    DrawNameInRoom(4, 1, TA_LEFT, s, m_pMatchPlay->GetAwayTeamName(), 120, 71, 226);
     DrawShadowText(4, TA_RIGHT, s, scores[0], 396, 38);
     DrawShadowText(4, TA_RIGHT, s, scores[1], 396, 71);
     DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kLatestScore), 74, 198);
@@ -122,8 +136,8 @@ void CHighScreen::PaintPlayersPanel(int side, bool blit) {
     const bool home = side == 0;
     if (m_nPanelView[sd] == 0) {
         if (m_pPanelBack[sd]) BlitSurfaceToSurface(0, 0, m_pPanelBack[sd].get(), s);
-        DrawShadowText(1, TA_LEFT, s, home ? m_pMatchPlay->GetHomeTeamName() : m_pMatchPlay->GetAwayTeamName(),
-                       home ? 20 : 14, 6);
+        DrawNameInRoom(1, 3, TA_LEFT, s, home ? m_pMatchPlay->GetHomeTeamName() : m_pMatchPlay->GetAwayTeamName(),
+                       home ? 20 : 14, 6, home ? 185 : 190);
         for (int slot = 0; slot < m_nSquadSlots && club; ++slot) {
             const CPlayer* p = club->GetPlayer(slot);
             // An empty slot is a blank row.
@@ -177,7 +191,7 @@ void CHighScreen::DrawPlayerCard(int side) {
         // The away card's labels stand four pixels left of the home card's.
         const int dx = home ? 0 : -4;
         DrawShadowText(1, TA_LEFT, s, HsNumber((entry ? entry->m_Slot : slot) + 1), home ? 47 : 41, 8);
-        DrawShadowText(1, TA_LEFT, s, p->GetName(), home ? 70 : 64, 8);
+        DrawNameInRoom(1, 3, TA_LEFT, s, p->GetName(), home ? 70 : 64, 8, home ? 134 : 142);
         DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kRating), home ? 17 : 13, 66);
         DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kPercentSign), home ? 165 : 160, 66);
         DrawShadowText(1, TA_LEFT, s, HsNumber(p->GetAbility()), home ? 181 : 176, 66);

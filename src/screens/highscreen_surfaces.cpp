@@ -94,6 +94,17 @@ void CHighScreen::LoadRecolouredPicture(const std::string& path, SurfacePtr& sur
     surface->SetColourKey(kHsKey);
 }
 
+std::string CHighScreen::TrophyPath(int competitionId) {
+    // Cup ids from 10000, division ids below; none for no competition.
+    if (competitionId < 0) return {};
+    char path[96];
+    if (competitionId >= 10000)
+        std::snprintf(path, sizeof path, "gfx\\trophies\\cup\\trophy%02d.bmp", (competitionId - 10000) % 24);
+    else
+        std::snprintf(path, sizeof path, "gfx\\trophies\\division\\trophy%02d.bmp", competitionId % 24);
+    return path;
+}
+
 void CHighScreen::LoadIntroSurfaces() {
     m_pPage = std::make_unique<Surface>(CScreen::kWidth, CScreen::kHeight);
     LoadMatchPicture("intro", m_pIntroBack, CScreen::kWidth, CScreen::kHeight, false);
@@ -105,17 +116,12 @@ void CHighScreen::LoadIntroSurfaces() {
     m_pIntroButtonPressed = std::move(pressed);
     static constexpr const char* kIcons[4] = {"yellow", "injured", "injuredyellow", "red"};
     for (int i = 0; i < 4; ++i) LoadMatchPicture(kIcons[i], m_pStatusIcon[static_cast<size_t>(i)], 12, 14, true);
-    // The competition's trophy: cup ids from 10000, division ids below.
-    const int id = m_pMatchPlay ? m_pMatchPlay->GetCompetitionId() : -1;
     m_pCompetition.reset();
-    if (id >= 0) {
-        char path[96];
-        if (id >= 10000)
-            std::snprintf(path, sizeof path, "gfx\\trophies\\cup\\trophy%02d.bmp", (id - 10000) % 24);
-        else
-            std::snprintf(path, sizeof path, "gfx\\trophies\\division\\trophy%02d.bmp", id % 24);
+    const std::string trophy = TrophyPath(m_pMatchPlay ? m_pMatchPlay->GetCompetitionId() : -1);
+    if (!trophy.empty()) {
         ArchiveEntryRef entry;
-        if (OpenArchiveEntry(path, entry) == 0 && BuildSurfaceFromBitmap(path, m_pCompetition) == 0 && m_pCompetition)
+        if (OpenArchiveEntry(trophy, entry) == 0 && BuildSurfaceFromBitmap(trophy, m_pCompetition) == 0 &&
+            m_pCompetition)
             m_pCompetition->SetColourKey(kHsKey);
     }
     for (int side = 0; side < 2; ++side) {

@@ -285,7 +285,7 @@ void CHighScreen::DrawShootoutBoard() {
     DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kPenaltyShootout), 16, 9);
     const int x = IsHumanSide(0) ? 30 : 203;
     for (int i = 0; i < m_nTakersChosen && i < 5; ++i)
-        DrawShadowText(1, TA_LEFT, s, m_Takers[static_cast<size_t>(i)].name, x, 59 + 20 * i);
+        DrawNameInRoom(1, 3, TA_LEFT, s, m_Takers[static_cast<size_t>(i)].name, x, 59 + 20 * i, 160);
     if (m_nChoiceState != 2) return;
     DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kHome), 30, 177);
     DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kAway), 30, 219);
@@ -407,11 +407,11 @@ void CHighScreen::DrawLatestScores(bool blit) {
         }
         if (y < 0) continue;
         const CFixture& f = *related[static_cast<size_t>(i)];
-        DrawShadowText(1, TA_RIGHT, s, f.GetHomeTeamName(), 142, y);
+        DrawNameInRoom(1, 3, TA_RIGHT, s, f.GetHomeTeamName(), 142, y, 136);
         DrawShadowText(1, TA_CENTER, s, HsViewNumber(f.m_Events.CountHomeGoals(m_nMinute)), 162, y);
         DrawShadowText(1, TA_CENTER, s, "-", 182, y);
         DrawShadowText(1, TA_CENTER, s, HsViewNumber(f.m_Events.CountAwayGoals(m_nMinute)), 202, y);
-        DrawShadowText(1, TA_LEFT, s, f.GetAwayTeamName(), 222, y);
+        DrawNameInRoom(1, 3, TA_LEFT, s, f.GetAwayTeamName(), 222, y, 136);
     }
     if (clean) {
         // Rows scrolled under the bands disappear behind them.

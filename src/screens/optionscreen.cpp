@@ -86,9 +86,16 @@ void COptionScreen::Initialise() {
         case 97: SetUpManagerGeneration(); break;
         case 90: SetUpClubNegotiation(); break;
         case 61: SetUpConfirmation(); break;
-        case kHubScreen: NotifyToolboxState(false); break;
         default: break;
     }
+}
+
+void COptionScreen::Show() {
+    CScreensInfo::Show();
+    // After the manager has set the tool box for the page: the hub and
+    // Manager Generation keep it off, as Game Options does before a game.
+    if (m_nScreen == kHubScreen || m_nScreen == 97 || (m_nScreen == kGameOptionsScreen && !g_bGameLoaded))
+        NotifyToolboxState(false);
 }
 
 void COptionScreen::Close() {
@@ -128,7 +135,6 @@ bool COptionScreen::GetToolTipText(int index, std::string& text) {
 
 void COptionScreen::ShowGameOptions() {
     if (!g_bGameLoaded) {
-        NotifyToolboxState(false);
         if (CXButton* b = FindButton(29003)) b->Enable(false);
         if (CXButton* b = FindButton(29002)) b->Enable(false);
     }

@@ -24,6 +24,7 @@ public:
     ~COptionScreen() override;
 
     void Initialise() override;
+    void Show() override;
     void Close() override;
     PageFactory GetPageFactory() const override;
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
@@ -72,7 +73,6 @@ private:
     void ShowFaceChoices();
     void OnManagerGenerationOk();
     void ShowNationalityNote(bool typing);
-    void RepaintLabels();
     void OnClubChosen(CClub* club, int index);
     void OnClubNegotiationOk();
     void OnClubNegotiationCancel();

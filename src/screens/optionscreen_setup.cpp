@@ -158,7 +158,6 @@ unsigned COptionScreen::CheckManagerEntry(CWorldData& world, const std::string& 
 // --- Manager Generation (97) ---
 
 void COptionScreen::SetUpManagerGeneration() {
-    NotifyToolboxState(false);
     const int slot = SetupSlot();
     const std::string section = SetupSection(slot);
     const int age = AgeFromProfile(platform::GetProfileString(section, "Age", "35"));
@@ -196,13 +195,6 @@ void COptionScreen::ShowFaceChoices() {
     if (CXStatic* race = FindLabel(330, 346)) race->SetTextId(21404u + unsigned(std::clamp<int>(f.skin, 0, 4)));
     if (CXStatic* colour = FindLabel(330, 369)) colour->SetTextId(21409u + unsigned(std::clamp<int>(f.hairColour, 0, 4)));
     if (CXStatic* length = FindLabel(330, 392)) length->SetTextId(f.layered ? 21401u : 21402u);
-    RepaintLabels();
-}
-
-// A label's new text shows only when the label paints again.
-void COptionScreen::RepaintLabels() {
-    for (int i = 0; i < GetLabelCount(); ++i)
-        if (GetLabel(i).IsAlive()) GetLabel(i).Invalidate(false);
 }
 
 void COptionScreen::RedrawFace() {
@@ -335,11 +327,9 @@ void COptionScreen::OnClubChosen(CClub* club, int index) {
         if (cancel) cancel->Enable(false);
         m_pChosenClub = nullptr;
         m_nChosenClub = -1;
-        RepaintLabels();
         return;
     }
     if (CXStatic* help = FindLabel(30, 265)) help->SetTextId(497);
-    RepaintLabels();
 }
 
 void COptionScreen::OnClubNegotiationOk() {
@@ -440,7 +430,6 @@ void COptionScreen::ShowConfirmationRow(int row) {
         l->SetText(platform::FormatMessageId(1177, {club ? club->GetName() : std::string(),
                                                    std::to_string(m->Person().GetContractYears())}));
     Invalidate(false);
-    RepaintLabels();
 }
 
 void COptionScreen::OnListClick(CListControl* list, int row, int column) {

@@ -112,6 +112,7 @@ void CTitleScreen::LoadPictures() {
                 picture = g_SetupState.saving ? "gfx\\backgrounds\\loadsave.bmp" : "gfx\\backgrounds\\loadsave2.bmp";
             break;
     }
+    m_strPicture = picture;
     if (BuildSurfaceFromBitmap(picture, m_pPicture) != 0 || !m_pPicture)
         m_pPicture = std::make_unique<Surface>(kWidth, kHeight);
     CreateFonts(m_pPicture.get());

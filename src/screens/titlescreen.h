@@ -59,6 +59,9 @@ public:
     int GetCreditsCounter() const { return m_nCredits; }
     int GetDrawCount() const { return m_nDraws; }
     const platform::gfx::Surface* GetWork() const { return m_pWork.get(); }
+    const platform::gfx::Surface* GetPicture() const { return m_pPicture.get(); }
+    // The picture the page was made on.
+    const std::string& GetPicturePath() const { return m_strPicture; }
     // The menu item whose box holds the point: 0 "New Game", 1 "Load Game",
     // 2 "Credits", -1 none.
     static int MenuItemAt(int x, int y);
@@ -140,6 +143,7 @@ private:
     int m_nIntroState = 0;
     uint8_t m_bStepDone = 0;
     std::unique_ptr<platform::gfx::Surface> m_pPicture;  // the page's picture
+    std::string m_strPicture;
     std::unique_ptr<platform::gfx::Surface> m_pWork;     // the page as drawn
     int m_nHovered = -1;
     int m_nLastDrawn = -1;

@@ -81,6 +81,8 @@ void CXStatic::SetText(const std::string& text) {
         Move(nr, false);
     }
     parent->Send(ui::kMsgDrawingDone);
+    // The new text shows at the next paint, as a label control's would.
+    Invalidate(false);
 }
 
 void CXStatic::SetTextId(unsigned id) { SetText(platform::LoadString(id)); }

@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "platform/files.h"
 #include "platform/gfx/bmp.h"
+#include "platform/gfx/png.h"
 #include "platform/gfx/surface.h"
 #include "shell/archive.h"
 #include "shell/helpwindow.h"
@@ -123,6 +126,54 @@ TEST_F(HighScreenArt, TheShirtsAndTacticsButtonsThePageLoadsResolve) {
         EXPECT_EQ(b->height, 17) << name;
     }
     for (const char* name : {"radio_on", "radio_off"}) EXPECT_TRUE(Load(std::string("gfx\\match\\surfaces\\") + name + ".bmp"));
+}
+
+// The match page's background has the intro page's look: the same backdrop
+// and panels wherever the intro page leaves its picture bare, its frames
+// filled in, and no key colour.
+TEST_F(HighScreenArt, TheMatchPagesBackgroundHasTheIntroPagesLook) {
+    auto back = Load("gfx\\backgrounds\\65.bmp");
+    auto intro = Load("gfx\\match\\surfaces\\intro.bmp");
+    ASSERT_TRUE(back && intro);
+    const platform::gfx::Surface b = platform::gfx::ToSurface(*back), i = platform::gfx::ToSurface(*intro);
+    ASSERT_EQ(b.Width(), 788);
+    ASSERT_EQ(b.Height(), 550);
+    int exact = 0, near = 0;
+    CountKey(*back, exact, near);
+    EXPECT_EQ(exact + near, 0);
+    // Close in colour, as the two pictures are quantised apart.
+    auto close = [&](int x, int y) {
+        const uint32_t p = b.Get(x, y), q = i.Get(x, y);
+        for (int shift : {0, 8, 16})
+            if (std::abs(int((p >> shift) & 255) - int((q >> shift) & 255)) > 24) return false;
+        return true;
+    };
+    struct Area {
+        int x0, y0, x1, y1;
+        bool same;
+    };
+    // The backdrop right of the kits and the panels' right ends are the
+    // intro's; the crest, the kits and the buttons' places are framed.
+    const Area areas[] = {{250, 130, 380, 190, true}, {520, 330, 690, 390, true}, {720, 100, 780, 460, true},
+                          {30, 10, 76, 58, false},    {110, 132, 222, 244, false}, {150, 480, 270, 498, false}};
+    for (const Area& a : areas) {
+        int same = 0, all = 0;
+        for (int y = a.y0; y < a.y1; ++y)
+            for (int x = a.x0; x < a.x1; ++x) {
+                ++all;
+                same += close(x, y);
+            }
+        if (a.same) {
+            EXPECT_GT(same, all * 9 / 10) << a.x0 << "," << a.y0;
+        } else {
+            EXPECT_LT(same, all / 2) << a.x0 << "," << a.y0;
+        }
+    }
+    // For people to look at.
+    const auto dir = testenv::BuildDir() / "screens-shots";
+    std::filesystem::create_directories(dir);
+    platform::gfx::WritePng(b, dir / "matchday-background-65.png");
+    platform::gfx::WritePng(i, dir / "matchday-intro-picture.png");
 }
 
 }  // namespace

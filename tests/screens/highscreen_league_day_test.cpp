@@ -391,6 +391,11 @@ protected:
             EXPECT_GT(on->m_MinutesLastMatch, 0);
             EXPECT_EQ(off->m_MinutesLastMatch + on->m_MinutesLastMatch, fixture->m_ScriptLength);
         }
+        // The formation chosen early in the first half played longest: the
+        // engine settles the last formation's minutes before the end.
+        ASSERT_EQ(W().GetMatchPlay()->GetFixture(), fixture) << "the page's match was the engine's last";
+        ASSERT_GE(formationChosen, 0);
+        EXPECT_EQ(W().GetMatchPlay()->GetLongestFormation(side), formationChosen);
         // The per-player instruction went into the manager's own table.
         ASSERT_GE(instructionFormation, 0);
         EXPECT_EQ(user->m_Instructions[0][static_cast<size_t>(instructionFormation)][2], 3);

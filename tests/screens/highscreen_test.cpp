@@ -6,11 +6,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/gfx/bmp.h"
 #include "platform/stringtable.h"
+#include "shell/archive.h"
+#include "screens/titlescreen.h"
+#include "shell/screenglobals.h"
+#include "soccerclasses/userport.h"
 #include "screens/highscreen_fixture.h"
 #include "platform/sound/audio.h"
 #include "shell/flcplayer.h"
 #include "shell/soundengine.h"
+#include "soccerclasses/globals.h"
 #include "soccerclasses/matchevent.h"
 
 namespace hstest {
@@ -194,8 +200,26 @@ TEST_F(HighScreenPage, ClosingThePageStopsTheCrowdLoopsAndKillsItsTimer) {
             PlaySample(slot, 1);
         }
         playingBefore = {GetSample(kCrowdHomeSlot)->playing, GetSample(kCrowdAwaySlot)->playing};
+        p.Proceed();
+        ASSERT_NE(p.ScoreSurface(), nullptr);
         p.Close();
         playingAfter = {GetSample(kCrowdHomeSlot)->playing, GetSample(kCrowdAwaySlot)->playing};
+        // Every picture goes with the page, also those of the program-wide
+        // button records, which outlive it.
+        EXPECT_EQ(p.PageSurface(), nullptr);
+        EXPECT_EQ(p.ScoreSurface(), nullptr);
+        EXPECT_EQ(p.PanelSurface(0), nullptr);
+        EXPECT_EQ(p.PanelSurface(1), nullptr);
+        EXPECT_EQ(p.PerformanceSurface(), nullptr);
+        for (const auto* set : {&g_IntroButtons, &g_ResultButtons})
+            for (const SurfaceButton& b : *set) {
+                EXPECT_EQ(b.released, nullptr);
+                EXPECT_EQ(b.pressed, nullptr);
+            }
+        for (const SurfaceButton& b : g_LevelButtons) {
+            EXPECT_EQ(b.released, nullptr);
+            EXPECT_EQ(b.pressed, nullptr);
+        }
         killedAgain = Ui::Get().KillTimer(&p, timer);
         EXPECT_EQ(p.GetTimerId(), 0u);
     });
@@ -204,6 +228,148 @@ TEST_F(HighScreenPage, ClosingThePageStopsTheCrowdLoopsAndKillsItsTimer) {
     EXPECT_FALSE(killedAgain) << "the page's timer was already gone";
     EXPECT_EQ(playingBefore, (std::array<int, 2>{1, 1}));
     EXPECT_EQ(playingAfter, (std::array<int, 2>{0, 0}));
+}
+
+// The day step's progress reaches the processing page only while it shows:
+// the match page replaces it, a step during the match reaches nothing, and
+// the day's next phase shows the page again, from its own step.
+TEST_F(HighScreenPage, ProgressDuringTheMatchReachesNothingUntilTheDayShowsItsPageAgain) {
+    MakeHuman(Club(0));
+    CScreenManager* manager = app->GetView()->GetScreenManager();
+    ASSERT_NE(manager, nullptr);
+    // The game's own port, which the scripted one stands in front of.
+    port.reset();
+    UserPort& shell = GetUserPort();
+    port = std::make_unique<ScriptedUserPort>();
+    auto progressPage = [&] { return dynamic_cast<CTitleScreen*>(manager->GetProgressPage()); };
+
+    shell.ShowProgress(9, "Saturday 7th August 1999", 2, 1);
+    ASSERT_EQ(g_nCurrentScreen, 114);
+    ASSERT_NE(progressPage(), nullptr);
+    EXPECT_EQ(progressPage()->GetProgressStep(), 2);
+
+    bool inspected = false;
+    CFixture& f = OpenAndInspect([&](CHighScreen& p) {
+        inspected = true;
+        EXPECT_EQ(manager->GetProgressPage(), nullptr) << "the match page replaced it";
+        shell.StepProgress();
+        EXPECT_EQ(Page(), &p) << "the match page stays";
+        EXPECT_EQ(g_nCurrentScreen, 64);
+        EXPECT_EQ(manager->GetProgressPage(), nullptr);
+    });
+    ASSERT_TRUE(inspected);
+    ExpectCompleteFixture(f);
+    EXPECT_EQ(manager->GetProgressPage(), nullptr);
+    shell.StepProgress();
+    EXPECT_EQ(manager->GetProgressPage(), nullptr) << "a step alone brings no page back";
+
+    shell.ShowProgress(9, "Saturday 7th August 1999", 3, 1);
+    ASSERT_EQ(g_nCurrentScreen, 114);
+    ASSERT_NE(progressPage(), nullptr);
+    EXPECT_EQ(progressPage()->GetProgressStep(), 3);
+    shell.StepProgress();
+    EXPECT_EQ(progressPage()->GetProgressStep(), 4);
+}
+
+// Before play: a page made without a match has no engine; possession and a
+// statistics row of nothing each are even; Action Areas lights the middle
+// third and reads no zone; a timer that is not the page's moves nothing.
+TEST_F(HighScreenPage, BeforePlayThePageReadsEvenAndAForeignTimerMovesNothing) {
+    {
+        CHighScreen unset;
+        EXPECT_EQ(unset.GetMatchPlay(), nullptr);
+    }
+    MakeHuman(Club(0));
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        ASSERT_EQ(p.GetMatchPlay()->GetMinute(), 0);
+        const auto figures = p.ResultStatistics();
+        EXPECT_EQ(figures[0], (std::array<int, 2>{50, 50})) << "possession before play";
+
+        // A share bar of 0 and 0 stands half and half.
+        platform::gfx::Surface bar(120, 20);
+        p.DrawShareBar(&bar, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255);
+        int red = 0, blue = 0;
+        for (int x = 1; x < 99; ++x) {
+            red += bar.Get(x, 8) == platform::gfx::MakePixel(255, 0, 0);
+            blue += bar.Get(x, 8) == platform::gfx::MakePixel(0, 0, 255);
+        }
+        EXPECT_EQ(red, 49);
+        EXPECT_EQ(blue, 49);
+
+        // Action Areas at minute 0: the middle third is the lit picture's.
+        auto picture = [](const char* name) {
+            auto bytes = LoadArchiveEntry(std::string("gfx\\match\\surfaces\\") + name + ".bmp");
+            EXPECT_TRUE(bytes.has_value()) << name;
+            return platform::gfx::ToSurface(*platform::gfx::DecodeBmp8(*bytes));
+        };
+        const platform::gfx::Surface lit = picture("centre territory light"), dark = picture("centre territory dark");
+        p.m_nSection = 1;
+        p.m_bDirty[kPerformance] = 1;
+        p.DrawPerformancePanel(false);
+        const platform::gfx::Surface* s = p.PerformanceSurface();
+        ASSERT_NE(s, nullptr);
+        auto litThird = [&](int x0, int x1) {
+            int asLit = 0, asDark = 0;
+            for (int y = 160; y < 240; y += 3)
+                for (int x = x0; x < x1; x += 3) {
+                    if (lit.Get(x, y) == dark.Get(x, y)) continue;
+                    asLit += s->Get(x, y) == lit.Get(x, y);
+                    asDark += s->Get(x, y) == dark.Get(x, y);
+                }
+            return asLit > asDark;
+        };
+        EXPECT_FALSE(litThird(36, 133));
+        EXPECT_TRUE(litThird(135, 231));
+        EXPECT_FALSE(litThird(233, 330));
+
+        // Ticks of another timer leave the match where it stands.
+        const int minute = p.GetMatchPlay()->GetMinute(), shown = p.m_nMinute;
+        const std::vector<int> queued = QueuedClips(p);
+        for (int i = 0; i < 20; ++i) p.OnTimerTick(p.GetTimerId() + 77);
+        EXPECT_EQ(p.GetMatchPlay()->GetMinute(), minute);
+        EXPECT_EQ(p.m_nMinute, shown);
+        EXPECT_EQ(QueuedClips(p), queued);
+    });
+}
+
+// The match samples at kick-off: the random loops and reactions drawn in
+// slot order 20, 21, 26, 27; both crowd loops looping, panned hard left and
+// right, at -1000.
+TEST_F(HighScreenPage, TheMatchSamplesAreDrawnInSlotOrderAndTheCrowdLoopsPlayApart) {
+    MakeHuman(Club(0));
+    platform::SetAudioBackend(platform::AudioBackend::Memory);
+    g_bSfx = 1;
+    if (!IsSoundRunning()) {
+        ASSERT_EQ(StartDirectSound(), 0);
+    }
+    static constexpr const char* kLoops[7] = {"loop 02", "loop 09", "loop 10", "loop 19",
+                                              "loop 25", "loop 35", "loop 36"};
+    static constexpr const char* kHome[3] = {"reaction 09", "reaction 10", "reaction 11"};
+    static constexpr const char* kAway[3] = {"reaction 08", "reaction 15", "reaction 16"};
+    auto file = [](const char* name) { return std::string("SND\\MAT\\") + name + ".wav"; };
+    OpenAndInspect([&](CHighScreen& p) {
+        for (uint32_t seed : {3u, 11u, 29u}) {
+            SCOPED_TRACE(seed);
+            platform::SeedRandom(seed);
+            const int a = RandomByte(7), b = RandomByte(7), c = RandomByte(3), d = RandomByte(3);
+            platform::SeedRandom(seed);
+            p.LoadMatchSamples();
+            EXPECT_EQ(GetSample(kCrowdHomeSlot)->fileName, file(kLoops[a]));
+            EXPECT_EQ(GetSample(kCrowdAwaySlot)->fileName, file(kLoops[b]));
+            EXPECT_EQ(GetSample(26)->fileName, file(kHome[c]));
+            EXPECT_EQ(GetSample(27)->fileName, file(kAway[d]));
+            for (int slot : {kCrowdHomeSlot, kCrowdAwaySlot}) {
+                const SampleRecord* s = GetSample(slot);
+                ASSERT_TRUE(s && s->buffer);
+                EXPECT_TRUE(s->playing);
+                EXPECT_EQ(s->loop, 1);
+                EXPECT_EQ(s->buffer->Pan(), slot == kCrowdHomeSlot ? -1000 : 1000);
+                EXPECT_EQ(s->buffer->Volume(), -1000);
+            }
+        }
+    });
+    EndDirectSound();
 }
 
 // --- the page's rules that need no match ---
@@ -218,6 +384,17 @@ TEST(HighScreenAreas, PointsFallInThePanelsTheirEdgesSay) {
                           Case{574, 492, kPerformance}, Case{574, 493, kStrip}}) {
         EXPECT_EQ(PanelAt(c.x, c.y), c.panel) << c.x << "," << c.y;
     }
+}
+
+TEST(HighScreenAreas, TheTrophyOfACompetitionId) {
+    struct Case {
+        int id;
+        const char* path;
+    };
+    for (const Case& c : {Case{10000, "gfx\\trophies\\cup\\trophy00.bmp"}, Case{10023, "gfx\\trophies\\cup\\trophy23.bmp"},
+                          Case{10024, "gfx\\trophies\\cup\\trophy00.bmp"}, Case{9999, "gfx\\trophies\\division\\trophy15.bmp"},
+                          Case{0, "gfx\\trophies\\division\\trophy00.bmp"}, Case{-1, ""}})
+        EXPECT_EQ(CHighScreen::TrophyPath(c.id), c.path) << c.id;
 }
 
 TEST(HighScreenAreas, TheStripsSectionsAndTheLevelButtonsValues) {

@@ -520,6 +520,7 @@ TEST_F(ManagerSetupTest, TheWeekSummaryShowsTheUsersClubAndIsKeptPerDateSlotAndC
     bar->SetProgress(4, 0);
     ASSERT_NE(Page(), nullptr);
     EXPECT_EQ(Page()->GetBarLayout().x, 45) << "the week summary's bar";
+    EXPECT_EQ(Page()->GetPicturePath(), "gfx\\backgrounds\\progress.bmp");
 }
 
 }  // namespace
@@ -606,6 +607,7 @@ TEST_F(ManagerSetupTest, GameOptionsSaveAndLoadGiveTheSameFileAgain) {
 #include "platform/stringtable.h"
 #include "ui/usermessagebox.h"
 #include "ui/xstatic.h"
+#include "ui/treewindow.h"
 #include "ui/xtoolbar.h"
 
 namespace {
@@ -620,10 +622,11 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     Command(21510);
     ASSERT_EQ(g_nCurrentScreen, 96);
     CWorldData* w = GetWorldData();
-    // Opened as the section buttons open pages; the hub keeps its tool box off.
+    // Opened as the section buttons open pages, the tool bar on: the hub turns
+    // its tool box off itself.
     auto open = [&](int screen) {
         g_nScreenId = screen;
-        manager->SetScreen(MakePage(PageClass::Option), true, true, false, screen != 98, false);
+        manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
         Run(60);
         ASSERT_EQ(g_nCurrentScreen, screen);
         ASSERT_NE(Options(), nullptr);
@@ -647,6 +650,10 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     EXPECT_EQ(Options()->FindButton(21480)->GetTextColour(), white);
     Command(21480);
     EXPECT_EQ(w->GetCurrentUserIndex(), 0);
+    // Closing the page sets the tree back to mode 0.
+    CTreeWindow* tree = app->GetView()->GetTreeWindow();
+    ASSERT_NE(tree, nullptr);
+    tree->SetMode(4);
 
     // Row 6: "Currency" on greys the currency and stops its arrows; off,
     // the arrows step through 34287 + i and the close keeps the choice.
@@ -657,6 +664,7 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     g_bCurrency = 1;
     g_nExchange = 1;
     open(6);
+    EXPECT_EQ(tree->GetMode(), 0) << "row 111 closed";
     EXPECT_TRUE(Options()->FindButton(29003)->IsEnabled()) << "a game is loaded";
     EXPECT_FALSE(Options()->FindButton(21395)->IsEnabled());
     Command(21395);
@@ -696,6 +704,203 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     EXPECT_EQ(g_nCurrentScreen, 98) << "No keeps the running game";
     EXPECT_EQ(GetWorldData(), w);
     EXPECT_EQ(w->GetUserList().GetAt(1)->GetManager()->GetName(), "Ros Vale");
+}
+
+}  // namespace
+
+#include "shell/ambient.h"
+#include "shell/soundengine.h"
+
+namespace {
+
+// Game Options before any game: no saving or loading, the tool box off
+// however the page was opened, no currency set at the close; the two sound
+// switches drive the ambient loop in slot 28.
+TEST_F(ManagerSetupTest, GameOptionsBeforeAGameAndTheSoundSwitches) {
+    struct KeepOptions {
+        uint8_t ambient = g_bAmbient, sfx = g_bSfx, currency = g_bCurrency, exchange = g_nExchange;
+        bool started = !IsSoundRunning() && StartDirectSound() == 0;
+        ~KeepOptions() {
+            g_bAmbient = ambient, g_bSfx = sfx, g_bCurrency = currency, g_nExchange = exchange;
+            if (started) EndDirectSound();
+        }
+    } keep;
+    ASSERT_TRUE(IsSoundRunning());
+    ASSERT_EQ(g_bGameLoaded, 0);
+    g_bAmbient = g_bSfx = 1;
+    g_bCurrency = 1;
+    g_nExchange = 3;
+    g_nScreenId = 6;
+    manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+    Run(60);
+    ASSERT_EQ(g_nCurrentScreen, 6);
+    ASSERT_NE(Options(), nullptr);
+    EXPECT_FALSE(Options()->FindButton(29003)->IsEnabled());
+    EXPECT_FALSE(Options()->FindButton(29002)->IsEnabled());
+    EXPECT_TRUE(Options()->FindButton(28999)->IsEnabled());
+    CXToolBar* tools = app->GetView()->GetToolBar();
+    ASSERT_NE(tools, nullptr);
+    for (int i = 0; i < tools->GetButtonCount(); ++i) EXPECT_EQ(tools->GetState(i), 0) << "tool " << i;
+    const SampleRecord* loop = GetSample(kAmbientLoopSlot);
+    ASSERT_NE(loop, nullptr);
+    ASSERT_TRUE(loop->loaded) << "the page's own soundscape";
+
+    struct Case {
+        uint8_t ambient, sfx;
+        bool playingBefore;
+        uint32_t command;
+        uint8_t ambientAfter, sfxAfter;
+        bool playingAfter;
+    };
+    const Case cases[] = {
+        {1, 1, true, 21454, 0, 1, false},   // Ambient off stops the loop
+        {0, 1, false, 21454, 1, 1, true},   // Ambient on plays it
+        {0, 0, false, 21454, 1, 0, false},  // but not with Sfx off
+        {1, 1, true, 21455, 1, 0, false},   // Sfx off stops the loop
+        {1, 0, false, 21455, 1, 1, true},   // Sfx on again restarts it with Ambient on
+        {0, 0, false, 21455, 0, 1, false},  // and not with Ambient off
+        {0, 1, false, 21455, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "command " << c.command << " from ambient " << int(c.ambient) << ", sfx "
+                                        << int(c.sfx));
+        g_bAmbient = c.ambient;
+        g_bSfx = c.sfx;
+        if (c.playingBefore)
+            PlaySample(kAmbientLoopSlot, 1);
+        else
+            StopSample(kAmbientLoopSlot);
+        Command(c.command);
+        EXPECT_EQ(g_bAmbient, c.ambientAfter);
+        EXPECT_EQ(g_bSfx, c.sfxAfter);
+        EXPECT_EQ(bool(loop->playing), c.playingAfter);
+        if (c.playingAfter) {
+            EXPECT_EQ(loop->loop, 1) << "looping";
+        }
+    }
+
+    // The close writes the options and, without a game, sets no currency.
+    g_bAmbient = 0;
+    g_bSfx = 1;
+    g_nScreenId = 98;
+    manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+    Run(60);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Ambient", -1), 0);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Sfx", -1), 1);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Currency", -1), 1);
+    EXPECT_EQ(g_nExchange, 3) << "no game, no currency";
+    EXPECT_EQ(platform::GetProfileInt("Options", "Exchange", -1), 3);
+}
+
+}  // namespace
+
+#include <filesystem>
+
+namespace {
+
+// The options' load in a running game: a cancelled load leaves the game and
+// its flags, on Game Options and on the hub alike; Yes to 828 saves first;
+// "New Game" asks 787, No keeps the game and Yes goes back to the title.
+TEST_F(ManagerSetupTest, CancelledLoadsKeepTheGameAndNewGameAsksFirst) {
+    StartTwoCountryGame();
+    MakeManager("Kit Moran", 44, 55, ClubOf(55));
+    Command(21510);
+    ASSERT_EQ(g_nCurrentScreen, 96);
+    CWorldData* w = GetWorldData();
+    CXToolBar* tools = app->GetView()->GetToolBar();
+    ASSERT_NE(tools, nullptr);
+    auto toolsOn = [&] {
+        int on = 0;
+        for (int i = 0; i < tools->GetButtonCount(); ++i) on += tools->GetState(i) != 0;
+        return on;
+    };
+    auto open = [&](int screen) {
+        g_nScreenId = screen;
+        manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+        Run(60);
+        ASSERT_EQ(g_nCurrentScreen, screen);
+    };
+    struct Case {
+        int screen;
+        uint32_t command;
+    };
+    for (Case c : {Case{6, 29002}, Case{98, 21449}}) {
+        SCOPED_TRACE(c.screen);
+        open(c.screen);
+        backend->Key(VK_ESCAPE, 100);  // no save first
+        backend->QueueFilePath(std::nullopt);
+        Command(c.command);
+        Run(200);
+        EXPECT_EQ(g_nCurrentScreen, c.screen) << "the page opens anew";
+        EXPECT_EQ(GetWorldData(), w);
+        EXPECT_TRUE(w->GetUserList().GetAt(0)->HasManager()) << "the running game stays";
+        EXPECT_EQ(g_bGameLoaded, 1);
+        EXPECT_EQ(g_SetupState.saving, 0);
+        if (c.screen == 6) {
+            ASSERT_NE(Options(), nullptr);
+            EXPECT_TRUE(Options()->FindButton(29003)->IsEnabled());
+            EXPECT_TRUE(Options()->FindButton(29002)->IsEnabled());
+            EXPECT_GT(toolsOn(), 0);
+        } else {
+            EXPECT_EQ(toolsOn(), 0);
+        }
+    }
+
+    const auto saved = testenv::TestFolder() / "before-load.qzs";
+    open(6);
+    backend->Key(VK_RETURN, 100);  // Yes: save first
+    backend->QueueFilePath(saved.string());
+    backend->QueueFilePath(std::nullopt);
+    Command(29002);
+    Run(200);
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(g_SetupState.saving, 0);
+    EXPECT_EQ(g_bGameLoaded, 1);
+    EXPECT_EQ(g_nCurrentScreen, 6);
+
+    open(6);
+    backend->Key(VK_ESCAPE, 100);
+    Command(28999);
+    Run(100);
+    EXPECT_EQ(g_nCurrentScreen, 6) << "No changes nothing";
+    EXPECT_EQ(g_bGameLoaded, 1);
+    EXPECT_TRUE(GetWorldData()->GetUserList().GetAt(0)->HasManager());
+    backend->Key(VK_RETURN, 100);
+    Command(28999);
+    Run(200);
+    EXPECT_EQ(g_nCurrentScreen, 91);
+    EXPECT_EQ(g_bGameLoaded, 0);
+    EXPECT_EQ(g_SetupState.gameData, kGameDataNone);
+    ASSERT_NE(GetWorldData(), nullptr);
+    EXPECT_FALSE(GetWorldData()->GetUserList().GetAt(0) && GetWorldData()->GetUserList().GetAt(0)->HasManager())
+        << "the world was reset";
+}
+
+}  // namespace
+
+namespace {
+
+// A close of the program waiting while the initialise page reads its
+// stages, answered Yes at the one message handled between stages 3 and 4:
+// no further stage runs and no page opens.
+TEST_F(NewGamePagesTest, AQuitAnsweredBetweenTheThirdAndFourthStagesEndsTheStages) {
+    CTitleScreen::SetDefaultCountrySelection(*GetWorldData());
+    OpenTitlePage(112, "gfx\\backgrounds\\titlescreen.bmp");
+    ASSERT_EQ(g_SetupState.gameData, kGameDataNone);
+    CTitleScreen* page = Page();
+    ASSERT_NE(page, nullptr);
+    int asked = 0;
+    backend->OnModalShown([&] {
+        ++asked;
+        backend->Key(VK_RETURN);  // Yes
+    });
+    app->GetMainFrame()->Post(WM_CLOSE, 0, 0);
+    page->OnTimerTick(CTitleScreen::kPageTimer);
+    EXPECT_EQ(asked, 1) << "the quit question came between the stages";
+    EXPECT_TRUE(Ui::Get().QuitRequested());
+    EXPECT_EQ(g_SetupState.gameData, kGameDataLoading) << "the stages stopped";
+    EXPECT_EQ(g_SetupState.worldInitialised, 0);
+    EXPECT_NE(g_nCurrentScreen, 97) << "no page opened";
 }
 
 }  // namespace

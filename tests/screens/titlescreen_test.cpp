@@ -3,10 +3,17 @@
 // boxes and the credits' roll.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "platform/sound/audio.h"
+#include "platform/files.h"
+#include "platform/stringtable.h"
+#include "platform/trace.h"
+#include "shell/helpcontext.h"
 #include "platform/window/headless.h"
 #include "platform/window/ui.h"
 #include "screens/pages.h"
@@ -95,6 +102,108 @@ TEST_F(TitlePagesTest, TheIntroPlaysThenTheSoundsLoadAndTheTitleMenuShows) {
     }
 }
 
+// The intro's own soundtrack sounds in the mixer whatever "Sfx" says, and
+// without an audio device the intro plays silently to the title page.
+TEST_F(TitlePagesTest, TheIntroSoundsWithSfxOnOrOffAndPlaysSilentlyWithoutADevice) {
+    struct Case {
+        platform::AudioBackend audio;
+        uint8_t sfx;
+    };
+    const uint8_t sfxBefore = g_bSfx;
+    for (Case c : {Case{platform::AudioBackend::Memory, 1}, Case{platform::AudioBackend::Memory, 0},
+                   Case{platform::AudioBackend::None, 1}}) {
+        SCOPED_TRACE(testing::Message() << "sfx " << int(c.sfx) << ", device " << (c.audio == platform::AudioBackend::Memory));
+        TearDown();
+        platform::CloseAudio();
+        platform::SetAudioBackend(c.audio);
+        SetUp();
+        g_bSfx = c.sfx;  // the profile's value is read at start
+        Run(3000);
+        ASSERT_NE(Page(), nullptr);
+        ASSERT_EQ(Page()->GetScreen(), 115);
+        ASSERT_TRUE(Page()->IsVideoPlaying());
+        const std::vector<int16_t> mixed = platform::PullAudio(11025);
+        const bool heard = std::any_of(mixed.begin(), mixed.end(), [](int16_t v) { return v != 0; });
+        EXPECT_EQ(heard, c.audio == platform::AudioBackend::Memory);
+        Run(11000);
+        ASSERT_NE(Page(), nullptr);
+        EXPECT_EQ(Page()->GetScreen(), 91);
+    }
+    g_bSfx = sfxBefore;
+    TearDown();
+    platform::CloseAudio();
+    platform::SetAudioBackend(platform::AudioBackend::Memory);
+    SetUp();
+}
+
+// A game folder of its own, the shipped one's files linked in, whose intro
+// is replaced by `intro` (none when empty).
+std::filesystem::path GameFolderWithIntro(const std::string& name, const std::string& intro) {
+    namespace fs = std::filesystem;
+    const fs::path game = testenv::GameDir(), own = testenv::TestFolder() / name;
+    fs::create_directories(own / "SND");
+    for (const auto& e : fs::directory_iterator(game))
+        if (e.path().filename() != "SND") fs::create_directory_symlink(e.path(), own / e.path().filename());
+    for (const auto& e : fs::directory_iterator(game / "SND"))
+        if (e.path().filename() != "intro.avi") {
+            if (e.is_directory())
+                fs::create_directory_symlink(e.path(), own / "SND" / e.path().filename());
+            else
+                fs::create_symlink(e.path(), own / "SND" / e.path().filename());
+        }
+    if (!intro.empty()) std::ofstream(own / "SND" / "intro.avi", std::ios::binary) << intro;
+    return own;
+}
+
+// A damaged intro, or one that is no clip of ours, is skipped with a trace
+// line: the engine starts and the title page shows. A missing one ends the
+// program with the data-path resolver's message.
+TEST_F(TitlePagesTest, ADamagedIntroIsSkippedAndAMissingOneEndsTheProgram) {
+    std::string shipped;
+    {
+        std::ifstream in(testenv::GameDir() / "SND" / "intro.avi", std::ios::binary);
+        shipped.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    ASSERT_GT(shipped.size(), 400000u);
+    std::string damaged = shipped.substr(0, 300000);
+    for (size_t i = 200000; i < damaged.size(); i += 97) damaged[i] = static_cast<char>(damaged[i] ^ 0x5a);
+    struct Case {
+        const char* name;
+        std::string intro;
+    };
+    const Case cases[] = {{"truncated", shipped.substr(0, 250000)},
+                          {"damaged", damaged},
+                          {"not-ours", "RIFF\x10\0\0\0WAVEfmt nothing of a clip"},
+                          {"missing", ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        const std::filesystem::path folder = GameFolderWithIntro(c.name, c.intro);
+        platform::SetInstallFolder(folder);
+        platform::SetDiscFolder(folder);
+        platform::TraceCapture trace;
+        SetUp();
+        Run(3000);
+        if (std::string(c.name) == "missing") {
+            const auto& boxes = backend->Boxes();
+            EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [](const auto& b) {
+                return b.text.find("ERROR! Cannot find file : ") == 0 && b.text.find("intro.avi") != std::string::npos;
+            }));
+            EXPECT_TRUE(Ui::Get().QuitRequested());
+        } else {
+            ASSERT_NE(Page(), nullptr);
+            EXPECT_EQ(Page()->GetScreen(), 91) << "well before the clip's twelve seconds";
+            EXPECT_TRUE(IsSoundRunning());
+            if (std::string(c.name) == "not-ours") {
+                EXPECT_TRUE(trace.Contains("cannot be played")) << "the trace line";
+            }
+        }
+        platform::ResetFolders();
+    }
+    TearDown();
+    SetUp();
+}
+
 TEST_F(TitlePagesTest, AClickSkipsTheIntroAndTheEngineStillStarts) {
     Run(500);
     ASSERT_TRUE(Page()->IsVideoPlaying());
@@ -137,9 +246,94 @@ TEST_F(TitlePagesTest, TheMenuRedrawsOnlyWhenTheHoveredItemChangesAndCreditsRoll
     EXPECT_EQ(Page()->GetScreen(), 91);
 }
 
+// On the title page a click outside the three plates and any key change
+// nothing; "Load Game" asks for a file in the save folder with the page's
+// title and filter, a cancel leaves the page and a file opens the
+// initialise page with the load pending; "New Game" opens the country page.
+TEST_F(TitlePagesTest, TheTitleMenusClicksKeysAndItsLoadAndNewGameRoads) {
+    backend->Click(OnPage(300, 300), MouseButton::Left, 400);
+    Run(1200);
+    ASSERT_EQ(Page()->GetScreen(), 91);
+    const CTitleScreen* title = Page();
+    for (Point at : {Point{300, 60}, Point{600, 95}, Point{760, 130}, Point{600, 300}}) {
+        backend->MoveTo(OnPage(at.x, at.y));
+        Run(60);
+        backend->Click(OnPage(at.x, at.y));
+        Run(200);
+        ASSERT_EQ(Page(), title) << at.x << "," << at.y;
+        EXPECT_EQ(Page()->GetScreen(), 91);
+    }
+    for (uint32_t key : {uint32_t{VK_RETURN}, uint32_t{VK_SPACE}, uint32_t{VK_ESCAPE}, uint32_t{'N'}}) {
+        backend->Key(key);
+        Run(100);
+        ASSERT_EQ(Page(), title) << key;
+    }
+
+    const size_t dialogs = backend->FileDialogs().size();
+    backend->QueueFilePath(std::nullopt);
+    backend->MoveTo(OnPage(600, 130));
+    Run(60);
+    backend->Click(OnPage(600, 130));
+    Run(300);
+    ASSERT_EQ(backend->FileDialogs().size(), dialogs + 1);
+    const FileDialogRequest& asked = backend->FileDialogs().back();
+    EXPECT_FALSE(asked.save);
+    EXPECT_EQ(asked.title, platform::LoadString(412));
+    EXPECT_EQ(asked.filter, platform::LoadString(403));
+    EXPECT_NE(asked.folder.find("save"), std::string::npos) << asked.folder;
+    ASSERT_EQ(Page(), title) << "a cancel leaves the page as it was";
+    EXPECT_EQ(g_SetupState.loadPending, 0);
+
+    const std::string path = (testenv::TestFolder() / "chosen.qzs").string();
+    { std::ofstream(path) << "not a game"; }
+    backend->QueueFilePath(path);
+    backend->Click(OnPage(600, 130));
+    Run(30);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetScreen(), 112);
+    EXPECT_EQ(g_SetupState.loadPending, 1);
+    EXPECT_EQ(g_SetupState.loadPath, path);
+    g_SetupState = SetupState{};
+}
+
+TEST_F(TitlePagesTest, NewGameOnTheTitleOpensTheCountryPage) {
+    backend->Click(OnPage(300, 300), MouseButton::Left, 400);
+    Run(1200);
+    ASSERT_EQ(Page()->GetScreen(), 91);
+    backend->MoveTo(OnPage(600, 60));
+    Run(60);
+    backend->Click(OnPage(600, 60));
+    Run(300);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetScreen(), 79);
+    EXPECT_EQ(g_nCurrentScreen, 79);
+}
+
+// Without a timer the page says so and the program ends with code 255.
+TEST_F(TitlePagesTest, WithoutATimerThePageSaysSoAndTheProgramEndsWith255) {
+    Ui::Get().SetTimersFail(true);
+    g_nScreenId = 91;
+    auto* page = new CTitleScreen();
+    page->SetBackground("gfx\\backgrounds\\92.bmp");
+    manager->SetScreen(page, true, false, true, false, false);
+    Ui::Get().SetTimersFail(false);
+    const auto& boxes = backend->Boxes();
+    EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(),
+                            [](const auto& b) { return b.text == platform::LoadString(44000); }));
+    EXPECT_EQ(static_cast<uint8_t>(Ui::Get().ExitCode()), 255);
+}
+
 }  // namespace
 
 namespace {
+
+// F1 on the pages of a new game: context 1, and 113 on the initialise page.
+TEST(NewGameHelpTest, ThePagesOfANewGameGiveTheirHelpContexts) {
+    const HelpModes none{};
+    for (int screen : {6, 59, 61, 79, 90, 91, 96, 97, 98, 111, 114, 115})
+        EXPECT_EQ(HelpContextFor(screen, none), 1) << "screen " << screen;
+    EXPECT_EQ(HelpContextFor(112, none), 113);
+}
 
 TEST(ProgressBarTest, FillsInEqualStepsAndStaysInsideItsFrame) {
     struct Case {
@@ -149,6 +343,69 @@ TEST(ProgressBarTest, FillsInEqualStepsAndStaysInsideItsFrame) {
                           {0, 1, 0},   {1, 1, 377}, {4, 1, 377}, {1, 2, 377}, {-1, 7, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(CTitleScreen::ProgressBarWidth(377, c.step, c.count), c.width) << c.step << "/" << c.count;
+}
+
+// Without a current user the processing page has the load-and-save
+// picture and layout: in week-summary mode too, with no summary drawn.
+TEST_F(TitlePagesTest, TheProcessingPagesLayoutsWithoutAManager) {
+    struct Case {
+        uint8_t weekSummary, saving;
+        const char* picture;
+        int x, y, full, height;
+    };
+    const Case cases[] = {{1, 0, "gfx\\backgrounds\\loadsave.bmp", 301, 392, 267, 31},
+                          {0, 1, "gfx\\backgrounds\\loadsave.bmp", 301, 392, 267, 31},
+                          {0, 0, "gfx\\backgrounds\\loadsave2.bmp", 48, 428, 377, 25}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "week summary " << int(c.weekSummary) << ", saving " << int(c.saving));
+        g_SetupState.saving = c.saving;
+        ProgressPage* bar = manager->ShowProgressScreen(9, "Saturday", c.weekSummary);
+        ASSERT_NE(bar, nullptr);
+        bar->SetProgress(4, 0);
+        ASSERT_NE(Page(), nullptr);
+        EXPECT_EQ(Page()->GetPicturePath(), c.picture);
+        const CTitleScreen::BarLayout layout = Page()->GetBarLayout();
+        EXPECT_EQ(layout.x, c.x);
+        EXPECT_EQ(layout.y, c.y);
+        EXPECT_EQ(layout.full, c.full);
+        EXPECT_EQ(layout.height, c.height);
+        // Where the summary's rows would stand the picture is bare.
+        const platform::gfx::Surface* work = Page()->GetWork();
+        const platform::gfx::Surface* picture = Page()->GetPicture();
+        ASSERT_TRUE(work && picture);
+        int written = 0;
+        for (int y = 60; y < 300; y += 2)
+            for (int x = 36; x < 560; x += 2) written += work->Get(x, y) != picture->Get(x, y);
+        EXPECT_EQ(written, 0);
+        g_SetupState.saving = 0;
+    }
+}
+
+// The credits' counter rises by two a tick up to 1500 and starts again at 0.
+TEST_F(TitlePagesTest, TheCreditsCounterWrapsFrom1500ToNought) {
+    g_nScreenId = 59;
+    auto* page = new CTitleScreen();
+    page->SetBackground("gfx\\backgrounds\\61.bmp");
+    manager->SetScreen(page, true, false, true, false, false);
+    testsupport::DrainMessages(*app->GetMainFrame());
+    ASSERT_EQ(Page(), page);
+    int previous = page->GetCreditsCounter(), highest = previous;
+    bool wrapped = false;
+    for (int tick = 0; tick < 900 && !wrapped; ++tick) {
+        Run(55);
+        const int now = page->GetCreditsCounter();
+        if (now < previous) {
+            wrapped = true;
+            EXPECT_EQ(previous, 1500);
+            EXPECT_LE(now, 2);
+        } else {
+            EXPECT_LE(now - previous, 4) << "two a tick";
+        }
+        highest = std::max(highest, now);
+        previous = now;
+    }
+    EXPECT_TRUE(wrapped);
+    EXPECT_EQ(highest, 1500);
 }
 
 TEST_F(TitlePagesTest, TheProcessingPageRedrawsOnlyForANewStepAndFillsItsBar) {

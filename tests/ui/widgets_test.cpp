@@ -95,6 +95,40 @@ TEST_F(WidgetPage, LabelRestoresTheBackgroundAndLeavesNoOldGlyphs) {
     Save("label_after_settext");
 }
 
+// A new text shows at the next paint without the page asking for one,
+// for a label keeping its size and for one that shrinks to its text.
+TEST_F(WidgetPage, ANewLabelTextShowsWithoutARefresh) {
+    struct Case {
+        uint32_t style;
+        const char* name;
+    };
+    for (Case c : {Case{kLabelSingleLine, "fixed"}, {kLabelSingleLine | kLabelGrow | kLabelShrink, "shrinking"},
+                   {0, "wrapped"}}) {
+        SCOPED_TRACE(c.name);
+        CXStatic label;
+        ASSERT_TRUE(label.Create("", WS_VISIBLE, Rect{100, 100, 400, 130}, page.get(), 10));
+        label.SetLabelStyle(c.style);
+        label.SetFont("Arial", 16, true);
+        label.SetColours(RGB(255, 255, 0), RGB(0, 0, 0));
+        label.SetText("WWWWWWWW");
+        Drain();
+        auto ink = [&](int x0, int x1) {
+            int n = 0;
+            for (int x = x0; x < x1; ++x)
+                for (int y = 100; y < 130; ++y) n += At(x, y) == MakePixel(255, 255, 0);
+            return n;
+        };
+        EXPECT_GT(ink(100, 400), 100) << "the first text";
+        label.SetText("i");
+        Drain();
+        EXPECT_EQ(ink(120, 400), 0) << "the old glyphs are gone";
+        EXPECT_GT(ink(100, 120), 0) << "the new text is there";
+        label.Destroy();
+        label.EraseBackground();
+        Drain();
+    }
+}
+
 TEST_F(WidgetPage, LabelStyles) {
     struct Case {
         uint32_t style;

@@ -355,6 +355,72 @@ Bitmap8 ResultBall() {
 
 }  // namespace
 
+// The match page's background, seen for a moment before the page paints
+// itself: the intro page, with its frames filled in, so that nothing looks
+// missing. Its text, kits and buttons are the page's; here they are an
+// empty crest frame, two kit frames, the floodlit centre circle and the
+// rail of the four buttons.
+Bitmap8 MatchPageBackground() {
+    Surface s(788 * kM, 550 * kM);
+    MatchBackdrop(s, 31);
+    MatchPanel(s, 16 * kM, 2 * kM, 756 * kM, 62 * kM, 0.8);
+    for (const MatchBox& b : {MatchBox{90, 120, 608, 80}, MatchBox{90, 226, 608, 80}, MatchBox{90, 320, 608, 80}})
+        MatchPanel(s, b.x * kM, b.y * kM, b.w * kM, b.h * kM);
+    MatchPanel(s, 126 * kM, 468 * kM, 652 * kM, 42 * kM, 0.7);  // the buttons' rail
+    Canvas cv(s);
+    // The kits stand in two floodlit frames, a shirt's outline in each.
+    for (int top : {124, 300}) {
+        MatchPanel(s, 102 * kM, top * kM, 128 * kM, 128 * kM, 0.6);
+        const double cx = 166 * kM, cy = (top + 10) * kM;
+        for (int y = (top + 4) * kM; y < (top + 124) * kM; ++y)
+            for (int x = 106 * kM; x < 226 * kM; ++x) {
+                const double d = std::hypot((x - cx) / 1.3, y - cy) / (110.0 * kM);
+                const double light = std::max(0.0, 1.0 - d) * 0.55;
+                const Pixel p = s.Row(y)[x];
+                auto mix = [&](int c, int to) { return int(c + (to - c) * light); };
+                s.Row(y)[x] = MakePixel(mix((p >> 16) & 255, 170), mix((p >> 8) & 255, 196), mix(p & 255, 210));
+            }
+        cv.SelectBrush(Brush::None());
+        cv.SelectPen(Pen::Solid(RGB(kSteel.r, kSteel.g, kSteel.b), kM));
+        const int ox = 166, oy = top + 64;
+        std::vector<Point> shirt;
+        for (auto [dx, dy] : std::initializer_list<std::pair<int, int>>{
+                 {-12, -40}, {-34, -32}, {-48, -12}, {-38, -2}, {-30, -10}, {-30, 40}, {30, 40}, {30, -10},
+                 {38, -2}, {48, -12}, {34, -32}, {12, -40}, {0, -32}})
+            shirt.push_back(Point{(ox + dx) * kM, (oy + dy) * kM});
+        shirt.push_back(shirt.front());
+        cv.Polyline(shirt);
+    }
+    // The competition's crest: a gold shield in the title band.
+    MatchPanel(s, 24 * kM, 3 * kM, 58 * kM, 60 * kM, 0.5);
+    cv.SelectPen(Pen::Solid(RGB(kGold.r, kGold.g, kGold.b), 2 * kM));
+    cv.SelectBrush(Brush::Solid(RGB(60, 46, 16)));
+    cv.Polygon({Point{36 * kM, 12 * kM}, Point{70 * kM, 12 * kM}, Point{70 * kM, 36 * kM}, Point{53 * kM, 54 * kM},
+                Point{36 * kM, 36 * kM}});
+    // The centre circle behind "Vs", lit from above like the pitch at night.
+    cv.SelectBrush(Brush::None());
+    cv.SelectPen(Pen::Solid(RGB(kSteel.r, kSteel.g, kSteel.b), 2 * kM));
+    cv.Ellipse(Rect{(425 - 34) * kM, (266 - 34) * kM, (425 + 34) * kM, (266 + 34) * kM});
+    cv.SelectPen(Pen::Solid(RGB(kAccent.r, kAccent.g, kAccent.b), kM));
+    cv.MoveTo(250 * kM, 266 * kM);
+    cv.LineTo((425 - 40) * kM, 266 * kM);
+    cv.MoveTo((425 + 40) * kM, 266 * kM);
+    cv.LineTo(680 * kM, 266 * kM);
+    cv.SelectPen(Pen::None());
+    cv.SelectBrush(Brush::Solid(RGB(kGold.r, kGold.g, kGold.b)));
+    cv.Ellipse(Rect{(425 - 4) * kM, (266 - 4) * kM, (425 + 4) * kM, (266 + 4) * kM});
+    // The four buttons' places on the rail: their plates, unlit.
+    for (int x : {138, 298, 454, 610})
+        for (int y = 0; y < 24 * kM; ++y)
+            for (int i = 0; i < 144 * kM; ++i) {
+                const double t = double(y) / (24 * kM);
+                const bool rim = i < kM || y < kM || i >= 143 * kM || y >= 23 * kM;
+                s.Row(477 * kM + y)[x * kM + i] =
+                    rim ? MakePixel(96, 104, 120) : MakePixel(int(24 + 24 * (1 - t)), int(44 + 30 * (1 - t)), int(72 + 42 * (1 - t)));
+            }
+    return Finish(s, false);
+}
+
 std::vector<Picture> MatchPictures() {
     std::vector<Picture> out;
     auto add = [&](const std::string& name, bool keyed, Bitmap8 b) {

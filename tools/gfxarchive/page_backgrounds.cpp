@@ -246,6 +246,12 @@ std::vector<Picture> PageBackgrounds(const std::filesystem::path& assets) {
         };
         if (f.size() < 3 || (f.size() - 3) % 5 != 0) fail("expected name section layout [kind x y w h]...");
         if (f[0].size() < 3 || f[0].front() != '"' || f[0].back() != '"') fail("the name is quoted");
+        if (f[1] == "match") {
+            // The match page's look is the match pictures' own.
+            if (f.size() != 3 || f[2] != "full") fail("a match page is full and has no panels");
+            out.push_back({"backgrounds", f[0].substr(1, f[0].size() - 2), false, MatchPageBackground()});
+            continue;
+        }
         Description d{f[0].substr(1, f[0].size() - 2), &StyleNamed(f[1]), f[2] == "full", {}};
         if (f[2] != "full" && f[2] != "normal") fail("layout is normal or full");
         for (size_t i = 3; i < f.size(); i += 5) {

@@ -134,6 +134,8 @@ platform::gfx::Bitmap8 ShirtNumberPicture(int n, int size);
 std::vector<Picture> PlayerPictures();
 // The match-day page's pictures (match_pictures.cpp).
 std::vector<Picture> MatchPictures();
+// The match page's background "65.bmp": the intro page's look.
+platform::gfx::Bitmap8 MatchPageBackground();
 // The news section's pictures (news_pictures.cpp): the hub's buttons, the
 // message pages' date arrows.
 std::vector<Picture> NewsHubButtons();
