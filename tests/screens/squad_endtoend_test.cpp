@@ -34,6 +34,7 @@
 #include "soccerclasses/player.h"
 #include "soccerclasses/soccertactic.h"
 #include "soccerclasses/squadtraining.h"
+#include "soccerclasses/userport.h"
 #include "support/game_driver.h"
 #include "support/human_game_app.h"
 #include "support/test_env.h"
@@ -71,11 +72,58 @@ SetPieceState SetPiecesAfterADay(std::array<uint8_t, 4> level, std::array<double
     return {level, progress};
 }
 
+// The shell's port, but every bid for one of the club's players is turned
+// down: the week checks what the pages set, and a sale the answerer's
+// Return would accept takes a numbered player out of the squad after the
+// match.
+class KeepTheSquad : public UserPort {
+public:
+    explicit KeepTheSquad(UserPort& shell) : shell_(shell) {}
+    int ShowMessageBox(const MessageBoxRequest& request) override {
+        if (request.type == kBoxFourButtons) {
+            ++refused;
+            return kAnswerNo;
+        }
+        return shell_.ShowMessageBox(request);
+    }
+    int RunScreenModal(int screen, void* object, intptr_t v1, intptr_t v2, intptr_t v3) override {
+        return shell_.RunScreenModal(screen, object, v1, v2, v3);
+    }
+    void ShowProgress(int total, const std::string& text, int step, int flag) override {
+        shell_.ShowProgress(total, text, step, flag);
+    }
+    void StepProgress() override { shell_.StepProgress(); }
+    int GetCurrentScreenId() override { return shell_.GetCurrentScreenId(); }
+    void UpdateStatusBar() override { shell_.UpdateStatusBar(); }
+    void FillTree(int kind) override { shell_.FillTree(kind); }
+    void SetTreeMode(int mode) override { shell_.SetTreeMode(mode); }
+    void PersonDeleted(int kind, int owner, int index) override { shell_.PersonDeleted(kind, owner, index); }
+    void OpenMatchDayScreen(const std::string& text, const CMatchTime& date, const void* competition,
+                            const CDivision* division) override {
+        shell_.OpenMatchDayScreen(text, date, competition, division);
+    }
+    void SendViewCommand(int command) override { shell_.SendViewCommand(command); }
+    bool ChooseSaveFile(const SaveFileRequest& request, std::string& path) override {
+        return shell_.ChooseSaveFile(request, path);
+    }
+    UserPort& Shell() { return shell_; }
+    int refused = 0;
+
+private:
+    UserPort& shell_;
+};
+
 class SquadInTheProgram : public testsupport::HumanGameApp {
 protected:
     void SetUp() override {
         HumanGameApp::SetUp();
         answerKey = VK_RETURN;
+        keep = std::make_unique<KeepTheSquad>(GetUserPort());
+        SetUserPort(keep.get());
+    }
+    void TearDown() override {
+        SetUserPort(&keep->Shell());
+        HumanGameApp::TearDown();
     }
     CWorldData& W() { return *GetWorldData(); }
     CClub& Club() { return *W().GetClub(clubIndex); }
@@ -180,6 +228,7 @@ protected:
     }
 
     int clubIndex = -1;
+    std::unique_ptr<KeepTheSquad> keep;
 };
 
 TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
