@@ -169,6 +169,10 @@ public:
     // 2 passing style) for the player of a first-eleven slot in the current
     // formation: 1 to 5, or 0 for the team's setting.
     int GetIndividualInstruction(int table, int slot) const;
+    // The passing style the side plays with `teamStyle` set for it: each
+    // outfield starter passes at his own level where his human manager gave
+    // him one, else at the team's; the mean of the ten, rounded.
+    int GetPlayedPassingStyle(int teamStyle) const;
     // A slot of the window whose player is available; the window grows
     // after every 31 failed draws and the search ends at slot 29 (-1).
     int PickAvailableInWindow(int first, int last) const;

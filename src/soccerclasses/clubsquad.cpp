@@ -269,3 +269,15 @@ int CClub::GetIndividualInstruction(int table, int slot) const {
     const int v = h->m_Instructions[size_t(table)][size_t(formation)][size_t(player)];
     return v >= 1 && v <= 5 ? v : 0;
 }
+
+int CClub::GetPlayedPassingStyle(int teamStyle) const {
+    // A style outside the levels counts for nothing in the planning; it stays so.
+    if (teamStyle < 0 || teamStyle > 9 || !GetHumanManager()) return teamStyle;
+    static constexpr int kOwnStyle[6] = {-1, 0, 2, 5, 7, 9};
+    int sum = 0;
+    for (int s = 1; s <= 10; ++s) {
+        const int own = kOwnStyle[GetIndividualInstruction(2, s)];
+        sum += own >= 0 ? own : teamStyle;
+    }
+    return (sum + 5) / 10;
+}

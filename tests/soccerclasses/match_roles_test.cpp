@@ -193,4 +193,49 @@ TEST_F(MatchRoles, APlayersOwnAggressionAndBiasWeighInHisCardsAndShots) {
     EXPECT_LT(cardsOwn[1], cardsWithout[1]) << "the lowest less";
 }
 
+// A player's own passing style stands in for the team's where the side's
+// passing counts: in the planning of its goals.
+TEST_F(MatchRoles, APlayersOwnPassingStyleCountsInTheSidesPassing) {
+    CClub& club = Club(0);
+    auto& passing = user->m_Instructions[2][size_t(club.GetTacticIndex())];
+    struct Case {
+        std::array<int32_t, 10> own;
+        int team, played;
+    };
+    const Case cases[] = {
+        {{}, 4, 4},                               // everyone follows the team
+        {{5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, 0, 9},   // all the longest
+        {{1, 1, 1, 1, 1, 0, 0, 0, 0, 0}, 4, 2},   // half the shortest: (0 + 4) / 2
+        {{3, 3, 3, 0, 0, 0, 0, 0, 0, 0}, 9, 8},   // (3 * 5 + 7 * 9) / 10 = 7.8
+        {{9, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 5, 5},   // a damaged value is the team's
+        {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 12, 12}, // a damaged team style stays
+    };
+    for (const Case& c : cases) {
+        passing = c.own;
+        EXPECT_EQ(club.GetPlayedPassingStyle(c.team), c.played) << c.team << " " << c.own[0];
+    }
+    passing = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+    EXPECT_EQ(Club(1).GetPlayedPassingStyle(3), 3) << "a computer club plays the team's";
+
+    // The goal plan: the home side's target moves by the difference of the
+    // goal terms of the longest and the shortest style.
+    RolesPlay(4, [&](CMatchPlay& e) {
+        CFixture& f = *e.GetFixture();
+        CMatchVars& mv = *W().GetMatchVars();
+        f.m_Strengths = {{{50, 50}, {40, 60}, {70, 50}, {30, 60}}};
+        mv.m_Twist = {0, 0};
+        mv.m_PassingStyle[0] = 4;
+        const auto planned = [&](int32_t own) {
+            passing.fill(own);
+            platform::SeedRandom(77);
+            f.SetGoalTargets(static_cast<uint8_t>(e.GetMinute()), nullptr);
+            return int(mv.m_GoalTargets[0]);
+        };
+        const int longest = planned(5), shortest = planned(1), team = planned(0);
+        ASSERT_NE(f.GetTacticGoalTerm(0, 9), f.GetTacticGoalTerm(0, 0));
+        EXPECT_EQ(longest - shortest, f.GetTacticGoalTerm(0, 9) - f.GetTacticGoalTerm(0, 0));
+        EXPECT_EQ(team - shortest, f.GetTacticGoalTerm(0, 4) - f.GetTacticGoalTerm(0, 0));
+    });
+}
+
 }  // namespace
