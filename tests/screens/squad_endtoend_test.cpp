@@ -27,6 +27,9 @@
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/matchplay.h"
+#include "soccerclasses/matchvars.h"
 #include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/injury.h"
@@ -344,13 +347,33 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     std::array<uint8_t, 5> instructions{};
     int tactic = -1;
     std::array<uint8_t, 10> depthAtKickOff{};
-    driver.onMinute = [&](CMatchPlay&) {
+    // Through the engine's own getters, for the club's side.
+    struct EngineSide {
+        int aggression = -1, bias = -1, passing = -1, offsideTrap = -1, onTheBreak = -1;
+        CSoccerTactic tactic;
+    } engineSide;
+    int side = -1;
+    CFixture* fixture = nullptr;
+    CSoccerTactic customAtKickOff;
+    std::map<uint16_t, CPlayerRating> ratingsBefore;
+    for (int s = 0; s < kSquadSlots; ++s)
+        if (const CPlayer* p = Club().PlayerInSlot(s)) ratingsBefore[Club().GetPlayerId(s)] = p->Football().m_Rating;
+    driver.onMinute = [&](CMatchPlay& e) {
         if (seen || !Boss().IsSquadInSelectionOrder()) return;
         seen = true;
         for (int s = 0; s < 16; ++s) kickOff[size_t(s)] = Club().GetPlayerId(s);
         instructions = Club().GetMatchInstructions();
         tactic = Club().GetTacticIndex();
         for (int p = 0; p < 10; ++p) depthAtKickOff[size_t(p)] = custom.m_Depth[size_t(p)];
+        customAtKickOff = custom;
+        fixture = e.GetFixture();
+        side = W().GetMatchVars()->GetHomeClub() == &Club() ? 0 : 1;
+        engineSide.aggression = side == 0 ? e.GetHomeAggression() : e.GetAwayAggression();
+        engineSide.bias = side == 0 ? e.GetHomeBias() : e.GetAwayBias();
+        engineSide.passing = side == 0 ? e.GetHomePassingStyle() : e.GetAwayPassingStyle();
+        engineSide.offsideTrap = side == 0 ? e.GetHomeOffsideTrap() : e.GetAwayOffsideTrap();
+        engineSide.onTheBreak = side == 0 ? e.GetHomeOnTheBreak() : e.GetAwayOnTheBreak();
+        if (CSoccerTactic* t = side == 0 ? e.GetHomeTactic() : e.GetAwayTactic()) engineSide.tactic = *t;
     };
     const CMatchTime saturday = W().GetMatchTime();
     Command(kProgramMoveHalfWeek);
@@ -370,9 +393,45 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     EXPECT_EQ(instructions[2], 1) << "offside trap";
     EXPECT_EQ(instructions[3], 0) << "on the break";
     EXPECT_EQ(instructions[4], 9) << "aggression";
+    EXPECT_EQ(engineSide.aggression, 9);
+    EXPECT_EQ(engineSide.bias, 9);
+    EXPECT_EQ(engineSide.passing, customAtKickOff.m_Instructions[1]);
+    EXPECT_EQ(engineSide.offsideTrap, 1);
+    EXPECT_EQ(engineSide.onTheBreak, 0);
+    EXPECT_EQ(engineSide.tactic.m_Depth, customAtKickOff.m_Depth) << "the side plays Custom 1 as edited";
+    EXPECT_EQ(engineSide.tactic.m_Width, customAtKickOff.m_Width);
+    EXPECT_EQ(engineSide.tactic.m_Familiarity, trained.m_Familiarity) << "with its trained familiarity";
     EXPECT_FALSE(Boss().IsSquadInSelectionOrder());
     for (int s = 0; s < kSquadSlots; ++s) EXPECT_EQ(Club().GetPlayerId(s), order[size_t(s)]) << s;
     EXPECT_EQ(Numbering(), atMatch);
+    // Each of the eleven starters played: the after-match step gave him the
+    // match's rating; a man outside the sixteen got none.
+    for (int k = 0; k < 11; ++k) {
+        const CPlayer* p = W().GetPlayer(kickOff[size_t(k)]);
+        ASSERT_NE(p, nullptr);
+        const auto& before = ratingsBefore.at(kickOff[size_t(k)]).m_Ratings;
+        const auto& after = p->Football().m_Rating.m_Ratings;
+        EXPECT_TRUE(std::equal(before.begin(), before.end() - 1, after.begin() + 1) && after[0] >= 10)
+            << "number " << k + 1 << " played";
+    }
+    for (const auto& [id, rating] : ratingsBefore)
+        if (std::find(kickOff.begin(), kickOff.end(), id) == kickOff.end() && W().GetPlayer(id)) {
+            EXPECT_EQ(W().GetPlayer(id)->Football().m_Rating, rating) << id << " did not play";
+        }
+    // "Custom 1" took the result's familiarity step (a win four tenths, a
+    // draw two, a defeat none); the week's training came with the step to
+    // Saturday, not this one.
+    ASSERT_NE(fixture, nullptr);
+    {
+        const int goalsFor = side == 0 ? fixture->m_HomeGoals : fixture->m_AwayGoals;
+        const int goalsAgainst = side == 0 ? fixture->m_AwayGoals : fixture->m_HomeGoals;
+        CSoccerTactic stepped = customAtKickOff;
+        if (goalsFor > goalsAgainst) stepped.AddFamiliarityLarge();
+        else if (goalsFor == goalsAgainst) stepped.AddFamiliaritySmall();
+        else stepped.NormaliseFamiliarity();
+        EXPECT_EQ(custom.m_Familiarity, stepped.m_Familiarity) << goalsFor << "-" << goalsAgainst;
+        EXPECT_EQ(custom.m_Tenths, stepped.m_Tenths);
+    }
 
     // --- Saved, loaded and saved again: the same bytes, and the pages show
     // what was set.
