@@ -3,6 +3,7 @@
 // with their locks, the practised formation, the set-piece words.
 #include "platform/stringtable.h"
 #include "screens/squad_fixture.h"
+#include "screens/squadselectscreen.h"
 #include "screens/tactscreen.h"
 #include "screens/trainscreen.h"
 #include "screens/ytrainscreen.h"
@@ -292,6 +293,32 @@ TEST_F(TrainingPage, WithoutAClubNothingIsWrittenEvenOnClose) {
     EXPECT_EQ(Settings(), settings);
     EXPECT_EQ(User().m_TableA, tableA);
     EXPECT_EQ(Club().GetYouthDevelopment(), 17);
+}
+
+// The surface pages cannot run without their timer: each says so and the
+// program ends.
+TEST_F(TrainingPage, WithoutATimerEverySurfacePageSaysSoAndTheProgramEnds) {
+    const std::string text = platform::LoadString(44000);
+    ASSERT_EQ(text, "No more timers available");
+    const auto told = [&] {
+        const auto& boxes = backend->Boxes();
+        return std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text == text; });
+    };
+    Ui::Get().SetTimersFail(true);
+    const std::pair<const char*, std::function<CScreen*()>> pages[] = {
+        {"team selection", [&] { return OpenPage<CSquadSelectScreen>(4); }},
+        {"tactics", [&] { return OpenPage<CTactScreen>(26); }},
+        {"training", [&] { return OpenPage<Train>(Train::kScreen); }},
+        {"youth training", [&] { return OpenPage<CYTrainScreen>(80); }},
+        {"youth training from the youth page", [&] { return OpenPage<CYTrainScreen>(94); }},
+    };
+    for (const auto& [name, open] : pages) {
+        const auto before = told();
+        EXPECT_NE(open(), nullptr) << name;
+        EXPECT_EQ(told(), before + 1) << name;
+        EXPECT_TRUE(Ui::Get().QuitRequested()) << name;
+    }
+    Ui::Get().SetTimersFail(false);
 }
 
 }  // namespace
