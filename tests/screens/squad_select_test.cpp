@@ -149,6 +149,23 @@ TEST_F(TeamSelection, ExactlyTwelveRowsShowNoScrollBarAndThirteenDo) {
     EXPECT_EQ(page->GetScrollBar().position, 1);
 }
 
+// While a shirt is dragged only the table's part of the page goes to the
+// window: the title, the club's badge and the frame outside it stay.
+TEST_F(TeamSelection, ADragRedrawsOnlyTheTablesPart) {
+    const std::vector<uint16_t> ids = SignSquad(16);
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    const std::vector<Point> points = {
+        {16, 101}, {589, 459}, {300, 300},  // the part's corners and middle
+        {15, 200}, {590, 200}, {300, 100}, {300, 460},  // just outside it
+        {40, 30}, {548, 55},  // the title and the badge
+    };
+    const std::vector<bool> painted =
+        PaintedByADragMove(CellPoint(ids[1], 0), {300, 250}, {320, 260}, points);
+    for (size_t i = 0; i < points.size(); ++i)
+        EXPECT_EQ(painted[i], i < 3) << points[i].x << "," << points[i].y;
+}
+
 TEST_F(TeamSelection, AShirtDraggedOntoARowGivesItsNumber) {
     const auto ids = SignSquad(22);
     Injure(ids[21]);

@@ -111,6 +111,21 @@ TEST_F(TacticsEditor, ABuiltInMarkerIsSelectedButNeverMoved) {
     EXPECT_FALSE(page->IsDragging());
 }
 
+// While a marker is dragged only the pitch goes to the window: the list,
+// the buttons and the tabs are left as they are.
+TEST_F(TacticsEditor, ADragRedrawsOnlyThePitch) {
+    Tact* page = OpenTact(10);
+    ASSERT_NE(page, nullptr);
+    const std::vector<Point> points = {
+        {270, 134}, {576, 348}, {420, 240},  // the pitch's corners and middle
+        {269, 200}, {577, 200}, {420, 133}, {420, 349},  // just outside it
+        {100, 250}, {400, 120}, {300, 420},  // the list, the tabs, the buttons
+    };
+    const std::vector<bool> painted = PaintedByADragMove(CellCentre(6, 2), CellCentre(7, 1), CellCentre(8, 0), points);
+    for (size_t i = 0; i < points.size(); ++i)
+        EXPECT_EQ(painted[i], i < 3) << points[i].x << "," << points[i].y;
+}
+
 TEST_F(TacticsEditor, ACustomMarkerMovesOnlyToAFreeCell) {
     Tact* page = OpenTact(10);
     // The custom layout: 0 (2,0), 1 (2,2), 2 (2,4), 5 (6,2), 8 (10,3), 9 (10,5).
