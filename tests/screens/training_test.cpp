@@ -142,6 +142,40 @@ TEST_F(TrainingPage, EachDropWritesTheTimetableAndTheClubsSettings) {
     Save("training-schedule");
 }
 
+// The dragged picture follows the pointer with its grip kept, its corner
+// held within x 23 to 512 and y 164 to 425 however far the pointer goes.
+TEST_F(TrainingPage, TheDraggedPictureStaysOnThePage) {
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ASSERT_NE(page, nullptr);
+    const Point grip{32 + 30, 264 + 10};  // 30, 10 into "Tactics" at (32, 264)
+    struct Case {
+        Point to, corner;
+    };
+    const Case cases[] = {
+        {{300, 300}, {270, 290}},  // inside: the grip kept
+        {{780, 540}, {512, 425}},  // beyond the bottom right
+        {{2, 2}, {23, 164}},       // beyond the top left
+        {{53, 174}, {23, 164}},    // exactly at the lowest corner
+        {{542, 435}, {512, 425}},  // exactly at the highest
+    };
+    for (const Case& c : cases) {
+        Point corner{-1, -1};
+        bool dragging = false;
+        backend->Press(ToMain(grip), MouseButton::Left, 700);
+        backend->MoveTo(ToMain({grip.x + 5, grip.y + 5}), 30);
+        backend->MoveTo(ToMain(c.to), 30);
+        backend->Call([&] {
+            dragging = page->IsDragging();
+            corner = page->GetDragCorner();
+        }, 10);
+        backend->Release(ToMain({200, 150}), MouseButton::Left, 30);
+        testsupport::RunVirtualTime(*backend, main, 1000);
+        EXPECT_TRUE(dragging) << c.to.x << "," << c.to.y;
+        EXPECT_EQ(corner.x, c.corner.x) << c.to.x << "," << c.to.y;
+        EXPECT_EQ(corner.y, c.corner.y) << c.to.x << "," << c.to.y;
+    }
+}
+
 TEST_F(TrainingPage, TheTabsSwitchAtTheirRanges) {
     Train* page = OpenPage<Train>(Train::kScreen);
     struct Case {
