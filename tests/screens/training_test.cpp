@@ -176,6 +176,33 @@ TEST_F(TrainingPage, TheDraggedPictureStaysOnThePage) {
     }
 }
 
+// The grid's "Mo." column: "U" for a player whose ability rose, "D" for one
+// whose ability fell, nothing for one who stayed; the column draws them as
+// the movement pictures.
+TEST_F(TrainingPage, TheGridShowsWhoIsMovingUpOrDown) {
+    struct Case {
+        int player, previous, ability;
+        const char* shown;
+    };
+    const Case cases[] = {{1, 50, 53, "U"}, {2, 60, 58, "D"}, {3, 44, 44, ""}};
+    for (const Case& c : cases) {
+        Football(c.player).m_PreviousAbility = static_cast<uint8_t>(c.previous);
+        Football(c.player).m_Ability = static_cast<uint8_t>(c.ability);
+    }
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ASSERT_NE(page, nullptr);
+    ClickAt({300, 120});  // Individual Training
+    const SurfaceTable& grid = page->GetGrid();
+    EXPECT_EQ(grid.columns[1].movement, 1);
+    for (const Case& c : cases) {
+        const int slot = Club().FindSlotOfPlayer(ids[size_t(c.player)]);
+        const auto& slots = page->GetGridSlots();
+        const auto row = std::find(slots.begin(), slots.end(), slot) - slots.begin();
+        ASSERT_LT(row, static_cast<long>(slots.size()));
+        EXPECT_EQ(grid.cells[size_t(row)][1].text, c.shown) << c.player;
+    }
+}
+
 TEST_F(TrainingPage, TheTabsSwitchAtTheirRanges) {
     Train* page = OpenPage<Train>(Train::kScreen);
     struct Case {
