@@ -309,6 +309,56 @@ TEST_F(TacticsEditor, SetPieceRolesTakeTheColumnsNumber) {
     EXPECT_EQ(User().m_TacticSliders[Tact::kRightCorner], 4);
 }
 
+// The tick of a set-piece row stands on the kit of the number chosen, and
+// the grid's tips name the player who wears the column's number.
+TEST_F(TacticsEditor, TheSetPieceGridTicksItsChoicesAndNamesItsPlayers) {
+    Tact* page = OpenTact(0);
+    ClickAt({400, 120});
+    ASSERT_EQ(page->GetTab(), 1);
+    const auto cellPixels = [&](int row, int column) {
+        const Point c = Tact::SetPieceCell(row, column);
+        Point origin;
+        std::vector<platform::gfx::Pixel> pixels;
+        if (Picture* pic = page->PaintPicture(&origin))
+            for (int y = 0; y < 22; ++y)
+                for (int x = 0; x < 22; ++x) pixels.push_back(pic->Get(origin.x + c.x + x, origin.y + c.y + y));
+        return pixels;
+    };
+    const auto pressCell = [&](int row, int column) {
+        const Point c = Tact::SetPieceCell(row, column);
+        ClickAt({c.x + 11, c.y + 11});
+    };
+    for (int row : {int(Tact::kCaptain), int(Tact::kDefensiveFreeKick)}) {
+        SCOPED_TRACE(row);
+        pressCell(row, 3);  // number 4
+        ASSERT_EQ(User().m_TacticSliders[size_t(row)], 4);
+        std::vector<std::vector<platform::gfx::Pixel>> before;
+        for (int n = 0; n <= 10; ++n) before.push_back(cellPixels(row, n));
+        pressCell(row, 6);  // number 7
+        ASSERT_EQ(User().m_TacticSliders[size_t(row)], 7);
+        for (int n = row == 0 ? 0 : 1; n <= 10; ++n)
+            EXPECT_EQ(cellPixels(row, n) != before[size_t(n)], n == 3 || n == 6) << "column " << n;
+    }
+
+    const auto tipAt = [&](int row, int column) {
+        backend->MoveTo(ToMain({100, 440}), 700);
+        testsupport::RunVirtualTime(*backend, main, 500);
+        const Point c = Tact::SetPieceCell(row, column);
+        backend->MoveTo(ToMain({c.x + 11, c.y + 11}), 30);
+        testsupport::RunVirtualTime(*backend, main, 2500);
+        return page->SurfaceWidgets().tip.shown ? page->SurfaceWidgets().tip.text : std::string("(none)");
+    };
+    const auto wearer = [&](int number) {
+        for (int s = 0; s < 30; ++s)
+            if (Club().PlayerInSlot(s) && User().GetSelectedPlayer(s) == number)
+                return Club().PlayerInSlot(s)->GetName();
+        return std::string("(nobody)");
+    };
+    EXPECT_EQ(tipAt(Tact::kCaptain, 0), wearer(1)) << "the keeper's column of the captain's row";
+    EXPECT_EQ(tipAt(Tact::kRightCorner, 8), wearer(9));
+    EXPECT_EQ(tipAt(Tact::kLeftCorner, 0), "(none)") << "the keeper takes no corners";
+}
+
 TEST_F(TacticsEditor, WithoutAClubNoPressChangesAnything) {
     CManager& boss = *User().GetManager();
     const int club = boss.GetClubIndex();
