@@ -132,6 +132,25 @@ TEST_F(TeamSelection, TheTableShowsThirteenColumnsSortedByNumber) {
     Save("team-selection");
 }
 
+// A held scroll arrow steps the table every 125 ms; letting go stops it.
+TEST_F(TeamSelection, AHeldScrollArrowRepeatsUntilLetGo) {
+    SignSquad(30);
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(page->GetScrollBar().Scrolls());
+    const Point down = ToMain({557 + 10, 164 + 276 - 12});
+    int held = -1, afterRelease = -1, later = -1;
+    backend->Press(down, MouseButton::Left, 700);
+    backend->Call([&] { held = page->GetScrollBar().position; }, 640);
+    backend->Release(down, MouseButton::Left, 10);
+    backend->Call([&] { afterRelease = page->GetScrollBar().position; }, 10);
+    backend->Call([&] { later = page->GetScrollBar().position; }, 600);
+    testsupport::RunVirtualTime(*backend, main, 3000);
+    EXPECT_EQ(held, 1 + 5) << "the press and a step at 125, 250, 375, 500 and 625 ms";
+    EXPECT_EQ(afterRelease, held);
+    EXPECT_EQ(later, held) << "no step after the button is up";
+}
+
 TEST_F(TeamSelection, ExactlyTwelveRowsShowNoScrollBarAndThirteenDo) {
     SignSquad(12);
     Select* page = OpenSelect();

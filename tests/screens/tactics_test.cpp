@@ -359,6 +359,22 @@ TEST_F(TacticsEditor, TheSetPieceGridTicksItsChoicesAndNamesItsPlayers) {
     EXPECT_EQ(tipAt(Tact::kLeftCorner, 0), "(none)") << "the keeper takes no corners";
 }
 
+// A held arrow of the formation list's bar steps it every 125 ms until the
+// button is let go.
+TEST_F(TacticsEditor, AHeldListArrowRepeatsUntilLetGo) {
+    Tact* page = OpenTact(0);
+    ASSERT_NE(page, nullptr);
+    const Point down = ToMain({251 + 10, 165 + 184 - 12});
+    int held = -1, later = -1;
+    backend->Press(down, MouseButton::Left, 700);
+    backend->Call([&] { held = page->GetScrollBar().position; }, 390);
+    backend->Release(down, MouseButton::Left, 10);
+    backend->Call([&] { later = page->GetScrollBar().position; }, 600);
+    testsupport::RunVirtualTime(*backend, main, 3000);
+    EXPECT_EQ(held, 1 + 3) << "the press and a step at 125, 250 and 375 ms";
+    EXPECT_EQ(later, held);
+}
+
 TEST_F(TacticsEditor, WithoutAClubNoPressChangesAnything) {
     CManager& boss = *User().GetManager();
     const int club = boss.GetClubIndex();
