@@ -275,10 +275,20 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     ASSERT_EQ(custom.m_Width[3], 6);
     Drag({282 + 22 * 2 + 11, 141 + 22 * 6 + 11}, {282 + 22 * 4 + 11, 141 + 22 * 8 + 11});
     EXPECT_EQ(custom.m_Depth[3], 4);
+    // Number 5's own aggression: the highest.
+    ClickAt({282 + 22 * 4 + 11, 141 + 22 * 8 + 11});
+    ASSERT_EQ(tact->GetSelectedPlayer(), 3);
+    ClickAt({277 + 36 * 5 + 14, 394 + 8});
+    EXPECT_EQ(Boss().m_Instructions[0][10][3], 5);
     ClickAt({400, 120});
     ClickAt({282 + 59 * 4 + 28, 141 + 18});           // highest aggression
     ClickAt({282 + 59 * 4 + 28, 141 + 39 * 2 + 18});  // attacking bias
     ClickAt({559 + 8, 263 + 8});                      // the offside trap
+    {
+        const Point captain = CTactScreen::SetPieceCell(CTactScreen::kCaptain, 3);
+        ClickAt({captain.x + 11, captain.y + 11});
+    }
+    EXPECT_EQ(Boss().m_TacticSliders[CTactScreen::kCaptain], 4);
 
     // --- Training: the timetable, one player's shares, the practised
     // formation; the youths' timetable.
@@ -355,6 +365,8 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     int side = -1;
     CFixture* fixture = nullptr;
     CSoccerTactic customAtKickOff;
+    int32_t captainAtKickOff = -1;
+    int fiveOwnAggression = -1;
     std::map<uint16_t, CPlayerRating> ratingsBefore;
     for (int s = 0; s < kSquadSlots; ++s)
         if (const CPlayer* p = Club().PlayerInSlot(s)) ratingsBefore[Club().GetPlayerId(s)] = p->Football().m_Rating;
@@ -374,6 +386,8 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
         engineSide.offsideTrap = side == 0 ? e.GetHomeOffsideTrap() : e.GetAwayOffsideTrap();
         engineSide.onTheBreak = side == 0 ? e.GetHomeOnTheBreak() : e.GetAwayOnTheBreak();
         if (CSoccerTactic* t = side == 0 ? e.GetHomeTactic() : e.GetAwayTactic()) engineSide.tactic = *t;
+        captainAtKickOff = Club().GetDesignatedPlayer(0);
+        fiveOwnAggression = Club().GetIndividualInstruction(0, 4);
     };
     const CMatchTime saturday = W().GetMatchTime();
     Command(kProgramMoveHalfWeek);
@@ -393,6 +407,8 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     EXPECT_EQ(instructions[2], 1) << "offside trap";
     EXPECT_EQ(instructions[3], 0) << "on the break";
     EXPECT_EQ(instructions[4], 9) << "aggression";
+    EXPECT_EQ(captainAtKickOff, kickOff[3]) << "number 4 leads the side out";
+    EXPECT_EQ(fiveOwnAggression, 5) << "number 5 plays with his own aggression";
     EXPECT_EQ(engineSide.aggression, 9);
     EXPECT_EQ(engineSide.bias, 9);
     EXPECT_EQ(engineSide.passing, customAtKickOff.m_Instructions[1]);
@@ -466,6 +482,8 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     EXPECT_EQ(reloaded.m_Width, customSaved.m_Width);
     EXPECT_EQ(reloaded.m_Aggression, 9);
     EXPECT_EQ(reloaded.m_Instructions, customSaved.m_Instructions);
+    EXPECT_EQ(Boss().m_TacticSliders[CTactScreen::kCaptain], 4);
+    EXPECT_EQ(Boss().m_Instructions[0][10][3], 5);
     auto* train2 = Section<CTrainScreen>(2);
     ASSERT_NE(train2, nullptr);
     EXPECT_EQ(Boss().m_TableA, tableA);
