@@ -239,6 +239,39 @@ TEST_F(TeamSelection, ANameDragMovesThePlayerAndKeepsTheNumbersInPlace) {
     EXPECT_EQ(NumberOf(reserve), 0);
 }
 
+// A parked shirt is drawn in the holding area and no more on its row; back
+// on its row, both look as they did.
+TEST_F(TeamSelection, AParkedShirtIsDrawnInTheHoldingAreaNotOnItsRow) {
+    const auto ids = SignSquad(20);
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    const uint16_t owner = ids[4];
+    const auto pixels = [&](Point at) {
+        Point origin;
+        std::vector<platform::gfx::Pixel> v;
+        if (Picture* pic = page->PaintPicture(&origin))
+            for (int y = 0; y < 22; ++y)
+                for (int x = 0; x < 22; ++x) v.push_back(pic->Get(origin.x + at.x + x, origin.y + at.y + y));
+        return v;
+    };
+    const Point held{Select::kHeldX, Select::kHeldY};
+    const auto rowKit = [&] {
+        const Point c = CellPoint(owner, 0);
+        return Point{Select::kTableX, c.y - 11};
+    };
+    // The row chosen first, as the drop back onto it leaves it.
+    Drag(CellPoint(owner, 1), CellPoint(owner, 1));
+    const auto emptyArea = pixels(held), kitOnRow = pixels(rowKit());
+    Drag(CellPoint(owner, 0), {48, 410});
+    ASSERT_EQ(page->GetHeldNumber(), NumberOf(owner));
+    EXPECT_NE(pixels(held), emptyArea) << "the shirt in the area";
+    EXPECT_NE(pixels(rowKit()), kitOnRow) << "no shirt on its row";
+    Drag({48, 410}, CellPoint(owner, 1));
+    ASSERT_EQ(page->GetHeldNumber(), 0);
+    EXPECT_EQ(pixels(held), emptyArea);
+    EXPECT_EQ(pixels(rowKit()), kitOnRow);
+}
+
 TEST_F(TeamSelection, TheHoldingAreaKeepsAShirtAcrossTabsAndFilters) {
     const auto ids = SignSquad(20);
     Select* page = OpenSelect();
