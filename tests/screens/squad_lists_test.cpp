@@ -68,6 +68,22 @@ TEST_F(PhysioPage, ListsTheReportedInjuriesInSlotOrderAndReportsOnAClick) {
     EXPECT_EQ(page->GetInjuryReport()->GetText(), striker.GetName() + " " + striker.GetInjury()->GetStatusText());
 }
 
+// A double click on an injury row reports on him as a click does; the page
+// opens nothing.
+TEST_F(PhysioPage, ADoubleClickOnAnInjuryRowReportsAndStays) {
+    const uint16_t a = Sign(CSoccerPlayer::kGoalkeeper, "Keeper");
+    Hurt(a, 2);
+    CSquadScreen* page = Open(CSquadScreen::kPhysioPage);
+    CListControl& list = *page->GetInjuryList();
+    const Point row = OnListRow(list, 0);
+    ASSERT_GE(row.y, 0);
+    Click(row.x, row.y, true);
+    EXPECT_EQ(manager.GetCurrentPage(), page);
+    EXPECT_EQ(g_nScreenId, CSquadScreen::kPhysioPage);
+    const CPlayer& keeper = *world.GetPlayer(a);
+    EXPECT_EQ(page->GetInjuryReport()->GetText(), keeper.GetName() + " " + keeper.GetInjury()->GetStatusText());
+}
+
 class YouthPage : public SquadPages {
 protected:
     void SetUp() override {
