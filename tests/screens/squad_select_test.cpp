@@ -8,6 +8,7 @@
 #include "screens/squad_fixture.h"
 #include "screens/squadselectscreen.h"
 #include "shell/view.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
 #include "ui/tree.h"
 
@@ -375,6 +376,49 @@ TEST_F(TeamSelection, AnotherClubIsShownReadOnlyAndTheOwnClubEditableAgain) {
     page->OnTreeSelect(&item);
     EXPECT_FALSE(page->IsReadOnly());
     EXPECT_EQ(page->GetRows()[0].cells[3], std::to_string(world.GetPlayer(Club().GetPlayerId(0))->Football().m_Handling));
+}
+
+// Chosen in the tree, a computer club picks its team again, as it does
+// before a match; the club of another human manager keeps his order.
+TEST_F(TeamSelection, AComputerClubShownPicksItsTeamAndAHumanClubKeepsItsOrder) {
+    SignSquad(14);
+    Select* page = OpenSelect();
+    for (const bool human : {false, true}) {
+        SCOPED_TRACE(human ? "another human manager's club" : "a computer club");
+        CClub& other = *world.GetClub(human ? 2 : 1);
+        // The keeper stands last, behind twelve midfielders.
+        for (int i = 0; i < 13; ++i) {
+            const uint16_t id = AddPlayer(i == 12 ? CSoccerPlayer::kGoalkeeper : CSoccerPlayer::kMidfielder);
+            ASSERT_TRUE(other.AddPlayerToSquad(id));
+        }
+        if (human) {
+            if (other.GetManager() < 0) {
+                auto m = std::make_unique<CManager>();
+                m->m_Person.Set("A", "Rival", 45, 1);
+                m->SetClubIndex(world.GetClubList().GetIndex(&other));
+                other.SetManagerIndex(world.GetManagerList().Add(std::move(m)));
+            }
+            MakeUser(other, 1);
+            ASSERT_TRUE(other.IsHumanManaged());
+        } else {
+            ASSERT_FALSE(other.IsHumanManaged());
+        }
+        std::array<uint16_t, 30> before{};
+        for (int s = 0; s < 30; ++s) before[size_t(s)] = other.GetPlayerId(s);
+        TreeNotice item;
+        item.kind = kContextClub;
+        item.data = reinterpret_cast<uintptr_t>(&other);
+        page->OnTreeSelect(&item);
+        ASSERT_EQ(page->GetClub(), &other);
+        EXPECT_TRUE(page->IsReadOnly());
+        std::array<uint16_t, 30> after{};
+        for (int s = 0; s < 30; ++s) after[size_t(s)] = other.GetPlayerId(s);
+        if (human) {
+            EXPECT_EQ(after, before);
+        } else {
+            EXPECT_EQ(world.GetPlayer(after[0])->GetPosition(), CSoccerPlayer::kGoalkeeper) << "the keeper picked";
+        }
+    }
 }
 
 TEST_F(TeamSelection, WithoutAClubThePageShowsNoDataAndChangesNothing) {
