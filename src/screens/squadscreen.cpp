@@ -159,8 +159,14 @@ void CSquadScreen::OnLButtonDblClk(uint32_t flags, Point pt) {
         CSectionHub::OnLButtonDblClk(flags, pt);
         return;
     }
-    CScreensInfo::OnLButtonDblClk(flags, pt);
-    if (m_nPage != kYouthPage || flags != ui::kRelayedFlags) return;
+    // A double click a list passes back is the list's own: the base would
+    // hand it to the list's spot again, and the two would pass it to and
+    // fro for ever.
+    if (flags != ui::kRelayedFlags) {
+        CScreensInfo::OnLButtonDblClk(flags, pt);
+        return;
+    }
+    if (m_nPage != kYouthPage) return;
     auto* manager = dynamic_cast<CScreenManager*>(Parent());
     if (!manager) return;
     for (CListControl* list : {GetCurrentYouthList(), GetAvailableYouthList()}) {

@@ -81,6 +81,8 @@ public:
     const SurfaceTable& GetFormations() const { return m_formations; }
     const SurfaceButton& GetButton(int i) const { return m_buttons[size_t(i)]; }
     bool IsDragging() const { return m_dragging != 0; }
+    // Where the dragged picture's top-left corner is drawn.
+    platform::win::Point GetDragCorner() const { return {m_mouseX - m_offsetX, m_mouseY - m_offsetY}; }
     // Where the Team Training pitch draws outfield player i (0..9) of the
     // shown formation.
     platform::win::Point PitchPlace(int player) const;

@@ -155,6 +155,24 @@ public:
     bool FillSlotWithBestPlayer(int slot, int position);
     void SelectBenchKeeper(int slot);
     void ChooseDesignatedPlayers();
+    // Before a human-managed club's match: the captain and the attacking
+    // free-kick, left corner and right corner takers its manager named hold
+    // designated places 0 to 3 while they stand in the first eleven and are
+    // available; the others are drawn as for any club.
+    void RefreshMatchRoles();
+    // The first-eleven slot of the player at the team-sheet position of the
+    // human manager's set-piece role (0 captain, 1 attacking and 2
+    // defensive free-kick taker, 3 left and 4 right corner taker); -1 when
+    // none is named, he is not in the eleven or he is not available.
+    int GetRolePlayerSlot(int role) const;
+    // The human manager's own instruction (0 aggression, 1 attacking bias,
+    // 2 passing style) for the player of a first-eleven slot in the current
+    // formation: 1 to 5, or 0 for the team's setting.
+    int GetIndividualInstruction(int table, int slot) const;
+    // The passing style the side plays with `teamStyle` set for it: each
+    // outfield starter passes at his own level where his human manager gave
+    // him one, else at the team's; the mean of the ten, rounded.
+    int GetPlayedPassingStyle(int teamStyle) const;
     // A slot of the window whose player is available; the window grows
     // after every 31 failed draws and the search ends at slot 29 (-1).
     int PickAvailableInWindow(int first, int last) const;

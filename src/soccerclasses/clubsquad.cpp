@@ -234,3 +234,50 @@ void CClub::ChooseDesignatedPlayers() {
         designated_[size_t(d)] = slot < 0 ? kEmptySlot : squad_[size_t(slot)];
     }
 }
+
+int CClub::GetRolePlayerSlot(int role) const {
+    const CHumanManager* h = GetHumanManager();
+    if (!h || role < 0 || role >= static_cast<int>(h->m_TacticSliders.size())) return -1;
+    const int position = h->m_TacticSliders[size_t(role)];
+    // The captain may be the keeper; a taker is an outfield player.
+    if (position < (role == 0 ? 1 : 2) || position > 11) return -1;
+    for (int s = 0; s <= 10; ++s) {
+        if (h->GetSelectedPlayer(s) != position) continue;
+        const CPlayer* p = PlayerInSlot(s);
+        return p && IsPlayerAvailable(*p) ? s : -1;
+    }
+    return -1;
+}
+
+void CClub::RefreshMatchRoles() {
+    // The draws come first, so that a named role changes no later draw.
+    ChooseDesignatedPlayers();
+    if (!GetHumanManager()) return;
+    static constexpr int kRoleOfPlace[4] = {0, 1, 3, 4};
+    for (int d = 0; d < 4; ++d) {
+        const int slot = GetRolePlayerSlot(kRoleOfPlace[d]);
+        if (slot >= 0) designated_[size_t(d)] = squad_[size_t(slot)];
+    }
+}
+
+int CClub::GetIndividualInstruction(int table, int slot) const {
+    const CHumanManager* h = GetHumanManager();
+    if (!h || table < 0 || table > 2 || slot < 1 || slot > 10) return 0;
+    const int player = h->GetSelectedPlayer(slot) - 2;
+    const int formation = GetTacticIndex();
+    if (player < 0 || player >= CHumanManager::kOutfieldPlayers || formation >= CHumanManager::kFormations) return 0;
+    const int v = h->m_Instructions[size_t(table)][size_t(formation)][size_t(player)];
+    return v >= 1 && v <= 5 ? v : 0;
+}
+
+int CClub::GetPlayedPassingStyle(int teamStyle) const {
+    // A style outside the levels counts for nothing in the planning; it stays so.
+    if (teamStyle < 0 || teamStyle > 9 || !GetHumanManager()) return teamStyle;
+    static constexpr int kOwnStyle[6] = {-1, 0, 2, 5, 7, 9};
+    int sum = 0;
+    for (int s = 1; s <= 10; ++s) {
+        const int own = kOwnStyle[GetIndividualInstruction(2, s)];
+        sum += own >= 0 ? own : teamStyle;
+    }
+    return (sum + 5) / 10;
+}

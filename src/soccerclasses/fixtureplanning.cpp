@@ -44,8 +44,15 @@ void CFixture::SetGoalTargets(uint8_t fromMinute, CExtByteArray* script) {
     if (r2 == 3 && mv.m_Reputation[1] < 30) --ta;
     if (H(kAttack) < 15) th >>= 1;
     if (A(kAttack) < 15) ta >>= 1;
-    th += GetTacticGoalTerm(0, mv.m_PassingStyle[0]);
-    ta += GetTacticGoalTerm(1, mv.m_PassingStyle[1]);
+    // Each side's passing as its starters play it: a human manager's own
+    // instructions to a player stand in for the team's style.
+    const auto played = [&](int s) {
+        const CClub* c = mv.GetClub(s);
+        const int team = mv.m_PassingStyle[size_t(s)];
+        return static_cast<uint8_t>(c ? c->GetPlayedPassingStyle(team) : team);
+    };
+    th += GetTacticGoalTerm(0, played(0));
+    ta += GetTacticGoalTerm(1, played(1));
     if (const CClub* c = mv.GetHomeClub()) th += c->CountStrongMidfielders();
     if (const CClub* c = mv.GetAwayClub()) ta += c->CountStrongMidfielders();
     // The rare twists of fate push a side's goals while the plan allows.

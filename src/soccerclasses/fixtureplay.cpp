@@ -323,7 +323,11 @@ int CFixture::GiveCard(int side, int red, uint8_t minute) {
     int total = 0;
     for (int i = 0; i <= 10; ++i) {
         const CPlayer* p = club->GetPlayer(i);
-        if (p) weights[i] = kOffset[std::clamp(p->GetPosition(), 0, 3)] + p->Person().GetTemperament();
+        // A human manager's own aggression for the player stands in for his
+        // temper, on the scale of the team's levels.
+        static constexpr int kOwnAggression[6] = {-1, 0, 2, 5, 7, 9};
+        const int own = kOwnAggression[club->GetIndividualInstruction(0, i)];
+        if (p) weights[i] = kOffset[std::clamp(p->GetPosition(), 0, 3)] + (own >= 0 ? own : p->Person().GetTemperament());
         total += weights[i];
     }
     if (total == 0) return -1;

@@ -77,14 +77,14 @@ void CFixture::PrepareMatch(int slot, CExtByteArray* script) {
     if (home->IsHumanManaged()) {
         const int user = home->GetHumanManagerIndex();
         if (user >= 0) away->MarkSquadKnownToUser(static_cast<uint8_t>(user));
-        home->ChooseDesignatedPlayers();
+        home->RefreshMatchRoles();
     }
     mv.LoadHomeClubSettings();
     away->PickMatchSquad(m_SubsNamed);
     if (away->IsHumanManaged()) {
         const int user = away->GetHumanManagerIndex();
         if (user >= 0) home->MarkSquadKnownToUser(static_cast<uint8_t>(user));
-        away->ChooseDesignatedPlayers();
+        away->RefreshMatchRoles();
     }
     mv.LoadAwayClubSettings();
     if (script) script->SetSizeAndFill(m_ScriptLength, 0);
@@ -195,7 +195,10 @@ void CFixture::SetUpSide(uint8_t side, int minute) {
             if (d + m + a >= 100) platform::Trace("SetUpSide: a player's contributions reach 100\n");
             sums[0] += f.m_Pace;
             sums[3] += f.m_Fitness;
-            mv.AppendWeights(s, static_cast<uint32_t>(p->GetMatchAttacking() * pr.depthFactor1),
+            // His own attacking bias makes him shoot less or more often.
+            static constexpr double kOwnBias[6] = {1.0, 0.5, 0.75, 1.0, 1.25, 1.5};
+            const double bias = kOwnBias[club->GetIndividualInstruction(1, slot)];
+            mv.AppendWeights(s, static_cast<uint32_t>(p->GetMatchAttacking() * pr.depthFactor1 * bias),
                              static_cast<uint32_t>(p->GetMatchSkill68() * pr.depthFactor2));
         } else {
             const int v = p->GetMatchAbility();

@@ -462,10 +462,16 @@ void CMatchPlay::FreeKick(int side) {
     int cls = ClassOf(m_FreeKickThresholds, Random(100));
     if (cls >= 3 && UsePlannedEvent(side, cls, 3) < 0) cls = Random(10) < 6 ? 2 : 1;
     CFixture& f = *m_Fixture;
-    const int shooter = f.PickShooter(side);
+    int shooter = f.PickShooter(side);
+    if (shooter <= 0 && cls >= 3) cls = 1;
+    // A human side's named takers step up: the attacking free-kick taker
+    // for a shot at goal, the defensive one for the others.
+    if (const CClub* club = SideClub(side)) {
+        const int named = club->GetRolePlayerSlot(cls >= 3 ? 1 : 2);
+        if (named > 0 && CanPlayerContinue(side, named)) shooter = named;
+    }
     m_CurrentSlot = shooter;
     m_CurrentPlayer = SidePlayer(side, shooter);
-    if (shooter <= 0 && cls >= 3) cls = 1;
     m_EventCode = matchevent::kFreeKick + side + 2 * cls;
     const auto setZone = [&](int z) {
         if (m_Minute < m_ZoneOfMinute.GetSize()) m_ZoneOfMinute.SetAt(m_Minute, static_cast<uint8_t>(z));

@@ -121,6 +121,8 @@ public:
     std::string GetSecondCommentaryText() const { return m_SecondLine; }
     void ClearCommentary();
     int GetEventCode() const { return m_EventCode; }
+    // The squad slot of the current event's player; -1 for none.
+    int GetCurrentPlayerSlot() const { return m_CurrentSlot; }
     bool WentToExtraTime() const;
     bool NeedsExtraTime() const;
     bool IsSecondLegTie() const { return m_FirstLeg != nullptr; }

@@ -27,6 +27,9 @@
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
+#include "soccerclasses/fixture.h"
+#include "soccerclasses/matchplay.h"
+#include "soccerclasses/matchvars.h"
 #include "soccerclasses/fixtureinfo.h"
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/injury.h"
@@ -34,6 +37,7 @@
 #include "soccerclasses/player.h"
 #include "soccerclasses/soccertactic.h"
 #include "soccerclasses/squadtraining.h"
+#include "soccerclasses/userport.h"
 #include "support/game_driver.h"
 #include "support/human_game_app.h"
 #include "support/test_env.h"
@@ -71,11 +75,58 @@ SetPieceState SetPiecesAfterADay(std::array<uint8_t, 4> level, std::array<double
     return {level, progress};
 }
 
+// The shell's port, but every bid for one of the club's players is turned
+// down: the week checks what the pages set, and a sale the answerer's
+// Return would accept takes a numbered player out of the squad after the
+// match.
+class KeepTheSquad : public UserPort {
+public:
+    explicit KeepTheSquad(UserPort& shell) : shell_(shell) {}
+    int ShowMessageBox(const MessageBoxRequest& request) override {
+        if (request.type == kBoxFourButtons) {
+            ++refused;
+            return kAnswerNo;
+        }
+        return shell_.ShowMessageBox(request);
+    }
+    int RunScreenModal(int screen, void* object, intptr_t v1, intptr_t v2, intptr_t v3) override {
+        return shell_.RunScreenModal(screen, object, v1, v2, v3);
+    }
+    void ShowProgress(int total, const std::string& text, int step, int flag) override {
+        shell_.ShowProgress(total, text, step, flag);
+    }
+    void StepProgress() override { shell_.StepProgress(); }
+    int GetCurrentScreenId() override { return shell_.GetCurrentScreenId(); }
+    void UpdateStatusBar() override { shell_.UpdateStatusBar(); }
+    void FillTree(int kind) override { shell_.FillTree(kind); }
+    void SetTreeMode(int mode) override { shell_.SetTreeMode(mode); }
+    void PersonDeleted(int kind, int owner, int index) override { shell_.PersonDeleted(kind, owner, index); }
+    void OpenMatchDayScreen(const std::string& text, const CMatchTime& date, const void* competition,
+                            const CDivision* division) override {
+        shell_.OpenMatchDayScreen(text, date, competition, division);
+    }
+    void SendViewCommand(int command) override { shell_.SendViewCommand(command); }
+    bool ChooseSaveFile(const SaveFileRequest& request, std::string& path) override {
+        return shell_.ChooseSaveFile(request, path);
+    }
+    UserPort& Shell() { return shell_; }
+    int refused = 0;
+
+private:
+    UserPort& shell_;
+};
+
 class SquadInTheProgram : public testsupport::HumanGameApp {
 protected:
     void SetUp() override {
         HumanGameApp::SetUp();
         answerKey = VK_RETURN;
+        keep = std::make_unique<KeepTheSquad>(GetUserPort());
+        SetUserPort(keep.get());
+    }
+    void TearDown() override {
+        SetUserPort(&keep->Shell());
+        HumanGameApp::TearDown();
     }
     CWorldData& W() { return *GetWorldData(); }
     CClub& Club() { return *W().GetClub(clubIndex); }
@@ -180,6 +231,7 @@ protected:
     }
 
     int clubIndex = -1;
+    std::unique_ptr<KeepTheSquad> keep;
 };
 
 TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
@@ -223,10 +275,20 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     ASSERT_EQ(custom.m_Width[3], 6);
     Drag({282 + 22 * 2 + 11, 141 + 22 * 6 + 11}, {282 + 22 * 4 + 11, 141 + 22 * 8 + 11});
     EXPECT_EQ(custom.m_Depth[3], 4);
+    // Number 5's own aggression: the highest.
+    ClickAt({282 + 22 * 4 + 11, 141 + 22 * 8 + 11});
+    ASSERT_EQ(tact->GetSelectedPlayer(), 3);
+    ClickAt({277 + 36 * 5 + 14, 394 + 8});
+    EXPECT_EQ(Boss().m_Instructions[0][10][3], 5);
     ClickAt({400, 120});
     ClickAt({282 + 59 * 4 + 28, 141 + 18});           // highest aggression
     ClickAt({282 + 59 * 4 + 28, 141 + 39 * 2 + 18});  // attacking bias
     ClickAt({559 + 8, 263 + 8});                      // the offside trap
+    {
+        const Point captain = CTactScreen::SetPieceCell(CTactScreen::kCaptain, 3);
+        ClickAt({captain.x + 11, captain.y + 11});
+    }
+    EXPECT_EQ(Boss().m_TacticSliders[CTactScreen::kCaptain], 4);
 
     // --- Training: the timetable, one player's shares, the practised
     // formation; the youths' timetable.
@@ -295,13 +357,37 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     std::array<uint8_t, 5> instructions{};
     int tactic = -1;
     std::array<uint8_t, 10> depthAtKickOff{};
-    driver.onMinute = [&](CMatchPlay&) {
+    // Through the engine's own getters, for the club's side.
+    struct EngineSide {
+        int aggression = -1, bias = -1, passing = -1, offsideTrap = -1, onTheBreak = -1;
+        CSoccerTactic tactic;
+    } engineSide;
+    int side = -1;
+    CFixture* fixture = nullptr;
+    CSoccerTactic customAtKickOff;
+    int32_t captainAtKickOff = -1;
+    int fiveOwnAggression = -1;
+    std::map<uint16_t, CPlayerRating> ratingsBefore;
+    for (int s = 0; s < kSquadSlots; ++s)
+        if (const CPlayer* p = Club().PlayerInSlot(s)) ratingsBefore[Club().GetPlayerId(s)] = p->Football().m_Rating;
+    driver.onMinute = [&](CMatchPlay& e) {
         if (seen || !Boss().IsSquadInSelectionOrder()) return;
         seen = true;
         for (int s = 0; s < 16; ++s) kickOff[size_t(s)] = Club().GetPlayerId(s);
         instructions = Club().GetMatchInstructions();
         tactic = Club().GetTacticIndex();
         for (int p = 0; p < 10; ++p) depthAtKickOff[size_t(p)] = custom.m_Depth[size_t(p)];
+        customAtKickOff = custom;
+        fixture = e.GetFixture();
+        side = W().GetMatchVars()->GetHomeClub() == &Club() ? 0 : 1;
+        engineSide.aggression = side == 0 ? e.GetHomeAggression() : e.GetAwayAggression();
+        engineSide.bias = side == 0 ? e.GetHomeBias() : e.GetAwayBias();
+        engineSide.passing = side == 0 ? e.GetHomePassingStyle() : e.GetAwayPassingStyle();
+        engineSide.offsideTrap = side == 0 ? e.GetHomeOffsideTrap() : e.GetAwayOffsideTrap();
+        engineSide.onTheBreak = side == 0 ? e.GetHomeOnTheBreak() : e.GetAwayOnTheBreak();
+        if (CSoccerTactic* t = side == 0 ? e.GetHomeTactic() : e.GetAwayTactic()) engineSide.tactic = *t;
+        captainAtKickOff = Club().GetDesignatedPlayer(0);
+        fiveOwnAggression = Club().GetIndividualInstruction(0, 4);
     };
     const CMatchTime saturday = W().GetMatchTime();
     Command(kProgramMoveHalfWeek);
@@ -321,9 +407,47 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     EXPECT_EQ(instructions[2], 1) << "offside trap";
     EXPECT_EQ(instructions[3], 0) << "on the break";
     EXPECT_EQ(instructions[4], 9) << "aggression";
+    EXPECT_EQ(captainAtKickOff, kickOff[3]) << "number 4 leads the side out";
+    EXPECT_EQ(fiveOwnAggression, 5) << "number 5 plays with his own aggression";
+    EXPECT_EQ(engineSide.aggression, 9);
+    EXPECT_EQ(engineSide.bias, 9);
+    EXPECT_EQ(engineSide.passing, customAtKickOff.m_Instructions[1]);
+    EXPECT_EQ(engineSide.offsideTrap, 1);
+    EXPECT_EQ(engineSide.onTheBreak, 0);
+    EXPECT_EQ(engineSide.tactic.m_Depth, customAtKickOff.m_Depth) << "the side plays Custom 1 as edited";
+    EXPECT_EQ(engineSide.tactic.m_Width, customAtKickOff.m_Width);
+    EXPECT_EQ(engineSide.tactic.m_Familiarity, trained.m_Familiarity) << "with its trained familiarity";
     EXPECT_FALSE(Boss().IsSquadInSelectionOrder());
     for (int s = 0; s < kSquadSlots; ++s) EXPECT_EQ(Club().GetPlayerId(s), order[size_t(s)]) << s;
     EXPECT_EQ(Numbering(), atMatch);
+    // Each of the eleven starters played: the after-match step gave him the
+    // match's rating; a man outside the sixteen got none.
+    for (int k = 0; k < 11; ++k) {
+        const CPlayer* p = W().GetPlayer(kickOff[size_t(k)]);
+        ASSERT_NE(p, nullptr);
+        const auto& before = ratingsBefore.at(kickOff[size_t(k)]).m_Ratings;
+        const auto& after = p->Football().m_Rating.m_Ratings;
+        EXPECT_TRUE(std::equal(before.begin(), before.end() - 1, after.begin() + 1) && after[0] >= 10)
+            << "number " << k + 1 << " played";
+    }
+    for (const auto& [id, rating] : ratingsBefore)
+        if (std::find(kickOff.begin(), kickOff.end(), id) == kickOff.end() && W().GetPlayer(id)) {
+            EXPECT_EQ(W().GetPlayer(id)->Football().m_Rating, rating) << id << " did not play";
+        }
+    // "Custom 1" took the result's familiarity step (a win four tenths, a
+    // draw two, a defeat none); the week's training came with the step to
+    // Saturday, not this one.
+    ASSERT_NE(fixture, nullptr);
+    {
+        const int goalsFor = side == 0 ? fixture->m_HomeGoals : fixture->m_AwayGoals;
+        const int goalsAgainst = side == 0 ? fixture->m_AwayGoals : fixture->m_HomeGoals;
+        CSoccerTactic stepped = customAtKickOff;
+        if (goalsFor > goalsAgainst) stepped.AddFamiliarityLarge();
+        else if (goalsFor == goalsAgainst) stepped.AddFamiliaritySmall();
+        else stepped.NormaliseFamiliarity();
+        EXPECT_EQ(custom.m_Familiarity, stepped.m_Familiarity) << goalsFor << "-" << goalsAgainst;
+        EXPECT_EQ(custom.m_Tenths, stepped.m_Tenths);
+    }
 
     // --- Saved, loaded and saved again: the same bytes, and the pages show
     // what was set.
@@ -358,6 +482,8 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
     EXPECT_EQ(reloaded.m_Width, customSaved.m_Width);
     EXPECT_EQ(reloaded.m_Aggression, 9);
     EXPECT_EQ(reloaded.m_Instructions, customSaved.m_Instructions);
+    EXPECT_EQ(Boss().m_TacticSliders[CTactScreen::kCaptain], 4);
+    EXPECT_EQ(Boss().m_Instructions[0][10][3], 5);
     auto* train2 = Section<CTrainScreen>(2);
     ASSERT_NE(train2, nullptr);
     EXPECT_EQ(Boss().m_TableA, tableA);

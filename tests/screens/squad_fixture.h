@@ -68,6 +68,31 @@ protected:
     }
     CSquadScreen* Page() { return dynamic_cast<CSquadScreen*>(manager.GetCurrentPage()); }
 
+    // During a drag from `from` through `via` to `to`: which of the page's
+    // points the move to `to` painted over. The points are marked in the
+    // window's picture before that move.
+    std::vector<bool> PaintedByADragMove(Point from, Point via, Point to, const std::vector<Point>& points) {
+        constexpr platform::gfx::Pixel kMark = 0x010203;
+        auto toMain = [this](Point p) { return main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(p)); };
+        std::vector<bool> painted(points.size(), false);
+        backend->Press(toMain(from), MouseButton::Left, 700);
+        backend->MoveTo(toMain(via), 30);
+        backend->Call([&] {
+            Point origin;
+            if (Picture* pic = manager.GetCurrentPage()->PaintPicture(&origin))
+                for (const Point& p : points) pic->Set(origin.x + p.x, origin.y + p.y, kMark);
+        }, 10);
+        backend->MoveTo(toMain(to), 30);
+        backend->Call([&] {
+            Point origin;
+            if (Picture* pic = manager.GetCurrentPage()->PaintPicture(&origin))
+                for (size_t i = 0; i < points.size(); ++i)
+                    painted[i] = pic->Get(origin.x + points[i].x, origin.y + points[i].y) != kMark;
+        }, 10);
+        backend->Release(toMain(to), MouseButton::Left, 30);
+        testsupport::RunVirtualTime(*backend, main, 1500);
+        return painted;
+    }
     // Presses at `from`, moves in two steps and lets go at `to`, with the
     // real mouse path.
     void Drag(Point from, Point to) {

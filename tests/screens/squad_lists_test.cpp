@@ -2,6 +2,7 @@
 // youth squad beside the country's available youths (page 40).
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "screens/playerscreen.h"
 #include "screens/squad_fixture.h"
 #include "soccerclasses/availableyouth.h"
 #include "soccerclasses/country.h"
@@ -67,6 +68,22 @@ TEST_F(PhysioPage, ListsTheReportedInjuriesInSlotOrderAndReportsOnAClick) {
     EXPECT_EQ(page->GetInjuryReport()->GetText(), striker.GetName() + " " + striker.GetInjury()->GetStatusText());
 }
 
+// A double click on an injury row reports on him as a click does; the page
+// opens nothing.
+TEST_F(PhysioPage, ADoubleClickOnAnInjuryRowReportsAndStays) {
+    const uint16_t a = Sign(CSoccerPlayer::kGoalkeeper, "Keeper");
+    Hurt(a, 2);
+    CSquadScreen* page = Open(CSquadScreen::kPhysioPage);
+    CListControl& list = *page->GetInjuryList();
+    const Point row = OnListRow(list, 0);
+    ASSERT_GE(row.y, 0);
+    Click(row.x, row.y, true);
+    EXPECT_EQ(manager.GetCurrentPage(), page);
+    EXPECT_EQ(g_nScreenId, CSquadScreen::kPhysioPage);
+    const CPlayer& keeper = *world.GetPlayer(a);
+    EXPECT_EQ(page->GetInjuryReport()->GetText(), keeper.GetName() + " " + keeper.GetInjury()->GetStatusText());
+}
+
 class YouthPage : public SquadPages {
 protected:
     void SetUp() override {
@@ -108,6 +125,26 @@ TEST_F(YouthPage, StartsWithEveryYouthShownAndBothButtonsDisabled) {
     EXPECT_EQ(page->GetCurrentYouthList()->WindowRect(), Rect::XYWH(90, 118, 491, 156));
     EXPECT_EQ(page->GetAvailableYouthList()->WindowRect(), Rect::XYWH(28, 287, 550, 110));
     Save("youth-squad");
+}
+
+// A double click on a youth opens his page: mode 3 for one of the club's,
+// mode 4 for one of the country's.
+TEST_F(YouthPage, ADoubleClickOpensTheYouthsPage) {
+    for (const bool current : {true, false}) {
+        SCOPED_TRACE(current ? "the club's youth" : "an available youth");
+        CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+        CListControl& list = current ? *page->GetCurrentYouthList() : *page->GetAvailableYouthList();
+        const Point row = OnListRow(list, 1);
+        ASSERT_GE(row.y, 0);
+        const uintptr_t shown = list.GetItemData(1);
+        ASSERT_NE(shown, 0u);
+        Click(row.x, row.y, true);
+        auto* person = dynamic_cast<CPlayerScreen*>(manager.GetCurrentPage());
+        ASSERT_NE(person, nullptr) << "the person page opened";
+        EXPECT_EQ(g_nScreenId, 60);
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(person->m_pSubject), shown);
+        EXPECT_EQ(person->m_nSubjectKind, current ? 3 : 4);
+    }
 }
 
 TEST_F(YouthPage, AFilterRefillsTheCurrentListAndResetsTheButtons) {

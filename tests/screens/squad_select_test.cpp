@@ -8,6 +8,7 @@
 #include "screens/squad_fixture.h"
 #include "screens/squadselectscreen.h"
 #include "shell/view.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
 #include "ui/tree.h"
 
@@ -132,6 +133,25 @@ TEST_F(TeamSelection, TheTableShowsThirteenColumnsSortedByNumber) {
     Save("team-selection");
 }
 
+// A held scroll arrow steps the table every 125 ms; letting go stops it.
+TEST_F(TeamSelection, AHeldScrollArrowRepeatsUntilLetGo) {
+    SignSquad(30);
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(page->GetScrollBar().Scrolls());
+    const Point down = ToMain({557 + 10, 164 + 276 - 12});
+    int held = -1, afterRelease = -1, later = -1;
+    backend->Press(down, MouseButton::Left, 700);
+    backend->Call([&] { held = page->GetScrollBar().position; }, 640);
+    backend->Release(down, MouseButton::Left, 10);
+    backend->Call([&] { afterRelease = page->GetScrollBar().position; }, 10);
+    backend->Call([&] { later = page->GetScrollBar().position; }, 600);
+    testsupport::RunVirtualTime(*backend, main, 3000);
+    EXPECT_EQ(held, 1 + 5) << "the press and a step at 125, 250, 375, 500 and 625 ms";
+    EXPECT_EQ(afterRelease, held);
+    EXPECT_EQ(later, held) << "no step after the button is up";
+}
+
 TEST_F(TeamSelection, ExactlyTwelveRowsShowNoScrollBarAndThirteenDo) {
     SignSquad(12);
     Select* page = OpenSelect();
@@ -147,6 +167,23 @@ TEST_F(TeamSelection, ExactlyTwelveRowsShowNoScrollBarAndThirteenDo) {
     // A click on the down arrow scrolls one row.
     ClickAt({557 + 10, 164 + 276 - 12});
     EXPECT_EQ(page->GetScrollBar().position, 1);
+}
+
+// While a shirt is dragged only the table's part of the page goes to the
+// window: the title, the club's badge and the frame outside it stay.
+TEST_F(TeamSelection, ADragRedrawsOnlyTheTablesPart) {
+    const std::vector<uint16_t> ids = SignSquad(16);
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    const std::vector<Point> points = {
+        {16, 101}, {589, 459}, {300, 300},  // the part's corners and middle
+        {15, 200}, {590, 200}, {300, 100}, {300, 460},  // just outside it
+        {40, 30}, {548, 55},  // the title and the badge
+    };
+    const std::vector<bool> painted =
+        PaintedByADragMove(CellPoint(ids[1], 0), {300, 250}, {320, 260}, points);
+    for (size_t i = 0; i < points.size(); ++i)
+        EXPECT_EQ(painted[i], i < 3) << points[i].x << "," << points[i].y;
 }
 
 TEST_F(TeamSelection, AShirtDraggedOntoARowGivesItsNumber) {
@@ -201,6 +238,39 @@ TEST_F(TeamSelection, ANameDragMovesThePlayerAndKeepsTheNumbersInPlace) {
     Drag(CellPoint(reserve, 1), CellPoint(ids[19], 1));
     EXPECT_EQ(NumberOf(ids[19]), 5);
     EXPECT_EQ(NumberOf(reserve), 0);
+}
+
+// A parked shirt is drawn in the holding area and no more on its row; back
+// on its row, both look as they did.
+TEST_F(TeamSelection, AParkedShirtIsDrawnInTheHoldingAreaNotOnItsRow) {
+    const auto ids = SignSquad(20);
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    const uint16_t owner = ids[4];
+    const auto pixels = [&](Point at) {
+        Point origin;
+        std::vector<platform::gfx::Pixel> v;
+        if (Picture* pic = page->PaintPicture(&origin))
+            for (int y = 0; y < 22; ++y)
+                for (int x = 0; x < 22; ++x) v.push_back(pic->Get(origin.x + at.x + x, origin.y + at.y + y));
+        return v;
+    };
+    const Point held{Select::kHeldX, Select::kHeldY};
+    const auto rowKit = [&] {
+        const Point c = CellPoint(owner, 0);
+        return Point{Select::kTableX, c.y - 11};
+    };
+    // The row chosen first, as the drop back onto it leaves it.
+    Drag(CellPoint(owner, 1), CellPoint(owner, 1));
+    const auto emptyArea = pixels(held), kitOnRow = pixels(rowKit());
+    Drag(CellPoint(owner, 0), {48, 410});
+    ASSERT_EQ(page->GetHeldNumber(), NumberOf(owner));
+    EXPECT_NE(pixels(held), emptyArea) << "the shirt in the area";
+    EXPECT_NE(pixels(rowKit()), kitOnRow) << "no shirt on its row";
+    Drag({48, 410}, CellPoint(owner, 1));
+    ASSERT_EQ(page->GetHeldNumber(), 0);
+    EXPECT_EQ(pixels(held), emptyArea);
+    EXPECT_EQ(pixels(rowKit()), kitOnRow);
 }
 
 TEST_F(TeamSelection, TheHoldingAreaKeepsAShirtAcrossTabsAndFilters) {
@@ -306,6 +376,49 @@ TEST_F(TeamSelection, AnotherClubIsShownReadOnlyAndTheOwnClubEditableAgain) {
     page->OnTreeSelect(&item);
     EXPECT_FALSE(page->IsReadOnly());
     EXPECT_EQ(page->GetRows()[0].cells[3], std::to_string(world.GetPlayer(Club().GetPlayerId(0))->Football().m_Handling));
+}
+
+// Chosen in the tree, a computer club picks its team again, as it does
+// before a match; the club of another human manager keeps his order.
+TEST_F(TeamSelection, AComputerClubShownPicksItsTeamAndAHumanClubKeepsItsOrder) {
+    SignSquad(14);
+    Select* page = OpenSelect();
+    for (const bool human : {false, true}) {
+        SCOPED_TRACE(human ? "another human manager's club" : "a computer club");
+        CClub& other = *world.GetClub(human ? 2 : 1);
+        // The keeper stands last, behind twelve midfielders.
+        for (int i = 0; i < 13; ++i) {
+            const uint16_t id = AddPlayer(i == 12 ? CSoccerPlayer::kGoalkeeper : CSoccerPlayer::kMidfielder);
+            ASSERT_TRUE(other.AddPlayerToSquad(id));
+        }
+        if (human) {
+            if (other.GetManager() < 0) {
+                auto m = std::make_unique<CManager>();
+                m->m_Person.Set("A", "Rival", 45, 1);
+                m->SetClubIndex(world.GetClubList().GetIndex(&other));
+                other.SetManagerIndex(world.GetManagerList().Add(std::move(m)));
+            }
+            MakeUser(other, 1);
+            ASSERT_TRUE(other.IsHumanManaged());
+        } else {
+            ASSERT_FALSE(other.IsHumanManaged());
+        }
+        std::array<uint16_t, 30> before{};
+        for (int s = 0; s < 30; ++s) before[size_t(s)] = other.GetPlayerId(s);
+        TreeNotice item;
+        item.kind = kContextClub;
+        item.data = reinterpret_cast<uintptr_t>(&other);
+        page->OnTreeSelect(&item);
+        ASSERT_EQ(page->GetClub(), &other);
+        EXPECT_TRUE(page->IsReadOnly());
+        std::array<uint16_t, 30> after{};
+        for (int s = 0; s < 30; ++s) after[size_t(s)] = other.GetPlayerId(s);
+        if (human) {
+            EXPECT_EQ(after, before);
+        } else {
+            EXPECT_EQ(world.GetPlayer(after[0])->GetPosition(), CSoccerPlayer::kGoalkeeper) << "the keeper picked";
+        }
+    }
 }
 
 TEST_F(TeamSelection, WithoutAClubThePageShowsNoDataAndChangesNothing) {

@@ -111,6 +111,21 @@ TEST_F(TacticsEditor, ABuiltInMarkerIsSelectedButNeverMoved) {
     EXPECT_FALSE(page->IsDragging());
 }
 
+// While a marker is dragged only the pitch goes to the window: the list,
+// the buttons and the tabs are left as they are.
+TEST_F(TacticsEditor, ADragRedrawsOnlyThePitch) {
+    Tact* page = OpenTact(10);
+    ASSERT_NE(page, nullptr);
+    const std::vector<Point> points = {
+        {270, 134}, {576, 348}, {420, 240},  // the pitch's corners and middle
+        {269, 200}, {577, 200}, {420, 133}, {420, 349},  // just outside it
+        {100, 250}, {400, 120}, {300, 420},  // the list, the tabs, the buttons
+    };
+    const std::vector<bool> painted = PaintedByADragMove(CellCentre(6, 2), CellCentre(7, 1), CellCentre(8, 0), points);
+    for (size_t i = 0; i < points.size(); ++i)
+        EXPECT_EQ(painted[i], i < 3) << points[i].x << "," << points[i].y;
+}
+
 TEST_F(TacticsEditor, ACustomMarkerMovesOnlyToAFreeCell) {
     Tact* page = OpenTact(10);
     // The custom layout: 0 (2,0), 1 (2,2), 2 (2,4), 5 (6,2), 8 (10,3), 9 (10,5).
@@ -292,6 +307,72 @@ TEST_F(TacticsEditor, SetPieceRolesTakeTheColumnsNumber) {
     const Point four = Tact::SetPieceCell(Tact::kRightCorner, 3);
     ClickAt({four.x + 11, four.y + 11});
     EXPECT_EQ(User().m_TacticSliders[Tact::kRightCorner], 4);
+}
+
+// The tick of a set-piece row stands on the kit of the number chosen, and
+// the grid's tips name the player who wears the column's number.
+TEST_F(TacticsEditor, TheSetPieceGridTicksItsChoicesAndNamesItsPlayers) {
+    Tact* page = OpenTact(0);
+    ClickAt({400, 120});
+    ASSERT_EQ(page->GetTab(), 1);
+    const auto cellPixels = [&](int row, int column) {
+        const Point c = Tact::SetPieceCell(row, column);
+        Point origin;
+        std::vector<platform::gfx::Pixel> pixels;
+        if (Picture* pic = page->PaintPicture(&origin))
+            for (int y = 0; y < 22; ++y)
+                for (int x = 0; x < 22; ++x) pixels.push_back(pic->Get(origin.x + c.x + x, origin.y + c.y + y));
+        return pixels;
+    };
+    const auto pressCell = [&](int row, int column) {
+        const Point c = Tact::SetPieceCell(row, column);
+        ClickAt({c.x + 11, c.y + 11});
+    };
+    for (int row : {int(Tact::kCaptain), int(Tact::kDefensiveFreeKick)}) {
+        SCOPED_TRACE(row);
+        pressCell(row, 3);  // number 4
+        ASSERT_EQ(User().m_TacticSliders[size_t(row)], 4);
+        std::vector<std::vector<platform::gfx::Pixel>> before;
+        for (int n = 0; n <= 10; ++n) before.push_back(cellPixels(row, n));
+        pressCell(row, 6);  // number 7
+        ASSERT_EQ(User().m_TacticSliders[size_t(row)], 7);
+        for (int n = row == 0 ? 0 : 1; n <= 10; ++n)
+            EXPECT_EQ(cellPixels(row, n) != before[size_t(n)], n == 3 || n == 6) << "column " << n;
+    }
+
+    const auto tipAt = [&](int row, int column) {
+        backend->MoveTo(ToMain({100, 440}), 700);
+        testsupport::RunVirtualTime(*backend, main, 500);
+        const Point c = Tact::SetPieceCell(row, column);
+        backend->MoveTo(ToMain({c.x + 11, c.y + 11}), 30);
+        testsupport::RunVirtualTime(*backend, main, 2500);
+        return page->SurfaceWidgets().tip.shown ? page->SurfaceWidgets().tip.text : std::string("(none)");
+    };
+    const auto wearer = [&](int number) {
+        for (int s = 0; s < 30; ++s)
+            if (Club().PlayerInSlot(s) && User().GetSelectedPlayer(s) == number)
+                return Club().PlayerInSlot(s)->GetName();
+        return std::string("(nobody)");
+    };
+    EXPECT_EQ(tipAt(Tact::kCaptain, 0), wearer(1)) << "the keeper's column of the captain's row";
+    EXPECT_EQ(tipAt(Tact::kRightCorner, 8), wearer(9));
+    EXPECT_EQ(tipAt(Tact::kLeftCorner, 0), "(none)") << "the keeper takes no corners";
+}
+
+// A held arrow of the formation list's bar steps it every 125 ms until the
+// button is let go.
+TEST_F(TacticsEditor, AHeldListArrowRepeatsUntilLetGo) {
+    Tact* page = OpenTact(0);
+    ASSERT_NE(page, nullptr);
+    const Point down = ToMain({251 + 10, 165 + 184 - 12});
+    int held = -1, later = -1;
+    backend->Press(down, MouseButton::Left, 700);
+    backend->Call([&] { held = page->GetScrollBar().position; }, 390);
+    backend->Release(down, MouseButton::Left, 10);
+    backend->Call([&] { later = page->GetScrollBar().position; }, 600);
+    testsupport::RunVirtualTime(*backend, main, 3000);
+    EXPECT_EQ(held, 1 + 3) << "the press and a step at 125, 250 and 375 ms";
+    EXPECT_EQ(later, held);
 }
 
 TEST_F(TacticsEditor, WithoutAClubNoPressChangesAnything) {

@@ -3,6 +3,7 @@
 // with their locks, the practised formation, the set-piece words.
 #include "platform/stringtable.h"
 #include "screens/squad_fixture.h"
+#include "screens/squadselectscreen.h"
 #include "screens/tactscreen.h"
 #include "screens/trainscreen.h"
 #include "screens/ytrainscreen.h"
@@ -139,6 +140,67 @@ TEST_F(TrainingPage, EachDropWritesTheTimetableAndTheClubsSettings) {
     EXPECT_EQ(User().m_TableA, before);
     EXPECT_FALSE(page->IsDragging());
     Save("training-schedule");
+}
+
+// The dragged picture follows the pointer with its grip kept, its corner
+// held within x 23 to 512 and y 164 to 425 however far the pointer goes.
+TEST_F(TrainingPage, TheDraggedPictureStaysOnThePage) {
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ASSERT_NE(page, nullptr);
+    const Point grip{32 + 30, 264 + 10};  // 30, 10 into "Tactics" at (32, 264)
+    struct Case {
+        Point to, corner;
+    };
+    const Case cases[] = {
+        {{300, 300}, {270, 290}},  // inside: the grip kept
+        {{780, 540}, {512, 425}},  // beyond the bottom right
+        {{2, 2}, {23, 164}},       // beyond the top left
+        {{53, 174}, {23, 164}},    // exactly at the lowest corner
+        {{542, 435}, {512, 425}},  // exactly at the highest
+    };
+    for (const Case& c : cases) {
+        Point corner{-1, -1};
+        bool dragging = false;
+        backend->Press(ToMain(grip), MouseButton::Left, 700);
+        backend->MoveTo(ToMain({grip.x + 5, grip.y + 5}), 30);
+        backend->MoveTo(ToMain(c.to), 30);
+        backend->Call([&] {
+            dragging = page->IsDragging();
+            corner = page->GetDragCorner();
+        }, 10);
+        backend->Release(ToMain({200, 150}), MouseButton::Left, 30);
+        testsupport::RunVirtualTime(*backend, main, 1000);
+        EXPECT_TRUE(dragging) << c.to.x << "," << c.to.y;
+        EXPECT_EQ(corner.x, c.corner.x) << c.to.x << "," << c.to.y;
+        EXPECT_EQ(corner.y, c.corner.y) << c.to.x << "," << c.to.y;
+    }
+}
+
+// The grid's "Mo." column: "U" for a player whose ability rose, "D" for one
+// whose ability fell, nothing for one who stayed; the column draws them as
+// the movement pictures.
+TEST_F(TrainingPage, TheGridShowsWhoIsMovingUpOrDown) {
+    struct Case {
+        int player, previous, ability;
+        const char* shown;
+    };
+    const Case cases[] = {{1, 50, 53, "U"}, {2, 60, 58, "D"}, {3, 44, 44, ""}};
+    for (const Case& c : cases) {
+        Football(c.player).m_PreviousAbility = static_cast<uint8_t>(c.previous);
+        Football(c.player).m_Ability = static_cast<uint8_t>(c.ability);
+    }
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ASSERT_NE(page, nullptr);
+    ClickAt({300, 120});  // Individual Training
+    const SurfaceTable& grid = page->GetGrid();
+    EXPECT_EQ(grid.columns[1].movement, 1);
+    for (const Case& c : cases) {
+        const int slot = Club().FindSlotOfPlayer(ids[size_t(c.player)]);
+        const auto& slots = page->GetGridSlots();
+        const auto row = std::find(slots.begin(), slots.end(), slot) - slots.begin();
+        ASSERT_LT(row, static_cast<long>(slots.size()));
+        EXPECT_EQ(grid.cells[size_t(row)][1].text, c.shown) << c.player;
+    }
 }
 
 TEST_F(TrainingPage, TheTabsSwitchAtTheirRanges) {
@@ -292,6 +354,32 @@ TEST_F(TrainingPage, WithoutAClubNothingIsWrittenEvenOnClose) {
     EXPECT_EQ(Settings(), settings);
     EXPECT_EQ(User().m_TableA, tableA);
     EXPECT_EQ(Club().GetYouthDevelopment(), 17);
+}
+
+// The surface pages cannot run without their timer: each says so and the
+// program ends.
+TEST_F(TrainingPage, WithoutATimerEverySurfacePageSaysSoAndTheProgramEnds) {
+    const std::string text = platform::LoadString(44000);
+    ASSERT_EQ(text, "No more timers available");
+    const auto told = [&] {
+        const auto& boxes = backend->Boxes();
+        return std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text == text; });
+    };
+    Ui::Get().SetTimersFail(true);
+    const std::pair<const char*, std::function<CScreen*()>> pages[] = {
+        {"team selection", [&] { return OpenPage<CSquadSelectScreen>(4); }},
+        {"tactics", [&] { return OpenPage<CTactScreen>(26); }},
+        {"training", [&] { return OpenPage<Train>(Train::kScreen); }},
+        {"youth training", [&] { return OpenPage<CYTrainScreen>(80); }},
+        {"youth training from the youth page", [&] { return OpenPage<CYTrainScreen>(94); }},
+    };
+    for (const auto& [name, open] : pages) {
+        const auto before = told();
+        EXPECT_NE(open(), nullptr) << name;
+        EXPECT_EQ(told(), before + 1) << name;
+        EXPECT_TRUE(Ui::Get().QuitRequested()) << name;
+    }
+    Ui::Get().SetTimersFail(false);
 }
 
 }  // namespace
