@@ -251,8 +251,11 @@ void CXWnd::OnLButtonDown(uint32_t flags, Point pt) {
     m_PressPoint = pt;
 }
 
-void CXWnd::OnLButtonDblClk(uint32_t, Point pt) {
+void CXWnd::OnLButtonDblClk(uint32_t flags, Point pt) {
     if (Window* main = MainWindow()) main->BringToTop();
+    // A list hands a double click on its row back as a relayed one; sending
+    // that to the list again would bounce it between the two for ever.
+    if (flags == ui::kRelayedFlags) return;
     int i = HotSpotFromPoint(&pt);
     if (i < 0) {
         Ui::Get().SetFocus(this);

@@ -265,6 +265,11 @@ TEST_F(RelayTest, DoubleClickOnAListSpotReachesTheListOnly) {
     ToPage(WM_LBUTTONDBLCLK, {150, 310});
     EXPECT_TRUE(spin.seen.empty());
     EXPECT_EQ(spy->GetDragSourceId(), -1);
+    // The list's own notice of a row double-clicked comes back relayed: the
+    // widget base leaves it to the page and never sends it to the list again.
+    list.seen.clear();
+    spy->Send(WM_LBUTTONDBLCLK, ui::kRelayedFlags, MakePointParam(Point{150, 130}));
+    EXPECT_TRUE(list.seen.empty());
 }
 
 class ListDragTest : public RelayTest {
