@@ -92,6 +92,7 @@ void Unchoose(CListControl& list) {
 // A heading row: green, empty but for its title, never sorted away.
 void AddHeadingRow(CListControl& list, const std::string& title) {
     const int row = list.AddRow(title, 0, 0, CFinanceScreen::kRowHeading);
+    for (int c = 1; c < list.GetColumnCount(); ++c) list.SetItem(row, c, "");
     list.SetRowColour(row, kHeadingColour);
 }
 
@@ -462,7 +463,12 @@ void CFinanceScreen::FillJobCentre() {
         for (int r = 0; r < staff->GetRowCount(); ++r) staff->SetRowData2(r, kRowEmployee);
         if (const CCountry* country = m_pClub->GetCountry()) {
             country->FillAvailableEmployeeList(*market, m_nStaffFilter);
-            for (int r = 0; r < market->GetRowCount(); ++r) market->SetRowData2(r, kRowMarket);
+            // The market's last two columns have no heading and stay empty.
+            for (int r = 0; r < market->GetRowCount(); ++r) {
+                market->SetRowData2(r, kRowMarket);
+                market->SetItem(r, 4, "");
+                market->SetItem(r, 5, "");
+            }
         }
     }
     staff->Redraw();

@@ -151,6 +151,11 @@ TEST_F(FinancePages, PayrollListsItsSectionsAndSeasonMoneyIsFiftyTwoTruncatedWee
     ASSERT_GE(row, 0);
     EXPECT_EQ(list.GetItemData2(row), CFinanceScreen::kRowEmployee);
     EXPECT_EQ(list.GetItemText(row, 3), Club().FormatMoney(812));
+    for (int r = 0; r < list.GetRowCount(); ++r) {
+        if (list.GetItemData2(r) != CFinanceScreen::kRowHeading) continue;
+        for (int c = 1; c < list.GetColumnCount(); ++c)
+            EXPECT_EQ(std::string(list.GetItemText(r, c)), "") << "a heading stands alone in its row";
+    }
     EXPECT_TRUE(Greyed(29009)) << "the weekly view's own button is inactive";
     EXPECT_FALSE(Greyed(21714));
 
@@ -330,6 +335,8 @@ TEST_F(JobCentre, EachFilterListsItsKindInBothListsAndAllListsEveryKind) {
     const int allStaff = Staff().GetRowCount();
     EXPECT_GE(allStaff, 2);
     EXPECT_EQ(Market().GetRowCount(), 2);
+    for (int r = 0; r < Market().GetRowCount(); ++r)
+        for (int c : {4, 5}) EXPECT_EQ(std::string(Market().GetItemText(r, c)), "") << "untitled column " << c;
     for (const auto& f : CFinanceScreen::kFilters) {
         page->SetStaffFilter(f.kind);
         EXPECT_TRUE(page->FindButton(f.command)->IsTicked());
