@@ -1,7 +1,7 @@
 // The money and ground pages in the running program, driven by clicks: in a
 // new game with one human manager, the Finance button's hub, Payroll weekly
 // and for the season, a funding request the board answers, the Accounts for
-// the season, the Job Centre sacking one man and hiring another through
+// the season, the Accounts Chart both ways, the Job Centre sacking one man and hiring another through
 // contract talks; then the Club button's Stadium, a side stand selected and
 // planned larger under a better roof, the works started and paid for, a
 // week of the game played with them and the works run to their end. Also
@@ -13,6 +13,7 @@
 #include <string>
 
 #include "screens/financescreen.h"
+#include "screens/graphscreen.h"
 #include "screens/playerscreen.h"
 #include "screens/stadiumscreen.h"
 #include "shell/stadiumparts.h"
@@ -127,6 +128,16 @@ TEST_F(MoneyInTheProgram, TheFinancePagesPayAskAccountSackAndHire) {
     EXPECT_EQ(accounts->GetSeasonView(), 1);
     EXPECT_GT(accounts->GetPageList(0)->GetRowCount(), 0);
     EXPECT_EQ(accounts->FindLabel(145, 374)->GetText(), Club().FormatBankBalance());
+
+    // The Accounts Chart, the season's pies and then the week's.
+    auto* chart = Section<CGraphScreen>(kProgramFinanceHub, 103, 4);
+    ASSERT_NE(chart, nullptr);
+    ASSERT_EQ(chart->GetScreen(), CGraphScreen::kAccountsPage);
+    const bool chartWeekly = chart->IsWeekly();
+    ClickButton(chartWeekly ? 305 : 27, 405);
+    EXPECT_NE(chart->IsWeekly(), chartWeekly);
+    ClickButton(chartWeekly ? 27 : 305, 405);
+    EXPECT_EQ(chart->IsWeekly(), chartWeekly);
 
     // The Job Centre: a member of staff sacked, with what the question
     // names paid, then a coach of the market hired through contract talks.
