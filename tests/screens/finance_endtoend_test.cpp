@@ -1,5 +1,7 @@
-// The money and ground pages in the running program, driven by clicks: in a
-// new game with one human manager, the Finance button's hub, Payroll weekly
+// The club, money and ground pages in the running program, driven by
+// clicks: in a new game with one human manager, the Club button's
+// Information in its three record modes, Honours and the kit editor (both
+// kits changed, kept after Back); the Finance button's hub, Payroll weekly
 // and for the season, a funding request the board answers, the Accounts for
 // the season, the Accounts Chart both ways, the Job Centre sacking one man and hiring another through
 // contract talks; then the Club button's Stadium, a side stand selected and
@@ -14,6 +16,8 @@
 
 #include "screens/financescreen.h"
 #include "screens/graphscreen.h"
+#include "screens/kitscreen.h"
+#include "screens/youthscreen.h"
 #include "screens/playerscreen.h"
 #include "screens/stadiumscreen.h"
 #include "shell/stadiumparts.h"
@@ -187,6 +191,40 @@ TEST_F(MoneyInTheProgram, TheFinancePagesPayAskAccountSackAndHire) {
     ASSERT_NE(talks, nullptr);
     EXPECT_EQ(talks->m_pSubject, coach);
     EXPECT_EQ(talks->m_nSubjectKind, 2);
+}
+
+TEST_F(MoneyInTheProgram, TheClubPagesShowTheRecordsAndHonoursAndKeepTheKitsAsEdited) {
+    auto* info = Section<CYouthScreen>(kProgramClubHub, 101, 0);
+    ASSERT_NE(info, nullptr);
+    ASSERT_EQ(info->GetPage(), CYouthScreen::kInfoPage);
+    EXPECT_EQ(CYouthScreen::GetRecordMode(), 0);
+    const int buttonsY[3] = {276, 313, 350};
+    for (int mode : {1, 2, 0}) {
+        ClickAt({24 + 28, buttonsY[mode] + 17});
+        EXPECT_EQ(CYouthScreen::GetRecordMode(), mode);
+    }
+    auto* honours = Section<CYouthScreen>(kProgramClubHub, 101, 2);
+    ASSERT_NE(honours, nullptr);
+    EXPECT_EQ(honours->GetPage(), CYouthScreen::kHonoursPage);
+
+    const CKits home = Club().GetHomeKit(), away = Club().GetAwayKit();
+    auto* kits = Section<CKitScreen>(kProgramClubHub, 101, 3);
+    ASSERT_NE(kits, nullptr);
+    ClickAt({230 + 7, 194 + 7});  // the home sleeves' next pattern
+    ClickAt({275 + 7, 328 + 7});  // the home shirt's next main colour
+    ClickAt({546 + 7, 194 + 7});  // the away sleeves
+    ClickAt({553 + 7, 328 + 7});  // the away shirt's main colour
+    Command(19420);               // Back
+    EXPECT_NE(manager->GetCurrentPage(), kits);
+    // What the four arrows do, by the editor's own rule: next sleeves and
+    // next main colour (buttons 1 and 7) on each kit.
+    CKits wantHome = home, wantAway = away;
+    for (int button : {1, 7, 16 + 1, 16 + 7}) CKitScreen::ApplyButton(wantHome, wantAway, button);
+    EXPECT_EQ(Club().GetHomeKit().bytes, wantHome.bytes);
+    EXPECT_EQ(Club().GetAwayKit().bytes, wantAway.bytes);
+    EXPECT_NE(Club().GetHomeKit().bytes, home.bytes);
+    EXPECT_NE(Club().GetAwayKit().bytes, away.bytes);
+    EXPECT_NE(Club().GetHomeKit().bytes[CKits::kFirstColour], Club().GetAwayKit().bytes[CKits::kFirstColour]);
 }
 
 TEST_F(MoneyInTheProgram, AStandIsRebuiltAndItsWorksRunWithTheWeeks) {
