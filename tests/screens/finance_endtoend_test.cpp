@@ -6,7 +6,9 @@
 // the season, the Accounts Chart both ways, the Job Centre sacking one man and hiring another through
 // contract talks; then the Club button's Stadium, a side stand selected and
 // planned larger under a better roof, the works started and paid for, a
-// week of the game played with them and the works run to their end. Also
+// week of the game played with them and the works run to their end; after
+// some league days the gates and the league graph with two more clubs,
+// cleared, and both printed. Also
 // the right-button menus of Payroll and the Job Centre by row kind and
 // employment.
 #include <gtest/gtest.h>
@@ -28,6 +30,7 @@
 #include "soccerclasses/stadium.h"
 #include "support/human_game_app.h"
 #include "ui/listcontrol.h"
+#include "ui/tree.h"
 #include "ui/xmessages.h"
 #include "ui/xspinedit.h"
 
@@ -305,6 +308,41 @@ TEST_F(MoneyInTheProgram, AStandIsRebuiltAndItsWorksRunWithTheWeeks) {
     ClickButton(18, 427);
     EXPECT_FALSE(CStadiumScreen::IsReversed());
     EXPECT_FALSE(CStadiumScreen::IsCut());
+}
+
+TEST_F(MoneyInTheProgram, AfterSomeLeagueDaysTheGraphsShowGatesAndPositionsAndPrint) {
+    for (int day = 0; day < 60 && Club().GetGameSeries1(1) <= 0; ++day) World().ProcessDay(0, 0);
+    ASSERT_GT(Club().GetGameSeries1(1), 0) << "two home league games played";
+
+    Command(32783);  // Attendance Graph
+    auto* gates = dynamic_cast<CGraphScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(gates, nullptr);
+    ASSERT_EQ(gates->GetScreen(), CGraphScreen::kAttendancePage);
+    EXPECT_EQ(gates->GetClub(), &Club());
+    EXPECT_GE(gates->LayOutAttendance().unit * gates->LayOutAttendance().steps, Club().GetGameSeries1(0));
+    EXPECT_TRUE(view->PrintPage(1)) << "printed";
+
+    Command(32818);  // League Graph
+    auto* league = dynamic_cast<CGraphScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(league, nullptr);
+    ASSERT_EQ(league->GetScreen(), CGraphScreen::kLeaguePage);
+    EXPECT_EQ(league->GetGraphClubCount(), 1);
+    const CDivision& division = *Club().GetDivision();
+    int added = 0;
+    for (int c = 0; c < division.GetClubCount() && added < 2; ++c) {
+        CClub* other = World().GetClub(division.GetFirstClub() + c);
+        if (other == &Club()) continue;
+        TreeNotice pick{};
+        pick.kind = kContextClub;
+        pick.data = reinterpret_cast<uintptr_t>(other);
+        league->OnTreeSelect(&pick);
+        ++added;
+        EXPECT_EQ(league->GetGraphClub(added), other);
+    }
+    EXPECT_EQ(league->GetGraphClubCount(), 3);
+    EXPECT_TRUE(view->PrintPage(1));
+    ClickAt({48 + 28, 412 + 10});  // Clear
+    EXPECT_EQ(league->GetGraphClubCount(), 0);
 }
 
 TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmployment) {
