@@ -95,6 +95,19 @@ if [ -x "$build/tests/test_screens" ]; then
     cp "$build/page-shots/$shot.png" "$out/"
   done
 fi
+# The club and finance pages as their tests leave them: the club hub, Club
+# Information in its three record modes, Honours, the kit editor, the finance hub, Payroll, Manager
+# Funding with the board's answer, Accounts, the Job Centre and the three
+# graphs.
+if [ -x "$build/tests/test_screens" ]; then
+  "$build/tests/test_screens" --gtest_brief=1 \
+    --gtest_filter='Club*.*:KitEditor*.*:FinancePages.*:FundingPage.*:JobCentre.*' >/dev/null
+  for shot in club-hub club-information-gates club-information-results club-information-transfers \
+      club-honours kit-editor finance-hub finance-payroll \
+      finance-funding finance-accounts finance-jobcentre graph-attendance graph-league graph-accounts; do
+    if [ -f "$build/page-shots/$shot.png" ]; then cp "$build/page-shots/$shot.png" "$out/"; fi
+  done
+fi
 if [ -x "$build/tools/make_stadium" ]; then
   "$build/tools/make_stadium" "$(dirname "$0")/../assets" "$build/stadium-sheets-game" --sheets "$out/stadium-sheets"
 fi

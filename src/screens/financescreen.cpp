@@ -63,6 +63,15 @@ constexpr Rect kAmountRect{205, 298, 445, 328};
 
 CScreen* MakeFinanceScreen() { return new CFinanceScreen(); }
 
+// A box about a member of staff or a man of the market shows his face.
+int AskAbout(const CPerson& person, const std::string& text, unsigned type) {
+    MessageBoxRequest r;
+    r.text = text;
+    r.type = type;
+    r.person = &person;
+    return GetUserPort().ShowMessageBox(r);
+}
+
 std::string Money(const CClub* club, double base) {
     const CCountry* country = club ? club->GetCountry() : nullptr;
     if (!country) return std::to_string(static_cast<long long>(base));
@@ -71,9 +80,19 @@ std::string Money(const CClub* club, double base) {
     return out;
 }
 
+// The row a click chose in a list: its mark, which stays when the pointer
+// moves on to the page's buttons (the hover highlight does not).
+int ChosenRow(const CListControl& list) { return list.GetSelectedCount() > 0 ? list.GetSelected(0) : -1; }
+
+void Unchoose(CListControl& list) {
+    list.ClearSelected();
+    list.ClearSelection();
+}
+
 // A heading row: green, empty but for its title, never sorted away.
 void AddHeadingRow(CListControl& list, const std::string& title) {
     const int row = list.AddRow(title, 0, 0, CFinanceScreen::kRowHeading);
+    for (int c = 1; c < list.GetColumnCount(); ++c) list.SetItem(row, c, "");
     list.SetRowColour(row, kHeadingColour);
 }
 
@@ -403,7 +422,10 @@ void CFinanceScreen::SetUpJobCentre() {
     m_nStaffFilter = 5;
     SetJobButtons(false, false, false);
     for (int l = 0; l < 2; ++l)
-        if (CListControl* list = GetPageList(l)) list->m_bSelectable = 1;
+        if (CListControl* list = GetPageList(l)) {
+            list->m_bSelectable = 1;
+            list->m_bKeepMark = 1;  // a second click on the chosen man keeps him chosen
+        }
     TickFilter(m_nStaffFilter);
 }
 
@@ -434,12 +456,19 @@ void CFinanceScreen::FillJobCentre() {
     if (!staff || !market) return;
     staff->ResetContent();
     market->ResetContent();
+    Unchoose(*staff);
+    Unchoose(*market);
     if (m_pClub) {
         m_pClub->FillEmployeeRows(*staff, m_nStaffFilter);
         for (int r = 0; r < staff->GetRowCount(); ++r) staff->SetRowData2(r, kRowEmployee);
         if (const CCountry* country = m_pClub->GetCountry()) {
             country->FillAvailableEmployeeList(*market, m_nStaffFilter);
-            for (int r = 0; r < market->GetRowCount(); ++r) market->SetRowData2(r, kRowMarket);
+            // The market's last two columns have no heading and stay empty.
+            for (int r = 0; r < market->GetRowCount(); ++r) {
+                market->SetRowData2(r, kRowMarket);
+                market->SetItem(r, 4, "");
+                market->SetItem(r, 5, "");
+            }
         }
     }
     staff->Redraw();
@@ -454,27 +483,27 @@ void CFinanceScreen::OnListClick(CListControl* list, int row, int column) {
     if (!staff || !market) return;
     const bool selected = row >= 0 && row < list->GetRowCount();
     if (list == staff && selected) {
-        market->ClearSelection();
+        Unchoose(*market);
         market->Redraw();
         SetJobButtons(true, false, true);
     } else if (list == market && selected) {
-        staff->ClearSelection();
+        Unchoose(*staff);
         staff->Redraw();
         SetJobButtons(true, true, false);
     } else {
-        list->ClearSelection();
+        Unchoose(*list);
         SetJobButtons(false, false, false);
     }
 }
 
 void CFinanceScreen::HireEmployee() {
     CListControl* market = GetPageList(1);
-    if (m_nPage != kJobCentrePage || !market || !m_pClub || market->GetCurSel() < 0) return;
-    auto* e = reinterpret_cast<CAvailableEmployee*>(market->GetItemData(market->GetCurSel()));
+    if (m_nPage != kJobCentrePage || !market || !m_pClub || ChosenRow(*market) < 0) return;
+    auto* e = reinterpret_cast<CAvailableEmployee*>(market->GetItemData(ChosenRow(*market)));
     if (!e) return;
     if (m_pClub->HasApproachedEmployee(*e)) {
-        UserMessageBoxText(platform::FormatMessageId(kNoNegotiation, {e->GetName(), m_pClub->GetName()}), kBoxNotice,
-                           -1);
+        AskAbout(e->Person(), platform::FormatMessageId(kNoNegotiation, {e->GetName(), m_pClub->GetName()}),
+                 kBoxNotice);
         return;
     }
     if (m_pClub->ConfirmHireEmployee(e->m_JobKind) != 1) return;
@@ -484,8 +513,8 @@ void CFinanceScreen::HireEmployee() {
         return;
     }
     m_pClub->AddApproachedEmployee(*e);
-    UserMessageBoxText(platform::FormatMessageId(kNoIntention, {e->GetName(), m_pClub->GetName()}), kBoxNotice, -1);
-    market->ClearSelection();
+    AskAbout(e->Person(), platform::FormatMessageId(kNoIntention, {e->GetName(), m_pClub->GetName()}), kBoxNotice);
+    Unchoose(*market);
     SetJobButtons(false, false, false);
     market->Redraw();
 }
@@ -493,8 +522,8 @@ void CFinanceScreen::HireEmployee() {
 void CFinanceScreen::SackEmployee() {
     CListControl* staff = GetPageList(0);
     CWorldData* w = GetWorldData();
-    if (m_nPage != kJobCentrePage || !staff || !m_pClub || !w || staff->GetCurSel() < 0) return;
-    auto* e = reinterpret_cast<CEmployee*>(staff->GetItemData(staff->GetCurSel()));
+    if (m_nPage != kJobCentrePage || !staff || !m_pClub || !w || ChosenRow(*staff) < 0) return;
+    auto* e = reinterpret_cast<CEmployee*>(staff->GetItemData(ChosenRow(*staff)));
     const int index = e ? m_pClub->Staff().FindIndex(e) : -1;
     if (index < 0 || index >= m_pClub->Staff().GetSize()) return;
     // He is paid what the question names: at most four weeks' wages.
@@ -506,7 +535,7 @@ void CFinanceScreen::SackEmployee() {
         const std::string question =
             country ? e->m_Person.FormatContractMoney(*country, kSackQuestion, true)
                     : platform::FormatMessageId(kSackQuestion, {e->GetName(), Money(m_pClub, paid)});
-        sack = UserMessageBoxText(question, kBoxYesNo, -1) == kAnswerYes;
+        sack = AskAbout(e->Person(), question, kBoxYesNo) == kAnswerYes;
     }
     if (sack) {
         if (auto* manager = dynamic_cast<CScreenManager*>(Parent())) {
@@ -515,7 +544,7 @@ void CFinanceScreen::SackEmployee() {
         }
         m_pClub->DismissEmployee(index, paid);
     }
-    staff->ClearSelection();
+    Unchoose(*staff);
     SetJobButtons(false, false, false);
     FillJobCentre();
 }
@@ -523,8 +552,8 @@ void CFinanceScreen::SackEmployee() {
 void CFinanceScreen::ShowInformation() {
     for (int l = 0; l < 2; ++l) {
         CListControl* list = GetPageList(l);
-        if (!list || list->GetCurSel() < 0) continue;
-        const int row = list->GetCurSel();
+        if (!list || ChosenRow(*list) < 0) continue;
+        const int row = ChosenRow(*list);
         if (const uintptr_t data = list->GetItemData(row)) OpenPerson(data, list->GetItemData2(row));
         return;
     }
@@ -567,7 +596,14 @@ void CFinanceScreen::OnRButtonDown(uint32_t flags, Point pt) {
         OnHubRightPress(flags, pt, kFinancesMenu);
         return;
     }
-    if (flags != ui::kRelayedFlags) CScreensInfo::OnRButtonDown(flags, pt);
+    // A direct press on a list row comes back relayed through the base and
+    // is answered there; it is not answered twice.
+    if (flags != ui::kRelayedFlags) {
+        m_bPressAnswered = false;
+        CScreensInfo::OnRButtonDown(flags, pt);
+        if (m_bPressAnswered) return;
+    }
+    m_bPressAnswered = true;
     const bool employed = HubManagerEmployed();
     const int row = HitTestListRow(pt.x, pt.y);
     if (row >= 0 && (m_nPage == kPayrollPage || m_nPage == kJobCentrePage)) {

@@ -113,6 +113,7 @@ private:
     int m_nSeasonView = 0;
     uint8_t m_nStaffFilter = 5;
     bool m_bListFilled = false;
+    bool m_bPressAnswered = false;  // a right press already answered through its list
     int m_nSavedTopRow = 0;
     CXSpinedit m_AmountField;
     CXMessageDisplay m_FundingPanel;

@@ -5,6 +5,7 @@
 #include "platform/stringtable.h"
 #include "screens/club_fixture.h"
 #include "screens/financescreen.h"
+#include "screens/playerscreen.h"
 #include "soccerclasses/availableemployee.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
@@ -150,6 +151,11 @@ TEST_F(FinancePages, PayrollListsItsSectionsAndSeasonMoneyIsFiftyTwoTruncatedWee
     ASSERT_GE(row, 0);
     EXPECT_EQ(list.GetItemData2(row), CFinanceScreen::kRowEmployee);
     EXPECT_EQ(list.GetItemText(row, 3), Club().FormatMoney(812));
+    for (int r = 0; r < list.GetRowCount(); ++r) {
+        if (list.GetItemData2(r) != CFinanceScreen::kRowHeading) continue;
+        for (int c = 1; c < list.GetColumnCount(); ++c)
+            EXPECT_EQ(std::string(list.GetItemText(r, c)), "") << "a heading stands alone in its row";
+    }
     EXPECT_TRUE(Greyed(29009)) << "the weekly view's own button is inactive";
     EXPECT_FALSE(Greyed(21714));
 
@@ -305,10 +311,14 @@ protected:
     }
     CListControl& Staff() { return *page->GetPageList(0); }
     CListControl& Market() { return *page->GetPageList(1); }
+    // A click's choice: the row marked and highlighted, then the page told.
     void Select(CListControl& list, int row) {
+        list.ClearSelected();
+        list.AddSelected(row);
         list.SetSelection(row);
         page->OnListClick(&list, row, 0);
     }
+    static int Chosen(const CListControl& list) { return list.GetSelectedCount() ? list.GetSelected(0) : -1; }
     int RowOf(CListControl& list, const std::string& surname) {
         for (int r = 0; r < list.GetRowCount(); ++r)
             if (std::string(list.GetItemText(r, 0)).find(surname) != std::string::npos) return r;
@@ -325,6 +335,8 @@ TEST_F(JobCentre, EachFilterListsItsKindInBothListsAndAllListsEveryKind) {
     const int allStaff = Staff().GetRowCount();
     EXPECT_GE(allStaff, 2);
     EXPECT_EQ(Market().GetRowCount(), 2);
+    for (int r = 0; r < Market().GetRowCount(); ++r)
+        for (int c : {4, 5}) EXPECT_EQ(std::string(Market().GetItemText(r, c)), "") << "untitled column " << c;
     for (const auto& f : CFinanceScreen::kFilters) {
         page->SetStaffFilter(f.kind);
         EXPECT_TRUE(page->FindButton(f.command)->IsTicked());
@@ -347,8 +359,8 @@ TEST_F(JobCentre, AMarketRowAfterAStaffRowLeavesOnlyTheMarketRowAndNoSack) {
     EXPECT_FALSE(Greyed(334));
     EXPECT_TRUE(Greyed(768));
     Select(Market(), 0);
-    EXPECT_EQ(Staff().GetCurSel(), -1);
-    EXPECT_EQ(Market().GetCurSel(), 0);
+    EXPECT_EQ(Chosen(Staff()), -1);
+    EXPECT_EQ(Chosen(Market()), 0);
     EXPECT_TRUE(Greyed(334));
     EXPECT_FALSE(Greyed(768));
     EXPECT_FALSE(Greyed(32909));
@@ -377,6 +389,7 @@ TEST_F(JobCentre, TheSackQuestionNamesTheCappedMoneyAndThatIsWhatIsPaid) {
     Country().FormatMoney(money, capped);
     EXPECT_EQ(port.Boxes()[0].text, Text(425, {name, money}))
         << "years left, but at most four weeks are paid";
+    EXPECT_EQ(port.Boxes()[0].person, &physio->Person()) << "the question shows his face";
     EXPECT_EQ(Club().GetBankBalance(), balance - capped);
 }
 
@@ -394,12 +407,14 @@ TEST_F(JobCentre, AManWhoTurnedTheClubDownWillNotNegotiateAgain) {
     }
     ASSERT_EQ(port.Boxes().size(), 1u);
     EXPECT_EQ(port.Boxes()[0].text, Text(835, {weak->GetName(), Club().GetName()}));
+    EXPECT_EQ(port.Boxes()[0].person, &weak->Person()) << "every refusal shows his face";
     EXPECT_TRUE(Club().HasApproachedEmployee(*weak));
-    EXPECT_EQ(Market().GetCurSel(), -1);
+    EXPECT_EQ(Chosen(Market()), -1);
     Select(Market(), RowOf(Market(), "Novice"));
     page->HireEmployee();
     ASSERT_EQ(port.Boxes().size(), 2u);
     EXPECT_EQ(port.Boxes()[1].text, Text(1169, {weak->GetName(), Club().GetName()}));
+    EXPECT_EQ(port.Boxes()[1].person, &weak->Person());
 }
 
 TEST_F(JobCentre, HiringAWillingManOpensContractTalksOnHim) {
@@ -416,7 +431,10 @@ TEST_F(JobCentre, HiringAWillingManOpensContractTalksOnHim) {
     ASSERT_NE(manager.GetCurrentPage(), nullptr);
     EXPECT_EQ(g_nScreenId, 62);
     EXPECT_EQ(manager.GetCurrentPage()->GetPageFactory(), GetPageFactory(PageClass::Player));
-    (void)able;
+    auto* talks = dynamic_cast<CPlayerScreen*>(manager.GetCurrentPage());
+    ASSERT_NE(talks, nullptr);
+    EXPECT_EQ(talks->m_pSubject, able) << "the talks are with the man chosen";
+    EXPECT_EQ(talks->m_nSubjectKind, 2) << "a man of the market being hired";
 }
 
 // --- the approached staff follow the market ---
