@@ -895,7 +895,7 @@ void CPlayerScreen::ToggleListing(CPlayer& p) {
         SetLabel(GetDetailValue(kPrice), platform::LoadString(485));
         m_bListed = 0;
     }
-    if (action) action->Redraw();
+    GreyDisabledActions();
     Repaint(0);
 }
 
@@ -909,6 +909,7 @@ void CPlayerScreen::OnReleasePlayer() {
         SetLabel(GetDetailValue(kStatus), platform::LoadString(485));
         if (CXButton* release = GetPageButton(kReleaseButton)) release->Enable(false);
         m_bListed = 0;
+        GreyDisabledActions();
         Repaint(0);
         return;
     }
