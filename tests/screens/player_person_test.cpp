@@ -447,6 +447,35 @@ TEST_F(PlayerPages, ClubTransfersShowBothLogsAndTheRecordFees) {
     EXPECT_EQ(Text(6), S(735));
 }
 
+// Back to a club's transfers shows the club it showed: the one it opened on
+// and the one chosen in the tree on it, whatever the tree holds since.
+TEST_F(PlayerPages, BackReopensClubTransfersOnTheClubItShowed) {
+    auto select = [](const CClub* club) {
+        g_nTreeSelectionData = reinterpret_cast<uintptr_t>(club);
+        g_nTreeSelectionLevel = 4;
+        g_nTreeSelectionKind = 0;
+    };
+    select(&Other());
+    Open(24);
+    EXPECT_EQ(Text(0), Other().GetName());
+    Open(117);
+    select(&Club());
+    ASSERT_TRUE(manager.GoBack(1));
+    Drain();
+    ASSERT_EQ(Page()->GetPage(), 24);
+    EXPECT_EQ(Text(0), Other().GetName()) << "the club it opened on";
+
+    TreeNotice pick;
+    pick.level = 4;
+    pick.data = reinterpret_cast<uintptr_t>(&Club());
+    Page()->OnTreeSelect(&pick);
+    Open(117);
+    select(&Other());
+    ASSERT_TRUE(manager.GoBack(1));
+    Drain();
+    EXPECT_EQ(Text(0), Club().GetName()) << "the club chosen on it";
+}
+
 // The tree selection is a raw address that can outlive its world (a game
 // loaded or started since): a club or player it names that the running
 // world does not hold is never read.
