@@ -3,6 +3,8 @@
 // the sale page's gauge and answers (23), and the model's side of an
 // accepted bid for a human manager's player.
 #include <cmath>
+#include <functional>
+#include <memory>
 
 #include "platform/msgformat.h"
 #include "platform/random.h"
@@ -94,6 +96,7 @@ TEST_F(DealPages, PurchaseOpeningLinesFollowTheAskingPrice) {
         EXPECT_GE(page->GetRoundLimit(), 8);
         EXPECT_LE(page->GetRoundLimit(), 12);
         Save("purchase-" + std::to_string(c.line));
+        EXPECT_EQ(Text(3), "\xA3" "50m") << "the funds beside their label";
     }
 }
 
@@ -216,6 +219,95 @@ TEST_F(DealPages, EqualDemandsSignThePlayerAndTheClauseIsKept) {
     EXPECT_TRUE(Club().OfferTargets().empty());
     EXPECT_EQ(target->m_TransferHistory.GetSize(), 1);
     EXPECT_TRUE(Page()->TalksEnded());
+}
+
+// Staff and youths talk terms on page 62 too: with the fields as they open
+// (their own demands) a club's employee renews, a market employee joins the
+// staff and leaves the market, and a youth of the club signs as a player.
+TEST_F(DealPages, EqualDemandsAreAcceptedFromStaffMarketStaffAndYouths) {
+    struct Case {
+        const char* name;
+        int kind;
+        std::function<void*()> make;
+        std::function<void(void*, const CContractOffer&)> check;
+        const char* shot;
+    };
+    CAvailableEmployeeList& staffMarket = *Club().GetCountry()->GetStaffMarket();
+    const std::vector<Case> cases = {
+        {"an employee of the club renews", kPersonListStaff,
+         [&]() -> void* { return Hire(Club(), CBasicEmployee::kScout, "Renewer", 1); },
+         [&](void* who, const CContractOffer& d) {
+             auto* e = static_cast<CEmployee*>(who);
+             EXPECT_EQ(e->GetClub(), &Club());
+             EXPECT_EQ(e->Person().GetContractYears() + e->Person().GetPendingYears(), 1 + d.m_Years);
+         },
+         "contract-employee"},
+        {"a market employee joins the staff", kPersonListStaffMarket,
+         [&]() -> void* {
+             CBasicEmployee e;
+             e.m_JobKind = CBasicEmployee::kScout;
+             e.m_Ability = 55;
+             e.Person().Set("M", "Newcomer", 41, 1);
+             staffMarket.AddCopy(e);
+             return staffMarket.GetAt(staffMarket.GetSize() - 1);
+         },
+         [&](void*, const CContractOffer& d) {
+             bool hired = false;
+             for (int i = 0; i < Club().Staff().GetSize(); ++i)
+                 if (CEmployee* e = Club().Staff().GetAt(i); e && e->GetName() == "M.Newcomer") {
+                     hired = true;
+                     EXPECT_EQ(e->Person().GetContractYears(), d.m_Years);
+                 }
+             EXPECT_TRUE(hired);
+             for (int i = 0; i < staffMarket.GetSize(); ++i)
+                 EXPECT_NE(staffMarket.GetAt(i)->GetName(), "M.Newcomer") << "still on the market";
+         },
+         "contract-market-employee"},
+        {"a youth of the club signs", kPersonListYouths,
+         [&]() -> void* {
+             auto y = std::make_unique<CYouth>();
+             y->m_Person.Set("Y", "Promoted", 17, 1);
+             y->m_Football.SetPosition(CSoccerPlayer::kMidfielder, false);
+             CYouth* raw = y.get();
+             Club().Youths().Add(std::move(y));
+             return raw;
+         },
+         [&](void*, const CContractOffer&) {
+             for (int i = 0; i < Club().Youths().GetSize(); ++i)
+                 EXPECT_NE(Club().Youths().GetAt(i)->m_Person.GetName(), "Y.Promoted") << "still a youth";
+             bool signed_ = false;
+             for (int s = 0; s < kSquadSlots; ++s)
+                 if (const CPlayer* p = Club().PlayerInSlot(s); p && p->GetName() == "Y.Promoted") signed_ = true;
+             EXPECT_TRUE(signed_);
+         },
+         "contract-youth"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        void* who = c.make();
+        g_nScreenId = 62;
+        auto* page = new CPlayerScreen();
+        PersonPageParams params;
+        params.subject = who;
+        params.kind = c.kind;
+        page->SetPageParams(params);
+        manager.SetScreen(page, true, false, false, false, false);
+        Drain();
+        ASSERT_FALSE(Page()->ShowsNoData());
+        const CContractOffer demands = Page()->GetDemands();
+        EXPECT_GT(demands.m_Years, 0);
+        EXPECT_EQ(Page()->ReadField(CPlayerScreen::kWageField), demands.m_WeeklyWage);
+        Save(c.shot);
+        // The funds beside their label; the relocation's "None" left as it is.
+        EXPECT_EQ(Page()->GetPageLabel(3)->GetText(), "\xA3" "50m");
+        if (c.kind != kPersonListYouths && demands.m_Relocation <= 0) {
+            EXPECT_EQ(Page()->GetPageLabel(9)->GetText(), DealText(47050));
+        }
+        Press(515);
+        EXPECT_TRUE(Page()->TalksEnded());
+        EXPECT_TRUE(Page()->DealAgreed()) << LastReply();
+        c.check(who, demands);
+    }
 }
 
 TEST_F(DealPages, TheUsersOwnPlayerIsRenewedWhateverTheOpenerPassed) {
