@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/png.h"
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "platform/window/headless.h"
@@ -136,6 +137,13 @@ protected:
             }
             step();
         }, 600);
+    }
+    // Pictures for people to look at (scripts/screenshots.sh); never the check.
+    void Shot(const std::string& name) {
+        Ui::Get().PresentNow();
+        const auto dir = testenv::BuildDir() / "page-shots";
+        std::filesystem::create_directories(dir);
+        platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
     }
     // Clicks button `b` of the page on display where it stands.
     void ClickButton(int b) {
@@ -283,6 +291,7 @@ TEST_F(TransferMarketInTheProgram, APlayerIsBoughtOnTheListAndAnotherSoldOnTheSa
         EXPECT_EQ(asking, p->GetAskingPrice(*p->GetClub()->GetCountry()));
         PressButton(1);  // "Make Offer" with the fields as they are
         if (Page()->DealAgreed()) {
+            Shot("game-purchase");
             bought = p;
             seller = p->GetClub();
             fee = asking;
@@ -318,6 +327,7 @@ TEST_F(TransferMarketInTheProgram, APlayerIsBoughtOnTheListAndAnotherSoldOnTheSa
         if (page->GetPage() != CPlayerScreen::kContractPage || page->m_pSubject != bought) return false;
         Then([&] {
             demands = Page()->GetDemands();
+            Shot("game-contract");
             buyerBefore = club->GetBankBalance();
             sellerBefore = seller->GetBankBalance();
             ClickButton(1);  // "Make Offer" with the demands as they stand
@@ -394,6 +404,7 @@ TEST_F(TransferMarketInTheProgram, APlayerIsBoughtOnTheListAndAnotherSoldOnTheSa
             return true;
         }
         Then([&] {
+            Shot("game-sale");
             ClickButton(3);  // "Money too Low"
             Then([&] {
                 ClickButton(2);  // "Reject Offer"
