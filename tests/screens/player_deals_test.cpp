@@ -510,6 +510,109 @@ TEST_F(DealPages, TheBoardStopsTheReleaseOfAPlayerAboveTheClubsStanding) {
     EXPECT_EQ(Page()->GetPage(), 60);
 }
 
+// The person page's releases and refusals: each asks or says its text, a
+// "No" changes nothing, a "Yes" pays and removes and goes back to the page
+// before.
+TEST_F(DealPages, ReleasesAskFirstPayAndGoBack) {
+    // A player whose pay-off the club cannot meet: 18, nothing moves.
+    CPlayer* dear = Sign(Club(), CSoccerPlayer::kDefender, "Dear");
+    dear->Person().SetContractYears(4);
+    dear->Person().SetWeeklyWage(1000000);
+    Open(102);
+    Open(60, dear, 0);
+    Press(538);
+    EXPECT_TRUE(port.Asked(18));
+    EXPECT_EQ(dear->GetClub(), &Club());
+
+    // A player released for his pay-off: asked first; "No" keeps him.
+    CPlayer* leaver = Sign(Club(), CSoccerPlayer::kMidfielder, "Leaver");
+    leaver->Person().SetContractYears(4);
+    leaver->Person().SetWeeklyWage(2000);
+    // The club's standing above his ability: the board lets him go.
+    ASSERT_NE(Club().GetPopularity(), nullptr);
+    const_cast<CPopularity*>(Club().GetPopularity())->m_StandingByte = 90;
+    SetAbility(uint16_t(WorldIndexOf(*leaver)), 40);
+    const double payOff = leaver->GetRemainingWages();
+    ASSERT_GT(payOff, 0);
+    const std::string question = leaver->GetPayOffText(*Club().GetCountry());
+    Open(102);
+    Open(60, leaver, 0);
+    port.AnswerNext(kAnswerNo);
+    Press(538);
+    EXPECT_TRUE(port.AskedText(question));
+    EXPECT_NE(question.find("to pay off " + leaver->GetName()), std::string::npos) << "355: " << question;
+    EXPECT_EQ(leaver->GetClub(), &Club());
+    EXPECT_EQ(Page()->GetPage(), 60);
+    const double balance = Club().GetBankBalance();
+    port.AnswerNext(kAnswerYes);
+    Press(538);
+    EXPECT_NE(leaver->GetClub(), &Club());
+    EXPECT_NEAR(Club().GetBankBalance(), balance - payOff, 1.0) << "the compensation leaves the balance";
+    EXPECT_EQ(Page()->GetPage(), 102) << "back to the page before";
+
+    // An employee sacked: 425 names his contract money.
+    CEmployee* coach = Hire(Club(), CBasicEmployee::kHeadCoach, "Sacked", 4);
+    coach->Person().SetWeeklyWage(500);
+    Open(102);
+    Open(60, coach, kPersonListStaff);
+    port.AnswerNext(kAnswerNo);
+    Press(537);
+    ASSERT_FALSE(port.Boxes().empty());
+    const std::string sack = port.Boxes().back().text;
+    EXPECT_EQ(sack.rfind("You will have to pay ", 0), 0u) << sack;
+    EXPECT_NE(sack.find("wish to sack " + coach->GetName()), std::string::npos) << sack;
+    EXPECT_GE(Club().Staff().FindIndex(coach), 0);
+    const int staff = Club().Staff().GetSize();
+    port.AnswerNext(kAnswerYes);
+    Press(537);
+    EXPECT_EQ(Club().Staff().GetSize(), staff - 1);
+    EXPECT_EQ(Page()->GetPage(), 102);
+
+    // A youth let go: 842, then he is gone.
+    auto y = std::make_unique<CYouth>();
+    y->m_Person.Set("Y", "Letgo", 17, 1);
+    CYouth* youth = y.get();
+    Club().Youths().Add(std::move(y));
+    Open(102);
+    Open(60, youth, kPersonListYouths);
+    port.AnswerNext(kAnswerYes);
+    Press(537);
+    EXPECT_TRUE(port.AskedText(platform::FormatMessageId(842, {std::string("Y.Letgo")})));
+    EXPECT_EQ(Club().Youths().GetSize(), 0);
+    EXPECT_EQ(Page()->GetPage(), 102);
+}
+
+// Renewals refused by the player's status, and a market employee the club
+// has already approached.
+TEST_F(DealPages, RenewalsAndApproachesRefusedSayWhy) {
+    struct Case {
+        uint8_t status;
+        unsigned text;
+    };
+    for (const Case c : {Case{3, 949}, Case{10, 949}, Case{CPerson::kStatusRetiring, 951}}) {
+        SCOPED_TRACE(c.text);
+        CPlayer* p = Sign(Club(), CSoccerPlayer::kDefender, "Status" + std::to_string(c.status));
+        p->Person().SetContractYears(1);
+        p->Person().SetStatus(c.status);
+        Open(60, p, 0);
+        Press(540);
+        EXPECT_TRUE(port.AskedText(platform::FormatMessageId(c.text, {p->GetName()})));
+        EXPECT_EQ(Page()->GetPage(), 60) << "no contract page";
+    }
+    CAvailableEmployeeList& staff = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee e;
+    e.m_JobKind = CBasicEmployee::kYouthCoach;
+    e.m_Ability = 40;
+    e.Person().Set("M", "Again", 50, 1);
+    staff.AddCopy(e);
+    CAvailableEmployee* again = staff.GetAt(staff.GetSize() - 1);
+    Club().AddApproachedEmployee(*again);
+    Open(60, again, kPersonListStaffMarket);
+    Press(537);
+    EXPECT_TRUE(port.AskedText(platform::FormatMessageId(1169, {again->GetName(), Club().GetName()})));
+    EXPECT_EQ(Page()->GetPage(), 60);
+}
+
 TEST_F(DealPages, TheListingToggleListsAndDelists) {
     CPlayer* own = Sign(Club(), CSoccerPlayer::kDefender, "Listable");
     for (int i = 0; i < 20; ++i) Sign(Club(), i % 4, "Squad" + std::to_string(i));
