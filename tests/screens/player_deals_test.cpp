@@ -118,6 +118,39 @@ TEST_F(DealPages, ABidBelowHalfTheAskingPriceIsTooLowAndTwoRejectionsEndTheTalks
     EXPECT_FALSE(page->GetDealField(CPlayerScreen::kSellOnField).IsVisible()) << "the sell-on closes with the talks";
 }
 
+// Bids the seller will not take, offered again and again: the talks end
+// either when the club walks away ("F": 65) or at the round limit (593);
+// the player becomes a bid target and both fields close.
+TEST_F(DealPages, StubbornBidsEndWithTheClubWalkingAwayOrTheLimit) {
+    target->m_AskingPrice = 400000;
+    CPlayerScreen* page = OpenDeal(22, target);
+    CXSpinedit& amount = page->GetDealField(CPlayerScreen::kAmountField);
+    amount.SetValue(amount.GetShownValue() * 0.6, false);
+    const std::string walkedAway = platform::FormatMessageId(65, {Other().GetName(), target->GetName()});
+    const std::string limit = platform::FormatMessageId(593, {Other().GetName()});
+    int offers = 0;
+    while (!page->TalksEnded() && offers < 20) {
+        Press(503);
+        ++offers;
+        if (!page->TalksEnded()) {
+            EXPECT_NE(LastReply(), walkedAway);
+            EXPECT_NE(LastReply(), limit);
+        }
+    }
+    ASSERT_TRUE(page->TalksEnded());
+    EXPECT_FALSE(page->DealAgreed());
+    EXPECT_TRUE(LastReply() == walkedAway || LastReply() == limit) << LastReply();
+    if (LastReply() == limit) {
+        EXPECT_EQ(offers, page->GetRoundLimit()) << "the last round's answer is the limit";
+    }
+    EXPECT_LE(offers, 13);
+    EXPECT_TRUE(Club().HasBidForPlayer(uint32_t(WorldIndexOf(*target))));
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kAmountField).IsVisible());
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kSellOnField).IsVisible());
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kSellOnField).IsSpinEnabled());
+    EXPECT_EQ(User().GetNegotiations().GetSize(), 0) << "no talks started";
+}
+
 TEST_F(DealPages, ABidTheClubCannotPayIsNotCounted) {
     target->m_AskingPrice = 400000;
     Club().SetBankBalance(1000);
