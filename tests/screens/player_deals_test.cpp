@@ -343,6 +343,57 @@ TEST_F(DealPages, EqualDemandsAreAcceptedFromStaffMarketStaffAndYouths) {
     }
 }
 
+// A market coach hired replaces the club's coach, who goes for his
+// contract capped at four weeks' wage (1157); a market employee below the
+// club's level will not talk (835).
+TEST_F(DealPages, AHiredCoachReplacesTheOldOneAtFourWeeksWage) {
+    CEmployee* old = Hire(Club(), CBasicEmployee::kHeadCoach, "Oldcoach", 4);
+    old->Person().SetWeeklyWage(1000);
+    CAvailableEmployeeList& staffMarket = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee e;
+    e.m_JobKind = CBasicEmployee::kHeadCoach;
+    e.m_Ability = 50;
+    e.Person().Set("M", "Newcoach", 44, 1);
+    staffMarket.AddCopy(e);
+    g_nScreenId = 62;
+    auto* page = new CPlayerScreen();
+    PersonPageParams params;
+    params.subject = staffMarket.GetAt(staffMarket.GetSize() - 1);
+    params.kind = kPersonListStaffMarket;
+    page->SetPageParams(params);
+    manager.SetScreen(page, true, false, false, false, false);
+    Drain();
+    const double balance = Club().GetBankBalance();
+    Press(515);
+    ASSERT_TRUE(Page()->DealAgreed()) << LastReply();
+    ASSERT_FALSE(Page()->GetReplyLines().empty());
+    EXPECT_EQ(Page()->GetReplyLines().front().rfind("J.Oldcoach has been sacked at a cost of ", 0), 0u)
+        << Page()->GetReplyLines().front();
+    EXPECT_NE(Page()->GetReplyLines().front().find("4,000"), std::string::npos) << "four weeks' wage";
+    EXPECT_DOUBLE_EQ(Club().GetBankBalance(), balance - 4000);
+    int coaches = 0;
+    for (int i = 0; i < Club().Staff().GetSize(); ++i)
+        if (CEmployee* s = Club().Staff().GetAt(i); s && s->m_JobKind == CBasicEmployee::kHeadCoach) {
+            ++coaches;
+            EXPECT_EQ(s->GetName(), "M.Newcoach");
+        }
+    EXPECT_EQ(coaches, 1);
+
+    // A club of this row takes staff from level 30 up.
+    ASSERT_NE(Club().GetPopularity(), nullptr);
+    const_cast<CPopularity*>(Club().GetPopularity())->m_StaffLevelMinimum = 30;
+    CBasicEmployee low;
+    low.m_JobKind = CBasicEmployee::kYouthCoach;
+    low.m_Ability = 20;
+    low.Person().Set("M", "Lowly", 44, 1);
+    staffMarket.AddCopy(low);
+    CAvailableEmployee* lowly = staffMarket.GetAt(staffMarket.GetSize() - 1);
+    Open(60, lowly, kPersonListStaffMarket);
+    Press(537);
+    EXPECT_TRUE(port.AskedText(platform::FormatMessageId(835, {lowly->GetName(), Club().GetName()})));
+    EXPECT_EQ(Page()->GetPage(), 60);
+}
+
 TEST_F(DealPages, TheUsersOwnPlayerIsRenewedWhateverTheOpenerPassed) {
     CPlayer* own = Sign(Club(), CSoccerPlayer::kDefender, "Stayer");
     own->Person().SetContractYears(1);
