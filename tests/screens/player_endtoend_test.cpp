@@ -670,4 +670,54 @@ TEST_F(TransferMarketInTheProgram, TheModalPersonPageTipsItsExitAndListingButton
     EXPECT_EQ(mine->GetClub(), club);
 }
 
+// The contract page the day step opens for an agreed bid, left by "Break
+// Off Negotiations": the wait ends, the day goes on, the player stays with
+// his club and becomes a bid target, and the program answers commands.
+TEST_F(TransferMarketInTheProgram, BreakingOffTheContractTalksTheDayOpensEndsTheWait) {
+    club->SetBankBalance(4e7);
+    club->SetBudgetPercentage(100.0);
+    Command(kToolPlayer);
+    PressButton(0);
+    ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kTransferListPage);
+    const std::vector<CPlayer*> candidates = Candidates();
+    ASSERT_FALSE(candidates.empty());
+    CPlayer* wanted = candidates.front();
+    CClub* seller = wanted->GetClub();
+    const int index = IndexOf(*wanted);
+    const int fee = static_cast<int>(wanted->GetAskingPrice(*seller->GetCountry()));
+    backend->Call([&] {
+        std::string reply;
+        User().StartNegotiation(reply, index, fee, seller, 10);
+    });
+    Run(100);
+    ASSERT_EQ(User().GetNegotiations().GetSize(), 1);
+    boxWish = [&](const std::string& text, const std::vector<std::string>& labels) {
+        return text.find(wanted->GetName()) != std::string::npos && text.find("contract") != std::string::npos
+                   ? std::max(0, LabelIndex(labels, "egotiat"))
+                   : -1;
+    };
+    bool brokeOff = false;
+    pageScript = [&](CPlayerScreen* page) {
+        if (page->GetPage() != CPlayerScreen::kContractPage || page->m_pSubject != wanted) return false;
+        Then([&] {
+            EXPECT_EQ(Page()->m_nSellOn, 10) << "the agreed sell-on came with the page";
+            brokeOff = true;
+            ClickButton(0);  // "Break Off Negotiations"
+        });
+        return true;
+    };
+    for (int step = 0; step < 3 && modalPages == 0; ++step) Command(kMoveHalfWeek);
+    ASSERT_EQ(modalPages, 1) << "the contract page opened once";
+    EXPECT_TRUE(brokeOff);
+    Run(600);
+    EXPECT_TRUE(Page() == nullptr || Page()->GetPage() != CPlayerScreen::kContractPage) << "the wait ended";
+    EXPECT_EQ(wanted->GetClub(), seller);
+    EXPECT_TRUE(club->HasBidForPlayer(static_cast<uint32_t>(index)));
+    EXPECT_EQ(User().GetNegotiations().GetSize(), 0);
+    // The tool bar answers again.
+    Command(kToolPlayer);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetPage(), CPlayerScreen::kHubPage);
+}
+
 }  // namespace
