@@ -326,6 +326,25 @@ TEST_F(MarketPages, RefusedFirstPressesSayWhyAndLeaveTheButtonOff) {
     ASSERT_EQ(Page()->GetBuyLines().size(), 1u);
     EXPECT_EQ(Page()->GetBuyLines()[0], platform::FormatMessageId(836, {back->GetName()}));
     EXPECT_FALSE(Page()->GetPageButton(CPlayerScreen::kLoanButton)->IsEnabled());
+    // A player whose transfer talks are under way is not lent either (840).
+    User().GetNegotiations().Add(WorldIndexOf(*abroad), 500000, 2, 0, 2);
+    Pick(0, -1);
+    TreeNotice far;
+    far.level = 4;
+    far.data = reinterpret_cast<uintptr_t>(&Far());
+    Page()->OnTreeSelect(&far);
+    Drain();
+    ASSERT_GE(RowOf(abroad), 0);
+    Pick(0, RowOf(abroad));
+    Press(492);
+    ASSERT_EQ(Page()->GetBuyLines().size(), 1u);
+    EXPECT_EQ(Page()->GetBuyLines()[0], platform::FormatMessageId(840, {abroad->GetName()}));
+    EXPECT_FALSE(Page()->GetPageButton(CPlayerScreen::kLoanButton)->IsEnabled());
+    TreeNotice home;
+    home.level = 4;
+    home.data = reinterpret_cast<uintptr_t>(&Other());
+    Page()->OnTreeSelect(&home);
+    Drain();
     // The keeper may be borrowed: asked first, talks on the second press.
     Pick(0, RowOf(keeper));
     Press(492);
