@@ -151,6 +151,19 @@ TEST_F(DealPages, StubbornBidsEndWithTheClubWalkingAwayOrTheLimit) {
     EXPECT_EQ(User().GetNegotiations().GetSize(), 0) << "no talks started";
 }
 
+// Six players borrowed this season (the club's row 51) close the purchase
+// page's "Make Offer"; five leave it open.
+TEST_F(DealPages, MakeOfferClosesAtTheSixthLoanOfTheSeason) {
+    target->m_AskingPrice = 400000;
+    for (int n = 1; n <= 6; ++n) {
+        SCOPED_TRACE(n);
+        Club().LoanInPlayer(AddPlayer(CSoccerPlayer::kDefender));
+        ASSERT_EQ(Club().GetLoansThisSeason(), n);
+        CPlayerScreen* page = OpenDeal(22, target);
+        EXPECT_EQ(page->GetPageButton(1)->IsEnabled(), n < 6);
+    }
+}
+
 TEST_F(DealPages, ABidTheClubCannotPayIsNotCounted) {
     target->m_AskingPrice = 400000;
     Club().SetBankBalance(1000);
