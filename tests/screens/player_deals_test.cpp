@@ -219,6 +219,21 @@ TEST_F(DealPages, LoansAskForFourToEightWeeksAndStopAtThreeBorrowed) {
     EXPECT_EQ(target->GetClub(), &Other());
 }
 
+// The pound abbreviates: the amount shows in thousands. Left alone it reads
+// back the asking price to the unit; changed, the thousands shown are read
+// times 1000.
+TEST_F(DealPages, MoneyFieldsReadBackTheirBaseAmountUntilChanged) {
+    target->m_AskingPrice = 400123;
+    CPlayerScreen* page = OpenDeal(22, target);
+    CXSpinedit& amount = page->GetDealField(CPlayerScreen::kAmountField);
+    EXPECT_EQ(amount.GetShownValue(), 400);
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kAmountField), 400123) << "the asking price, to the unit";
+    amount.SetValue(401, false);
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kAmountField), 401000);
+    amount.SetValue(400, false);
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kAmountField), 400123) << "back to the shown value: the price again";
+}
+
 TEST_F(DealPages, AHugeBidInAWeakCurrencyIsReadWithoutOverflow) {
     target->m_AskingPrice = 400000;
     CPlayerScreen* page = OpenDeal(22, target);
