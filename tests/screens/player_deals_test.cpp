@@ -422,6 +422,50 @@ TEST_F(DealPages, AHiredCoachReplacesTheOldOneAtFourWeeksWage) {
     EXPECT_EQ(Page()->GetPage(), 60);
 }
 
+// A youth hears offers without limit; an employee's renewal ends after its
+// round limit.
+TEST_F(DealPages, AYouthTalksWithoutLimitAndAnEmployeeUpToHisRounds) {
+    auto y = std::make_unique<CYouth>();
+    y->m_Person.Set("Y", "Patient", 17, 1);
+    y->m_Football.SetPosition(CSoccerPlayer::kDefender, false);
+    CYouth* youth = y.get();
+    Club().Youths().Add(std::move(y));
+    CEmployee* scout = Hire(Club(), CBasicEmployee::kScout, "Haggler", 1);
+    struct Case {
+        void* who;
+        int kind;
+        bool limited;
+    };
+    for (const Case c : {Case{youth, kPersonListYouths, false}, Case{scout, kPersonListStaff, true}}) {
+        SCOPED_TRACE(c.kind);
+        g_nScreenId = 62;
+        auto* page = new CPlayerScreen();
+        PersonPageParams params;
+        params.subject = c.who;
+        params.kind = c.kind;
+        page->SetPageParams(params);
+        manager.SetScreen(page, true, false, false, false, false);
+        Drain();
+        // Ten years and a wage of nothing: never taken.
+        Page()->GetDealField(CPlayerScreen::kWageField).SetValue(0, false);
+        Page()->GetDealField(CPlayerScreen::kYearsField).SetValue(10, false);
+        int offers = 0;
+        while (!Page()->TalksEnded() && offers < 20) {
+            Press(515);
+            ++offers;
+        }
+        EXPECT_FALSE(Page()->DealAgreed());
+        if (c.limited) {
+            EXPECT_TRUE(Page()->TalksEnded());
+            EXPECT_EQ(offers, Page()->GetRoundLimit() + 1);
+            EXPECT_GE(offers, 9);
+            EXPECT_LE(offers, 13);
+        } else {
+            EXPECT_FALSE(Page()->TalksEnded()) << "a youth never walks away";
+        }
+    }
+}
+
 TEST_F(DealPages, TheUsersOwnPlayerIsRenewedWhateverTheOpenerPassed) {
     CPlayer* own = Sign(Club(), CSoccerPlayer::kDefender, "Stayer");
     own->Person().SetContractYears(1);
