@@ -720,4 +720,56 @@ TEST_F(TransferMarketInTheProgram, BreakingOffTheContractTalksTheDayOpensEndsThe
     EXPECT_EQ(Page()->GetPage(), CPlayerScreen::kHubPage);
 }
 
+// The section page (102) with the real mouse: a right press on a staff row
+// asks for the employee menu for him, a double click on a hired member of
+// staff opens his person page, one on a contact opens nothing.
+TEST_F(TransferMarketInTheProgram, TheSectionPagesStaffRowsAnswerTheMouse) {
+    constexpr int kEmployeeMenuGroup = 12;
+    auto hire = [&](uint8_t job, const std::string& surname) {
+        auto e = std::make_unique<CEmployee>();
+        e->m_JobKind = job;
+        e->m_Ability = 60;
+        e->Person().Set("R", surname, 50, 1);
+        e->Person().SetContractYears(2);
+        CEmployee* raw = e.get();
+        club->Staff().Add(std::move(e));
+        return raw;
+    };
+    CEmployee* scout = hire(CBasicEmployee::kScout, "Spyglass");
+    CEmployee* editor = hire(16, "Inkwell");
+    Command(kToolPlayer);
+    ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kHubPage);
+    CListControl* list = nullptr;
+    for (int l = 0; Page()->GetPageList(l); ++l) list = Page()->GetPageList(l);
+    ASSERT_NE(list, nullptr);
+    auto pointOf = [&](const CEmployee* who) {
+        for (int r = 0; r < list->GetRowCount(); ++r)
+            if (reinterpret_cast<const CEmployee*>(list->GetItemData(r)) == who) {
+                list->SetTopRow(r);
+                Run(50);
+                const Rect rect = list->WindowRect();
+                for (int y = rect.top; y < rect.bottom; ++y)
+                    if (Page()->HitTestListRow(rect.left + 40, y) == r) return Point{rect.left + 40, y + 3};
+            }
+        return Point{-1, -1};
+    };
+    const Point scoutRow = pointOf(scout);
+    ASSERT_GE(scoutRow.y, 0);
+    g_pSelectedEmployee = nullptr;
+    const size_t before = menus.size();
+    MouseAt(scoutRow, MouseButton::Right);
+    ASSERT_EQ(menus.size(), before + 1);
+    EXPECT_EQ(MenuGroupOf(menus.back()), kEmployeeMenuGroup);
+    EXPECT_EQ(g_pSelectedEmployee, scout);
+
+    const Point editorRow = pointOf(editor);
+    ASSERT_GE(editorRow.y, 0) << "the fanzine editor is among the section's advisers";
+    MouseAt(editorRow, MouseButton::Left, true);
+    EXPECT_EQ(Page()->GetPage(), CPlayerScreen::kHubPage) << "a contact has no person page";
+    MouseAt(pointOf(scout), MouseButton::Left, true);
+    ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kPersonPage);
+    EXPECT_EQ(Page()->m_pSubject, scout);
+    EXPECT_EQ(Page()->m_nSubjectKind, kPersonListStaff);
+}
+
 }  // namespace
