@@ -73,15 +73,18 @@ if [ -x "$build/tests/test_screens" ]; then
 fi
 # The player section's pages as their tests leave them: the section page, the
 # transfer list in its three views, the scouts, the purchase page for a
-# transfer and a loan, the contract and sale pages, the person page on each
-# sub-page and for an employee, a club's transfers, a player's transfer
-# history and the bids in progress.
+# transfer and a loan, the contract page for a player, an employee, a market
+# employee and a youth, the sale page, the person page on each sub-page and
+# for an employee, a club's transfers, a player's transfer history and the
+# bids in progress; and the purchase, contract and sale pages as a running
+# game shows them, beside the tool bar and the navigator.
 if [ -x "$build/tests/test_screens" ]; then
   "$build/tests/test_screens" --gtest_brief=1 \
-    --gtest_filter='PlayerPages.*:PersonPage.*:MarketPages.*:DealPages.*:SalePage.*' >/dev/null
+    --gtest_filter='PlayerPages.*:PersonPage.*:MarketPages.*:DealPages.*:SalePage.*:TransferMarketInTheProgram.APlayerIsBought*' >/dev/null
   for shot in player-hub transfer-list-approach transfer-list-filters transfer-list-scout scouts purchase-1056 \
-      purchase-1057 contract-player sale person-sub0 person-sub1 person-sub2 person-sub3 person-sub4 \
-      person-employee club-transfers transfer-history bids; do
+      purchase-1057 contract-player contract-employee contract-market-employee contract-youth sale person-sub0 \
+      person-sub1 person-sub2 person-sub3 person-sub4 person-employee club-transfers transfer-history bids \
+      game-purchase game-contract game-sale; do
     cp "$build/page-shots/$shot.png" "$out/"
   done
 fi

@@ -173,14 +173,35 @@ void CPlayerScreen::Initialise() {
 
 void CPlayerScreen::Refresh() {
     if (m_nPage == kHubPage) ShowAdvisor();
+    if (m_nPage == kTransferListPage) ShowScopePicture();
+    // The page's history entry is made once this open is done: the scope
+    // it opened on is stored then.
+    if (m_nPage == kTransferListPage || m_nPage == kClubTransfersPage) Post(kMsgMarkScopeEntry);
+}
+
+void CPlayerScreen::ShowScopePicture() {
+    // A federation, country, division or club shows its own picture; no
+    // scope (a player node among them) searches the current country, whose
+    // flag shows.
+    if (m_TreeData && m_nTreeKind >= kContextFederation && m_nTreeKind <= kContextClub) {
+        ShowContextPicture(m_nTreeKind, m_TreeData, true, 0);
+        return;
+    }
+    CWorldData* w = GetWorldData();
+    const CCountry* country = w ? w->GetCurrentCountry() : nullptr;
+    ShowContextPicture(kContextCountry, reinterpret_cast<uintptr_t>(country), true, 0);
+}
+
+void CPlayerScreen::MarkScopeEntry() {
+    // Only the entry of the page on display keeps the scope: by the time a
+    // page closes, Back may already have made another entry the current one.
+    auto* manager = dynamic_cast<CScreenManager*>(Parent());
+    if (manager && manager->GetCurrentPage() == this && !manager->IsOffHistory())
+        manager->MarkHistoryEntry(static_cast<intptr_t>(m_TreeData), static_cast<uint8_t>(std::max(m_nTreeKind, 0)));
 }
 
 void CPlayerScreen::Close() {
     auto* manager = dynamic_cast<CScreenManager*>(Parent());
-    // Only the entry of the page on display keeps the tree selection.
-    if (manager && (m_nPage == kClubTransfersPage || m_nPage == kTransferListPage) &&
-        manager->GetCurrentPage() == this && !manager->IsOffHistory())
-        manager->MarkHistoryEntry(static_cast<intptr_t>(m_TreeData), static_cast<uint8_t>(std::max(m_nTreeKind, 0)));
     if (manager && m_nPage == kPersonPage) {
         // Each club node the page filled gets its placeholder back.
         for (uintptr_t data : m_ExpandedClubs)
@@ -267,6 +288,7 @@ void CPlayerScreen::OnTreeSelect(const TreeNotice* item) {
     if (m_nPage == kClubTransfersPage && kind == kTreeClubNode) {
         m_TreeData = item->data;
         m_nTreeKind = kind;
+        MarkScopeEntry();
         BuildClubTransfersPage();
         Repaint(0);
         return;
@@ -274,7 +296,8 @@ void CPlayerScreen::OnTreeSelect(const TreeNotice* item) {
     if (m_nPage == kTransferListPage) {
         m_TreeData = item->data;
         m_nTreeKind = kind;
-        ShowContextPicture(std::min(kind, 4), item->data, true, 0);
+        MarkScopeEntry();
+        ShowScopePicture();
         if (CListControl* list = GetPageList(0)) list->ClearSelected();
         DisableBuyButtons();
         m_SearchResults.SetSize(0);

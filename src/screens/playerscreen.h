@@ -162,6 +162,12 @@ public:
     // Puts the scope's players into the list with the criteria as they
     // stand; with `refill` the list is emptied first.
     void FillTransferList(bool refill);
+    // The picture beside the title of the scope the list searches.
+    void ShowScopePicture();
+    // Pages 24 and 47: the scope into the history entry of the page on display.
+    void MarkScopeEntry();
+    // Posted to itself once the page's entry exists (WM_USER + 0x47).
+    static constexpr uint32_t kMsgMarkScopeEntry = 0x447;
     int GetViewMode() const { return m_nViewMode; }
     int GetListFilter() const { return m_nListFilter; }
     int GetSortColumn() const { return m_nSortColumn; }
@@ -234,6 +240,7 @@ private:
     void SetPlayerButtons(CPlayer& player);
     void SetEmployeeButtons(class CEmployee* employee);
     void SetPanelButtons(int enabledMask);
+    void GreyDisabledActions();
     void FillRecordList(CListControl& list, const CPlayer& player);
     void FillClubHistoryList(CListControl& list, const CPlayer& player);
     void AddPanelLine(const std::string& line);

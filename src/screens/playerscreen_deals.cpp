@@ -44,7 +44,8 @@ constexpr Rect kFeeRect{333, 289, 577, 315}, kWageRect{333, 313, 574, 336}, kYea
     kRelocationRect{333, 359, 574, 382};
 
 // Page 22's and 62's labels in their order.
-constexpr int kFundsValue = 3, kAmountLabel = 4, kSellOnLabel = 5, kSellOnNone = 6;
+// (kDealFunds is not the class's kFundsValue, which is page 47's.)
+constexpr int kDealFunds = 3, kAmountLabel = 4, kSellOnLabel = 5, kSellOnNone = 6;
 constexpr int kFeeLabel62 = 5, kRelocationLabel62 = 8, kRelocationNone62 = 9;
 
 // The sale page's reluctance: thresholds, and the table by band and sell-on step.
@@ -140,7 +141,7 @@ void CPlayerScreen::SetupPurchasePanel(bool refresh) {
     m_nPlayerIndex = WorldIndexOf(*player);
     if (!refresh) {
         SetLabel(GetPageLabel(1), Fmt(47066, {player->GetName(), m_pSeller->GetName()}));
-        SetLabel(GetPageLabel(kFundsValue), MoneyText(own->GetTransferBudget(), own));
+        SetLabel(GetPageLabel(kDealFunds), MoneyText(own->GetTransferBudget(), own));
         m_Reply.Create("", WS_CHILD | WS_VISIBLE, kReplyRect, this, 23244, "Arial Narrow", 18, kWhite, 0, 0);
         AddReply("", true);
         m_bTalksEnded = 0;
@@ -382,7 +383,7 @@ void CPlayerScreen::SetupContractPanel() {
     // button: a point smaller, it fits the 126-pixel picture.
     if (CXButton* off = GetPageButton(0)) off->SetFont("Arial Narrow", 10, true);
     SetLabel(GetPageLabel(1), Fmt(47066, {person->GetName(), own->GetName()}));
-    SetLabel(GetPageLabel(kFundsValue), MoneyText(own->GetTransferBudget(), own));
+    SetLabel(GetPageLabel(kDealFunds), MoneyText(own->GetTransferBudget(), own));
     m_Reply.Create("", WS_CHILD | WS_VISIBLE, kReplyRect, this, 23238, "Arial Narrow", 18, kWhite, 0, 0);
     AddReply("", true);
     const bool staff = m_nSubjectKind == kPersonListStaff || m_nSubjectKind == kPersonListStaffMarket;
@@ -895,7 +896,7 @@ void CPlayerScreen::ToggleListing(CPlayer& p) {
         SetLabel(GetDetailValue(kPrice), platform::LoadString(485));
         m_bListed = 0;
     }
-    if (action) action->Redraw();
+    GreyDisabledActions();
     Repaint(0);
 }
 
@@ -909,6 +910,7 @@ void CPlayerScreen::OnReleasePlayer() {
         SetLabel(GetDetailValue(kStatus), platform::LoadString(485));
         if (CXButton* release = GetPageButton(kReleaseButton)) release->Enable(false);
         m_bListed = 0;
+        GreyDisabledActions();
         Repaint(0);
         return;
     }

@@ -769,6 +769,10 @@ void CPlayerScreen::OnListClick(CListControl* list, int row, int column) {
 }
 
 intptr_t CPlayerScreen::OnMessage(uint32_t msg, uintptr_t w, intptr_t l) {
+    if (msg == kMsgMarkScopeEntry) {
+        MarkScopeEntry();
+        return 1;
+    }
     if (msg == kMsgSpinArrowTip) {
         auto* text = reinterpret_cast<std::string*>(l);
         return text && GetArrowTip(static_cast<unsigned>(w), *text) ? 1 : 0;

@@ -129,6 +129,9 @@ TEST_F(ClubHub, OutOfWorkOnlyInformationAndTransfersOpen) {
     page->Send(WM_COMMAND, CYouthScreen::kClubInformation, 0);
     Drain();
     EXPECT_EQ(g_nCurrentScreen, 9);
+    Open(101)->Send(WM_COMMAND, CYouthScreen::kClubTransfers, 0);
+    Drain();
+    EXPECT_EQ(g_nCurrentScreen, 24);
 }
 
 TEST_F(ClubHub, EmployedTheSectionsOpenTheirPages) {
@@ -136,7 +139,8 @@ TEST_F(ClubHub, EmployedTheSectionsOpenTheirPages) {
         uint32_t command;
         int screen;
     };
-    for (const Case c : {Case{22201, 9}, Case{22202, 34}, Case{22203, 71}, Case{22204, 72}}) {
+    for (const Case c : {Case{22201, 9}, Case{22202, 34}, Case{22203, 71}, Case{22204, 72},
+                         Case{CYouthScreen::kClubTransfers, 24}}) {
         Open(101)->Send(WM_COMMAND, c.command, 0);
         Drain();
         EXPECT_EQ(g_nCurrentScreen, c.screen) << c.command;

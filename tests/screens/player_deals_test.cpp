@@ -3,6 +3,8 @@
 // the sale page's gauge and answers (23), and the model's side of an
 // accepted bid for a human manager's player.
 #include <cmath>
+#include <functional>
+#include <memory>
 
 #include "platform/msgformat.h"
 #include "platform/random.h"
@@ -94,6 +96,7 @@ TEST_F(DealPages, PurchaseOpeningLinesFollowTheAskingPrice) {
         EXPECT_GE(page->GetRoundLimit(), 8);
         EXPECT_LE(page->GetRoundLimit(), 12);
         Save("purchase-" + std::to_string(c.line));
+        EXPECT_EQ(Text(3), "\xA3" "50m") << "the funds beside their label";
     }
 }
 
@@ -113,6 +116,52 @@ TEST_F(DealPages, ABidBelowHalfTheAskingPriceIsTooLowAndTwoRejectionsEndTheTalks
     EXPECT_EQ(page->GetPageButton(1)->Text(), DealText(580));
     EXPECT_FALSE(page->GetDealField(CPlayerScreen::kAmountField).IsVisible());
     EXPECT_FALSE(page->GetDealField(CPlayerScreen::kSellOnField).IsVisible()) << "the sell-on closes with the talks";
+}
+
+// Bids the seller will not take, offered again and again: the talks end
+// either when the club walks away ("F": 65) or at the round limit (593);
+// the player becomes a bid target and both fields close.
+TEST_F(DealPages, StubbornBidsEndWithTheClubWalkingAwayOrTheLimit) {
+    target->m_AskingPrice = 400000;
+    CPlayerScreen* page = OpenDeal(22, target);
+    CXSpinedit& amount = page->GetDealField(CPlayerScreen::kAmountField);
+    amount.SetValue(amount.GetShownValue() * 0.6, false);
+    const std::string walkedAway = platform::FormatMessageId(65, {Other().GetName(), target->GetName()});
+    const std::string limit = platform::FormatMessageId(593, {Other().GetName()});
+    int offers = 0;
+    while (!page->TalksEnded() && offers < 20) {
+        Press(503);
+        ++offers;
+        if (!page->TalksEnded()) {
+            EXPECT_NE(LastReply(), walkedAway);
+            EXPECT_NE(LastReply(), limit);
+        }
+    }
+    ASSERT_TRUE(page->TalksEnded());
+    EXPECT_FALSE(page->DealAgreed());
+    EXPECT_TRUE(LastReply() == walkedAway || LastReply() == limit) << LastReply();
+    if (LastReply() == limit) {
+        EXPECT_EQ(offers, page->GetRoundLimit()) << "the last round's answer is the limit";
+    }
+    EXPECT_LE(offers, 13);
+    EXPECT_TRUE(Club().HasBidForPlayer(uint32_t(WorldIndexOf(*target))));
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kAmountField).IsVisible());
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kSellOnField).IsVisible());
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kSellOnField).IsSpinEnabled());
+    EXPECT_EQ(User().GetNegotiations().GetSize(), 0) << "no talks started";
+}
+
+// Six players borrowed this season (the club's row 51) close the purchase
+// page's "Make Offer"; five leave it open.
+TEST_F(DealPages, MakeOfferClosesAtTheSixthLoanOfTheSeason) {
+    target->m_AskingPrice = 400000;
+    for (int n = 1; n <= 6; ++n) {
+        SCOPED_TRACE(n);
+        Club().LoanInPlayer(AddPlayer(CSoccerPlayer::kDefender));
+        ASSERT_EQ(Club().GetLoansThisSeason(), n);
+        CPlayerScreen* page = OpenDeal(22, target);
+        EXPECT_EQ(page->GetPageButton(1)->IsEnabled(), n < 6);
+    }
 }
 
 TEST_F(DealPages, ABidTheClubCannotPayIsNotCounted) {
@@ -170,6 +219,21 @@ TEST_F(DealPages, LoansAskForFourToEightWeeksAndStopAtThreeBorrowed) {
     EXPECT_EQ(target->GetClub(), &Other());
 }
 
+// The pound abbreviates: the amount shows in thousands. Left alone it reads
+// back the asking price to the unit; changed, the thousands shown are read
+// times 1000.
+TEST_F(DealPages, MoneyFieldsReadBackTheirBaseAmountUntilChanged) {
+    target->m_AskingPrice = 400123;
+    CPlayerScreen* page = OpenDeal(22, target);
+    CXSpinedit& amount = page->GetDealField(CPlayerScreen::kAmountField);
+    EXPECT_EQ(amount.GetShownValue(), 400);
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kAmountField), 400123) << "the asking price, to the unit";
+    amount.SetValue(401, false);
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kAmountField), 401000);
+    amount.SetValue(400, false);
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kAmountField), 400123) << "back to the shown value: the price again";
+}
+
 TEST_F(DealPages, AHugeBidInAWeakCurrencyIsReadWithoutOverflow) {
     target->m_AskingPrice = 400000;
     CPlayerScreen* page = OpenDeal(22, target);
@@ -216,6 +280,190 @@ TEST_F(DealPages, EqualDemandsSignThePlayerAndTheClauseIsKept) {
     EXPECT_TRUE(Club().OfferTargets().empty());
     EXPECT_EQ(target->m_TransferHistory.GetSize(), 1);
     EXPECT_TRUE(Page()->TalksEnded());
+}
+
+// Staff and youths talk terms on page 62 too: with the fields as they open
+// (their own demands) a club's employee renews, a market employee joins the
+// staff and leaves the market, and a youth of the club signs as a player.
+TEST_F(DealPages, EqualDemandsAreAcceptedFromStaffMarketStaffAndYouths) {
+    struct Case {
+        const char* name;
+        int kind;
+        std::function<void*()> make;
+        std::function<void(void*, const CContractOffer&)> check;
+        const char* shot;
+    };
+    CAvailableEmployeeList& staffMarket = *Club().GetCountry()->GetStaffMarket();
+    const std::vector<Case> cases = {
+        {"an employee of the club renews", kPersonListStaff,
+         [&]() -> void* { return Hire(Club(), CBasicEmployee::kScout, "Renewer", 1); },
+         [&](void* who, const CContractOffer& d) {
+             auto* e = static_cast<CEmployee*>(who);
+             EXPECT_EQ(e->GetClub(), &Club());
+             EXPECT_EQ(e->Person().GetContractYears() + e->Person().GetPendingYears(), 1 + d.m_Years);
+         },
+         "contract-employee"},
+        {"a market employee joins the staff", kPersonListStaffMarket,
+         [&]() -> void* {
+             CBasicEmployee e;
+             e.m_JobKind = CBasicEmployee::kScout;
+             e.m_Ability = 55;
+             e.Person().Set("M", "Newcomer", 41, 1);
+             staffMarket.AddCopy(e);
+             return staffMarket.GetAt(staffMarket.GetSize() - 1);
+         },
+         [&](void*, const CContractOffer& d) {
+             bool hired = false;
+             for (int i = 0; i < Club().Staff().GetSize(); ++i)
+                 if (CEmployee* e = Club().Staff().GetAt(i); e && e->GetName() == "M.Newcomer") {
+                     hired = true;
+                     EXPECT_EQ(e->Person().GetContractYears(), d.m_Years);
+                 }
+             EXPECT_TRUE(hired);
+             for (int i = 0; i < staffMarket.GetSize(); ++i)
+                 EXPECT_NE(staffMarket.GetAt(i)->GetName(), "M.Newcomer") << "still on the market";
+         },
+         "contract-market-employee"},
+        {"a youth of the club signs", kPersonListYouths,
+         [&]() -> void* {
+             auto y = std::make_unique<CYouth>();
+             y->m_Person.Set("Y", "Promoted", 17, 1);
+             y->m_Football.SetPosition(CSoccerPlayer::kMidfielder, false);
+             CYouth* raw = y.get();
+             Club().Youths().Add(std::move(y));
+             return raw;
+         },
+         [&](void*, const CContractOffer&) {
+             for (int i = 0; i < Club().Youths().GetSize(); ++i)
+                 EXPECT_NE(Club().Youths().GetAt(i)->m_Person.GetName(), "Y.Promoted") << "still a youth";
+             bool signed_ = false;
+             for (int s = 0; s < kSquadSlots; ++s)
+                 if (const CPlayer* p = Club().PlayerInSlot(s); p && p->GetName() == "Y.Promoted") signed_ = true;
+             EXPECT_TRUE(signed_);
+         },
+         "contract-youth"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        void* who = c.make();
+        g_nScreenId = 62;
+        auto* page = new CPlayerScreen();
+        PersonPageParams params;
+        params.subject = who;
+        params.kind = c.kind;
+        page->SetPageParams(params);
+        manager.SetScreen(page, true, false, false, false, false);
+        Drain();
+        ASSERT_FALSE(Page()->ShowsNoData());
+        const CContractOffer demands = Page()->GetDemands();
+        EXPECT_GT(demands.m_Years, 0);
+        EXPECT_EQ(Page()->ReadField(CPlayerScreen::kWageField), demands.m_WeeklyWage);
+        Save(c.shot);
+        // The funds beside their label; the relocation's "None" left as it is.
+        EXPECT_EQ(Page()->GetPageLabel(3)->GetText(), "\xA3" "50m");
+        if (c.kind != kPersonListYouths && demands.m_Relocation <= 0) {
+            EXPECT_EQ(Page()->GetPageLabel(9)->GetText(), DealText(47050));
+        }
+        Press(515);
+        EXPECT_TRUE(Page()->TalksEnded());
+        EXPECT_TRUE(Page()->DealAgreed()) << LastReply();
+        c.check(who, demands);
+    }
+}
+
+// A market coach hired replaces the club's coach, who goes for his
+// contract capped at four weeks' wage (1157); a market employee below the
+// club's level will not talk (835).
+TEST_F(DealPages, AHiredCoachReplacesTheOldOneAtFourWeeksWage) {
+    CEmployee* old = Hire(Club(), CBasicEmployee::kHeadCoach, "Oldcoach", 4);
+    old->Person().SetWeeklyWage(1000);
+    CAvailableEmployeeList& staffMarket = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee e;
+    e.m_JobKind = CBasicEmployee::kHeadCoach;
+    e.m_Ability = 50;
+    e.Person().Set("M", "Newcoach", 44, 1);
+    staffMarket.AddCopy(e);
+    g_nScreenId = 62;
+    auto* page = new CPlayerScreen();
+    PersonPageParams params;
+    params.subject = staffMarket.GetAt(staffMarket.GetSize() - 1);
+    params.kind = kPersonListStaffMarket;
+    page->SetPageParams(params);
+    manager.SetScreen(page, true, false, false, false, false);
+    Drain();
+    const double balance = Club().GetBankBalance();
+    Press(515);
+    ASSERT_TRUE(Page()->DealAgreed()) << LastReply();
+    ASSERT_FALSE(Page()->GetReplyLines().empty());
+    EXPECT_EQ(Page()->GetReplyLines().front().rfind("J.Oldcoach has been sacked at a cost of ", 0), 0u)
+        << Page()->GetReplyLines().front();
+    EXPECT_NE(Page()->GetReplyLines().front().find("4,000"), std::string::npos) << "four weeks' wage";
+    EXPECT_DOUBLE_EQ(Club().GetBankBalance(), balance - 4000);
+    int coaches = 0;
+    for (int i = 0; i < Club().Staff().GetSize(); ++i)
+        if (CEmployee* s = Club().Staff().GetAt(i); s && s->m_JobKind == CBasicEmployee::kHeadCoach) {
+            ++coaches;
+            EXPECT_EQ(s->GetName(), "M.Newcoach");
+        }
+    EXPECT_EQ(coaches, 1);
+
+    // A club of this row takes staff from level 30 up.
+    ASSERT_NE(Club().GetPopularity(), nullptr);
+    const_cast<CPopularity*>(Club().GetPopularity())->m_StaffLevelMinimum = 30;
+    CBasicEmployee low;
+    low.m_JobKind = CBasicEmployee::kYouthCoach;
+    low.m_Ability = 20;
+    low.Person().Set("M", "Lowly", 44, 1);
+    staffMarket.AddCopy(low);
+    CAvailableEmployee* lowly = staffMarket.GetAt(staffMarket.GetSize() - 1);
+    Open(60, lowly, kPersonListStaffMarket);
+    Press(537);
+    EXPECT_TRUE(port.AskedText(platform::FormatMessageId(835, {lowly->GetName(), Club().GetName()})));
+    EXPECT_EQ(Page()->GetPage(), 60);
+}
+
+// A youth hears offers without limit; an employee's renewal ends after its
+// round limit.
+TEST_F(DealPages, AYouthTalksWithoutLimitAndAnEmployeeUpToHisRounds) {
+    auto y = std::make_unique<CYouth>();
+    y->m_Person.Set("Y", "Patient", 17, 1);
+    y->m_Football.SetPosition(CSoccerPlayer::kDefender, false);
+    CYouth* youth = y.get();
+    Club().Youths().Add(std::move(y));
+    CEmployee* scout = Hire(Club(), CBasicEmployee::kScout, "Haggler", 1);
+    struct Case {
+        void* who;
+        int kind;
+        bool limited;
+    };
+    for (const Case c : {Case{youth, kPersonListYouths, false}, Case{scout, kPersonListStaff, true}}) {
+        SCOPED_TRACE(c.kind);
+        g_nScreenId = 62;
+        auto* page = new CPlayerScreen();
+        PersonPageParams params;
+        params.subject = c.who;
+        params.kind = c.kind;
+        page->SetPageParams(params);
+        manager.SetScreen(page, true, false, false, false, false);
+        Drain();
+        // Ten years and a wage of nothing: never taken.
+        Page()->GetDealField(CPlayerScreen::kWageField).SetValue(0, false);
+        Page()->GetDealField(CPlayerScreen::kYearsField).SetValue(10, false);
+        int offers = 0;
+        while (!Page()->TalksEnded() && offers < 20) {
+            Press(515);
+            ++offers;
+        }
+        EXPECT_FALSE(Page()->DealAgreed());
+        if (c.limited) {
+            EXPECT_TRUE(Page()->TalksEnded());
+            EXPECT_EQ(offers, Page()->GetRoundLimit() + 1);
+            EXPECT_GE(offers, 9);
+            EXPECT_LE(offers, 13);
+        } else {
+            EXPECT_FALSE(Page()->TalksEnded()) << "a youth never walks away";
+        }
+    }
 }
 
 TEST_F(DealPages, TheUsersOwnPlayerIsRenewedWhateverTheOpenerPassed) {
@@ -415,6 +663,109 @@ TEST_F(DealPages, TheBoardStopsTheReleaseOfAPlayerAboveTheClubsStanding) {
     EXPECT_TRUE(port.AskedText("The board refuse to allow you to sack"));
     EXPECT_EQ(own->GetClub(), &Club());
     EXPECT_DOUBLE_EQ(Club().GetBankBalance(), balance);
+    EXPECT_EQ(Page()->GetPage(), 60);
+}
+
+// The person page's releases and refusals: each asks or says its text, a
+// "No" changes nothing, a "Yes" pays and removes and goes back to the page
+// before.
+TEST_F(DealPages, ReleasesAskFirstPayAndGoBack) {
+    // A player whose pay-off the club cannot meet: 18, nothing moves.
+    CPlayer* dear = Sign(Club(), CSoccerPlayer::kDefender, "Dear");
+    dear->Person().SetContractYears(4);
+    dear->Person().SetWeeklyWage(1000000);
+    Open(102);
+    Open(60, dear, 0);
+    Press(538);
+    EXPECT_TRUE(port.Asked(18));
+    EXPECT_EQ(dear->GetClub(), &Club());
+
+    // A player released for his pay-off: asked first; "No" keeps him.
+    CPlayer* leaver = Sign(Club(), CSoccerPlayer::kMidfielder, "Leaver");
+    leaver->Person().SetContractYears(4);
+    leaver->Person().SetWeeklyWage(2000);
+    // The club's standing above his ability: the board lets him go.
+    ASSERT_NE(Club().GetPopularity(), nullptr);
+    const_cast<CPopularity*>(Club().GetPopularity())->m_StandingByte = 90;
+    SetAbility(uint16_t(WorldIndexOf(*leaver)), 40);
+    const double payOff = leaver->GetRemainingWages();
+    ASSERT_GT(payOff, 0);
+    const std::string question = leaver->GetPayOffText(*Club().GetCountry());
+    Open(102);
+    Open(60, leaver, 0);
+    port.AnswerNext(kAnswerNo);
+    Press(538);
+    EXPECT_TRUE(port.AskedText(question));
+    EXPECT_NE(question.find("to pay off " + leaver->GetName()), std::string::npos) << "355: " << question;
+    EXPECT_EQ(leaver->GetClub(), &Club());
+    EXPECT_EQ(Page()->GetPage(), 60);
+    const double balance = Club().GetBankBalance();
+    port.AnswerNext(kAnswerYes);
+    Press(538);
+    EXPECT_NE(leaver->GetClub(), &Club());
+    EXPECT_NEAR(Club().GetBankBalance(), balance - payOff, 1.0) << "the compensation leaves the balance";
+    EXPECT_EQ(Page()->GetPage(), 102) << "back to the page before";
+
+    // An employee sacked: 425 names his contract money.
+    CEmployee* coach = Hire(Club(), CBasicEmployee::kHeadCoach, "Sacked", 4);
+    coach->Person().SetWeeklyWage(500);
+    Open(102);
+    Open(60, coach, kPersonListStaff);
+    port.AnswerNext(kAnswerNo);
+    Press(537);
+    ASSERT_FALSE(port.Boxes().empty());
+    const std::string sack = port.Boxes().back().text;
+    EXPECT_EQ(sack.rfind("You will have to pay ", 0), 0u) << sack;
+    EXPECT_NE(sack.find("wish to sack " + coach->GetName()), std::string::npos) << sack;
+    EXPECT_GE(Club().Staff().FindIndex(coach), 0);
+    const int staff = Club().Staff().GetSize();
+    port.AnswerNext(kAnswerYes);
+    Press(537);
+    EXPECT_EQ(Club().Staff().GetSize(), staff - 1);
+    EXPECT_EQ(Page()->GetPage(), 102);
+
+    // A youth let go: 842, then he is gone.
+    auto y = std::make_unique<CYouth>();
+    y->m_Person.Set("Y", "Letgo", 17, 1);
+    CYouth* youth = y.get();
+    Club().Youths().Add(std::move(y));
+    Open(102);
+    Open(60, youth, kPersonListYouths);
+    port.AnswerNext(kAnswerYes);
+    Press(537);
+    EXPECT_TRUE(port.AskedText(platform::FormatMessageId(842, {std::string("Y.Letgo")})));
+    EXPECT_EQ(Club().Youths().GetSize(), 0);
+    EXPECT_EQ(Page()->GetPage(), 102);
+}
+
+// Renewals refused by the player's status, and a market employee the club
+// has already approached.
+TEST_F(DealPages, RenewalsAndApproachesRefusedSayWhy) {
+    struct Case {
+        uint8_t status;
+        unsigned text;
+    };
+    for (const Case c : {Case{3, 949}, Case{10, 949}, Case{CPerson::kStatusRetiring, 951}}) {
+        SCOPED_TRACE(c.text);
+        CPlayer* p = Sign(Club(), CSoccerPlayer::kDefender, "Status" + std::to_string(c.status));
+        p->Person().SetContractYears(1);
+        p->Person().SetStatus(c.status);
+        Open(60, p, 0);
+        Press(540);
+        EXPECT_TRUE(port.AskedText(platform::FormatMessageId(c.text, {p->GetName()})));
+        EXPECT_EQ(Page()->GetPage(), 60) << "no contract page";
+    }
+    CAvailableEmployeeList& staff = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee e;
+    e.m_JobKind = CBasicEmployee::kYouthCoach;
+    e.m_Ability = 40;
+    e.Person().Set("M", "Again", 50, 1);
+    staff.AddCopy(e);
+    CAvailableEmployee* again = staff.GetAt(staff.GetSize() - 1);
+    Club().AddApproachedEmployee(*again);
+    Open(60, again, kPersonListStaffMarket);
+    Press(537);
+    EXPECT_TRUE(port.AskedText(platform::FormatMessageId(1169, {again->GetName(), Club().GetName()})));
     EXPECT_EQ(Page()->GetPage(), 60);
 }
 

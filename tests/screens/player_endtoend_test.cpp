@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/png.h"
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "platform/window/headless.h"
@@ -41,6 +42,8 @@
 #include "ui/usermessagebox.h"
 #include "ui/xbutton.h"
 #include "ui/xmenu.h"
+#include "shell/pagemenus.h"
+#include "soccerclasses/employee.h"
 
 namespace {
 
@@ -134,6 +137,13 @@ protected:
             }
             step();
         }, 600);
+    }
+    // Pictures for people to look at (scripts/screenshots.sh); never the check.
+    void Shot(const std::string& name) {
+        Ui::Get().PresentNow();
+        const auto dir = testenv::BuildDir() / "page-shots";
+        std::filesystem::create_directories(dir);
+        platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
     }
     // Clicks button `b` of the page on display where it stands.
     void ClickButton(int b) {
@@ -281,6 +291,7 @@ TEST_F(TransferMarketInTheProgram, APlayerIsBoughtOnTheListAndAnotherSoldOnTheSa
         EXPECT_EQ(asking, p->GetAskingPrice(*p->GetClub()->GetCountry()));
         PressButton(1);  // "Make Offer" with the fields as they are
         if (Page()->DealAgreed()) {
+            Shot("game-purchase");
             bought = p;
             seller = p->GetClub();
             fee = asking;
@@ -316,6 +327,7 @@ TEST_F(TransferMarketInTheProgram, APlayerIsBoughtOnTheListAndAnotherSoldOnTheSa
         if (page->GetPage() != CPlayerScreen::kContractPage || page->m_pSubject != bought) return false;
         Then([&] {
             demands = Page()->GetDemands();
+            Shot("game-contract");
             buyerBefore = club->GetBankBalance();
             sellerBefore = seller->GetBankBalance();
             ClickButton(1);  // "Make Offer" with the demands as they stand
@@ -392,6 +404,7 @@ TEST_F(TransferMarketInTheProgram, APlayerIsBoughtOnTheListAndAnotherSoldOnTheSa
             return true;
         }
         Then([&] {
+            Shot("game-sale");
             ClickButton(3);  // "Money too Low"
             Then([&] {
                 ClickButton(2);  // "Reject Offer"
@@ -496,6 +509,267 @@ TEST_F(TransferMarketInTheProgram, TheListsRowsAnswerTheMousesRightPressAndDoubl
     MouseAt(again, MouseButton::Left, true);
     ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kPersonPage);
     EXPECT_EQ(Page()->m_pSubject, man);
+}
+
+// Pages 24, 117 and 37 with the real mouse: on the club's transfers and the
+// bids in progress a right press on a row asks for the player menu for that
+// row's man and a double click opens his person page; on the scouts page a
+// right press on a scout's row shows the page's own menu and picks nobody.
+TEST_F(TransferMarketInTheProgram, TheLogsBidsAndScoutsPagesAnswerTheMousesRightPress) {
+    constexpr int kPlayerMenuGroup = 11;
+    constexpr uint32_t kClubTransfersCmd = 32805, kBidsCmd = 32859, kScoutsCmd = 33217;
+    CPlayer* man = nullptr;
+    CClub* other = nullptr;
+    for (int c = 0; c < W().GetClubList().GetSize() && !man; ++c)
+        if (CClub* k = W().GetClub(c); k && k != club)
+            for (int s = 0; s < kSquadSlots && !man; ++s)
+                if (CPlayer* p = k->GetPlayer(s)) {
+                    man = p;
+                    other = k;
+                }
+    ASSERT_NE(man, nullptr);
+    const int index = IndexOf(*man);
+    club->TransferHistory(1).Add(man->GetName(), club->GetName(), 250000, other->GetName(), index);
+    User().GetNegotiations().Add(index, 300000, W().GetClubList().GetIndex(other), 0, 3);
+    auto scout = std::make_unique<CEmployee>();
+    scout->m_JobKind = CBasicEmployee::kScout;
+    scout->m_Ability = 60;
+    scout->Person().Set("R", "Lookout", 50, 1);
+    scout->Person().SetContractYears(2);
+    CEmployee* lookout = scout.get();
+    club->Staff().Add(std::move(scout));
+    g_nTreeSelectionData = 0;
+    g_nTreeSelectionLevel = 0;
+    g_nTreeSelectionKind = 0;
+
+    struct LogCase {
+        uint32_t command;
+        int page;
+    };
+    for (const LogCase c : {LogCase{kClubTransfersCmd, CPlayerScreen::kClubTransfersPage},
+                            LogCase{kBidsCmd, CPlayerScreen::kBidsPage}}) {
+        SCOPED_TRACE(c.page);
+        Command(c.command);
+        ASSERT_NE(Page(), nullptr);
+        ASSERT_EQ(Page()->GetPage(), c.page);
+        ASSERT_EQ(Page()->GetPageList(0)->GetRowCount(), 1);
+        const Point row = RowPoint(0);
+        ASSERT_GE(row.y, 0);
+        g_pSelectedPlayer = nullptr;
+        const size_t before = menus.size();
+        MouseAt(row, MouseButton::Right);
+        ASSERT_EQ(menus.size(), before + 1) << "one menu for one press";
+        EXPECT_EQ(MenuGroupOf(menus.back()), kPlayerMenuGroup);
+        EXPECT_EQ(g_pSelectedPlayer, man);
+        MouseAt(RowPoint(0), MouseButton::Left, true);
+        ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kPersonPage);
+        EXPECT_EQ(Page()->m_pSubject, man);
+    }
+
+    Command(kScoutsCmd);
+    ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kScoutsPage);
+    CListControl* scouts = Page()->GetPageList(0);
+    ASSERT_GE(scouts->GetRowCount(), 1);
+    int row = -1;
+    for (int r = 0; r < scouts->GetRowCount(); ++r)
+        if (reinterpret_cast<CEmployee*>(scouts->GetItemData(r)) == lookout) row = r;
+    ASSERT_GE(row, 0);
+    scouts->SetTopRow(row);
+    Run(50);
+    Point at{-1, -1};
+    const Rect r = scouts->WindowRect();
+    for (int y = r.top; y < r.bottom && at.y < 0; ++y)
+        if (Page()->HitTestListRow(r.left + 40, y) == row) at = {r.left + 40, y + 3};
+    ASSERT_GE(at.y, 0);
+    g_pSelectedEmployee = nullptr;
+    g_pSelectedPlayer = nullptr;
+    const size_t before = menus.size();
+    MouseAt(at, MouseButton::Right);
+    ASSERT_EQ(menus.size(), before + 1);
+    EXPECT_EQ(MenuGroupOf(menus.back()), PageMenuGroup(CPlayerScreen::kScoutsPage));
+    EXPECT_NE(MenuGroupOf(menus.back()), kPlayerMenuGroup);
+    EXPECT_EQ(g_pSelectedEmployee, nullptr);
+    EXPECT_EQ(g_pSelectedPlayer, nullptr);
+    EXPECT_EQ(Page()->GetPage(), CPlayerScreen::kScoutsPage);
+}
+
+// The person page the model opens from a computer club's bid ("Player
+// Info."): its buttons and their tips are the modal page's, "Exit Screen"
+// ends the wait, and the bid's box comes back to be answered.
+TEST_F(TransferMarketInTheProgram, TheModalPersonPageTipsItsExitAndListingButtons) {
+    const int clubIndex = W().GetClubList().GetIndex(club);
+    CPlayer* mine = nullptr;
+    for (int s = 0; s < kSquadSlots && !mine; ++s)
+        if (CPlayer* p = club->GetPlayer(s); p && p->IsWillingToMove() && !p->IsOnLoan()) mine = p;
+    ASSERT_NE(mine, nullptr);
+    const int index = IndexOf(*mine);
+    int infoAsked = 0, rejected = 0;
+    boxWish = [&](const std::string& text, const std::vector<std::string>& labels) {
+        if (text.find(mine->GetName()) == std::string::npos) return -1;
+        if (infoAsked == 0) {
+            ++infoAsked;
+            return LabelIndex(labels, platform::LoadString(522));
+        }
+        ++rejected;
+        return LabelIndex(labels, platform::LoadString(521));
+    };
+    struct Seen {
+        bool modal = false;
+        unsigned actionTip = 0, releaseTip = 0, renewTip = 0;
+        std::string actionText, releaseText, hotSpotTip;
+        bool actionOn = false, releaseOn = false, renewOn = true;
+    } seen;
+    pageScript = [&](CPlayerScreen* page) {
+        if (page->GetPage() != CPlayerScreen::kPersonPage || page->m_pSubject != mine) return false;
+        Then([&] {
+            CPlayerScreen* p = Page();
+            seen.modal = true;
+            CXButton* action = p->GetPageButton(CPlayerScreen::kActionButton);
+            CXButton* release = p->GetPageButton(CPlayerScreen::kReleaseButton);
+            CXButton* renew = p->GetPageButton(CPlayerScreen::kRenewButton);
+            seen.actionTip = p->GetTipId(action->Id());
+            seen.releaseTip = p->GetTipId(release->Id());
+            seen.renewTip = p->GetTipId(renew->Id());
+            seen.actionText = action->Text();
+            seen.releaseText = release->Text();
+            seen.actionOn = action->IsEnabled();
+            seen.releaseOn = release->IsEnabled();
+            seen.renewOn = renew->IsEnabled();
+            // The tip the pointer finds over the action button's hot spot.
+            for (int i = 0; p->GetHotSpot(i); ++i)
+                if (p->GetHotSpot(i)->Id() == action->Id()) p->GetToolTipText(i, seen.hotSpotTip);
+            ClickButton(CPlayerScreen::kActionButton);  // "Exit Screen"
+        });
+        return true;
+    };
+    CClub* buyer = nullptr;
+    for (int c = 0; c < W().GetClubList().GetSize() && !buyer; ++c)
+        if (CClub* k = W().GetClub(c); k && k != club && !k->IsHumanManaged() && k->GetDivision() &&
+                                       k->GetSquadSize() < kSquadSlots - 2)
+            buyer = k;
+    ASSERT_NE(buyer, nullptr);
+    bool approached = true;
+    for (int tries = 0; tries < 6 && infoAsked == 0; ++tries) {
+        backend->Call([&] { approached = buyer->ApproachForPlayer(static_cast<uint32_t>(index), clubIndex); });
+        Run(2000);
+    }
+    ASSERT_EQ(infoAsked, 1) << "the club never bid";
+    ASSERT_TRUE(seen.modal) << "the person page never showed";
+    EXPECT_EQ(modalPages, 1);
+    EXPECT_EQ(seen.actionText, platform::LoadString(580));
+    EXPECT_EQ(seen.actionTip, 580u);
+    EXPECT_EQ(seen.hotSpotTip, platform::LoadString(580));
+    EXPECT_TRUE(seen.actionOn);
+    EXPECT_EQ(seen.releaseText, platform::LoadString(598));
+    EXPECT_EQ(seen.releaseTip, 598u) << "his own club's player: off the list";
+    EXPECT_TRUE(seen.releaseOn);
+    EXPECT_FALSE(seen.renewOn) << "a renewal would replace the page the model waits on";
+    EXPECT_EQ(seen.renewTip, 540u);
+    EXPECT_EQ(rejected, 1) << "the bid's box came back after the page";
+    EXPECT_FALSE(approached);
+    EXPECT_EQ(mine->GetClub(), club);
+}
+
+// The contract page the day step opens for an agreed bid, left by "Break
+// Off Negotiations": the wait ends, the day goes on, the player stays with
+// his club and becomes a bid target, and the program answers commands.
+TEST_F(TransferMarketInTheProgram, BreakingOffTheContractTalksTheDayOpensEndsTheWait) {
+    club->SetBankBalance(4e7);
+    club->SetBudgetPercentage(100.0);
+    Command(kToolPlayer);
+    PressButton(0);
+    ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kTransferListPage);
+    const std::vector<CPlayer*> candidates = Candidates();
+    ASSERT_FALSE(candidates.empty());
+    CPlayer* wanted = candidates.front();
+    CClub* seller = wanted->GetClub();
+    const int index = IndexOf(*wanted);
+    const int fee = static_cast<int>(wanted->GetAskingPrice(*seller->GetCountry()));
+    backend->Call([&] {
+        std::string reply;
+        User().StartNegotiation(reply, index, fee, seller, 10);
+    });
+    Run(100);
+    ASSERT_EQ(User().GetNegotiations().GetSize(), 1);
+    boxWish = [&](const std::string& text, const std::vector<std::string>& labels) {
+        return text.find(wanted->GetName()) != std::string::npos && text.find("contract") != std::string::npos
+                   ? std::max(0, LabelIndex(labels, "egotiat"))
+                   : -1;
+    };
+    bool brokeOff = false;
+    pageScript = [&](CPlayerScreen* page) {
+        if (page->GetPage() != CPlayerScreen::kContractPage || page->m_pSubject != wanted) return false;
+        Then([&] {
+            EXPECT_EQ(Page()->m_nSellOn, 10) << "the agreed sell-on came with the page";
+            brokeOff = true;
+            ClickButton(0);  // "Break Off Negotiations"
+        });
+        return true;
+    };
+    for (int step = 0; step < 3 && modalPages == 0; ++step) Command(kMoveHalfWeek);
+    ASSERT_EQ(modalPages, 1) << "the contract page opened once";
+    EXPECT_TRUE(brokeOff);
+    Run(600);
+    EXPECT_TRUE(Page() == nullptr || Page()->GetPage() != CPlayerScreen::kContractPage) << "the wait ended";
+    EXPECT_EQ(wanted->GetClub(), seller);
+    EXPECT_TRUE(club->HasBidForPlayer(static_cast<uint32_t>(index)));
+    EXPECT_EQ(User().GetNegotiations().GetSize(), 0);
+    // The tool bar answers again.
+    Command(kToolPlayer);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetPage(), CPlayerScreen::kHubPage);
+}
+
+// The section page (102) with the real mouse: a right press on a staff row
+// asks for the employee menu for him, a double click on a hired member of
+// staff opens his person page, one on a contact opens nothing.
+TEST_F(TransferMarketInTheProgram, TheSectionPagesStaffRowsAnswerTheMouse) {
+    constexpr int kEmployeeMenuGroup = 12;
+    auto hire = [&](uint8_t job, const std::string& surname) {
+        auto e = std::make_unique<CEmployee>();
+        e->m_JobKind = job;
+        e->m_Ability = 60;
+        e->Person().Set("R", surname, 50, 1);
+        e->Person().SetContractYears(2);
+        CEmployee* raw = e.get();
+        club->Staff().Add(std::move(e));
+        return raw;
+    };
+    CEmployee* scout = hire(CBasicEmployee::kScout, "Spyglass");
+    CEmployee* editor = hire(16, "Inkwell");
+    Command(kToolPlayer);
+    ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kHubPage);
+    CListControl* list = nullptr;
+    for (int l = 0; Page()->GetPageList(l); ++l) list = Page()->GetPageList(l);
+    ASSERT_NE(list, nullptr);
+    auto pointOf = [&](const CEmployee* who) {
+        for (int r = 0; r < list->GetRowCount(); ++r)
+            if (reinterpret_cast<const CEmployee*>(list->GetItemData(r)) == who) {
+                list->SetTopRow(r);
+                Run(50);
+                const Rect rect = list->WindowRect();
+                for (int y = rect.top; y < rect.bottom; ++y)
+                    if (Page()->HitTestListRow(rect.left + 40, y) == r) return Point{rect.left + 40, y + 3};
+            }
+        return Point{-1, -1};
+    };
+    const Point scoutRow = pointOf(scout);
+    ASSERT_GE(scoutRow.y, 0);
+    g_pSelectedEmployee = nullptr;
+    const size_t before = menus.size();
+    MouseAt(scoutRow, MouseButton::Right);
+    ASSERT_EQ(menus.size(), before + 1);
+    EXPECT_EQ(MenuGroupOf(menus.back()), kEmployeeMenuGroup);
+    EXPECT_EQ(g_pSelectedEmployee, scout);
+
+    const Point editorRow = pointOf(editor);
+    ASSERT_GE(editorRow.y, 0) << "the fanzine editor is among the section's advisers";
+    MouseAt(editorRow, MouseButton::Left, true);
+    EXPECT_EQ(Page()->GetPage(), CPlayerScreen::kHubPage) << "a contact has no person page";
+    MouseAt(pointOf(scout), MouseButton::Left, true);
+    ASSERT_EQ(Page()->GetPage(), CPlayerScreen::kPersonPage);
+    EXPECT_EQ(Page()->m_pSubject, scout);
+    EXPECT_EQ(Page()->m_nSubjectKind, kPersonListStaff);
 }
 
 }  // namespace

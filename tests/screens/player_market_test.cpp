@@ -134,6 +134,49 @@ TEST_F(MarketPages, EachScopeListsItsOtherClubsPlayersAndNeverTheUsersOwn) {
     EXPECT_FALSE(Lists(abroad));
 }
 
+// The picture beside the title is the scope's: the current country's flag
+// without one (a player node among them), a club's kit for a club. Back to
+// the list searches the scope it showed, whatever the tree holds since, and
+// shows its picture again.
+TEST_F(MarketPages, BackRestoresTheScopeAndItsPicture) {
+    auto pick = [&](uintptr_t data, int level) {
+        TreeNotice n;
+        n.level = level;
+        n.data = data;
+        Page()->OnTreeSelect(&n);
+        Drain();
+    };
+    CPlayerScreen* page = OpenList();
+    EXPECT_TRUE(page->IsPicturePresent(kSlotFlag)) << "the current country's flag";
+    EXPECT_FALSE(page->IsPicturePresent(kSlotKit));
+    pick(reinterpret_cast<uintptr_t>(&Other()), 4);
+    EXPECT_TRUE(page->IsPicturePresent(kSlotKit));
+    EXPECT_FALSE(page->IsPicturePresent(kSlotFlag));
+    // A player node is no scope: never a club's kit drawn from a player.
+    pick(reinterpret_cast<uintptr_t>(abroad), 5);
+    EXPECT_FALSE(page->IsPicturePresent(kSlotKit));
+    EXPECT_TRUE(page->IsPicturePresent(kSlotFlag));
+    EXPECT_EQ(Text(CPlayerScreen::kScopeLabel), "Country 1 - " + MarketText(179));
+    pick(reinterpret_cast<uintptr_t>(&Far()), 4);
+    EXPECT_TRUE(Lists(abroad));
+    EXPECT_FALSE(Lists(keeper));
+
+    Open(CPlayerScreen::kClubTransfersPage);
+    g_nTreeSelectionData = reinterpret_cast<uintptr_t>(world.GetCountry(1));
+    g_nTreeSelectionLevel = 2;
+    g_nTreeSelectionKind = 0;
+    manager.GoBack(1);
+    Drain();
+    page = Page();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->GetPage(), CPlayerScreen::kTransferListPage);
+    EXPECT_EQ(Text(CPlayerScreen::kScopeLabel), "Dunmore Rovers - " + MarketText(179));
+    EXPECT_TRUE(Lists(abroad));
+    EXPECT_FALSE(Lists(keeper));
+    EXPECT_TRUE(page->IsPicturePresent(kSlotKit)) << "the stored scope's picture";
+    EXPECT_FALSE(page->IsPicturePresent(kSlotFlag));
+}
+
 TEST_F(MarketPages, APositionButtonFiltersAtOnceAndAllPlayersBringsEveryPositionBack) {
     CPlayerScreen* page = OpenList();
     ASSERT_TRUE(Lists(keeper) && Lists(back));
@@ -283,6 +326,25 @@ TEST_F(MarketPages, RefusedFirstPressesSayWhyAndLeaveTheButtonOff) {
     ASSERT_EQ(Page()->GetBuyLines().size(), 1u);
     EXPECT_EQ(Page()->GetBuyLines()[0], platform::FormatMessageId(836, {back->GetName()}));
     EXPECT_FALSE(Page()->GetPageButton(CPlayerScreen::kLoanButton)->IsEnabled());
+    // A player whose transfer talks are under way is not lent either (840).
+    User().GetNegotiations().Add(WorldIndexOf(*abroad), 500000, 2, 0, 2);
+    Pick(0, -1);
+    TreeNotice far;
+    far.level = 4;
+    far.data = reinterpret_cast<uintptr_t>(&Far());
+    Page()->OnTreeSelect(&far);
+    Drain();
+    ASSERT_GE(RowOf(abroad), 0);
+    Pick(0, RowOf(abroad));
+    Press(492);
+    ASSERT_EQ(Page()->GetBuyLines().size(), 1u);
+    EXPECT_EQ(Page()->GetBuyLines()[0], platform::FormatMessageId(840, {abroad->GetName()}));
+    EXPECT_FALSE(Page()->GetPageButton(CPlayerScreen::kLoanButton)->IsEnabled());
+    TreeNotice home;
+    home.level = 4;
+    home.data = reinterpret_cast<uintptr_t>(&Other());
+    Page()->OnTreeSelect(&home);
+    Drain();
     // The keeper may be borrowed: asked first, talks on the second press.
     Pick(0, RowOf(keeper));
     Press(492);

@@ -6,6 +6,8 @@
 
 #include "platform/trace.h"
 #include "shell/screentables.h"
+#include "platform/gfx/bmp.h"
+#include "platform/gfx/surface.h"
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
@@ -218,6 +220,58 @@ TEST_F(PersonPage, SubPagesSetTheirBackgroundHeadingAndControls) {
     EXPECT_EQ(page->GetPageList(0)->GetRowCount(), 0);
 }
 
+// The ratings background carries a well behind every skill value and none
+// under the labels: against the club-history background, which has the same
+// sheet and no grid, only the values' places are darker. Every skill value
+// and its label fit inside the sheet, and a disabled button wears its
+// greyed look.
+TEST_F(PersonPage, TheRatingsSheetHasAWellBehindEachValueAndDisabledButtonsAreGreyed) {
+    auto picture = [](const char* name) {
+        auto bytes = LoadArchiveEntry(std::string("gfx\\backgrounds\\") + name + ".bmp");
+        auto bitmap = bytes ? platform::gfx::DecodeBmp8(*bytes) : std::nullopt;
+        EXPECT_TRUE(bitmap) << name;
+        return bitmap ? platform::gfx::ToSurface(*bitmap) : platform::gfx::Surface(788, 550);
+    };
+    const platform::gfx::Surface ratings = picture("61"), plain = picture("61a");
+    // The mean brightness of a 12 x 6 patch, which evens out the palette's dithering.
+    auto sum = [](const platform::gfx::Surface& s, int x, int y) {
+        int total = 0;
+        for (int dy = -3; dy < 3; ++dy)
+            for (int dx = 0; dx < 12; ++dx) {
+                const uint32_t p = s.Get(x + dx, y + dy);
+                total += int((p >> 16) & 255) + int((p >> 8) & 255) + int(p & 255);
+            }
+        return total / 72;
+    };
+    CPlayer* p = Sign(Club(), CSoccerPlayer::kMidfielder, "Grid");
+    CPlayerScreen* page = Open(60, p, 0);
+    for (int s = 0; s < CPlayerScreen::kSkills; ++s) {
+        SCOPED_TRACE(s);
+        const L value = page->GetSkillValue(s)->WindowRect();
+        const L label = page->GetPageLabel(CPlayerScreen::kFirstSkill + 2 * s)->WindowRect();
+        const int vy = (value.top + value.bottom) / 2, ly = (label.top + label.bottom) / 2;
+        EXPECT_LT(sum(ratings, value.left + 10, vy) + 12, sum(plain, value.left + 10, vy)) << "no well";
+        EXPECT_NEAR(sum(ratings, label.left + 10, ly), sum(plain, label.left + 10, ly), 5) << "a well under the label";
+        EXPECT_LE(value.right, label.left > value.left ? label.left : 580) << "the value runs into the next column";
+        EXPECT_GE(value.top, 270);
+        EXPECT_LE(value.bottom, 408);
+    }
+    // An employee of the user's club: "Release" open, the listing button
+    // and every panel button but his comments closed and greyed.
+    CEmployee* coach = Hire(Club(), CBasicEmployee::kHeadCoach, "Greyed");
+    page = Open(60, coach, kPersonListStaff);
+    for (int b = 0; b < CPlayerScreen::kFirstPanelButton + 5; ++b) {
+        const CXButton* button = page->GetPageButton(b);
+        EXPECT_EQ(button->IsGreyed(), !button->IsEnabled()) << b;
+    }
+    EXPECT_TRUE(page->GetPageButton(CPlayerScreen::kReleaseButton)->IsGreyed());
+    EXPECT_FALSE(page->GetPageButton(CPlayerScreen::kActionButton)->IsGreyed());
+    EXPECT_TRUE(page->GetPageButton(CPlayerScreen::kFirstPanelButton + CPlayerScreen::kRatings)->IsGreyed());
+    const CXButton* comments = page->GetPageButton(CPlayerScreen::kFirstPanelButton + CPlayerScreen::kPlayerComment);
+    EXPECT_FALSE(comments->IsGreyed());
+    EXPECT_TRUE(comments->IsTicked()) << "the comments shown are the chosen sub-page";
+}
+
 TEST_F(PersonPage, AnotherClubsPlayerHearsFromTheScoutsOrNothing) {
     CPlayer* rival = Sign(Other(), CSoccerPlayer::kAttacker, "Rival");
     CPlayerScreen* page = Open(60, rival, 0);
@@ -391,6 +445,35 @@ TEST_F(PlayerPages, ClubTransfersShowBothLogsAndTheRecordFees) {
     EXPECT_FALSE(list.IsVisible());
     EXPECT_TRUE(page->GetPageLabel(6)->IsVisible());
     EXPECT_EQ(Text(6), S(735));
+}
+
+// Back to a club's transfers shows the club it showed: the one it opened on
+// and the one chosen in the tree on it, whatever the tree holds since.
+TEST_F(PlayerPages, BackReopensClubTransfersOnTheClubItShowed) {
+    auto select = [](const CClub* club) {
+        g_nTreeSelectionData = reinterpret_cast<uintptr_t>(club);
+        g_nTreeSelectionLevel = 4;
+        g_nTreeSelectionKind = 0;
+    };
+    select(&Other());
+    Open(24);
+    EXPECT_EQ(Text(0), Other().GetName());
+    Open(117);
+    select(&Club());
+    ASSERT_TRUE(manager.GoBack(1));
+    Drain();
+    ASSERT_EQ(Page()->GetPage(), 24);
+    EXPECT_EQ(Text(0), Other().GetName()) << "the club it opened on";
+
+    TreeNotice pick;
+    pick.level = 4;
+    pick.data = reinterpret_cast<uintptr_t>(&Club());
+    Page()->OnTreeSelect(&pick);
+    Open(117);
+    select(&Other());
+    ASSERT_TRUE(manager.GoBack(1));
+    Drain();
+    EXPECT_EQ(Text(0), Club().GetName()) << "the club chosen on it";
 }
 
 // The tree selection is a raw address that can outlive its world (a game
