@@ -63,6 +63,78 @@ protected:
     }
 };
 
+// What the window shows of the page in a rectangle, row by row.
+class NewspaperPixels : public Newspaper {
+protected:
+    using Grab = std::vector<std::vector<platform::gfx::Pixel>>;
+    Grab Shown(const Rect& r) {
+        platform::win::Ui::Get().PresentNow();
+        const platform::gfx::Surface& frame = backend->LastFrame();
+        Grab rows(size_t(r.Height()), std::vector<platform::gfx::Pixel>(size_t(r.Width())));
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const Point at = main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(Point{x, y}));
+                rows[size_t(y - r.top)][size_t(x - r.left)] = frame.Get(at.x, at.y);
+            }
+        return rows;
+    }
+    static Grab Of(const platform::gfx::Surface& s, const Rect& r) {
+        Grab rows(size_t(r.Height()), std::vector<platform::gfx::Pixel>(size_t(r.Width())));
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) rows[size_t(y - r.top)][size_t(x - r.left)] = s.Get(x, y);
+        return rows;
+    }
+    static int Differing(const Grab& a, const Grab& b) {
+        int n = 0;
+        for (size_t y = 0; y < a.size(); ++y)
+            for (size_t x = 0; x < a[y].size(); ++x) n += a[y][x] != b[y][x];
+        return n;
+    }
+    void Turn(uint32_t id) {
+        auto* page = dynamic_cast<CNewsScreen*>(manager.GetCurrentPage());
+        page->OnPageCommand(id);
+        Drain();
+    }
+};
+
+// A page turn shows the new page alone: the desk beside the single page,
+// the spread's centre fold and the single page's margin, where no label of
+// their own page stands, show their pictures and nothing of the page before.
+TEST_F(NewspaperPixels, APageTurnLeavesNothingOfThePageBefore) {
+    CNewsScreen* page = OpenPaper();
+    ASSERT_NE(page, nullptr);
+    const OverlayBitmap* single = page->GetOverlay(0);
+    const OverlayBitmap* spread = page->GetOverlay(1);
+    ASSERT_TRUE(single && single->bitmap.IsLoaded() && spread && spread->bitmap.IsLoaded());
+    // A part of an overlay's picture, in page coordinates.
+    auto picture = [](const OverlayBitmap& o, const Rect& r) {
+        return Of(o.bitmap.GetSurface(), Rect{r.left - o.x, r.top - o.y, r.right - o.x, r.bottom - o.y});
+    };
+    const Rect fold{297, 36, 309, 420};        // the front page's lead headline crosses it
+    const Rect margin{146, 90, 158, 420};       // the spread's left page prints there
+    const Rect desks[] = {{0, 0, 145, 430}, {460, 0, CScreen::kWidth, 430}};
+    auto frontIsClean = [&](const char* when) {
+        EXPECT_EQ(page->GetPaperPage(), 0);
+        for (const Rect& desk : desks)
+            EXPECT_EQ(Differing(Shown(desk), Of(page->GetBackBuffer(), desk)), 0) << when << ": the desk at x " << desk.left;
+        EXPECT_EQ(Differing(Shown(margin), picture(*single, margin)), 0) << when << ": the single page's margin";
+    };
+    frontIsClean("opened");
+    Save("newspaper-turn-front");
+    for (uint32_t spreadId : {20652u, 20653u}) {
+        Turn(spreadId);
+        EXPECT_EQ(Differing(Shown(fold), picture(*spread, fold)), 0) << "the centre fold of spread " << spreadId;
+        Save("newspaper-turn-spread-" + std::to_string(spreadId));
+        Turn(CNewsScreen::kFrontPage);
+        frontIsClean("back from a spread");
+    }
+    Turn(CNewsScreen::kBackPage);
+    EXPECT_EQ(Differing(Shown(margin), picture(*single, margin)), 0) << "the back page's margin";
+    Turn(20652);
+    EXPECT_EQ(Differing(Shown(fold), picture(*spread, fold)), 0) << "the fold after the back page";
+    Save("newspaper-turn-spread-after-back");
+}
+
 TEST_F(Newspaper, ButtonPositionsForEveryCount) {
     const std::vector<std::vector<int>> want = {
         {241, 301},
