@@ -92,9 +92,10 @@ public:
     // the selected country, or that of a selected division or club; else
     // the user's; else the first with divisions. Null in an empty world.
     static CCountry* ChooseShownCountry();
-    // The country a tree item stands for (a country, division or club
-    // node); null for anything else.
-    static CCountry* CountryOfTreeItem(int kind, uintptr_t data);
+    // The country a tree item stands for: a country node, or the country of
+    // a division or club node, told by the node's level in the tree (the
+    // kind byte marks only competitions); null for anything else.
+    static CCountry* CountryOfTreeItem(int level, int kind, uintptr_t data);
 
     // Rebuilds what the page shows for its state.
     void UpdatePage();

@@ -164,7 +164,7 @@ CCountry* CNewsScreen::ChooseNewspaperCountry() {
     CWorldData* world = GetWorldData();
     if (!world) return nullptr;
     auto has = [](const CCountry* c) { return c && c->GetDivisionCount() > 0; };
-    if (CCountry* c = CountryOfTreeItem(g_nTreeSelectionKind, g_nTreeSelectionData); has(c)) return c;
+    if (CCountry* c = CountryOfTreeItem(g_nTreeSelectionLevel, g_nTreeSelectionKind, g_nTreeSelectionData); has(c)) return c;
     if (CCountry* c = world->GetCurrentCountry(); has(c)) return c;
     if (kEngland < world->GetCountryList().GetSize() && has(world->GetCountry(kEngland)))
         return world->GetCountry(kEngland);

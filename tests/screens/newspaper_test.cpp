@@ -29,6 +29,7 @@ protected:
         SquadPages::SetUp();
         g_nTreeSelectionKind = 0;
         g_nTreeSelectionData = 0;
+        g_nTreeSelectionLevel = 0;
         world.GetCountry(1)->AddDivision(0);
         world.GetCountry(2)->AddDivision(1);
         world.GetClock().Set(2, 5, 0, 2000, 7, 15);
@@ -37,6 +38,7 @@ protected:
     void TearDown() override {
         g_nTreeSelectionKind = 0;
         g_nTreeSelectionData = 0;
+        g_nTreeSelectionLevel = 0;
         SquadPages::TearDown();
     }
     CNewsScreen* OpenPaper() {
@@ -235,14 +237,19 @@ TEST_F(Newspaper, AnotherCountryOnTheSameDayGivesAnotherPaper) {
     CNewsScreen* page = OpenPaper();
     const auto pictures = Pictures(*page);
     const int k = page->GetPaperK();
-    TreeNotice n{"", 2, 2, 0, reinterpret_cast<uintptr_t>(world.GetCountry(2)), kContextCountry};
+    TreeNotice n{"", kContextCountry, 2, 0, reinterpret_cast<uintptr_t>(world.GetCountry(2)), 0};
     page->OnTreeSelect(&n);
     EXPECT_EQ(page->GetShownCountry(), world.GetCountry(2));
     EXPECT_NE(page->GetPaperK(), k);
     EXPECT_NE(Pictures(*page), pictures) << "the rolls are offset by the country's k";
-    TreeNotice fed{"", 1, 1, 0, 99, kContextFederation};
+    TreeNotice fed{"", kContextFederation, 2, 0, 99, 0};
     page->OnTreeSelect(&fed);
     EXPECT_EQ(page->GetShownCountry(), world.GetCountry(2)) << "a federation changes nothing";
+    // A club node changes the paper to its country.
+    TreeNotice club{"", kContextClub, 2, 0, reinterpret_cast<uintptr_t>(&Club()), 0};
+    page->OnTreeSelect(&club);
+    EXPECT_EQ(page->GetShownCountry(), Club().GetCountry());
+    EXPECT_EQ(Pictures(*page), pictures) << "the first country's paper again, the same day";
 }
 
 TEST_F(Newspaper, PagingPlaysTheWipeOfItsDirectionAndTheCurrentPageDoesNothing) {
