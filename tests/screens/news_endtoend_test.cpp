@@ -40,14 +40,14 @@ namespace {
 
 using namespace platform::win;
 
-constexpr uint8_t kEngland = 55, kScotland = 150;
-constexpr uint32_t kToolNews = 19417, kMoveHalfWeek = 19423, kSkip = 19424, kPaperCommand = 32788;
+constexpr uint8_t kNewsEngland = 55, kNewsScotland = 150;
+constexpr uint32_t kNewsToolButton = 19417, kNewsHalfWeek = 19423, kNewsSkip = 19424, kNewsPaperCommand = 32788;
 
 class NewsInTheProgram : public testsupport::HeadlessAppTest {
 protected:
     void SetUp() override {
-        game = std::make_unique<testsupport::GameDriver>(std::vector<uint8_t>{kEngland, kScotland});
-        club = game->HumanManagesTopClub(kEngland);
+        game = std::make_unique<testsupport::GameDriver>(std::vector<uint8_t>{kNewsEngland, kNewsScotland});
+        club = game->HumanManagesTopClub(kNewsEngland);
         ASSERT_NE(club, nullptr);
         RegisterGamePages();
         StartApp();
@@ -125,11 +125,11 @@ protected:
             W().GetUser(0)->ResetSelection();
             ASSERT_TRUE(W().GetUser(0)->CheckTeamReady());
             const int played = driver.opened;
-            Command(kMoveHalfWeek);
+            Command(kNewsHalfWeek);
             ASSERT_EQ(driver.opened, played + 1) << "the club's match was played";
             ASSERT_EQ(g_nCurrentScreen, CNewsScreen::kPaperPage) << "half a week on ends on the paper";
         }
-        Command(kSkip);
+        Command(kNewsSkip);
     }
     // The match day `back` match days before the clock.
     int DayBefore(int back) {
@@ -199,7 +199,7 @@ TEST_F(NewsInTheProgram, TheNewsPagesAndTheDaysPaper) {
 
     // 1. The tool box's News button: the hub, with the mole's line when
     // the club keeps a mole.
-    Command(kToolNews);
+    Command(kNewsToolButton);
     ASSERT_EQ(g_nCurrentScreen, CNewsScreen::kHubPage);
     CNewsScreen* hub = News();
     ASSERT_NE(hub, nullptr);
@@ -215,9 +215,9 @@ TEST_F(NewsInTheProgram, TheNewsPagesAndTheDaysPaper) {
     // 2. League Messages, then Club Messages, by the hub's buttons.
     Click(121 + 42, 378 + 42);
     ASSERT_EQ(g_nCurrentScreen, CNewsScreen::kLeaguePage);
-    EXPECT_EQ(News()->GetShownCountry(), W().GetCountry(kEngland));
+    EXPECT_EQ(News()->GetShownCountry(), W().GetCountry(kNewsEngland));
     BrowseBackTwoAndForward("League Messages");
-    Command(kToolNews);
+    Command(kNewsToolButton);
     Click(23 + 42, 378 + 42);
     ASSERT_EQ(g_nCurrentScreen, CNewsScreen::kClubPage);
     EXPECT_EQ(News()->GetNameLabel()->GetText(), club->GetName());
@@ -228,7 +228,7 @@ TEST_F(NewsInTheProgram, TheNewsPagesAndTheDaysPaper) {
     ASSERT_EQ(g_nCurrentScreen, CNewsScreen::kPaperPage);
     CNewsScreen* paper = News();
     ASSERT_NE(paper, nullptr);
-    EXPECT_EQ(paper->GetShownCountry(), W().GetCountry(kEngland));
+    EXPECT_EQ(paper->GetShownCountry(), W().GetCountry(kNewsEngland));
     EXPECT_EQ(paper->GetPaperPage(), 0);
     EXPECT_EQ(g_bNewspaperRefresh, 0) << "the day's rolls are drawn";
     Save("newspaper-after-skip");
@@ -250,7 +250,7 @@ TEST_F(NewsInTheProgram, TheNewsPagesAndTheDaysPaper) {
     }
 
     // 4. Reopened the same day: the same paper.
-    Command(kPaperCommand);
+    Command(kNewsPaperCommand);
     paper = News();
     ASSERT_NE(paper, nullptr);
     EXPECT_EQ(Texts(*paper), front);
@@ -262,9 +262,9 @@ TEST_F(NewsInTheProgram, TheNewsPagesAndTheDaysPaper) {
     EXPECT_EQ(backend->Urls().back(), CNewsScreen::LocalNewsAddress());
 
     // Scotland from the tree: another paper, and no local news page.
-    ASSERT_TRUE(ClickTreeNode(reinterpret_cast<uintptr_t>(W().GetCountry(kScotland))));
+    ASSERT_TRUE(ClickTreeNode(reinterpret_cast<uintptr_t>(W().GetCountry(kNewsScotland))));
     ASSERT_EQ(News(), paper);
-    EXPECT_EQ(paper->GetShownCountry(), W().GetCountry(kScotland));
+    EXPECT_EQ(paper->GetShownCountry(), W().GetCountry(kNewsScotland));
     EXPECT_NE(Texts(*paper), front);
     EXPECT_NE(paper->GetPictureNames(), frontPictures);
     ExpectPageListOfTheDivisions(*paper);
@@ -272,12 +272,12 @@ TEST_F(NewsInTheProgram, TheNewsPagesAndTheDaysPaper) {
     Click(300, 200, true);
     EXPECT_EQ(backend->Urls().size(), urls + 1);
     // Away and back: the paper of the country it showed.
-    Command(kToolNews);
+    Command(kNewsToolButton);
     ASSERT_TRUE(manager->GoBack(1));
     Drain();
     ASSERT_NE(News(), nullptr);
     ASSERT_EQ(g_nCurrentScreen, CNewsScreen::kPaperPage);
-    EXPECT_EQ(News()->GetShownCountry(), W().GetCountry(kScotland));
+    EXPECT_EQ(News()->GetShownCountry(), W().GetCountry(kNewsScotland));
     EXPECT_EQ(Texts(*News()), scottish);
 
     // One more day: new rolls.
@@ -299,7 +299,7 @@ TEST_F(NewsInTheProgram, TheNewsPagesAndTheDaysPaper) {
     g_nTreeSelectionKind = 0;
     g_nTreeSelectionData = 0;
     g_nTreeSelectionLevel = 0;
-    Command(kPaperCommand);
+    Command(kNewsPaperCommand);
     paper = News();
     ASSERT_NE(paper, nullptr);
     EXPECT_EQ(g_bNewspaperRefresh, 0);

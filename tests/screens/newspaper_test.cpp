@@ -199,6 +199,143 @@ TEST_F(Newspaper, TheEmblemPicture) {
     EXPECT_EQ(CNewsScreen::LogoPicture(23, true), "gfx\\newspaper\\tlogo23b.bmp");
 }
 
+// The story pages over many days' rolls: each variant places its stories,
+// rules and pictures where the rolls put them. h is the lead headline's
+// measured height, read from where the big picture stands.
+TEST_F(Newspaper, TheStoryPagesPlaceTheirStoriesRulesAndPicturesByTheRolls) {
+    struct Placed {
+        std::string name;
+        int x, y;
+    };
+    auto pictures = [](CNewsScreen& page) {
+        std::vector<Placed> out;
+        for (int i = 3; i < page.GetOverlayCount(); ++i)
+            out.push_back({page.GetPictureNames()[size_t(i)], page.GetOverlay(i)->x, page.GetOverlay(i)->y});
+        return out;
+    };
+    // A label at (x, y) that shows a line of `text`, or begins with it.
+    auto labelAt = [](CNewsScreen& page, int x, int y, const std::string& text) {
+        for (CXStatic* l : page.GetShownPaperLabels()) {
+            const std::string& shown = l->GetText();
+            if (l->WindowRect().left == x && l->WindowRect().top == y && !shown.empty() &&
+                (text.rfind(shown, 0) == 0 || shown.rfind(text, 0) == 0))
+                return true;
+        }
+        return false;
+    };
+    auto hasLine = [](CNewsScreen& page, int x1, int y1, int x2, int y2) {
+        for (int i = 0; i < page.GetLineCount(); ++i) {
+            const LineRecord* l = page.GetLine(i);
+            if (l->x1 == x1 && l->y1 == y1 && l->x2 == x2 && l->y2 == y2) return true;
+        }
+        return false;
+    };
+    // A country whose first division is division 0 of the world: k is 0, so
+    // that the page variant is the roll itself and every variant shows.
+    world.GetDivision(0)->SetCountry(0);
+    world.GetCountry(0)->AddDivision(0);
+    g_nTreeSelectionLevel = kContextCountry;
+    g_nTreeSelectionData = reinterpret_cast<uintptr_t>(world.GetCountry(0));
+    CNewsScreen* page = OpenPaper();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->GetShownCountry(), world.GetCountry(0));
+    ASSERT_EQ(page->GetPaperK(), 0);
+    std::set<std::string> seen;
+    for (uint32_t seed = 1; seed <= 150 && seen.size() < 11; ++seed) {
+        platform::SeedRandom(seed);
+        g_bNewspaperRefresh = 1;
+        page->BuildNewspaper();
+        const NewspaperRolls& r = page->GetFoldedRolls();
+        for (bool back : {false, true}) {
+            if (back) page->OnPageCommand(CNewsScreen::kBackPage);
+            const int set = back ? 1 : 0;
+            const int variant = back ? r.backVariant : r.frontVariant;
+            SCOPED_TRACE(testing::Message() << "seed " << seed << (back ? " back" : " front") << " variant " << variant);
+            ASSERT_LE(variant, 4);
+            const std::vector<Placed> placed = pictures(*page);
+            auto find = [&](const std::string& family) -> const Placed* {
+                for (const Placed& p : placed)
+                    if (p.name.find("\\" + family + "\\") != std::string::npos) return &p;
+                return nullptr;
+            };
+            const Placed* big = find("big");
+            ASSERT_NE(big, nullptr);
+            EXPECT_EQ(big->name, "gfx\\newspaper\\big\\" + std::to_string(CNewsScreen::PictureNumber(r.big[set], 108)) + ".bmp");
+            EXPECT_EQ(big->x, r.percent[0] < 51 ? 159 : 333);
+            const int h = big->y - 78;
+            EXPECT_GE(h, 12) << "the lead headline is measured";
+            EXPECT_TRUE(labelAt(*page, 159, 79, page->GetLongHeadlines()[back ? 2 : 0]) || !page->GetGossip().empty());
+            EXPECT_TRUE(hasLine(*page, 159, h + 234, 444, h + 234)) << "the rule under the lead story";
+            EXPECT_TRUE(labelAt(*page, r.percent[0] < 51 ? 275 : 159, h + 76, "By ")) << "the lead story's byline";
+            const Placed* side = find("side");
+            int smalls = 0;
+            for (const Placed& p : placed) smalls += p.name.find("\\small\\") != std::string::npos;
+            if (variant < 2) {
+                EXPECT_TRUE(labelAt(*page, 159, h + 236, page->GetLongHeadlines()[back ? 3 : 1])) << "the second story across";
+                EXPECT_EQ(smalls, 0);
+                if (variant == 0) {
+                    EXPECT_EQ(side, nullptr);
+                } else {
+                    ASSERT_NE(side, nullptr);
+                    EXPECT_EQ(side->name, "gfx\\newspaper\\side\\" +
+                                              std::to_string(CNewsScreen::PictureNumber(r.side[set], 103)) + ".bmp");
+                    EXPECT_EQ(side->x, r.percent[1] < 51 ? 159 : 333);
+                    seen.insert(std::string("variant 1 picture ") + (r.percent[1] < 51 ? "left" : "right"));
+                }
+            } else {
+                EXPECT_EQ(side, nullptr);
+                EXPECT_EQ(smalls, 2);
+                const bool narrowLeft = r.percent[2] < 13;
+                const int ruleX = narrowLeft ? 273 : 330, secondX = narrowLeft ? 278 : 159, thirdX = narrowLeft ? 159 : 333;
+                EXPECT_TRUE(hasLine(*page, ruleX, h + 236, ruleX, 420)) << "the rule between the stories";
+                EXPECT_TRUE(labelAt(*page, secondX, h + 236, page->GetShortHeadlines()[size_t(set)]));
+                EXPECT_TRUE(labelAt(*page, thirdX, h + 236, page->GetFeatureHeadlines()[size_t(set)]));
+                // Each small picture at its story's left edge, or its right
+                // edge when its percentage is 51 or more.
+                const int secondRight = std::min(secondX + 169, 444), thirdRight = std::min(thirdX + 111, 444);
+                const int small = CNewsScreen::PictureNumber(r.small[set], 101);
+                const int small2 = CNewsScreen::PictureNumber(r.small[set] + 1, 101);
+                std::vector<std::pair<std::string, int>> want = {
+                    {"gfx\\newspaper\\small\\" + std::to_string(small) + ".bmp", r.percent[3] >= 51 ? secondRight - 52 : secondX},
+                    {"gfx\\newspaper\\small\\" + std::to_string(small2) + ".bmp", r.percent[4] >= 51 ? thirdRight - 52 : thirdX},
+                };
+                std::vector<std::pair<std::string, int>> got;
+                for (const Placed& p : placed)
+                    if (p.name.find("\\small\\") != std::string::npos) got.push_back({p.name, p.x});
+                EXPECT_EQ(got, want);
+                seen.insert(std::string("rule at ") + std::to_string(ruleX));
+            }
+            seen.insert("variant " + std::to_string(variant));
+            seen.insert(std::string("big picture ") + (r.percent[0] < 51 ? "left" : "right"));
+        }
+        // The back page's pictures are the second set, each unlike the front's.
+        EXPECT_NE(r.big[0], r.big[1]);
+        EXPECT_NE(r.side[0], r.side[1]);
+        EXPECT_NE(r.small[0], r.small[1]);
+    }
+    EXPECT_EQ(seen.size(), 11u) << testing::PrintToString(seen);
+}
+
+// An odd k sets both front masthead texts in italics and moves the second
+// to x 283; an even one keeps them upright, the second at x 293.
+TEST_F(Newspaper, AnOddKSetsTheFrontMastheadInItalics) {
+    CNewsScreen* page = OpenPaper();
+    for (CCountry* country : {world.GetCountry(1), world.GetCountry(2)}) {
+        TreeNotice n{"", kContextCountry, 2, 0, reinterpret_cast<uintptr_t>(country), 0};
+        page->OnTreeSelect(&n);
+        ASSERT_EQ(page->GetShownCountry(), country);
+        const bool odd = page->GetPaperK() % 2 != 0;
+        SCOPED_TRACE(page->GetPaperK());
+        // The masthead labels come first among the shown ones: texts 1 and 2, the date line, the price.
+        const std::vector<CXStatic*> labels = page->GetShownPaperLabels();
+        ASSERT_GE(labels.size(), 4u);
+        EXPECT_EQ(labels[0]->WindowRect().left, 203);
+        EXPECT_EQ(labels[1]->WindowRect().left, odd ? 283 : 293);
+        EXPECT_EQ(labels[1]->WindowRect().right, odd ? 391 : 401);
+        for (int i : {0, 1}) EXPECT_EQ(labels[size_t(i)]->GetFont()->Requested().italic, odd) << i;
+    }
+}
+
 TEST_F(Newspaper, ALeagueNotStartedShowsOnlyTheFrontAndBackPages) {
     CNewsScreen* page = OpenPaper();
     ASSERT_NE(page, nullptr);

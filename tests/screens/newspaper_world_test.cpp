@@ -1,0 +1,151 @@
+// England's paper in the largest world (every selectable country): on a
+// day when all four divisions have matches and tables the ten page buttons
+// fill the row from x 1 to 541, and every page, the fullest spread
+// included, keeps its labels inside its frame and within the label pool;
+// when a division's last league day is played its table spread goes.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/trace.h"
+#include "platform/window/headless.h"
+#include "platform/window/ui.h"
+#include "screens/newsscreen.h"
+#include "screens/pages.h"
+#include "shell/archive.h"
+#include "shell/screenglobals.h"
+#include "shell/screenmanager.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/gameflags.h"
+#include "soccerclasses/selectablecountries.h"
+#include "soccerclasses/worlddata.h"
+#include "support/game_driver.h"
+#include "support/ui_loop.h"
+#include "ui/xbutton.h"
+
+namespace {
+
+using namespace platform::win;
+
+constexpr uint8_t kLargestEngland = 55;
+
+class LargestWorldPaper : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game = std::make_unique<testsupport::GameDriver>(AllSelectableCountries());
+        ASSERT_NE(game->HumanManagesTopClub(kLargestEngland), nullptr);
+        Ui::Get().Start(std::make_unique<HeadlessBackend>(Size{1024, 768}));
+        ASSERT_TRUE(LoadArchiveIndexes());
+        ASSERT_TRUE(main.Create(nullptr, Rect{0, 0, 800, 600}, WS_VISIBLE));
+        Ui::Get().SetMainWindow(&main);
+        ASSERT_TRUE(manager.Create(&main, Rect::XYWH(2, 2, CScreen::kWidth, CScreen::kHeight)));
+        RegisterGamePages();
+        g_nTreeSelectionKind = 0;
+        g_nTreeSelectionData = 0;
+        g_nTreeSelectionLevel = 0;
+    }
+    void TearDown() override {
+        manager.Destroy();
+        main.Destroy();
+        Ui::Get().Stop();
+        FreeArchiveIndexes();
+        game.reset();
+    }
+    CWorldData& W() { return game->World(); }
+    CNewsScreen* OpenPaper() {
+        g_bNewspaperRefresh = 1;
+        g_nScreenId = CNewsScreen::kPaperPage;
+        manager.SetScreen(new CNewsScreen(), true, true, false, true, false);
+        testsupport::DrainMessages(main);
+        auto* page = dynamic_cast<CNewsScreen*>(manager.GetCurrentPage());
+        EXPECT_NE(page, nullptr);
+        if (page) {
+            EXPECT_EQ(page->GetShownCountry(), W().GetCountry(kLargestEngland));
+        }
+        return page;
+    }
+    // The number of league days of a division's calendar.
+    static int LeagueDays(const CDivision& d) {
+        int n = 0;
+        for (int s = 0; s < CMatchTime::kSlotsPerSeason; ++s) n += d.GetCalendarSlot(s) >= 1 && d.GetCalendarSlot(s) <= 199;
+        return n;
+    }
+
+    std::unique_ptr<testsupport::GameDriver> game;
+    Window main;
+    CScreenManager manager;
+};
+
+TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) {
+    ASSERT_EQ(W().GetCountry(kLargestEngland)->GetDivisionCount(), 4);
+    CNewsScreen* page = nullptr;
+    int days = 0;
+    for (; days < 80; ++days) {
+        page = OpenPaper();
+        ASSERT_NE(page, nullptr);
+        if (page->GetPageList().size() == 10) break;
+        game->RunDays(1);
+    }
+    ASSERT_EQ(page->GetPageList().size(), 10u) << "no day of four divisions with matches and tables in " << days;
+    std::vector<int> xs;
+    for (int i = 0; i < CNewsScreen::kPaperButtons; ++i) {
+        CXButton& b = page->GetPageButton(i);
+        ASSERT_TRUE(b.IsShownFlag()) << i;
+        xs.push_back(b.WindowRect().left);
+    }
+    std::sort(xs.begin(), xs.end());
+    EXPECT_EQ(xs.front(), 1);
+    EXPECT_EQ(xs.back(), 541);
+    EXPECT_EQ(xs, CNewsScreen::PageButtonPositions(10));
+
+    platform::TraceCapture trace;
+    int fullest = 0;
+    for (int p = 0; p <= 9; ++p) {
+        page->ShowPaperPage(p);
+        const bool single = p == 0 || p == 9;
+        const Rect frame = single ? Rect{145, 5, 459, 427} : Rect{3, 5, 599, 427};
+        const std::vector<CXStatic*> labels = page->GetShownPaperLabels();
+        fullest = std::max(fullest, static_cast<int>(labels.size()));
+        EXPECT_LE(labels.size(), 300u) << "page " << p;
+        for (CXStatic* l : labels) {
+            const Rect r = l->WindowRect();
+            EXPECT_TRUE(r.left >= frame.left && r.right <= frame.right && r.top >= frame.top && r.bottom <= frame.bottom)
+                << "page " << p << ": " << l->GetText().substr(0, 30);
+        }
+        for (int i = 3; i < page->GetOverlayCount(); ++i) {
+            const OverlayBitmap* o = page->GetOverlay(i);
+            ASSERT_TRUE(o->bitmap.IsLoaded()) << page->GetPictureNames()[size_t(i)];
+            EXPECT_TRUE(o->x >= frame.left && o->y >= frame.top && o->x + o->bitmap.GetWidth() <= frame.right &&
+                        o->y + o->bitmap.GetHeight() <= frame.bottom)
+                << "page " << p << ": " << page->GetPictureNames()[size_t(i)];
+        }
+    }
+    EXPECT_GT(fullest, 60) << "a spread of four tables of matches fills its pages";
+    EXPECT_FALSE(trace.Contains("Ran out"));
+    EXPECT_FALSE(trace.Contains("Failed to find"));
+}
+
+// A division whose last league day is played loses its "League Table"
+// button; the paper keeps the others.
+TEST_F(LargestWorldPaper, AFinishedLeagueLosesItsTableButton) {
+    const CCountry& england = *W().GetCountry(kLargestEngland);
+    const CDivision& top = *england.GetDivision(0);
+    const CClub* first = W().GetClub(top.GetFirstClub());
+    const int season = W().GetSeason();
+    for (int days = 0; days < 400 && first->GetGamesPlayed() < LeagueDays(top) && W().GetSeason() == season; ++days)
+        game->RunDays(1);
+    ASSERT_EQ(first->GetGamesPlayed(), LeagueDays(top)) << "the top division's first club played its season";
+    CNewsScreen* page = OpenPaper();
+    ASSERT_NE(page, nullptr);
+    const std::vector<int>& list = page->GetPageList();
+    EXPECT_EQ(std::count(list.begin(), list.end(), 10), 0) << "no table spread for the finished league";
+    EXPECT_FALSE(page->GetPageButton(20653 - CNewsScreen::kFrontPage).IsShownFlag());
+    EXPECT_EQ(list.front(), 1);
+    EXPECT_EQ(list.back(), 2);
+}
+
+}  // namespace
