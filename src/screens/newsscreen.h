@@ -32,6 +32,15 @@ struct NewspaperRow {
     int homeGoals = -1, awayGoals = -1;
 };
 
+// Where a fixtures or results list stands on its page: at the bottom, its
+// heading just above it; one column below 32 rows, two from 32.
+struct NewspaperListLayout {
+    int columns = 1, height = 9, step = 10;
+    int shown = 0;     // the rows that fit, from the first
+    int rowsTall = 0;  // rows in the taller column
+    int headingY = 0;  // the heading's top; the rows start 16 px lower
+};
+
 // A row of the table spread's leading scorers.
 struct NewspaperScorer {
     std::string surname;
@@ -156,6 +165,8 @@ public:
     // A division's leading scorers, league and cup goals counted as the
     // Leading Goal Scorers page counts them, most goals first, at most 12.
     static std::vector<NewspaperScorer> LeadingScorers(const CDivision& division);
+    // The layout of a list of `count` rows (results or fixtures).
+    static NewspaperListLayout ListLayout(int count, bool results);
     // A scorer's row under the heading "Player          L  C   T".
     static std::string ScorerRow(const NewspaperScorer& s);
     // The paper's own news page, shipped with the game, as a file address;

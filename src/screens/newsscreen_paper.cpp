@@ -598,7 +598,8 @@ int CNewsScreen::BodyColumns(int left, int top, int right, int bottom, int count
             colTop += 9;
         }
         int colBottom = bottom;
-        if (barHere && colTop <= 377 && bottom > 378) {
+        // Only a column that runs to the text bottom makes room for the bar.
+        if (barHere && colTop <= 377 && bottom >= kTextBottom) {
             colBottom = 378;
             PaperPicture("gfx\\newspaper\\new\\bar1.bmp", x, 381);
         }
@@ -695,17 +696,25 @@ void CNewsScreen::BuildBackPage() {
     PaperLogo(LogoPicture(m_pCountry->GetNewspaperLogo(), true));
 }
 
-int CNewsScreen::ListRows(const std::vector<NewspaperRow>& rows, int left, int right, bool results, unsigned heading) {
-    const int count = static_cast<int>(rows.size());
+NewspaperListLayout CNewsScreen::ListLayout(int count, bool results) {
+    NewspaperListLayout l;
     const bool twoColumns = count >= 32;
-    const int height = !twoColumns ? 9 : (results && count >= 64 ? 7 : 8);
-    const int step = height + 1;
-    const int columns = twoColumns ? 2 : 1;
-    const int columnWidth = twoColumns ? 140 : 285;
-    const int perColumn = std::max(1, (kTextBottom - 63) / step);
-    const int shown = std::min(count, perColumn * columns);
-    const int rowsTall = (shown + columns - 1) / columns;
-    const int headingY = kTextBottom - rowsTall * step - 16;
+    l.height = !twoColumns ? 9 : (results && count >= 64 ? 7 : 8);
+    l.step = l.height + 1;
+    l.columns = twoColumns ? 2 : 1;
+    // The rows stand between y 63 and the text bottom.
+    const int perColumn = std::max(1, (kTextBottom - 63) / l.step);
+    l.shown = std::clamp(count, 0, perColumn * l.columns);
+    l.rowsTall = (l.shown + l.columns - 1) / l.columns;
+    l.headingY = kTextBottom - l.rowsTall * l.step - 16;
+    return l;
+}
+
+int CNewsScreen::ListRows(const std::vector<NewspaperRow>& rows, int left, int right, bool results, unsigned heading) {
+    const NewspaperListLayout layout = ListLayout(static_cast<int>(rows.size()), results);
+    const int height = layout.height, step = layout.step, shown = layout.shown, rowsTall = layout.rowsTall,
+              headingY = layout.headingY;
+    const int columnWidth = layout.columns == 2 ? 140 : 285;
     PaperLabel(left, headingY, right, headingY + 16, 14, kHeadlineText, true, false, platform::LoadString(heading), kArial);
     const size_t maxChars = static_cast<size_t>(columnWidth / 6);
     for (int i = 0; i < shown; ++i) {
@@ -799,10 +808,13 @@ void CNewsScreen::BuildTableSpread(int d) {
     PaperLabel(330, hb + 2, 450, hb + 14, 10, kTableText, true, false, platform::LoadString(kPlayerHeading), kArial);
     PaperLabel(450, hb + 2, 494, hb + 14, 10, kTableText, true, false, platform::LoadString(kClubHeading), kArial);
     int row = hb + 16;
+    const int photoBottom = hb + 2 + 60;
     for (size_t i = 0; i < m_TeamOfWeek[d].size(); ++i, row += 12) {
         PaperLabel(309, row, 328, row + 12, 8, kNumberText, true, false, std::to_string(i + 1), kArial);
         PaperLabel(330, row, 450, row + 12, 9, kTableText, false, false, m_TeamOfWeek[d][i].first, kArial);
-        PaperLabel(450, row, 594, row + 12, 9, kTableText, false, false, m_TeamOfWeek[d][i].second, kArial);
+        // Beside the team photo a club's name stops short of it.
+        PaperLabel(450, row, row < photoBottom ? 492 : 594, row + 12, 9, kTableText, false, false,
+                   m_TeamOfWeek[d][i].second, kArial);
     }
     const int below = std::max(row + 8, 240);
     const int hf = HeadlineBox(m_Feature[(2 + d) % m_Feature.size()], 309, below, 420, 20, kArialBlack);

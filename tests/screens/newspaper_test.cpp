@@ -408,6 +408,71 @@ TEST_F(Newspaper, PagingPlaysTheWipeOfItsDirectionAndTheCurrentPageDoesNothing) 
     EXPECT_EQ(page->GetPendingWipe(), 3);
 }
 
+// From page 6 (the third division's table) back to page 3 (the second
+// division's fixtures) the page comes in by wipe 3; forwards by wipe 4.
+TEST_F(Newspaper, PagingBetweenSpreadsTakesTheWipeOfItsDirection) {
+    CNewsScreen* page = OpenPaper();
+    struct Case {
+        uint32_t command;
+        int page, wipe;
+    };
+    const Case cases[] = {{20657, 6, 4}, {20654, 3, 3}, {20657, 6, 4}, {20650, 0, 3}, {20654, 3, 4}, {20651, 9, 4}};
+    for (const Case& c : cases) {
+        page->OnPageCommand(c.command);
+        EXPECT_EQ(page->GetPaperPage(), c.page) << c.command;
+        EXPECT_EQ(page->GetPendingWipe(), c.wipe) << c.command;
+    }
+}
+
+// The day's country news fills the back page as one block, cut after ten items.
+TEST_F(Newspaper, TheBackPagesNewsBlockTakesAtMostTenItems) {
+    std::string today;
+    world.GetMatchTime().GetDateText(today);
+    struct Case {
+        int items, shown;
+    };
+    for (const Case c : {Case{20, 10}, Case{6, 6}, Case{3, 3}}) {
+        Club().GetCountry()->GetNews().RemoveAll();
+        for (int i = 0; i < c.items; ++i) Club().GetCountry()->GetNews().Add("Item " + std::to_string(i), 0, today);
+        CNewsScreen* page = OpenPaper();
+        page->OnPageCommand(CNewsScreen::kBackPage);
+        std::string block;
+        for (int i = 0; i < c.shown; ++i) block += "Item " + std::to_string(i) + " ** ";
+        ASSERT_EQ(page->GetPageLabelCount(), 1) << c.items;
+        bool found = false;
+        for (CXStatic* l : page->GetShownPaperLabels()) found |= l->GetText() == block;
+        EXPECT_TRUE(found) << c.items << " items";
+    }
+}
+
+// A list runs in one column below 32 rows and in two from 32, at height 8,
+// or 7 for 64 results or more; it stands at the foot of its page with its
+// heading above it, and shows the rows that fit between y 63 and 416.
+TEST_F(Newspaper, AListsColumnsAndRowHeightFollowItsLength) {
+    struct Case {
+        int count;
+        bool results;
+        int columns, height, shown, headingY;
+    };
+    const Case cases[] = {
+        {0, true, 1, 9, 0, 400},       {1, false, 1, 9, 1, 390},     {31, true, 1, 9, 31, 90},
+        {32, true, 2, 8, 32, 256},     {32, false, 2, 8, 32, 256},   {63, true, 2, 8, 63, 112},
+        {64, true, 2, 7, 64, 144},     {64, false, 2, 8, 64, 112},   {65, true, 2, 7, 65, 136},
+        {130, false, 2, 8, 78, 49},    {130, true, 2, 7, 88, 48},
+    };
+    for (const Case& c : cases) {
+        const NewspaperListLayout l = CNewsScreen::ListLayout(c.count, c.results);
+        SCOPED_TRACE(testing::Message() << c.count << (c.results ? " results" : " fixtures"));
+        EXPECT_EQ(l.columns, c.columns);
+        EXPECT_EQ(l.height, c.height);
+        EXPECT_EQ(l.step, c.height + 1) << "rows one text height plus 1 px apart";
+        EXPECT_EQ(l.shown, c.shown);
+        EXPECT_EQ(l.headingY, c.headingY);
+        EXPECT_GE(l.headingY + 16, 63) << "the first row stands no higher than y 63";
+        EXPECT_LE(l.headingY + 16 + l.rowsTall * l.step, 416) << "the last row ends by the text bottom";
+    }
+}
+
 TEST_F(Newspaper, TheHeadlinePoolFollowsTheBuildersOrderAndFillersFillTheRest) {
     CNewsScreen* page = OpenPaper();
     CDivision& d = *world.GetDivision(0);

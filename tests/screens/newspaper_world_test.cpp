@@ -5,10 +5,13 @@
 // when a division's last league day is played its table spread goes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/gfx/png.h"
 #include "platform/trace.h"
 #include "platform/window/headless.h"
 #include "platform/window/ui.h"
@@ -24,6 +27,7 @@
 #include "soccerclasses/selectablecountries.h"
 #include "soccerclasses/worlddata.h"
 #include "support/game_driver.h"
+#include "support/test_env.h"
 #include "support/ui_loop.h"
 #include "ui/xbutton.h"
 
@@ -38,7 +42,9 @@ protected:
     void SetUp() override {
         game = std::make_unique<testsupport::GameDriver>(AllSelectableCountries());
         ASSERT_NE(game->HumanManagesTopClub(kLargestEngland), nullptr);
-        Ui::Get().Start(std::make_unique<HeadlessBackend>(Size{1024, 768}));
+        auto b = std::make_unique<HeadlessBackend>(Size{1024, 768});
+        backend = b.get();
+        Ui::Get().Start(std::move(b));
         ASSERT_TRUE(LoadArchiveIndexes());
         ASSERT_TRUE(main.Create(nullptr, Rect{0, 0, 800, 600}, WS_VISIBLE));
         Ui::Get().SetMainWindow(&main);
@@ -75,7 +81,16 @@ protected:
         return n;
     }
 
+    // Pictures for people to look at; never the check.
+    void Save(const std::string& name) {
+        Ui::Get().PresentNow();
+        auto dir = testenv::BuildDir() / "page-shots";
+        std::filesystem::create_directories(dir);
+        platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
+    }
+
     std::unique_ptr<testsupport::GameDriver> game;
+    HeadlessBackend* backend = nullptr;
     Window main;
     CScreenManager manager;
 };
@@ -106,6 +121,9 @@ TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) 
     int fullest = 0;
     for (int p = 0; p <= 9; ++p) {
         page->ShowPaperPage(p);
+        testsupport::DrainMessages(main);
+        if (p == 1) Save("newspaper-fixtures-spread");
+        if (p == 2) Save("newspaper-table-spread");
         const bool single = p == 0 || p == 9;
         const Rect frame = single ? Rect{145, 5, 459, 427} : Rect{3, 5, 599, 427};
         const std::vector<CXStatic*> labels = page->GetShownPaperLabels();
@@ -116,6 +134,16 @@ TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) 
             EXPECT_TRUE(r.left >= frame.left && r.right <= frame.right && r.top >= frame.top && r.bottom <= frame.bottom)
                 << "page " << p << ": " << l->GetText().substr(0, 30);
         }
+        // No text stands on an advert bar or the team photo.
+        for (int i = 3; i < page->GetOverlayCount(); ++i) {
+            const std::string& name = page->GetPictureNames()[size_t(i)];
+            if (name.find("bar1") == std::string::npos && name.find("teamweek") == std::string::npos) continue;
+            const OverlayBitmap* o = page->GetOverlay(i);
+            const Rect box = Rect::XYWH(o->x, o->y, o->bitmap.GetWidth(), o->bitmap.GetHeight());
+            for (CXStatic* l : labels)
+                EXPECT_TRUE(l->WindowRect().Intersect(box).IsEmpty())
+                    << "page " << p << ": " << l->GetText().substr(0, 30) << " over " << name;
+        }
         for (int i = 3; i < page->GetOverlayCount(); ++i) {
             const OverlayBitmap* o = page->GetOverlay(i);
             ASSERT_TRUE(o->bitmap.IsLoaded()) << page->GetPictureNames()[size_t(i)];
@@ -125,6 +153,31 @@ TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) 
         }
     }
     EXPECT_GT(fullest, 60) << "a spread of four tables of matches fills its pages";
+
+    // The top division's table spread: the rows in the padded format, in
+    // table order; on the right page, with the division's results of the
+    // day, the team of the week and the leading scorers.
+    page->ShowPaperPage(2);
+    const CDivision& top = *W().GetCountry(kLargestEngland)->GetDivision(0);
+    std::vector<std::string> texts;
+    for (CXStatic* l : page->GetShownPaperLabels()) texts.push_back(l->GetText());
+    auto has = [&](const std::string& t) { return std::find(texts.begin(), texts.end(), t) != texts.end(); };
+    EXPECT_TRUE(has("Team                P Pts   Form"));
+    for (int i = 0; i < top.GetClubCount(); ++i) {
+        const CClub* c = W().GetClub(top.GetFirstClub() + i);
+        std::string name = c->GetName().substr(0, 19);
+        name.append(19 - name.size(), '.');
+        const std::string games = std::to_string(c->GetGamesPlayed()), points = std::to_string(c->GetPoints());
+        const std::string row = name + std::string(2 - games.size(), ' ') + games + " " +
+                                std::string(3 - points.size(), ' ') + points + " " + c->GetFormText();
+        EXPECT_TRUE(has(row)) << row;
+    }
+    ASSERT_FALSE(page->GetResultRows(0, false).empty());
+    EXPECT_TRUE(has("Team of the Week"));
+    EXPECT_TRUE(has("Player          L  C   T"));
+    const std::vector<std::string>& names = page->GetPictureNames();
+    EXPECT_NE(std::find(names.begin(), names.end(), "gfx\\newspaper\\teamweek.bmp"), names.end());
+    for (int n = 1; n <= 11; ++n) EXPECT_TRUE(has(std::to_string(n))) << "team of the week row " << n;
     EXPECT_FALSE(trace.Contains("Ran out"));
     EXPECT_FALSE(trace.Contains("Failed to find"));
 }
