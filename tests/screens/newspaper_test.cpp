@@ -507,6 +507,67 @@ TEST_F(Newspaper, TheHeadlinePoolFollowsTheBuildersOrderAndFillersFillTheRest) {
     EXPECT_EQ(page->GetLongHeadlines()[0], pool.empty() ? "" : d.m_NewsPaperEvents.GetBigWinHeadline(v[0], d.m_Fixtures));
 }
 
+// Sacked managers come first, from v[12], each next one a variant on and 9
+// wrapping to 0; then the new managers from v[14]; then the division's
+// other events in their order.
+TEST_F(Newspaper, SackedAndNewManagersLeadThePoolWithTheirVariantsWrapping) {
+    CDivision& d = *world.GetDivision(0);
+    const int manager = Club().GetManager();
+    ASSERT_GE(manager, 0);
+    d.m_NewsPaperEvents.Reset();
+    for (int i = 0; i < 3; ++i) d.m_NewsPaperEvents.AddSackedManager(manager);
+    for (int i = 0; i < 2; ++i) d.m_NewsPaperEvents.AddNewManager(manager);
+    d.m_NewsPaperEvents.SetChampion(0);
+    CNewsScreen* page = OpenPaper();
+    bool wrapped = false;
+    for (uint32_t seed = 1; seed <= 60 && !wrapped; ++seed) {
+        platform::SeedRandom(seed);
+        g_bNewspaperRefresh = 1;
+        page->BuildNewspaper();
+        const uint8_t* v = page->GetFoldedRolls().variant;
+        SCOPED_TRACE(testing::Message() << "v[12] " << int(v[12]) << ", v[14] " << int(v[14]));
+        // The pool as the build left it is emptied by the story tables: build it again.
+        const size_t before = page->GetHeadlinePool().size();
+        page->AddDivisionHeadlines(d, 0);
+        const std::vector<std::string> pool(page->GetHeadlinePool().begin() + long(before), page->GetHeadlinePool().end());
+        const CNewsPaperEvents& e = d.m_NewsPaperEvents;
+        const std::vector<std::string> want = {
+            e.GetManagerSackedHeadline(v[12], 0), e.GetManagerSackedHeadline((v[12] + 1) % 10, 1),
+            e.GetManagerSackedHeadline((v[12] + 2) % 10, 2), e.GetNewManagerHeadline(v[14], 0),
+            e.GetNewManagerHeadline((v[14] + 1) % 10, 1), e.GetChampionsHeadline(v[4]),
+        };
+        for (const std::string& w : want) ASSERT_FALSE(w.empty());
+        EXPECT_EQ(pool, want);
+        wrapped = v[12] >= 8;
+    }
+    EXPECT_TRUE(wrapped) << "no day's rolls put the sacked managers' variants past 9";
+}
+
+// The masthead labels each page shows: the front page its two texts, the
+// date line and the price; the back page its own text and the date line;
+// a spread the two running headers.
+TEST_F(Newspaper, EachPageShowsItsOwnMastheadLabels) {
+    CNewsScreen* page = OpenPaper();
+    struct Case {
+        uint32_t command;
+        std::vector<std::pair<int, int>> at;  // the shown masthead labels' top-left corners
+    };
+    const Case cases[] = {
+        {CNewsScreen::kBackPage, {{192, 13}, {159, 69}}},
+        {20652, {{11, 20}, {309, 20}}},
+        {CNewsScreen::kFrontPage, {{203, 16}, {page->GetPaperK() % 2 ? 283 : 293, 31}, {159, 69}, {384, 69}}},
+    };
+    for (const Case& c : cases) {
+        page->OnPageCommand(c.command);
+        std::set<std::pair<int, int>> shown;
+        for (CXStatic* l : page->GetShownPaperLabels())
+            if (l->WindowRect().top <= 69 && l->GetFont() && l->GetFont()->Requested().face == "Times New Roman")
+                shown.insert({l->WindowRect().left, l->WindowRect().top});
+        const std::set<std::pair<int, int>> want(c.at.begin(), c.at.end());
+        EXPECT_EQ(shown, want) << c.command;
+    }
+}
+
 TEST_F(Newspaper, FillersAreNumberedByOffsetUseAndK) {
     CNewsScreen* page = OpenPaper();
     page->FillStoryTables();  // an empty pool: fillers only
