@@ -20,7 +20,6 @@ using namespace platform::win;
 namespace {
 
 constexpr unsigned kWinsClubName = 49050;
-constexpr int kRumourMenu = 121;
 
 CScreen* MakeNewsScreen() { return new CNewsScreen(); }
 
@@ -327,17 +326,13 @@ bool CNewsScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
 }
 
 void CNewsScreen::OnRButtonDown(uint32_t flags, Point pt) {
-    CSectionHub::OnRButtonDown(flags, pt);
-    if (m_nPage == kHubPage && HitTestListRow(pt.x, pt.y) >= 0) {
-        // The list passes a press on a row back relayed; the menu opens then.
-        // A contact's menu only for a manager with a club to act for.
-        if (flags != ui::kRelayedFlags || !HubManagerEmployed()) return;
-        const uintptr_t person = GetListRowData(pt.x, pt.y);
-        if (!person) return;
-        g_pSelectedEmployee = reinterpret_cast<CEmployee*>(person);
-        ShowContextMenu(kRumourMenu, pt.x, pt.y, person);
+    // The hub's menus are the section hub's: the contact's over a row while
+    // the manager has a club, the page's elsewhere.
+    if (m_nPage == kHubPage) {
+        OnHubRightPress(flags, pt, m_nPage);
         return;
     }
+    CSectionHub::OnRButtonDown(flags, pt);
     ShowContextMenu(m_nPage, pt.x, pt.y, 0);
 }
 
