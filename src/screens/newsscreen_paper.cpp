@@ -558,24 +558,36 @@ int CNewsScreen::HeadlineBox(const std::string& text, int l, int t, int r, int b
             lines.push_back(text.substr(cut + 1));
         }
     }
-    int height = lines.size() == 1 ? boxHeight : (boxHeight + 6) / 2;
-    int y = t;
+    const int height = lines.size() == 1 ? boxHeight : (boxHeight + 6) / 2;
+    // The shadow first, a pixel down and right, so the headline prints over it.
+    std::vector<std::pair<CXStatic*, CXStatic*>> made;  // label, shadow
     for (const std::string& line : lines) {
-        // The shadow first, a pixel down and right, so the headline prints over it.
-        CXStatic* shadow = PaperLabel(l + 1, y + 1, r, y + height + 5, height, kHeadlineShadow, true, false, line, face);
-        CXStatic* label = PaperLabel(l, y, r, y + height + 4, height, kHeadlineText, true, false, line, face);
-        if (!label || !shadow) return y;
-        // The size steps down until the line fits its box.
-        int h = height;
+        CXStatic* shadow = PaperLabel(l + 1, t + 1, r, t + height + 5, height, kHeadlineShadow, true, false, line, face);
+        CXStatic* label = PaperLabel(l, t, r, t + height + 4, height, kHeadlineText, true, false, line, face);
+        if (!label || !shadow) return t;
+        made.emplace_back(label, shadow);
+    }
+    // The size steps down until every line fits the box; the lines share
+    // it, so that the second keeps its place under the first.
+    int h = height;
+    for (auto& [label, shadow] : made)
         for (; h > 12 && label->GetTextExtent().cx > r - l; --h)
             label->SetFont(label->GetFont()->Requested().face, PaperPoints(h - 1), true);
-        if (h != height) shadow->SetFont(label->GetFont()->Requested().face, PaperPoints(h), true);
+    // The second line stands 6 px closer at the box's own size, less as the
+    // size steps down.
+    const int closer = lines.size() > 1 ? 6 * h / height : 0;
+    int y = t;
+    for (auto& [label, shadow] : made) {
+        if (h != height) {
+            label->SetFont(label->GetFont()->Requested().face, PaperPoints(h), true);
+            shadow->SetFont(label->GetFont()->Requested().face, PaperPoints(h), true);
+        }
         const int measured = label->GetTextExtent().cy;
         label->Move(Rect{l, y, r, y + measured}, false);
         shadow->Move(Rect{l + 1, y + 1, r, y + 1 + measured}, false);
-        y += measured - (lines.size() > 1 ? 6 : 0);
+        y += measured - closer;
     }
-    return y + (lines.size() > 1 ? 6 : 0);
+    return y + closer;
 }
 
 int CNewsScreen::Byline(int x, int y) {

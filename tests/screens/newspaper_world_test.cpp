@@ -128,6 +128,23 @@ TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) 
         const Rect frame = single ? Rect{145, 5, 459, 427} : Rect{3, 5, 599, 427};
         const std::vector<CXStatic*> labels = page->GetShownPaperLabels();
         fullest = std::max(fullest, static_cast<int>(labels.size()));
+        if (p == 0) {
+            // The lead headline's lines share one size, each fits the box
+            // and the second stands below the first.
+            std::vector<CXStatic*> lead;
+            for (CXStatic* l : labels)
+                if (l->WindowRect().left == 159 && l->WindowRect().top >= 79 && l->WindowRect().top < 150 &&
+                    l->GetText().rfind("By ", 0) != 0)
+                    lead.push_back(l);
+            ASSERT_FALSE(lead.empty());
+            for (CXStatic* l : lead) {
+                EXPECT_EQ(l->GetFont()->Requested().height, lead[0]->GetFont()->Requested().height) << l->GetText();
+                EXPECT_LE(l->GetTextExtent().cx, 444 - 159) << l->GetText();
+            }
+            if (lead.size() == 2) {
+                EXPECT_GE(lead[1]->WindowRect().top, lead[0]->WindowRect().top + lead[0]->GetTextExtent().cy * 5 / 6);
+            }
+        }
         EXPECT_LE(labels.size(), 300u) << "page " << p;
         for (CXStatic* l : labels) {
             const Rect r = l->WindowRect();
