@@ -605,13 +605,15 @@ int CNewsScreen::BodyColumns(int left, int top, int right, int bottom, int count
     int x = left;
     for (int c = 0; c < count && x + 56 <= std::max(right, left + 56); ++c, x += 58) {
         int colTop = top;
+        // A block narrower than a column keeps its text to itself.
+        const int colRight = right > x ? std::min(x + 56, right) : x + 56;
         if (c == 0 && firstOpens) {
-            PaperLabel(x, colTop, x + 56, colTop + 8, 7, kBlack, true, false, platform::LoadString(kThisCan), kArial);
+            PaperLabel(x, colTop, colRight, colTop + 8, 7, kBlack, true, false, platform::LoadString(kThisCan), kArial);
             colTop += 9;
         }
         int colBottom = bottom;
-        // Only a column that runs to the text bottom makes room for the bar.
-        if (barHere && colTop <= 377 && bottom >= kTextBottom) {
+        // Only a full-width column that runs to the text bottom makes room for the bar.
+        if (barHere && colTop <= 377 && bottom >= kTextBottom && colRight - x >= 56) {
             colBottom = 378;
             PaperPicture("gfx\\newspaper\\new\\bar1.bmp", x, 381);
         }
@@ -628,7 +630,7 @@ int CNewsScreen::BodyColumns(int left, int top, int right, int bottom, int count
         }
         text += kFillerLines[walk];
         m_nBodyWalk = (m_nBodyWalk + 1) % 20;
-        PaperLabel(x, colTop, x + 56, colBottom, 3, kBlack, false, false, text, kArial);
+        PaperLabel(x, colTop, colRight, colBottom, 3, kBlack, false, false, text, kArial);
     }
     return x;
 }
@@ -896,6 +898,11 @@ void CNewsScreen::ShowPaperPage(int page) {
     if (!m_pCountry) return;
     ClearPage();
     m_nPaperPage = page;
+    // Each page starts its bylines and body walks at a place of its own, so
+    // it reads the same whenever it is turned to: the back page's bylines
+    // follow the front page's two.
+    m_nBylineStep = page == 9 ? 2 : 0;
+    m_nBodyWalk = (7 * page) % 20;
     if (page == 0) BuildFrontPage();
     else if (page == 9) BuildBackPage();
     else if (page % 2 == 1) BuildFixturesSpread((page - 1) / 2);

@@ -122,6 +122,8 @@ TEST_F(NewspaperPixels, APageTurnLeavesNothingOfThePageBefore) {
         EXPECT_EQ(Differing(Shown(margin), picture(*single, margin)), 0) << when << ": the single page's margin";
     };
     frontIsClean("opened");
+    const Rect whole{0, 0, CScreen::kWidth, 430};
+    const Grab opened = Shown(whole);
     Save("newspaper-turn-front");
     for (uint32_t spreadId : {20652u, 20653u}) {
         Turn(spreadId);
@@ -129,6 +131,7 @@ TEST_F(NewspaperPixels, APageTurnLeavesNothingOfThePageBefore) {
         Save("newspaper-turn-spread-" + std::to_string(spreadId));
         Turn(CNewsScreen::kFrontPage);
         frontIsClean("back from a spread");
+        EXPECT_EQ(Differing(Shown(whole), opened), 0) << "the front page reads as it did when the paper opened";
     }
     Turn(CNewsScreen::kBackPage);
     EXPECT_EQ(Differing(Shown(margin), picture(*single, margin)), 0) << "the back page's margin";
