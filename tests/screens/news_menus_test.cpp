@@ -1,14 +1,17 @@
 // The news hub's right-button menus in the running program, the section
 // hub's: over the mole's row the person menu of group 121 is asked for him,
 // which holds nothing for a contact, so no menu shows and the page's own
-// does not stand in; elsewhere the page's own menu.
+// does not stand in; elsewhere the page's own menu. The hub marks the tool
+// box's news button in use.
 #include <gtest/gtest.h>
 
 #include "screens/newsscreen.h"
 #include "shell/pagemenus.h"
 #include "soccerclasses/employee.h"
 #include "support/human_game_app.h"
+#include "shell/view.h"
 #include "ui/listcontrol.h"
+#include "ui/xtoolbar.h"
 
 namespace {
 
@@ -20,6 +23,8 @@ TEST_F(NewsMenus, TheMolesRowAsksForHisMenuAndThePageGivesItsOwnElsewhere) {
     ASSERT_GE(club->HireNewEmployee(CNewsScreen::kRumourMole), 0);
     auto* hub = Open<CNewsScreen>(PageClass::News, CNewsScreen::kHubPage);
     ASSERT_NE(hub, nullptr);
+    ASSERT_NE(view->GetToolBar(), nullptr);
+    EXPECT_EQ(view->GetToolBar()->GetState(CNewsScreen::kNewsSection), 2) << "the news button marked in use";
     ASSERT_GE(hub->GetListCount(), 1);
     CListControl& staff = hub->GetList(0);
     ASSERT_GE(staff.GetRowCount(), 1);
