@@ -199,6 +199,46 @@ TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) 
     EXPECT_FALSE(trace.Contains("Failed to find"));
 }
 
+// On a day of English cup ties the top division's spread lists them first,
+// under their round's name, then the division's own matches under its name.
+TEST_F(LargestWorldPaper, CupTiesComeFirstOnTheTopDivisionsSpread) {
+    CCountry& england = *W().GetCountry(kLargestEngland);
+    auto cupDay = [&] {
+        CMatchTime previous = W().GetMatchTime();
+        previous.PreviousMatchDay();
+        for (int i = 0; i < england.GetCups().GetSize(); ++i)
+            for (int slot : {W().GetMatchDay(), previous.GetMatchDay()})
+                if (!england.GetCups().GetAt(i)->GetRoundNameForDay(slot).empty()) return true;
+        return false;
+    };
+    int days = 0;
+    for (; days < 200 && !cupDay(); ++days) game->RunDays(1);
+    ASSERT_TRUE(cupDay()) << "no English cup day in " << days << " days";
+    CNewsScreen* page = OpenPaper();
+    ASSERT_NE(page, nullptr);
+    const bool results = !page->GetResultRows(0, true).empty();
+    const std::vector<NewspaperRow>& cup = results ? page->GetResultRows(0, true) : page->GetFixtureRows(0, true);
+    ASSERT_FALSE(cup.empty()) << "the cup's ties were collected";
+    EXPECT_FALSE(cup.front().heading.empty()) << "a round's name heads its ties";
+    page->ShowPaperPage(1);
+    // The list's rows, top to bottom, on the page of the collected kind.
+    const int left = results ? 309 : 11;
+    std::vector<std::pair<int, std::string>> rows;
+    for (CXStatic* l : page->GetShownPaperLabels())
+        if ((l->WindowRect().left == left || l->WindowRect().left == left + 145) && l->GetFont() &&
+            l->GetFont()->Requested().face == "Courier New")
+            rows.emplace_back(l->WindowRect().left * 1000 + l->WindowRect().top, l->GetText());
+    std::sort(rows.begin(), rows.end());
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.front().second, cup.front().heading) << "the cup's round first";
+    const std::string division = england.GetDivision(0)->GetName();
+    const auto own = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.second == division; });
+    if (!(results ? page->GetResultRows(0, false) : page->GetFixtureRows(0, false)).empty()) {
+        ASSERT_NE(own, rows.end()) << "the division's own heading";
+        EXPECT_GT(own - rows.begin(), static_cast<long>(0)) << "after the cup's ties";
+    }
+}
+
 // A division whose last league day is played loses its "League Table"
 // button; the paper keeps the others.
 TEST_F(LargestWorldPaper, AFinishedLeagueLosesItsTableButton) {
