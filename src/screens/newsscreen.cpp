@@ -20,7 +20,6 @@ using namespace platform::win;
 namespace {
 
 constexpr unsigned kWinsClubName = 49050;
-constexpr int kRumourMenu = 121;
 
 CScreen* MakeNewsScreen() { return new CNewsScreen(); }
 
@@ -153,19 +152,19 @@ bool CNewsScreen::GetToolTipText(int index, std::string& text) {
 
 // ---- the country shown ----
 
-CCountry* CNewsScreen::CountryOfTreeItem(int kind, uintptr_t data) {
+CCountry* CNewsScreen::CountryOfTreeItem(int level, int kind, uintptr_t data) {
     CWorldData* world = GetWorldData();
-    if (!world || !data) return nullptr;
+    if (!world || !data || kind == kTreeKindCompetition) return nullptr;
     // The selection is checked against the world's lists: a node of an
     // earlier page may name an object no longer there.
-    if (kind == kContextCountry) {
+    if (level == kContextCountry) {
         for (int i = 0; i < world->GetCountryList().GetSize(); ++i)
             if (reinterpret_cast<uintptr_t>(world->GetCountry(i)) == data) return world->GetCountry(i);
-    } else if (kind == kContextDivision) {
+    } else if (level == kContextDivision) {
         for (int i = 0; i < world->GetDivisionList().GetSize(); ++i)
             if (CDivision* d = world->GetDivision(i); reinterpret_cast<uintptr_t>(d) == data)
                 return world->GetCountry(d->GetCountry());
-    } else if (kind == kContextClub) {
+    } else if (level == kContextClub) {
         for (int i = 0; i < world->GetClubList().GetSize(); ++i)
             if (CClub* c = world->GetClub(i); reinterpret_cast<uintptr_t>(c) == data) return c->GetCountry();
     }
@@ -175,7 +174,7 @@ CCountry* CNewsScreen::CountryOfTreeItem(int kind, uintptr_t data) {
 CCountry* CNewsScreen::ChooseShownCountry() {
     CWorldData* world = GetWorldData();
     if (!world) return nullptr;
-    if (CCountry* c = CountryOfTreeItem(g_nTreeSelectionKind, g_nTreeSelectionData)) return c;
+    if (CCountry* c = CountryOfTreeItem(g_nTreeSelectionLevel, g_nTreeSelectionKind, g_nTreeSelectionData)) return c;
     if (CCountry* c = world->GetCurrentCountry()) return c;
     for (int i = 0; i < world->GetCountryList().GetSize(); ++i)
         if (NewsCountryHasDivisions(world->GetCountry(i))) return world->GetCountry(i);
@@ -266,20 +265,23 @@ void CNewsScreen::OnRightDate() {
 }
 
 void CNewsScreen::OnTreeSelect(const TreeNotice* item) {
-    if (!item || item->kind == kContextWorld || item->kind == kContextFederation) return;
+    if (!item) return;
     CScreensInfo::OnTreeSelect(item);
+    // The world, a federation or a competition changes nothing.
+    if (item->level < kContextCountry || item->kind == kTreeKindCompetition) return;
     if (m_nPage == kPaperPage) {
-        CCountry* country = CountryOfTreeItem(item->kind, item->data);
+        CCountry* country = CountryOfTreeItem(item->level, item->kind, item->data);
         if (!country || country == m_pCountry || country->GetDivisionCount() == 0) return;
         m_pCountry = country;
         BuildNewspaper();
         return;
     }
     if (m_nPage != kLeaguePage) return;
-    CCountry* country = CountryOfTreeItem(item->kind, item->data);
+    CCountry* country = CountryOfTreeItem(item->level, item->kind, item->data);
     if (!country) return;
     m_pCountry = country;
-    ShowFlagPicture(country->GetId());
+    // The flag is the shown country's, whatever node named it.
+    ShowContextPicture(kContextCountry, reinterpret_cast<uintptr_t>(country), true, 0);
     if (CWorldData* world = GetWorldData()) {
         m_ShownDate = world->GetMatchTime();
         // A new country opens on the match day before today's, where its
@@ -287,7 +289,6 @@ void CNewsScreen::OnTreeSelect(const TreeNotice* item) {
         if (m_ShownDate.GetMatchDay() > 1) m_ShownDate.PreviousMatchDay();
     }
     ShowDateButtons();
-    ShowContextPicture(item->kind, item->data, true, 0);
     UpdatePage();
     Repaint(0);
 }
@@ -325,17 +326,13 @@ bool CNewsScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
 }
 
 void CNewsScreen::OnRButtonDown(uint32_t flags, Point pt) {
-    CSectionHub::OnRButtonDown(flags, pt);
-    if (m_nPage == kHubPage && HitTestListRow(pt.x, pt.y) >= 0) {
-        // The list passes a press on a row back relayed; the menu opens then.
-        // A contact's menu only for a manager with a club to act for.
-        if (flags != ui::kRelayedFlags || !HubManagerEmployed()) return;
-        const uintptr_t person = GetListRowData(pt.x, pt.y);
-        if (!person) return;
-        g_pSelectedEmployee = reinterpret_cast<CEmployee*>(person);
-        ShowContextMenu(kRumourMenu, pt.x, pt.y, person);
+    // The hub's menus are the section hub's: the contact's over a row while
+    // the manager has a club, the page's elsewhere.
+    if (m_nPage == kHubPage) {
+        OnHubRightPress(flags, pt, m_nPage);
         return;
     }
+    CSectionHub::OnRButtonDown(flags, pt);
     ShowContextMenu(m_nPage, pt.x, pt.y, 0);
 }
 

@@ -32,6 +32,15 @@ struct NewspaperRow {
     int homeGoals = -1, awayGoals = -1;
 };
 
+// Where a fixtures or results list stands on its page: at the bottom, its
+// heading just above it; one column below 32 rows, two from 32.
+struct NewspaperListLayout {
+    int columns = 1, height = 9, step = 10;
+    int shown = 0;     // the rows that fit, from the first
+    int rowsTall = 0;  // rows in the taller column
+    int headingY = 0;  // the heading's top; the rows start 16 px lower
+};
+
 // A row of the table spread's leading scorers.
 struct NewspaperScorer {
     std::string surname;
@@ -92,9 +101,10 @@ public:
     // the selected country, or that of a selected division or club; else
     // the user's; else the first with divisions. Null in an empty world.
     static CCountry* ChooseShownCountry();
-    // The country a tree item stands for (a country, division or club
-    // node); null for anything else.
-    static CCountry* CountryOfTreeItem(int kind, uintptr_t data);
+    // The country a tree item stands for: a country node, or the country of
+    // a division or club node, told by the node's level in the tree (the
+    // kind byte marks only competitions); null for anything else.
+    static CCountry* CountryOfTreeItem(int level, int kind, uintptr_t data);
 
     // Rebuilds what the page shows for its state.
     void UpdatePage();
@@ -155,6 +165,8 @@ public:
     // A division's leading scorers, league and cup goals counted as the
     // Leading Goal Scorers page counts them, most goals first, at most 12.
     static std::vector<NewspaperScorer> LeadingScorers(const CDivision& division);
+    // The layout of a list of `count` rows (results or fixtures).
+    static NewspaperListLayout ListLayout(int count, bool results);
     // A scorer's row under the heading "Player          L  C   T".
     static std::string ScorerRow(const NewspaperScorer& s);
     // The paper's own news page, shipped with the game, as a file address;

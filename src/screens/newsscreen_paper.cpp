@@ -164,7 +164,7 @@ CCountry* CNewsScreen::ChooseNewspaperCountry() {
     CWorldData* world = GetWorldData();
     if (!world) return nullptr;
     auto has = [](const CCountry* c) { return c && c->GetDivisionCount() > 0; };
-    if (CCountry* c = CountryOfTreeItem(g_nTreeSelectionKind, g_nTreeSelectionData); has(c)) return c;
+    if (CCountry* c = CountryOfTreeItem(g_nTreeSelectionLevel, g_nTreeSelectionKind, g_nTreeSelectionData); has(c)) return c;
     if (CCountry* c = world->GetCurrentCountry(); has(c)) return c;
     if (kEngland < world->GetCountryList().GetSize() && has(world->GetCountry(kEngland)))
         return world->GetCountry(kEngland);
@@ -558,24 +558,36 @@ int CNewsScreen::HeadlineBox(const std::string& text, int l, int t, int r, int b
             lines.push_back(text.substr(cut + 1));
         }
     }
-    int height = lines.size() == 1 ? boxHeight : (boxHeight + 6) / 2;
-    int y = t;
+    const int height = lines.size() == 1 ? boxHeight : (boxHeight + 6) / 2;
+    // The shadow first, a pixel down and right, so the headline prints over it.
+    std::vector<std::pair<CXStatic*, CXStatic*>> made;  // label, shadow
     for (const std::string& line : lines) {
-        // The shadow first, a pixel down and right, so the headline prints over it.
-        CXStatic* shadow = PaperLabel(l + 1, y + 1, r, y + height + 5, height, kHeadlineShadow, true, false, line, face);
-        CXStatic* label = PaperLabel(l, y, r, y + height + 4, height, kHeadlineText, true, false, line, face);
-        if (!label || !shadow) return y;
-        // The size steps down until the line fits its box.
-        int h = height;
+        CXStatic* shadow = PaperLabel(l + 1, t + 1, r, t + height + 5, height, kHeadlineShadow, true, false, line, face);
+        CXStatic* label = PaperLabel(l, t, r, t + height + 4, height, kHeadlineText, true, false, line, face);
+        if (!label || !shadow) return t;
+        made.emplace_back(label, shadow);
+    }
+    // The size steps down until every line fits the box; the lines share
+    // it, so that the second keeps its place under the first.
+    int h = height;
+    for (auto& [label, shadow] : made)
         for (; h > 12 && label->GetTextExtent().cx > r - l; --h)
             label->SetFont(label->GetFont()->Requested().face, PaperPoints(h - 1), true);
-        if (h != height) shadow->SetFont(label->GetFont()->Requested().face, PaperPoints(h), true);
+    // The second line stands 6 px closer at the box's own size, less as the
+    // size steps down.
+    const int closer = lines.size() > 1 ? 6 * h / height : 0;
+    int y = t;
+    for (auto& [label, shadow] : made) {
+        if (h != height) {
+            label->SetFont(label->GetFont()->Requested().face, PaperPoints(h), true);
+            shadow->SetFont(label->GetFont()->Requested().face, PaperPoints(h), true);
+        }
         const int measured = label->GetTextExtent().cy;
         label->Move(Rect{l, y, r, y + measured}, false);
         shadow->Move(Rect{l + 1, y + 1, r, y + 1 + measured}, false);
-        y += measured - (lines.size() > 1 ? 6 : 0);
+        y += measured - closer;
     }
-    return y + (lines.size() > 1 ? 6 : 0);
+    return y + closer;
 }
 
 int CNewsScreen::Byline(int x, int y) {
@@ -593,12 +605,15 @@ int CNewsScreen::BodyColumns(int left, int top, int right, int bottom, int count
     int x = left;
     for (int c = 0; c < count && x + 56 <= std::max(right, left + 56); ++c, x += 58) {
         int colTop = top;
+        // A block narrower than a column keeps its text to itself.
+        const int colRight = right > x ? std::min(x + 56, right) : x + 56;
         if (c == 0 && firstOpens) {
-            PaperLabel(x, colTop, x + 56, colTop + 8, 7, kBlack, true, false, platform::LoadString(kThisCan), kArial);
+            PaperLabel(x, colTop, colRight, colTop + 8, 7, kBlack, true, false, platform::LoadString(kThisCan), kArial);
             colTop += 9;
         }
         int colBottom = bottom;
-        if (barHere && colTop <= 377 && bottom > 378) {
+        // Only a full-width column that runs to the text bottom makes room for the bar.
+        if (barHere && colTop <= 377 && bottom >= kTextBottom && colRight - x >= 56) {
             colBottom = 378;
             PaperPicture("gfx\\newspaper\\new\\bar1.bmp", x, 381);
         }
@@ -615,7 +630,7 @@ int CNewsScreen::BodyColumns(int left, int top, int right, int bottom, int count
         }
         text += kFillerLines[walk];
         m_nBodyWalk = (m_nBodyWalk + 1) % 20;
-        PaperLabel(x, colTop, x + 56, colBottom, 3, kBlack, false, false, text, kArial);
+        PaperLabel(x, colTop, colRight, colBottom, 3, kBlack, false, false, text, kArial);
     }
     return x;
 }
@@ -695,17 +710,25 @@ void CNewsScreen::BuildBackPage() {
     PaperLogo(LogoPicture(m_pCountry->GetNewspaperLogo(), true));
 }
 
-int CNewsScreen::ListRows(const std::vector<NewspaperRow>& rows, int left, int right, bool results, unsigned heading) {
-    const int count = static_cast<int>(rows.size());
+NewspaperListLayout CNewsScreen::ListLayout(int count, bool results) {
+    NewspaperListLayout l;
     const bool twoColumns = count >= 32;
-    const int height = !twoColumns ? 9 : (results && count >= 64 ? 7 : 8);
-    const int step = height + 1;
-    const int columns = twoColumns ? 2 : 1;
-    const int columnWidth = twoColumns ? 140 : 285;
-    const int perColumn = std::max(1, (kTextBottom - 63) / step);
-    const int shown = std::min(count, perColumn * columns);
-    const int rowsTall = (shown + columns - 1) / columns;
-    const int headingY = kTextBottom - rowsTall * step - 16;
+    l.height = !twoColumns ? 9 : (results && count >= 64 ? 7 : 8);
+    l.step = l.height + 1;
+    l.columns = twoColumns ? 2 : 1;
+    // The rows stand between y 63 and the text bottom.
+    const int perColumn = std::max(1, (kTextBottom - 63) / l.step);
+    l.shown = std::clamp(count, 0, perColumn * l.columns);
+    l.rowsTall = (l.shown + l.columns - 1) / l.columns;
+    l.headingY = kTextBottom - l.rowsTall * l.step - 16;
+    return l;
+}
+
+int CNewsScreen::ListRows(const std::vector<NewspaperRow>& rows, int left, int right, bool results, unsigned heading) {
+    const NewspaperListLayout layout = ListLayout(static_cast<int>(rows.size()), results);
+    const int height = layout.height, step = layout.step, shown = layout.shown, rowsTall = layout.rowsTall,
+              headingY = layout.headingY;
+    const int columnWidth = layout.columns == 2 ? 140 : 285;
     PaperLabel(left, headingY, right, headingY + 16, 14, kHeadlineText, true, false, platform::LoadString(heading), kArial);
     const size_t maxChars = static_cast<size_t>(columnWidth / 6);
     for (int i = 0; i < shown; ++i) {
@@ -799,10 +822,13 @@ void CNewsScreen::BuildTableSpread(int d) {
     PaperLabel(330, hb + 2, 450, hb + 14, 10, kTableText, true, false, platform::LoadString(kPlayerHeading), kArial);
     PaperLabel(450, hb + 2, 494, hb + 14, 10, kTableText, true, false, platform::LoadString(kClubHeading), kArial);
     int row = hb + 16;
+    const int photoBottom = hb + 2 + 60;
     for (size_t i = 0; i < m_TeamOfWeek[d].size(); ++i, row += 12) {
         PaperLabel(309, row, 328, row + 12, 8, kNumberText, true, false, std::to_string(i + 1), kArial);
         PaperLabel(330, row, 450, row + 12, 9, kTableText, false, false, m_TeamOfWeek[d][i].first, kArial);
-        PaperLabel(450, row, 594, row + 12, 9, kTableText, false, false, m_TeamOfWeek[d][i].second, kArial);
+        // Beside the team photo a club's name stops short of it.
+        PaperLabel(450, row, row < photoBottom ? 492 : 594, row + 12, 9, kTableText, false, false,
+                   m_TeamOfWeek[d][i].second, kArial);
     }
     const int below = std::max(row + 8, 240);
     const int hf = HeadlineBox(m_Feature[(2 + d) % m_Feature.size()], 309, below, 420, 20, kArialBlack);
@@ -872,6 +898,11 @@ void CNewsScreen::ShowPaperPage(int page) {
     if (!m_pCountry) return;
     ClearPage();
     m_nPaperPage = page;
+    // Each page starts its bylines and body walks at a place of its own, so
+    // it reads the same whenever it is turned to: the back page's bylines
+    // follow the front page's two.
+    m_nBylineStep = page == 9 ? 2 : 0;
+    m_nBodyWalk = (7 * page) % 20;
     if (page == 0) BuildFrontPage();
     else if (page == 9) BuildBackPage();
     else if (page % 2 == 1) BuildFixturesSpread((page - 1) / 2);

@@ -87,6 +87,9 @@ void CScreen::Repaint(int wipe) {
 }
 
 void CScreen::RepaintHidden() {
+    // A whole repaint composes the page afresh: text a label left in the
+    // work buffer when it went goes with it.
+    m_bWorkBuilt = 0;
     m_bShow = 0;
     Invalidate(true);
     UpdateNow();

@@ -1,6 +1,7 @@
 // What a page shows over its background: overlays and lines composed into
-// the work buffer, the six small pictures drawn after every paint, the
-// context pictures of a tree item, and a video in a child window.
+// the work buffer (afresh on the next paint after any of them changes, so
+// nothing of a removed one stays), the six small pictures drawn after every
+// paint, the context pictures of a tree item, and a video in a child window.
 #include <cstdio>
 
 #include "platform/trace.h"
@@ -60,6 +61,7 @@ int CScreen::AddOverlayBitmap(const std::string& name, int x, int y) {
     o->x = x;
     o->y = y;
     m_Overlays.push_back(std::move(o));
+    m_bWorkBuilt = 0;
     return GetOverlayCount() - 1;
 }
 
@@ -69,20 +71,25 @@ void CScreen::SetOverlayBitmap(const std::string& name, int x, int y, int index)
     if (!o.bitmap.Load(ArchivePath(name))) o.bitmap.Clear();
     o.x = x;
     o.y = y;
+    m_bWorkBuilt = 0;
 }
 
 void CScreen::ShowOverlayBitmap(int index, bool show) {
-    if (index >= 0 && index < GetOverlayCount()) m_Overlays[static_cast<size_t>(index)]->hidden = show ? 0 : 1;
+    if (index < 0 || index >= GetOverlayCount()) return;
+    m_Overlays[static_cast<size_t>(index)]->hidden = show ? 0 : 1;
+    m_bWorkBuilt = 0;
 }
 
 void CScreen::ShowAllOverlayBitmaps(bool show) {
     for (auto& o : m_Overlays) o->hidden = show ? 0 : 1;
+    m_bWorkBuilt = 0;
 }
 
 void CScreen::RemoveOverlayBitmapsFrom(int index) {
     if (index < 0) index = 0;
     if (index < GetOverlayCount()) m_Overlays.erase(m_Overlays.begin() + index, m_Overlays.end());
     m_Lines.clear();
+    m_bWorkBuilt = 0;
 }
 
 const OverlayBitmap* CScreen::GetOverlay(int index) const {
@@ -91,15 +98,19 @@ const OverlayBitmap* CScreen::GetOverlay(int index) const {
 
 int CScreen::AddLine(int x1, int y1, int x2, int y2, platform::gfx::ColourRef colour, int width) {
     m_Lines.push_back({colour, width, x1, y1, x2, y2, 0});
+    m_bWorkBuilt = 0;
     return GetLineCount() - 1;
 }
 
 void CScreen::ShowLine(int index, bool show) {
-    if (index >= 0 && index < GetLineCount()) m_Lines[static_cast<size_t>(index)].hidden = show ? 0 : 1;
+    if (index < 0 || index >= GetLineCount()) return;
+    m_Lines[static_cast<size_t>(index)].hidden = show ? 0 : 1;
+    m_bWorkBuilt = 0;
 }
 
 void CScreen::ShowAllLines(bool show) {
     for (auto& l : m_Lines) l.hidden = show ? 0 : 1;
+    m_bWorkBuilt = 0;
 }
 
 const LineRecord* CScreen::GetLine(int index) const {

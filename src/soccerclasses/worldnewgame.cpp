@@ -67,6 +67,8 @@ void CWorldData::NewGame(int stage) {
             m_NewGameFlag = 1;
             m_Countries->StartCalendarYearSeasons();
             m_NewGameFlag = 0;
+            // The new game's paper draws rolls of its own.
+            g_bNewspaperRefresh = 1;
             break;
         default:
             break;

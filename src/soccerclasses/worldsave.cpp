@@ -253,6 +253,8 @@ int CWorldData::LoadGame(const std::string& path) {
     if (first >= 0) GetUserPort().UpdateStatusBar();
     g_bGameInProgress = 1;
     g_bGameLoaded = 1;
+    // The rolls of the game that ran before are never reused.
+    g_bNewspaperRefresh = 1;
     return 1;
 }
 

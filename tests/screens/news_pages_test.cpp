@@ -24,6 +24,7 @@ protected:
         SquadPages::SetUp();
         g_nTreeSelectionKind = 0;
         g_nTreeSelectionData = 0;
+        g_nTreeSelectionLevel = 0;
         world.GetCountry(1)->AddDivision(0);
         world.GetCountry(2)->AddDivision(1);
         // Saturday 15 July 2000, the season's fifth match day (1 July was the first).
@@ -32,6 +33,7 @@ protected:
     void TearDown() override {
         g_nTreeSelectionKind = 0;
         g_nTreeSelectionData = 0;
+        g_nTreeSelectionLevel = 0;
         SquadPages::TearDown();
     }
     CNewsScreen* OpenNews(int screen) {
@@ -261,13 +263,16 @@ TEST_F(NewsPages, OnTheSeasonsFirstMatchDayBothDateButtonsAreHidden) {
     }
 }
 
+// The tree's notices as the tree sends them: the node's level tells a
+// country (2), a division (3) or a club (4); the kind byte marks only
+// competitions.
 TEST_F(NewsPages, AnotherCountryFromTheTreeOpensOnTheMatchDayBeforeTheClock) {
     CCountry& other = *world.GetCountry(2);
     other.GetNews().Add("Over the border", 0, DayText(1));
     CNewsScreen* page = OpenNews(CNewsScreen::kLeaguePage);
     struct Case {
         const char* what;
-        int kind;
+        int level;
         uintptr_t data;
     };
     const Case cases[] = {
@@ -277,10 +282,10 @@ TEST_F(NewsPages, AnotherCountryFromTheTreeOpensOnTheMatchDayBeforeTheClock) {
     };
     for (const Case& c : cases) {
         page->OnTreeSelect(nullptr);
-        TreeNotice home{"", 2, 2, 0, reinterpret_cast<uintptr_t>(Club().GetCountry()), kContextCountry};
+        TreeNotice home{"", kContextCountry, 2, 0, reinterpret_cast<uintptr_t>(Club().GetCountry()), 0};
         page->OnTreeSelect(&home);
         ASSERT_EQ(page->GetShownCountry(), Club().GetCountry());
-        TreeNotice n{"", 2, 2, 0, c.data, c.kind};
+        TreeNotice n{"", c.level, 2, 0, c.data, 0};
         page->OnTreeSelect(&n);
         EXPECT_EQ(page->GetShownCountry(), &other) << c.what;
         EXPECT_EQ(page->GetShownDate().GetMatchDay(), 4) << c.what;
@@ -288,10 +293,23 @@ TEST_F(NewsPages, AnotherCountryFromTheTreeOpensOnTheMatchDayBeforeTheClock) {
         EXPECT_TRUE(Shown(page->GetRightDateButton())) << c.what;
         EXPECT_EQ(page->GetShownLines(), std::vector<std::string>{"Over the border"}) << c.what;
         EXPECT_EQ(page->GetNameLabel()->GetText(), "Country 2");
+        EXPECT_TRUE(page->IsPicturePresent(kSlotFlag)) << c.what << ": the shown country's flag";
+        EXPECT_FALSE(page->IsPicturePresent(kSlotKit)) << c.what;
+        EXPECT_EQ(g_nTreeSelectionLevel, c.level) << "the selection is recorded";
     }
-    TreeNotice federation{"", 1, 1, 0, 1234, kContextFederation};
-    page->OnTreeSelect(&federation);
-    EXPECT_EQ(page->GetShownCountry(), &other) << "a federation changes nothing";
+    struct Still {
+        const char* what;
+        TreeNotice notice;
+    };
+    const Still still[] = {
+        {"a federation", {"", kContextFederation, 2, 0, 1234, 0}},
+        {"the world", {"", kContextWorld, 2, 0, 0, kTreeKindRoot}},
+        {"a cup of the country", {"", kContextDivision, 2, 0, reinterpret_cast<uintptr_t>(Club().GetCountry()), kTreeKindCompetition}},
+    };
+    for (const Still& s : still) {
+        page->OnTreeSelect(&s.notice);
+        EXPECT_EQ(page->GetShownCountry(), &other) << s.what << " changes nothing";
+    }
 }
 
 TEST_F(NewsPages, AnUnemployedManagersLeagueMessagesShowTheFirstCountryWithDivisions) {
@@ -299,7 +317,8 @@ TEST_F(NewsPages, AnUnemployedManagersLeagueMessagesShowTheFirstCountryWithDivis
     world.GetCountry(2)->GetNews().Add("Far away", 0, DayText(0));
     CNewsScreen* page = OpenNews(CNewsScreen::kLeaguePage);
     EXPECT_EQ(page->GetShownCountry(), world.GetCountry(1));
-    g_nTreeSelectionKind = kContextClub;
+    g_nTreeSelectionLevel = kContextClub;
+    g_nTreeSelectionKind = 0;
     g_nTreeSelectionData = reinterpret_cast<uintptr_t>(world.GetClub(1));
     page = OpenNews(CNewsScreen::kLeaguePage);
     EXPECT_EQ(page->GetShownCountry(), world.GetCountry(2)) << "the tree's club names the country";

@@ -29,6 +29,7 @@ protected:
         SquadPages::SetUp();
         g_nTreeSelectionKind = 0;
         g_nTreeSelectionData = 0;
+        g_nTreeSelectionLevel = 0;
         world.GetCountry(1)->AddDivision(0);
         world.GetCountry(2)->AddDivision(1);
         world.GetClock().Set(2, 5, 0, 2000, 7, 15);
@@ -37,6 +38,7 @@ protected:
     void TearDown() override {
         g_nTreeSelectionKind = 0;
         g_nTreeSelectionData = 0;
+        g_nTreeSelectionLevel = 0;
         SquadPages::TearDown();
     }
     CNewsScreen* OpenPaper() {
@@ -62,6 +64,81 @@ protected:
         return xs;
     }
 };
+
+// What the window shows of the page in a rectangle, row by row.
+class NewspaperPixels : public Newspaper {
+protected:
+    using Grab = std::vector<std::vector<platform::gfx::Pixel>>;
+    Grab Shown(const Rect& r) {
+        platform::win::Ui::Get().PresentNow();
+        const platform::gfx::Surface& frame = backend->LastFrame();
+        Grab rows(size_t(r.Height()), std::vector<platform::gfx::Pixel>(size_t(r.Width())));
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const Point at = main.ScreenToClient(manager.GetCurrentPage()->ClientToScreen(Point{x, y}));
+                rows[size_t(y - r.top)][size_t(x - r.left)] = frame.Get(at.x, at.y);
+            }
+        return rows;
+    }
+    static Grab Of(const platform::gfx::Surface& s, const Rect& r) {
+        Grab rows(size_t(r.Height()), std::vector<platform::gfx::Pixel>(size_t(r.Width())));
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) rows[size_t(y - r.top)][size_t(x - r.left)] = s.Get(x, y);
+        return rows;
+    }
+    static int Differing(const Grab& a, const Grab& b) {
+        int n = 0;
+        for (size_t y = 0; y < a.size(); ++y)
+            for (size_t x = 0; x < a[y].size(); ++x) n += a[y][x] != b[y][x];
+        return n;
+    }
+    void Turn(uint32_t id) {
+        auto* page = dynamic_cast<CNewsScreen*>(manager.GetCurrentPage());
+        page->OnPageCommand(id);
+        Drain();
+    }
+};
+
+// A page turn shows the new page alone: the desk beside the single page,
+// the spread's centre fold and the single page's margin, where no label of
+// their own page stands, show their pictures and nothing of the page before.
+TEST_F(NewspaperPixels, APageTurnLeavesNothingOfThePageBefore) {
+    CNewsScreen* page = OpenPaper();
+    ASSERT_NE(page, nullptr);
+    const OverlayBitmap* single = page->GetOverlay(0);
+    const OverlayBitmap* spread = page->GetOverlay(1);
+    ASSERT_TRUE(single && single->bitmap.IsLoaded() && spread && spread->bitmap.IsLoaded());
+    // A part of an overlay's picture, in page coordinates.
+    auto picture = [](const OverlayBitmap& o, const Rect& r) {
+        return Of(o.bitmap.GetSurface(), Rect{r.left - o.x, r.top - o.y, r.right - o.x, r.bottom - o.y});
+    };
+    const Rect fold{297, 36, 309, 420};        // the front page's lead headline crosses it
+    const Rect margin{146, 90, 158, 420};       // the spread's left page prints there
+    const Rect desks[] = {{0, 0, 145, 430}, {460, 0, CScreen::kWidth, 430}};
+    auto frontIsClean = [&](const char* when) {
+        EXPECT_EQ(page->GetPaperPage(), 0);
+        for (const Rect& desk : desks)
+            EXPECT_EQ(Differing(Shown(desk), Of(page->GetBackBuffer(), desk)), 0) << when << ": the desk at x " << desk.left;
+        EXPECT_EQ(Differing(Shown(margin), picture(*single, margin)), 0) << when << ": the single page's margin";
+    };
+    frontIsClean("opened");
+    const Rect whole{0, 0, CScreen::kWidth, 430};
+    const Grab opened = Shown(whole);
+    Save("newspaper-turn-front");
+    for (uint32_t spreadId : {20652u, 20653u}) {
+        Turn(spreadId);
+        EXPECT_EQ(Differing(Shown(fold), picture(*spread, fold)), 0) << "the centre fold of spread " << spreadId;
+        Save("newspaper-turn-spread-" + std::to_string(spreadId));
+        Turn(CNewsScreen::kFrontPage);
+        frontIsClean("back from a spread");
+        EXPECT_EQ(Differing(Shown(whole), opened), 0) << "the front page reads as it did when the paper opened";
+    }
+    Turn(CNewsScreen::kBackPage);
+    EXPECT_EQ(Differing(Shown(margin), picture(*single, margin)), 0) << "the back page's margin";
+    Turn(20652);
+    EXPECT_EQ(Differing(Shown(fold), picture(*spread, fold)), 0) << "the fold after the back page";
+    Save("newspaper-turn-spread-after-back");
+}
 
 TEST_F(Newspaper, ButtonPositionsForEveryCount) {
     const std::vector<std::vector<int>> want = {
@@ -125,6 +202,143 @@ TEST_F(Newspaper, TheEmblemPicture) {
     EXPECT_EQ(CNewsScreen::LogoPicture(23, true), "gfx\\newspaper\\tlogo23b.bmp");
 }
 
+// The story pages over many days' rolls: each variant places its stories,
+// rules and pictures where the rolls put them. h is the lead headline's
+// measured height, read from where the big picture stands.
+TEST_F(Newspaper, TheStoryPagesPlaceTheirStoriesRulesAndPicturesByTheRolls) {
+    struct Placed {
+        std::string name;
+        int x, y;
+    };
+    auto pictures = [](CNewsScreen& page) {
+        std::vector<Placed> out;
+        for (int i = 3; i < page.GetOverlayCount(); ++i)
+            out.push_back({page.GetPictureNames()[size_t(i)], page.GetOverlay(i)->x, page.GetOverlay(i)->y});
+        return out;
+    };
+    // A label at (x, y) that shows a line of `text`, or begins with it.
+    auto labelAt = [](CNewsScreen& page, int x, int y, const std::string& text) {
+        for (CXStatic* l : page.GetShownPaperLabels()) {
+            const std::string& shown = l->GetText();
+            if (l->WindowRect().left == x && l->WindowRect().top == y && !shown.empty() &&
+                (text.rfind(shown, 0) == 0 || shown.rfind(text, 0) == 0))
+                return true;
+        }
+        return false;
+    };
+    auto hasLine = [](CNewsScreen& page, int x1, int y1, int x2, int y2) {
+        for (int i = 0; i < page.GetLineCount(); ++i) {
+            const LineRecord* l = page.GetLine(i);
+            if (l->x1 == x1 && l->y1 == y1 && l->x2 == x2 && l->y2 == y2) return true;
+        }
+        return false;
+    };
+    // A country whose first division is division 0 of the world: k is 0, so
+    // that the page variant is the roll itself and every variant shows.
+    world.GetDivision(0)->SetCountry(0);
+    world.GetCountry(0)->AddDivision(0);
+    g_nTreeSelectionLevel = kContextCountry;
+    g_nTreeSelectionData = reinterpret_cast<uintptr_t>(world.GetCountry(0));
+    CNewsScreen* page = OpenPaper();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->GetShownCountry(), world.GetCountry(0));
+    ASSERT_EQ(page->GetPaperK(), 0);
+    std::set<std::string> seen;
+    for (uint32_t seed = 1; seed <= 150 && seen.size() < 11; ++seed) {
+        platform::SeedRandom(seed);
+        g_bNewspaperRefresh = 1;
+        page->BuildNewspaper();
+        const NewspaperRolls& r = page->GetFoldedRolls();
+        for (bool back : {false, true}) {
+            if (back) page->OnPageCommand(CNewsScreen::kBackPage);
+            const int set = back ? 1 : 0;
+            const int variant = back ? r.backVariant : r.frontVariant;
+            SCOPED_TRACE(testing::Message() << "seed " << seed << (back ? " back" : " front") << " variant " << variant);
+            ASSERT_LE(variant, 4);
+            const std::vector<Placed> placed = pictures(*page);
+            auto find = [&](const std::string& family) -> const Placed* {
+                for (const Placed& p : placed)
+                    if (p.name.find("\\" + family + "\\") != std::string::npos) return &p;
+                return nullptr;
+            };
+            const Placed* big = find("big");
+            ASSERT_NE(big, nullptr);
+            EXPECT_EQ(big->name, "gfx\\newspaper\\big\\" + std::to_string(CNewsScreen::PictureNumber(r.big[set], 108)) + ".bmp");
+            EXPECT_EQ(big->x, r.percent[0] < 51 ? 159 : 333);
+            const int h = big->y - 78;
+            EXPECT_GE(h, 12) << "the lead headline is measured";
+            EXPECT_TRUE(labelAt(*page, 159, 79, page->GetLongHeadlines()[back ? 2 : 0]) || !page->GetGossip().empty());
+            EXPECT_TRUE(hasLine(*page, 159, h + 234, 444, h + 234)) << "the rule under the lead story";
+            EXPECT_TRUE(labelAt(*page, r.percent[0] < 51 ? 275 : 159, h + 76, "By ")) << "the lead story's byline";
+            const Placed* side = find("side");
+            int smalls = 0;
+            for (const Placed& p : placed) smalls += p.name.find("\\small\\") != std::string::npos;
+            if (variant < 2) {
+                EXPECT_TRUE(labelAt(*page, 159, h + 236, page->GetLongHeadlines()[back ? 3 : 1])) << "the second story across";
+                EXPECT_EQ(smalls, 0);
+                if (variant == 0) {
+                    EXPECT_EQ(side, nullptr);
+                } else {
+                    ASSERT_NE(side, nullptr);
+                    EXPECT_EQ(side->name, "gfx\\newspaper\\side\\" +
+                                              std::to_string(CNewsScreen::PictureNumber(r.side[set], 103)) + ".bmp");
+                    EXPECT_EQ(side->x, r.percent[1] < 51 ? 159 : 333);
+                    seen.insert(std::string("variant 1 picture ") + (r.percent[1] < 51 ? "left" : "right"));
+                }
+            } else {
+                EXPECT_EQ(side, nullptr);
+                EXPECT_EQ(smalls, 2);
+                const bool narrowLeft = r.percent[2] < 13;
+                const int ruleX = narrowLeft ? 273 : 330, secondX = narrowLeft ? 278 : 159, thirdX = narrowLeft ? 159 : 333;
+                EXPECT_TRUE(hasLine(*page, ruleX, h + 236, ruleX, 420)) << "the rule between the stories";
+                EXPECT_TRUE(labelAt(*page, secondX, h + 236, page->GetShortHeadlines()[size_t(set)]));
+                EXPECT_TRUE(labelAt(*page, thirdX, h + 236, page->GetFeatureHeadlines()[size_t(set)]));
+                // Each small picture at its story's left edge, or its right
+                // edge when its percentage is 51 or more.
+                const int secondRight = std::min(secondX + 169, 444), thirdRight = std::min(thirdX + 111, 444);
+                const int small = CNewsScreen::PictureNumber(r.small[set], 101);
+                const int small2 = CNewsScreen::PictureNumber(r.small[set] + 1, 101);
+                std::vector<std::pair<std::string, int>> want = {
+                    {"gfx\\newspaper\\small\\" + std::to_string(small) + ".bmp", r.percent[3] >= 51 ? secondRight - 52 : secondX},
+                    {"gfx\\newspaper\\small\\" + std::to_string(small2) + ".bmp", r.percent[4] >= 51 ? thirdRight - 52 : thirdX},
+                };
+                std::vector<std::pair<std::string, int>> got;
+                for (const Placed& p : placed)
+                    if (p.name.find("\\small\\") != std::string::npos) got.push_back({p.name, p.x});
+                EXPECT_EQ(got, want);
+                seen.insert(std::string("rule at ") + std::to_string(ruleX));
+            }
+            seen.insert("variant " + std::to_string(variant));
+            seen.insert(std::string("big picture ") + (r.percent[0] < 51 ? "left" : "right"));
+        }
+        // The back page's pictures are the second set, each unlike the front's.
+        EXPECT_NE(r.big[0], r.big[1]);
+        EXPECT_NE(r.side[0], r.side[1]);
+        EXPECT_NE(r.small[0], r.small[1]);
+    }
+    EXPECT_EQ(seen.size(), 11u) << testing::PrintToString(seen);
+}
+
+// An odd k sets both front masthead texts in italics and moves the second
+// to x 283; an even one keeps them upright, the second at x 293.
+TEST_F(Newspaper, AnOddKSetsTheFrontMastheadInItalics) {
+    CNewsScreen* page = OpenPaper();
+    for (CCountry* country : {world.GetCountry(1), world.GetCountry(2)}) {
+        TreeNotice n{"", kContextCountry, 2, 0, reinterpret_cast<uintptr_t>(country), 0};
+        page->OnTreeSelect(&n);
+        ASSERT_EQ(page->GetShownCountry(), country);
+        const bool odd = page->GetPaperK() % 2 != 0;
+        SCOPED_TRACE(page->GetPaperK());
+        // The masthead labels come first among the shown ones: texts 1 and 2, the date line, the price.
+        const std::vector<CXStatic*> labels = page->GetShownPaperLabels();
+        ASSERT_GE(labels.size(), 4u);
+        EXPECT_EQ(labels[0]->WindowRect().left, 203);
+        EXPECT_EQ(labels[1]->WindowRect().left, odd ? 283 : 293);
+        EXPECT_EQ(labels[1]->WindowRect().right, odd ? 391 : 401);
+        for (int i : {0, 1}) EXPECT_EQ(labels[size_t(i)]->GetFont()->Requested().italic, odd) << i;
+    }
+}
+
 TEST_F(Newspaper, ALeagueNotStartedShowsOnlyTheFrontAndBackPages) {
     CNewsScreen* page = OpenPaper();
     ASSERT_NE(page, nullptr);
@@ -163,14 +377,19 @@ TEST_F(Newspaper, AnotherCountryOnTheSameDayGivesAnotherPaper) {
     CNewsScreen* page = OpenPaper();
     const auto pictures = Pictures(*page);
     const int k = page->GetPaperK();
-    TreeNotice n{"", 2, 2, 0, reinterpret_cast<uintptr_t>(world.GetCountry(2)), kContextCountry};
+    TreeNotice n{"", kContextCountry, 2, 0, reinterpret_cast<uintptr_t>(world.GetCountry(2)), 0};
     page->OnTreeSelect(&n);
     EXPECT_EQ(page->GetShownCountry(), world.GetCountry(2));
     EXPECT_NE(page->GetPaperK(), k);
     EXPECT_NE(Pictures(*page), pictures) << "the rolls are offset by the country's k";
-    TreeNotice fed{"", 1, 1, 0, 99, kContextFederation};
+    TreeNotice fed{"", kContextFederation, 2, 0, 99, 0};
     page->OnTreeSelect(&fed);
     EXPECT_EQ(page->GetShownCountry(), world.GetCountry(2)) << "a federation changes nothing";
+    // A club node changes the paper to its country.
+    TreeNotice club{"", kContextClub, 2, 0, reinterpret_cast<uintptr_t>(&Club()), 0};
+    page->OnTreeSelect(&club);
+    EXPECT_EQ(page->GetShownCountry(), Club().GetCountry());
+    EXPECT_EQ(Pictures(*page), pictures) << "the first country's paper again, the same day";
 }
 
 TEST_F(Newspaper, PagingPlaysTheWipeOfItsDirectionAndTheCurrentPageDoesNothing) {
@@ -190,6 +409,71 @@ TEST_F(Newspaper, PagingPlaysTheWipeOfItsDirectionAndTheCurrentPageDoesNothing) 
     EXPECT_EQ(page->GetPaperPage(), 4);
     page->OnPageCommand(20652);
     EXPECT_EQ(page->GetPendingWipe(), 3);
+}
+
+// From page 6 (the third division's table) back to page 3 (the second
+// division's fixtures) the page comes in by wipe 3; forwards by wipe 4.
+TEST_F(Newspaper, PagingBetweenSpreadsTakesTheWipeOfItsDirection) {
+    CNewsScreen* page = OpenPaper();
+    struct Case {
+        uint32_t command;
+        int page, wipe;
+    };
+    const Case cases[] = {{20657, 6, 4}, {20654, 3, 3}, {20657, 6, 4}, {20650, 0, 3}, {20654, 3, 4}, {20651, 9, 4}};
+    for (const Case& c : cases) {
+        page->OnPageCommand(c.command);
+        EXPECT_EQ(page->GetPaperPage(), c.page) << c.command;
+        EXPECT_EQ(page->GetPendingWipe(), c.wipe) << c.command;
+    }
+}
+
+// The day's country news fills the back page as one block, cut after ten items.
+TEST_F(Newspaper, TheBackPagesNewsBlockTakesAtMostTenItems) {
+    std::string today;
+    world.GetMatchTime().GetDateText(today);
+    struct Case {
+        int items, shown;
+    };
+    for (const Case c : {Case{20, 10}, Case{6, 6}, Case{3, 3}}) {
+        Club().GetCountry()->GetNews().RemoveAll();
+        for (int i = 0; i < c.items; ++i) Club().GetCountry()->GetNews().Add("Item " + std::to_string(i), 0, today);
+        CNewsScreen* page = OpenPaper();
+        page->OnPageCommand(CNewsScreen::kBackPage);
+        std::string block;
+        for (int i = 0; i < c.shown; ++i) block += "Item " + std::to_string(i) + " ** ";
+        ASSERT_EQ(page->GetPageLabelCount(), 1) << c.items;
+        bool found = false;
+        for (CXStatic* l : page->GetShownPaperLabels()) found |= l->GetText() == block;
+        EXPECT_TRUE(found) << c.items << " items";
+    }
+}
+
+// A list runs in one column below 32 rows and in two from 32, at height 8,
+// or 7 for 64 results or more; it stands at the foot of its page with its
+// heading above it, and shows the rows that fit between y 63 and 416.
+TEST_F(Newspaper, AListsColumnsAndRowHeightFollowItsLength) {
+    struct Case {
+        int count;
+        bool results;
+        int columns, height, shown, headingY;
+    };
+    const Case cases[] = {
+        {0, true, 1, 9, 0, 400},       {1, false, 1, 9, 1, 390},     {31, true, 1, 9, 31, 90},
+        {32, true, 2, 8, 32, 256},     {32, false, 2, 8, 32, 256},   {63, true, 2, 8, 63, 112},
+        {64, true, 2, 7, 64, 144},     {64, false, 2, 8, 64, 112},   {65, true, 2, 7, 65, 136},
+        {130, false, 2, 8, 78, 49},    {130, true, 2, 7, 88, 48},
+    };
+    for (const Case& c : cases) {
+        const NewspaperListLayout l = CNewsScreen::ListLayout(c.count, c.results);
+        SCOPED_TRACE(testing::Message() << c.count << (c.results ? " results" : " fixtures"));
+        EXPECT_EQ(l.columns, c.columns);
+        EXPECT_EQ(l.height, c.height);
+        EXPECT_EQ(l.step, c.height + 1) << "rows one text height plus 1 px apart";
+        EXPECT_EQ(l.shown, c.shown);
+        EXPECT_EQ(l.headingY, c.headingY);
+        EXPECT_GE(l.headingY + 16, 63) << "the first row stands no higher than y 63";
+        EXPECT_LE(l.headingY + 16 + l.rowsTall * l.step, 416) << "the last row ends by the text bottom";
+    }
 }
 
 TEST_F(Newspaper, TheHeadlinePoolFollowsTheBuildersOrderAndFillersFillTheRest) {
@@ -224,6 +508,67 @@ TEST_F(Newspaper, TheHeadlinePoolFollowsTheBuildersOrderAndFillersFillTheRest) {
     for (const std::string& s : page->GetShortHeadlines()) EXPECT_LE(s.size(), 23u) << s;
     for (const std::string& s : page->GetLongHeadlines()) EXPECT_LE(s.size(), 49u) << s;
     EXPECT_EQ(page->GetLongHeadlines()[0], pool.empty() ? "" : d.m_NewsPaperEvents.GetBigWinHeadline(v[0], d.m_Fixtures));
+}
+
+// Sacked managers come first, from v[12], each next one a variant on and 9
+// wrapping to 0; then the new managers from v[14]; then the division's
+// other events in their order.
+TEST_F(Newspaper, SackedAndNewManagersLeadThePoolWithTheirVariantsWrapping) {
+    CDivision& d = *world.GetDivision(0);
+    const int manager = Club().GetManager();
+    ASSERT_GE(manager, 0);
+    d.m_NewsPaperEvents.Reset();
+    for (int i = 0; i < 3; ++i) d.m_NewsPaperEvents.AddSackedManager(manager);
+    for (int i = 0; i < 2; ++i) d.m_NewsPaperEvents.AddNewManager(manager);
+    d.m_NewsPaperEvents.SetChampion(0);
+    CNewsScreen* page = OpenPaper();
+    bool wrapped = false;
+    for (uint32_t seed = 1; seed <= 60 && !wrapped; ++seed) {
+        platform::SeedRandom(seed);
+        g_bNewspaperRefresh = 1;
+        page->BuildNewspaper();
+        const uint8_t* v = page->GetFoldedRolls().variant;
+        SCOPED_TRACE(testing::Message() << "v[12] " << int(v[12]) << ", v[14] " << int(v[14]));
+        // The pool as the build left it is emptied by the story tables: build it again.
+        const size_t before = page->GetHeadlinePool().size();
+        page->AddDivisionHeadlines(d, 0);
+        const std::vector<std::string> pool(page->GetHeadlinePool().begin() + long(before), page->GetHeadlinePool().end());
+        const CNewsPaperEvents& e = d.m_NewsPaperEvents;
+        const std::vector<std::string> want = {
+            e.GetManagerSackedHeadline(v[12], 0), e.GetManagerSackedHeadline((v[12] + 1) % 10, 1),
+            e.GetManagerSackedHeadline((v[12] + 2) % 10, 2), e.GetNewManagerHeadline(v[14], 0),
+            e.GetNewManagerHeadline((v[14] + 1) % 10, 1), e.GetChampionsHeadline(v[4]),
+        };
+        for (const std::string& w : want) ASSERT_FALSE(w.empty());
+        EXPECT_EQ(pool, want);
+        wrapped = v[12] >= 8;
+    }
+    EXPECT_TRUE(wrapped) << "no day's rolls put the sacked managers' variants past 9";
+}
+
+// The masthead labels each page shows: the front page its two texts, the
+// date line and the price; the back page its own text and the date line;
+// a spread the two running headers.
+TEST_F(Newspaper, EachPageShowsItsOwnMastheadLabels) {
+    CNewsScreen* page = OpenPaper();
+    struct Case {
+        uint32_t command;
+        std::vector<std::pair<int, int>> at;  // the shown masthead labels' top-left corners
+    };
+    const Case cases[] = {
+        {CNewsScreen::kBackPage, {{192, 13}, {159, 69}}},
+        {20652, {{11, 20}, {309, 20}}},
+        {CNewsScreen::kFrontPage, {{203, 16}, {page->GetPaperK() % 2 ? 283 : 293, 31}, {159, 69}, {384, 69}}},
+    };
+    for (const Case& c : cases) {
+        page->OnPageCommand(c.command);
+        std::set<std::pair<int, int>> shown;
+        for (CXStatic* l : page->GetShownPaperLabels())
+            if (l->WindowRect().top <= 69 && l->GetFont() && l->GetFont()->Requested().face == "Times New Roman")
+                shown.insert({l->WindowRect().left, l->WindowRect().top});
+        const std::set<std::pair<int, int>> want(c.at.begin(), c.at.end());
+        EXPECT_EQ(shown, want) << c.command;
+    }
 }
 
 TEST_F(Newspaper, FillersAreNumberedByOffsetUseAndK) {

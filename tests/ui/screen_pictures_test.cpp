@@ -9,6 +9,7 @@
 #include "soccerclasses/cup.h"
 #include "soccerclasses/division.h"
 #include "ui/xmessages.h"
+#include "ui/xstatic.h"
 #include "ui/xwnd.h"
 
 using namespace platform::win;
@@ -121,6 +122,52 @@ TEST_F(ScreenPicturesTest, RemovingOverlaysTakesEveryLineWithThem) {
     EXPECT_EQ(page->AddOverlayBitmap("gfx\\trophies\\cup\\no_such.bmp", 0, 0), 0);
     EXPECT_EQ(page->AddOverlayBitmap(kTrophy, 0, 0), 1);
     EXPECT_FALSE(page->GetOverlay(0)->bitmap.IsLoaded());
+}
+
+// Overlays and lines changed after the page was composed show as they now
+// are at the next paint; a whole repaint also takes the text a label that
+// does not restore its background left behind.
+TEST_F(ScreenPicturesTest, ChangedOverlaysShowAtTheNextPaintAndRemovedOnesLeaveNothing) {
+    CXBitmap trophy;
+    ASSERT_TRUE(trophy.Load(kTrophy));
+    const Rect box{60, 60, 60 + trophy.GetWidth(), 60 + trophy.GetHeight()};
+    auto differing = [&](const Rect& r) {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) n += At(x, y) != Back(x, y);
+        return n;
+    };
+    Paint();
+    ASSERT_EQ(differing(box), 0);
+    page->AddOverlayBitmap(kTrophy, box.left, box.top);
+    page->AddLine(0, 300, 200, 300, RGB(0, 255, 0), 1);
+    Paint();
+    EXPECT_GT(differing(box), 100) << "an overlay added after the page was composed";
+    EXPECT_EQ(At(100, 300), 0x00FF00u);
+    page->ShowOverlayBitmap(0, false);
+    page->ShowLine(0, false);
+    Paint();
+    EXPECT_EQ(differing(box), 0) << "a hidden overlay";
+    EXPECT_EQ(At(100, 300), Back(100, 300));
+    page->ShowAllOverlayBitmaps(true);
+    Paint();
+    EXPECT_GT(differing(box), 100);
+    page->RemoveOverlayBitmapsFrom(0);
+    Paint();
+    EXPECT_EQ(differing(box), 0) << "a removed overlay";
+
+    const Rect text{100, 100, 400, 130};
+    auto label = std::make_unique<CXStatic>();
+    ASSERT_TRUE(label->Create("WWWWWWWW", WS_VISIBLE, text, page.get(), 10));
+    label->SetLabelStyle(kLabelSingleLine | kLabelNoRestore);
+    label->SetFont("Arial", 16, true);
+    label->SetColours(RGB(255, 255, 0), RGB(0, 0, 0));
+    label->Refresh();
+    Drain();
+    EXPECT_GT(differing(text), 100);
+    label->Destroy();
+    page->Repaint(0);
+    EXPECT_EQ(differing(text), 0) << "the text of a label gone";
 }
 
 TEST_F(ScreenPicturesTest, PictureSlotsAreDrawnKeyedInsideTheirRectanglesAfterEveryPaint) {
