@@ -280,6 +280,11 @@ void CSquadSelectScreen::DrawKit(int number, int x, int y) {
     BlitSurfaceKeyedAt(x, y, m_pKits[size_t(number - 1)].get(), m_pWork.get());
 }
 
+bool CSquadSelectScreen::ShowsShirt(const Row& row) const {
+    return row.number >= 1 && row.number <= kShirts && m_pKits[size_t(row.number - 1)] &&
+           !(m_heldNumber != 0 && row.number == m_heldNumber);
+}
+
 void CSquadSelectScreen::Compose() {
     Surface* work = m_pWork.get();
     Surface* back = m_pBack[size_t(m_page)].get();
@@ -306,14 +311,25 @@ void CSquadSelectScreen::Compose() {
 
 void CSquadSelectScreen::ComposeSquadTab() {
     Surface* work = m_pWork.get();
+    // A row's shirt carries its number, so the number's text is left out
+    // under it; it shows only while the shirt is parked or for a player
+    // without one.
+    std::array<std::string, SurfaceTable::kMaxRows> hidden;
+    for (int r = 0; r < m_table.visibleRows; ++r) {
+        const int index = m_bar.position + r;
+        if (index < 0 || index >= static_cast<int>(m_rows.size()) || index >= SurfaceTable::kMaxRows) break;
+        if (ShowsShirt(m_rows[size_t(index)])) std::swap(hidden[size_t(index)], m_table.cells[size_t(index)][0].text);
+    }
     m_table.Draw(*this, work, m_bar);
+    for (size_t i = 0; i < hidden.size(); ++i)
+        if (!hidden[i].empty()) std::swap(hidden[i], m_table.cells[i][0].text);
     m_bar.Draw(*this, work);
     for (int r = 0; r < m_table.visibleRows; ++r) {
         const int index = m_bar.position + r;
         if (index < 0 || index >= static_cast<int>(m_rows.size())) break;
         const Row& row = m_rows[size_t(index)];
         const int top = kTableTop + r * kRowHeight;
-        if (!(m_heldNumber != 0 && row.number == m_heldNumber)) DrawKit(row.number, kTableX, top);
+        if (ShowsShirt(row)) DrawKit(row.number, kTableX + kShirtInset, top);
         const int weeks = m_club->GetSlotInjuryEstimate(row.slot);
         const int banned = m_club->GetSlotSuspension(row.slot);
         Surface* icon = nullptr;

@@ -28,6 +28,8 @@ public:
     // The table and the areas the page hit-tests.
     static constexpr int kTableX = 90, kTableTop = 164, kTableWidth = 458, kTableHeight = 276, kRowHeight = 23;
     static constexpr int kHeaderTop = 141;
+    // A row's shirt sits in the middle of the number column.
+    static constexpr int kShirtInset = 8;
     static constexpr int kHeldX = 38, kHeldY = 400;
     static constexpr platform::win::Rect kHoldingArea{25, 389, 71, 437};
     // Drags.
@@ -68,6 +70,10 @@ public:
     int GetRedraws() const { return m_nRedraws; }
     // The table row drawn at a point of the page, -1 where there is none.
     int RowAt(int x, int y) const;
+    // The shirt drawn for `number` (1..16), null when there is none.
+    const platform::gfx::Surface* GetKit(int number) const {
+        return number >= 1 && number <= kShirts ? m_pKits[size_t(number - 1)].get() : nullptr;
+    }
     // Where the Formation tab puts the kit of shirt `number` (1..16), and
     // the name it writes under it (empty for a number nobody wears).
     platform::win::Point FormationPlace(int number) const;
@@ -107,6 +113,8 @@ private:
     void ComposeSquadTab();
     void ComposeFormationTab();
     void DrawKit(int number, int x, int y);
+    // Whether the row's number is shown by its shirt rather than as text.
+    bool ShowsShirt(const Row& row) const;
     // Composes and shows the whole page or only the area drags change.
     void Redraw(bool full);
 

@@ -1,6 +1,7 @@
 // Team selection (page 4): the numbering completed at opening, shirts and
 // names dragged with the real mouse, the holding area, the filters, the
 // Formation tab, another club read-only, printing.
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/stringtable.h"
@@ -258,7 +259,7 @@ TEST_F(TeamSelection, AParkedShirtIsDrawnInTheHoldingAreaNotOnItsRow) {
     const Point held{Select::kHeldX, Select::kHeldY};
     const auto rowKit = [&] {
         const Point c = CellPoint(owner, 0);
-        return Point{Select::kTableX, c.y - 11};
+        return Point{Select::kTableX + Select::kShirtInset, c.y - 11};
     };
     // The row chosen first, as the drop back onto it leaves it.
     Drag(CellPoint(owner, 1), CellPoint(owner, 1));
@@ -271,6 +272,50 @@ TEST_F(TeamSelection, AParkedShirtIsDrawnInTheHoldingAreaNotOnItsRow) {
     ASSERT_EQ(page->GetHeldNumber(), 0);
     EXPECT_EQ(pixels(held), emptyArea);
     EXPECT_EQ(pixels(rowKit()), kitOnRow);
+}
+
+// The number column shows a row's number once: on its shirt, with no
+// digits of the number's text beside it or showing through around it. A
+// parked shirt leaves the number written on its row.
+TEST_F(TeamSelection, ARowsNumberIsItsShirtWithNoTextAroundIt) {
+    const auto ids = SignSquad(20);
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    // Pixels of the row's number column in the row's text colour, leaving
+    // out those its shirt covers.
+    const auto textPixels = [&](int row) {
+        const Select::Row& r = page->GetRows()[size_t(row)];
+        const int shown = page->GetHeldNumber() == r.number ? 0 : r.number;
+        const platform::gfx::Surface* kit = page->GetKit(shown);
+        const int top = Select::kTableTop + (row - page->GetScrollBar().position) * Select::kRowHeight;
+        const int shirtX = Select::kTableX + Select::kShirtInset;
+        Point origin;
+        Picture* pic = page->PaintPicture(&origin);
+        if (!pic) return -1;
+        int count = 0;
+        for (int y = top; y < top + Select::kRowHeight; ++y)
+            for (int x = Select::kTableX; x < Select::kTableX + page->GetTable().columnStart[1]; ++x) {
+                const int kx = x - shirtX, ky = y - top;
+                if (kit && kx >= 0 && ky >= 0 && kx < kit->Width() && ky < kit->Height() &&
+                    kit->Get(kx, ky) != platform::gfx::kKeyPixel)
+                    continue;
+                const platform::gfx::Pixel p = pic->Get(origin.x + x, origin.y + y);
+                count += std::abs(platform::gfx::PixelR(p) - r.colour.red) < 40 &&
+                         std::abs(platform::gfx::PixelG(p) - r.colour.green) < 40 &&
+                         std::abs(platform::gfx::PixelB(p) - r.colour.blue) < 40;
+            }
+        return count;
+    };
+    for (int row = 0; row < page->GetTable().visibleRows; ++row) {
+        SCOPED_TRACE(row);
+        ASSERT_NE(page->GetKit(page->GetRows()[size_t(row)].number), nullptr);
+        EXPECT_EQ(textPixels(row), 0);
+    }
+    const uint16_t owner = ids[9];
+    ASSERT_EQ(NumberOf(owner), 10);
+    Drag(CellPoint(owner, 0), {48, 410});
+    ASSERT_EQ(page->GetHeldNumber(), 10);
+    EXPECT_GT(textPixels(RowOf(owner)), 10) << "the parked shirt's number written on its row";
 }
 
 TEST_F(TeamSelection, TheHoldingAreaKeepsAShirtAcrossTabsAndFilters) {
