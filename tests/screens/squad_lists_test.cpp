@@ -84,6 +84,27 @@ TEST_F(PhysioPage, ADoubleClickOnAnInjuryRowReportsAndStays) {
     EXPECT_EQ(page->GetInjuryReport()->GetText(), keeper.GetName() + " " + keeper.GetInjury()->GetStatusText());
 }
 
+// The club's kit stays in sight beside the title lines: no control of the
+// physio's or the youth squad's page lies over its corner.
+TEST_F(SquadPages, TheListPagesLeaveTheClubKitUncovered) {
+    Sign(CSoccerPlayer::kDefender, "Fit");
+    for (const int screen : {CSquadScreen::kPhysioPage, CSquadScreen::kYouthPage}) {
+        SCOPED_TRACE(screen);
+        CSquadScreen* page = Open(screen);
+        ASSERT_NE(page, nullptr);
+        ASSERT_NE(page->GetPictureSurface(kSlotKit), nullptr);
+        const Rect kit = PictureSlotRect(kSlotKit);
+        int titles = 0;
+        for (const platform::win::Window* w : page->Children()) {
+            if (!w->IsVisible()) continue;
+            const Rect r = w->WindowRect();
+            titles += r.left == 30 && (r.top == 22 || r.top == 61);
+            EXPECT_TRUE(r.Intersect(kit).IsEmpty()) << "a control at " << r.left << "," << r.top << " over the kit";
+        }
+        EXPECT_EQ(titles, 2);
+    }
+}
+
 class YouthPage : public SquadPages {
 protected:
     void SetUp() override {
