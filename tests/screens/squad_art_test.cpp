@@ -249,6 +249,20 @@ TEST_F(SquadArt, DirectionArrowsOutlineAndTickFitTheirPlaces) {
         EXPECT_EQ(s->Height(), 22);
         EXPECT_GT(CountKey(*s), 100) << n;
     }
+    // The tick marks a kit in its corner and leaves every shirt number whole.
+    auto tick = Load("gfx\\match\\surfaces\\tiny tick.bmp");
+    EXPECT_GT(22 * 22 - CountKey(*tick), 30) << "a tick big enough to see";
+    for (int n = 1; n <= 16; ++n) {
+        char name[48];
+        std::snprintf(name, sizeof name, "gfx\\kits\\tinykits\\number%02d.bmp", n);
+        auto number = Load(name);
+        ASSERT_TRUE(number) << n;
+        int shared = 0;
+        for (int y = 0; y < 22; ++y)
+            for (int x = 0; x < 22; ++x)
+                shared += Rgb(*tick, x, y) != ui::kKeyPixel && Rgb(*number, x, y) != ui::kKeyPixel;
+        EXPECT_EQ(shared, 0) << "the tick over number " << n;
+    }
     // The outline leaves the middle clear, so the marker shows through.
     EXPECT_EQ(Rgb(*Load("gfx\\match\\surfaces\\tiny outline.bmp"), 11, 11), ui::kKeyPixel);
 }

@@ -172,12 +172,15 @@ Bitmap8 MarkerOutline() {
     return Quantise(Shrink(s, kS, true), true, false);
 }
 
+// Small, in the kit's lower right corner, so the shirt number it marks
+// stays readable.
 Bitmap8 MarkerTick() {
     constexpr int W = 22 * kS;
     Surface s(W, W, kKeyPixel);
     Canvas cv(s);
-    const std::vector<Point> tick = {{3 * kS, 11 * kS},  {6 * kS, 8 * kS},   {9 * kS, 12 * kS},
-                                     {17 * kS, 3 * kS},  {20 * kS, 6 * kS},  {9 * kS, 19 * kS}};
+    const std::vector<Point> tick = {{12 * kS + kS / 2, 18 * kS}, {14 * kS + kS / 2, 16 * kS},
+                                     {16 * kS + kS / 2, 18 * kS}, {19 * kS + kS / 2, 14 * kS + kS / 2},
+                                     {21 * kS + kS / 2, 16 * kS + kS / 2}, {16 * kS + kS / 2, 21 * kS + kS / 2}};
     cv.SelectPen(Pen::Solid(RGB(0, 40, 0), kS + kS / 2));
     cv.SelectBrush(Brush::Solid(RGB(80, 240, 90)));
     cv.Polygon(tick);
