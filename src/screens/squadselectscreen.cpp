@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/gfx/canvas.h"
 #include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "platform/window/ui.h"
@@ -466,10 +467,20 @@ void CSquadSelectScreen::PressTable(Point pt, bool doubleClick) {
 }
 
 void CSquadSelectScreen::StartNameDrag(const Row& row) {
+    // An opaque plate as wide as the name, so it reads over the rows it
+    // passes.
+    int width = kMinPlateWidth;
+    {
+        Surface measure(1, 1);
+        platform::gfx::Canvas dc(measure);
+        if (platform::gfx::FontRef font = GetPageFont(1)) dc.SelectFont(font);
+        width = std::clamp(dc.GetTextExtent(row.cells[1]).cx + 10, kMinPlateWidth, kMaxPlateWidth);
+    }
+    m_pNamePlate = std::make_unique<Surface>(width, kRowHeight, platform::gfx::MakePixel(96, 150, 214));
     Surface* plate = m_pNamePlate.get();
-    plate->Fill(platform::gfx::kKeyPixel);
-    DrawColourText(1, platform::gfx::TA_LEFT, plate, row.cells[1], 2, 2, row.colour.red, row.colour.green,
-                   row.colour.blue);
+    plate->FillRect(platform::gfx::Rect{1, 1, width - 1, kRowHeight - 1}, platform::gfx::MakePixel(14, 22, 44));
+    DrawClippedText(width, 1, platform::gfx::TA_LEFT, plate, row.cells[1], 4, 2, row.colour.red, row.colour.green,
+                    row.colour.blue);
 }
 
 void CSquadSelectScreen::OnMouseMove(uint32_t flags, Point pt) {

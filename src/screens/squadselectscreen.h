@@ -30,6 +30,8 @@ public:
     static constexpr int kHeaderTop = 141;
     // A row's shirt sits in the middle of the number column.
     static constexpr int kShirtInset = 8;
+    // The plate a dragged name is drawn on.
+    static constexpr int kMinPlateWidth = 60, kMaxPlateWidth = 160;
     static constexpr int kHeldX = 38, kHeldY = 400;
     static constexpr platform::win::Rect kHoldingArea{25, 389, 71, 437};
     // Drags.
@@ -70,6 +72,7 @@ public:
     int GetRedraws() const { return m_nRedraws; }
     // The table row drawn at a point of the page, -1 where there is none.
     int RowAt(int x, int y) const;
+    const platform::gfx::Surface* GetNamePlate() const { return m_pNamePlate.get(); }
     // The shirt drawn for `number` (1..16), null when there is none.
     const platform::gfx::Surface* GetKit(int number) const {
         return number >= 1 && number <= kShirts ? m_pKits[size_t(number - 1)].get() : nullptr;

@@ -318,6 +318,52 @@ TEST_F(TeamSelection, ARowsNumberIsItsShirtWithNoTextAroundIt) {
     EXPECT_GT(textPixels(RowOf(owner)), 10) << "the parked shirt's number written on its row";
 }
 
+// A dragged name rides on an opaque plate as wide as the name, so it reads
+// over the rows it crosses instead of mixing with their names.
+TEST_F(TeamSelection, ADraggedNameIsDrawnOnAnOpaquePlateFittingTheName) {
+    const auto ids = SignSquad(10);
+    const uint16_t longName = Sign(CSoccerPlayer::kDefender, "Featherstonehaugh-Smythe");
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    struct Plate {
+        int width = 0;
+        int keyed = -1;
+        int kind = 0;
+    };
+    // The plate as it is half-way through a drag that ends on its own row.
+    const auto plateWhileDragging = [&](uint16_t id) {
+        Plate plate;
+        const Point from = CellPoint(id, 1), away{from.x, from.y < 300 ? from.y + 46 : from.y - 46};
+        backend->Press(ToMain(from), MouseButton::Left, 700);
+        backend->MoveTo(ToMain(away), 30);
+        backend->Call(
+            [&] {
+                plate.kind = page->GetDragKind();
+                const platform::gfx::Surface* s = page->GetNamePlate();
+                if (!s) return;
+                plate.width = s->Width();
+                plate.keyed = 0;
+                for (int y = 0; y < s->Height(); ++y)
+                    for (int x = 0; x < s->Width(); ++x) plate.keyed += s->Get(x, y) == platform::gfx::kKeyPixel;
+            },
+            10);
+        backend->MoveTo(ToMain(from), 30);
+        backend->Release(ToMain(from), MouseButton::Left, 30);
+        testsupport::RunVirtualTime(*backend, main, 1000);
+        return plate;
+    };
+    const Plate shortPlate = plateWhileDragging(ids[3]);
+    EXPECT_EQ(shortPlate.kind, Select::kDragName);
+    EXPECT_EQ(shortPlate.keyed, 0) << "nothing of the rows shows through";
+    EXPECT_EQ(shortPlate.width, Select::kMinPlateWidth);
+    const Plate longPlate = plateWhileDragging(longName);
+    EXPECT_EQ(longPlate.kind, Select::kDragName);
+    EXPECT_EQ(longPlate.keyed, 0);
+    EXPECT_GT(longPlate.width, 100) << "the whole of a long name";
+    EXPECT_LE(longPlate.width, Select::kMaxPlateWidth);
+    EXPECT_EQ(NumberOf(ids[3]), 4) << "dropped back on its own row";
+}
+
 TEST_F(TeamSelection, TheHoldingAreaKeepsAShirtAcrossTabsAndFilters) {
     const auto ids = SignSquad(20);
     Select* page = OpenSelect();
