@@ -368,8 +368,27 @@ void CSquadSelectScreen::ComposeFormationTab() {
     for (int number = 1; number <= 11 + m_substitutes; ++number) {
         const Point at = FormationPlace(number);
         DrawKit(number, at.x, at.y);
-        DrawColourText(1, platform::gfx::TA_LEFT, work, FormationName(number), at.x, at.y + 24, 255, 255, 255);
+        DrawColourText(1, platform::gfx::TA_LEFT, work, FormationLabel(number), at.x, at.y + 24, 255, 255, 255);
     }
+}
+
+int CSquadSelectScreen::FormationTextWidth(const std::string& text) const {
+    Surface measure(1, 1);
+    platform::gfx::Canvas dc(measure);
+    if (platform::gfx::FontRef font = GetPageFont(1)) dc.SelectFont(font);
+    return dc.GetTextExtent(text).cx;
+}
+
+std::string CSquadSelectScreen::FormationLabel(int number) const {
+    // Two players side by side on the pitch stand 66 pixels apart; a long
+    // name gives up its initials first, then its last letters.
+    const int width = number >= 12 ? kBenchNameWidth : kPitchNameWidth;
+    std::string name = FormationName(number);
+    if (FormationTextWidth(name) <= width) return name;
+    if (const size_t dot = name.find('.'); dot != std::string::npos && dot + 1 < name.size()) name.erase(0, dot + 1);
+    if (FormationTextWidth(name) <= width) return name;
+    while (name.size() > 1 && FormationTextWidth(name + ".") > width) name.pop_back();
+    return name + ".";
 }
 
 void CSquadSelectScreen::Redraw(bool full) {

@@ -81,6 +81,11 @@ public:
     // the name it writes under it (empty for a number nobody wears).
     platform::win::Point FormationPlace(int number) const;
     std::string FormationName(int number) const;
+    // The name as the tab writes it, fitted to the room beside its
+    // neighbours.
+    std::string FormationLabel(int number) const;
+    int FormationTextWidth(const std::string& text) const;
+    static constexpr int kPitchNameWidth = 62, kBenchNameWidth = 74;
     // The number the page gives squad slot `slot` (0 none).
     int NumberOfSlot(int slot) const;
     // Numbers left free are given to available players without one; the

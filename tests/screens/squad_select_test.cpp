@@ -431,6 +431,34 @@ TEST_F(TeamSelection, TheFormationTabPlacesTheElevenAndTheBench) {
     EXPECT_EQ(page->FormationName(7), "");
 }
 
+// Names on the pitch keep to the room beside their neighbours (66 pixels
+// apart in a row): a long one gives up its initials, then its last letters.
+TEST_F(TeamSelection, TheFormationTabFitsLongNamesBesideTheirNeighbours) {
+    const auto ids = SignSquad(16);
+    world.GetPlayer(ids[0])->Person().SetSurname("Featherstonehaugh");
+    world.GetPlayer(ids[2])->Person().SetSurname("Vandenbroucke-Smythe");
+    world.GetPlayer(ids[13])->Person().SetSurname("Oyelaran-Whitcombe");
+    Select* page = OpenSelect();
+    ClickAt({400, 120});
+    ASSERT_EQ(page->GetTab(), 1);
+    for (int n = 1; n <= 11 + page->GetSubstitutes(); ++n) {
+        SCOPED_TRACE(n);
+        const std::string label = page->FormationLabel(n);
+        const std::string name = page->FormationName(n);
+        ASSERT_FALSE(label.empty());
+        EXPECT_LE(page->FormationTextWidth(label), n >= 12 ? Select::kBenchNameWidth : Select::kPitchNameWidth);
+        if (page->FormationTextWidth(name) <= (n >= 12 ? Select::kBenchNameWidth : Select::kPitchNameWidth))
+            EXPECT_EQ(label, name) << "a name that fits is written whole";
+        else
+            EXPECT_NE(label, name);
+    }
+    EXPECT_EQ(page->FormationLabel(5), "Squad4");
+    const std::string keeper = page->FormationLabel(1);
+    EXPECT_EQ(keeper.back(), '.');
+    EXPECT_EQ(keeper.substr(0, 6), "Feathe") << "the surname's start kept";
+    Save("team-selection-formation-long-names");
+}
+
 TEST_F(TeamSelection, AnotherClubIsShownReadOnlyAndTheOwnClubEditableAgain) {
     SignSquad(14);
     CClub& other = *world.GetClub(1);
