@@ -310,20 +310,45 @@ void CSquadSelectScreen::Compose() {
     DrawToolTip(work);
 }
 
+Surface* CSquadSelectScreen::RowIcon(const Row& row) const {
+    const int weeks = m_club->GetSlotInjuryEstimate(row.slot);
+    if (weeks > 0) return m_pInjury[size_t(std::min(weeks, 24) - 1)].get();
+    const int banned = m_club->GetSlotSuspension(row.slot);
+    if (banned > 0) return m_pSuspension[size_t(std::min(banned, 24) - 1)].get();
+    return nullptr;
+}
+
+std::string CSquadSelectScreen::ShownName(int index) const {
+    const Row& row = m_rows[size_t(index)];
+    const int room = kColumnStart[2] - kColumnStart[1] - 10;
+    return FitName(0, row.cells[1], RowIcon(row) ? room - kIconWidth : room);
+}
+
 void CSquadSelectScreen::ComposeSquadTab() {
     Surface* work = m_pWork.get();
     // A row's shirt carries its number, so the number's text is left out
     // under it; it shows only while the shirt is parked or for a player
-    // without one.
-    std::array<std::string, SurfaceTable::kMaxRows> hidden;
+    // without one. A name keeps clear of the injury or suspension icon
+    // at the end of its column.
+    struct Kept {
+        int index;
+        std::string number, name;
+    };
+    std::vector<Kept> kept;
     for (int r = 0; r < m_table.visibleRows; ++r) {
         const int index = m_bar.position + r;
         if (index < 0 || index >= static_cast<int>(m_rows.size()) || index >= SurfaceTable::kMaxRows) break;
-        if (ShowsShirt(m_rows[size_t(index)])) std::swap(hidden[size_t(index)], m_table.cells[size_t(index)][0].text);
+        auto& cells = m_table.cells[size_t(index)];
+        Kept k{index, cells[0].text, cells[1].text};
+        if (ShowsShirt(m_rows[size_t(index)])) cells[0].text.clear();
+        cells[1].text = ShownName(index);
+        kept.push_back(std::move(k));
     }
     m_table.Draw(*this, work, m_bar);
-    for (size_t i = 0; i < hidden.size(); ++i)
-        if (!hidden[i].empty()) std::swap(hidden[i], m_table.cells[i][0].text);
+    for (Kept& k : kept) {
+        m_table.cells[size_t(k.index)][0].text = std::move(k.number);
+        m_table.cells[size_t(k.index)][1].text = std::move(k.name);
+    }
     m_bar.Draw(*this, work);
     for (int r = 0; r < m_table.visibleRows; ++r) {
         const int index = m_bar.position + r;
@@ -331,14 +356,7 @@ void CSquadSelectScreen::ComposeSquadTab() {
         const Row& row = m_rows[size_t(index)];
         const int top = kTableTop + r * kRowHeight;
         if (ShowsShirt(row)) DrawKit(row.number, kTableX + kShirtInset, top);
-        const int weeks = m_club->GetSlotInjuryEstimate(row.slot);
-        const int banned = m_club->GetSlotSuspension(row.slot);
-        Surface* icon = nullptr;
-        if (weeks > 0)
-            icon = m_pInjury[size_t(std::min(weeks, 24) - 1)].get();
-        else if (banned > 0)
-            icon = m_pSuspension[size_t(std::min(banned, 24) - 1)].get();
-        if (icon) BlitSurfaceKeyedAt(kTableX + kColumnStart[2] - 22, top, icon, work);
+        if (Surface* icon = RowIcon(row)) BlitSurfaceKeyedAt(kTableX + kColumnStart[2] - kIconWidth, top, icon, work);
     }
     DrawSurfaceButtons(work, m_filters.data(), 5);
     if (m_heldNumber) DrawKit(m_heldNumber, kHeldX, kHeldY);
@@ -372,23 +390,25 @@ void CSquadSelectScreen::ComposeFormationTab() {
     }
 }
 
-int CSquadSelectScreen::FormationTextWidth(const std::string& text) const {
+int CSquadSelectScreen::TextWidth(int font, const std::string& text) const {
     Surface measure(1, 1);
     platform::gfx::Canvas dc(measure);
-    if (platform::gfx::FontRef font = GetPageFont(1)) dc.SelectFont(font);
+    if (platform::gfx::FontRef f = GetPageFont(font)) dc.SelectFont(f);
     return dc.GetTextExtent(text).cx;
 }
 
-std::string CSquadSelectScreen::FormationLabel(int number) const {
-    // Two players side by side on the pitch stand 66 pixels apart; a long
-    // name gives up its initials first, then its last letters.
-    const int width = number >= 12 ? kBenchNameWidth : kPitchNameWidth;
-    std::string name = FormationName(number);
-    if (FormationTextWidth(name) <= width) return name;
+std::string CSquadSelectScreen::FitName(int font, std::string name, int width) const {
+    if (TextWidth(font, name) <= width) return name;
     if (const size_t dot = name.find('.'); dot != std::string::npos && dot + 1 < name.size()) name.erase(0, dot + 1);
-    if (FormationTextWidth(name) <= width) return name;
-    while (name.size() > 1 && FormationTextWidth(name + ".") > width) name.pop_back();
+    if (TextWidth(font, name) <= width) return name;
+    while (name.size() > 1 && TextWidth(font, name + ".") > width) name.pop_back();
+    while (name.size() > 1 && (name.back() == '-' || name.back() == ' ')) name.pop_back();
     return name + ".";
+}
+
+std::string CSquadSelectScreen::FormationLabel(int number) const {
+    // Two players side by side on the pitch stand 66 pixels apart.
+    return FitName(1, FormationName(number), number >= 12 ? kBenchNameWidth : kPitchNameWidth);
 }
 
 void CSquadSelectScreen::Redraw(bool full) {

@@ -73,6 +73,8 @@ public:
     // The table row drawn at a point of the page, -1 where there is none.
     int RowAt(int x, int y) const;
     const platform::gfx::Surface* GetNamePlate() const { return m_pNamePlate.get(); }
+    // The injury or suspension icon of table row `index`, null for none.
+    const platform::gfx::Surface* GetRowIcon(int index) const { return RowIcon(m_rows[size_t(index)]); }
     // The shirt drawn for `number` (1..16), null when there is none.
     const platform::gfx::Surface* GetKit(int number) const {
         return number >= 1 && number <= kShirts ? m_pKits[size_t(number - 1)].get() : nullptr;
@@ -84,8 +86,16 @@ public:
     // The name as the tab writes it, fitted to the room beside its
     // neighbours.
     std::string FormationLabel(int number) const;
-    int FormationTextWidth(const std::string& text) const;
     static constexpr int kPitchNameWidth = 62, kBenchNameWidth = 74;
+    // The name the Squad tab writes on table row `index`, fitted to its
+    // column, and shorter on a row whose injury or suspension icon ends
+    // the column.
+    std::string ShownName(int index) const;
+    static constexpr int kIconWidth = 22;
+    int TextWidth(int font, const std::string& text) const;
+    // A name fitted to `width` pixels: it gives up its initials first,
+    // then its last letters.
+    std::string FitName(int font, std::string name, int width) const;
     // The number the page gives squad slot `slot` (0 none).
     int NumberOfSlot(int slot) const;
     // Numbers left free are given to available players without one; the
@@ -123,6 +133,7 @@ private:
     void DrawKit(int number, int x, int y);
     // Whether the row's number is shown by its shirt rather than as text.
     bool ShowsShirt(const Row& row) const;
+    platform::gfx::Surface* RowIcon(const Row& row) const;
     // Composes and shows the whole page or only the area drags change.
     void Redraw(bool full);
 

@@ -78,6 +78,29 @@ protected:
         backend->Click(ToMain(p), MouseButton::Left, 700);
         testsupport::RunVirtualTime(*backend, main, 800);
     }
+    // Pixels of table row `row` from x `left`, `width` wide, in the row's
+    // text colour, leaving out those a picture drawn at x `overX` covers.
+    int TextPixels(int row, int left, int width, const platform::gfx::Surface* over, int overX) {
+        Select* page = SelectPage();
+        const Select::Row& r = page->GetRows()[size_t(row)];
+        const int top = Select::kTableTop + (row - page->GetScrollBar().position) * Select::kRowHeight;
+        Point origin;
+        Picture* pic = page->PaintPicture(&origin);
+        if (!pic) return -1;
+        int count = 0;
+        for (int y = top; y < top + Select::kRowHeight; ++y)
+            for (int x = left; x < left + width; ++x) {
+                const int ox = x - overX, oy = y - top;
+                if (over && ox >= 0 && oy >= 0 && ox < over->Width() && oy < over->Height() &&
+                    over->Get(ox, oy) != platform::gfx::kKeyPixel)
+                    continue;
+                const platform::gfx::Pixel p = pic->Get(origin.x + x, origin.y + y);
+                count += std::abs(platform::gfx::PixelR(p) - r.colour.red) < 40 &&
+                         std::abs(platform::gfx::PixelG(p) - r.colour.green) < 40 &&
+                         std::abs(platform::gfx::PixelB(p) - r.colour.blue) < 40;
+            }
+        return count;
+    }
     static Point FilterPoint(int filter) { return {23 + 32, 144 + 37 * filter + 15}; }
 };
 
@@ -281,30 +304,11 @@ TEST_F(TeamSelection, ARowsNumberIsItsShirtWithNoTextAroundIt) {
     const auto ids = SignSquad(20);
     Select* page = OpenSelect();
     ASSERT_NE(page, nullptr);
-    // Pixels of the row's number column in the row's text colour, leaving
-    // out those its shirt covers.
     const auto textPixels = [&](int row) {
-        const Select::Row& r = page->GetRows()[size_t(row)];
-        const int shown = page->GetHeldNumber() == r.number ? 0 : r.number;
-        const platform::gfx::Surface* kit = page->GetKit(shown);
-        const int top = Select::kTableTop + (row - page->GetScrollBar().position) * Select::kRowHeight;
-        const int shirtX = Select::kTableX + Select::kShirtInset;
-        Point origin;
-        Picture* pic = page->PaintPicture(&origin);
-        if (!pic) return -1;
-        int count = 0;
-        for (int y = top; y < top + Select::kRowHeight; ++y)
-            for (int x = Select::kTableX; x < Select::kTableX + page->GetTable().columnStart[1]; ++x) {
-                const int kx = x - shirtX, ky = y - top;
-                if (kit && kx >= 0 && ky >= 0 && kx < kit->Width() && ky < kit->Height() &&
-                    kit->Get(kx, ky) != platform::gfx::kKeyPixel)
-                    continue;
-                const platform::gfx::Pixel p = pic->Get(origin.x + x, origin.y + y);
-                count += std::abs(platform::gfx::PixelR(p) - r.colour.red) < 40 &&
-                         std::abs(platform::gfx::PixelG(p) - r.colour.green) < 40 &&
-                         std::abs(platform::gfx::PixelB(p) - r.colour.blue) < 40;
-            }
-        return count;
+        const int shown = page->GetHeldNumber() == page->GetRows()[size_t(row)].number ? 0
+                                                                                        : page->GetRows()[size_t(row)].number;
+        return TextPixels(row, Select::kTableX, page->GetTable().columnStart[1], page->GetKit(shown),
+                          Select::kTableX + Select::kShirtInset);
     };
     for (int row = 0; row < page->GetTable().visibleRows; ++row) {
         SCOPED_TRACE(row);
@@ -316,6 +320,37 @@ TEST_F(TeamSelection, ARowsNumberIsItsShirtWithNoTextAroundIt) {
     Drag(CellPoint(owner, 0), {48, 410});
     ASSERT_EQ(page->GetHeldNumber(), 10);
     EXPECT_GT(textPixels(RowOf(owner)), 10) << "the parked shirt's number written on its row";
+}
+
+// A name too long for its column is shortened to fit it, and on a row with
+// an injury or suspension icon it stops short of the icon.
+TEST_F(TeamSelection, ALongNameStopsShortOfItsRowsIcon) {
+    const auto ids = SignSquad(12);
+    world.GetPlayer(ids[3])->Person().SetSurname("Featherstonehaugh-Smythe");
+    world.GetPlayer(ids[5])->Person().SetSurname("Vandenbroucke-Whitcombe");
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    const std::string whole = world.GetPlayer(ids[3])->GetName();
+    const int column = page->GetTable().columnStart[2] - page->GetTable().columnStart[1];
+    EXPECT_EQ(page->ShownName(RowOf(ids[0])), world.GetPlayer(ids[0])->GetName()) << "a name that fits, whole";
+    const std::string fitted = page->ShownName(RowOf(ids[3]));
+    EXPECT_EQ(fitted.back(), '.');
+    EXPECT_LE(page->TextWidth(0, fitted), column - 10);
+    EXPECT_EQ(page->ShownName(RowOf(ids[5])), "Vandenbroucke.") << "no dash left before the stop";
+    world.GetPlayer(ids[3])->m_Suspension = 2;
+    page = OpenSelect();
+    const int row = RowOf(ids[3]);
+    const platform::gfx::Surface* icon = page->GetRowIcon(row);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_LT(page->ShownName(row).size(), fitted.size());
+    EXPECT_EQ(page->GetRows()[size_t(row)].cells[1], whole) << "the table keeps the whole name";
+    const auto& starts = page->GetTable().columnStart;
+    const int iconX = Select::kTableX + starts[2] - Select::kIconWidth;
+    EXPECT_EQ(TextPixels(row, iconX - 2, Select::kIconWidth + 2, icon, iconX), 0) << "no letters beside or under the icon";
+    EXPECT_GT(TextPixels(row, Select::kTableX + starts[1], 40, nullptr, 0), 20) << "the name is there";
+    EXPECT_GT(TextPixels(RowOf(ids[5]), iconX - 2, Select::kIconWidth + 2, nullptr, 0), 0)
+        << "a long name without an icon runs on";
+    Save("team-selection-long-names");
 }
 
 // A dragged name rides on an opaque plate as wide as the name, so it reads
@@ -446,8 +481,8 @@ TEST_F(TeamSelection, TheFormationTabFitsLongNamesBesideTheirNeighbours) {
         const std::string label = page->FormationLabel(n);
         const std::string name = page->FormationName(n);
         ASSERT_FALSE(label.empty());
-        EXPECT_LE(page->FormationTextWidth(label), n >= 12 ? Select::kBenchNameWidth : Select::kPitchNameWidth);
-        if (page->FormationTextWidth(name) <= (n >= 12 ? Select::kBenchNameWidth : Select::kPitchNameWidth))
+        EXPECT_LE(page->TextWidth(1, label), n >= 12 ? Select::kBenchNameWidth : Select::kPitchNameWidth);
+        if (page->TextWidth(1, name) <= (n >= 12 ? Select::kBenchNameWidth : Select::kPitchNameWidth))
             EXPECT_EQ(label, name) << "a name that fits is written whole";
         else
             EXPECT_NE(label, name);
