@@ -1,5 +1,8 @@
 // The squad section's list pages: the physio's injury list (page 36) and the
 // youth squad beside the country's available youths (page 40).
+#include <algorithm>
+#include <cstdlib>
+
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "screens/playerscreen.h"
@@ -11,6 +14,7 @@
 #include "soccerclasses/popularity.h"
 #include "soccerclasses/youth.h"
 #include "ui/listcontrol.h"
+#include "ui/xbutton.h"
 
 namespace squadtest {
 namespace {
@@ -146,6 +150,34 @@ TEST_F(YouthPage, StartsWithEveryYouthShownAndBothButtonsDisabled) {
     EXPECT_EQ(page->GetCurrentYouthList()->WindowRect(), Rect::XYWH(90, 118, 491, 156));
     EXPECT_EQ(page->GetAvailableYouthList()->WindowRect(), Rect::XYWH(28, 287, 550, 110));
     Save("youth-squad");
+}
+
+// The two push buttons write their captions in their middle, clear of the
+// frame on both sides.
+TEST_F(YouthPage, TheButtonsCentreTheirCaptions) {
+    CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+    for (CXButton* b : {page->GetOfferButton(), page->GetSackHireButton()}) {
+        SCOPED_TRACE(b->Text());
+        const Rect r = b->WindowRect();
+        Point origin;
+        Picture* pic = page->PaintPicture(&origin);
+        ASSERT_NE(pic, nullptr);
+        // The caption's light, colourless pixels.
+        int first = r.right, last = r.left - 1;
+        for (int y = r.top + 4; y < r.bottom - 4; ++y)
+            for (int x = r.left + 4; x < r.right - 4; ++x) {
+                const platform::gfx::Pixel p = pic->Get(origin.x + x, origin.y + y);
+                const int red = platform::gfx::PixelR(p), green = platform::gfx::PixelG(p),
+                          blue = platform::gfx::PixelB(p);
+                if (red > 100 && std::abs(red - green) < 24 && std::abs(green - blue) < 24) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        ASSERT_LT(first, last) << "a caption drawn";
+        EXPECT_GE(first - r.left, 8);
+        EXPECT_NEAR(first - r.left, r.right - 1 - last, 4);
+    }
 }
 
 // A double click on a youth opens his page: mode 3 for one of the club's,
