@@ -195,7 +195,10 @@ void CNewsScreen::CreatePageButtons() {
                                      : (i == 1 ? "gfx\\newspaper\\new\\newsleft1.bmp" : "gfx\\newspaper\\new\\newsdouble1.bmp");
         b.SetBitmaps(normal, pressed, nullptr, nullptr, nullptr, normal);
         b.SetColours(platform::gfx::RGB(255, 255, 255), 0);
-        b.SetFont("Arial", PaperPoints(10), true);
+        // The captions are wider than a button: they wrap into the 20 px
+        // under the page icon, in a face small enough for two lines.
+        b.SetFont("Arial", PaperPoints(9), true);
+        b.SetTextBox(Rect{0, 16, 60, 36});
         b.Show(false);
     }
 }
