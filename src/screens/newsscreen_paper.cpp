@@ -198,7 +198,7 @@ void CNewsScreen::CreatePageButtons() {
         // The captions are wider than a button: they wrap into the 20 px
         // under the page icon, in a face small enough for two lines.
         b.SetFont("Arial", PaperPoints(9), true);
-        b.SetTextBox(Rect{0, 16, 60, 36});
+        b.SetTextBox(Rect{0, 15, 60, 35});
         b.Show(false);
     }
 }

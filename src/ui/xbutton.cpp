@@ -236,9 +236,27 @@ Rect CXButton::TextRect(Canvas& dc, Point o) {
         dc.DrawText(Text(), lines, platform::gfx::DT_CENTER | platform::gfx::DT_WORDBREAK | platform::gfx::DT_NOPREFIX |
                                        platform::gfx::DT_CALCRECT);
         const int top = box.top + (box.Height() - lines.Height()) / 2;
-        // Wider than the box only when a word overflows it.
-        const int left = box.left + (box.Width() - lines.Width()) / 2;
-        return Rect{left, top, left + lines.Width(), top + lines.Height()};
+        // The widest line, broken at spaces as DrawText breaks it.
+        int widest = 0;
+        std::string line;
+        auto flush = [&] {
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+            widest = std::max(widest, dc.GetTextExtent(line).cx);
+            line.clear();
+        };
+        const std::string& text = Text();
+        for (size_t i = 0; i < text.size();) {
+            size_t end = text.find(' ', i);
+            if (end == std::string::npos) end = text.size();
+            const std::string word = text.substr(i, end - i);
+            if (!line.empty() && dc.GetTextExtent(line + word).cx > box.Width()) flush();
+            line += word;
+            for (i = end; i < text.size() && text[i] == ' '; ++i)
+                if (!line.empty()) line += ' ';
+        }
+        flush();
+        const int left = box.left + (box.Width() - widest) / 2;
+        return Rect{left, top, left + widest, top + lines.Height()};
     }
     const int width = dc.GetTextExtent(Text()).cx;
     const int height = m_pFont ? m_pFont->Metrics().height : 0;

@@ -156,8 +156,8 @@ Bitmap8 NewsPageButton(int kind, bool pressed) {
         const double dy = pressed ? 1 : 0;
         const double dim = pressed ? 0.78 : 1.0;
         auto shade = [dim](int r, int g, int b) { return RGB(int(r * dim), int(g * dim), int(b * dim)); };
-        // A small page icon in the top 16 px; the caption goes under it.
-        constexpr double top = 1, ph = 14, pw = 12;
+        // A small page icon in the top 14 px (15 pressed); the caption goes under it.
+        constexpr double top = 1, ph = 12, pw = 12;
         p.Fill(RGB(40, 30, 30));
         p.Box(kind == 2 ? 18 : 25, top + 1 + dy, kind == 2 ? 26 : pw, ph);
         p.Fill(shade(244, 238, 244));
@@ -177,7 +177,7 @@ Bitmap8 NewsPageButton(int kind, bool pressed) {
             p.Fill(shade(200, 40, 40));
             p.Box(x + 1.5, top + 3.5 + dy, pw - 3, 2);
             p.Fill(shade(110, 104, 116));
-            for (int i = 0; i < 3; ++i) p.Box(x + 1.5, top + 7 + dy + i * 2.2, i == 2 ? pw / 2 : pw - 3, 1);
+            for (int i = 0; i < 3; ++i) p.Box(x + 1.5, top + 6.5 + dy + i * 2, i == 2 ? pw / 2 : pw - 3, 1);
         }
     }
     return Quantise(Shrink(s, S, true), true, false);
