@@ -196,6 +196,16 @@ TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) 
     const std::vector<std::string>& names = page->GetPictureNames();
     EXPECT_NE(std::find(names.begin(), names.end(), "gfx\\newspaper\\teamweek.bmp"), names.end());
     for (int n = 1; n <= 11; ++n) EXPECT_TRUE(has(std::to_string(n))) << "team of the week row " << n;
+    // Every player's and club's name is whole: none is cut by its label's
+    // edge, which stops short of the team photo.
+    int teamRows = 0;
+    for (CXStatic* l : page->GetShownPaperLabels()) {
+        const Rect r = l->WindowRect();
+        if ((r.left != 330 && r.left != 450) || r.top < 35 || r.top > 250) continue;
+        ++teamRows;
+        EXPECT_LE(l->GetTextExtent().cx, r.Width()) << l->GetText();
+    }
+    EXPECT_EQ(teamRows, 24) << "the two headings and 11 rows of two names";
     EXPECT_FALSE(trace.Contains("Ran out"));
     EXPECT_FALSE(trace.Contains("Failed to find"));
 }
