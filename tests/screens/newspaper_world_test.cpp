@@ -125,6 +125,7 @@ TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) 
         testsupport::DrainMessages(main);
         if (p == 1) Save("newspaper-fixtures-spread");
         if (p == 2) Save("newspaper-table-spread");
+        if (p == 9) Save("newspaper-back-largest");
         const bool single = p == 0 || p == 9;
         const Rect frame = single ? Rect{145, 5, 459, 427} : Rect{3, 5, 599, 427};
         const std::vector<CXStatic*> labels = page->GetShownPaperLabels();
