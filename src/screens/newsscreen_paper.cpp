@@ -820,11 +820,10 @@ void CNewsScreen::BuildTableSpread(int d) {
         BodyColumns(309, hb + 2, 594, 200, 5, false, true);
         return;
     }
-    // The team photo stands beside the headline and the rows start under
-    // it, so no club's name runs beneath the picture.
-    const int hb = HeadlineBox(platform::LoadString(kTeamOfTheWeek), 309, 35, 490, 14, kArial);
-    PaperPicture("gfx\\newspaper\\teamweek.bmp", 494, 35);
-    const int heads = std::max(hb + 2, 35 + 60 + 3);
+    // The rows start under the team photo, so no club's name runs beneath it.
+    const int hb = HeadlineBox(platform::LoadString(kTeamOfTheWeek), 309, 35, 594, 14, kArial);
+    PaperPicture("gfx\\newspaper\\teamweek.bmp", 494, hb + 2);
+    const int heads = hb + 2 + 60 + 3;
     PaperLabel(330, heads, 450, heads + 12, 10, kTableText, true, false, platform::LoadString(kPlayerHeading), kArial);
     PaperLabel(450, heads, 594, heads + 12, 10, kTableText, true, false, platform::LoadString(kClubHeading), kArial);
     int row = heads + 14;
