@@ -195,7 +195,10 @@ void CNewsScreen::CreatePageButtons() {
                                      : (i == 1 ? "gfx\\newspaper\\new\\newsleft1.bmp" : "gfx\\newspaper\\new\\newsdouble1.bmp");
         b.SetBitmaps(normal, pressed, nullptr, nullptr, nullptr, normal);
         b.SetColours(platform::gfx::RGB(255, 255, 255), 0);
-        b.SetFont("Arial", PaperPoints(10), true);
+        // The captions are wider than a button: they wrap into the 20 px
+        // under the page icon, in a face small enough for two lines.
+        b.SetFont("Arial", PaperPoints(9), true);
+        b.SetTextBox(Rect{0, 15, 60, 35});
         b.Show(false);
     }
 }
@@ -817,18 +820,17 @@ void CNewsScreen::BuildTableSpread(int d) {
         BodyColumns(309, hb + 2, 594, 200, 5, false, true);
         return;
     }
+    // The rows start under the team photo, so no club's name runs beneath it.
     const int hb = HeadlineBox(platform::LoadString(kTeamOfTheWeek), 309, 35, 594, 14, kArial);
     PaperPicture("gfx\\newspaper\\teamweek.bmp", 494, hb + 2);
-    PaperLabel(330, hb + 2, 450, hb + 14, 10, kTableText, true, false, platform::LoadString(kPlayerHeading), kArial);
-    PaperLabel(450, hb + 2, 494, hb + 14, 10, kTableText, true, false, platform::LoadString(kClubHeading), kArial);
-    int row = hb + 16;
-    const int photoBottom = hb + 2 + 60;
+    const int heads = hb + 2 + 60 + 3;
+    PaperLabel(330, heads, 450, heads + 12, 10, kTableText, true, false, platform::LoadString(kPlayerHeading), kArial);
+    PaperLabel(450, heads, 594, heads + 12, 10, kTableText, true, false, platform::LoadString(kClubHeading), kArial);
+    int row = heads + 14;
     for (size_t i = 0; i < m_TeamOfWeek[d].size(); ++i, row += 12) {
         PaperLabel(309, row, 328, row + 12, 8, kNumberText, true, false, std::to_string(i + 1), kArial);
         PaperLabel(330, row, 450, row + 12, 9, kTableText, false, false, m_TeamOfWeek[d][i].first, kArial);
-        // Beside the team photo a club's name stops short of it.
-        PaperLabel(450, row, row < photoBottom ? 492 : 594, row + 12, 9, kTableText, false, false,
-                   m_TeamOfWeek[d][i].second, kArial);
+        PaperLabel(450, row, 594, row + 12, 9, kTableText, false, false, m_TeamOfWeek[d][i].second, kArial);
     }
     const int below = std::max(row + 8, 240);
     const int hf = HeadlineBox(m_Feature[(2 + d) % m_Feature.size()], 309, below, 420, 20, kArialBlack);

@@ -183,38 +183,95 @@ void CXButton::Draw(Canvas* dc, bool pressed, bool inParent) {
     }
 
     if (m_dwButtonStyle & kButtonText) {
-        if (m_bFontDirty || !m_pFont) {
-            platform::gfx::LogFont lf = m_LogFont;
-            lf.height = -platform::gfx::MulDiv(m_nPoints, platform::gfx::kLogPixelsY, 72);
-            m_pFont = platform::gfx::Font::Create(lf);
-            m_bFontDirty = 0;
-        }
         dc->SaveDC();
-        dc->SelectFont(m_pFont);
+        dc->SelectFont(TextFont());
         dc->SetBkMode(platform::gfx::TRANSPARENT);
         dc->IntersectClipRect(Rect::XYWH(o.x, o.y, w, h));
-        const auto& tm = m_pFont->Metrics();
-        int x = o.x + 2;
-        unsigned align = platform::gfx::TA_LEFT;
-        if (m_dwButtonStyle & kButtonCentred) {
-            x = o.x + w / 2 - 2;
-            align = platform::gfx::TA_CENTER;
-        } else if (m_dwButtonStyle & kButtonRight) {
-            x = o.x + w - 2;
-            align = platform::gfx::TA_RIGHT;
+        Rect box = TextRect(*dc, o);
+        if (pressed && (m_dwButtonStyle & kButtonPush) && !(m_dwButtonStyle & kButtonCheck)) box = box.Offset(1, 1);
+        if (!m_TextBox.IsEmpty()) {
+            const unsigned format = platform::gfx::DT_CENTER | platform::gfx::DT_WORDBREAK | platform::gfx::DT_NOPREFIX;
+            Rect shadow = box.Offset(1, 1);
+            dc->SetTextColor(m_ShadowColour);
+            dc->DrawText(Text(), shadow, format);
+            dc->SetTextColor(m_bGreyed ? RGB(128, 128, 128) : m_TextColour);
+            dc->DrawText(Text(), box, format);
+        } else {
+            unsigned align = platform::gfx::TA_LEFT;
+            int x = box.left;
+            if (m_dwButtonStyle & kButtonCentred) {
+                x = (box.left + box.right) / 2;
+                align = platform::gfx::TA_CENTER;
+            } else if (m_dwButtonStyle & kButtonRight) {
+                x = box.right;
+                align = platform::gfx::TA_RIGHT;
+            }
+            dc->SetTextAlign(align);
+            dc->SetTextColor(m_ShadowColour);
+            dc->TextOut(x + 1, box.top + 1, Text());
+            dc->SetTextColor(m_bGreyed ? RGB(128, 128, 128) : m_TextColour);
+            dc->TextOut(x, box.top, Text());
         }
-        int y = o.y + h / 2 - tm.height / 2;
-        if (pressed && (m_dwButtonStyle & kButtonPush) && !(m_dwButtonStyle & kButtonCheck)) {
-            ++x;
-            ++y;
-        }
-        dc->SetTextAlign(align);
-        dc->SetTextColor(m_ShadowColour);
-        dc->TextOut(x + 1, y + 1, Text());
-        dc->SetTextColor(m_bGreyed ? RGB(128, 128, 128) : m_TextColour);
-        dc->TextOut(x, y, Text());
         dc->RestoreDC(-1);
     }
+}
+
+const platform::gfx::FontRef& CXButton::TextFont() {
+    if (m_bFontDirty || !m_pFont) {
+        platform::gfx::LogFont lf = m_LogFont;
+        lf.height = -platform::gfx::MulDiv(m_nPoints, platform::gfx::kLogPixelsY, 72);
+        m_pFont = platform::gfx::Font::Create(lf);
+        m_bFontDirty = 0;
+    }
+    return m_pFont;
+}
+
+// `dc` has the text font selected; `o` is the button's corner in it.
+Rect CXButton::TextRect(Canvas& dc, Point o) {
+    const Rect r = RectInParent();
+    const int w = r.Width(), h = r.Height();
+    if (!m_TextBox.IsEmpty()) {
+        const Rect box = m_TextBox.Offset(o.x, o.y);
+        Rect lines = box;
+        dc.DrawText(Text(), lines, platform::gfx::DT_CENTER | platform::gfx::DT_WORDBREAK | platform::gfx::DT_NOPREFIX |
+                                       platform::gfx::DT_CALCRECT);
+        const int top = box.top + (box.Height() - lines.Height()) / 2;
+        // The widest line, broken at spaces as DrawText breaks it.
+        int widest = 0;
+        std::string line;
+        auto flush = [&] {
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+            widest = std::max(widest, dc.GetTextExtent(line).cx);
+            line.clear();
+        };
+        const std::string& text = Text();
+        for (size_t i = 0; i < text.size();) {
+            size_t end = text.find(' ', i);
+            if (end == std::string::npos) end = text.size();
+            const std::string word = text.substr(i, end - i);
+            if (!line.empty() && dc.GetTextExtent(line + word).cx > box.Width()) flush();
+            line += word;
+            for (i = end; i < text.size() && text[i] == ' '; ++i)
+                if (!line.empty()) line += ' ';
+        }
+        flush();
+        const int left = box.left + (box.Width() - widest) / 2;
+        return Rect{left, top, left + widest, top + lines.Height()};
+    }
+    const int width = dc.GetTextExtent(Text()).cx;
+    const int height = m_pFont ? m_pFont->Metrics().height : 0;
+    int x = o.x + 2;
+    if (m_dwButtonStyle & kButtonCentred) x = o.x + w / 2 - 2 - width / 2;
+    else if (m_dwButtonStyle & kButtonRight) x = o.x + w - 2 - width;
+    const int y = o.y + h / 2 - height / 2;
+    return Rect{x, y, x + width, y + height};
+}
+
+Rect CXButton::GetTextRect() {
+    platform::gfx::Surface scratch(1, 1);
+    Canvas dc(scratch);
+    dc.SelectFont(TextFont());
+    return TextRect(dc, Point{0, 0});
 }
 
 void CXButton::DrawItem(const DrawItemInfo& info) {

@@ -42,6 +42,13 @@ public:
     void SetFont(const std::string& face, int points, bool bold, bool italic = false, bool underline = false);
     void SetText(const std::string& text);
     void SetTextId(unsigned id);
+    // Wraps the text at spaces into lines centred in `box` (button
+    // coordinates), for a caption that must share the button with its
+    // picture; an empty box keeps one line centred on the button.
+    void SetTextBox(const platform::win::Rect& box) { m_TextBox = box; }
+    // Where the text stands unpressed (button coordinates), before the
+    // button's clip; a boxed text is as wide as its box unless a word overflows it.
+    platform::win::Rect GetTextRect();
     void SetColours(platform::gfx::ColourRef text, platform::gfx::ColourRef shadow) {
         m_TextColour = text;
         m_ShadowColour = shadow;
@@ -88,6 +95,8 @@ private:
     void StartAnimTimer(uint32_t period);
     platform::win::Rect RectInParent() const;
     platform::gfx::Canvas* GetWorkDC();
+    const platform::gfx::FontRef& TextFont();
+    platform::win::Rect TextRect(platform::gfx::Canvas& dc, platform::win::Point o);
     void DoneWithWorkDC();
     const CXBitmap* Role(int r) const { return m_Bitmaps[r] && m_Bitmaps[r]->IsLoaded() ? m_Bitmaps[r].get() : nullptr; }
 
@@ -105,6 +114,7 @@ private:
     int m_nPoints = 10;
     platform::gfx::FontRef m_pFont;
     uint8_t m_bFontDirty = 1;
+    platform::win::Rect m_TextBox{};
     std::vector<std::unique_ptr<CXBitmap>> m_Frames;
     int m_nCurrentFrame = 0;
     uint8_t m_bDirection = 1;

@@ -29,6 +29,7 @@
 #include "support/game_driver.h"
 #include "support/test_env.h"
 #include "support/ui_loop.h"
+#include "ui/xbitmap.h"
 #include "ui/xbutton.h"
 
 namespace {
@@ -124,6 +125,7 @@ TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) 
         testsupport::DrainMessages(main);
         if (p == 1) Save("newspaper-fixtures-spread");
         if (p == 2) Save("newspaper-table-spread");
+        if (p == 9) Save("newspaper-back-largest");
         const bool single = p == 0 || p == 9;
         const Rect frame = single ? Rect{145, 5, 459, 427} : Rect{3, 5, 599, 427};
         const std::vector<CXStatic*> labels = page->GetShownPaperLabels();
@@ -195,8 +197,73 @@ TEST_F(LargestWorldPaper, TenPagesFillTheRowAndEveryPageKeepsToItsFrameAndPool) 
     const std::vector<std::string>& names = page->GetPictureNames();
     EXPECT_NE(std::find(names.begin(), names.end(), "gfx\\newspaper\\teamweek.bmp"), names.end());
     for (int n = 1; n <= 11; ++n) EXPECT_TRUE(has(std::to_string(n))) << "team of the week row " << n;
+    // Every player's and club's name is whole: none is cut by its label's
+    // edge, which stops short of the team photo.
+    int teamRows = 0;
+    for (CXStatic* l : page->GetShownPaperLabels()) {
+        const Rect r = l->WindowRect();
+        if ((r.left != 330 && r.left != 450) || r.top < 35 || r.top > 300) continue;
+        ++teamRows;
+        EXPECT_LE(l->GetTextExtent().cx, r.Width()) << l->GetText();
+    }
+    EXPECT_EQ(teamRows, 24) << "the two headings and 11 rows of two names";
     EXPECT_FALSE(trace.Contains("Ran out"));
     EXPECT_FALSE(trace.Contains("Failed to find"));
+}
+
+// With all ten page buttons shown, every caption's lines lie inside their
+// button, below its page icon, and no two captions meet.
+TEST_F(LargestWorldPaper, EveryPageButtonsCaptionFitsItsButtonBesideItsIcon) {
+    CNewsScreen* page = nullptr;
+    for (int days = 0; days < 80; ++days) {
+        page = OpenPaper();
+        ASSERT_NE(page, nullptr);
+        if (page->GetPageList().size() == 10) break;
+        game->RunDays(1);
+    }
+    ASSERT_EQ(page->GetPageList().size(), 10u);
+    // The icon: the pictures' pixels that are not the key colour.
+    auto iconBox = [](const char* path) {
+        CXBitmap b;
+        EXPECT_TRUE(b.Load(path)) << path;
+        Rect box{};
+        const platform::gfx::Surface& s = b.GetSurface();
+        for (int y = 0; y < s.Height(); ++y)
+            for (int x = 0; x < s.Width(); ++x)
+                if (s.Row(y)[x] != platform::gfx::kKeyPixel) box = box.Union(Rect{x, y, x + 1, y + 1});
+        return box;
+    };
+    // Pressed, the text moves one pixel as the button does and the pressed
+    // picture's icon lies one pixel lower still.
+    const Rect single = iconBox("gfx\\newspaper\\new\\newsright.bmp")
+                            .Union(iconBox("gfx\\newspaper\\new\\newsright1.bmp"))
+                            .Union(iconBox("gfx\\newspaper\\new\\newsleft.bmp"))
+                            .Union(iconBox("gfx\\newspaper\\new\\newsleft1.bmp"));
+    const Rect spread =
+        iconBox("gfx\\newspaper\\new\\newsdouble.bmp").Union(iconBox("gfx\\newspaper\\new\\newsdouble1.bmp"));
+    ASSERT_FALSE(single.IsEmpty());
+    ASSERT_FALSE(spread.IsEmpty());
+    std::vector<std::pair<Rect, std::string>> captions;
+    for (int i = 0; i < CNewsScreen::kPaperButtons; ++i) {
+        CXButton& b = page->GetPageButton(i);
+        ASSERT_TRUE(b.IsShownFlag()) << i;
+        const Rect button = b.WindowRect();
+        ASSERT_EQ(button.Width(), 60);
+        ASSERT_EQ(button.Height(), 36);
+        const Rect text = b.GetTextRect();
+        ASSERT_FALSE(text.IsEmpty()) << b.Text();
+        // The shadow draws one pixel further; the button's clip would hide
+        // what passes its edge.
+        EXPECT_TRUE(text.left >= 0 && text.top >= 0 && text.right + 1 <= 60 && text.bottom + 1 <= 36)
+            << b.Text() << ": " << text.left << "," << text.top << "-" << text.right << "," << text.bottom;
+        const Rect icon = i < 2 ? single : spread;
+        EXPECT_TRUE(text.Intersect(icon).IsEmpty()) << b.Text() << " is drawn over its icon";
+        captions.emplace_back(text.Offset(button.left, button.top), b.Text());
+    }
+    for (size_t i = 0; i < captions.size(); ++i)
+        for (size_t j = i + 1; j < captions.size(); ++j)
+            EXPECT_TRUE(captions[i].first.Offset(1, 1).Union(captions[i].first).Intersect(captions[j].first).IsEmpty())
+                << captions[i].second << " meets " << captions[j].second;
 }
 
 // On a day of English cup ties the top division's spread lists them first,

@@ -156,38 +156,28 @@ Bitmap8 NewsPageButton(int kind, bool pressed) {
         const double dy = pressed ? 1 : 0;
         const double dim = pressed ? 0.78 : 1.0;
         auto shade = [dim](int r, int g, int b) { return RGB(int(r * dim), int(g * dim), int(b * dim)); };
+        // A small page icon in the top 14 px (15 pressed); the caption goes under it.
+        constexpr double top = 1, ph = 12, pw = 12;
         p.Fill(RGB(40, 30, 30));
-        p.Box(kind == 2 ? 9 : 19, 5 + dy, kind == 2 ? 44 : 24, 28);
+        p.Box(kind == 2 ? 18 : 25, top + 1 + dy, kind == 2 ? 26 : pw, ph);
         p.Fill(shade(244, 238, 244));
+        const std::vector<double> pages = kind == 2 ? std::vector<double>{17, 31} : std::vector<double>{24};
+        for (double x : pages) p.Box(x, top + dy, pw, ph);
         if (kind == 2) {
-            p.Box(8, 4 + dy, 21, 27);
-            p.Box(31, 4 + dy, 21, 27);
             p.Fill(shade(200, 192, 200));
-            p.Box(29, 4 + dy, 2, 27);
+            p.Box(29, top + dy, 2, ph);
         } else {
-            p.Box(18, 4 + dy, 24, 27);
             p.Fill(shade(205, 198, 206));
             // The folded corner: top right for the front page, top left for the back.
-            if (kind == 0) p.Poly({{36, 4 + dy}, {42, 10 + dy}, {36, 10 + dy}});
-            else p.Poly({{24, 4 + dy}, {18, 10 + dy}, {24, 10 + dy}});
+            if (kind == 0) p.Poly({{33, top + dy}, {36, top + 3 + dy}, {33, top + 3 + dy}});
+            else p.Poly({{27, top + dy}, {24, top + 3 + dy}, {27, top + 3 + dy}});
         }
-        // Printed lines.
-        p.Fill(shade(200, 40, 40));
-        if (kind == 2) {
-            p.Box(10, 7 + dy, 17, 3);
-            p.Box(33, 7 + dy, 17, 3);
-        } else {
-            p.Box(20, 7 + dy, 20, 4);
-        }
-        p.Fill(shade(110, 104, 116));
-        for (int i = 0; i < 6; ++i) {
-            const double y = 13 + dy + i * 3;
-            if (kind == 2) {
-                p.Box(10, y, 17, 1.2);
-                p.Box(33, y, 17, 1.2);
-            } else {
-                p.Box(20, y, i % 3 == 2 ? 12 : 20, 1.2);
-            }
+        // Printed lines: a red headline and three rows of text.
+        for (double x : pages) {
+            p.Fill(shade(200, 40, 40));
+            p.Box(x + 1.5, top + 3.5 + dy, pw - 3, 2);
+            p.Fill(shade(110, 104, 116));
+            for (int i = 0; i < 3; ++i) p.Box(x + 1.5, top + 6.5 + dy + i * 2, i == 2 ? pw / 2 : pw - 3, 1);
         }
     }
     return Quantise(Shrink(s, S, true), true, false);
