@@ -240,7 +240,6 @@ private:
     void SetPlayerButtons(CPlayer& player);
     void SetEmployeeButtons(class CEmployee* employee);
     void SetPanelButtons(int enabledMask);
-    void GreyDisabledActions();
     void FillRecordList(CListControl& list, const CPlayer& player);
     void FillClubHistoryList(CListControl& list, const CPlayer& player);
     void AddPanelLine(const std::string& line);

@@ -896,7 +896,7 @@ void CPlayerScreen::ToggleListing(CPlayer& p) {
         SetLabel(GetDetailValue(kPrice), platform::LoadString(485));
         m_bListed = 0;
     }
-    GreyDisabledActions();
+    if (action) action->Redraw();
     Repaint(0);
 }
 
@@ -910,7 +910,6 @@ void CPlayerScreen::OnReleasePlayer() {
         SetLabel(GetDetailValue(kStatus), platform::LoadString(485));
         if (CXButton* release = GetPageButton(kReleaseButton)) release->Enable(false);
         m_bListed = 0;
-        GreyDisabledActions();
         Repaint(0);
         return;
     }

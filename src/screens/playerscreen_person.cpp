@@ -158,7 +158,6 @@ void CPlayerScreen::SetPanelButtons(int enabledMask) {
         CXButton* button = GetPageButton(kFirstPanelButton + b);
         if (!button) continue;
         button->Enable((enabledMask >> b) & 1);
-        button->SetGreyed(!((enabledMask >> b) & 1));
         button->SetTicked(b == m_nSubPage && ((enabledMask >> b) & 1));
         button->Redraw();
     }
@@ -219,17 +218,7 @@ void CPlayerScreen::SetupSubScreens(bool rebuild) {
         m_PersonPanel.ScrollToTop();
         m_PersonPanel.Redraw();
     }
-    GreyDisabledActions();
     Repaint(0);
-}
-
-// A disabled action button shows its greyed look and grey caption.
-void CPlayerScreen::GreyDisabledActions() {
-    for (int b = 0; b < kFirstPanelButton; ++b)
-        if (CXButton* button = GetPageButton(b)) {
-            button->SetGreyed(!button->IsEnabled());
-            button->Redraw();
-        }
 }
 
 // ---- Kind 0: a player ----

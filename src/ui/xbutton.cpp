@@ -118,6 +118,7 @@ void CXButton::Draw(Canvas* dc, bool pressed, bool inParent) {
             Parent()->Send(ui::kMsgRestoreBackground, reinterpret_cast<uintptr_t>(&rr), 0);
         }
     };
+    const bool greyed = IsGreyed();
     bool erased = false;
     if ((pressed ? 1 : 0) != m_bLastPressed) {
         m_bLastPressed = pressed ? 1 : 0;
@@ -128,7 +129,11 @@ void CXButton::Draw(Canvas* dc, bool pressed, bool inParent) {
     } else if (m_bTicked != m_bLastTicked) {
         m_bLastTicked = m_bTicked;
         erased = true;
+    } else if ((greyed ? 1 : 0) != m_bLastGreyed) {
+        // A transparent greyed picture must not land on the normal one.
+        erased = true;
     }
+    m_bLastGreyed = greyed ? 1 : 0;
     if (erased) restore();
 
     if (m_dwButtonStyle & kButtonBitmaps) {
@@ -142,7 +147,7 @@ void CXButton::Draw(Canvas* dc, bool pressed, bool inParent) {
                 erased = true;
             }
             m_nLastFrameDrawn = m_nCurrentFrame;
-            if (pressed && !m_bGreyed) shift = 1;
+            if (pressed && !greyed) shift = 1;
         } else if (m_dwButtonStyle & kButtonAnimated) {
             if (m_nCurrentFrame >= 0 && m_nCurrentFrame < GetFrameCount()) base = m_Frames[m_nCurrentFrame].get();
             if (m_nAnimState != 0 && !erased) {
@@ -150,13 +155,13 @@ void CXButton::Draw(Canvas* dc, bool pressed, bool inParent) {
                 erased = true;
             }
         } else {
-            overlay = m_bGreyed ? Role(kOverlayGreyed)
+            overlay = greyed ? Role(kOverlayGreyed)
                                 : (pressed || m_bTicked) ? Role(kOverlayPressed)
                                                          : Role(kOverlay);
-            base = m_bGreyed ? Role(kBaseGreyed) : Role(kBase);
-            if (m_bGreyed && !base) base = Role(kBase);
+            base = greyed ? Role(kBaseGreyed) : Role(kBase);
+            if (greyed && !base) base = Role(kBase);
             const bool check = (m_dwButtonStyle & kButtonCheck) != 0;
-            if ((pressed && !m_bGreyed) || (check && m_bTicked && overlay)) shift = 1;
+            if ((pressed && !greyed) || (check && m_bTicked && overlay)) shift = 1;
             if (check && !(m_dwButtonStyle & kButtonRadio) && !overlay) shift = 0;
         }
         if (!base || !base->IsLoaded()) {
@@ -171,7 +176,7 @@ void CXButton::Draw(Canvas* dc, bool pressed, bool inParent) {
                 if (!check) base->DrawTransparent(*dc, x, y, platform::gfx::kKeyColourRef);
             }
             if (check && !pressed) {
-                const CXBitmap* mark = m_bGreyed ? Role(kBaseGreyed) : m_bTicked ? Role(kTicked) : Role(kUnticked);
+                const CXBitmap* mark = greyed ? Role(kBaseGreyed) : m_bTicked ? Role(kTicked) : Role(kUnticked);
                 if (mark) {
                     if (m_dwButtonStyle & kButtonTransparent)
                         mark->DrawTransparent(*dc, o.x, o.y, platform::gfx::kKeyColourRef);
@@ -194,7 +199,7 @@ void CXButton::Draw(Canvas* dc, bool pressed, bool inParent) {
             Rect shadow = box.Offset(1, 1);
             dc->SetTextColor(m_ShadowColour);
             dc->DrawText(Text(), shadow, format);
-            dc->SetTextColor(m_bGreyed ? RGB(128, 128, 128) : m_TextColour);
+            dc->SetTextColor(greyed ? RGB(128, 128, 128) : m_TextColour);
             dc->DrawText(Text(), box, format);
         } else {
             unsigned align = platform::gfx::TA_LEFT;
@@ -209,7 +214,7 @@ void CXButton::Draw(Canvas* dc, bool pressed, bool inParent) {
             dc->SetTextAlign(align);
             dc->SetTextColor(m_ShadowColour);
             dc->TextOut(x + 1, box.top + 1, Text());
-            dc->SetTextColor(m_bGreyed ? RGB(128, 128, 128) : m_TextColour);
+            dc->SetTextColor(greyed ? RGB(128, 128, 128) : m_TextColour);
             dc->TextOut(x, box.top, Text());
         }
         dc->RestoreDC(-1);
@@ -437,14 +442,14 @@ void CXButton::OnLButtonDown(uint32_t flags, Point pt) {
         return;
     }
     if (check)
-        PlaySample(m_bGreyed ? 1 : 0, 0);
+        PlaySample(IsGreyed() ? 1 : 0, 0);
     else if (m_dwButtonStyle & kButtonPush) {
-        if (m_bGreyed)
+        if (IsGreyed())
             PlaySample(1, 0);
         else if (IsVisible())
             PlaySample(0, 0);
     }
-    if (m_bGreyed || !IsVisible()) return;
+    if (IsGreyed() || !IsVisible()) return;
     if (m_dwButtonStyle & kButtonTwoFrame) {
         m_nCurrentFrame = 0;
         Invalidate(true);
@@ -460,7 +465,7 @@ void CXButton::OnLButtonDblClk(uint32_t flags, Point pt) { OnLButtonDown(flags, 
 void CXButton::OnLButtonUp(uint32_t flags, Point pt) {
     if (!m_bPressedHere) return;
     Ui& ui = Ui::Get();
-    if (m_bGreyed || !IsVisible()) {
+    if (IsGreyed() || !IsVisible()) {
         m_bPressedHere = 0;
         if (ui.GetCapture() == this) ui.ReleaseCapture();
         return;
@@ -498,6 +503,12 @@ void CXButton::OnMouseMove(uint32_t flags, Point pt) {
 void CXButton::OnDestroy() {
     KillAnimTimer();
     m_nAnimState = 0;
+}
+
+// Disabling or enabling shows at once in the page; a hidden button is drawn
+// when it is shown.
+void CXButton::OnEnable(bool) {
+    if (IsVisible()) Redraw();
 }
 
 intptr_t CXButton::OnMessage(uint32_t msg, uintptr_t w, intptr_t l) {

@@ -68,7 +68,8 @@ public:
     uint32_t GetButtonStyle() const { return m_dwButtonStyle; }
     bool IsTicked() const { return m_bTicked != 0; }
     void SetTicked(bool on) { m_bTicked = on ? 1 : 0; }
-    bool IsGreyed() const { return m_bGreyed != 0; }
+    // Drawn greyed and deaf to clicks: set inactive by its page, or disabled.
+    bool IsGreyed() const { return m_bGreyed != 0 || !IsEnabled(); }
     void SetGreyed(bool on) { m_bGreyed = on ? 1 : 0; }
     int GetFrameCount() const { return static_cast<int>(m_Frames.size()); }
     int GetCurrentFrame() const { return m_nCurrentFrame; }
@@ -88,6 +89,7 @@ protected:
     void OnLButtonUp(uint32_t flags, platform::win::Point pt) override;
     void OnMouseMove(uint32_t flags, platform::win::Point pt) override;
     void OnDestroy() override;
+    void OnEnable(bool enabled) override;
     intptr_t OnMessage(uint32_t msg, uintptr_t w, intptr_t l) override;
 
 private:
@@ -108,6 +110,7 @@ private:
     uint8_t m_bTicked = 0;
     uint8_t m_bLastTicked = 0;
     uint8_t m_bGreyed = 0;
+    uint8_t m_bLastGreyed = 0;
     platform::gfx::ColourRef m_TextColour = platform::gfx::RGB(255, 255, 255);
     platform::gfx::ColourRef m_ShadowColour = platform::gfx::RGB(0, 0, 0);
     platform::gfx::LogFont m_LogFont;

@@ -263,6 +263,79 @@ TEST_F(WidgetPage, GreyedPushButtonSoundsButNeverClicks) {
     EXPECT_TRUE(clicks.empty());
 }
 
+// Disabling a button gives it the look its page would give it by greying
+// it, at once and without a redraw of the page's own; enabling it again
+// brings back the normal look.
+TEST_F(WidgetPage, DisabledButtonsOfEveryKindShowTheGreyedLook) {
+    struct Case {
+        const char* name;
+        uint32_t style;
+        bool onePicture;  // a plain picture button as the screen builder makes it
+        const char* text;
+    };
+    const Case cases[] = {
+        {"push with greyed picture", kButtonBitmaps | kButtonPush | kButtonTransparent | kButtonText, false, "Sack"},
+        {"opaque push", kButtonBitmaps | kButtonPush | kButtonText | kButtonCentred, false, "Renew"},
+        {"text only", kButtonPush | kButtonText, false, "Release"},
+        {"one picture", kButtonBitmaps | kButtonText | kButtonCentred, true, "Record"},
+        {"check box", kButtonBitmaps | kButtonPush | kButtonCheck | kButtonTransparent, false, ""},
+        {"two-frame", kButtonBitmaps | kButtonTwoFrame | kButtonTransparent | kButtonText, false, "Youth"},
+        {"animated", kButtonBitmaps | kButtonAnimated | kButtonTransparent | kButtonText, false, "Scout"},
+    };
+    const Rect r{100, 400, 220, 432};
+    auto look = [&] {
+        Drain();
+        std::vector<uint32_t> px;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) px.push_back(At(x, y));
+        return px;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<CXButton> b;
+        if (c.onePicture) {
+            b = std::make_unique<CXButton>();
+            ASSERT_TRUE(b->Create(c.text, WS_VISIBLE, r, page.get(), 40, c.style));
+            b->SetFont("Arial", 10, true);
+            b->SetBitmaps("gfx\\buttons\\widget_base.bmp");
+        } else {
+            b = Button(40, r, c.style, c.text);
+        }
+        b->Redraw();
+        const auto normal = look();
+        b->SetGreyed(true);
+        b->Redraw();
+        const auto greyed = look();
+        EXPECT_NE(greyed, normal);
+        b->SetGreyed(false);
+        b->Redraw();
+        EXPECT_EQ(look(), normal);
+
+        b->Enable(false);
+        EXPECT_TRUE(b->IsGreyed());
+        EXPECT_EQ(look(), greyed);
+        b->Enable(true);
+        EXPECT_FALSE(b->IsGreyed());
+        EXPECT_EQ(look(), normal);
+        b.reset();
+        page->Repaint(0);
+        Drain();
+    }
+}
+
+// The page hands a press on a push button to the button even when it is
+// disabled; the button answers as a greyed one.
+TEST_F(WidgetPage, DisabledPushButtonSoundsGreyedAndNeverClicks) {
+    auto b = Button(21, {100, 400, 220, 432}, kButtonBitmaps | kButtonPush | kButtonText, "Sack");
+    b->Enable(false);
+    Drain();
+    backend->Click({150, 416});
+    RunFor(50);
+    EXPECT_TRUE(Played(1));
+    EXPECT_FALSE(Played(0));
+    EXPECT_TRUE(clicks.empty());
+}
+
 TEST_F(WidgetPage, RadioGroupUnticksOnlyItsRun) {
     // Check boxes and radio buttons are push buttons too (the click sound).
     const uint32_t radio = kButtonBitmaps | kButtonPush | kButtonCheck | kButtonRadio | kButtonTransparent;
