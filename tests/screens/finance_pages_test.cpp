@@ -381,6 +381,8 @@ TEST_F(JobCentre, TheSackQuestionNamesTheCappedMoneyAndThatIsWhatIsPaid) {
     const double balance = Club().GetBankBalance();
     const double capped = 4 * 400.0;
     const std::string name = physio->GetName();
+    // Only the address: once sacked he is gone.
+    const auto* face = &physio->Person();
     port.AnswerNext(kAnswerYes);
     Select(Staff(), RowOf(Staff(), "Bandage"));
     page->SackEmployee();
@@ -389,7 +391,7 @@ TEST_F(JobCentre, TheSackQuestionNamesTheCappedMoneyAndThatIsWhatIsPaid) {
     Country().FormatMoney(money, capped);
     EXPECT_EQ(port.Boxes()[0].text, Text(425, {name, money}))
         << "years left, but at most four weeks are paid";
-    EXPECT_EQ(port.Boxes()[0].person, &physio->Person()) << "the question shows his face";
+    EXPECT_EQ(port.Boxes()[0].person, face) << "the question shows his face";
     EXPECT_EQ(Club().GetBankBalance(), balance - capped);
 }
 
