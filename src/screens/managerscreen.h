@@ -86,6 +86,7 @@ protected:
     bool ListsOwnStaffAlways() const override { return true; }
     bool IsHubPage() const override { return m_nPage == kHubPage; }
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
+    void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
 
 private:
     CScreenManager* PageManager() const;
@@ -105,6 +106,7 @@ private:
     void CloseVacancies();
 
     int m_nPage = 0;
+    uint8_t m_bMenuShown = 0;
     CDivision* m_pDivision = nullptr;
     CXSpinedit m_Salary;
     CXSpinedit m_Length;
