@@ -19,6 +19,8 @@ public:
     static constexpr int kMonthPage = 45;
     static constexpr int kHonoursPage = 70;
     static constexpr int kVacanciesPage = 116;
+    // The tree colour of the clubs without a manager while page 116 is open.
+    static constexpr uint32_t kVacantClubColour = 0x00FF00;
     static constexpr int kStaffGroup = 99;
     static constexpr int kManagerSection = 0;  // the tool box's manager button
     static constexpr int kBankManager = 5, kDoctor = 6, kJobAgency = 11;
