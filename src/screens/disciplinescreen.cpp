@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "platform/stringtable.h"
+#include "screens/infopagemenus.h"
 #include "screens/pages.h"
+#include "shell/pagemenus.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
@@ -223,6 +225,16 @@ bool CDisciplineScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
         default: break;
     }
     return CSectionHub::OnCommand(id, code, control);
+}
+
+void CDisciplineScreen::OnRButtonDown(uint32_t flags, Point pt) {
+    // The hub's staff and Player Discipline's players have their person
+    // menus. A referee is no employee: his rows keep the page's menu, as
+    // the clubs' rows do.
+    int rowMenu = kNoRowMenu;
+    if (m_nPage == kHubPage) rowMenu = kEmployeeMenuCode;
+    if (m_nPage == kPlayerPage) rowMenu = kPlayerMenuCode;
+    PressForPageMenu(*this, flags, pt, m_nPage, rowMenu, m_bMenuShown, [&] { CScreensInfo::OnRButtonDown(flags, pt); });
 }
 
 void CDisciplineScreen::OnLButtonDblClk(uint32_t flags, Point pt) {

@@ -56,6 +56,7 @@ protected:
     int ToolboxButton() const override { return kDisciplineSection; }
     bool IsHubPage() const override { return m_nPage == kHubPage; }
     void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
 
 private:
@@ -65,6 +66,7 @@ private:
     void AddScopeRows(CListRows& list);
 
     int m_nPage = 0;
+    uint8_t m_bMenuShown = 0;
     HistoryState m_HistoryBlock{-1, -1, -1};
 };
 

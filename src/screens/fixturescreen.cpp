@@ -5,7 +5,9 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "screens/infoscreen.h"
+#include "screens/infopagemenus.h"
 #include "screens/pages.h"
+#include "shell/pagemenus.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"
@@ -555,6 +557,13 @@ void CFixtureScreen::OnLButtonDown(uint32_t flags, Point pt) {
     // Only a click the friendly list passes on picks a day.
     CListControl* list = GetFixtureList();
     if (m_nPage == kFriendliesPage && list && flags == ui::kRelayedFlags) PickFriendlyRow(list->GetPointerRow());
+}
+
+void CFixtureScreen::OnRButtonDown(uint32_t flags, Point pt) {
+    // The hub's staff rows have the employee menu; the other pages' rows
+    // are matches and days, with the page's menu.
+    PressForPageMenu(*this, flags, pt, m_nPage, m_nPage == kHubPage ? kEmployeeMenuCode : kNoRowMenu, m_bMenuShown,
+                     [&] { CScreensInfo::OnRButtonDown(flags, pt); });
 }
 
 bool CFixtureScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {

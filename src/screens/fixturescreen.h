@@ -114,6 +114,7 @@ protected:
     void AdvisorFallback(const CEmployee& advisor, CHumanManager& user, HubPanelLines& lines) override;
     void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
     void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
 
 private:
@@ -156,6 +157,7 @@ private:
     int m_nPick = -1;
     CClub* m_pOpponent = nullptr;
     bool m_bOpponentChosen = false;
+    uint8_t m_bMenuShown = 0;
 };
 
 void RegisterFixtureScreen();

@@ -10,7 +10,9 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "platform/trace.h"
+#include "screens/infopagemenus.h"
 #include "screens/pages.h"
+#include "shell/pagemenus.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"
@@ -48,7 +50,6 @@ constexpr platform::win::Rect kInfoTextRect{27, 120, 576, 434};
 constexpr uint32_t kInfoTextPanelId = 1065;
 constexpr int kInfoTrophyX = 523, kInfoTrophyY = 18;
 constexpr int kInfoHomeFlagX = 210, kInfoAwayFlagX = 487, kInfoFlagY = 125;
-constexpr int kInfoHubMenu = 121, kInfoMotmMenu = 120;
 
 // The description's sentences, in their order.
 enum InfoSentence : unsigned {
@@ -806,20 +807,15 @@ void CInfoScreen::OnLButtonDblClk(uint32_t flags, Point pt) {
 }
 
 void CInfoScreen::OnRButtonDown(uint32_t flags, Point pt) {
-    if (m_nPage == kHubPage) {
-        OnHubRightPress(flags, pt, kInfoHubMenu);
-        return;
-    }
     // The match pages have no menu.
-    if (m_nPage == kSummaryPage || m_nPage == kResultsPage) return;
-    if (m_nPage == kMotmPage && flags == ui::kRelayedFlags) {
-        CListControl* list = GetPageList();
-        const int row = list ? list->GetPointerRow() : -1;
-        if (row >= 0 && HubManagerEmployed() && list->GetItemData(row))
-            ShowContextMenu(kInfoMotmMenu, pt.x, pt.y, list->GetItemData(row));
+    if (m_nPage == kSummaryPage || m_nPage == kResultsPage) {
+        CScreensInfo::OnRButtonDown(flags, pt);
         return;
     }
-    CScreensInfo::OnRButtonDown(flags, pt);
+    int rowMenu = kNoRowMenu;
+    if (m_nPage == kHubPage) rowMenu = kEmployeeMenuCode;
+    if (m_nPage == kMotmPage) rowMenu = kPlayerMenuCode;
+    PressForPageMenu(*this, flags, pt, m_nPage, rowMenu, m_bMenuShown, [&] { CScreensInfo::OnRButtonDown(flags, pt); });
 }
 
 void CInfoScreen::Close() {

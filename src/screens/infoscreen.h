@@ -161,6 +161,7 @@ private:
     std::string m_strDescription;
     std::string m_strTrophy;
     uint8_t m_bCupSelected = 0;
+    uint8_t m_bMenuShown = 0;
     int m_nSelectionLevel = 0;
     uintptr_t m_nSelectionData = 0;
     const CFixture* m_pSummaryFixture = nullptr;

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "platform/stringtable.h"
+#include "screens/infopagemenus.h"
 #include "screens/pages.h"
+#include "shell/pagemenus.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/division.h"
@@ -174,6 +176,11 @@ void CManagerScreen::OnTreeSelect(const TreeNotice* item) {
         else
             SelectVacancyClub(club);
     }
+}
+
+void CManagerScreen::OnRButtonDown(uint32_t flags, Point pt) {
+    PressForPageMenu(*this, flags, pt, m_nPage, m_nPage == kHubPage ? kEmployeeMenuCode : kNoRowMenu, m_bMenuShown,
+                     [&] { CScreensInfo::OnRButtonDown(flags, pt); });
 }
 
 bool CManagerScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {

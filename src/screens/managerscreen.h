@@ -19,6 +19,8 @@ public:
     static constexpr int kMonthPage = 45;
     static constexpr int kHonoursPage = 70;
     static constexpr int kVacanciesPage = 116;
+    // The tree colour of the clubs without a manager while page 116 is open.
+    static constexpr uint32_t kVacantClubColour = 0x00FF00;
     static constexpr int kStaffGroup = 99;
     static constexpr int kManagerSection = 0;  // the tool box's manager button
     static constexpr int kBankManager = 5, kDoctor = 6, kJobAgency = 11;
@@ -86,6 +88,7 @@ protected:
     bool ListsOwnStaffAlways() const override { return true; }
     bool IsHubPage() const override { return m_nPage == kHubPage; }
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
+    void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
 
 private:
     CScreenManager* PageManager() const;
@@ -105,6 +108,7 @@ private:
     void CloseVacancies();
 
     int m_nPage = 0;
+    uint8_t m_bMenuShown = 0;
     CDivision* m_pDivision = nullptr;
     CXSpinedit m_Salary;
     CXSpinedit m_Length;

@@ -124,6 +124,7 @@ void CManagerScreen::SetUpVacancies() {
     m_Salary.SetValue(0, false);
     m_Length.SetValue(0, false);
     SetFieldsActive(false);
+    if (CScreenManager* manager = PageManager()) manager->ColourVacantClubs(kVacantClubColour, 0);
     // Only a club of the world's list is taken from the caller.
     if (IsModelCall() && world && world->GetClubList().GetIndex(static_cast<const CClub*>(m_pVacancyClub)) >= 0)
         SelectVacancyClub(static_cast<CClub*>(m_pVacancyClub));

@@ -5,7 +5,9 @@
 #include "platform/gfx/canvas.h"
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "screens/infopagemenus.h"
 #include "screens/pages.h"
+#include "shell/pagemenus.h"
 #include "shell/screenmanager.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/club.h"
@@ -435,6 +437,13 @@ void CStatsScreen::OnTreeSelect(const TreeNotice* item) {
     if (CXButton* b = GetFormButton()) b->Enable(false);
     if (CXButton* b = GetTableButton()) b->Enable(false);
     Repaint(0);
+}
+
+void CStatsScreen::OnRButtonDown(uint32_t flags, Point pt) {
+    // The scorers are players, with the player menu; the other lists'
+    // rows are clubs and managers, with the page's menu.
+    PressForPageMenu(*this, flags, pt, m_nPage, m_nPage == kScorersPage ? kPlayerMenuCode : kNoRowMenu, m_bMenuShown,
+                     [&] { CScreensInfo::OnRButtonDown(flags, pt); });
 }
 
 void CStatsScreen::OnLButtonDblClk(uint32_t flags, Point pt) {

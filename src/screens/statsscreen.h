@@ -68,6 +68,7 @@ public:
 protected:
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
     void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
 
 private:
     CScreenManager* PageManager() const;
@@ -87,6 +88,7 @@ private:
     int m_nPage = 0;
     uint8_t m_bCupGroup = 0;
     uint8_t m_bClearMarks = 0;
+    uint8_t m_bMenuShown = 0;
     std::vector<GroupEntry> m_Groups;
     HistoryState m_HistoryBlock{-1, -1, -1};
 };

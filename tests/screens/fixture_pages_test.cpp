@@ -270,5 +270,31 @@ TEST_F(FixturePages, ADivisionPickedInTheTreeShowsTodayAndAnotherCupRefillsTheCu
     EXPECT_EQ(page->GetHeading()->GetText(), std::string(other->m_Name));
 }
 
+// The cup route shows its table texts and nothing more; the next seven
+// days its caption; both show the picture of what the tree selects.
+TEST_F(FixturePages, TheCupRouteAndTheNextSevenDaysShowTheirTextsAndTheSelectionsPicture) {
+    CFixtureScreen* route = OpenFixtures(CFixtureScreen::kCupRoutePage);
+    ASSERT_NE(route, nullptr);
+    EXPECT_EQ(route->GetCaption()->GetText(), platform::LoadString(10076));
+    std::set<std::string> texts;
+    for (int i = 0; i < route->GetLabelCount(); ++i) texts.insert(route->GetLabel(i).GetText());
+    EXPECT_TRUE(texts.count(platform::LoadString(21711)));
+    EXPECT_TRUE(texts.count(platform::LoadString(21713)));
+    EXPECT_EQ(route->GetListCount(), 0);
+    EXPECT_FALSE(route->IsPicturePresent(kSlotFlag));
+    ASSERT_TRUE(Select(&Scotland()));
+    EXPECT_TRUE(route->IsPicturePresent(kSlotFlag)) << "the country's flag";
+
+    CFixtureScreen* next = OpenFixtures(CFixtureScreen::kNextDaysPage);
+    ASSERT_NE(next, nullptr);
+    ASSERT_NE(next->GetCaption(), nullptr);
+    EXPECT_EQ(next->GetCaption()->GetText(), platform::LoadString(10074));
+    ASSERT_TRUE(Select(&Scotland()));
+    EXPECT_TRUE(next->IsPicturePresent(kSlotFlag)) << "the country's flag";
+    ASSERT_TRUE(Select(club));
+    EXPECT_FALSE(next->IsPicturePresent(kSlotFlag));
+    EXPECT_TRUE(next->IsPicturePresent(kSlotKit)) << "the club's kit";
+}
+
 }  // namespace
 }  // namespace competitionstest

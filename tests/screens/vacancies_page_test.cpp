@@ -221,5 +221,28 @@ TEST_F(VacanciesPage, ARenewalAgreedAndEndedThroughExitScreenKeepsTheManager) {
     EXPECT_TRUE(page->IsExitMode());
 }
 
+// While the page is open the clubs without a manager, their divisions and
+// countries stand out in the tree; leaving it makes them white again.
+TEST_F(VacanciesPage, VacantClubsAreColouredWhileThePageIsOpen) {
+    Unemploy();
+    CTreeNode* node = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(club), 0);
+    ASSERT_NE(node, nullptr);
+    CClub* other = Lower();
+    ASSERT_NE(other, nullptr);
+    CTreeNode* taken = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(other), 0);
+    ASSERT_NE(taken, nullptr);
+    EXPECT_EQ(node->colour, 0xFFFFFFu);
+    ASSERT_NE(OpenVacancies(), nullptr);
+    node = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(club), 0);
+    taken = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(other), 0);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->colour, CManagerScreen::kVacantClubColour) << "his old club has no manager";
+    EXPECT_EQ(taken->colour, 0xFFFFFFu) << "a club with a manager";
+    Open<CScreen>(PageClass::Manager, CManagerScreen::kHubPage);
+    node = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(club), 0);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->colour, 0xFFFFFFu);
+}
+
 }  // namespace
 }  // namespace competitionstest

@@ -32,6 +32,7 @@ TEST_F(ClubFile, ReadsTheRealClubsAndAddsTwoBlankOnes) {
     EXPECT_GE(a.GetManager(), 0);
     EXPECT_GT(a.GetManagerWage(), 0.0);
     EXPECT_EQ(world.GetManagerList().GetAt(a.GetManager())->Person().GetSurname(), "Halloran");
+    EXPECT_EQ(world.GetManagerList().GetAt(a.GetManager())->Person().GetName(), "J.Halloran");
     EXPECT_EQ(world.GetManagerList().GetAt(a.GetManager())->Person().GetAge(), 50);
     EXPECT_EQ(a.GetBudgetPercentage(), world.GetManagerList().GetAt(a.GetManager())->GetRating());
     EXPECT_EQ(a.GetHomeKit().bytes, (std::array<uint8_t, 8>{1, 2, 3, 4, 5, 6, 7, 8}));

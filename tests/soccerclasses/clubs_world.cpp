@@ -86,7 +86,7 @@ ClubFileRecord ClubWorld::Record(const std::string& name, int division, uint8_t 
     r.division = division;
     r.yearFounded = 1890;
     r.managerFlag = 50;
-    r.manager.initial = "J.";
+    r.manager.initial = "J";
     r.manager.surname = "Halloran";
     r.manager.country = uint8_t(1 + division);
     r.homeKit = {1, 2, 3, 4, 5, 6, 7, 8};

@@ -50,6 +50,9 @@ TEST(ClubGenerator, EveryClubHasANameAStadiumTwoKitsAndAManager) {
         EXPECT_GT(c.managerFlag, 0);
         EXPECT_LT(c.managerFlag, 65);
         EXPECT_FALSE(c.manager.surname.empty());
+        // One letter: the shown name puts the dot after it ("F.MacAulay").
+        ASSERT_EQ(c.manager.initial.size(), 1u) << c.manager.initial;
+        EXPECT_TRUE(c.manager.initial[0] >= 'A' && c.manager.initial[0] <= 'Z') << c.manager.initial;
         ASSERT_LT(size_t(c.stadium), out.stadiums.size());
         const auto& s = out.stadiums[size_t(c.stadium)];
         EXPECT_GE(s.capacity, table.GetAt(c.popularity)->m_CrowdBase) << s.name;

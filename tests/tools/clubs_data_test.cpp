@@ -74,6 +74,8 @@ TEST_F(ClubsData, ClubsStadiumsAndPlansReadBackAndKeepTheRules) {
         EXPECT_EQ(c.GetDivisionIndex(), tableClubs[size_t(i)]->division);
         EXPECT_TRUE(names.insert(c.GetName()).second);
         ASSERT_NE(c.GetManagerObject(), nullptr);
+        EXPECT_EQ(c.GetManagerObject()->Person().GetName().find(".."), std::string::npos)
+            << c.GetManagerObject()->Person().GetName();
         EXPECT_GT(c.GetManagerWage(), 0.0);
         EXPECT_LT(c.GetPopularityIndex(), world->GetPopularityList().GetSize());
 

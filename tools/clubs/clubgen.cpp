@@ -346,7 +346,8 @@ Output Generate(const std::vector<CountryPlaces>& countries, const CPopularityLi
                 c.yearFounded = static_cast<int16_t>(text.foundedFrom + Random(90));
                 // A manager of 38 to 62, his age carried in the flag.
                 c.managerFlag = static_cast<uint8_t>(38 + Random(24));
-                c.manager.initial = std::string(1, char('A' + RandomByte(26))) + ".";
+                // The initial alone: the name adds the dot between it and the surname.
+                c.manager.initial = std::string(1, char('A' + RandomByte(26)));
                 c.manager.surname = Pick(text.surnames);
                 c.manager.contractYears = static_cast<uint8_t>(1 + Random(3));
                 c.manager.country = static_cast<uint8_t>(country.id);
