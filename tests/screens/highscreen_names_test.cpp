@@ -135,7 +135,7 @@ TEST_F(HighScreenNames, TheWidestGeneratedNamesStayInsideTheirPanels) {
                     c.club->SetName(wide ? wideClub : "");
                 } else {
                     player->Person().SetForename(wide ? widePlayer.first : "");
-                    player->Person().SetSurname(wide ? widePlayer.second : "");
+                    player->Person().SetSurname(wide ? widePlayer.second : " ");
                 }
             };
             set(false);

@@ -13,6 +13,11 @@ struct Output {
     std::shared_ptr<Mixer> mixer;
     SDL_AudioDeviceID device = 0;
     uint64_t advanceCarry = 0;  // thousandths of a frame not yet played
+    // A device still open at exit keeps calling into the mixer from its own
+    // thread: it is closed (which waits for its callback) before the mixer goes.
+    ~Output() {
+        if (device != 0) SDL_CloseAudioDevice(device);
+    }
 };
 
 Output& State() {
