@@ -60,7 +60,10 @@ void RecordDivisionPlaces(CDivision& d, bool promotesRunnerUp, bool lowerDivisio
         d.SetRunnerUp(runnerUp);
         c->AddLeagueRunnerUp(d.GetName(), d.GetPictureNumber());
         // Only a runner-up who goes up gets the promotion's bookkeeping.
-        if (lowerDivision && promotesRunnerUp) c->SeasonEndMoveUp(false);
+        if (lowerDivision && promotesRunnerUp) {
+            c->RecordPromotion();
+            c->SeasonEndMoveUp(false);
+        }
     }
 }
 
@@ -100,6 +103,7 @@ void MovePlayOffClubs(CDivision& upper, uint32_t upperIndex, const CExtDWordArra
             up->SeasonEndHumanNotice();
             return;
         }
+        v->RecordRelegation();
         v->SeasonEndMoveDown();
         up->SeasonEndHumanReview();
         w->SwapClubs(down, club);
@@ -176,8 +180,14 @@ bool CCountry::EndOfSeason() {
             const int down = upper.GetClubIndexAtPosition(upper.GetClubCount() - 1 - j);
             const int up = lower.GetClubIndexAtPosition(j);
             if (down < 0 || up < 0) continue;
+            w->GetClub(down)->RecordRelegation();
             w->GetClub(down)->SeasonEndMoveDown();
-            if (j > 1) w->GetClub(up)->SeasonEndMoveUp(false);
+            // The champion's title already says promotion; the other places
+            // that go up are promoted in their own right.
+            if (j > 1) {
+                w->GetClub(up)->RecordPromotion();
+                w->GetClub(up)->SeasonEndMoveUp(false);
+            }
             w->SwapClubs(down, up);
         }
         if (CPlayOff* p = lower.GetPlayOff(); p && p->m_Spare != 6)

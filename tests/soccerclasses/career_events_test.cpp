@@ -176,7 +176,8 @@ TEST_F(CareerEventsWorld, TheCountrysSeasonEndTellsEachUserOfHisOwnClub) {
     EXPECT_EQ(Codes(0), std::vector<int>{33});
     EXPECT_EQ(User(0).GetDeferredMessage().code, 205);
     EXPECT_EQ(User(0).GetDeferredMessage().text1, "Second League");
-    EXPECT_EQ(Codes(1), std::vector<int>{40});
+    // Relegated from the bottom places: the board's word, then the move.
+    EXPECT_EQ(Codes(1), (std::vector<int>{39, 40}));
     EXPECT_EQ(User(1).GetDeferredMessage().code, 207);
     EXPECT_EQ(User(1).GetDeferredMessage().text1, "Second League");
     std::vector<int> bottom;
@@ -185,10 +186,12 @@ TEST_F(CareerEventsWorld, TheCountrysSeasonEndTellsEachUserOfHisOwnClub) {
     EXPECT_EQ(bottom, std::vector<int>{38});
     EXPECT_TRUE(Codes(3).empty());
     EXPECT_FALSE(User(3).HasDeferredMessage());
-    // The bottom club's box, then the champions': nobody else's.
-    ASSERT_EQ(port.Boxes().size(), 2u);
+    // The bottom club's box, the champions', then the relegated club's:
+    // nobody else's.
+    ASSERT_EQ(port.Boxes().size(), 3u);
     EXPECT_NE(port.Boxes()[0].text.find("finishing at the bottom of the league"), std::string::npos);
     EXPECT_NE(port.Boxes()[1].text.find("you've won the Second League and promotion"), std::string::npos);
+    EXPECT_NE(port.Boxes()[2].text.find("distraught at the club being relegated"), std::string::npos);
 }
 
 TEST_F(CareerEventsWorld, JoiningAClubStartsTheRecordAfreshForIt) {

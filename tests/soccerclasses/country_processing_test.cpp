@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "clubs_world.h"
@@ -115,6 +116,41 @@ TEST_F(CountryProcessing, SeasonEndMovesClubsByPromotionPlacesAndRanksTheFinalTa
     EXPECT_EQ(ranking, (std::vector<uint32_t>{3, 2, 1, 0, 7, 6, 5, 4, 11, 10, 9, 8}));
     // Every table starts again in club order.
     for (int c = 0; c < 12; ++c) EXPECT_EQ(world.GetClub(c)->LeagueRow().m_Position, c % 4) << c;
+}
+
+// Each place a season ends in moves the club's standing: titles, runners-up,
+// promotion in its own right, relegation and the very bottom.
+TEST_F(CountryProcessing, SeasonEndPlacesMoveEveryClubsReputation) {
+    world.GetDivision(0)->m_ExchangeCount = 1;
+    world.GetDivision(2)->m_ExchangeCount = 3;
+    std::map<std::string, int> before;
+    for (int c = 0; c < 12; ++c) {
+        world.GetClub(c)->SetReputation(50);
+        before[world.GetClub(c)->GetName()] = 50;
+    }
+    ASSERT_TRUE(Country().EndOfSeason());
+    const struct {
+        const char* club;
+        int change;
+    } cases[] = {
+        {"A3", +40},  // top champion
+        {"A2", +20},  // top runner-up
+        {"A1", 0},
+        {"A0", -20},  // relegated
+        {"B3", +40},  // champion, promoted by its title alone
+        {"B2", 0},    // runner-up (+20) who still goes down (-20)
+        {"B1", -20},
+        {"B0", -20},
+        {"C3", +40},
+        {"C2", +40},  // runner-up and promoted
+        {"C1", +20},  // promoted from the third place
+        {"C0", -10},  // bottom of the country
+    };
+    for (const auto& c : cases) {
+        const CClub* club = world.GetClub(world.FindClubByName(c.club));
+        ASSERT_NE(club, nullptr) << c.club;
+        EXPECT_EQ(club->GetReputation() - before[c.club], c.change) << c.club;
+    }
 }
 
 TEST_F(CountryProcessing, PlayOffsSendOneOrTwoClubsUpAndSettleTheTopDivision) {
