@@ -58,7 +58,7 @@ TEST_F(HighScreenPage, TheFixtureGivesEachSidesGoalsBookingsAndSendingsOffInOrde
 
 TEST_F(HighScreenPage, TheResultListsStartLowerAfterAShootoutAndTheStatisticsListFourteenPlayersASide) {
     MakeHuman(Club(0));
-    std::vector<CHighScreen::ResultLine> home, away, homeAfterShootout;
+    std::vector<CHighScreen::ResultLine> home, away, homeAfterShootout, crowdedLines;
     std::vector<CHighScreen::ResultPlayerRow> rows;
     std::array<std::array<int, 2>, 10> figures{};
     int slots = 0;
@@ -72,6 +72,16 @@ TEST_F(HighScreenPage, TheResultListsStartLowerAfterAShootoutAndTheStatisticsLis
         away = p.ResultPageLines(1);
         p.m_pFixture = &withShootout;
         homeAfterShootout = p.ResultPageLines(0);
+        // A crowded list after a shoot-out: ten goals, five bookings and a
+        // sending-off.
+        CFixture crowded;
+        for (int i = 0; i < 10; ++i) crowded.m_Events.Add(i + 1, CMatchEvent::kHomeGoal, "Ames");
+        for (int i = 0; i < 5; ++i) crowded.m_Events.Add(i + 60, CMatchEvent::kHomeBooking, "Dunn");
+        crowded.m_Events.Add(70, CMatchEvent::kHomeSendingOff, "Eddy");
+        crowded.m_Events.Add(CMatchEvent::kShootoutMinute, CMatchEvent::kHomeShootoutGoal, "Ames");
+        crowded.m_HomeGoals = 10;
+        p.m_pFixture = &crowded;
+        crowdedLines = p.ResultPageLines(0);
         p.m_pFixture = real;
         p.m_nSquadSlots = 16;
         slots = p.m_nSquadSlots;
@@ -93,6 +103,14 @@ TEST_F(HighScreenPage, TheResultListsStartLowerAfterAShootoutAndTheStatisticsLis
     EXPECT_EQ(away[2].y, 150 + 18 + 10 + 18 + 10);
     ASSERT_EQ(homeAfterShootout.size(), home.size());
     for (size_t i = 0; i < home.size(); ++i) EXPECT_EQ(homeAfterShootout[i].y, home[i].y + 30);
+    // A long list closes up its lines so that the last stays in the panel
+    // (foot at 424), above the referee's line, and no two lines touch (a
+    // line and its icon are 13 pixels high).
+    ASSERT_EQ(crowdedLines.size(), 16u);
+    EXPECT_EQ(crowdedLines.front().y, 180);
+    EXPECT_LE(crowdedLines.back().y + 14, 424);
+    for (size_t i = 1; i < crowdedLines.size(); ++i)
+        EXPECT_GE(crowdedLines[i].y - crowdedLines[i - 1].y, 13) << "line " << i;
     // Sixteen slots: fourteen rows a side, the first eleven rated.
     ASSERT_EQ(slots, 16);
     ASSERT_EQ(rows.size(), 28u);
