@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -210,6 +211,60 @@ using namespace highscreen;
 // build-test/screens-shots/ for people to look at): the intro page's three
 // views, the match page with each of the eight sections, the result page's
 // three views. Each picture differs from the others of its set.
+// Two whole matches in a row, a league match and then a cup tie: each ends
+// on its result page and leaves, its page waiting for the day's next page.
+// The second match's page replaces the first, and no picture of the first
+// outlives it in the program-wide button records (which outlive every
+// page); the second starts from its intro page, and closing it lets go of
+// its pictures too.
+TEST_F(HighScreenSkips, TwoMatchesInARowLeaveNoPictureBehind) {
+    MakeHuman(Club(0));
+    using Pictures = std::vector<std::weak_ptr<platform::gfx::Surface>>;
+    Pictures first, second;
+    auto collect = [](Pictures& into) {
+        into.clear();
+        auto take = [&](const SurfaceButton& b) {
+            for (const auto* pic : {&b.released, &b.pressed, &b.overlay})
+                if (*pic) into.push_back(*pic);
+        };
+        for (const SurfaceButton& b : g_IntroButtons) take(b);
+        for (const SurfaceButton& b : g_ResultButtons) take(b);
+        for (const SurfaceButton& b : g_LevelButtons) take(b);
+    };
+    auto alive = [](const Pictures& pictures) {
+        int n = 0;
+        for (const auto& w : pictures) n += !w.expired();
+        return n;
+    };
+    bool secondFresh = false;
+    int firstAliveDuringSecond = -1;
+    CFixture& league = PlayThrough(3, [&](CHighScreen&) { collect(first); });
+    ExpectCompleteFixture(league);
+    const CHighScreen* firstPage = Page();
+    ASSERT_NE(firstPage, nullptr);
+    ASSERT_FALSE(first.empty()) << "the match's buttons had pictures";
+    modesSeen.clear();
+    CFixture& cup = PlayThrough(
+        4,
+        [&](CHighScreen& p) {
+            if (firstAliveDuringSecond < 0) {
+                firstAliveDuringSecond = alive(first);
+                secondFresh = &p != firstPage || p.m_nMinute <= 1;
+                secondFresh = secondFresh && !modesSeen.empty() && modesSeen.front() == 0;
+            }
+            collect(second);
+        },
+        true);
+    ExpectCompleteFixture(cup);
+    EXPECT_EQ(firstAliveDuringSecond, 0) << "a picture of the first match outlived its page";
+    EXPECT_TRUE(secondFresh) << "the second match starts on its intro page";
+    ASSERT_FALSE(second.empty());
+    CHighScreen* last = Page();
+    ASSERT_NE(last, nullptr);
+    last->Close();
+    EXPECT_EQ(alive(second), 0) << "a picture of the second match outlived its page";
+}
+
 TEST_F(HighScreenSkips, TheScreenshotSetShowsEveryViewDifferently) {
     MakeUser(Club(0), 0);
     std::vector<std::string> names;
