@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/surface.h"
@@ -134,6 +135,10 @@ public:
     // in `smaller`, centred on the same line, cut to the room if need be.
     void DrawNameInRoom(int font, int smaller, unsigned align, platform::gfx::Surface* s, const std::string& name,
                         int x, int y, int room);
+    // An event line ("name minute", "name (minute) ") in the room of its
+    // list: font 3 when it fits, else font 1, and then the name is cut so
+    // that the minute and its mark always show. Gives the font and text.
+    std::pair<int, std::string> FitEventLine(const std::string& line, int room) const;
     // A poly-line of per-minute values, broken where a value is 0 or less.
     void DrawLineGraph(double x0, double y0, double xScale, double yScale, const std::vector<int>& values,
                        platform::gfx::Surface* surface, int red, int green, int blue);
@@ -160,6 +165,12 @@ public:
         std::string text;
     };
     std::vector<ResultLine> ResultPageLines(int side) const;
+    // Each side's event lines stand in this room, clear of the other side's
+    // icons and of the panel's edge.
+    static constexpr int kResultLineRoom = 260;
+    // The lowest y a list's last line may take, and the least step between
+    // lines (the icons draw 12 of their 16 pixels).
+    static constexpr int kResultListsFoot = 406, kResultLineLeast = 13;
     // The statistics view's player rows: at most 14 a side, rated for the
     // first eleven.
     struct ResultPlayerRow {

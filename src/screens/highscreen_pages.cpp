@@ -178,7 +178,8 @@ void CHighScreen::DrawResultPage() {
             for (const ResultLine& line : ResultPageLines(side)) {
                 if (Surface* icon = m_pResultIcon[static_cast<size_t>(line.icon)].get())
                     BlitSurfaceKeyedAt(side == 0 ? 104 : 404, line.y - 2, icon, s);
-                DrawColourText(3, TA_LEFT, s, line.text, side == 0 ? 130 : 430, line.y, 255, 255, 255);
+                const auto [font, text] = FitEventLine(line.text, kResultLineRoom);
+                DrawColourText(font, TA_LEFT, s, text, side == 0 ? 130 : 430, line.y, 255, 255, 255);
             }
         DrawShadowText(1, TA_LEFT, s, LoadString(hstext::kAttendance) + " " + f.GetAttendanceText(), 510, 434);
         DrawShadowText(1, TA_LEFT, s,
@@ -232,18 +233,25 @@ std::vector<CHighScreen::ResultLine> CHighScreen::ResultPageLines(int side) cons
     const CFixture& f = *m_pFixture;
     const bool home = (side & 1) == 0;
     // A shoot-out's line takes the room above the lists.
-    int y = f.m_Events.HasShootout() ? 180 : 150;
+    const int top = f.m_Events.HasShootout() ? 180 : 150;
     std::string text;
     const int goals = home ? f.m_HomeGoals : f.m_AwayGoals;
-    for (int i = 0; i < goals; ++i, y += 18)
+    const int bookings = home ? f.m_Events.CountHomeBookings() : f.m_Events.CountAwayBookings();
+    const int sendingsOff = home ? f.m_Events.CountHomeSendingsOff() : f.m_Events.CountAwaySendingsOff();
+    // A long list closes up its lines rather than run out of the panel
+    // (its foot is at y 424) onto the referee's line.
+    const int lines = goals + bookings + sendingsOff;
+    int step = 18;
+    if (lines > 1 && top + 20 + 18 * (lines - 1) > kResultListsFoot)
+        step = std::max(kResultLineLeast, (kResultListsFoot - top - 20) / (lines - 1));
+    int y = top;
+    for (int i = 0; i < goals; ++i, y += step)
         out.push_back({0, y, home ? f.GetHomeGoalText(text, i) : f.GetAwayGoalText(text, i)});
     y += 10;
-    const int bookings = home ? f.m_Events.CountHomeBookings() : f.m_Events.CountAwayBookings();
-    for (int i = 0; i < bookings; ++i, y += 18)
+    for (int i = 0; i < bookings; ++i, y += step)
         out.push_back({1, y, home ? f.GetHomeBookingText(text, i) : f.GetAwayBookingText(text, i)});
     y += 10;
-    const int sendingsOff = home ? f.m_Events.CountHomeSendingsOff() : f.m_Events.CountAwaySendingsOff();
-    for (int i = 0; i < sendingsOff; ++i, y += 18)
+    for (int i = 0; i < sendingsOff; ++i, y += step)
         out.push_back({2, y, home ? f.GetHomeSendingOffText(text, i) : f.GetAwaySendingOffText(text, i)});
     return out;
 }

@@ -3,6 +3,7 @@
 // performance panel. Each paints only when its dirty flag is set and the
 // enlarged clip view is off.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "platform/gfx/canvas.h"
@@ -60,6 +61,30 @@ void CHighScreen::DrawNameInRoom(int font, int smaller, unsigned align, Surface*
     while (!cut.empty() && small->Measure(cut) > room) cut.pop_back();
     while (!cut.empty() && cut.back() == ' ') cut.pop_back();
     DrawShadowText(smaller, align, s, cut, x, y + (big->Metrics().height - small->Metrics().height) / 2);
+}
+
+std::pair<int, std::string> CHighScreen::FitEventLine(const std::string& line, int room) const {
+    const platform::gfx::FontRef normal = GetPageFont(3), narrow = GetPageFont(1);
+    if (!normal || !narrow || normal->Measure(line) <= room) return {3, line};
+    if (narrow->Measure(line) <= room) return {1, line};
+    // The minute starts at the last space before a digit or "(digit": the
+    // name before it may hold spaces, the minute and its mark never do.
+    size_t tail = std::string::npos;
+    for (size_t i = line.size(); i-- > 0;) {
+        if (line[i] != ' ' || i + 1 >= line.size()) continue;
+        const char next = line[i + 1], after = i + 2 < line.size() ? line[i + 2] : '\0';
+        if (std::isdigit(static_cast<unsigned char>(next)) ||
+            (next == '(' && std::isdigit(static_cast<unsigned char>(after)))) {
+            tail = i;
+            break;
+        }
+    }
+    if (tail == std::string::npos) tail = line.size();
+    const std::string mark = line.substr(tail);
+    std::string name = line.substr(0, tail);
+    while (!name.empty() && narrow->Measure(name + "." + mark) > room) name.pop_back();
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return {1, name.empty() ? mark : name + "." + mark};
 }
 
 void CHighScreen::PaintScorePanel(bool blit) {

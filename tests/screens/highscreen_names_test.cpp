@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "screens/highscreen_fixture.h"
 #include "soccerclasses/clublist.h"
 #include "soccerclasses/cup.h"
+#include "soccerclasses/matchevent.h"
 #include "soccerclasses/player.h"
 
 namespace hstest {
@@ -181,6 +183,86 @@ TEST_F(HighScreenNames, TheWidestGeneratedNamesStayInsideTheirPanels) {
         }
         p.ShowResultPage();
         for (const Case& c : resultCases) check(c);
+    });
+}
+
+// The result page's goal, booking and sending-off lines with the widest
+// generated player name, and with a name of many widest surnames that no
+// font fits: each line stays in its side's room, clear of
+// the other side's icons and of the panel's edge, and keeps its minute and
+// mark whole.
+TEST_F(HighScreenNames, TheResultPagesEventLinesKeepTheirMinuteInsideTheirRoom) {
+    MakeHuman(Club(0));
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        p.ShowResultPage();
+        p.m_nView = 0;
+        std::string widest, widestSurname;
+        int best = -1, bestSurname = -1;
+        CPlayerList& players = W().GetPlayerList();
+        for (int i = 0; i < players.GetSize(); ++i)
+            if (const CPlayer* pl = players.GetAt(i)) {
+                const int w = p.GetPageFont(3)->Measure(pl->GetName());
+                if (w > best) best = w, widest = pl->GetName();
+                const int ws = p.GetPageFont(3)->Measure(pl->Person().GetSurname());
+                if (ws > bestSurname) bestSurname = ws, widestSurname = pl->Person().GetSurname();
+            }
+        ASSERT_FALSE(widest.empty());
+        // Our names are short: a name of many widest surnames makes the
+        // narrow font too wide, so that the name must be cut.
+        std::string many = widestSurname;
+        while (p.GetPageFont(1)->Measure(many) <= CHighScreen::kResultLineRoom) many += "-" + widestSurname;
+
+        CFixture& f = *p.m_pFixture;
+        for (const std::string& name : {widest, many}) {
+            SCOPED_TRACE(name);
+            const int events = f.m_Events.GetSize(), homeGoals = f.m_HomeGoals, awayGoals = f.m_AwayGoals;
+            // The other events leave the lists; the page is drawn without them.
+            std::vector<std::tuple<int, int, std::string>> kept;
+            for (int i = 0; i < events; ++i) {
+                const CMatchEvent* e = f.m_Events.GetAt(i);
+                kept.emplace_back(e->m_Minute, e->m_Type, std::string(e->m_Name.c_str()));
+            }
+            while (f.m_Events.GetSize() > 0) f.m_Events.RemoveAt(0);
+            f.m_HomeGoals = f.m_AwayGoals = 0;
+            p.DrawResultPage();
+            const Surface bare = *p.PageSurface();
+            f.m_Events.Add(120, CMatchEvent::kHomePenaltyGoal, name);
+            f.m_Events.Add(118, CMatchEvent::kHomeBooking, name);
+            f.m_Events.Add(119, CMatchEvent::kAwayOwnGoal, name);
+            f.m_Events.Add(117, CMatchEvent::kAwaySendingOff, name);
+            f.m_HomeGoals = 1;
+            f.m_AwayGoals = 1;
+            const std::vector<CHighScreen::ResultLine> lines[2] = {p.ResultPageLines(0), p.ResultPageLines(1)};
+            p.DrawResultPage();
+            const Surface named = *p.PageSurface();
+            while (f.m_Events.GetSize() > 0) f.m_Events.RemoveAt(0);
+            for (const auto& [minute, type, who] : kept) f.m_Events.Add(minute, type, who);
+            f.m_HomeGoals = homeGoals;
+            f.m_AwayGoals = awayGoals;
+
+            const char* marks[2][2] = {{" 120 (Pen)", " (118) "}, {" 119 (OG)", " (117) "}};
+            for (int side = 0; side < 2; ++side) {
+                ASSERT_EQ(lines[side].size(), 2u);
+                const int left = side == 0 ? 104 : 404, right = (side == 0 ? 130 : 430) + CHighScreen::kResultLineRoom;
+                for (size_t k = 0; k < 2; ++k) {
+                    SCOPED_TRACE(lines[side][k].text);
+                    const auto [font, text] = p.FitEventLine(lines[side][k].text, CHighScreen::kResultLineRoom);
+                    EXPECT_LE(p.GetPageFont(font)->Measure(text), CHighScreen::kResultLineRoom);
+                    const std::string mark = marks[side][k];
+                    ASSERT_GE(text.size(), mark.size());
+                    EXPECT_EQ(text.substr(text.size() - mark.size()), mark) << "the minute shows whole";
+                    EXPECT_EQ(text.compare(0, 2, name, 0, 2), 0) << "the name starts the line";
+                    const int y = lines[side][k].y;
+                    std::set<int> ink;
+                    for (int x : Differing(bare, named, y - 2, y + 16))
+                        if (x >= (side == 0 ? 0 : 398) && x < (side == 0 ? 398 : 788)) ink.insert(x);
+                    ASSERT_FALSE(ink.empty()) << "the line was drawn";
+                    EXPECT_GE(*ink.begin(), left);
+                    EXPECT_LE(*ink.rbegin(), right);
+                }
+            }
+        }
     });
 }
 

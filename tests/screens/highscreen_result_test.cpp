@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,7 @@ TEST_F(HighScreenPage, TheFixtureGivesEachSidesGoalsBookingsAndSendingsOffInOrde
 
 TEST_F(HighScreenPage, TheResultListsStartLowerAfterAShootoutAndTheStatisticsListFourteenPlayersASide) {
     MakeHuman(Club(0));
-    std::vector<CHighScreen::ResultLine> home, away, homeAfterShootout;
+    std::vector<CHighScreen::ResultLine> home, away, homeAfterShootout, crowdedLines;
     std::vector<CHighScreen::ResultPlayerRow> rows;
     std::array<std::array<int, 2>, 10> figures{};
     int slots = 0;
@@ -72,6 +73,16 @@ TEST_F(HighScreenPage, TheResultListsStartLowerAfterAShootoutAndTheStatisticsLis
         away = p.ResultPageLines(1);
         p.m_pFixture = &withShootout;
         homeAfterShootout = p.ResultPageLines(0);
+        // A crowded list after a shoot-out: ten goals, five bookings and a
+        // sending-off.
+        CFixture crowded;
+        for (int i = 0; i < 10; ++i) crowded.m_Events.Add(i + 1, CMatchEvent::kHomeGoal, "Ames");
+        for (int i = 0; i < 5; ++i) crowded.m_Events.Add(i + 60, CMatchEvent::kHomeBooking, "Dunn");
+        crowded.m_Events.Add(70, CMatchEvent::kHomeSendingOff, "Eddy");
+        crowded.m_Events.Add(CMatchEvent::kShootoutMinute, CMatchEvent::kHomeShootoutGoal, "Ames");
+        crowded.m_HomeGoals = 10;
+        p.m_pFixture = &crowded;
+        crowdedLines = p.ResultPageLines(0);
         p.m_pFixture = real;
         p.m_nSquadSlots = 16;
         slots = p.m_nSquadSlots;
@@ -93,6 +104,14 @@ TEST_F(HighScreenPage, TheResultListsStartLowerAfterAShootoutAndTheStatisticsLis
     EXPECT_EQ(away[2].y, 150 + 18 + 10 + 18 + 10);
     ASSERT_EQ(homeAfterShootout.size(), home.size());
     for (size_t i = 0; i < home.size(); ++i) EXPECT_EQ(homeAfterShootout[i].y, home[i].y + 30);
+    // A long list closes up its lines so that the last stays in the panel
+    // (foot at 424), above the referee's line, and no two lines touch (a
+    // line and its icon are 13 pixels high).
+    ASSERT_EQ(crowdedLines.size(), 16u);
+    EXPECT_EQ(crowdedLines.front().y, 180);
+    EXPECT_LE(crowdedLines.back().y + 14, 424);
+    for (size_t i = 1; i < crowdedLines.size(); ++i)
+        EXPECT_GE(crowdedLines[i].y - crowdedLines[i - 1].y, 13) << "line " << i;
     // Sixteen slots: fourteen rows a side, the first eleven rated.
     ASSERT_EQ(slots, 16);
     ASSERT_EQ(rows.size(), 28u);
@@ -192,6 +211,60 @@ using namespace highscreen;
 // build-test/screens-shots/ for people to look at): the intro page's three
 // views, the match page with each of the eight sections, the result page's
 // three views. Each picture differs from the others of its set.
+// Two whole matches in a row, a league match and then a cup tie: each ends
+// on its result page and leaves, its page waiting for the day's next page.
+// The second match's page replaces the first, and no picture of the first
+// outlives it in the program-wide button records (which outlive every
+// page); the second starts from its intro page, and closing it lets go of
+// its pictures too.
+TEST_F(HighScreenSkips, TwoMatchesInARowLeaveNoPictureBehind) {
+    MakeHuman(Club(0));
+    using Pictures = std::vector<std::weak_ptr<platform::gfx::Surface>>;
+    Pictures first, second;
+    auto collect = [](Pictures& into) {
+        into.clear();
+        auto take = [&](const SurfaceButton& b) {
+            for (const auto* pic : {&b.released, &b.pressed, &b.overlay})
+                if (*pic) into.push_back(*pic);
+        };
+        for (const SurfaceButton& b : g_IntroButtons) take(b);
+        for (const SurfaceButton& b : g_ResultButtons) take(b);
+        for (const SurfaceButton& b : g_LevelButtons) take(b);
+    };
+    auto alive = [](const Pictures& pictures) {
+        int n = 0;
+        for (const auto& w : pictures) n += !w.expired();
+        return n;
+    };
+    bool secondFresh = false;
+    int firstAliveDuringSecond = -1;
+    CFixture& league = PlayThrough(3, [&](CHighScreen&) { collect(first); });
+    ExpectCompleteFixture(league);
+    const CHighScreen* firstPage = Page();
+    ASSERT_NE(firstPage, nullptr);
+    ASSERT_FALSE(first.empty()) << "the match's buttons had pictures";
+    modesSeen.clear();
+    CFixture& cup = PlayThrough(
+        4,
+        [&](CHighScreen& p) {
+            if (firstAliveDuringSecond < 0) {
+                firstAliveDuringSecond = alive(first);
+                secondFresh = &p != firstPage || p.m_nMinute <= 1;
+                secondFresh = secondFresh && !modesSeen.empty() && modesSeen.front() == 0;
+            }
+            collect(second);
+        },
+        true);
+    ExpectCompleteFixture(cup);
+    EXPECT_EQ(firstAliveDuringSecond, 0) << "a picture of the first match outlived its page";
+    EXPECT_TRUE(secondFresh) << "the second match starts on its intro page";
+    ASSERT_FALSE(second.empty());
+    CHighScreen* last = Page();
+    ASSERT_NE(last, nullptr);
+    last->Close();
+    EXPECT_EQ(alive(second), 0) << "a picture of the second match outlived its page";
+}
+
 TEST_F(HighScreenSkips, TheScreenshotSetShowsEveryViewDifferently) {
     MakeUser(Club(0), 0);
     std::vector<std::string> names;
