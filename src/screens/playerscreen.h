@@ -23,6 +23,36 @@ class CPlayer;
 class CEmployee;
 class CScout;
 
+// The sale page's amount gauge: nine cells from a bid far below the
+// player's value (red) through the value itself (amber) to one far above
+// it (green), the bid's band lit; beneath them four pips for the sell-on
+// offered, one for each 5% up to 20%. It draws into its page's work
+// buffer, as the page's other panels do.
+class CSaleGauge : public platform::win::Window {
+public:
+    static constexpr int kCells = 9, kPips = 4;
+    bool Create(platform::win::Window* parent, const platform::win::Rect& rect, uint32_t id);
+    void Set(int band, int step);
+    int GetBand() const { return m_nBand; }
+    int GetStep() const { return m_nStep; }
+    // In page coordinates.
+    platform::win::Rect CellRect(int band) const;
+    platform::win::Rect PipRect(int step) const;
+    static uint32_t CellColour(int band, bool lit);
+    static uint32_t PipColour(bool lit);
+    void Redraw();
+
+protected:
+    void OnPaint(const platform::win::PaintContext& pc) override;
+
+private:
+    void Draw(const platform::win::PaintContext* pc, bool invalidate);
+    platform::win::Window* m_pPage = nullptr;
+    platform::win::Rect m_Rect;
+    platform::gfx::FontRef m_pFont;
+    int m_nBand = -1, m_nStep = 0;
+};
+
 class CPlayerScreen : public CSectionHub {
 public:
     static constexpr int kPurchasePage = 22, kSalePage = 23, kClubTransfersPage = 24, kScoutsPage = 37,
@@ -119,6 +149,7 @@ public:
         int difference = 0, band = 0, step = 0, reluctance = 0;
     };
     static Gauge ComputeGauge(double bid, double reference, int sellOn);
+    CSaleGauge& GetGaugeDisplay() { return m_GaugeDisplay; }
     void OnRejectOffer();
     void OnAcceptOffer();
     void OnBreakOffTalks();
@@ -262,6 +293,7 @@ private:
     void OfferYouthContract();
     void CompleteSigning(CPlayer& player);
     void EndSaleTalks(int result);
+    void ShowGauge();
     void ApproachPlayer(CPlayer& player);
     void ToggleListing(CPlayer& player);
     void ReleaseEmployee(class CEmployee& employee);
@@ -321,6 +353,7 @@ private:
     double m_dReference = 0;
     int m_nReason = 4;
     uint8_t m_bFinalOffer = 0, m_bDecided = 0, m_nDealResult = 0;
+    CSaleGauge m_GaugeDisplay;
 
     int m_nPage = 0;
     int m_nSubPage = 0;

@@ -37,6 +37,8 @@ constexpr unsigned kExitScreen = 580;
 // The reply panels.
 constexpr Rect kReplyRect{28, 149, 568, 259};
 constexpr Rect kSaleReplyRect{28, 150, 568, 326};
+// Between the title band and the reply panel, clear of the face.
+constexpr Rect kGaugeRect{28, 106, 456, 144};
 
 // The fields' places and ranges.
 constexpr Rect kAmountRect{333, 289, 576, 315}, kSellOnRect{333, 312, 576, 338};
@@ -689,9 +691,113 @@ void CPlayerScreen::SetupSalePanel() {
     m_nReason = 4;
     const CCountry* country = w->GetCurrentCountry() ? w->GetCurrentCountry() : player->GetClubCountry();
     m_dReference = country ? player->GetTransferFee(*country) : 0;
+    m_GaugeDisplay.Create(this, kGaugeRect, 0);
+    ShowGauge();
     const std::string bid = MoneyText(m_nBid, m_pSeller);
     if (m_nSellOn > 0) AddReply(Fmt(1118, {buyer->GetName(), bid, int(m_nSellOn), player->GetName()}), true);
     else AddReply(Fmt(1125, {buyer->GetName(), bid, player->GetName()}), true);
+}
+
+// ---- The amount gauge ----
+
+namespace {
+constexpr int kGaugeCaptionWidth = 146, kCellWidth = 28, kCellGap = 3, kCellHeight = 16;
+constexpr int kPipWidth = 20, kPipGap = 4, kPipHeight = 9, kPipTop = 25;
+constexpr unsigned kGaugeCaption = 58200, kSellOnCaption = 58201;
+}  // namespace
+
+bool CSaleGauge::Create(Window* parent, const Rect& rect, uint32_t id) {
+    if (!parent) return false;
+    m_pPage = parent;
+    m_Rect = rect;
+    platform::gfx::LogFont lf;
+    lf.height = 16;
+    lf.weight = 400;
+    lf.face = "Arial Narrow";
+    m_pFont = platform::gfx::Font::Create(lf);
+    return Window::Create(parent, rect, WS_CHILD | WS_VISIBLE, id);
+}
+
+Rect CSaleGauge::CellRect(int band) const {
+    const int x = m_Rect.left + kGaugeCaptionWidth + band * (kCellWidth + kCellGap);
+    return {x, m_Rect.top + 3, x + kCellWidth, m_Rect.top + 3 + kCellHeight};
+}
+
+Rect CSaleGauge::PipRect(int step) const {
+    const int x = m_Rect.left + kGaugeCaptionWidth + step * (kPipWidth + kPipGap);
+    return {x, m_Rect.top + kPipTop, x + kPipWidth, m_Rect.top + kPipTop + kPipHeight};
+}
+
+uint32_t CSaleGauge::CellColour(int band, bool lit) {
+    // Red through amber at the value to green; an unlit cell is a dim shade.
+    struct C {
+        int r, g, b;
+    };
+    constexpr C kLow{200, 40, 30}, kMid{235, 175, 30}, kHigh{40, 195, 70};
+    const int i = std::clamp(band, 0, kCells - 1);
+    const C& a = i <= 4 ? kLow : kMid;
+    const C& b = i <= 4 ? kMid : kHigh;
+    const int t = i <= 4 ? i : i - 4;
+    const int r = a.r + (b.r - a.r) * t / 4, g = a.g + (b.g - a.g) * t / 4, bl = a.b + (b.b - a.b) * t / 4;
+    if (lit) return platform::gfx::RGB(r, g, bl);
+    return platform::gfx::RGB(20 + r / 4, 28 + g / 4, 40 + bl / 4);
+}
+
+uint32_t CSaleGauge::PipColour(bool lit) {
+    return lit ? platform::gfx::RGB(120, 200, 230) : platform::gfx::RGB(30, 55, 70);
+}
+
+void CSaleGauge::Set(int band, int step) {
+    m_nBand = std::clamp(band, 0, kCells - 1);
+    m_nStep = std::clamp(step, 0, kPips);
+    Redraw();
+}
+
+void CSaleGauge::Redraw() {
+    if (IsAlive() && IsVisible()) Draw(nullptr, true);
+}
+
+void CSaleGauge::OnPaint(const PaintContext& pc) {
+    if (IsVisible()) Draw(&pc, false);
+}
+
+void CSaleGauge::Draw(const PaintContext* pc, bool invalidate) {
+    if (!m_pPage) return;
+    auto* dc = reinterpret_cast<platform::gfx::Canvas*>(m_pPage->Send(ui::kMsgGetWorkDC));
+    if (!dc) {
+        m_pPage->Send(ui::kMsgDrawingDone);
+        return;
+    }
+    Rect wr = WindowRect();
+    m_pPage->Send(ui::kMsgRestoreBackground, reinterpret_cast<uintptr_t>(&wr), 0);
+    dc->SaveDC();
+    dc->SelectFont(m_pFont);
+    dc->SetBkMode(platform::gfx::TRANSPARENT);
+    dc->SetTextColor(platform::gfx::RGB(170, 205, 195));
+    dc->TextOut(m_Rect.left + 2, m_Rect.top + 2, platform::LoadString(kGaugeCaption));
+    dc->TextOut(m_Rect.left + 2, m_Rect.top + kPipTop - 4, platform::LoadString(kSellOnCaption));
+    for (int i = 0; i < kCells; ++i) {
+        const Rect r = CellRect(i);
+        dc->FillSolidRect(r, CellColour(i, i == m_nBand));
+        if (i == m_nBand) dc->FrameRect(r.Inflate(1, 1), platform::gfx::RGB(255, 255, 255));
+    }
+    // The value's own cell is marked beneath, whichever band is lit.
+    const Rect mid = CellRect(4);
+    dc->FillSolidRect({mid.left + kCellWidth / 2 - 1, mid.bottom + 1, mid.left + kCellWidth / 2 + 1, mid.bottom + 4},
+                      platform::gfx::RGB(235, 175, 30));
+    for (int s = 0; s < kPips; ++s) dc->FillSolidRect(PipRect(s), PipColour(s < m_nStep));
+    dc->RestoreDC(-1);
+    if (pc) {
+        platform::gfx::Canvas out = pc->MakeCanvas();
+        out.BitBlt(0, 0, wr.Width(), wr.Height(), dc->Target(), wr.left, wr.top);
+    }
+    if (invalidate) m_pPage->InvalidateRect(wr, false);
+    m_pPage->Send(ui::kMsgDrawingDone);
+}
+
+void CPlayerScreen::ShowGauge() {
+    const Gauge g = ComputeGauge(m_nBid, m_dReference, m_nSellOn);
+    m_GaugeDisplay.Set(g.band, g.step);
 }
 
 CPlayerScreen::Gauge CPlayerScreen::ComputeGauge(double bid, double reference, int sellOn) {
@@ -797,6 +903,7 @@ void CPlayerScreen::OnRejectOffer() {
         }
     }
     AddReply(platform::LoadString(reply), true);
+    ShowGauge();
     if (!m_bFinalOffer) {
         const std::string bid = MoneyText(m_nBid, m_pSeller);
         if (m_nSellOn > 0) AddReply(Fmt(1124, {buyer->GetName(), bid, int(m_nSellOn), player->GetName()}), false);

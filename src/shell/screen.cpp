@@ -276,7 +276,8 @@ void CScreen::OnMouseMove(uint32_t flags, Point pt) {
             return;
         }
         CXButton* b = ButtonAtPoint(pt.x, pt.y);
-        if (b && !(b->GetButtonStyle() & (kButtonAnimated | kButtonTwoFrame))) b = nullptr;
+        // A greyed button answers no pointer: it keeps its still look.
+        if (b && (!(b->GetButtonStyle() & (kButtonAnimated | kButtonTwoFrame)) || b->IsGreyed())) b = nullptr;
         if (b) {
             if (b != m_pHoveredButton) {
                 if (m_pHoveredButton)

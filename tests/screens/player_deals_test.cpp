@@ -546,6 +546,66 @@ TEST_F(SalePage, OpensWithTheBidAndRaisesFromNothing) {
     EXPECT_GE(page->GetBid(), 1000) << "a raise raises, even from nothing";
 }
 
+// The gauge as the window shows it: the bid's band lit in its own colour,
+// the others dim, the sell-on pips lit up to the offer; a raise moves it.
+TEST_F(SalePage, TheAmountGaugeShowsTheBidsBandAndTheSellOn) {
+    CPlayer* mine = Sign(Club(), CSoccerPlayer::kAttacker, "Mine");
+    mine->Person().SetContractYears(3);
+    // The value the page measures against is drawn afresh on each opening:
+    // the same seed gives the same value.
+    platform::SeedRandom(7);
+    CPlayerScreen* page = OpenSale(mine, 0, 0);
+    const double value = page->GetReferenceValue();
+    ASSERT_GT(value, 10000) << "the fixture's player has a value to measure against";
+    auto pixel = [&](const Rect& r) {
+        Ui::Get().PresentNow();
+        const Point at = main.ScreenToClient(page->ClientToScreen(Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+        return backend->LastFrame().Get(at.x, at.y);
+    };
+    struct Case {
+        double bidOfValue;
+        uint8_t sellOn;
+        int band, pips;
+    };
+    const Case cases[] = {{0.0, 0, 0, 0}, {0.88, 5, 2, 1}, {1.0, 10, 4, 2}, {1.12, 15, 6, 3}, {1.5, 20, 8, 4}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.band);
+        platform::SeedRandom(7);
+        page = OpenSale(mine, static_cast<int>(value * c.bidOfValue), c.sellOn);
+        ASSERT_EQ(page->GetReferenceValue(), value);
+        CSaleGauge& gauge = page->GetGaugeDisplay();
+        ASSERT_EQ(gauge.GetBand(), c.band) << page->GetBid() << " against " << page->GetReferenceValue();
+        for (int i = 0; i < CSaleGauge::kCells; ++i)
+            EXPECT_EQ(pixel(gauge.CellRect(i)), platform::gfx::ToPixel(CSaleGauge::CellColour(i, i == c.band))) << i;
+        for (int s = 0; s < CSaleGauge::kPips; ++s)
+            EXPECT_EQ(pixel(gauge.PipRect(s)), platform::gfx::ToPixel(CSaleGauge::PipColour(s < c.pips))) << s;
+    }
+    // Every band has its own lit colour, and none is its dim one.
+    for (int i = 0; i < CSaleGauge::kCells; ++i) {
+        EXPECT_NE(CSaleGauge::CellColour(i, true), CSaleGauge::CellColour(i, false));
+        if (i > 0) {
+            EXPECT_NE(CSaleGauge::CellColour(i, true), CSaleGauge::CellColour(i - 1, true));
+        }
+    }
+    // A rejection that raises the bid moves the lit cell up.
+    int before = -1;
+    for (uint32_t seed = 1; seed < 60; ++seed) {
+        platform::SeedRandom(seed);
+        page = OpenSale(mine, static_cast<int>(value * 0.88), 0);
+        before = page->GetGaugeDisplay().GetBand();
+        page->SetRejectionReason(1);
+        Press(1112);
+        if (!page->FinalOfferMade()) break;
+    }
+    ASSERT_FALSE(page->FinalOfferMade());
+    const int after = page->GetGaugeDisplay().GetBand();
+    EXPECT_EQ(after, CPlayerScreen::ComputeGauge(page->GetBid(), page->GetReferenceValue(), 0).band);
+    EXPECT_GT(after, before);
+    EXPECT_EQ(pixel(page->GetGaugeDisplay().CellRect(after)), platform::gfx::ToPixel(CSaleGauge::CellColour(after, true)));
+    EXPECT_EQ(pixel(page->GetGaugeDisplay().CellRect(before)),
+              platform::gfx::ToPixel(CSaleGauge::CellColour(before, false)));
+}
+
 TEST_F(SalePage, AfterAFinalOfferTheNextRejectionEndsTheTalks) {
     CPlayer* mine = Sign(Club(), CSoccerPlayer::kAttacker, "Mine");
     CPlayerScreen* page = nullptr;

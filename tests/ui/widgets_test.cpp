@@ -467,6 +467,56 @@ TEST_F(WidgetPage, AButtonWithoutFramesDoesNotAnimate) {
     EXPECT_EQ(b.GetAnimationState(), 0);
 }
 
+// A greyed button keeps its still look under the pointer, however it was
+// greyed, and wakes again once it is live and the pointer moves.
+TEST_F(WidgetPage, AGreyedButtonNeverAnimatesUnderThePointer) {
+    struct Case {
+        const char* name;
+        uint32_t style;
+        bool disable;  // Enable(false); otherwise SetGreyed(true)
+    };
+    const Case cases[] = {
+        {"animated, disabled", kButtonBitmaps | kButtonAnimated | kButtonTransparent | kButtonFromStart, true},
+        {"animated, greyed", kButtonBitmaps | kButtonAnimated | kButtonTransparent | kButtonFromStart, false},
+        {"two-frame, disabled", kButtonBitmaps | kButtonTwoFrame | kButtonTransparent, true},
+        {"two-frame, greyed", kButtonBitmaps | kButtonTwoFrame | kButtonTransparent, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto b = Button(42, {100, 100, 164, 164}, c.style);
+        if (c.disable) b->Enable(false);
+        else b->SetGreyed(true);
+        Drain();
+        backend->MoveTo({400, 400});
+        RunFor(30);
+        Played(4);
+        backend->MoveTo({130, 130});
+        RunFor(300);
+        EXPECT_FALSE(Played(4)) << "no hover sound";
+        EXPECT_EQ(page->GetHoveredButton(), nullptr);
+        EXPECT_EQ(b->GetAnimationState(), 0);
+        EXPECT_EQ(b->GetCurrentFrame(), 0);
+        // Live again: the next move over it starts it.
+        if (c.disable) b->Enable(true);
+        else b->SetGreyed(false);
+        backend->MoveTo({132, 132});
+        RunFor(30);
+        EXPECT_EQ(page->GetHoveredButton(), b.get());
+        EXPECT_TRUE(Played(4));
+        if (c.style & kButtonTwoFrame) EXPECT_EQ(b->GetCurrentFrame(), 1);
+        else EXPECT_EQ(b->GetAnimationState(), 2);
+        // Greyed while lit: the next move runs it back as leaving does.
+        if (c.disable) b->Enable(false);
+        else b->SetGreyed(true);
+        backend->MoveTo({134, 134});
+        RunFor(2000);
+        EXPECT_EQ(page->GetHoveredButton(), nullptr);
+        EXPECT_EQ(b->GetCurrentFrame(), 0);
+        backend->MoveTo({400, 400});
+        RunFor(30);
+    }
+}
+
 class ScrollPage : public WidgetPage {
 protected:
     void SetUp() override {
