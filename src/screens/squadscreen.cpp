@@ -151,7 +151,7 @@ bool CSquadScreen::GetToolTipText(int index, std::string& text) {
 void CSquadScreen::OnListClick(CListControl* list, int row, int column) {
     CSectionHub::OnListClick(list, row, column);
     if (m_nPage == kPhysioPage && list == GetInjuryList()) OnPhysioClick();
-    if (m_nPage == kYouthPage) OnYouthListClick(list);
+    if (m_nPage == kYouthPage) OnYouthListClick(list, row);
 }
 
 void CSquadScreen::OnLButtonDblClk(uint32_t flags, Point pt) {

@@ -92,7 +92,7 @@ private:
     void BuildYouthPage();
     void FillCurrentYouths();
     void AfterYouthChange();
-    void OnYouthListClick(CListControl* list);
+    void OnYouthListClick(CListControl* list, int row);
     void SetSackHire(unsigned textId, bool enable);
     void TickFilter(int position);
     bool SackYouth(int index);

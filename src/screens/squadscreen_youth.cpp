@@ -38,6 +38,18 @@ bool AskYes(unsigned textId, const CPerson& youth) {
     return GetUserPort().ShowMessageBox(r) == IDYES;
 }
 
+// The row a click chose: its mark. The list's current row is its hover
+// highlight, which follows the pointer on its way to the buttons.
+int ChosenRow(const CListControl& list) {
+    const int row = list.GetSelectedCount() > 0 ? list.GetSelected(0) : -1;
+    return row < list.GetRowCount() ? row : -1;
+}
+
+void Unchoose(CListControl& list) {
+    list.ClearSelected();
+    list.ClearSelection();
+}
+
 }  // namespace
 
 CListControl* CSquadScreen::GetCurrentYouthList() {
@@ -99,6 +111,7 @@ void CSquadScreen::FillCurrentYouths() {
     CListControl* list = GetCurrentYouthList();
     if (!list) return;
     list->ResetContent();
+    Unchoose(*list);
     if (const CClub* club = CurrentClub()) club->FillYouthListControl(*list, m_youthFilter);
 }
 
@@ -112,6 +125,7 @@ void CSquadScreen::BuildYouthPage() {
     FillCurrentYouths();
     if (CListControl* available = GetAvailableYouthList()) {
         available->ResetContent();
+        Unchoose(*available);
         if (const CCountry* country = club ? club->GetCountry() : nullptr) country->FillAvailableYouthList(*available);
         available->Redraw();
     }
@@ -120,6 +134,10 @@ void CSquadScreen::BuildYouthPage() {
 
 void CSquadScreen::OnYouthFilter(int position) {
     m_youthFilter = position;
+    if (CListControl* available = GetAvailableYouthList()) {
+        Unchoose(*available);
+        available->Redraw();
+    }
     if (CXButton* offer = GetOfferButton()) offer->Enable(false);
     SetSackHire(kHireText, false);
     TickFilter(position);
@@ -138,8 +156,8 @@ void CSquadScreen::OnOfferContract() {
     CListControl* list = GetCurrentYouthList();
     CClub* club = CurrentClub();
     if (!list || !club) return;
-    const int row = list->GetCurSel();
-    if (row < 0 || row >= list->GetRowCount()) {
+    const int row = ChosenRow(*list);
+    if (row < 0) {
         UserMessageBox(kSelectFirst, MB_OK, -1);
         return;
     }
@@ -185,7 +203,7 @@ void CSquadScreen::AfterYouthChange() {
                                 std::pair{GetAvailableYouthList(), m_availableSortColumn}}) {
         if (!list) continue;
         if (column >= 0 && list->GetRowCount() > 0) list->Sort(column);
-        list->ClearSelection();
+        Unchoose(*list);
         list->Redraw();
     }
     if (CXButton* offer = GetOfferButton()) {
@@ -201,9 +219,9 @@ void CSquadScreen::OnSackHirePlayer() {
     CListControl* available = GetAvailableYouthList();
     if (!current || !available) return;
     bool done = false;
-    if (const int row = current->GetCurSel(); row >= 0 && row < current->GetRowCount())
+    if (const int row = ChosenRow(*current); row >= 0)
         done = SackYouth(static_cast<int>(current->GetItemData2(row)));
-    else if (const int arow = available->GetCurSel(); arow >= 0 && arow < available->GetRowCount())
+    else if (const int arow = ChosenRow(*available); arow >= 0)
         done = HireYouth(static_cast<int>(available->GetItemData2(arow)));
     if (done) AfterYouthChange();
 }
@@ -238,30 +256,36 @@ void CSquadScreen::OnDrop(const DropInfo* info) {
 }
 
 // A click a list passes back: the buttons follow the selection.
-void CSquadScreen::OnYouthListClick(CListControl* list) {
+void CSquadScreen::OnYouthListClick(CListControl* list, int row) {
     CListControl* current = GetCurrentYouthList();
     CListControl* available = GetAvailableYouthList();
     CXButton* offer = GetOfferButton();
     if (!current || !available || !offer) return;
+    // A click on the chosen youth keeps him chosen (the list's mark would
+    // go), so he can be dragged as well.
+    if ((list == current || list == available) && row >= 0 && row < list->GetRowCount()) {
+        list->ClearSelected();
+        list->AddSelected(row);
+    }
     if (list == current) {
-        if (current->GetCurSel() < 0) {
+        if (ChosenRow(*current) < 0) {
             offer->Enable(false);
             SetSackHire(kHireText, false);
         } else {
-            available->ClearSelection();
+            Unchoose(*available);
             offer->Enable(true);
             SetSackHire(kSackText, true);
         }
     } else if (list == available) {
         const CClub* club = CurrentClub();
-        if (available->GetCurSel() < 0) {
+        if (ChosenRow(*available) < 0) {
             SetSackHire(kHireText, false);
         } else if (club && club->Youths().GetSize() >= kYouthLimit) {
-            available->ClearSelection();
-            current->ClearSelection();
+            Unchoose(*available);
+            Unchoose(*current);
             SetSackHire(kHireText, false);
         } else {
-            current->ClearSelection();
+            Unchoose(*current);
             SetSackHire(kHireText, true);
         }
         offer->Enable(false);

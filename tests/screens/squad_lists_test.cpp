@@ -132,8 +132,17 @@ protected:
     // A click the list passes back on a row (its place in the displayed order).
     void ClickRow(CListControl& list, int row) {
         ASSERT_TRUE(list.SetSelection(row));
+        list.ClearSelected();
+        list.AddSelected(row);
         Page()->OnListClick(&list, row, 0);
     }
+    // The row a click chose, -1 for none.
+    static int Chosen(const CListControl& list) { return list.GetSelectedCount() > 0 ? list.GetSelected(0) : -1; }
+    void MovePointer(Point p) {
+        backend->MoveTo(main.ScreenToClient(Page()->ClientToScreen(p)), 30);
+        testsupport::RunVirtualTime(*backend, main, 100);
+    }
+    static Point Middle(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 };
 
 TEST_F(YouthPage, StartsWithEveryYouthShownAndBothButtonsDisabled) {
@@ -234,6 +243,7 @@ TEST_F(YouthPage, ListClicksKeepTheButtonsInStepWithTheSelection) {
         CSquadScreen* page = Open(CSquadScreen::kYouthPage);
         CListControl& other = c.current ? *page->GetAvailableYouthList() : *page->GetCurrentYouthList();
         other.SetSelection(1);
+        other.AddSelected(1);
         ClickRow(c.current ? *page->GetCurrentYouthList() : *page->GetAvailableYouthList(), 0);
         EXPECT_EQ(page->GetOfferButton()->IsEnabled(), c.offer) << c.what;
         EXPECT_EQ(page->GetSackHireButton()->IsEnabled(), c.sackHire) << c.what;
@@ -241,8 +251,8 @@ TEST_F(YouthPage, ListClicksKeepTheButtonsInStepWithTheSelection) {
         std::string tip;
         page->GetToolTipText(page->HotSpotFromId(CSquadScreen::kSackHire), tip);
         EXPECT_EQ(tip, c.text) << c.what;
-        EXPECT_EQ(page->GetCurrentYouthList()->GetCurSel(), c.currentSel) << c.what;
-        EXPECT_EQ(page->GetAvailableYouthList()->GetCurSel(), c.availableSel) << c.what;
+        EXPECT_EQ(Chosen(*page->GetCurrentYouthList()), c.currentSel) << c.what;
+        EXPECT_EQ(Chosen(*page->GetAvailableYouthList()), c.availableSel) << c.what;
     }
 }
 
@@ -283,7 +293,7 @@ TEST_F(YouthPage, SackAndHireByButtonAskThenChangeTheSquadAndTheMarket) {
     EXPECT_EQ(port.DeletedPeople()[0].owner, 0);
     EXPECT_EQ(port.DeletedPeople()[0].index, index);
     EXPECT_EQ(current.GetRowCount(), 4);
-    EXPECT_EQ(current.GetCurSel(), -1);
+    EXPECT_EQ(Chosen(current), -1);
     EXPECT_FALSE(page->GetSackHireButton()->IsEnabled());
 
     const int market = Market().GetSize();
@@ -301,6 +311,61 @@ TEST_F(YouthPage, SackAndHireByButtonAskThenChangeTheSquadAndTheMarket) {
     EXPECT_EQ(port.DeletedPeople()[1].kind, kPersonListYouthMarket);
     EXPECT_EQ(available.GetRowCount(), market - 1);
     EXPECT_EQ(page->GetSackHireButton()->Text(), "Hire Player");
+}
+
+// With the mouse: the buttons ask about the row a click chose, not the row
+// the pointer crossed on its way to them (the list's hover highlight), nor
+// a row of the other list it passed over.
+TEST_F(YouthPage, TheButtonsActOnTheClickedRowNotTheOneThePointerCrossed) {
+    CSquadScreen* page = Open(CSquadScreen::kYouthPage);
+    CListControl& current = *page->GetCurrentYouthList();
+    CListControl& available = *page->GetAvailableYouthList();
+    auto youthAtRow = [&](int row) {
+        return Club().Youths().GetAt(static_cast<int>(current.GetItemData2(row)))->GetName();
+    };
+    auto pressButton = [&](CXButton* b) {
+        const Point at = Middle(b->WindowRect());
+        MovePointer(at);
+        Click(at.x, at.y);
+    };
+    struct Case {
+        const char* what;
+        bool fromCurrent;  // the clicked row's list
+        int clicked, crossedCurrent, crossedAvailable;
+        bool offer;        // press "Offer Contract", else "Sack/Hire Player"
+        unsigned question;  // asked on "Sack/Hire Player"
+    };
+    const Case cases[] = {
+        {"sack", true, 1, 3, 0, false, 48084},
+        {"offer a contract", true, 2, 0, 1, true, 0},
+        {"hire", false, 1, 0, 0, false, 48085},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CListControl& list = c.fromCurrent ? current : available;
+        const Point row = OnListRow(list, c.clicked);
+        ASSERT_GE(row.y, 0);
+        MovePointer(row);
+        Click(row.x, row.y);
+        ASSERT_EQ(Chosen(list), c.clicked);
+        MovePointer(OnListRow(current, c.crossedCurrent));
+        MovePointer(OnListRow(available, c.crossedAvailable));
+        const std::string name =
+            c.fromCurrent ? youthAtRow(c.clicked)
+                          : Market().GetAt(static_cast<int>(available.GetItemData2(c.clicked)))->m_Person.GetName();
+        const size_t asked = port.Boxes().size();
+        port.AnswerNext(IDNO);
+        pressButton(c.offer ? page->GetOfferButton() : page->GetSackHireButton());
+        ASSERT_EQ(port.Boxes().size(), asked + 1);
+        const std::string& text = port.Boxes().back().text;
+        // The offer names the position too; every question names the youth.
+        if (!c.offer) {
+            EXPECT_EQ(text, platform::FormatMessageId(c.question, {name}));
+        }
+        EXPECT_NE(text.find(name), std::string::npos) << text;
+        EXPECT_EQ(Club().Youths().GetSize(), 5);
+        EXPECT_EQ(Chosen(list), c.clicked) << "No leaves the youth chosen";
+    }
 }
 
 TEST_F(YouthPage, ADropSacksTheYouthOfItsAddedPlaceWhateverTheSort) {

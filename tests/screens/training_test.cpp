@@ -285,6 +285,23 @@ TEST_F(TrainingPage, AHeldArrowRepeatsAndAnUnavailablePlayerIsNotShown) {
     Save("training-individual");
 }
 
+// The arrows change the player a click chose, whichever rows the pointer
+// crossed on its way to them.
+TEST_F(TrainingPage, TheArrowsActOnTheClickedPlayerNotARowThePointerCrossed) {
+    for (int i = 0; i < 5; ++i) Football(i).m_Training = {10, 10, 10, 10, 10, 10, 10};
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ClickAt({300, 120});
+    ClickAt({90 + 40, 301 + 2 * 24 + 12});
+    ASSERT_EQ(page->GetCurrentSlot(), Club().FindSlotOfPlayer(ids[2]));
+    for (int row : {0, 4, 1}) {
+        backend->MoveTo(ToMain({90 + 40, 301 + row * 24 + 12}), 30);
+        testsupport::RunVirtualTime(*backend, main, 100);
+    }
+    ClickAt({531 + 5, 159 + 5});  // "Pace", more
+    EXPECT_EQ(Football(2).m_Training[4], 22);
+    for (int i : {0, 1, 4}) EXPECT_EQ(Football(i).m_Training[4], 10) << i;
+}
+
 TEST_F(TrainingPage, AFilterTakesItsFirstRowAndAnEmptyOneKeepsThePlayer) {
     Train* page = OpenPage<Train>(Train::kScreen);
     ClickAt({300, 120});
