@@ -117,8 +117,9 @@ fi
 # The news pages as their tests leave them: the hub plain and with the
 # mole's rumours, League and Club Messages, the newspaper's front page on two
 # days and the back page with the day's news, the pages after a turn, the
-# day's paper after Skip to Next Match Date in the running program, and a
-# fixtures and a table spread of England in the largest world;
+# day's paper after Skip to Next Match Date in the running program with its
+# fixtures spread, a fixtures spread with no results yet, a fixtures and a
+# table spread and the back page of England in the largest world;
 # then the contact sheets of the paper's photographs.
 if [ -x "$build/tests/test_screens" ]; then
   "$build/tests/test_screens" --gtest_brief=1 \
@@ -126,7 +127,7 @@ if [ -x "$build/tests/test_screens" ]; then
   for shot in news-hub news-hub-rumours news-league-messages news-club-messages newspaper-front \
       newspaper-front-next-day newspaper-back-news newspaper-turn-front newspaper-turn-spread-20652 \
       newspaper-turn-spread-after-back newspaper-after-skip newspaper-endtoend-table newspaper-fixtures-spread \
-      newspaper-table-spread; do
+      newspaper-table-spread newspaper-endtoend-fixtures newspaper-fixtures-no-results newspaper-back-largest; do
     cp "$build/page-shots/$shot.png" "$out/"
   done
 fi

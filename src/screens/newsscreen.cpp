@@ -327,8 +327,13 @@ bool CNewsScreen::OnCommand(uint32_t id, uint32_t code, Window* control) {
 
 void CNewsScreen::OnRButtonDown(uint32_t flags, Point pt) {
     // The hub's menus are the section hub's: the contact's over a row while
-    // the manager has a club, the page's elsewhere.
+    // the manager has a club, the page's elsewhere. A row pressed without a
+    // club answers with no menu at all, not the page's.
     if (m_nPage == kHubPage) {
+        if (!HubManagerEmployed() && HitTestListRow(pt.x, pt.y) >= 0) {
+            CScreensInfo::OnRButtonDown(flags, pt);
+            return;
+        }
         OnHubRightPress(flags, pt, m_nPage);
         return;
     }

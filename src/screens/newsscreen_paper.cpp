@@ -53,6 +53,8 @@ constexpr ColourRef kSchemeSecond[4] = {0x565656, 0x565656, 0x0000CE, 0x987B0A};
 constexpr unsigned kMatchFixtures = 49030, kMatchResults = 49031, kTeamOfTheWeek = 49032, kPlayerHeading = 49033,
                    kClubHeading = 49034, kBy = 49035, kThisCan = 49036, kTableHeading = 49037,
                    kScorerHeading = 49038;
+// The line under a fixtures or results heading with nothing to list.
+constexpr unsigned kNoFixtures = 58400, kNoResults = 58401;
 constexpr unsigned kGossipFirst = 49020;
 constexpr unsigned kLocalNewsAddress = 49060;
 
@@ -719,10 +721,11 @@ NewspaperListLayout CNewsScreen::ListLayout(int count, bool results) {
     l.height = !twoColumns ? 9 : (results && count >= 64 ? 7 : 8);
     l.step = l.height + 1;
     l.columns = twoColumns ? 2 : 1;
-    // The rows stand between y 63 and the text bottom.
+    // The rows stand between y 63 and the text bottom; an empty list keeps
+    // one row's room for the line that says so.
     const int perColumn = std::max(1, (kTextBottom - 63) / l.step);
     l.shown = std::clamp(count, 0, perColumn * l.columns);
-    l.rowsTall = (l.shown + l.columns - 1) / l.columns;
+    l.rowsTall = std::max(1, (l.shown + l.columns - 1) / l.columns);
     l.headingY = kTextBottom - l.rowsTall * l.step - 16;
     return l;
 }
@@ -733,6 +736,10 @@ int CNewsScreen::ListRows(const std::vector<NewspaperRow>& rows, int left, int r
               headingY = layout.headingY;
     const int columnWidth = layout.columns == 2 ? 140 : 285;
     PaperLabel(left, headingY, right, headingY + 16, 14, kHeadlineText, true, false, platform::LoadString(heading), kArial);
+    // A heading never stands alone: an empty list says there is nothing.
+    if (shown == 0)
+        PaperLabel(left, headingY + 16, right, headingY + 16 + step, height, kTableText, true, true,
+                   platform::LoadString(results ? kNoResults : kNoFixtures), kArial);
     const size_t maxChars = static_cast<size_t>(columnWidth / 6);
     for (int i = 0; i < shown; ++i) {
         const NewspaperRow& r = rows[static_cast<size_t>(i)];

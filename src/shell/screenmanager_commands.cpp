@@ -39,7 +39,8 @@ struct CommandRow {
     bool employed;
 };
 
-// The menus' commands and the pages they open.
+// The commands and the pages they open: the menus' items, and rows no menu
+// holds (Team of the Week, Successive Wins) that pages and history entries send.
 constexpr CommandRow kCommands[] = {
     {19441, PageClass::Option, 67, false},      {32777, PageClass::Stats, 8, false},
     {32778, PageClass::SquadSelect, 4, true},   {32780, PageClass::Player, 37, false},

@@ -4,6 +4,7 @@
 // with its class and screen id; the walk then goes Back and Forward.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -35,6 +36,7 @@
 #include "support/test_env.h"
 #include "support/app_fixture.h"
 #include "support/ui_loop.h"
+#include "ui/xmenu.h"
 #include "ui/xtoolbar.h"
 
 using namespace platform::win;
@@ -83,7 +85,9 @@ const WalkStep kWalkToolBar[] = {
     {19440, 87, WalkClass<CDisciplineScreen>(), "CDisciplineScreen"},
 };
 
-// The menus' page commands that need no employed manager.
+// The command table's page rows that need no employed manager: the menus'
+// items, and rows no menu holds (Team of the Week 91, Successive Wins 92)
+// that pages and history entries send.
 const WalkStep kWalkMenus[] = {
     {19441, 67, WalkAnyPage(), "COptionScreen"},
     {32777, 8, WalkClass<CStatsScreen>(), "CStatsScreen"},
@@ -172,6 +176,19 @@ int WalkButtonOf(CXToolBar* bar, uint32_t command) {
     for (int b = 0; b < 19; ++b)
         if (bar->GetCommand(b) == command) return b;
     return -1;
+}
+
+// Successive Wins has its command, which opens the page and names it in
+// the history, but no menu offers it to the user.
+TEST(CommandTable, SuccessiveWinsHasACommandAndNoMenuItem) {
+    EXPECT_EQ(CScreenManager::GetCommandForScreen(92), 32824);
+    const auto walked = std::find_if(std::begin(kWalkMenus), std::end(kWalkMenus),
+                                     [](const WalkStep& s) { return s.command == 32824; });
+    ASSERT_NE(walked, std::end(kWalkMenus));
+    EXPECT_EQ(walked->screen, 92);
+    ASSERT_FALSE(MenuResource131().empty());
+    for (const MenuResourceSub& sub : MenuResource131())
+        for (const MenuResourceItem& item : sub.items) EXPECT_NE(item.id, 32824u) << sub.name;
 }
 
 TEST_F(CommandWalk, EveryToolBarButtonOfBothSetsOpensItsPage) {

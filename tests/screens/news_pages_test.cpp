@@ -6,6 +6,7 @@
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "screens/newsscreen.h"
+#include "screens/playerscreen.h"
 #include "shell/helpwindow.h"
 #include "screens/squad_fixture.h"
 #include "shell/history.h"
@@ -199,6 +200,34 @@ TEST_F(NewsPages, ADoubleClickOnTheMoleOpensNothing) {
     EXPECT_EQ(News(), page);
     EXPECT_EQ(g_nCurrentScreen, CNewsScreen::kHubPage);
     EXPECT_EQ(manager.GetHistory().GetCount(), entries);
+}
+
+// Group 106 lists only contacts, so hired staff reach the news hub's list
+// only as a row of another group would put him there: the hub still opens
+// his page on a double click, as hired staff (mode 1) with the row's data.
+TEST_F(NewsPages, ADoubleClickOnHiredStaffOpensHisPage) {
+    HireMole();
+    CEmployee* coach = Hire(CBasicEmployee::kHeadCoach, "Coachman");
+    CNewsScreen* page = OpenNews(CNewsScreen::kHubPage);
+    CListControl* staff = page->GetStaffList();
+    ASSERT_NE(staff, nullptr);
+    ASSERT_EQ(staff->GetRowCount(), 1) << "the mole alone";
+    coach->AddGroupRow(*staff, 100);
+    ASSERT_EQ(staff->GetRowCount(), 2);
+    staff->SetRowData2(1, 1);
+    staff->Invalidate();
+    Drain();
+    Point row{-1, -1};
+    const Rect r = staff->WindowRect();
+    for (int y = r.top; y < r.bottom && row.y < 0; ++y)
+        if (page->HitTestListRow(r.left + 12, y) == 1) row = {r.left + 12, y + 4};
+    ASSERT_GE(row.y, 0);
+    Click(row.x, row.y, true);
+    auto* person = dynamic_cast<CPlayerScreen*>(manager.GetCurrentPage());
+    ASSERT_NE(person, nullptr) << "the person page opened";
+    EXPECT_EQ(g_nScreenId, 60);
+    EXPECT_EQ(person->m_pSubject, coach);
+    EXPECT_EQ(person->m_nSubjectKind, 1);
 }
 
 // ---- League and Club Messages ----

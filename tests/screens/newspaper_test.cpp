@@ -1,6 +1,7 @@
 // The newspaper (page 86) over a small world: its page list and buttons,
 // the day's rolls and their folding, the headline pool and story tables,
 // paging with wipes, and the rules of its layout.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -450,7 +451,8 @@ TEST_F(Newspaper, TheBackPagesNewsBlockTakesAtMostTenItems) {
 
 // A list runs in one column below 32 rows and in two from 32, at height 8,
 // or 7 for 64 results or more; it stands at the foot of its page with its
-// heading above it, and shows the rows that fit between y 63 and 416.
+// heading above it, and shows the rows that fit between y 63 and 416; an
+// empty list keeps one row's room for the line that says so.
 TEST_F(Newspaper, AListsColumnsAndRowHeightFollowItsLength) {
     struct Case {
         int count;
@@ -458,7 +460,7 @@ TEST_F(Newspaper, AListsColumnsAndRowHeightFollowItsLength) {
         int columns, height, shown, headingY;
     };
     const Case cases[] = {
-        {0, true, 1, 9, 0, 400},       {1, false, 1, 9, 1, 390},     {31, true, 1, 9, 31, 90},
+        {0, true, 1, 9, 0, 390},       {1, false, 1, 9, 1, 390},     {31, true, 1, 9, 31, 90},
         {32, true, 2, 8, 32, 256},     {32, false, 2, 8, 32, 256},   {63, true, 2, 8, 63, 112},
         {64, true, 2, 7, 64, 144},     {64, false, 2, 8, 64, 112},   {65, true, 2, 7, 65, 136},
         {130, false, 2, 8, 78, 49},    {130, true, 2, 7, 88, 48},
@@ -474,6 +476,56 @@ TEST_F(Newspaper, AListsColumnsAndRowHeightFollowItsLength) {
         EXPECT_GE(l.headingY + 16, 63) << "the first row stands no higher than y 63";
         EXPECT_LE(l.headingY + 16 + l.rowsTall * l.step, 416) << "the last row ends by the text bottom";
     }
+}
+
+// On a day whose matches are still to come the fixtures spread has no
+// results: "MATCH RESULTS" then keeps its place at the foot of the right
+// page with the line that says so under it, below the page's story, and
+// the left page lists the fixtures with no such line.
+TEST_F(Newspaper, AnEmptyListSaysSoUnderItsHeading) {
+    CDivision& d = *world.GetDivision(0);
+    const uint8_t clubs = d.GetClubCount();
+    const int32_t firstClub = d.GetFirstClub();
+    ASSERT_GE(world.GetClubCount(), 2);
+    d.SetClubRange(0, 2);
+    // One round of the schedule, to be played today: the world's two clubs.
+    CExtByteArray schedule;
+    schedule.SetSizeAndFill(d.GetClubCount(), 0);
+    for (int i = 0; i < d.GetClubCount(); ++i) schedule.SetAt(i, static_cast<uint8_t>(i + 1));
+    d.m_Schedule = &schedule;
+    d.SetCalendarSlot(world.GetMatchDay(), 1);
+    CNewsScreen* page = OpenPaper();
+    ASSERT_NE(page, nullptr);
+    ASSERT_FALSE(page->GetFixtureRows(0, false).empty()) << "the day's league fixtures";
+    ASSERT_TRUE(page->GetResultRows(0, false).empty());
+    ASSERT_NE(std::find(page->GetPageList().begin(), page->GetPageList().end(), 20), page->GetPageList().end());
+    page->OnPageCommand(20652);
+    const std::string resultsHeading = platform::LoadString(49031);
+    const std::string none = platform::LoadString(58401), noFixtures = platform::LoadString(58400);
+    ASSERT_FALSE(none.empty());
+    CXStatic *heading = nullptr, *line = nullptr;
+    int fixtureRows = 0, storyBottom = 0;
+    for (CXStatic* l : page->GetShownPaperLabels()) {
+        const Rect r = l->WindowRect();
+        if (l->GetText() == resultsHeading) heading = l;
+        if (l->GetText() == none) line = l;
+        EXPECT_NE(l->GetText(), noFixtures) << "the fixtures are listed";
+        if (r.left < 296 && l->GetText().find(" v ") != std::string::npos) ++fixtureRows;
+        if (r.left >= 309 && l != heading && l->GetText() != none && r.top > 40) storyBottom = std::max(storyBottom, r.bottom);
+    }
+    ASSERT_NE(heading, nullptr);
+    ASSERT_NE(line, nullptr) << "the heading does not stand alone";
+    EXPECT_GT(fixtureRows, 0);
+    const Rect h = heading->WindowRect(), n = line->WindowRect();
+    EXPECT_GE(n.left, 309);
+    EXPECT_EQ(n.top, h.top + 16) << "right under the heading";
+    EXPECT_LE(n.bottom, CNewsScreen::kTextBottom);
+    EXPECT_GE(n.bottom, CNewsScreen::kTextBottom - 2) << "at the foot of the page";
+    EXPECT_LE(storyBottom, h.top) << "the story ends above the heading";
+    EXPECT_LE(line->GetTextExtent().cx, 594 - 309);
+    Save("newspaper-fixtures-no-results");
+    d.m_Schedule = nullptr;
+    d.SetClubRange(firstClub, clubs);
 }
 
 TEST_F(Newspaper, TheHeadlinePoolFollowsTheBuildersOrderAndFillersFillTheRest) {
