@@ -15,6 +15,7 @@
 class CClub;
 class CCup;
 class CDivision;
+class CScreenManager;
 
 class CFixtureScreen : public CSectionHub {
 public:
@@ -132,6 +133,7 @@ private:
     void ShowListOrNoData(bool hasRows);
     uint8_t CalendarCode() const;
     void SetUpFriendlies();
+    void OpenTreeAtClub(CScreenManager& m);
     void FillFriendlies();
     void ChooseOpponent(CClub* club);
     void SetFriendlyDetails(const CClub* opponent);

@@ -13,6 +13,7 @@
 #include "soccerclasses/userport.h"
 #include "soccerclasses/worlddata.h"
 #include "ui/listcontrol.h"
+#include "ui/tree.h"
 #include "ui/xbutton.h"
 #include "ui/xstatic.h"
 
@@ -63,7 +64,7 @@ void CFixtureScreen::SetUpFriendlies() {
     CWorldData* world = GetWorldData();
     CScreenManager* m = PageManager();
     if (!m_pClub || !world) return;
-    if (m) m->ExpandTreeItem(reinterpret_cast<uintptr_t>(m_pClub), 0, false);
+    if (m) OpenTreeAtClub(*m);
     BuildClubKitSurface(reinterpret_cast<uintptr_t>(m_pClub));
     if (CListControl* list = GetFixtureList()) list->SetSortable(false);
     m_nOwnIndex = world->GetClubList().GetIndex(m_pClub);
@@ -73,6 +74,17 @@ void CFixtureScreen::SetUpFriendlies() {
     FillFriendlies();
     EnableArrangeButtons(false);
     SetFriendlyDetails(nullptr);
+}
+
+// The tree opens at the own club with its country marked, so that the
+// clubs nearest in the calendar are the first offered as opponents.
+void CFixtureScreen::OpenTreeAtClub(CScreenManager& m) {
+    if (const CCountry* country = m_pClub->GetCountry()) m.SelectTreeItem(reinterpret_cast<uintptr_t>(country), 0);
+    CTreeNode* node = m.FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(m_pClub), 0);
+    if (!node) return;
+    for (CTreeNode* p = node->parent; p; p = p->parent) p->expanded = 1;
+    m.ExpandTreeItem(node, false);
+    m.RedrawTree();
 }
 
 void CFixtureScreen::FillFriendlies() {

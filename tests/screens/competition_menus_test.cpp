@@ -10,6 +10,7 @@
 #include "screens/infoscreen.h"
 #include "screens/managerscreen.h"
 #include "screens/statsscreen.h"
+#include "platform/random.h"
 #include "shell/pagemenus.h"
 #include "soccerclasses/employee.h"
 #include "support/human_game_app.h"
@@ -108,7 +109,21 @@ protected:
         ASSERT_GE(row0.y, 0);
         g_pSelectedPlayer = nullptr;
         g_pSelectedEmployee = nullptr;
+        // "Offer Contract" is left out for a man whose level the club turns
+        // down, a draw inside the band: the same seed decides both.
+        bool offered = false;
+        if (c.onRow == kEmployeeMenuGroup) {
+            platform::SeedRandom(7);
+            offered = club->AcceptsLevel(reinterpret_cast<CEmployee*>(list->GetItemData(row))->m_Ability);
+            platform::SeedRandom(7);
+        }
         EXPECT_EQ(MenuAt(row0), c.onRow);
+        if (c.onRow == kEmployeeMenuGroup) {
+            std::vector<uint32_t> expected = {32902, 32903, 32905};
+            if (offered) expected.push_back(32906);
+            ASSERT_FALSE(menus.empty());
+            EXPECT_EQ(menus.back(), expected);
+        }
         if (c.onRow == kPlayerMenuGroup) {
             EXPECT_EQ(g_pSelectedPlayer, reinterpret_cast<CPlayer*>(list->GetItemData(row))) << "the row pressed";
         }

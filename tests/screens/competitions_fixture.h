@@ -25,6 +25,7 @@
 #include "support/game_driver.h"
 #include "support/scripted_match_driver.h"
 #include "ui/tree.h"
+#include "ui/usermessagebox.h"
 
 namespace competitionstest {
 
@@ -77,13 +78,22 @@ protected:
         return true;
     }
     // Every box is answered with its first button (Return), or with the
-    // key given.
+    // key given; a box with a button numbered `boxButton` gets a click on
+    // that button instead.
     void AnswerEveryBox(uint32_t key = platform::win::VK_RETURN) {
         boxKey = key;
         if (answerBox) return;
         answerBox = [this] {
             ++boxes;
-            backend->Key(boxKey, 10);
+            auto* box = dynamic_cast<CUserMessageBoxDlg*>(platform::win::Ui::Get().GetActiveWindow());
+            if (box && boxButton >= 0 && static_cast<size_t>(boxButton) < box->GetButtonRects().size()) {
+                const platform::win::Rect b = box->GetButtonRects()[static_cast<size_t>(boxButton)];
+                const platform::win::Point p = app->GetMainFrame()->ScreenToClient(
+                    box->ClientToScreen(platform::win::Point{b.left + 10, b.top + 10}));
+                backend->Click(p, platform::win::MouseButton::Left, 10);
+            } else {
+                backend->Key(boxKey, 10);
+            }
             backend->OnModalShown(answerBox);
         };
         backend->OnModalShown(answerBox);
@@ -99,6 +109,7 @@ protected:
 
     std::function<void()> answerBox;
     uint32_t boxKey = platform::win::VK_RETURN;
+    int boxButton = -1;
     int boxes = 0;
     std::unique_ptr<testsupport::GameDriver> game;
     testsupport::ScriptedMatchDriver driver;

@@ -287,6 +287,12 @@ TEST_F(FixturePages, TheCupRouteAndTheNextSevenDaysShowTheirTextsAndTheSelection
 
     CFixtureScreen* next = OpenFixtures(CFixtureScreen::kNextDaysPage);
     ASSERT_NE(next, nullptr);
+    // Opening a page sets up the section's tree, which selects its own node
+    // (a division): the page shows that node's picture, not the flag of the
+    // country chosen on the cup route.
+    EXPECT_EQ(g_nTreeSelectionLevel, 3);
+    EXPECT_NE(g_nTreeSelectionData, reinterpret_cast<uintptr_t>(&Scotland()));
+    EXPECT_FALSE(next->IsPicturePresent(kSlotFlag));
     ASSERT_NE(next->GetCaption(), nullptr);
     EXPECT_EQ(next->GetCaption()->GetText(), platform::LoadString(10074));
     ASSERT_TRUE(Select(&Scotland()));

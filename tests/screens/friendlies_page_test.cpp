@@ -192,6 +192,85 @@ TEST_F(FriendliesPage, AHumanOpponentIsAskedAndHisAnswerDecides) {
     EXPECT_FALSE(User().HasFriendlyRefusal(other));
 }
 
+// The second button of the question refuses, at home (No) and away
+// (Decline), with 298; nothing is arranged and nothing remembered.
+TEST_F(FriendliesPage, AHumanOpponentDecliningRefusesTheFriendly) {
+    CClub* other = ClubOf(1);
+    ASSERT_NE(other, nullptr);
+    const int index = W().GetManagerList().AddManager(Scotland());
+    W().GetUser(1)->SetManager(index);
+    W().GetUser(1)->JoinClub(W().GetClubList().GetIndex(other));
+    ASSERT_EQ(other->GetManagerKind(), 1);
+    CFixtureScreen* page = OpenFriendlies();
+    ASSERT_NE(page, nullptr);
+    boxButton = 1;
+    for (bool home : {true, false}) {
+        SCOPED_TRACE(home ? "No at home" : "Decline away");
+        const int row = FirstOpenRow(*page);
+        ASSERT_GE(row, 0);
+        page->PickFriendlyRow(row);
+        ASSERT_TRUE(Select(other));
+        const int before = boxes;
+        EXPECT_FALSE(page->ArrangeFriendly(home));
+        EXPECT_EQ(boxes, before + 2) << "the question, then 298";
+        EXPECT_TRUE(club->GetFriendlyOpponentName(row).empty());
+        EXPECT_EQ(club->CountFreeFriendlyDays(), 4);
+        EXPECT_FALSE(User().HasFriendlyRefusal(other)) << "only a computer club's refusal is remembered";
+        page->PickFriendlyRow(row);  // unpicks, for the next round
+    }
+    boxButton = -1;
+}
+
+// A computer club of a country not followed in detail always refuses,
+// whatever the draw, and the refusal is remembered.
+TEST_F(FriendliesPage, AClubOfACountryNotFollowedRefuses) {
+    CClub* far = nullptr;
+    for (int i = 0; i < W().GetClubList().GetSize() && !far; ++i) {
+        CClub* c = W().GetClub(i);
+        if (c->GetCountry() && !c->GetCountry()->IsFollowed() && c->GetManagerKind() == 0) far = c;
+    }
+    ASSERT_NE(far, nullptr);
+    CFixtureScreen* page = OpenFriendlies();
+    ASSERT_NE(page, nullptr);
+    const int row = FirstOpenRow(*page);
+    page->PickFriendlyRow(row);
+    // Such a club is chosen as a club node of the tree sends it.
+    CTreeNode* own = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(club), 0);
+    ASSERT_NE(own, nullptr);
+    TreeNotice notice;
+    notice.text = far->GetName();
+    notice.level = own->GetLevel();
+    notice.data = reinterpret_cast<uintptr_t>(far);
+    manager->OnTreeSelect(&notice);
+    Drain();
+    ASSERT_EQ(page->GetOpponent(), far);
+    // A draw of 0 accepts at every difference: only the country refuses.
+    SeedDraw(false, 0);
+    const int before = boxes;
+    EXPECT_FALSE(page->ArrangeFriendly(true));
+    EXPECT_EQ(boxes, before + 1);
+    EXPECT_TRUE(club->GetFriendlyOpponentName(row).empty());
+    EXPECT_TRUE(User().HasFriendlyRefusal(far));
+}
+
+// The page opens the tree at the own club: every ancestor expanded, the
+// country marked.
+TEST_F(FriendliesPage, TheTreeOpensAtTheClubWithItsCountryMarked) {
+    manager->CollapseTree();
+    CTreeNode* node = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(club), 0);
+    ASSERT_NE(node, nullptr);
+    ASSERT_NE(node->parent, nullptr);
+    ASSERT_EQ(node->parent->expanded, 0) << "collapsed before the page opens";
+    ASSERT_NE(OpenFriendlies(), nullptr);
+    node = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(club), 0);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->expanded, 1);
+    for (CTreeNode* p = node->parent; p; p = p->parent) EXPECT_EQ(p->expanded, 1) << p->text;
+    CTreeNode* country = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(&Scotland()), 0);
+    ASSERT_NE(country, nullptr);
+    EXPECT_EQ(country->selected, 1);
+}
+
 TEST_F(FriendliesPage, WithAllFourDaysArrangedNothingCanBePicked) {
     CFixtureScreen* page = OpenFriendlies();
     for (int slot = 0, n = 0; slot < 4; ++slot) {
