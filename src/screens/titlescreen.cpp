@@ -23,6 +23,7 @@ namespace {
 
 constexpr unsigned kDisclaimerText = 44001;
 constexpr unsigned kClickToContinue = 34422;
+constexpr int kCreditsFooterTop = 446;
 constexpr unsigned kMenuTexts[3] = {21446, 21449, 10060};  // New Game, Load Game, Credits
 
 struct CreditLine {
@@ -180,6 +181,9 @@ void CTitleScreen::DrawCredits() {
             DrawColourText(4, platform::gfx::TA_CENTER, m_pWork.get(), platform::LoadString(line.text), 400, y, 0,
                            128, 255);
     }
+    // The lines rise from under "Click to continue": below its top they are
+    // hidden, so no line is ever read through it.
+    CopySurfaceRect(0, kCreditsFooterTop, kWidth, kHeight, m_pPicture.get(), m_pWork.get());
     DrawColourText(4, platform::gfx::TA_CENTER, m_pWork.get(), platform::LoadString(kClickToContinue), 400, 450, 128,
                    64, 0);
 }

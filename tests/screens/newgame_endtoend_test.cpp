@@ -461,7 +461,9 @@ TEST_F(EndToEndTest, ANewGameIsSavedLoadedAndSavedAgainToTheSameBytes) {
     for (const ProgressShot& p : {ProgressShot{"progress-save", 1, 0}, ProgressShot{"progress-load", 0, 0},
                                   ProgressShot{"progress-week-summary", 0, 1}}) {
         g_SetupState.saving = p.saving;
-        ProgressPage* page = manager->ShowProgressScreen(p.weekSummary ? 9 : 7, p.weekSummary ? "Saturday" : "", p.weekSummary);
+        // The texts and counts the world's save, load and day step pass.
+        const std::string text = p.weekSummary ? "Saturday" : platform::LoadString(p.saving ? 938 : 939);
+        ProgressPage* page = manager->ShowProgressScreen(p.weekSummary ? 9 : 13, text, p.weekSummary);
         ASSERT_NE(page, nullptr);
         page->SetProgress(3, 0);
         Shot(p.name);

@@ -391,8 +391,23 @@ TEST_F(TitlePagesTest, TheCreditsCounterWrapsFrom1500ToNought) {
     ASSERT_EQ(Page(), page);
     int previous = page->GetCreditsCounter(), highest = previous;
     bool wrapped = false;
+    // The lines rise out from under "Click to continue" (from y 446 down
+    // the page shows no line), and are read above it.
+    const uint32_t lineColours[] = {platform::gfx::MakePixel(0, 64, 192), platform::gfx::MakePixel(0, 128, 255)};
+    int linePixelsAbove = 0;
     for (int tick = 0; tick < 900 && !wrapped; ++tick) {
         Run(55);
+        if (tick % 10 == 0) {
+            const platform::gfx::Surface* work = page->GetWork();
+            ASSERT_NE(work, nullptr);
+            for (int y = 90; y < 510; ++y)
+                for (int x = 100; x < 700; ++x) {
+                    const uint32_t p = work->Get(x, y);
+                    if (p != lineColours[0] && p != lineColours[1]) continue;
+                    ASSERT_LT(y, 446) << "a credit line under the footer at counter " << page->GetCreditsCounter();
+                    ++linePixelsAbove;
+                }
+        }
         const int now = page->GetCreditsCounter();
         if (now < previous) {
             wrapped = true;
@@ -406,6 +421,7 @@ TEST_F(TitlePagesTest, TheCreditsCounterWrapsFrom1500ToNought) {
     }
     EXPECT_TRUE(wrapped);
     EXPECT_EQ(highest, 1500);
+    EXPECT_GT(linePixelsAbove, 1000) << "the lines show above the footer";
 }
 
 TEST_F(TitlePagesTest, TheProcessingPageRedrawsOnlyForANewStepAndFillsItsBar) {
