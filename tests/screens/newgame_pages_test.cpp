@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <functional>
 #include <memory>
 
@@ -1080,6 +1081,32 @@ TEST_F(ManagerSetupTest, ASaturdayStartWelcomesWith198OnceAndTheDefaultCurrencyI
     EXPECT_EQ(g_nExchange, 1) << "Sterling";
     EXPECT_EQ(platform::GetProfileInt("Options", "Exchange", -1), 1);
     EXPECT_EQ(platform::GetProfileInt("Options", "Currency", -1), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// "OK" on page 97 finds a country by its nationality word: every country
+// of the world has one, and no two share it.
+TEST_F(ManagerSetupTest, EveryNationalityWordIsSetAndNamesOneCountry) {
+    StartTwoCountryGame();
+    CWorldData* w = GetWorldData();
+    std::map<std::string, int> seen;
+    int countries = 0;
+    for (int i = 0; i < w->GetCountryList().GetSize(); ++i) {
+        const CCountry* c = w->GetCountryList().GetAt(i);
+        if (!c) continue;
+        ++countries;
+        const std::string word = c->GetNationalityName();
+        EXPECT_FALSE(word.empty()) << c->GetName();
+        const auto [at, fresh] = seen.emplace(word, i);
+        EXPECT_TRUE(fresh) << word << " names " << c->GetName() << " and country " << at->second;
+        if (!word.empty()) {
+            EXPECT_EQ(COptionScreen::FindNationality(*w, word), c);
+        }
+    }
+    EXPECT_GT(countries, 71);
 }
 
 }  // namespace

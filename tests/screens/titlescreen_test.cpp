@@ -49,6 +49,16 @@ TEST(TitleMenuTest, CreditLinesRiseFromFiveHundredToOneHundred) {
     EXPECT_EQ(CTitleScreen::CreditLineY(50, 450), -1);
 }
 
+// The twenty interface samples, slot by slot, as every page plays them.
+TEST(TitleMenuTest, TheInterfaceSamplesTakeTheirSlotsInOrder) {
+    const char* const expected[20] = {"buttonpress",       "buttondispress",    "toolpress",       "tooldispress",
+                                      "toolmouseover",     "editincreasepress", "editdecreasepress", "treeitemselect",
+                                      "treeexpand",        "treecollapse",      "treescroll",      "listitemselect",
+                                      "listcolumnselect",  "listscroll",        "rightmousebutton", "radiopress",
+                                      "checkboxtrue",      "standover",         "standselect",     "pageturn"};
+    for (int i = 0; i < 20; ++i) EXPECT_STREQ(kInterfaceSampleNames[i], expected[i]) << "slot " << i;
+}
+
 class TitlePagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
