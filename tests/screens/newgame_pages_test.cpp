@@ -23,6 +23,8 @@
 #include "soccerclasses/gameflags.h"
 #include "soccerclasses/selectablecountries.h"
 #include "soccerclasses/worlddata.h"
+#include "ui/tree.h"
+#include "ui/treewindow.h"
 #include "support/test_env.h"
 #include "support/ui_loop.h"
 
@@ -231,6 +233,9 @@ TEST_F(NewGamePagesTest, OkRunsTheSevenStagesAndOpensTheManagerPage) {
     EXPECT_EQ(NewGameSelected(*w), (std::vector<int>{55, 150}));
     EXPECT_GT(w->GetClubList().GetSize(), 20);
     EXPECT_EQ(manager->GetHistory().GetCount(), 0) << "set-up pages are not recorded";
+    // The tree was filled from the new world: the chosen countries are in it.
+    const CTree& tree = app->GetView()->GetTreeWindow()->GetTree();
+    for (int id : {55, 150}) EXPECT_NE(tree.FindItem(reinterpret_cast<uintptr_t>(w->GetCountry(id)), 0), nullptr) << id;
 }
 
 TEST_F(NewGamePagesTest, AFailedLoadFromTheTitleReturnsToTheTitleAndANewGameReadsTheDatabaseAgain) {

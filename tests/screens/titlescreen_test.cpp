@@ -353,6 +353,9 @@ TEST(ProgressBarTest, FillsInEqualStepsAndStaysInsideItsFrame) {
                           {0, 1, 0},   {1, 1, 377}, {4, 1, 377}, {1, 2, 377}, {-1, 7, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(CTitleScreen::ProgressBarWidth(377, c.step, c.count), c.width) << c.step << "/" << c.count;
+    // The initialise page's bar: empty after stage 0, 379 px after stage 6.
+    EXPECT_EQ(CTitleScreen::ProgressBarWidth(379, 0, 7), 0);
+    EXPECT_EQ(CTitleScreen::ProgressBarWidth(379, 6, 7), 379);
 }
 
 // Without a current user the processing page has the load-and-save
@@ -454,6 +457,9 @@ TEST_F(TitlePagesTest, TheProcessingPageRedrawsOnlyForANewStepAndFillsItsBar) {
     EXPECT_EQ(work->Get(bar.x + 1, bar.y + 5), gold);
     EXPECT_EQ(work->Get(bar.x + 188, bar.y + 5), gold);
     EXPECT_NE(work->Get(bar.x + 190, bar.y + 5), gold) << "half of six sixths";
+    // The window shows the new step at once, before any return to the loop.
+    const Point shown = OnPage(bar.x + 100, bar.y + 5);
+    EXPECT_EQ(backend->LastFrame().Get(shown.x, shown.y), gold) << "presented by SetProgress itself";
     page->StepProgress();
     page->StepProgress();
     page->StepProgress();
