@@ -20,6 +20,7 @@
 #include "shell/screenmanager.h"
 #include "shell/setupstate.h"
 #include "shell/view.h"
+#include "soccerclasses/country.h"
 #include "soccerclasses/gameflags.h"
 #include "soccerclasses/selectablecountries.h"
 #include "soccerclasses/worlddata.h"
@@ -253,6 +254,22 @@ TEST_F(NewGamePagesTest, AFailedLoadFromTheTitleReturnsToTheTitleAndANewGameRead
     EXPECT_EQ(g_SetupState.loadPending, 0);
     EXPECT_EQ(g_SetupState.gameData, kGameDataNone) << "the next game reads the database again";
     EXPECT_EQ(g_bGameLoaded, 0);
+
+    // The next new game runs the stages with its own selection: Scotland
+    // alone this time.
+    OpenTitlePage(79, "gfx\\backgrounds\\data selection2.bmp");
+    Click(17 + 30, 518 + 12);
+    Click(450, 100);
+    Click(17 + 30, 518 + 12);
+    Click(100, 100);
+    ClickFlag(150);
+    Click(644 + 60, 50 + 16);
+    Run(200);
+    ASSERT_EQ(g_nCurrentScreen, 97);
+    w = GetWorldData();
+    EXPECT_EQ(NewGameSelected(*w), (std::vector<int>{150}));
+    EXPECT_TRUE(w->GetCountry(150)->IsFollowed());
+    EXPECT_FALSE(w->GetCountry(55)->IsFollowed()) << "England was the failed load's choice, not this game's";
 }
 
 }  // namespace
@@ -1112,6 +1129,28 @@ TEST_F(ManagerSetupTest, EveryNationalityWordIsSetAndNamesOneCountry) {
         }
     }
     EXPECT_GT(countries, 71);
+}
+
+}  // namespace
+
+namespace {
+
+// Every page of the new game builds from its table rows without a missing
+// definition or an exhausted pool.
+TEST_F(ManagerSetupTest, EveryPageOfTheNewGameBuildsFromItsRowsWithoutAMissingPart) {
+    platform::TraceCapture trace;
+    StartTwoCountryGame();
+    MakeManager("Kit Moran", 44, 55, ClubOf(55));  // pages 97, 90 and 61
+    Command(21510);
+    ASSERT_EQ(g_nCurrentScreen, 96);
+    for (int screen : {6, 67, 96, 98, 111}) {
+        g_nScreenId = screen;
+        manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+        Run(60);
+        EXPECT_EQ(g_nCurrentScreen, screen);
+    }
+    EXPECT_FALSE(trace.Contains("Failed to find"));
+    EXPECT_FALSE(trace.Contains("Ran out"));
 }
 
 }  // namespace
