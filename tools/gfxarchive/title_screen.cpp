@@ -316,7 +316,7 @@ void Plate(Surface& s, int x, int y, int w, int h) {
             const int ex = std::min(xx - x * kS, (x + w) * kS - 1 - xx), ey = std::min(yy - y * kS, (y + h) * kS - 1 - yy);
             const int edge = std::min(ex, ey);
             if (edge < 2 * kS) Blend(s.Row(yy)[xx], 222, 170, 60, 0.95);
-            else Blend(s.Row(yy)[xx], 8, 14, 40, 0.72 - 0.2 * (yy - y * kS) / double(h * kS));
+            else Blend(s.Row(yy)[xx], 8, 14, 40, 0.88 - 0.16 * (yy - y * kS) / double(h * kS));
         }
 }
 
