@@ -225,6 +225,39 @@ TEST_F(TitlePagesTest, AClickSkipsTheIntroAndTheEngineStillStarts) {
     EXPECT_TRUE(s && s->loaded);
 }
 
+// Tick by tick after the video: the black picture first, then the sound
+// engine and the samples, and only then the title page.
+TEST_F(TitlePagesTest, AfterTheVideoTheBlankPictureThenTheSoundsThenTheTitle) {
+    Run(500);
+    CTitleScreen* page = Page();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(page->IsVideoPlaying());
+    ASSERT_FALSE(IsSoundRunning());
+    page->StopVideo();
+    page->OnTimerTick(CTitleScreen::kPageTimer);
+    ASSERT_EQ(page->GetIntroState(), 2);
+    const platform::gfx::Surface* blank = page->GetPicture();
+    ASSERT_NE(blank, nullptr);
+    int lit = 0;
+    for (int y = 0; y < blank->Height(); y += 5)
+        for (int x = 0; x < blank->Width(); x += 5) lit += (blank->Get(x, y) & 0xFFFFFF) != 0;
+    EXPECT_EQ(lit, 0) << "blank.bmp is black, like the clip's last frame";
+    EXPECT_TRUE(backend->Boxes().empty()) << "the picture was found: " << backend->Boxes().front().text;
+    EXPECT_FALSE(IsSoundRunning());
+    page->OnTimerTick(CTitleScreen::kPageTimer);
+    EXPECT_EQ(page->GetIntroState(), 3);
+    EXPECT_TRUE(IsSoundRunning());
+    for (int i = 0; i < 20; ++i) {
+        const SampleRecord* s = GetSample(i);
+        EXPECT_TRUE(s && s->loaded) << "slot " << i;
+    }
+    EXPECT_EQ(Page(), page) << "the title page comes at the next tick";
+    page->OnTimerTick(CTitleScreen::kPageTimer);
+    testsupport::DrainMessages(*app->GetMainFrame());
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetScreen(), 91);
+}
+
 TEST_F(TitlePagesTest, TheMenuRedrawsOnlyWhenTheHoveredItemChangesAndCreditsRollAndReturn) {
     backend->Click(OnPage(300, 300), MouseButton::Left, 400);
     Run(1200);
@@ -251,6 +284,12 @@ TEST_F(TitlePagesTest, TheMenuRedrawsOnlyWhenTheHoveredItemChangesAndCreditsRoll
     EXPECT_EQ(Page()->GetCreditsCounter() % 2, 0);
     Run(8000);
     Save("credits");
+    const CTitleScreen* credits = Page();
+    for (uint32_t key : {uint32_t{VK_RETURN}, uint32_t{VK_ESCAPE}, uint32_t{'C'}}) {
+        backend->Key(key);
+        Run(100);
+        ASSERT_EQ(Page(), credits) << "keys change nothing: " << key;
+    }
     backend->Click(OnPage(10, 10));
     Run(200);
     EXPECT_EQ(Page()->GetScreen(), 91);

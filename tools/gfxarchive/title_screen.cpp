@@ -356,9 +356,18 @@ Bitmap8 CreditScreen() {
     return Quantise(Shrink(s, kS, false), false, true);
 }
 
+// One exact colour: the quantiser's nearest level would be off by a step,
+// and "blank.bmp" must match the intro's black last frame.
 Bitmap8 PlainPage(int r, int g, int b) {
-    Surface s(kW, kH, MakePixel(r, g, b));
-    return Quantise(s, false, false);
+    Bitmap8 out;
+    out.width = kW;
+    out.height = kH;
+    out.coloursUsed = 1;
+    out.palette[0] = static_cast<uint8_t>(b);
+    out.palette[1] = static_cast<uint8_t>(g);
+    out.palette[2] = static_cast<uint8_t>(r);
+    out.pixels.assign(static_cast<size_t>(kW) * kH, 0);
+    return out;
 }
 
 }  // namespace art
