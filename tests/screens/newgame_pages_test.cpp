@@ -669,6 +669,7 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     }
     Command(21481);
     EXPECT_EQ(w->GetCurrentUserIndex(), 1);
+    EXPECT_EQ(app->GetMainFrame()->GetStatusBar().GetPaneText(1), "Ros Vale") << "the status bar follows the choice";
     EXPECT_EQ(Options()->FindButton(21481)->GetTextColour(), red);
     EXPECT_EQ(Options()->FindButton(21480)->GetTextColour(), white);
     Command(21480);
