@@ -18,6 +18,10 @@
 #include "shell/screenmanager.h"
 #include "shell/setupstate.h"
 #include "shell/view.h"
+#include "soccerclasses/club.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/humanmanager.h"
+#include "soccerclasses/manager.h"
 #include "soccerclasses/worlddata.h"
 #include "support/ui_loop.h"
 
@@ -71,19 +75,53 @@ void BM_CountryPageRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_CountryPageRedraw)->Unit(benchmark::kMillisecond);
 
+// England alone, read in its seven stages, and a human manager at its
+// first club: the week summary's own layout.
+bool EmployOneManager(CWorldData& world) {
+    world.ClearCountrySelection();
+    world.SelectCountry(55, true);
+    for (int stage = 0; stage < 7; ++stage) world.NewGame(stage);
+    const CCountry* england = world.GetCountry(55);
+    if (!england) return false;
+    for (int i = 0; i < world.GetClubList().GetSize(); ++i) {
+        CClub* club = world.GetClubList().GetAt(i);
+        if (!club || club->GetCountry() != england) continue;
+        CHumanManager* user = world.GetUserList().GetAt(0);
+        user->SetManager(world.GetManagerList().AddManager(*england));
+        if (club->HasManager())
+            if (CManager* old = world.GetManagerList().GetAt(club->GetManager())) old->LeaveClub(0);
+        club->ClearManager();
+        club->RenewManagerTerms();
+        club->SetManagerTerms(club->GetManagerWage(), 4);
+        user->GetManager()->JoinClub(i, *club);
+        club->SetManager(user->GetManagerIndex());
+        world.SetCurrentUser(0);
+        return user->IsEmployed();
+    }
+    return false;
+}
+
 // 0 the load layout, 1 the save layout, 2 week-summary mode without an
-// employed manager.
+// employed manager, 3 the week summary of an employed manager's club.
 void BM_DrawProgress(benchmark::State& state) {
     NewGamePagesBench bench(114);
     if (!bench.page) {
         state.SkipWithError(bench.why);
         return;
     }
+    if (state.range(0) == 3) {
+        CWorldData* world = GetWorldData();
+        if (!world || !EmployOneManager(*world)) {
+            state.SkipWithError("no manager could be employed");
+            return;
+        }
+        CTitleScreen::UpdateWeekSummary(*world);
+    }
     g_SetupState.saving = state.range(0) == 1 ? 1 : 0;
-    bench.page->SetWeekSummaryMode(state.range(0) == 2);
+    bench.page->SetWeekSummaryMode(state.range(0) >= 2);
     for (auto _ : state) bench.page->DrawProgress();
     g_SetupState.saving = 0;
 }
-BENCHMARK(BM_DrawProgress)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawProgress)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <functional>
 #include <memory>
 
@@ -19,9 +20,12 @@
 #include "shell/screenmanager.h"
 #include "shell/setupstate.h"
 #include "shell/view.h"
+#include "soccerclasses/country.h"
 #include "soccerclasses/gameflags.h"
 #include "soccerclasses/selectablecountries.h"
 #include "soccerclasses/worlddata.h"
+#include "ui/tree.h"
+#include "ui/treewindow.h"
 #include "support/test_env.h"
 #include "support/ui_loop.h"
 
@@ -230,6 +234,9 @@ TEST_F(NewGamePagesTest, OkRunsTheSevenStagesAndOpensTheManagerPage) {
     EXPECT_EQ(NewGameSelected(*w), (std::vector<int>{55, 150}));
     EXPECT_GT(w->GetClubList().GetSize(), 20);
     EXPECT_EQ(manager->GetHistory().GetCount(), 0) << "set-up pages are not recorded";
+    // The tree was filled from the new world: the chosen countries are in it.
+    const CTree& tree = app->GetView()->GetTreeWindow()->GetTree();
+    for (int id : {55, 150}) EXPECT_NE(tree.FindItem(reinterpret_cast<uintptr_t>(w->GetCountry(id)), 0), nullptr) << id;
 }
 
 TEST_F(NewGamePagesTest, AFailedLoadFromTheTitleReturnsToTheTitleAndANewGameReadsTheDatabaseAgain) {
@@ -247,6 +254,22 @@ TEST_F(NewGamePagesTest, AFailedLoadFromTheTitleReturnsToTheTitleAndANewGameRead
     EXPECT_EQ(g_SetupState.loadPending, 0);
     EXPECT_EQ(g_SetupState.gameData, kGameDataNone) << "the next game reads the database again";
     EXPECT_EQ(g_bGameLoaded, 0);
+
+    // The next new game runs the stages with its own selection: Scotland
+    // alone this time.
+    OpenTitlePage(79, "gfx\\backgrounds\\data selection2.bmp");
+    Click(17 + 30, 518 + 12);
+    Click(450, 100);
+    Click(17 + 30, 518 + 12);
+    Click(100, 100);
+    ClickFlag(150);
+    Click(644 + 60, 50 + 16);
+    Run(200);
+    ASSERT_EQ(g_nCurrentScreen, 97);
+    w = GetWorldData();
+    EXPECT_EQ(NewGameSelected(*w), (std::vector<int>{150}));
+    EXPECT_TRUE(w->GetCountry(150)->IsFollowed());
+    EXPECT_FALSE(w->GetCountry(55)->IsFollowed()) << "England was the failed load's choice, not this game's";
 }
 
 }  // namespace
@@ -646,6 +669,7 @@ TEST_F(ManagerSetupTest, TheOptionPagesInARunningGame) {
     }
     Command(21481);
     EXPECT_EQ(w->GetCurrentUserIndex(), 1);
+    EXPECT_EQ(app->GetMainFrame()->GetStatusBar().GetPaneText(1), "Ros Vale") << "the status bar follows the choice";
     EXPECT_EQ(Options()->FindButton(21481)->GetTextColour(), red);
     EXPECT_EQ(Options()->FindButton(21480)->GetTextColour(), white);
     Command(21480);
@@ -901,6 +925,233 @@ TEST_F(NewGamePagesTest, AQuitAnsweredBetweenTheThirdAndFourthStagesEndsTheStage
     EXPECT_EQ(g_SetupState.gameData, kGameDataLoading) << "the stages stopped";
     EXPECT_EQ(g_SetupState.worldInitialised, 0);
     EXPECT_NE(g_nCurrentScreen, 97) << "no page opened";
+}
+
+}  // namespace
+
+namespace {
+
+// Page 97 brings back what the profile holds for the slot, in range; an
+// unused slot starts from "", 35 and face 0. Page 90 opens with nothing
+// chosen and fills in a club's details from the tree.
+TEST_F(ManagerSetupTest, ManagerGenerationReadsTheSlotBackAndTheClubPageFillsInFromTheTree) {
+    platform::WriteProfileString("manager0", "Name", "J\xC3\xBCrgen Holt");  // UTF-8 in the file
+    platform::WriteProfileString("manager0", "Age", "52");
+    platform::WriteProfileInt("manager0", "Race", 2);
+    platform::WriteProfileInt("manager0", "Eye", 3);
+    platform::WriteProfileInt("manager0", "Nose", 9);  // out of range: wraps over 0-5
+    platform::WriteProfileInt("manager0", "Beard", 4);
+    StartTwoCountryGame();
+    ASSERT_NE(Options(), nullptr);
+    EXPECT_EQ(Options()->FindEdit(21474)->GetText(), "J\xFCrgen Holt") << "Windows-1252 in the game";
+    EXPECT_EQ(Options()->GetAgeField().GetValue(), 52.0);
+    EXPECT_EQ(Options()->GetAgeField().GetMin(), 6);
+    EXPECT_EQ(Options()->GetAgeField().GetMax(), 65);
+    const PhotofitFace& face = g_SetupState.managerFaces[0];
+    EXPECT_EQ(face.skin, 2);
+    EXPECT_EQ(face.eyes, 3);
+    EXPECT_EQ(face.nose, 3);
+    EXPECT_EQ(face.beard, 4) << "a stored 4 stays";
+    ASSERT_NE(Options()->FindLabel(330, 346), nullptr);
+    EXPECT_EQ(Options()->FindLabel(330, 346)->GetText(), platform::LoadString(21406)) << "the race's name";
+
+    // Page 90 before a club is chosen.
+    CWorldData* w = GetWorldData();
+    TreeSelect(2, w->GetCountry(55));
+    Command(21505);
+    ASSERT_EQ(g_nCurrentScreen, 90);
+    EXPECT_EQ(Options()->FindLabel(30, 265)->GetText(), platform::LoadString(497));
+    EXPECT_EQ(Options()->FindLabel(30, 61)->GetText(), platform::LoadString(605));
+    for (int y : {140, 163, 186, 210}) EXPECT_EQ(Options()->FindLabel(314, y)->GetText(), platform::LoadString(485)) << y;
+    EXPECT_FALSE(Options()->FindButton(10192)->IsEnabled());
+    EXPECT_TRUE(Options()->FindButton(10193)->IsEnabled());
+    CXToolBar* tools = app->GetView()->GetToolBar();
+    ASSERT_NE(tools, nullptr);
+    for (int i = 0; i < tools->GetButtonCount(); ++i) EXPECT_EQ(tools->GetState(i), 0) << "tool " << i;
+    // A club's details; a year of 0 shows as unknown.
+    const int index = ClubOf(55);
+    std::vector<CClub*> shown{w->GetClubList().GetAt(index)};
+    for (int i = 0; i < w->GetClubList().GetSize(); ++i)
+        if (CClub* c = w->GetClubList().GetAt(i); c && c->GetYearFounded() <= 0 && c->GetCountry() &&
+                                                   c->GetCountry()->IsFollowed()) {
+            shown.push_back(c);
+            break;
+        }
+    for (CClub* club : shown) {
+        TreeSelect(4, club);
+        EXPECT_EQ(Options()->FindLabel(30, 61)->GetText(), club->GetName());
+        EXPECT_EQ(Options()->FindLabel(314, 140)->GetText(), club->GetStadiumName());
+        EXPECT_EQ(Options()->FindLabel(314, 163)->GetText(), std::to_string(club->GetStadiumCapacity()));
+        EXPECT_EQ(Options()->FindLabel(314, 186)->GetText(), club->FormatBankBalance());
+        EXPECT_EQ(Options()->FindLabel(314, 210)->GetText(), club->GetYearFounded() > 0
+                                                                 ? std::to_string(club->GetYearFounded())
+                                                                 : platform::LoadString(19999));
+        EXPECT_TRUE(Options()->FindButton(10192)->IsEnabled());
+    }
+    TreeSelect(4, shown[0]);
+    // Cancel takes the manager out again and the slot is free.
+    Command(10193);
+    ASSERT_EQ(g_nCurrentScreen, 97);
+    EXPECT_FALSE(w->GetUserList().GetAt(0)->HasManager());
+
+    // An unused slot: a second manager's page starts from the defaults.
+    MakeManager("Kit Moran", 44, 55, index);
+    Command(21511);
+    ASSERT_EQ(g_nCurrentScreen, 97);
+    EXPECT_EQ(Options()->FindEdit(21474)->GetText(), "");
+    EXPECT_EQ(Options()->GetAgeField().GetValue(), 35.0);
+    const PhotofitFace& fresh = g_SetupState.managerFaces[1];
+    EXPECT_EQ(fresh.skin, 0);
+    EXPECT_EQ(fresh.eyes, 0);
+    EXPECT_EQ(fresh.beard, 0);
+}
+
+// Manager Confirmation: the chosen row's details, eight managers at most,
+// and the OK that starts the game.
+TEST_F(ManagerSetupTest, ConfirmationShowsTheRowTakesEightManagersAndOkStartsTheGame) {
+    StartTwoCountryGame();
+    CWorldData* w = GetWorldData();
+    std::vector<int> clubs;
+    for (int i = 0; i < w->GetClubList().GetSize() && clubs.size() < 8; ++i) {
+        const CClub* c = w->GetClubList().GetAt(i);
+        if (c && c->GetCountry() && c->GetCountry()->GetId() == 55 && c->HasManager()) clubs.push_back(i);
+    }
+    ASSERT_EQ(clubs.size(), 8u);
+    MakeManager("Kit Moran", 44, 55, clubs[0]);
+    const CClub* first = w->GetClubList().GetAt(clubs[0]);
+    EXPECT_EQ(Options()->GetList(0).GetCurSel(), 0);
+    EXPECT_EQ(std::string(Options()->GetList(0).GetItemText(0, 1)), "44");
+    EXPECT_EQ(std::string(Options()->GetList(0).GetItemText(0, 2)), first->GetName());
+    EXPECT_EQ(Options()->FindLabel(30, 100)->GetText(), "Kit Moran (44)");
+    EXPECT_EQ(Options()->FindLabel(30, 127)->GetText(), "English");
+    EXPECT_EQ(Options()->FindLabel(30, 153)->GetText(), platform::FormatMessageId(1177, {first->GetName(), "4"}));
+    for (int k = 1; k < 8; ++k) {
+        ASSERT_TRUE(Options()->FindButton(21511)->IsEnabled()) << k;
+        Command(21511);
+        MakeManager("Manager " + std::to_string(k), 30 + k, 55, clubs[size_t(k)]);
+    }
+    EXPECT_EQ(Options()->GetList(0).GetRowCount(), 8);
+    EXPECT_EQ(g_SetupState.managerCount, 8);
+    EXPECT_FALSE(Options()->FindButton(21511)->IsEnabled()) << "eight is the most";
+    std::vector<std::string> asked;
+    backend->OnModalShown([&] {
+        if (auto* box = dynamic_cast<CUserMessageBoxDlg*>(Ui::Get().GetActiveWindow())) asked.push_back(box->ShownText());
+        backend->Key(VK_RETURN, 10);
+    });
+    Command(21511);  // pressed anyway
+    Run(100);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], platform::LoadString(23008));
+    EXPECT_EQ(g_nCurrentScreen, 61);
+
+    // OK: the first slot current, the week summary's date reset, its club
+    // chosen in the tree.
+    CTitleScreen::WeekSummary& summary = CTitleScreen::GetWeekSummary();
+    ASSERT_TRUE(CTitleScreen::UpdateWeekSummary(*w));
+    ASSERT_TRUE(summary.valid);
+    w->SetCurrentUser(7);
+    g_nTreeSelectionData = 0;
+    Command(21510);
+    ASSERT_EQ(g_nCurrentScreen, 96);
+    EXPECT_FALSE(summary.valid) << "computed afresh at the first processing";
+    EXPECT_EQ(w->GetCurrentUserIndex(), 0);
+    EXPECT_EQ(CWorldData::SelectedUserSlot(), 0);
+    EXPECT_EQ(g_nTreeSelectionData, reinterpret_cast<uintptr_t>(first)) << "the first manager's club in the tree";
+    g_nTreeSelectionData = 0;
+}
+
+// The welcome messages: 198 on a Saturday start with the club's name, and
+// page 96 opened again posts nothing more. Game Options closed with the
+// default currency in a running game sets Sterling.
+TEST_F(ManagerSetupTest, ASaturdayStartWelcomesWith198OnceAndTheDefaultCurrencyIsSterling) {
+    StartTwoCountryGame();
+    CWorldData* w = GetWorldData();
+    const int club = ClubOf(55);
+    MakeManager("Kit Moran", 44, 55, club);
+    w->GetClock().AddDays(4);
+    ASSERT_TRUE(w->GetMatchTime().IsSaturday());
+    ASSERT_EQ(w->GetMatchTime().GetWeek(), 0);
+    ASSERT_EQ(w->GetMatchTime().GetSeason(), 0);
+    Command(21510);
+    ASSERT_EQ(g_nCurrentScreen, 96);
+    CHumanManager* user = w->GetUserList().GetAt(0);
+    EXPECT_TRUE(user->HasMessage(198));
+    EXPECT_FALSE(user->HasMessage(199));
+    const size_t messages = user->GetInbox().size();
+    for (const auto& m : user->GetInbox())
+        if (m.code == 198) {
+            EXPECT_EQ(m.text1, w->GetClubList().GetAt(club)->GetName());
+        }
+    auto open = [&](int screen) {
+        g_nScreenId = screen;
+        manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+        Run(60);
+        ASSERT_EQ(g_nCurrentScreen, screen);
+    };
+    open(96);
+    EXPECT_EQ(user->GetInbox().size(), messages) << "once per game";
+
+    struct KeepCurrency {
+        uint8_t currency = g_bCurrency, exchange = g_nExchange;
+        ~KeepCurrency() { g_bCurrency = currency, g_nExchange = exchange; }
+    } keep;
+    g_bCurrency = 0;
+    g_nExchange = 4;
+    open(6);
+    Command(21452);  // "Use Default Currency" on
+    ASSERT_EQ(g_bCurrency, 1);
+    open(96);
+    EXPECT_EQ(g_nExchange, 1) << "Sterling";
+    EXPECT_EQ(platform::GetProfileInt("Options", "Exchange", -1), 1);
+    EXPECT_EQ(platform::GetProfileInt("Options", "Currency", -1), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// "OK" on page 97 finds a country by its nationality word: every country
+// of the world has one, and no two share it.
+TEST_F(ManagerSetupTest, EveryNationalityWordIsSetAndNamesOneCountry) {
+    StartTwoCountryGame();
+    CWorldData* w = GetWorldData();
+    std::map<std::string, int> seen;
+    int countries = 0;
+    for (int i = 0; i < w->GetCountryList().GetSize(); ++i) {
+        const CCountry* c = w->GetCountryList().GetAt(i);
+        if (!c) continue;
+        ++countries;
+        const std::string word = c->GetNationalityName();
+        EXPECT_FALSE(word.empty()) << c->GetName();
+        const auto [at, fresh] = seen.emplace(word, i);
+        EXPECT_TRUE(fresh) << word << " names " << c->GetName() << " and country " << at->second;
+        if (!word.empty()) {
+            EXPECT_EQ(COptionScreen::FindNationality(*w, word), c);
+        }
+    }
+    EXPECT_GT(countries, 71);
+}
+
+}  // namespace
+
+namespace {
+
+// Every page of the new game builds from its table rows without a missing
+// definition or an exhausted pool.
+TEST_F(ManagerSetupTest, EveryPageOfTheNewGameBuildsFromItsRowsWithoutAMissingPart) {
+    platform::TraceCapture trace;
+    StartTwoCountryGame();
+    MakeManager("Kit Moran", 44, 55, ClubOf(55));  // pages 97, 90 and 61
+    Command(21510);
+    ASSERT_EQ(g_nCurrentScreen, 96);
+    for (int screen : {6, 67, 96, 98, 111}) {
+        g_nScreenId = screen;
+        manager->SetScreen(MakePage(PageClass::Option), true, true, false, true, false);
+        Run(60);
+        EXPECT_EQ(g_nCurrentScreen, screen);
+    }
+    EXPECT_FALSE(trace.Contains("Failed to find"));
+    EXPECT_FALSE(trace.Contains("Ran out"));
 }
 
 }  // namespace

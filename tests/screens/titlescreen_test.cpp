@@ -49,6 +49,16 @@ TEST(TitleMenuTest, CreditLinesRiseFromFiveHundredToOneHundred) {
     EXPECT_EQ(CTitleScreen::CreditLineY(50, 450), -1);
 }
 
+// The twenty interface samples, slot by slot, as every page plays them.
+TEST(TitleMenuTest, TheInterfaceSamplesTakeTheirSlotsInOrder) {
+    const char* const expected[20] = {"buttonpress",       "buttondispress",    "toolpress",       "tooldispress",
+                                      "toolmouseover",     "editincreasepress", "editdecreasepress", "treeitemselect",
+                                      "treeexpand",        "treecollapse",      "treescroll",      "listitemselect",
+                                      "listcolumnselect",  "listscroll",        "rightmousebutton", "radiopress",
+                                      "checkboxtrue",      "standover",         "standselect",     "pageturn"};
+    for (int i = 0; i < 20; ++i) EXPECT_STREQ(kInterfaceSampleNames[i], expected[i]) << "slot " << i;
+}
+
 class TitlePagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -215,6 +225,39 @@ TEST_F(TitlePagesTest, AClickSkipsTheIntroAndTheEngineStillStarts) {
     EXPECT_TRUE(s && s->loaded);
 }
 
+// Tick by tick after the video: the black picture first, then the sound
+// engine and the samples, and only then the title page.
+TEST_F(TitlePagesTest, AfterTheVideoTheBlankPictureThenTheSoundsThenTheTitle) {
+    Run(500);
+    CTitleScreen* page = Page();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(page->IsVideoPlaying());
+    ASSERT_FALSE(IsSoundRunning());
+    page->StopVideo();
+    page->OnTimerTick(CTitleScreen::kPageTimer);
+    ASSERT_EQ(page->GetIntroState(), 2);
+    const platform::gfx::Surface* blank = page->GetPicture();
+    ASSERT_NE(blank, nullptr);
+    int lit = 0;
+    for (int y = 0; y < blank->Height(); y += 5)
+        for (int x = 0; x < blank->Width(); x += 5) lit += (blank->Get(x, y) & 0xFFFFFF) != 0;
+    EXPECT_EQ(lit, 0) << "blank.bmp is black, like the clip's last frame";
+    EXPECT_TRUE(backend->Boxes().empty()) << "the picture was found: " << backend->Boxes().front().text;
+    EXPECT_FALSE(IsSoundRunning());
+    page->OnTimerTick(CTitleScreen::kPageTimer);
+    EXPECT_EQ(page->GetIntroState(), 3);
+    EXPECT_TRUE(IsSoundRunning());
+    for (int i = 0; i < 20; ++i) {
+        const SampleRecord* s = GetSample(i);
+        EXPECT_TRUE(s && s->loaded) << "slot " << i;
+    }
+    EXPECT_EQ(Page(), page) << "the title page comes at the next tick";
+    page->OnTimerTick(CTitleScreen::kPageTimer);
+    testsupport::DrainMessages(*app->GetMainFrame());
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(Page()->GetScreen(), 91);
+}
+
 TEST_F(TitlePagesTest, TheMenuRedrawsOnlyWhenTheHoveredItemChangesAndCreditsRollAndReturn) {
     backend->Click(OnPage(300, 300), MouseButton::Left, 400);
     Run(1200);
@@ -241,6 +284,12 @@ TEST_F(TitlePagesTest, TheMenuRedrawsOnlyWhenTheHoveredItemChangesAndCreditsRoll
     EXPECT_EQ(Page()->GetCreditsCounter() % 2, 0);
     Run(8000);
     Save("credits");
+    const CTitleScreen* credits = Page();
+    for (uint32_t key : {uint32_t{VK_RETURN}, uint32_t{VK_ESCAPE}, uint32_t{'C'}}) {
+        backend->Key(key);
+        Run(100);
+        ASSERT_EQ(Page(), credits) << "keys change nothing: " << key;
+    }
     backend->Click(OnPage(10, 10));
     Run(200);
     EXPECT_EQ(Page()->GetScreen(), 91);
@@ -343,6 +392,9 @@ TEST(ProgressBarTest, FillsInEqualStepsAndStaysInsideItsFrame) {
                           {0, 1, 0},   {1, 1, 377}, {4, 1, 377}, {1, 2, 377}, {-1, 7, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(CTitleScreen::ProgressBarWidth(377, c.step, c.count), c.width) << c.step << "/" << c.count;
+    // The initialise page's bar: empty after stage 0, 379 px after stage 6.
+    EXPECT_EQ(CTitleScreen::ProgressBarWidth(379, 0, 7), 0);
+    EXPECT_EQ(CTitleScreen::ProgressBarWidth(379, 6, 7), 379);
 }
 
 // Without a current user the processing page has the load-and-save
@@ -444,6 +496,9 @@ TEST_F(TitlePagesTest, TheProcessingPageRedrawsOnlyForANewStepAndFillsItsBar) {
     EXPECT_EQ(work->Get(bar.x + 1, bar.y + 5), gold);
     EXPECT_EQ(work->Get(bar.x + 188, bar.y + 5), gold);
     EXPECT_NE(work->Get(bar.x + 190, bar.y + 5), gold) << "half of six sixths";
+    // The window shows the new step at once, before any return to the loop.
+    const Point shown = OnPage(bar.x + 100, bar.y + 5);
+    EXPECT_EQ(backend->LastFrame().Get(shown.x, shown.y), gold) << "presented by SetProgress itself";
     page->StepProgress();
     page->StepProgress();
     page->StepProgress();

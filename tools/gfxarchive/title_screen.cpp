@@ -316,7 +316,7 @@ void Plate(Surface& s, int x, int y, int w, int h) {
             const int ex = std::min(xx - x * kS, (x + w) * kS - 1 - xx), ey = std::min(yy - y * kS, (y + h) * kS - 1 - yy);
             const int edge = std::min(ex, ey);
             if (edge < 2 * kS) Blend(s.Row(yy)[xx], 222, 170, 60, 0.95);
-            else Blend(s.Row(yy)[xx], 8, 14, 40, 0.72 - 0.2 * (yy - y * kS) / double(h * kS));
+            else Blend(s.Row(yy)[xx], 8, 14, 40, 0.88 - 0.16 * (yy - y * kS) / double(h * kS));
         }
 }
 
@@ -356,9 +356,18 @@ Bitmap8 CreditScreen() {
     return Quantise(Shrink(s, kS, false), false, true);
 }
 
+// One exact colour: the quantiser's nearest level would be off by a step,
+// and "blank.bmp" must match the intro's black last frame.
 Bitmap8 PlainPage(int r, int g, int b) {
-    Surface s(kW, kH, MakePixel(r, g, b));
-    return Quantise(s, false, false);
+    Bitmap8 out;
+    out.width = kW;
+    out.height = kH;
+    out.coloursUsed = 1;
+    out.palette[0] = static_cast<uint8_t>(b);
+    out.palette[1] = static_cast<uint8_t>(g);
+    out.palette[2] = static_cast<uint8_t>(r);
+    out.pixels.assign(static_cast<size_t>(kW) * kH, 0);
+    return out;
 }
 
 }  // namespace art
