@@ -481,7 +481,8 @@ TEST_F(Newspaper, AListsColumnsAndRowHeightFollowItsLength) {
 // On a day whose matches are still to come the fixtures spread has no
 // results: "MATCH RESULTS" then keeps its place at the foot of the right
 // page with the line that says so under it, below the page's story, and
-// the left page lists the fixtures with no such line.
+// the left page lists the fixtures with no such line. A press photograph
+// fills the room between each story and its short list.
 TEST_F(Newspaper, AnEmptyListSaysSoUnderItsHeading) {
     CDivision& d = *world.GetDivision(0);
     const uint8_t clubs = d.GetClubCount();
@@ -511,7 +512,7 @@ TEST_F(Newspaper, AnEmptyListSaysSoUnderItsHeading) {
         if (l->GetText() == none) line = l;
         EXPECT_NE(l->GetText(), noFixtures) << "the fixtures are listed";
         if (r.left < 296 && l->GetText().find(" v ") != std::string::npos) ++fixtureRows;
-        if (r.left >= 309 && l != heading && l->GetText() != none && r.top > 40) storyBottom = std::max(storyBottom, r.bottom);
+        if (r.left >= 309 && r.top > 40 && r.top < 300) storyBottom = std::max(storyBottom, r.bottom);
     }
     ASSERT_NE(heading, nullptr);
     ASSERT_NE(line, nullptr) << "the heading does not stand alone";
@@ -523,6 +524,24 @@ TEST_F(Newspaper, AnEmptyListSaysSoUnderItsHeading) {
     EXPECT_GE(n.bottom, CNewsScreen::kTextBottom - 2) << "at the foot of the page";
     EXPECT_LE(storyBottom, h.top) << "the story ends above the heading";
     EXPECT_LE(line->GetTextExtent().cx, 594 - 309);
+    // The room between the story's columns and the heading holds a press
+    // photograph on either page, with no text on it.
+    int photos = 0;
+    for (int i = 3; i < page->GetOverlayCount(); ++i) {
+        const std::string& name = page->GetPictureNames()[size_t(i)];
+        if (name.find("\\side\\") == std::string::npos) continue;
+        const OverlayBitmap* o = page->GetOverlay(i);
+        ASSERT_TRUE(o->bitmap.IsLoaded()) << name;
+        const Rect box = Rect::XYWH(o->x, o->y, o->bitmap.GetWidth(), o->bitmap.GetHeight());
+        ++photos;
+        if (box.left >= 309) {
+            EXPECT_LT(box.bottom, h.top) << "above the heading";
+        }
+        EXPECT_TRUE(box.left >= 11 && box.right <= 594 && (box.right <= 296 || box.left >= 309)) << name;
+        for (CXStatic* l : page->GetShownPaperLabels())
+            EXPECT_TRUE(l->WindowRect().Intersect(box).IsEmpty()) << l->GetText().substr(0, 30) << " over " << name;
+    }
+    EXPECT_EQ(photos, 2);
     Save("newspaper-fixtures-no-results");
     d.m_Schedule = nullptr;
     d.SetClubRange(firstClub, clubs);
