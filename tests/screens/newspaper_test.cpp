@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "platform/gfx/font.h"
 #include "platform/random.h"
 #include "platform/stringtable.h"
 #include "platform/trace.h"
@@ -640,6 +641,46 @@ TEST_F(Newspaper, EachPageShowsItsOwnMastheadLabels) {
         const std::set<std::pair<int, int>> want(c.at.begin(), c.at.end());
         EXPECT_EQ(shown, want) << c.command;
     }
+}
+
+// Every filler fits its box in each face the paper may set it in, split as
+// a headline box splits it: the long ones 285 px across the page and the
+// short ones 166 in "Arial Black" at 16 px or more; the features 111 px in
+// "Arial Black" at no less than the 12 px a headline steps down to (at 16
+// none but the shortest would fit); the one-word labels 53 px at 14.
+TEST_F(Newspaper, EveryFillerFitsItsBoxInThePapersFaces) {
+    using platform::gfx::Font;
+    auto lines = [](const std::string& text) {
+        if (text.size() < 31) return std::vector<std::string>{text};
+        size_t cut = text.find(' ', text.size() / 2);
+        if (cut == std::string::npos) cut = text.rfind(' ');
+        if (cut == std::string::npos) return std::vector<std::string>{text};
+        return std::vector<std::string>{text.substr(0, cut), text.substr(cut + 1)};
+    };
+    struct Kind {
+        unsigned first;
+        int count, width, height;
+        size_t maxChars;
+        std::vector<std::string> faces;
+    };
+    const Kind kinds[] = {
+        {20016, 78, 285, 16, 49, {"Arial", "Haettenschweiler", "Times New Roman", "Arial Black"}},
+        {20200, 35, 166, 16, 23, {"Arial Black"}},
+        {20400, 43, 111, 12, 20, {"Arial Black"}},
+        {20600, 11, 53, 14, 6, {"Arial Black"}},
+    };
+    for (const Kind& k : kinds)
+        for (const std::string& face : k.faces) {
+            const auto font = Font::Create(face, -k.height, 700);
+            ASSERT_TRUE(font);
+            for (int i = 0; i < k.count; ++i) {
+                const std::string text = platform::LoadString(k.first + unsigned(i));
+                ASSERT_FALSE(text.empty()) << k.first + i;
+                EXPECT_LE(text.size(), k.maxChars) << text;
+                for (const std::string& line : lines(text))
+                    EXPECT_LE(font->Measure(line), k.width) << face << ": " << line;
+            }
+        }
 }
 
 TEST_F(Newspaper, FillersAreNumberedByOffsetUseAndK) {
