@@ -352,6 +352,14 @@ TEST_F(Newspaper, ALeagueNotStartedShowsOnlyTheFrontAndBackPages) {
     EXPECT_EQ(page->GetPaperPage(), 0);
     EXPECT_EQ(page->GetPendingWipe(), 3);
     EXPECT_EQ(g_bNewspaperRefresh, 0) << "the rolls are drawn once for the day";
+    // Each shown button has its tool-tip spot, 56 px wide, with its command.
+    for (const auto& [command, x] : {std::pair<uint32_t, int>{CNewsScreen::kFrontPage, 241}, {CNewsScreen::kBackPage, 301}}) {
+        const CHotSpot* spot = nullptr;
+        for (int i = 0; i < CXWnd::kMaxHotSpots; ++i)
+            if (page->GetHotSpot(i) && page->GetHotSpot(i)->Id() == command) spot = page->GetHotSpot(i);
+        ASSERT_NE(spot, nullptr) << command;
+        EXPECT_EQ(spot->GetRect(), (Rect{x, 431, x + 56, 467})) << command;
+    }
     Save("newspaper-front");
 }
 
@@ -543,6 +551,17 @@ TEST_F(Newspaper, AnEmptyListSaysSoUnderItsHeading) {
             EXPECT_TRUE(l->WindowRect().Intersect(box).IsEmpty()) << l->GetText().substr(0, 30) << " over " << name;
     }
     EXPECT_EQ(photos, 2);
+
+    // No results for the slot: the table spread's right page carries a
+    // story in place of the team of the week.
+    page->OnPageCommand(20653);
+    bool storyAtTop = false;
+    for (CXStatic* l : page->GetShownPaperLabels()) {
+        EXPECT_NE(l->GetText(), platform::LoadString(49032)) << "no team of the week";
+        storyAtTop |= l->WindowRect().left == 309 && l->WindowRect().top == 35 && !l->GetText().empty();
+    }
+    EXPECT_TRUE(storyAtTop) << "a headline across the right page";
+    for (const std::string& name : page->GetPictureNames()) EXPECT_EQ(name.find("teamweek"), std::string::npos);
     Save("newspaper-fixtures-no-results");
     d.m_Schedule = nullptr;
     d.SetClubRange(firstClub, clubs);
