@@ -53,6 +53,9 @@ constexpr ColourRef kSchemeSecond[4] = {0x565656, 0x565656, 0x0000CE, 0x987B0A};
 constexpr unsigned kMatchFixtures = 49030, kMatchResults = 49031, kTeamOfTheWeek = 49032, kPlayerHeading = 49033,
                    kClubHeading = 49034, kBy = 49035, kThisCan = 49036, kTableHeading = 49037,
                    kScorerHeading = 49038;
+// A story above a short list: the room its columns' words take, and the
+// room a side photograph (72 px high) needs beneath them.
+constexpr int kSpreadColumnText = 64, kSpreadPhotoRoom = 72 + 12;
 // The line under a fixtures or results heading with nothing to list.
 constexpr unsigned kNoFixtures = 58400, kNoResults = 58401;
 constexpr unsigned kGossipFirst = 49020;
@@ -786,9 +789,20 @@ void CNewsScreen::BuildFixturesSpread(int d) {
     for (const Side& s : {Side{fixtures, 11, 296, false, kMatchFixtures}, Side{results, 309, 594, true, kMatchResults}}) {
         const int headingY = ListRows(s.rows, s.left, s.right, s.results, s.heading);
         if (headingY > 63 + 40) {
-            const int hb = HeadlineBox(m_Long[(4 + 2 * d + (s.results ? 1 : 0)) % m_Long.size()], s.left, 35, s.right, 32,
+            const int side = s.results ? 1 : 0;
+            const int hb = HeadlineBox(m_Long[(4 + 2 * d + side) % m_Long.size()], s.left, 35, s.right, 32,
                                        m_Folded.variant[(m_nBodyWalk + 5) % 20] < 5 ? kArial : kHaettenschweiler);
-            if (headingY - hb > 12) BodyColumns(s.left, hb + 2, s.right, headingY - 4, 5, false, true);
+            // The columns' few words leave a short list's page half empty:
+            // a press photograph stands in the room between them and the list.
+            int columnsBottom = headingY - 4;
+            if (columnsBottom - (hb + 2) >= kSpreadColumnText + kSpreadPhotoRoom) {
+                columnsBottom = hb + 2 + kSpreadColumnText;
+                const int room = headingY - 4 - columnsBottom;
+                const int photo = PictureNumber(m_Folded.side[1] + 1 + 2 * d + side, 103);
+                PaperPicture("gfx\\newspaper\\side\\" + std::to_string(photo) + ".bmp", s.left + (s.right - s.left - 111) / 2,
+                             columnsBottom + (room - 72) / 2);
+            }
+            if (columnsBottom - hb > 12) BodyColumns(s.left, hb + 2, s.right, columnsBottom, 5, false, true);
         }
     }
 }

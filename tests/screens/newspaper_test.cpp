@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "platform/gfx/font.h"
 #include "platform/random.h"
 #include "platform/stringtable.h"
 #include "platform/trace.h"
@@ -351,6 +352,14 @@ TEST_F(Newspaper, ALeagueNotStartedShowsOnlyTheFrontAndBackPages) {
     EXPECT_EQ(page->GetPaperPage(), 0);
     EXPECT_EQ(page->GetPendingWipe(), 3);
     EXPECT_EQ(g_bNewspaperRefresh, 0) << "the rolls are drawn once for the day";
+    // Each shown button has its tool-tip spot, 56 px wide, with its command.
+    for (const auto& [command, x] : {std::pair<uint32_t, int>{CNewsScreen::kFrontPage, 241}, {CNewsScreen::kBackPage, 301}}) {
+        const CHotSpot* spot = nullptr;
+        for (int i = 0; i < CXWnd::kMaxHotSpots; ++i)
+            if (page->GetHotSpot(i) && page->GetHotSpot(i)->Id() == command) spot = page->GetHotSpot(i);
+        ASSERT_NE(spot, nullptr) << command;
+        EXPECT_EQ(spot->GetRect(), (Rect{x, 431, x + 56, 467})) << command;
+    }
     Save("newspaper-front");
 }
 
@@ -481,7 +490,8 @@ TEST_F(Newspaper, AListsColumnsAndRowHeightFollowItsLength) {
 // On a day whose matches are still to come the fixtures spread has no
 // results: "MATCH RESULTS" then keeps its place at the foot of the right
 // page with the line that says so under it, below the page's story, and
-// the left page lists the fixtures with no such line.
+// the left page lists the fixtures with no such line. A press photograph
+// fills the room between each story and its short list.
 TEST_F(Newspaper, AnEmptyListSaysSoUnderItsHeading) {
     CDivision& d = *world.GetDivision(0);
     const uint8_t clubs = d.GetClubCount();
@@ -511,7 +521,7 @@ TEST_F(Newspaper, AnEmptyListSaysSoUnderItsHeading) {
         if (l->GetText() == none) line = l;
         EXPECT_NE(l->GetText(), noFixtures) << "the fixtures are listed";
         if (r.left < 296 && l->GetText().find(" v ") != std::string::npos) ++fixtureRows;
-        if (r.left >= 309 && l != heading && l->GetText() != none && r.top > 40) storyBottom = std::max(storyBottom, r.bottom);
+        if (r.left >= 309 && r.top > 40 && r.top < 300) storyBottom = std::max(storyBottom, r.bottom);
     }
     ASSERT_NE(heading, nullptr);
     ASSERT_NE(line, nullptr) << "the heading does not stand alone";
@@ -523,6 +533,35 @@ TEST_F(Newspaper, AnEmptyListSaysSoUnderItsHeading) {
     EXPECT_GE(n.bottom, CNewsScreen::kTextBottom - 2) << "at the foot of the page";
     EXPECT_LE(storyBottom, h.top) << "the story ends above the heading";
     EXPECT_LE(line->GetTextExtent().cx, 594 - 309);
+    // The room between the story's columns and the heading holds a press
+    // photograph on either page, with no text on it.
+    int photos = 0;
+    for (int i = 3; i < page->GetOverlayCount(); ++i) {
+        const std::string& name = page->GetPictureNames()[size_t(i)];
+        if (name.find("\\side\\") == std::string::npos) continue;
+        const OverlayBitmap* o = page->GetOverlay(i);
+        ASSERT_TRUE(o->bitmap.IsLoaded()) << name;
+        const Rect box = Rect::XYWH(o->x, o->y, o->bitmap.GetWidth(), o->bitmap.GetHeight());
+        ++photos;
+        if (box.left >= 309) {
+            EXPECT_LT(box.bottom, h.top) << "above the heading";
+        }
+        EXPECT_TRUE(box.left >= 11 && box.right <= 594 && (box.right <= 296 || box.left >= 309)) << name;
+        for (CXStatic* l : page->GetShownPaperLabels())
+            EXPECT_TRUE(l->WindowRect().Intersect(box).IsEmpty()) << l->GetText().substr(0, 30) << " over " << name;
+    }
+    EXPECT_EQ(photos, 2);
+
+    // No results for the slot: the table spread's right page carries a
+    // story in place of the team of the week.
+    page->OnPageCommand(20653);
+    bool storyAtTop = false;
+    for (CXStatic* l : page->GetShownPaperLabels()) {
+        EXPECT_NE(l->GetText(), platform::LoadString(49032)) << "no team of the week";
+        storyAtTop |= l->WindowRect().left == 309 && l->WindowRect().top == 35 && !l->GetText().empty();
+    }
+    EXPECT_TRUE(storyAtTop) << "a headline across the right page";
+    for (const std::string& name : page->GetPictureNames()) EXPECT_EQ(name.find("teamweek"), std::string::npos);
     Save("newspaper-fixtures-no-results");
     d.m_Schedule = nullptr;
     d.SetClubRange(firstClub, clubs);
@@ -621,6 +660,46 @@ TEST_F(Newspaper, EachPageShowsItsOwnMastheadLabels) {
         const std::set<std::pair<int, int>> want(c.at.begin(), c.at.end());
         EXPECT_EQ(shown, want) << c.command;
     }
+}
+
+// Every filler fits its box in each face the paper may set it in, split as
+// a headline box splits it: the long ones 285 px across the page and the
+// short ones 166 in "Arial Black" at 16 px or more; the features 111 px in
+// "Arial Black" at no less than the 12 px a headline steps down to (at 16
+// none but the shortest would fit); the one-word labels 53 px at 14.
+TEST_F(Newspaper, EveryFillerFitsItsBoxInThePapersFaces) {
+    using platform::gfx::Font;
+    auto lines = [](const std::string& text) {
+        if (text.size() < 31) return std::vector<std::string>{text};
+        size_t cut = text.find(' ', text.size() / 2);
+        if (cut == std::string::npos) cut = text.rfind(' ');
+        if (cut == std::string::npos) return std::vector<std::string>{text};
+        return std::vector<std::string>{text.substr(0, cut), text.substr(cut + 1)};
+    };
+    struct Kind {
+        unsigned first;
+        int count, width, height;
+        size_t maxChars;
+        std::vector<std::string> faces;
+    };
+    const Kind kinds[] = {
+        {20016, 78, 285, 16, 49, {"Arial", "Haettenschweiler", "Times New Roman", "Arial Black"}},
+        {20200, 35, 166, 16, 23, {"Arial Black"}},
+        {20400, 43, 111, 12, 20, {"Arial Black"}},
+        {20600, 11, 53, 14, 6, {"Arial Black"}},
+    };
+    for (const Kind& k : kinds)
+        for (const std::string& face : k.faces) {
+            const auto font = Font::Create(face, -k.height, 700);
+            ASSERT_TRUE(font);
+            for (int i = 0; i < k.count; ++i) {
+                const std::string text = platform::LoadString(k.first + unsigned(i));
+                ASSERT_FALSE(text.empty()) << k.first + i;
+                EXPECT_LE(text.size(), k.maxChars) << text;
+                for (const std::string& line : lines(text))
+                    EXPECT_LE(font->Measure(line), k.width) << face << ": " << line;
+            }
+        }
 }
 
 TEST_F(Newspaper, FillersAreNumberedByOffsetUseAndK) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
@@ -93,6 +94,49 @@ TEST_F(PressPhotosTest, EveryFamilyShipsItsPicturesDistinctAndPrintable) {
     EXPECT_EQ(team->width, 100);
     EXPECT_EQ(team->height, 60);
     ExpectPressPicture(*team, true, "teamweek.bmp");
+}
+
+// The page frames and the advert bar are opaque; the page buttons and the
+// mastheads' emblems are drawn on the key colour, exactly, with no fringe of
+// near-key colours, and show something beside it.
+TEST_F(PressPhotosTest, TheFramesButtonsBarAndEmblemsHaveTheirSizesAndKeys) {
+    struct Case {
+        std::string entry;
+        int width, height;
+        bool keyed;
+    };
+    std::vector<Case> cases = {
+        {"new\\fr4.bmp", 314, 422, false},        {"new\\in4.bmp", 596, 422, false},
+        {"new\\bar1.bmp", 56, 34, false},         {"new\\newsright.bmp", 60, 36, true},
+        {"new\\newsright1.bmp", 60, 36, true},    {"new\\newsleft.bmp", 60, 36, true},
+        {"new\\newsleft1.bmp", 60, 36, true},     {"new\\newsdouble.bmp", 60, 36, true},
+        {"new\\newsdouble1.bmp", 60, 36, true},   {"tlogo23b.bmp", 32, 40, true},
+    };
+    for (int n = 1; n <= 23; ++n) cases.push_back({"tlogo" + std::to_string(n) + ".bmp", 32, 40, true});
+    std::set<std::vector<uint8_t>> emblems;
+    for (const Case& c : cases) {
+        auto b = Shipped(c.entry);
+        ASSERT_TRUE(b) << c.entry;
+        EXPECT_EQ(b->width, c.width) << c.entry;
+        EXPECT_EQ(b->height, c.height) << c.entry;
+        size_t keyed = 0;
+        for (uint8_t i : b->pixels) {
+            const uint8_t* p = b->palette.data() + i * 4;
+            const bool key = MakePixel(p[2], p[1], p[0]) == kKeyPixel;
+            keyed += key;
+            const bool nearKey = std::abs(p[2] - 255) < 24 && p[1] < 24 && std::abs(p[0] - 143) < 24;
+            if (nearKey && !key) ADD_FAILURE() << c.entry << ": a colour next to the key";
+        }
+        if (c.keyed) {
+            EXPECT_GT(keyed, b->pixels.size() / 10) << c.entry << ": drawn on the key";
+            EXPECT_GE(b->pixels.size() - keyed, 100u) << c.entry << ": shows something";
+        } else {
+            EXPECT_EQ(keyed, 0u) << c.entry;
+        }
+        if (c.entry.rfind("tlogo", 0) == 0 && c.entry != "tlogo23b.bmp") {
+            EXPECT_TRUE(emblems.insert(b->pixels).second) << c.entry << " repeats an earlier emblem";
+        }
+    }
 }
 
 TEST_F(PressPhotosTest, ANewDrawGivesTheShippedBytes) {
