@@ -57,6 +57,7 @@ public:
     const platform::gfx::Surface* GetMarkerKit(int player) const { return m_pKits[size_t(player)].get(); }
     const platform::gfx::Surface* GetOutline() const { return m_pOutline.get(); }
     const platform::gfx::Surface* GetArrow(int d) const { return m_pArrows[size_t(d)].get(); }
+    const platform::gfx::Surface* GetTick() const { return m_pTick.get(); }
     // The name line's texts: the selected player's name (or "Not assigned")
     // and the role of his cell.
     std::string GetSelectedName() const;
