@@ -58,6 +58,7 @@ public:
     const platform::gfx::Surface* GetOutline() const { return m_pOutline.get(); }
     const platform::gfx::Surface* GetArrow(int d) const { return m_pArrows[size_t(d)].get(); }
     const platform::gfx::Surface* GetTick() const { return m_pTick.get(); }
+    const platform::gfx::Surface* GetKeeperKit() const { return m_pKeeperKit.get(); }
     // The name line's texts: the selected player's name (or "Not assigned")
     // and the role of his cell.
     std::string GetSelectedName() const;

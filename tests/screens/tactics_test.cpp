@@ -2,6 +2,8 @@
 // pitch grid, run directions, individual instructions, renaming; and the
 // team tactics page's buttons, checkboxes and set-piece roles. Driven with
 // the real mouse and keys.
+#include <map>
+
 #include "platform/stringtable.h"
 #include "platform/window/messages.h"
 #include "screens/playerscreen.h"
@@ -251,6 +253,38 @@ TEST_F(TacticsEditor, TheSelectedMarkerIsDrawnOnTopWithItsRingAndArrows) {
     EXPECT_EQ(MisplacedPixels(*page->GetWork(), page->GetArrow(1), at.x + 6, at.y - 10), 0);
     EXPECT_EQ(MisplacedPixels(*page->GetWork(), page->GetArrow(4), at.x + 20, at.y + 6), 0);
     EXPECT_GT(MisplacedPixels(*page->GetWork(), page->GetArrow(4), at.x + 21, at.y + 6), 0);
+}
+
+// The goalkeeper's kit, built from the fixed bytes with pattern 0, is a
+// plain green shirt: one green covers most of it, with no second colour
+// in stripes or hoops.
+TEST_F(TacticsEditor, TheGoalkeepersKitIsAPlainGreenShirt) {
+    Tact* page = OpenTact(0);
+    const platform::gfx::Surface* kit = page->GetKeeperKit();
+    ASSERT_NE(kit, nullptr);
+    std::map<platform::gfx::Pixel, int> counts;
+    int shown = 0;
+    for (int y = 0; y < kit->Height(); ++y)
+        for (int x = 0; x < kit->Width(); ++x)
+            if (const platform::gfx::Pixel p = kit->Get(x, y); p != platform::gfx::kKeyPixel) {
+                ++counts[p];
+                ++shown;
+            }
+    ASSERT_GT(shown, 100);
+    auto most = counts.begin();
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        if (it->second > most->second) most = it;
+    const int r = platform::gfx::PixelR(most->first), g = platform::gfx::PixelG(most->first),
+              b = platform::gfx::PixelB(most->first);
+    EXPECT_GT(g, r + 50);
+    EXPECT_GT(g, b + 50);
+    EXPECT_GT(most->second * 2, shown) << "one plain colour over most of the kit";
+    // Any other strong colour would be a pattern.
+    for (const auto& [p, n] : counts) {
+        const int pr = platform::gfx::PixelR(p), pg = platform::gfx::PixelG(p), pb = platform::gfx::PixelB(p);
+        const bool greenish = pg >= pr && pg >= pb, greyish = std::abs(pr - pg) < 40 && std::abs(pg - pb) < 40;
+        EXPECT_TRUE(greenish || greyish) << std::hex << p << " x" << std::dec << n;
+    }
 }
 
 TEST_F(TacticsEditor, IndividualButtonsWriteTheSelectedPlayersInstructions) {
