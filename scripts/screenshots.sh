@@ -71,6 +71,14 @@ if [ -x "$build/tests/test_screens" ]; then
     cp "$build/page-shots/$shot.png" "$out/"
   done
 fi
+# Squad section, more: youth training as row 94 opens it, and long names
+# fitted on Team Selection, its Formation tab and Individual Training.
+if [ -x "$build/tests/test_screens" ]; then
+  for shot in youth-training-94 team-selection-long-names team-selection-formation-long-names \
+      training-individual-long-name; do
+    if [ -f "$build/page-shots/$shot.png" ]; then cp "$build/page-shots/$shot.png" "$out/"; fi
+  done
+fi
 # The player section's pages as their tests leave them: the section page, the
 # transfer list in its three views, the scouts, the purchase page for a
 # transfer and a loan, the contract page for a player, an employee, a market

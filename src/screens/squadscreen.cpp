@@ -1,4 +1,5 @@
 #include "screens/squadscreen.h"
+#include "screens/squadscreen_fit.h"
 
 #include <algorithm>
 
@@ -229,12 +230,13 @@ CXStatic* CSquadScreen::GetInjuryReport() { return m_nPage == kPhysioPage ? Find
 
 void CSquadScreen::BuildPhysioPage() {
     CClub* club = CurrentClub();
-    if (CXStatic* name = FindLabel(30, 61)) name->SetText(club ? club->GetName() : "");
+    if (CXStatic* name = FindLabel(30, 61)) SetFittedLabelText(*name, club ? club->GetName() : "");
     if (CXStatic* report = GetInjuryReport()) report->SetText("");
     if (club) BuildClubKitSurface(reinterpret_cast<uintptr_t>(club));
     CListControl* list = GetInjuryList();
     if (!list) return;
     list->m_bSelectable = 1;
+    list->m_bFitText = 1;
     list->ResetContent();
     if (club) club->AddInjuryRows(*list);
     const bool none = list->GetRowCount() == 0;

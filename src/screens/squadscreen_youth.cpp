@@ -6,6 +6,7 @@
 #include "platform/stringtable.h"
 #include "platform/window/messages.h"
 #include "screens/squadscreen.h"
+#include "screens/squadscreen_fit.h"
 #include "soccerclasses/availableyouth.h"
 #include "soccerclasses/club.h"
 #include "soccerclasses/country.h"
@@ -95,7 +96,10 @@ void CSquadScreen::InitialiseYouthPage() {
     CListControl* current = GetCurrentYouthList();
     CListControl* available = GetAvailableYouthList();
     for (CListControl* list : {current, available})
-        if (list) list->m_bSelectable = 1;
+        if (list) {
+            list->m_bSelectable = 1;
+            list->m_bFitText = 1;
+        }
     // Each list is a source of drags and takes the drops of the other.
     if (current && available) {
         for (auto [list, other] : {std::pair{current, available}, std::pair{available, current}}) {
@@ -119,7 +123,7 @@ void CSquadScreen::FillCurrentYouths() {
 // is filled with.
 void CSquadScreen::BuildYouthPage() {
     CClub* club = CurrentClub();
-    if (CXStatic* name = FindLabel(30, 61)) name->SetText(club ? club->GetName() : platform::LoadString(735));
+    if (CXStatic* name = FindLabel(30, 61)) SetFittedLabelText(*name, club ? club->GetName() : platform::LoadString(735));
     TickFilter(m_youthFilter);
     if (club) BuildClubKitSurface(reinterpret_cast<uintptr_t>(club));
     FillCurrentYouths();

@@ -7,6 +7,7 @@
 #include "platform/stringtable.h"
 #include "platform/trace.h"
 #include "platform/window/ui.h"
+#include "screens/squadscreen_fit.h"
 #include "shell/pagemenus.h"
 #include "shell/screenmanager.h"
 #include "shell/soundengine.h"
@@ -293,7 +294,7 @@ void CSquadSelectScreen::Compose() {
     CopySurfaceRect(0, 0, kWidth, kHeight, back, work);
     if (m_pClubKit) BlitSurfaceKeyed(524, 31, 48, 48, m_pClubKit.get(), work);
     DrawShadowText(4, platform::gfx::TA_LEFT, work, platform::LoadString(kPageTitle), 32, 22);
-    if (m_club) DrawShadowText(4, platform::gfx::TA_LEFT, work, m_club->GetName(), 32, 61);
+    if (m_club) DrawShadowText(4, platform::gfx::TA_LEFT, work, FitName(4, m_club->GetName(), kTitleWidth), 32, 61);
     if (!m_club) {
         DrawShadowText(2, platform::gfx::TA_CENTER, work, platform::LoadString(kNoData), 300, 220);
         DrawToolTip(work);
@@ -390,20 +391,10 @@ void CSquadSelectScreen::ComposeFormationTab() {
     }
 }
 
-int CSquadSelectScreen::TextWidth(int font, const std::string& text) const {
-    Surface measure(1, 1);
-    platform::gfx::Canvas dc(measure);
-    if (platform::gfx::FontRef f = GetPageFont(font)) dc.SelectFont(f);
-    return dc.GetTextExtent(text).cx;
-}
+int CSquadSelectScreen::TextWidth(int font, const std::string& text) const { return PageTextWidth(*this, font, text); }
 
 std::string CSquadSelectScreen::FitName(int font, std::string name, int width) const {
-    if (TextWidth(font, name) <= width) return name;
-    if (const size_t dot = name.find('.'); dot != std::string::npos && dot + 1 < name.size()) name.erase(0, dot + 1);
-    if (TextWidth(font, name) <= width) return name;
-    while (name.size() > 1 && TextWidth(font, name + ".") > width) name.pop_back();
-    while (name.size() > 1 && (name.back() == '-' || name.back() == ' ')) name.pop_back();
-    return name + ".";
+    return FitPageText(*this, font, name, width);
 }
 
 std::string CSquadSelectScreen::FormationLabel(int number) const {

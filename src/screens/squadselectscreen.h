@@ -92,6 +92,7 @@ public:
     // the column.
     std::string ShownName(int index) const;
     static constexpr int kIconWidth = 22;
+    static constexpr int kTitleWidth = 490;  // from x 32, short of the club kit at 524
     int TextWidth(int font, const std::string& text) const;
     // A name fitted to `width` pixels: it gives up its initials first,
     // then its last letters.

@@ -8,6 +8,7 @@
 #include "platform/trace.h"
 #include "platform/window/messages.h"
 #include "platform/window/ui.h"
+#include "screens/squadscreen_fit.h"
 #include "shell/screenmanager.h"
 #include "shell/soundengine.h"
 #include "soccerclasses/club.h"
@@ -459,7 +460,8 @@ void CTactScreen::Compose() {
         DrawShadowText(2, platform::gfx::TA_CENTER, work, platform::LoadString(kNoData), 300, 220);
         return;
     }
-    DrawShadowText(4, platform::gfx::TA_LEFT, work, m_club->GetName(), 32, 61);
+    // From x 32 the name ends short of the club kit at 524.
+    DrawShadowText(4, platform::gfx::TA_LEFT, work, FitPageText(*this, 4, m_club->GetName(), 490), 32, 61);
     const int grey[2] = {m_page == 0 ? 255 : 128, m_page == 1 ? 255 : 128};
     DrawColourText(1, platform::gfx::TA_LEFT, work, platform::LoadString(kFormationTab), 30, 114, grey[0], grey[0],
                    grey[0]);

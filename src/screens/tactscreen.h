@@ -53,6 +53,12 @@ public:
     const SurfaceButton& GetPlayerButton(int i) const { return m_playerButtons[size_t(i)]; }
     const SurfaceButton& GetTeamButton(int i) const { return m_teamButtons[size_t(i)]; }
     const platform::gfx::Surface* GetWork() const { return m_pWork.get(); }
+    // The marker pictures: outfield player i's kit, the ring, arrow d (bit 1 << d).
+    const platform::gfx::Surface* GetMarkerKit(int player) const { return m_pKits[size_t(player)].get(); }
+    const platform::gfx::Surface* GetOutline() const { return m_pOutline.get(); }
+    const platform::gfx::Surface* GetArrow(int d) const { return m_pArrows[size_t(d)].get(); }
+    const platform::gfx::Surface* GetTick() const { return m_pTick.get(); }
+    const platform::gfx::Surface* GetKeeperKit() const { return m_pKeeperKit.get(); }
     // The name line's texts: the selected player's name (or "Not assigned")
     // and the role of his cell.
     std::string GetSelectedName() const;

@@ -8,6 +8,7 @@
 #include "platform/trace.h"
 #include "platform/window/messages.h"
 #include "platform/window/ui.h"
+#include "screens/squadscreen_fit.h"
 #include "screens/tactscreen.h"
 #include "shell/screenmanager.h"
 #include "shell/soundengine.h"
@@ -185,7 +186,9 @@ void CTrainScreen::FillGrid() {
         const std::string moving = f.HasImproved() ? "U" : f.HasDeclined() ? "D" : "";
         const int values[9] = {f.m_Handling, f.m_Tackling, f.m_Passing, f.m_Shooting, f.m_Heading,
                                f.m_Pace,     f.m_Strength, f.m_Fitness, f.m_Energy};
-        SetSurfaceTableCell(m_grid, 0, r, p->GetName(), colour);
+        // The cell is clipped at the column's edge; a long name ends with "." before it.
+        SetSurfaceTableCell(m_grid, 0, r, FitPageText(*this, 0, p->GetName(), kGridStarts[1] - kGridStarts[0] - 6),
+                            colour);
         SetSurfaceTableCell(m_grid, 1, r, moving, colour);
         SetSurfaceTableCell(m_grid, 2, r, TrainNumber(p->GetKnownAbility(false)), colour);
         for (int k = 0; k < 9; ++k) SetSurfaceTableCell(m_grid, 3 + k, r, TrainNumber(values[k]), colour);
@@ -305,6 +308,7 @@ void CTrainScreen::Initialise() {
         if (*t) KillTimer(*t), *t = 0;
     BuildSurfaces();
     CreateFonts(m_pWork.get());
+    if (m_club) FillGrid();  // again, its names fitted in the fonts made just now
     BuildButtons();
     m_timer = StartPageTimer(kTickTimer, kTickMs);
 }

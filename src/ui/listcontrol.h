@@ -181,6 +181,7 @@ public:
     int32_t m_nRowHeight = 15;
     int32_t m_nTextOffset = 0;
     uint8_t m_bHoverSelects = 1;
+    uint8_t m_bFitText = 0;  // a left-aligned text too long for its cell is drawn ending with "."
     int32_t m_nDragColumn = 0;
     uint32_t m_crSelected = 0xFFFFFF;
     uint32_t m_crHeader = 0xFFFFFF;

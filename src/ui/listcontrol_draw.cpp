@@ -197,7 +197,19 @@ void CListControl::DrawRow(Canvas& dc, int row, Point shift) {
             colour = m_crSelected;
         else if (c.colour != 0)
             colour = c.colour;
-        const int width = font ? font->Measure(cell->text) : 0;
+        std::string text = cell->text;
+        int width = font ? font->Measure(text) : 0;
+        const bool left = !(c.format & (kColumnRight | kColumnCentre));
+        if (m_bFitText && font && left && width > cellRect.Width() - 4) {
+            // Too long: it ends with "." before the edge, never on half a character.
+            while (text.size() > 1 && font->Measure(text + ".") > cellRect.Width() - 4) {
+                while (text.size() > 1 && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+                text.pop_back();
+            }
+            while (text.size() > 1 && (text.back() == ' ' || text.back() == '-')) text.pop_back();
+            text += ".";
+            width = font->Measure(text);
+        }
         int tx = cellRect.left + 2;
         if (c.format & kColumnRight)
             tx = cellRect.right - 4 - width;
@@ -208,9 +220,9 @@ void CListControl::DrawRow(Canvas& dc, int row, Point shift) {
         const int saved = dc.SaveDC();
         dc.IntersectClipRect(Rect{cellRect.left, cellRect.top, cellRect.right, cellRect.bottom});
         dc.SetTextColor(kBlack);
-        dc.TextOut(tx + 1, ty + 1, cell->text);
+        dc.TextOut(tx + 1, ty + 1, text);
         dc.SetTextColor(colour);
-        dc.TextOut(tx, ty, cell->text);
+        dc.TextOut(tx, ty, text);
         dc.RestoreDC(saved);
     }
 }

@@ -475,8 +475,31 @@ TEST_F(SquadInTheProgram, AWeekSetOnThePagesTrainsTheSquadAndPlaysItsMatch) {
         if (Boss().GetSelectedPlayer(row.slot)) {
             EXPECT_EQ(row.number, Boss().GetSelectedPlayer(row.slot));
         }
-    ASSERT_NE(Section<CTactScreen>(4), nullptr);
+    auto* tact2 = Section<CTactScreen>(4);
+    ASSERT_NE(tact2, nullptr);
     EXPECT_EQ(Boss().GetCurrentTactic(), 10);
+    // "Team Tactics" draws the reloaded roles: each row's tick on the kit of
+    // its number, and the pressed team buttons.
+    ClickAt({400, 120});
+    ASSERT_EQ(tact2->GetTab(), 1);
+    for (int row = CTactScreen::kCaptain; row <= CTactScreen::kRightCorner; ++row) {
+        const int number = Boss().m_TacticSliders[size_t(row)];
+        if (number < (row == CTactScreen::kCaptain ? 1 : 2) || number > 11) continue;  // no tick
+        const platform::gfx::Surface* tick = tact2->GetTick();
+        ASSERT_NE(tick, nullptr);
+        const int x = 258 + 26 * number, y = CTactScreen::SetPieceCell(row, 0).y;
+        int wrong = 0;
+        for (int j = 0; j < tick->Height(); ++j)
+            for (int i = 0; i < tick->Width(); ++i)
+                if (tick->Get(i, j) != platform::gfx::kKeyPixel && tact2->GetWork()->Get(x + i, y + j) != tick->Get(i, j))
+                    ++wrong;
+        EXPECT_EQ(wrong, 0) << "row " << row << ", number " << number;
+    }
+    EXPECT_EQ(tact2->GetTeamButton(4).state, 1) << "highest aggression";
+    EXPECT_EQ(tact2->GetTeamButton(3).state, 0);
+    EXPECT_EQ(tact2->GetTeamButton(14).state, 1) << "attacking bias";
+    EXPECT_EQ(tact2->GetTeamButton(15).state, 1) << "the offside trap";
+    ClickAt({100, 120});
     const CSoccerTactic& reloaded = *Boss().GetTactic(10);
     EXPECT_EQ(reloaded.m_Depth, customSaved.m_Depth);
     EXPECT_EQ(reloaded.m_Width, customSaved.m_Width);

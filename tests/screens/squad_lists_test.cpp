@@ -2,9 +2,12 @@
 // youth squad beside the country's available youths (page 40).
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
+#include "shell/screentables.h"
 #include "screens/playerscreen.h"
 #include "screens/squad_fixture.h"
 #include "soccerclasses/availableyouth.h"
@@ -15,6 +18,7 @@
 #include "soccerclasses/youth.h"
 #include "ui/listcontrol.h"
 #include "ui/xbutton.h"
+#include "ui/xstatic.h"
 
 namespace squadtest {
 namespace {
@@ -106,6 +110,54 @@ TEST_F(SquadPages, TheListPagesLeaveTheClubKitUncovered) {
             EXPECT_TRUE(r.Intersect(kit).IsEmpty()) << "a control at " << r.left << "," << r.top << " over the kit";
         }
         EXPECT_EQ(titles, 2);
+    }
+}
+
+// The title definition that many pages share ends short of the club's kit,
+// and every title it is given, on any page, fits in it whole.
+TEST_F(SquadPages, EveryTitleOfTheSharedTitleDefinitionFitsShortOfTheKit) {
+    namespace st = screentables;
+    constexpr int kTitleDefinition = 119;
+    const st::TextDefinition* d = st::FindText(kTitleDefinition);
+    ASSERT_NE(d, nullptr);
+    CSquadScreen* page = Open(CSquadScreen::kPhysioPage);
+    ASSERT_NE(page, nullptr);
+    CXStatic* title = nullptr;
+    for (platform::win::Window* w : page->Children())
+        if (auto* label = dynamic_cast<CXStatic*>(w); label && label->WindowRect().left == 30 && label->WindowRect().top == 22)
+            title = label;
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->WindowRect().Width(), d->width);
+    EXPECT_LE(30 + d->width, PictureSlotRect(kSlotKit).left);
+
+    std::vector<std::string> texts;
+    for (int i = 0; i < st::kControlCount; ++i) {
+        const st::ControlRow& row = st::kControls[i];
+        if (row.definition == kTitleDefinition && (row.flags & 0x7) == 0x1)
+            texts.push_back(platform::LoadString(static_cast<unsigned>(row.stringId)));
+    }
+    EXPECT_GT(texts.size(), 40u);
+    for (const std::string& text : texts) {
+        title->SetText(text);
+        EXPECT_LE(title->GetTextExtent().cx, d->width) << text;
+    }
+}
+
+// A club name too long for the title line ends with "." short of the kit.
+TEST_F(SquadPages, ALongClubNameEndsWithADotShortOfTheKit) {
+    Club().SetName("Vestmannaeyjar \xC3\x8D\xC3\xBE\xC3\xB3ttabandalag Reserves");
+    for (const int screen : {CSquadScreen::kPhysioPage, CSquadScreen::kYouthPage}) {
+        SCOPED_TRACE(screen);
+        CSquadScreen* page = Open(screen);
+        CXStatic* name = nullptr;
+        for (platform::win::Window* w : page->Children())
+            if (auto* label = dynamic_cast<CXStatic*>(w); label && label->WindowRect().left == 30 && label->WindowRect().top == 61)
+                name = label;
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->GetText().back(), '.') << name->GetText();
+        EXPECT_EQ(name->GetText().rfind("Vestmannaeyjar ", 0), 0u) << name->GetText();
+        EXPECT_LE(name->GetTextExtent().cx, name->WindowRect().Width());
+        EXPECT_LE(name->WindowRect().right, PictureSlotRect(kSlotKit).left);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "screens/squad_fixture.h"
 #include "screens/squadselectscreen.h"
 #include "shell/view.h"
+#include "soccerclasses/injury.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/player.h"
 #include "ui/tree.h"
@@ -397,6 +398,70 @@ TEST_F(TeamSelection, ADraggedNameIsDrawnOnAnOpaquePlateFittingTheName) {
     EXPECT_GT(longPlate.width, 100) << "the whole of a long name";
     EXPECT_LE(longPlate.width, Select::kMaxPlateWidth);
     EXPECT_EQ(NumberOf(ids[3]), 4) << "dropped back on its own row";
+}
+
+// Every pixel `picture` shows (its key left out) stands in the work
+// picture with its corner at (x, y).
+int MisplacedPixels(const platform::gfx::Surface& work, const platform::gfx::Surface& picture, int x, int y) {
+    int wrong = 0;
+    for (int j = 0; j < picture.Height(); ++j)
+        for (int i = 0; i < picture.Width(); ++i)
+            if (picture.Get(i, j) != platform::gfx::kKeyPixel && work.Get(x + i, y + j) != picture.Get(i, j)) ++wrong;
+    return wrong;
+}
+
+// Where the page draws what it lays over its table: the dragged shirt with
+// its corner 11 px up and left of the pointer, the name plate 30 px left
+// and 11 px up, each row's injury or suspension icon 22 px left of column 2.
+TEST_F(TeamSelection, TheDraggedShirtThePlateAndTheIconsStandAtTheirPlaces) {
+    const auto ids = SignSquad(12);
+    Injure(ids[2]);
+    CInjury& injury = *world.GetInjuryList().GetAt(world.GetPlayer(ids[2])->m_Injury);
+    injury.m_TimeLeft = 14;
+    injury.m_Kind = 3;
+    world.GetPlayer(ids[4])->m_Suspension = 3;
+    Select* page = OpenSelect();
+    ASSERT_NE(page, nullptr);
+    const auto& starts = page->GetTable().columnStart;
+    for (uint16_t id : {ids[2], ids[4]}) {
+        const int row = RowOf(id);
+        const platform::gfx::Surface* icon = page->GetRowIcon(row);
+        ASSERT_NE(icon, nullptr);
+        const int x = Select::kTableX + starts[2] - Select::kIconWidth;
+        const int y = Select::kTableTop + (row - page->GetScrollBar().position) * Select::kRowHeight;
+        EXPECT_EQ(MisplacedPixels(*page->GetWork(), *icon, x, y), 0) << "row " << row;
+        EXPECT_GT(MisplacedPixels(*page->GetWork(), *icon, x + 1, y), 0) << "the check sees a shift";
+    }
+    struct Case {
+        const char* what;
+        int column;  // 0 picks up the shirt, 1 the name
+        int dx, dy;  // the picture's corner from the pointer
+    };
+    for (const Case& c : {Case{"shirt", 0, -11, -11}, Case{"name", 1, -30, -11}}) {
+        SCOPED_TRACE(c.what);
+        const Point from = CellPoint(ids[7], c.column);
+        const Point at{from.x + 37, from.y + 50};
+        int wrong = -1, shifted = -1, kind = 0;
+        backend->Press(ToMain(from), MouseButton::Left, 700);
+        backend->MoveTo(ToMain({from.x + 20, from.y + 25}), 30);
+        backend->MoveTo(ToMain(at), 30);
+        backend->Call(
+            [&] {
+                kind = page->GetDragKind();
+                const platform::gfx::Surface* picture =
+                    c.column == 0 ? page->GetKit(NumberOf(ids[7])) : page->GetNamePlate();
+                if (!picture) return;
+                wrong = MisplacedPixels(*page->GetWork(), *picture, at.x + c.dx, at.y + c.dy);
+                shifted = MisplacedPixels(*page->GetWork(), *picture, at.x + c.dx + 1, at.y + c.dy + 1);
+            },
+            10);
+        backend->MoveTo(ToMain(from), 30);
+        backend->Release(ToMain(from), MouseButton::Left, 30);
+        testsupport::RunVirtualTime(*backend, main, 1000);
+        EXPECT_EQ(kind, c.column == 0 ? Select::kDragShirt : Select::kDragName);
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(shifted, 0);
+    }
 }
 
 TEST_F(TeamSelection, TheHoldingAreaKeepsAShirtAcrossTabsAndFilters) {

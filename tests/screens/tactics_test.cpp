@@ -2,6 +2,8 @@
 // pitch grid, run directions, individual instructions, renaming; and the
 // team tactics page's buttons, checkboxes and set-piece roles. Driven with
 // the real mouse and keys.
+#include <map>
+
 #include "platform/stringtable.h"
 #include "platform/window/messages.h"
 #include "screens/playerscreen.h"
@@ -193,6 +195,96 @@ TEST_F(TacticsEditor, DirectionsKeepTheLastTwoAndStayOnThePitch) {
     EXPECT_EQ(Moves(10, 0), 16 | 64);
     ClickDirection(8);
     EXPECT_EQ(Moves(10, 0), 16 | 64);
+}
+
+// Every pixel `picture` shows (its key left out) stands in the work
+// picture with its corner at (x, y).
+int MisplacedPixels(const platform::gfx::Surface& work, const platform::gfx::Surface* picture, int x, int y) {
+    if (!picture) return -1;
+    int wrong = 0;
+    for (int j = 0; j < picture->Height(); ++j)
+        for (int i = 0; i < picture->Width(); ++i)
+            if (picture->Get(i, j) != platform::gfx::kKeyPixel && work.Get(x + i, y + j) != picture->Get(i, j)) ++wrong;
+    return wrong;
+}
+
+// The selected marker wears its ring and its run arrows at their offsets;
+// dragged over another marker it is drawn on top of it, ring and all.
+TEST_F(TacticsEditor, TheSelectedMarkerIsDrawnOnTopWithItsRingAndArrows) {
+    Tact* page = OpenTact(10);
+    ClickAt(CellCentre(6, 2));  // player 5
+    ASSERT_EQ(page->GetSelectedPlayer(), 5);
+    const Point at = page->MarkerPlace(5);
+    const platform::gfx::Surface& work = *page->GetWork();
+    EXPECT_EQ(MisplacedPixels(work, page->GetOutline(), at.x, at.y), 0);
+    EXPECT_GT(MisplacedPixels(work, page->GetOutline(), at.x + 1, at.y), 0) << "the check sees a shift";
+
+    // Held over player 8's marker at (10, 3).
+    const Point over = CellCentre(10, 3);
+    int kitWrong = -1, ringWrong = -1;
+    backend->Press(ToMain(CellCentre(6, 2)), MouseButton::Left, 700);
+    backend->MoveTo(ToMain({(CellCentre(6, 2).x + over.x) / 2, over.y}), 30);
+    backend->MoveTo(ToMain(over), 30);
+    backend->Call(
+        [&] {
+            const platform::gfx::Surface& w = *page->GetWork();
+            // The ring covers the kit's edge; inside it the kit shows.
+            const platform::gfx::Surface* ring = page->GetOutline();
+            const platform::gfx::Surface* kit = page->GetMarkerKit(5);
+            kitWrong = 0;
+            for (int j = 0; kit && ring && j < kit->Height(); ++j)
+                for (int i = 0; i < kit->Width(); ++i)
+                    if (kit->Get(i, j) != platform::gfx::kKeyPixel && ring->Get(i, j) == platform::gfx::kKeyPixel &&
+                        w.Get(over.x - 11 + i, over.y - 11 + j) != kit->Get(i, j))
+                        ++kitWrong;
+            ringWrong = MisplacedPixels(w, ring, over.x - 11, over.y - 11);
+        },
+        10);
+    backend->MoveTo(ToMain(CellCentre(6, 2)), 30);
+    backend->Release(ToMain(CellCentre(6, 2)), MouseButton::Left, 30);
+    testsupport::RunVirtualTime(*backend, main, 1000);
+    EXPECT_EQ(kitWrong, 0) << "no pixel of player 8 shows through";
+    EXPECT_EQ(ringWrong, 0);
+    EXPECT_EQ(Cell(10, 5), (Point{6, 2})) << "back on its own cell";
+
+    // The arrows go over the ring.
+    ClickDirection(2);   // up: arrow 1 at (6, -10)
+    ClickDirection(16);  // forward: arrow 4 at (20, 6)
+    EXPECT_EQ(MisplacedPixels(*page->GetWork(), page->GetArrow(1), at.x + 6, at.y - 10), 0);
+    EXPECT_EQ(MisplacedPixels(*page->GetWork(), page->GetArrow(4), at.x + 20, at.y + 6), 0);
+    EXPECT_GT(MisplacedPixels(*page->GetWork(), page->GetArrow(4), at.x + 21, at.y + 6), 0);
+}
+
+// The goalkeeper's kit, built from the fixed bytes with pattern 0, is a
+// plain green shirt: one green covers most of it, with no second colour
+// in stripes or hoops.
+TEST_F(TacticsEditor, TheGoalkeepersKitIsAPlainGreenShirt) {
+    Tact* page = OpenTact(0);
+    const platform::gfx::Surface* kit = page->GetKeeperKit();
+    ASSERT_NE(kit, nullptr);
+    std::map<platform::gfx::Pixel, int> counts;
+    int shown = 0;
+    for (int y = 0; y < kit->Height(); ++y)
+        for (int x = 0; x < kit->Width(); ++x)
+            if (const platform::gfx::Pixel p = kit->Get(x, y); p != platform::gfx::kKeyPixel) {
+                ++counts[p];
+                ++shown;
+            }
+    ASSERT_GT(shown, 100);
+    auto most = counts.begin();
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        if (it->second > most->second) most = it;
+    const int r = platform::gfx::PixelR(most->first), g = platform::gfx::PixelG(most->first),
+              b = platform::gfx::PixelB(most->first);
+    EXPECT_GT(g, r + 50);
+    EXPECT_GT(g, b + 50);
+    EXPECT_GT(most->second * 2, shown) << "one plain colour over most of the kit";
+    // Any other strong colour would be a pattern.
+    for (const auto& [p, n] : counts) {
+        const int pr = platform::gfx::PixelR(p), pg = platform::gfx::PixelG(p), pb = platform::gfx::PixelB(p);
+        const bool greenish = pg >= pr && pg >= pb, greyish = std::abs(pr - pg) < 40 && std::abs(pg - pb) < 40;
+        EXPECT_TRUE(greenish || greyish) << std::hex << p << " x" << std::dec << n;
+    }
 }
 
 TEST_F(TacticsEditor, IndividualButtonsWriteTheSelectedPlayersInstructions) {

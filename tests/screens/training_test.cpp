@@ -5,6 +5,7 @@
 #include "screens/squad_fixture.h"
 #include "screens/squadselectscreen.h"
 #include "screens/tactscreen.h"
+#include "screens/squadscreen_fit.h"
 #include "screens/trainscreen.h"
 #include "screens/ytrainscreen.h"
 #include "soccerclasses/player.h"
@@ -302,6 +303,21 @@ TEST_F(TrainingPage, TheArrowsActOnTheClickedPlayerNotARowThePointerCrossed) {
     for (int i : {0, 1, 4}) EXPECT_EQ(Football(i).m_Training[4], 10) << i;
 }
 
+// A name too long for the grid's first column ends with "." inside it; a
+// short one is whole.
+TEST_F(TrainingPage, ALongNameEndsWithADotInsideItsColumn) {
+    world.GetPlayer(ids[1])->Person().SetSurname("Vasilopoulos-Papadimitriou");
+    Train* page = OpenPage<Train>(Train::kScreen);
+    ClickAt({300, 120});
+    const SurfaceTable& grid = page->GetGrid();
+    const std::string shown = grid.cells[1][0].text;
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back(), '.') << shown;
+    EXPECT_LE(PageTextWidth(*page, 0, shown), grid.columnStart[1] - grid.columnStart[0] - 4) << shown;
+    EXPECT_EQ(grid.cells[2][0].text, world.GetPlayer(ids[2])->GetName());
+    Save("training-individual-long-name");
+}
+
 TEST_F(TrainingPage, AFilterTakesItsFirstRowAndAnEmptyOneKeepsThePlayer) {
     Train* page = OpenPage<Train>(Train::kScreen);
     ClickAt({300, 120});
@@ -350,7 +366,7 @@ TEST_F(TrainingPage, YouthTimetableDropsWriteTheYouthHours) {
         EXPECT_EQ(Club().GetYouthDevelopment(), 4);
         Drag({308 + 30, 200 + 10}, {178 - 10, 330});
         EXPECT_EQ(Club().GetYouthDevelopment(), 4);
-        if (screen == 80) Save("youth-training");
+        Save(screen == 80 ? "youth-training" : "youth-training-94");
     }
 }
 

@@ -78,9 +78,9 @@ TEST_F(ScreenBuilderTest, PageOneBuildsItsTitlesListAndEmptyLine) {
     EXPECT_EQ(list.m_crSelected, platform::gfx::RGB(255, 255, 0));
     EXPECT_TRUE(list.IsShownFlag());
     ASSERT_EQ(p.GetLabelCount(), 3);
-    EXPECT_EQ(p.GetLabel(0).WindowRect(), (Rect{30, 61, 570, 95}));
+    EXPECT_EQ(p.GetLabel(0).WindowRect(), (Rect{30, 61, 520, 95}));
     EXPECT_EQ(p.GetLabel(1).GetText(), "Cup Schedule");
-    EXPECT_EQ(p.GetLabel(1).WindowRect(), (Rect{30, 22, 570, 56}));
+    EXPECT_EQ(p.GetLabel(1).WindowRect(), (Rect{30, 22, 520, 56}));
     EXPECT_EQ(p.GetLabel(2).GetText(), "No Data Available");
     EXPECT_EQ(p.GetButtonCount(), 0);
     EXPECT_EQ(p.GetRecordCount(), 0);
