@@ -13,6 +13,7 @@
 #include "platform/trace.h"
 #include "screens/competitions_fixture.h"
 #include "screens/infoscreen.h"
+#include "shell/helpwindow.h"
 #include "shell/view.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/cup.h"
@@ -442,6 +443,34 @@ TEST_F(InfoPages, TheDescriptionPanelBreaksItsTextAtEachLineEnd) {
     panel.AddLine("One.\r\n\r\nTwo.\r\n\r\nThree.");
     EXPECT_EQ(panel.GetLineCount(), 1) << "one line of the panel";
     EXPECT_EQ(panel.GetTotalLines(), one + 4) << "drawn as five lines, two of them empty";
+}
+
+
+// Help on each page of the fixtures, tables, information, manager and
+// discipline sections opens that page's own topic (context page + 1), not
+// the general one.
+TEST(CompetitionHelp, EveryPageHasItsOwnHelpTopic) {
+    const std::pair<int, const char*> pages[] = {
+        {104, "Fixture Screens"},     {17, "League Schedule"},      {18, "League Fixtures"},
+        {1, "Cup Schedule"},          {2, "Cup Fixtures"},          {75, "Cup Route"},
+        {73, "The Next Seven Days"},  {53, "Friendlies"},           {49, "League Table"},
+        {32, "Leading Goal Scorers"}, {42, "Average Gates"},        {8, "Manager Ratings"},
+        {105, "Information Screens"}, {77, "Highest Gates"},        {78, "Man of the Match"},
+        {16, "Match Summary"},        {118, "Match Results"},       {119, "Cup & League Information"},
+        {99, "Manager Screens"},      {45, "Manager of the Month"}, {70, "Manager Honours"},
+        {116, "Manager Vacancies"},   {95, "Manager Profile"},      {107, "Discipline Screens"},
+        {43, "Club Discipline"},      {84, "Player Discipline"},    {87, "Referee Tables"},
+        {88, "Referee Information"}};
+    const std::string general = HelpTopicFor(1).title;
+    std::set<std::string> titles;
+    for (const auto& [page, title] : pages) {
+        const HelpTopic& topic = HelpTopicFor(page + 1);
+        EXPECT_EQ(topic.title, title) << "page " << page;
+        EXPECT_NE(topic.title, general) << "page " << page;
+        EXPECT_GT(topic.text.size(), 40u) << "page " << page;
+        titles.insert(topic.title);
+    }
+    EXPECT_EQ(titles.size(), std::size(pages)) << "no two pages share a topic";
 }
 
 }  // namespace
