@@ -138,7 +138,8 @@ fi
 if [ -x "$build/tests/test_screens" ]; then
   "$build/tests/test_screens" --gtest_brief=1 --gtest_filter='CompetitionShots.*' >/dev/null
   for shot in fixtures-hub fixtures-league-schedule fixtures-league-fixtures fixtures-cup-schedule \
-      fixtures-cup-fixtures fixtures-friendlies information-hub tables-league-table stats-scorers stats-gates \
+      fixtures-cup-fixtures fixtures-friendlies information-hub tables-league-table tables-current-form \
+      stats-scorers stats-gates information-man-of-the-match manager-profile-finances \
       stats-manager-ratings information-highest-gates information-match-results information-description \
       information-match-summary manager-hub manager-of-the-month manager-honours manager-profile \
       manager-vacancies discipline-hub discipline-clubs discipline-players discipline-referees; do

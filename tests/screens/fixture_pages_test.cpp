@@ -11,6 +11,8 @@
 #include "screens/competitions_fixture.h"
 #include "screens/fixturescreen.h"
 #include "screens/infoscreen.h"
+#include "screens/manprofscreen.h"
+#include "screens/statsscreen.h"
 #include "soccerclasses/cup.h"
 #include "soccerclasses/employee.h"
 #include "support/test_env.h"
@@ -356,10 +358,14 @@ TEST_F(CompetitionShots, TheScreenshotSet) {
     OpenAndShoot<F>(PageClass::Fixture, F::kFriendliesPage, "fixtures-friendlies");
     OpenAndShoot<CSectionHub>(PageClass::Info, 105, "information-hub");
     OpenAndShoot<CScreensInfo>(PageClass::Stats, 49, "tables-league-table", top);
+    PageCommand(CStatsScreen::kCurrentForm);
+    Shot("tables-current-form");
+    PageCommand(CStatsScreen::kLeagueTable);
     OpenAndShoot<CScreensInfo>(PageClass::Stats, 32, "stats-scorers", top);
     OpenAndShoot<CScreensInfo>(PageClass::Stats, 42, "stats-gates", top);
     OpenAndShoot<CScreensInfo>(PageClass::Stats, 8, "stats-manager-ratings", top);
     OpenAndShoot<CScreensInfo>(PageClass::Info, 77, "information-highest-gates", top);
+    OpenAndShoot<CScreensInfo>(PageClass::Info, 78, "information-man-of-the-match", top);
     OpenAndShoot<CScreensInfo>(PageClass::Info, 118, "information-match-results");
     OpenAndShoot<CScreensInfo>(PageClass::Info, 119, "information-description", top);
     for (int i = 0; i < top->m_Fixtures.GetSize(); ++i)
@@ -372,6 +378,11 @@ TEST_F(CompetitionShots, TheScreenshotSet) {
     OpenAndShoot<CScreensInfo>(PageClass::Manager, 45, "manager-of-the-month", top);
     OpenAndShoot<CScreensInfo>(PageClass::Manager, 70, "manager-honours");
     OpenAndShoot<CScreensInfo>(PageClass::ManProf, 95, "manager-profile");
+    auto* profile = dynamic_cast<CManProfScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(profile, nullptr);
+    ASSERT_TRUE(profile->ClickTabs(301, 250));
+    profile->Compose();
+    Shot("manager-profile-finances");
     OpenAndShoot<CScreensInfo>(PageClass::Manager, 116, "manager-vacancies");
     OpenAndShoot<CSectionHub>(PageClass::Discipline, 107, "discipline-hub");
     OpenAndShoot<CScreensInfo>(PageClass::Discipline, 43, "discipline-clubs", top);
