@@ -86,6 +86,7 @@ protected:
         answerBox = [this] {
             ++boxes;
             auto* box = dynamic_cast<CUserMessageBoxDlg*>(platform::win::Ui::Get().GetActiveWindow());
+            if (box) boxTexts.push_back(box->ShownText());
             if (box && boxButton >= 0 && static_cast<size_t>(boxButton) < box->GetButtonRects().size()) {
                 const platform::win::Rect b = box->GetButtonRects()[static_cast<size_t>(boxButton)];
                 const platform::win::Point p = app->GetMainFrame()->ScreenToClient(
@@ -110,6 +111,7 @@ protected:
     std::function<void()> answerBox;
     uint32_t boxKey = platform::win::VK_RETURN;
     int boxButton = -1;
+    std::vector<std::string> boxTexts;  // the game's boxes, in the order shown
     int boxes = 0;
     std::unique_ptr<testsupport::GameDriver> game;
     testsupport::ScriptedMatchDriver driver;
