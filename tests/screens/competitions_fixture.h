@@ -5,11 +5,13 @@
 // selections arrive as the navigator sends them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/gfx/png.h"
 #include "platform/window/ui.h"
 #include "screens/pages.h"
 #include "shell/screen.h"
@@ -24,6 +26,7 @@
 #include "support/app_fixture.h"
 #include "support/game_driver.h"
 #include "support/scripted_match_driver.h"
+#include "support/test_env.h"
 #include "ui/tree.h"
 #include "ui/usermessagebox.h"
 
@@ -104,6 +107,15 @@ protected:
     void PageCommand(uint32_t id) {
         manager->GetCurrentPage()->Send(platform::win::WM_COMMAND, id, 0);
         Drain();
+    }
+    // A picture of the window for people to look at (scripts/
+    // screenshots.sh copies it); never the check.
+    bool SaveShot(const std::string& name) {
+        Drain();
+        platform::win::Ui::Get().PresentNow();
+        const auto dir = testenv::BuildDir() / "page-shots";
+        std::filesystem::create_directories(dir);
+        return platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
     }
     // Day steps under the scripted match screen.
     void RunDays(int n) { game->RunDays(n); }

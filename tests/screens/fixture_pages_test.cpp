@@ -322,9 +322,7 @@ protected:
         for (int y = 0; y < frame.Height() && colours.size() < 16; y += 7)
             for (int x = 0; x < frame.Width() && colours.size() < 16; x += 7) colours.insert(frame.Get(x, y));
         EXPECT_GE(colours.size(), 16u) << name << " looks blank";
-        const auto dir = testenv::BuildDir() / "page-shots";
-        std::filesystem::create_directories(dir);
-        EXPECT_TRUE(platform::gfx::WritePng(frame, dir / (name + ".png"))) << name;
+        EXPECT_TRUE(SaveShot(name)) << name;
     }
     template <typename Page>
     void OpenAndShoot(PageClass kind, int screen, const std::string& name, const void* scope = nullptr) {
