@@ -142,4 +142,18 @@ fi
 if [ -x "$build/tools/make_press_sheets" ]; then
   "$build/tools/make_press_sheets" "$out/press"
 fi
+# The fixtures, tables, information, manager and discipline pages after some
+# weeks of a Scottish season, as their screenshot test leaves them.
+if [ -x "$build/tests/test_screens" ]; then
+  "$build/tests/test_screens" --gtest_brief=1 \
+    --gtest_filter='CompetitionShots.*:StatsPages.PlayedCupGroupsAreOfferedInTheTreeAndGiveOneRowPerClub' >/dev/null
+  for shot in fixtures-hub fixtures-league-schedule fixtures-league-fixtures fixtures-cup-schedule \
+      fixtures-cup-fixtures fixtures-friendlies information-hub tables-league-table tables-current-form tables-cup-group \
+      stats-scorers stats-gates information-man-of-the-match manager-profile-finances \
+      stats-manager-ratings information-highest-gates information-match-results information-description \
+      information-match-summary manager-hub manager-of-the-month manager-honours manager-profile \
+      manager-vacancies discipline-hub discipline-clubs discipline-players discipline-referees; do
+    if [ -f "$build/page-shots/$shot.png" ]; then cp "$build/page-shots/$shot.png" "$out/"; fi
+  done
+fi
 ls "$out"

@@ -65,6 +65,10 @@ public:
     void BuildPage();
     void OnFormMode(uint8_t mode);
 
+    // Puts "Group %d" nodes under every cup whose group round has begun,
+    // and takes them from the others.
+    void OfferCupGroups();
+
 protected:
     bool OnCommand(uint32_t id, uint32_t code, platform::win::Window* control) override;
     void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
@@ -76,7 +80,6 @@ private:
     CXButton* FindButton(uint32_t id);
     // The group entry the tree selection names, or null.
     const GroupEntry* SelectedGroup() const;
-    void OfferCupGroups();
     void OfferGroupsOf(CCup* cup);
     void FillHeading();
     void FillLeagueTable();

@@ -5,11 +5,13 @@
 // selections arrive as the navigator sends them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/gfx/png.h"
 #include "platform/window/ui.h"
 #include "screens/pages.h"
 #include "shell/screen.h"
@@ -24,6 +26,7 @@
 #include "support/app_fixture.h"
 #include "support/game_driver.h"
 #include "support/scripted_match_driver.h"
+#include "support/test_env.h"
 #include "ui/tree.h"
 #include "ui/usermessagebox.h"
 
@@ -86,6 +89,7 @@ protected:
         answerBox = [this] {
             ++boxes;
             auto* box = dynamic_cast<CUserMessageBoxDlg*>(platform::win::Ui::Get().GetActiveWindow());
+            if (box) boxTexts.push_back(box->ShownText());
             if (box && boxButton >= 0 && static_cast<size_t>(boxButton) < box->GetButtonRects().size()) {
                 const platform::win::Rect b = box->GetButtonRects()[static_cast<size_t>(boxButton)];
                 const platform::win::Point p = app->GetMainFrame()->ScreenToClient(
@@ -104,12 +108,22 @@ protected:
         manager->GetCurrentPage()->Send(platform::win::WM_COMMAND, id, 0);
         Drain();
     }
+    // A picture of the window for people to look at (scripts/
+    // screenshots.sh copies it); never the check.
+    bool SaveShot(const std::string& name) {
+        Drain();
+        platform::win::Ui::Get().PresentNow();
+        const auto dir = testenv::BuildDir() / "page-shots";
+        std::filesystem::create_directories(dir);
+        return platform::gfx::WritePng(backend->LastFrame(), dir / (name + ".png"));
+    }
     // Day steps under the scripted match screen.
     void RunDays(int n) { game->RunDays(n); }
 
     std::function<void()> answerBox;
     uint32_t boxKey = platform::win::VK_RETURN;
     int boxButton = -1;
+    std::vector<std::string> boxTexts;  // the game's boxes, in the order shown
     int boxes = 0;
     std::unique_ptr<testsupport::GameDriver> game;
     testsupport::ScriptedMatchDriver driver;

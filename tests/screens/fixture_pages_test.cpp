@@ -2,14 +2,20 @@
 // schedule, a division's match days browsed both ways, a cup's schedule and
 // its rounds, the double clicks between them and the dates kept in the
 // history.
+#include <filesystem>
 #include <set>
 
+#include "platform/gfx/png.h"
 #include "platform/msgformat.h"
 #include "platform/stringtable.h"
 #include "screens/competitions_fixture.h"
 #include "screens/fixturescreen.h"
+#include "screens/infoscreen.h"
+#include "screens/manprofscreen.h"
+#include "screens/statsscreen.h"
 #include "soccerclasses/cup.h"
 #include "soccerclasses/employee.h"
+#include "support/test_env.h"
 #include "ui/listcontrol.h"
 
 namespace competitionstest {
@@ -300,6 +306,86 @@ TEST_F(FixturePages, TheCupRouteAndTheNextSevenDaysShowTheirTextsAndTheSelection
     ASSERT_TRUE(Select(club));
     EXPECT_FALSE(next->IsPicturePresent(kSlotFlag));
     EXPECT_TRUE(next->IsPicturePresent(kSlotKit)) << "the club's kit";
+}
+
+
+// The pictures of these sections for people to look at (scripts/
+// screenshots.sh copies them); the check is only that each page came up and
+// drew something.
+class CompetitionShots : public CompetitionPages {
+protected:
+    void Shot(const std::string& name) {
+        Drain();
+        platform::win::Ui::Get().PresentNow();
+        const auto& frame = backend->LastFrame();
+        std::set<uint32_t> colours;
+        for (int y = 0; y < frame.Height() && colours.size() < 16; y += 7)
+            for (int x = 0; x < frame.Width() && colours.size() < 16; x += 7) colours.insert(frame.Get(x, y));
+        EXPECT_GE(colours.size(), 16u) << name << " looks blank";
+        EXPECT_TRUE(SaveShot(name)) << name;
+    }
+    template <typename Page>
+    void OpenAndShoot(PageClass kind, int screen, const std::string& name, const void* scope = nullptr) {
+        ASSERT_NE(Open<Page>(kind, screen), nullptr) << name;
+        if (scope) {
+            ASSERT_TRUE(Select(scope)) << name;
+        }
+        Shot(name);
+    }
+};
+
+TEST_F(CompetitionShots, TheScreenshotSet) {
+    RunDays(40);
+    using F = CFixtureScreen;
+    OpenAndShoot<CSectionHub>(PageClass::Fixture, F::kHubPage, "fixtures-hub");
+    OpenAndShoot<F>(PageClass::Fixture, F::kLeagueSchedulePage, "fixtures-league-schedule");
+    OpenAndShoot<F>(PageClass::Fixture, F::kLeagueFixturesPage, "fixtures-league-fixtures", top);
+    OpenAndShoot<F>(PageClass::Fixture, F::kCupSchedulePage, "fixtures-cup-schedule");
+    OpenAndShoot<F>(PageClass::Fixture, F::kCupFixturesPage, "fixtures-cup-fixtures");
+    for (int slot = 0, n = 0; slot < 2; ++slot) {
+        const int day = club->GetFriendlyDay(slot);
+        for (; n < W().GetClubList().GetSize(); ++n) {
+            CClub* other = W().GetClub(n);
+            if (other != club && other->GetCountry() == &Scotland() && other->IsFriendlyDayFree(day) &&
+                W().GetClubList().ArrangeFriendly(day, W().GetClubList().GetIndex(club), n)) {
+                ++n;
+                break;
+            }
+        }
+    }
+    OpenAndShoot<F>(PageClass::Fixture, F::kFriendliesPage, "fixtures-friendlies");
+    OpenAndShoot<CSectionHub>(PageClass::Info, 105, "information-hub");
+    OpenAndShoot<CScreensInfo>(PageClass::Stats, 49, "tables-league-table", top);
+    PageCommand(CStatsScreen::kCurrentForm);
+    Shot("tables-current-form");
+    PageCommand(CStatsScreen::kLeagueTable);
+    OpenAndShoot<CScreensInfo>(PageClass::Stats, 32, "stats-scorers", top);
+    OpenAndShoot<CScreensInfo>(PageClass::Stats, 42, "stats-gates", top);
+    OpenAndShoot<CScreensInfo>(PageClass::Stats, 8, "stats-manager-ratings", top);
+    OpenAndShoot<CScreensInfo>(PageClass::Info, 77, "information-highest-gates", top);
+    OpenAndShoot<CScreensInfo>(PageClass::Info, 78, "information-man-of-the-match", top);
+    OpenAndShoot<CScreensInfo>(PageClass::Info, 118, "information-match-results");
+    OpenAndShoot<CScreensInfo>(PageClass::Info, 119, "information-description", top);
+    for (int i = 0; i < top->m_Fixtures.GetSize(); ++i)
+        if (top->m_Fixtures.GetAt(i)->HasBeenPrepared() && top->m_Fixtures.GetAt(i)->IsClubInvolved(W().GetClubList().GetIndex(club))) {
+            manager->ShowMatchSummary(1, top->GetName(), CInfoScreen::kSummaryLeague, kCompetitionsScotland, 0, W().GetMatchTime(), i, 0);
+            Shot("information-match-summary");
+            break;
+        }
+    OpenAndShoot<CSectionHub>(PageClass::Manager, 99, "manager-hub");
+    OpenAndShoot<CScreensInfo>(PageClass::Manager, 45, "manager-of-the-month", top);
+    OpenAndShoot<CScreensInfo>(PageClass::Manager, 70, "manager-honours");
+    OpenAndShoot<CScreensInfo>(PageClass::ManProf, 95, "manager-profile");
+    auto* profile = dynamic_cast<CManProfScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(profile, nullptr);
+    ASSERT_TRUE(profile->ClickTabs(301, 250));
+    profile->Compose();
+    Shot("manager-profile-finances");
+    OpenAndShoot<CScreensInfo>(PageClass::Manager, 116, "manager-vacancies");
+    OpenAndShoot<CSectionHub>(PageClass::Discipline, 107, "discipline-hub");
+    OpenAndShoot<CScreensInfo>(PageClass::Discipline, 43, "discipline-clubs", top);
+    OpenAndShoot<CScreensInfo>(PageClass::Discipline, 84, "discipline-players", top);
+    OpenAndShoot<CScreensInfo>(PageClass::Discipline, 87, "discipline-referees", top);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // checks in their order, the computer club's rule, a human opponent asked,
 // and refusals remembered.
 #include <algorithm>
+#include <vector>
 
 #include "platform/msgformat.h"
 #include "platform/random.h"
@@ -269,6 +270,56 @@ TEST_F(FriendliesPage, TheTreeOpensAtTheClubWithItsCountryMarked) {
     CTreeNode* country = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(&Scotland()), 0);
     ASSERT_NE(country, nullptr);
     EXPECT_EQ(country->selected, 1);
+}
+
+// Each failed check says its own text, in the checks' order: no club
+// chosen (781), no day picked (298), the opponent's day taken (957), the
+// two clubs already meeting (944).
+TEST_F(FriendliesPage, EachCheckSaysItsOwnText) {
+    CFixtureScreen* page = OpenFriendlies();
+    ASSERT_NE(page, nullptr);
+    const int row = FirstOpenRow(*page);
+    ASSERT_GE(row, 0);
+    const int day = club->GetFriendlyDay(row);
+    // Three clubs free that day: the opponent, the club that takes his
+    // day, and one the own club already meets on another day.
+    std::vector<CClub*> free;
+    for (int n = 0; free.size() < 3; ++n) {
+        CClub* c = ClubOf(1, n);
+        ASSERT_NE(c, nullptr);
+        if (c->IsFriendlyDay(day) && c->IsFriendlyDayFree(day)) free.push_back(c);
+    }
+    CClub* other = free[0];
+    CClub* blocker = free[1];
+    CClub* third = free[2];
+    boxTexts.clear();
+    EXPECT_FALSE(page->ArrangeFriendly(true));
+    ASSERT_TRUE(Select(other));
+    EXPECT_FALSE(page->ArrangeFriendly(true));
+    // The opponent's day is given to another club.
+    ASSERT_TRUE(W().GetClubList().ArrangeFriendly(day, W().GetClubList().GetIndex(other),
+                                                  W().GetClubList().GetIndex(blocker)));
+    page->PickFriendlyRow(row);
+    EXPECT_FALSE(page->ArrangeFriendly(true));
+    // The third club has already agreed another day with the own club.
+    const int next = [&] {
+        for (int s = 0; s < CFixtureScreen::kFriendlySlots; ++s)
+            if (s != row && !page->FriendlyDayPassed(s) && club->GetFriendlyOpponentName(s).empty()) return s;
+        return -1;
+    }();
+    ASSERT_GE(next, 0);
+    const int nextDay = club->GetFriendlyDay(next);
+    ASSERT_TRUE(W().GetClubList().ArrangeFriendly(nextDay, W().GetClubList().GetIndex(club),
+                                                  W().GetClubList().GetIndex(third)));
+    page->Refresh();
+    ASSERT_EQ(page->GetFriendlyPick(), row) << "the pick outlives a refusal";
+    ASSERT_TRUE(Select(third));
+    EXPECT_FALSE(page->ArrangeFriendly(false));
+    const std::vector<std::string> expected = {
+        platform::LoadString(781), platform::FormatMessageId(298, {std::string(other->GetName())}),
+        platform::FormatMessageId(957, {std::string(other->GetName()), page->FriendlyDateText(row)}),
+        platform::FormatMessageId(944, {std::string(third->GetName())})};
+    EXPECT_EQ(boxTexts, expected);
 }
 
 TEST_F(FriendliesPage, WithAllFourDaysArrangedNothingCanBePicked) {

@@ -13,6 +13,7 @@
 #include "platform/trace.h"
 #include "screens/competitions_fixture.h"
 #include "screens/infoscreen.h"
+#include "shell/helpwindow.h"
 #include "shell/view.h"
 #include "soccerclasses/charityshield.h"
 #include "soccerclasses/cup.h"
@@ -442,6 +443,117 @@ TEST_F(InfoPages, TheDescriptionPanelBreaksItsTextAtEachLineEnd) {
     panel.AddLine("One.\r\n\r\nTwo.\r\n\r\nThree.");
     EXPECT_EQ(panel.GetLineCount(), 1) << "one line of the panel";
     EXPECT_EQ(panel.GetTotalLines(), one + 4) << "drawn as five lines, two of them empty";
+}
+
+
+// The information section as a player reaches it after a human match day:
+// the tool bar's Info, the hub's Highest Gates and Cup & League
+// Information, the menu's Man of the Match and Match Results, a summary
+// opened from the results, and a description read from its file and one
+// built from the string table.
+TEST_F(InfoPages, EndToEndTheInformationSection) {
+    RunDays(25);
+    const int index = PlayedClubFixture();
+    ASSERT_GE(index, 0);
+    Command(19416);
+    ASSERT_NE(Current(), nullptr);
+    EXPECT_EQ(g_nCurrentScreen, CInfoScreen::kHubPage);
+    ASSERT_NE(dynamic_cast<CSectionHub*>(manager->GetCurrentPage())->GetStaffList(), nullptr);
+
+    PageCommand(CInfoScreen::kHighestGates);
+    ASSERT_EQ(g_nCurrentScreen, CInfoScreen::kGatesPage);
+    ASSERT_TRUE(Select(top));
+    EXPECT_TRUE(Current()->GetPageList()->IsVisible());
+    EXPECT_GT(Current()->GetPageList()->GetRowCount(), 0);
+
+    Command(32822);
+    ASSERT_EQ(g_nCurrentScreen, CInfoScreen::kMotmPage);
+    ASSERT_TRUE(Select(top));
+    EXPECT_GT(Current()->GetPageList()->GetRowCount(), 0);
+
+    Command(32891);
+    ASSERT_EQ(g_nCurrentScreen, CInfoScreen::kResultsPage);
+    Current()->ShowResultsOf(DateOf(index));
+    ASSERT_EQ(Current()->GetPageList()->GetRowCount(), 1) << "the one human manager's match";
+    Current()->OpenRow(0);
+    Drain();
+    ASSERT_EQ(g_nCurrentScreen, CInfoScreen::kSummaryPage);
+    EXPECT_EQ(Current()->GetSummaryFixture(), top->m_Fixtures.GetAt(index));
+
+    Command(19416);
+    PageCommand(CInfoScreen::kCompetitionInfo);
+    ASSERT_EQ(g_nCurrentScreen, CInfoScreen::kDescriptionPage);
+    // Scotland's competitions: one read from its file, one built.
+    bool read = false, built = false;
+    auto check = [&](const void* node, int kind, const std::string& path, const std::string& made) {
+        if (!Select(node, kind)) return;
+        std::string file;
+        if (CInfoScreen::ReadDescriptionFile(path, file)) {
+            EXPECT_EQ(Current()->GetDescription(), file) << path;
+            read = true;
+        } else {
+            EXPECT_EQ(Current()->GetDescription(), made) << path;
+            built = true;
+        }
+    };
+    char path[64];
+    for (int d = 0; d < Scotland().GetDivisionCount(); ++d) {
+        CDivision* division = Scotland().GetDivision(d);
+        std::snprintf(path, sizeof path, "text\\division\\%d.dat", division->GetPictureNumber());
+        check(division, 0, path, CInfoScreen::DivisionDescription(*division));
+    }
+    std::vector<CCup*> cups;
+    for (int c = 0; c < Scotland().GetCups().GetSize(); ++c) cups.push_back(Scotland().GetCups().GetAt(c));
+    cups.push_back(Scotland().GetCharityShield());
+    for (int p = 0; p < Scotland().GetPlayOffs().GetSize(); ++p) cups.push_back(Scotland().GetPlayOff(p));
+    for (int f = 0; f < W().GetFederationList().GetSize(); ++f)
+        for (int c = 0; W().GetFederation(f) && c < W().GetFederation(f)->GetCupCount(); ++c)
+            cups.push_back(W().GetFederation(f)->GetCup(c));
+    for (CCup* cup : cups) {
+        if (!cup) continue;
+        std::snprintf(path, sizeof path, "text\\cup\\%d.dat", cup->m_PictureNumber);
+        check(cup, kTreeKindCompetition, path, CInfoScreen::CupDescription(*cup, 3));
+    }
+    EXPECT_TRUE(read) << "a competition with its own file";
+    if (!built) {
+        // Every Scottish competition has its own file; a number that no file
+        // carries (as one shared by several cups) shows the built text.
+        CCup* cup = Scotland().GetCups().GetAt(0);
+        const uint8_t number = cup->m_PictureNumber;
+        cup->m_PictureNumber = 250;
+        std::snprintf(path, sizeof path, "text\\cup\\%d.dat", cup->m_PictureNumber);
+        ASSERT_TRUE(Select(top));
+        check(cup, kTreeKindCompetition, path, CInfoScreen::CupDescription(*cup, 3));
+        cup->m_PictureNumber = number;
+    }
+    EXPECT_TRUE(built) << "a competition described from the string table";
+}
+
+// Help on each page of the fixtures, tables, information, manager and
+// discipline sections opens that page's own topic (context page + 1), not
+// the general one.
+TEST(CompetitionHelp, EveryPageHasItsOwnHelpTopic) {
+    const std::pair<int, const char*> pages[] = {
+        {104, "Fixture Screens"},     {17, "League Schedule"},      {18, "League Fixtures"},
+        {1, "Cup Schedule"},          {2, "Cup Fixtures"},          {75, "Cup Route"},
+        {73, "The Next Seven Days"},  {53, "Friendlies"},           {49, "League Table"},
+        {32, "Leading Goal Scorers"}, {42, "Average Gates"},        {8, "Manager Ratings"},
+        {105, "Information Screens"}, {77, "Highest Gates"},        {78, "Man of the Match"},
+        {16, "Match Summary"},        {118, "Match Results"},       {119, "Cup & League Information"},
+        {99, "Manager Screens"},      {45, "Manager of the Month"}, {70, "Manager Honours"},
+        {116, "Manager Vacancies"},   {95, "Manager Profile"},      {107, "Discipline Screens"},
+        {43, "Club Discipline"},      {84, "Player Discipline"},    {87, "Referee Tables"},
+        {88, "Referee Information"}};
+    const std::string general = HelpTopicFor(1).title;
+    std::set<std::string> titles;
+    for (const auto& [page, title] : pages) {
+        const HelpTopic& topic = HelpTopicFor(page + 1);
+        EXPECT_EQ(topic.title, title) << "page " << page;
+        EXPECT_NE(topic.title, general) << "page " << page;
+        EXPECT_GT(topic.text.size(), 40u) << "page " << page;
+        titles.insert(topic.title);
+    }
+    EXPECT_EQ(titles.size(), std::size(pages)) << "no two pages share a topic";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/gfx/colour.h"
 #include "platform/stringtable.h"
 #include "platform/window/messages.h"
+#include "platform/window/ui.h"
 #include "screens/competitions_fixture.h"
 #include "screens/manprofscreen.h"
 
@@ -144,6 +145,31 @@ TEST_F(ProfilePage, TheTabsAnswerClicksInTheirBandOnly) {
     const Pixel card = page->GetWork()->Row(306 + 60)[431 + 74];
     page->ClickTabs(100, 255);
     EXPECT_NE(page->GetWork()->Row(306 + 60)[431 + 74], card);
+}
+
+
+// The profile's tick is the page's own: opened and left again and again it
+// leaves no timer behind, never runs out of timers and never tells the
+// player so; only when no timer can be had does it say so.
+TEST_F(ProfilePage, ThePageTimerIsReturnedOnEveryCloseAndItsLackIsTold) {
+    const std::string text = platform::LoadString(44000);
+    ASSERT_EQ(text, "No more timers available");
+    const auto told = [&] {
+        const auto& shown = backend->Boxes();
+        return std::count_if(shown.begin(), shown.end(), [&](const auto& b) { return b.text == text; });
+    };
+    Command(19410);
+    const size_t before = platform::win::Ui::Get().TimerCount();
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_NE(OpenProfile(), nullptr);
+        Command(19410);
+    }
+    EXPECT_EQ(platform::win::Ui::Get().TimerCount(), before) << "every tick given back";
+    EXPECT_EQ(told(), 0);
+    platform::win::Ui::Get().SetTimersFail(true);
+    OpenProfile();
+    platform::win::Ui::Get().SetTimersFail(false);
+    EXPECT_EQ(told(), 1);
 }
 
 }  // namespace

@@ -183,6 +183,7 @@ TEST_F(StatsPages, PlayedCupGroupsAreOfferedInTheTreeAndGiveOneRowPerClub) {
     EXPECT_EQ(page->GetStatsList()->GetRowCount(), clubs.GetSize());
     EXPECT_EQ(page->GetHeading()->GetText(), "Group 1 - " + std::string(grouped->m_Name));
     EXPECT_FALSE(page->GetFormButton()->IsEnabled());
+    SaveShot("tables-cup-group");
     // Leaving the page takes the entries away, and the selection with
     // them: the next page never reads the round as something else.
     OpenStats(CStatsScreen::kScorersPage);
