@@ -17,7 +17,9 @@
 #include "shell/flcplayer.h"
 #include "shell/soundengine.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/matchevent.h"
+#include "soccerclasses/soccertactic.h"
 
 namespace hstest {
 namespace {
@@ -62,6 +64,38 @@ TEST_F(HighScreenPage, TheSidesOfTheFormationAndTacticsViewsFollowTheHumanClubs)
         EXPECT_EQ(tactics, c.side);
         EXPECT_EQ(both, c.both);
     }
+}
+
+// The formation view's "Rating" column gives each formation's familiarity,
+// for the user's own list and for a computer side's, and fits its column.
+TEST_F(HighScreenPage, TheFormationTablesRatingIsTheFamiliarityAndFitsItsColumn) {
+    MakeUser(Club(0), 0);
+    CHumanManager* manager = Club(0).GetHumanManager();
+    ASSERT_TRUE(manager);
+    ASSERT_GE(manager->GetTacticCount(), 3);
+    for (int i = 0; i < manager->GetTacticCount(); ++i) manager->GetTactic(static_cast<uint8_t>(i))->m_Familiarity = static_cast<uint8_t>(7 + 31 * i % 93);
+    std::array<std::vector<std::string>, 2> ratings, expected;
+    int widest = 0, room = 0;
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        for (int side = 0; side < 2; ++side) {
+            const SurfaceTable& t = p.m_FormationTable[static_cast<size_t>(side)];
+            room = t.width - t.columnStart[1] - 4;  // cells are clipped 4 pixels short
+            for (int r = 0; r < t.rowCount; ++r) {
+                const std::string& text = t.cells[static_cast<size_t>(r)][1].text;
+                ratings[static_cast<size_t>(side)].push_back(text);
+                widest = std::max(widest, p.GetPageFont(0)->Measure(text));
+                const CSoccerTactic* tactic = Club(side).GetTacticByIndex(r);
+                expected[static_cast<size_t>(side)].push_back(
+                    side == 0 ? std::to_string(manager->GetTactic(static_cast<uint8_t>(r))->m_Familiarity)
+                              : std::to_string(tactic->m_Familiarity));
+            }
+        }
+    });
+    ASSERT_EQ(ratings[0].size(), static_cast<size_t>(manager->GetTacticCount()));
+    EXPECT_FALSE(ratings[1].empty());
+    EXPECT_EQ(ratings, expected);
+    EXPECT_LE(widest, room);
 }
 
 TEST_F(HighScreenPage, EveryMatchStartsWithMatchPressedLevelsReleasedAndTheNewHomeSheet) {

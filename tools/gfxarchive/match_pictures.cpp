@@ -261,7 +261,12 @@ Bitmap8 CentreView(int kind) {
             MatchPanel(s, 0, 0, 365 * kM, 32 * kM, 0.7);
             MatchPanel(s, 0, 258 * kM, 365 * kM, 10 * kM, 0.7);
             break;
-        default:  // substitutions, playing styles
+        case 7:  // playing styles: the levels and switches, then the takers
+            // The labels start at y 30 and 141, so each panel starts above them.
+            MatchPanel(s, 12 * kM, 28 * kM, 341 * kM, 106 * kM, 0.6);
+            MatchPanel(s, 12 * kM, 136 * kM, 341 * kM, 126 * kM, 0.6);
+            break;
+        default:  // substitutions
             MatchPanel(s, 12 * kM, 34 * kM, 341 * kM, 104 * kM, 0.6);
             MatchPanel(s, 12 * kM, 144 * kM, 341 * kM, 104 * kM, 0.6);
             break;
