@@ -155,6 +155,36 @@ TEST_F(HighScreenPixels, TheCardsGraphStopsAtNinetyInNormalTime) {
     });
 }
 
+// The "Take Penalty" bar's caption is written on the bar (y 138 to 155 of
+// the card), whole and over it, not above it and half covered.
+TEST_F(HighScreenPixels, TheTakePenaltyCaptionStandsOnItsBar) {
+    MakeHuman(Club(0));
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        p.m_nPanelView[0] = 1;
+        p.m_nCardPlayer[0] = 1;
+        SurfaceButton& b = p.m_CardButtons[0][2];
+        b.flags &= ~kSbHidden;
+        const std::string caption = b.caption;
+        ASSERT_FALSE(caption.empty());
+        auto paint = [&](const std::string& text) {
+            b.caption = text;
+            p.m_bDirty[kHomePanel] = 1;
+            p.PaintHomePlayersPanel(false);
+            return *p.PanelSurface(0);
+        };
+        const platform::gfx::Surface bare = paint(""), written = paint(caption);
+        std::set<int> rows;
+        for (int y = 0; y < bare.Height(); ++y)
+            for (int x = 0; x < bare.Width(); ++x)
+                if (bare.Get(x, y) != written.Get(x, y)) rows.insert(y);
+        ASSERT_FALSE(rows.empty()) << "the caption shows";
+        EXPECT_GE(*rows.begin(), b.y);
+        EXPECT_LT(*rows.rbegin(), b.y + 18);
+        EXPECT_GE(static_cast<int>(rows.size()), 8) << "the whole height of the words shows";
+    });
+}
+
 // Section 7 lights x 318 to 364 of the strip, and nothing else changes
 // when the light moves there from section 6.
 TEST_F(HighScreenPixels, TheStripsLastSectionLightsFrom318To364) {
