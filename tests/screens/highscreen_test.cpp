@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "platform/gfx/bmp.h"
@@ -96,6 +97,105 @@ TEST_F(HighScreenPage, TheFormationTablesRatingIsTheFamiliarityAndFitsItsColumn)
     EXPECT_FALSE(ratings[1].empty());
     EXPECT_EQ(ratings, expected);
     EXPECT_LE(widest, room);
+}
+
+// What the tick does when a clip ends, as a table: each clip number with
+// and without the flag that it answers (the injury pending, the penalty
+// pending, the kicks being animated), from the same state of the page.
+TEST_F(HighScreenPage, EachEndedClipReactsAsItsTableRowSays) {
+    MakeHuman(Club(0));
+    struct State {
+        int paused, banner, choosing, choiceState, running, phase, finished, secondHalf, halfTimeBanner, extraShown,
+            halfTimeHandled, kicks, penaltyPending, injuryPending;
+        bool captionKept;
+        bool operator==(const State&) const = default;
+    };
+    auto describe = [](const State& s) {
+        return testing::PrintToString(std::vector<int>{s.paused, s.banner, s.choosing, s.choiceState, s.running, s.phase,
+                                                       s.finished, s.secondHalf, s.halfTimeBanner, s.extraShown,
+                                                       s.halfTimeHandled, s.kicks, s.penaltyPending, s.injuryPending,
+                                                       int(s.captionKept)});
+    };
+    struct Case {
+        int clip;
+        bool injury, penalty, extraTime;
+        int choiceState;
+        std::function<void(State&)> change;  // from the state before; none: nothing changes
+    };
+    auto none = [](State&) {};
+    const Case cases[] = {
+        {0, false, false, false, 0, [](State& s) { s.finished = 2; }},
+        {4, false, false, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerShootout, s.choosing = 1, s.choiceState = 1; }},
+        {5, false, false, false, 0, [](State& s) { s.running = 1, s.phase = 1; }},
+        {5, false, false, true, 0, [](State& s) { s.running = 1, s.phase = 1, s.extraShown = 1; }},
+        {6, false, false, false, 0, [](State& s) { s.running = 1, s.phase = 3, s.halfTimeHandled = 2; }},
+        {9, false, false, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerHalfTime, s.secondHalf = 1, s.halfTimeBanner = 1, s.captionKept = false; }},
+        {11, false, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerFullTime, s.captionKept = false; }},
+        {12, false, false, true, 0, [](State& s) { s.paused = 1, s.banner = kBannerFullTimeAet, s.captionKept = false; }},
+        {13, false, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerFullTime, s.captionKept = false; }},
+        {14, false, false, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerExtraTime, s.halfTimeBanner = 1, s.captionKept = false; }},
+        {49, false, false, false, 0, [](State& s) { s.captionKept = false; }},
+        {66, false, false, false, 0, [](State& s) { s.captionKept = false; }},
+        {290, false, false, false, 0, none},
+        {290, true, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerInjury; }},
+        {295, true, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerInjury; }},
+        {296, true, false, false, 0, none},
+        {299, true, true, false, 0, none},
+        {300, false, false, false, 0, none},
+        {300, true, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerInjury; }},
+        {309, true, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerInjury; }},
+        {320, false, false, false, 0, none},
+        {320, false, true, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerPenalty, s.choosing = 1, s.penaltyPending = 0; }},
+        {327, false, true, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerPenalty, s.choosing = 1, s.penaltyPending = 0; }},
+        {328, false, true, false, 0, none},
+        {346, false, false, false, 1, none},
+        {346, false, false, false, 2, [](State& s) { s.kicks = 1; }},
+        {377, false, false, false, 2, [](State& s) { s.kicks = 1; }},
+        {378, false, false, false, 2, none},
+        {1, true, true, false, 2, none},
+    };
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << "clip " << c.clip << " injury " << c.injury << " penalty " << c.penalty
+                                            << " extra time " << c.extraTime << " choice " << c.choiceState);
+            p.m_bPaused = 0;
+            p.m_nMatchState = kBannerNone;
+            p.m_bChoosing = 0;
+            p.m_nChoiceState = c.choiceState;
+            p.m_bRunning = 0;
+            p.m_nPhase = 2;
+            p.m_nFinished = 0;
+            p.m_bSecondHalf = 0;
+            p.m_bHalfTimeBanner = 0;
+            p.m_bExtraTime = c.extraTime;
+            p.m_bExtraTimeShown = 0;
+            p.m_nHalfTimeHandled = 0;
+            p.m_nShootoutKicks = 0;
+            p.m_bPenaltyPending = c.penalty;
+            p.m_bInjuryPending = c.injury;
+            p.m_strCaption = "A line";
+            auto read = [&] {
+                return State{p.m_bPaused,         p.m_nMatchState,     p.m_bChoosing,       p.m_nChoiceState,
+                             p.m_bRunning,        p.m_nPhase,          p.m_nFinished,       p.m_bSecondHalf,
+                             p.m_bHalfTimeBanner, p.m_bExtraTimeShown, p.m_nHalfTimeHandled, p.m_nShootoutKicks,
+                             p.m_bPenaltyPending, p.m_bInjuryPending,  p.m_strCaption == "A line"};
+            };
+            State expected = read();
+            c.change(expected);
+            p.ReactToEndedClip(c.clip);
+            const State got = read();
+            EXPECT_TRUE(got == expected) << "got " << describe(got) << "\nwanted " << describe(expected);
+        }
+        p.m_bPaused = 0;
+        p.m_bChoosing = 0;
+        p.m_nChoiceState = 0;
+    });
 }
 
 TEST_F(HighScreenPage, EveryMatchStartsWithMatchPressedLevelsReleasedAndTheNewHomeSheet) {
