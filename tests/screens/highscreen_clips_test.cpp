@@ -334,6 +334,16 @@ TEST_F(HighScreenShortClips, ACupTieLevelAfterExtraTimeGoesToTheShootoutWithFive
         EXPECT_TRUE(buttonHiddenAfter);
         EXPECT_EQ(modesSeen.back(), 2);
         EXPECT_TRUE(f.m_Events.HasShootout());
+        // The result page, still on display, gives the shoot-out's line with
+        // the winner, and its lists start below it.
+        CHighScreen* page = Page();
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->m_nMode, 2);
+        const std::string line = f.GetShootoutText();
+        const std::string winner = f.m_Events.GetShootoutWinner() == 0 ? f.GetHomeTeamName() : f.GetAwayTeamName();
+        EXPECT_NE(line.find(winner), std::string::npos) << line;
+        for (int side = 0; side < 2; ++side)
+            for (const CHighScreen::ResultLine& l : page->ResultPageLines(side)) EXPECT_GE(l.y, 180);
         // Three clips a kick from the run-up on, the kicks alternating home
         // and away; a five-round shoot-out takes 6 to 10 kicks.
         const auto first = std::find_if(queued.begin(), queued.end(),
