@@ -439,7 +439,9 @@ std::vector<Picture> MatchPictures() {
     add("intro", false, MatchPage({kIntroPanels[0], kIntroPanels[1], kIntroPanels[2]}, 31));
     add("squad", false, MatchPage({{26, 146, 509, 308}, {548, 114, 222, 297}}, 32, true));
     add("result", false, MatchPage({{90, 88, 606, 50}, {90, 144, 606, 280}, {90, 428, 606, 40}}, 33));
-    add("scores", false, MatchPage({{90, 88, 606, 376}}, 34));
+    // The scores' table stands at (90, 88) with its scroll bar out to x 704:
+    // the panel holds both with a margin.
+    add("scores", false, MatchPage({{80, 80, 632, 380}}, 34));
     add("match stats", false, MatchPage({{16, 128, 210, 340}, {222, 128, 344, 240}, {570, 128, 204, 340}}, 35));
     // The intro and result buttons: their captions are written by the page.
     for (int i = 0; i < 4; ++i) {
