@@ -275,6 +275,46 @@ namespace {
 
 using namespace highscreen;
 
+// Over a whole match: the crowd levels stay within 5 to 15 and move at
+// most once in 18 ticks; the ball trail takes, for each clip that starts,
+// the clip's end cell, the older marks moving down the trail.
+TEST_F(HighScreenShortClips, TheCrowdLevelsKeepTheirRangeAndPaceAndTheTrailTakesEachClipsEndCell) {
+    MakeHuman(Club(0));
+    int tick = 0, lastChange = -100, outOfRange = 0, tooSoon = 0, changes = 0, trailChecks = 0, trailWrong = 0;
+    std::array<int, 2> levels{-1, -1};
+    std::array<CHighScreen::BallTrailEntry, 4> trail{};
+    PlayThrough(7, [&](CHighScreen& p) {
+        ++tick;
+        if (p.m_nCrowdLevel != levels) {
+            // The first reading is no change.
+            if (levels[0] >= 0) {
+                ++changes;
+                if (tick - lastChange < 18) ++tooSoon;
+                lastChange = tick;
+            }
+            levels = p.m_nCrowdLevel;
+        }
+        for (int l : p.m_nCrowdLevel) outOfRange += l < 5 || l > 15;
+        // A clip that started this tick put its end cell at the head of the
+        // trail and moved the older marks down.
+        const FlcPlayerState& f = p.FlcState();
+        if (p.m_BallTrail[0].x != trail[0].x || p.m_BallTrail[0].y != trail[0].y) {
+            ++trailChecks;
+            trailWrong += p.m_BallTrail[0].x != 35 + 23 * f.endColumn;
+            trailWrong += p.m_BallTrail[0].y != 41 + 23 * f.endRow;
+            for (size_t i = 1; i < trail.size(); ++i)
+                trailWrong += p.m_BallTrail[i].x != trail[i - 1].x || p.m_BallTrail[i].y != trail[i - 1].y;
+        }
+        trail = p.m_BallTrail;
+    });
+    EXPECT_EQ(modesSeen.back(), 2);
+    EXPECT_GT(changes, 0) << "the crowd followed the play";
+    EXPECT_EQ(outOfRange, 0);
+    EXPECT_EQ(tooSoon, 0);
+    EXPECT_GT(trailChecks, 10);
+    EXPECT_EQ(trailWrong, 0);
+}
+
 // A cup tie level after extra time: "E-T" on the score panel, then the
 // shoot-out: a kicker chosen twice counts once, five kickers end the
 // choice, every kick is queued as three clips alternating home and away,
