@@ -198,6 +198,43 @@ TEST_F(HighScreenPage, EachEndedClipReactsAsItsTableRowSays) {
     });
 }
 
+// A second leg shows each side's first-leg goals in brackets on the score
+// panel, before the goals; a league match shows none.
+TEST_F(HighScreenPage, ASecondLegShowsTheFirstLegsGoalsInBrackets) {
+    MakeHuman(Club(0));
+    std::string leagueScore = "?", secondLegScores[2];
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        leagueScore = p.DisplayedScoreText(0);
+    });
+    EXPECT_EQ(leagueScore, "0");
+    const int16_t first = static_cast<int16_t>(Div().GetFirstClub());
+    // The first leg was played at the other ground: 3 - 1 to the away
+    // club of this leg.
+    CFixture firstLeg(CFixture::kCupHome, static_cast<int16_t>(first + 1), first, 5, 3, 0);
+    firstLeg.m_HomeGoals = 3;
+    firstLeg.m_AwayGoals = 1;
+    world->RefillRotations();
+    cupRound = std::make_unique<CCupRound>();
+    cupRound->m_Kind = 1;
+    cupRound->m_ReplaySlot = CCupRound::kNoReplay;
+    cupFixture = std::make_unique<CFixture>(CFixture::kCupHome, first, static_cast<int16_t>(first + 1), 5, 3, 0);
+    bool done = false;
+    PlayOnPage(
+        [&](CHighScreen& p) {
+            if (done) return;
+            done = true;
+            p.Proceed();
+            secondLegScores[0] = p.DisplayedScoreText(0);
+            secondLegScores[1] = p.DisplayedScoreText(1);
+            p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
+        },
+        [&] { Engine().PlayCupSecondLeg(cupFixture.get(), nullptr, cupRound.get(), &firstLeg, "Cup"); });
+    ASSERT_TRUE(done);
+    EXPECT_EQ(secondLegScores[0], "(1) 0");
+    EXPECT_EQ(secondLegScores[1], "(3) 0");
+}
+
 TEST_F(HighScreenPage, EveryMatchStartsWithMatchPressedLevelsReleasedAndTheNewHomeSheet) {
     MakeHuman(Club(0));
     // What a match before could have left in the program-wide records.
