@@ -315,6 +315,57 @@ TEST_F(HighScreenShortClips, TheCrowdLevelsKeepTheirRangeAndPaceAndTheTrailTakes
     EXPECT_EQ(trailWrong, 0);
 }
 
+// The latest score of the day's other matches stands on the score panel
+// in play, and is hidden at half time and after the final whistle; it
+// comes back in the second half. The cup round's other tie scores in every
+// minute here, so there is always a latest score to show.
+TEST_F(HighScreenShortClips, TheLatestScoreIsHiddenAtHalfTimeAndAfterTheWhistle) {
+    MakeHuman(Club(0));
+    std::vector<std::vector<platform::gfx::Pixel>> bare;
+    auto strip = [](const platform::gfx::Surface& s) {
+        std::vector<std::vector<platform::gfx::Pixel>> rows;
+        for (int y = 196; y < 216; ++y) {
+            rows.emplace_back();
+            for (int x = 150; x < 436; ++x) rows.back().push_back(s.Get(x, y));
+        }
+        return rows;
+    };
+    int shownFirstHalf = 0, shownSecondHalf = 0, hiddenAtHalfTime = 0, hiddenAtEnd = 0, wrong = 0;
+    bool scoring = false;
+    otherTie = true;
+    PlayThrough(3, [&](CHighScreen& p) {
+        CMatchPlay* e = p.GetMatchPlay();
+        if (!scoring) {
+            scoring = true;
+            ASSERT_FALSE(e->GetRelatedFixtures().empty()) << "the round has another tie";
+            CFixture* other = e->GetRelatedFixtures().front();
+            for (int m = 1; m <= 125; ++m) other->m_Events.Add(m, CMatchEvent::kHomeGoal, "Ames");
+            p.m_bDirty[kScorePanel] = 1;
+            p.PaintScorePanel(false);
+            bare = strip(*p.ScoreSurface());
+            return;
+        }
+        if (p.m_bEnlargedView) return;
+        p.m_bDirty[kScorePanel] = 1;
+        p.PaintScorePanel(false);
+        const bool shown = strip(*p.ScoreSurface()) != bare;
+        const bool hidden = p.m_nHalfTimeHandled == 1 || p.m_nFinished != 0;
+        if (hidden) {
+            wrong += shown;
+            (p.m_nFinished ? hiddenAtEnd : hiddenAtHalfTime) += 1;
+        } else if (e->GetMinute() >= 2 && !e->GetLatestScoresText().empty()) {
+            wrong += !shown;
+            (p.m_bSecondHalf ? shownSecondHalf : shownFirstHalf) += 1;
+        }
+    }, true);
+    EXPECT_EQ(modesSeen.back(), 2);
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(shownFirstHalf, 0);
+    EXPECT_GT(hiddenAtHalfTime, 0);
+    EXPECT_GT(shownSecondHalf, 0);
+    EXPECT_GT(hiddenAtEnd, 0);
+}
+
 // A cup tie level after extra time: "E-T" on the score panel, then the
 // shoot-out: a kicker chosen twice counts once, five kickers end the
 // choice, every kick is queued as three clips alternating home and away,
