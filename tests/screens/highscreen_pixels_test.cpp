@@ -157,6 +157,39 @@ TEST_F(HighScreenPixels, TheCardsGraphStopsAtNinetyInNormalTime) {
 
 // The "Take Penalty" bar's caption is written on the bar (y 138 to 155 of
 // the card), whole and over it, not above it and half covered.
+// Once "E-T" shows, the card's graph shows minutes 91 to the displayed one
+// (at most 120) at 5.86 pixels a minute, so thirty minutes fill the width
+// that ninety take in normal time.
+TEST_F(HighScreenPixels, TheCardsGraphShowsExtraTimeOverTheWholeWidth) {
+    MakeHuman(Club(0));
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        ASSERT_GE(CSoccerPlayerPerformance::kMinutes, 121);
+        for (int m = 0; m < CSoccerPlayerPerformance::kMinutes; ++m)
+            PixRatings(W(), 0).Slot(1).m_Minutes.SetAt(m, static_cast<uint8_t>(40 + m % 20));
+        p.m_nPanelView[0] = 1;
+        p.m_nCardPlayer[0] = 1;
+        p.m_nCardTab[0] = 0;
+        p.m_bExtraTimeShown = 1;
+        auto paint = [&](int minute) {
+            p.m_nMinute = minute;
+            p.m_bDirty[kHomePanel] = 1;
+            p.PaintHomePlayersPanel(true);
+            return PixGrab(0, 225 + 230, 210, 80);
+        };
+        const auto empty = paint(0);
+        const std::set<int> at105 = PixDifferingColumns(empty, paint(105));
+        const std::set<int> at120 = PixDifferingColumns(empty, paint(120));
+        const std::set<int> at125 = PixDifferingColumns(empty, paint(125));
+        p.m_bExtraTimeShown = 0;
+        ASSERT_FALSE(at105.empty());
+        EXPECT_GE(*at105.begin(), 21);
+        EXPECT_NEAR(*at105.rbegin(), 22 + 14 * 5.86, 2);
+        EXPECT_NEAR(*at120.rbegin(), 22 + 29 * 5.86, 2) << "thirty minutes fill the width";
+        EXPECT_EQ(at125, at120) << "nothing past 120";
+    });
+}
+
 TEST_F(HighScreenPixels, TheTakePenaltyCaptionStandsOnItsBar) {
     MakeHuman(Club(0));
     OpenAndInspect([&](CHighScreen& p) {
