@@ -84,10 +84,12 @@ void CHighScreen::SetUpCardButtons() {
                 b.released = HsArrow(i == 1, false);
                 b.pressed = HsArrow(i == 1, true);
             } else if (i == 2) {
-                // Hidden until a choice of taker opens on this side.
-                b.Init(LoadString(hstext::kTakePenalty), 95, 1, 255, 255, 0, 255, 255, 255);
-                b.flags = kSbHidden | kSbOverlay | kSbCaption;
-                b.released = b.pressed = b.overlay = penaltyShared;
+                // Hidden until a choice of taker opens on this side. The
+                // caption's top is at y 1, on the bar: the bar is drawn first
+                // and the caption (centred on its point) over it.
+                b.Init(LoadString(hstext::kTakePenalty), 95, 9, 255, 255, 0, 255, 255, 255);
+                b.flags = kSbHidden | kSbPicture | kSbCaption;
+                b.released = b.pressed = penaltyShared;
             } else {
                 // The words are in the pictures.
                 b.flags = kSbPicture | kSbMomentary;

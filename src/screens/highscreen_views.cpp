@@ -195,7 +195,11 @@ void CHighScreen::FillFormationTable(int side) {
     for (int i = 0; i < count; ++i) {
         const CSoccerTactic* tactic = club->GetTacticByIndex(i);
         SetSurfaceTableCell(t, 0, i, manager ? manager->GetTacticName(i) : std::string(tactic->m_Name), 0);
-        SetSurfaceTableCell(t, 1, i, manager ? manager->GetTacticLabel(i) : tactic->GetLabel(), 0);
+        // "Rating" is the side's familiarity with the formation, as on the
+        // squad pages: the name with it in brackets does not fit the column.
+        SetSurfaceTableCell(t, 1, i,
+                            manager ? manager->GetTacticFamiliarity(static_cast<uint8_t>(i)) : tactic->GetFamiliarityText(),
+                            0);
     }
     const int current = m_pMatchPlay ? m_pMatchPlay->GetCurrentFormation(side) : (club ? club->GetTacticIndex() : 0);
     if (count > 0) t.selected[static_cast<size_t>(std::clamp(current, 0, count - 1))] = 1;

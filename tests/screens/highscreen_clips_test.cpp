@@ -275,6 +275,97 @@ namespace {
 
 using namespace highscreen;
 
+// Over a whole match: the crowd levels stay within 5 to 15 and move at
+// most once in 18 ticks; the ball trail takes, for each clip that starts,
+// the clip's end cell, the older marks moving down the trail.
+TEST_F(HighScreenShortClips, TheCrowdLevelsKeepTheirRangeAndPaceAndTheTrailTakesEachClipsEndCell) {
+    MakeHuman(Club(0));
+    int tick = 0, lastChange = -100, outOfRange = 0, tooSoon = 0, changes = 0, trailChecks = 0, trailWrong = 0;
+    std::array<int, 2> levels{-1, -1};
+    std::array<CHighScreen::BallTrailEntry, 4> trail{};
+    PlayThrough(7, [&](CHighScreen& p) {
+        ++tick;
+        if (p.m_nCrowdLevel != levels) {
+            // The first reading is no change.
+            if (levels[0] >= 0) {
+                ++changes;
+                if (tick - lastChange < 18) ++tooSoon;
+                lastChange = tick;
+            }
+            levels = p.m_nCrowdLevel;
+        }
+        for (int l : p.m_nCrowdLevel) outOfRange += l < 5 || l > 15;
+        // A clip that started this tick put its end cell at the head of the
+        // trail and moved the older marks down.
+        const FlcPlayerState& f = p.FlcState();
+        if (p.m_BallTrail[0].x != trail[0].x || p.m_BallTrail[0].y != trail[0].y) {
+            ++trailChecks;
+            trailWrong += p.m_BallTrail[0].x != 35 + 23 * f.endColumn;
+            trailWrong += p.m_BallTrail[0].y != 41 + 23 * f.endRow;
+            for (size_t i = 1; i < trail.size(); ++i)
+                trailWrong += p.m_BallTrail[i].x != trail[i - 1].x || p.m_BallTrail[i].y != trail[i - 1].y;
+        }
+        trail = p.m_BallTrail;
+    });
+    EXPECT_EQ(modesSeen.back(), 2);
+    EXPECT_GT(changes, 0) << "the crowd followed the play";
+    EXPECT_EQ(outOfRange, 0);
+    EXPECT_EQ(tooSoon, 0);
+    EXPECT_GT(trailChecks, 10);
+    EXPECT_EQ(trailWrong, 0);
+}
+
+// The latest score of the day's other matches stands on the score panel
+// in play, and is hidden at half time and after the final whistle; it
+// comes back in the second half. The cup round's other tie scores in every
+// minute here, so there is always a latest score to show.
+TEST_F(HighScreenShortClips, TheLatestScoreIsHiddenAtHalfTimeAndAfterTheWhistle) {
+    MakeHuman(Club(0));
+    std::vector<std::vector<platform::gfx::Pixel>> bare;
+    auto strip = [](const platform::gfx::Surface& s) {
+        std::vector<std::vector<platform::gfx::Pixel>> rows;
+        for (int y = 196; y < 216; ++y) {
+            rows.emplace_back();
+            for (int x = 150; x < 436; ++x) rows.back().push_back(s.Get(x, y));
+        }
+        return rows;
+    };
+    int shownFirstHalf = 0, shownSecondHalf = 0, hiddenAtHalfTime = 0, hiddenAtEnd = 0, wrong = 0;
+    bool scoring = false;
+    otherTie = true;
+    PlayThrough(3, [&](CHighScreen& p) {
+        CMatchPlay* e = p.GetMatchPlay();
+        if (!scoring) {
+            scoring = true;
+            ASSERT_FALSE(e->GetRelatedFixtures().empty()) << "the round has another tie";
+            CFixture* other = e->GetRelatedFixtures().front();
+            for (int m = 1; m <= 125; ++m) other->m_Events.Add(m, CMatchEvent::kHomeGoal, "Ames");
+            p.m_bDirty[kScorePanel] = 1;
+            p.PaintScorePanel(false);
+            bare = strip(*p.ScoreSurface());
+            return;
+        }
+        if (p.m_bEnlargedView) return;
+        p.m_bDirty[kScorePanel] = 1;
+        p.PaintScorePanel(false);
+        const bool shown = strip(*p.ScoreSurface()) != bare;
+        const bool hidden = p.m_nHalfTimeHandled == 1 || p.m_nFinished != 0;
+        if (hidden) {
+            wrong += shown;
+            (p.m_nFinished ? hiddenAtEnd : hiddenAtHalfTime) += 1;
+        } else if (e->GetMinute() >= 2 && !e->GetLatestScoresText().empty()) {
+            wrong += !shown;
+            (p.m_bSecondHalf ? shownSecondHalf : shownFirstHalf) += 1;
+        }
+    }, true);
+    EXPECT_EQ(modesSeen.back(), 2);
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(shownFirstHalf, 0);
+    EXPECT_GT(hiddenAtHalfTime, 0);
+    EXPECT_GT(shownSecondHalf, 0);
+    EXPECT_GT(hiddenAtEnd, 0);
+}
+
 // A cup tie level after extra time: "E-T" on the score panel, then the
 // shoot-out: a kicker chosen twice counts once, five kickers end the
 // choice, every kick is queued as three clips alternating home and away,
@@ -334,6 +425,16 @@ TEST_F(HighScreenShortClips, ACupTieLevelAfterExtraTimeGoesToTheShootoutWithFive
         EXPECT_TRUE(buttonHiddenAfter);
         EXPECT_EQ(modesSeen.back(), 2);
         EXPECT_TRUE(f.m_Events.HasShootout());
+        // The result page, still on display, gives the shoot-out's line with
+        // the winner, and its lists start below it.
+        CHighScreen* page = Page();
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->m_nMode, 2);
+        const std::string line = f.GetShootoutText();
+        const std::string winner = f.m_Events.GetShootoutWinner() == 0 ? f.GetHomeTeamName() : f.GetAwayTeamName();
+        EXPECT_NE(line.find(winner), std::string::npos) << line;
+        for (int side = 0; side < 2; ++side)
+            for (const CHighScreen::ResultLine& l : page->ResultPageLines(side)) EXPECT_GE(l.y, 180);
         // Three clips a kick from the run-up on, the kicks alternating home
         // and away; a five-round shoot-out takes 6 to 10 kicks.
         const auto first = std::find_if(queued.begin(), queued.end(),

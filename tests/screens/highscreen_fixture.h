@@ -123,6 +123,10 @@ protected:
         cupRound->m_ReplaySlot = CCupRound::kNoReplay;
         cupFixture = std::make_unique<CFixture>(CFixture::kCupHome, static_cast<int16_t>(Div().GetFirstClub()),
                                                 static_cast<int16_t>(Div().GetFirstClub() + 1), 5, 3, 0);
+        // The round's other tie, when a test asks for one: clubs 2 and 3.
+        if (otherTie)
+            cupRound->m_Ties.AddFixture(CFixture::kCupHome, static_cast<int16_t>(Div().GetFirstClub() + 2),
+                                        static_cast<int16_t>(Div().GetFirstClub() + 3), 5, 3, 0, 0);
         PlayOnPage(onTick, [&] { Engine().PlayCupTie(cupFixture.get(), nullptr, cupRound.get(), "Cup"); });
         return *cupFixture;
     }
@@ -163,6 +167,8 @@ protected:
     int ticks = 0;
     // Set by a test class's constructor: the page plays the short clips.
     bool shortClips = false;
+    // Set by a test: a cup tie's round holds another tie.
+    bool otherTie = false;
     static constexpr int kMaxTicks = 6000;
 };
 

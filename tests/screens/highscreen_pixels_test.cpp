@@ -155,6 +155,69 @@ TEST_F(HighScreenPixels, TheCardsGraphStopsAtNinetyInNormalTime) {
     });
 }
 
+// The "Take Penalty" bar's caption is written on the bar (y 138 to 155 of
+// the card), whole and over it, not above it and half covered.
+// Once "E-T" shows, the card's graph shows minutes 91 to the displayed one
+// (at most 120) at 5.86 pixels a minute, so thirty minutes fill the width
+// that ninety take in normal time.
+TEST_F(HighScreenPixels, TheCardsGraphShowsExtraTimeOverTheWholeWidth) {
+    MakeHuman(Club(0));
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        ASSERT_GE(CSoccerPlayerPerformance::kMinutes, 121);
+        for (int m = 0; m < CSoccerPlayerPerformance::kMinutes; ++m)
+            PixRatings(W(), 0).Slot(1).m_Minutes.SetAt(m, static_cast<uint8_t>(40 + m % 20));
+        p.m_nPanelView[0] = 1;
+        p.m_nCardPlayer[0] = 1;
+        p.m_nCardTab[0] = 0;
+        p.m_bExtraTimeShown = 1;
+        auto paint = [&](int minute) {
+            p.m_nMinute = minute;
+            p.m_bDirty[kHomePanel] = 1;
+            p.PaintHomePlayersPanel(true);
+            return PixGrab(0, 225 + 230, 210, 80);
+        };
+        const auto empty = paint(0);
+        const std::set<int> at105 = PixDifferingColumns(empty, paint(105));
+        const std::set<int> at120 = PixDifferingColumns(empty, paint(120));
+        const std::set<int> at125 = PixDifferingColumns(empty, paint(125));
+        p.m_bExtraTimeShown = 0;
+        ASSERT_FALSE(at105.empty());
+        EXPECT_GE(*at105.begin(), 21);
+        EXPECT_NEAR(*at105.rbegin(), 22 + 14 * 5.86, 2);
+        EXPECT_NEAR(*at120.rbegin(), 22 + 29 * 5.86, 2) << "thirty minutes fill the width";
+        EXPECT_EQ(at125, at120) << "nothing past 120";
+    });
+}
+
+TEST_F(HighScreenPixels, TheTakePenaltyCaptionStandsOnItsBar) {
+    MakeHuman(Club(0));
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        p.m_nPanelView[0] = 1;
+        p.m_nCardPlayer[0] = 1;
+        SurfaceButton& b = p.m_CardButtons[0][2];
+        b.flags &= ~kSbHidden;
+        const std::string caption = b.caption;
+        ASSERT_FALSE(caption.empty());
+        auto paint = [&](const std::string& text) {
+            b.caption = text;
+            p.m_bDirty[kHomePanel] = 1;
+            p.PaintHomePlayersPanel(false);
+            return *p.PanelSurface(0);
+        };
+        const platform::gfx::Surface bare = paint(""), written = paint(caption);
+        std::set<int> rows;
+        for (int y = 0; y < bare.Height(); ++y)
+            for (int x = 0; x < bare.Width(); ++x)
+                if (bare.Get(x, y) != written.Get(x, y)) rows.insert(y);
+        ASSERT_FALSE(rows.empty()) << "the caption shows";
+        EXPECT_GE(*rows.begin(), b.y);
+        EXPECT_LT(*rows.rbegin(), b.y + 18);
+        EXPECT_GE(static_cast<int>(rows.size()), 8) << "the whole height of the words shows";
+    });
+}
+
 // Section 7 lights x 318 to 364 of the strip, and nothing else changes
 // when the light moves there from section 6.
 TEST_F(HighScreenPixels, TheStripsLastSectionLightsFrom318To364) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "platform/gfx/bmp.h"
@@ -17,7 +18,9 @@
 #include "shell/flcplayer.h"
 #include "shell/soundengine.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/humanmanager.h"
 #include "soccerclasses/matchevent.h"
+#include "soccerclasses/soccertactic.h"
 
 namespace hstest {
 namespace {
@@ -62,6 +65,174 @@ TEST_F(HighScreenPage, TheSidesOfTheFormationAndTacticsViewsFollowTheHumanClubs)
         EXPECT_EQ(tactics, c.side);
         EXPECT_EQ(both, c.both);
     }
+}
+
+// The formation view's "Rating" column gives each formation's familiarity,
+// for the user's own list and for a computer side's, and fits its column.
+TEST_F(HighScreenPage, TheFormationTablesRatingIsTheFamiliarityAndFitsItsColumn) {
+    MakeUser(Club(0), 0);
+    CHumanManager* manager = Club(0).GetHumanManager();
+    ASSERT_TRUE(manager);
+    ASSERT_GE(manager->GetTacticCount(), 3);
+    for (int i = 0; i < manager->GetTacticCount(); ++i) manager->GetTactic(static_cast<uint8_t>(i))->m_Familiarity = static_cast<uint8_t>(7 + 31 * i % 93);
+    std::array<std::vector<std::string>, 2> ratings, expected;
+    int widest = 0, room = 0;
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        for (int side = 0; side < 2; ++side) {
+            const SurfaceTable& t = p.m_FormationTable[static_cast<size_t>(side)];
+            room = t.width - t.columnStart[1] - 4;  // cells are clipped 4 pixels short
+            for (int r = 0; r < t.rowCount; ++r) {
+                const std::string& text = t.cells[static_cast<size_t>(r)][1].text;
+                ratings[static_cast<size_t>(side)].push_back(text);
+                widest = std::max(widest, p.GetPageFont(0)->Measure(text));
+                const CSoccerTactic* tactic = Club(side).GetTacticByIndex(r);
+                expected[static_cast<size_t>(side)].push_back(
+                    side == 0 ? std::to_string(manager->GetTactic(static_cast<uint8_t>(r))->m_Familiarity)
+                              : std::to_string(tactic->m_Familiarity));
+            }
+        }
+    });
+    ASSERT_EQ(ratings[0].size(), static_cast<size_t>(manager->GetTacticCount()));
+    EXPECT_FALSE(ratings[1].empty());
+    EXPECT_EQ(ratings, expected);
+    EXPECT_LE(widest, room);
+}
+
+// What the tick does when a clip ends, as a table: each clip number with
+// and without the flag that it answers (the injury pending, the penalty
+// pending, the kicks being animated), from the same state of the page.
+TEST_F(HighScreenPage, EachEndedClipReactsAsItsTableRowSays) {
+    MakeHuman(Club(0));
+    struct State {
+        int paused, banner, choosing, choiceState, running, phase, finished, secondHalf, halfTimeBanner, extraShown,
+            halfTimeHandled, kicks, penaltyPending, injuryPending;
+        bool captionKept;
+        bool operator==(const State&) const = default;
+    };
+    auto describe = [](const State& s) {
+        return testing::PrintToString(std::vector<int>{s.paused, s.banner, s.choosing, s.choiceState, s.running, s.phase,
+                                                       s.finished, s.secondHalf, s.halfTimeBanner, s.extraShown,
+                                                       s.halfTimeHandled, s.kicks, s.penaltyPending, s.injuryPending,
+                                                       int(s.captionKept)});
+    };
+    struct Case {
+        int clip;
+        bool injury, penalty, extraTime;
+        int choiceState;
+        std::function<void(State&)> change;  // from the state before; none: nothing changes
+    };
+    auto none = [](State&) {};
+    const Case cases[] = {
+        {0, false, false, false, 0, [](State& s) { s.finished = 2; }},
+        {4, false, false, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerShootout, s.choosing = 1, s.choiceState = 1; }},
+        {5, false, false, false, 0, [](State& s) { s.running = 1, s.phase = 1; }},
+        {5, false, false, true, 0, [](State& s) { s.running = 1, s.phase = 1, s.extraShown = 1; }},
+        {6, false, false, false, 0, [](State& s) { s.running = 1, s.phase = 3, s.halfTimeHandled = 2; }},
+        {9, false, false, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerHalfTime, s.secondHalf = 1, s.halfTimeBanner = 1, s.captionKept = false; }},
+        {11, false, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerFullTime, s.captionKept = false; }},
+        {12, false, false, true, 0, [](State& s) { s.paused = 1, s.banner = kBannerFullTimeAet, s.captionKept = false; }},
+        {13, false, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerFullTime, s.captionKept = false; }},
+        {14, false, false, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerExtraTime, s.halfTimeBanner = 1, s.captionKept = false; }},
+        {49, false, false, false, 0, [](State& s) { s.captionKept = false; }},
+        {66, false, false, false, 0, [](State& s) { s.captionKept = false; }},
+        {290, false, false, false, 0, none},
+        {290, true, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerInjury; }},
+        {295, true, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerInjury; }},
+        {296, true, false, false, 0, none},
+        {299, true, true, false, 0, none},
+        {300, false, false, false, 0, none},
+        {300, true, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerInjury; }},
+        {309, true, false, false, 0, [](State& s) { s.paused = 1, s.banner = kBannerInjury; }},
+        {320, false, false, false, 0, none},
+        {320, false, true, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerPenalty, s.choosing = 1, s.penaltyPending = 0; }},
+        {327, false, true, false, 0,
+         [](State& s) { s.paused = 1, s.banner = kBannerPenalty, s.choosing = 1, s.penaltyPending = 0; }},
+        {328, false, true, false, 0, none},
+        {346, false, false, false, 1, none},
+        {346, false, false, false, 2, [](State& s) { s.kicks = 1; }},
+        {377, false, false, false, 2, [](State& s) { s.kicks = 1; }},
+        {378, false, false, false, 2, none},
+        {1, true, true, false, 2, none},
+    };
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << "clip " << c.clip << " injury " << c.injury << " penalty " << c.penalty
+                                            << " extra time " << c.extraTime << " choice " << c.choiceState);
+            p.m_bPaused = 0;
+            p.m_nMatchState = kBannerNone;
+            p.m_bChoosing = 0;
+            p.m_nChoiceState = c.choiceState;
+            p.m_bRunning = 0;
+            p.m_nPhase = 2;
+            p.m_nFinished = 0;
+            p.m_bSecondHalf = 0;
+            p.m_bHalfTimeBanner = 0;
+            p.m_bExtraTime = c.extraTime;
+            p.m_bExtraTimeShown = 0;
+            p.m_nHalfTimeHandled = 0;
+            p.m_nShootoutKicks = 0;
+            p.m_bPenaltyPending = c.penalty;
+            p.m_bInjuryPending = c.injury;
+            p.m_strCaption = "A line";
+            auto read = [&] {
+                return State{p.m_bPaused,         p.m_nMatchState,     p.m_bChoosing,       p.m_nChoiceState,
+                             p.m_bRunning,        p.m_nPhase,          p.m_nFinished,       p.m_bSecondHalf,
+                             p.m_bHalfTimeBanner, p.m_bExtraTimeShown, p.m_nHalfTimeHandled, p.m_nShootoutKicks,
+                             p.m_bPenaltyPending, p.m_bInjuryPending,  p.m_strCaption == "A line"};
+            };
+            State expected = read();
+            c.change(expected);
+            p.ReactToEndedClip(c.clip);
+            const State got = read();
+            EXPECT_TRUE(got == expected) << "got " << describe(got) << "\nwanted " << describe(expected);
+        }
+        p.m_bPaused = 0;
+        p.m_bChoosing = 0;
+        p.m_nChoiceState = 0;
+    });
+}
+
+// A second leg shows each side's first-leg goals in brackets on the score
+// panel, before the goals; a league match shows none.
+TEST_F(HighScreenPage, ASecondLegShowsTheFirstLegsGoalsInBrackets) {
+    MakeHuman(Club(0));
+    std::string leagueScore = "?", secondLegScores[2];
+    OpenAndInspect([&](CHighScreen& p) {
+        p.Proceed();
+        leagueScore = p.DisplayedScoreText(0);
+    });
+    EXPECT_EQ(leagueScore, "0");
+    const int16_t first = static_cast<int16_t>(Div().GetFirstClub());
+    // The first leg was played at the other ground: 3 - 1 to the away
+    // club of this leg.
+    CFixture firstLeg(CFixture::kCupHome, static_cast<int16_t>(first + 1), first, 5, 3, 0);
+    firstLeg.m_HomeGoals = 3;
+    firstLeg.m_AwayGoals = 1;
+    world->RefillRotations();
+    cupRound = std::make_unique<CCupRound>();
+    cupRound->m_Kind = 1;
+    cupRound->m_ReplaySlot = CCupRound::kNoReplay;
+    cupFixture = std::make_unique<CFixture>(CFixture::kCupHome, first, static_cast<int16_t>(first + 1), 5, 3, 0);
+    bool done = false;
+    PlayOnPage(
+        [&](CHighScreen& p) {
+            if (done) return;
+            done = true;
+            p.Proceed();
+            secondLegScores[0] = p.DisplayedScoreText(0);
+            secondLegScores[1] = p.DisplayedScoreText(1);
+            p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
+        },
+        [&] { Engine().PlayCupSecondLeg(cupFixture.get(), nullptr, cupRound.get(), &firstLeg, "Cup"); });
+    ASSERT_TRUE(done);
+    EXPECT_EQ(secondLegScores[0], "(1) 0");
+    EXPECT_EQ(secondLegScores[1], "(3) 0");
 }
 
 TEST_F(HighScreenPage, EveryMatchStartsWithMatchPressedLevelsReleasedAndTheNewHomeSheet) {

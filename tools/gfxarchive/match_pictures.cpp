@@ -95,6 +95,11 @@ Bitmap8 MatchPage(std::initializer_list<MatchBox> boxes, uint32_t seed, bool pit
     return Finish(s, false);
 }
 
+// The intro page's three bands: each team's name (font 5, from y 166 and
+// 350, its descenders to about 48 pixels below) and "Vs" (from y 272) stand
+// inside theirs.
+constexpr MatchBox kIntroPanels[3] = {{90, 142, 608, 84}, {90, 240, 608, 72}, {90, 326, 608, 84}};
+
 // A rounded plate on the key: released in steel blue, pressed lit gold.
 Bitmap8 MatchPlate(int w, int h, bool pressed, const std::string& word = {}) {
     Surface s(w * kM, h * kM, kKeyPixel);
@@ -261,7 +266,12 @@ Bitmap8 CentreView(int kind) {
             MatchPanel(s, 0, 0, 365 * kM, 32 * kM, 0.7);
             MatchPanel(s, 0, 258 * kM, 365 * kM, 10 * kM, 0.7);
             break;
-        default:  // substitutions, playing styles
+        case 7:  // playing styles: the levels and switches, then the takers
+            // The labels start at y 30 and 141, so each panel starts above them.
+            MatchPanel(s, 12 * kM, 28 * kM, 341 * kM, 106 * kM, 0.6);
+            MatchPanel(s, 12 * kM, 136 * kM, 341 * kM, 126 * kM, 0.6);
+            break;
+        default:  // substitutions
             MatchPanel(s, 12 * kM, 34 * kM, 341 * kM, 104 * kM, 0.6);
             MatchPanel(s, 12 * kM, 144 * kM, 341 * kM, 104 * kM, 0.6);
             break;
@@ -364,8 +374,7 @@ Bitmap8 MatchPageBackground() {
     Surface s(788 * kM, 550 * kM);
     MatchBackdrop(s, 31);
     MatchPanel(s, 16 * kM, 2 * kM, 756 * kM, 62 * kM, 0.8);
-    for (const MatchBox& b : {MatchBox{90, 120, 608, 80}, MatchBox{90, 226, 608, 80}, MatchBox{90, 320, 608, 80}})
-        MatchPanel(s, b.x * kM, b.y * kM, b.w * kM, b.h * kM);
+    for (const MatchBox& b : kIntroPanels) MatchPanel(s, b.x * kM, b.y * kM, b.w * kM, b.h * kM);
     MatchPanel(s, 126 * kM, 468 * kM, 652 * kM, 42 * kM, 0.7);  // the buttons' rail
     Canvas cv(s);
     // The kits stand in two floodlit frames, a shirt's outline in each.
@@ -400,15 +409,16 @@ Bitmap8 MatchPageBackground() {
     // The centre circle behind "Vs", lit from above like the pitch at night.
     cv.SelectBrush(Brush::None());
     cv.SelectPen(Pen::Solid(RGB(kSteel.r, kSteel.g, kSteel.b), 2 * kM));
-    cv.Ellipse(Rect{(425 - 34) * kM, (266 - 34) * kM, (425 + 34) * kM, (266 + 34) * kM});
+    const int cy = kIntroPanels[1].y + kIntroPanels[1].h / 2;
+    cv.Ellipse(Rect{(425 - 30) * kM, (cy - 30) * kM, (425 + 30) * kM, (cy + 30) * kM});
     cv.SelectPen(Pen::Solid(RGB(kAccent.r, kAccent.g, kAccent.b), kM));
-    cv.MoveTo(250 * kM, 266 * kM);
-    cv.LineTo((425 - 40) * kM, 266 * kM);
-    cv.MoveTo((425 + 40) * kM, 266 * kM);
-    cv.LineTo(680 * kM, 266 * kM);
+    cv.MoveTo(250 * kM, cy * kM);
+    cv.LineTo((425 - 36) * kM, cy * kM);
+    cv.MoveTo((425 + 36) * kM, cy * kM);
+    cv.LineTo(680 * kM, cy * kM);
     cv.SelectPen(Pen::None());
     cv.SelectBrush(Brush::Solid(RGB(kGold.r, kGold.g, kGold.b)));
-    cv.Ellipse(Rect{(425 - 4) * kM, (266 - 4) * kM, (425 + 4) * kM, (266 + 4) * kM});
+    cv.Ellipse(Rect{(425 - 4) * kM, (cy - 4) * kM, (425 + 4) * kM, (cy + 4) * kM});
     // The four buttons' places on the rail: their plates, unlit.
     for (int x : {138, 298, 454, 610})
         for (int y = 0; y < 24 * kM; ++y)
@@ -426,10 +436,12 @@ std::vector<Picture> MatchPictures() {
     auto add = [&](const std::string& name, bool keyed, Bitmap8 b) {
         out.push_back({"match", "surfaces\\" + name + ".bmp", keyed, std::move(b)});
     };
-    add("intro", false, MatchPage({{90, 120, 608, 80}, {90, 226, 608, 80}, {90, 320, 608, 80}}, 31));
+    add("intro", false, MatchPage({kIntroPanels[0], kIntroPanels[1], kIntroPanels[2]}, 31));
     add("squad", false, MatchPage({{26, 146, 509, 308}, {548, 114, 222, 297}}, 32, true));
     add("result", false, MatchPage({{90, 88, 606, 50}, {90, 144, 606, 280}, {90, 428, 606, 40}}, 33));
-    add("scores", false, MatchPage({{90, 88, 606, 376}}, 34));
+    // The scores' table stands at (90, 88) with its scroll bar out to x 704:
+    // the panel holds both with a margin.
+    add("scores", false, MatchPage({{80, 80, 632, 380}}, 34));
     add("match stats", false, MatchPage({{16, 128, 210, 340}, {222, 128, 344, 240}, {570, 128, 204, 340}}, 35));
     // The intro and result buttons: their captions are written by the page.
     for (int i = 0; i < 4; ++i) {
