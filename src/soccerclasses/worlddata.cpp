@@ -300,7 +300,14 @@ void CWorldData::SetCurrentUserByManager(int32_t manager) {
         if (m_Users->GetAt(i)->GetManagerIndex() == manager) m_CurrentUser = i;
 }
 
-void CWorldData::ResetCurrentUser() { m_CurrentUser = SelectedUserSlot(); }
+// The walks over every user show each on the status bar as they pass; the
+// bar must end on the user the screens have chosen.
+void CWorldData::ResetCurrentUser() { RestoreCurrentUser(SelectedUserSlot()); }
+
+void CWorldData::RestoreCurrentUser(int32_t user) {
+    m_CurrentUser = user;
+    GetUserPort().UpdateStatusBar();
+}
 
 CHumanManager* CWorldData::GetCurrentUser() { return m_Users->GetAt(m_CurrentUser); }
 
@@ -471,7 +478,7 @@ bool CWorldData::IsHumanMatchDay(const CMatchTime& date) {
             break;
         }
     }
-    m_CurrentUser = SelectedUserSlot();
+    ResetCurrentUser();
     return result;
 }
 

@@ -287,7 +287,7 @@ public:
     void SetCurrentUserByManager(int32_t manager);
     void ResetCurrentUser();
     // Puts back a current user remembered earlier, -1 included.
-    void RestoreCurrentUser(int32_t user) { m_CurrentUser = user; }
+    void RestoreCurrentUser(int32_t user);
     CHumanManager* GetCurrentUser();
     // The current user's data, after making sure the current slot has a
     // manager (the first slot with one otherwise): NULL when none.

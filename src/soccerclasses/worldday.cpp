@@ -81,7 +81,7 @@ int CWorldData::ProcessDay(int a, int b) {
                     humanMatch = true;
                 }
             }
-            m_CurrentUser = SelectedUserSlot();
+            ResetCurrentUser();
         }
     }
     // The draws, before the clock moves: cups, then play-offs, federation

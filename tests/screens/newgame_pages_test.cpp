@@ -1057,6 +1057,8 @@ TEST_F(ManagerSetupTest, ConfirmationShowsTheRowTakesEightManagersAndOkStartsThe
     EXPECT_EQ(w->GetCurrentUserIndex(), 0);
     EXPECT_EQ(CWorldData::SelectedUserSlot(), 0);
     EXPECT_EQ(g_nTreeSelectionData, reinterpret_cast<uintptr_t>(first)) << "the first manager's club in the tree";
+    EXPECT_EQ(app->GetMainFrame()->GetStatusBar().GetPaneText(1), "Kit Moran");
+    EXPECT_EQ(app->GetMainFrame()->GetStatusBar().GetPaneText(2), first->GetName());
     g_nTreeSelectionData = 0;
 }
 
