@@ -125,7 +125,9 @@ void CScreen::StartAmbientSound() {
     m_nAmbientCountdown = 0;
     const int set = AmbientSetForPage(g_nCurrentScreen);
     if (set == 0) return;
-    if (set != g_nAmbientSet) {
+    // A sound engine ended and started again has let the set go.
+    const bool setLost = IsSoundRunning() && !GetSample(kAmbientLoopSlot);
+    if (set != g_nAmbientSet || setLost) {
         const uint8_t paused = m_bAmbientPaused;
         m_bAmbientPaused = 0;
         StopAllSamples();

@@ -116,6 +116,20 @@ TEST_F(AmbientTest, PagesOfTheSameSetKeepTheLoopButRestartTheTimer) {
     EXPECT_EQ(SpotsPlayed(), 1);
 }
 
+// The engine ended and started again (a game's sound switched off and on)
+// has dropped every sample: the next page of the same set loads it again.
+TEST_F(AmbientTest, ASoundEngineStartedAgainGetsTheSetBack) {
+    Open(4);
+    ASSERT_TRUE(Loop());
+    EndDirectSound();
+    ASSERT_EQ(StartDirectSound(), 0);
+    ASSERT_EQ(Loop(), nullptr);
+    Open(26);  // the same set
+    ASSERT_TRUE(Loop());
+    EXPECT_TRUE(Loop()->loaded);
+    EXPECT_TRUE(Loop()->playing);
+}
+
 TEST_F(AmbientTest, APageWithoutASetKeepsTheLoopAndPlaysNoSpots) {
     Open(9);
     const SampleRecord* loop = Loop();
