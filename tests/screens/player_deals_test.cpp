@@ -493,6 +493,68 @@ TEST_F(DealPages, SevenYearsAreAlwaysRefusedAndTheLimitEndsTheTalks) {
     EXPECT_EQ(target->GetClub(), &Other());
 }
 
+// The length of a contract: a player refuses 7 years, and more than 3 once
+// he is past 33; staff follow their own rule, which takes up to 9 years at
+// any age, and no more.
+TEST_F(DealPages, ContractLengthLimitsFollowWhoIsOffered) {
+    CAvailableEmployeeList& staffMarket = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee basic;
+    basic.m_JobKind = CBasicEmployee::kScout;
+    basic.m_Ability = 55;
+    basic.Person().Set("M", "Marketman", 52, 1);
+    staffMarket.AddCopy(basic);
+    CAvailableEmployee* market = staffMarket.GetAt(staffMarket.GetSize() - 1);
+    CEmployee* staff = Hire(Club(), CBasicEmployee::kHeadCoach, "Staffman", 1);
+    staff->Person().SetAge(58);
+    CPlayer* veteran = Sign(Other(), CSoccerPlayer::kDefender, "Veteran");
+    veteran->Person().SetContractYears(2);
+    veteran->Person().SetWeeksAtClub(40);
+    veteran->Person().SetAge(34);
+    struct Case {
+        const char* name;
+        void* who;
+        int kind;
+        int years;
+        bool accepted;
+        std::vector<unsigned> replies;  // one of them, with the man's name
+    };
+    const Case cases[] = {
+        {"a player, seven years", target, kPersonListPlayers, 7, false, {27}},
+        {"a player past 33, four years", veteran, kPersonListPlayers, 4, false, {27}},
+        {"a club's coach of 58, seven years", staff, kPersonListStaff, 7, true, {}},
+        {"a club's coach, ten years", staff, kPersonListStaff, 10, false, {27}},
+        {"a market scout, ten years", market, kPersonListStaffMarket, 10, false, {27, 28}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_nScreenId = 62;
+        auto* page = new CPlayerScreen();
+        PersonPageParams params;
+        params.subject = c.who;
+        params.kind = c.kind;
+        page->SetPageParams(params);
+        manager.SetScreen(page, true, false, false, false, false);
+        Drain();
+        ASSERT_FALSE(Page()->ShowsNoData());
+        if (c.accepted) {
+            ASSERT_LE(Page()->GetDemands().m_Years, c.years) << "more years than he asks, never fewer";
+        }
+        Page()->GetDealField(CPlayerScreen::kYearsField).SetValue(c.years, false);
+        ASSERT_EQ(Page()->ReadField(CPlayerScreen::kYearsField), c.years);
+        Press(515);
+        EXPECT_EQ(Page()->DealAgreed(), c.accepted) << LastReply();
+        if (!c.accepted) {
+            const std::string name = c.kind == kPersonListPlayers ? static_cast<CPlayer*>(c.who)->GetName()
+                                     : c.kind == kPersonListStaff ? static_cast<CEmployee*>(c.who)->GetName()
+                                                                  : static_cast<CAvailableEmployee*>(c.who)->GetName();
+            bool known = false;
+            for (unsigned id : c.replies) known = known || LastReply() == platform::FormatMessageId(id, {name});
+            EXPECT_TRUE(known) << LastReply();
+        }
+    }
+    EXPECT_EQ(staff->Person().GetContractYears() + staff->Person().GetPendingYears(), 8) << "renewed for seven more";
+}
+
 TEST_F(DealPages, APlayerWhoLeftTheSellerIsNoLongerTheDeals) {
     OpenDeal(62, target, 300000);
     Other().SellPlayer(uint16_t(WorldIndexOf(*target)), 0, *world.GetClub(0), false, true);
