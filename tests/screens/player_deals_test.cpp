@@ -555,6 +555,54 @@ TEST_F(DealPages, ContractLengthLimitsFollowWhoIsOffered) {
     EXPECT_EQ(staff->Person().GetContractYears() + staff->Person().GetPendingYears(), 8) << "renewed for seven more";
 }
 
+// The tips of the negotiation pages: each button's own until the talks are
+// over, when "Make Offer" has become "Exit Screen"; each field's arrows
+// tell decrease from increase.
+TEST_F(DealPages, NegotiationTipsFollowTheButtonsAndTheArrows) {
+    struct Case {
+        int screen;
+        std::vector<int> fields;
+        unsigned breakOff, offer;
+    };
+    const Case cases[] = {
+        {22, {CPlayerScreen::kAmountField, CPlayerScreen::kSellOnField}, 501, 503},
+        {62, {CPlayerScreen::kFeeField, CPlayerScreen::kWageField, CPlayerScreen::kYearsField}, 513, 515},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        CPlayerScreen* page = OpenDeal(c.screen, target, 0);
+        ASSERT_FALSE(page->ShowsNoData());
+        EXPECT_EQ(page->GetTipId(c.breakOff), c.breakOff);
+        EXPECT_EQ(page->GetTipId(c.offer), c.offer);
+        for (int f : c.fields) {
+            CXSpinedit& field = page->GetDealField(f);
+            std::string down, up;
+            ASSERT_TRUE(page->GetArrowTip(static_cast<unsigned>(field.GetDownArrowId()), down)) << f;
+            ASSERT_TRUE(page->GetArrowTip(static_cast<unsigned>(field.GetUpArrowId()), up)) << f;
+            EXPECT_EQ(down, DealText(333)) << f;
+            EXPECT_EQ(up, DealText(332)) << f;
+        }
+        // The pointer over "Make Offer" finds its tip through the hot spot.
+        std::string spotTip;
+        for (int i = 0; page->GetHotSpot(i); ++i)
+            if (page->GetHotSpot(i)->Id() == c.offer) page->GetToolTipText(i, spotTip);
+        std::string want = DealText(c.offer);
+        if (const size_t br = want.find('\n'); br != std::string::npos) want = want.substr(br + 1);
+        EXPECT_EQ(spotTip, want);
+        // Over: an equal contract signs him; a walk-out ends the purchase.
+        if (c.screen == 62) {
+            Press(c.offer);
+            ASSERT_TRUE(page->DealAgreed()) << LastReply();
+        } else {
+            page->GetDealField(CPlayerScreen::kAmountField).SetValue(1, false);
+            for (int presses = 0; presses < 20 && !page->TalksEnded(); ++presses) Press(c.offer);
+            ASSERT_TRUE(page->TalksEnded());
+        }
+        EXPECT_EQ(page->GetTipId(c.offer), 580u) << "Exit Screen";
+        EXPECT_EQ(page->GetTipId(c.breakOff), c.breakOff);
+    }
+}
+
 TEST_F(DealPages, APlayerWhoLeftTheSellerIsNoLongerTheDeals) {
     OpenDeal(62, target, 300000);
     Other().SellPlayer(uint16_t(WorldIndexOf(*target)), 0, *world.GetClub(0), false, true);

@@ -697,10 +697,22 @@ TEST_F(TransferMarketInTheProgram, BreakingOffTheContractTalksTheDayOpensEndsThe
                    : -1;
     };
     bool brokeOff = false;
+    // The modal page's tips: its buttons' own and its fields' arrows.
+    std::vector<std::pair<unsigned, unsigned>> tips;
+    std::vector<std::string> arrowTips;
     pageScript = [&](CPlayerScreen* page) {
         if (page->GetPage() != CPlayerScreen::kContractPage || page->m_pSubject != wanted) return false;
         Then([&] {
             EXPECT_EQ(Page()->m_nSellOn, 10) << "the agreed sell-on came with the page";
+            for (unsigned id : {513u, 515u}) tips.push_back({id, Page()->GetTipId(id)});
+            for (int f : {CPlayerScreen::kFeeField, CPlayerScreen::kWageField, CPlayerScreen::kYearsField}) {
+                CXSpinedit& field = Page()->GetDealField(f);
+                for (int arrow : {field.GetDownArrowId(), field.GetUpArrowId()}) {
+                    std::string t;
+                    Page()->GetArrowTip(static_cast<unsigned>(arrow), t);
+                    arrowTips.push_back(t);
+                }
+            }
             brokeOff = true;
             ClickButton(0);  // "Break Off Negotiations"
         });
@@ -709,6 +721,9 @@ TEST_F(TransferMarketInTheProgram, BreakingOffTheContractTalksTheDayOpensEndsThe
     for (int step = 0; step < 3 && modalPages == 0; ++step) Command(kMoveHalfWeek);
     ASSERT_EQ(modalPages, 1) << "the contract page opened once";
     EXPECT_TRUE(brokeOff);
+    EXPECT_EQ(tips, (std::vector<std::pair<unsigned, unsigned>>{{513u, 513u}, {515u, 515u}}));
+    const std::string down = platform::LoadString(333), up = platform::LoadString(332);
+    EXPECT_EQ(arrowTips, (std::vector<std::string>{down, up, down, up, down, up}));
     Run(600);
     EXPECT_TRUE(Page() == nullptr || Page()->GetPage() != CPlayerScreen::kContractPage) << "the wait ended";
     EXPECT_EQ(wanted->GetClub(), seller);
