@@ -799,3 +799,19 @@ INSTANTIATE_TEST_SUITE_P(Steps, ApproachChecks,
 
 }  // namespace
 }  // namespace playertest
+
+namespace playertest {
+namespace {
+
+TEST_F(MarketPages, ARatingNoScoutReportedShowsAsUnknown) {
+    back->Football().SetKnownBy(0);
+    OpenList();
+    CListControl* list = Page()->GetPageList(0);
+    ASSERT_GE(RowOf(keeper), 0);
+    ASSERT_GE(RowOf(back), 0);
+    EXPECT_STREQ(list->GetItemText(RowOf(keeper), 2), "?");
+    EXPECT_EQ(list->GetItemText(RowOf(back), 2), std::to_string(back->GetAbility()));
+}
+
+}  // namespace
+}  // namespace playertest
