@@ -603,6 +603,72 @@ TEST_F(DealPages, NegotiationTipsFollowTheButtonsAndTheArrows) {
     }
 }
 
+// What the panels leave out: a human seller asks no sell-on (its field
+// hidden, "None" in its place); staff sign on without a fee; a youth asks
+// no relocation.
+TEST_F(DealPages, PanelsLeaveOutTheTermsTheOtherSideNeverAsks) {
+    target->m_AskingPrice = 400000;
+    CPlayerScreen* page = OpenDeal(22, target, 0);
+    ASSERT_FALSE(page->ShowsNoData());
+    const bool asked = page->m_nSellOn > 0;
+    EXPECT_EQ(page->GetDealField(CPlayerScreen::kSellOnField).IsShownFlag(), asked) << "a computer club's demand";
+    EXPECT_EQ(page->GetPageLabel(6)->IsShownFlag(), !asked);
+    MakeUser(Other(), 1);
+    ASSERT_TRUE(Other().IsHumanManaged());
+    page = OpenDeal(22, target, 0);
+    ASSERT_FALSE(page->ShowsNoData());
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kSellOnField).IsShownFlag());
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kSellOnField), 0);
+    EXPECT_TRUE(page->GetPageLabel(6)->IsShownFlag());
+    EXPECT_EQ(page->GetPageLabel(6)->GetText(), DealText(47050));
+
+    CAvailableEmployeeList& staffMarket = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee basic;
+    basic.m_JobKind = CBasicEmployee::kScout;
+    basic.m_Ability = 55;
+    basic.Person().Set("M", "Feeless", 41, 1);
+    staffMarket.AddCopy(basic);
+    auto y = std::make_unique<CYouth>();
+    y->m_Person.Set("Y", "Stayhome", 17, 1);
+    y->m_Football.SetPosition(CSoccerPlayer::kMidfielder, false);
+    CYouth* youth = y.get();
+    Club().Youths().Add(std::move(y));
+    struct Case {
+        const char* name;
+        void* who;
+        int kind;
+        bool fee, relocationField;
+    };
+    const Case cases[] = {
+        {"a club's employee", Hire(Club(), CBasicEmployee::kScout, "Feeless", 1), kPersonListStaff, false, false},
+        {"a market employee", staffMarket.GetAt(staffMarket.GetSize() - 1), kPersonListStaffMarket, false, false},
+        {"a youth", youth, kPersonListYouths, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_nScreenId = 62;
+        auto* contract = new CPlayerScreen();
+        PersonPageParams params;
+        params.subject = c.who;
+        params.kind = c.kind;
+        contract->SetPageParams(params);
+        manager.SetScreen(contract, true, false, false, false, false);
+        Drain();
+        ASSERT_FALSE(Page()->ShowsNoData());
+        const bool feeShown = Page()->GetDealField(CPlayerScreen::kFeeField).IsAlive() &&
+                              Page()->GetDealField(CPlayerScreen::kFeeField).IsShownFlag();
+        EXPECT_EQ(feeShown, c.fee);
+        EXPECT_EQ(Page()->GetPageLabel(5)->IsShownFlag(), c.fee) << "the fee's label goes with it";
+        if (c.kind == kPersonListYouths) {
+            EXPECT_FALSE(Page()->GetDealField(CPlayerScreen::kRelocationField).IsAlive() &&
+                         Page()->GetDealField(CPlayerScreen::kRelocationField).IsShownFlag());
+            EXPECT_TRUE(Page()->GetPageLabel(9)->IsShownFlag());
+        }
+        EXPECT_TRUE(Page()->GetDealField(CPlayerScreen::kWageField).IsShownFlag());
+        EXPECT_TRUE(Page()->GetDealField(CPlayerScreen::kYearsField).IsShownFlag());
+    }
+}
+
 TEST_F(DealPages, APlayerWhoLeftTheSellerIsNoLongerTheDeals) {
     OpenDeal(62, target, 300000);
     Other().SellPlayer(uint16_t(WorldIndexOf(*target)), 0, *world.GetClub(0), false, true);
