@@ -617,7 +617,7 @@ TEST_F(TransferMarketInTheProgram, TheModalPersonPageTipsItsExitAndListingButton
         bool modal = false;
         unsigned actionTip = 0, releaseTip = 0, renewTip = 0;
         std::string actionText, releaseText, hotSpotTip;
-        bool actionOn = false, releaseOn = false, renewOn = true;
+        bool actionOn = false, releaseOn = false, renewOn = true, expanded = false;
     } seen;
     pageScript = [&](CPlayerScreen* page) {
         if (page->GetPage() != CPlayerScreen::kPersonPage || page->m_pSubject != mine) return false;
@@ -638,6 +638,10 @@ TEST_F(TransferMarketInTheProgram, TheModalPersonPageTipsItsExitAndListingButton
             // The tip the pointer finds over the action button's hot spot.
             for (int i = 0; p->GetHotSpot(i); ++i)
                 if (p->GetHotSpot(i)->Id() == action->Id()) p->GetToolTipText(i, seen.hotSpotTip);
+            // The tree is filled again while the model waits on the page (as a
+            // day step's end does): leaving the page then finds its nodes afresh.
+            seen.expanded = !p->GetExpandedClubs().empty();
+            manager->RefreshTree(0);
             ClickButton(CPlayerScreen::kActionButton);  // "Exit Screen"
         });
         return true;
@@ -666,6 +670,8 @@ TEST_F(TransferMarketInTheProgram, TheModalPersonPageTipsItsExitAndListingButton
     EXPECT_FALSE(seen.renewOn) << "a renewal would replace the page the model waits on";
     EXPECT_EQ(seen.renewTip, 540u);
     EXPECT_EQ(rejected, 1) << "the bid's box came back after the page";
+    EXPECT_TRUE(seen.expanded) << "the page had filled his club's node";
+    EXPECT_NE(manager->FindTreeItem(reinterpret_cast<uintptr_t>(club)), nullptr) << "the new tree holds the club";
     EXPECT_FALSE(approached);
     EXPECT_EQ(mine->GetClub(), club);
 }
