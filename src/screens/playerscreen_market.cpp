@@ -37,6 +37,8 @@ constexpr const char* kMarketRightArrow = "gfx\\scroll\\rightarrow.bmp";
 // Tree levels the scope is read by.
 constexpr int kScopeFederation = 1, kScopeCountry = 2, kScopeDivision = 3, kScopeClub = 4;
 constexpr int kDefaultSortColumn = 4;
+constexpr int kRatingColumn = 2;
+constexpr unsigned kUnknownRating = 58202;
 constexpr int kScoutSelectable = 10;
 // The list filter's names, 0 to 3.
 constexpr unsigned kFilterNames[4] = {179, 354, 251, 252};
@@ -276,7 +278,12 @@ void CPlayerScreen::FillTransferList(bool refill) {
         }
     }
     SetLabel(GetPageLabel(kScopeLabel), scopeName + " - " + platform::LoadString(kFilterNames[m_nListFilter]));
-    for (int r = 0; r < list->GetRowCount(); ++r) list->SetRowData2(r, kPersonListPlayers);
+    for (int r = 0; r < list->GetRowCount(); ++r) {
+        list->SetRowData2(r, kPersonListPlayers);
+        // A rating no scout has reported is unknown, not missing.
+        const char* rating = list->GetItemText(r, kRatingColumn);
+        if (!rating || !*rating) list->SetItem(r, kRatingColumn, platform::LoadString(kUnknownRating));
+    }
     list->Sort(m_nSortColumn < 0 ? kDefaultSortColumn : m_nSortColumn);
     ApplyViewMode();
     if (refill) list->Redraw();

@@ -493,6 +493,182 @@ TEST_F(DealPages, SevenYearsAreAlwaysRefusedAndTheLimitEndsTheTalks) {
     EXPECT_EQ(target->GetClub(), &Other());
 }
 
+// The length of a contract: a player refuses 7 years, and more than 3 once
+// he is past 33; staff follow their own rule, which takes up to 9 years at
+// any age, and no more.
+TEST_F(DealPages, ContractLengthLimitsFollowWhoIsOffered) {
+    CAvailableEmployeeList& staffMarket = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee basic;
+    basic.m_JobKind = CBasicEmployee::kScout;
+    basic.m_Ability = 55;
+    basic.Person().Set("M", "Marketman", 52, 1);
+    staffMarket.AddCopy(basic);
+    CAvailableEmployee* market = staffMarket.GetAt(staffMarket.GetSize() - 1);
+    CEmployee* staff = Hire(Club(), CBasicEmployee::kHeadCoach, "Staffman", 1);
+    staff->Person().SetAge(58);
+    CPlayer* veteran = Sign(Other(), CSoccerPlayer::kDefender, "Veteran");
+    veteran->Person().SetContractYears(2);
+    veteran->Person().SetWeeksAtClub(40);
+    veteran->Person().SetAge(34);
+    struct Case {
+        const char* name;
+        void* who;
+        int kind;
+        int years;
+        bool accepted;
+        std::vector<unsigned> replies;  // one of them, with the man's name
+    };
+    const Case cases[] = {
+        {"a player, seven years", target, kPersonListPlayers, 7, false, {27}},
+        {"a player past 33, four years", veteran, kPersonListPlayers, 4, false, {27}},
+        {"a club's coach of 58, seven years", staff, kPersonListStaff, 7, true, {}},
+        {"a club's coach, ten years", staff, kPersonListStaff, 10, false, {27}},
+        {"a market scout, ten years", market, kPersonListStaffMarket, 10, false, {27, 28}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_nScreenId = 62;
+        auto* page = new CPlayerScreen();
+        PersonPageParams params;
+        params.subject = c.who;
+        params.kind = c.kind;
+        page->SetPageParams(params);
+        manager.SetScreen(page, true, false, false, false, false);
+        Drain();
+        ASSERT_FALSE(Page()->ShowsNoData());
+        if (c.accepted) {
+            ASSERT_LE(Page()->GetDemands().m_Years, c.years) << "more years than he asks, never fewer";
+        }
+        Page()->GetDealField(CPlayerScreen::kYearsField).SetValue(c.years, false);
+        ASSERT_EQ(Page()->ReadField(CPlayerScreen::kYearsField), c.years);
+        Press(515);
+        EXPECT_EQ(Page()->DealAgreed(), c.accepted) << LastReply();
+        if (!c.accepted) {
+            const std::string name = c.kind == kPersonListPlayers ? static_cast<CPlayer*>(c.who)->GetName()
+                                     : c.kind == kPersonListStaff ? static_cast<CEmployee*>(c.who)->GetName()
+                                                                  : static_cast<CAvailableEmployee*>(c.who)->GetName();
+            bool known = false;
+            for (unsigned id : c.replies) known = known || LastReply() == platform::FormatMessageId(id, {name});
+            EXPECT_TRUE(known) << LastReply();
+        }
+    }
+    EXPECT_EQ(staff->Person().GetContractYears() + staff->Person().GetPendingYears(), 8) << "renewed for seven more";
+}
+
+// The tips of the negotiation pages: each button's own until the talks are
+// over, when "Make Offer" has become "Exit Screen"; each field's arrows
+// tell decrease from increase.
+TEST_F(DealPages, NegotiationTipsFollowTheButtonsAndTheArrows) {
+    struct Case {
+        int screen;
+        std::vector<int> fields;
+        unsigned breakOff, offer;
+    };
+    const Case cases[] = {
+        {22, {CPlayerScreen::kAmountField, CPlayerScreen::kSellOnField}, 501, 503},
+        {62, {CPlayerScreen::kFeeField, CPlayerScreen::kWageField, CPlayerScreen::kYearsField}, 513, 515},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        CPlayerScreen* page = OpenDeal(c.screen, target, 0);
+        ASSERT_FALSE(page->ShowsNoData());
+        EXPECT_EQ(page->GetTipId(c.breakOff), c.breakOff);
+        EXPECT_EQ(page->GetTipId(c.offer), c.offer);
+        for (int f : c.fields) {
+            CXSpinedit& field = page->GetDealField(f);
+            std::string down, up;
+            ASSERT_TRUE(page->GetArrowTip(static_cast<unsigned>(field.GetDownArrowId()), down)) << f;
+            ASSERT_TRUE(page->GetArrowTip(static_cast<unsigned>(field.GetUpArrowId()), up)) << f;
+            EXPECT_EQ(down, DealText(333)) << f;
+            EXPECT_EQ(up, DealText(332)) << f;
+        }
+        // The pointer over "Make Offer" finds its tip through the hot spot.
+        std::string spotTip;
+        for (int i = 0; page->GetHotSpot(i); ++i)
+            if (page->GetHotSpot(i)->Id() == c.offer) page->GetToolTipText(i, spotTip);
+        std::string want = DealText(c.offer);
+        if (const size_t br = want.find('\n'); br != std::string::npos) want = want.substr(br + 1);
+        EXPECT_EQ(spotTip, want);
+        // Over: an equal contract signs him; a walk-out ends the purchase.
+        if (c.screen == 62) {
+            Press(c.offer);
+            ASSERT_TRUE(page->DealAgreed()) << LastReply();
+        } else {
+            page->GetDealField(CPlayerScreen::kAmountField).SetValue(1, false);
+            for (int presses = 0; presses < 20 && !page->TalksEnded(); ++presses) Press(c.offer);
+            ASSERT_TRUE(page->TalksEnded());
+        }
+        EXPECT_EQ(page->GetTipId(c.offer), 580u) << "Exit Screen";
+        EXPECT_EQ(page->GetTipId(c.breakOff), c.breakOff);
+    }
+}
+
+// What the panels leave out: a human seller asks no sell-on (its field
+// hidden, "None" in its place); staff sign on without a fee; a youth asks
+// no relocation.
+TEST_F(DealPages, PanelsLeaveOutTheTermsTheOtherSideNeverAsks) {
+    target->m_AskingPrice = 400000;
+    CPlayerScreen* page = OpenDeal(22, target, 0);
+    ASSERT_FALSE(page->ShowsNoData());
+    const bool asked = page->m_nSellOn > 0;
+    EXPECT_EQ(page->GetDealField(CPlayerScreen::kSellOnField).IsShownFlag(), asked) << "a computer club's demand";
+    EXPECT_EQ(page->GetPageLabel(6)->IsShownFlag(), !asked);
+    MakeUser(Other(), 1);
+    ASSERT_TRUE(Other().IsHumanManaged());
+    page = OpenDeal(22, target, 0);
+    ASSERT_FALSE(page->ShowsNoData());
+    EXPECT_FALSE(page->GetDealField(CPlayerScreen::kSellOnField).IsShownFlag());
+    EXPECT_EQ(page->ReadField(CPlayerScreen::kSellOnField), 0);
+    EXPECT_TRUE(page->GetPageLabel(6)->IsShownFlag());
+    EXPECT_EQ(page->GetPageLabel(6)->GetText(), DealText(47050));
+
+    CAvailableEmployeeList& staffMarket = *Club().GetCountry()->GetStaffMarket();
+    CBasicEmployee basic;
+    basic.m_JobKind = CBasicEmployee::kScout;
+    basic.m_Ability = 55;
+    basic.Person().Set("M", "Feeless", 41, 1);
+    staffMarket.AddCopy(basic);
+    auto y = std::make_unique<CYouth>();
+    y->m_Person.Set("Y", "Stayhome", 17, 1);
+    y->m_Football.SetPosition(CSoccerPlayer::kMidfielder, false);
+    CYouth* youth = y.get();
+    Club().Youths().Add(std::move(y));
+    struct Case {
+        const char* name;
+        void* who;
+        int kind;
+        bool fee, relocationField;
+    };
+    const Case cases[] = {
+        {"a club's employee", Hire(Club(), CBasicEmployee::kScout, "Feeless", 1), kPersonListStaff, false, false},
+        {"a market employee", staffMarket.GetAt(staffMarket.GetSize() - 1), kPersonListStaffMarket, false, false},
+        {"a youth", youth, kPersonListYouths, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_nScreenId = 62;
+        auto* contract = new CPlayerScreen();
+        PersonPageParams params;
+        params.subject = c.who;
+        params.kind = c.kind;
+        contract->SetPageParams(params);
+        manager.SetScreen(contract, true, false, false, false, false);
+        Drain();
+        ASSERT_FALSE(Page()->ShowsNoData());
+        const bool feeShown = Page()->GetDealField(CPlayerScreen::kFeeField).IsAlive() &&
+                              Page()->GetDealField(CPlayerScreen::kFeeField).IsShownFlag();
+        EXPECT_EQ(feeShown, c.fee);
+        EXPECT_EQ(Page()->GetPageLabel(5)->IsShownFlag(), c.fee) << "the fee's label goes with it";
+        if (c.kind == kPersonListYouths) {
+            EXPECT_FALSE(Page()->GetDealField(CPlayerScreen::kRelocationField).IsAlive() &&
+                         Page()->GetDealField(CPlayerScreen::kRelocationField).IsShownFlag());
+            EXPECT_TRUE(Page()->GetPageLabel(9)->IsShownFlag());
+        }
+        EXPECT_TRUE(Page()->GetDealField(CPlayerScreen::kWageField).IsShownFlag());
+        EXPECT_TRUE(Page()->GetDealField(CPlayerScreen::kYearsField).IsShownFlag());
+    }
+}
+
 TEST_F(DealPages, APlayerWhoLeftTheSellerIsNoLongerTheDeals) {
     OpenDeal(62, target, 300000);
     Other().SellPlayer(uint16_t(WorldIndexOf(*target)), 0, *world.GetClub(0), false, true);

@@ -617,7 +617,7 @@ TEST_F(TransferMarketInTheProgram, TheModalPersonPageTipsItsExitAndListingButton
         bool modal = false;
         unsigned actionTip = 0, releaseTip = 0, renewTip = 0;
         std::string actionText, releaseText, hotSpotTip;
-        bool actionOn = false, releaseOn = false, renewOn = true;
+        bool actionOn = false, releaseOn = false, renewOn = true, expanded = false;
     } seen;
     pageScript = [&](CPlayerScreen* page) {
         if (page->GetPage() != CPlayerScreen::kPersonPage || page->m_pSubject != mine) return false;
@@ -638,6 +638,10 @@ TEST_F(TransferMarketInTheProgram, TheModalPersonPageTipsItsExitAndListingButton
             // The tip the pointer finds over the action button's hot spot.
             for (int i = 0; p->GetHotSpot(i); ++i)
                 if (p->GetHotSpot(i)->Id() == action->Id()) p->GetToolTipText(i, seen.hotSpotTip);
+            // The tree is filled again while the model waits on the page (as a
+            // day step's end does): leaving the page then finds its nodes afresh.
+            seen.expanded = !p->GetExpandedClubs().empty();
+            manager->RefreshTree(0);
             ClickButton(CPlayerScreen::kActionButton);  // "Exit Screen"
         });
         return true;
@@ -666,6 +670,8 @@ TEST_F(TransferMarketInTheProgram, TheModalPersonPageTipsItsExitAndListingButton
     EXPECT_FALSE(seen.renewOn) << "a renewal would replace the page the model waits on";
     EXPECT_EQ(seen.renewTip, 540u);
     EXPECT_EQ(rejected, 1) << "the bid's box came back after the page";
+    EXPECT_TRUE(seen.expanded) << "the page had filled his club's node";
+    EXPECT_NE(manager->FindTreeItem(reinterpret_cast<uintptr_t>(club)), nullptr) << "the new tree holds the club";
     EXPECT_FALSE(approached);
     EXPECT_EQ(mine->GetClub(), club);
 }
@@ -697,10 +703,22 @@ TEST_F(TransferMarketInTheProgram, BreakingOffTheContractTalksTheDayOpensEndsThe
                    : -1;
     };
     bool brokeOff = false;
+    // The modal page's tips: its buttons' own and its fields' arrows.
+    std::vector<std::pair<unsigned, unsigned>> tips;
+    std::vector<std::string> arrowTips;
     pageScript = [&](CPlayerScreen* page) {
         if (page->GetPage() != CPlayerScreen::kContractPage || page->m_pSubject != wanted) return false;
         Then([&] {
             EXPECT_EQ(Page()->m_nSellOn, 10) << "the agreed sell-on came with the page";
+            for (unsigned id : {513u, 515u}) tips.push_back({id, Page()->GetTipId(id)});
+            for (int f : {CPlayerScreen::kFeeField, CPlayerScreen::kWageField, CPlayerScreen::kYearsField}) {
+                CXSpinedit& field = Page()->GetDealField(f);
+                for (int arrow : {field.GetDownArrowId(), field.GetUpArrowId()}) {
+                    std::string t;
+                    Page()->GetArrowTip(static_cast<unsigned>(arrow), t);
+                    arrowTips.push_back(t);
+                }
+            }
             brokeOff = true;
             ClickButton(0);  // "Break Off Negotiations"
         });
@@ -709,6 +727,9 @@ TEST_F(TransferMarketInTheProgram, BreakingOffTheContractTalksTheDayOpensEndsThe
     for (int step = 0; step < 3 && modalPages == 0; ++step) Command(kMoveHalfWeek);
     ASSERT_EQ(modalPages, 1) << "the contract page opened once";
     EXPECT_TRUE(brokeOff);
+    EXPECT_EQ(tips, (std::vector<std::pair<unsigned, unsigned>>{{513u, 513u}, {515u, 515u}}));
+    const std::string down = platform::LoadString(333), up = platform::LoadString(332);
+    EXPECT_EQ(arrowTips, (std::vector<std::string>{down, up, down, up, down, up}));
     Run(600);
     EXPECT_TRUE(Page() == nullptr || Page()->GetPage() != CPlayerScreen::kContractPage) << "the wait ended";
     EXPECT_EQ(wanted->GetClub(), seller);

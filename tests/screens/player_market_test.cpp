@@ -579,3 +579,239 @@ TEST_F(MarketPages, TipsFollowThePageThePersonAndTheArrowUnderThePointer) {
 
 }  // namespace
 }  // namespace playertest
+
+namespace playertest {
+namespace {
+
+// The approach checks in their order, on each of the three pages that run
+// them: the person page's action button, the transfer list's first "Buy
+// Player" and the scouts page's "Buy Player" over a scout's report.
+struct ApproachOutcome {
+    int opens;      // the page the talks open on (0: none)
+    unsigned text;  // the message shown (0: none); box or transfer-list panel
+};
+constexpr ApproachOutcome kNotThere{-1, 0};  // the page never offers him
+struct ApproachCase {
+    const char* name;
+    ApproachOutcome person, list, scouts;
+};
+const ApproachCase kApproachCases[] = {
+    {"Borrowed", {0, 837}, kNotThere, {0, 837}},
+    {"UnlistedBeyondTheFunds", {0, 10203}, {0, 10203}, {0, 10203}},
+    {"NoRoomInTheSquad", {0, 32862}, {0, 32862}, {0, 32862}},
+    {"ListedFree", {62, 0}, {62, 1051}, {62, 0}},
+    {"ListedFreeAlreadyBidFor", {0, 839}, {0, 0}, {0, 0}},
+    {"AlreadyNegotiating", {0, 840}, {0, 840}, {0, 840}},
+    {"AlreadyBidFor", {0, 839}, {0, 838}, {0, 838}},
+    {"UnlistedAndTheClubRefuses", {0, 837}, {0, 837}, {0, 837}},
+    {"TheClubsLastInHisPosition", {0, 838}, {0, 838}, {0, 838}},
+    // The search never lists a man about to retire.
+    {"UnwillingToTalk", {0, 838}, kNotThere, {0, 838}},
+    {"Granted", {22, 0}, {22, 1050}, {22, 0}},
+    {"Clubless", {62, 0}, kNotThere, {62, 0}},
+    {"TheUsersOwn", {0, 0}, kNotThere, {0, 0}},
+};
+constexpr int kApproachPages[] = {CPlayerScreen::kPersonPage, CPlayerScreen::kTransferListPage,
+                                  CPlayerScreen::kScoutsPage};
+
+class ApproachChecks : public MarketPages, public ::testing::WithParamInterface<int> {
+protected:
+    const ApproachCase& Case() const { return kApproachCases[GetParam() / 3]; }
+    int PageId() const { return kApproachPages[GetParam() % 3]; }
+    // The case's man, the world set as the case says.
+    CPlayer* Arrange(const std::string& name) {
+        if (name == "Borrowed") {
+            keeper->m_LoanWeeks = 4;
+            return keeper;
+        }
+        if (name == "UnlistedBeyondTheFunds" || name == "UnlistedAndTheClubRefuses") {
+            CPlayer* p = Listed(Other(), CSoccerPlayer::kMidfielder, "Quietman", -1);
+            if (name == "UnlistedBeyondTheFunds") {
+                broke = true;
+            } else {
+                CPopularity* row = world.GetPopularityList().GetAt(Other().GetPopularityIndex());
+                EXPECT_NE(row, nullptr);
+                if (row) row->m_UnlistedRefusalChance = 100;
+            }
+            return p;
+        }
+        if (name == "NoRoomInTheSquad") {
+            for (int i = 0; i < 40 && Club().CanSignPlayer(CSoccerPlayer::kGoalkeeper) == 0; ++i)
+                Sign(Club(), CSoccerPlayer::kGoalkeeper, "Glove" + std::to_string(i));
+            EXPECT_EQ(Club().CanSignPlayer(CSoccerPlayer::kGoalkeeper), 32862);
+            return keeper;
+        }
+        if (name == "ListedFree" || name == "ListedFreeAlreadyBidFor") {
+            keeper->m_AskingPrice = 0;
+            if (name == "ListedFreeAlreadyBidFor") Club().AddBidTarget(*keeper);
+            return keeper;
+        }
+        if (name == "AlreadyNegotiating") {
+            User().GetNegotiations().Add(WorldIndexOf(*back), 500000, 2, 0, 2);
+            return back;
+        }
+        if (name == "AlreadyBidFor") {
+            Club().AddBidTarget(*back);
+            return back;
+        }
+        if (name == "TheClubsLastInHisPosition") {
+            // Far keeps the five attackers it must: Farman is one of them.
+            int moved = 0;
+            for (int s = 0; s < kSquadSlots && moved < 2; ++s) {
+                const CPlayer* p = Far().PlayerInSlot(s);
+                if (p && p != abroad && p->GetPosition() == CSoccerPlayer::kAttacker) {
+                    Far().SellPlayer(uint16_t(WorldIndexOf(*p)), 0, Other(), false, true);
+                    ++moved;
+                }
+            }
+            EXPECT_EQ(Far().CountAvailableInPosition(CSoccerPlayer::kAttacker), 5);
+            return abroad;
+        }
+        if (name == "UnwillingToTalk") {
+            back->Person().SetStatus(CPerson::kStatusRetiring);
+            return back;
+        }
+        if (name == "Granted") return back;
+        if (name == "Clubless") {
+            CPlayer* p = world.GetPlayer(AddPlayer(CSoccerPlayer::kDefender));
+            p->Person().SetSurname("Loneman");
+            p->Person().SetContractYears(0);
+            p->Person().SetAge(29);
+            return p;
+        }
+        return own;
+    }
+    bool broke = false;
+    double balance = 0;
+    std::string Expected(unsigned id, const CPlayer& p) {
+        const std::string his = p.GetClub() ? p.GetClub()->GetName() : std::string();
+        switch (id) {
+            case 837: return platform::FormatMessageId(837, {p.GetName(), Club().GetName()});
+            case 838:
+            case 1050: return platform::FormatMessageId(id, {his, p.GetName()});
+            case 839:
+            case 840:
+            case 1051: return platform::FormatMessageId(id, {p.GetName()});
+            default: return MarketText(id);
+        }
+    }
+    // Just before the press: the balance then, emptied when the case is broke
+    // (after a scout was paid for his report).
+    void BeforePress() {
+        if (broke) Club().SetBankBalance(0);
+        balance = Club().GetBankBalance();
+    }
+    // Puts him before the page as a user would and presses its approach.
+    // False when the page never offers him.
+    bool Approach(CPlayer* p) {
+        switch (PageId()) {
+            case CPlayerScreen::kPersonPage:
+                Open(CPlayerScreen::kPersonPage, p, kPersonListPlayers);
+                BeforePress();
+                Press(537);
+                return true;
+            case CPlayerScreen::kTransferListPage: {
+                if (p->GetClub()) {
+                    TreeNotice node;
+                    node.level = 4;
+                    node.data = reinterpret_cast<uintptr_t>(p->GetClub());
+                    g_nTreeSelectionData = node.data;
+                    g_nTreeSelectionLevel = 4;
+                }
+                OpenList();
+                // The view that lists him: listed, free, out of contract or unlisted.
+                for (int step = 0; step < 4 && RowOf(p) < 0; ++step) Page()->OnViewStep(true);
+                if (RowOf(p) < 0) return false;
+                Pick(0, RowOf(p));
+                BeforePress();
+                Press(1046);
+                return true;
+            }
+            default: {
+                HireScout("Spotter");
+                for (CScout& s : Club().Scouts())
+                    if (s.IsAssigned()) {
+                        CPlayer* watched[CScout::kMaxPlayers] = {p};
+                        std::string reply;
+                        EXPECT_EQ(s.MakeAssignment(reply, watched, true), CScout::kAssignDone) << reply;
+                        break;
+                    }
+                Open(CPlayerScreen::kScoutsPage);
+                Pick(1, 0);
+                if (Page()->GetSelectedPlayer() != p) return false;
+                BeforePress();
+                Press(456);
+                return true;
+            }
+        }
+    }
+};
+
+TEST_P(ApproachChecks, FollowTheirOrderOnEachPage) {
+    const ApproachCase& c = Case();
+    const ApproachOutcome want = PageId() == CPlayerScreen::kPersonPage       ? c.person
+                                 : PageId() == CPlayerScreen::kTransferListPage ? c.list
+                                                                                : c.scouts;
+    CPlayer* p = Arrange(c.name);
+    ASSERT_NE(p, nullptr);
+    const std::string pName = p->GetName();
+    const size_t boxes = port.Boxes().size();
+    const bool offered = Approach(p);
+    if (want.opens < 0) {
+        EXPECT_FALSE(offered) << "the page never offers him";
+        return;
+    }
+    ASSERT_TRUE(offered);
+    std::string shown;
+    if (port.Boxes().size() > boxes) shown = port.Boxes().back().text;
+    else if (PageId() == CPlayerScreen::kTransferListPage && !Page()->GetBuyLines().empty())
+        shown = Page()->GetBuyLines().front();
+    EXPECT_EQ(shown, want.text ? Expected(want.text, *p) : std::string());
+    if (PageId() == CPlayerScreen::kTransferListPage && Page()->GetPage() == CPlayerScreen::kTransferListPage) {
+        // Granted: the button asks again; its second press opens the talks.
+        CXButton* buy = Page()->GetPageButton(CPlayerScreen::kBuyButton);
+        EXPECT_EQ(Page()->BuyReady(), want.opens != 0);
+        EXPECT_EQ(buy->IsEnabled(), want.opens != 0);
+        if (want.opens) {
+            EXPECT_EQ(buy->Text(), MarketText(1101));
+            Press(1046);
+        }
+    }
+    const int expectedPage = want.opens ? want.opens : PageId();
+    ASSERT_EQ(Page()->GetPage(), expectedPage);
+    if (want.opens) {
+        EXPECT_EQ(Page()->m_pSubject, p);
+        if (want.opens == CPlayerScreen::kContractPage) {
+            EXPECT_EQ(Page()->m_nSubjectValue, 0) << "a free signing has no fee";
+        }
+    }
+    EXPECT_EQ(Club().GetBankBalance(), balance) << "an approach costs nothing";
+    EXPECT_EQ(p->GetName(), pName);
+}
+
+std::string ApproachName(const ::testing::TestParamInfo<int>& info) {
+    static const char* pages[] = {"Person", "TransferList", "Scouts"};
+    return std::string(kApproachCases[info.param / 3].name) + "On" + pages[info.param % 3];
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ApproachChecks,
+                         ::testing::Range(0, static_cast<int>(std::size(kApproachCases)) * 3), ApproachName);
+
+}  // namespace
+}  // namespace playertest
+
+namespace playertest {
+namespace {
+
+TEST_F(MarketPages, ARatingNoScoutReportedShowsAsUnknown) {
+    back->Football().SetKnownBy(0);
+    OpenList();
+    CListControl* list = Page()->GetPageList(0);
+    ASSERT_GE(RowOf(keeper), 0);
+    ASSERT_GE(RowOf(back), 0);
+    EXPECT_STREQ(list->GetItemText(RowOf(keeper), 2), "?");
+    EXPECT_EQ(list->GetItemText(RowOf(back), 2), std::to_string(back->GetAbility()));
+}
+
+}  // namespace
+}  // namespace playertest
