@@ -1,6 +1,7 @@
 // Every archive the tools ship, read back through the game's own readers.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 
 #include "pictures.h"
@@ -9,6 +10,11 @@
 #include "platform/gfx/bmp.h"
 #include "platform/gfx/pixelformat.h"
 #include "shell/archive.h"
+#include "soccerclasses/country.h"
+#include "soccerclasses/cup.h"
+#include "soccerclasses/division.h"
+#include "soccerclasses/worlddata.h"
+#include "platform/random.h"
 #include "support/test_env.h"
 
 using namespace platform::gfx;
@@ -144,6 +150,43 @@ TEST_F(ShippedArchivesTest, PicturesAreWhatTheWriterDrew) {
     ASSERT_TRUE(title);
     EXPECT_EQ(title->width, 788);
     EXPECT_EQ(title->height, 550);
+}
+
+}  // namespace
+
+namespace {
+
+// The start-up data number competitions by their place in the world; every
+// number a division or cup carries must find its trophy, or the honours,
+// the title boxes and the competition pages show an empty frame.
+TEST_F(ShippedArchivesTest, EveryCompetitionOfTheStartUpDataHasItsTrophy) {
+    platform::SetRandomClock([] { return int64_t(936000000); });
+    CWorldData world;
+    SetWorldData(&world);
+    world.ClearGame();
+    for (int stage = 0; stage <= 2; ++stage) world.NewGame(stage);
+    auto has = [&](const char* format, int n) {
+        char path[64];
+        std::snprintf(path, sizeof path, format, n);
+        return FindArchiveEntry(path, table_).has_value();
+    };
+    int divisions = 0, cups = 0;
+    for (int i = 0; i < world.GetDivisionList().GetSize(); ++i)
+        if (const CDivision* d = world.GetDivision(i)) {
+            ++divisions;
+            EXPECT_TRUE(has("gfx\\trophies\\division\\trophy%02d.bmp", d->GetPictureNumber())) << d->GetName();
+        }
+    for (int c = 0; c < world.GetCountryList().GetSize(); ++c)
+        if (CCountry* country = world.GetCountry(c))
+            for (int k = 0; k < country->GetCups().GetSize(); ++k)
+                if (const CCup* cup = country->GetCups().GetAt(k)) {
+                    ++cups;
+                    EXPECT_TRUE(has("gfx\\trophies\\cup\\trophy%02d.bmp", cup->m_PictureNumber)) << cup->m_Name;
+                }
+    EXPECT_GT(divisions, 24);
+    EXPECT_GT(cups, 24);
+    SetWorldData(nullptr);
+    platform::SetRandomClock(nullptr);
 }
 
 }  // namespace

@@ -392,7 +392,9 @@ std::vector<Picture> WidgetPictures() {
     out.push_back({"messagebox", "3upright.bmp", true, BoxButton(157, 45)});
     out.push_back({"messagebox", "3downright.bmp", true, BoxButtonDown(157, 45)});
     char name[32];
-    for (int n = 0; n < 24; ++n) {
+    // Every picture number a competition record can carry: the start-up data
+    // number divisions and cups by their place in the world, well past 24.
+    for (int n = 0; n < 256; ++n) {
         std::snprintf(name, sizeof name, "cup\\trophy%02d.bmp", n);
         out.push_back({"trophies", name, true, TrophyPicture(n, true)});
         std::snprintf(name, sizeof name, "division\\trophy%02d.bmp", n);
