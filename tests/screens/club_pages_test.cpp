@@ -198,18 +198,33 @@ TEST_F(ClubInformation, EachModeHasItsLabelsAndAClubWithoutRecordsShowsDashes) {
         EXPECT_EQ(At(86, 342), "");
         EXPECT_EQ(At(86, 410), "");
         for (uint32_t b : {23137u, 23138u, 23139u}) EXPECT_EQ(page->FindButton(b)->IsTicked(), b == c.command);
-        if (c.command != 23137) Save(c.command == 23138 ? "club-information-results" : "club-information-transfers");
     }
+}
+
+TEST_F(ClubInformation, ResultsShowTheBiggestVictoryAndTheHeaviestDefeatWithTheirOpponentsAndDates) {
+    Club().Records().AddWin(6, 0, "Old Town", "Kingsmead Park", "6 - 0", "12 Mar 1998");
+    Club().Records().AddWin(3, 1, "Port Ellis", "Ellis Road", "3 - 1", "2 Feb 1999");  // no bigger: kept out
+    Club().Records().AddDefeat(1, 5, "Port Ellis", "Ellis Road", "1 - 5", "9 Oct 1997");
+    CYouthScreen* page = Open(9);
+    page->Send(WM_COMMAND, 23138, 0);
+    EXPECT_EQ(At(86, 277), "Record Results");
+    EXPECT_EQ(At(305, 308), "6 - 0");
+    EXPECT_EQ(At(86, 342), "Old Town (12 Mar 1998)");
+    EXPECT_EQ(At(305, 376), "1 - 5");
+    EXPECT_EQ(At(86, 410), "Port Ellis (9 Oct 1997)");
+    Save("club-information-results");
 }
 
 TEST_F(ClubInformation, RecordFeesAreInTheUsersMoneyAndTheModeStartsAtGatesEachTime) {
     Club().Records().SetTransferPaid("A.Striker", "Port Ellis", 1500000.0, "1 Jul 1999");
+    Club().Records().SetTransferReceived("B.Winger", "Old Town", 2250000.0, "30 Aug 1999");
     CYouthScreen* page = Open(9);
     page->Send(WM_COMMAND, 23139, 0);
     std::string money;
     Club().GetCountry()->FormatMoney(money, 1500000.0);
     EXPECT_EQ(At(305, 308), money);
     EXPECT_EQ(At(86, 342), "A.Striker - Port Ellis (1 Jul 1999)");
+    Save("club-information-transfers");
     EXPECT_EQ(CYouthScreen::GetRecordMode(), 2);
     Open(9);
     EXPECT_EQ(CYouthScreen::GetRecordMode(), 0);
@@ -275,8 +290,12 @@ TEST_F(ClubInformation, HonoursListTheTrophiesOrSayNoDataAvailable) {
     EXPECT_FALSE(page->GetHonoursList()->IsVisible());
     EXPECT_EQ(At(30, 61), "Harwick Albion");
     Club().Trophies().AddWinnerHonour("First League", "", "1998/99", 1, 0);
+    Club().Trophies().AddRunnerUpHonour("Association Cup", "", "1996/97", 2, 1);
     page = Open(71);
-    EXPECT_EQ(page->GetHonoursList()->GetRowCount(), 1);
+    ASSERT_EQ(page->GetHonoursList()->GetRowCount(), 2);
+    EXPECT_EQ(std::string(page->GetHonoursList()->GetItemText(0, 2)), "1998/99") << "a title won";
+    EXPECT_EQ(std::string(page->GetHonoursList()->GetItemText(1, 3)), "1996/97") << "a cup final lost";
+    EXPECT_EQ(std::string(page->GetHonoursList()->GetItemText(1, 2)), "");
     EXPECT_TRUE(page->GetHonoursList()->IsVisible());
     EXPECT_FALSE(page->GetNoHonoursLabel()->IsVisible());
     Save("club-honours");
