@@ -4,6 +4,7 @@
 #include "platform/stringtable.h"
 #include "screens/club_fixture.h"
 #include "screens/youthscreen.h"
+#include "shell/helpwindow.h"
 #include "shell/history.h"
 #include "soccerclasses/country.h"
 #include "soccerclasses/division.h"
@@ -306,6 +307,30 @@ TEST_F(ClubInformation, HonoursListTheTrophiesOrSayNoDataAvailable) {
 
 namespace clubpagetest {
 namespace {
+
+// Every text the club, ground, kit and money pages ask for by number is in
+// the string table (the gaps in the ranges are numbers no page uses), and every help context of their pages has its own topic.
+TEST_F(ClubPages, EveryTextAndHelpTopicOfThePagesExists) {
+    std::vector<uint32_t> ids = {21602, 22201, 22202, 22203, 22204, 23324, 23137, 23138, 23139, 19999, 33140, 33141,
+                                 33321, 33322, 32860, 19998, 21505, 29184, 29021, 21604, 21714, 29008, 29009, 32911,
+                                 100, 101, 32914, 32915, 33163, 33167, 33170, 33171, 33176, 34423, 34434, 768, 334,
+                                 32909, 1003, 425, 835, 379, 748, 945, 483, 484, 401, 23376, 23377};
+    const std::pair<uint32_t, uint32_t> ranges[] = {
+        {33027, 33047}, {33052, 33076}, {33120, 33127}, {33229, 33241}, {33243, 33254}, {23332, 23336}, {23386, 23400}, {23403, 23413},
+        {23415, 23428}, {20000, 20005}, {29190, 29194}, {23320, 23325}, {32924, 32926}, {33148, 33155},
+        {33296, 33299}, {34504, 34509}, {32916, 32919}, {995, 999},     {381, 394},     {33158, 33162},
+        {33164, 33166}, {33168, 33169}, {33172, 33175}, {34424, 34433}, {34435, 34438}};
+    for (const auto& [first, last] : ranges)
+        for (uint32_t id = first; id <= last; ++id) ids.push_back(id);
+    for (uint32_t id : ids) EXPECT_FALSE(platform::LoadString(id).empty()) << "string " << id;
+    EXPECT_EQ(platform::LoadString(33234), platform::LoadString(33235));
+    EXPECT_EQ(platform::LoadString(19999), "UNKNOWN");
+    for (int context : {102, 10, 72, 35, 110, 73, 104, 8, 22, 26, 39, 29, 34, 114}) {
+        const HelpTopic& topic = HelpTopicFor(context);
+        EXPECT_NE(&topic, &HelpTopicFor(1)) << "help context " << context;
+        EXPECT_FALSE(topic.text.empty()) << "help context " << context;
+    }
+}
 
 TEST_F(ClubPages, TheUsersManagerRatingIsHisManagersRating) {
     world.GetManagerList().GetAt(Club().GetManager())->m_Rating = 63.5;
