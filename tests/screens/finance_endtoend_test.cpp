@@ -338,6 +338,47 @@ TEST_F(MoneyInTheProgram, AfterSomeLeagueDaysTheGraphsShowGatesAndPositionsAndPr
     EXPECT_EQ(league->GetGraphClubCount(), 0);
 }
 
+// A double click on a Payroll row opens the man's page by what he is: the
+// manager his profile, a member of staff or a player the person screen on
+// him; a heading nothing.
+TEST_F(MoneyInTheProgram, PayrollRowsOpenTheManagersProfileOrThePersonScreenByRowKind) {
+    struct Case {
+        uintptr_t kind;
+        int screen;
+        const char* what;
+    };
+    const Case cases[] = {
+        {CFinanceScreen::kRowHeading, 7, "a heading: nothing"},
+        {CFinanceScreen::kRowManager, 95, "the manager's row: his profile"},
+        {CFinanceScreen::kRowEmployee, 60, "a member of staff"},
+        {CFinanceScreen::kRowPlayer, 60, "a player"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto* payroll = Section<CFinanceScreen>(kProgramFinanceHub, 103, 0);
+        ASSERT_NE(payroll, nullptr);
+        CListControl& wages = *payroll->GetPageList(0);
+        int row = -1;
+        for (int r = 0; r < wages.GetRowCount() && row < 0; ++r)
+            if (wages.GetItemData2(r) == c.kind) row = r;
+        ASSERT_GE(row, 0);
+        const uintptr_t subject = wages.GetItemData(row);
+        wages.SetTopRow(row);
+        wages.Redraw();
+        const Point at = OnListRow(*payroll, wages, row);
+        ASSERT_GE(at.y, 0);
+        backend->Click(ToMain(at), MouseButton::Left, 700);
+        backend->Click(ToMain(at), MouseButton::Left, 100);
+        Run(1200);
+        EXPECT_EQ(g_nCurrentScreen, c.screen);
+        if (c.screen == 60) {
+            auto* person = dynamic_cast<CPlayerScreen*>(manager->GetCurrentPage());
+            ASSERT_NE(person, nullptr);
+            EXPECT_EQ(reinterpret_cast<uintptr_t>(person->m_pSubject), subject);
+        }
+    }
+}
+
 TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmployment) {
     answerKey = VK_ESCAPE;
     auto* payroll = Section<CFinanceScreen>(kProgramFinanceHub, 103, 0);
