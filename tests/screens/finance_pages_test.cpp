@@ -252,6 +252,22 @@ TEST_F(FundingPage, AnApprovedRequestRaisesTheApprovedFundsOnThePage) {
     Save("finance-funding-approved");
 }
 
+// A year on, in the same week of the next season, the board hears the
+// manager again: the new season forgot last season's request.
+TEST_F(FundingPage, ARequestInTheSameWeekOfTheNextSeasonIsHeard) {
+    const int week = world.GetWeek();
+    Club().SetLastFundsRequestWeek(week);
+    Club().SetLastGrantedRequestWeek(week);
+    Club().StartNewSeason();
+    {
+        platform::ScopedRandomScript draws({0, 0, 0, 0, 0, 0});  // any penalty would refuse it
+        Ask(Country().ToLocalMoney(50000));
+    }
+    ASSERT_EQ(page->GetFundingLines().size(), 1u);
+    EXPECT_NE(page->GetFundingLines()[0], Text(32916)) << "not \"so soon\"";
+    EXPECT_EQ(Club().GetLastGrantedRequestWeek(), week) << "heard";
+}
+
 TEST_F(FundingPage, TheWeeksGapChoosesThePenaltyAndItsWords) {
     const int week = world.GetWeek();
     if (week < 3) GTEST_SKIP() << "the world starts too early in its season";
