@@ -13,6 +13,7 @@
 #include "soccerclasses/worlddata.h"
 #include "soccerclasses/youth.h"
 #include "ui/listcontrol.h"
+#include "ui/tree.h"
 #include "ui/xmessages.h"
 
 namespace clubpagetest {
@@ -390,6 +391,25 @@ TEST_F(JobCentre, EachFilterListsItsKindInBothListsAndAllListsEveryKind) {
     EXPECT_EQ(Market().GetRowCount(), 1);
     EXPECT_FALSE(page->FindButton(995)->IsTicked());
     Save("finance-jobcentre");
+}
+
+// A club chosen in the tree leaves the Job Centre on its filter, the button
+// that shows it still ticked.
+TEST_F(JobCentre, ATreeSelectionKeepsTheFilterAndItsButton) {
+    page->SetStaffFilter(0);
+    uint32_t coaches = 0;
+    for (const auto& f : CFinanceScreen::kFilters)
+        if (f.kind == 0) coaches = f.command;
+    ASSERT_NE(coaches, 0u);
+    TreeNotice item;
+    item.kind = kContextClub;
+    item.level = 3;
+    item.data = reinterpret_cast<uintptr_t>(&PortEllis());
+    page->OnTreeSelect(&item);
+    EXPECT_EQ(page->GetStaffFilter(), 0);
+    EXPECT_TRUE(page->FindButton(coaches)->IsTicked());
+    EXPECT_FALSE(page->FindButton(995)->IsTicked());
+    EXPECT_EQ(Market().GetRowCount(), 1) << "the market still by the filter";
 }
 
 TEST_F(JobCentre, AMarketRowAfterAStaffRowLeavesOnlyTheMarketRowAndNoSack) {
