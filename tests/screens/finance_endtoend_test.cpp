@@ -48,6 +48,9 @@ protected:
         HumanGameApp::SetUp();
         if (HasFatalFailure()) return;
         answerKey = VK_RETURN;
+        // The driver makes the club's manager human; a new game gives him
+        // his contacts as he takes the club.
+        World().GetUser(0)->NewContacts(Club());
         g_nTreeSelectionKind = 255;
         g_nTreeSelectionData = 0;
     }
@@ -379,6 +382,30 @@ TEST_F(MoneyInTheProgram, PayrollRowsOpenTheManagersProfileOrThePersonScreenByRo
     }
 }
 
+// The club hub of a new game lists the chairman and the fans' secretary and
+// the chairman speaks; a right press off the list shows the club pages'
+// menu, employed or not.
+TEST_F(MoneyInTheProgram, TheClubHubListsItsContactsAndShowsTheClubMenu) {
+    answerKey = VK_ESCAPE;
+    Command(kProgramClubHub);
+    ASSERT_EQ(g_nCurrentScreen, 101);
+    auto* hub = dynamic_cast<CYouthScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->GetList(0).GetRowCount(), 2) << "the chairman and the fans' secretary";
+    EXPECT_FALSE(hub->GetAdvisorLines().empty()) << "the chairman speaks";
+    const int clubMenu = RightClick({300, 60});
+    EXPECT_GE(clubMenu, 0);
+    EXPECT_NE(clubMenu, kEmployeeMenuGroup);
+    EXPECT_NE(clubMenu, kFinanceMenuGroup);
+
+    CManager* boss = World().GetManagerList().GetAt(Club().GetManager());
+    ASSERT_NE(boss, nullptr);
+    boss->m_History[0].m_Club = -1;
+    Command(kProgramClubHub);
+    ASSERT_EQ(g_nCurrentScreen, 101);
+    EXPECT_EQ(RightClick({300, 60}), clubMenu);
+}
+
 TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmployment) {
     answerKey = VK_ESCAPE;
     auto* payroll = Section<CFinanceScreen>(kProgramFinanceHub, 103, 0);
@@ -408,6 +435,9 @@ TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmploy
         wages.Redraw();
         const Point at = OnListRow(*payroll, wages, row);
         ASSERT_GE(at.y, 0);
+        // A pause between the presses: three quick ones on one spot lose the
+        // third's menu here (see the report); two are the list test's.
+        Run(600);
         EXPECT_EQ(RightClick(at), c.group);
     }
     EXPECT_EQ(RightClick({300, 60}), kFinanceMenuGroup) << "the page's header";
