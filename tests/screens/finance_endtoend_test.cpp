@@ -435,8 +435,9 @@ TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmploy
         wages.Redraw();
         const Point at = OnListRow(*payroll, wages, row);
         ASSERT_GE(at.y, 0);
-        // A pause between the presses: three quick ones on one spot lose the
-        // third's menu here (see the report); two are the list test's.
+        // A pause between the presses: after three quick ones on one spot the
+        // staff row's menu comes without one of its items (see the report);
+        // quick pairs are the list test's.
         Run(600);
         EXPECT_EQ(RightClick(at), c.group);
     }
