@@ -108,14 +108,14 @@ if [ -x "$build/tests/test_screens" ]; then
 fi
 # The club and finance pages as their tests leave them: the club hub, Club
 # Information in its three record modes, Honours, the kit editor, the finance hub, Payroll, Manager
-# Funding with the board's answer, Accounts, the Job Centre and the three
+# Funding with the board's refusals and with an approval, Accounts, the Job Centre and the three
 # graphs.
 if [ -x "$build/tests/test_screens" ]; then
   "$build/tests/test_screens" --gtest_brief=1 \
     --gtest_filter='Club*.*:KitEditor*.*:FinancePages.*:FundingPage.*:JobCentre.*' >/dev/null
   for shot in club-hub club-information-gates club-information-results club-information-transfers \
       club-honours kit-editor finance-hub finance-payroll \
-      finance-funding finance-accounts finance-jobcentre graph-attendance graph-league graph-accounts; do
+      finance-funding finance-funding-approved finance-accounts finance-jobcentre graph-attendance graph-league graph-accounts; do
     if [ -f "$build/page-shots/$shot.png" ]; then cp "$build/page-shots/$shot.png" "$out/"; fi
   done
 fi

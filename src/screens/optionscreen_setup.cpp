@@ -354,6 +354,7 @@ void COptionScreen::OnClubNegotiationOk() {
     human->JoinClub(m_nChosenClub, club);
     club.SetManager(user->GetManagerIndex());
     club.PrepareForNewHumanManager();
+    user->NewContacts(club);  // the hubs' chairman, directors and secretaries
     world->SetCurrentUser(slot);
     club.ProcessWeeklyAccounts();
     club.GiveOutOfContractPlayersContracts();

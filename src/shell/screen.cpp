@@ -360,6 +360,10 @@ void CScreen::OnRButtonDown(uint32_t flags, Point pt) {
     CXWnd::OnRButtonDown(flags == ui::kRelayedFlags ? 0 : flags, pt);
 }
 
+// No page gives a right double click a meaning: the second press is a press
+// like the first, so a quick second press on a row shows its menu again.
+void CScreen::OnRButtonDblClk(uint32_t flags, Point pt) { OnRButtonDown(flags, pt); }
+
 void CScreen::OnRButtonUp(uint32_t flags, Point pt) {
     Window* child = ChildFromPoint(pt, true);
     if (dynamic_cast<CXButton*>(child) || flags == ui::kRelayedFlags) return;

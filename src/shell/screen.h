@@ -389,6 +389,7 @@ protected:
     void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
     void OnLButtonUp(uint32_t flags, platform::win::Point pt) override;
     void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonDblClk(uint32_t flags, platform::win::Point pt) override;
     void OnRButtonUp(uint32_t flags, platform::win::Point pt) override;
     void OnChar(uint8_t ch, uint32_t repeatCount) override;
     void OnKeyDown(uint32_t vk, uint32_t repeatCount, intptr_t flags) override;

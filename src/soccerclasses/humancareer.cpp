@@ -82,10 +82,13 @@ void CHumanManager::JoinClub(int clubIndex) {
     }
 
     ResetPersonalValues();
+    NewContacts(*club);
+}
 
+void CHumanManager::NewContacts(const CClub& club) {
     while (m_Contacts.GetSize() > 0) m_Contacts.RemoveAt(m_Contacts.GetSize() - 1);
-    const CCountry* country = club->GetCountry();
-    const CPopularity* row = club->GetPopularity();
+    const CCountry* country = club.GetCountry();
+    const CPopularity* row = club.GetPopularity();
     if (!country || !row) return;
     for (uint8_t kind : kContactKinds) m_Contacts.Add(std::make_unique<CEmployee>(kind, *country, *row));
 }

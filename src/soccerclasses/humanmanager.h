@@ -171,6 +171,9 @@ public:
     // any club he still holds go first; the record starts afresh for the
     // new club, with the country's players known and twelve new contacts.
     void JoinClub(int clubIndex);
+    // The twelve contacts of a club he has just taken (chairman, directors,
+    // secretaries...), in place of any he had.
+    void NewContacts(const CClub& club);
     // The season's career events, called by his club: the board's box, the
     // inbox codes and the message held for the next season. The champions
     // post before their box, the others after it.

@@ -195,6 +195,7 @@ protected:
     void OnLButtonUp(uint32_t flags, platform::win::Point pt) override;
     void OnLButtonDblClk(uint32_t flags, platform::win::Point pt) override;
     void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonDblClk(uint32_t flags, platform::win::Point pt) override;
     void OnRButtonUp(uint32_t flags, platform::win::Point pt) override;
     void OnTimer(uint32_t id) override;
     void OnSetFocus(platform::win::Window* old) override;

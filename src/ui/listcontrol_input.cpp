@@ -247,6 +247,7 @@ void CListControl::OnLButtonDblClk(uint32_t flags, Point pt) {
 }
 
 void CListControl::OnRButtonDown(uint32_t flags, Point pt) {
+    HideTip();  // the page's menu comes where the tip stood
     Ui::Get().SetFocus(this);
     m_bButtonDown = 1;
     m_bRightDown = 1;
@@ -259,6 +260,9 @@ void CListControl::OnRButtonDown(uint32_t flags, Point pt) {
     m_nPointerColumn = row < 0 ? -1 : ColumnFromPoint(p.x, p.y, true);
     SendToOwner(WM_RBUTTONDOWN, p);
 }
+
+// Rows have no right double click: a quick second press is a press.
+void CListControl::OnRButtonDblClk(uint32_t flags, Point pt) { OnRButtonDown(flags, pt); }
 
 void CListControl::OnRButtonUp(uint32_t, Point) {
     m_bButtonDown = 0;

@@ -65,13 +65,27 @@ void CXToolTip::OnPaint(const PaintContext& pc) {
     dc.TextOut(3, 2, m_strText);
 }
 
-void CXToolTip::PassOn(uint32_t msg, uint32_t flags, Point pt) {
+void CXToolTip::PassOn(uint32_t msg, uint32_t flags, Point pt) { PassOnAt(msg, flags, ClientToScreen(pt)); }
+
+void CXToolTip::PassOnAt(uint32_t msg, uint32_t flags, Point screen) {
     if (!m_pOwner || !m_pOwner->IsAlive()) return;
-    m_pOwner->Send(msg, flags, MakePointParam(m_pOwner->ScreenToClient(ClientToScreen(pt))));
+    m_pOwner->Send(msg, flags, MakePointParam(m_pOwner->ScreenToClient(screen)));
 }
 
-void CXToolTip::OnLButtonDown(uint32_t f, Point p) { PassOn(WM_LBUTTONDOWN, f, p); }
+// A press on the tip is meant for what lies under it: the tip goes and the
+// owner takes the press, a right one (its menu) as well as a left one.
+void CXToolTip::OnLButtonDown(uint32_t f, Point p) {
+    const Point screen = ClientToScreen(p);
+    Hide();
+    PassOnAt(WM_LBUTTONDOWN, f, screen);
+}
 void CXToolTip::OnLButtonUp(uint32_t f, Point p) { PassOn(WM_LBUTTONUP, f, p); }
+void CXToolTip::OnRButtonDown(uint32_t f, Point p) {
+    const Point screen = ClientToScreen(p);
+    Hide();
+    PassOnAt(WM_RBUTTONDOWN, f, screen);
+}
+void CXToolTip::OnRButtonUp(uint32_t f, Point p) { PassOn(WM_RBUTTONUP, f, p); }
 
 void CXToolTip::OnKillFocus(Window* next) {
     Hide();

@@ -22,10 +22,13 @@ protected:
     void OnPaint(const platform::win::PaintContext& pc) override;
     void OnLButtonDown(uint32_t flags, platform::win::Point pt) override;
     void OnLButtonUp(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonDown(uint32_t flags, platform::win::Point pt) override;
+    void OnRButtonUp(uint32_t flags, platform::win::Point pt) override;
     void OnKillFocus(platform::win::Window* next) override;
 
 private:
     void PassOn(uint32_t msg, uint32_t flags, platform::win::Point pt);
+    void PassOnAt(uint32_t msg, uint32_t flags, platform::win::Point screen);
 
     platform::win::Window* m_pOwner = nullptr;
     std::string m_strText;

@@ -22,6 +22,7 @@
 #include "soccerclasses/humanmanager.h"
 #include "soccerclasses/manager.h"
 #include "soccerclasses/scriptedport.h"
+#include "soccerclasses/stadium.h"
 #include "people_pages_fixture.h"
 #include "support/test_env.h"
 #include "support/ui_loop.h"
@@ -36,6 +37,10 @@ protected:
         auto oldTown = Record("Old Town", 0);
         oldTown.yearFounded = 0;
         world.GetClubList().ReadFile(WriteClubs({Record("Harwick Albion", 0), oldTown, Record("Port Ellis", 1)}));
+        // Names a player could meet, on the pages and in their pictures.
+        const char* grounds[] = {"Kingsmead Park", "Ellis Road"};
+        for (int i = 0; i < 2; ++i)
+            if (CStadium* s = world.GetStadiumList().GetAt(i)) s->name = grounds[i];
     }
     void SetUp() override {
         PeoplePages::SetUp();

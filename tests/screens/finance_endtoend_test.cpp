@@ -48,6 +48,9 @@ protected:
         HumanGameApp::SetUp();
         if (HasFatalFailure()) return;
         answerKey = VK_RETURN;
+        // The driver makes the club's manager human; a new game gives him
+        // his contacts as he takes the club.
+        World().GetUser(0)->NewContacts(Club());
         g_nTreeSelectionKind = 255;
         g_nTreeSelectionData = 0;
     }
@@ -82,13 +85,6 @@ protected:
         for (int r = 0; r < list.GetRowCount(); ++r)
             if (list.GetItemData(r) == data) return r;
         return -1;
-    }
-    // A right press on a fresh spot: the pointer leaves first, so that no
-    // column tip of the list is left standing where the press lands.
-    int PressRight(Point p) {
-        backend->MoveTo(ToMain({300, 60}), 20);
-        Run(600);
-        return RightClick(p);
     }
     CStand& StandOf(int stand) { return club->GetStadium()->stands[stand - 1]; }
 };
@@ -345,6 +341,71 @@ TEST_F(MoneyInTheProgram, AfterSomeLeagueDaysTheGraphsShowGatesAndPositionsAndPr
     EXPECT_EQ(league->GetGraphClubCount(), 0);
 }
 
+// A double click on a Payroll row opens the man's page by what he is: the
+// manager his profile, a member of staff or a player the person screen on
+// him; a heading nothing.
+TEST_F(MoneyInTheProgram, PayrollRowsOpenTheManagersProfileOrThePersonScreenByRowKind) {
+    struct Case {
+        uintptr_t kind;
+        int screen;
+        const char* what;
+    };
+    const Case cases[] = {
+        {CFinanceScreen::kRowHeading, 7, "a heading: nothing"},
+        {CFinanceScreen::kRowManager, 95, "the manager's row: his profile"},
+        {CFinanceScreen::kRowEmployee, 60, "a member of staff"},
+        {CFinanceScreen::kRowPlayer, 60, "a player"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto* payroll = Section<CFinanceScreen>(kProgramFinanceHub, 103, 0);
+        ASSERT_NE(payroll, nullptr);
+        CListControl& wages = *payroll->GetPageList(0);
+        int row = -1;
+        for (int r = 0; r < wages.GetRowCount() && row < 0; ++r)
+            if (wages.GetItemData2(r) == c.kind) row = r;
+        ASSERT_GE(row, 0);
+        const uintptr_t subject = wages.GetItemData(row);
+        wages.SetTopRow(row);
+        wages.Redraw();
+        const Point at = OnListRow(*payroll, wages, row);
+        ASSERT_GE(at.y, 0);
+        backend->Click(ToMain(at), MouseButton::Left, 700);
+        backend->Click(ToMain(at), MouseButton::Left, 100);
+        Run(1200);
+        EXPECT_EQ(g_nCurrentScreen, c.screen);
+        if (c.screen == 60) {
+            auto* person = dynamic_cast<CPlayerScreen*>(manager->GetCurrentPage());
+            ASSERT_NE(person, nullptr);
+            EXPECT_EQ(reinterpret_cast<uintptr_t>(person->m_pSubject), subject);
+        }
+    }
+}
+
+// The club hub of a new game lists the chairman and the fans' secretary and
+// the chairman speaks; a right press off the list shows the club pages'
+// menu, employed or not.
+TEST_F(MoneyInTheProgram, TheClubHubListsItsContactsAndShowsTheClubMenu) {
+    answerKey = VK_ESCAPE;
+    Command(kProgramClubHub);
+    ASSERT_EQ(g_nCurrentScreen, 101);
+    auto* hub = dynamic_cast<CYouthScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->GetList(0).GetRowCount(), 2) << "the chairman and the fans' secretary";
+    EXPECT_FALSE(hub->GetAdvisorLines().empty()) << "the chairman speaks";
+    const int clubMenu = RightClick({300, 60});
+    EXPECT_GE(clubMenu, 0);
+    EXPECT_NE(clubMenu, kEmployeeMenuGroup);
+    EXPECT_NE(clubMenu, kFinanceMenuGroup);
+
+    CManager* boss = World().GetManagerList().GetAt(Club().GetManager());
+    ASSERT_NE(boss, nullptr);
+    boss->m_History[0].m_Club = -1;
+    Command(kProgramClubHub);
+    ASSERT_EQ(g_nCurrentScreen, 101);
+    EXPECT_EQ(RightClick({300, 60}), clubMenu);
+}
+
 TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmployment) {
     answerKey = VK_ESCAPE;
     auto* payroll = Section<CFinanceScreen>(kProgramFinanceHub, 103, 0);
@@ -374,9 +435,13 @@ TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmploy
         wages.Redraw();
         const Point at = OnListRow(*payroll, wages, row);
         ASSERT_GE(at.y, 0);
-        EXPECT_EQ(PressRight(at), c.group);
+        // A pause between the presses: after three quick ones on one spot the
+        // staff row's menu comes without one of its items (see the report);
+        // quick pairs are the list test's.
+        Run(600);
+        EXPECT_EQ(RightClick(at), c.group);
     }
-    EXPECT_EQ(PressRight({300, 60}), kFinanceMenuGroup) << "the page's header";
+    EXPECT_EQ(RightClick({300, 60}), kFinanceMenuGroup) << "the page's header";
 
     CBasicEmployee looking;
     looking.m_JobKind = CBasicEmployee::kHeadPhysio;
@@ -392,9 +457,9 @@ TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmploy
         ASSERT_GT(list.GetRowCount(), 0);
         const Point at = OnListRow(*jobs, list, 0);
         ASSERT_GE(at.y, 0);
-        EXPECT_EQ(PressRight(at), kEmployeeMenuGroup) << "either list's rows";
+        EXPECT_EQ(RightClick(at), kEmployeeMenuGroup) << "either list's rows";
     }
-    EXPECT_EQ(PressRight({300, 60}), kFinanceMenuGroup);
+    EXPECT_EQ(RightClick({300, 60}), kFinanceMenuGroup);
 
     // Out of work: no person menus, the page's menu elsewhere.
     CManager* boss = World().GetManagerList().GetAt(Club().GetManager());
@@ -403,9 +468,9 @@ TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmploy
     for (int l = 0; l < 2; ++l) {
         const Point at = OnListRow(*jobs, *jobs->GetPageList(l), 0);
         ASSERT_GE(at.y, 0);
-        EXPECT_EQ(PressRight(at), -1) << l;
+        EXPECT_EQ(RightClick(at), -1) << l;
     }
-    EXPECT_EQ(PressRight({300, 60}), kFinanceMenuGroup);
+    EXPECT_EQ(RightClick({300, 60}), kFinanceMenuGroup);
 }
 
 }  // namespace

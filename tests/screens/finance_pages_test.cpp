@@ -13,6 +13,7 @@
 #include "soccerclasses/worlddata.h"
 #include "soccerclasses/youth.h"
 #include "ui/listcontrol.h"
+#include "ui/tree.h"
 #include "ui/xmessages.h"
 
 namespace clubpagetest {
@@ -134,6 +135,14 @@ TEST_F(FinancePages, TheSectionButtonsOpenTheirPages) {
 
 TEST_F(FinancePages, PayrollListsItsSectionsAndSeasonMoneyIsFiftyTwoTruncatedWeeks) {
     HireWith(0, "Whistler", 812.75, 2);
+    const std::pair<int, const char*> signings[] = {{CSoccerPlayer::kGoalkeeper, "Safehands"},
+                                                    {CSoccerPlayer::kDefender, "Stopper"},
+                                                    {CSoccerPlayer::kAttacker, "Finisher"}};
+    for (const auto& [position, surname] : signings) {
+        const uint16_t id = AddPlayer(position, 640.0);
+        world.GetPlayer(id)->Person().SetSurname(surname);
+        ASSERT_TRUE(Club().AddPlayerToSquad(id));
+    }
     CFinanceScreen* page = Open(7);
     ASSERT_NE(page, nullptr);
     CListControl& list = *page->GetPageList(0);
@@ -158,6 +167,7 @@ TEST_F(FinancePages, PayrollListsItsSectionsAndSeasonMoneyIsFiftyTwoTruncatedWee
     }
     EXPECT_TRUE(Greyed(29009)) << "the weekly view's own button is inactive";
     EXPECT_FALSE(Greyed(21714));
+    Save("finance-payroll");
 
     list.SetTopRow(3);
     page->SetSeasonView(1);
@@ -167,7 +177,6 @@ TEST_F(FinancePages, PayrollListsItsSectionsAndSeasonMoneyIsFiftyTwoTruncatedWee
     EXPECT_EQ(page->FindLabel(30, 22)->GetText(), "Payroll Season");
     page->SetSeasonView(0);
     EXPECT_EQ(list.GetTopRow(), 3);
-    Save("finance-payroll");
 }
 
 TEST_F(FinancePages, PayrollWithoutAManagerHasNoManagerSection) {
@@ -193,6 +202,7 @@ protected:
         CXSpinedit& field = page->GetAmountField();
         field.SetValue(amount, false);
         if (field.GetValue() != amount) field.SetValue(amount / 1000, false);
+        page->Send(kMsgSpinStepped, reinterpret_cast<uintptr_t>(&field), 0);  // as the arrows tell the page
         page->RequestFunds();
     }
     CFinanceScreen* page = nullptr;
@@ -225,6 +235,38 @@ TEST_F(FundingPage, AFirstRequestIsHeardWhateverTheDrawAndASecondThatWeekSurpris
     ASSERT_EQ(page->GetFundingLines().size(), 2u);
     EXPECT_EQ(page->GetFundingLines()[1], Text(32916));
     Save("finance-funding");
+}
+
+// An approval: the board's words reach the panel and the page shows the
+// larger funds at once.
+TEST_F(FundingPage, AnApprovedRequestRaisesTheApprovedFundsOnThePage) {
+    const std::string before = page->FindLabel(267, 119)->GetText();
+    const double budget = Club().GetTransferBudget();
+    {
+        platform::ScopedRandomScript draws({32767, 32767});  // heard, and the board agrees
+        Ask(Country().ToLocalMoney(50000));
+    }
+    ASSERT_EQ(page->GetFundingLines(), std::vector<std::string>{Text(32924)});
+    EXPECT_GT(Club().GetTransferBudget(), budget);
+    EXPECT_EQ(page->FindLabel(267, 119)->GetText(), Club().FormatTransferBudget());
+    EXPECT_NE(page->FindLabel(267, 119)->GetText(), before);
+    Save("finance-funding-approved");
+}
+
+// A year on, in the same week of the next season, the board hears the
+// manager again: the new season forgot last season's request.
+TEST_F(FundingPage, ARequestInTheSameWeekOfTheNextSeasonIsHeard) {
+    const int week = world.GetWeek();
+    Club().SetLastFundsRequestWeek(week);
+    Club().SetLastGrantedRequestWeek(week);
+    Club().StartNewSeason();
+    {
+        platform::ScopedRandomScript draws({0, 0, 0, 0, 0, 0});  // any penalty would refuse it
+        Ask(Country().ToLocalMoney(50000));
+    }
+    ASSERT_EQ(page->GetFundingLines().size(), 1u);
+    EXPECT_NE(page->GetFundingLines()[0], Text(32916)) << "not \"so soon\"";
+    EXPECT_EQ(Club().GetLastGrantedRequestWeek(), week) << "heard";
 }
 
 TEST_F(FundingPage, TheWeeksGapChoosesThePenaltyAndItsWords) {
@@ -349,6 +391,25 @@ TEST_F(JobCentre, EachFilterListsItsKindInBothListsAndAllListsEveryKind) {
     EXPECT_EQ(Market().GetRowCount(), 1);
     EXPECT_FALSE(page->FindButton(995)->IsTicked());
     Save("finance-jobcentre");
+}
+
+// A club chosen in the tree leaves the Job Centre on its filter, the button
+// that shows it still ticked.
+TEST_F(JobCentre, ATreeSelectionKeepsTheFilterAndItsButton) {
+    page->SetStaffFilter(0);
+    uint32_t coaches = 0;
+    for (const auto& f : CFinanceScreen::kFilters)
+        if (f.kind == 0) coaches = f.command;
+    ASSERT_NE(coaches, 0u);
+    TreeNotice item;
+    item.kind = kContextClub;
+    item.level = 3;
+    item.data = reinterpret_cast<uintptr_t>(&PortEllis());
+    page->OnTreeSelect(&item);
+    EXPECT_EQ(page->GetStaffFilter(), 0);
+    EXPECT_TRUE(page->FindButton(coaches)->IsTicked());
+    EXPECT_FALSE(page->FindButton(995)->IsTicked());
+    EXPECT_EQ(Market().GetRowCount(), 1) << "the market still by the filter";
 }
 
 TEST_F(JobCentre, AMarketRowAfterAStaffRowLeavesOnlyTheMarketRowAndNoSack) {

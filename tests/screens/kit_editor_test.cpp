@@ -116,5 +116,33 @@ TEST_F(KitEditor, AClickWritesTheClubAtOnceAndHoldingRepeatsUntilRelease) {
     EXPECT_EQ(page->GetCornerBuilds(), before);
 }
 
+// Without a timer the editor cannot run: holding an arrow once the page runs,
+// or opening the page, says so and ends the program.
+TEST_F(KitEditor, WithoutATimerThePageSaysSoAndTheProgramEnds) {
+    const std::string text = platform::LoadString(44000);
+    ASSERT_EQ(text, "No more timers available");
+    const auto told = [&] {
+        const auto& boxes = backend->Boxes();
+        return std::count_if(boxes.begin(), boxes.end(), [&](const auto& b) { return b.text == text; });
+    };
+    CKitScreen* page = Open();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(told(), 0);
+    ASSERT_FALSE(Ui::Get().QuitRequested());
+    Club().HomeKit().bytes[5] = 2;
+    Ui::Get().SetTimersFail(true);
+    const Point p = OnWindow(page->GetSurfaceButton(11));
+    backend->Press(p);
+    Run(60);
+    EXPECT_EQ(Club().GetHomeKit().bytes[5], 3) << "the press itself is taken";
+    EXPECT_EQ(told(), 1) << "no repeat timer";
+    EXPECT_TRUE(Ui::Get().QuitRequested());
+    backend->Release(p);
+    Run(60);
+    EXPECT_NE(Open(), nullptr);
+    EXPECT_EQ(told(), 2) << "no tool-tip timer";
+    Ui::Get().SetTimersFail(false);
+}
+
 }  // namespace
 }  // namespace clubpagetest

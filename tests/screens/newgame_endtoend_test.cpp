@@ -414,6 +414,9 @@ TEST_F(EndToEndTest, ANewGameIsSavedLoadedAndSavedAgainToTheSameBytes) {
         ASSERT_NE(m, nullptr);
         EXPECT_FALSE(m->IsEmployed()) << m->GetName() << " left his club for the human";
     }
+    for (size_t slot = 0; slot < made.size(); ++slot)
+        EXPECT_EQ(w->GetUserList().GetAt(int(slot))->GetContacts().GetSize(), 12)
+            << "the club's chairman, directors and secretaries for the hubs";
     EXPECT_EQ(w->GetCurrentUserIndex(), 0);
     EXPECT_EQ(g_bGameLoaded, 1);
 

@@ -385,7 +385,12 @@ TEST_F(StadiumPages, TheSideViewReversesAndCutsAway) {
     EXPECT_EQ(side->GetOverlayName(2), parts::SideViewEntry(2, StandOf(2).layout, false));
     EXPECT_EQ(side->GetOverlayName(8), "stad3d\\stad_se_dev.bmp");
     Save("stadium-view-normal");
+    // Both views come in with a wipe, which runs on the clock.
+    const uint8_t fade = g_bFade;
+    g_bFade = 1;
+    uint64_t before = Ui::Get().NowMs();
     side->OnCommand(23415, 0, nullptr);
+    EXPECT_GT(Ui::Get().NowMs(), before) << "the reverse view is wiped in";
     EXPECT_TRUE(CStadiumScreen::IsReversed());
     EXPECT_EQ(side->FindButton(23415)->Text(), "Normal View");
     Save("stadium-view-reversed");
@@ -394,7 +399,10 @@ TEST_F(StadiumPages, TheSideViewReversesAndCutsAway) {
         EXPECT_EQ(side->GetOverlayName(i), parts::SideViewEntry(i, StandOf(9 - i).layout, 9 - i == 8));
         EXPECT_TRUE(side->IsOverlayShown(i));
     }
+    before = Ui::Get().NowMs();
     side->OnCommand(23427, 0, nullptr);
+    EXPECT_GT(Ui::Get().NowMs(), before) << "the cut view is wiped in";
+    g_bFade = fade;
     EXPECT_TRUE(CStadiumScreen::IsCut());
     EXPECT_TRUE(CStadiumScreen::IsReversed()) << "cutting keeps the reverse view";
     EXPECT_EQ(side->FindButton(23427)->Text(), "Full View");

@@ -6,6 +6,7 @@
 #include "platform/gfx/canvas.h"
 #include "platform/window/headless.h"
 #include "ui/xscroll.h"
+#include "ui/xtooltip.h"
 
 using namespace platform::win;
 using platform::gfx::RGB;
@@ -267,6 +268,50 @@ TEST_F(ListInput, ColumnTipAfter300msNeverForEmptyOrBlank) {
     EXPECT_TRUE(list.IsTipShown());
     Move({50, 50});
     EXPECT_FALSE(list.IsTipShown());
+}
+
+// Right presses as a player makes them: each reaches the list and the page
+// hears of it, the second of two quick ones on the same spot (a double click
+// to the window layer) and one landing on a column tip left standing too,
+// which then goes.
+TEST_F(ListInput, EveryRightPressReachesTheListEvenTwiceOnOneSpotOrOnItsTip) {
+    Fill(5);
+    list.SetColumnText2(0, "The club's name");
+    list.Redraw();
+    const auto onMain = [&](Point p) { return main.ScreenToClient(spy->ClientToScreen(p)); };
+    const Point spot = onMain(RowPoint(1));
+    backend->MoveTo(spot);
+    RunFor(320);
+    ASSERT_TRUE(list.IsTipShown());
+    backend->Click(spot, MouseButton::Right, 20);
+    RunFor(60);
+    backend->Click(spot, MouseButton::Right, 20);
+    RunFor(60);
+    EXPECT_EQ(spy->Count(WM_RBUTTONDOWN), 2) << "both presses on one spot";
+    EXPECT_FALSE(list.IsTipShown());
+
+    // The tip stands under the pointer; a press on it is the list's.
+    backend->MoveTo(onMain(RowPoint(0)), 20);
+    RunFor(400);
+    ASSERT_TRUE(list.IsTipShown());
+    const Point onTip = onMain({RowPoint(0).x, RowPoint(0).y + 20});
+    ASSERT_NE(dynamic_cast<CXToolTip*>(Ui::Get().WindowFromPoint(main.ClientToScreen(onTip))), nullptr);
+    backend->Click(onTip, MouseButton::Right, 20);
+    RunFor(60);
+    ASSERT_EQ(spy->Count(WM_RBUTTONDOWN), 3) << "the press on the tip";
+    EXPECT_EQ(PointFromParam(spy->notices.back().l), (Point{RowPoint(0).x, RowPoint(0).y + 20}));
+    EXPECT_FALSE(list.IsTipShown());
+    EXPECT_EQ(dynamic_cast<CXToolTip*>(Ui::Get().WindowFromPoint(main.ClientToScreen(onTip))), nullptr)
+        << "the tip is gone";
+
+    // A list between two fillings is switched off: its page takes the
+    // presses and hands them on, the second of a quick pair too.
+    list.Enable(false);
+    const Point third = onMain(RowPoint(3));
+    backend->Click(third, MouseButton::Right, 700);
+    backend->Click(third, MouseButton::Right, 20);
+    RunFor(800);
+    EXPECT_EQ(spy->Count(WM_RBUTTONDOWN), 5) << "both presses through the page";
 }
 
 TEST_F(ListInput, NoticesCarryTheRelayFlagAndThePointInPageCoordinates) {
