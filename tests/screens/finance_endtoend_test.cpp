@@ -9,8 +9,8 @@
 // week of the game played with them and the works run to their end; after
 // some league days the gates and the league graph with two more clubs,
 // cleared, and both printed. Also
-// the right-button menus of Payroll and the Job Centre by row kind and
-// employment.
+// the right-button menus of the club hub, Payroll and the Job Centre by row
+// kind and employment.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -383,8 +383,8 @@ TEST_F(MoneyInTheProgram, PayrollRowsOpenTheManagersProfileOrThePersonScreenByRo
 }
 
 // The club hub of a new game lists the chairman and the fans' secretary and
-// the chairman speaks; a right press off the list shows the club pages'
-// menu, employed or not.
+// the chairman speaks; a right press on their rows shows nothing, off the
+// list the club pages' menu, employed or not.
 TEST_F(MoneyInTheProgram, TheClubHubListsItsContactsAndShowsTheClubMenu) {
     answerKey = VK_ESCAPE;
     Command(kProgramClubHub);
@@ -397,6 +397,40 @@ TEST_F(MoneyInTheProgram, TheClubHubListsItsContactsAndShowsTheClubMenu) {
     EXPECT_GE(clubMenu, 0);
     EXPECT_NE(clubMenu, kEmployeeMenuGroup);
     EXPECT_NE(clubMenu, kFinanceMenuGroup);
+
+    // Over a row the page asks for the person menu of the man pressed; the
+    // chairman and the fans' secretary are contacts, for whom that menu holds
+    // nothing, so no menu shows and the club menu does not stand in. Quick
+    // presses on one spot each get their answer.
+    CListControl& contacts = hub->GetList(0);
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(row);
+        const Point at = OnListRow(*hub, contacts, row);
+        ASSERT_GE(at.y, 0);
+        for (int press = 0; press < 2; ++press) {
+            g_pSelectedEmployee = nullptr;
+            EXPECT_EQ(RightClick(at), -1) << "a contact has no menu";
+            EXPECT_EQ(g_pSelectedEmployee, reinterpret_cast<CBasicEmployee*>(contacts.GetItemData(row)))
+                << "the page asked for the menu of the man pressed";
+        }
+    }
+    // A hired man's row, as another group's list makes it: the same press
+    // gives the person menu, so the silence above is the contacts' own.
+    CEmployee* hired = nullptr;
+    for (int i = 0; i < Club().Staff().GetSize() && !hired; ++i)
+        if (CEmployee* e = Club().Staff().GetAt(i); e && !e->IsContact()) hired = e;
+    ASSERT_NE(hired, nullptr);
+    // At the top of the club's level, where its answer needs no draw.
+    hired->m_Ability =
+        static_cast<uint8_t>(World().GetPopularityList().GetStaffLevelMaximum(Club().GetPopularityIndex()));
+    hired->AddGroupRow(contacts, 100);
+    ASSERT_EQ(contacts.GetRowCount(), 3);
+    contacts.Invalidate();
+    Run(100);
+    const Point man = OnListRow(*hub, contacts, 2);
+    ASSERT_GE(man.y, 0);
+    EXPECT_EQ(RightClick(man), kEmployeeMenuGroup);
+    EXPECT_EQ(g_pSelectedEmployee, hired);
 
     CManager* boss = World().GetManagerList().GetAt(Club().GetManager());
     ASSERT_NE(boss, nullptr);
@@ -427,6 +461,17 @@ TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmploy
         {CFinanceScreen::kRowEmployee, kEmployeeMenuGroup, "a member of staff"},
         {CFinanceScreen::kRowPlayer, kPlayerMenuGroup, "a player"},
     };
+    // "Offer Contract" is in a staff menu only when the club takes the man's
+    // level, which between the club's floor and top is a draw; at the top it
+    // is not, so the staff row's menu is whole however the presses come.
+    const CPopularityList& levels = World().GetPopularityList();
+    const int floor = levels.GetStaffLevelMinimum(Club().GetPopularityIndex());
+    const int top = levels.GetStaffLevelMaximum(Club().GetPopularityIndex());
+    const int staffRow = firstOf(CFinanceScreen::kRowEmployee);
+    ASSERT_GE(staffRow, 0);
+    auto* staff = reinterpret_cast<CEmployee*>(wages.GetItemData(staffRow));
+    ASSERT_NE(staff, nullptr);
+    staff->m_Ability = static_cast<uint8_t>(top);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const int row = firstOf(c.kind);
@@ -435,13 +480,20 @@ TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmploy
         wages.Redraw();
         const Point at = OnListRow(*payroll, wages, row);
         ASSERT_GE(at.y, 0);
-        // A pause between the presses: after three quick ones on one spot the
-        // staff row's menu comes without one of its items (see the report);
-        // quick pairs are the list test's.
-        Run(600);
         EXPECT_EQ(RightClick(at), c.group);
     }
     EXPECT_EQ(RightClick({300, 60}), kFinanceMenuGroup) << "the page's header";
+    // Below the floor the club never takes him: the item is left out, the
+    // other three stay.
+    ASSERT_GT(floor, 0);
+    staff->m_Ability = static_cast<uint8_t>(floor - 1);
+    wages.SetTopRow(staffRow);
+    wages.Redraw();
+    const Point onStaff = OnListRow(*payroll, wages, staffRow);
+    ASSERT_GE(onStaff.y, 0);
+    EXPECT_EQ(RightClick(onStaff), -1) << "not the whole staff menu";
+    ASSERT_FALSE(menus.empty());
+    EXPECT_EQ(menus.back(), (std::vector<uint32_t>{32902, 32903, 32905})) << "Information, Sack, Renew Contract";
 
     CBasicEmployee looking;
     looking.m_JobKind = CBasicEmployee::kHeadPhysio;
@@ -455,6 +507,9 @@ TEST_F(MoneyInTheProgram, PayrollAndTheJobCentreShowTheirMenusByRowKindAndEmploy
         SCOPED_TRACE(l);
         CListControl& list = *jobs->GetPageList(l);
         ASSERT_GT(list.GetRowCount(), 0);
+        auto* man = reinterpret_cast<CBasicEmployee*>(list.GetItemData(0));
+        ASSERT_NE(man, nullptr);
+        man->m_Ability = static_cast<uint8_t>(top);  // no draw, as above
         const Point at = OnListRow(*jobs, list, 0);
         ASSERT_GE(at.y, 0);
         EXPECT_EQ(RightClick(at), kEmployeeMenuGroup) << "either list's rows";
