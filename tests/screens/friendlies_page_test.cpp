@@ -24,6 +24,15 @@ protected:
         return Open<CFixtureScreen>(PageClass::Fixture, CFixtureScreen::kFriendliesPage);
     }
     CHumanManager& User() { return *W().GetCurrentUser(); }
+    // Another club taken by a second human manager (user slot 1).
+    CClub* HumanOpponent() {
+        CClub* other = ClubOf(1);
+        if (!other) return nullptr;
+        const int index = W().GetManagerList().AddManager(Scotland());
+        W().GetUser(1)->SetManager(index);
+        W().GetUser(1)->JoinClub(W().GetClubList().GetIndex(other));
+        return other;
+    }
     // A computer club of division `d` of Scotland, the n-th found.
     CClub* ClubOf(int d, int n = 0) {
         CDivision* division = Scotland().GetDivision(d);
@@ -176,11 +185,8 @@ TEST_F(FriendliesPage, ARefusalIsRememberedAndAnsweredWithoutANewDraw) {
 
 // A human opponent is asked: Accept arranges the away friendly.
 TEST_F(FriendliesPage, AHumanOpponentIsAskedAndHisAnswerDecides) {
-    CClub* other = ClubOf(1);
+    CClub* other = HumanOpponent();
     ASSERT_NE(other, nullptr);
-    const int index = W().GetManagerList().AddManager(Scotland());
-    W().GetUser(1)->SetManager(index);
-    W().GetUser(1)->JoinClub(W().GetClubList().GetIndex(other));
     ASSERT_EQ(other->GetManagerKind(), 1);
     CFixtureScreen* page = OpenFriendlies();
     const int row = FirstOpenRow(*page);
@@ -196,11 +202,8 @@ TEST_F(FriendliesPage, AHumanOpponentIsAskedAndHisAnswerDecides) {
 // The second button of the question refuses, at home (No) and away
 // (Decline), with 298; nothing is arranged and nothing remembered.
 TEST_F(FriendliesPage, AHumanOpponentDecliningRefusesTheFriendly) {
-    CClub* other = ClubOf(1);
+    CClub* other = HumanOpponent();
     ASSERT_NE(other, nullptr);
-    const int index = W().GetManagerList().AddManager(Scotland());
-    W().GetUser(1)->SetManager(index);
-    W().GetUser(1)->JoinClub(W().GetClubList().GetIndex(other));
     ASSERT_EQ(other->GetManagerKind(), 1);
     CFixtureScreen* page = OpenFriendlies();
     ASSERT_NE(page, nullptr);
