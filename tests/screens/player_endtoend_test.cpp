@@ -36,6 +36,7 @@
 #include "soccerclasses/player.h"
 #include "support/app_fixture.h"
 #include "support/game_driver.h"
+#include "support/human_game_app.h"
 #include "support/scripted_match_driver.h"
 #include "support/test_env.h"
 #include "ui/listcontrol.h"
@@ -176,16 +177,7 @@ protected:
         ADD_FAILURE() << "row " << row << " is not shown";
     }
     // The sub-menu of resource 131 a shown menu held; -1 for none.
-    static int MenuGroupOf(const std::vector<uint32_t>& ids) {
-        for (int g = 0; g < static_cast<int>(MenuResource131().size()); ++g) {
-            const MenuResourceSub* sub = GetSubMenu(g);
-            if (!sub || sub->items.size() != ids.size()) continue;
-            bool same = true;
-            for (size_t i = 0; i < ids.size() && same; ++i) same = sub->items[i].id == ids[i];
-            if (same) return g;
-        }
-        return -1;
-    }
+    static int MenuGroupOf(const std::vector<uint32_t>& ids) { return testsupport::MenuGroupHolding(ids); }
     // A press of `button` at a page point with the real mouse; a double
     // click when asked.
     void MouseAt(Point p, MouseButton button, bool dbl = false) {

@@ -24,6 +24,19 @@
 
 namespace testsupport {
 
+// The sub-menu of resource 131 whose commands a shown menu held; -1 for
+// none of them.
+inline int MenuGroupHolding(const std::vector<uint32_t>& ids) {
+    for (int g = 0; g < static_cast<int>(MenuResource131().size()); ++g) {
+        const MenuResourceSub* sub = GetSubMenu(g);
+        if (!sub || sub->items.size() != ids.size()) continue;
+        bool same = true;
+        for (size_t i = 0; i < ids.size() && same; ++i) same = sub->items[i].id == ids[i];
+        if (same) return g;
+    }
+    return -1;
+}
+
 class HumanGameApp : public HeadlessAppTest {
 protected:
     static constexpr uint8_t kHumanGameCountry = 150;
@@ -80,18 +93,7 @@ protected:
         backend->OnModalShown(answer);
         backend->SetEndWhenScriptDone(false);
     }
-    // The sub-menu of resource 131 whose commands a shown menu held; -1 for
-    // none of them.
-    static int MenuGroupOf(const std::vector<uint32_t>& ids) {
-        for (int g = 0; g < static_cast<int>(MenuResource131().size()); ++g) {
-            const MenuResourceSub* sub = GetSubMenu(g);
-            if (!sub || sub->items.size() != ids.size()) continue;
-            bool same = true;
-            for (size_t i = 0; i < ids.size() && same; ++i) same = sub->items[i].id == ids[i];
-            if (same) return g;
-        }
-        return -1;
-    }
+    static int MenuGroupOf(const std::vector<uint32_t>& ids) { return MenuGroupHolding(ids); }
     // Right-clicks a point of the page with the real mouse path, the left
     // button held when asked; the group of the menu shown, or -1 for none.
     int RightClick(platform::win::Point p, bool leftHeld = false) {
