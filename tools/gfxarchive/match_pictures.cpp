@@ -412,11 +412,13 @@ Bitmap8 MatchPageBackground() {
     cv.SelectBrush(Brush::None());
     cv.SelectPen(Pen::Solid(RGB(kSteel.r, kSteel.g, kSteel.b), 2 * kM));
     const int cy = kIntroPanels[1].y + kIntroPanels[1].h / 2;
-    cv.Ellipse(Rect{(425 - 30) * kM, (cy - 30) * kM, (425 + 30) * kM, (cy + 30) * kM});
+    // Sized to stand inside its band.
+    const int rc = kIntroPanels[1].h / 2 - 6;
+    cv.Ellipse(Rect{(425 - rc) * kM, (cy - rc) * kM, (425 + rc) * kM, (cy + rc) * kM});
     cv.SelectPen(Pen::Solid(RGB(kAccent.r, kAccent.g, kAccent.b), kM));
     cv.MoveTo(250 * kM, cy * kM);
-    cv.LineTo((425 - 36) * kM, cy * kM);
-    cv.MoveTo((425 + 36) * kM, cy * kM);
+    cv.LineTo((425 - rc - 6) * kM, cy * kM);
+    cv.MoveTo((425 + rc + 6) * kM, cy * kM);
     cv.LineTo(680 * kM, cy * kM);
     cv.SelectPen(Pen::None());
     cv.SelectBrush(Brush::Solid(RGB(kGold.r, kGold.g, kGold.b)));
