@@ -320,6 +320,11 @@ public:
 
     // The surfaces the intro and result pages and the panels are composed on.
     const platform::gfx::Surface* PageSurface() const { return m_pPage.get(); }
+    const platform::gfx::Surface* IntroBackSurface() const { return m_pIntroBack.get(); }
+    const platform::gfx::Surface* KitSurface(int side) const { return m_pKit[static_cast<size_t>(side & 1)].get(); }
+    // Where the intro page stands each side's full kit: inside its name's band.
+    static constexpr int kIntroKitLeft = 102;
+    static constexpr int kIntroKitTop[2] = {96, 304};
     const platform::gfx::Surface* ScoreSurface() const { return m_pScore.get(); }
     const platform::gfx::Surface* PanelSurface(int side) const { return m_pPanel[static_cast<size_t>(side & 1)].get(); }
     const platform::gfx::Surface* PerformanceSurface() const { return m_pPerformance.get(); }

@@ -93,12 +93,12 @@ void CHighScreen::DrawIntroPage() {
             for (int side = 0; side < 2; ++side)
                 names[side] += HsPageNumber(" (%d)", m_pMatchPlay->GetFirstLegGoals(side));
         // Centred on the panel, clear of the kits that end at x 230.
-        DrawNameInRoom(5, 4, TA_CENTER, s, names[0], 425, 166, 376);
-        DrawNameInRoom(5, 4, TA_CENTER, s, names[1], 425, 350, 376);
-        DrawShadowText(4, TA_CENTER, s, LoadString(hstext::kVs), 425, 272);
+        DrawNameInRoom(5, 4, TA_CENTER, s, names[0], 425, 134, 376);
+        DrawNameInRoom(5, 4, TA_CENTER, s, names[1], 425, 342, 376);
+        DrawShadowText(4, TA_CENTER, s, LoadString(hstext::kVs), 425, 249);
         for (int side = 0; side < 2; ++side)
             if (Surface* kit = m_pKit[static_cast<size_t>(side)].get())
-                BlitSurfaceKeyedAt(102, side == 0 ? 124 : 300, kit, s);
+                BlitSurfaceKeyedAt(kIntroKitLeft, kIntroKitTop[side], kit, s);
     } else {
         const int side = m_nView - 1;
         DrawNameInRoom(2, 1, TA_LEFT, s, side == 0 ? m_pMatchPlay->GetHomeTeamName() : m_pMatchPlay->GetAwayTeamName(),

@@ -111,8 +111,8 @@ TEST_F(HighScreenNames, TheWidestGeneratedNamesStayInsideTheirPanels) {
         // (the intro page's end at x 229), of the scores ("(9) 10" at most)
         // and of the goals.
         const Case introCases[] = {
-            {"intro page, home", intro(0), &Club(0), 160, 215, 232, 696},
-            {"intro page, away", intro(0), &Club(1), 344, 399, 232, 696},
+            {"intro page, home", intro(0), &Club(0), 128, 183, 232, 696},
+            {"intro page, away", intro(0), &Club(1), 336, 391, 232, 696},
             {"team sheet", intro(1), &Club(0), 100, 125, 28, 534},
         };
         const Case matchCases[] = {

@@ -244,6 +244,51 @@ TEST_F(HighScreenPixels, TheStripsLastSectionLightsFrom318To364) {
     });
 }
 
+// Each kit on the intro page stands inside its team's band: under every
+// pixel of its cloth, and a pixel round it, the picture shows the band's
+// inside, never its rim or the backdrop; the team's name stays clear of it.
+TEST_F(HighScreenPixels, TheIntroPagesKitsStandInsideTheirTeamsBands) {
+    OpenAndInspect([&](CHighScreen& p) {
+        p.m_nView = 0;
+        p.DrawIntroPage();
+        const platform::gfx::Surface *page = p.PageSurface(), *back = p.IntroBackSurface();
+        ASSERT_TRUE(page && back);
+        // The band's inside is dark, with more blue than green; its rim is
+        // steel or near black, the backdrop green-grey.
+        auto inside = [&](int x, int y) {
+            const Pixel c = back->Get(x, y);
+            const int r = (c >> 16) & 255, g = (c >> 8) & 255, b = c & 255;
+            return r < 60 && b < 90 && b - g >= 11;
+        };
+        for (int side = 0; side < 2; ++side) {
+            SCOPED_TRACE(side);
+            const platform::gfx::Surface* kit = p.KitSurface(side);
+            ASSERT_TRUE(kit && kit->ColourKey());
+            const Pixel key = *kit->ColourKey() & 0xFFFFFF;
+            const int left = CHighScreen::kIntroKitLeft, top = CHighScreen::kIntroKitTop[side];
+            int x0 = kit->Width(), y0 = kit->Height(), x1 = -1, y1 = -1, cloth = 0, shown = 0;
+            for (int y = 0; y < kit->Height(); ++y)
+                for (int x = 0; x < kit->Width(); ++x) {
+                    if ((kit->Get(x, y) & 0xFFFFFF) == key) continue;
+                    x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+                    ++cloth;
+                    shown += (page->Get(left + x, top + y) & 0xFFFFFF) == (kit->Get(x, y) & 0xFFFFFF);
+                }
+            ASSERT_GT(cloth, 1000);
+            EXPECT_GT(shown, cloth * 9 / 10) << "the kit is drawn where the page says";
+            int outside = 0;
+            for (int y = top + y0 - 1; y <= top + y1 + 1; ++y)
+                for (int x = left + x0 - 1; x <= left + x1 + 1; ++x) outside += !inside(x, y);
+            EXPECT_EQ(outside, 0) << "cloth rows " << top + y0 << ".." << top + y1;
+            // The name's room begins right of the kit, on the same band.
+            EXPECT_LT(left + x1, 232);
+            const int nameRow = side == 0 ? 150 : 358;
+            for (int y = std::min(nameRow, top + y0); y <= std::max(nameRow, top + y1); ++y)
+                EXPECT_TRUE(inside(400, y)) << "row " << y;
+        }
+    });
+}
+
 // Up to seven other matches stand still on the latest-scores view; eight
 // scroll up by a pixel each tick.
 TEST_F(HighScreenPixels, SevenLatestScoresStandStillAndEightScroll) {

@@ -2,6 +2,8 @@
 // the user at "Harwick Albion" and "Port Ellis" share the first division of
 // country 1; "Dunmore Rovers" plays in country 2.
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "soccerclasses/division.h"
 #include "soccerclasses/playersearch.h"
 #include "soccerclasses/scout.h"
+#include "support/test_env.h"
 #include "ui/listcontrol.h"
 #include "ui/tree.h"
 #include "ui/xspinedit.h"
@@ -175,6 +178,47 @@ TEST_F(MarketPages, BackRestoresTheScopeAndItsPicture) {
     EXPECT_FALSE(Lists(keeper));
     EXPECT_TRUE(page->IsPicturePresent(kSlotKit)) << "the stored scope's picture";
     EXPECT_FALSE(page->IsPicturePresent(kSlotFlag));
+}
+
+// The "View" box (its frame in each view's background, round the filter's
+// name and arrows) and whichever scope picture the page shows (a flag, a
+// kit, a trophy or Europe) stand apart: neither covers the other.
+TEST_F(MarketPages, TheViewBoxAndTheScopePictureDoNotOverlap) {
+    CPlayerScreen* page = OpenList();
+    Rect controls = page->GetPageLabel(CPlayerScreen::kFilterNameLabel)->WindowRect();
+    int arrows = 0;
+    for (int i = 0; i < page->GetButtonCount(); ++i)
+        if (page->GetButton(i).Id() == 533 || page->GetButton(i).Id() == 576) {
+            controls = controls.Union(page->GetButton(i).WindowRect());
+            ++arrows;
+        }
+    ASSERT_EQ(arrows, 2);
+    std::ifstream in(testenv::SourceDir() / "assets" / "screens" / "backgrounds.txt");
+    ASSERT_TRUE(in);
+    int views = 0;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream row(line);
+        std::string name, word;
+        row >> name;
+        if (name != "\"48a.bmp\"" && name != "\"48b.bmp\"" && name != "\"50.bmp\"") continue;
+        SCOPED_TRACE(name);
+        ++views;
+        Rect box;
+        while (row >> word) {
+            if (word != "panel") continue;
+            int x = 0, y = 0, w = 0, h = 0;
+            row >> x >> y >> w >> h;
+            if (Rect::XYWH(x, y, w, h).Contains(controls)) box = Rect::XYWH(x, y, w, h);
+        }
+        ASSERT_FALSE(box.IsEmpty()) << "a frame round the view's controls";
+        for (int slot : {kSlotFlag, kSlotKit, kSlotTrophy, kSlotEurope}) {
+            const Rect picture = PictureSlotRect(slot);
+            EXPECT_TRUE(box.Intersect(picture).IsEmpty())
+                << "slot " << slot << " at " << picture.left << "," << picture.top << " on the box at " << box.left
+                << "," << box.top << " to " << box.right << "," << box.bottom;
+        }
+    }
+    EXPECT_EQ(views, 3);
 }
 
 TEST_F(MarketPages, APositionButtonFiltersAtOnceAndAllPlayersBringsEveryPositionBack) {

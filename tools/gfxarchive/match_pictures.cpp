@@ -95,10 +95,11 @@ Bitmap8 MatchPage(std::initializer_list<MatchBox> boxes, uint32_t seed, bool pit
     return Finish(s, false);
 }
 
-// The intro page's three bands: each team's name (font 5, from y 166 and
-// 350, its descenders to about 48 pixels below) and "Vs" (from y 272) stand
-// inside theirs.
-constexpr MatchBox kIntroPanels[3] = {{90, 142, 608, 84}, {90, 240, 608, 72}, {90, 326, 608, 84}};
+// The intro page's three bands: each team's name (font 5, from y 134 and
+// 342, its descenders to about 48 pixels below) and "Vs" (from y 249) stand
+// inside theirs, and so does each team's kit (128 square from (102, 96) and
+// (102, 304), its cloth from about 7 to 117 down).
+constexpr MatchBox kIntroPanels[3] = {{90, 96, 608, 124}, {90, 232, 608, 60}, {90, 304, 608, 124}};
 
 // A rounded plate on the key: released in steel blue, pressed lit gold.
 Bitmap8 MatchPlate(int w, int h, bool pressed, const std::string& word = {}) {
@@ -378,11 +379,12 @@ Bitmap8 MatchPageBackground() {
     MatchPanel(s, 126 * kM, 468 * kM, 652 * kM, 42 * kM, 0.7);  // the buttons' rail
     Canvas cv(s);
     // The kits stand in two floodlit frames, a shirt's outline in each.
-    for (int top : {124, 300}) {
-        MatchPanel(s, 102 * kM, top * kM, 128 * kM, 128 * kM, 0.6);
+    // Each frame stands inside its band, as the kit does.
+    for (int top : {96, 304}) {
+        MatchPanel(s, 100 * kM, (top + 4) * kM, 132 * kM, 116 * kM, 0.6);
         const double cx = 166 * kM, cy = (top + 10) * kM;
-        for (int y = (top + 4) * kM; y < (top + 124) * kM; ++y)
-            for (int x = 106 * kM; x < 226 * kM; ++x) {
+        for (int y = (top + 8) * kM; y < (top + 116) * kM; ++y)
+            for (int x = 104 * kM; x < 228 * kM; ++x) {
                 const double d = std::hypot((x - cx) / 1.3, y - cy) / (110.0 * kM);
                 const double light = std::max(0.0, 1.0 - d) * 0.55;
                 const Pixel p = s.Row(y)[x];
@@ -410,11 +412,13 @@ Bitmap8 MatchPageBackground() {
     cv.SelectBrush(Brush::None());
     cv.SelectPen(Pen::Solid(RGB(kSteel.r, kSteel.g, kSteel.b), 2 * kM));
     const int cy = kIntroPanels[1].y + kIntroPanels[1].h / 2;
-    cv.Ellipse(Rect{(425 - 30) * kM, (cy - 30) * kM, (425 + 30) * kM, (cy + 30) * kM});
+    // Sized to stand inside its band.
+    const int rc = kIntroPanels[1].h / 2 - 6;
+    cv.Ellipse(Rect{(425 - rc) * kM, (cy - rc) * kM, (425 + rc) * kM, (cy + rc) * kM});
     cv.SelectPen(Pen::Solid(RGB(kAccent.r, kAccent.g, kAccent.b), kM));
     cv.MoveTo(250 * kM, cy * kM);
-    cv.LineTo((425 - 36) * kM, cy * kM);
-    cv.MoveTo((425 + 36) * kM, cy * kM);
+    cv.LineTo((425 - rc - 6) * kM, cy * kM);
+    cv.MoveTo((425 + rc + 6) * kM, cy * kM);
     cv.LineTo(680 * kM, cy * kM);
     cv.SelectPen(Pen::None());
     cv.SelectBrush(Brush::Solid(RGB(kGold.r, kGold.g, kGold.b)));
