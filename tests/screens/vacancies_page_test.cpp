@@ -57,6 +57,35 @@ protected:
             }
         }
     }
+    // A post offered through the port as model code offers it: once the
+    // page is shown `onPage` looks at it and Accept is clicked; the welcome
+    // is answered and the same button, now "Exit Screen", ends the wait.
+    int AcceptOffer(CManagerScreen& hub, CClub* target, bool& exitClicked,
+                    const std::function<void(CManagerScreen&)>& onPage) {
+        platform::win::Window& frame = *app->GetMainFrame();
+        const platform::win::Point accept = frame.ScreenToClient(hub.ClientToScreen(platform::win::Point{455, 421}));
+        SeedNoWithdrawal();
+        backend->Call([this, accept, onPage] {
+            if (auto* page = dynamic_cast<CManagerScreen*>(manager->GetCurrentPage())) onPage(*page);
+            backend->Click(accept, platform::win::MouseButton::Left, 10);
+        });
+        exitClicked = false;
+        answerBox = [this, accept, &exitClicked] {
+            ++boxes;
+            auto* box = dynamic_cast<CUserMessageBoxDlg*>(platform::win::Ui::Get().GetActiveWindow());
+            if (box) boxTexts.push_back(box->ShownText());
+            backend->Key(platform::win::VK_RETURN, 10);
+            if (box && !exitClicked) {
+                exitClicked = true;
+                backend->Click(accept, platform::win::MouseButton::Left, 600);
+            }
+            backend->OnModalShown(answerBox);
+        };
+        const int agreed =
+            GetUserPort().RunScreenModal(116, target, W().GetClubList().GetIndex(target), User().GetManagerIndex(), 0);
+        Drain();
+        return agreed;
+    }
     std::string Contract(CManagerScreen& p) { return p.GetContractText() ? p.GetContractText()->GetText() : "?"; }
     bool Active(CManagerScreen& p, uint32_t id) {
         CXButton* b = p.GetVacancyButton(id);
@@ -240,40 +269,18 @@ TEST_F(VacanciesPage, AJobOfferSelectsTheOfferingClubAndAcceptingMovesHim) {
     target->ManagerLeaves(0);  // the post the board offers
     ASSERT_LT(target->GetManager(), 0);
     const int self = W().GetClubList().GetIndex(target);
-    platform::win::Window& frame = *app->GetMainFrame();
-    const platform::win::Point accept = frame.ScreenToClient(hub->ClientToScreen(platform::win::Point{455, 421}));
-    SeedNoWithdrawal();
-    // On the page, once shown: what it offers, then Accept with the mouse.
     std::string shownName, shownContract;
     int shownTarget = -1, talks = -1;
     bool offered = false, acceptActive = false;
-    backend->Call([&] {
-        auto* page = dynamic_cast<CManagerScreen*>(manager->GetCurrentPage());
-        if (page) {
-            shownTarget = W().GetClubList().GetIndex(page->GetTarget());
-            shownName = page->GetClubNameLabel() ? page->GetClubNameLabel()->GetText() : "";
-            shownContract = Contract(*page);
-            offered = page->IsOfferMade();
-            talks = page->GetTalkCount();
-            acceptActive = Active(*page, CManagerScreen::kAccept);
-        }
-        backend->Click(accept, platform::win::MouseButton::Left, 10);
-    });
-    // The welcome is answered; the same button, now "Exit Screen", ends it.
     bool exitClicked = false;
-    answerBox = [&] {
-        ++boxes;
-        auto* box = dynamic_cast<CUserMessageBoxDlg*>(platform::win::Ui::Get().GetActiveWindow());
-        if (box) boxTexts.push_back(box->ShownText());
-        backend->Key(platform::win::VK_RETURN, 10);
-        if (box && !exitClicked) {
-            exitClicked = true;
-            backend->Click(accept, platform::win::MouseButton::Left, 600);
-        }
-        backend->OnModalShown(answerBox);
-    };
-    const int agreed = GetUserPort().RunScreenModal(116, target, self, User().GetManagerIndex(), 0);
-    Drain();
+    const int agreed = AcceptOffer(*hub, target, exitClicked, [&](CManagerScreen& page) {
+        shownTarget = W().GetClubList().GetIndex(page.GetTarget());
+        shownName = page.GetClubNameLabel() ? page.GetClubNameLabel()->GetText() : "";
+        shownContract = Contract(page);
+        offered = page.IsOfferMade();
+        talks = page.GetTalkCount();
+        acceptActive = Active(page, CManagerScreen::kAccept);
+    });
     EXPECT_EQ(shownTarget, self) << "the club the call names, not his own";
     EXPECT_EQ(shownName, target->GetName());
     EXPECT_TRUE(offered);
@@ -356,6 +363,28 @@ TEST_F(VacanciesPage, OfTwoClubsOfOneNameThePickedOneIsJoined) {
     EXPECT_EQ(User().GetClub(), target);
     EXPECT_EQ(target->GetManager(), User().GetManagerIndex());
     EXPECT_EQ(twin->GetManager(), twinManager) << "the twin keeps its manager";
+}
+
+// A post in a country the game does not follow: the country is taken up
+// before he joins, so its job markets can follow the change.
+TEST_F(VacanciesPage, APostAbroadTakesUpItsCountryBeforeHeJoins) {
+    CManagerScreen* hub = Open<CManagerScreen>(PageClass::Manager, CManagerScreen::kHubPage);
+    ASSERT_NE(hub, nullptr);
+    CClub* target = nullptr;
+    for (int i = 0; i < W().GetClubList().GetSize() && !target; ++i) {
+        CClub* c = W().GetClub(i);
+        if (c->GetCountry() && !c->GetCountry()->IsFollowed() && c->GetManagerKind() == 0) target = c;
+    }
+    ASSERT_NE(target, nullptr) << "a club of a country not followed";
+    CCountry* country = target->GetCountry();
+    bool exitClicked = false;
+    bool followedOnPage = true;
+    const int agreed =
+        AcceptOffer(*hub, target, exitClicked, [&](CManagerScreen&) { followedOnPage = country->IsFollowed(); });
+    EXPECT_FALSE(followedOnPage) << "not taken up by the offer alone";
+    EXPECT_EQ(agreed, 1);
+    EXPECT_TRUE(country->IsFollowed());
+    EXPECT_EQ(User().GetClub(), target);
 }
 
 // While the page is open the clubs without a manager, their divisions and
