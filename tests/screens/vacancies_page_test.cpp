@@ -255,6 +255,7 @@ TEST_F(VacanciesPage, ARenewalAgreedAndEndedThroughExitScreenKeepsTheManager) {
     auto* page = dynamic_cast<CManagerScreen*>(manager->GetCurrentPage());
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(page->IsExitMode());
+    EXPECT_EQ(std::count(boxTexts.begin(), boxTexts.end(), platform::LoadString(53620)), 0) << "a renewal has no welcome";
 }
 
 // Model code opens the page for another club's post through the port: the
@@ -288,6 +289,7 @@ TEST_F(VacanciesPage, AJobOfferSelectsTheOfferingClubAndAcceptingMovesHim) {
     EXPECT_TRUE(acceptActive);
     EXPECT_NE(shownContract.find(target->GetName()), std::string::npos) << shownContract;
     EXPECT_TRUE(exitClicked) << "the welcome was shown";
+    EXPECT_EQ(std::count(boxTexts.begin(), boxTexts.end(), platform::LoadString(53620)), 1);
     EXPECT_EQ(agreed, 1);
     EXPECT_EQ(User().GetClub(), target);
     EXPECT_EQ(target->GetManager(), User().GetManagerIndex());
@@ -385,6 +387,32 @@ TEST_F(VacanciesPage, APostAbroadTakesUpItsCountryBeforeHeJoins) {
     EXPECT_EQ(agreed, 1);
     EXPECT_TRUE(country->IsFollowed());
     EXPECT_EQ(User().GetClub(), target);
+}
+
+// Model code makes the offered user current before it opens the page: the
+// page acts for him, and leaves the current user and the screens' slot as
+// they were.
+TEST_F(VacanciesPage, AnOfferToTheSecondUserMovesHimAndNoOtherUser) {
+    CManagerScreen* hub = Open<CManagerScreen>(PageClass::Manager, CManagerScreen::kHubPage);
+    ASSERT_NE(hub, nullptr);
+    CClub* target = Lower();
+    ASSERT_NE(target, nullptr);
+    target->ManagerLeaves(0);
+    const int index = W().GetManagerList().AddManager(Scotland());
+    W().GetUser(1)->SetManager(index);
+    W().GetManagerList().GetAt(index)->m_Rating = 100;
+    const uint8_t slot = CWorldData::SelectedUserSlot();
+    ASSERT_TRUE(W().SetCurrentUser(1));
+    bool exitClicked = false;
+    const int agreed = AcceptOffer(*hub, target, exitClicked, [](CManagerScreen&) {});
+    EXPECT_EQ(agreed, 1);
+    EXPECT_EQ(W().GetUser(1)->GetClub(), target);
+    EXPECT_EQ(target->GetManager(), index);
+    EXPECT_EQ(W().GetUser(0)->GetClub(), club) << "the first user keeps his club";
+    EXPECT_EQ(club->GetManager(), W().GetUser(0)->GetManagerIndex());
+    EXPECT_EQ(W().GetCurrentUserIndex(), 1);
+    EXPECT_EQ(CWorldData::SelectedUserSlot(), slot);
+    W().ResetCurrentUser();
 }
 
 // While the page is open the clubs without a manager, their divisions and
