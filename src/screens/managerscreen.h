@@ -69,6 +69,7 @@ public:
     bool IsClubSelected() const { return m_bClubSelected; }
     bool IsOfferMade() const { return m_bOfferMade; }
     bool IsExitMode() const { return m_bExitMode; }
+    bool AreTermsAgreed() const { return m_bTermsAgreed; }
     int GetTalkCount() const { return m_nTalkCount; }
     double GetLastOffer() const { return m_dLastOffer; }
     CXSpinedit& GetSalaryField() { return m_Salary; }
@@ -118,6 +119,7 @@ private:
     bool m_bOfferMade = false;
     bool m_bLeavingAgreed = false;
     bool m_bExitMode = false;
+    bool m_bTermsAgreed = false;  // what "Exit Screen" reports to the model call
     int m_nTalkCount = 0;
     double m_dLastOffer = 0;
     double m_dLastOfferShown = 0;

@@ -112,6 +112,7 @@ void CManagerScreen::SetVacancyValues(const CClub* club) {
 
 void CManagerScreen::SetUpVacancies() {
     m_bLeavingAgreed = false;
+    m_bTermsAgreed = false;
     SetContractText("");
     if (CXStatic* founded = FindLabel(30, 307)) founded->SetText(platform::LoadString(kVacNone));
     for (uint32_t id : {kApproach, kReject, kAccept}) SetButton(id, false);
@@ -291,7 +292,9 @@ void CManagerScreen::Reject() {
 void CManagerScreen::Accept() {
     CScreenManager* manager = PageManager();
     if (m_bExitMode && IsModelCall()) {
-        if (CBrixholmView* view = manager ? manager->GetView() : nullptr) view->EndScreenModal(0, 1);
+        // Only terms accepted here count as agreed: after "Reject" the board's
+        // renewal ends in the manager's resignation, not in the old terms.
+        if (CBrixholmView* view = manager ? manager->GetView() : nullptr) view->EndScreenModal(0, m_bTermsAgreed ? 1 : 0);
         return;
     }
     CWorldData* world = GetWorldData();
@@ -310,6 +313,7 @@ void CManagerScreen::Accept() {
     user->JoinClub(m_nTarget);
     target->ProcessWeeklyAccounts();
     g_SetupState.turnedDown.clear();
+    m_bTermsAgreed = true;
     m_bOfferMade = false;
     m_bTalksOpen = false;
     SetButton(kApproach, false);

@@ -8,8 +8,10 @@
 #include "platform/stringtable.h"
 #include "screens/competitions_fixture.h"
 #include "screens/managerscreen.h"
+#include "shell/mainframe.h"
 #include "shell/setupstate.h"
 #include "soccerclasses/globals.h"
+#include "soccerclasses/userport.h"
 #include "ui/xbutton.h"
 #include "ui/xstatic.h"
 
@@ -54,6 +56,35 @@ protected:
                 return;
             }
         }
+    }
+    // A post offered through the port as model code offers it: once the
+    // page is shown `onPage` looks at it and Accept is clicked; the welcome
+    // is answered and the same button, now "Exit Screen", ends the wait.
+    int AcceptOffer(CManagerScreen& hub, CClub* target, bool& exitClicked,
+                    const std::function<void(CManagerScreen&)>& onPage) {
+        platform::win::Window& frame = *app->GetMainFrame();
+        const platform::win::Point accept = frame.ScreenToClient(hub.ClientToScreen(platform::win::Point{455, 421}));
+        SeedNoWithdrawal();
+        backend->Call([this, accept, onPage] {
+            if (auto* page = dynamic_cast<CManagerScreen*>(manager->GetCurrentPage())) onPage(*page);
+            backend->Click(accept, platform::win::MouseButton::Left, 10);
+        });
+        exitClicked = false;
+        answerBox = [this, accept, &exitClicked] {
+            ++boxes;
+            auto* box = dynamic_cast<CUserMessageBoxDlg*>(platform::win::Ui::Get().GetActiveWindow());
+            if (box) boxTexts.push_back(box->ShownText());
+            backend->Key(platform::win::VK_RETURN, 10);
+            if (box && !exitClicked) {
+                exitClicked = true;
+                backend->Click(accept, platform::win::MouseButton::Left, 600);
+            }
+            backend->OnModalShown(answerBox);
+        };
+        const int agreed =
+            GetUserPort().RunScreenModal(116, target, W().GetClubList().GetIndex(target), User().GetManagerIndex(), 0);
+        Drain();
+        return agreed;
     }
     std::string Contract(CManagerScreen& p) { return p.GetContractText() ? p.GetContractText()->GetText() : "?"; }
     bool Active(CManagerScreen& p, uint32_t id) {
@@ -160,6 +191,9 @@ TEST_F(VacanciesPage, AcceptingMovesTheManagerAndTheClubsOwnManagerLeaves) {
     ASSERT_NE(target, nullptr);
     const int sitting = target->GetManager();
     ASSERT_GE(sitting, 0);
+    const std::string sittingName = target->GetManagerName();
+    CNewsList& news = target->GetCountry()->GetNews();
+    const int newsBefore = news.GetSize();
     CManagerScreen* page = OpenVacancies();
     ASSERT_TRUE(Select(target));
     ASSERT_TRUE(page->Approach());
@@ -171,6 +205,8 @@ TEST_F(VacanciesPage, AcceptingMovesTheManagerAndTheClubsOwnManagerLeaves) {
     EXPECT_EQ(User().GetClub(), target);
     EXPECT_EQ(target->GetManager(), User().GetManagerIndex());
     EXPECT_NE(W().GetManagerList().GetAt(sitting)->GetClubIndex(), W().GetClubList().GetIndex(target));
+    ASSERT_EQ(news.GetSize(), newsBefore + 1) << "the country hears that its manager went";
+    EXPECT_NE(news.GetAt(news.GetSize() - 1)->GetText().find(sittingName), std::string::npos);
     EXPECT_TRUE(g_SetupState.turnedDown.empty()) << "a job accepted forgets the refusals";
     EXPECT_NEAR(Manager().Person().GetWeeklyWage() * 52, wage, 52.0);
     EXPECT_FALSE(Active(*page, CManagerScreen::kAccept));
@@ -219,6 +255,167 @@ TEST_F(VacanciesPage, ARenewalAgreedAndEndedThroughExitScreenKeepsTheManager) {
     auto* page = dynamic_cast<CManagerScreen*>(manager->GetCurrentPage());
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(page->IsExitMode());
+    EXPECT_EQ(std::count(boxTexts.begin(), boxTexts.end(), platform::LoadString(53620)), 0) << "a renewal has no welcome";
+    EXPECT_EQ(Contract(*page).rfind("Based on your past performance the board at " + club->GetName(), 0), 0u)
+        << Contract(*page);
+}
+
+// Model code opens the page for another club's post through the port: the
+// page shows that club with its offer; Accept moves the manager there, his
+// old club turns white and the new one yellow, the status bar names the new
+// club, and "Exit Screen" ends the wait with an agreement.
+TEST_F(VacanciesPage, AJobOfferSelectsTheOfferingClubAndAcceptingMovesHim) {
+    CManagerScreen* hub = Open<CManagerScreen>(PageClass::Manager, CManagerScreen::kHubPage);
+    ASSERT_NE(hub, nullptr);
+    CClub* target = Lower();
+    ASSERT_NE(target, nullptr);
+    target->ManagerLeaves(0);  // the post the board offers
+    ASSERT_LT(target->GetManager(), 0);
+    const int self = W().GetClubList().GetIndex(target);
+    std::string shownName, shownContract;
+    int shownTarget = -1, talks = -1;
+    bool offered = false, acceptActive = false;
+    bool exitClicked = false;
+    const int agreed = AcceptOffer(*hub, target, exitClicked, [&](CManagerScreen& page) {
+        shownTarget = W().GetClubList().GetIndex(page.GetTarget());
+        shownName = page.GetClubNameLabel() ? page.GetClubNameLabel()->GetText() : "";
+        shownContract = Contract(page);
+        offered = page.IsOfferMade();
+        talks = page.GetTalkCount();
+        acceptActive = Active(page, CManagerScreen::kAccept);
+    });
+    EXPECT_EQ(shownTarget, self) << "the club the call names, not his own";
+    EXPECT_EQ(shownName, target->GetName());
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(talks, 0);
+    EXPECT_TRUE(acceptActive);
+    EXPECT_EQ(shownContract.rfind("The board at " + target->GetName() + " have considered your application", 0), 0u)
+        << shownContract;
+    EXPECT_TRUE(exitClicked) << "the welcome was shown";
+    EXPECT_EQ(std::count(boxTexts.begin(), boxTexts.end(), platform::LoadString(53620)), 1);
+    EXPECT_EQ(agreed, 1);
+    EXPECT_EQ(User().GetClub(), target);
+    EXPECT_EQ(target->GetManager(), User().GetManagerIndex());
+    EXPECT_NE(club->GetManager(), User().GetManagerIndex()) << "his old club is left";
+    auto* page = dynamic_cast<CManagerScreen*>(manager->GetCurrentPage());
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(page->IsExitMode());
+    CTreeNode* oldNode = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(club), 0);
+    CTreeNode* newNode = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(target), 0);
+    ASSERT_NE(oldNode, nullptr);
+    ASSERT_NE(newNode, nullptr);
+    EXPECT_EQ(oldNode->colour, 0xFFFFFFu) << "vacant now, but his old club is shown white";
+    EXPECT_EQ(newNode->colour, platform::gfx::RGB(255, 255, 0)) << "his new club yellow";
+    EXPECT_EQ(app->GetMainFrame()->GetStatusBar().GetPaneText(2), target->GetName());
+}
+
+// The renewal turned down on the page: "Reject", then "Exit Screen". The
+// wait reports no agreement and the board lets its manager go.
+TEST_F(VacanciesPage, ARenewalRejectedLeavesTheManagerToResign) {
+    CManagerScreen* hub = Open<CManagerScreen>(PageClass::Manager, CManagerScreen::kHubPage);
+    ASSERT_NE(hub, nullptr);
+    platform::win::Window& frame = *app->GetMainFrame();
+    const platform::win::Point accept = frame.ScreenToClient(hub->ClientToScreen(platform::win::Point{455, 421}));
+    const platform::win::Point reject = frame.ScreenToClient(hub->ClientToScreen(platform::win::Point{271, 421}));
+    bool onPage = false;
+    std::string afterReject;
+    // The board's question is answered Yes by the fixture's answerer; on
+    // the page, Reject and then the same button as Accept, now Exit Screen.
+    answerBox = [&] {
+        auto* box = dynamic_cast<CUserMessageBoxDlg*>(platform::win::Ui::Get().GetActiveWindow());
+        if (box) {
+            ++boxes;
+            boxTexts.push_back(box->ShownText());
+            backend->Key(platform::win::VK_RETURN, 10);
+        } else if (!onPage) {
+            onPage = true;
+            backend->Click(reject, platform::win::MouseButton::Left, 600);
+            backend->Call([&] {
+                if (auto* page = dynamic_cast<CManagerScreen*>(manager->GetCurrentPage())) {
+                    afterReject = page->GetVacancyButton(CManagerScreen::kAccept)->Text();
+                }
+                backend->Click(accept, platform::win::MouseButton::Left, 10);
+            });
+        }
+        backend->OnModalShown(answerBox);
+    };
+    const int user = User().GetManagerIndex();
+    club->OfferNewContractToHuman();
+    Drain();
+    EXPECT_TRUE(onPage) << "the page's wait was shown";
+    EXPECT_EQ(afterReject, platform::LoadString(580)) << "Reject in a model call leaves only Exit Screen";
+    EXPECT_NE(club->GetManager(), user) << "he resigned";
+    EXPECT_FALSE(User().IsEmployed());
+    EXPECT_TRUE(CManagerScreen::IsTurnedDown(W().GetClubList().GetIndex(club)));
+}
+
+// Two clubs of one name: the club picked is the one approached and joined.
+TEST_F(VacanciesPage, OfTwoClubsOfOneNameThePickedOneIsJoined) {
+    Unemploy();
+    CClub* target = Lower(1);
+    CClub* twin = Lower(0);
+    ASSERT_NE(target, nullptr);
+    ASSERT_NE(twin, nullptr);
+    ASSERT_LT(W().GetClubList().GetIndex(twin), W().GetClubList().GetIndex(target)) << "the twin is found first";
+    twin->SetName(target->GetName());
+    const int twinManager = twin->GetManager();
+    CManagerScreen* page = OpenVacancies();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(Select(target));
+    EXPECT_EQ(page->GetTarget(), target);
+    ASSERT_TRUE(page->Approach());
+    page->Accept();
+    EXPECT_EQ(User().GetClub(), target);
+    EXPECT_EQ(target->GetManager(), User().GetManagerIndex());
+    EXPECT_EQ(twin->GetManager(), twinManager) << "the twin keeps its manager";
+}
+
+// A post in a country the game does not follow: the country is taken up
+// before he joins, so its job markets can follow the change.
+TEST_F(VacanciesPage, APostAbroadTakesUpItsCountryBeforeHeJoins) {
+    CManagerScreen* hub = Open<CManagerScreen>(PageClass::Manager, CManagerScreen::kHubPage);
+    ASSERT_NE(hub, nullptr);
+    CClub* target = nullptr;
+    for (int i = 0; i < W().GetClubList().GetSize() && !target; ++i) {
+        CClub* c = W().GetClub(i);
+        if (c->GetCountry() && !c->GetCountry()->IsFollowed() && c->GetManagerKind() == 0) target = c;
+    }
+    ASSERT_NE(target, nullptr) << "a club of a country not followed";
+    CCountry* country = target->GetCountry();
+    bool exitClicked = false;
+    bool followedOnPage = true;
+    const int agreed =
+        AcceptOffer(*hub, target, exitClicked, [&](CManagerScreen&) { followedOnPage = country->IsFollowed(); });
+    EXPECT_FALSE(followedOnPage) << "not taken up by the offer alone";
+    EXPECT_EQ(agreed, 1);
+    EXPECT_TRUE(country->IsFollowed());
+    EXPECT_EQ(User().GetClub(), target);
+}
+
+// Model code makes the offered user current before it opens the page: the
+// page acts for him, and leaves the current user and the screens' slot as
+// they were.
+TEST_F(VacanciesPage, AnOfferToTheSecondUserMovesHimAndNoOtherUser) {
+    CManagerScreen* hub = Open<CManagerScreen>(PageClass::Manager, CManagerScreen::kHubPage);
+    ASSERT_NE(hub, nullptr);
+    CClub* target = Lower();
+    ASSERT_NE(target, nullptr);
+    target->ManagerLeaves(0);
+    const int index = W().GetManagerList().AddManager(Scotland());
+    W().GetUser(1)->SetManager(index);
+    W().GetManagerList().GetAt(index)->m_Rating = 100;
+    const uint8_t slot = CWorldData::SelectedUserSlot();
+    ASSERT_TRUE(W().SetCurrentUser(1));
+    bool exitClicked = false;
+    const int agreed = AcceptOffer(*hub, target, exitClicked, [](CManagerScreen&) {});
+    EXPECT_EQ(agreed, 1);
+    EXPECT_EQ(W().GetUser(1)->GetClub(), target);
+    EXPECT_EQ(target->GetManager(), index);
+    EXPECT_EQ(W().GetUser(0)->GetClub(), club) << "the first user keeps his club";
+    EXPECT_EQ(club->GetManager(), W().GetUser(0)->GetManagerIndex());
+    EXPECT_EQ(W().GetCurrentUserIndex(), 1);
+    EXPECT_EQ(CWorldData::SelectedUserSlot(), slot);
+    W().ResetCurrentUser();
 }
 
 // While the page is open the clubs without a manager, their divisions and
