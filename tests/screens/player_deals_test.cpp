@@ -38,10 +38,16 @@ protected:
         target->Person().SetContractYears(3);
         target->Person().SetWeeksAtClub(40);
     }
-    CPlayerScreen* OpenDeal(int screen, CPlayer* p, intptr_t value = 0, uint8_t loan = 0, uint8_t sellOn = 0,
-                            intptr_t club = -1) {
+    CPlayerScreen* OpenWith(int screen, const PersonPageParams& params) {
         g_nScreenId = screen;
         auto* page = new CPlayerScreen();
+        page->SetPageParams(params);
+        manager.SetScreen(page, true, false, false, false, false);
+        Drain();
+        return Page();
+    }
+    CPlayerScreen* OpenDeal(int screen, CPlayer* p, intptr_t value = 0, uint8_t loan = 0, uint8_t sellOn = 0,
+                            intptr_t club = -1) {
         PersonPageParams params;
         params.subject = p;
         params.kind = 0;
@@ -49,10 +55,14 @@ protected:
         params.loan = loan;
         params.sellOn = sellOn;
         params.club = club;
-        page->SetPageParams(params);
-        manager.SetScreen(page, true, false, false, false, false);
-        Drain();
-        return Page();
+        return OpenWith(screen, params);
+    }
+    // Contract talks (page 62) with a person of the list kind.
+    CPlayerScreen* OpenContractTalks(void* who, int kind) {
+        PersonPageParams params;
+        params.subject = who;
+        params.kind = kind;
+        return OpenWith(62, params);
     }
     void Press(uint32_t id) {
         Page()->Send(WM_COMMAND, id, 0);
@@ -252,16 +262,7 @@ TEST_F(DealPages, EqualDemandsSignThePlayerAndTheClauseIsKept) {
     User().GetNegotiations().Add(index, 400000, 1, 10, 0);
     Club().OfferTargets().push_back(uint32_t(index));
     const double balance = Club().GetBankBalance();
-    g_nScreenId = 62;
-    auto* page = new CPlayerScreen();
-    PersonPageParams params;
-    params.subject = target;
-    params.kind = 0;
-    params.value = 400000;
-    params.sellOn = 10;
-    page->SetPageParams(params);
-    manager.SetScreen(page, true, false, false, false, false);
-    Drain();
+    OpenDeal(62, target, 400000, 0, 10);
     ASSERT_FALSE(Page()->ShowsNoData());
     const std::string opening = LastReply();
     EXPECT_NE(opening.find(target->GetName()), std::string::npos);
@@ -346,14 +347,7 @@ TEST_F(DealPages, EqualDemandsAreAcceptedFromStaffMarketStaffAndYouths) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         void* who = c.make();
-        g_nScreenId = 62;
-        auto* page = new CPlayerScreen();
-        PersonPageParams params;
-        params.subject = who;
-        params.kind = c.kind;
-        page->SetPageParams(params);
-        manager.SetScreen(page, true, false, false, false, false);
-        Drain();
+        OpenContractTalks(who, c.kind);
         ASSERT_FALSE(Page()->ShowsNoData());
         const CContractOffer demands = Page()->GetDemands();
         EXPECT_GT(demands.m_Years, 0);
@@ -383,14 +377,7 @@ TEST_F(DealPages, AHiredCoachReplacesTheOldOneAtFourWeeksWage) {
     e.m_Ability = 50;
     e.Person().Set("M", "Newcoach", 44, 1);
     staffMarket.AddCopy(e);
-    g_nScreenId = 62;
-    auto* page = new CPlayerScreen();
-    PersonPageParams params;
-    params.subject = staffMarket.GetAt(staffMarket.GetSize() - 1);
-    params.kind = kPersonListStaffMarket;
-    page->SetPageParams(params);
-    manager.SetScreen(page, true, false, false, false, false);
-    Drain();
+    OpenContractTalks(staffMarket.GetAt(staffMarket.GetSize() - 1), kPersonListStaffMarket);
     const double balance = Club().GetBankBalance();
     Press(515);
     ASSERT_TRUE(Page()->DealAgreed()) << LastReply();
@@ -438,14 +425,7 @@ TEST_F(DealPages, AYouthTalksWithoutLimitAndAnEmployeeUpToHisRounds) {
     };
     for (const Case c : {Case{youth, kPersonListYouths, false}, Case{scout, kPersonListStaff, true}}) {
         SCOPED_TRACE(c.kind);
-        g_nScreenId = 62;
-        auto* page = new CPlayerScreen();
-        PersonPageParams params;
-        params.subject = c.who;
-        params.kind = c.kind;
-        page->SetPageParams(params);
-        manager.SetScreen(page, true, false, false, false, false);
-        Drain();
+        OpenContractTalks(c.who, c.kind);
         // Ten years and a wage of nothing: never taken.
         Page()->GetDealField(CPlayerScreen::kWageField).SetValue(0, false);
         Page()->GetDealField(CPlayerScreen::kYearsField).SetValue(10, false);
@@ -527,14 +507,7 @@ TEST_F(DealPages, ContractLengthLimitsFollowWhoIsOffered) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        g_nScreenId = 62;
-        auto* page = new CPlayerScreen();
-        PersonPageParams params;
-        params.subject = c.who;
-        params.kind = c.kind;
-        page->SetPageParams(params);
-        manager.SetScreen(page, true, false, false, false, false);
-        Drain();
+        OpenContractTalks(c.who, c.kind);
         ASSERT_FALSE(Page()->ShowsNoData());
         if (c.accepted) {
             ASSERT_LE(Page()->GetDemands().m_Years, c.years) << "more years than he asks, never fewer";
@@ -646,14 +619,7 @@ TEST_F(DealPages, PanelsLeaveOutTheTermsTheOtherSideNeverAsks) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        g_nScreenId = 62;
-        auto* contract = new CPlayerScreen();
-        PersonPageParams params;
-        params.subject = c.who;
-        params.kind = c.kind;
-        contract->SetPageParams(params);
-        manager.SetScreen(contract, true, false, false, false, false);
-        Drain();
+        OpenContractTalks(c.who, c.kind);
         ASSERT_FALSE(Page()->ShowsNoData());
         const bool feeShown = Page()->GetDealField(CPlayerScreen::kFeeField).IsAlive() &&
                               Page()->GetDealField(CPlayerScreen::kFeeField).IsShownFlag();
