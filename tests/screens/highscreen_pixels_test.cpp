@@ -49,6 +49,23 @@ protected:
     static CSoccerPlayerPerformanceList& PixRatings(CWorldData& w, int side) {
         return w.GetMatchVars()->GetPerformanceList(side);
     }
+    // The home card open on the second man's graph, his ratings set for
+    // every minute, in normal or extra time.
+    void ShowCardGraph(CHighScreen& p, bool extraTime) {
+        for (int m = 0; m < CSoccerPlayerPerformance::kMinutes; ++m)
+            PixRatings(W(), 0).Slot(1).m_Minutes.SetAt(m, static_cast<uint8_t>(40 + m % 20));
+        p.m_nPanelView[0] = 1;
+        p.m_nCardPlayer[0] = 1;
+        p.m_nCardTab[0] = 0;
+        p.m_bExtraTimeShown = extraTime ? 1 : 0;
+    }
+    // The card's graph drawn at a minute, as the window shows it.
+    std::vector<std::vector<Pixel>> PaintCardAt(CHighScreen& p, int minute) {
+        p.m_nMinute = minute;
+        p.m_bDirty[kHomePanel] = 1;
+        p.PaintHomePlayersPanel(true);
+        return PixGrab(0, 225 + 230, 210, 80);
+    }
 };
 
 // A value of 1 gives no bar, 200 a bar of 99 pixels (on the home list from
@@ -131,18 +148,8 @@ TEST_F(HighScreenPixels, TheCardsGraphStopsAtNinetyInNormalTime) {
     MakeHuman(Club(0));
     OpenAndInspect([&](CHighScreen& p) {
         p.Proceed();
-        for (int m = 0; m < CSoccerPlayerPerformance::kMinutes; ++m)
-            PixRatings(W(), 0).Slot(1).m_Minutes.SetAt(m, static_cast<uint8_t>(40 + m % 20));
-        p.m_nPanelView[0] = 1;
-        p.m_nCardPlayer[0] = 1;
-        p.m_nCardTab[0] = 0;
-        p.m_bExtraTimeShown = 0;
-        auto paint = [&](int minute) {
-            p.m_nMinute = minute;
-            p.m_bDirty[kHomePanel] = 1;
-            p.PaintHomePlayersPanel(true);
-            return PixGrab(0, 225 + 230, 210, 80);
-        };
+        ShowCardGraph(p, false);
+        auto paint = [&](int minute) { return PaintCardAt(p, minute); };
         const auto empty = paint(0);
         const std::set<int> at60 = PixDifferingColumns(empty, paint(60));
         const std::set<int> at95 = PixDifferingColumns(empty, paint(95));
@@ -155,8 +162,6 @@ TEST_F(HighScreenPixels, TheCardsGraphStopsAtNinetyInNormalTime) {
     });
 }
 
-// The "Take Penalty" bar's caption is written on the bar (y 138 to 155 of
-// the card), whole and over it, not above it and half covered.
 // Once "E-T" shows, the card's graph shows minutes 91 to the displayed one
 // (at most 120) at 5.86 pixels a minute, so thirty minutes fill the width
 // that ninety take in normal time.
@@ -165,18 +170,8 @@ TEST_F(HighScreenPixels, TheCardsGraphShowsExtraTimeOverTheWholeWidth) {
     OpenAndInspect([&](CHighScreen& p) {
         p.Proceed();
         ASSERT_GE(CSoccerPlayerPerformance::kMinutes, 121);
-        for (int m = 0; m < CSoccerPlayerPerformance::kMinutes; ++m)
-            PixRatings(W(), 0).Slot(1).m_Minutes.SetAt(m, static_cast<uint8_t>(40 + m % 20));
-        p.m_nPanelView[0] = 1;
-        p.m_nCardPlayer[0] = 1;
-        p.m_nCardTab[0] = 0;
-        p.m_bExtraTimeShown = 1;
-        auto paint = [&](int minute) {
-            p.m_nMinute = minute;
-            p.m_bDirty[kHomePanel] = 1;
-            p.PaintHomePlayersPanel(true);
-            return PixGrab(0, 225 + 230, 210, 80);
-        };
+        ShowCardGraph(p, true);
+        auto paint = [&](int minute) { return PaintCardAt(p, minute); };
         const auto empty = paint(0);
         const std::set<int> at105 = PixDifferingColumns(empty, paint(105));
         const std::set<int> at120 = PixDifferingColumns(empty, paint(120));
@@ -190,6 +185,8 @@ TEST_F(HighScreenPixels, TheCardsGraphShowsExtraTimeOverTheWholeWidth) {
     });
 }
 
+// The "Take Penalty" bar's caption is written on the bar (y 138 to 155 of
+// the card), whole and over it, not above it and half covered.
 TEST_F(HighScreenPixels, TheTakePenaltyCaptionStandsOnItsBar) {
     MakeHuman(Club(0));
     OpenAndInspect([&](CHighScreen& p) {
