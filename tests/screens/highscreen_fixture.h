@@ -192,13 +192,20 @@ protected:
     // Opens the page for a league match, runs `inspect` at its first tick
     // and leaves; the engine then finishes the match on its own.
     CFixture& OpenAndInspect(const std::function<void(CHighScreen&)>& inspect) {
-        bool done = false;
-        return PlayLeague(5, [&](CHighScreen& p) {
-            if (done) return;
-            done = true;
+        return PlayLeague(5, InspectOnce(inspect));
+    }
+    // A tick action that runs `inspect` at the first tick and then ends the
+    // match; `ran` (when given) tells whether it ran.
+    static std::function<void(CHighScreen&)> InspectOnce(const std::function<void(CHighScreen&)>& inspect,
+                                                         bool* ran = nullptr) {
+        auto done = std::make_shared<bool>(false);
+        return [done, inspect, ran](CHighScreen& p) {
+            if (*done) return;
+            *done = true;
+            if (ran) *ran = true;
             inspect(p);
             p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
-        });
+        };
     }
     // A whole match through the real controls: "Proceed" on the intro page,
     // play after every banner, "Proceed" on the result page. `during` runs

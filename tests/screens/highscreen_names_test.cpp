@@ -281,37 +281,36 @@ TEST_F(HighScreenNames, TheWidestNamesOfTheOtherMatchesStayBesideTheirGoals) {
                                             static_cast<int16_t>(first + 3), 5, 3, 0, 0));
     bool done = false;
     PlayOnPage(
-        [&](CHighScreen& p) {
-            if (done) return;
-            done = true;
-            p.Proceed();
-            ASSERT_EQ(p.GetMatchPlay()->GetRelatedFixtures().size(), 1u);
-            const std::string wide = WidestClubName(p, 1);
-            struct Case {
-                const char* what;
-                CClub* club;
-                int left, right;  // the goals stand from x 150 to 214
-            };
-            const Case cases[] = {{"home", &Club(2), 2, 144}, {"away", &Club(3), 220, 363}};
-            p.m_nSection = 4;
-            p.m_nTickerPosition = 0;
-            for (const Case& c : cases) {
-                SCOPED_TRACE(c.what);
-                const std::string name = c.club->GetName();
-                c.club->SetName("");
-                p.DrawLatestScores(false);
-                const Surface bare = *p.PerformanceSurface();
-                c.club->SetName(wide);
-                p.DrawLatestScores(false);
-                const Surface named = *p.PerformanceSurface();
-                c.club->SetName(name);
-                const std::set<int> ink = Differing(bare, named, 30, 54);
-                ASSERT_FALSE(ink.empty()) << "the name was drawn";
-                EXPECT_GE(*ink.begin(), c.left);
-                EXPECT_LE(*ink.rbegin(), c.right);
-            }
-            p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
-        },
+        InspectOnce(
+            [&](CHighScreen& p) {
+                p.Proceed();
+                ASSERT_EQ(p.GetMatchPlay()->GetRelatedFixtures().size(), 1u);
+                const std::string wide = WidestClubName(p, 1);
+                struct Case {
+                    const char* what;
+                    CClub* club;
+                    int left, right;  // the goals stand from x 150 to 214
+                };
+                const Case cases[] = {{"home", &Club(2), 2, 144}, {"away", &Club(3), 220, 363}};
+                p.m_nSection = 4;
+                p.m_nTickerPosition = 0;
+                for (const Case& c : cases) {
+                    SCOPED_TRACE(c.what);
+                    const std::string name = c.club->GetName();
+                    c.club->SetName("");
+                    p.DrawLatestScores(false);
+                    const Surface bare = *p.PerformanceSurface();
+                    c.club->SetName(wide);
+                    p.DrawLatestScores(false);
+                    const Surface named = *p.PerformanceSurface();
+                    c.club->SetName(name);
+                    const std::set<int> ink = Differing(bare, named, 30, 54);
+                    ASSERT_FALSE(ink.empty()) << "the name was drawn";
+                    EXPECT_GE(*ink.begin(), c.left);
+                    EXPECT_LE(*ink.rbegin(), c.right);
+                }
+            },
+            &done),
         [&] { Engine().PlayCupTie(cupFixture.get(), nullptr, cupRound.get(), "Cup"); });
     EXPECT_TRUE(done);
 }

@@ -304,39 +304,38 @@ TEST_F(HighScreenPixels, SevenLatestScoresStandStillAndEightScroll) {
                                                     static_cast<int16_t>(first + 2 + (k + 1) % 9), 5, 3, 0, 0));
         bool done = false;
         PlayOnPage(
-            [&](CHighScreen& p) {
-                if (done) return;
-                done = true;
-                p.Proceed();
-                EXPECT_EQ(static_cast<int>(p.GetMatchPlay()->GetRelatedFixtures().size()), others);
-                p.m_nSection = 4;
-                p.m_nTickerPosition = 0;
-                p.DrawLatestScores(true);
-                const auto before = PixGrab(210, 225, 365, 268);
-                p.AdvanceScoresTicker();
-                p.DrawLatestScores(true);
-                const auto after = PixGrab(210, 225, 365, 268);
-                if (others < 8) {
-                    EXPECT_TRUE(PixDifferingColumns(before, after).empty()) << "the rows stand still";
-                } else {
-                    EXPECT_FALSE(PixDifferingColumns(before, after).empty()) << "the rows move";
-                    // The names' white lines moved up by one pixel.
-                    auto profile = [](const std::vector<std::vector<Pixel>>& g) {
-                        std::vector<int> rows(g.size());
-                        for (size_t y = 0; y < g.size(); ++y)
-                            for (size_t x = 10; x < 142; ++x) rows[y] += g[y][x] == MakePixel(255, 255, 255);
-                        return rows;
-                    };
-                    const std::vector<int> a = profile(before), b = profile(after);
-                    int text = 0;
-                    for (int y = 40; y < 250; ++y) {
-                        text += a[size_t(y + 1)];
-                        EXPECT_EQ(b[size_t(y)], a[size_t(y + 1)]) << "row " << y;
+            InspectOnce(
+                [&](CHighScreen& p) {
+                    p.Proceed();
+                    EXPECT_EQ(static_cast<int>(p.GetMatchPlay()->GetRelatedFixtures().size()), others);
+                    p.m_nSection = 4;
+                    p.m_nTickerPosition = 0;
+                    p.DrawLatestScores(true);
+                    const auto before = PixGrab(210, 225, 365, 268);
+                    p.AdvanceScoresTicker();
+                    p.DrawLatestScores(true);
+                    const auto after = PixGrab(210, 225, 365, 268);
+                    if (others < 8) {
+                        EXPECT_TRUE(PixDifferingColumns(before, after).empty()) << "the rows stand still";
+                    } else {
+                        EXPECT_FALSE(PixDifferingColumns(before, after).empty()) << "the rows move";
+                        // The names' white lines moved up by one pixel.
+                        auto profile = [](const std::vector<std::vector<Pixel>>& g) {
+                            std::vector<int> rows(g.size());
+                            for (size_t y = 0; y < g.size(); ++y)
+                                for (size_t x = 10; x < 142; ++x) rows[y] += g[y][x] == MakePixel(255, 255, 255);
+                            return rows;
+                        };
+                        const std::vector<int> a = profile(before), b = profile(after);
+                        int text = 0;
+                        for (int y = 40; y < 250; ++y) {
+                            text += a[size_t(y + 1)];
+                            EXPECT_EQ(b[size_t(y)], a[size_t(y + 1)]) << "row " << y;
+                        }
+                        EXPECT_GT(text, 0) << "the names are white";
                     }
-                    EXPECT_GT(text, 0) << "the names are white";
-                }
-                p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
-            },
+                },
+                &done),
             [&] { Engine().PlayCupTie(cupFixture.get(), nullptr, cupRound.get(), "Cup"); });
     }
 }

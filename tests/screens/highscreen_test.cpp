@@ -221,14 +221,13 @@ TEST_F(HighScreenPage, ASecondLegShowsTheFirstLegsGoalsInBrackets) {
     cupFixture = std::make_unique<CFixture>(CFixture::kCupHome, first, static_cast<int16_t>(first + 1), 5, 3, 0);
     bool done = false;
     PlayOnPage(
-        [&](CHighScreen& p) {
-            if (done) return;
-            done = true;
-            p.Proceed();
-            secondLegScores[0] = p.DisplayedScoreText(0);
-            secondLegScores[1] = p.DisplayedScoreText(1);
-            p.GetMatchPlay()->SetState(CMatchPlay::kLeft);
-        },
+        InspectOnce(
+            [&](CHighScreen& p) {
+                p.Proceed();
+                secondLegScores[0] = p.DisplayedScoreText(0);
+                secondLegScores[1] = p.DisplayedScoreText(1);
+            },
+            &done),
         [&] { Engine().PlayCupSecondLeg(cupFixture.get(), nullptr, cupRound.get(), &firstLeg, "Cup"); });
     ASSERT_TRUE(done);
     EXPECT_EQ(secondLegScores[0], "(1) 0");
