@@ -48,18 +48,6 @@ protected:
             if (page.HitTestListRow(r.left + 40, y) == row) return {r.left + 40, y + 4};
         return {-1, -1};
     }
-    bool Select(const void* data, int kind = 0) {
-        CTreeNode* node = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(data), kind);
-        if (!node) return false;
-        TreeNotice notice;
-        notice.text = node->text;
-        notice.level = node->GetLevel();
-        notice.data = node->data;
-        notice.kind = node->kind;
-        manager->OnTreeSelect(&notice);
-        Drain();
-        return true;
-    }
     // The group of the menu a right click shows, -1 for none. A person
     // menu may leave out commands that do not apply to the person: a menu
     // belongs to the first group holding all its commands.

@@ -66,20 +66,6 @@ protected:
         Drain();
         return dynamic_cast<Page*>(manager->GetCurrentPage());
     }
-    // The navigator's notice for the node of `data` (and `kind`), as a
-    // click on it sends it.
-    bool Select(const void* data, int kind = 0) {
-        CTreeNode* node = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(data), kind);
-        if (!node) return false;
-        TreeNotice notice;
-        notice.text = node->text;
-        notice.level = node->GetLevel();
-        notice.data = node->data;
-        notice.kind = node->kind;
-        manager->OnTreeSelect(&notice);
-        Drain();
-        return true;
-    }
     // Every box is answered with its first button (Return), or with the
     // key given; a box with a button numbered `boxButton` gets a click on
     // that button instead.

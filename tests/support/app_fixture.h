@@ -13,6 +13,7 @@
 #include "shell/screenmanager.h"
 #include "shell/view.h"
 #include "support/ui_loop.h"
+#include "ui/tree.h"
 
 namespace testsupport {
 
@@ -38,6 +39,20 @@ protected:
     void Command(uint32_t id) {
         app->GetMainFrame()->Send(platform::win::WM_COMMAND, id, 0);
         Drain();
+    }
+    // The navigator's notice for the node of `data` (and `kind`), as a
+    // click on it sends it; false when the tree holds no such node.
+    bool Select(const void* data, int kind = 0) {
+        CTreeNode* node = manager->FindTreeNodeByRecord(reinterpret_cast<uintptr_t>(data), kind);
+        if (!node) return false;
+        TreeNotice notice;
+        notice.text = node->text;
+        notice.level = node->GetLevel();
+        notice.data = node->data;
+        notice.kind = node->kind;
+        manager->OnTreeSelect(&notice);
+        Drain();
+        return true;
     }
 
     platform::win::HeadlessBackend* backend = nullptr;
